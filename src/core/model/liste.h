@@ -1,0 +1,197 @@
+#pragma once
+// TListe: the model's list of non-owning object references with 1-based access from
+// outside, a cursor, sorted insertion and a cyclic search.
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace kolvar {
+
+template <typename T>
+class TListe {
+ public:
+  TListe() = default;
+  TListe(const TListe&) = default;
+  TListe& operator=(const TListe&) = default;
+
+  // Item i (1..Anzahl); nullptr for any other index.
+  T* Hole(int i) const {
+    if (i < 1 || i > Anzahl()) return nullptr;
+    return items_[static_cast<std::size_t>(i - 1)];
+  }
+
+  int Anzahl() const { return static_cast<int>(items_.size()); }
+  bool Leer() const { return items_.empty(); }
+
+  // 1-based index of the first occurrence; 0 when absent.
+  int Position(const T* item) const {
+    for (std::size_t i = 0; i < items_.size(); ++i)
+      if (items_[i] == item) return static_cast<int>(i) + 1;
+    return 0;
+  }
+
+  void Haenge(T* item) {
+    items_.push_back(item);
+    cursor_ = Anzahl() - 1;
+  }
+
+  // Inserts after every item that compares equal, so equal keys keep their order of insertion.
+  template <typename Vergleich>
+  void FuegeSortiertEin(T* item, Vergleich vergleiche) {
+    if (item == nullptr) return;
+    const int n = Anzahl();
+    if (n == 0) {
+      Haenge(item);
+      return;
+    }
+    int hi = n - 1, lo = 0, mid = n / 2;
+    while (lo < hi) {
+      if (vergleiche(item, items_[static_cast<std::size_t>(mid)]) < 0)
+        hi = mid - 1;
+      else
+        lo = mid + 1;
+      mid = (hi + lo + 1) / 2;
+    }
+    if (mid < n && vergleiche(item, items_[static_cast<std::size_t>(mid)]) >= 0) ++mid;
+    if (mid < n) {
+      items_.insert(items_.begin() + mid, item);
+      cursor_ = mid;
+    } else {
+      Haenge(item);
+    }
+  }
+
+  // True when the item is in the list; the cursor then moves to it.
+  bool Finde(const T* item) {
+    const int pos = Position(item);
+    if (pos == 0) return false;
+    cursor_ = pos - 1;
+    return true;
+  }
+
+  // Cyclic search from the cursor (the current item is tested first).
+  template <typename Arg, typename Praedikat>
+  bool Suche(const Arg& argument, Praedikat praedikat) {
+    const int n = Anzahl();
+    if (n == 0) return false;
+    const int start = CursorGueltig() ? cursor_ : 0;
+    int i = start;
+    do {
+      if (praedikat(argument, items_[static_cast<std::size_t>(i)])) {
+        cursor_ = i;
+        return true;
+      }
+      i = (i + 1) % n;
+    } while (i != start);
+    return false;
+  }
+
+  // The item at the cursor; nullptr when the cursor is not on an item (items may have been
+  // taken out behind the cursor's back).
+  T* Aktuelles() const { return CursorGueltig() ? items_[static_cast<std::size_t>(cursor_)] : nullptr; }
+
+  void LoescheAktuelles(bool freigeben) {
+    if (!CursorGueltig()) return;
+    T* item = items_[static_cast<std::size_t>(cursor_)];
+    EntferneIndex(static_cast<std::size_t>(cursor_));
+    if (freigeben) delete item;
+    if (cursor_ >= Anzahl()) cursor_ = 0;
+  }
+
+  void Weiter() {
+    if (items_.empty()) return;
+    cursor_ = CursorGueltig() ? (cursor_ + 1) % Anzahl() : 0;
+  }
+  void Zurueck() {
+    if (items_.empty()) return;
+    cursor_ = (CursorGueltig() && cursor_ > 0) ? cursor_ - 1 : Anzahl() - 1;
+  }
+  void ZumAnfang() { cursor_ = 0; }
+  void ZumEnde() { cursor_ = items_.empty() ? 0 : Anzahl() - 1; }
+  bool AmEnde() const { return items_.empty() || cursor_ == Anzahl() - 1; }
+
+  // 1-based position of the cursor; 0 when it is not on an item.
+  int CursorPosition() const { return CursorGueltig() ? cursor_ + 1 : 0; }
+  void SetzeCursor(int position) { cursor_ = (position >= 1 && position <= Anzahl()) ? position - 1 : 0; }
+
+  template <typename Prozedur>
+  void FuerAlle(Prozedur prozedur) const {
+    // Walk a snapshot: the procedure may change the list.
+    const std::vector<T*> kopie = items_;
+    for (T* item : kopie) prozedur(item);
+  }
+
+  // Stable bubble sort, as the lists are only reordered as a whole now and then.
+  template <typename Vergleich>
+  void Sortiere(Vergleich vergleiche) {
+    const std::size_t n = items_.size();
+    if (n < 2) return;
+    bool getauscht = true;
+    while (getauscht) {
+      getauscht = false;
+      for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (vergleiche(items_[i], items_[i + 1]) > 0) {
+          std::swap(items_[i], items_[i + 1]);
+          getauscht = true;
+        }
+      }
+    }
+  }
+
+  // Empties the list, freeing every item from the front first when asked.
+  void Vernichte(bool freigeben) {
+    std::vector<T*> weg;
+    weg.swap(items_);
+    cursor_ = 0;
+    if (freigeben)
+      for (T* item : weg) delete item;
+  }
+
+  // Plain list operations used by the model; they leave the cursor where it is.
+  bool Entferne(const T* item) {
+    const int pos = Position(item);
+    if (pos == 0) return false;
+    EntferneIndex(static_cast<std::size_t>(pos - 1));
+    return true;
+  }
+  void FuegeEin(int position, T* item) {
+    if (position < 1) position = 1;
+    if (position > Anzahl() + 1) position = Anzahl() + 1;
+    items_.insert(items_.begin() + (position - 1), item);
+  }
+  void LoescheBei(int position) {
+    if (position < 1 || position > Anzahl()) return;
+    EntferneIndex(static_cast<std::size_t>(position - 1));
+  }
+  void SetzeBei(int position, T* item) {
+    if (position < 1 || position > Anzahl()) return;
+    items_[static_cast<std::size_t>(position - 1)] = item;
+  }
+  void Tausche(int a, int b) {
+    if (a < 1 || b < 1 || a > Anzahl() || b > Anzahl()) return;
+    std::swap(items_[static_cast<std::size_t>(a - 1)], items_[static_cast<std::size_t>(b - 1)]);
+  }
+  void Leere() {
+    items_.clear();
+    cursor_ = 0;
+  }
+
+  // Range-for over the items, first to last (not a snapshot: do not change the list meanwhile).
+  typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
+  typename std::vector<T*>::const_iterator end() const { return items_.end(); }
+  const std::vector<T*>& Elemente() const { return items_; }
+
+ private:
+  void EntferneIndex(std::size_t i) {
+    // move-and-pop instead of erase: g++ 12 warns falsely about erase at a computed index
+    for (std::size_t k = i; k + 1 < items_.size(); ++k) items_[k] = items_[k + 1];
+    items_.pop_back();
+  }
+  bool CursorGueltig() const { return cursor_ >= 0 && cursor_ < Anzahl(); }
+
+  std::vector<T*> items_;
+  int cursor_ = 0;
+};
+
+}  // namespace kolvar

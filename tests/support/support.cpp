@@ -1,0 +1,1 @@
+// Shared test and benchmark support; the builders live beside this file.
