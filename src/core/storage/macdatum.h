@@ -6,7 +6,8 @@
 // Reading rounds to hundredths of a day (864 seconds), halves up. Writing is exact, so a value
 // read from a file is written back with the same bytes. A date-time outside the file's range
 // (before 1904, or after 6 February 2040 06:28:15) is written as the nearest end of the range
-// rather than wrapped around.
+// rather than wrapped around. (The last hundredth of the range rounds to 33 seconds past its
+// end; such a value is written as the end, which reads as the same value again.)
 
 #include <cstdint>
 
