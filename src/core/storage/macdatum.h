@@ -3,8 +3,8 @@
 // date-times are int64 seconds since 30 December 1899 (day numbers times 86400 plus the time of
 // day), so the file's epoch is day 1462.
 //
-// Reading rounds to hundredths of a day (864 seconds), halves up. Writing is exact, so a value
-// read from a file is written back with the same bytes. A date-time outside the file's range
+// Reading rounds to hundredths of a day (864 seconds), halves up. Writing is exact, so what was
+// read once is written with the bytes it reads back from. A date-time outside the file's range
 // (before 1904, or after 6 February 2040 06:28:15) is written as the nearest end of the range
 // rather than wrapped around. (The last hundredth of the range rounds to 33 seconds past its
 // end; such a value is written as the end, which reads as the same value again.)
