@@ -124,6 +124,7 @@ const uint8_t* TBuffer::Nimm(std::size_t n) {
   return p;
 }
 
+// n zero bytes at the end.
 uint8_t* TBuffer::Haenge(std::size_t n) {
   const std::size_t alt = daten_.size();
   daten_.resize(alt + n);
@@ -222,9 +223,8 @@ void TBuffer::SchreibeText(std::string_view text, int kapazitaet) {
     gekuerzt = KuerzeText(text, kap);
     text = gekuerzt;
   }
+  // Zero bytes after the text; one byte per character, the limit only guards the field.
   uint8_t* p = Haenge(1 + static_cast<std::size_t>(kap));
-  std::fill(p, p + 1 + kap, uint8_t{0});
-  // One byte per character; the limit only guards the field.
   p[0] = static_cast<uint8_t>(TextZuMac(text, p + 1, static_cast<std::size_t>(kap)));
 }
 
