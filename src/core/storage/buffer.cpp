@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "model/text.h"
 #include "storage/macdatum.h"
@@ -55,12 +54,13 @@ bool SchreibeAlles(int fd, const uint8_t* daten, std::size_t anzahl) {
   return true;
 }
 
-// A new, empty file beside the target, so the final rename stays within one file system.
+// A new, empty file beside the target, so the final rename stays within one file system. Its
+// name is short, so a target name near the length limit still saves.
 std::filesystem::path LegeTemporaerAn(const std::filesystem::path& datei, int& fd) {
   const std::filesystem::path ordner = datei.has_parent_path() ? datei.parent_path() : ".";
-  const std::string stamm = "." + datei.filename().string() + ".kv" + std::to_string(::getpid()) + "-";
+  const std::string stamm = ".kolvar-" + std::to_string(::getpid()) + "-";
   for (int versuch = 0; versuch < 100; ++versuch) {
-    std::filesystem::path kandidat = ordner / (stamm + std::to_string(versuch));
+    std::filesystem::path kandidat = ordner / (stamm + std::to_string(versuch) + ".tmp");
     fd = ::open(kandidat.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return kandidat;
     if (errno != EEXIST) break;

@@ -262,6 +262,10 @@ TEST_F(TDateiTest, SpeichernUndOeffnen) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   EXPECT_EQ(Eintraege(), 1u);
   TBuffer().Speichere(ordner_ / "leer");
+  const std::filesystem::path lang = ordner_ / (std::string(250, 'L') + ".kvr");  // 254 bytes
+  b.Speichere(lang);
+  EXPECT_EQ(TBuffer::Oeffne(lang).Daten(), b.Daten());
+  std::filesystem::remove(lang);
   EXPECT_EQ(TBuffer::Oeffne(ordner_ / "leer").Groesse(), 0u);
 }
 
