@@ -9,9 +9,9 @@ constexpr int kTage = 7;
 constexpr int kStunden = 16;
 
 struct TVersionsSicht {
-  int Versionen = 1;        // "mwn": plan versions in use, 1..54
-  int AktuelleVersion = 1;  // current plan version, 1..Versionen
-  bool NurAktuelle = true;  // "eaw": act on the current version only
+  int Versionen = 1;         // "mwn": plan versions in use, 1..54
+  int AktuelleVersion = 1;   // current plan version, 1..Versionen
+  bool NurAktuelle = true;   // "eaw": act on the current version only
 
   // The one default view: one version, acting on it only.
   static const TVersionsSicht& Standard() {
