@@ -35,9 +35,7 @@ std::string TeilText(std::string_view text, int von, int anzahl) {
   return std::string(text.substr(i, ende - i));
 }
 
-std::string KuerzeText(std::string_view text, int n) {
-  return TeilText(text, 0, n);
-}
+std::string KuerzeText(std::string_view text, int n) { return TeilText(text, 0, n); }
 
 std::string OhneRaender(std::string_view text) {
   const auto a = text.find_first_not_of(' ');

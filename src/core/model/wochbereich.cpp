@@ -5,12 +5,8 @@
 namespace kolvar {
 
 namespace {
-bool TagGueltig(int d) {
-  return d >= 1 && d <= kTage;
-}
-bool StundeGueltig(int p) {
-  return p >= 1 && p <= kStunden;
-}
+bool TagGueltig(int d) { return d >= 1 && d <= kTage; }
+bool StundeGueltig(int p) { return p >= 1 && p <= kStunden; }
 }  // namespace
 
 void VersionsBereich(const TVersionsSicht& sicht, int n, int v, int& von, int& bis) {
@@ -47,13 +43,9 @@ bool TWoElem::Leer() const {
   return std::all_of(tage_.begin(), tage_.end(), [](uint16_t w) { return w == 0; });
 }
 
-TWochBereich::TWochBereich(const TVersionsSicht& sicht) : sicht_(&sicht) {
-  SetzeVersionen(sicht.Versionen);
-}
+TWochBereich::TWochBereich(const TVersionsSicht& sicht) : sicht_(&sicht) { SetzeVersionen(sicht.Versionen); }
 
-void TWochBereich::SetzeVersionen(int n) {
-  wochen_.resize(static_cast<std::size_t>(std::clamp(n, 0, kMaxVersionen)));
-}
+void TWochBereich::SetzeVersionen(int n) { wochen_.resize(static_cast<std::size_t>(std::clamp(n, 0, kMaxVersionen))); }
 
 const TWoElem* TWochBereich::Woche(int v) const {
   return (v >= 1 && v <= Versionen()) ? &wochen_[static_cast<std::size_t>(v - 1)] : nullptr;
@@ -75,9 +67,7 @@ uint32_t TWochBereich::Tag(int v, int d) const {
   return w ? w->Tag(d) : 0u;
 }
 
-void TWochBereich::Bereich(int v, int& von, int& bis) const {
-  VersionsBereich(*sicht_, Versionen(), v, von, bis);
-}
+void TWochBereich::Bereich(int v, int& von, int& bis) const { VersionsBereich(*sicht_, Versionen(), v, von, bis); }
 
 void TWochBereich::SetzeBereich(int v, int d, int p, bool an) {
   if (d != 0 && !TagGueltig(d)) return;
@@ -137,13 +127,9 @@ bool TWochBereich::Leer() const {
   return std::all_of(wochen_.begin(), wochen_.end(), [](const TWoElem& w) { return w.Leer(); });
 }
 
-TWochenStunden::TWochenStunden(const TVersionsSicht& sicht) : sicht_(&sicht) {
-  SetzeVersionen(sicht.Versionen);
-}
+TWochenStunden::TWochenStunden(const TVersionsSicht& sicht) : sicht_(&sicht) { SetzeVersionen(sicht.Versionen); }
 
-void TWochenStunden::SetzeVersionen(int n) {
-  werte_.resize(static_cast<std::size_t>(std::clamp(n, 0, kMaxVersionen)), 0);
-}
+void TWochenStunden::SetzeVersionen(int n) { werte_.resize(static_cast<std::size_t>(std::clamp(n, 0, kMaxVersionen)), 0); }
 
 void TWochenStunden::SetzeStunden(int v, int32_t wert) {
   int von, bis;
