@@ -384,7 +384,6 @@ void TSchule::OrdneKurseNeu() {
 
 TKurs* TSchule::ErzeugeKurs(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
   auto* kurs = new TKurs(*this, NaechsteKursNummer());
-  kurse_.FuegeSortiertEin(kurs, VergleicheKurse);
   kurs->Initialisiere(l, k, ko, f, r, stunden);
   return kurs;
 }
