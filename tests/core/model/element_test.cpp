@@ -261,7 +261,8 @@ TEST(Element, AbwesenheitUndRaumBelegung) {
 TEST(Element, AktualisierenErreichtFensterUndStatistik) {
   auto s = BaueKleineSchule();
   TSchule& sch = *s->schule;
-  TFakeFenster gr(sch, FensterArt::KlGr, s->k5b), dep(sch, FensterArt::KlDep, s->k5b), pln(sch, FensterArt::KlPln, s->k5b);
+  TFakeFenster gr(sch, FensterArt::KlGr, s->k5b), dep(sch, FensterArt::KlDep, s->k5b),
+      pln(sch, FensterArt::KlPln, s->k5b);
   TFakeStatFenster stat(sch, FensterArt::KlStat);
   gr.Anmelden();
   dep.Anmelden();

@@ -85,16 +85,33 @@ TEST(Kurs, VerknuepfungenBleibenBeidseitig) {
     for (int schritt = 0; schritt < 60; ++schritt) {
       TKurs* k = sch.Kurse().Hole(1 + static_cast<int>(z() % sch.Kurse().Anzahl()));
       switch (z() % 9) {
-        case 0: k->SetzeLehrer(wahl(lehrer)); break;
-        case 1: k->FuegeKlasseHinzu(wahl(klassen)); break;
-        case 2: k->EntferneKlasse(wahl(klassen)); break;
-        case 3: k->SetzeFach(wahl(faecher)); break;
-        case 4: k->SetzeKopplung(z() % 2 ? s->spo : nullptr); break;
-        case 5: k->FuegeRaumHinzu(wahl(raeume), z() % 2); break;
-        case 6: k->EntferneRaum(wahl(raeume)); break;
-        case 7: k->SetzeStunden(1 + static_cast<int>(z() % 2), static_cast<int32_t>(z() % 6)); break;
+        case 0:
+          k->SetzeLehrer(wahl(lehrer));
+          break;
+        case 1:
+          k->FuegeKlasseHinzu(wahl(klassen));
+          break;
+        case 2:
+          k->EntferneKlasse(wahl(klassen));
+          break;
+        case 3:
+          k->SetzeFach(wahl(faecher));
+          break;
+        case 4:
+          k->SetzeKopplung(z() % 2 ? s->spo : nullptr);
+          break;
+        case 5:
+          k->FuegeRaumHinzu(wahl(raeume), z() % 2);
+          break;
+        case 6:
+          k->EntferneRaum(wahl(raeume));
+          break;
+        case 7:
+          k->SetzeStunden(1 + static_cast<int>(z() % 2), static_cast<int32_t>(z() % 6));
+          break;
         case 8: {
-          const int v = 1 + static_cast<int>(z() % 2), d = 1 + static_cast<int>(z() % 5), p = 1 + static_cast<int>(z() % 8);
+          const int v = 1 + static_cast<int>(z() % 2), d = 1 + static_cast<int>(z() % 5),
+                    p = 1 + static_cast<int>(z() % 8);
           if (TSetzung* st = k->FindeSetzung(v, d, p)) {
             if (z() % 2)
               k->SetzeRaum(st, wahl(raeume));
@@ -107,7 +124,8 @@ TEST(Kurs, VerknuepfungenBleibenBeidseitig) {
         }
       }
       const auto fehler = PruefeModell(sch);
-      ASSERT_TRUE(fehler.empty()) << "Saat " << saat << " Schritt " << schritt << ": " << ::testing::PrintToString(fehler);
+      ASSERT_TRUE(fehler.empty()) << "Saat " << saat << " Schritt " << schritt << ": "
+                                  << ::testing::PrintToString(fehler);
     }
   }
 }

@@ -155,9 +155,9 @@ TEST(Schule, WochentabelleWiederholtSich) {
   TSchule& sch = *s->schule;
   sch.SetzeWochenVersion(1, 2);
   sch.SetzeWochenVersion(888, 3);
-  EXPECT_EQ(sch.VersionDerWoche(34330), 2);       // Monday 27.12.1993
-  EXPECT_EQ(sch.VersionDerWoche(34336), 2);       // the Sunday after
-  EXPECT_EQ(sch.VersionDerWoche(34329), 3);       // the Sunday before: the last entry
+  EXPECT_EQ(sch.VersionDerWoche(34330), 2);  // Monday 27.12.1993
+  EXPECT_EQ(sch.VersionDerWoche(34336), 2);  // the Sunday after
+  EXPECT_EQ(sch.VersionDerWoche(34329), 3);  // the Sunday before: the last entry
   EXPECT_EQ(sch.VersionDerWoche(34330 + 888 * 7), 2);
   EXPECT_EQ(sch.VersionDerWoche(34330 + 887 * 7), 3);
   EXPECT_EQ(sch.WochenVersion(0), 1);
@@ -173,7 +173,8 @@ TEST(Schule, WochentabelleWiederholtSich) {
 TEST(Schule, AlleFensterAktualisierenUeberEineMomentaufnahme) {
   auto s = BaueKleineSchule();
   TSchule& sch = *s->schule;
-  TFakeFenster a(sch, FensterArt::LePln, s->mue), b(sch, FensterArt::KlPln, s->k5a), c(sch, FensterArt::UV, s->uv);
+  TFakeFenster a(sch, FensterArt::LePln, s->mue), b(sch, FensterArt::KlPln, s->k5a),
+      c(sch, FensterArt::UV, s->uv);
   a.Anmelden();
   b.Anmelden();
   c.Anmelden();
