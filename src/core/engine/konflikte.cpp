@@ -65,12 +65,19 @@ void TKurs::SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* auss
   if (r != nullptr) {
     if (r->Sperrung().Belegt(v, d, p)) fuege(KonfliktArt::RaumGesperrt, nullptr, r);
     if (r->Belegung().Belegt(v, d, p)) {
-      for (TKurs* k : r->Kurse()) {
-        if (k == this) continue;
-        const TSetzung* s = SetzungAn(*k, v, d, p);
-        if (s != nullptr && s->Raum() == r)
-          fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, k, r);
-      }
+      // A placement may use a room outside its course's room list (data from a file): when
+      // the room's own courses do not explain the bit, every course is asked.
+      bool gefunden = false;
+      auto pruefe = [&](const TListe<TKurs>& kurse) {
+        for (TKurs* k : kurse) {
+          const TSetzung* s = SetzungAn(*k, v, d, p);
+          if (s == nullptr || s->Raum() != r) continue;
+          gefunden = true;
+          if (k != this) fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, k, r);
+        }
+      };
+      pruefe(r->Kurse());
+      if (!gefunden) pruefe(Schule().Kurse());
     }
   }
 }

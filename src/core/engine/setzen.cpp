@@ -71,13 +71,24 @@ void TKurs::SchalteBelegung(int v, int d, int p, bool mitKopplung, bool an) {
     TSetzung* s = FindeSetzung(ver, d, p);
     if (s == nullptr) continue;
     belegung_.SetzeBereich(ver, d, p, an);
-    // Switching off keeps an element set where another lesson still holds it.
+    // Switching off keeps an element set where another lesson still holds it by its own grid
+    // (a switched-off lesson no longer counts, though its placement stays).
     auto schalte = [&](TPlanElement* e) {
       if (e == nullptr) return;
-      if (an)
-        SetzeBit(e, ver, d, p, true);
-      else
-        PruefeBit(e, ver, d, p);
+      bool belegt = an;
+      if (!an) {
+        const bool raum = e->Art() == TElementArt::Raum;
+        const TListe<TKurs>& kurse = raum ? Schule().Kurse() : e->Kurse();
+        for (const TKurs* k : kurse) {
+          if (!k->belegung_.Belegt(ver, d, p)) continue;
+          const TSetzung* andere = raum ? k->FindeSetzung(ver, d, p) : nullptr;
+          if (!raum || (andere != nullptr && andere->Raum() == e)) {
+            belegt = true;
+            break;
+          }
+        }
+      }
+      SetzeBit(e, ver, d, p, belegt);
     };
     schalte(lehrer_);
     for (TKlasse* k : klassen_) schalte(k);
