@@ -18,6 +18,7 @@ namespace kolvar {
 class IFenster;
 class TKurs;
 class TSchule;
+class TSetzung;
 
 // Element kinds in list order; the numbers are those of the data file and the absence kinds.
 enum class TElementArt { Lehrer = 0, Klasse = 1, Kopplung = 2, Fach = 3, Raum = 4, UVTab = 5 };
@@ -72,14 +73,19 @@ class TElement {
   int32_t StundenMitLehrer(int v) const;
   bool HatVerplanteKurse() const;
   // First course with a placement at the slot (a room counts only placements in itself).
-  virtual TKurs* KursAn(int v, int d, int p) const;
+  TKurs* KursAn(int v, int d, int p) const;
+  // That course's placement; with nurUnfixiert the first unfixed one.
+  TSetzung* SetzungAn(int v, int d, int p, bool nurUnfixiert = false) const;
 
  protected:
   friend class TKurs;
   friend class TSchule;
 
-  // Takes the element out of everything that refers to it, before TSchule frees it.
+  // Takes the element out of its courses and kind-specific links before TSchule frees it
+  // (TSchule clears the links every kind shares).
   virtual void Loese() {}
+  // Whether a placement of one of the element's courses is the element's (a room: in itself).
+  virtual bool ZaehltSetzung(const TSetzung& /*s*/) const { return true; }
   // Refreshes the statistics row of the element's kind, when that window is open.
   void FuelleStatistikZeile() const;
   TListe<TKurs>& KurseIntern() { return kurse_; }
@@ -166,8 +172,15 @@ class TSollElement : public TPlanElement {
 
   // Caption of the subject pop-ups: "[a ]-[b ]-[c ]  " + abbreviation.
   std::string FachStundenText(const class TFach* fach, int seite) const;
+  // Moves the element's room in its courses from alt to neu (before the room field changes).
+  void VerschiebeRaumInKursen(class TRaum* alt, class TRaum* neu);
 
   void SetzeVersionen(int n) override;
+
+ protected:
+  // Coupled courses count one by one in the Ist of the subject menus (a class's "Einzeln").
+  virtual bool ZaehltEinzeln() const { return false; }
+  TWochenStunden& SollIntern() { return soll_; }
 
  private:
   TWochenStunden soll_;

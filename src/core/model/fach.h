@@ -41,6 +41,7 @@ class TFach : public TElement {
 
  protected:
   friend class TLehrer;
+  friend class TSchule;
   void Loese() override;
 
  private:

@@ -36,6 +36,7 @@ class TKlasse : public TSollElement {
   friend class TLehrer;
   friend class TRaum;
   void Loese() override;
+  bool ZaehltEinzeln() const override { return einzeln_; }
 
  private:
   TLehrer* lehrer1_ = nullptr;

@@ -49,6 +49,7 @@ class TLehrer : public TSollElement {
 
  protected:
   friend class TFach;
+  friend class TSchule;
   void Loese() override;
   TListe<TFach>& FaecherIntern() { return faecher_; }
 

@@ -10,13 +10,12 @@ class TRaum : public TPlanElement {
   explicit TRaum(TSchule& schule);
   TElementArt Art() const override { return TElementArt::Raum; }
 
-  // Only placements in this room count.
-  TKurs* KursAn(int v, int d, int p) const override;
   // In use at the period of the date: a lesson in this room takes place (not all its classes absent).
   bool BelegtAm(int p, int32_t datum) const;
   TKurs* NeuerKurs();
 
  protected:
+  bool ZaehltSetzung(const TSetzung& s) const override;
   void Loese() override;
 };
 

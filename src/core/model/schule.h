@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -157,6 +158,9 @@ class TSchule {
   void NummeriereNeu(TElementArt art);
   // Moves the element to another place in its list (1-based) and renumbers.
   void VerschiebeElement(TElement* e, int position);
+  // Recomputes every course's sort keys and sorts every course list again (after a change of
+  // element numbers, of the hours of many courses, or of the settings' course order).
+  void OrdneKurseNeu();
 
   // --- Courses ---
   // A new course, initialised and put into every list.
@@ -212,13 +216,15 @@ class TSchule {
 
   template <typename T>
   T* Haenge(TListe<T>& liste, T* e, std::string_view kuerzel);
-  void ErneuereKursOrdnung();
   void EntferneUndoVon(const TKurs* k);
   void EntferneUndoRaum(const TRaum* r);
   void SchliesseFensterVon(TElement* e);
   void LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e);
   uint64_t NaechsteKursNummer() { return ++kursNummer_; }
 
+  std::unique_ptr<IDialoge> eigeneDialoge_;
+  std::unique_ptr<IPaletteZustand> eigenePalette_;
+  std::unique_ptr<Uhr> eigeneUhr_;
   TStandard* standard_;
   IDialoge* dialoge_;
   IPaletteZustand* palette_;
