@@ -22,7 +22,7 @@ std::unique_ptr<TKleineSchule> Schule() {
   s->standard.ara = false;
   s->standard.gds = TWoElem{};
   for (TPlanElement* e : std::initializer_list<TPlanElement*>{s->mue, s->sch, s->ber, s->k5a, s->k5b, s->k6a,
-                                                               s->r101, s->r102, s->th})
+                                                              s->r101, s->r102, s->th})
     e->Sperrung().Leere();
   return s;
 }
@@ -39,8 +39,8 @@ TEST(Sperrbereich, TageNachDerSchulwocheSindGesperrt) {
 
 TEST(Sperrbereich, LehrerKlassenUndRaeume) {
   auto s = Schule();
-  s->mathe5b->Setze(1, 1, s->r102, 1);    // teacher MUE busy
-  s->mathe5a->Setze(1, 1, nullptr, 2);    // class 5a busy
+  s->mathe5b->Setze(1, 1, s->r102, 1);  // teacher MUE busy
+  s->mathe5a->Setze(1, 1, nullptr, 2);  // class 5a busy
   TKurs* fremd = s->schule->ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, s->r101, 2);
   fremd->Setze(1, 1, s->r101, 3);  // the only room taken (ara clear)
   s->k5a->Sperrung().SetzeBereich(1, 2, 1, true);
@@ -161,9 +161,9 @@ TEST(Raeume, MoeglicheStundenMitKopplung) {
   s->sportSch->SetzeStunden(1, 2);
   s->sportSch->ZeigeMoeglicheStunden(s->th);
   const TWochBereich& e = s->sportSch->Ergebnis();
-  EXPECT_TRUE(e.Belegt(1, 1, 2));   // the course's partner holds it: already placed there
-  EXPECT_TRUE(e.Belegt(1, 2, 3));   // the partner's teacher is locked
-  EXPECT_TRUE(e.Belegt(1, 1, 1));   // class 5b has Ma 5b
+  EXPECT_TRUE(e.Belegt(1, 1, 2));  // the course's partner holds it: already placed there
+  EXPECT_TRUE(e.Belegt(1, 2, 3));  // the partner's teacher is locked
+  EXPECT_TRUE(e.Belegt(1, 1, 1));  // class 5b has Ma 5b
   EXPECT_FALSE(e.Belegt(1, 3, 3));
 }
 
