@@ -690,7 +690,7 @@ void TKurs::KursGeaendert() const {
   for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::Par, TEinzelFenster::SV})
     if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
   for (IFenster* f : schule_->Fenster())
-    if (f->Tag() == FensterArt::UV) f->Aktualisiere();
+    if (schule_->IstAngemeldet(f) && f->Tag() == FensterArt::UV) f->Aktualisiere();
 }
 
 void TKurs::SetzungenGeaendert() const {

@@ -198,6 +198,7 @@ class TSchule {
   void MeldeFensterAb(IFenster* f);
   // A snapshot: windows may close or register while the caller walks it.
   std::vector<IFenster*> Fenster() const { return fenster_; }
+  bool IstAngemeldet(const IFenster* f) const;
   IFenster* EinzelFenster(TEinzelFenster art) const { return einzel_[static_cast<std::size_t>(art)]; }
   void SetzeEinzelFenster(TEinzelFenster art, IFenster* f) { einzel_[static_cast<std::size_t>(art)] = f; }
   IManuellFenster* ManuellFenster() const;

@@ -62,8 +62,11 @@ TEST(Kurs, KlassenlisteNachFaechern) {
     EXPECT_LE(kurse.Hole(i)->Fach()->Nummer(), kurse.Hole(i + 1)->Fach()->Nummer());
 }
 
-TEST(Kurs, ListenBleibenSortiertNachStundenAenderung) {
+TEST(Kurs, ListenBleibenSortiertNachStundenAenderungUndUmbenennung) {
   auto s = BaueKleineSchule();
+  s->mue->SetzeKuerzel("ZZZ");
+  s->k5a->SetzeKuerzel("1a");
+  s->de->SetzeName("Deutsch");
   s->mathe5a->SetzeStunden(1, 30);
   s->deutsch6a->SetzeStunden(-1, -4);
   s->sportBer->NegativeStundenNull();
