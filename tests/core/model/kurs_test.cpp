@@ -293,6 +293,25 @@ TEST(Kurs, AbfragenAmFeld) {
   EXPECT_EQ(s->mue->Datum(), s->uhr.jetzt);  // stamped by placing
 }
 
+TEST(Kurs, StundenImZeitraum) {
+  auto s = BaueKleineSchule(2);
+  TSchule& sch = *s->schule;
+  s->mathe5b->Setze(1, 1, nullptr, 1);         // Mondays of version 1
+  s->mathe5b->Setze(1, 3, nullptr, 1);         // Wednesdays of version 1
+  s->mathe5b->Setze(2, 2, nullptr, 1);         // Tuesdays of version 2
+  const int32_t montag = 34330 + 888 * 7 * 2;  // week 1 of the table
+  sch.SetzeWochenVersion(2, 2);
+  const auto keinFrei = [](int32_t) { return false; };
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 2 + 1);
+  const auto mittwochFrei = [&](int32_t t) { return t == montag + 2; };
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, mittwochFrei), 1 + 1);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag + 1, montag, keinFrei), 0);
+  s->mathe5b->SetzeNichtVerplanen(true);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 3 + 3);
+  s->mathe5b->SetzeNichtZaehlenLehrer(true);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 0);
+}
+
 TEST(Kurs, SperrungUebernehmenSperrtKeineGesetzteStunde) {
   auto s = BaueKleineSchule(2);
   SetzeEinigeStunden(*s);
