@@ -186,6 +186,10 @@ class TSollElement : public TPlanElement {
   TWochenStunden soll_;
 };
 
+// The window kind an element of the kind opens in the view group (0 master data, 1 workload
+// or table, 2 plan); 0 when the kind has no such window.
+int FensterArtFuer(TElementArt art, int ansichtsgruppe);
+
 // Element comparators by Nummer.
 int VergleicheElemente(const TElement* a, const TElement* b);
 inline int VergleicheLehrer(const TElement* a, const TElement* b) {

@@ -443,6 +443,13 @@ TKurs* TSchule::NeuerKurs() {
   }
 }
 
+void TSchule::LoescheMarkierteKurse() {
+  if (!aktiv_) return;
+  const int tag = aktiv_->Tag();
+  if (tag == FensterArt::UV || (tag >= FensterArt::LeDep && tag <= FensterArt::KursDep))
+    aktiv_->LoescheMarkierteKurse();
+}
+
 void TSchule::LoescheKurs(TKurs* k) {
   if (!k || !kurse_.Entferne(k)) return;
   for (IFenster* f : Fenster())

@@ -169,6 +169,8 @@ class TSchule {
   TKurs* NeuerFreierKurs();
   // A new course for the element of the active window; nullptr for other window kinds.
   TKurs* NeuerKurs();
+  // In the active table or workload window: its own deletion of the selected courses.
+  void LoescheMarkierteKurse();
   // Unlinks the course from everything (placements, elements, undo steps, windows) and frees it.
   void LoescheKurs(TKurs* k);
 

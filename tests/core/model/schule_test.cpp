@@ -239,6 +239,29 @@ TEST(Schule, NeuerKursNachDemAktivenFenster) {
   EXPECT_TRUE(PruefeModell(sch).empty());
 }
 
+TEST(Schule, FensterArtenUndMarkierteKurse) {
+  EXPECT_EQ(FensterArtFuer(TElementArt::Lehrer, 0), 61);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Raum, 1), 20);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Klasse, 2), 10);
+  EXPECT_EQ(FensterArtFuer(TElementArt::UVTab, 1), 12);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Fach, 2), 0);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Kopplung, 3), 0);
+  auto s = BaueKleineSchule();
+  struct Loeschend : TFakeFenster {
+    using TFakeFenster::TFakeFenster;
+    void LoescheMarkierteKurse() override { ++geloescht; }
+    int geloescht = 0;
+  };
+  Loeschend dep(*s->schule, FensterArt::FaDep, s->de), plan(*s->schule, FensterArt::LePln, s->mue);
+  s->schule->LoescheMarkierteKurse();
+  s->schule->SetzeAktivesFenster(&plan);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(plan.geloescht, 0);
+  s->schule->SetzeAktivesFenster(&dep);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(dep.geloescht, 1);
+}
+
 TEST(Schule, ElementeUmordnen) {
   auto s = BaueKleineSchule();
   TSchule& sch = *s->schule;
