@@ -16,7 +16,9 @@
 namespace kolvar {
 
 class IFenster;
+class TFach;
 class TKurs;
+class TRaum;
 class TSchule;
 class TSetzung;
 
@@ -171,9 +173,9 @@ class TSollElement : public TPlanElement {
   void AendereSoll(int32_t delta);
 
   // Caption of the subject pop-ups: "[a ]-[b ]-[c ]  " + abbreviation.
-  std::string FachStundenText(const class TFach* fach, int seite) const;
+  std::string FachStundenText(const TFach* fach, int seite) const;
   // Moves the element's room in its courses from alt to neu (before the room field changes).
-  void VerschiebeRaumInKursen(class TRaum* alt, class TRaum* neu);
+  void VerschiebeRaumInKursen(TRaum* alt, TRaum* neu);
 
   void SetzeVersionen(int n) override;
 

@@ -286,6 +286,8 @@ void TSchule::LoescheElement(TElement* e) {
     LoescheFehlen(raumFehlen_, static_cast<TPlanElement*>(e));
     EntferneUndoRaum(static_cast<TRaum*>(e));
   }
+  // Substitution records naming a teacher or room as substitute must let go here too, once
+  // the substitution planning keeps them.
   SchliesseFensterVon(e);
 
   switch (art) {

@@ -131,7 +131,9 @@ class TSchule {
   const TListe<TFehl>* FehlListe(const TPlanElement& e) const;
   TParListe& ParListe() { return *parListe_; }
   const TParListe& ParListe() const { return *parListe_; }
-  // Substitution records: filled by the substitution planning.
+  // Substitution records (not owned here: each belongs to its placement); filled by the
+  // substitution planning.
+  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
 
   // --- Elements ---
