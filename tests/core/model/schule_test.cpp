@@ -82,6 +82,9 @@ TEST(Schule, VersionenSenkenOhneSetzungenFragtNicht) {
   TSchule& sch = *s->schule;
   sch.SetzeWochenVersion(10, 3);
   sch.SetzeWochenVersion(11, 2);
+  EXPECT_FALSE(sch.LoeschePlanversionen(0));
+  EXPECT_TRUE(sch.LoeschePlanversionen(3));
+  EXPECT_EQ(s->standard.mwn(), 3);
   ASSERT_TRUE(sch.LoeschePlanversionen(2));
   EXPECT_TRUE(s->dialoge.anfragen.empty());
   EXPECT_EQ(sch.WochenVersion(10), 1);
