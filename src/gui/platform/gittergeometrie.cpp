@@ -22,11 +22,14 @@ void TGitterGeometrie::SetzeZeilen(int anzahl) {
 
 void TGitterGeometrie::SetzeFesteSpalten(int anzahl) {
   festeSpalten_ = std::clamp(anzahl, 0, Spalten());
+  // The first scrollable column starts the view again, as it would after building the grid.
+  linkeSpalte_ = festeSpalten_;
   SetzeLinkeSpalte(linkeSpalte_);
 }
 
 void TGitterGeometrie::SetzeFesteZeilen(int anzahl) {
   festeZeilen_ = std::clamp(anzahl, 0, Zeilen());
+  obersteZeile_ = festeZeilen_;
   SetzeObersteZeile(obersteZeile_);
 }
 
