@@ -113,16 +113,15 @@ Bild Zeichne(const QString& name) {
     block.addRect(QRectF(15, 17, 13, 10));
     Umrandet(p, block, QColor(255, 230, 120));
   } else if (name == QLatin1String("GUMMI") || name == QLatin1String("HALBGUMMI")) {
-    Umrandet(p, Gummi(), Qt::white);
-    QPainterPath kappe;
-    kappe.moveTo(16, 8);
-    kappe.lineTo(26, 18);
-    kappe.lineTo(name == QLatin1String("GUMMI") ? 14 : 20, name == QLatin1String("GUMMI") ? 30 : 24);
-    kappe.lineTo(name == QLatin1String("GUMMI") ? 4 : 10, name == QLatin1String("GUMMI") ? 20 : 14);
-    kappe.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 40, 40));
-    p.drawPath(kappe);
+    // An eraser; the half one keeps only its rubber end.
+    QPainterPath gummi;
+    gummi.moveTo(4, 20);
+    gummi.lineTo(10, 14);
+    gummi.lineTo(20, 24);
+    gummi.lineTo(14, 30);
+    gummi.closeSubpath();
+    if (name == QLatin1String("GUMMI")) Umrandet(p, Gummi(), Qt::white);
+    Umrandet(p, gummi, QColor(200, 40, 40));
     heiss = QPoint(4, 22);
   } else if (name == QLatin1String("HAND") || name == QLatin1String("HALBHAND")) {
     Umrandet(p, Hand(false), Qt::white);

@@ -48,12 +48,18 @@ void TGitter::Geaendert(bool obenLinksBewegt) {
 
 void TGitter::Rollbalken() {
   rollbalkenAktualisierung_ = true;
+  // Shown scroll bars take room; a grid that fits without them must not keep them.
+  const QSize ganz = geo_.GanzeGroesse();
+  const QSize ohneBalken = maximumViewportSize();
+  const bool passt = ganz.width() <= ohneBalken.width() + geo_.LinienBreite() &&
+                     ganz.height() <= ohneBalken.height() + geo_.LinienBreite();
   QScrollBar* senkrecht = verticalScrollBar();
-  senkrecht->setRange(FesteZeilen(), std::max(FesteZeilen(), geo_.MaxObersteZeile()));
+  senkrecht->setRange(FesteZeilen(), passt ? FesteZeilen() : std::max(FesteZeilen(), geo_.MaxObersteZeile()));
   senkrecht->setPageStep(std::max(1, SichtbareZeilen()));
   senkrecht->setValue(ObersteZeile());
   QScrollBar* waagrecht = horizontalScrollBar();
-  waagrecht->setRange(FesteSpalten(), std::max(FesteSpalten(), geo_.MaxLinkeSpalte()));
+  waagrecht->setRange(FesteSpalten(),
+                      passt ? FesteSpalten() : std::max(FesteSpalten(), geo_.MaxLinkeSpalte()));
   waagrecht->setPageStep(std::max(1, SichtbareSpalten()));
   waagrecht->setValue(LinkeSpalte());
   rollbalkenAktualisierung_ = false;

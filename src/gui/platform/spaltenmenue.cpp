@@ -66,14 +66,17 @@ class TSpaltenFlaeche : public QWidget {
     QStyleOptionMenuItem opt;
     opt.initFrom(this);
     opt.menuItemType = e.trenner ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
-    opt.checkType = QStyleOptionMenuItem::NonExclusive;
+    opt.checkType = e.haken ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
     opt.checked = e.haken;
     opt.text = e.text;
     opt.maxIconWidth = 0;
     opt.reservedShortcutWidth = 0;
     opt.menuHasCheckableItems = true;
     opt.font = font();
-    if (!e.aktiv) opt.state &= ~QStyle::State_Enabled;
+    if (!e.aktiv) {
+      opt.state &= ~QStyle::State_Enabled;
+      opt.palette.setCurrentColorGroup(QPalette::Disabled);
+    }
     if (i == ueber_ && e.aktiv && !e.trenner) opt.state |= QStyle::State_Selected;
     return opt;
   }
