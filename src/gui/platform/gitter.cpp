@@ -589,11 +589,7 @@ void TGitter::focusOutEvent(QFocusEvent* ereignis) {
 bool TGitter::BeginneBearbeiten() {
   if (!(optionen_ & goBearbeiten) || !Koerper(spalte_, zeile_) || zieht_) return false;
   if (bearbeitet_) return true;
-  if (editor_ == nullptr) {
-    editor_ = new QLineEdit(viewport());
-    editor_->setFrame(false);
-    editor_->installEventFilter(this);
-  }
+  EditorAnlegen();
   ZeigeZelle(spalte_, zeile_);
   editZelle_ = QPoint(spalte_, zeile_);
   editor_->setText(Text(spalte_, zeile_));
@@ -627,18 +623,21 @@ void TGitter::BeendeBearbeiten(bool uebernehmen) {
   }
 }
 
+void TGitter::EditorAnlegen() {
+  if (editor_ != nullptr) return;
+  editor_ = new QLineEdit(viewport());
+  editor_->setFrame(false);
+  editor_->installEventFilter(this);
+  editor_->hide();
+}
+
 void TGitter::SetzeEditorLaenge(int laenge) {
-  if (editor_ == nullptr) {
-    editor_ = new QLineEdit(viewport());
-    editor_->setFrame(false);
-    editor_->installEventFilter(this);
-    editor_->hide();
-  }
+  EditorAnlegen();
   editor_->setMaxLength(laenge);
 }
 
 void TGitter::SetzeEditorValidator(const QValidator* validator) {
-  SetzeEditorLaenge(editor_ != nullptr ? editor_->maxLength() : 32767);
+  EditorAnlegen();
   editor_->setValidator(validator);
 }
 

@@ -195,6 +195,7 @@ class TGitter : public QAbstractScrollArea {
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck) const;
   void ZiehenBeenden();
   int SpaltenKante(QPoint ort) const;
+  void EditorAnlegen();
   void EditorPlatzieren();
 
   TGitterGeometrie geo_;

@@ -18,6 +18,7 @@ class TGitterGeometrie {
   // New columns and rows get the default size; fixed counts shrink with them.
   void SetzeSpalten(int anzahl);
   void SetzeZeilen(int anzahl);
+  // Changing a fixed count scrolls back to the first scrollable cell.
   int FesteSpalten() const { return festeSpalten_; }
   int FesteZeilen() const { return festeZeilen_; }
   void SetzeFesteSpalten(int anzahl);

@@ -57,14 +57,26 @@ TKvForm::TKvForm(int tag, QWidget* eltern) : QWidget(eltern, Qt::Window), tag_(t
 }
 
 bool TKvForm::Schliesse() {
-  erzwungen_ = false;
-  return close();
+  return SchliesseMit(false);
 }
 
 void TKvForm::SchliesseErzwungen() {
-  erzwungen_ = true;
-  close();
+  SchliesseMit(true);
+}
+
+bool TKvForm::SchliesseMit(bool erzwungen) {
+  erzwungen_ = erzwungen;
+  bool geschlossen = false;
+  if (isVisible()) {
+    geschlossen = close();
+  } else {
+    // Qt sends no close event to a hidden window, but its close actions must still run.
+    QCloseEvent ereignis;
+    QCoreApplication::sendEvent(this, &ereignis);
+    geschlossen = ereignis.isAccepted();
+  }
   erzwungen_ = false;
+  return geschlossen;
 }
 
 void TKvForm::ShiftMerken(std::uint8_t zustand) {

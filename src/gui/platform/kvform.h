@@ -47,6 +47,8 @@ class TKvForm : public QWidget {
   void changeEvent(QEvent* ereignis) override;
 
  private:
+  bool SchliesseMit(bool erzwungen);
+
   int tag_;
   bool erzwungen_ = false;
   IShiftEmpfaenger* shiftEmpfaenger_ = nullptr;

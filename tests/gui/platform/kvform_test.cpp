@@ -70,6 +70,8 @@ TEST(KvForm, ErzwungenesSchliessenFragtNichtUndEndetImmer) {
   EXPECT_EQ(fenster->geschlossen, 1) << "the close action still runs so the window can unlink itself";
   EXPECT_FALSE(fenster->isVisible()) << "a forced close cannot be refused";
   EXPECT_FALSE(fenster->WirdErzwungenGeschlossen());
+  fenster->SchliesseErzwungen();
+  EXPECT_EQ(fenster->geschlossen, 2) << "a hidden window is closed all the same";
 
   fenster->aktion = TCloseAction::caFree;
   fenster->erlauben = true;
