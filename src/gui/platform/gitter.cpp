@@ -357,6 +357,8 @@ int TGitter::SpaltenKante(QPoint ort) const {
 
 void TGitter::mousePressEvent(QMouseEvent* ereignis) {
   if (bearbeitet_) BeendeBearbeiten(true);
+  // A press while a drag still runs means its release went elsewhere: nothing is dropped.
+  BrecheZiehenAb();
   const QPoint ort = ereignis->position().toPoint();
   const Qt::MouseButton knopf = ereignis->button();
   if (knopf == Qt::LeftButton && (optionen_ & goSpaltenbreite)) {
@@ -460,7 +462,7 @@ void TGitter::mouseReleaseEvent(QMouseEvent* ereignis) {
     return;
   }
   if (zieht_) {
-    ZiehenBeenden();
+    ZiehenBeenden(true);
     return;
   }
   waehlt_ = false;
@@ -506,12 +508,24 @@ void TGitter::BeginneZiehen(int spalte, int zeile) {
   emit ZiehenBeginnt(spalte, zeile);
 }
 
-void TGitter::ZiehenBeenden() {
+void TGitter::ZiehenBeenden(bool ablegen) {
   zieht_ = false;
   viewport()->setCursor(alterCursor_);
   ziehBild_ = QPixmap();
   viewport()->update();
-  emit ZiehenEnde(quelle_.x(), quelle_.y(), ziel_.x(), ziel_.y());
+  if (ablegen)
+    emit ZiehenEnde(quelle_.x(), quelle_.y(), ziel_.x(), ziel_.y());
+  else
+    emit ZiehenAbgebrochen();
+}
+
+void TGitter::BrecheZiehenAb() {
+  if (zieht_) ZiehenBeenden(false);
+}
+
+void TGitter::hideEvent(QHideEvent* ereignis) {
+  BrecheZiehenAb();
+  QAbstractScrollArea::hideEvent(ereignis);
 }
 
 void TGitter::keyPressEvent(QKeyEvent* ereignis) {

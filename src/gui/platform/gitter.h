@@ -122,6 +122,8 @@ class TGitter : public QAbstractScrollArea {
   // and the selection; at the edges the grid scrolls one cell per mouse move. The release ends
   // it with the last target, wherever the button was released.
   void BeginneZiehen(int spalte, int zeile);
+  // Ends a drag without a drop (the grid is hidden, or the release never came).
+  void BrecheZiehenAb();
   bool Zieht() const { return zieht_; }
   QPoint ZiehQuelle() const { return quelle_; }
   QPoint ZiehZiel() const { return ziel_; }
@@ -155,6 +157,7 @@ class TGitter : public QAbstractScrollArea {
   void ZiehenBeginnt(int spalte, int zeile);
   void ZiehenUeber(int spalte, int zeile);
   void ZiehenEnde(int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile);
+  void ZiehenAbgebrochen();
   // Sent before the grid's own handling; accept the event to keep the grid from acting on it.
   void TasteGedrueckt(QKeyEvent* ereignis);
   void TasteLosgelassen(QKeyEvent* ereignis);
@@ -176,6 +179,7 @@ class TGitter : public QAbstractScrollArea {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void focusInEvent(QFocusEvent* ereignis) override;
   void focusOutEvent(QFocusEvent* ereignis) override;
+  void hideEvent(QHideEvent* ereignis) override;
 
  private:
   struct Zelle {
@@ -193,7 +197,7 @@ class TGitter : public QAbstractScrollArea {
   QPoint Randziel(QPoint ort, QPoint bisher);
   void ZiehenUeberPunkt(QPoint ort);
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck) const;
-  void ZiehenBeenden();
+  void ZiehenBeenden(bool ablegen);
   int SpaltenKante(QPoint ort) const;
   void EditorAnlegen();
   void EditorPlatzieren();

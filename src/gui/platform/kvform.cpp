@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "platform/dienste.h"
 #include "platform/shiftempfaenger.h"
@@ -44,10 +45,11 @@ class TShiftFilter : public QObject {
 };
 
 void FilterEinrichten() {
-  static bool eingerichtet = false;
-  if (eingerichtet || QCoreApplication::instance() == nullptr) return;
-  eingerichtet = true;
-  QCoreApplication::instance()->installEventFilter(new TShiftFilter(QCoreApplication::instance()));
+  // The filter lives with the application; a new application gets a new one.
+  static QPointer<TShiftFilter> filter;
+  if (!filter.isNull() || QCoreApplication::instance() == nullptr) return;
+  filter = new TShiftFilter(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(filter);
 }
 
 }  // namespace

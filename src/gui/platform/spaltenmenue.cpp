@@ -157,6 +157,10 @@ int TSpaltenMenue::Spaltenzahl() const {
   return flaeche_ != nullptr ? flaeche_->Spalten() : 1;
 }
 
+QWidget* TSpaltenMenue::SpaltenFlaeche() const {
+  return flaeche_;
+}
+
 QRect TSpaltenMenue::EintragsRechteck(int index) const {
   return flaeche_ != nullptr ? flaeche_->Rechteck(index) : QRect();
 }

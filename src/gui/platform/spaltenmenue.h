@@ -30,6 +30,8 @@ class TSpaltenMenue : public QMenu {
   int Spaltenzahl() const;
   // Where entry i lies inside the column area (empty for a plain menu).
   QRect EintragsRechteck(int index) const;
+  // The widget that shows the columns (null for a plain menu).
+  QWidget* SpaltenFlaeche() const;
   // Chooses entry i as a click would (used by the column area and by tests).
   void Waehle(int index);
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "platform/ablage.h"
 #include "platform/dateidienst.h"
@@ -72,10 +73,14 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
   EXPECT_GT(menue.EintragsRechteck(15).top(), erster.top());
   EXPECT_TRUE(menue.EintragsRechteck(40).isEmpty());
 
-  menue.Waehle(3);
+  ASSERT_NE(menue.SpaltenFlaeche(), nullptr);
+  QTest::mouseClick(menue.SpaltenFlaeche(), Qt::LeftButton, {}, menue.EintragsRechteck(3).center());
   EXPECT_EQ(menue.Gewaehlt(), -1) << "a disabled entry cannot be chosen";
-  menue.Waehle(20);
+  QTest::mouseClick(menue.SpaltenFlaeche(), Qt::LeftButton, {}, menue.EintragsRechteck(20).center());
   EXPECT_EQ(menue.Gewaehlt(), 20);
+  QTest::mouseClick(menue.SpaltenFlaeche(), Qt::LeftButton, {},
+                    menue.EintragsRechteck(39).bottomRight() + QPoint(0, 30));
+  EXPECT_EQ(menue.Gewaehlt(), 20) << "a click beside the entries chooses nothing";
 }
 
 TEST(PopupDienst, SkriptWaehltUndAktionLaeuft) {

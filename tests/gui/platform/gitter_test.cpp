@@ -193,6 +193,33 @@ TEST_F(GitterTest, ZiehenAmRandScrolltEineZelleJeBewegung) {
   EXPECT_FALSE(gitter.Zieht());
 }
 
+TEST_F(GitterTest, VerlorenesZiehenLegtNichtsAb) {
+  gitter.SetzeAutoZiehen(true);
+  gitter.viewport()->setCursor(Qt::CrossCursor);
+  gitter.SetzeZiehCursor(Qt::ClosedHandCursor);
+  QSignalSpy ende(&gitter, &TGitter::ZiehenEnde);
+  QSignalSpy abgebrochen(&gitter, &TGitter::ZiehenAbgebrochen);
+  QTest::mousePress(Flaeche(), Qt::LeftButton, {}, Mitte(1, 1));
+  EXPECT_EQ(gitter.viewport()->cursor().shape(), Qt::ClosedHandCursor);
+  QTest::mouseMove(Flaeche(), Mitte(2, 2));
+  gitter.hide();
+  EXPECT_FALSE(gitter.Zieht());
+  EXPECT_EQ(abgebrochen.count(), 1);
+  EXPECT_EQ(gitter.viewport()->cursor().shape(), Qt::CrossCursor) << "the grid's own cursor is back";
+  gitter.show();
+  QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, Mitte(2, 2));
+  EXPECT_EQ(ende.count(), 0);
+
+  // A second press while a drag runs (its release went elsewhere) starts afresh.
+  QTest::mousePress(Flaeche(), Qt::LeftButton, {}, Mitte(1, 1));
+  QTest::mousePress(Flaeche(), Qt::LeftButton, {}, Mitte(2, 3));
+  EXPECT_EQ(abgebrochen.count(), 2);
+  EXPECT_EQ(gitter.ZiehQuelle(), QPoint(2, 3));
+  QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, Mitte(2, 3));
+  ASSERT_EQ(ende.count(), 1);
+  EXPECT_EQ(ende[0], (QList<QVariant>{2, 3, 2, 3}));
+}
+
 TEST_F(GitterTest, ZiehenInDerSpalteBleibtInIhr) {
   gitter.SetzeAutoZiehen(true);
   gitter.SetzeZiehenNurZeilen(true);
