@@ -66,18 +66,22 @@ void TGitter::Rollbalken() {
 }
 
 void TGitter::SetzeSpalten(int anzahl) {
+  if (bearbeitet_) BeendeBearbeiten(true);
+  BrecheZiehenAb();
   NeuVerteilen(anzahl, Zeilen());
   const int links = LinkeSpalte();
   geo_.SetzeSpalten(std::max(anzahl, 0));
-  if (!Gueltig(spalte_, zeile_)) SetzeZelle(std::max(FesteSpalten(), 0), std::max(FesteZeilen(), 0));
+  AuswahlBegrenzen();
   Geaendert(links != LinkeSpalte());
 }
 
 void TGitter::SetzeZeilen(int anzahl) {
+  if (bearbeitet_) BeendeBearbeiten(true);
+  BrecheZiehenAb();
   NeuVerteilen(Spalten(), anzahl);
   const int oben = ObersteZeile();
   geo_.SetzeZeilen(std::max(anzahl, 0));
-  if (!Gueltig(spalte_, zeile_)) SetzeZelle(std::max(FesteSpalten(), 0), std::max(FesteZeilen(), 0));
+  AuswahlBegrenzen();
   Geaendert(oben != ObersteZeile());
 }
 
@@ -160,6 +164,18 @@ void TGitter::SetzeObjekt(int spalte, int zeile, void* objekt) {
 void TGitter::Leeren() {
   for (Zelle& zelle : zellen_) zelle = Zelle{};
   viewport()->update();
+}
+
+void TGitter::AuswahlBegrenzen() {
+  if (!Gueltig(spalte_, zeile_)) {
+    SetzeZelle(FesteSpalten(), FesteZeilen());
+    return;
+  }
+  TGitterAuswahl a = auswahl_;
+  a.rechts = std::min(a.rechts, Spalten() - 1);
+  a.unten = std::min(a.unten, Zeilen() - 1);
+  if (a.Leer()) a = Normiert(spalte_, zeile_, spalte_, zeile_);
+  SetzeAuswahl(a);
 }
 
 TGitterAuswahl TGitter::Normiert(int s1, int z1, int s2, int z2) const {
@@ -271,31 +287,39 @@ void TGitter::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rech
 
 void TGitter::Male(QPainter& p, const QRect& bereich) const {
   const QSize flaeche = geo_.Flaeche();
-  p.fillRect(bereich, palette().base());
-  std::vector<int> spalten;
-  std::vector<int> zeilen;
-  for (int s = 0; s < FesteSpalten(); ++s) spalten.push_back(s);
-  for (int s = LinkeSpalte(), x = geo_.FesteBreite(); s < Spalten() && x < flaeche.width(); ++s) {
-    spalten.push_back(s);
-    x += SpaltenBreite(s) + geo_.LinienBreite();
-  }
-  for (int z = 0; z < FesteZeilen(); ++z) zeilen.push_back(z);
-  for (int z = ObersteZeile(), y = geo_.FesteHoehe(); z < Zeilen() && y < flaeche.height(); ++z) {
-    zeilen.push_back(z);
-    y += ZeilenHoehe(z) + geo_.LinienBreite();
-  }
   const int linie = geo_.LinienBreite();
+  p.fillRect(bereich, palette().base());
+  // Visible columns and rows with their left and top edges, each computed once.
+  std::vector<std::pair<int, int>> spalten;
+  std::vector<std::pair<int, int>> zeilen;
+  int x = 0;
+  for (int s = 0; s < Spalten() && x < flaeche.width(); ++s) {
+    if (s == FesteSpalten()) s = LinkeSpalte();
+    if (s >= Spalten()) break;
+    spalten.emplace_back(s, x);
+    x += SpaltenBreite(s) + linie;
+  }
+  int y = 0;
+  for (int z = 0; z < Zeilen() && y < flaeche.height(); ++z) {
+    if (z == FesteZeilen()) z = ObersteZeile();
+    if (z >= Zeilen()) break;
+    zeilen.emplace_back(z, y);
+    y += ZeilenHoehe(z) + linie;
+  }
   const QColor festeLinie = palette().color(QPalette::Dark);
   const QColor koerperLinie = palette().color(QPalette::Midlight).darker(115);
-  for (int z : zeilen) {
-    for (int s : spalten) {
-      const QRect rechteck = geo_.ZellRechteck(s, z);
+  const QColor keineLinie = palette().color(QPalette::Base);
+  for (const auto& [z, zy] : zeilen) {
+    if (zy > bereich.bottom()) break;
+    if (zy + ZeilenHoehe(z) + linie <= bereich.top()) continue;
+    for (const auto& [s, sx] : spalten) {
+      const QRect rechteck(sx, zy, SpaltenBreite(s), ZeilenHoehe(z));
       if (!rechteck.adjusted(0, 0, linie, linie).intersects(bereich)) continue;
       ZeichneZelle(p, s, z, rechteck);
       if (linie <= 0) continue;
       const bool fest = s < FesteSpalten() || z < FesteZeilen();
       const bool mitLinie = fest ? (optionen_ & goFesteLinien) != 0 : (optionen_ & goLinien) != 0;
-      const QColor farbe = mitLinie ? (fest ? festeLinie : koerperLinie) : palette().color(QPalette::Base);
+      const QColor& farbe = mitLinie ? (fest ? festeLinie : koerperLinie) : keineLinie;
       p.fillRect(QRect(rechteck.right() + 1, rechteck.top(), linie, rechteck.height() + linie), farbe);
       p.fillRect(QRect(rechteck.left(), rechteck.bottom() + 1, rechteck.width(), linie), farbe);
     }

@@ -193,6 +193,7 @@ class TGitter : public QAbstractScrollArea {
   void Geaendert(bool obenLinksBewegt);
   void Rollbalken();
   void WaehleBis(int spalte, int zeile);
+  void AuswahlBegrenzen();
   TGitterAuswahl Normiert(int s1, int z1, int s2, int z2) const;
   QPoint Randziel(QPoint ort, QPoint bisher);
   void ZiehenUeberPunkt(QPoint ort);

@@ -330,6 +330,12 @@ TEST_F(GitterTest, GroesseAendernBehaeltInhalt) {
   EXPECT_LE(gitter.ObersteZeile(), gitter.Geometrie().MaxObersteZeile());
   gitter.Leeren();
   EXPECT_EQ(gitter.Objekt(3, 4), nullptr);
+
+  gitter.SetzeOptionen(gitter.Optionen() | TGitter::goBereichsauswahl);
+  gitter.SetzeZelle(2, 2);
+  QTest::mouseClick(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, Mitte(3, 4));
+  gitter.SetzeSpalten(3);
+  EXPECT_EQ(gitter.Auswahl(), (TGitterAuswahl{2, 2, 2, 4})) << "the selection is cut to the grid";
 }
 
 TEST_F(GitterTest, SpaltenbreiteZiehen) {
