@@ -137,7 +137,9 @@ int TSkriptDialogDienst::Frage(const QString& titel, const QString& text, unsign
     for (TKnopf k : kAlleKnoepfe)
       if (KnopfText(k) == schritt.knopf) ergebnis = ErgebnisVonKnopf(k);
   }
-  bool angeboten = ergebnis == mrAbbrechen;  // the close box is always there
+  // Closing the box answers mrAbbrechen only where the Qt box lets it close: with "Abbrechen"
+  // or on a plain notice.
+  bool angeboten = ergebnis == mrAbbrechen && (knoepfe == knOk || (knoepfe & knAbbrechen));
   for (TKnopf k : kAlleKnoepfe)
     if ((knoepfe & k) && ErgebnisVonKnopf(k) == ergebnis) angeboten = true;
   if (!angeboten) {

@@ -28,7 +28,9 @@ class IDialogDienst {
   virtual ~IDialogDienst() = default;
   // Shows the dialog modally and returns its modal result (mrAbbrechen when closed).
   virtual int ZeigeDialog(TKvDialog& dialog) = 0;
-  // A message box with the given buttons; the first of knStandard's bits is the default.
+  // A message box with the given buttons (TKnopf bits) and its default button. Esc and the close
+  // box give mrAbbrechen where there is an "Abbrechen" button or only "OK"; a Ja/Nein question
+  // must be answered.
   virtual int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
                     TKnopf standard) = 0;
   int Hinweis(const QString& titel, const QString& text, TMeldungsArt art = TMeldungsArt::Information) {

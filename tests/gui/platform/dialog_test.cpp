@@ -123,6 +123,9 @@ TEST_F(DialogTest, FrageNurMitAngebotenenKnoepfen) {
       << "closing a notice is always possible";
   EXPECT_EQ(dialoge.Fehler().size(), 1);
   EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
+  dialoge.Antworte(QString(), mrAbbrechen);
+  d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knNein);
+  EXPECT_EQ(dialoge.Fehler().size(), 2) << "a Ja/Nein question cannot be closed unanswered";
 }
 
 // A settings dialog that stores its entry on "Ok".
