@@ -121,7 +121,13 @@ void TKvForm::closeEvent(QCloseEvent* ereignis) {
 }
 
 void TKvForm::changeEvent(QEvent* ereignis) {
-  if (ereignis->type() == QEvent::ActivationChange && isActiveWindow()) Aktiviere();
+  // Only the step to active counts, however often Qt reports the change.
+  if (ereignis->type() == QEvent::ActivationChange) {
+    const bool aktiv = isActiveWindow();
+    const bool neu = aktiv && !aktiv_;
+    aktiv_ = aktiv;
+    if (neu) Aktiviere();
+  }
   QWidget::changeEvent(ereignis);
 }
 

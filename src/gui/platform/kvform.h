@@ -51,6 +51,7 @@ class TKvForm : public QWidget {
 
   int tag_;
   bool erzwungen_ = false;
+  bool aktiv_ = false;
   IShiftEmpfaenger* shiftEmpfaenger_ = nullptr;
 };
 

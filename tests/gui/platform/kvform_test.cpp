@@ -25,6 +25,7 @@ class TTestFenster : public TKvForm {
   TCloseAction aktion = TCloseAction::caHide;
   int anfragen = 0;
   int geschlossen = 0;
+  int aktiviert = 0;
   QLineEdit* feld;
 
  protected:
@@ -32,6 +33,7 @@ class TTestFenster : public TKvForm {
     ++anfragen;
     erlaubt = erlauben;
   }
+  void Aktiviere() override { ++aktiviert; }
   void FormClose(TCloseAction& a) override {
     ++geschlossen;
     a = aktion;
@@ -119,6 +121,23 @@ TEST(KvForm, TastenUndMausMeldenDenShiftZustand) {
   Taste(&fremd, QEvent::KeyPress, Qt::Key_C, Qt::ShiftModifier);
   EXPECT_EQ(palette.Anzahl(), vorher);
   TDienste::Zuruecksetzen();
+}
+
+TEST(KvForm, AktivierenRuftAktiviere) {
+  TTestFenster a;
+  TTestFenster b;
+  a.show();
+  b.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+  const int vorherA = a.aktiviert;
+  const int vorherB = b.aktiviert;
+  a.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&a));
+  EXPECT_EQ(a.aktiviert, vorherA + 1);
+  b.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+  EXPECT_EQ(b.aktiviert, vorherB + 1);
+  EXPECT_EQ(a.aktiviert, vorherA + 1) << "losing the activation is no activation";
 }
 
 TEST(KvForm, ShiftByteAusModifiern) {
