@@ -54,6 +54,7 @@ std::int32_t TFesteUhr::Heute() const {
 }
 
 void TFesteUhr::Vorruecken(std::int64_t millisekunden) {
+  if (millisekunden < 0) return;  // time only moves on
   monoton_ += millisekunden;
   rest_ += millisekunden;
   jetzt_ += rest_ / 1000;
