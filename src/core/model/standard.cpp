@@ -1,6 +1,7 @@
 #include "model/standard.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "model/text.h"
@@ -102,6 +103,43 @@ int TStandard::GetPlnFaKoBreite() const {
 int TStandard::GetPlnMaxBreite() const {
   const auto& f = PlanFenster;
   return std::max({f.plb, f.pkb, f.pob, f.pfb, f.prb});
+}
+
+namespace {
+// The widest text + 3, at least `start`.
+int Breitenmass(const TTextBreite& breite, const TSchrift& schrift, bool fett, const std::string* texte,
+                std::size_t anzahl, int start) {
+  int mass = start;
+  for (std::size_t i = 0; i < anzahl; ++i) mass = std::max(mass, breite(texte[i], schrift, fett) + 3);
+  return mass;
+}
+}  // namespace
+
+void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
+  auto& f = PlanFenster;
+  const TSchrift& schrift = f.Schrift;
+  const bool fett = f.pkf;
+  PlanZeilenHoehe = static_cast<int>(std::lround(std::abs(schrift.Groesse) * 1.65)) + 5;
+  int* ziele[] = {&f.plb, &f.pkb, &f.pob, &f.pfb, &f.prb};
+  for (std::size_t i = 0; i < kuerzel.size(); ++i)
+    *ziele[i] = Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), 13);
+  f.ptb = Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13);
+  const auto& labels = sp[static_cast<std::size_t>(AktuelleVersion() - 1)];
+  f.psb = Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13);
+  f.pwb = (vkm + nkm) * breite("9", schrift, fett) + 5;
+}
+
+void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
+  auto& f = DeputatFenster;
+  const TSchrift& schrift = f.Schrift;
+  ListenZeilenHoehe = std::abs(schrift.Groesse) + 13;
+  static const char* const kKoepfe[] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
+  int* ziele[] = {&f.dlb, &f.dkb, &f.dob, &f.dfb, &f.drb};
+  for (std::size_t i = 0; i < kuerzel.size(); ++i)
+    *ziele[i] = Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
+                            breite(kKoepfe[i], schrift, false));
+  f.dsb = breite("999", schrift, false) + 3;
+  f.dwb = std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false));
 }
 
 const TAutomatikTabellen& TStandard::StandardTabellen() {

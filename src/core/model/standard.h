@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ constexpr int kVertrBemerkungen = 12;
 // negative = linked with the next period of the same day.
 using TAutomatikTabelle = std::array<int, kSlotZellen>;
 using TAutomatikTabellen = std::array<TAutomatikTabelle, kAutomatikTabellen>;
+
+// Width in pixels of a text in a font, normal or bold: the window's canvas.
+using TTextBreite = std::function<int(std::string_view text, const TSchrift& schrift, bool fett)>;
+// Abbreviations of teachers, classes, couplings, subjects and rooms, in this order.
+using TKuerzelListen = std::array<std::vector<std::string>, 5>;
 
 class TStandard {
  public:
@@ -77,6 +83,11 @@ class TStandard {
   int GetPlnLeKoBreite() const;
   int GetPlnFaKoBreite() const;
   int GetPlnMaxBreite() const;
+  // Column widths and row heights from the fonts and the school's abbreviations.
+  int PlanZeilenHoehe = 18;  // not stored: computed with the widths
+  int ListenZeilenHoehe = 21;
+  void BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel);
+  void BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel);
 
   // Defaults of new elements and lessons ("Urbo4", "Urbo5").
   TWoElem gds;              // lock grid of a new teacher, class or room

@@ -8,7 +8,7 @@ std::optional<int> LiesGanzzahl(const std::string& text) {
   std::size_t a = text.find_first_not_of(" \t");
   if (a == std::string::npos) return std::nullopt;
   std::size_t b = text.find_last_not_of(" \t") + 1;
-  if (text[a] == '+') ++a;  // from_chars takes no plus sign
+  if (text[a] == '+' && a + 1 < b && text[a + 1] != '-') ++a;  // from_chars takes no plus sign
   if (a >= b) return std::nullopt;
   int wert = 0;
   const char* anfang = text.data() + a;
