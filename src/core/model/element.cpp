@@ -1,0 +1,360 @@
+#include "model/element.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "model/fach.h"
+#include "model/fehl.h"
+#include "model/ifenster.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/text.h"
+
+namespace kolvar {
+
+// ---------------------------------------------------------------------------------------------
+// TElement
+
+TElement::TElement(TSchule& schule) : schule_(&schule) {}
+
+TElement::~TElement() = default;
+
+void TElement::SetzeKuerzel(std::string_view text) {
+  kuerzel_ = KuerzeText(text, kKuerzelLaenge);
+  schule_->SetzeGeaendert(true);
+}
+
+void TElement::SetzeName(std::string_view text) {
+  name_ = KuerzeText(text, kNamenLaenge);
+  schule_->SetzeGeaendert(true);
+}
+
+void TElement::FuelleStatistikZeile() const {
+  TEinzelFenster art;
+  switch (Art()) {
+    case TElementArt::Lehrer:
+      art = TEinzelFenster::LeStat;
+      break;
+    case TElementArt::Klasse:
+      art = TEinzelFenster::KlStat;
+      break;
+    case TElementArt::Fach:
+      art = TEinzelFenster::FaStat;
+      break;
+    case TElementArt::Kopplung:
+      art = TEinzelFenster::KoStat;
+      break;
+    default:
+      return;
+  }
+  if (auto* stat = dynamic_cast<IStatFenster*>(schule_->EinzelFenster(art)))
+    stat->StatistikZeileFuellen(nummer_);
+}
+
+void TElement::Aktualisiere() {
+  if (grForm_) grForm_->Aktualisiere();
+  if (depForm_) depForm_->Aktualisiere();
+  FuelleStatistikZeile();
+  schule_->SetzeGeaendert(true);
+}
+
+void TElement::ZeigeWerte() {
+  if (grForm_) grForm_->ZeigeWerte();
+  if (depForm_) depForm_->ZeigeWerte();
+  FuelleStatistikZeile();
+  schule_->SetzeGeaendert(true);
+}
+
+int32_t TElement::Ist(int v, bool einzeln, int seite, bool gewichtet) const {
+  int64_t summe = 0;
+  std::vector<const TKopplung*> gezaehlt;
+  for (const TKurs* k : kurse_) {
+    const int64_t f = gewichtet ? k->Faktor() : 1;
+    if (seite == Seite::Lehrer) {
+      if (!k->Lehrer() || k->NichtZaehlenLehrer()) continue;
+    } else if (seite == Seite::Klasse) {
+      if (k->Klassen().Leer() || k->NichtZaehlenKlassen()) continue;
+    } else if (seite == Seite::Alle) {
+      if (k->NichtZaehlenLehrer() && k->NichtZaehlenKlassen()) continue;
+    } else {
+      continue;
+    }
+    if (!k->Kopplung() || einzeln) {
+      summe += int64_t{k->Stunden(v)} * f;
+      continue;
+    }
+    if (std::find(gezaehlt.begin(), gezaehlt.end(), k->Kopplung()) != gezaehlt.end()) continue;
+    gezaehlt.push_back(k->Kopplung());
+    if (const TKurs* groesster = k->Kopplung()->GroessterKurs(v, gewichtet))
+      summe += int64_t{groesster->Stunden(v)} * f;
+  }
+  return static_cast<int32_t>(std::clamp<int64_t>(summe, INT32_MIN, INT32_MAX));
+}
+
+int32_t TElement::IstEinfach(int v, bool einzeln, int seite) const {
+  return Ist(v, einzeln, seite, false);
+}
+int32_t TElement::IstGewichtet(int v, bool einzeln, int seite) const {
+  return Ist(v, einzeln, seite, true);
+}
+
+int32_t TElement::NichtGezaehlteStunden(int v, int seite) const {
+  int32_t summe = 0;
+  for (const TKurs* k : kurse_) {
+    const bool nicht = seite == Seite::Lehrer   ? k->NichtZaehlenLehrer()
+                       : seite == Seite::Klasse ? k->NichtZaehlenKlassen()
+                                                : false;
+    if (nicht) summe += k->Stunden(v) * k->Faktor();
+  }
+  return summe;
+}
+
+int32_t TElement::NichtVerplanteStunden(int v) const {
+  int32_t summe = 0;
+  for (const TKurs* k : kurse_)
+    if (k->NichtVerplanen()) summe += k->Stunden(v) * k->Faktor();
+  return summe;
+}
+
+int32_t TElement::StundenMitLehrer(int v) const {
+  int32_t summe = 0;
+  for (const TKurs* k : kurse_)
+    if (k->Lehrer()) summe += k->Stunden(v) * k->Faktor();
+  return summe;
+}
+
+bool TElement::HatVerplanteKurse() const {
+  return std::any_of(kurse_.begin(), kurse_.end(), [](const TKurs* k) { return !k->Setzungen().Leer(); });
+}
+
+TSetzung* TElement::SetzungAn(int v, int d, int p, bool nurUnfixiert) const {
+  int von, bis;
+  VersionsBereich(schule_->Standard().Versionen(), schule_->Standard().mwn(), v, von, bis);
+  for (TKurs* k : kurse_)
+    for (int ver = von; ver <= bis; ++ver) {
+      TSetzung* s = k->FindeSetzung(ver, d, p);
+      if (s && ZaehltSetzung(*s) && !(nurUnfixiert && s->Fixiert())) return s;
+    }
+  return nullptr;
+}
+
+TKurs* TElement::KursAn(int v, int d, int p) const {
+  TSetzung* s = SetzungAn(v, d, p);
+  return s ? &s->Kurs() : nullptr;
+}
+
+int FensterArtFuer(TElementArt art, int ansichtsgruppe) {
+  static constexpr int kArten[6][3] = {
+      {FensterArt::LeGr, FensterArt::LeDep, FensterArt::LePln},
+      {FensterArt::KlGr, FensterArt::KlDep, FensterArt::KlPln},
+      {FensterArt::KoGr, FensterArt::KoDep, 0},
+      {FensterArt::FaGr, FensterArt::FaDep, 0},
+      {FensterArt::RaGr, FensterArt::RaDep, FensterArt::RaPln},
+      {FensterArt::UVGr, FensterArt::UV, 0},
+  };
+  const int i = static_cast<int>(art);
+  if (i < 0 || i > 5 || ansichtsgruppe < 0 || ansichtsgruppe > 2) return 0;
+  return kArten[i][ansichtsgruppe];
+}
+
+int VergleicheElemente(const TElement* a, const TElement* b) {
+  if (a->Nummer() == b->Nummer()) return 0;
+  return a->Nummer() < b->Nummer() ? -1 : 1;
+}
+
+std::string StundenWertText(int64_t wert, int dvs, int vkm, int nkm) {
+  if (dvs < 1) dvs = 1;
+  nkm = std::clamp(nkm, 0, 6);
+  int64_t faktor = 1;
+  for (int i = 0; i < nkm; ++i) faktor *= 10;
+  const bool negativ = wert < 0;
+  const int64_t betrag = negativ ? -wert : wert;
+  // Rounded half away from zero, in integers.
+  const int64_t skaliert = (betrag * faktor * 2 + dvs) / (2 * int64_t{dvs});
+  std::string text = std::to_string(skaliert / faktor);
+  if (nkm > 0) {
+    std::string nach = std::to_string(skaliert % faktor);
+    text += "." + std::string(static_cast<std::size_t>(nkm) - nach.size(), '0') + nach;
+  }
+  if (negativ && skaliert != 0) text = "-" + text;
+  const std::size_t breite = static_cast<std::size_t>(std::max(0, vkm + nkm + 1));
+  if (text.size() < breite) text = std::string(breite - text.size(), ' ') + text;
+  return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// TPlanElement
+
+TPlanElement::TPlanElement(TSchule& schule)
+    : TElement(schule), sperrung_(schule.Standard().Versionen()), belegung_(schule.Standard().Versionen()) {
+  for (int v = 1; v <= sperrung_.Versionen(); ++v) sperrung_.SetzeWoche(v, schule.Standard().gds);
+}
+
+TPlanElement::~TPlanElement() = default;
+
+void TPlanElement::SetzeDatum(int64_t zeit) {
+  datum_ = zeit;
+  Schule().SetzeGeaendert(true);
+}
+
+void TPlanElement::Aktualisiere() {
+  TElement::Aktualisiere();
+  if (plnForm_) plnForm_->Aktualisiere();
+}
+
+TListe<TKurs> TPlanElement::KurseAn(int v, int d, int p) const {
+  TListe<TKurs> liste;
+  if (!belegung_.Belegt(v, d, p)) return liste;
+  for (TKurs* k : Kurse())
+    if (k->Belegung().Belegt(v, d, p)) liste.Haenge(k);
+  return liste;
+}
+
+std::string TPlanElement::Tagesmuster(int v, int d) const {
+  std::string muster(kStunden, 'F');
+  const TStandard& st = Schule().Standard();
+  for (int p = 1; p <= kStunden; ++p) {
+    char& c = muster[static_cast<std::size_t>(p - 1)];
+    if (sperrung_.Belegt(v, d, p)) {
+      c = 'S';
+      continue;
+    }
+    if (!belegung_.Belegt(v, d, p)) continue;
+    if (const TSetzung* s = SetzungAn(v, d, p)) {
+      const bool gekoppelt = s->Kurs().Kopplung() != nullptr;
+      c = s->Fixiert() ? (gekoppelt ? 'L' : 'G') : (gekoppelt ? 'K' : 'E');
+    }
+  }
+  const int pst = std::clamp(st.pst, 1, kStunden);
+  auto gesetzt = [&](int p) {
+    const char c = muster[static_cast<std::size_t>(p - 1)];
+    return c == 'E' || c == 'G' || c == 'K' || c == 'L';
+  };
+  int erste = 0, letzte = 0;
+  for (int p = 1; p <= pst; ++p)
+    if (gesetzt(p)) {
+      if (!erste) erste = p;
+      letzte = p;
+    }
+  if (erste && erste < letzte)
+    for (int p = erste; p <= letzte; ++p)
+      if (muster[static_cast<std::size_t>(p - 1)] == 'F') muster[static_cast<std::size_t>(p - 1)] = 'U';
+  return muster;
+}
+
+int TPlanElement::Springstunden() const {
+  const TStandard& st = Schule().Standard();
+  const int v = st.AktuelleVersion();
+  const int tage = std::clamp(st.mtn, 0, kTage);
+  const int pst = std::clamp(st.pst, 1, kStunden);
+  int summe = 0;
+  for (int d = 1; d <= tage; ++d) {
+    int erste = 0, letzte = 0;
+    for (int p = 1; p <= pst; ++p)
+      if (belegung_.Belegt(v, d, p)) {
+        if (!erste) erste = p;
+        letzte = p;
+      }
+    if (erste && erste < letzte)
+      for (int p = erste; p <= letzte; ++p)
+        if (!belegung_.Belegt(v, d, p) && !sperrung_.Belegt(v, d, p)) ++summe;
+  }
+  return summe;
+}
+
+bool TPlanElement::FehltAm(int32_t datum, int p) const {
+  const TListe<TFehl>* liste = Schule().FehlListe(*this);
+  if (!liste) return false;
+  for (const TFehl* f : *liste)
+    if (f->Element() == this && f->Datum() == datum && f->Fehlt(p)) return true;
+  return false;
+}
+
+void TPlanElement::UebernimmSperrung(const TWochBereich& vorlage) {
+  const TStandard& st = Schule().Standard();
+  const int von = st.eaw() ? st.AktuelleVersion() : 1;
+  const int bis = st.eaw() ? st.AktuelleVersion() : sperrung_.Versionen();
+  for (int v = von; v <= bis; ++v)
+    for (int d = 1; d <= kTage; ++d)
+      for (int p = 1; p <= kStunden; ++p)
+        sperrung_.SetzeBereich(v, d, p, vorlage.Belegt(v, d, p) && !belegung_.Belegt(v, d, p));
+  Schule().SetzeGeaendert(true);
+}
+
+void TPlanElement::AktualisierePlan() const {
+  if (plnForm_) plnForm_->NeuZeichnen();
+  if (GrForm()) GrForm()->NeuZeichnen();
+}
+
+void TPlanElement::SetzeVersionen(int n) {
+  sperrung_.SetzeVersionen(n);
+  belegung_.SetzeVersionen(n);
+}
+
+void TPlanElement::Loese() {}
+
+// ---------------------------------------------------------------------------------------------
+// TSollElement
+
+TSollElement::TSollElement(TSchule& schule) : TPlanElement(schule), soll_(schule.Standard().Versionen()) {
+  for (int v = 1; v <= soll_.Versionen(); ++v) soll_.SetzeStunden(v, schule.Standard().les);
+}
+
+void TSollElement::SetzeSoll(int v, int32_t wert) {
+  const int32_t hoechst = 200 * std::max(1, Schule().Standard().dvs);
+  soll_.SetzeStunden(v, std::clamp(wert, 0, hoechst));
+  Schule().SetzeGeaendert(true);
+}
+
+void TSollElement::UebernimmSoll(int32_t wert) {
+  const TStandard& st = Schule().Standard();
+  if (st.eaw()) {
+    SetzeSoll(st.AktuelleVersion(), wert);
+  } else {
+    for (int v = 1; v <= soll_.Versionen(); ++v) SetzeSoll(v, wert);
+  }
+}
+
+void TSollElement::AendereSoll(int32_t delta) {
+  SetzeSoll(-1, Soll(Schule().Standard().AktuelleVersion()) + delta);
+  if (GrForm()) GrForm()->ZeigeWerte();
+  FuelleStatistikZeile();
+}
+
+std::string TSollElement::FachStundenText(const TFach* fach, int seite) const {
+  const TStandard& st = Schule().Standard();
+  const bool lehrerSeite = seite == Seite::Lehrer;
+  int64_t a = 0;
+  for (const TKurs* k : Kurse()) {
+    if (k->Fach() != fach) continue;
+    if (lehrerSeite ? k->NichtZaehlenLehrer() : k->NichtZaehlenKlassen()) continue;
+    a += int64_t{k->Stunden(-1)} * k->Faktor();
+  }
+  const int64_t ist = IstGewichtet(-1, ZaehltEinzeln(), lehrerSeite ? Seite::Lehrer : Seite::Klasse);
+  const int64_t b = ist - a;
+  const int64_t c = int64_t{Soll(-1)} - a - b;
+  auto zahl = [&](int64_t w) { return StundenWertText(w, st.dvs, st.vkm, st.nkm); };
+  return "[" + zahl(a) + " " + "]-[" + zahl(b) + " " + "]-[" + zahl(c) + " " + "]  " + Kuerzel();
+}
+
+void TSollElement::VerschiebeRaumInKursen(TRaum* alt, TRaum* neu) {
+  const std::vector<TKurs*> kurse = Kurse().Elemente();
+  for (TKurs* k : kurse) {
+    if (alt) {
+      if (k->Raeume().Position(alt) == 0) continue;
+      if (!k->RaumVerplant(alt)) k->EntferneRaum(alt);
+    }
+    if (neu && k->Raeume().Position(neu) == 0) k->FuegeRaumHinzu(neu, false);
+  }
+}
+
+void TSollElement::SetzeVersionen(int n) {
+  TPlanElement::SetzeVersionen(n);
+  soll_.SetzeVersionen(n);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,213 @@
+#pragma once
+// Master-data elements: the common base TElement, TPlanElement (an element with a timetable)
+// and TSollElement (a plan element with target hours).
+//
+// An element's course list is kept by the courses' link operations only (TKurs is a friend);
+// deleting an element is TSchule::LoescheElement, which unlinks it first. Destructors only
+// free memory.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/liste.h"
+#include "model/wochbereich.h"
+
+namespace kolvar {
+
+class IFenster;
+class TFach;
+class TKurs;
+class TRaum;
+class TSchule;
+class TSetzung;
+
+// Element kinds in list order; the numbers are those of the data file and the absence kinds.
+enum class TElementArt { Lehrer = 0, Klasse = 1, Kopplung = 2, Fach = 3, Raum = 4, UVTab = 5 };
+
+// Sides of the hour sums: teacher side, class side, both.
+namespace Seite {
+constexpr int Lehrer = 0;
+constexpr int Klasse = 1;
+constexpr int Alle = 3;
+}  // namespace Seite
+
+class TElement {
+ public:
+  explicit TElement(TSchule& schule);
+  virtual ~TElement();
+  TElement(const TElement&) = delete;
+  TElement& operator=(const TElement&) = delete;
+
+  virtual TElementArt Art() const = 0;
+  TSchule& Schule() const { return *schule_; }
+
+  const std::string& Kuerzel() const { return kuerzel_; }
+  void SetzeKuerzel(std::string_view text);  // at most 7 characters
+  const std::string& Name() const { return name_; }
+  void SetzeName(std::string_view text);  // at most 21 characters
+
+  // 1-based position in the school list; key of the element comparators.
+  int Nummer() const { return nummer_; }
+  void SetzeNummer(int n) { nummer_ = n; }
+  int LadeNummer() const { return ladeNummer_; }
+  void SetzeLadeNummer(int n) { ladeNummer_ = n; }
+
+  // Open master-data editor and workload (or table) window; the windows set and clear these.
+  IFenster* GrForm() const { return grForm_; }
+  void SetzeGrForm(IFenster* f) { grForm_ = f; }
+  IFenster* DepForm() const { return depForm_; }
+  void SetzeDepForm(IFenster* f) { depForm_ = f; }
+
+  // The courses that refer to this element, in course order.
+  const TListe<TKurs>& Kurse() const { return kurse_; }
+
+  // Full refresh of the element's windows and statistics row; marks the school modified.
+  virtual void Aktualisiere();
+  // Lighter refresh of the shown values; marks the school modified.
+  virtual void ZeigeWerte();
+
+  // "Ist" hours of the element's courses (units of 1/dvs hour for the weighted sum).
+  int32_t IstEinfach(int v, bool einzeln, int seite) const;
+  int32_t IstGewichtet(int v, bool einzeln, int seite) const;
+  int32_t NichtGezaehlteStunden(int v, int seite) const;
+  int32_t NichtVerplanteStunden(int v) const;
+  int32_t StundenMitLehrer(int v) const;
+  bool HatVerplanteKurse() const;
+  // First course with a placement at the slot (a room counts only placements in itself).
+  TKurs* KursAn(int v, int d, int p) const;
+  // That course's placement; with nurUnfixiert the first unfixed one.
+  TSetzung* SetzungAn(int v, int d, int p, bool nurUnfixiert = false) const;
+
+ protected:
+  friend class TKurs;
+  friend class TSchule;
+
+  // Takes the element out of its courses and kind-specific links before TSchule frees it
+  // (TSchule clears the links every kind shares).
+  virtual void Loese() {}
+  // Whether a placement of one of the element's courses is the element's (a room: in itself).
+  virtual bool ZaehltSetzung(const TSetzung& /*s*/) const { return true; }
+  // Refreshes the statistics row of the element's kind, when that window is open.
+  void FuelleStatistikZeile() const;
+  TListe<TKurs>& KurseIntern() { return kurse_; }
+
+ private:
+  int32_t Ist(int v, bool einzeln, int seite, bool gewichtet) const;
+
+  TSchule* schule_;
+  std::string kuerzel_;
+  std::string name_;
+  IFenster* grForm_ = nullptr;
+  IFenster* depForm_ = nullptr;
+  TListe<TKurs> kurse_;
+  int nummer_ = 0;
+  int ladeNummer_ = 0;
+};
+
+class TPlanElement : public TElement {
+ public:
+  explicit TPlanElement(TSchule& schule);
+  ~TPlanElement() override;
+
+  // Lock grid: slots the element is blocked.
+  TWochBereich& Sperrung() { return sperrung_; }
+  const TWochBereich& Sperrung() const { return sperrung_; }
+  // Occupancy: slots where a course of the element is placed; kept by the course's placements.
+  const TWochBereich& Belegung() const { return belegung_; }
+
+  IFenster* PlnForm() const { return plnForm_; }
+  void SetzePlnForm(IFenster* f) { plnForm_ = f; }
+
+  // Last change of the element's plan (seconds from 30.12.1899).
+  int64_t Datum() const { return datum_; }
+  void SetzeDatum(int64_t zeit);  // marks the school modified
+  void StempleDatum(int64_t zeit) { datum_ = zeit; }
+
+  void Aktualisiere() override;
+
+  // The courses whose own occupancy has the slot (a new list; the caller keeps nothing else).
+  TListe<TKurs> KurseAn(int v, int d, int p) const;
+  // 16 letters F S E G K L U of one day.
+  std::string Tagesmuster(int v, int d) const;
+  int Springstunden() const;
+  // True when an absence record of this element has the date and the period.
+  bool FehltAm(int32_t datum, int p) const;
+  // The template locks every slot where the element is not occupied; marks the school modified.
+  void UebernimmSperrung(const TWochBereich& vorlage);
+  // After a placement change: repaint the plan and the editor's lock grid.
+  void AktualisierePlan() const;
+
+  // Absence at a period of a date and its return; substitution records come with the
+  // substitution planning, which overrides these.
+  virtual void SetzeFehlt(int /*p*/, int32_t /*datum*/) {}
+  virtual void HebeFehltAuf(int /*p*/, int32_t /*datum*/) {}
+
+  // Resizes both grids to n versions.
+  virtual void SetzeVersionen(int n);
+
+ protected:
+  friend class TKurs;
+  TWochBereich& BelegungIntern() { return belegung_; }
+  void Loese() override;
+
+ private:
+  TWochBereich sperrung_;
+  TWochBereich belegung_;
+  IFenster* plnForm_ = nullptr;
+  int64_t datum_ = 0;
+};
+
+class TSollElement : public TPlanElement {
+ public:
+  explicit TSollElement(TSchule& schule);
+
+  // Target hours with the version rule (0 = sum), in units of 1/dvs hour.
+  int32_t Soll(int v) const { return soll_.Stunden(v); }
+  const TWochenStunden& SollTabelle() const { return soll_; }
+  // Clamped to 0..200 hours, written with the version rule.
+  void SetzeSoll(int v, int32_t wert);
+  // The current version when acting on it only, else every version one by one.
+  void UebernimmSoll(int32_t wert);
+  // New target of version -1 := target of the current version + delta.
+  void AendereSoll(int32_t delta);
+
+  // Caption of the subject pop-ups: "[a ]-[b ]-[c ]  " + abbreviation.
+  std::string FachStundenText(const TFach* fach, int seite) const;
+  // Moves the element's room in its courses from alt to neu (before the room field changes).
+  void VerschiebeRaumInKursen(TRaum* alt, TRaum* neu);
+
+  void SetzeVersionen(int n) override;
+
+ protected:
+  // Coupled courses count one by one in the Ist of the subject menus (a class's "Einzeln").
+  virtual bool ZaehltEinzeln() const { return false; }
+  TWochenStunden& SollIntern() { return soll_; }
+
+ private:
+  TWochenStunden soll_;
+};
+
+// The window kind an element of the kind opens in the view group (0 master data, 1 workload
+// or table, 2 plan); 0 when the kind has no such window.
+int FensterArtFuer(TElementArt art, int ansichtsgruppe);
+
+// Element comparators by Nummer.
+int VergleicheElemente(const TElement* a, const TElement* b);
+inline int VergleicheLehrer(const TElement* a, const TElement* b) {
+  return VergleicheElemente(a, b);
+}
+inline int VergleicheKlassen(const TElement* a, const TElement* b) {
+  return VergleicheElemente(a, b);
+}
+inline int VergleicheFaecher(const TElement* a, const TElement* b) {
+  return VergleicheElemente(a, b);
+}
+inline int VergleicheRaeume(const TElement* a, const TElement* b) {
+  return VergleicheElemente(a, b);
+}
+
+// An hour value in 1/dvs units as text, vkm digits before and nkm after the point.
+std::string StundenWertText(int64_t wert, int dvs, int vkm, int nkm);
+
+}  // namespace kolvar

@@ -1,0 +1,38 @@
+#pragma once
+// The absence of one teacher, class or room on one date as a period mask
+// (period p absent when bit 16-p is set).
+
+#include <cstdint>
+
+namespace kolvar {
+
+class TPlanElement;
+
+class TFehl {
+ public:
+  int32_t Datum() const { return datum_; }
+  void SetzeDatum(int32_t datum) { datum_ = datum; }
+  uint16_t Stunden() const { return stunden_; }
+  void SetzeStunden(uint16_t maske) { stunden_ = maske; }
+  // Before UebernimmStunden: the mask to apply; afterwards: the previous mask.
+  uint16_t NeueStunden() const { return neueStunden_; }
+  void SetzeNeueStunden(uint16_t maske) { neueStunden_ = maske; }
+  TPlanElement* Element() const { return element_; }
+  void SetzeElement(TPlanElement* e) { element_ = e; }
+
+  bool Fehlt(int p) const;
+  // Lowest and highest absent period; 0 for an empty mask.
+  int ErsteStunde() const;
+  int LetzteStunde() const;
+
+  // Swaps the masks and tells the element of every period that changed.
+  void UebernimmStunden();
+
+ private:
+  int32_t datum_ = 0;
+  uint16_t stunden_ = 0;
+  uint16_t neueStunden_ = 0;
+  TPlanElement* element_ = nullptr;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,21 @@
+#include "model/idialoge.h"
+
+namespace kolvar {
+
+std::string DialogText(TDialog art) {
+  switch (art) {
+    case TDialog::VersionenLoeschen:
+      return "In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?";
+    case TDialog::FachEntfernen:
+      return "Erst müssen die zugehörigen Kurse gelöscht werden!";
+    case TDialog::LehrerDoppelt:
+      return "Lehrer doppelt in Kopplung";
+    case TDialog::KursVerplant:
+      return "Kurs ist verplant";
+    case TDialog::KursImRaumplan:
+      return "Kurs im Raumplan";
+  }
+  return {};
+}
+
+}  // namespace kolvar

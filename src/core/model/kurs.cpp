@@ -1,0 +1,842 @@
+#include "model/kurs.h"
+
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+#include "model/fach.h"
+#include "model/idialoge.h"
+#include "model/ifenster.h"
+#include "model/imenue.h"
+#include "model/ipalettezustand.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/text.h"
+#include "model/uhr.h"
+#include "model/undoelement.h"
+
+namespace kolvar {
+
+namespace {
+
+bool SlotGueltig(int d, int p) {
+  return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
+}
+
+// An abbreviation followed by blanks up to 8 characters.
+std::string Gepolstert(const std::string& kuerzel) {
+  const int n = TextLaenge(kuerzel);
+  return n >= 8 ? kuerzel : kuerzel + std::string(static_cast<std::size_t>(8 - n), ' ');
+}
+
+void OhneLetztes(std::string& text) {
+  if (!text.empty()) text.pop_back();  // the part it removes is always a blank
+}
+
+}  // namespace
+
+TKurs::TKurs(TSchule& schule, uint64_t erstellnummer)
+    : schule_(&schule),
+      erstellnummer_(erstellnummer),
+      stunden_(schule.Standard().Versionen()),
+      sperrung_(schule.Standard().Versionen()),
+      belegung_(schule.Standard().Versionen()),
+      ergebnis_(schule.Standard().Versionen()) {
+  for (int v = 1; v <= sperrung_.Versionen(); ++v) sperrung_.SetzeWoche(v, schule.Standard().kus);
+}
+
+TKurs::~TKurs() {
+  setzungen_.Vernichte(true);
+}
+
+void TKurs::Geaendert() const {
+  schule_->SetzeGeaendert(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lists and order
+
+void TKurs::Einsortieren(TElement* e) {
+  if (!e || e->KurseIntern().Position(this) != 0) return;
+  if (e->Art() == TElementArt::Klasse)
+    e->KurseIntern().FuegeSortiertEin(this, VergleicheKurseNachOrdnung);
+  else
+    e->KurseIntern().FuegeSortiertEin(this, VergleicheKurse);
+}
+
+void TKurs::Aussortieren(TElement* e) {
+  if (e) e->KurseIntern().Entferne(this);
+}
+
+void TKurs::Umsortieren() {
+  auto neu = [this](TElement* e) {
+    if (e && e->KurseIntern().Entferne(this)) Einsortieren(e);
+  };
+  neu(lehrer_);
+  for (TKlasse* k : klassen_) neu(k);
+  neu(kopplung_);
+  neu(fach_);
+  for (TRaum* r : raeume_) neu(r);
+  if (schule_->kurse_.Entferne(this)) schule_->kurse_.FuegeSortiertEin(this, VergleicheKurse);
+}
+
+void TKurs::BerechneSortierSchluessel() {
+  const bool nachKlassen = schule_->Standard().nks;
+  const int klasse = klassen_.Leer() ? -1 : klassen_.Hole(1)->Nummer();
+  const int lehrer = lehrer_ ? lehrer_->Nummer() : -1;
+  int64_t s1, s2;
+  if (nachKlassen) {
+    s1 = klasse < 0 ? -1000 : int64_t{klasse} * 1000;
+    s2 = lehrer;
+  } else {
+    s1 = lehrer < 0 ? -1000 : int64_t{lehrer} * 1000;
+    s2 = klasse;
+  }
+  s1 += fach_ ? fach_->Nummer() : -1;
+  s2 -= 1000 * int64_t{stunden_.Stunden(0)};
+  schluessel1_ = static_cast<int32_t>(std::clamp<int64_t>(s1, INT32_MIN, INT32_MAX));
+  schluessel2_ = static_cast<int32_t>(std::clamp<int64_t>(s2, INT32_MIN, INT32_MAX));
+}
+
+int VergleicheKurse(const TKurs* a, const TKurs* b) {
+  if (a->Schluessel1() != b->Schluessel1()) return a->Schluessel1() < b->Schluessel1() ? -1 : 1;
+  if (a->Schluessel2() != b->Schluessel2()) return a->Schluessel2() < b->Schluessel2() ? -1 : 1;
+  return a->Erstellnummer() < b->Erstellnummer() ? -1 : 1;
+}
+
+int VergleicheKurseNachOrdnung(const TKurs* a, const TKurs* b) {
+  if (!a->Schule().Standard().nks || a->Fach() == b->Fach()) return VergleicheKurse(a, b);
+  if (!a->Fach()) return -1;
+  if (!b->Fach()) return 1;
+  const int c = VergleicheFaecher(a->Fach(), b->Fach());
+  return c != 0 ? c : VergleicheKurse(a, b);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Links
+
+void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+  const TStandard& st = schule_->Standard();
+  lehrer_ = l;
+  if (k) klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  kopplung_ = ko;
+  fach_ = f;
+  if (r) raeume_.Haenge(r);
+  stunden_.SetzeStunden(-1, stunden);
+  stundenProTag_ = st.spt;
+  einzelstunden_ = st.ezs;
+  tabelle_ = st.tbn;
+  faktor_ = st.fkt;
+  nvp_ = st.nvp;
+  nzl_ = st.nzl;
+  nzk_ = st.nzk;
+  farbe_ = st.kfa;
+  prioritaet_ = 0;
+  BerechneSortierSchluessel();
+  Einsortieren(l);
+  Einsortieren(k);
+  Einsortieren(ko);
+  Einsortieren(f);
+  Einsortieren(r);
+  if (schule_->kurse_.Position(this) == 0) schule_->kurse_.FuegeSortiertEin(this, VergleicheKurse);
+  if (f && k) f->FuegeKlasseHinzu(k);
+  KursEingefuegt();
+  Geaendert();
+}
+
+void TKurs::SetzeLehrer(TLehrer* l) {
+  if (l == lehrer_) {
+    Geaendert();
+    return;
+  }
+  if (TLehrer* alt = lehrer_) {
+    Aussortieren(alt);
+    lehrer_ = nullptr;
+    for (const TSetzung* s : setzungen_) PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
+    alt->Aktualisiere();
+  }
+  lehrer_ = l;
+  BerechneSortierSchluessel();
+  Umsortieren();
+  if (l) {
+    Einsortieren(l);
+    for (const TSetzung* s : setzungen_) SetzeBit(l, s->Version(), s->Tag(), s->Stunde(), true);
+    if (kopplung_) kopplung_->PruefeLehrerDoppelt(l);
+  }
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::LoeseLehrer() {
+  SetzeLehrer(nullptr);
+}
+
+void TKurs::FuegeKlasseHinzu(TKlasse* k) {
+  if (!k || klassen_.Position(k) != 0) {
+    Geaendert();
+    return;
+  }
+  klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  BerechneSortierSchluessel();
+  Umsortieren();
+  Einsortieren(k);
+  for (const TSetzung* s : setzungen_) SetzeBit(k, s->Version(), s->Tag(), s->Stunde(), true);
+  if (fach_) fach_->FuegeKlasseHinzu(k);
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::EntferneKlasse(TKlasse* k) {
+  if (!k || !klassen_.Entferne(k)) {
+    Geaendert();
+    return;
+  }
+  Aussortieren(k);
+  for (const TSetzung* s : setzungen_) PruefeBit(k, s->Version(), s->Tag(), s->Stunde());
+  BerechneSortierSchluessel();
+  Umsortieren();
+  if (fach_) fach_->EntferneKlasse(k);
+  k->Aktualisiere();
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::SetzeKopplung(TKopplung* ko) {
+  if (ko == kopplung_) {
+    Geaendert();
+    return;
+  }
+  if (TKopplung* alt = kopplung_) {
+    Aussortieren(alt);
+    kopplung_ = nullptr;
+    alt->Aktualisiere();
+  }
+  kopplung_ = ko;
+  BerechneSortierSchluessel();
+  if (ko) {
+    Einsortieren(ko);
+    ko->PruefeLehrerDoppelt(lehrer_);
+  }
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::LoeseKopplung() {
+  SetzeKopplung(nullptr);
+}
+
+void TKurs::SetzeFach(TFach* f) {
+  if (f == fach_) {
+    Geaendert();
+    return;
+  }
+  if (TFach* alt = fach_) {
+    Aussortieren(alt);
+    fach_ = nullptr;
+    for (TKlasse* k : klassen_) alt->EntferneKlasse(k);
+    alt->Aktualisiere();
+  }
+  fach_ = f;
+  BerechneSortierSchluessel();
+  Umsortieren();
+  if (f) {
+    Einsortieren(f);
+    for (TKlasse* k : klassen_) f->FuegeKlasseHinzu(k);
+  }
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::LoeseFach() {
+  SetzeFach(nullptr);
+}
+
+void TKurs::FuegeRaumHinzu(TRaum* r, bool spaeter) {
+  if (!r) return;
+  if (raeume_.Position(r) == 0) raeume_.Haenge(r);
+  if (spaeter && spaeterRaeume_.Position(r) == 0) spaeterRaeume_.Haenge(r);
+  BerechneSortierSchluessel();
+  Einsortieren(r);
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::EntferneRaum(TRaum* r) {
+  if (!r || raeume_.Position(r) == 0) {
+    Geaendert();
+    return;
+  }
+  const std::vector<TSetzung*> setzungen = setzungen_.Elemente();
+  for (TSetzung* s : setzungen)
+    if (s->Raum() == r) LoeseRaum(s);
+  Aussortieren(r);
+  raeume_.Entferne(r);
+  spaeterRaeume_.Entferne(r);
+  BerechneSortierSchluessel();
+  KursGeaendert();
+  Geaendert();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Options
+
+void TKurs::SetzeInfo(std::string_view text) {
+  info_ = KuerzeText(text, kNamenLaenge);
+  Geaendert();
+}
+
+void TKurs::SetzeStunden(int v, int32_t wert) {
+  stunden_.SetzeStunden(v, wert);
+  // The hours are part of key 2: keep every list sorted.
+  BerechneSortierSchluessel();
+  Umsortieren();
+  Geaendert();
+}
+
+void TKurs::SetzeEinzelstunden(int n) {
+  einzelstunden_ = n;
+  Geaendert();
+}
+void TKurs::SetzeStundenProTag(int n) {
+  stundenProTag_ = n;
+  Geaendert();
+}
+void TKurs::SetzeTabelle(int n) {
+  tabelle_ = std::clamp(n, 1, 4);
+  Geaendert();
+}
+void TKurs::SetzeFaktor(int32_t f) {
+  faktor_ = f;
+  Geaendert();
+}
+void TKurs::SetzeNichtVerplanen(bool an) {
+  nvp_ = an;
+  Geaendert();
+}
+void TKurs::SetzeNichtZaehlenLehrer(bool an) {
+  nzl_ = an;
+  Geaendert();
+}
+void TKurs::SetzeNichtZaehlenKlassen(bool an) {
+  nzk_ = an;
+  Geaendert();
+}
+void TKurs::SetzeFarbe(uint32_t farbe) {
+  farbe_ = farbe;
+  Geaendert();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Placements
+
+void TKurs::SetzeBit(TPlanElement* e, int v, int d, int p, bool an) {
+  if (e) e->BelegungIntern().SetzeBereich(v, d, p, an);
+}
+
+void TKurs::PruefeBit(TPlanElement* e, int v, int d, int p) {
+  if (!e) return;
+  bool belegt = false;
+  if (e->Art() == TElementArt::Raum) {
+    // A placement may use a room outside its course's room list (data from a file).
+    for (const TKurs* k : schule_->kurse_) {
+      const TSetzung* s = k->FindeSetzung(v, d, p);
+      if (s && s->Raum() == e) {
+        belegt = true;
+        break;
+      }
+    }
+  } else {
+    belegt = e->SetzungAn(v, d, p) != nullptr;
+  }
+  e->BelegungIntern().SetzeBereich(v, d, p, belegt);
+}
+
+TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
+  if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
+  auto* s = new TSetzung(*this, v, d, p, r, fixiert);
+  setzungen_.Haenge(s);
+  belegung_.SetzeBereich(v, d, p, true);
+  SetzeBit(lehrer_, v, d, p, true);
+  for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
+  SetzeBit(r, v, d, p, true);
+  Geaendert();
+  return s;
+}
+
+TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
+  if (nvp_ || OffeneStunden(v) < 1) return nullptr;
+  if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
+  auto* s = new TSetzung(*this, v, d, p, r, false);
+  if (schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Gesetzt);
+  setzungen_.Haenge(s);
+  belegung_.SetzeBereich(v, d, p, true);
+  SetzeBit(lehrer_, v, d, p, true);
+  for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
+  SetzeBit(r, v, d, p, true);
+  KursGeaendert();
+  SetzungenGeaendert();
+  StempleAenderung(r);
+  Geaendert();
+  return s;
+}
+
+void TKurs::EntferneSetzung(TSetzung* s) {
+  EntferneSetzungIntern(s, true);
+}
+
+void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
+  if (!s || setzungen_.Position(s) == 0) return;
+  if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
+  setzungen_.Entferne(s);
+  const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+  TRaum* r = s->Raum();
+  belegung_.SetzeBereich(v, d, p, false);
+  // Another lesson may still hold the teacher, a class or the room in that slot.
+  PruefeBit(lehrer_, v, d, p);
+  for (TKlasse* k : klassen_) PruefeBit(k, v, d, p);
+  StempleAenderung(r);
+  delete s;
+  PruefeBit(r, v, d, p);
+  KursGeaendert();
+  SetzungenGeaendert();
+  Geaendert();
+}
+
+void TKurs::EntferneStunde(int v, int d, int p, bool mitKopplung) {
+  if (mitKopplung && kopplung_) {
+    const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
+    for (TKurs* k : kurse) k->EntferneStunde(v, d, p, false);
+    return;
+  }
+  int von, bis;
+  VersionsBereich(schule_->Standard().Versionen(), belegung_.Versionen(), v, von, bis);
+  for (int ver = von; ver <= bis; ++ver)
+    if (TSetzung* s = FindeSetzung(ver, d, p)) EntferneSetzung(s);
+}
+
+void TKurs::EntferneAlleSetzungen() {
+  while (!setzungen_.Leer()) EntferneSetzung(setzungen_.Hole(1));
+}
+
+void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
+  if (!s || setzungen_.Position(s) == 0) return;
+  if (s->Raum()) LoeseRaum(s);
+  s->raum_ = r;
+  if (r) {
+    StempleAenderung(r);
+    SetzeBit(r, s->Version(), s->Tag(), s->Stunde(), true);
+    r->AktualisierePlan();
+  }
+  KursGeaendert();
+  SetzungenGeaendert();
+  Geaendert();
+}
+
+void TKurs::LoeseRaum(TSetzung* s) {
+  if (!s || !s->Raum() || setzungen_.Position(s) == 0) return;
+  TRaum* alt = s->Raum();
+  StempleAenderung(alt);
+  s->raum_ = nullptr;
+  PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
+  alt->AktualisierePlan();
+  KursGeaendert();
+  Geaendert();
+}
+
+int TKurs::GesetzteStunden(int v) const {
+  int von, bis;
+  VersionsBereich(schule_->Standard().Versionen(), belegung_.Versionen(), v, von, bis);
+  const int tage = std::clamp(schule_->Standard().mtn, 0, kTage);
+  int anzahl = 0;
+  for (int ver = von; ver <= bis; ++ver)
+    for (int d = 1; d <= tage; ++d) anzahl += std::popcount(belegung_.Tag(ver, d));
+  return anzahl;
+}
+
+int TKurs::OffeneStunden(int v) const {
+  return Stunden(v) - GesetzteStunden(v);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Queries
+
+TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
+  for (TSetzung* s : setzungen_)
+    if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
+  return nullptr;
+}
+
+bool TKurs::HatNegativeStunden() const {
+  for (int v = 1; v <= stunden_.Versionen(); ++v)
+    if (stunden_.Stunden(v) < 0) return true;
+  return false;
+}
+
+void TKurs::NegativeStundenNull() {
+  bool geaendert = false;
+  for (int v = 1; v <= stunden_.Versionen(); ++v)
+    if (stunden_.Stunden(v) < 0) {
+      stunden_.SetzeStunden(v, 0);
+      geaendert = true;
+    }
+  if (geaendert) {
+    BerechneSortierSchluessel();
+    Umsortieren();
+    Geaendert();
+  }
+}
+
+bool TKurs::IstGesperrt(int v, int d, int p, const TRaum* r) const {
+  if (sperrung_.Belegt(v, d, p)) return true;
+  if (lehrer_ && lehrer_->Sperrung().Belegt(v, d, p)) return true;
+  for (const TKlasse* k : klassen_)
+    if (k->Sperrung().Belegt(v, d, p)) return true;
+  return r && r->Sperrung().Belegt(v, d, p);
+}
+
+bool TKurs::IstFixiert(int v, int d, int p) const {
+  const TSetzung* s = FindeSetzung(v, d, p);
+  return s && s->Fixiert();
+}
+
+bool TKurs::RaumVerplant(const TRaum* r) const {
+  return std::any_of(setzungen_.begin(), setzungen_.end(), [r](const TSetzung* s) { return s->Raum() == r; });
+}
+
+TRaum* TKurs::HaeufigsterRaum() const {
+  std::vector<std::pair<TRaum*, int>> zaehler;
+  for (const TSetzung* s : setzungen_) {
+    if (!s->Raum()) continue;
+    auto it =
+        std::find_if(zaehler.begin(), zaehler.end(), [s](const auto& z) { return z.first == s->Raum(); });
+    if (it == zaehler.end())
+      zaehler.emplace_back(s->Raum(), 1);
+    else
+      ++it->second;
+  }
+  TRaum* bester = nullptr;
+  int maximum = 0;
+  for (const auto& [raum, anzahl] : zaehler)
+    if (anzahl > maximum) {
+      maximum = anzahl;
+      bester = raum;
+    }
+  return bester;
+}
+
+std::string TKurs::TagesMuster(int d, std::string muster) const {
+  muster.resize(kStunden, 'F');
+  const int v = schule_->Standard().AktuelleVersion();
+  for (const TSetzung* s : setzungen_) {
+    if (s->Version() != v || s->Tag() != d || s->Stunde() < 1 || s->Stunde() > kStunden) continue;
+    const char c = kopplung_ ? (s->Fixiert() ? 'L' : 'K') : (s->Fixiert() ? 'G' : 'E');
+    muster[static_cast<std::size_t>(s->Stunde() - 1)] = c;
+  }
+  return muster;
+}
+
+int32_t TKurs::StundenImZeitraum(int32_t von, int32_t bis,
+                                 const std::function<bool(int32_t)>& istFrei) const {
+  if (nzl_ || bis < von) return 0;
+  int64_t summe = 0;
+  if (nvp_) {
+    for (int64_t tag = von; tag <= bis; tag += 7)
+      summe += Stunden(schule_->VersionDerWoche(static_cast<int32_t>(tag)));
+  } else {
+    for (int64_t t = von; t <= bis; ++t) {
+      const auto tag = static_cast<int32_t>(t);
+      const int wochentag = Uhr::Wochentag(tag);
+      const int version = schule_->VersionDerWoche(tag);
+      int anzahl = 0;
+      for (const TSetzung* s : setzungen_)
+        if (s->Tag() == wochentag && s->Version() == version) ++anzahl;
+      if (anzahl && !(istFrei && istFrei(tag))) summe += anzahl;
+    }
+  }
+  return static_cast<int32_t>(std::clamp<int64_t>(summe, INT32_MIN, INT32_MAX));
+}
+
+bool TKurs::KlassenAbwesend(int32_t datum, int p, const TKlasse* ausser) const {
+  if (klassen_.Leer()) return false;
+  for (const TKlasse* k : klassen_)
+    if (k != ausser && !k->FehltAm(datum, p)) return false;
+  return true;
+}
+
+void TKurs::UebernimmSperrung(const TWochBereich& vorlage) {
+  const TStandard& st = schule_->Standard();
+  const int von = st.eaw() ? st.AktuelleVersion() : 1;
+  const int bis = st.eaw() ? st.AktuelleVersion() : sperrung_.Versionen();
+  for (int v = von; v <= bis; ++v)
+    for (int d = 1; d <= kTage; ++d)
+      for (int p = 1; p <= kStunden; ++p)
+        sperrung_.SetzeBereich(v, d, p, vorlage.Belegt(v, d, p) && !belegung_.Belegt(v, d, p));
+  Geaendert();
+}
+
+void TKurs::LoeseSperrungen(int v, int d, int p, TRaum* r) {
+  if (lehrer_) lehrer_->Sperrung().SetzeBereich(v, d, p, false);
+  for (TKlasse* k : klassen_) k->Sperrung().SetzeBereich(v, d, p, false);
+  if (r) r->Sperrung().SetzeBereich(v, d, p, false);
+  Geaendert();
+}
+
+void TKurs::StempleAenderung(TRaum* r) {
+  const int64_t jetzt = schule_->Zeit().Jetzt();
+  if (lehrer_) lehrer_->StempleDatum(jetzt);
+  if (r) r->StempleDatum(jetzt);
+  for (TKlasse* k : klassen_) k->StempleDatum(jetzt);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Texts
+
+std::string TKurs::Text(const TKlasse* klasse) const {
+  std::string text = lehrer_ ? Gepolstert(lehrer_->Kuerzel()) : std::string();
+  if (fach_) text += fach_->Kuerzel() + " ";
+  const TKlasse* k = klasse ? klasse : klassen_.Hole(1);
+  if (k) text += k->Kuerzel() + " ";
+  if (kopplung_) text += kopplung_->Kuerzel() + " ";
+  OhneLetztes(text);
+  return text;
+}
+
+std::string TKurs::KurzText() const {
+  std::string text;
+  auto teil = [&text](const TElement* e) {
+    if (!e) return;
+    if (!text.empty()) text += " ";
+    text += e->Kuerzel();
+  };
+  teil(lehrer_);
+  teil(fach_);
+  if (kopplung_)
+    teil(kopplung_);
+  else
+    teil(klassen_.Hole(1));
+  return text;
+}
+
+namespace {
+const TRaum* RaumDerStunde(const TKurs& k, int v, int d, int p) {
+  if (d != 0) {
+    int von, bis;
+    VersionsBereich(k.Schule().Standard().Versionen(), k.Belegung().Versionen(), v, von, bis);
+    for (int ver = von; ver <= bis; ++ver)
+      if (const TSetzung* s = k.FindeSetzung(ver, d, p)) return s->Raum() ? s->Raum() : k.Raeume().Hole(1);
+  }
+  return k.Raeume().Hole(1);
+}
+}  // namespace
+
+std::string TKurs::TextMitRaum(int v, int d, int p) const {
+  const TRaum* r = RaumDerStunde(*this, v, d, p);
+  return Text() + " " + (r ? r->Kuerzel() : std::string());
+}
+
+std::string TKurs::TextMitHauptraum() const {
+  const TRaum* r = HaeufigsterRaum();
+  if (!r) r = raeume_.Hole(1);
+  return Text() + " " + (r ? r->Kuerzel() : std::string());
+}
+
+std::string TKurs::VersionsText(int v, int d, int p, const TKlasse* klasse, bool mitInfo) const {
+  const TRaum* r = RaumDerStunde(*this, v, d, p);
+  std::string text = "{" + std::to_string(v) + "} " + Text(klasse) + " " + (r ? r->Kuerzel() : std::string());
+  if (mitInfo) text += " <" + info_ + ">";
+  return text;
+}
+
+std::string TKurs::StundenText(int v, int d, int p, int seite, bool mitInfo) const {
+  const TStandard& st = schule_->Standard();
+  const bool nichtGezaehlt = (seite == Seite::Lehrer && nzl_) || (seite == Seite::Klasse && nzk_);
+  const int64_t wert = nichtGezaehlt ? 0 : int64_t{Stunden(v)} * faktor_;
+  std::string text = StundenWertText(wert, st.dvs, st.vkm, st.nkm) + " (" + std::to_string(Stunden(v)) +
+                     ") " + TextMitRaum(v, d, p);
+  if (mitInfo) text += " <" + info_ + ">";
+  return text;
+}
+
+std::string TKurs::ZellenText(int v, int d, int p, int teil1, int teil2, int teil3) const {
+  auto teil = [&](int code) -> std::string {
+    const TElement* e = nullptr;
+    switch (code) {
+      case 0:
+        e = lehrer_;
+        break;
+      case 1:
+        e = klassen_.Hole(1);
+        break;
+      case 2:
+        e = kopplung_;
+        break;
+      case 3:
+        e = fach_;
+        break;
+      case 4:
+        e = RaumDerStunde(*this, v, d, p);
+        break;
+      default:
+        break;
+    }
+    return e ? Gepolstert(e->Kuerzel()) : std::string();
+  };
+  std::string text = teil(teil1) + teil(teil2) + teil(teil3);
+  OhneLetztes(text);
+  return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notifications
+
+namespace {
+void FrischeElementAuf(TElement* e) {
+  if (!e) return;
+  if (e->GrForm()) e->GrForm()->Aktualisiere();
+  if (e->DepForm()) e->DepForm()->Aktualisiere();
+  if (auto* pe = dynamic_cast<TPlanElement*>(e))
+    if (pe->PlnForm()) pe->PlnForm()->Aktualisiere();
+}
+}  // namespace
+
+void TKurs::KursGeaendert() const {
+  FrischeElementAuf(lehrer_);
+  if (lehrer_) lehrer_->FuelleStatistikZeile();
+  for (TKlasse* k : klassen_) {
+    FrischeElementAuf(k);
+    k->FuelleStatistikZeile();
+  }
+  for (TRaum* r : raeume_) FrischeElementAuf(r);
+  FrischeElementAuf(kopplung_);
+  FrischeElementAuf(fach_);
+  if (fach_) fach_->FuelleStatistikZeile();
+  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
+  if (kursForm && kursForm->Kurs() == this) kursForm->Aktualisiere();
+  for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::Par, TEinzelFenster::SV})
+    if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
+  for (IFenster* f : schule_->Fenster())
+    if (schule_->IstAngemeldet(f) && f->Tag() == FensterArt::UV) f->Aktualisiere();
+}
+
+void TKurs::SetzungenGeaendert() const {
+  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
+  if (kursForm && kursForm->Kurs() == this) kursForm->NeuZeichnen();
+  if (lehrer_) lehrer_->AktualisierePlan();
+  for (const TKlasse* k : klassen_) k->AktualisierePlan();
+  for (const TRaum* r : raeume_) r->AktualisierePlan();
+  if (IFenster* m = schule_->EinzelFenster(TEinzelFenster::Manuell)) m->NeuZeichnen();
+}
+
+void TKurs::KursEingefuegt() const {
+  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
+  if (kursForm && kursForm->Kurs() == this) kursForm->Aktualisiere();
+  FrischeElementAuf(lehrer_);
+  FrischeElementAuf(fach_);
+  for (TKlasse* k : klassen_) FrischeElementAuf(k);
+  FrischeElementAuf(kopplung_);
+  for (TRaum* r : raeume_) FrischeElementAuf(r);
+  for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::SV})
+    if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menus
+
+void TKurs::StundenMenueEintraege(IMenue& menue) {
+  const TStandard& st = schule_->Standard();
+  const int n = st.eaw() ? 1 : stunden_.Versionen();
+  const int32_t jetzt = Stunden(-1);
+  for (int k = 0; k <= 20; ++k)
+    menue.Fuege({std::to_string(k * n), k * n == jetzt, true, false, [this, k] { StundenMenueClick(k); }});
+}
+
+void TKurs::StundenMenueClick(int k) {
+  const TStandard& st = schule_->Standard();
+  const int n = st.eaw() ? 1 : stunden_.Versionen();
+  if (k * n == Stunden(-1)) return;
+  int von, bis;
+  VersionsBereich(st.Versionen(), stunden_.Versionen(), -1, von, bis);
+  bool zuViel = false;
+  for (int v = von; v <= bis; ++v) zuViel = zuViel || GesetzteStunden(v) > k;
+  if (zuViel && !FrageVerplant()) return;
+  SetzeStunden(-1, k);
+  KursGeaendert();
+}
+
+void TKurs::FaktorMenueEintraege(IMenue& menue) {
+  const TStandard& st = schule_->Standard();
+  for (int j = 0; j <= 10; ++j)
+    menue.Fuege({StundenWertText(int64_t{Stunden(-1)} * j, st.dvs, st.vkm, st.nkm), j == faktor_, true, false,
+                 [this, j] { FaktorMenueClick(j); }});
+}
+
+void TKurs::FaktorMenueClick(int32_t f) {
+  SetzeFaktor(f);
+  KursGeaendert();
+}
+
+void TKurs::KlassenMenueEintraege(IMenue& menue) {
+  for (TKlasse* k : klassen_)
+    menue.Fuege({k->Kuerzel(), false, true, false, [this, k] {
+                   if (schule_->Werkzeugmodus() == Modus::Loeschen) KlasseMenueClick(k);
+                 }});
+}
+
+void TKurs::KlasseMenueClick(TKlasse* k) {
+  if (klassen_.Position(k) != 0 && FrageVerplant()) EntferneKlasse(k);
+}
+
+void TKurs::RaumMenueEintraege(IMenue& menue) {
+  for (TRaum* r : raeume_)
+    menue.Fuege({r->Kuerzel(), RaumVerplant(r), true, false, [this, r] {
+                   if (schule_->Werkzeugmodus() == Modus::Loeschen) RaumMenueClick(r);
+                 }});
+}
+
+void TKurs::RaumMenueClick(TRaum* r) {
+  if (raeume_.Position(r) != 0 && FrageRaumEntfernen(r)) EntferneRaum(r);
+}
+
+void TKurs::KopplungsMenueEintraege(IMenue& menue, bool mitInfo) const {
+  if (!kopplung_) {
+    menue.Fuege({StundenText(-1, 0, 0, Seite::Alle, mitInfo), false, true, false, {}});
+    return;
+  }
+  for (const TKurs* k : kopplung_->Kurse())
+    menue.Fuege({k->StundenText(-1, 0, 0, Seite::Alle, mitInfo), false, true, false, {}});
+}
+
+void TKurs::KopplungsMenueEintraegeAnStunde(IMenue& menue, int d, int p, bool mitInfo) const {
+  if (!kopplung_) {
+    menue.Fuege({StundenText(-1, d, p, Seite::Alle, mitInfo), false, true, false, {}});
+    return;
+  }
+  for (const TKurs* k : kopplung_->Kurse())
+    menue.Fuege({k->StundenText(-1, d, p, Seite::Alle, mitInfo), false, true, false, {}});
+}
+
+bool TKurs::FrageVerplant() {
+  if (setzungen_.Leer()) return true;
+  if (schule_->Dialoge().Frage(TDialog::KursVerplant, {DialogText(TDialog::KursVerplant), Text()}) ==
+      Modal::Ja)
+    EntferneAlleSetzungen();
+  return setzungen_.Leer();
+}
+
+bool TKurs::FrageRaumEntfernen(TRaum* r) {
+  if (!RaumVerplant(r)) return true;
+  if (schule_->Dialoge().Frage(TDialog::KursImRaumplan,
+                               {DialogText(TDialog::KursImRaumplan), Text(), r->Kuerzel()}) == Modal::Ja) {
+    const std::vector<TSetzung*> setzungen = setzungen_.Elemente();
+    for (TSetzung* s : setzungen)
+      if (s->Raum() == r) LoeseRaum(s);
+  }
+  return !RaumVerplant(r);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,219 @@
+#pragma once
+// TKurs: one weekly lesson joining a teacher, classes, a subject, an optional coupling and
+// rooms, with hours per plan version. It owns its placements and keeps every element's course
+// list and occupancy grid in step with its links and placements:
+//   - a course is in the course list of each element it names, once, and in the school's;
+//   - a slot is set in its occupancy grid exactly when it has a placement there, and then in
+//     its teacher's, every class's and the placement room's occupancy grids.
+// Courses are made by TSchule::ErzeugeKurs and deleted by TSchule::LoescheKurs.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/liste.h"
+#include "model/wochbereich.h"
+
+namespace kolvar {
+
+class IMenue;
+class TElement;
+class TFach;
+class TKlasse;
+class TKopplung;
+class TLehrer;
+class TPlanElement;
+class TRaum;
+class TSchule;
+class TSetzung;
+
+class TKurs {
+ public:
+  ~TKurs();
+  TKurs(const TKurs&) = delete;
+  TKurs& operator=(const TKurs&) = delete;
+
+  TSchule& Schule() const { return *schule_; }
+  // Creation number: breaks ties of the course order reproducibly.
+  uint64_t Erstellnummer() const { return erstellnummer_; }
+
+  // --- Links (two-way; each marks the school modified and refreshes the course's views) ---
+  // Links the elements (each may be nullptr), takes the settings' defaults and puts the course
+  // into every list. Called once, by TSchule::ErzeugeKurs.
+  void Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden);
+  TLehrer* Lehrer() const { return lehrer_; }
+  void SetzeLehrer(TLehrer* l);
+  void LoeseLehrer();
+  const TListe<TKlasse>& Klassen() const { return klassen_; }
+  void FuegeKlasseHinzu(TKlasse* k);
+  void EntferneKlasse(TKlasse* k);
+  TKopplung* Kopplung() const { return kopplung_; }
+  void SetzeKopplung(TKopplung* ko);
+  void LoeseKopplung();
+  TFach* Fach() const { return fach_; }
+  void SetzeFach(TFach* f);
+  void LoeseFach();
+  const TListe<TRaum>& Raeume() const { return raeume_; }
+  const TListe<TRaum>& SpaeterRaeume() const { return spaeterRaeume_; }
+  // Appends the room once; with spaeter also to the rooms added in the plans.
+  void FuegeRaumHinzu(TRaum* r, bool spaeter);
+  // Takes the room off every placement, out of both room lists and the room's course list.
+  void EntferneRaum(TRaum* r);
+
+  // --- Plain options (each marks the school modified) ---
+  const std::string& Info() const { return info_; }
+  void SetzeInfo(std::string_view text);  // at most 21 characters
+  // Weekly hours (lessons) per plan version, with the version rule.
+  int32_t Stunden(int v) const { return stunden_.Stunden(v); }
+  const TWochenStunden& StundenTabelle() const { return stunden_; }
+  void SetzeStunden(int v, int32_t wert);  // keeps the course lists sorted
+  int Einzelstunden() const { return einzelstunden_; }
+  void SetzeEinzelstunden(int n);
+  int StundenProTag() const { return stundenProTag_; }
+  void SetzeStundenProTag(int n);
+  int Tabelle() const { return tabelle_; }
+  void SetzeTabelle(int n);
+  int32_t Faktor() const { return faktor_; }
+  void SetzeFaktor(int32_t f);
+  bool NichtVerplanen() const { return nvp_; }
+  void SetzeNichtVerplanen(bool an);
+  bool NichtZaehlenLehrer() const { return nzl_; }
+  void SetzeNichtZaehlenLehrer(bool an);
+  bool NichtZaehlenKlassen() const { return nzk_; }
+  void SetzeNichtZaehlenKlassen(bool an);
+  uint32_t Farbe() const { return farbe_; }
+  void SetzeFarbe(uint32_t farbe);
+  int32_t Prioritaet() const { return prioritaet_; }
+  void SetzePrioritaet(int32_t p) { prioritaet_ = p; }
+  int32_t Schluessel1() const { return schluessel1_; }
+  int32_t Schluessel2() const { return schluessel2_; }
+
+  // --- Grids ---
+  TWochBereich& Sperrung() { return sperrung_; }
+  const TWochBereich& Sperrung() const { return sperrung_; }
+  const TWochBereich& Belegung() const { return belegung_; }
+  // Scratch grid of the free-slot search and the plan views' marks.
+  TWochBereich& Ergebnis() { return ergebnis_; }
+  const TWochBereich& Ergebnis() const { return ergebnis_; }
+
+  // --- Placements ---
+  const TListe<TSetzung>& Setzungen() const { return setzungen_; }
+  // Places one hour; nothing (nullptr) for a "nicht verplanen" course, without open hours in
+  // v, for a slot out of range or one the course already holds.
+  TSetzung* Setze(int v, int d, TRaum* r, int p);
+  // Adds a placement as stored (file, undo): only range and duplicate checks.
+  TSetzung* NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert);
+  // Removes one placement and frees it.
+  void EntferneSetzung(TSetzung* s);
+  // Removes the hour at the slot (version rule); with mitKopplung for every course of the coupling.
+  void EntferneStunde(int v, int d, int p, bool mitKopplung);
+  void EntferneAlleSetzungen();
+  // Gives the placement a room / takes it off, keeping the room grids in step.
+  void SetzeRaum(TSetzung* s, TRaum* r);
+  void LoeseRaum(TSetzung* s);
+  // Placed hours over the school days (version rule, 0 = sum) and the hours still open.
+  int GesetzteStunden(int v) const;
+  int OffeneStunden(int v) const;
+
+  // --- Queries ---
+  TSetzung* FindeSetzung(int v, int d, int p) const;
+  bool HatNegativeStunden() const;
+  void NegativeStundenNull();
+  bool IstGesperrt(int v, int d, int p, const TRaum* r) const;
+  bool IstFixiert(int v, int d, int p) const;
+  bool RaumVerplant(const TRaum* r) const;
+  TRaum* HaeufigsterRaum() const;
+  // Puts E, G, K or L at each placed period of the day (current version) into the pattern.
+  std::string TagesMuster(int d, std::string muster) const;
+  // Lessons the course gives from day von to day bis (inclusive), days for which istFrei
+  // holds left out: 0 with "nzl"; a "nvp" course its weekly hours of each week's version.
+  int32_t StundenImZeitraum(int32_t von, int32_t bis, const std::function<bool(int32_t)>& istFrei) const;
+  // False without classes; else every class other than the excepted one is absent then.
+  bool KlassenAbwesend(int32_t datum, int p, const TKlasse* ausser) const;
+  void UebernimmSperrung(const TWochBereich& vorlage);
+  void LoeseSperrungen(int v, int d, int p, TRaum* r);
+  void StempleAenderung(TRaum* r);
+
+  // --- Texts ---
+  std::string Text(const TKlasse* klasse = nullptr) const;
+  std::string KurzText() const;
+  // With d = 0 (no slot) or no placement there, the first room.
+  std::string TextMitRaum(int v, int d, int p) const;
+  std::string TextMitHauptraum() const;
+  std::string VersionsText(int v, int d, int p, const TKlasse* klasse, bool mitInfo) const;
+  std::string StundenText(int v, int d, int p, int seite, bool mitInfo) const;
+  // Part codes: 0 teacher, 1 first class, 2 coupling, 3 subject, 4 room of the hour.
+  std::string ZellenText(int v, int d, int p, int teil1, int teil2, int teil3) const;
+
+  // --- Change notifications ---
+  void KursGeaendert() const;
+  void SetzungenGeaendert() const;
+  void KursEingefuegt() const;
+
+  // --- Menu entries ---
+  void StundenMenueEintraege(IMenue& menue);
+  void FaktorMenueEintraege(IMenue& menue);
+  void KlassenMenueEintraege(IMenue& menue);
+  void RaumMenueEintraege(IMenue& menue);
+  void KopplungsMenueEintraege(IMenue& menue, bool mitInfo) const;
+  void KopplungsMenueEintraegeAnStunde(IMenue& menue, int d, int p, bool mitInfo) const;
+  void StundenMenueClick(int k);
+  void FaktorMenueClick(int32_t f);
+  void KlasseMenueClick(TKlasse* k);
+  void RaumMenueClick(TRaum* r);
+  // Asks "Kurs ist verplant" when placed; true when the course has no placements afterwards.
+  bool FrageVerplant();
+  // Asks "Kurs im Raumplan" when placements use the room; true when none uses it afterwards.
+  bool FrageRaumEntfernen(TRaum* r);
+
+  void BerechneSortierSchluessel();
+
+ private:
+  friend class TSchule;
+  TKurs(TSchule& schule, uint64_t erstellnummer);
+
+  // Puts the course into / takes it out of every list it belongs to.
+  void Einsortieren(TElement* e);
+  void Aussortieren(TElement* e);
+  // After a key change: every list that holds the course gets it at its sorted place again.
+  void Umsortieren();
+  void SetzeBit(TPlanElement* e, int v, int d, int p, bool an);
+  // Recomputes the element's bit from the courses that still hold it at the slot.
+  void PruefeBit(TPlanElement* e, int v, int d, int p);
+  void EntferneSetzungIntern(TSetzung* s, bool merken);
+  void Geaendert() const;
+
+  TSchule* schule_;
+  uint64_t erstellnummer_;
+  std::string info_;
+  TLehrer* lehrer_ = nullptr;
+  TListe<TKlasse> klassen_;
+  TKopplung* kopplung_ = nullptr;
+  TFach* fach_ = nullptr;
+  TListe<TRaum> raeume_;
+  TListe<TRaum> spaeterRaeume_;
+  TWochenStunden stunden_;
+  TListe<TSetzung> setzungen_;
+  int einzelstunden_ = 0;
+  int stundenProTag_ = 1;
+  int tabelle_ = 1;
+  int32_t faktor_ = 1;
+  bool nvp_ = false;
+  bool nzl_ = false;
+  bool nzk_ = false;
+  TWochBereich sperrung_;
+  TWochBereich belegung_;
+  TWochBereich ergebnis_;
+  int32_t schluessel1_ = 0;
+  int32_t schluessel2_ = 0;
+  int32_t prioritaet_ = 0;
+  uint32_t farbe_ = 0xFFFFFF;
+};
+
+// Course order: key 1, key 2, then creation number; never 0 for two courses.
+int VergleicheKurse(const TKurs* a, const TKurs* b);
+// Class course lists: with "nks" by subject first (no subject first), else VergleicheKurse.
+int VergleicheKurseNachOrdnung(const TKurs* a, const TKurs* b);
+
+}  // namespace kolvar

@@ -1,0 +1,22 @@
+#pragma once
+// A room: a plan element without fields of its own.
+
+#include "model/element.h"
+
+namespace kolvar {
+
+class TRaum : public TPlanElement {
+ public:
+  explicit TRaum(TSchule& schule);
+  TElementArt Art() const override { return TElementArt::Raum; }
+
+  // In use at the period of the date: a lesson in this room takes place (not all its classes absent).
+  bool BelegtAm(int p, int32_t datum) const;
+  TKurs* NeuerKurs();
+
+ protected:
+  bool ZaehltSetzung(const TSetzung& s) const override;
+  void Loese() override;
+};
+
+}  // namespace kolvar

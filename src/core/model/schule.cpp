@@ -1,0 +1,632 @@
+#include "model/schule.h"
+
+#include <algorithm>
+
+#include "model/fach.h"
+#include "model/fehl.h"
+#include "model/idialoge.h"
+#include "model/ifenster.h"
+#include "model/ipalettezustand.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/parliste.h"
+#include "model/raum.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/uhr.h"
+#include "model/undoelement.h"
+#include "model/uvtab.h"
+
+namespace kolvar {
+
+namespace {
+
+// Stand-ins for services a school was made without: questions are answered "Nein".
+class TStilleDialoge : public IDialoge {
+ public:
+  int Frage(TDialog, const std::vector<std::string>&) override { return Modal::Nein; }
+  void Melde(TDialog, const std::vector<std::string>&) override {}
+};
+
+class TStillePalette : public IPaletteZustand {
+ public:
+  uint8_t Tasten() const override { return 0; }
+  bool Beschaeftigt() const override { return beschaeftigt_; }
+  void SetzeBeschaeftigt(bool an) override { beschaeftigt_ = an; }
+  bool UndoAufzeichnen() const override { return undo_; }
+  void SetzeUndoAufzeichnen(bool an) override { undo_ = an; }
+  std::string AblageText() const override { return {}; }
+  void SetzeSichernAktiv(bool) override {}
+  void SetzeWiderrufenAktiv(bool) override {}
+
+ private:
+  bool beschaeftigt_ = false;
+  bool undo_ = false;
+};
+
+template <typename T, typename Vergleich>
+void SortiereStabil(TListe<T>& liste, Vergleich vergleiche) {
+  std::vector<T*> elemente = liste.Elemente();
+  std::stable_sort(elemente.begin(), elemente.end(), [&](T* a, T* b) { return vergleiche(a, b) < 0; });
+  liste.Leere();
+  for (T* e : elemente) liste.Haenge(e);
+}
+
+template <typename T>
+void Nummeriere(TListe<T>& liste) {
+  for (int i = 1; i <= liste.Anzahl(); ++i) liste.Hole(i)->SetzeNummer(i);
+}
+
+}  // namespace
+
+TSchule::TSchule(TStandard& standard, TUmgebung umgebung)
+    : standard_(&standard),
+      parListe_(new TParListe),
+      raster1_(standard.Versionen()),
+      raster2_(standard.Versionen()) {
+  if (!umgebung.Dialoge) eigeneDialoge_ = std::make_unique<TStilleDialoge>();
+  if (!umgebung.Palette) eigenePalette_ = std::make_unique<TStillePalette>();
+  if (!umgebung.Zeit) eigeneUhr_ = std::make_unique<TSystemUhr>();
+  dialoge_ = umgebung.Dialoge ? umgebung.Dialoge : eigeneDialoge_.get();
+  palette_ = umgebung.Palette ? umgebung.Palette : eigenePalette_.get();
+  uhr_ = umgebung.Zeit ? umgebung.Zeit : eigeneUhr_.get();
+  wochen_.fill(1);
+}
+
+TSchule::~TSchule() {
+  // Frees only: every object's links point into this school, which goes as a whole.
+  kurse_.Vernichte(true);
+  lehrer_.Vernichte(true);
+  klassen_.Vernichte(true);
+  kopplungen_.Vernichte(true);
+  faecher_.Vernichte(true);
+  raeume_.Vernichte(true);
+  uvTabellen_.Vernichte(true);
+  lehrerFehlen_.Vernichte(true);
+  klassenFehlen_.Vernichte(true);
+  raumFehlen_.Vernichte(true);
+  delete parListe_;
+  undo_.Vernichte(true);
+}
+
+void TSchule::SetzeTitel(std::string_view titel) {
+  titel_ = KuerzeText(titel, kTitelLaenge);
+}
+
+void TSchule::SetzeModus(uint8_t modus) {
+  modus_ = modus;
+  if (modus == Modus::Setzen || modus == Modus::Schieben)
+    if (IManuellFenster* m = ManuellFenster()) m->ModusGeaendert();
+  SetzeCursor();
+}
+
+void TSchule::SetzeCursor() {
+  const uint8_t tasten = palette_->Tasten();
+  for (IFenster* f : Fenster())
+    if (IstAngemeldet(f)) f->SetzeCursorNachModus(modus_, tasten);
+}
+
+void TSchule::SetzeGeaendert(bool an) {
+  geaendert_ = an;
+  palette_->SetzeSichernAktiv(an);
+}
+
+const TListe<TFehl>* TSchule::FehlListe(const TPlanElement& e) const {
+  switch (e.Art()) {
+    case TElementArt::Lehrer:
+      return &lehrerFehlen_;
+    case TElementArt::Klasse:
+      return &klassenFehlen_;
+    case TElementArt::Raum:
+      return &raumFehlen_;
+    default:
+      return nullptr;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Elements
+
+template <typename T>
+T* TSchule::Haenge(TListe<T>& liste, T* e, std::string_view kuerzel) {
+  e->SetzeKuerzel(kuerzel);
+  liste.Haenge(e);
+  e->SetzeNummer(liste.Anzahl());
+  e->SetzeLadeNummer(liste.Anzahl());
+  SetzeGeaendert(true);
+  return e;
+}
+
+TLehrer* TSchule::NeuerLehrer(std::string_view k) {
+  return Haenge(lehrer_, new TLehrer(*this), k);
+}
+TKlasse* TSchule::NeueKlasse(std::string_view k) {
+  return Haenge(klassen_, new TKlasse(*this), k);
+}
+TKopplung* TSchule::NeueKopplung(std::string_view k) {
+  return Haenge(kopplungen_, new TKopplung(*this), k);
+}
+TFach* TSchule::NeuesFach(std::string_view k) {
+  return Haenge(faecher_, new TFach(*this), k);
+}
+TRaum* TSchule::NeuerRaum(std::string_view k) {
+  return Haenge(raeume_, new TRaum(*this), k);
+}
+TUVTab* TSchule::NeueUVTab(std::string_view k) {
+  return Haenge(uvTabellen_, new TUVTab(*this), k);
+}
+
+TElement* TSchule::NeuesElement(TElementArt art, std::string_view k) {
+  switch (art) {
+    case TElementArt::Lehrer:
+      return NeuerLehrer(k);
+    case TElementArt::Klasse:
+      return NeueKlasse(k);
+    case TElementArt::Kopplung:
+      return NeueKopplung(k);
+    case TElementArt::Fach:
+      return NeuesFach(k);
+    case TElementArt::Raum:
+      return NeuerRaum(k);
+    case TElementArt::UVTab:
+      return NeueUVTab(k);
+  }
+  return nullptr;
+}
+
+TLehrer* TSchule::LehrerMitKuerzel(std::string_view t) {
+  TLehrer* e = SucheKuerzel(lehrer_, t);
+  return e ? e : NeuerLehrer(t);
+}
+TKlasse* TSchule::KlasseMitKuerzel(std::string_view t) {
+  TKlasse* e = SucheKuerzel(klassen_, t);
+  return e ? e : NeueKlasse(t);
+}
+TFach* TSchule::FachMitKuerzel(std::string_view t) {
+  TFach* e = SucheKuerzel(faecher_, t);
+  return e ? e : NeuesFach(t);
+}
+TKopplung* TSchule::KopplungMitKuerzel(std::string_view t) {
+  TKopplung* e = SucheKuerzel(kopplungen_, t);
+  return e ? e : NeueKopplung(t);
+}
+TRaum* TSchule::RaumMitKuerzel(std::string_view t) {
+  TRaum* e = SucheKuerzel(raeume_, t);
+  return e ? e : NeuerRaum(t);
+}
+
+void TSchule::SchliesseFensterVon(TElement* e) {
+  // Closing one window may close others: look again after each, never at a stale list.
+  auto* pe = dynamic_cast<TPlanElement*>(e);
+  std::vector<IFenster*> versucht;
+  auto neu = [&](IFenster* f) {
+    return f && std::find(versucht.begin(), versucht.end(), f) == versucht.end();
+  };
+  for (;;) {
+    IFenster* f = nullptr;
+    if (neu(e->GrForm()))
+      f = e->GrForm();
+    else if (neu(e->DepForm()))
+      f = e->DepForm();
+    else if (pe && neu(pe->PlnForm()))
+      f = pe->PlnForm();
+    else
+      for (IFenster* x : fenster_)
+        if (x->Element() == e && neu(x)) {
+          f = x;
+          break;
+        }
+    if (!f) break;
+    versucht.push_back(f);
+    f->Schliesse();
+    MeldeFensterAb(f);
+  }
+  e->SetzeGrForm(nullptr);
+  e->SetzeDepForm(nullptr);
+  if (pe) pe->SetzePlnForm(nullptr);
+}
+
+void TSchule::LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e) {
+  const std::vector<TFehl*> alle = liste.Elemente();
+  for (TFehl* f : alle)
+    if (f->Element() == e) {
+      liste.Entferne(f);
+      delete f;
+    }
+}
+
+void TSchule::LoescheElement(TElement* e) {
+  if (!e) return;
+  const TElementArt art = e->Art();
+  bool gefunden = false;
+  switch (art) {
+    case TElementArt::Lehrer:
+      gefunden = lehrer_.Position(static_cast<TLehrer*>(e)) != 0;
+      break;
+    case TElementArt::Klasse:
+      gefunden = klassen_.Position(static_cast<TKlasse*>(e)) != 0;
+      break;
+    case TElementArt::Kopplung:
+      gefunden = kopplungen_.Position(static_cast<TKopplung*>(e)) != 0;
+      break;
+    case TElementArt::Fach:
+      gefunden = faecher_.Position(static_cast<TFach*>(e)) != 0;
+      break;
+    case TElementArt::Raum:
+      gefunden = raeume_.Position(static_cast<TRaum*>(e)) != 0;
+      break;
+    case TElementArt::UVTab:
+      gefunden = uvTabellen_.Position(static_cast<TUVTab*>(e)) != 0;
+      break;
+  }
+  if (!gefunden) return;
+
+  e->Loese();
+
+  // Links every kind shares: tables, the pop-ups' chosen elements, absences, undo steps.
+  if (art == TElementArt::Lehrer || art == TElementArt::Klasse || art == TElementArt::Fach) {
+    for (TUVTab* t : uvTabellen_) {
+      if (art == TElementArt::Lehrer) t->EntferneLehrer(static_cast<TLehrer*>(e));
+      if (art == TElementArt::Klasse) t->EntferneKlasse(static_cast<TKlasse*>(e));
+      if (art == TElementArt::Fach) t->EntferneFach(static_cast<TFach*>(e));
+    }
+    for (TUVTab* t : uvTabellen_) t->Aktualisiere();
+  }
+  for (TFach* f : faecher_) {
+    if (f->GewaehlterLehrer() == e) f->SetzeGewaehltenLehrer(nullptr);
+    if (f->GewaehlteKlasse() == e) f->SetzeGewaehlteKlasse(nullptr);
+  }
+  for (TLehrer* l : lehrer_)
+    if (l->GewaehltesFach() == e) l->SetzeGewaehltesFach(nullptr);
+  if (art == TElementArt::Lehrer) LoescheFehlen(lehrerFehlen_, static_cast<TPlanElement*>(e));
+  if (art == TElementArt::Klasse) LoescheFehlen(klassenFehlen_, static_cast<TPlanElement*>(e));
+  if (art == TElementArt::Raum) {
+    LoescheFehlen(raumFehlen_, static_cast<TPlanElement*>(e));
+    EntferneUndoRaum(static_cast<TRaum*>(e));
+  }
+  // Substitution records naming a teacher or room as substitute must let go here too, once
+  // the substitution planning keeps them.
+  SchliesseFensterVon(e);
+
+  switch (art) {
+    case TElementArt::Lehrer:
+      lehrer_.Entferne(static_cast<TLehrer*>(e));
+      break;
+    case TElementArt::Klasse:
+      klassen_.Entferne(static_cast<TKlasse*>(e));
+      break;
+    case TElementArt::Kopplung:
+      kopplungen_.Entferne(static_cast<TKopplung*>(e));
+      break;
+    case TElementArt::Fach:
+      faecher_.Entferne(static_cast<TFach*>(e));
+      break;
+    case TElementArt::Raum:
+      raeume_.Entferne(static_cast<TRaum*>(e));
+      break;
+    case TElementArt::UVTab:
+      uvTabellen_.Entferne(static_cast<TUVTab*>(e));
+      break;
+  }
+  delete e;
+  NummeriereNeu(art);
+  SetzeGeaendert(true);
+}
+
+void TSchule::NummeriereNeu(TElementArt art) {
+  switch (art) {
+    case TElementArt::Lehrer:
+      Nummeriere(lehrer_);
+      break;
+    case TElementArt::Klasse:
+      Nummeriere(klassen_);
+      break;
+    case TElementArt::Kopplung:
+      Nummeriere(kopplungen_);
+      break;
+    case TElementArt::Fach:
+      Nummeriere(faecher_);
+      break;
+    case TElementArt::Raum:
+      Nummeriere(raeume_);
+      break;
+    case TElementArt::UVTab:
+      Nummeriere(uvTabellen_);
+      break;
+  }
+  // Every list ordered by element numbers follows.
+  for (TUVTab* t : uvTabellen_) t->Sortiere();
+  for (TLehrer* l : lehrer_) SortiereStabil(l->faecher_, VergleicheFaecher);
+  for (TFach* f : faecher_) {
+    SortiereStabil(f->lehrer_, VergleicheLehrer);
+    SortiereStabil(f->klassen_, VergleicheKlassen);
+  }
+  for (TKurs* k : kurse_) SortiereStabil(k->klassen_, VergleicheKlassen);
+  OrdneKurseNeu();
+}
+
+void TSchule::VerschiebeElement(TElement* e, int position) {
+  auto verschiebe = [&](auto& liste, auto* x) {
+    if (liste.Entferne(x)) liste.FuegeEin(position, x);
+  };
+  switch (e->Art()) {
+    case TElementArt::Lehrer:
+      verschiebe(lehrer_, static_cast<TLehrer*>(e));
+      break;
+    case TElementArt::Klasse:
+      verschiebe(klassen_, static_cast<TKlasse*>(e));
+      break;
+    case TElementArt::Kopplung:
+      verschiebe(kopplungen_, static_cast<TKopplung*>(e));
+      break;
+    case TElementArt::Fach:
+      verschiebe(faecher_, static_cast<TFach*>(e));
+      break;
+    case TElementArt::Raum:
+      verschiebe(raeume_, static_cast<TRaum*>(e));
+      break;
+    case TElementArt::UVTab:
+      verschiebe(uvTabellen_, static_cast<TUVTab*>(e));
+      break;
+  }
+  NummeriereNeu(e->Art());
+  SetzeGeaendert(true);
+}
+
+void TSchule::OrdneKurseNeu() {
+  for (TKurs* k : kurse_) k->BerechneSortierSchluessel();
+  auto ordne = [](auto& liste) {
+    for (auto* e : liste) {
+      if (e->Art() == TElementArt::Klasse)
+        SortiereStabil(e->KurseIntern(), VergleicheKurseNachOrdnung);
+      else
+        SortiereStabil(e->KurseIntern(), VergleicheKurse);
+    }
+  };
+  ordne(lehrer_);
+  ordne(klassen_);
+  ordne(kopplungen_);
+  ordne(faecher_);
+  ordne(raeume_);
+  SortiereStabil(kurse_, VergleicheKurse);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Courses
+
+TKurs* TSchule::ErzeugeKurs(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+  auto* kurs = new TKurs(*this, NaechsteKursNummer());
+  kurs->Initialisiere(l, k, ko, f, r, stunden);
+  return kurs;
+}
+
+TKurs* TSchule::NeuerFreierKurs() {
+  return ErzeugeKurs(nullptr, nullptr, nullptr, nullptr, nullptr, standard_->kst);
+}
+
+TKurs* TSchule::NeuerKurs() {
+  if (!aktiv_) return nullptr;
+  TElement* e = aktiv_->Element();
+  switch (aktiv_->Tag()) {
+    case FensterArt::LePln:
+    case FensterArt::KlPln:
+    case FensterArt::RaPln:
+    case FensterArt::LeDep:
+    case FensterArt::KlDep:
+    case FensterArt::RaDep:
+    case FensterArt::LeGr:
+    case FensterArt::KlGr:
+    case FensterArt::RaGr:
+    case FensterArt::KoDep:
+    case FensterArt::KoGr:
+    case FensterArt::FaDep:
+    case FensterArt::FaGr:
+      if (!e) return nullptr;
+      switch (e->Art()) {
+        case TElementArt::Lehrer:
+          return static_cast<TLehrer*>(e)->NeuerKurs();
+        case TElementArt::Klasse:
+          return static_cast<TKlasse*>(e)->NeuerKurs();
+        case TElementArt::Raum:
+          return static_cast<TRaum*>(e)->NeuerKurs();
+        case TElementArt::Kopplung:
+          return static_cast<TKopplung*>(e)->NeuerKurs();
+        case TElementArt::Fach:
+          return static_cast<TFach*>(e)->NeuerKurs();
+        default:
+          return nullptr;
+      }
+    case FensterArt::KursDep:
+      return NeuerFreierKurs();
+    default:
+      return nullptr;
+  }
+}
+
+void TSchule::LoescheMarkierteKurse() {
+  if (!aktiv_) return;
+  const int tag = aktiv_->Tag();
+  if (tag == FensterArt::UV || (tag >= FensterArt::LeDep && tag <= FensterArt::KursDep))
+    aktiv_->LoescheMarkierteKurse();
+}
+
+void TSchule::LoescheKurs(TKurs* k) {
+  if (!k || !kurse_.Entferne(k)) return;
+  for (IFenster* f : Fenster())
+    if (IstAngemeldet(f)) f->KursWirdGeloescht(k);
+  while (!k->setzungen_.Leer()) k->EntferneSetzungIntern(k->setzungen_.Hole(1), false);
+  k->LoeseLehrer();
+  k->LoeseFach();
+  k->LoeseKopplung();
+  while (!k->klassen_.Leer()) k->EntferneKlasse(k->klassen_.Hole(1));
+  while (!k->raeume_.Leer()) k->EntferneRaum(k->raeume_.Hole(1));
+  k->spaeterRaeume_.Leere();
+  EntferneUndoVon(k);
+  if (IManuellFenster* m = ManuellFenster()) m->EntferneKurs(k);
+  delete k;
+  SetzeGeaendert(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plan versions and weeks
+
+bool TSchule::HatSetzungenUeber(int n) const {
+  for (const TKurs* k : kurse_)
+    for (const TSetzung* s : k->Setzungen())
+      if (s->Version() > n) return true;
+  return false;
+}
+
+void TSchule::ErweiterePlanversionen(int n) {
+  const int alt = standard_->mwn();
+  n = std::min(n, kMaxVersionen);
+  if (n <= alt) return;
+  raster1_.SetzeVersionen(n);
+  raster2_.SetzeVersionen(n);
+  for (int v = alt + 1; v <= n; ++v) {
+    raster1_.SetzeWoche(v, standard_->gds);
+    raster2_.SetzeWoche(v, standard_->kus);
+  }
+  for (TKurs* k : kurse_) {
+    k->stunden_.SetzeVersionen(n);
+    k->sperrung_.SetzeVersionen(n);
+    k->belegung_.SetzeVersionen(n);
+    k->ergebnis_.SetzeVersionen(n);
+  }
+  for (TLehrer* l : lehrer_) l->SetzeVersionen(n);
+  for (TKlasse* k : klassen_) k->SetzeVersionen(n);
+  for (TRaum* r : raeume_) r->SetzeVersionen(n);
+  standard_->SetVersionszahl(n);
+  SetzeGeaendert(true);
+}
+
+bool TSchule::LoeschePlanversionen(int n) {
+  if (n < 1) return false;
+  if (n >= standard_->mwn()) return true;  // nothing to lower
+  if (HatSetzungenUeber(n) &&
+      dialoge_->Frage(TDialog::VersionenLoeschen, {DialogText(TDialog::VersionenLoeschen)}) != Modal::Ja)
+    return false;
+  for (TKurs* k : kurse_) {
+    const std::vector<TSetzung*> setzungen = k->setzungen_.Elemente();
+    for (TSetzung* s : setzungen)
+      if (s->Version() > n) k->EntferneSetzungIntern(s, false);
+  }
+  // Steps of the removed versions could never be replayed.
+  const std::vector<TUndoElement*> schritte = undo_.Elemente();
+  for (TUndoElement* s : schritte)
+    if (s->Version() > n) {
+      undo_.Entferne(s);
+      delete s;
+    }
+  for (TKurs* k : kurse_) {
+    k->stunden_.SetzeVersionen(n);
+    k->sperrung_.SetzeVersionen(n);
+    k->belegung_.SetzeVersionen(n);
+    k->ergebnis_.SetzeVersionen(n);
+  }
+  for (TLehrer* l : lehrer_) l->SetzeVersionen(n);
+  for (TKlasse* k : klassen_) k->SetzeVersionen(n);
+  for (TRaum* r : raeume_) r->SetzeVersionen(n);
+  raster1_.SetzeVersionen(n);
+  raster2_.SetzeVersionen(n);
+  for (uint8_t& w : wochen_)
+    if (w > n) w = 1;
+  standard_->SetVersionszahl(n);
+  OrdneKurseNeu();
+  SetzeGeaendert(true);
+  return true;
+}
+
+uint8_t TSchule::WochenVersion(int k) const {
+  return (k >= 1 && k <= kWochen) ? wochen_[static_cast<std::size_t>(k - 1)] : uint8_t{1};
+}
+
+void TSchule::SetzeWochenVersion(int k, uint8_t version) {
+  if (k >= 1 && k <= kWochen) wochen_[static_cast<std::size_t>(k - 1)] = version;
+}
+
+int TSchule::VersionDerWoche(int32_t datum) const {
+  int64_t woche = (int64_t{datum} - kErsterSchulMontag);
+  woche = woche >= 0 ? woche / 7 : -((-woche + 6) / 7);
+  int64_t i = woche % kWochen;
+  if (i < 0) i += kWochen;
+  const int v = wochen_[static_cast<std::size_t>(i)];
+  return (v >= 1 && v <= standard_->mwn()) ? v : 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows
+
+bool TSchule::IstAngemeldet(const IFenster* f) const {
+  return std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end();
+}
+
+void TSchule::MeldeFensterAn(IFenster* f) {
+  if (f && std::find(fenster_.begin(), fenster_.end(), f) == fenster_.end()) fenster_.push_back(f);
+}
+
+void TSchule::MeldeFensterAb(IFenster* f) {
+  if (!f) return;
+  fenster_.erase(std::remove(fenster_.begin(), fenster_.end(), f), fenster_.end());
+  if (aktiv_ == f) aktiv_ = nullptr;
+  for (IFenster*& slot : einzel_)
+    if (slot == f) slot = nullptr;
+  auto loese = [f](TElement* e) {
+    if (e->GrForm() == f) e->SetzeGrForm(nullptr);
+    if (e->DepForm() == f) e->SetzeDepForm(nullptr);
+    if (auto* pe = dynamic_cast<TPlanElement*>(e))
+      if (pe->PlnForm() == f) pe->SetzePlnForm(nullptr);
+  };
+  for (TElement* e : lehrer_) loese(e);
+  for (TElement* e : klassen_) loese(e);
+  for (TElement* e : kopplungen_) loese(e);
+  for (TElement* e : faecher_) loese(e);
+  for (TElement* e : raeume_) loese(e);
+  for (TElement* e : uvTabellen_) loese(e);
+}
+
+IManuellFenster* TSchule::ManuellFenster() const {
+  return dynamic_cast<IManuellFenster*>(einzel_[static_cast<std::size_t>(TEinzelFenster::Manuell)]);
+}
+
+void TSchule::AktualisiereAlleFenster() {
+  for (IFenster* f : Fenster())
+    // A window closed by an earlier refresh is gone: only registered windows are asked.
+    if (IstAngemeldet(f)) f->Aktualisiere();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Undo
+
+void TSchule::Widerrufe() {
+  while (!undo_.Leer()) {
+    TUndoElement* s = undo_.Hole(undo_.Anzahl());
+    undo_.LoescheBei(undo_.Anzahl());
+    if (s->Kurs()) s->Ausfuehren();
+    delete s;
+  }
+  palette_->SetzeWiderrufenAktiv(false);
+}
+
+void TSchule::VerwerfeUndo() {
+  undo_.Vernichte(true);
+  palette_->SetzeWiderrufenAktiv(false);
+}
+
+void TSchule::EntferneUndoVon(const TKurs* k) {
+  const std::vector<TUndoElement*> schritte = undo_.Elemente();
+  for (TUndoElement* s : schritte)
+    if (s->Kurs() == k) {
+      undo_.Entferne(s);
+      delete s;
+    }
+}
+
+void TSchule::EntferneUndoRaum(const TRaum* r) {
+  for (TUndoElement* s : undo_)
+    if (s->Raum() == r) s->raum_ = nullptr;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,273 @@
+#pragma once
+// TSchule: the open school. It owns every element, course, absence record, undo step and the
+// parallel-coupling table, keeps the week table of plan versions, the open windows, the tool
+// mode and the modified flag. It reaches the settings object given at construction.
+//
+// Deleting an element or a course is LoescheElement / LoescheKurs: the object is unlinked from
+// everything that refers to it first, then freed. The destructor frees everything and asks
+// nothing (saving is the GUI's business before the school is replaced).
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/liste.h"
+#include "model/text.h"
+#include "model/wochbereich.h"
+
+namespace kolvar {
+
+class IDialoge;
+class IFenster;
+class IManuellFenster;
+class IPaletteZustand;
+class TElement;
+class TFach;
+class TFehl;
+class TKlasse;
+class TKopplung;
+class TKurs;
+class TLehrer;
+class TParListe;
+class TPlanElement;
+class TRaum;
+class TStandard;
+class TUndoElement;
+class TUVTab;
+class TVertretung;
+class Uhr;
+
+enum class TElementArt;
+
+// The windows that exist at most once.
+enum class TEinzelFenster {
+  KursDep,
+  Kurs,
+  Fehler,
+  LeStat,
+  KlStat,
+  KoStat,
+  FaStat,
+  RaStat,
+  UVStat,
+  SV,
+  Par,
+  Manuell,
+  Vertr,
+  VLeWahl,
+  VRaWahl,
+  Zwischen,
+  VStat,
+  Anzahl
+};
+
+// Tool modes.
+namespace Modus {
+constexpr int Zeigen = 0, Setzen = 1, Loeschen = 2, Schieben = 3, Fixieren = 4;
+}  // namespace Modus
+
+constexpr int kWochen = 888;
+constexpr int32_t kErsterSchulMontag = 34330;  // Monday 27.12.1993
+inline constexpr const char* kOhneTitel = "Ohne Titel";
+
+// The platform services the school calls; any left null gets a quiet stand-in (questions are
+// answered "Nein", the clock is the system clock).
+struct TUmgebung {
+  IDialoge* Dialoge = nullptr;
+  IPaletteZustand* Palette = nullptr;
+  const Uhr* Zeit = nullptr;
+};
+
+class TSchule {
+ public:
+  explicit TSchule(TStandard& standard, TUmgebung umgebung = {});
+  ~TSchule();
+  TSchule(const TSchule&) = delete;
+  TSchule& operator=(const TSchule&) = delete;
+
+  TStandard& Standard() const { return *standard_; }
+  IDialoge& Dialoge() const { return *dialoge_; }
+  IPaletteZustand& Palette() const { return *palette_; }
+  const Uhr& Zeit() const { return *uhr_; }
+
+  // --- Title and file ---
+  const std::string& Titel() const { return titel_; }
+  void SetzeTitel(std::string_view titel);  // at most 255 characters
+  // Full path of the school's file; empty when it has none yet ("Sichern" then asks for one).
+  const std::string& Pfad() const { return pfad_; }
+  void SetzePfad(std::string pfad) { pfad_ = std::move(pfad); }
+  bool HatDatei() const { return !pfad_.empty(); }
+
+  uint8_t Ansichtsgruppe() const { return ansichtsgruppe_; }
+  void SetzeAnsichtsgruppe(uint8_t g) { ansichtsgruppe_ = g; }
+  uint8_t Werkzeugmodus() const { return modus_; }
+  // Stores the mode, tells the manual planning window (Setzen, Schieben) and sets the cursors.
+  void SetzeModus(uint8_t modus);
+  void SetzeCursor();
+
+  bool Geaendert() const { return geaendert_; }
+  // Every change of data calls this with true; enables "Sichern" exactly when set.
+  void SetzeGeaendert(bool an);
+
+  // --- Lists ---
+  const TListe<TKurs>& Kurse() const { return kurse_; }
+  const TListe<TLehrer>& Lehrer() const { return lehrer_; }
+  const TListe<TKlasse>& Klassen() const { return klassen_; }
+  const TListe<TKopplung>& Kopplungen() const { return kopplungen_; }
+  const TListe<TFach>& Faecher() const { return faecher_; }
+  const TListe<TRaum>& Raeume() const { return raeume_; }
+  const TListe<TUVTab>& UVTabellen() const { return uvTabellen_; }
+  // Absence records, owned; the substitution planning adds and removes them.
+  TListe<TFehl>& LehrerFehlen() { return lehrerFehlen_; }
+  TListe<TFehl>& KlassenFehlen() { return klassenFehlen_; }
+  TListe<TFehl>& RaumFehlen() { return raumFehlen_; }
+  const TListe<TFehl>& LehrerFehlen() const { return lehrerFehlen_; }
+  const TListe<TFehl>& KlassenFehlen() const { return klassenFehlen_; }
+  const TListe<TFehl>& RaumFehlen() const { return raumFehlen_; }
+  // The absence list an element's records live in; nullptr for kinds that are never absent.
+  const TListe<TFehl>* FehlListe(const TPlanElement& e) const;
+  TParListe& ParListe() { return *parListe_; }
+  const TParListe& ParListe() const { return *parListe_; }
+  // Substitution records (not owned here: each belongs to its placement); filled by the
+  // substitution planning.
+  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
+  const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+
+  // --- Elements ---
+  // New element appended to its list, Nummer and load number = the new count.
+  TLehrer* NeuerLehrer(std::string_view kuerzel);
+  TKlasse* NeueKlasse(std::string_view kuerzel);
+  TKopplung* NeueKopplung(std::string_view kuerzel);
+  TFach* NeuesFach(std::string_view kuerzel);
+  TRaum* NeuerRaum(std::string_view kuerzel);
+  TUVTab* NeueUVTab(std::string_view kuerzel);
+  TElement* NeuesElement(TElementArt art, std::string_view kuerzel);
+  // The element whose abbreviation equals the text cut to 7 characters; nullptr when none.
+  template <typename T>
+  static T* SucheKuerzel(const TListe<T>& liste, std::string_view text);
+  // Find or create.
+  TLehrer* LehrerMitKuerzel(std::string_view text);
+  TKlasse* KlasseMitKuerzel(std::string_view text);
+  TFach* FachMitKuerzel(std::string_view text);
+  TKopplung* KopplungMitKuerzel(std::string_view text);
+  TRaum* RaumMitKuerzel(std::string_view text);
+  // Unlinks the element from everything, closes its windows, frees it and renumbers its list.
+  void LoescheElement(TElement* e);
+  // After a list was reordered: Nummer := position, course keys and course lists follow.
+  void NummeriereNeu(TElementArt art);
+  // Moves the element to another place in its list (1-based) and renumbers.
+  void VerschiebeElement(TElement* e, int position);
+  // Recomputes every course's sort keys and sorts every course list again (after a change of
+  // element numbers, of the hours of many courses, or of the settings' course order).
+  void OrdneKurseNeu();
+
+  // --- Courses ---
+  // A new course, initialised and put into every list.
+  TKurs* ErzeugeKurs(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden);
+  // A course without teacher, classes, rooms, subject and coupling, with the default hours.
+  TKurs* NeuerFreierKurs();
+  // A new course for the element of the active window; nullptr for other window kinds.
+  TKurs* NeuerKurs();
+  // In the active table or workload window: its own deletion of the selected courses.
+  void LoescheMarkierteKurse();
+  // Unlinks the course from everything (placements, elements, undo steps, windows) and frees it.
+  void LoescheKurs(TKurs* k);
+
+  // --- Plan versions and the week table ---
+  bool HatSetzungenUeber(int n) const;
+  void ErweiterePlanversionen(int n);
+  // Asks before deleting placed hours; false when the user said no or n < 1 (nothing changed).
+  bool LoeschePlanversionen(int n);
+  // Week k = 1..888 counted from the week of 27.12.1993.
+  uint8_t WochenVersion(int k) const;
+  void SetzeWochenVersion(int k, uint8_t version);
+  const std::array<uint8_t, kWochen>& WochenTabelle() const { return wochen_; }
+  void SetzeWochenTabelle(const std::array<uint8_t, kWochen>& tabelle) { wochen_ = tabelle; }
+  // Plan version of the week of a date; the table repeats every 888 weeks.
+  int VersionDerWoche(int32_t datum) const;
+  // The two school-wide grids of the data file.
+  TWochBereich& SchulRaster1() { return raster1_; }
+  TWochBereich& SchulRaster2() { return raster2_; }
+  const TWochBereich& SchulRaster1() const { return raster1_; }
+  const TWochBereich& SchulRaster2() const { return raster2_; }
+
+  // --- Windows ---
+  IFenster* AktivesFenster() const { return aktiv_; }
+  void SetzeAktivesFenster(IFenster* f) { aktiv_ = f; }
+  void MeldeFensterAn(IFenster* f);
+  // Also clears the active window and single-window slot that held it.
+  void MeldeFensterAb(IFenster* f);
+  // A snapshot: windows may close or register while the caller walks it.
+  std::vector<IFenster*> Fenster() const { return fenster_; }
+  bool IstAngemeldet(const IFenster* f) const;
+  IFenster* EinzelFenster(TEinzelFenster art) const { return einzel_[static_cast<std::size_t>(art)]; }
+  void SetzeEinzelFenster(TEinzelFenster art, IFenster* f) { einzel_[static_cast<std::size_t>(art)] = f; }
+  IManuellFenster* ManuellFenster() const;
+  void AktualisiereAlleFenster();
+
+  // --- Undo steps of manual planning ---
+  const TListe<TUndoElement>& UndoSchritte() const { return undo_; }
+  // Replays the steps from the last to the first, freeing each.
+  void Widerrufe();
+  void VerwerfeUndo();
+
+ private:
+  friend class TUndoElement;
+  friend class TKurs;
+  friend class TElement;
+
+  template <typename T>
+  T* Haenge(TListe<T>& liste, T* e, std::string_view kuerzel);
+  void EntferneUndoVon(const TKurs* k);
+  void EntferneUndoRaum(const TRaum* r);
+  void SchliesseFensterVon(TElement* e);
+  void LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e);
+  uint64_t NaechsteKursNummer() { return ++kursNummer_; }
+
+  std::unique_ptr<IDialoge> eigeneDialoge_;
+  std::unique_ptr<IPaletteZustand> eigenePalette_;
+  std::unique_ptr<Uhr> eigeneUhr_;
+  TStandard* standard_;
+  IDialoge* dialoge_;
+  IPaletteZustand* palette_;
+  const Uhr* uhr_;
+
+  std::string titel_ = kOhneTitel;
+  std::string pfad_;
+  uint8_t ansichtsgruppe_ = 0;
+  uint8_t modus_ = 0;
+  TListe<TKurs> kurse_;
+  TListe<TLehrer> lehrer_;
+  TListe<TKlasse> klassen_;
+  TListe<TKopplung> kopplungen_;
+  TListe<TFach> faecher_;
+  TListe<TRaum> raeume_;
+  TListe<TUVTab> uvTabellen_;
+  TListe<TFehl> lehrerFehlen_;
+  TListe<TFehl> klassenFehlen_;
+  TListe<TFehl> raumFehlen_;
+  TParListe* parListe_;
+  TListe<TVertretung> vertretungen_;
+  std::array<uint8_t, kWochen> wochen_;
+  TWochBereich raster1_;
+  TWochBereich raster2_;
+  IFenster* aktiv_ = nullptr;
+  std::vector<IFenster*> fenster_;
+  std::array<IFenster*, static_cast<std::size_t>(TEinzelFenster::Anzahl)> einzel_{};
+  bool geaendert_ = false;
+  TListe<TUndoElement> undo_;
+  uint64_t kursNummer_ = 0;
+};
+
+template <typename T>
+T* TSchule::SucheKuerzel(const TListe<T>& liste, std::string_view text) {
+  const std::string gesucht = KuerzeText(text, kKuerzelLaenge);
+  for (T* e : liste)
+    if (e->Kuerzel() == gesucht) return e;
+  return nullptr;
+}
+
+}  // namespace kolvar

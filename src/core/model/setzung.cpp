@@ -1,0 +1,29 @@
+#include "model/setzung.h"
+
+#include "model/element.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+
+namespace kolvar {
+
+TSetzung::TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert)
+    : kurs_(&kurs), stunde_(stunde), tag_(tag), version_(version), raum_(raum), fixiert_(fixiert) {}
+
+// Substitutions come with the substitution planning, which empties the list before the hour
+// goes; nothing here owns them yet.
+TSetzung::~TSetzung() = default;
+
+void TSetzung::SetFixiert(bool an) {
+  fixiert_ = an;
+  kurs_->Schule().SetzeGeaendert(true);
+}
+
+bool TSetzung::IstRandstunde(const TPlanElement& element) const {
+  const TWochBereich& b = element.Belegung();
+  bool danach = false, davor = false;
+  for (int p = stunde_ + 1; p <= 16 && !danach; ++p) danach = b.Belegt(version_, tag_, p);
+  for (int p = 1; p < stunde_ && !davor; ++p) davor = b.Belegt(version_, tag_, p);
+  return !danach || !davor;
+}
+
+}  // namespace kolvar

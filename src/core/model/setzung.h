@@ -1,0 +1,49 @@
+#pragma once
+// One placed hour of a course. Owned by its course; period, day, version and room change only
+// through the course, so the occupancy grids always agree with the placements.
+
+#include <cstdint>
+
+#include "model/liste.h"
+
+namespace kolvar {
+
+class TKurs;
+class TPlanElement;
+class TRaum;
+class TVertretung;
+
+class TSetzung {
+ public:
+  TSetzung(const TSetzung&) = delete;
+  TSetzung& operator=(const TSetzung&) = delete;
+  ~TSetzung();
+
+  TKurs& Kurs() const { return *kurs_; }
+  int Stunde() const { return stunde_; }
+  int Tag() const { return tag_; }
+  int Version() const { return version_; }
+  TRaum* Raum() const { return raum_; }
+  bool Fixiert() const { return fixiert_; }
+  void SetFixiert(bool an);  // marks the school modified
+
+  // Substitutions of this hour on single dates; filled by the substitution planning.
+  const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+
+  // The hour is the first or the last of the element's day (in its version).
+  bool IstRandstunde(const TPlanElement& element) const;
+
+ private:
+  friend class TKurs;
+  TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert);
+
+  TKurs* kurs_;
+  int stunde_;
+  int tag_;
+  int version_;
+  TRaum* raum_;
+  bool fixiert_;
+  TListe<TVertretung> vertretungen_;
+};
+
+}  // namespace kolvar
