@@ -299,28 +299,36 @@ void TKurs::SetzeStunden(int v, int32_t wert) {
 }
 
 void TKurs::SetzeEinzelstunden(int n) {
-  einzelstunden_ = n, Geaendert();
+  einzelstunden_ = n;
+  Geaendert();
 }
 void TKurs::SetzeStundenProTag(int n) {
-  stundenProTag_ = n, Geaendert();
+  stundenProTag_ = n;
+  Geaendert();
 }
 void TKurs::SetzeTabelle(int n) {
-  tabelle_ = std::clamp(n, 1, 4), Geaendert();
+  tabelle_ = std::clamp(n, 1, 4);
+  Geaendert();
 }
 void TKurs::SetzeFaktor(int32_t f) {
-  faktor_ = f, Geaendert();
+  faktor_ = f;
+  Geaendert();
 }
 void TKurs::SetzeNichtVerplanen(bool an) {
-  nvp_ = an, Geaendert();
+  nvp_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenLehrer(bool an) {
-  nzl_ = an, Geaendert();
+  nzl_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenKlassen(bool an) {
-  nzk_ = an, Geaendert();
+  nzk_ = an;
+  Geaendert();
 }
 void TKurs::SetzeFarbe(uint32_t farbe) {
-  farbe_ = farbe, Geaendert();
+  farbe_ = farbe;
+  Geaendert();
 }
 
 // ---------------------------------------------------------------------------------------------
