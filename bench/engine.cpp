@@ -69,6 +69,23 @@ void BM_KonflikteAlleVersionen(benchmark::State& state) {
 BENCHMARK(BM_KonflikteAktuelleVersion);
 BENCHMARK(BM_KonflikteAlleVersionen);
 
+// The manual planning window's reasons for one course at every slot of the week.
+void BM_SperrgruendeAllerFelder(benchmark::State& state) {
+  TGrosseSchule g;
+  const std::vector<const TSetzung*> quellen = Quellen(*g.schule);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const TKurs& k = quellen[i++ % quellen.size()]->Kurs();
+    TKonfliktListe liste;
+    for (int d = 1; d <= 7; ++d)
+      for (int p = 1; p <= 16; ++p) {
+        liste.Leere();
+        benchmark::DoNotOptimize(k.SammleSperrgruende(d, p, k.Raeume().Hole(1), liste));
+      }
+  }
+}
+BENCHMARK(BM_SperrgruendeAllerFelder)->Unit(benchmark::kMicrosecond);
+
 // One rating pass: the blocked-slot grid of every course, couplings as a whole, with and
 // without the room test.
 void BM_SperrbereichAllerKurse(benchmark::State& state) {

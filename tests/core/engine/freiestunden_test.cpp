@@ -169,3 +169,31 @@ TEST(Raeume, MoeglicheStundenMitKopplung) {
 
 }  // namespace
 }  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Sperrbereich, KopplungsmitgliedOhneOffeneStundenRechnetFrisch) {
+  auto s = Schule();
+  s->sportBer->SetzeStunden(1, 1);
+  s->sportBer->Setze(1, 4, s->r102, 1);  // no open hours left
+  // An old mark in its result grid must not survive a new pass.
+  s->sportBer->Ergebnis().SetzeBereich(1, 5, 9, true);
+  s->sportSch->BerechneSperrbereich(true);
+  EXPECT_FALSE(s->sportBer->Ergebnis().Belegt(1, 5, 9));
+  EXPECT_TRUE(s->sportBer->Ergebnis().Belegt(1, 4, 1));
+  EXPECT_TRUE(s->sportSch->Ergebnis().Belegt(1, 4, 1));  // the partner's room pool is short there
+  EXPECT_EQ(s->sportSch->Ergebnis(), s->sportBer->Ergebnis());
+}
+
+TEST(Raeume, SetzMenueFuerKopplung) {
+  auto s = Schule();
+  s->mathe5a->Setze(1, 2, s->r101, 2);  // class 5a busy
+  EXPECT_FALSE(s->sportSch->SetzMenuePruefeVersion(1, 2, 2));
+  s->sportBer->Setze(1, 3, s->r102, 3);  // the partner already there
+  EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 3, 3));
+  EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 1, 1));
+}
+
+}  // namespace
+}  // namespace kolvar
