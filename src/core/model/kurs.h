@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/liste.h"
 #include "model/wochbereich.h"
@@ -194,7 +196,14 @@ class TKurs {
   void VereinheitlicheRaeume();
   void ZeigeMoeglicheStunden(const TRaum* r);
   bool SetzMenuePruefeVersion(int v, int d, int p) const;
+  // The placing item of an empty cell. In a room plan (raumplan given) it places with that
+  // room; elsewhere its sub-menu comes from SetzMenueRaeume.
+  void BaueSetzMenue(IMenue& menue, int d, int p, TRaum* raumplan);
+  void SetzMenueRaeume(IMenue& unter, int d, int p);
   void SetzeMenueClick(int d, int p, TRaum* r);
+  // Rooms for the marked cells (day, period) of the active plan, and the choice of one.
+  void BaueRaumMenue(IMenue& menue, const std::vector<std::pair<int, int>>& zellen);
+  void RaumMenueWahl(TRaum* r, const std::vector<std::pair<int, int>>& zellen);
   void TauscheRaumAnStunde(TRaum* r, int v, int d, int p);
   void TauscheRaeume(TKurs* anderer, int v, int d, int p);
   void WechsleRaum(TRaum* r, int v, int d, int p);
