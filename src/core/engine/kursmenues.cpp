@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "model/element.h"
 #include "model/imenue.h"
+#include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/raum.h"
 #include "model/schule.h"
+#include "model/setzung.h"
 #include "model/standard.h"
 
 namespace kolvar {
@@ -70,6 +73,28 @@ void TKurs::RaumMenueWahl(TRaum* r, const std::vector<std::pair<int, int>>& zell
   VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
   for (auto [d, p] : zellen)
     for (int v = von; v <= bis; ++v) TauscheRaumAnStunde(r, v, d, p);
+}
+
+void TKurs::BelegungMenueEintraege(IMenue& menue, int d, int p, const TRaum* raum, int seite, bool mitInfo,
+                                   const std::function<void(TKurs*, TKlasse*)>& waehle) {
+  const TStandard& st = Schule().Standard();
+  int von, bis;
+  VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
+  const bool jeKlasse = seite == Seite::Klasse && klassen_.Anzahl() > 1;
+  for (int v = von; v <= bis; ++v) {
+    const TSetzung* s = FindeSetzung(v, d, p);
+    if (s == nullptr || (raum != nullptr && s->Raum() != raum)) continue;
+    auto fuege = [&](TKlasse* klasse) {
+      TMenueEintrag eintrag;
+      eintrag.Text = VersionsText(v, d, p, klasse, mitInfo);
+      if (waehle) eintrag.Aktion = [this, klasse, waehle] { waehle(this, klasse); };
+      menue.Fuege(std::move(eintrag));
+    };
+    if (jeKlasse)
+      for (TKlasse* k : klassen_) fuege(k);
+    else
+      fuege(nullptr);
+  }
 }
 
 }  // namespace kolvar

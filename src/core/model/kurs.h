@@ -213,6 +213,10 @@ class TKurs {
   // Rooms for the marked cells (day, period) of the active plan, and the choice of one.
   void BaueRaumMenue(IMenue& menue, const std::vector<std::pair<int, int>>& zellen);
   void RaumMenueWahl(TRaum* r, const std::vector<std::pair<int, int>>& zellen);
+  // Items of the course's hour at the slot (per version; only hours in raum when given; per
+  // class in a class plan); a click hands course and class to waehle (the class plan's choice).
+  void BelegungMenueEintraege(IMenue& menue, int d, int p, const TRaum* raum, int seite, bool mitInfo,
+                              const std::function<void(TKurs*, TKlasse*)>& waehle);
   void TauscheRaumAnStunde(TRaum* r, int v, int d, int p);
   void TauscheRaeume(TKurs* anderer, int v, int d, int p);
   void WechsleRaum(TRaum* r, int v, int d, int p);

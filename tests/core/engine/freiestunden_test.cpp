@@ -257,3 +257,35 @@ TEST(Menues, RaumMenueDerMarkiertenZellen) {
 
 }  // namespace
 }  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Menues, BelegungJeVersionUndKlasse) {
+  auto s = BaueKleineSchule(2);
+  s->standard.SetNurAktuelleVersion(false);
+  s->sportSch->Setze(1, 2, s->th, 3);
+  s->sportSch->Setze(2, 2, nullptr, 3);
+  TMenueDaten menue;
+  TKurs* gewaehlt = nullptr;
+  TKlasse* klasse = nullptr;
+  s->sportSch->BelegungMenueEintraege(menue, 2, 3, nullptr, Seite::Klasse, false, [&](TKurs* k, TKlasse* kl) {
+    gewaehlt = k;
+    klasse = kl;
+  });
+  ASSERT_EQ(menue.Anzahl(), 4);
+  EXPECT_EQ(menue[0].Text, "{1} SCH     Sp 5a SPO TH");
+  EXPECT_EQ(menue[1].Text, "{1} SCH     Sp 5b SPO TH");
+  EXPECT_EQ(menue[3].Text.substr(0, 19), "{2} SCH     Sp 5b S");
+  menue[1].Aktion();
+  EXPECT_EQ(gewaehlt, s->sportSch);
+  EXPECT_EQ(klasse, s->k5b);
+  // Only hours in the given room; teacher side: one item per version.
+  menue.Leere();
+  s->sportSch->BelegungMenueEintraege(menue, 2, 3, s->th, Seite::Lehrer, false, nullptr);
+  ASSERT_EQ(menue.Anzahl(), 1);
+  EXPECT_EQ(menue[0].Text, "{1} SCH     Sp 5a SPO TH");
+}
+
+}  // namespace
+}  // namespace kolvar
