@@ -14,9 +14,9 @@
 namespace kolvar {
 namespace {
 
-#define EXPECT_GESUND(schule)                                   \
-  do {                                                          \
-    const auto fehler = PruefeModell(schule);                   \
+#define EXPECT_GESUND(schule)                                        \
+  do {                                                               \
+    const auto fehler = PruefeModell(schule);                        \
     EXPECT_TRUE(fehler.empty()) << ::testing::PrintToString(fehler); \
   } while (0)
 
@@ -160,7 +160,7 @@ TEST(Loeschen, RaumWirdAusRueckgaengigSchrittenGenommen) {
   sch.LoescheElement(r102);
   EXPECT_FALSE(HaeltZeiger(sch, r102));
   s->palette.undo = false;
-  sch.Widerrufe();  // the hour comes back, without the room
+  sch.Widerrufe();                                 // the hour comes back, without the room
   EXPECT_EQ(s->mathe5b->Setzungen().Anzahl(), 0);  // the placed step undone last-first
   EXPECT_GESUND(sch);
 }
