@@ -133,6 +133,7 @@ class TSchule {
   const TParListe& ParListe() const { return *parListe_; }
   // Substitution records: filled by the substitution planning.
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
 
   // --- Elements ---
   // New element appended to its list, Nummer and load number = the new count.

@@ -104,11 +104,14 @@ class TVertretung {
   // The file reader: appends to both lists in file order.
   void HaengeAn();
   // Takes the record away, as its end in the data: closes its choice window, clears the
-  // "verlegt auf" record's link, takes away its follow-up, leaves both lists, gives back what a
-  // not-needed counted record holds, rebuilds the day list of its date, and frees it.
+  // "verlegt auf" record's link, takes away its follow-up, leaves both lists, takes what it
+  // holds off the accounts (a counted substitute's value, a not-needed record's give-back),
+  // rebuilds the day list of its date, and frees it.
   static void Vernichte(TVertretung* v);
-  // The user's deletion (day list, calendar): a counted substitute first loses the value.
+  // The user's deletion (day list, calendar): Vernichte, and the school is marked modified.
   static void Loesche(TVertretung* v);
+  // Expiry: frees the record and its follow-up without touching any account (history stays).
+  static void Verfalle(TVertretung* v);
 
   // --- Operations ---
   // Chooses a substitute: plainly (option nullptr), with the warnings "Lehrer fehlt", or by a
@@ -170,6 +173,7 @@ class TVertretung {
   void EntferneVertreter();
   void LeereOptionen();
   void Melde() const;  // school modified; choice window and day list refreshed
+  static void Ende(TVertretung* v, bool konten);
 
   TSchule* schule_;
   int32_t datum_ = 0;
@@ -190,6 +194,7 @@ class TVertretung {
   int nummer_ = 0;
   IFenster* wahlForm_ = nullptr;
   TListe<TStatt> stattOptionen_;
+  bool* waechter_ = nullptr;  // set to false when the record goes while an operation watches it
 };
 
 // Adds the value to (or, negative, takes it off) both accounts of a teacher; nothing without one.
