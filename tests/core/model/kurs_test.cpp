@@ -62,8 +62,11 @@ TEST(Kurs, KlassenlisteNachFaechern) {
     EXPECT_LE(kurse.Hole(i)->Fach()->Nummer(), kurse.Hole(i + 1)->Fach()->Nummer());
 }
 
-TEST(Kurs, ListenBleibenSortiertNachStundenAenderung) {
+TEST(Kurs, ListenBleibenSortiertNachStundenAenderungUndUmbenennung) {
   auto s = BaueKleineSchule();
+  s->mue->SetzeKuerzel("ZZZ");
+  s->k5a->SetzeKuerzel("1a");
+  s->de->SetzeName("Deutsch");
   s->mathe5a->SetzeStunden(1, 30);
   s->deutsch6a->SetzeStunden(-1, -4);
   s->sportBer->NegativeStundenNull();
@@ -288,6 +291,25 @@ TEST(Kurs, AbfragenAmFeld) {
   EXPECT_TRUE(s->mathe5a->RaumVerplant(s->r101));
   EXPECT_FALSE(s->mathe5a->RaumVerplant(s->r102));
   EXPECT_EQ(s->mue->Datum(), s->uhr.jetzt);  // stamped by placing
+}
+
+TEST(Kurs, StundenImZeitraum) {
+  auto s = BaueKleineSchule(2);
+  TSchule& sch = *s->schule;
+  s->mathe5b->Setze(1, 1, nullptr, 1);         // Mondays of version 1
+  s->mathe5b->Setze(1, 3, nullptr, 1);         // Wednesdays of version 1
+  s->mathe5b->Setze(2, 2, nullptr, 1);         // Tuesdays of version 2
+  const int32_t montag = 34330 + 888 * 7 * 2;  // week 1 of the table
+  sch.SetzeWochenVersion(2, 2);
+  const auto keinFrei = [](int32_t) { return false; };
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 2 + 1);
+  const auto mittwochFrei = [&](int32_t t) { return t == montag + 2; };
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, mittwochFrei), 1 + 1);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag + 1, montag, keinFrei), 0);
+  s->mathe5b->SetzeNichtVerplanen(true);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 3 + 3);
+  s->mathe5b->SetzeNichtZaehlenLehrer(true);
+  EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 0);
 }
 
 TEST(Kurs, SperrungUebernehmenSperrtKeineGesetzteStunde) {

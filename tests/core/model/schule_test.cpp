@@ -33,6 +33,19 @@ TEST(Schule, NeueSchule) {
   EXPECT_FALSE(palette.sichern);
 }
 
+TEST(Schule, FreigebenFragtNichts) {
+  auto s = BaueKleineSchule(2);
+  SetzeEinigeStunden(*s);
+  TFakeFenster plan(*s->schule, FensterArt::LePln, s->mue);
+  plan.Anmelden();
+  s->palette.undo = true;
+  s->deutsch5a->EntferneStunde(1, 1, 1, false);
+  ASSERT_TRUE(s->schule->Geaendert());
+  s->schule.reset();
+  EXPECT_TRUE(s->dialoge.anfragen.empty());
+  EXPECT_FALSE(plan.geschlossen);  // the program closes its windows before it replaces a school
+}
+
 TEST(Schule, TitelUndPfadGetrennt) {
   TStandard st;
   TSchule schule(st);
@@ -82,6 +95,9 @@ TEST(Schule, VersionenSenkenOhneSetzungenFragtNicht) {
   TSchule& sch = *s->schule;
   sch.SetzeWochenVersion(10, 3);
   sch.SetzeWochenVersion(11, 2);
+  EXPECT_FALSE(sch.LoeschePlanversionen(0));
+  EXPECT_TRUE(sch.LoeschePlanversionen(3));
+  EXPECT_EQ(s->standard.mwn(), 3);
   ASSERT_TRUE(sch.LoeschePlanversionen(2));
   EXPECT_TRUE(s->dialoge.anfragen.empty());
   EXPECT_EQ(sch.WochenVersion(10), 1);
@@ -237,6 +253,29 @@ TEST(Schule, NeuerKursNachDemAktivenFenster) {
   sch.SetzeAktivesFenster(&uv);
   EXPECT_EQ(sch.NeuerKurs(), nullptr);
   EXPECT_TRUE(PruefeModell(sch).empty());
+}
+
+TEST(Schule, FensterArtenUndMarkierteKurse) {
+  EXPECT_EQ(FensterArtFuer(TElementArt::Lehrer, 0), 61);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Raum, 1), 20);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Klasse, 2), 10);
+  EXPECT_EQ(FensterArtFuer(TElementArt::UVTab, 1), 12);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Fach, 2), 0);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Kopplung, 3), 0);
+  auto s = BaueKleineSchule();
+  struct Loeschend : TFakeFenster {
+    using TFakeFenster::TFakeFenster;
+    void LoescheMarkierteKurse() override { ++geloescht; }
+    int geloescht = 0;
+  };
+  Loeschend dep(*s->schule, FensterArt::FaDep, s->de), plan(*s->schule, FensterArt::LePln, s->mue);
+  s->schule->LoescheMarkierteKurse();
+  s->schule->SetzeAktivesFenster(&plan);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(plan.geloescht, 0);
+  s->schule->SetzeAktivesFenster(&dep);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(dep.geloescht, 1);
 }
 
 TEST(Schule, ElementeUmordnen) {
