@@ -135,7 +135,6 @@ class TSchule {
   // substitution planning.
   TListe<TVertretung>& Vertretungen() { return vertretungen_; }
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
-  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
 
   // --- Elements ---
   // New element appended to its list, Nummer and load number = the new count.

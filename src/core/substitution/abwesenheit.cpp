@@ -2,8 +2,10 @@
 // substitution records and back, the course's follow-up record, and what a placement knows
 // of its substitutions. The record's account rules are in vertretung.h.
 
+#include <set>
 #include <vector>
 
+#include "model/fehl.h"
 #include "model/ifenster.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -240,8 +242,19 @@ bool TSetzung::FaelltAus(int32_t datum) const {
 }
 
 TSetzung::~TSetzung() {
-  // "statt" options offered for this hour would point nowhere.
   TSchule& schule = kurs_->Schule();
+  // The lesson is gone, and with it the charge its absent classes made on its teacher (a
+  // record of his own absence gives back its share as it goes below).
+  if (TLehrer* l = kurs_->Lehrer(); l && !kurs_->Klassen().Leer()) {
+    std::set<int32_t> tage;
+    for (const TFehl* f : schule.KlassenFehlen())
+      if (f->Element() == kurs_->Klassen().Hole(1) && f->Fehlt(stunde_) &&
+          Uhr::Wochentag(f->Datum()) == tag_ && schule.VersionDerWoche(f->Datum()) == version_)
+        tage.insert(f->Datum());
+    for (int32_t t : tage)
+      if (kurs_->KlassenAbwesend(t, stunde_, nullptr)) BucheVStd(l, kurs_->Faktor());
+  }
+  // "statt" options offered for this hour would point nowhere.
   for (TVertretung* v : schule.Vertretungen()) {
     const std::vector<TStatt*> optionen = v->stattOptionen_.Elemente();
     for (TStatt* o : optionen)

@@ -696,6 +696,10 @@ void TVertretung::FreigebenAlle(TSchule& schule) {
   for (TVertretung* v : schule.Vertretungen())
     if (v->setzung_) v->setzung_->vertretungen_.Leere();
   schule.Vertretungen().Vernichte(true);
+  // Without absences the placements that go next change no account either.
+  schule.LehrerFehlen().Vernichte(true);
+  schule.KlassenFehlen().Vernichte(true);
+  schule.RaumFehlen().Vernichte(true);
 }
 
 }  // namespace kolvar

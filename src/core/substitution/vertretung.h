@@ -155,7 +155,7 @@ class TVertretung {
   // Before an element is deleted: its absences are taken back, and it stops being a substitute,
   // substitute room or "statt" teacher of any record.
   static void ElementWirdGeloescht(TSchule& schule, TElement* e);
-  // Frees every record without side effects (the school goes as a whole).
+  // Frees every record and absence without side effects (the school goes as a whole).
   static void FreigebenAlle(TSchule& schule);
 
  private:
