@@ -224,6 +224,15 @@ void VerbindeVertretungen(TSchule& schule) {
   }
 }
 
+void NummeriereVertretungen(TSchule& schule) {
+  int n = 0;
+  for (TVertretung* v : schule.Vertretungen()) v->SetNummer(++n);
+  for (TVertretung* v : schule.Vertretungen()) {
+    v->SetVerlegtAufNr(v->VerlegtAuf() ? v->VerlegtAuf()->Nummer() : 0);
+    v->SetStattNr(v->Statt() ? v->Statt()->Nummer() : 0);
+  }
+}
+
 void EntferneVeralteteVertretungen(TSchule& schule) {
   const int32_t heute = schule.Zeit().Heute();
   for (;;) {

@@ -218,7 +218,8 @@ using TVertrVergleich = int (*)(const TVertretung*, const TVertretung*);
 TVertrVergleich VertrVergleich(int vsa);
 // Inserts the record into the school list by the current "vsa".
 void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v);
-// Sorts the whole school list again by the current "vsa", keeping the order of equal records.
+// Sorts the whole school list again by the current "vsa": every record is inserted anew in the
+// list's present order.
 void SortiereVertretungen(TSchule& schule);
 
 // File reader: a record's link numbers against another's own number.
@@ -226,6 +227,8 @@ bool PasstVerlegtAufNr(const TVertretung* ziel, const TVertretung* r);
 bool PasstStattNr(const TVertretung* ziel, const TVertretung* r);
 // Resolves every record's link numbers to the records with those own numbers.
 void VerbindeVertretungen(TSchule& schule);
+// File writer: own number := 1-based position in the school list, link numbers from the links.
+void NummeriereVertretungen(TSchule& schule);
 // Expiry after loading: frees every outdated record without changing any account.
 void EntferneVeralteteVertretungen(TSchule& schule);
 

@@ -449,6 +449,15 @@ TEST_F(Vertretung, DateiNummernVerbinden) {
   EXPECT_EQ(a->Statt(), b);
   EXPECT_EQ(b->VerlegtAuf(), a);
   ErwarteGesund();
+  // The writer's numbers give the same links back.
+  Fehlt(s->sch, kMontag, 3);  // a record sorted in before them
+  ASSERT_EQ(Schule().Vertretungen().Anzahl(), 3);
+  NummeriereVertretungen(Schule());
+  for (TVertretung* v : Schule().Vertretungen()) {
+    EXPECT_EQ(v->Nummer(), Schule().Vertretungen().Position(v));
+    EXPECT_EQ(v->StattNr(), v->Statt() ? v->Statt()->Nummer() : 0);
+  }
+  EXPECT_EQ(b->VerlegtAufNr(), a->Nummer());
   // A number that fits no record links nothing.
   a->SetStattNr(9);
   VerbindeVertretungen(Schule());
