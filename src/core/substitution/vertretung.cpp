@@ -247,6 +247,24 @@ void EntferneVeralteteVertretungen(TSchule& schule) {
   }
 }
 
+void EntferneUnpassendeVertretungen(TSchule& schule) {
+  const TStandard& st = schule.Standard();
+  auto passt = [&](const TVertretung* v) {
+    return !v->Setzung() || (schule.VersionDerWoche(v->Datum()) == v->Setzung()->Version() &&
+                             !st.IstFreierTag(v->Datum()) && !st.AusserhalbSchultage(v->Datum()));
+  };
+  for (;;) {
+    TVertretung* weg = nullptr;
+    for (TVertretung* v : schule.Vertretungen())
+      if (!passt(v)) {
+        weg = v;
+        break;
+      }
+    if (!weg) return;
+    TVertretung::Loesche(weg);
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The record
 

@@ -231,5 +231,8 @@ void VerbindeVertretungen(TSchule& schule);
 void NummeriereVertretungen(TSchule& schule);
 // Expiry after loading: frees every outdated record without changing any account.
 void EntferneVeralteteVertretungen(TSchule& schule);
+// After the calendar changed: deletes (as the user does) every record whose date's week has
+// another plan version than its placement, or that falls on a free day or a day beyond "mtn".
+void EntferneUnpassendeVertretungen(TSchule& schule);
 
 }  // namespace kolvar

@@ -98,6 +98,32 @@ TEST_F(VertretungLoeschen, AbwesendeKlasseUndEntfernteStunde) {
   EXPECT_EQ(s->mue->VStd1(), 0);
 }
 
+TEST_F(VertretungLoeschen, KalenderAenderungLoeschtWasNichtMehrPasst) {
+  s->standard.SetVersionszahl(2);
+  Schule().ErweiterePlanversionen(2);
+  Fehlt(s->mue, kMontag, 1);
+  Fehlt(s->mue, kDienstag, 2);
+  Fehlt(s->mue, kMontag + 7, 2);
+  TVertretung* dienstag = EineVertretung(s->deutsch5a, kDienstag);
+  ASSERT_TRUE(dienstag && dienstag->SetzeVertreter(s->sch));
+  EXPECT_EQ(s->sch->VStd1(), 2);
+  EntferneUnpassendeVertretungen(Schule());
+  EXPECT_EQ(Schule().Vertretungen().Anzahl(), 3);
+
+  // Tuesday becomes free, and the next week gets version 2.
+  TWochenTabelle frei = s->standard.FreieTage;
+  frei[static_cast<std::size_t>(WochenIndex(kDienstag))] = 1 << 1;
+  s->standard.SetFreieTage(frei);
+  Schule().SetzeWochenVersion(WochenIndex(kMontag + 7) + 1, 2);
+  EntferneUnpassendeVertretungen(Schule());
+  ASSERT_EQ(Schule().Vertretungen().Anzahl(), 1);
+  EXPECT_EQ(Schule().Vertretungen().Hole(1)->Datum(), kMontag);
+  EXPECT_EQ(s->sch->VStd1(), 0);  // the deletion took the substitute's value back
+  s->standard.mtn = 5;
+  EntferneUnpassendeVertretungen(Schule());
+  EXPECT_EQ(Schule().Vertretungen().Anzahl(), 1);
+}
+
 TEST_F(VertretungLoeschen, TageslisteNurBeiIhremDatum) {
   TFakeTagesliste liste(Schule(), kDienstag);
   liste.Anmelden();
