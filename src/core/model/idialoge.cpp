@@ -4,6 +4,14 @@ namespace kolvar {
 
 std::string DialogText(TDialog art) {
   switch (art) {
+    case TDialog::Setzungsverbot:
+      return "Setzungsverbot";
+    case TDialog::Verdraengen:
+      return "Verdrängen";
+    case TDialog::KursLoeschen:
+      return "gekoppelten Kurs löschen";
+    case TDialog::Raumtausch:
+      return "Raumtausch";
     case TDialog::VersionenLoeschen:
       return "In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?";
     case TDialog::FachEntfernen:
@@ -18,14 +26,10 @@ std::string DialogText(TDialog art) {
       return "Die Version der Daten ist zu alt!";
     case TDialog::VersionZuNeu:
       return "Die Version der Daten ist zu neu!";
-    case TDialog::Setzungsverbot:
-      return "Setzungsverbot";
-    case TDialog::Verdraengen:
-      return "Verdrängen";
-    case TDialog::KursLoeschen:
-      return "gekoppelten Kurs löschen";
-    case TDialog::Raumtausch:
-      return "Raumtausch";
+    case TDialog::LehrerFehlt:
+      return "Lehrer fehlt";
+    case TDialog::RaumBesetzt:
+      return "Raum ist besetzt";
   }
   return {};
 }
