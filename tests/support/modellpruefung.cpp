@@ -26,7 +26,9 @@ struct Pruefer {
   void Melde(const std::string& text) { fehler.push_back(text); }
 };
 
-std::string Name(const TElement* e) { return e ? e->Kuerzel() : "-"; }
+std::string Name(const TElement* e) {
+  return e ? e->Kuerzel() : "-";
+}
 
 template <typename T, typename V>
 bool Sortiert(const TListe<T>& liste, V vergleiche) {
@@ -50,7 +52,8 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
   const int n = s.Standard().mwn();
   for (int i = 1; i <= liste.Anzahl(); ++i) {
     const T* e = liste.Hole(i);
-    if (e->Nummer() != i) p.Melde(std::string(art) + " " + Name(e) + ": Nummer " + std::to_string(e->Nummer()));
+    if (e->Nummer() != i)
+      p.Melde(std::string(art) + " " + Name(e) + ": Nummer " + std::to_string(e->Nummer()));
     if (liste.Position(e) != i) p.Melde(std::string(art) + " " + Name(e) + " doppelt");
     for (const TKurs* k : e->Kurse()) {
       if (!Nennt(k, e)) p.Melde(Name(e) + " hält einen Kurs, der es nicht nennt: " + k->Text());
@@ -80,7 +83,8 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   PruefeListe(p, s, s.Raeume(), "Raum");
   PruefeListe(p, s, s.UVTabellen(), "UVTab");
   if (!Sortiert(s.Kurse(), VergleicheKurse)) p.Melde("Kursliste der Schule unsortiert");
-  if (s.SchulRaster1().Versionen() != n || s.SchulRaster2().Versionen() != n) p.Melde("Schulraster nicht auf Versionen");
+  if (s.SchulRaster1().Versionen() != n || s.SchulRaster2().Versionen() != n)
+    p.Melde("Schulraster nicht auf Versionen");
 
   // Expected occupancy of every plan element, rebuilt from the placements.
   std::map<const TPlanElement*, TWochBereich> soll;
@@ -118,8 +122,10 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
     eigen.SetzeVersionen(n);
     for (const TSetzung* st : k->Setzungen()) {
       if (&st->Kurs() != k) p.Melde(k->Text() + ": Setzung eines anderen Kurses");
-      if (st->Version() < 1 || st->Version() > n) p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
-      if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde())) p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
+      if (st->Version() < 1 || st->Version() > n)
+        p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
+      if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde()))
+        p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
       eigen.SetzeBereich(st->Version(), st->Tag(), st->Stunde(), true);
       if (k->Lehrer()) bit(k->Lehrer(), st);
       for (const TKlasse* kl : k->Klassen()) bit(kl, st);
@@ -159,60 +165,76 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   return p.fehler;
 }
 
-bool HaeltZeiger(const TSchule& s, const void* z) {
+std::string WoGehalten(const TSchule& s, const void* z) {
   auto gleich = [z](const void* x) { return x == z; };
   for (const TKurs* k : s.Kurse()) {
-    if (gleich(k) || gleich(k->Lehrer()) || gleich(k->Kopplung()) || gleich(k->Fach())) return true;
+    const std::string kurs = "Kurs " + std::to_string(k->Erstellnummer()) + ": ";
+    if (gleich(k)) return kurs + "in der Schule";
+    if (gleich(k->Lehrer())) return kurs + "Lehrer";
+    if (gleich(k->Kopplung())) return kurs + "Kopplung";
+    if (gleich(k->Fach())) return kurs + "Fach";
     for (const TKlasse* kl : k->Klassen())
-      if (gleich(kl)) return true;
+      if (gleich(kl)) return kurs + "Klassen";
     for (const TRaum* r : k->Raeume())
-      if (gleich(r)) return true;
+      if (gleich(r)) return kurs + "Räume";
     for (const TRaum* r : k->SpaeterRaeume())
-      if (gleich(r)) return true;
+      if (gleich(r)) return kurs + "spätere Räume";
     for (const TSetzung* st : k->Setzungen())
-      if (gleich(st) || gleich(st->Raum())) return true;
+      if (gleich(st) || gleich(st->Raum())) return kurs + "Setzung";
   }
-  auto element = [&](const TElement* e) {
-    if (gleich(e)) return true;
+  auto element = [&](const TElement* e) -> std::string {
+    if (gleich(e)) return "Element in seiner Liste";
     for (const TKurs* k : e->Kurse())
-      if (gleich(k)) return true;
-    return false;
+      if (gleich(k)) return "Kursliste von " + e->Kuerzel();
+    return {};
+  };
+  std::string ort;
+  auto halte = [&](const std::string& o) {
+    if (ort.empty()) ort = o;
   };
   for (const TLehrer* l : s.Lehrer()) {
-    if (element(l) || gleich(l->Raum()) || gleich(l->GewaehltesFach())) return true;
+    halte(element(l));
+    if (gleich(l->Raum())) halte("Raum von " + l->Kuerzel());
+    if (gleich(l->GewaehltesFach())) halte("gewähltes Fach von " + l->Kuerzel());
     for (const TFach* f : l->Faecher())
-      if (gleich(f)) return true;
+      if (gleich(f)) halte("Fächer von " + l->Kuerzel());
   }
-  for (const TKlasse* k : s.Klassen())
-    if (element(k) || gleich(k->Lehrer1()) || gleich(k->Lehrer2()) || gleich(k->Raum())) return true;
-  for (const TKopplung* k : s.Kopplungen())
-    if (element(k)) return true;
+  for (const TKlasse* k : s.Klassen()) {
+    halte(element(k));
+    if (gleich(k->Lehrer1()) || gleich(k->Lehrer2())) halte("Klassenlehrer von " + k->Kuerzel());
+    if (gleich(k->Raum())) halte("Raum von " + k->Kuerzel());
+  }
+  for (const TKopplung* k : s.Kopplungen()) halte(element(k));
   for (const TFach* f : s.Faecher()) {
-    if (element(f) || gleich(f->GewaehlterLehrer()) || gleich(f->GewaehlteKlasse())) return true;
+    halte(element(f));
+    if (gleich(f->GewaehlterLehrer()) || gleich(f->GewaehlteKlasse())) halte("Wahl von " + f->Kuerzel());
     for (const TLehrer* l : f->Lehrer())
-      if (gleich(l)) return true;
+      if (gleich(l)) halte("Lehrer von " + f->Kuerzel());
     for (const TKlasse* k : f->Klassen())
-      if (gleich(k)) return true;
+      if (gleich(k)) halte("Klassen von " + f->Kuerzel());
   }
-  for (const TRaum* r : s.Raeume())
-    if (element(r)) return true;
+  for (const TRaum* r : s.Raeume()) halte(element(r));
   for (const TUVTab* t : s.UVTabellen()) {
-    if (element(t)) return true;
+    halte(element(t));
     for (const TLehrer* l : t->Lehrer())
-      if (gleich(l)) return true;
+      if (gleich(l)) halte("Tabelle " + t->Kuerzel());
     for (const TKlasse* k : t->Klassen())
-      if (gleich(k)) return true;
+      if (gleich(k)) halte("Tabelle " + t->Kuerzel());
     for (const TFach* f : t->Faecher())
-      if (gleich(f)) return true;
+      if (gleich(f)) halte("Tabelle " + t->Kuerzel());
   }
   for (const TUndoElement* u : s.UndoSchritte())
-    if (gleich(u->Kurs()) || gleich(u->Raum())) return true;
+    if (gleich(u->Kurs()) || gleich(u->Raum())) halte("Rückgängig-Schritt");
   for (const auto* liste : {&s.LehrerFehlen(), &s.KlassenFehlen(), &s.RaumFehlen()})
     for (const TFehl* f : *liste)
-      if (gleich(f->Element())) return true;
+      if (gleich(f->Element())) halte("Abwesenheit");
   for (const TKopplung* k : s.ParListe().Zellen())
-    if (gleich(k)) return true;
-  return false;
+    if (gleich(k)) halte("Parallelliste");
+  return ort;
+}
+
+bool HaeltZeiger(const TSchule& s, const void* z) {
+  return !WoGehalten(s, z).empty();
 }
 
 std::string Fingerabdruck(const TSchule& s) {
@@ -236,8 +258,8 @@ std::string Fingerabdruck(const TSchule& s) {
   raster(s.SchulRaster2());
   o << "\n";
   for (const TLehrer* l : s.Lehrer()) {
-    o << "L " << l->Nummer() << " " << l->Kuerzel() << " " << l->Name() << " " << Name(l->Raum()) << " " << l->VStd1()
-      << " " << l->VStd2();
+    o << "L " << l->Nummer() << " " << l->Kuerzel() << " " << l->Name() << " " << Name(l->Raum()) << " "
+      << l->VStd1() << " " << l->VStd2();
     for (int v = 1; v <= n; ++v) o << " " << l->Soll(v);
     for (const TFach* f : l->Faecher()) o << " F" << f->Kuerzel();
     raster(l->Sperrung());
@@ -246,8 +268,8 @@ std::string Fingerabdruck(const TSchule& s) {
     o << "\n";
   }
   for (const TKlasse* k : s.Klassen()) {
-    o << "K " << k->Nummer() << " " << k->Kuerzel() << " " << Name(k->Lehrer1()) << " " << Name(k->Lehrer2()) << " "
-      << Name(k->Raum()) << " " << k->Einzeln();
+    o << "K " << k->Nummer() << " " << k->Kuerzel() << " " << Name(k->Lehrer1()) << " " << Name(k->Lehrer2())
+      << " " << Name(k->Raum()) << " " << k->Einzeln();
     for (int v = 1; v <= n; ++v) o << " " << k->Soll(v);
     raster(k->Sperrung());
     raster(k->Belegung());
@@ -273,10 +295,10 @@ std::string Fingerabdruck(const TSchule& s) {
     o << "\n";
   }
   for (const TKurs* k : s.Kurse()) {
-    o << "C " << k->Erstellnummer() << " " << k->Text() << " <" << k->Info() << "> " << k->Schluessel1() << " "
-      << k->Schluessel2() << " " << k->Faktor() << " " << k->Einzelstunden() << " " << k->StundenProTag() << " "
-      << k->Tabelle() << k->NichtVerplanen() << k->NichtZaehlenLehrer() << k->NichtZaehlenKlassen() << " "
-      << k->Farbe();
+    o << "C " << k->Erstellnummer() << " " << k->Text() << " <" << k->Info() << "> " << k->Schluessel1()
+      << " " << k->Schluessel2() << " " << k->Faktor() << " " << k->Einzelstunden() << " "
+      << k->StundenProTag() << " " << k->Tabelle() << k->NichtVerplanen() << k->NichtZaehlenLehrer()
+      << k->NichtZaehlenKlassen() << " " << k->Farbe();
     for (int v = 1; v <= n; ++v) o << " " << k->Stunden(v);
     for (const TRaum* r : k->Raeume()) o << " R" << r->Kuerzel();
     for (const TRaum* r : k->SpaeterRaeume()) o << " S" << r->Kuerzel();

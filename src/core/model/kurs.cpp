@@ -1,6 +1,7 @@
 #include "model/kurs.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 #include "model/fach.h"
@@ -298,28 +299,36 @@ void TKurs::SetzeStunden(int v, int32_t wert) {
 }
 
 void TKurs::SetzeEinzelstunden(int n) {
-  einzelstunden_ = n, Geaendert();
+  einzelstunden_ = n;
+  Geaendert();
 }
 void TKurs::SetzeStundenProTag(int n) {
-  stundenProTag_ = n, Geaendert();
+  stundenProTag_ = n;
+  Geaendert();
 }
 void TKurs::SetzeTabelle(int n) {
-  tabelle_ = std::clamp(n, 1, 4), Geaendert();
+  tabelle_ = std::clamp(n, 1, 4);
+  Geaendert();
 }
 void TKurs::SetzeFaktor(int32_t f) {
-  faktor_ = f, Geaendert();
+  faktor_ = f;
+  Geaendert();
 }
 void TKurs::SetzeNichtVerplanen(bool an) {
-  nvp_ = an, Geaendert();
+  nvp_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenLehrer(bool an) {
-  nzl_ = an, Geaendert();
+  nzl_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenKlassen(bool an) {
-  nzk_ = an, Geaendert();
+  nzk_ = an;
+  Geaendert();
 }
 void TKurs::SetzeFarbe(uint32_t farbe) {
-  farbe_ = farbe, Geaendert();
+  farbe_ = farbe;
+  Geaendert();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -445,7 +454,7 @@ int TKurs::GesetzteStunden(int v) const {
   const int tage = std::clamp(schule_->Standard().mtn, 0, kTage);
   int anzahl = 0;
   for (int ver = von; ver <= bis; ++ver)
-    for (int d = 1; d <= tage; ++d) anzahl += __builtin_popcount(belegung_.Tag(ver, d));
+    for (int d = 1; d <= tage; ++d) anzahl += std::popcount(belegung_.Tag(ver, d));
   return anzahl;
 }
 
@@ -529,6 +538,27 @@ std::string TKurs::TagesMuster(int d, std::string muster) const {
     muster[static_cast<std::size_t>(s->Stunde() - 1)] = c;
   }
   return muster;
+}
+
+int32_t TKurs::StundenImZeitraum(int32_t von, int32_t bis,
+                                 const std::function<bool(int32_t)>& istFrei) const {
+  if (nzl_ || bis < von) return 0;
+  int64_t summe = 0;
+  if (nvp_) {
+    for (int64_t tag = von; tag <= bis; tag += 7)
+      summe += Stunden(schule_->VersionDerWoche(static_cast<int32_t>(tag)));
+  } else {
+    for (int64_t t = von; t <= bis; ++t) {
+      const auto tag = static_cast<int32_t>(t);
+      const int wochentag = Uhr::Wochentag(tag);
+      const int version = schule_->VersionDerWoche(tag);
+      int anzahl = 0;
+      for (const TSetzung* s : setzungen_)
+        if (s->Tag() == wochentag && s->Version() == version) ++anzahl;
+      if (anzahl && !(istFrei && istFrei(tag))) summe += anzahl;
+    }
+  }
+  return static_cast<int32_t>(std::clamp<int64_t>(summe, INT32_MIN, INT32_MAX));
 }
 
 bool TKurs::KlassenAbwesend(int32_t datum, int p, const TKlasse* ausser) const {
@@ -690,7 +720,7 @@ void TKurs::KursGeaendert() const {
   for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::Par, TEinzelFenster::SV})
     if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
   for (IFenster* f : schule_->Fenster())
-    if (f->Tag() == FensterArt::UV) f->Aktualisiere();
+    if (schule_->IstAngemeldet(f) && f->Tag() == FensterArt::UV) f->Aktualisiere();
 }
 
 void TKurs::SetzungenGeaendert() const {
