@@ -18,6 +18,10 @@ std::string DialogText(TDialog art) {
       return "Die Version der Daten ist zu alt!";
     case TDialog::VersionZuNeu:
       return "Die Version der Daten ist zu neu!";
+    case TDialog::LehrerFehlt:
+      return "Lehrer fehlt";
+    case TDialog::RaumBesetzt:
+      return "Raum ist besetzt";
   }
   return {};
 }

@@ -23,6 +23,8 @@ enum class TDialog {
   KursImRaumplan,     // "Kurs im Raumplan": course text, room; Ja takes the room off the hours
   VersionZuAlt,       // error box "Die Version der Daten ist zu alt!"
   VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
+  LehrerFehlt,        // "Lehrer fehlt": "Lehrer " + abbreviation + reason, "Trotzdem einsetzen?"
+  RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
 };
 
 class IDialoge {
