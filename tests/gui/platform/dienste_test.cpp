@@ -16,10 +16,10 @@
 namespace kolvar {
 namespace {
 
-std::vector<TMenueEintrag> Eintraege(int anzahl) {
-  std::vector<TMenueEintrag> liste;
+std::vector<TPopupEintrag> Eintraege(int anzahl) {
+  std::vector<TPopupEintrag> liste;
   for (int i = 0; i < anzahl; ++i) {
-    TMenueEintrag e;
+    TPopupEintrag e;
     e.text = QStringLiteral("L%1").arg(i + 1);
     e.id = 100 + i;
     liste.push_back(e);
@@ -58,7 +58,7 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
   EXPECT_EQ(kurz.Spaltenzahl(), 1);
   EXPECT_EQ(kurz.actions().size(), 10);
 
-  std::vector<TMenueEintrag> eintraege = Eintraege(40);
+  std::vector<TPopupEintrag> eintraege = Eintraege(40);
   eintraege[3].aktiv = false;
   eintraege[5].haken = true;
   TSpaltenMenue menue;
@@ -86,8 +86,8 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
 TEST(PopupDienst, SkriptWaehltUndAktionLaeuft) {
   TSkriptPopupDienst popups;
   int gelaufen = -1;
-  std::vector<TMenueEintrag> eintraege = Eintraege(3);
-  for (TMenueEintrag& e : eintraege) e.aktion = [&gelaufen, id = e.id] { gelaufen = id; };
+  std::vector<TPopupEintrag> eintraege = Eintraege(3);
+  for (TPopupEintrag& e : eintraege) e.aktion = [&gelaufen, id = e.id] { gelaufen = id; };
   eintraege[2].aktiv = false;
   popups.WaehleText(QStringLiteral("L2"));
   popups.WaehleText(QStringLiteral("L3"));
@@ -143,17 +143,17 @@ TEST(Uhr, TagesnummernUndZeitpunkte) {
   EXPECT_EQ(ZeitpunktAusSekunden(Sekunden(mittag)), mittag);
   EXPECT_EQ(ZeitpunktAusSekunden(-1), QDateTime(QDate(1899, 12, 29), QTime(23, 59, 59)));
 
-  TFesteUhr uhr(std::int64_t{34330} * 86400 + 86399);
+  TGestellteUhr uhr(std::int64_t{34330} * 86400 + 86399);
   EXPECT_EQ(uhr.Heute(), 34330);
   uhr.Vorruecken(1500);
   EXPECT_EQ(uhr.Heute(), 34331);
   EXPECT_EQ(uhr.Monoton(), 1500);
   uhr.Setze(0);  // the wall clock jumps back, the interval clock does not
   EXPECT_EQ(uhr.Monoton(), 1500);
-  TFesteUhr vorher(-10);
+  TGestellteUhr vorher(-10);
   EXPECT_EQ(vorher.Heute(), -1);
 
-  TSystemUhr system;
+  TQtUhr system;
   EXPECT_EQ(system.Heute(), TagesNummer(QDate::currentDate()));
   const std::int64_t a = system.Monoton();
   EXPECT_GE(system.Monoton(), a);
@@ -208,7 +208,7 @@ TEST(Dienste, FakesErsetzenUndZuruecksetzen) {
   EXPECT_NE(dynamic_cast<TQtPopupDienst*>(&TDienste::Popups()), nullptr);
   EXPECT_NE(dynamic_cast<TQtDateiDienst*>(&TDienste::Dateien()), nullptr);
   EXPECT_NE(dynamic_cast<TQtAblage*>(&TDienste::Ablage()), nullptr);
-  EXPECT_NE(dynamic_cast<TSystemUhr*>(&TDienste::Uhr()), nullptr);
+  EXPECT_NE(dynamic_cast<TQtUhr*>(&TDienste::Uhr()), nullptr);
   EXPECT_NE(dynamic_cast<TQtHilfe*>(&TDienste::Hilfe()), nullptr);
 }
 
