@@ -584,6 +584,8 @@ void TKolvarPalette::MenusBauen() {
   for (std::size_t i = 0; i < kKuerzelMenuTitel.size(); ++i) {
     auto* m = new TSpaltenMenue(this);
     m->setTitle(kKuerzelMenuTitel[i]);
+    const auto art = static_cast<TElementArt>(i);
+    connect(m, &TSpaltenMenue::EintragGewaehlt, this, [this, art](int p) { KuerzelMenuClick(art, p); });
     hauptMenues_.push_back(m);
     kuerzelMenues_[i] = m;
   }
@@ -791,7 +793,6 @@ void TKolvarPalette::KuerzelMenusAnlegen() {
       eintrag.text = QString::fromStdString(e->Kuerzel());
       eintrag.id = static_cast<int>(p);
       eintrag.aktiv = static_cast<bool>(elementFensterOeffner_);
-      eintrag.aktion = [this, art, p] { KuerzelMenuClick(art, static_cast<int>(p)); };
       eintraege.push_back(std::move(eintrag));
     }
     auto* menue = static_cast<TSpaltenMenue*>(kuerzelMenues_[i]);

@@ -143,7 +143,10 @@ void TSpaltenMenue::SetzeEintraege(const std::vector<TPopupEintrag>& eintraege, 
       a->setCheckable(e.haken);
       a->setChecked(e.haken);
       a->setEnabled(e.aktiv);
-      connect(a, &QAction::triggered, this, [this, i] { gewaehlt_ = i; });
+      connect(a, &QAction::triggered, this, [this, i] {
+        gewaehlt_ = i;
+        emit EintragGewaehlt(i);
+      });
     }
     return;
   }
@@ -170,6 +173,7 @@ void TSpaltenMenue::Waehle(int index) {
   if (!eintraege_[index].aktiv || eintraege_[index].trenner) return;
   gewaehlt_ = index;
   close();
+  emit EintragGewaehlt(index);
 }
 
 }  // namespace kolvar

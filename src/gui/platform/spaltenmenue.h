@@ -35,6 +35,10 @@ class TSpaltenMenue : public QMenu {
   // Chooses entry i as a click would (used by the column area and by tests).
   void Waehle(int index);
 
+ signals:
+  // An entry was chosen; menus of the menu bar act on it here, pop-ups read Gewaehlt().
+  void EintragGewaehlt(int index);
+
  private:
   std::vector<TPopupEintrag> eintraege_;
   TSpaltenFlaeche* flaeche_ = nullptr;
