@@ -14,6 +14,10 @@ std::string DialogText(TDialog art) {
       return "Kurs ist verplant";
     case TDialog::KursImRaumplan:
       return "Kurs im Raumplan";
+    case TDialog::LehrerFehlt:
+      return "Lehrer fehlt";
+    case TDialog::RaumBesetzt:
+      return "Raum ist besetzt";
   }
   return {};
 }

@@ -18,6 +18,7 @@
 #include "model/uhr.h"
 #include "model/undoelement.h"
 #include "model/uvtab.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -77,6 +78,7 @@ TSchule::TSchule(TStandard& standard, TUmgebung umgebung)
 
 TSchule::~TSchule() {
   // Frees only: every object's links point into this school, which goes as a whole.
+  TVertretung::FreigebenAlle(*this);
   kurse_.Vernichte(true);
   lehrer_.Vernichte(true);
   klassen_.Vernichte(true);
@@ -263,6 +265,7 @@ void TSchule::LoescheElement(TElement* e) {
   }
   if (!gefunden) return;
 
+  TVertretung::ElementWirdGeloescht(*this, e);
   e->Loese();
 
   // Links every kind shares: tables, the pop-ups' chosen elements, absences, undo steps.
@@ -503,7 +506,8 @@ void TSchule::ErweiterePlanversionen(int n) {
 }
 
 bool TSchule::LoeschePlanversionen(int n) {
-  if (n < 1 || n >= standard_->mwn()) return false;
+  if (n < 1) return false;
+  if (n >= standard_->mwn()) return true;  // nothing to lower
   if (HatSetzungenUeber(n) &&
       dialoge_->Frage(TDialog::VersionenLoeschen, {DialogText(TDialog::VersionenLoeschen)}) != Modal::Ja)
     return false;

@@ -45,7 +45,7 @@ std::int64_t TQtUhr::Monoton() const {
   return start.elapsed();
 }
 
-void TGestellteUhr::Vorruecken(std::int64_t millisekunden) {
+void TFesteQtUhr::Vorruecken(std::int64_t millisekunden) {
   if (millisekunden < 0) return;  // time only moves on
   monoton_ += millisekunden;
   rest_ += millisekunden;

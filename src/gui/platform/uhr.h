@@ -30,9 +30,9 @@ class TQtUhr : public IUhr {
 };
 
 // A clock the tests set and move on.
-class TGestellteUhr : public IUhr {
+class TFesteQtUhr : public IUhr {
  public:
-  explicit TGestellteUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
+  explicit TFesteQtUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
   std::int64_t Jetzt() const override { return jetzt_; }
   std::int64_t Monoton() const override { return monoton_; }
   void Setze(std::int64_t jetzt) { jetzt_ = jetzt; }

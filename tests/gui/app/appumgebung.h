@@ -72,7 +72,7 @@ class AppTest : public ::testing::Test {
   TSkriptDateiDienst dateiDienst;
   TSkriptPopupDienst popups;
   TSpeicherAblage ablage;
-  TGestellteUhr uhr;
+  TFesteQtUhr uhr;
   TProtokollHilfe hilfe;
   std::unique_ptr<TKolvarPalette> palette;
 };

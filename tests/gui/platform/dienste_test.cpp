@@ -143,14 +143,14 @@ TEST(Uhr, TagesnummernUndZeitpunkte) {
   EXPECT_EQ(ZeitpunktAusSekunden(Sekunden(mittag)), mittag);
   EXPECT_EQ(ZeitpunktAusSekunden(-1), QDateTime(QDate(1899, 12, 29), QTime(23, 59, 59)));
 
-  TGestellteUhr uhr(std::int64_t{34330} * 86400 + 86399);
+  TFesteQtUhr uhr(std::int64_t{34330} * 86400 + 86399);
   EXPECT_EQ(uhr.Heute(), 34330);
   uhr.Vorruecken(1500);
   EXPECT_EQ(uhr.Heute(), 34331);
   EXPECT_EQ(uhr.Monoton(), 1500);
   uhr.Setze(0);  // the wall clock jumps back, the interval clock does not
   EXPECT_EQ(uhr.Monoton(), 1500);
-  TGestellteUhr vorher(-10);
+  TFesteQtUhr vorher(-10);
   EXPECT_EQ(vorher.Heute(), -1);
 
   TQtUhr system;
