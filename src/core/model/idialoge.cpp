@@ -14,6 +14,10 @@ std::string DialogText(TDialog art) {
       return "Kurs ist verplant";
     case TDialog::KursImRaumplan:
       return "Kurs im Raumplan";
+    case TDialog::VersionZuAlt:
+      return "Die Version der Daten ist zu alt!";
+    case TDialog::VersionZuNeu:
+      return "Die Version der Daten ist zu neu!";
     case TDialog::LehrerFehlt:
       return "Lehrer fehlt";
     case TDialog::RaumBesetzt:

@@ -21,6 +21,8 @@ enum class TDialog {
   LehrerDoppelt,      // stop box "Lehrer doppelt in Kopplung": teacher, coupling
   KursVerplant,       // "Kurs ist verplant": course text; Ja deletes its placed hours
   KursImRaumplan,     // "Kurs im Raumplan": course text, room; Ja takes the room off the hours
+  VersionZuAlt,       // error box "Die Version der Daten ist zu alt!"
+  VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
   LehrerFehlt,        // "Lehrer fehlt": "Lehrer " + abbreviation + reason, "Trotzdem einsetzen?"
   RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
 };

@@ -175,6 +175,7 @@ class TKurs {
 
  private:
   friend class TSchule;
+  friend class TLeser;
   TKurs(TSchule& schule, uint64_t erstellnummer);
 
   // Puts the course into / takes it out of every list it belongs to.
