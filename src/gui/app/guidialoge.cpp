@@ -4,6 +4,7 @@
 
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "views/setzdialoge.h"
 
 namespace kolvar {
 
@@ -22,6 +23,7 @@ QString MitTexten(TDialog art, const std::vector<std::string>& texte) {
 }  // namespace
 
 int TGuiDialoge::Frage(TDialog art, const std::vector<std::string>& texte) {
+  if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return ergebnis;
   IDialogDienst& dienst = TDienste::Dialoge();
   const QString titel = QStringLiteral("WinKolvar");
   switch (art) {
@@ -44,6 +46,7 @@ int TGuiDialoge::Frage(TDialog art, const std::vector<std::string>& texte) {
 }
 
 void TGuiDialoge::Melde(TDialog art, const std::vector<std::string>& texte) {
+  if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return;
   IDialogDienst& dienst = TDienste::Dialoge();
   switch (art) {
     case TDialog::FachEntfernen:

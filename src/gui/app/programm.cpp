@@ -5,6 +5,7 @@
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
 #include "model/standard.h"
+#include "views/planfenster.h"
 
 namespace kolvar {
 
@@ -19,6 +20,7 @@ bool TProgramm::Starte(const QStringList& argumente) {
   QApplication::setApplicationName(QStringLiteral("winkolvar"));
   standard_->LadeEinstellungen(speicher_);
   palette_ = std::make_unique<TKolvarPalette>(*standard_, dateien_, &speicher_);
+  InstallierePlanFenster(*palette_);
   palette_->show();
   if (!palette_->KennwortPruefen()) {
     palette_.reset();
