@@ -277,7 +277,8 @@ void TPlnForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
 
 void TPlnForm::FormClose(TCloseAction& aktion) {
   PlnGrid->BrecheZiehenAb();
-  if (element_ != nullptr && element_->PlnForm() == static_cast<IFenster*>(this)) element_->SetzePlnForm(nullptr);
+  if (element_ != nullptr && element_->PlnForm() == static_cast<IFenster*>(this))
+    element_->SetzePlnForm(nullptr);
   TKindFenster::FormClose(aktion);
   element_ = nullptr;
 }
@@ -428,7 +429,8 @@ void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint gl
     e.id = static_cast<int>(i);
     popup.push_back(std::move(e));
   }
-  const int gewaehlt = TDienste::Popups().Waehle(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
+  const int gewaehlt =
+      TDienste::Popups().Waehle(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
   if (gewaehlt < 0) return;
   // A copy: the action may rebuild this window and with it whatever filled the entries.
   const std::function<void()> aktion = eintraege[static_cast<std::size_t>(gewaehlt)].Aktion;

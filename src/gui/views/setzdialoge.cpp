@@ -60,7 +60,7 @@ TGitter* TPlanDialog::Liste(int breite) {
   return liste;
 }
 
-QPushButton* TPlanDialog::Knopf(const QString& text, int ergebnis) {
+QPushButton* TPlanDialog::NeuerKnopf(const QString& text, int ergebnis) {
   auto* knopf = new QPushButton(text, this);
   knopf->setAutoDefault(false);
   KnopfErgebnis(knopf, ergebnis);
@@ -95,7 +95,7 @@ TSetzVerbForm::TSetzVerbForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Setz
   KonflGrid = Liste(250);
   Zeile(QStringLiteral("Sperrungen und Fixierungen können"));
   Zeile(QStringLiteral("nicht verdrängt werden."));
-  QPushButton* ok = Knopf(QStringLiteral("Ok"), Modal::Ok);
+  QPushButton* ok = NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
   SetzeStandardKnopf(ok);
   SetzeAbbruchKnopf(ok);
   Fertig(true);
@@ -110,8 +110,8 @@ TVerdraengForm::TVerdraengForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Ve
   Zeile(QStringLiteral("Konflikt mit"));
   ZeitFeld = Zeile(QString());
   KonflGrid = Liste(250);
-  QPushButton* trotzdem = Knopf(QStringLiteral("Trotzdem setzen"), Modal::Ja);
-  QPushButton* abbrechen = Knopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  QPushButton* trotzdem = NeuerKnopf(QStringLiteral("Trotzdem setzen"), Modal::Ja);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
   (void)trotzdem;
   SetzeStandardKnopf(abbrechen);
   SetzeAbbruchKnopf(abbrechen);
@@ -128,8 +128,8 @@ TRaTauschForm::TRaTauschForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Raum
   Kurs1Feld = Zeile(QString());
   Kurs2Feld = Zeile(QString());
   ZeitFeld = Zeile(QString());
-  QPushButton* ok = Knopf(QStringLiteral("Ok"), Modal::Ok);
-  QPushButton* abbrechen = Knopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  QPushButton* ok = NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
   SetzeStandardKnopf(ok);
   SetzeAbbruchKnopf(abbrechen);
   Fertig(true);
@@ -150,8 +150,8 @@ TKursImRaPlnForm::TKursImRaPlnForm(QWidget* eltern)
   Raumfeld = Zeile(QString());
   Zeile(QStringLiteral("Soll der Raum trotzdem aus"));
   Zeile(QStringLiteral("dem Kurs entfernt werden?"));
-  Knopf(QStringLiteral("Ja"), Modal::Ja);
-  QPushButton* nein = Knopf(QStringLiteral("Nein"), Modal::Nein);
+  NeuerKnopf(QStringLiteral("Ja"), Modal::Ja);
+  QPushButton* nein = NeuerKnopf(QStringLiteral("Nein"), Modal::Nein);
   SetzeStandardKnopf(nein);
   SetzeAbbruchKnopf(nein);
   Fertig(true);
@@ -162,14 +162,15 @@ void TKursImRaPlnForm::Fuellen(const QString& kurs, const QString& raum) {
   Raumfeld->setText(QString::fromStdString(KuerzeText(raum.toStdString() + ".", 8)));
 }
 
-TSchulTauschForm::TSchulTauschForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Stundentausch"), false, eltern) {
+TSchulTauschForm::TSchulTauschForm(QWidget* eltern)
+    : TPlanDialog(QStringLiteral("Stundentausch"), false, eltern) {
   Zeile(QStringLiteral("Tausche"));
   vonFeld = Zeile(QString());
   Zeile(QStringLiteral("mit"));
   bisFeld = Zeile(QString());
   Zeile(QStringLiteral("für die ganze Schule."));
-  Knopf(QStringLiteral("Ok"), Modal::Ok);
-  QPushButton* abbrechen = Knopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
   SetzeStandardKnopf(abbrechen);
   SetzeAbbruchKnopf(abbrechen);
   Fertig(true);
@@ -181,15 +182,15 @@ TTauschKonflForm::TTauschKonflForm(QWidget* eltern)
   Zeile(QStringLiteral("Fixierungen. Wollen Sie die"));
   Zeile(QStringLiteral("Stunden trotzdem tauschen?"));
   KonflGrid = Liste(200);
-  Knopf(QStringLiteral("Ja"), Modal::Ja);
-  QPushButton* nein = Knopf(QStringLiteral("Nein"), Modal::Nein);
+  NeuerKnopf(QStringLiteral("Ja"), Modal::Ja);
+  QPushButton* nein = NeuerKnopf(QStringLiteral("Nein"), Modal::Nein);
   SetzeStandardKnopf(nein);
   SetzeAbbruchKnopf(nein);
   Fertig(false);
 }
 
-void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA, int stundeB,
-                            int tagB) {
+void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA,
+                            int stundeB, int tagB) {
   FuelleListe(*dialog.KonflGrid, ZuTexten(schule.TauschKonflikte(tagA, stundeA, tagB, stundeB)));
 }
 
@@ -201,9 +202,9 @@ TKursLoeschForm::TKursLoeschForm(QWidget* eltern)
   KursFeld = Zeile(QString());
   Zeile(QStringLiteral("gekoppelt mit"));
   KursGrid = Liste(250);
-  Knopf(QStringLiteral("Dieser Kurs"), Modal::Ja);
-  Knopf(QStringLiteral("Kopplung"), Modal::Ok);
-  QPushButton* abbrechen = Knopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  NeuerKnopf(QStringLiteral("Dieser Kurs"), Modal::Ja);
+  NeuerKnopf(QStringLiteral("Kopplung"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
   SetzeStandardKnopf(abbrechen);
   SetzeAbbruchKnopf(abbrechen);
   Fertig(true);
@@ -214,7 +215,8 @@ void TKursLoeschForm::Fuellen(const TKurs& kurs, int tag, int stunde) {
   QStringList gekoppelt;
   if (const TKopplung* ko = kurs.Kopplung())
     for (const TKurs* k : ko->Kurse())
-      if (k->Belegung().Belegt(v, tag, stunde)) gekoppelt << QString::fromStdString(k->TextMitRaum(v, tag, stunde));
+      if (k->Belegung().Belegt(v, tag, stunde))
+        gekoppelt << QString::fromStdString(k->TextMitRaum(v, tag, stunde));
   Fuellen(SlotText(kurs.Schule(), tag, stunde), QString::fromStdString(kurs.TextMitRaum(v, tag, stunde)),
           gekoppelt);
 }
@@ -232,7 +234,8 @@ QString SlotText(const TSchule& schule, int tag, int stunde) {
   text += QLatin1Char(' ');
   const int v = st.AktuelleVersion();
   if (v >= 1 && v <= kMaxVersionen && stunde >= 1 && stunde <= kStunden)
-    text += QString::fromStdString(st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(stunde - 1)]);
+    text +=
+        QString::fromStdString(st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(stunde - 1)]);
   return text;
 }
 

@@ -34,7 +34,7 @@ class TPlanDialog : public TKvDialog {
  protected:
   QLabel* Zeile(const QString& text);
   TGitter* Liste(int breite);
-  QPushButton* Knopf(const QString& text, int ergebnis);
+  QPushButton* NeuerKnopf(const QString& text, int ergebnis);
   // Centred on the screen; a fixed size unless the dialog is sizeable.
   void Fertig(bool groesseFest);
 
@@ -110,8 +110,8 @@ class TTauschKonflForm : public TPlanDialog {
 };
 
 // The conflicts of swapping slot A with slot B, into the dialog's list.
-void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA, int stundeB,
-                            int tagB);
+void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA,
+                            int stundeB, int tagB);
 
 // "gekoppelten Kurs löschen": 6 "Dieser Kurs", 1 "Kopplung", 2 "Abbrechen".
 class TKursLoeschForm : public TPlanDialog {
