@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <memory>
 
@@ -43,6 +44,8 @@ class PlanTest : public ::testing::Test {
     auto form = std::make_unique<Form>(*schule, nullptr);
     form->Zeige(e);
     form->Oeffne();
+    // The scroll bars follow the size through a queued signal.
+    QCoreApplication::processEvents();
     schule->SetzeAktivesFenster(form.get());
     return form;
   }
