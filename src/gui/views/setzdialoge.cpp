@@ -267,8 +267,10 @@ bool ZeigePlanungsDialog(TDialog art, const std::vector<std::string>& texte, int
       return true;
     }
     case TDialog::KursImRaumplan: {
+      // The course text and the room are the last two pieces (the caption may lead).
+      const std::size_t n = texte.size();
       TKursImRaPlnForm dialog;
-      dialog.Fuellen(text(0), text(1));
+      dialog.Fuellen(n >= 2 ? text(n - 2) : text(0), n >= 2 ? text(n - 1) : QString());
       ergebnis = dialog.Zeige();
       return true;
     }
