@@ -1,14 +1,77 @@
 #include "model/standard.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "model/text.h"
 
 namespace kolvar {
 
+namespace {
+
+std::string OhneDollar(std::string_view text, int laenge) {
+  std::string ohne;
+  for (char c : text)
+    if (c != '$') ohne += c;
+  return KuerzeText(ohne, laenge);
+}
+
+TAutomatikTabellen BaueStandardTabellen() {
+  static constexpr int kTabelle1[6][kTage] = {{-7, -4, -1, -10, -13, -16, -37}, {25, 22, 19, 28, 31, 34, 38},
+                                              {-15, -12, -9, -18, -3, -6, -39}, {33, 30, 27, 36, 21, 24, 40},
+                                              {-2, -17, -14, -5, -8, -11, -41}, {20, 35, 32, 23, 26, 29, 42}};
+  TAutomatikTabellen t{};
+  for (int p = 1; p <= kStunden; ++p) {
+    for (int d = 1; d <= kTage; ++d) {
+      const int c = (p - 1) * kTage + d;
+      const auto i = static_cast<std::size_t>(c - 1);
+      if (p >= 7) {
+        for (auto& tabelle : t) tabelle[i] = p <= 9 ? -c : c;
+        continue;
+      }
+      t[0][i] = kTabelle1[p - 1][d - 1];
+      t[1][i] = -((d - 1) * 6 + p);
+      t[2][i] = p % 2 == 1 ? -c : c;
+      t[3][i] = c;
+    }
+  }
+  return t;
+}
+
+// The code points of a UTF-8 text; a stray byte stands for itself.
+std::vector<uint32_t> CodePunkte(std::string_view text) {
+  std::vector<uint32_t> punkte;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 1;
+    if (i + n > text.size()) n = 1;
+    for (std::size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) n = 1;
+    uint32_t punkt = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
+    for (std::size_t k = 1; k < n; ++k)
+      punkt = (punkt << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    punkte.push_back(punkt);
+    i += n;
+  }
+  return punkte;
+}
+
+}  // namespace
+
 TStandard::TStandard() {
   for (auto& version : sp)
-    for (int p = 1; p <= kStunden; ++p) version[static_cast<std::size_t>(p - 1)] = (p < 10 ? " " : "") + std::to_string(p);
+    for (int p = 1; p <= kStunden; ++p)
+      version[static_cast<std::size_t>(p - 1)] = (p < 10 ? " " : "") + std::to_string(p);
   spg = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
   spn = {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+  cfa.fill(0xFFFFFF);
+  wks = VerschluesseltesKennwort("");
+  AutomatikTabellen = StandardTabellen();
+  Kalenderwochen.fill(0);
+  InitKalenderwochen();
+  for (int i = 0; i < kVertrBemerkungen; ++i)
+    bem[static_cast<std::size_t>(i)] = "Bemerkung" + std::to_string(i + 1);
 }
 
 void TStandard::SetVersionszahl(int n) {
@@ -16,6 +79,168 @@ void TStandard::SetVersionszahl(int n) {
   if (versionen_.AktuelleVersion > versionen_.Versionen) versionen_.AktuelleVersion = versionen_.Versionen;
 }
 
-void TStandard::SetAktuelleVersion(int v) { versionen_.AktuelleVersion = std::clamp(v, 1, versionen_.Versionen); }
+void TStandard::SetAktuelleVersion(int v) {
+  versionen_.AktuelleVersion = std::clamp(v, 1, versionen_.Versionen);
+}
+
+void TStandard::SetTageProWoche(int n) {
+  mtn = std::clamp(n, 5, kTage);
+}
+
+void TStandard::SetVertrVerwahrTage(int n) {
+  vtm = std::clamp(n, 1, 800);
+}
+
+int TStandard::GetPlnKlKoBreite() const {
+  return std::max(PlanFenster.pkb, PlanFenster.pob);
+}
+int TStandard::GetPlnLeKoBreite() const {
+  return std::max(PlanFenster.plb, PlanFenster.pob);
+}
+int TStandard::GetPlnFaKoBreite() const {
+  return std::max(PlanFenster.pfb, PlanFenster.pob);
+}
+int TStandard::GetPlnMaxBreite() const {
+  const auto& f = PlanFenster;
+  return std::max({f.plb, f.pkb, f.pob, f.pfb, f.prb});
+}
+
+namespace {
+// The widest text + 3, at least `start`.
+int Breitenmass(const TTextBreite& breite, const TSchrift& schrift, bool fett, const std::string* texte,
+                std::size_t anzahl, int start) {
+  int mass = start;
+  for (std::size_t i = 0; i < anzahl; ++i) mass = std::max(mass, breite(texte[i], schrift, fett) + 3);
+  return mass;
+}
+}  // namespace
+
+void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
+  auto& f = PlanFenster;
+  const TSchrift& schrift = f.Schrift;
+  const bool fett = f.pkf;
+  PlanZeilenHoehe = static_cast<int>(std::lround(std::abs(schrift.Groesse) * 1.65)) + 5;
+  int* ziele[] = {&f.plb, &f.pkb, &f.pob, &f.pfb, &f.prb};
+  for (std::size_t i = 0; i < kuerzel.size(); ++i)
+    *ziele[i] = Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), 13);
+  f.ptb = Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13);
+  const auto& labels = sp[static_cast<std::size_t>(AktuelleVersion() - 1)];
+  f.psb = Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13);
+  f.pwb = (vkm + nkm) * breite("9", schrift, fett) + 5;
+}
+
+void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
+  auto& f = DeputatFenster;
+  const TSchrift& schrift = f.Schrift;
+  ListenZeilenHoehe = std::abs(schrift.Groesse) + 13;
+  static const char* const kKoepfe[] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
+  int* ziele[] = {&f.dlb, &f.dkb, &f.dob, &f.dfb, &f.drb};
+  for (std::size_t i = 0; i < kuerzel.size(); ++i)
+    *ziele[i] = Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
+                            breite(kKoepfe[i], schrift, false));
+  f.dsb = breite("999", schrift, false) + 3;
+  f.dwb = std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false));
+}
+
+const TAutomatikTabellen& TStandard::StandardTabellen() {
+  static const TAutomatikTabellen tabellen = BaueStandardTabellen();
+  return tabellen;
+}
+
+bool TStandard::AutomatikTabellenGueltig(const TAutomatikTabellen& tabellen) {
+  for (const auto& tabelle : tabellen) {
+    std::array<bool, kSlotZellen + 1> gesehen{};
+    for (int wert : tabelle) {
+      const int betrag = std::abs(wert);
+      if (betrag < 1 || betrag > kSlotZellen || gesehen[static_cast<std::size_t>(betrag)]) return false;
+      gesehen[static_cast<std::size_t>(betrag)] = true;
+    }
+  }
+  return true;
+}
+
+bool TStandard::SetAutomatikTabellen(const TAutomatikTabellen& tabellen) {
+  if (!AutomatikTabellenGueltig(tabellen)) return false;
+  AutomatikTabellen = tabellen;
+  return true;
+}
+
+int TStandard::AutomatikZelle(int t, int tag, int stunde) const {
+  if (t < 1 || t > kAutomatikTabellen || tag < 1 || tag > kTage || stunde < 1 || stunde > kStunden) return 0;
+  return AutomatikTabellen[static_cast<std::size_t>(t - 1)]
+                          [static_cast<std::size_t>((stunde - 1) * kTage + tag - 1)];
+}
+
+void TStandard::InitStandardTabellen() {
+  if (!AutomatikTabellenGueltig(AutomatikTabellen)) AutomatikTabellen = StandardTabellen();
+}
+
+void TStandard::SetFreieTage(const TWochenTabelle& tage) {
+  for (std::size_t i = 0; i < tage.size(); ++i) FreieTage[i] = static_cast<uint8_t>(tage[i] & 0x7F);
+}
+
+void TStandard::InitKalenderwochen() {
+  const bool gueltig =
+      std::all_of(Kalenderwochen.begin(), Kalenderwochen.end(), [](uint8_t w) { return w >= 1 && w <= 53; });
+  if (gueltig) return;
+  for (int i = 0; i < kKalenderWochen; ++i)
+    Kalenderwochen[static_cast<std::size_t>(i)] =
+        static_cast<uint8_t>(Kalenderwoche(kKalenderBeginn + 7 * i));
+}
+
+bool TStandard::IstFreierTag(int32_t tag) const {
+  const uint8_t woche = FreieTage[static_cast<std::size_t>(WochenIndex(tag))];
+  return (woche >> (Wochentag(tag) - 1)) & 1u;
+}
+
+void TStandard::SetStundenBezeichnungen(int version, const std::array<std::string, kStunden>& labels) {
+  if (version < 1 || version > kMaxVersionen) return;
+  auto& ziel = sp[static_cast<std::size_t>(version - 1)];
+  for (std::size_t p = 0; p < ziel.size(); ++p) ziel[p] = OhneDollar(labels[p], kStundenLabelLaenge);
+}
+
+void TStandard::SetTagKuerzel(const std::array<std::string, kTage>& kuerzel) {
+  for (std::size_t d = 0; d < spg.size(); ++d) spg[d] = OhneDollar(kuerzel[d], kKuerzelLaenge);
+}
+
+void TStandard::SetTagNamen(const std::array<std::string, kTage>& namen) {
+  for (std::size_t d = 0; d < spn.size(); ++d) spn[d] = OhneDollar(namen[d], kNamenLaenge);
+}
+
+void TStandard::SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe, 4>& vorgaben,
+                                           const std::array<bool, 4>& drucken) {
+  VertretungsDruck.vc = drucken;
+  VertretungsDruck.Vorgaben = vorgaben;
+  for (auto& v : VertretungsDruck.Vorgaben) {
+    v.vvs = std::clamp(v.vvs, 0, 3);
+    v.ves = std::clamp(v.ves, 0, 3);
+    v.vlb = std::clamp(v.vlb, 0, 1);
+    v.vba = std::clamp(v.vba, 0, 1);
+  }
+}
+
+void TStandard::SetVertrBemerkungen(const std::array<std::string, kVertrBemerkungen>& bemerkungen) {
+  for (std::size_t i = 0; i < bem.size(); ++i) bem[i] = KuerzeText(bemerkungen[i], kBemerkungLaenge);
+}
+
+std::string TStandard::Verschluessele(std::string_view text) {
+  // The state is reset on every call, so equal texts give equal results.
+  int32_t zustand = 736152049;
+  std::string ergebnis;
+  for (uint32_t c : CodePunkte(text)) {
+    // Signed 32-bit product that wraps, then the remainder with the sign of the product.
+    const auto produkt = static_cast<int32_t>(static_cast<uint32_t>(zustand) * 16807u);
+    zustand = produkt % 2147483647;
+    const int64_t summe = static_cast<int64_t>(zustand) + c;
+    ergebnis += static_cast<char>((summe < 0 ? -summe : summe) % 88 + 40);
+  }
+  return ergebnis;
+}
+
+std::string TStandard::VerschluesseltesKennwort(std::string_view eingabe) {
+  std::string text = KuerzeText(eingabe, kKennwortLaenge);
+  text.append(static_cast<std::size_t>(kKennwortLaenge - TextLaenge(text)), ' ');
+  return Verschluessele(text);
+}
 
 }  // namespace kolvar

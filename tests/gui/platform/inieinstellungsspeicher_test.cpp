@@ -1,0 +1,113 @@
+// The INI store in the user's config folder: XDG_CONFIG_HOME points at a temporary folder
+// before the first QSettings is made, since QSettings keeps the folder once it has read it.
+
+#include "platform/inieinstellungsspeicher.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "model/standard.h"
+#include "storage/einstellungenimspeicher.h"
+
+namespace kolvar {
+namespace {
+
+QTemporaryDir& KonfigOrdner() {
+  static QTemporaryDir ordner;
+  return ordner;
+}
+
+const bool kOrdnerGesetzt = [] {
+  setenv("XDG_CONFIG_HOME", KonfigOrdner().path().toLocal8Bit().constData(), 1);
+  return true;
+}();
+
+TEST(TIniEinstellungsSpeicher, LiegtImKonfigOrdner) {
+  ASSERT_TRUE(kOrdnerGesetzt && KonfigOrdner().isValid());
+  TIniEinstellungsSpeicher speicher;
+  EXPECT_TRUE(speicher.Datei().startsWith(KonfigOrdner().path())) << speicher.Datei().toStdString();
+}
+
+TEST(TIniEinstellungsSpeicher, WerteUndGrossKleinschreibung) {
+  const QString datei = KonfigOrdner().filePath("einzeln.ini");
+  {
+    TIniEinstellungsSpeicher speicher(datei);
+    speicher.Schreibe("Urbo0", "abc", "klein");
+    speicher.Schreibe("Urbo0", "ABC", "groß");
+    speicher.Schreibe("Urbo32", "bem1", " Text, mit Komma; = # \"Zeichen\" äöüß € ");
+    speicher.Schreibe("Urbo0", "leer", "");
+    EXPECT_TRUE(speicher.Sichere());
+  }
+  TIniEinstellungsSpeicher speicher(datei);
+  EXPECT_EQ(speicher.Lies("Urbo0", "abc"), "klein");
+  EXPECT_EQ(speicher.Lies("Urbo0", "ABC"), "groß");
+  EXPECT_EQ(speicher.Lies("urbo0", "abc"), std::nullopt);
+  EXPECT_EQ(speicher.Lies("Urbo32", "bem1"), " Text, mit Komma; = # \"Zeichen\" äöüß € ");
+  EXPECT_EQ(speicher.Lies("Urbo0", "leer"), "");
+  EXPECT_EQ(speicher.Lies("Urbo1", "abc"), std::nullopt);
+}
+
+// A hand-edited line with a comma and no quotes still reads as its text.
+TEST(TIniEinstellungsSpeicher, HandbearbeiteteDatei) {
+  const QString datei = KonfigOrdner().filePath("hand.ini");
+  QFile f(datei);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[Urbo1]\ndvs=0\nmtn=fünf\n[Urbo32]\nbem2=eins, zwei\n[Urbo0]\nspg=$Mo$Di\n");
+  f.close();
+  TIniEinstellungsSpeicher speicher(datei);
+  EXPECT_EQ(speicher.Lies("Urbo32", "bem2"), "eins, zwei");
+  TStandard s;
+  s.LadeEinstellungen(speicher);
+  EXPECT_EQ(s.dvs, 1);
+  EXPECT_EQ(s.mtn, 7);
+  EXPECT_EQ(s.bem[1], "eins, zwei");
+  EXPECT_EQ(s.spg[0], "Mo");
+}
+
+TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
+  TStandard a;
+  a.SetVersionszahl(4);
+  a.SetNurAktuelleVersion(false);
+  a.SetKennwort("Kennwort");
+  a.SetStundenBezeichnungen(4, {"1. Std", "2, Std", "3; Std", "4 = Std", "Bücher"});
+  a.SetTagNamen({"Montag,", "  ", "", "Do", "Fr", "Sa", "So"});
+  a.bem[2] = "Hinweis, bitte \"beachten\"";
+  a.vm[3] = {"Zeile 1", "Zeile, 2"};
+  a.opf = "/home/lehrer/Pläne 2026";
+  a.LehrerPlanDruck.ad = TagesNummer(2026, 8, 31);
+  a.LehrerPlanDruck.at = 8 * 3600;
+  a.KuerzelDruck.Schrift = {"DejaVu Sans", 10};
+  a.kus.SetzeStunde(2, 3, true);
+  a.FreieTage[400] = 0x41;
+  {
+    TIniEinstellungsSpeicher speicher;
+    ASSERT_TRUE(a.SpeichereEinstellungen(speicher));
+  }
+  const QString datei = QDir(KonfigOrdner().path()).filePath("WKolvar/WKolvar.ini");
+  ASSERT_TRUE(QFile::exists(datei));
+
+  TIniEinstellungsSpeicher speicher;
+  TStandard b;
+  b.LadeEinstellungen(speicher);
+  TEinstellungenImSpeicher ma, mb;
+  a.SpeichereEinstellungen(ma);
+  b.SpeichereEinstellungen(mb);
+  EXPECT_EQ(ma.Werte(), mb.Werte());
+  EXPECT_EQ(b.mwn(), 4);
+  EXPECT_FALSE(b.eaw());
+  EXPECT_TRUE(b.KennwortStimmt("Kennwort"));
+  EXPECT_EQ(b.sp[3][1], "2, Std");
+  EXPECT_EQ(b.spn[0], "Montag,");
+  EXPECT_EQ(b.spn[1], "  ");
+  EXPECT_EQ(b.vm[3], a.vm[3]);
+  EXPECT_EQ(b.opf, a.opf);
+  EXPECT_EQ(b.LehrerPlanDruck, a.LehrerPlanDruck);
+  EXPECT_EQ(b.FreieTage, a.FreieTage);
+}
+
+}  // namespace
+}  // namespace kolvar
