@@ -14,6 +14,10 @@ std::string DialogText(TDialog art) {
       return "Kurs ist verplant";
     case TDialog::KursImRaumplan:
       return "Kurs im Raumplan";
+    case TDialog::UnbekannteKuerzel:
+      return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
+    case TDialog::FalschesFormat:
+      return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
   }
   return {};
 }

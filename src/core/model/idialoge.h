@@ -21,6 +21,8 @@ enum class TDialog {
   LehrerDoppelt,      // stop box "Lehrer doppelt in Kopplung": teacher, coupling
   KursVerplant,       // "Kurs ist verplant": course text; Ja deletes its placed hours
   KursImRaumplan,     // "Kurs im Raumplan": course text, room; Ja takes the room off the hours
+  UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
+  FalschesFormat,     // notice "Falsches Format": the import file is not a course file
 };
 
 class IDialoge {
