@@ -167,6 +167,7 @@ class TKurs {
 
  private:
   friend class TSchule;
+  friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   TKurs(TSchule& schule, uint64_t erstellnummer);
 
   // Puts the course into / takes it out of every list it belongs to.
