@@ -12,10 +12,13 @@ int TFakeDialoge::Frage(TDialog art, const std::vector<std::string>& texte) {
   return antwort;
 }
 
-void TFakeDialoge::Melde(TDialog art, const std::vector<std::string>& texte) { anfragen.push_back({art, texte, false}); }
+void TFakeDialoge::Melde(TDialog art, const std::vector<std::string>& texte) {
+  anfragen.push_back({art, texte, false});
+}
 
 int TFakeDialoge::Anzahl(TDialog art) const {
-  return static_cast<int>(std::count_if(anfragen.begin(), anfragen.end(), [art](const Anfrage& a) { return a.Art == art; }));
+  return static_cast<int>(
+      std::count_if(anfragen.begin(), anfragen.end(), [art](const Anfrage& a) { return a.Art == art; }));
 }
 
 }  // namespace kolvar

@@ -81,7 +81,8 @@ class TFakeFensterBasis : public Schnittstelle {
       else if (tag_ >= 9 && tag_ <= 11)
         if (auto* pe = dynamic_cast<TPlanElement*>(element_)) pe->SetzePlnForm(this);
     }
-    if (int slot = EinzelSlot(); slot >= 0) schule_->SetzeEinzelFenster(static_cast<TEinzelFenster>(slot), this);
+    if (int slot = EinzelSlot(); slot >= 0)
+      schule_->SetzeEinzelFenster(static_cast<TEinzelFenster>(slot), this);
   }
 
   int Tag() const override { return tag_; }
@@ -116,24 +117,42 @@ class TFakeFensterBasis : public Schnittstelle {
  protected:
   int EinzelSlot() const {
     switch (tag_) {
-      case FensterArt::KursDep: return static_cast<int>(TEinzelFenster::KursDep);
-      case FensterArt::Kurs: return static_cast<int>(TEinzelFenster::Kurs);
-      case FensterArt::Fehler: return static_cast<int>(TEinzelFenster::Fehler);
-      case FensterArt::LeStat: return static_cast<int>(TEinzelFenster::LeStat);
-      case FensterArt::KlStat: return static_cast<int>(TEinzelFenster::KlStat);
-      case FensterArt::KoStat: return static_cast<int>(TEinzelFenster::KoStat);
-      case FensterArt::FaStat: return static_cast<int>(TEinzelFenster::FaStat);
-      case FensterArt::RaStat: return static_cast<int>(TEinzelFenster::RaStat);
-      case FensterArt::UVStat: return static_cast<int>(TEinzelFenster::UVStat);
-      case FensterArt::SV: return static_cast<int>(TEinzelFenster::SV);
-      case FensterArt::Par: return static_cast<int>(TEinzelFenster::Par);
-      case FensterArt::Manuell: return static_cast<int>(TEinzelFenster::Manuell);
-      case FensterArt::Vertr: return static_cast<int>(TEinzelFenster::Vertr);
-      case FensterArt::VLeWahl: return static_cast<int>(TEinzelFenster::VLeWahl);
-      case FensterArt::VRaWahl: return static_cast<int>(TEinzelFenster::VRaWahl);
-      case FensterArt::Zwischen: return static_cast<int>(TEinzelFenster::Zwischen);
-      case FensterArt::VStat: return static_cast<int>(TEinzelFenster::VStat);
-      default: return -1;
+      case FensterArt::KursDep:
+        return static_cast<int>(TEinzelFenster::KursDep);
+      case FensterArt::Kurs:
+        return static_cast<int>(TEinzelFenster::Kurs);
+      case FensterArt::Fehler:
+        return static_cast<int>(TEinzelFenster::Fehler);
+      case FensterArt::LeStat:
+        return static_cast<int>(TEinzelFenster::LeStat);
+      case FensterArt::KlStat:
+        return static_cast<int>(TEinzelFenster::KlStat);
+      case FensterArt::KoStat:
+        return static_cast<int>(TEinzelFenster::KoStat);
+      case FensterArt::FaStat:
+        return static_cast<int>(TEinzelFenster::FaStat);
+      case FensterArt::RaStat:
+        return static_cast<int>(TEinzelFenster::RaStat);
+      case FensterArt::UVStat:
+        return static_cast<int>(TEinzelFenster::UVStat);
+      case FensterArt::SV:
+        return static_cast<int>(TEinzelFenster::SV);
+      case FensterArt::Par:
+        return static_cast<int>(TEinzelFenster::Par);
+      case FensterArt::Manuell:
+        return static_cast<int>(TEinzelFenster::Manuell);
+      case FensterArt::Vertr:
+        return static_cast<int>(TEinzelFenster::Vertr);
+      case FensterArt::VLeWahl:
+        return static_cast<int>(TEinzelFenster::VLeWahl);
+      case FensterArt::VRaWahl:
+        return static_cast<int>(TEinzelFenster::VRaWahl);
+      case FensterArt::Zwischen:
+        return static_cast<int>(TEinzelFenster::Zwischen);
+      case FensterArt::VStat:
+        return static_cast<int>(TEinzelFenster::VStat);
+      default:
+        return -1;
     }
   }
 

@@ -26,7 +26,9 @@ struct Pruefer {
   void Melde(const std::string& text) { fehler.push_back(text); }
 };
 
-std::string Name(const TElement* e) { return e ? e->Kuerzel() : "-"; }
+std::string Name(const TElement* e) {
+  return e ? e->Kuerzel() : "-";
+}
 
 template <typename T, typename V>
 bool Sortiert(const TListe<T>& liste, V vergleiche) {
@@ -50,7 +52,8 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
   const int n = s.Standard().mwn();
   for (int i = 1; i <= liste.Anzahl(); ++i) {
     const T* e = liste.Hole(i);
-    if (e->Nummer() != i) p.Melde(std::string(art) + " " + Name(e) + ": Nummer " + std::to_string(e->Nummer()));
+    if (e->Nummer() != i)
+      p.Melde(std::string(art) + " " + Name(e) + ": Nummer " + std::to_string(e->Nummer()));
     if (liste.Position(e) != i) p.Melde(std::string(art) + " " + Name(e) + " doppelt");
     for (const TKurs* k : e->Kurse()) {
       if (!Nennt(k, e)) p.Melde(Name(e) + " hält einen Kurs, der es nicht nennt: " + k->Text());
@@ -80,7 +83,8 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   PruefeListe(p, s, s.Raeume(), "Raum");
   PruefeListe(p, s, s.UVTabellen(), "UVTab");
   if (!Sortiert(s.Kurse(), VergleicheKurse)) p.Melde("Kursliste der Schule unsortiert");
-  if (s.SchulRaster1().Versionen() != n || s.SchulRaster2().Versionen() != n) p.Melde("Schulraster nicht auf Versionen");
+  if (s.SchulRaster1().Versionen() != n || s.SchulRaster2().Versionen() != n)
+    p.Melde("Schulraster nicht auf Versionen");
 
   // Expected occupancy of every plan element, rebuilt from the placements.
   std::map<const TPlanElement*, TWochBereich> soll;
@@ -118,8 +122,10 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
     eigen.SetzeVersionen(n);
     for (const TSetzung* st : k->Setzungen()) {
       if (&st->Kurs() != k) p.Melde(k->Text() + ": Setzung eines anderen Kurses");
-      if (st->Version() < 1 || st->Version() > n) p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
-      if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde())) p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
+      if (st->Version() < 1 || st->Version() > n)
+        p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
+      if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde()))
+        p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
       eigen.SetzeBereich(st->Version(), st->Tag(), st->Stunde(), true);
       if (k->Lehrer()) bit(k->Lehrer(), st);
       for (const TKlasse* kl : k->Klassen()) bit(kl, st);
@@ -236,8 +242,8 @@ std::string Fingerabdruck(const TSchule& s) {
   raster(s.SchulRaster2());
   o << "\n";
   for (const TLehrer* l : s.Lehrer()) {
-    o << "L " << l->Nummer() << " " << l->Kuerzel() << " " << l->Name() << " " << Name(l->Raum()) << " " << l->VStd1()
-      << " " << l->VStd2();
+    o << "L " << l->Nummer() << " " << l->Kuerzel() << " " << l->Name() << " " << Name(l->Raum()) << " "
+      << l->VStd1() << " " << l->VStd2();
     for (int v = 1; v <= n; ++v) o << " " << l->Soll(v);
     for (const TFach* f : l->Faecher()) o << " F" << f->Kuerzel();
     raster(l->Sperrung());
@@ -246,8 +252,8 @@ std::string Fingerabdruck(const TSchule& s) {
     o << "\n";
   }
   for (const TKlasse* k : s.Klassen()) {
-    o << "K " << k->Nummer() << " " << k->Kuerzel() << " " << Name(k->Lehrer1()) << " " << Name(k->Lehrer2()) << " "
-      << Name(k->Raum()) << " " << k->Einzeln();
+    o << "K " << k->Nummer() << " " << k->Kuerzel() << " " << Name(k->Lehrer1()) << " " << Name(k->Lehrer2())
+      << " " << Name(k->Raum()) << " " << k->Einzeln();
     for (int v = 1; v <= n; ++v) o << " " << k->Soll(v);
     raster(k->Sperrung());
     raster(k->Belegung());
@@ -273,10 +279,10 @@ std::string Fingerabdruck(const TSchule& s) {
     o << "\n";
   }
   for (const TKurs* k : s.Kurse()) {
-    o << "C " << k->Erstellnummer() << " " << k->Text() << " <" << k->Info() << "> " << k->Schluessel1() << " "
-      << k->Schluessel2() << " " << k->Faktor() << " " << k->Einzelstunden() << " " << k->StundenProTag() << " "
-      << k->Tabelle() << k->NichtVerplanen() << k->NichtZaehlenLehrer() << k->NichtZaehlenKlassen() << " "
-      << k->Farbe();
+    o << "C " << k->Erstellnummer() << " " << k->Text() << " <" << k->Info() << "> " << k->Schluessel1()
+      << " " << k->Schluessel2() << " " << k->Faktor() << " " << k->Einzelstunden() << " "
+      << k->StundenProTag() << " " << k->Tabelle() << k->NichtVerplanen() << k->NichtZaehlenLehrer()
+      << k->NichtZaehlenKlassen() << " " << k->Farbe();
     for (int v = 1; v <= n; ++v) o << " " << k->Stunden(v);
     for (const TRaum* r : k->Raeume()) o << " R" << r->Kuerzel();
     for (const TRaum* r : k->SpaeterRaeume()) o << " S" << r->Kuerzel();

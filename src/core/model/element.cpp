@@ -147,6 +147,20 @@ TKurs* TElement::KursAn(int v, int d, int p) const {
   return s ? &s->Kurs() : nullptr;
 }
 
+int FensterArtFuer(TElementArt art, int ansichtsgruppe) {
+  static constexpr int kArten[6][3] = {
+      {FensterArt::LeGr, FensterArt::LeDep, FensterArt::LePln},
+      {FensterArt::KlGr, FensterArt::KlDep, FensterArt::KlPln},
+      {FensterArt::KoGr, FensterArt::KoDep, 0},
+      {FensterArt::FaGr, FensterArt::FaDep, 0},
+      {FensterArt::RaGr, FensterArt::RaDep, FensterArt::RaPln},
+      {FensterArt::UVGr, FensterArt::UV, 0},
+  };
+  const int i = static_cast<int>(art);
+  if (i < 0 || i > 5 || ansichtsgruppe < 0 || ansichtsgruppe > 2) return 0;
+  return kArten[i][ansichtsgruppe];
+}
+
 int VergleicheElemente(const TElement* a, const TElement* b) {
   if (a->Nummer() == b->Nummer()) return 0;
   return a->Nummer() < b->Nummer() ? -1 : 1;

@@ -16,7 +16,9 @@
 namespace kolvar {
 
 class IFenster;
+class TFach;
 class TKurs;
+class TRaum;
 class TSchule;
 class TSetzung;
 
@@ -173,9 +175,9 @@ class TSollElement : public TPlanElement {
   void AendereSoll(int32_t delta);
 
   // Caption of the subject pop-ups: "[a ]-[b ]-[c ]  " + abbreviation.
-  std::string FachStundenText(const class TFach* fach, int seite) const;
+  std::string FachStundenText(const TFach* fach, int seite) const;
   // Moves the element's room in its courses from alt to neu (before the room field changes).
-  void VerschiebeRaumInKursen(class TRaum* alt, class TRaum* neu);
+  void VerschiebeRaumInKursen(TRaum* alt, TRaum* neu);
 
   void SetzeVersionen(int n) override;
 
@@ -187,6 +189,10 @@ class TSollElement : public TPlanElement {
  private:
   TWochenStunden soll_;
 };
+
+// The window kind an element of the kind opens in the view group (0 master data, 1 workload
+// or table, 2 plan); 0 when the kind has no such window.
+int FensterArtFuer(TElementArt art, int ansichtsgruppe);
 
 // Element comparators by Nummer.
 int VergleicheElemente(const TElement* a, const TElement* b);

@@ -44,6 +44,8 @@ class IFenster {
   virtual void SetzeCursorNachModus(int /*modus*/, uint8_t /*tasten*/) {}
   // A course is about to be deleted: windows holding it drop it (or close when it was theirs).
   virtual void KursWirdGeloescht(TKurs* /*kurs*/) {}
+  // Table and workload windows delete the courses selected in them.
+  virtual void LoescheMarkierteKurse() {}
 
   // Closes the window. The window unregisters itself from the school and clears its links
   // (element window slots, single-window slot, active window) while closing.

@@ -531,6 +531,27 @@ std::string TKurs::TagesMuster(int d, std::string muster) const {
   return muster;
 }
 
+int32_t TKurs::StundenImZeitraum(int32_t von, int32_t bis,
+                                 const std::function<bool(int32_t)>& istFrei) const {
+  if (nzl_ || bis < von) return 0;
+  int64_t summe = 0;
+  if (nvp_) {
+    for (int64_t tag = von; tag <= bis; tag += 7)
+      summe += Stunden(schule_->VersionDerWoche(static_cast<int32_t>(tag)));
+  } else {
+    for (int64_t t = von; t <= bis; ++t) {
+      const auto tag = static_cast<int32_t>(t);
+      const int wochentag = Uhr::Wochentag(tag);
+      const int version = schule_->VersionDerWoche(tag);
+      int anzahl = 0;
+      for (const TSetzung* s : setzungen_)
+        if (s->Tag() == wochentag && s->Version() == version) ++anzahl;
+      if (anzahl && !(istFrei && istFrei(tag))) summe += anzahl;
+    }
+  }
+  return static_cast<int32_t>(std::clamp<int64_t>(summe, INT32_MIN, INT32_MAX));
+}
+
 bool TKurs::KlassenAbwesend(int32_t datum, int p, const TKlasse* ausser) const {
   if (klassen_.Leer()) return false;
   for (const TKlasse* k : klassen_)
@@ -690,7 +711,7 @@ void TKurs::KursGeaendert() const {
   for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::Par, TEinzelFenster::SV})
     if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
   for (IFenster* f : schule_->Fenster())
-    if (f->Tag() == FensterArt::UV) f->Aktualisiere();
+    if (schule_->IstAngemeldet(f) && f->Tag() == FensterArt::UV) f->Aktualisiere();
 }
 
 void TKurs::SetzungenGeaendert() const {

@@ -8,6 +8,7 @@
 // Courses are made by TSchule::ErzeugeKurs and deleted by TSchule::LoescheKurs.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -125,6 +126,9 @@ class TKurs {
   TRaum* HaeufigsterRaum() const;
   // Puts E, G, K or L at each placed period of the day (current version) into the pattern.
   std::string TagesMuster(int d, std::string muster) const;
+  // Lessons the course gives from day von to day bis (inclusive), days for which istFrei
+  // holds left out: 0 with "nzl"; a "nvp" course its weekly hours of each week's version.
+  int32_t StundenImZeitraum(int32_t von, int32_t bis, const std::function<bool(int32_t)>& istFrei) const;
   // False without classes; else every class other than the excepted one is absent then.
   bool KlassenAbwesend(int32_t datum, int p, const TKlasse* ausser) const;
   void UebernimmSperrung(const TWochBereich& vorlage);

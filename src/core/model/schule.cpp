@@ -105,8 +105,7 @@ void TSchule::SetzeModus(uint8_t modus) {
 void TSchule::SetzeCursor() {
   const uint8_t tasten = palette_->Tasten();
   for (IFenster* f : Fenster())
-    if (std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end())
-      f->SetzeCursorNachModus(modus_, tasten);
+    if (IstAngemeldet(f)) f->SetzeCursorNachModus(modus_, tasten);
 }
 
 void TSchule::SetzeGeaendert(bool an) {
@@ -199,21 +198,34 @@ TRaum* TSchule::RaumMitKuerzel(std::string_view t) {
 }
 
 void TSchule::SchliesseFensterVon(TElement* e) {
-  std::vector<IFenster*> zu = {e->GrForm(), e->DepForm()};
-  if (auto* pe = dynamic_cast<TPlanElement*>(e)) zu.push_back(pe->PlnForm());
-  for (IFenster* f : fenster_)
-    if (f->Element() == e) zu.push_back(f);
-  for (std::size_t i = 0; i < zu.size(); ++i) {
-    IFenster* f = zu[i];
-    if (!f || std::find(zu.begin(), zu.begin() + static_cast<std::ptrdiff_t>(i), f) !=
-                  zu.begin() + static_cast<std::ptrdiff_t>(i))
-      continue;
+  // Closing one window may close others: look again after each, never at a stale list.
+  auto* pe = dynamic_cast<TPlanElement*>(e);
+  std::vector<IFenster*> versucht;
+  auto neu = [&](IFenster* f) {
+    return f && std::find(versucht.begin(), versucht.end(), f) == versucht.end();
+  };
+  for (;;) {
+    IFenster* f = nullptr;
+    if (neu(e->GrForm()))
+      f = e->GrForm();
+    else if (neu(e->DepForm()))
+      f = e->DepForm();
+    else if (pe && neu(pe->PlnForm()))
+      f = pe->PlnForm();
+    else
+      for (IFenster* x : fenster_)
+        if (x->Element() == e && neu(x)) {
+          f = x;
+          break;
+        }
+    if (!f) break;
+    versucht.push_back(f);
     f->Schliesse();
     MeldeFensterAb(f);
   }
   e->SetzeGrForm(nullptr);
   e->SetzeDepForm(nullptr);
-  if (auto* pe = dynamic_cast<TPlanElement*>(e)) pe->SetzePlnForm(nullptr);
+  if (pe) pe->SetzePlnForm(nullptr);
 }
 
 void TSchule::LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e) {
@@ -274,6 +286,8 @@ void TSchule::LoescheElement(TElement* e) {
     LoescheFehlen(raumFehlen_, static_cast<TPlanElement*>(e));
     EntferneUndoRaum(static_cast<TRaum*>(e));
   }
+  // Substitution records naming a teacher or room as substitute must let go here too, once
+  // the substitution planning keeps them.
   SchliesseFensterVon(e);
 
   switch (art) {
@@ -431,10 +445,17 @@ TKurs* TSchule::NeuerKurs() {
   }
 }
 
+void TSchule::LoescheMarkierteKurse() {
+  if (!aktiv_) return;
+  const int tag = aktiv_->Tag();
+  if (tag == FensterArt::UV || (tag >= FensterArt::LeDep && tag <= FensterArt::KursDep))
+    aktiv_->LoescheMarkierteKurse();
+}
+
 void TSchule::LoescheKurs(TKurs* k) {
   if (!k || !kurse_.Entferne(k)) return;
   for (IFenster* f : Fenster())
-    if (std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end()) f->KursWirdGeloescht(k);
+    if (IstAngemeldet(f)) f->KursWirdGeloescht(k);
   while (!k->setzungen_.Leer()) k->EntferneSetzungIntern(k->setzungen_.Hole(1), false);
   k->LoeseLehrer();
   k->LoeseFach();
@@ -537,6 +558,10 @@ int TSchule::VersionDerWoche(int32_t datum) const {
 // ---------------------------------------------------------------------------------------------
 // Windows
 
+bool TSchule::IstAngemeldet(const IFenster* f) const {
+  return std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end();
+}
+
 void TSchule::MeldeFensterAn(IFenster* f) {
   if (f && std::find(fenster_.begin(), fenster_.end(), f) == fenster_.end()) fenster_.push_back(f);
 }
@@ -568,7 +593,7 @@ IManuellFenster* TSchule::ManuellFenster() const {
 void TSchule::AktualisiereAlleFenster() {
   for (IFenster* f : Fenster())
     // A window closed by an earlier refresh is gone: only registered windows are asked.
-    if (std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end()) f->Aktualisiere();
+    if (IstAngemeldet(f)) f->Aktualisiere();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -131,7 +131,9 @@ class TSchule {
   const TListe<TFehl>* FehlListe(const TPlanElement& e) const;
   TParListe& ParListe() { return *parListe_; }
   const TParListe& ParListe() const { return *parListe_; }
-  // Substitution records: filled by the substitution planning.
+  // Substitution records (not owned here: each belongs to its placement); filled by the
+  // substitution planning.
+  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
 
   // --- Elements ---
@@ -169,6 +171,8 @@ class TSchule {
   TKurs* NeuerFreierKurs();
   // A new course for the element of the active window; nullptr for other window kinds.
   TKurs* NeuerKurs();
+  // In the active table or workload window: its own deletion of the selected courses.
+  void LoescheMarkierteKurse();
   // Unlinks the course from everything (placements, elements, undo steps, windows) and frees it.
   void LoescheKurs(TKurs* k);
 
@@ -198,6 +202,7 @@ class TSchule {
   void MeldeFensterAb(IFenster* f);
   // A snapshot: windows may close or register while the caller walks it.
   std::vector<IFenster*> Fenster() const { return fenster_; }
+  bool IstAngemeldet(const IFenster* f) const;
   IFenster* EinzelFenster(TEinzelFenster art) const { return einzel_[static_cast<std::size_t>(art)]; }
   void SetzeEinzelFenster(TEinzelFenster art, IFenster* f) { einzel_[static_cast<std::size_t>(art)] = f; }
   IManuellFenster* ManuellFenster() const;

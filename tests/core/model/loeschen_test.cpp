@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "model/fehl.h"
@@ -14,9 +15,9 @@
 namespace kolvar {
 namespace {
 
-#define EXPECT_GESUND(schule)                                   \
-  do {                                                          \
-    const auto fehler = PruefeModell(schule);                   \
+#define EXPECT_GESUND(schule)                                        \
+  do {                                                               \
+    const auto fehler = PruefeModell(schule);                        \
     EXPECT_TRUE(fehler.empty()) << ::testing::PrintToString(fehler); \
   } while (0)
 
@@ -126,6 +127,34 @@ TEST(Loeschen, FensterDesElementsSchliessen) {
   EXPECT_EQ(s->schule->Fenster().size(), 1u);
 }
 
+// A window that closes (and frees) a sibling while closing must not leave the school calling
+// the freed one.
+TEST(Loeschen, FensterSchliesstBeimSchliessenEinAnderes) {
+  auto s = BaueKleineSchule();
+  auto plan = std::make_unique<TFakeFenster>(*s->schule, FensterArt::KlPln, s->k6a);
+  auto editor = std::make_unique<TFakeFenster>(*s->schule, FensterArt::KlGr, s->k6a);
+  plan->Anmelden();
+  editor->Anmelden();
+  struct Schliessend : TFakeFenster {
+    using TFakeFenster::TFakeFenster;
+    std::unique_ptr<TFakeFenster>* opfer = nullptr;
+    void Schliesse() override {
+      TFakeFenster::Schliesse();
+      if (opfer && *opfer) {
+        (*opfer)->Schliesse();
+        opfer->reset();
+      }
+    }
+  };
+  Schliessend dep(*s->schule, FensterArt::KlDep, s->k6a);
+  dep.Anmelden();
+  dep.opfer = &plan;
+  s->schule->LoescheElement(s->k6a);
+  EXPECT_TRUE(dep.geschlossen);
+  EXPECT_TRUE(editor->geschlossen);
+  EXPECT_TRUE(s->schule->Fenster().empty());
+}
+
 TEST(Loeschen, KursLaesstRueckgaengigSchritteUndFensterLos) {
   auto s = BaueKleineSchule();
   TSchule& sch = *s->schule;
@@ -160,7 +189,7 @@ TEST(Loeschen, RaumWirdAusRueckgaengigSchrittenGenommen) {
   sch.LoescheElement(r102);
   EXPECT_FALSE(HaeltZeiger(sch, r102));
   s->palette.undo = false;
-  sch.Widerrufe();  // the hour comes back, without the room
+  sch.Widerrufe();                                 // the hour comes back, without the room
   EXPECT_EQ(s->mathe5b->Setzungen().Anzahl(), 0);  // the placed step undone last-first
   EXPECT_GESUND(sch);
 }

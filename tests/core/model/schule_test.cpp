@@ -155,9 +155,9 @@ TEST(Schule, WochentabelleWiederholtSich) {
   TSchule& sch = *s->schule;
   sch.SetzeWochenVersion(1, 2);
   sch.SetzeWochenVersion(888, 3);
-  EXPECT_EQ(sch.VersionDerWoche(34330), 2);       // Monday 27.12.1993
-  EXPECT_EQ(sch.VersionDerWoche(34336), 2);       // the Sunday after
-  EXPECT_EQ(sch.VersionDerWoche(34329), 3);       // the Sunday before: the last entry
+  EXPECT_EQ(sch.VersionDerWoche(34330), 2);  // Monday 27.12.1993
+  EXPECT_EQ(sch.VersionDerWoche(34336), 2);  // the Sunday after
+  EXPECT_EQ(sch.VersionDerWoche(34329), 3);  // the Sunday before: the last entry
   EXPECT_EQ(sch.VersionDerWoche(34330 + 888 * 7), 2);
   EXPECT_EQ(sch.VersionDerWoche(34330 + 887 * 7), 3);
   EXPECT_EQ(sch.WochenVersion(0), 1);
@@ -173,7 +173,8 @@ TEST(Schule, WochentabelleWiederholtSich) {
 TEST(Schule, AlleFensterAktualisierenUeberEineMomentaufnahme) {
   auto s = BaueKleineSchule();
   TSchule& sch = *s->schule;
-  TFakeFenster a(sch, FensterArt::LePln, s->mue), b(sch, FensterArt::KlPln, s->k5a), c(sch, FensterArt::UV, s->uv);
+  TFakeFenster a(sch, FensterArt::LePln, s->mue), b(sch, FensterArt::KlPln, s->k5a),
+      c(sch, FensterArt::UV, s->uv);
   a.Anmelden();
   b.Anmelden();
   c.Anmelden();
@@ -236,6 +237,29 @@ TEST(Schule, NeuerKursNachDemAktivenFenster) {
   sch.SetzeAktivesFenster(&uv);
   EXPECT_EQ(sch.NeuerKurs(), nullptr);
   EXPECT_TRUE(PruefeModell(sch).empty());
+}
+
+TEST(Schule, FensterArtenUndMarkierteKurse) {
+  EXPECT_EQ(FensterArtFuer(TElementArt::Lehrer, 0), 61);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Raum, 1), 20);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Klasse, 2), 10);
+  EXPECT_EQ(FensterArtFuer(TElementArt::UVTab, 1), 12);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Fach, 2), 0);
+  EXPECT_EQ(FensterArtFuer(TElementArt::Kopplung, 3), 0);
+  auto s = BaueKleineSchule();
+  struct Loeschend : TFakeFenster {
+    using TFakeFenster::TFakeFenster;
+    void LoescheMarkierteKurse() override { ++geloescht; }
+    int geloescht = 0;
+  };
+  Loeschend dep(*s->schule, FensterArt::FaDep, s->de), plan(*s->schule, FensterArt::LePln, s->mue);
+  s->schule->LoescheMarkierteKurse();
+  s->schule->SetzeAktivesFenster(&plan);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(plan.geloescht, 0);
+  s->schule->SetzeAktivesFenster(&dep);
+  s->schule->LoescheMarkierteKurse();
+  EXPECT_EQ(dep.geloescht, 1);
 }
 
 TEST(Schule, ElementeUmordnen) {
