@@ -14,6 +14,14 @@ std::string DialogText(TDialog art) {
       return "Kurs ist verplant";
     case TDialog::KursImRaumplan:
       return "Kurs im Raumplan";
+    case TDialog::Setzungsverbot:
+      return "Setzungsverbot";
+    case TDialog::Verdraengen:
+      return "Verdrängen";
+    case TDialog::KursLoeschen:
+      return "gekoppelten Kurs löschen";
+    case TDialog::Raumtausch:
+      return "Raumtausch";
     case TDialog::UnbekannteKuerzel:
       return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
     case TDialog::FalschesFormat:

@@ -21,6 +21,12 @@ enum class TDialog {
   LehrerDoppelt,      // stop box "Lehrer doppelt in Kopplung": teacher, coupling
   KursVerplant,       // "Kurs ist verplant": course text; Ja deletes its placed hours
   KursImRaumplan,     // "Kurs im Raumplan": course text, room; Ja takes the room off the hours
+  // --- Placement checks (planning engine) ---
+  Setzungsverbot,  // notice "Setzungsverbot": time text, then one text per conflict
+  Verdraengen,     // "Verdrängen": time text, conflict texts; Ja = "Trotzdem setzen"
+  KursLoeschen,    // "gekoppelten Kurs löschen": slot text, course, the coupled courses there;
+                   // Ja = "Dieser Kurs", Ok = "Kopplung", Abbrechen
+  Raumtausch,      // "Raumtausch": first course, second course, time text; Ok swaps
   UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
   FalschesFormat,     // notice "Falsches Format": the import file is not a course file
 };
