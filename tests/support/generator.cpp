@@ -137,6 +137,7 @@ class TBau {
     Sperrungen();
     for (int v = 1; v <= g_.versionen; ++v) Verplane(v);
     Fixiere();
+    Aenderungsdaten();
     Fehlzeiten();
     UVTabellen();
     Parallelen();
@@ -242,7 +243,6 @@ class TBau {
       for (int v = 1; v <= g_.versionen; ++v) l->SetzeSoll(v, z_.Zwischen(18, 28) * s_.Standard().dvs);
       l->SetzeVStd1(z_.Zwischen(-5, 12));
       l->SetzeVStd2(z_.Zwischen(-5, 12));
-      l->StempleDatum(DatumZeit(z_.Bis(300)));
       lehrer_.push_back(l);
     }
     for (TLehrer* l : lehrer_)
@@ -289,10 +289,7 @@ class TBau {
       if (z_.Chance(50)) kl->SetzeLehrer2(lehrer_[(i * 7 + 3) % lehrer_.size()]);
       if (i < raeume_.size() && jahrgang_[i] <= 10) kl->SetzeRaum(raeume_[i]);
       for (int v = 1; v <= g_.versionen; ++v) kl->SetzeSoll(v, z_.Zwischen(28, 34) * s_.Standard().dvs);
-      kl->StempleDatum(DatumZeit(z_.Bis(300)));
     }
-    for (TRaum* r : fachraum_) r->StempleDatum(DatumZeit(z_.Bis(300)));
-    for (TRaum* r : raeume_) r->StempleDatum(DatumZeit(z_.Bis(300)));
   }
 
   // Classes of a grade in pairs (a lone last class alone).
@@ -326,6 +323,8 @@ class TBau {
                               raeume.empty() ? nullptr : raeume.front(), 1);
     for (std::size_t i = 1; i < kl.size(); ++i) k->FuegeKlasseHinzu(kl[i]);
     for (std::size_t i = 1; i < raeume.size(); ++i) k->FuegeRaumHinzu(raeume[i], false);
+    // A teacher teaches the subjects of his courses.
+    if (l && f) l->FuegeFachHinzu(f);
     return k;
   }
 
@@ -564,6 +563,14 @@ class TBau {
     }
   }
 
+  // Placing stamps the present; a plan was last changed some days ago, on the file's hundredths.
+  void Aenderungsdaten() {
+    for (TLehrer* l : lehrer_) l->StempleDatum(DatumZeit(1 + z_.Bis(300)));
+    for (TKlasse* k : klassen_) k->StempleDatum(DatumZeit(1 + z_.Bis(300)));
+    for (TRaum* r : fachraum_) r->StempleDatum(DatumZeit(1 + z_.Bis(300)));
+    for (TRaum* r : raeume_) r->StempleDatum(DatumZeit(1 + z_.Bis(300)));
+  }
+
   void Fixiere() {
     for (TKurs* k : s_.Kurse())
       for (TSetzung* s : k->Setzungen())
@@ -679,6 +686,47 @@ std::unique_ptr<TSchule> ErzeugeSchule(TStandard& standard, Profil profil, uint3
   TBau(*schule, profil, seed, heute).Baue();
   schule->SetzeGeaendert(false);
   return schule;
+}
+
+TVertretungsAblage ErzeugeVertretungen(const TSchule& schule, uint32_t seed, int anzahl) {
+  TZufall z(seed * 7919ull + 17);
+  std::vector<const TSetzung*> setzungen;
+  for (TKurs* k : schule.Kurse())
+    for (TSetzung* s : k->Setzungen()) setzungen.push_back(s);
+  TVertretungsAblage ablage;
+  if (setzungen.empty()) return ablage;
+  std::vector<std::pair<std::size_t, TVertretungsSatz>> saetze;
+  const int32_t heute = schule.Zeit().Heute();
+  const int vtm = schule.Standard().vtm;
+  for (int i = 0; i < anzahl; ++i) {
+    const std::size_t stelle = static_cast<std::size_t>(z.Bis(static_cast<int>(setzungen.size())));
+    const TSetzung* s = setzungen[stelle];
+    TVertretungsSatz v;
+    v.Setzung = s;
+    int32_t datum = heute - (vtm - 1) + z.Bis(vtm - 1 + 21);
+    while (Uhr::Wochentag(datum) != s->Tag()) ++datum;
+    v.Datum = int64_t{datum} * 86400;
+    v.Art = z.Chance(85) ? 0 : 4;
+    if (z.Chance(70)) v.Vertreter = schule.Lehrer().Hole(1 + z.Bis(schule.Lehrer().Anzahl()));
+    v.Ersatzraum = v.Art == 0 ? s->Raum() : nullptr;
+    v.Frei = v.Vertreter == nullptr && z.Chance(50);
+    v.Noetig = z.Chance(90);
+    v.Anrechnen = v.Vertreter != nullptr && z.Chance(80);
+    if (v.Frei) v.LehrerBem = v.SchuelerBem = "frei";
+    if (z.Chance(10)) v.SchuelerBem = "Aufgaben im Klassenraum abholen";
+    saetze.emplace_back(stelle, std::move(v));
+  }
+  std::stable_sort(saetze.begin(), saetze.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& [stelle, v] : saetze) ablage.Saetze().push_back(std::move(v));
+  auto& alle = ablage.Saetze();
+  for (std::size_t i = 0; i + 1 < alle.size(); ++i) {
+    if (alle[i].VerlegtAuf >= 0 || alle[i + 1].VerlegtAuf >= 0 || !z.Chance(20)) continue;
+    alle[i].Statt = static_cast<int>(i + 1);
+    alle[i + 1].VerlegtAuf = static_cast<int>(i);
+    ++i;
+  }
+  return ablage;
 }
 
 }  // namespace kolvar

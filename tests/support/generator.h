@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "model/schule.h"
+#include "storage/vertretungsablage.h"
 
 namespace kolvar {
 
@@ -38,5 +39,14 @@ inline constexpr int32_t kGeneratorHeute = 46356;
 // (absences, change stamps) lie around the environment clock's today, or kGeneratorHeute.
 std::unique_ptr<TSchule> ErzeugeSchule(TStandard& standard, Profil profil, uint32_t seed,
                                        TUmgebung umgebung = {});
+
+}  // namespace kolvar
+
+namespace kolvar {
+
+// Substitution records for the school's placements, in file order (lessons, placements), dated
+// within the days the settings keep, every few of them linked ("statt" / "verlegt auf"). Kept
+// beside the school until the school holds substitution records itself.
+TVertretungsAblage ErzeugeVertretungen(const TSchule& schule, uint32_t seed, int anzahl);
 
 }  // namespace kolvar

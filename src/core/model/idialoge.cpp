@@ -26,6 +26,10 @@ std::string DialogText(TDialog art) {
       return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
     case TDialog::FalschesFormat:
       return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
+    case TDialog::VersionZuAlt:
+      return "Die Version der Daten ist zu alt!";
+    case TDialog::VersionZuNeu:
+      return "Die Version der Daten ist zu neu!";
   }
   return {};
 }

@@ -29,6 +29,8 @@ enum class TDialog {
   Raumtausch,      // "Raumtausch": first course, second course, time text; Ok swaps
   UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
   FalschesFormat,     // notice "Falsches Format": the import file is not a course file
+  VersionZuAlt,       // error box "Die Version der Daten ist zu alt!"
+  VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
 };
 
 class IDialoge {

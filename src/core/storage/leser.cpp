@@ -1,0 +1,470 @@
+#include "storage/leser.h"
+
+#include <string>
+
+#include "model/fach.h"
+#include "model/fehl.h"
+#include "model/idialoge.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/parliste.h"
+#include "model/raum.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/uhr.h"
+#include "model/uvtab.h"
+#include "storage/buffer.h"
+#include "storage/ifortschritt.h"
+#include "storage/macdatum.h"
+#include "storage/schreiber.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int64_t kTausendTage = int64_t{1000} * 86400;
+
+// The smallest number of bytes a record can take, to refuse counts the file cannot hold before
+// anything is built for them.
+constexpr std::size_t kKuerzelBytes = 8, kNamenBytes = 22, kBemerkungBytes = 62, kTitelBytes = 256;
+constexpr std::size_t kDatumBytes = 4, kRasterBytesJeVersion = 2 * kTage;
+
+// Settings that reading changes, restored unless the school is handed out.
+class TEinstellungsRetter {
+ public:
+  explicit TEinstellungsRetter(TStandard& s) : s_(s), alt_(s.Versionen()) {}
+  ~TEinstellungsRetter() {
+    if (behalten_) return;
+    s_.SetVersionszahl(alt_.Versionen);
+    s_.SetAktuelleVersion(alt_.AktuelleVersion);
+    s_.SetNurAktuelleVersion(alt_.NurAktuelle);
+  }
+  void Behalte() { behalten_ = true; }
+
+ private:
+  TStandard& s_;
+  TVersionsSicht alt_;
+  bool behalten_ = false;
+};
+
+}  // namespace
+
+class TLeser::TBlockLeser {
+ public:
+  TBlockLeser(TBuffer& b, TStandard& st, TUmgebung u, IFortschritt* f, std::vector<TFensterSatz>& fenster,
+              TVertretungsAblage& ablage)
+      : b_(b), st_(st), u_(u), f_(f), fenster_(fenster), ablage_(ablage) {}
+
+  std::unique_ptr<TSchule> Lies() {
+    Version();
+    Wochen();
+    s_ = std::make_unique<TSchule>(st_, u_);
+    jetzt_ = s_->Zeit().Jetzt();
+    heute_ = s_->Zeit().Heute();
+    Raster(s_->SchulRaster1());
+    Raster(s_->SchulRaster2());
+    Kuerzel();
+    Lehrer();
+    Klassen();
+    Status("Kopplungsdaten");
+    Namen(s_->Kopplungen(), "Kopplungen");
+    Status("Fachdaten");
+    Namen(s_->Faecher(), "Fächer");
+    Raeume();
+    UVTabellen();
+    Kurse();
+    ablage_.Verknuepfe();
+    ablage_.EntferneVeraltete(heute_, st_.vtm);
+    Fehlen(s_->LehrerFehlen(), s_->Lehrer(), "Lehrer");
+    Fehlen(s_->KlassenFehlen(), s_->Klassen(), "Klassen");
+    Fehlen(s_->RaumFehlen(), s_->Raeume(), "Räume");
+    Parallelen();
+    Fenster();
+    st_.SetAktuelleVersion(s_->VersionDerWoche(heute_));
+    s_->SetzeGeaendert(false);
+    return std::move(s_);
+  }
+
+ private:
+  [[noreturn]] void Fehler(const std::string& grund) const {
+    throw TDateiFehler(
+        "Die Datei ist beschädigt: " + grund + " (bei Byte " + std::to_string(b_.Position()) + ").",
+        b_.Position());
+  }
+
+  void Status(const std::string& text) {
+    if (f_) f_->Status(text + std::string(20, ' '));
+  }
+  void Fortschritt() {
+    if (!f_) return;
+    f_->Position(b_.Position());
+    if (f_->Abgebrochen()) throw TDateiFehler("Das Einlesen wurde abgebrochen.", b_.Position());
+  }
+  void Zaehle() {
+    if (++zaehler_ % 10 == 0) Fortschritt();
+  }
+
+  // A count; below 1 means none. Refused when that many records cannot fit the bytes left.
+  int Anzahl(std::size_t mindestens, const char* was) {
+    const int n = b_.LiesInteger();
+    if (n < 1) return 0;
+    if (static_cast<std::size_t>(n) * mindestens > b_.Rest())
+      Fehler(std::to_string(n) + " " + was + " passen nicht in den Rest der Datei");
+    return n;
+  }
+
+  // An element index; anything outside 1..count is none.
+  template <typename T>
+  T* Element(const TListe<T>& liste) {
+    return liste.Hole(b_.LiesInteger());
+  }
+
+  void Version() {
+    const int version = b_.LiesInteger();
+    if (version == kDateiVersion) return;
+    const bool alt = version > kDateiVersion;
+    if (u_.Dialoge) u_.Dialoge->Melde(alt ? TDialog::VersionZuAlt : TDialog::VersionZuNeu, {});
+    throw TVersionsFehler(DialogText(alt ? TDialog::VersionZuAlt : TDialog::VersionZuNeu), 0);
+  }
+
+  void Wochen() {
+    for (uint8_t& w : wochen_) w = b_.LiesByte();
+    n_ = b_.LiesInteger();
+    if (n_ < 1 || n_ > kMaxVersionen) Fehler("ungültige Zahl der Planversionen " + std::to_string(n_));
+    // Weeks naming a version the file does not have fall back to version 1.
+    for (uint8_t& w : wochen_)
+      if (w < 1 || w > n_) w = 1;
+    if (b_.Rest() < 2 * n_ * kRasterBytesJeVersion) Fehler("die Raster der Schule fehlen");
+    st_.SetVersionszahl(n_);
+    st_.SetAktuelleVersion(1);
+  }
+
+  void Raster(TWochBereich& w) {
+    for (int v = 1; v <= n_; ++v)
+      for (int d = 1; d <= kTage; ++d) w.SetzeTag(v, d, b_.LiesWort());
+  }
+  void UeberspringeRaster() {
+    for (int i = 0; i < n_ * kTage; ++i) b_.LiesWort();
+  }
+
+  void Kuerzel() {
+    s_->SetzeWochenTabelle(wochen_);
+    Status("Kürzel");
+    const char* namen[] = {"Lehrerkürzel", "Klassenkürzel", "Kopplungskürzel",
+                           "Fachkürzel",   "Raumkürzel",    "UV-Kürzel"};
+    for (int art = 0; art < 6; ++art) {
+      Fortschritt();
+      const int n = Anzahl(kKuerzelBytes, namen[art]);
+      anzahl_[art] = n;
+      for (int i = 0; i < n; ++i) s_->NeuesElement(static_cast<TElementArt>(art), b_.LiesKuerzel());
+    }
+    Fortschritt();
+  }
+
+  // Blocks 3 to 8 hold one record per element of block 2.
+  int Satzanzahl(TElementArt art, std::size_t mindestens, const char* was) {
+    const int n = Anzahl(mindestens, was);
+    const int erwartet = anzahl_[static_cast<int>(art)];
+    if (n != erwartet)
+      Fehler(std::to_string(n) + " " + was + ", aber " + std::to_string(erwartet) + " Kürzel");
+    return n;
+  }
+
+  void Datum(TPlanElement& e) {
+    int64_t datum = b_.LiesDatum();
+    // Dates round to hundredths of a day: one stamped a moment ago may read a little ahead.
+    if (datum > jetzt_ + kMacHundertstelTag) datum -= kTausendTage;
+    e.StempleDatum(datum);
+  }
+
+  void Soll(TSollElement& e) {
+    for (int v = 1; v <= n_; ++v) e.SetzeSoll(v, b_.LiesInteger());
+  }
+
+  void Lehrer() {
+    Status("Lehrerdaten");
+    const int n =
+        Satzanzahl(TElementArt::Lehrer, kNamenBytes + 16 + n_ * (2 + 2 * kRasterBytesJeVersion), "Lehrer");
+    for (int i = 1; i <= n; ++i) {
+      TLehrer* l = s_->Lehrer().Hole(i);
+      l->SetzeName(b_.LiesName());
+      Soll(*l);
+      l->SetzeRaum(Element(s_->Raeume()));
+      const int faecher = Anzahl(2, "Fächer eines Lehrers");
+      for (int j = 0; j < faecher; ++j)
+        if (TFach* f = Element(s_->Faecher())) l->FuegeFachHinzu(f);
+      Raster(l->Sperrung());
+      UeberspringeRaster();  // occupancy follows from the placements
+      l->SetzeVStd1(b_.LiesLongint());
+      l->SetzeVStd2(b_.LiesLongint());
+      Datum(*l);
+      Zaehle();
+    }
+  }
+
+  void Klassen() {
+    Status("Klassendaten");
+    const int n =
+        Satzanzahl(TElementArt::Klasse, kNamenBytes + 11 + n_ * (2 + 2 * kRasterBytesJeVersion), "Klassen");
+    for (int i = 1; i <= n; ++i) {
+      TKlasse* k = s_->Klassen().Hole(i);
+      k->SetzeName(b_.LiesName());
+      Soll(*k);
+      k->SetzeRaum(Element(s_->Raeume()));
+      k->SetzeLehrer1(Element(s_->Lehrer()));
+      k->SetzeLehrer2(Element(s_->Lehrer()));
+      Raster(k->Sperrung());
+      UeberspringeRaster();
+      k->SetzeEinzeln(b_.LiesBoolean());
+      Datum(*k);
+      Zaehle();
+    }
+  }
+
+  template <typename T>
+  void Namen(const TListe<T>& liste, const char* was) {
+    const int n = Satzanzahl(liste.Anzahl() ? liste.Hole(1)->Art() : ArtVon<T>(), kNamenBytes, was);
+    for (int i = 1; i <= n; ++i) {
+      liste.Hole(i)->SetzeName(b_.LiesName());
+      Zaehle();
+    }
+  }
+  template <typename T>
+  static TElementArt ArtVon() {
+    if constexpr (std::is_same_v<T, TKopplung>) return TElementArt::Kopplung;
+    return TElementArt::Fach;
+  }
+
+  void Raeume() {
+    Status("Raumdaten");
+    const int n =
+        Satzanzahl(TElementArt::Raum, kNamenBytes + kDatumBytes + n_ * 2 * kRasterBytesJeVersion, "Räume");
+    for (int i = 1; i <= n; ++i) {
+      TRaum* r = s_->Raeume().Hole(i);
+      r->SetzeName(b_.LiesName());
+      Raster(r->Sperrung());
+      UeberspringeRaster();
+      Datum(*r);
+      Zaehle();
+    }
+  }
+
+  void UVTabellen() {
+    Status("UV-Daten");
+    const int n = Satzanzahl(TElementArt::UVTab, 1 + kNamenBytes + 4, "UV-Tabellen");
+    for (int i = 1; i <= n; ++i) {
+      TUVTab* t = s_->UVTabellen().Hole(i);
+      const bool uv = b_.LiesBoolean();
+      t->SetzeArt(uv ? 1 : 0);
+      t->SetzeName(b_.LiesName());
+      const int zeilen = Anzahl(2, "Zeilen einer UV-Tabelle");
+      for (int j = 0; j < zeilen; ++j) {
+        if (uv) {
+          if (TFach* f = Element(s_->Faecher())) t->FuegeFachHinzu(f);
+        } else if (TLehrer* l = Element(s_->Lehrer())) {
+          t->FuegeLehrerHinzu(l);
+        }
+      }
+      const int klassen = Anzahl(2, "Klassen einer UV-Tabelle");
+      for (int j = 0; j < klassen; ++j)
+        if (TKlasse* k = Element(s_->Klassen())) t->FuegeKlasseHinzu(k);
+      Zaehle();
+    }
+  }
+
+  void Kurse() {
+    const std::size_t mindestens = 53 + 16 * static_cast<std::size_t>(n_);
+    const int n = Anzahl(mindestens, "Kurse");
+    for (int i = 0; i < n; ++i) {
+      Kurs();
+      Zaehle();
+    }
+  }
+
+  void KursStatus(const TKurs& k) {
+    if (!f_) return;
+    if (!st_.nks) {
+      if (k.Lehrer() && k.Lehrer() != letzterLehrer_) {
+        letzterLehrer_ = k.Lehrer();
+        f_->Status(KuerzeText("\rKurse Lehrer " + k.Lehrer()->Kuerzel(), 20) + std::string(20, ' '));
+      }
+    } else if (!k.Klassen().Leer() && k.Klassen().Hole(1) != letzteKlasse_) {
+      letzteKlasse_ = k.Klassen().Hole(1);
+      f_->Status(KuerzeText("\rKurse Klasse " + letzteKlasse_->Kuerzel(), 20) + std::string(20, ' '));
+    }
+  }
+
+  void Kurs() {
+    const int stunden1 = b_.LiesInteger();
+    TLehrer* l = Element(s_->Lehrer());
+    TKopplung* ko = Element(s_->Kopplungen());
+    TFach* f = Element(s_->Faecher());
+    const int klassen = Anzahl(2, "Klassen eines Kurses");
+    std::vector<TKlasse*> kl;
+    for (int j = 0; j < klassen; ++j)
+      if (TKlasse* k = Element(s_->Klassen())) kl.push_back(k);
+    TKurs* k = s_->ErzeugeKurs(l, kl.empty() ? nullptr : kl.front(), ko, f, nullptr, 0);
+    for (std::size_t j = 1; j < kl.size(); ++j) k->FuegeKlasseHinzu(kl[j]);
+    KursStatus(*k);
+    if (l && f) l->FuegeFachHinzu(f);
+    const int raeume = Anzahl(2, "Räume eines Kurses");
+    for (int j = 0; j < raeume; ++j) k->FuegeRaumHinzu(Element(s_->Raeume()), false);
+    const int spaeter = Anzahl(2, "spätere Räume eines Kurses");
+    for (int j = 0; j < spaeter; ++j) k->FuegeRaumHinzu(Element(s_->Raeume()), true);
+    // Hours straight into the table; the course is sorted once it is complete.
+    k->stunden_.SetzeStunden(1, stunden1);
+    for (int v = 2; v <= n_; ++v) k->stunden_.SetzeStunden(v, b_.LiesInteger());
+    const int setzungen = Anzahl(11, "Setzungen eines Kurses");
+    for (int j = 0; j < setzungen; ++j) Setzung(*k);
+    k->SetzeInfo(b_.LiesName());
+    k->SetzeFaktor(b_.LiesInteger());
+    k->SetzeEinzelstunden(b_.LiesInteger());
+    k->SetzeNichtVerplanen(b_.LiesBoolean());
+    k->SetzeNichtZaehlenKlassen(b_.LiesBoolean());
+    k->SetzeNichtZaehlenLehrer(b_.LiesBoolean());
+    Raster(k->Sperrung());
+    k->SetzeStundenProTag(b_.LiesInteger());
+    k->SetzeTabelle(b_.LiesInteger());
+    k->SetzeFarbe(b_.LiesFarbe());
+    k->BerechneSortierSchluessel();
+    k->Umsortieren();
+  }
+
+  void Setzung(TKurs& k) {
+    TRaum* r = Element(s_->Raeume());
+    const int p = b_.LiesInteger();
+    const int d = b_.LiesInteger();
+    const int v = b_.LiesInteger();
+    const bool fixiert = b_.LiesBoolean();
+    if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
+      Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
+             std::to_string(p));
+    const TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
+    if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
+    Vertretungen(*z);
+  }
+
+  // --- Substitution records of a placement (kept beside the school for now) ---
+  void Vertretungen(const TSetzung& z) {
+    const int n = Anzahl(kDatumBytes + 4 + 2 * kBemerkungBytes + 4 + 6, "Vertretungen einer Setzung");
+    for (int i = 0; i < n; ++i) {
+      TVertretungsSatz v;
+      v.Setzung = &z;
+      v.Datum = b_.LiesDatum();
+      v.Vertreter = Element(s_->Lehrer());
+      v.Ersatzraum = Element(s_->Raeume());
+      v.LehrerBem = b_.LiesBemerkung();
+      v.SchuelerBem = b_.LiesBemerkung();
+      v.Art = b_.LiesArt();
+      v.Frei = b_.LiesBoolean();
+      v.Noetig = b_.LiesBoolean();
+      v.Anrechnen = b_.LiesBoolean();
+      v.Nummer = b_.LiesInteger();
+      v.VerlegtAufNr = b_.LiesInteger();
+      v.StattNr = b_.LiesInteger();
+      ablage_.Saetze().push_back(std::move(v));
+    }
+  }
+
+  template <typename T>
+  void Fehlen(TListe<TFehl>& fehlen, const TListe<T>& elemente, const char* was) {
+    const int n = Anzahl(kDatumBytes + 4, (std::string("Fehlzeiten der ") + was).c_str());
+    for (int i = 0; i < n; ++i) {
+      const int64_t zeit = b_.LiesDatum();
+      T* e = Element(elemente);
+      const uint16_t maske = b_.LiesWort();
+      const int64_t tag = zeit >= 0 ? zeit / 86400 : (zeit - 86399) / 86400;
+      // A record of nobody, or one too old to keep, is dropped.
+      if (!e || heute_ - tag >= st_.vtm) continue;
+      auto* f = new TFehl();
+      f->SetzeDatum(static_cast<int32_t>(tag));
+      f->SetzeElement(e);
+      f->SetzeStunden(maske);
+      f->SetzeNeueStunden(maske);
+      fehlen.Haenge(f);
+    }
+  }
+
+  void Parallelen() {
+    const int zeilen = b_.LiesInteger();
+    const int spalten = b_.LiesInteger();
+    if (zeilen < 1 || spalten < 1) return;  // the fresh 1 x 1 table stays
+    const std::size_t zellen = static_cast<std::size_t>(zeilen) * static_cast<std::size_t>(spalten);
+    if (zellen * 2 > b_.Rest())
+      Fehler("die Tabelle der Parallelkopplungen passt nicht in den Rest der Datei");
+    TParListe& p = s_->ParListe();
+    p.Leere();
+    p.SetzeZeilen(zeilen);
+    p.SetzeSpalten(spalten);
+    for (std::size_t i = 0; i < zellen; ++i) p.Zellen().Haenge(Element(s_->Kopplungen()));
+  }
+
+  void Fenster() {
+    const int n = Anzahl(2 + kTitelBytes + 8, "Fenster");
+    for (int i = 0; i < n; ++i) {
+      TFensterSatz w;
+      w.Art = b_.LiesInteger();
+      w.Titel = b_.LiesTitel();
+      w.Links = b_.LiesInteger();
+      w.Oben = b_.LiesInteger();
+      w.Breite = b_.LiesInteger();
+      w.Hoehe = b_.LiesInteger();
+      fenster_.push_back(std::move(w));
+    }
+  }
+
+  TBuffer& b_;
+  TStandard& st_;
+  TUmgebung u_;
+  IFortschritt* f_;
+  std::vector<TFensterSatz>& fenster_;
+  TVertretungsAblage& ablage_;
+  std::unique_ptr<TSchule> s_;
+  std::array<uint8_t, kWochen> wochen_{};
+  int n_ = 1;
+  int anzahl_[6] = {};
+  int64_t jetzt_ = 0;
+  int32_t heute_ = 0;
+  int zaehler_ = 0;
+  const TLehrer* letzterLehrer_ = nullptr;
+  const TKlasse* letzteKlasse_ = nullptr;
+};
+
+std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
+  fenster_.clear();
+  vertretungen_ = {};
+  TBuffer b(std::move(daten));
+  if (fortschritt_) fortschritt_->Position(0);
+  TEinstellungsRetter retter(standard_);
+  std::vector<TFensterSatz> fenster;
+  TVertretungsAblage ablage;
+  std::unique_ptr<TSchule> schule;
+  try {
+    schule = TBlockLeser(b, standard_, umgebung_, fortschritt_, fenster, ablage).Lies();
+  } catch (const TVersionsFehler&) {
+    throw;
+  } catch (const TDateiFehler& fehler) {
+    if (std::string(fehler.what()) != kStreamLesefehler) throw;
+    throw TDateiFehler("Die Datei ist unvollständig: sie endet bei Byte " + std::to_string(b.Groesse()) +
+                           " mitten in den Daten.",
+                       b.Position());
+  }
+  retter.Behalte();
+  fenster_ = std::move(fenster);
+  vertretungen_ = std::move(ablage);
+  return schule;
+}
+
+std::unique_ptr<TSchule> TLeser::LiesDatei(const std::filesystem::path& datei) {
+  TBuffer b = TBuffer::Oeffne(datei);
+  if (fortschritt_) fortschritt_->Datei(datei.filename().string(), b.Groesse());
+  auto schule = LiesDaten(b.NimmDaten());
+  schule->SetzeTitel(datei.filename().string());
+  schule->SetzePfad(std::filesystem::absolute(datei).string());
+  schule->SetzeGeaendert(false);
+  return schule;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,326 @@
+#include "storage/schreiber.h"
+
+#include <string>
+#include <unordered_set>
+
+#include "model/fach.h"
+#include "model/fehl.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/parliste.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/text.h"
+#include "model/uvtab.h"
+#include "storage/buffer.h"
+#include "storage/ifortschritt.h"
+#include "storage/vertretungsablage.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int kKeinElement = 0x7FFF;  // "none" in the element blocks
+constexpr int kKeinVerweis = -1;      // "none" in the lessons, absences and the parallel table
+constexpr int kMaxAnzahl = 32767;
+const std::string kLuecke(20, ' ');
+
+// 1-based position of the element in its list; the element's number when it is right.
+template <typename T>
+int Index(const TListe<T>& liste, const T* e, int kein) {
+  if (e == nullptr) return kein;
+  if (liste.Hole(e->Nummer()) == e) return e->Nummer();
+  const int pos = liste.Position(e);
+  return pos > 0 ? pos : kein;
+}
+
+class TBlockSchreiber {
+ public:
+  TBlockSchreiber(const TSchule& s, IFortschritt* f, const TVertretungsAblage* ablage)
+      : s_(s), f_(f), n_(s.Standard().mwn()) {
+    if (ablage && !ablage->Leer()) {
+      ablage_ = *ablage;
+      std::unordered_set<const TSetzung*> setzungen;
+      for (const TKurs* k : s.Kurse())
+        for (const TSetzung* z : k->Setzungen()) setzungen.insert(z);
+      ablage_.BehalteNur(setzungen);
+      nummern_ = ablage_.Nummeriere();
+      nachSetzung_ = ablage_.NachSetzung();
+    }
+  }
+
+  std::vector<uint8_t> Schreibe(const std::vector<TFensterSatz>& fenster) {
+    b_.Reserviere(4096);
+    b_.SchreibeInteger(kDateiVersion);
+    Wochen();
+    Status("Kürzel");
+    Kuerzel(s_.Lehrer());
+    Kuerzel(s_.Klassen());
+    Kuerzel(s_.Kopplungen());
+    Kuerzel(s_.Faecher());
+    Kuerzel(s_.Raeume());
+    Kuerzel(s_.UVTabellen());
+    Lehrer();
+    Klassen();
+    Status("Kopplungsdaten");
+    Namen(s_.Kopplungen());
+    Status("Fachdaten");
+    Namen(s_.Faecher());
+    Raeume();
+    UVTabellen();
+    Kurse();
+    Fehlen(s_.LehrerFehlen(), s_.Lehrer());
+    Fehlen(s_.KlassenFehlen(), s_.Klassen());
+    Fehlen(s_.RaumFehlen(), s_.Raeume());
+    Parallelen();
+    Anzahl(static_cast<int>(fenster.size()));
+    for (const TFensterSatz& w : fenster) {
+      b_.SchreibeInteger(w.Art);
+      b_.SchreibeTitel(w.Titel);
+      b_.SchreibeInteger(w.Links);
+      b_.SchreibeInteger(w.Oben);
+      b_.SchreibeInteger(w.Breite);
+      b_.SchreibeInteger(w.Hoehe);
+    }
+    if (f_) f_->Position(b_.Groesse());
+    return b_.NimmDaten();
+  }
+
+ private:
+  void Status(const std::string& text) {
+    if (f_) f_->Status(text + kLuecke);
+  }
+
+  void Anzahl(int n) {
+    if (n > kMaxAnzahl)
+      throw TDateiFehler("Die Datei kann nicht gesichert werden: " + std::to_string(n) +
+                         " Einträge in einer Liste, höchstens 32767 passen in die Datei.");
+    b_.SchreibeInteger(n);
+  }
+
+  void Raster(const TWochBereich& w) {
+    for (int v = 1; v <= n_; ++v)
+      for (int d = 1; d <= kTage; ++d) b_.SchreibeWort(static_cast<uint16_t>(w.Tag(v, d)));
+  }
+
+  void Wochen() {
+    for (int k = 1; k <= kWochen; ++k) b_.SchreibeByte(s_.WochenVersion(k));
+    b_.SchreibeInteger(n_);
+    Raster(s_.SchulRaster1());
+    Raster(s_.SchulRaster2());
+  }
+
+  template <typename T>
+  void Kuerzel(const TListe<T>& liste) {
+    Anzahl(liste.Anzahl());
+    for (const T* e : liste) b_.SchreibeKuerzel(e->Kuerzel());
+  }
+
+  template <typename T>
+  void Namen(const TListe<T>& liste) {
+    Anzahl(liste.Anzahl());
+    for (const T* e : liste) b_.SchreibeName(e->Name());
+  }
+
+  void Soll(const TSollElement& e) {
+    for (int v = 1; v <= n_; ++v) b_.SchreibeInteger(e.Soll(v));
+  }
+
+  void Lehrer() {
+    Status("Lehrerdaten");
+    Anzahl(s_.Lehrer().Anzahl());
+    for (const TLehrer* l : s_.Lehrer()) {
+      b_.SchreibeName(l->Name());
+      Soll(*l);
+      b_.SchreibeInteger(Index(s_.Raeume(), l->Raum(), kKeinElement));
+      Anzahl(l->Faecher().Anzahl());
+      for (const TFach* f : l->Faecher()) b_.SchreibeInteger(Index(s_.Faecher(), f, kKeinElement));
+      Raster(l->Sperrung());
+      Raster(l->Belegung());
+      b_.SchreibeLongint(l->VStd1());
+      b_.SchreibeLongint(l->VStd2());
+      b_.SchreibeDatum(l->Datum());
+    }
+  }
+
+  void Klassen() {
+    Status("Klassendaten");
+    Anzahl(s_.Klassen().Anzahl());
+    for (const TKlasse* k : s_.Klassen()) {
+      b_.SchreibeName(k->Name());
+      Soll(*k);
+      b_.SchreibeInteger(Index(s_.Raeume(), k->Raum(), kKeinElement));
+      b_.SchreibeInteger(Index(s_.Lehrer(), k->Lehrer1(), kKeinElement));
+      b_.SchreibeInteger(Index(s_.Lehrer(), k->Lehrer2(), kKeinElement));
+      Raster(k->Sperrung());
+      Raster(k->Belegung());
+      b_.SchreibeBoolean(k->Einzeln());
+      b_.SchreibeDatum(k->Datum());
+    }
+  }
+
+  void Raeume() {
+    Status("Raumdaten");
+    Anzahl(s_.Raeume().Anzahl());
+    for (const TRaum* r : s_.Raeume()) {
+      b_.SchreibeName(r->Name());
+      Raster(r->Sperrung());
+      Raster(r->Belegung());
+      b_.SchreibeDatum(r->Datum());
+    }
+  }
+
+  void UVTabellen() {
+    Status("UV-Daten");
+    Anzahl(s_.UVTabellen().Anzahl());
+    for (const TUVTab* t : s_.UVTabellen()) {
+      const bool uv = t->Ausrichtung() != 0;
+      b_.SchreibeBoolean(uv);
+      b_.SchreibeName(t->Name());
+      if (uv) {
+        Anzahl(t->Faecher().Anzahl());
+        for (const TFach* f : t->Faecher()) b_.SchreibeInteger(Index(s_.Faecher(), f, kKeinElement));
+      } else {
+        Anzahl(t->Lehrer().Anzahl());
+        for (const TLehrer* l : t->Lehrer()) b_.SchreibeInteger(Index(s_.Lehrer(), l, kKeinElement));
+      }
+      Anzahl(t->Klassen().Anzahl());
+      for (const TKlasse* k : t->Klassen()) b_.SchreibeInteger(Index(s_.Klassen(), k, kKeinElement));
+    }
+  }
+
+  // The status follows the teacher or the classes of the lessons, as they are sorted.
+  void KursStatus(const TKurs& k) {
+    if (!f_) return;
+    if (!s_.Standard().nks) {
+      if (k.Lehrer() && k.Lehrer() != letzterLehrer_) {
+        letzterLehrer_ = k.Lehrer();
+        f_->Status(KuerzeText("\rKurse Lehrer " + k.Lehrer()->Kuerzel(), 20) + kLuecke);
+      }
+      return;
+    }
+    for (const TKlasse* kl : k.Klassen()) {
+      if (kl == letzteKlasse_) continue;
+      letzteKlasse_ = kl;
+      f_->Status(KuerzeText("\rKurse Klasse " + kl->Kuerzel(), 20) + kLuecke);
+    }
+  }
+
+  void Kurse() {
+    Anzahl(s_.Kurse().Anzahl());
+    int zaehler = 0;
+    for (const TKurs* k : s_.Kurse()) {
+      KursStatus(*k);
+      b_.SchreibeInteger(k->Stunden(1));
+      b_.SchreibeInteger(Index(s_.Lehrer(), k->Lehrer(), kKeinVerweis));
+      b_.SchreibeInteger(Index(s_.Kopplungen(), k->Kopplung(), kKeinVerweis));
+      b_.SchreibeInteger(Index(s_.Faecher(), k->Fach(), kKeinVerweis));
+      Anzahl(k->Klassen().Anzahl());
+      for (const TKlasse* kl : k->Klassen()) b_.SchreibeInteger(Index(s_.Klassen(), kl, kKeinVerweis));
+      Anzahl(k->Raeume().Anzahl());
+      for (const TRaum* r : k->Raeume()) b_.SchreibeInteger(Index(s_.Raeume(), r, kKeinVerweis));
+      Anzahl(k->SpaeterRaeume().Anzahl());
+      for (const TRaum* r : k->SpaeterRaeume()) b_.SchreibeInteger(Index(s_.Raeume(), r, kKeinVerweis));
+      for (int v = 2; v <= n_; ++v) b_.SchreibeInteger(k->Stunden(v));
+      Anzahl(k->Setzungen().Anzahl());
+      for (const TSetzung* z : k->Setzungen()) {
+        b_.SchreibeInteger(Index(s_.Raeume(), z->Raum(), kKeinVerweis));
+        b_.SchreibeInteger(z->Stunde());
+        b_.SchreibeInteger(z->Tag());
+        b_.SchreibeInteger(z->Version());
+        b_.SchreibeBoolean(z->Fixiert());
+        Vertretungen(*z);
+      }
+      b_.SchreibeName(k->Info());
+      b_.SchreibeInteger(k->Faktor());
+      b_.SchreibeInteger(k->Einzelstunden());
+      b_.SchreibeBoolean(k->NichtVerplanen());
+      b_.SchreibeBoolean(k->NichtZaehlenKlassen());
+      b_.SchreibeBoolean(k->NichtZaehlenLehrer());
+      Raster(k->Sperrung());
+      b_.SchreibeInteger(k->StundenProTag());
+      b_.SchreibeInteger(k->Tabelle());
+      b_.SchreibeFarbe(k->Farbe());
+      if (f_ && ++zaehler % 10 == 0) f_->Position(b_.Groesse());
+    }
+  }
+
+  // --- Substitution records of a placement (kept beside the school for now) ---
+  void Vertretungen(const TSetzung& z) {
+    const auto it = nachSetzung_.find(&z);
+    if (it == nachSetzung_.end()) {
+      b_.SchreibeInteger(0);
+      return;
+    }
+    Anzahl(static_cast<int>(it->second.size()));
+    for (int i : it->second) {
+      const TVertretungsSatz& v = ablage_.Saetze()[static_cast<std::size_t>(i)];
+      const TVertretungsNummern& nr = nummern_[static_cast<std::size_t>(i)];
+      b_.SchreibeDatum(v.Datum);
+      b_.SchreibeInteger(Index(s_.Lehrer(), v.Vertreter, kKeinVerweis));
+      b_.SchreibeInteger(Index(s_.Raeume(), v.Ersatzraum, kKeinVerweis));
+      b_.SchreibeBemerkung(v.LehrerBem);
+      b_.SchreibeBemerkung(v.SchuelerBem);
+      b_.SchreibeArt(v.Art);
+      b_.SchreibeBoolean(v.Frei);
+      b_.SchreibeBoolean(v.Noetig);
+      b_.SchreibeBoolean(v.Anrechnen);
+      b_.SchreibeInteger(nr.Nummer);
+      b_.SchreibeInteger(nr.VerlegtAuf);
+      b_.SchreibeInteger(nr.Statt);
+    }
+  }
+
+  template <typename T>
+  void Fehlen(const TListe<TFehl>& fehlen, const TListe<T>& elemente) {
+    Anzahl(fehlen.Anzahl());
+    for (const TFehl* f : fehlen) {
+      b_.SchreibeDatum(int64_t{f->Datum()} * 86400);
+      b_.SchreibeInteger(Index(elemente, dynamic_cast<const T*>(f->Element()), kKeinVerweis));
+      b_.SchreibeWort(f->Stunden());
+    }
+  }
+
+  void Parallelen() {
+    const TParListe& p = s_.ParListe();
+    const int zeilen = p.Zeilen(), spalten = p.Spalten();
+    const int64_t zellen = zeilen > 0 && spalten > 0 ? int64_t{zeilen} * spalten : 0;
+    if (zeilen > kMaxAnzahl || spalten > kMaxAnzahl || zellen > kMaxAnzahl)
+      throw TDateiFehler(
+          "Die Datei kann nicht gesichert werden: die Tabelle der Parallelkopplungen ist zu groß.");
+    b_.SchreibeInteger(zeilen);
+    b_.SchreibeInteger(spalten);
+    for (int i = 1; i <= zellen; ++i)
+      b_.SchreibeInteger(Index(s_.Kopplungen(), p.Zellen().Hole(i), kKeinVerweis));
+  }
+
+  const TSchule& s_;
+  IFortschritt* f_;
+  const int n_;
+  TBuffer b_;
+  TVertretungsAblage ablage_;
+  std::vector<TVertretungsNummern> nummern_;
+  std::unordered_map<const TSetzung*, std::vector<int>> nachSetzung_;
+  const TLehrer* letzterLehrer_ = nullptr;
+  const TKlasse* letzteKlasse_ = nullptr;
+};
+
+}  // namespace
+
+std::vector<uint8_t> TSchreiber::Baue(const TSchule& schule) const {
+  return TBlockSchreiber(schule, fortschritt_, ablage_).Schreibe(fenster_);
+}
+
+void TSchreiber::SchreibeDatei(TSchule& schule, const std::filesystem::path& datei) const {
+  if (fortschritt_) fortschritt_->Datei(datei.filename().string(), 0);
+  TBuffer(Baue(schule)).Speichere(datei);
+  schule.SetzeTitel(datei.filename().string());
+  schule.SetzePfad(std::filesystem::absolute(datei).string());
+  schule.SetzeGeaendert(false);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,147 @@
+#include "storage/vertretungsablage.h"
+
+#include <numeric>
+
+#include "storage/dateifehler.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int kMaxNummer = 32767;
+
+// Union-find over the records: a follow-up link between two records already joined would close
+// a cycle, and freeing such a chain would never end.
+class TVerbund {
+ public:
+  explicit TVerbund(std::size_t n) : eltern_(n) { std::iota(eltern_.begin(), eltern_.end(), std::size_t{0}); }
+  std::size_t Wurzel(std::size_t i) {
+    while (eltern_[i] != i) i = eltern_[i] = eltern_[eltern_[i]];
+    return i;
+  }
+  bool Vereinige(std::size_t a, std::size_t b) {
+    a = Wurzel(a), b = Wurzel(b);
+    if (a == b) return false;
+    eltern_[a] = b;
+    return true;
+  }
+
+ private:
+  std::vector<std::size_t> eltern_;
+};
+
+}  // namespace
+
+void TVertretungsAblage::Verknuepfe() {
+  std::unordered_map<int, int> nachNummer;
+  nachNummer.reserve(saetze_.size());
+  for (std::size_t i = 0; i < saetze_.size(); ++i) {
+    TVertretungsSatz& s = saetze_[i];
+    s.Statt = s.VerlegtAuf = -1;
+    // A number claimed twice names no record.
+    if (s.Nummer > 0) {
+      auto [it, neu] = nachNummer.try_emplace(s.Nummer, static_cast<int>(i));
+      if (!neu) it->second = -1;
+    }
+  }
+  TVerbund verbund(saetze_.size());
+  for (std::size_t i = 0; i < saetze_.size(); ++i) {
+    TVertretungsSatz& r = saetze_[i];
+    if (r.StattNr <= 0 || r.Nummer <= 0) continue;
+    if (const auto eigen = nachNummer.find(r.Nummer); eigen->second != static_cast<int>(i)) continue;
+    const auto it = nachNummer.find(r.StattNr);
+    if (it == nachNummer.end() || it->second < 0) continue;
+    const int f = it->second;
+    TVertretungsSatz& folge = saetze_[static_cast<std::size_t>(f)];
+    if (f == static_cast<int>(i) || folge.VerlegtAuf >= 0 || folge.VerlegtAufNr != r.Nummer) continue;
+    if (!verbund.Vereinige(i, static_cast<std::size_t>(f))) continue;
+    r.Statt = f;
+    folge.VerlegtAuf = static_cast<int>(i);
+  }
+}
+
+void TVertretungsAblage::EntferneVeraltete(int32_t heute, int vtm) {
+  const std::size_t n = saetze_.size();
+  std::vector<char> weg(n, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    const int64_t tag = saetze_[i].Datum >= 0 ? saetze_[i].Datum / 86400 : (saetze_[i].Datum - 86399) / 86400;
+    if (int64_t{heute} - tag >= vtm) weg[i] = 1;
+  }
+  Entferne(weg);
+}
+
+void TVertretungsAblage::BehalteNur(const std::unordered_set<const TSetzung*>& setzungen) {
+  std::vector<char> weg(saetze_.size(), 0);
+  for (std::size_t i = 0; i < saetze_.size(); ++i) weg[i] = setzungen.count(saetze_[i].Setzung) == 0;
+  Entferne(weg);
+}
+
+void TVertretungsAblage::Entferne(std::vector<char> weg) {
+  const std::size_t n = saetze_.size();
+  // A record goes with the follow-ups it owns; each chain is walked once.
+  for (std::size_t i = 0; i < n; ++i) {
+    if (weg[i] != 1) continue;
+    for (int j = saetze_[i].Statt; j >= 0 && !weg[static_cast<std::size_t>(j)];
+         j = saetze_[static_cast<std::size_t>(j)].Statt)
+      weg[static_cast<std::size_t>(j)] = 2;
+  }
+  std::vector<int> neu(n, -1);
+  std::vector<TVertretungsSatz> bleiben;
+  bleiben.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (weg[i]) continue;
+    neu[i] = static_cast<int>(bleiben.size());
+    bleiben.push_back(std::move(saetze_[i]));
+  }
+  for (TVertretungsSatz& s : bleiben) {
+    if (s.Statt >= 0) s.Statt = neu[static_cast<std::size_t>(s.Statt)];
+    if (s.VerlegtAuf >= 0) s.VerlegtAuf = neu[static_cast<std::size_t>(s.VerlegtAuf)];
+  }
+  saetze_ = std::move(bleiben);
+}
+
+std::vector<TVertretungsNummern> TVertretungsAblage::Nummeriere() const {
+  const std::size_t n = saetze_.size();
+  std::vector<TVertretungsNummern> nummern(n);
+  std::vector<int> nummer(n, 0);
+  if (n <= static_cast<std::size_t>(kMaxNummer)) {
+    for (std::size_t i = 0; i < n; ++i) nummer[i] = static_cast<int>(i) + 1;
+  } else {
+    int m = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (saetze_[i].Statt < 0 && saetze_[i].VerlegtAuf < 0) continue;
+      if (m == kMaxNummer)
+        throw TDateiFehler("Die Datei kann nicht gesichert werden: mehr als 32767 verknüpfte Vertretungen.");
+      nummer[i] = ++m;
+    }
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    nummern[i].Nummer = nummer[i];
+    if (saetze_[i].VerlegtAuf >= 0)
+      nummern[i].VerlegtAuf = nummer[static_cast<std::size_t>(saetze_[i].VerlegtAuf)];
+    if (saetze_[i].Statt >= 0) nummern[i].Statt = nummer[static_cast<std::size_t>(saetze_[i].Statt)];
+  }
+  return nummern;
+}
+
+std::unordered_map<const TSetzung*, std::vector<int>> TVertretungsAblage::NachSetzung() const {
+  std::unordered_map<const TSetzung*, std::vector<int>> karte;
+  for (std::size_t i = 0; i < saetze_.size(); ++i) karte[saetze_[i].Setzung].push_back(static_cast<int>(i));
+  return karte;
+}
+
+bool TVertretungsAblage::Stimmig() const {
+  const int n = static_cast<int>(saetze_.size());
+  TVerbund verbund(saetze_.size());
+  for (int i = 0; i < n; ++i) {
+    const TVertretungsSatz& s = saetze_[static_cast<std::size_t>(i)];
+    if (s.Statt >= n || s.VerlegtAuf >= n) return false;
+    if (s.Statt >= 0 && saetze_[static_cast<std::size_t>(s.Statt)].VerlegtAuf != i) return false;
+    if (s.VerlegtAuf >= 0 && saetze_[static_cast<std::size_t>(s.VerlegtAuf)].Statt != i) return false;
+    if (s.Statt >= 0 && !verbund.Vereinige(static_cast<std::size_t>(i), static_cast<std::size_t>(s.Statt)))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace kolvar
