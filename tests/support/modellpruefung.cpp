@@ -165,60 +165,76 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   return p.fehler;
 }
 
-bool HaeltZeiger(const TSchule& s, const void* z) {
+std::string WoGehalten(const TSchule& s, const void* z) {
   auto gleich = [z](const void* x) { return x == z; };
   for (const TKurs* k : s.Kurse()) {
-    if (gleich(k) || gleich(k->Lehrer()) || gleich(k->Kopplung()) || gleich(k->Fach())) return true;
+    const std::string kurs = "Kurs " + std::to_string(k->Erstellnummer()) + ": ";
+    if (gleich(k)) return kurs + "in der Schule";
+    if (gleich(k->Lehrer())) return kurs + "Lehrer";
+    if (gleich(k->Kopplung())) return kurs + "Kopplung";
+    if (gleich(k->Fach())) return kurs + "Fach";
     for (const TKlasse* kl : k->Klassen())
-      if (gleich(kl)) return true;
+      if (gleich(kl)) return kurs + "Klassen";
     for (const TRaum* r : k->Raeume())
-      if (gleich(r)) return true;
+      if (gleich(r)) return kurs + "Räume";
     for (const TRaum* r : k->SpaeterRaeume())
-      if (gleich(r)) return true;
+      if (gleich(r)) return kurs + "spätere Räume";
     for (const TSetzung* st : k->Setzungen())
-      if (gleich(st) || gleich(st->Raum())) return true;
+      if (gleich(st) || gleich(st->Raum())) return kurs + "Setzung";
   }
-  auto element = [&](const TElement* e) {
-    if (gleich(e)) return true;
+  auto element = [&](const TElement* e) -> std::string {
+    if (gleich(e)) return "Element in seiner Liste";
     for (const TKurs* k : e->Kurse())
-      if (gleich(k)) return true;
-    return false;
+      if (gleich(k)) return "Kursliste von " + e->Kuerzel();
+    return {};
+  };
+  std::string ort;
+  auto halte = [&](const std::string& o) {
+    if (ort.empty()) ort = o;
   };
   for (const TLehrer* l : s.Lehrer()) {
-    if (element(l) || gleich(l->Raum()) || gleich(l->GewaehltesFach())) return true;
+    halte(element(l));
+    if (gleich(l->Raum())) halte("Raum von " + l->Kuerzel());
+    if (gleich(l->GewaehltesFach())) halte("gewähltes Fach von " + l->Kuerzel());
     for (const TFach* f : l->Faecher())
-      if (gleich(f)) return true;
+      if (gleich(f)) halte("Fächer von " + l->Kuerzel());
   }
-  for (const TKlasse* k : s.Klassen())
-    if (element(k) || gleich(k->Lehrer1()) || gleich(k->Lehrer2()) || gleich(k->Raum())) return true;
-  for (const TKopplung* k : s.Kopplungen())
-    if (element(k)) return true;
+  for (const TKlasse* k : s.Klassen()) {
+    halte(element(k));
+    if (gleich(k->Lehrer1()) || gleich(k->Lehrer2())) halte("Klassenlehrer von " + k->Kuerzel());
+    if (gleich(k->Raum())) halte("Raum von " + k->Kuerzel());
+  }
+  for (const TKopplung* k : s.Kopplungen()) halte(element(k));
   for (const TFach* f : s.Faecher()) {
-    if (element(f) || gleich(f->GewaehlterLehrer()) || gleich(f->GewaehlteKlasse())) return true;
+    halte(element(f));
+    if (gleich(f->GewaehlterLehrer()) || gleich(f->GewaehlteKlasse())) halte("Wahl von " + f->Kuerzel());
     for (const TLehrer* l : f->Lehrer())
-      if (gleich(l)) return true;
+      if (gleich(l)) halte("Lehrer von " + f->Kuerzel());
     for (const TKlasse* k : f->Klassen())
-      if (gleich(k)) return true;
+      if (gleich(k)) halte("Klassen von " + f->Kuerzel());
   }
-  for (const TRaum* r : s.Raeume())
-    if (element(r)) return true;
+  for (const TRaum* r : s.Raeume()) halte(element(r));
   for (const TUVTab* t : s.UVTabellen()) {
-    if (element(t)) return true;
+    halte(element(t));
     for (const TLehrer* l : t->Lehrer())
-      if (gleich(l)) return true;
+      if (gleich(l)) halte("Tabelle " + t->Kuerzel());
     for (const TKlasse* k : t->Klassen())
-      if (gleich(k)) return true;
+      if (gleich(k)) halte("Tabelle " + t->Kuerzel());
     for (const TFach* f : t->Faecher())
-      if (gleich(f)) return true;
+      if (gleich(f)) halte("Tabelle " + t->Kuerzel());
   }
   for (const TUndoElement* u : s.UndoSchritte())
-    if (gleich(u->Kurs()) || gleich(u->Raum())) return true;
+    if (gleich(u->Kurs()) || gleich(u->Raum())) halte("Rückgängig-Schritt");
   for (const auto* liste : {&s.LehrerFehlen(), &s.KlassenFehlen(), &s.RaumFehlen()})
     for (const TFehl* f : *liste)
-      if (gleich(f->Element())) return true;
+      if (gleich(f->Element())) halte("Abwesenheit");
   for (const TKopplung* k : s.ParListe().Zellen())
-    if (gleich(k)) return true;
-  return false;
+    if (gleich(k)) halte("Parallelliste");
+  return ort;
+}
+
+bool HaeltZeiger(const TSchule& s, const void* z) {
+  return !WoGehalten(s, z).empty();
 }
 
 std::string Fingerabdruck(const TSchule& s) {

@@ -15,6 +15,8 @@ std::vector<std::string> PruefeModell(const TSchule& schule);
 // True when any link, list, placement, undo step, absence or table of the school still holds
 // the address (of a deleted object; the address is only compared, never followed).
 bool HaeltZeiger(const TSchule& schule, const void* zeiger);
+// Where the school still holds it (empty when nowhere).
+std::string WoGehalten(const TSchule& schule, const void* zeiger);
 
 // A text of everything the school holds, by abbreviations and values (no addresses): two schools
 // with the same text hold the same data.

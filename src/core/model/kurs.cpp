@@ -1,6 +1,7 @@
 #include "model/kurs.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 #include "model/fach.h"
@@ -298,28 +299,36 @@ void TKurs::SetzeStunden(int v, int32_t wert) {
 }
 
 void TKurs::SetzeEinzelstunden(int n) {
-  einzelstunden_ = n, Geaendert();
+  einzelstunden_ = n;
+  Geaendert();
 }
 void TKurs::SetzeStundenProTag(int n) {
-  stundenProTag_ = n, Geaendert();
+  stundenProTag_ = n;
+  Geaendert();
 }
 void TKurs::SetzeTabelle(int n) {
-  tabelle_ = std::clamp(n, 1, 4), Geaendert();
+  tabelle_ = std::clamp(n, 1, 4);
+  Geaendert();
 }
 void TKurs::SetzeFaktor(int32_t f) {
-  faktor_ = f, Geaendert();
+  faktor_ = f;
+  Geaendert();
 }
 void TKurs::SetzeNichtVerplanen(bool an) {
-  nvp_ = an, Geaendert();
+  nvp_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenLehrer(bool an) {
-  nzl_ = an, Geaendert();
+  nzl_ = an;
+  Geaendert();
 }
 void TKurs::SetzeNichtZaehlenKlassen(bool an) {
-  nzk_ = an, Geaendert();
+  nzk_ = an;
+  Geaendert();
 }
 void TKurs::SetzeFarbe(uint32_t farbe) {
-  farbe_ = farbe, Geaendert();
+  farbe_ = farbe;
+  Geaendert();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -445,7 +454,7 @@ int TKurs::GesetzteStunden(int v) const {
   const int tage = std::clamp(schule_->Standard().mtn, 0, kTage);
   int anzahl = 0;
   for (int ver = von; ver <= bis; ++ver)
-    for (int d = 1; d <= tage; ++d) anzahl += __builtin_popcount(belegung_.Tag(ver, d));
+    for (int d = 1; d <= tage; ++d) anzahl += std::popcount(belegung_.Tag(ver, d));
   return anzahl;
 }
 

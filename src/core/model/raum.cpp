@@ -39,6 +39,9 @@ void TRaum::Loese() {
     if (k->RaumVerplant(this)) k->EntferneAlleSetzungen();
     k->EntferneRaum(this);
   }
+  // An hour may use a room its course does not list (rooms swapped by hand, data from a file).
+  for (TKurs* k : Schule().Kurse())
+    if (k->RaumVerplant(this)) k->EntferneAlleSetzungen();
   for (TLehrer* l : Schule().Lehrer())
     if (l->Raum() == this) {
       l->SetzeRaum(nullptr);

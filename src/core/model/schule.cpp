@@ -503,7 +503,8 @@ void TSchule::ErweiterePlanversionen(int n) {
 }
 
 bool TSchule::LoeschePlanversionen(int n) {
-  if (n < 1 || n >= standard_->mwn()) return false;
+  if (n < 1) return false;
+  if (n >= standard_->mwn()) return true;  // nothing to lower
   if (HatSetzungenUeber(n) &&
       dialoge_->Frage(TDialog::VersionenLoeschen, {DialogText(TDialog::VersionenLoeschen)}) != Modal::Ja)
     return false;

@@ -179,7 +179,7 @@ class TSchule {
   // --- Plan versions and the week table ---
   bool HatSetzungenUeber(int n) const;
   void ErweiterePlanversionen(int n);
-  // Asks before deleting placed hours; false when the user said no (nothing changed).
+  // Asks before deleting placed hours; false when the user said no or n < 1 (nothing changed).
   bool LoeschePlanversionen(int n);
   // Week k = 1..888 counted from the week of 27.12.1993.
   uint8_t WochenVersion(int k) const;

@@ -33,6 +33,19 @@ TEST(Schule, NeueSchule) {
   EXPECT_FALSE(palette.sichern);
 }
 
+TEST(Schule, FreigebenFragtNichts) {
+  auto s = BaueKleineSchule(2);
+  SetzeEinigeStunden(*s);
+  TFakeFenster plan(*s->schule, FensterArt::LePln, s->mue);
+  plan.Anmelden();
+  s->palette.undo = true;
+  s->deutsch5a->EntferneStunde(1, 1, 1, false);
+  ASSERT_TRUE(s->schule->Geaendert());
+  s->schule.reset();
+  EXPECT_TRUE(s->dialoge.anfragen.empty());
+  EXPECT_FALSE(plan.geschlossen);  // the program closes its windows before it replaces a school
+}
+
 TEST(Schule, TitelUndPfadGetrennt) {
   TStandard st;
   TSchule schule(st);
@@ -82,6 +95,9 @@ TEST(Schule, VersionenSenkenOhneSetzungenFragtNicht) {
   TSchule& sch = *s->schule;
   sch.SetzeWochenVersion(10, 3);
   sch.SetzeWochenVersion(11, 2);
+  EXPECT_FALSE(sch.LoeschePlanversionen(0));
+  EXPECT_TRUE(sch.LoeschePlanversionen(3));
+  EXPECT_EQ(s->standard.mwn(), 3);
   ASSERT_TRUE(sch.LoeschePlanversionen(2));
   EXPECT_TRUE(s->dialoge.anfragen.empty());
   EXPECT_EQ(sch.WochenVersion(10), 1);
