@@ -14,6 +14,10 @@ std::string DialogText(TDialog art) {
       return "Kurs ist verplant";
     case TDialog::KursImRaumplan:
       return "Kurs im Raumplan";
+    case TDialog::VersionZuAlt:
+      return "Die Version der Daten ist zu alt!";
+    case TDialog::VersionZuNeu:
+      return "Die Version der Daten ist zu neu!";
     case TDialog::Setzungsverbot:
       return "Setzungsverbot";
     case TDialog::Verdraengen:
@@ -26,10 +30,6 @@ std::string DialogText(TDialog art) {
       return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
     case TDialog::FalschesFormat:
       return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
-    case TDialog::VersionZuAlt:
-      return "Die Version der Daten ist zu alt!";
-    case TDialog::VersionZuNeu:
-      return "Die Version der Daten ist zu neu!";
   }
   return {};
 }

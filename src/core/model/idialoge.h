@@ -21,6 +21,8 @@ enum class TDialog {
   LehrerDoppelt,      // stop box "Lehrer doppelt in Kopplung": teacher, coupling
   KursVerplant,       // "Kurs ist verplant": course text; Ja deletes its placed hours
   KursImRaumplan,     // "Kurs im Raumplan": course text, room; Ja takes the room off the hours
+  VersionZuAlt,       // error box "Die Version der Daten ist zu alt!"
+  VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
   // --- Placement checks (planning engine) ---
   Setzungsverbot,  // notice "Setzungsverbot": time text, then one text per conflict
   Verdraengen,     // "Verdrängen": time text, conflict texts; Ja = "Trotzdem setzen"
@@ -29,8 +31,6 @@ enum class TDialog {
   Raumtausch,      // "Raumtausch": first course, second course, time text; Ok swaps
   UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
   FalschesFormat,     // notice "Falsches Format": the import file is not a course file
-  VersionZuAlt,       // error box "Die Version der Daten ist zu alt!"
-  VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
 };
 
 class IDialoge {

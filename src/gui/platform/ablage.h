@@ -1,0 +1,41 @@
+// Clipboard text, replaceable in tests.
+#pragma once
+
+#include <QString>
+
+namespace kolvar {
+
+class IAblage {
+ public:
+  virtual ~IAblage() = default;
+  virtual bool HatText() const = 0;
+  virtual QString Text() const = 0;
+  virtual void SetzeText(const QString& text) = 0;
+};
+
+class TQtAblage : public IAblage {
+ public:
+  bool HatText() const override;
+  QString Text() const override;
+  void SetzeText(const QString& text) override;
+};
+
+class TSpeicherAblage : public IAblage {
+ public:
+  bool HatText() const override { return hatText_; }
+  QString Text() const override { return text_; }
+  void SetzeText(const QString& text) override {
+    text_ = text;
+    hatText_ = true;
+  }
+  void Leere() {
+    text_.clear();
+    hatText_ = false;
+  }
+
+ private:
+  QString text_;
+  bool hatText_ = false;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,83 @@
+// Modal dialogs and message boxes go through this service, so tests answer them from a script
+// and no test ever waits in a modal loop.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace kolvar {
+
+class TKvDialog;
+
+// Modal results shared by every dialog.
+enum TModalErgebnis : int { mrKeins = 0, mrOk = 1, mrAbbrechen = 2, mrJa = 6, mrNein = 7 };
+
+// Buttons of a message box, combinable.
+enum TKnopf : unsigned { knOk = 1, knAbbrechen = 2, knJa = 4, knNein = 8 };
+
+enum class TMeldungsArt { Information, Warnung, Fehler, Frage };
+
+// The modal result a button of a message box gives, and its German caption.
+int ErgebnisVonKnopf(TKnopf knopf);
+QString KnopfText(TKnopf knopf);
+
+class IDialogDienst {
+ public:
+  virtual ~IDialogDienst() = default;
+  // Shows the dialog modally and returns its modal result (mrAbbrechen when closed).
+  virtual int ZeigeDialog(TKvDialog& dialog) = 0;
+  // A message box with the given buttons (TKnopf bits) and its default button. Esc and the close
+  // box give mrAbbrechen where there is an "Abbrechen" button or only "OK"; a Ja/Nein question
+  // must be answered.
+  virtual int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
+                    TKnopf standard) = 0;
+  int Hinweis(const QString& titel, const QString& text, TMeldungsArt art = TMeldungsArt::Information) {
+    return Frage(titel, text, knOk, art, knOk);
+  }
+};
+
+class TQtDialogDienst : public IDialogDienst {
+ public:
+  int ZeigeDialog(TKvDialog& dialog) override;
+  int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
+            TKnopf standard) override;
+};
+
+// Answers dialogs and message boxes in the order a test scripted them. Every dialog and box
+// shown is logged as "Titel: Text" (dialogs by their caption); anything unexpected is a fault
+// that the test reads from Fehler().
+class TSkriptDialogDienst : public IDialogDienst {
+ public:
+  struct Schritt {
+    QString erwartet;  // caption, object name or class name; empty matches anything
+    int ergebnis = mrAbbrechen;
+    QString knopf;  // click this button of the dialog (its handlers run) instead of the result
+    std::function<void(TKvDialog&)> handlung;  // or let the test work the dialog itself
+  };
+
+  void Erwarte(Schritt schritt) { schritte_.push_back(std::move(schritt)); }
+  void Antworte(const QString& erwartet, int ergebnis) { Erwarte({erwartet, ergebnis, {}, {}}); }
+  void Klicke(const QString& erwartet, const QString& knopf) { Erwarte({erwartet, mrKeins, knopf, {}}); }
+  void Bediene(const QString& erwartet, std::function<void(TKvDialog&)> handlung) {
+    Erwarte({erwartet, mrKeins, {}, std::move(handlung)});
+  }
+
+  int ZeigeDialog(TKvDialog& dialog) override;
+  int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
+            TKnopf standard) override;
+
+  const QStringList& Protokoll() const { return protokoll_; }
+  const QStringList& Fehler() const { return fehler_; }
+  bool AllesBeantwortet() const { return schritte_.empty(); }
+
+ private:
+  bool NaechsterSchritt(const QStringList& namen, Schritt& schritt);
+
+  std::deque<Schritt> schritte_;
+  QStringList protokoll_;
+  QStringList fehler_;
+};
+
+}  // namespace kolvar

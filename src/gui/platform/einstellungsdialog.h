@@ -1,0 +1,51 @@
+// Base of the settings dialogs: "Ok", "Abbrechen" and "Wechseln", which pops up the list of
+// settings pages and, when one is chosen, confirms this dialog through its own "Ok".
+#pragma once
+
+#include <QStringList>
+
+#include "platform/kvdialog.h"
+
+class QPushButton;
+class QVBoxLayout;
+
+namespace kolvar {
+
+class TEinstellungsDialog : public TKvDialog {
+  Q_OBJECT
+
+ public:
+  explicit TEinstellungsDialog(QWidget* eltern = nullptr);
+
+  // The settings pages in menu order, indexes 0..11.
+  static QStringList StandardSeiten();
+
+  void SetzeSeiten(const QStringList& seiten) { seiten_ = seiten; }
+  const QStringList& Seiten() const { return seiten_; }
+  // The page chosen through "Wechseln", -1 when none.
+  int GewaehlteSeite() const { return gewaehlteSeite_; }
+
+  // The area above the buttons for the concrete dialog's controls.
+  QVBoxLayout* Inhalt() const { return inhalt_; }
+  QPushButton* OkKnopf() const { return ok_; }
+  QPushButton* AbbrechenKnopf() const { return abbrechen_; }
+  QPushButton* WechselnKnopf() const { return wechseln_; }
+
+ signals:
+  void SeiteGewaehlt(int seite);
+
+ protected:
+  // The dialog stores its values here; mrOk is already set and may be changed.
+  virtual void OkKnopfClick() {}
+  virtual void WechselnKnopfClick();
+
+ private:
+  QStringList seiten_;
+  int gewaehlteSeite_ = -1;
+  QVBoxLayout* inhalt_;
+  QPushButton* ok_;
+  QPushButton* abbrechen_;
+  QPushButton* wechseln_;
+};
+
+}  // namespace kolvar

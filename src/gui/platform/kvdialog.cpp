@@ -1,0 +1,60 @@
+#include "platform/kvdialog.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "platform/dienste.h"
+
+namespace kolvar {
+
+TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern) {}
+
+int TKvDialog::Zeige() {
+  setResult(mrKeins);
+  const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
+  return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
+}
+
+int TKvDialog::ZeigeModal() {
+  const int ergebnis = exec();
+  return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
+}
+
+void TKvDialog::KnopfErgebnis(QAbstractButton* knopf, int ergebnis) {
+  connect(knopf, &QAbstractButton::clicked, this, [this, ergebnis] { done(ergebnis); });
+}
+
+void TKvDialog::SetzeStandardKnopf(QPushButton* knopf) {
+  if (standard_ != nullptr) standard_->setDefault(false);
+  standard_ = knopf;
+  if (knopf != nullptr) {
+    knopf->setAutoDefault(true);
+    knopf->setDefault(true);
+  }
+}
+
+void TKvDialog::SetzeAbbruchKnopf(QAbstractButton* knopf) {
+  abbruch_ = knopf;
+}
+
+QAbstractButton* TKvDialog::Knopf(const QString& text) const {
+  const auto knoepfe = findChildren<QAbstractButton*>();
+  for (QAbstractButton* knopf : knoepfe)
+    if (knopf->text().remove(QLatin1Char('&')) == text) return knopf;
+  return nullptr;
+}
+
+void TKvDialog::reject() {
+  done(mrAbbrechen);
+}
+
+void TKvDialog::keyPressEvent(QKeyEvent* ereignis) {
+  if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+    if (abbruch_ != nullptr && abbruch_->isEnabled()) abbruch_->click();
+    ereignis->accept();
+    return;
+  }
+  QDialog::keyPressEvent(ereignis);
+}
+
+}  // namespace kolvar

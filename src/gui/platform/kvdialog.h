@@ -1,0 +1,52 @@
+// Base of every modal dialog: modal results 1/2/6/7, a default and a cancel button, and Zeige()
+// in place of exec() so that tests can answer it.
+#pragma once
+
+#include <QDialog>
+
+#include "platform/dialogdienst.h"
+
+class QAbstractButton;
+class QPushButton;
+
+namespace kolvar {
+
+class TKvDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TKvDialog(QWidget* eltern = nullptr);
+
+  // Every caller shows the dialog through this; returns the modal result.
+  int Zeige();
+  // The real modal loop; only the Qt dialog service calls it.
+  int ZeigeModal();
+
+  int Tag() const { return 0; }  // dialogs are window kind 0
+  int ModalResult() const { return result(); }
+
+  // A click on the button ends the dialog with the result; handlers connected later run after it
+  // and may still change the result.
+  void KnopfErgebnis(QAbstractButton* knopf, int ergebnis);
+  // Enter clicks the default button.
+  void SetzeStandardKnopf(QPushButton* knopf);
+  // Esc clicks the cancel button; a dialog without one ignores Esc.
+  void SetzeAbbruchKnopf(QAbstractButton* knopf);
+  QPushButton* StandardKnopf() const { return standard_; }
+  QAbstractButton* AbbruchKnopf() const { return abbruch_; }
+
+  // The dialog's button with this caption (without '&'), or null.
+  QAbstractButton* Knopf(const QString& text) const;
+
+  // The close box gives mrAbbrechen.
+  void reject() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* ereignis) override;
+
+ private:
+  QPushButton* standard_ = nullptr;
+  QAbstractButton* abbruch_ = nullptr;
+};
+
+}  // namespace kolvar

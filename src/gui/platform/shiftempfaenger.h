@@ -1,0 +1,43 @@
+// Where the modifier state of key and mouse events goes (the palette, or a test's recorder).
+#pragma once
+
+#include <Qt>
+#include <cstdint>
+
+class QKeyEvent;
+
+namespace kolvar {
+
+// The shift byte the planning windows act by.
+inline constexpr std::uint8_t kShiftBit = 1;
+inline constexpr std::uint8_t kAltBit = 2;
+inline constexpr std::uint8_t kCtrlBit = 4;
+
+class IShiftEmpfaenger {
+ public:
+  virtual ~IShiftEmpfaenger() = default;
+  virtual void ShiftMerken(std::uint8_t zustand) = 0;
+};
+
+// Keeps the last byte; for tests and for windows that only need to read it back.
+class TShiftSpeicher : public IShiftEmpfaenger {
+ public:
+  void ShiftMerken(std::uint8_t zustand) override {
+    zustand_ = zustand;
+    ++anzahl_;
+  }
+  std::uint8_t Zustand() const { return zustand_; }
+  int Anzahl() const { return anzahl_; }
+
+ private:
+  std::uint8_t zustand_ = 0;
+  int anzahl_ = 0;
+};
+
+std::uint8_t ShiftByte(Qt::KeyboardModifiers modifier);
+
+// X11 reports the modifier state from before the event for the modifier key itself: a released
+// Ctrl still carries ControlModifier, a pressed one may lack it. The key decides its own bit.
+std::uint8_t ShiftByte(const QKeyEvent& ereignis);
+
+}  // namespace kolvar

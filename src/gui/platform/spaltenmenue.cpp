@@ -1,0 +1,175 @@
+#include "platform/spaltenmenue.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+#include <QWidgetAction>
+#include <algorithm>
+#include <cmath>
+
+namespace kolvar {
+
+int SpaltenHoehe(int anzahl, int minimum) {
+  const int h = static_cast<int>(std::lround(std::sqrt(std::max(anzahl, 0) / 3.0) * 3.0));
+  return std::max(h, minimum);
+}
+
+bool BeginntSpalte(int index, int hoehe) {
+  return hoehe > 0 && index > 0 && index % hoehe == 0;
+}
+
+// The entries laid out in columns, drawn with the style's menu items.
+class TSpaltenFlaeche : public QWidget {
+ public:
+  TSpaltenFlaeche(TSpaltenMenue* menue, const std::vector<TMenueEintrag>& eintraege, int hoehe)
+      : QWidget(menue), menue_(menue), eintraege_(eintraege), hoehe_(hoehe) {
+    setMouseTracking(true);
+    Anordnen();
+  }
+
+  int Spalten() const { return static_cast<int>(spaltenX_.size()) - 1; }
+  QRect Rechteck(int i) const {
+    if (i < 0 || i >= static_cast<int>(eintraege_.size())) return {};
+    const int s = i / hoehe_;
+    return QRect(spaltenX_[s], zeilenY_[i], spaltenX_[s + 1] - spaltenX_[s], Hoehe(i));
+  }
+  QSize sizeHint() const override { return groesse_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    for (int i = 0; i < static_cast<int>(eintraege_.size()); ++i) {
+      QStyleOptionMenuItem opt = Option(i);
+      opt.rect = Rechteck(i);
+      style()->drawControl(QStyle::CE_MenuItem, &opt, &p, this);
+    }
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    const int i = Bei(e->position().toPoint());
+    if (i != ueber_) {
+      ueber_ = i;
+      update();
+    }
+  }
+  void leaveEvent(QEvent*) override {
+    ueber_ = -1;
+    update();
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    const int i = Bei(e->position().toPoint());
+    if (i >= 0 && eintraege_[i].aktiv && !eintraege_[i].trenner) menue_->Waehle(i);
+  }
+
+ private:
+  QStyleOptionMenuItem Option(int i) const {
+    const TMenueEintrag& e = eintraege_[i];
+    QStyleOptionMenuItem opt;
+    opt.initFrom(this);
+    opt.menuItemType = e.trenner ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
+    opt.checkType = e.haken ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
+    opt.checked = e.haken;
+    opt.text = e.text;
+    opt.maxIconWidth = 0;
+    opt.reservedShortcutWidth = 0;
+    opt.menuHasCheckableItems = true;
+    opt.font = font();
+    if (!e.aktiv) {
+      opt.state &= ~QStyle::State_Enabled;
+      opt.palette.setCurrentColorGroup(QPalette::Disabled);
+    }
+    if (i == ueber_ && e.aktiv && !e.trenner) opt.state |= QStyle::State_Selected;
+    return opt;
+  }
+  int Hoehe(int i) const { return hoehen_[i]; }
+  int Bei(QPoint p) const {
+    for (int i = 0; i < static_cast<int>(eintraege_.size()); ++i)
+      if (Rechteck(i).contains(p)) return i;
+    return -1;
+  }
+  void Anordnen() {
+    const int n = static_cast<int>(eintraege_.size());
+    hoehen_.assign(n, 0);
+    zeilenY_.assign(n, 0);
+    spaltenX_.assign(1, 0);
+    int hoechste = 0;
+    for (int anfang = 0; anfang < n; anfang += hoehe_) {
+      int breite = 0;
+      int y = 0;
+      for (int i = anfang; i < std::min(n, anfang + hoehe_); ++i) {
+        QStyleOptionMenuItem opt = Option(i);
+        const QFontMetrics fm(font());
+        const QSize inhalt(fm.horizontalAdvance(opt.text), fm.height());
+        const QSize g = style()->sizeFromContents(QStyle::CT_MenuItem, &opt, inhalt, this);
+        hoehen_[i] = g.height();
+        zeilenY_[i] = y;
+        y += g.height();
+        breite = std::max(breite, g.width() + 12);
+      }
+      hoechste = std::max(hoechste, y);
+      spaltenX_.push_back(spaltenX_.back() + breite);
+    }
+    groesse_ = QSize(spaltenX_.back(), hoechste);
+    setFixedSize(groesse_);
+  }
+
+  TSpaltenMenue* menue_;
+  std::vector<TMenueEintrag> eintraege_;
+  int hoehe_;
+  std::vector<int> hoehen_;
+  std::vector<int> zeilenY_;
+  std::vector<int> spaltenX_;
+  QSize groesse_;
+  int ueber_ = -1;
+};
+
+TSpaltenMenue::TSpaltenMenue(QWidget* eltern) : QMenu(eltern) {
+  connect(this, &QMenu::aboutToShow, this, [this] { gewaehlt_ = -1; });
+}
+
+void TSpaltenMenue::SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, int hoehe) {
+  clear();
+  flaeche_ = nullptr;
+  eintraege_ = eintraege;
+  gewaehlt_ = -1;
+  const int n = static_cast<int>(eintraege.size());
+  if (hoehe <= 0 || n <= hoehe) {
+    for (int i = 0; i < n; ++i) {
+      const TMenueEintrag& e = eintraege[i];
+      if (e.trenner) {
+        addSeparator();
+        continue;
+      }
+      QAction* a = addAction(e.text);
+      a->setCheckable(e.haken);
+      a->setChecked(e.haken);
+      a->setEnabled(e.aktiv);
+      connect(a, &QAction::triggered, this, [this, i] { gewaehlt_ = i; });
+    }
+    return;
+  }
+  auto* aktion = new QWidgetAction(this);
+  flaeche_ = new TSpaltenFlaeche(this, eintraege, hoehe);
+  aktion->setDefaultWidget(flaeche_);
+  addAction(aktion);
+}
+
+int TSpaltenMenue::Spaltenzahl() const {
+  return flaeche_ != nullptr ? flaeche_->Spalten() : 1;
+}
+
+QWidget* TSpaltenMenue::SpaltenFlaeche() const {
+  return flaeche_;
+}
+
+QRect TSpaltenMenue::EintragsRechteck(int index) const {
+  return flaeche_ != nullptr ? flaeche_->Rechteck(index) : QRect();
+}
+
+void TSpaltenMenue::Waehle(int index) {
+  if (index < 0 || index >= static_cast<int>(eintraege_.size())) return;
+  if (!eintraege_[index].aktiv || eintraege_[index].trenner) return;
+  gewaehlt_ = index;
+  close();
+}
+
+}  // namespace kolvar

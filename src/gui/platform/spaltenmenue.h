@@ -1,0 +1,44 @@
+// A pop-up menu whose entries run in columns of a given height; Qt's QMenu has no column break.
+#pragma once
+
+#include <QMenu>
+#include <vector>
+
+#include "platform/menueeintrag.h"
+
+namespace kolvar {
+
+// Column height for n entries: sqrt(n / 3) * 3 rounded, at least minimum (16 for element and
+// plan pop-ups, 8 for the plan-version menu). sqrt(3n) is never halfway between integers, so the
+// rounding rule for ties does not matter.
+int SpaltenHoehe(int anzahl, int minimum);
+// Whether entry i (from 0) begins a new column.
+bool BeginntSpalte(int index, int hoehe);
+
+class TSpaltenFlaeche;
+
+class TSpaltenMenue : public QMenu {
+  Q_OBJECT
+
+ public:
+  explicit TSpaltenMenue(QWidget* eltern = nullptr);
+
+  // Fills the menu; hoehe <= 0 or no more entries than hoehe gives a plain menu.
+  void SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, int hoehe);
+  // Index of the entry chosen in the last run, -1 when the menu was dismissed.
+  int Gewaehlt() const { return gewaehlt_; }
+  int Spaltenzahl() const;
+  // Where entry i lies inside the column area (empty for a plain menu).
+  QRect EintragsRechteck(int index) const;
+  // The widget that shows the columns (null for a plain menu).
+  QWidget* SpaltenFlaeche() const;
+  // Chooses entry i as a click would (used by the column area and by tests).
+  void Waehle(int index);
+
+ private:
+  std::vector<TMenueEintrag> eintraege_;
+  TSpaltenFlaeche* flaeche_ = nullptr;
+  int gewaehlt_ = -1;
+};
+
+}  // namespace kolvar

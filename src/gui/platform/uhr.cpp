@@ -1,0 +1,64 @@
+#include "platform/uhr.h"
+
+#include <QElapsedTimer>
+
+namespace kolvar {
+
+namespace {
+const QDate kNullTag(1899, 12, 30);
+constexpr std::int64_t kTagSekunden = 86400;
+
+std::int64_t Abgerundet(std::int64_t a, std::int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+}  // namespace
+
+std::int32_t TagesNummer(const QDate& datum) {
+  return static_cast<std::int32_t>(kNullTag.daysTo(datum));
+}
+
+QDate DatumAusTagesNummer(std::int32_t tag) {
+  return kNullTag.addDays(tag);
+}
+
+std::int64_t Sekunden(const QDateTime& zeitpunkt) {
+  return std::int64_t{TagesNummer(zeitpunkt.date())} * kTagSekunden +
+         zeitpunkt.time().msecsSinceStartOfDay() / 1000;
+}
+
+QDateTime ZeitpunktAusSekunden(std::int64_t sekunden) {
+  const std::int64_t tag = Abgerundet(sekunden, kTagSekunden);
+  const auto rest = static_cast<int>(sekunden - tag * kTagSekunden);
+  return QDateTime(DatumAusTagesNummer(static_cast<std::int32_t>(tag)), QTime(0, 0).addSecs(rest));
+}
+
+std::int32_t TSystemUhr::Heute() const {
+  return TagesNummer(QDate::currentDate());
+}
+
+std::int64_t TSystemUhr::Jetzt() const {
+  return Sekunden(QDateTime::currentDateTime());
+}
+
+std::int64_t TSystemUhr::Monoton() const {
+  static QElapsedTimer start = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return start.elapsed();
+}
+
+std::int32_t TFesteUhr::Heute() const {
+  return static_cast<std::int32_t>(Abgerundet(jetzt_, kTagSekunden));
+}
+
+void TFesteUhr::Vorruecken(std::int64_t millisekunden) {
+  if (millisekunden < 0) return;  // time only moves on
+  monoton_ += millisekunden;
+  rest_ += millisekunden;
+  jetzt_ += rest_ / 1000;
+  rest_ %= 1000;
+}
+
+}  // namespace kolvar

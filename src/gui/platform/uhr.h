@@ -1,0 +1,49 @@
+// Now and today for the program, replaceable so that tests fix the date.
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <cstdint>
+
+namespace kolvar {
+
+// Day numbers count from 30.12.1899 (34330 is Monday 27.12.1993); date-times are seconds from the
+// same midnight, in local time.
+std::int32_t TagesNummer(const QDate& datum);
+QDate DatumAusTagesNummer(std::int32_t tag);
+std::int64_t Sekunden(const QDateTime& zeitpunkt);
+QDateTime ZeitpunktAusSekunden(std::int64_t sekunden);
+
+class IUhr {
+ public:
+  virtual ~IUhr() = default;
+  virtual std::int32_t Heute() const = 0;
+  virtual std::int64_t Jetzt() const = 0;
+  // Milliseconds of a clock that never jumps (intervals such as the save reminder).
+  virtual std::int64_t Monoton() const = 0;
+};
+
+class TSystemUhr : public IUhr {
+ public:
+  std::int32_t Heute() const override;
+  std::int64_t Jetzt() const override;
+  std::int64_t Monoton() const override;
+};
+
+class TFesteUhr : public IUhr {
+ public:
+  explicit TFesteUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
+  std::int32_t Heute() const override;
+  std::int64_t Jetzt() const override { return jetzt_; }
+  std::int64_t Monoton() const override { return monoton_; }
+  void Setze(std::int64_t jetzt) { jetzt_ = jetzt; }
+  // Moves both clocks on; the wall clock alone may also be set back.
+  void Vorruecken(std::int64_t millisekunden);
+
+ private:
+  std::int64_t jetzt_;
+  std::int64_t monoton_ = 0;
+  std::int64_t rest_ = 0;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "platform/dienste.h"
+#include "platform/einstellungsdialog.h"
+#include "platform/kvdialog.h"
+#include "platform/popupdienst.h"
+
+namespace kolvar {
+namespace {
+
+// A save question shaped like the program's: "Ja" is default and cancel button.
+class TFrageDialog : public TKvDialog {
+ public:
+  TFrageDialog() {
+    setWindowTitle(QStringLiteral("Daten sichern?"));
+    auto* layout = new QVBoxLayout(this);
+    ja = new QPushButton(QStringLiteral("Ja"), this);
+    name = new QPushButton(QStringLiteral("Mit einem anderem Namen"), this);
+    nein = new QPushButton(QStringLiteral("Nein"), this);
+    layout->addWidget(ja);
+    layout->addWidget(name);
+    layout->addWidget(nein);
+    KnopfErgebnis(ja, mrJa);
+    KnopfErgebnis(name, mrOk);
+    KnopfErgebnis(nein, mrNein);
+    SetzeStandardKnopf(ja);
+    SetzeAbbruchKnopf(ja);
+  }
+  QPushButton* ja;
+  QPushButton* name;
+  QPushButton* nein;
+};
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+  }
+  void TearDown() override { TDienste::Zuruecksetzen(); }
+
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+};
+
+TEST_F(DialogTest, ZeigeMitSkriptAntworten) {
+  TFrageDialog frage;
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
+  dialoge.Klicke(QStringLiteral("Daten sichern?"), QStringLiteral("Mit einem anderem Namen"));
+  dialoge.Bediene(QString(), [](TKvDialog&) {});  // leaves it like the close box
+  dialoge.Antworte(QStringLiteral("Kennworteingabe"), mrOk);
+  EXPECT_EQ(frage.Zeige(), mrNein);
+  EXPECT_EQ(frage.Zeige(), mrOk);
+  EXPECT_EQ(frage.Zeige(), mrAbbrechen);
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join('\n').toStdString();
+  EXPECT_EQ(frage.Zeige(), mrAbbrechen) << "a different dialog than expected";
+  EXPECT_EQ(frage.Zeige(), mrAbbrechen) << "no answer left";
+  EXPECT_EQ(dialoge.Fehler().size(), 2);
+  EXPECT_EQ(dialoge.Protokoll().size(), 5);
+  EXPECT_FALSE(frage.isVisible()) << "no modal loop, nothing shown";
+}
+
+TEST_F(DialogTest, EscKlicktDenAbbruchknopfUndSchliessenGibtZwei) {
+  TFrageDialog frage;
+  int klicks = 0;
+  QObject::connect(frage.ja, &QPushButton::clicked, [&] { ++klicks; });
+  QTest::keyClick(&frage, Qt::Key_Escape);
+  EXPECT_EQ(frage.result(), mrJa) << "Esc answers Ja in the save question";
+  EXPECT_EQ(klicks, 1);
+
+  frage.setResult(mrKeins);
+  frage.show();
+  frage.close();
+  EXPECT_EQ(frage.result(), mrAbbrechen) << "the close box";
+
+  // Without a cancel button Esc does nothing.
+  TKvDialog ohne;
+  auto* ok = new QPushButton(QStringLiteral("Ok"), &ohne);
+  ohne.KnopfErgebnis(ok, mrOk);
+  ohne.show();
+  QTest::keyClick(&ohne, Qt::Key_Escape);
+  EXPECT_EQ(ohne.result(), mrKeins);
+  EXPECT_TRUE(ohne.isVisible());
+  ohne.SetzeStandardKnopf(ok);
+  QTest::keyClick(&ohne, Qt::Key_Return);
+  EXPECT_EQ(ohne.result(), mrOk) << "Enter clicks the default button";
+  EXPECT_EQ(ohne.Knopf(QStringLiteral("Ok")), ok);
+  EXPECT_EQ(ohne.Knopf(QStringLiteral("Nein")), nullptr);
+}
+
+TEST_F(DialogTest, HandlerNachDemErgebnisKannEsAendern) {
+  // A handler connected after the result may still change it, as "Ok" without a change does.
+  TKvDialog dialog;
+  auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
+  dialog.KnopfErgebnis(ok, mrOk);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { dialog.done(mrAbbrechen); });
+  dialoge.Klicke(QString(), QStringLiteral("Ok"));
+  EXPECT_EQ(dialog.Zeige(), mrAbbrechen);
+}
+
+TEST_F(DialogTest, FrageNurMitAngebotenenKnoepfen) {
+  IDialogDienst& d = TDienste::Dialoge();
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
+  dialoge.Klicke(QString(), QStringLiteral("Nein"));
+  dialoge.Antworte(QString(), mrJa);
+  dialoge.Antworte(QString(), mrAbbrechen);
+  EXPECT_EQ(d.Frage(QStringLiteral("Daten sichern?"), QStringLiteral("Sollen Ihre Daten gesichert werden?"),
+                    knJa | knNein, TMeldungsArt::Frage, knJa),
+            mrJa);
+  EXPECT_EQ(d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knJa),
+            mrNein);
+  EXPECT_TRUE(dialoge.Fehler().isEmpty());
+  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
+      << "Ja is not on a notice";
+  EXPECT_EQ(dialoge.Fehler().size(), 1);
+  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
+      << "closing a notice is always possible";
+  EXPECT_EQ(dialoge.Fehler().size(), 1);
+  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
+  dialoge.Antworte(QString(), mrAbbrechen);
+  d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knNein);
+  EXPECT_EQ(dialoge.Fehler().size(), 2) << "a Ja/Nein question cannot be closed unanswered";
+}
+
+// A settings dialog that stores its entry on "Ok".
+class TKennwortDialog : public TEinstellungsDialog {
+ public:
+  TKennwortDialog() {
+    setWindowTitle(QStringLiteral("Kennwortänderung"));
+    feld = new QLineEdit(this);
+    Inhalt()->addWidget(feld);
+  }
+  QLineEdit* feld;
+  QStringList gespeichert;
+
+ protected:
+  void OkKnopfClick() override { gespeichert << feld->text(); }
+};
+
+TEST_F(DialogTest, WechselnBestaetigtDurchOkUndMeldetDieSeite) {
+  TKennwortDialog dialog;
+  dialog.feld->setText(QStringLiteral("geheim"));
+  popups.WaehleText(QStringLiteral("Zeiten"));
+  dialoge.Klicke(QStringLiteral("Kennwortänderung"), QStringLiteral("Wechseln"));
+  EXPECT_EQ(dialog.Zeige(), mrOk);
+  EXPECT_EQ(dialog.GewaehlteSeite(), 7);
+  EXPECT_EQ(dialog.gespeichert, QStringList{QStringLiteral("geheim")}) << "stored through its own Ok";
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  EXPECT_EQ(popups.Angebote()[0].texte, TEinstellungsDialog::StandardSeiten());
+  EXPECT_EQ(popups.Angebote()[0].texte.size(), 12);
+
+  // Dismissing the list leaves the dialog open and unconfirmed.
+  TKennwortDialog zweiter;
+  popups.WaehleNichts();
+  dialoge.Bediene(QString(), [&](TKvDialog& d) {
+    d.Knopf(QStringLiteral("Wechseln"))->click();
+    EXPECT_EQ(d.result(), mrKeins);
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  EXPECT_EQ(zweiter.Zeige(), mrAbbrechen);
+  EXPECT_EQ(zweiter.GewaehlteSeite(), -1);
+  EXPECT_TRUE(zweiter.gespeichert.isEmpty());
+  EXPECT_TRUE(dialoge.Fehler().isEmpty());
+  EXPECT_TRUE(popups.Fehler().isEmpty());
+}
+
+TEST_F(DialogTest, EigeneSeitenlisteUndEsc) {
+  TKennwortDialog dialog;
+  dialog.SetzeSeiten({QStringLiteral("Eins"), QStringLiteral("Zwei")});
+  popups.WaehleIndex(1);
+  dialog.WechselnKnopf()->click();
+  EXPECT_EQ(dialog.GewaehlteSeite(), 1);
+  EXPECT_EQ(dialog.result(), mrOk);
+  TKennwortDialog esc;
+  QTest::keyClick(&esc, Qt::Key_Escape);
+  EXPECT_EQ(esc.result(), mrAbbrechen);
+  EXPECT_TRUE(esc.gespeichert.isEmpty());
+}
+
+}  // namespace
+}  // namespace kolvar
