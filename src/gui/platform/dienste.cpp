@@ -46,7 +46,7 @@ IAblage& TDienste::Ablage() {
   return Oder<TQtAblage>(Aktuell().ablage);
 }
 IUhr& TDienste::Uhr() {
-  return Oder<TSystemUhr>(Aktuell().uhr);
+  return Oder<TQtUhr>(Aktuell().uhr);
 }
 IHilfe& TDienste::Hilfe() {
   return Oder<TQtHilfe>(Aktuell().hilfe);

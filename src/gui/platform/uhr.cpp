@@ -32,15 +32,15 @@ QDateTime ZeitpunktAusSekunden(std::int64_t sekunden) {
   return QDateTime(DatumAusTagesNummer(static_cast<std::int32_t>(tag)), QTime(0, 0).addSecs(rest));
 }
 
-std::int32_t TSystemUhr::Heute() const {
+std::int32_t TQtUhr::Heute() const {
   return TagesNummer(QDate::currentDate());
 }
 
-std::int64_t TSystemUhr::Jetzt() const {
+std::int64_t TQtUhr::Jetzt() const {
   return Sekunden(QDateTime::currentDateTime());
 }
 
-std::int64_t TSystemUhr::Monoton() const {
+std::int64_t TQtUhr::Monoton() const {
   static QElapsedTimer start = [] {
     QElapsedTimer t;
     t.start();
@@ -49,11 +49,11 @@ std::int64_t TSystemUhr::Monoton() const {
   return start.elapsed();
 }
 
-std::int32_t TFesteUhr::Heute() const {
+std::int32_t TFesteQtUhr::Heute() const {
   return static_cast<std::int32_t>(Abgerundet(jetzt_, kTagSekunden));
 }
 
-void TFesteUhr::Vorruecken(std::int64_t millisekunden) {
+void TFesteQtUhr::Vorruecken(std::int64_t millisekunden) {
   if (millisekunden < 0) return;  // time only moves on
   monoton_ += millisekunden;
   rest_ += millisekunden;

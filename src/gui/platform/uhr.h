@@ -23,16 +23,16 @@ class IUhr {
   virtual std::int64_t Monoton() const = 0;
 };
 
-class TSystemUhr : public IUhr {
+class TQtUhr : public IUhr {
  public:
   std::int32_t Heute() const override;
   std::int64_t Jetzt() const override;
   std::int64_t Monoton() const override;
 };
 
-class TFesteUhr : public IUhr {
+class TFesteQtUhr : public IUhr {
  public:
-  explicit TFesteUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
+  explicit TFesteQtUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
   std::int32_t Heute() const override;
   std::int64_t Jetzt() const override { return jetzt_; }
   std::int64_t Monoton() const override { return monoton_; }

@@ -143,17 +143,17 @@ TEST(Uhr, TagesnummernUndZeitpunkte) {
   EXPECT_EQ(ZeitpunktAusSekunden(Sekunden(mittag)), mittag);
   EXPECT_EQ(ZeitpunktAusSekunden(-1), QDateTime(QDate(1899, 12, 29), QTime(23, 59, 59)));
 
-  TFesteUhr uhr(std::int64_t{34330} * 86400 + 86399);
+  TFesteQtUhr uhr(std::int64_t{34330} * 86400 + 86399);
   EXPECT_EQ(uhr.Heute(), 34330);
   uhr.Vorruecken(1500);
   EXPECT_EQ(uhr.Heute(), 34331);
   EXPECT_EQ(uhr.Monoton(), 1500);
   uhr.Setze(0);  // the wall clock jumps back, the interval clock does not
   EXPECT_EQ(uhr.Monoton(), 1500);
-  TFesteUhr vorher(-10);
+  TFesteQtUhr vorher(-10);
   EXPECT_EQ(vorher.Heute(), -1);
 
-  TSystemUhr system;
+  TQtUhr system;
   EXPECT_EQ(system.Heute(), TagesNummer(QDate::currentDate()));
   const std::int64_t a = system.Monoton();
   EXPECT_GE(system.Monoton(), a);
@@ -208,7 +208,7 @@ TEST(Dienste, FakesErsetzenUndZuruecksetzen) {
   EXPECT_NE(dynamic_cast<TQtPopupDienst*>(&TDienste::Popups()), nullptr);
   EXPECT_NE(dynamic_cast<TQtDateiDienst*>(&TDienste::Dateien()), nullptr);
   EXPECT_NE(dynamic_cast<TQtAblage*>(&TDienste::Ablage()), nullptr);
-  EXPECT_NE(dynamic_cast<TSystemUhr*>(&TDienste::Uhr()), nullptr);
+  EXPECT_NE(dynamic_cast<TQtUhr*>(&TDienste::Uhr()), nullptr);
   EXPECT_NE(dynamic_cast<TQtHilfe*>(&TDienste::Hilfe()), nullptr);
 }
 
