@@ -15,6 +15,7 @@
 #include "model/standard.h"
 #include "model/text.h"
 #include "storage/buffer.h"
+#include "storage/ifortschritt.h"
 #include "storage/mactext.h"
 
 namespace kolvar {
@@ -137,9 +138,6 @@ struct TKursImport::TSatz {
   }
 };
 
-TKursImport::TKursImport(TSchule& schule, Fortschritt fortschritt)
-    : schule_(&schule), fortschritt_(std::move(fortschritt)) {}
-
 std::string TKursImport::DateiText(const std::vector<uint8_t>& bytes) {
   if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
     return std::string(bytes.begin() + 3, bytes.end());
@@ -166,18 +164,24 @@ std::vector<TKursImport::TSatz> TKursImport::Saetze(const std::vector<uint8_t>& 
   return saetze;
 }
 
-void TKursImport::Melde(std::string_view status, std::size_t position) const {
-  if (fortschritt_) fortschritt_(status, position, groesse_);
+void TKursImport::Melde(const char* status) const {
+  if (fortschritt_) {
+    fortschritt_->Status(status);
+    fortschritt_->Position(0);
+  }
+}
+
+void TKursImport::Melde(std::size_t position) const {
+  if (fortschritt_) fortschritt_->Position(position);
 }
 
 bool TKursImport::PruefeFormat(const std::vector<uint8_t>& bytes) {
-  groesse_ = bytes.size();
-  Melde(kImportFormatText, 0);
+  Melde(kImportFormatText);
   const std::vector<TSatz> saetze = Saetze(bytes);
   // A file without one complete record (line feeds alone, or nothing) is no course file.
   if (saetze.empty()) return false;
   for (const TSatz& s : saetze) {
-    Melde(kImportFormatText, s.ende);
+    Melde(s.ende);
     if (s.felder.size() != kFelder) return false;
     for (int f = 1; f <= kFelder; ++f) {
       const std::vector<std::string>& posten = s.Posten(f);
@@ -242,11 +246,10 @@ bool TKursImport::PruefeFormat(const std::vector<uint8_t>& bytes) {
 }
 
 bool TKursImport::PruefeKuerzel(const std::vector<uint8_t>& bytes) {
-  groesse_ = bytes.size();
-  Melde(kImportKuerzelText, 0);
+  Melde(kImportKuerzelText);
   const TSchule& sch = *schule_;
   for (const TSatz& s : Saetze(bytes)) {
-    Melde(kImportKuerzelText, s.ende);
+    Melde(s.ende);
     if (s.felder.size() != kFelder) continue;
     // Compared as written: blanks around an abbreviation make it unknown here.
     auto bekannt = [&](int feld, const std::string& t) {
@@ -273,7 +276,9 @@ bool TKursImport::PruefeKuerzel(const std::vector<uint8_t>& bytes) {
 }
 
 TImportErgebnis TKursImport::ImportiereDatei(const std::filesystem::path& datei) {
-  return Importiere(TBuffer::Oeffne(datei).Daten());
+  const TBuffer buffer = TBuffer::Oeffne(datei);
+  if (fortschritt_) fortschritt_->Datei(datei.filename().string(), buffer.Groesse());
+  return Importiere(buffer.Daten());
 }
 
 namespace {
@@ -313,7 +318,7 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
     return TImportErgebnis::Abgebrochen;
 
   // Pass 3: stage every record first, so nothing of a file is half imported.
-  Melde(kImportDatenText, 0);
+  Melde(kImportDatenText);
   const int n = st.mwn();
   std::vector<TStagedSatz> staged;
   for (const TSatz& s : Saetze(bytes)) {
@@ -358,7 +363,7 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
     z.nzl = s.Text(22) == "1";
     z.nzk = s.Text(23) == "1";
     staged.push_back(std::move(z));
-    Melde(kImportDatenText, s.ende);
+    Melde(s.ende);
   }
 
   // Apply, in file order, so elements are numbered as the file names them.

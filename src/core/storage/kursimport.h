@@ -14,13 +14,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kolvar {
 
+class IFortschritt;
 class TSchule;
 
 enum class TImportErgebnis {
@@ -36,10 +36,10 @@ inline constexpr const char* kImportDatenText = "Die Daten werden importiert.";
 
 class TKursImport {
  public:
-  // Told the status text of each pass and, now and then, the position in the file (bytes).
-  using Fortschritt = std::function<void(std::string_view status, std::size_t position, std::size_t groesse)>;
-
-  explicit TKursImport(TSchule& schule, Fortschritt fortschritt = {});
+  // The progress window is told the file, the status text of each pass and, now and then, the
+  // position in the file's text.
+  explicit TKursImport(TSchule& schule, IFortschritt* fortschritt = nullptr)
+      : schule_(&schule), fortschritt_(fortschritt) {}
 
   // Runs the three passes on the file's bytes; questions and notices go to the school's IDialoge.
   TImportErgebnis Importiere(const std::vector<uint8_t>& bytes);
@@ -57,11 +57,11 @@ class TKursImport {
  private:
   struct TSatz;  // one record: its fields, each a list of items
   std::vector<TSatz> Saetze(const std::vector<uint8_t>& bytes) const;
-  void Melde(std::string_view status, std::size_t position) const;
+  void Melde(const char* status) const;
+  void Melde(std::size_t position) const;
 
   TSchule* schule_;
-  Fortschritt fortschritt_;
-  std::size_t groesse_ = 0;
+  IFortschritt* fortschritt_;
 };
 
 }  // namespace kolvar

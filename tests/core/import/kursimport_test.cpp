@@ -20,6 +20,7 @@
 #include "model/setzung.h"
 #include "model/standard.h"
 #include "storage/dateifehler.h"
+#include "storage/ifortschritt.h"
 #include "support/fakes.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
@@ -286,6 +287,30 @@ TEST(KursImport, UeberzaehligePostenDoppelteSlotsUndOffenerLetzterSatz) {
   EXPECT_EQ(PruefeModell(*s.schule), std::vector<std::string>{});
 }
 
+TEST(KursImport, OffenerLetzterSatzZaehltInKeinemDurchgang) {
+  TLeereSchule s;
+  s.dialoge.standardAntwort = Modal::Ja;
+  ASSERT_EQ(s.Importiere(Satz()), TImportErgebnis::Importiert);
+  s.dialoge.anfragen.clear();
+  // Known abbreviations, then an unknown one in a record without its carriage return.
+  EXPECT_EQ(s.Importiere(Satz({{1, "2"}}) + Satz({{1, "3"}, {5, "NEU"}}, "")), TImportErgebnis::Importiert);
+  EXPECT_EQ(s.dialoge.Anzahl(TDialog::UnbekannteKuerzel), 0);
+  EXPECT_EQ(s.schule->Kurse().Anzahl(), 2);
+  EXPECT_EQ(TSchule::SucheKuerzel(s.schule->Lehrer(), "NEU"), nullptr);
+}
+
+class TFortschrittProtokoll : public IFortschritt {
+ public:
+  void Datei(const std::string& name, std::size_t bytes) override {
+    datei = name + " " + std::to_string(bytes);
+  }
+  void Status(const std::string& text) override { status.push_back(text); }
+  void Position(std::size_t bytes) override { letzte = bytes; }
+  std::string datei;
+  std::vector<std::string> status;
+  std::size_t letzte = 0;
+};
+
 TEST(KursImport, TitelUndPfadBleiben) {
   TLeereSchule s;
   s.dialoge.standardAntwort = Modal::Ja;
@@ -294,8 +319,13 @@ TEST(KursImport, TitelUndPfadBleiben) {
     std::ofstream aus(pfad, std::ios::binary);
     aus << Satz();
   }
-  EXPECT_EQ(TKursImport(*s.schule).ImportiereDatei(pfad), TImportErgebnis::Importiert);
+  TFortschrittProtokoll fortschritt;
+  EXPECT_EQ(TKursImport(*s.schule, &fortschritt).ImportiereDatei(pfad), TImportErgebnis::Importiert);
   std::filesystem::remove(pfad);
+  EXPECT_EQ(fortschritt.datei, "kolvar_import_titel.txt " + std::to_string(Satz().size()));
+  EXPECT_EQ(fortschritt.status,
+            (std::vector<std::string>{kImportFormatText, kImportKuerzelText, kImportDatenText}));
+  EXPECT_GT(fortschritt.letzte, 0u);
   EXPECT_EQ(s.schule->Titel(), kOhneTitel);
   EXPECT_FALSE(s.schule->HatDatei());
   EXPECT_TRUE(s.schule->Geaendert());
