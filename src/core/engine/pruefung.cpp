@@ -75,7 +75,9 @@ void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
     e.Hebe(1);
     geaendert = true;
   };
-  for (TKurs* c : sch.Kurse()) {
+  // A snapshot: raising a course's hours sorts it anew in the school's list.
+  const std::vector<TKurs*> kurse = sch.Kurse().Elemente();
+  for (TKurs* c : kurse) {
     const int n = c->belegung_.Versionen();
     std::vector<int> zaehler(static_cast<std::size_t>(n) + 1, 0);
     TWochBereich belegung = c->belegung_;
