@@ -82,6 +82,31 @@ TEST_P(GeneratorPruefung, JedeDoppelbelegungWirdGemeldet) {
   EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
 }
 
+TEST_P(GeneratorPruefung, ReparaturHebtDieStundenAllerKurse) {
+  TStandard st;
+  TFesteUhr uhr;
+  auto schule = ErzeugeSchule(st, GetParam(), 5, TUmgebung{nullptr, nullptr, &uhr});
+  st.SetNurAktuelleVersion(false);
+  int gesenkt = 0;
+  const std::vector<TKurs*> kurse = schule->Kurse().Elemente();
+  for (TKurs* k : kurse)
+    if (!k->Setzungen().Leer()) {
+      k->SetzeStunden(0, 0);  // re-sorts the course in every list
+      ++gesenkt;
+    }
+  ASSERT_GT(gesenkt, 0);
+  const TPruefErgebnis e = TPruefung(*schule).PruefeKonsistenz();
+  EXPECT_EQ(e.Stufe, 1);
+  EXPECT_GE(e.Reparaturen, gesenkt);
+  for (const TKurs* k : schule->Kurse())
+    for (int v = 1; v <= st.mwn(); ++v) {
+      int gesetzt = 0;
+      for (const TSetzung* s : k->Setzungen()) gesetzt += s->Version() == v;
+      EXPECT_GE(k->Stunden(v), gesetzt) << k->Text();
+    }
+  EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
+}
+
 INSTANTIATE_TEST_SUITE_P(Profile, GeneratorPruefung,
                          ::testing::Values(Profil::Klein, Profil::Typisch, Profil::Gross),
                          [](const auto& info) { return std::string(ProfilName(info.param)); });
