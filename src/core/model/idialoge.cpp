@@ -30,6 +30,10 @@ std::string DialogText(TDialog art) {
       return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
     case TDialog::FalschesFormat:
       return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
+    case TDialog::LehrerFehlt:
+      return "Lehrer fehlt";
+    case TDialog::RaumBesetzt:
+      return "Raum ist besetzt";
   }
   return {};
 }

@@ -31,6 +31,8 @@ enum class TDialog {
   Raumtausch,      // "Raumtausch": first course, second course, time text; Ok swaps
   UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
   FalschesFormat,     // notice "Falsches Format": the import file is not a course file
+  LehrerFehlt,        // "Lehrer fehlt": "Lehrer " + abbreviation + reason, "Trotzdem einsetzen?"
+  RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
 };
 
 class IDialoge {

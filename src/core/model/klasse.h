@@ -32,6 +32,10 @@ class TKlasse : public TSollElement {
   // periods before it.
   int ZaehleLuecken(int v, std::array<int, 8>& letzte, int& maximum) const;
 
+  // Absence at a period of a date and its return: lessons become unneeded, teachers are charged.
+  void SetzeFehlt(int p, int32_t datum) override;
+  void HebeFehltAuf(int p, int32_t datum) override;
+
  protected:
   friend class TLehrer;
   friend class TRaum;

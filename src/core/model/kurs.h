@@ -28,6 +28,7 @@ class TPlanElement;
 class TRaum;
 class TSchule;
 class TSetzung;
+class TVertretung;
 
 class TKurs {
  public:
@@ -135,6 +136,9 @@ class TKurs {
   void UebernimmSperrung(const TWochBereich& vorlage);
   void LoeseSperrungen(int v, int d, int p, TRaum* r);
   void StempleAenderung(TRaum* r);
+  // The follow-up record of this lesson's hour at the date and slot of the given record, which
+  // the substitute gives up; linked both ways and put into both lists.
+  TVertretung* ErzeugeStattVertretung(TVertretung* r);
 
   // --- Texts ---
   std::string Text(const TKlasse* klasse = nullptr) const;

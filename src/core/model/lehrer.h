@@ -47,6 +47,12 @@ class TLehrer : public TSollElement {
   // One item per subject of the teacher; a click stores it as the chosen subject.
   void FuelleFachMenue(IMenue& menue);
 
+  // Absence at a period of a date and its return: substitution records and hour accounts.
+  void SetzeFehlt(int p, int32_t datum) override;
+  void HebeFehltAuf(int p, int32_t datum) override;
+  // Substitute teacher of a needed teacher substitution at the period of the date.
+  bool VertrittAm(int32_t datum, int p) const;
+
  protected:
   friend class TFach;
   friend class TSchule;

@@ -14,6 +14,12 @@ class TRaum : public TPlanElement {
   bool BelegtAm(int p, int32_t datum) const;
   TKurs* NeuerKurs();
 
+  // Absence at a period of a date and its return: room substitution records.
+  void SetzeFehlt(int p, int32_t datum) override;
+  void HebeFehltAuf(int p, int32_t datum) override;
+  // Substitute room of a needed substitution at the period of the date.
+  bool ErsatzraumAm(int32_t datum, int p) const;
+
  protected:
   bool ZaehltSetzung(const TSetzung& s) const override;
   void Loese() override;

@@ -18,6 +18,7 @@
 #include "model/uhr.h"
 #include "model/undoelement.h"
 #include "model/uvtab.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -77,6 +78,7 @@ TSchule::TSchule(TStandard& standard, TUmgebung umgebung)
 
 TSchule::~TSchule() {
   // Frees only: every object's links point into this school, which goes as a whole.
+  TVertretung::FreigebenAlle(*this);
   kurse_.Vernichte(true);
   lehrer_.Vernichte(true);
   klassen_.Vernichte(true);
@@ -263,6 +265,7 @@ void TSchule::LoescheElement(TElement* e) {
   }
   if (!gefunden) return;
 
+  TVertretung::ElementWirdGeloescht(*this, e);
   e->Loese();
 
   // Links every kind shares: tables, the pop-ups' chosen elements, absences, undo steps.

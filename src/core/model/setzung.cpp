@@ -9,10 +9,6 @@ namespace kolvar {
 TSetzung::TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert)
     : kurs_(&kurs), stunde_(stunde), tag_(tag), version_(version), raum_(raum), fixiert_(fixiert) {}
 
-// Substitutions come with the substitution planning, which empties the list before the hour
-// goes; nothing here owns them yet.
-TSetzung::~TSetzung() = default;
-
 void TSetzung::SetFixiert(bool an) {
   fixiert_ = an;
   kurs_->Schule().SetzeGeaendert(true);

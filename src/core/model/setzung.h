@@ -32,9 +32,13 @@ class TSetzung {
 
   // The hour is the first or the last of the element's day (in its version).
   bool IstRandstunde(const TPlanElement& element) const;
+  // False exactly when the hour takes place on the date: its weekday and week version, no free
+  // day, and no substitution of the hour on that date.
+  bool FaelltAus(int32_t datum) const;
 
  private:
   friend class TKurs;
+  friend class TVertretung;
   TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert);
 
   TKurs* kurs_;

@@ -1,0 +1,732 @@
+#include "substitution/vertretung.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <unordered_map>
+#include <vector>
+
+#include "model/datum.h"
+#include "model/fach.h"
+#include "model/fehl.h"
+#include "model/idialoge.h"
+#include "model/ifenster.h"
+#include "model/imenue.h"
+#include "model/klasse.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/statt.h"
+#include "model/text.h"
+#include "model/uhr.h"
+#include "substitution/fehlzeit.h"
+#include "substitution/ivertrfenster.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int kStattTage = 89;  // how far the "statt" options reach either way
+
+void LehrerListeNeu(const TSchule& schule) {
+  if (IFenster* f = schule.EinzelFenster(TEinzelFenster::VLeWahl)) f->Aktualisiere();
+}
+
+void TageslisteNeu(const TSchule& schule) {
+  if (IFenster* f = schule.EinzelFenster(TEinzelFenster::Vertr)) f->Aktualisiere();
+}
+
+std::string PeriodenText(const TStandard& st, int version, int stunde) {
+  if (version < 1 || version > kMaxVersionen || stunde < 1 || stunde > kStunden) return {};
+  return st.sp[static_cast<std::size_t>(version - 1)][static_cast<std::size_t>(stunde - 1)];
+}
+
+// A missing element sorts first; both missing: the new record goes first.
+int VergleicheMitLeer(const TElement* neu, const TElement* alt) {
+  if (!neu) return -1;
+  if (!alt) return 1;
+  return VergleicheElemente(neu, alt);
+}
+
+int VergleicheZahl(int a, int b) {
+  return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+const TElement* ErsteKlasse(const TVertretung* v) {
+  return v->Kurs() ? v->Kurs()->Klassen().Hole(1) : nullptr;
+}
+const TElement* KursLehrer(const TVertretung* v) {
+  return v->Kurs() ? v->Kurs()->Lehrer() : nullptr;
+}
+const TElement* KursFach(const TVertretung* v) {
+  return v->Kurs() ? v->Kurs()->Fach() : nullptr;
+}
+const TElement* SetzungsRaum(const TVertretung* v) {
+  return v->Setzung() ? v->Setzung()->Raum() : nullptr;
+}
+
+// Date, then kind; 0 when both are equal.
+int VergleicheDatumArt(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheZahl(neu->Datum(), alt->Datum())) return c;
+  return VergleicheZahl(neu->Art(), alt->Art());
+}
+
+// Period, then the chain of elements; each step ends the comparison unless both are equal.
+int VergleicheStundeFach(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
+  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Accounts and texts
+
+void BucheVStd(TLehrer* l, int32_t wert) {
+  if (!l || wert == 0) return;
+  l->SetzeVStd1(l->VStd1() + wert);
+  l->SetzeVStd2(l->VStd2() + wert);
+}
+
+std::string VertrDatumText(int32_t datum) {
+  static constexpr std::array<const char*, 7> kTage = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+  static constexpr std::array<const char*, 12> kMonate = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
+                                                          "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+  const TKalenderDatum k = KalenderDatum(datum);
+  return std::string(kTage[static_cast<std::size_t>(Wochentag(datum) - 1)]) + ", " + std::to_string(k.Tag) +
+         ". " + kMonate[static_cast<std::size_t>(k.Monat - 1)];
+}
+
+namespace {
+const TVertretung* Verbunden(const TVertretung& r) {
+  return r.Statt() ? r.Statt() : r.VerlegtAuf();
+}
+}  // namespace
+
+std::string VertrZeitText(const TVertretung& r, bool relativ) {
+  bool mitDatum = true, mitStunde = true;
+  if (relativ)
+    if (const TVertretung* l = Verbunden(r); l && l->Datum() == r.Datum()) {
+      mitDatum = false;
+      mitStunde = l->Stunde() != r.Stunde();
+    }
+  std::string text;
+  if (mitDatum) text = VertrDatumText(r.Datum());
+  if (mitStunde && r.Setzung()) {
+    if (!text.empty()) text += "  ";
+    text += PeriodenText(r.Schule().Standard(), r.Setzung()->Version(), r.Stunde());
+  }
+  return text;
+}
+
+std::string VertrKursText(const TVertretung& r, bool relativ) {
+  if (!r.Kurs()) return {};
+  if (relativ)
+    if (const TVertretung* l = Verbunden(r); l && l->Kurs() && r.Kurs()->Klassen().Anzahl() == 1 &&
+                                             l->Kurs()->Klassen().Anzahl() == 1 &&
+                                             r.Kurs()->Klassen().Hole(1) == l->Kurs()->Klassen().Hole(1))
+      return {};
+  std::string text = r.Kurs()->KurzText();
+  if (r.Setzung() && r.Setzung()->Raum()) text += " " + r.Setzung()->Raum()->Kuerzel();
+  return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Orders
+
+int VergleicheVertrNachKlassen(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheDatumArt(neu, alt)) return c;
+  if (int c = VergleicheMitLeer(ErsteKlasse(neu), ErsteKlasse(alt))) return c;
+  if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
+  if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
+  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+}
+
+int VergleicheVertrNachFehlenden(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheDatumArt(neu, alt)) return c;
+  const bool raum = neu->Art() == VertrArt::Raum;
+  if (int c = raum ? VergleicheMitLeer(SetzungsRaum(neu), SetzungsRaum(alt))
+                   : VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt)))
+    return c;
+  return VergleicheStundeFach(neu, alt);
+}
+
+int VergleicheVertrNachVertretern(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheDatumArt(neu, alt)) return c;
+  if (neu->Art() == VertrArt::Raum) {
+    if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
+    return VergleicheStundeFach(neu, alt);
+  }
+  if (!neu->Vertreter() && !alt->Vertreter()) {
+    if (neu->Frei() != alt->Frei()) return neu->Frei() ? 1 : -1;
+    return -1;
+  }
+  if (int c = VergleicheMitLeer(neu->Vertreter(), alt->Vertreter())) return c;
+  return VergleicheStundeFach(neu, alt);
+}
+
+int VergleicheVertrNachStunden(const TVertretung* neu, const TVertretung* alt) {
+  if (int c = VergleicheDatumArt(neu, alt)) return c;
+  if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
+  if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
+  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+}
+
+TVertrVergleich VertrVergleich(int vsa) {
+  switch (vsa) {
+    case 1:
+      return VergleicheVertrNachFehlenden;
+    case 2:
+      return VergleicheVertrNachVertretern;
+    case 3:
+      return VergleicheVertrNachStunden;
+    default:
+      return VergleicheVertrNachKlassen;
+  }
+}
+
+void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v) {
+  schule.Vertretungen().FuegeSortiertEin(v, VertrVergleich(schule.Standard().vsa));
+}
+
+void SortiereVertretungen(TSchule& schule) {
+  const std::vector<TVertretung*> alle = schule.Vertretungen().Elemente();
+  schule.Vertretungen().Leere();
+  for (TVertretung* v : alle) FuegeVertretungSortiertEin(schule, v);
+}
+
+// ---------------------------------------------------------------------------------------------
+// File reader helpers
+
+bool PasstVerlegtAufNr(const TVertretung* ziel, const TVertretung* r) {
+  return r->VerlegtAufNr() > 0 && r->VerlegtAufNr() == ziel->Nummer();
+}
+
+bool PasstStattNr(const TVertretung* ziel, const TVertretung* r) {
+  return r->StattNr() > 0 && r->StattNr() == ziel->Nummer();
+}
+
+void VerbindeVertretungen(TSchule& schule) {
+  std::unordered_map<int, TVertretung*> nachNummer;
+  for (TVertretung* v : schule.Vertretungen())
+    if (v->Nummer() > 0) nachNummer.emplace(v->Nummer(), v);
+  auto finde = [&nachNummer](int n) -> TVertretung* {
+    if (n <= 0) return nullptr;
+    auto it = nachNummer.find(n);
+    return it == nachNummer.end() ? nullptr : it->second;
+  };
+  for (TVertretung* v : schule.Vertretungen()) {
+    v->SetVerlegtAuf(finde(v->VerlegtAufNr()));
+    v->SetStatt(finde(v->StattNr()));
+  }
+}
+
+void NummeriereVertretungen(TSchule& schule) {
+  int n = 0;
+  for (TVertretung* v : schule.Vertretungen()) v->SetNummer(++n);
+  for (TVertretung* v : schule.Vertretungen()) {
+    v->SetVerlegtAufNr(v->VerlegtAuf() ? v->VerlegtAuf()->Nummer() : 0);
+    v->SetStattNr(v->Statt() ? v->Statt()->Nummer() : 0);
+  }
+}
+
+void EntferneVeralteteVertretungen(TSchule& schule) {
+  const int32_t heute = schule.Zeit().Heute();
+  for (;;) {
+    TVertretung* alt = nullptr;
+    for (TVertretung* v : schule.Vertretungen())
+      if (v->IstVeraltet(heute)) {
+        alt = v;
+        break;
+      }
+    if (!alt) return;
+    TVertretung::Verfalle(alt);
+  }
+}
+
+void EntferneUnpassendeVertretungen(TSchule& schule) {
+  const TStandard& st = schule.Standard();
+  auto passt = [&](const TVertretung* v) {
+    return !v->Setzung() || (schule.VersionDerWoche(v->Datum()) == v->Setzung()->Version() &&
+                             !st.IstFreierTag(v->Datum()) && !st.AusserhalbSchultage(v->Datum()));
+  };
+  for (;;) {
+    TVertretung* weg = nullptr;
+    for (TVertretung* v : schule.Vertretungen())
+      if (!passt(v)) {
+        weg = v;
+        break;
+      }
+    if (!weg) return;
+    TVertretung::Loesche(weg);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The record
+
+TVertretung::TVertretung(TSchule& schule) : schule_(&schule) {}
+
+TVertretung::~TVertretung() {
+  LeereOptionen();
+}
+
+void TVertretung::SetLehrerBem(std::string_view text) {
+  lehrerBem_ = KuerzeText(text, kBemerkungLaenge);
+}
+
+void TVertretung::SetSchuelerBem(std::string_view text) {
+  schuelerBem_ = KuerzeText(text, kBemerkungLaenge);
+}
+
+int32_t TVertretung::Wert() const {
+  return kurs_ ? kurs_->Faktor() : 0;
+}
+
+int TVertretung::Stunde() const {
+  return setzung_ ? setzung_->Stunde() : 0;
+}
+
+void TVertretung::LeereOptionen() {
+  stattOptionen_.Vernichte(true);
+}
+
+void TVertretung::FuegeEin() {
+  if (setzung_) setzung_->vertretungen_.Haenge(this);
+  FuegeVertretungSortiertEin(*schule_, this);
+}
+
+void TVertretung::HaengeAn() {
+  if (setzung_) setzung_->vertretungen_.Haenge(this);
+  schule_->Vertretungen().Haenge(this);
+}
+
+void TVertretung::Ausklinken() {
+  schule_->Vertretungen().Entferne(this);
+  if (setzung_) setzung_->vertretungen_.Entferne(this);
+}
+
+void TVertretung::Ende(TVertretung* v, bool konten) {
+  if (!v) return;
+  TSchule& schule = *v->schule_;
+  if (v->waechter_) *v->waechter_ = false;
+  v->LeereOptionen();
+  if (IFenster* f = v->wahlForm_) {
+    v->wahlForm_ = nullptr;
+    f->Schliesse();
+  }
+  if (v->verlegtAuf_ && v->verlegtAuf_->statt_ == v) v->verlegtAuf_->statt_ = nullptr;
+  v->verlegtAuf_ = nullptr;
+  if (TVertretung* f = v->statt_) {
+    v->statt_ = nullptr;
+    Ende(f, konten);
+  }
+  v->Ausklinken();
+  if (konten) {
+    if (v->noetig_ && v->anrechnen_ && v->vertreter_) {
+      BucheVStd(v->vertreter_, -v->Wert());
+      LehrerListeNeu(schule);
+    } else if (!v->noetig_ && v->anrechnen_ && v->kurs_) {
+      BucheVStd(v->kurs_->Lehrer(), -v->Wert());
+      LehrerListeNeu(schule);
+    }
+  }
+  if (auto* liste = dynamic_cast<IVertrFenster*>(schule.EinzelFenster(TEinzelFenster::Vertr)))
+    if (liste->VertrDatum() == v->datum_) liste->Aktualisiere();
+  delete v;
+}
+
+void TVertretung::Vernichte(TVertretung* v) {
+  Ende(v, true);
+}
+
+void TVertretung::Loesche(TVertretung* v) {
+  if (!v) return;
+  TSchule& schule = *v->schule_;
+  Ende(v, true);
+  schule.SetzeGeaendert(true);
+}
+
+void TVertretung::Verfalle(TVertretung* v) {
+  Ende(v, false);
+}
+
+void TVertretung::VernichteStatt() {
+  if (TVertretung* f = statt_) {
+    statt_ = nullptr;
+    Vernichte(f);
+  }
+}
+
+void TVertretung::EntferneVertreter() {
+  if (vertreter_ && anrechnen_ && noetig_) {
+    BucheVStd(vertreter_, -Wert());
+    LehrerListeNeu(*schule_);
+  }
+  VernichteStatt();
+  vertreter_ = nullptr;
+  if (noetig_) anrechnen_ = false;
+}
+
+void TVertretung::Melde() const {
+  schule_->SetzeGeaendert(true);
+  if (wahlForm_) {
+    wahlForm_->ZeigeWerte();
+    wahlForm_->Aktualisiere();
+  }
+  TageslisteNeu(*schule_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Choices
+
+bool TVertretung::SetzeVertreter(TLehrer* s, const TStatt* option) {
+  // A record without need has no substitute; its flag holds the teacher's give-back.
+  if (!s || !noetig_ || !setzung_ || !kurs_) return false;
+  const int p = Stunde();
+  const int v = setzung_->Version();
+  const int d = setzung_->Tag();
+
+  if (option) {
+    if (!option->Setzung() || !option->Kurs()) return false;
+    if (vertreter_ && anrechnen_) BucheVStd(vertreter_, -Wert());
+    anrechnen_ = false;
+    VernichteStatt();
+    vertreter_ = s;
+    frei_ = false;
+    auto* f = new TVertretung(*schule_);
+    f->kurs_ = option->Kurs();
+    f->setzung_ = option->Setzung();
+    f->datum_ = option->Datum();
+    f->noetig_ = !option->Kurs()->KlassenAbwesend(option->Datum(), option->Setzung()->Stunde(), nullptr);
+    f->ersatzraum_ = option->Setzung()->Raum();
+    f->art_ = VertrArt::Lehrer;
+    f->verlegtAuf_ = this;
+    statt_ = f;
+    f->BildeBemerkung();
+    f->FuegeEin();
+  } else {
+    if (s == vertreter_) return true;
+    const bool fehlt = s->FehltAm(datum_, p);
+    std::string grund;
+    if (s->VertrittAm(datum_, p))
+      grund = " vertritt schon.";
+    else if (fehlt)
+      grund = " fehlt.";
+    else if (s->Sperrung().Belegt(v, d, p))
+      grund = " ist gesperrt.";
+    else {
+      bool hatStunde = false;
+      for (int q = 1; q <= kStunden && !hatStunde; ++q) hatStunde = s->Belegung().Belegt(v, d, q);
+      if (!hatStunde) grund = " hat diesen Tag frei.";
+    }
+    if (!grund.empty() &&
+        schule_->Dialoge().Frage(TDialog::LehrerFehlt,
+                                 {"Lehrer " + s->Kuerzel() + grund, "Trotzdem einsetzen?"}) != Modal::Ja)
+      return false;
+
+    if (vertreter_ && anrechnen_) BucheVStd(vertreter_, -Wert());
+    // Only a present substitute counts; a stale flag of the previous one never carries over.
+    anrechnen_ = !fehlt;
+    VernichteStatt();
+    if (!fehlt && s->Belegung().Belegt(v, d, p) && !s->VertrittAm(datum_, p)) {
+      const TListe<TKurs> eigene = s->KurseAn(v, d, p);
+      if (TKurs* l = eigene.Hole(1))
+        if (TVertretung* f = l->ErzeugeStattVertretung(this); f && f->noetig_)
+          anrechnen_ = false;  // he was teaching at that time anyway
+    }
+    vertreter_ = s;
+    frei_ = false;
+    if (anrechnen_) BucheVStd(s, Wert());
+  }
+  LehrerListeNeu(*schule_);
+  BildeBemerkung();
+  Melde();
+  return true;
+}
+
+bool TVertretung::SetzeErsatzraum(TRaum* r) {
+  if (!r || !setzung_) return false;
+  const int p = Stunde();
+  const int v = setzung_->Version();
+  const int d = setzung_->Tag();
+  std::string grund;
+  const bool nichtVerfuegbar = !r->ErsatzraumAm(datum_, p) && r->FehltAm(datum_, p);
+  if (r->ErsatzraumAm(datum_, p))
+    grund = " ist schon eingesetzt.";
+  else if (nichtVerfuegbar)
+    grund = " ist nicht verfügbar.";
+  else if (r->Sperrung().Belegt(v, d, p))
+    grund = " ist gesperrt.";
+  if (!grund.empty() && schule_->Dialoge().Frage(TDialog::RaumBesetzt, {"Raum " + r->Kuerzel() + grund,
+                                                                        "Trotzdem einsetzen?"}) != Modal::Ja)
+    return false;
+  if (nichtVerfuegbar) {
+    // Through the absence record, so records and absences agree; that may take this very
+    // record away (a room substitution of the room itself).
+    bool lebt = true;
+    waechter_ = &lebt;
+    SetzeFehltStunde(*r, datum_, p, false);
+    if (!lebt) return false;
+    waechter_ = nullptr;
+  }
+  for (TVertretung* x : schule_->Vertretungen())
+    if (x != this && x->ersatzraum_ == r && x->datum_ == datum_ && x->Stunde() == p) x->ersatzraum_ = nullptr;
+  ersatzraum_ = r;
+  if (IFenster* f = schule_->EinzelFenster(TEinzelFenster::VRaWahl)) f->Aktualisiere();
+  TageslisteNeu(*schule_);
+  schule_->SetzeGeaendert(true);
+  return true;
+}
+
+void TVertretung::SetzeUnnoetig() {
+  if (noetig_) {
+    if (vertreter_) {
+      EntferneVertreter();
+      BildeBemerkung();
+      LehrerListeNeu(*schule_);
+    }
+    noetig_ = false;
+    // The absent teacher's own hour: his accounts hold nothing for it while he is absent, so
+    // the record marks the give-back that its end returns (see the header).
+    anrechnen_ = IstEigeneVertretung();
+  }
+  if (IFenster* f = wahlForm_) {
+    wahlForm_ = nullptr;
+    f->Schliesse();
+  }
+}
+
+void TVertretung::SetzeNoetig() {
+  if (noetig_) return;
+  noetig_ = true;
+  anrechnen_ = false;
+}
+
+void TVertretung::BildeBemerkung() {
+  std::string text;
+  if (verlegtAuf_)
+    text = "verlegt auf " + VertrZeitText(*verlegtAuf_, true) + " " + VertrKursText(*verlegtAuf_, true);
+  if (frei_) text = text.empty() ? "frei" : "frei | " + text;
+  text = KuerzeText(text, kBemerkungLaenge);
+  if (statt_) text = "statt " + VertrZeitText(*statt_, true) + " " + VertrKursText(*statt_, true);
+  if (ersatzraum_ && (!setzung_ || ersatzraum_ != setzung_->Raum()))
+    text = text.empty() ? "in Raum " + ersatzraum_->Kuerzel() + " "
+                        : "in Raum " + ersatzraum_->Kuerzel() + " | " + text + " ";
+  text = KuerzeText(text, kBemerkungLaenge);
+  lehrerBem_ = text;
+  schuelerBem_ = text;
+}
+
+void TVertretung::RechneStundenAn() {
+  if (kurs_) BucheVStd(kurs_->Lehrer(), Wert());
+}
+
+bool TVertretung::IstVeraltet(int32_t heute) const {
+  // Both dates are at noon: today + 0.5 - (date + 0.5) > vtm.
+  return int64_t{heute} - datum_ > schule_->Standard().vtm;
+}
+
+void TVertretung::MacheFrei() {
+  if (frei_ || !noetig_) return;
+  EntferneVertreter();
+  ersatzraum_ = nullptr;
+  anrechnen_ = false;
+  frei_ = true;
+  BildeBemerkung();
+  Melde();
+}
+
+void TVertretung::LoescheVertreter() {
+  if (!noetig_) return;
+  frei_ = false;
+  EntferneVertreter();
+  anrechnen_ = false;
+  BildeBemerkung();
+  LehrerListeNeu(*schule_);
+  Melde();
+}
+
+void TVertretung::AendereAnrechnen(bool an) {
+  if (!noetig_ || an == anrechnen_) return;
+  anrechnen_ = an;
+  if (vertreter_) BucheVStd(vertreter_, an ? Wert() : -Wert());
+  LehrerListeNeu(*schule_);
+  schule_->SetzeGeaendert(true);
+}
+
+void TVertretung::LoescheErsatzraum() {
+  ersatzraum_ = nullptr;
+  if (wahlForm_) wahlForm_->ZeigeWerte();
+  schule_->SetzeGeaendert(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pop-ups
+
+void TVertretung::BildeStattListe(TLehrer* t, IMenue& menue) {
+  LeereOptionen();
+  menue.Leere();
+  if (!t || !kurs_ || !setzung_) return;
+  const TKlasse* klasse = kurs_->Klassen().Hole(1);
+  if (!klasse) return;
+  const bool besetzt = t->Belegung().Belegt(setzung_->Version(), setzung_->Tag(), Stunde());
+  const TStandard& st = schule_->Standard();
+  auto neu = [&](TKurs* l, TSetzung* s, int32_t datum) {
+    auto* o = new TStatt;
+    o->SetzeLehrer(t);
+    o->SetzeKurs(l);
+    o->SetzeSetzung(s);
+    o->SetzeDatum(datum);
+    stattOptionen_.Haenge(o);
+    TMenueEintrag e;
+    e.Text = VertrDatumText(datum) + "  " + PeriodenText(st, s->Version(), s->Stunde());
+    e.Aktiv = !besetzt;
+    e.Aktion = [this, o] { StattMenuClick(o); };
+    menue.Fuege(std::move(e));
+  };
+  for (TKurs* l : klasse->Kurse()) {
+    if (l->Lehrer() != t || l->Kopplung() || l->Klassen().Anzahl() > 1 || l->Setzungen().Leer()) continue;
+    for (TSetzung* s : l->Setzungen()) {
+      if (!s->IstRandstunde(*klasse)) continue;
+      int gefunden = 0;
+      for (int k = 0; k <= kStattTage && gefunden < 2; ++k)
+        if (!s->FaelltAus(datum_ - k)) {
+          neu(l, s, datum_ - k);
+          ++gefunden;
+        }
+      gefunden = 0;
+      for (int k = 1; k <= kStattTage && gefunden < 2; ++k)
+        if (!s->FaelltAus(datum_ + k)) {
+          neu(l, s, datum_ + k);
+          ++gefunden;
+        }
+    }
+  }
+}
+
+void TVertretung::BaueWieAmMenu(IMenue& menue) {
+  menue.Leere();
+  if (!setzung_) return;
+  for (TVertretung* x : setzung_->Vertretungen()) {
+    if (x == this || !x->vertreter_) continue;
+    TMenueEintrag e;
+    e.Text = VertrZeitText(*x, false) + " " + x->vertreter_->Kuerzel();
+    TLehrer* l = x->vertreter_;
+    e.Aktion = [this, l] { WieAmMenuClick(l); };
+    menue.Fuege(std::move(e));
+  }
+}
+
+void TVertretung::BaueRaumMenu(IMenue& menue) {
+  menue.Leere();
+  if (!setzung_) return;
+  const int p = Stunde();
+  const int v = setzung_->Version();
+  const int d = setzung_->Tag();
+  std::vector<TRaum*> raeume;
+  for (TRaum* r : schule_->Raeume()) {
+    const bool eigener = r == setzung_->Raum();
+    if (r->ErsatzraumAm(datum_, p) && !eigener) continue;
+    if (r->FehltAm(datum_, p)) continue;
+    if (r->Sperrung().Belegt(v, d, p)) continue;
+    if (r->BelegtAm(p, datum_) && !eigener) continue;
+    raeume.push_back(r);
+  }
+  const int n =
+      std::max(static_cast<int>(std::nearbyint(std::sqrt(3.0 * static_cast<double>(raeume.size())))), 16);
+  for (std::size_t i = 0; i < raeume.size(); ++i) {
+    TRaum* r = raeume[i];
+    TMenueEintrag e;
+    e.Text = r->Kuerzel();
+    e.NeueSpalte = i > 0 && i % static_cast<std::size_t>(n) == 0;
+    e.Aktion = [this, r] { RaumMenuClick(r); };
+    menue.Fuege(std::move(e));
+  }
+}
+
+void TVertretung::BaueBemMenu(IMenue& menue) const {
+  menue.Leere();
+  for (const std::string* t : {&lehrerBem_, &schuelerBem_})
+    if (!t->empty()) {
+      TMenueEintrag e;
+      e.Text = *t;
+      menue.Fuege(std::move(e));
+    }
+}
+
+void TVertretung::StattMenuClick(const TStatt* option) {
+  if (option) SetzeVertreter(option->Lehrer(), option);
+}
+
+void TVertretung::WieAmMenuClick(TLehrer* l) {
+  if (l && l != vertreter_) SetzeVertreter(l);
+}
+
+void TVertretung::RaumMenuClick(TRaum* r) {
+  if (!r || r == ersatzraum_) return;
+  ersatzraum_ = r;
+  BildeBemerkung();
+  if (wahlForm_) wahlForm_->ZeigeWerte();
+  if (IFenster* f = schule_->EinzelFenster(TEinzelFenster::Vertr)) f->NeuZeichnen();
+  schule_->SetzeGeaendert(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Deletion of elements and of the school
+
+void TVertretung::ElementWirdGeloescht(TSchule& schule, TElement* e) {
+  if (!e) return;
+  const TElementArt art = e->Art();
+  if (art == TElementArt::Lehrer || art == TElementArt::Klasse || art == TElementArt::Raum) {
+    // Taken back first, so the records and accounts they changed are as without them.
+    auto* pe = static_cast<TPlanElement*>(e);
+    std::vector<int32_t> tage;
+    if (const TListe<TFehl>* liste = schule.FehlListe(*pe))
+      for (const TFehl* f : *liste)
+        if (f->Element() == pe) tage.push_back(f->Datum());
+    for (int32_t tag : tage) SetzeFehlzeit(*pe, tag, 0);
+  }
+  if (art == TElementArt::Lehrer) {
+    for (;;) {
+      TVertretung* x = nullptr;
+      for (TVertretung* v : schule.Vertretungen())
+        if (v->vertreter_ == e) {
+          x = v;
+          break;
+        }
+      if (!x) break;
+      x->EntferneVertreter();
+      x->BildeBemerkung();
+    }
+    for (TVertretung* v : schule.Vertretungen()) {
+      const std::vector<TStatt*> optionen = v->stattOptionen_.Elemente();
+      for (TStatt* o : optionen)
+        if (o->Lehrer() == e) {
+          v->stattOptionen_.Entferne(o);
+          delete o;
+        }
+    }
+  }
+  if (art == TElementArt::Raum)
+    for (TVertretung* v : schule.Vertretungen())
+      if (v->ersatzraum_ == e) {
+        v->ersatzraum_ = nullptr;
+        v->BildeBemerkung();
+      }
+}
+
+void TVertretung::FreigebenAlle(TSchule& schule) {
+  for (TVertretung* v : schule.Vertretungen())
+    if (v->setzung_) v->setzung_->vertretungen_.Leere();
+  schule.Vertretungen().Vernichte(true);
+  // Without absences the placements that go next change no account either.
+  schule.LehrerFehlen().Vernichte(true);
+  schule.KlassenFehlen().Vernichte(true);
+  schule.RaumFehlen().Vernichte(true);
+}
+
+}  // namespace kolvar
