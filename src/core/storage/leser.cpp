@@ -1,6 +1,7 @@
 #include "storage/leser.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -75,6 +76,11 @@ class TLeser::TBlockLeser {
     Raeume();
     UVTabellen();
     Kurse();
+    // The records in the order the school's lessons and placements now have, as written.
+    std::unordered_map<const TSetzung*, std::size_t> rang;
+    for (const TKurs* k : s_->Kurse())
+      for (const TSetzung* z : k->Setzungen()) rang.emplace(z, rang.size());
+    ablage_.Ordne(rang);
     ablage_.Verknuepfe();
     ablage_.EntferneVeraltete(heute_, st_.vtm);
     Fehlen(s_->LehrerFehlen(), s_->Lehrer(), "Lehrer");
@@ -175,7 +181,10 @@ class TLeser::TBlockLeser {
   void Datum(TPlanElement& e) {
     int64_t datum = b_.LiesDatum();
     // Dates round to hundredths of a day: one stamped a moment ago may read a little ahead.
-    if (datum > jetzt_ + kMacHundertstelTag) datum -= kTausendTage;
+    // A date further ahead goes back by 1000 days, as often as it takes to lie in the past, so
+    // that loading it again changes nothing.
+    const int64_t grenze = jetzt_ + kMacHundertstelTag;
+    if (datum > grenze) datum -= (datum - grenze + kTausendTage - 1) / kTausendTage * kTausendTage;
     e.StempleDatum(datum);
   }
 

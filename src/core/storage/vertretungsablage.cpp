@@ -1,5 +1,6 @@
 #include "storage/vertretungsablage.h"
 
+#include <algorithm>
 #include <numeric>
 
 #include "storage/dateifehler.h"
@@ -31,6 +32,26 @@ class TVerbund {
 };
 
 }  // namespace
+
+void TVertretungsAblage::Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang) {
+  const std::size_t n = saetze_.size();
+  std::vector<std::pair<std::size_t, std::size_t>> folge(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto it = rang.find(saetze_[i].Setzung);
+    folge[i] = {it == rang.end() ? rang.size() : it->second, i};
+  }
+  std::sort(folge.begin(), folge.end());
+  std::vector<int> neu(n);
+  for (std::size_t j = 0; j < n; ++j) neu[folge[j].second] = static_cast<int>(j);
+  std::vector<TVertretungsSatz> geordnet;
+  geordnet.reserve(n);
+  for (const auto& [r, i] : folge) geordnet.push_back(std::move(saetze_[i]));
+  for (TVertretungsSatz& s : geordnet) {
+    if (s.Statt >= 0) s.Statt = neu[static_cast<std::size_t>(s.Statt)];
+    if (s.VerlegtAuf >= 0) s.VerlegtAuf = neu[static_cast<std::size_t>(s.VerlegtAuf)];
+  }
+  saetze_ = std::move(geordnet);
+}
 
 void TVertretungsAblage::Verknuepfe() {
   std::unordered_map<int, int> nachNummer;

@@ -53,6 +53,8 @@ class TVertretungsAblage {
   const std::vector<TVertretungsSatz>& Saetze() const { return saetze_; }
   bool Leer() const { return saetze_.empty(); }
 
+  // Puts the records in the order of their placements' ranks (stable), links following.
+  void Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang);
   // Turns the file numbers into links, keeping only consistent ones.
   void Verknuepfe();
   // Drops every record dated vtm days or more before today, with the follow-ups it owns.

@@ -20,6 +20,7 @@
 #include "storage/buffer.h"
 #include "storage/ifortschritt.h"
 #include "storage/leser.h"
+#include "storage/macdatum.h"
 #include "storage/schreiber.h"
 #include "support/fakes.h"
 #include "support/generator.h"
@@ -85,7 +86,10 @@ struct TLesung {
   TUmfeld umfeld;
   TLeser leser{umfeld.standard, umfeld.Umgebung()};
   std::unique_ptr<TSchule> schule;
-  explicit TLesung(const TBytes& d) { schule = leser.LiesDaten(d); }
+  explicit TLesung(const TBytes& d, int64_t jetzt = 0) {
+    if (jetzt) umfeld.uhr.jetzt = jetzt;
+    schule = leser.LiesDaten(d);
+  }
   TBytes Schreibe() {
     TSchreiber w;
     w.SetzeFenster(leser.Fenster());
@@ -498,6 +502,62 @@ TEST(DateiFortschritt, StatusPositionUndAbbruch) {
   st.SetVersionszahl(5);
   EXPECT_THROW(TLeser(st, u.Umgebung(), &abbruch).LiesDaten(d), TDateiFehler);
   EXPECT_EQ(st.mwn(), 5);
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// The fuzz target's seeds (and the inputs it once failed on): each reads, and what was read
+// writes the same bytes after another round.
+TEST(DateiKorpus, JedeSaatLiestUndBleibtBeimZweitenSchreibenGleich) {
+  const auto ordner = std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "fuzz" / "korpus";
+  int dateien = 0;
+  for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+    ++dateien;
+    TUmfeld u;
+    u.uhr.jetzt = int64_t{45000} * 86400 + 10 * 3600;
+    TLeser leser(u.standard, u.Umgebung());
+    const auto schule = leser.LiesDatei(eintrag.path());
+    TSchreiber w;
+    w.SetzeFenster(leser.Fenster());
+    w.SetzeVertretungen(&leser.Vertretungen());
+    const TBytes eins = w.Baue(*schule);
+    TLesung l(eins, u.uhr.jetzt);
+    EXPECT_TRUE(l.Schreibe() == eins) << eintrag.path().filename();
+  }
+  EXPECT_GE(dateien, 4);
+}
+
+TEST(DateiLesen, AenderungsdatumUndFehlzeitenAmRand) {
+  const int32_t heute = kGeneratorHeute;
+  const int64_t jetzt = int64_t{heute} * 86400 + 10 * 3600;
+  auto datei = [&](int64_t lehrerDatum, int32_t fehlTag) {
+    TBau b = Kopf(1);
+    b.I(1).S("ABC", 7).B(0, 10);
+    b.I(1).S("", 21).I(24).I(0x7FFF).I(0).B(0, 28).L(0).L(0).L(
+        static_cast<int32_t>(uint32_t(lehrerDatum - 1462 * 86400)));
+    b.B(0, 10).I(0);
+    b.I(1).L(static_cast<int32_t>(uint32_t(fehlTag - 1462) * 86400u)).I(1).I(0x8000);
+    b.I(0).I(0).I(1).I(1).I(-1).I(0);
+    return b.d;
+  };
+  // Stamped a moment ago, read back a few minutes ahead by the rounding: not in the future.
+  auto gerundet = [](int64_t t) { return MacZeitZuDatum(DatumZuMacZeit(t)); };
+  ASSERT_GT(gerundet(jetzt), jetzt);
+  TLesung eben(datei(jetzt, heute - 9));
+  EXPECT_EQ(eben.schule->Lehrer().Hole(1)->Datum(), gerundet(jetzt));
+  ASSERT_EQ(eben.schule->LehrerFehlen().Anzahl(), 1) << "nine days back is kept with vtm 10";
+  EXPECT_EQ(eben.schule->LehrerFehlen().Hole(1)->Stunden(), 0x8000u);
+  TLesung morgen(datei(jetzt + 86400, heute - 10));
+  EXPECT_EQ(morgen.schule->Lehrer().Hole(1)->Datum(), gerundet(jetzt + 86400) - int64_t{1000} * 86400);
+  // Far ahead: back by thousands of days until it lies in the past, so a second load keeps it.
+  TLesung weit(datei(jetzt + int64_t{2500} * 86400, heute));
+  EXPECT_EQ(weit.schule->Lehrer().Hole(1)->Datum(),
+            gerundet(jetzt + int64_t{2500} * 86400) - int64_t{3000} * 86400);
+  EXPECT_EQ(morgen.schule->LehrerFehlen().Anzahl(), 0) << "ten days back is dropped";
 }
 
 }  // namespace

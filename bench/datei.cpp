@@ -1,0 +1,89 @@
+// Loading and saving a whole school file: what the user waits for when opening and saving.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "model/standard.h"
+#include "storage/buffer.h"
+#include "storage/leser.h"
+#include "storage/schreiber.h"
+#include "support/fakes.h"
+#include "support/generator.h"
+
+namespace kolvar {
+namespace {
+
+struct TVorlage {
+  TStandard standard;
+  TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400 + 10 * 3600};
+  std::unique_ptr<TSchule> schule;
+  TVertretungsAblage vertretungen;
+  std::vector<uint8_t> datei;
+
+  explicit TVorlage(Profil p) {
+    schule = ErzeugeSchule(standard, p, 1, {nullptr, nullptr, &uhr});
+    vertretungen = ErzeugeVertretungen(*schule, 1, GroesseVon(p).vertretungen);
+    TSchreiber w;
+    w.SetzeVertretungen(&vertretungen);
+    datei = w.Baue(*schule);
+  }
+};
+
+TVorlage& Vorlage(Profil p) {
+  static std::unique_ptr<TVorlage> vorlagen[4];
+  auto& v = vorlagen[static_cast<int>(p)];
+  if (!v) v = std::make_unique<TVorlage>(p);
+  return *v;
+}
+
+void Schreiben(benchmark::State& state) {
+  TVorlage& v = Vorlage(static_cast<Profil>(state.range(0)));
+  TSchreiber w;
+  w.SetzeVertretungen(&v.vertretungen);
+  for (auto _ : state) benchmark::DoNotOptimize(w.Baue(*v.schule));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(v.datei.size()));
+  state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))) + std::string(", ") +
+                 std::to_string(v.datei.size() / 1024) + " KB");
+}
+
+void Lesen(benchmark::State& state) {
+  TVorlage& v = Vorlage(static_cast<Profil>(state.range(0)));
+  for (auto _ : state) {
+    TStandard st;
+    TLeser leser(st, {nullptr, nullptr, &v.uhr});
+    benchmark::DoNotOptimize(leser.LiesDaten(v.datei));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(v.datei.size()));
+  state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))));
+}
+
+// Saving as the user does it: build, write a temporary file, flush it to the disk, rename.
+void SpeichernAufPlatte(benchmark::State& state) {
+  TVorlage& v = Vorlage(static_cast<Profil>(state.range(0)));
+  const auto datei =
+      std::filesystem::temp_directory_path() / ("kolvar_bench_" + std::to_string(::getpid()) + ".kv");
+  TSchreiber w;
+  w.SetzeVertretungen(&v.vertretungen);
+  for (auto _ : state) TBuffer(w.Baue(*v.schule)).Speichere(datei);
+  std::filesystem::remove(datei);
+  state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))));
+}
+
+BENCHMARK(Schreiben)
+    ->Arg(static_cast<int>(Profil::Gross))
+    ->Arg(static_cast<int>(Profil::Stress))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Lesen)
+    ->Arg(static_cast<int>(Profil::Gross))
+    ->Arg(static_cast<int>(Profil::Stress))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SpeichernAufPlatte)
+    ->Arg(static_cast<int>(Profil::Gross))
+    ->Arg(static_cast<int>(Profil::Stress))
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kolvar
