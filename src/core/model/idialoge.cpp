@@ -30,6 +30,10 @@ std::string DialogText(TDialog art) {
       return "Lehrer fehlt";
     case TDialog::RaumBesetzt:
       return "Raum ist besetzt";
+    case TDialog::UnbekannteKuerzel:
+      return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
+    case TDialog::FalschesFormat:
+      return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
   }
   return {};
 }

@@ -32,6 +32,8 @@ enum class TDialog {
   VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
   LehrerFehlt,        // "Lehrer fehlt": "Lehrer " + abbreviation + reason, "Trotzdem einsetzen?"
   RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
+  UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
+  FalschesFormat,     // notice "Falsches Format": the import file is not a course file
 };
 
 class IDialoge {

@@ -235,6 +235,7 @@ class TKurs {
 
  private:
   friend class TSchule;
+  friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   friend class TLeser;
   TKurs(TSchule& schule, uint64_t erstellnummer);
 
