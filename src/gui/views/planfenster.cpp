@@ -1,5 +1,7 @@
 #include "views/planfenster.h"
 
+#include <QApplication>
+
 #include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/klasse.h"
@@ -81,6 +83,13 @@ void InstallierePlanFenster(TKolvarPalette& palette) {
     TSchule& schule = palette.Schule();
     if (schule.Ansichtsgruppe() != 2) return;
     OeffnePlanFenster(schule, dynamic_cast<TPlanElement*>(element), tasten != 0, &palette, &palette);
+  });
+  // "Kopieren" of a plan copies it as text; other windows bring their own copy.
+  palette.SetzeBefehl(QStringLiteral("Bearbeiten/Kopieren"), [&palette] {
+    if (auto* plan = dynamic_cast<TPlnForm*>(palette.Schule().AktivesFenster()))
+      plan->PlanKopieren();
+    else
+      QApplication::beep();
   });
 }
 

@@ -185,13 +185,20 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
   // Taking over a window for another element frees the other element's link.
   if (element_ != nullptr && element_ != element && element_->PlnForm() == static_cast<IFenster*>(this))
     element_->SetzePlnForm(nullptr);
+  // The window is fitted to the screen when it shows an element or a grid of another size; a
+  // refresh after every change of a lesson leaves the size the user gave it.
+  const QSize raster(PlnGrid->Spalten(), PlnGrid->Zeilen());
+  const QSize zelle(PlnGrid->StandardBreite(), PlnGrid->StandardHoehe());
+  const bool einpassen = element != element_ || raster != eingepasstRaster_ || zelle != eingepassteZelle_;
+  eingepasstRaster_ = raster;
+  eingepassteZelle_ = zelle;
   element_ = element;
   if (element_ != nullptr) {
     SetzeCaption(QString::fromStdString(KuerzeText("Plan " + element_->Kuerzel(), 12)));
     element_->SetzePlnForm(this);
   }
   Fuellen();
-  if (!eingepasst_) FensterEinpassen();
+  if (einpassen) FensterEinpassen();
   PlnGrid->SetzeZelle(1, 1);
   SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
 }
@@ -236,7 +243,6 @@ void TPlnForm::FensterEinpassen() {
   const int hoehe = k * zeilenSchritt + PlnGrid->ZeilenHoehe(0) + 1 + rahmen + rollB;
   const int breite = j * spaltenSchritt + PlnGrid->SpaltenBreite(0) + 1 + rahmen + rollH;
   resize(breite, hoehe);
-  eingepasst_ = true;
 }
 
 void TPlnForm::resizeEvent(QResizeEvent* ereignis) {

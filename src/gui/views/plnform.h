@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -131,7 +132,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   TPlanElement* element_ = nullptr;
   QPoint maus_{-1, -1};
   QPoint quelle_{-1, -1};
-  bool eingepasst_ = false;
+  QSize eingepasstRaster_;
+  QSize eingepassteZelle_;
 };
 
 class TLePlnForm : public TPlnForm {
