@@ -172,11 +172,9 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
   PlanVorbereiten();
   const TStandard& st = Schule().Standard();
   const auto& f = st.PlanFenster;
-  if (f.neb && element != nullptr && !element->Kurse().Leer()) {
-    const TZellTeile teile = Teile(*element->Kurse().Hole(1));
+  if (f.neb) {
+    const TZellTeile teile = Teile(nullptr);
     PlnGrid->SetzeStandardBreite(teile.breite[0] + teile.breite[1] + teile.breite[2]);
-  } else if (f.neb) {
-    PlnGrid->SetzeStandardBreite(st.GetPlnMaxBreite());
   }
   PlnGrid->SetzeSpaltenBreite(0, f.psb);
   PlnGrid->SetzeZeilenHoehe(0, st.PlanZeilenHoehe);
@@ -362,7 +360,7 @@ void TPlnForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
 
 void TPlnForm::ZellTextZeichnen(QPainter& p, const QRect& r, int tag, const TKurs& kurs, int stunde) const {
   const TStandard& st = Schule().Standard();
-  const TZellTeile teile = Teile(kurs);
+  const TZellTeile teile = Teile(&kurs);
   const int zeile = st.PlanZeilenHoehe;
   int x = r.left() + 2;
   int y = r.top() + 2;
@@ -386,7 +384,7 @@ QString TPlnForm::ZellText(const TKurs& kurs, int tag, int stunde, const TZellTe
 }
 
 QString TPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  return ZellText(kurs, tag, stunde, Teile(kurs));
+  return ZellText(kurs, tag, stunde, Teile(&kurs));
 }
 
 void TPlnForm::KopierZeilen(int, QStringList&) const {}
@@ -715,8 +713,8 @@ TZellTeile Drei(int a, int b, int c) {
   return t;
 }
 
-bool MitKopplung(const TKurs& kurs, bool o) {
-  return kurs.Kopplung() != nullptr && o;
+bool MitKopplung(const TKurs* kurs, bool o) {
+  return kurs != nullptr && kurs->Kopplung() != nullptr && o;
 }
 }  // namespace
 
@@ -735,7 +733,7 @@ void TLePlnForm::Aktualisiere() {
   Zeige(Lehrer());
 }
 
-TZellTeile TLePlnForm::Teile(const TKurs& kurs) const {
+TZellTeile TLePlnForm::Teile(const TKurs* kurs) const {
   const auto& st = Schule().Standard();
   const auto& f = st.PlanFenster;
   TZellTeile t;
@@ -764,7 +762,7 @@ void TKlPlnForm::Aktualisiere() {
   Zeige(Klasse());
 }
 
-TZellTeile TKlPlnForm::Teile(const TKurs& kurs) const {
+TZellTeile TKlPlnForm::Teile(const TKurs* kurs) const {
   const auto& st = Schule().Standard();
   const auto& f = st.PlanFenster;
   TZellTeile t;
@@ -833,7 +831,7 @@ void TRaPlnForm::Aktualisiere() {
   Zeige(Raum());
 }
 
-TZellTeile TRaPlnForm::Teile(const TKurs& kurs) const {
+TZellTeile TRaPlnForm::Teile(const TKurs* kurs) const {
   const auto& st = Schule().Standard();
   const auto& f = st.PlanFenster;
   TZellTeile t;
@@ -845,7 +843,7 @@ TZellTeile TRaPlnForm::Teile(const TKurs& kurs) const {
 
 QString TRaPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
   const TZellTeile t =
-      Drei(Teil::Lehrer, MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach);
+      Drei(Teil::Lehrer, MitKopplung(&kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach);
   return ZellText(kurs, tag, stunde, t);
 }
 

@@ -89,7 +89,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
  protected:
   // Builds the grid and shows the element's plan; the variants' Zeige call it.
   void ZeigeElement(TPlanElement* element);
-  virtual TZellTeile Teile(const TKurs& kurs) const = 0;
+  // The items of a lesson cell; without a course only the widths count.
+  virtual TZellTeile Teile(const TKurs* kurs) const = 0;
   // The copy text of a lesson cell; by default the items the cell shows.
   virtual QString KopierText(const TKurs& kurs, int tag, int stunde) const;
   virtual void LeerzellenMenue(IMenue& menue, int tag, int stunde) = 0;
@@ -146,7 +147,7 @@ class TLePlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs& kurs) const override;
+  TZellTeile Teile(const TKurs* kurs) const override;
   void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 0; }
 };
@@ -161,7 +162,7 @@ class TKlPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs& kurs) const override;
+  TZellTeile Teile(const TKurs* kurs) const override;
   void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 1; }
   QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
@@ -178,7 +179,7 @@ class TRaPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs& kurs) const override;
+  TZellTeile Teile(const TKurs* kurs) const override;
   QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
   void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 4; }

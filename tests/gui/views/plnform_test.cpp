@@ -91,6 +91,23 @@ TEST_F(AnzeigeTest, RowHeightFollowsSideBySideAndRooms) {
   EXPECT_EQ(plan->PlnGrid->StandardHoehe(), 36);
 }
 
+TEST_F(AnzeigeTest, SideBySideColumnsAreAsWideAsTheirItems) {
+  auto& f = standard.PlanFenster;
+  f.neb = true;
+  f.mra = true;
+  f.plb = 30, f.pkb = 25, f.pob = 35, f.pfb = 20, f.prb = 28;
+  auto lehrer = Oeffne<TLePlnForm>(ber);  // no courses needed
+  EXPECT_EQ(lehrer->PlnGrid->StandardBreite(), 35 + 20 + 28);
+  auto raum = Oeffne<TRaPlnForm>(th);
+  EXPECT_EQ(raum->PlnGrid->StandardBreite(), 30 + 35 + 20);
+  f.mra = false;
+  raum->Aktualisiere();
+  EXPECT_EQ(raum->PlnGrid->StandardBreite(), 30 + 35);
+  f.neb = false;
+  raum->Aktualisiere();
+  EXPECT_EQ(raum->PlnGrid->StandardBreite(), 35);  // the widest abbreviation
+}
+
 TEST_F(AnzeigeTest, TheButtonSwitchesBetweenCouplingAndClass) {
   sportSch->Setze(1, 1, th, 1);
   auto plan = Oeffne<TLePlnForm>(sch);
