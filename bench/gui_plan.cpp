@@ -1,5 +1,6 @@
-// Opening and painting plan windows of the large generated school: a new teacher plan built and
-// painted into an image, every teacher's plan in turn, and the refresh of an open plan.
+// Opening and painting plan windows of the large generated school (10 periods a day shown): a new
+// teacher plan built and its whole grid painted into an image, every teacher's plan in turn, and
+// the refresh of an open plan after a change.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

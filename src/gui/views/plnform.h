@@ -32,7 +32,6 @@ class TRaum;
 class TSetzung;
 
 // Cell marks of the plan grid.
-inline const QString kMarkeLeer = QString();
 inline const QString kMarkeN = QStringLiteral("N");
 inline const QString kMarkeR = QStringLiteral("R");
 inline const QString kMarkeSperrung = QStringLiteral("*sperrung*");
