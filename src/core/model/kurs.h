@@ -21,6 +21,7 @@ class IMenue;
 class TElement;
 class TFach;
 class TKlasse;
+class TKonfliktListe;
 class TKopplung;
 class TLehrer;
 class TPlanElement;
@@ -173,8 +174,46 @@ class TKurs {
 
   void BerechneSortierSchluessel();
 
+  // --- Planning engine (defined in engine/setzen.cpp, konflikte.cpp, freiestunden.cpp) ---
+  void Verschiebe(int zuTag, int zuStunde, bool mitKopplung, int vonTag, int vonStunde);
+  void VerschiebeMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, int vonTag, int vonStunde);
+  void SchalteBelegung(int v, int d, int p, bool mitKopplung, bool an);
+  TRaum* RaumAnStunde(int v, int d, int p) const;
+  void LoeseRaumAnStunde(int v, int d, int p);
+  int SammleKonflikte(int zuTag, int zuStunde, const TKurs* ausser, const TKopplung* ko, TKonfliktListe& liste,
+                      int vonTag, int vonStunde) const;
+  int SammleKonflikteMitRaum(int zuTag, int zuStunde, TRaum* r, const TKurs* ausser, const TKopplung* ko,
+                             TKonfliktListe& liste, int vonTag, int vonStunde) const;
+  int SammleSperrgruende(int d, int p, TRaum* r, TKonfliktListe& liste) const;
+  void SammleRaumKonflikte(int d, int p, TKonfliktListe& liste) const;
+  bool PruefeVerschieben(int zuTag, int zuStunde, bool mitKopplung, TKonfliktListe& liste, int vonStunde, int vonTag);
+  bool PruefeVerschiebenMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, TKonfliktListe& liste,
+                                int vonStunde, int vonTag);
+  bool PruefeSetzenMitRaum(int d, int p, TRaum* r, bool mitKopplung, TKonfliktListe& liste);
+  bool PruefeKonfliktliste(int d, int p, TKonfliktListe& liste);
+  bool KannSetzen(int v, int d, const TRaum* r, int p) const;
+  bool StundeFrei(int v, int d, const TKopplung* ko, int p) const;
+  void BerechneSperrbereich(bool mitKopplung);
+  TRaum* FindeFreienRaum(int v, int d, int p) const;
+  void VereinheitlicheRaeume();
+  void ZeigeMoeglicheStunden(const TRaum* r);
+  bool SetzMenuePruefeVersion(int v, int d, int p) const;
+  void SetzeMenueClick(int d, int p, TRaum* r);
+  void TauscheRaumAnStunde(TRaum* r, int v, int d, int p);
+  void TauscheRaeume(TKurs* anderer, int v, int d, int p);
+  void WechsleRaum(TRaum* r, int v, int d, int p);
+
+ private:
+  void SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* ausser, const TKopplung* ko,
+                     TKonfliktListe& liste, int& schwere) const;
+  bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
+  void EigenerSperrbereich(signed char* raumMemo);
+  bool RaeumeVerteilbar(int v, int d, int p) const;
+  // --- end of the planning engine ---
+
  private:
   friend class TSchule;
+  friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   friend class TLeser;
   TKurs(TSchule& schule, uint64_t erstellnummer);
 
