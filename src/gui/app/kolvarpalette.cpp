@@ -339,6 +339,7 @@ void TKolvarPalette::Initialisiere() {
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
+  dateien_.SchuleGewechselt(schule_.get());
   MenusBauen();
   KnoepfeBauen();
   PaletteAnordnen();
@@ -1138,6 +1139,18 @@ void TKolvarPalette::FensterMenuMarkieren(TKindFenster* fenster) {
   for (const TFensterEintrag& e : fensterEintraege_) e.aktion->setChecked(e.fenster == fenster);
 }
 
+std::vector<TFensterSatz> TKolvarPalette::OffeneFenster() const {
+  // In the order of the school's list, with the frame's place on the screen.
+  std::vector<TFensterSatz> saetze;
+  for (IFenster* f : schule_->Fenster()) {
+    auto* k = dynamic_cast<TKindFenster*>(f);
+    if (k == nullptr) continue;
+    const QRect rahmen = k->frameGeometry();
+    saetze.push_back({k->Tag(), k->Titel(), rahmen.x(), rahmen.y(), k->width(), k->height()});
+  }
+  return saetze;
+}
+
 std::vector<QAction*> TKolvarPalette::FensterAktionen() const {
   std::vector<QAction*> aktionen;
   for (const TFensterEintrag& e : fensterEintraege_) aktionen.push_back(e.aktion);
@@ -1156,6 +1169,7 @@ void TKolvarPalette::SchliesseAlleFenster() {
 void TKolvarPalette::ErsetzeSchule(std::unique_ptr<TSchule> neu) {
   SchliesseAlleFenster();
   schule_ = std::move(neu);
+  dateien_.SchuleGewechselt(schule_.get());
   wahl_.fill(nullptr);
 }
 
@@ -1221,7 +1235,7 @@ bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
     TFortschrittsForm lesen(kEinlesenCaption, this);
     lesen.Datei(QFileInfo(pfad).fileName().toStdString(), static_cast<std::size_t>(QFileInfo(pfad).size()));
     lesen.ZeigeSofort();
-    neu = dateien_.Lies(pfad.toStdString(), standard_, Umgebung(), lesen, fehler);
+    neu = dateien_.Lies(pfad.toStdString(), standard_, Umgebung(), lesen, gespeicherteFenster_, fehler);
   }
   if (!neu) {
     // Nothing half-read stays: an empty school and the no-file state.
@@ -1327,7 +1341,8 @@ bool TKolvarPalette::DateiSichern(const QString& pfad) {
     TFortschrittsForm speichern(kSpeichernCaption, this);
     speichern.Datei(QFileInfo(pfad).fileName().toStdString(), 0);
     speichern.ZeigeSofort();
-    ok = dateien_.Schreibe(*schule_, QFileInfo(pfad).absoluteFilePath().toStdString(), speichern, fehler);
+    ok = dateien_.Schreibe(*schule_, QFileInfo(pfad).absoluteFilePath().toStdString(), OffeneFenster(),
+                           speichern, fehler);
   }
   if (!ok) {
     Melde(fehler.empty() ? QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad)

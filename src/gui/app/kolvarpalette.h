@@ -21,6 +21,7 @@
 #include "model/schule.h"
 #include "platform/fensterliste.h"
 #include "platform/shiftempfaenger.h"
+#include "storage/fenstersatz.h"
 
 class QAction;
 class QButtonGroup;
@@ -148,6 +149,10 @@ class TKolvarPalette : public QMainWindow,
   void FensterUmbenannt(TKindFenster& fenster) override;
   // The "Fenster" menu's window entries in order (after the four fixed ones).
   std::vector<QAction*> FensterAktionen() const;
+  // The open windows as the school file keeps them.
+  std::vector<TFensterSatz> OffeneFenster() const;
+  // The windows saved in the file read last (reopened by the windows that exist).
+  const std::vector<TFensterSatz>& GespeicherteFenster() const { return gespeicherteFenster_; }
   // Closes every window of the school without asking (the school goes away).
   void SchliesseAlleFenster();
 
@@ -211,6 +216,7 @@ class TKolvarPalette : public QMainWindow,
   QFrame* versPanel_ = nullptr;
   QWidget* flaeche_ = nullptr;
   QStringList memo_;
+  std::vector<TFensterSatz> gespeicherteFenster_;
   std::function<void(TElement*, uint8_t)> elementFensterOeffner_;
 };
 
