@@ -723,7 +723,10 @@ void TKolvarPalette::PaletteAnordnen() {
   }
   flaeche_->setFixedSize(rechts + kKnopf + 3, unten + kKnopf + 3);
   layout()->activate();
-  setFixedSize(sizeHint());
+  QSize groesse = sizeHint();
+  // Qt's menu bar cannot wrap into a second row; the window widens so every menu shows.
+  if (!werkzeugRand) groesse.setWidth(std::max(groesse.width(), menuBar()->sizeHint().width()));
+  setFixedSize(groesse);
   if (sichtbar) show();
 }
 

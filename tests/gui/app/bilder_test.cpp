@@ -1,0 +1,121 @@
+// Renders the palette and the small windows as the user sees them. With KOLVAR_BILDER set to a
+// folder the pictures are written there as PNG for a look by eye.
+#include <QDir>
+#include <QLineEdit>
+
+#include "app/fortschrittsform.h"
+#include "app/frageform.h"
+#include "app/keinfehlerform.h"
+#include "app/kennwortform.h"
+#include "app/kwform.h"
+#include "app/meldungsform.h"
+#include "app/savefrageform.h"
+#include "app/startform.h"
+#include "app/ueberdialog.h"
+#include "app/zwischenform.h"
+#include "appumgebung.h"
+#include "model/lehrer.h"
+
+namespace kolvar {
+namespace {
+
+void Ablegen(QWidget& w, const QString& name) {
+  w.adjustSize();
+  const QPixmap bild = w.grab();
+  ASSERT_FALSE(bild.isNull()) << name.toStdString();
+  EXPECT_GT(bild.width(), 50) << name.toStdString();
+  const QByteArray ordner = qgetenv("KOLVAR_BILDER");
+  if (ordner.isEmpty()) return;
+  QDir().mkpath(QString::fromLocal8Bit(ordner));
+  EXPECT_TRUE(bild.save(QDir(QString::fromLocal8Bit(ordner)).filePath(name + QStringLiteral(".png"))));
+}
+
+class BilderTest : public AppTest {};
+
+TEST_F(BilderTest, PaletteUndIhreMenus) {
+  dateien.dateien["/s/schule.kvr"] = {{"ABE", "BRA", "CZE"}, {"5a", "5b"}, 3, 2, {}};
+  Palette().DateiOeffnen(QStringLiteral("/s/schule.kvr"));
+  Palette().show();
+  Ablegen(Palette(), QStringLiteral("palette"));
+  for (const char* m : {"Datei", "Bearbeiten", "Daten", "Le", "Fenster"}) {
+    QMenu* menue = Palette().Menue(QString::fromLatin1(m));
+    Ablegen(*menue, QStringLiteral("menue_") + QString::fromLatin1(m));
+  }
+  standard.pas = 3;
+  Palette().PaletteAnordnen();
+  Ablegen(Palette(), QStringLiteral("palette_pas3"));
+}
+
+TEST_F(BilderTest, KleineFenster) {
+  TStartForm start;
+  Ablegen(start, QStringLiteral("start"));
+  TKWForm kw(standard);
+  kw.KWFeld()->setText(QStringLiteral("geheim"));
+  Ablegen(kw, QStringLiteral("kennworteingabe"));
+  TSaveFrageForm frage;
+  Ablegen(frage, QStringLiteral("daten_sichern"));
+  TMeldungsForm meldung;
+  meldung.SetzeMeldung(QStringLiteral("Die Daten werden geprüft."));
+  Ablegen(meldung, QStringLiteral("meldung"));
+  TKeinFehlerForm ergebnis;
+  ergebnis.SetzeErgebnis(1);
+  Ablegen(ergebnis, QStringLiteral("pruefergebnis"));
+  TFortschrittsForm lesen(kEinlesenCaption);
+  lesen.Datei("schule.kvr", 1000);
+  lesen.Status("Die Kurse werden gelesen.");
+  lesen.Position(400);
+  Ablegen(lesen, QStringLiteral("einlesen"));
+  TUeberDialog ueber(QStringLiteral("schule.kvr"));
+  Ablegen(ueber, QStringLiteral("ueber"));
+  EXPECT_TRUE(ueber.DateiName() == QStringLiteral("schule.kvr"));
+  TKennwortForm kennwort(standard);
+  Ablegen(kennwort, QStringLiteral("kennwortaenderung"));
+  ablage.SetzeText(QStringLiteral("\tMo\tDi\n1\tABE De 5a\tBRA Ma 5b"));
+  TZwischenForm zwischen(Palette().Schule(), &Palette());
+  Ablegen(zwischen, QStringLiteral("zwischenablage"));
+
+  TFrageForm verdraengen(QStringLiteral("Verdrängen"), {QStringLiteral("Konflikt mit"), QStringLiteral("Mo 1.")},
+                         {{QStringLiteral("Trotzdem setzen"), mrJa}, {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
+  verdraengen.SetzeListe({QStringLiteral("ABE De 5a in R101"), QStringLiteral("Raum R101 belegt")});
+  Ablegen(verdraengen, QStringLiteral("verdraengen"));
+}
+
+TEST_F(BilderTest, UeberDialogRolltUndHaeltAn) {
+  TUeberDialog ueber(QStringLiteral("ohne Titel"));
+  for (int i = 0; i < 799; ++i) ueber.TimerTick();
+  EXPECT_EQ(ueber.Zaehler(), 799);
+  ueber.TimerTick();
+  EXPECT_EQ(ueber.Zaehler(), -200) << "a pause of 200 ticks after 800";
+  EXPECT_TRUE(ueber.Laeuft());
+  ueber.ZeilenClick();
+  EXPECT_FALSE(ueber.Laeuft());
+  ueber.ZeilenClick();
+  EXPECT_TRUE(ueber.Laeuft());
+  EXPECT_EQ(ueber.Zaehler(), 0);
+  EXPECT_TRUE(FreierSpeicherText().endsWith(QStringLiteral(" Kilobytes")));
+}
+
+TEST_F(BilderTest, KennwortWechselnOhneEingabeBehaeltDasKennwort) {
+  standard.SetKennwort("geheim");
+  {
+    TKennwortForm form(standard);
+    popups.WaehleText(QStringLiteral("Zeiten"));
+    form.WechselnKnopf()->click();
+    EXPECT_EQ(form.GewaehlteSeite(), 7);
+    EXPECT_TRUE(standard.KennwortStimmt("geheim")) << "passing through the page removes nothing";
+  }
+  {
+    TKennwortForm form(standard);
+    QTest::keyClicks(form.KWFeld(), QStringLiteral("neu"));
+    form.OkKnopf()->click();
+    EXPECT_TRUE(standard.KennwortStimmt("neu"));
+  }
+  {
+    TKennwortForm form(standard);
+    form.OkKnopf()->click();
+    EXPECT_TRUE(KeinKennwort(standard)) << "an empty entry means no password";
+  }
+}
+
+}  // namespace
+}  // namespace kolvar
