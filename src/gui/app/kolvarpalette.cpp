@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/fortschrittsform.h"
+#include "app/hintergrund.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
 #include "app/savefrageform.h"
@@ -338,6 +339,8 @@ void TKolvarPalette::Initialisiere() {
   setObjectName(QStringLiteral("KolvarPalette"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
+  hintergrund_ = std::make_unique<THintergrund>();
+  HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
   dateien_.SchuleGewechselt(schule_.get());
   MenusBauen();
@@ -356,6 +359,12 @@ void TKolvarPalette::Initialisiere() {
   move(links, oben);
   DateiMenusAnpassen();
   MenusAnpassen();
+}
+
+void TKolvarPalette::HintergrundAnpassen() {
+  hintergrund_->SetzeFarbe(standard_.efa);
+  hintergrund_->setVisible(standard_.hga);
+  if (standard_.hga) hintergrund_->lower();
 }
 
 bool TKolvarPalette::KennwortPruefen() {
@@ -401,6 +410,7 @@ void TKolvarPalette::Beende() {
   }
   standard_.pal = pos().x();
   standard_.pat = pos().y();
+  hintergrund_->hide();
   if (speicher_ != nullptr) standard_.SpeichereEinstellungen(*speicher_);
   TDienste::Hilfe().Schliesse();
 }

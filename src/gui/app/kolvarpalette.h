@@ -34,6 +34,7 @@ namespace kolvar {
 class IEinstellungsSpeicher;
 class ISchulDateien;
 class TElement;
+class THintergrund;
 class TKindFenster;
 class TStandard;
 
@@ -96,6 +97,9 @@ class TKolvarPalette : public QMainWindow,
   void SetzeElementFensterOeffner(std::function<void(TElement*, uint8_t)> oeffner);
 
   void PaletteAnordnen();
+  // The backdrop follows "hga" and "efa".
+  void HintergrundAnpassen();
+  THintergrund* Hintergrund() const { return hintergrund_.get(); }
   void VersionsMenuAufbauen();
   void KuerzelMenusAnlegen();
   void MenusAnpassen();
@@ -191,6 +195,7 @@ class TKolvarPalette : public QMainWindow,
   ISchulDateien& dateien_;
   IEinstellungsSpeicher* speicher_;
   TGuiDialoge dialoge_;
+  std::unique_ptr<THintergrund> hintergrund_;
   std::unique_ptr<TSchule> schule_;
 
   // Palette state.

@@ -74,8 +74,9 @@ TEST_F(BilderTest, KleineFenster) {
   TZwischenForm zwischen(Palette().Schule(), &Palette());
   Ablegen(zwischen, QStringLiteral("zwischenablage"));
 
-  TFrageForm verdraengen(QStringLiteral("Verdrängen"), {QStringLiteral("Konflikt mit"), QStringLiteral("Mo 1.")},
-                         {{QStringLiteral("Trotzdem setzen"), mrJa}, {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
+  TFrageForm verdraengen(
+      QStringLiteral("Verdrängen"), {QStringLiteral("Konflikt mit"), QStringLiteral("Mo 1.")},
+      {{QStringLiteral("Trotzdem setzen"), mrJa}, {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
   verdraengen.SetzeListe({QStringLiteral("ABE De 5a in R101"), QStringLiteral("Raum R101 belegt")});
   Ablegen(verdraengen, QStringLiteral("verdraengen"));
 }

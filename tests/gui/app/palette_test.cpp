@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <stdexcept>
 
+#include "app/hintergrund.h"
 #include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/element.h"
@@ -311,6 +312,33 @@ TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   EXPECT_EQ(Palette().AblageText(), ablage.Text().toStdString());
   z->SchliesseFrage();
   EXPECT_EQ(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, HintergrundFolgtDenEinstellungen) {
+  standard.hga = true;
+  standard.efa = 0x0000FF;  // red in the settings' byte order
+  ASSERT_NE(Palette().Hintergrund(), nullptr);
+  EXPECT_TRUE(Palette().Hintergrund()->isVisible());
+  EXPECT_EQ(Palette().Hintergrund()->Farbe(), QColor(255, 0, 0));
+  EXPECT_FALSE(Palette().Hintergrund()->isEnabled()) << "takes no input";
+  standard.hga = false;
+  Palette().HintergrundAnpassen();
+  EXPECT_FALSE(Palette().Hintergrund()->isVisible());
+}
+
+TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
+  Palette().NeuItemClick();
+  TKlasse* k = Palette().Schule().NeueKlasse("5a");
+  TTestFenster* f = Fenster(FensterArt::KlDep, QStringLiteral("Deputat 5a"), k);
+  f->activateWindow();
+  if (!QTest::qWaitForWindowActive(f, 1000)) GTEST_SKIP() << "this platform does not activate windows";
+  EXPECT_EQ(Palette().Schule().AktivesFenster(), f);
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("Dep"))->isChecked());
+  EXPECT_EQ(k->DepForm(), f);
+  f->SchliesseFrage();
+  EXPECT_EQ(Palette().Schule().AktivesFenster(), nullptr);
+  EXPECT_EQ(k->DepForm(), nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
