@@ -491,6 +491,56 @@ void TKolvarPalette::SetzeElementFensterOeffner(std::function<void(TElement*, ui
   KuerzelMenusAnlegen();
 }
 
+void TKolvarPalette::SetzeFensterArtOeffner(int art, std::function<void()> oeffner) {
+  artOeffner_.insert(art, std::move(oeffner));
+}
+
+void TKolvarPalette::FensterWiederOeffnen(const TFensterSatz& satz) {
+  // Shift held: opening never closes or replaces another window.
+  const uint8_t tasten = tasten_;
+  tasten_ |= Taste::Shift;
+  const std::size_t vorher = fensterEintraege_.size();
+  TElementArt art{};
+  if (ListeDerArt(satz.Art, art) && elementFensterOeffner_) {
+    // The caption after its first blank is the abbreviation; the last element that has it.
+    const std::string& titel = satz.Titel;
+    const std::size_t blank = titel.find(' ');
+    const std::string kuerzel = blank == std::string::npos ? std::string() : titel.substr(blank + 1);
+    TElement* gefunden = nullptr;
+    for (TElement* e : ElementeVon(*schule_, art))
+      if (e->Kuerzel() == kuerzel) gefunden = e;
+    if (gefunden != nullptr) {
+      int gruppe = 0;
+      if (satz.Art >= FensterArt::LePln && satz.Art <= FensterArt::RaPln)
+        gruppe = 2;
+      else if (satz.Art == FensterArt::UV || (satz.Art >= FensterArt::LeDep && satz.Art <= FensterArt::RaDep))
+        gruppe = 1;
+      schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(gruppe));
+      elementFensterOeffner_(gefunden, tasten_);
+    }
+  } else if (auto it = artOeffner_.find(satz.Art); it != artOeffner_.end() && it.value()) {
+    it.value()();
+  }
+  tasten_ = tasten;
+  if (fensterEintraege_.size() <= vorher) return;
+  // The place where enough of the screen is left; a size only when smaller than the window's own.
+  TKindFenster* fenster = fensterEintraege_.back().fenster;
+  QRect flaeche(0, 0, 1 << 20, 1 << 20);
+  if (QScreen* bildschirm = QGuiApplication::primaryScreen()) flaeche = bildschirm->geometry();
+  QPoint ort = fenster->pos();
+  if (flaeche.width() - satz.Links > 200) ort.setX(satz.Links);
+  if (flaeche.height() - satz.Oben > 200) ort.setY(satz.Oben);
+  fenster->move(ort);
+  const int a = satz.Art;
+  const bool hoeheNehmen =
+      (a >= 9 && a <= 12) || (a >= 16 && a <= 22) || a == 69 || a == 71 || (a >= 72 && a <= 77);
+  const bool breiteNehmen = a >= 9 && a <= 12;
+  QSize groesse = fenster->size();
+  if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < groesse.height()) groesse.setHeight(satz.Hoehe);
+  if (breiteNehmen && satz.Breite > 0 && satz.Breite < groesse.width()) groesse.setWidth(satz.Breite);
+  fenster->resize(groesse);
+}
+
 void TKolvarPalette::MenusBauen() {
   auto haupt = [this](const QString& titel) {
     auto* m = new QMenu(titel, this);
@@ -1243,6 +1293,7 @@ bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
   if (dateiOffen_ && !FrageSichernVorSchliessen()) return false;
   std::unique_ptr<TSchule> neu;
   std::string fehler;
+  gespeicherteFenster_.clear();
   {
     TSanduhr sanduhr;
     TFortschrittsForm lesen(kEinlesenCaption, this);
@@ -1264,9 +1315,11 @@ bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
   ErsetzeSchule(std::move(neu));
   schule_->SetzeTitel(QFileInfo(pfad).fileName().toStdString());
   schule_->SetzePfad(QFileInfo(pfad).absoluteFilePath().toStdString());
-  schule_->SetzeGeaendert(false);
   dateiOffen_ = true;
   NachDemLaden();
+  for (const TFensterSatz& satz : gespeicherteFenster_) FensterWiederOeffnen(satz);
+  // Opening windows changes nothing of the school.
+  schule_->SetzeGeaendert(false);
   return true;
 }
 

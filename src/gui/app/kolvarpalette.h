@@ -95,6 +95,11 @@ class TKolvarPalette : public QMainWindow,
   void SetzeBefehl(const QString& pfad, std::function<void()> befehl);
   // Opens an element's window for the current view group (the element windows provide it).
   void SetzeElementFensterOeffner(std::function<void(TElement*, uint8_t)> oeffner);
+  // Opens the window of a kind without an element (all courses, statistics ...) for a saved
+  // window of the school file.
+  void SetzeFensterArtOeffner(int art, std::function<void()> oeffner);
+  // Reopens a window saved in the school file, at its place where the screen allows it.
+  void FensterWiederOeffnen(const TFensterSatz& satz);
 
   void PaletteAnordnen();
   // The backdrop follows "hga" and "efa".
@@ -223,6 +228,7 @@ class TKolvarPalette : public QMainWindow,
   QStringList memo_;
   std::vector<TFensterSatz> gespeicherteFenster_;
   std::function<void(TElement*, uint8_t)> elementFensterOeffner_;
+  QHash<int, std::function<void()>> artOeffner_;
 };
 
 }  // namespace kolvar

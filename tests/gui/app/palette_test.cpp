@@ -315,6 +315,59 @@ TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
+  dateien.dateien["/s/a.kvr"] = {{"AB", "CD"}, {"AB"}, 1, 1, {}};
+  dateien.gespeicherteFenster = {{FensterArt::LePln, "Plan AB", 100, 50, 900, 200},
+                                 {FensterArt::KlPln, "Plan AB", 10000, 60, 300, 900},
+                                 {FensterArt::LeGr, "Lehrer XX", 0, 0, 10, 10},
+                                 {FensterArt::LeStat, "Statistik Lehrer", 30, 40, 100, 100},
+                                 {FensterArt::Zwischen, "Zwischenablage", 0, 0, 10, 10}};
+  std::vector<std::pair<std::string, uint8_t>> geoeffnet;
+  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t tasten) {
+    geoeffnet.emplace_back(e->Kuerzel(), tasten);
+    const int art = Palette().Schule().Ansichtsgruppe() == 2 ? (dynamic_cast<TLehrer*>(e) ? 9 : 10) : 61;
+    auto* f = new TTestFenster(art, Palette().Schule(), &Palette(), QStringLiteral("x"), e);
+    f->resize(400, 300);
+    f->move(5, 5);
+    f->Oeffne();
+  });
+  int statistik = 0;
+  Palette().SetzeFensterArtOeffner(FensterArt::LeStat, [&] {
+    ++statistik;
+    auto* f =
+        new TTestFenster(FensterArt::LeStat, Palette().Schule(), &Palette(), QStringLiteral("Statistik"));
+    f->resize(400, 300);
+    f->Oeffne();
+  });
+  ASSERT_TRUE(Palette().DateiOeffnen(QStringLiteral("/s/a.kvr")));
+  ASSERT_EQ(geoeffnet.size(), 2u) << "the teacher XX no longer exists";
+  EXPECT_EQ(geoeffnet[0].first, "AB");
+  EXPECT_EQ(geoeffnet[0].second & Taste::Shift, Taste::Shift) << "reopening never replaces a window";
+  EXPECT_EQ(Palette().Tasten(), 0);
+  EXPECT_EQ(statistik, 1);
+  const std::vector<IFenster*> fenster = Palette().Schule().Fenster();
+  ASSERT_EQ(fenster.size(), 3u);
+  auto* lePlan = dynamic_cast<TTestFenster*>(fenster[0]);
+  auto* klPlan = dynamic_cast<TTestFenster*>(fenster[1]);
+  EXPECT_EQ(lePlan->Tag(), FensterArt::LePln);
+  EXPECT_EQ(lePlan->pos(), QPoint(100, 50));
+  EXPECT_EQ(lePlan->size(), QSize(400, 200)) << "only what is smaller than the default";
+  EXPECT_EQ(klPlan->Tag(), FensterArt::KlPln);
+  EXPECT_EQ(klPlan->pos(), QPoint(5, 60)) << "too little screen to its right";
+  EXPECT_EQ(klPlan->size(), QSize(300, 300));
+  EXPECT_FALSE(Palette().Schule().Geaendert());
+
+  // Saving keeps the open windows in the list order of the school.
+  Palette().Schule().SetzeGeaendert(true);
+  Palette().SichernItemClick();
+  ASSERT_EQ(dateien.geschriebeneFenster.size(), 3u);
+  EXPECT_EQ(dateien.geschriebeneFenster[0].Art, FensterArt::LePln);
+  EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
+  EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
+  EXPECT_TRUE(Palette().SchliessenItemClick());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(PaletteTest, HintergrundFolgtDenEinstellungen) {
   standard.hga = true;
   standard.efa = 0x0000FF;  // red in the settings' byte order
