@@ -15,15 +15,19 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/fehlerform.h"
 #include "app/fortschrittsform.h"
 #include "app/hintergrund.h"
+#include "app/keinfehlerform.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
+#include "app/meldungsform.h"
 #include "app/savefrageform.h"
 #include "app/schuldateien.h"
 #include "app/startform.h"
 #include "app/ueberdialog.h"
 #include "app/zwischenform.h"
+#include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -638,9 +642,12 @@ void TKolvarPalette::MenusBauen() {
   for (const char* t : {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht"})
     Eintrag(vertretung, QString::fromUtf8(t));
   QMenu* pruefen = Untermenue(daten, QStringLiteral("Prüfen"));
+  int pruefung = 0;
   for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden", "Versionsunterschiede",
-                        "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})
-    Eintrag(pruefen, QString::fromUtf8(t));
+                        "gekoppelte Kurse", "Einzel-/Mehrfachstunden"}) {
+    Eintrag(pruefen, QString::fromUtf8(t), {}, [this, pruefung] { PruefenItemClick(pruefung); });
+    ++pruefung;
+  }
 
   for (std::size_t i = 0; i < kKuerzelMenuTitel.size(); ++i) {
     auto* m = new TSpaltenMenue(this);
@@ -1105,6 +1112,53 @@ void TKolvarPalette::ZwischenablageItemClick() {
   }
   auto* form = new TZwischenForm(*schule_, this);
   form->Oeffne();
+}
+
+void TKolvarPalette::PruefenItemClick(int pruefung) {
+  TPruefErgebnis ergebnis;
+  {
+    TSanduhr sanduhr;
+    TMeldungsForm meldung(this);
+    meldung.SetzeMeldung(QStringLiteral("Die Daten werden geprüft."));
+    meldung.ZeigeSofort();
+    TPruefung pruefer(*schule_);
+    switch (pruefung) {
+      case 0:
+        ergebnis = pruefer.PruefeKonsistenz();
+        break;
+      case 1:
+        ergebnis = pruefer.PruefeBruecken();
+        break;
+      case 2:
+        ergebnis = pruefer.PruefeFehlendeRaeume();
+        break;
+      case 3:
+        ergebnis = pruefer.PruefeFehlendeStunden();
+        break;
+      case 4:
+        ergebnis = pruefer.PruefeVersionen();
+        break;
+      case 5:
+        ergebnis = pruefer.PruefeKopplungen();
+        break;
+      default:
+        ergebnis = pruefer.PruefeEinzelstunden();
+        break;
+    }
+    if (!ergebnis.Zeilen.empty()) {
+      auto* liste = dynamic_cast<TFehlerForm*>(schule_->EinzelFenster(TEinzelFenster::Fehler));
+      if (liste == nullptr) {
+        liste = new TFehlerForm(*schule_, this);
+        liste->Oeffne();
+      }
+      for (const std::string& zeile : ergebnis.Zeilen) liste->ZeileAnfuegen(QString::fromStdString(zeile));
+    }
+  }
+  for (int i = 0; i < ergebnis.Reparaturen; ++i) QApplication::beep();
+  if (ergebnis.Reparaturen > 0) schule_->AktualisiereAlleFenster();
+  TKeinFehlerForm dialog(this);
+  dialog.SetzeErgebnis(ergebnis.Stufe);
+  dialog.Zeige();
 }
 
 void TKolvarPalette::KennwortItemClick() {

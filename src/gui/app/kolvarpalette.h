@@ -121,6 +121,9 @@ class TKolvarPalette : public QMainWindow,
   void UndoLoeschenItemClick();
   void ZwischenablageItemClick();
   void KennwortItemClick();
+  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order): lines
+  // into the error list, then the result.
+  void PruefenItemClick(int pruefung);
   // Where the abbreviation menus' entries of one list are; for tests and the menus.
   std::vector<QString> KuerzelTexte(TElementArt art) const;
   int KuerzelSpaltenHoehe(TElementArt art) const;

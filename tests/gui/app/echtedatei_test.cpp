@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/fehlerform.h"
 #include "app/frageform.h"
 #include "app/guidialoge.h"
+#include "app/keinfehlerform.h"
 #include "appumgebung.h"
+#include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/lehrer.h"
 #include "storage/schreiber.h"
@@ -128,6 +131,41 @@ TEST_F(EchteDateiTest, BeispielschuleUndKursimport) {
   EXPECT_TRUE(QFile::exists(beispiele.filePath(QStringLiteral("schule.txt"))));
   EXPECT_FALSE(EchtePalette().Schule().Geaendert());
   KeineFehler();
+}
+
+TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
+  const QString pfad = Erzeuge(QStringLiteral("p.kvr"), Profil::Typisch);
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  EXPECT_TRUE(Aktiv(QStringLiteral("Daten/Prüfen")));
+  EXPECT_EQ(Aktiv(QStringLiteral("Daten/Prüfen/Versionsunterschiede")), standard.mwn() > 1);
+
+  // What the check finds, computed on the same school first (this school has bridges).
+  const TPruefErgebnis erwartet = TPruefung(EchtePalette().Schule()).PruefeBruecken();
+  ASSERT_FALSE(erwartet.Zeilen.empty());
+  QString ergebnis;
+  dialoge.Bediene(QStringLiteral("Prüfergebnis"), [&](TKvDialog& d) {
+    ergebnis = static_cast<TKeinFehlerForm&>(d).Ergebnis();
+    d.done(mrOk);
+  });
+  EchtePalette().Aktion(QStringLiteral("Daten/Prüfen/Brücken"))->trigger();
+  EXPECT_EQ(ergebnis, QString::fromStdString(ErgebnisText(erwartet.Stufe)));
+  auto* liste = dynamic_cast<TFehlerForm*>(EchtePalette().Schule().EinzelFenster(TEinzelFenster::Fehler));
+  EXPECT_EQ(liste != nullptr, !erwartet.Zeilen.empty()) << "the list opens only for a finding";
+
+  // A second run keeps the earlier lines.
+  dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
+  EchtePalette().PruefenItemClick(1);
+  if (liste != nullptr) {
+    EXPECT_EQ(liste->Zeilen().size(), static_cast<qsizetype>(2 * erwartet.Zeilen.size()));
+    EXPECT_EQ(liste->Zeilen().first(), QString::fromStdString(erwartet.Zeilen.front()));
+  }
+  dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
+  EchtePalette().PruefenItemClick(0);
+  EXPECT_EQ(EchtePalette().Schule().Fenster().size(), liste != nullptr ? 1u : 0u);
+  KeineFehler();
+  EchtePalette().Schule().SetzeGeaendert(false);
+  EchtePalette().SchliessenItemClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(EchteDateiTest, FragenDesKernsMitIhrenKnoepfen) {
