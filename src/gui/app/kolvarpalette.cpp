@@ -22,6 +22,7 @@
 #include "app/kennwortform.h"
 #include "app/kwform.h"
 #include "app/meldungsform.h"
+#include "app/menuform.h"
 #include "app/savefrageform.h"
 #include "app/schuldateien.h"
 #include "app/startform.h"
@@ -913,6 +914,14 @@ bool TKolvarPalette::WaehleElement(TElementArt art, bool mitOhne, const QPoint& 
   const int n = static_cast<int>(eintraege.size());
   TDienste::Popups().Waehle(eintraege, ort, SpaltenHoehe(n, 16));
   return gewaehlt_;
+}
+
+std::vector<TElement*> TKolvarPalette::ZeigeMenuForm(const std::vector<TElement*>& elemente,
+                                                     const QString& caption) {
+  if (elemente.empty()) return {};
+  TMenuForm form(elemente, caption, this);
+  form.Zeige();
+  return form.Gewaehlt();
 }
 
 void TKolvarPalette::SetzeWahl(TElementArt art, TElement* e) {

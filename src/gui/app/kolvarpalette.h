@@ -137,6 +137,9 @@ class TKolvarPalette : public QMainWindow,
   bool Gewaehlt() const { return gewaehlt_; }
   void SetzeGewaehlt(bool an) { gewaehlt_ = an; }
 
+  // The multi-selection of elements; empty without a dialog when there are none.
+  std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& elemente, const QString& caption);
+
   // --- Clipboard ---
   // The hidden memo's text goes to the clipboard; the clipboard window follows.
   void TextInZwischenablage(const QString& text);

@@ -9,12 +9,14 @@
 #include "app/kennwortform.h"
 #include "app/kwform.h"
 #include "app/meldungsform.h"
+#include "app/menuform.h"
 #include "app/savefrageform.h"
 #include "app/startform.h"
 #include "app/ueberdialog.h"
 #include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/lehrer.h"
+#include "platform/gitter.h"
 
 namespace kolvar {
 namespace {
@@ -79,6 +81,45 @@ TEST_F(BilderTest, KleineFenster) {
       {{QStringLiteral("Trotzdem setzen"), mrJa}, {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
   verdraengen.SetzeListe({QStringLiteral("ABE De 5a in R101"), QStringLiteral("Raum R101 belegt")});
   Ablegen(verdraengen, QStringLiteral("verdraengen"));
+}
+
+TEST_F(BilderTest, MehrfachauswahlInSpalten) {
+  std::vector<TElement*> lehrer;
+  for (int i = 0; i < 20; ++i) lehrer.push_back(Palette().Schule().NeuerLehrer("L" + std::to_string(i + 1)));
+  TMenuForm form(lehrer, QStringLiteral("Lehrer wählen"));
+  EXPECT_EQ(form.MenuGrid()->Zeilen(), 16);
+  EXPECT_EQ(form.MenuGrid()->Spalten(), 2);
+  EXPECT_EQ(form.MenuGrid()->Text(1, 0), QStringLiteral("L17")) << "column by column";
+  form.ZelleGeklickt(1, 1, Qt::NoModifier);
+  form.ZelleGeklickt(0, 2, Qt::NoModifier);
+  EXPECT_EQ(form.Gewaehlt(), (std::vector<TElement*>{lehrer[17], lehrer[2]})) << "in the order chosen";
+  form.ZelleGeklickt(1, 1, Qt::NoModifier);
+  EXPECT_EQ(form.Gewaehlt(), std::vector<TElement*>{lehrer[2]});
+  form.ZelleGeklickt(1, 9, Qt::NoModifier);  // an empty cell
+  EXPECT_EQ(form.Gewaehlt().size(), 1u);
+
+  // Through the mouse: Ctrl chooses all, Shift none.
+  form.show();
+  QWidget* flaeche = form.MenuGrid()->viewport();
+  QTest::mouseClick(flaeche, Qt::LeftButton, Qt::ControlModifier,
+                    form.MenuGrid()->ZellRechteck(0, 0).center());
+  EXPECT_EQ(form.Gewaehlt(), lehrer);
+  EXPECT_TRUE(form.IstGewaehlt(1, 3));
+  Ablegen(form, QStringLiteral("mehrfachauswahl"));
+  QTest::mouseClick(flaeche, Qt::LeftButton, Qt::ShiftModifier, form.MenuGrid()->ZellRechteck(0, 0).center());
+  EXPECT_TRUE(form.Gewaehlt().empty());
+  form.ZelleGeklickt(0, 0, Qt::NoModifier);
+  form.Knopf(QStringLiteral("Abbrechen"))->click();
+  EXPECT_TRUE(form.Gewaehlt().empty()) << "Abbrechen gives none";
+
+  EXPECT_TRUE(Palette().ZeigeMenuForm({}, QStringLiteral("leer")).empty());
+  EXPECT_TRUE(dialoge.Protokoll().isEmpty()) << "no dialog for an empty list";
+  dialoge.Bediene(QStringLiteral("Lehrer"), [](TKvDialog& d) {
+    static_cast<TMenuForm&>(d).ZelleGeklickt(0, 4, Qt::NoModifier);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  EXPECT_EQ(Palette().ZeigeMenuForm(lehrer, QStringLiteral("Lehrer")), std::vector<TElement*>{lehrer[4]});
+  KeineFehler();
 }
 
 TEST_F(BilderTest, UeberDialogRolltUndHaeltAn) {
