@@ -16,6 +16,8 @@
 #include <algorithm>
 
 #include "app/fehlerform.h"
+#include "app/fensterordform.h"
+#include "app/fensterplatz.h"
 #include "app/fortschrittsform.h"
 #include "app/hintergrund.h"
 #include "app/keinfehlerform.h"
@@ -660,7 +662,7 @@ void TKolvarPalette::MenusBauen() {
   }
 
   fensterMenue_ = haupt(QStringLiteral("Fenster"));
-  Eintrag(fensterMenue_, QStringLiteral("Anordnung..."));
+  Eintrag(fensterMenue_, QStringLiteral("Anordnung..."), {}, [this] { AnordnungItemClick(); });
   fensterMenue_->addSeparator();
   Eintrag(fensterMenue_, QStringLiteral("Zwischenablage"), {}, [this] { ZwischenablageItemClick(); });
   fensterMenue_->addSeparator();
@@ -1227,7 +1229,31 @@ void TKolvarPalette::Melde(const QString& text) {
 // ---------------------------------------------------------------------------------------------
 // Open windows
 
+void TKolvarPalette::PlatziereFenster(TKindFenster& fenster, int nummer) {
+  QSize bildschirm(1280, 1024);
+  if (QScreen* s = QGuiApplication::primaryScreen()) bildschirm = s->geometry().size();
+  fenster.move(FensterPlatz(nummer, standard_.FensterAnordnung, frameGeometry(), standard_.pas, bildschirm));
+}
+
+void TKolvarPalette::AnordnungItemClick() {
+  TFensterOrdForm form(standard_, this);
+  if (form.Zeige() == mrOk) OrdneFensterAn();
+}
+
+void TKolvarPalette::OrdneFensterAn() {
+  raise();
+  int nummer = 0;
+  for (const TFensterEintrag& e : fensterEintraege_) {
+    ++nummer;
+    // The manual planning window keeps its place.
+    if (e.fenster->Tag() == FensterArt::Manuell) continue;
+    PlatziereFenster(*e.fenster, nummer);
+    e.fenster->raise();
+  }
+}
+
 void TKolvarPalette::FensterAnmelden(TKindFenster& fenster) {
+  PlatziereFenster(fenster, static_cast<int>(fensterEintraege_.size()) + 1);
   for (const TFensterEintrag& e : fensterEintraege_) e.aktion->setChecked(false);
   auto* aktion = new QAction(fenster.Caption(), fensterMenue_);
   aktion->setCheckable(true);

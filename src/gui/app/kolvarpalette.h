@@ -168,6 +168,11 @@ class TKolvarPalette : public QMainWindow,
   std::vector<TFensterSatz> OffeneFenster() const;
   // The windows saved in the file read last (reopened by the windows that exist).
   const std::vector<TFensterSatz>& GespeicherteFenster() const { return gespeicherteFenster_; }
+  // Places a new window in the arrangement by its number among the open windows.
+  void PlatziereFenster(TKindFenster& fenster, int nummer);
+  // "Fensteranordnung", and every window placed anew after a change.
+  void AnordnungItemClick();
+  void OrdneFensterAn();
   // Closes every window of the school without asking (the school goes away).
   void SchliesseAlleFenster();
 

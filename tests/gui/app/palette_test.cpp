@@ -1,9 +1,12 @@
 // The palette: the menu state before a file is open, enabling by the active window's kind, the
 // open-window registry, the version button, the element pop-ups and the busy flag.
+#include <QFrame>
 #include <QMenuBar>
 #include <QToolButton>
 #include <stdexcept>
 
+#include "app/fensterordform.h"
+#include "app/fensterplatz.h"
 #include "app/hintergrund.h"
 #include "app/zwischenform.h"
 #include "appumgebung.h"
@@ -353,7 +356,7 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   EXPECT_EQ(lePlan->pos(), QPoint(100, 50));
   EXPECT_EQ(lePlan->size(), QSize(400, 200)) << "only what is smaller than the default";
   EXPECT_EQ(klPlan->Tag(), FensterArt::KlPln);
-  EXPECT_EQ(klPlan->pos(), QPoint(5, 60)) << "too little screen to its right";
+  EXPECT_EQ(klPlan->pos(), QPoint(30, 60)) << "too little screen to its right: its place in the cascade";
   EXPECT_EQ(klPlan->size(), QSize(300, 300));
   EXPECT_FALSE(Palette().Schule().Geaendert());
 
@@ -365,6 +368,59 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
   EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
   EXPECT_TRUE(Palette().SchliessenItemClick());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(FensterPlatz, KaskadeSpaltenZeilenViertel) {
+  const QSize schirm(1280, 1024);
+  const QRect oben(0, 0, 450, 50);  // a one-row palette at the top edge
+  EXPECT_EQ(FensterPlatz(1, 1, oben, 0, schirm), QPoint(0, 55));
+  EXPECT_EQ(FensterPlatz(2, 1, oben, 0, schirm), QPoint(30, 85));
+  // n = min(1280 / 60, (1024 - 55) / 60) = 16 steps, then the cascade starts again.
+  EXPECT_EQ(FensterPlatz(17, 1, oben, 0, schirm), QPoint(0, 55));
+  const QRect weg(500, 500, 450, 50);
+  EXPECT_EQ(FensterPlatz(1, 2, weg, 0, schirm), QPoint(640, 0));
+  EXPECT_EQ(FensterPlatz(2, 2, weg, 0, schirm), QPoint(0, 0));
+  EXPECT_EQ(FensterPlatz(3, 2, weg, 0, schirm), QPoint(670, 30));
+  EXPECT_EQ(FensterPlatz(1, 3, weg, 0, schirm), QPoint(0, 512));
+  EXPECT_EQ(FensterPlatz(3, 4, weg, 0, schirm), QPoint(640, 512));
+  EXPECT_EQ(FensterPlatz(4, 4, weg, 0, schirm), QPoint(0, 0));
+  EXPECT_EQ(FensterPlatz(5, 4, weg, 0, schirm), QPoint(670, 30));
+  const QRect links(0, 0, 60, 400);  // a column palette at the left edge
+  EXPECT_EQ(FensterPlatz(1, 1, links, 6, schirm), QPoint(65, 0));
+  // A tiny screen still has four steps.
+  EXPECT_EQ(FensterPlatz(5, 1, QRect(500, 500, 10, 10), 0, QSize(100, 100)), QPoint(0, 0));
+}
+
+TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
+  standard.FensterAnordnung = 2;
+  TTestFenster* a = Fenster(FensterArt::LeStat, QStringLiteral("A"));
+  TTestFenster* b = Fenster(FensterArt::KlStat, QStringLiteral("B"));
+  a->move(700, 700);
+  dialoge.Klicke(QStringLiteral("Fensteranordnung"), QStringLiteral("Ok"));
+  Palette().AnordnungItemClick();
+  EXPECT_EQ(a->pos(), QPoint(700, 700)) << "no change, nothing rearranged";
+  dialoge.Bediene(QStringLiteral("Fensteranordnung"), [](TKvDialog& d) {
+    auto& form = static_cast<TFensterOrdForm&>(d);
+    form.BildClick(1);
+    EXPECT_EQ(form.findChild<QFrame*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window),
+              QColor(255, 0, 0));
+    form.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().AnordnungItemClick();
+  EXPECT_EQ(standard.FensterAnordnung, 1);
+  EXPECT_EQ(b->pos() - a->pos(), QPoint(30, 30)) << "a cascade";
+
+  // The value 4 survives the settings store.
+  standard.FensterAnordnung = 4;
+  TEinstellungenImSpeicher store;
+  standard.SpeichereEinstellungen(store);
+  TStandard geladen;
+  geladen.LadeEinstellungen(store);
+  EXPECT_EQ(geladen.FensterAnordnung, 4);
+  KeineFehler();
+  a->SchliesseFrage();
+  b->SchliesseFrage();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
