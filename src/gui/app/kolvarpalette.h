@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/guidialoge.h"
+#include "model/element.h"
 #include "model/ifenster.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
@@ -134,6 +135,11 @@ class TKolvarPalette : public QMainWindow,
   bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort);
   TElement* Wahl(TElementArt art) const { return wahl_[static_cast<std::size_t>(art)]; }
   void SetzeWahl(TElementArt art, TElement* e);
+  void SetzeLehrerWahl(TElement* e) { SetzeWahl(TElementArt::Lehrer, e); }
+  void SetzeKlassenWahl(TElement* e) { SetzeWahl(TElementArt::Klasse, e); }
+  void SetzeKopplungsWahl(TElement* e) { SetzeWahl(TElementArt::Kopplung, e); }
+  void SetzeFachWahl(TElement* e) { SetzeWahl(TElementArt::Fach, e); }
+  void SetzeRaumWahl(TElement* e) { SetzeWahl(TElementArt::Raum, e); }
   bool Gewaehlt() const { return gewaehlt_; }
   void SetzeGewaehlt(bool an) { gewaehlt_ = an; }
 
