@@ -20,15 +20,11 @@ struct TVorlage {
   TStandard standard;
   TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400 + 10 * 3600};
   std::unique_ptr<TSchule> schule;
-  TVertretungsAblage vertretungen;
   std::vector<uint8_t> datei;
 
   explicit TVorlage(Profil p) {
     schule = ErzeugeSchule(standard, p, 1, {nullptr, nullptr, &uhr});
-    vertretungen = ErzeugeVertretungen(*schule, 1, GroesseVon(p).vertretungen);
-    TSchreiber w;
-    w.SetzeVertretungen(&vertretungen);
-    datei = w.Baue(*schule);
+    datei = TSchreiber().Baue(*schule);
   }
 };
 
@@ -42,7 +38,6 @@ TVorlage& Vorlage(Profil p) {
 void Schreiben(benchmark::State& state) {
   TVorlage& v = Vorlage(static_cast<Profil>(state.range(0)));
   TSchreiber w;
-  w.SetzeVertretungen(&v.vertretungen);
   for (auto _ : state) benchmark::DoNotOptimize(w.Baue(*v.schule));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(v.datei.size()));
   state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))) + std::string(", ") +
@@ -66,7 +61,6 @@ void SpeichernAufPlatte(benchmark::State& state) {
   const auto datei =
       std::filesystem::temp_directory_path() / ("kolvar_bench_" + std::to_string(::getpid()) + ".kv");
   TSchreiber w;
-  w.SetzeVertretungen(&v.vertretungen);
   for (auto _ : state) TBuffer(w.Baue(*v.schule)).Speichere(datei);
   std::filesystem::remove(datei);
   state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))));

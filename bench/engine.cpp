@@ -69,6 +69,23 @@ void BM_KonflikteAlleVersionen(benchmark::State& state) {
 BENCHMARK(BM_KonflikteAktuelleVersion);
 BENCHMARK(BM_KonflikteAlleVersionen);
 
+// The manual planning window's reasons for one course at every slot of the week.
+void BM_SperrgruendeAllerFelder(benchmark::State& state) {
+  TGrosseSchule g;
+  const std::vector<const TSetzung*> quellen = Quellen(*g.schule);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const TKurs& k = quellen[i++ % quellen.size()]->Kurs();
+    TKonfliktListe liste;
+    for (int d = 1; d <= 7; ++d)
+      for (int p = 1; p <= 16; ++p) {
+        liste.Leere();
+        benchmark::DoNotOptimize(k.SammleSperrgruende(d, p, k.Raeume().Hole(1), liste));
+      }
+  }
+}
+BENCHMARK(BM_SperrgruendeAllerFelder)->Unit(benchmark::kMicrosecond);
+
 // One rating pass: the blocked-slot grid of every course, couplings as a whole, with and
 // without the room test.
 void BM_SperrbereichAllerKurse(benchmark::State& state) {
@@ -148,14 +165,18 @@ void BM_RaumsucheEinFeld(benchmark::State& state) {
 BENCHMARK(BM_RaumsucheEinFeld)->Arg(16)->Arg(14)->ArgName("Raeume");
 
 // Every course of the large school placed automatically, one after another, in every version,
-// from the generated (partly placed) plan: rate, then place the open hours.
+// from the generated (partly placed) plan or from an empty one: rate, then place the open hours.
 void BM_AutomatikAllerKurse(benchmark::State& state) {
-  long gesetzt = 0, offen = 0, verweigert = 0;
+  long vorher = 0, gesetzt = 0, offen = 0, verweigert = 0;
   for (auto _ : state) {
     state.PauseTiming();
     auto g = std::make_unique<TGrosseSchule>();
     g->standard.ara = false;
-    g->standard.aei = false;
+    g->standard.aei = state.range(1) != 0;  // on by default: hours stay when the pattern does not fit
+    if (state.range(0) != 0)
+      for (TKurs* k : g->schule->Kurse()) k->EntferneAlleSetzungen();
+    vorher = 0;
+    for (const TKurs* k : g->schule->Kurse()) vorher += k->Setzungen().Anzahl();
     state.ResumeTiming();
     TAutoLauf lauf(g->standard);
     for (int v = 1; v <= g->standard.mwn(); ++v) {
@@ -169,17 +190,25 @@ void BM_AutomatikAllerKurse(benchmark::State& state) {
         offen += AutoKursSetzen(lauf, *k, v, n);
       }
     }
-    gesetzt = lauf.Fortschritt;
+    state.PauseTiming();
+    gesetzt = 0;
+    for (const TKurs* k : g->schule->Kurse()) gesetzt += k->Setzungen().Anzahl();
+    state.ResumeTiming();
     verweigert = lauf.Verweigert;
     state.PauseTiming();
     g.reset();
     state.ResumeTiming();
   }
-  state.counters["gesetzt"] = static_cast<double>(gesetzt);
+  state.counters["vorher"] = static_cast<double>(vorher);
+  state.counters["Setzungen"] = static_cast<double>(gesetzt);
   state.counters["offen"] = static_cast<double>(offen) / static_cast<double>(state.iterations());
   state.counters["verweigert"] = static_cast<double>(verweigert);
 }
-BENCHMARK(BM_AutomatikAllerKurse)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_AutomatikAllerKurse)
+    ->ArgsProduct({{0, 1}, {1, 0}})
+    ->ArgNames({"leer", "aei"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace kolvar

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string>
 
-#include "model/fehl.h"
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
 #include "storage/buffer.h"
 #include "storage/schreiber.h"
+#include "substitution/fehlzeit.h"
+#include "substitution/vertretung.h"
 #include "support/fakes.h"
-#include "support/generator.h"
 #include "support/schulbauer.h"
 
 using namespace kolvar;
@@ -44,15 +44,21 @@ int main(int argc, char** argv) {
     auto klein = BaueKleineSchule(n);
     SetzeEinigeStunden(*klein);
     TSchule& s = *klein->schule;
-    auto* f = new TFehl();
-    f->SetzeDatum(static_cast<int32_t>(klein->uhr.Heute()));
-    f->SetzeElement(klein->mue);
-    f->SetzeStunden(0x8001);
-    f->SetzeNeueStunden(0x8001);
-    s.LehrerFehlen().Haenge(f);
-    const TVertretungsAblage ablage = ErzeugeVertretungen(s, 1, 6);
+    // Absent teachers on the seed day bring their substitution records; one gets a substitute.
+    const int32_t heute = klein->uhr.Heute();
+    for (int32_t tag = heute - 6; tag <= heute; ++tag) {
+      SetzeFehlzeit(*klein->mue, tag, 0xFFFF);
+      SetzeFehlzeit(*klein->sch, tag, 0xC000);
+    }
+    for (TVertretung* v : s.Vertretungen())
+      if (!v->Vertreter()) v->SetzeVertreter(klein->ber);
+    // One "statt" link, so the seeds carry link numbers.
+    if (s.Vertretungen().Anzahl() >= 2 && !s.Vertretungen().Hole(1)->Statt() &&
+        !s.Vertretungen().Hole(2)->VerlegtAuf()) {
+      s.Vertretungen().Hole(1)->SetStatt(s.Vertretungen().Hole(2));
+      s.Vertretungen().Hole(2)->SetVerlegtAuf(s.Vertretungen().Hole(1));
+    }
     TSchreiber w;
-    w.SetzeVertretungen(&ablage);
     w.SetzeFenster({{9, "Plan MUE", 10, 10, 400, 300}});
     Speichere(ordner, "kleine_schule" + std::to_string(n) + ".kv", w, s);
   }

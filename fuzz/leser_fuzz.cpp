@@ -24,7 +24,6 @@ class TFesteUhr : public kolvar::Uhr {
 std::vector<uint8_t> Schreibe(const kolvar::TSchule& schule, kolvar::TLeser& leser) {
   kolvar::TSchreiber schreiber;
   schreiber.SetzeFenster(leser.Fenster());
-  schreiber.SetzeVertretungen(&leser.Vertretungen());
   return schreiber.Baue(schule);
 }
 

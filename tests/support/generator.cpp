@@ -17,6 +17,7 @@
 #include "model/standard.h"
 #include "model/uhr.h"
 #include "model/uvtab.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -139,9 +140,9 @@ class TBau {
     Fixiere();
     Aenderungsdaten();
     Fehlzeiten();
+    Vertretungen();
     UVTabellen();
     Parallelen();
-    // Substitution records join here once the school can hold them.
   }
 
  private:
@@ -578,7 +579,7 @@ class TBau {
   }
 
   void Fehlzeiten() {
-    const int anzahl = g_.lehrer + g_.klassen / 2 + g_.raeume / 4;
+    const int anzahl = g_.klassen / 2 + g_.raeume / 4;
     const int vtm = s_.Standard().vtm;
     struct TSchluessel {
       const TPlanElement* e;
@@ -587,7 +588,7 @@ class TBau {
     };
     std::vector<TSchluessel> schon;
     for (int n = 0; n < anzahl; ++n) {
-      const int art = n % 6 < 4 ? 0 : (n % 6 == 4 ? 1 : 2);
+      const int art = n % 2 == 0 ? 1 : 2;
       TPlanElement* e = art == 0   ? static_cast<TPlanElement*>(z_.Eines(lehrer_))
                         : art == 1 ? static_cast<TPlanElement*>(z_.Eines(klassen_))
                                    : static_cast<TPlanElement*>(z_.Eines(raeume_));
@@ -607,6 +608,80 @@ class TBau {
       TListe<TFehl>& liste = art == 0 ? s_.LehrerFehlen() : art == 1 ? s_.KlassenFehlen() : s_.RaumFehlen();
       liste.Haenge(f);
     }
+  }
+
+  // Whole days of absent teachers from the oldest day kept on, each with a record per lesson of
+  // the day; most get a substitute, some are dropped ("frei"), and a substitute who had a lesson
+  // then gives it up (a "statt" follow-up). Made with the plain setters, as a file brings them.
+  void Vertretungen() {
+    const int vtm = s_.Standard().vtm;
+    std::vector<TVertretung*> alle;
+    for (int32_t datum = heute_ - (vtm - 1); static_cast<int>(alle.size()) < g_.vertretungen; ++datum) {
+      if (Uhr::Wochentag(datum) > kSchultage) continue;
+      const int v = s_.VersionDerWoche(datum), d = Uhr::Wochentag(datum);
+      std::vector<TLehrer*> fehlend, anwesend;
+      for (TLehrer* l : lehrer_) (z_.Chance(8) ? fehlend : anwesend).push_back(l);
+      if (anwesend.empty()) continue;
+      for (TLehrer* l : fehlend) {
+        auto* f = new TFehl();
+        f->SetzeDatum(datum);
+        f->SetzeElement(l);
+        f->SetzeStunden(0xFFC0);
+        f->SetzeNeueStunden(0xFFC0);
+        s_.LehrerFehlen().Haenge(f);
+        for (TKurs* k : l->Kurse())
+          for (TSetzung* z : k->Setzungen())
+            if (z->Version() == v && z->Tag() == d) alle.push_back(Vertretung(*z, datum, anwesend));
+      }
+    }
+    for (TVertretung* r : alle) r->HaengeAn();
+    // The school's list sorted by "vsa", equal records in the order of lessons and placements, as
+    // a loaded file has them.
+    std::vector<TVertretung*> liste;
+    for (TKurs* k : s_.Kurse())
+      for (TSetzung* z : k->Setzungen())
+        for (TVertretung* r : z->Vertretungen()) liste.push_back(r);
+    const TVertrVergleich vergleiche = VertrVergleich(s_.Standard().vsa);
+    std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
+      return vergleiche(a, b) < 0;
+    });
+    s_.Vertretungen().Leere();
+    for (TVertretung* r : liste) s_.Vertretungen().Haenge(r);
+  }
+
+  TVertretung* Satz(TSetzung& z, int32_t datum) {
+    auto* r = new TVertretung(s_);
+    r->SetKurs(&z.Kurs());
+    r->SetSetzung(&z);
+    r->SetDatum(datum);
+    r->SetArt(VertrArt::Lehrer);
+    r->SetErsatzraum(z.Raum());
+    return r;
+  }
+
+  TVertretung* Vertretung(TSetzung& z, int32_t datum, std::vector<TLehrer*>& anwesend) {
+    TVertretung* r = Satz(z, datum);
+    if (z_.Chance(15)) {
+      r->SetFrei(true);
+      r->BildeBemerkung();
+      return r;
+    }
+    TLehrer* s = z_.Eines(anwesend);
+    r->SetVertreter(s);
+    r->SetAnrechnen(true);
+    const TListe<TKurs> eigene = s->KurseAn(z.Version(), z.Tag(), z.Stunde());
+    if (!eigene.Leer() && z_.Chance(50)) {
+      if (TSetzung* sz = eigene.Hole(1)->FindeSetzung(z.Version(), z.Tag(), z.Stunde())) {
+        TVertretung* f = Satz(*sz, datum);
+        f->SetVerlegtAuf(r);
+        r->SetStatt(f);
+        r->SetAnrechnen(false);
+        f->HaengeAn();
+        f->BildeBemerkung();
+      }
+    }
+    r->BildeBemerkung();
+    return r;
   }
 
   void UVTabellen() {
@@ -686,47 +761,6 @@ std::unique_ptr<TSchule> ErzeugeSchule(TStandard& standard, Profil profil, uint3
   TBau(*schule, profil, seed, heute).Baue();
   schule->SetzeGeaendert(false);
   return schule;
-}
-
-TVertretungsAblage ErzeugeVertretungen(const TSchule& schule, uint32_t seed, int anzahl) {
-  TZufall z(seed * 7919ull + 17);
-  std::vector<const TSetzung*> setzungen;
-  for (TKurs* k : schule.Kurse())
-    for (TSetzung* s : k->Setzungen()) setzungen.push_back(s);
-  TVertretungsAblage ablage;
-  if (setzungen.empty()) return ablage;
-  std::vector<std::pair<std::size_t, TVertretungsSatz>> saetze;
-  const int32_t heute = schule.Zeit().Heute();
-  const int vtm = schule.Standard().vtm;
-  for (int i = 0; i < anzahl; ++i) {
-    const std::size_t stelle = static_cast<std::size_t>(z.Bis(static_cast<int>(setzungen.size())));
-    const TSetzung* s = setzungen[stelle];
-    TVertretungsSatz v;
-    v.Setzung = s;
-    int32_t datum = heute - (vtm - 1) + z.Bis(vtm - 1 + 21);
-    while (Uhr::Wochentag(datum) != s->Tag()) ++datum;
-    v.Datum = int64_t{datum} * 86400;
-    v.Art = z.Chance(85) ? 0 : 4;
-    if (z.Chance(70)) v.Vertreter = schule.Lehrer().Hole(1 + z.Bis(schule.Lehrer().Anzahl()));
-    v.Ersatzraum = v.Art == 0 ? s->Raum() : nullptr;
-    v.Frei = v.Vertreter == nullptr && z.Chance(50);
-    v.Noetig = z.Chance(90);
-    v.Anrechnen = v.Vertreter != nullptr && z.Chance(80);
-    if (v.Frei) v.LehrerBem = v.SchuelerBem = "frei";
-    if (z.Chance(10)) v.SchuelerBem = "Aufgaben im Klassenraum abholen";
-    saetze.emplace_back(stelle, std::move(v));
-  }
-  std::stable_sort(saetze.begin(), saetze.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto& [stelle, v] : saetze) ablage.Saetze().push_back(std::move(v));
-  auto& alle = ablage.Saetze();
-  for (std::size_t i = 0; i + 1 < alle.size(); ++i) {
-    if (alle[i].VerlegtAuf >= 0 || alle[i + 1].VerlegtAuf >= 0 || !z.Chance(20)) continue;
-    alle[i].Statt = static_cast<int>(i + 1);
-    alle[i + 1].VerlegtAuf = static_cast<int>(i);
-    ++i;
-  }
-  return ablage;
 }
 
 }  // namespace kolvar

@@ -1,7 +1,7 @@
 #pragma once
 // The synthetic school generator shared by tests, benchmarks and kvtool: a seeded, realistic
 // German secondary school (classes 5a.., Q1/Q2, subject and coupling bands, room pools, locks,
-// placed and fixed hours, absences and the parallel-coupling table). The same profile and seed
+// placed and fixed hours, absences, substitutions and the parallel-coupling table). The same profile and seed
 // always give the same school: every choice comes from one seeded generator of our own, and
 // nothing depends on addresses or unordered containers.
 
@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "model/schule.h"
-#include "storage/vertretungsablage.h"
 
 namespace kolvar {
 
@@ -26,7 +25,7 @@ struct TProfilGroesse {
   int kurse;
   int wochenstunden;  // sum of the courses' hours in each version
   int versionen;
-  int vertretungen;  // substitution records, once the school can hold them
+  int vertretungen;  // substitution records (at least)
 };
 
 const TProfilGroesse& GroesseVon(Profil profil);
@@ -39,14 +38,5 @@ inline constexpr int32_t kGeneratorHeute = 46356;
 // (absences, change stamps) lie around the environment clock's today, or kGeneratorHeute.
 std::unique_ptr<TSchule> ErzeugeSchule(TStandard& standard, Profil profil, uint32_t seed,
                                        TUmgebung umgebung = {});
-
-}  // namespace kolvar
-
-namespace kolvar {
-
-// Substitution records for the school's placements, in file order (lessons, placements), dated
-// within the days the settings keep, every few of them linked ("statt" / "verlegt auf"). Kept
-// beside the school until the school holds substitution records itself.
-TVertretungsAblage ErzeugeVertretungen(const TSchule& schule, uint32_t seed, int anzahl);
 
 }  // namespace kolvar

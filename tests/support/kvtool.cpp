@@ -103,7 +103,7 @@ int Info(const std::vector<std::string>& a, std::ostream& aus) {
       << "courses: " << s.Kurse().Anzahl() << '\n'
       << "hours: " << stunden << '\n'
       << "placed: " << gesetzt << '\n'
-      << "substitutions: " << g->leser->Vertretungen().Saetze().size() << '\n'
+      << "substitutions: " << s.Vertretungen().Anzahl() << '\n'
       << "absences: " << s.LehrerFehlen().Anzahl() + s.KlassenFehlen().Anzahl() + s.RaumFehlen().Anzahl()
       << '\n';
   return 0;
@@ -136,7 +136,6 @@ int Rundlauf(const std::vector<std::string>& a, std::ostream& aus) {
   const auto g = Lies(a[1]);
   TSchreiber schreiber;
   schreiber.SetzeFenster(g->leser->Fenster());
-  schreiber.SetzeVertretungen(&g->leser->Vertretungen());
   std::error_code fehler;
   const auto ordner = std::filesystem::temp_directory_path(fehler);
   const auto temp = (fehler ? std::filesystem::path(".") : ordner) /

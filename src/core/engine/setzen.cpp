@@ -39,6 +39,9 @@ void TKurs::Verschiebe(int zuTag, int zuStunde, bool mitKopplung, int vonTag, in
   int von, bis;
   Versionen(*this, -1, von, bis);
   for (int v = von; v <= bis; ++v) {
+    // Where the course already holds the target the hour stays: placing there would be refused
+    // after the source hour had gone.
+    if (FindeSetzung(v, zuTag, zuStunde) != nullptr) continue;
     TRaum* r = RaumAnStunde(v, vonTag, vonStunde);
     EntferneStunde(v, vonTag, vonStunde, false);
     Setze(v, zuTag, r, zuStunde);
@@ -55,6 +58,7 @@ void TKurs::VerschiebeMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplun
   int von, bis;
   Versionen(*this, -1, von, bis);
   for (int v = von; v <= bis; ++v) {
+    if (FindeSetzung(v, zuTag, zuStunde) != nullptr) continue;
     EntferneStunde(v, vonTag, vonStunde, false);
     Setze(v, zuTag, r, zuStunde);
   }

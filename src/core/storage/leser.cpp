@@ -1,5 +1,6 @@
 #include "storage/leser.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -20,6 +21,8 @@
 #include "storage/ifortschritt.h"
 #include "storage/macdatum.h"
 #include "storage/schreiber.h"
+#include "storage/vertretungsablage.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -54,9 +57,8 @@ class TEinstellungsRetter {
 
 class TLeser::TBlockLeser {
  public:
-  TBlockLeser(TBuffer& b, TStandard& st, TUmgebung u, IFortschritt* f, std::vector<TFensterSatz>& fenster,
-              TVertretungsAblage& ablage)
-      : b_(b), st_(st), u_(u), f_(f), fenster_(fenster), ablage_(ablage) {}
+  TBlockLeser(TBuffer& b, TStandard& st, TUmgebung u, IFortschritt* f, std::vector<TFensterSatz>& fenster)
+      : b_(b), st_(st), u_(u), f_(f), fenster_(fenster) {}
 
   std::unique_ptr<TSchule> Lies() {
     Version();
@@ -83,6 +85,7 @@ class TLeser::TBlockLeser {
     ablage_.Ordne(rang);
     ablage_.Verknuepfe();
     ablage_.EntferneVeraltete(heute_, st_.vtm);
+    UebernimmVertretungen();
     Fehlen(s_->LehrerFehlen(), s_->Lehrer(), "Lehrer");
     Fehlen(s_->KlassenFehlen(), s_->Klassen(), "Klassen");
     Fehlen(s_->RaumFehlen(), s_->Raeume(), "Räume");
@@ -350,13 +353,13 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    const TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
+    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
     Vertretungen(*z);
   }
 
-  // --- Substitution records of a placement (kept beside the school for now) ---
-  void Vertretungen(const TSetzung& z) {
+  // --- Substitution records ---
+  void Vertretungen(TSetzung& z) {
     const int n = Anzahl(kDatumBytes + 4 + 2 * kBemerkungBytes + 4 + 6, "Vertretungen einer Setzung");
     for (int i = 0; i < n; ++i) {
       TVertretungsSatz v;
@@ -375,6 +378,49 @@ class TLeser::TBlockLeser {
       v.StattNr = b_.LiesInteger();
       ablage_.Saetze().push_back(std::move(v));
     }
+  }
+
+  // The records that passed join the school: linked, in both lists, the school's sorted by "vsa"
+  // (equal records in the order of their lessons and placements).
+  void UebernimmVertretungen() {
+    auto& saetze = ablage_.Saetze();
+    std::vector<TVertretung*> neu;
+    neu.reserve(saetze.size());
+    for (TVertretungsSatz& satz : saetze) {
+      auto* v = new TVertretung(*s_);
+      const int64_t zeit = satz.Datum;
+      v->SetDatum(static_cast<int32_t>(zeit >= 0 ? zeit / 86400 : (zeit - 86399) / 86400));
+      v->SetKurs(&satz.Setzung->Kurs());
+      v->SetSetzung(satz.Setzung);
+      v->SetVertreter(satz.Vertreter);
+      v->SetErsatzraum(satz.Ersatzraum);
+      v->SetLehrerBem(satz.LehrerBem);
+      v->SetSchuelerBem(satz.SchuelerBem);
+      v->SetArt(satz.Art);
+      v->SetFrei(satz.Frei);
+      v->SetNoetig(satz.Noetig);
+      v->SetAnrechnen(satz.Anrechnen);
+      v->SetNummer(satz.Nummer);
+      v->SetVerlegtAufNr(satz.VerlegtAufNr);
+      v->SetStattNr(satz.StattNr);
+      neu.push_back(v);
+    }
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+      if (saetze[i].Statt >= 0) neu[i]->SetStatt(neu[static_cast<std::size_t>(saetze[i].Statt)]);
+      if (saetze[i].VerlegtAuf >= 0)
+        neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
+    }
+    std::vector<TVertretung*> sortiert = neu;
+    const TVertrVergleich vergleiche = VertrVergleich(st_.vsa);
+    std::stable_sort(
+        sortiert.begin(), sortiert.end(),
+        [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
+    // Placement lists in file order, the school's list sorted.
+    for (TVertretung* v : neu) v->HaengeAn();
+    TListe<TVertretung>& liste = s_->Vertretungen();
+    liste.Leere();
+    for (TVertretung* v : sortiert) liste.Haenge(v);
+    saetze.clear();
   }
 
   template <typename T>
@@ -429,7 +475,7 @@ class TLeser::TBlockLeser {
   TUmgebung u_;
   IFortschritt* f_;
   std::vector<TFensterSatz>& fenster_;
-  TVertretungsAblage& ablage_;
+  TVertretungsAblage ablage_;
   std::unique_ptr<TSchule> s_;
   std::array<uint8_t, kWochen> wochen_{};
   int n_ = 1;
@@ -443,15 +489,13 @@ class TLeser::TBlockLeser {
 
 std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
   fenster_.clear();
-  vertretungen_ = {};
   TBuffer b(std::move(daten));
   if (fortschritt_) fortschritt_->Position(0);
   TEinstellungsRetter retter(standard_);
   std::vector<TFensterSatz> fenster;
-  TVertretungsAblage ablage;
   std::unique_ptr<TSchule> schule;
   try {
-    schule = TBlockLeser(b, standard_, umgebung_, fortschritt_, fenster, ablage).Lies();
+    schule = TBlockLeser(b, standard_, umgebung_, fortschritt_, fenster).Lies();
   } catch (const TVersionsFehler&) {
     throw;
   } catch (const TDateiFehler& fehler) {
@@ -462,7 +506,6 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
   }
   retter.Behalte();
   fenster_ = std::move(fenster);
-  vertretungen_ = std::move(ablage);
   return schule;
 }
 

@@ -12,7 +12,6 @@
 #include "model/schule.h"
 #include "storage/dateifehler.h"
 #include "storage/fenstersatz.h"
-#include "storage/vertretungsablage.h"
 
 namespace kolvar {
 
@@ -38,8 +37,6 @@ class TLeser {
 
   // After a successful read: the saved windows, to be reopened in this order.
   const std::vector<TFensterSatz>& Fenster() const { return fenster_; }
-  // After a successful read: the substitution records with their placements and links.
-  TVertretungsAblage& Vertretungen() { return vertretungen_; }
 
  private:
   class TBlockLeser;
@@ -48,7 +45,6 @@ class TLeser {
   TUmgebung umgebung_;
   IFortschritt* fortschritt_;
   std::vector<TFensterSatz> fenster_;
-  TVertretungsAblage vertretungen_;
 };
 
 }  // namespace kolvar

@@ -1,7 +1,7 @@
 #include "storage/schreiber.h"
 
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -19,6 +19,7 @@
 #include "storage/buffer.h"
 #include "storage/ifortschritt.h"
 #include "storage/vertretungsablage.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -40,18 +41,7 @@ int Index(const TListe<T>& liste, const T* e, int kein) {
 
 class TBlockSchreiber {
  public:
-  TBlockSchreiber(const TSchule& s, IFortschritt* f, const TVertretungsAblage* ablage)
-      : s_(s), f_(f), n_(s.Standard().mwn()) {
-    if (ablage && !ablage->Leer()) {
-      ablage_ = *ablage;
-      std::unordered_set<const TSetzung*> setzungen;
-      for (const TKurs* k : s.Kurse())
-        for (const TSetzung* z : k->Setzungen()) setzungen.insert(z);
-      ablage_.BehalteNur(setzungen);
-      nummern_ = ablage_.Nummeriere();
-      nachSetzung_ = ablage_.NachSetzung();
-    }
-  }
+  TBlockSchreiber(const TSchule& s, IFortschritt* f) : s_(s), f_(f), n_(s.Standard().mwn()) {}
 
   std::vector<uint8_t> Schreibe(const std::vector<TFensterSatz>& fenster) {
     b_.Reserviere(4096);
@@ -211,6 +201,7 @@ class TBlockSchreiber {
   }
 
   void Kurse() {
+    NummeriereVertretungen();
     Anzahl(s_.Kurse().Anzahl());
     int zaehler = 0;
     for (const TKurs* k : s_.Kurse()) {
@@ -249,29 +240,37 @@ class TBlockSchreiber {
     }
   }
 
-  // --- Substitution records of a placement (kept beside the school for now) ---
+  // Every record is numbered by its place in the school's list, and its links by those numbers.
+  void NummeriereVertretungen() {
+    const TListe<TVertretung>& liste = s_.Vertretungen();
+    std::vector<char> verknuepft(static_cast<std::size_t>(liste.Anzahl()));
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+      verknuepft[static_cast<std::size_t>(i - 1)] = liste.Hole(i)->Statt() || liste.Hole(i)->VerlegtAuf();
+    const std::vector<int> nummern = VertretungsNummern(verknuepft);
+    nummer_.reserve(nummern.size());
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+      nummer_.emplace(liste.Hole(i), nummern[static_cast<std::size_t>(i - 1)]);
+  }
+  int Nummer(const TVertretung* v) const {
+    const auto it = nummer_.find(v);
+    return it == nummer_.end() ? 0 : it->second;
+  }
+
   void Vertretungen(const TSetzung& z) {
-    const auto it = nachSetzung_.find(&z);
-    if (it == nachSetzung_.end()) {
-      b_.SchreibeInteger(0);
-      return;
-    }
-    Anzahl(static_cast<int>(it->second.size()));
-    for (int i : it->second) {
-      const TVertretungsSatz& v = ablage_.Saetze()[static_cast<std::size_t>(i)];
-      const TVertretungsNummern& nr = nummern_[static_cast<std::size_t>(i)];
-      b_.SchreibeDatum(v.Datum);
-      b_.SchreibeInteger(Index(s_.Lehrer(), v.Vertreter, kKeinVerweis));
-      b_.SchreibeInteger(Index(s_.Raeume(), v.Ersatzraum, kKeinVerweis));
-      b_.SchreibeBemerkung(v.LehrerBem);
-      b_.SchreibeBemerkung(v.SchuelerBem);
-      b_.SchreibeArt(v.Art);
-      b_.SchreibeBoolean(v.Frei);
-      b_.SchreibeBoolean(v.Noetig);
-      b_.SchreibeBoolean(v.Anrechnen);
-      b_.SchreibeInteger(nr.Nummer);
-      b_.SchreibeInteger(nr.VerlegtAuf);
-      b_.SchreibeInteger(nr.Statt);
+    Anzahl(z.Vertretungen().Anzahl());
+    for (const TVertretung* v : z.Vertretungen()) {
+      b_.SchreibeDatum(int64_t{v->Datum()} * 86400);
+      b_.SchreibeInteger(Index(s_.Lehrer(), v->Vertreter(), kKeinVerweis));
+      b_.SchreibeInteger(Index(s_.Raeume(), v->Ersatzraum(), kKeinVerweis));
+      b_.SchreibeBemerkung(v->LehrerBem());
+      b_.SchreibeBemerkung(v->SchuelerBem());
+      b_.SchreibeArt(v->Art());
+      b_.SchreibeBoolean(v->Frei());
+      b_.SchreibeBoolean(v->Noetig());
+      b_.SchreibeBoolean(v->Anrechnen());
+      b_.SchreibeInteger(Nummer(v));
+      b_.SchreibeInteger(v->VerlegtAuf() ? Nummer(v->VerlegtAuf()) : 0);
+      b_.SchreibeInteger(v->Statt() ? Nummer(v->Statt()) : 0);
     }
   }
 
@@ -302,9 +301,7 @@ class TBlockSchreiber {
   IFortschritt* f_;
   const int n_;
   TBuffer b_;
-  TVertretungsAblage ablage_;
-  std::vector<TVertretungsNummern> nummern_;
-  std::unordered_map<const TSetzung*, std::vector<int>> nachSetzung_;
+  std::unordered_map<const TVertretung*, int> nummer_;
   const TLehrer* letzterLehrer_ = nullptr;
   const TKlasse* letzteKlasse_ = nullptr;
 };
@@ -312,7 +309,7 @@ class TBlockSchreiber {
 }  // namespace
 
 std::vector<uint8_t> TSchreiber::Baue(const TSchule& schule) const {
-  return TBlockSchreiber(schule, fortschritt_, ablage_).Schreibe(fenster_);
+  return TBlockSchreiber(schule, fortschritt_).Schreibe(fenster_);
 }
 
 void TSchreiber::SchreibeDatei(TSchule& schule, const std::filesystem::path& datei) const {

@@ -12,7 +12,6 @@ namespace kolvar {
 
 class IFortschritt;
 class TSchule;
-class TVertretungsAblage;
 
 inline constexpr int kDateiVersion = -211;  // 0xFF2D
 
@@ -22,8 +21,6 @@ class TSchreiber {
 
   // The windows to save (the GUI gives its open windows); empty saves none.
   void SetzeFenster(std::vector<TFensterSatz> fenster) { fenster_ = std::move(fenster); }
-  // The school's substitution records kept beside it.
-  void SetzeVertretungen(const TVertretungsAblage* ablage) { ablage_ = ablage; }
 
   // The bytes of the file. Throws TDateiFehler when the school does not fit the file.
   std::vector<uint8_t> Baue(const TSchule& schule) const;
@@ -34,7 +31,6 @@ class TSchreiber {
  private:
   IFortschritt* fortschritt_;
   std::vector<TFensterSatz> fenster_;
-  const TVertretungsAblage* ablage_ = nullptr;
 };
 
 }  // namespace kolvar

@@ -91,12 +91,6 @@ void TVertretungsAblage::EntferneVeraltete(int32_t heute, int vtm) {
   Entferne(weg);
 }
 
-void TVertretungsAblage::BehalteNur(const std::unordered_set<const TSetzung*>& setzungen) {
-  std::vector<char> weg(saetze_.size(), 0);
-  for (std::size_t i = 0; i < saetze_.size(); ++i) weg[i] = setzungen.count(saetze_[i].Setzung) == 0;
-  Entferne(weg);
-}
-
 void TVertretungsAblage::Entferne(std::vector<char> weg) {
   const std::size_t n = saetze_.size();
   // A record goes with the follow-ups it owns; each chain is walked once.
@@ -121,34 +115,21 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
   saetze_ = std::move(bleiben);
 }
 
-std::vector<TVertretungsNummern> TVertretungsAblage::Nummeriere() const {
-  const std::size_t n = saetze_.size();
-  std::vector<TVertretungsNummern> nummern(n);
+std::vector<int> VertretungsNummern(const std::vector<char>& verknuepft) {
+  const std::size_t n = verknuepft.size();
   std::vector<int> nummer(n, 0);
   if (n <= static_cast<std::size_t>(kMaxNummer)) {
     for (std::size_t i = 0; i < n; ++i) nummer[i] = static_cast<int>(i) + 1;
-  } else {
-    int m = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      if (saetze_[i].Statt < 0 && saetze_[i].VerlegtAuf < 0) continue;
-      if (m == kMaxNummer)
-        throw TDateiFehler("Die Datei kann nicht gesichert werden: mehr als 32767 verknüpfte Vertretungen.");
-      nummer[i] = ++m;
-    }
+    return nummer;
   }
+  int m = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    nummern[i].Nummer = nummer[i];
-    if (saetze_[i].VerlegtAuf >= 0)
-      nummern[i].VerlegtAuf = nummer[static_cast<std::size_t>(saetze_[i].VerlegtAuf)];
-    if (saetze_[i].Statt >= 0) nummern[i].Statt = nummer[static_cast<std::size_t>(saetze_[i].Statt)];
+    if (!verknuepft[i]) continue;
+    if (m == kMaxNummer)
+      throw TDateiFehler("Die Datei kann nicht gesichert werden: mehr als 32767 verknüpfte Vertretungen.");
+    nummer[i] = ++m;
   }
-  return nummern;
-}
-
-std::unordered_map<const TSetzung*, std::vector<int>> TVertretungsAblage::NachSetzung() const {
-  std::unordered_map<const TSetzung*, std::vector<int>> karte;
-  for (std::size_t i = 0; i < saetze_.size(); ++i) karte[saetze_[i].Setzung].push_back(static_cast<int>(i));
-  return karte;
+  return nummer;
 }
 
 bool TVertretungsAblage::Stimmig() const {

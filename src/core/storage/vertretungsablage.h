@@ -1,8 +1,7 @@
 #pragma once
-// TVertretungsAblage: the substitution records of a school file, kept beside the school until
-// the school holds substitution records itself. The reader collects every record here with its
-// placement and resolved links; the writer numbers them and writes them inside their placements,
-// so a file's substitutions survive loading and saving unchanged.
+// TVertretungsAblage: the substitution records of a school file as the reader finds them, before
+// they join the school. Here their numbers become links, and outdated records go, in linear time
+// and before any record is in a list.
 //
 // Links: R.Statt = F exactly when F.VerlegtAuf = R. Links from a file are taken only when they
 // are consistent (mutual, nobody's follow-up twice, no cycle); resolution and expiry are linear.
@@ -10,7 +9,6 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace kolvar {
@@ -20,8 +18,8 @@ class TRaum;
 class TSetzung;
 
 struct TVertretungsSatz {
-  // The placement the record belongs to; only compared with the school's placements.
-  const TSetzung* Setzung = nullptr;
+  // The placement the record belongs to.
+  TSetzung* Setzung = nullptr;
   int64_t Datum = 0;  // date-time, seconds from 30.12.1899
   TLehrer* Vertreter = nullptr;
   TRaum* Ersatzraum = nullptr;
@@ -40,13 +38,6 @@ struct TVertretungsSatz {
   int StattNr = 0;
 };
 
-// The three numbers a record is written with.
-struct TVertretungsNummern {
-  int Nummer = 0;
-  int VerlegtAuf = 0;
-  int Statt = 0;
-};
-
 class TVertretungsAblage {
  public:
   std::vector<TVertretungsSatz>& Saetze() { return saetze_; }
@@ -59,13 +50,6 @@ class TVertretungsAblage {
   void Verknuepfe();
   // Drops every record dated vtm days or more before today, with the follow-ups it owns.
   void EntferneVeraltete(int32_t heute, int vtm);
-  // Drops the records of placements the school no longer has, with the follow-ups they own.
-  void BehalteNur(const std::unordered_set<const TSetzung*>& setzungen);
-  // Numbers by list position; beyond 32767 records only those taking part in a link are
-  // numbered. Throws TDateiFehler when even those do not fit the file's 16-bit numbers.
-  std::vector<TVertretungsNummern> Nummeriere() const;
-  // Positions of the records of each placement, in list order.
-  std::unordered_map<const TSetzung*, std::vector<int>> NachSetzung() const;
   // True when every link is two-way and the follow-up chains have no cycle.
   bool Stimmig() const;
 
@@ -75,5 +59,10 @@ class TVertretungsAblage {
 
   std::vector<TVertretungsSatz> saetze_;
 };
+
+// Own numbers of the file for records in list order: the position while there are at most 32767
+// records; beyond that 1..m for the records taking part in a link and 0 for the others. Throws
+// TDateiFehler when even those do not fit the file's 16-bit numbers.
+std::vector<int> VertretungsNummern(const std::vector<char>& verknuepft);
 
 }  // namespace kolvar

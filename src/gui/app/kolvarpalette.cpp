@@ -349,7 +349,6 @@ void TKolvarPalette::Initialisiere() {
   hintergrund_ = std::make_unique<THintergrund>();
   HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
-  dateien_.SchuleGewechselt(schule_.get());
   MenusBauen();
   KnoepfeBauen();
   PaletteAnordnen();
@@ -1321,7 +1320,6 @@ void TKolvarPalette::SchliesseAlleFenster() {
 void TKolvarPalette::ErsetzeSchule(std::unique_ptr<TSchule> neu) {
   SchliesseAlleFenster();
   schule_ = std::move(neu);
-  dateien_.SchuleGewechselt(schule_.get());
   wahl_.fill(nullptr);
 }
 

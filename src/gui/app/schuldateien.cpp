@@ -18,8 +18,6 @@ std::unique_ptr<TSchule> TSchulDateien::Lies(const std::string& pfad, TStandard&
     TLeser leser(standard, umgebung, &fortschritt);
     std::unique_ptr<TSchule> schule = leser.LiesDatei(pfad);
     fenster = leser.Fenster();
-    gelesenAblage_ = std::move(leser.Vertretungen());
-    gelesen_ = schule.get();
     return schule;
   } catch (const TVersionsFehler&) {
     fehler.clear();  // the reader has told the user
@@ -39,7 +37,6 @@ bool TSchulDateien::Schreibe(TSchule& schule, const std::string& pfad,
   try {
     TSchreiber schreiber(&fortschritt);
     schreiber.SetzeFenster(fenster);
-    if (&schule == schule_) schreiber.SetzeVertretungen(&ablage_);
     schreiber.SchreibeDatei(schule, pfad);
     return true;
   } catch (const std::exception& f) {
@@ -57,17 +54,6 @@ bool TSchulDateien::Importiere(TSchule& schule, const std::string& pfad, IFortsc
     fehler = f.what();
     return false;
   }
-}
-
-void TSchulDateien::SchuleGewechselt(const TSchule* schule) {
-  // Records are handed on only to the school they were read with, compared while it lives.
-  if (schule != nullptr && schule == gelesen_)
-    ablage_ = std::move(gelesenAblage_);
-  else
-    ablage_ = {};
-  gelesenAblage_ = {};
-  gelesen_ = nullptr;
-  schule_ = schule;
 }
 
 }  // namespace kolvar

@@ -9,7 +9,6 @@
 
 #include "model/schule.h"
 #include "storage/fenstersatz.h"
-#include "storage/vertretungsablage.h"
 
 namespace kolvar {
 
@@ -33,12 +32,9 @@ class ISchulDateien {
   // imported; fehler is empty when the user has been told already (or said no).
   virtual bool Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                           std::string& fehler) = 0;
-  // The palette's school is now this one (after reading, closing, "Neu").
-  virtual void SchuleGewechselt(const TSchule* /*schule*/) {}
 };
 
-// The program's files: TLeser, TSchreiber and TKursImport. The substitution records of the
-// school read last are kept here, beside it, so that saving writes them back.
+// The program's files: TLeser, TSchreiber and TKursImport.
 class TSchulDateien : public ISchulDateien {
  public:
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
@@ -48,13 +44,6 @@ class TSchulDateien : public ISchulDateien {
                 IFortschritt& fortschritt, std::string& fehler) override;
   bool Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                   std::string& fehler) override;
-  void SchuleGewechselt(const TSchule* schule) override;
-
- private:
-  const TSchule* gelesen_ = nullptr;  // the school the pending records belong to
-  TVertretungsAblage gelesenAblage_;
-  const TSchule* schule_ = nullptr;  // the palette's school
-  TVertretungsAblage ablage_;
 };
 
 }  // namespace kolvar

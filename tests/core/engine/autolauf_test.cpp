@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 #include "core/engine/planhilfe.h"
 #include "engine/autolauf.h"
 #include "model/setzung.h"
+#include "support/generator.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
 
@@ -202,6 +204,49 @@ TEST(AutoKursSetzen, GleicheEingabeGleichesErgebnis) {
       erster = Planstand(*f.s->schule);
     else
       EXPECT_EQ(Planstand(*f.s->schule), erster);
+  }
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(AutoKursSetzen, GanzeSchuleVerliertKeineStunde) {
+  for (bool aei : {false, true}) {
+    TStandard standard;
+    TFakeDialoge dialoge;
+    TFakePalette palette;
+    TFesteUhr uhr(int64_t{kGeneratorHeute} * 86400);
+    auto schule = ErzeugeSchule(standard, Profil::Klein, 3, {&dialoge, &palette, &uhr});
+    standard.aei = aei;
+    standard.ara = false;
+    // Half the plan cleared: the run places into a plan that is partly made by hand.
+    int i = 0;
+    for (TKurs* k : schule->Kurse())
+      if (i++ % 2 == 0) k->EntferneAlleSetzungen();
+    std::map<const TKurs*, int> vorher;
+    for (const TKurs* k : schule->Kurse()) vorher[k] = k->Setzungen().Anzahl();
+    TAutoLauf lauf(standard);
+    for (int v = 1; v <= standard.mwn(); ++v) {
+      standard.SetAktuelleVersion(v);
+      for (TKurs* k : schule->Kurse()) {
+        const int n = k->OffeneStunden(v);
+        if (n < 1) continue;
+        k->SetzePrioritaet(0);
+        k->BerechneSperrbereich(true);
+        AutoKursSetzen(lauf, *k, v, n);
+      }
+    }
+    for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
+    int neu = 0;
+    for (const TKurs* k : schule->Kurse()) {
+      EXPECT_GE(k->Setzungen().Anzahl(), vorher[k]) << k->Text();
+      neu += k->Setzungen().Anzahl() - vorher[k];
+    }
+    EXPECT_GT(neu, aei ? 50 : 0) << "aei " << aei;
+    EXPECT_EQ(lauf.Fortschritt >= neu, true);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/imenue.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
@@ -165,6 +166,125 @@ TEST(Raeume, MoeglicheStundenMitKopplung) {
   EXPECT_TRUE(e.Belegt(1, 2, 3));  // the partner's teacher is locked
   EXPECT_TRUE(e.Belegt(1, 1, 1));  // class 5b has Ma 5b
   EXPECT_FALSE(e.Belegt(1, 3, 3));
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Sperrbereich, KopplungsmitgliedOhneOffeneStundenRechnetFrisch) {
+  auto s = Schule();
+  s->sportBer->SetzeStunden(1, 1);
+  s->sportBer->Setze(1, 4, s->r102, 1);  // no open hours left
+  // An old mark in its result grid must not survive a new pass.
+  s->sportBer->Ergebnis().SetzeBereich(1, 5, 9, true);
+  s->sportSch->BerechneSperrbereich(true);
+  EXPECT_FALSE(s->sportBer->Ergebnis().Belegt(1, 5, 9));
+  EXPECT_TRUE(s->sportBer->Ergebnis().Belegt(1, 4, 1));
+  EXPECT_TRUE(s->sportSch->Ergebnis().Belegt(1, 4, 1));  // the partner's room pool is short there
+  EXPECT_EQ(s->sportSch->Ergebnis(), s->sportBer->Ergebnis());
+}
+
+TEST(Raeume, SetzMenueFuerKopplung) {
+  auto s = Schule();
+  s->mathe5a->Setze(1, 2, s->r101, 2);  // class 5a busy
+  EXPECT_FALSE(s->sportSch->SetzMenuePruefeVersion(1, 2, 2));
+  s->sportBer->Setze(1, 3, s->r102, 3);  // the partner already there
+  EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 3, 3));
+  EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 1, 1));
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Menues, SetzMenueEinerLeerenZelle) {
+  auto s = Schule();
+  s->mathe5a->Setze(1, 1, s->r101, 2);  // 5a busy Monday 2nd, R101 taken there
+  TMenueDaten menue;
+  s->deutsch5a->BaueSetzMenue(menue, 1, 2, nullptr);
+  s->deutsch5a->BaueSetzMenue(menue, 1, 3, nullptr);
+  ASSERT_EQ(menue.Anzahl(), 2);
+  EXPECT_EQ(menue[0].Text, "[4] MUE     De 5a");
+  EXPECT_FALSE(menue[0].Aktiv);
+  EXPECT_TRUE(menue[1].Aktiv);
+  EXPECT_FALSE(menue[1].Aktion);  // the rooms are its sub-menu
+  TMenueDaten raeume;
+  s->deutsch5a->SetzMenueRaeume(raeume, 1, 2);
+  ASSERT_EQ(raeume.Anzahl(), 2);
+  EXPECT_EQ(raeume[0].Text, "ohne Raum");
+  EXPECT_EQ(raeume[1].Text, "R101");
+  EXPECT_FALSE(raeume[1].Aktiv);
+  // In a room plan the item itself places, with the plan's room.
+  TMenueDaten raumplan;
+  s->deutsch5a->BaueSetzMenue(raumplan, 1, 3, s->th);
+  raumplan[0].Aktion();
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 3)->Raum(), s->th);
+  // Nothing for a course without open hours.
+  s->mathe5b->SetzeStunden(1, 0);
+  TMenueDaten leer;
+  s->mathe5b->BaueSetzMenue(leer, 2, 2, nullptr);
+  EXPECT_EQ(leer.Anzahl(), 0);
+}
+
+TEST(Menues, RaumMenueDerMarkiertenZellen) {
+  auto s = Schule();
+  s->deutsch5a->Setze(1, 1, s->r101, 1);
+  s->deutsch5a->Setze(1, 2, s->r101, 1);
+  s->mathe5b->Setze(1, 2, s->r102, 1);
+  s->deutsch5a->FuegeRaumHinzu(s->r102, false);
+  s->th->Sperrung().SetzeBereich(1, 1, 1, true);
+  TMenueDaten menue;
+  const std::vector<std::pair<int, int>> zellen{{1, 1}, {2, 1}};
+  s->deutsch5a->BaueRaumMenue(menue, zellen);
+  std::vector<std::string> texte;
+  for (const auto& e : menue.Eintraege()) texte.push_back(e.Text);
+  // R101 holds its own hours, R102 (its list) is held by Ma 5b, TH is locked.
+  EXPECT_EQ(texte, (std::vector<std::string>{"R101", "(R102)"}));
+  s->th->Sperrung().Leere();
+  menue.Leere();
+  s->deutsch5a->BaueRaumMenue(menue, zellen);
+  EXPECT_EQ(menue[2].Text, "<TH>");
+  menue[2].Aktion();
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 1)->Raum(), s->th);
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 2, 1)->Raum(), s->th);
+  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Menues, BelegungJeVersionUndKlasse) {
+  auto s = BaueKleineSchule(2);
+  s->standard.SetNurAktuelleVersion(false);
+  s->sportSch->Setze(1, 2, s->th, 3);
+  s->sportSch->Setze(2, 2, nullptr, 3);
+  TMenueDaten menue;
+  TKurs* gewaehlt = nullptr;
+  TKlasse* klasse = nullptr;
+  s->sportSch->BelegungMenueEintraege(menue, 2, 3, nullptr, Seite::Klasse, false, [&](TKurs* k, TKlasse* kl) {
+    gewaehlt = k;
+    klasse = kl;
+  });
+  ASSERT_EQ(menue.Anzahl(), 4);
+  EXPECT_EQ(menue[0].Text, "{1} SCH     Sp 5a SPO TH");
+  EXPECT_EQ(menue[1].Text, "{1} SCH     Sp 5b SPO TH");
+  EXPECT_EQ(menue[3].Text.substr(0, 19), "{2} SCH     Sp 5b S");
+  menue[1].Aktion();
+  EXPECT_EQ(gewaehlt, s->sportSch);
+  EXPECT_EQ(klasse, s->k5b);
+  // Only hours in the given room; teacher side: one item per version.
+  menue.Leere();
+  s->sportSch->BelegungMenueEintraege(menue, 2, 3, s->th, Seite::Lehrer, false, nullptr);
+  ASSERT_EQ(menue.Anzahl(), 1);
+  EXPECT_EQ(menue[0].Text, "{1} SCH     Sp 5a SPO TH");
 }
 
 }  // namespace

@@ -183,3 +183,41 @@ TEST(Setzen, AbschaltenLaesstAndereStundenStehen) {
 
 }  // namespace
 }  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST(Setzen, UngueltigeUndDoppelteSetzungenWerdenAbgelehnt) {
+  auto s = BaueKleineSchule(2);
+  TKurs* k = s->deutsch5a;
+  ASSERT_NE(k->Setze(1, 1, s->r101, 1), nullptr);
+  EXPECT_EQ(k->Setze(1, 1, s->r102, 1), nullptr);  // the course holds the slot already
+  EXPECT_EQ(k->Setze(0, 1, nullptr, 2), nullptr);
+  EXPECT_EQ(k->Setze(3, 1, nullptr, 2), nullptr);
+  EXPECT_EQ(k->Setze(1, 8, nullptr, 2), nullptr);
+  EXPECT_EQ(k->Setze(1, 1, nullptr, 17), nullptr);
+  EXPECT_EQ(k->Setze(1, 0, nullptr, 0), nullptr);
+  EXPECT_EQ(k->Setzungen().Anzahl(), 1);
+  EXPECT_FALSE(s->r102->Belegung().Belegt(1, 1, 1));
+  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
+TEST(Setzen, VerschiebenAufDieEigeneStundeVerliertNichts) {
+  auto s = BaueKleineSchule(2);
+  s->standard.SetNurAktuelleVersion(false);
+  TKurs* k = s->deutsch5a;
+  k->Setze(1, 1, s->r101, 1);
+  k->Setze(2, 1, s->r101, 1);
+  k->Setze(2, 2, nullptr, 2)->SetFixiert(true);
+  k->Verschiebe(2, 2, false, 1, 1);
+  EXPECT_NE(k->FindeSetzung(1, 2, 2), nullptr);
+  EXPECT_EQ(k->FindeSetzung(1, 1, 1), nullptr);
+  // Version 2 keeps both its hours; the fixed one stays fixed.
+  EXPECT_NE(k->FindeSetzung(2, 1, 1), nullptr);
+  EXPECT_TRUE(k->IstFixiert(2, 2, 2));
+  EXPECT_EQ(k->Setzungen().Anzahl(), 3);
+  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -356,3 +356,59 @@ TEST(KursImport, Zeichensaetze) {
 
 }  // namespace
 }  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// Hostile import files: changed bytes of a good file never crash; a refused file leaves the
+// school as it was, an accepted one leaves it sound.
+TEST(KursImport, VeraenderteDateien) {
+  std::string gut;
+  for (int i = 1; i <= 6; ++i)
+    gut += Satz({{1, std::to_string(i / 2 + 1)},
+                 {9, i % 2 ? "5a" : "6b"},
+                 {13, Posten({"1", "1"})},
+                 {14, Posten({std::to_string(i % 5 + 1), "3"})},
+                 {15, Posten({"2", std::to_string(i + 2)})},
+                 {16, Posten({"R1", ""})},
+                 {17, Posten({"Raum", ""})}},
+                "\r\n");
+  uint32_t z = 4711;
+  auto zufall = [&z](uint32_t n) {
+    z = z * 1664525u + 1013904223u;
+    return (z >> 8) % n;
+  };
+  const std::string zeichen = std::string("\t\r\n\x1d-0179aZ ") + "\xc3\xa4\xff";
+  int importiert = 0;
+  for (int n = 0; n < 400; ++n) {
+    std::string text = gut;
+    for (uint32_t k = 0, m = 1 + zufall(3); k < m; ++k) {
+      const std::size_t pos = zufall(static_cast<uint32_t>(text.size()));
+      switch (zufall(3)) {
+        case 0:
+          text[pos] = zeichen[zufall(static_cast<uint32_t>(zeichen.size()))];
+          break;
+        case 1:
+          text.erase(pos, 1);
+          break;
+        default:
+          text.insert(pos, 1, zeichen[zufall(static_cast<uint32_t>(zeichen.size()))]);
+          break;
+      }
+    }
+    auto klein = BaueKleineSchule(2);
+    klein->dialoge.standardAntwort = (n % 3) ? Modal::Ja : Modal::Nein;
+    const std::string vorher = Fingerabdruck(*klein->schule);
+    const TImportErgebnis e = TKursImport(*klein->schule).Importiere(Bytes(text));
+    if (e == TImportErgebnis::Importiert) {
+      ++importiert;
+      EXPECT_EQ(PruefeModell(*klein->schule), std::vector<std::string>{});
+    } else {
+      EXPECT_EQ(Fingerabdruck(*klein->schule), vorher);
+    }
+  }
+  EXPECT_GT(importiert, 0);
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/pruefung.h"
+#include "engine/tausch.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
@@ -82,9 +83,67 @@ TEST_P(GeneratorPruefung, JedeDoppelbelegungWirdGemeldet) {
   EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
 }
 
+TEST_P(GeneratorPruefung, ReparaturHebtDieStundenAllerKurse) {
+  TStandard st;
+  TFesteUhr uhr;
+  auto schule = ErzeugeSchule(st, GetParam(), 5, TUmgebung{nullptr, nullptr, &uhr});
+  st.SetNurAktuelleVersion(false);
+  int gesenkt = 0;
+  const std::vector<TKurs*> kurse = schule->Kurse().Elemente();
+  for (TKurs* k : kurse)
+    if (!k->Setzungen().Leer()) {
+      k->SetzeStunden(0, 0);  // re-sorts the course in every list
+      ++gesenkt;
+    }
+  ASSERT_GT(gesenkt, 0);
+  const TPruefErgebnis e = TPruefung(*schule).PruefeKonsistenz();
+  EXPECT_EQ(e.Stufe, 1);
+  EXPECT_GE(e.Reparaturen, gesenkt);
+  for (const TKurs* k : schule->Kurse())
+    for (int v = 1; v <= st.mwn(); ++v) {
+      int gesetzt = 0;
+      for (const TSetzung* s : k->Setzungen()) gesetzt += s->Version() == v;
+      EXPECT_GE(k->Stunden(v), gesetzt) << k->Text();
+    }
+  EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
+}
+
 INSTANTIATE_TEST_SUITE_P(Profile, GeneratorPruefung,
                          ::testing::Values(Profil::Klein, Profil::Typisch, Profil::Gross),
                          [](const auto& info) { return std::string(ProfilName(info.param)); });
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// Random school-wide swaps keep every grid in step with the placements and lose no hour.
+TEST(GeneratorTausch, ZufaelligeTauscheVerlierenNichts) {
+  TStandard st;
+  TFesteUhr uhr;
+  TFakePalette palette;
+  auto schule = ErzeugeSchule(st, Profil::Typisch, 9, TUmgebung{nullptr, &palette, &uhr});
+  st.SetNurAktuelleVersion(false);
+  auto anzahl = [&] {
+    long n = 0;
+    for (const TKurs* k : schule->Kurse()) n += k->Setzungen().Anzahl();
+    return n;
+  };
+  const long vorher = anzahl();
+  uint32_t z = 99;
+  auto zufall = [&z](int n) {
+    z = z * 1664525u + 1013904223u;
+    return static_cast<int>((z >> 16) % static_cast<uint32_t>(n)) + 1;
+  };
+  for (int i = 0; i < 40; ++i) {
+    if (i == 20) st.SetNurAktuelleVersion(true);
+    TauscheStunden(*schule, zufall(5), zufall(8), zufall(5), zufall(8));
+  }
+  EXPECT_EQ(anzahl(), vorher);
+  EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
+  EXPECT_EQ(Mit(TPruefung(*schule).PruefeKonsistenz().Zeilen, "Lehrer "), std::vector<std::string>{});
+}
 
 }  // namespace
 }  // namespace kolvar
