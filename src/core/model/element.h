@@ -82,6 +82,7 @@ class TElement {
  protected:
   friend class TKurs;
   friend class TSchule;
+  friend class TPruefung;  // the consistency check restores missing course links
 
   // Takes the element out of its courses and kind-specific links before TSchule frees it
   // (TSchule clears the links every kind shares).
@@ -148,6 +149,7 @@ class TPlanElement : public TElement {
 
  protected:
   friend class TKurs;
+  friend class TPruefung;
   TWochBereich& BelegungIntern() { return belegung_; }
   void Loese() override;
 

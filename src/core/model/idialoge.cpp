@@ -4,6 +4,14 @@ namespace kolvar {
 
 std::string DialogText(TDialog art) {
   switch (art) {
+    case TDialog::Setzungsverbot:
+      return "Setzungsverbot";
+    case TDialog::Verdraengen:
+      return "Verdrängen";
+    case TDialog::KursLoeschen:
+      return "gekoppelten Kurs löschen";
+    case TDialog::Raumtausch:
+      return "Raumtausch";
     case TDialog::VersionenLoeschen:
       return "In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?";
     case TDialog::FachEntfernen:
@@ -22,6 +30,10 @@ std::string DialogText(TDialog art) {
       return "Lehrer fehlt";
     case TDialog::RaumBesetzt:
       return "Raum ist besetzt";
+    case TDialog::UnbekannteKuerzel:
+      return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
+    case TDialog::FalschesFormat:
+      return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
   }
   return {};
 }

@@ -16,6 +16,13 @@ constexpr int Nein = 7;
 
 // The dialogs of the core. Texts given with a request are the pieces the dialog shows.
 enum class TDialog {
+  // --- Placement checks (planning engine) ---
+  Setzungsverbot,  // notice "Setzungsverbot": time text, then one text per conflict
+  Verdraengen,     // "Verdrängen": time text, conflict texts; Ja = "Trotzdem setzen"
+  KursLoeschen,    // "gekoppelten Kurs löschen": slot text, course, the coupled courses there;
+                   // Ja = "Dieser Kurs", Ok = "Kopplung", Abbrechen
+  Raumtausch,      // "Raumtausch": first course, second course, time text; Ok swaps
+  // --- end of the placement checks ---
   VersionenLoeschen,  // "In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?"
   FachEntfernen,      // error box "Erst müssen die zugehörigen Kurse gelöscht werden!"
   LehrerDoppelt,      // stop box "Lehrer doppelt in Kopplung": teacher, coupling
@@ -25,6 +32,8 @@ enum class TDialog {
   VersionZuNeu,       // error box "Die Version der Daten ist zu neu!"
   LehrerFehlt,        // "Lehrer fehlt": "Lehrer " + abbreviation + reason, "Trotzdem einsetzen?"
   RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
+  UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
+  FalschesFormat,     // notice "Falsches Format": the import file is not a course file
 };
 
 class IDialoge {

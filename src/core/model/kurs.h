@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/liste.h"
 #include "model/wochbereich.h"
@@ -21,6 +23,7 @@ class IMenue;
 class TElement;
 class TFach;
 class TKlasse;
+class TKonfliktListe;
 class TKopplung;
 class TLehrer;
 class TPlanElement;
@@ -173,8 +176,66 @@ class TKurs {
 
   void BerechneSortierSchluessel();
 
+  // --- Planning engine (defined in engine/setzen.cpp, konflikte.cpp, freiestunden.cpp,
+  // kursmenues.cpp). Version arguments follow the version rule; slots are day, period. ---
+  // Moves the hour (unfixed at the target); a version where the target is held already is left.
+  void Verschiebe(int zuTag, int zuStunde, bool mitKopplung, int vonTag, int vonStunde);
+  void VerschiebeMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, int vonTag, int vonStunde);
+  // Switches the hour's occupancy bits off while it is dragged (and on again); the placements stay.
+  void SchalteBelegung(int v, int d, int p, bool mitKopplung, bool an);
+  TRaum* RaumAnStunde(int v, int d, int p) const;
+  void LoeseRaumAnStunde(int v, int d, int p);
+  // Conflicts at the target, with their highest severity. The course's own hour there reports
+  // as kind 0 (refusing): it is never offered for displacement.
+  int SammleKonflikte(int zuTag, int zuStunde, const TKurs* ausser, const TKopplung* ko,
+                      TKonfliktListe& liste, int vonTag, int vonStunde) const;
+  int SammleKonflikteMitRaum(int zuTag, int zuStunde, TRaum* r, const TKurs* ausser, const TKopplung* ko,
+                             TKonfliktListe& liste, int vonTag, int vonStunde) const;
+  int SammleSperrgruende(int d, int p, TRaum* r, TKonfliktListe& liste) const;
+  void SammleRaumKonflikte(int d, int p, TKonfliktListe& liste) const;
+  // Checked moves and placing: refuse ("Setzungsverbot") or ask ("Verdrängen") and displace;
+  // hours are removed only when no question was cancelled. True: the caller may go ahead.
+  bool PruefeVerschieben(int zuTag, int zuStunde, bool mitKopplung, TKonfliktListe& liste, int vonStunde,
+                         int vonTag);
+  bool PruefeVerschiebenMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, TKonfliktListe& liste,
+                                int vonStunde, int vonTag);
+  bool PruefeSetzenMitRaum(int d, int p, TRaum* r, bool mitKopplung, TKonfliktListe& liste);
+  bool PruefeKonfliktliste(int d, int p, TKonfliktListe& liste);
+  bool KannSetzen(int v, int d, const TRaum* r, int p) const;
+  bool StundeFrei(int v, int d, const TKopplung* ko, int p) const;
+  // Fills the result grid with the slots the course (or its whole coupling) cannot take.
+  void BerechneSperrbereich(bool mitKopplung);
+  TRaum* FindeFreienRaum(int v, int d, int p) const;
+  void VereinheitlicheRaeume();
+  void ZeigeMoeglicheStunden(const TRaum* r);
+  bool SetzMenuePruefeVersion(int v, int d, int p) const;
+  // The placing item of an empty cell. In a room plan (raumplan given) it places with that
+  // room; elsewhere its sub-menu comes from SetzMenueRaeume.
+  void BaueSetzMenue(IMenue& menue, int d, int p, TRaum* raumplan);
+  void SetzMenueRaeume(IMenue& unter, int d, int p);
+  void SetzeMenueClick(int d, int p, TRaum* r);
+  // Rooms for the marked cells (day, period) of the active plan, and the choice of one.
+  void BaueRaumMenue(IMenue& menue, const std::vector<std::pair<int, int>>& zellen);
+  void RaumMenueWahl(TRaum* r, const std::vector<std::pair<int, int>>& zellen);
+  // Items of the course's hour at the slot (per version; only hours in raum when given; per
+  // class in a class plan); a click hands course and class to waehle (the class plan's choice).
+  void BelegungMenueEintraege(IMenue& menue, int d, int p, const TRaum* raum, int seite, bool mitInfo,
+                              const std::function<void(TKurs*, TKlasse*)>& waehle);
+  void TauscheRaumAnStunde(TRaum* r, int v, int d, int p);
+  void TauscheRaeume(TKurs* anderer, int v, int d, int p);
+  void WechsleRaum(TRaum* r, int v, int d, int p);
+
+ private:
+  void SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* ausser, const TKopplung* ko,
+                     TKonfliktListe& liste, int& schwere) const;
+  bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
+  void EigenerSperrbereich(signed char* raumMemo);
+  bool RaeumeVerteilbar(int v, int d, int p) const;
+  // --- end of the planning engine ---
+
  private:
   friend class TSchule;
+  friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   friend class TLeser;
   TKurs(TSchule& schule, uint64_t erstellnummer);
 

@@ -28,9 +28,15 @@ void TUndoElement::Ausfuehren() const {
   IPaletteZustand& palette = kurs_->Schule().Palette();
   const bool vorher = palette.UndoAufzeichnen();
   palette.SetzeUndoAufzeichnen(false);
-  if (art_ == Entfernt)
-    kurs_->Setze(version_, tag_, raum_, stunde_);
-  else
+  if (art_ == Entfernt) {
+    // Not the guarded Setze: it would refuse the hour of a "nicht verplanen" course (or of one
+    // whose hours were lowered meanwhile) and the hour would be lost. It comes back unfixed.
+    if (kurs_->NeueSetzung(version_, tag_, stunde_, raum_, false)) {
+      kurs_->KursGeaendert();
+      kurs_->SetzungenGeaendert();
+      kurs_->StempleAenderung(raum_);
+    }
+  } else
     kurs_->EntferneStunde(version_, tag_, stunde_, false);
   palette.SetzeUndoAufzeichnen(vorher);
 }

@@ -19,7 +19,8 @@ class TUndoElement {
   // manual planning window of a removed course and enables "Widerrufen".
   static void Merke(TKurs& kurs, const TSetzung& setzung, uint8_t art);
 
-  // Undoes the step with undo recording off: a removed hour is placed again (unfixed), a
+  // Undoes the step with undo recording off: a removed hour is placed again (unfixed, also for a
+  // "nicht verplanen" course), a
   // placed hour is removed (not the whole coupling).
   void Ausfuehren() const;
 

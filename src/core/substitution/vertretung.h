@@ -4,9 +4,10 @@
 // is needed or dropped ("frei"), whether it counts on the substitute's two hour accounts, and
 // how it is linked to a moved lesson ("verlegt auf" / "statt").
 //
-// Ownership: the school's substitution list owns every record; the placement's list and the
-// "statt" link do not. A record is in both lists or in neither. Taking a record away is
-// Vernichte (or Loesche for the user's deletion); the destructor frees memory only.
+// Ownership: a placement owns its records (they go with it, and a record's "statt" follow-up
+// goes with the record); the school's list holds every record too, in the order of "vsa", and
+// frees them all when the school goes. A record is in both lists or in neither. Taking a record
+// away is Vernichte (or Loesche for the user's deletion); the destructor frees memory only.
 //
 // Hour accounts (V-Std 1 and 2 of TLehrer) change together by the lesson's factor and only here.
 // What a record holds on them:

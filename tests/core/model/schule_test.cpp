@@ -319,3 +319,27 @@ TEST(Schule, WiderrufenSpieltRueckwaerts) {
 
 }  // namespace
 }  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// Undoing the removal of an hour gives it back even where placing anew would be refused.
+TEST(Schule, WiderrufenGibtAuchGesperrteKurseIhreStundeZurueck) {
+  auto s = BaueKleineSchule();
+  TSchule& sch = *s->schule;
+  SetzeEinigeStunden(*s);
+  TSetzung* st = s->deutsch5a->FindeSetzung(1, 1, 1);
+  ASSERT_NE(st, nullptr);
+  TRaum* raum = st->Raum();
+  s->palette.undo = true;
+  s->deutsch5a->EntferneSetzung(st);
+  s->deutsch5a->SetzeNichtVerplanen(true);
+  sch.Widerrufe();
+  TSetzung* zurueck = s->deutsch5a->FindeSetzung(1, 1, 1);
+  ASSERT_NE(zurueck, nullptr);
+  EXPECT_EQ(zurueck->Raum(), raum);
+  EXPECT_TRUE(PruefeModell(sch).empty());
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -43,6 +43,22 @@ TEST_F(Abwesenheit, LehrerFehltErzeugtEineVertretungJeStundeUndNimmtSieZurueck) 
   ErwarteGesund();
 }
 
+TEST_F(Abwesenheit, NurGeaenderteStundenBeruehrenIhreVertretungen) {
+  SetzeFehlzeit(*s->mue, kMontag, 0xC000);  // periods 1 and 2
+  TVertretung* ma = EineVertretung(s->mathe5b, kMontag);
+  ASSERT_TRUE(ma && ma->SetzeVertreter(s->ber));
+  SetzeFehlzeit(*s->mue, kMontag, 0x6000);  // periods 2 and 3
+  EXPECT_TRUE(VertretungenVon(s->deutsch5a, kMontag).empty());
+  ASSERT_EQ(VertretungenVon(s->mathe5b, kMontag).size(), 1u);
+  EXPECT_EQ(VertretungenVon(s->mathe5b, kMontag).front(), ma);  // untouched, with its substitute
+  EXPECT_EQ(ma->Vertreter(), s->ber);
+  EXPECT_EQ(s->ber->VStd1(), 3);
+  const TFehl* f = FehlzeitAm(*s->mue, kMontag);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->Stunden(), 0x6000);
+  EXPECT_EQ(f->NeueStunden(), 0xC000);  // the previous mask
+}
+
 TEST_F(Abwesenheit, NurStundenDerWocheUndDesTages) {
   // Another week of another plan version, and a Sunday, make no records.
   s->standard.SetVersionszahl(2);

@@ -1,0 +1,214 @@
+// The planning engine on the generator's large school: what a user waits for while dragging a
+// lesson (conflicts of one move), one rating pass of the automatic run (blocked slots of every
+// course), the coupling room search at its worst, and placing every course automatically.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "engine/autolauf.h"
+#include "engine/konfliktliste.h"
+#include "engine/raumsuche.h"
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "support/fakes.h"
+#include "support/generator.h"
+
+namespace kolvar {
+namespace {
+
+struct TGrosseSchule {
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TFakePalette palette;
+  TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400};
+  std::unique_ptr<TSchule> schule;
+
+  TGrosseSchule() { schule = ErzeugeSchule(standard, Profil::Gross, 7, {&dialoge, &palette, &uhr}); }
+};
+
+// Courses with a placement to drag: (course, source slot), a spread over the school.
+std::vector<const TSetzung*> Quellen(const TSchule& s) {
+  std::vector<const TSetzung*> q;
+  int i = 0;
+  for (const TKurs* k : s.Kurse())
+    if (!k->Setzungen().Leer() && i++ % 7 == 0) q.push_back(k->Setzungen().Hole(1));
+  return q;
+}
+
+void KonflikteEinesZugs(benchmark::State& state, bool alleVersionen) {
+  TGrosseSchule g;
+  g.standard.SetNurAktuelleVersion(!alleVersionen);
+  const std::vector<const TSetzung*> quellen = Quellen(*g.schule);
+  std::size_t i = 0;
+  long konflikte = 0;
+  for (auto _ : state) {
+    const TSetzung* s = quellen[i++ % quellen.size()];
+    const int zuTag = 1 + static_cast<int>(i % 5), zuStunde = 1 + static_cast<int>(i % 8);
+    TKonfliktListe liste;
+    s->Kurs().SammleKonflikte(zuTag, zuStunde, &s->Kurs(), s->Kurs().Kopplung(), liste, s->Tag(),
+                              s->Stunde());
+    konflikte += liste.Anzahl();
+    benchmark::DoNotOptimize(liste);
+  }
+  state.counters["Konflikte/Zug"] = static_cast<double>(konflikte) / static_cast<double>(state.iterations());
+}
+void BM_KonflikteAktuelleVersion(benchmark::State& state) {
+  KonflikteEinesZugs(state, false);
+}
+void BM_KonflikteAlleVersionen(benchmark::State& state) {
+  KonflikteEinesZugs(state, true);
+}
+BENCHMARK(BM_KonflikteAktuelleVersion);
+BENCHMARK(BM_KonflikteAlleVersionen);
+
+// The manual planning window's reasons for one course at every slot of the week.
+void BM_SperrgruendeAllerFelder(benchmark::State& state) {
+  TGrosseSchule g;
+  const std::vector<const TSetzung*> quellen = Quellen(*g.schule);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const TKurs& k = quellen[i++ % quellen.size()]->Kurs();
+    TKonfliktListe liste;
+    for (int d = 1; d <= 7; ++d)
+      for (int p = 1; p <= 16; ++p) {
+        liste.Leere();
+        benchmark::DoNotOptimize(k.SammleSperrgruende(d, p, k.Raeume().Hole(1), liste));
+      }
+  }
+}
+BENCHMARK(BM_SperrgruendeAllerFelder)->Unit(benchmark::kMicrosecond);
+
+// One rating pass: the blocked-slot grid of every course, couplings as a whole, with and
+// without the room test.
+void BM_SperrbereichAllerKurse(benchmark::State& state) {
+  TGrosseSchule g;
+  g.standard.ara = state.range(0) != 0;
+  for (auto _ : state) {
+    for (TKurs* k : g.schule->Kurse()) k->SetzePrioritaet(0);
+    for (TKurs* k : g.schule->Kurse()) {
+      k->BerechneSperrbereich(true);
+      if (k->Kopplung() != nullptr)
+        for (TKurs* partner : k->Kopplung()->Kurse()) partner->SetzePrioritaet(1);
+    }
+  }
+  state.counters["Kurse"] = g.schule->Kurse().Anzahl();
+}
+BENCHMARK(BM_SperrbereichAllerKurse)->Arg(0)->Arg(1)->ArgName("ara")->Unit(benchmark::kMillisecond);
+
+// A coupling of 15 courses whose rooms all come from one pool: 16 rooms, some locked at some
+// slots (a room for everyone exists), or 14 rooms (no slot has an assignment: the plain search
+// would walk about 14! branches per slot).
+struct TKopplungsSchule {
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TFakePalette palette;
+  TFesteUhr uhr;
+  std::unique_ptr<TSchule> schule;
+  TKurs* erster = nullptr;
+
+  explicit TKopplungsSchule(int raeume) {
+    standard.mtn = 5;
+    standard.ara = false;
+    standard.gds = TWoElem{};
+    standard.kus = TWoElem{};
+    schule = std::make_unique<TSchule>(standard, TUmgebung{&dialoge, &palette, &uhr});
+    TKopplung* ko = schule->NeueKopplung("Q1RE");
+    TKlasse* q1 = schule->NeueKlasse("Q1");
+    TFach* fach = schule->NeuesFach("Re");
+    std::vector<TRaum*> pool;
+    for (int r = 0; r < raeume; ++r) {
+      pool.push_back(schule->NeuerRaum("R" + std::to_string(100 + r)));
+      if (r % 4 == 0)  // some rooms locked at some slots
+        for (int d = 1; d <= 5; ++d) pool.back()->Sperrung().SetzeBereich(1, d, 1 + (r + d) % 8, true);
+    }
+    for (int i = 0; i < 15; ++i) {
+      TLehrer* l = schule->NeuerLehrer("L" + std::to_string(i));
+      TKurs* k = schule->ErzeugeKurs(l, q1, ko, fach, pool[static_cast<std::size_t>(i % raeume)], 2);
+      for (int r = 1; r < raeume; ++r)
+        k->FuegeRaumHinzu(pool[static_cast<std::size_t>((i + r) % raeume)], false);
+      if (erster == nullptr) erster = k;
+    }
+  }
+};
+
+void BM_KopplungsRaumsuche(benchmark::State& state) {
+  TKopplungsSchule s(static_cast<int>(state.range(0)));
+  int gesperrt = 0;
+  for (auto _ : state) {
+    s.erster->BerechneSperrbereich(true);
+    gesperrt = 0;
+    for (int d = 1; d <= 5; ++d)
+      for (int p = 1; p <= 16; ++p) gesperrt += s.erster->Ergebnis().Belegt(1, d, p);
+  }
+  state.counters["gesperrte Felder"] = gesperrt;
+}
+BENCHMARK(BM_KopplungsRaumsuche)->Arg(16)->Arg(14)->ArgName("Raeume")->Unit(benchmark::kMicrosecond);
+
+// The search alone at one slot.
+void BM_RaumsucheEinFeld(benchmark::State& state) {
+  const int raeume = static_cast<int>(state.range(0));
+  std::vector<TRaumSuche::TWunsch> w(15);
+  for (std::size_t i = 0; i < w.size(); ++i)
+    for (int r = 0; r < raeume; ++r) w[i].Raeume.push_back((r + static_cast<int>(i)) % raeume);
+  TRaumSuche suche;
+  std::vector<int> wahl;
+  for (auto _ : state) benchmark::DoNotOptimize(suche.Verteile(w, wahl));
+}
+BENCHMARK(BM_RaumsucheEinFeld)->Arg(16)->Arg(14)->ArgName("Raeume");
+
+// Every course of the large school placed automatically, one after another, in every version,
+// from the generated (partly placed) plan or from an empty one: rate, then place the open hours.
+void BM_AutomatikAllerKurse(benchmark::State& state) {
+  long vorher = 0, gesetzt = 0, offen = 0, verweigert = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto g = std::make_unique<TGrosseSchule>();
+    g->standard.ara = false;
+    g->standard.aei = state.range(1) != 0;  // on by default: hours stay when the pattern does not fit
+    if (state.range(0) != 0)
+      for (TKurs* k : g->schule->Kurse()) k->EntferneAlleSetzungen();
+    vorher = 0;
+    for (const TKurs* k : g->schule->Kurse()) vorher += k->Setzungen().Anzahl();
+    state.ResumeTiming();
+    TAutoLauf lauf(g->standard);
+    for (int v = 1; v <= g->standard.mwn(); ++v) {
+      g->standard.SetAktuelleVersion(v);
+      for (TKurs* k : g->schule->Kurse()) lauf.NochZuSetzen += std::max(0, k->OffeneStunden(v));
+      for (TKurs* k : g->schule->Kurse()) {
+        const int n = k->OffeneStunden(v);
+        if (n < 1 || k->NichtVerplanen()) continue;
+        k->SetzePrioritaet(0);
+        k->BerechneSperrbereich(true);
+        offen += AutoKursSetzen(lauf, *k, v, n);
+      }
+    }
+    state.PauseTiming();
+    gesetzt = 0;
+    for (const TKurs* k : g->schule->Kurse()) gesetzt += k->Setzungen().Anzahl();
+    state.ResumeTiming();
+    verweigert = lauf.Verweigert;
+    state.PauseTiming();
+    g.reset();
+    state.ResumeTiming();
+  }
+  state.counters["vorher"] = static_cast<double>(vorher);
+  state.counters["Setzungen"] = static_cast<double>(gesetzt);
+  state.counters["offen"] = static_cast<double>(offen) / static_cast<double>(state.iterations());
+  state.counters["verweigert"] = static_cast<double>(verweigert);
+}
+BENCHMARK(BM_AutomatikAllerKurse)
+    ->ArgsProduct({{0, 1}, {1, 0}})
+    ->ArgNames({"leer", "aei"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,245 @@
+// Free slots of a course (its blocked-slot grid), the room of an hour and room exchanges.
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/raumsuche.h"
+#include "engine/zeitfeld.h"
+#include "model/idialoge.h"
+#include "model/ifenster.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr uint32_t kGanzerTag = 0xFFFF;
+
+bool RaumFrei(const TRaum& r, int v, int d, int p) {
+  return !r.Sperrung().Belegt(v, d, p) && !r.Belegung().Belegt(v, d, p);
+}
+
+}  // namespace
+
+// Distinct free rooms for every course of the coupling at the slot (rooms without a course
+// need none).
+bool TKurs::RaeumeVerteilbar(int v, int d, int p) const {
+  std::vector<const TRaum*> ids;
+  std::vector<TRaumSuche::TWunsch> wuensche;
+  for (const TKurs* k : kopplung_->Kurse()) {
+    TRaumSuche::TWunsch w;
+    w.OhneRaum = k->raeume_.Leer();
+    for (const TRaum* r : k->raeume_) {
+      if (!RaumFrei(*r, v, d, p)) continue;
+      auto it = std::find(ids.begin(), ids.end(), r);
+      if (it == ids.end()) it = ids.insert(ids.end(), r);
+      w.Raeume.push_back(static_cast<int>(it - ids.begin()));
+    }
+    wuensche.push_back(std::move(w));
+  }
+  TRaumSuche suche;
+  std::vector<int> wahl;
+  return suche.Verteile(wuensche, wahl);
+}
+
+void TKurs::EigenerSperrbereich(signed char* raumMemo) {
+  if (prioritaet_ != 0) return;
+  const TStandard& st = Schule().Standard();
+  const int n = ergebnis_.Versionen();
+  const int mtn = st.mtn;
+  for (int v = 1; v <= n; ++v) {
+    for (int d = 1; d <= kTage; ++d) {
+      uint32_t wort = d > mtn ? kGanzerTag : 0u;
+      wort |= belegung_.Tag(v, d) | sperrung_.Tag(v, d);
+      if (lehrer_ != nullptr) wort |= lehrer_->Belegung().Tag(v, d) | lehrer_->Sperrung().Tag(v, d);
+      for (const TKlasse* kl : klassen_) {
+        wort |= kl->Sperrung().Tag(v, d);
+        const uint32_t belegt = kl->Belegung().Tag(v, d);
+        if (kopplung_ == nullptr || belegt == 0) {
+          wort |= belegt;
+          continue;
+        }
+        // Lessons of the own coupling share the class's slot; any other lesson blocks it.
+        uint32_t eigene = 0, fremde = 0;
+        for (const TKurs* k : kl->Kurse()) {
+          const uint32_t w = k->belegung_.Tag(v, d);
+          if (w == 0) continue;
+          if (k->kopplung_ == kopplung_)
+            eigene |= w;
+          else
+            fremde |= w;
+        }
+        wort |= (fremde | (belegt & ~eigene)) & belegt;
+      }
+      ergebnis_.SetzeTag(v, d, wort);
+    }
+  }
+  if (st.ara || raeume_.Leer()) return;
+
+  if (kopplung_ == nullptr) {
+    // Blocked where every room of the course is occupied or locked.
+    for (int v = 1; v <= n; ++v) {
+      for (int d = 1; d <= kTage; ++d) {
+        uint32_t alle = kGanzerTag;
+        for (const TRaum* r : raeume_) alle &= r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d);
+        ergebnis_.SetzeTag(v, d, ergebnis_.Tag(v, d) | alle);
+      }
+    }
+    return;
+  }
+  const int v = st.AktuelleVersion();
+  for (int d = 1; d <= std::min(mtn, kTage); ++d) {
+    for (int p = 1; p <= kStunden; ++p) {
+      if (ergebnis_.Belegt(v, d, p)) continue;
+      signed char* memo = raumMemo != nullptr ? &raumMemo[(p - 1) * kTage + d - 1] : nullptr;
+      bool frei;
+      if (memo != nullptr && *memo >= 0) {
+        frei = *memo != 0;
+      } else {
+        frei = RaeumeVerteilbar(v, d, p);
+        if (memo != nullptr) *memo = frei ? 1 : 0;
+      }
+      if (!frei) ergebnis_.SetzeBereich(v, d, p, true);
+    }
+  }
+}
+
+void TKurs::BerechneSperrbereich(bool mitKopplung) {
+  if (prioritaet_ != 0) return;
+  if (!mitKopplung || kopplung_ == nullptr) {
+    EigenerSperrbereich(nullptr);
+    return;
+  }
+  // The room search at a slot answers the same for every member: ask it once per slot.
+  std::array<signed char, kTage * kStunden> memo;
+  memo.fill(-1);
+  const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
+  TWochBereich gemeinsam(Schule().Standard().Versionen());
+  gemeinsam.SetzeVersionen(ergebnis_.Versionen());
+  gemeinsam.Leere();
+  for (TKurs* k : kurse) {
+    if (k->OffeneStunden(-1) < 1) continue;
+    k->EigenerSperrbereich(memo.data());
+    gemeinsam.Vereinige(k->ergebnis_);
+  }
+  for (TKurs* k : kurse) {
+    // A member without open hours starts from its own fresh grid, not from an old result.
+    if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo.data());
+    k->ergebnis_.Vereinige(gemeinsam);
+  }
+}
+
+TRaum* TKurs::FindeFreienRaum(int v, int d, int p) const {
+  for (TRaum* r : raeume_)
+    if (RaumFrei(*r, v, d, p)) return r;
+  return nullptr;
+}
+
+void TKurs::VereinheitlicheRaeume() {
+  TRaum* haupt = nullptr;
+  int maximum = -1;
+  for (TRaum* r : raeume_) {
+    int anzahl = 0;
+    for (const TSetzung* s : setzungen_)
+      if (s->Raum() == r) ++anzahl;
+    if (anzahl > maximum) {
+      maximum = anzahl;
+      haupt = r;
+    }
+  }
+  if (haupt == nullptr) return;
+  for (TSetzung* s : setzungen_.Elemente()) {
+    if (s->Fixiert() || s->Raum() == haupt) continue;
+    if (RaumFrei(*haupt, s->Version(), s->Tag(), s->Stunde())) SetzeRaum(s, haupt);
+  }
+}
+
+void TKurs::ZeigeMoeglicheStunden(const TRaum* r) {
+  const TStandard& st = Schule().Standard();
+  const int v = st.AktuelleVersion();
+  if (TWoElem* woche = ergebnis_.Woche(v)) *woche = TWoElem{};
+  for (int d = 1; d <= std::min(st.mtn, kTage); ++d) {
+    for (int p = 1; p <= kStunden; ++p) {
+      bool gesperrt = !KannSetzen(-1, d, r, p);
+      if (!gesperrt && kopplung_ != nullptr) {
+        for (const TKurs* k : kopplung_->Kurse()) {
+          if (k == this || k->nvp_ || k->OffeneStunden(-1) < 1) continue;
+          if (!k->KannSetzen(-1, d, nullptr, p)) {
+            gesperrt = true;
+            break;
+          }
+        }
+      }
+      if (gesperrt) ergebnis_.SetzeBereich(v, d, p, true);
+    }
+  }
+  if (lehrer_ != nullptr && lehrer_->PlnForm() != nullptr) lehrer_->PlnForm()->NeuZeichnen();
+}
+
+bool TKurs::SetzMenuePruefeVersion(int v, int d, int p) const {
+  if (StundeFrei(v, d, nullptr, p)) return true;
+  if (kopplung_ == nullptr) return false;
+  for (const TKurs* k : kopplung_->Kurse())
+    if (!k->StundeFrei(v, d, kopplung_, p) && !k->belegung_.Belegt(v, d, p)) return false;
+  return true;
+}
+
+void TKurs::SetzeMenueClick(int d, int p, TRaum* r) {
+  int von, bis;
+  const TStandard& st = Schule().Standard();
+  VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
+  for (int v = von; v <= bis; ++v) {
+    Setze(v, d, r, p);
+    if (kopplung_ == nullptr) continue;
+    for (TKurs* k : kopplung_->Kurse().Elemente())
+      if (k != this) k->Setze(v, d, k->FindeFreienRaum(v, d, p), p);
+  }
+}
+
+void TKurs::TauscheRaumAnStunde(TRaum* r, int v, int d, int p) {
+  if (r == nullptr || FindeSetzung(v, d, p) == nullptr) return;
+  TKurs* anderer = r->KursAn(v, d, p);
+  if (anderer == this) return;
+  if (anderer != nullptr)
+    TauscheRaeume(anderer, v, d, p);
+  else if (RaumFrei(*r, v, d, p))
+    WechsleRaum(r, v, d, p);
+}
+
+void TKurs::TauscheRaeume(TKurs* anderer, int v, int d, int p) {
+  TSetzung* eigene = FindeSetzung(v, d, p);
+  TSetzung* fremde = anderer != nullptr ? anderer->FindeSetzung(v, d, p) : nullptr;
+  if (eigene == nullptr || fremde == nullptr || anderer == this) return;
+  const std::vector<std::string> texte{TextMitRaum(v, d, p), anderer->TextMitRaum(v, d, p),
+                                       ZeitFeldText(Schule().Standard(), d, p)};
+  if (Schule().Dialoge().Frage(TDialog::Raumtausch, texte) != Modal::Ok) return;
+  TRaum* meiner = eigene->Raum();
+  TRaum* seiner = fremde->Raum();
+  LoeseRaum(eigene);
+  anderer->LoeseRaum(fremde);
+  if (seiner != nullptr) {
+    if (raeume_.Position(seiner) == 0) FuegeRaumHinzu(seiner, true);
+    SetzeRaum(eigene, seiner);
+  }
+  if (meiner != nullptr) {
+    if (anderer->raeume_.Position(meiner) == 0) anderer->FuegeRaumHinzu(meiner, true);
+    anderer->SetzeRaum(fremde, meiner);
+  }
+}
+
+void TKurs::WechsleRaum(TRaum* r, int v, int d, int p) {
+  TSetzung* s = FindeSetzung(v, d, p);
+  if (s == nullptr || r == nullptr) return;
+  if (raeume_.Position(r) == 0) FuegeRaumHinzu(r, true);
+  SetzeRaum(s, r);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,53 @@
+#include "engine/konfliktliste.h"
+
+#include <algorithm>
+
+namespace kolvar {
+
+int KonfliktSchwere(int art) {
+  switch (art) {
+    case KonfliktArt::KursGesperrt:
+    case KonfliktArt::LehrerGesperrt:
+    case KonfliktArt::KlasseGesperrt:
+    case KonfliktArt::LehrerFixiert:
+    case KonfliktArt::KlasseFixiert:
+      return 3;
+    case KonfliktArt::RaumGesperrt:
+    case KonfliktArt::RaumFixiert:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
+bool TKonfliktListe::Fuege(const TKonflikt& konflikt) {
+  const int art = konflikt.Art();
+  if (art >= KonfliktArt::LehrerFixiert && art <= KonfliktArt::RaumBesetzt) {
+    for (const TKonflikt& k : konflikte_)
+      if (GleicherKonflikt(&k, &konflikt)) return false;
+  }
+  // After every conflict that does not sort behind the new one: equal kinds keep their order.
+  auto pos =
+      std::find_if(konflikte_.begin(), konflikte_.end(), [&](const TKonflikt& k) { return k.Art() > art; });
+  konflikte_.insert(pos, konflikt);
+  return true;
+}
+
+void TKonfliktListe::EntferneErstes() {
+  if (!konflikte_.empty()) konflikte_.erase(konflikte_.begin());
+}
+
+int TKonfliktListe::Schwere() const {
+  int s = 0;
+  for (const TKonflikt& k : konflikte_) s = std::max(s, k.Schwere());
+  return s;
+}
+
+std::vector<std::string> TKonfliktListe::Texte() const {
+  std::vector<std::string> texte;
+  texte.reserve(konflikte_.size());
+  for (const TKonflikt& k : konflikte_) texte.push_back(k.Text());
+  return texte;
+}
+
+}  // namespace kolvar

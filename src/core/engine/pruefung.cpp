@@ -1,0 +1,392 @@
+#include "engine/pruefung.h"
+
+#include <array>
+#include <map>
+
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/stundentext.h"
+
+namespace kolvar {
+
+namespace {
+
+bool Gueltig(const TSetzung& s, int versionen) {
+  return s.Version() >= 1 && s.Version() <= versionen && s.Tag() >= 1 && s.Tag() <= kTage &&
+         s.Stunde() >= 1 && s.Stunde() <= kStunden;
+}
+
+std::string TagText(const TStandard& st, int d) {
+  return (d >= 1 && d <= kTage) ? st.spg[static_cast<std::size_t>(d - 1)] : std::string();
+}
+
+// Lifts the element's locks under the grid; true when a lock was lifted.
+bool LoeseSperrungUnter(TWochBereich& sperrung, const TWochBereich& grid) {
+  bool geaendert = false;
+  for (int v = 1; v <= grid.Versionen(); ++v)
+    for (int d = 1; d <= kTage; ++d) {
+      const uint32_t alt = sperrung.Tag(v, d);
+      const uint32_t neu = alt & ~grid.Tag(v, d);
+      if (neu != alt) {
+        sperrung.SetzeTag(v, d, neu);
+        geaendert = true;
+      }
+    }
+  return geaendert;
+}
+
+}  // namespace
+
+std::string ErgebnisText(int stufe) {
+  switch (stufe) {
+    case 0:
+      return "keine Fehler gefunden.";
+    case 1:
+      return "kleinere Fehler gefunden.";
+    default:
+      return "größere Fehler gefunden.";
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Konsistenz
+
+TPruefErgebnis TPruefung::PruefeKonsistenz() {
+  TPruefErgebnis e;
+  PruefeKursVerweise(e);
+  PruefeLehrerDoppelt(e);
+  PruefeKlassenDoppelt(e);
+  PruefeRaeumeDoppelt(e);
+  return e;
+}
+
+void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
+  TSchule& sch = *schule_;
+  bool geaendert = false;
+  auto repariert = [&] {
+    ++e.Reparaturen;
+    e.Hebe(1);
+    geaendert = true;
+  };
+  // A snapshot: raising a course's hours sorts it anew in the school's list.
+  const std::vector<TKurs*> kurse = sch.Kurse().Elemente();
+  for (TKurs* c : kurse) {
+    const int n = c->belegung_.Versionen();
+    std::vector<int> zaehler(static_cast<std::size_t>(n) + 1, 0);
+    TWochBereich belegung = c->belegung_;
+    belegung.Leere();
+    for (const TSetzung* s : c->Setzungen()) {
+      if (!Gueltig(*s, n)) {
+        e.Zeilen.push_back("Der Kurs " + c->Text() + " hat eine ungültige Setzung.");
+        e.Hebe(2);
+        continue;
+      }
+      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+      ++zaehler[static_cast<std::size_t>(v)];
+      belegung.SetzeBereich(v, d, p, true);
+      if (c->sperrung_.Belegt(v, d, p)) {
+        c->sperrung_.SetzeBereich(v, d, p, false);
+        geaendert = true;
+      }
+      if (TRaum* r = s->Raum()) {
+        if (!r->Belegung().Belegt(v, d, p)) {
+          r->BelegungIntern().SetzeBereich(v, d, p, true);
+          geaendert = true;
+        }
+        if (r->Sperrung().Belegt(v, d, p)) {
+          r->Sperrung().SetzeBereich(v, d, p, false);
+          geaendert = true;
+        }
+      }
+    }
+    if (!(belegung == c->belegung_)) {
+      c->belegung_ = belegung;
+      geaendert = true;
+    }
+    for (int v = 1; v <= n; ++v) {
+      const int anzahl = zaehler[static_cast<std::size_t>(v)];
+      if (anzahl > 0 && c->Stunden(v) < anzahl) {
+        c->SetzeStunden(v, anzahl);
+        repariert();
+      }
+    }
+    for (TRaum* r : c->SpaeterRaeume().Elemente())
+      if (c->Raeume().Position(r) == 0) {
+        c->FuegeRaumHinzu(r, false);
+        repariert();
+      }
+    auto verweis = [&](TElement* el) {
+      if (!el || el->Kurse().Position(c) != 0) return;
+      // Class lists have their own order.
+      if (el->Art() == TElementArt::Klasse)
+        el->KurseIntern().FuegeSortiertEin(c, VergleicheKurseNachOrdnung);
+      else
+        el->KurseIntern().FuegeSortiertEin(c, VergleicheKurse);
+      repariert();
+    };
+    verweis(c->Lehrer());
+    verweis(c->Kopplung());
+    verweis(c->Fach());
+    for (TKlasse* k : c->Klassen()) verweis(k);
+    for (TRaum* r : c->Raeume()) verweis(r);
+    for (TRaum* r : c->SpaeterRaeume()) verweis(r);
+  }
+  if (geaendert) sch.SetzeGeaendert(true);
+}
+
+void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e) {
+  TSchule& sch = *schule_;
+  const TStandard& st = sch.Standard();
+  bool geaendert = false;
+  for (TLehrer* l : sch.Lehrer()) {
+    TWochBereich grid = l->Belegung();
+    grid.Leere();
+    for (const TKurs* c : l->Kurse()) {
+      if (c->Lehrer() != l) continue;
+      for (const TSetzung* s : c->Setzungen()) {
+        if (!Gueltig(*s, grid.Versionen())) continue;
+        const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+        if (grid.Belegt(v, d, p)) {
+          e.Zeilen.push_back("Lehrer " + l->Kuerzel() + " " + ZeitText(st, v, d, p) + " doppelt im Plan.");
+          e.Hebe(2);
+        }
+        grid.SetzeBereich(v, d, p, true);
+      }
+    }
+    geaendert |= LoeseSperrungUnter(l->Sperrung(), grid);
+    if (!(grid == l->Belegung())) {
+      l->BelegungIntern() = grid;
+      geaendert = true;
+    }
+  }
+  if (geaendert) sch.SetzeGeaendert(true);
+}
+
+void TPruefung::PruefeKlassenDoppelt(TPruefErgebnis& e) {
+  TSchule& sch = *schule_;
+  const TStandard& st = sch.Standard();
+  bool geaendert = false;
+  for (TKlasse* k : sch.Klassen()) {
+    TWochBereich grid = k->Belegung();
+    grid.Leere();
+    const std::vector<TKurs*>& kurse = k->Kurse().Elemente();
+    for (const TKurs* c : kurse) grid.Vereinige(c->Belegung());
+    // Every ordered pair: a clash is listed once from each side.
+    for (const TKurs* a : kurse)
+      for (const TKurs* b : kurse) {
+        if (a == b || (a->Kopplung() && a->Kopplung() == b->Kopplung())) continue;
+        const int n = std::min(a->Belegung().Versionen(), b->Belegung().Versionen());
+        for (int v = 1; v <= n; ++v)
+          for (int d = 1; d <= kTage; ++d) {
+            const uint32_t beide = a->Belegung().Tag(v, d) & b->Belegung().Tag(v, d);
+            if (beide == 0) continue;
+            for (int p = 1; p <= kStunden; ++p)
+              if (a->Belegung().Belegt(v, d, p) && b->Belegung().Belegt(v, d, p)) {
+                e.Zeilen.push_back("Klasse " + k->Kuerzel() + " " + ZeitText(st, v, d, p) +
+                                   " doppelt im Plan.");
+                e.Hebe(2);
+              }
+          }
+      }
+    if (!(grid == k->Belegung())) {
+      k->BelegungIntern() = grid;
+      geaendert = true;
+    }
+    geaendert |= LoeseSperrungUnter(k->Sperrung(), grid);
+  }
+  if (geaendert) sch.SetzeGeaendert(true);
+}
+
+void TPruefung::PruefeRaeumeDoppelt(TPruefErgebnis& e) {
+  TSchule& sch = *schule_;
+  const TStandard& st = sch.Standard();
+  // A placement may name a room outside its course's room list: walk every placement.
+  std::map<const TRaum*, std::vector<const TSetzung*>> jeRaum;
+  for (const TKurs* c : sch.Kurse())
+    for (const TSetzung* s : c->Setzungen())
+      if (s->Raum()) jeRaum[s->Raum()].push_back(s);
+  bool geaendert = false;
+  for (TRaum* r : sch.Raeume()) {
+    TWochBereich grid = r->Belegung();
+    grid.Leere();
+    for (const TSetzung* s : jeRaum[r]) {
+      if (!Gueltig(*s, grid.Versionen())) continue;
+      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+      if (grid.Belegt(v, d, p)) {
+        e.Zeilen.push_back("Raum " + r->Kuerzel() + " " + ZeitText(st, v, d, p) + " doppelt im Plan.");
+        e.Hebe(2);
+      }
+      grid.SetzeBereich(v, d, p, true);
+    }
+    geaendert |= LoeseSperrungUnter(r->Sperrung(), grid);
+    if (!(grid == r->Belegung())) {
+      r->BelegungIntern() = grid;
+      geaendert = true;
+    }
+  }
+  if (geaendert) sch.SetzeGeaendert(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The other checks
+
+TPruefErgebnis TPruefung::PruefeBruecken() const {
+  TPruefErgebnis e;
+  const TStandard& st = schule_->Standard();
+  for (const TKurs* c : schule_->Kurse()) {
+    const int n = c->Belegung().Versionen();
+    for (int v = 1; v <= n; ++v)
+      for (int d = 1; d <= kTage; ++d) {
+        const uint32_t wort = c->Belegung().Tag(v, d);
+        if (wort == 0) continue;
+        int erste = 0, letzte = 0;
+        for (int p = 1; p <= kStunden; ++p)
+          if (c->Belegung().Belegt(v, d, p)) {
+            if (erste == 0) erste = p;
+            letzte = p;
+          }
+        bool luecke = false;
+        for (int p = erste + 1; p < letzte; ++p)
+          if (!c->Belegung().Belegt(v, d, p)) luecke = true;
+        if (letzte > erste + 1 && luecke) {
+          e.Zeilen.push_back("Der Kurs " + c->Text() + " hat {" + std::to_string(v) + "} " + TagText(st, d) +
+                             " eine Brücke.");
+          e.Hebe(1);
+        }
+      }
+  }
+  return e;
+}
+
+TPruefErgebnis TPruefung::PruefeFehlendeRaeume() const {
+  TPruefErgebnis e;
+  const TStandard& st = schule_->Standard();
+  for (const TKurs* c : schule_->Kurse())
+    for (const TSetzung* s : c->Setzungen()) {
+      if (s->Raum() || !Gueltig(*s, c->Belegung().Versionen())) continue;
+      e.Zeilen.push_back("Der Kurs " + c->Text() + " hat " +
+                         ZeitText(st, s->Version(), s->Tag(), s->Stunde()) + " keinen Raum.");
+      e.Hebe(1);
+    }
+  return e;
+}
+
+TPruefErgebnis TPruefung::PruefeFehlendeStunden() const {
+  TPruefErgebnis e;
+  for (const TKurs* c : schule_->Kurse()) {
+    if (c->NichtVerplanen()) continue;
+    for (int v = 1; v <= c->StundenTabelle().Versionen(); ++v) {
+      const int offen = c->Stunden(v) - c->GesetzteStunden(v);
+      if (offen <= 0) continue;
+      e.Zeilen.push_back("Im Kurs {" + std::to_string(v) + "} " + c->Text() + " sind " +
+                         std::to_string(offen) + " Stunden noch nicht gesetzt.");
+      e.Hebe(1);
+    }
+  }
+  return e;
+}
+
+TPruefErgebnis TPruefung::PruefeKopplungen() const {
+  TPruefErgebnis e;
+  for (const TKopplung* ko : schule_->Kopplungen()) {
+    const std::vector<TKurs*>& m = ko->Kurse().Elemente();
+    if (m.empty()) continue;
+    const TKurs* erster = m.front();
+    bool stunden = false, spt = false, ezs = false, tbn = false;
+    for (const TKurs* c : m) {
+      stunden |= !(c->StundenTabelle() == erster->StundenTabelle());
+      spt |= c->StundenProTag() != erster->StundenProTag();
+      ezs |= c->Einzelstunden() != erster->Einzelstunden();
+      tbn |= c->Tabelle() != erster->Tabelle();
+    }
+    if (stunden)
+      for (const TKurs* c : m)
+        for (int v = 1; v <= c->StundenTabelle().Versionen(); ++v)
+          e.Zeilen.push_back(c->Text() + " {" + std::to_string(v) + "} " + std::to_string(c->Stunden(v)) +
+                             " Wochenstunden.");
+    if (spt)
+      for (const TKurs* c : m)
+        e.Zeilen.push_back(c->Text() + " " + std::to_string(c->StundenProTag()) + " Stunden pro Tag.");
+    if (ezs)
+      for (const TKurs* c : m)
+        e.Zeilen.push_back(c->Text() + " " + std::to_string(c->Einzelstunden()) + " Einzelstunden.");
+    if (tbn)
+      for (const TKurs* c : m)
+        e.Zeilen.push_back(c->Text() + "  Tabelle " + std::to_string(c->Tabelle()) + ".");
+    if (stunden || spt || ezs || tbn) e.Hebe(1);
+  }
+  return e;
+}
+
+TPruefErgebnis TPruefung::PruefeEinzelstunden() const {
+  TPruefErgebnis e;
+  const int schultage = std::clamp(schule_->Standard().mtn, 0, kTage);
+  for (const TKurs* c : schule_->Kurse()) {
+    if (c->NichtVerplanen()) continue;
+    const int n = c->Belegung().Versionen();
+    for (int v = 1; v <= n; ++v) {
+      const int stunden = c->Stunden(v);
+      std::array<int, kTage + 1> jeTag{};
+      int gesetzt = 0;
+      for (const TSetzung* s : c->Setzungen())
+        if (s->Version() == v && Gueltig(*s, n)) {
+          ++jeTag[static_cast<std::size_t>(s->Tag())];
+          ++gesetzt;
+        }
+      // Only fully placed versions; a version without hours has nothing to check.
+      if (stunden <= 0 || gesetzt != stunden) continue;
+      int einzeln = 0, bloecke = 0;
+      for (int d = 1; d <= schultage; ++d) {
+        einzeln += jeTag[static_cast<std::size_t>(d)] == 1;
+        bloecke += jeTag[static_cast<std::size_t>(d)] == c->StundenProTag();
+      }
+      bool gut = einzeln == c->Einzelstunden();
+      if (gut && c->StundenProTag() > 1)
+        gut = bloecke == (stunden - einzeln) / c->StundenProTag() && bloecke >= 1;
+      if (!gut) {
+        e.Zeilen.push_back("Im Kurs {" + std::to_string(v) + "} " + c->Text() +
+                           " ist die Einzelstundenbedingung verletzt. ");
+        e.Hebe(1);
+      }
+    }
+  }
+  return e;
+}
+
+TPruefErgebnis TPruefung::PruefeVersionen() const {
+  TPruefErgebnis e;
+  const int tage = schule_->Standard().mtn;
+  auto zeile = [&e](const std::string& wer, const std::string& was) {
+    e.Zeilen.push_back("Bei " + wer + " ist die " + was + " in Planversionen unterschiedlich.");
+    e.Hebe(1);
+  };
+  auto planElement = [&](const TPlanElement& el, const std::string& art) {
+    if (!el.Sperrung().VersionenGleich(tage)) zeile(art + el.Kuerzel(), "Sperrung");
+    if (!el.Belegung().VersionenGleich(tage)) zeile(art + el.Kuerzel(), "Lage der Stunden");
+  };
+  for (const TLehrer* l : schule_->Lehrer()) {
+    if (!l->SollTabelle().VersionenGleich()) zeile("Lehrer " + l->Kuerzel(), "Anzahl der Sollstunden");
+    planElement(*l, "Lehrer ");
+  }
+  for (const TKlasse* k : schule_->Klassen()) {
+    if (!k->SollTabelle().VersionenGleich()) zeile("Klasse " + k->Kuerzel(), "Anzahl der Sollstunden");
+    planElement(*k, "Klasse ");
+  }
+  for (const TRaum* r : schule_->Raeume()) planElement(*r, "Raum ");
+  for (const TKurs* c : schule_->Kurse()) {
+    const std::string wer = "Kurs " + c->Text();
+    if (!c->StundenTabelle().VersionenGleich()) zeile(wer, "Anzahl der Stunden");
+    if (!c->Sperrung().VersionenGleich(tage)) zeile(wer, "Sperrung");
+    if (!c->Belegung().VersionenGleich(tage)) zeile(wer, "Lage der Stunden");
+  }
+  return e;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,414 @@
+#include "storage/kursimport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "storage/dateifehler.h"
+#include "storage/ifortschritt.h"
+#include "support/fakes.h"
+#include "support/modellpruefung.h"
+#include "support/schulbauer.h"
+
+namespace kolvar {
+namespace {
+
+constexpr char kP = '\x1d';
+
+// One record: the defaults below with the given fields (1-based) replaced; ended by CR.
+std::string Satz(const std::map<int, std::string>& felder = {}, const std::string& ende = "\r") {
+  std::array<std::string, 23> f = {"1",  "1",         "2", "",  "MUE", "Müller", "De", "Deutsch",
+                                   "5a", "Klasse 5a", "",  "",  "",    "",       "",   "",
+                                   "",   "1",         "0", "1", "0",   "0",      "0"};
+  for (const auto& [nr, text] : felder) f[static_cast<std::size_t>(nr - 1)] = text;
+  std::string s;
+  for (std::size_t i = 0; i < f.size(); ++i) s += (i ? "\t" : "") + f[i];
+  return s + ende;
+}
+
+std::string Posten(std::initializer_list<std::string> teile) {
+  std::string s;
+  for (const std::string& t : teile) s += (s.empty() ? "" : std::string(1, kP)) + t;
+  return s;
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) {
+  return {s.begin(), s.end()};
+}
+
+struct TLeereSchule {
+  explicit TLeereSchule(int versionen = 1, bool nurAktuelle = true) {
+    standard.SetVersionszahl(versionen);
+    standard.SetNurAktuelleVersion(nurAktuelle);
+    standard.SetTageProWoche(5);
+    schule = std::make_unique<TSchule>(standard, TUmgebung{&dialoge, &palette, &uhr});
+  }
+  TImportErgebnis Importiere(const std::string& text) { return TKursImport(*schule).Importiere(Bytes(text)); }
+  TKurs* Kurs(int i) const { return schule->Kurse().Hole(i); }
+
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TFakePalette palette;
+  TFesteUhr uhr;
+  std::unique_ptr<TSchule> schule;
+};
+
+TEST(KursImport, PostenListenGebenDieGesetztenStundenMitAllenRastern) {
+  TLeereSchule s(2, false);
+  s.standard.gds.SetzeStunde(1, 2, true);  // new elements are locked on Monday period 2
+  s.dialoge.Antworte(Modal::Ja);
+  ASSERT_EQ(s.Importiere(Satz({{3, "6"},
+                               {13, Posten({"1", "2", "1"})},
+                               {14, Posten({"1", "3", "5"})},
+                               {15, Posten({"2", "2", "4"})},
+                               {16, Posten({"R1", "R2", "R1"})},
+                               {17, Posten({"Raum eins", "Raum zwei", "Raum eins"})}})),
+            TImportErgebnis::Importiert);
+  EXPECT_EQ(s.dialoge.Anzahl(TDialog::UnbekannteKuerzel), 1);
+  ASSERT_EQ(s.schule->Kurse().Anzahl(), 1);
+  TKurs* k = s.Kurs(1);
+  ASSERT_EQ(k->Setzungen().Anzahl(), 3);
+  const TSetzung* a = k->FindeSetzung(1, 1, 2);
+  const TSetzung* b = k->FindeSetzung(2, 3, 2);
+  const TSetzung* c = k->FindeSetzung(1, 5, 4);
+  ASSERT_TRUE(a && b && c);
+  EXPECT_EQ(a->Raum()->Kuerzel(), "R1");
+  EXPECT_EQ(b->Raum()->Kuerzel(), "R2");
+  EXPECT_EQ(c->Raum(), a->Raum());
+  EXPECT_EQ(a->Raum()->Name(), "Raum eins");
+  EXPECT_FALSE(a->Fixiert());
+  EXPECT_EQ(k->Stunden(1), 3);  // 6 hours over 2 versions
+  EXPECT_EQ(k->Stunden(2), 3);
+  EXPECT_EQ(k->Raeume().Anzahl(), 2);
+  EXPECT_EQ(k->Farbe(), 0xFFFFFFu);
+  TLehrer* l = k->Lehrer();
+  EXPECT_EQ(l->Name(), "Müller");
+  EXPECT_TRUE(l->Belegung().Belegt(1, 1, 2));
+  EXPECT_FALSE(l->Sperrung().Belegt(1, 1, 2));
+  EXPECT_TRUE(l->Sperrung().Belegt(2, 1, 2));  // no hour there
+  EXPECT_FALSE(k->Klassen().Hole(1)->Sperrung().Belegt(1, 1, 2));
+  EXPECT_FALSE(k->Sperrung().Belegt(1, 1, 2));
+  EXPECT_TRUE(a->Raum()->Belegung().Belegt(1, 5, 4));
+  EXPECT_EQ(l->Faecher().Position(k->Fach()), 1);
+  EXPECT_EQ(PruefeModell(*s.schule), std::vector<std::string>{});
+}
+
+TEST(KursImport, FolgesaetzeFuegenNurKlassenHinzu) {
+  TLeereSchule s;
+  s.dialoge.standardAntwort = Modal::Ja;
+  const std::string text = Satz({{1, "7"}, {13, "1"}, {14, "2"}, {15, "3"}}) +
+                           Satz({{1, "7"}, {5, "XYZ"}, {9, "5b"}, {10, "Klasse 5b"}, {13, "1"}}) +
+                           Satz({{1, "8"}, {9, "6a"}});
+  ASSERT_EQ(s.Importiere(text), TImportErgebnis::Importiert);
+  ASSERT_EQ(s.schule->Kurse().Anzahl(), 2);
+  EXPECT_EQ(s.schule->Lehrer().Anzahl(), 1);  // XYZ of the follow-on record is ignored
+  TKurs* k = TSchule::SucheKuerzel(s.schule->Klassen(), "5b")->Kurse().Hole(1);
+  ASSERT_NE(k, nullptr);
+  EXPECT_EQ(k->Klassen().Anzahl(), 2);
+  EXPECT_EQ(k->Setzungen().Anzahl(), 1);
+  TKlasse* k5b = TSchule::SucheKuerzel(s.schule->Klassen(), "5b");
+  EXPECT_EQ(k5b->Name(), "Klasse 5b");
+  EXPECT_TRUE(k5b->Belegung().Belegt(1, 2, 3));
+  EXPECT_NE(k->Fach()->Klassen().Position(k5b), 0);
+  EXPECT_EQ(PruefeModell(*s.schule), std::vector<std::string>{});
+}
+
+TEST(KursImport, ZeilenendenUndLeereZeilen) {
+  {
+    TLeereSchule s;
+    s.dialoge.standardAntwort = Modal::Ja;
+    EXPECT_EQ(s.Importiere(Satz({}, "\r\n") + Satz({{1, "2"}}, "\r\n")), TImportErgebnis::Importiert);
+    EXPECT_EQ(s.schule->Kurse().Anzahl(), 2);
+  }
+  for (const std::string& text : {Satz({}, "\n") + Satz({{1, "2"}}, "\n"), Satz() + "\r" + Satz({{1, "2"}}),
+                                  std::string(), std::string("\n\n")}) {
+    TLeereSchule s;
+    s.dialoge.standardAntwort = Modal::Ja;
+    EXPECT_EQ(s.Importiere(text), TImportErgebnis::FalschesFormat);
+    EXPECT_EQ(s.dialoge.Anzahl(TDialog::FalschesFormat), 1);
+    EXPECT_EQ(s.schule->Kurse().Anzahl(), 0);
+    EXPECT_EQ(s.schule->Lehrer().Anzahl(), 0);
+  }
+}
+
+TEST(KursImport, StundenJeVersionUndSchultage) {
+  TLeereSchule s(4, false);
+  s.dialoge.standardAntwort = Modal::Ja;
+  ASSERT_EQ(s.Importiere(Satz({{3, "8"}, {13, "3"}, {14, "7"}, {15, "1"}, {19, "9"}})),
+            TImportErgebnis::Importiert);
+  TKurs* k = s.Kurs(1);
+  for (int v = 1; v <= 4; ++v) EXPECT_EQ(k->Stunden(v), 2);
+  EXPECT_EQ(s.standard.mtn, 7);
+  EXPECT_NE(k->FindeSetzung(3, 7, 1), nullptr);
+  EXPECT_EQ(k->Einzelstunden(), 7);  // clamped to the raised school week
+}
+
+TEST(KursImport, WerteWerdenBegrenzt) {
+  TLeereSchule s(2, true);
+  s.dialoge.standardAntwort = Modal::Ja;
+  ASSERT_EQ(s.Importiere(Satz({{2, "0"},
+                               {3, "-9"},
+                               {13, Posten({"5", "0"})},
+                               {14, Posten({"9", "0"})},
+                               {15, Posten({"17", "0"})},
+                               {18, "0"},
+                               {19, "9"},
+                               {20, "7"},
+                               {21, "1"},
+                               {22, "1"},
+                               {23, "1"}})),
+            TImportErgebnis::Importiert);
+  TKurs* k = s.Kurs(1);
+  EXPECT_EQ(k->Faktor(), 1);
+  EXPECT_EQ(k->Stunden(1), -9);  // only the current version with "eaw"
+  EXPECT_EQ(k->Stunden(2), 0);
+  EXPECT_NE(k->FindeSetzung(2, 1, 16), nullptr);
+  EXPECT_NE(k->FindeSetzung(1, 1, 1), nullptr);
+  EXPECT_EQ(k->StundenProTag(), 1);
+  EXPECT_EQ(k->Einzelstunden(), 5);
+  EXPECT_EQ(k->Tabelle(), 4);
+  EXPECT_TRUE(k->NichtVerplanen());
+  EXPECT_TRUE(k->NichtZaehlenLehrer());
+  EXPECT_TRUE(k->NichtZaehlenKlassen());
+}
+
+TEST(KursImport, UnbekannteKuerzelFragenNach) {
+  auto klein = BaueKleineSchule();
+  TSchule& sch = *klein->schule;
+  sch.SetzeGeaendert(false);
+  const std::string vorher = Fingerabdruck(sch);
+  klein->dialoge.Antworte(Modal::Nein);
+  EXPECT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{5, "NEU"}}))), TImportErgebnis::Abgebrochen);
+  EXPECT_EQ(Fingerabdruck(sch), vorher);
+  EXPECT_FALSE(sch.Geaendert());
+
+  // Known abbreviations ask nothing.
+  EXPECT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{8, "Deutsch"}}))), TImportErgebnis::Importiert);
+  EXPECT_EQ(klein->dialoge.Anzahl(TDialog::UnbekannteKuerzel), 1);
+
+  // Blanks around a known abbreviation make it unknown to the question, not to the import.
+  klein->dialoge.Antworte(Modal::Ja);
+  const int lehrer = sch.Lehrer().Anzahl();
+  EXPECT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{5, " MUE "}, {6, "Müller"}}))),
+            TImportErgebnis::Importiert);
+  EXPECT_EQ(klein->dialoge.Anzahl(TDialog::UnbekannteKuerzel), 2);
+  EXPECT_EQ(sch.Lehrer().Anzahl(), lehrer);
+
+  klein->dialoge.Antworte(Modal::Ja);
+  EXPECT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{5, "NEU"}, {11, "KO"}, {16, "R9"}, {13, "1"}}))),
+            TImportErgebnis::Importiert);
+  EXPECT_NE(TSchule::SucheKuerzel(sch.Lehrer(), "NEU"), nullptr);
+  EXPECT_NE(TSchule::SucheKuerzel(sch.Kopplungen(), "KO"), nullptr);
+  EXPECT_NE(TSchule::SucheKuerzel(sch.Raeume(), "R9"), nullptr);
+  EXPECT_EQ(PruefeModell(sch), std::vector<std::string>{});
+}
+
+TEST(KursImport, FehlerImletztenSatzLaesstDieSchuleUnveraendert) {
+  // Each of these passes a check of lengths alone but is no number, or breaks a record's shape.
+  const std::vector<std::map<int, std::string>> kaputt = {
+      {{19, ""}},        {{20, ""}},
+      {{3, "-"}},        {{3, "1-"}},
+      {{14, "x"}},       {{13, "1" + std::string(1, kP)}},
+      {{15, "a"}},       {{2, "1" + std::string(1, kP) + "2"}},
+      {{1, ""}},         {{1, "123456"}},
+      {{5, "ABCDEFGH"}}, {{6, std::string(22, 'n')}},
+      {{14, "12"}},      {{21, "2"}},
+      {{23, "01"}},      {{23, ""}},
+      {{18, "123"}},
+  };
+  for (const auto& felder : kaputt) {
+    auto klein = BaueKleineSchule();
+    TSchule& sch = *klein->schule;
+    klein->dialoge.standardAntwort = Modal::Ja;
+    sch.SetzeGeaendert(false);
+    const std::string vorher = Fingerabdruck(sch);
+    const std::string text = Satz({{5, "NEU"}, {13, "1"}}) + Satz({{1, "2"}}) + Satz(felder);
+    EXPECT_EQ(TKursImport(sch).Importiere(Bytes(text)), TImportErgebnis::FalschesFormat) << Satz(felder);
+    EXPECT_EQ(Fingerabdruck(sch), vorher);
+    EXPECT_FALSE(sch.Geaendert());
+  }
+  // A record with 22 or 24 fields.
+  for (const std::string& text : {Satz().substr(0, Satz().rfind('\t')) + "\r", Satz({{23, "0\t0"}})}) {
+    TLeereSchule s;
+    EXPECT_EQ(s.Importiere(text), TImportErgebnis::FalschesFormat);
+  }
+}
+
+TEST(KursImport, UeberzaehligePostenDoppelteSlotsUndOffenerLetzterSatz) {
+  TLeereSchule s(2, true);
+  s.dialoge.standardAntwort = Modal::Ja;
+  const std::string text =
+      // more days, periods and rooms than hours: the surplus is ignored
+      Satz({{13, Posten({"1", "1"})},
+            {14, Posten({"2", "3", "4", "5"})},
+            {15, Posten({"1", "2", "3"})},
+            {16, Posten({"A", "B", "C"})},
+            {17, Posten({"a", "b", "c"})}}) +
+      // the same slot twice: placed once
+      Satz({{1, "2"},
+            {9, "6a"},
+            {13, Posten({"1", "1"})},
+            {14, Posten({"1", "1"})},
+            {15, Posten({"1", "1"})}}) +
+      // fewer items than hours: the last item is the last hour's, the others keep Monday 1
+      Satz({{1, "3"}, {9, "7a"}, {13, Posten({"2", "2", "2"})}, {14, "4"}, {15, Posten({"5", "6"})}}) +
+      // no carriage return: ignored, however it looks
+      "4\tgarbage";
+  ASSERT_EQ(s.Importiere(text), TImportErgebnis::Importiert);
+  ASSERT_EQ(s.schule->Kurse().Anzahl(), 3);
+  TKurs* a = TSchule::SucheKuerzel(s.schule->Klassen(), "5a")->Kurse().Hole(1);
+  ASSERT_EQ(a->Setzungen().Anzahl(), 2);
+  EXPECT_NE(a->FindeSetzung(1, 2, 1), nullptr);
+  EXPECT_NE(a->FindeSetzung(1, 3, 2), nullptr);
+  EXPECT_EQ(a->FindeSetzung(1, 3, 2)->Raum()->Kuerzel(), "B");
+  EXPECT_EQ(TSchule::SucheKuerzel(s.schule->Raeume(), "C"), nullptr);
+  TKurs* b = TSchule::SucheKuerzel(s.schule->Klassen(), "6a")->Kurse().Hole(1);
+  EXPECT_EQ(b->Setzungen().Anzahl(), 1);
+  TKurs* c = TSchule::SucheKuerzel(s.schule->Klassen(), "7a")->Kurse().Hole(1);
+  ASSERT_EQ(c->Setzungen().Anzahl(), 3);
+  EXPECT_NE(c->FindeSetzung(2, 1, 5), nullptr);
+  EXPECT_NE(c->FindeSetzung(2, 4, 6), nullptr);
+  EXPECT_NE(c->FindeSetzung(2, 1, 1), nullptr);
+  EXPECT_EQ(PruefeModell(*s.schule), std::vector<std::string>{});
+}
+
+TEST(KursImport, OffenerLetzterSatzZaehltInKeinemDurchgang) {
+  TLeereSchule s;
+  s.dialoge.standardAntwort = Modal::Ja;
+  ASSERT_EQ(s.Importiere(Satz()), TImportErgebnis::Importiert);
+  s.dialoge.anfragen.clear();
+  // Known abbreviations, then an unknown one in a record without its carriage return.
+  EXPECT_EQ(s.Importiere(Satz({{1, "2"}}) + Satz({{1, "3"}, {5, "NEU"}}, "")), TImportErgebnis::Importiert);
+  EXPECT_EQ(s.dialoge.Anzahl(TDialog::UnbekannteKuerzel), 0);
+  EXPECT_EQ(s.schule->Kurse().Anzahl(), 2);
+  EXPECT_EQ(TSchule::SucheKuerzel(s.schule->Lehrer(), "NEU"), nullptr);
+}
+
+class TFortschrittProtokoll : public IFortschritt {
+ public:
+  void Datei(const std::string& name, std::size_t bytes) override {
+    datei = name + " " + std::to_string(bytes);
+  }
+  void Status(const std::string& text) override { status.push_back(text); }
+  void Position(std::size_t bytes) override { letzte = bytes; }
+  std::string datei;
+  std::vector<std::string> status;
+  std::size_t letzte = 0;
+};
+
+TEST(KursImport, TitelUndPfadBleiben) {
+  TLeereSchule s;
+  s.dialoge.standardAntwort = Modal::Ja;
+  const auto pfad = std::filesystem::temp_directory_path() / "kolvar_import_titel.txt";
+  {
+    std::ofstream aus(pfad, std::ios::binary);
+    aus << Satz();
+  }
+  TFortschrittProtokoll fortschritt;
+  EXPECT_EQ(TKursImport(*s.schule, &fortschritt).ImportiereDatei(pfad), TImportErgebnis::Importiert);
+  std::filesystem::remove(pfad);
+  EXPECT_EQ(fortschritt.datei, "kolvar_import_titel.txt " + std::to_string(Satz().size()));
+  EXPECT_EQ(fortschritt.status,
+            (std::vector<std::string>{kImportFormatText, kImportKuerzelText, kImportDatenText}));
+  EXPECT_GT(fortschritt.letzte, 0u);
+  EXPECT_EQ(s.schule->Titel(), kOhneTitel);
+  EXPECT_FALSE(s.schule->HatDatei());
+  EXPECT_TRUE(s.schule->Geaendert());
+  EXPECT_THROW(TKursImport(*s.schule).ImportiereDatei(pfad), TDateiFehler);
+}
+
+TEST(KursImport, Zeichensaetze) {
+  // Mac bytes: 0x8A is "ä", 0x9A "ö".
+  {
+    TLeereSchule s;
+    s.dialoge.standardAntwort = Modal::Ja;
+    std::string text = Satz({{6, std::string("J\x8Ager")}, {8, std::string("Gr\x9A\xDF")}});
+    ASSERT_EQ(s.Importiere(text), TImportErgebnis::Importiert);
+    EXPECT_EQ(s.schule->Lehrer().Hole(1)->Name(), "Jäger");
+  }
+  // UTF-8 with and without a byte-order mark; lengths count characters.
+  for (const std::string& vorn : {std::string("\xEF\xBB\xBF"), std::string()}) {
+    TLeereSchule s;
+    s.dialoge.standardAntwort = Modal::Ja;
+    ASSERT_EQ(s.Importiere(vorn + Satz({{5, "ÄÖÜäöüß"}, {6, "Jäger"}, {4, std::string(21, 'x')}})),
+              TImportErgebnis::Importiert);
+    EXPECT_EQ(s.schule->Lehrer().Hole(1)->Kuerzel(), "ÄÖÜäöüß");
+    EXPECT_EQ(s.schule->Lehrer().Hole(1)->Name(), "Jäger");
+  }
+  // A lone 0xC3 is no UTF-8: read as Mac bytes.
+  EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// Hostile import files: changed bytes of a good file never crash; a refused file leaves the
+// school as it was, an accepted one leaves it sound.
+TEST(KursImport, VeraenderteDateien) {
+  std::string gut;
+  for (int i = 1; i <= 6; ++i)
+    gut += Satz({{1, std::to_string(i / 2 + 1)},
+                 {9, i % 2 ? "5a" : "6b"},
+                 {13, Posten({"1", "1"})},
+                 {14, Posten({std::to_string(i % 5 + 1), "3"})},
+                 {15, Posten({"2", std::to_string(i + 2)})},
+                 {16, Posten({"R1", ""})},
+                 {17, Posten({"Raum", ""})}},
+                "\r\n");
+  uint32_t z = 4711;
+  auto zufall = [&z](uint32_t n) {
+    z = z * 1664525u + 1013904223u;
+    return (z >> 8) % n;
+  };
+  const std::string zeichen = std::string("\t\r\n\x1d-0179aZ ") + "\xc3\xa4\xff";
+  int importiert = 0;
+  for (int n = 0; n < 400; ++n) {
+    std::string text = gut;
+    for (uint32_t k = 0, m = 1 + zufall(3); k < m; ++k) {
+      const std::size_t pos = zufall(static_cast<uint32_t>(text.size()));
+      switch (zufall(3)) {
+        case 0:
+          text[pos] = zeichen[zufall(static_cast<uint32_t>(zeichen.size()))];
+          break;
+        case 1:
+          text.erase(pos, 1);
+          break;
+        default:
+          text.insert(pos, 1, zeichen[zufall(static_cast<uint32_t>(zeichen.size()))]);
+          break;
+      }
+    }
+    auto klein = BaueKleineSchule(2);
+    klein->dialoge.standardAntwort = (n % 3) ? Modal::Ja : Modal::Nein;
+    const std::string vorher = Fingerabdruck(*klein->schule);
+    const TImportErgebnis e = TKursImport(*klein->schule).Importiere(Bytes(text));
+    if (e == TImportErgebnis::Importiert) {
+      ++importiert;
+      EXPECT_EQ(PruefeModell(*klein->schule), std::vector<std::string>{});
+    } else {
+      EXPECT_EQ(Fingerabdruck(*klein->schule), vorher);
+    }
+  }
+  EXPECT_GT(importiert, 0);
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,158 @@
+#include "support/kvtool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kolvar {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TLauf {
+  int status;
+  std::string aus, fehler;
+};
+
+TLauf Starte(const std::vector<std::string>& argumente) {
+  std::ostringstream aus, fehler;
+  const int status = Kvtool(argumente, aus, fehler);
+  return {status, aus.str(), fehler.str()};
+}
+
+fs::path Beispiele() {
+  const char* daten = std::getenv("KOLVAR_TESTDATEN");
+  // tests/data need not exist: resolve without the file system.
+  return (fs::path(daten ? daten : "tests/data") / ".." / ".." / "examples").lexically_normal();
+}
+
+std::string Lies(const fs::path& datei) {
+  std::ifstream ein(datei, std::ios::binary);
+  return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
+void Schreibe(const fs::path& datei, const std::string& inhalt) {
+  std::ofstream aus(datei, std::ios::binary);
+  aus << inhalt;
+}
+
+class Kvtool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ordner_ = fs::temp_directory_path() /
+              ("kvtool_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(ordner_);
+  }
+  void TearDown() override { fs::remove_all(ordner_); }
+  fs::path ordner_;
+};
+
+TEST_F(Kvtool, BeispielschuleImportInfoCheckRoundtrip) {
+  const fs::path kvr = ordner_ / "schule.kvr";
+  TLauf l = Starte({"import", (Beispiele() / "schule.txt").string(), kvr.string()});
+  ASSERT_EQ(l.status, 0) << l.fehler;
+  EXPECT_EQ(l.fehler, "");
+  // The example's data file is what kvtool makes of its text.
+  EXPECT_EQ(Lies(kvr), Lies(Beispiele() / "schule.kvr"));
+
+  l = Starte({"info", kvr.string()});
+  ASSERT_EQ(l.status, 0) << l.fehler;
+  EXPECT_EQ(l.aus,
+            "versions: 1\nteachers: 22\nclasses: 12\ncouplings: 6\nsubjects: 16\nrooms: 20\nuvtables: 0\n"
+            "courses: 124\nhours: 320\nplaced: 254\nsubstitutions: 0\nabsences: 0\n");
+
+  l = Starte({"check", kvr.string()});
+  ASSERT_EQ(l.status, 0) << l.fehler;
+  EXPECT_EQ(l.aus.find("doppelt im Plan"), std::string::npos);
+  EXPECT_TRUE(l.aus.ends_with("\nkleinere Fehler gefunden.\n"));
+
+  l = Starte({"roundtrip", kvr.string()});
+  EXPECT_EQ(l.status, 0) << l.fehler;
+  EXPECT_EQ(l.aus, "identisch\n");
+}
+
+TEST_F(Kvtool, MehrereVersionen) {
+  const fs::path kvr = ordner_ / "v3.kvr";
+  ASSERT_EQ(
+      Starte({"import", (Beispiele() / "schule.txt").string(), kvr.string(), "--versionen", "3"}).status, 0);
+  const TLauf l = Starte({"info", kvr.string()});
+  EXPECT_NE(l.aus.find("versions: 3\n"), std::string::npos);
+  EXPECT_EQ(Starte({"roundtrip", kvr.string()}).aus, "identisch\n");
+  for (const char* falsch : {"0", "55", "x", "", "123"})
+    EXPECT_EQ(
+        Starte({"import", (Beispiele() / "schule.txt").string(), kvr.string(), "--versionen", falsch}).status,
+        1);
+}
+
+TEST_F(Kvtool, FalscherAufrufUndFalscheDateien) {
+  const fs::path fehlt = ordner_ / "fehlt.kvr";
+  for (const std::vector<std::string>& a :
+       std::vector<std::vector<std::string>>{{},
+                                             {"hilfe"},
+                                             {"info"},
+                                             {"info", "a", "b"},
+                                             {"import", "x"},
+                                             {"info", fehlt.string()},
+                                             {"check", fehlt.string()},
+                                             {"roundtrip", fehlt.string()}}) {
+    const TLauf l = Starte(a);
+    EXPECT_EQ(l.status, 1);
+    EXPECT_FALSE(l.fehler.empty());
+    EXPECT_EQ(l.aus, "");
+  }
+  // A course file that is not one, and a data file given as course file.
+  const fs::path text = ordner_ / "kaputt.txt";
+  Schreibe(text, "1\t2\t3\n");
+  TLauf l = Starte({"import", text.string(), (ordner_ / "aus.kvr").string()});
+  EXPECT_EQ(l.status, 1);
+  EXPECT_NE(l.fehler.find("Falsches Format"), std::string::npos);
+  EXPECT_FALSE(fs::exists(ordner_ / "aus.kvr"));
+  l = Starte({"import", (Beispiele() / "schule.kvr").string(), (ordner_ / "aus.kvr").string()});
+  EXPECT_EQ(l.status, 1);
+  // A course file as data file.
+  l = Starte({"info", (Beispiele() / "schule.txt").string()});
+  EXPECT_EQ(l.status, 1);
+  EXPECT_FALSE(l.fehler.empty());
+}
+
+TEST_F(Kvtool, BeschaedigteDatenDateien) {
+  const std::string gut = Lies(Beispiele() / "schule.kvr");
+  ASSERT_GT(gut.size(), 1000u);
+  const fs::path datei = ordner_ / "kaputt.kvr";
+  // Cut anywhere: always a German message, never a crash.
+  for (std::size_t laenge : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{100},
+                             std::size_t{1000}, gut.size() / 2, gut.size() - 1}) {
+    Schreibe(datei, gut.substr(0, laenge));
+    for (const char* befehl : {"info", "check", "roundtrip"}) {
+      const TLauf l = Starte({befehl, datei.string()});
+      EXPECT_EQ(l.status, 1) << befehl << " " << laenge;
+      EXPECT_FALSE(l.fehler.empty());
+    }
+  }
+  // Bytes changed here and there: refused with a message, or read as some school.
+  uint32_t zufall = 12345;
+  for (int n = 0; n < 60; ++n) {
+    std::string kaputt = gut;
+    for (int k = 0; k < 4; ++k) {
+      zufall = zufall * 1103515245u + 12345u;
+      kaputt[(zufall >> 8) % kaputt.size()] = static_cast<char>(zufall >> 24);
+    }
+    Schreibe(datei, kaputt);
+    for (const char* befehl : {"info", "check", "roundtrip"}) {
+      const TLauf l = Starte({befehl, datei.string()});
+      EXPECT_TRUE(l.status == 0 || (l.status == 1 && !l.fehler.empty()) ||
+                  (l.status == 2 && befehl[0] == 'r'))
+          << befehl << " " << l.status;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kolvar
