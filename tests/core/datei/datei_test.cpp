@@ -287,7 +287,7 @@ TEST_P(DateiRundreise, SchreibenLesenSchreibenGibtDieselbenBytes) {
 }
 
 // The stress profile takes minutes under the sanitizers; the normal build covers it.
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef KOLVAR_SANITIZE
 #define KOLVAR_RUNDREISE_PROFILE Profil::Klein, Profil::Typisch, Profil::Gross
 #else
 #define KOLVAR_RUNDREISE_PROFILE Profil::Klein, Profil::Typisch, Profil::Gross, Profil::Stress
