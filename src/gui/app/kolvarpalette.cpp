@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/fehlerform.h"
+#include "app/fensterartregel.h"
 #include "app/fensterordform.h"
 #include "app/fensterplatz.h"
 #include "app/fortschrittsform.h"
@@ -25,6 +26,7 @@
 #include "app/kwform.h"
 #include "app/meldungsform.h"
 #include "app/menuform.h"
+#include "app/palettenknoepfe.h"
 #include "app/savefrageform.h"
 #include "app/schuldateien.h"
 #include "app/startform.h"
@@ -56,130 +58,8 @@ namespace kolvar {
 
 namespace {
 
-constexpr int kKnopf = 25;
+constexpr int kKnopf = kKnopfGroesse;
 const QString kOhneTitelAnzeige = QStringLiteral("ohne Titel");
-
-// The speed buttons in the order of the one-row layout ("Vers" is the version panel).
-const QStringList& KnopfReihe() {
-  static const QStringList reihe{
-      QStringLiteral("PfeilLinks"), QStringLiteral("Vers"),     QStringLiteral("PfeilRechts"),
-      QStringLiteral("GrDat"),      QStringLiteral("Dep"),      QStringLiteral("Plan"),
-      QStringLiteral("NeueUE"),     QStringLiteral("UELoesch"), QStringLiteral("Zeig"),
-      QStringLiteral("Setz"),       QStringLiteral("Loesch"),   QStringLiteral("Schieb"),
-      QStringLiteral("Fix"),        QStringLiteral("Manuell"),  QStringLiteral("Automat")};
-  return reihe;
-}
-
-// Rows of the layouts 1 to 5.
-const std::array<std::vector<QStringList>, 5>& KnopfRaster() {
-  static const std::array<std::vector<QStringList>, 5> raster{{
-      {{"PfeilLinks", "Vers", "PfeilRechts", "NeueUE", "Manuell", "Zeig", "Setz", "Loesch"},
-       {"GrDat", "Dep", "Plan", "UELoesch", "Automat", "Schieb", "Fix"}},
-      {{"PfeilLinks", "GrDat", "NeueUE", "Zeig", "Schieb"},
-       {"Vers", "Dep", "UELoesch", "Setz", "Manuell"},
-       {"PfeilRechts", "Plan", "Fix", "Loesch", "Automat"}},
-      {{"PfeilLinks", "PfeilRechts", "NeueUE", "UELoesch"},
-       {"Vers", "GrDat", "Dep", "Plan"},
-       {"Manuell", "Automat", "Zeig", "Setz"},
-       {"Loesch", "Schieb", "Fix"}},
-      {{"PfeilLinks", "Vers", "PfeilRechts"},
-       {"GrDat", "Dep", "Plan"},
-       {"NeueUE", "UELoesch", "Fix"},
-       {"Zeig", "Setz", "Loesch"},
-       {"Schieb", "Manuell", "Automat"}},
-      {{"PfeilLinks", "PfeilRechts"},
-       {"Vers", "GrDat"},
-       {"Dep", "Plan"},
-       {"NeueUE", "UELoesch"},
-       {"Manuell", "Automat"},
-       {"Zeig", "Setz"},
-       {"Loesch", "Schieb"},
-       {"Fix"}},
-  }};
-  return raster;
-}
-
-// Gap before a button in the one-row and one-column layouts.
-int AbstandVor(const QString& name, const QString& vorher) {
-  if (vorher == QLatin1String("PfeilLinks") || vorher == QLatin1String("Vers")) return 2;
-  if (name == QLatin1String("GrDat") || name == QLatin1String("NeueUE") || name == QLatin1String("Zeig") ||
-      name == QLatin1String("Manuell"))
-    return 5;
-  return 1;
-}
-
-// What a window kind enables while it is active.
-struct TArtRegel {
-  bool alles, pfeile, setz, loesch, schieb, fix, neueUE, ueLoesch, manuell, automat;
-  int ansicht;         // view group the palette sets, -1 unchanged
-  unsigned rueckfall;  // modes (bits) that fall back to Zeigen
-  bool manuellEintrag = true;
-};
-
-constexpr unsigned Modi(std::initializer_list<int> modi) {
-  unsigned bits = 0;
-  for (int m : modi) bits |= 1u << m;
-  return bits;
-}
-
-const TArtRegel* RegelFuer(int tag) {
-  static const TArtRegel plan{1, 1, 1, 1, 1, 1, 1, 0, 1, 0, 2, 0, false};
-  static const TArtRegel uv{1, 1, 1, 1, 0, 0, 0, 1, 1, 1, 1, Modi({3, 4})};
-  static const TArtRegel zwischen{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Modi({1, 2, 3, 4})};
-  static const TArtRegel fehler{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel dep{1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, Modi({4})};
-  static const TArtRegel kursDep{1, 0, 1, 1, 1, 0, 1, 1, 1, 1, 1, Modi({4})};
-  static const TArtRegel par{0, 0, 1, 1, 1, 1, 0, 0, 0, 1, -1, 0};
-  static const TArtRegel grLeKl{0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0, Modi({1, 3, 4})};
-  static const TArtRegel grUV{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, Modi({1, 3, 4})};
-  static const TArtRegel grAndere{0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, Modi({1, 2, 3, 4})};
-  static const TArtRegel kurs{0, 1, 0, 1, 1, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel manuell{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel vertr{0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 2, Modi({3, 4})};
-  static const TArtRegel stat{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel wahl{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2, Modi({1, 2, 3, 4})};
-  switch (tag) {
-    case FensterArt::LePln:
-    case FensterArt::KlPln:
-    case FensterArt::RaPln:
-      return &plan;
-    case FensterArt::UV:
-      return &uv;
-    case FensterArt::Zwischen:
-      return &zwischen;
-    case FensterArt::Fehler:
-    case FensterArt::SV:
-      return &fehler;
-    case FensterArt::KursDep:
-      return &kursDep;
-    case FensterArt::Par:
-      return &par;
-    case FensterArt::LeGr:
-    case FensterArt::KlGr:
-      return &grLeKl;
-    case FensterArt::UVGr:
-      return &grUV;
-    case FensterArt::KoGr:
-    case FensterArt::FaGr:
-    case FensterArt::RaGr:
-      return &grAndere;
-    case FensterArt::Kurs:
-      return &kurs;
-    case FensterArt::Manuell:
-      return &manuell;
-    case FensterArt::Vertr:
-      return &vertr;
-    case FensterArt::VLeWahl:
-    case FensterArt::VRaWahl:
-      return &wahl;
-    case FensterArt::VStat:
-      return &stat;
-    default:
-      if (tag >= FensterArt::LeDep && tag <= FensterArt::RaDep) return &dep;
-      if (tag >= FensterArt::LeStat && tag <= FensterArt::UVStat) return &stat;
-      return nullptr;
-  }
-}
 
 std::vector<TElement*> ElementeVon(const TSchule& schule, TElementArt art) {
   std::vector<TElement*> elemente;
@@ -210,118 +90,11 @@ std::vector<TElement*> ElementeVon(const TSchule& schule, TElementArt art) {
 }
 
 // The list an element window's kind walks through.
-bool ListeDerArt(int tag, TElementArt& art) {
-  switch (tag) {
-    case FensterArt::LePln:
-    case FensterArt::LeDep:
-    case FensterArt::LeGr:
-      art = TElementArt::Lehrer;
-      return true;
-    case FensterArt::KlPln:
-    case FensterArt::KlDep:
-    case FensterArt::KlGr:
-      art = TElementArt::Klasse;
-      return true;
-    case FensterArt::KoDep:
-    case FensterArt::KoGr:
-      art = TElementArt::Kopplung;
-      return true;
-    case FensterArt::FaDep:
-    case FensterArt::FaGr:
-      art = TElementArt::Fach;
-      return true;
-    case FensterArt::RaPln:
-    case FensterArt::RaDep:
-    case FensterArt::RaGr:
-      art = TElementArt::Raum;
-      return true;
-    case FensterArt::UV:
-    case FensterArt::UVGr:
-      art = TElementArt::UVTab;
-      return true;
-    default:
-      return false;
-  }
-}
-
 const std::array<QString, 6> kKuerzelMenuTitel{QStringLiteral("Le"), QStringLiteral("Kl"),
                                                QStringLiteral("Ko"), QStringLiteral("Fa"),
                                                QStringLiteral("Ra"), QStringLiteral("UV")};
 
 // A small picture for a speed button, drawn in code.
-QIcon KnopfBild(const QString& name) {
-  QPixmap bild(20, 20);
-  bild.fill(Qt::transparent);
-  QPainter maler(&bild);
-  maler.setRenderHint(QPainter::Antialiasing);
-  maler.setPen(QPen(Qt::black, 1.5));
-  auto pfeil = [&maler](bool rechts) {
-    QPolygonF p;
-    if (rechts)
-      p << QPointF(6, 4) << QPointF(15, 10) << QPointF(6, 16);
-    else
-      p << QPointF(14, 4) << QPointF(5, 10) << QPointF(14, 16);
-    maler.setBrush(QColor(0, 0, 160));
-    maler.drawPolygon(p);
-  };
-  auto text = [&maler](const QString& t, const QColor& farbe) {
-    QFont schrift = maler.font();
-    schrift.setPixelSize(11);
-    schrift.setBold(true);
-    maler.setFont(schrift);
-    maler.setPen(farbe);
-    maler.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, t);
-  };
-  if (name == QLatin1String("PfeilLinks")) {
-    pfeil(false);
-  } else if (name == QLatin1String("PfeilRechts")) {
-    pfeil(true);
-  } else if (name == QLatin1String("GrDat")) {
-    maler.setBrush(Qt::white);
-    maler.drawRect(4, 3, 12, 14);
-    for (int y = 6; y <= 14; y += 3) maler.drawLine(6, y, 14, y);
-  } else if (name == QLatin1String("Dep")) {
-    maler.setBrush(QColor(255, 255, 200));
-    maler.drawRect(3, 3, 14, 14);
-    maler.drawLine(3, 8, 17, 8);
-    maler.drawLine(10, 3, 10, 17);
-  } else if (name == QLatin1String("Plan")) {
-    maler.setBrush(Qt::white);
-    maler.drawRect(2, 3, 16, 14);
-    for (int x = 6; x < 18; x += 4) maler.drawLine(x, 3, x, 17);
-    for (int y = 7; y < 17; y += 4) maler.drawLine(2, y, 18, y);
-  } else if (name == QLatin1String("NeueUE")) {
-    text(QStringLiteral("+K"), QColor(0, 110, 0));
-  } else if (name == QLatin1String("UELoesch")) {
-    text(QStringLiteral("-K"), QColor(170, 0, 0));
-  } else if (name == QLatin1String("Zeig")) {
-    QPolygonF p;
-    p << QPointF(5, 2) << QPointF(5, 16) << QPointF(9, 12) << QPointF(12, 18) << QPointF(14, 17)
-      << QPointF(11, 11) << QPointF(16, 11);
-    maler.setBrush(Qt::white);
-    maler.drawPolygon(p);
-  } else if (name == QLatin1String("Setz")) {
-    text(QStringLiteral("S"), QColor(0, 0, 160));
-  } else if (name == QLatin1String("Loesch")) {
-    maler.setBrush(QColor(255, 180, 180));
-    maler.drawRoundedRect(3, 6, 14, 8, 2, 2);
-  } else if (name == QLatin1String("Schieb")) {
-    maler.drawLine(3, 10, 17, 10);
-    maler.drawLine(10, 3, 10, 17);
-    maler.setBrush(Qt::black);
-    maler.drawEllipse(QPointF(10, 10), 2, 2);
-  } else if (name == QLatin1String("Fix")) {
-    maler.setBrush(QColor(120, 120, 120));
-    maler.drawRect(4, 3, 12, 5);
-    maler.drawLine(10, 8, 10, 17);
-  } else if (name == QLatin1String("Manuell")) {
-    text(QStringLiteral("M"), QColor(0, 0, 0));
-  } else if (name == QLatin1String("Automat")) {
-    text(QStringLiteral("A"), QColor(160, 0, 160));
-  }
-  return QIcon(bild);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -761,36 +534,12 @@ void TKolvarPalette::PaletteAnordnen() {
   }
   if (werkzeugRand) menuBar()->addMenu(faltMenue_);
 
-  auto stelle = [this](const QString& name, int x, int y) {
-    QWidget* w = name == QLatin1String("Vers") ? static_cast<QWidget*>(versPanel_) : Knopf(name);
-    w->move(x, y);
-  };
-  int rechts = 0;
-  int unten = 0;
-  const QStringList& reihe = KnopfReihe();
-  if (pas == 0 || pas == 6) {
-    int lauf = pas == 0 ? 5 : 1;
-    for (int i = 0; i < reihe.size(); ++i) {
-      if (i > 0) lauf += kKnopf + AbstandVor(reihe[i], reihe[i - 1]);
-      const int x = pas == 0 ? lauf : 5;
-      const int y = pas == 0 ? 1 : lauf;
-      stelle(reihe[i], x, y);
-      rechts = std::max(rechts, x);
-      unten = std::max(unten, y);
-    }
-  } else {
-    const auto& zeilen = KnopfRaster()[static_cast<std::size_t>(pas - 1)];
-    for (std::size_t z = 0; z < zeilen.size(); ++z) {
-      for (int s = 0; s < zeilen[z].size(); ++s) {
-        const int x = 5 + s * (kKnopf + 5);
-        const int y = 1 + static_cast<int>(z) * (kKnopf + 5);
-        stelle(zeilen[z][s], x, y);
-        rechts = std::max(rechts, x);
-        unten = std::max(unten, y);
-      }
-    }
+  QSize flaeche;
+  for (const TKnopfOrt& k : KnopfOrte(pas, flaeche)) {
+    QWidget* w = k.name == QLatin1String("Vers") ? static_cast<QWidget*>(versPanel_) : Knopf(k.name);
+    w->move(k.ort);
   }
-  flaeche_->setFixedSize(rechts + kKnopf + 3, unten + kKnopf + 3);
+  flaeche_->setFixedSize(flaeche);
   layout()->activate();
   QSize groesse = sizeHint();
   // Qt's menu bar cannot wrap into a second row; the window widens so every menu shows.

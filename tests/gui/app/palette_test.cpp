@@ -8,6 +8,7 @@
 #include "app/fensterordform.h"
 #include "app/fensterplatz.h"
 #include "app/hintergrund.h"
+#include "app/palettenknoepfe.h"
 #include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/element.h"
@@ -369,6 +370,33 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
   EXPECT_TRUE(Palette().SchliessenItemClick());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(PalettenKnoepfe, JedesLayoutStelltAlleFuenfzehnOhneUeberlappung) {
+  for (int pas = 0; pas <= 6; ++pas) {
+    QSize flaeche;
+    const std::vector<TKnopfOrt> orte = KnopfOrte(pas, flaeche);
+    ASSERT_EQ(orte.size(), 15u) << pas;
+    QStringList namen;
+    for (std::size_t i = 0; i < orte.size(); ++i) {
+      namen << orte[i].name;
+      const QRect a(orte[i].ort, QSize(kKnopfGroesse, kKnopfGroesse));
+      EXPECT_TRUE(QRect(QPoint(0, 0), flaeche).contains(a)) << pas;
+      for (std::size_t j = i + 1; j < orte.size(); ++j)
+        EXPECT_FALSE(a.intersects(QRect(orte[j].ort, QSize(kKnopfGroesse, kKnopfGroesse))))
+            << pas << " " << orte[i].name.toStdString() << " " << orte[j].name.toStdString();
+    }
+    namen.sort();
+    QStringList alle = KnopfReihe();
+    alle.sort();
+    EXPECT_EQ(namen, alle) << pas;
+  }
+  QSize reihe, spalte;
+  KnopfOrte(0, reihe);
+  KnopfOrte(6, spalte);
+  // 15 buttons, gaps 2 + 2 + 4 x 5 + 8 x 1 = 32: the last one at 5 + 14 x 25 + 32.
+  EXPECT_EQ(reihe, QSize(5 + 14 * 25 + 32 + 25 + 3, 1 + 25 + 3));
+  EXPECT_EQ(spalte.width(), 5 + 25 + 3);
 }
 
 TEST(FensterPlatz, KaskadeSpaltenZeilenViertel) {
