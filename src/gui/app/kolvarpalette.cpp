@@ -190,7 +190,10 @@ void TKolvarPalette::Beende() {
   standard_.pal = pos().x();
   standard_.pat = pos().y();
   hintergrund_->hide();
-  if (speicher_ != nullptr) standard_.SpeichereEinstellungen(*speicher_);
+  if (speicher_ != nullptr && !standard_.SpeichereEinstellungen(*speicher_))
+    TDienste::Dialoge().Hinweis(QStringLiteral("WinKolvar"),
+                                QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
+                                TMeldungsArt::Warnung);
   TDienste::Hilfe().Schliesse();
 }
 
