@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QLineEdit>
 
+#include "app/fehlerform.h"
+#include "app/fensterordform.h"
 #include "app/fortschrittsform.h"
 #include "app/frageform.h"
 #include "app/keinfehlerform.h"
@@ -75,6 +77,14 @@ TEST_F(BilderTest, KleineFenster) {
   ablage.SetzeText(QStringLiteral("\tMo\tDi\n1\tABE De 5a\tBRA Ma 5b"));
   TZwischenForm zwischen(Palette().Schule(), &Palette());
   Ablegen(zwischen, QStringLiteral("zwischenablage"));
+
+  TFensterOrdForm anordnung(standard);
+  anordnung.BildClick(4);
+  Ablegen(anordnung, QStringLiteral("fensteranordnung"));
+  TFehlerForm fehler(Palette().Schule(), &Palette());
+  fehler.ZeileAnfuegen(QStringLiteral("Der Kurs ABE De 5a hat {1} Mo eine Brücke."));
+  fehler.ZeileAnfuegen(QStringLiteral("Lehrer ABE {1} Di 3. doppelt im Plan."));
+  Ablegen(fehler, QStringLiteral("fehlerliste"));
 
   TFrageForm verdraengen(
       QStringLiteral("Verdrängen"), {QStringLiteral("Konflikt mit"), QStringLiteral("Mo 1.")},
