@@ -598,14 +598,13 @@ void TKolvarPalette::VersionGewaehlt(int version) {
 }
 
 void TKolvarPalette::KuerzelMenusAnlegen() {
-  std::unique_ptr<QWidget> meldung;
-  const bool langsam = !schule_->Lehrer().Leer() || !schule_->Klassen().Leer();
-  if (langsam && isVisible()) {
-    // Large schools take a moment; the user sees why.
-    auto* form = new TFortschrittsForm(QStringLiteral("Meldung"));
-    form->Status("Das Kürzelmenu wird angelegt.");
-    form->ZeigeSofort();
-    meldung.reset(form);
+  std::unique_ptr<TMeldungsForm> meldung;
+  std::unique_ptr<TSanduhr> sanduhr;
+  if (isVisible() && (!schule_->Lehrer().Leer() || !schule_->Klassen().Leer())) {
+    sanduhr = std::make_unique<TSanduhr>();
+    meldung = std::make_unique<TMeldungsForm>(this);
+    meldung->SetzeMeldung(QStringLiteral("Das Kürzelmenu wird angelegt."));
+    meldung->ZeigeSofort();
   }
   for (std::size_t i = 0; i < kuerzelMenues_.size(); ++i) {
     const auto art = static_cast<TElementArt>(i);
