@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kolvar::TIniEinstellungsSpeicher speicher;
-  kolvar::TOhneSchulDateien dateien;
+  kolvar::TSchulDateien dateien;
   kolvar::TProgramm programm(speicher, dateien);
   if (!programm.Starte(QApplication::arguments())) return 0;
   return QApplication::exec();

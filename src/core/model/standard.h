@@ -55,7 +55,7 @@ class TStandard {
   // General ("Urbo0").
   int pas = 0;                       // palette layout, 0 = 15 x 1 .. 6 = 1 x 15
   int pal = 0, pat = 0;              // left and top of the main window
-  int FensterAnordnung = 1;          // "for": window arrangement, 0..3
+  int FensterAnordnung = 1;          // "for": window arrangement, 1..4
   std::string wks;                   // scrambled password, always 20 characters (SetKennwort)
   std::array<uint32_t, 16> cfa;      // custom colours of the colour dialogs
   std::string opf, ipf, hpf;         // last folders: school file, import/export, HTML presets

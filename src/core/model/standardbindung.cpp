@@ -194,7 +194,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   b.Zahl(a, "pal", pal, kMinPos, kMaxPos);
   b.Zahl(a, "pat", pat, kMinPos, kMaxPos);
   b.Zahl(a, "pas", pas, 0, 6);
-  b.Zahl(a, "for", FensterAnordnung, 0, 3);
+  b.Zahl(a, "for", FensterAnordnung, 1, 4);
   for (int v = 1; v <= kMaxVersionen; ++v)
     BindeListe(b, a, "sp" + std::to_string(v), sp[static_cast<std::size_t>(v - 1)], kStundenLabelLaenge);
   BindeListe(b, a, "spg", spg, kKuerzelLaenge);

@@ -7,20 +7,22 @@
 #include <cstddef>
 #include <string>
 
+#include "storage/ifortschritt.h"
+
 class QLabel;
 class QProgressBar;
 
 namespace kolvar {
 
-class TFortschrittsForm : public QWidget {
+class TFortschrittsForm : public QWidget, public IFortschritt {
   Q_OBJECT
 
  public:
   explicit TFortschrittsForm(const QString& caption, QWidget* eltern = nullptr);
 
-  void Datei(const std::string& name, std::size_t bytes);
-  void Status(const std::string& text);
-  void Position(std::size_t bytes);
+  void Datei(const std::string& name, std::size_t bytes) override;
+  void Status(const std::string& text) override;
+  void Position(std::size_t bytes) override;
   void ZeigeSofort();
 
   QString DateiName() const;

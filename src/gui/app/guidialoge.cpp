@@ -1,7 +1,9 @@
 #include "app/guidialoge.h"
 
-#include <QString>
+#include <QStringList>
+#include <memory>
 
+#include "app/frageform.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "views/setzdialoge.h"
@@ -10,58 +12,108 @@ namespace kolvar {
 
 namespace {
 
+using TKnopfDaten = TFrageForm::TKnopfDaten;
+
+QStringList Texte(const std::vector<std::string>& texte, std::size_t ab = 0) {
+  QStringList liste;
+  for (std::size_t i = ab; i < texte.size(); ++i) liste << QString::fromStdString(texte[i]);
+  return liste;
+}
+
 QString Teil(const std::vector<std::string>& texte, std::size_t i) {
   return i < texte.size() ? QString::fromStdString(texte[i]) : QString();
 }
 
-QString MitTexten(TDialog art, const std::vector<std::string>& texte) {
-  QString text = QString::fromStdString(DialogText(art));
-  for (const std::string& t : texte) text += QLatin1Char('\n') + QString::fromStdString(t);
-  return text;
+QString Titel(TDialog art) {
+  return QString::fromStdString(DialogText(art));
+}
+
+const std::vector<TKnopfDaten> kJaNein{{QStringLiteral("Ja"), mrJa, false, false},
+                                       {QStringLiteral("Nein"), mrNein, true, true}};
+const std::vector<TKnopfDaten> kOk{{QStringLiteral("Ok"), mrOk, true, true}};
+
+// The dialog of one request of the core, built from its texts.
+std::unique_ptr<TFrageForm> Baue(TDialog art, const std::vector<std::string>& t) {
+  switch (art) {
+    case TDialog::VersionenLoeschen:
+      return std::make_unique<TFrageForm>(QStringLiteral("Planversionen"), QStringList{Titel(art)}, kJaNein);
+    case TDialog::FachEntfernen:
+      return std::make_unique<TFrageForm>(QStringLiteral("Fehler"), QStringList{Titel(art)}, kOk);
+    case TDialog::LehrerDoppelt:
+      return std::make_unique<TFrageForm>(Titel(art), QStringList{Teil(t, 0), Teil(t, 1)}, kOk);
+    case TDialog::KursVerplant:
+      return std::make_unique<TFrageForm>(
+          Titel(art),
+          QStringList{QStringLiteral("Der Kurs"), Teil(t, 1), QStringLiteral("ist verplant."),
+                      QStringLiteral("Sollen die verplanten Stunden gelöscht werden?")},
+          kJaNein);
+    case TDialog::KursImRaumplan:
+      return std::make_unique<TFrageForm>(
+          Titel(art),
+          QStringList{QStringLiteral("Der Kurs"), Teil(t, 1), QStringLiteral("ist schon im Plan"),
+                      QStringLiteral("von Raum"), (Teil(t, 2) + QLatin1Char('.')).left(8),
+                      QStringLiteral("Soll der Raum trotzdem aus"),
+                      QStringLiteral("dem Kurs entfernt werden?")},
+          kJaNein);
+    case TDialog::VersionZuAlt:
+    case TDialog::VersionZuNeu:
+      return std::make_unique<TFrageForm>(QStringLiteral("Fehler"), QStringList{Titel(art)}, kOk);
+    case TDialog::LehrerFehlt:
+    case TDialog::RaumBesetzt:
+      return std::make_unique<TFrageForm>(Titel(art), Texte(t), kJaNein);
+    case TDialog::Setzungsverbot: {
+      auto form =
+          std::make_unique<TFrageForm>(Titel(art), QStringList{QStringLiteral("Konflikt"), Teil(t, 0)}, kOk);
+      form->SetzeListe(Texte(t, 1), {QStringLiteral("Sperrungen und Fixierungen können"),
+                                     QStringLiteral("nicht verdrängt werden.")});
+      return form;
+    }
+    case TDialog::Verdraengen: {
+      auto form = std::make_unique<TFrageForm>(
+          Titel(art), QStringList{QStringLiteral("Konflikt mit"), Teil(t, 0)},
+          std::vector<TKnopfDaten>{{QStringLiteral("Trotzdem setzen"), mrJa},
+                                   {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
+      form->SetzeListe(Texte(t, 1));
+      return form;
+    }
+    case TDialog::KursLoeschen: {
+      auto form = std::make_unique<TFrageForm>(
+          Titel(art), QStringList{Teil(t, 0), Teil(t, 1), QStringLiteral("ist gekoppelt mit:")},
+          std::vector<TKnopfDaten>{{QStringLiteral("Dieser Kurs"), mrJa},
+                                   {QStringLiteral("Kopplung"), mrOk},
+                                   {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
+      form->SetzeListe(Texte(t, 2));
+      return form;
+    }
+    case TDialog::Raumtausch:
+      return std::make_unique<TFrageForm>(
+          Titel(art),
+          QStringList{QStringLiteral("Sollen die Räume getauscht werden?"), Teil(t, 0), Teil(t, 1),
+                      Teil(t, 2)},
+          std::vector<TKnopfDaten>{{QStringLiteral("Ok"), mrOk, true, false},
+                                   {QStringLiteral("Abbrechen"), mrAbbrechen, false, true}});
+    case TDialog::UnbekannteKuerzel:
+      return std::make_unique<TFrageForm>(
+          Teil(t, 0), Texte(t, 1),
+          std::vector<TKnopfDaten>{{QStringLiteral("Ja"), mrJa, true, false},
+                                   {QStringLiteral("Nein"), mrNein, false, true}});
+    case TDialog::FalschesFormat:
+      return std::make_unique<TFrageForm>(Teil(t, 0), Texte(t, 1), kOk);
+  }
+  // A request this program does not know yet still reaches the user.
+  return std::make_unique<TFrageForm>(QStringLiteral("WinKolvar"), Texte(t), kJaNein);
 }
 
 }  // namespace
 
 int TGuiDialoge::Frage(TDialog art, const std::vector<std::string>& texte) {
   if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return ergebnis;
-  IDialogDienst& dienst = TDienste::Dialoge();
-  const QString titel = QStringLiteral("WinKolvar");
-  switch (art) {
-    case TDialog::VersionenLoeschen:
-      return dienst.Frage(titel, QString::fromStdString(DialogText(art)), knJa | knNein,
-                          TMeldungsArt::Warnung, knNein);
-    case TDialog::KursVerplant:
-      return dienst.Frage(QString::fromStdString(DialogText(art)),
-                          Teil(texte, 0) + QStringLiteral("\nSollen die verplanten Stunden gelöscht werden?"),
-                          knJa | knNein, TMeldungsArt::Frage, knNein);
-    case TDialog::KursImRaumplan:
-      return dienst.Frage(QString::fromStdString(DialogText(art)),
-                          QStringLiteral("Der Kurs ") + Teil(texte, 0) +
-                              QStringLiteral(" ist schon im Plan von Raum ") + Teil(texte, 1) +
-                              QStringLiteral(".\nSoll der Raum trotzdem aus dem Kurs entfernt werden?"),
-                          knJa | knNein, TMeldungsArt::Frage, knNein);
-    default:
-      return dienst.Frage(titel, MitTexten(art, texte), knJa | knNein, TMeldungsArt::Frage, knNein);
-  }
+  return Baue(art, texte)->Zeige();
 }
 
 void TGuiDialoge::Melde(TDialog art, const std::vector<std::string>& texte) {
   if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return;
-  IDialogDienst& dienst = TDienste::Dialoge();
-  switch (art) {
-    case TDialog::FachEntfernen:
-      dienst.Hinweis(QStringLiteral("Fehler"), QString::fromStdString(DialogText(art)), TMeldungsArt::Fehler);
-      return;
-    case TDialog::LehrerDoppelt:
-      dienst.Hinweis(
-          QString::fromStdString(DialogText(art)),
-          QStringLiteral("Lehrer ") + Teil(texte, 0) + QStringLiteral(" in Kopplung ") + Teil(texte, 1),
-          TMeldungsArt::Fehler);
-      return;
-    default:
-      dienst.Hinweis(QStringLiteral("WinKolvar"), MitTexten(art, texte), TMeldungsArt::Information);
-      return;
-  }
+  Baue(art, texte)->Zeige();
 }
 
 }  // namespace kolvar

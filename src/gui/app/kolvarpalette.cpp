@@ -15,14 +15,24 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/fehlerform.h"
+#include "app/fensterartregel.h"
+#include "app/fensterordform.h"
+#include "app/fensterplatz.h"
 #include "app/fortschrittsform.h"
+#include "app/hintergrund.h"
+#include "app/keinfehlerform.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
+#include "app/meldungsform.h"
+#include "app/menuform.h"
+#include "app/palettenknoepfe.h"
 #include "app/savefrageform.h"
 #include "app/schuldateien.h"
 #include "app/startform.h"
 #include "app/ueberdialog.h"
 #include "app/zwischenform.h"
+#include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -48,130 +58,8 @@ namespace kolvar {
 
 namespace {
 
-constexpr int kKnopf = 25;
+constexpr int kKnopf = kKnopfGroesse;
 const QString kOhneTitelAnzeige = QStringLiteral("ohne Titel");
-
-// The speed buttons in the order of the one-row layout ("Vers" is the version panel).
-const QStringList& KnopfReihe() {
-  static const QStringList reihe{
-      QStringLiteral("PfeilLinks"), QStringLiteral("Vers"),     QStringLiteral("PfeilRechts"),
-      QStringLiteral("GrDat"),      QStringLiteral("Dep"),      QStringLiteral("Plan"),
-      QStringLiteral("NeueUE"),     QStringLiteral("UELoesch"), QStringLiteral("Zeig"),
-      QStringLiteral("Setz"),       QStringLiteral("Loesch"),   QStringLiteral("Schieb"),
-      QStringLiteral("Fix"),        QStringLiteral("Manuell"),  QStringLiteral("Automat")};
-  return reihe;
-}
-
-// Rows of the layouts 1 to 5.
-const std::array<std::vector<QStringList>, 5>& KnopfRaster() {
-  static const std::array<std::vector<QStringList>, 5> raster{{
-      {{"PfeilLinks", "Vers", "PfeilRechts", "NeueUE", "Manuell", "Zeig", "Setz", "Loesch"},
-       {"GrDat", "Dep", "Plan", "UELoesch", "Automat", "Schieb", "Fix"}},
-      {{"PfeilLinks", "GrDat", "NeueUE", "Zeig", "Schieb"},
-       {"Vers", "Dep", "UELoesch", "Setz", "Manuell"},
-       {"PfeilRechts", "Plan", "Fix", "Loesch", "Automat"}},
-      {{"PfeilLinks", "PfeilRechts", "NeueUE", "UELoesch"},
-       {"Vers", "GrDat", "Dep", "Plan"},
-       {"Manuell", "Automat", "Zeig", "Setz"},
-       {"Loesch", "Schieb", "Fix"}},
-      {{"PfeilLinks", "Vers", "PfeilRechts"},
-       {"GrDat", "Dep", "Plan"},
-       {"NeueUE", "UELoesch", "Fix"},
-       {"Zeig", "Setz", "Loesch"},
-       {"Schieb", "Manuell", "Automat"}},
-      {{"PfeilLinks", "PfeilRechts"},
-       {"Vers", "GrDat"},
-       {"Dep", "Plan"},
-       {"NeueUE", "UELoesch"},
-       {"Manuell", "Automat"},
-       {"Zeig", "Setz"},
-       {"Loesch", "Schieb"},
-       {"Fix"}},
-  }};
-  return raster;
-}
-
-// Gap before a button in the one-row and one-column layouts.
-int AbstandVor(const QString& name, const QString& vorher) {
-  if (vorher == QLatin1String("PfeilLinks") || vorher == QLatin1String("Vers")) return 2;
-  if (name == QLatin1String("GrDat") || name == QLatin1String("NeueUE") || name == QLatin1String("Zeig") ||
-      name == QLatin1String("Manuell"))
-    return 5;
-  return 1;
-}
-
-// What a window kind enables while it is active.
-struct TArtRegel {
-  bool alles, pfeile, setz, loesch, schieb, fix, neueUE, ueLoesch, manuell, automat;
-  int ansicht;         // view group the palette sets, -1 unchanged
-  unsigned rueckfall;  // modes (bits) that fall back to Zeigen
-  bool manuellEintrag = true;
-};
-
-constexpr unsigned Modi(std::initializer_list<int> modi) {
-  unsigned bits = 0;
-  for (int m : modi) bits |= 1u << m;
-  return bits;
-}
-
-const TArtRegel* RegelFuer(int tag) {
-  static const TArtRegel plan{1, 1, 1, 1, 1, 1, 1, 0, 1, 0, 2, 0, false};
-  static const TArtRegel uv{1, 1, 1, 1, 0, 0, 0, 1, 1, 1, 1, Modi({3, 4})};
-  static const TArtRegel zwischen{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Modi({1, 2, 3, 4})};
-  static const TArtRegel fehler{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel dep{1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, Modi({4})};
-  static const TArtRegel kursDep{1, 0, 1, 1, 1, 0, 1, 1, 1, 1, 1, Modi({4})};
-  static const TArtRegel par{0, 0, 1, 1, 1, 1, 0, 0, 0, 1, -1, 0};
-  static const TArtRegel grLeKl{0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0, Modi({1, 3, 4})};
-  static const TArtRegel grUV{0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, Modi({1, 3, 4})};
-  static const TArtRegel grAndere{0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, Modi({1, 2, 3, 4})};
-  static const TArtRegel kurs{0, 1, 0, 1, 1, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel manuell{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel vertr{0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 2, Modi({3, 4})};
-  static const TArtRegel stat{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
-  static const TArtRegel wahl{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2, Modi({1, 2, 3, 4})};
-  switch (tag) {
-    case FensterArt::LePln:
-    case FensterArt::KlPln:
-    case FensterArt::RaPln:
-      return &plan;
-    case FensterArt::UV:
-      return &uv;
-    case FensterArt::Zwischen:
-      return &zwischen;
-    case FensterArt::Fehler:
-    case FensterArt::SV:
-      return &fehler;
-    case FensterArt::KursDep:
-      return &kursDep;
-    case FensterArt::Par:
-      return &par;
-    case FensterArt::LeGr:
-    case FensterArt::KlGr:
-      return &grLeKl;
-    case FensterArt::UVGr:
-      return &grUV;
-    case FensterArt::KoGr:
-    case FensterArt::FaGr:
-    case FensterArt::RaGr:
-      return &grAndere;
-    case FensterArt::Kurs:
-      return &kurs;
-    case FensterArt::Manuell:
-      return &manuell;
-    case FensterArt::Vertr:
-      return &vertr;
-    case FensterArt::VLeWahl:
-    case FensterArt::VRaWahl:
-      return &wahl;
-    case FensterArt::VStat:
-      return &stat;
-    default:
-      if (tag >= FensterArt::LeDep && tag <= FensterArt::RaDep) return &dep;
-      if (tag >= FensterArt::LeStat && tag <= FensterArt::UVStat) return &stat;
-      return nullptr;
-  }
-}
 
 std::vector<TElement*> ElementeVon(const TSchule& schule, TElementArt art) {
   std::vector<TElement*> elemente;
@@ -202,118 +90,11 @@ std::vector<TElement*> ElementeVon(const TSchule& schule, TElementArt art) {
 }
 
 // The list an element window's kind walks through.
-bool ListeDerArt(int tag, TElementArt& art) {
-  switch (tag) {
-    case FensterArt::LePln:
-    case FensterArt::LeDep:
-    case FensterArt::LeGr:
-      art = TElementArt::Lehrer;
-      return true;
-    case FensterArt::KlPln:
-    case FensterArt::KlDep:
-    case FensterArt::KlGr:
-      art = TElementArt::Klasse;
-      return true;
-    case FensterArt::KoDep:
-    case FensterArt::KoGr:
-      art = TElementArt::Kopplung;
-      return true;
-    case FensterArt::FaDep:
-    case FensterArt::FaGr:
-      art = TElementArt::Fach;
-      return true;
-    case FensterArt::RaPln:
-    case FensterArt::RaDep:
-    case FensterArt::RaGr:
-      art = TElementArt::Raum;
-      return true;
-    case FensterArt::UV:
-    case FensterArt::UVGr:
-      art = TElementArt::UVTab;
-      return true;
-    default:
-      return false;
-  }
-}
-
 const std::array<QString, 6> kKuerzelMenuTitel{QStringLiteral("Le"), QStringLiteral("Kl"),
                                                QStringLiteral("Ko"), QStringLiteral("Fa"),
                                                QStringLiteral("Ra"), QStringLiteral("UV")};
 
 // A small picture for a speed button, drawn in code.
-QIcon KnopfBild(const QString& name) {
-  QPixmap bild(20, 20);
-  bild.fill(Qt::transparent);
-  QPainter maler(&bild);
-  maler.setRenderHint(QPainter::Antialiasing);
-  maler.setPen(QPen(Qt::black, 1.5));
-  auto pfeil = [&maler](bool rechts) {
-    QPolygonF p;
-    if (rechts)
-      p << QPointF(6, 4) << QPointF(15, 10) << QPointF(6, 16);
-    else
-      p << QPointF(14, 4) << QPointF(5, 10) << QPointF(14, 16);
-    maler.setBrush(QColor(0, 0, 160));
-    maler.drawPolygon(p);
-  };
-  auto text = [&maler](const QString& t, const QColor& farbe) {
-    QFont schrift = maler.font();
-    schrift.setPixelSize(11);
-    schrift.setBold(true);
-    maler.setFont(schrift);
-    maler.setPen(farbe);
-    maler.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, t);
-  };
-  if (name == QLatin1String("PfeilLinks")) {
-    pfeil(false);
-  } else if (name == QLatin1String("PfeilRechts")) {
-    pfeil(true);
-  } else if (name == QLatin1String("GrDat")) {
-    maler.setBrush(Qt::white);
-    maler.drawRect(4, 3, 12, 14);
-    for (int y = 6; y <= 14; y += 3) maler.drawLine(6, y, 14, y);
-  } else if (name == QLatin1String("Dep")) {
-    maler.setBrush(QColor(255, 255, 200));
-    maler.drawRect(3, 3, 14, 14);
-    maler.drawLine(3, 8, 17, 8);
-    maler.drawLine(10, 3, 10, 17);
-  } else if (name == QLatin1String("Plan")) {
-    maler.setBrush(Qt::white);
-    maler.drawRect(2, 3, 16, 14);
-    for (int x = 6; x < 18; x += 4) maler.drawLine(x, 3, x, 17);
-    for (int y = 7; y < 17; y += 4) maler.drawLine(2, y, 18, y);
-  } else if (name == QLatin1String("NeueUE")) {
-    text(QStringLiteral("+K"), QColor(0, 110, 0));
-  } else if (name == QLatin1String("UELoesch")) {
-    text(QStringLiteral("-K"), QColor(170, 0, 0));
-  } else if (name == QLatin1String("Zeig")) {
-    QPolygonF p;
-    p << QPointF(5, 2) << QPointF(5, 16) << QPointF(9, 12) << QPointF(12, 18) << QPointF(14, 17)
-      << QPointF(11, 11) << QPointF(16, 11);
-    maler.setBrush(Qt::white);
-    maler.drawPolygon(p);
-  } else if (name == QLatin1String("Setz")) {
-    text(QStringLiteral("S"), QColor(0, 0, 160));
-  } else if (name == QLatin1String("Loesch")) {
-    maler.setBrush(QColor(255, 180, 180));
-    maler.drawRoundedRect(3, 6, 14, 8, 2, 2);
-  } else if (name == QLatin1String("Schieb")) {
-    maler.drawLine(3, 10, 17, 10);
-    maler.drawLine(10, 3, 10, 17);
-    maler.setBrush(Qt::black);
-    maler.drawEllipse(QPointF(10, 10), 2, 2);
-  } else if (name == QLatin1String("Fix")) {
-    maler.setBrush(QColor(120, 120, 120));
-    maler.drawRect(4, 3, 12, 5);
-    maler.drawLine(10, 8, 10, 17);
-  } else if (name == QLatin1String("Manuell")) {
-    text(QStringLiteral("M"), QColor(0, 0, 0));
-  } else if (name == QLatin1String("Automat")) {
-    text(QStringLiteral("A"), QColor(160, 0, 160));
-  }
-  return QIcon(bild);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -338,6 +119,8 @@ void TKolvarPalette::Initialisiere() {
   setObjectName(QStringLiteral("KolvarPalette"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
+  hintergrund_ = std::make_unique<THintergrund>();
+  HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
   MenusBauen();
   KnoepfeBauen();
@@ -355,6 +138,12 @@ void TKolvarPalette::Initialisiere() {
   move(links, oben);
   DateiMenusAnpassen();
   MenusAnpassen();
+}
+
+void TKolvarPalette::HintergrundAnpassen() {
+  hintergrund_->SetzeFarbe(standard_.efa);
+  hintergrund_->setVisible(standard_.hga);
+  if (standard_.hga) hintergrund_->lower();
 }
 
 bool TKolvarPalette::KennwortPruefen() {
@@ -400,7 +189,11 @@ void TKolvarPalette::Beende() {
   }
   standard_.pal = pos().x();
   standard_.pat = pos().y();
-  if (speicher_ != nullptr) standard_.SpeichereEinstellungen(*speicher_);
+  hintergrund_->hide();
+  if (speicher_ != nullptr && !standard_.SpeichereEinstellungen(*speicher_))
+    TDienste::Dialoge().Hinweis(QStringLiteral("WinKolvar"),
+                                QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
+                                TMeldungsArt::Warnung);
   TDienste::Hilfe().Schliesse();
 }
 
@@ -478,6 +271,56 @@ void TKolvarPalette::SetzeBefehl(const QString& pfad, std::function<void()> befe
 void TKolvarPalette::SetzeElementFensterOeffner(std::function<void(TElement*, uint8_t)> oeffner) {
   elementFensterOeffner_ = std::move(oeffner);
   KuerzelMenusAnlegen();
+}
+
+void TKolvarPalette::SetzeFensterArtOeffner(int art, std::function<void()> oeffner) {
+  artOeffner_.insert(art, std::move(oeffner));
+}
+
+void TKolvarPalette::FensterWiederOeffnen(const TFensterSatz& satz) {
+  // Shift held: opening never closes or replaces another window.
+  const uint8_t tasten = tasten_;
+  tasten_ |= Taste::Shift;
+  const std::size_t vorher = fensterEintraege_.size();
+  TElementArt art{};
+  if (ListeDerArt(satz.Art, art) && elementFensterOeffner_) {
+    // The caption after its first blank is the abbreviation; the last element that has it.
+    const std::string& titel = satz.Titel;
+    const std::size_t blank = titel.find(' ');
+    const std::string kuerzel = blank == std::string::npos ? std::string() : titel.substr(blank + 1);
+    TElement* gefunden = nullptr;
+    for (TElement* e : ElementeVon(*schule_, art))
+      if (e->Kuerzel() == kuerzel) gefunden = e;
+    if (gefunden != nullptr) {
+      int gruppe = 0;
+      if (satz.Art >= FensterArt::LePln && satz.Art <= FensterArt::RaPln)
+        gruppe = 2;
+      else if (satz.Art == FensterArt::UV || (satz.Art >= FensterArt::LeDep && satz.Art <= FensterArt::RaDep))
+        gruppe = 1;
+      schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(gruppe));
+      elementFensterOeffner_(gefunden, tasten_);
+    }
+  } else if (auto it = artOeffner_.find(satz.Art); it != artOeffner_.end() && it.value()) {
+    it.value()();
+  }
+  tasten_ = tasten;
+  if (fensterEintraege_.size() <= vorher) return;
+  // The place where enough of the screen is left; a size only when smaller than the window's own.
+  TKindFenster* fenster = fensterEintraege_.back().fenster;
+  QRect flaeche(0, 0, 1 << 20, 1 << 20);
+  if (QScreen* bildschirm = QGuiApplication::primaryScreen()) flaeche = bildschirm->geometry();
+  QPoint ort = fenster->pos();
+  if (flaeche.width() - satz.Links > 200) ort.setX(satz.Links);
+  if (flaeche.height() - satz.Oben > 200) ort.setY(satz.Oben);
+  fenster->move(ort);
+  const int a = satz.Art;
+  const bool hoeheNehmen =
+      (a >= 9 && a <= 12) || (a >= 16 && a <= 22) || a == 69 || a == 71 || (a >= 72 && a <= 77);
+  const bool breiteNehmen = a >= 9 && a <= 12;
+  QSize groesse = fenster->size();
+  if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < groesse.height()) groesse.setHeight(satz.Hoehe);
+  if (breiteNehmen && satz.Breite > 0 && satz.Breite < groesse.width()) groesse.setWidth(satz.Breite);
+  fenster->resize(groesse);
 }
 
 void TKolvarPalette::MenusBauen() {
@@ -577,9 +420,12 @@ void TKolvarPalette::MenusBauen() {
   for (const char* t : {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht"})
     Eintrag(vertretung, QString::fromUtf8(t));
   QMenu* pruefen = Untermenue(daten, QStringLiteral("Prüfen"));
+  int pruefung = 0;
   for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden", "Versionsunterschiede",
-                        "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})
-    Eintrag(pruefen, QString::fromUtf8(t));
+                        "gekoppelte Kurse", "Einzel-/Mehrfachstunden"}) {
+    Eintrag(pruefen, QString::fromUtf8(t), {}, [this, pruefung] { PruefenItemClick(pruefung); });
+    ++pruefung;
+  }
 
   for (std::size_t i = 0; i < kKuerzelMenuTitel.size(); ++i) {
     auto* m = new TSpaltenMenue(this);
@@ -591,7 +437,7 @@ void TKolvarPalette::MenusBauen() {
   }
 
   fensterMenue_ = haupt(QStringLiteral("Fenster"));
-  Eintrag(fensterMenue_, QStringLiteral("Anordnung..."));
+  Eintrag(fensterMenue_, QStringLiteral("Anordnung..."), {}, [this] { AnordnungItemClick(); });
   fensterMenue_->addSeparator();
   Eintrag(fensterMenue_, QStringLiteral("Zwischenablage"), {}, [this] { ZwischenablageItemClick(); });
   fensterMenue_->addSeparator();
@@ -691,38 +537,17 @@ void TKolvarPalette::PaletteAnordnen() {
   }
   if (werkzeugRand) menuBar()->addMenu(faltMenue_);
 
-  auto stelle = [this](const QString& name, int x, int y) {
-    QWidget* w = name == QLatin1String("Vers") ? static_cast<QWidget*>(versPanel_) : Knopf(name);
-    w->move(x, y);
-  };
-  int rechts = 0;
-  int unten = 0;
-  const QStringList& reihe = KnopfReihe();
-  if (pas == 0 || pas == 6) {
-    int lauf = pas == 0 ? 5 : 1;
-    for (int i = 0; i < reihe.size(); ++i) {
-      if (i > 0) lauf += kKnopf + AbstandVor(reihe[i], reihe[i - 1]);
-      const int x = pas == 0 ? lauf : 5;
-      const int y = pas == 0 ? 1 : lauf;
-      stelle(reihe[i], x, y);
-      rechts = std::max(rechts, x);
-      unten = std::max(unten, y);
-    }
-  } else {
-    const auto& zeilen = KnopfRaster()[static_cast<std::size_t>(pas - 1)];
-    for (std::size_t z = 0; z < zeilen.size(); ++z) {
-      for (int s = 0; s < zeilen[z].size(); ++s) {
-        const int x = 5 + s * (kKnopf + 5);
-        const int y = 1 + static_cast<int>(z) * (kKnopf + 5);
-        stelle(zeilen[z][s], x, y);
-        rechts = std::max(rechts, x);
-        unten = std::max(unten, y);
-      }
-    }
+  QSize flaeche;
+  for (const TKnopfOrt& k : KnopfOrte(pas, flaeche)) {
+    QWidget* w = k.name == QLatin1String("Vers") ? static_cast<QWidget*>(versPanel_) : Knopf(k.name);
+    w->move(k.ort);
   }
-  flaeche_->setFixedSize(rechts + kKnopf + 3, unten + kKnopf + 3);
+  flaeche_->setFixedSize(flaeche);
   layout()->activate();
-  setFixedSize(sizeHint());
+  QSize groesse = sizeHint();
+  // Qt's menu bar cannot wrap into a second row; the window widens so every menu shows.
+  if (!werkzeugRand) groesse.setWidth(std::max(groesse.width(), menuBar()->sizeHint().width()));
+  setFixedSize(groesse);
   if (sichtbar) show();
 }
 
@@ -773,14 +598,13 @@ void TKolvarPalette::VersionGewaehlt(int version) {
 }
 
 void TKolvarPalette::KuerzelMenusAnlegen() {
-  std::unique_ptr<QWidget> meldung;
-  const bool langsam = !schule_->Lehrer().Leer() || !schule_->Klassen().Leer();
-  if (langsam && isVisible()) {
-    // Large schools take a moment; the user sees why.
-    auto* form = new TFortschrittsForm(QStringLiteral("Meldung"));
-    form->Status("Das Kürzelmenu wird angelegt.");
-    form->ZeigeSofort();
-    meldung.reset(form);
+  std::unique_ptr<TMeldungsForm> meldung;
+  std::unique_ptr<TSanduhr> sanduhr;
+  if (isVisible() && (!schule_->Lehrer().Leer() || !schule_->Klassen().Leer())) {
+    sanduhr = std::make_unique<TSanduhr>();
+    meldung = std::make_unique<TMeldungsForm>(this);
+    meldung->SetzeMeldung(QStringLiteral("Das Kürzelmenu wird angelegt."));
+    meldung->ZeigeSofort();
   }
   for (std::size_t i = 0; i < kuerzelMenues_.size(); ++i) {
     const auto art = static_cast<TElementArt>(i);
@@ -842,6 +666,14 @@ bool TKolvarPalette::WaehleElement(TElementArt art, bool mitOhne, const QPoint& 
   const int n = static_cast<int>(eintraege.size());
   TDienste::Popups().Waehle(eintraege, ort, SpaltenHoehe(n, 16));
   return gewaehlt_;
+}
+
+std::vector<TElement*> TKolvarPalette::ZeigeMenuForm(const std::vector<TElement*>& elemente,
+                                                     const QString& caption) {
+  if (elemente.empty()) return {};
+  TMenuForm form(elemente, caption, this);
+  form.Zeige();
+  return form.Gewaehlt();
 }
 
 void TKolvarPalette::SetzeWahl(TElementArt art, TElement* e) {
@@ -1043,6 +875,53 @@ void TKolvarPalette::ZwischenablageItemClick() {
   form->Oeffne();
 }
 
+void TKolvarPalette::PruefenItemClick(int pruefung) {
+  TPruefErgebnis ergebnis;
+  {
+    TSanduhr sanduhr;
+    TMeldungsForm meldung(this);
+    meldung.SetzeMeldung(QStringLiteral("Die Daten werden geprüft."));
+    meldung.ZeigeSofort();
+    TPruefung pruefer(*schule_);
+    switch (pruefung) {
+      case 0:
+        ergebnis = pruefer.PruefeKonsistenz();
+        break;
+      case 1:
+        ergebnis = pruefer.PruefeBruecken();
+        break;
+      case 2:
+        ergebnis = pruefer.PruefeFehlendeRaeume();
+        break;
+      case 3:
+        ergebnis = pruefer.PruefeFehlendeStunden();
+        break;
+      case 4:
+        ergebnis = pruefer.PruefeVersionen();
+        break;
+      case 5:
+        ergebnis = pruefer.PruefeKopplungen();
+        break;
+      default:
+        ergebnis = pruefer.PruefeEinzelstunden();
+        break;
+    }
+    if (!ergebnis.Zeilen.empty()) {
+      auto* liste = dynamic_cast<TFehlerForm*>(schule_->EinzelFenster(TEinzelFenster::Fehler));
+      if (liste == nullptr) {
+        liste = new TFehlerForm(*schule_, this);
+        liste->Oeffne();
+      }
+      for (const std::string& zeile : ergebnis.Zeilen) liste->ZeileAnfuegen(QString::fromStdString(zeile));
+    }
+  }
+  for (int i = 0; i < ergebnis.Reparaturen; ++i) QApplication::beep();
+  if (ergebnis.Reparaturen > 0) schule_->AktualisiereAlleFenster();
+  TKeinFehlerForm dialog(this);
+  dialog.SetzeErgebnis(ergebnis.Stufe);
+  dialog.Zeige();
+}
+
 void TKolvarPalette::KennwortItemClick() {
   TKennwortForm form(standard_, this);
   form.Zeige();
@@ -1100,7 +979,31 @@ void TKolvarPalette::Melde(const QString& text) {
 // ---------------------------------------------------------------------------------------------
 // Open windows
 
+void TKolvarPalette::PlatziereFenster(TKindFenster& fenster, int nummer) {
+  QSize bildschirm(1280, 1024);
+  if (QScreen* s = QGuiApplication::primaryScreen()) bildschirm = s->geometry().size();
+  fenster.move(FensterPlatz(nummer, standard_.FensterAnordnung, frameGeometry(), standard_.pas, bildschirm));
+}
+
+void TKolvarPalette::AnordnungItemClick() {
+  TFensterOrdForm form(standard_, this);
+  if (form.Zeige() == mrOk) OrdneFensterAn();
+}
+
+void TKolvarPalette::OrdneFensterAn() {
+  raise();
+  int nummer = 0;
+  for (const TFensterEintrag& e : fensterEintraege_) {
+    ++nummer;
+    // The manual planning window keeps its place.
+    if (e.fenster->Tag() == FensterArt::Manuell) continue;
+    PlatziereFenster(*e.fenster, nummer);
+    e.fenster->raise();
+  }
+}
+
 void TKolvarPalette::FensterAnmelden(TKindFenster& fenster) {
+  PlatziereFenster(fenster, static_cast<int>(fensterEintraege_.size()) + 1);
   for (const TFensterEintrag& e : fensterEintraege_) e.aktion->setChecked(false);
   auto* aktion = new QAction(fenster.Caption(), fensterMenue_);
   aktion->setCheckable(true);
@@ -1136,6 +1039,18 @@ void TKolvarPalette::FensterUmbenannt(TKindFenster& fenster) {
 
 void TKolvarPalette::FensterMenuMarkieren(TKindFenster* fenster) {
   for (const TFensterEintrag& e : fensterEintraege_) e.aktion->setChecked(e.fenster == fenster);
+}
+
+std::vector<TFensterSatz> TKolvarPalette::OffeneFenster() const {
+  // In the order of the school's list, with the frame's place on the screen.
+  std::vector<TFensterSatz> saetze;
+  for (IFenster* f : schule_->Fenster()) {
+    auto* k = dynamic_cast<TKindFenster*>(f);
+    if (k == nullptr) continue;
+    const QRect rahmen = k->frameGeometry();
+    saetze.push_back({k->Tag(), k->Titel(), rahmen.x(), rahmen.y(), k->width(), k->height()});
+  }
+  return saetze;
 }
 
 std::vector<QAction*> TKolvarPalette::FensterAktionen() const {
@@ -1216,12 +1131,13 @@ bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
   if (dateiOffen_ && !FrageSichernVorSchliessen()) return false;
   std::unique_ptr<TSchule> neu;
   std::string fehler;
+  gespeicherteFenster_.clear();
   {
     TSanduhr sanduhr;
     TFortschrittsForm lesen(kEinlesenCaption, this);
     lesen.Datei(QFileInfo(pfad).fileName().toStdString(), static_cast<std::size_t>(QFileInfo(pfad).size()));
     lesen.ZeigeSofort();
-    neu = dateien_.Lies(pfad.toStdString(), standard_, Umgebung(), lesen, fehler);
+    neu = dateien_.Lies(pfad.toStdString(), standard_, Umgebung(), lesen, gespeicherteFenster_, fehler);
   }
   if (!neu) {
     // Nothing half-read stays: an empty school and the no-file state.
@@ -1237,9 +1153,11 @@ bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
   ErsetzeSchule(std::move(neu));
   schule_->SetzeTitel(QFileInfo(pfad).fileName().toStdString());
   schule_->SetzePfad(QFileInfo(pfad).absoluteFilePath().toStdString());
-  schule_->SetzeGeaendert(false);
   dateiOffen_ = true;
   NachDemLaden();
+  for (const TFensterSatz& satz : gespeicherteFenster_) FensterWiederOeffnen(satz);
+  // Opening windows changes nothing of the school.
+  schule_->SetzeGeaendert(false);
   return true;
 }
 
@@ -1327,7 +1245,8 @@ bool TKolvarPalette::DateiSichern(const QString& pfad) {
     TFortschrittsForm speichern(kSpeichernCaption, this);
     speichern.Datei(QFileInfo(pfad).fileName().toStdString(), 0);
     speichern.ZeigeSofort();
-    ok = dateien_.Schreibe(*schule_, QFileInfo(pfad).absoluteFilePath().toStdString(), speichern, fehler);
+    ok = dateien_.Schreibe(*schule_, QFileInfo(pfad).absoluteFilePath().toStdString(), OffeneFenster(),
+                           speichern, fehler);
   }
   if (!ok) {
     Melde(fehler.empty() ? QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad)

@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "app/guidialoge.h"
+#include "model/element.h"
 #include "model/ifenster.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
 #include "platform/fensterliste.h"
 #include "platform/shiftempfaenger.h"
+#include "storage/fenstersatz.h"
 
 class QAction;
 class QButtonGroup;
@@ -33,6 +35,7 @@ namespace kolvar {
 class IEinstellungsSpeicher;
 class ISchulDateien;
 class TElement;
+class THintergrund;
 class TKindFenster;
 class TStandard;
 
@@ -93,8 +96,16 @@ class TKolvarPalette : public QMainWindow,
   void SetzeBefehl(const QString& pfad, std::function<void()> befehl);
   // Opens an element's window for the current view group (the element windows provide it).
   void SetzeElementFensterOeffner(std::function<void(TElement*, uint8_t)> oeffner);
+  // Opens the window of a kind without an element (all courses, statistics ...) for a saved
+  // window of the school file.
+  void SetzeFensterArtOeffner(int art, std::function<void()> oeffner);
+  // Reopens a window saved in the school file, at its place where the screen allows it.
+  void FensterWiederOeffnen(const TFensterSatz& satz);
 
   void PaletteAnordnen();
+  // The backdrop follows "hga" and "efa".
+  void HintergrundAnpassen();
+  THintergrund* Hintergrund() const { return hintergrund_.get(); }
   void VersionsMenuAufbauen();
   void KuerzelMenusAnlegen();
   void MenusAnpassen();
@@ -111,6 +122,9 @@ class TKolvarPalette : public QMainWindow,
   void UndoLoeschenItemClick();
   void ZwischenablageItemClick();
   void KennwortItemClick();
+  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order): lines
+  // into the error list, then the result.
+  void PruefenItemClick(int pruefung);
   // Where the abbreviation menus' entries of one list are; for tests and the menus.
   std::vector<QString> KuerzelTexte(TElementArt art) const;
   int KuerzelSpaltenHoehe(TElementArt art) const;
@@ -121,8 +135,16 @@ class TKolvarPalette : public QMainWindow,
   bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort);
   TElement* Wahl(TElementArt art) const { return wahl_[static_cast<std::size_t>(art)]; }
   void SetzeWahl(TElementArt art, TElement* e);
+  void SetzeLehrerWahl(TElement* e) { SetzeWahl(TElementArt::Lehrer, e); }
+  void SetzeKlassenWahl(TElement* e) { SetzeWahl(TElementArt::Klasse, e); }
+  void SetzeKopplungsWahl(TElement* e) { SetzeWahl(TElementArt::Kopplung, e); }
+  void SetzeFachWahl(TElement* e) { SetzeWahl(TElementArt::Fach, e); }
+  void SetzeRaumWahl(TElement* e) { SetzeWahl(TElementArt::Raum, e); }
   bool Gewaehlt() const { return gewaehlt_; }
   void SetzeGewaehlt(bool an) { gewaehlt_ = an; }
+
+  // The multi-selection of elements; empty without a dialog when there are none.
+  std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& elemente, const QString& caption);
 
   // --- Clipboard ---
   // The hidden memo's text goes to the clipboard; the clipboard window follows.
@@ -148,6 +170,15 @@ class TKolvarPalette : public QMainWindow,
   void FensterUmbenannt(TKindFenster& fenster) override;
   // The "Fenster" menu's window entries in order (after the four fixed ones).
   std::vector<QAction*> FensterAktionen() const;
+  // The open windows as the school file keeps them.
+  std::vector<TFensterSatz> OffeneFenster() const;
+  // The windows saved in the file read last (reopened by the windows that exist).
+  const std::vector<TFensterSatz>& GespeicherteFenster() const { return gespeicherteFenster_; }
+  // Places a new window in the arrangement by its number among the open windows.
+  void PlatziereFenster(TKindFenster& fenster, int nummer);
+  // "Fensteranordnung", and every window placed anew after a change.
+  void AnordnungItemClick();
+  void OrdneFensterAn();
   // Closes every window of the school without asking (the school goes away).
   void SchliesseAlleFenster();
 
@@ -186,6 +217,7 @@ class TKolvarPalette : public QMainWindow,
   ISchulDateien& dateien_;
   IEinstellungsSpeicher* speicher_;
   TGuiDialoge dialoge_;
+  std::unique_ptr<THintergrund> hintergrund_;
   std::unique_ptr<TSchule> schule_;
 
   // Palette state.
@@ -211,7 +243,9 @@ class TKolvarPalette : public QMainWindow,
   QFrame* versPanel_ = nullptr;
   QWidget* flaeche_ = nullptr;
   QStringList memo_;
+  std::vector<TFensterSatz> gespeicherteFenster_;
   std::function<void(TElement*, uint8_t)> elementFensterOeffner_;
+  QHash<int, std::function<void()>> artOeffner_;
 };
 
 }  // namespace kolvar

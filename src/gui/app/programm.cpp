@@ -1,6 +1,7 @@
 #include "app/programm.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
@@ -27,6 +28,18 @@ bool TProgramm::Starte(const QStringList& argumente) {
     return false;
   }
   start.close();
+  // Logging off asks as closing does; a refusal keeps the session.
+  TKolvarPalette* palette = palette_.get();
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, palette, [palette](QSessionManager& sitzung) {
+    const bool mussFragen = palette->DateiOffen() && palette->Schule().Geaendert();
+    if ((mussFragen && !sitzung.allowsInteraction()) || !palette->FormCloseQuery()) {
+      sitzung.cancel();
+      return;
+    }
+    sitzung.release();
+    palette->Beende();
+    palette->close();
+  });
   palette_->ParameterDateiOeffnen(argumente.size() > 1 ? argumente.at(1) : QString());
   return true;
 }

@@ -1,25 +1,59 @@
 #include "app/schuldateien.h"
 
+#include <exception>
+#include <new>
+
+#include "storage/dateifehler.h"
+#include "storage/ifortschritt.h"
+#include "storage/kursimport.h"
+#include "storage/leser.h"
+#include "storage/schreiber.h"
+
 namespace kolvar {
 
-namespace {
-constexpr const char* kNochNicht = "Dieses Dateiformat kann WinKolvar noch nicht lesen oder schreiben.";
-}
-
-std::unique_ptr<TSchule> TOhneSchulDateien::Lies(const std::string&, TStandard&, TUmgebung,
-                                                 TFortschrittsForm&, std::string& fehler) {
-  fehler = kNochNicht;
+std::unique_ptr<TSchule> TSchulDateien::Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
+                                             IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                             std::string& fehler) {
+  try {
+    TLeser leser(standard, umgebung, &fortschritt);
+    std::unique_ptr<TSchule> schule = leser.LiesDatei(pfad);
+    fenster = leser.Fenster();
+    return schule;
+  } catch (const TVersionsFehler&) {
+    fehler.clear();  // the reader has told the user
+  } catch (const TDateiFehler& f) {
+    fehler = f.what();
+  } catch (const std::bad_alloc&) {
+    fehler = "Die Datei " + pfad + " ist zu groß für den Speicher.";
+  } catch (const std::exception& f) {
+    fehler = f.what();
+  }
   return nullptr;
 }
 
-bool TOhneSchulDateien::Schreibe(TSchule&, const std::string&, TFortschrittsForm&, std::string& fehler) {
-  fehler = kNochNicht;
-  return false;
+bool TSchulDateien::Schreibe(TSchule& schule, const std::string& pfad,
+                             const std::vector<TFensterSatz>& fenster, IFortschritt& fortschritt,
+                             std::string& fehler) {
+  try {
+    TSchreiber schreiber(&fortschritt);
+    schreiber.SetzeFenster(fenster);
+    schreiber.SchreibeDatei(schule, pfad);
+    return true;
+  } catch (const std::exception& f) {
+    fehler = f.what();
+    return false;
+  }
 }
 
-bool TOhneSchulDateien::Importiere(TSchule&, const std::string&, TFortschrittsForm&, std::string& fehler) {
-  fehler = kNochNicht;
-  return false;
+bool TSchulDateien::Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
+                               std::string& fehler) {
+  try {
+    TKursImport import(schule, &fortschritt);
+    return import.ImportiereDatei(pfad) == TImportErgebnis::Importiert;
+  } catch (const std::exception& f) {
+    fehler = f.what();
+    return false;
+  }
 }
 
 }  // namespace kolvar

@@ -51,7 +51,7 @@ TUeberDialog::TUeberDialog(const QString& dateiName, QWidget* eltern) : TKvDialo
   rollen_->setFixedHeight(90);
   zeilen_ = new QWidget;
   auto* spalte = new QVBoxLayout(zeilen_);
-  spalte->addSpacing(90);
+  spalte->addSpacing(10);
   for (const char* zeile :
        {"Ein Programm für", "Unterrichtsverteilung", "für", "Stundenplan", "und", "Vertretungsplan"}) {
     auto* label = new QLabel(QString::fromUtf8(zeile), zeilen_);

@@ -9,10 +9,11 @@
 namespace kolvar {
 
 std::unique_ptr<TSchule> TFakeSchulDateien::Lies(const std::string& pfad, TStandard& standard,
-                                                 TUmgebung umgebung, TFortschrittsForm& fortschritt,
-                                                 std::string& fehler) {
+                                                 TUmgebung umgebung, IFortschritt& fortschritt,
+                                                 std::vector<TFensterSatz>& fenster, std::string& fehler) {
   gelesen.push_back(pfad);
-  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  fortschrittsTitel.push_back(dynamic_cast<TFortschrittsForm&>(fortschritt).windowTitle());
+  fenster = gespeicherteFenster;
   auto it = dateien.find(pfad);
   if (it == dateien.end()) {
     fehler = "Datei " + pfad + " kann nicht geöffnet werden";
@@ -34,14 +35,16 @@ std::unique_ptr<TSchule> TFakeSchulDateien::Lies(const std::string& pfad, TStand
   return schule;
 }
 
-bool TFakeSchulDateien::Schreibe(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+bool TFakeSchulDateien::Schreibe(TSchule& schule, const std::string& pfad,
+                                 const std::vector<TFensterSatz>& fenster, IFortschritt& fortschritt,
                                  std::string& fehler) {
-  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  fortschrittsTitel.push_back(dynamic_cast<TFortschrittsForm&>(fortschritt).windowTitle());
   if (schreibenScheitert) {
     fehler = "Datei " + pfad + " kann nicht erstellt werden";
     return false;
   }
   geschrieben.push_back(pfad);
+  geschriebeneFenster = fenster;
   TDatei datei;
   for (TLehrer* l : schule.Lehrer()) datei.lehrer.push_back(l->Kuerzel());
   for (TKlasse* k : schule.Klassen()) datei.klassen.push_back(k->Kuerzel());
@@ -52,9 +55,9 @@ bool TFakeSchulDateien::Schreibe(TSchule& schule, const std::string& pfad, TFort
   return true;
 }
 
-bool TFakeSchulDateien::Importiere(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+bool TFakeSchulDateien::Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                                    std::string& fehler) {
-  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  fortschrittsTitel.push_back(dynamic_cast<TFortschrittsForm&>(fortschritt).windowTitle());
   auto it = importe.find(pfad);
   if (it == importe.end()) {
     fehler = "Datei " + pfad + " kann nicht geöffnet werden";

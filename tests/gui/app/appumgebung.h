@@ -40,10 +40,11 @@ class TFakeSchulDateien : public ISchulDateien {
   };
 
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                TFortschrittsForm& fortschritt, std::string& fehler) override;
-  bool Schreibe(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
-                std::string& fehler) override;
-  bool Importiere(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+                                IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                std::string& fehler) override;
+  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFensterSatz>& fenster,
+                IFortschritt& fortschritt, std::string& fehler) override;
+  bool Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                   std::string& fehler) override;
 
   std::map<std::string, TDatei> dateien;
@@ -52,6 +53,8 @@ class TFakeSchulDateien : public ISchulDateien {
   std::vector<std::string> geschrieben;
   std::vector<QString> fortschrittsTitel;
   bool schreibenScheitert = false;
+  std::vector<TFensterSatz> gespeicherteFenster;  // what every file read holds
+  std::vector<TFensterSatz> geschriebeneFenster;
 };
 
 class AppTest : public ::testing::Test {

@@ -1,9 +1,14 @@
 // The palette: the menu state before a file is open, enabling by the active window's kind, the
 // open-window registry, the version button, the element pop-ups and the busy flag.
+#include <QFrame>
 #include <QMenuBar>
 #include <QToolButton>
 #include <stdexcept>
 
+#include "app/fensterordform.h"
+#include "app/fensterplatz.h"
+#include "app/hintergrund.h"
+#include "app/palettenknoepfe.h"
 #include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/element.h"
@@ -311,6 +316,166 @@ TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   EXPECT_EQ(Palette().AblageText(), ablage.Text().toStdString());
   z->SchliesseFrage();
   EXPECT_EQ(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
+  dateien.dateien["/s/a.kvr"] = {{"AB", "CD"}, {"AB"}, 1, 1, {}};
+  dateien.gespeicherteFenster = {{FensterArt::LePln, "Plan AB", 100, 50, 900, 200},
+                                 {FensterArt::KlPln, "Plan AB", 10000, 60, 300, 900},
+                                 {FensterArt::LeGr, "Lehrer XX", 0, 0, 10, 10},
+                                 {FensterArt::LeStat, "Statistik Lehrer", 30, 40, 100, 100},
+                                 {FensterArt::Zwischen, "Zwischenablage", 0, 0, 10, 10}};
+  std::vector<std::pair<std::string, uint8_t>> geoeffnet;
+  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t tasten) {
+    geoeffnet.emplace_back(e->Kuerzel(), tasten);
+    const int art = Palette().Schule().Ansichtsgruppe() == 2 ? (dynamic_cast<TLehrer*>(e) ? 9 : 10) : 61;
+    auto* f = new TTestFenster(art, Palette().Schule(), &Palette(), QStringLiteral("x"), e);
+    f->resize(400, 300);
+    f->move(5, 5);
+    f->Oeffne();
+  });
+  int statistik = 0;
+  Palette().SetzeFensterArtOeffner(FensterArt::LeStat, [&] {
+    ++statistik;
+    auto* f =
+        new TTestFenster(FensterArt::LeStat, Palette().Schule(), &Palette(), QStringLiteral("Statistik"));
+    f->resize(400, 300);
+    f->Oeffne();
+  });
+  ASSERT_TRUE(Palette().DateiOeffnen(QStringLiteral("/s/a.kvr")));
+  ASSERT_EQ(geoeffnet.size(), 2u) << "the teacher XX no longer exists";
+  EXPECT_EQ(geoeffnet[0].first, "AB");
+  EXPECT_EQ(geoeffnet[0].second & Taste::Shift, Taste::Shift) << "reopening never replaces a window";
+  EXPECT_EQ(Palette().Tasten(), 0);
+  EXPECT_EQ(statistik, 1);
+  const std::vector<IFenster*> fenster = Palette().Schule().Fenster();
+  ASSERT_EQ(fenster.size(), 3u);
+  auto* lePlan = dynamic_cast<TTestFenster*>(fenster[0]);
+  auto* klPlan = dynamic_cast<TTestFenster*>(fenster[1]);
+  EXPECT_EQ(lePlan->Tag(), FensterArt::LePln);
+  EXPECT_EQ(lePlan->pos(), QPoint(100, 50));
+  EXPECT_EQ(lePlan->size(), QSize(400, 200)) << "only what is smaller than the default";
+  EXPECT_EQ(klPlan->Tag(), FensterArt::KlPln);
+  EXPECT_EQ(klPlan->pos(), QPoint(30, 60)) << "too little screen to its right: its place in the cascade";
+  EXPECT_EQ(klPlan->size(), QSize(300, 300));
+  EXPECT_FALSE(Palette().Schule().Geaendert());
+
+  // Saving keeps the open windows in the list order of the school.
+  Palette().Schule().SetzeGeaendert(true);
+  Palette().SichernItemClick();
+  ASSERT_EQ(dateien.geschriebeneFenster.size(), 3u);
+  EXPECT_EQ(dateien.geschriebeneFenster[0].Art, FensterArt::LePln);
+  EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
+  EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
+  EXPECT_TRUE(Palette().SchliessenItemClick());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(PalettenKnoepfe, JedesLayoutStelltAlleFuenfzehnOhneUeberlappung) {
+  for (int pas = 0; pas <= 6; ++pas) {
+    QSize flaeche;
+    const std::vector<TKnopfOrt> orte = KnopfOrte(pas, flaeche);
+    ASSERT_EQ(orte.size(), 15u) << pas;
+    QStringList namen;
+    for (std::size_t i = 0; i < orte.size(); ++i) {
+      namen << orte[i].name;
+      const QRect a(orte[i].ort, QSize(kKnopfGroesse, kKnopfGroesse));
+      EXPECT_TRUE(QRect(QPoint(0, 0), flaeche).contains(a)) << pas;
+      for (std::size_t j = i + 1; j < orte.size(); ++j)
+        EXPECT_FALSE(a.intersects(QRect(orte[j].ort, QSize(kKnopfGroesse, kKnopfGroesse))))
+            << pas << " " << orte[i].name.toStdString() << " " << orte[j].name.toStdString();
+    }
+    namen.sort();
+    QStringList alle = KnopfReihe();
+    alle.sort();
+    EXPECT_EQ(namen, alle) << pas;
+  }
+  QSize reihe, spalte;
+  KnopfOrte(0, reihe);
+  KnopfOrte(6, spalte);
+  // 15 buttons, gaps 2 + 2 + 4 x 5 + 8 x 1 = 32: the last one at 5 + 14 x 25 + 32.
+  EXPECT_EQ(reihe, QSize(5 + 14 * 25 + 32 + 25 + 3, 1 + 25 + 3));
+  EXPECT_EQ(spalte.width(), 5 + 25 + 3);
+}
+
+TEST(FensterPlatz, KaskadeSpaltenZeilenViertel) {
+  const QSize schirm(1280, 1024);
+  const QRect oben(0, 0, 450, 50);  // a one-row palette at the top edge
+  EXPECT_EQ(FensterPlatz(1, 1, oben, 0, schirm), QPoint(0, 55));
+  EXPECT_EQ(FensterPlatz(2, 1, oben, 0, schirm), QPoint(30, 85));
+  // n = min(1280 / 60, (1024 - 55) / 60) = 16 steps, then the cascade starts again.
+  EXPECT_EQ(FensterPlatz(17, 1, oben, 0, schirm), QPoint(0, 55));
+  const QRect weg(500, 500, 450, 50);
+  EXPECT_EQ(FensterPlatz(1, 2, weg, 0, schirm), QPoint(640, 0));
+  EXPECT_EQ(FensterPlatz(2, 2, weg, 0, schirm), QPoint(0, 0));
+  EXPECT_EQ(FensterPlatz(3, 2, weg, 0, schirm), QPoint(670, 30));
+  EXPECT_EQ(FensterPlatz(1, 3, weg, 0, schirm), QPoint(0, 512));
+  EXPECT_EQ(FensterPlatz(3, 4, weg, 0, schirm), QPoint(640, 512));
+  EXPECT_EQ(FensterPlatz(4, 4, weg, 0, schirm), QPoint(0, 0));
+  EXPECT_EQ(FensterPlatz(5, 4, weg, 0, schirm), QPoint(670, 30));
+  const QRect links(0, 0, 60, 400);  // a column palette at the left edge
+  EXPECT_EQ(FensterPlatz(1, 1, links, 6, schirm), QPoint(65, 0));
+  // A tiny screen still has four steps.
+  EXPECT_EQ(FensterPlatz(5, 1, QRect(500, 500, 10, 10), 0, QSize(100, 100)), QPoint(0, 0));
+}
+
+TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
+  standard.FensterAnordnung = 2;
+  TTestFenster* a = Fenster(FensterArt::LeStat, QStringLiteral("A"));
+  TTestFenster* b = Fenster(FensterArt::KlStat, QStringLiteral("B"));
+  a->move(700, 700);
+  dialoge.Klicke(QStringLiteral("Fensteranordnung"), QStringLiteral("Ok"));
+  Palette().AnordnungItemClick();
+  EXPECT_EQ(a->pos(), QPoint(700, 700)) << "no change, nothing rearranged";
+  dialoge.Bediene(QStringLiteral("Fensteranordnung"), [](TKvDialog& d) {
+    auto& form = static_cast<TFensterOrdForm&>(d);
+    form.BildClick(1);
+    EXPECT_EQ(form.findChild<QFrame*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window),
+              QColor(255, 0, 0));
+    form.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().AnordnungItemClick();
+  EXPECT_EQ(standard.FensterAnordnung, 1);
+  EXPECT_EQ(b->pos() - a->pos(), QPoint(30, 30)) << "a cascade";
+
+  // The value 4 survives the settings store.
+  standard.FensterAnordnung = 4;
+  TEinstellungenImSpeicher store;
+  standard.SpeichereEinstellungen(store);
+  TStandard geladen;
+  geladen.LadeEinstellungen(store);
+  EXPECT_EQ(geladen.FensterAnordnung, 4);
+  KeineFehler();
+  a->SchliesseFrage();
+  b->SchliesseFrage();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, HintergrundFolgtDenEinstellungen) {
+  standard.hga = true;
+  standard.efa = 0x0000FF;  // red in the settings' byte order
+  ASSERT_NE(Palette().Hintergrund(), nullptr);
+  EXPECT_TRUE(Palette().Hintergrund()->isVisible());
+  EXPECT_EQ(Palette().Hintergrund()->Farbe(), QColor(255, 0, 0));
+  EXPECT_FALSE(Palette().Hintergrund()->isEnabled()) << "takes no input";
+  standard.hga = false;
+  Palette().HintergrundAnpassen();
+  EXPECT_FALSE(Palette().Hintergrund()->isVisible());
+}
+
+TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
+  Palette().NeuItemClick();
+  TKlasse* k = Palette().Schule().NeueKlasse("5a");
+  TTestFenster* f = Fenster(FensterArt::KlDep, QStringLiteral("Deputat 5a"), k);
+  f->activateWindow();
+  if (!QTest::qWaitForWindowActive(f, 1000)) GTEST_SKIP() << "this platform does not activate windows";
+  EXPECT_EQ(Palette().Schule().AktivesFenster(), f);
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("Dep"))->isChecked());
+  EXPECT_EQ(k->DepForm(), f);
+  f->SchliesseFrage();
+  EXPECT_EQ(Palette().Schule().AktivesFenster(), nullptr);
+  EXPECT_EQ(k->DepForm(), nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

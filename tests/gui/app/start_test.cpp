@@ -155,6 +155,19 @@ TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
   KeineFehler();
 }
 
+TEST_F(StartTest, NichtGespeicherteEinstellungenWerdenGemeldet) {
+  class TVollerSpeicher : public TEinstellungenImSpeicher {
+   public:
+    bool Sichere() override { return false; }
+  } voll;
+  TKolvarPalette p(standard, dateien, &voll);
+  dialoge.Antworte(QStringLiteral("WinKolvar"), mrOk);
+  EXPECT_TRUE(p.close());
+  EXPECT_EQ(dialoge.Protokoll().last(),
+            QStringLiteral("WinKolvar: Die Einstellungen konnten nicht gespeichert werden."));
+  KeineFehler();
+}
+
 TEST_F(StartTest, PositionAusserhalbDesBildschirmsWirdNull) {
   standard.pal = 100000;
   standard.pat = 40;

@@ -1,0 +1,28 @@
+// The palette's speed buttons: their pictures, drawn in code, and where each layout ("pas" 0..6)
+// puts them.
+#pragma once
+
+#include <QIcon>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace kolvar {
+
+inline constexpr int kKnopfGroesse = 25;
+
+// The buttons in the order of the one-row layout; "Vers" is the version panel.
+const QStringList& KnopfReihe();
+
+struct TKnopfOrt {
+  QString name;
+  QPoint ort;
+};
+
+// Every button's place in the layout, and the client size that holds them.
+std::vector<TKnopfOrt> KnopfOrte(int pas, QSize& flaeche);
+
+QIcon KnopfBild(const QString& name);
+
+}  // namespace kolvar

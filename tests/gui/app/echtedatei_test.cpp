@@ -1,0 +1,206 @@
+// The file commands over the real reader, writer and import: generated schools, the example
+// school, a damaged file and a file of an older program.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/fehlerform.h"
+#include "app/frageform.h"
+#include "app/guidialoge.h"
+#include "app/keinfehlerform.h"
+#include "appumgebung.h"
+#include "engine/pruefung.h"
+#include "model/element.h"
+#include "model/lehrer.h"
+#include "storage/schreiber.h"
+#include "support/generator.h"
+
+namespace kolvar {
+namespace {
+
+class EchteDateiTest : public AppTest {
+ protected:
+  // The generator's dates lie around its own today; the reader repairs dates in the future.
+  EchteDateiTest() { uhr.Setze(int64_t{kGeneratorHeute} * 86400 + 36000); }
+  TKolvarPalette& EchtePalette() {
+    if (!palette) palette = std::make_unique<TKolvarPalette>(standard, echte, &speicher);
+    return *palette;
+  }
+  QString Erzeuge(const QString& name, Profil profil = Profil::Klein) {
+    TStandard st;
+    auto schule = ErzeugeSchule(st, profil, 7);
+    const QString pfad = ordner.filePath(name);
+    TSchreiber().SchreibeDatei(*schule, pfad.toStdString());
+    lehrer = static_cast<int>(schule->Lehrer().Anzahl());
+    kurse = static_cast<int>(schule->Kurse().Anzahl());
+    return pfad;
+  }
+  QByteArray Bytes(const QString& pfad) {
+    QFile f(pfad);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+  }
+
+  TSchulDateien echte;
+  QTemporaryDir ordner;
+  int lehrer = 0;
+  int kurse = 0;
+};
+
+TEST_F(EchteDateiTest, OeffnenAendernSichernWiederOeffnen) {
+  const QString pfad = Erzeuge(QStringLiteral("gym.kvr"));
+  const QByteArray vorher = Bytes(pfad);
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  EXPECT_EQ(EchtePalette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [gym.kvr]"));
+  EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Lehrer().Anzahl()), lehrer);
+  EXPECT_EQ(static_cast<int>(EchtePalette().KuerzelTexte(TElementArt::Lehrer).size()), lehrer);
+
+  // Saving unchanged data gives the same bytes.
+  EchtePalette().Schule().SetzeGeaendert(true);
+  EchtePalette().SichernItemClick();
+  EXPECT_EQ(Bytes(pfad), vorher);
+
+  EchtePalette().Schule().NeuerLehrer("NEU");
+  EchtePalette().Schule().SetzeGeaendert(true);
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
+  ASSERT_TRUE(EchtePalette().SchliessenItemClick());
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Lehrer().Anzahl()), lehrer + 1);
+  EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Kurse().Anzahl()), kurse);
+  KeineFehler();
+}
+
+TEST_F(EchteDateiTest, BeschaedigteDateiUndZuAlteVersion) {
+  const QString pfad = Erzeuge(QStringLiteral("a.kvr"));
+  QByteArray bytes = Bytes(pfad);
+  {
+    QFile f(ordner.filePath(QStringLiteral("halb.kvr")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.left(bytes.size() / 2));
+  }
+  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+  EXPECT_FALSE(EchtePalette().DateiOeffnen(ordner.filePath(QStringLiteral("halb.kvr"))));
+  EXPECT_TRUE(dialoge.Protokoll().last().startsWith(QStringLiteral("Fehler: Die Datei")))
+      << dialoge.Protokoll().last().toStdString();
+  EXPECT_FALSE(EchtePalette().DateiOffen());
+  EXPECT_TRUE(EchtePalette().Schule().Lehrer().Leer());
+
+  // An older version word: the reader says so once, through the core's dialog.
+  bytes[0] = static_cast<char>(0xFF);
+  bytes[1] = static_cast<char>(0x20);
+  {
+    QFile f(ordner.filePath(QStringLiteral("alt.kvr")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  const auto meldungen = dialoge.Protokoll().size();
+  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+  EXPECT_FALSE(EchtePalette().DateiOeffnen(ordner.filePath(QStringLiteral("alt.kvr"))));
+  EXPECT_EQ(dialoge.Protokoll().size(), meldungen + 1);
+  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("Fehler")) << "the core's own error box";
+  EXPECT_FALSE(EchtePalette().DateiOffen());
+
+  // A folder that cannot be written: the old state stays, the user is told.
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  EchtePalette().Schule().SetzeGeaendert(true);
+  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+  EXPECT_FALSE(EchtePalette().DateiSichern(QStringLiteral("/proc/kein/ordner.kvr")));
+  EXPECT_TRUE(EchtePalette().Schule().Geaendert());
+  EXPECT_EQ(EchtePalette().Schule().Pfad(), QFileInfo(pfad).absoluteFilePath().toStdString());
+  KeineFehler();
+}
+
+TEST_F(EchteDateiTest, BeispielschuleUndKursimport) {
+  const QString daten = QString::fromLocal8Bit(qgetenv("KOLVAR_TESTDATEN"));
+  const QDir beispiele(QDir::cleanPath(daten + QStringLiteral("/../../examples")));
+  if (!beispiele.exists(QStringLiteral("schule.kvr"))) GTEST_SKIP() << "no example school";
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(beispiele.filePath(QStringLiteral("schule.kvr"))));
+  EXPECT_EQ(EchtePalette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
+  EXPECT_TRUE(EchtePalette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_TRUE(EchtePalette().Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
+  EXPECT_TRUE(EchtePalette().SchliessenItemClick()) << "opening leaves the school unmodified";
+
+  // The same courses as text, imported into the empty school; "Sichern" then asks for a name.
+  dialoge.Antworte(QStringLiteral("Unbekannte Kürzel"), mrJa);
+  ASSERT_TRUE(EchtePalette().DateiImportieren(beispiele.filePath(QStringLiteral("schule.txt"))));
+  EXPECT_FALSE(EchtePalette().Schule().Kurse().Leer());
+  EXPECT_FALSE(EchtePalette().Schule().HatDatei());
+  dateiDienst.Antworte(ordner.filePath(QStringLiteral("importiert")));
+  EchtePalette().SichernItemClick();
+  EXPECT_TRUE(QFile::exists(ordner.filePath(QStringLiteral("importiert.kvr"))));
+  EXPECT_TRUE(QFile::exists(beispiele.filePath(QStringLiteral("schule.txt"))));
+  EXPECT_FALSE(EchtePalette().Schule().Geaendert());
+  KeineFehler();
+}
+
+TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
+  const QString pfad = Erzeuge(QStringLiteral("p.kvr"), Profil::Typisch);
+  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  EXPECT_TRUE(Aktiv(QStringLiteral("Daten/Prüfen")));
+  EXPECT_EQ(Aktiv(QStringLiteral("Daten/Prüfen/Versionsunterschiede")), standard.mwn() > 1);
+
+  // What the check finds, computed on the same school first (this school has bridges).
+  const TPruefErgebnis erwartet = TPruefung(EchtePalette().Schule()).PruefeBruecken();
+  ASSERT_FALSE(erwartet.Zeilen.empty());
+  QString ergebnis;
+  dialoge.Bediene(QStringLiteral("Prüfergebnis"), [&](TKvDialog& d) {
+    ergebnis = static_cast<TKeinFehlerForm&>(d).Ergebnis();
+    d.done(mrOk);
+  });
+  EchtePalette().Aktion(QStringLiteral("Daten/Prüfen/Brücken"))->trigger();
+  EXPECT_EQ(ergebnis, QString::fromStdString(ErgebnisText(erwartet.Stufe)));
+  auto* liste = dynamic_cast<TFehlerForm*>(EchtePalette().Schule().EinzelFenster(TEinzelFenster::Fehler));
+  EXPECT_EQ(liste != nullptr, !erwartet.Zeilen.empty()) << "the list opens only for a finding";
+
+  // A second run keeps the earlier lines.
+  dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
+  EchtePalette().PruefenItemClick(1);
+  if (liste != nullptr) {
+    EXPECT_EQ(liste->Zeilen().size(), static_cast<qsizetype>(2 * erwartet.Zeilen.size()));
+    EXPECT_EQ(liste->Zeilen().first(), QString::fromStdString(erwartet.Zeilen.front()));
+  }
+  dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
+  EchtePalette().PruefenItemClick(0);
+  EXPECT_EQ(EchtePalette().Schule().Fenster().size(), liste != nullptr ? 1u : 0u);
+  KeineFehler();
+  EchtePalette().Schule().SetzeGeaendert(false);
+  EchtePalette().SchliessenItemClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(EchteDateiTest, FragenDesKernsMitIhrenKnoepfen) {
+  TGuiDialoge gui;
+  dialoge.Klicke(QStringLiteral("Verdrängen"), QStringLiteral("Trotzdem setzen"));
+  EXPECT_EQ(gui.Frage(TDialog::Verdraengen, {"Mo 1.", "Kurs MUE De 5a"}), Modal::Ja);
+  dialoge.Antworte(QStringLiteral("Verdrängen"), mrAbbrechen);
+  EXPECT_EQ(gui.Frage(TDialog::Verdraengen, {"Mo 1.", "Kurs MUE De 5a"}), Modal::Abbrechen);
+  dialoge.Klicke(QStringLiteral("gekoppelten Kurs löschen"), QStringLiteral("Kopplung"));
+  EXPECT_EQ(gui.Frage(TDialog::KursLoeschen, {"Mo 1.", "MUE De", "SCH Sp"}), Modal::Ok);
+  dialoge.Klicke(QStringLiteral("Raumtausch"), QStringLiteral("Ok"));
+  EXPECT_EQ(gui.Frage(TDialog::Raumtausch, {"A", "B", "Mo 1."}), Modal::Ok);
+  dialoge.Bediene(QStringLiteral("Kurs im Raumplan"), [](TKvDialog& d) {
+    auto& form = static_cast<TFrageForm&>(d);
+    EXPECT_TRUE(form.Zeilen().contains(QStringLiteral("R101.")));
+    QTest::keyClick(&d, Qt::Key_Escape);
+  });
+  EXPECT_EQ(gui.Frage(TDialog::KursImRaumplan, {"Kurs im Raumplan", "MUE De 5a", "R101"}), Modal::Nein)
+      << "Esc answers Nein";
+  dialoge.Bediene(QStringLiteral("Setzungsverbot"), [](TKvDialog& d) {
+    auto& form = static_cast<TFrageForm&>(d);
+    EXPECT_EQ(form.Liste(), (QStringList{"gesperrt", "fixiert"}));
+    d.done(mrOk);
+  });
+  gui.Melde(TDialog::Setzungsverbot, {"Mo 1.", "gesperrt", "fixiert"});
+  dialoge.Antworte(QStringLiteral("Unbekannte Kürzel"), mrJa);
+  EXPECT_EQ(gui.Frage(TDialog::UnbekannteKuerzel,
+                      {"Unbekannte Kürzel", "Die Importdatei enthält unbekannte Kürzel.",
+                       "Wollen sie trotzdem importieren?"}),
+            Modal::Ja);
+  dialoge.Antworte(QStringLiteral("Lehrer doppelt in Kopplung"), mrOk);
+  gui.Melde(TDialog::LehrerDoppelt, {"MUE", "K1"});
+  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("Lehrer doppelt in Kopplung"));
+  KeineFehler();
+}
+
+}  // namespace
+}  // namespace kolvar
