@@ -47,51 +47,18 @@ std::unique_ptr<TFrageForm> Baue(TDialog art, const std::vector<std::string>& t)
           QStringList{QStringLiteral("Der Kurs"), Teil(t, 1), QStringLiteral("ist verplant."),
                       QStringLiteral("Sollen die verplanten Stunden gelöscht werden?")},
           kJaNein);
-    case TDialog::KursImRaumplan:
-      return std::make_unique<TFrageForm>(
-          Titel(art),
-          QStringList{QStringLiteral("Der Kurs"), Teil(t, 1), QStringLiteral("ist schon im Plan"),
-                      QStringLiteral("von Raum"), (Teil(t, 2) + QLatin1Char('.')).left(8),
-                      QStringLiteral("Soll der Raum trotzdem aus"),
-                      QStringLiteral("dem Kurs entfernt werden?")},
-          kJaNein);
     case TDialog::VersionZuAlt:
     case TDialog::VersionZuNeu:
       return std::make_unique<TFrageForm>(QStringLiteral("Fehler"), QStringList{Titel(art)}, kOk);
     case TDialog::LehrerFehlt:
     case TDialog::RaumBesetzt:
       return std::make_unique<TFrageForm>(Titel(art), Texte(t), kJaNein);
-    case TDialog::Setzungsverbot: {
-      auto form =
-          std::make_unique<TFrageForm>(Titel(art), QStringList{QStringLiteral("Konflikt"), Teil(t, 0)}, kOk);
-      form->SetzeListe(Texte(t, 1), {QStringLiteral("Sperrungen und Fixierungen können"),
-                                     QStringLiteral("nicht verdrängt werden.")});
-      return form;
-    }
-    case TDialog::Verdraengen: {
-      auto form = std::make_unique<TFrageForm>(
-          Titel(art), QStringList{QStringLiteral("Konflikt mit"), Teil(t, 0)},
-          std::vector<TKnopfDaten>{{QStringLiteral("Trotzdem setzen"), mrJa},
-                                   {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
-      form->SetzeListe(Texte(t, 1));
-      return form;
-    }
-    case TDialog::KursLoeschen: {
-      auto form = std::make_unique<TFrageForm>(
-          Titel(art), QStringList{Teil(t, 0), Teil(t, 1), QStringLiteral("ist gekoppelt mit:")},
-          std::vector<TKnopfDaten>{{QStringLiteral("Dieser Kurs"), mrJa},
-                                   {QStringLiteral("Kopplung"), mrOk},
-                                   {QStringLiteral("Abbrechen"), mrAbbrechen, true, true}});
-      form->SetzeListe(Texte(t, 2));
-      return form;
-    }
+    case TDialog::Setzungsverbot:
+    case TDialog::Verdraengen:
+    case TDialog::KursLoeschen:
     case TDialog::Raumtausch:
-      return std::make_unique<TFrageForm>(
-          Titel(art),
-          QStringList{QStringLiteral("Sollen die Räume getauscht werden?"), Teil(t, 0), Teil(t, 1),
-                      Teil(t, 2)},
-          std::vector<TKnopfDaten>{{QStringLiteral("Ok"), mrOk, true, false},
-                                   {QStringLiteral("Abbrechen"), mrAbbrechen, false, true}});
+    case TDialog::KursImRaumplan:
+      break;  // the placing dialogs of the plan views (ZeigePlanungsDialog) answer these
     case TDialog::UnbekannteKuerzel:
       return std::make_unique<TFrageForm>(
           Teil(t, 0), Texte(t, 1),

@@ -170,27 +170,7 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
 
 TEST_F(EchteDateiTest, FragenDesKernsMitIhrenKnoepfen) {
   TGuiDialoge gui;
-  dialoge.Klicke(QStringLiteral("Verdrängen"), QStringLiteral("Trotzdem setzen"));
-  EXPECT_EQ(gui.Frage(TDialog::Verdraengen, {"Mo 1.", "Kurs MUE De 5a"}), Modal::Ja);
-  dialoge.Antworte(QStringLiteral("Verdrängen"), mrAbbrechen);
-  EXPECT_EQ(gui.Frage(TDialog::Verdraengen, {"Mo 1.", "Kurs MUE De 5a"}), Modal::Abbrechen);
-  dialoge.Klicke(QStringLiteral("gekoppelten Kurs löschen"), QStringLiteral("Kopplung"));
-  EXPECT_EQ(gui.Frage(TDialog::KursLoeschen, {"Mo 1.", "MUE De", "SCH Sp"}), Modal::Ok);
-  dialoge.Klicke(QStringLiteral("Raumtausch"), QStringLiteral("Ok"));
-  EXPECT_EQ(gui.Frage(TDialog::Raumtausch, {"A", "B", "Mo 1."}), Modal::Ok);
-  dialoge.Bediene(QStringLiteral("Kurs im Raumplan"), [](TKvDialog& d) {
-    auto& form = static_cast<TFrageForm&>(d);
-    EXPECT_TRUE(form.Zeilen().contains(QStringLiteral("R101.")));
-    QTest::keyClick(&d, Qt::Key_Escape);
-  });
-  EXPECT_EQ(gui.Frage(TDialog::KursImRaumplan, {"Kurs im Raumplan", "MUE De 5a", "R101"}), Modal::Nein)
-      << "Esc answers Nein";
-  dialoge.Bediene(QStringLiteral("Setzungsverbot"), [](TKvDialog& d) {
-    auto& form = static_cast<TFrageForm&>(d);
-    EXPECT_EQ(form.Liste(), (QStringList{"gesperrt", "fixiert"}));
-    d.done(mrOk);
-  });
-  gui.Melde(TDialog::Setzungsverbot, {"Mo 1.", "gesperrt", "fixiert"});
+  // The placing questions have their own dialogs, tested with the plan views.
   dialoge.Antworte(QStringLiteral("Unbekannte Kürzel"), mrJa);
   EXPECT_EQ(gui.Frage(TDialog::UnbekannteKuerzel,
                       {"Unbekannte Kürzel", "Die Importdatei enthält unbekannte Kürzel.",

@@ -20,7 +20,7 @@ namespace {
 class EineSchule : public ISchulDateien {
  public:
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                TFortschrittsForm&, std::string&) override {
+                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
     standard.SetTageProWoche(5);
     auto s = std::make_unique<TSchule>(standard, umgebung);
     TLehrer* l = s->NeuerLehrer("MUE");
@@ -33,8 +33,11 @@ class EineSchule : public ISchulDateien {
     s->SetzeGeaendert(false);
     return s;
   }
-  bool Schreibe(TSchule&, const std::string&, TFortschrittsForm&, std::string&) override { return false; }
-  bool Importiere(TSchule&, const std::string&, TFortschrittsForm&, std::string&) override { return false; }
+  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
+                std::string&) override {
+    return false;
+  }
+  bool Importiere(TSchule&, const std::string&, IFortschritt&, std::string&) override { return false; }
 };
 
 class PalettenPlanTest : public ::testing::Test {
