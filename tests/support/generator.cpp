@@ -17,6 +17,7 @@
 #include "model/standard.h"
 #include "model/uhr.h"
 #include "model/uvtab.h"
+#include "storage/vertretungsablage.h"
 #include "substitution/vertretung.h"
 
 namespace kolvar {
@@ -641,10 +642,7 @@ class TBau {
     for (TKurs* k : s_.Kurse())
       for (TSetzung* z : k->Setzungen())
         for (TVertretung* r : z->Vertretungen()) liste.push_back(r);
-    const TVertrVergleich vergleiche = VertrVergleich(s_.Standard().vsa);
-    std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
-      return vergleiche(a, b) < 0;
-    });
+    SortiereVertretungsliste(liste, s_.Standard().vsa);
     s_.Vertretungen().Leere();
     for (TVertretung* r : liste) s_.Vertretungen().Haenge(r);
   }
