@@ -617,13 +617,16 @@ class TBau {
   void Vertretungen() {
     const int vtm = s_.Standard().vtm;
     std::vector<TVertretung*> alle;
-    for (int32_t datum = heute_ - (vtm - 1); static_cast<int>(alle.size()) < g_.vertretungen; ++datum) {
+    for (int32_t datum = heute_ - (vtm - 1);
+         static_cast<int>(alle.size()) + s_.Vertretungen().Anzahl() < g_.vertretungen; ++datum) {
       if (Uhr::Wochentag(datum) > kSchultage) continue;
       const int v = s_.VersionDerWoche(datum), d = Uhr::Wochentag(datum);
       std::vector<TLehrer*> fehlend, anwesend;
       for (TLehrer* l : lehrer_) (z_.Chance(8) ? fehlend : anwesend).push_back(l);
       if (anwesend.empty()) continue;
       for (TLehrer* l : fehlend) {
+        // Follow-ups join the school's list at once, the others at the end.
+        if (static_cast<int>(alle.size()) + s_.Vertretungen().Anzahl() >= g_.vertretungen) break;
         auto* f = new TFehl();
         f->SetzeDatum(datum);
         f->SetzeElement(l);

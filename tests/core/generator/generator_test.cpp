@@ -64,7 +64,7 @@ TEST_P(GeneratorProfil, HatDieGroessenDesProfils) {
     for (TKurs* k : ko->Kurse()) EXPECT_EQ(k->Kopplung(), ko);
   }
   EXPECT_GE(s->Vertretungen().Anzahl(), g.vertretungen);
-  EXPECT_LT(s->Vertretungen().Anzahl(), g.vertretungen + 200);
+  EXPECT_LT(s->Vertretungen().Anzahl(), g.vertretungen + 50);
   EXPECT_GT(s->LehrerFehlen().Anzahl(), 0);
   EXPECT_GT(s->KlassenFehlen().Anzahl(), 0);
   EXPECT_GT(s->RaumFehlen().Anzahl(), 0);
