@@ -1,11 +1,15 @@
+// WinKolvar: the palette with the school named by the first argument.
 #include <QApplication>
-#include <QLabel>
+
+#include "app/programm.h"
+#include "app/schuldateien.h"
+#include "platform/inieinstellungsspeicher.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel hinweis(QStringLiteral("WinKolvar 2.3.8 – die Bedienoberfläche entsteht noch."));
-  hinweis.setWindowTitle(QStringLiteral("WinKolvar 2.3.8"));
-  hinweis.setMargin(24);
-  hinweis.show();
-  return app.exec();
+  kolvar::TIniEinstellungsSpeicher speicher;
+  kolvar::TOhneSchulDateien dateien;
+  kolvar::TProgramm programm(speicher, dateien);
+  if (!programm.Starte(QApplication::arguments())) return 0;
+  return QApplication::exec();
 }

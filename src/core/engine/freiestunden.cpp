@@ -181,7 +181,11 @@ void TKurs::ZeigeMoeglicheStunden(const TRaum* r) {
       if (gesperrt) ergebnis_.SetzeBereich(v, d, p, true);
     }
   }
-  if (lehrer_ != nullptr && lehrer_->PlnForm() != nullptr) lehrer_->PlnForm()->NeuZeichnen();
+  if (lehrer_ == nullptr) return;
+  if (auto* plan = dynamic_cast<IPlanFenster*>(lehrer_->PlnForm()))
+    plan->ZieleMarkieren(this);
+  else if (lehrer_->PlnForm() != nullptr)
+    lehrer_->PlnForm()->NeuZeichnen();
 }
 
 bool TKurs::SetzMenuePruefeVersion(int v, int d, int p) const {

@@ -1,5 +1,8 @@
-#include "engine/tausch.h"
+// Exchanging two time slots for the whole school (a plan view's drag with Alt): every hour placed
+// in one slot moves to the other, in the current version when acting on it only, else in every
+// version.
 
+#include <string>
 #include <vector>
 
 #include "model/ipalettezustand.h"
@@ -34,7 +37,8 @@ void SetzeZurueck(TKurs& k, int v, int d, int p, TRaum* r) {
 
 }  // namespace
 
-bool TauschKonflikt(const TSchule& schule, int tag1, int stunde1, int tag2, int stunde2) {
+bool TSchule::TauschKonflikt(int tag1, int stunde1, int tag2, int stunde2) const {
+  const TSchule& schule = *this;
   if (!SlotGueltig(tag1, stunde1) || !SlotGueltig(tag2, stunde2)) return false;
   if (tag1 == tag2 && stunde1 == stunde2) return false;
   int von, bis;
@@ -49,7 +53,8 @@ bool TauschKonflikt(const TSchule& schule, int tag1, int stunde1, int tag2, int 
   return false;
 }
 
-void TauscheStunden(TSchule& schule, int tag1, int stunde1, int tag2, int stunde2) {
+void TSchule::TauscheStunden(int tag1, int stunde1, int tag2, int stunde2) {
+  TSchule& schule = *this;
   if (!SlotGueltig(tag1, stunde1) || !SlotGueltig(tag2, stunde2)) return;
   if (tag1 == tag2 && stunde1 == stunde2) return;
   int von, bis;
@@ -74,6 +79,27 @@ void TauscheStunden(TSchule& schule, int tag1, int stunde1, int tag2, int stunde
       if (hat1) SetzeZurueck(*k, v, tag2, stunde2, r1);
       if (hat2) SetzeZurueck(*k, v, tag1, stunde1, r2);
     }
+}
+
+std::vector<std::string> TSchule::TauschKonflikte(int dA, int pA, int dB, int pB) const {
+  std::vector<std::string> zeilen;
+  if (!SlotGueltig(dA, pA) || !SlotGueltig(dB, pB)) return zeilen;
+  int von, bis;
+  Versionen(*this, von, bis);
+  auto pruefe = [&](const TKurs& k, int v, int d, int p, int zuD, int zuP) {
+    const TSetzung* s = k.FindeSetzung(v, d, p);
+    if (s == nullptr) return;
+    if (k.IstGesperrt(v, zuD, zuP, s->Raum()))
+      zeilen.push_back("gesperrt " + k.VersionsText(v, zuD, zuP, nullptr, false));
+    if (s->Fixiert()) zeilen.push_back("fixiert " + k.VersionsText(v, d, p, nullptr, false));
+  };
+  for (const TKurs* k : kurse_) {
+    for (int v = von; v <= bis; ++v) {
+      pruefe(*k, v, dA, pA, dB, pB);
+      pruefe(*k, v, dB, pB, dA, pA);
+    }
+  }
+  return zeilen;
 }
 
 }  // namespace kolvar

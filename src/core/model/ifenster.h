@@ -59,6 +59,16 @@ class IStatFenster : public IFenster {
   virtual void StatistikZeileFuellen(int zeile) = 0;
 };
 
+// Plan views (kinds 9-11): the engine shows where a course may go. A mix-in beside IFenster
+// (reached with dynamic_cast from the registered IFenster), so a window has one IFenster.
+class IPlanFenster {
+ public:
+  virtual ~IPlanFenster() = default;
+  // Marks every cell whose slot is not in the course's result grid (current version).
+  virtual void ZieleMarkieren(TKurs* kurs) = 0;
+  virtual void MarkierungenLoeschen() = 0;
+};
+
 // The manual planning window (kind 68) keeps a course list beside the school's undo steps.
 class IManuellFenster : public IFenster {
  public:

@@ -208,6 +208,18 @@ class TSchule {
   IManuellFenster* ManuellFenster() const;
   void AktualisiereAlleFenster();
 
+  // --- School-wide swap of two slots (defined in engine/tausch.cpp); the versions are the
+  // current one, or every version when acting on all ---
+  // A course at one slot is locked at the other (with its placement's room) or fixed where it is.
+  bool TauschKonflikt(int d1, int p1, int d2, int p2) const;
+  // Every hour at slot 1 goes to slot 2 and back, with its room, unfixed; the locks of its
+  // teacher, classes and room at the new slot are lifted. Every hour comes back, also of a course
+  // that is not to be placed; the same slot twice changes nothing. The caller asks TauschKonflikt
+  // first.
+  void TauscheStunden(int d1, int p1, int d2, int p2);
+  // The rows of "Tauschkonflikte": "gesperrt " / "fixiert " + the course's version text.
+  std::vector<std::string> TauschKonflikte(int dA, int pA, int dB, int pB) const;
+
   // --- Undo steps of manual planning ---
   const TListe<TUndoElement>& UndoSchritte() const { return undo_; }
   // Replays the steps from the last to the first, freeing each.

@@ -44,9 +44,9 @@ QStringList TEinstellungsDialog::StandardSeiten() {
 }
 
 void TEinstellungsDialog::WechselnKnopfClick() {
-  std::vector<TMenueEintrag> eintraege;
+  std::vector<TPopupEintrag> eintraege;
   for (int i = 0; i < seiten_.size(); ++i) {
-    TMenueEintrag e;
+    TPopupEintrag e;
     e.text = seiten_[i];
     e.id = i;
     eintraege.push_back(e);

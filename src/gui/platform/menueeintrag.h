@@ -1,4 +1,4 @@
-// One entry of a pop-up menu built from data.
+// One entry of a pop-up menu built from data (the core fills its own TMenueEintrag).
 #pragma once
 
 #include <QString>
@@ -6,7 +6,7 @@
 
 namespace kolvar {
 
-struct TMenueEintrag {
+struct TPopupEintrag {
   QString text;
   bool haken = false;
   bool aktiv = true;
@@ -14,8 +14,8 @@ struct TMenueEintrag {
   std::function<void()> aktion;
   bool trenner = false;
 
-  static TMenueEintrag Trenner() {
-    TMenueEintrag e;
+  static TPopupEintrag Trenner() {
+    TPopupEintrag e;
     e.trenner = true;
     e.aktiv = false;
     return e;

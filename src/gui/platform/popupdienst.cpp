@@ -4,21 +4,21 @@
 
 namespace kolvar {
 
-int IPopupDienst::Waehle(const std::vector<TMenueEintrag>& eintraege, const QPoint& global,
+int IPopupDienst::Waehle(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                          int spaltenHoehe) {
   const int index = Zeige(eintraege, global, spaltenHoehe);
   if (index < 0 || index >= static_cast<int>(eintraege.size())) return -1;
-  const TMenueEintrag& eintrag = eintraege[index];
+  const TPopupEintrag& eintrag = eintraege[index];
   if (!eintrag.aktiv || eintrag.trenner) return -1;
   if (eintrag.aktion) eintrag.aktion();
   return eintrag.id;
 }
 
-int IPopupDienst::WaehleUmbrochen(const std::vector<TMenueEintrag>& eintraege, const QPoint& global) {
+int IPopupDienst::WaehleUmbrochen(const std::vector<TPopupEintrag>& eintraege, const QPoint& global) {
   return Waehle(eintraege, global, SpaltenHoehe(static_cast<int>(eintraege.size()), 16));
 }
 
-int TQtPopupDienst::Zeige(const std::vector<TMenueEintrag>& eintraege, const QPoint& global,
+int TQtPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                           int spaltenHoehe) {
   if (eintraege.empty()) return -1;
   TSpaltenMenue menue;
@@ -27,12 +27,12 @@ int TQtPopupDienst::Zeige(const std::vector<TMenueEintrag>& eintraege, const QPo
   return menue.Gewaehlt();
 }
 
-int TSkriptPopupDienst::Zeige(const std::vector<TMenueEintrag>& eintraege, const QPoint& global,
+int TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                               int spaltenHoehe) {
   Angebot angebot;
   angebot.ort = global;
   angebot.spaltenHoehe = spaltenHoehe;
-  for (const TMenueEintrag& e : eintraege) {
+  for (const TPopupEintrag& e : eintraege) {
     angebot.texte << e.text;
     angebot.aktiv.push_back(e.aktiv && !e.trenner);
     angebot.haken.push_back(e.haken);

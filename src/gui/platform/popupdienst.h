@@ -15,17 +15,17 @@ class IPopupDienst {
   virtual ~IPopupDienst() = default;
   // Shows the entries at a screen position with columns of the given height (0: one column) and
   // returns the index of the chosen entry, -1 when dismissed.
-  virtual int Zeige(const std::vector<TMenueEintrag>& eintraege, const QPoint& global, int spaltenHoehe) = 0;
+  virtual int Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global, int spaltenHoehe) = 0;
 
   // Shows the entries, runs the chosen entry's action and returns its id (-1 when dismissed).
-  int Waehle(const std::vector<TMenueEintrag>& eintraege, const QPoint& global, int spaltenHoehe);
+  int Waehle(const std::vector<TPopupEintrag>& eintraege, const QPoint& global, int spaltenHoehe);
   // The plan views' rule: columns of max(sqrt(n / 3) * 3, 16).
-  int WaehleUmbrochen(const std::vector<TMenueEintrag>& eintraege, const QPoint& global);
+  int WaehleUmbrochen(const std::vector<TPopupEintrag>& eintraege, const QPoint& global);
 };
 
 class TQtPopupDienst : public IPopupDienst {
  public:
-  int Zeige(const std::vector<TMenueEintrag>& eintraege, const QPoint& global, int spaltenHoehe) override;
+  int Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global, int spaltenHoehe) override;
 };
 
 // Records what was offered and chooses as scripted: by text, by index, or nothing.
@@ -43,7 +43,7 @@ class TSkriptPopupDienst : public IPopupDienst {
   void WaehleIndex(int index) { antworten_.push_back({{}, index}); }
   void WaehleNichts() { antworten_.push_back({{}, -1}); }
 
-  int Zeige(const std::vector<TMenueEintrag>& eintraege, const QPoint& global, int spaltenHoehe) override;
+  int Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global, int spaltenHoehe) override;
 
   const std::vector<Angebot>& Angebote() const { return angebote_; }
   const QStringList& Fehler() const { return fehler_; }

@@ -21,7 +21,7 @@ bool BeginntSpalte(int index, int hoehe) {
 // The entries laid out in columns, drawn with the style's menu items.
 class TSpaltenFlaeche : public QWidget {
  public:
-  TSpaltenFlaeche(TSpaltenMenue* menue, const std::vector<TMenueEintrag>& eintraege, int hoehe)
+  TSpaltenFlaeche(TSpaltenMenue* menue, const std::vector<TPopupEintrag>& eintraege, int hoehe)
       : QWidget(menue), menue_(menue), eintraege_(eintraege), hoehe_(hoehe) {
     setMouseTracking(true);
     Anordnen();
@@ -62,7 +62,7 @@ class TSpaltenFlaeche : public QWidget {
 
  private:
   QStyleOptionMenuItem Option(int i) const {
-    const TMenueEintrag& e = eintraege_[i];
+    const TPopupEintrag& e = eintraege_[i];
     QStyleOptionMenuItem opt;
     opt.initFrom(this);
     opt.menuItemType = e.trenner ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
@@ -113,7 +113,7 @@ class TSpaltenFlaeche : public QWidget {
   }
 
   TSpaltenMenue* menue_;
-  std::vector<TMenueEintrag> eintraege_;
+  std::vector<TPopupEintrag> eintraege_;
   int hoehe_;
   std::vector<int> hoehen_;
   std::vector<int> zeilenY_;
@@ -126,7 +126,7 @@ TSpaltenMenue::TSpaltenMenue(QWidget* eltern) : QMenu(eltern) {
   connect(this, &QMenu::aboutToShow, this, [this] { gewaehlt_ = -1; });
 }
 
-void TSpaltenMenue::SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, int hoehe) {
+void TSpaltenMenue::SetzeEintraege(const std::vector<TPopupEintrag>& eintraege, int hoehe) {
   clear();
   flaeche_ = nullptr;
   eintraege_ = eintraege;
@@ -134,7 +134,7 @@ void TSpaltenMenue::SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, 
   const int n = static_cast<int>(eintraege.size());
   if (hoehe <= 0 || n <= hoehe) {
     for (int i = 0; i < n; ++i) {
-      const TMenueEintrag& e = eintraege[i];
+      const TPopupEintrag& e = eintraege[i];
       if (e.trenner) {
         addSeparator();
         continue;
@@ -143,7 +143,10 @@ void TSpaltenMenue::SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, 
       a->setCheckable(e.haken);
       a->setChecked(e.haken);
       a->setEnabled(e.aktiv);
-      connect(a, &QAction::triggered, this, [this, i] { gewaehlt_ = i; });
+      connect(a, &QAction::triggered, this, [this, i] {
+        gewaehlt_ = i;
+        emit EintragGewaehlt(i);
+      });
     }
     return;
   }
@@ -170,6 +173,7 @@ void TSpaltenMenue::Waehle(int index) {
   if (!eintraege_[index].aktiv || eintraege_[index].trenner) return;
   gewaehlt_ = index;
   close();
+  emit EintragGewaehlt(index);
 }
 
 }  // namespace kolvar

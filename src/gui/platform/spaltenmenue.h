@@ -24,7 +24,7 @@ class TSpaltenMenue : public QMenu {
   explicit TSpaltenMenue(QWidget* eltern = nullptr);
 
   // Fills the menu; hoehe <= 0 or no more entries than hoehe gives a plain menu.
-  void SetzeEintraege(const std::vector<TMenueEintrag>& eintraege, int hoehe);
+  void SetzeEintraege(const std::vector<TPopupEintrag>& eintraege, int hoehe);
   // Index of the entry chosen in the last run, -1 when the menu was dismissed.
   int Gewaehlt() const { return gewaehlt_; }
   int Spaltenzahl() const;
@@ -35,8 +35,12 @@ class TSpaltenMenue : public QMenu {
   // Chooses entry i as a click would (used by the column area and by tests).
   void Waehle(int index);
 
+ signals:
+  // An entry was chosen; menus of the menu bar act on it here, pop-ups read Gewaehlt().
+  void EintragGewaehlt(int index);
+
  private:
-  std::vector<TMenueEintrag> eintraege_;
+  std::vector<TPopupEintrag> eintraege_;
   TSpaltenFlaeche* flaeche_ = nullptr;
   int gewaehlt_ = -1;
 };

@@ -32,10 +32,6 @@ QDateTime ZeitpunktAusSekunden(std::int64_t sekunden) {
   return QDateTime(DatumAusTagesNummer(static_cast<std::int32_t>(tag)), QTime(0, 0).addSecs(rest));
 }
 
-std::int32_t TQtUhr::Heute() const {
-  return TagesNummer(QDate::currentDate());
-}
-
 std::int64_t TQtUhr::Jetzt() const {
   return Sekunden(QDateTime::currentDateTime());
 }
@@ -47,10 +43,6 @@ std::int64_t TQtUhr::Monoton() const {
     return t;
   }();
   return start.elapsed();
-}
-
-std::int32_t TFesteQtUhr::Heute() const {
-  return static_cast<std::int32_t>(Abgerundet(jetzt_, kTagSekunden));
 }
 
 void TFesteQtUhr::Vorruecken(std::int64_t millisekunden) {

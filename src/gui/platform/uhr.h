@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <cstdint>
 
+#include "model/uhr.h"
+
 namespace kolvar {
 
 // Day numbers count from 30.12.1899 (34330 is Monday 27.12.1993); date-times are seconds from the
@@ -14,26 +16,23 @@ QDate DatumAusTagesNummer(std::int32_t tag);
 std::int64_t Sekunden(const QDateTime& zeitpunkt);
 QDateTime ZeitpunktAusSekunden(std::int64_t sekunden);
 
-class IUhr {
+// The program's clock is the core's, with a clock beside it that never jumps.
+class IUhr : public Uhr {
  public:
-  virtual ~IUhr() = default;
-  virtual std::int32_t Heute() const = 0;
-  virtual std::int64_t Jetzt() const = 0;
   // Milliseconds of a clock that never jumps (intervals such as the save reminder).
   virtual std::int64_t Monoton() const = 0;
 };
 
 class TQtUhr : public IUhr {
  public:
-  std::int32_t Heute() const override;
   std::int64_t Jetzt() const override;
   std::int64_t Monoton() const override;
 };
 
+// A clock the tests set and move on.
 class TFesteQtUhr : public IUhr {
  public:
   explicit TFesteQtUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
-  std::int32_t Heute() const override;
   std::int64_t Jetzt() const override { return jetzt_; }
   std::int64_t Monoton() const override { return monoton_; }
   void Setze(std::int64_t jetzt) { jetzt_ = jetzt; }

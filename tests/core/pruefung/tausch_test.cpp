@@ -1,4 +1,3 @@
-#include "engine/tausch.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +21,14 @@ TEST(Tausch, KonfliktBeiFixierterOderGesperrterStunde) {
   auto s = BaueKleineSchule();
   SetzeEinigeStunden(*s);
   TSchule& sch = *s->schule;
-  EXPECT_TRUE(TauschKonflikt(sch, 2, 3, 4, 4));  // SCH Ma 5a is fixed on Tuesday period 3
-  EXPECT_TRUE(TauschKonflikt(sch, 4, 4, 2, 3));
-  EXPECT_FALSE(TauschKonflikt(sch, 1, 1, 4, 4));
+  EXPECT_TRUE(sch.TauschKonflikt(2, 3, 4, 4));  // SCH Ma 5a is fixed on Tuesday period 3
+  EXPECT_TRUE(sch.TauschKonflikt(4, 4, 2, 3));
+  EXPECT_FALSE(sch.TauschKonflikt(1, 1, 4, 4));
   s->k5a->Sperrung().SetzeBereich(1, 4, 4, true);
-  EXPECT_TRUE(TauschKonflikt(sch, 1, 1, 4, 4));  // De 5a would land on its class's lock
+  EXPECT_TRUE(sch.TauschKonflikt(1, 1, 4, 4));  // De 5a would land on its class's lock
   s->th->Sperrung().SetzeBereich(1, 4, 6, true);
-  EXPECT_TRUE(TauschKonflikt(sch, 3, 5, 4, 6));  // the sport hour keeps its room TH
-  EXPECT_FALSE(TauschKonflikt(sch, 2, 3, 2, 3));
+  EXPECT_TRUE(sch.TauschKonflikt(3, 5, 4, 6));  // the sport hour keeps its room TH
+  EXPECT_FALSE(sch.TauschKonflikt(2, 3, 2, 3));
 }
 
 TEST(Tausch, StundenWechselnMitIhrenRaeumen) {
@@ -38,20 +37,20 @@ TEST(Tausch, StundenWechselnMitIhrenRaeumen) {
   TSchule& sch = *s->schule;
   s->ber->Sperrung().SetzeBereich(1, 5, 6, true);
   // One slot occupied: the hour moves, and its teacher's lock there is lifted.
-  TauscheStunden(sch, 2, 1, 5, 6);
+  sch.TauscheStunden(2, 1, 5, 6);
   EXPECT_EQ(s->deutsch6a->FindeSetzung(1, 2, 1), nullptr);
   EXPECT_NE(s->deutsch6a->FindeSetzung(1, 5, 6), nullptr);
   EXPECT_FALSE(s->ber->Sperrung().Belegt(1, 5, 6));
   EXPECT_TRUE(s->ber->Belegung().Belegt(1, 5, 6));
   EXPECT_FALSE(s->ber->Belegung().Belegt(1, 2, 1));
   // Both occupied: exchanged, each with the room it had.
-  TauscheStunden(sch, 1, 1, 1, 2);
+  sch.TauscheStunden(1, 1, 1, 2);
   ASSERT_NE(s->deutsch5a->FindeSetzung(1, 1, 2), nullptr);
   EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 2)->Raum(), s->r101);
   ASSERT_NE(s->mathe5b->FindeSetzung(1, 1, 1), nullptr);
   EXPECT_EQ(s->mathe5b->FindeSetzung(1, 1, 1)->Raum(), s->r102);
   // A fixed hour moves unfixed.
-  TauscheStunden(sch, 2, 3, 4, 4);
+  sch.TauscheStunden(2, 3, 4, 4);
   ASSERT_NE(s->mathe5a->FindeSetzung(1, 4, 4), nullptr);
   EXPECT_FALSE(s->mathe5a->FindeSetzung(1, 4, 4)->Fixiert());
   EXPECT_EQ(PruefeModell(sch), Zeilen{});
@@ -64,8 +63,8 @@ TEST(Tausch, KeineStundeGehtVerloren) {
   s->deutsch6a->SetzeNichtVerplanen(true);
   s->mathe5b->SetzeStunden(1, 0);  // more placed than counted
   s->deutsch5a->SetzeStunden(1, -1);
-  TauscheStunden(sch, 2, 1, 1, 2);
-  TauscheStunden(sch, 1, 1, 3, 1);
+  sch.TauscheStunden(2, 1, 1, 2);
+  sch.TauscheStunden(1, 1, 3, 1);
   EXPECT_NE(s->deutsch6a->FindeSetzung(1, 1, 2), nullptr);
   EXPECT_NE(s->mathe5b->FindeSetzung(1, 2, 1), nullptr);
   EXPECT_NE(s->deutsch5a->FindeSetzung(1, 3, 1), nullptr);
@@ -80,17 +79,17 @@ TEST(Tausch, GleicherSlotUndNurAktuelleVersion) {
   SetzeEinigeStunden(*s);
   TSchule& sch = *s->schule;
   const std::string vorher = Fingerabdruck(sch);
-  TauscheStunden(sch, 2, 3, 2, 3);  // would unfix the fixed hour for nothing
+  sch.TauscheStunden(2, 3, 2, 3);  // would unfix the fixed hour for nothing
   EXPECT_EQ(Fingerabdruck(sch), vorher);
   EXPECT_TRUE(s->mathe5a->FindeSetzung(1, 2, 3)->Fixiert());
 
   s->standard.SetNurAktuelleVersion(true);
   s->standard.SetAktuelleVersion(2);
-  TauscheStunden(sch, 1, 1, 6, 1);
+  sch.TauscheStunden(1, 1, 6, 1);
   EXPECT_NE(s->deutsch5a->FindeSetzung(1, 1, 1), nullptr);
   EXPECT_NE(s->deutsch5a->FindeSetzung(2, 6, 1), nullptr);
   s->standard.SetNurAktuelleVersion(false);
-  TauscheStunden(sch, 1, 1, 6, 1);  // every version: version 1 moves, version 2 comes back
+  sch.TauscheStunden(1, 1, 6, 1);  // every version: version 1 moves, version 2 comes back
   EXPECT_NE(s->deutsch5a->FindeSetzung(1, 6, 1), nullptr);
   EXPECT_NE(s->deutsch5a->FindeSetzung(2, 1, 1), nullptr);
   EXPECT_EQ(PruefeModell(sch), Zeilen{});
@@ -101,8 +100,8 @@ TEST(Tausch, WiderrufenStelltDenPlanWiederHer) {
   SetzeEinigeStunden(*s);
   TSchule& sch = *s->schule;
   s->palette.undo = true;
-  TauscheStunden(sch, 2, 1, 1, 1);
-  TauscheStunden(sch, 1, 2, 3, 5);
+  sch.TauscheStunden(2, 1, 1, 1);
+  sch.TauscheStunden(1, 2, 3, 5);
   sch.Widerrufe();
   s->palette.undo = false;
   EXPECT_EQ(PruefeModell(sch), Zeilen{});

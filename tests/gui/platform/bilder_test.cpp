@@ -80,7 +80,7 @@ TEST(Bilder, EinstellungsDialogUndSpaltenMenue) {
   dialog.show();
   Ablegen(dialog.grab(), QStringLiteral("dialog"));
 
-  std::vector<TMenueEintrag> eintraege;
+  std::vector<TPopupEintrag> eintraege;
   eintraege.push_back({QStringLiteral("ohne"), false, true, 0, {}, false});
   for (int i = 1; i <= 39; ++i)
     eintraege.push_back({QStringLiteral("Le%1").arg(i), i == 4, i != 7, i, {}, false});

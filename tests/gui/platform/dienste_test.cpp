@@ -16,10 +16,10 @@
 namespace kolvar {
 namespace {
 
-std::vector<TMenueEintrag> Eintraege(int anzahl) {
-  std::vector<TMenueEintrag> liste;
+std::vector<TPopupEintrag> Eintraege(int anzahl) {
+  std::vector<TPopupEintrag> liste;
   for (int i = 0; i < anzahl; ++i) {
-    TMenueEintrag e;
+    TPopupEintrag e;
     e.text = QStringLiteral("L%1").arg(i + 1);
     e.id = 100 + i;
     liste.push_back(e);
@@ -58,7 +58,7 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
   EXPECT_EQ(kurz.Spaltenzahl(), 1);
   EXPECT_EQ(kurz.actions().size(), 10);
 
-  std::vector<TMenueEintrag> eintraege = Eintraege(40);
+  std::vector<TPopupEintrag> eintraege = Eintraege(40);
   eintraege[3].aktiv = false;
   eintraege[5].haken = true;
   TSpaltenMenue menue;
@@ -86,8 +86,8 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
 TEST(PopupDienst, SkriptWaehltUndAktionLaeuft) {
   TSkriptPopupDienst popups;
   int gelaufen = -1;
-  std::vector<TMenueEintrag> eintraege = Eintraege(3);
-  for (TMenueEintrag& e : eintraege) e.aktion = [&gelaufen, id = e.id] { gelaufen = id; };
+  std::vector<TPopupEintrag> eintraege = Eintraege(3);
+  for (TPopupEintrag& e : eintraege) e.aktion = [&gelaufen, id = e.id] { gelaufen = id; };
   eintraege[2].aktiv = false;
   popups.WaehleText(QStringLiteral("L2"));
   popups.WaehleText(QStringLiteral("L3"));

@@ -1,0 +1,56 @@
+// Base of every child window with a kind: registered with the school's window list and the
+// palette while open, the school's active window when activated, linked to its element's slot
+// for its kind, refreshed by the core through IFenster. Closing unlinks everything at once;
+// the core's Schliesse closes without asking, since the data shown is about to go.
+#pragma once
+
+#include "model/ifenster.h"
+#include "platform/kvform.h"
+
+namespace kolvar {
+
+class IFensterListe;
+class TSchule;
+
+class TKindFenster : public TKvForm, public IFenster {
+  Q_OBJECT
+
+ public:
+  TKindFenster(int tag, TSchule& schule, IFensterListe* liste, TElement* element = nullptr,
+               QWidget* eltern = nullptr);
+  ~TKindFenster() override;
+
+  TSchule& Schule() const { return *schule_; }
+  int Tag() const override { return TKvForm::Tag(); }
+  std::string Titel() const override { return Caption().toStdString(); }
+  TElement* Element() const override { return element_; }
+  void SetzeCaption(const QString& caption);
+
+  // Registers with the school and the palette, links the element and shows the window.
+  void Oeffne();
+  bool IstAngemeldet() const { return angemeldet_; }
+
+  void Aktualisiere() override {}
+  // The core closes windows whose data goes away: no question is asked.
+  void Schliesse() override { SchliesseErzwungen(); }
+  // Closes as the user does; the window may refuse.
+  bool SchliesseFrage() { return TKvForm::Schliesse(); }
+
+ protected:
+  void Aktiviere() override;
+  // Unlinks and frees the window. Windows that override it call this one.
+  void FormClose(TCloseAction& aktion) override;
+  // Refused while the palette waits for a choice (busy).
+  void FormCloseQuery(bool& erlaubt) override;
+
+ private:
+  void Abmelden();
+  void ElementSlot(IFenster* wert);
+
+  TSchule* schule_;
+  IFensterListe* liste_;
+  TElement* element_;
+  bool angemeldet_ = false;
+};
+
+}  // namespace kolvar

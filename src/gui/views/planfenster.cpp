@@ -1,0 +1,96 @@
+#include "views/planfenster.h"
+
+#include <QApplication>
+
+#include "app/kolvarpalette.h"
+#include "model/element.h"
+#include "model/klasse.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "views/plnform.h"
+
+namespace kolvar {
+
+namespace {
+
+TPlnForm* NeuesFenster(TSchule& schule, TElementArt art, TKolvarPalette* palette, QWidget* eltern) {
+  switch (art) {
+    case TElementArt::Lehrer:
+      return new TLePlnForm(schule, palette, eltern);
+    case TElementArt::Klasse:
+      return new TKlPlnForm(schule, palette, eltern);
+    case TElementArt::Raum:
+      return new TRaPlnForm(schule, palette, eltern);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TKolvarPalette* palette,
+                            QWidget* eltern) {
+  if (element == nullptr) return nullptr;
+  const int art = FensterArtFuer(element->Art(), 2);
+  if (art == 0) return nullptr;
+  const bool geaendert = schule.Geaendert();
+  // The active plan of this kind, when it shows another element.
+  TPlnForm* aktiv = dynamic_cast<TPlnForm*>(schule.AktivesFenster());
+  if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
+
+  TPlnForm* fenster = dynamic_cast<TPlnForm*>(element->PlnForm());
+  if (fenster == nullptr) {
+    if (!neu && aktiv != nullptr) {
+      fenster = aktiv;
+    } else {
+      fenster = NeuesFenster(schule, element->Art(), palette, eltern);
+      if (fenster == nullptr) return nullptr;
+    }
+    if (auto* le = dynamic_cast<TLePlnForm*>(fenster))
+      le->Zeige(static_cast<TLehrer*>(element));
+    else if (auto* kl = dynamic_cast<TKlPlnForm*>(fenster))
+      kl->Zeige(static_cast<TKlasse*>(element));
+    else if (auto* ra = dynamic_cast<TRaPlnForm*>(fenster))
+      ra->Zeige(static_cast<TRaum*>(element));
+    fenster->Oeffne();
+    fenster->activateWindow();
+  } else {
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+    if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
+  }
+  schule.SetzeGeaendert(geaendert);
+  return fenster;
+}
+
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* palette, QWidget* eltern) {
+  TSchule& schule = kurs.Schule();
+  if (schule.Ansichtsgruppe() != 2) return;
+  const TSetzung* s = kurs.FindeSetzung(schule.Standard().AktuelleVersion(), tag, stunde);
+  const bool neu = palette == nullptr || palette->Tasten() != 0;
+  if (s != nullptr && s->Raum() != nullptr) OeffnePlanFenster(schule, s->Raum(), neu, palette, eltern);
+  if (TKlasse* k = kurs.Klassen().Hole(1)) OeffnePlanFenster(schule, k, neu, palette, eltern);
+  if (kurs.Lehrer() != nullptr) OeffnePlanFenster(schule, kurs.Lehrer(), neu, palette, eltern);
+}
+
+void InstallierePlanFenster(TKolvarPalette& palette) {
+  palette.SetzeElementFensterOeffner([&palette](TElement* element, uint8_t tasten) {
+    TSchule& schule = palette.Schule();
+    if (schule.Ansichtsgruppe() != 2) return;
+    OeffnePlanFenster(schule, dynamic_cast<TPlanElement*>(element), tasten != 0, &palette, &palette);
+  });
+  // "Kopieren" of a plan copies it as text; other windows bring their own copy.
+  palette.SetzeBefehl(QStringLiteral("Bearbeiten/Kopieren"), [&palette] {
+    if (auto* plan = dynamic_cast<TPlnForm*>(palette.Schule().AktivesFenster()))
+      plan->PlanKopieren();
+    else
+      QApplication::beep();
+  });
+}
+
+}  // namespace kolvar

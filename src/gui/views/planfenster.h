@@ -1,0 +1,30 @@
+// Opening and reusing plan windows: an element opens its plan, a window of the same kind that is
+// active and shows another element is taken over unless a new window is wanted.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace kolvar {
+
+class TElement;
+class TKolvarPalette;
+class TKurs;
+class TPlanElement;
+class TPlnForm;
+class TSchule;
+
+// The element's plan window, opened, reused or taken over; nullptr for elements without a plan.
+// Opening never marks the school modified.
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TKolvarPalette* palette,
+                            QWidget* eltern);
+
+// The plans of the lesson's room at that slot, its first class and its teacher.
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* palette, QWidget* eltern);
+
+// The palette's element menus and view buttons open plans through this while the view group
+// is 2 (plans); any modifier held asks for a new window.
+void InstallierePlanFenster(TKolvarPalette& palette);
+
+}  // namespace kolvar

@@ -1,0 +1,282 @@
+#include "views/setzdialoge.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "engine/zeitfeld.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/text.h"
+#include "platform/gitter.h"
+
+namespace kolvar {
+
+TPlanDialog::TPlanDialog(const QString& caption, bool warnbild, QWidget* eltern) : TKvDialog(eltern) {
+  setWindowTitle(caption);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  auto* aussen = new QVBoxLayout(this);
+  auto* oben = new QHBoxLayout;
+  aussen->addLayout(oben);
+  if (warnbild) {
+    auto* bild = new QLabel(this);
+    bild->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32));
+    bild->setAlignment(Qt::AlignTop);
+    oben->addWidget(bild);
+  }
+  zeilen_ = new QVBoxLayout;
+  oben->addLayout(zeilen_, 1);
+  knoepfe_ = new QHBoxLayout;
+  knoepfe_->addStretch(1);
+  aussen->addLayout(knoepfe_);
+}
+
+QLabel* TPlanDialog::Zeile(const QString& text) {
+  auto* zeile = new QLabel(text, this);
+  zeile->setTextFormat(Qt::PlainText);
+  zeilen_->addWidget(zeile);
+  return zeile;
+}
+
+TGitter* TPlanDialog::Liste(int breite) {
+  auto* liste = new TGitter(this);
+  liste->SetzeSpalten(1);
+  liste->SetzeZeilen(1);
+  liste->SetzeFesteSpalten(0);
+  liste->SetzeFesteZeilen(0);
+  liste->SetzeStandardBreite(breite);
+  liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  liste->setFixedWidth(breite + liste->verticalScrollBar()->sizeHint().width() + 2 * liste->frameWidth() + 2);
+  liste->setMinimumHeight(5 * (liste->StandardHoehe() + 1));
+  zeilen_->addWidget(liste, 1);
+  return liste;
+}
+
+QPushButton* TPlanDialog::NeuerKnopf(const QString& text, int ergebnis) {
+  auto* knopf = new QPushButton(text, this);
+  knopf->setAutoDefault(false);
+  KnopfErgebnis(knopf, ergebnis);
+  knoepfe_->addWidget(knopf);
+  return knopf;
+}
+
+void TPlanDialog::Fertig(bool groesseFest) {
+  adjustSize();
+  if (groesseFest) setFixedSize(size());
+  if (const QScreen* bildschirm = QApplication::primaryScreen())
+    move(bildschirm->availableGeometry().center() - rect().center());
+}
+
+void FuelleListe(TGitter& liste, const QStringList& texte) {
+  liste.Leeren();
+  liste.SetzeZeilen(std::max<int>(1, static_cast<int>(texte.size())));
+  for (int i = 0; i < texte.size(); ++i) liste.SetzeText(0, i, texte[i]);
+}
+
+QStringList ZuTexten(const std::vector<std::string>& texte, std::size_t ab) {
+  QStringList liste;
+  for (std::size_t i = ab; i < texte.size(); ++i) liste << QString::fromStdString(texte[i]);
+  return liste;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TSetzVerbForm::TSetzVerbForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Setzungsverbot"), true, eltern) {
+  Zeile(QStringLiteral("Konflikt"));
+  ZeitFeld = Zeile(QString());
+  KonflGrid = Liste(250);
+  Zeile(QStringLiteral("Sperrungen und Fixierungen können"));
+  Zeile(QStringLiteral("nicht verdrängt werden."));
+  QPushButton* ok = NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
+  SetzeStandardKnopf(ok);
+  SetzeAbbruchKnopf(ok);
+  Fertig(true);
+}
+
+void TSetzVerbForm::Fuellen(const QString& zeit, const QStringList& konflikte) {
+  ZeitFeld->setText(zeit);
+  FuelleListe(*KonflGrid, konflikte);
+}
+
+TVerdraengForm::TVerdraengForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Verdrängen"), true, eltern) {
+  Zeile(QStringLiteral("Konflikt mit"));
+  ZeitFeld = Zeile(QString());
+  KonflGrid = Liste(250);
+  QPushButton* trotzdem = NeuerKnopf(QStringLiteral("Trotzdem setzen"), Modal::Ja);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  (void)trotzdem;
+  SetzeStandardKnopf(abbrechen);
+  SetzeAbbruchKnopf(abbrechen);
+  Fertig(true);
+}
+
+void TVerdraengForm::Fuellen(const QString& zeit, const QStringList& konflikte) {
+  ZeitFeld->setText(zeit);
+  FuelleListe(*KonflGrid, konflikte);
+}
+
+TRaTauschForm::TRaTauschForm(QWidget* eltern) : TPlanDialog(QStringLiteral("Raumtausch"), true, eltern) {
+  Zeile(QStringLiteral("Sollen die Räume getauscht werden?"));
+  Kurs1Feld = Zeile(QString());
+  Kurs2Feld = Zeile(QString());
+  ZeitFeld = Zeile(QString());
+  QPushButton* ok = NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  SetzeStandardKnopf(ok);
+  SetzeAbbruchKnopf(abbrechen);
+  Fertig(true);
+}
+
+void TRaTauschForm::Fuellen(const QString& text1, const QString& text2, const QString& zeit) {
+  Kurs1Feld->setText(text1);
+  Kurs2Feld->setText(text2);
+  ZeitFeld->setText(zeit);
+}
+
+TKursImRaPlnForm::TKursImRaPlnForm(QWidget* eltern)
+    : TPlanDialog(QStringLiteral("Kurs im Raumplan"), true, eltern) {
+  Zeile(QStringLiteral("Der Kurs"));
+  KursFeld = Zeile(QString());
+  Zeile(QStringLiteral("ist schon im Plan"));
+  Zeile(QStringLiteral("von Raum"));
+  Raumfeld = Zeile(QString());
+  Zeile(QStringLiteral("Soll der Raum trotzdem aus"));
+  Zeile(QStringLiteral("dem Kurs entfernt werden?"));
+  NeuerKnopf(QStringLiteral("Ja"), Modal::Ja);
+  QPushButton* nein = NeuerKnopf(QStringLiteral("Nein"), Modal::Nein);
+  SetzeStandardKnopf(nein);
+  SetzeAbbruchKnopf(nein);
+  Fertig(true);
+}
+
+void TKursImRaPlnForm::Fuellen(const QString& kurs, const QString& raum) {
+  KursFeld->setText(kurs);
+  Raumfeld->setText(QString::fromStdString(KuerzeText(raum.toStdString() + ".", 8)));
+}
+
+TSchulTauschForm::TSchulTauschForm(QWidget* eltern)
+    : TPlanDialog(QStringLiteral("Stundentausch"), false, eltern) {
+  Zeile(QStringLiteral("Tausche"));
+  vonFeld = Zeile(QString());
+  Zeile(QStringLiteral("mit"));
+  bisFeld = Zeile(QString());
+  Zeile(QStringLiteral("für die ganze Schule."));
+  NeuerKnopf(QStringLiteral("Ok"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  SetzeStandardKnopf(abbrechen);
+  SetzeAbbruchKnopf(abbrechen);
+  Fertig(true);
+}
+
+TTauschKonflForm::TTauschKonflForm(QWidget* eltern)
+    : TPlanDialog(QStringLiteral("Tauschkonflikte"), false, eltern) {
+  Zeile(QStringLiteral("Konflikte durch Sperrungen oder"));
+  Zeile(QStringLiteral("Fixierungen. Wollen Sie die"));
+  Zeile(QStringLiteral("Stunden trotzdem tauschen?"));
+  KonflGrid = Liste(200);
+  NeuerKnopf(QStringLiteral("Ja"), Modal::Ja);
+  QPushButton* nein = NeuerKnopf(QStringLiteral("Nein"), Modal::Nein);
+  SetzeStandardKnopf(nein);
+  SetzeAbbruchKnopf(nein);
+  Fertig(false);
+}
+
+void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA,
+                            int stundeB, int tagB) {
+  FuelleListe(*dialog.KonflGrid, ZuTexten(schule.TauschKonflikte(tagA, stundeA, tagB, stundeB)));
+}
+
+TKursLoeschForm::TKursLoeschForm(QWidget* eltern)
+    : TPlanDialog(QStringLiteral("gekoppelten Kurs löschen"), false, eltern) {
+  Zeile(QStringLiteral("Löschen"));
+  ZeitFeld = Zeile(QString());
+  Zeile(QStringLiteral("die gekoppelten Kurse"));
+  KursFeld = Zeile(QString());
+  Zeile(QStringLiteral("gekoppelt mit"));
+  KursGrid = Liste(250);
+  NeuerKnopf(QStringLiteral("Dieser Kurs"), Modal::Ja);
+  NeuerKnopf(QStringLiteral("Kopplung"), Modal::Ok);
+  QPushButton* abbrechen = NeuerKnopf(QStringLiteral("Abbrechen"), Modal::Abbrechen);
+  SetzeStandardKnopf(abbrechen);
+  SetzeAbbruchKnopf(abbrechen);
+  Fertig(true);
+}
+
+void TKursLoeschForm::Fuellen(const TKurs& kurs, int tag, int stunde) {
+  const int v = kurs.Schule().Standard().AktuelleVersion();
+  QStringList gekoppelt;
+  if (const TKopplung* ko = kurs.Kopplung())
+    for (const TKurs* k : ko->Kurse())
+      if (k->Belegung().Belegt(v, tag, stunde))
+        gekoppelt << QString::fromStdString(k->TextMitRaum(v, tag, stunde));
+  Fuellen(SlotText(kurs.Schule(), tag, stunde), QString::fromStdString(kurs.TextMitRaum(v, tag, stunde)),
+          gekoppelt);
+}
+
+void TKursLoeschForm::Fuellen(const QString& zeit, const QString& kurs, const QStringList& gekoppelt) {
+  ZeitFeld->setText(zeit);
+  KursFeld->setText(kurs);
+  FuelleListe(*KursGrid, gekoppelt);
+}
+
+QString SlotText(const TSchule& schule, int tag, int stunde) {
+  const TStandard& st = schule.Standard();
+  QString text;
+  if (tag >= 1 && tag <= kTage) text = QString::fromStdString(st.spg[static_cast<std::size_t>(tag - 1)]);
+  text += QLatin1Char(' ');
+  const int v = st.AktuelleVersion();
+  if (v >= 1 && v <= kMaxVersionen && stunde >= 1 && stunde <= kStunden)
+    text +=
+        QString::fromStdString(st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(stunde - 1)]);
+  return text;
+}
+
+bool ZeigePlanungsDialog(TDialog art, const std::vector<std::string>& texte, int& ergebnis) {
+  auto text = [&](std::size_t i) { return i < texte.size() ? QString::fromStdString(texte[i]) : QString(); };
+  switch (art) {
+    case TDialog::Setzungsverbot: {
+      TSetzVerbForm dialog;
+      dialog.Fuellen(text(0), ZuTexten(texte, 1));
+      ergebnis = dialog.Zeige();
+      return true;
+    }
+    case TDialog::Verdraengen: {
+      TVerdraengForm dialog;
+      dialog.Fuellen(text(0), ZuTexten(texte, 1));
+      ergebnis = dialog.Zeige();
+      return true;
+    }
+    case TDialog::KursLoeschen: {
+      TKursLoeschForm dialog;
+      dialog.Fuellen(text(0), text(1), ZuTexten(texte, 2));
+      ergebnis = dialog.Zeige();
+      return true;
+    }
+    case TDialog::Raumtausch: {
+      TRaTauschForm dialog;
+      dialog.Fuellen(text(0), text(1), text(2));
+      ergebnis = dialog.Zeige();
+      return true;
+    }
+    case TDialog::KursImRaumplan: {
+      // The course text and the room are the last two pieces (the caption may lead).
+      const std::size_t n = texte.size();
+      TKursImRaPlnForm dialog;
+      dialog.Fuellen(n >= 2 ? text(n - 2) : text(0), n >= 2 ? text(n - 1) : QString());
+      ergebnis = dialog.Zeige();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace kolvar

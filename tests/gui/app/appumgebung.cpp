@@ -1,0 +1,98 @@
+#include "appumgebung.h"
+
+#include <QFileInfo>
+
+#include "app/fortschrittsform.h"
+#include "model/klasse.h"
+#include "model/lehrer.h"
+
+namespace kolvar {
+
+std::unique_ptr<TSchule> TFakeSchulDateien::Lies(const std::string& pfad, TStandard& standard,
+                                                 TUmgebung umgebung, TFortschrittsForm& fortschritt,
+                                                 std::string& fehler) {
+  gelesen.push_back(pfad);
+  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  auto it = dateien.find(pfad);
+  if (it == dateien.end()) {
+    fehler = "Datei " + pfad + " kann nicht geöffnet werden";
+    return nullptr;
+  }
+  if (!it->second.fehler.empty()) {
+    fehler = it->second.fehler;
+    return nullptr;
+  }
+  standard.SetVersionszahl(it->second.versionen);
+  auto schule = std::make_unique<TSchule>(standard, umgebung);
+  for (const std::string& l : it->second.lehrer) schule->NeuerLehrer(l);
+  for (const std::string& k : it->second.klassen) schule->NeueKlasse(k);
+  const int woche = (umgebung.Zeit->Heute() - kErsterSchulMontag) / 7 % kWochen + 1;
+  schule->SetzeWochenVersion(woche, static_cast<uint8_t>(it->second.versionDieseWoche));
+  schule->SetzeTitel(QFileInfo(QString::fromStdString(pfad)).fileName().toStdString());
+  schule->SetzePfad(pfad);
+  schule->SetzeGeaendert(false);
+  return schule;
+}
+
+bool TFakeSchulDateien::Schreibe(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+                                 std::string& fehler) {
+  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  if (schreibenScheitert) {
+    fehler = "Datei " + pfad + " kann nicht erstellt werden";
+    return false;
+  }
+  geschrieben.push_back(pfad);
+  TDatei datei;
+  for (TLehrer* l : schule.Lehrer()) datei.lehrer.push_back(l->Kuerzel());
+  for (TKlasse* k : schule.Klassen()) datei.klassen.push_back(k->Kuerzel());
+  dateien[pfad] = datei;
+  schule.SetzeTitel(QFileInfo(QString::fromStdString(pfad)).fileName().toStdString());
+  schule.SetzePfad(pfad);
+  schule.SetzeGeaendert(false);
+  return true;
+}
+
+bool TFakeSchulDateien::Importiere(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+                                   std::string& fehler) {
+  fortschrittsTitel.push_back(fortschritt.windowTitle());
+  auto it = importe.find(pfad);
+  if (it == importe.end()) {
+    fehler = "Datei " + pfad + " kann nicht geöffnet werden";
+    return false;
+  }
+  for (const std::string& l : it->second) schule.NeuerLehrer(l);
+  schule.SetzeGeaendert(true);
+  return true;
+}
+
+AppTest::AppTest() : uhr(int64_t{46000} * 86400 + 36000) {
+  TDienste::SetzeDialoge(&dialoge);
+  TDienste::SetzeDateien(&dateiDienst);
+  TDienste::SetzePopups(&popups);
+  TDienste::SetzeAblage(&ablage);
+  TDienste::SetzeUhr(&uhr);
+  TDienste::SetzeHilfe(&hilfe);
+}
+
+AppTest::~AppTest() {
+  palette.reset();
+  TDienste::Zuruecksetzen();
+}
+
+TKolvarPalette& AppTest::Palette() {
+  if (!palette) palette = std::make_unique<TKolvarPalette>(standard, dateien, &speicher);
+  return *palette;
+}
+
+bool AppTest::Aktiv(const QString& pfad) {
+  QAction* aktion = Palette().Aktion(pfad);
+  EXPECT_NE(aktion, nullptr) << pfad.toStdString();
+  return aktion != nullptr && aktion->isEnabled();
+}
+
+void AppTest::KeineFehler() {
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
+}
+
+}  // namespace kolvar

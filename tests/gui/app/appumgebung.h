@@ -1,0 +1,80 @@
+// What the tests of the program's windows share: every service replaced by its scripted fake,
+// and school files kept in memory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/kolvarpalette.h"
+#include "app/schuldateien.h"
+#include "model/standard.h"
+#include "platform/ablage.h"
+#include "platform/dateidienst.h"
+#include "platform/dialogdienst.h"
+#include "platform/dienste.h"
+#include "platform/hilfe.h"
+#include "platform/popupdienst.h"
+#include "platform/uhr.h"
+#include "storage/einstellungenimspeicher.h"
+
+namespace kolvar {
+
+// School files in memory: what a file holds, and what was written where.
+class TFakeSchulDateien : public ISchulDateien {
+ public:
+  struct TDatei {
+    std::vector<std::string> lehrer;
+    std::vector<std::string> klassen;
+    int versionen = 1;
+    int versionDieseWoche = 1;
+    std::string fehler;  // a damaged file: reading fails with this text
+  };
+
+  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
+                                TFortschrittsForm& fortschritt, std::string& fehler) override;
+  bool Schreibe(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+                std::string& fehler) override;
+  bool Importiere(TSchule& schule, const std::string& pfad, TFortschrittsForm& fortschritt,
+                  std::string& fehler) override;
+
+  std::map<std::string, TDatei> dateien;
+  std::map<std::string, std::vector<std::string>> importe;  // path -> teachers it brings
+  std::vector<std::string> gelesen;
+  std::vector<std::string> geschrieben;
+  std::vector<QString> fortschrittsTitel;
+  bool schreibenScheitert = false;
+};
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest();
+  ~AppTest() override;
+
+  // A palette over the fakes (made on first use).
+  TKolvarPalette& Palette();
+  bool Aktiv(const QString& pfad);
+  // Dialogs and boxes the test has not scripted show up here.
+  void KeineFehler();
+
+  TEinstellungenImSpeicher speicher;
+  TStandard standard;
+  TFakeSchulDateien dateien;
+  TSkriptDialogDienst dialoge;
+  TSkriptDateiDienst dateiDienst;
+  TSkriptPopupDienst popups;
+  TSpeicherAblage ablage;
+  TFesteQtUhr uhr;
+  TProtokollHilfe hilfe;
+  std::unique_ptr<TKolvarPalette> palette;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,327 @@
+// The palette: the menu state before a file is open, enabling by the active window's kind, the
+// open-window registry, the version button, the element pop-ups and the busy flag.
+#include <QMenuBar>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "app/zwischenform.h"
+#include "appumgebung.h"
+#include "model/element.h"
+#include "model/klasse.h"
+#include "model/lehrer.h"
+#include "platform/kindfenster.h"
+#include "platform/spaltenmenue.h"
+
+namespace kolvar {
+namespace {
+
+class TTestFenster : public TKindFenster {
+ public:
+  TTestFenster(int tag, TSchule& schule, IFensterListe* liste, const QString& caption, TElement* e = nullptr)
+      : TKindFenster(tag, schule, liste, e) {
+    SetzeCaption(caption);
+  }
+  bool erlauben = true;
+  int gefragt = 0;
+
+ protected:
+  void FormCloseQuery(bool& erlaubt) override {
+    ++gefragt;
+    TKindFenster::FormCloseQuery(erlaubt);
+    if (!erlauben) erlaubt = false;
+  }
+};
+
+class PaletteTest : public AppTest {
+ protected:
+  // Windows are freed by their close action; the test keeps them alive through the event loop.
+  TTestFenster* Fenster(int tag, const QString& caption, TElement* e = nullptr) {
+    auto* f = new TTestFenster(tag, Palette().Schule(), &Palette(), caption, e);
+    f->Oeffne();
+    return f;
+  }
+  std::vector<QString> FensterTexte() {
+    std::vector<QString> texte;
+    for (QAction* a : Palette().FensterAktionen()) texte.push_back(a->text());
+    return texte;
+  }
+  bool KnopfAn(const char* name) { return Palette().Knopf(QString::fromLatin1(name))->isEnabled(); }
+};
+
+TEST_F(PaletteTest, MenueVorDemOeffnenEinerDatei) {
+  for (const char* pfad : {"Datei/Datei schließen",
+                           "Datei/Fenster schließen",
+                           "Datei/Sichern",
+                           "Datei/Sichern unter...",
+                           "Datei/Fenster drucken...",
+                           "Datei/Drucken",
+                           "Datei/Export",
+                           "Bearbeiten/Löschen",
+                           "Bearbeiten/Alles auswählen",
+                           "Bearbeiten/Voreinstellungen/Planversionen",
+                           "Bearbeiten/Werkzeuge/Neuer Kurs",
+                           "Bearbeiten/Werkzeuge/Setzen",
+                           "Bearbeiten/Werkzeuge/Fixieren",
+                           "Bearbeiten/Werkzeuge/Automatik",
+                           "Daten/Kürzel...",
+                           "Daten/Kurse",
+                           "Daten/Parallele Kopplungen",
+                           "Daten/UV-Statistik",
+                           "Daten/Pläne",
+                           "Daten/Vertretung",
+                           "Daten/Prüfen",
+                           "Daten/Prüfen/Versionsunterschiede"})
+    EXPECT_FALSE(Aktiv(QString::fromUtf8(pfad))) << pfad;
+  for (const char* pfad :
+       {"Datei/Neu", "Datei/Öffnen...", "Datei/Import...", "Datei/Beenden", "Bearbeiten/Widerrufen",
+        "Bearbeiten/Werkzeuge/Zeigen", "Bearbeiten/Werkzeuge/Plan", "Bearbeiten/Voreinstellungen/Kennwort",
+        "Fenster/Zwischenablage", "Hilfe/Hilfethemen"})
+    EXPECT_TRUE(Aktiv(QString::fromUtf8(pfad))) << pfad;
+  for (const char* m : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"})
+    EXPECT_FALSE(Palette().Menue(QString::fromLatin1(m))->menuAction()->isEnabled()) << m;
+  for (const char* k : {"GrDat", "Dep", "Plan", "Zeig", "Vers"}) EXPECT_TRUE(KnopfAn(k)) << k;
+  for (const char* k : {"PfeilLinks", "PfeilRechts", "NeueUE", "UELoesch", "Setz", "Loesch", "Schieb", "Fix",
+                        "Manuell", "Automat"})
+    EXPECT_FALSE(KnopfAn(k)) << k;
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("GrDat"))->isChecked());
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("Zeig"))->isChecked());
+  EXPECT_EQ(Palette().Aktion(QStringLiteral("Datei/Sichern"))->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(Palette().Aktion(QStringLiteral("Bearbeiten/Werkzeuge/Automatik"))->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_F12));
+  const QStringList titel{"Datei", "Bearbeiten", "Daten", "Le",      "Kl",   "Ko",
+                          "Fa",    "Ra",         "UV",    "Fenster", "Hilfe"};
+  QStringList leiste;
+  for (QAction* a : Palette().menuBar()->actions()) leiste << a->text();
+  EXPECT_EQ(leiste, titel);
+}
+
+TEST_F(PaletteTest, GefalteteMenusUndSpaltenlayout) {
+  standard.pas = 5;
+  Palette().PaletteAnordnen();
+  ASSERT_EQ(Palette().menuBar()->actions().size(), 1);
+  EXPECT_EQ(Palette().menuBar()->actions()[0]->text(), QStringLiteral("Menu"));
+  EXPECT_EQ(Palette().Menue(QStringLiteral("Menu"))->actions().size(), 11);
+  // Two buttons a row, pitch 30: Fix alone in row 8.
+  EXPECT_EQ(Palette().Knopf(QStringLiteral("Fix"))->pos(), QPoint(5, 1 + 7 * 30));
+  EXPECT_EQ(Palette().centralWidget()->width(), 5 + 30 + 25 + 3);
+  standard.pas = 0;
+  Palette().PaletteAnordnen();
+  EXPECT_EQ(Palette().menuBar()->actions().size(), 11);
+  EXPECT_EQ(Palette().Knopf(QStringLiteral("PfeilLinks"))->pos(), QPoint(5, 1));
+  EXPECT_EQ(Palette().Knopf(QStringLiteral("PfeilRechts"))->pos(), QPoint(5 + 27 + 27, 1));
+  EXPECT_EQ(Palette().Knopf(QStringLiteral("GrDat"))->pos(), QPoint(59 + 30, 1));
+}
+
+TEST_F(PaletteTest, FensterGleicherUeberschriftWerdenBeideGefuehrt) {
+  Palette().NeuItemClick();
+  TLehrer* l = Palette().Schule().NeuerLehrer("AB");
+  TKlasse* k = Palette().Schule().NeueKlasse("AB");
+  TTestFenster* a = Fenster(FensterArt::LePln, QStringLiteral("Plan AB"), l);
+  TTestFenster* b = Fenster(FensterArt::KlPln, QStringLiteral("Plan AB"), k);
+  EXPECT_EQ(FensterTexte(), (std::vector<QString>{"Plan AB", "Plan AB"}));
+  EXPECT_EQ(Palette().Schule().Fenster().size(), 2u);
+  EXPECT_EQ(l->PlnForm(), a);
+  EXPECT_EQ(k->PlnForm(), b);
+
+  // Closing the second removes its own entry, not the first one's.
+  EXPECT_TRUE(b->SchliesseFrage());
+  EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{a});
+  ASSERT_EQ(Palette().FensterAktionen().size(), 1u);
+  EXPECT_EQ(k->PlnForm(), nullptr);
+  EXPECT_EQ(l->PlnForm(), a);
+
+  // Datei schließen closes what is left, even a window that would refuse.
+  a->erlauben = false;
+  EXPECT_FALSE(a->SchliesseFrage());
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
+  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(FensterTexte().empty());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, AktivierungSchaltetNachFensterart) {
+  Palette().NeuItemClick();
+  TKlasse* k = Palette().Schule().NeueKlasse("5a");
+  Palette().ModusKnopfClick(Modus::Setzen);
+  TTestFenster* gr = Fenster(FensterArt::KlGr, QStringLiteral("Klasse 5a"), k);
+  Palette().FensterAktiviert(*gr);  // what activation does
+  Palette().Schule().SetzeAktivesFenster(gr);
+  Palette().MenusAnpassen();
+  EXPECT_EQ(Palette().Schule().Werkzeugmodus(), Modus::Zeigen) << "Setzen falls back in a class editor";
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("Zeig"))->isChecked());
+  Palette().ModusKnopfClick(Modus::Loeschen);
+  Palette().MenusAnpassen();
+  EXPECT_EQ(Palette().Schule().Werkzeugmodus(), Modus::Loeschen) << "Löschen stays";
+  EXPECT_TRUE(KnopfAn("PfeilLinks"));
+  EXPECT_TRUE(KnopfAn("NeueUE"));
+  EXPECT_FALSE(KnopfAn("Setz"));
+  EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Fenster schließen")));
+  EXPECT_FALSE(Aktiv(QStringLiteral("Bearbeiten/Alles auswählen")));
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("GrDat"))->isChecked());
+  EXPECT_EQ(Palette().Schule().Ansichtsgruppe(), 0);
+  EXPECT_TRUE(Palette().FensterAktionen()[0]->isChecked());
+
+  TTestFenster* plan = Fenster(FensterArt::KlPln, QStringLiteral("Plan 5a"), k);
+  Palette().Schule().SetzeAktivesFenster(plan);
+  Palette().MenusAnpassen();
+  EXPECT_TRUE(Palette().Knopf(QStringLiteral("Plan"))->isChecked());
+  EXPECT_EQ(Palette().Schule().Ansichtsgruppe(), 2);
+  EXPECT_TRUE(KnopfAn("Fix"));
+  EXPECT_FALSE(Aktiv(QStringLiteral("Bearbeiten/Werkzeuge/Manuell"))) << "only the button in plans";
+  EXPECT_FALSE(Palette().FensterAktionen()[0]->isChecked());
+  EXPECT_TRUE(Palette().FensterAktionen()[1]->isChecked());
+
+  // "Fenster schließen" closes the active one; with Shift every window once.
+  Palette().FensterSchliessenItemClick();
+  EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{gr});
+  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Fenster schließen"))) << "no active window left";
+  EXPECT_FALSE(KnopfAn("PfeilLinks"));
+  TTestFenster* zaeh = Fenster(FensterArt::LeStat, QStringLiteral("Statistik"));
+  zaeh->erlauben = false;
+  Palette().ShiftMerken(Taste::Shift);
+  Palette().FensterSchliessenItemClick();
+  EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{zaeh}) << "the refusing one stays, no loop";
+  EXPECT_EQ(zaeh->gefragt, 1);
+  Palette().ShiftMerken(0);
+  zaeh->erlauben = true;
+  EXPECT_TRUE(zaeh->SchliesseFrage());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, BeschaeftigtVerhindertSchliessenUndWirdImmerZurueckgesetzt) {
+  Palette().NeuItemClick();
+  Palette().Schule().NeuerLehrer("AB");
+  Palette().KuerzelMenusAnlegen();
+  TTestFenster* f = Fenster(FensterArt::LeStat, QStringLiteral("Statistik"));
+
+  popups.WaehleNichts();
+  EXPECT_FALSE(Palette().WaehleElement(TElementArt::Lehrer, true, {}));
+  EXPECT_FALSE(Palette().Beschaeftigt());
+  popups.WaehleText(QStringLiteral("ohne"));
+  EXPECT_TRUE(Palette().WaehleElement(TElementArt::Lehrer, true, {}));
+  EXPECT_EQ(Palette().Wahl(TElementArt::Lehrer), nullptr);
+  popups.WaehleText(QStringLiteral("AB"));
+  EXPECT_TRUE(Palette().WaehleElement(TElementArt::Lehrer, false, {}));
+  ASSERT_NE(Palette().Wahl(TElementArt::Lehrer), nullptr);
+  EXPECT_EQ(Palette().Wahl(TElementArt::Lehrer)->Kuerzel(), "AB");
+  EXPECT_EQ(popups.Angebote()[0].texte, (QStringList{"ohne", "AB"}));
+  EXPECT_EQ(popups.Angebote()[2].texte, QStringList{"AB"});
+
+  // While a pop-up choice is pending nothing closes; the flag goes also when the choice throws.
+  class TWerfendePopups : public IPopupDienst {
+   public:
+    TKolvarPalette* palette = nullptr;
+    TTestFenster* fenster = nullptr;
+    bool geschlossen = true;
+    int Zeige(const std::vector<TPopupEintrag>&, const QPoint&, int) override {
+      geschlossen = fenster->SchliesseFrage() || palette->FormCloseQuery();
+      throw std::runtime_error("kaputt");
+    }
+  } werfend;
+  werfend.palette = &Palette();
+  werfend.fenster = f;
+  TDienste::SetzePopups(&werfend);
+  EXPECT_THROW(Palette().WaehleElement(TElementArt::Lehrer, false, {}), std::runtime_error);
+  EXPECT_FALSE(werfend.geschlossen);
+  EXPECT_FALSE(Palette().Beschaeftigt());
+  EXPECT_TRUE(f->SchliesseFrage());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  KeineFehler();
+}
+
+TEST_F(PaletteTest, KuerzelMenusInSpalten) {
+  Palette().NeuItemClick();
+  for (int i = 0; i < 100; ++i) Palette().Schule().NeuerLehrer("L" + std::to_string(i));
+  for (int i = 0; i < 20; ++i) Palette().Schule().NeueKlasse("K" + std::to_string(i));
+  Palette().KuerzelMenusAnlegen();
+  EXPECT_EQ(Palette().KuerzelSpaltenHoehe(TElementArt::Lehrer), 17);
+  EXPECT_EQ(Palette().KuerzelSpaltenHoehe(TElementArt::Klasse), 16);
+  EXPECT_EQ(Palette().KuerzelTexte(TElementArt::Klasse).size(), 20u);
+  EXPECT_TRUE(Palette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_FALSE(Palette().Menue(QStringLiteral("Ko"))->menuAction()->isEnabled());
+  EXPECT_EQ(Palette().Schule().Lehrer().Hole(42)->Nummer(), 42);
+
+  std::vector<std::string> geoeffnet;
+  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  auto* le = static_cast<TSpaltenMenue*>(Palette().Menue(QStringLiteral("Le")));
+  EXPECT_EQ(le->Spaltenzahl(), 6);
+  le->Waehle(41);
+  EXPECT_EQ(geoeffnet, std::vector<std::string>{"L41"});
+}
+
+TEST_F(PaletteTest, BlaetternLaeuftUmUndAendertNichts) {
+  Palette().NeuItemClick();
+  TLehrer* a = Palette().Schule().NeuerLehrer("A");
+  Palette().Schule().NeuerLehrer("B");
+  TLehrer* c = Palette().Schule().NeuerLehrer("C");
+  Palette().Schule().SetzeGeaendert(false);
+  std::vector<std::string> geoeffnet;
+  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  TTestFenster* f = Fenster(FensterArt::LeDep, QStringLiteral("Deputat C"), c);
+  Palette().Schule().SetzeAktivesFenster(f);
+  Palette().MenusAnpassen();
+  Palette().ClickRechts();
+  Palette().ClickLinks();
+  EXPECT_EQ(geoeffnet, (std::vector<std::string>{"A", "B"}));
+  EXPECT_FALSE(Palette().Schule().Geaendert());
+  (void)a;
+  f->SchliesseFrage();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, VersionsknopfUndMenue) {
+  standard.SetVersionszahl(3);
+  standard.SetAktuelleVersion(1);
+  Palette().VersionsMenuAufbauen();
+  popups.WaehleText(QStringLiteral("2"));
+  Palette().VersKnopfClick();
+  EXPECT_EQ(standard.AktuelleVersion(), 2);
+  EXPECT_EQ(Palette().Knopf(QStringLiteral("Vers"))->text(), QStringLiteral("2"));
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  EXPECT_EQ(popups.Angebote()[0].texte, (QStringList{"1", "2", "3"}));
+  EXPECT_EQ(popups.Angebote()[0].spaltenHoehe, 8);
+
+  const bool vorher = standard.eaw();
+  Palette().ShiftMerken(Taste::Strg);
+  Palette().VersKnopfClick();
+  EXPECT_NE(standard.eaw(), vorher) << "Ctrl toggles acting on the current version only";
+  EXPECT_EQ(popups.Angebote().size(), 1u);
+  const QColor panel =
+      Palette().findChild<QWidget*>(QStringLiteral("VersPanel"))->palette().color(QPalette::Window);
+  EXPECT_EQ(panel == QColor(255, 0, 0), !standard.eaw());
+  Palette().ShiftMerken(0);
+  Palette().MenusAnpassen();
+  EXPECT_FALSE(Aktiv(QStringLiteral("Bearbeiten/Voreinstellungen/Planversionen")))
+      << "no versions dialog in the program yet";
+  KeineFehler();
+}
+
+TEST_F(PaletteTest, ZwischenablageFensterUndText) {
+  ablage.SetzeText(QStringLiteral("alt"));
+  Palette().ZwischenablageItemClick();
+  auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen));
+  ASSERT_NE(z, nullptr);
+  EXPECT_EQ(z->Inhalt(), QStringLiteral("alt"));
+  Palette().ZwischenablageItemClick();
+  EXPECT_EQ(Palette().Schule().Fenster().size(), 1u) << "one window at most";
+  Palette().TextInZwischenablage(QStringLiteral("\tMo\tDi\n1\tAB\t"));
+  EXPECT_EQ(ablage.Text(), QStringLiteral("\tMo\tDi\n1\tAB\t"));
+  EXPECT_EQ(z->Inhalt(), ablage.Text());
+  EXPECT_EQ(Palette().AblageText(), ablage.Text().toStdString());
+  z->SchliesseFrage();
+  EXPECT_EQ(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PaletteTest, WiderrufenOhneManuellesFenster) {
+  dialoge.Antworte(QStringLiteral("WinKolvar"), mrOk);
+  Palette().WiderrufenItemClick();
+  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
+  Palette().Aktion(QStringLiteral("Hilfe/Hilfethemen"))->trigger();
+  EXPECT_EQ(hilfe.ThemenAufrufe(), 1);
+  KeineFehler();
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,166 @@
+// Start-up as the program runs it: settings from the store, the palette, the password prompt,
+// the start file; and the end: close query, save question, settings back to the store.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include "app/kwform.h"
+#include "app/programm.h"
+#include "appumgebung.h"
+
+namespace kolvar {
+namespace {
+
+class StartTest : public AppTest {
+ protected:
+  // The password prompt answered with this entry (and the button).
+  void KennwortEingabe(const QString& eingabe, const QString& knopf = QStringLiteral("Ok")) {
+    dialoge.Bediene(QStringLiteral("Kennworteingabe"), [eingabe, knopf](TKvDialog& d) {
+      auto& form = static_cast<TKWForm&>(d);
+      form.KWFeld()->setText(eingabe);
+      form.Knopf(knopf)->click();
+    });
+  }
+  void MitKennwort(const std::string& kennwort) {
+    TStandard s;
+    s.SetKennwort(kennwort);
+    s.SpeichereEinstellungen(speicher);
+  }
+};
+
+TEST_F(StartTest, MitDateiargumentOhneKennwort) {
+  dateien.dateien["/daten/schule.kvr"] = {{"AB", "CD"}, {"5a"}, 1, 1, {}};
+  standard.opf = "/anderswo";
+  TStandard s;
+  s.opf = "/anderswo";
+  s.SpeichereEinstellungen(speicher);
+  TProgramm programm(speicher, dateien);
+  ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar"), QStringLiteral("/daten/schule.kvr")}));
+  TKolvarPalette& p = *programm.Palette();
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_TRUE(p.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(p.windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
+  EXPECT_TRUE(p.DateiOffen());
+  EXPECT_EQ(p.Schule().Pfad(), "/daten/schule.kvr");
+  EXPECT_EQ(programm.Standard().opf, "/anderswo") << "a start file leaves the folder as it was";
+  EXPECT_EQ(dateien.fortschrittsTitel, std::vector<QString>{QStringLiteral("Einlesen")});
+  EXPECT_TRUE(dateiDienst.Anfragen().empty());
+  EXPECT_TRUE(p.Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_TRUE(p.Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
+  EXPECT_FALSE(p.Menue(QStringLiteral("Ra"))->menuAction()->isEnabled()) << "no rooms";
+  KeineFehler();
+}
+
+TEST_F(StartTest, OhneArgumentFragtDerOeffnenDialog) {
+  TStandard s;
+  s.opf = "/schulen";
+  s.SpeichereEinstellungen(speicher);
+  dateiDienst.Antworte(QString());  // cancelled
+  TProgramm programm(speicher, dateien);
+  ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar")}));
+  ASSERT_EQ(dateiDienst.Anfragen().size(), 1u);
+  EXPECT_EQ(dateiDienst.Anfragen()[0].titel, QStringLiteral("WinKolvar-Datei öffnen"));
+  EXPECT_EQ(dateiDienst.Anfragen()[0].ordner, QStringLiteral("/schulen"));
+  EXPECT_EQ(dateiDienst.Anfragen()[0].filter, QStringLiteral("Kolvar-Dateien (*.KVR)|*.kvr"));
+  EXPECT_FALSE(programm.Palette()->DateiOffen());
+  EXPECT_EQ(programm.Palette()->windowTitle(), QStringLiteral("WinKolvar 2.3.8"));
+  EXPECT_TRUE(dateien.gelesen.empty());
+  KeineFehler();
+}
+
+TEST_F(StartTest, KennwortRichtigFalschMitBlanksUndAbbrechen) {
+  MitKennwort("geheim");
+  const auto vorher = speicher.Werte();
+  dateien.dateien["/s.kvr"] = {};
+  const QStringList argumente{QStringLiteral("winkolvar"), QStringLiteral("/s.kvr")};
+
+  KennwortEingabe(QStringLiteral("falsch"));
+  {
+    TProgramm programm(speicher, dateien);
+    EXPECT_FALSE(programm.Starte(argumente));
+    EXPECT_EQ(programm.Palette(), nullptr) << "a wrong password ends the program";
+  }
+  KennwortEingabe(QStringLiteral("geheim"), QStringLiteral("Abbrechen"));
+  {
+    TProgramm programm(speicher, dateien);
+    EXPECT_FALSE(programm.Starte(argumente));
+  }
+  KennwortEingabe(QString());
+  {
+    TProgramm programm(speicher, dateien);
+    EXPECT_FALSE(programm.Starte(argumente)) << "an empty entry is no password when one is set";
+  }
+  EXPECT_TRUE(dateien.gelesen.empty()) << "no file is opened";
+  EXPECT_EQ(speicher.Werte(), vorher) << "no settings are saved";
+
+  KennwortEingabe(QStringLiteral("geheim   "));
+  {
+    TProgramm programm(speicher, dateien);
+    EXPECT_TRUE(programm.Starte(argumente)) << "trailing blanks are the padding";
+    EXPECT_TRUE(programm.Palette()->DateiOffen());
+  }
+  KennwortEingabe(QStringLiteral("geheim"));
+  {
+    TProgramm programm(speicher, dateien);
+    EXPECT_TRUE(programm.Starte(argumente));
+  }
+  KeineFehler();
+}
+
+TEST_F(StartTest, KennwortFeldNimmtNurWasDerVerschluesslerKennt) {
+  TKWForm form(standard);
+  EXPECT_EQ(form.KWFeld()->maxLength(), 20);
+  EXPECT_EQ(form.KWFeld()->echoMode(), QLineEdit::Password);
+  const QValidator* pruefer = form.KWFeld()->validator();
+  ASSERT_NE(pruefer, nullptr);
+  int pos = 0;
+  QString gut = QStringLiteral("Straße € 1");
+  QString schlecht = QStringLiteral("a✓b");
+  EXPECT_EQ(pruefer->validate(gut, pos), QValidator::Acceptable);
+  EXPECT_EQ(pruefer->validate(schlecht, pos), QValidator::Invalid) << "a password nobody could type again";
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kennworteingabe"));
+  EXPECT_TRUE(KeinKennwort(standard));
+  standard.SetKennwort("geheim");
+  EXPECT_FALSE(KeinKennwort(standard));
+}
+
+TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
+  dateien.dateien["/s.kvr"] = {{"AB"}, {}, 1, 1, {}};
+  TProgramm programm(speicher, dateien);
+  ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar"), QStringLiteral("/s.kvr")}));
+  TKolvarPalette& p = *programm.Palette();
+  p.move(120, 80);
+  p.Schule().NeuerLehrer("NEU");
+  p.Schule().SetzeGeaendert(true);
+
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrAbbrechen);  // close box
+  EXPECT_FALSE(p.close());
+  EXPECT_TRUE(p.isVisible());
+  EXPECT_TRUE(p.Schule().Geaendert());
+  EXPECT_FALSE(p.IstBeendet());
+
+  p.SetzeBeschaeftigt(true);
+  EXPECT_FALSE(p.close()) << "refused while a dialog waits for a pop-up choice";
+  p.SetzeBeschaeftigt(false);
+
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
+  EXPECT_TRUE(p.close());
+  EXPECT_TRUE(p.IstBeendet());
+  EXPECT_FALSE(p.DateiOffen()) << "the school was closed";
+  EXPECT_TRUE(dateien.geschrieben.empty()) << "Nein saves nothing";
+  TStandard geladen;
+  geladen.LadeEinstellungen(speicher);
+  EXPECT_EQ(geladen.pal, p.pos().x());
+  EXPECT_EQ(geladen.pat, p.pos().y());
+  KeineFehler();
+}
+
+TEST_F(StartTest, PositionAusserhalbDesBildschirmsWirdNull) {
+  standard.pal = 100000;
+  standard.pat = 40;
+  EXPECT_EQ(Palette().pos().x(), 0);
+  EXPECT_EQ(Palette().pos().y(), 40);
+}
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,114 @@
+// Plan windows reached through the palette: the view button and the element menus open and
+// reuse them, "Kopieren" copies the active plan, the arrow keys step to the next element.
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include "app/kolvarpalette.h"
+#include "app/schuldateien.h"
+#include "planumgebung.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "platform/spaltenmenue.h"
+#include "views/planfenster.h"
+
+namespace kolvar {
+namespace {
+
+class EineSchule : public ISchulDateien {
+ public:
+  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
+                                TFortschrittsForm&, std::string&) override {
+    standard.SetTageProWoche(5);
+    auto s = std::make_unique<TSchule>(standard, umgebung);
+    TLehrer* l = s->NeuerLehrer("MUE");
+    TKlasse* a = s->NeueKlasse("5a");
+    s->NeueKlasse("5b");
+    TFach* f = s->NeuesFach("De");
+    TKurs* k = s->ErzeugeKurs(l, a, nullptr, f, nullptr, 3);
+    k->Setze(1, 2, nullptr, 2);
+    s->SetzePfad(pfad);
+    s->SetzeGeaendert(false);
+    return s;
+  }
+  bool Schreibe(TSchule&, const std::string&, TFortschrittsForm&, std::string&) override { return false; }
+  bool Importiere(TSchule&, const std::string&, TFortschrittsForm&, std::string&) override { return false; }
+};
+
+class PalettenPlanTest : public ::testing::Test {
+ protected:
+  PalettenPlanTest() {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+    TDienste::SetzeAblage(&ablage);
+    palette = std::make_unique<TKolvarPalette>(standard, dateien);
+    InstallierePlanFenster(*palette);
+    EXPECT_TRUE(palette->DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  }
+  ~PalettenPlanTest() override {
+    palette.reset();
+    TDienste::Zuruecksetzen();
+  }
+  void Klasse(int index) {
+    auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menue(QStringLiteral("Kl")));
+    ASSERT_NE(menue, nullptr);
+    menue->Waehle(index);
+  }
+
+  TStandard standard;
+  EineSchule dateien;
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+  TSpeicherAblage ablage;
+  std::unique_ptr<TKolvarPalette> palette;
+};
+
+TEST_F(PalettenPlanTest, ElementMenusOpenPlansAndReuseTheActiveOne) {
+  TSchule& s = palette->Schule();
+  palette->Knopf(QStringLiteral("Plan"))->click();
+  EXPECT_EQ(s.Ansichtsgruppe(), 2);
+  TKlasse* a = s.Klassen().Hole(1);
+  TKlasse* b = s.Klassen().Hole(2);
+  Klasse(0);
+  auto* plan = dynamic_cast<TKlPlnForm*>(a->PlnForm());
+  ASSERT_NE(plan, nullptr);
+  EXPECT_TRUE(s.IstAngemeldet(plan));
+  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5a"));
+  s.SetzeAktivesFenster(plan);
+  Klasse(1);
+  EXPECT_EQ(b->PlnForm(), plan);  // taken over
+  EXPECT_EQ(a->PlnForm(), nullptr);
+  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5b"));
+  // The right arrow shows the next class (wrapping) in the same window.
+  QKeyEvent rechts(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(plan->PlnGrid, &rechts);
+  EXPECT_EQ(plan->Element(), a);
+  EXPECT_EQ(a->PlnForm(), plan);
+  EXPECT_FALSE(s.Geaendert());
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
+  TSchule& s = palette->Schule();
+  palette->Knopf(QStringLiteral("Plan"))->click();
+  Klasse(0);
+  auto* plan = dynamic_cast<TPlnForm*>(s.Klassen().Hole(1)->PlnForm());
+  ASSERT_NE(plan, nullptr);
+  s.SetzeAktivesFenster(plan);
+  palette->MenusAnpassen();
+  QAction* kopieren = palette->Aktion(QStringLiteral("Bearbeiten/Kopieren"));
+  ASSERT_NE(kopieren, nullptr);
+  ASSERT_TRUE(kopieren->isEnabled());
+  kopieren->trigger();
+  const QStringList zeilen = ablage.Text().split(QLatin1Char('\n'));
+  ASSERT_GE(zeilen.size(), 3);
+  EXPECT_EQ(zeilen[0], QStringLiteral("\tMo\tDi\tMi\tDo\tFr"));
+  EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral(" 2\t---\tMUE")));
+}
+
+}  // namespace
+}  // namespace kolvar
