@@ -17,6 +17,7 @@
 #include "model/standard.h"
 #include "model/uhr.h"
 #include "model/uvtab.h"
+#include "storage/vertretungsablage.h"
 #include "substitution/vertretung.h"
 
 namespace kolvar {
@@ -616,13 +617,16 @@ class TBau {
   void Vertretungen() {
     const int vtm = s_.Standard().vtm;
     std::vector<TVertretung*> alle;
-    for (int32_t datum = heute_ - (vtm - 1); static_cast<int>(alle.size()) < g_.vertretungen; ++datum) {
+    for (int32_t datum = heute_ - (vtm - 1);
+         static_cast<int>(alle.size()) + s_.Vertretungen().Anzahl() < g_.vertretungen; ++datum) {
       if (Uhr::Wochentag(datum) > kSchultage) continue;
       const int v = s_.VersionDerWoche(datum), d = Uhr::Wochentag(datum);
       std::vector<TLehrer*> fehlend, anwesend;
       for (TLehrer* l : lehrer_) (z_.Chance(8) ? fehlend : anwesend).push_back(l);
       if (anwesend.empty()) continue;
       for (TLehrer* l : fehlend) {
+        // Follow-ups join the school's list at once, the others at the end.
+        if (static_cast<int>(alle.size()) + s_.Vertretungen().Anzahl() >= g_.vertretungen) break;
         auto* f = new TFehl();
         f->SetzeDatum(datum);
         f->SetzeElement(l);
@@ -641,10 +645,7 @@ class TBau {
     for (TKurs* k : s_.Kurse())
       for (TSetzung* z : k->Setzungen())
         for (TVertretung* r : z->Vertretungen()) liste.push_back(r);
-    const TVertrVergleich vergleiche = VertrVergleich(s_.Standard().vsa);
-    std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
-      return vergleiche(a, b) < 0;
-    });
+    SortiereVertretungsliste(liste, s_.Standard().vsa);
     s_.Vertretungen().Leere();
     for (TVertretung* r : liste) s_.Vertretungen().Haenge(r);
   }

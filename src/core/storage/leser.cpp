@@ -411,10 +411,7 @@ class TLeser::TBlockLeser {
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
     std::vector<TVertretung*> sortiert = neu;
-    const TVertrVergleich vergleiche = VertrVergleich(st_.vsa);
-    std::stable_sort(
-        sortiert.begin(), sortiert.end(),
-        [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
+    SortiereVertretungsliste(sortiert, st_.vsa);
     // Placement lists in file order, the school's list sorted.
     for (TVertretung* v : neu) v->HaengeAn();
     TListe<TVertretung>& liste = s_->Vertretungen();

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "storage/dateifehler.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 
@@ -113,6 +114,13 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
     if (s.VerlegtAuf >= 0) s.VerlegtAuf = neu[static_cast<std::size_t>(s.VerlegtAuf)];
   }
   saetze_ = std::move(bleiben);
+}
+
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
+  const TVertrVergleich vergleiche = VertrVergleich(vsa);
+  std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
+    return vergleiche(a, b) < 0 && vergleiche(b, a) > 0;
+  });
 }
 
 std::vector<int> VertretungsNummern(const std::vector<char>& verknuepft) {

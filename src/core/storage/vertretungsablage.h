@@ -16,6 +16,7 @@ namespace kolvar {
 class TLehrer;
 class TRaum;
 class TSetzung;
+class TVertretung;
 
 struct TVertretungsSatz {
   // The placement the record belongs to.
@@ -59,6 +60,11 @@ class TVertretungsAblage {
 
   std::vector<TVertretungsSatz> saetze_;
 };
+
+// Sorts records stably by the order of "vsa". Where the order puts either of two records first
+// (two records without the compared element), they count as equal, so the sort is well defined
+// and keeps the given order among them.
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa);
 
 // Own numbers of the file for records in list order: the position while there are at most 32767
 // records; beyond that 1..m for the records taking part in a link and 0 for the others. Throws

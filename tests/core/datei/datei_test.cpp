@@ -11,12 +11,14 @@
 
 #include "model/fehl.h"
 #include "model/klasse.h"
+#include "model/kopplung.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/parliste.h"
 #include "model/raum.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "model/uvtab.h"
 #include "storage/buffer.h"
 #include "storage/ifortschritt.h"
 #include "storage/leser.h"
@@ -570,6 +572,127 @@ TEST(DateiLesen, AenderungsdatumUndFehlzeitenAmRand) {
   EXPECT_EQ(weit.schule->Lehrer().Hole(1)->Datum(),
             gerundet(jetzt + int64_t{2500} * 86400) - int64_t{3000} * 86400);
   EXPECT_EQ(morgen.schule->LehrerFehlen().Anzahl(), 0) << "ten days back is dropped";
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// A file with every block filled, assembled by hand from the layout: the reader takes each field
+// where the layout puts it, and the writer gives back exactly these bytes.
+TEST(DateiLayout, JederBlockVonHandGelesenUndGenauSoGeschrieben) {
+  const int32_t heute = kGeneratorHeute;
+  auto datum = [](int32_t tag) { return static_cast<int32_t>(uint32_t(tag - 1462) * 86400u); };
+  auto raster = [](TBau& b, std::initializer_list<std::pair<int, int>> worte) {
+    std::vector<int> w(14, 0);  // N = 2: versions 1 and 2, days 1..7
+    for (auto [stelle, wort] : worte) w[static_cast<std::size_t>(stelle)] = wort;
+    for (int x : w) b.I(x);
+  };
+  const std::size_t woche = static_cast<std::size_t>(((heute - 34330) / 7) % 888);
+  TBau b;
+  b.I(0xFF2D);
+  for (std::size_t k = 0; k < kWochen; ++k) b.B(k == woche ? 2 : 1);
+  b.I(2);
+  raster(b, {{0, 0x0040}});
+  raster(b, {{7 + 6, 0xFFFF}});
+  b.I(1).S("MUE", 7).I(1).S("5a", 7).I(1).S("SPO", 7).I(1).S("D", 7).I(2).S("R1", 7).S("R2", 7).I(1).S("UV1",
+                                                                                                       7);
+  // Teacher: room R1, subject D, locked Monday period 1 in version 1, placed Tuesday period 3
+  // (version 1) and Monday period 1 (version 2).
+  b.I(1).S("Mueller", 21).I(24).I(22).I(1).I(1).I(1);
+  raster(b, {{0, 0x0001}});
+  raster(b, {{1, 0x0004}, {7, 0x0001}});
+  b.L(5).L(-3).L(datum(heute - 5));
+  b.I(1).S("Klasse 5a", 21).I(30).I(31).I(2).I(1).I(0x7FFF);
+  raster(b, {});
+  raster(b, {{1, 0x0004}, {7, 0x0001}});
+  b.B(1).L(datum(heute - 6));
+  b.I(1).S("Sport", 21);
+  b.I(1).S("Deutsch", 21);
+  b.I(2).S("Raum 1", 21);
+  raster(b, {});
+  raster(b, {{1, 0x0004}});
+  b.L(datum(heute - 7)).S("Raum 2", 21);
+  raster(b, {});
+  raster(b, {{7, 0x0001}});
+  b.L(datum(heute - 7));
+  b.I(1).B(0).S("Verteilung", 21).I(1).I(1).I(1).I(1);
+  // The lesson: 3 hours (2 in version 2), teacher, coupling, subject, class 5a, rooms R1 and R2,
+  // R2 added later; a fixed hour with two linked substitutions and an hour in version 2.
+  b.I(1).I(3).I(1).I(1).I(1).I(1).I(1).I(2).I(1).I(2).I(1).I(2).I(2).I(2);
+  b.I(1).I(3).I(2).I(1).B(1).I(2);
+  b.L(datum(heute + 1)).I(-1).I(1).S("statt", 61).S("", 61).B(0).B(0).B(1).B(1).I(1).I(0).I(2);
+  b.L(datum(heute + 1)).I(-1).I(-1).S("", 61).S("frei", 61).B(4).B(1).B(0).B(0).I(2).I(1).I(0);
+  b.I(2).I(1).I(1).I(2).B(0).I(0);
+  b.S("LK", 21).I(2).I(1).B(0).B(1).B(0);
+  raster(b, {{7 + 4, 0x0300}});
+  b.I(2).I(3).I(0x1200).I(0x3400).I(0x5600);
+  b.I(1).L(datum(heute)).I(1).I(0xFFC0);
+  b.I(1).L(datum(heute - 9)).I(1).I(0x8000);
+  b.I(1).L(datum(heute + 3)).I(2).I(0x0001);
+  b.I(2).I(2).I(1).I(-1).I(-1).I(1);
+  b.I(1).I(9).S("Plan MUE", 255).I(10).I(20).I(640).I(480);
+
+  TLesung l(b.d);
+  const TSchule& s = *l.schule;
+  EXPECT_EQ(l.umfeld.standard.mwn(), 2);
+  EXPECT_EQ(l.umfeld.standard.AktuelleVersion(), 2) << "today's week is on version 2";
+  EXPECT_EQ(s.SchulRaster2().Tag(2, 7), 0xFFFFu);
+  const TLehrer* mue = s.Lehrer().Hole(1);
+  EXPECT_EQ(mue->Soll(2), 22);
+  EXPECT_EQ(mue->Raum(), s.Raeume().Hole(1));
+  const TKlasse* k5a = s.Klassen().Hole(1);
+  EXPECT_EQ(k5a->Raum(), s.Raeume().Hole(2));
+  EXPECT_EQ(k5a->Lehrer1(), mue);
+  EXPECT_EQ(k5a->Lehrer2(), nullptr);
+  EXPECT_TRUE(k5a->Einzeln());
+  const TUVTab* uv = s.UVTabellen().Hole(1);
+  EXPECT_EQ(uv->Ausrichtung(), 0);
+  EXPECT_EQ(uv->Lehrer().Anzahl(), 1) << "an LK table's rows are teachers";
+  EXPECT_EQ(uv->Faecher().Anzahl(), 0);
+  const TKurs* k = s.Kurse().Hole(1);
+  EXPECT_EQ(k->Kopplung(), s.Kopplungen().Hole(1));
+  EXPECT_EQ(k->Stunden(1), 3);
+  EXPECT_EQ(k->Stunden(2), 2);
+  EXPECT_EQ(k->Raeume().Anzahl(), 2);
+  EXPECT_EQ(k->SpaeterRaeume().Hole(1), s.Raeume().Hole(2));
+  EXPECT_EQ(k->Info(), "LK");
+  EXPECT_EQ(k->Einzelstunden(), 1);
+  EXPECT_TRUE(k->NichtZaehlenKlassen());
+  EXPECT_EQ(k->StundenProTag(), 2);
+  EXPECT_EQ(k->Tabelle(), 3);
+  EXPECT_EQ(k->Farbe(), 0x563412u);
+  EXPECT_TRUE(k->Sperrung().Belegt(2, 5, 9));
+  ASSERT_EQ(k->Setzungen().Anzahl(), 2);
+  const TSetzung* z = k->Setzungen().Hole(1);
+  EXPECT_TRUE(z->Fixiert());
+  ASSERT_EQ(s.Vertretungen().Anzahl(), 2);
+  const TVertretung* r = s.Vertretungen().Hole(1);
+  const TVertretung* f = s.Vertretungen().Hole(2);
+  EXPECT_EQ(r->Statt(), f);
+  EXPECT_EQ(f->VerlegtAuf(), r);
+  EXPECT_EQ(r->Setzung(), z);
+  EXPECT_EQ(z->Vertretungen().Anzahl(), 2);
+  EXPECT_EQ(r->Datum(), heute + 1);
+  EXPECT_EQ(r->Ersatzraum(), s.Raeume().Hole(1));
+  EXPECT_EQ(r->LehrerBem(), "statt");
+  EXPECT_EQ(f->Art(), 4);
+  EXPECT_TRUE(f->Frei());
+  EXPECT_FALSE(f->Noetig());
+  EXPECT_EQ(s.LehrerFehlen().Hole(1)->Stunden(), 0xFFC0u);
+  EXPECT_EQ(s.KlassenFehlen().Anzahl(), 1);
+  EXPECT_EQ(s.RaumFehlen().Hole(1)->Element(), s.Raeume().Hole(2));
+  ASSERT_EQ(s.ParListe().Zellen().Anzahl(), 4);
+  EXPECT_EQ(s.ParListe().Zelle(2, 2), s.Kopplungen().Hole(1));
+  EXPECT_EQ(s.ParListe().Zelle(1, 2), nullptr);
+  for (const std::string& fehler : PruefeModell(s)) ADD_FAILURE() << fehler;
+
+  const TBytes neu = l.Schreibe();
+  const auto [a, _] = std::mismatch(b.d.begin(), b.d.end(), neu.begin(), neu.end());
+  EXPECT_TRUE(neu == b.d) << "first difference at byte " << (a - b.d.begin()) << " of " << b.d.size() << "/"
+                          << neu.size();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "model/setzung.h"
 #include "model/standard.h"
 #include "model/uvtab.h"
+#include "substitution/vertretung.h"
 
 namespace kolvar {
 namespace {
@@ -62,6 +63,8 @@ TEST_P(GeneratorProfil, HatDieGroessenDesProfils) {
     EXPECT_LE(ko->Kurse().Anzahl(), 15);
     for (TKurs* k : ko->Kurse()) EXPECT_EQ(k->Kopplung(), ko);
   }
+  EXPECT_GE(s->Vertretungen().Anzahl(), g.vertretungen);
+  EXPECT_LT(s->Vertretungen().Anzahl(), g.vertretungen + 50);
   EXPECT_GT(s->LehrerFehlen().Anzahl(), 0);
   EXPECT_GT(s->KlassenFehlen().Anzahl(), 0);
   EXPECT_GT(s->RaumFehlen().Anzahl(), 0);
