@@ -46,6 +46,7 @@ std::string PeriodenText(const TStandard& st, int version, int stunde) {
 
 // A missing element sorts first; both missing: the new record goes first.
 int VergleicheMitLeer(const TElement* neu, const TElement* alt) {
+  if (!neu && !alt) return 0;  // a comparator must answer the same both ways round
   if (!neu) return -1;
   if (!alt) return 1;
   return VergleicheElemente(neu, alt);
@@ -199,39 +200,7 @@ void SortiereVertretungen(TSchule& schule) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// File reader helpers
-
-bool PasstVerlegtAufNr(const TVertretung* ziel, const TVertretung* r) {
-  return r->VerlegtAufNr() > 0 && r->VerlegtAufNr() == ziel->Nummer();
-}
-
-bool PasstStattNr(const TVertretung* ziel, const TVertretung* r) {
-  return r->StattNr() > 0 && r->StattNr() == ziel->Nummer();
-}
-
-void VerbindeVertretungen(TSchule& schule) {
-  std::unordered_map<int, TVertretung*> nachNummer;
-  for (TVertretung* v : schule.Vertretungen())
-    if (v->Nummer() > 0) nachNummer.emplace(v->Nummer(), v);
-  auto finde = [&nachNummer](int n) -> TVertretung* {
-    if (n <= 0) return nullptr;
-    auto it = nachNummer.find(n);
-    return it == nachNummer.end() ? nullptr : it->second;
-  };
-  for (TVertretung* v : schule.Vertretungen()) {
-    v->SetVerlegtAuf(finde(v->VerlegtAufNr()));
-    v->SetStatt(finde(v->StattNr()));
-  }
-}
-
-void NummeriereVertretungen(TSchule& schule) {
-  int n = 0;
-  for (TVertretung* v : schule.Vertretungen()) v->SetNummer(++n);
-  for (TVertretung* v : schule.Vertretungen()) {
-    v->SetVerlegtAufNr(v->VerlegtAuf() ? v->VerlegtAuf()->Nummer() : 0);
-    v->SetStattNr(v->Statt() ? v->Statt()->Nummer() : 0);
-  }
-}
+// Expiry
 
 void EntferneVeralteteVertretungen(TSchule& schule) {
   const int32_t heute = schule.Zeit().Heute();
@@ -526,8 +495,8 @@ void TVertretung::RechneStundenAn() {
 }
 
 bool TVertretung::IstVeraltet(int32_t heute) const {
-  // Both dates are at noon: today + 0.5 - (date + 0.5) > vtm.
-  return int64_t{heute} - datum_ > schule_->Standard().vtm;
+  // today + 0.5 - date > vtm, in whole days: a record exactly "vtm" days old is outdated.
+  return int64_t{heute} - datum_ >= schule_->Standard().vtm;
 }
 
 void TVertretung::MacheFrei() {

@@ -223,13 +223,6 @@ void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v);
 // list's present order.
 void SortiereVertretungen(TSchule& schule);
 
-// File reader: a record's link numbers against another's own number.
-bool PasstVerlegtAufNr(const TVertretung* ziel, const TVertretung* r);
-bool PasstStattNr(const TVertretung* ziel, const TVertretung* r);
-// Resolves every record's link numbers to the records with those own numbers.
-void VerbindeVertretungen(TSchule& schule);
-// File writer: own number := 1-based position in the school list, link numbers from the links.
-void NummeriereVertretungen(TSchule& schule);
 // Expiry after loading: frees every outdated record without changing any account.
 void EntferneVeralteteVertretungen(TSchule& schule);
 // After the calendar changed: deletes (as the user does) every record whose date's week has
