@@ -230,6 +230,9 @@ class TBau {
         name += " " + std::to_string(i / namen + 1);
         kuerzel += std::to_string(i / namen + 1);
       }
+      // Abbreviations are unique within their list: Schulz and Schmidt must not both be "Sch".
+      for (int n = 2; TSchule::SucheKuerzel(s_.Lehrer(), kuerzel); ++n)
+        kuerzel = KuerzeText(name, 2) + std::to_string(n);
       TLehrer* l = s_.NeuerLehrer(kuerzel);
       l->SetzeName(name);
       // Every subject gets a teacher, then a usual second subject.
@@ -363,6 +366,13 @@ class TBau {
         kuerzel = kl.front()->Kuerzel() + "B";
       }
       kuerzel += std::to_string(++nummer);
+      // Cut to 7 characters the names may meet; abbreviations are unique within their list.
+      const std::string stamm = kuerzel;
+      kuerzel = KuerzeText(stamm, kKuerzelLaenge);
+      for (int n = 1; TSchule::SucheKuerzel(s_.Kopplungen(), kuerzel); ++n) {
+        const std::string zusatz = std::to_string(n);
+        kuerzel = KuerzeText(stamm, kKuerzelLaenge - static_cast<int>(zusatz.size())) + zusatz;
+      }
       e.kopplung = s_.NeueKopplung(kuerzel);
       e.kopplung->SetzeName("Band " + kuerzel);
       const auto pool = Pool(static_cast<int>(faecher.size()) + 2);

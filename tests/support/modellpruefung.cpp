@@ -55,6 +55,8 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
     if (e->Nummer() != i)
       p.Melde(std::string(art) + " " + Name(e) + ": Nummer " + std::to_string(e->Nummer()));
     if (liste.Position(e) != i) p.Melde(std::string(art) + " " + Name(e) + " doppelt");
+    if (TSchule::SucheKuerzel(liste, e->Kuerzel()) != e)
+      p.Melde(std::string(art) + " " + Name(e) + ": Kürzel nicht eindeutig");
     for (const TKurs* k : e->Kurse()) {
       if (!Nennt(k, e)) p.Melde(Name(e) + " hält einen Kurs, der es nicht nennt: " + k->Text());
       if (s.Kurse().Position(k) == 0) p.Melde(Name(e) + " hält einen fremden Kurs");
