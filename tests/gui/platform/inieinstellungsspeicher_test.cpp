@@ -7,8 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <cstdlib>
 
 #include "model/standard.h"
 #include "storage/einstellungenimspeicher.h"
@@ -16,24 +14,19 @@
 namespace kolvar {
 namespace {
 
-QTemporaryDir& KonfigOrdner() {
-  static QTemporaryDir ordner;
-  return ordner;
+// The shared test environment points XDG_CONFIG_HOME at a temporary folder.
+QString KonfigOrdner() {
+  return qEnvironmentVariable("XDG_CONFIG_HOME");
 }
 
-const bool kOrdnerGesetzt = [] {
-  setenv("XDG_CONFIG_HOME", KonfigOrdner().path().toLocal8Bit().constData(), 1);
-  return true;
-}();
-
 TEST(TIniEinstellungsSpeicher, LiegtImKonfigOrdner) {
-  ASSERT_TRUE(kOrdnerGesetzt && KonfigOrdner().isValid());
+  ASSERT_FALSE(KonfigOrdner().isEmpty());
   TIniEinstellungsSpeicher speicher;
-  EXPECT_TRUE(speicher.Datei().startsWith(KonfigOrdner().path())) << speicher.Datei().toStdString();
+  EXPECT_TRUE(speicher.Datei().startsWith(KonfigOrdner())) << speicher.Datei().toStdString();
 }
 
 TEST(TIniEinstellungsSpeicher, WerteUndGrossKleinschreibung) {
-  const QString datei = KonfigOrdner().filePath("einzeln.ini");
+  const QString datei = QDir(KonfigOrdner()).filePath("einzeln.ini");
   {
     TIniEinstellungsSpeicher speicher(datei);
     speicher.Schreibe("Urbo0", "abc", "klein");
@@ -53,7 +46,7 @@ TEST(TIniEinstellungsSpeicher, WerteUndGrossKleinschreibung) {
 
 // A hand-edited line with a comma and no quotes still reads as its text.
 TEST(TIniEinstellungsSpeicher, HandbearbeiteteDatei) {
-  const QString datei = KonfigOrdner().filePath("hand.ini");
+  const QString datei = QDir(KonfigOrdner()).filePath("hand.ini");
   QFile f(datei);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("[Urbo1]\ndvs=0\nmtn=fünf\n[Urbo32]\nbem2=eins, zwei\n[Urbo0]\nspg=$Mo$Di\n");
@@ -87,7 +80,7 @@ TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
     TIniEinstellungsSpeicher speicher;
     ASSERT_TRUE(a.SpeichereEinstellungen(speicher));
   }
-  const QString datei = QDir(KonfigOrdner().path()).filePath("WKolvar/WKolvar.ini");
+  const QString datei = QDir(KonfigOrdner()).filePath("WKolvar/WKolvar.ini");
   ASSERT_TRUE(QFile::exists(datei));
 
   TIniEinstellungsSpeicher speicher;

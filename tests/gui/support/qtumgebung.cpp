@@ -1,4 +1,4 @@
-// One QApplication for every test of this program, with the settings folder in a temporary
+// One QApplication for every GUI test program, with the settings folder in a temporary
 // place so that no test touches the user's settings.
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ class QtUmgebung : public ::testing::Environment {
     ordner_ = new QTemporaryDir;
     qputenv("XDG_CONFIG_HOME", ordner_->path().toUtf8());
     static int argc = 1;
-    static char name[] = "test_gui_app";
+    static char name[] = "winkolvar-test";
     static char* argv[] = {name, nullptr};
     app_ = new QApplication(argc, argv);
   }
