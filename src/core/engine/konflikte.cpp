@@ -145,7 +145,14 @@ bool TKurs::DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell) {
   while (!liste.Leer()) {
     const TKonflikt k = liste.Hole(1);
     TKurs* kurs = k.Kurs();
-    if (kurs != nullptr && kurs != this) {
+    // A lesson whose hour in that version already goes (by itself or with its coupling) is
+    // not asked about again.
+    const bool schonGeplant = std::any_of(plan.begin(), plan.end(), [&](const TEntfernung& e) {
+      return e.Version == k.Version() &&
+             (e.Kurs == kurs || (e.MitKopplung && kurs != nullptr && kurs->Kopplung() != nullptr &&
+                                 e.Kurs->Kopplung() == kurs->Kopplung()));
+    });
+    if (kurs != nullptr && kurs != this && !schonGeplant) {
       if (kurs->Kopplung() != nullptr) {
         std::vector<std::string> frage{ZeitFeldText(st, d, p), kurs->TextMitRaum(aktuell, d, p)};
         for (TKurs* partner : kurs->Kopplung()->Kurse())

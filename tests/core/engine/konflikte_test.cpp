@@ -133,6 +133,20 @@ TEST(Konflikte, GekoppelteStundenNachAntwort) {
   manuell.Schliesse();
 }
 
+// "Kopplung" removes every coupled hour at the slot: the other members are not asked about again.
+TEST(Konflikte, KopplungWirdNurEinmalGefragt) {
+  auto s = Schule();
+  BesetzeZiel(*s);
+  s->dialoge.Antworte(Modal::Ja);  // "Trotzdem setzen"
+  s->dialoge.Antworte(Modal::Ok);  // "Kopplung" at the first sport course
+  TKonfliktListe liste;
+  EXPECT_TRUE(s->deutsch5a->PruefeVerschieben(1, 4, false, liste, 1, 2));
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursLoeschen), 1);
+  EXPECT_EQ(s->sportSch->FindeSetzung(1, 1, 4), nullptr);
+  EXPECT_EQ(s->sportBer->FindeSetzung(1, 1, 4), nullptr);
+  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
 TEST(Konflikte, EigeneStundeWirdNieVerdraengt) {
   auto s = Schule(2);
   s->standard.SetNurAktuelleVersion(false);

@@ -99,8 +99,7 @@ TEST_F(MausTest, DisplacingACoupledLessonAsksWhichHoursGo) {
   auto plan = Oeffne<TKlPlnForm>(k5a);
   Modus(Modus::Schieben);
   dialoge.Klicke(QStringLiteral("Verdrängen"), QStringLiteral("Trotzdem setzen"));
-  // One question per displaced lesson, both of the coupling.
-  dialoge.Klicke(QStringLiteral("gekoppelten Kurs löschen"), QStringLiteral("Kopplung"));
+  // "Kopplung" at the first coupled lesson takes the whole coupling: asked once.
   dialoge.Klicke(QStringLiteral("gekoppelten Kurs löschen"), QStringLiteral("Kopplung"));
   Ziehe(*plan, 1, 1, 5, 1);
   EXPECT_TRUE(Hat(deutsch5a, 1, 5, 1));
