@@ -12,6 +12,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "model/stundentext.h"
 #include "model/text.h"
 
 namespace kolvar {
@@ -166,26 +167,6 @@ int VergleicheElemente(const TElement* a, const TElement* b) {
   return a->Nummer() < b->Nummer() ? -1 : 1;
 }
 
-std::string StundenWertText(int64_t wert, int dvs, int vkm, int nkm) {
-  if (dvs < 1) dvs = 1;
-  nkm = std::clamp(nkm, 0, 6);
-  int64_t faktor = 1;
-  for (int i = 0; i < nkm; ++i) faktor *= 10;
-  const bool negativ = wert < 0;
-  const int64_t betrag = negativ ? -wert : wert;
-  // Rounded half away from zero, in integers.
-  const int64_t skaliert = (betrag * faktor * 2 + dvs) / (2 * int64_t{dvs});
-  std::string text = std::to_string(skaliert / faktor);
-  if (nkm > 0) {
-    std::string nach = std::to_string(skaliert % faktor);
-    text += "." + std::string(static_cast<std::size_t>(nkm) - nach.size(), '0') + nach;
-  }
-  if (negativ && skaliert != 0) text = "-" + text;
-  const std::size_t breite = static_cast<std::size_t>(std::max(0, vkm + nkm + 1));
-  if (text.size() < breite) text = std::string(breite - text.size(), ' ') + text;
-  return text;
-}
-
 // ---------------------------------------------------------------------------------------------
 // TPlanElement
 
@@ -337,7 +318,7 @@ std::string TSollElement::FachStundenText(const TFach* fach, int seite) const {
   const int64_t ist = IstGewichtet(-1, ZaehltEinzeln(), lehrerSeite ? Seite::Lehrer : Seite::Klasse);
   const int64_t b = ist - a;
   const int64_t c = int64_t{Soll(-1)} - a - b;
-  auto zahl = [&](int64_t w) { return StundenWertText(w, st.dvs, st.vkm, st.nkm); };
+  auto zahl = [&](int64_t w) { return FormatiereStunden(w, st); };
   return "[" + zahl(a) + " " + "]-[" + zahl(b) + " " + "]-[" + zahl(c) + " " + "]  " + Kuerzel();
 }
 

@@ -209,7 +209,4 @@ inline int VergleicheRaeume(const TElement* a, const TElement* b) {
   return VergleicheElemente(a, b);
 }
 
-// An hour value in 1/dvs units as text, vkm digits before and nkm after the point.
-std::string StundenWertText(int64_t wert, int dvs, int vkm, int nkm);
-
 }  // namespace kolvar

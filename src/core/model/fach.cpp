@@ -10,6 +10,7 @@
 #include "model/lehrer.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "model/stundentext.h"
 
 namespace kolvar {
 
@@ -77,7 +78,7 @@ std::string TFach::StundenText(const TLehrer* l) const {
   const int64_t soll = l->Soll(-1);
   const int64_t c = soll - l->IstGewichtet(-1, true, Seite::Lehrer);
   const int64_t b = soll - a - c;
-  auto zahl = [&](int64_t w) { return StundenWertText(w, st.dvs, st.vkm, st.nkm); };
+  auto zahl = [&](int64_t w) { return FormatiereStunden(w, st); };
   return "[" + zahl(a) + " " + "]-[" + zahl(b) + " " + "]-[" + zahl(c) + " " + "]  " + Kuerzel();
 }
 

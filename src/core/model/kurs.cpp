@@ -16,6 +16,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "model/stundentext.h"
 #include "model/text.h"
 #include "model/uhr.h"
 #include "model/undoelement.h"
@@ -656,8 +657,8 @@ std::string TKurs::StundenText(int v, int d, int p, int seite, bool mitInfo) con
   const TStandard& st = schule_->Standard();
   const bool nichtGezaehlt = (seite == Seite::Lehrer && nzl_) || (seite == Seite::Klasse && nzk_);
   const int64_t wert = nichtGezaehlt ? 0 : int64_t{Stunden(v)} * faktor_;
-  std::string text = StundenWertText(wert, st.dvs, st.vkm, st.nkm) + " (" + std::to_string(Stunden(v)) +
-                     ") " + TextMitRaum(v, d, p);
+  std::string text =
+      FormatiereStunden(wert, st) + " (" + std::to_string(Stunden(v)) + ") " + TextMitRaum(v, d, p);
   if (mitInfo) text += " <" + info_ + ">";
   return text;
 }
@@ -771,7 +772,7 @@ void TKurs::StundenMenueClick(int k) {
 void TKurs::FaktorMenueEintraege(IMenue& menue) {
   const TStandard& st = schule_->Standard();
   for (int j = 0; j <= 10; ++j)
-    menue.Fuege({StundenWertText(int64_t{Stunden(-1)} * j, st.dvs, st.vkm, st.nkm), j == faktor_, true, false,
+    menue.Fuege({FormatiereStunden(int64_t{Stunden(-1)} * j, st), j == faktor_, true, false,
                  [this, j] { FaktorMenueClick(j); }});
 }
 

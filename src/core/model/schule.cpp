@@ -289,8 +289,6 @@ void TSchule::LoescheElement(TElement* e) {
     LoescheFehlen(raumFehlen_, static_cast<TPlanElement*>(e));
     EntferneUndoRaum(static_cast<TRaum*>(e));
   }
-  // Substitution records naming a teacher or room as substitute must let go here too, once
-  // the substitution planning keeps them.
   SchliesseFensterVon(e);
 
   switch (art) {
