@@ -56,8 +56,9 @@ bool SchreibeAlles(int fd, const uint8_t* daten, std::size_t anzahl) {
 
 // A new, empty file beside the target, so the final rename stays within one file system. Its
 // name is short, so a target name near the length limit still saves.
-std::filesystem::path LegeTemporaerAn(const std::filesystem::path& datei, int& fd) {
-  const std::filesystem::path ordner = datei.has_parent_path() ? datei.parent_path() : ".";
+std::filesystem::path LegeTemporaerAn(const std::filesystem::path& ziel, const std::filesystem::path& datei,
+                                      int& fd) {
+  const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : ".";
   const std::string stamm = ".kolvar-" + std::to_string(::getpid()) + "-";
   for (int versuch = 0; versuch < 100; ++versuch) {
     std::filesystem::path kandidat = ordner / (stamm + std::to_string(versuch) + ".tmp");
@@ -71,7 +72,8 @@ std::filesystem::path LegeTemporaerAn(const std::filesystem::path& datei, int& f
 }  // namespace
 
 TBuffer TBuffer::Oeffne(const std::filesystem::path& datei) {
-  TDeskriptor fd(::open(datei.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without blocking, so a pipe or device is refused below instead of waiting for a writer.
+  TDeskriptor fd(::open(datei.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (fd.Fd() < 0 || ::fstat(fd.Fd(), &info) != 0 || !S_ISREG(info.st_mode))
     throw TDateiFehler::NichtGeoeffnet(datei.string());
@@ -91,8 +93,16 @@ TBuffer TBuffer::Oeffne(const std::filesystem::path& datei) {
 }
 
 void TBuffer::Speichere(const std::filesystem::path& datei) const {
+  // Through a symbolic link the file it names is replaced; renaming onto the link itself would
+  // leave that file with the old data.
+  std::error_code kein;
+  std::filesystem::path ziel = datei;
+  if (std::filesystem::is_symlink(datei, kein)) {
+    std::filesystem::path aufgeloest = std::filesystem::weakly_canonical(datei, kein);
+    if (!kein) ziel = std::move(aufgeloest);
+  }
   int roh = -1;
-  const std::filesystem::path temporaer = LegeTemporaerAn(datei, roh);
+  const std::filesystem::path temporaer = LegeTemporaerAn(ziel, datei, roh);
   TDeskriptor fd(roh);
   auto verwirf = [&temporaer](const TDateiFehler& fehler) {
     ::unlink(temporaer.c_str());
@@ -100,12 +110,12 @@ void TBuffer::Speichere(const std::filesystem::path& datei) const {
   };
   // Keep the permissions of the file being replaced.
   struct stat alt {};
-  if (::stat(datei.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(fd.Fd(), alt.st_mode & 07777);
+  if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(fd.Fd(), alt.st_mode & 07777);
   if (!SchreibeAlles(fd.Fd(), daten_.data(), daten_.size()) || ::fsync(fd.Fd()) != 0 || !fd.Schliesse())
     verwirf(TDateiFehler(kStreamSchreibfehler));
-  if (::rename(temporaer.c_str(), datei.c_str()) != 0) verwirf(TDateiFehler::NichtErstellt(datei.string()));
+  if (::rename(temporaer.c_str(), ziel.c_str()) != 0) verwirf(TDateiFehler::NichtErstellt(datei.string()));
   // Make the rename itself durable; the new file is complete either way.
-  const std::filesystem::path ordner = datei.has_parent_path() ? datei.parent_path() : ".";
+  const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : ".";
   TDeskriptor ordnerFd(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (ordnerFd.Fd() >= 0) ::fsync(ordnerFd.Fd());
 }

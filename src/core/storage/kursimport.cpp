@@ -350,7 +350,7 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
     const std::vector<std::string>& raeume = s.Posten(16);
     for (std::size_t k = 0; k < raeume.size(); ++k)
       if (int h = StundeDesPostens(k, raeume.size(), anzahl); h >= 0)
-        z.stundenListe[static_cast<std::size_t>(h)].raum = raeume[k];
+        z.stundenListe[static_cast<std::size_t>(h)].raum = OhneRaender(raeume[k]);
     const std::vector<std::string>& namen = s.Posten(17);
     for (std::size_t k = 0; k < namen.size() && k < anzahl; ++k) {
       z.stundenListe[k].mitRaumName = true;

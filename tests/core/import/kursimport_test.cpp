@@ -209,6 +209,26 @@ TEST(KursImport, UnbekannteKuerzelFragenNach) {
   EXPECT_EQ(klein->dialoge.Anzahl(TDialog::UnbekannteKuerzel), 2);
   EXPECT_EQ(sch.Lehrer().Anzahl(), lehrer);
 
+  // Rooms likewise: a blank room is no room, and no room keeps a blank the file would turn
+  // into "¥" on the next opening.
+  klein->dialoge.Antworte(Modal::Ja);
+  const int raeume = sch.Raeume().Anzahl();
+  ASSERT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{13, Posten({"1", "1"})},
+                                                    {14, Posten({"2", "3"})},
+                                                    {15, Posten({"1", "1"})},
+                                                    {16, Posten({" RX ", "  "})}}))),
+            TImportErgebnis::Importiert);
+  EXPECT_EQ(sch.Raeume().Anzahl(), raeume + 1);
+  for (const TRaum* r : sch.Raeume()) EXPECT_EQ(r->Kuerzel().find(' '), std::string::npos) << r->Kuerzel();
+  const TKurs* k = nullptr;
+  for (const TKurs* kurs : sch.Kurse())
+    if (kurs->Setzungen().Anzahl() == 2 && kurs->FindeSetzung(1, 2, 1) && kurs->FindeSetzung(1, 3, 1))
+      k = kurs;
+  ASSERT_NE(k, nullptr);
+  ASSERT_NE(k->FindeSetzung(1, 2, 1)->Raum(), nullptr);
+  EXPECT_EQ(k->FindeSetzung(1, 2, 1)->Raum()->Kuerzel(), "RX");
+  EXPECT_EQ(k->FindeSetzung(1, 3, 1)->Raum(), nullptr);
+
   klein->dialoge.Antworte(Modal::Ja);
   EXPECT_EQ(TKursImport(sch).Importiere(Bytes(Satz({{5, "NEU"}, {11, "KO"}, {16, "R9"}, {13, "1"}}))),
             TImportErgebnis::Importiert);

@@ -278,6 +278,11 @@ TEST_F(TDateiTest, FehlerBeimOeffnenUndErstellen) {
     EXPECT_EQ(std::string(f.what()), "Datei " + fehlt.string() + " kann nicht geöffnet werden");
   }
   EXPECT_THROW(TBuffer::Oeffne(ordner_), TDateiFehler);  // a folder is no data file
+  // Nor is a pipe; opening it must not wait for a writer that never comes.
+  const std::filesystem::path roehre = ordner_ / "roehre.kvr";
+  ASSERT_EQ(::mkfifo(roehre.c_str(), 0600), 0);
+  EXPECT_THROW(TBuffer::Oeffne(roehre), TDateiFehler);
+  std::filesystem::remove(roehre);
 
   TBuffer b;
   b.SchreibeInteger(1);
@@ -295,6 +300,26 @@ TEST_F(TDateiTest, FehlerBeimOeffnenUndErstellen) {
   EXPECT_THROW(b.Speichere(besetzt), TDateiFehler);
   EXPECT_TRUE(std::filesystem::is_regular_file(besetzt / "inhalt"));
   EXPECT_EQ(Eintraege(), 1u);
+}
+
+TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungErsetztDasZiel) {
+  // A school file reached through a symbolic link: saving writes the file the link names and
+  // leaves the link a link, so whoever opens the file itself sees the saved data.
+  const std::filesystem::path ziel = ordner_ / "daten" / "schule.kvr";
+  std::filesystem::create_directories(ziel.parent_path());
+  TBuffer alt;
+  alt.SchreibeByte(1);
+  alt.Speichere(ziel);
+  const std::filesystem::path link = ordner_ / "link.kvr";
+  std::filesystem::create_symlink(std::filesystem::path("daten") / "schule.kvr", link);
+  TBuffer neu;
+  neu.SchreibeByte(2);
+  neu.Speichere(link);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(TBuffer::Oeffne(ziel).Daten(), Bytes{2});
+  EXPECT_EQ(TBuffer::Oeffne(link).Daten(), Bytes{2});
+  EXPECT_EQ(Eintraege(), 2u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ziel.parent_path()), {}), 1);
 }
 
 }  // namespace

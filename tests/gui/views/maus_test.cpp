@@ -3,7 +3,9 @@
 // candidates of Ctrl-Schieben; inactive windows.
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 
 #include "engine/konfliktliste.h"
 #include "planumgebung.h"
@@ -370,6 +372,29 @@ TEST_F(MausTest, PopUpsAreBrokenIntoColumnsOfAtLeastSixteen) {
   ASSERT_EQ(popups.Angebote().size(), 1u);
   EXPECT_EQ(popups.Angebote()[0].texte.size(), 17);
   EXPECT_EQ(popups.Angebote()[0].spaltenHoehe, 16);
+  KeineFehler();
+}
+
+TEST_F(MausTest, ACourseDeletedWhileItsPlanIsOpenLeavesNoCellAndNoDragBehind) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  mathe5a->Setze(1, 2, r102, 1);
+  auto plan = Oeffne<TKlPlnForm>(k5a);
+  Modus(Modus::Schieben);
+  Druecke(*plan, 1, 1);
+  ASSERT_TRUE(plan->PlnGrid->Zieht());
+  schule->LoescheKurs(deutsch5a);
+  // The dragged course is gone: its drag ends, and no cell still points at it.
+  EXPECT_FALSE(plan->PlnGrid->Zieht());
+  for (int d = 1; d < plan->PlnGrid->Spalten(); ++d)
+    for (int p = 1; p < plan->PlnGrid->Zeilen(); ++p)
+      EXPECT_EQ(plan->PlnGrid->Objekt(d, p) == nullptr, d != 2 || p != 1);
+  LasseLos(*plan, 4, 2);
+  QImage bild(plan->PlnGrid->viewport()->size(), QImage::Format_RGB32);
+  QPainter maler(&bild);
+  plan->PlnGrid->Male(maler, bild.rect());
+  maler.end();
+  EXPECT_EQ(mathe5a->Setzungen().Anzahl(), 1);
+  EXPECT_TRUE(PruefeModell(*schule).empty());
   KeineFehler();
 }
 
