@@ -588,7 +588,10 @@ void TKurs::LoeseSperrungen(int v, int d, int p, TRaum* r) {
 }
 
 void TKurs::StempleAenderung(TRaum* r) {
-  const int64_t jetzt = schule_->Zeit().Jetzt();
+  // The data file keeps change dates to a hundredth of a day; stamping at that grain lets a
+  // saved school read back and save again to the same bytes.
+  constexpr int64_t hundertstel = 864;
+  const int64_t jetzt = (schule_->Zeit().Jetzt() + hundertstel / 2) / hundertstel * hundertstel;
   if (lehrer_) lehrer_->StempleDatum(jetzt);
   if (r) r->StempleDatum(jetzt);
   for (TKlasse* k : klassen_) k->StempleDatum(jetzt);

@@ -288,6 +288,26 @@ TEST_P(DateiRundreise, SchreibenLesenSchreibenGibtDieselbenBytes) {
                             << "/" << zwei.size();
 }
 
+// A plan changed at an odd second of the day saves, reads back and saves to the same bytes.
+TEST(DateiRundreiseNachAenderung, AenderungsdatumPasstZurDatei) {
+  TUmfeld u;
+  u.uhr.jetzt += 7;
+  TSchule s(u.standard, u.Umgebung());
+  TLehrer* l = s.NeuerLehrer("MUE");
+  TKlasse* k = s.NeueKlasse("5a");
+  TRaum* r = s.NeuerRaum("R101");
+  TFach* f = s.NeuesFach("De");
+  l->FuegeFachHinzu(f);  // as the reader repairs it
+  TKurs* kurs = s.ErzeugeKurs(l, k, nullptr, f, r, 2);
+  ASSERT_NE(kurs->Setze(1, 1, r, 1), nullptr);
+  const TBytes eins = TSchreiber().Baue(s);
+  TLesung lesung(eins, u.uhr.jetzt);
+  ASSERT_NE(lesung.schule, nullptr);
+  const TBytes zwei = lesung.Schreibe();
+  const auto [a, b] = std::mismatch(eins.begin(), eins.end(), zwei.begin(), zwei.end());
+  EXPECT_TRUE(zwei == eins) << "first difference at byte " << (a - eins.begin()) << " of " << eins.size();
+}
+
 // The stress profile takes minutes under the sanitizers; the normal build covers it.
 #ifdef KOLVAR_SANITIZE
 #define KOLVAR_RUNDREISE_PROFILE Profil::Klein, Profil::Typisch, Profil::Gross
