@@ -1122,8 +1122,9 @@ void TKolvarPalette::OeffnenItemClick() {
   const QString pfad = TDienste::Dateien().Oeffnen(auswahl);
   if (pfad.isEmpty()) return;
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  standard_.opf = QFileInfo(pfad).absolutePath().toStdString();
-  DateiOeffnen(pfad);
+  // The folder is remembered only when the file opened: a folder that failed (a system folder
+  // such as /proc) must not become the next dialog's start.
+  if (DateiOeffnen(pfad)) standard_.opf = QFileInfo(pfad).absolutePath().toStdString();
 }
 
 bool TKolvarPalette::DateiOeffnen(const QString& pfad) {
@@ -1233,8 +1234,8 @@ void TKolvarPalette::SichernUnterItemClick() {
                         QString::fromStdString(standard_.opf), name};
   const QString pfad = TDienste::Dateien().Sichern(auswahl);
   if (pfad.isEmpty()) return;
-  standard_.opf = QFileInfo(pfad).absolutePath().toStdString();
-  DateiSichern(MitEndung(pfad, kKolvarEndung));
+  if (DateiSichern(MitEndung(pfad, kKolvarEndung)))
+    standard_.opf = QFileInfo(pfad).absolutePath().toStdString();
 }
 
 bool TKolvarPalette::DateiSichern(const QString& pfad) {

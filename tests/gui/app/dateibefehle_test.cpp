@@ -107,6 +107,15 @@ TEST_F(DateiTest, SichernUnterAbgebrochenAendertNichts) {
   EXPECT_TRUE(Palette().Schule().Geaendert());
   EXPECT_EQ(Palette().Schule().Pfad(), "/alt/a.kvr");
 
+  // A folder the file could not be written to is not remembered.
+  dateien.schreibenScheitert = true;
+  dateiDienst.Antworte(QStringLiteral("/proc/b"));
+  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+  Palette().SichernUnterItemClick();
+  EXPECT_EQ(standard.opf, "/alt");
+  EXPECT_EQ(Palette().Schule().Pfad(), "/alt/a.kvr");
+  dateien.schreibenScheitert = false;
+
   dateiDienst.Antworte(QStringLiteral("/neu/b"));
   Palette().SichernUnterItemClick();
   EXPECT_EQ(dateiDienst.Anfragen().back().name, QStringLiteral("a.kvr"));
