@@ -310,8 +310,9 @@ void TKolvarPalette::FensterWiederOeffnen(const TFensterSatz& satz) {
   QRect flaeche(0, 0, 1 << 20, 1 << 20);
   if (QScreen* bildschirm = QGuiApplication::primaryScreen()) flaeche = bildschirm->geometry();
   QPoint ort = fenster->pos();
-  if (flaeche.width() - satz.Links > 200) ort.setX(satz.Links);
-  if (flaeche.height() - satz.Oben > 200) ort.setY(satz.Oben);
+  // A stored place left of or above the screen (another monitor once) is not taken either.
+  if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) ort.setX(satz.Links);
+  if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) ort.setY(satz.Oben);
   fenster->move(ort);
   const int a = satz.Art;
   const bool hoeheNehmen =
