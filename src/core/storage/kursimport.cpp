@@ -397,6 +397,11 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
         st.SetTageProWoche(h.tag);
         sch.AktualisiereAlleFenster();
       }
+      // Likewise the periods the plans show, or the hour would be placed but never seen.
+      if (h.stunde > st.pst && h.stunde <= kStunden) {
+        st.pst = h.stunde;
+        sch.AktualisiereAlleFenster();
+      }
       TRaum* r = h.raum.empty() ? nullptr : sch.RaumMitKuerzel(h.raum);
       if (r && kurs->Raeume().Position(r) == 0) kurs->FuegeRaumHinzu(r, false);
       if (r && h.mitRaumName) r->SetzeName(h.raumName);

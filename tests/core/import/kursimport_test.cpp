@@ -155,7 +155,18 @@ TEST(KursImport, StundenJeVersionUndSchultage) {
   for (int v = 1; v <= 4; ++v) EXPECT_EQ(k->Stunden(v), 2);
   EXPECT_EQ(s.standard.mtn, 7);
   EXPECT_NE(k->FindeSetzung(3, 7, 1), nullptr);
+  EXPECT_EQ(s.standard.pst, 6) << "period 1 is shown already";
   EXPECT_EQ(k->Einzelstunden(), 7);  // clamped to the raised school week
+}
+
+// An hour beyond the periods the plans show raises them, as a day beyond the school week does.
+TEST(KursImport, SpaeteStundeWirdSichtbar) {
+  TLeereSchule s;
+  s.dialoge.standardAntwort = Modal::Ja;
+  ASSERT_EQ(s.standard.pst, 6);
+  ASSERT_EQ(s.Importiere(Satz({{13, "1"}, {14, "2"}, {15, "9"}})), TImportErgebnis::Importiert);
+  EXPECT_NE(s.Kurs(1)->FindeSetzung(1, 2, 9), nullptr);
+  EXPECT_EQ(s.standard.pst, 9);
 }
 
 TEST(KursImport, WerteWerdenBegrenzt) {
