@@ -626,7 +626,10 @@ void TPlnForm::Fixiere(int tag, int stunde) {
   const TStandard& st = Schule().Standard();
   int von, bis;
   VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
-  const TSetzung* erste = kurs->FindeSetzung(von, tag, stunde);
+  // The value comes from the first version that holds the hour: a version without it would
+  // make every click fix, and the hour could never be unfixed with the mouse.
+  const TSetzung* erste = nullptr;
+  for (int v = von; v <= bis && erste == nullptr; ++v) erste = kurs->FindeSetzung(v, tag, stunde);
   const bool fest = !(erste != nullptr && erste->Fixiert());
   // Every version takes the same value, coupled or not: inverting each version on its own
   // would keep versions that differ apart for ever.
