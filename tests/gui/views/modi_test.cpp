@@ -6,6 +6,7 @@
 #include "planumgebung.h"
 #include "platform/gitter.h"
 #include "support/modellpruefung.h"
+#include "views/planfenster.h"
 #include "views/setzdialoge.h"
 
 namespace kolvar {
@@ -126,6 +127,40 @@ TEST_F(ModiTest, ZeigenOffersEveryVersionAndClassAndShowsTheChosenCourse) {
   Doppelklicke(*plan, 3, 2);
   EXPECT_FALSE(Hat(anderer, 2, 3, 2));
   EXPECT_TRUE(Hat(gezeigt, 2, 3, 2));
+  Gesund();
+  KeineFehler();
+}
+
+TEST_F(ModiTest, ZeigenCtrlDoubleClickOpensThePlansOfTheLesson) {
+  schule->SetzeAnsichtsgruppe(2);
+  standard.SetAktuelleVersion(3);
+  sportBer->Setze(3, 2, r102, 5);
+  sportSch->Setze(3, 2, th, 5);
+  auto plan = Oeffne<TKlPlnForm>(k5b);
+  Modus(Modus::Zeigen);
+  TKurs* gezeigt = plan->PlnGrid->ObjektAls<TKurs>(2, 5);
+  ASSERT_NE(gezeigt, nullptr);
+  // Each click of a double click shows the lesson pop-up first.
+  for (int i = 0; i < 4; ++i) popups.WaehleNichts();
+  Doppelklicke(*plan, 2, 5);  // without Ctrl: nothing yet
+  EXPECT_EQ(schule->Fenster().size(), 1u);
+  Doppelklicke(*plan, 2, 5, Qt::ControlModifier);
+  // The room and teacher plans open; the first class's plan is another window than this one.
+  std::vector<TPlnForm*> neue;
+  for (IFenster* f : schule->Fenster())
+    if (f != plan.get()) neue.push_back(dynamic_cast<TPlnForm*>(f));
+  ASSERT_EQ(neue.size(), 3u);
+  bool raum = false, lehrer = false;
+  for (TPlnForm* f : neue) {
+    ASSERT_NE(f, nullptr);
+    raum = raum || f->Element() == gezeigt->FindeSetzung(3, 2, 5)->Raum();
+    lehrer = lehrer || f->Element() == gezeigt->Lehrer();
+    EXPECT_NE(f->PlnGrid->Objekt(2, 5), nullptr);
+  }
+  EXPECT_TRUE(raum);
+  EXPECT_TRUE(lehrer);
+  for (TPlnForm* f : neue) delete f;
+  EXPECT_EQ(schule->Fenster().size(), 1u);
   Gesund();
   KeineFehler();
 }
