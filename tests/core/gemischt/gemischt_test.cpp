@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/autolauf.h"
+#include "engine/konfliktliste.h"
 #include "engine/pruefung.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -72,7 +73,7 @@ class Gemischt {
   // One step; returns its name for the failure message.
   std::string Schritt() {
     dialoge_.standardAntwort = Zahl(0, 1) ? Modal::Ja : Modal::Nein;
-    switch (Zahl(0, 17)) {
+    switch (Zahl(0, 21)) {
       case 0:
       case 1: {
         TKurs* k = Wahl(schule_->Kurse());
@@ -99,7 +100,8 @@ class Gemischt {
       case 5: {
         standard_.SetNurAktuelleVersion(Zahl(0, 1));
         const int d1 = Tag(), p1 = Stunde(), d2 = Tag(), p2 = Stunde();
-        if (schule_->TauschKonflikt(d1, p1, d2, p2)) return "tauschen (Konflikt)";
+        // The plan view swaps in spite of conflicts when the user says so.
+        if (schule_->TauschKonflikt(d1, p1, d2, p2) && Zahl(0, 1)) return "tauschen (Konflikt)";
         schule_->TauscheStunden(d1, p1, d2, p2);
         return "tauschen";
       }
@@ -207,6 +209,42 @@ class Gemischt {
       case 16:
         standard_.SetAktuelleVersion(Zahl(1, standard_.mwn()));
         return "version wählen";
+      case 18: {
+        // The checked move of the plan views: displacing on the dialog's answer.
+        TSetzung* s = EineSetzung();
+        if (!s) return "geprüft verschieben (nichts)";
+        standard_.SetAktuelleVersion(s->Version() ? s->Version() : 1);
+        TKurs& k = s->Kurs();
+        const int vonTag = s->Tag(), vonStunde = s->Stunde(), d = Tag(), p = Stunde();
+        const bool mitKopplung = Zahl(0, 1);
+        if (k.Belegung().Belegt(standard_.AktuelleVersion(), d, p)) return "geprüft verschieben (belegt)";
+        TKonfliktListe liste;
+        if (k.PruefeVerschieben(d, p, mitKopplung, liste, vonStunde, vonTag))
+          k.Verschiebe(d, p, mitKopplung, vonTag, vonStunde);
+        return "geprüft verschieben";
+      }
+      case 19: {
+        TKurs* k = Wahl(schule_->Kurse());
+        if (!k) return "setzmenü (kein Kurs)";
+        TRaum* r = Zahl(0, 1) ? Wahl(schule_->Raeume()) : nullptr;
+        const int d = Tag(), p = Stunde();
+        TKonfliktListe liste;
+        if (k->PruefeSetzenMitRaum(d, p, r, true, liste)) k->SetzeMenueClick(d, p, r);
+        return "setzmenü";
+      }
+      case 20: {
+        TSetzung* s = EineSetzung();
+        if (!s) return "raumwahl (nichts)";
+        s->Kurs().RaumMenueWahl(Wahl(schule_->Raeume()), {{s->Tag(), s->Stunde()}});
+        return "raumwahl";
+      }
+      case 21: {
+        TElement* e = Zahl(0, 1) ? static_cast<TElement*>(Wahl(schule_->Lehrer()))
+                                 : static_cast<TElement*>(Wahl(schule_->Raeume()));
+        if (!e) return "umordnen (keins)";
+        schule_->VerschiebeElement(e, 1);
+        return "umordnen";
+      }
       default: {
         TKurs* k = Wahl(schule_->Kurse());
         if (!k) return "raum (kein Kurs)";
