@@ -49,6 +49,35 @@ TEST_F(ModiTest, SetzenACoupledCoursePlacesTheCouplingInEveryVersion) {
   KeineFehler();
 }
 
+TEST_F(ModiTest, SetzenOnALessonGivesEveryMarkedHourTheChosenRoom) {
+  for (int v = 1; v <= 3; ++v) {
+    deutsch5a->Setze(v, 1, r101, 1);
+    deutsch5a->Setze(v, 2, nullptr, 3);
+    sportSch->Setze(v, 4, th, 2);
+    sportBer->Setze(v, 4, r102, 2);
+  }
+  // In a teacher plan without Ctrl: every hour of the course.
+  auto plan = Oeffne<TLePlnForm>(mue);
+  Modus(Modus::Setzen);
+  popups.WaehleText(QStringLiteral("<TH>"));
+  Klicke(*plan, 1, 1);
+  for (int v = 1; v <= 3; ++v) {
+    EXPECT_EQ(deutsch5a->FindeSetzung(v, 1, 1)->Raum(), th) << v;
+    EXPECT_EQ(deutsch5a->FindeSetzung(v, 2, 3)->Raum(), th) << v;
+  }
+  Gesund();
+  // In a room plan: the clicked hour leaves this room's plan for the chosen one.
+  auto raumplan = Oeffne<TRaPlnForm>(th);
+  ASSERT_EQ(raumplan->PlnGrid->Objekt(4, 2), sportSch);
+  popups.WaehleText(QStringLiteral("<R101>"));
+  Klicke(*raumplan, 4, 2);
+  for (int v = 1; v <= 3; ++v) EXPECT_EQ(sportSch->FindeSetzung(v, 4, 2)->Raum(), r101) << v;
+  EXPECT_EQ(raumplan->PlnGrid->Objekt(4, 2), nullptr);
+  EXPECT_FALSE(th->Belegung().Belegt(2, 4, 2));
+  Gesund();
+  KeineFehler();
+}
+
 TEST_F(ModiTest, LoeschenWithAndWithoutCtrlActsOnEveryVersion) {
   for (int v = 1; v <= 3; ++v) {
     sportSch->Setze(v, 4, th, 1);
