@@ -23,6 +23,7 @@
 #include "support/fakes.h"
 #include "support/generator.h"
 #include "support/modellpruefung.h"
+#include "support/vertretungspruefung.h"
 
 namespace kolvar {
 namespace {
@@ -274,7 +275,8 @@ TEST_P(GemischteSchritte, ModellBleibtHeilUndDateiStabil) {
   std::vector<std::string> verlauf;
   for (int i = 0; i < kSchritte; ++i) {
     verlauf.push_back(g.Schritt());
-    const std::vector<std::string> fehler = PruefeModell(*g.schule_);
+    std::vector<std::string> fehler = PruefeModell(*g.schule_);
+    for (std::string& f : PruefeVertretungen(*g.schule_)) fehler.push_back(std::move(f));
     if (!fehler.empty()) {
       std::string zuletzt;
       for (std::size_t j = verlauf.size() > 8 ? verlauf.size() - 8 : 0; j < verlauf.size(); ++j)
@@ -292,6 +294,7 @@ TEST_P(GemischteSchritte, ModellBleibtHeilUndDateiStabil) {
   const auto gelesen = leser.LiesDaten(eins);
   ASSERT_NE(gelesen, nullptr);
   for (const std::string& f : PruefeModell(*gelesen)) ADD_FAILURE() << "read back: " << f;
+  for (const std::string& f : PruefeVertretungen(*gelesen)) ADD_FAILURE() << "read back: " << f;
   const TBytes zwei = TSchreiber().Baue(*gelesen);
   std::size_t i = 0;
   while (i < eins.size() && i < zwei.size() && eins[i] == zwei[i]) ++i;
