@@ -21,6 +21,10 @@ void TKurs::BaueSetzMenue(IMenue& menue, int d, int p, TRaum* raumplan) {
   VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
   bool aktiv = von <= bis;
   for (int v = von; v <= bis && aktiv; ++v) aktiv = SetzMenuePruefeVersion(v, d, p);
+  // A room plan places with its own room: held or locked in a version the plan does not show, it
+  // would be booked twice there (the other plans' room items are disabled for the same reason).
+  if (raumplan != nullptr && (raumplan->Sperrung().Belegt(-1, d, p) || raumplan->Belegung().Belegt(-1, d, p)))
+    aktiv = false;
 
   TMenueEintrag eintrag;
   eintrag.Text = "[" + std::to_string(offen) + "] " + Text();

@@ -49,6 +49,33 @@ TEST_F(ModiTest, SetzenACoupledCoursePlacesTheCouplingInEveryVersion) {
   KeineFehler();
 }
 
+TEST_F(ModiTest, SetzenInARoomPlanOffersNoPlacingIntoTheRoomHeldInAnotherVersion) {
+  standard.SetAktuelleVersion(1);
+  // A lesson of another teacher and class holds the room in version 2 only.
+  TKurs* fremd =
+      schule->ErzeugeKurs(schule->NeuerLehrer("XY"), schule->NeueKlasse("6a"), nullptr, ma, r102, 2);
+  fremd->Setze(2, 3, r102, 3);
+  auto plan = Oeffne<TRaPlnForm>(r102);
+  ASSERT_EQ(plan->PlnGrid->Objekt(3, 3), nullptr);
+  Modus(Modus::Setzen);
+  popups.WaehleNichts();
+  Klicke(*plan, 3, 3);
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  const auto& angebot = popups.Angebote()[0];
+  const QString sport = QString::fromStdString("[6] " + sportBer->Text());
+  ASSERT_TRUE(angebot.texte.contains(sport));
+  EXPECT_FALSE(angebot.aktiv[static_cast<std::size_t>(angebot.texte.indexOf(sport))]);
+  // Acting on the current version alone, the room is free there.
+  standard.SetNurAktuelleVersion(true);
+  popups.WaehleText(QString::fromStdString("[2] " + sportBer->Text()));
+  Klicke(*plan, 3, 3);
+  EXPECT_TRUE(Hat(sportBer, 1, 3, 3));
+  EXPECT_EQ(sportBer->FindeSetzung(1, 3, 3)->Raum(), r102);
+  EXPECT_FALSE(Hat(sportBer, 2, 3, 3));
+  Gesund();
+  KeineFehler();
+}
+
 TEST_F(ModiTest, SetzenOnALessonGivesEveryMarkedHourTheChosenRoom) {
   for (int v = 1; v <= 3; ++v) {
     deutsch5a->Setze(v, 1, r101, 1);
