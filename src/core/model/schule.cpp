@@ -160,6 +160,25 @@ TUVTab* TSchule::NeueUVTab(std::string_view k) {
   return Haenge(uvTabellen_, new TUVTab(*this), k);
 }
 
+template <typename F>
+decltype(auto) TSchule::MitListe(TElementArt art, F&& f) {
+  switch (art) {
+    case TElementArt::Lehrer:
+      return f(lehrer_);
+    case TElementArt::Klasse:
+      return f(klassen_);
+    case TElementArt::Kopplung:
+      return f(kopplungen_);
+    case TElementArt::Fach:
+      return f(faecher_);
+    case TElementArt::Raum:
+      return f(raeume_);
+    case TElementArt::UVTab:
+      break;
+  }
+  return f(uvTabellen_);
+}
+
 TElement* TSchule::NeuesElement(TElementArt art, std::string_view k) {
   switch (art) {
     case TElementArt::Lehrer:
@@ -242,27 +261,8 @@ void TSchule::LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e) {
 void TSchule::LoescheElement(TElement* e) {
   if (!e) return;
   const TElementArt art = e->Art();
-  bool gefunden = false;
-  switch (art) {
-    case TElementArt::Lehrer:
-      gefunden = lehrer_.Position(static_cast<TLehrer*>(e)) != 0;
-      break;
-    case TElementArt::Klasse:
-      gefunden = klassen_.Position(static_cast<TKlasse*>(e)) != 0;
-      break;
-    case TElementArt::Kopplung:
-      gefunden = kopplungen_.Position(static_cast<TKopplung*>(e)) != 0;
-      break;
-    case TElementArt::Fach:
-      gefunden = faecher_.Position(static_cast<TFach*>(e)) != 0;
-      break;
-    case TElementArt::Raum:
-      gefunden = raeume_.Position(static_cast<TRaum*>(e)) != 0;
-      break;
-    case TElementArt::UVTab:
-      gefunden = uvTabellen_.Position(static_cast<TUVTab*>(e)) != 0;
-      break;
-  }
+  const bool gefunden = MitListe(
+      art, [e](auto& liste) { return liste.Position(static_cast<decltype(liste.Hole(1))>(e)) != 0; });
   if (!gefunden) return;
 
   TVertretung::ElementWirdGeloescht(*this, e);
@@ -291,52 +291,14 @@ void TSchule::LoescheElement(TElement* e) {
   }
   SchliesseFensterVon(e);
 
-  switch (art) {
-    case TElementArt::Lehrer:
-      lehrer_.Entferne(static_cast<TLehrer*>(e));
-      break;
-    case TElementArt::Klasse:
-      klassen_.Entferne(static_cast<TKlasse*>(e));
-      break;
-    case TElementArt::Kopplung:
-      kopplungen_.Entferne(static_cast<TKopplung*>(e));
-      break;
-    case TElementArt::Fach:
-      faecher_.Entferne(static_cast<TFach*>(e));
-      break;
-    case TElementArt::Raum:
-      raeume_.Entferne(static_cast<TRaum*>(e));
-      break;
-    case TElementArt::UVTab:
-      uvTabellen_.Entferne(static_cast<TUVTab*>(e));
-      break;
-  }
+  MitListe(art, [e](auto& liste) { liste.Entferne(static_cast<decltype(liste.Hole(1))>(e)); });
   delete e;
   NummeriereNeu(art);
   SetzeGeaendert(true);
 }
 
 void TSchule::NummeriereNeu(TElementArt art) {
-  switch (art) {
-    case TElementArt::Lehrer:
-      Nummeriere(lehrer_);
-      break;
-    case TElementArt::Klasse:
-      Nummeriere(klassen_);
-      break;
-    case TElementArt::Kopplung:
-      Nummeriere(kopplungen_);
-      break;
-    case TElementArt::Fach:
-      Nummeriere(faecher_);
-      break;
-    case TElementArt::Raum:
-      Nummeriere(raeume_);
-      break;
-    case TElementArt::UVTab:
-      Nummeriere(uvTabellen_);
-      break;
-  }
+  MitListe(art, [](auto& liste) { Nummeriere(liste); });
   // Every list ordered by element numbers follows.
   for (TUVTab* t : uvTabellen_) t->Sortiere();
   for (TLehrer* l : lehrer_) SortiereStabil(l->faecher_, VergleicheFaecher);

@@ -233,6 +233,9 @@ class TSchule {
 
   template <typename T>
   T* Haenge(TListe<T>& liste, T* e, std::string_view kuerzel);
+  // Calls f with the school's list of that element kind.
+  template <typename F>
+  decltype(auto) MitListe(TElementArt art, F&& f);
   void EntferneUndoVon(const TKurs* k);
   void EntferneUndoRaum(const TRaum* r);
   void SchliesseFensterVon(TElement* e);
