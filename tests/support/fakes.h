@@ -64,31 +64,24 @@ class TFesteUhr : public Uhr {
 };
 
 // A window that records what the core asked of it. Anmelden registers it like a real window:
-// in the school's list, in its element's slot for its kind, or in its single-window slot.
+// the school lists it and puts it into the slot of its kind. It counts what the change sets
+// made it do (the default reaction of IFenster) and how many sets reached it.
 template <typename Schnittstelle>
 class TFakeFensterBasis : public Schnittstelle {
  public:
   TFakeFensterBasis(TSchule& schule, int tag, TElement* element = nullptr, TKurs* kurs = nullptr)
       : schule_(&schule), tag_(tag), element_(element), kurs_(kurs) {}
 
-  void Anmelden() {
-    schule_->MeldeFensterAn(this);
-    if (element_) {
-      if (tag_ >= 61 && tag_ <= 66)
-        element_->SetzeGrForm(this);
-      else if ((tag_ >= 16 && tag_ <= 20) || tag_ == 12)
-        element_->SetzeDepForm(this);
-      else if (tag_ >= 9 && tag_ <= 11)
-        if (auto* pe = dynamic_cast<TPlanElement*>(element_)) pe->SetzePlnForm(this);
-    }
-    if (int slot = EinzelSlot(); slot >= 0)
-      schule_->SetzeEinzelFenster(static_cast<TEinzelFenster>(slot), this);
-  }
+  void Anmelden() { schule_->MeldeFensterAn(this); }
 
   int Tag() const override { return tag_; }
   std::string Titel() const override { return "Fenster " + std::to_string(tag_); }
   TElement* Element() const override { return element_; }
   TKurs* Kurs() const override { return kurs_; }
+  void Aenderungen(const TAenderungen& a) override {
+    ++saetze;
+    Schnittstelle::Aenderungen(a);
+  }
   void Aktualisiere() override {
     ++aktualisiert;
     if (beimAktualisieren) beimAktualisieren();
@@ -106,6 +99,7 @@ class TFakeFensterBasis : public Schnittstelle {
     schule_->MeldeFensterAb(this);
   }
 
+  int saetze = 0;
   int aktualisiert = 0;
   int werteGezeigt = 0;
   int neuGezeichnet = 0;
@@ -115,47 +109,6 @@ class TFakeFensterBasis : public Schnittstelle {
   std::function<void()> beimAktualisieren;
 
  protected:
-  int EinzelSlot() const {
-    switch (tag_) {
-      case FensterArt::KursDep:
-        return static_cast<int>(TEinzelFenster::KursDep);
-      case FensterArt::Kurs:
-        return static_cast<int>(TEinzelFenster::Kurs);
-      case FensterArt::Fehler:
-        return static_cast<int>(TEinzelFenster::Fehler);
-      case FensterArt::LeStat:
-        return static_cast<int>(TEinzelFenster::LeStat);
-      case FensterArt::KlStat:
-        return static_cast<int>(TEinzelFenster::KlStat);
-      case FensterArt::KoStat:
-        return static_cast<int>(TEinzelFenster::KoStat);
-      case FensterArt::FaStat:
-        return static_cast<int>(TEinzelFenster::FaStat);
-      case FensterArt::RaStat:
-        return static_cast<int>(TEinzelFenster::RaStat);
-      case FensterArt::UVStat:
-        return static_cast<int>(TEinzelFenster::UVStat);
-      case FensterArt::SV:
-        return static_cast<int>(TEinzelFenster::SV);
-      case FensterArt::Par:
-        return static_cast<int>(TEinzelFenster::Par);
-      case FensterArt::Manuell:
-        return static_cast<int>(TEinzelFenster::Manuell);
-      case FensterArt::Vertr:
-        return static_cast<int>(TEinzelFenster::Vertr);
-      case FensterArt::VLeWahl:
-        return static_cast<int>(TEinzelFenster::VLeWahl);
-      case FensterArt::VRaWahl:
-        return static_cast<int>(TEinzelFenster::VRaWahl);
-      case FensterArt::Zwischen:
-        return static_cast<int>(TEinzelFenster::Zwischen);
-      case FensterArt::VStat:
-        return static_cast<int>(TEinzelFenster::VStat);
-      default:
-        return -1;
-    }
-  }
-
   TSchule* schule_;
   int tag_;
   TElement* element_;

@@ -57,6 +57,8 @@ void TSchule::TauscheStunden(int tag1, int stunde1, int tag2, int stunde2) {
   TSchule& schule = *this;
   if (!SlotGueltig(tag1, stunde1) || !SlotGueltig(tag2, stunde2)) return;
   if (tag1 == tag2 && stunde1 == stunde2) return;
+  // One action: every window refreshes once, not once per hour moved.
+  TAktion aktion(*this);
   int von, bis;
   Versionen(schule, von, bis);
   const std::vector<TKurs*> kurse = schule.Kurse().Elemente();

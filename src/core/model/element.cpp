@@ -35,38 +35,18 @@ void TElement::SetzeName(std::string_view text) {
 }
 
 void TElement::FuelleStatistikZeile() const {
-  TEinzelFenster art;
-  switch (Art()) {
-    case TElementArt::Lehrer:
-      art = TEinzelFenster::LeStat;
-      break;
-    case TElementArt::Klasse:
-      art = TEinzelFenster::KlStat;
-      break;
-    case TElementArt::Fach:
-      art = TEinzelFenster::FaStat;
-      break;
-    case TElementArt::Kopplung:
-      art = TEinzelFenster::KoStat;
-      break;
-    default:
-      return;
-  }
-  if (auto* stat = dynamic_cast<IStatFenster*>(schule_->EinzelFenster(art)))
-    stat->StatistikZeileFuellen(nummer_);
+  // Rooms and tables have no rows that follow their courses.
+  if (Art() == TElementArt::Raum || Art() == TElementArt::UVTab) return;
+  schule_->MerkeElement(this, Aenderung::Statistik);
 }
 
 void TElement::Aktualisiere() {
-  if (grForm_) grForm_->Aktualisiere();
-  if (depForm_) depForm_->Aktualisiere();
-  FuelleStatistikZeile();
+  schule_->MerkeElement(this, Aenderung::Daten | Aenderung::Statistik);
   schule_->SetzeGeaendert(true);
 }
 
 void TElement::ZeigeWerte() {
-  if (grForm_) grForm_->ZeigeWerte();
-  if (depForm_) depForm_->ZeigeWerte();
-  FuelleStatistikZeile();
+  schule_->MerkeElement(this, Aenderung::Werte | Aenderung::Statistik);
   schule_->SetzeGeaendert(true);
 }
 
@@ -148,20 +128,6 @@ TKurs* TElement::KursAn(int v, int d, int p) const {
   return s ? &s->Kurs() : nullptr;
 }
 
-int FensterArtFuer(TElementArt art, int ansichtsgruppe) {
-  static constexpr int kArten[6][3] = {
-      {FensterArt::LeGr, FensterArt::LeDep, FensterArt::LePln},
-      {FensterArt::KlGr, FensterArt::KlDep, FensterArt::KlPln},
-      {FensterArt::KoGr, FensterArt::KoDep, 0},
-      {FensterArt::FaGr, FensterArt::FaDep, 0},
-      {FensterArt::RaGr, FensterArt::RaDep, FensterArt::RaPln},
-      {FensterArt::UVGr, FensterArt::UV, 0},
-  };
-  const int i = static_cast<int>(art);
-  if (i < 0 || i > 5 || ansichtsgruppe < 0 || ansichtsgruppe > 2) return 0;
-  return kArten[i][ansichtsgruppe];
-}
-
 int VergleicheElemente(const TElement* a, const TElement* b) {
   if (a->Nummer() == b->Nummer()) return 0;
   return a->Nummer() < b->Nummer() ? -1 : 1;
@@ -180,11 +146,6 @@ TPlanElement::~TPlanElement() = default;
 void TPlanElement::SetzeDatum(int64_t zeit) {
   datum_ = zeit;
   Schule().SetzeGeaendert(true);
-}
-
-void TPlanElement::Aktualisiere() {
-  TElement::Aktualisiere();
-  if (plnForm_) plnForm_->Aktualisiere();
 }
 
 TListe<TKurs> TPlanElement::KurseAn(int v, int d, int p) const {
@@ -267,8 +228,7 @@ void TPlanElement::UebernimmSperrung(const TWochBereich& vorlage) {
 }
 
 void TPlanElement::AktualisierePlan() const {
-  if (plnForm_) plnForm_->NeuZeichnen();
-  if (GrForm()) GrForm()->NeuZeichnen();
+  Schule().MerkeElement(this, Aenderung::Zeichnen);
 }
 
 void TPlanElement::SetzeVersionen(int n) {
@@ -302,7 +262,7 @@ void TSollElement::UebernimmSoll(int32_t wert) {
 
 void TSollElement::AendereSoll(int32_t delta) {
   SetzeSoll(-1, Soll(Schule().Standard().AktuelleVersion()) + delta);
-  if (GrForm()) GrForm()->ZeigeWerte();
+  Schule().MerkeFenster(GrForm(), Aenderung::Werte);
   FuelleStatistikZeile();
 }
 

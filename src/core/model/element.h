@@ -6,6 +6,7 @@
 // deleting an element is TSchule::LoescheElement, which unlinks it first. Destructors only
 // free memory.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -53,19 +54,19 @@ class TElement {
   int LadeNummer() const { return ladeNummer_; }
   void SetzeLadeNummer(int n) { ladeNummer_ = n; }
 
-  // Open master-data editor and workload (or table) window; the windows set and clear these.
-  IFenster* GrForm() const { return grForm_; }
-  void SetzeGrForm(IFenster* f) { grForm_ = f; }
-  IFenster* DepForm() const { return depForm_; }
-  void SetzeDepForm(IFenster* f) { depForm_ = f; }
+  // Open master-data editor and workload (or table) window; the school's window registration
+  // sets and clears them.
+  IFenster* GrForm() const { return formen_[0]; }
+  IFenster* DepForm() const { return formen_[1]; }
 
   // The courses that refer to this element, in course order.
   const TListe<TKurs>& Kurse() const { return kurse_; }
 
-  // Full refresh of the element's windows and statistics row; marks the school modified.
-  virtual void Aktualisiere();
-  // Lighter refresh of the shown values; marks the school modified.
-  virtual void ZeigeWerte();
+  // Its windows and statistics row rebuild (at the end of the running action); marks the
+  // school modified.
+  void Aktualisiere();
+  // Its windows show their values anew; marks the school modified.
+  void ZeigeWerte();
 
   // "Ist" hours of the element's courses (units of 1/dvs hour for the weighted sum).
   int32_t IstEinfach(int v, bool einzeln, int seite) const;
@@ -89,8 +90,10 @@ class TElement {
   virtual void Loese() {}
   // Whether a placement of one of the element's courses is the element's (a room: in itself).
   virtual bool ZaehltSetzung(const TSetzung& /*s*/) const { return true; }
-  // Refreshes the statistics row of the element's kind, when that window is open.
+  // The statistics row of the element's kind is refilled, when that window is open.
   void FuelleStatistikZeile() const;
+  // The windows in the element's slots (master data, workload or table, plan), by TFensterSlot - 1.
+  std::array<IFenster*, 3> formen_{};
   TListe<TKurs>& KurseIntern() { return kurse_; }
 
  private:
@@ -99,8 +102,6 @@ class TElement {
   TSchule* schule_;
   std::string kuerzel_;
   std::string name_;
-  IFenster* grForm_ = nullptr;
-  IFenster* depForm_ = nullptr;
   TListe<TKurs> kurse_;
   int nummer_ = 0;
   int ladeNummer_ = 0;
@@ -117,15 +118,12 @@ class TPlanElement : public TElement {
   // Occupancy: slots where a course of the element is placed; kept by the course's placements.
   const TWochBereich& Belegung() const { return belegung_; }
 
-  IFenster* PlnForm() const { return plnForm_; }
-  void SetzePlnForm(IFenster* f) { plnForm_ = f; }
+  IFenster* PlnForm() const { return formen_[2]; }
 
   // Last change of the element's plan (seconds from 30.12.1899).
   int64_t Datum() const { return datum_; }
   void SetzeDatum(int64_t zeit);  // marks the school modified
   void StempleDatum(int64_t zeit) { datum_ = zeit; }
-
-  void Aktualisiere() override;
 
   // The courses whose own occupancy has the slot (a new list; the caller keeps nothing else).
   TListe<TKurs> KurseAn(int v, int d, int p) const;
@@ -136,7 +134,7 @@ class TPlanElement : public TElement {
   bool FehltAm(int32_t datum, int p) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
-  // After a placement change: repaint the plan and the editor's lock grid.
+  // After a placement change: the plan and the editor's lock grid repaint.
   void AktualisierePlan() const;
 
   // Absence at a period of a date and its return; substitution records come with the
@@ -156,7 +154,6 @@ class TPlanElement : public TElement {
  private:
   TWochBereich sperrung_;
   TWochBereich belegung_;
-  IFenster* plnForm_ = nullptr;
   int64_t datum_ = 0;
 };
 
@@ -189,10 +186,6 @@ class TSollElement : public TPlanElement {
  private:
   TWochenStunden soll_;
 };
-
-// The window kind an element of the kind opens in the view group (0 master data, 1 workload
-// or table, 2 plan); 0 when the kind has no such window.
-int FensterArtFuer(TElementArt art, int ansichtsgruppe);
 
 // Element comparators by Nummer.
 int VergleicheElemente(const TElement* a, const TElement* b);

@@ -24,7 +24,7 @@ TFach::TFach(TSchule& schule) : TElement(schule) {}
 void TFach::FuegeLehrerHinzu(TLehrer* l) {
   if (!l || lehrer_.Position(l) != 0) return;
   lehrer_.FuegeSortiertEin(l, VergleicheLehrer);
-  if (GrForm()) GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   l->FuegeFachHinzu(this);
   Schule().SetzeGeaendert(true);
 }
@@ -35,15 +35,15 @@ void TFach::EntferneLehrer(TLehrer* l) {
   const bool hier = lehrer_.Entferne(l);
   const bool dort = l->FaecherIntern().Entferne(this);
   if (!hier && !dort) return;
-  if (GrForm()) GrForm()->Aktualisiere();
-  if (dort && l->GrForm()) l->GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
+  if (dort) Schule().MerkeFenster(l->GrForm(), Aenderung::Daten);
   Schule().SetzeGeaendert(true);
 }
 
 void TFach::FuegeKlasseHinzu(TKlasse* k) {
   if (!k || klassen_.Position(k) != 0) return;
   klassen_.FuegeSortiertEin(k, VergleicheKlassen);
-  if (GrForm()) GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   Schule().SetzeGeaendert(true);
 }
 
@@ -52,7 +52,7 @@ void TFach::EntferneKlasse(TKlasse* k) {
   for (const TKurs* kurs : Kurse())
     if (kurs->Klassen().Position(k) != 0) return;
   klassen_.Entferne(k);
-  if (GrForm()) GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   Schule().SetzeGeaendert(true);
 }
 

@@ -1,27 +1,18 @@
 #pragma once
 // The core's view of an open child window. The GUI implements these; tests use recording fakes.
-// The core never holds widgets: it asks windows to refresh, repaint or close through here.
+// The core never holds widgets: changes reach windows as one change set per user action
+// (Aenderungen), and the core closes windows whose data goes away through here.
 
 #include <cstdint>
 #include <string>
+
+#include "model/aenderungen.h"
+#include "model/fensterart.h"
 
 namespace kolvar {
 
 class TElement;
 class TKurs;
-
-// Window kinds ("Tag") of the child windows.
-namespace FensterArt {
-constexpr int Palette = 1;
-constexpr int LePln = 9, KlPln = 10, RaPln = 11;
-constexpr int UV = 12, Zwischen = 14, Fehler = 15;
-constexpr int LeDep = 16, KlDep = 17, KoDep = 18, FaDep = 19, RaDep = 20, KursDep = 21;
-constexpr int Par = 22;
-constexpr int LeGr = 61, KlGr = 62, KoGr = 63, FaGr = 64, RaGr = 65, UVGr = 66;
-constexpr int Kurs = 67, Manuell = 68, Vertr = 69, SV = 71;
-constexpr int LeStat = 72, KlStat = 73, FaStat = 74, KoStat = 75, RaStat = 76, UVStat = 77;
-constexpr int VLeWahl = 80, VRaWahl = 81, VStat = 82;
-}  // namespace FensterArt
 
 class IFenster {
  public:
@@ -33,6 +24,19 @@ class IFenster {
   virtual TElement* Element() const { return nullptr; }
   // The course the window shows (course editor), or nullptr.
   virtual TKurs* Kurs() const { return nullptr; }
+
+  // The change set of a user action. By default the window takes what its kind, element and course
+  // say (TAenderungen::FuerFenster) and rebuilds, shows values or repaints.
+  virtual void Aenderungen(const TAenderungen& a) { Reagiere(a.FuerFenster(*this)); }
+  // Acts on Aenderung bits: a rebuild covers the rest.
+  void Reagiere(uint8_t was) {
+    if (was & Aenderung::Daten) {
+      Aktualisiere();
+      return;
+    }
+    if (was & Aenderung::Werte) ZeigeWerte();
+    if (was & Aenderung::Zeichnen) NeuZeichnen();
+  }
 
   // Full rebuild from the model.
   virtual void Aktualisiere() = 0;
@@ -52,11 +56,12 @@ class IFenster {
   virtual void Schliesse() = 0;
 };
 
-// Statistics windows (kinds 72-77) refill one row per element.
+// Statistics windows (kinds 72-77) refill one row per element of their list that changed.
 class IStatFenster : public IFenster {
  public:
   // Row = 1-based position of the element in its school list.
   virtual void StatistikZeileFuellen(int zeile) = 0;
+  void Aenderungen(const TAenderungen& a) override;
 };
 
 // Plan views (kinds 9-11): the engine shows where a course may go. A mix-in beside IFenster

@@ -17,13 +17,13 @@ TKlasse::TKlasse(TSchule& schule) : TSollElement(schule) {
 
 void TKlasse::SetzeLehrer1(TLehrer* l) {
   lehrer1_ = l;
-  if (GrForm()) GrForm()->ZeigeWerte();
+  Schule().MerkeFenster(GrForm(), Aenderung::Werte);
   Schule().SetzeGeaendert(true);
 }
 
 void TKlasse::SetzeLehrer2(TLehrer* l) {
   lehrer2_ = l;
-  if (GrForm()) GrForm()->ZeigeWerte();
+  Schule().MerkeFenster(GrForm(), Aenderung::Werte);
   Schule().SetzeGeaendert(true);
 }
 

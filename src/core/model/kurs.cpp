@@ -698,54 +698,40 @@ std::string TKurs::ZellenText(int v, int d, int p, int teil1, int teil2, int tei
 // ---------------------------------------------------------------------------------------------
 // Notifications
 
-namespace {
-void FrischeElementAuf(TElement* e) {
-  if (!e) return;
-  if (e->GrForm()) e->GrForm()->Aktualisiere();
-  if (e->DepForm()) e->DepForm()->Aktualisiere();
-  if (auto* pe = dynamic_cast<TPlanElement*>(e))
-    if (pe->PlnForm()) pe->PlnForm()->Aktualisiere();
-}
-}  // namespace
+// Each of these is one action of its own when called outside one: its windows refresh once.
 
 void TKurs::KursGeaendert() const {
-  FrischeElementAuf(lehrer_);
-  if (lehrer_) lehrer_->FuelleStatistikZeile();
-  for (TKlasse* k : klassen_) {
-    FrischeElementAuf(k);
-    k->FuelleStatistikZeile();
-  }
-  for (TRaum* r : raeume_) FrischeElementAuf(r);
-  FrischeElementAuf(kopplung_);
-  FrischeElementAuf(fach_);
-  if (fach_) fach_->FuelleStatistikZeile();
-  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
-  if (kursForm && kursForm->Kurs() == this) kursForm->Aktualisiere();
-  for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::Par, TEinzelFenster::SV})
-    if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
-  for (IFenster* f : schule_->Fenster())
-    if (schule_->IstAngemeldet(f) && f->Tag() == FensterArt::UV) f->Aktualisiere();
+  TSchule::TAktion aktion(*schule_);
+  using namespace Aenderung;
+  schule_->MerkeElement(lehrer_, Daten | Statistik);
+  for (const TKlasse* k : klassen_) schule_->MerkeElement(k, Daten | Statistik);
+  for (const TRaum* r : raeume_) schule_->MerkeElement(r, Daten);
+  schule_->MerkeElement(kopplung_, Daten);
+  schule_->MerkeElement(fach_, Daten | Statistik);
+  schule_->MerkeKurs(this, Daten);
+  for (int art : {FensterArt::KursDep, FensterArt::Par, FensterArt::SV, FensterArt::UV})
+    schule_->MerkeArt(art, Daten);
 }
 
 void TKurs::SetzungenGeaendert() const {
-  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
-  if (kursForm && kursForm->Kurs() == this) kursForm->NeuZeichnen();
+  TSchule::TAktion aktion(*schule_);
+  schule_->MerkeKurs(this, Aenderung::Zeichnen);
   if (lehrer_) lehrer_->AktualisierePlan();
   for (const TKlasse* k : klassen_) k->AktualisierePlan();
   for (const TRaum* r : raeume_) r->AktualisierePlan();
-  if (IFenster* m = schule_->EinzelFenster(TEinzelFenster::Manuell)) m->NeuZeichnen();
+  schule_->MerkeArt(FensterArt::Manuell, Aenderung::Zeichnen);
 }
 
 void TKurs::KursEingefuegt() const {
-  IFenster* kursForm = schule_->EinzelFenster(TEinzelFenster::Kurs);
-  if (kursForm && kursForm->Kurs() == this) kursForm->Aktualisiere();
-  FrischeElementAuf(lehrer_);
-  FrischeElementAuf(fach_);
-  for (TKlasse* k : klassen_) FrischeElementAuf(k);
-  FrischeElementAuf(kopplung_);
-  for (TRaum* r : raeume_) FrischeElementAuf(r);
-  for (TEinzelFenster art : {TEinzelFenster::KursDep, TEinzelFenster::SV})
-    if (IFenster* f = schule_->EinzelFenster(art)) f->Aktualisiere();
+  TSchule::TAktion aktion(*schule_);
+  using namespace Aenderung;
+  schule_->MerkeKurs(this, Daten);
+  schule_->MerkeElement(lehrer_, Daten);
+  schule_->MerkeElement(fach_, Daten);
+  for (const TKlasse* k : klassen_) schule_->MerkeElement(k, Daten);
+  schule_->MerkeElement(kopplung_, Daten);
+  for (const TRaum* r : raeume_) schule_->MerkeElement(r, Daten);
+  for (int art : {FensterArt::KursDep, FensterArt::SV}) schule_->MerkeArt(art, Daten);
 }
 
 // ---------------------------------------------------------------------------------------------

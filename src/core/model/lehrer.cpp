@@ -34,7 +34,7 @@ void TLehrer::SetzeVStd2(int32_t wert) {
 void TLehrer::FuegeFachHinzu(TFach* fach) {
   if (!fach || faecher_.Position(fach) != 0) return;
   faecher_.FuegeSortiertEin(fach, VergleicheFaecher);
-  if (GrForm()) GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   fach->FuegeLehrerHinzu(this);
   Schule().SetzeGeaendert(true);
 }
@@ -51,7 +51,7 @@ bool TLehrer::EntferneFach(TFach* fach) {
       }
   }
   faecher_.Entferne(fach);
-  if (GrForm()) GrForm()->Aktualisiere();
+  Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   fach->EntferneLehrer(this);
   Schule().SetzeGeaendert(true);
   return true;

@@ -1,6 +1,7 @@
 #include "model/schule.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -220,33 +221,21 @@ TRaum* TSchule::RaumMitKuerzel(std::string_view t) {
 
 void TSchule::SchliesseFensterVon(TElement* e) {
   // Closing one window may close others: look again after each, never at a stale list.
-  auto* pe = dynamic_cast<TPlanElement*>(e);
   std::vector<IFenster*> versucht;
-  auto neu = [&](IFenster* f) {
-    return f && std::find(versucht.begin(), versucht.end(), f) == versucht.end();
-  };
   for (;;) {
     IFenster* f = nullptr;
-    if (neu(e->GrForm()))
-      f = e->GrForm();
-    else if (neu(e->DepForm()))
-      f = e->DepForm();
-    else if (pe && neu(pe->PlnForm()))
-      f = pe->PlnForm();
-    else
-      for (IFenster* x : fenster_)
-        if (x->Element() == e && neu(x)) {
-          f = x;
-          break;
-        }
+    for (const TOffenesFenster& o : fenster_)
+      if ((o.Element == e || o.Fenster->Element() == e) &&
+          std::find(versucht.begin(), versucht.end(), o.Fenster) == versucht.end()) {
+        f = o.Fenster;
+        break;
+      }
     if (!f) break;
     versucht.push_back(f);
     f->Schliesse();
     MeldeFensterAb(f);
   }
-  e->SetzeGrForm(nullptr);
-  e->SetzeDepForm(nullptr);
-  if (pe) pe->SetzePlnForm(nullptr);
+  e->formen_.fill(nullptr);
 }
 
 void TSchule::LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e) {
@@ -264,6 +253,7 @@ void TSchule::LoescheElement(TElement* e) {
   const bool gefunden = MitListe(
       art, [e](auto& liste) { return liste.Position(static_cast<decltype(liste.Hole(1))>(e)) != 0; });
   if (!gefunden) return;
+  TAktion aktion(*this);
 
   TVertretung::ElementWirdGeloescht(*this, e);
   e->Loese();
@@ -290,6 +280,7 @@ void TSchule::LoescheElement(TElement* e) {
     EntferneUndoRaum(static_cast<TRaum*>(e));
   }
   SchliesseFensterVon(e);
+  aenderungen_.Vergiss(e);
 
   MitListe(art, [e](auto& liste) { liste.Entferne(static_cast<decltype(liste.Hole(1))>(e)); });
   delete e;
@@ -371,52 +362,36 @@ TKurs* TSchule::NeuerFreierKurs() {
 
 TKurs* TSchule::NeuerKurs() {
   if (!aktiv_) return nullptr;
+  const int art = aktiv_->Tag();
+  if (art == FensterArt::KursDep) return NeuerFreierKurs();
+  // Element windows, but not those of tables.
   TElement* e = aktiv_->Element();
-  switch (aktiv_->Tag()) {
-    case FensterArt::LePln:
-    case FensterArt::KlPln:
-    case FensterArt::RaPln:
-    case FensterArt::LeDep:
-    case FensterArt::KlDep:
-    case FensterArt::RaDep:
-    case FensterArt::LeGr:
-    case FensterArt::KlGr:
-    case FensterArt::RaGr:
-    case FensterArt::KoDep:
-    case FensterArt::KoGr:
-    case FensterArt::FaDep:
-    case FensterArt::FaGr:
-      if (!e) return nullptr;
-      switch (e->Art()) {
-        case TElementArt::Lehrer:
-          return static_cast<TLehrer*>(e)->NeuerKurs();
-        case TElementArt::Klasse:
-          return static_cast<TKlasse*>(e)->NeuerKurs();
-        case TElementArt::Raum:
-          return static_cast<TRaum*>(e)->NeuerKurs();
-        case TElementArt::Kopplung:
-          return static_cast<TKopplung*>(e)->NeuerKurs();
-        case TElementArt::Fach:
-          return static_cast<TFach*>(e)->NeuerKurs();
-        default:
-          return nullptr;
-      }
-    case FensterArt::KursDep:
-      return NeuerFreierKurs();
+  if (!e || !IstElementFenster(art) || e->Art() == TElementArt::UVTab) return nullptr;
+  switch (e->Art()) {
+    case TElementArt::Lehrer:
+      return static_cast<TLehrer*>(e)->NeuerKurs();
+    case TElementArt::Klasse:
+      return static_cast<TKlasse*>(e)->NeuerKurs();
+    case TElementArt::Raum:
+      return static_cast<TRaum*>(e)->NeuerKurs();
+    case TElementArt::Kopplung:
+      return static_cast<TKopplung*>(e)->NeuerKurs();
+    case TElementArt::Fach:
+      return static_cast<TFach*>(e)->NeuerKurs();
     default:
       return nullptr;
   }
 }
 
 void TSchule::LoescheMarkierteKurse() {
-  if (!aktiv_) return;
-  const int tag = aktiv_->Tag();
-  if (tag == FensterArt::UV || (tag >= FensterArt::LeDep && tag <= FensterArt::KursDep))
-    aktiv_->LoescheMarkierteKurse();
+  // Table and workload windows (view group 1) delete what is selected in them.
+  const TFensterArtInfo* art = aktiv_ ? FensterArtInfo(aktiv_->Tag()) : nullptr;
+  if (art && art->Gruppe == 1) aktiv_->LoescheMarkierteKurse();
 }
 
 void TSchule::LoescheKurs(TKurs* k) {
   if (!k || !kurse_.Entferne(k)) return;
+  TAktion aktion(*this);
   for (IFenster* f : Fenster())
     if (IstAngemeldet(f)) f->KursWirdGeloescht(k);
   while (!k->setzungen_.Leer()) k->EntferneSetzungIntern(k->setzungen_.Hole(1), false);
@@ -428,6 +403,7 @@ void TSchule::LoescheKurs(TKurs* k) {
   k->spaeterRaeume_.Leere();
   EntferneUndoVon(k);
   if (IManuellFenster* m = ManuellFenster()) m->EntferneKurs(k);
+  aenderungen_.Vergiss(k);
   delete k;
   SetzeGeaendert(true);
 }
@@ -468,6 +444,7 @@ void TSchule::ErweiterePlanversionen(int n) {
 bool TSchule::LoeschePlanversionen(int n) {
   if (n < 1) return false;
   if (n >= standard_->mwn()) return true;  // nothing to lower
+  TAktion aktion(*this);
   if (HatSetzungenUeber(n) &&
       dialoge_->Frage(TDialog::VersionenLoeschen, {DialogText(TDialog::VersionenLoeschen)}) != Modal::Ja)
     return false;
@@ -523,47 +500,117 @@ int TSchule::VersionDerWoche(int32_t datum) const {
 // Windows
 
 bool TSchule::IstAngemeldet(const IFenster* f) const {
-  return std::find(fenster_.begin(), fenster_.end(), f) != fenster_.end();
+  return std::any_of(fenster_.begin(), fenster_.end(),
+                     [f](const TOffenesFenster& o) { return o.Fenster == f; });
+}
+
+std::vector<IFenster*> TSchule::Fenster() const {
+  std::vector<IFenster*> liste;
+  liste.reserve(fenster_.size());
+  for (const TOffenesFenster& o : fenster_) liste.push_back(o.Fenster);
+  return liste;
+}
+
+IFenster* TSchule::EinzelFenster(int art) const {
+  return art >= 0 && art < FensterArt::Grenze ? einzel_[static_cast<std::size_t>(art)] : nullptr;
+}
+
+void TSchule::BesetzeSlot(const TOffenesFenster& o, IFenster* wert) {
+  const TFensterArtInfo* art = FensterArtInfo(o.Art);
+  if (!art) return;
+  // Clearing touches only a slot that still holds this window.
+  auto setze = [&](IFenster*& slot) {
+    if (wert || slot == o.Fenster) slot = wert;
+  };
+  if (art->Slot == TFensterSlot::Einzel)
+    setze(einzel_[static_cast<std::size_t>(o.Art)]);
+  else if (o.Element && IstElementFenster(o.Art))
+    setze(o.Element->formen_[static_cast<std::size_t>(art->Slot) - 1]);
 }
 
 void TSchule::MeldeFensterAn(IFenster* f) {
-  if (f && std::find(fenster_.begin(), fenster_.end(), f) == fenster_.end()) fenster_.push_back(f);
+  if (!f || IstAngemeldet(f)) return;
+  fenster_.push_back({f, f->Tag(), f->Element()});
+  BesetzeSlot(fenster_.back(), f);
+}
+
+void TSchule::BindeFenster(IFenster* f, TElement* e) {
+  for (TOffenesFenster& o : fenster_) {
+    if (o.Fenster != f || o.Element == e) continue;
+    BesetzeSlot(o, nullptr);
+    o.Element = e;
+    BesetzeSlot(o, f);
+  }
 }
 
 void TSchule::MeldeFensterAb(IFenster* f) {
   if (!f) return;
-  fenster_.erase(std::remove(fenster_.begin(), fenster_.end(), f), fenster_.end());
   if (aktiv_ == f) aktiv_ = nullptr;
-  for (IFenster*& slot : einzel_)
-    if (slot == f) slot = nullptr;
-  auto loese = [f](TElement* e) {
-    if (e->GrForm() == f) e->SetzeGrForm(nullptr);
-    if (e->DepForm() == f) e->SetzeDepForm(nullptr);
-    if (auto* pe = dynamic_cast<TPlanElement*>(e))
-      if (pe->PlnForm() == f) pe->SetzePlnForm(nullptr);
-  };
-  for (TElement* e : lehrer_) loese(e);
-  for (TElement* e : klassen_) loese(e);
-  for (TElement* e : kopplungen_) loese(e);
-  for (TElement* e : faecher_) loese(e);
-  for (TElement* e : raeume_) loese(e);
-  for (TElement* e : uvTabellen_) loese(e);
+  const auto it = std::find_if(fenster_.begin(), fenster_.end(),
+                               [f](const TOffenesFenster& o) { return o.Fenster == f; });
+  if (it == fenster_.end()) return;
+  const TOffenesFenster o = *it;
+  fenster_.erase(it);
+  BesetzeSlot(o, nullptr);
 }
 
 IManuellFenster* TSchule::ManuellFenster() const {
-  return dynamic_cast<IManuellFenster*>(einzel_[static_cast<std::size_t>(TEinzelFenster::Manuell)]);
+  return dynamic_cast<IManuellFenster*>(EinzelFenster(FensterArt::Manuell));
 }
 
 void TSchule::AktualisiereAlleFenster() {
-  for (IFenster* f : Fenster())
-    // A window closed by an earlier refresh is gone: only registered windows are asked.
-    if (IstAngemeldet(f)) f->Aktualisiere();
+  aenderungen_.MerkeAlles();
+  if (tiefe_ == 0) StelleZu();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Change notices
+
+void TSchule::MerkeElement(const TElement* e, uint8_t was) {
+  aenderungen_.MerkeElement(e, was);
+  if (tiefe_ == 0) StelleZu();
+}
+
+void TSchule::MerkeKurs(const TKurs* k, uint8_t was) {
+  aenderungen_.MerkeKurs(k, was);
+  if (tiefe_ == 0) StelleZu();
+}
+
+void TSchule::MerkeArt(int art, uint8_t was) {
+  aenderungen_.MerkeArt(art, was);
+  if (tiefe_ == 0) StelleZu();
+}
+
+void TSchule::MerkeFenster(const IFenster* f, uint8_t was) {
+  if (!f) return;
+  aenderungen_.MerkeFenster(f, was);
+  if (tiefe_ == 0) StelleZu();
+}
+
+void TSchule::MerkeVertretungsTag(int32_t datum) {
+  aenderungen_.MerkeVertretungsTag(datum);
+  if (tiefe_ == 0) StelleZu();
+}
+
+void TSchule::StelleZu() {
+  // A window's refresh may record changes of its own; they go out in a further round, and a
+  // window that keeps changing things cannot hold the program in a loop.
+  for (int runde = 0; runde < 4 && !aenderungen_.Leer(); ++runde) {
+    const TAenderungen satz = std::exchange(aenderungen_, TAenderungen{});
+    ++tiefe_;
+    for (IFenster* f : Fenster())
+      // A window closed by an earlier one's refresh is gone: only registered windows are asked.
+      if (IstAngemeldet(f)) f->Aenderungen(satz);
+    --tiefe_;
+  }
+  aenderungen_ = TAenderungen{};
 }
 
 // ---------------------------------------------------------------------------------------------
 // Undo
 
 void TSchule::Widerrufe() {
+  TAktion aktion(*this);
   while (!undo_.Leer()) {
     TUndoElement* s = undo_.Hole(undo_.Anzahl());
     undo_.LoescheBei(undo_.Anzahl());

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/aenderungen.h"
+#include "model/fensterart.h"
 #include "model/liste.h"
 #include "model/text.h"
 #include "model/wochbereich.h"
@@ -41,28 +43,6 @@ class TVertretung;
 class Uhr;
 
 enum class TElementArt;
-
-// The windows that exist at most once.
-enum class TEinzelFenster {
-  KursDep,
-  Kurs,
-  Fehler,
-  LeStat,
-  KlStat,
-  KoStat,
-  FaStat,
-  RaStat,
-  UVStat,
-  SV,
-  Par,
-  Manuell,
-  Vertr,
-  VLeWahl,
-  VRaWahl,
-  Zwischen,
-  VStat,
-  Anzahl
-};
 
 // Tool modes.
 namespace Modus {
@@ -197,16 +177,44 @@ class TSchule {
   // --- Windows ---
   IFenster* AktivesFenster() const { return aktiv_; }
   void SetzeAktivesFenster(IFenster* f) { aktiv_ = f; }
+  // Lists the window and puts it into the slot its kind fills (kind table): its element's
+  // master-data, workload or plan slot, or the school's single slot of the kind.
   void MeldeFensterAn(IFenster* f);
-  // Also clears the active window and single-window slot that held it.
+  // A registered window shows another element now: the slot moves with it.
+  void BindeFenster(IFenster* f, TElement* e);
+  // Takes it off the list and out of every slot that holds it (active, element, single).
   void MeldeFensterAb(IFenster* f);
   // A snapshot: windows may close or register while the caller walks it.
-  std::vector<IFenster*> Fenster() const { return fenster_; }
+  std::vector<IFenster*> Fenster() const;
   bool IstAngemeldet(const IFenster* f) const;
-  IFenster* EinzelFenster(TEinzelFenster art) const { return einzel_[static_cast<std::size_t>(art)]; }
-  void SetzeEinzelFenster(TEinzelFenster art, IFenster* f) { einzel_[static_cast<std::size_t>(art)] = f; }
+  // The open window of a single-window kind, or nullptr.
+  IFenster* EinzelFenster(int art) const;
   IManuellFenster* ManuellFenster() const;
+  // Every open window rebuilds, once the running action ends.
   void AktualisiereAlleFenster();
+
+  // --- Change notices ---
+  // One user action: what the engine records while any is open reaches the windows once, when
+  // the outermost ends. Recorded outside an action, a change is delivered at once.
+  class TAktion {
+   public:
+    explicit TAktion(TSchule& schule) : schule_(schule) { ++schule_.tiefe_; }
+    ~TAktion() {
+      if (--schule_.tiefe_ == 0) schule_.StelleZu();
+    }
+    TAktion(const TAktion&) = delete;
+    TAktion& operator=(const TAktion&) = delete;
+
+   private:
+    TSchule& schule_;
+  };
+  // The changes not yet delivered.
+  const TAenderungen& OffeneAenderungen() const { return aenderungen_; }
+  void MerkeElement(const TElement* e, uint8_t was);
+  void MerkeKurs(const TKurs* k, uint8_t was);
+  void MerkeArt(int art, uint8_t was);
+  void MerkeFenster(const IFenster* f, uint8_t was);
+  void MerkeVertretungsTag(int32_t datum);
 
   // --- School-wide swap of two slots (defined in engine/tausch.cpp); the versions are the
   // current one, or every version when acting on all ---
@@ -269,9 +277,20 @@ class TSchule {
   std::array<uint8_t, kWochen> wochen_;
   TWochBereich raster1_;
   TWochBereich raster2_;
+  // An open window, with the kind and element whose slot it took when it registered.
+  struct TOffenesFenster {
+    IFenster* Fenster;
+    int Art;
+    TElement* Element;
+  };
+  void StelleZu();
+  void BesetzeSlot(const TOffenesFenster& o, IFenster* wert);
+
   IFenster* aktiv_ = nullptr;
-  std::vector<IFenster*> fenster_;
-  std::array<IFenster*, static_cast<std::size_t>(TEinzelFenster::Anzahl)> einzel_{};
+  std::vector<TOffenesFenster> fenster_;
+  std::array<IFenster*, FensterArt::Grenze> einzel_{};
+  TAenderungen aenderungen_;
+  int tiefe_ = 0;
   bool geaendert_ = false;
   TListe<TUndoElement> undo_;
   uint64_t kursNummer_ = 0;

@@ -25,8 +25,8 @@ void TUVTab::SetzeArt(uint8_t art) {
 }
 
 static void Auffrischen(TUVTab& t) {
-  if (t.GrForm()) t.GrForm()->Aktualisiere();
-  if (t.DepForm()) t.DepForm()->Aktualisiere();
+  t.Schule().MerkeFenster(t.GrForm(), Aenderung::Daten);
+  t.Schule().MerkeFenster(t.DepForm(), Aenderung::Daten);
   t.Schule().SetzeGeaendert(true);
 }
 

@@ -22,8 +22,8 @@ namespace kolvar {
 
 namespace {
 
-void LehrerListeNeu(const TSchule& schule) {
-  if (IFenster* f = schule.EinzelFenster(TEinzelFenster::VLeWahl)) f->Aktualisiere();
+void LehrerListeNeu(TSchule& schule) {
+  schule.MerkeArt(FensterArt::VLeWahl, Aenderung::Daten);
 }
 
 // The first record of the school list that fits; the callers change or free it and look again,

@@ -12,6 +12,12 @@ class IVertrFenster : public IFenster {
  public:
   // The working date shown (day number).
   virtual int32_t VertrDatum() const = 0;
+  // Also rebuilds when a record of the shown date went.
+  void Aenderungen(const TAenderungen& a) override {
+    uint8_t was = a.FuerFenster(*this);
+    if (a.VertretungsTag(VertrDatum())) was |= Aenderung::Daten;
+    Reagiere(was);
+  }
 };
 
 }  // namespace kolvar

@@ -31,12 +31,12 @@ namespace {
 
 constexpr int kStattTage = 89;  // how far the "statt" options reach either way
 
-void LehrerListeNeu(const TSchule& schule) {
-  if (IFenster* f = schule.EinzelFenster(TEinzelFenster::VLeWahl)) f->Aktualisiere();
+void LehrerListeNeu(TSchule& schule) {
+  schule.MerkeArt(FensterArt::VLeWahl, Aenderung::Daten);
 }
 
-void TageslisteNeu(const TSchule& schule) {
-  if (IFenster* f = schule.EinzelFenster(TEinzelFenster::Vertr)) f->Aktualisiere();
+void TageslisteNeu(TSchule& schule) {
+  schule.MerkeArt(FensterArt::Vertr, Aenderung::Daten);
 }
 
 std::string PeriodenText(const TStandard& st, int version, int stunde) {
@@ -303,8 +303,7 @@ void TVertretung::Ende(TVertretung* v, bool konten) {
       LehrerListeNeu(schule);
     }
   }
-  if (auto* liste = dynamic_cast<IVertrFenster*>(schule.EinzelFenster(TEinzelFenster::Vertr)))
-    if (liste->VertrDatum() == v->datum_) liste->Aktualisiere();
+  schule.MerkeVertretungsTag(v->datum_);
   delete v;
 }
 
@@ -342,10 +341,7 @@ void TVertretung::EntferneVertreter() {
 
 void TVertretung::Melde() const {
   schule_->SetzeGeaendert(true);
-  if (wahlForm_) {
-    wahlForm_->ZeigeWerte();
-    wahlForm_->Aktualisiere();
-  }
+  schule_->MerkeFenster(wahlForm_, Aenderung::Daten);
   TageslisteNeu(*schule_);
 }
 
@@ -445,7 +441,7 @@ bool TVertretung::SetzeErsatzraum(TRaum* r) {
   for (TVertretung* x : schule_->Vertretungen())
     if (x != this && x->ersatzraum_ == r && x->datum_ == datum_ && x->Stunde() == p) x->ersatzraum_ = nullptr;
   ersatzraum_ = r;
-  if (IFenster* f = schule_->EinzelFenster(TEinzelFenster::VRaWahl)) f->Aktualisiere();
+  schule_->MerkeArt(FensterArt::VRaWahl, Aenderung::Daten);
   TageslisteNeu(*schule_);
   schule_->SetzeGeaendert(true);
   return true;
@@ -529,7 +525,7 @@ void TVertretung::AendereAnrechnen(bool an) {
 
 void TVertretung::LoescheErsatzraum() {
   ersatzraum_ = nullptr;
-  if (wahlForm_) wahlForm_->ZeigeWerte();
+  schule_->MerkeFenster(wahlForm_, Aenderung::Werte);
   schule_->SetzeGeaendert(true);
 }
 
@@ -639,8 +635,8 @@ void TVertretung::RaumMenuClick(TRaum* r) {
   if (!r || r == ersatzraum_) return;
   ersatzraum_ = r;
   BildeBemerkung();
-  if (wahlForm_) wahlForm_->ZeigeWerte();
-  if (IFenster* f = schule_->EinzelFenster(TEinzelFenster::Vertr)) f->NeuZeichnen();
+  schule_->MerkeFenster(wahlForm_, Aenderung::Werte);
+  schule_->MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
   schule_->SetzeGeaendert(true);
 }
 

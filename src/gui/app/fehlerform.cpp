@@ -19,7 +19,6 @@ TFehlerForm::TFehlerForm(TSchule& schule, IFensterListe* liste)
   inhalt_->setLineWrapMode(QPlainTextEdit::NoWrap);
   layout->addWidget(inhalt_);
   resize(480, 300);
-  schule.SetzeEinzelFenster(TEinzelFenster::Fehler, this);
 }
 
 void TFehlerForm::ZeileAnfuegen(const QString& zeile) {

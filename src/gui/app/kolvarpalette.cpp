@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "app/fehlerform.h"
-#include "app/fensterartregel.h"
 #include "app/fensterordform.h"
 #include "app/fensterplatz.h"
 #include "app/fortschrittsform.h"
@@ -35,6 +34,7 @@
 #include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/fach.h"
+#include "model/fensterart.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/lehrer.h"
@@ -292,12 +292,7 @@ void TKolvarPalette::FensterWiederOeffnen(const TFensterSatz& satz) {
     for (TElement* e : ElementeVon(*schule_, art))
       if (e->Kuerzel() == kuerzel) gefunden = e;
     if (gefunden != nullptr) {
-      int gruppe = 0;
-      if (satz.Art >= FensterArt::LePln && satz.Art <= FensterArt::RaPln)
-        gruppe = 2;
-      else if (satz.Art == FensterArt::UV || (satz.Art >= FensterArt::LeDep && satz.Art <= FensterArt::RaDep))
-        gruppe = 1;
-      schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(gruppe));
+      schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(FensterArtInfo(satz.Art)->Gruppe));
       elementFensterOeffner_(gefunden, tasten_);
     }
   } else if (auto it = artOeffner_.find(satz.Art); it != artOeffner_.end() && it.value()) {
@@ -716,36 +711,35 @@ void TKolvarPalette::MenusAnpassen() {
   Freigeben(Aktion(QStringLiteral("Daten/Prüfen/Versionsunterschiede")), mehrereVersionen && dateiOffen_);
 
   IFenster* aktiv = schule_->AktivesFenster();
-  const TArtRegel* regel = aktiv != nullptr ? RegelFuer(aktiv->Tag()) : nullptr;
-  static const TArtRegel keine{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
-  const TArtRegel& r = regel != nullptr ? *regel : keine;
+  const TFensterArtInfo* art = aktiv != nullptr ? FensterArtInfo(aktiv->Tag()) : nullptr;
+  const TFreigabe r = art != nullptr ? art->Freigabe : TFreigabe{};
 
   Freigeben(Aktion(QStringLiteral("Datei/Fenster schließen")), aktiv != nullptr);
   Freigeben(Aktion(QStringLiteral("Datei/Fenster drucken...")), aktiv != nullptr);
-  Freigeben(Aktion(QStringLiteral("Bearbeiten/Alles auswählen")), aktiv != nullptr && r.alles);
+  Freigeben(Aktion(QStringLiteral("Bearbeiten/Alles auswählen")), aktiv != nullptr && r.Alles);
 
   struct TZeile {
     const char* knopf;
     const char* eintrag;
     bool an;
   };
-  const std::array<TZeile, 11> zeilen{{{"PfeilLinks", nullptr, r.pfeile},
-                                       {"PfeilRechts", nullptr, r.pfeile},
-                                       {"Setz", "Setzen", r.setz},
-                                       {"Loesch", "Löschen", r.loesch},
-                                       {"Schieb", "Schieben", r.schieb},
-                                       {"Fix", "Fixieren", r.fix},
-                                       {"NeueUE", "Neuer Kurs", r.neueUE},
-                                       {"UELoesch", "Kurs löschen", r.ueLoesch},
-                                       {"Manuell", "Manuell", r.manuell && r.manuellEintrag},
-                                       {"Automat", "Automatik", r.automat},
+  const std::array<TZeile, 11> zeilen{{{"PfeilLinks", nullptr, r.Pfeile},
+                                       {"PfeilRechts", nullptr, r.Pfeile},
+                                       {"Setz", "Setzen", r.Setz},
+                                       {"Loesch", "Löschen", r.Loesch},
+                                       {"Schieb", "Schieben", r.Schieb},
+                                       {"Fix", "Fixieren", r.Fix},
+                                       {"NeueUE", "Neuer Kurs", r.NeueUE},
+                                       {"UELoesch", "Kurs löschen", r.UELoesch},
+                                       {"Manuell", "Manuell", r.Manuell && r.ManuellEintrag},
+                                       {"Automat", "Automatik", r.Automat},
                                        {"Zeig", "Zeigen", true}}};
   for (const TZeile& z : zeilen) {
     const QString name = QString::fromLatin1(z.knopf);
     // The buttons whose windows do not exist yet stay off.
     const bool gebaut = name != QLatin1String("Manuell") && name != QLatin1String("Automat");
     bool knopfAn = z.an;
-    if (name == QLatin1String("Manuell")) knopfAn = r.manuell;
+    if (name == QLatin1String("Manuell")) knopfAn = r.Manuell;
     Knopf(name)->setEnabled(knopfAn && gebaut);
     if (z.eintrag != nullptr)
       Freigeben(Aktion(QStringLiteral("Bearbeiten/Werkzeuge/") + QString::fromUtf8(z.eintrag)), z.an);
@@ -759,14 +753,14 @@ void TKolvarPalette::MenusAnpassen() {
     return;
   }
   FensterMenuMarkieren(dynamic_cast<TKindFenster*>(aktiv));
-  if (regel == nullptr) return;
-  if (r.ansicht >= 0) {
-    ansichtsGruppe_->button(r.ansicht)->setChecked(true);
-    schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(r.ansicht));
+  if (art == nullptr) return;
+  if (art->Gruppe >= 0) {
+    ansichtsGruppe_->button(art->Gruppe)->setChecked(true);
+    schule_->SetzeAnsichtsgruppe(static_cast<uint8_t>(art->Gruppe));
   }
-  if (r.rueckfall & (1u << schule_->Werkzeugmodus())) {
+  if (r.Rueckfall & (1u << schule_->Werkzeugmodus())) {
     ModusSetzen(Modus::Zeigen);
-  } else if (aktiv->Tag() != FensterArt::Zwischen) {
+  } else if (r.Cursor) {
     schule_->SetzeCursor();
   }
 }
@@ -865,7 +859,7 @@ void TKolvarPalette::UndoLoeschenItemClick() {
 }
 
 void TKolvarPalette::ZwischenablageItemClick() {
-  if (IFenster* offen = schule_->EinzelFenster(TEinzelFenster::Zwischen)) {
+  if (IFenster* offen = schule_->EinzelFenster(FensterArt::Zwischen)) {
     if (auto* k = dynamic_cast<TKindFenster*>(offen)) {
       k->raise();
       k->activateWindow();
@@ -908,7 +902,7 @@ void TKolvarPalette::PruefenItemClick(int pruefung) {
         break;
     }
     if (!ergebnis.Zeilen.empty()) {
-      auto* liste = dynamic_cast<TFehlerForm*>(schule_->EinzelFenster(TEinzelFenster::Fehler));
+      auto* liste = dynamic_cast<TFehlerForm*>(schule_->EinzelFenster(FensterArt::Fehler));
       if (liste == nullptr) {
         liste = new TFehlerForm(*schule_, this);
         liste->Oeffne();
@@ -970,7 +964,7 @@ void TKolvarPalette::SetzeWiderrufenAktiv(bool an) {
 void TKolvarPalette::TextInZwischenablage(const QString& text) {
   memo_ = text.split(QLatin1Char('\n'));
   TDienste::Ablage().SetzeText(memo_.join(QLatin1Char('\n')));
-  if (IFenster* zwischen = schule_->EinzelFenster(TEinzelFenster::Zwischen)) zwischen->Aktualisiere();
+  if (IFenster* zwischen = schule_->EinzelFenster(FensterArt::Zwischen)) zwischen->Aktualisiere();
 }
 
 void TKolvarPalette::Melde(const QString& text) {

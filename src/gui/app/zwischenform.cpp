@@ -21,7 +21,6 @@ TZwischenForm::TZwischenForm(TSchule& schule, IFensterListe* liste)
   inhalt_->setLineWrapMode(QPlainTextEdit::NoWrap);
   layout->addWidget(inhalt_);
   resize(400, 250);
-  schule.SetzeEinzelFenster(TEinzelFenster::Zwischen, this);
   Aktualisiere();
 }
 

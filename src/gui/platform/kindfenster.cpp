@@ -26,35 +26,16 @@ void TKindFenster::Oeffne() {
   if (!angemeldet_) {
     angemeldet_ = true;
     schule_->MeldeFensterAn(this);
-    ElementSlot(this);
     if (liste_ != nullptr) liste_->FensterAnmelden(*this);
   }
   show();
   raise();
 }
 
-void TKindFenster::ElementSlot(IFenster* wert) {
-  if (element_ == nullptr) return;
-  const int tag = Tag();
-  auto setze = [&](IFenster* jetzt, auto setzer) {
-    // Only the slot that holds this window is cleared.
-    if (wert != nullptr || jetzt == this) setzer(wert);
-  };
-  if (tag >= FensterArt::LeGr && tag <= FensterArt::UVGr) {
-    setze(element_->GrForm(), [&](IFenster* f) { element_->SetzeGrForm(f); });
-  } else if ((tag >= FensterArt::LeDep && tag <= FensterArt::RaDep) || tag == FensterArt::UV) {
-    setze(element_->DepForm(), [&](IFenster* f) { element_->SetzeDepForm(f); });
-  } else if (tag >= FensterArt::LePln && tag <= FensterArt::RaPln) {
-    if (auto* pe = dynamic_cast<TPlanElement*>(element_))
-      setze(pe->PlnForm(), [&](IFenster* f) { pe->SetzePlnForm(f); });
-  }
-}
-
 void TKindFenster::Abmelden() {
   if (!angemeldet_) return;
   angemeldet_ = false;
-  ElementSlot(nullptr);
-  // Also clears the active window and the single-window slot that held this one.
+  // Also clears the active window and the slot that held this one.
   schule_->MeldeFensterAb(this);
   if (liste_ != nullptr) liste_->FensterAbmelden(*this);
 }

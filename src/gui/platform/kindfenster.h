@@ -1,7 +1,7 @@
 // Base of every child window with a kind: registered with the school's window list and the
-// palette while open, the school's active window when activated, linked to its element's slot
-// for its kind, refreshed by the core through IFenster. Closing unlinks everything at once;
-// the core's Schliesse closes without asking, since the data shown is about to go.
+// palette while open (the school puts it into the slot its kind fills), the school's active
+// window when activated, refreshed by the change sets the core hands it (IFenster). Closing unlinks
+// everything at once; the core's Schliesse closes without asking, since the data shown is about to go.
 #pragma once
 
 #include "model/ifenster.h"
@@ -45,7 +45,6 @@ class TKindFenster : public TKvForm, public IFenster {
 
  private:
   void Abmelden();
-  void ElementSlot(IFenster* wert);
 
   TSchule* schule_;
   IFensterListe* liste_;

@@ -180,9 +180,6 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
   PlnGrid->SetzeZeilenHoehe(0, st.PlanZeilenHoehe);
   PlanWechselKnopf->setGeometry(2, 2, std::max(12, f.psb - 4), std::max(12, st.PlanZeilenHoehe - 4));
 
-  // Taking over a window for another element frees the other element's link.
-  if (element_ != nullptr && element_ != element && element_->PlnForm() == static_cast<IFenster*>(this))
-    element_->SetzePlnForm(nullptr);
   // The window is fitted to the screen when it shows an element or a grid of another size; a
   // refresh after every change of a lesson leaves the size the user gave it.
   const QSize raster(PlnGrid->Spalten(), PlnGrid->Zeilen());
@@ -191,10 +188,10 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
   eingepasstRaster_ = raster;
   eingepassteZelle_ = zelle;
   element_ = element;
-  if (element_ != nullptr) {
+  // Taking the window over for another element moves the element's plan slot with it.
+  Schule().BindeFenster(this, element_);
+  if (element_ != nullptr)
     SetzeCaption(QString::fromStdString(KuerzeText("Plan " + element_->Kuerzel(), 12)));
-    element_->SetzePlnForm(this);
-  }
   Fuellen();
   if (einpassen) FensterEinpassen();
   PlnGrid->SetzeZelle(1, 1);
@@ -281,8 +278,6 @@ void TPlnForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
 
 void TPlnForm::FormClose(TCloseAction& aktion) {
   PlnGrid->BrecheZiehenAb();
-  if (element_ != nullptr && element_->PlnForm() == static_cast<IFenster*>(this))
-    element_->SetzePlnForm(nullptr);
   TKindFenster::FormClose(aktion);
   element_ = nullptr;
 }

@@ -174,7 +174,7 @@ TEST(Loeschen, KursLaesstRueckgaengigSchritteUndFensterLos) {
   EXPECT_TRUE(editor.geschlossen);
   EXPECT_EQ(sch.UndoSchritte().Anzahl(), 1);
   EXPECT_TRUE(manuell.geschlossen);  // it held no other course
-  EXPECT_EQ(sch.EinzelFenster(TEinzelFenster::Manuell), nullptr);
+  EXPECT_EQ(sch.EinzelFenster(FensterArt::Manuell), nullptr);
   EXPECT_FALSE(HaeltZeiger(sch, k));
   EXPECT_GESUND(sch);
 }

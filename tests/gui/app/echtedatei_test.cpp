@@ -149,7 +149,7 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
   });
   EchtePalette().Aktion(QStringLiteral("Daten/Prüfen/Brücken"))->trigger();
   EXPECT_EQ(ergebnis, QString::fromStdString(ErgebnisText(erwartet.Stufe)));
-  auto* liste = dynamic_cast<TFehlerForm*>(EchtePalette().Schule().EinzelFenster(TEinzelFenster::Fehler));
+  auto* liste = dynamic_cast<TFehlerForm*>(EchtePalette().Schule().EinzelFenster(FensterArt::Fehler));
   EXPECT_EQ(liste != nullptr, !erwartet.Zeilen.empty()) << "the list opens only for a finding";
 
   // A second run keeps the earlier lines.

@@ -305,7 +305,7 @@ TEST_F(PaletteTest, VersionsknopfUndMenue) {
 TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   ablage.SetzeText(QStringLiteral("alt"));
   Palette().ZwischenablageItemClick();
-  auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen));
+  auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(FensterArt::Zwischen));
   ASSERT_NE(z, nullptr);
   EXPECT_EQ(z->Inhalt(), QStringLiteral("alt"));
   Palette().ZwischenablageItemClick();
@@ -315,7 +315,7 @@ TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   EXPECT_EQ(z->Inhalt(), ablage.Text());
   EXPECT_EQ(Palette().AblageText(), ablage.Text().toStdString());
   z->SchliesseFrage();
-  EXPECT_EQ(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen), nullptr);
+  EXPECT_EQ(Palette().Schule().EinzelFenster(FensterArt::Zwischen), nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

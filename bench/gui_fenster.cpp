@@ -1,0 +1,132 @@
+// What a user action costs with windows open: ten teacher plans of the large generated school stay
+// open while a school-wide swap of two slots, or the automatic placement of every course, runs.
+// The counters give the refreshes each window received (rebuilds and repaints, averaged over the
+// ten) for one action.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "engine/autolauf.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "support/fakes.h"
+#include "support/generator.h"
+#include "views/plnform.h"
+
+namespace kolvar {
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "bench_gui_fenster";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// A teacher plan that counts what it is asked to do.
+class TZaehlPlan : public TLePlnForm {
+ public:
+  using TLePlnForm::TLePlnForm;
+  void Aktualisiere() override {
+    ++neuAufgebaut;
+    TLePlnForm::Aktualisiere();
+  }
+  void NeuZeichnen() override {
+    ++neuGezeichnet;
+    TLePlnForm::NeuZeichnen();
+  }
+  long neuAufgebaut = 0;
+  long neuGezeichnet = 0;
+};
+
+struct TOffeneSchule {
+  QApplication& app = App();
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TFakePalette palette;
+  TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400};
+  std::unique_ptr<TSchule> schule;
+  std::vector<std::unique_ptr<TZaehlPlan>> plaene;
+
+  TOffeneSchule() {
+    schule = ErzeugeSchule(standard, Profil::Gross, 7, {&dialoge, &palette, &uhr});
+    standard.pst = 10;
+    // The ten teachers with the most courses: the plans a swap touches most.
+    std::vector<TLehrer*> lehrer = schule->Lehrer().Elemente();
+    std::stable_sort(lehrer.begin(), lehrer.end(), [](const TLehrer* a, const TLehrer* b) {
+      return a->Kurse().Anzahl() > b->Kurse().Anzahl();
+    });
+    for (std::size_t i = 0; i < 10 && i < lehrer.size(); ++i) {
+      auto plan = std::make_unique<TZaehlPlan>(*schule, nullptr);
+      plan->Zeige(lehrer[i]);
+      plan->Oeffne();
+      plaene.push_back(std::move(plan));
+    }
+    for (auto& p : plaene) p->neuAufgebaut = p->neuGezeichnet = 0;
+  }
+  ~TOffeneSchule() {
+    for (auto& p : plaene) p->Schliesse();
+  }
+  void Zaehle(benchmark::State& state, long aktionen) const {
+    long auf = 0, gezeichnet = 0;
+    for (const auto& p : plaene) {
+      auf += p->neuAufgebaut;
+      gezeichnet += p->neuGezeichnet;
+    }
+    const double n = static_cast<double>(plaene.size()) * static_cast<double>(std::max(1L, aktionen));
+    state.counters["Aufbau/Fenster"] = static_cast<double>(auf) / n;
+    state.counters["Zeichnen/Fenster"] = static_cast<double>(gezeichnet) / n;
+  }
+};
+
+// One user action: the school-wide swap of Monday 1 with Tuesday 2, in every version.
+void BM_SchulTauschMitZehnPlaenen(benchmark::State& state) {
+  TOffeneSchule s;
+  s.standard.SetNurAktuelleVersion(false);
+  long aktionen = 0;
+  for (auto _ : state) {
+    s.schule->TauscheStunden(1, 1, 2, 2);
+    ++aktionen;
+  }
+  s.Zaehle(state, aktionen);
+}
+BENCHMARK(BM_SchulTauschMitZehnPlaenen)->Unit(benchmark::kMillisecond);
+
+// One user action: every course of the emptied plan placed automatically in the current version.
+void BM_AutomatikMitZehnPlaenen(benchmark::State& state) {
+  long aktionen = 0;
+  std::unique_ptr<TOffeneSchule> s;
+  for (auto _ : state) {
+    state.PauseTiming();
+    s.reset();
+    s = std::make_unique<TOffeneSchule>();
+    s->standard.ara = false;
+    for (TKurs* k : s->schule->Kurse()) k->EntferneAlleSetzungen();
+    for (auto& p : s->plaene) p->neuAufgebaut = p->neuGezeichnet = 0;
+    state.ResumeTiming();
+    TSchule::TAktion aktion(*s->schule);
+    TAutoLauf lauf(s->standard);
+    const int v = s->standard.AktuelleVersion();
+    for (TKurs* k : s->schule->Kurse()) lauf.NochZuSetzen += std::max(0, k->OffeneStunden(v));
+    for (TKurs* k : s->schule->Kurse()) {
+      const int n = k->OffeneStunden(v);
+      if (n < 1 || k->NichtVerplanen()) continue;
+      k->SetzePrioritaet(0);
+      k->BerechneSperrbereich(true);
+      AutoKursSetzen(lauf, *k, v, n);
+    }
+    ++aktionen;
+  }
+  s->Zaehle(state, 1);
+}
+BENCHMARK(BM_AutomatikMitZehnPlaenen)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+}  // namespace kolvar
