@@ -213,6 +213,12 @@ TEST_F(AnzeigeTest, OpeningReusesTheActivePlanOfTheKindUnlessANewOneIsWanted) {
   }
   EXPECT_EQ(mue->PlnForm(), nullptr);
   EXPECT_TRUE(schule->Fenster().empty());
+  // A plan built and freed without ever opening holds no slot.
+  {
+    TLePlnForm nieOffen(*schule, nullptr);
+    nieOffen.Zeige(ber);
+  }
+  EXPECT_EQ(ber->PlnForm(), nullptr);
 }
 
 }  // namespace
