@@ -70,30 +70,65 @@ int Setze(TFall& f) {
   return rest;
 }
 
-TEST(AutoKursSetzen, ZweierBloeckeAufNichtBenachbartenTagen) {
-  TFall f = Fall(4, 2, 0, false, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 2, 0, 2, 0, 0, 0, 0}));
-  EXPECT_NE(f.kurs->FindeSetzung(1, 1, 1), nullptr);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 1, 2), nullptr);
-  EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
-}
-
-TEST(AutoKursSetzen, DreiEinzelstundenAufDreiTagen) {
-  TFall f = Fall(3, 1, 3, false, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 1, 1, 1, 0, 0, 0, 0}));
-}
-
-TEST(AutoKursSetzen, UnpassendesMusterWirdZurueckgenommen) {
-  // 3 hours, blocks of 2, 3 single hours: no day can have exactly 2 hours.
-  TFall f = Fall(3, 2, 3, false, TagesTabelle(true));
-  const std::string vorher = Planstand(*f.s->schule);
-  EXPECT_EQ(Setze(f), 3);
-  EXPECT_EQ(Planstand(*f.s->schule), vorher);
-  // With "aei" the hours may stay.
-  TFall g = Fall(3, 2, 3, true, TagesTabelle(true));
-  EXPECT_EQ(Setze(g), 0);
+// Patterns of one course in an empty week: what stays open, how many hours each day gets, the
+// slots it must hold; a course that cannot fit its pattern leaves the plan as it was.
+TEST(AutoKursSetzen, MusterDerStunden) {
+  struct TMuster {
+    const char* name;
+    int stunden, proTag, einzeln;
+    bool aei;
+    TAutomatikTabelle tabelle;
+    int rest;
+    std::vector<int> tage;  // hours on days 0..7; empty: none placed
+    std::vector<std::pair<int, int>> stellen;
+  };
+  const TMuster muster[] = {
+      {"Zweierbloecke auf nicht benachbarten Tagen",
+       4,
+       2,
+       0,
+       false,
+       TagesTabelle(true),
+       0,
+       {0, 2, 0, 2, 0, 0, 0, 0},
+       {{1, 1}, {1, 2}}},
+      {"drei Einzelstunden auf drei Tagen",
+       3,
+       1,
+       3,
+       false,
+       TagesTabelle(true),
+       0,
+       {0, 1, 1, 1, 0, 0, 0, 0},
+       {}},
+      // 3 hours, blocks of 2, 3 single hours: no day can have exactly 2 hours.
+      {"unpassendes Muster", 3, 2, 3, false, TagesTabelle(true), 3, {}, {}},
+      {"mit aei bleibt es", 3, 2, 3, true, TagesTabelle(true), 0, {}, {}},
+      {"hoechstens ein Block je Tag", 14, 2, 0, true, TagesTabelle(true), 4, {0, 2, 2, 2, 2, 2, 0, 0}, {}},
+      {"Bloecke nur ueber verbundene Stunden",
+       2,
+       2,
+       0,
+       false,
+       TagesTabelle(false, {{2, 3}}),
+       0,
+       {},
+       {{2, 3}, {2, 4}}},
+  };
+  for (const TMuster& m : muster) {
+    SCOPED_TRACE(m.name);
+    TFall f = Fall(m.stunden, m.proTag, m.einzeln, m.aei, m.tabelle);
+    const std::string vorher = Planstand(*f.s->schule);
+    EXPECT_EQ(Setze(f), m.rest);
+    if (!m.tage.empty()) {
+      EXPECT_EQ(TagesZahlen(*f.kurs), m.tage);
+    }
+    for (auto [d, p] : m.stellen) EXPECT_NE(f.kurs->FindeSetzung(1, d, p), nullptr) << d << "/" << p;
+    if (m.rest == m.stunden) {
+      EXPECT_EQ(Planstand(*f.s->schule), vorher);
+    }
+    for (const std::string& fehler : PruefeModell(*f.s->schule)) ADD_FAILURE() << fehler;
+  }
 }
 
 TEST(AutoKursSetzen, RuecknahmeStelltHandgesetzteStundenWiederHer) {
@@ -206,12 +241,6 @@ TEST(AutoKursSetzen, GleicheEingabeGleichesErgebnis) {
       EXPECT_EQ(Planstand(*f.s->schule), erster);
   }
 }
-
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
 
 TEST(AutoKursSetzen, GanzeSchuleVerliertKeineStunde) {
   for (bool aei : {false, true}) {

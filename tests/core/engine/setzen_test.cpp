@@ -181,12 +181,6 @@ TEST(Setzen, AbschaltenLaesstAndereStundenStehen) {
   EXPECT_TRUE(PruefeModell(*s->schule).empty());
 }
 
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
-
 TEST(Setzen, UngueltigeUndDoppelteSetzungenWerdenAbgelehnt) {
   auto s = BaueKleineSchule(2);
   TKurs* k = s->deutsch5a;

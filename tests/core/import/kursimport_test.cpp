@@ -385,12 +385,6 @@ TEST(KursImport, Zeichensaetze) {
   EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
 }
 
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
-
 // Hostile import files: changed bytes of a good file never crash; a refused file leaves the
 // school as it was, an accepted one leaves it sound.
 TEST(KursImport, VeraenderteDateien) {
