@@ -120,20 +120,6 @@ TEST(AutoKursSetzen, RuecknahmeStelltHandgesetzteStundenWiederHer) {
   EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
 }
 
-TEST(AutoKursSetzen, HoechstensEinBlockJeTag) {
-  TFall f = Fall(14, 2, 0, true, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 4);  // five days of two hours; the rest stays open
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 2, 2, 2, 2, 2, 0, 0}));
-}
-
-TEST(AutoKursSetzen, BloeckeNurUeberVerbundeneStunden) {
-  // The only link: Tuesday 3-4.
-  TFall f = Fall(2, 2, 0, false, TagesTabelle(false, {{2, 3}}));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 2, 3), nullptr);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 2, 4), nullptr);
-}
-
 TEST(AutoKursSetzen, GesperrterPlatzBleibtOffen) {
   TFall f = Fall(2, 1, 0, true, TagesTabelle(true));
   for (int d = 1; d <= 7; ++d) f.kurs->Sperrung().SetzeBereich(1, d, 0, true);
