@@ -51,6 +51,7 @@ TEST_F(SchulTausch, StundenWechselnMitIhrenRaeumenUndZweiTauscheGebenDenAltenPla
   s->mathe5a->FindeSetzung(1, 2, 3)->SetFixiert(false);
   const std::string vorher = Planstand(Sch());
   // One slot occupied: the hour moves with its room.
+  EXPECT_FALSE(Sch().TauschKonflikt(1, 1, 4, 6));
   Sch().TauscheStunden(1, 1, 4, 6);
   EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 1), nullptr);
   ASSERT_NE(s->deutsch5a->FindeSetzung(1, 4, 6), nullptr);
