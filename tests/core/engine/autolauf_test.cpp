@@ -70,30 +70,40 @@ int Setze(TFall& f) {
   return rest;
 }
 
-TEST(AutoKursSetzen, ZweierBloeckeAufNichtBenachbartenTagen) {
-  TFall f = Fall(4, 2, 0, false, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 2, 0, 2, 0, 0, 0, 0}));
-  EXPECT_NE(f.kurs->FindeSetzung(1, 1, 1), nullptr);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 1, 2), nullptr);
-  EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
-}
-
-TEST(AutoKursSetzen, DreiEinzelstundenAufDreiTagen) {
-  TFall f = Fall(3, 1, 3, false, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 1, 1, 1, 0, 0, 0, 0}));
-}
-
-TEST(AutoKursSetzen, UnpassendesMusterWirdZurueckgenommen) {
-  // 3 hours, blocks of 2, 3 single hours: no day can have exactly 2 hours.
-  TFall f = Fall(3, 2, 3, false, TagesTabelle(true));
-  const std::string vorher = Planstand(*f.s->schule);
-  EXPECT_EQ(Setze(f), 3);
-  EXPECT_EQ(Planstand(*f.s->schule), vorher);
-  // With "aei" the hours may stay.
-  TFall g = Fall(3, 2, 3, true, TagesTabelle(true));
-  EXPECT_EQ(Setze(g), 0);
+// Patterns of one course in an empty week: what stays open, how many hours each day gets, the
+// slots it must hold; a course that cannot fit its pattern leaves the plan as it was.
+TEST(AutoKursSetzen, MusterDerStunden) {
+  struct TMuster {
+    int stunden, proTag, einzeln;
+    bool aei;
+    std::vector<std::pair<int, int>> links;  // none: every period linked with the next
+    int rest;
+    std::vector<int> tage;  // hours on days 0..7; empty: not checked
+    std::vector<std::pair<int, int>> stellen;
+  };
+  const TMuster muster[] = {
+      {4, 2, 0, false, {}, 0, {0, 2, 0, 2, 0, 0, 0, 0}, {{1, 1}, {1, 2}}},  // blocks on days apart
+      {3, 1, 3, false, {}, 0, {0, 1, 1, 1, 0, 0, 0, 0}, {}},                // single hours, three days
+      {3, 2, 3, false, {}, 3, {}, {}},                        // no day can hold exactly 2: taken back
+      {3, 2, 3, true, {}, 0, {}, {}},                         // with "aei" the hours may stay
+      {14, 2, 0, true, {}, 4, {0, 2, 2, 2, 2, 2, 0, 0}, {}},  // at most one block a day
+      {2, 2, 0, false, {{2, 3}}, 0, {}, {{2, 3}, {2, 4}}},    // blocks only over linked periods
+  };
+  for (std::size_t i = 0; i < std::size(muster); ++i) {
+    SCOPED_TRACE(i);
+    const TMuster& m = muster[i];
+    TFall f = Fall(m.stunden, m.proTag, m.einzeln, m.aei, TagesTabelle(m.links.empty(), m.links));
+    const std::string vorher = Planstand(*f.s->schule);
+    EXPECT_EQ(Setze(f), m.rest);
+    if (!m.tage.empty()) {
+      EXPECT_EQ(TagesZahlen(*f.kurs), m.tage);
+    }
+    for (auto [d, p] : m.stellen) EXPECT_NE(f.kurs->FindeSetzung(1, d, p), nullptr) << d << "/" << p;
+    if (m.rest == m.stunden) {
+      EXPECT_EQ(Planstand(*f.s->schule), vorher);
+    }
+    for (const std::string& fehler : PruefeModell(*f.s->schule)) ADD_FAILURE() << fehler;
+  }
 }
 
 TEST(AutoKursSetzen, RuecknahmeStelltHandgesetzteStundenWiederHer) {
@@ -108,20 +118,6 @@ TEST(AutoKursSetzen, RuecknahmeStelltHandgesetzteStundenWiederHer) {
   EXPECT_EQ(Planstand(*f.s->schule), vorher);
   EXPECT_EQ(f.kurs->FindeSetzung(1, 1, 1)->Raum(), f.s->th);
   EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
-}
-
-TEST(AutoKursSetzen, HoechstensEinBlockJeTag) {
-  TFall f = Fall(14, 2, 0, true, TagesTabelle(true));
-  EXPECT_EQ(Setze(f), 4);  // five days of two hours; the rest stays open
-  EXPECT_EQ(TagesZahlen(*f.kurs), (std::vector<int>{0, 2, 2, 2, 2, 2, 0, 0}));
-}
-
-TEST(AutoKursSetzen, BloeckeNurUeberVerbundeneStunden) {
-  // The only link: Tuesday 3-4.
-  TFall f = Fall(2, 2, 0, false, TagesTabelle(false, {{2, 3}}));
-  EXPECT_EQ(Setze(f), 0);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 2, 3), nullptr);
-  EXPECT_NE(f.kurs->FindeSetzung(1, 2, 4), nullptr);
 }
 
 TEST(AutoKursSetzen, GesperrterPlatzBleibtOffen) {
@@ -206,12 +202,6 @@ TEST(AutoKursSetzen, GleicheEingabeGleichesErgebnis) {
       EXPECT_EQ(Planstand(*f.s->schule), erster);
   }
 }
-
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
 
 TEST(AutoKursSetzen, GanzeSchuleVerliertKeineStunde) {
   for (bool aei : {false, true}) {

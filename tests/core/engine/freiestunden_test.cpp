@@ -168,12 +168,6 @@ TEST(Raeume, MoeglicheStundenMitKopplung) {
   EXPECT_FALSE(e.Belegt(1, 3, 3));
 }
 
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
-
 TEST(Sperrbereich, KopplungsmitgliedOhneOffeneStundenRechnetFrisch) {
   auto s = Schule();
   s->sportBer->SetzeStunden(1, 1);
@@ -195,12 +189,6 @@ TEST(Raeume, SetzMenueFuerKopplung) {
   EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 3, 3));
   EXPECT_TRUE(s->sportSch->SetzMenuePruefeVersion(1, 1, 1));
 }
-
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
 
 TEST(Menues, SetzMenueEinerLeerenZelle) {
   auto s = Schule();
@@ -254,12 +242,6 @@ TEST(Menues, RaumMenueDerMarkiertenZellen) {
   EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 2, 1)->Raum(), s->th);
   EXPECT_TRUE(PruefeModell(*s->schule).empty());
 }
-
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
 
 TEST(Menues, BelegungJeVersionUndKlasse) {
   auto s = BaueKleineSchule(2);

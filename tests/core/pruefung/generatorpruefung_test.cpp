@@ -111,12 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Profile, GeneratorPruefung,
                          ::testing::Values(Profil::Klein, Profil::Typisch, Profil::Gross),
                          [](const auto& info) { return std::string(ProfilName(info.param)); });
 
-}  // namespace
-}  // namespace kolvar
-
-namespace kolvar {
-namespace {
-
 // Random school-wide swaps keep every grid in step with the placements and lose no hour.
 TEST(GeneratorTausch, ZufaelligeTauscheVerlierenNichts) {
   TStandard st;

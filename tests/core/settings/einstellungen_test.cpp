@@ -22,6 +22,15 @@ TEinstellungenImSpeicher Gespeichert(const TStandard& s) {
   return speicher;
 }
 
+// The settings loaded from a store that holds only these values.
+TStandard Geladen(std::initializer_list<std::array<const char*, 3>> werte) {
+  TEinstellungenImSpeicher speicher;
+  for (const auto& w : werte) speicher.Schreibe(w[0], w[1], w[2]);
+  TStandard s;
+  s.LadeEinstellungen(speicher);
+  return s;
+}
+
 // "name=text name=text ..." of one section.
 void Erwarte(TWerte& werte, const std::string& abschnitt, const std::string& liste) {
   std::istringstream in(liste);
@@ -150,30 +159,15 @@ TEST(Einstellungen, ErsterStartGibtJedenStandardwert) {
   EXPECT_EQ(tabellenZeilen + 12, 64);
   EXPECT_EQ(kalender + 3, 111);
   EXPECT_EQ(abschnitte.size(), 35u);
-}
-
-TEST(Einstellungen, StandardfelderDesObjekts) {
-  TStandard s;
-  s.LadeEinstellungen(TEinstellungenImSpeicher());
-  EXPECT_TRUE(s.eaw());
-  EXPECT_EQ(s.mwn(), 1);
   EXPECT_EQ(s.AktuelleVersion(), 1);
-  EXPECT_TRUE(s.KeinKennwort());
   EXPECT_EQ(s.AutomatikTabellen, TStandard::StandardTabellen());
-  EXPECT_TRUE(TStandard::AutomatikTabellenGueltig(s.AutomatikTabellen));
-  EXPECT_EQ(s.Kalenderwochen[0], 52);
-  EXPECT_EQ(s.gds, TWoElem());
-  EXPECT_EQ(s.LehrerPlanDruck, TPlanDruckOptionen());
-  EXPECT_EQ(s.PlanFenster, TPlanFensterOptionen());
-  EXPECT_EQ(s.DeputatFenster.dvo, TagesNummer(1994, 1, 1));
-  EXPECT_EQ(s.VertretungsDruck, TVertretungsDruckOptionen());
-  for (const auto& liste : s.vm) EXPECT_TRUE(liste.empty());
 }
 
 // Default slot tables: each a permutation; periods 7-9 linked (-c), 10-16 +c; the shape of
 // tables 2 to 4 in periods 1-6.
 TEST(Einstellungen, StandardTabellen) {
   const auto& t = TStandard::StandardTabellen();
+  EXPECT_TRUE(TStandard::AutomatikTabellenGueltig(t));
   for (int p = 7; p <= 16; ++p)
     for (int d = 1; d <= 7; ++d) {
       const int c = (p - 1) * 7 + d;
@@ -283,16 +277,13 @@ TEST(Einstellungen, SpeichernUndLadenGibtJedenWertZurueck) {
 
 // Values that share a name in different sections stay apart.
 TEST(Einstellungen, GleicheNamenInVerschiedenenAbschnitten) {
-  TEinstellungenImSpeicher speicher;
-  speicher.Schreibe("Urbo2", "pfn", "Plan");
-  speicher.Schreibe("Urbo27", "pfn", "Parallel");
-  speicher.Schreibe("Urbo5", "kfa", "255");
-  speicher.Schreibe("Urbo9", "kfa", "0");
-  speicher.Schreibe("Urbo13", "d1s", "1");
-  speicher.Schreibe("Urbo21", "fksp", "0");
-  speicher.Schreibe("Urbo19", "ruru", "4");
-  TStandard s;
-  s.LadeEinstellungen(speicher);
+  const TStandard s = Geladen({{"Urbo2", "pfn", "Plan"},
+                               {"Urbo27", "pfn", "Parallel"},
+                               {"Urbo5", "kfa", "255"},
+                               {"Urbo9", "kfa", "0"},
+                               {"Urbo13", "d1s", "1"},
+                               {"Urbo21", "fksp", "0"},
+                               {"Urbo19", "ruru", "4"}});
   EXPECT_EQ(s.PlanFenster.Schrift.Name, "Plan");
   EXPECT_EQ(s.ParallelDruck.Schrift.Name, "Parallel");
   EXPECT_EQ(s.kfa, 255u);
@@ -306,14 +297,6 @@ TEST(Einstellungen, GleicheNamenInVerschiedenenAbschnitten) {
   EXPECT_EQ(*wieder.Lies("Urbo21", "fksp"), "0");
   EXPECT_EQ(*wieder.Lies("Urbo19", "ruru"), "4");
   EXPECT_EQ(*wieder.Lies("Urbo27", "pfn"), "Parallel");
-}
-
-TStandard Geladen(std::initializer_list<std::array<const char*, 3>> werte) {
-  TEinstellungenImSpeicher speicher;
-  for (const auto& w : werte) speicher.Schreibe(w[0], w[1], w[2]);
-  TStandard s;
-  s.LadeEinstellungen(speicher);
-  return s;
 }
 
 TEST(BeschaedigteEinstellungen, ZahlenWerdenBegrenztOderStandard) {
@@ -510,18 +493,9 @@ TEST(Kennwort, BeschaedigtGibtKeinKennwort) {
   mit.SetKennwort("geheim");
   const std::string gut = *Gespeichert(mit).Lies("Urbo0", "wks");
   for (const std::string& text : {gut.substr(0, 39), gut + "00", std::string(40, '0'),
-                                  gut.substr(0, 38) + "XY", std::string("kfuwopzanmbgtrevhxlq")}) {
-    TEinstellungenImSpeicher speicher;
-    speicher.Schreibe("Urbo0", "wks", text);
-    TStandard s;
-    s.LadeEinstellungen(speicher);
-    EXPECT_TRUE(s.KeinKennwort()) << text;
-  }
-  TEinstellungenImSpeicher speicher;
-  speicher.Schreibe("Urbo0", "wks", gut);
-  TStandard s;
-  s.LadeEinstellungen(speicher);
-  EXPECT_TRUE(s.KennwortStimmt("geheim "));
+                                  gut.substr(0, 38) + "XY", std::string("kfuwopzanmbgtrevhxlq")})
+    EXPECT_TRUE(Geladen({{"Urbo0", "wks", text.c_str()}}).KeinKennwort()) << text;
+  EXPECT_TRUE(Geladen({{"Urbo0", "wks", gut.c_str()}}).KennwortStimmt("geheim "));
 }
 
 TEST(Einstellungen, VersionenUndSetter) {
