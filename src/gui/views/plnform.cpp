@@ -12,6 +12,7 @@
 
 #include "app/kolvarpalette.h"
 #include "engine/konfliktliste.h"
+#include "engine/planzuege.h"
 #include "engine/zeitfeld.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
@@ -49,23 +50,6 @@ QColor Farbe(uint32_t bgr) {
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
-
-// Lifts a coupling's hour out of the occupancy grids for a search and always puts it back.
-class TBelegungAus {
- public:
-  TBelegungAus(TKurs* kurs, int tag, int stunde) : kurs_(kurs), tag_(tag), stunde_(stunde) {
-    if (kurs_ != nullptr) kurs_->SchalteBelegung(-1, tag_, stunde_, true, false);
-  }
-  ~TBelegungAus() {
-    if (kurs_ != nullptr) kurs_->SchalteBelegung(-1, tag_, stunde_, true, true);
-  }
-  TBelegungAus(const TBelegungAus&) = delete;
-  TBelegungAus& operator=(const TBelegungAus&) = delete;
-
- private:
-  TKurs* kurs_;
-  int tag_, stunde_;
-};
 
 // Collects what the core puts into a pop-up, in order.
 class TSammelMenue : public IMenue {
@@ -141,7 +125,7 @@ bool TPlnForm::IstKoerper(int spalte, int zeile) const {
 }
 
 TKurs* TPlnForm::KursIn(int spalte, int zeile) const {
-  return IstKoerper(spalte, zeile) ? PlnGrid->ObjektAls<TKurs>(spalte, zeile) : nullptr;
+  return zellen_.Kurs(spalte, zeile);
 }
 
 void TPlnForm::PlanVorbereiten() {
@@ -153,6 +137,7 @@ void TPlnForm::PlanVorbereiten() {
   PlnGrid->SetzeSpalten(std::clamp(st.mtn, 1, kTage) + 1);
   PlnGrid->SetzeFesteZeilen(1);
   PlnGrid->SetzeFesteSpalten(1);
+  zellen_.Leere(PlnGrid->Spalten() - 1, PlnGrid->Zeilen() - 1);
   QFont schrift(Q(f.Schrift.Name));
   schrift.setPointSize(std::max(1, f.Schrift.Groesse));
   setFont(schrift);
@@ -202,21 +187,7 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
 }
 
 void TPlnForm::Fuellen() {
-  if (element_ == nullptr) return;
-  const int v = Version();
-  const int tage = PlnGrid->Spalten() - 1, stunden = PlnGrid->Zeilen() - 1;
-  const TRaum* raum = PlanRaum();
-  for (TKurs* k : element_->Kurse()) {
-    for (const TSetzung* s : k->Setzungen()) {
-      if (s->Version() != v || s->Stunde() > stunden || s->Tag() > tage) continue;
-      if (raum != nullptr && s->Raum() != raum) continue;
-      PlnGrid->SetzeObjekt(s->Tag(), s->Stunde(), k);
-      PlnGrid->SetzeText(s->Tag(), s->Stunde(), kMarkeN);
-    }
-  }
-  for (int d = 1; d <= tage; ++d)
-    for (int p = 1; p <= stunden; ++p)
-      if (element_->Sperrung().Belegt(v, d, p)) PlnGrid->SetzeText(d, p, kMarkeSperrung);
+  if (element_ != nullptr) zellen_.Fuelle(*element_, Version());
 }
 
 void TPlnForm::FensterEinpassen() {
@@ -291,9 +262,7 @@ void TPlnForm::FormClose(TCloseAction& aktion) {
 // Marks
 
 void TPlnForm::MarkierungenLoeschen() {
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (PlnGrid->Text(d, p) != kMarkeSperrung) PlnGrid->SetzeText(d, p, kMarkeN);
+  zellen_.LoescheMarken();
   NeuZeichnen();
 }
 
@@ -301,18 +270,12 @@ void TPlnForm::ZieleMarkieren(TKurs* kurs) {
   MarkierungenLoeschen();
   if (kurs == nullptr) return;
   const int v = Version();
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (!kurs->Ergebnis().Belegt(v, d, p) && PlnGrid->Text(d, p) != kMarkeSperrung)
-        PlnGrid->SetzeText(d, p, kMarkeR);
+  zellen_.MarkiereWo([&](int d, int p) { return !kurs->Ergebnis().Belegt(v, d, p); });
   NeuZeichnen();
 }
 
 void TPlnForm::MarkiereKurs(const TKurs* kurs) {
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (kurs != nullptr && PlnGrid->Objekt(d, p) == kurs && PlnGrid->Text(d, p) != kMarkeSperrung)
-        PlnGrid->SetzeText(d, p, kMarkeR);
+  zellen_.MarkiereWo([&](int d, int p) { return kurs != nullptr && zellen_.Kurs(d, p) == kurs; });
   NeuZeichnen();
 }
 
@@ -325,7 +288,7 @@ void TPlnForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
   schrift.setBold(false);
   schrift.setUnderline(false);
   const TKurs* kurs = KursIn(spalte, zeile);
-  const QString text = PlnGrid->Text(spalte, zeile);
+  const TMarke marke = zellen_.Marke(spalte, zeile);
   if (kurs != nullptr) {
     schrift.setBold(kurs->Kopplung() != nullptr && st.PlanFenster.pkf);
     const TSetzung* s = kurs->FindeSetzung(Version(), spalte, zeile);
@@ -340,21 +303,18 @@ void TPlnForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
     p.restore();
     return;
   }
-  if (text == kMarkeR || ausgewaehlt) {
+  if (marke == TMarke::Markiert || ausgewaehlt) {
     p.fillRect(r, pal.color(QPalette::Highlight));
     stift = pal.color(QPalette::HighlightedText);
   } else if (kurs != nullptr) {
     p.fillRect(r, Farbe(kurs->Farbe()));
-  } else if (text == kMarkeSperrung) {
+  } else if (marke == TMarke::Gesperrt) {
     p.fillRect(r, QColor(128, 128, 128));
   } else {
     p.fillRect(r, Qt::white);
   }
   p.setPen(stift);
-  if (kurs != nullptr)
-    ZellTextZeichnen(p, r, spalte, *kurs, zeile);
-  else if (text != kMarkeSperrung && text != kMarkeR && text != kMarkeN && !text.isEmpty())
-    p.drawText(r.adjusted(1, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+  if (kurs != nullptr) ZellTextZeichnen(p, r, spalte, *kurs, zeile);
   p.restore();
 }
 
@@ -487,44 +447,16 @@ void TPlnForm::PlnGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf, QP
   if (Schule().Werkzeugmodus() != Modus::Schieben) return;
   TKurs* kurs = KursIn(spalte, zeile);
   if (Tasten() & Taste::Strg) {
-    SchiebeKandidaten(spalte, zeile);
+    const bool ohneRaum = Tasten() & Taste::Shift;
+    for (const auto& [d, p] : SchiebeKandidaten(zellen_, spalte, zeile, ohneRaum, Version()))
+      zellen_.Markiere(d, p);
+    NeuZeichnen();
     return;
   }
   if (kurs == nullptr) return;
   quelle_ = QPoint(spalte, zeile);
   MarkiereKurs(kurs);
   PlnGrid->BeginneZiehen(spalte, zeile);
-}
-
-void TPlnForm::SchiebeKandidaten(int tag, int stunde) {
-  TKurs* gehoben = KursIn(tag, stunde);
-  const bool ohneRaum = Tasten() & Taste::Shift;
-  const int v = Version();
-  {
-    TBelegungAus aus(gehoben, tag, stunde);
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      for (int p = 1; p < PlnGrid->Zeilen(); ++p) {
-        TKurs* k = KursIn(d, p);
-        if (k == nullptr || PlnGrid->Text(d, p) == kMarkeSperrung) continue;
-        auto passt = [&](const TKurs* kurs) {
-          const TRaum* raum = ohneRaum ? nullptr : kurs->RaumAnStunde(v, d, p);
-          return kurs->KannSetzen(-1, tag, raum, stunde);
-        };
-        bool moeglich = true;
-        if (k->Kopplung() != nullptr) {
-          for (const TKurs* m : k->Kopplung()->Kurse())
-            if (m->Belegung().Belegt(v, d, p) && !passt(m)) {
-              moeglich = false;
-              break;
-            }
-        } else {
-          moeglich = passt(k);
-        }
-        if (moeglich) PlnGrid->SetzeText(d, p, kMarkeR);
-      }
-    }
-    NeuZeichnen();
-  }
 }
 
 void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
@@ -541,7 +473,7 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
       std::function<void(TKurs*, TKlasse*)> waehle;
       if (klassenplan != nullptr)
         waehle = [this, spalte, zeile](TKurs* k, TKlasse*) {
-          PlnGrid->SetzeObjekt(spalte, zeile, k);
+          zellen_.SetzeKurs(spalte, zeile, k);
           NeuZeichnen();
         };
       const bool mitInfo = Tasten() & Taste::Strg;
@@ -556,18 +488,14 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
         ZeigeMenue(SetzEintraege(spalte, zeile), MenueOrt(spalte, zeile));
         return;
       }
-      std::vector<std::pair<int, int>> zellen;
+      std::vector<std::pair<int, int>> zellen{{spalte, zeile}};
       if (PlanRaum() == nullptr) {
         if (Tasten() & Taste::Strg)
-          PlnGrid->SetzeText(spalte, zeile, kMarkeR);
+          zellen_.Markiere(spalte, zeile);
         else
           MarkiereKurs(kurs);
         NeuZeichnen();
-        for (int d = 1; d < PlnGrid->Spalten(); ++d)
-          for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-            if (PlnGrid->Text(d, p) == kMarkeR) zellen.emplace_back(d, p);
-      } else {
-        zellen.emplace_back(spalte, zeile);
+        zellen = zellen_.Markierte();
       }
       TSammelMenue menue;
       kurs->BaueRaumMenue(menue, zellen);
@@ -597,7 +525,10 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
       return;
     case Modus::Fixieren:
       Schule().SetzeGeaendert(true);
-      if (kurs != nullptr) Fixiere(spalte, zeile);
+      if (kurs != nullptr) {
+        WechsleFixierung(*kurs, spalte, zeile);
+        NeuZeichnen();
+      }
       return;
     default:
       return;
@@ -618,32 +549,6 @@ void TPlnForm::Loesche(int tag, int stunde) {
     kurs->EntferneStunde(-1, tag, stunde, false);
   else if (antwort == Modal::Ok)
     kurs->EntferneStunde(-1, tag, stunde, true);
-}
-
-void TPlnForm::Fixiere(int tag, int stunde) {
-  TKurs* kurs = KursIn(tag, stunde);
-  if (kurs == nullptr) return;
-  const TStandard& st = Schule().Standard();
-  int von, bis;
-  VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
-  // The value comes from the first version that holds the hour: a version without it would
-  // make every click fix, and the hour could never be unfixed with the mouse.
-  const TSetzung* erste = nullptr;
-  for (int v = von; v <= bis && erste == nullptr; ++v) erste = kurs->FindeSetzung(v, tag, stunde);
-  const bool fest = !(erste != nullptr && erste->Fixiert());
-  // Every version takes the same value, coupled or not: inverting each version on its own
-  // would keep versions that differ apart for ever.
-  std::vector<TKurs*> kurse{kurs};
-  if (kurs->Kopplung() != nullptr) kurse = kurs->Kopplung()->Kurse().Elemente();
-  for (int v = von; v <= bis; ++v) {
-    for (TKurs* k : kurse) {
-      TSetzung* s = k->FindeSetzung(v, tag, stunde);
-      if (s == nullptr) continue;
-      s->SetFixiert(fest);
-    }
-  }
-  for (TKurs* k : kurse) k->SetzungenGeaendert();
-  NeuZeichnen();
 }
 
 void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {

@@ -14,6 +14,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/planzellen.h"
 #include "model/ifenster.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"
@@ -30,11 +31,6 @@ class TLehrer;
 class TPlanElement;
 class TRaum;
 class TSetzung;
-
-// Cell marks of the plan grid.
-inline const QString kMarkeN = QStringLiteral("N");
-inline const QString kMarkeR = QStringLiteral("R");
-inline const QString kMarkeSperrung = QStringLiteral("*sperrung*");
 
 // Part codes of TKurs::ZellenText.
 namespace Teil {
@@ -61,6 +57,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   QToolButton* PlanWechselKnopf = nullptr;
   // "o": a coupled lesson shows its coupling; "x": its teacher or class.
   bool ZeigtKopplung() const;
+  // The lessons and marks of the body cells (day, period).
+  const TPlanZellen& Zellen() const { return zellen_; }
 
   // IFenster
   void Aktualisiere() override;
@@ -117,8 +115,6 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   void FensterEinpassen();
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck, bool ausgewaehlt) const;
   void MarkiereKurs(const TKurs* kurs);
-  void SchiebeKandidaten(int tag, int stunde);
-  void Fixiere(int tag, int stunde);
   void Loesche(int tag, int stunde);
   void Tausche(int tagA, int stundeA, int tagB, int stundeB);
   // Broken into columns and shown at the point; the chosen entry's action runs.
@@ -130,6 +126,7 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
 
   TKolvarPalette* palette_;
   TPlanElement* element_ = nullptr;
+  TPlanZellen zellen_;
   QPoint maus_{-1, -1};
   QPoint quelle_{-1, -1};
   QSize eingepasstRaster_;
