@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
-#include <cmath>
 
 #include "app/kolvarpalette.h"
 #include "engine/konfliktliste.h"
@@ -17,7 +16,6 @@
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
-#include "model/kopplung.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
@@ -339,30 +337,16 @@ void TPlnForm::ZellTextZeichnen(QPainter& p, const QRect& r, int tag, const TKur
 // ---------------------------------------------------------------------------------------------
 // Copy as text
 
-QString TPlnForm::ZellText(const TKurs& kurs, int tag, int stunde, const TZellTeile& teile) const {
-  return Q(kurs.ZellenText(Version(), tag, stunde, teile.teil[0], teile.teil[1], teile.teil[2]));
+TZellTeile TPlnForm::Teile(const TKurs* kurs) const {
+  return ZellTeile(Schule().Standard(), static_cast<TElementArt>(Seite()), kurs, ZeigtKopplung());
 }
-
-QString TPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  return ZellText(kurs, tag, stunde, Teile(&kurs));
-}
-
-void TPlnForm::KopierZeilen(int, QStringList&) const {}
 
 QStringList TPlnForm::PlanText() const {
   QStringList zeilen;
-  QString kopf;
-  for (int d = 1; d < PlnGrid->Spalten(); ++d) kopf += QLatin1Char('\t') + PlnGrid->Text(d, 0);
-  zeilen << kopf;
-  for (int p = 1; p < PlnGrid->Zeilen(); ++p) {
-    QString zeile = PlnGrid->Text(0, p);
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      const TKurs* k = KursIn(d, p);
-      zeile += QLatin1Char('\t') + (k != nullptr ? KopierText(*k, d, p) : QStringLiteral("---"));
-    }
-    zeilen << zeile;
-    KopierZeilen(p, zeilen);
-  }
+  const bool einzeln = Tasten() & Taste::Shift;
+  for (const std::string& zeile :
+       PlanKopie(zellen_, Schule().Standard(), static_cast<TElementArt>(Seite()), ZeigtKopplung(), einzeln))
+    zeilen << Q(zeile);
   return zeilen;
 }
 
@@ -614,18 +598,6 @@ void TPlnForm::keyPressEvent(QKeyEvent* ereignis) {
 // ---------------------------------------------------------------------------------------------
 // The three variants
 
-namespace {
-TZellTeile Drei(int a, int b, int c) {
-  TZellTeile t;
-  t.teil = {a, b, c};
-  return t;
-}
-
-bool MitKopplung(const TKurs* kurs, bool o) {
-  return kurs != nullptr && kurs->Kopplung() != nullptr && o;
-}
-}  // namespace
-
 TLePlnForm::TLePlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::LePln, schule, palette, eltern) {}
 
@@ -641,20 +613,6 @@ void TLePlnForm::Aktualisiere() {
   Zeige(Lehrer());
 }
 
-TZellTeile TLePlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach,
-            f.mra ? Teil::Raum : Teil::Keiner};
-  t.breite = {st.GetPlnKlKoBreite(), f.pfb, f.mra ? f.prb : 0};
-  return t;
-}
-
-void TLePlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
-}
-
 TKlPlnForm::TKlPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::KlPln, schule, palette, eltern) {}
 
@@ -668,56 +626,6 @@ TKlasse* TKlPlnForm::Klasse() const {
 
 void TKlPlnForm::Aktualisiere() {
   Zeige(Klasse());
-}
-
-TZellTeile TKlPlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Lehrer, Teil::Fach,
-            f.mra ? Teil::Raum : Teil::Keiner};
-  t.breite = {st.GetPlnLeKoBreite(), f.pfb, f.mra ? f.prb : 0};
-  return t;
-}
-
-void TKlPlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
-}
-
-QString TKlPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  if (!(Tasten() & Taste::Shift)) return TPlnForm::KopierText(kurs, tag, stunde);
-  const int raum = Schule().Standard().PlanFenster.mra ? Teil::Raum : Teil::Keiner;
-  const TKopplung* ko = kurs.Kopplung();
-  if (ko == nullptr) return ZellText(kurs, tag, stunde, Drei(Teil::Lehrer, Teil::Fach, raum));
-  if (ZeigtKopplung()) return ZellText(kurs, tag, stunde, Drei(Teil::Kopplung, Teil::Keiner, Teil::Keiner));
-  const TKurs* erster = ko->Kurse().Hole(1);
-  return ZellText(erster != nullptr ? *erster : kurs, tag, stunde, Drei(Teil::Kopplung, Teil::Fach, raum));
-}
-
-void TKlPlnForm::KopierZeilen(int stunde, QStringList& zeilen) const {
-  if (!(Tasten() & Taste::Shift)) return;
-  const int raum = Schule().Standard().PlanFenster.mra ? Teil::Raum : Teil::Keiner;
-  const bool o = ZeigtKopplung();
-  int m = 0;
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    if (const TKurs* k = KursIn(d, stunde); k != nullptr && k->Kopplung() != nullptr)
-      m = std::max(m, k->Kopplung()->Kurse().Anzahl());
-  // With "o" every course of the coupling gets a line; with "x" the first stands in the main line.
-  const int erste = o ? 1 : 2;
-  if (!o) m = std::max(m, 1);
-  for (int i = erste; i <= m; ++i) {
-    QString zeile;
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      zeile += QLatin1Char('\t');
-      const TKurs* k = KursIn(d, stunde);
-      if (k == nullptr || k->Kopplung() == nullptr) continue;
-      const TKurs* iter = k->Kopplung()->Kurse().Hole(i);
-      if (iter == nullptr) continue;
-      const TZellTeile teile = Drei(o ? Teil::Lehrer : Teil::Kopplung, Teil::Fach, raum);
-      zeile += ZellText(*iter, d, stunde, teile);
-    }
-    zeilen << zeile;
-  }
 }
 
 TRaPlnForm::TRaPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
@@ -737,26 +645,6 @@ TRaum* TRaPlnForm::PlanRaum() const {
 
 void TRaPlnForm::Aktualisiere() {
   Zeige(Raum());
-}
-
-TZellTeile TRaPlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {Teil::Lehrer, MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse,
-            f.mra ? Teil::Fach : Teil::Keiner};
-  t.breite = {f.plb, st.GetPlnKlKoBreite(), f.mra ? f.pfb : 0};
-  return t;
-}
-
-QString TRaPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  const TZellTeile t =
-      Drei(Teil::Lehrer, MitKopplung(&kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach);
-  return ZellText(kurs, tag, stunde, t);
-}
-
-void TRaPlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
 }
 
 }  // namespace kolvar

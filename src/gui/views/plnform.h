@@ -11,10 +11,10 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <vector>
 
 #include "engine/planzellen.h"
+#include "engine/zellteile.h"
 #include "model/ifenster.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"
@@ -31,17 +31,6 @@ class TLehrer;
 class TPlanElement;
 class TRaum;
 class TSetzung;
-
-// Part codes of TKurs::ZellenText.
-namespace Teil {
-constexpr int Keiner = -1, Lehrer = 0, Klasse = 1, Kopplung = 2, Fach = 3, Raum = 4;
-}
-
-// The three items a lesson cell shows, with the widths they take side by side.
-struct TZellTeile {
-  std::array<int, 3> teil{Teil::Keiner, Teil::Keiner, Teil::Keiner};
-  std::array<int, 3> breite{0, 0, 0};
-};
 
 class TPlnForm : public TKindFenster, public IPlanFenster {
   Q_OBJECT
@@ -87,18 +76,14 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   // Builds the grid and shows the element's plan; the variants' Zeige call it.
   void ZeigeElement(TPlanElement* element);
   // The items of a lesson cell; without a course only the widths count.
-  virtual TZellTeile Teile(const TKurs* kurs) const = 0;
-  // The copy text of a lesson cell; by default the items the cell shows.
-  virtual QString KopierText(const TKurs& kurs, int tag, int stunde) const;
-  virtual void LeerzellenMenue(IMenue& menue, int tag, int stunde) = 0;
+  TZellTeile Teile(const TKurs* kurs) const;
+  // The placing entries of an empty cell.
+  void LeerzellenMenue(IMenue& menue, int tag, int stunde);
   // The element kind of the cell pop-up's items: 0 teacher, 1 class, 4 room.
   virtual int Seite() const = 0;
   virtual TRaum* PlanRaum() const { return nullptr; }
-  // Extra copy lines of a class plan with Shift.
-  virtual void KopierZeilen(int stunde, QStringList& zeilen) const;
 
   void ZellTextZeichnen(QPainter& p, const QRect& rechteck, int tag, const TKurs& kurs, int stunde) const;
-  QString ZellText(const TKurs& kurs, int tag, int stunde, const TZellTeile& teile) const;
   TKurs* KursIn(int spalte, int zeile) const;
   bool IstKoerper(int spalte, int zeile) const;
   int Version() const;
@@ -143,8 +128,6 @@ class TLePlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 0; }
 };
 
@@ -158,11 +141,7 @@ class TKlPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 1; }
-  QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
-  void KopierZeilen(int stunde, QStringList& zeilen) const override;
 };
 
 class TRaPlnForm : public TPlnForm {
@@ -175,9 +154,6 @@ class TRaPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 4; }
   TRaum* PlanRaum() const override;
 };
