@@ -472,14 +472,16 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
         ZeigeMenue(SetzEintraege(spalte, zeile), MenueOrt(spalte, zeile));
         return;
       }
+      // With Ctrl (and in a room plan) the clicked hour alone, even in a locked slot.
       std::vector<std::pair<int, int>> zellen{{spalte, zeile}};
       if (PlanRaum() == nullptr) {
-        if (Tasten() & Taste::Strg)
+        if (Tasten() & Taste::Strg) {
           zellen_.Markiere(spalte, zeile);
-        else
+        } else {
           MarkiereKurs(kurs);
+          zellen = zellen_.Markierte();
+        }
         NeuZeichnen();
-        zellen = zellen_.Markierte();
       }
       TSammelMenue menue;
       kurs->BaueRaumMenue(menue, zellen);
