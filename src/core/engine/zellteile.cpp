@@ -76,6 +76,18 @@ TZellTeile ZellTeile(const TStandard& st, TElementArt plan, const TKurs* kurs, b
   return t;
 }
 
+namespace {
+
+// The copy shows what the cell shows, but a room plan always adds the subject and never the
+// room, which is the plan's own.
+std::array<int, 3> KopierTeile(const TStandard& st, TElementArt plan, const TKurs& kurs, bool kopplung) {
+  std::array<int, 3> teil = ZellTeile(st, plan, &kurs, kopplung).teil;
+  if (plan == TElementArt::Raum) teil[2] = Teil::Fach;
+  return teil;
+}
+
+}  // namespace
+
 std::vector<std::string> PlanKopie(const TPlanZellen& zellen, const TStandard& st, TElementArt plan,
                                    bool kopplung, bool einzeln) {
   const int v = st.AktuelleVersion();
@@ -93,12 +105,8 @@ std::vector<std::string> PlanKopie(const TPlanZellen& zellen, const TStandard& s
         zeile += "---";
       else if (einzeln)
         zeile += EinzelnText(st, *k, d, p, kopplung);
-      else if (plan == TElementArt::Raum)
-        // The room is the plan's own: the copy never adds it, whatever "mra" says.
-        zeile += Text(*k, v, d, p,
-                      {Teil::Lehrer, k->Kopplung() && kopplung ? Teil::Kopplung : Teil::Klasse, Teil::Fach});
       else
-        zeile += Text(*k, v, d, p, ZellTeile(st, plan, k, kopplung).teil);
+        zeile += Text(*k, v, d, p, KopierTeile(st, plan, *k, kopplung));
     }
     zeilen.push_back(std::move(zeile));
     if (einzeln) EinzelnZeilen(zellen, st, p, kopplung, zeilen);

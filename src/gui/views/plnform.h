@@ -3,8 +3,9 @@
 // view edits nothing itself: every change goes through the course engine and the school, which
 // refresh the open windows (Aktualisiere rebuilds, NeuZeichnen repaints).
 //
-// TLePlnForm, TKlPlnForm and TRaPlnForm only say which abbreviations a cell shows, how wide
-// they are, and what the empty-cell pop-up offers.
+// The cells' lessons and marks, their items, fixing and the move candidates are the core's
+// (TPlanZellen, ZellTeile, planzuege.h); TLePlnForm, TKlPlnForm and TRaPlnForm only say which
+// element kind they show.
 #pragma once
 
 #include <QPoint>
