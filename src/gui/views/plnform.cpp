@@ -8,15 +8,14 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
-#include <cmath>
 
 #include "app/kolvarpalette.h"
 #include "engine/konfliktliste.h"
+#include "engine/planzuege.h"
 #include "engine/zeitfeld.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
-#include "model/kopplung.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
@@ -49,23 +48,6 @@ QColor Farbe(uint32_t bgr) {
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
-
-// Lifts a coupling's hour out of the occupancy grids for a search and always puts it back.
-class TBelegungAus {
- public:
-  TBelegungAus(TKurs* kurs, int tag, int stunde) : kurs_(kurs), tag_(tag), stunde_(stunde) {
-    if (kurs_ != nullptr) kurs_->SchalteBelegung(-1, tag_, stunde_, true, false);
-  }
-  ~TBelegungAus() {
-    if (kurs_ != nullptr) kurs_->SchalteBelegung(-1, tag_, stunde_, true, true);
-  }
-  TBelegungAus(const TBelegungAus&) = delete;
-  TBelegungAus& operator=(const TBelegungAus&) = delete;
-
- private:
-  TKurs* kurs_;
-  int tag_, stunde_;
-};
 
 // Collects what the core puts into a pop-up, in order.
 class TSammelMenue : public IMenue {
@@ -141,7 +123,7 @@ bool TPlnForm::IstKoerper(int spalte, int zeile) const {
 }
 
 TKurs* TPlnForm::KursIn(int spalte, int zeile) const {
-  return IstKoerper(spalte, zeile) ? PlnGrid->ObjektAls<TKurs>(spalte, zeile) : nullptr;
+  return zellen_.Kurs(spalte, zeile);
 }
 
 void TPlnForm::PlanVorbereiten() {
@@ -153,6 +135,7 @@ void TPlnForm::PlanVorbereiten() {
   PlnGrid->SetzeSpalten(std::clamp(st.mtn, 1, kTage) + 1);
   PlnGrid->SetzeFesteZeilen(1);
   PlnGrid->SetzeFesteSpalten(1);
+  zellen_.Leere(PlnGrid->Spalten() - 1, PlnGrid->Zeilen() - 1);
   QFont schrift(Q(f.Schrift.Name));
   schrift.setPointSize(std::max(1, f.Schrift.Groesse));
   setFont(schrift);
@@ -199,21 +182,7 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
 }
 
 void TPlnForm::Fuellen() {
-  if (element_ == nullptr) return;
-  const int v = Version();
-  const int tage = PlnGrid->Spalten() - 1, stunden = PlnGrid->Zeilen() - 1;
-  const TRaum* raum = PlanRaum();
-  for (TKurs* k : element_->Kurse()) {
-    for (const TSetzung* s : k->Setzungen()) {
-      if (s->Version() != v || s->Stunde() > stunden || s->Tag() > tage) continue;
-      if (raum != nullptr && s->Raum() != raum) continue;
-      PlnGrid->SetzeObjekt(s->Tag(), s->Stunde(), k);
-      PlnGrid->SetzeText(s->Tag(), s->Stunde(), kMarkeN);
-    }
-  }
-  for (int d = 1; d <= tage; ++d)
-    for (int p = 1; p <= stunden; ++p)
-      if (element_->Sperrung().Belegt(v, d, p)) PlnGrid->SetzeText(d, p, kMarkeSperrung);
+  if (element_ != nullptr) zellen_.Fuelle(*element_, Version());
 }
 
 void TPlnForm::FensterEinpassen() {
@@ -286,9 +255,7 @@ void TPlnForm::FormClose(TCloseAction& aktion) {
 // Marks
 
 void TPlnForm::MarkierungenLoeschen() {
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (PlnGrid->Text(d, p) != kMarkeSperrung) PlnGrid->SetzeText(d, p, kMarkeN);
+  zellen_.LoescheMarken();
   NeuZeichnen();
 }
 
@@ -296,18 +263,12 @@ void TPlnForm::ZieleMarkieren(TKurs* kurs) {
   MarkierungenLoeschen();
   if (kurs == nullptr) return;
   const int v = Version();
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (!kurs->Ergebnis().Belegt(v, d, p) && PlnGrid->Text(d, p) != kMarkeSperrung)
-        PlnGrid->SetzeText(d, p, kMarkeR);
+  zellen_.MarkiereWo([&](int d, int p) { return !kurs->Ergebnis().Belegt(v, d, p); });
   NeuZeichnen();
 }
 
 void TPlnForm::MarkiereKurs(const TKurs* kurs) {
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-      if (kurs != nullptr && PlnGrid->Objekt(d, p) == kurs && PlnGrid->Text(d, p) != kMarkeSperrung)
-        PlnGrid->SetzeText(d, p, kMarkeR);
+  zellen_.MarkiereWo([&](int d, int p) { return kurs != nullptr && zellen_.Kurs(d, p) == kurs; });
   NeuZeichnen();
 }
 
@@ -320,7 +281,7 @@ void TPlnForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
   schrift.setBold(false);
   schrift.setUnderline(false);
   const TKurs* kurs = KursIn(spalte, zeile);
-  const QString text = PlnGrid->Text(spalte, zeile);
+  const TMarke marke = zellen_.Marke(spalte, zeile);
   if (kurs != nullptr) {
     schrift.setBold(kurs->Kopplung() != nullptr && st.PlanFenster.pkf);
     const TSetzung* s = kurs->FindeSetzung(Version(), spalte, zeile);
@@ -335,21 +296,18 @@ void TPlnForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
     p.restore();
     return;
   }
-  if (text == kMarkeR || ausgewaehlt) {
+  if (marke == TMarke::Markiert || ausgewaehlt) {
     p.fillRect(r, pal.color(QPalette::Highlight));
     stift = pal.color(QPalette::HighlightedText);
   } else if (kurs != nullptr) {
     p.fillRect(r, Farbe(kurs->Farbe()));
-  } else if (text == kMarkeSperrung) {
+  } else if (marke == TMarke::Gesperrt) {
     p.fillRect(r, QColor(128, 128, 128));
   } else {
     p.fillRect(r, Qt::white);
   }
   p.setPen(stift);
-  if (kurs != nullptr)
-    ZellTextZeichnen(p, r, spalte, *kurs, zeile);
-  else if (text != kMarkeSperrung && text != kMarkeR && text != kMarkeN && !text.isEmpty())
-    p.drawText(r.adjusted(1, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+  if (kurs != nullptr) ZellTextZeichnen(p, r, spalte, *kurs, zeile);
   p.restore();
 }
 
@@ -374,30 +332,16 @@ void TPlnForm::ZellTextZeichnen(QPainter& p, const QRect& r, int tag, const TKur
 // ---------------------------------------------------------------------------------------------
 // Copy as text
 
-QString TPlnForm::ZellText(const TKurs& kurs, int tag, int stunde, const TZellTeile& teile) const {
-  return Q(kurs.ZellenText(Version(), tag, stunde, teile.teil[0], teile.teil[1], teile.teil[2]));
+TZellTeile TPlnForm::Teile(const TKurs* kurs) const {
+  return ZellTeile(Schule().Standard(), static_cast<TElementArt>(Seite()), kurs, ZeigtKopplung());
 }
-
-QString TPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  return ZellText(kurs, tag, stunde, Teile(&kurs));
-}
-
-void TPlnForm::KopierZeilen(int, QStringList&) const {}
 
 QStringList TPlnForm::PlanText() const {
   QStringList zeilen;
-  QString kopf;
-  for (int d = 1; d < PlnGrid->Spalten(); ++d) kopf += QLatin1Char('\t') + PlnGrid->Text(d, 0);
-  zeilen << kopf;
-  for (int p = 1; p < PlnGrid->Zeilen(); ++p) {
-    QString zeile = PlnGrid->Text(0, p);
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      const TKurs* k = KursIn(d, p);
-      zeile += QLatin1Char('\t') + (k != nullptr ? KopierText(*k, d, p) : QStringLiteral("---"));
-    }
-    zeilen << zeile;
-    KopierZeilen(p, zeilen);
-  }
+  const bool einzeln = Tasten() & Taste::Shift;
+  for (const std::string& zeile :
+       PlanKopie(zellen_, Schule().Standard(), static_cast<TElementArt>(Seite()), ZeigtKopplung(), einzeln))
+    zeilen << Q(zeile);
   return zeilen;
 }
 
@@ -482,44 +426,16 @@ void TPlnForm::PlnGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf, QP
   if (Schule().Werkzeugmodus() != Modus::Schieben) return;
   TKurs* kurs = KursIn(spalte, zeile);
   if (Tasten() & Taste::Strg) {
-    SchiebeKandidaten(spalte, zeile);
+    const bool ohneRaum = Tasten() & Taste::Shift;
+    for (const auto& [d, p] : SchiebeKandidaten(zellen_, spalte, zeile, ohneRaum, Version()))
+      zellen_.Markiere(d, p);
+    NeuZeichnen();
     return;
   }
   if (kurs == nullptr) return;
   quelle_ = QPoint(spalte, zeile);
   MarkiereKurs(kurs);
   PlnGrid->BeginneZiehen(spalte, zeile);
-}
-
-void TPlnForm::SchiebeKandidaten(int tag, int stunde) {
-  TKurs* gehoben = KursIn(tag, stunde);
-  const bool ohneRaum = Tasten() & Taste::Shift;
-  const int v = Version();
-  {
-    TBelegungAus aus(gehoben, tag, stunde);
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      for (int p = 1; p < PlnGrid->Zeilen(); ++p) {
-        TKurs* k = KursIn(d, p);
-        if (k == nullptr || PlnGrid->Text(d, p) == kMarkeSperrung) continue;
-        auto passt = [&](const TKurs* kurs) {
-          const TRaum* raum = ohneRaum ? nullptr : kurs->RaumAnStunde(v, d, p);
-          return kurs->KannSetzen(-1, tag, raum, stunde);
-        };
-        bool moeglich = true;
-        if (k->Kopplung() != nullptr) {
-          for (const TKurs* m : k->Kopplung()->Kurse())
-            if (m->Belegung().Belegt(v, d, p) && !passt(m)) {
-              moeglich = false;
-              break;
-            }
-        } else {
-          moeglich = passt(k);
-        }
-        if (moeglich) PlnGrid->SetzeText(d, p, kMarkeR);
-      }
-    }
-    NeuZeichnen();
-  }
 }
 
 void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
@@ -536,7 +452,7 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
       std::function<void(TKurs*, TKlasse*)> waehle;
       if (klassenplan != nullptr)
         waehle = [this, spalte, zeile](TKurs* k, TKlasse*) {
-          PlnGrid->SetzeObjekt(spalte, zeile, k);
+          zellen_.SetzeKurs(spalte, zeile, k);
           NeuZeichnen();
         };
       const bool mitInfo = Tasten() & Taste::Strg;
@@ -551,18 +467,16 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
         ZeigeMenue(SetzEintraege(spalte, zeile), MenueOrt(spalte, zeile));
         return;
       }
-      std::vector<std::pair<int, int>> zellen;
+      // With Ctrl (and in a room plan) the clicked hour alone, even in a locked slot.
+      std::vector<std::pair<int, int>> zellen{{spalte, zeile}};
       if (PlanRaum() == nullptr) {
-        if (Tasten() & Taste::Strg)
-          PlnGrid->SetzeText(spalte, zeile, kMarkeR);
-        else
+        if (Tasten() & Taste::Strg) {
+          zellen_.Markiere(spalte, zeile);
+        } else {
           MarkiereKurs(kurs);
+          zellen = zellen_.Markierte();
+        }
         NeuZeichnen();
-        for (int d = 1; d < PlnGrid->Spalten(); ++d)
-          for (int p = 1; p < PlnGrid->Zeilen(); ++p)
-            if (PlnGrid->Text(d, p) == kMarkeR) zellen.emplace_back(d, p);
-      } else {
-        zellen.emplace_back(spalte, zeile);
       }
       TSammelMenue menue;
       kurs->BaueRaumMenue(menue, zellen);
@@ -592,7 +506,10 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
       return;
     case Modus::Fixieren:
       Schule().SetzeGeaendert(true);
-      if (kurs != nullptr) Fixiere(spalte, zeile);
+      if (kurs != nullptr) {
+        WechsleFixierung(*kurs, spalte, zeile);
+        NeuZeichnen();
+      }
       return;
     default:
       return;
@@ -613,32 +530,6 @@ void TPlnForm::Loesche(int tag, int stunde) {
     kurs->EntferneStunde(-1, tag, stunde, false);
   else if (antwort == Modal::Ok)
     kurs->EntferneStunde(-1, tag, stunde, true);
-}
-
-void TPlnForm::Fixiere(int tag, int stunde) {
-  TKurs* kurs = KursIn(tag, stunde);
-  if (kurs == nullptr) return;
-  const TStandard& st = Schule().Standard();
-  int von, bis;
-  VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
-  // The value comes from the first version that holds the hour: a version without it would
-  // make every click fix, and the hour could never be unfixed with the mouse.
-  const TSetzung* erste = nullptr;
-  for (int v = von; v <= bis && erste == nullptr; ++v) erste = kurs->FindeSetzung(v, tag, stunde);
-  const bool fest = !(erste != nullptr && erste->Fixiert());
-  // Every version takes the same value, coupled or not: inverting each version on its own
-  // would keep versions that differ apart for ever.
-  std::vector<TKurs*> kurse{kurs};
-  if (kurs->Kopplung() != nullptr) kurse = kurs->Kopplung()->Kurse().Elemente();
-  for (int v = von; v <= bis; ++v) {
-    for (TKurs* k : kurse) {
-      TSetzung* s = k->FindeSetzung(v, tag, stunde);
-      if (s == nullptr) continue;
-      s->SetFixiert(fest);
-    }
-  }
-  for (TKurs* k : kurse) k->SetzungenGeaendert();
-  NeuZeichnen();
 }
 
 void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {
@@ -704,18 +595,6 @@ void TPlnForm::keyPressEvent(QKeyEvent* ereignis) {
 // ---------------------------------------------------------------------------------------------
 // The three variants
 
-namespace {
-TZellTeile Drei(int a, int b, int c) {
-  TZellTeile t;
-  t.teil = {a, b, c};
-  return t;
-}
-
-bool MitKopplung(const TKurs* kurs, bool o) {
-  return kurs != nullptr && kurs->Kopplung() != nullptr && o;
-}
-}  // namespace
-
 TLePlnForm::TLePlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::LePln, schule, palette, eltern) {}
 
@@ -731,20 +610,6 @@ void TLePlnForm::Aktualisiere() {
   Zeige(Lehrer());
 }
 
-TZellTeile TLePlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach,
-            f.mra ? Teil::Raum : Teil::Keiner};
-  t.breite = {st.GetPlnKlKoBreite(), f.pfb, f.mra ? f.prb : 0};
-  return t;
-}
-
-void TLePlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
-}
-
 TKlPlnForm::TKlPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::KlPln, schule, palette, eltern) {}
 
@@ -758,56 +623,6 @@ TKlasse* TKlPlnForm::Klasse() const {
 
 void TKlPlnForm::Aktualisiere() {
   Zeige(Klasse());
-}
-
-TZellTeile TKlPlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Lehrer, Teil::Fach,
-            f.mra ? Teil::Raum : Teil::Keiner};
-  t.breite = {st.GetPlnLeKoBreite(), f.pfb, f.mra ? f.prb : 0};
-  return t;
-}
-
-void TKlPlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
-}
-
-QString TKlPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  if (!(Tasten() & Taste::Shift)) return TPlnForm::KopierText(kurs, tag, stunde);
-  const int raum = Schule().Standard().PlanFenster.mra ? Teil::Raum : Teil::Keiner;
-  const TKopplung* ko = kurs.Kopplung();
-  if (ko == nullptr) return ZellText(kurs, tag, stunde, Drei(Teil::Lehrer, Teil::Fach, raum));
-  if (ZeigtKopplung()) return ZellText(kurs, tag, stunde, Drei(Teil::Kopplung, Teil::Keiner, Teil::Keiner));
-  const TKurs* erster = ko->Kurse().Hole(1);
-  return ZellText(erster != nullptr ? *erster : kurs, tag, stunde, Drei(Teil::Kopplung, Teil::Fach, raum));
-}
-
-void TKlPlnForm::KopierZeilen(int stunde, QStringList& zeilen) const {
-  if (!(Tasten() & Taste::Shift)) return;
-  const int raum = Schule().Standard().PlanFenster.mra ? Teil::Raum : Teil::Keiner;
-  const bool o = ZeigtKopplung();
-  int m = 0;
-  for (int d = 1; d < PlnGrid->Spalten(); ++d)
-    if (const TKurs* k = KursIn(d, stunde); k != nullptr && k->Kopplung() != nullptr)
-      m = std::max(m, k->Kopplung()->Kurse().Anzahl());
-  // With "o" every course of the coupling gets a line; with "x" the first stands in the main line.
-  const int erste = o ? 1 : 2;
-  if (!o) m = std::max(m, 1);
-  for (int i = erste; i <= m; ++i) {
-    QString zeile;
-    for (int d = 1; d < PlnGrid->Spalten(); ++d) {
-      zeile += QLatin1Char('\t');
-      const TKurs* k = KursIn(d, stunde);
-      if (k == nullptr || k->Kopplung() == nullptr) continue;
-      const TKurs* iter = k->Kopplung()->Kurse().Hole(i);
-      if (iter == nullptr) continue;
-      const TZellTeile teile = Drei(o ? Teil::Lehrer : Teil::Kopplung, Teil::Fach, raum);
-      zeile += ZellText(*iter, d, stunde, teile);
-    }
-    zeilen << zeile;
-  }
 }
 
 TRaPlnForm::TRaPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
@@ -827,26 +642,6 @@ TRaum* TRaPlnForm::PlanRaum() const {
 
 void TRaPlnForm::Aktualisiere() {
   Zeige(Raum());
-}
-
-TZellTeile TRaPlnForm::Teile(const TKurs* kurs) const {
-  const auto& st = Schule().Standard();
-  const auto& f = st.PlanFenster;
-  TZellTeile t;
-  t.teil = {Teil::Lehrer, MitKopplung(kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse,
-            f.mra ? Teil::Fach : Teil::Keiner};
-  t.breite = {f.plb, st.GetPlnKlKoBreite(), f.mra ? f.pfb : 0};
-  return t;
-}
-
-QString TRaPlnForm::KopierText(const TKurs& kurs, int tag, int stunde) const {
-  const TZellTeile t =
-      Drei(Teil::Lehrer, MitKopplung(&kurs, ZeigtKopplung()) ? Teil::Kopplung : Teil::Klasse, Teil::Fach);
-  return ZellText(kurs, tag, stunde, t);
-}
-
-void TRaPlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
-  TPlnForm::LeerzellenMenue(menue, tag, stunde);
 }
 
 }  // namespace kolvar

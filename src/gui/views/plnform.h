@@ -3,17 +3,19 @@
 // view edits nothing itself: every change goes through the course engine and the school, which
 // refresh the open windows (Aktualisiere rebuilds, NeuZeichnen repaints).
 //
-// TLePlnForm, TKlPlnForm and TRaPlnForm only say which abbreviations a cell shows, how wide
-// they are, and what the empty-cell pop-up offers.
+// The cells' lessons and marks, their items, fixing and the move candidates are the core's
+// (TPlanZellen, ZellTeile, planzuege.h); TLePlnForm, TKlPlnForm and TRaPlnForm only say which
+// element kind they show.
 #pragma once
 
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <vector>
 
+#include "engine/planzellen.h"
+#include "engine/zellteile.h"
 #include "model/ifenster.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"
@@ -31,22 +33,6 @@ class TPlanElement;
 class TRaum;
 class TSetzung;
 
-// Cell marks of the plan grid.
-inline const QString kMarkeN = QStringLiteral("N");
-inline const QString kMarkeR = QStringLiteral("R");
-inline const QString kMarkeSperrung = QStringLiteral("*sperrung*");
-
-// Part codes of TKurs::ZellenText.
-namespace Teil {
-constexpr int Keiner = -1, Lehrer = 0, Klasse = 1, Kopplung = 2, Fach = 3, Raum = 4;
-}
-
-// The three items a lesson cell shows, with the widths they take side by side.
-struct TZellTeile {
-  std::array<int, 3> teil{Teil::Keiner, Teil::Keiner, Teil::Keiner};
-  std::array<int, 3> breite{0, 0, 0};
-};
-
 class TPlnForm : public TKindFenster, public IPlanFenster {
   Q_OBJECT
 
@@ -61,6 +47,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   QToolButton* PlanWechselKnopf = nullptr;
   // "o": a coupled lesson shows its coupling; "x": its teacher or class.
   bool ZeigtKopplung() const;
+  // The lessons and marks of the body cells (day, period).
+  const TPlanZellen& Zellen() const { return zellen_; }
 
   // IFenster
   void Aktualisiere() override;
@@ -89,18 +77,14 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   // Builds the grid and shows the element's plan; the variants' Zeige call it.
   void ZeigeElement(TPlanElement* element);
   // The items of a lesson cell; without a course only the widths count.
-  virtual TZellTeile Teile(const TKurs* kurs) const = 0;
-  // The copy text of a lesson cell; by default the items the cell shows.
-  virtual QString KopierText(const TKurs& kurs, int tag, int stunde) const;
-  virtual void LeerzellenMenue(IMenue& menue, int tag, int stunde) = 0;
+  TZellTeile Teile(const TKurs* kurs) const;
+  // The placing entries of an empty cell.
+  void LeerzellenMenue(IMenue& menue, int tag, int stunde);
   // The element kind of the cell pop-up's items: 0 teacher, 1 class, 4 room.
   virtual int Seite() const = 0;
   virtual TRaum* PlanRaum() const { return nullptr; }
-  // Extra copy lines of a class plan with Shift.
-  virtual void KopierZeilen(int stunde, QStringList& zeilen) const;
 
   void ZellTextZeichnen(QPainter& p, const QRect& rechteck, int tag, const TKurs& kurs, int stunde) const;
-  QString ZellText(const TKurs& kurs, int tag, int stunde, const TZellTeile& teile) const;
   TKurs* KursIn(int spalte, int zeile) const;
   bool IstKoerper(int spalte, int zeile) const;
   int Version() const;
@@ -117,8 +101,6 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   void FensterEinpassen();
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck, bool ausgewaehlt) const;
   void MarkiereKurs(const TKurs* kurs);
-  void SchiebeKandidaten(int tag, int stunde);
-  void Fixiere(int tag, int stunde);
   void Loesche(int tag, int stunde);
   void Tausche(int tagA, int stundeA, int tagB, int stundeB);
   // Broken into columns and shown at the point; the chosen entry's action runs.
@@ -130,6 +112,7 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
 
   TKolvarPalette* palette_;
   TPlanElement* element_ = nullptr;
+  TPlanZellen zellen_;
   QPoint maus_{-1, -1};
   QPoint quelle_{-1, -1};
   QSize eingepasstRaster_;
@@ -146,8 +129,6 @@ class TLePlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 0; }
 };
 
@@ -161,11 +142,7 @@ class TKlPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 1; }
-  QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
-  void KopierZeilen(int stunde, QStringList& zeilen) const override;
 };
 
 class TRaPlnForm : public TPlnForm {
@@ -178,9 +155,6 @@ class TRaPlnForm : public TPlnForm {
   void Aktualisiere() override;
 
  protected:
-  TZellTeile Teile(const TKurs* kurs) const override;
-  QString KopierText(const TKurs& kurs, int tag, int stunde) const override;
-  void LeerzellenMenue(IMenue& menue, int tag, int stunde) override;
   int Seite() const override { return 4; }
   TRaum* PlanRaum() const override;
 };

@@ -31,10 +31,10 @@ TEST_F(MausTest, MoveToAFreeSlotTakesTheRoomAlongAndClearsTheMarks) {
   ASSERT_TRUE(Hat(deutsch5a, 1, 4, 2));
   EXPECT_EQ(deutsch5a->FindeSetzung(1, 4, 2)->Raum(), r101);
   // The open plan follows the model, and no mark survives the drag.
-  EXPECT_EQ(plan->PlnGrid->Objekt(4, 2), deutsch5a);
-  EXPECT_EQ(plan->PlnGrid->Objekt(1, 1), nullptr);
+  EXPECT_EQ(plan->Zellen().Kurs(4, 2), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Kurs(1, 1), nullptr);
   for (int d = 1; d <= 5; ++d)
-    for (int p = 1; p <= 6; ++p) EXPECT_NE(plan->PlnGrid->Text(d, p), kMarkeR);
+    for (int p = 1; p <= 6; ++p) EXPECT_NE(plan->Zellen().Marke(d, p), TMarke::Markiert);
   EXPECT_TRUE(PruefeModell(*schule).empty());
   KeineFehler();
 }
@@ -89,7 +89,7 @@ TEST_F(MausTest, MoveOntoAnUnfixedLessonDisplacesItOnlyWithTrotzdemSetzen) {
   EXPECT_FALSE(Hat(deutsch5a, 1, 1, 1));
   EXPECT_TRUE(Hat(deutsch5a, 1, 2, 3));
   EXPECT_FALSE(Hat(mathe5a, 1, 2, 3));
-  EXPECT_EQ(plan->PlnGrid->Objekt(2, 3), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Kurs(2, 3), deutsch5a);
   EXPECT_TRUE(PruefeModell(*schule).empty());
   KeineFehler();
 }
@@ -143,7 +143,7 @@ TEST_F(MausTest, DeletingACoupledLessonAsksDieserKursOrKopplung) {
       for (int i = 0; i < form.KursGrid->Zeilen(); ++i) gekoppelt << form.KursGrid->Text(0, i);
       form.Knopf(knopf)->click();
     });
-    TKurs* gezeigt = plan->PlnGrid->ObjektAls<TKurs>(2, 2);
+    TKurs* gezeigt = plan->Zellen().Kurs(2, 2);
     ASSERT_NE(gezeigt, nullptr);
     TKurs* anderer = gezeigt == sportSch ? sportBer : sportSch;
     Doppelklicke(*plan, 2, 2);
@@ -164,7 +164,7 @@ TEST_F(MausTest, DeletingAPlainLessonAsksNothingAndCtrlTakesOnlyTheRoom) {
   Doppelklicke(*plan, 1, 1, Qt::ControlModifier);
   ASSERT_TRUE(Hat(deutsch5a, 1, 1, 1));
   EXPECT_EQ(deutsch5a->FindeSetzung(1, 1, 1)->Raum(), nullptr);
-  EXPECT_EQ(plan->PlnGrid->Objekt(1, 1), nullptr);  // no longer in this room's plan
+  EXPECT_EQ(plan->Zellen().Kurs(1, 1), nullptr);  // no longer in this room's plan
   Doppelklicke(*plan, 2, 1);
   EXPECT_FALSE(Hat(deutsch5a, 1, 2, 1));
   EXPECT_TRUE(dialoge.Protokoll().isEmpty());
@@ -220,7 +220,7 @@ TEST_F(FixierTest, OnlyTheCurrentVersionWhenActingOnItAlone) {
   EXPECT_FALSE(deutsch5a->IstFixiert(1, 1, 1));
   EXPECT_TRUE(deutsch5a->IstFixiert(2, 1, 1));
   // A fixed lesson is drawn underlined: the cell still holds it.
-  EXPECT_EQ(plan->PlnGrid->Objekt(1, 1), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Kurs(1, 1), deutsch5a);
   KeineFehler();
 }
 
@@ -303,9 +303,9 @@ TEST_F(MausTest, CtrlSchiebenMarksCandidatesAndLeavesTheGridsAsTheyWere) {
   Druecke(*plan, 1, 1, Qt::ControlModifier);
   LasseLos(*plan, 1, 1, Qt::ControlModifier);
   EXPECT_FALSE(plan->PlnGrid->Zieht());
-  EXPECT_EQ(plan->PlnGrid->Text(1, 1), kMarkeR);  // its own hour could go back
-  EXPECT_EQ(plan->PlnGrid->Text(2, 1), kMarkeN);  // locked there
-  EXPECT_EQ(plan->PlnGrid->Text(3, 1), kMarkeR);  // the coupling fits
+  EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Markiert);  // its own hour could go back
+  EXPECT_EQ(plan->Zellen().Marke(2, 1), TMarke::Keine);     // locked there
+  EXPECT_EQ(plan->Zellen().Marke(3, 1), TMarke::Markiert);  // the coupling fits
   EXPECT_EQ(mue->Belegung(), vorherLehrer);
   EXPECT_EQ(k5a->Belegung(), vorherKlasse);
   EXPECT_EQ(r101->Belegung(), vorherRaum);
@@ -313,7 +313,7 @@ TEST_F(MausTest, CtrlSchiebenMarksCandidatesAndLeavesTheGridsAsTheyWere) {
   // The next press clears the marks.
   Modus(Modus::Zeigen);
   Druecke(*plan, 4, 4);
-  EXPECT_EQ(plan->PlnGrid->Text(1, 1), kMarkeN);
+  EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Keine);
   KeineFehler();
 }
 
@@ -340,7 +340,7 @@ TEST_F(MausTest, SetzenOnAnEmptyCellPlacesWithTheRoomChosenNext) {
   Klicke(*plan, 2, 3);
   ASSERT_TRUE(Hat(deutsch5a, 1, 2, 3));
   EXPECT_EQ(deutsch5a->FindeSetzung(1, 2, 3)->Raum(), r101);
-  EXPECT_EQ(plan->PlnGrid->Objekt(2, 3), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Kurs(2, 3), deutsch5a);
   // The room plan's pop-up places with its own room at once.
   auto raumplan = Oeffne<TRaPlnForm>(r102);
   popups.WaehleText(QStringLiteral("[3] MUE     Ma 5b"));
@@ -387,7 +387,7 @@ TEST_F(MausTest, ACourseDeletedWhileItsPlanIsOpenLeavesNoCellAndNoDragBehind) {
   EXPECT_FALSE(plan->PlnGrid->Zieht());
   for (int d = 1; d < plan->PlnGrid->Spalten(); ++d)
     for (int p = 1; p < plan->PlnGrid->Zeilen(); ++p)
-      EXPECT_EQ(plan->PlnGrid->Objekt(d, p) == nullptr, d != 2 || p != 1);
+      EXPECT_EQ(plan->Zellen().Kurs(d, p) == nullptr, d != 2 || p != 1);
   LasseLos(*plan, 4, 2);
   QImage bild(plan->PlnGrid->viewport()->size(), QImage::Format_RGB32);
   QPainter maler(&bild);

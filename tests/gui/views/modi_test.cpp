@@ -40,7 +40,7 @@ TEST_F(ModiTest, SetzenACoupledCoursePlacesTheCouplingInEveryVersion) {
   }
   Gesund();
   // The room pop-up of the placed lesson: R101 goes to every version of the shown course.
-  TKurs* gezeigt = plan->PlnGrid->ObjektAls<TKurs>(2, 3);
+  TKurs* gezeigt = plan->Zellen().Kurs(2, 3);
   ASSERT_NE(gezeigt, nullptr);
   popups.WaehleText(gezeigt->Raeume().Position(r101) ? QStringLiteral("R101") : QStringLiteral("<R101>"));
   Klicke(*plan, 2, 3);
@@ -56,7 +56,7 @@ TEST_F(ModiTest, SetzenInARoomPlanOffersNoPlacingIntoTheRoomHeldInAnotherVersion
       schule->ErzeugeKurs(schule->NeuerLehrer("XY"), schule->NeueKlasse("6a"), nullptr, ma, r102, 2);
   fremd->Setze(2, 3, r102, 3);
   auto plan = Oeffne<TRaPlnForm>(r102);
-  ASSERT_EQ(plan->PlnGrid->Objekt(3, 3), nullptr);
+  ASSERT_EQ(plan->Zellen().Kurs(3, 3), nullptr);
   Modus(Modus::Setzen);
   popups.WaehleNichts();
   Klicke(*plan, 3, 3);
@@ -95,11 +95,11 @@ TEST_F(ModiTest, SetzenOnALessonGivesEveryMarkedHourTheChosenRoom) {
   Gesund();
   // In a room plan: the clicked hour leaves this room's plan for the chosen one.
   auto raumplan = Oeffne<TRaPlnForm>(th);
-  ASSERT_EQ(raumplan->PlnGrid->Objekt(4, 2), sportSch);
+  ASSERT_EQ(raumplan->Zellen().Kurs(4, 2), sportSch);
   popups.WaehleText(QStringLiteral("<R101>"));
   Klicke(*raumplan, 4, 2);
   for (int v = 1; v <= 3; ++v) EXPECT_EQ(sportSch->FindeSetzung(v, 4, 2)->Raum(), r101) << v;
-  EXPECT_EQ(raumplan->PlnGrid->Objekt(4, 2), nullptr);
+  EXPECT_EQ(raumplan->Zellen().Kurs(4, 2), nullptr);
   EXPECT_FALSE(th->Belegung().Belegt(2, 4, 2));
   Gesund();
   KeineFehler();
@@ -130,7 +130,7 @@ TEST_F(ModiTest, LoeschenWithAndWithoutCtrlActsOnEveryVersion) {
     EXPECT_FALSE(Hat(sportSch, v, 4, 1)) << v;
     EXPECT_FALSE(Hat(sportBer, v, 4, 1)) << v;
   }
-  EXPECT_EQ(klassenplan->PlnGrid->Objekt(4, 1), nullptr);
+  EXPECT_EQ(klassenplan->Zellen().Kurs(4, 1), nullptr);
   Gesund();
   KeineFehler();
 }
@@ -166,7 +166,7 @@ TEST_F(ModiTest, ZeigenOffersEveryVersionAndClassAndShowsTheChosenCourse) {
   }
   auto plan = Oeffne<TKlPlnForm>(k5a);
   Modus(Modus::Zeigen);
-  TKurs* gezeigt = plan->PlnGrid->ObjektAls<TKurs>(3, 2);
+  TKurs* gezeigt = plan->Zellen().Kurs(3, 2);
   ASSERT_NE(gezeigt, nullptr);
   TKurs* anderer = gezeigt == sportSch ? sportBer : sportSch;
   const int index = anderer == sportSch ? 0 : 6;  // per course: three versions, two classes
@@ -174,7 +174,7 @@ TEST_F(ModiTest, ZeigenOffersEveryVersionAndClassAndShowsTheChosenCourse) {
   Klicke(*plan, 3, 2);
   ASSERT_EQ(popups.Angebote().size(), 1u);
   EXPECT_EQ(popups.Angebote()[0].texte.size(), 12);
-  EXPECT_EQ(plan->PlnGrid->Objekt(3, 2), anderer);
+  EXPECT_EQ(plan->Zellen().Kurs(3, 2), anderer);
   // Deleting now takes the chosen course's hour.
   Modus(Modus::Loeschen);
   dialoge.Bediene(QStringLiteral("gekoppelten Kurs löschen"), [](TKvDialog& d) {
@@ -194,7 +194,7 @@ TEST_F(ModiTest, ZeigenCtrlDoubleClickOpensThePlansOfTheLesson) {
   sportSch->Setze(3, 2, th, 5);
   auto plan = Oeffne<TKlPlnForm>(k5b);
   Modus(Modus::Zeigen);
-  TKurs* gezeigt = plan->PlnGrid->ObjektAls<TKurs>(2, 5);
+  TKurs* gezeigt = plan->Zellen().Kurs(2, 5);
   ASSERT_NE(gezeigt, nullptr);
   // Each click of a double click shows the lesson pop-up first.
   for (int i = 0; i < 4; ++i) popups.WaehleNichts();
@@ -211,7 +211,7 @@ TEST_F(ModiTest, ZeigenCtrlDoubleClickOpensThePlansOfTheLesson) {
     ASSERT_NE(f, nullptr);
     raum = raum || f->Element() == gezeigt->FindeSetzung(3, 2, 5)->Raum();
     lehrer = lehrer || f->Element() == gezeigt->Lehrer();
-    EXPECT_NE(f->PlnGrid->Objekt(2, 5), nullptr);
+    EXPECT_NE(f->Zellen().Kurs(2, 5), nullptr);
   }
   EXPECT_TRUE(raum);
   EXPECT_TRUE(lehrer);
@@ -228,7 +228,7 @@ TEST_F(ModiTest, FewerVersionsWhileAPlanShowsTheLastOne) {
   ASSERT_TRUE(schule->LoeschePlanversionen(2));
   EXPECT_LE(standard.AktuelleVersion(), 2);
   schule->AktualisiereAlleFenster();
-  EXPECT_EQ(plan->PlnGrid->Objekt(2, 2), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Kurs(2, 2), deutsch5a);
   Modus(Modus::Fixieren);
   Doppelklicke(*plan, 2, 2);
   Modus(Modus::Setzen);

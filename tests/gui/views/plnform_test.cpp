@@ -35,22 +35,22 @@ TEST_F(AnzeigeTest, OnlyTheCurrentVersionAndThePeriodsShownFillTheGrid) {
   auto klasse = Oeffne<TKlPlnForm>(k5a);
   EXPECT_EQ(klasse->PlnGrid->Zeilen(), 7);
   EXPECT_EQ(klasse->PlnGrid->Spalten(), 6);
-  EXPECT_EQ(klasse->PlnGrid->Objekt(1, 1), deutsch5a);
-  EXPECT_EQ(klasse->PlnGrid->Text(1, 1), kMarkeN);
-  EXPECT_EQ(klasse->PlnGrid->Objekt(2, 2), nullptr);
-  EXPECT_EQ(klasse->PlnGrid->Objekt(1, 2), mathe5a);
+  EXPECT_EQ(klasse->Zellen().Kurs(1, 1), deutsch5a);
+  EXPECT_EQ(klasse->Zellen().Marke(1, 1), TMarke::Keine);
+  EXPECT_EQ(klasse->Zellen().Kurs(2, 2), nullptr);
+  EXPECT_EQ(klasse->Zellen().Kurs(1, 2), mathe5a);
   EXPECT_EQ(klasse->PlnGrid->Text(1, 0), QStringLiteral("Mo"));
   EXPECT_EQ(klasse->PlnGrid->Text(0, 3), QStringLiteral(" 3"));
   EXPECT_EQ(klasse->Caption(), QStringLiteral("Plan 5a"));
   // The room plan holds only the hours in its room.
   auto raum = Oeffne<TRaPlnForm>(r101);
-  EXPECT_EQ(raum->PlnGrid->Objekt(1, 1), deutsch5a);
-  EXPECT_EQ(raum->PlnGrid->Objekt(1, 2), nullptr);
+  EXPECT_EQ(raum->Zellen().Kurs(1, 1), deutsch5a);
+  EXPECT_EQ(raum->Zellen().Kurs(1, 2), nullptr);
   // Version 2 shows its own week.
   standard.SetAktuelleVersion(2);
   klasse->Aktualisiere();
-  EXPECT_EQ(klasse->PlnGrid->Objekt(1, 1), nullptr);
-  EXPECT_EQ(klasse->PlnGrid->Objekt(2, 2), deutsch5a);
+  EXPECT_EQ(klasse->Zellen().Kurs(1, 1), nullptr);
+  EXPECT_EQ(klasse->Zellen().Kurs(2, 2), deutsch5a);
 }
 
 TEST_F(AnzeigeTest, ALessonInALockedSlotIsDrawnAsALessonAndNeverMarked) {
@@ -58,11 +58,11 @@ TEST_F(AnzeigeTest, ALessonInALockedSlotIsDrawnAsALessonAndNeverMarked) {
   k5a->Sperrung().SetzeBereich(1, 1, 1, true);
   k5a->Sperrung().SetzeBereich(1, 2, 1, true);
   auto plan = Oeffne<TKlPlnForm>(k5a);
-  EXPECT_EQ(plan->PlnGrid->Objekt(1, 1), deutsch5a);
-  EXPECT_EQ(plan->PlnGrid->Text(1, 1), kMarkeSperrung);
+  EXPECT_EQ(plan->Zellen().Kurs(1, 1), deutsch5a);
+  EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Gesperrt);
   plan->PlnGrid->SetzeZelle(5, 6);  // the selection is drawn highlighted
   plan->MarkierungenLoeschen();
-  EXPECT_EQ(plan->PlnGrid->Text(1, 1), kMarkeSperrung);
+  EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Gesperrt);
   QImage bild(plan->PlnGrid->viewport()->size(), QImage::Format_RGB32);
   bild.fill(Qt::black);
   QPainter maler(&bild);
@@ -177,11 +177,11 @@ TEST_F(AnzeigeTest, ZieleMarkierenMarksTheSlotsTheCourseCanTake) {
   mue->Sperrung().SetzeBereich(1, 2, 2, true);
   auto plan = Oeffne<TLePlnForm>(mue);
   deutsch5a->ZeigeMoeglicheStunden(nullptr);
-  EXPECT_EQ(plan->PlnGrid->Text(1, 1), kMarkeN);         // held by the course itself
-  EXPECT_EQ(plan->PlnGrid->Text(2, 2), kMarkeSperrung);  // locked
-  EXPECT_EQ(plan->PlnGrid->Text(3, 3), kMarkeR);
+  EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Keine);     // held by the course itself
+  EXPECT_EQ(plan->Zellen().Marke(2, 2), TMarke::Gesperrt);  // locked
+  EXPECT_EQ(plan->Zellen().Marke(3, 3), TMarke::Markiert);
   plan->MarkierungenLoeschen();
-  EXPECT_EQ(plan->PlnGrid->Text(3, 3), kMarkeN);
+  EXPECT_EQ(plan->Zellen().Marke(3, 3), TMarke::Keine);
 }
 
 TEST_F(AnzeigeTest, OpeningReusesTheActivePlanOfTheKindUnlessANewOneIsWanted) {

@@ -1,0 +1,25 @@
+#pragma once
+// Fixing and the move candidates of the plan views' mouse tools. Version arguments follow the
+// version rule of the current version ("eaw").
+
+#include <utility>
+#include <vector>
+
+namespace kolvar {
+
+class TKurs;
+class TPlanZellen;
+
+// Toggles the fixed flag of the course's hour at the slot in the versions of the rule, for the
+// whole coupling when it has one. Every version takes the value the first version holding the
+// hour inverts; versions without the hour are left. True when the hour is fixed now.
+bool WechsleFixierung(TKurs& kurs, int d, int p);
+
+// The cells of the plan (version v) whose lesson could move into the slot once the slot's own
+// lesson is lifted: a coupled lesson when every course of the coupling placed at that cell
+// could, with the room of its hour there, or without a room when ohneRaum holds. Locked cells
+// are never candidates. The occupancy grids are as they were afterwards.
+std::vector<std::pair<int, int>> SchiebeKandidaten(const TPlanZellen& plan, int d, int p, bool ohneRaum,
+                                                   int v);
+
+}  // namespace kolvar
