@@ -377,7 +377,10 @@ void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint gl
   if (gewaehlt < 0) return;
   // A copy: the action may rebuild this window and with it whatever filled the entries.
   const std::function<void()> aktion = eintraege[static_cast<std::size_t>(gewaehlt)].Aktion;
-  if (aktion) aktion();
+  if (!aktion) return;
+  // One user action: the windows refresh once, when it is done.
+  TSchule::TAktion schritt(Schule());
+  aktion();
 }
 
 QPoint TPlnForm::MenueOrt(int spalte, int zeile) const {
@@ -439,6 +442,7 @@ void TPlnForm::PlnGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf, QP
 }
 
 void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
+  TSchule::TAktion aktion(Schule());
   if (knopf != Qt::LeftButton) return;
   maus_ = QPoint(spalte, zeile);
   if (!IstAktiv() || !IstKoerper(spalte, zeile)) return;
@@ -489,6 +493,7 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
 }
 
 void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
+  TSchule::TAktion aktion(Schule());
   if (!IstKoerper(spalte, zeile)) return;
   TKurs* kurs = KursIn(spalte, zeile);
   const bool strg = Tasten() & Taste::Strg;
@@ -533,6 +538,7 @@ void TPlnForm::Loesche(int tag, int stunde) {
 }
 
 void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {
+  TSchule::TAktion aktion(Schule());
   const QPoint quelle(quelleSpalte, quelleZeile);
   quelle_ = QPoint(-1, -1);
   if (zielSpalte < 1 || zielZeile < 1 || !IstKoerper(quelleSpalte, quelleZeile)) {
