@@ -18,7 +18,7 @@
 #include "model/uhr.h"
 #include "model/undoelement.h"
 #include "model/uvtab.h"
-#include "substitution/vertretung.h"
+#include "model/vertretungshaken.h"
 
 namespace kolvar {
 
@@ -78,7 +78,7 @@ TSchule::TSchule(TStandard& standard, TUmgebung umgebung)
 
 TSchule::~TSchule() {
   // Frees only: every object's links point into this school, which goes as a whole.
-  TVertretung::FreigebenAlle(*this);
+  VertretungenFreigeben(*this);
   kurse_.Vernichte(true);
   lehrer_.Vernichte(true);
   klassen_.Vernichte(true);
@@ -265,7 +265,7 @@ void TSchule::LoescheElement(TElement* e) {
       art, [e](auto& liste) { return liste.Position(static_cast<decltype(liste.Hole(1))>(e)) != 0; });
   if (!gefunden) return;
 
-  TVertretung::ElementWirdGeloescht(*this, e);
+  VertretungenVorLoeschen(*this, e);
   e->Loese();
 
   // Links every kind shares: tables, the pop-ups' chosen elements, absences, undo steps.
