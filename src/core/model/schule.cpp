@@ -19,7 +19,7 @@
 #include "model/uhr.h"
 #include "model/undoelement.h"
 #include "model/uvtab.h"
-#include "substitution/vertretung.h"
+#include "model/vertretungshaken.h"
 
 namespace kolvar {
 
@@ -79,7 +79,7 @@ TSchule::TSchule(TStandard& standard, TUmgebung umgebung)
 
 TSchule::~TSchule() {
   // Frees only: every object's links point into this school, which goes as a whole.
-  TVertretung::FreigebenAlle(*this);
+  VertretungenFreigeben(*this);
   kurse_.Vernichte(true);
   lehrer_.Vernichte(true);
   klassen_.Vernichte(true);
@@ -255,7 +255,7 @@ void TSchule::LoescheElement(TElement* e) {
   if (!gefunden) return;
   TAktion aktion(*this);
 
-  TVertretung::ElementWirdGeloescht(*this, e);
+  VertretungenVorLoeschen(*this, e);
   e->Loese();
 
   // Links every kind shares: tables, the pop-ups' chosen elements, absences, undo steps.

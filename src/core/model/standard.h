@@ -197,7 +197,8 @@ class TStandard {
   bool KennwortStimmt(std::string_view eingabe) const { return wks == VerschluesseltesKennwort(eingabe); }
   bool KeinKennwort() const { return KennwortStimmt(""); }
 
-  // The store: every value under its section and name, in its text form.
+  // The store: every value under its section and name, in its text form. Defined beside the
+  // store interface (storage/), so the model knows only the walk.
   void LadeEinstellungen(const IEinstellungsSpeicher& speicher);
   bool SpeichereEinstellungen(IEinstellungsSpeicher& speicher) const;  // false: the store failed
   // Walks every persisted value (see TEinstellungsBinder).

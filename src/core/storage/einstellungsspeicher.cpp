@@ -1,22 +1,8 @@
 #include "storage/einstellungsspeicher.h"
 
-#include <charconv>
+#include "model/einstellungsformen.h"
 
 namespace kolvar {
-
-std::optional<int> LiesGanzzahl(const std::string& text) {
-  std::size_t a = text.find_first_not_of(" \t");
-  if (a == std::string::npos) return std::nullopt;
-  std::size_t b = text.find_last_not_of(" \t") + 1;
-  if (text[a] == '+' && a + 1 < b && text[a + 1] != '-') ++a;  // from_chars takes no plus sign
-  if (a >= b) return std::nullopt;
-  int wert = 0;
-  const char* anfang = text.data() + a;
-  const char* ende = text.data() + b;
-  const auto [p, fehler] = std::from_chars(anfang, ende, wert);
-  if (fehler != std::errc() || p != ende) return std::nullopt;
-  return wert;
-}
 
 std::string IEinstellungsSpeicher::LiesString(const std::string& abschnitt, const std::string& name,
                                               const std::string& standard) const {

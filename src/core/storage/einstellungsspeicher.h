@@ -29,8 +29,4 @@ class IEinstellungsSpeicher {
   void SchreibeBool(const std::string& abschnitt, const std::string& name, bool wert);
 };
 
-// A decimal integer with optional sign and surrounding blanks; nothing for anything else,
-// including values beyond the int range.
-std::optional<int> LiesGanzzahl(const std::string& text);
-
 }  // namespace kolvar

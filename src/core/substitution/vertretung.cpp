@@ -22,6 +22,7 @@
 #include "model/statt.h"
 #include "model/text.h"
 #include "model/uhr.h"
+#include "model/vertretungshaken.h"
 #include "substitution/fehlzeit.h"
 #include "substitution/ivertrfenster.h"
 
@@ -692,6 +693,14 @@ void TVertretung::FreigebenAlle(TSchule& schule) {
   schule.LehrerFehlen().Vernichte(true);
   schule.KlassenFehlen().Vernichte(true);
   schule.RaumFehlen().Vernichte(true);
+}
+
+void VertretungenVorLoeschen(TSchule& schule, TElement* e) {
+  TVertretung::ElementWirdGeloescht(schule, e);
+}
+
+void VertretungenFreigeben(TSchule& schule) {
+  TVertretung::FreigebenAlle(schule);
 }
 
 }  // namespace kolvar

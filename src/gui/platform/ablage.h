@@ -20,22 +20,4 @@ class TQtAblage : public IAblage {
   void SetzeText(const QString& text) override;
 };
 
-class TSpeicherAblage : public IAblage {
- public:
-  bool HatText() const override { return hatText_; }
-  QString Text() const override { return text_; }
-  void SetzeText(const QString& text) override {
-    text_ = text;
-    hatText_ = true;
-  }
-  void Leere() {
-    text_.clear();
-    hatText_ = false;
-  }
-
- private:
-  QString text_;
-  bool hatText_ = false;
-};
-
 }  // namespace kolvar

@@ -55,20 +55,4 @@ QString TQtDateiDienst::Sichern(const TDateiAuswahl& auswahl) {
   return MitEndung(Frage(auswahl, QFileDialog::AcceptSave), auswahl.endung);
 }
 
-QString TSkriptDateiDienst::Naechste(const TDateiAuswahl& auswahl) {
-  anfragen_.push_back(auswahl);
-  if (antworten_.empty()) return {};
-  QString pfad = antworten_.front();
-  antworten_.pop_front();
-  return pfad;
-}
-
-QString TSkriptDateiDienst::Oeffnen(const TDateiAuswahl& auswahl) {
-  return Naechste(auswahl);
-}
-
-QString TSkriptDateiDienst::Sichern(const TDateiAuswahl& auswahl) {
-  return MitEndung(Naechste(auswahl), auswahl.endung);
-}
-
 }  // namespace kolvar

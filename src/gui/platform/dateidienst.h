@@ -3,8 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <deque>
-#include <vector>
 
 namespace kolvar {
 
@@ -39,20 +37,6 @@ class TQtDateiDienst : public IDateiDienst {
  public:
   QString Oeffnen(const TDateiAuswahl& auswahl) override;
   QString Sichern(const TDateiAuswahl& auswahl) override;
-};
-
-// Returns scripted paths in order (an empty one cancels) and records each request.
-class TSkriptDateiDienst : public IDateiDienst {
- public:
-  void Antworte(const QString& pfad) { antworten_.push_back(pfad); }
-  QString Oeffnen(const TDateiAuswahl& auswahl) override;
-  QString Sichern(const TDateiAuswahl& auswahl) override;
-  const std::vector<TDateiAuswahl>& Anfragen() const { return anfragen_; }
-
- private:
-  QString Naechste(const TDateiAuswahl& auswahl);
-  std::deque<QString> antworten_;
-  std::vector<TDateiAuswahl> anfragen_;
 };
 
 }  // namespace kolvar

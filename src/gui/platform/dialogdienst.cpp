@@ -24,20 +24,6 @@ QMessageBox::Icon Symbol(TMeldungsArt art) {
   }
   return QMessageBox::Information;
 }
-
-QString ArtText(TMeldungsArt art) {
-  switch (art) {
-    case TMeldungsArt::Warnung:
-      return QStringLiteral("Warnung");
-    case TMeldungsArt::Fehler:
-      return QStringLiteral("Fehler");
-    case TMeldungsArt::Frage:
-      return QStringLiteral("Frage");
-    case TMeldungsArt::Information:
-      break;
-  }
-  return QStringLiteral("Information");
-}
 }  // namespace
 
 int ErgebnisVonKnopf(TKnopf knopf) {
@@ -88,65 +74,6 @@ int TQtDialogDienst::Frage(const QString& titel, const QString& text, unsigned k
   box.exec();
   QAbstractButton* geklickt = box.clickedButton();
   return geklickt != nullptr ? geklickt->property("kvErgebnis").toInt() : mrAbbrechen;
-}
-
-bool TSkriptDialogDienst::NaechsterSchritt(const QStringList& namen, Schritt& schritt) {
-  if (schritte_.empty()) {
-    fehler_ << QStringLiteral("unerwartet: %1").arg(namen.value(0));
-    return false;
-  }
-  schritt = std::move(schritte_.front());
-  schritte_.pop_front();
-  if (!schritt.erwartet.isEmpty() && !namen.contains(schritt.erwartet)) {
-    fehler_ << QStringLiteral("erwartet %1, gezeigt %2").arg(schritt.erwartet, namen.value(0));
-    return false;
-  }
-  return true;
-}
-
-int TSkriptDialogDienst::ZeigeDialog(TKvDialog& dialog) {
-  protokoll_ << dialog.windowTitle();
-  Schritt schritt;
-  const QStringList namen{dialog.windowTitle(), dialog.objectName(),
-                          QString::fromLatin1(dialog.metaObject()->className())};
-  if (!NaechsterSchritt(namen, schritt)) return mrAbbrechen;
-  if (schritt.handlung) {
-    schritt.handlung(dialog);
-  } else if (!schritt.knopf.isEmpty()) {
-    QAbstractButton* knopf = dialog.Knopf(schritt.knopf);
-    if (knopf == nullptr || !knopf->isEnabled()) {
-      fehler_ << QStringLiteral("%1: kein Knopf %2").arg(dialog.windowTitle(), schritt.knopf);
-      return mrAbbrechen;
-    }
-    knopf->click();
-  } else {
-    dialog.done(schritt.ergebnis);
-  }
-  // A dialog that was left without a result counts as closed by its close box.
-  return dialog.result() == mrKeins ? mrAbbrechen : dialog.result();
-}
-
-int TSkriptDialogDienst::Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
-                               TKnopf) {
-  protokoll_ << QStringLiteral("%1: %2").arg(titel, text);
-  Schritt schritt;
-  if (!NaechsterSchritt({titel, text, ArtText(art)}, schritt)) return mrAbbrechen;
-  int ergebnis = schritt.ergebnis;
-  if (!schritt.knopf.isEmpty()) {
-    ergebnis = -1;
-    for (TKnopf k : kAlleKnoepfe)
-      if (KnopfText(k) == schritt.knopf) ergebnis = ErgebnisVonKnopf(k);
-  }
-  // Closing the box answers mrAbbrechen only where the Qt box lets it close: with "Abbrechen"
-  // or on a plain notice.
-  bool angeboten = ergebnis == mrAbbrechen && (knoepfe == knOk || (knoepfe & knAbbrechen));
-  for (TKnopf k : kAlleKnoepfe)
-    if ((knoepfe & k) && ErgebnisVonKnopf(k) == ergebnis) angeboten = true;
-  if (!angeboten) {
-    fehler_ << QStringLiteral("%1: Antwort %2 nicht angeboten").arg(titel).arg(ergebnis);
-    return mrAbbrechen;
-  }
-  return ergebnis;
 }
 
 }  // namespace kolvar

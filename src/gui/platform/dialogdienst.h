@@ -4,8 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <deque>
-#include <functional>
 
 namespace kolvar {
 
@@ -43,41 +41,6 @@ class TQtDialogDienst : public IDialogDienst {
   int ZeigeDialog(TKvDialog& dialog) override;
   int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
             TKnopf standard) override;
-};
-
-// Answers dialogs and message boxes in the order a test scripted them. Every dialog and box
-// shown is logged as "Titel: Text" (dialogs by their caption); anything unexpected is a fault
-// that the test reads from Fehler().
-class TSkriptDialogDienst : public IDialogDienst {
- public:
-  struct Schritt {
-    QString erwartet;  // caption, object name or class name; empty matches anything
-    int ergebnis = mrAbbrechen;
-    QString knopf;  // click this button of the dialog (its handlers run) instead of the result
-    std::function<void(TKvDialog&)> handlung;  // or let the test work the dialog itself
-  };
-
-  void Erwarte(Schritt schritt) { schritte_.push_back(std::move(schritt)); }
-  void Antworte(const QString& erwartet, int ergebnis) { Erwarte({erwartet, ergebnis, {}, {}}); }
-  void Klicke(const QString& erwartet, const QString& knopf) { Erwarte({erwartet, mrKeins, knopf, {}}); }
-  void Bediene(const QString& erwartet, std::function<void(TKvDialog&)> handlung) {
-    Erwarte({erwartet, mrKeins, {}, std::move(handlung)});
-  }
-
-  int ZeigeDialog(TKvDialog& dialog) override;
-  int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
-            TKnopf standard) override;
-
-  const QStringList& Protokoll() const { return protokoll_; }
-  const QStringList& Fehler() const { return fehler_; }
-  bool AllesBeantwortet() const { return schritte_.empty(); }
-
- private:
-  bool NaechsterSchritt(const QStringList& namen, Schritt& schritt);
-
-  std::deque<Schritt> schritte_;
-  QStringList protokoll_;
-  QStringList fehler_;
 };
 
 }  // namespace kolvar

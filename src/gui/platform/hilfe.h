@@ -38,16 +38,4 @@ class TQtHilfe : public IHilfe {
 inline const QString kHilfeDateiName = QStringLiteral("winkolvar-hilfe.html");
 inline const QString kKeineHilfeText = QStringLiteral("Für WinKolvar ist keine Hilfedatei installiert.");
 
-class TProtokollHilfe : public IHilfe {
- public:
-  void Themen() override { ++themen_; }
-  void Schliesse() override { ++geschlossen_; }
-  int ThemenAufrufe() const { return themen_; }
-  int Geschlossen() const { return geschlossen_; }
-
- private:
-  int themen_ = 0;
-  int geschlossen_ = 0;
-};
-
 }  // namespace kolvar

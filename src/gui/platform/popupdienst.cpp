@@ -27,32 +27,4 @@ int TQtPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPo
   return menue.Gewaehlt();
 }
 
-int TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
-                              int spaltenHoehe) {
-  Angebot angebot;
-  angebot.ort = global;
-  angebot.spaltenHoehe = spaltenHoehe;
-  for (const TPopupEintrag& e : eintraege) {
-    angebot.texte << e.text;
-    angebot.aktiv.push_back(e.aktiv && !e.trenner);
-    angebot.haken.push_back(e.haken);
-  }
-  angebote_.push_back(angebot);
-  if (antworten_.empty()) {
-    fehler_ << QStringLiteral("unerwartetes Menü: %1").arg(angebot.texte.join(QLatin1Char('|')));
-    return -1;
-  }
-  const Antwort antwort = antworten_.front();
-  antworten_.pop_front();
-  int index = antwort.index;
-  if (!antwort.text.isNull()) index = static_cast<int>(angebot.texte.indexOf(antwort.text));
-  if (antwort.text.isNull() && antwort.index < 0) return -1;
-  if (index < 0 || index >= static_cast<int>(eintraege.size()) || !angebot.aktiv[index]) {
-    fehler_ << QStringLiteral("nicht wählbar: %1")
-                   .arg(antwort.text.isNull() ? QString::number(antwort.index) : antwort.text);
-    return -1;
-  }
-  return index;
-}
-
 }  // namespace kolvar

@@ -19,21 +19,6 @@ class IShiftEmpfaenger {
   virtual void ShiftMerken(std::uint8_t zustand) = 0;
 };
 
-// Keeps the last byte; for tests and for windows that only need to read it back.
-class TShiftSpeicher : public IShiftEmpfaenger {
- public:
-  void ShiftMerken(std::uint8_t zustand) override {
-    zustand_ = zustand;
-    ++anzahl_;
-  }
-  std::uint8_t Zustand() const { return zustand_; }
-  int Anzahl() const { return anzahl_; }
-
- private:
-  std::uint8_t zustand_ = 0;
-  int anzahl_ = 0;
-};
-
 std::uint8_t ShiftByte(Qt::KeyboardModifiers modifier);
 
 // X11 reports the modifier state from before the event for the modifier key itself: a released

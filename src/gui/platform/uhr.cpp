@@ -45,12 +45,4 @@ std::int64_t TQtUhr::Monoton() const {
   return start.elapsed();
 }
 
-void TFesteQtUhr::Vorruecken(std::int64_t millisekunden) {
-  if (millisekunden < 0) return;  // time only moves on
-  monoton_ += millisekunden;
-  rest_ += millisekunden;
-  jetzt_ += rest_ / 1000;
-  rest_ %= 1000;
-}
-
 }  // namespace kolvar

@@ -29,20 +29,4 @@ class TQtUhr : public IUhr {
   std::int64_t Monoton() const override;
 };
 
-// A clock the tests set and move on.
-class TFesteQtUhr : public IUhr {
- public:
-  explicit TFesteQtUhr(std::int64_t jetzt = 0) : jetzt_(jetzt) {}
-  std::int64_t Jetzt() const override { return jetzt_; }
-  std::int64_t Monoton() const override { return monoton_; }
-  void Setze(std::int64_t jetzt) { jetzt_ = jetzt; }
-  // Moves both clocks on; the wall clock alone may also be set back.
-  void Vorruecken(std::int64_t millisekunden);
-
- private:
-  std::int64_t jetzt_;
-  std::int64_t monoton_ = 0;
-  std::int64_t rest_ = 0;
-};
-
 }  // namespace kolvar

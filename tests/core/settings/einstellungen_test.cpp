@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "model/einstellungsbinder.h"
+#include "model/einstellungsformen.h"
 #include "model/standard.h"
 #include "storage/einstellungenimspeicher.h"
-#include "storage/einstellungsformen.h"
 
 namespace kolvar {
 namespace {

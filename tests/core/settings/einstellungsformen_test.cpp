@@ -1,8 +1,6 @@
-#include "storage/einstellungsformen.h"
+#include "model/einstellungsformen.h"
 
 #include <gtest/gtest.h>
-
-#include "storage/einstellungsspeicher.h"
 
 namespace kolvar {
 namespace {

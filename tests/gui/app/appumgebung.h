@@ -16,6 +16,7 @@
 
 #include "app/kolvarpalette.h"
 #include "app/schuldateien.h"
+#include "gui/support/skriptdienste.h"
 #include "model/standard.h"
 #include "platform/ablage.h"
 #include "platform/dateidienst.h"

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "gui/support/skriptdienste.h"
 #include "platform/dienste.h"
 #include "platform/einstellungsdialog.h"
 #include "platform/kvdialog.h"

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "gui/support/skriptdienste.h"
 #include "platform/ablage.h"
 #include "platform/dateidienst.h"
 #include "platform/dialogdienst.h"

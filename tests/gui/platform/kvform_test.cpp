@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "gui/support/skriptdienste.h"
 #include "platform/dienste.h"
 #include "platform/shiftempfaenger.h"
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/guidialoge.h"
+#include "gui/support/skriptdienste.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"

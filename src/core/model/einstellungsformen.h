@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,10 @@
 namespace kolvar {
 
 constexpr int kHexGruppen = kKalenderWochen / 8;  // 111 groups of 8 bytes
+
+// A decimal integer with optional sign and surrounding blanks; nothing for anything else,
+// including values beyond the int range.
+std::optional<int> LiesGanzzahl(const std::string& text);
 
 // A week record as 28 hex digits, 4 per day word, Monday first.
 std::string WoElemZuHex(const TWoElem& woche);
