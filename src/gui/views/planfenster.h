@@ -8,6 +8,7 @@ class QWidget;
 
 namespace kolvar {
 
+class IPalette;
 class TElement;
 class TKolvarPalette;
 class TKurs;
@@ -17,14 +18,14 @@ class TSchule;
 
 // The element's plan window, opened, reused or taken over; nullptr for elements without a plan.
 // Opening never marks the school modified.
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TKolvarPalette* palette,
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
                             QWidget* eltern);
 
 // The plans of the lesson's room at that slot, its first class and its teacher.
-void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* palette, QWidget* eltern);
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern);
 
-// The palette's element menus and view buttons open plans through this while the view group
-// is 2 (plans); any modifier held asks for a new window.
+// The plan windows' part of the palette: its element menus, view buttons, arrows and saved
+// windows open plans through this for view group 2; any modifier held asks for a new window.
 void InstallierePlanFenster(TKolvarPalette& palette);
 
 }  // namespace kolvar

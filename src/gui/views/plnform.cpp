@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/kolvarpalette.h"
 #include "engine/konfliktliste.h"
 #include "engine/zeitfeld.h"
 #include "model/element.h"
@@ -28,6 +27,7 @@
 #include "platform/cursoren.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/ipalette.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
 #include "views/planfenster.h"
@@ -81,8 +81,9 @@ class TSammelMenue : public IMenue {
 // ---------------------------------------------------------------------------------------------
 // Set-up
 
-TPlnForm::TPlnForm(int tag, TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
+TPlnForm::TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
+      palette_(palette) {
   PlnGrid = new TGitter(this);
   PlnGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goSpaltenbreite);
   PlnGrid->SetzeZiehCursor(KolvarCursor(QStringLiteral("GRIFF")));
@@ -721,7 +722,7 @@ bool MitKopplung(const TKurs* kurs, bool o) {
 }
 }  // namespace
 
-TLePlnForm::TLePlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TLePlnForm::TLePlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::LePln, schule, palette, eltern) {}
 
 void TLePlnForm::Zeige(TLehrer* lehrer) {
@@ -750,7 +751,7 @@ void TLePlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
   TPlnForm::LeerzellenMenue(menue, tag, stunde);
 }
 
-TKlPlnForm::TKlPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TKlPlnForm::TKlPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::KlPln, schule, palette, eltern) {}
 
 void TKlPlnForm::Zeige(TKlasse* klasse) {
@@ -815,7 +816,7 @@ void TKlPlnForm::KopierZeilen(int stunde, QStringList& zeilen) const {
   }
 }
 
-TRaPlnForm::TRaPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TRaPlnForm::TRaPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::RaPln, schule, palette, eltern) {}
 
 void TRaPlnForm::Zeige(TRaum* raum) {

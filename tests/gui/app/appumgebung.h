@@ -14,7 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "app/dateibefehle.h"
+#include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
 #include "app/schuldateien.h"
 #include "model/standard.h"
 #include "platform/ablage.h"

@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "app/dateibefehle.h"
+#include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
 #include "app/schuldateien.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
@@ -48,14 +51,14 @@ class PalettenPlanTest : public ::testing::Test {
     TDienste::SetzeAblage(&ablage);
     palette = std::make_unique<TKolvarPalette>(standard, dateien);
     InstallierePlanFenster(*palette);
-    EXPECT_TRUE(palette->DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+    EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~PalettenPlanTest() override {
     palette.reset();
     TDienste::Zuruecksetzen();
   }
   void Klasse(int index) {
-    auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menue(QStringLiteral("Kl")));
+    auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menues().Menue(QStringLiteral("Kl")));
     ASSERT_NE(menue, nullptr);
     menue->Waehle(index);
   }
@@ -78,14 +81,14 @@ TEST_F(PalettenPlanTest, ElementMenusOpenPlansAndReuseTheActiveOne) {
   auto* plan = dynamic_cast<TKlPlnForm*>(a->PlnForm());
   ASSERT_NE(plan, nullptr);
   EXPECT_TRUE(s.IstAngemeldet(plan));
-  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
-  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5a"));
+  ASSERT_EQ(palette->Fenster().FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->Fenster().FensterAktionen()[0]->text(), QStringLiteral("Plan 5a"));
   s.SetzeAktivesFenster(plan);
   Klasse(1);
   EXPECT_EQ(b->PlnForm(), plan);  // taken over
   EXPECT_EQ(a->PlnForm(), nullptr);
-  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
-  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5b"));
+  ASSERT_EQ(palette->Fenster().FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->Fenster().FensterAktionen()[0]->text(), QStringLiteral("Plan 5b"));
   // The right arrow shows the next class (wrapping) in the same window.
   QKeyEvent rechts(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
   QApplication::sendEvent(plan->PlnGrid, &rechts);
@@ -103,7 +106,7 @@ TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
   ASSERT_NE(plan, nullptr);
   s.SetzeAktivesFenster(plan);
   palette->MenusAnpassen();
-  QAction* kopieren = palette->Aktion(QStringLiteral("Bearbeiten/Kopieren"));
+  QAction* kopieren = palette->Menues().Aktion(QStringLiteral("Bearbeiten/Kopieren"));
   ASSERT_NE(kopieren, nullptr);
   ASSERT_TRUE(kopieren->isEnabled());
   kopieren->trigger();
