@@ -116,5 +116,22 @@ TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
   EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral(" 2\t---\tMUE")));
 }
 
+TEST_F(PalettenPlanTest, AWorkloadOpenerAndThePlansKeepTheirOwnGroups) {
+  TSchule& s = palette->Schule();
+  std::vector<TElement*> deputate;
+  palette->SetzeElementFensterOeffner(1, [&deputate](TElement* e, uint8_t) { deputate.push_back(e); });
+  palette->Knopf(QStringLiteral("Plan"))->click();
+  Klasse(0);
+  auto* plan = dynamic_cast<TKlPlnForm*>(s.Klassen().Hole(1)->PlnForm());
+  ASSERT_NE(plan, nullptr) << "the plan opener is still there";
+  s.SetzeAktivesFenster(plan);
+  // "Deputate" switches the class from its plan to its workload: the plan closes.
+  palette->Knopf(QStringLiteral("Dep"))->click();
+  EXPECT_EQ(deputate, std::vector<TElement*>{s.Klassen().Hole(1)});
+  EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), nullptr);
+  EXPECT_TRUE(palette->Fenster().FensterAktionen().empty());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace
 }  // namespace kolvar
