@@ -13,26 +13,23 @@
 #include <algorithm>
 
 #include "app/dateibefehle.h"
-#include "app/datenpruefen.h"
 #include "app/elementliste.h"
 #include "app/fensterverwaltung.h"
 #include "app/hintergrund.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
-#include "app/meldungsform.h"
 #include "app/menuebaum.h"
+#include "app/menuebefehle.h"
 #include "app/menuepfade.h"
 #include "app/menuform.h"
 #include "app/palettenknoepfe.h"
 #include "app/startform.h"
-#include "app/zwischenform.h"
 #include "model/standard.h"
 #include "platform/ablage.h"
 #include "platform/beschaeftigt.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
-#include "platform/kindfenster.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
 #include "platform/uhr.h"
@@ -55,6 +52,7 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   menues_ = std::make_unique<TMenueBaum>(*this);
   fenster_ = std::make_unique<TFensterVerwaltung>(*this, menues_->FensterMenue(), oeffner_);
   dateiBefehle_ = std::make_unique<TDateiBefehle>(*this, dateien);
+  befehle_ = std::make_unique<TMenueBefehle>(*this);
   Initialisiere();
   RegistriereDialog(
       DialogName::Kennwort,
@@ -338,63 +336,6 @@ void TKolvarPalette::ClickLinks() {
 
 void TKolvarPalette::ClickRechts() {
   menues_->FuehreAus([this] { fenster_->Blaettern(true); });
-}
-
-// ---------------------------------------------------------------------------------------------
-// Commands of the palette's own
-
-void TKolvarPalette::WiderrufenItemClick() {
-  if (schule_->ManuellFenster() != nullptr) {
-    schule_->Widerrufe();
-    SetzeWiderrufenAktiv(false);
-    return;
-  }
-  TDienste::Dialoge().Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!"),
-                              TMeldungsArt::Information);
-}
-
-void TKolvarPalette::UndoLoeschenItemClick() {
-  schule_->VerwerfeUndo();
-  SetzeWiderrufenAktiv(false);
-}
-
-void TKolvarPalette::ZwischenablageItemClick() {
-  if (IFenster* offen = schule_->EinzelFenster(TEinzelFenster::Zwischen)) {
-    if (auto* k = dynamic_cast<TKindFenster*>(offen)) {
-      k->raise();
-      k->activateWindow();
-    }
-    return;
-  }
-  auto* form = new TZwischenForm(*schule_, fenster_.get());
-  form->Oeffne();
-}
-
-void TKolvarPalette::KennwortItemClick() {
-  dialogRegister_.Oeffne(DialogName::Kennwort);
-}
-
-void TKolvarPalette::PruefenItemClick(int pruefung) {
-  DatenPruefen(*schule_, *fenster_, pruefung, this);
-}
-
-TKindFenster* TKolvarPalette::AktivesKindFenster() const {
-  return dynamic_cast<TKindFenster*>(schule_->AktivesFenster());
-}
-
-void TKolvarPalette::KopierenItemClick() {
-  if (TKindFenster* aktiv = AktivesKindFenster())
-    aktiv->Kopieren();
-  else
-    QApplication::beep();
-}
-
-void TKolvarPalette::AllesAuswaehlenItemClick() {
-  if (TKindFenster* aktiv = AktivesKindFenster()) aktiv->AllesAuswaehlen();
-}
-
-void TKolvarPalette::FensterDruckenItemClick() {
-  if (TKindFenster* aktiv = AktivesKindFenster()) aktiv->FensterDrucken();
 }
 
 // ---------------------------------------------------------------------------------------------

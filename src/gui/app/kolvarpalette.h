@@ -2,7 +2,8 @@
 // and keeps the state every planning window acts by: the shift state, the element choice of the
 // pop-ups, the busy flag; it carries the tool and view buttons and the plan-version button and
 // lays them out. Its other duties live in parts of their own: the main menu with its enabling
-// (TMenueBaum), the file commands (TDateiBefehle), the open windows (TFensterVerwaltung).
+// (TMenueBaum), the file commands (TDateiBefehle), the other menu commands (TMenueBefehle),
+// the open windows (TFensterVerwaltung).
 //
 // Features install themselves: they register the openers of their windows, their dialogs and
 // their menu commands here; app/ knows no view.
@@ -38,6 +39,7 @@ class TFensterVerwaltung;
 class THintergrund;
 class TKindFenster;
 class TMenueBaum;
+class TMenueBefehle;
 class TStandard;
 
 class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZustand, public IShiftEmpfaenger {
@@ -58,6 +60,7 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   TMenueBaum& Menues() const { return *menues_; }
   TDateiBefehle& DateiBefehle() const { return *dateiBefehle_; }
   TFensterVerwaltung& Fenster() const { return *fenster_; }
+  TMenueBefehle& Befehle() const { return *befehle_; }
   TDialogRegister& DialogRegister() { return dialogRegister_; }
   const TFensterOeffner& Oeffner() const { return oeffner_; }
 
@@ -112,18 +115,6 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   void ClickLinks() override;
   void ClickRechts() override;
 
-  // --- Commands of the palette's own ---
-  void WiderrufenItemClick();
-  void UndoLoeschenItemClick();
-  void ZwischenablageItemClick();
-  void KennwortItemClick();
-  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order).
-  void PruefenItemClick(int pruefung);
-  // Sent to the active window; "Kopieren" without one beeps.
-  void KopierenItemClick();
-  void AllesAuswaehlenItemClick();
-  void FensterDruckenItemClick();
-
   // --- Element choice through the pop-ups ---
   bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort) override;
   TElement* Wahl(TElementArt art) const override { return wahl_[static_cast<std::size_t>(art)]; }
@@ -168,7 +159,6 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
  private:
   void Initialisiere();
   void KnoepfeBauen();
-  TKindFenster* AktivesKindFenster() const;
 
   TStandard& standard_;
   IEinstellungsSpeicher* speicher_;
@@ -180,6 +170,7 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   std::unique_ptr<TMenueBaum> menues_;
   std::unique_ptr<TFensterVerwaltung> fenster_;
   std::unique_ptr<TDateiBefehle> dateiBefehle_;
+  std::unique_ptr<TMenueBefehle> befehle_;
 
   // Palette state.
   uint8_t tasten_ = 0;

@@ -15,6 +15,7 @@
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/meldungsform.h"
+#include "app/menuebefehle.h"
 #include "app/menuepfade.h"
 #include "app/ueberdialog.h"
 #include "model/schule.h"
@@ -173,7 +174,7 @@ void TMenueBaum::Baue() {
   Eintrag(P::SichernUnter, [&p] { p.DateiBefehle().SichernUnterItemClick(); });
   datei->addSeparator();
   Eintrag(P::Papierformat);
-  Eintrag(P::FensterDrucken, strg(Qt::Key_P), [&p] { p.FensterDruckenItemClick(); });
+  Eintrag(P::FensterDrucken, strg(Qt::Key_P), [&p] { p.Befehle().FensterDruckenItemClick(); });
   Untermenue(P::Drucken);
   Eintrag(P::DruckKuerzel);
   Eintrag(P::DruckDeputate);
@@ -202,14 +203,14 @@ void TMenueBaum::Baue() {
   Eintrag(P::Beenden, strg(Qt::Key_Q), [&p] { p.BeendenItemClick(); });
 
   QMenu* bearbeiten = Hauptmenue(P::Bearbeiten);
-  Eintrag(P::Widerrufen, strg(Qt::Key_Z), [&p] { p.WiderrufenItemClick(); });
+  Eintrag(P::Widerrufen, strg(Qt::Key_Z), [&p] { p.Befehle().WiderrufenItemClick(); });
   bearbeiten->addSeparator();
   Eintrag(P::Ausschneiden, strg(Qt::Key_X));
-  Eintrag(P::Kopieren, strg(Qt::Key_C), [&p] { p.KopierenItemClick(); });
+  Eintrag(P::Kopieren, strg(Qt::Key_C), [&p] { p.Befehle().KopierenItemClick(); });
   Eintrag(P::Einsetzen, strg(Qt::Key_V));
-  Eintrag(P::UndoLoeschen, [&p] { p.UndoLoeschenItemClick(); });
+  Eintrag(P::UndoLoeschen, [&p] { p.Befehle().UndoLoeschenItemClick(); });
   bearbeiten->addSeparator();
-  Eintrag(P::AllesAuswaehlen, strg(Qt::Key_A), [&p] { p.AllesAuswaehlenItemClick(); });
+  Eintrag(P::AllesAuswaehlen, strg(Qt::Key_A), [&p] { p.Befehle().AllesAuswaehlenItemClick(); });
   bearbeiten->addSeparator();
   Untermenue(P::Voreinstellungen);
   for (const QString& seite : P::VoreinstellungsSeiten) Eintrag(seite);
@@ -259,7 +260,7 @@ void TMenueBaum::Baue() {
   Untermenue(P::Pruefen);
   for (std::size_t i = 0; i < P::Pruefungen.size(); ++i) {
     const int pruefung = static_cast<int>(i);
-    Eintrag(P::Pruefungen[i], [&p, pruefung] { p.PruefenItemClick(pruefung); });
+    Eintrag(P::Pruefungen[i], [&p, pruefung] { p.Befehle().PruefenItemClick(pruefung); });
   }
 
   for (std::size_t i = 0; i < kKuerzelMenuTitel.size(); ++i) {
@@ -276,7 +277,7 @@ void TMenueBaum::Baue() {
   fensterMenue_ = Hauptmenue(P::Fenster);
   Eintrag(P::Anordnung, [&p] { p.Fenster().AnordnungItemClick(); });
   fensterMenue_->addSeparator();
-  Eintrag(P::Zwischenablage, [&p] { p.ZwischenablageItemClick(); });
+  Eintrag(P::Zwischenablage, [&p] { p.Befehle().ZwischenablageItemClick(); });
   fensterMenue_->addSeparator();
 
   Hauptmenue(P::Hilfe);

@@ -18,6 +18,7 @@
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
+#include "app/menuebefehle.h"
 #include "app/menuepfade.h"
 #include "app/schuldateien.h"
 #include "model/standard.h"

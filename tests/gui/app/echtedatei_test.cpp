@@ -155,13 +155,13 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
 
   // A second run keeps the earlier lines.
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  EchtePalette().PruefenItemClick(1);
+  EchtePalette().Befehle().PruefenItemClick(1);
   if (liste != nullptr) {
     EXPECT_EQ(liste->Zeilen().size(), static_cast<qsizetype>(2 * erwartet.Zeilen.size()));
     EXPECT_EQ(liste->Zeilen().first(), QString::fromStdString(erwartet.Zeilen.front()));
   }
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  EchtePalette().PruefenItemClick(0);
+  EchtePalette().Befehle().PruefenItemClick(0);
   EXPECT_EQ(EchtePalette().Schule().Fenster().size(), liste != nullptr ? 1u : 0u);
   KeineFehler();
   EchtePalette().Schule().SetzeGeaendert(false);

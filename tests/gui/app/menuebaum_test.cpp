@@ -114,7 +114,7 @@ TEST_F(MenueBaumTest, FensterbefehleGehenAnDasAktiveFenster) {
     Schliesse(f);
   }
   protokoll.clear();
-  Palette().KopierenItemClick();
+  Palette().Befehle().KopierenItemClick();
   EXPECT_TRUE(protokoll.isEmpty()) << "no window left to copy from";
   KeineFehler();
 }

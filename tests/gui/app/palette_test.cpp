@@ -304,11 +304,11 @@ TEST_F(PaletteTest, VersionsknopfUndMenue) {
 
 TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   ablage.SetzeText(QStringLiteral("alt"));
-  Palette().ZwischenablageItemClick();
+  Palette().Befehle().ZwischenablageItemClick();
   auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(TEinzelFenster::Zwischen));
   ASSERT_NE(z, nullptr);
   EXPECT_EQ(z->Inhalt(), QStringLiteral("alt"));
-  Palette().ZwischenablageItemClick();
+  Palette().Befehle().ZwischenablageItemClick();
   EXPECT_EQ(Palette().Schule().Fenster().size(), 1u) << "one window at most";
   Palette().TextInZwischenablage(QStringLiteral("\tMo\tDi\n1\tAB\t"));
   EXPECT_EQ(ablage.Text(), QStringLiteral("\tMo\tDi\n1\tAB\t"));
@@ -484,7 +484,7 @@ TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
 
 TEST_F(PaletteTest, WiderrufenOhneManuellesFenster) {
   dialoge.Antworte(QStringLiteral("WinKolvar"), mrOk);
-  Palette().WiderrufenItemClick();
+  Palette().Befehle().WiderrufenItemClick();
   EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
   Palette().Menues().Aktion(QStringLiteral("Hilfe/Hilfethemen"))->trigger();
   EXPECT_EQ(hilfe.ThemenAufrufe(), 1);
