@@ -62,6 +62,8 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   TFensterVerwaltung& Fenster() const { return *fenster_; }
   TMenueBefehle& Befehle() const { return *befehle_; }
   TDialogRegister& DialogRegister() { return dialogRegister_; }
+  // The core's questions; features register their own dialogs for some of them.
+  TGuiDialoge& Fragen() { return dialoge_; }
   const TFensterOeffner& Oeffner() const { return oeffner_; }
 
   // --- What features register ---

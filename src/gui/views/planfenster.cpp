@@ -9,8 +9,10 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "platform/dialogdienst.h"
 #include "platform/ipalette.h"
 #include "views/plnform.h"
+#include "views/setzdialoge.h"
 
 namespace kolvar {
 
@@ -77,7 +79,18 @@ void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, Q
   if (kurs.Lehrer() != nullptr) OeffnePlanFenster(schule, kurs.Lehrer(), neu, palette, eltern);
 }
 
+void InstallierePlanDialoge(TGuiDialoge& dialoge) {
+  for (TDialog art : {TDialog::Setzungsverbot, TDialog::Verdraengen, TDialog::KursLoeschen,
+                      TDialog::Raumtausch, TDialog::KursImRaumplan})
+    dialoge.Registriere(art, [art](const std::vector<std::string>& texte) {
+      int ergebnis = mrAbbrechen;
+      ZeigePlanungsDialog(art, texte, ergebnis);
+      return ergebnis;
+    });
+}
+
 void InstallierePlanFenster(TKolvarPalette& palette) {
+  InstallierePlanDialoge(palette.Fragen());
   palette.SetzeElementFensterOeffner(2, [&palette](TElement* element, uint8_t tasten) {
     OeffnePlanFenster(palette.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &palette,
                       &palette);

@@ -10,6 +10,7 @@ namespace kolvar {
 
 class IPalette;
 class TElement;
+class TGuiDialoge;
 class TKolvarPalette;
 class TKurs;
 class TPlanElement;
@@ -24,8 +25,12 @@ TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IP
 // The plans of the lesson's room at that slot, its first class and its teacher.
 void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern);
 
+// The placing dialogs answer the core's placing questions (Setzungsverbot, Verdrängen ...).
+void InstallierePlanDialoge(TGuiDialoge& dialoge);
+
 // The plan windows' part of the palette: its element menus, view buttons, arrows and saved
-// windows open plans through this for view group 2; any modifier held asks for a new window.
+// windows open plans through this for view group 2 (any modifier held asks for a new window),
+// and the placing dialogs.
 void InstallierePlanFenster(TKolvarPalette& palette);
 
 }  // namespace kolvar
