@@ -3,13 +3,14 @@
 
 #include "app/programm.h"
 #include "app/schuldateien.h"
+#include "installation.h"
 #include "platform/inieinstellungsspeicher.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kolvar::TIniEinstellungsSpeicher speicher;
   kolvar::TSchulDateien dateien;
-  kolvar::TProgramm programm(speicher, dateien);
+  kolvar::TProgramm programm(speicher, dateien, kolvar::InstalliereFunktionen);
   if (!programm.Starte(QApplication::arguments())) return 0;
   return QApplication::exec();
 }

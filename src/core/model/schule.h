@@ -198,16 +198,20 @@ class TSchule {
   // the outermost ends. Recorded outside an action, a change is delivered at once.
   class TAktion {
    public:
-    explicit TAktion(TSchule& schule) : schule_(schule) { ++schule_.tiefe_; }
-    ~TAktion() {
-      if (--schule_.tiefe_ == 0) schule_.StelleZu();
-    }
+    explicit TAktion(TSchule& schule) : schule_(schule) { schule_.BeginneAktion(); }
+    ~TAktion() { schule_.BeendeAktion(); }
     TAktion(const TAktion&) = delete;
     TAktion& operator=(const TAktion&) = delete;
 
    private:
     TSchule& schule_;
   };
+  // The pair TAktion calls, for a caller that cannot hold the school for the whole action (a
+  // command that may replace it). Ending more actions than were begun does nothing.
+  void BeginneAktion() { ++tiefe_; }
+  void BeendeAktion() {
+    if (tiefe_ > 0 && --tiefe_ == 0) StelleZu();
+  }
   // The changes not yet delivered.
   const TAenderungen& OffeneAenderungen() const { return aenderungen_; }
   void MerkeElement(const TElement* e, uint8_t was);

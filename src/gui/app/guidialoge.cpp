@@ -6,7 +6,6 @@
 #include "app/frageform.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
-#include "views/setzdialoge.h"
 
 namespace kolvar {
 
@@ -58,7 +57,7 @@ std::unique_ptr<TFrageForm> Baue(TDialog art, const std::vector<std::string>& t)
     case TDialog::KursLoeschen:
     case TDialog::Raumtausch:
     case TDialog::KursImRaumplan:
-      break;  // the placing dialogs of the plan views (ZeigePlanungsDialog) answer these
+      break;  // the plan views register their placing dialogs for these
     case TDialog::UnbekannteKuerzel:
       return std::make_unique<TFrageForm>(
           Teil(t, 0), Texte(t, 1),
@@ -73,13 +72,20 @@ std::unique_ptr<TFrageForm> Baue(TDialog art, const std::vector<std::string>& t)
 
 }  // namespace
 
+void TGuiDialoge::Registriere(TDialog art, TAntwort antwort) {
+  eigene_[art] = std::move(antwort);
+}
+
 int TGuiDialoge::Frage(TDialog art, const std::vector<std::string>& texte) {
-  if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return ergebnis;
+  if (auto it = eigene_.find(art); it != eigene_.end() && it->second) return it->second(texte);
   return Baue(art, texte)->Zeige();
 }
 
 void TGuiDialoge::Melde(TDialog art, const std::vector<std::string>& texte) {
-  if (int ergebnis = 0; ZeigePlanungsDialog(art, texte, ergebnis)) return;
+  if (auto it = eigene_.find(art); it != eigene_.end() && it->second) {
+    it->second(texte);
+    return;
+  }
   Baue(art, texte)->Zeige();
 }
 

@@ -9,8 +9,7 @@
 
 namespace kolvar {
 
-TKennwortForm::TKennwortForm(TStandard& standard, QWidget* eltern)
-    : TEinstellungsDialog(eltern), standard_(standard) {
+TKennwortForm::TKennwortForm(TStandard& standard, QWidget* eltern) : TEinstellungsDialog(standard, eltern) {
   setObjectName(QStringLiteral("KennwortForm"));
   setWindowTitle(QStringLiteral("Kennwortänderung"));
   Inhalt()->addWidget(new QLabel(QStringLiteral("Geben Sie das neue Kennwort ein!"), this));
@@ -20,10 +19,10 @@ TKennwortForm::TKennwortForm(TStandard& standard, QWidget* eltern)
   Inhalt()->addWidget(kwFeld_);
 }
 
-void TKennwortForm::OkKnopfClick() {
+void TKennwortForm::Speichern(TStandard& standard) {
   // Passing through this page with "Wechseln" must not remove a password nobody typed.
   if (GewaehlteSeite() >= 0 && !kwFeld_->isModified()) return;
-  standard_.SetKennwort(kwFeld_->text().toStdString());
+  standard.SetKennwort(kwFeld_->text().toStdString());
 }
 
 }  // namespace kolvar

@@ -17,10 +17,9 @@ class TKennwortForm : public TEinstellungsDialog {
   QLineEdit* KWFeld() const { return kwFeld_; }
 
  protected:
-  void OkKnopfClick() override;
+  void Speichern(TStandard& standard) override;
 
  private:
-  TStandard& standard_;
   QLineEdit* kwFeld_;
 };
 

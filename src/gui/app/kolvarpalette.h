@@ -1,48 +1,48 @@
-// TKolvarPalette: the main window, a small tool palette that stays on top. It owns the school,
-// carries the main menu, the tool and view buttons, the plan-version button and the element
-// pop-ups, keeps the shift state and the busy flag, lists the open child windows and enables
-// menus and buttons by the kind of the active window. The file commands live here too: they
-// replace the school, and every path that would drop a modified school asks first.
+// TKolvarPalette: the main window, a small tool palette that stays on top. It owns the school
+// and keeps the state every planning window acts by: the shift state, the element choice of the
+// pop-ups, the busy flag; it carries the tool and view buttons and the plan-version button and
+// lays them out. Its other duties live in parts of their own: the main menu with its enabling
+// (TMenueBaum), the file commands (TDateiBefehle), the other menu commands (TMenueBefehle),
+// the open windows (TFensterVerwaltung).
 //
-// Menu entries whose command another window of the program provides start disabled; that
-// window's code hands the palette the command (SetzeBefehl) and the entry follows the rules.
+// Features install themselves: they register the openers of their windows, their dialogs and
+// their menu commands here; app/ knows no view.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/dialogregister.h"
+#include "app/fensteroeffner.h"
 #include "app/guidialoge.h"
 #include "model/element.h"
 #include "model/ifenster.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
-#include "platform/fensterliste.h"
+#include "platform/ipalette.h"
 #include "platform/shiftempfaenger.h"
 #include "storage/fenstersatz.h"
 
-class QAction;
 class QButtonGroup;
 class QFrame;
-class QMenu;
 class QToolButton;
 
 namespace kolvar {
 
 class IEinstellungsSpeicher;
 class ISchulDateien;
-class TElement;
+class TDateiBefehle;
+class TFensterVerwaltung;
 class THintergrund;
 class TKindFenster;
+class TMenueBaum;
+class TMenueBefehle;
 class TStandard;
 
-class TKolvarPalette : public QMainWindow,
-                       public IPaletteZustand,
-                       public IShiftEmpfaenger,
-                       public IFensterListe {
+class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZustand, public IShiftEmpfaenger {
   Q_OBJECT
 
  public:
@@ -57,6 +57,24 @@ class TKolvarPalette : public QMainWindow,
   // The services a school made by the palette gets.
   TUmgebung Umgebung();
 
+  TMenueBaum& Menues() const { return *menues_; }
+  TDateiBefehle& DateiBefehle() const { return *dateiBefehle_; }
+  TFensterVerwaltung& Fenster() const { return *fenster_; }
+  TMenueBefehle& Befehle() const { return *befehle_; }
+  TDialogRegister& DialogRegister() { return dialogRegister_; }
+  // The core's questions; features register their own dialogs for some of them.
+  TGuiDialoge& Fragen() { return dialoge_; }
+  const TFensterOeffner& Oeffner() const { return oeffner_; }
+
+  // --- What features register ---
+  // The opener of the element windows of a view group (0 master data, 1 workload, 2 plan).
+  void SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TElementOeffner oeffner);
+  // The opener of a kind without an element, for the windows a school file saved.
+  void SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner);
+  // A dialog by name; with a menu path, that entry opens it from then on.
+  void RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
+                         const QString& menuePfad = {});
+
   // --- Start and end ---
   // The password prompt when a password is set; false when the entry was wrong or cancelled.
   bool KennwortPruefen();
@@ -68,72 +86,40 @@ class TKolvarPalette : public QMainWindow,
   void Beende();
   void BeendenItemClick() { close(); }
   bool IstBeendet() const { return beendet_; }
-
-  // --- File commands ---
-  void NeuItemClick();
-  void OeffnenItemClick();
-  void ImportItemClick();
-  void SichernItemClick();
-  void SichernUnterItemClick();
-  // "Datei schließen"; false when the user kept the school (or saving failed).
-  bool SchliessenItemClick();
-  // Reads the file into a new school; false (no file open, empty school) when it failed.
-  bool DateiOeffnen(const QString& pfad);
-  bool DateiImportieren(const QString& pfad);
-  // Saves to the path; false with the school still modified when it failed.
-  bool DateiSichern(const QString& pfad);
-  // Asks "Daten sichern?" while the school is modified and acts on the answer; true when the
-  // school may go: saved, or "Nein". The close box, a cancelled name or a failed save keep it.
-  bool FrageSichernVorSchliessen();
-  bool DateiOffen() const { return dateiOffen_; }
-
-  // --- Menus and buttons ---
-  // The entry by its path of captions, e.g. "Datei/Sichern unter..."; null when unknown.
-  QAction* Aktion(const QString& pfad) const;
-  QToolButton* Knopf(const QString& name) const;
-  QMenu* Menue(const QString& titel) const;
-  // Gives an entry its command; from then on the entry is enabled by the rules.
-  void SetzeBefehl(const QString& pfad, std::function<void()> befehl);
-  // Opens an element's window for the current view group (the element windows provide it).
-  void SetzeElementFensterOeffner(std::function<void(TElement*, uint8_t)> oeffner);
-  // Opens the window of a kind without an element (all courses, statistics ...) for a saved
-  // window of the school file.
-  void SetzeFensterArtOeffner(int art, std::function<void()> oeffner);
-  // Reopens a window saved in the school file, at its place where the screen allows it.
+  bool DateiOffen() const;
+  // The new school replaces the old one, whose windows close first; the element choice goes.
+  void ErsetzeSchule(std::unique_ptr<TSchule> neu);
+  // Reopens a saved window with Shift held, so that it replaces no other.
   void FensterWiederOeffnen(const TFensterSatz& satz);
 
+  // --- Buttons and layout ---
+  QToolButton* Knopf(const QString& name) const;
   void PaletteAnordnen();
+  void SetzeCaption();
   // The backdrop follows "hga" and "efa".
   void HintergrundAnpassen();
   THintergrund* Hintergrund() const { return hintergrund_.get(); }
   void VersionsMenuAufbauen();
+  // The element menus anew; the pop-ups' choice goes with the old lists.
   void KuerzelMenusAnlegen();
+  // Menus and buttons by the active window (TMenueBaum::MenusAnpassen).
   void MenusAnpassen();
   void VersKnopfClick();
   void VersionGewaehlt(int version);
   void ModusKnopfClick(int modus);
   void AnsichtKnopfClick(int gruppe);
+  // The mode button goes down and the school takes the mode (a fallback, not a click).
+  void ModusSetzen(int modus);
+  // The view button goes down and the school takes the group.
+  void AnsichtSetzen(int gruppe);
   void NeueUEKnopfClick();
   void UELoeschKnopfClick();
-  void ClickLinks() { Blaettern(false); }
-  void ClickRechts() { Blaettern(true); }
-  void FensterSchliessenItemClick();
-  void WiderrufenItemClick();
-  void UndoLoeschenItemClick();
-  void ZwischenablageItemClick();
-  void KennwortItemClick();
-  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order): lines
-  // into the error list, then the result.
-  void PruefenItemClick(int pruefung);
-  // Where the abbreviation menus' entries of one list are; for tests and the menus.
-  std::vector<QString> KuerzelTexte(TElementArt art) const;
-  int KuerzelSpaltenHoehe(TElementArt art) const;
+  void ClickLinks() override;
+  void ClickRechts() override;
 
   // --- Element choice through the pop-ups ---
-  // Pops up the element menu of the kind (with "ohne" when asked) with the busy flag set;
-  // true when a choice was made, the element then in Wahl (null for "ohne").
-  bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort);
-  TElement* Wahl(TElementArt art) const { return wahl_[static_cast<std::size_t>(art)]; }
+  bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort) override;
+  TElement* Wahl(TElementArt art) const override { return wahl_[static_cast<std::size_t>(art)]; }
   void SetzeWahl(TElementArt art, TElement* e);
   void SetzeLehrerWahl(TElement* e) { SetzeWahl(TElementArt::Lehrer, e); }
   void SetzeKlassenWahl(TElement* e) { SetzeWahl(TElementArt::Klasse, e); }
@@ -142,16 +128,20 @@ class TKolvarPalette : public QMainWindow,
   void SetzeRaumWahl(TElement* e) { SetzeWahl(TElementArt::Raum, e); }
   bool Gewaehlt() const { return gewaehlt_; }
   void SetzeGewaehlt(bool an) { gewaehlt_ = an; }
-
   // The multi-selection of elements; empty without a dialog when there are none.
   std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& elemente, const QString& caption);
 
   // --- Clipboard ---
   // The hidden memo's text goes to the clipboard; the clipboard window follows.
-  void TextInZwischenablage(const QString& text);
+  void TextInZwischenablage(const QString& text) override;
+
+  // --- IPalette ---
+  IFensterListe& FensterListe() override;
 
   // --- IPaletteZustand ---
   uint8_t Tasten() const override { return tasten_; }
+  // The shift state as a command sets it for its own run; the cursors stay.
+  void SetzeTasten(uint8_t tasten) { tasten_ = tasten; }
   bool Beschaeftigt() const override { return beschaeftigt_; }
   void SetzeBeschaeftigt(bool an) override { beschaeftigt_ = an; }
   bool UndoAufzeichnen() const override { return undoAufzeichnen_; }
@@ -163,89 +153,41 @@ class TKolvarPalette : public QMainWindow,
   // --- IShiftEmpfaenger ---
   void ShiftMerken(uint8_t zustand) override;
 
-  // --- IFensterListe ---
-  void FensterAnmelden(TKindFenster& fenster) override;
-  void FensterAbmelden(TKindFenster& fenster) override;
-  void FensterAktiviert(TKindFenster& fenster) override;
-  void FensterUmbenannt(TKindFenster& fenster) override;
-  // The "Fenster" menu's window entries in order (after the four fixed ones).
-  std::vector<QAction*> FensterAktionen() const;
-  // The open windows as the school file keeps them.
-  std::vector<TFensterSatz> OffeneFenster() const;
-  // The windows saved in the file read last (reopened by the windows that exist).
-  const std::vector<TFensterSatz>& GespeicherteFenster() const { return gespeicherteFenster_; }
-  // Places a new window in the arrangement by its number among the open windows.
-  void PlatziereFenster(TKindFenster& fenster, int nummer);
-  // "Fensteranordnung", and every window placed anew after a change.
-  void AnordnungItemClick();
-  void OrdneFensterAn();
-  // Closes every window of the school without asking (the school goes away).
-  void SchliesseAlleFenster();
-
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
   void keyPressEvent(QKeyEvent* ereignis) override;
   void keyReleaseEvent(QKeyEvent* ereignis) override;
 
  private:
-  struct TFensterEintrag {
-    TKindFenster* fenster;
-    QAction* aktion;
-  };
-
   void Initialisiere();
-  void MenusBauen();
   void KnoepfeBauen();
-  QAction* Eintrag(QMenu* menue, const QString& text, const QKeySequence& taste = {},
-                   std::function<void()> befehl = {});
-  QMenu* Untermenue(QMenu* menue, const QString& text);
-  // Enables the entry when an is true and the entry has a command (a sub-menu: any of its own).
-  void Freigeben(QAction* aktion, bool an);
-  bool HatBefehl(QAction* aktion) const;
-  void DateiMenusAnpassen();
-  void SetzeCaption();
-  void ErsetzeSchule(std::unique_ptr<TSchule> neu);
-  void NachDemLaden();
-  void AktuelleVersionNachKalender();
-  void FensterMenuMarkieren(TKindFenster* fenster);
-  void Blaettern(bool vorwaerts);
-  void KuerzelMenuClick(TElementArt art, int position);
-  void ModusSetzen(int modus);
-  void Melde(const QString& text);
 
   TStandard& standard_;
-  ISchulDateien& dateien_;
   IEinstellungsSpeicher* speicher_;
   TGuiDialoge dialoge_;
   std::unique_ptr<THintergrund> hintergrund_;
   std::unique_ptr<TSchule> schule_;
+  TFensterOeffner oeffner_;
+  TDialogRegister dialogRegister_;
+  std::unique_ptr<TMenueBaum> menues_;
+  std::unique_ptr<TFensterVerwaltung> fenster_;
+  std::unique_ptr<TDateiBefehle> dateiBefehle_;
+  std::unique_ptr<TMenueBefehle> befehle_;
 
   // Palette state.
   uint8_t tasten_ = 0;
   std::array<TElement*, 6> wahl_{};
-  bool saveFrageOffen_ = false;
   bool gewaehlt_ = false;
   bool beschaeftigt_ = false;
   bool undoAufzeichnen_ = false;
-  bool dateiOffen_ = false;
   bool beendet_ = false;
 
-  QHash<QString, QAction*> aktionen_;
-  QHash<QAction*, std::function<void()>> befehle_;
   QHash<QString, QToolButton*> knoepfe_;
-  std::vector<QMenu*> hauptMenues_;
-  QMenu* faltMenue_ = nullptr;
-  std::array<QMenu*, 6> kuerzelMenues_{};
-  QMenu* fensterMenue_ = nullptr;
-  std::vector<TFensterEintrag> fensterEintraege_;
   QButtonGroup* modusGruppe_ = nullptr;
   QButtonGroup* ansichtsGruppe_ = nullptr;
   QFrame* versPanel_ = nullptr;
   QWidget* flaeche_ = nullptr;
   QStringList memo_;
-  std::vector<TFensterSatz> gespeicherteFenster_;
-  std::function<void(TElement*, uint8_t)> elementFensterOeffner_;
-  QHash<int, std::function<void()>> artOeffner_;
 };
 
 }  // namespace kolvar

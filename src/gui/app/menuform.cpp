@@ -1,12 +1,12 @@
 #include "app/menuform.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
 #include "model/element.h"
 #include "platform/gitter.h"
+#include "platform/qttextmass.h"
 #include "platform/spaltenmenue.h"
 
 namespace kolvar {
@@ -28,12 +28,11 @@ TMenuForm::TMenuForm(const std::vector<TElement*>& elemente, const QString& capt
   grid_->SetzeFesteZeilen(0);
   grid_->SetzeSpalten(spalten);
   grid_->SetzeZeilen(zeilen_);
-  const QFontMetrics mass(font());
+  const TQtTextMass mass(font());
   int breite = 0;
-  for (TElement* e : elemente)
-    breite = std::max(breite, mass.horizontalAdvance(QString::fromStdString(e->Kuerzel())));
+  for (TElement* e : elemente) breite = std::max(breite, mass.TextBreite(e->Kuerzel()));
   const int spaltenBreite = breite + 5;
-  const int zeilenHoehe = (n > 0 ? mass.height() : 12) + 5;
+  const int zeilenHoehe = (n > 0 ? mass.TextHoehe({}) : 12) + 5;
   // The cells fill the grid's size below, a line between them.
   grid_->SetzeStandardBreite(spaltenBreite + 5);
   grid_->SetzeStandardHoehe(zeilenHoehe + 5);

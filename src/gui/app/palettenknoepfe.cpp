@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStringList>
+#include <QToolButton>
 #include <algorithm>
 #include <array>
 
@@ -162,6 +163,39 @@ QIcon KnopfBild(const QString& name) {
     text(QStringLiteral("A"), QColor(160, 0, 160));
   }
   return QIcon(bild);
+}
+
+QHash<QString, QToolButton*> BaueKnoepfe(QWidget* flaeche) {
+  struct TKnopfDaten {
+    const char* name;
+    const char* hinweis;
+  };
+  static const std::array<TKnopfDaten, 14> daten{{{"PfeilLinks", "Voriger"},
+                                                  {"PfeilRechts", "Nächster"},
+                                                  {"NeueUE", "Neuen Kurs erzeugen"},
+                                                  {"UELoesch", "Ausgewählte Kurse löschen"},
+                                                  {"Manuell", "Ausgewählte Kurse manuell setzen"},
+                                                  {"Automat", "Ausgewählte Kurse automatisch setzen"},
+                                                  {"GrDat", "Grunddaten"},
+                                                  {"Dep", "Deputate"},
+                                                  {"Plan", "Pläne"},
+                                                  {"Zeig", "Zeigen"},
+                                                  {"Setz", "Setzen"},
+                                                  {"Loesch", "Löschen"},
+                                                  {"Schieb", "Schieben"},
+                                                  {"Fix", "Fixieren"}}};
+  QHash<QString, QToolButton*> knoepfe;
+  for (const TKnopfDaten& d : daten) {
+    auto* knopf = new QToolButton(flaeche);
+    const QString name = QString::fromLatin1(d.name);
+    knopf->setObjectName(name + QStringLiteral("Knopf"));
+    knopf->setToolTip(QString::fromUtf8(d.hinweis));
+    knopf->setFixedSize(kKnopfGroesse, kKnopfGroesse);
+    knopf->setIcon(KnopfBild(name));
+    knopf->setAutoRaise(false);
+    knoepfe.insert(name, knopf);
+  }
+  return knoepfe;
 }
 
 }  // namespace kolvar

@@ -2,11 +2,15 @@
 // puts them.
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <vector>
+
+class QToolButton;
+class QWidget;
 
 namespace kolvar {
 
@@ -24,5 +28,9 @@ struct TKnopfOrt {
 std::vector<TKnopfOrt> KnopfOrte(int pas, QSize& flaeche);
 
 QIcon KnopfBild(const QString& name);
+
+// The fourteen speed buttons by name (all but the version button), each with its hint and
+// picture, children of the area.
+QHash<QString, QToolButton*> BaueKnoepfe(QWidget* flaeche);
 
 }  // namespace kolvar

@@ -6,12 +6,14 @@
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
 #include "model/standard.h"
-#include "views/planfenster.h"
 
 namespace kolvar {
 
-TProgramm::TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien)
-    : speicher_(speicher), dateien_(dateien), standard_(std::make_unique<TStandard>()) {}
+TProgramm::TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien, TInstallation installation)
+    : speicher_(speicher),
+      dateien_(dateien),
+      installation_(std::move(installation)),
+      standard_(std::make_unique<TStandard>()) {}
 
 TProgramm::~TProgramm() = default;
 
@@ -21,7 +23,7 @@ bool TProgramm::Starte(const QStringList& argumente) {
   QApplication::setApplicationName(QStringLiteral("winkolvar"));
   standard_->LadeEinstellungen(speicher_);
   palette_ = std::make_unique<TKolvarPalette>(*standard_, dateien_, &speicher_);
-  InstallierePlanFenster(*palette_);
+  if (installation_) installation_(*palette_);
   palette_->show();
   if (!palette_->KennwortPruefen()) {
     palette_.reset();

@@ -1,9 +1,10 @@
-// The program's start: splash, settings from the store, the palette, the password prompt and
-// the start file, in that order. The message loop is the caller's; the palette saves the
-// settings when it closes.
+// The program's start: splash, settings from the store, the palette with the features
+// installed, the password prompt and the start file, in that order. The message loop is the
+// caller's; the palette saves the settings when it closes.
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace kolvar {
@@ -15,7 +16,10 @@ class TStandard;
 
 class TProgramm {
  public:
-  TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien);
+  // Registers the features' windows, dialogs and commands with the new palette.
+  using TInstallation = std::function<void(TKolvarPalette&)>;
+
+  TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien, TInstallation installation = {});
   ~TProgramm();
 
   // Runs the start-up up to the message loop. False when the password prompt ends the
@@ -28,6 +32,7 @@ class TProgramm {
  private:
   IEinstellungsSpeicher& speicher_;
   ISchulDateien& dateien_;
+  TInstallation installation_;
   std::unique_ptr<TStandard> standard_;
   std::unique_ptr<TKolvarPalette> palette_;
 };

@@ -32,8 +32,21 @@ TEinstellungsDialog::TEinstellungsDialog(QWidget* eltern) : TKvDialog(eltern), s
   KnopfErgebnis(abbrechen_, mrAbbrechen);
   SetzeStandardKnopf(ok_);
   SetzeAbbruchKnopf(abbrechen_);
-  connect(ok_, &QPushButton::clicked, this, [this] { OkKnopfClick(); });
+  connect(ok_, &QPushButton::clicked, this, [this] { OkGedrueckt(); });
   connect(wechseln_, &QPushButton::clicked, this, [this] { WechselnKnopfClick(); });
+}
+
+TEinstellungsDialog::TEinstellungsDialog(TStandard& standard, QWidget* eltern) : TEinstellungsDialog(eltern) {
+  standard_ = &standard;
+}
+
+void TEinstellungsDialog::VorDemZeigen() {
+  if (standard_ != nullptr) Laden(*standard_);
+}
+
+void TEinstellungsDialog::OkGedrueckt() {
+  OkKnopfClick();
+  if (standard_ != nullptr && result() == mrOk) Speichern(*standard_);
 }
 
 QStringList TEinstellungsDialog::StandardSeiten() {

@@ -1,5 +1,7 @@
 // Base of the settings dialogs: "Ok", "Abbrechen" and "Wechseln", which pops up the list of
 // settings pages and, when one is chosen, confirms this dialog through its own "Ok".
+// A dialog made over the settings loads its fields from them each time it is shown and stores
+// them back on "Ok" only, so "Abbrechen" and the close box leave the settings as they were.
 #pragma once
 
 #include <QStringList>
@@ -11,11 +13,14 @@ class QVBoxLayout;
 
 namespace kolvar {
 
+class TStandard;
+
 class TEinstellungsDialog : public TKvDialog {
   Q_OBJECT
 
  public:
   explicit TEinstellungsDialog(QWidget* eltern = nullptr);
+  explicit TEinstellungsDialog(TStandard& standard, QWidget* eltern = nullptr);
 
   // The settings pages in menu order, indexes 0..11.
   static QStringList StandardSeiten();
@@ -35,11 +40,19 @@ class TEinstellungsDialog : public TKvDialog {
   void SeiteGewaehlt(int seite);
 
  protected:
-  // The dialog stores its values here; mrOk is already set and may be changed.
+  // The fields from the settings; each time the dialog is shown.
+  virtual void Laden(const TStandard& /*standard*/) {}
+  // The fields into the settings; on "Ok" (also through "Wechseln") only.
+  virtual void Speichern(TStandard& /*standard*/) {}
+  // Runs on "Ok" before storing; mrOk is already set, and a changed result stores nothing.
   virtual void OkKnopfClick() {}
   virtual void WechselnKnopfClick();
+  void VorDemZeigen() override;
 
  private:
+  void OkGedrueckt();
+
+  TStandard* standard_ = nullptr;
   QStringList seiten_;
   int gewaehlteSeite_ = -1;
   QVBoxLayout* inhalt_;

@@ -36,6 +36,12 @@ class TKindFenster : public TKvForm, public IFenster {
   // Closes as the user does; the window may refuse.
   bool SchliesseFrage() { return TKvForm::Schliesse(); }
 
+  // "Kopieren", "Alles auswählen" and "Fenster drucken..." of the main menu, sent to the active
+  // window; a kind that has nothing to copy, select or print does nothing.
+  virtual void Kopieren() {}
+  virtual void AllesAuswaehlen() {}
+  virtual void FensterDrucken() {}
+
  protected:
   void Aktiviere() override;
   // Unlinks and frees the window. Windows that override it call this one.

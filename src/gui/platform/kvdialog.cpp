@@ -11,6 +11,7 @@ TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern) {}
 
 int TKvDialog::Zeige() {
   setResult(mrKeins);
+  VorDemZeigen();
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }

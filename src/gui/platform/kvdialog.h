@@ -42,6 +42,8 @@ class TKvDialog : public QDialog {
   void reject() override;
 
  protected:
+  // Runs each time Zeige() is called, before the dialog shows.
+  virtual void VorDemZeigen() {}
   void keyPressEvent(QKeyEvent* ereignis) override;
 
  private:

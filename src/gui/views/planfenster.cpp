@@ -1,7 +1,5 @@
 #include "views/planfenster.h"
 
-#include <QApplication>
-
 #include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/klasse.h"
@@ -11,13 +9,16 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "platform/dialogdienst.h"
+#include "platform/ipalette.h"
 #include "views/plnform.h"
+#include "views/setzdialoge.h"
 
 namespace kolvar {
 
 namespace {
 
-TPlnForm* NeuesFenster(TSchule& schule, TElementArt art, TKolvarPalette* palette, QWidget* eltern) {
+TPlnForm* NeuesFenster(TSchule& schule, TElementArt art, IPalette* palette, QWidget* eltern) {
   switch (art) {
     case TElementArt::Lehrer:
       return new TLePlnForm(schule, palette, eltern);
@@ -32,7 +33,7 @@ TPlnForm* NeuesFenster(TSchule& schule, TElementArt art, TKolvarPalette* palette
 
 }  // namespace
 
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TKolvarPalette* palette,
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
                             QWidget* eltern) {
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 2);
@@ -68,7 +69,7 @@ TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TK
   return fenster;
 }
 
-void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* palette, QWidget* eltern) {
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern) {
   TSchule& schule = kurs.Schule();
   if (schule.Ansichtsgruppe() != 2) return;
   const TSetzung* s = kurs.FindeSetzung(schule.Standard().AktuelleVersion(), tag, stunde);
@@ -78,18 +79,21 @@ void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* pale
   if (kurs.Lehrer() != nullptr) OeffnePlanFenster(schule, kurs.Lehrer(), neu, palette, eltern);
 }
 
+void InstallierePlanDialoge(TGuiDialoge& dialoge) {
+  for (TDialog art : {TDialog::Setzungsverbot, TDialog::Verdraengen, TDialog::KursLoeschen,
+                      TDialog::Raumtausch, TDialog::KursImRaumplan})
+    dialoge.Registriere(art, [art](const std::vector<std::string>& texte) {
+      int ergebnis = mrAbbrechen;
+      ZeigePlanungsDialog(art, texte, ergebnis);
+      return ergebnis;
+    });
+}
+
 void InstallierePlanFenster(TKolvarPalette& palette) {
-  palette.SetzeElementFensterOeffner([&palette](TElement* element, uint8_t tasten) {
-    TSchule& schule = palette.Schule();
-    if (schule.Ansichtsgruppe() != 2) return;
-    OeffnePlanFenster(schule, dynamic_cast<TPlanElement*>(element), tasten != 0, &palette, &palette);
-  });
-  // "Kopieren" of a plan copies it as text; other windows bring their own copy.
-  palette.SetzeBefehl(QStringLiteral("Bearbeiten/Kopieren"), [&palette] {
-    if (auto* plan = dynamic_cast<TPlnForm*>(palette.Schule().AktivesFenster()))
-      plan->PlanKopieren();
-    else
-      QApplication::beep();
+  InstallierePlanDialoge(palette.Fragen());
+  palette.SetzeElementFensterOeffner(2, [&palette](TElement* element, uint8_t tasten) {
+    OeffnePlanFenster(palette.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &palette,
+                      &palette);
   });
 }
 

@@ -8,7 +8,9 @@ class QWidget;
 
 namespace kolvar {
 
+class IPalette;
 class TElement;
+class TGuiDialoge;
 class TKolvarPalette;
 class TKurs;
 class TPlanElement;
@@ -17,14 +19,18 @@ class TSchule;
 
 // The element's plan window, opened, reused or taken over; nullptr for elements without a plan.
 // Opening never marks the school modified.
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, TKolvarPalette* palette,
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
                             QWidget* eltern);
 
 // The plans of the lesson's room at that slot, its first class and its teacher.
-void OeffneElementFenster(TKurs& kurs, int tag, int stunde, TKolvarPalette* palette, QWidget* eltern);
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern);
 
-// The palette's element menus and view buttons open plans through this while the view group
-// is 2 (plans); any modifier held asks for a new window.
+// The placing dialogs answer the core's placing questions (Setzungsverbot, Verdrängen ...).
+void InstallierePlanDialoge(TGuiDialoge& dialoge);
+
+// The plan windows' part of the palette: its element menus, view buttons, arrows and saved
+// windows open plans through this for view group 2 (any modifier held asks for a new window),
+// and the placing dialogs.
 void InstallierePlanFenster(TKolvarPalette& palette);
 
 }  // namespace kolvar

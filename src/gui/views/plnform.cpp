@@ -9,7 +9,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/kolvarpalette.h"
 #include "engine/konfliktliste.h"
 #include "engine/planzuege.h"
 #include "engine/zeitfeld.h"
@@ -27,6 +26,7 @@
 #include "platform/cursoren.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/ipalette.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
 #include "views/planfenster.h"
@@ -63,8 +63,9 @@ class TSammelMenue : public IMenue {
 // ---------------------------------------------------------------------------------------------
 // Set-up
 
-TPlnForm::TPlnForm(int tag, TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
+TPlnForm::TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
+      palette_(palette) {
   PlnGrid = new TGitter(this);
   PlnGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goSpaltenbreite);
   PlnGrid->SetzeZiehCursor(KolvarCursor(QStringLiteral("GRIFF")));
@@ -601,7 +602,7 @@ void TPlnForm::keyPressEvent(QKeyEvent* ereignis) {
 // ---------------------------------------------------------------------------------------------
 // The three variants
 
-TLePlnForm::TLePlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TLePlnForm::TLePlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::LePln, schule, palette, eltern) {}
 
 void TLePlnForm::Zeige(TLehrer* lehrer) {
@@ -616,7 +617,7 @@ void TLePlnForm::Aktualisiere() {
   Zeige(Lehrer());
 }
 
-TKlPlnForm::TKlPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TKlPlnForm::TKlPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::KlPln, schule, palette, eltern) {}
 
 void TKlPlnForm::Zeige(TKlasse* klasse) {
@@ -631,7 +632,7 @@ void TKlPlnForm::Aktualisiere() {
   Zeige(Klasse());
 }
 
-TRaPlnForm::TRaPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern)
+TRaPlnForm::TRaPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TPlnForm(FensterArt::RaPln, schule, palette, eltern) {}
 
 void TRaPlnForm::Zeige(TRaum* raum) {

@@ -26,7 +26,7 @@ namespace kolvar {
 
 class TGitter;
 class TKlasse;
-class TKolvarPalette;
+class IPalette;
 class TKurs;
 class TLehrer;
 class TPlanElement;
@@ -38,7 +38,7 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
 
  public:
   // palette: the window list, clipboard memo and arrow buttons; none in tests of the view alone.
-  TPlnForm(int tag, TSchule& schule, TKolvarPalette* palette, QWidget* eltern = nullptr);
+  TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
   ~TPlnForm() override;
 
   TPlanElement* PlanElement() const { return element_; }
@@ -60,6 +60,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
 
   // Copies the plan as TAB-separated text (through the palette's memo).
   void PlanKopieren();
+  // "Kopieren" of the main menu.
+  void Kopieren() override { PlanKopieren(); }
   // The text PlanKopieren puts on the clipboard, one entry per line.
   QStringList PlanText() const;
 
@@ -110,7 +112,7 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   QPoint MenueOrt(int spalte, int zeile) const;
   bool TasteLinksRechts(QKeyEvent* ereignis);
 
-  TKolvarPalette* palette_;
+  IPalette* palette_;
   TPlanElement* element_ = nullptr;
   TPlanZellen zellen_;
   QPoint maus_{-1, -1};
@@ -123,7 +125,7 @@ class TLePlnForm : public TPlnForm {
   Q_OBJECT
 
  public:
-  TLePlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern = nullptr);
+  TLePlnForm(TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
   void Zeige(TLehrer* lehrer);
   TLehrer* Lehrer() const;
   void Aktualisiere() override;
@@ -136,7 +138,7 @@ class TKlPlnForm : public TPlnForm {
   Q_OBJECT
 
  public:
-  TKlPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern = nullptr);
+  TKlPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
   void Zeige(TKlasse* klasse);
   TKlasse* Klasse() const;
   void Aktualisiere() override;
@@ -149,7 +151,7 @@ class TRaPlnForm : public TPlnForm {
   Q_OBJECT
 
  public:
-  TRaPlnForm(TSchule& schule, TKolvarPalette* palette, QWidget* eltern = nullptr);
+  TRaPlnForm(TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
   void Zeige(TRaum* raum);
   TRaum* Raum() const;
   void Aktualisiere() override;

@@ -88,7 +88,7 @@ TKolvarPalette& AppTest::Palette() {
 }
 
 bool AppTest::Aktiv(const QString& pfad) {
-  QAction* aktion = Palette().Aktion(pfad);
+  QAction* aktion = Palette().Menues().Aktion(pfad);
   EXPECT_NE(aktion, nullptr) << pfad.toStdString();
   return aktion != nullptr && aktion->isEnabled();
 }

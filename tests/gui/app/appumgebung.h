@@ -14,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "app/dateibefehle.h"
+#include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuebefehle.h"
+#include "app/menuepfade.h"
 #include "app/schuldateien.h"
 #include "gui/support/skriptdienste.h"
 #include "model/standard.h"

@@ -38,11 +38,11 @@ class BilderTest : public AppTest {};
 
 TEST_F(BilderTest, PaletteUndIhreMenus) {
   dateien.dateien["/s/schule.kvr"] = {{"ABE", "BRA", "CZE"}, {"5a", "5b"}, 3, 2, {}};
-  Palette().DateiOeffnen(QStringLiteral("/s/schule.kvr"));
+  Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/schule.kvr"));
   Palette().show();
   Ablegen(Palette(), QStringLiteral("palette"));
   for (const char* m : {"Datei", "Bearbeiten", "Daten", "Le", "Fenster"}) {
-    QMenu* menue = Palette().Menue(QString::fromLatin1(m));
+    QMenu* menue = Palette().Menues().Menue(QString::fromLatin1(m));
     Ablegen(*menue, QStringLiteral("menue_") + QString::fromLatin1(m));
   }
   standard.pas = 3;
@@ -75,13 +75,13 @@ TEST_F(BilderTest, KleineFenster) {
   TKennwortForm kennwort(standard);
   Ablegen(kennwort, QStringLiteral("kennwortaenderung"));
   ablage.SetzeText(QStringLiteral("\tMo\tDi\n1\tABE De 5a\tBRA Ma 5b"));
-  TZwischenForm zwischen(Palette().Schule(), &Palette());
+  TZwischenForm zwischen(Palette().Schule(), &Palette().FensterListe());
   Ablegen(zwischen, QStringLiteral("zwischenablage"));
 
   TFensterOrdForm anordnung(standard);
   anordnung.BildClick(4);
   Ablegen(anordnung, QStringLiteral("fensteranordnung"));
-  TFehlerForm fehler(Palette().Schule(), &Palette());
+  TFehlerForm fehler(Palette().Schule(), &Palette().FensterListe());
   fehler.ZeileAnfuegen(QStringLiteral("Der Kurs ABE De 5a hat {1} Mo eine Brücke."));
   fehler.ZeileAnfuegen(QStringLiteral("Lehrer ABE {1} Di 3. doppelt im Plan."));
   Ablegen(fehler, QStringLiteral("fehlerliste"));

@@ -11,7 +11,7 @@ class DateiTest : public AppTest {
  protected:
   void Oeffne(const std::string& pfad, TFakeSchulDateien::TDatei datei = {{"AB"}, {"5a"}, 1, 1, {}}) {
     dateien.dateien[pfad] = datei;
-    ASSERT_TRUE(Palette().DateiOeffnen(QString::fromStdString(pfad)));
+    ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QString::fromStdString(pfad)));
   }
   void Aendere() {
     Palette().Schule().NeuerLehrer("XY");
@@ -28,25 +28,32 @@ class DateiTest : public AppTest {
     EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Export")));
     EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Import...")));
     EXPECT_TRUE(Palette().Schule().Lehrer().Leer());
-    EXPECT_FALSE(Palette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+    EXPECT_FALSE(Palette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
   }
 };
 
 TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) {
   std::vector<std::string> reihenfolge;
-  // The settings dialogs, where the program has them, run in this order.
-  Palette().SetzeBefehl(QStringLiteral("Bearbeiten/Voreinstellungen/Eckdaten"),
-                        [&] { reihenfolge.push_back("Eck"); });
-  Palette().SetzeBefehl(QStringLiteral("Bearbeiten/Voreinstellungen/Kurse"),
-                        [&] { reihenfolge.push_back("Kurse"); });
-  Palette().SetzeBefehl(QStringLiteral("Daten/Kürzel..."), [&] {
-    reihenfolge.push_back("Kue");
-    Palette().Schule().NeuerLehrer("NEU");
-    Palette().Schule().SetzeGeaendert(true);
-  });
-  Palette().SetzeBefehl(QStringLiteral("Bearbeiten/Voreinstellungen/Grunddaten"),
-                        [&] { reihenfolge.push_back("Gr"); });
-  Palette().NeuItemClick();
+  // The set-up dialogs, where the program has them, run in this order; registered as the
+  // features do, with the menu entries that open them.
+  auto dialog = [&](const QString& name, const QString& pfad, const char* kurz) {
+    Palette().RegistriereDialog(
+        name,
+        [&, kurz] {
+          reihenfolge.push_back(kurz);
+          if (std::string(kurz) == "Kue") {
+            Palette().Schule().NeuerLehrer("NEU");
+            Palette().Schule().SetzeGeaendert(true);
+          }
+          return int{mrOk};
+        },
+        pfad);
+  };
+  dialog(DialogName::KursVorgaben, MenuePfad::VorKurse, "Kurse");
+  dialog(DialogName::Kuerzel, MenuePfad::Kuerzel, "Kue");
+  dialog(DialogName::Eckdaten, MenuePfad::VorEckdaten, "Eck");
+  dialog(DialogName::Grunddaten, MenuePfad::VorGrunddaten, "Gr");
+  Palette().DateiBefehle().NeuItemClick();
   EXPECT_EQ(reihenfolge, (std::vector<std::string>{"Eck", "Gr", "Kurse", "Kue"}));
   EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [ohne Titel]"));
   EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Neu")));
@@ -54,12 +61,12 @@ TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) 
   EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern unter...")));
   EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Datei schließen")));
   EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern"))) << "the abbreviations changed the school";
-  EXPECT_TRUE(Palette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_TRUE(Palette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
   EXPECT_TRUE(Aktiv(QStringLiteral("Daten/Kürzel...")));
 
   standard.opf = "/schulen";
   dateiDienst.Antworte(QStringLiteral("/schulen/neu"));
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   ASSERT_EQ(dateiDienst.Anfragen().size(), 1u) << "a new school has no file yet";
   EXPECT_EQ(dateiDienst.Anfragen()[0].titel, QStringLiteral("Sichern als"));
   EXPECT_EQ(dateiDienst.Anfragen()[0].ordner, QStringLiteral("/schulen"));
@@ -72,10 +79,10 @@ TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) 
 }
 
 TEST_F(DateiTest, NeuOhneVoreinstellungsfensterUeberspringtSie) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   EXPECT_TRUE(Palette().DateiOffen());
   EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern")));
-  EXPECT_TRUE(Palette().SchliessenItemClick()) << "nothing changed, nothing asked";
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick()) << "nothing changed, nothing asked";
   ZustandOhneDatei();
   KeineFehler();
 }
@@ -87,7 +94,7 @@ TEST_F(DateiTest, SichernSchreibtDorthinWoherDieDateiKam) {
   EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern")));
   Aendere();
   EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern"))) << "follows the modified flag";
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/daten/schulen/gym.kvr"});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
   EXPECT_FALSE(Palette().Schule().Geaendert());
@@ -101,7 +108,7 @@ TEST_F(DateiTest, SichernUnterAbgebrochenAendertNichts) {
   Oeffne("/alt/a.kvr");
   Aendere();
   dateiDienst.Antworte(QString());
-  Palette().SichernUnterItemClick();
+  Palette().DateiBefehle().SichernUnterItemClick();
   EXPECT_EQ(standard.opf, "/alt");
   EXPECT_TRUE(dateien.geschrieben.empty());
   EXPECT_TRUE(Palette().Schule().Geaendert());
@@ -111,13 +118,13 @@ TEST_F(DateiTest, SichernUnterAbgebrochenAendertNichts) {
   dateien.schreibenScheitert = true;
   dateiDienst.Antworte(QStringLiteral("/proc/b"));
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  Palette().SichernUnterItemClick();
+  Palette().DateiBefehle().SichernUnterItemClick();
   EXPECT_EQ(standard.opf, "/alt");
   EXPECT_EQ(Palette().Schule().Pfad(), "/alt/a.kvr");
   dateien.schreibenScheitert = false;
 
   dateiDienst.Antworte(QStringLiteral("/neu/b"));
-  Palette().SichernUnterItemClick();
+  Palette().DateiBefehle().SichernUnterItemClick();
   EXPECT_EQ(dateiDienst.Anfragen().back().name, QStringLiteral("a.kvr"));
   EXPECT_EQ(standard.opf, "/neu");
   EXPECT_EQ(Palette().Schule().Pfad(), "/neu/b.kvr");
@@ -131,21 +138,21 @@ TEST_F(DateiTest, SchliessenFragtUndJedeAntwortHaeltSichAnDieDaten) {
 
   // The close box: the school stays.
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrAbbrechen);
-  EXPECT_FALSE(Palette().SchliessenItemClick());
+  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_TRUE(Palette().DateiOffen());
   EXPECT_TRUE(Palette().Schule().Geaendert());
 
   // Another name, then cancelled: the school stays.
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrOk);
   dateiDienst.Antworte(QString());
-  EXPECT_FALSE(Palette().SchliessenItemClick());
+  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_TRUE(Palette().DateiOffen());
 
   // Ja, but the file cannot be written: the user is told and the school stays.
   dateien.schreibenScheitert = true;
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().SchliessenItemClick());
+  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_TRUE(Palette().DateiOffen());
   EXPECT_TRUE(Palette().Schule().Geaendert());
   EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [a.kvr]"));
@@ -154,7 +161,7 @@ TEST_F(DateiTest, SchliessenFragtUndJedeAntwortHaeltSichAnDieDaten) {
 
   // Ja: saved where it came from, then closed.
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/s/a.kvr"});
   ZustandOhneDatei();
   EXPECT_EQ(dialoge.Protokoll().count(QStringLiteral("Daten sichern?: ")), 0);
@@ -165,7 +172,7 @@ TEST_F(DateiTest, SchliessenMitNeinUndMitAnderemNamen) {
   Oeffne("/s/a.kvr");
   Aendere();
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_TRUE(dateien.geschrieben.empty());
   ZustandOhneDatei();
 
@@ -173,13 +180,13 @@ TEST_F(DateiTest, SchliessenMitNeinUndMitAnderemNamen) {
   Aendere();
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrOk);
   dateiDienst.Antworte(QStringLiteral("/t/kopie.kvr"));
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/t/kopie.kvr"});
   ZustandOhneDatei();
 
   // Unchanged: closed without a question.
   Oeffne("/s/a.kvr");
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   KeineFehler();
 }
 
@@ -206,15 +213,15 @@ TEST_F(DateiTest, SaveFrageEscIstJaUndDasSchliessfeldZwei) {
 TEST_F(DateiTest, BeschaedigteDateiLaesstKeineDateiOffen) {
   dateien.dateien["/s/kaputt.kvr"] = {{"AB"}, {}, 1, 1, "Die Version der Daten ist zu alt!"};
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiOeffnen(QStringLiteral("/s/kaputt.kvr")));
+  EXPECT_FALSE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/kaputt.kvr")));
   EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("Fehler: Die Version der Daten ist zu alt!"));
   ZustandOhneDatei();
 
   // A file that is not there.
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiOeffnen(QStringLiteral("/s/fehlt.kvr")));
+  EXPECT_FALSE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/fehlt.kvr")));
   ZustandOhneDatei();
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   EXPECT_TRUE(dateien.geschrieben.empty()) << "nothing to overwrite the damaged file with";
   KeineFehler();
 }
@@ -223,7 +230,7 @@ TEST_F(DateiTest, OeffnenMerktDenOrdnerUndNimmtDieVersionDerWoche) {
   standard.opf = "/vorher";
   dateien.dateien["/schulen/x.kvr"] = {{"AB"}, {}, 4, 3, {}};
   dateiDienst.Antworte(QStringLiteral("/schulen/x.kvr"));
-  Palette().OeffnenItemClick();
+  Palette().DateiBefehle().OeffnenItemClick();
   EXPECT_EQ(standard.opf, "/schulen");
   EXPECT_EQ(standard.mwn(), 4);
   EXPECT_EQ(standard.AktuelleVersion(), 3) << "the calendar of the day it is opened";
@@ -231,9 +238,9 @@ TEST_F(DateiTest, OeffnenMerktDenOrdnerUndNimmtDieVersionDerWoche) {
   EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Öffnen...")));
 
   // Cancelled dialog: nothing changes, also not the folder.
-  Palette().SchliessenItemClick();
+  Palette().DateiBefehle().SchliessenItemClick();
   dateiDienst.Antworte(QString());
-  Palette().OeffnenItemClick();
+  Palette().DateiBefehle().OeffnenItemClick();
   EXPECT_EQ(standard.opf, "/schulen");
   EXPECT_FALSE(Palette().DateiOffen());
   KeineFehler();
@@ -243,34 +250,34 @@ TEST_F(DateiTest, ImportSichertNieUeberDieTextdatei) {
   standard.ipf = "/importe";
   dateien.importe["/importe/kurse.txt"] = {"IM", "PO"};
   dateiDienst.Antworte(QStringLiteral("/importe/kurse.txt"));
-  Palette().ImportItemClick();
+  Palette().DateiBefehle().ImportItemClick();
   EXPECT_EQ(dateiDienst.Anfragen()[0].titel, QStringLiteral("Kolvar-Textdatei öffnen"));
   EXPECT_EQ(dateiDienst.Anfragen()[0].ordner, QStringLiteral("/importe"));
   EXPECT_TRUE(Palette().DateiOffen());
   EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [kurse.txt]"));
   EXPECT_FALSE(Palette().Schule().HatDatei());
   EXPECT_EQ(dateien.fortschrittsTitel.back(), QStringLiteral("Importieren"));
-  EXPECT_EQ(Palette().KuerzelTexte(TElementArt::Lehrer), (std::vector<QString>{"IM", "PO"}));
+  EXPECT_EQ(Palette().Menues().KuerzelTexte(TElementArt::Lehrer), (std::vector<QString>{"IM", "PO"}));
 
   dateiDienst.Antworte(QString());
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   ASSERT_EQ(dateiDienst.Anfragen().size(), 2u) << "Sichern asks for a name";
   EXPECT_EQ(dateiDienst.Anfragen()[1].name, QStringLiteral("kurse.kvr"));
   EXPECT_TRUE(dateien.geschrieben.empty());
 
   // Importing into an open school keeps its file.
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
-  Palette().SchliessenItemClick();
+  Palette().DateiBefehle().SchliessenItemClick();
   Oeffne("/s/a.kvr");
-  EXPECT_TRUE(Palette().DateiImportieren(QStringLiteral("/importe/kurse.txt")));
+  EXPECT_TRUE(Palette().DateiBefehle().DateiImportieren(QStringLiteral("/importe/kurse.txt")));
   EXPECT_EQ(Palette().Schule().Pfad(), "/s/a.kvr");
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/s/a.kvr"});
 
   // A failed import into the empty school leaves it empty.
-  Palette().SchliessenItemClick();
+  Palette().DateiBefehle().SchliessenItemClick();
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiImportieren(QStringLiteral("/importe/fehlt.txt")));
+  EXPECT_FALSE(Palette().DateiBefehle().DateiImportieren(QStringLiteral("/importe/fehlt.txt")));
   ZustandOhneDatei();
   KeineFehler();
 }

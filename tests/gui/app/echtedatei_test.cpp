@@ -50,21 +50,21 @@ class EchteDateiTest : public AppTest {
 TEST_F(EchteDateiTest, OeffnenAendernSichernWiederOeffnen) {
   const QString pfad = Erzeuge(QStringLiteral("gym.kvr"));
   const QByteArray vorher = Bytes(pfad);
-  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  ASSERT_TRUE(EchtePalette().DateiBefehle().DateiOeffnen(pfad));
   EXPECT_EQ(EchtePalette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [gym.kvr]"));
   EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Lehrer().Anzahl()), lehrer);
-  EXPECT_EQ(static_cast<int>(EchtePalette().KuerzelTexte(TElementArt::Lehrer).size()), lehrer);
+  EXPECT_EQ(static_cast<int>(EchtePalette().Menues().KuerzelTexte(TElementArt::Lehrer).size()), lehrer);
 
   // Saving unchanged data gives the same bytes.
   EchtePalette().Schule().SetzeGeaendert(true);
-  EchtePalette().SichernItemClick();
+  EchtePalette().DateiBefehle().SichernItemClick();
   EXPECT_EQ(Bytes(pfad), vorher);
 
   EchtePalette().Schule().NeuerLehrer("NEU");
   EchtePalette().Schule().SetzeGeaendert(true);
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  ASSERT_TRUE(EchtePalette().SchliessenItemClick());
-  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  ASSERT_TRUE(EchtePalette().DateiBefehle().SchliessenItemClick());
+  ASSERT_TRUE(EchtePalette().DateiBefehle().DateiOeffnen(pfad));
   EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Lehrer().Anzahl()), lehrer + 1);
   EXPECT_EQ(static_cast<int>(EchtePalette().Schule().Kurse().Anzahl()), kurse);
   KeineFehler();
@@ -79,7 +79,7 @@ TEST_F(EchteDateiTest, BeschaedigteDateiUndZuAlteVersion) {
     f.write(bytes.left(bytes.size() / 2));
   }
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(EchtePalette().DateiOeffnen(ordner.filePath(QStringLiteral("halb.kvr"))));
+  EXPECT_FALSE(EchtePalette().DateiBefehle().DateiOeffnen(ordner.filePath(QStringLiteral("halb.kvr"))));
   EXPECT_TRUE(dialoge.Protokoll().last().startsWith(QStringLiteral("Fehler: Die Datei")))
       << dialoge.Protokoll().last().toStdString();
   EXPECT_FALSE(EchtePalette().DateiOffen());
@@ -95,16 +95,16 @@ TEST_F(EchteDateiTest, BeschaedigteDateiUndZuAlteVersion) {
   }
   const auto meldungen = dialoge.Protokoll().size();
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(EchtePalette().DateiOeffnen(ordner.filePath(QStringLiteral("alt.kvr"))));
+  EXPECT_FALSE(EchtePalette().DateiBefehle().DateiOeffnen(ordner.filePath(QStringLiteral("alt.kvr"))));
   EXPECT_EQ(dialoge.Protokoll().size(), meldungen + 1);
   EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("Fehler")) << "the core's own error box";
   EXPECT_FALSE(EchtePalette().DateiOffen());
 
   // A folder that cannot be written: the old state stays, the user is told.
-  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  ASSERT_TRUE(EchtePalette().DateiBefehle().DateiOeffnen(pfad));
   EchtePalette().Schule().SetzeGeaendert(true);
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(EchtePalette().DateiSichern(QStringLiteral("/proc/kein/ordner.kvr")));
+  EXPECT_FALSE(EchtePalette().DateiBefehle().DateiSichern(QStringLiteral("/proc/kein/ordner.kvr")));
   EXPECT_TRUE(EchtePalette().Schule().Geaendert());
   EXPECT_EQ(EchtePalette().Schule().Pfad(), QFileInfo(pfad).absoluteFilePath().toStdString());
   KeineFehler();
@@ -114,19 +114,20 @@ TEST_F(EchteDateiTest, BeispielschuleUndKursimport) {
   const QString daten = QString::fromLocal8Bit(qgetenv("KOLVAR_TESTDATEN"));
   const QDir beispiele(QDir::cleanPath(daten + QStringLiteral("/../../examples")));
   if (!beispiele.exists(QStringLiteral("schule.kvr"))) GTEST_SKIP() << "no example school";
-  ASSERT_TRUE(EchtePalette().DateiOeffnen(beispiele.filePath(QStringLiteral("schule.kvr"))));
+  ASSERT_TRUE(EchtePalette().DateiBefehle().DateiOeffnen(beispiele.filePath(QStringLiteral("schule.kvr"))));
   EXPECT_EQ(EchtePalette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
-  EXPECT_TRUE(EchtePalette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  EXPECT_TRUE(EchtePalette().Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
-  EXPECT_TRUE(EchtePalette().SchliessenItemClick()) << "opening leaves the school unmodified";
+  EXPECT_TRUE(EchtePalette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_TRUE(EchtePalette().Menues().Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
+  EXPECT_TRUE(EchtePalette().DateiBefehle().SchliessenItemClick()) << "opening leaves the school unmodified";
 
   // The same courses as text, imported into the empty school; "Sichern" then asks for a name.
   dialoge.Antworte(QStringLiteral("Unbekannte Kürzel"), mrJa);
-  ASSERT_TRUE(EchtePalette().DateiImportieren(beispiele.filePath(QStringLiteral("schule.txt"))));
+  ASSERT_TRUE(
+      EchtePalette().DateiBefehle().DateiImportieren(beispiele.filePath(QStringLiteral("schule.txt"))));
   EXPECT_FALSE(EchtePalette().Schule().Kurse().Leer());
   EXPECT_FALSE(EchtePalette().Schule().HatDatei());
   dateiDienst.Antworte(ordner.filePath(QStringLiteral("importiert")));
-  EchtePalette().SichernItemClick();
+  EchtePalette().DateiBefehle().SichernItemClick();
   EXPECT_TRUE(QFile::exists(ordner.filePath(QStringLiteral("importiert.kvr"))));
   EXPECT_TRUE(QFile::exists(beispiele.filePath(QStringLiteral("schule.txt"))));
   EXPECT_FALSE(EchtePalette().Schule().Geaendert());
@@ -135,7 +136,7 @@ TEST_F(EchteDateiTest, BeispielschuleUndKursimport) {
 
 TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
   const QString pfad = Erzeuge(QStringLiteral("p.kvr"), Profil::Typisch);
-  ASSERT_TRUE(EchtePalette().DateiOeffnen(pfad));
+  ASSERT_TRUE(EchtePalette().DateiBefehle().DateiOeffnen(pfad));
   EXPECT_TRUE(Aktiv(QStringLiteral("Daten/Prüfen")));
   EXPECT_EQ(Aktiv(QStringLiteral("Daten/Prüfen/Versionsunterschiede")), standard.mwn() > 1);
 
@@ -147,24 +148,24 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
     ergebnis = static_cast<TKeinFehlerForm&>(d).Ergebnis();
     d.done(mrOk);
   });
-  EchtePalette().Aktion(QStringLiteral("Daten/Prüfen/Brücken"))->trigger();
+  EchtePalette().Menues().Aktion(QStringLiteral("Daten/Prüfen/Brücken"))->trigger();
   EXPECT_EQ(ergebnis, QString::fromStdString(ErgebnisText(erwartet.Stufe)));
   auto* liste = dynamic_cast<TFehlerForm*>(EchtePalette().Schule().EinzelFenster(FensterArt::Fehler));
   EXPECT_EQ(liste != nullptr, !erwartet.Zeilen.empty()) << "the list opens only for a finding";
 
   // A second run keeps the earlier lines.
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  EchtePalette().PruefenItemClick(1);
+  EchtePalette().Befehle().PruefenItemClick(1);
   if (liste != nullptr) {
     EXPECT_EQ(liste->Zeilen().size(), static_cast<qsizetype>(2 * erwartet.Zeilen.size()));
     EXPECT_EQ(liste->Zeilen().first(), QString::fromStdString(erwartet.Zeilen.front()));
   }
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  EchtePalette().PruefenItemClick(0);
+  EchtePalette().Befehle().PruefenItemClick(0);
   EXPECT_EQ(EchtePalette().Schule().Fenster().size(), liste != nullptr ? 1u : 0u);
   KeineFehler();
   EchtePalette().Schule().SetzeGeaendert(false);
-  EchtePalette().SchliessenItemClick();
+  EchtePalette().DateiBefehle().SchliessenItemClick();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -26,8 +26,10 @@ class TTestFenster : public TKindFenster {
       : TKindFenster(tag, schule, liste, e) {
     SetzeCaption(caption);
   }
+  void Aktualisiere() override { ++aufgebaut; }
   bool erlauben = true;
   int gefragt = 0;
+  int aufgebaut = 0;
 
  protected:
   void FormCloseQuery(bool& erlaubt) override {
@@ -41,13 +43,13 @@ class PaletteTest : public AppTest {
  protected:
   // Windows are freed by their close action; the test keeps them alive through the event loop.
   TTestFenster* Fenster(int tag, const QString& caption, TElement* e = nullptr) {
-    auto* f = new TTestFenster(tag, Palette().Schule(), &Palette(), caption, e);
+    auto* f = new TTestFenster(tag, Palette().Schule(), &Palette().FensterListe(), caption, e);
     f->Oeffne();
     return f;
   }
   std::vector<QString> FensterTexte() {
     std::vector<QString> texte;
-    for (QAction* a : Palette().FensterAktionen()) texte.push_back(a->text());
+    for (QAction* a : Palette().Fenster().FensterAktionen()) texte.push_back(a->text());
     return texte;
   }
   bool KnopfAn(const char* name) { return Palette().Knopf(QString::fromLatin1(name))->isEnabled(); }
@@ -83,16 +85,16 @@ TEST_F(PaletteTest, MenueVorDemOeffnenEinerDatei) {
         "Fenster/Zwischenablage", "Hilfe/Hilfethemen"})
     EXPECT_TRUE(Aktiv(QString::fromUtf8(pfad))) << pfad;
   for (const char* m : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"})
-    EXPECT_FALSE(Palette().Menue(QString::fromLatin1(m))->menuAction()->isEnabled()) << m;
+    EXPECT_FALSE(Palette().Menues().Menue(QString::fromLatin1(m))->menuAction()->isEnabled()) << m;
   for (const char* k : {"GrDat", "Dep", "Plan", "Zeig", "Vers"}) EXPECT_TRUE(KnopfAn(k)) << k;
   for (const char* k : {"PfeilLinks", "PfeilRechts", "NeueUE", "UELoesch", "Setz", "Loesch", "Schieb", "Fix",
                         "Manuell", "Automat"})
     EXPECT_FALSE(KnopfAn(k)) << k;
   EXPECT_TRUE(Palette().Knopf(QStringLiteral("GrDat"))->isChecked());
   EXPECT_TRUE(Palette().Knopf(QStringLiteral("Zeig"))->isChecked());
-  EXPECT_EQ(Palette().Aktion(QStringLiteral("Datei/Sichern"))->shortcut(),
+  EXPECT_EQ(Palette().Menues().Aktion(QStringLiteral("Datei/Sichern"))->shortcut(),
             QKeySequence(Qt::CTRL | Qt::Key_S));
-  EXPECT_EQ(Palette().Aktion(QStringLiteral("Bearbeiten/Werkzeuge/Automatik"))->shortcut(),
+  EXPECT_EQ(Palette().Menues().Aktion(QStringLiteral("Bearbeiten/Werkzeuge/Automatik"))->shortcut(),
             QKeySequence(Qt::CTRL | Qt::Key_F12));
   const QStringList titel{"Datei", "Bearbeiten", "Daten", "Le",      "Kl",   "Ko",
                           "Fa",    "Ra",         "UV",    "Fenster", "Hilfe"};
@@ -106,7 +108,7 @@ TEST_F(PaletteTest, GefalteteMenusUndSpaltenlayout) {
   Palette().PaletteAnordnen();
   ASSERT_EQ(Palette().menuBar()->actions().size(), 1);
   EXPECT_EQ(Palette().menuBar()->actions()[0]->text(), QStringLiteral("Menu"));
-  EXPECT_EQ(Palette().Menue(QStringLiteral("Menu"))->actions().size(), 11);
+  EXPECT_EQ(Palette().Menues().Menue(QStringLiteral("Menu"))->actions().size(), 11);
   // Two buttons a row, pitch 30: Fix alone in row 8.
   EXPECT_EQ(Palette().Knopf(QStringLiteral("Fix"))->pos(), QPoint(5, 1 + 7 * 30));
   EXPECT_EQ(Palette().centralWidget()->width(), 5 + 30 + 25 + 3);
@@ -119,7 +121,7 @@ TEST_F(PaletteTest, GefalteteMenusUndSpaltenlayout) {
 }
 
 TEST_F(PaletteTest, FensterGleicherUeberschriftWerdenBeideGefuehrt) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   TLehrer* l = Palette().Schule().NeuerLehrer("AB");
   TKlasse* k = Palette().Schule().NeueKlasse("AB");
   TTestFenster* a = Fenster(FensterArt::LePln, QStringLiteral("Plan AB"), l);
@@ -132,7 +134,7 @@ TEST_F(PaletteTest, FensterGleicherUeberschriftWerdenBeideGefuehrt) {
   // Closing the second removes its own entry, not the first one's.
   EXPECT_TRUE(b->SchliesseFrage());
   EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{a});
-  ASSERT_EQ(Palette().FensterAktionen().size(), 1u);
+  ASSERT_EQ(Palette().Fenster().FensterAktionen().size(), 1u);
   EXPECT_EQ(k->PlnForm(), nullptr);
   EXPECT_EQ(l->PlnForm(), a);
 
@@ -140,17 +142,17 @@ TEST_F(PaletteTest, FensterGleicherUeberschriftWerdenBeideGefuehrt) {
   a->erlauben = false;
   EXPECT_FALSE(a->SchliesseFrage());
   dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   EXPECT_TRUE(FensterTexte().empty());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(PaletteTest, AktivierungSchaltetNachFensterart) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   TKlasse* k = Palette().Schule().NeueKlasse("5a");
   Palette().ModusKnopfClick(Modus::Setzen);
   TTestFenster* gr = Fenster(FensterArt::KlGr, QStringLiteral("Klasse 5a"), k);
-  Palette().FensterAktiviert(*gr);  // what activation does
+  Palette().Fenster().FensterAktiviert(*gr);  // what activation does
   Palette().Schule().SetzeAktivesFenster(gr);
   Palette().MenusAnpassen();
   EXPECT_EQ(Palette().Schule().Werkzeugmodus(), Modus::Zeigen) << "Setzen falls back in a class editor";
@@ -165,7 +167,7 @@ TEST_F(PaletteTest, AktivierungSchaltetNachFensterart) {
   EXPECT_FALSE(Aktiv(QStringLiteral("Bearbeiten/Alles auswählen")));
   EXPECT_TRUE(Palette().Knopf(QStringLiteral("GrDat"))->isChecked());
   EXPECT_EQ(Palette().Schule().Ansichtsgruppe(), 0);
-  EXPECT_TRUE(Palette().FensterAktionen()[0]->isChecked());
+  EXPECT_TRUE(Palette().Fenster().FensterAktionen()[0]->isChecked());
 
   TTestFenster* plan = Fenster(FensterArt::KlPln, QStringLiteral("Plan 5a"), k);
   Palette().Schule().SetzeAktivesFenster(plan);
@@ -174,18 +176,18 @@ TEST_F(PaletteTest, AktivierungSchaltetNachFensterart) {
   EXPECT_EQ(Palette().Schule().Ansichtsgruppe(), 2);
   EXPECT_TRUE(KnopfAn("Fix"));
   EXPECT_FALSE(Aktiv(QStringLiteral("Bearbeiten/Werkzeuge/Manuell"))) << "only the button in plans";
-  EXPECT_FALSE(Palette().FensterAktionen()[0]->isChecked());
-  EXPECT_TRUE(Palette().FensterAktionen()[1]->isChecked());
+  EXPECT_FALSE(Palette().Fenster().FensterAktionen()[0]->isChecked());
+  EXPECT_TRUE(Palette().Fenster().FensterAktionen()[1]->isChecked());
 
   // "Fenster schließen" closes the active one; with Shift every window once.
-  Palette().FensterSchliessenItemClick();
+  Palette().Fenster().FensterSchliessenItemClick();
   EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{gr});
   EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Fenster schließen"))) << "no active window left";
   EXPECT_FALSE(KnopfAn("PfeilLinks"));
   TTestFenster* zaeh = Fenster(FensterArt::LeStat, QStringLiteral("Statistik"));
   zaeh->erlauben = false;
   Palette().ShiftMerken(Taste::Shift);
-  Palette().FensterSchliessenItemClick();
+  Palette().Fenster().FensterSchliessenItemClick();
   EXPECT_EQ(Palette().Schule().Fenster(), std::vector<IFenster*>{zaeh}) << "the refusing one stays, no loop";
   EXPECT_EQ(zaeh->gefragt, 1);
   Palette().ShiftMerken(0);
@@ -195,7 +197,7 @@ TEST_F(PaletteTest, AktivierungSchaltetNachFensterart) {
 }
 
 TEST_F(PaletteTest, BeschaeftigtVerhindertSchliessenUndWirdImmerZurueckgesetzt) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   Palette().Schule().NeuerLehrer("AB");
   Palette().KuerzelMenusAnlegen();
   TTestFenster* f = Fenster(FensterArt::LeStat, QStringLiteral("Statistik"));
@@ -236,33 +238,33 @@ TEST_F(PaletteTest, BeschaeftigtVerhindertSchliessenUndWirdImmerZurueckgesetzt) 
 }
 
 TEST_F(PaletteTest, KuerzelMenusInSpalten) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   for (int i = 0; i < 100; ++i) Palette().Schule().NeuerLehrer("L" + std::to_string(i));
   for (int i = 0; i < 20; ++i) Palette().Schule().NeueKlasse("K" + std::to_string(i));
   Palette().KuerzelMenusAnlegen();
-  EXPECT_EQ(Palette().KuerzelSpaltenHoehe(TElementArt::Lehrer), 17);
-  EXPECT_EQ(Palette().KuerzelSpaltenHoehe(TElementArt::Klasse), 16);
-  EXPECT_EQ(Palette().KuerzelTexte(TElementArt::Klasse).size(), 20u);
-  EXPECT_TRUE(Palette().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  EXPECT_FALSE(Palette().Menue(QStringLiteral("Ko"))->menuAction()->isEnabled());
+  EXPECT_EQ(Palette().Menues().KuerzelSpaltenHoehe(TElementArt::Lehrer), 17);
+  EXPECT_EQ(Palette().Menues().KuerzelSpaltenHoehe(TElementArt::Klasse), 16);
+  EXPECT_EQ(Palette().Menues().KuerzelTexte(TElementArt::Klasse).size(), 20u);
+  EXPECT_TRUE(Palette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_FALSE(Palette().Menues().Menue(QStringLiteral("Ko"))->menuAction()->isEnabled());
   EXPECT_EQ(Palette().Schule().Lehrer().Hole(42)->Nummer(), 42);
 
   std::vector<std::string> geoeffnet;
-  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
-  auto* le = static_cast<TSpaltenMenue*>(Palette().Menue(QStringLiteral("Le")));
+  Palette().SetzeElementFensterOeffner(0, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  auto* le = static_cast<TSpaltenMenue*>(Palette().Menues().Menue(QStringLiteral("Le")));
   EXPECT_EQ(le->Spaltenzahl(), 6);
   le->Waehle(41);
   EXPECT_EQ(geoeffnet, std::vector<std::string>{"L41"});
 }
 
 TEST_F(PaletteTest, BlaetternLaeuftUmUndAendertNichts) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   TLehrer* a = Palette().Schule().NeuerLehrer("A");
   Palette().Schule().NeuerLehrer("B");
   TLehrer* c = Palette().Schule().NeuerLehrer("C");
   Palette().Schule().SetzeGeaendert(false);
   std::vector<std::string> geoeffnet;
-  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  Palette().SetzeElementFensterOeffner(1, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
   TTestFenster* f = Fenster(FensterArt::LeDep, QStringLiteral("Deputat C"), c);
   Palette().Schule().SetzeAktivesFenster(f);
   Palette().MenusAnpassen();
@@ -272,6 +274,25 @@ TEST_F(PaletteTest, BlaetternLaeuftUmUndAendertNichts) {
   EXPECT_FALSE(Palette().Schule().Geaendert());
   (void)a;
   f->SchliesseFrage();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A menu command is one user action: an open window rebuilds once at its end, however often
+// the command changed the model; a command that replaces the school leaves the old one alone.
+TEST_F(PaletteTest, EinBefehlEineAktion) {
+  Palette().DateiBefehle().NeuItemClick();
+  TLehrer* a = Palette().Schule().NeuerLehrer("A");
+  TTestFenster* f = Fenster(FensterArt::LeDep, QStringLiteral("Deputat A"), a);
+  Palette().Menues().SetzeBefehl(MenuePfad::Kopieren, [&] {
+    for (int i = 0; i < 3; ++i) a->Aktualisiere();
+    EXPECT_EQ(f->aufgebaut, 0) << "nothing is delivered while the command runs";
+  });
+  Palette().Menues().Aktion(MenuePfad::Kopieren)->trigger();
+  EXPECT_EQ(f->aufgebaut, 1);
+  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
+  Palette().Menues().Aktion(MenuePfad::DateiSchliessen)->trigger();
+  EXPECT_FALSE(Palette().DateiOffen());
+  a = Palette().Schule().NeuerLehrer("B");  // the new school still delivers at once
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -304,11 +325,11 @@ TEST_F(PaletteTest, VersionsknopfUndMenue) {
 
 TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   ablage.SetzeText(QStringLiteral("alt"));
-  Palette().ZwischenablageItemClick();
+  Palette().Befehle().ZwischenablageItemClick();
   auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(FensterArt::Zwischen));
   ASSERT_NE(z, nullptr);
   EXPECT_EQ(z->Inhalt(), QStringLiteral("alt"));
-  Palette().ZwischenablageItemClick();
+  Palette().Befehle().ZwischenablageItemClick();
   EXPECT_EQ(Palette().Schule().Fenster().size(), 1u) << "one window at most";
   Palette().TextInZwischenablage(QStringLiteral("\tMo\tDi\n1\tAB\t"));
   EXPECT_EQ(ablage.Text(), QStringLiteral("\tMo\tDi\n1\tAB\t"));
@@ -327,23 +348,25 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
                                  {FensterArt::LeStat, "Statistik Lehrer", 30, 40, 100, 100},
                                  {FensterArt::Zwischen, "Zwischenablage", 0, 0, 10, 10}};
   std::vector<std::pair<std::string, uint8_t>> geoeffnet;
-  Palette().SetzeElementFensterOeffner([&](TElement* e, uint8_t tasten) {
+  auto oeffner = [&](TElement* e, uint8_t tasten) {
     geoeffnet.emplace_back(e->Kuerzel(), tasten);
     const int art = Palette().Schule().Ansichtsgruppe() == 2 ? (dynamic_cast<TLehrer*>(e) ? 9 : 10) : 61;
-    auto* f = new TTestFenster(art, Palette().Schule(), &Palette(), QStringLiteral("x"), e);
+    auto* f = new TTestFenster(art, Palette().Schule(), &Palette().FensterListe(), QStringLiteral("x"), e);
     f->resize(400, 300);
     f->move(5, 5);
     f->Oeffne();
-  });
+  };
+  Palette().SetzeElementFensterOeffner(0, oeffner);
+  Palette().SetzeElementFensterOeffner(2, oeffner);
   int statistik = 0;
   Palette().SetzeFensterArtOeffner(FensterArt::LeStat, [&] {
     ++statistik;
-    auto* f =
-        new TTestFenster(FensterArt::LeStat, Palette().Schule(), &Palette(), QStringLiteral("Statistik"));
+    auto* f = new TTestFenster(FensterArt::LeStat, Palette().Schule(), &Palette().FensterListe(),
+                               QStringLiteral("Statistik"));
     f->resize(400, 300);
     f->Oeffne();
   });
-  ASSERT_TRUE(Palette().DateiOeffnen(QStringLiteral("/s/a.kvr")));
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/a.kvr")));
   ASSERT_EQ(geoeffnet.size(), 2u) << "the teacher XX no longer exists";
   EXPECT_EQ(geoeffnet[0].first, "AB");
   EXPECT_EQ(geoeffnet[0].second & Taste::Shift, Taste::Shift) << "reopening never replaces a window";
@@ -364,12 +387,12 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
 
   // Saving keeps the open windows in the list order of the school.
   Palette().Schule().SetzeGeaendert(true);
-  Palette().SichernItemClick();
+  Palette().DateiBefehle().SichernItemClick();
   ASSERT_EQ(dateien.geschriebeneFenster.size(), 3u);
   EXPECT_EQ(dateien.geschriebeneFenster[0].Art, FensterArt::LePln);
   EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
   EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
-  EXPECT_TRUE(Palette().SchliessenItemClick());
+  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -427,7 +450,7 @@ TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
   TTestFenster* b = Fenster(FensterArt::KlStat, QStringLiteral("B"));
   a->move(700, 700);
   dialoge.Klicke(QStringLiteral("Fensteranordnung"), QStringLiteral("Ok"));
-  Palette().AnordnungItemClick();
+  Palette().Fenster().AnordnungItemClick();
   EXPECT_EQ(a->pos(), QPoint(700, 700)) << "no change, nothing rearranged";
   dialoge.Bediene(QStringLiteral("Fensteranordnung"), [](TKvDialog& d) {
     auto& form = static_cast<TFensterOrdForm&>(d);
@@ -436,7 +459,7 @@ TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
               QColor(255, 0, 0));
     form.Knopf(QStringLiteral("Ok"))->click();
   });
-  Palette().AnordnungItemClick();
+  Palette().Fenster().AnordnungItemClick();
   EXPECT_EQ(standard.FensterAnordnung, 1);
   EXPECT_EQ(b->pos() - a->pos(), QPoint(30, 30)) << "a cascade";
 
@@ -466,7 +489,7 @@ TEST_F(PaletteTest, HintergrundFolgtDenEinstellungen) {
 }
 
 TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
-  Palette().NeuItemClick();
+  Palette().DateiBefehle().NeuItemClick();
   TKlasse* k = Palette().Schule().NeueKlasse("5a");
   TTestFenster* f = Fenster(FensterArt::KlDep, QStringLiteral("Deputat 5a"), k);
   f->activateWindow();
@@ -482,9 +505,9 @@ TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
 
 TEST_F(PaletteTest, WiderrufenOhneManuellesFenster) {
   dialoge.Antworte(QStringLiteral("WinKolvar"), mrOk);
-  Palette().WiderrufenItemClick();
+  Palette().Befehle().WiderrufenItemClick();
   EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
-  Palette().Aktion(QStringLiteral("Hilfe/Hilfethemen"))->trigger();
+  Palette().Menues().Aktion(QStringLiteral("Hilfe/Hilfethemen"))->trigger();
   EXPECT_EQ(hilfe.ThemenAufrufe(), 1);
   KeineFehler();
 }

@@ -45,9 +45,9 @@ TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   EXPECT_EQ(programm.Standard().opf, "/anderswo") << "a start file leaves the folder as it was";
   EXPECT_EQ(dateien.fortschrittsTitel, std::vector<QString>{QStringLiteral("Einlesen")});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
-  EXPECT_TRUE(p.Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  EXPECT_TRUE(p.Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
-  EXPECT_FALSE(p.Menue(QStringLiteral("Ra"))->menuAction()->isEnabled()) << "no rooms";
+  EXPECT_TRUE(p.Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
+  EXPECT_TRUE(p.Menues().Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
+  EXPECT_FALSE(p.Menues().Menue(QStringLiteral("Ra"))->menuAction()->isEnabled()) << "no rooms";
   KeineFehler();
 }
 

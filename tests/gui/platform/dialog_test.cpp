@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "gui/support/skriptdienste.h"
+#include "model/standard.h"
 #include "platform/dienste.h"
 #include "platform/einstellungsdialog.h"
 #include "platform/kvdialog.h"
@@ -182,6 +184,81 @@ TEST_F(DialogTest, EigeneSeitenlisteUndEsc) {
   QTest::keyClick(&esc, Qt::Key_Escape);
   EXPECT_EQ(esc.result(), mrAbbrechen);
   EXPECT_TRUE(esc.gespeichert.isEmpty());
+}
+
+// A settings page over one value: loaded when shown, stored on "Ok".
+class TAnordnungsSeite : public TEinstellungsDialog {
+ public:
+  explicit TAnordnungsSeite(TStandard& standard) : TEinstellungsDialog(standard) {
+    setWindowTitle(QStringLiteral("Anordnung"));
+    feld = new QSpinBox(this);
+    feld->setRange(1, 4);
+    Inhalt()->addWidget(feld);
+  }
+  QSpinBox* feld;
+  bool ablehnen = false;
+  int geladen = 0;
+
+ protected:
+  void Laden(const TStandard& standard) override {
+    ++geladen;
+    feld->setValue(standard.FensterAnordnung);
+  }
+  void Speichern(TStandard& standard) override { standard.FensterAnordnung = feld->value(); }
+  void OkKnopfClick() override {
+    if (ablehnen) setResult(mrAbbrechen);
+  }
+};
+
+TEST_F(DialogTest, EinstellungenLadenBeimZeigenUndSpeichernNurMitOk) {
+  struct TFall {
+    const char* name;
+    std::function<void(TKvDialog&)> handlung;
+    bool ablehnen;
+    int erwartet;
+  };
+  const auto klicke = [](const char* knopf) {
+    return [knopf](TKvDialog& d) { d.Knopf(QString::fromUtf8(knopf))->click(); };
+  };
+  const std::vector<TFall> faelle{
+      {"Ok", klicke("Ok"), false, 3},
+      {"Abbrechen", klicke("Abbrechen"), false, 1},
+      {"Schliessfeld", [](TKvDialog& d) { d.reject(); }, false, 1},
+      {"Esc", [](TKvDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false, 1},
+      {"Wechseln", klicke("Wechseln"), false, 3},
+      {"Ok abgelehnt", klicke("Ok"), true, 1},
+  };
+  for (const TFall& fall : faelle) {
+    TStandard standard;
+    standard.FensterAnordnung = 1;
+    TAnordnungsSeite seite(standard);
+    seite.ablehnen = fall.ablehnen;
+    if (std::string(fall.name) == "Wechseln") popups.WaehleIndex(2);
+    dialoge.Bediene(QStringLiteral("Anordnung"), [&](TKvDialog& d) {
+      EXPECT_EQ(seite.feld->value(), 1) << fall.name << ": loaded before it shows";
+      seite.feld->setValue(3);
+      fall.handlung(d);
+    });
+    seite.Zeige();
+    EXPECT_EQ(standard.FensterAnordnung, fall.erwartet) << fall.name;
+  }
+
+  // Each showing loads again: what another page stored in between, not the field's old value.
+  TStandard standard;
+  standard.FensterAnordnung = 2;
+  TAnordnungsSeite seite(standard);
+  dialoge.Klicke(QStringLiteral("Anordnung"), QStringLiteral("Abbrechen"));
+  seite.Zeige();
+  standard.FensterAnordnung = 4;
+  dialoge.Bediene(QStringLiteral("Anordnung"), [&](TKvDialog& d) {
+    EXPECT_EQ(seite.feld->value(), 4);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  seite.Zeige();
+  EXPECT_EQ(seite.geladen, 2);
+  EXPECT_EQ(standard.FensterAnordnung, 4);
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
 }
 
 }  // namespace

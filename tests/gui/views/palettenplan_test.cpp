@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "app/dateibefehle.h"
+#include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
 #include "app/schuldateien.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
@@ -48,14 +51,14 @@ class PalettenPlanTest : public ::testing::Test {
     TDienste::SetzeAblage(&ablage);
     palette = std::make_unique<TKolvarPalette>(standard, dateien);
     InstallierePlanFenster(*palette);
-    EXPECT_TRUE(palette->DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+    EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~PalettenPlanTest() override {
     palette.reset();
     TDienste::Zuruecksetzen();
   }
   void Klasse(int index) {
-    auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menue(QStringLiteral("Kl")));
+    auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menues().Menue(QStringLiteral("Kl")));
     ASSERT_NE(menue, nullptr);
     menue->Waehle(index);
   }
@@ -78,14 +81,14 @@ TEST_F(PalettenPlanTest, ElementMenusOpenPlansAndReuseTheActiveOne) {
   auto* plan = dynamic_cast<TKlPlnForm*>(a->PlnForm());
   ASSERT_NE(plan, nullptr);
   EXPECT_TRUE(s.IstAngemeldet(plan));
-  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
-  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5a"));
+  ASSERT_EQ(palette->Fenster().FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->Fenster().FensterAktionen()[0]->text(), QStringLiteral("Plan 5a"));
   s.SetzeAktivesFenster(plan);
   Klasse(1);
   EXPECT_EQ(b->PlnForm(), plan);  // taken over
   EXPECT_EQ(a->PlnForm(), nullptr);
-  ASSERT_EQ(palette->FensterAktionen().size(), 1u);
-  EXPECT_EQ(palette->FensterAktionen()[0]->text(), QStringLiteral("Plan 5b"));
+  ASSERT_EQ(palette->Fenster().FensterAktionen().size(), 1u);
+  EXPECT_EQ(palette->Fenster().FensterAktionen()[0]->text(), QStringLiteral("Plan 5b"));
   // The right arrow shows the next class (wrapping) in the same window.
   QKeyEvent rechts(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
   QApplication::sendEvent(plan->PlnGrid, &rechts);
@@ -103,7 +106,7 @@ TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
   ASSERT_NE(plan, nullptr);
   s.SetzeAktivesFenster(plan);
   palette->MenusAnpassen();
-  QAction* kopieren = palette->Aktion(QStringLiteral("Bearbeiten/Kopieren"));
+  QAction* kopieren = palette->Menues().Aktion(QStringLiteral("Bearbeiten/Kopieren"));
   ASSERT_NE(kopieren, nullptr);
   ASSERT_TRUE(kopieren->isEnabled());
   kopieren->trigger();
@@ -111,6 +114,23 @@ TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
   ASSERT_GE(zeilen.size(), 3);
   EXPECT_EQ(zeilen[0], QStringLiteral("\tMo\tDi\tMi\tDo\tFr"));
   EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral(" 2\t---\tMUE")));
+}
+
+TEST_F(PalettenPlanTest, AWorkloadOpenerAndThePlansKeepTheirOwnGroups) {
+  TSchule& s = palette->Schule();
+  std::vector<TElement*> deputate;
+  palette->SetzeElementFensterOeffner(1, [&deputate](TElement* e, uint8_t) { deputate.push_back(e); });
+  palette->Knopf(QStringLiteral("Plan"))->click();
+  Klasse(0);
+  auto* plan = dynamic_cast<TKlPlnForm*>(s.Klassen().Hole(1)->PlnForm());
+  ASSERT_NE(plan, nullptr) << "the plan opener is still there";
+  s.SetzeAktivesFenster(plan);
+  // "Deputate" switches the class from its plan to its workload: the plan closes.
+  palette->Knopf(QStringLiteral("Dep"))->click();
+  EXPECT_EQ(deputate, std::vector<TElement*>{s.Klassen().Hole(1)});
+  EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), nullptr);
+  EXPECT_TRUE(palette->Fenster().FensterAktionen().empty());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace

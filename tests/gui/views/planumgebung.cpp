@@ -5,6 +5,7 @@
 
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "views/planfenster.h"
 
 namespace kolvar {
 
@@ -13,6 +14,7 @@ PlanTest::PlanTest(int versionen) {
   TDienste::SetzePopups(&popups);
   TDienste::SetzeAblage(&ablage);
   TDienste::SetzeShift(&palette);
+  InstallierePlanDialoge(guiDialoge);
   standard.SetVersionszahl(versionen);
   standard.SetTageProWoche(5);
   standard.pst = 6;

@@ -3,11 +3,14 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
 
 #include "planumgebung.h"
+#include "platform/fensterliste.h"
 #include "platform/gitter.h"
+#include "platform/ipalette.h"
 #include "views/planfenster.h"
 
 namespace kolvar {
@@ -219,6 +222,43 @@ TEST_F(AnzeigeTest, OpeningReusesTheActivePlanOfTheKindUnlessANewOneIsWanted) {
     nieOffen.Zeige(ber);
   }
   EXPECT_EQ(ber->PlnForm(), nullptr);
+}
+
+// All a plan window sees of the palette, recorded.
+class TProtokollPalette : public IPalette, public IFensterListe {
+ public:
+  IFensterListe& FensterListe() override { return *this; }
+  uint8_t Tasten() const override { return 0; }
+  bool Beschaeftigt() const override { return false; }
+  void ClickLinks() override { protokoll << QStringLiteral("links"); }
+  void ClickRechts() override { protokoll << QStringLiteral("rechts"); }
+  void TextInZwischenablage(const QString& text) override { memo = text; }
+  bool WaehleElement(TElementArt, bool, const QPoint&) override { return false; }
+  TElement* Wahl(TElementArt) const override { return nullptr; }
+  void FensterAnmelden(TKindFenster& f) override { protokoll << "an " + f.Caption(); }
+  void FensterAbmelden(TKindFenster& f) override { protokoll << "ab " + f.Caption(); }
+  void FensterAktiviert(TKindFenster&) override {}
+
+  QStringList protokoll;
+  QString memo;
+};
+
+TEST_F(AnzeigeTest, APlanNeedsOnlyThePalettesInterface) {
+  TProtokollPalette p;
+  {
+    TKlPlnForm plan(*schule, &p);
+    plan.Zeige(k5a);
+    plan.Oeffne();
+    for (Qt::Key taste : {Qt::Key_Right, Qt::Key_Left}) {
+      QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
+      QCoreApplication::sendEvent(plan.PlnGrid, &druck);
+    }
+    // The main menu's "Kopieren" reaches the plan through the window base.
+    static_cast<TKindFenster&>(plan).Kopieren();
+    EXPECT_EQ(p.memo, plan.PlanText().join(QLatin1Char('\n')));
+    EXPECT_TRUE(ablage.Text().isEmpty()) << "the palette's memo, not the clipboard directly";
+  }
+  EXPECT_EQ(p.protokoll, (QStringList{"an Plan 5a", "rechts", "links", "ab Plan 5a"}));
 }
 
 }  // namespace

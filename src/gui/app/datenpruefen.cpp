@@ -1,0 +1,61 @@
+#include "app/datenpruefen.h"
+
+#include <QApplication>
+
+#include "app/fehlerform.h"
+#include "app/keinfehlerform.h"
+#include "app/meldungsform.h"
+#include "engine/pruefung.h"
+#include "model/schule.h"
+#include "platform/beschaeftigt.h"
+
+namespace kolvar {
+
+void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern) {
+  TPruefErgebnis ergebnis;
+  {
+    TSanduhr sanduhr;
+    TMeldungsForm meldung(eltern);
+    meldung.SetzeMeldung(QStringLiteral("Die Daten werden geprüft."));
+    meldung.ZeigeSofort();
+    TPruefung pruefer(schule);
+    switch (pruefung) {
+      case 0:
+        ergebnis = pruefer.PruefeKonsistenz();
+        break;
+      case 1:
+        ergebnis = pruefer.PruefeBruecken();
+        break;
+      case 2:
+        ergebnis = pruefer.PruefeFehlendeRaeume();
+        break;
+      case 3:
+        ergebnis = pruefer.PruefeFehlendeStunden();
+        break;
+      case 4:
+        ergebnis = pruefer.PruefeVersionen();
+        break;
+      case 5:
+        ergebnis = pruefer.PruefeKopplungen();
+        break;
+      default:
+        ergebnis = pruefer.PruefeEinzelstunden();
+        break;
+    }
+    if (!ergebnis.Zeilen.empty()) {
+      auto* fehler = dynamic_cast<TFehlerForm*>(schule.EinzelFenster(FensterArt::Fehler));
+      if (fehler == nullptr) {
+        fehler = new TFehlerForm(schule, &liste);
+        fehler->Oeffne();
+      }
+      for (const std::string& zeile : ergebnis.Zeilen) fehler->ZeileAnfuegen(QString::fromStdString(zeile));
+    }
+  }
+  for (int i = 0; i < ergebnis.Reparaturen; ++i) QApplication::beep();
+  if (ergebnis.Reparaturen > 0) schule.AktualisiereAlleFenster();
+  TKeinFehlerForm dialog(eltern);
+  dialog.SetzeErgebnis(ergebnis.Stufe);
+  dialog.Zeige();
+}
+
+}  // namespace kolvar

@@ -1,0 +1,15 @@
+// "Daten > Prüfen": one of the data checks, its lines into the error list, then the result.
+#pragma once
+
+class QWidget;
+
+namespace kolvar {
+
+class IFensterListe;
+class TSchule;
+
+// pruefung: 0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order. The error list opens in
+// liste when the check finds something; repairs beep once each and refresh every window.
+void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern);
+
+}  // namespace kolvar

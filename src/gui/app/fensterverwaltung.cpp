@@ -1,0 +1,225 @@
+#include "app/fensterverwaltung.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <algorithm>
+
+#include "app/elementliste.h"
+#include "app/fensteroeffner.h"
+#include "app/fensterordform.h"
+#include "app/fensterplatz.h"
+#include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "model/ipalettezustand.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "platform/kindfenster.h"
+
+namespace kolvar {
+
+TFensterVerwaltung::TFensterVerwaltung(TKolvarPalette& palette, QMenu& menue, const TFensterOeffner& oeffner)
+    : palette_(palette), menue_(menue), oeffner_(oeffner) {}
+
+// ---------------------------------------------------------------------------------------------
+// Registration and the "Fenster" menu
+
+void TFensterVerwaltung::FensterAnmelden(TKindFenster& fenster) {
+  PlatziereFenster(fenster, static_cast<int>(eintraege_.size()) + 1);
+  for (const TEintrag& e : eintraege_) e.aktion->setChecked(false);
+  auto* aktion = new QAction(fenster.Caption(), &menue_);
+  aktion->setCheckable(true);
+  aktion->setChecked(true);
+  menue_.addAction(aktion);
+  TKindFenster* ziel = &fenster;
+  QObject::connect(aktion, &QAction::triggered, &menue_, [this, ziel] {
+    palette_.Menues().FuehreAus([ziel] {
+      ziel->show();
+      ziel->raise();
+      ziel->activateWindow();
+    });
+  });
+  eintraege_.push_back({ziel, aktion});
+}
+
+void TFensterVerwaltung::FensterAbmelden(TKindFenster& fenster) {
+  auto it = std::find_if(eintraege_.begin(), eintraege_.end(),
+                         [&fenster](const TEintrag& e) { return e.fenster == &fenster; });
+  if (it == eintraege_.end()) return;
+  menue_.removeAction(it->aktion);
+  delete it->aktion;
+  eintraege_.erase(it);
+  if (!palette_.IstBeendet()) palette_.MenusAnpassen();
+}
+
+void TFensterVerwaltung::FensterAktiviert(TKindFenster&) {
+  palette_.MenusAnpassen();
+}
+
+void TFensterVerwaltung::FensterUmbenannt(TKindFenster& fenster) {
+  for (const TEintrag& e : eintraege_)
+    if (e.fenster == &fenster) e.aktion->setText(fenster.Caption());
+}
+
+std::vector<QAction*> TFensterVerwaltung::FensterAktionen() const {
+  std::vector<QAction*> aktionen;
+  for (const TEintrag& e : eintraege_) aktionen.push_back(e.aktion);
+  return aktionen;
+}
+
+void TFensterVerwaltung::FensterMenuMarkieren(const TKindFenster* fenster) {
+  for (const TEintrag& e : eintraege_) e.aktion->setChecked(fenster != nullptr && e.fenster == fenster);
+}
+
+std::vector<TFensterSatz> TFensterVerwaltung::OffeneFenster() const {
+  // In the order of the school's list, with the frame's place on the screen.
+  std::vector<TFensterSatz> saetze;
+  for (IFenster* f : palette_.Schule().Fenster()) {
+    auto* k = dynamic_cast<TKindFenster*>(f);
+    if (k == nullptr) continue;
+    const QRect rahmen = k->frameGeometry();
+    saetze.push_back({k->Tag(), k->Titel(), rahmen.x(), rahmen.y(), k->width(), k->height()});
+  }
+  return saetze;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Arrangement and closing
+
+void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer) {
+  QSize bildschirm(1280, 1024);
+  if (QScreen* s = QGuiApplication::primaryScreen()) bildschirm = s->geometry().size();
+  const TStandard& standard = palette_.Standard();
+  fenster.move(
+      FensterPlatz(nummer, standard.FensterAnordnung, palette_.frameGeometry(), standard.pas, bildschirm));
+}
+
+void TFensterVerwaltung::AnordnungItemClick() {
+  TFensterOrdForm form(palette_.Standard(), &palette_);
+  if (form.Zeige() == mrOk) OrdneFensterAn();
+}
+
+void TFensterVerwaltung::OrdneFensterAn() {
+  palette_.raise();
+  int nummer = 0;
+  for (const TEintrag& e : eintraege_) {
+    ++nummer;
+    // The manual planning window keeps its place.
+    if (e.fenster->Tag() == FensterArt::Manuell) continue;
+    PlatziereFenster(*e.fenster, nummer);
+    e.fenster->raise();
+  }
+}
+
+void TFensterVerwaltung::FensterSchliessenItemClick() {
+  TSchule& schule = palette_.Schule();
+  if (palette_.Tasten() & Taste::Shift) {
+    // Each window once, from a snapshot: a window that refuses stays open.
+    for (IFenster* f : schule.Fenster()) {
+      if (!schule.IstAngemeldet(f)) continue;
+      if (auto* k = dynamic_cast<TKindFenster*>(f))
+        k->SchliesseFrage();
+      else
+        f->Schliesse();
+    }
+  } else if (IFenster* aktiv = schule.AktivesFenster()) {
+    if (auto* k = dynamic_cast<TKindFenster*>(aktiv))
+      k->SchliesseFrage();
+    else
+      aktiv->Schliesse();
+  }
+  palette_.MenusAnpassen();
+}
+
+void TFensterVerwaltung::SchliesseAlleFenster() {
+  TSchule& schule = palette_.Schule();
+  for (IFenster* f : schule.Fenster())
+    if (schule.IstAngemeldet(f)) f->Schliesse();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saved windows, stepping and switching
+
+void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
+  TSchule& schule = palette_.Schule();
+  const std::size_t vorher = eintraege_.size();
+  TElementArt art{};
+  if (ListeDerArt(satz.Art, art)) {
+    // The caption after its first blank is the abbreviation; the last element that has it.
+    const std::string& titel = satz.Titel;
+    const std::size_t blank = titel.find(' ');
+    const std::string kuerzel = blank == std::string::npos ? std::string() : titel.substr(blank + 1);
+    TElement* gefunden = nullptr;
+    for (TElement* e : ElementeVon(schule, art))
+      if (e->Kuerzel() == kuerzel) gefunden = e;
+    const int gruppe = FensterArtInfo(satz.Art)->Gruppe;
+    if (gefunden != nullptr && oeffner_.HatElementOeffner(gruppe)) {
+      schule.SetzeAnsichtsgruppe(static_cast<uint8_t>(gruppe));
+      oeffner_.OeffneElement(gruppe, gefunden, palette_.Tasten());
+    }
+  } else {
+    oeffner_.OeffneArt(satz.Art);
+  }
+  if (eintraege_.size() <= vorher) return;
+  // The place where enough of the screen is left; a size only when smaller than the window's own.
+  TKindFenster* fenster = eintraege_.back().fenster;
+  QRect flaeche(0, 0, 1 << 20, 1 << 20);
+  if (QScreen* bildschirm = QGuiApplication::primaryScreen()) flaeche = bildschirm->geometry();
+  QPoint ort = fenster->pos();
+  // A stored place left of or above the screen (another monitor once) is not taken either.
+  if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) ort.setX(satz.Links);
+  if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) ort.setY(satz.Oben);
+  fenster->move(ort);
+  const int a = satz.Art;
+  const bool hoeheNehmen =
+      (a >= 9 && a <= 12) || (a >= 16 && a <= 22) || a == 69 || a == 71 || (a >= 72 && a <= 77);
+  const bool breiteNehmen = a >= 9 && a <= 12;
+  QSize groesse = fenster->size();
+  if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < groesse.height()) groesse.setHeight(satz.Hoehe);
+  if (breiteNehmen && satz.Breite > 0 && satz.Breite < groesse.width()) groesse.setWidth(satz.Breite);
+  fenster->resize(groesse);
+}
+
+void TFensterVerwaltung::Blaettern(bool vorwaerts) {
+  TSchule& schule = palette_.Schule();
+  IFenster* aktiv = schule.AktivesFenster();
+  if (aktiv == nullptr) return;
+  // Looking through the elements never marks the school modified.
+  const bool geaendert = schule.Geaendert();
+  TElementArt art{};
+  const int gruppe = schule.Ansichtsgruppe();
+  if (ListeDerArt(aktiv->Tag(), art) && aktiv->Element() != nullptr && oeffner_.HatElementOeffner(gruppe)) {
+    const std::vector<TElement*> elemente = ElementeVon(schule, art);
+    const auto it = std::find(elemente.begin(), elemente.end(), aktiv->Element());
+    if (it != elemente.end()) {
+      const auto n = static_cast<long>(elemente.size());
+      long i = it - elemente.begin();
+      i = ((vorwaerts ? i + 1 : i - 1) % n + n) % n;
+      TElement* ziel = elemente[static_cast<std::size_t>(i)];
+      const bool eigenesPlanFenster =
+          (aktiv->Tag() == FensterArt::LePln || aktiv->Tag() == FensterArt::KlPln) &&
+          ziel == aktiv->Element();
+      if (!eigenesPlanFenster) oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());
+    }
+  }
+  schule.SetzeGeaendert(geaendert);
+}
+
+void TFensterVerwaltung::ElementFensterWechseln(int gruppe) {
+  IFenster* aktiv = palette_.Schule().AktivesFenster();
+  if (aktiv == nullptr || !oeffner_.HatElementOeffner(gruppe)) return;
+  static const std::array<std::vector<int>, 3> vonArten{{
+      {9, 10, 11, 12, 16, 17, 18, 19, 20},
+      {9, 10, 11, 61, 62, 63, 64, 65, 66},
+      {16, 17, 20, 61, 62, 65},
+  }};
+  const auto& arten = vonArten[static_cast<std::size_t>(gruppe)];
+  if (std::find(arten.begin(), arten.end(), aktiv->Tag()) == arten.end()) return;
+  TElement* element = aktiv->Element();
+  if (element == nullptr) return;
+  if (!(palette_.Tasten() & Taste::Shift)) aktiv->Schliesse();
+  oeffner_.OeffneElement(gruppe, element, 0);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,71 @@
+// The palette's list of open child windows: the "Fenster" menu with one entry per window, the
+// arrangement on the screen, closing, reopening the windows a school file saved, stepping to
+// the previous or next element and switching an element between its windows.
+#pragma once
+
+#include <QRect>
+#include <cstdint>
+#include <vector>
+
+#include "platform/fensterliste.h"
+#include "storage/fenstersatz.h"
+
+class QAction;
+class QMenu;
+
+namespace kolvar {
+
+class TFensterOeffner;
+class TKindFenster;
+class TKolvarPalette;
+
+class TFensterVerwaltung : public IFensterListe {
+ public:
+  // menue: the "Fenster" menu; the window entries follow its fixed entries.
+  TFensterVerwaltung(TKolvarPalette& palette, QMenu& menue, const TFensterOeffner& oeffner);
+
+  // --- IFensterListe ---
+  void FensterAnmelden(TKindFenster& fenster) override;
+  void FensterAbmelden(TKindFenster& fenster) override;
+  void FensterAktiviert(TKindFenster& fenster) override;
+  void FensterUmbenannt(TKindFenster& fenster) override;
+
+  // The "Fenster" menu's window entries in order (after the four fixed ones).
+  std::vector<QAction*> FensterAktionen() const;
+  // Checks the window's entry and clears the others (all of them for none).
+  void FensterMenuMarkieren(const TKindFenster* fenster);
+  // The open windows as the school file keeps them.
+  std::vector<TFensterSatz> OffeneFenster() const;
+
+  // Places a new window in the arrangement by its number among the open windows.
+  void PlatziereFenster(TKindFenster& fenster, int nummer);
+  // "Anordnung...": the arrangement dialog, and every window placed anew after a change.
+  void AnordnungItemClick();
+  void OrdneFensterAn();
+  // "Fenster schließen": the active window; with Shift every window once (a refusing one stays).
+  void FensterSchliessenItemClick();
+  // Closes every window of the school without asking (the school goes away).
+  void SchliesseAlleFenster();
+
+  // Reopens a saved window by its kind, at its place where the screen allows it. The caller
+  // holds Shift so that no other window is replaced.
+  void WiederOeffnen(const TFensterSatz& satz);
+  // The previous or next element of the active element window, in its group's window.
+  void Blaettern(bool vorwaerts);
+  // The active window's element in its window of the group (a view button); unless Shift is
+  // held the active window closes.
+  void ElementFensterWechseln(int gruppe);
+
+ private:
+  struct TEintrag {
+    TKindFenster* fenster;
+    QAction* aktion;
+  };
+
+  TKolvarPalette& palette_;
+  QMenu& menue_;
+  const TFensterOeffner& oeffner_;
+  std::vector<TEintrag> eintraege_;
+};
+
+}  // namespace kolvar

@@ -1,0 +1,75 @@
+#include "app/menuebefehle.h"
+
+#include <QApplication>
+
+#include "app/datenpruefen.h"
+#include "app/dialogregister.h"
+#include "app/fensterverwaltung.h"
+#include "app/kolvarpalette.h"
+#include "app/zwischenform.h"
+#include "model/schule.h"
+#include "platform/dialogdienst.h"
+#include "platform/dienste.h"
+#include "platform/kindfenster.h"
+
+namespace kolvar {
+
+TMenueBefehle::TMenueBefehle(TKolvarPalette& palette) : palette_(palette) {}
+
+TKindFenster* TMenueBefehle::AktivesFenster() const {
+  return dynamic_cast<TKindFenster*>(palette_.Schule().AktivesFenster());
+}
+
+void TMenueBefehle::WiderrufenItemClick() {
+  TSchule& schule = palette_.Schule();
+  if (schule.ManuellFenster() != nullptr) {
+    schule.Widerrufe();
+    palette_.SetzeWiderrufenAktiv(false);
+    return;
+  }
+  TDienste::Dialoge().Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!"),
+                              TMeldungsArt::Information);
+}
+
+void TMenueBefehle::UndoLoeschenItemClick() {
+  palette_.Schule().VerwerfeUndo();
+  palette_.SetzeWiderrufenAktiv(false);
+}
+
+void TMenueBefehle::KopierenItemClick() {
+  if (TKindFenster* aktiv = AktivesFenster())
+    aktiv->Kopieren();
+  else
+    QApplication::beep();
+}
+
+void TMenueBefehle::AllesAuswaehlenItemClick() {
+  if (TKindFenster* aktiv = AktivesFenster()) aktiv->AllesAuswaehlen();
+}
+
+void TMenueBefehle::FensterDruckenItemClick() {
+  if (TKindFenster* aktiv = AktivesFenster()) aktiv->FensterDrucken();
+}
+
+void TMenueBefehle::ZwischenablageItemClick() {
+  TSchule& schule = palette_.Schule();
+  if (IFenster* offen = schule.EinzelFenster(FensterArt::Zwischen)) {
+    if (auto* k = dynamic_cast<TKindFenster*>(offen)) {
+      k->raise();
+      k->activateWindow();
+    }
+    return;
+  }
+  auto* form = new TZwischenForm(schule, &palette_.Fenster());
+  form->Oeffne();
+}
+
+void TMenueBefehle::KennwortItemClick() {
+  palette_.DialogRegister().Oeffne(DialogName::Kennwort);
+}
+
+void TMenueBefehle::PruefenItemClick(int pruefung) {
+  DatenPruefen(palette_.Schule(), palette_.Fenster(), pruefung, &palette_);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,34 @@
+// The main menu's commands that act on the school or the active window: undo, the window
+// commands sent to the active window, the clipboard window, the password page, the data checks.
+#pragma once
+
+namespace kolvar {
+
+class TKindFenster;
+class TKolvarPalette;
+
+class TMenueBefehle {
+ public:
+  explicit TMenueBefehle(TKolvarPalette& palette);
+
+  // With the manual planning window: takes back its steps; else "Noch nicht implementiert!".
+  void WiderrufenItemClick();
+  // "Bearbeiten > Löschen": empties the undo list.
+  void UndoLoeschenItemClick();
+  // Sent to the active window; "Kopieren" without one beeps.
+  void KopierenItemClick();
+  void AllesAuswaehlenItemClick();
+  void FensterDruckenItemClick();
+  // The clipboard window, brought to the front when open.
+  void ZwischenablageItemClick();
+  void KennwortItemClick();
+  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order).
+  void PruefenItemClick(int pruefung);
+
+ private:
+  TKindFenster* AktivesFenster() const;
+
+  TKolvarPalette& palette_;
+};
+
+}  // namespace kolvar
