@@ -43,10 +43,12 @@ TEST(Eigenschaft, ZufaelligeFolgenHaltenDasModellGesund) {
           if (k) k->EntferneStunde(z() % 2 ? v : -1, d, p, z() % 2);
           break;
         case 4:
-          if (k && !k->Setzungen().Leer())
-            k->SetzeRaum(k->Setzungen().Hole(
-                             1 + static_cast<int>(z() % static_cast<unsigned>(k->Setzungen().Anzahl()))),
-                         Irgendeins(sch.Raeume(), z));
+          if (TSetzung* st = k ? Irgendeins(k->Setzungen(), z) : nullptr) {
+            if (z() % 3)
+              k->SetzeRaum(st, Irgendeins(sch.Raeume(), z));
+            else
+              k->EntferneSetzung(st);
+          }
           break;
         case 5:
           if (k) k->SetzeLehrer(Irgendeins(sch.Lehrer(), z));
@@ -60,7 +62,10 @@ TEST(Eigenschaft, ZufaelligeFolgenHaltenDasModellGesund) {
           }
           break;
         case 7:
-          if (k) k->SetzeFach(Irgendeins(sch.Faecher(), z));
+          if (k && z() % 2)
+            k->SetzeFach(Irgendeins(sch.Faecher(), z));
+          else if (k)
+            k->SetzeKopplung(Irgendeins(sch.Kopplungen(), z));
           break;
         case 8:
           if (k) {
