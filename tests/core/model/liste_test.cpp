@@ -14,7 +14,9 @@ struct Wert {
   int folge;
 };
 
-int NachSchluessel(const Wert* a, const Wert* b) { return a->schluessel - b->schluessel; }
+int NachSchluessel(const Wert* a, const Wert* b) {
+  return a->schluessel - b->schluessel;
+}
 
 // Every sorted list of length 0..7 over keys 0..3 and every inserted key -1..4: the new item lands
 // where std::upper_bound says, and the cursor is on it.
@@ -33,14 +35,16 @@ TEST(TListe, SortiertesEinfuegenGleichtUpperBound) {
         }
         Wert neuer{neu, 1};
         liste.FuegeSortiertEin(&neuer, NachSchluessel);
-        const int erwartet =
-            static_cast<int>(std::upper_bound(schluessel.begin(), schluessel.end(), neu) - schluessel.begin()) + 1;
+        const int erwartet = static_cast<int>(std::upper_bound(schluessel.begin(), schluessel.end(), neu) -
+                                              schluessel.begin()) +
+                             1;
         ASSERT_EQ(liste.Position(&neuer), erwartet) << "laenge " << laenge << " neu " << neu;
         ASSERT_EQ(liste.Aktuelles(), &neuer);
       }
       // next multiset of keys
       int i = 0;
-      while (i < laenge && zaehler[static_cast<std::size_t>(i)] == 3) zaehler[static_cast<std::size_t>(i++)] = 0;
+      while (i < laenge && zaehler[static_cast<std::size_t>(i)] == 3)
+        zaehler[static_cast<std::size_t>(i++)] = 0;
       if (i == laenge) break;
       ++zaehler[static_cast<std::size_t>(i)];
     }

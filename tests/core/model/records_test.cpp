@@ -6,13 +6,15 @@
 #include "model/konflikt.h"
 #include "model/parliste.h"
 #include "model/setzung.h"
-#include "support/schulbauer.h"
+#include "modelltest.h"
 
 namespace kolvar {
 namespace {
 
-TEST(Konflikt, Texte) {
-  auto s = BaueKleineSchule();
+using Konflikt = ModellTest;
+using Setzung = ModellTest;
+
+TEST_F(Konflikt, Texte) {
   TKonflikt k(KonfliktArt::KlasseGesperrt, 3, nullptr, s->k5a, 3);
   EXPECT_EQ(k.Text(), "{3} Klasse 5a gesperrt. ");
   EXPECT_EQ(TKonflikt(0, 3, s->mathe5b, nullptr, 1).Text(), "{1} Kurs MUE     Ma 5b gesperrt.");
@@ -26,8 +28,7 @@ TEST(Konflikt, Texte) {
   EXPECT_EQ(TKonflikt(42, 1, s->mathe5a, s->k5a, 1).Text(), "");
 }
 
-TEST(Konflikt, ListeNachArtInFundreihenfolge) {
-  auto s = BaueKleineSchule();
+TEST_F(Konflikt, ListeNachArtInFundreihenfolge) {
   TKonflikt a(8, 1, s->mathe5a, s->k5a, 1), b(3, 2, nullptr, s->th, 1), c(8, 1, s->mathe5b, s->k5b, 1),
       d(4, 3, s->sportSch, s->sch, 1), e(8, 1, s->mathe5a, s->k5b, 1);
   TListe<TKonflikt> liste;
@@ -39,8 +40,7 @@ TEST(Konflikt, ListeNachArtInFundreihenfolge) {
   EXPECT_FALSE(GleicherKonflikt(&a, &f));
 }
 
-TEST(Setzung, Randstunde) {
-  auto s = BaueKleineSchule();
+TEST_F(Setzung, Randstunde) {
   TSetzung* einzige = s->mathe5b->Setze(1, 1, nullptr, 1);
   EXPECT_TRUE(einzige->IstRandstunde(*s->k5b));
   TSetzung* mitte = s->deutsch5a->Setze(1, 2, nullptr, 3);
@@ -53,8 +53,8 @@ TEST(Setzung, Randstunde) {
   EXPECT_TRUE(s->schule->Geaendert());
 }
 
-TEST(Setzung, GespeicherteSetzungPrueftNurDenPlatz) {
-  auto s = BaueKleineSchule(2);
+TEST_F(Setzung, GespeicherteSetzungPrueftNurDenPlatz) {
+  s = BaueKleineSchule(2);
   s->mathe5b->SetzeNichtVerplanen(true);
   TSetzung* st = s->mathe5b->NeueSetzung(2, 5, 6, s->th, true);  // room outside its list
   ASSERT_NE(st, nullptr);
