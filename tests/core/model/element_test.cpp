@@ -13,11 +13,10 @@ namespace {
 using Element = ModellTest;
 
 TEST_F(Element, IstMitKopplung) {
-  TSchule& sch = *s->schule;
-  TLehrer* l = sch.NeuerLehrer("KOP");
-  TKopplung* ko = sch.NeueKopplung("K1");
-  TKurs* a = sch.ErzeugeKurs(l, s->k6a, ko, s->de, nullptr, 4);
-  TKurs* b = sch.ErzeugeKurs(l, s->k6a, ko, s->ma, nullptr, 6);
+  TLehrer* l = Sch().NeuerLehrer("KOP");
+  TKopplung* ko = Sch().NeueKopplung("K1");
+  TKurs* a = Sch().ErzeugeKurs(l, s->k6a, ko, s->de, nullptr, 4);
+  TKurs* b = Sch().ErzeugeKurs(l, s->k6a, ko, s->ma, nullptr, 6);
   EXPECT_EQ(l->IstEinfach(1, false, Seite::Lehrer), 6);
   EXPECT_EQ(l->IstEinfach(1, true, Seite::Lehrer), 10);
   // Weighted: the biggest weighted member's hours times the factor of the first course met.
@@ -31,7 +30,7 @@ TEST_F(Element, IstMitKopplung) {
   b->SetzeStunden(1, 4);
   b->SetzeFaktor(2);
   EXPECT_EQ(ko->GroessterKurs(1, true), ko->Kurse().Hole(1));
-  EXPECT_EQ(TKopplung(sch).GroessterKurs(1, false), nullptr);
+  EXPECT_EQ(TKopplung(Sch()).GroessterKurs(1, false), nullptr);
   EXPECT_EQ(l->IstEinfach(1, false, 2), 0);  // an unknown side takes nothing
 }
 
@@ -86,9 +85,9 @@ TEST_F(Element, SollGrenzenUndVersionen) {
   s->standard.SetAktuelleVersion(2);
   s->mue->UebernimmSoll(20);
   EXPECT_EQ(s->mue->Soll(0), 44);
-  TFakeStatFenster stat(*s->schule, FensterArt::LeStat);
+  TFakeStatFenster stat(Sch(), FensterArt::LeStat);
   stat.Anmelden();
-  TFakeFenster editor(*s->schule, FensterArt::LeGr, s->sch);
+  TFakeFenster editor(Sch(), FensterArt::LeGr, s->sch);
   editor.Anmelden();
   s->sch->AendereSoll(-4);
   EXPECT_EQ(s->sch->Soll(2), s->standard.les - 4);
@@ -114,7 +113,7 @@ TEST_F(Element, FachEntfernenNurOhneStunden) {
     s->mathe5b->SetzeStunden(3, 0);
     EXPECT_TRUE(s->mue->EntferneFach(s->ma));
     EXPECT_EQ(s->ma->Lehrer().Position(s->mue), 0);
-    EXPECT_TRUE(PruefeModell(*s->schule).empty());
+    EXPECT_TRUE(PruefeModell(Sch()).empty());
   }
 }
 
@@ -168,16 +167,16 @@ TEST_F(Element, FachMenueSpalten) {
   EXPECT_EQ(MenueSpaltenLaenge(39), 17);
   EXPECT_EQ(MenueSpaltenLaenge(100), 26);
   TStandard st;
-  TSchule sch(st);
-  TFach* f = sch.NeuesFach("Ma");
-  for (int i = 0; i < 100; ++i) sch.NeueKlasse("K" + std::to_string(i));
+  TSchule schule(st);
+  TFach* f = schule.NeuesFach("Ma");
+  for (int i = 0; i < 100; ++i) schule.NeueKlasse("K" + std::to_string(i));
   TMenueDaten m;
   m.Fuege({"alt", false, true, false, {}});
   f->FuelleKlassenMenue(m);
   ASSERT_EQ(m.Anzahl(), 100);
   for (int i = 0; i < 100; ++i) EXPECT_EQ(m[i].NeueSpalte, i == 26 || i == 52 || i == 78) << i;
   m[30].Aktion();
-  EXPECT_EQ(f->GewaehlteKlasse(), sch.Klassen().Hole(31));
+  EXPECT_EQ(f->GewaehlteKlasse(), schule.Klassen().Hole(31));
 }
 
 TEST_F(Element, FachMenueTexte) {
@@ -249,19 +248,18 @@ TEST_F(Element, AbwesenheitUndRaumBelegung) {
 }
 
 TEST_F(Element, AktualisierenErreichtFensterUndStatistik) {
-  TSchule& sch = *s->schule;
-  TFakeFenster gr(sch, FensterArt::KlGr, s->k5b), dep(sch, FensterArt::KlDep, s->k5b),
-      pln(sch, FensterArt::KlPln, s->k5b);
-  TFakeStatFenster stat(sch, FensterArt::KlStat);
+  TFakeFenster gr(Sch(), FensterArt::KlGr, s->k5b), dep(Sch(), FensterArt::KlDep, s->k5b),
+      pln(Sch(), FensterArt::KlPln, s->k5b);
+  TFakeStatFenster stat(Sch(), FensterArt::KlStat);
   gr.Anmelden();
   dep.Anmelden();
   pln.Anmelden();
   stat.Anmelden();
-  sch.SetzeGeaendert(false);
+  Sch().SetzeGeaendert(false);
   s->k5b->Aktualisiere();
   EXPECT_EQ(gr.aktualisiert + dep.aktualisiert + pln.aktualisiert, 3);
   EXPECT_EQ(stat.zeilen, std::vector<int>{2});
-  EXPECT_TRUE(sch.Geaendert());
+  EXPECT_TRUE(Sch().Geaendert());
   s->k5b->ZeigeWerte();
   EXPECT_EQ(gr.werteGezeigt + dep.werteGezeigt, 2);
   // A placement repaints the plans of teacher, classes and rooms.

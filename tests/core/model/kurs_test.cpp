@@ -19,27 +19,26 @@ std::vector<std::string> Texte(const TMenueDaten& m) {
 }
 
 TEST_F(Kurs, SortierSchluesselUndReihenfolge) {
-  TSchule& sch = *s->schule;
   s->standard.nks = false;  // by teachers
-  TKurs* nackt = sch.ErzeugeKurs(nullptr, nullptr, nullptr, s->ma, nullptr, 0);
+  TKurs* nackt = Sch().ErzeugeKurs(nullptr, nullptr, nullptr, s->ma, nullptr, 0);
   EXPECT_EQ(nackt->Schluessel1(), -1000 + 2);
-  TKurs* ganzNackt = sch.ErzeugeKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 0);
+  TKurs* ganzNackt = Sch().ErzeugeKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 0);
   EXPECT_EQ(ganzNackt->Schluessel1(), -1001);
   EXPECT_EQ(ganzNackt->Schluessel2(), -1);
-  sch.OrdneKurseNeu();
-  EXPECT_EQ(sch.Kurse().Hole(1), ganzNackt);
-  EXPECT_EQ(sch.Kurse().Hole(2), nackt);
+  Sch().OrdneKurseNeu();
+  EXPECT_EQ(Sch().Kurse().Hole(1), ganzNackt);
+  EXPECT_EQ(Sch().Kurse().Hole(2), nackt);
   // Teacher MUE (1), class 5b (2), subject Ma (2), 3 hours.
   EXPECT_EQ(s->mathe5b->Schluessel1(), 1000 + 2);
   EXPECT_EQ(s->mathe5b->Schluessel2(), 2 - 3000);
   s->standard.nks = true;
-  sch.OrdneKurseNeu();
+  Sch().OrdneKurseNeu();
   EXPECT_EQ(s->mathe5b->Schluessel1(), 2000 + 2);
   EXPECT_EQ(s->mathe5b->Schluessel2(), 1 - 3000);
 
   // Equal keys keep the order of creation.
   std::vector<TKurs*> gleich;
-  for (int i = 0; i < 5; ++i) gleich.push_back(sch.ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, nullptr, 2));
+  for (int i = 0; i < 5; ++i) gleich.push_back(Sch().ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, nullptr, 2));
   for (std::size_t i = 1; i < gleich.size(); ++i) {
     EXPECT_EQ(VergleicheKurse(gleich[i - 1], gleich[i]), -1);
     EXPECT_EQ(VergleicheKurse(gleich[i], gleich[i - 1]), 1);
@@ -47,7 +46,7 @@ TEST_F(Kurs, SortierSchluesselUndReihenfolge) {
   EXPECT_EQ(s->k6a->Kurse().Position(gleich[0]) + 4, s->k6a->Kurse().Position(gleich[4]));
 
   // A class lists its courses by subject, one without a subject first.
-  TKurs* ohneFach = sch.ErzeugeKurs(s->ber, s->k5a, nullptr, nullptr, nullptr, 1);
+  TKurs* ohneFach = Sch().ErzeugeKurs(s->ber, s->k5a, nullptr, nullptr, nullptr, 1);
   const TListe<TKurs>& kurse = s->k5a->Kurse();
   EXPECT_EQ(kurse.Hole(1), ohneFach);
   for (int i = 2; i < kurse.Anzahl(); ++i)
@@ -89,9 +88,8 @@ TEST_F(Kurs, SetzenUndEntfernenHaltenDieBelegung) {
 }
 
 TEST_F(Kurs, ZweiKurseImSelbenFeldTeilenLehrerUndRaum) {
-  TSchule& sch = *s->schule;
   // Data as the import makes it: two lessons of one teacher in one room at the same slot.
-  TKurs* zweiter = sch.ErzeugeKurs(s->mue, s->k6a, nullptr, s->de, s->r101, 2);
+  TKurs* zweiter = Sch().ErzeugeKurs(s->mue, s->k6a, nullptr, s->de, s->r101, 2);
   s->deutsch5a->Setze(1, 1, s->r101, 1);
   zweiter->Setze(1, 1, s->r101, 1);
   s->deutsch5a->EntferneStunde(1, 1, 1, false);
@@ -149,20 +147,19 @@ TEST_F(Kurs, RaeumeUndKlassenNurEinmalUndHaeufigsterRaum) {
 }
 
 TEST_F(Kurs, Texte) {
-  TSchule& sch = *s->schule;
   EXPECT_EQ(s->mathe5b->Text(), "MUE     Ma 5b");
   EXPECT_EQ(s->sportSch->Text(), "SCH     Sp 5a SPO");
   EXPECT_EQ(s->sportSch->Text(s->k5b), "SCH     Sp 5b SPO");
   EXPECT_EQ(s->sportSch->KurzText(), "SCH Sp SPO");
   EXPECT_EQ(s->mathe5b->KurzText(), "MUE Ma 5b");
-  TKurs* nurFach = sch.ErzeugeKurs(nullptr, nullptr, nullptr, s->de, nullptr, 1);
+  TKurs* nurFach = Sch().ErzeugeKurs(nullptr, nullptr, nullptr, s->de, nullptr, 1);
   EXPECT_EQ(nurFach->Text(), "De");
-  TKurs* nichts = sch.NeuerFreierKurs();
+  TKurs* nichts = Sch().NeuerFreierKurs();
   EXPECT_EQ(nichts->Text(), "");
   EXPECT_EQ(nichts->ZellenText(1, 1, 1, 0, 1, 2), "");
   EXPECT_EQ(nichts->KurzText(), "");
-  TLehrer* umlaut = sch.NeuerLehrer("MÜL");
-  TKurs* k = sch.ErzeugeKurs(umlaut, s->k5a, nullptr, s->ma, s->r101, 2);
+  TLehrer* umlaut = Sch().NeuerLehrer("MÜL");
+  TKurs* k = Sch().ErzeugeKurs(umlaut, s->k5a, nullptr, s->ma, s->r101, 2);
   EXPECT_EQ(k->Text(), "MÜL     Ma 5a");  // padded by characters
   EXPECT_EQ(k->TextMitRaum(1, 0, 0), "MÜL     Ma 5a R101");
   k->Setze(1, 2, s->r102, 3);
@@ -206,12 +203,11 @@ TEST_F(Kurs, AbfragenAmFeld) {
 
 TEST_F(Kurs, StundenImZeitraum) {
   s = BaueKleineSchule(2);
-  TSchule& sch = *s->schule;
   s->mathe5b->Setze(1, 1, nullptr, 1);         // Mondays of version 1
   s->mathe5b->Setze(1, 3, nullptr, 1);         // Wednesdays of version 1
   s->mathe5b->Setze(2, 2, nullptr, 1);         // Tuesdays of version 2
   const int32_t montag = 34330 + 888 * 7 * 2;  // week 1 of the table
-  sch.SetzeWochenVersion(2, 2);
+  Sch().SetzeWochenVersion(2, 2);
   const auto keinFrei = [](int32_t) { return false; };
   EXPECT_EQ(s->mathe5b->StundenImZeitraum(montag, montag + 13, keinFrei), 2 + 1);
   const auto mittwochFrei = [&](int32_t t) { return t == montag + 2; };
@@ -292,7 +288,7 @@ TEST_F(Kurs, FaktorKlassenUndRaumMenue) {
   EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursImRaumplan), 1);
   EXPECT_TRUE(s->sportSch->Raeume().Leer());
   EXPECT_EQ(s->sportSch->Setzungen().Anzahl(), 1);  // the hour stays, without the room
-  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+  EXPECT_TRUE(PruefeModell(Sch()).empty());
 
   TMenueDaten kopplung;
   s->sportBer->KopplungsMenueEintraege(kopplung, false);

@@ -16,15 +16,14 @@ namespace {
 using Loeschen = ModellTest;
 
 TEST_F(Loeschen, RaumMitDreiKursenVonDenenZweiImRaumGesetztSind) {
-  TSchule& sch = *s->schule;
-  TKurs* dritter = sch.ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, s->r101, 2);
+  TKurs* dritter = Sch().ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, s->r101, 2);
   s->deutsch5a->Setze(1, 1, s->r101, 1);
   s->mathe5a->Setze(1, 1, s->r101, 2);
   s->mathe5a->Setze(1, 4, nullptr, 2);  // an hour of that course without the room
   dritter->Setze(1, 5, nullptr, 6);     // placed, but not in the room
   ASSERT_EQ(s->r101->Kurse().Anzahl(), 3);
   TRaum* raum = s->r101;
-  sch.LoescheElement(raum);
+  Sch().LoescheElement(raum);
 
   for (TKurs* k : {s->deutsch5a, s->mathe5a, dritter}) EXPECT_EQ(k->Raeume().Position(raum), 0);
   EXPECT_TRUE(s->deutsch5a->Setzungen().Leer());
@@ -32,27 +31,26 @@ TEST_F(Loeschen, RaumMitDreiKursenVonDenenZweiImRaumGesetztSind) {
   EXPECT_EQ(dritter->Setzungen().Anzahl(), 1);
   EXPECT_EQ(s->mue->Raum(), nullptr);
   EXPECT_EQ(s->k5a->Raum(), nullptr);
-  EXPECT_FALSE(HaeltZeiger(sch, raum));
+  EXPECT_FALSE(HaeltZeiger(Sch(), raum));
 }
 
 TEST_F(Loeschen, LehrerAlsKlassenlehrerUndInFaechernUndTabellen) {
-  TSchule& sch = *s->schule;
   s->k6a->SetzeLehrer2(s->mue);
   s->de->SetzeGewaehltenLehrer(s->mue);
   TFehl* fehlt = new TFehl;
   fehlt->SetzeElement(s->mue);
-  sch.LehrerFehlen().Haenge(fehlt);
+  Sch().LehrerFehlen().Haenge(fehlt);
   TLehrer* mue = s->mue;
-  sch.LoescheElement(mue);
+  Sch().LoescheElement(mue);
   EXPECT_EQ(s->k5a->Lehrer1(), nullptr);
   EXPECT_EQ(s->k5a->Lehrer2(), s->sch);
   EXPECT_EQ(s->k6a->Lehrer2(), nullptr);
   EXPECT_EQ(s->de->GewaehlterLehrer(), nullptr);
   EXPECT_EQ(s->deutsch5a->Lehrer(), nullptr);
-  EXPECT_TRUE(sch.LehrerFehlen().Leer());
+  EXPECT_TRUE(Sch().LehrerFehlen().Leer());
   EXPECT_EQ(s->uv->Lehrer().Anzahl(), 1);
   EXPECT_EQ(s->sch->Nummer(), 1);
-  EXPECT_FALSE(HaeltZeiger(sch, mue));
+  EXPECT_FALSE(HaeltZeiger(Sch(), mue));
 }
 
 TEST_F(Loeschen, KopplungLeertIhreZellenDerParallelliste) {
@@ -66,7 +64,7 @@ TEST_F(Loeschen, KopplungLeertIhreZellenDerParallelliste) {
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(par.Zellen().Hole(i), nullptr);
   EXPECT_TRUE(s->sportSch->Setzungen().Leer());
   EXPECT_EQ(s->sportSch->Kopplung(), nullptr);
-  EXPECT_FALSE(HaeltZeiger(*s->schule, spo));
+  EXPECT_FALSE(HaeltZeiger(Sch(), spo));
 }
 
 TEST_F(Loeschen, FachVerschwindetAusAllenLehrernUndDerWahl) {
@@ -78,7 +76,7 @@ TEST_F(Loeschen, FachVerschwindetAusAllenLehrernUndDerWahl) {
   EXPECT_EQ(s->mue->GewaehltesFach(), nullptr);
   EXPECT_EQ(s->mathe5b->Fach(), nullptr);
   EXPECT_EQ(s->sp->Nummer(), 2);
-  EXPECT_FALSE(HaeltZeiger(*s->schule, ma));
+  EXPECT_FALSE(HaeltZeiger(Sch(), ma));
 }
 
 TEST_F(Loeschen, KlasseAuchAusFachlistenOhneKurs) {
@@ -90,14 +88,14 @@ TEST_F(Loeschen, KlasseAuchAusFachlistenOhneKurs) {
   s->schule->LoescheElement(k6a);
   EXPECT_TRUE(s->sportSch->Setzungen().Leer());  // all hours of its courses go
   EXPECT_EQ(s->sportSch->Klassen().Anzahl(), 1);
-  EXPECT_FALSE(HaeltZeiger(*s->schule, k5b));
-  EXPECT_FALSE(HaeltZeiger(*s->schule, k6a));
+  EXPECT_FALSE(HaeltZeiger(Sch(), k5b));
+  EXPECT_FALSE(HaeltZeiger(Sch(), k6a));
 }
 
 TEST_F(Loeschen, FensterDesElementsSchliessen) {
-  TFakeFenster plan(*s->schule, FensterArt::LePln, s->mue);
-  TFakeFenster editor(*s->schule, FensterArt::LeGr, s->mue);
-  TFakeFenster anderes(*s->schule, FensterArt::LeGr, s->sch);
+  TFakeFenster plan(Sch(), FensterArt::LePln, s->mue);
+  TFakeFenster editor(Sch(), FensterArt::LeGr, s->mue);
+  TFakeFenster anderes(Sch(), FensterArt::LeGr, s->sch);
   plan.Anmelden();
   editor.Anmelden();
   anderes.Anmelden();
@@ -113,8 +111,8 @@ TEST_F(Loeschen, FensterDesElementsSchliessen) {
 // A window that closes (and frees) a sibling while closing must not leave the school calling
 // the freed one.
 TEST_F(Loeschen, FensterSchliesstBeimSchliessenEinAnderes) {
-  auto plan = std::make_unique<TFakeFenster>(*s->schule, FensterArt::KlPln, s->k6a);
-  auto editor = std::make_unique<TFakeFenster>(*s->schule, FensterArt::KlGr, s->k6a);
+  auto plan = std::make_unique<TFakeFenster>(Sch(), FensterArt::KlPln, s->k6a);
+  auto editor = std::make_unique<TFakeFenster>(Sch(), FensterArt::KlGr, s->k6a);
   plan->Anmelden();
   editor->Anmelden();
   struct Schliessend : TFakeFenster {
@@ -128,7 +126,7 @@ TEST_F(Loeschen, FensterSchliesstBeimSchliessenEinAnderes) {
       }
     }
   };
-  Schliessend dep(*s->schule, FensterArt::KlDep, s->k6a);
+  Schliessend dep(Sch(), FensterArt::KlDep, s->k6a);
   dep.Anmelden();
   dep.opfer = &plan;
   s->schule->LoescheElement(s->k6a);
@@ -138,37 +136,35 @@ TEST_F(Loeschen, FensterSchliesstBeimSchliessenEinAnderes) {
 }
 
 TEST_F(Loeschen, KursLaesstRueckgaengigSchritteUndFensterLos) {
-  TSchule& sch = *s->schule;
-  TFakeManuellFenster manuell(sch);
+  TFakeManuellFenster manuell(Sch());
   manuell.Anmelden();
-  TFakeFenster editor(sch, FensterArt::Kurs, nullptr, s->deutsch5a);
+  TFakeFenster editor(Sch(), FensterArt::Kurs, nullptr, s->deutsch5a);
   editor.Anmelden();
   s->palette.undo = true;
   TSetzung* st = s->deutsch5a->Setze(1, 1, s->r101, 1);
   s->deutsch5a->EntferneSetzung(st);
   s->mathe5a->Setze(1, 2, s->r101, 1);
   ASSERT_EQ(manuell.kurse.Anzahl(), 1);
-  ASSERT_EQ(sch.UndoSchritte().Anzahl(), 3);
+  ASSERT_EQ(Sch().UndoSchritte().Anzahl(), 3);
 
   TKurs* k = s->deutsch5a;
-  sch.LoescheKurs(k);
+  Sch().LoescheKurs(k);
   EXPECT_TRUE(editor.geschlossen);
-  EXPECT_EQ(sch.UndoSchritte().Anzahl(), 1);
+  EXPECT_EQ(Sch().UndoSchritte().Anzahl(), 1);
   EXPECT_TRUE(manuell.geschlossen);  // it held no other course
-  EXPECT_EQ(sch.EinzelFenster(FensterArt::Manuell), nullptr);
-  EXPECT_FALSE(HaeltZeiger(sch, k));
+  EXPECT_EQ(Sch().EinzelFenster(FensterArt::Manuell), nullptr);
+  EXPECT_FALSE(HaeltZeiger(Sch(), k));
 }
 
 TEST_F(Loeschen, RaumWirdAusRueckgaengigSchrittenGenommen) {
-  TSchule& sch = *s->schule;
   s->palette.undo = true;
   TSetzung* st = s->mathe5b->Setze(1, 4, s->r102, 4);
   s->mathe5b->EntferneSetzung(st);
   TRaum* r102 = s->r102;
-  sch.LoescheElement(r102);
-  EXPECT_FALSE(HaeltZeiger(sch, r102));
+  Sch().LoescheElement(r102);
+  EXPECT_FALSE(HaeltZeiger(Sch(), r102));
   s->palette.undo = false;
-  sch.Widerrufe();                                 // the hour comes back, without the room
+  Sch().Widerrufe();                               // the hour comes back, without the room
   EXPECT_EQ(s->mathe5b->Setzungen().Anzahl(), 0);  // the placed step undone last-first
 }
 

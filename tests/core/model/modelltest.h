@@ -18,6 +18,8 @@ class ModellTest : public ::testing::Test {
     EXPECT_TRUE(fehler.empty()) << ::testing::PrintToString(fehler);
   }
 
+  TSchule& Sch() { return *s->schule; }
+
   std::unique_ptr<TKleineSchule> s = BaueKleineSchule();
 };
 

@@ -42,7 +42,7 @@ TEST_F(Schule, NeueSchule) {
 TEST_F(Schule, FreigebenFragtNichts) {
   s = BaueKleineSchule(2);
   SetzeEinigeStunden(*s);
-  TFakeFenster plan(*s->schule, FensterArt::LePln, s->mue);
+  TFakeFenster plan(Sch(), FensterArt::LePln, s->mue);
   plan.Anmelden();
   s->palette.undo = true;
   s->deutsch5a->EntferneStunde(1, 1, 1, false);
@@ -87,159 +87,151 @@ TEST_F(Schule, NeueElementeBekommenDieVorgabeSperrung) {
 
 TEST_F(Schule, VersionenSenkenOhneSetzungenFragtNicht) {
   s = BaueKleineSchule(3);
-  TSchule& sch = *s->schule;
-  sch.SetzeWochenVersion(10, 3);
-  sch.SetzeWochenVersion(11, 2);
-  EXPECT_FALSE(sch.LoeschePlanversionen(0));
-  EXPECT_TRUE(sch.LoeschePlanversionen(3));
+  Sch().SetzeWochenVersion(10, 3);
+  Sch().SetzeWochenVersion(11, 2);
+  EXPECT_FALSE(Sch().LoeschePlanversionen(0));
+  EXPECT_TRUE(Sch().LoeschePlanversionen(3));
   EXPECT_EQ(s->standard.mwn(), 3);
-  ASSERT_TRUE(sch.LoeschePlanversionen(2));
+  ASSERT_TRUE(Sch().LoeschePlanversionen(2));
   EXPECT_TRUE(s->dialoge.anfragen.empty());
-  EXPECT_EQ(sch.WochenVersion(10), 1);
-  EXPECT_EQ(sch.WochenVersion(11), 2);
+  EXPECT_EQ(Sch().WochenVersion(10), 1);
+  EXPECT_EQ(Sch().WochenVersion(11), 2);
   EXPECT_EQ(s->standard.mwn(), 2);
 }
 
 TEST_F(Schule, VersionenSenkenMitSetzungen) {
   s = BaueKleineSchule(3);
-  TSchule& sch = *s->schule;
   SetzeEinigeStunden(*s);
   s->palette.undo = true;
   s->mathe5b->Setze(3, 5, nullptr, 6);
-  const std::string vorher = Fingerabdruck(sch);
+  const std::string vorher = Fingerabdruck(Sch());
 
   s->dialoge.Antworte(Modal::Nein);
-  EXPECT_FALSE(sch.LoeschePlanversionen(2));
+  EXPECT_FALSE(Sch().LoeschePlanversionen(2));
   EXPECT_EQ(s->dialoge.Anzahl(TDialog::VersionenLoeschen), 1);
   EXPECT_EQ(s->dialoge.anfragen[0].Texte[0],
             "In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?");
-  EXPECT_EQ(Fingerabdruck(sch), vorher);
+  EXPECT_EQ(Fingerabdruck(Sch()), vorher);
 
   s->dialoge.Antworte(Modal::Ja);
-  ASSERT_TRUE(sch.LoeschePlanversionen(2));
-  EXPECT_FALSE(sch.HatSetzungenUeber(2));
-  EXPECT_EQ(sch.SchulRaster1().Versionen(), 2);
-  EXPECT_EQ(sch.SchulRaster2().Versionen(), 2);
-  EXPECT_TRUE(sch.UndoSchritte().Leer());  // its only step was in version 3
+  ASSERT_TRUE(Sch().LoeschePlanversionen(2));
+  EXPECT_FALSE(Sch().HatSetzungenUeber(2));
+  EXPECT_EQ(Sch().SchulRaster1().Versionen(), 2);
+  EXPECT_EQ(Sch().SchulRaster2().Versionen(), 2);
+  EXPECT_TRUE(Sch().UndoSchritte().Leer());  // its only step was in version 3
 }
 
 TEST_F(Schule, VersionenErhoehen) {
-  TSchule& sch = *s->schule;
   s->standard.gds.SetzeStunde(2, 2, true);
   s->standard.kus.SetzeStunde(4, 4, true);
-  sch.ErweiterePlanversionen(3);
+  Sch().ErweiterePlanversionen(3);
   EXPECT_EQ(s->standard.mwn(), 3);
   for (TSollElement* e : {static_cast<TSollElement*>(s->mue), static_cast<TSollElement*>(s->k5a)}) {
     EXPECT_EQ(e->Soll(2), 0);
     EXPECT_EQ(e->Soll(3), 0);
   }
-  EXPECT_TRUE(sch.SchulRaster1().Belegt(3, 2, 2));
-  EXPECT_FALSE(sch.SchulRaster1().Belegt(1, 2, 2));
-  EXPECT_TRUE(sch.SchulRaster2().Belegt(2, 4, 4));
+  EXPECT_TRUE(Sch().SchulRaster1().Belegt(3, 2, 2));
+  EXPECT_FALSE(Sch().SchulRaster1().Belegt(1, 2, 2));
+  EXPECT_TRUE(Sch().SchulRaster2().Belegt(2, 4, 4));
   EXPECT_EQ(s->deutsch5a->Stunden(3), 0);
 }
 
 TEST_F(Schule, ErhoehenUndSenkenGibtDieselbeSchule) {
   for (int n : {1, 2, 4}) {
     s = BaueKleineSchule(n);
-    TSchule& sch = *s->schule;
     SetzeEinigeStunden(*s);
     s->k5a->Sperrung().SetzeBereich(0, 5, 0, true);
-    sch.SetzeWochenVersion(7, static_cast<uint8_t>(n));
-    const std::string vorher = Fingerabdruck(sch);
-    sch.ErweiterePlanversionen(n + 5);
+    Sch().SetzeWochenVersion(7, static_cast<uint8_t>(n));
+    const std::string vorher = Fingerabdruck(Sch());
+    Sch().ErweiterePlanversionen(n + 5);
     s->standard.SetAktuelleVersion(n + 3);
     s->deutsch5a->Setze(n + 2, 4, s->r101, 4);  // work in a new version
     s->dialoge.Antworte(Modal::Ja);
-    ASSERT_TRUE(sch.LoeschePlanversionen(n));
-    EXPECT_EQ(Fingerabdruck(sch), vorher) << n;
-    EXPECT_TRUE(PruefeModell(sch).empty());
+    ASSERT_TRUE(Sch().LoeschePlanversionen(n));
+    EXPECT_EQ(Fingerabdruck(Sch()), vorher) << n;
+    EXPECT_TRUE(PruefeModell(Sch()).empty());
   }
 }
 
 TEST_F(Schule, WochentabelleWiederholtSich) {
   s = BaueKleineSchule(3);
-  TSchule& sch = *s->schule;
-  sch.SetzeWochenVersion(1, 2);
-  sch.SetzeWochenVersion(888, 3);
-  EXPECT_EQ(sch.VersionDerWoche(34330), 2);  // Monday 27.12.1993
-  EXPECT_EQ(sch.VersionDerWoche(34336), 2);  // the Sunday after
-  EXPECT_EQ(sch.VersionDerWoche(34329), 3);  // the Sunday before: the last entry
-  EXPECT_EQ(sch.VersionDerWoche(34330 + 888 * 7), 2);
-  EXPECT_EQ(sch.VersionDerWoche(34330 + 887 * 7), 3);
-  EXPECT_EQ(sch.WochenVersion(0), 1);
-  EXPECT_EQ(sch.WochenVersion(889), 1);
-  sch.SetzeWochenVersion(889, 5);  // ignored
-  sch.SetzeWochenVersion(2, 9);    // more than the versions in use
-  EXPECT_EQ(sch.VersionDerWoche(34337), 1);
+  Sch().SetzeWochenVersion(1, 2);
+  Sch().SetzeWochenVersion(888, 3);
+  EXPECT_EQ(Sch().VersionDerWoche(34330), 2);  // Monday 27.12.1993
+  EXPECT_EQ(Sch().VersionDerWoche(34336), 2);  // the Sunday after
+  EXPECT_EQ(Sch().VersionDerWoche(34329), 3);  // the Sunday before: the last entry
+  EXPECT_EQ(Sch().VersionDerWoche(34330 + 888 * 7), 2);
+  EXPECT_EQ(Sch().VersionDerWoche(34330 + 887 * 7), 3);
+  EXPECT_EQ(Sch().WochenVersion(0), 1);
+  EXPECT_EQ(Sch().WochenVersion(889), 1);
+  Sch().SetzeWochenVersion(889, 5);  // ignored
+  Sch().SetzeWochenVersion(2, 9);    // more than the versions in use
+  EXPECT_EQ(Sch().VersionDerWoche(34337), 1);
   EXPECT_EQ(Uhr::Wochentag(34330), 1);
   EXPECT_EQ(Uhr::Wochentag(34336), 7);
   EXPECT_EQ(Uhr::Wochentag(2), 1);  // 1.1.1900
 }
 
 TEST_F(Schule, AlleFensterAktualisierenUeberEineMomentaufnahme) {
-  TSchule& sch = *s->schule;
-  TFakeFenster a(sch, FensterArt::LePln, s->mue), b(sch, FensterArt::KlPln, s->k5a),
-      c(sch, FensterArt::UV, s->uv);
+  TFakeFenster a(Sch(), FensterArt::LePln, s->mue), b(Sch(), FensterArt::KlPln, s->k5a),
+      c(Sch(), FensterArt::UV, s->uv);
   a.Anmelden();
   b.Anmelden();
   c.Anmelden();
-  TFakeFenster neu(sch, FensterArt::Zwischen);
+  TFakeFenster neu(Sch(), FensterArt::Zwischen);
   a.beimAktualisieren = [&] {
     a.Schliesse();
     neu.Anmelden();
   };
   b.beimAktualisieren = [&] { c.Schliesse(); };  // closes a window still to come
-  sch.AktualisiereAlleFenster();
+  Sch().AktualisiereAlleFenster();
   EXPECT_EQ(a.aktualisiert, 1);
   EXPECT_EQ(b.aktualisiert, 1);
   EXPECT_EQ(c.aktualisiert, 0);
   EXPECT_EQ(neu.aktualisiert, 0);
   EXPECT_EQ(s->mue->PlnForm(), nullptr);
-  EXPECT_EQ(sch.Fenster().size(), 2u);
+  EXPECT_EQ(Sch().Fenster().size(), 2u);
 }
 
 TEST_F(Schule, ModusUndCursor) {
-  TSchule& sch = *s->schule;
-  TFakeManuellFenster manuell(sch);
+  TFakeManuellFenster manuell(Sch());
   manuell.Anmelden();
-  TFakeFenster plan(sch, FensterArt::RaPln, s->r101);
+  TFakeFenster plan(Sch(), FensterArt::RaPln, s->r101);
   plan.Anmelden();
-  sch.SetzeModus(Modus::Loeschen);
+  Sch().SetzeModus(Modus::Loeschen);
   EXPECT_EQ(manuell.modusGeaendert, 0);
   EXPECT_EQ(plan.cursorModus, Modus::Loeschen);
-  sch.SetzeModus(Modus::Schieben);
-  sch.SetzeModus(Modus::Setzen);
+  Sch().SetzeModus(Modus::Schieben);
+  Sch().SetzeModus(Modus::Setzen);
   EXPECT_EQ(manuell.modusGeaendert, 2);
   EXPECT_EQ(manuell.cursorModus, Modus::Setzen);
 }
 
 TEST_F(Schule, NeuerKursNachDemAktivenFenster) {
-  TSchule& sch = *s->schule;
-  EXPECT_EQ(sch.NeuerKurs(), nullptr);
-  TFakeFenster lehrerPlan(sch, FensterArt::LePln, s->mue);
+  EXPECT_EQ(Sch().NeuerKurs(), nullptr);
+  TFakeFenster lehrerPlan(Sch(), FensterArt::LePln, s->mue);
   lehrerPlan.Anmelden();
-  sch.SetzeAktivesFenster(&lehrerPlan);
-  TKurs* k = sch.NeuerKurs();
+  Sch().SetzeAktivesFenster(&lehrerPlan);
+  TKurs* k = Sch().NeuerKurs();
   ASSERT_NE(k, nullptr);
   EXPECT_EQ(k->Lehrer(), s->mue);
   EXPECT_EQ(k->Raeume().Hole(1), s->r101);  // the teacher's home room
   EXPECT_EQ(k->Stunden(1), s->standard.kst);
-  TFakeFenster klassenEditor(sch, FensterArt::KlGr, s->k5a);
-  sch.SetzeAktivesFenster(&klassenEditor);
-  k = sch.NeuerKurs();
+  TFakeFenster klassenEditor(Sch(), FensterArt::KlGr, s->k5a);
+  Sch().SetzeAktivesFenster(&klassenEditor);
+  k = Sch().NeuerKurs();
   EXPECT_EQ(k->Klassen().Hole(1), s->k5a);
   EXPECT_EQ(k->Raeume().Hole(1), s->r101);  // the class room
-  TFakeFenster kopplung(sch, FensterArt::KoDep, s->spo);
-  sch.SetzeAktivesFenster(&kopplung);
-  EXPECT_EQ(sch.NeuerKurs()->Kopplung(), s->spo);
-  TFakeFenster kursDep(sch, FensterArt::KursDep);
-  sch.SetzeAktivesFenster(&kursDep);
-  k = sch.NeuerKurs();
+  TFakeFenster kopplung(Sch(), FensterArt::KoDep, s->spo);
+  Sch().SetzeAktivesFenster(&kopplung);
+  EXPECT_EQ(Sch().NeuerKurs()->Kopplung(), s->spo);
+  TFakeFenster kursDep(Sch(), FensterArt::KursDep);
+  Sch().SetzeAktivesFenster(&kursDep);
+  k = Sch().NeuerKurs();
   EXPECT_TRUE(!k->Lehrer() && k->Klassen().Leer() && k->Raeume().Leer() && !k->Fach() && !k->Kopplung());
-  TFakeFenster uv(sch, FensterArt::UV, s->uv);
-  sch.SetzeAktivesFenster(&uv);
-  EXPECT_EQ(sch.NeuerKurs(), nullptr);
+  TFakeFenster uv(Sch(), FensterArt::UV, s->uv);
+  Sch().SetzeAktivesFenster(&uv);
+  EXPECT_EQ(Sch().NeuerKurs(), nullptr);
 }
 
 TEST_F(Schule, FensterArtenUndMarkierteKurse) {
@@ -251,7 +243,7 @@ TEST_F(Schule, FensterArtenUndMarkierteKurse) {
     void LoescheMarkierteKurse() override { ++geloescht; }
     int geloescht = 0;
   };
-  Loeschend dep(*s->schule, FensterArt::FaDep, s->de), plan(*s->schule, FensterArt::LePln, s->mue);
+  Loeschend dep(Sch(), FensterArt::FaDep, s->de), plan(Sch(), FensterArt::LePln, s->mue);
   s->schule->LoescheMarkierteKurse();
   s->schule->SetzeAktivesFenster(&plan);
   s->schule->LoescheMarkierteKurse();
@@ -262,21 +254,19 @@ TEST_F(Schule, FensterArtenUndMarkierteKurse) {
 }
 
 TEST_F(Schule, ElementeUmordnen) {
-  TSchule& sch = *s->schule;
-  sch.VerschiebeElement(s->ber, 1);
-  EXPECT_EQ(sch.Lehrer().Hole(1), s->ber);
+  Sch().VerschiebeElement(s->ber, 1);
+  EXPECT_EQ(Sch().Lehrer().Hole(1), s->ber);
   EXPECT_EQ(s->ber->Nummer(), 1);
   EXPECT_EQ(s->mue->Nummer(), 2);
-  sch.VerschiebeElement(s->k6a, 1);
+  Sch().VerschiebeElement(s->k6a, 1);
   s->standard.nks = false;
-  sch.OrdneKurseNeu();
-  EXPECT_EQ(sch.Kurse().Hole(1)->Lehrer(), s->ber);
+  Sch().OrdneKurseNeu();
+  EXPECT_EQ(Sch().Kurse().Hole(1)->Lehrer(), s->ber);
 }
 
 TEST_F(Schule, WiderrufenSpieltRueckwaerts) {
-  TSchule& sch = *s->schule;
   SetzeEinigeStunden(*s);
-  const std::string vorher = Fingerabdruck(sch);
+  const std::string vorher = Fingerabdruck(Sch());
   s->palette.undo = true;
   TSetzung* fest = s->mathe5a->FindeSetzung(1, 2, 3);
   ASSERT_TRUE(fest && fest->Fixiert());
@@ -284,8 +274,8 @@ TEST_F(Schule, WiderrufenSpieltRueckwaerts) {
   s->mathe5a->Setze(1, 4, s->r102, 4);
   s->deutsch5a->EntferneStunde(1, 1, 1, false);
   EXPECT_TRUE(s->palette.widerrufen);
-  sch.Widerrufe();
-  EXPECT_TRUE(sch.UndoSchritte().Leer());
+  Sch().Widerrufe();
+  EXPECT_TRUE(Sch().UndoSchritte().Leer());
   EXPECT_FALSE(s->palette.widerrufen);
   EXPECT_TRUE(s->palette.undo);
   // The fixed hour comes back unfixed; everything else as before.
@@ -293,12 +283,11 @@ TEST_F(Schule, WiderrufenSpieltRueckwaerts) {
   ASSERT_NE(zurueck, nullptr);
   EXPECT_FALSE(zurueck->Fixiert());
   zurueck->SetFixiert(true);
-  EXPECT_EQ(Fingerabdruck(sch).size(), vorher.size());
+  EXPECT_EQ(Fingerabdruck(Sch()).size(), vorher.size());
 }
 
 // Undoing the removal of an hour gives it back even where placing anew would be refused.
 TEST_F(Schule, WiderrufenGibtAuchGesperrteKurseIhreStundeZurueck) {
-  TSchule& sch = *s->schule;
   SetzeEinigeStunden(*s);
   TSetzung* st = s->deutsch5a->FindeSetzung(1, 1, 1);
   ASSERT_NE(st, nullptr);
@@ -306,7 +295,7 @@ TEST_F(Schule, WiderrufenGibtAuchGesperrteKurseIhreStundeZurueck) {
   s->palette.undo = true;
   s->deutsch5a->EntferneSetzung(st);
   s->deutsch5a->SetzeNichtVerplanen(true);
-  sch.Widerrufe();
+  Sch().Widerrufe();
   TSetzung* zurueck = s->deutsch5a->FindeSetzung(1, 1, 1);
   ASSERT_NE(zurueck, nullptr);
   EXPECT_EQ(zurueck->Raum(), raum);
