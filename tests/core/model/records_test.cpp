@@ -40,7 +40,8 @@ TEST_F(Konflikt, ListeNachArtInFundreihenfolge) {
   EXPECT_FALSE(GleicherKonflikt(&a, &f));
 }
 
-TEST_F(Setzung, Randstunde) {
+TEST_F(Setzung, RandstundeUndGespeicherteSetzung) {
+  s = BaueKleineSchule(2);
   TSetzung* einzige = s->mathe5b->Setze(1, 1, nullptr, 1);
   EXPECT_TRUE(einzige->IstRandstunde(*s->k5b));
   TSetzung* mitte = s->deutsch5a->Setze(1, 2, nullptr, 3);
@@ -51,10 +52,8 @@ TEST_F(Setzung, Randstunde) {
   s->schule->SetzeGeaendert(false);
   mitte->SetFixiert(true);
   EXPECT_TRUE(s->schule->Geaendert());
-}
 
-TEST_F(Setzung, GespeicherteSetzungPrueftNurDenPlatz) {
-  s = BaueKleineSchule(2);
+  // A placement read from the file is checked for its slot only.
   s->mathe5b->SetzeNichtVerplanen(true);
   TSetzung* st = s->mathe5b->NeueSetzung(2, 5, 6, s->th, true);  // room outside its list
   ASSERT_NE(st, nullptr);

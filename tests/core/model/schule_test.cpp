@@ -52,8 +52,11 @@ TEST_F(Schule, FreigebenFragtNichts) {
   EXPECT_FALSE(plan.geschlossen);  // the program closes its windows before it replaces a school
 }
 
-TEST_F(Schule, FindenOderAnlegenNachKuerzel) {
+TEST_F(Schule, FindenOderAnlegenMitVorgaben) {
   TStandard st;
+  st.SetVersionszahl(2);
+  st.gds.SetzeStunde(3, 4, true);
+  st.kus.SetzeStunde(5, 6, true);
   TSchule schule(st);
   TLehrer* a = schule.LehrerMitKuerzel("ABCDEFGHI");
   TLehrer* b = schule.LehrerMitKuerzel("ABCDEFGHI");
@@ -69,14 +72,7 @@ TEST_F(Schule, FindenOderAnlegenNachKuerzel) {
   EXPECT_EQ(schule.KlasseMitKuerzel("5a")->Soll(1), st.kls);
   EXPECT_EQ(a->Soll(1), st.les);
   EXPECT_TRUE(schule.Geaendert());
-}
-
-TEST_F(Schule, NeueElementeBekommenDieVorgabeSperrung) {
-  TStandard st;
-  st.SetVersionszahl(2);
-  st.gds.SetzeStunde(3, 4, true);
-  st.kus.SetzeStunde(5, 6, true);
-  TSchule schule(st);
+  // New elements and courses get the default locks.
   TRaum* r = schule.NeuerRaum("R");
   EXPECT_TRUE(r->Sperrung().Belegt(1, 3, 4));
   EXPECT_TRUE(r->Sperrung().Belegt(2, 3, 4));
@@ -264,7 +260,7 @@ TEST_F(Schule, ElementeUmordnen) {
   EXPECT_EQ(Sch().Kurse().Hole(1)->Lehrer(), s->ber);
 }
 
-TEST_F(Schule, WiderrufenSpieltRueckwaerts) {
+TEST_F(Schule, WiderrufenSpieltRueckwaertsAuchFuerGesperrteKurse) {
   SetzeEinigeStunden(*s);
   const std::string vorher = Fingerabdruck(Sch());
   s->palette.undo = true;
@@ -284,21 +280,17 @@ TEST_F(Schule, WiderrufenSpieltRueckwaerts) {
   EXPECT_FALSE(zurueck->Fixiert());
   zurueck->SetFixiert(true);
   EXPECT_EQ(Fingerabdruck(Sch()).size(), vorher.size());
-}
 
-// Undoing the removal of an hour gives it back even where placing anew would be refused.
-TEST_F(Schule, WiderrufenGibtAuchGesperrteKurseIhreStundeZurueck) {
-  SetzeEinigeStunden(*s);
+  // Undoing the removal of an hour gives it back even where placing anew would be refused.
   TSetzung* st = s->deutsch5a->FindeSetzung(1, 1, 1);
   ASSERT_NE(st, nullptr);
   TRaum* raum = st->Raum();
-  s->palette.undo = true;
   s->deutsch5a->EntferneSetzung(st);
   s->deutsch5a->SetzeNichtVerplanen(true);
   Sch().Widerrufe();
-  TSetzung* zurueck = s->deutsch5a->FindeSetzung(1, 1, 1);
-  ASSERT_NE(zurueck, nullptr);
-  EXPECT_EQ(zurueck->Raum(), raum);
+  TSetzung* wieder = s->deutsch5a->FindeSetzung(1, 1, 1);
+  ASSERT_NE(wieder, nullptr);
+  EXPECT_EQ(wieder->Raum(), raum);
 }
 
 }  // namespace
