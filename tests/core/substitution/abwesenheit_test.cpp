@@ -171,7 +171,6 @@ TEST_F(Abwesenheit, RaumZurueckNimmtSeineEinsaetzeAlsErsatzraum) {
   TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);  // Ma 5b in R102
   ASSERT_TRUE(r);
   Fehlt(s->th, kMontag, 2);
-  s->dialoge.standardAntwort = Modal::Ja;
   ASSERT_TRUE(r->SetzeErsatzraum(s->th));  // its absence is taken back on "Ja"
   EXPECT_EQ(r->Ersatzraum(), s->th);
   // TH absent and back again: the record loses TH; a lesson keeps its own room.
@@ -205,20 +204,7 @@ TEST_F(Abwesenheit, KlasseZurueckNimmtIhrenRaumAnderenVertretungenWeg) {
   EXPECT_EQ(de->Ersatzraum(), s->r101);  // its own room stays
 }
 
-TEST_F(Abwesenheit, VertrittAmUndErsatzraumAmZaehlenNurNoetigeVertretungen) {
-  TVertretung* r = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
-  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
-  EXPECT_TRUE(s->sch->VertrittAm(kMontag, 1));
-  EXPECT_FALSE(s->sch->VertrittAm(kMontag, 2));
-  EXPECT_FALSE(s->sch->VertrittAm(kDienstag, 1));
-  EXPECT_TRUE(s->r101->ErsatzraumAm(kMontag, 1));
-  EXPECT_FALSE(s->r101->ErsatzraumAm(kMontag, 3));
-  Fehlt(s->k5a, kMontag, 1);
-  EXPECT_FALSE(s->sch->VertrittAm(kMontag, 1));
-  EXPECT_FALSE(s->r101->ErsatzraumAm(kMontag, 1));
-}
-
-TEST_F(Abwesenheit, WerFehltVerliertSeineVertretungen) {
+TEST_F(Abwesenheit, WerFehltVerliertSeineVertretungenUndNurNoetigeZaehlen) {
   TVertretung* r = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
   ASSERT_TRUE(r && r->SetzeVertreter(s->ber));
   EXPECT_TRUE(r->Anrechnen());
@@ -227,6 +213,17 @@ TEST_F(Abwesenheit, WerFehltVerliertSeineVertretungen) {
   EXPECT_EQ(r->Vertreter(), nullptr);
   EXPECT_FALSE(r->Anrechnen());
   EXPECT_EQ(s->ber->VStd1(), 0);
+
+  // VertrittAm and ErsatzraumAm count needed records only.
+  ASSERT_TRUE(r->SetzeVertreter(s->sch));
+  EXPECT_TRUE(s->sch->VertrittAm(kMontag, 1));
+  EXPECT_FALSE(s->sch->VertrittAm(kMontag, 2));
+  EXPECT_FALSE(s->sch->VertrittAm(kDienstag, 1));
+  EXPECT_TRUE(s->r101->ErsatzraumAm(kMontag, 1));
+  EXPECT_FALSE(s->r101->ErsatzraumAm(kMontag, 3));
+  Fehlt(s->k5a, kMontag, 1);
+  EXPECT_FALSE(s->sch->VertrittAm(kMontag, 1));
+  EXPECT_FALSE(s->r101->ErsatzraumAm(kMontag, 1));
 }
 
 TEST_F(Abwesenheit, FaelltAus) {

@@ -57,7 +57,7 @@ TEST_F(Vertretung, WahlUndNeuwahlVerschiebenDenWert) {
   EXPECT_EQ(s->dialoge.anfragen.back().Texte[0], "Lehrer SCH ist gesperrt.");
 }
 
-TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretung) {
+TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretungNurMitKlassen) {
   // MUE absent in period 2 (Ma 5b, R102); SCH teaches Ma 5a in R101 then.
   TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
@@ -93,11 +93,10 @@ TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretung) {
   Fehlt(s->mue, kMontag, 2, false);
   EXPECT_TRUE(Schule().Vertretungen().Leer());
   EXPECT_EQ(s->ber->VStd1(), 0);
-}
 
-TEST_F(Vertretung, EigeneStundeOhneKlassenZaehltDieVertretung) {
+  // His own lesson without its classes: the substitution counts.
   Fehlt(s->k5a, kMontag, 2);  // SCH's Ma 5a in period 2 drops: SCH -5
-  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
+  r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
   ASSERT_TRUE(r->Statt());
   EXPECT_FALSE(r->Statt()->Noetig());
@@ -255,12 +254,8 @@ TEST_F(Vertretung, DieVierOrdnungen) {
   ASSERT_TRUE(de->SetzeVertreter(s->ber));
   ma5b->MacheFrei();
   SortiereVertretungen(Schule());
-  const auto r = reihe();
-  EXPECT_EQ(r[0], "0/0/SCH Ma 5a/3");
-  EXPECT_EQ(r[1], "0/0/MUE Ma 5b/2");
-  EXPECT_EQ(r[2], "0/0/MUE De 5a/1");
-  EXPECT_EQ(r[3], "0/4/SCH Ma 5a/3");
-  EXPECT_EQ(r[4], "1/0/SCH Ma 5a/3");
+  EXPECT_EQ(reihe(), (std::vector<std::string>{"0/0/SCH Ma 5a/3", "0/0/MUE Ma 5b/2", "0/0/MUE De 5a/1",
+                                               "0/4/SCH Ma 5a/3", "1/0/SCH Ma 5a/3"}));
 
   // The comparators directly: date, kind, and never a later date first.
   for (TVertrVergleich vergleiche : {VergleicheVertrNachKlassen, VergleicheVertrNachFehlenden,
@@ -365,7 +360,7 @@ TEST_F(Vertretung, ErsatzraumNurEinmalJeStunde) {
   EXPECT_EQ(z->Ersatzraum(), s->th);
 }
 
-TEST_F(Vertretung, RaumMenueUndWieAm) {
+TEST_F(Vertretung, RaumMenueUndWieAmInSpaltenJe16) {
   TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r);
   s->th->Sperrung().SetzeBereich(1, 1, 2, true);
@@ -395,14 +390,12 @@ TEST_F(Vertretung, RaumMenueUndWieAm) {
   r->BaueBemMenu(menue);
   ASSERT_EQ(menue.Anzahl(), 2);
   EXPECT_EQ(menue[1].Text, "Heft mitbringen");
-}
 
-TEST_F(Vertretung, RaumMenueSpaltenJe16) {
+  // Many rooms: columns of 16.
   for (int i = 0; i < 40; ++i) Schule().NeuerRaum("X" + std::to_string(i));
-  TVertretung* r = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
-  ASSERT_TRUE(r);
-  TMenueDaten menue;
-  r->BaueRaumMenu(menue);
+  TVertretung* de = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
+  ASSERT_TRUE(de);
+  de->BaueRaumMenu(menue);
   ASSERT_EQ(menue.Anzahl(), 43);  // R101 holds the lesson itself, so it stays offered
   int spalten = 0;
   for (int i = 0; i < menue.Anzahl(); ++i)
