@@ -12,7 +12,7 @@ namespace {
 
 using Element = ModellTest;
 
-TEST_F(Element, IstMitKopplung) {
+TEST_F(Element, IstStundenMitKopplungUndNichtGezaehlten) {
   TLehrer* l = Sch().NeuerLehrer("KOP");
   TKopplung* ko = Sch().NeueKopplung("K1");
   TKurs* a = Sch().ErzeugeKurs(l, s->k6a, ko, s->de, nullptr, 4);
@@ -32,9 +32,8 @@ TEST_F(Element, IstMitKopplung) {
   EXPECT_EQ(ko->GroessterKurs(1, true), ko->Kurse().Hole(1));
   EXPECT_EQ(TKopplung(Sch()).GroessterKurs(1, false), nullptr);
   EXPECT_EQ(l->IstEinfach(1, false, 2), 0);  // an unknown side takes nothing
-}
 
-TEST_F(Element, NichtGezaehlteKurse) {
+  // Courses not counted for one side.
   s->mathe5b->SetzeNichtZaehlenLehrer(true);
   EXPECT_EQ(s->mue->IstEinfach(1, false, Seite::Lehrer), 4);
   EXPECT_EQ(s->k5b->IstEinfach(1, true, Seite::Klasse), 3 + 2 + 2);
@@ -201,7 +200,7 @@ TEST_F(Element, FachMenueSpaltenUndTexte) {
   EXPECT_EQ(kurse[0].Text, "  4 (4) MUE     De 5a R101");
 }
 
-TEST_F(Element, KurseAnUndLuecken) {
+TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
   SetzeEinigeStunden(*s);
   const TListe<TKurs> sport = s->k5a->KurseAn(1, 3, 5);
   EXPECT_EQ(sport.Anzahl(), 2);
@@ -222,10 +221,8 @@ TEST_F(Element, KurseAnUndLuecken) {
   s->sportBer->Setze(1, 4, nullptr, 1);
   EXPECT_TRUE(s->spo->VollVerplant());
   EXPECT_TRUE(s->mue->HatVerplanteKurse());
-}
 
-TEST_F(Element, AbwesenheitUndRaumBelegung) {
-  SetzeEinigeStunden(*s);
+  // Absences on a date: who is away, which room is in use.
   const int32_t montag = 34330 + 888 * 7 * 2;  // a Monday of 2028, first week of the table again
   auto* f = new TFehl;
   f->SetzeElement(s->k5a);

@@ -14,7 +14,7 @@ namespace {
 using Konflikt = ModellTest;
 using Setzung = ModellTest;
 
-TEST_F(Konflikt, Texte) {
+TEST_F(Konflikt, TexteUndListeNachArtInFundreihenfolge) {
   TKonflikt k(KonfliktArt::KlasseGesperrt, 3, nullptr, s->k5a, 3);
   EXPECT_EQ(k.Text(), "{3} Klasse 5a gesperrt. ");
   EXPECT_EQ(TKonflikt(0, 3, s->mathe5b, nullptr, 1).Text(), "{1} Kurs MUE     Ma 5b gesperrt.");
@@ -26,9 +26,8 @@ TEST_F(Konflikt, Texte) {
   EXPECT_EQ(TKonflikt(9, 1, s->mathe5a, s->r101, 1).Text(), "{1} Raum R101 besetzt durch SCH     Ma 5a.");
   EXPECT_EQ(TKonflikt(10, 1, s->mathe5a, nullptr, 1).Text(), "");
   EXPECT_EQ(TKonflikt(42, 1, s->mathe5a, s->k5a, 1).Text(), "");
-}
 
-TEST_F(Konflikt, ListeNachArtInFundreihenfolge) {
+  // The list sorts by kind, in the order found.
   TKonflikt a(8, 1, s->mathe5a, s->k5a, 1), b(3, 2, nullptr, s->th, 1), c(8, 1, s->mathe5b, s->k5b, 1),
       d(4, 3, s->sportSch, s->sch, 1), e(8, 1, s->mathe5a, s->k5b, 1);
   TListe<TKonflikt> liste;

@@ -81,20 +81,6 @@ TEST_F(Schule, FindenOderAnlegenMitVorgaben) {
   EXPECT_FALSE(k->Sperrung().Belegt(2, 3, 4));
 }
 
-TEST_F(Schule, VersionenSenkenOhneSetzungenFragtNicht) {
-  s = BaueKleineSchule(3);
-  Sch().SetzeWochenVersion(10, 3);
-  Sch().SetzeWochenVersion(11, 2);
-  EXPECT_FALSE(Sch().LoeschePlanversionen(0));
-  EXPECT_TRUE(Sch().LoeschePlanversionen(3));
-  EXPECT_EQ(s->standard.mwn(), 3);
-  ASSERT_TRUE(Sch().LoeschePlanversionen(2));
-  EXPECT_TRUE(s->dialoge.anfragen.empty());
-  EXPECT_EQ(Sch().WochenVersion(10), 1);
-  EXPECT_EQ(Sch().WochenVersion(11), 2);
-  EXPECT_EQ(s->standard.mwn(), 2);
-}
-
 TEST_F(Schule, VersionenSenkenMitSetzungen) {
   s = BaueKleineSchule(3);
   SetzeEinigeStunden(*s);
@@ -117,7 +103,7 @@ TEST_F(Schule, VersionenSenkenMitSetzungen) {
   EXPECT_TRUE(Sch().UndoSchritte().Leer());  // its only step was in version 3
 }
 
-TEST_F(Schule, VersionenErhoehen) {
+TEST_F(Schule, VersionenErhoehenUndOhneSetzungenSenken) {
   s->standard.gds.SetzeStunde(2, 2, true);
   s->standard.kus.SetzeStunde(4, 4, true);
   Sch().ErweiterePlanversionen(3);
@@ -130,6 +116,18 @@ TEST_F(Schule, VersionenErhoehen) {
   EXPECT_FALSE(Sch().SchulRaster1().Belegt(1, 2, 2));
   EXPECT_TRUE(Sch().SchulRaster2().Belegt(2, 4, 4));
   EXPECT_EQ(s->deutsch5a->Stunden(3), 0);
+
+  // Down again without placements: nothing is asked.
+  Sch().SetzeWochenVersion(10, 3);
+  Sch().SetzeWochenVersion(11, 2);
+  EXPECT_FALSE(Sch().LoeschePlanversionen(0));
+  EXPECT_TRUE(Sch().LoeschePlanversionen(3));
+  EXPECT_EQ(s->standard.mwn(), 3);
+  ASSERT_TRUE(Sch().LoeschePlanversionen(2));
+  EXPECT_TRUE(s->dialoge.anfragen.empty());
+  EXPECT_EQ(Sch().WochenVersion(10), 1);
+  EXPECT_EQ(Sch().WochenVersion(11), 2);
+  EXPECT_EQ(s->standard.mwn(), 2);
 }
 
 TEST_F(Schule, ErhoehenUndSenkenGibtDieselbeSchule) {

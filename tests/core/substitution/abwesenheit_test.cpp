@@ -8,7 +8,7 @@ namespace {
 
 using Abwesenheit = VertretungsTest;
 
-TEST_F(Abwesenheit, LehrerFehltErzeugtEineVertretungJeStundeUndNimmtSieZurueck) {
+TEST_F(Abwesenheit, LehrerFehltErzeugtVertretungenUndNurGeaenderteStundenBeruehrenSie) {
   ASSERT_NE(s->mathe5a->FindeSetzung(1, 1, 2), nullptr);
   SetzeFehlzeit(*s->mue, kMontag, 0xC000);  // periods 1 and 2
   ASSERT_EQ(Schule().Vertretungen().Anzahl(), 2);
@@ -40,11 +40,10 @@ TEST_F(Abwesenheit, LehrerFehltErzeugtEineVertretungJeStundeUndNimmtSieZurueck) 
   EXPECT_TRUE(Schule().Vertretungen().Leer());
   EXPECT_EQ(FehlzeitAm(*s->mue, kMontag), nullptr);
   EXPECT_TRUE(Schule().LehrerFehlen().Leer());
-}
 
-TEST_F(Abwesenheit, NurGeaenderteStundenBeruehrenIhreVertretungen) {
+  // A new mask touches the records of changed periods only.
   SetzeFehlzeit(*s->mue, kMontag, 0xC000);  // periods 1 and 2
-  TVertretung* ma = EineVertretung(s->mathe5b, kMontag);
+  ma = EineVertretung(s->mathe5b, kMontag);
   ASSERT_TRUE(ma && ma->SetzeVertreter(s->ber));
   SetzeFehlzeit(*s->mue, kMontag, 0x6000);  // periods 2 and 3
   EXPECT_TRUE(VertretungenVon(s->deutsch5a, kMontag).empty());

@@ -153,7 +153,7 @@ TEST_F(Vertretung, StattOptionAnEinemAnderenTag) {
   EXPECT_EQ(wieAm.Anzahl(), 0);
 }
 
-TEST_F(Vertretung, FreiLoeschenUndAnrechnen) {
+TEST_F(Vertretung, FreiAnrechnenUndLoeschenGebenDenWertZurueck) {
   TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));  // with a follow-up, not counted
   r->AendereAnrechnen(true);
@@ -176,6 +176,26 @@ TEST_F(Vertretung, FreiLoeschenUndAnrechnen) {
   EXPECT_EQ(r->Vertreter(), nullptr);
   EXPECT_FALSE(r->Anrechnen());
   EXPECT_EQ(s->ber->VStd1(), 0);
+
+  // Deleting the record gives the values back and takes the follow-up with it.
+  r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
+  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
+  r->AendereAnrechnen(true);
+  ASSERT_TRUE(r->Statt()->SetzeVertreter(s->ber));
+  EXPECT_EQ(s->sch->VStd1(), 3);
+  EXPECT_EQ(s->ber->VStd1(), 5);
+  TFakeTagesliste liste(Schule(), kMontag);
+  liste.Anmelden();
+  Schule().SetzeGeaendert(false);
+  TVertretung::Loesche(r);
+  EXPECT_TRUE(Schule().Vertretungen().Leer());
+  EXPECT_EQ(s->sch->VStd1(), 0);
+  EXPECT_EQ(s->ber->VStd1(), 0);
+  EXPECT_GE(liste.aktualisiert, 1);
+  EXPECT_TRUE(Schule().Geaendert());
+  // MUE is still absent; taking it back now changes nothing else.
+  Fehlt(s->mue, kMontag, 2, false);
+  for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
 }
 
 TEST_F(Vertretung, BemerkungMitRaumUndFreiWirdAuf61Gekuerzt) {
@@ -296,27 +316,6 @@ TEST_F(Vertretung, VerfallBeimLadenLaesstDieKontenStehen) {
   ASSERT_EQ(Schule().Vertretungen().Anzahl(), 1);
   EXPECT_EQ(Schule().Vertretungen().Hole(1)->Datum(), kMontag);
   EXPECT_EQ(Konten(), konten);
-}
-
-TEST_F(Vertretung, LoeschenGibtDenWertZurueckUndNimmtDieFolgevertretungMit) {
-  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
-  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
-  r->AendereAnrechnen(true);
-  ASSERT_TRUE(r->Statt()->SetzeVertreter(s->ber));
-  EXPECT_EQ(s->sch->VStd1(), 3);
-  EXPECT_EQ(s->ber->VStd1(), 5);
-  TFakeTagesliste liste(Schule(), kMontag);
-  liste.Anmelden();
-  Schule().SetzeGeaendert(false);
-  TVertretung::Loesche(r);
-  EXPECT_TRUE(Schule().Vertretungen().Leer());
-  EXPECT_EQ(s->sch->VStd1(), 0);
-  EXPECT_EQ(s->ber->VStd1(), 0);
-  EXPECT_GE(liste.aktualisiert, 1);
-  EXPECT_TRUE(Schule().Geaendert());
-  // MUE is still absent; taking it back now changes nothing else.
-  Fehlt(s->mue, kMontag, 2, false);
-  for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
 }
 
 TEST_F(Vertretung, ErsatzraumDesEigenenFehlendenRaumsSchreibtNichtInFreigegebenes) {
