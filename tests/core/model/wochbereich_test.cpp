@@ -5,9 +5,7 @@
 namespace kolvar {
 namespace {
 
-TVersionsSicht Sicht(int n, int aktuell, bool nurAktuelle) {
-  return TVersionsSicht{n, aktuell, nurAktuelle};
-}
+TVersionsSicht Sicht(int n, int aktuell, bool nurAktuelle) { return TVersionsSicht{n, aktuell, nurAktuelle}; }
 
 TEST(TWochBereich, BlockeSetzenUndLoeschen) {
   const TVersionsSicht sicht = Sicht(3, 1, true);
@@ -29,7 +27,7 @@ TEST(TWochBereich, VersionsRegel) {
   struct Fall {
     bool nurAktuelle;
     int v;
-    bool belegt;   // slot set only in version 3
+    bool belegt;  // slot set only in version 3
     int32_t wert;  // hours 2, 3, -1
   };
   const Fall faelle[] = {
