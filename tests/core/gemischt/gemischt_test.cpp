@@ -57,17 +57,28 @@ class Gemischt {
     }
     return nullptr;
   }
+  // A placement of the plan shown, as the plan views move them.
+  TSetzung* EineSetzungImPlan() {
+    TSetzung* s = EineSetzung();
+    if (s) standard_.SetAktuelleVersion(s->Version() ? s->Version() : 1);
+    return s;
+  }
   int Tag() { return Zahl(1, standard_.mtn); }
   int Stunde() { return Zahl(1, 10); }
   int32_t Datum() { return kGeneratorHeute + Zahl(-5, 20); }
-  TPlanElement* EinElement() {
-    switch (Zahl(0, 2)) {
+  // Teachers, classes, rooms, then couplings and subjects: the first `arten` kinds.
+  TElement* EinElement(int arten) {
+    switch (Zahl(0, arten - 1)) {
       case 0:
         return Wahl(schule_->Lehrer());
       case 1:
         return Wahl(schule_->Klassen());
-      default:
+      case 2:
         return Wahl(schule_->Raeume());
+      case 3:
+        return Wahl(schule_->Kopplungen());
+      default:
+        return Wahl(schule_->Faecher());
     }
   }
 
@@ -84,16 +95,14 @@ class Gemischt {
       }
       case 2:
       case 3: {
-        TSetzung* s = EineSetzung();
+        TSetzung* s = EineSetzungImPlan();
         if (!s) return "verschieben (nichts)";
-        standard_.SetAktuelleVersion(s->Version() ? s->Version() : 1);
         s->Kurs().Verschiebe(Tag(), Stunde(), Zahl(0, 1), s->Tag(), s->Stunde());
         return "verschieben";
       }
       case 4: {
-        TSetzung* s = EineSetzung();
+        TSetzung* s = EineSetzungImPlan();
         if (!s) return "verschieben mit Raum (nichts)";
-        standard_.SetAktuelleVersion(s->Version() ? s->Version() : 1);
         s->Kurs().VerschiebeMitRaum(Tag(), Stunde(), Wahl(schule_->Raeume()), Zahl(0, 1), s->Tag(),
                                     s->Stunde());
         return "verschieben mit Raum";
@@ -127,33 +136,15 @@ class Gemischt {
       case 7: {
         TPruefung pruefung(*schule_);
         pruefung.PruefeKonsistenz();
-        pruefung.PruefeBruecken();
-        pruefung.PruefeFehlendeRaeume();
-        pruefung.PruefeFehlendeStunden();
-        pruefung.PruefeKopplungen();
-        pruefung.PruefeEinzelstunden();
-        pruefung.PruefeVersionen();
+        for (auto pruefe :
+             {&TPruefung::PruefeBruecken, &TPruefung::PruefeFehlendeRaeume, &TPruefung::PruefeFehlendeStunden,
+              &TPruefung::PruefeKopplungen, &TPruefung::PruefeEinzelstunden, &TPruefung::PruefeVersionen})
+          (pruefung.*pruefe)();
         return "prüfen";
       }
       case 8: {
         if (Zahl(0, 3)) return "löschen (ausgelassen)";
-        TElement* e = nullptr;
-        switch (Zahl(0, 4)) {
-          case 0:
-            e = Wahl(schule_->Lehrer());
-            break;
-          case 1:
-            e = Wahl(schule_->Klassen());
-            break;
-          case 2:
-            e = Wahl(schule_->Kopplungen());
-            break;
-          case 3:
-            e = Wahl(schule_->Faecher());
-            break;
-          default:
-            e = Wahl(schule_->Raeume());
-        }
+        TElement* e = EinElement(5);
         if (!e) return "element löschen (keins)";
         schule_->LoescheElement(e);
         return "element löschen";
@@ -174,7 +165,7 @@ class Gemischt {
         return "version weg";
       }
       case 11: {
-        TPlanElement* e = EinElement();
+        auto* e = static_cast<TPlanElement*>(EinElement(3));
         if (!e) return "fehlen (keins)";
         SetzeFehltStunde(*e, Datum(), Stunde(), Zahl(0, 2) != 0);
         return "fehlen";
@@ -217,9 +208,8 @@ class Gemischt {
         return "version wählen";
       case 18: {
         // The checked move of the plan views: displacing on the dialog's answer.
-        TSetzung* s = EineSetzung();
+        TSetzung* s = EineSetzungImPlan();
         if (!s) return "geprüft verschieben (nichts)";
-        standard_.SetAktuelleVersion(s->Version() ? s->Version() : 1);
         TKurs& k = s->Kurs();
         const int vonTag = s->Tag(), vonStunde = s->Stunde(), d = Tag(), p = Stunde();
         const bool mitKopplung = Zahl(0, 1);

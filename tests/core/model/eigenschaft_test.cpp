@@ -1,9 +1,10 @@
-// Random sequences of everything the data model offers, on the small school: after every step
-// the invariants hold (links both ways, sorted lists, occupancy equal to the placements, grid
-// sizes), and nothing refers to a deleted object.
+// Random sequences of everything the data model offers, on the small school, then every element
+// and course deleted: after every step the invariants hold (links both ways, sorted lists,
+// occupancy equal to the placements, grid sizes), and nothing refers to a deleted object.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "model/setzung.h"
@@ -43,10 +44,12 @@ TEST(Eigenschaft, ZufaelligeFolgenHaltenDasModellGesund) {
           if (k) k->EntferneStunde(z() % 2 ? v : -1, d, p, z() % 2);
           break;
         case 4:
-          if (k && !k->Setzungen().Leer())
-            k->SetzeRaum(k->Setzungen().Hole(
-                             1 + static_cast<int>(z() % static_cast<unsigned>(k->Setzungen().Anzahl()))),
-                         Irgendeins(sch.Raeume(), z));
+          if (TSetzung* st = k ? Irgendeins(k->Setzungen(), z) : nullptr) {
+            if (z() % 3)
+              k->SetzeRaum(st, Irgendeins(sch.Raeume(), z));
+            else
+              k->EntferneSetzung(st);
+          }
           break;
         case 5:
           if (k) k->SetzeLehrer(Irgendeins(sch.Lehrer(), z));
@@ -60,7 +63,10 @@ TEST(Eigenschaft, ZufaelligeFolgenHaltenDasModellGesund) {
           }
           break;
         case 7:
-          if (k) k->SetzeFach(Irgendeins(sch.Faecher(), z));
+          if (k && z() % 2)
+            k->SetzeFach(Irgendeins(sch.Faecher(), z));
+          else if (k)
+            k->SetzeKopplung(Irgendeins(sch.Kopplungen(), z));
           break;
         case 8:
           if (k) {
@@ -139,6 +145,29 @@ TEST(Eigenschaft, ZufaelligeFolgenHaltenDasModellGesund) {
       ASSERT_TRUE(fehler.empty()) << "Saat " << saat << " Schritt " << schritt << ": "
                                   << ::testing::PrintToString(fehler);
     }
+    // Then every element and course goes, in a random order, down to the empty school.
+    std::vector<std::pair<TElement*, TKurs*>> weg;
+    for (TElement* e : sch.Lehrer()) weg.emplace_back(e, nullptr);
+    for (TElement* e : sch.Klassen()) weg.emplace_back(e, nullptr);
+    for (TElement* e : sch.Kopplungen()) weg.emplace_back(e, nullptr);
+    for (TElement* e : sch.Faecher()) weg.emplace_back(e, nullptr);
+    for (TElement* e : sch.Raeume()) weg.emplace_back(e, nullptr);
+    for (TElement* e : sch.UVTabellen()) weg.emplace_back(e, nullptr);
+    for (TKurs* k : sch.Kurse()) weg.emplace_back(nullptr, k);
+    std::shuffle(weg.begin(), weg.end(), z);
+    for (auto [e, k] : weg) {
+      const void* zeiger = e ? static_cast<const void*>(e) : static_cast<const void*>(k);
+      if (e)
+        sch.LoescheElement(e);
+      else
+        sch.LoescheKurs(k);
+      ASSERT_EQ(WoGehalten(sch, zeiger), "") << "Saat " << saat;
+      const auto fehler = PruefeModell(sch);
+      ASSERT_TRUE(fehler.empty()) << "Saat " << saat << ": " << ::testing::PrintToString(fehler);
+    }
+    EXPECT_TRUE(sch.Kurse().Leer());
+    EXPECT_TRUE(sch.Lehrer().Leer());
+    EXPECT_TRUE(sch.UndoSchritte().Leer());
   }
 }
 

@@ -14,7 +14,9 @@ struct Wert {
   int folge;
 };
 
-int NachSchluessel(const Wert* a, const Wert* b) { return a->schluessel - b->schluessel; }
+int NachSchluessel(const Wert* a, const Wert* b) {
+  return a->schluessel - b->schluessel;
+}
 
 // Every sorted list of length 0..7 over keys 0..3 and every inserted key -1..4: the new item lands
 // where std::upper_bound says, and the cursor is on it.
@@ -33,33 +35,29 @@ TEST(TListe, SortiertesEinfuegenGleichtUpperBound) {
         }
         Wert neuer{neu, 1};
         liste.FuegeSortiertEin(&neuer, NachSchluessel);
-        const int erwartet =
-            static_cast<int>(std::upper_bound(schluessel.begin(), schluessel.end(), neu) - schluessel.begin()) + 1;
+        const int erwartet = static_cast<int>(std::upper_bound(schluessel.begin(), schluessel.end(), neu) -
+                                              schluessel.begin()) +
+                             1;
         ASSERT_EQ(liste.Position(&neuer), erwartet) << "laenge " << laenge << " neu " << neu;
         ASSERT_EQ(liste.Aktuelles(), &neuer);
       }
       // next multiset of keys
       int i = 0;
-      while (i < laenge && zaehler[static_cast<std::size_t>(i)] == 3) zaehler[static_cast<std::size_t>(i++)] = 0;
+      while (i < laenge && zaehler[static_cast<std::size_t>(i)] == 3)
+        zaehler[static_cast<std::size_t>(i++)] = 0;
       if (i == laenge) break;
       ++zaehler[static_cast<std::size_t>(i)];
     }
   }
 }
 
-TEST(TListe, GleicheSchluesselBehaltenIhreReihenfolge) {
+// Sortiere is stable, as the sorted insertion is; a null item is never inserted.
+TEST(TListe, SortierenBehaeltGleicheInIhrerReihenfolge) {
   Wert a{1, 1}, b{1, 2}, c{1, 3}, d{0, 4}, e{1, 5};
   TListe<Wert> liste;
   liste.FuegeSortiertEin(&a, NachSchluessel);
-  liste.FuegeSortiertEin(&b, NachSchluessel);
-  liste.FuegeSortiertEin(&c, NachSchluessel);
-  EXPECT_EQ(liste.Aktuelles(), &c);
-  EXPECT_EQ(liste.Hole(1), &a);
-  EXPECT_EQ(liste.Hole(3), &c);
   liste.FuegeSortiertEin(nullptr, NachSchluessel);
-  EXPECT_EQ(liste.Anzahl(), 3);
-
-  // Sortiere is stable, too.
+  EXPECT_EQ(liste.Anzahl(), 1);
   TListe<Wert> unsortiert;
   for (Wert* w : {&e, &a, &d, &b, &c}) unsortiert.Haenge(w);
   unsortiert.Sortiere(NachSchluessel);

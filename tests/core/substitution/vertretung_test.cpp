@@ -11,8 +11,7 @@ namespace {
 using Vertretung = VertretungsTest;
 
 TEST_F(Vertretung, WahlUndNeuwahlVerschiebenDenWert) {
-  Fehlt(s->mue, kMontag, 1);
-  TVertretung* r = EineVertretung(s->deutsch5a, kMontag);
+  TVertretung* r = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
   ASSERT_TRUE(r);
 
   // BER has no lesson on Monday: asked, and "Nein" changes nothing.
@@ -49,21 +48,18 @@ TEST_F(Vertretung, WahlUndNeuwahlVerschiebenDenWert) {
   EXPECT_EQ(s->ber->VStd1(), 0);
 
   // A substitute already busy substituting then, and a locked one.
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r2 = EineVertretung(s->mathe5b, kMontag);
+  TVertretung* r2 = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r2);
   s->sch->Sperrung().SetzeBereich(1, 1, 2, true);
   s->dialoge.anfragen.clear();
   s->dialoge.Antworte(Modal::Nein);
   EXPECT_FALSE(r2->SetzeVertreter(s->sch));
   EXPECT_EQ(s->dialoge.anfragen.back().Texte[0], "Lehrer SCH ist gesperrt.");
-  ErwarteGesund();
 }
 
-TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretung) {
+TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretungNurMitKlassen) {
   // MUE absent in period 2 (Ma 5b, R102); SCH teaches Ma 5a in R101 then.
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
+  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
   TVertretung* f = r->Statt();
   ASSERT_TRUE(f);
@@ -97,12 +93,10 @@ TEST_F(Vertretung, VertreterMitEigenerStundeErzeugtDieFolgevertretung) {
   Fehlt(s->mue, kMontag, 2, false);
   EXPECT_TRUE(Schule().Vertretungen().Leer());
   EXPECT_EQ(s->ber->VStd1(), 0);
-}
 
-TEST_F(Vertretung, EigeneStundeOhneKlassenZaehltDieVertretung) {
+  // His own lesson without its classes: the substitution counts.
   Fehlt(s->k5a, kMontag, 2);  // SCH's Ma 5a in period 2 drops: SCH -5
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
+  r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
   ASSERT_TRUE(r->Statt());
   EXPECT_FALSE(r->Statt()->Noetig());
@@ -115,8 +109,7 @@ TEST_F(Vertretung, EigeneStundeOhneKlassenZaehltDieVertretung) {
 }
 
 TEST_F(Vertretung, StattOptionAnEinemAnderenTag) {
-  Fehlt(s->mue, kMontag, 1);
-  TVertretung* r = EineVertretung(s->deutsch5a, kMontag);
+  TVertretung* r = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
   ASSERT_TRUE(r && r->SetzeVertreter(s->ber));
   EXPECT_EQ(s->ber->VStd1(), 2);
 
@@ -160,9 +153,8 @@ TEST_F(Vertretung, StattOptionAnEinemAnderenTag) {
   EXPECT_EQ(wieAm.Anzahl(), 0);
 }
 
-TEST_F(Vertretung, FreiLoeschenUndAnrechnen) {
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
+TEST_F(Vertretung, FreiAnrechnenUndLoeschenGebenDenWertZurueck) {
+  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r && r->SetzeVertreter(s->sch));  // with a follow-up, not counted
   r->AendereAnrechnen(true);
   EXPECT_EQ(s->sch->VStd1(), 3);
@@ -184,11 +176,30 @@ TEST_F(Vertretung, FreiLoeschenUndAnrechnen) {
   EXPECT_EQ(r->Vertreter(), nullptr);
   EXPECT_FALSE(r->Anrechnen());
   EXPECT_EQ(s->ber->VStd1(), 0);
+
+  // Deleting the record gives the values back and takes the follow-up with it.
+  r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
+  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
+  r->AendereAnrechnen(true);
+  ASSERT_TRUE(r->Statt()->SetzeVertreter(s->ber));
+  EXPECT_EQ(s->sch->VStd1(), 3);
+  EXPECT_EQ(s->ber->VStd1(), 5);
+  TFakeTagesliste liste(Schule(), kMontag);
+  liste.Anmelden();
+  Schule().SetzeGeaendert(false);
+  TVertretung::Loesche(r);
+  EXPECT_TRUE(Schule().Vertretungen().Leer());
+  EXPECT_EQ(s->sch->VStd1(), 0);
+  EXPECT_EQ(s->ber->VStd1(), 0);
+  EXPECT_GE(liste.aktualisiert, 1);
+  EXPECT_TRUE(Schule().Geaendert());
+  // MUE is still absent; taking it back now changes nothing else.
+  Fehlt(s->mue, kMontag, 2, false);
+  for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
 }
 
 TEST_F(Vertretung, BemerkungMitRaumUndFreiWirdAuf61Gekuerzt) {
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
+  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r);
   r->RaumMenuClick(s->th);
   EXPECT_EQ(r->LehrerBem(), "in Raum TH ");
@@ -210,8 +221,7 @@ TEST_F(Vertretung, BemerkungMitRaumUndFreiWirdAuf61Gekuerzt) {
   TKlasse* kl2 = Schule().NeueKlasse("KLASSEY");
   TKurs* k2 = Schule().ErzeugeKurs(l2, kl2, nullptr, fa, ra, 2);
   ASSERT_TRUE(k2->Setze(1, 1, nullptr, 2));
-  Fehlt(l2, kMontag, 2);
-  TVertretung* r2 = EineVertretung(k2, kMontag);
+  TVertretung* r2 = FehltFuer(l2, kMontag, 2, k2);
   ASSERT_TRUE(r2);
   s->standard.sp[0][1] = "2. Stunde lang";
   r2->RaumMenuClick(s->r102);
@@ -264,12 +274,8 @@ TEST_F(Vertretung, DieVierOrdnungen) {
   ASSERT_TRUE(de->SetzeVertreter(s->ber));
   ma5b->MacheFrei();
   SortiereVertretungen(Schule());
-  const auto r = reihe();
-  EXPECT_EQ(r[0], "0/0/SCH Ma 5a/3");
-  EXPECT_EQ(r[1], "0/0/MUE Ma 5b/2");
-  EXPECT_EQ(r[2], "0/0/MUE De 5a/1");
-  EXPECT_EQ(r[3], "0/4/SCH Ma 5a/3");
-  EXPECT_EQ(r[4], "1/0/SCH Ma 5a/3");
+  EXPECT_EQ(reihe(), (std::vector<std::string>{"0/0/SCH Ma 5a/3", "0/0/MUE Ma 5b/2", "0/0/MUE De 5a/1",
+                                               "0/4/SCH Ma 5a/3", "1/0/SCH Ma 5a/3"}));
 
   // The comparators directly: date, kind, and never a later date first.
   for (TVertrVergleich vergleiche : {VergleicheVertrNachKlassen, VergleicheVertrNachFehlenden,
@@ -310,34 +316,10 @@ TEST_F(Vertretung, VerfallBeimLadenLaesstDieKontenStehen) {
   ASSERT_EQ(Schule().Vertretungen().Anzahl(), 1);
   EXPECT_EQ(Schule().Vertretungen().Hole(1)->Datum(), kMontag);
   EXPECT_EQ(Konten(), konten);
-  ErwarteGesund();
-}
-
-TEST_F(Vertretung, LoeschenGibtDenWertZurueckUndNimmtDieFolgevertretungMit) {
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
-  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
-  r->AendereAnrechnen(true);
-  ASSERT_TRUE(r->Statt()->SetzeVertreter(s->ber));
-  EXPECT_EQ(s->sch->VStd1(), 3);
-  EXPECT_EQ(s->ber->VStd1(), 5);
-  TFakeTagesliste liste(Schule(), kMontag);
-  liste.Anmelden();
-  Schule().SetzeGeaendert(false);
-  TVertretung::Loesche(r);
-  EXPECT_TRUE(Schule().Vertretungen().Leer());
-  EXPECT_EQ(s->sch->VStd1(), 0);
-  EXPECT_EQ(s->ber->VStd1(), 0);
-  EXPECT_GE(liste.aktualisiert, 1);
-  EXPECT_TRUE(Schule().Geaendert());
-  // MUE is still absent; taking it back now changes nothing else.
-  Fehlt(s->mue, kMontag, 2, false);
-  for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
 }
 
 TEST_F(Vertretung, ErsatzraumDesEigenenFehlendenRaumsSchreibtNichtInFreigegebenes) {
-  Fehlt(s->r101, kMontag, 1);
-  TVertretung* r = EineVertretung(s->deutsch5a, kMontag);
+  TVertretung* r = FehltFuer(s->r101, kMontag, 1, s->deutsch5a);
   ASSERT_TRUE(r);
   TFakeWahlFenster fenster(Schule(), r);
   s->dialoge.Antworte(Modal::Ja);
@@ -361,8 +343,7 @@ TEST_F(Vertretung, ErsatzraumNurEinmalJeStunde) {
   EXPECT_EQ(de->Ersatzraum(), s->r102);
   // In the same period the room moves.
   Fehlt(s->sch, kMontag, 1);  // SCH has no lesson then: no record
-  Fehlt(s->r102, kMontag, 2);
-  TVertretung* y = EineVertretung(s->mathe5b, kMontag);
+  TVertretung* y = FehltFuer(s->r102, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(y && y->SetzeErsatzraum(s->th));
   Fehlt(s->mue, kMontag, 2);
   TVertretung* z = nullptr;
@@ -378,9 +359,8 @@ TEST_F(Vertretung, ErsatzraumNurEinmalJeStunde) {
   EXPECT_EQ(z->Ersatzraum(), s->th);
 }
 
-TEST_F(Vertretung, RaumMenueUndWieAm) {
-  Fehlt(s->mue, kMontag, 2);
-  TVertretung* r = EineVertretung(s->mathe5b, kMontag);
+TEST_F(Vertretung, RaumMenueUndWieAmInSpaltenJe16) {
+  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
   ASSERT_TRUE(r);
   s->th->Sperrung().SetzeBereich(1, 1, 2, true);
   TMenueDaten menue;
@@ -397,8 +377,7 @@ TEST_F(Vertretung, RaumMenueUndWieAm) {
   EXPECT_EQ(r->LehrerBem(), "in Raum R101 ");
 
   // "Wie am": the substitute of the same hour on another date.
-  Fehlt(s->mue, kMontag + 7, 2);
-  TVertretung* spaeter = EineVertretung(s->mathe5b, kMontag + 7);
+  TVertretung* spaeter = FehltFuer(s->mue, kMontag + 7, 2, s->mathe5b);
   ASSERT_TRUE(spaeter && spaeter->SetzeVertreter(s->ber));
   r->BaueWieAmMenu(menue);
   ASSERT_EQ(menue.Anzahl(), 1);
@@ -410,15 +389,12 @@ TEST_F(Vertretung, RaumMenueUndWieAm) {
   r->BaueBemMenu(menue);
   ASSERT_EQ(menue.Anzahl(), 2);
   EXPECT_EQ(menue[1].Text, "Heft mitbringen");
-}
 
-TEST_F(Vertretung, RaumMenueSpaltenJe16) {
+  // Many rooms: columns of 16.
   for (int i = 0; i < 40; ++i) Schule().NeuerRaum("X" + std::to_string(i));
-  Fehlt(s->mue, kMontag, 1);
-  TVertretung* r = EineVertretung(s->deutsch5a, kMontag);
-  ASSERT_TRUE(r);
-  TMenueDaten menue;
-  r->BaueRaumMenu(menue);
+  TVertretung* de = FehltFuer(s->mue, kMontag, 1, s->deutsch5a);
+  ASSERT_TRUE(de);
+  de->BaueRaumMenu(menue);
   ASSERT_EQ(menue.Anzahl(), 43);  // R101 holds the lesson itself, so it stays offered
   int spalten = 0;
   for (int i = 0; i < menue.Anzahl(); ++i)

@@ -49,6 +49,8 @@ constexpr int32_t kMittwoch = kMontag + 2;
 
 class VertretungsTest : public ::testing::Test {
  protected:
+  // Whatever a test did, the model and the records stay sound.
+  void TearDown() override { ErwarteGesund(); }
   void SetUp() override {
     s = BaueKleineSchule();
     s->uhr.jetzt = int64_t{kMontag} * 86400 + 8 * 3600;
@@ -80,6 +82,11 @@ class VertretungsTest : public ::testing::Test {
     auto alle = VertretungenVon(k, datum);
     EXPECT_EQ(alle.size(), 1u);
     return alle.empty() ? nullptr : alle.front();
+  }
+  // Marks e absent and returns the one record the lesson k then has.
+  TVertretung* FehltFuer(TPlanElement* e, int32_t datum, int p, TKurs* k) {
+    Fehlt(e, datum, p);
+    return EineVertretung(k, datum);
   }
 
   std::map<std::string, std::pair<int32_t, int32_t>> Konten() {
