@@ -567,27 +567,32 @@ void TSchule::AktualisiereAlleFenster() {
 // Change notices
 
 void TSchule::MerkeElement(const TElement* e, uint8_t was) {
+  // Without an open window there is no one to tell (reading a file, the automatic run alone).
+  if (fenster_.empty()) return;
   aenderungen_.MerkeElement(e, was);
   if (tiefe_ == 0) StelleZu();
 }
 
 void TSchule::MerkeKurs(const TKurs* k, uint8_t was) {
+  if (fenster_.empty()) return;
   aenderungen_.MerkeKurs(k, was);
   if (tiefe_ == 0) StelleZu();
 }
 
 void TSchule::MerkeArt(int art, uint8_t was) {
+  if (fenster_.empty()) return;
   aenderungen_.MerkeArt(art, was);
   if (tiefe_ == 0) StelleZu();
 }
 
 void TSchule::MerkeFenster(const IFenster* f, uint8_t was) {
-  if (!f) return;
+  if (!f || fenster_.empty()) return;
   aenderungen_.MerkeFenster(f, was);
   if (tiefe_ == 0) StelleZu();
 }
 
 void TSchule::MerkeVertretungsTag(int32_t datum) {
+  if (fenster_.empty()) return;
   aenderungen_.MerkeVertretungsTag(datum);
   if (tiefe_ == 0) StelleZu();
 }
@@ -603,7 +608,7 @@ void TSchule::StelleZu() {
       if (IstAngemeldet(f)) f->Aenderungen(satz);
     --tiefe_;
   }
-  aenderungen_ = TAenderungen{};
+  if (!aenderungen_.Leer()) aenderungen_ = TAenderungen{};
 }
 
 // ---------------------------------------------------------------------------------------------
