@@ -14,21 +14,13 @@
 #include "model/lehrer.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "qtanwendung.h"
 #include "support/fakes.h"
 #include "support/generator.h"
 #include "views/plnform.h"
 
 namespace kolvar {
 namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench_gui_fenster";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
 
 // A teacher plan that counts what it is asked to do.
 class TZaehlPlan : public TLePlnForm {
@@ -47,7 +39,7 @@ class TZaehlPlan : public TLePlnForm {
 };
 
 struct TOffeneSchule {
-  QApplication& app = App();
+  QApplication& app = kolvar::BenchAnwendung();
   TStandard standard;
   TFakeDialoge dialoge;
   TFakePalette palette;

@@ -6,20 +6,12 @@
 #include <QPainter>
 
 #include "platform/gitter.h"
+#include "qtanwendung.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench_gui_gitter";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
-
 struct Gefuellt {
-  QApplication& app = App();  // before the first widget
+  QApplication& app = kolvar::BenchAnwendung();  // before the first widget
   kolvar::TGitter gitter;
   QImage bild;
 

@@ -12,22 +12,14 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/gitter.h"
+#include "qtanwendung.h"
 #include "support/generator.h"
 #include "views/plnform.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench_gui_plan";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
-
 struct GrosseSchule {
-  QApplication& app = App();
+  QApplication& app = kolvar::BenchAnwendung();
   kolvar::TStandard standard;
   std::unique_ptr<kolvar::TSchule> schule;
   GrosseSchule() {
@@ -75,8 +67,8 @@ void BM_AlleLehrerplaene(benchmark::State& state) {
       benchmark::DoNotOptimize(bild.constBits());
     }
   }
-  state.counters["plaene"] =
-      benchmark::Counter(static_cast<double>(s.schule->Lehrer().Anzahl()), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["plaene"] = benchmark::Counter(static_cast<double>(s.schule->Lehrer().Anzahl()),
+                                                benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_AlleLehrerplaene)->Unit(benchmark::kMillisecond);
 

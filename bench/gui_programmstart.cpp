@@ -13,20 +13,12 @@
 #include "app/programm.h"
 #include "app/schuldateien.h"
 #include "model/standard.h"
+#include "qtanwendung.h"
 #include "storage/einstellungenimspeicher.h"
 #include "storage/schreiber.h"
 #include "support/generator.h"
 
 namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "bench_gui_programmstart";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
 
 QString GenerierteDatei(kolvar::Profil profil) {
   static QTemporaryDir ordner;
@@ -41,7 +33,7 @@ QString GenerierteDatei(kolvar::Profil profil) {
 }
 
 void Starte(benchmark::State& state, const QString& datei) {
-  App();
+  kolvar::BenchAnwendung();
   if (!QFile::exists(datei)) {
     state.SkipWithError("no school file");
     return;

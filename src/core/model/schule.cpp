@@ -180,6 +180,10 @@ decltype(auto) TSchule::MitListe(TElementArt art, F&& f) {
   return f(uvTabellen_);
 }
 
+std::vector<TElement*> TSchule::Elemente(TElementArt art) const {
+  return MitListe(art, [](const auto& liste) { return std::vector<TElement*>(liste.begin(), liste.end()); });
+}
+
 TElement* TSchule::NeuesElement(TElementArt art, std::string_view k) {
   switch (art) {
     case TElementArt::Lehrer:

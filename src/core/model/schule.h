@@ -125,6 +125,8 @@ class TSchule {
   TRaum* NeuerRaum(std::string_view kuerzel);
   TUVTab* NeueUVTab(std::string_view kuerzel);
   TElement* NeuesElement(TElementArt art, std::string_view kuerzel);
+  // The school's list of one element kind, in list order.
+  std::vector<TElement*> Elemente(TElementArt art) const;
   // The element whose abbreviation equals the text cut to 7 characters; nullptr when none.
   template <typename T>
   static T* SucheKuerzel(const TListe<T>& liste, std::string_view text);
@@ -248,6 +250,10 @@ class TSchule {
   // Calls f with the school's list of that element kind.
   template <typename F>
   decltype(auto) MitListe(TElementArt art, F&& f);
+  template <typename F>
+  decltype(auto) MitListe(TElementArt art, F&& f) const {
+    return const_cast<TSchule*>(this)->MitListe(art, [&f](const auto& liste) { return f(liste); });
+  }
   void EntferneUndoVon(const TKurs* k);
   void EntferneUndoRaum(const TRaum* r);
   void SchliesseFensterVon(TElement* e);

@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/elementliste.h"
 #include "app/fensteroeffner.h"
 #include "app/fensterordform.h"
 #include "app/fensterplatz.h"
@@ -151,7 +150,7 @@ void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
     const std::size_t blank = titel.find(' ');
     const std::string kuerzel = blank == std::string::npos ? std::string() : titel.substr(blank + 1);
     TElement* gefunden = nullptr;
-    for (TElement* e : ElementeVon(schule, art))
+    for (TElement* e : schule.Elemente(art))
       if (e->Kuerzel() == kuerzel) gefunden = e;
     const int gruppe = FensterArtInfo(satz.Art)->Gruppe;
     if (gefunden != nullptr && oeffner_.HatElementOeffner(gruppe)) {
@@ -190,7 +189,7 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
   TElementArt art{};
   const int gruppe = schule.Ansichtsgruppe();
   if (ListeDerArt(aktiv->Tag(), art) && aktiv->Element() != nullptr && oeffner_.HatElementOeffner(gruppe)) {
-    const std::vector<TElement*> elemente = ElementeVon(schule, art);
+    const std::vector<TElement*> elemente = schule.Elemente(art);
     const auto it = std::find(elemente.begin(), elemente.end(), aktiv->Element());
     if (it != elemente.end()) {
       const auto n = static_cast<long>(elemente.size());

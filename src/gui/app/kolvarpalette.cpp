@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include "app/dateibefehle.h"
-#include "app/elementliste.h"
 #include "app/fensterverwaltung.h"
 #include "app/hintergrund.h"
 #include "app/kennwortform.h"
@@ -344,7 +343,7 @@ void TKolvarPalette::ClickRechts() {
 bool TKolvarPalette::WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort) {
   TBeschaeftigt beschaeftigt(*this);
   gewaehlt_ = false;
-  const std::vector<TElement*> elemente = ElementeVon(*schule_, art);
+  const std::vector<TElement*> elemente = schule_->Elemente(art);
   std::vector<TPopupEintrag> eintraege;
   if (mitOhne) {
     TPopupEintrag ohne;

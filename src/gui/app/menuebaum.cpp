@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "app/dateibefehle.h"
-#include "app/elementliste.h"
 #include "app/fensteroeffner.h"
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
@@ -422,7 +421,7 @@ void TMenueBaum::KuerzelMenusAnlegen() {
   }
   const bool oeffnen = palette_.Oeffner().HatElementOeffner();
   for (std::size_t i = 0; i < kuerzelMenues_.size(); ++i) {
-    const std::vector<TElement*> elemente = ElementeVon(schule, static_cast<TElementArt>(i));
+    const std::vector<TElement*> elemente = schule.Elemente(static_cast<TElementArt>(i));
     std::vector<TPopupEintrag> eintraege;
     for (std::size_t p = 0; p < elemente.size(); ++p) {
       TElement* e = elemente[p];
@@ -441,17 +440,17 @@ void TMenueBaum::KuerzelMenusAnlegen() {
 
 std::vector<QString> TMenueBaum::KuerzelTexte(TElementArt art) const {
   std::vector<QString> texte;
-  for (TElement* e : ElementeVon(palette_.Schule(), art))
+  for (TElement* e : palette_.Schule().Elemente(art))
     texte.push_back(QString::fromStdString(e->Kuerzel()));
   return texte;
 }
 
 int TMenueBaum::KuerzelSpaltenHoehe(TElementArt art) const {
-  return SpaltenHoehe(static_cast<int>(ElementeVon(palette_.Schule(), art).size()), 16);
+  return SpaltenHoehe(static_cast<int>(palette_.Schule().Elemente(art).size()), 16);
 }
 
 void TMenueBaum::KuerzelMenuClick(TElementArt art, int position) {
-  const std::vector<TElement*> elemente = ElementeVon(palette_.Schule(), art);
+  const std::vector<TElement*> elemente = palette_.Schule().Elemente(art);
   if (position < 0 || position >= static_cast<int>(elemente.size())) return;
   palette_.Oeffner().OeffneElement(palette_.Schule().Ansichtsgruppe(),
                                    elemente[static_cast<std::size_t>(position)], palette_.Tasten());
