@@ -97,27 +97,34 @@ TEST_F(DialogTest, TastenSchliessfeldUndKnopfHandler) {
 }
 
 TEST_F(DialogTest, FrageNurMitAngebotenenKnoepfen) {
-  IDialogDienst& d = TDienste::Dialoge();
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  dialoge.Klicke(QString(), QStringLiteral("Nein"));
-  dialoge.Antworte(QString(), mrJa);
-  dialoge.Antworte(QString(), mrAbbrechen);
-  EXPECT_EQ(d.Frage(QStringLiteral("Daten sichern?"), QStringLiteral("Sollen Ihre Daten gesichert werden?"),
-                    knJa | knNein, TMeldungsArt::Frage, knJa),
-            mrJa);
-  EXPECT_EQ(d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knJa),
-            mrNein);
-  EXPECT_TRUE(dialoge.Fehler().isEmpty());
-  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
-      << "Ja is not on a notice";
-  EXPECT_EQ(dialoge.Fehler().size(), 1);
-  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
-      << "closing a notice is always possible";
-  EXPECT_EQ(dialoge.Fehler().size(), 1);
-  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
-  dialoge.Antworte(QString(), mrAbbrechen);
-  d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knNein);
-  EXPECT_EQ(dialoge.Fehler().size(), 2) << "a Ja/Nein question cannot be closed unanswered";
+  struct TFall {
+    unsigned knoepfe;
+    int antwort;
+    const char* knopf;  // clicked instead of the answer
+    int erwartet;
+    bool fehler;
+    const char* grund;
+  };
+  const TFall faelle[] = {
+      {knJa | knNein, mrJa, nullptr, mrJa, false, "an offered answer"},
+      {knJa | knNein, mrKeins, "Nein", mrNein, false, "an offered button"},
+      {knOk, mrJa, nullptr, mrAbbrechen, true, "Ja is not on a notice"},
+      {knOk, mrAbbrechen, nullptr, mrAbbrechen, false, "closing a notice is always possible"},
+      {knJa | knNein, mrAbbrechen, nullptr, mrAbbrechen, true,
+       "a Ja/Nein question cannot be closed unanswered"},
+  };
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.grund);
+    TSkriptDialogDienst skript;
+    TDienste::SetzeDialoge(&skript);
+    if (f.knopf != nullptr) skript.Klicke(QString(), QString::fromUtf8(f.knopf));
+    if (f.knopf == nullptr) skript.Antworte(QString(), f.antwort);
+    const int ergebnis = TDienste::Dialoge().Frage(QStringLiteral("WinKolvar"), QStringLiteral("x"),
+                                                   f.knoepfe, TMeldungsArt::Frage, knJa);
+    EXPECT_EQ(ergebnis, f.erwartet);
+    EXPECT_EQ(skript.Fehler().size(), f.fehler ? 1 : 0);
+    EXPECT_EQ(skript.Protokoll(), QStringList{QStringLiteral("WinKolvar: x")});
+  }
 }
 
 // A settings page over one value: loaded when shown, stored on "Ok".
