@@ -28,9 +28,8 @@ TEST(Cursoren, JederNameHatEinEigenesBild) {
     EXPECT_EQ(KolvarCursor(nummer).pixmap().toImage(), bild) << "number " << nummer;
   }
   EXPECT_EQ(bilder.size(), erwartet.size()) << "no two cursors look alike";
-}
 
-TEST(Cursoren, UnbekanntGibtDenPfeil) {
+  // Unknown names and numbers give the arrow.
   EXPECT_EQ(KolvarCursor(QStringLiteral("setzer")).shape(), Qt::ArrowCursor);
   EXPECT_EQ(KolvarCursor(0).shape(), Qt::ArrowCursor);
   EXPECT_EQ(KolvarCursor(12).shape(), Qt::ArrowCursor);

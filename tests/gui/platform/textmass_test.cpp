@@ -3,11 +3,7 @@
 
 #include <string>
 
-#include "engine/breiten.h"
-#include "model/schule.h"
-#include "model/standard.h"
 #include "platform/qttextmass.h"
-#include "support/fakes.h"
 
 namespace kolvar {
 namespace {
@@ -28,18 +24,6 @@ TEST(QtTextMass, BreiteUndHoeheEinerSchrift) {
   const TQtTextMass gross(QStringLiteral("Arial"), 20);
   EXPECT_GT(gross.TextBreite("Kür"), mass.TextBreite("Kür"));
   EXPECT_GT(gross.TextHoehe(""), mass.TextHoehe(""));
-}
-
-TEST(QtTextMass, SpaltenbreiteDerKuerzel) {
-  TStandard standard;
-  TFakeDialoge dialoge;
-  TFakePalette palette;
-  TFesteUhr uhr;
-  TSchule schule(standard, TUmgebung{&dialoge, &palette, &uhr});
-  const TQtTextMass mass(QStringLiteral("Arial"), 10);
-  EXPECT_EQ(MaxKuerzelBreite(schule, 0, mass), 0) << "no teachers";
-  for (const char* k : {"iii", "WWW", "Mü"}) schule.NeuerLehrer(k);
-  EXPECT_EQ(MaxKuerzelBreite(schule, 0, mass), mass.TextBreite("WWW"));
 }
 
 }  // namespace
