@@ -1,10 +1,14 @@
 #include "planumgebung.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/kvdialog.h"
+#include "support/modellpruefung.h"
 #include "views/planfenster.h"
 
 namespace kolvar {
@@ -92,10 +96,27 @@ void PlanTest::Ziehe(TPlnForm& f, int vonTag, int vonStunde, int zuTag, int zuSt
   Sende(f, QEvent::MouseButtonRelease, ziel, Qt::LeftButton, Qt::NoButton, m);
 }
 
-void PlanTest::KeineFehler() {
+void PlanTest::TearDown() {
   EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
   EXPECT_TRUE(popups.Fehler().isEmpty()) << popups.Fehler().join(QLatin1Char('\n')).toStdString();
   EXPECT_TRUE(dialoge.AllesBeantwortet());
+  Gesund();
+}
+
+void PlanTest::Antworte(const QString& titel, const QString& knopf, TGezeigt* gezeigt) {
+  dialoge.Bediene(titel, [knopf, gezeigt](TKvDialog& d) {
+    if (gezeigt != nullptr) {
+      for (const QLabel* zeile : d.findChildren<QLabel*>()) gezeigt->felder << zeile->text();
+      for (const TGitter* liste : d.findChildren<TGitter*>())
+        for (int i = 0; i < liste->Zeilen(); ++i) gezeigt->zeilen << liste->Text(0, i);
+    }
+    ASSERT_NE(d.Knopf(knopf), nullptr) << knopf.toStdString();
+    d.Knopf(knopf)->click();
+  });
+}
+
+void PlanTest::Gesund() {
+  for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
 }
 
 }  // namespace kolvar

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QPoint>
+#include <QStringList>
 #include <memory>
 
 #include "app/guidialoge.h"
@@ -39,15 +40,19 @@ class PlanTest : public ::testing::Test {
   explicit PlanTest(int versionen = 1);
   ~PlanTest() override;
 
-  // A plan window shown and made the active one; owned by the test.
+  // Every test ends with nothing asked that it did not script and a consistent model.
+  void TearDown() override;
+
+  // A plan window shown and made the active one, in the tool mode given; owned by the test.
   template <class Form, class Element>
-  std::unique_ptr<Form> Oeffne(Element* e) {
+  std::unique_ptr<Form> Oeffne(Element* e, int modus = -1) {
     auto form = std::make_unique<Form>(*schule, nullptr);
     form->Zeige(e);
     form->Oeffne();
     // The scroll bars follow the size through a queued signal.
     QCoreApplication::processEvents();
     schule->SetzeAktivesFenster(form.get());
+    if (modus >= 0) Modus(modus);
     return form;
   }
 
@@ -64,8 +69,18 @@ class PlanTest : public ::testing::Test {
                     Qt::KeyboardModifiers m = {});
 
   void Modus(int modus) { schule->SetzeModus(static_cast<uint8_t>(modus)); }
-  // Nothing asked that the test did not script.
-  void KeineFehler();
+  static bool Hat(const TKurs* k, int v, int tag, int stunde) {
+    return k->FindeSetzung(v, tag, stunde) != nullptr;
+  }
+  // The model's invariants hold.
+  void Gesund();
+
+  // What a dialog showed: its lines, then the rows of its lists.
+  struct TGezeigt {
+    QStringList felder, zeilen;
+  };
+  // The next dialog of this caption is answered with the button; it shows into *gezeigt.
+  void Antworte(const QString& titel, const QString& knopf, TGezeigt* gezeigt = nullptr);
 
   TStandard standard;
   TGuiDialoge guiDialoge;
