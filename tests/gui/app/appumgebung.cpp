@@ -1,5 +1,6 @@
 #include "appumgebung.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/fortschrittsform.h"
@@ -77,7 +78,9 @@ AppTest::AppTest() : uhr(int64_t{46000} * 86400 + 36000) {
   TDienste::SetzeHilfe(&hilfe);
 }
 
+// Closed windows are deleted later; they go before the school they belong to.
 AppTest::~AppTest() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   palette.reset();
   TDienste::Zuruecksetzen();
 }
@@ -91,6 +94,28 @@ bool AppTest::Aktiv(const QString& pfad) {
   QAction* aktion = Palette().Menues().Aktion(pfad);
   EXPECT_NE(aktion, nullptr) << pfad.toStdString();
   return aktion != nullptr && aktion->isEnabled();
+}
+
+void AppTest::ErwarteAktiv(bool aktiv, std::initializer_list<const char*> pfade) {
+  for (const char* pfad : pfade) EXPECT_EQ(Aktiv(QString::fromUtf8(pfad)), aktiv) << pfad;
+}
+
+void AppTest::ErwarteOhneDatei() {
+  EXPECT_FALSE(Palette().DateiOffen());
+  EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8"));
+  EXPECT_TRUE(Palette().Schule().Lehrer().Leer());
+  ErwarteAktiv(false, {"Datei/Datei schließen", "Datei/Fenster schließen", "Datei/Sichern",
+                       "Datei/Sichern unter...", "Datei/Fenster drucken...", "Datei/Drucken", "Datei/Export",
+                       "Bearbeiten/Löschen", "Bearbeiten/Alles auswählen"});
+  ErwarteAktiv(false, {"Bearbeiten/Voreinstellungen/Planversionen", "Bearbeiten/Werkzeuge/Neuer Kurs",
+                       "Bearbeiten/Werkzeuge/Setzen", "Bearbeiten/Werkzeuge/Fixieren",
+                       "Bearbeiten/Werkzeuge/Automatik", "Daten/Kürzel...", "Daten/Kurse"});
+  ErwarteAktiv(false, {"Daten/Parallele Kopplungen", "Daten/UV-Statistik", "Daten/Pläne", "Daten/Vertretung",
+                       "Daten/Prüfen", "Daten/Prüfen/Versionsunterschiede"});
+  ErwarteAktiv(true, {"Datei/Neu", "Datei/Öffnen...", "Datei/Import...", "Datei/Beenden",
+                      "Bearbeiten/Widerrufen", "Bearbeiten/Werkzeuge/Zeigen", "Bearbeiten/Werkzeuge/Plan",
+                      "Bearbeiten/Voreinstellungen/Kennwort", "Fenster/Zwischenablage", "Hilfe/Hilfethemen"});
+  for (const char* m : {"Le", "Kl", "Ko", "Fa", "Ra", "UV"}) EXPECT_FALSE(MenueAn(m)) << m;
 }
 
 void AppTest::KeineFehler() {

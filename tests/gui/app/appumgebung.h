@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,13 +24,7 @@
 #include "app/schuldateien.h"
 #include "gui/support/skriptdienste.h"
 #include "model/standard.h"
-#include "platform/ablage.h"
-#include "platform/dateidienst.h"
-#include "platform/dialogdienst.h"
 #include "platform/dienste.h"
-#include "platform/hilfe.h"
-#include "platform/popupdienst.h"
-#include "platform/uhr.h"
 #include "storage/einstellungenimspeicher.h"
 
 namespace kolvar {
@@ -71,6 +66,11 @@ class AppTest : public ::testing::Test {
   // A palette over the fakes (made on first use).
   TKolvarPalette& Palette();
   bool Aktiv(const QString& pfad);
+  void ErwarteAktiv(bool aktiv, std::initializer_list<const char*> pfade);
+  bool MenueAn(const char* titel) { return Palette().Menues().Menue(titel)->menuAction()->isEnabled(); }
+  QToolButton* Knopf(const char* name) { return Palette().Knopf(QString::fromLatin1(name)); }
+  // The palette as it is without a school file: title, menus, element menus.
+  void ErwarteOhneDatei();
   // Dialogs and boxes the test has not scripted show up here.
   void KeineFehler();
 

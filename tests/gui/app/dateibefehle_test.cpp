@@ -17,19 +17,7 @@ class DateiTest : public AppTest {
     Palette().Schule().NeuerLehrer("XY");
     Palette().Schule().SetzeGeaendert(true);
   }
-  void ZustandOhneDatei() {
-    EXPECT_FALSE(Palette().DateiOffen());
-    EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8"));
-    EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Neu")));
-    EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Öffnen...")));
-    EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern")));
-    EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern unter...")));
-    EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Datei schließen")));
-    EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Export")));
-    EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Import...")));
-    EXPECT_TRUE(Palette().Schule().Lehrer().Leer());
-    EXPECT_FALSE(Palette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  }
+  void SichernFrage(int antwort) { dialoge.Antworte(QStringLiteral("Daten sichern?"), antwort); }
 };
 
 TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) {
@@ -41,10 +29,7 @@ TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) 
         name,
         [&, kurz] {
           reihenfolge.push_back(kurz);
-          if (std::string(kurz) == "Kue") {
-            Palette().Schule().NeuerLehrer("NEU");
-            Palette().Schule().SetzeGeaendert(true);
-          }
+          if (std::string(kurz) == "Kue") Aendere();
           return int{mrOk};
         },
         pfad);
@@ -56,13 +41,10 @@ TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) 
   Palette().DateiBefehle().NeuItemClick();
   EXPECT_EQ(reihenfolge, (std::vector<std::string>{"Eck", "Gr", "Kurse", "Kue"}));
   EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [ohne Titel]"));
-  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Neu")));
-  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Öffnen...")));
-  EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern unter...")));
-  EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Datei schließen")));
+  ErwarteAktiv(false, {"Datei/Neu", "Datei/Öffnen..."});
+  ErwarteAktiv(true, {"Datei/Sichern unter...", "Datei/Datei schließen", "Daten/Kürzel..."});
   EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern"))) << "the abbreviations changed the school";
-  EXPECT_TRUE(Palette().Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  EXPECT_TRUE(Aktiv(QStringLiteral("Daten/Kürzel...")));
+  EXPECT_TRUE(MenueAn("Le"));
 
   standard.opf = "/schulen";
   dateiDienst.Antworte(QStringLiteral("/schulen/neu"));
@@ -78,22 +60,10 @@ TEST_F(DateiTest, NeuFuehrtDurchDieVoreinstellungenUndSichernFragtNachDemNamen) 
   KeineFehler();
 }
 
-TEST_F(DateiTest, NeuOhneVoreinstellungsfensterUeberspringtSie) {
-  Palette().DateiBefehle().NeuItemClick();
-  EXPECT_TRUE(Palette().DateiOffen());
-  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern")));
-  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick()) << "nothing changed, nothing asked";
-  ZustandOhneDatei();
-  KeineFehler();
-}
-
 TEST_F(DateiTest, SichernSchreibtDorthinWoherDieDateiKam) {
   standard.opf = "/woanders";
   Oeffne("/daten/schulen/gym.kvr");
-  EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern unter...")));
-  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Sichern")));
   Aendere();
-  EXPECT_TRUE(Aktiv(QStringLiteral("Datei/Sichern"))) << "follows the modified flag";
   Palette().DateiBefehle().SichernItemClick();
   EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/daten/schulen/gym.kvr"});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
@@ -132,69 +102,65 @@ TEST_F(DateiTest, SichernUnterAbgebrochenAendertNichts) {
   KeineFehler();
 }
 
+// Every answer to "Daten sichern?" keeps to the data: nothing modified is dropped without
+// the user's word, and a school that could not be saved stays open.
 TEST_F(DateiTest, SchliessenFragtUndJedeAntwortHaeltSichAnDieDaten) {
-  Oeffne("/s/a.kvr");
-  Aendere();
-
-  // The close box: the school stays.
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrAbbrechen);
-  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_TRUE(Palette().DateiOffen());
-  EXPECT_TRUE(Palette().Schule().Geaendert());
-
-  // Another name, then cancelled: the school stays.
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrOk);
-  dateiDienst.Antworte(QString());
-  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_TRUE(Palette().DateiOffen());
-
-  // Ja, but the file cannot be written: the user is told and the school stays.
-  dateien.schreibenScheitert = true;
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_TRUE(Palette().DateiOffen());
-  EXPECT_TRUE(Palette().Schule().Geaendert());
-  EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [a.kvr]"));
-  EXPECT_TRUE(dialoge.Protokoll().last().contains(QStringLiteral("kann nicht erstellt werden")));
-  dateien.schreibenScheitert = false;
-
-  // Ja: saved where it came from, then closed.
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrJa);
-  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/s/a.kvr"});
-  ZustandOhneDatei();
+  struct TFall {
+    const char* wie;
+    bool neu;          // a new school instead of a file
+    bool geaendert;    // otherwise nothing is asked
+    int antwort;       // to "Daten sichern?"
+    const char* name;  // to the file dialog that "Mit einem anderem Namen" opens; nullptr: not asked
+    bool scheitert;    // writing fails
+    bool geschlossen;
+    std::vector<std::string> geschrieben;
+  };
+  const TFall faelle[] = {
+      {"Schließfeld", false, true, mrAbbrechen, nullptr, false, false, {}},
+      {"anderer Name, abgebrochen", false, true, mrOk, "", false, false, {}},
+      {"Ja, Schreiben scheitert", false, true, mrJa, nullptr, true, false, {}},
+      {"Ja", false, true, mrJa, nullptr, false, true, {"/s/a.kvr"}},
+      {"Nein", false, true, mrNein, nullptr, false, true, {}},
+      {"anderer Name", false, true, mrOk, "/t/kopie.kvr", false, true, {"/t/kopie.kvr"}},
+      {"unverändert", false, false, mrKeins, nullptr, false, true, {}},
+      {"neu ohne Voreinstellungsfenster", true, false, mrKeins, nullptr, false, true, {}},
+  };
+  for (const TFall& fall : faelle) {
+    SCOPED_TRACE(fall.wie);
+    dateien.geschrieben.clear();
+    if (fall.neu)
+      Palette().DateiBefehle().NeuItemClick();
+    else
+      Oeffne("/s/a.kvr");
+    if (fall.geaendert) Aendere();
+    EXPECT_TRUE(Palette().DateiOffen());
+    EXPECT_EQ(Aktiv(QStringLiteral("Datei/Sichern")), fall.geaendert) << "follows the modified flag";
+    if (fall.geaendert) SichernFrage(fall.antwort);
+    if (fall.name) dateiDienst.Antworte(QString::fromUtf8(fall.name));
+    dateien.schreibenScheitert = fall.scheitert;
+    if (fall.scheitert) dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+    EXPECT_EQ(Palette().DateiBefehle().SchliessenItemClick(), fall.geschlossen);
+    dateien.schreibenScheitert = false;
+    EXPECT_EQ(dateien.geschrieben, fall.geschrieben);
+    if (fall.geschlossen) {
+      ErwarteOhneDatei();
+    } else {
+      EXPECT_TRUE(Palette().DateiOffen());
+      EXPECT_TRUE(Palette().Schule().Geaendert());
+      EXPECT_EQ(Palette().windowTitle(), QStringLiteral("WinKolvar 2.3.8 [a.kvr]"));
+      EXPECT_EQ(dialoge.Protokoll().last().contains(QStringLiteral("kann nicht erstellt werden")),
+                fall.scheitert);
+      SichernFrage(mrNein);
+      ASSERT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
+    }
+    KeineFehler();
+  }
   EXPECT_EQ(dialoge.Protokoll().count(QStringLiteral("Daten sichern?: ")), 0);
-  KeineFehler();
-}
-
-TEST_F(DateiTest, SchliessenMitNeinUndMitAnderemNamen) {
-  Oeffne("/s/a.kvr");
-  Aendere();
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
-  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_TRUE(dateien.geschrieben.empty());
-  ZustandOhneDatei();
-
-  Oeffne("/s/a.kvr");
-  Aendere();
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrOk);
-  dateiDienst.Antworte(QStringLiteral("/t/kopie.kvr"));
-  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
-  EXPECT_EQ(dateien.geschrieben, std::vector<std::string>{"/t/kopie.kvr"});
-  ZustandOhneDatei();
-
-  // Unchanged: closed without a question.
-  Oeffne("/s/a.kvr");
-  EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
-  KeineFehler();
 }
 
 TEST_F(DateiTest, SaveFrageEscIstJaUndDasSchliessfeldZwei) {
   TSaveFrageForm frage;
   frage.show();
-  EXPECT_EQ(frage.windowTitle(), QStringLiteral("Daten sichern?"));
-  EXPECT_EQ(frage.NameKnopf()->text(), QStringLiteral("Mit einem anderem Namen"));
   QTest::keyClick(&frage, Qt::Key_Escape);
   EXPECT_EQ(frage.result(), mrJa);
   frage.setResult(mrKeins);
@@ -212,15 +178,13 @@ TEST_F(DateiTest, SaveFrageEscIstJaUndDasSchliessfeldZwei) {
 
 TEST_F(DateiTest, BeschaedigteDateiLaesstKeineDateiOffen) {
   dateien.dateien["/s/kaputt.kvr"] = {{"AB"}, {}, 1, 1, "Die Version der Daten ist zu alt!"};
-  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/kaputt.kvr")));
-  EXPECT_EQ(dialoge.Protokoll().last(), QStringLiteral("Fehler: Die Version der Daten ist zu alt!"));
-  ZustandOhneDatei();
-
-  // A file that is not there.
-  dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
-  EXPECT_FALSE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/fehlt.kvr")));
-  ZustandOhneDatei();
+  for (const char* pfad : {"/s/kaputt.kvr", "/s/fehlt.kvr"}) {
+    SCOPED_TRACE(pfad);
+    dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
+    EXPECT_FALSE(Palette().DateiBefehle().DateiOeffnen(QString::fromUtf8(pfad)));
+    ErwarteOhneDatei();
+  }
+  EXPECT_EQ(dialoge.Protokoll()[0], QStringLiteral("Fehler: Die Version der Daten ist zu alt!"));
   Palette().DateiBefehle().SichernItemClick();
   EXPECT_TRUE(dateien.geschrieben.empty()) << "nothing to overwrite the damaged file with";
   KeineFehler();
@@ -234,8 +198,7 @@ TEST_F(DateiTest, OeffnenMerktDenOrdnerUndNimmtDieVersionDerWoche) {
   EXPECT_EQ(standard.opf, "/schulen");
   EXPECT_EQ(standard.mwn(), 4);
   EXPECT_EQ(standard.AktuelleVersion(), 3) << "the calendar of the day it is opened";
-  EXPECT_EQ(Palette().Knopf(QStringLiteral("Vers"))->text(), QStringLiteral("3"));
-  EXPECT_FALSE(Aktiv(QStringLiteral("Datei/Öffnen...")));
+  EXPECT_EQ(Knopf("Vers")->text(), QStringLiteral("3"));
 
   // Cancelled dialog: nothing changes, also not the folder.
   Palette().DateiBefehle().SchliessenItemClick();
@@ -266,7 +229,7 @@ TEST_F(DateiTest, ImportSichertNieUeberDieTextdatei) {
   EXPECT_TRUE(dateien.geschrieben.empty());
 
   // Importing into an open school keeps its file.
-  dialoge.Antworte(QStringLiteral("Daten sichern?"), mrNein);
+  SichernFrage(mrNein);
   Palette().DateiBefehle().SchliessenItemClick();
   Oeffne("/s/a.kvr");
   EXPECT_TRUE(Palette().DateiBefehle().DateiImportieren(QStringLiteral("/importe/kurse.txt")));
@@ -278,7 +241,7 @@ TEST_F(DateiTest, ImportSichertNieUeberDieTextdatei) {
   Palette().DateiBefehle().SchliessenItemClick();
   dialoge.Antworte(QStringLiteral("Fehler"), mrOk);
   EXPECT_FALSE(Palette().DateiBefehle().DateiImportieren(QStringLiteral("/importe/fehlt.txt")));
-  ZustandOhneDatei();
+  ErwarteOhneDatei();
   KeineFehler();
 }
 

