@@ -141,7 +141,15 @@ TPlanElement::TPlanElement(TSchule& schule)
   for (int v = 1; v <= sperrung_.Versionen(); ++v) sperrung_.SetzeWoche(v, schule.Standard().gds);
 }
 
-TPlanElement::~TPlanElement() = default;
+TPlanElement::~TPlanElement() {
+  // Records that outlive their element (only while the school goes) point nowhere.
+  const std::vector<TFehl*> uebrig = fehlzeiten_;
+  for (TFehl* f : uebrig) f->SetzeElement(nullptr);
+}
+
+void TPlanElement::VergissFehlzeit(const TFehl* f) {
+  std::erase(fehlzeiten_, f);
+}
 
 void TPlanElement::SetzeDatum(int64_t zeit) {
   datum_ = zeit;
@@ -209,10 +217,8 @@ int TPlanElement::Springstunden() const {
 }
 
 bool TPlanElement::FehltAm(int32_t datum, int p) const {
-  const TListe<TFehl>* liste = Schule().FehlListe(*this);
-  if (!liste) return false;
-  for (const TFehl* f : *liste)
-    if (f->Element() == this && f->Datum() == datum && f->Fehlt(p)) return true;
+  for (const TFehl* f : fehlzeiten_)
+    if (f->Datum() == datum && f->Fehlt(p)) return true;
   return false;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/liste.h"
 #include "model/wochbereich.h"
@@ -18,6 +19,7 @@ namespace kolvar {
 
 class IFenster;
 class TFach;
+class TFehl;
 class TKurs;
 class TRaum;
 class TSchule;
@@ -132,6 +134,8 @@ class TPlanElement : public TElement {
   int Springstunden() const;
   // True when an absence record of this element has the date and the period.
   bool FehltAm(int32_t datum, int p) const;
+  // The element's absence records (owned by the school's list of its kind), in no order.
+  const std::vector<TFehl*>& Fehlzeiten() const { return fehlzeiten_; }
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -152,9 +156,13 @@ class TPlanElement : public TElement {
   void Loese() override;
 
  private:
+  friend class TFehl;
+  void VergissFehlzeit(const TFehl* f);
+
   TWochBereich sperrung_;
   TWochBereich belegung_;
   int64_t datum_ = 0;
+  std::vector<TFehl*> fehlzeiten_;
 };
 
 class TSollElement : public TPlanElement {

@@ -6,6 +6,17 @@
 
 namespace kolvar {
 
+TFehl::~TFehl() {
+  SetzeElement(nullptr);
+}
+
+void TFehl::SetzeElement(TPlanElement* e) {
+  if (e == element_) return;
+  if (element_) element_->VergissFehlzeit(this);
+  element_ = e;
+  if (element_) element_->fehlzeiten_.push_back(this);
+}
+
 bool TFehl::Fehlt(int p) const {
   return p >= 1 && p <= 16 && ((stunden_ >> (16 - p)) & 1u);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The absence of one teacher, class or room on one date as a period mask
-// (period p absent when bit 16-p is set).
+// (period p absent when bit 16-p is set). The school's lists own the records; each element
+// keeps an unowned index of its own (TPlanElement::Fehlzeiten).
 
 #include <cstdint>
 
@@ -10,6 +11,11 @@ class TPlanElement;
 
 class TFehl {
  public:
+  TFehl() = default;
+  TFehl(const TFehl&) = delete;
+  TFehl& operator=(const TFehl&) = delete;
+  ~TFehl();  // leaves its element's list
+
   int32_t Datum() const { return datum_; }
   void SetzeDatum(int32_t datum) { datum_ = datum; }
   uint16_t Stunden() const { return stunden_; }
@@ -18,7 +24,8 @@ class TFehl {
   uint16_t NeueStunden() const { return neueStunden_; }
   void SetzeNeueStunden(uint16_t maske) { neueStunden_ = maske; }
   TPlanElement* Element() const { return element_; }
-  void SetzeElement(TPlanElement* e) { element_ = e; }
+  // Also files the record with the element, so each element finds its own absences at once.
+  void SetzeElement(TPlanElement* e);
 
   bool Fehlt(int p) const;
   // Lowest and highest absent period; 0 for an empty mask.

@@ -20,6 +20,7 @@
 #include "model/text.h"
 #include "model/uhr.h"
 #include "model/undoelement.h"
+#include "model/vertretungshaken.h"
 
 namespace kolvar {
 
@@ -312,7 +313,9 @@ void TKurs::SetzeTabelle(int n) {
   Geaendert();
 }
 void TKurs::SetzeFaktor(int32_t f) {
+  const int32_t alt = faktor_;
   faktor_ = f;
+  VertretungenFaktorGeaendert(*this, alt);
   Geaendert();
 }
 void TKurs::SetzeNichtVerplanen(bool an) {
@@ -365,6 +368,8 @@ TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  // A file's placements come before its absences, so reading books nothing here.
+  VertretungenNachSetzen(*s);
   Geaendert();
   return s;
 }
@@ -379,6 +384,7 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  VertretungenNachSetzen(*s);
   KursGeaendert();
   SetzungenGeaendert();
   StempleAenderung(r);

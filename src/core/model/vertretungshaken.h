@@ -3,14 +3,24 @@
 // records and absences hold links and hour accounts the model does not know. Defined with the
 // substitution records, so the model needs none of their headers.
 
+#include <cstdint>
+
 namespace kolvar {
 
 class TElement;
+class TKurs;
 class TSchule;
+class TSetzung;
 
 // Before an element is deleted: its absences are taken back, and it stops being a substitute,
 // substitute room or "statt" teacher of any record.
 void VertretungenVorLoeschen(TSchule& schule, TElement* e);
+// After a placement was made (not while reading a file): the standing absences apply to it as
+// entering them would have - its teacher is charged for absent classes, and the absences of
+// today and later give it its substitution records.
+void VertretungenNachSetzen(TSetzung& s);
+// After a course's factor changed from alt: the accounts follow on all its lesson holds.
+void VertretungenFaktorGeaendert(TKurs& k, int32_t alt);
 // Frees every record and absence without side effects (the school goes as a whole).
 void VertretungenFreigeben(TSchule& schule);
 

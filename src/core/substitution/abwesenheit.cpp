@@ -2,7 +2,7 @@
 // substitution records and back, the course's follow-up record, and what a placement knows
 // of its substitutions. The record's account rules are in vertretung.h.
 
-#include <set>
+#include <algorithm>
 #include <vector>
 
 #include "model/fehl.h"
@@ -16,6 +16,7 @@
 #include "model/standard.h"
 #include "model/statt.h"
 #include "model/uhr.h"
+#include "model/vertretungshaken.h"
 #include "substitution/vertretung.h"
 
 namespace kolvar {
@@ -48,7 +49,66 @@ TVertretung* EigeneVertretung(const TSetzung& s, int32_t datum) {
       s, [datum](const TVertretung* v) { return v->Datum() == datum && v->IstEigeneVertretung(); });
 }
 
+bool PasstZurSetzung(const TSchule& schule, const TSetzung& s, int32_t datum) {
+  return Uhr::Wochentag(datum) == s.Tag() && schule.VersionDerWoche(datum) == s.Version();
+}
+
+// The dates of the element's absences that fall on the placement's slot.
+void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
+                    std::vector<int32_t>& tage) {
+  if (!e) return;
+  for (const TFehl* f : e->Fehlzeiten())
+    if (f->Fehlt(s.Stunde()) && PasstZurSetzung(schule, s, f->Datum())) tage.push_back(f->Datum());
+}
+
+// The dates on which every class of the placement's lesson is absent at its slot: the dates
+// its teacher is charged for it.
+std::vector<int32_t> KlassenFehlTage(const TSetzung& s) {
+  const TKurs& c = s.Kurs();
+  std::vector<int32_t> tage;
+  if (c.Klassen().Leer()) return tage;
+  SammleFehlTage(c.Schule(), s, c.Klassen().Hole(1), tage);
+  std::sort(tage.begin(), tage.end());
+  tage.erase(std::unique(tage.begin(), tage.end()), tage.end());
+  std::erase_if(tage, [&](int32_t t) { return !c.KlassenAbwesend(t, s.Stunde(), nullptr); });
+  return tage;
+}
+
 }  // namespace
+
+// The record of an absent teacher's lesson; while the lesson drops anyway, he gets back what
+// its absent classes charged him.
+void TVertretung::FuerFehlendenLehrer(TLehrer& lehrer, TSetzung& s, int32_t datum) {
+  TKurs& c = s.Kurs();
+  auto* r = new TVertretung(c.Schule());
+  r->kurs_ = &c;
+  r->setzung_ = &s;
+  r->datum_ = datum;
+  r->art_ = VertrArt::Lehrer;
+  r->ersatzraum_ = s.Raum();
+  r->noetig_ = !c.KlassenAbwesend(datum, s.Stunde(), nullptr);
+  if (!r->noetig_) {
+    BucheVStd(&lehrer, r->Wert());
+    r->anrechnen_ = true;
+    LehrerListeNeu(c.Schule());
+  }
+  r->FuegeEin();
+}
+
+void TVertretung::FuerFehlendenRaum(TSetzung& s, int32_t datum) {
+  // Marking the same hour twice gives no second record.
+  if (ErsteVertretungDerSetzung(
+          s, [datum](const TVertretung* x) { return x->Art() == VertrArt::Raum && x->Datum() == datum; }))
+    return;
+  TKurs& c = s.Kurs();
+  auto* r = new TVertretung(c.Schule());
+  r->kurs_ = &c;
+  r->setzung_ = &s;
+  r->datum_ = datum;
+  r->art_ = VertrArt::Raum;
+  r->noetig_ = !c.KlassenAbwesend(datum, s.Stunde(), nullptr);
+  r->FuegeEin();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Teacher
@@ -59,24 +119,8 @@ void TLehrer::SetzeFehlt(int p, int32_t datum) {
   const int v = schule.VersionDerWoche(datum);
   const int d = Uhr::Wochentag(datum);
   const TListe<TKurs> kurse = KurseAn(v, d, p);
-  for (TKurs* c : kurse) {
-    TSetzung* s = c->FindeSetzung(v, d, p);
-    if (!s) continue;
-    auto* r = new TVertretung(schule);
-    r->kurs_ = c;
-    r->setzung_ = s;
-    r->datum_ = datum;
-    r->art_ = VertrArt::Lehrer;
-    r->ersatzraum_ = s->Raum();
-    r->noetig_ = !c->KlassenAbwesend(datum, p, nullptr);
-    if (!r->noetig_) {
-      // The class absence charged him for this hour; absent himself, he gets it back.
-      BucheVStd(this, r->Wert());
-      r->anrechnen_ = true;
-      LehrerListeNeu(schule);
-    }
-    r->FuegeEin();
-  }
+  for (TKurs* c : kurse)
+    if (TSetzung* s = c->FindeSetzung(v, d, p)) TVertretung::FuerFehlendenLehrer(*this, *s, datum);
   schule.SetzeGeaendert(true);
 }
 
@@ -169,21 +213,9 @@ void TRaum::SetzeFehlt(int p, int32_t datum) {
   const int v = schule.VersionDerWoche(datum);
   const int d = Uhr::Wochentag(datum);
   const TListe<TKurs> kurse = KurseAn(v, d, p);
-  for (TKurs* c : kurse) {
-    TSetzung* s = c->FindeSetzung(v, d, p);
-    if (!s || s->Raum() != this) continue;
-    // Marking the same hour twice gives no second record.
-    if (ErsteVertretungDerSetzung(
-            *s, [datum](const TVertretung* x) { return x->Art() == VertrArt::Raum && x->Datum() == datum; }))
-      continue;
-    auto* r = new TVertretung(schule);
-    r->kurs_ = c;
-    r->setzung_ = s;
-    r->datum_ = datum;
-    r->art_ = VertrArt::Raum;
-    r->noetig_ = !c->KlassenAbwesend(datum, p, nullptr);
-    r->FuegeEin();
-  }
+  for (TKurs* c : kurse)
+    if (TSetzung* s = c->FindeSetzung(v, d, p); s && s->Raum() == this)
+      TVertretung::FuerFehlendenRaum(*s, datum);
   schule.SetzeGeaendert(true);
 }
 
@@ -245,15 +277,8 @@ TSetzung::~TSetzung() {
   TSchule& schule = kurs_->Schule();
   // The lesson is gone, and with it the charge its absent classes made on its teacher (a
   // record of his own absence gives back its share as it goes below).
-  if (TLehrer* l = kurs_->Lehrer(); l && !kurs_->Klassen().Leer()) {
-    std::set<int32_t> tage;
-    for (const TFehl* f : schule.KlassenFehlen())
-      if (f->Element() == kurs_->Klassen().Hole(1) && f->Fehlt(stunde_) &&
-          Uhr::Wochentag(f->Datum()) == tag_ && schule.VersionDerWoche(f->Datum()) == version_)
-        tage.insert(f->Datum());
-    for (int32_t t : tage)
-      if (kurs_->KlassenAbwesend(t, stunde_, nullptr)) BucheVStd(l, kurs_->Faktor());
-  }
+  if (TLehrer* l = kurs_->Lehrer())
+    for (std::size_t n = KlassenFehlTage(*this).size(); n > 0; --n) BucheVStd(l, kurs_->Faktor());
   // "statt" options offered for this hour would point nowhere.
   for (TVertretung* v : schule.Vertretungen()) {
     const std::vector<TStatt*> optionen = v->stattOptionen_.Elemente();
@@ -263,7 +288,54 @@ TSetzung::~TSetzung() {
         delete o;
       }
   }
-  while (!vertretungen_.Leer()) TVertretung::Vernichte(vertretungen_.Hole(1));
+  while (!vertretungen_.Leer())
+    TVertretung::Ende(vertretungen_.Hole(1), TVertretung::TKonten::VergangeneBleiben);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hooks of the model
+
+void VertretungenNachSetzen(TSetzung& s) {
+  TKurs& c = s.Kurs();
+  TSchule& schule = c.Schule();
+  std::vector<int32_t> tage;
+  SammleFehlTage(schule, s, c.Lehrer(), tage);
+  for (const TKlasse* k : c.Klassen()) SammleFehlTage(schule, s, k, tage);
+  SammleFehlTage(schule, s, s.Raum(), tage);
+  if (tage.empty()) return;
+  std::sort(tage.begin(), tage.end());
+  tage.erase(std::unique(tage.begin(), tage.end()), tage.end());
+  const int32_t heute = schule.Zeit().Heute();
+  const int p = s.Stunde();
+  for (int32_t datum : tage) {
+    // As entering the absences would have done with the lesson there: the class charge first,
+    // then the records, whose give-back answers the charge while the teacher is absent.
+    TLehrer* l = c.Lehrer();
+    if (l && c.KlassenAbwesend(datum, p, nullptr)) {
+      BucheVStd(l, -c.Faktor());
+      LehrerListeNeu(schule);
+    }
+    if (datum < heute) continue;  // past days need no cover any more
+    if (l && l->FehltAm(datum, p)) TVertretung::FuerFehlendenLehrer(*l, s, datum);
+    if (s.Raum() && s.Raum()->FehltAm(datum, p)) TVertretung::FuerFehlendenRaum(s, datum);
+    schule.MerkeVertretungsTag(datum);
+  }
+}
+
+void VertretungenFaktorGeaendert(TKurs& k, int32_t alt) {
+  const int32_t mehr = k.Faktor() - alt;
+  if (mehr == 0) return;
+  for (const TSetzung* s : k.Setzungen()) {
+    for (std::size_t n = KlassenFehlTage(*s).size(); n > 0; --n) BucheVStd(k.Lehrer(), -mehr);
+    for (const TVertretung* r : s->Vertretungen()) {
+      if (!r->Anrechnen()) continue;
+      if (r->Noetig())
+        BucheVStd(r->Vertreter(), mehr);
+      else
+        BucheVStd(k.Lehrer(), mehr);
+    }
+  }
+  LehrerListeNeu(k.Schule());
 }
 
 }  // namespace kolvar

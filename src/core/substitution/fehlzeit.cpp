@@ -25,10 +25,8 @@ TListe<TFehl>* Liste(const TPlanElement& e) {
 }  // namespace
 
 TFehl* FehlzeitAm(const TPlanElement& e, int32_t datum) {
-  const TListe<TFehl>* liste = Liste(e);
-  if (!liste) return nullptr;
-  for (TFehl* f : *liste)
-    if (f->Element() == &e && f->Datum() == datum) return f;
+  for (TFehl* f : e.Fehlzeiten())
+    if (f->Datum() == datum) return f;
   return nullptr;
 }
 

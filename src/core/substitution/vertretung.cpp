@@ -76,10 +76,17 @@ int VergleicheDatumArt(const TVertretung* neu, const TVertretung* alt) {
   return VergleicheZahl(neu->Art(), alt->Art());
 }
 
-// Period, then the chain of elements; each step ends the comparison unless both are equal.
+// The last key of every order: records that agree on everything else stay in the order they
+// were made, so each order is strict and sorting twice changes nothing.
+int VergleicheFolge(const TVertretung* neu, const TVertretung* alt) {
+  return neu->Folge() < alt->Folge() ? -1 : (neu->Folge() > alt->Folge() ? 1 : 0);
+}
+
+// Period, then subject, then the order of making.
 int VergleicheStundeFach(const TVertretung* neu, const TVertretung* alt) {
   if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
-  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+  if (int c = VergleicheMitLeer(KursFach(neu), KursFach(alt))) return c;
+  return VergleicheFolge(neu, alt);
 }
 
 }  // namespace
@@ -144,7 +151,8 @@ int VergleicheVertrNachKlassen(const TVertretung* neu, const TVertretung* alt) {
   if (int c = VergleicheMitLeer(ErsteKlasse(neu), ErsteKlasse(alt))) return c;
   if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
   if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
-  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+  if (int c = VergleicheMitLeer(KursFach(neu), KursFach(alt))) return c;
+  return VergleicheFolge(neu, alt);
 }
 
 int VergleicheVertrNachFehlenden(const TVertretung* neu, const TVertretung* alt) {
@@ -162,10 +170,8 @@ int VergleicheVertrNachVertretern(const TVertretung* neu, const TVertretung* alt
     if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
     return VergleicheStundeFach(neu, alt);
   }
-  if (!neu->Vertreter() && !alt->Vertreter()) {
-    if (neu->Frei() != alt->Frei()) return neu->Frei() ? 1 : -1;
-    return -1;
-  }
+  // Without substitute, the hours still to be covered go before the dropped ones.
+  if (!neu->Vertreter() && !alt->Vertreter() && neu->Frei() != alt->Frei()) return neu->Frei() ? 1 : -1;
   if (int c = VergleicheMitLeer(neu->Vertreter(), alt->Vertreter())) return c;
   return VergleicheStundeFach(neu, alt);
 }
@@ -174,7 +180,8 @@ int VergleicheVertrNachStunden(const TVertretung* neu, const TVertretung* alt) {
   if (int c = VergleicheDatumArt(neu, alt)) return c;
   if (int c = VergleicheZahl(neu->Stunde(), alt->Stunde())) return c;
   if (int c = VergleicheMitLeer(KursLehrer(neu), KursLehrer(alt))) return c;
-  return VergleicheMitLeer(KursFach(neu), KursFach(alt));
+  if (int c = VergleicheMitLeer(KursFach(neu), KursFach(alt))) return c;
+  return VergleicheFolge(neu, alt);
 }
 
 TVertrVergleich VertrVergleich(int vsa) {
@@ -238,7 +245,11 @@ void EntferneUnpassendeVertretungen(TSchule& schule) {
 // ---------------------------------------------------------------------------------------------
 // The record
 
-TVertretung::TVertretung(TSchule& schule) : schule_(&schule) {}
+namespace {
+uint64_t naechsteFolge = 0;
+}  // namespace
+
+TVertretung::TVertretung(TSchule& schule) : schule_(&schule), folge_(++naechsteFolge) {}
 
 TVertretung::~TVertretung() {
   LeereOptionen();
@@ -279,7 +290,7 @@ void TVertretung::Ausklinken() {
   if (setzung_) setzung_->vertretungen_.Entferne(this);
 }
 
-void TVertretung::Ende(TVertretung* v, bool konten) {
+void TVertretung::Ende(TVertretung* v, TKonten konten) {
   if (!v) return;
   TSchule& schule = *v->schule_;
   if (v->waechter_) *v->waechter_ = false;
@@ -295,10 +306,13 @@ void TVertretung::Ende(TVertretung* v, bool konten) {
     Ende(f, konten);
   }
   v->Ausklinken();
-  if (konten) {
+  const bool gegeben = konten == TKonten::VergangeneBleiben && v->datum_ < schule.Zeit().Heute();
+  if (konten != TKonten::Bleiben) {
     if (v->noetig_ && v->anrechnen_ && v->vertreter_) {
-      BucheVStd(v->vertreter_, -v->Wert());
-      LehrerListeNeu(schule);
+      if (!gegeben) {
+        BucheVStd(v->vertreter_, -v->Wert());
+        LehrerListeNeu(schule);
+      }
     } else if (!v->noetig_ && v->anrechnen_ && v->kurs_) {
       BucheVStd(v->kurs_->Lehrer(), -v->Wert());
       LehrerListeNeu(schule);
@@ -309,18 +323,18 @@ void TVertretung::Ende(TVertretung* v, bool konten) {
 }
 
 void TVertretung::Vernichte(TVertretung* v) {
-  Ende(v, true);
+  Ende(v, TKonten::Zurueck);
 }
 
 void TVertretung::Loesche(TVertretung* v) {
   if (!v) return;
   TSchule& schule = *v->schule_;
-  Ende(v, true);
+  Ende(v, TKonten::Zurueck);
   schule.SetzeGeaendert(true);
 }
 
 void TVertretung::Verfalle(TVertretung* v) {
-  Ende(v, false);
+  Ende(v, TKonten::Bleiben);
 }
 
 void TVertretung::VernichteStatt() {
@@ -651,9 +665,7 @@ void TVertretung::ElementWirdGeloescht(TSchule& schule, TElement* e) {
     // Taken back first, so the records and accounts they changed are as without them.
     auto* pe = static_cast<TPlanElement*>(e);
     std::vector<int32_t> tage;
-    if (const TListe<TFehl>* liste = schule.FehlListe(*pe))
-      for (const TFehl* f : *liste)
-        if (f->Element() == pe) tage.push_back(f->Datum());
+    for (const TFehl* f : pe->Fehlzeiten()) tage.push_back(f->Datum());
     for (int32_t tag : tage) SetzeFehlzeit(*pe, tag, 0);
   }
   if (art == TElementArt::Lehrer) {

@@ -14,7 +14,13 @@
 //   - needed, with a substitute and "Anrechnen": the substitute holds +value;
 //   - not needed, kind 0, "Anrechnen": the lesson's teacher holds +value, the give-back of the
 //     class-absence charge while he is absent himself; the record returns it when it goes.
-// Every operation keeps this, so taking back all absences returns every account to its start.
+// Besides, a lesson all of whose classes are absent charges its teacher -value for each such
+// placement and date, for as long as both exist (abwesenheit.cpp). A lesson placed later is
+// charged as entering the absence would have charged it, and gets the records of the standing
+// teacher and room absences of today and later; a placement that goes gives all of this back,
+// except that a counted substitute keeps his credit for a day before today (that hour was given).
+// A changed factor books the difference on everything its lesson holds. So every account is its
+// start, plus the credits kept that way, plus what the records and charges hold now.
 
 #include <cstdint>
 #include <string>
@@ -85,6 +91,8 @@ class TVertretung {
   int StattNr() const { return stattNr_; }
   void SetStattNr(int n) { stattNr_ = n; }
   int Nummer() const { return nummer_; }
+  // Grows with every record made; the last key of the orders.
+  uint64_t Folge() const { return folge_; }
   void SetNummer(int n) { nummer_ = n; }
   // The open substitute-teacher or substitute-room window editing this record.
   IFenster* WahlForm() const { return wahlForm_; }
@@ -115,6 +123,10 @@ class TVertretung {
   static void Verfalle(TVertretung* v);
 
   // --- Operations ---
+  // New records of a placement on a date: its teacher's absence (with the give-back while the
+  // lesson drops), its room's absence (none when one is there already).
+  static void FuerFehlendenLehrer(TLehrer& lehrer, TSetzung& s, int32_t datum);
+  static void FuerFehlendenRaum(TSetzung& s, int32_t datum);
   // Chooses a substitute: plainly (option nullptr), with the warnings "Lehrer fehlt", or by a
   // "statt" option (the substitute gives this hour instead of his own lesson on the option's
   // date). False when a warning was answered "Nein" or the record is not needed (unchanged).
@@ -174,7 +186,10 @@ class TVertretung {
   void EntferneVertreter();
   void LeereOptionen();
   void Melde() const;  // school modified; choice window and day list refreshed
-  static void Ende(TVertretung* v, bool konten);
+  // What a record's end does to the accounts: everything it holds goes back; nothing (expiry);
+  // or, when its lesson goes, a counted substitute keeps his credit for a day before today.
+  enum class TKonten { Zurueck, Bleiben, VergangeneBleiben };
+  static void Ende(TVertretung* v, TKonten konten);
 
   TSchule* schule_;
   int32_t datum_ = 0;
@@ -193,6 +208,7 @@ class TVertretung {
   int verlegtAufNr_ = 0;
   int stattNr_ = 0;
   int nummer_ = 0;
+  uint64_t folge_;
   IFenster* wahlForm_ = nullptr;
   TListe<TStatt> stattOptionen_;
   bool* waechter_ = nullptr;  // set to false when the record goes while an operation watches it
@@ -208,8 +224,9 @@ std::string VertrKursText(const TVertretung& r, bool relativ);
 // "Mo, 3. Mrz": the short date of the substitution texts.
 std::string VertrDatumText(int32_t datum);
 
-// The four orders of the school list (compare(new, existing): -1, 0 or 1), all first by date
-// and kind: 0 classes, 1 absent teacher or room, 2 substitute, 3 period.
+// The four orders of the school list (compare(new, existing): -1 or 1, 0 only for the record
+// itself), all first by date and kind: 0 classes, 1 absent teacher or room, 2 substitute,
+// 3 period; the order in which the records were made decides last.
 int VergleicheVertrNachKlassen(const TVertretung* neu, const TVertretung* alt);
 int VergleicheVertrNachFehlenden(const TVertretung* neu, const TVertretung* alt);
 int VergleicheVertrNachVertretern(const TVertretung* neu, const TVertretung* alt);

@@ -1,5 +1,6 @@
 // Deleting teachers, classes, rooms, courses and placements lets every substitution record and
-// "statt" option go of them, and takes the deleted element's absences back first.
+// "statt" option go of them, and takes the deleted element's absences back first; a lesson
+// that moves takes its records and charges along as the absences say.
 
 #include "model/imenue.h"
 #include "model/statt.h"
@@ -85,13 +86,74 @@ TEST_F(VertretungLoeschen, KursUndSetzung) {
   for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
 }
 
-TEST_F(VertretungLoeschen, AbwesendeKlasseUndEntfernteStunde) {
-  Fehlt(s->k5b, kMontag, 2);  // MUE's Ma 5b drops: MUE -3
-  EXPECT_EQ(s->mue->VStd1(), -3);
-  s->mathe5b->EntferneSetzung(s->mathe5b->FindeSetzung(1, 1, 2));
-  EXPECT_EQ(s->mue->VStd1(), 0);  // the lesson is gone, so is its charge
-  Fehlt(s->k5b, kMontag, 2, false);
-  EXPECT_EQ(s->mue->VStd1(), 0);
+// The three ways a lesson changes its slot: Ma 5b (MUE, R102, factor 3) from Monday 2 to 4.
+enum class TZug { Setzen, Verschieben, Tauschen };
+void Ziehe(TKleineSchule& s, TZug zug) {
+  switch (zug) {
+    case TZug::Setzen:
+      s.mathe5b->EntferneSetzung(s.mathe5b->FindeSetzung(1, 1, 2));
+      ASSERT_TRUE(s.mathe5b->Setze(1, 1, s.r102, 4));
+      break;
+    case TZug::Verschieben:
+      s.mathe5b->Verschiebe(1, 4, false, 1, 2);
+      break;
+    case TZug::Tauschen:
+      s.schule->TauscheStunden(1, 2, 1, 4);
+      break;
+  }
+  ASSERT_NE(s.mathe5b->FindeSetzung(1, 1, 4), nullptr);
+}
+
+TEST_F(VertretungLoeschen, StundeInEineAbwesenheitBekommtIhreVertretungUndLast) {
+  struct Fall {
+    TZug zug;
+    int fehlt;  // 0 teacher MUE, 1 class 5b, 4 room R102
+  };
+  for (const Fall fall : {Fall{TZug::Setzen, 0}, Fall{TZug::Verschieben, 0}, Fall{TZug::Tauschen, 0},
+                          Fall{TZug::Setzen, 1}, Fall{TZug::Verschieben, 1}, Fall{TZug::Tauschen, 1},
+                          Fall{TZug::Setzen, 4}, Fall{TZug::Verschieben, 4}, Fall{TZug::Tauschen, 4}}) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(fall.zug)) + "/" + std::to_string(fall.fehlt));
+    SetUp();
+    TPlanElement* e = fall.fehlt == 0   ? static_cast<TPlanElement*>(s->mue)
+                      : fall.fehlt == 1 ? static_cast<TPlanElement*>(s->k5b)
+                                        : s->r102;
+    Fehlt(e, kMontag, 4);
+    Fehlt(e, kMontag - 7, 4);  // last week: needs no cover any more
+    Ziehe(*s, fall.zug);
+    const auto vertr = VertretungenVon(s->mathe5b, kMontag);
+    if (fall.fehlt == 1) {
+      // The class is away: no cover needed, and its teacher is charged for both Mondays.
+      EXPECT_TRUE(vertr.empty());
+      EXPECT_EQ(s->mue->VStd1(), -6);
+    } else {
+      ASSERT_EQ(vertr.size(), 1u);
+      EXPECT_EQ(vertr[0]->Art(), fall.fehlt == 0 ? VertrArt::Lehrer : VertrArt::Raum);
+      EXPECT_TRUE(vertr[0]->Noetig());
+    }
+    EXPECT_TRUE(VertretungenVon(s->mathe5b, kMontag - 7).empty());
+    s->mathe5b->SetzeFaktor(5);  // the charges follow the new factor
+    Fehlt(e, kMontag, 4, false);
+    Fehlt(e, kMontag - 7, 4, false);
+    EXPECT_TRUE(Schule().Vertretungen().Leer());
+    for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
+    ErwarteGesund();
+  }
+}
+
+TEST_F(VertretungLoeschen, GegebeneVertretungBehaeltIhrenWertWennIhreStundeGeht) {
+  for (const TZug zug : {TZug::Setzen, TZug::Verschieben, TZug::Tauschen})
+    for (const int32_t datum : {kMontag - 7, kMontag}) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(zug)) + "/" + std::to_string(datum - kMontag));
+      SetUp();
+      TVertretung* r = FehltFuer(s->mue, datum, 2, s->mathe5b);
+      ASSERT_TRUE(r && r->SetzeVertreter(s->ber));
+      ASSERT_EQ(s->ber->VStd1(), 3);
+      Ziehe(*s, zug);
+      EXPECT_TRUE(VertretungenVon(s->mathe5b, datum).empty());
+      // Last week's hour was given; today's is not any more.
+      EXPECT_EQ(s->ber->VStd1(), datum < kMontag ? 3 : 0);
+      EXPECT_EQ(s->ber->VStd2(), s->ber->VStd1());
+    }
 }
 
 TEST_F(VertretungLoeschen, KalenderAenderungLoeschtWasNichtMehrPasst) {

@@ -277,16 +277,26 @@ TEST_F(Vertretung, DieVierOrdnungen) {
   EXPECT_EQ(reihe(), (std::vector<std::string>{"0/0/SCH Ma 5a/3", "0/0/MUE Ma 5b/2", "0/0/MUE De 5a/1",
                                                "0/4/SCH Ma 5a/3", "1/0/SCH Ma 5a/3"}));
 
-  // The comparators directly: date, kind, and never a later date first.
-  for (TVertrVergleich vergleiche : {VergleicheVertrNachKlassen, VergleicheVertrNachFehlenden,
-                                     VergleicheVertrNachVertretern, VergleicheVertrNachStunden})
+  // Every order is strict (records alike on every key, here two without substitute and not
+  // "frei", keep the order they were made in), so sorting again changes nothing; never a later
+  // date or kind first.
+  Fehlt(s->ber, kMittwoch, 5);
+  Fehlt(s->sch, kMittwoch, 5);
+  for (int vsa = 0; vsa <= 3; ++vsa) {
+    s->standard.vsa = vsa;
+    SortiereVertretungen(Schule());
+    const auto einmal = reihe();
+    SortiereVertretungen(Schule());
+    EXPECT_EQ(reihe(), einmal) << vsa;
+    const TVertrVergleich vergleiche = VertrVergleich(vsa);
     for (const TVertretung* a : Schule().Vertretungen())
       for (const TVertretung* b : Schule().Vertretungen()) {
-        if (a->Datum() < b->Datum() || (a->Datum() == b->Datum() && a->Art() < b->Art())) {
+        EXPECT_EQ(vergleiche(a, b), -vergleiche(b, a));
+        EXPECT_EQ(vergleiche(a, b) == 0, a == b);
+        if (a->Datum() < b->Datum() || (a->Datum() == b->Datum() && a->Art() < b->Art()))
           EXPECT_EQ(vergleiche(a, b), -1);
-          EXPECT_EQ(vergleiche(b, a), 1);
-        }
       }
+  }
   EXPECT_EQ(VertrVergleich(7), VergleicheVertrNachKlassen);
 }
 
