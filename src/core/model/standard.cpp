@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "model/text.h"
+#include "model/uhr.h"
 
 namespace kolvar {
 
@@ -221,6 +222,12 @@ void TStandard::SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe,
 
 void TStandard::SetVertrBemerkungen(const std::array<std::string, kVertrBemerkungen>& bemerkungen) {
   for (std::size_t i = 0; i < bem.size(); ++i) bem[i] = KuerzeText(bemerkungen[i], kBemerkungLaenge);
+}
+
+void TStandard::SetzeStartZeit(const Uhr& uhr) {
+  const int64_t tageszeit = uhr.Jetzt() - int64_t{uhr.Heute()} * 86400;
+  StartZeit = tageszeit;
+  LetzteSicherungsZeit = tageszeit;
 }
 
 std::string TStandard::Verschluessele(std::string_view text) {

@@ -41,6 +41,8 @@ TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   EXPECT_EQ(p.windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
   EXPECT_EQ(p.Schule().Pfad(), "/daten/schule.kvr");
   EXPECT_EQ(programm.Standard().opf, "/anderswo") << "a start file leaves the folder as it was";
+  EXPECT_EQ(programm.Standard().StartZeit, 10 * 3600) << "the save reminder counts from the start";
+  EXPECT_EQ(programm.Standard().LetzteSicherungsZeit, 10 * 3600);
   EXPECT_EQ(dateien.fortschrittsTitel, std::vector<QString>{QStringLiteral("Einlesen")});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
   EXPECT_TRUE(p.Menues().Menue("Kl")->menuAction()->isEnabled()) << "the element menus follow the file";
