@@ -40,24 +40,6 @@ TAutomatikTabellen BaueStandardTabellen() {
   return t;
 }
 
-// The code points of a UTF-8 text; a stray byte stands for itself.
-std::vector<uint32_t> CodePunkte(std::string_view text) {
-  std::vector<uint32_t> punkte;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 1;
-    if (i + n > text.size()) n = 1;
-    for (std::size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) n = 1;
-    uint32_t punkt = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
-    for (std::size_t k = 1; k < n; ++k)
-      punkt = (punkt << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-    punkte.push_back(punkt);
-    i += n;
-  }
-  return punkte;
-}
-
 }  // namespace
 
 TStandard::TStandard() {
@@ -228,20 +210,6 @@ void TStandard::SetzeStartZeit(const Uhr& uhr) {
   const int64_t tageszeit = uhr.Jetzt() - int64_t{uhr.Heute()} * 86400;
   StartZeit = tageszeit;
   LetzteSicherungsZeit = tageszeit;
-}
-
-std::string TStandard::Verschluessele(std::string_view text) {
-  // The state is reset on every call, so equal texts give equal results.
-  int32_t zustand = 736152049;
-  std::string ergebnis;
-  for (uint32_t c : CodePunkte(text)) {
-    // Signed 32-bit product that wraps, then the remainder with the sign of the product.
-    const auto produkt = static_cast<int32_t>(static_cast<uint32_t>(zustand) * 16807u);
-    zustand = produkt % 2147483647;
-    const int64_t summe = static_cast<int64_t>(zustand) + c;
-    ergebnis += static_cast<char>((summe < 0 ? -summe : summe) % 88 + 40);
-  }
-  return ergebnis;
 }
 
 std::string TStandard::VerschluesseltesKennwort(std::string_view eingabe) {

@@ -194,6 +194,7 @@ class TStandard {
   uint32_t ueb = 0xE2E2E2;  // table heading
 
   // Password: entries are cut or padded with blanks to 20 characters and kept scrambled only.
+  // The scrambler reads each character as its byte in the school file (defined in storage/).
   static std::string Verschluessele(std::string_view text);
   static std::string VerschluesseltesKennwort(std::string_view eingabe);
   void SetKennwort(std::string_view eingabe) { wks = VerschluesseltesKennwort(eingabe); }

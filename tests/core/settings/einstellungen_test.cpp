@@ -488,6 +488,16 @@ TEST(Kennwort, VerschluesselungUndPruefung) {
   EXPECT_FALSE(s.KennwortStimmt("Ol uber Arger E"));
 }
 
+// The scrambler works on the bytes the school file gives the characters.
+TEST(Kennwort, VerschluesseltDieBytesDerDatei) {
+  for (const auto& [text, verschluesselt] : {std::pair<const char*, const char*>{"ÄÖÜ§¥", "9fm}e"},
+                                             {"äöüß", "/{.("},
+                                             {"café", "VBMj"},
+                                             {"€uro", "zVYH"},  // the file cannot hold "€": it counts as "?"
+                                             {"?uro", "zVYH"}})
+    EXPECT_EQ(TStandard::Verschluessele(text), verschluesselt) << text;
+}
+
 // A damaged password never locks the user out: it loads as "no password".
 TEST(Kennwort, BeschaedigtGibtKeinKennwort) {
   TStandard mit;
