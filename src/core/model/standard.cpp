@@ -96,6 +96,10 @@ int Breitenmass(const TTextBreite& breite, const TSchrift& schrift, bool fett, c
   for (std::size_t i = 0; i < anzahl; ++i) mass = std::max(mass, breite(texte[i], schrift, fett) + 3);
   return mass;
 }
+// A width within the range the store keeps, so the column is the same after a restart.
+int Spalte(int breite, int bis = kMaxSpalte) {
+  return std::clamp(breite, kMinSpalte, bis);
+}
 }  // namespace
 
 void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
@@ -105,11 +109,13 @@ void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzel
   PlanZeilenHoehe = static_cast<int>(std::lround(std::abs(schrift.Groesse) * 1.65)) + 5;
   int* ziele[] = {&f.plb, &f.pkb, &f.pob, &f.pfb, &f.prb};
   for (std::size_t i = 0; i < kuerzel.size(); ++i)
-    *ziele[i] = Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), 13);
-  f.ptb = Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13);
+    *ziele[i] =
+        Spalte(Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), kMinKuerzelSpalte),
+               kMaxKuerzelSpalte);
+  f.ptb = Spalte(Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13));
   const auto& labels = sp[static_cast<std::size_t>(AktuelleVersion() - 1)];
-  f.psb = Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13);
-  f.pwb = (vkm + nkm) * breite("9", schrift, fett) + 5;
+  f.psb = Spalte(Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13));
+  f.pwb = Spalte((vkm + nkm) * breite("9", schrift, fett) + 5);
 }
 
 void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
@@ -119,10 +125,10 @@ void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelL
   static const char* const kKoepfe[] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
   int* ziele[] = {&f.dlb, &f.dkb, &f.dob, &f.dfb, &f.drb};
   for (std::size_t i = 0; i < kuerzel.size(); ++i)
-    *ziele[i] = Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
-                            breite(kKoepfe[i], schrift, false));
-  f.dsb = breite("999", schrift, false) + 3;
-  f.dwb = std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false));
+    *ziele[i] = Spalte(Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
+                                   breite(kKoepfe[i], schrift, false)));
+  f.dsb = Spalte(breite("999", schrift, false) + 3);
+  f.dwb = Spalte(std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false)));
 }
 
 const TAutomatikTabellen& TStandard::StandardTabellen() {
