@@ -47,7 +47,7 @@ bool TKurs::RaeumeVerteilbar(int v, int d, int p) const {
   }
   TRaumSuche suche;
   std::vector<int> wahl;
-  return suche.Verteile(wuensche, wahl);
+  return suche.VerteileRaeume(wuensche, wahl);
 }
 
 void TKurs::EigenerSperrbereich(signed char* raumMemo) {
