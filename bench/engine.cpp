@@ -160,7 +160,7 @@ void BM_RaumsucheEinFeld(benchmark::State& state) {
     for (int r = 0; r < raeume; ++r) w[i].Raeume.push_back((r + static_cast<int>(i)) % raeume);
   TRaumSuche suche;
   std::vector<int> wahl;
-  for (auto _ : state) benchmark::DoNotOptimize(suche.Verteile(w, wahl));
+  for (auto _ : state) benchmark::DoNotOptimize(suche.VerteileRaeume(w, wahl));
 }
 BENCHMARK(BM_RaumsucheEinFeld)->Arg(16)->Arg(14)->ArgName("Raeume");
 

@@ -94,7 +94,7 @@ void VerteileKopplungsRaeume(TKurs& kurs, int v, int d, int p) {
   }
   TRaumSuche suche;
   std::vector<int> wahl;
-  if (!suche.Verteile(wuensche, wahl)) return;
+  if (!suche.VerteileRaeume(wuensche, wahl)) return;
   std::size_t i = 0;
   for (TKurs* k : kurs.Kopplung()->Kurse().Elemente()) {
     if (setzungen[i] != nullptr && wahl[i] >= 0)

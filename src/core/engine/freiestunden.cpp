@@ -47,7 +47,7 @@ bool TKurs::RaeumeVerteilbar(int v, int d, int p) const {
   }
   TRaumSuche suche;
   std::vector<int> wahl;
-  return suche.Verteile(wuensche, wahl);
+  return suche.VerteileRaeume(wuensche, wahl);
 }
 
 void TKurs::EigenerSperrbereich(signed char* raumMemo) {
@@ -144,8 +144,9 @@ TRaum* TKurs::FindeFreienRaum(int v, int d, int p) const {
 }
 
 void TKurs::VereinheitlicheRaeume() {
+  // A room no hour uses is no common room: with none in use nothing changes.
   TRaum* haupt = nullptr;
-  int maximum = -1;
+  int maximum = 0;
   for (TRaum* r : raeume_) {
     int anzahl = 0;
     for (const TSetzung* s : setzungen_)

@@ -19,7 +19,7 @@ bool TRaumSuche::Erweitere(int kurs) {
   return false;
 }
 
-bool TRaumSuche::Verteile(const std::vector<TWunsch>& kurse, std::vector<int>& wahl) {
+bool TRaumSuche::VerteileRaeume(const std::vector<TWunsch>& kurse, std::vector<int>& wahl) {
   kurse_ = &kurse;
   const std::size_t n = kurse.size();
   int raeume = 0;

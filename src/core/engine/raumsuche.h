@@ -22,7 +22,7 @@ class TRaumSuche {
   // True when every course can have its own room; wahl[i] is then course i's room id, or -1
   // for a course without rooms. The search state lives in this object, so one object serves
   // many slots without new allocations.
-  bool Verteile(const std::vector<TWunsch>& kurse, std::vector<int>& wahl);
+  bool VerteileRaeume(const std::vector<TWunsch>& kurse, std::vector<int>& wahl);
 
  private:
   bool Erweitere(int kurs);

@@ -21,6 +21,11 @@ struct TSchrift {
   bool operator==(const TSchrift&) const = default;
 };
 
+// Column widths in pixels as the store keeps them: the abbreviation columns of plan windows
+// 13..69, every other column 1..999. Computed widths stay inside, so a restart keeps them.
+constexpr int kMinKuerzelSpalte = 13, kMaxKuerzelSpalte = 69;
+constexpr int kMinSpalte = 1, kMaxSpalte = 999;
+
 // Plan windows ("Urbo2"); "pst" is a field of the settings object itself.
 struct TPlanFensterOptionen {
   bool neb = true;                                       // abbreviations in a cell side by side

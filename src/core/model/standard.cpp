@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "model/text.h"
+#include "model/uhr.h"
 
 namespace kolvar {
 
@@ -37,24 +38,6 @@ TAutomatikTabellen BaueStandardTabellen() {
     }
   }
   return t;
-}
-
-// The code points of a UTF-8 text; a stray byte stands for itself.
-std::vector<uint32_t> CodePunkte(std::string_view text) {
-  std::vector<uint32_t> punkte;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 1;
-    if (i + n > text.size()) n = 1;
-    for (std::size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) n = 1;
-    uint32_t punkt = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
-    for (std::size_t k = 1; k < n; ++k)
-      punkt = (punkt << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-    punkte.push_back(punkt);
-    i += n;
-  }
-  return punkte;
 }
 
 }  // namespace
@@ -113,6 +96,10 @@ int Breitenmass(const TTextBreite& breite, const TSchrift& schrift, bool fett, c
   for (std::size_t i = 0; i < anzahl; ++i) mass = std::max(mass, breite(texte[i], schrift, fett) + 3);
   return mass;
 }
+// A width within the range the store keeps, so the column is the same after a restart.
+int Spalte(int breite, int bis = kMaxSpalte) {
+  return std::clamp(breite, kMinSpalte, bis);
+}
 }  // namespace
 
 void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
@@ -122,11 +109,13 @@ void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzel
   PlanZeilenHoehe = static_cast<int>(std::lround(std::abs(schrift.Groesse) * 1.65)) + 5;
   int* ziele[] = {&f.plb, &f.pkb, &f.pob, &f.pfb, &f.prb};
   for (std::size_t i = 0; i < kuerzel.size(); ++i)
-    *ziele[i] = Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), 13);
-  f.ptb = Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13);
+    *ziele[i] =
+        Spalte(Breitenmass(breite, schrift, fett, kuerzel[i].data(), kuerzel[i].size(), kMinKuerzelSpalte),
+               kMaxKuerzelSpalte);
+  f.ptb = Spalte(Breitenmass(breite, schrift, fett, spg.data(), spg.size(), 13));
   const auto& labels = sp[static_cast<std::size_t>(AktuelleVersion() - 1)];
-  f.psb = Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13);
-  f.pwb = (vkm + nkm) * breite("9", schrift, fett) + 5;
+  f.psb = Spalte(Breitenmass(breite, schrift, fett, labels.data(), labels.size(), 13));
+  f.pwb = Spalte((vkm + nkm) * breite("9", schrift, fett) + 5);
 }
 
 void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
@@ -136,10 +125,10 @@ void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelL
   static const char* const kKoepfe[] = {"Lehrer", "Klasse", "Kopplung", "Fach", "Raum"};
   int* ziele[] = {&f.dlb, &f.dkb, &f.dob, &f.dfb, &f.drb};
   for (std::size_t i = 0; i < kuerzel.size(); ++i)
-    *ziele[i] = Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
-                            breite(kKoepfe[i], schrift, false));
-  f.dsb = breite("999", schrift, false) + 3;
-  f.dwb = std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false));
+    *ziele[i] = Spalte(Breitenmass(breite, schrift, false, kuerzel[i].data(), kuerzel[i].size(),
+                                   breite(kKoepfe[i], schrift, false)));
+  f.dsb = Spalte(breite("999", schrift, false) + 3);
+  f.dwb = Spalte(std::max(breite("9", schrift, false) * (vkm + nkm) + 5, breite("Wert", schrift, false)));
 }
 
 const TAutomatikTabellen& TStandard::StandardTabellen() {
@@ -223,18 +212,10 @@ void TStandard::SetVertrBemerkungen(const std::array<std::string, kVertrBemerkun
   for (std::size_t i = 0; i < bem.size(); ++i) bem[i] = KuerzeText(bemerkungen[i], kBemerkungLaenge);
 }
 
-std::string TStandard::Verschluessele(std::string_view text) {
-  // The state is reset on every call, so equal texts give equal results.
-  int32_t zustand = 736152049;
-  std::string ergebnis;
-  for (uint32_t c : CodePunkte(text)) {
-    // Signed 32-bit product that wraps, then the remainder with the sign of the product.
-    const auto produkt = static_cast<int32_t>(static_cast<uint32_t>(zustand) * 16807u);
-    zustand = produkt % 2147483647;
-    const int64_t summe = static_cast<int64_t>(zustand) + c;
-    ergebnis += static_cast<char>((summe < 0 ? -summe : summe) % 88 + 40);
-  }
-  return ergebnis;
+void TStandard::SetzeStartZeit(const Uhr& uhr) {
+  const int64_t tageszeit = uhr.Jetzt() - int64_t{uhr.Heute()} * 86400;
+  StartZeit = tageszeit;
+  LetzteSicherungsZeit = tageszeit;
 }
 
 std::string TStandard::VerschluesseltesKennwort(std::string_view eingabe) {

@@ -20,6 +20,7 @@ namespace kolvar {
 
 class IEinstellungsSpeicher;
 class TEinstellungsBinder;
+class Uhr;
 
 constexpr int kSlotZellen = kTage * kStunden;  // 112 cells of a slot table
 constexpr int kAutomatikTabellen = 4;
@@ -59,9 +60,11 @@ class TStandard {
   std::string wks;                   // scrambled password, always 20 characters (SetKennwort)
   std::array<uint32_t, 16> cfa;      // custom colours of the colour dialogs
   std::string opf, ipf, hpf;         // last folders: school file, import/export, HTML presets
-  int64_t StartZeit = 0;             // start of the program run (set by the caller's clock)
-  int64_t LetzteSicherungsZeit = 0;  // last automatic-save reminder
+  int64_t StartZeit = 0;             // start of the program run: time of day in seconds, no date
+  int64_t LetzteSicherungsZeit = 0;  // last automatic-save reminder, also a time of day
   void SetLetzteSicherungsZeit(int64_t zeit) { LetzteSicherungsZeit = zeit; }
+  // Both take the clock's time of day (the reminder compares times of day); called at start.
+  void SetzeStartZeit(const Uhr& uhr);
 
   // Basic data ("Urbo1").
   int mtn = 7;              // school days per week, 5..7
@@ -191,6 +194,7 @@ class TStandard {
   uint32_t ueb = 0xE2E2E2;  // table heading
 
   // Password: entries are cut or padded with blanks to 20 characters and kept scrambled only.
+  // The scrambler reads each character as its byte in the school file (defined in storage/).
   static std::string Verschluessele(std::string_view text);
   static std::string VerschluesseltesKennwort(std::string_view eingabe);
   void SetKennwort(std::string_view eingabe) { wks = VerschluesseltesKennwort(eingabe); }

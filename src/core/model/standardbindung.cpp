@@ -13,7 +13,6 @@ namespace kolvar {
 namespace {
 
 constexpr int kMinPos = -32768, kMaxPos = 32767;  // window positions
-constexpr int kMaxBreite = 999;                   // column widths in pixels
 constexpr int kMaxRand = 6;                       // margins in cm
 constexpr int kMaxSoll = 32767;                   // target hours
 
@@ -163,14 +162,14 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   b.Schalter(a, "mra", pf.mra);
   b.Schalter(a, "pkf", pf.pkf);
   b.Schrift(a, "pfn", "pfs", pf.Schrift);
-  b.Zahl(a, "plb", pf.plb, 13, 69);
-  b.Zahl(a, "pkb", pf.pkb, 13, 69);
-  b.Zahl(a, "pob", pf.pob, 13, 69);
-  b.Zahl(a, "pfb", pf.pfb, 13, 69);
-  b.Zahl(a, "prb", pf.prb, 13, 69);
-  b.Zahl(a, "ptb", pf.ptb, 1, kMaxBreite);
-  b.Zahl(a, "psb", pf.psb, 1, kMaxBreite);
-  b.Zahl(a, "pwb", pf.pwb, 1, kMaxBreite);
+  b.Zahl(a, "plb", pf.plb, kMinKuerzelSpalte, kMaxKuerzelSpalte);
+  b.Zahl(a, "pkb", pf.pkb, kMinKuerzelSpalte, kMaxKuerzelSpalte);
+  b.Zahl(a, "pob", pf.pob, kMinKuerzelSpalte, kMaxKuerzelSpalte);
+  b.Zahl(a, "pfb", pf.pfb, kMinKuerzelSpalte, kMaxKuerzelSpalte);
+  b.Zahl(a, "prb", pf.prb, kMinKuerzelSpalte, kMaxKuerzelSpalte);
+  b.Zahl(a, "ptb", pf.ptb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "psb", pf.psb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "pwb", pf.pwb, kMinSpalte, kMaxSpalte);
   b.Zahl(a, "pma", pf.pma, 0, 5);
   b.Schalter(a, "pzk", pf.pzk);
 
@@ -178,13 +177,13 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   a = Abschnitt(3);
   auto& df = DeputatFenster;
   b.Schrift(a, "dfn", "dfs", df.Schrift);
-  b.Zahl(a, "dlb", df.dlb, 1, kMaxBreite);
-  b.Zahl(a, "dkb", df.dkb, 1, kMaxBreite);
-  b.Zahl(a, "dob", df.dob, 1, kMaxBreite);
-  b.Zahl(a, "dfb", df.dfb, 1, kMaxBreite);
-  b.Zahl(a, "drb", df.drb, 1, kMaxBreite);
-  b.Zahl(a, "dwb", df.dwb, 1, kMaxBreite);
-  b.Zahl(a, "dsb", df.dsb, 1, kMaxBreite);
+  b.Zahl(a, "dlb", df.dlb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "dkb", df.dkb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "dob", df.dob, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "dfb", df.dfb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "drb", df.drb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "dwb", df.dwb, kMinSpalte, kMaxSpalte);
+  b.Zahl(a, "dsb", df.dsb, kMinSpalte, kMaxSpalte);
   b.Schalter(a, "mns", df.mns);
   b.Schalter(a, "mki", df.mki);
   b.Schalter(a, "mzi", df.mzi);

@@ -1,5 +1,6 @@
 // Loading and saving the settings object through a settings store: the binders that read and
-// write each value of the walk (model/standardbindung.cpp) in its text form.
+// write each value of the walk (model/standardbindung.cpp) in its text form. The password
+// scrambler lives here too, as it works on the school file's bytes.
 
 #include <algorithm>
 
@@ -7,6 +8,7 @@
 #include "model/standard.h"
 #include "model/text.h"
 #include "storage/einstellungsspeicher.h"
+#include "storage/mactext.h"
 
 namespace kolvar {
 
@@ -110,6 +112,23 @@ bool TStandard::SpeichereEinstellungen(IEinstellungsSpeicher& speicher) const {
   TSchreiber schreiber(speicher);
   kopie.Binde(schreiber);
   return speicher.Sichere();
+}
+
+std::string TStandard::Verschluessele(std::string_view text) {
+  // The state is reset on every call, so equal texts give equal results.
+  int32_t zustand = 736152049;
+  // The codes are the bytes the school file gives the characters, not code points.
+  std::vector<uint8_t> bytes(text.size());
+  bytes.resize(TextZuMac(text, bytes.data(), text.size()));
+  std::string ergebnis;
+  for (const uint8_t c : bytes) {
+    // Signed 32-bit product that wraps, then the remainder with the sign of the product.
+    const auto produkt = static_cast<int32_t>(static_cast<uint32_t>(zustand) * 16807u);
+    zustand = produkt % 2147483647;
+    const int64_t summe = static_cast<int64_t>(zustand) + c;
+    ergebnis += static_cast<char>((summe < 0 ? -summe : summe) % 88 + 40);
+  }
+  return ergebnis;
 }
 
 }  // namespace kolvar

@@ -6,6 +6,8 @@
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
 #include "model/standard.h"
+#include "platform/dienste.h"
+#include "platform/uhr.h"
 
 namespace kolvar {
 
@@ -18,6 +20,7 @@ TProgramm::TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien, TI
 TProgramm::~TProgramm() = default;
 
 bool TProgramm::Starte(const QStringList& argumente) {
+  standard_->SetzeStartZeit(TDienste::Uhr());
   TStartForm start;
   start.ZeigeSofort();
   QApplication::setApplicationName(QStringLiteral("winkolvar"));

@@ -127,6 +127,27 @@ TEST(Raeume, VereinheitlichenNimmtDenErstenHaeufigsten) {
   EXPECT_TRUE(PruefeModell(*s->schule).empty());
 }
 
+TEST(Raeume, VereinheitlichenOhneGenutztenRaumAendertNichts) {
+  // Rooms of the three hours before and after; 'T' is a room outside the course's list.
+  struct Fall {
+    const char* vorher;
+    const char* nachher;
+  };
+  for (const Fall& f : {Fall{"---", "---"}, Fall{"T--", "T--"}, Fall{"-2-", "222"}, Fall{"21-", "111"}}) {
+    auto s = Schule();
+    TKurs* k = s->deutsch5a;
+    k->FuegeRaumHinzu(s->r102, false);
+    auto raum = [&](char c) -> TRaum* {
+      return c == '1' ? s->r101 : c == '2' ? s->r102 : c == 'T' ? s->th : nullptr;
+    };
+    for (int p = 1; p <= 3; ++p) k->Setze(1, 1, raum(f.vorher[p - 1]), p);
+    k->VereinheitlicheRaeume();
+    for (int p = 1; p <= 3; ++p)
+      EXPECT_EQ(k->FindeSetzung(1, 1, p)->Raum(), raum(f.nachher[p - 1])) << f.vorher << " Stunde " << p;
+    EXPECT_TRUE(PruefeModell(*s->schule).empty());
+  }
+}
+
 TEST(Raeume, TauschenUndWechseln) {
   auto s = Schule();
   s->deutsch5a->Setze(1, 1, s->r101, 1);

@@ -50,7 +50,7 @@ TEST(RaumSuche, GleichesErgebnisWieTiefensuche) {
     std::vector<int> erwartet(w.size(), -1);
     const bool ok = Tiefensuche(w, 0, belegt, erwartet);
     std::vector<int> wahl;
-    ASSERT_EQ(suche.Verteile(w, wahl), ok) << "Fall " << fall;
+    ASSERT_EQ(suche.VerteileRaeume(w, wahl), ok) << "Fall " << fall;
     if (ok) {
       EXPECT_EQ(wahl, erwartet) << "Fall " << fall;
       ++moeglich;
@@ -66,15 +66,15 @@ TEST(RaumSuche, ErsterRaumDerListeGewinnt) {
   // Rooms [A, B] and [A]: the first course must leave A to the second.
   Wuensche w{{false, {0, 1}}, {false, {0}}};
   std::vector<int> wahl;
-  ASSERT_TRUE(TRaumSuche().Verteile(w, wahl));
+  ASSERT_TRUE(TRaumSuche().VerteileRaeume(w, wahl));
   EXPECT_EQ(wahl, (std::vector<int>{1, 0}));
   // A course without rooms takes none and blocks nothing.
   Wuensche ohne{{true, {}}, {false, {0}}};
-  ASSERT_TRUE(TRaumSuche().Verteile(ohne, wahl));
+  ASSERT_TRUE(TRaumSuche().VerteileRaeume(ohne, wahl));
   EXPECT_EQ(wahl, (std::vector<int>{-1, 0}));
   // A course with rooms but none usable: no assignment.
   Wuensche keiner{{false, {}}, {true, {}}};
-  EXPECT_FALSE(TRaumSuche().Verteile(keiner, wahl));
+  EXPECT_FALSE(TRaumSuche().VerteileRaeume(keiner, wahl));
 }
 
 TEST(RaumSuche, GrosseKopplungOhneLoesung) {
@@ -83,12 +83,12 @@ TEST(RaumSuche, GrosseKopplungOhneLoesung) {
   for (auto& k : w)
     for (int r = 0; r < 14; ++r) k.Raeume.push_back(r);
   std::vector<int> wahl;
-  EXPECT_FALSE(TRaumSuche().Verteile(w, wahl));
+  EXPECT_FALSE(TRaumSuche().VerteileRaeume(w, wahl));
   // With 16 rooms, rotated lists: an assignment in list order.
   Wuensche voll(15);
   for (std::size_t i = 0; i < voll.size(); ++i)
     for (int r = 0; r < 16; ++r) voll[i].Raeume.push_back((r + static_cast<int>(i)) % 16);
-  ASSERT_TRUE(TRaumSuche().Verteile(voll, wahl));
+  ASSERT_TRUE(TRaumSuche().VerteileRaeume(voll, wahl));
   std::vector<char> gesehen(16, 0);
   for (std::size_t i = 0; i < wahl.size(); ++i) {
     EXPECT_EQ(wahl[i], static_cast<int>(i));

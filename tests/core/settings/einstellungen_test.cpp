@@ -10,6 +10,7 @@
 #include "model/einstellungsformen.h"
 #include "model/standard.h"
 #include "storage/einstellungenimspeicher.h"
+#include "support/fakes.h"
 
 namespace kolvar {
 namespace {
@@ -487,6 +488,16 @@ TEST(Kennwort, VerschluesselungUndPruefung) {
   EXPECT_FALSE(s.KennwortStimmt("Ol uber Arger E"));
 }
 
+// The scrambler works on the bytes the school file gives the characters.
+TEST(Kennwort, VerschluesseltDieBytesDerDatei) {
+  for (const auto& [text, verschluesselt] : {std::pair<const char*, const char*>{"ÄÖÜ§¥", "9fm}e"},
+                                             {"äöüß", "/{.("},
+                                             {"café", "VBMj"},
+                                             {"€uro", "zVYH"},  // the file cannot hold "€": it counts as "?"
+                                             {"?uro", "zVYH"}})
+    EXPECT_EQ(TStandard::Verschluessele(text), verschluesselt) << text;
+}
+
 // A damaged password never locks the user out: it loads as "no password".
 TEST(Kennwort, BeschaedigtGibtKeinKennwort) {
   TStandard mit;
@@ -541,6 +552,19 @@ TEST(Einstellungen, VersionenUndSetter) {
   EXPECT_EQ(s.GetPlnLeKoBreite(), 50);
   EXPECT_EQ(s.GetPlnKlKoBreite(), 50);
   EXPECT_EQ(s.GetPlnMaxBreite(), 60);
+}
+
+// The save reminder counts from the start: both times are the time of day, and loading keeps them.
+TEST(Einstellungen, StartZeitIstDieTageszeit) {
+  constexpr int64_t kTag = 45000 * int64_t{86400};
+  for (const auto& [jetzt, tageszeit] :
+       {std::pair<int64_t, int64_t>{kTag + 13 * 3600 + 61, 13 * 3600 + 61}, {kTag, 0}, {kTag - 1, 86399}}) {
+    TStandard s;
+    s.SetzeStartZeit(TFesteUhr(jetzt));
+    s.LadeEinstellungen(TEinstellungenImSpeicher());
+    EXPECT_EQ(s.StartZeit, tageszeit) << jetzt;
+    EXPECT_EQ(s.LetzteSicherungsZeit, tageszeit) << jetzt;
+  }
 }
 
 // Grids read versions and "eaw" from the settings, also after loading them.

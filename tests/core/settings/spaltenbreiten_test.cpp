@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/standard.h"
+#include "storage/einstellungenimspeicher.h"
 
 namespace kolvar {
 namespace {
@@ -45,6 +46,43 @@ TEST(Spaltenbreiten, Deputatfenster) {
   EXPECT_EQ(s.DeputatFenster.dob, 8 * 6);  // "Kopplung"
   EXPECT_EQ(s.DeputatFenster.dsb, 3 * 6 + 3);
   EXPECT_EQ(s.DeputatFenster.dwb, 4 * 6);  // at least "Wert"
+}
+
+std::array<int, 15> Breiten(const TStandard& s) {
+  const auto& p = s.PlanFenster;
+  const auto& d = s.DeputatFenster;
+  return {p.plb, p.pkb, p.pob, p.pfb, p.prb, p.ptb, p.psb, p.pwb,
+          d.dlb, d.dkb, d.dob, d.dfb, d.drb, d.dwb, d.dsb};
+}
+
+// Computed widths are ones the store keeps: after a restart every column is as wide as before.
+TEST(Spaltenbreiten, UeberstehenDenNeustart) {
+  const std::string lang(2000, 'W');
+  const TKuerzelListen leer{};
+  const TKuerzelListen breit{std::vector<std::string>{lang}, {lang}, {lang}, {lang}, {lang}};
+  struct Fall {
+    int proZeichen;  // pixels per character
+    const TKuerzelListen* kuerzel;
+    std::string text;  // every day abbreviation and period label
+  };
+  for (const Fall& f :
+       {Fall{0, &leer, ""}, Fall{1, &breit, "W"}, Fall{6, &breit, lang}, Fall{600, &breit, "W"}}) {
+    const TTextBreite breite = [&f](std::string_view text, const TSchrift&, bool) {
+      return static_cast<int>(text.size()) * f.proZeichen;
+    };
+    TStandard s;
+    s.vkm = 3;
+    s.nkm = 3;
+    s.SetTagKuerzel({f.text, f.text, f.text, f.text, f.text, f.text, f.text});
+    s.SetStundenBezeichnungen(1, {f.text});
+    s.BerechneSpaltenbreiten(breite, *f.kuerzel);
+    s.BerechneListenbreiten(breite, *f.kuerzel);
+    TEinstellungenImSpeicher speicher;
+    ASSERT_TRUE(s.SpeichereEinstellungen(speicher));
+    TStandard neu;
+    neu.LadeEinstellungen(speicher);
+    EXPECT_EQ(Breiten(neu), Breiten(s)) << f.proZeichen << " Pixel je Zeichen";
+  }
 }
 
 }  // namespace

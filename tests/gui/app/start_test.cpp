@@ -41,6 +41,8 @@ TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   EXPECT_EQ(p.windowTitle(), QStringLiteral("WinKolvar 2.3.8 [schule.kvr]"));
   EXPECT_EQ(p.Schule().Pfad(), "/daten/schule.kvr");
   EXPECT_EQ(programm.Standard().opf, "/anderswo") << "a start file leaves the folder as it was";
+  EXPECT_EQ(programm.Standard().StartZeit, 10 * 3600) << "the save reminder counts from the start";
+  EXPECT_EQ(programm.Standard().LetzteSicherungsZeit, 10 * 3600);
   EXPECT_EQ(dateien.fortschrittsTitel, std::vector<QString>{QStringLiteral("Einlesen")});
   EXPECT_TRUE(dateiDienst.Anfragen().empty());
   EXPECT_TRUE(p.Menues().Menue("Kl")->menuAction()->isEnabled()) << "the element menus follow the file";
@@ -100,11 +102,17 @@ TEST_F(StartTest, KennwortFeldNimmtNurWasDerVerschluesslerKennt) {
   EXPECT_EQ(form.KWFeld()->echoMode(), QLineEdit::Password);
   const QValidator* pruefer = form.KWFeld()->validator();
   ASSERT_NE(pruefer, nullptr);
-  int pos = 0;
-  QString gut = QStringLiteral("Straße € 1");
-  QString schlecht = QStringLiteral("a✓b");
-  EXPECT_EQ(pruefer->validate(gut, pos), QValidator::Acceptable);
-  EXPECT_EQ(pruefer->validate(schlecht, pos), QValidator::Invalid) << "a password nobody could type again";
+  // Beyond the file's characters a password could not be typed again or would mean "?".
+  for (const auto& [eingabe, gut] : {std::pair{QStringLiteral("Straße § 1"), true},
+                                     {QStringLiteral("Öl ‚é‘"), true},
+                                     {QStringLiteral("a✓b"), false},
+                                     {QStringLiteral("5 €"), false},
+                                     {QStringLiteral("a\tb"), false}}) {
+    QString text = eingabe;
+    int pos = 0;
+    EXPECT_EQ(pruefer->validate(text, pos), gut ? QValidator::Acceptable : QValidator::Invalid)
+        << text.toStdString();
+  }
 }
 
 TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
