@@ -293,8 +293,9 @@ TEST_F(Vertretung, DieVierOrdnungen) {
       for (const TVertretung* b : Schule().Vertretungen()) {
         EXPECT_EQ(vergleiche(a, b), -vergleiche(b, a));
         EXPECT_EQ(vergleiche(a, b) == 0, a == b);
-        if (a->Datum() < b->Datum() || (a->Datum() == b->Datum() && a->Art() < b->Art()))
+        if (a->Datum() < b->Datum() || (a->Datum() == b->Datum() && a->Art() < b->Art())) {
           EXPECT_EQ(vergleiche(a, b), -1);
+        }
       }
   }
   EXPECT_EQ(VertrVergleich(7), VergleicheVertrNachKlassen);
