@@ -5,8 +5,10 @@
 #include "app/schuldateien.h"
 #include "installation.h"
 #include "platform/inieinstellungsspeicher.h"
+#include "storage/dateigrenze.h"
 
 int main(int argc, char** argv) {
+  kolvar::IgnoriereDateigrenzenSignal();
   QApplication app(argc, argv);
   kolvar::TIniEinstellungsSpeicher speicher;
   kolvar::TSchulDateien dateien;

@@ -140,8 +140,10 @@ bool TStandard::AutomatikTabellenGueltig(const TAutomatikTabellen& tabellen) {
   for (const auto& tabelle : tabellen) {
     std::array<bool, kSlotZellen + 1> gesehen{};
     for (int wert : tabelle) {
+      // Range first: the magnitude of the smallest int does not exist.
+      if (wert < -kSlotZellen || wert > kSlotZellen) return false;
       const int betrag = std::abs(wert);
-      if (betrag < 1 || betrag > kSlotZellen || gesehen[static_cast<std::size_t>(betrag)]) return false;
+      if (betrag < 1 || gesehen[static_cast<std::size_t>(betrag)]) return false;
       gesehen[static_cast<std::size_t>(betrag)] = true;
     }
   }

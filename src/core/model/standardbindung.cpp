@@ -229,8 +229,11 @@ void TStandard::Binde(TEinstellungsBinder& b) {
           &AutomatikTabellen[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>((p - 1) * kTage)];
       std::string text = TabellenZeile(zeile);
       b.Form(a, "T" + std::to_string(t * 100 + p), text);
-      // A damaged row makes the tables invalid, so InitStandardTabellen restores them.
-      if (!LiesTabellenZeile(text, zeile)) std::fill(zeile, zeile + kTage, 0);
+      // A damaged row, or a cell out of range, makes the tables invalid, so InitStandardTabellen
+      // restores them.
+      if (!LiesTabellenZeile(text, zeile) ||
+          std::any_of(zeile, zeile + kTage, [](int z) { return z < -kSlotZellen || z > kSlotZellen; }))
+        std::fill(zeile, zeile + kTage, 0);
     }
   }
   b.Zahl(a, "ast", ast, 1, 5000);

@@ -93,14 +93,22 @@ TBuffer TBuffer::Oeffne(const std::filesystem::path& datei) {
 }
 
 void TBuffer::Speichere(const std::filesystem::path& datei) const {
-  // Through a symbolic link the file it names is replaced; renaming onto the link itself would
-  // leave that file with the old data.
-  std::error_code kein;
+  // Through a symbolic link the file it names is replaced, never the link: renaming onto the
+  // link would leave that file with the old data. A link into a missing folder fails below,
+  // as a missing folder does.
   std::filesystem::path ziel = datei;
-  if (std::filesystem::is_symlink(datei, kein)) {
-    std::filesystem::path aufgeloest = std::filesystem::weakly_canonical(datei, kein);
-    if (!kein) ziel = std::move(aufgeloest);
+  std::error_code linkFehler;
+  for (int tiefe = 0; std::filesystem::is_symlink(ziel, linkFehler); ++tiefe) {
+    const std::filesystem::path weiter = std::filesystem::read_symlink(ziel, linkFehler);
+    if (linkFehler || tiefe == 40) throw TDateiFehler::NichtErstellt(datei.string());
+    ziel = weiter.is_absolute() ? weiter : ziel.parent_path() / weiter;
   }
+  // The rename needs only the folder's permission; a read-only file is not ours to replace,
+  // whoever runs the program.
+  struct stat alt {};
+  const bool ersetzt = ::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
+  if (ersetzt && ((alt.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0))
+    throw TDateiFehler::NichtErstellt(datei.string());
   int roh = -1;
   const std::filesystem::path temporaer = LegeTemporaerAn(ziel, datei, roh);
   TDeskriptor fd(roh);
@@ -109,8 +117,7 @@ void TBuffer::Speichere(const std::filesystem::path& datei) const {
     throw fehler;
   };
   // Keep the permissions of the file being replaced.
-  struct stat alt {};
-  if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(fd.Fd(), alt.st_mode & 07777);
+  if (ersetzt) ::fchmod(fd.Fd(), alt.st_mode & 07777);
   if (!SchreibeAlles(fd.Fd(), daten_.data(), daten_.size()) || ::fsync(fd.Fd()) != 0 || !fd.Schliesse())
     verwirf(TDateiFehler(kStreamSchreibfehler));
   if (::rename(temporaer.c_str(), ziel.c_str()) != 0) verwirf(TDateiFehler::NichtErstellt(datei.string()));

@@ -1,6 +1,9 @@
 #include "support/kvtool.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "storage/dateigrenze.h"
 
 namespace kolvar {
 namespace {
@@ -148,6 +153,29 @@ TEST_F(Kvtool, BeschaedigteDatenDateien) {
           << befehl << " " << l.status;
     }
   }
+}
+
+// Saving past the file-size limit, in a child process that sets the limit as kvtool starts:
+// the save fails with the write error, kvtool ends normally, the old file stays and no
+// temporary file is left.
+TEST_F(Kvtool, DateigrenzeBeendetNichtDasProgramm) {
+  const fs::path kvr = ordner_ / "schule.kvr";
+  Schreibe(kvr, "alt");
+  const pid_t kind = ::fork();
+  ASSERT_GE(kind, 0);
+  if (kind == 0) {
+    const rlimit grenze{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &grenze);
+    IgnoriereDateigrenzenSignal();
+    const TLauf l = Starte({"import", (Beispiele() / "schule.txt").string(), kvr.string()});
+    ::_exit(l.status == 1 && l.fehler == "Stream-Write-Fehler\n" ? 0 : 3);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+  EXPECT_FALSE(WIFSIGNALED(status)) << "signal " << WTERMSIG(status);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wrong status or message";
+  EXPECT_EQ(Lies(kvr), "alt");
+  EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), {}), 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <set>
 #include <sstream>
@@ -409,7 +410,10 @@ TEST(BeschaedigteEinstellungen, AutomatikTabellen) {
   for (const Fall& f :
        {Fall{"T205", "-1$-2$-3$-4$-5$-6$-7$"}, Fall{"T101", "0$0$0$0$0$0$0$"},
         Fall{"T301", "-1$-2$-3$-4$-5$-6$"}, Fall{"T416", "106$107$108$109$110$111$113$"},
-        Fall{"T416", "106$107$108$109$110$111$x$"}, Fall{"T416", "106$107$108$109$110$111$112$9$"}}) {
+        Fall{"T416", "106$107$108$109$110$111$x$"}, Fall{"T416", "106$107$108$109$110$111$112$9$"},
+        Fall{"T101", "-2147483648$-2$-3$-4$-5$-6$-7$"}, Fall{"T416", "106$107$108$109$110$111$2147483647$"},
+        Fall{"T416", "106$107$108$109$110$111$-113$"},
+        Fall{"T416", "106$107$108$109$110$111$-2147483649$"}}) {
     const TStandard s = Geladen({{"Urbo7", f.name, f.zeile}});
     EXPECT_EQ(s.AutomatikTabellen, TStandard::StandardTabellen()) << f.name << " " << f.zeile;
   }
@@ -421,9 +425,11 @@ TEST(BeschaedigteEinstellungen, AutomatikTabellen) {
   EXPECT_EQ(s.AutomatikZelle(2, 1, 1), -5);
   TStandard t;
   auto kaputt = t.AutomatikTabellen;
-  kaputt[0][0] = 0;
-  EXPECT_FALSE(t.SetAutomatikTabellen(kaputt));
-  EXPECT_EQ(t.AutomatikTabellen, TStandard::StandardTabellen());
+  for (int falsch : {0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), -113}) {
+    kaputt[0][0] = falsch;
+    EXPECT_FALSE(t.SetAutomatikTabellen(kaputt)) << falsch;
+    EXPECT_EQ(t.AutomatikTabellen, TStandard::StandardTabellen());
+  }
 }
 
 TEST(BeschaedigteEinstellungen, Kalenderwochen) {

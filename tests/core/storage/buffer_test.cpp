@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -230,6 +232,16 @@ class TDateiTest : public testing::Test {
   std::filesystem::path ordner_;
 };
 
+// Kind, link target, permissions and content of a folder entry, without following a link.
+std::string Beschreibung(const std::filesystem::path& p) {
+  if (std::filesystem::is_symlink(p)) return "link " + std::filesystem::read_symlink(p).string();
+  struct stat info {};
+  ::stat(p.c_str(), &info);
+  std::ifstream ein(p, std::ios::binary);
+  return "file " + std::to_string(info.st_mode & 07777) + " " +
+         std::string(std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>());
+}
+
 TEST_F(TDateiTest, SpeichernUndOeffnen) {
   const std::filesystem::path datei = ordner_ / "Schule Ä.KVR";
   TBuffer b;
@@ -310,6 +322,68 @@ TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungErsetztDasZiel) {
   EXPECT_EQ(TBuffer::Oeffne(link).Daten(), Bytes{2});
   EXPECT_EQ(Eintraege(), 2u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ziel.parent_path()), {}), 1);
+}
+
+// Targets that must not be replaced: the save is refused as a failed create, and the link or
+// the file stays exactly as it was.
+TEST_F(TDateiTest, UnersetzbareZieleBleibenUnberuehrt) {
+  struct Fall {
+    const char* name;
+    std::function<std::filesystem::path(const std::filesystem::path&)> lege;  // the path saved to
+  };
+  const Fall faelle[] = {
+      {"link into a missing folder",
+       [](const std::filesystem::path& o) {
+         std::filesystem::create_symlink(std::filesystem::path("fehlt") / "schule.kvr", o / "link.kvr");
+         return o / "link.kvr";
+       }},
+      {"read-only file",
+       [](const std::filesystem::path& o) {
+         std::ofstream(o / "schule.kvr") << "alt";
+         ::chmod((o / "schule.kvr").c_str(), 0444);
+         return o / "schule.kvr";
+       }},
+      {"link to a read-only file",
+       [](const std::filesystem::path& o) {
+         std::ofstream(o / "schule.kvr") << "alt";
+         ::chmod((o / "schule.kvr").c_str(), 0444);
+         std::filesystem::create_symlink("schule.kvr", o / "link.kvr");
+         return o / "link.kvr";
+       }},
+  };
+  TBuffer b;
+  b.SchreibeInteger(-211);
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    std::filesystem::remove_all(ordner_);
+    std::filesystem::create_directories(ordner_);
+    const std::filesystem::path datei = f.lege(ordner_);
+    std::map<std::string, std::string> vorher;
+    for (const auto& e : std::filesystem::directory_iterator(ordner_))
+      vorher[e.path().filename()] = Beschreibung(e.path());
+    try {
+      b.Speichere(datei);
+      ADD_FAILURE() << "saved";
+    } catch (const TDateiFehler& fehler) {
+      EXPECT_EQ(std::string(fehler.what()), "Datei " + datei.string() + " kann nicht erstellt werden");
+    }
+    std::map<std::string, std::string> nachher;
+    for (const auto& e : std::filesystem::directory_iterator(ordner_))
+      nachher[e.path().filename()] = Beschreibung(e.path());
+    EXPECT_EQ(nachher, vorher);
+  }
+}
+
+// A link whose file does not exist yet: the file is made where the link points.
+TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungOhneZielLegtEsAn) {
+  std::filesystem::create_directory(ordner_ / "daten");
+  std::filesystem::create_symlink(std::filesystem::path("daten") / "neu.kvr", ordner_ / "link.kvr");
+  TBuffer b;
+  b.SchreibeByte(3);
+  b.Speichere(ordner_ / "link.kvr");
+  EXPECT_TRUE(std::filesystem::is_symlink(ordner_ / "link.kvr"));
+  EXPECT_EQ(TBuffer::Oeffne(ordner_ / "daten" / "neu.kvr").Daten(), Bytes{3});
+  EXPECT_EQ(Eintraege(), 2u);
 }
 
 }  // namespace

@@ -86,5 +86,61 @@ TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
   EXPECT_EQ(ma.Werte(), mb.Werte());
 }
 
+// A malformed line (read as the store reads it) is no failed save: saving over it reports
+// success and writes every value. Only a write that did not happen is reported.
+TEST(TIniEinstellungsSpeicher, FehlerhafteZeileIstKeinFehlerBeimSichern) {
+  struct Fall {
+    const char* name;
+    const char* inhalt;
+    bool schreibbar;
+  };
+  const Fall faelle[] = {
+      {"header without bracket", "[Urbo1\nmtn=5\n", true},
+      {"line without =", "[Urbo1]\nmtn=5\nkaputt\n[Urbo2]\npst=4\n", true},
+      {"both, in an unread section", "[Fremd\nx\n[Urbo1]\nmtn=6\n", true},
+      {"folder gone", "[Urbo1]\nmtn=5\nkaputt\n", false},
+  };
+  TStandard gesetzt;
+  gesetzt.SetVersionszahl(3);
+  gesetzt.bem[0] = "gespeichert";
+  TEinstellungenImSpeicher erwartet;
+  gesetzt.SpeichereEinstellungen(erwartet);
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const QString ordner = QDir(KonfigOrdner()).filePath(QStringLiteral("fehlerhaft"));
+    QDir(ordner).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const QString datei = QDir(ordner).filePath(QStringLiteral("WKolvar.ini"));
+    {
+      QFile aus(datei);
+      ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
+      aus.write(f.inhalt);
+    }
+    {
+      TIniEinstellungsSpeicher speicher(datei);
+      TStandard s;
+      s.LadeEinstellungen(speicher);
+      if (!f.schreibbar) {
+        // Even root cannot write below a plain file.
+        ASSERT_TRUE(QDir().rename(ordner, ordner + QStringLiteral("-weg")));
+        QFile stoerer(ordner);
+        ASSERT_TRUE(stoerer.open(QIODevice::WriteOnly));
+      }
+      EXPECT_EQ(gesetzt.SpeichereEinstellungen(speicher), f.schreibbar);
+    }
+    if (f.schreibbar) {
+      TIniEinstellungsSpeicher speicher(datei);
+      TStandard b;
+      b.LadeEinstellungen(speicher);
+      TEinstellungenImSpeicher gelesen;
+      b.SpeichereEinstellungen(gelesen);
+      EXPECT_EQ(gelesen.Werte(), erwartet.Werte());
+    } else {
+      QFile::remove(ordner);
+      QDir(ordner + QStringLiteral("-weg")).removeRecursively();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kolvar
