@@ -1,7 +1,11 @@
-// The small windows as a user meets them: where they open and their frame.
+// The small windows as a user meets them: where they open, their frame and their texts.
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 
 #include "app/datenpruefen.h"
+#include "app/fortschrittsform.h"
 #include "app/meldungsform.h"
 #include "appumgebung.h"
 #include "platform/kvdialog.h"
@@ -32,7 +36,7 @@ void ErwarteDialog(const QWidget& w, bool schliessfeld) {
   EXPECT_LE(abstand.manhattanLength(), 8) << abstand.x() << "," << abstand.y();
 }
 
-TEST_F(KleineFensterTest, DialogsOpenCentredWithADialogFrame) {
+TEST_F(KleineFensterTest, DialogsAndProgressWindowsOpenCentredWithADialogFrame) {
   PaletteObenLinks();
   dateien.dateien["/s/a.kvr"] = {{"AB"}, {"5a"}, 1, 1, {}};
   ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/a.kvr")));
@@ -53,6 +57,48 @@ TEST_F(KleineFensterTest, DialogsOpenCentredWithADialogFrame) {
   meldung.SetzeMeldung(QStringLiteral("Die Daten werden geprüft."));
   meldung.ZeigeSofort();
   ErwarteDialog(meldung, true);
+  // The progress windows close themselves when their work is done.
+  for (TFortschrittsArt art :
+       {TFortschrittsArt::Einlesen, TFortschrittsArt::Speichern, TFortschrittsArt::Importieren}) {
+    TFortschrittsForm fortschritt(art, &Palette());
+    fortschritt.Datei("schule.kvr", 5000);
+    fortschritt.ZeigeSofort();
+    ErwarteDialog(fortschritt, false);
+  }
+}
+
+TEST_F(KleineFensterTest, EachProgressWindowShowsWhatItsFileCommandDoes) {
+  const struct {
+    TFortschrittsArt art;
+    const char* caption;
+    const char* kopf;  // label or group title
+    const char* kiloBytes;
+  } faelle[] = {
+      {TFortschrittsArt::Einlesen, "Einlesen", "Einlesen der Datei", "4"},
+      {TFortschrittsArt::Speichern, "Speichern", "Speichern der Datei", ""},
+      {TFortschrittsArt::Importieren, "Importieren", "Importien der Datei", "4"},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.caption);
+    TFortschrittsForm fenster(f.art);
+    fenster.Datei("schule.kvr", 5000);
+    fenster.Status("Lehrerdaten");
+    fenster.Position(2500);
+    EXPECT_EQ(fenster.windowTitle(), QString::fromUtf8(f.caption));
+    QStringList texte;
+    for (const QLabel* l : fenster.findChildren<QLabel*>()) texte << l->text();
+    for (const QGroupBox* g : fenster.findChildren<QGroupBox*>()) texte << g->title();
+    EXPECT_TRUE(texte.contains(QString::fromUtf8(f.kopf))) << texte.join('|').toStdString();
+    EXPECT_TRUE(texte.contains(QStringLiteral("schule.kvr")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("Lehrerdaten")));
+    const bool liest = *f.kiloBytes != '\0';
+    EXPECT_EQ(texte.contains(QStringLiteral("KiloBytes")), liest);
+    EXPECT_EQ(fenster.KiloBytes(), QString::fromUtf8(f.kiloBytes));
+    ASSERT_EQ(fenster.Balken() != nullptr, liest);
+    if (liest) {
+      EXPECT_EQ(fenster.Balken()->value() * 2, fenster.Balken()->maximum());
+    }
+  }
 }
 
 }  // namespace
