@@ -1,4 +1,5 @@
-// The small windows as a user meets them: where they open, their frame and their texts.
+// The small windows as a user meets them: where they open, their frame, their texts and the
+// palette's disabled buttons.
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -7,6 +8,7 @@
 #include "app/datenpruefen.h"
 #include "app/fortschrittsform.h"
 #include "app/meldungsform.h"
+#include "app/palettenknoepfe.h"
 #include "appumgebung.h"
 #include "platform/kvdialog.h"
 
@@ -98,6 +100,31 @@ TEST_F(KleineFensterTest, EachProgressWindowShowsWhatItsFileCommandDoes) {
     if (liest) {
       EXPECT_EQ(fenster.Balken()->value() * 2, fenster.Balken()->maximum());
     }
+  }
+}
+
+TEST_F(KleineFensterTest, DisabledButtonsLoseTheirDarkStrokes) {
+  QWidget flaeche;
+  const auto knoepfe = BaueKnoepfe(&flaeche);
+  for (auto it = knoepfe.begin(); it != knoepfe.end(); ++it) {
+    SCOPED_TRACE(it.key().toStdString());
+    it.value()->setEnabled(false);
+    const QImage bild = it.value()
+                            ->icon()
+                            .pixmap(QSize(20, 20), QIcon::Disabled)
+                            .toImage()
+                            .convertToFormat(QImage::Format_ARGB32);
+    int deckend = 0;
+    int dunkelste = 255;
+    for (int y = 0; y < bild.height(); ++y)
+      for (int x = 0; x < bild.width(); ++x) {
+        const QRgb p = bild.pixel(x, y);
+        if (qAlpha(p) < 128) continue;
+        ++deckend;
+        dunkelste = std::min(dunkelste, qGray(p));
+      }
+    EXPECT_GT(deckend, 10) << "the shape stays recognisable";
+    EXPECT_GE(dunkelste, 160) << "nothing darker than the grey of disabled text";
   }
 }
 
