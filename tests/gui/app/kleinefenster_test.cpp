@@ -1,14 +1,17 @@
-// The small windows as a user meets them: where they open, their frame, their texts and the
-// palette's disabled buttons.
+// The small windows as a user meets them: where they open, their frame, their texts, the
+// palette's disabled buttons and the clipboard window's columns.
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTextBlock>
 
 #include "app/datenpruefen.h"
 #include "app/fortschrittsform.h"
 #include "app/meldungsform.h"
 #include "app/palettenknoepfe.h"
+#include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "platform/kvdialog.h"
 
@@ -126,6 +129,31 @@ TEST_F(KleineFensterTest, DisabledButtonsLoseTheirDarkStrokes) {
     EXPECT_GT(deckend, 10) << "the shape stays recognisable";
     EXPECT_GE(dunkelste, 160) << "nothing darker than the grey of disabled text";
   }
+}
+
+TEST_F(KleineFensterTest, ClipboardColumnsLineUp) {
+  ablage.SetzeText(QStringLiteral("\tMo\tDi\nein langer Lehrername\tABE De 5a\tx\n1\tBRA\tMa 5b"));
+  TZwischenForm zwischen(Palette().Schule(), &Palette().FensterListe());
+  zwischen.resize(700, 300);
+  zwischen.show();
+  auto* inhalt = zwischen.findChild<QPlainTextEdit*>(QStringLiteral("Inhalt"));
+  ASSERT_NE(inhalt, nullptr);
+  // The left edge of column k in each line.
+  std::vector<std::vector<int>> kanten;
+  for (QTextBlock b = inhalt->document()->begin(); b.isValid(); b = b.next()) {
+    std::vector<int> zeile;
+    for (int i = 0; i <= b.text().size(); ++i)
+      if (i == 0 || b.text()[i - 1] == QLatin1Char('\t')) {
+        QTextCursor c(b);
+        c.setPosition(b.position() + i);
+        zeile.push_back(inhalt->cursorRect(c).left());
+      }
+    kanten.push_back(zeile);
+  }
+  ASSERT_EQ(kanten.size(), 3u);
+  for (std::size_t z = 1; z < kanten.size(); ++z) EXPECT_EQ(kanten[z], kanten[0]) << "line " << z;
+  const int langer = inhalt->fontMetrics().horizontalAdvance(QStringLiteral("ein langer Lehrername"));
+  EXPECT_GT(kanten[0][1] - kanten[0][0], langer);
 }
 
 }  // namespace
