@@ -98,7 +98,7 @@ bool TDateiBefehle::DateiOeffnen(const QString& pfad) {
   gespeicherteFenster_.clear();
   {
     TSanduhr sanduhr;
-    TFortschrittsForm lesen(kEinlesenCaption, &palette_);
+    TFortschrittsForm lesen(TFortschrittsArt::Einlesen, &palette_);
     lesen.Datei(QFileInfo(pfad).fileName().toStdString(), static_cast<std::size_t>(QFileInfo(pfad).size()));
     lesen.ZeigeSofort();
     neu = dateien_.Lies(pfad.toStdString(), palette_.Standard(), palette_.Umgebung(), lesen,
@@ -155,7 +155,7 @@ bool TDateiBefehle::DateiImportieren(const QString& pfad) {
   bool ok = false;
   {
     TSanduhr sanduhr;
-    TFortschrittsForm importieren(kImportierenCaption, &palette_);
+    TFortschrittsForm importieren(TFortschrittsArt::Importieren, &palette_);
     importieren.Datei(QFileInfo(pfad).fileName().toStdString(),
                       static_cast<std::size_t>(QFileInfo(pfad).size()));
     importieren.ZeigeSofort();
@@ -211,7 +211,7 @@ bool TDateiBefehle::DateiSichern(const QString& pfad) {
   bool ok = false;
   {
     TSanduhr sanduhr;
-    TFortschrittsForm speichern(kSpeichernCaption, &palette_);
+    TFortschrittsForm speichern(TFortschrittsArt::Speichern, &palette_);
     speichern.Datei(QFileInfo(pfad).fileName().toStdString(), 0);
     speichern.ZeigeSofort();
     ok = dateien_.Schreibe(schule, QFileInfo(pfad).absoluteFilePath().toStdString(),

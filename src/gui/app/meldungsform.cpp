@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "platform/fensterrahmen.h"
+
 namespace kolvar {
 
-TMeldungsForm::TMeldungsForm(QWidget* eltern) : QWidget(eltern, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+TMeldungsForm::TMeldungsForm(QWidget* eltern) : QWidget(eltern, DialogRahmen(true)) {
   setObjectName(QStringLiteral("MeldungsForm"));
   setWindowTitle(QStringLiteral("Meldung"));
   auto* layout = new QVBoxLayout(this);
@@ -25,6 +27,8 @@ QString TMeldungsForm::Meldung() const {
 }
 
 void TMeldungsForm::ZeigeSofort() {
+  FixiereGroesse(*this);
+  ZentriereAufBildschirm(*this);
   show();
   raise();
   repaint();

@@ -16,7 +16,7 @@ class TMeldungsForm : public QWidget {
 
   void SetzeMeldung(const QString& text);
   QString Meldung() const;
-  // Shows and paints the window before the caller goes on working.
+  // Shows the window in the middle of the screen and paints it before the caller goes on.
   void ZeigeSofort();
 
  private:

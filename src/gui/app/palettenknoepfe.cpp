@@ -1,6 +1,8 @@
 #include "app/palettenknoepfe.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QStringList>
 #include <QToolButton>
@@ -47,6 +49,35 @@ int AbstandVor(const QString& name, const QString& vorher) {
       name == QLatin1String("Manuell"))
     return 5;
   return 1;
+}
+
+// The disabled look of a picture: its dark parts in the grey of disabled text (as in the
+// menus) over a light copy shifted down and right by a pixel; light parts fade out, so fills
+// do not blot the shape.
+QPixmap Ausgegraut(const QPixmap& bild) {
+  const QImage quelle = bild.toImage().convertToFormat(QImage::Format_ARGB32);
+  QImage form(quelle.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < quelle.height(); ++y)
+    for (int x = 0; x < quelle.width(); ++x) {
+      const QRgb p = quelle.pixel(x, y);
+      const int deckung = qAlpha(p) * (255 - qGray(p)) / 255;
+      form.setPixel(x, y, qRgba(0, 0, 0, std::min(255, deckung * 3 / 2)));
+    }
+  auto eingefaerbt = [&form](const QColor& farbe) {
+    QImage bild = form;
+    QPainter maler(&bild);
+    maler.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    maler.fillRect(bild.rect(), farbe);
+    return bild;
+  };
+  QImage ergebnis(quelle.size(), QImage::Format_ARGB32);
+  ergebnis.fill(Qt::transparent);
+  QPainter maler(&ergebnis);
+  const QPalette farben = QGuiApplication::palette();
+  maler.drawImage(1, 1, eingefaerbt(farben.color(QPalette::Disabled, QPalette::Light)));
+  maler.drawImage(0, 0, eingefaerbt(farben.color(QPalette::Disabled, QPalette::ButtonText)));
+  maler.end();
+  return QPixmap::fromImage(ergebnis);
 }
 
 // What a window kind enables while it is active.
@@ -162,7 +193,10 @@ QIcon KnopfBild(const QString& name) {
   } else if (name == QLatin1String("Automat")) {
     text(QStringLiteral("A"), QColor(160, 0, 160));
   }
-  return QIcon(bild);
+  maler.end();
+  QIcon icon(bild);
+  icon.addPixmap(Ausgegraut(bild), QIcon::Disabled);
+  return icon;
 }
 
 QHash<QString, QToolButton*> BaueKnoepfe(QWidget* flaeche) {

@@ -27,6 +27,8 @@ struct TKnopfOrt {
 // Every button's place in the layout, and the client size that holds them.
 std::vector<TKnopfOrt> KnopfOrte(int pas, QSize& flaeche);
 
+// The button's picture, with a greyed, embossed one for the disabled button: the toolkit's own
+// keeps dark strokes dark, so a disabled button would look much like an enabled one.
 QIcon KnopfBild(const QString& name);
 
 // The fourteen speed buttons by name (all but the version button), each with its hint and

@@ -1,11 +1,15 @@
 #include "app/zwischenform.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "model/schule.h"
+#include "model/tabstopps.h"
 #include "platform/ablage.h"
 #include "platform/dienste.h"
+#include "platform/qttextmass.h"
 
 namespace kolvar {
 
@@ -26,7 +30,18 @@ TZwischenForm::TZwischenForm(TSchule& schule, IFensterListe* liste)
 
 void TZwischenForm::Aktualisiere() {
   IAblage& ablage = TDienste::Ablage();
-  if (ablage.HatText()) inhalt_->setPlainText(ablage.Text());
+  if (!ablage.HatText()) return;
+  const QString text = ablage.Text();
+  inhalt_->setPlainText(text);
+  // The copied tables are TAB-separated: each column starts after the widest cell before it.
+  const TQtTextMass mass(inhalt_->font());
+  QList<QTextOption::Tab> tabs;
+  for (int x :
+       TabStopps(text.toStdString(), mass, inhalt_->fontMetrics().horizontalAdvance(QStringLiteral("  "))))
+    tabs.append(QTextOption::Tab(x, QTextOption::LeftTab));
+  QTextOption option = inhalt_->document()->defaultTextOption();
+  option.setTabs(tabs);
+  inhalt_->document()->setDefaultTextOption(option);
 }
 
 QString TZwischenForm::Inhalt() const {

@@ -1,4 +1,5 @@
-// "Zwischenablage": the clipboard's text, read-only; one window at most.
+// "Zwischenablage": the clipboard's text, read-only, its TAB-separated columns lined up; one
+// window at most.
 #pragma once
 
 #include "platform/kindfenster.h"

@@ -61,6 +61,8 @@ int TQtDialogDienst::ZeigeDialog(TKvDialog& dialog) {
 int TQtDialogDienst::Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
                            TKnopf standard) {
   QMessageBox box(Symbol(art), titel, text);
+  // Over the palette and the progress windows, which stay on top themselves.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   QAbstractButton* flucht = nullptr;
   for (TKnopf k : kAlleKnoepfe) {
     if (!(knoepfe & k)) continue;

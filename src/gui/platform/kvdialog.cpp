@@ -4,14 +4,20 @@
 #include <QPushButton>
 
 #include "platform/dienste.h"
+#include "platform/fensterrahmen.h"
 
 namespace kolvar {
 
-TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern) {}
+TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern, DialogRahmen(true)) {}
 
 int TKvDialog::Zeige() {
   setResult(mrKeins);
   VorDemZeigen();
+  if (groesseFest_)
+    FixiereGroesse(*this);
+  else if (!testAttribute(Qt::WA_Resized))
+    adjustSize();
+  Platziere();
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }
@@ -19,6 +25,10 @@ int TKvDialog::Zeige() {
 int TKvDialog::ZeigeModal() {
   const int ergebnis = exec();
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
+}
+
+void TKvDialog::Platziere() {
+  ZentriereAufBildschirm(*this);
 }
 
 void TKvDialog::KnopfErgebnis(QAbstractButton* knopf, int ergebnis) {

@@ -1,5 +1,6 @@
 // Base of every modal dialog: modal results 1/2/6/7, a default and a cancel button, and Zeige()
-// in place of exec() so that tests can answer it.
+// in place of exec() so that tests can answer it. A dialog has a dialog's frame and a fixed size
+// and opens in the middle of the screen unless it says otherwise.
 #pragma once
 
 #include <QDialog>
@@ -44,11 +45,17 @@ class TKvDialog : public QDialog {
  protected:
   // Runs each time Zeige() is called, before the dialog shows.
   virtual void VorDemZeigen() {}
+  // Places the dialog each time it shows, once its size is known.
+  virtual void Platziere();
+  // A dialog whose user may resize it.
+  void SetzeGroesseFest(bool fest) { groesseFest_ = fest; }
+  bool GroesseFest() const { return groesseFest_; }
   void keyPressEvent(QKeyEvent* ereignis) override;
 
  private:
   QPushButton* standard_ = nullptr;
   QAbstractButton* abbruch_ = nullptr;
+  bool groesseFest_ = true;
 };
 
 }  // namespace kolvar

@@ -1,6 +1,6 @@
 #include "views/setzdialoge.h"
 
-#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/zeitfeld.h"
 #include "model/kopplung.h"
@@ -15,13 +16,14 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "model/text.h"
+#include "platform/fensterrahmen.h"
 #include "platform/gitter.h"
 
 namespace kolvar {
 
 TPlanDialog::TPlanDialog(const QString& caption, bool warnbild, QWidget* eltern) : TKvDialog(eltern) {
   setWindowTitle(caption);
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowFlags(DialogRahmen(false));
   auto* aussen = new QVBoxLayout(this);
   auto* oben = new QHBoxLayout;
   aussen->addLayout(oben);
@@ -51,13 +53,18 @@ TGitter* TPlanDialog::Liste(int breite) {
   liste->SetzeZeilen(1);
   liste->SetzeFesteSpalten(0);
   liste->SetzeFesteZeilen(0);
-  liste->SetzeStandardBreite(breite);
   liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  liste->setFixedWidth(breite + liste->verticalScrollBar()->sizeHint().width() + 2 * liste->frameWidth() + 2);
   liste->setMinimumHeight(5 * (liste->StandardHoehe() + 1));
+  SetzeListenBreite(*liste, breite);
+  listen_.push_back({liste, breite});
   zeilen_->addWidget(liste, 1);
   return liste;
+}
+
+void TPlanDialog::SetzeListenBreite(TGitter& liste, int breite) {
+  liste.SetzeStandardBreite(breite);
+  liste.setFixedWidth(breite + liste.verticalScrollBar()->sizeHint().width() + 2 * liste.frameWidth() + 2);
 }
 
 QPushButton* TPlanDialog::NeuerKnopf(const QString& text, int ergebnis) {
@@ -69,10 +76,30 @@ QPushButton* TPlanDialog::NeuerKnopf(const QString& text, int ergebnis) {
 }
 
 void TPlanDialog::Fertig(bool groesseFest) {
+  SetzeGroesseFest(groesseFest);
+  Einpassen();
+}
+
+void TPlanDialog::Einpassen() {
+  // A list keeps its given width or grows to its longest row, but leaves the dialog on the
+  // screen; the caption must fit in the title bar.
+  const QScreen* bildschirm = screen();
+  const int hoechstens = bildschirm != nullptr ? bildschirm->availableGeometry().width() - 120 : 2000;
+  for (const auto& [liste, mindestens] : listen_) {
+    const QFontMetrics mass(liste->font());
+    int breite = mindestens;
+    for (int z = 0; z < liste->Zeilen(); ++z)
+      breite = std::max(breite, mass.horizontalAdvance(liste->Text(0, z)) + 6);
+    SetzeListenBreite(*liste, std::min(breite, std::max(mindestens, hoechstens)));
+  }
+  if (GroesseFest()) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+  layout()->activate();
   adjustSize();
-  if (groesseFest) setFixedSize(size());
-  if (const QScreen* bildschirm = QApplication::primaryScreen())
-    move(bildschirm->availableGeometry().center() - rect().center());
+  resize(std::max(width(), TitelBreite(windowTitle())), height());
+  if (GroesseFest()) setFixedSize(size());
 }
 
 void FuelleListe(TGitter& liste, const QStringList& texte) {

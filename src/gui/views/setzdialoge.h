@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/idialoge.h"
@@ -24,7 +25,8 @@ class TRaum;
 class TSchule;
 
 // What the dialogs share: a column of lines beside an optional warning picture, one-column
-// lists that start with one row, and a row of buttons at the bottom.
+// lists that start with one row, and a row of buttons at the bottom. Before each showing the
+// dialog fits what it was filled with, its caption included.
 class TPlanDialog : public TKvDialog {
   Q_OBJECT
 
@@ -35,12 +37,17 @@ class TPlanDialog : public TKvDialog {
   QLabel* Zeile(const QString& text);
   TGitter* Liste(int breite);
   QPushButton* NeuerKnopf(const QString& text, int ergebnis);
-  // Centred on the screen; a fixed size unless the dialog is sizeable.
+  // A fixed size unless the dialog is sizeable.
   void Fertig(bool groesseFest);
+  void VorDemZeigen() override { Einpassen(); }
 
  private:
+  void Einpassen();
+  static void SetzeListenBreite(TGitter& liste, int breite);
+
   QVBoxLayout* zeilen_;
   QHBoxLayout* knoepfe_;
+  std::vector<std::pair<TGitter*, int>> listen_;  // each list with its least width
 };
 
 // Fills a list: one row per text, at least one row.

@@ -64,7 +64,7 @@ TEST_F(BilderTest, KleineFenster) {
   TKeinFehlerForm ergebnis;
   ergebnis.SetzeErgebnis(1);
   Ablegen(ergebnis, QStringLiteral("pruefergebnis"));
-  TFortschrittsForm lesen(kEinlesenCaption);
+  TFortschrittsForm lesen(TFortschrittsArt::Einlesen);
   lesen.Datei("schule.kvr", 1000);
   lesen.Status("Die Kurse werden gelesen.");
   lesen.Position(400);

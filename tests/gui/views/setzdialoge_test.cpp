@@ -4,9 +4,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include "planumgebung.h"
+#include "platform/fensterrahmen.h"
 #include "platform/gitter.h"
 #include "views/setzdialoge.h"
 
@@ -74,6 +76,40 @@ TEST_F(DialogTest, AnEmptyListShowsOneEmptyRowAndAFullOneARowPerEntry) {
   TauschKonflikteFuellen(t, *schule, 1, 1, 2, 2);  // nothing placed
   EXPECT_EQ(t.KonflGrid->Zeilen(), 1);
   EXPECT_EQ(t.KonflGrid->Text(0, 0), QString());
+}
+
+// Long conflict rows and short dialogs under long captions: nothing is cut when they show.
+TEST_F(DialogTest, EveryTextIsReadableInFull) {
+  const QString lang = QStringLiteral(
+      "gesperrt {12} ABE De-LK 12a 12b 12c Kurs mit einem sehr langen Infotext R101 Turnhalle");
+  const QStringList konflikte{QStringLiteral("fixiert MUE Ma 5a"), lang};
+  TSetzVerbForm setz;
+  setz.Fuellen(QStringLiteral("Mo 1. Stunde"), konflikte);
+  TVerdraengForm verdraeng;
+  verdraeng.Fuellen(QStringLiteral("Mo 1. Stunde"), konflikte);
+  TSchulTauschForm tausch;
+  tausch.vonFeld->setText(QStringLiteral("Mo 1"));
+  tausch.bisFeld->setText(QStringLiteral("Di 2"));
+  TTauschKonflForm tauschKonflikte;
+  FuelleListe(*tauschKonflikte.KonflGrid, konflikte);
+  for (TKvDialog* d : std::initializer_list<TKvDialog*>{&setz, &verdraeng, &tausch, &tauschKonflikte}) {
+    SCOPED_TRACE(d->windowTitle().toStdString());
+    dialoge.Bediene(d->windowTitle(), [](TKvDialog& dialog) {
+      dialog.show();
+      EXPECT_GE(dialog.width(), TitelBreite(dialog.windowTitle()));
+      for (const QLabel* zeile : dialog.findChildren<QLabel*>())
+        EXPECT_GE(zeile->width(), zeile->sizeHint().width()) << zeile->text().toStdString();
+      for (TGitter* liste : dialog.findChildren<TGitter*>()) {
+        EXPECT_GE(liste->viewport()->width(), liste->SpaltenBreite(0));
+        for (int z = 0; z < liste->Zeilen(); ++z)
+          EXPECT_GT(liste->SpaltenBreite(0), liste->fontMetrics().horizontalAdvance(liste->Text(0, z)) + 2);
+      }
+      dialog.hide();
+    });
+    d->Zeige();
+  }
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join('\n').toStdString();
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
 }
 
 TEST_F(DialogTest, RoomStillInAPlanIsTakenOffOnlyOnJa) {

@@ -1,0 +1,49 @@
+#include "platform/fensterrahmen.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace kolvar {
+
+Qt::WindowFlags DialogRahmen(bool schliessfeld) {
+  Qt::WindowFlags rahmen =
+      Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+  if (schliessfeld) rahmen |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  return rahmen;
+}
+
+void FixiereGroesse(QWidget& fenster) {
+  if (!fenster.testAttribute(Qt::WA_Resized)) fenster.adjustSize();
+  fenster.setFixedSize(fenster.size());
+}
+
+void ZentriereAufBildschirm(QWidget& fenster) {
+  const QWidget* eltern = fenster.parentWidget() != nullptr ? fenster.parentWidget()->window() : nullptr;
+  QScreen* bildschirm = eltern != nullptr ? eltern->screen() : QGuiApplication::primaryScreen();
+  if (bildschirm == nullptr) return;
+  // Until the window is shown its frame is unknown; the parent's is the best guess.
+  QSize rand(0, 0);
+  if (fenster.isVisible())
+    rand = fenster.frameGeometry().size() - fenster.size();
+  else if (eltern != nullptr && eltern->isVisible())
+    rand = eltern->frameGeometry().size() - eltern->size();
+  const QRect flaeche = bildschirm->availableGeometry();
+  const QSize aussen = fenster.size() + rand;
+  fenster.move(std::max(flaeche.left(), flaeche.left() + (flaeche.width() - aussen.width()) / 2),
+               std::max(flaeche.top(), flaeche.top() + (flaeche.height() - aussen.height()) / 2));
+}
+
+int TitelBreite(const QString& caption) {
+  // The window manager draws the title in a bold font of its own, beside an icon and up to
+  // three buttons; measure generously so that no theme has to cut it.
+  QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  schrift.setBold(true);
+  const QFontMetrics mass(schrift);
+  return mass.horizontalAdvance(caption) * 5 / 4 + 4 * (mass.height() + 8);
+}
+
+}  // namespace kolvar
