@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTranslator>
 
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
 #include "model/standard.h"
+#include "platform/qtuebersetzung.h"
 
 namespace kolvar {
 
@@ -18,6 +20,7 @@ TProgramm::TProgramm(IEinstellungsSpeicher& speicher, ISchulDateien& dateien, TI
 TProgramm::~TProgramm() = default;
 
 bool TProgramm::Starte(const QStringList& argumente) {
+  qtTexte_ = LadeQtUebersetzung();
   TStartForm start;
   start.ZeigeSofort();
   QApplication::setApplicationName(QStringLiteral("winkolvar"));

@@ -1,5 +1,6 @@
 // Start-up as the program runs it: settings from the store, the palette, the password prompt,
 // the start file; and the end: close query, save question, settings back to the store.
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
@@ -149,6 +150,27 @@ TEST_F(StartTest, NichtGespeicherteEinstellungenWerdenGemeldet) {
   EXPECT_EQ(dialoge.Protokoll().last(),
             QStringLiteral("WinKolvar: Die Einstellungen konnten nicht gespeichert werden."));
   KeineFehler();
+}
+
+// Qt's own dialogs and standard buttons speak German while the program runs.
+TEST_F(StartTest, QtsEigeneTexteSindDeutsch) {
+  const auto knopfText = [](QDialogButtonBox::StandardButton k) {
+    QDialogButtonBox leiste(k);
+    return leiste.button(k)->text().remove(QLatin1Char('&'));
+  };
+  dateiDienst.Antworte(QString());
+  {
+    TProgramm programm(speicher, dateien);
+    ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar")}));
+    const std::pair<QDialogButtonBox::StandardButton, const char*> knoepfe[] = {
+        {QDialogButtonBox::Cancel, "Abbrechen"}, {QDialogButtonBox::Save, "Speichern"},
+        {QDialogButtonBox::Open, "Öffnen"},      {QDialogButtonBox::Yes, "Ja"},
+        {QDialogButtonBox::No, "Nein"},          {QDialogButtonBox::Close, "Schließen"}};
+    for (const auto& [knopf, text] : knoepfe) EXPECT_EQ(knopfText(knopf), QString::fromUtf8(text));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+  }
+  EXPECT_EQ(knopfText(QDialogButtonBox::Cancel), QStringLiteral("Cancel"))
+      << "the catalogue goes with the program";
 }
 
 TEST_F(StartTest, PositionAusserhalbDesBildschirmsWirdNull) {
