@@ -1,8 +1,10 @@
 // Start-up as the program runs it: settings from the store, the palette, the password prompt,
 // the start file; and the end: close query, save question, settings back to the store.
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QValidator>
 
 #include "app/kwform.h"
@@ -137,6 +139,23 @@ TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
   EXPECT_EQ(geladen.pal, p.pos().x());
   EXPECT_EQ(geladen.pat, p.pos().y());
   KeineFehler();
+}
+
+// Closing the palette ends the message loop in every layout, tool window or not.
+TEST_F(StartTest, BeendenEndetDasProgrammInJedemLayout) {
+  for (int pas = 0; pas <= 6; ++pas) {
+    standard.pas = pas;
+    TKolvarPalette p(standard, dateien, &speicher);
+    p.show();
+    QTimer::singleShot(0, &p, [&p] { p.close(); });
+    // A loop that keeps running ends here instead of hanging the test.
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    notbremse.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0) << "layout " << pas;
+    EXPECT_TRUE(p.IstBeendet());
+  }
 }
 
 TEST_F(StartTest, NichtGespeicherteEinstellungenWerdenGemeldet) {
