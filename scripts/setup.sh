@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakete=(
   g++ cmake ninja-build pkg-config git
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   clang libclang-rt-14-dev

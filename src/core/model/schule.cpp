@@ -422,6 +422,26 @@ bool TSchule::HatSetzungenUeber(int n) const {
   return false;
 }
 
+bool TSchule::ZeigeAlleSetzungen() {
+  int tag = 0, stunde = 0;
+  for (const TKurs* k : kurse_)
+    for (const TSetzung* s : k->Setzungen()) {
+      tag = std::max(tag, s->Tag());
+      stunde = std::max(stunde, s->Stunde());
+    }
+  bool geaendert = false;
+  if (tag > standard_->mtn) {
+    standard_->SetTageProWoche(tag);
+    geaendert = true;
+  }
+  if (stunde > standard_->pst) {
+    standard_->pst = std::min(stunde, kStunden);
+    geaendert = true;
+  }
+  if (geaendert) AktualisiereAlleFenster();
+  return geaendert;
+}
+
 void TSchule::ErweiterePlanversionen(int n) {
   const int alt = standard_->mwn();
   n = std::min(n, kMaxVersionen);

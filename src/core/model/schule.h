@@ -160,6 +160,10 @@ class TSchule {
 
   // --- Plan versions and the week table ---
   bool HatSetzungenUeber(int n) const;
+  // Raises the school days ("mtn") and the periods the plans show ("pst") to the last day and
+  // period that hold a placement, so that no placed hour lies outside every plan. True when a
+  // setting changed.
+  bool ZeigeAlleSetzungen();
   void ErweiterePlanversionen(int n);
   // Asks before deleting placed hours; false when the user said no or n < 1 (nothing changed).
   bool LoeschePlanversionen(int n);

@@ -502,6 +502,7 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
                        b.Position());
   }
   retter.Behalte();
+  schule->ZeigeAlleSetzungen();
   fenster_ = std::move(fenster);
   return schule;
 }

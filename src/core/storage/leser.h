@@ -30,7 +30,8 @@ class TLeser {
       : standard_(standard), umgebung_(umgebung), fortschritt_(fortschritt) {}
 
   // The school of the file, titled with the file's name and holding its path. On success the
-  // settings hold the file's number of plan versions and the version of today's week.
+  // settings hold the file's number of plan versions and the version of today's week, and the
+  // plans show every day and period that holds a placed hour.
   std::unique_ptr<TSchule> LiesDatei(const std::filesystem::path& datei);
   // The same from bytes in memory (no title, no path).
   std::unique_ptr<TSchule> LiesDaten(std::vector<uint8_t> daten);

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/fensterplatz.h"
+#include "model/fensterplatz.h"
 #include "model/standard.h"
 
 namespace kolvar {
@@ -30,7 +30,8 @@ QPixmap AnordnungsBild(int k) {
   const int anzahl = k == 4 ? 8 : k == 1 ? 4 : 6;
   for (int i = 1; i <= anzahl; ++i) {
     // The arrangement drawn at a quarter of the screen's step.
-    QPoint ort = FensterPlatz(i, k, QRect(), 0, bildschirm * 4) / 4;
+    const TPunkt platz = FensterPlatz(i, k, {}, 0, bildschirm.width() * 4, bildschirm.height() * 4);
+    QPoint ort = QPoint(platz.X, platz.Y) / 4;
     ort += QPoint((i - 1) % 2, 0);
     maler.setPen(Qt::black);
     maler.setBrush(Qt::white);

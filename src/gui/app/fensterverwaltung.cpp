@@ -8,15 +8,27 @@
 
 #include "app/fensteroeffner.h"
 #include "app/fensterordform.h"
-#include "app/fensterplatz.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
+#include "model/fensterplatz.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/kindfenster.h"
 
 namespace kolvar {
+
+namespace {
+
+TRechteck Rechteck(const QRect& r) {
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QScreen* Bildschirm() {
+  return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
 
 TFensterVerwaltung::TFensterVerwaltung(TKolvarPalette& palette, QMenu& menue, const TFensterOeffner& oeffner)
     : palette_(palette), menue_(menue), oeffner_(oeffner) {}
@@ -25,7 +37,7 @@ TFensterVerwaltung::TFensterVerwaltung(TKolvarPalette& palette, QMenu& menue, co
 // Registration and the "Fenster" menu
 
 void TFensterVerwaltung::FensterAnmelden(TKindFenster& fenster) {
-  PlatziereFenster(fenster, static_cast<int>(eintraege_.size()) + 1);
+  PlatziereFenster(fenster, static_cast<int>(eintraege_.size()) + 1, true);
   for (const TEintrag& e : eintraege_) e.aktion->setChecked(false);
   auto* aktion = new QAction(fenster.Caption(), &menue_);
   aktion->setCheckable(true);
@@ -72,13 +84,15 @@ void TFensterVerwaltung::FensterMenuMarkieren(const TKindFenster* fenster) {
 }
 
 std::vector<TFensterSatz> TFensterVerwaltung::OffeneFenster() const {
-  // In the order of the school's list, with the frame's place on the screen.
+  // In the order of the school's list. Place and size are both the inside's: the frame's extents
+  // are known only once the window manager has framed a window, and a place taken as the frame's
+  // but given back as the inside's moves a window by its title bar on every save.
   std::vector<TFensterSatz> saetze;
   for (IFenster* f : palette_.Schule().Fenster()) {
     auto* k = dynamic_cast<TKindFenster*>(f);
     if (k == nullptr) continue;
-    const QRect rahmen = k->frameGeometry();
-    saetze.push_back({k->Tag(), k->Titel(), rahmen.x(), rahmen.y(), k->width(), k->height()});
+    const QRect innen = k->geometry();
+    saetze.push_back({k->Tag(), k->Titel(), innen.x(), innen.y(), innen.width(), innen.height()});
   }
   return saetze;
 }
@@ -86,12 +100,30 @@ std::vector<TFensterSatz> TFensterVerwaltung::OffeneFenster() const {
 // ---------------------------------------------------------------------------------------------
 // Arrangement and closing
 
-void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer) {
-  QSize bildschirm(1280, 1024);
-  if (QScreen* s = QGuiApplication::primaryScreen()) bildschirm = s->geometry().size();
+void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer, bool neu) {
+  QRect bildschirm(0, 0, 1280, 1024);
+  QRect verfuegbar = bildschirm;
+  if (QScreen* s = Bildschirm()) {
+    bildschirm = s->geometry();
+    verfuegbar = s->availableGeometry();
+  }
   const TStandard& standard = palette_.Standard();
-  fenster.move(
-      FensterPlatz(nummer, standard.FensterAnordnung, palette_.frameGeometry(), standard.pas, bildschirm));
+  const TRechteck palette = Rechteck(palette_.frameGeometry());
+  TPunkt ort;
+  if (neu) {
+    std::vector<TPunkt> belegt;
+    for (const TEintrag& e : eintraege_)
+      if (e.fenster != &fenster) belegt.push_back({e.fenster->x(), e.fenster->y()});
+    ort = FreierFensterPlatz(nummer, standard.FensterAnordnung, palette, standard.pas, bildschirm.width(),
+                             bildschirm.height(), belegt);
+  } else {
+    ort = FensterPlatz(nummer, standard.FensterAnordnung, palette, standard.pas, bildschirm.width(),
+                       bildschirm.height());
+  }
+  // A window wider than its column or quadrant moves left (up) until it ends on the screen.
+  const QSize rahmen = fenster.frameGeometry().size();
+  ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(verfuegbar));
+  fenster.move(ort.X, ort.Y);
 }
 
 void TFensterVerwaltung::AnordnungItemClick() {
@@ -164,20 +196,20 @@ void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
   // The place where enough of the screen is left; a size only when smaller than the window's own.
   TKindFenster* fenster = eintraege_.back().fenster;
   QRect flaeche(0, 0, 1 << 20, 1 << 20);
-  if (QScreen* bildschirm = QGuiApplication::primaryScreen()) flaeche = bildschirm->geometry();
-  QPoint ort = fenster->pos();
+  if (QScreen* bildschirm = Bildschirm()) flaeche = bildschirm->geometry();
+  QRect innen = fenster->geometry();
+  const QRect bisher = innen;
   // A stored place left of or above the screen (another monitor once) is not taken either.
-  if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) ort.setX(satz.Links);
-  if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) ort.setY(satz.Oben);
-  fenster->move(ort);
+  if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) innen.moveLeft(satz.Links);
+  if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) innen.moveTop(satz.Oben);
   const int a = satz.Art;
   const bool hoeheNehmen =
       (a >= 9 && a <= 12) || (a >= 16 && a <= 22) || a == 69 || a == 71 || (a >= 72 && a <= 77);
   const bool breiteNehmen = a >= 9 && a <= 12;
-  QSize groesse = fenster->size();
-  if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < groesse.height()) groesse.setHeight(satz.Hoehe);
-  if (breiteNehmen && satz.Breite > 0 && satz.Breite < groesse.width()) groesse.setWidth(satz.Breite);
-  fenster->resize(groesse);
+  if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < innen.height()) innen.setHeight(satz.Hoehe);
+  if (breiteNehmen && satz.Breite > 0 && satz.Breite < innen.width()) innen.setWidth(satz.Breite);
+  // The inside's rectangle: Qt sets it exactly, framed or not yet.
+  if (innen != bisher) fenster->setGeometry(innen);
 }
 
 void TFensterVerwaltung::Blaettern(bool vorwaerts) {

@@ -37,8 +37,9 @@ class TFensterVerwaltung : public IFensterListe {
   // The open windows as the school file keeps them.
   std::vector<TFensterSatz> OffeneFenster() const;
 
-  // Places a new window in the arrangement by its number among the open windows.
-  void PlatziereFenster(TKindFenster& fenster, int nummer);
+  // Places a window in the arrangement by its number among the open windows, inside the screen;
+  // a new window skips places where another window already stands.
+  void PlatziereFenster(TKindFenster& fenster, int nummer, bool neu = false);
   // "Anordnung...": the arrangement dialog, and every window placed anew after a change.
   void AnordnungItemClick();
   void OrdneFensterAn();
@@ -48,7 +49,8 @@ class TFensterVerwaltung : public IFensterListe {
   void SchliesseAlleFenster();
 
   // Reopens a saved window by its kind, at its place where the screen allows it. The caller
-  // holds Shift so that no other window is replaced.
+  // holds Shift so that no other window is replaced. Saved places and sizes are those of the
+  // window's inside (without the frame the window manager adds), so they come back exactly.
   void WiederOeffnen(const TFensterSatz& satz);
   // The previous or next element of the active element window, in its group's window.
   void Blaettern(bool vorwaerts);

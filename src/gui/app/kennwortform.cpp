@@ -17,6 +17,8 @@ TKennwortForm::TKennwortForm(TStandard& standard, QWidget* eltern) : TEinstellun
   kwFeld_->setObjectName(QStringLiteral("KWFeld"));
   RichteKennwortFeldEin(*kwFeld_);
   Inhalt()->addWidget(kwFeld_);
+  // The buttons come first in the focus chain; typing must reach the field.
+  kwFeld_->setFocus();
 }
 
 void TKennwortForm::Speichern(TStandard& standard) {

@@ -161,6 +161,8 @@ void TKolvarPalette::Beende() {
                                 QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."),
                                 TMeldungsArt::Warnung);
   TDienste::Hilfe().Schliesse();
+  // From layout 3 on the palette is a tool window, which Qt never counts as the last window.
+  QCoreApplication::quit();
 }
 
 void TKolvarPalette::ErsetzeSchule(std::unique_ptr<TSchule> neu) {

@@ -25,6 +25,9 @@ TKWForm::TKWForm(const TStandard& standard, QWidget* eltern) : TKvDialog(eltern)
   kwFeld_->setObjectName(QStringLiteral("KWFeld"));
   RichteKennwortFeldEin(*kwFeld_);
   kwFeld_->setEchoMode(QLineEdit::Password);
+  // The style's own mask (a bullet in most) would differ from the program's "*".
+  kwFeld_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+  kwFeld_->setFocus();
   layout->addWidget(kwFeld_);
   auto* knoepfe = new QHBoxLayout;
   okKnopf_ = new QPushButton(QStringLiteral("Ok"), this);

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTranslator>
 
 #include "app/kolvarpalette.h"
 #include "app/startform.h"
 #include "model/standard.h"
 #include "platform/dienste.h"
+#include "platform/qtuebersetzung.h"
 #include "platform/uhr.h"
 
 namespace kolvar {
@@ -21,6 +23,7 @@ TProgramm::~TProgramm() = default;
 
 bool TProgramm::Starte(const QStringList& argumente) {
   standard_->SetzeStartZeit(TDienste::Uhr());
+  qtTexte_ = LadeQtUebersetzung();
   TStartForm start;
   start.ZeigeSofort();
   QApplication::setApplicationName(QStringLiteral("winkolvar"));

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QTranslator;
+
 namespace kolvar {
 
 class IEinstellungsSpeicher;
@@ -33,6 +35,7 @@ class TProgramm {
   IEinstellungsSpeicher& speicher_;
   ISchulDateien& dateien_;
   TInstallation installation_;
+  std::unique_ptr<QTranslator> qtTexte_;
   std::unique_ptr<TStandard> standard_;
   std::unique_ptr<TKolvarPalette> palette_;
 };

@@ -29,6 +29,7 @@
 #include "support/fakes.h"
 #include "support/generator.h"
 #include "support/modellpruefung.h"
+#include "support/schulbauer.h"
 
 namespace kolvar {
 namespace {
@@ -413,6 +414,25 @@ TEST(DateiLesen, WochenAusserhalbDerVersionenUndHeutigeVersion) {
   EXPECT_EQ(l.schule->WochenVersion(2), 1);
   EXPECT_EQ(l.schule->WochenVersion(static_cast<int>(woche) + 1), 3);
   EXPECT_EQ(l.umfeld.standard.AktuelleVersion(), 3);
+}
+
+// A placed hour outside the days and periods the plans show widens them; nothing narrows them.
+TEST(DateiLesen, SetzungenAusserhalbDerPlaeneErweiternTageUndStunden) {
+  struct TFall {
+    int tag, stunde, mtnVorher, pstVorher, mtn, pst;
+  };
+  for (const TFall& f : {TFall{3, 8, 5, 6, 5, 8}, TFall{6, 2, 5, 6, 6, 6}, TFall{7, 16, 5, 6, 7, 16},
+                         TFall{2, 4, 7, 10, 7, 10}, TFall{5, 6, 5, 6, 5, 6}}) {
+    const auto k = BaueKleineSchule();
+    k->deutsch5a->NeueSetzung(1, f.tag, f.stunde, nullptr, false);
+    const TBytes d = TSchreiber().Baue(*k->schule);
+    TUmfeld u;
+    u.standard.mtn = f.mtnVorher;
+    u.standard.pst = f.pstVorher;
+    TLeser(u.standard, u.Umgebung()).LiesDaten(d);
+    EXPECT_EQ(u.standard.mtn, f.mtn) << f.tag << "/" << f.stunde;
+    EXPECT_EQ(u.standard.pst, f.pst) << f.tag << "/" << f.stunde;
+  }
 }
 
 // Links from a file are taken only when consistent; old records go with their follow-ups.

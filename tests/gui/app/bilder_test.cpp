@@ -1,5 +1,6 @@
 // Renders the palette and the small windows as the user sees them. With KOLVAR_BILDER set to a
 // folder the pictures are written there as PNG for a look by eye.
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 
@@ -166,6 +167,23 @@ TEST_F(BilderTest, KennwortWechselnOhneEingabeBehaeltDasKennwort) {
     form.OkKnopf()->click();
     EXPECT_TRUE(KeinKennwort(standard)) << "an empty entry means no password";
   }
+}
+
+// Typed straight after the window opens, the entry reaches the field; the prompt masks it with "*".
+TEST_F(BilderTest, KennwortFelderNehmenDieEingabeOhneKlick) {
+  standard.SetKennwort("alt");
+  TKennwortForm form(standard);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("neu"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(standard.KennwortStimmt("neu"));
+
+  TKWForm kw(standard);
+  kw.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&kw));
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("neu"));
+  EXPECT_EQ(kw.KWFeld()->displayText(), QStringLiteral("***"));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // The palette: the menu state before a file is open, enabling by the active window's kind, the
 // open-window registry, the version button, the element pop-ups and the busy flag.
 #include <QFrame>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 #include <stdexcept>
 
 #include "app/fensterordform.h"
-#include "app/fensterplatz.h"
 #include "app/hintergrund.h"
 #include "app/palettenknoepfe.h"
 #include "app/zwischenform.h"
@@ -333,7 +334,8 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   auto* lePlan = dynamic_cast<TTestFenster*>(fenster[0]);
   auto* klPlan = dynamic_cast<TTestFenster*>(fenster[1]);
   EXPECT_EQ(lePlan->Tag(), FensterArt::LePln);
-  EXPECT_EQ(lePlan->pos(), QPoint(100, 50));
+  EXPECT_EQ(lePlan->geometry().topLeft(), QPoint(100, 50))
+      << "a saved place is the inside's, not the frame's";
   EXPECT_EQ(lePlan->size(), QSize(400, 200)) << "only what is smaller than the default";
   EXPECT_EQ(klPlan->Tag(), FensterArt::KlPln);
   EXPECT_EQ(klPlan->pos().x(), 30) << "too little screen to its right: its place in the cascade";
@@ -347,7 +349,9 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   ASSERT_EQ(dateien.geschriebeneFenster.size(), 3u);
   EXPECT_EQ(dateien.geschriebeneFenster[0].Art, FensterArt::LePln);
   EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
-  EXPECT_EQ(dateien.geschriebeneFenster[0].Hoehe, 200);
+  const TFensterSatz& le = dateien.geschriebeneFenster[0];
+  EXPECT_EQ(QRect(le.Links, le.Oben, le.Breite, le.Hoehe), QRect(100, 50, 400, 200))
+      << "saved again just as it came back, however thick the frame";
   EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
 }
 
@@ -378,27 +382,6 @@ TEST(PalettenKnoepfe, JedesLayoutStelltAlleFuenfzehnOhneUeberlappung) {
   EXPECT_EQ(spalte.width(), 5 + 25 + 3);
 }
 
-TEST(FensterPlatz, KaskadeSpaltenZeilenViertel) {
-  const QSize schirm(1280, 1024);
-  const QRect oben(0, 0, 450, 50);  // a one-row palette at the top edge
-  EXPECT_EQ(FensterPlatz(1, 1, oben, 0, schirm), QPoint(0, 55));
-  EXPECT_EQ(FensterPlatz(2, 1, oben, 0, schirm), QPoint(30, 85));
-  // n = min(1280 / 60, (1024 - 55) / 60) = 16 steps, then the cascade starts again.
-  EXPECT_EQ(FensterPlatz(17, 1, oben, 0, schirm), QPoint(0, 55));
-  const QRect weg(500, 500, 450, 50);
-  EXPECT_EQ(FensterPlatz(1, 2, weg, 0, schirm), QPoint(640, 0));
-  EXPECT_EQ(FensterPlatz(2, 2, weg, 0, schirm), QPoint(0, 0));
-  EXPECT_EQ(FensterPlatz(3, 2, weg, 0, schirm), QPoint(670, 30));
-  EXPECT_EQ(FensterPlatz(1, 3, weg, 0, schirm), QPoint(0, 512));
-  EXPECT_EQ(FensterPlatz(3, 4, weg, 0, schirm), QPoint(640, 512));
-  EXPECT_EQ(FensterPlatz(4, 4, weg, 0, schirm), QPoint(0, 0));
-  EXPECT_EQ(FensterPlatz(5, 4, weg, 0, schirm), QPoint(670, 30));
-  const QRect links(0, 0, 60, 400);  // a column palette at the left edge
-  EXPECT_EQ(FensterPlatz(1, 1, links, 6, schirm), QPoint(65, 0));
-  // A tiny screen still has four steps.
-  EXPECT_EQ(FensterPlatz(5, 1, QRect(500, 500, 10, 10), 0, QSize(100, 100)), QPoint(0, 0));
-}
-
 TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
   standard.FensterAnordnung = 2;
   TTestFenster* a = Fenster(FensterArt::LeStat, QStringLiteral("A"));
@@ -421,6 +404,32 @@ TEST_F(PaletteTest, FensteranordnungNurBeiAenderung) {
   KeineFehler();
   Schliesse(a);
   Schliesse(b);
+}
+
+// Windows wider than their quadrant stay on the screen; a new window never covers another exactly.
+TEST_F(PaletteTest, FensterBleibenImBildschirmUndDeckenKeinesGenau) {
+  const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+  standard.FensterAnordnung = 4;
+  std::vector<TTestFenster*> fenster;
+  for (int i = 0; i < 4; ++i) {
+    auto* f = new TTestFenster(FensterArt::LeStat + i, Palette().Schule(), &Palette().FensterListe(),
+                               QStringLiteral("F%1").arg(i));
+    f->resize(schirm.width() * 2 / 3, schirm.height() / 3);
+    f->Oeffne();
+    fenster.push_back(f);
+  }
+  Palette().Fenster().OrdneFensterAn();
+  for (TTestFenster* f : fenster)
+    EXPECT_TRUE(schirm.contains(f->frameGeometry())) << f->Caption().toStdString();
+  // In a cascade of four, the first closes: the next window's number is the fourth's place.
+  standard.FensterAnordnung = 1;
+  Palette().Fenster().OrdneFensterAn();
+  Schliesse(fenster[0]);
+  TTestFenster* neu = Fenster(FensterArt::SV, QStringLiteral("neu"));
+  for (std::size_t i = 1; i < fenster.size(); ++i) EXPECT_NE(neu->pos(), fenster[i]->pos()) << i;
+  KeineFehler();
+  for (std::size_t i = 1; i < fenster.size(); ++i) Schliesse(fenster[i]);
+  Schliesse(neu);
 }
 
 TEST_F(PaletteTest, HintergrundFolgtDenEinstellungen) {

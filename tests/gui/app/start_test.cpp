@@ -1,7 +1,10 @@
 // Start-up as the program runs it: settings from the store, the palette, the password prompt,
 // the start file; and the end: close query, save question, settings back to the store.
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QValidator>
 
 #include "app/kwform.h"
@@ -146,6 +149,23 @@ TEST_F(StartTest, BeendenSpeichertDieEinstellungenEinmal) {
   KeineFehler();
 }
 
+// Closing the palette ends the message loop in every layout, tool window or not.
+TEST_F(StartTest, BeendenEndetDasProgrammInJedemLayout) {
+  for (int pas = 0; pas <= 6; ++pas) {
+    standard.pas = pas;
+    TKolvarPalette p(standard, dateien, &speicher);
+    p.show();
+    QTimer::singleShot(0, &p, [&p] { p.close(); });
+    // A loop that keeps running ends here instead of hanging the test.
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    notbremse.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0) << "layout " << pas;
+    EXPECT_TRUE(p.IstBeendet());
+  }
+}
+
 TEST_F(StartTest, NichtGespeicherteEinstellungenWerdenGemeldet) {
   class TVollerSpeicher : public TEinstellungenImSpeicher {
    public:
@@ -157,6 +177,27 @@ TEST_F(StartTest, NichtGespeicherteEinstellungenWerdenGemeldet) {
   EXPECT_EQ(dialoge.Protokoll().last(),
             QStringLiteral("WinKolvar: Die Einstellungen konnten nicht gespeichert werden."));
   KeineFehler();
+}
+
+// Qt's own dialogs and standard buttons speak German while the program runs.
+TEST_F(StartTest, QtsEigeneTexteSindDeutsch) {
+  const auto knopfText = [](QDialogButtonBox::StandardButton k) {
+    QDialogButtonBox leiste(k);
+    return leiste.button(k)->text().remove(QLatin1Char('&'));
+  };
+  dateiDienst.Antworte(QString());
+  {
+    TProgramm programm(speicher, dateien);
+    ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar")}));
+    const std::pair<QDialogButtonBox::StandardButton, const char*> knoepfe[] = {
+        {QDialogButtonBox::Cancel, "Abbrechen"}, {QDialogButtonBox::Save, "Speichern"},
+        {QDialogButtonBox::Open, "Öffnen"},      {QDialogButtonBox::Yes, "Ja"},
+        {QDialogButtonBox::No, "Nein"},          {QDialogButtonBox::Close, "Schließen"}};
+    for (const auto& [knopf, text] : knoepfe) EXPECT_EQ(knopfText(knopf), QString::fromUtf8(text));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+  }
+  EXPECT_EQ(knopfText(QDialogButtonBox::Cancel), QStringLiteral("Cancel"))
+      << "the catalogue goes with the program";
 }
 
 TEST_F(StartTest, PositionAusserhalbDesBildschirmsWirdNull) {
