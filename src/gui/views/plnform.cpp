@@ -90,7 +90,10 @@ TPlnForm::TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
           [this](int s, int z, Qt::KeyboardModifiers) { PlnGridDblClick(s, z); });
   connect(PlnGrid, &TGitter::ZiehenEnde, this,
           [this](int qs, int qz, int zs, int zz) { PlnGridEndDrag(qs, qz, zs, zz); });
-  connect(PlnGrid, &TGitter::ZiehenAbgebrochen, this, [this] { MarkierungenLoeschen(); });
+  connect(PlnGrid, &TGitter::ZiehenAbgebrochen, this, [this] {
+    quelle_ = QPoint(-1, -1);
+    MarkierungenLoeschen();
+  });
   connect(PlnGrid, &TGitter::TasteGedrueckt, this, [this](QKeyEvent* e) {
     if (TasteLinksRechts(e)) e->accept();
   });
