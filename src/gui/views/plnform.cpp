@@ -323,14 +323,22 @@ void TPlnForm::ZellTextZeichnen(QPainter& p, const QRect& r, int tag, const TKur
   int y = r.top() + 2;
   for (std::size_t i = 0; i < teile.teil.size(); ++i) {
     if (teile.teil[i] == Teil::Keiner) continue;
-    const QString text =
-        Q(kurs.ZellenText(Version(), tag, stunde, teile.teil[i], Teil::Keiner, Teil::Keiner));
-    p.drawText(QRect(x, y, std::max(1, r.right() - x), zeile), Qt::AlignLeft | Qt::AlignTop, text.trimmed());
+    const QString text = Q(ZellTeilText(kurs, Version(), tag, stunde, teile.teil[i]));
+    p.drawText(QRect(x, y, std::max(1, r.right() - x), zeile), Qt::AlignLeft | Qt::AlignTop, text);
     if (st.PlanFenster.neb)
       x += teile.breite[i];
     else
       y += zeile;
   }
+}
+
+QStringList TPlnForm::ZellTexte(int tag, int stunde) const {
+  QStringList texte;
+  const TKurs* kurs = KursIn(tag, stunde);
+  if (kurs == nullptr) return texte;
+  for (int teil : Teile(kurs).teil)
+    if (teil != Teil::Keiner) texte << Q(ZellTeilText(*kurs, Version(), tag, stunde, teil));
+  return texte;
 }
 
 // ---------------------------------------------------------------------------------------------

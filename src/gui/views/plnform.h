@@ -49,6 +49,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   bool ZeigtKopplung() const;
   // The lessons and marks of the body cells (day, period).
   const TPlanZellen& Zellen() const { return zellen_; }
+  // The items a lesson cell draws, in order; none for an empty cell.
+  QStringList ZellTexte(int tag, int stunde) const;
 
   // IFenster
   void Aktualisiere() override;

@@ -181,6 +181,21 @@ TEST_F(MausTest, DeletingAPlainLessonAsksNothingAndCtrlTakesOnlyTheRoom) {
   EXPECT_TRUE(dialoge.Protokoll().isEmpty());
 }
 
+TEST_F(MausTest, TakingTheRoomOffAnHourShowsInEveryOpenPlan) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  auto lehrer = Oeffne<TLePlnForm>(mue);
+  auto raum = Oeffne<TRaPlnForm>(r101);
+  auto klasse = Oeffne<TKlPlnForm>(k5a, Modus::Loeschen);
+  EXPECT_EQ(lehrer->ZellTexte(1, 1), (QStringList{"5a", "De", "R101"}));
+  EXPECT_EQ(klasse->ZellTexte(1, 1), (QStringList{"MUE", "De", "R101"}));
+  Doppelklicke(*klasse, 1, 1, Qt::ControlModifier);
+  ASSERT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  // The hour has no room now, though its course keeps R101 in its list.
+  EXPECT_EQ(lehrer->ZellTexte(1, 1), (QStringList{"5a", "De", ""}));
+  EXPECT_EQ(klasse->ZellTexte(1, 1), (QStringList{"MUE", "De", ""}));
+  EXPECT_EQ(raum->Zellen().Kurs(1, 1), nullptr);
+}
+
 TEST_F(MausTest, AltDragSwapsTwoSlotsForTheWholeSchoolAfterStundentausch) {
   deutsch5a->Setze(1, 1, r101, 1)->SetFixiert(true);
   mathe5a->Setze(1, 2, r101, 2);
