@@ -9,6 +9,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/schuldateien.h"
+#include "model/ipalettezustand.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
 #include "platform/spaltenmenue.h"
@@ -119,6 +120,28 @@ TEST_F(PalettenPlanTest, AWorkloadOpenerAndThePlansKeepTheirOwnGroups) {
   EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), nullptr);
   EXPECT_TRUE(palette->Fenster().FensterAktionen().empty());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PalettenPlanTest, CtrlNextGoesOnlyToAClassWithAnHourWithoutARoom) {
+  TSchule& s = palette->Schule();
+  TKlPlnForm* plan = Plan5a();
+  ASSERT_NE(plan, nullptr);
+  palette->MenusAnpassen();
+  // 5a's hour has no room, 5b has none: with Ctrl the step comes back to 5a and opens nothing.
+  palette->SetzeTasten(Taste::Strg);
+  palette->Knopf(QStringLiteral("PfeilRechts"))->click();
+  EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), plan);
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), nullptr);
+  palette->SetzeTasten(0);
+  palette->Knopf(QStringLiteral("PfeilRechts"))->click();
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), plan);
+  // From 5b, Ctrl leads back to 5a, in a window of its own since a key is held.
+  palette->SetzeTasten(Taste::Strg);
+  palette->Knopf(QStringLiteral("PfeilLinks"))->click();
+  EXPECT_NE(s.Klassen().Hole(1)->PlnForm(), nullptr);
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), plan);
+  palette->SetzeTasten(0);
+  EXPECT_FALSE(s.Geaendert());
 }
 
 }  // namespace
