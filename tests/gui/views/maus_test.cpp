@@ -273,9 +273,20 @@ TEST_F(MausTest, EmptyCellPopUpOffersTheCoursesInColumnsOfAtLeastSixteen) {
   EXPECT_EQ(popups.Angebote()[0].texte.size(), 2);
   EXPECT_EQ(popups.Angebote()[1].texte.size(), 17);
   EXPECT_EQ(popups.Angebote()[1].spaltenHoehe, 16);
+  // Each course entry carries its rooms as sub-items: "ohne Raum" first, then its room list.
+  EXPECT_EQ(popups.Angebote()[1].unter[0], (QStringList{"ohne Raum", "R101"}));
+  EXPECT_EQ(popups.Angebote()[1].unter[16].value(0), QStringLiteral("ohne Raum"));
+  popups.WaehleUnter(QStringLiteral("[3] MUE     Ma 5b"), QStringLiteral("ohne Raum"));
+  Klicke(*plan, 5, 6);
+  ASSERT_TRUE(Hat(mathe5b, 1, 5, 6));
+  EXPECT_EQ(mathe5b->FindeSetzung(1, 5, 6)->Raum(), nullptr);
+  EXPECT_EQ(popups.Angebote().size(), 3u) << "no second pop-up for the room";
   // A room plan's entry places with its own room at once.
   auto raumplan = Oeffne<TRaPlnForm>(r102);
-  popups.WaehleText(QStringLiteral("[3] MUE     Ma 5b"));
+  popups.WaehleNichts();
+  Klicke(*raumplan, 4, 1);
+  EXPECT_TRUE(popups.Angebote().back().unter[0].isEmpty());
+  popups.WaehleText(QStringLiteral("[2] MUE     Ma 5b"));
   Klicke(*raumplan, 4, 1);
   ASSERT_TRUE(Hat(mathe5b, 1, 4, 1));
   EXPECT_EQ(mathe5b->FindeSetzung(1, 4, 1)->Raum(), r102);
