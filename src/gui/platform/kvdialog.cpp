@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/dienste.h"
+#include "platform/kvform.h"
 
 namespace kolvar {
 
@@ -12,11 +13,13 @@ TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern) {}
 int TKvDialog::Zeige() {
   setResult(mrKeins);
   VorDemZeigen();
+  const TFreigabeAufschub aufschub;
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }
 
 int TKvDialog::ZeigeModal() {
+  const TFreigabeAufschub aufschub;
   const int ergebnis = exec();
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }

@@ -1,11 +1,13 @@
 #include "platform/popupdienst.h"
 
+#include "platform/kvform.h"
 #include "platform/spaltenmenue.h"
 
 namespace kolvar {
 
 int IPopupDienst::Waehle(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                          int spaltenHoehe) {
+  const TFreigabeAufschub aufschub;
   const TPopupWahl wahl = Zeige(eintraege, global, spaltenHoehe);
   auto gueltig = [](const std::vector<TPopupEintrag>& liste, int i) {
     return i >= 0 && i < static_cast<int>(liste.size()) && liste[i].aktiv && !liste[i].trenner;
@@ -29,6 +31,7 @@ int IPopupDienst::WaehleUmbrochen(const std::vector<TPopupEintrag>& eintraege, c
 TPopupWahl TQtPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                                  int spaltenHoehe) {
   if (eintraege.empty()) return {};
+  const TFreigabeAufschub aufschub;
   TSpaltenMenue menue;
   menue.SetzeEintraege(eintraege, spaltenHoehe);
   menue.exec(global);

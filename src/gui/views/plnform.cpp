@@ -394,6 +394,9 @@ void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint gl
   const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
   const TPopupWahl wahl =
       TDienste::Popups().Zeige(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
+  // The window may have closed while its pop-up was open (a shortcut, the school closed): its
+  // entries act on what it showed.
+  if (!IstAngemeldet()) return;
   if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return;
   const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
   if (!eintrag->Unter.empty()) {

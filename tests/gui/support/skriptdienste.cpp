@@ -1,8 +1,12 @@
 #include "gui/support/skriptdienste.h"
 
 #include <QAbstractButton>
+#include <QEventLoop>
+#include <QTimer>
+#include <utility>
 
 #include "platform/kvdialog.h"
+#include "platform/kvform.h"
 
 namespace kolvar {
 
@@ -97,6 +101,18 @@ TPopupWahl TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege
     angebot.unter.push_back(unter);
   }
   angebote_.push_back(angebot);
+  // As a real pop-up: its own event loop runs while it is open, and windows closed meanwhile
+  // wait to be freed until it has returned.
+  const TFreigabeAufschub aufschub;
+  if (std::function<void()> handlung = std::exchange(waehrend_, {})) {
+    QEventLoop schleife;
+    QTimer::singleShot(0, &schleife, [&schleife, &handlung] {
+      handlung();
+      // One more round, for what the handling posted (deferred deletes among it).
+      QTimer::singleShot(0, &schleife, &QEventLoop::quit);
+    });
+    schleife.exec();
+  }
   if (antworten_.empty()) {
     fehler_ << QStringLiteral("unerwartetes Menü: %1").arg(angebot.texte.join(QLatin1Char('|')));
     return {};

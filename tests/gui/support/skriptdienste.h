@@ -72,6 +72,8 @@ class TSkriptPopupDienst : public IPopupDienst {
   void WaehleUnter(const QString& text, const QString& unter) { antworten_.push_back({text, -1, unter}); }
   void WaehleIndex(int index) { antworten_.push_back({{}, index, {}}); }
   void WaehleNichts() { antworten_.push_back({{}, -1, {}}); }
+  // Runs while the next pop-up is shown, as the user's events would in its own event loop.
+  void WaehrendDesNaechsten(std::function<void()> handlung) { waehrend_ = std::move(handlung); }
 
   TPopupWahl Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
                    int spaltenHoehe) override;
@@ -86,6 +88,7 @@ class TSkriptPopupDienst : public IPopupDienst {
     QString unter;
   };
   std::deque<Antwort> antworten_;
+  std::function<void()> waehrend_;
   std::vector<Angebot> angebote_;
   QStringList fehler_;
 };
