@@ -29,7 +29,13 @@ void TKurs::BaueSetzMenue(IMenue& menue, int d, int p, TRaum* raumplan) {
   TMenueEintrag eintrag;
   eintrag.Text = "[" + std::to_string(offen) + "] " + Text();
   eintrag.Aktiv = aktiv;
-  if (raumplan != nullptr) eintrag.Aktion = [this, d, p, raumplan] { SetzeMenueClick(d, p, raumplan); };
+  if (raumplan != nullptr) {
+    eintrag.Aktion = [this, d, p, raumplan] { SetzeMenueClick(d, p, raumplan); };
+  } else {
+    TMenueDaten raeume;
+    SetzMenueRaeume(raeume, d, p);
+    eintrag.Unter = raeume.Eintraege();
+  }
   menue.Fuege(std::move(eintrag));
 }
 

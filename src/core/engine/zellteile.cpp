@@ -5,6 +5,8 @@
 #include "engine/planzellen.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
+#include "model/raum.h"
+#include "model/setzung.h"
 #include "model/standard.h"
 
 namespace kolvar {
@@ -51,6 +53,16 @@ void EinzelnZeilen(const TPlanZellen& zellen, const TStandard& st, int p, bool k
 }
 
 }  // namespace
+
+std::string ZellTeilText(const TKurs& kurs, int v, int d, int p, int teil) {
+  if (teil == Teil::Raum) {
+    const TSetzung* s = kurs.FindeSetzung(v, d, p);
+    return s != nullptr && s->Raum() != nullptr ? s->Raum()->Kuerzel() : std::string();
+  }
+  std::string text = kurs.ZellenText(v, d, p, teil, Teil::Keiner, Teil::Keiner);
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
 
 TZellTeile ZellTeile(const TStandard& st, TElementArt plan, const TKurs* kurs, bool kopplung) {
   const auto& f = st.PlanFenster;

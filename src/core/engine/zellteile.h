@@ -29,6 +29,10 @@ struct TZellTeile {
 // lesson shows its coupling. Without a course only the widths count.
 TZellTeile ZellTeile(const TStandard& st, TElementArt plan, const TKurs* kurs, bool kopplung);
 
+// One item of a lesson cell as the plan draws it, without its padding. The room is the
+// placement's own: an hour without a room shows none.
+std::string ZellTeilText(const TKurs& kurs, int v, int d, int p, int teil);
+
 // The plan's cells (current version) as lines of TAB-separated text: the day abbreviations,
 // then per period its label and per day the lesson's text or "---". A class plan with einzeln
 // lists the courses of each coupling on lines of their own.

@@ -299,6 +299,13 @@ void TSollElement::VerschiebeRaumInKursen(TRaum* alt, TRaum* neu) {
   }
 }
 
+bool TSollElement::HatSetzungOhneRaum() const {
+  for (const TKurs* k : Kurse())
+    for (const TSetzung* s : k->Setzungen())
+      if (s->Raum() == nullptr) return true;
+  return false;
+}
+
 void TSollElement::SetzeVersionen(int n) {
   TPlanElement::SetzeVersionen(n);
   soll_.SetzeVersionen(n);

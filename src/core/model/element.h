@@ -183,6 +183,8 @@ class TSollElement : public TPlanElement {
   std::string FachStundenText(const TFach* fach, int seite) const;
   // Moves the element's room in its courses from alt to neu (before the room field changes).
   void VerschiebeRaumInKursen(TRaum* alt, TRaum* neu);
+  // Whether any placement of any of its courses, in any version, has no room.
+  bool HatSetzungOhneRaum() const;
 
   void SetzeVersionen(int n) override;
 

@@ -1,6 +1,7 @@
 #pragma once
-// Pop-up menus the core fills: entries with text, check mark, column break and an action.
-// The GUI builds the real menu from them and runs the action on a click.
+// Pop-up menus the core fills: entries with text, check mark, column break, an action or
+// sub-items. The GUI builds the real menu from them (sub-items as a submenu) and runs the
+// chosen entry's action.
 
 #include <functional>
 #include <string>
@@ -14,6 +15,8 @@ struct TMenueEintrag {
   bool Aktiv = true;
   bool NeueSpalte = false;  // starts a new column with a bar
   std::function<void()> Aktion;
+  // A submenu: the entry itself is not chosen, one of these is.
+  std::vector<TMenueEintrag> Unter = {};
 };
 
 class IMenue {

@@ -210,7 +210,7 @@ class TKurs {
   void ZeigeMoeglicheStunden(const TRaum* r);
   bool SetzMenuePruefeVersion(int v, int d, int p) const;
   // The placing item of an empty cell. In a room plan (raumplan given) it places with that
-  // room; elsewhere its sub-menu comes from SetzMenueRaeume.
+  // room; elsewhere its sub-items are SetzMenueRaeume's "ohne Raum" and one per room.
   void BaueSetzMenue(IMenue& menue, int d, int p, TRaum* raumplan);
   void SetzMenueRaeume(IMenue& unter, int d, int p);
   void SetzeMenueClick(int d, int p, TRaum* r);

@@ -10,6 +10,7 @@
 #include "app/fensterordform.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
+#include "engine/blaettern.h"
 #include "model/fensterplatz.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
@@ -218,21 +219,10 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
   if (aktiv == nullptr) return;
   // Looking through the elements never marks the school modified.
   const bool geaendert = schule.Geaendert();
-  TElementArt art{};
   const int gruppe = schule.Ansichtsgruppe();
-  if (ListeDerArt(aktiv->Tag(), art) && aktiv->Element() != nullptr && oeffner_.HatElementOeffner(gruppe)) {
-    const std::vector<TElement*> elemente = schule.Elemente(art);
-    const auto it = std::find(elemente.begin(), elemente.end(), aktiv->Element());
-    if (it != elemente.end()) {
-      const auto n = static_cast<long>(elemente.size());
-      long i = it - elemente.begin();
-      i = ((vorwaerts ? i + 1 : i - 1) % n + n) % n;
-      TElement* ziel = elemente[static_cast<std::size_t>(i)];
-      const bool eigenesPlanFenster =
-          (aktiv->Tag() == FensterArt::LePln || aktiv->Tag() == FensterArt::KlPln) &&
-          ziel == aktiv->Element();
-      if (!eigenesPlanFenster) oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());
-    }
+  if (oeffner_.HatElementOeffner(gruppe)) {
+    if (TElement* ziel = BlaetterZiel(schule, aktiv->Tag(), aktiv->Element(), vorwaerts, palette_.Tasten()))
+      oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());
   }
   schule.SetzeGeaendert(geaendert);
 }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "platform/kvform.h"
+
 namespace kolvar {
 
 QStringList QtFilter(const QString& filter) {
@@ -42,6 +44,7 @@ QString Frage(const TDateiAuswahl& auswahl, QFileDialog::AcceptMode modus) {
   dialog.setNameFilters(QtFilter(auswahl.filter));
   dialog.setDefaultSuffix(auswahl.endung);
   if (!auswahl.name.isEmpty()) dialog.selectFile(auswahl.name);
+  const TFreigabeAufschub aufschub;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/kvdialog.h"
+#include "platform/kvform.h"
 
 namespace kolvar {
 
@@ -73,6 +74,7 @@ int TQtDialogDienst::Frage(const QString& titel, const QString& text, unsigned k
   }
   // Without a cancel button Esc does nothing; the close box still answers mrAbbrechen.
   box.setEscapeButton(flucht);
+  const TFreigabeAufschub aufschub;
   box.exec();
   QAbstractButton* geklickt = box.clickedButton();
   return geklickt != nullptr ? geklickt->property("kvErgebnis").toInt() : mrAbbrechen;

@@ -1,6 +1,7 @@
 #include "platform/gitter.h"
 
 #include <qdrawutil.h>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 namespace kolvar {
 
@@ -380,6 +382,7 @@ int TGitter::SpaltenKante(QPoint ort) const {
 }
 
 void TGitter::mousePressEvent(QMouseEvent* ereignis) {
+  loslassenSchlucken_ = false;
   if (bearbeitet_) BeendeBearbeiten(true);
   // A press while a drag still runs means its release went elsewhere: nothing is dropped.
   BrecheZiehenAb();
@@ -485,13 +488,16 @@ void TGitter::mouseReleaseEvent(QMouseEvent* ereignis) {
     emit SpaltenBreiteGeaendert(spalte);
     return;
   }
-  if (zieht_) {
-    ZiehenBeenden(true);
-    return;
-  }
-  waehlt_ = false;
   const QPoint ort = ereignis->position().toPoint();
   const QPoint zelle = geo_.ZelleBei(ort);
+  if (zieht_) {
+    const bool ablegen = Koerper(zelle.x(), zelle.y());
+    if (ablegen) ziel_ = nurZeilen_ ? QPoint(quelle_.x(), zelle.y()) : zelle;
+    ZiehenBeenden(ablegen);
+    return;
+  }
+  if (std::exchange(loslassenSchlucken_, false)) return;
+  waehlt_ = false;
   emit ZelleLosgelassen(zelle.x(), zelle.y(), ereignis->button(), ereignis->modifiers(), ort);
   if (ereignis->button() == Qt::LeftButton && zelle == gedrueckt_ && zelle.x() >= 0)
     emit Klick(zelle.x(), zelle.y());
@@ -527,6 +533,8 @@ void TGitter::BeginneZiehen(int spalte, int zeile) {
   }
   alterCursor_ = viewport()->cursor();
   viewport()->setCursor(ziehCursor_);
+  // Esc cancels wherever the keyboard focus is.
+  QCoreApplication::instance()->installEventFilter(this);
   viewport()->update();
   emit AuswahlGeaendert();
   emit ZiehenBeginnt(spalte, zeile);
@@ -534,6 +542,7 @@ void TGitter::BeginneZiehen(int spalte, int zeile) {
 
 void TGitter::ZiehenBeenden(bool ablegen) {
   zieht_ = false;
+  QCoreApplication::instance()->removeEventFilter(this);
   viewport()->setCursor(alterCursor_);
   ziehBild_ = QPixmap();
   viewport()->update();
@@ -680,6 +689,12 @@ void TGitter::SetzeEditorValidator(const QValidator* validator) {
 }
 
 bool TGitter::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (zieht_ && ereignis->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+    loslassenSchlucken_ = true;
+    BrecheZiehenAb();
+    return true;
+  }
   if (objekt != editor_ || !bearbeitet_) return QAbstractScrollArea::eventFilter(objekt, ereignis);
   if (ereignis->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(ereignis);

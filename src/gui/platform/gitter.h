@@ -119,8 +119,9 @@ class TGitter : public QAbstractScrollArea {
 
   // Dragging inside the grid. A press on a body cell starts it when AutoZiehen is on, or the
   // press handler calls BeginneZiehen. While it runs the hovered body cell becomes the target
-  // and the selection; at the edges the grid scrolls one cell per mouse move. The release ends
-  // it with the last target, wherever the button was released.
+  // and the selection; at the edges the grid scrolls one cell per mouse move. A release over a
+  // body cell drops there (in the source column when dragging between rows); a release anywhere
+  // else, or Esc, cancels it.
   void BeginneZiehen(int spalte, int zeile);
   // Ends a drag without a drop (the grid is hidden, or the release never came).
   void BrecheZiehenAb();
@@ -222,6 +223,7 @@ class TGitter : public QAbstractScrollArea {
 
   // Drag.
   bool zieht_ = false;
+  bool loslassenSchlucken_ = false;  // the release of a drag cancelled with Esc
   bool autoZiehen_ = false;
   bool nurZeilen_ = false;
   QPoint quelle_{-1, -1};

@@ -5,6 +5,7 @@
 
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
+#include "platform/kvform.h"
 
 namespace kolvar {
 
@@ -18,11 +19,13 @@ int TKvDialog::Zeige() {
   else if (!testAttribute(Qt::WA_Resized))
     adjustSize();
   Platziere();
+  const TFreigabeAufschub aufschub;
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }
 
 int TKvDialog::ZeigeModal() {
+  const TFreigabeAufschub aufschub;
   const int ergebnis = exec();
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }

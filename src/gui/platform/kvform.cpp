@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <utility>
+#include <vector>
 
 #include "platform/dienste.h"
 #include "platform/shiftempfaenger.h"
@@ -44,6 +46,13 @@ class TShiftFilter : public QObject {
   }
 };
 
+// Windows closed while a pop-up or dialog loop ran; freed when the last has returned.
+int aufschuebe = 0;
+std::vector<QPointer<TKvForm>>& Wartende() {
+  static std::vector<QPointer<TKvForm>> wartende;
+  return wartende;
+}
+
 void FilterEinrichten() {
   // The filter lives with the application; a new application gets a new one.
   static QPointer<TShiftFilter> filter;
@@ -53,6 +62,22 @@ void FilterEinrichten() {
 }
 
 }  // namespace
+
+TFreigabeAufschub::TFreigabeAufschub() {
+  ++aufschuebe;
+}
+
+TFreigabeAufschub::~TFreigabeAufschub() {
+  if (--aufschuebe > 0) return;
+  // Still deferred: the handler that ran the loop returns to the event loop first.
+  const std::vector<QPointer<TKvForm>> wartende = std::exchange(Wartende(), {});
+  for (const QPointer<TKvForm>& form : wartende)
+    if (!form.isNull()) form->deleteLater();
+}
+
+bool TFreigabeAufschub::Laeuft() {
+  return aufschuebe > 0;
+}
 
 TKvForm::TKvForm(int tag, QWidget* eltern) : QWidget(eltern, Qt::Window), tag_(tag) {
   FilterEinrichten();
@@ -115,9 +140,18 @@ void TKvForm::closeEvent(QCloseEvent* ereignis) {
       break;
     case TCloseAction::caFree:
       ereignis->accept();
-      deleteLater();
+      Freigeben();
       break;
   }
+}
+
+void TKvForm::Freigeben() {
+  if (freigeben_) return;
+  freigeben_ = true;
+  if (TFreigabeAufschub::Laeuft())
+    Wartende().emplace_back(this);
+  else
+    deleteLater();
 }
 
 void TKvForm::changeEvent(QEvent* ereignis) {

@@ -12,6 +12,19 @@ class IShiftEmpfaenger;
 // What a window does once its close query allowed closing.
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Held while a pop-up or modal dialog runs its own event loop. A window closed meanwhile (by a
+// shortcut, a command, the school going away) is hidden at once but freed only after the last
+// such loop has returned: a handler of that window below the loop still runs and uses it.
+class TFreigabeAufschub {
+ public:
+  TFreigabeAufschub();
+  ~TFreigabeAufschub();
+  TFreigabeAufschub(const TFreigabeAufschub&) = delete;
+  TFreigabeAufschub& operator=(const TFreigabeAufschub&) = delete;
+
+  static bool Laeuft();
+};
+
 class TKvForm : public QWidget {
   Q_OBJECT
 
@@ -29,6 +42,8 @@ class TKvForm : public QWidget {
   // action still runs so that the window unlinks itself.
   void SchliesseErzwungen();
   bool WirdErzwungenGeschlossen() const { return erzwungen_; }
+  // Closed with caFree and waiting to be freed.
+  bool WirdFreigegeben() const { return freigeben_; }
 
   // The receiver of this window's shift state; without one the service's receiver.
   void SetzeShiftEmpfaenger(IShiftEmpfaenger* empfaenger) { shiftEmpfaenger_ = empfaenger; }
@@ -48,9 +63,11 @@ class TKvForm : public QWidget {
 
  private:
   bool SchliesseMit(bool erzwungen);
+  void Freigeben();
 
   int tag_;
   bool erzwungen_ = false;
+  bool freigeben_ = false;
   bool aktiv_ = false;
   IShiftEmpfaenger* shiftEmpfaenger_ = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace kolvar {
 
@@ -13,6 +14,8 @@ struct TPopupEintrag {
   int id = 0;
   std::function<void()> aktion;
   bool trenner = false;
+  // Shown as a submenu; an entry with sub-items is not chosen itself.
+  std::vector<TPopupEintrag> unter;
 
   static TPopupEintrag Trenner() {
     TPopupEintrag e;
@@ -20,6 +23,14 @@ struct TPopupEintrag {
     e.aktiv = false;
     return e;
   }
+};
+
+// What was chosen in a pop-up: the entry, and the sub-item for an entry that has them.
+struct TPopupWahl {
+  int index = -1;  // -1: dismissed
+  int unter = -1;
+
+  bool operator==(const TPopupWahl&) const = default;
 };
 
 }  // namespace kolvar

@@ -23,10 +23,15 @@ class TSpaltenMenue : public QMenu {
  public:
   explicit TSpaltenMenue(QWidget* eltern = nullptr);
 
-  // Fills the menu; hoehe <= 0 or no more entries than hoehe gives a plain menu.
+  // Fills the menu; hoehe <= 0 or no more entries than hoehe gives a plain menu. Entries with
+  // sub-items get submenus of their own, broken into columns of the same height.
   void SetzeEintraege(const std::vector<TPopupEintrag>& eintraege, int hoehe);
   // Index of the entry chosen in the last run, -1 when the menu was dismissed.
   int Gewaehlt() const { return gewaehlt_; }
+  // The sub-item chosen in the entry's submenu, -1 for an entry without.
+  int GewaehltUnter() const { return gewaehltUnter_; }
+  // The submenu of entry i (null for an entry without sub-items).
+  TSpaltenMenue* Untermenue(int index) const;
   int Spaltenzahl() const;
   // Where entry i lies inside the column area (empty for a plain menu).
   QRect EintragsRechteck(int index) const;
@@ -34,15 +39,21 @@ class TSpaltenMenue : public QMenu {
   QWidget* SpaltenFlaeche() const;
   // Chooses entry i as a click would (used by the column area and by tests).
   void Waehle(int index);
+  // Chooses sub-item j of entry i (its submenu reports it here).
+  void WaehleUnter(int index, int unter);
 
  signals:
   // An entry was chosen; menus of the menu bar act on it here, pop-ups read Gewaehlt().
   void EintragGewaehlt(int index);
 
  private:
+  TSpaltenMenue* NeuesUntermenue(int index, int hoehe);
+
   std::vector<TPopupEintrag> eintraege_;
+  std::vector<TSpaltenMenue*> untermenues_;
   TSpaltenFlaeche* flaeche_ = nullptr;
   int gewaehlt_ = -1;
+  int gewaehltUnter_ = -1;
 };
 
 }  // namespace kolvar

@@ -90,7 +90,10 @@ TPlnForm::TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
           [this](int s, int z, Qt::KeyboardModifiers) { PlnGridDblClick(s, z); });
   connect(PlnGrid, &TGitter::ZiehenEnde, this,
           [this](int qs, int qz, int zs, int zz) { PlnGridEndDrag(qs, qz, zs, zz); });
-  connect(PlnGrid, &TGitter::ZiehenAbgebrochen, this, [this] { MarkierungenLoeschen(); });
+  connect(PlnGrid, &TGitter::ZiehenAbgebrochen, this, [this] {
+    quelle_ = QPoint(-1, -1);
+    MarkierungenLoeschen();
+  });
   connect(PlnGrid, &TGitter::TasteGedrueckt, this, [this](QKeyEvent* e) {
     if (TasteLinksRechts(e)) e->accept();
   });
@@ -320,14 +323,22 @@ void TPlnForm::ZellTextZeichnen(QPainter& p, const QRect& r, int tag, const TKur
   int y = r.top() + 2;
   for (std::size_t i = 0; i < teile.teil.size(); ++i) {
     if (teile.teil[i] == Teil::Keiner) continue;
-    const QString text =
-        Q(kurs.ZellenText(Version(), tag, stunde, teile.teil[i], Teil::Keiner, Teil::Keiner));
-    p.drawText(QRect(x, y, std::max(1, r.right() - x), zeile), Qt::AlignLeft | Qt::AlignTop, text.trimmed());
+    const QString text = Q(ZellTeilText(kurs, Version(), tag, stunde, teile.teil[i]));
+    p.drawText(QRect(x, y, std::max(1, r.right() - x), zeile), Qt::AlignLeft | Qt::AlignTop, text);
     if (st.PlanFenster.neb)
       x += teile.breite[i];
     else
       y += zeile;
   }
+}
+
+QStringList TPlnForm::ZellTexte(int tag, int stunde) const {
+  QStringList texte;
+  const TKurs* kurs = KursIn(tag, stunde);
+  if (kurs == nullptr) return texte;
+  for (int teil : Teile(kurs).teil)
+    if (teil != Teil::Keiner) texte << Q(ZellTeilText(*kurs, Version(), tag, stunde, teil));
+  return texte;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -361,8 +372,8 @@ int TPlnForm::MenueUmbrechen(int anzahl) {
   return SpaltenHoehe(anzahl, 16);
 }
 
-void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global) {
-  if (eintraege.empty()) return;
+namespace {
+std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
   std::vector<TPopupEintrag> popup;
   popup.reserve(eintraege.size());
   for (std::size_t i = 0; i < eintraege.size(); ++i) {
@@ -371,13 +382,30 @@ void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint gl
     e.haken = eintraege[i].Haken;
     e.aktiv = eintraege[i].Aktiv;
     e.id = static_cast<int>(i);
+    e.unter = PopupEintraege(eintraege[i].Unter);
     popup.push_back(std::move(e));
   }
-  const int gewaehlt =
-      TDienste::Popups().Waehle(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
-  if (gewaehlt < 0) return;
+  return popup;
+}
+}  // namespace
+
+void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global) {
+  if (eintraege.empty()) return;
+  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
+  const TPopupWahl wahl =
+      TDienste::Popups().Zeige(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
+  // The window may have closed while its pop-up was open (a shortcut, the school closed): its
+  // entries act on what it showed.
+  if (!IstAngemeldet()) return;
+  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return;
+  const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
+  if (!eintrag->Unter.empty()) {
+    if (wahl.unter < 0 || wahl.unter >= static_cast<int>(eintrag->Unter.size())) return;
+    eintrag = &eintrag->Unter[static_cast<std::size_t>(wahl.unter)];
+  }
+  if (!eintrag->Aktiv) return;
   // A copy: the action may rebuild this window and with it whatever filled the entries.
-  const std::function<void()> aktion = eintraege[static_cast<std::size_t>(gewaehlt)].Aktion;
+  const std::function<void()> aktion = eintrag->Aktion;
   if (!aktion) return;
   // One user action: the windows refresh once, when it is done.
   TSchule::TAktion schritt(Schule());
@@ -398,21 +426,7 @@ std::vector<TMenueEintrag> TPlnForm::SetzEintraege(int tag, int stunde) {
 void TPlnForm::LeerzellenMenue(IMenue& menue, int tag, int stunde) {
   if (element_ == nullptr || element_->Sperrung().Belegt(Version(), tag, stunde)) return;
   TRaum* raum = PlanRaum();
-  const QPoint ort = MenueOrt(tag, stunde);
-  for (TKurs* k : element_->Kurse().Elemente()) {
-    TSammelMenue eigene;
-    k->BaueSetzMenue(eigene, tag, stunde, raum);
-    for (TMenueEintrag& e : eigene.eintraege) {
-      // Outside a room plan the room is chosen in a second pop-up.
-      if (!e.Aktion)
-        e.Aktion = [this, k, tag, stunde, ort] {
-          TSammelMenue raeume;
-          k->SetzMenueRaeume(raeume, tag, stunde);
-          ZeigeMenue(raeume.eintraege, ort);
-        };
-      menue.Fuege(std::move(e));
-    }
-  }
+  for (TKurs* k : element_->Kurse().Elemente()) k->BaueSetzMenue(menue, tag, stunde, raum);
 }
 
 // ---------------------------------------------------------------------------------------------

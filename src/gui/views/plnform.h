@@ -49,6 +49,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   bool ZeigtKopplung() const;
   // The lessons and marks of the body cells (day, period).
   const TPlanZellen& Zellen() const { return zellen_; }
+  // The items a lesson cell draws, in order; none for an empty cell.
+  QStringList ZellTexte(int tag, int stunde) const;
 
   // IFenster
   void Aktualisiere() override;
@@ -105,9 +107,11 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   void MarkiereKurs(const TKurs* kurs);
   void Loesche(int tag, int stunde);
   void Tausche(int tagA, int stundeA, int tagB, int stundeB);
-  // Broken into columns and shown at the point; the chosen entry's action runs.
+  // Broken into columns and shown at the point, sub-items as submenus; the chosen entry's
+  // action runs.
   void ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global);
-  // The element's placing entries for the slot (a room choice follows in teacher and class plans).
+  // The element's placing entries for the slot (with the rooms as sub-items in teacher and
+  // class plans).
   std::vector<TMenueEintrag> SetzEintraege(int tag, int stunde);
   QPoint MenueOrt(int spalte, int zeile) const;
   bool TasteLinksRechts(QKeyEvent* ereignis);

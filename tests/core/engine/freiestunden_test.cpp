@@ -221,16 +221,20 @@ TEST(Menues, SetzMenueEinerLeerenZelle) {
   EXPECT_EQ(menue[0].Text, "[4] MUE     De 5a");
   EXPECT_FALSE(menue[0].Aktiv);
   EXPECT_TRUE(menue[1].Aktiv);
-  EXPECT_FALSE(menue[1].Aktion);  // the rooms are its sub-menu
-  TMenueDaten raeume;
-  s->deutsch5a->SetzMenueRaeume(raeume, 1, 2);
-  ASSERT_EQ(raeume.Anzahl(), 2);
+  EXPECT_FALSE(menue[1].Aktion);  // the rooms are its sub-items
+  const std::vector<TMenueEintrag>& raeume = menue[0].Unter;
+  ASSERT_EQ(raeume.size(), 2u);
   EXPECT_EQ(raeume[0].Text, "ohne Raum");
   EXPECT_EQ(raeume[1].Text, "R101");
   EXPECT_FALSE(raeume[1].Aktiv);
+  EXPECT_TRUE(menue[1].Unter[1].Aktiv);
+  menue[1].Unter[1].Aktion();
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 3)->Raum(), s->r101);
+  s->deutsch5a->EntferneStunde(1, 1, 3, false);
   // In a room plan the item itself places, with the plan's room.
   TMenueDaten raumplan;
   s->deutsch5a->BaueSetzMenue(raumplan, 1, 3, s->th);
+  EXPECT_TRUE(raumplan[0].Unter.empty());
   raumplan[0].Aktion();
   EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 3)->Raum(), s->th);
   // Nothing for a course without open hours.

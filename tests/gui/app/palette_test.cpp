@@ -190,7 +190,7 @@ TEST_F(PaletteTest, BeschaeftigtVerhindertSchliessenUndWirdImmerZurueckgesetzt) 
     TKolvarPalette* palette = nullptr;
     TTestFenster* fenster = nullptr;
     bool geschlossen = true;
-    int Zeige(const std::vector<TPopupEintrag>&, const QPoint&, int) override {
+    TPopupWahl Zeige(const std::vector<TPopupEintrag>&, const QPoint&, int) override {
       geschlossen = fenster->SchliesseFrage() || palette->FormCloseQuery();
       throw std::runtime_error("kaputt");
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +85,65 @@ TEST(SpaltenMenue, LangeMenuesStehenInSpalten) {
   QTest::mouseClick(menue.SpaltenFlaeche(), Qt::LeftButton, {},
                     menue.EintragsRechteck(39).bottomRight() + QPoint(0, 30));
   EXPECT_EQ(menue.Gewaehlt(), 20) << "a click beside the entries chooses nothing";
+}
+
+// Entries with three sub-items each ("ohne Raum" and rooms); sub-item 1 of every entry is disabled.
+std::vector<TPopupEintrag> MitUnter(int anzahl, int* gelaufen) {
+  std::vector<TPopupEintrag> liste = Eintraege(anzahl);
+  for (TPopupEintrag& e : liste)
+    for (int j = 0; j < 3; ++j) {
+      TPopupEintrag u;
+      u.text = e.text + QStringLiteral("/R%1").arg(j);
+      u.id = e.id * 10 + j;
+      u.aktiv = j != 1;
+      u.aktion = [gelaufen, id = u.id] { *gelaufen = id; };
+      e.unter.push_back(u);
+    }
+  return liste;
+}
+
+TEST(SpaltenMenue, UntereintraegeSindUntermenues) {
+  int gelaufen = -1;
+  // A plain menu and one in columns: the sub-items are a submenu either way.
+  for (const int anzahl : {3, 40}) {
+    SCOPED_TRACE(anzahl);
+    TSpaltenMenue menue;
+    menue.SetzeEintraege(MitUnter(anzahl, &gelaufen), SpaltenHoehe(anzahl, 16));
+    EXPECT_EQ(menue.Spaltenzahl(), anzahl > 16 ? 3 : 1);
+    TSpaltenMenue* unter = menue.Untermenue(2);
+    ASSERT_NE(unter, nullptr);
+    ASSERT_EQ(unter->actions().size(), 3);
+    EXPECT_EQ(unter->actions()[0]->text(), QStringLiteral("L3/R0"));
+    EXPECT_FALSE(unter->actions()[1]->isEnabled());
+    if (menue.SpaltenFlaeche() == nullptr) {
+      EXPECT_EQ(menue.actions()[2]->menu(), unter);
+    } else {
+      // A click on the entry opens its submenu and chooses nothing yet.
+      QTest::mouseClick(menue.SpaltenFlaeche(), Qt::LeftButton, {}, menue.EintragsRechteck(2).center());
+      EXPECT_EQ(menue.Gewaehlt(), -1);
+      EXPECT_TRUE(unter->isVisible());
+      menue.Waehle(2);
+      EXPECT_EQ(menue.Gewaehlt(), -1) << "an entry with sub-items is not chosen itself";
+    }
+    unter->actions()[2]->trigger();
+    EXPECT_EQ(menue.Gewaehlt(), 2);
+    EXPECT_EQ(menue.GewaehltUnter(), 2);
+    EXPECT_FALSE(unter->isVisible());
+  }
+  // The service runs the chosen sub-item's action; the entry itself or a disabled sub-item runs
+  // nothing.
+  TSkriptPopupDienst popups;
+  popups.WaehleUnter(QStringLiteral("L2"), QStringLiteral("L2/R2"));
+  EXPECT_EQ(popups.Waehle(MitUnter(3, &gelaufen), {}, 0), 1012);
+  EXPECT_EQ(gelaufen, 1012);
+  EXPECT_EQ(popups.Angebote()[0].unter[1], (QStringList{"L2/R0", "L2/R1", "L2/R2"}));
+  gelaufen = -1;
+  popups.WaehleText(QStringLiteral("L2"));
+  popups.WaehleUnter(QStringLiteral("L2"), QStringLiteral("L2/R1"));
+  EXPECT_EQ(popups.Waehle(MitUnter(3, &gelaufen), {}, 0), -1);
+  EXPECT_EQ(popups.Waehle(MitUnter(3, &gelaufen), {}, 0), -1);
+  EXPECT_EQ(gelaufen, -1);
+  EXPECT_EQ(popups.Fehler().size(), 2);
 }
 
 TEST(PopupDienst, SkriptWaehltUndAktionLaeuft) {

@@ -142,9 +142,14 @@ TEST_F(GitterTest, ZiehenUndAblegen) {
   ASSERT_EQ(ueber.count(), 1);
   QTest::mouseMove(Flaeche(), Mitte(2, 3) + QPoint(3, 3));
   EXPECT_EQ(ueber.count(), 1) << "only a change of target is reported";
-  // Released over a fixed cell: the last target counts.
+  // Released over a fixed cell: cancelled, nothing is dropped.
+  QSignalSpy abbruch(&gitter, &TGitter::ZiehenAbgebrochen);
   QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_FALSE(gitter.Zieht());
+  EXPECT_EQ(ende.count(), 0);
+  EXPECT_EQ(abbruch.count(), 1);
+  // Released over the target: dropped there.
+  Ziehe(Mitte(1, 1), Mitte(2, 3));
   ASSERT_EQ(ende.count(), 1);
   EXPECT_EQ(ende[0], (QList<QVariant>{1, 1, 2, 3}));
 

@@ -1,8 +1,12 @@
 #include "gui/support/skriptdienste.h"
 
 #include <QAbstractButton>
+#include <QEventLoop>
+#include <QTimer>
+#include <utility>
 
 #include "platform/kvdialog.h"
+#include "platform/kvform.h"
 
 namespace kolvar {
 
@@ -83,8 +87,8 @@ int TSkriptDialogDienst::Frage(const QString& titel, const QString& text, unsign
   return ergebnis;
 }
 
-int TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
-                              int spaltenHoehe) {
+TPopupWahl TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
+                                     int spaltenHoehe) {
   Angebot angebot;
   angebot.ort = global;
   angebot.spaltenHoehe = spaltenHoehe;
@@ -92,23 +96,49 @@ int TSkriptPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, const
     angebot.texte << e.text;
     angebot.aktiv.push_back(e.aktiv && !e.trenner);
     angebot.haken.push_back(e.haken);
+    QStringList unter;
+    for (const TPopupEintrag& u : e.unter) unter << u.text;
+    angebot.unter.push_back(unter);
   }
   angebote_.push_back(angebot);
+  // As a real pop-up: its own event loop runs while it is open, and windows closed meanwhile
+  // wait to be freed until it has returned.
+  const TFreigabeAufschub aufschub;
+  if (std::function<void()> handlung = std::exchange(waehrend_, {})) {
+    QEventLoop schleife;
+    QTimer::singleShot(0, &schleife, [&schleife, &handlung] {
+      handlung();
+      // One more round, for what the handling posted (deferred deletes among it).
+      QTimer::singleShot(0, &schleife, &QEventLoop::quit);
+    });
+    schleife.exec();
+  }
   if (antworten_.empty()) {
     fehler_ << QStringLiteral("unerwartetes Menü: %1").arg(angebot.texte.join(QLatin1Char('|')));
-    return -1;
+    return {};
   }
   const Antwort antwort = antworten_.front();
   antworten_.pop_front();
   int index = antwort.index;
   if (!antwort.text.isNull()) index = static_cast<int>(angebot.texte.indexOf(antwort.text));
-  if (antwort.text.isNull() && antwort.index < 0) return -1;
+  if (antwort.text.isNull() && antwort.index < 0) return {};
+  const QString gewuenscht = antwort.text.isNull() ? QString::number(antwort.index) : antwort.text;
   if (index < 0 || index >= static_cast<int>(eintraege.size()) || !angebot.aktiv[index]) {
-    fehler_ << QStringLiteral("nicht wählbar: %1")
-                   .arg(antwort.text.isNull() ? QString::number(antwort.index) : antwort.text);
-    return -1;
+    fehler_ << QStringLiteral("nicht wählbar: %1").arg(gewuenscht);
+    return {};
   }
-  return index;
+  const std::vector<TPopupEintrag>& unter = eintraege[index].unter;
+  if (unter.empty() != antwort.unter.isNull()) {
+    fehler_ << QStringLiteral("Untermenü passt nicht: %1 / %2").arg(gewuenscht, antwort.unter);
+    return {};
+  }
+  if (unter.empty()) return {index, -1};
+  const int j = static_cast<int>(angebot.unter[index].indexOf(antwort.unter));
+  if (j < 0 || !unter[j].aktiv || unter[j].trenner) {
+    fehler_ << QStringLiteral("nicht wählbar: %1 / %2").arg(gewuenscht, antwort.unter);
+    return {};
+  }
+  return {index, j};
 }
 
 QString TSkriptDateiDienst::Naechste(const TDateiAuswahl& auswahl) {

@@ -62,15 +62,21 @@ class TSkriptPopupDienst : public IPopupDienst {
     QStringList texte;
     std::vector<bool> aktiv;
     std::vector<bool> haken;
+    std::vector<QStringList> unter;  // the sub-items' texts, per entry
     QPoint ort;
     int spaltenHoehe = 0;
   };
 
-  void WaehleText(const QString& text) { antworten_.push_back({text, -1}); }
-  void WaehleIndex(int index) { antworten_.push_back({{}, index}); }
-  void WaehleNichts() { antworten_.push_back({{}, -1}); }
+  void WaehleText(const QString& text) { antworten_.push_back({text, -1, {}}); }
+  // The sub-item of that text in the submenu of the entry of that text.
+  void WaehleUnter(const QString& text, const QString& unter) { antworten_.push_back({text, -1, unter}); }
+  void WaehleIndex(int index) { antworten_.push_back({{}, index, {}}); }
+  void WaehleNichts() { antworten_.push_back({{}, -1, {}}); }
+  // Runs while the next pop-up is shown, as the user's events would in its own event loop.
+  void WaehrendDesNaechsten(std::function<void()> handlung) { waehrend_ = std::move(handlung); }
 
-  int Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global, int spaltenHoehe) override;
+  TPopupWahl Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
+                   int spaltenHoehe) override;
 
   const std::vector<Angebot>& Angebote() const { return angebote_; }
   const QStringList& Fehler() const { return fehler_; }
@@ -79,8 +85,10 @@ class TSkriptPopupDienst : public IPopupDienst {
   struct Antwort {
     QString text;
     int index;
+    QString unter;
   };
   std::deque<Antwort> antworten_;
+  std::function<void()> waehrend_;
   std::vector<Angebot> angebote_;
   QStringList fehler_;
 };

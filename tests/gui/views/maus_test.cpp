@@ -2,7 +2,10 @@
 // lessons; the school-wide swap; the candidates of Ctrl-Schieben; the placing pop-ups; inactive
 // windows. What the engine decides behind them is checked in the core's tests.
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "planumgebung.h"
@@ -11,7 +14,15 @@
 namespace kolvar {
 namespace {
 
-class MausTest : public PlanTest {};
+class MausTest : public PlanTest {
+ protected:
+  // A mouse event anywhere on the grid's viewport, also outside its cells.
+  static void Maus(TPlnForm& f, QEvent::Type art, QPoint ort, Qt::MouseButtons knoepfe) {
+    QWidget* ziel = f.PlnGrid->viewport();
+    QMouseEvent ereignis(art, QPointF(ort), QPointF(ziel->mapToGlobal(ort)), Qt::LeftButton, knoepfe, {});
+    QApplication::sendEvent(ziel, &ereignis);
+  }
+};
 
 TEST_F(MausTest, MoveToAFreeSlotTakesTheRoomAlongAndClearsTheMarks) {
   deutsch5a->Setze(1, 1, r101, 1);
@@ -31,6 +42,42 @@ TEST_F(MausTest, MoveToAFreeSlotTakesTheRoomAlongAndClearsTheMarks) {
   EXPECT_EQ(plan->Zellen().Kurs(1, 1), nullptr);
   for (int d = 1; d <= 5; ++d)
     for (int p = 1; p <= 6; ++p) EXPECT_NE(plan->Zellen().Marke(d, p), TMarke::Markiert);
+}
+
+TEST_F(MausTest, ADragReleasedOutsideTheBodyCellsOrCancelledWithEscChangesNothing) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  auto plan = Oeffne<TKlPlnForm>(k5a, Modus::Schieben);
+  const QPoint ziel = Mitte(*plan, 3, 2);
+  const QRect kopf = plan->PlnGrid->ZellRechteck(3, 0);
+  const QRect stunde = plan->PlnGrid->ZellRechteck(0, 2);
+  const QSize flaeche = plan->PlnGrid->viewport()->size();
+  // Far right of the grid in the target's row, far below it in its column, on the day header,
+  // on the period column: each cancels.
+  for (const QPoint aussen : {QPoint(flaeche.width() + 400, ziel.y()),
+                              QPoint(ziel.x(), flaeche.height() + 400), kopf.center(), stunde.center()}) {
+    SCOPED_TRACE(testing::Message() << aussen.x() << "," << aussen.y());
+    Druecke(*plan, 1, 1);
+    Maus(*plan, QEvent::MouseMove, ziel, Qt::LeftButton);
+    Maus(*plan, QEvent::MouseMove, aussen, Qt::LeftButton);
+    Maus(*plan, QEvent::MouseButtonRelease, aussen, Qt::NoButton);
+    EXPECT_FALSE(plan->PlnGrid->Zieht());
+    EXPECT_TRUE(Hat(deutsch5a, 1, 1, 1));
+    EXPECT_EQ(deutsch5a->Setzungen().Anzahl(), 1);
+    EXPECT_EQ(plan->Zellen().Marke(1, 1), TMarke::Keine);
+  }
+  // Esc over the target, then the release there.
+  Druecke(*plan, 1, 1);
+  Maus(*plan, QEvent::MouseMove, ziel, Qt::LeftButton);
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(plan->PlnGrid, &esc);
+  EXPECT_FALSE(plan->PlnGrid->Zieht());
+  Maus(*plan, QEvent::MouseButtonRelease, ziel, Qt::NoButton);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  EXPECT_FALSE(Hat(deutsch5a, 1, 3, 2));
+  EXPECT_TRUE(dialoge.Protokoll().isEmpty());
+  // The next drag drops as before.
+  Ziehe(*plan, 1, 1, 3, 2);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 3, 2));
 }
 
 TEST_F(MausTest, MoveOntoALockIsRefusedWithSetzungsverbot) {
@@ -134,6 +181,21 @@ TEST_F(MausTest, DeletingAPlainLessonAsksNothingAndCtrlTakesOnlyTheRoom) {
   EXPECT_TRUE(dialoge.Protokoll().isEmpty());
 }
 
+TEST_F(MausTest, TakingTheRoomOffAnHourShowsInEveryOpenPlan) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  auto lehrer = Oeffne<TLePlnForm>(mue);
+  auto raum = Oeffne<TRaPlnForm>(r101);
+  auto klasse = Oeffne<TKlPlnForm>(k5a, Modus::Loeschen);
+  EXPECT_EQ(lehrer->ZellTexte(1, 1), (QStringList{"5a", "De", "R101"}));
+  EXPECT_EQ(klasse->ZellTexte(1, 1), (QStringList{"MUE", "De", "R101"}));
+  Doppelklicke(*klasse, 1, 1, Qt::ControlModifier);
+  ASSERT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  // The hour has no room now, though its course keeps R101 in its list.
+  EXPECT_EQ(lehrer->ZellTexte(1, 1), (QStringList{"5a", "De", ""}));
+  EXPECT_EQ(klasse->ZellTexte(1, 1), (QStringList{"MUE", "De", ""}));
+  EXPECT_EQ(raum->Zellen().Kurs(1, 1), nullptr);
+}
+
 TEST_F(MausTest, AltDragSwapsTwoSlotsForTheWholeSchoolAfterStundentausch) {
   deutsch5a->Setze(1, 1, r101, 1)->SetFixiert(true);
   mathe5a->Setze(1, 2, r101, 2);
@@ -211,9 +273,20 @@ TEST_F(MausTest, EmptyCellPopUpOffersTheCoursesInColumnsOfAtLeastSixteen) {
   EXPECT_EQ(popups.Angebote()[0].texte.size(), 2);
   EXPECT_EQ(popups.Angebote()[1].texte.size(), 17);
   EXPECT_EQ(popups.Angebote()[1].spaltenHoehe, 16);
+  // Each course entry carries its rooms as sub-items: "ohne Raum" first, then its room list.
+  EXPECT_EQ(popups.Angebote()[1].unter[0], (QStringList{"ohne Raum", "R101"}));
+  EXPECT_EQ(popups.Angebote()[1].unter[16].value(0), QStringLiteral("ohne Raum"));
+  popups.WaehleUnter(QStringLiteral("[3] MUE     Ma 5b"), QStringLiteral("ohne Raum"));
+  Klicke(*plan, 5, 6);
+  ASSERT_TRUE(Hat(mathe5b, 1, 5, 6));
+  EXPECT_EQ(mathe5b->FindeSetzung(1, 5, 6)->Raum(), nullptr);
+  EXPECT_EQ(popups.Angebote().size(), 3u) << "no second pop-up for the room";
   // A room plan's entry places with its own room at once.
   auto raumplan = Oeffne<TRaPlnForm>(r102);
-  popups.WaehleText(QStringLiteral("[3] MUE     Ma 5b"));
+  popups.WaehleNichts();
+  Klicke(*raumplan, 4, 1);
+  EXPECT_TRUE(popups.Angebote().back().unter[0].isEmpty());
+  popups.WaehleText(QStringLiteral("[2] MUE     Ma 5b"));
   Klicke(*raumplan, 4, 1);
   ASSERT_TRUE(Hat(mathe5b, 1, 4, 1));
   EXPECT_EQ(mathe5b->FindeSetzung(1, 4, 1)->Raum(), r102);

@@ -36,9 +36,15 @@ TEST_F(ModiTest, SetzenACoupledCoursePlacesTheCouplingInEveryVersion) {
   standard.SetAktuelleVersion(2);
   auto plan = Oeffne<TKlPlnForm>(k5a, Modus::Setzen);
   // The open hours of all three versions.
-  popups.WaehleText(QString::fromStdString("[6] " + sportSch->Text()));
-  popups.WaehleText(QStringLiteral("TH"));
+  popups.WaehleUnter(QString::fromStdString("[6] " + sportSch->Text()), QStringLiteral("TH"));
   Klicke(*plan, 2, 3);
+  // One pop-up: the rooms are the entry's sub-items.
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  const auto& angebot = popups.Angebote()[0];
+  const int sport =
+      static_cast<int>(angebot.texte.indexOf(QString::fromStdString("[6] " + sportSch->Text())));
+  ASSERT_GE(sport, 0);
+  EXPECT_EQ(angebot.unter[static_cast<std::size_t>(sport)], (QStringList{"ohne Raum", "TH"}));
   EXPECT_EQ(Raeume(sportSch, 2, 3), kTH);
   EXPECT_EQ(Raeume(sportBer, 2, 3), kR102);
   Gesund();

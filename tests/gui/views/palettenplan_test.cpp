@@ -2,6 +2,9 @@
 // reuse them, "Kopieren" copies the active plan, the workload takes the element over.
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QToolButton>
 
 #include "app/dateibefehle.h"
@@ -9,8 +12,10 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/schuldateien.h"
+#include "model/ipalettezustand.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
+#include "platform/gitter.h"
 #include "platform/spaltenmenue.h"
 #include "views/planfenster.h"
 
@@ -68,6 +73,15 @@ class PalettenPlanTest : public ::testing::Test {
     return plan;
   }
 
+  // A mouse event on the middle of a body cell of the plan's grid.
+  static void Maus(TPlnForm& plan, QEvent::Type art, int tag, int stunde, Qt::MouseButton knopf,
+                   Qt::MouseButtons knoepfe) {
+    QWidget* ziel = plan.PlnGrid->viewport();
+    const QPoint ort = plan.PlnGrid->ZellRechteck(tag, stunde).center();
+    QMouseEvent ereignis(art, QPointF(ort), QPointF(ziel->mapToGlobal(ort)), knopf, knoepfe, {});
+    QApplication::sendEvent(ziel, &ereignis);
+  }
+
   TStandard standard;
   EineSchule dateien;
   TSkriptDialogDienst dialoge;
@@ -119,6 +133,63 @@ TEST_F(PalettenPlanTest, AWorkloadOpenerAndThePlansKeepTheirOwnGroups) {
   EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), nullptr);
   EXPECT_TRUE(palette->Fenster().FensterAktionen().empty());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(PalettenPlanTest, CtrlNextGoesOnlyToAClassWithAnHourWithoutARoom) {
+  TSchule& s = palette->Schule();
+  TKlPlnForm* plan = Plan5a();
+  ASSERT_NE(plan, nullptr);
+  palette->MenusAnpassen();
+  // 5a's hour has no room, 5b has none: with Ctrl the step comes back to 5a and opens nothing.
+  palette->SetzeTasten(Taste::Strg);
+  palette->Knopf(QStringLiteral("PfeilRechts"))->click();
+  EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), plan);
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), nullptr);
+  palette->SetzeTasten(0);
+  palette->Knopf(QStringLiteral("PfeilRechts"))->click();
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), plan);
+  // From 5b, Ctrl leads back to 5a, in a window of its own since a key is held.
+  palette->SetzeTasten(Taste::Strg);
+  palette->Knopf(QStringLiteral("PfeilLinks"))->click();
+  EXPECT_NE(s.Klassen().Hole(1)->PlnForm(), nullptr);
+  EXPECT_EQ(s.Klassen().Hole(2)->PlnForm(), plan);
+  palette->SetzeTasten(0);
+  EXPECT_FALSE(s.Geaendert());
+}
+
+TEST_F(PalettenPlanTest, AWindowClosedWhileItsPopUpIsOpenLivesUntilThePopUpHasReturned) {
+  TSchule& s = palette->Schule();
+  // The right button's pop-up opens on the press, the one of "Zeigen" on the release.
+  for (const bool rechts : {true, false}) {
+    SCOPED_TRACE(rechts);
+    TKlPlnForm* plan = Plan5a();
+    ASSERT_NE(plan, nullptr);
+    s.SetzeModus(Modus::Zeigen);
+    palette->MenusAnpassen();
+    QPointer<TKlPlnForm> zeiger(plan);
+    bool lebt = false;
+    popups.WaehrendDesNaechsten([&] {
+      // "Fenster schließen" (Ctrl+W) while the pop-up is open, then whatever the loop does.
+      palette->Menues().Aktion(QStringLiteral("Datei/Fenster schließen"))->trigger();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      lebt = !zeiger.isNull() && zeiger->isHidden();
+    });
+    popups.WaehleNichts();  // Esc
+    if (rechts) {
+      Maus(*plan, QEvent::MouseButtonPress, 1, 3, Qt::RightButton, Qt::RightButton);
+      Maus(*plan, QEvent::MouseButtonRelease, 1, 3, Qt::RightButton, Qt::NoButton);
+    } else {
+      Maus(*plan, QEvent::MouseButtonPress, 2, 2, Qt::LeftButton, Qt::LeftButton);
+      Maus(*plan, QEvent::MouseButtonRelease, 2, 2, Qt::LeftButton, Qt::NoButton);
+    }
+    ASSERT_EQ(popups.Angebote().size(), rechts ? 1u : 2u);
+    EXPECT_TRUE(lebt);
+    EXPECT_FALSE(s.IstAngemeldet(zeiger.data()));
+    EXPECT_EQ(s.Klassen().Hole(1)->PlnForm(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(zeiger.isNull());
+  }
+  EXPECT_TRUE(popups.Fehler().isEmpty()) << popups.Fehler().join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
