@@ -104,11 +104,13 @@ bool KuerzerAls(std::string_view s, int n) {
   return TextLaenge(s) < n;
 }
 
-// Fields 13 to 15: an empty field has no items.
+// Fields 13 to 15: an empty field has no items. Only items before a separator may carry a
+// minus; the last one is digits alone.
 bool ZahlenPosten(const std::vector<std::string>& posten, std::size_t stellen, bool minus) {
   if (posten.size() == 1 && posten[0].empty()) return true;
-  return std::all_of(posten.begin(), posten.end(),
-                     [&](const std::string& p) { return IstZahl(p, stellen, minus); });
+  for (std::size_t i = 0; i < posten.size(); ++i)
+    if (!IstZahl(posten[i], stellen, minus && i + 1 < posten.size())) return false;
+  return true;
 }
 
 std::vector<int> Zahlen(const std::vector<std::string>& posten) {

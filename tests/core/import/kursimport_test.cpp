@@ -243,15 +243,27 @@ TEST(KursImport, UnbekannteKuerzelFragenNach) {
 TEST(KursImport, FehlerImletztenSatzLaesstDieSchuleUnveraendert) {
   // Each of these passes a check of lengths alone but is no number, or breaks a record's shape.
   const std::vector<std::map<int, std::string>> kaputt = {
-      {{19, ""}},        {{20, ""}},
-      {{3, "-"}},        {{3, "1-"}},
-      {{14, "x"}},       {{13, "1" + std::string(1, kP)}},
-      {{15, "a"}},       {{2, "1" + std::string(1, kP) + "2"}},
-      {{1, ""}},         {{1, "123456"}},
-      {{5, "ABCDEFGH"}}, {{6, std::string(22, 'n')}},
-      {{14, "12"}},      {{21, "2"}},
-      {{23, "01"}},      {{23, ""}},
+      {{19, ""}},
+      {{20, ""}},
+      {{3, "-"}},
+      {{3, "1-"}},
+      {{14, "x"}},
+      {{13, "1" + std::string(1, kP)}},
+      {{15, "a"}},
+      {{2, "1" + std::string(1, kP) + "2"}},
+      {{1, ""}},
+      {{1, "123456"}},
+      {{5, "ABCDEFGH"}},
+      {{6, std::string(22, 'n')}},
+      {{14, "12"}},
+      {{21, "2"}},
+      {{23, "01"}},
+      {{23, ""}},
       {{18, "123"}},
+      {{13, "-1"}},
+      {{15, "-9"}},
+      {{13, Posten({"1", "-1"})}},
+      {{15, Posten({"2", "-9"})}},
   };
   for (const auto& felder : kaputt) {
     auto klein = BaueKleineSchule();
