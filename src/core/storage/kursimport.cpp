@@ -1,6 +1,7 @@
 #include "storage/kursimport.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 #include "model/fach.h"
@@ -303,6 +304,27 @@ struct TStagedSatz {
   bool nvp = false, nzl = false, nzk = false;
 };
 
+// Abbreviation to element, as TSchule's find-or-create sees them, without a walk through the
+// whole list for every record.
+template <typename T>
+class TKuerzelIndex {
+ public:
+  TKuerzelIndex(const TListe<T>& liste, T* (TSchule::*neu)(std::string_view)) : neu_(neu) {
+    for (T* e : liste) index_.try_emplace(e->Kuerzel(), e);  // the first one wins
+  }
+  T* MitKuerzel(TSchule& sch, const std::string& text) {
+    if (text.empty()) return nullptr;
+    if (const auto it = index_.find(KuerzeText(text, kKuerzelLaenge)); it != index_.end()) return it->second;
+    T* e = (sch.*neu_)(text);
+    index_.try_emplace(e->Kuerzel(), e);
+    return e;
+  }
+
+ private:
+  T* (TSchule::*neu_)(std::string_view);
+  std::unordered_map<std::string, T*> index_;
+};
+
 }  // namespace
 
 TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
@@ -369,13 +391,18 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
   }
 
   // Apply, in file order, so elements are numbered as the file names them.
+  TKuerzelIndex<TLehrer> lehrer(sch.Lehrer(), &TSchule::NeuerLehrer);
+  TKuerzelIndex<TFach> faecher(sch.Faecher(), &TSchule::NeuesFach);
+  TKuerzelIndex<TKlasse> klassen(sch.Klassen(), &TSchule::NeueKlasse);
+  TKuerzelIndex<TKopplung> kopplungen(sch.Kopplungen(), &TSchule::NeueKopplung);
+  TKuerzelIndex<TRaum> raeume(sch.Raeume(), &TSchule::NeuerRaum);
   int vorige = -1;
   TKurs* kurs = nullptr;
   for (const TStagedSatz& z : staged) {
     const bool neu = z.nummer != vorige || kurs == nullptr;
     vorige = z.nummer;
     if (!neu) {
-      TKlasse* k = z.klasse.empty() ? nullptr : sch.KlasseMitKuerzel(z.klasse);
+      TKlasse* k = klassen.MitKuerzel(sch, z.klasse);
       if (k) {
         kurs->FuegeKlasseHinzu(k);
         for (const TSetzung* s : kurs->Setzungen())
@@ -384,13 +411,13 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
       }
       continue;
     }
-    TLehrer* l = z.lehrer.empty() ? nullptr : sch.LehrerMitKuerzel(z.lehrer);
+    TLehrer* l = lehrer.MitKuerzel(sch, z.lehrer);
     if (l) l->SetzeName(z.lehrerName);
-    TFach* f = z.fach.empty() ? nullptr : sch.FachMitKuerzel(z.fach);
+    TFach* f = faecher.MitKuerzel(sch, z.fach);
     if (f) f->SetzeName(z.fachName);
-    TKlasse* k = z.klasse.empty() ? nullptr : sch.KlasseMitKuerzel(z.klasse);
+    TKlasse* k = klassen.MitKuerzel(sch, z.klasse);
     if (k) k->SetzeName(z.klassenName);
-    TKopplung* ko = z.kopplung.empty() ? nullptr : sch.KopplungMitKuerzel(z.kopplung);
+    TKopplung* ko = kopplungen.MitKuerzel(sch, z.kopplung);
     if (ko) ko->SetzeName(z.kopplungName);
     kurs = sch.ErzeugeKurs(l, k, ko, f, nullptr, z.stunden);
 
@@ -404,7 +431,7 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
         st.pst = h.stunde;
         sch.AktualisiereAlleFenster();
       }
-      TRaum* r = h.raum.empty() ? nullptr : sch.RaumMitKuerzel(h.raum);
+      TRaum* r = raeume.MitKuerzel(sch, h.raum);
       if (r && kurs->Raeume().Position(r) == 0) kurs->FuegeRaumHinzu(r, false);
       if (r && h.mitRaumName) r->SetzeName(h.raumName);
       // A slot named twice in one lesson is placed once.
