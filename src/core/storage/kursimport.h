@@ -8,8 +8,9 @@
 // UTF-8 with characters beyond ASCII. A last record without its carriage return is ignored.
 //
 // The import is all or nothing: every field, numbers included, is checked in the format pass,
-// the import pass reads the whole file into staged lessons, and the school changes only when
-// they are applied at the end. The school's title and file path stay as they were.
+// so the import pass cannot fail half way. Each pass walks the file one record at a time and
+// holds no more than that record besides the file's text. The school's title and file path
+// stay as they were.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,8 +56,9 @@ class TKursImport {
   static std::string DateiText(const std::vector<uint8_t>& bytes);
 
  private:
-  struct TSatz;  // one record: its fields, each a list of items
-  std::vector<TSatz> Saetze(const std::vector<uint8_t>& bytes) const;
+  bool PruefeFormatText(std::string_view text);
+  bool PruefeKuerzelText(std::string_view text);
+  void Uebernimm(std::string_view text);
   void Melde(const char* status) const;
   void Melde(std::size_t position) const;
 

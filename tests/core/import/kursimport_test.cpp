@@ -1,7 +1,9 @@
 #include "storage/kursimport.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -381,6 +383,36 @@ TEST(KursImport, Zeichensaetze) {
   }
   // A lone 0xC3 is no UTF-8: read as Mac bytes.
   EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
+}
+
+// Heap in use (glibc), sampled whenever the import reports its position.
+class THeapProtokoll : public IFortschritt {
+ public:
+  static std::size_t Belegt() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+  }
+  void Datei(const std::string&, std::size_t) override {}
+  void Status(const std::string&) override {}
+  void Position(std::size_t) override { spitze = std::max(spitze, Belegt()); }
+  std::size_t spitze = 0;
+};
+
+// A hostile file is refused at its first bad record without splitting the rest: while the
+// format is checked the heap holds little more than the file's text.
+TEST(KursImport, FormatpruefungBrauchtKaumMehrSpeicherAlsDieDatei) {
+  std::string vieleSaetze = Satz({{1, "x"}});
+  for (int i = 0; i < 20000; ++i) vieleSaetze += Satz();
+  for (const std::string& text : {std::string(200000, '\t') + "\r",
+                                  Satz({{16, std::string(200000, kP)}}) + Satz({{1, "x"}}), vieleSaetze}) {
+    TLeereSchule s;
+    const std::vector<uint8_t> bytes = Bytes(text);
+    THeapProtokoll heap;
+    const std::size_t vorher = THeapProtokoll::Belegt();
+    heap.spitze = vorher;
+    EXPECT_FALSE(TKursImport(*s.schule, &heap).PruefeFormat(bytes));
+    EXPECT_LT(heap.spitze - vorher, 4 * bytes.size()) << text.substr(0, 40);
+  }
 }
 
 // Hostile import files: changed bytes of a good file never crash; a refused file leaves the
