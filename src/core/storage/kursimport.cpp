@@ -31,39 +31,74 @@ constexpr char kFeldEnde = '\t';
 constexpr char kPostenTrenner = '\x1d';
 constexpr int kFelder = 23;
 
-bool GueltigesUtf8(const std::vector<uint8_t>& b, bool& mitNichtAscii) {
-  mitNichtAscii = false;
-  std::size_t i = 0;
-  while (i < b.size()) {
-    const uint8_t c = b[i];
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    mitNichtAscii = true;
-    int folge;
-    char32_t wert;
-    if (c >= 0xC2 && c <= 0xDF)
-      folge = 1, wert = c & 0x1F;
-    else if (c >= 0xE0 && c <= 0xEF)
-      folge = 2, wert = c & 0x0F;
-    else if (c >= 0xF0 && c <= 0xF4)
-      folge = 3, wert = c & 0x07;
-    else
-      return false;
-    if (i + static_cast<std::size_t>(folge) >= b.size()) return false;
-    for (int k = 1; k <= folge; ++k) {
-      const uint8_t f = b[i + static_cast<std::size_t>(k)];
-      if ((f & 0xC0) != 0x80) return false;
-      wert = (wert << 6) | (f & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
-    if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF)) ||
-        (wert >= 0xD800 && wert <= 0xDFFF))
-      return false;
-    i += static_cast<std::size_t>(folge) + 1;
+// Decodes the UTF-8 character at i and steps over it; false (i unchanged) for a byte that
+// starts no character there.
+bool LiesUtf8(std::string_view b, std::size_t& i, char32_t& wert) {
+  const auto c = static_cast<uint8_t>(b[i]);
+  if (c < 0x80) {
+    wert = c;
+    ++i;
+    return true;
   }
+  int folge;
+  if (c >= 0xC2 && c <= 0xDF)
+    folge = 1, wert = c & 0x1F;
+  else if (c >= 0xE0 && c <= 0xEF)
+    folge = 2, wert = c & 0x0F;
+  else if (c >= 0xF0 && c <= 0xF4)
+    folge = 3, wert = c & 0x07;
+  else
+    return false;
+  if (i + static_cast<std::size_t>(folge) >= b.size()) return false;
+  for (int k = 1; k <= folge; ++k) {
+    const auto f = static_cast<uint8_t>(b[i + static_cast<std::size_t>(k)]);
+    if ((f & 0xC0) != 0x80) return false;
+    wert = (wert << 6) | (f & 0x3F);
+  }
+  // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
+  if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF)) ||
+      (wert >= 0xD800 && wert <= 0xDFFF))
+    return false;
+  i += static_cast<std::size_t>(folge) + 1;
   return true;
+}
+
+std::string_view AlsText(const std::vector<uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+bool MitBom(const std::vector<uint8_t>& bytes) {
+  return bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
+}
+
+// A file with a byte-order mark, or valid UTF-8 with characters beyond ASCII, is UTF-8.
+bool IstUtf8(const std::vector<uint8_t>& bytes) {
+  if (MitBom(bytes)) return true;
+  const std::string_view b = AlsText(bytes);
+  bool nichtAscii = false;
+  char32_t c;
+  for (std::size_t i = 0; i < b.size();) {
+    nichtAscii |= static_cast<uint8_t>(b[i]) >= 0x80;
+    if (!LiesUtf8(b, i, c)) return false;
+  }
+  return nichtAscii;
+}
+
+// Why a record of a UTF-8 file cannot be taken over (a byte that is no UTF-8, a character the
+// school file cannot hold, which would be saved as "?"); empty when every character fits.
+std::string ZeichenFehler(std::string_view satz) {
+  char32_t c;
+  for (std::size_t i = 0; i < satz.size();) {
+    const std::size_t von = i;
+    if (!LiesUtf8(satz, i, c)) {
+      static const char* const kHex = "0123456789ABCDEF";
+      const auto b = static_cast<uint8_t>(satz[i]);
+      return std::string("Das Byte 0x") + kHex[b >> 4] + kHex[b & 15] + " ist kein UTF-8-Zeichen.";
+    }
+    if (!MacDarstellbar(c))
+      return "Das Zeichen „" + std::string(satz.substr(von, i - von)) + "“ passt nicht in die Schuldatei.";
+  }
+  return {};
 }
 
 // An integer of 1..stellen characters: digits, with minus only before digits where allowed.
@@ -148,7 +183,8 @@ class TSatzLeser {
   bool Naechster() {
     const std::size_t ende = text_.find(kSatzEnde, start_);
     if (ende == std::string_view::npos) return false;
-    const std::string_view satz = text_.substr(start_, ende - start_);
+    satz_ = text_.substr(start_, ende - start_);
+    const std::string_view satz = satz_;
     start_ = ende + 1;
     ++zeile_;
     felder_ = 0;
@@ -165,6 +201,7 @@ class TSatzLeser {
   }
 
   bool Vollstaendig() const { return felder_ == kFelder; }
+  std::string_view Satz() const { return satz_; }
   // Field 1..23 of a complete record.
   std::string_view Feld(int f) const { return feld_[static_cast<std::size_t>(f - 1)]; }
   int Zeile() const { return zeile_; }
@@ -172,7 +209,7 @@ class TSatzLeser {
   std::size_t Ende() const { return start_ - 1; }
 
  private:
-  std::string_view text_;
+  std::string_view text_, satz_;
   std::size_t start_ = 0;
   int zeile_ = 0;
   int felder_ = 0;
@@ -229,17 +266,15 @@ void FuerStunden(const TSatzLeser& s, int versionen, Funktion funktion) {
 }  // namespace
 
 std::string TKursImport::DateiText(const std::vector<uint8_t>& bytes) {
-  if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
-    return std::string(bytes.begin() + 3, bytes.end());
-  bool nichtAscii = false;
-  if (GueltigesUtf8(bytes, nichtAscii) && nichtAscii) return std::string(bytes.begin(), bytes.end());
-  return MacZuText(bytes.data(), bytes.size());
+  if (!IstUtf8(bytes)) return MacZuText(bytes.data(), bytes.size());
+  return std::string(AlsText(bytes).substr(MitBom(bytes) ? 3 : 0));
 }
 
 namespace {
 
 // The file's text without its line feeds, which count nowhere.
-std::string ImportText(const std::vector<uint8_t>& bytes) {
+std::string ImportText(const std::vector<uint8_t>& bytes, bool& utf8) {
+  utf8 = IstUtf8(bytes);
   std::string text = TKursImport::DateiText(bytes);
   std::erase(text, kZeilenvorschub);
   return text;
@@ -259,17 +294,26 @@ void TKursImport::Melde(std::size_t position) const {
 }
 
 bool TKursImport::PruefeFormat(const std::vector<uint8_t>& bytes) {
-  return PruefeFormatText(ImportText(bytes));
+  bool utf8;
+  const std::string text = ImportText(bytes, utf8);
+  return PruefeFormatText(text, utf8);
 }
 
-bool TKursImport::PruefeFormatText(std::string_view text) {
+bool TKursImport::PruefeFormatText(std::string_view text, bool utf8) {
   Melde(kImportFormatText);
+  meldung_.clear();
   TSatzLeser s(text);
   // A file without one complete record (line feeds alone, or nothing) is no course file.
   bool einer = false;
   while (s.Naechster()) {
     einer = true;
     Melde(s.Ende());
+    if (utf8) {
+      if (const std::string fehler = ZeichenFehler(s.Satz()); !fehler.empty()) {
+        meldung_ = "Zeile " + std::to_string(s.Zeile()) + ": " + fehler;
+        return false;
+      }
+    }
     if (!s.Vollstaendig()) return false;
     for (int f = 1; f <= kFelder; ++f) {
       const std::string_view t = s.Feld(f);
@@ -331,7 +375,9 @@ bool TKursImport::PruefeFormatText(std::string_view text) {
 }
 
 bool TKursImport::PruefeKuerzel(const std::vector<uint8_t>& bytes) {
-  return PruefeKuerzelText(ImportText(bytes));
+  bool utf8;
+  const std::string text = ImportText(bytes, utf8);
+  return PruefeKuerzelText(text);
 }
 
 bool TKursImport::PruefeKuerzelText(std::string_view text) {
@@ -397,10 +443,13 @@ class TKuerzelIndex {
 
 TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
   TSchule& sch = *schule_;
-  const std::string text = ImportText(bytes);
-  if (!PruefeFormatText(text)) {
-    sch.Dialoge().Melde(TDialog::FalschesFormat, {"Falsches Format", "Der Inhalt der Importdatei hat nicht",
-                                                  "das geeignete Format für Kurse."});
+  bool utf8;
+  const std::string text = ImportText(bytes, utf8);
+  if (!PruefeFormatText(text, utf8)) {
+    std::vector<std::string> texte = {"Falsches Format", "Der Inhalt der Importdatei hat nicht",
+                                      "das geeignete Format für Kurse."};
+    if (!meldung_.empty()) texte.push_back(meldung_);
+    sch.Dialoge().Melde(TDialog::FalschesFormat, texte);
     return TImportErgebnis::FalschesFormat;
   }
   if (!PruefeKuerzelText(text) &&

@@ -5,7 +5,8 @@
 // The file: a carriage return ends a record and line feeds are ignored; a TAB ends a field
 // (23 per record); the byte 0x1D separates the items of fields 13 to 17. Its text is read in
 // the data file's character set, or as UTF-8 when it starts with a byte-order mark or is valid
-// UTF-8 with characters beyond ASCII. A last record without its carriage return is ignored.
+// UTF-8 with characters beyond ASCII; such a file must hold only characters the school file can
+// store. A last record without its carriage return is ignored.
 //
 // The import is all or nothing: every field, numbers included, is checked in the format pass,
 // so the import pass cannot fail half way. Each pass walks the file one record at a time and
@@ -56,7 +57,7 @@ class TKursImport {
   static std::string DateiText(const std::vector<uint8_t>& bytes);
 
  private:
-  bool PruefeFormatText(std::string_view text);
+  bool PruefeFormatText(std::string_view text, bool utf8);
   bool PruefeKuerzelText(std::string_view text);
   void Uebernimm(std::string_view text);
   void Melde(const char* status) const;
@@ -64,6 +65,7 @@ class TKursImport {
 
   TSchule* schule_;
   IFortschritt* fortschritt_;
+  std::string meldung_;  // the line and cause of a refusal the notice names, if any
 };
 
 }  // namespace kolvar

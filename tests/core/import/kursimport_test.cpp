@@ -385,6 +385,30 @@ TEST(KursImport, Zeichensaetze) {
   EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
 }
 
+// A UTF-8 file holds characters the school file cannot store, or is no UTF-8 after its
+// byte-order mark: refused with the line and the character, instead of saving "?" for them.
+TEST(KursImport, ZeichenOhnePlatzInDerSchuldateiWerdenAbgelehnt) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    std::string text, meldung;
+  } faelle[] = {
+      {Satz({{5, "Łu"}}) + Satz({{1, "2"}, {5, "Ńu"}}) + Satz({{1, "3"}, {5, "€u"}}),
+       "Zeile 1: Das Zeichen „Ł“ passt nicht in die Schuldatei."},
+      {Satz() + Satz({{1, "2"}, {17, "Ń"}}), "Zeile 2: Das Zeichen „Ń“ passt nicht in die Schuldatei."},
+      {bom + Satz() + Satz({{1, "2"}}, "\r\n") + Satz({{1, "3"}, {4, "5 €"}}),
+       "Zeile 3: Das Zeichen „€“ passt nicht in die Schuldatei."},
+      {bom + Satz() + Satz({{1, "2"}, {6, "M\xFCller"}}), "Zeile 2: Das Byte 0xFC ist kein UTF-8-Zeichen."},
+  };
+  for (const auto& fall : faelle) {
+    TLeereSchule s;
+    EXPECT_EQ(s.Importiere(fall.text), TImportErgebnis::FalschesFormat) << fall.meldung;
+    ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
+    EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
+    EXPECT_EQ(s.schule->Kurse().Anzahl(), 0);
+    EXPECT_EQ(s.schule->Lehrer().Anzahl(), 0);
+  }
+}
+
 // Heap in use (glibc), sampled whenever the import reports its position.
 class THeapProtokoll : public IFortschritt {
  public:
