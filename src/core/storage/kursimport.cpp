@@ -30,6 +30,7 @@ constexpr char kZeilenvorschub = '\n';
 constexpr char kFeldEnde = '\t';
 constexpr char kPostenTrenner = '\x1d';
 constexpr int kFelder = 23;
+constexpr int kMaxEintraege = 32767;  // entries of one list the school file holds
 
 // Decodes the UTF-8 character at i and steps over it; false (i unchanged) for a byte that
 // starts no character there.
@@ -410,6 +411,67 @@ bool TKursImport::PruefeKuerzelText(std::string_view text) {
   return true;
 }
 
+namespace {
+
+// The abbreviations of one kind: the school's and those the file adds.
+class TKuerzelZaehler {
+ public:
+  template <typename T>
+  explicit TKuerzelZaehler(const TListe<T>& liste) {
+    for (const T* e : liste) kuerzel_.insert(e->Kuerzel());
+  }
+  // False when the abbreviation adds an element beyond what the list can hold.
+  bool Zaehle(std::string_view text) {
+    const std::string k = OhneRaender(text);
+    return k.empty() || !kuerzel_.insert(KuerzeText(k, kKuerzelLaenge)).second ||
+           kuerzel_.size() <= kMaxEintraege;
+  }
+
+ private:
+  std::unordered_set<std::string> kuerzel_;
+};
+
+}  // namespace
+
+bool TKursImport::PruefeGrenzen(std::string_view text) {
+  const TSchule& sch = *schule_;
+  TKuerzelZaehler lehrer(sch.Lehrer()), faecher(sch.Faecher()), klassen(sch.Klassen()),
+      kopplungen(sch.Kopplungen()), raeume(sch.Raeume());
+  const int n = sch.Standard().mwn();
+  int kurse = sch.Kurse().Anzahl();
+  int vorige = -1;
+  TSatzLeser s(text);
+  // As the import goes: a record starts a lesson when its number differs from the one before,
+  // and only such a record names a teacher, subject, coupling and rooms.
+  while (s.Naechster()) {
+    Melde(s.Ende());
+    const int nummer = Zahl(s.Feld(1));
+    const bool neu = nummer != vorige;
+    vorige = nummer;
+    const char* liste = nullptr;
+    if (neu && ++kurse > kMaxEintraege)
+      liste = "Kurse";
+    else if (neu && !lehrer.Zaehle(s.Feld(5)))
+      liste = "Lehrer";
+    else if (neu && !faecher.Zaehle(s.Feld(7)))
+      liste = "Fächer";
+    else if (!klassen.Zaehle(s.Feld(9)))
+      liste = "Klassen";
+    else if (neu && !kopplungen.Zaehle(s.Feld(11)))
+      liste = "Kopplungen";
+    else if (neu)
+      FuerStunden(s, n, [&](const TImportStunde& h) {
+        if (!liste && !raeume.Zaehle(h.raum)) liste = "Räume";
+      });
+    if (liste) {
+      meldung_ = "Zeile " + std::to_string(s.Zeile()) + ": Mehr als " + std::to_string(kMaxEintraege) + " " +
+                 liste + " passen nicht in die Schuldatei.";
+      return false;
+    }
+  }
+  return true;
+}
+
 TImportErgebnis TKursImport::ImportiereDatei(const std::filesystem::path& datei) {
   const TBuffer buffer = TBuffer::Oeffne(datei);
   if (fortschritt_) fortschritt_->Datei(datei.filename().string(), buffer.Groesse());
@@ -445,7 +507,8 @@ TImportErgebnis TKursImport::Importiere(const std::vector<uint8_t>& bytes) {
   TSchule& sch = *schule_;
   bool utf8;
   const std::string text = ImportText(bytes, utf8);
-  if (!PruefeFormatText(text, utf8)) {
+  // What the school file could not store is refused before anything changes.
+  if (!PruefeFormatText(text, utf8) || !PruefeGrenzen(text)) {
     std::vector<std::string> texte = {"Falsches Format", "Der Inhalt der Importdatei hat nicht",
                                       "das geeignete Format für Kurse."};
     if (!meldung_.empty()) texte.push_back(meldung_);

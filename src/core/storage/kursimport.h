@@ -59,6 +59,8 @@ class TKursImport {
  private:
   bool PruefeFormatText(std::string_view text, bool utf8);
   bool PruefeKuerzelText(std::string_view text);
+  // Whether the school file can hold the school with the file's lessons and new elements.
+  bool PruefeGrenzen(std::string_view text);
   void Uebernimm(std::string_view text);
   void Melde(const char* status) const;
   void Melde(std::size_t position) const;

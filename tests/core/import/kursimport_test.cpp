@@ -409,6 +409,58 @@ TEST(KursImport, ZeichenOhnePlatzInDerSchuldateiWerdenAbgelehnt) {
   }
 }
 
+// A list of the school file holds 32767 entries: a file that would make one longer is refused
+// before anything changes, not left for saving to fail.
+TEST(KursImport, ListenUeberDieGrenzeDerSchuldateiWerdenAbgelehnt) {
+  auto saetze = [](int n, auto felder) {
+    std::string text;
+    for (int i = 1; i <= n; ++i) text += Satz(felder(i));
+    return text;
+  };
+  std::string raeume, versionen;
+  for (int i = 1; i <= 32768; ++i) {
+    raeume += (i > 1 ? std::string(1, kP) : "") + "R" + std::to_string(i);
+    versionen += (i > 1 ? std::string(1, kP) : "") + "1";
+  }
+  const struct {
+    int vorhanden;  // teachers and classes the school has already
+    std::string text, meldung;
+  } faelle[] = {
+      {0,
+       saetze(32768,
+              [](int i) {
+                return std::map<int, std::string>{{1, std::to_string(i)}};
+              }),
+       "Zeile 32768: Mehr als 32767 Kurse passen nicht in die Schuldatei."},
+      {100,
+       saetze(32668,
+              [](int i) {
+                return std::map<int, std::string>{{1, std::to_string(i)}, {5, "L" + std::to_string(i)}};
+              }),
+       "Zeile 32668: Mehr als 32767 Lehrer passen nicht in die Schuldatei."},
+      {3,
+       saetze(32765,
+              [](int i) {
+                return std::map<int, std::string>{{9, "K" + std::to_string(i)}};
+              }),
+       "Zeile 32765: Mehr als 32767 Klassen passen nicht in die Schuldatei."},
+      {0, Satz({{13, versionen}, {16, raeume}}),
+       "Zeile 1: Mehr als 32767 Räume passen nicht in die Schuldatei."},
+  };
+  for (const auto& fall : faelle) {
+    TLeereSchule s;
+    for (int i = 1; i <= fall.vorhanden; ++i) {
+      s.schule->NeuerLehrer("V" + std::to_string(i));
+      s.schule->NeueKlasse("V" + std::to_string(i));
+    }
+    const std::string vorher = Fingerabdruck(*s.schule);
+    EXPECT_EQ(s.Importiere(fall.text), TImportErgebnis::FalschesFormat) << fall.meldung;
+    ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
+    EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
+    EXPECT_EQ(Fingerabdruck(*s.schule), vorher);
+  }
+}
+
 // Heap in use (glibc), sampled whenever the import reports its position.
 class THeapProtokoll : public IFortschritt {
  public:
