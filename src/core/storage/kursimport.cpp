@@ -417,18 +417,18 @@ namespace {
 class TKuerzelZaehler {
  public:
   template <typename T>
-  explicit TKuerzelZaehler(const TListe<T>& liste) {
+  explicit TKuerzelZaehler(const TListe<T>& liste) : anzahl_(liste.Anzahl()) {
     for (const T* e : liste) kuerzel_.insert(e->Kuerzel());
   }
   // False when the abbreviation adds an element beyond what the list can hold.
   bool Zaehle(std::string_view text) {
     const std::string k = OhneRaender(text);
-    return k.empty() || !kuerzel_.insert(KuerzeText(k, kKuerzelLaenge)).second ||
-           kuerzel_.size() <= kMaxEintraege;
+    return k.empty() || !kuerzel_.insert(KuerzeText(k, kKuerzelLaenge)).second || ++anzahl_ <= kMaxEintraege;
   }
 
  private:
   std::unordered_set<std::string> kuerzel_;
+  int anzahl_;  // the list's length with the new ones
 };
 
 }  // namespace
