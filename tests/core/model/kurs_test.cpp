@@ -125,7 +125,7 @@ TEST_F(Kurs, GekoppelteStundeEntfernenUndLehrerWechsel) {
 
 // The lesson's texts name its first class alone: a class joining behind it concerns itself only,
 // one taking the first place concerns every class of the lesson.
-TEST_F(Kurs, KlasseHintenAndertNurIhreFenster) {
+TEST_F(Kurs, KlasseHintenAendertNurIhreFenster) {
   TFakeFenster plan5a(Sch(), FensterArt::KlPln, s->k5a), plan5b(Sch(), FensterArt::KlPln, s->k5b);
   TFakeFenster plan6a(Sch(), FensterArt::KlPln, s->k6a);
   for (TFakeFenster* f : {&plan5a, &plan5b, &plan6a}) f->Anmelden();
