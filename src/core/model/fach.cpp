@@ -41,7 +41,14 @@ void TFach::EntferneLehrer(TLehrer* l) {
 }
 
 void TFach::FuegeKlasseHinzu(TKlasse* k) {
-  if (!k || klassen_.Position(k) != 0) return;
+  if (!k) return;
+  // The list is kept in class-number order (NummeriereNeu sorts it again), so a search by
+  // halves finds a class among thousands.
+  const std::vector<TKlasse*>& klassen = klassen_.Elemente();
+  const auto pos =
+      std::lower_bound(klassen.begin(), klassen.end(), k,
+                       [](const TKlasse* a, const TKlasse* b) { return VergleicheKlassen(a, b) < 0; });
+  if (pos != klassen.end() && *pos == k) return;
   klassen_.FuegeSortiertEin(k, VergleicheKlassen);
   Schule().MerkeFenster(GrForm(), Aenderung::Daten);
   Schule().SetzeGeaendert(true);

@@ -40,6 +40,23 @@ void OhneLetztes(std::string& text) {
   if (!text.empty()) text.pop_back();  // the part it removes is always a blank
 }
 
+// A changed lesson, for the windows; with nurKlasse only that one of its classes is concerned.
+void MerkeKursAenderung(TSchule& schule, const TKurs& kurs, const TKlasse* nurKlasse) {
+  TSchule::TAktion aktion(schule);
+  using namespace Aenderung;
+  schule.MerkeElement(kurs.Lehrer(), Daten | Statistik);
+  if (nurKlasse)
+    schule.MerkeElement(nurKlasse, Daten | Statistik);
+  else
+    for (const TKlasse* k : kurs.Klassen()) schule.MerkeElement(k, Daten | Statistik);
+  for (const TRaum* r : kurs.Raeume()) schule.MerkeElement(r, Daten);
+  schule.MerkeElement(kurs.Kopplung(), Daten);
+  schule.MerkeElement(kurs.Fach(), Daten | Statistik);
+  schule.MerkeKurs(&kurs, Daten);
+  for (int art : {FensterArt::KursDep, FensterArt::Par, FensterArt::SV, FensterArt::UV})
+    schule.MerkeArt(art, Daten);
+}
+
 }  // namespace
 
 TKurs::TKurs(TSchule& schule, uint64_t erstellnummer)
@@ -179,17 +196,24 @@ void TKurs::LoeseLehrer() {
 }
 
 void TKurs::FuegeKlasseHinzu(TKlasse* k) {
-  if (!k || klassen_.Position(k) != 0) {
+  // The links are kept both ways, so the shorter list answers: a lesson may name thousands
+  // of classes.
+  if (!k ||
+      (klassen_.Anzahl() <= k->Kurse().Anzahl() ? klassen_.Position(k) : k->Kurse().Position(this)) != 0) {
     Geaendert();
     return;
   }
   klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  const int32_t vorher1 = schluessel1_, vorher2 = schluessel2_;
   BerechneSortierSchluessel();
-  Umsortieren();
+  // The keys and the lesson's texts follow its first class alone: while they stay, every list
+  // keeps its order and the other classes see no change.
+  const bool ersteKlasse = schluessel1_ != vorher1 || schluessel2_ != vorher2 || klassen_.Hole(1) == k;
+  if (ersteKlasse) Umsortieren();
   Einsortieren(k);
   for (const TSetzung* s : setzungen_) SetzeBit(k, s->Version(), s->Tag(), s->Stunde(), true);
   if (fach_) fach_->FuegeKlasseHinzu(k);
-  KursGeaendert();
+  MerkeKursAenderung(*schule_, *this, ersteKlasse ? nullptr : k);
   Geaendert();
 }
 
@@ -707,16 +731,7 @@ std::string TKurs::ZellenText(int v, int d, int p, int teil1, int teil2, int tei
 // Each of these is one action of its own when called outside one: its windows refresh once.
 
 void TKurs::KursGeaendert() const {
-  TSchule::TAktion aktion(*schule_);
-  using namespace Aenderung;
-  schule_->MerkeElement(lehrer_, Daten | Statistik);
-  for (const TKlasse* k : klassen_) schule_->MerkeElement(k, Daten | Statistik);
-  for (const TRaum* r : raeume_) schule_->MerkeElement(r, Daten);
-  schule_->MerkeElement(kopplung_, Daten);
-  schule_->MerkeElement(fach_, Daten | Statistik);
-  schule_->MerkeKurs(this, Daten);
-  for (int art : {FensterArt::KursDep, FensterArt::Par, FensterArt::SV, FensterArt::UV})
-    schule_->MerkeArt(art, Daten);
+  MerkeKursAenderung(*schule_, *this, nullptr);
 }
 
 void TKurs::SetzungenGeaendert() const {

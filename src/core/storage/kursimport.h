@@ -5,11 +5,13 @@
 // The file: a carriage return ends a record and line feeds are ignored; a TAB ends a field
 // (23 per record); the byte 0x1D separates the items of fields 13 to 17. Its text is read in
 // the data file's character set, or as UTF-8 when it starts with a byte-order mark or is valid
-// UTF-8 with characters beyond ASCII. A last record without its carriage return is ignored.
+// UTF-8 with characters beyond ASCII; such a file must hold only characters the school file can
+// store. A last record without its carriage return is ignored.
 //
 // The import is all or nothing: every field, numbers included, is checked in the format pass,
-// the import pass reads the whole file into staged lessons, and the school changes only when
-// they are applied at the end. The school's title and file path stay as they were.
+// so the import pass cannot fail half way. Each pass walks the file one record at a time and
+// holds no more than that record besides the file's text. The school's title and file path
+// stay as they were.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,13 +57,17 @@ class TKursImport {
   static std::string DateiText(const std::vector<uint8_t>& bytes);
 
  private:
-  struct TSatz;  // one record: its fields, each a list of items
-  std::vector<TSatz> Saetze(const std::vector<uint8_t>& bytes) const;
+  bool PruefeFormatText(std::string_view text, bool utf8);
+  bool PruefeKuerzelText(std::string_view text);
+  // Whether the school file can hold the school with the file's lessons and new elements.
+  bool PruefeGrenzen(std::string_view text);
+  void Uebernimm(std::string_view text);
   void Melde(const char* status) const;
   void Melde(std::size_t position) const;
 
   TSchule* schule_;
   IFortschritt* fortschritt_;
+  std::string meldung_;  // the line and cause of a refusal the notice names, if any
 };
 
 }  // namespace kolvar

@@ -1,7 +1,9 @@
 #include "storage/kursimport.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -243,15 +245,27 @@ TEST(KursImport, UnbekannteKuerzelFragenNach) {
 TEST(KursImport, FehlerImletztenSatzLaesstDieSchuleUnveraendert) {
   // Each of these passes a check of lengths alone but is no number, or breaks a record's shape.
   const std::vector<std::map<int, std::string>> kaputt = {
-      {{19, ""}},        {{20, ""}},
-      {{3, "-"}},        {{3, "1-"}},
-      {{14, "x"}},       {{13, "1" + std::string(1, kP)}},
-      {{15, "a"}},       {{2, "1" + std::string(1, kP) + "2"}},
-      {{1, ""}},         {{1, "123456"}},
-      {{5, "ABCDEFGH"}}, {{6, std::string(22, 'n')}},
-      {{14, "12"}},      {{21, "2"}},
-      {{23, "01"}},      {{23, ""}},
+      {{19, ""}},
+      {{20, ""}},
+      {{3, "-"}},
+      {{3, "1-"}},
+      {{14, "x"}},
+      {{13, "1" + std::string(1, kP)}},
+      {{15, "a"}},
+      {{2, "1" + std::string(1, kP) + "2"}},
+      {{1, ""}},
+      {{1, "123456"}},
+      {{5, "ABCDEFGH"}},
+      {{6, std::string(22, 'n')}},
+      {{14, "12"}},
+      {{21, "2"}},
+      {{23, "01"}},
+      {{23, ""}},
       {{18, "123"}},
+      {{13, "-1"}},
+      {{15, "-9"}},
+      {{13, Posten({"1", "-1"})}},
+      {{15, Posten({"2", "-9"})}},
   };
   for (const auto& felder : kaputt) {
     auto klein = BaueKleineSchule();
@@ -369,6 +383,112 @@ TEST(KursImport, Zeichensaetze) {
   }
   // A lone 0xC3 is no UTF-8: read as Mac bytes.
   EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
+}
+
+// A UTF-8 file holds characters the school file cannot store, or is no UTF-8 after its
+// byte-order mark: refused with the line and the character, instead of saving "?" for them.
+TEST(KursImport, ZeichenOhnePlatzInDerSchuldateiWerdenAbgelehnt) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    std::string text, meldung;
+  } faelle[] = {
+      {Satz({{5, "Łu"}}) + Satz({{1, "2"}, {5, "Ńu"}}) + Satz({{1, "3"}, {5, "€u"}}),
+       "Zeile 1: Das Zeichen „Ł“ passt nicht in die Schuldatei."},
+      {Satz() + Satz({{1, "2"}, {17, "Ń"}}), "Zeile 2: Das Zeichen „Ń“ passt nicht in die Schuldatei."},
+      {bom + Satz() + Satz({{1, "2"}}, "\r\n") + Satz({{1, "3"}, {4, "5 €"}}),
+       "Zeile 3: Das Zeichen „€“ passt nicht in die Schuldatei."},
+      {bom + Satz() + Satz({{1, "2"}, {6, "M\xFCller"}}), "Zeile 2: Das Byte 0xFC ist kein UTF-8-Zeichen."},
+  };
+  for (const auto& fall : faelle) {
+    TLeereSchule s;
+    EXPECT_EQ(s.Importiere(fall.text), TImportErgebnis::FalschesFormat) << fall.meldung;
+    ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
+    EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
+    EXPECT_EQ(s.schule->Kurse().Anzahl(), 0);
+    EXPECT_EQ(s.schule->Lehrer().Anzahl(), 0);
+  }
+}
+
+// A list of the school file holds 32767 entries: a file that would make one longer is refused
+// before anything changes, not left for saving to fail.
+TEST(KursImport, ListenUeberDieGrenzeDerSchuldateiWerdenAbgelehnt) {
+  auto saetze = [](int n, auto felder) {
+    std::string text;
+    for (int i = 1; i <= n; ++i) text += Satz(felder(i));
+    return text;
+  };
+  std::string raeume, versionen;
+  for (int i = 1; i <= 32768; ++i) {
+    raeume += (i > 1 ? std::string(1, kP) : "") + "R" + std::to_string(i);
+    versionen += (i > 1 ? std::string(1, kP) : "") + "1";
+  }
+  const struct {
+    int vorhanden;  // teachers and classes the school has already
+    std::string text, meldung;
+  } faelle[] = {
+      {0,
+       saetze(32768,
+              [](int i) {
+                return std::map<int, std::string>{{1, std::to_string(i)}};
+              }),
+       "Zeile 32768: Mehr als 32767 Kurse passen nicht in die Schuldatei."},
+      {100,
+       saetze(32668,
+              [](int i) {
+                return std::map<int, std::string>{{1, std::to_string(i)}, {5, "L" + std::to_string(i)}};
+              }),
+       "Zeile 32668: Mehr als 32767 Lehrer passen nicht in die Schuldatei."},
+      {3,
+       saetze(32765,
+              [](int i) {
+                return std::map<int, std::string>{{9, "K" + std::to_string(i)}};
+              }),
+       "Zeile 32765: Mehr als 32767 Klassen passen nicht in die Schuldatei."},
+      {0, Satz({{13, versionen}, {16, raeume}}),
+       "Zeile 1: Mehr als 32767 Räume passen nicht in die Schuldatei."},
+  };
+  for (const auto& fall : faelle) {
+    TLeereSchule s;
+    for (int i = 1; i <= fall.vorhanden; ++i) {
+      s.schule->NeuerLehrer("V" + std::to_string(i));
+      s.schule->NeueKlasse("V" + std::to_string(i));
+    }
+    const std::string vorher = Fingerabdruck(*s.schule);
+    EXPECT_EQ(s.Importiere(fall.text), TImportErgebnis::FalschesFormat) << fall.meldung;
+    ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
+    EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
+    EXPECT_EQ(Fingerabdruck(*s.schule), vorher);
+  }
+}
+
+// Heap in use (glibc), sampled whenever the import reports its position.
+class THeapProtokoll : public IFortschritt {
+ public:
+  static std::size_t Belegt() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+  }
+  void Datei(const std::string&, std::size_t) override {}
+  void Status(const std::string&) override {}
+  void Position(std::size_t) override { spitze = std::max(spitze, Belegt()); }
+  std::size_t spitze = 0;
+};
+
+// A hostile file is refused at its first bad record without splitting the rest: while the
+// format is checked the heap holds little more than the file's text.
+TEST(KursImport, FormatpruefungBrauchtKaumMehrSpeicherAlsDieDatei) {
+  std::string vieleSaetze = Satz({{1, "x"}});
+  for (int i = 0; i < 20000; ++i) vieleSaetze += Satz();
+  for (const std::string& text : {std::string(200000, '\t') + "\r",
+                                  Satz({{16, std::string(200000, kP)}}) + Satz({{1, "x"}}), vieleSaetze}) {
+    TLeereSchule s;
+    const std::vector<uint8_t> bytes = Bytes(text);
+    THeapProtokoll heap;
+    const std::size_t vorher = THeapProtokoll::Belegt();
+    heap.spitze = vorher;
+    EXPECT_FALSE(TKursImport(*s.schule, &heap).PruefeFormat(bytes));
+    EXPECT_LT(heap.spitze - vorher, 4 * bytes.size()) << text.substr(0, 40);
+  }
 }
 
 // Hostile import files: changed bytes of a good file never crash; a refused file leaves the

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "model/fensterart.h"
 #include "model/imenue.h"
 #include "model/setzung.h"
 #include "modelltest.h"
+#include "support/fakes.h"
 
 namespace kolvar {
 namespace {
@@ -119,6 +121,23 @@ TEST_F(Kurs, GekoppelteStundeEntfernenUndLehrerWechsel) {
   s->mathe5b->EntferneKlasse(s->k6a);
   EXPECT_FALSE(s->k6a->Belegung().Belegt(1, 1, 2));
   EXPECT_EQ(s->ma->Klassen().Position(s->k6a), 0);
+}
+
+// The lesson's texts name its first class alone: a class joining behind it concerns itself only,
+// one taking the first place concerns every class of the lesson.
+TEST_F(Kurs, KlasseHintenAendertNurIhreFenster) {
+  TFakeFenster plan5a(Sch(), FensterArt::KlPln, s->k5a), plan5b(Sch(), FensterArt::KlPln, s->k5b);
+  TFakeFenster plan6a(Sch(), FensterArt::KlPln, s->k6a);
+  for (TFakeFenster* f : {&plan5a, &plan5b, &plan6a}) f->Anmelden();
+  s->mathe5b->FuegeKlasseHinzu(s->k6a);
+  EXPECT_EQ(s->mathe5b->Klassen().Hole(1), s->k5b);
+  EXPECT_EQ(plan5b.aktualisiert, 0);
+  EXPECT_EQ(plan6a.aktualisiert, 1);
+  s->mathe5b->FuegeKlasseHinzu(s->k5a);
+  EXPECT_EQ(s->mathe5b->Klassen().Hole(1), s->k5a);
+  EXPECT_EQ(plan5a.aktualisiert, 1);
+  EXPECT_EQ(plan5b.aktualisiert, 1);
+  EXPECT_EQ(plan6a.aktualisiert, 2);
 }
 
 TEST_F(Kurs, RaeumeUndKlassenNurEinmalUndHaeufigsterRaum) {
