@@ -341,19 +341,10 @@ void TKurs::SetzeBit(TPlanElement* e, int v, int d, int p, bool an) {
 
 void TKurs::PruefeBit(TPlanElement* e, int v, int d, int p) {
   if (!e) return;
-  bool belegt = false;
-  if (e->Art() == TElementArt::Raum) {
-    // A placement may use a room outside its course's room list (data from a file).
-    for (const TKurs* k : schule_->kurse_) {
-      const TSetzung* s = k->FindeSetzung(v, d, p);
-      if (s && s->Raum() == e) {
-        belegt = true;
-        break;
-      }
-    }
-  } else {
-    belegt = e->SetzungAn(v, d, p) != nullptr;
-  }
+  // A placement may use a room outside its course's room list (data from a file): a room
+  // counts its placements itself.
+  const bool belegt = e->Art() == TElementArt::Raum ? static_cast<const TRaum*>(e)->HatSetzung(v, d, p)
+                                                    : e->SetzungAn(v, d, p) != nullptr;
   e->BelegungIntern().SetzeBereich(v, d, p, belegt);
 }
 
@@ -365,6 +356,7 @@ TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  if (r) r->ZaehleSetzung(v, d, p, 1);
   Geaendert();
   return s;
 }
@@ -379,6 +371,7 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  if (r) r->ZaehleSetzung(v, d, p, 1);
   KursGeaendert();
   SetzungenGeaendert();
   StempleAenderung(r);
@@ -402,6 +395,7 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   for (TKlasse* k : klassen_) PruefeBit(k, v, d, p);
   StempleAenderung(r);
   delete s;
+  if (r) r->ZaehleSetzung(v, d, p, -1);
   PruefeBit(r, v, d, p);
   KursGeaendert();
   SetzungenGeaendert();
@@ -429,6 +423,7 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
   if (s->Raum()) LoeseRaum(s);
   s->raum_ = r;
   if (r) {
+    r->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), 1);
     StempleAenderung(r);
     SetzeBit(r, s->Version(), s->Tag(), s->Stunde(), true);
     r->AktualisierePlan();
@@ -443,6 +438,7 @@ void TKurs::LoeseRaum(TSetzung* s) {
   TRaum* alt = s->Raum();
   StempleAenderung(alt);
   s->raum_ = nullptr;
+  alt->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), -1);
   PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
   alt->AktualisierePlan();
   KursGeaendert();
