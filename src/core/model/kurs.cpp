@@ -121,14 +121,8 @@ int VergleicheKurseNachOrdnung(const TKurs* a, const TKurs* b) {
 // ---------------------------------------------------------------------------------------------
 // Links
 
-void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+void TKurs::UebernimmVorgaben() {
   const TStandard& st = schule_->Standard();
-  lehrer_ = l;
-  if (k) klassen_.FuegeSortiertEin(k, VergleicheKlassen);
-  kopplung_ = ko;
-  fach_ = f;
-  if (r) raeume_.Haenge(r);
-  stunden_.SetzeStunden(-1, stunden);
   stundenProTag_ = st.spt;
   einzelstunden_ = st.ezs;
   tabelle_ = st.tbn;
@@ -138,6 +132,16 @@ void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum
   nzk_ = st.nzk;
   farbe_ = st.kfa;
   prioritaet_ = 0;
+}
+
+void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+  lehrer_ = l;
+  if (k) klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  kopplung_ = ko;
+  fach_ = f;
+  if (r) raeume_.Haenge(r);
+  stunden_.SetzeStunden(-1, stunden);
+  UebernimmVorgaben();
   BerechneSortierSchluessel();
   Einsortieren(l);
   Einsortieren(k);
@@ -148,6 +152,35 @@ void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum
   if (f && k) f->FuegeKlasseHinzu(k);
   KursEingefuegt();
   Geaendert();
+}
+
+TKurs* TKurs::ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<TKlasse*>& klassen,
+                                TKopplung* ko, TFach* f) {
+  auto* kurs = new TKurs(schule, schule.NaechsteKursNummer());
+  kurs->lehrer_ = l;
+  kurs->kopplung_ = ko;
+  kurs->fach_ = f;
+  kurs->UebernimmVorgaben();
+  schule.kurse_.Haenge(kurs);
+  if (l) l->KurseIntern().Haenge(kurs);
+  if (ko) ko->KurseIntern().Haenge(kurs);
+  if (f) f->KurseIntern().Haenge(kurs);
+  for (TKlasse* k : klassen) {
+    if (!k || kurs->klassen_.Position(k) != 0) continue;
+    kurs->klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+    k->KurseIntern().Haenge(kurs);
+    if (f) f->FuegeKlasseHinzu(k);
+  }
+  return kurs;
+}
+
+void TKurs::HaengeRaumAn(TRaum* r, bool spaeter) {
+  if (!r) return;
+  if (raeume_.Position(r) == 0) {
+    raeume_.Haenge(r);
+    r->KurseIntern().Haenge(this);
+  }
+  if (spaeter && spaeterRaeume_.Position(r) == 0) spaeterRaeume_.Haenge(r);
 }
 
 void TKurs::SetzeLehrer(TLehrer* l) {

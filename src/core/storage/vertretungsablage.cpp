@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 #include "storage/dateifehler.h"
 #include "substitution/vertretung.h"
@@ -34,13 +35,10 @@ class TVerbund {
 
 }  // namespace
 
-void TVertretungsAblage::Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang) {
+void TVertretungsAblage::Ordne(const std::vector<std::size_t>& rang) {
   const std::size_t n = saetze_.size();
   std::vector<std::pair<std::size_t, std::size_t>> folge(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto it = rang.find(saetze_[i].Setzung);
-    folge[i] = {it == rang.end() ? rang.size() : it->second, i};
-  }
+  for (std::size_t i = 0; i < n; ++i) folge[i] = {i < rang.size() ? rang[i] : SIZE_MAX, i};
   std::sort(folge.begin(), folge.end());
   std::vector<int> neu(n);
   for (std::size_t j = 0; j < n; ++j) neu[folge[j].second] = static_cast<int>(j);
@@ -118,6 +116,14 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
 
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
   const TVertrVergleich vergleiche = VertrVergleich(vsa);
+  // Every order but the one by substitutes answers the same both ways round: one question
+  // per comparison is enough there.
+  if (vergleiche != VergleicheVertrNachVertretern) {
+    std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
+      return vergleiche(a, b) < 0;
+    });
+    return;
+  }
   std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
     return vergleiche(a, b) < 0 && vergleiche(b, a) > 0;
   });

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace kolvar {
@@ -45,8 +44,8 @@ class TVertretungsAblage {
   const std::vector<TVertretungsSatz>& Saetze() const { return saetze_; }
   bool Leer() const { return saetze_.empty(); }
 
-  // Puts the records in the order of their placements' ranks (stable), links following.
-  void Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang);
+  // Puts the records in the order of their ranks (one per record; stable), links following.
+  void Ordne(const std::vector<std::size_t>& rang);
   // Turns the file numbers into links, keeping only consistent ones.
   void Verknuepfe();
   // Drops every record dated vtm days or more before today, with the follow-ups it owns.
