@@ -37,6 +37,7 @@ class TVerbund {
 
 void TVertretungsAblage::Ordne(const std::vector<std::size_t>& rang) {
   const std::size_t n = saetze_.size();
+  if (rang.size() >= n && std::is_sorted(rang.begin(), rang.begin() + static_cast<std::ptrdiff_t>(n))) return;
   std::vector<std::pair<std::size_t, std::size_t>> folge(n);
   for (std::size_t i = 0; i < n; ++i) folge[i] = {i < rang.size() ? rang[i] : SIZE_MAX, i};
   std::sort(folge.begin(), folge.end());
@@ -92,6 +93,7 @@ void TVertretungsAblage::EntferneVeraltete(int32_t heute, int vtm) {
 
 void TVertretungsAblage::Entferne(std::vector<char> weg) {
   const std::size_t n = saetze_.size();
+  if (std::find(weg.begin(), weg.end(), 1) == weg.end()) return;
   // A record goes with the follow-ups it owns; each chain is walked once.
   for (std::size_t i = 0; i < n; ++i) {
     if (weg[i] != 1) continue;
