@@ -1,5 +1,6 @@
 #include "model/raum.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "model/klasse.h"
@@ -27,7 +28,12 @@ std::size_t SlotIndex(int v, int d, int p) {
 void TRaum::ZaehleSetzung(int v, int d, int p, int schritt) {
   const std::size_t i = SlotIndex(v, d, p);
   if (i == kKeinSlot) return;
-  if (i >= setzungen_.size()) setzungen_.resize((i / kJeVersion + 1) * kJeVersion, 0);
+  if (i >= setzungen_.size()) {
+    // Every version at once: growing a version at a time would copy the counts each time.
+    const std::size_t versionen =
+        std::max<std::size_t>(i / kJeVersion + 1, static_cast<std::size_t>(Belegung().Versionen()));
+    setzungen_.resize(versionen * kJeVersion, 0);
+  }
   if (schritt > 0)
     ++setzungen_[i];
   else if (setzungen_[i] > 0)
