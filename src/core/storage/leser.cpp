@@ -1,6 +1,7 @@
 #include "storage/leser.h"
 
 #include <algorithm>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -416,8 +417,13 @@ class TLeser::TBlockLeser {
       if (saetze[i].VerlegtAuf >= 0)
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
+    // A file we saved numbers its records by their place in the school's list.
+    std::vector<std::size_t> vermutung(saetze.size());
+    std::iota(vermutung.begin(), vermutung.end(), std::size_t{0});
+    std::sort(vermutung.begin(), vermutung.end(),
+              [&saetze](std::size_t a, std::size_t b) { return saetze[a].Nummer < saetze[b].Nummer; });
     std::vector<TVertretung*> sortiert = neu;
-    SortiereVertretungsliste(sortiert, st_.vsa);
+    SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
     // Placement lists in file order, the school's list sorted.
     for (TVertretung* v : neu) v->HaengeAn();
     TListe<TVertretung>& liste = s_->Vertretungen();

@@ -116,19 +116,50 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
   saetze_ = std::move(bleiben);
 }
 
+namespace {
+
+// "a comes before b" in the order of "vsa". Every order but the one by substitutes answers the
+// same both ways round: one question is enough there.
+struct TVor {
+  TVertrVergleich vergleiche;
+  bool zweiseitig;
+  explicit TVor(int vsa)
+      : vergleiche(VertrVergleich(vsa)), zweiseitig(vergleiche == VergleicheVertrNachVertretern) {}
+  bool operator()(const TVertretung* a, const TVertretung* b) const {
+    return vergleiche(a, b) < 0 && (!zweiseitig || vergleiche(b, a) > 0);
+  }
+};
+
+}  // namespace
+
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
-  const TVertrVergleich vergleiche = VertrVergleich(vsa);
-  // Every order but the one by substitutes answers the same both ways round: one question
-  // per comparison is enough there.
-  if (vergleiche != VergleicheVertrNachVertretern) {
-    std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
-      return vergleiche(a, b) < 0;
-    });
+  std::stable_sort(liste.begin(), liste.end(), TVor(vsa));
+}
+
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
+                              const std::vector<std::size_t>& vermutung) {
+  const std::size_t n = liste.size();
+  const TVor vor(vsa);
+  // The stable sort's result is the one order in which no record comes before the one ahead of
+  // it, and records the order ranks alike keep their order in the list.
+  bool passt = vermutung.size() == n;
+  std::vector<char> gesehen(passt ? n : 0, 0);
+  for (std::size_t i = 0; passt && i < n; ++i) {
+    const std::size_t j = vermutung[i];
+    passt = j < n && !gesehen[j];
+    if (!passt) break;
+    gesehen[j] = 1;
+    if (i == 0) continue;
+    const std::size_t h = vermutung[i - 1];
+    passt = !vor(liste[j], liste[h]) && (h < j || vor(liste[h], liste[j]));
+  }
+  if (!passt) {
+    SortiereVertretungsliste(liste, vsa);
     return;
   }
-  std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
-    return vergleiche(a, b) < 0 && vergleiche(b, a) > 0;
-  });
+  std::vector<TVertretung*> sortiert(n);
+  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[vermutung[i]];
+  liste = std::move(sortiert);
 }
 
 std::vector<int> VertretungsNummern(const std::vector<char>& verknuepft) {

@@ -64,6 +64,10 @@ class TVertretungsAblage {
 // (two records without the compared element), they count as equal, so the sort is well defined
 // and keeps the given order among them.
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa);
+// The same, given a guess of the result as positions into the list (the order the records were
+// saved in): when the guess is what the sort gives, checking it replaces the sort.
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
+                              const std::vector<std::size_t>& vermutung);
 
 // Own numbers of the file for records in list order: the position while there are at most 32767
 // records; beyond that 1..m for the records taking part in a link and 0 for the others. Throws
