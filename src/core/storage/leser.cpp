@@ -1,7 +1,6 @@
 #include "storage/leser.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -418,10 +417,11 @@ class TLeser::TBlockLeser {
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
     // A file we saved numbers its records by their place in the school's list.
+    std::vector<std::pair<int, std::size_t>> nachNummer(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i) nachNummer[i] = {saetze[i].Nummer, i};
+    std::sort(nachNummer.begin(), nachNummer.end());
     std::vector<std::size_t> vermutung(saetze.size());
-    std::iota(vermutung.begin(), vermutung.end(), std::size_t{0});
-    std::sort(vermutung.begin(), vermutung.end(),
-              [&saetze](std::size_t a, std::size_t b) { return saetze[a].Nummer < saetze[b].Nummer; });
+    for (std::size_t i = 0; i < saetze.size(); ++i) vermutung[i] = nachNummer[i].second;
     std::vector<TVertretung*> sortiert = neu;
     SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
     // Placement lists in file order, the school's list sorted.

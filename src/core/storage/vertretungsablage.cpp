@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 #include "storage/dateifehler.h"
 #include "substitution/vertretung.h"
@@ -54,25 +53,28 @@ void TVertretungsAblage::Ordne(const std::vector<std::size_t>& rang) {
 }
 
 void TVertretungsAblage::Verknuepfe() {
-  std::unordered_map<int, int> nachNummer;
-  nachNummer.reserve(saetze_.size());
-  for (std::size_t i = 0; i < saetze_.size(); ++i) {
-    TVertretungsSatz& s = saetze_[i];
+  // Numbers are 16-bit in the file: a table by number instead of a map (a larger one names no
+  // record).
+  constexpr int kFrei = -2, kDoppelt = -1;
+  int hoechste = 0;
+  for (TVertretungsSatz& s : saetze_) {
     s.Statt = s.VerlegtAuf = -1;
+    if (s.Nummer <= kMaxNummer) hoechste = std::max(hoechste, s.Nummer);
+  }
+  std::vector<int> nachNummer(static_cast<std::size_t>(hoechste) + 1, kFrei);
+  auto satzMit = [&nachNummer](int nummer) -> int& { return nachNummer[static_cast<std::size_t>(nummer)]; };
+  for (std::size_t i = 0; i < saetze_.size(); ++i) {
     // A number claimed twice names no record.
-    if (s.Nummer > 0) {
-      auto [it, neu] = nachNummer.try_emplace(s.Nummer, static_cast<int>(i));
-      if (!neu) it->second = -1;
-    }
+    if (const int nummer = saetze_[i].Nummer; nummer > 0 && nummer <= hoechste)
+      satzMit(nummer) = satzMit(nummer) == kFrei ? static_cast<int>(i) : kDoppelt;
   }
   TVerbund verbund(saetze_.size());
   for (std::size_t i = 0; i < saetze_.size(); ++i) {
     TVertretungsSatz& r = saetze_[i];
-    if (r.StattNr <= 0 || r.Nummer <= 0) continue;
-    if (const auto eigen = nachNummer.find(r.Nummer); eigen->second != static_cast<int>(i)) continue;
-    const auto it = nachNummer.find(r.StattNr);
-    if (it == nachNummer.end() || it->second < 0) continue;
-    const int f = it->second;
+    if (r.StattNr <= 0 || r.Nummer <= 0 || r.StattNr > hoechste || r.Nummer > hoechste) continue;
+    if (satzMit(r.Nummer) != static_cast<int>(i)) continue;
+    const int f = satzMit(r.StattNr);
+    if (f < 0) continue;
     TVertretungsSatz& folge = saetze_[static_cast<std::size_t>(f)];
     if (f == static_cast<int>(i) || folge.VerlegtAuf >= 0 || folge.VerlegtAufNr != r.Nummer) continue;
     if (!verbund.Vereinige(i, static_cast<std::size_t>(f))) continue;
