@@ -164,6 +164,24 @@ void BM_RaumsucheEinFeld(benchmark::State& state) {
 }
 BENCHMARK(BM_RaumsucheEinFeld)->Arg(16)->Arg(14)->ArgName("Raeume");
 
+// Clearing the whole plan: every placement of every course removed, one after another.
+void BM_PlanLeeren(benchmark::State& state) {
+  long setzungen = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto g = std::make_unique<TGrosseSchule>();
+    setzungen = 0;
+    for (const TKurs* k : g->schule->Kurse()) setzungen += k->Setzungen().Anzahl();
+    state.ResumeTiming();
+    for (TKurs* k : g->schule->Kurse()) k->EntferneAlleSetzungen();
+    state.PauseTiming();
+    g.reset();
+    state.ResumeTiming();
+  }
+  state.counters["Setzungen"] = static_cast<double>(setzungen);
+}
+BENCHMARK(BM_PlanLeeren)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // Every course of the large school placed automatically, one after another, in every version,
 // from the generated (partly placed) plan or from an empty one: rate, then place the open hours.
 void BM_AutomatikAllerKurse(benchmark::State& state) {

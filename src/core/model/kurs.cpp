@@ -139,14 +139,8 @@ int VergleicheKurseNachOrdnung(const TKurs* a, const TKurs* b) {
 // ---------------------------------------------------------------------------------------------
 // Links
 
-void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+void TKurs::UebernimmVorgaben() {
   const TStandard& st = schule_->Standard();
-  lehrer_ = l;
-  if (k) klassen_.FuegeSortiertEin(k, VergleicheKlassen);
-  kopplung_ = ko;
-  fach_ = f;
-  if (r) raeume_.Haenge(r);
-  stunden_.SetzeStunden(-1, stunden);
   stundenProTag_ = st.spt;
   einzelstunden_ = st.ezs;
   tabelle_ = st.tbn;
@@ -156,6 +150,16 @@ void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum
   nzk_ = st.nzk;
   farbe_ = st.kfa;
   prioritaet_ = 0;
+}
+
+void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum* r, int32_t stunden) {
+  lehrer_ = l;
+  if (k) klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  kopplung_ = ko;
+  fach_ = f;
+  if (r) raeume_.Haenge(r);
+  stunden_.SetzeStunden(-1, stunden);
+  UebernimmVorgaben();
   BerechneSortierSchluessel();
   Einsortieren(l);
   Einsortieren(k);
@@ -166,6 +170,35 @@ void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum
   if (f && k) f->FuegeKlasseHinzu(k);
   KursEingefuegt();
   Geaendert();
+}
+
+TKurs* TKurs::ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<TKlasse*>& klassen,
+                                TKopplung* ko, TFach* f) {
+  auto* kurs = new TKurs(schule, schule.NaechsteKursNummer());
+  kurs->lehrer_ = l;
+  kurs->kopplung_ = ko;
+  kurs->fach_ = f;
+  kurs->UebernimmVorgaben();
+  schule.kurse_.Haenge(kurs);
+  if (l) l->KurseIntern().Haenge(kurs);
+  if (ko) ko->KurseIntern().Haenge(kurs);
+  if (f) f->KurseIntern().Haenge(kurs);
+  for (TKlasse* k : klassen) {
+    if (!k || kurs->klassen_.Position(k) != 0) continue;
+    kurs->klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+    k->KurseIntern().Haenge(kurs);
+    if (f) f->FuegeKlasseHinzu(k);
+  }
+  return kurs;
+}
+
+void TKurs::HaengeRaumAn(TRaum* r, bool spaeter) {
+  if (!r) return;
+  if (raeume_.Position(r) == 0) {
+    raeume_.Haenge(r);
+    r->KurseIntern().Haenge(this);
+  }
+  if (spaeter && spaeterRaeume_.Position(r) == 0) spaeterRaeume_.Haenge(r);
 }
 
 void TKurs::SetzeLehrer(TLehrer* l) {
@@ -368,19 +401,10 @@ void TKurs::SetzeBit(TPlanElement* e, int v, int d, int p, bool an) {
 
 void TKurs::PruefeBit(TPlanElement* e, int v, int d, int p) {
   if (!e) return;
-  bool belegt = false;
-  if (e->Art() == TElementArt::Raum) {
-    // A placement may use a room outside its course's room list (data from a file).
-    for (const TKurs* k : schule_->kurse_) {
-      const TSetzung* s = k->FindeSetzung(v, d, p);
-      if (s && s->Raum() == e) {
-        belegt = true;
-        break;
-      }
-    }
-  } else {
-    belegt = e->SetzungAn(v, d, p) != nullptr;
-  }
+  // A placement may use a room outside its course's room list (data from a file): a room
+  // counts its placements itself.
+  const bool belegt = e->Art() == TElementArt::Raum ? static_cast<const TRaum*>(e)->HatSetzung(v, d, p)
+                                                    : e->SetzungAn(v, d, p) != nullptr;
   e->BelegungIntern().SetzeBereich(v, d, p, belegt);
 }
 
@@ -392,6 +416,7 @@ TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  if (r) r->ZaehleSetzung(v, d, p, 1);
   // A file's placements come before its absences, so reading books nothing here.
   VertretungenNachSetzen(*s);
   Geaendert();
@@ -408,6 +433,7 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   SetzeBit(lehrer_, v, d, p, true);
   for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
   SetzeBit(r, v, d, p, true);
+  if (r) r->ZaehleSetzung(v, d, p, 1);
   VertretungenNachSetzen(*s);
   KursGeaendert();
   SetzungenGeaendert();
@@ -432,6 +458,7 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   for (TKlasse* k : klassen_) PruefeBit(k, v, d, p);
   StempleAenderung(r);
   delete s;
+  if (r) r->ZaehleSetzung(v, d, p, -1);
   PruefeBit(r, v, d, p);
   KursGeaendert();
   SetzungenGeaendert();
@@ -459,6 +486,7 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
   if (s->Raum()) LoeseRaum(s);
   s->raum_ = r;
   if (r) {
+    r->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), 1);
     StempleAenderung(r);
     SetzeBit(r, s->Version(), s->Tag(), s->Stunde(), true);
     r->AktualisierePlan();
@@ -473,6 +501,7 @@ void TKurs::LoeseRaum(TSetzung* s) {
   TRaum* alt = s->Raum();
   StempleAenderung(alt);
   s->raum_ = nullptr;
+  alt->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), -1);
   PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
   alt->AktualisierePlan();
   KursGeaendert();

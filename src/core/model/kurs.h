@@ -238,6 +238,12 @@ class TKurs {
   friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   friend class TLeser;
   TKurs(TSchule& schule, uint64_t erstellnummer);
+  // Reading a file: the course appended to every list it belongs to, without notices; the
+  // reader orders all course lists once when every course is read (TSchule::OrdneKurseNeu).
+  static TKurs* ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<TKlasse*>& klassen,
+                                  TKopplung* ko, TFach* f);
+  void HaengeRaumAn(TRaum* r, bool spaeter);
+  void UebernimmVorgaben();
 
   // Puts the course into / takes it out of every list it belongs to.
   void Einsortieren(TElement* e);

@@ -50,8 +50,11 @@ class TStillePalette : public IPaletteZustand {
 
 template <typename T, typename Vergleich>
 void SortiereStabil(TListe<T>& liste, Vergleich vergleiche) {
+  const auto vor = [&](T* a, T* b) { return vergleiche(a, b) < 0; };
+  // Mostly the list is in order already (a file just read): one pass instead of a sort.
+  if (std::is_sorted(liste.begin(), liste.end(), vor)) return;
   std::vector<T*> elemente = liste.Elemente();
-  std::stable_sort(elemente.begin(), elemente.end(), [&](T* a, T* b) { return vergleiche(a, b) < 0; });
+  std::stable_sort(elemente.begin(), elemente.end(), vor);
   liste.Leere();
   for (T* e : elemente) liste.Haenge(e);
 }

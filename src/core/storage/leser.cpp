@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -78,10 +78,15 @@ class TLeser::TBlockLeser {
     Raeume();
     UVTabellen();
     Kurse();
-    // The records in the order the school's lessons and placements now have, as written.
-    std::unordered_map<const TSetzung*, std::size_t> rang;
+    // The records in the order the school's lessons now have; those of one lesson stay as
+    // written, in the order of its placements. The reader's school makes no other course, so
+    // creation numbers count the lessons in reading order.
+    std::vector<std::size_t> platz(static_cast<std::size_t>(s_->Kurse().Anzahl()));
+    std::size_t p = 0;
     for (const TKurs* k : s_->Kurse())
-      for (const TSetzung* z : k->Setzungen()) rang.emplace(z, rang.size());
+      platz[static_cast<std::size_t>(k->Erstellnummer() - ersteNummer_)] = p++;
+    std::vector<std::size_t> rang(satzKurs_.size());
+    for (std::size_t i = 0; i < rang.size(); ++i) rang[i] = platz[satzKurs_[i]];
     ablage_.Ordne(rang);
     ablage_.Verknuepfe();
     ablage_.EntferneVeraltete(heute_, st_.vtm);
@@ -290,9 +295,12 @@ class TLeser::TBlockLeser {
     const std::size_t mindestens = 53 + 16 * static_cast<std::size_t>(n_);
     const int n = Anzahl(mindestens, "Kurse");
     for (int i = 0; i < n; ++i) {
+      kursIndex_ = static_cast<std::size_t>(i);
       Kurs();
       Zaehle();
     }
+    // Every course list in its order once, instead of each course sorted in as it comes.
+    s_->OrdneKurseNeu();
   }
 
   void KursStatus(const TKurs& k) {
@@ -317,15 +325,14 @@ class TLeser::TBlockLeser {
     std::vector<TKlasse*> kl;
     for (int j = 0; j < klassen; ++j)
       if (TKlasse* k = Element(s_->Klassen())) kl.push_back(k);
-    TKurs* k = s_->ErzeugeKurs(l, kl.empty() ? nullptr : kl.front(), ko, f, nullptr, 0);
-    for (std::size_t j = 1; j < kl.size(); ++j) k->FuegeKlasseHinzu(kl[j]);
+    TKurs* k = TKurs::ErzeugeUngeordnet(*s_, l, kl, ko, f);
+    if (kursIndex_ == 0) ersteNummer_ = k->Erstellnummer();
     KursStatus(*k);
     if (l && f) l->FuegeFachHinzu(f);
     const int raeume = Anzahl(2, "Räume eines Kurses");
-    for (int j = 0; j < raeume; ++j) k->FuegeRaumHinzu(Element(s_->Raeume()), false);
+    for (int j = 0; j < raeume; ++j) k->HaengeRaumAn(Element(s_->Raeume()), false);
     const int spaeter = Anzahl(2, "spätere Räume eines Kurses");
-    for (int j = 0; j < spaeter; ++j) k->FuegeRaumHinzu(Element(s_->Raeume()), true);
-    // Hours straight into the table; the course is sorted once it is complete.
+    for (int j = 0; j < spaeter; ++j) k->HaengeRaumAn(Element(s_->Raeume()), true);
     k->stunden_.SetzeStunden(1, stunden1);
     for (int v = 2; v <= n_; ++v) k->stunden_.SetzeStunden(v, b_.LiesInteger());
     const int setzungen = Anzahl(11, "Setzungen eines Kurses");
@@ -340,8 +347,6 @@ class TLeser::TBlockLeser {
     k->SetzeStundenProTag(b_.LiesInteger());
     k->SetzeTabelle(b_.LiesInteger());
     k->SetzeFarbe(b_.LiesFarbe());
-    k->BerechneSortierSchluessel();
-    k->Umsortieren();
   }
 
   void Setzung(TKurs& k) {
@@ -377,6 +382,7 @@ class TLeser::TBlockLeser {
       v.VerlegtAufNr = b_.LiesInteger();
       v.StattNr = b_.LiesInteger();
       ablage_.Saetze().push_back(std::move(v));
+      satzKurs_.push_back(kursIndex_);
     }
   }
 
@@ -410,8 +416,14 @@ class TLeser::TBlockLeser {
       if (saetze[i].VerlegtAuf >= 0)
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
+    // A file we saved numbers its records by their place in the school's list.
+    std::vector<std::pair<int, std::size_t>> nachNummer(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i) nachNummer[i] = {saetze[i].Nummer, i};
+    std::sort(nachNummer.begin(), nachNummer.end());
+    std::vector<std::size_t> vermutung(saetze.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i) vermutung[i] = nachNummer[i].second;
     std::vector<TVertretung*> sortiert = neu;
-    SortiereVertretungsliste(sortiert, st_.vsa);
+    SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
     // Placement lists in file order, the school's list sorted.
     for (TVertretung* v : neu) v->HaengeAn();
     TListe<TVertretung>& liste = s_->Vertretungen();
@@ -473,6 +485,10 @@ class TLeser::TBlockLeser {
   IFortschritt* f_;
   std::vector<TFensterSatz>& fenster_;
   TVertretungsAblage ablage_;
+  // Per record the reading index of its lesson; the first lesson's creation number.
+  std::vector<std::size_t> satzKurs_;
+  std::size_t kursIndex_ = 0;
+  uint64_t ersteNummer_ = 0;
   std::unique_ptr<TSchule> s_;
   std::array<uint8_t, kWochen> wochen_{};
   int n_ = 1;

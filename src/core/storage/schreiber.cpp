@@ -1,5 +1,6 @@
 #include "storage/schreiber.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -39,12 +40,44 @@ int Index(const TListe<T>& liste, const T* e, int kein) {
   return pos > 0 ? pos : kein;
 }
 
+// The file's size, closely from above: the buffer is reserved once instead of growing (each
+// growth copies the bytes so far and touches fresh pages).
+std::size_t GeschaetzteGroesse(const TSchule& s, std::size_t fensterSaetze) {
+  constexpr std::size_t kText = 1 + kNamenLaenge, kBemerkung = 1 + kBemerkungLaenge;
+  const std::size_t n = static_cast<std::size_t>(std::max(s.Standard().mwn(), 1));
+  const std::size_t raster = n * kTage * 2;
+  auto anzahl = [](const auto& liste) { return static_cast<std::size_t>(liste.Anzahl()); };
+  std::size_t g = 2 + kWochen + 2 + 2 * raster;
+  g += 6 * 2 + (anzahl(s.Lehrer()) + anzahl(s.Klassen()) + anzahl(s.Kopplungen()) + anzahl(s.Faecher()) +
+                anzahl(s.Raeume()) + anzahl(s.UVTabellen())) *
+                   (1 + kKuerzelLaenge);
+  g += 2 + anzahl(s.Lehrer()) * (kText + 2 * n + 4 + 2 * raster + 12);
+  for (const TLehrer* l : s.Lehrer()) g += 2 * anzahl(l->Faecher());
+  g += 2 + anzahl(s.Klassen()) * (kText + 2 * n + 6 + 2 * raster + 5);
+  g += 4 + (anzahl(s.Kopplungen()) + anzahl(s.Faecher())) * kText;
+  g += 2 + anzahl(s.Raeume()) * (kText + 2 * raster + 4);
+  g += 2;
+  for (const TUVTab* t : s.UVTabellen())
+    g += 1 + kText + 4 + 2 * (std::max(anzahl(t->Faecher()), anzahl(t->Lehrer())) + anzahl(t->Klassen()));
+  g += 2;
+  for (const TKurs* k : s.Kurse()) {
+    g += 8 + 6 + 2 * (anzahl(k->Klassen()) + anzahl(k->Raeume()) + anzahl(k->SpaeterRaeume())) + 2 * n + 2;
+    g += kText + 7 + raster + 10;
+    for (const TSetzung* z : k->Setzungen())
+      g += 11 + anzahl(z->Vertretungen()) * (4 + 4 + 2 * kBemerkung + 4 + 6);
+  }
+  g += 6 + 8 * (anzahl(s.LehrerFehlen()) + anzahl(s.KlassenFehlen()) + anzahl(s.RaumFehlen()));
+  g += 4 + 2 * anzahl(s.ParListe().Zellen());
+  g += 2 + fensterSaetze * (2 + 1 + kTitelLaenge + 8);
+  return g;
+}
+
 class TBlockSchreiber {
  public:
   TBlockSchreiber(const TSchule& s, IFortschritt* f) : s_(s), f_(f), n_(s.Standard().mwn()) {}
 
   std::vector<uint8_t> Schreibe(const std::vector<TFensterSatz>& fenster) {
-    b_.Reserviere(4096);
+    b_.Reserviere(GeschaetzteGroesse(s_, fenster.size()));
     b_.SchreibeInteger(kDateiVersion);
     Wochen();
     Status("Kürzel");

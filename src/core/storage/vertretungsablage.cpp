@@ -34,13 +34,11 @@ class TVerbund {
 
 }  // namespace
 
-void TVertretungsAblage::Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang) {
+void TVertretungsAblage::Ordne(const std::vector<std::size_t>& rang) {
   const std::size_t n = saetze_.size();
+  if (rang.size() >= n && std::is_sorted(rang.begin(), rang.begin() + static_cast<std::ptrdiff_t>(n))) return;
   std::vector<std::pair<std::size_t, std::size_t>> folge(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto it = rang.find(saetze_[i].Setzung);
-    folge[i] = {it == rang.end() ? rang.size() : it->second, i};
-  }
+  for (std::size_t i = 0; i < n; ++i) folge[i] = {i < rang.size() ? rang[i] : SIZE_MAX, i};
   std::sort(folge.begin(), folge.end());
   std::vector<int> neu(n);
   for (std::size_t j = 0; j < n; ++j) neu[folge[j].second] = static_cast<int>(j);
@@ -55,25 +53,28 @@ void TVertretungsAblage::Ordne(const std::unordered_map<const TSetzung*, std::si
 }
 
 void TVertretungsAblage::Verknuepfe() {
-  std::unordered_map<int, int> nachNummer;
-  nachNummer.reserve(saetze_.size());
-  for (std::size_t i = 0; i < saetze_.size(); ++i) {
-    TVertretungsSatz& s = saetze_[i];
+  // Numbers are 16-bit in the file: a table by number instead of a map (a larger one names no
+  // record).
+  constexpr int kFrei = -2, kDoppelt = -1;
+  int hoechste = 0;
+  for (TVertretungsSatz& s : saetze_) {
     s.Statt = s.VerlegtAuf = -1;
+    if (s.Nummer <= kMaxNummer) hoechste = std::max(hoechste, s.Nummer);
+  }
+  std::vector<int> nachNummer(static_cast<std::size_t>(hoechste) + 1, kFrei);
+  auto satzMit = [&nachNummer](int nummer) -> int& { return nachNummer[static_cast<std::size_t>(nummer)]; };
+  for (std::size_t i = 0; i < saetze_.size(); ++i) {
     // A number claimed twice names no record.
-    if (s.Nummer > 0) {
-      auto [it, neu] = nachNummer.try_emplace(s.Nummer, static_cast<int>(i));
-      if (!neu) it->second = -1;
-    }
+    if (const int nummer = saetze_[i].Nummer; nummer > 0 && nummer <= hoechste)
+      satzMit(nummer) = satzMit(nummer) == kFrei ? static_cast<int>(i) : kDoppelt;
   }
   TVerbund verbund(saetze_.size());
   for (std::size_t i = 0; i < saetze_.size(); ++i) {
     TVertretungsSatz& r = saetze_[i];
-    if (r.StattNr <= 0 || r.Nummer <= 0) continue;
-    if (const auto eigen = nachNummer.find(r.Nummer); eigen->second != static_cast<int>(i)) continue;
-    const auto it = nachNummer.find(r.StattNr);
-    if (it == nachNummer.end() || it->second < 0) continue;
-    const int f = it->second;
+    if (r.StattNr <= 0 || r.Nummer <= 0 || r.StattNr > hoechste || r.Nummer > hoechste) continue;
+    if (satzMit(r.Nummer) != static_cast<int>(i)) continue;
+    const int f = satzMit(r.StattNr);
+    if (f < 0) continue;
     TVertretungsSatz& folge = saetze_[static_cast<std::size_t>(f)];
     if (f == static_cast<int>(i) || folge.VerlegtAuf >= 0 || folge.VerlegtAufNr != r.Nummer) continue;
     if (!verbund.Vereinige(i, static_cast<std::size_t>(f))) continue;
@@ -94,6 +95,7 @@ void TVertretungsAblage::EntferneVeraltete(int32_t heute, int vtm) {
 
 void TVertretungsAblage::Entferne(std::vector<char> weg) {
   const std::size_t n = saetze_.size();
+  if (std::find(weg.begin(), weg.end(), 1) == weg.end()) return;
   // A record goes with the follow-ups it owns; each chain is walked once.
   for (std::size_t i = 0; i < n; ++i) {
     if (weg[i] != 1) continue;
@@ -116,11 +118,50 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
   saetze_ = std::move(bleiben);
 }
 
+namespace {
+
+// "a comes before b" in the order of "vsa". Every order but the one by substitutes answers the
+// same both ways round: one question is enough there.
+struct TVor {
+  TVertrVergleich vergleiche;
+  bool zweiseitig;
+  explicit TVor(int vsa)
+      : vergleiche(VertrVergleich(vsa)), zweiseitig(vergleiche == VergleicheVertrNachVertretern) {}
+  bool operator()(const TVertretung* a, const TVertretung* b) const {
+    return vergleiche(a, b) < 0 && (!zweiseitig || vergleiche(b, a) > 0);
+  }
+};
+
+}  // namespace
+
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
-  const TVertrVergleich vergleiche = VertrVergleich(vsa);
-  std::stable_sort(liste.begin(), liste.end(), [vergleiche](const TVertretung* a, const TVertretung* b) {
-    return vergleiche(a, b) < 0 && vergleiche(b, a) > 0;
-  });
+  std::stable_sort(liste.begin(), liste.end(), TVor(vsa));
+}
+
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
+                              const std::vector<std::size_t>& vermutung) {
+  const std::size_t n = liste.size();
+  const TVor vor(vsa);
+  // The stable sort's result is the one order in which no record comes before the one ahead of
+  // it, and records the order ranks alike keep their order in the list.
+  bool passt = vermutung.size() == n;
+  std::vector<char> gesehen(passt ? n : 0, 0);
+  for (std::size_t i = 0; passt && i < n; ++i) {
+    const std::size_t j = vermutung[i];
+    passt = j < n && !gesehen[j];
+    if (!passt) break;
+    gesehen[j] = 1;
+    if (i == 0) continue;
+    const std::size_t h = vermutung[i - 1];
+    passt = !vor(liste[j], liste[h]) && (h < j || vor(liste[h], liste[j]));
+  }
+  if (!passt) {
+    SortiereVertretungsliste(liste, vsa);
+    return;
+  }
+  std::vector<TVertretung*> sortiert(n);
+  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[vermutung[i]];
+  liste = std::move(sortiert);
 }
 
 std::vector<int> VertretungsNummern(const std::vector<char>& verknuepft) {

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace kolvar {
@@ -45,8 +44,8 @@ class TVertretungsAblage {
   const std::vector<TVertretungsSatz>& Saetze() const { return saetze_; }
   bool Leer() const { return saetze_.empty(); }
 
-  // Puts the records in the order of their placements' ranks (stable), links following.
-  void Ordne(const std::unordered_map<const TSetzung*, std::size_t>& rang);
+  // Puts the records in the order of their ranks (one per record; stable), links following.
+  void Ordne(const std::vector<std::size_t>& rang);
   // Turns the file numbers into links, keeping only consistent ones.
   void Verknuepfe();
   // Drops every record dated vtm days or more before today, with the follow-ups it owns.
@@ -65,6 +64,10 @@ class TVertretungsAblage {
 // (two records without the compared element), they count as equal, so the sort is well defined
 // and keeps the given order among them.
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa);
+// The same, given a guess of the result as positions into the list (the order the records were
+// saved in): when the guess is what the sort gives, checking it replaces the sort.
+void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
+                              const std::vector<std::size_t>& vermutung);
 
 // Own numbers of the file for records in list order: the position while there are at most 32767
 // records; beyond that 1..m for the records taking part in a link and 0 for the others. Throws

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -468,6 +469,52 @@ TEST(DateiVertretungen, VerknuepfungenUndVeraltete) {
   EXPECT_EQ(a.Saetze().size(), 9u);
   EXPECT_TRUE(a.Stimmig());
   EXPECT_EQ(a.Saetze().back().Nummer, 11);
+}
+
+// Reading takes the records' order from the file's numbers only where that is the order the sort
+// gives: with any guess, good or bad, the school's list is the sorted one.
+TEST(DateiVertretungen, VermuteteReihenfolgeNurWennSieStimmt) {
+  TStandard st;
+  TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400};
+  const auto schule = ErzeugeSchule(st, Profil::Typisch, 2, {nullptr, nullptr, &uhr});
+  std::vector<TVertretung*> roh;  // in their lessons' order, as the reader finds them
+  for (const TKurs* k : schule->Kurse())
+    for (const TSetzung* z : k->Setzungen())
+      for (TVertretung* v : z->Vertretungen()) roh.push_back(v);
+  ASSERT_GT(roh.size(), 100u);
+  for (int vsa = 0; vsa < 4; ++vsa) {
+    SCOPED_TRACE("vsa " + std::to_string(vsa));
+    std::vector<TVertretung*> erwartet = roh;
+    SortiereVertretungsliste(erwartet, vsa);
+    std::map<const TVertretung*, std::size_t> platz;
+    for (std::size_t i = 0; i < roh.size(); ++i) platz[roh[i]] = i;
+    std::vector<std::size_t> richtig;
+    for (const TVertretung* v : erwartet) richtig.push_back(platz[v]);
+    // Two neighbours the order ranks alike (sorting them the other way round keeps them so),
+    // swapped: still in order, but no longer stable.
+    std::vector<std::size_t> gleichVertauscht = richtig;
+    for (std::size_t i = 0; i + 1 < erwartet.size(); ++i) {
+      std::vector<TVertretung*> paar = {erwartet[i + 1], erwartet[i]};
+      SortiereVertretungsliste(paar, vsa);
+      if (paar.front() != erwartet[i + 1]) continue;
+      std::swap(gleichVertauscht[i], gleichVertauscht[i + 1]);
+      break;
+    }
+    std::vector<std::size_t> umgekehrt(richtig.rbegin(), richtig.rend());
+    std::vector<std::size_t> doppelt = richtig;
+    doppelt[1] = doppelt[0];
+    std::vector<std::size_t> ausserhalb = richtig;
+    ausserhalb.back() = roh.size();
+    std::vector<std::size_t> kurz(richtig.begin(), richtig.end() - 1);
+    std::vector<std::size_t> dateiFolge(roh.size());
+    std::iota(dateiFolge.begin(), dateiFolge.end(), std::size_t{0});
+    for (const auto& vermutung :
+         {richtig, gleichVertauscht, umgekehrt, doppelt, ausserhalb, kurz, dateiFolge}) {
+      std::vector<TVertretung*> liste = roh;
+      SortiereVertretungsliste(liste, vsa, vermutung);
+      EXPECT_TRUE(liste == erwartet);
+    }
+  }
 }
 
 // Beyond 32767 records only the linked ones get numbers; the links survive.

@@ -102,6 +102,38 @@ TEST_F(Kurs, ZweiKurseImSelbenFeldTeilenLehrerUndRaum) {
   EXPECT_FALSE(s->r101->Belegung().Belegt(1, 1, 1));
 }
 
+// Two lessons in one room at one slot: the room stays occupied until the last one leaves it,
+// also when the room is not among a lesson's rooms (swapped by hand, read from a file).
+TEST_F(Kurs, RaumBleibtBelegtBisDieLetzteStundeIhnVerlaesst) {
+  enum Weg { Entfernen, RaumLoesen, RaumWechseln };
+  const struct {
+    TKurs* TKleineSchule::*erster;
+    TKurs* TKleineSchule::*zweiter;
+    Weg weg;
+  } faelle[] = {
+      {&TKleineSchule::deutsch5a, &TKleineSchule::deutsch6a, Entfernen},
+      {&TKleineSchule::deutsch6a, &TKleineSchule::deutsch5a, Entfernen},
+      {&TKleineSchule::deutsch6a, &TKleineSchule::mathe5b, Entfernen},
+      {&TKleineSchule::deutsch6a, &TKleineSchule::mathe5b, RaumLoesen},
+      {&TKleineSchule::mathe5b, &TKleineSchule::deutsch5a, RaumWechseln},
+  };
+  for (const auto& fall : faelle) {
+    s = BaueKleineSchule();
+    TKurs* kurse[] = {(*s).*fall.erster, (*s).*fall.zweiter};
+    for (TKurs* k : kurse) ASSERT_NE(k->Setze(1, 2, s->r101, 3), nullptr);
+    for (int i = 0; i < 2; ++i) {
+      SCOPED_TRACE(kurse[i]->Text() + ", Fall " + std::to_string(fall.weg));
+      TSetzung* z = kurse[i]->FindeSetzung(1, 2, 3);
+      if (fall.weg == Entfernen) kurse[i]->EntferneSetzung(z);
+      if (fall.weg == RaumLoesen) kurse[i]->LoeseRaum(z);
+      if (fall.weg == RaumWechseln) kurse[i]->SetzeRaum(z, s->th);
+      EXPECT_EQ(s->r101->Belegung().Belegt(1, 2, 3), i == 0);
+      EXPECT_EQ(s->th->Belegung().Belegt(1, 2, 3), fall.weg == RaumWechseln);
+      EXPECT_TRUE(PruefeModell(Sch()).empty());
+    }
+  }
+}
+
 TEST_F(Kurs, GekoppelteStundeEntfernenUndLehrerWechsel) {
   SetzeEinigeStunden(*s);
   s->sportSch->EntferneStunde(1, 3, 5, false);
