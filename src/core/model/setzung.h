@@ -29,6 +29,8 @@ class TSetzung {
 
   // Substitutions of this hour on single dates; filled by the substitution planning.
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+  // "statt" options now offered that name this hour.
+  int StattVerweise() const { return stattVerweise_; }
 
   // The hour is the first or the last of the element's day (in its version).
   bool IstRandstunde(const TPlanElement& element) const;
@@ -38,6 +40,7 @@ class TSetzung {
 
  private:
   friend class TKurs;
+  friend class TStatt;
   friend class TVertretung;
   TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert);
 
@@ -48,6 +51,7 @@ class TSetzung {
   TRaum* raum_;
   bool fixiert_;
   TListe<TVertretung> vertretungen_;
+  int stattVerweise_ = 0;
 };
 
 }  // namespace kolvar

@@ -280,14 +280,15 @@ TSetzung::~TSetzung() {
   if (TLehrer* l = kurs_->Lehrer())
     for (std::size_t n = KlassenFehlTage(*this).size(); n > 0; --n) BucheVStd(l, kurs_->Faktor());
   // "statt" options offered for this hour would point nowhere.
-  for (TVertretung* v : schule.Vertretungen()) {
-    const std::vector<TStatt*> optionen = v->stattOptionen_.Elemente();
-    for (TStatt* o : optionen)
-      if (o->Setzung() == this) {
-        v->stattOptionen_.Entferne(o);
-        delete o;
-      }
-  }
+  if (stattVerweise_ > 0)
+    for (TVertretung* v : schule.Vertretungen()) {
+      const std::vector<TStatt*> optionen = v->stattOptionen_.Elemente();
+      for (TStatt* o : optionen)
+        if (o->Setzung() == this) {
+          v->stattOptionen_.Entferne(o);
+          delete o;
+        }
+    }
   while (!vertretungen_.Leer())
     TVertretung::Ende(vertretungen_.Hole(1), TVertretung::TKonten::VergangeneBleiben);
 }
