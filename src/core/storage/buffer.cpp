@@ -134,11 +134,8 @@ std::vector<uint8_t> TBuffer::NimmDaten() {
   return daten;
 }
 
-const uint8_t* TBuffer::Nimm(std::size_t n) {
-  if (Rest() < n) throw TDateiFehler(kStreamLesefehler, position_);
-  const uint8_t* p = daten_.data() + position_;
-  position_ += n;
-  return p;
+void TBuffer::ZuKurz() const {
+  throw TDateiFehler(kStreamLesefehler, position_);
 }
 
 // n zero bytes at the end.

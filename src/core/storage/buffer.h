@@ -79,8 +79,15 @@ class TBuffer {
   void Reserviere(std::size_t bytes) { daten_.reserve(bytes); }
 
  private:
-  // The next n bytes, or TDateiFehler when fewer are left.
-  const uint8_t* Nimm(std::size_t n);
+  // The next n bytes, or TDateiFehler when fewer are left. Inline: every read goes through it.
+  const uint8_t* Nimm(std::size_t n) {
+    if (Rest() < n) [[unlikely]]
+      ZuKurz();
+    const uint8_t* p = daten_.data() + position_;
+    position_ += n;
+    return p;
+  }
+  [[noreturn]] void ZuKurz() const;
   uint8_t* Haenge(std::size_t n);
 
   std::vector<uint8_t> daten_;

@@ -400,8 +400,8 @@ class TLeser::TBlockLeser {
       v->SetSetzung(satz.Setzung);
       v->SetVertreter(satz.Vertreter);
       v->SetErsatzraum(satz.Ersatzraum);
-      v->SetLehrerBem(satz.LehrerBem);
-      v->SetSchuelerBem(satz.SchuelerBem);
+      v->SetLehrerBem(std::move(satz.LehrerBem));
+      v->SetSchuelerBem(std::move(satz.SchuelerBem));
       v->SetArt(satz.Art);
       v->SetFrei(satz.Frei);
       v->SetNoetig(satz.Noetig);
@@ -416,12 +416,23 @@ class TLeser::TBlockLeser {
       if (saetze[i].VerlegtAuf >= 0)
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
-    // A file we saved numbers its records by their place in the school's list.
-    std::vector<std::pair<int, std::size_t>> nachNummer(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i) nachNummer[i] = {saetze[i].Nummer, i};
-    std::sort(nachNummer.begin(), nachNummer.end());
-    std::vector<std::size_t> vermutung(saetze.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i) vermutung[i] = nachNummer[i].second;
+    // A file we saved numbers its records by their place in the school's list: 1 to n once each,
+    // which places them directly; any other numbering is sorted.
+    const std::size_t n = saetze.size();
+    std::vector<std::size_t> vermutung(n, n);
+    bool platziert = true;
+    for (std::size_t i = 0; i < n && platziert; ++i) {
+      const int nummer = saetze[i].Nummer;
+      platziert = nummer >= 1 && static_cast<std::size_t>(nummer) <= n &&
+                  vermutung[static_cast<std::size_t>(nummer - 1)] == n;
+      if (platziert) vermutung[static_cast<std::size_t>(nummer - 1)] = i;
+    }
+    if (!platziert) {
+      std::vector<std::pair<int, std::size_t>> nachNummer(n);
+      for (std::size_t i = 0; i < n; ++i) nachNummer[i] = {saetze[i].Nummer, i};
+      std::sort(nachNummer.begin(), nachNummer.end());
+      for (std::size_t i = 0; i < n; ++i) vermutung[i] = nachNummer[i].second;
+    }
     std::vector<TVertretung*> sortiert = neu;
     SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
     // Placement lists in file order, the school's list sorted.

@@ -77,6 +77,13 @@ constexpr TTabellen BaueTabellen() {
 
 constexpr TTabellen kTabellen = BaueTabellen();
 
+constexpr bool AsciiUnveraendert() {
+  for (int b = 0; b < 0x80; ++b)
+    if (kTabellen.utf8[b][0] != 1 || kTabellen.utf8[b][1] != static_cast<char>(b)) return false;
+  return true;
+}
+static_assert(AsciiUnveraendert(), "MacZuText copies ASCII bytes as they are");
+
 // Byte of a character above U+00FF; -1 when the file cannot hold it.
 int WindowsByte(char32_t z) {
   for (int i = 0; i < 32; ++i)
@@ -148,9 +155,14 @@ bool MacDarstellbar(std::string_view text) {
 }
 
 std::string MacZuText(const uint8_t* bytes, std::size_t anzahl) {
+  // Most texts are plain ASCII, which both encodings share byte for byte.
+  std::size_t i = 0;
+  while (i < anzahl && bytes[i] < 0x80) ++i;
+  if (i == anzahl) return std::string(reinterpret_cast<const char*>(bytes), anzahl);
   std::string text;
   text.reserve(anzahl + anzahl / 4);
-  for (std::size_t i = 0; i < anzahl; ++i) {
+  text.append(reinterpret_cast<const char*>(bytes), i);
+  for (; i < anzahl; ++i) {
     const auto& u = kTabellen.utf8[bytes[i]];
     text.append(u.data() + 1, static_cast<std::size_t>(u[0]));
   }

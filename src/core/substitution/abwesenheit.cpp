@@ -299,6 +299,7 @@ TSetzung::~TSetzung() {
 void VertretungenNachSetzen(TSetzung& s) {
   TKurs& c = s.Kurs();
   TSchule& schule = c.Schule();
+  if (schule.LehrerFehlen().Leer() && schule.KlassenFehlen().Leer() && schule.RaumFehlen().Leer()) return;
   std::vector<int32_t> tage;
   SammleFehlTage(schule, s, c.Lehrer(), tage);
   for (const TKlasse* k : c.Klassen()) SammleFehlTage(schule, s, k, tage);

@@ -255,12 +255,20 @@ TVertretung::~TVertretung() {
   LeereOptionen();
 }
 
-void TVertretung::SetLehrerBem(std::string_view text) {
-  lehrerBem_ = KuerzeText(text, kBemerkungLaenge);
+namespace {
+// A text of at most that many bytes has at most that many characters: kept as it is.
+std::string Bemerkung(std::string text) {
+  if (text.size() <= static_cast<std::size_t>(kBemerkungLaenge)) return text;
+  return KuerzeText(text, kBemerkungLaenge);
+}
+}  // namespace
+
+void TVertretung::SetLehrerBem(std::string text) {
+  lehrerBem_ = Bemerkung(std::move(text));
 }
 
-void TVertretung::SetSchuelerBem(std::string_view text) {
-  schuelerBem_ = KuerzeText(text, kBemerkungLaenge);
+void TVertretung::SetSchuelerBem(std::string text) {
+  schuelerBem_ = Bemerkung(std::move(text));
 }
 
 int32_t TVertretung::Wert() const {

@@ -69,9 +69,9 @@ class TVertretung {
   TRaum* Ersatzraum() const { return ersatzraum_; }
   void SetErsatzraum(TRaum* r) { ersatzraum_ = r; }
   const std::string& LehrerBem() const { return lehrerBem_; }
-  void SetLehrerBem(std::string_view text);  // cut to 61 characters
+  void SetLehrerBem(std::string text);  // cut to 61 characters
   const std::string& SchuelerBem() const { return schuelerBem_; }
-  void SetSchuelerBem(std::string_view text);  // cut to 61 characters
+  void SetSchuelerBem(std::string text);  // cut to 61 characters
   uint8_t Art() const { return art_; }
   void SetArt(uint8_t art) { art_ = art; }
   bool Frei() const { return frei_; }
