@@ -120,16 +120,12 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
 
 namespace {
 
-// "a comes before b" in the order of "vsa". Every order but the one by substitutes answers the
-// same both ways round: one question is enough there.
+// "a comes before b" in the order of "vsa". Every order is strict, its last key the order the records were made in, which for records
+// just read is their place in the list: a plain sort gives what a stable one would.
 struct TVor {
   TVertrVergleich vergleiche;
-  bool zweiseitig;
-  explicit TVor(int vsa)
-      : vergleiche(VertrVergleich(vsa)), zweiseitig(vergleiche == VergleicheVertrNachVertretern) {}
-  bool operator()(const TVertretung* a, const TVertretung* b) const {
-    return vergleiche(a, b) < 0 && (!zweiseitig || vergleiche(b, a) > 0);
-  }
+  explicit TVor(int vsa) : vergleiche(VertrVergleich(vsa)) {}
+  bool operator()(const TVertretung* a, const TVertretung* b) const { return vergleiche(a, b) < 0; }
 };
 
 }  // namespace
@@ -142,8 +138,7 @@ void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
                               const std::vector<std::size_t>& vermutung) {
   const std::size_t n = liste.size();
   const TVor vor(vsa);
-  // The stable sort's result is the one order in which no record comes before the one ahead of
-  // it, and records the order ranks alike keep their order in the list.
+  // The guess is right when each record comes after the one ahead of it.
   bool passt = vermutung.size() == n;
   std::vector<char> gesehen(passt ? n : 0, 0);
   for (std::size_t i = 0; passt && i < n; ++i) {
@@ -152,8 +147,7 @@ void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
     if (!passt) break;
     gesehen[j] = 1;
     if (i == 0) continue;
-    const std::size_t h = vermutung[i - 1];
-    passt = !vor(liste[j], liste[h]) && (h < j || vor(liste[h], liste[j]));
+    passt = vor(liste[vermutung[i - 1]], liste[j]);
   }
   if (!passt) {
     SortiereVertretungsliste(liste, vsa);
