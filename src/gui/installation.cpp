@@ -1,11 +1,13 @@
 #include "installation.h"
 
+#include "views/manuellfenster.h"
 #include "views/planfenster.h"
 
 namespace kolvar {
 
 void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanFenster(palette);
+  InstalliereManuellFenster(palette);
 }
 
 }  // namespace kolvar

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/aenderungen.h"
 #include "model/fensterart.h"
@@ -50,6 +51,9 @@ class IFenster {
   virtual void KursWirdGeloescht(TKurs* /*kurs*/) {}
   // Table and workload windows delete the courses selected in them.
   virtual void LoescheMarkierteKurse() {}
+  // The courses of the selection (plan, table and workload windows), in order, for the manual
+  // planning window; none by default.
+  virtual std::vector<TKurs*> MarkierteKurse() const { return {}; }
 
   // Closes the window. The window unregisters itself from the school and clears its links
   // (element window slots, single-window slot, active window) while closing.

@@ -271,6 +271,15 @@ void TPlnForm::ZieleMarkieren(TKurs* kurs) {
   NeuZeichnen();
 }
 
+std::vector<TKurs*> TPlnForm::MarkierteKurse() const {
+  const TGitterAuswahl a = PlnGrid->Auswahl();
+  std::vector<TKurs*> kurse;
+  for (int p = a.oben; p <= a.unten; ++p)
+    for (int d = a.links; d <= a.rechts; ++d)
+      if (TKurs* k = zellen_.Kurs(d, p)) kurse.push_back(k);
+  return kurse;
+}
+
 void TPlnForm::MarkiereKurs(const TKurs* kurs) {
   zellen_.MarkiereWo([&](int d, int p) { return kurs != nullptr && zellen_.Kurs(d, p) == kurs; });
   NeuZeichnen();

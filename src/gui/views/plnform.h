@@ -59,6 +59,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   // IPlanFenster
   void ZieleMarkieren(TKurs* kurs) override;
   void MarkierungenLoeschen() override;
+  // The lessons of the selected cells, row by row.
+  std::vector<TKurs*> MarkierteKurse() const override;
 
   // Copies the plan as TAB-separated text (through the palette's memo).
   void PlanKopieren();

@@ -1,0 +1,258 @@
+#include "engine/manuellplanung.h"
+
+#include <algorithm>
+
+#include "model/element.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/stundentext.h"
+
+namespace kolvar {
+
+namespace {
+
+bool Voll(const TKurs* k) {
+  return k->GesetzteStunden(-1) >= k->Stunden(-1);
+}
+
+std::size_t Index(int d, int p) {
+  return static_cast<std::size_t>((d - 1) * kStunden + (p - 1));
+}
+
+}  // namespace
+
+std::vector<TKurs*> ManuellKurse(const std::vector<TKurs*>& auswahl) {
+  std::vector<TKurs*> kurse;
+  for (TKurs* k : auswahl)
+    if (k != nullptr && !k->NichtVerplanen() && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
+      kurse.push_back(k);
+  return kurse;
+}
+
+void TManuellPlanung::MitKursliste(const std::vector<TKurs*>& kurse, bool ohneGruende) {
+  ohneGruende_ = ohneGruende;
+  kurse_.clear();
+  akt_ = nullptr;
+  for (TKurs* k : kurse) NimmKursAuf(k);
+  if (!kurse_.empty()) SetzeAktKurs(kurse_.front());
+}
+
+bool TManuellPlanung::SetzeAktKurs(TKurs* kurs) {
+  if (kurs == nullptr || kurs == akt_) return false;
+  NimmKursAuf(kurs);
+  akt_ = kurs;
+  raum_ = kurs->HaeufigsterRaum();
+  if (raum_ == nullptr) raum_ = kurs->Raeume().Hole(1);
+  kopplung_ = kurs->Kopplung();
+  SammleGruende();
+  return true;
+}
+
+void TManuellPlanung::NimmKursAuf(TKurs* kurs) {
+  if (kurs != nullptr && std::find(kurse_.begin(), kurse_.end(), kurs) == kurse_.end())
+    kurse_.push_back(kurs);
+}
+
+bool TManuellPlanung::EntferneKurs(TKurs* kurs) {
+  std::erase(kurse_, kurs);
+  // The reasons may name the course: they go with it.
+  for (TKonfliktListe& l : gruende_) l.Leere();
+  if (akt_ == kurs) {
+    akt_ = nullptr;
+    raum_ = nullptr;
+    kopplung_ = nullptr;
+    if (!kurse_.empty()) SetzeAktKurs(kurse_.front());
+  } else {
+    SammleGruende();
+  }
+  return kurse_.empty();
+}
+
+TKurs* TManuellPlanung::NaechsterOffenerKurs() const {
+  const auto start = std::find(kurse_.begin(), kurse_.end(), akt_);
+  const std::size_t n = kurse_.size();
+  const std::size_t i0 = start == kurse_.end() ? 0 : static_cast<std::size_t>(start - kurse_.begin());
+  for (std::size_t j = 1; j <= n; ++j) {
+    TKurs* k = kurse_[(i0 + j) % n];
+    if (!Voll(k)) return k;
+  }
+  return nullptr;
+}
+
+bool TManuellPlanung::HatOffeneStunden() const {
+  return std::any_of(kurse_.begin(), kurse_.end(), [](const TKurs* k) { return !Voll(k); });
+}
+
+void TManuellPlanung::SetzeRaum(TRaum* r) {
+  raum_ = r;
+  SammleGruende();
+}
+
+void TManuellPlanung::ZeigeKopplung(bool an) {
+  kopplung_ = an && akt_ != nullptr ? akt_->Kopplung() : nullptr;
+  SammleGruende();
+}
+
+void TManuellPlanung::Versionen(int& von, int& bis) const {
+  const TStandard& st = schule_.Standard();
+  if (st.eaw()) {
+    von = bis = st.AktuelleVersion();
+  } else {
+    von = 1;
+    bis = st.mwn();
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reasons
+
+void TManuellPlanung::SammleGruende() {
+  for (TKonfliktListe& l : gruende_) l.Leere();
+  if (ohneGruende_ || akt_ == nullptr) return;
+  const TStandard& st = schule_.Standard();
+  const int tage = std::clamp(st.mtn, 1, kTage);
+  const int stunden = std::clamp(st.pst, 1, kStunden);
+  std::vector<TKurs*> andere;
+  if (kopplung_ != nullptr)
+    for (TKurs* k : kopplung_->Kurse())
+      if (k != akt_ && (kopplungsModus_ || !Voll(k))) andere.push_back(k);
+  for (int d = 1; d <= tage; ++d)
+    for (int p = 1; p <= stunden; ++p) {
+      TKonfliktListe& liste = gruende_[Index(d, p)];
+      akt_->SammleSperrgruende(d, p, raum_, liste);
+      for (TKurs* k : andere) {
+        k->SammleSperrgruende(d, p, nullptr, liste);
+        k->SammleRaumKonflikte(d, p, liste);
+      }
+    }
+}
+
+const TKonfliktListe& TManuellPlanung::Gruende(int d, int p) const {
+  static const TKonfliktListe leer;
+  if (d < 1 || d > kTage || p < 1 || p > kStunden) return leer;
+  return gruende_[Index(d, p)];
+}
+
+std::string TManuellPlanung::GrundText(const TKonflikt& k, int d, int p) const {
+  const std::string v = "{" + std::to_string(k.Version()) + "} ";
+  const std::string kurs = k.Kurs() != nullptr ? " [" + k.Kurs()->TextMitRaum(k.Version(), d, p) + "]" : "";
+  switch (k.Art()) {
+    case KonfliktArt::KursGesperrt:
+      return v + (k.Kurs() == akt_ ? "Kurs gesperrt" : "gekoppelter Kurs gesperrt") + kurs;
+    case KonfliktArt::LehrerGesperrt:
+    case KonfliktArt::KlasseGesperrt:
+    case KonfliktArt::RaumGesperrt:
+      return v + (k.Element() != nullptr ? k.Element()->Kuerzel() : std::string()) + " gesperrt";
+    case KonfliktArt::LehrerFixiert:
+    case KonfliktArt::KlasseFixiert:
+    case KonfliktArt::RaumFixiert:
+      return v + "fixiert" + kurs;
+    case KonfliktArt::KeinRaumFrei:
+      return v + "kein Raum frei" + kurs;
+    default:
+      return v + "besetzt" + kurs;
+  }
+}
+
+TZellBild TManuellPlanung::Bild(int d, int p, const TKurs* zellKurs) const {
+  TZellBild bild;
+  if (zellKurs != nullptr && zellKurs == akt_) {
+    bild.AktBalken = true;
+    return bild;
+  }
+  if (zellKurs != nullptr && kopplung_ != nullptr && zellKurs->Kopplung() == kopplung_) {
+    bild.KopplungsBalken = true;
+    return bild;
+  }
+  std::vector<const TKopplung*> gezeichnet;
+  for (const TKonflikt& k : Gruende(d, p)) {
+    const TKopplung* ko = k.Kurs() != nullptr ? k.Kurs()->Kopplung() : nullptr;
+    if (ko != nullptr && std::find(gezeichnet.begin(), gezeichnet.end(), ko) != gezeichnet.end()) continue;
+    const int art = k.Art();
+    if (art <= KonfliktArt::RaumGesperrt) {
+      if (zellKurs == nullptr) bild.Schraffur = true;
+      continue;
+    }
+    if (ko != nullptr) gezeichnet.push_back(ko);
+    if (art <= KonfliktArt::RaumFixiert)
+      bild.Zeichen.push_back({TZeichenForm::Quadrat, ko != nullptr});
+    else if (art <= KonfliktArt::RaumBesetzt)
+      bild.Zeichen.push_back({TZeichenForm::Kreis, ko != nullptr});
+    else
+      bild.Zeichen.push_back({TZeichenForm::Kreuz, true});
+  }
+  return bild;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The course pop-up
+
+std::vector<TMenueEintrag> TManuellPlanung::KursMenue() {
+  const TStandard& st = schule_.Standard();
+  std::vector<TMenueEintrag> eintraege;
+  for (TKurs* k : kurse_) {
+    std::string text = FormatiereStunden(int64_t{k->Stunden(-1)} * k->Faktor(), st) + " (" +
+                       std::to_string(k->Stunden(-1)) + ") " + k->TextMitHauptraum();
+    if (Voll(k)) text = "<" + text + ">";
+    TMenueEintrag e;
+    e.Text = std::move(text);
+    e.Haken = k == akt_;
+    e.Aktion = [this, k] { SetzeAktKurs(k); };
+    eintraege.push_back(std::move(e));
+  }
+  return eintraege;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Placing and moving
+
+bool TManuellPlanung::Setze(int d, int p) {
+  if (akt_ == nullptr || d < 1 || d > kTage || p < 1 || p > kStunden) return false;
+  bool erlaubt;
+  if (ohneGruende_) {
+    TKonfliktListe liste;
+    erlaubt = akt_->PruefeSetzenMitRaum(d, p, raum_, kopplung_ != nullptr, liste);
+  } else {
+    // The check empties what it is given: the slot's reasons stay for the painting.
+    TKonfliktListe liste = Gruende(d, p);
+    erlaubt = akt_->PruefeKonfliktliste(d, p, liste);
+  }
+  if (!erlaubt) return false;
+  int von, bis;
+  Versionen(von, bis);
+  bool gesetzt = false;
+  // The displacing above may have removed members of the list or the coupling: a snapshot.
+  std::vector<TKurs*> kurse{akt_};
+  if (kopplung_ != nullptr) kurse = kopplung_->Kurse().Elemente();
+  for (int v = von; v <= bis; ++v)
+    for (TKurs* k : kurse) {
+      TRaum* r = k == akt_ ? raum_ : k->FindeFreienRaum(v, d, p);
+      if (k->Setze(v, d, r, p) != nullptr) gesetzt = true;
+    }
+  if (gesetzt) SammleGruende();
+  return gesetzt;
+}
+
+void TManuellPlanung::WeiterWennVoll() {
+  if (akt_ == nullptr || !Voll(akt_)) return;
+  if (TKurs* k = NaechsterOffenerKurs()) SetzeAktKurs(k);
+}
+
+bool TManuellPlanung::Verschiebe(int vonTag, int vonStunde, int zuTag, int zuStunde) {
+  if (akt_ == nullptr || akt_->Belegung().Belegt(-1, zuTag, zuStunde)) return false;
+  const bool mitKopplung = kopplung_ != nullptr;
+  TKonfliktListe verdraengt;
+  if (!akt_->PruefeVerschiebenMitRaum(zuTag, zuStunde, raum_, mitKopplung, verdraengt, vonStunde, vonTag))
+    return false;
+  akt_->VerschiebeMitRaum(zuTag, zuStunde, raum_, mitKopplung, vonTag, vonStunde);
+  if (TKurs* k = NaechsterOffenerKurs())
+    SetzeAktKurs(k);
+  else
+    SammleGruende();
+  return true;
+}
+
+}  // namespace kolvar

@@ -1,0 +1,16 @@
+// Opening the manual planning window over the courses selected in the active window, and its
+// part of the palette: the "Manuell" button and entry, and the undo entries' names while it is open.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+class TManuellForm;
+
+// The open window is brought to the front; otherwise a new one takes the selection's courses
+// (reasons off with Ctrl held). Nothing opens without courses to place.
+TManuellForm* OeffneManuell(TKolvarPalette& palette);
+
+void InstalliereManuellFenster(TKolvarPalette& palette);
+
+}  // namespace kolvar

@@ -1,0 +1,877 @@
+#include "views/manuellform.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "engine/planzuege.h"
+#include "engine/zellteile.h"
+#include "model/element.h"
+#include "model/fach.h"
+#include "model/ipalettezustand.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "platform/cursoren.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "platform/popupdienst.h"
+#include "platform/spaltenmenue.h"
+#include "views/setzdialoge.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int kLinks = 90;   // the panels start right of the left box
+constexpr int kStrich = 5;   // height of the mark strip under each row
+constexpr int kZeichen = 5;  // a reason sign's size
+constexpr int kZeichenAbstand = 7;
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QColor Farbe(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+QString Kennbuchstabe(const TPlanElement* e) {
+  if (e == nullptr) return QStringLiteral(" ");
+  switch (e->Art()) {
+    case TElementArt::Lehrer:
+      return QStringLiteral("L");
+    case TElementArt::Klasse:
+      return QStringLiteral("K");
+    case TElementArt::Raum:
+      return QStringLiteral("A");
+    default:
+      return QStringLiteral("O");
+  }
+}
+
+QString OderOhne(const TElement* e) {
+  return e != nullptr ? Q(e->Kuerzel()) : QStringLiteral("ohne");
+}
+
+// Panel columns and rows of the layouts "1", "2 hoch", "2 quer", "3 hoch", "3 quer", "4".
+QSize Raster(int pma) {
+  static constexpr std::array<std::pair<int, int>, 6> raster{
+      {{1, 1}, {2, 1}, {1, 2}, {3, 1}, {1, 3}, {2, 2}}};
+  const auto [s, z] = raster[static_cast<std::size_t>(std::clamp(pma, 0, 5))];
+  return {s, z};
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The close question
+
+TManSchliessForm::TManSchliessForm(QWidget* eltern) : TKvDialog(eltern) {
+  setWindowTitle(QStringLiteral("Manuellfenster schließen"));
+  auto* spalte = new QVBoxLayout(this);
+  for (const char* zeile : {"Es sind noch Kurse vorhanden, bei denen", "nicht alle Stunden verplant sind.",
+                            "Soll das Manuellfenster trotzdem geschlossen werden?"})
+    spalte->addWidget(new QLabel(QString::fromUtf8(zeile), this));
+  auto* knoepfe = new QHBoxLayout;
+  auto* nein = new QPushButton(QStringLiteral("Nein"), this);
+  auto* ja = new QPushButton(QStringLiteral("Ja"), this);
+  knoepfe->addStretch();
+  knoepfe->addWidget(nein);
+  knoepfe->addWidget(ja);
+  spalte->addLayout(knoepfe);
+  KnopfErgebnis(nein, Modal::Nein);
+  KnopfErgebnis(ja, Modal::Ja);
+  SetzeStandardKnopf(nein);
+  SetzeAbbruchKnopf(nein);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Set-up
+
+TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(FensterArt::Manuell, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
+                   nullptr, eltern),
+      palette_(palette),
+      planung_(schule) {
+  SetzeCaption(QStringLiteral("Manuell"));
+  LinksBox = new QGroupBox(QStringLiteral("aktueller Kurs"), this);
+  auto* box = new QVBoxLayout(LinksBox);
+  box->setContentsMargins(4, 4, 4, 4);
+  box->setSpacing(2);
+  auto feld = [&](const QString& titel, QPushButton** knopf) {
+    if (knopf != nullptr) {
+      *knopf = new QPushButton(titel, LinksBox);
+      box->addWidget(*knopf);
+    } else {
+      box->addWidget(new QLabel(titel, LinksBox));
+    }
+    auto* f = new QLabel(QStringLiteral("ohne"), LinksBox);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Sunken);
+    box->addWidget(f);
+    return f;
+  };
+  StdFeld = feld(QStringLiteral("Stunden"), nullptr);
+  RestFeld = feld(QStringLiteral("Rest"), nullptr);
+  LehrerFeld = feld(QStringLiteral("Lehrer"), &LehrerKnopf);
+  FachFeld = feld(QStringLiteral("Fach"), &FachKnopf);
+  KlassenFeld = feld(QStringLiteral("Klasse"), &KlassenKnopf);
+  KopplFeld = feld(QStringLiteral("Kopplung"), &KopplKnopf);
+  RaumFeld = feld(QStringLiteral("Raum"), &RaumKnopf);
+  box->addWidget(new QLabel(QStringLiteral("Zeige"), LinksBox));
+  ZeigeKnopf = new QPushButton(LinksBox);
+  box->addWidget(ZeigeKnopf);
+  box->addStretch();
+  connect(LehrerKnopf, &QPushButton::clicked, this, [this] { LehrerKnopfClick(); });
+  connect(FachKnopf, &QPushButton::clicked, this, [this] { FachKnopfClick(); });
+  connect(KlassenKnopf, &QPushButton::clicked, this, [this] { KlassenKnopfClick(); });
+  connect(KopplKnopf, &QPushButton::clicked, this, [this] { KopplKnopfClick(); });
+  connect(RaumKnopf, &QPushButton::clicked, this, [this] { RaumKnopfClick(); });
+  connect(ZeigeKnopf, &QPushButton::clicked, this, [this] { ZeigeKnopfClick(); });
+
+  for (int i = 0; i < kPanels; ++i) {
+    TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    panel.rahmen = new QFrame(this);
+    panel.rahmen->setFrameShape(QFrame::StyledPanel);
+    panel.label = new QLabel(panel.rahmen);
+    panel.gitter = new TGitter(panel.rahmen);
+    TGitter* g = panel.gitter;
+    g->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien);
+    g->SetzeZiehCursor(KolvarCursor(QStringLiteral("GRIFF")));
+    g->SetzeZeichner([this, i](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
+      ZeichneZelle(i, p, s, z, r, zustand.ausgewaehlt);
+    });
+    connect(g, &TGitter::ZelleGedrueckt, this,
+            [this, i, g](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint ort) {
+              GridMouseDown(i, s, z, knopf, g->viewport()->mapToGlobal(ort));
+            });
+    connect(g, &TGitter::ZelleLosgelassen, this,
+            [this, i](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+              GridMouseUp(i, s, z, knopf);
+            });
+    connect(g, &TGitter::Doppelklick, this,
+            [this, i](int s, int z, Qt::KeyboardModifiers) { GridDblClick(i, s, z); });
+    connect(g, &TGitter::ZiehenEnde, this,
+            [this, i](int qs, int qz, int zs, int zz) { GridEndDrag(i, qs, qz, zs, zz); });
+    connect(g, &TGitter::ZiehenAbgebrochen, this, [this] { MarkierungenLoeschen(); });
+    connect(g, &TGitter::ObenLinksGeaendert, this, [this, i] { Gleichlauf(i); });
+    connect(g, &TGitter::AuswahlGeaendert, this, [this, i] { Gleichlauf(i); });
+  }
+  Schule().Palette().SetzeUndoAufzeichnen(true);
+  ManuellAnordnen();
+}
+
+TManuellForm::~TManuellForm() = default;
+
+int TManuellForm::Gitterzahl() const {
+  const QSize r = Raster(Schule().Standard().PlanFenster.pma);
+  return r.width() * r.height();
+}
+
+int TManuellForm::Version() const {
+  return Schule().Standard().AktuelleVersion();
+}
+
+uint8_t TManuellForm::Tasten() const {
+  return Schule().Palette().Tasten();
+}
+
+bool TManuellForm::IstAktiv() const {
+  return Schule().AktivesFenster() == static_cast<const IFenster*>(static_cast<const TKindFenster*>(this));
+}
+
+bool TManuellForm::IstKoerper(int i, int spalte, int zeile) const {
+  const TGitter* g = Gitter(i);
+  return i < Gitterzahl() && spalte >= 1 && zeile >= 1 && spalte < g->Spalten() && zeile < g->Zeilen();
+}
+
+void TManuellForm::GitterVorbereiten(TPanel& panel) {
+  const TStandard& st = Schule().Standard();
+  const auto& f = st.PlanFenster;
+  TGitter* g = panel.gitter;
+  g->BrecheZiehenAb();
+  g->Leeren();
+  g->SetzeZeilen(std::clamp(st.pst, 1, kStunden) + 1);
+  g->SetzeSpalten(std::clamp(st.mtn, 1, kTage) + 1);
+  g->SetzeFesteZeilen(1);
+  g->SetzeFesteSpalten(1);
+  QFont schrift(Q(f.Schrift.Name));
+  schrift.setPointSize(std::max(1, f.Schrift.Groesse));
+  g->setFont(schrift);
+  const int zeile = st.PlanZeilenHoehe;
+  const int faktor = f.neb ? (f.mra ? 3 : 2) : 1;
+  g->SetzeStandardBreite(st.GetPlnMaxBreite() * faktor);
+  const int strich = planung_.OhneGruende() ? 0 : kStrich;
+  g->SetzeStandardHoehe((f.neb ? zeile : (f.mra ? 3 * zeile : 2 * zeile)) + strich);
+  g->SetzeZeilenHoehe(0, zeile);
+  const int v = Version();
+  QFontMetrics mass(schrift);
+  int breite = mass.horizontalAdvance(QStringLiteral("W"));
+  for (int p = 1; p < g->Zeilen(); ++p) {
+    const QString text = Q(st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)]);
+    g->SetzeText(0, p, text);
+    breite = std::max(breite, mass.horizontalAdvance(text) + 6);
+  }
+  g->SetzeSpaltenBreite(0, breite);
+  for (int d = 1; d < g->Spalten(); ++d) g->SetzeText(d, 0, Q(st.spg[static_cast<std::size_t>(d - 1)]));
+  g->SetzeText(0, 0, Kennbuchstabe(panel.element));
+  panel.zellen.Leere(g->Spalten() - 1, g->Zeilen() - 1);
+}
+
+void TManuellForm::ManuellAnordnen() {
+  const TStandard& st = Schule().Standard();
+  const QSize raster = Raster(st.PlanFenster.pma);
+  for (TPanel& panel : panels_) GitterVorbereiten(panel);
+  const TGitter* g = panels_[0].gitter;
+  int w = g->SpaltenBreite(0) + (g->Spalten() - 1) * (g->StandardBreite() + 1) + 2 * g->frameWidth() + 8;
+  int h = g->ZeilenHoehe(0) + (g->Zeilen() - 1) * (g->StandardHoehe() + 1) + 2 * g->frameWidth() + 30;
+  // Short panels leave the left box room; stacked ones share that height.
+  if (raster.height() == 1) h = std::max(h, 395);
+  if (raster.height() == 2 && 2 * h + 5 < 395) h = 195;
+  if (raster.height() == 3 && 3 * h + 10 < 395) h = 128;
+  const QScreen* bildschirm = screen() != nullptr ? screen() : QApplication::primaryScreen();
+  const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  const int platzB = flaeche.width() - 10 - kLinks - 5 * raster.width();
+  const int platzH = flaeche.height() - 60 - 5 * raster.height();
+  w = std::min(w, platzB / raster.width());
+  h = std::min(h, platzH / raster.height());
+  LinksBox->setGeometry(5, 5, kLinks - 10, std::max(h, 395));
+  for (int i = 0; i < kPanels; ++i) {
+    TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    const bool da = i < raster.width() * raster.height();
+    panel.rahmen->setVisible(da);
+    if (!da) {
+      panel.element = nullptr;
+      continue;
+    }
+    const int x = kLinks + (i % raster.width()) * (w + 5);
+    const int y = 5 + (i / raster.width()) * (h + 5);
+    panel.rahmen->setGeometry(x, y, w, h);
+    panel.label->setGeometry(w / 2 - 20, 5, 60, 18);
+    panel.gitter->setGeometry(2, 25, w - 4, h - 27);
+  }
+  resize(kLinks + raster.width() * (w + 5), std::max(5 + raster.height() * (h + 5), 395 + 10));
+  SetzePanelAktiv(std::min(aktivesPanel_, Gitterzahl() - 1));
+  SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
+}
+
+void TManuellForm::Gleichlauf(int quelle) {
+  if (gleichlauf_) return;
+  gleichlauf_ = true;
+  const TGitter* q = Gitter(quelle);
+  for (int i = 0; i < Gitterzahl(); ++i) {
+    if (i == quelle) continue;
+    TGitter* g = Gitter(i);
+    g->SetzeObersteZeile(q->ObersteZeile());
+    g->SetzeLinkeSpalte(q->LinkeSpalte());
+    g->SetzeAuswahl(q->Auswahl());
+  }
+  gleichlauf_ = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Showing
+
+void TManuellForm::MitKursliste(const std::vector<TKurs*>& kurse, bool ohneGruende) {
+  planung_.MitKursliste(kurse, ohneGruende);
+  ManuellAnordnen();
+  ZeigeAktKurs();
+}
+
+void TManuellForm::SetzeAktKurs(TKurs* kurs) {
+  if (planung_.SetzeAktKurs(kurs)) ZeigeAktKurs();
+}
+
+void TManuellForm::ZeigeFelder() {
+  const TKurs* k = planung_.AktKurs();
+  ZeigeKnopf->setText(Schule().Standard().PlanFenster.pzk ? QStringLiteral("Kopplung")
+                                                          : QStringLiteral("Le/Kl"));
+  StdFeld->setText(k != nullptr ? QString::number(k->Stunden(-1)) : QString());
+  RestFeld->setText(k != nullptr ? QString::number(k->Stunden(-1) - k->GesetzteStunden(-1)) : QString());
+  LehrerFeld->setText(OderOhne(k != nullptr ? k->Lehrer() : nullptr));
+  FachFeld->setText(OderOhne(k != nullptr ? k->Fach() : nullptr));
+  KlassenFeld->setText(OderOhne(k != nullptr ? k->Klassen().Hole(1) : nullptr));
+  KopplFeld->setText(OderOhne(planung_.GezeigteKopplung()));
+  KopplFeld->setStyleSheet(planung_.KopplungsModus() ? QStringLiteral("color: red") : QString());
+  RaumFeld->setText(OderOhne(planung_.Raum()));
+}
+
+void TManuellForm::ZeigeAktKurs() {
+  ZeigeFelder();
+  TKurs* k = planung_.AktKurs();
+  std::vector<TPlanElement*> elemente;
+  if (k != nullptr) {
+    if (TKlasse* kl = k->Klassen().Hole(1)) elemente.push_back(kl);
+    if (k->Lehrer() != nullptr) elemente.push_back(k->Lehrer());
+    if (planung_.Raum() != nullptr) elemente.push_back(planung_.Raum());
+  }
+  for (int i = 0; i < Gitterzahl(); ++i)
+    ZeigeElementPlan(i,
+                     i < static_cast<int>(elemente.size()) ? elemente[static_cast<std::size_t>(i)] : nullptr);
+  SetzePanelAktiv(0);
+}
+
+void TManuellForm::ZeigeElementPlan(int i, TPlanElement* e) {
+  TPanel& panel = panels_[static_cast<std::size_t>(i)];
+  panel.element = e;
+  panel.label->setText(e != nullptr ? Q(e->Kuerzel()) : QString());
+  panel.gitter->SetzeText(0, 0, Kennbuchstabe(e));
+  FuelleGitter(i);
+}
+
+void TManuellForm::FuelleGitter(int i) {
+  TPanel& panel = panels_[static_cast<std::size_t>(i)];
+  panel.zellen.Leere(panel.gitter->Spalten() - 1, panel.gitter->Zeilen() - 1);
+  if (panel.element != nullptr) {
+    const int v = Version();
+    panel.zellen.Fuelle(*panel.element, v);
+    // A class cell keeps the current course when it is one of the lessons there.
+    const TKurs* akt = planung_.AktKurs();
+    if (akt != nullptr && panel.element->Art() == TElementArt::Klasse)
+      for (const TSetzung* s : akt->Setzungen())
+        if (s->Version() == v && panel.zellen.Gueltig(s->Tag(), s->Stunde()))
+          panel.zellen.SetzeKurs(s->Tag(), s->Stunde(), const_cast<TKurs*>(akt));
+  }
+  panel.gitter->viewport()->update();
+}
+
+void TManuellForm::ZeigeImAktivenPanel(TPlanElement* e) {
+  ZeigeElementPlan(aktivesPanel_, e);
+}
+
+void TManuellForm::SetzePanelAktiv(int i) {
+  aktivesPanel_ = std::max(0, i);
+  for (int j = 0; j < kPanels; ++j)
+    panels_[static_cast<std::size_t>(j)].rahmen->setStyleSheet(
+        j == aktivesPanel_ ? QStringLiteral("QFrame#%1 { background: rgb(192,192,192); }").arg(j)
+                           : QString());
+  for (int j = 0; j < kPanels; ++j)
+    panels_[static_cast<std::size_t>(j)].rahmen->setObjectName(QString::number(j));
+}
+
+void TManuellForm::Aktualisiere() {
+  ManuellAnordnen();
+  for (int i = 0; i < Gitterzahl(); ++i) {
+    TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    panel.gitter->SetzeText(0, 0, Kennbuchstabe(panel.element));
+    if (panel.label->text().isEmpty() && panel.element != nullptr)
+      panel.label->setText(Q(panel.element->Kuerzel()));
+  }
+  NeuZeichnen();
+}
+
+void TManuellForm::NeuZeichnen() {
+  planung_.SammleGruende();
+  for (int i = 0; i < Gitterzahl(); ++i) FuelleGitter(i);
+  ZeigeFelder();
+}
+
+void TManuellForm::ModusGeaendert() {
+  const TKurs* k = planung_.AktKurs();
+  if (k != nullptr && k->Kopplung() != nullptr && !planung_.OhneGruende()) {
+    const int modus = Schule().Werkzeugmodus();
+    if (modus == Modus::Setzen) planung_.SetzeKopplungsModus(false);
+    if (modus == Modus::Schieben) planung_.SetzeKopplungsModus(true);
+  }
+  NeuZeichnen();
+}
+
+void TManuellForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
+  QCursor cursor(Qt::ArrowCursor);
+  const bool strg = tasten & Taste::Strg, shift = tasten & Taste::Shift;
+  switch (modus) {
+    case Modus::Setzen:
+      cursor = KolvarCursor(QStringLiteral("SETZER"));
+      break;
+    case Modus::Loeschen:
+      cursor = KolvarCursor(strg ? QStringLiteral("HALBGUMMI") : QStringLiteral("GUMMI"));
+      break;
+    case Modus::Schieben:
+      cursor = KolvarCursor(strg ? (shift ? QStringLiteral("PFEIL3") : QStringLiteral("PFEIL4"))
+                                 : QStringLiteral("HAND"));
+      break;
+    case Modus::Fixieren:
+      cursor = KolvarCursor(QStringLiteral("HAMMER"));
+      break;
+    default:
+      break;
+  }
+  for (TPanel& panel : panels_)
+    if (!panel.gitter->Zieht()) panel.gitter->viewport()->setCursor(cursor);
+}
+
+void TManuellForm::NimmKursAuf(TKurs* kurs) {
+  planung_.NimmKursAuf(kurs);
+}
+
+void TManuellForm::EntferneKurs(TKurs* kurs) {
+  const TKurs* vorher = planung_.AktKurs();
+  if (planung_.EntferneKurs(kurs)) {
+    // Nothing left to place: the window goes without asking.
+    for (TPanel& panel : panels_) panel.zellen.Leere(0, 0);
+    Schliesse();
+    return;
+  }
+  // The grids may still point at the course: they are filled again at once.
+  if (planung_.AktKurs() != vorher)
+    ZeigeAktKurs();
+  else
+    NeuZeichnen();
+}
+
+void TManuellForm::MarkierungenLoeschen() {
+  for (int i = 0; i < kPanels; ++i) {
+    panels_[static_cast<std::size_t>(i)].zellen.LoescheMarken();
+    FuelleGitter(i);
+  }
+}
+
+void TManuellForm::MarkiereAktKurs() {
+  const TKurs* akt = planung_.AktKurs();
+  for (int i = 0; i < Gitterzahl(); ++i) {
+    TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    panel.zellen.MarkiereWo([&](int d, int p) { return akt != nullptr && panel.zellen.Kurs(d, p) == akt; });
+    panel.gitter->viewport()->update();
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+void TManuellForm::ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const QRect& r,
+                                bool ausgewaehlt) const {
+  const TPanel& panel = panels_[static_cast<std::size_t>(i)];
+  if (spalte == 0 || zeile == 0) {
+    panel.gitter->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
+    return;
+  }
+  const TStandard& st = Schule().Standard();
+  const TKurs* kurs = panel.zellen.Kurs(spalte, zeile);
+  const TMarke marke = panel.zellen.Marke(spalte, zeile);
+  p.save();
+  QFont schrift = panel.gitter->font();
+  if (kurs != nullptr) {
+    schrift.setBold(kurs->Kopplung() != nullptr && st.PlanFenster.pkf);
+    const TSetzung* s = kurs->FindeSetzung(Version(), spalte, zeile);
+    schrift.setUnderline(s != nullptr && s->Fixiert());
+  }
+  p.setFont(schrift);
+  QColor stift = Qt::black;
+  if (marke == TMarke::Markiert || ausgewaehlt) {
+    p.fillRect(r, panel.gitter->palette().color(QPalette::Highlight));
+    stift = panel.gitter->palette().color(QPalette::HighlightedText);
+  } else if (kurs != nullptr) {
+    p.fillRect(r, Farbe(kurs->Farbe()));
+  } else if (marke == TMarke::Gesperrt) {
+    p.fillRect(r, QColor(128, 128, 128));
+  } else {
+    p.fillRect(r, Qt::white);
+  }
+  p.setPen(stift);
+  if (kurs != nullptr && panel.element != nullptr) {
+    const TZellTeile teile = ZellTeile(st, panel.element->Art(), kurs, st.PlanFenster.pzk);
+    const int hoehe = st.PlanZeilenHoehe;
+    int x = r.left() + 2, y = r.top() + 1;
+    for (std::size_t t = 0; t < teile.teil.size(); ++t) {
+      if (teile.teil[t] == Teil::Keiner) continue;
+      p.drawText(QRect(x, y, std::max(1, r.right() - x), hoehe), Qt::AlignLeft | Qt::AlignTop,
+                 Q(ZellTeilText(*kurs, Version(), spalte, zeile, teile.teil[t])));
+      if (st.PlanFenster.neb)
+        x += teile.breite[t];
+      else
+        y += hoehe;
+    }
+  }
+  if (marke != TMarke::Gesperrt && !planung_.OhneGruende()) {
+    const TZellBild bild = planung_.Bild(spalte, zeile, kurs);
+    const QRect balken(r.left(), r.bottom() - kStrich + 1, r.width(), kStrich);
+    if (bild.AktBalken) {
+      p.fillRect(balken, QColor(0, 128, 0));
+    } else if (bild.KopplungsBalken) {
+      p.fillRect(balken, QColor(192, 192, 192));
+      p.setPen(QColor(0, 128, 0));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(balken.adjusted(0, 0, -1, -1));
+    } else {
+      if (bild.Schraffur) p.fillRect(r, QBrush(QColor(192, 192, 192), Qt::DiagCrossPattern));
+      int x = r.left() + 2;
+      const int y = r.bottom() - kZeichen;
+      for (const TZeichen& z : bild.Zeichen) {
+        const QRect q(x, y, kZeichen, kZeichen);
+        switch (z.Form) {
+          case TZeichenForm::Quadrat:
+            p.setPen(Qt::red);
+            p.setBrush(z.Gefuellt ? QColor(Qt::red) : QColor(192, 192, 192));
+            p.drawRect(q);
+            break;
+          case TZeichenForm::Kreis:
+            p.setPen(Qt::black);
+            p.setBrush(z.Gefuellt ? QColor(Qt::black) : QColor(192, 192, 192));
+            p.drawEllipse(q);
+            break;
+          case TZeichenForm::Kreuz:
+            p.setPen(Qt::black);
+            p.drawLine(q.topLeft(), q.bottomRight());
+            p.drawLine(q.topRight(), q.bottomLeft());
+            break;
+        }
+        x += kZeichenAbstand;
+      }
+    }
+  }
+  p.restore();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pop-ups
+
+namespace {
+std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
+  std::vector<TPopupEintrag> popup;
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    TPopupEintrag e;
+    e.text = Q(eintraege[i].Text);
+    e.haken = eintraege[i].Haken;
+    e.aktiv = eintraege[i].Aktiv;
+    e.id = static_cast<int>(i);
+    e.unter = PopupEintraege(eintraege[i].Unter);
+    popup.push_back(std::move(e));
+  }
+  return popup;
+}
+}  // namespace
+
+void TManuellForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global) {
+  if (eintraege.empty()) return;
+  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
+  Schule().Palette().SetzeBeschaeftigt(true);
+  const TPopupWahl wahl =
+      TDienste::Popups().Zeige(popup, global, SpaltenHoehe(static_cast<int>(popup.size()), 16));
+  Schule().Palette().SetzeBeschaeftigt(false);
+  if (!IstAngemeldet()) return;
+  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return;
+  const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
+  if (!eintrag->Unter.empty()) {
+    if (wahl.unter < 0 || wahl.unter >= static_cast<int>(eintrag->Unter.size())) return;
+    eintrag = &eintrag->Unter[static_cast<std::size_t>(wahl.unter)];
+  }
+  if (!eintrag->Aktiv || !eintrag->Aktion) return;
+  const std::function<void()> aktion = eintrag->Aktion;
+  TSchule::TAktion schritt(Schule());
+  aktion();
+}
+
+QPoint TManuellForm::MenueOrt(int i, int spalte, int zeile) const {
+  const TGitter* g = Gitter(i);
+  const QRect r = g->ZellRechteck(spalte, zeile);
+  return g->viewport()->mapToGlobal(QPoint(r.left(), r.top() + g->StandardHoehe() / 2));
+}
+
+void TManuellForm::GrundMenue(int i, int spalte, int zeile) {
+  std::vector<TMenueEintrag> eintraege;
+  for (const TKonflikt& k : planung_.Gruende(spalte, zeile)) {
+    TMenueEintrag e;
+    e.Text = planung_.GrundText(k, spalte, zeile);
+    if (TKurs* kurs = k.Kurs()) e.Aktion = [this, kurs] { SetzeAktKurs(kurs); };
+    eintraege.push_back(std::move(e));
+  }
+  ZeigeMenue(eintraege, MenueOrt(i, spalte, zeile));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+void TManuellForm::GridMouseDown(int panel, int spalte, int zeile, Qt::MouseButton knopf, QPoint global) {
+  SetzePanelAktiv(panel);
+  if (knopf == Qt::RightButton) {
+    std::vector<TMenueEintrag> eintraege = planung_.KursMenue();
+    for (TMenueEintrag& e : eintraege)
+      e.Aktion = [this, aktion = e.Aktion] {
+        aktion();
+        ZeigeAktKurs();
+      };
+    ZeigeMenue(eintraege, global);
+    return;
+  }
+  if (!IstKoerper(panel, spalte, zeile)) return;
+  MarkierungenLoeschen();
+  const TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);
+  if (Schule().Werkzeugmodus() == Modus::Schieben && !(Tasten() & Taste::Strg) && kurs != nullptr &&
+      kurs == planung_.AktKurs()) {
+    MarkiereAktKurs();
+    Gitter(panel)->BeginneZiehen(spalte, zeile);
+  }
+}
+
+void TManuellForm::GridMouseUp(int panel, int spalte, int zeile, Qt::MouseButton knopf) {
+  TSchule::TAktion aktion(Schule());
+  if (knopf != Qt::LeftButton) return;
+  SetzePanelAktiv(panel);
+  // The release that ends a double click belongs to it: no pop-up over what it just placed.
+  if (std::exchange(doppelklick_, false)) return;
+  if (!IstAktiv() || !IstKoerper(panel, spalte, zeile)) return;
+  TPlanElement* element = GitterElement(panel);
+  const TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);
+  const bool gruende = !planung_.Gruende(spalte, zeile).Leer();
+  switch (Schule().Werkzeugmodus()) {
+    case Modus::Zeigen: {
+      if (kurs == nullptr || element == nullptr) return;
+      TMenueDaten menue;
+      const int seite =
+          element->Art() == TElementArt::Klasse ? 1 : (element->Art() == TElementArt::Raum ? 4 : 0);
+      const TRaum* raum = element->Art() == TElementArt::Raum ? static_cast<TRaum*>(element) : nullptr;
+      for (TKurs* k : element->Kurse().Elemente())
+        k->BelegungMenueEintraege(menue, spalte, zeile, raum, seite, false,
+                                  [this](TKurs* gewaehlt, TKlasse*) { SetzeAktKurs(gewaehlt); });
+      ZeigeMenue(menue.Eintraege(), MenueOrt(panel, spalte, zeile));
+      return;
+    }
+    case Modus::Setzen:
+      if (gruende) GrundMenue(panel, spalte, zeile);
+      return;
+    case Modus::Schieben: {
+      bool zieht = false;
+      for (int i = 0; i < Gitterzahl(); ++i) zieht = zieht || Gitter(i)->Zieht();
+      if (!zieht && !(Tasten() & Taste::Strg) && gruende && kurs != planung_.AktKurs())
+        GrundMenue(panel, spalte, zeile);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void TManuellForm::GridDblClick(int panel, int spalte, int zeile) {
+  TSchule::TAktion aktion(Schule());
+  doppelklick_ = true;
+  if (!IstKoerper(panel, spalte, zeile)) return;
+  TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);
+  const bool strg = Tasten() & Taste::Strg;
+  switch (Schule().Werkzeugmodus()) {
+    case Modus::Zeigen:
+      if (kurs != nullptr && kurs != planung_.AktKurs()) SetzeAktKurs(kurs);
+      return;
+    case Modus::Setzen:
+      planung_.Setze(spalte, zeile);
+      Nachher();
+      return;
+    case Modus::Loeschen:
+      if (kurs == nullptr) return;
+      if (strg) {
+        kurs->LoeseRaumAnStunde(-1, spalte, zeile);
+      } else {
+        Loesche(kurs, spalte, zeile);
+      }
+      Nachher();
+      return;
+    case Modus::Schieben: {
+      const TKurs* vorher = planung_.AktKurs();
+      if (planung_.Setze(spalte, zeile)) planung_.WeiterWennVoll();
+      if (planung_.AktKurs() != vorher)
+        ZeigeAktKurs();
+      else
+        Nachher();
+      return;
+    }
+    case Modus::Fixieren:
+      if (kurs == nullptr) return;
+      Schule().SetzeGeaendert(true);
+      WechsleFixierung(*kurs, spalte, zeile);
+      Nachher();
+      return;
+    default:
+      return;
+  }
+}
+
+void TManuellForm::Loesche(TKurs* kurs, int tag, int stunde) {
+  if (kurs->Kopplung() == nullptr) {
+    kurs->EntferneStunde(-1, tag, stunde, false);
+  } else {
+    TKursLoeschForm frage;
+    frage.Fuellen(*kurs, tag, stunde);
+    const int antwort = frage.Zeige();
+    if (antwort == Modal::Ja)
+      kurs->EntferneStunde(-1, tag, stunde, false);
+    else if (antwort == Modal::Ok)
+      kurs->EntferneStunde(-1, tag, stunde, true);
+    else
+      return;
+  }
+  planung_.NimmKursAuf(kurs);
+}
+
+void TManuellForm::Nachher() {
+  if (!IstAngemeldet()) return;
+  NeuZeichnen();
+}
+
+void TManuellForm::GridEndDrag(int panel, int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {
+  TSchule::TAktion aktion(Schule());
+  if (zielSpalte >= 1 && zielZeile >= 1 && IstKoerper(panel, quelleSpalte, quelleZeile)) {
+    const TKurs* vorher = planung_.AktKurs();
+    if (planung_.Verschiebe(quelleSpalte, quelleZeile, zielSpalte, zielZeile) && planung_.AktKurs() != vorher)
+      ZeigeAktKurs();
+  }
+  MarkierungenLoeschen();
+  Nachher();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Element buttons
+
+std::vector<TMenueEintrag> TManuellForm::ElementEintraege(TElementArt art, bool mitOhne) {
+  std::vector<TMenueEintrag> eintraege;
+  TKurs* akt = planung_.AktKurs();
+  if (akt == nullptr) return eintraege;
+  std::vector<TKurs*> kurse{akt};
+  if (planung_.GezeigteKopplung() != nullptr) kurse = planung_.GezeigteKopplung()->Kurse().Elemente();
+  std::vector<TElement*> gesehen;
+  auto eigene = [&](const TElement* e) {
+    switch (art) {
+      case TElementArt::Lehrer:
+        return akt->Lehrer() == e;
+      case TElementArt::Fach:
+        return akt->Fach() == e;
+      case TElementArt::Klasse:
+        return akt->Klassen().Position(static_cast<const TKlasse*>(e)) > 0;
+      default:
+        return akt->Raeume().Position(static_cast<const TRaum*>(e)) > 0;
+    }
+  };
+  if (mitOhne) {
+    TMenueEintrag ohne;
+    ohne.Text = "ohne";
+    ohne.Aktion = [this] {
+      planung_.SetzeRaum(nullptr);
+      ZeigeFelder();
+      NeuZeichnen();
+    };
+    eintraege.push_back(std::move(ohne));
+  }
+  auto fuege = [&](TElement* e) {
+    if (e == nullptr || std::find(gesehen.begin(), gesehen.end(), e) != gesehen.end()) return;
+    gesehen.push_back(e);
+    TMenueEintrag eintrag;
+    eintrag.Text = e->Kuerzel();
+    eintrag.Haken = eigene(e);
+    if (art == TElementArt::Raum) {
+      auto* raum = static_cast<TRaum*>(e);
+      const bool eigen = eintrag.Haken;
+      eintrag.Aktion = [this, raum, eigen] {
+        if (eigen) planung_.SetzeRaum(raum);
+        ZeigeImAktivenPanel(raum);
+        ZeigeFelder();
+        NeuZeichnen();
+      };
+    } else if (art != TElementArt::Fach) {
+      auto* plan = static_cast<TPlanElement*>(e);
+      eintrag.Aktion = [this, plan] { ZeigeImAktivenPanel(plan); };
+    }
+    eintraege.push_back(std::move(eintrag));
+  };
+  for (TKurs* k : kurse) {
+    switch (art) {
+      case TElementArt::Lehrer:
+        fuege(k->Lehrer());
+        break;
+      case TElementArt::Fach:
+        fuege(k->Fach());
+        break;
+      case TElementArt::Klasse:
+        for (TKlasse* kl : k->Klassen()) fuege(kl);
+        break;
+      default:
+        for (TRaum* r : k->Raeume()) fuege(r);
+        break;
+    }
+  }
+  return eintraege;
+}
+
+void TManuellForm::ElementKnopf(QPushButton* knopf, TElementArt art) {
+  const QPoint ort = knopf->mapToGlobal(QPoint(0, knopf->height()));
+  if ((Tasten() & Taste::Strg) && palette_ != nullptr && art != TElementArt::Fach) {
+    if (palette_->WaehleElement(art, false, ort))
+      if (auto* e = dynamic_cast<TPlanElement*>(palette_->Wahl(art))) ZeigeImAktivenPanel(e);
+    return;
+  }
+  ZeigeMenue(ElementEintraege(art, art == TElementArt::Raum), ort);
+}
+
+void TManuellForm::LehrerKnopfClick() {
+  ElementKnopf(LehrerKnopf, TElementArt::Lehrer);
+}
+
+void TManuellForm::KlassenKnopfClick() {
+  ElementKnopf(KlassenKnopf, TElementArt::Klasse);
+}
+
+void TManuellForm::FachKnopfClick() {
+  ElementKnopf(FachKnopf, TElementArt::Fach);
+}
+
+void TManuellForm::RaumKnopfClick() {
+  ElementKnopf(RaumKnopf, TElementArt::Raum);
+}
+
+void TManuellForm::KopplKnopfClick() {
+  TKurs* akt = planung_.AktKurs();
+  if (akt == nullptr || akt->Kopplung() == nullptr) return;
+  std::vector<TMenueEintrag> eintraege;
+  auto zeige = [this](bool an) {
+    planung_.ZeigeKopplung(an);
+    ZeigeFelder();
+    NeuZeichnen();
+  };
+  eintraege.push_back(
+      {"ohne", planung_.GezeigteKopplung() == nullptr, true, false, [zeige] { zeige(false); }});
+  eintraege.push_back({akt->Kopplung()->Kuerzel(), planung_.GezeigteKopplung() != nullptr, true, false,
+                       [zeige] { zeige(true); }});
+  for (TKurs* k : akt->Kopplung()->Kurse().Elemente())
+    eintraege.push_back({k->TextMitHauptraum(), k == akt, true, false, [this, k] { SetzeAktKurs(k); }});
+  ZeigeMenue(eintraege, KopplKnopf->mapToGlobal(QPoint(0, KopplKnopf->height())));
+}
+
+void TManuellForm::ZeigeKnopfClick() {
+  TStandard& st = Schule().Standard();
+  st.PlanFenster.pzk = !st.PlanFenster.pzk;
+  ZeigeFelder();
+  for (int i = 0; i < Gitterzahl(); ++i) Gitter(i)->viewport()->update();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Closing
+
+void TManuellForm::FormCloseQuery(bool& erlaubt) {
+  TKindFenster::FormCloseQuery(erlaubt);
+  if (!erlaubt || !planung_.HatOffeneStunden()) return;
+  TManSchliessForm frage(this);
+  if (frage.Zeige() != Modal::Ja) erlaubt = false;
+}
+
+void TManuellForm::FormClose(TCloseAction& aktion) {
+  for (TPanel& panel : panels_) panel.gitter->BrecheZiehenAb();
+  Schule().VerwerfeUndo();
+  Schule().Palette().SetzeUndoAufzeichnen(false);
+  TKindFenster::FormClose(aktion);
+  emit Geschlossen();
+}
+
+}  // namespace kolvar

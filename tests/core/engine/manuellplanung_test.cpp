@@ -1,0 +1,163 @@
+// The manual planning's decisions: its own course list survives deletions, the current course
+// moves on when it goes or is complete, the reasons of a slot and the signs they give, the
+// texts of its pop-ups, and placing that refuses without changing anything.
+
+#include "engine/manuellplanung.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/planhilfe.h"
+#include "model/konflikt.h"
+#include "support/modellpruefung.h"
+#include "support/schulbauer.h"
+
+namespace kolvar {
+namespace {
+
+class ManuellPlanungTest : public ::testing::Test {
+ protected:
+  ManuellPlanungTest() : s(BaueKleineSchule()), m(*s->schule) { s->standard.pst = 6; }
+  void TearDown() override {
+    for (const std::string& f : PruefeModell(*s->schule)) ADD_FAILURE() << f;
+  }
+  std::unique_ptr<TKleineSchule> s;
+  TManuellPlanung m;
+};
+
+TEST_F(ManuellPlanungTest, KeepsItsOwnListAndMovesTheCurrentCourseWhenOneIsDeleted) {
+  m.MitKursliste({s->deutsch5a, s->mathe5b, s->deutsch5a, s->mathe5a}, false);
+  ASSERT_EQ(m.Kurse().size(), 3u);
+  EXPECT_EQ(m.AktKurs(), s->deutsch5a);
+  EXPECT_EQ(m.Raum(), s->r101);
+  struct TFall {
+    TKurs* weg;
+    TKurs* aktDanach;
+    bool leer;
+  } faelle[] = {
+      {s->mathe5b, s->deutsch5a, false}, {s->deutsch5a, s->mathe5a, false}, {s->mathe5a, nullptr, true}};
+  for (const TFall& f : faelle) {
+    EXPECT_EQ(m.EntferneKurs(f.weg), f.leer);
+    EXPECT_EQ(m.AktKurs(), f.aktDanach);
+  }
+}
+
+TEST_F(ManuellPlanungTest, NextOpenCourseWrapsAndStaysWhenNoneIsLeft) {
+  m.MitKursliste({s->deutsch6a, s->mathe5b, s->deutsch5a}, false);
+  m.SetzeAktKurs(s->deutsch5a);
+  EXPECT_EQ(m.NaechsterOffenerKurs(), s->deutsch6a);  // wraps to the start
+  for (int p = 1; p <= 3; ++p) s->deutsch6a->Setze(1, 1, nullptr, p);
+  EXPECT_EQ(m.NaechsterOffenerKurs(), s->mathe5b);
+  for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);
+  EXPECT_EQ(m.NaechsterOffenerKurs(), s->deutsch5a);  // only itself
+  for (int p = 1; p <= 4; ++p) s->deutsch5a->Setze(1, 3, s->r101, p);
+  EXPECT_EQ(m.NaechsterOffenerKurs(), nullptr);
+  EXPECT_FALSE(m.HatOffeneStunden());
+  m.WeiterWennVoll();
+  EXPECT_EQ(m.AktKurs(), s->deutsch5a);
+}
+
+TEST_F(ManuellPlanungTest, CourseMenuWrapsCompleteCoursesAndChecksTheCurrentOne) {
+  m.MitKursliste({s->deutsch6a, s->mathe5b}, false);
+  for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);
+  std::vector<TMenueEintrag> menue = m.KursMenue();
+  ASSERT_EQ(menue.size(), 2u);
+  EXPECT_TRUE(menue[0].Haken);
+  EXPECT_NE(menue[0].Text.front(), '<');
+  EXPECT_EQ(menue[1].Text.front(), '<');
+  EXPECT_EQ(menue[1].Text.back(), '>');
+  EXPECT_NE(menue[1].Text.find("(3)"), std::string::npos);
+  menue[1].Aktion();
+  EXPECT_EQ(m.AktKurs(), s->mathe5b);
+}
+
+TEST_F(ManuellPlanungTest, ReasonsGiveOneSignPerCouplingAndTheHatchOnlyOnEmptyCells) {
+  // MUE's Ma 5b fixed at Mon 1 (teacher fixed: square), unfixed at Mon 2 (circle); the sport
+  // coupling holds the class at Mon 3 with two courses (one sign); Mon 4 is locked for MUE.
+  s->mathe5b->Setze(1, 1, s->r102, 1);
+  s->mathe5b->Setzungen().Hole(1)->SetFixiert(true);
+  s->mathe5b->Setze(1, 1, s->r102, 2);
+  s->sportSch->Setze(1, 1, s->th, 3);
+  s->sportBer->Setze(1, 1, s->r102, 3);
+  s->mue->Sperrung().SetzeBereich(1, 1, 4, true);
+  m.MitKursliste({s->deutsch5a}, false);
+  using F = TZeichenForm;
+  struct TFall {
+    int p;
+    std::vector<TZeichen> zeichen;
+    bool schraffur;
+  } faelle[] = {{1, {{F::Quadrat, false}}, false},
+                {2, {{F::Kreis, false}}, false},
+                {3, {{F::Kreis, true}}, false},
+                {4, {}, true},
+                {5, {}, false}};
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.p);
+    const TZellBild bild = m.Bild(1, f.p, nullptr);
+    EXPECT_EQ(bild.Zeichen, f.zeichen);
+    EXPECT_EQ(bild.Schraffur, f.schraffur);
+  }
+  // A cell of the current course: the bar and nothing else; a lock under a lesson: no hatch.
+  s->deutsch5a->Setze(1, 2, s->r101, 5);
+  m.SammleGruende();
+  const TZellBild eigen = m.Bild(2, 5, s->deutsch5a);
+  EXPECT_TRUE(eigen.AktBalken);
+  EXPECT_TRUE(eigen.Zeichen.empty());
+  EXPECT_FALSE(m.Bild(1, 4, s->mathe5b).Schraffur);
+}
+
+TEST_F(ManuellPlanungTest, ReasonTextsNameVersionKindAndCourse) {
+  s->deutsch5a->Sperrung().SetzeBereich(1, 1, 1, true);
+  s->sportBer->Sperrung().SetzeBereich(1, 1, 2, true);
+  s->mue->Sperrung().SetzeBereich(1, 1, 3, true);
+  m.MitKursliste({s->sportSch, s->deutsch5a}, false);
+  auto texte = [&](int p) {
+    std::vector<std::string> t;
+    for (const TKonflikt& k : m.Gruende(1, p)) t.push_back(m.GrundText(k, 1, p));
+    return t;
+  };
+  const std::vector<std::string> gekoppelt = texte(2);
+  ASSERT_FALSE(gekoppelt.empty());
+  EXPECT_EQ(gekoppelt[0].rfind("{1} gekoppelter Kurs gesperrt [", 0), 0u) << gekoppelt[0];
+  m.SetzeAktKurs(s->deutsch5a);
+  EXPECT_EQ(texte(1).at(0).rfind("{1} Kurs gesperrt [", 0), 0u) << texte(1).at(0);
+  EXPECT_EQ(texte(3), std::vector<std::string>{"{1} MUE gesperrt"});
+}
+
+TEST_F(ManuellPlanungTest, PlacingTheCouplingPlacesEveryMemberAndARefusalChangesNothing) {
+  m.MitKursliste({s->sportSch}, false);
+  ASSERT_EQ(m.GezeigteKopplung(), s->spo);
+  EXPECT_TRUE(m.Setze(2, 1));
+  EXPECT_EQ(s->sportSch->FindeSetzung(1, 2, 1)->Raum(), s->th);
+  EXPECT_NE(s->sportBer->FindeSetzung(1, 2, 1), nullptr);
+  // The class is locked at Tue 2: refused with "Setzungsverbot", nothing placed.
+  s->k5a->Sperrung().SetzeBereich(1, 2, 2, true);
+  m.SammleGruende();
+  const std::string vorher = Planstand(*s->schule);
+  EXPECT_FALSE(m.Setze(2, 2));
+  EXPECT_EQ(Planstand(*s->schule), vorher);
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::Setzungsverbot), 1);
+  // With reasons off the slot is checked afresh.
+  TManuellPlanung ohne(*s->schule);
+  ohne.MitKursliste({s->sportSch}, true);
+  EXPECT_TRUE(ohne.Gruende(2, 2).Leer());
+  EXPECT_FALSE(ohne.Setze(2, 2));
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::Setzungsverbot), 2);
+  EXPECT_EQ(Planstand(*s->schule), vorher);
+}
+
+TEST_F(ManuellPlanungTest, MovingTakesTheChosenRoomAndGoesOnToTheNextOpenCourse) {
+  m.MitKursliste({s->deutsch5a, s->mathe5b}, false);
+  s->deutsch5a->Setze(1, 1, s->r101, 1);
+  m.SetzeRaum(s->r102);
+  EXPECT_TRUE(m.Verschiebe(1, 1, 3, 4));
+  ASSERT_NE(s->deutsch5a->FindeSetzung(1, 3, 4), nullptr);
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 3, 4)->Raum(), s->r102);
+  EXPECT_EQ(m.AktKurs(), s->mathe5b);
+  // Onto a slot the course holds already: nothing.
+  m.SetzeAktKurs(s->deutsch5a);
+  s->deutsch5a->Setze(1, 4, s->r101, 1);
+  EXPECT_FALSE(m.Verschiebe(4, 1, 3, 4));
+}
+
+}  // namespace
+}  // namespace kolvar

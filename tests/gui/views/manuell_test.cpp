@@ -1,0 +1,154 @@
+// The manual planning window offscreen: its grids by layout, placing by double click and taking
+// it back, moving on to the next open course, removing another course's lesson, courses deleted
+// while it is open, and closing under each answer of its question.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include "core/engine/planhilfe.h"
+#include "planumgebung.h"
+#include "platform/gitter.h"
+#include "views/manuellform.h"
+
+namespace kolvar {
+namespace {
+
+class ManuellTest : public PlanTest {
+ protected:
+  ~ManuellTest() override { delete form; }
+
+  TManuellForm* Oeffne(const std::vector<TKurs*>& kurse, int modus, bool ohneGruende = false) {
+    form = new TManuellForm(*schule, nullptr);
+    form->MitKursliste(kurse, ohneGruende);
+    form->Oeffne();
+    QCoreApplication::processEvents();
+    schule->SetzeAktivesFenster(static_cast<TKindFenster*>(form.data()));
+    Modus(modus);
+    return form;
+  }
+
+  // A real double click on the body cell of grid i.
+  void Doppel(int i, int tag, int stunde) {
+    TGitter* g = form->Gitter(i);
+    g->ZeigeZelle(tag, stunde);
+    const QPoint ort = g->ZellRechteck(tag, stunde).center();
+    for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                             QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+      const Qt::MouseButtons knoepfe = art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+      QMouseEvent e(art, QPointF(ort), QPointF(g->viewport()->mapToGlobal(ort)), Qt::LeftButton, knoepfe, {});
+      QApplication::sendEvent(g->viewport(), &e);
+    }
+  }
+
+  bool Offen() const { return !form.isNull() && form->IstAngemeldet(); }
+
+  QPointer<TManuellForm> form;
+};
+
+TEST_F(ManuellTest, LayoutsShowClassTeacherAndRoomOfTheCurrentCourse) {
+  struct TFall {
+    int pma;
+    int gitter;
+  } faelle[] = {{0, 1}, {1, 2}, {2, 2}, {3, 3}, {4, 3}, {5, 4}};
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.pma);
+    standard.PlanFenster.pma = f.pma;
+    Oeffne({deutsch5a}, Modus::Zeigen);
+    ASSERT_EQ(form->Gitterzahl(), f.gitter);
+    const std::vector<TPlanElement*> erwartet{k5a, mue, r101, nullptr};
+    for (int i = 0; i < f.gitter; ++i)
+      EXPECT_EQ(form->GitterElement(i), erwartet[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(form->Gitter(0)->Text(0, 0), QStringLiteral("K"));
+    form->Schliesse();
+    EXPECT_FALSE(Offen());
+    delete form;
+  }
+}
+
+TEST_F(ManuellTest, PlacingByDoubleClickIsTakenBackByUndo) {
+  standard.PlanFenster.pma = 5;
+  const std::string vorher = Planstand(*schule);
+  Oeffne({deutsch5a, mathe5a}, Modus::Setzen);
+  EXPECT_TRUE(palette.undo);
+  Doppel(0, 1, 1);
+  Doppel(1, 2, 3);  // the teacher's grid places too
+  ASSERT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  ASSERT_TRUE(Hat(deutsch5a, 1, 2, 3));
+  EXPECT_EQ(deutsch5a->FindeSetzung(1, 1, 1)->Raum(), r101);
+  EXPECT_EQ(form->Zellen(2).Kurs(1, 1), deutsch5a);  // the room's grid follows
+  EXPECT_EQ(form->RestFeld->text(), QStringLiteral("2"));
+  // Removing one of them in Löschen is recorded too.
+  Modus(Modus::Loeschen);
+  Doppel(0, 1, 1);
+  EXPECT_FALSE(Hat(deutsch5a, 1, 1, 1));
+  EXPECT_EQ(schule->UndoSchritte().Anzahl(), 3);
+  schule->Widerrufe();
+  EXPECT_EQ(Planstand(*schule), vorher);
+  EXPECT_TRUE(schule->UndoSchritte().Leer());
+  Antworte(QStringLiteral("Manuellfenster schließen"), QStringLiteral("Ja"));
+  EXPECT_TRUE(form->SchliesseFrage());
+  EXPECT_FALSE(palette.undo);
+}
+
+TEST_F(ManuellTest, SchiebenPlacesTheLastOpenHourAndMovesOnWrapping) {
+  Oeffne({mathe5b, deutsch5b}, Modus::Schieben);
+  form->SetzeAktKurs(deutsch5b);
+  Doppel(0, 1, 1);
+  EXPECT_EQ(form->AktKurs(), deutsch5b);
+  Doppel(0, 1, 2);
+  EXPECT_EQ(form->AktKurs(), mathe5b);  // complete: on to the start of the list
+  for (int p = 3; p <= 5; ++p) Doppel(0, 1, p);
+  EXPECT_EQ(form->AktKurs(), mathe5b);  // nothing open left: it stays
+  EXPECT_EQ(mathe5b->GesetzteStunden(-1), 3);
+  EXPECT_TRUE(form->SchliesseFrage());  // all complete: no question
+  EXPECT_FALSE(Offen());
+}
+
+TEST_F(ManuellTest, RemovingAnotherCoursesLessonTakesItIntoTheList) {
+  mathe5a->Setze(1, 3, r101, 2);
+  Oeffne({deutsch5a}, Modus::Loeschen);
+  Doppel(0, 3, 2);
+  EXPECT_FALSE(Hat(mathe5a, 1, 3, 2));
+  const auto& kurse = form->Planung().Kurse();
+  EXPECT_NE(std::find(kurse.begin(), kurse.end(), mathe5a), kurse.end());
+  form->Schliesse();
+}
+
+TEST_F(ManuellTest, DeletedCoursesLeaveTheListAndTheLastOneClosesTheWindow) {
+  Oeffne({deutsch5a, mathe5a, mathe5b}, Modus::Zeigen);
+  schule->LoescheKurs(mathe5a);
+  EXPECT_EQ(form->AktKurs(), deutsch5a);
+  schule->LoescheKurs(deutsch5a);
+  EXPECT_EQ(form->AktKurs(), mathe5b);
+  EXPECT_EQ(form->GitterElement(0), k5b);
+  EXPECT_EQ(form->Planung().Kurse().size(), 1u);
+  schule->LoescheKurs(mathe5b);  // nothing asked although hours were open
+  EXPECT_FALSE(Offen());
+  EXPECT_EQ(schule->ManuellFenster(), nullptr);
+}
+
+TEST_F(ManuellTest, ClosingAsksOnlyTheUserAndOnlyWithOpenHours) {
+  struct TFall {
+    const char* knopf;
+    bool offenDanach;
+  } faelle[] = {{"Nein", true}, {"Ja", false}};
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.knopf);
+    if (form.isNull()) Oeffne({deutsch5a}, Modus::Zeigen);
+    Antworte(QStringLiteral("Manuellfenster schließen"), QString::fromLatin1(f.knopf));
+    form->SchliesseFrage();
+    EXPECT_EQ(Offen(), f.offenDanach);
+    EXPECT_EQ(schule->ManuellFenster() != nullptr, f.offenDanach);
+    if (!f.offenDanach) delete form;
+  }
+  // The school goes (or the program ends): the window closes without its question.
+  Oeffne({deutsch5a}, Modus::Zeigen);
+  form->Schliesse();
+  EXPECT_FALSE(Offen());
+  EXPECT_FALSE(palette.undo);
+}
+
+}  // namespace
+}  // namespace kolvar
