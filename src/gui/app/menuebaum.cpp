@@ -375,7 +375,7 @@ void TMenueBaum::MenusAnpassen() {
   for (const TZeile& z : zeilen) {
     const QString name = QString::fromLatin1(z.knopf);
     // The buttons whose windows do not exist yet stay off.
-    const bool gebaut = name != QLatin1String("Manuell") && name != QLatin1String("Automat");
+    const bool gebaut = name != QLatin1String("Manuell");
     bool knopfAn = z.an;
     if (name == QLatin1String("Manuell")) knopfAn = r.Manuell;
     palette_.Knopf(name)->setEnabled(knopfAn && gebaut);
@@ -440,8 +440,7 @@ void TMenueBaum::KuerzelMenusAnlegen() {
 
 std::vector<QString> TMenueBaum::KuerzelTexte(TElementArt art) const {
   std::vector<QString> texte;
-  for (TElement* e : palette_.Schule().Elemente(art))
-    texte.push_back(QString::fromStdString(e->Kuerzel()));
+  for (TElement* e : palette_.Schule().Elemente(art)) texte.push_back(QString::fromStdString(e->Kuerzel()));
   return texte;
 }
 
