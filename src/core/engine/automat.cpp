@@ -1,6 +1,7 @@
 #include "engine/automat.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "model/ifenster.h"
 #include "model/ikursauswahl.h"
@@ -117,11 +118,17 @@ void TAutomat::SetzReihenfolgeBerechnen() {
   if (Bewertung) Bewertung(true);
   ++bewertungen_;
   for (TKurs* k : liste_) k->SetzePrioritaet(0);
+  const std::unordered_set<const TKurs*> inListe(liste_.begin(), liste_.end());
   for (TKurs* k : liste_) {
     if (k->Prioritaet() != 0) continue;
     k->BerechneSperrbereich(true);
     SperreSpaeteStunden(*k);
     k->BerechnePrioritaet();
+    // The coupling's grids are final now: computing them again for each partner would give
+    // the same grids, so the partners are rated from them at once.
+    if (k->Kopplung() != nullptr)
+      for (TKurs* partner : k->Kopplung()->Kurse())
+        if (partner->Prioritaet() == 0 && inListe.contains(partner)) partner->BerechnePrioritaet();
   }
   // Equal priorities keep their order, as the bubble sort of old did.
   std::stable_sort(liste_.begin(), liste_.end(),

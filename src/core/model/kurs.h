@@ -232,7 +232,8 @@ class TKurs {
                      TKonfliktListe& liste, int& schwere) const;
   bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
   void EigenerSperrbereich(signed char* raumMemo);
-  bool RaeumeVerteilbar(int v, int d, int p) const;
+  // frei: each room of the coupling with its free periods of the day (bit p - 1).
+  bool RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const;
   // --- end of the planning engine ---
 
  private:

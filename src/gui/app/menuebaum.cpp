@@ -440,7 +440,8 @@ void TMenueBaum::KuerzelMenusAnlegen() {
 
 std::vector<QString> TMenueBaum::KuerzelTexte(TElementArt art) const {
   std::vector<QString> texte;
-  for (TElement* e : palette_.Schule().Elemente(art)) texte.push_back(QString::fromStdString(e->Kuerzel()));
+  for (TElement* e : palette_.Schule().Elemente(art))
+    texte.push_back(QString::fromStdString(e->Kuerzel()));
   return texte;
 }
 
