@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include "views/automatik.h"
 #include "views/manuellfenster.h"
 #include "views/planfenster.h"
 
@@ -8,6 +9,7 @@ namespace kolvar {
 void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanFenster(palette);
   InstalliereManuellFenster(palette);
+  InstalliereAutomatik(palette);
 }
 
 }  // namespace kolvar

@@ -1,5 +1,6 @@
 #include "support/kvtool.h"
 
+#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <system_error>
 
+#include "engine/automat.h"
 #include "engine/pruefung.h"
 #include "model/fehl.h"
 #include "model/idialoge.h"
@@ -25,7 +27,9 @@ namespace kolvar {
 namespace {
 
 constexpr const char* kGebrauch =
-    "Aufruf: kvtool import EIN.txt AUS.kvr [--versionen N] | info DATEI | check DATEI | roundtrip DATEI";
+    "Aufruf: kvtool import EIN.txt AUS.kvr [--versionen N] | info DATEI | check DATEI | roundtrip DATEI | "
+    "auto DATEI [--tage N] [--stunden P] [--prozent P] [--ohne-raum] [--ohne-muster] [--aus AUS.kvr] | "
+    "leeren DATEI AUS.kvr";
 
 // Answers "Ja" to unknown abbreviations and remembers the last notice.
 class TWerkzeugDialoge : public IDialoge {
@@ -124,6 +128,95 @@ int Pruefe(const std::vector<std::string>& a, std::ostream& aus) {
   return 0;
 }
 
+// A whole number of the option in [min, max].
+int Zahl(const std::string& option, const std::string& text, int min, int max) {
+  int n = 0;
+  bool gut = !text.empty() && text.size() <= 4;
+  for (char c : text) {
+    if (c < '0' || c > '9') gut = false;
+    n = n * 10 + (c - '0');
+  }
+  if (!gut || n < min || n > max)
+    throw TFalscheEingabe{"Ungültiger Wert für " + option + ": " + text + " (" + std::to_string(min) +
+                          " bis " + std::to_string(max) + ")"};
+  return n;
+}
+
+void Schreibe(const TGelesen& g, const std::string& datei) {
+  TSchreiber schreiber;
+  schreiber.SetzeFenster(g.leser->Fenster());
+  schreiber.SchreibeDatei(*g.schule, datei);
+}
+
+int Leeren(const std::vector<std::string>& a, std::ostream& aus) {
+  if (a.size() != 3) throw TFalscheEingabe{kGebrauch};
+  const auto g = Lies(a[1]);
+  int entfernt = 0;
+  for (TKurs* k : g->schule->Kurse())
+    for (TSetzung* s : std::vector<TSetzung*>(k->Setzungen().Elemente()))
+      if (!s->Fixiert()) {
+        k->EntferneSetzung(s);
+        ++entfernt;
+      }
+  Schreibe(*g, a[2]);
+  aus << "entfernt: " << entfernt << '\n';
+  return 0;
+}
+
+// The run over every course with the settings' defaults; without --ohne-raum and --ohne-muster
+// every hour needs a free room and the single-hour pattern.
+int Automatik(const std::vector<std::string>& a, std::ostream& aus) {
+  if (a.size() < 2) throw TFalscheEingabe{kGebrauch};
+  int tage = 0, stunden = 0, prozent = 100;
+  bool ohneRaum = false, ohneMuster = false;
+  std::string ziel;
+  for (std::size_t i = 2; i < a.size(); ++i) {
+    const std::string& o = a[i];
+    const bool mitWert = o == "--tage" || o == "--stunden" || o == "--prozent" || o == "--aus";
+    if (mitWert && i + 1 >= a.size()) throw TFalscheEingabe{kGebrauch};
+    if (o == "--tage")
+      tage = Zahl(o, a[++i], 5, kTage);
+    else if (o == "--stunden")
+      stunden = Zahl(o, a[++i], 1, kStunden);
+    else if (o == "--prozent")
+      prozent = Zahl(o, a[++i], 5, 100);
+    else if (o == "--aus")
+      ziel = a[++i];
+    else if (o == "--ohne-raum")
+      ohneRaum = true;
+    else if (o == "--ohne-muster")
+      ohneMuster = true;
+    else
+      throw TFalscheEingabe{kGebrauch};
+  }
+  const auto g = Lies(a[1]);
+  TStandard& st = g->standard;
+  if (tage != 0) st.mtn = tage;
+  st.apr = prozent;
+  st.ara = ohneRaum;
+  st.aei = ohneMuster;
+  long vorher = 0;
+  for (const TKurs* k : g->schule->Kurse()) vorher += k->Setzungen().Anzahl();
+  const auto start = std::chrono::steady_clock::now();
+  TAutomat automat(*g->schule);
+  automat.SetzeLetzteStunde(stunden);
+  automat.AutomatVorbereiten(g->schule->Kurse().Elemente());
+  const std::size_t kurse = automat.Laufliste().size();
+  while (automat.Schritt()) {
+  }
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  long nachher = 0;
+  for (const TKurs* k : g->schule->Kurse()) nachher += k->Setzungen().Anzahl();
+  if (!ziel.empty()) Schreibe(*g, ziel);
+  aus << "kurse: " << kurse << '\n'
+      << "stunden_offen_vorher: " << automat.Gesamt() << '\n'
+      << "stunden_gesetzt: " << nachher - vorher << '\n'
+      << "stunden_nicht_verplanbar: " << automat.NichtVerplanbareStunden() << '\n'
+      << "ms: " << ms << '\n';
+  return 0;
+}
+
 std::vector<char> Bytes(const std::filesystem::path& datei) {
   std::ifstream ein(datei, std::ios::binary);
   if (!ein) throw TDateiFehler::NichtGeoeffnet(datei.filename().string());
@@ -163,6 +256,8 @@ int Kvtool(const std::vector<std::string>& argumente, std::ostream& aus, std::os
     if (befehl == "info") return Info(argumente, aus);
     if (befehl == "check") return Pruefe(argumente, aus);
     if (befehl == "roundtrip") return Rundlauf(argumente, aus);
+    if (befehl == "auto") return Automatik(argumente, aus);
+    if (befehl == "leeren") return Leeren(argumente, aus);
     throw TFalscheEingabe{kGebrauch};
   } catch (const TFalscheEingabe& e) {
     fehler << e.meldung << '\n';

@@ -30,24 +30,43 @@ bool RaumFrei(const TRaum& r, int v, int d, int p) {
 }  // namespace
 
 // Distinct free rooms for every course of the coupling at the slot (rooms without a course
-// need none).
-bool TKurs::RaeumeVerteilbar(int v, int d, int p) const {
-  std::vector<const TRaum*> ids;
-  std::vector<TRaumSuche::TWunsch> wuensche;
+// need none). Asked for every slot of every rating, so it works in reused buffers and tries the
+// obvious assignment (each course its first free room not yet taken) before the full matching.
+bool TKurs::RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const {
+  thread_local std::vector<const TRaum*> ids;
+  thread_local std::vector<TRaumSuche::TWunsch> wuensche;
+  thread_local std::vector<char> vergeben;
+  thread_local TRaumSuche suche;
+  ids.clear();
+  const std::size_t n = static_cast<std::size_t>(kopplung_->Kurse().Anzahl());
+  if (wuensche.size() < n) wuensche.resize(n);
+  bool gierig = true;
+  vergeben.clear();
+  std::size_t i = 0;
   for (const TKurs* k : kopplung_->Kurse()) {
-    TRaumSuche::TWunsch w;
+    TRaumSuche::TWunsch& w = wuensche[i++];
+    w.Raeume.clear();
     w.OhneRaum = k->raeume_.Leer();
+    bool bedient = w.OhneRaum;
     for (const TRaum* r : k->raeume_) {
-      if (!RaumFrei(*r, v, d, p)) continue;
+      const auto f = std::find_if(frei.begin(), frei.end(), [r](const auto& e) { return e.first == r; });
+      if (f == frei.end() || (f->second & (1u << (p - 1))) == 0) continue;
       auto it = std::find(ids.begin(), ids.end(), r);
-      if (it == ids.end()) it = ids.insert(ids.end(), r);
-      w.Raeume.push_back(static_cast<int>(it - ids.begin()));
+      if (it == ids.end()) {
+        it = ids.insert(ids.end(), r);
+        vergeben.push_back(0);
+      }
+      const auto id = static_cast<std::size_t>(it - ids.begin());
+      w.Raeume.push_back(static_cast<int>(id));
+      if (!bedient && !vergeben[id]) {
+        vergeben[id] = 1;
+        bedient = true;
+      }
     }
-    wuensche.push_back(std::move(w));
+    gierig = gierig && bedient;
   }
-  TRaumSuche suche;
-  std::vector<int> wahl;
-  return suche.VerteileRaeume(wuensche, wahl);
+  if (gierig) return true;
+  return suche.Verteilbar(wuensche, n);
 }
 
 void TKurs::EigenerSperrbereich(signed char* raumMemo) {
@@ -55,31 +74,61 @@ void TKurs::EigenerSperrbereich(signed char* raumMemo) {
   const TStandard& st = Schule().Standard();
   const int n = ergebnis_.Versionen();
   const int mtn = st.mtn;
+  // Each version's weeks are read once; the day words are then plain array reads.
+  std::vector<const TWoElem*> klassenSperre, klassenBelegt;
+  std::vector<std::vector<const TWoElem*>> eigeneKurse;  // per class: the coupling's courses in it
   for (int v = 1; v <= n; ++v) {
+    const TWoElem* belegt = belegung_.Woche(v);
+    const TWoElem* gesperrt = sperrung_.Woche(v);
+    const TWoElem* lehrerBelegt = lehrer_ != nullptr ? lehrer_->Belegung().Woche(v) : nullptr;
+    const TWoElem* lehrerGesperrt = lehrer_ != nullptr ? lehrer_->Sperrung().Woche(v) : nullptr;
+    klassenSperre.clear();
+    klassenBelegt.clear();
+    eigeneKurse.resize(static_cast<std::size_t>(klassen_.Anzahl()));
+    std::size_t ki = 0;
+    for (const TKlasse* kl : klassen_) {
+      klassenSperre.push_back(kl->Sperrung().Woche(v));
+      klassenBelegt.push_back(kl->Belegung().Woche(v));
+      std::vector<const TWoElem*>& eigene = eigeneKurse[ki++];
+      eigene.clear();
+      if (kopplung_ != nullptr)
+        for (const TKurs* k : kopplung_->Kurse())
+          if (k->klassen_.Position(kl) > 0) eigene.push_back(k->belegung_.Woche(v));
+    }
+    TWoElem* ergebnis = ergebnis_.Woche(v);
+    if (ergebnis == nullptr) continue;
     for (int d = 1; d <= kTage; ++d) {
       uint32_t wort = d > mtn ? kGanzerTag : 0u;
-      wort |= belegung_.Tag(v, d) | sperrung_.Tag(v, d);
-      if (lehrer_ != nullptr) wort |= lehrer_->Belegung().Tag(v, d) | lehrer_->Sperrung().Tag(v, d);
+      if (belegt != nullptr) wort |= belegt->Tag(d);
+      if (gesperrt != nullptr) wort |= gesperrt->Tag(d);
+      if (lehrerBelegt != nullptr) wort |= lehrerBelegt->Tag(d) | lehrerGesperrt->Tag(d);
+      ki = 0;
       for (const TKlasse* kl : klassen_) {
-        wort |= kl->Sperrung().Tag(v, d);
-        const uint32_t belegt = kl->Belegung().Tag(v, d);
-        if (kopplung_ == nullptr || belegt == 0) {
-          wort |= belegt;
+        const std::size_t i = ki++;
+        if (klassenSperre[i] != nullptr) wort |= klassenSperre[i]->Tag(d);
+        const uint32_t klasse = klassenBelegt[i] != nullptr ? klassenBelegt[i]->Tag(d) : 0u;
+        if (kopplung_ == nullptr || klasse == 0) {
+          wort |= klasse;
           continue;
         }
-        // Lessons of the own coupling share the class's slot; any other lesson blocks it.
-        uint32_t eigene = 0, fremde = 0;
-        for (const TKurs* k : kl->Kurse()) {
-          const uint32_t w = k->belegung_.Tag(v, d);
-          if (w == 0) continue;
-          if (k->kopplung_ == kopplung_)
-            eigene |= w;
-          else
-            fremde |= w;
+        // Lessons of the own coupling share the class's slot; any other lesson blocks it. The
+        // class's word is the union of its lessons, so only where the coupling sits must the
+        // other lessons be looked at.
+        uint32_t eigene = 0;
+        for (const TWoElem* w : eigeneKurse[i])
+          if (w != nullptr) eigene |= w->Tag(d);
+        uint32_t fremde = klasse & ~eigene;
+        const uint32_t geteilt = klasse & eigene;
+        if (geteilt != 0) {
+          for (const TKurs* k : kl->Kurse()) {
+            if (k->kopplung_ == kopplung_) continue;
+            const TWoElem* w = k->belegung_.Woche(v);
+            if (w != nullptr) fremde |= w->Tag(d) & geteilt;
+          }
         }
-        wort |= (fremde | (belegt & ~eigene)) & belegt;
+        wort |= fremde;
       }
-      ergebnis_.SetzeTag(v, d, wort);
+      ergebnis->SetzeTag(d, wort);
     }
   }
   if (st.ara || raeume_.Leer()) return;
@@ -96,19 +145,30 @@ void TKurs::EigenerSperrbereich(signed char* raumMemo) {
     return;
   }
   const int v = st.AktuelleVersion();
+  TWoElem* ergebnis = ergebnis_.Woche(v);
+  if (ergebnis == nullptr) return;
+  std::vector<std::pair<const TRaum*, uint32_t>> raumFrei;
   for (int d = 1; d <= std::min(mtn, kTage); ++d) {
+    uint32_t wort = ergebnis->Tag(d);
+    if (wort == kGanzerTag) continue;
+    raumFrei.clear();
+    for (const TKurs* k : kopplung_->Kurse())
+      for (const TRaum* r : k->raeume_)
+        if (std::none_of(raumFrei.begin(), raumFrei.end(), [r](const auto& e) { return e.first == r; }))
+          raumFrei.emplace_back(r, ~(r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d)) & kGanzerTag);
     for (int p = 1; p <= kStunden; ++p) {
-      if (ergebnis_.Belegt(v, d, p)) continue;
+      if (wort & (1u << (p - 1))) continue;
       signed char* memo = raumMemo != nullptr ? &raumMemo[(p - 1) * kTage + d - 1] : nullptr;
       bool frei;
       if (memo != nullptr && *memo >= 0) {
         frei = *memo != 0;
       } else {
-        frei = RaeumeVerteilbar(v, d, p);
+        frei = RaeumeVerteilbar(raumFrei, p);
         if (memo != nullptr) *memo = frei ? 1 : 0;
       }
-      if (!frei) ergebnis_.SetzeBereich(v, d, p, true);
+      if (!frei) wort |= 1u << (p - 1);
     }
+    ergebnis->SetzeTag(d, wort);
   }
 }
 

@@ -19,18 +19,33 @@ bool TRaumSuche::Erweitere(int kurs) {
   return false;
 }
 
-bool TRaumSuche::VerteileRaeume(const std::vector<TWunsch>& kurse, std::vector<int>& wahl) {
+void TRaumSuche::Beginne(const std::vector<TWunsch>& kurse, std::size_t n) {
   kurse_ = &kurse;
-  const std::size_t n = kurse.size();
   int raeume = 0;
-  for (const TWunsch& w : kurse)
-    for (int r : w.Raeume) raeume = std::max(raeume, r + 1);
+  for (std::size_t i = 0; i < n; ++i)
+    for (int r : kurse[i].Raeume) raeume = std::max(raeume, r + 1);
   const auto rn = static_cast<std::size_t>(raeume);
   raumVonKurs_.assign(n, -1);
   kursVonRaum_.assign(rn, -1);
   vergeben_.assign(rn, 0);
   besucht_.assign(rn, 0);
   runde_ = 0;
+}
+
+bool TRaumSuche::Verteilbar(const std::vector<TWunsch>& kurse, std::size_t n) {
+  n = std::min(n, kurse.size());
+  Beginne(kurse, n);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (kurse[i].OhneRaum) continue;
+    ++runde_;
+    if (!Erweitere(static_cast<int>(i))) return false;
+  }
+  return true;
+}
+
+bool TRaumSuche::VerteileRaeume(const std::vector<TWunsch>& kurse, std::vector<int>& wahl) {
+  const std::size_t n = kurse.size();
+  Beginne(kurse, n);
   wahl.assign(n, -1);
 
   // A maximum matching first: when it leaves a course without a room, no assignment exists.

@@ -6,6 +6,7 @@
 // with a bipartite matching before it is entered, so a branch that cannot be completed is never
 // walked: the search never backtracks and stays polynomial even when no assignment exists.
 
+#include <cstddef>
 #include <vector>
 
 namespace kolvar {
@@ -23,9 +24,13 @@ class TRaumSuche {
   // for a course without rooms. The search state lives in this object, so one object serves
   // many slots without new allocations.
   bool VerteileRaeume(const std::vector<TWunsch>& kurse, std::vector<int>& wahl);
+  // Whether the first n courses can all be served, without choosing the assignment.
+  bool Verteilbar(const std::vector<TWunsch>& kurse, std::size_t n);
 
  private:
   bool Erweitere(int kurs);
+  // An empty matching over the first n courses and their rooms.
+  void Beginne(const std::vector<TWunsch>& kurse, std::size_t n);
 
   const std::vector<TWunsch>* kurse_ = nullptr;
   std::vector<int> raumVonKurs_;

@@ -177,7 +177,7 @@ class TKurs {
   void BerechneSortierSchluessel();
 
   // --- Planning engine (defined in engine/setzen.cpp, konflikte.cpp, freiestunden.cpp,
-  // kursmenues.cpp). Version arguments follow the version rule; slots are day, period. ---
+  // kursmenues.cpp, automat.cpp). Version arguments follow the version rule; slots are day, period. ---
   // Moves the hour (unfixed at the target); a version where the target is held already is left.
   void Verschiebe(int zuTag, int zuStunde, bool mitKopplung, int vonTag, int vonStunde);
   void VerschiebeMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, int vonTag, int vonStunde);
@@ -205,6 +205,8 @@ class TKurs {
   bool StundeFrei(int v, int d, const TKopplung* ko, int p) const;
   // Fills the result grid with the slots the course (or its whole coupling) cannot take.
   void BerechneSperrbereich(bool mitKopplung);
+  // The automatic run's rating from the result grid, hours and coupling (only while it is 0).
+  void BerechnePrioritaet();
   TRaum* FindeFreienRaum(int v, int d, int p) const;
   void VereinheitlicheRaeume();
   void ZeigeMoeglicheStunden(const TRaum* r);
@@ -230,7 +232,8 @@ class TKurs {
                      TKonfliktListe& liste, int& schwere) const;
   bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
   void EigenerSperrbereich(signed char* raumMemo);
-  bool RaeumeVerteilbar(int v, int d, int p) const;
+  // frei: each room of the coupling with its free periods of the day (bit p - 1).
+  bool RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const;
   // --- end of the planning engine ---
 
  private:

@@ -374,11 +374,9 @@ void TMenueBaum::MenusAnpassen() {
                                        {"Zeig", &P::WzZeigen, true}}};
   for (const TZeile& z : zeilen) {
     const QString name = QString::fromLatin1(z.knopf);
-    // The buttons whose windows do not exist yet stay off.
-    const bool gebaut = name != QLatin1String("Automat");
     bool knopfAn = z.an;
     if (name == QLatin1String("Manuell")) knopfAn = r.Manuell;
-    palette_.Knopf(name)->setEnabled(knopfAn && gebaut);
+    palette_.Knopf(name)->setEnabled(knopfAn);
     if (z.eintrag != nullptr) Freigeben(*z.eintrag, z.an);
   }
   for (const QString& pfad : {P::WzGrunddaten, P::WzDeputat, P::WzPlan}) Freigeben(pfad, true);

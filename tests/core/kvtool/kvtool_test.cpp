@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -121,6 +122,53 @@ TEST_F(Kvtool, FalscherAufrufUndFalscheDateien) {
   l = Starte({"info", (Beispiele() / "schule.txt").string()});
   EXPECT_EQ(l.status, 1);
   EXPECT_FALSE(l.fehler.empty());
+}
+
+// Clear the example school, run over every course, save, and read the result back: the lines
+// add up, the saved file holds what was placed, and wrong options are refused.
+TEST_F(Kvtool, LeerenUndAutomatik) {
+  // "key: value" lines as numbers.
+  auto werte = [](const std::string& text) {
+    std::map<std::string, long> wert;
+    std::istringstream zeilen(text);
+    for (std::string z; std::getline(zeilen, z);) {
+      const auto doppelpunkt = z.find(": ");
+      if (doppelpunkt != std::string::npos)
+        wert[z.substr(0, doppelpunkt)] = std::stol(z.substr(doppelpunkt + 2));
+    }
+    return wert;
+  };
+  const fs::path leer = ordner_ / "leer.kvr", voll = ordner_ / "voll.kvr";
+  TLauf l = Starte({"leeren", (Beispiele() / "schule.kvr").string(), leer.string()});
+  ASSERT_EQ(l.status, 0) << l.fehler;
+  // The example has no fixed hour: nothing stays.
+  const long fest = werte(Starte({"info", leer.string()}).aus)["placed"];
+  EXPECT_EQ(fest, 0);
+
+  l = Starte({"auto", leer.string(), "--tage", "5", "--stunden", "8", "--ohne-raum", "--aus", voll.string()});
+  ASSERT_EQ(l.status, 0) << l.fehler;
+  std::map<std::string, long> wert = werte(l.aus);
+  for (const char* schluessel :
+       {"kurse", "stunden_offen_vorher", "stunden_gesetzt", "stunden_nicht_verplanbar", "ms"})
+    EXPECT_TRUE(wert.contains(schluessel)) << schluessel;
+  EXPECT_EQ(wert["stunden_offen_vorher"], 320 - fest);
+  EXPECT_GT(wert["stunden_gesetzt"], 0);
+  EXPECT_EQ(wert["stunden_gesetzt"] + wert["stunden_nicht_verplanbar"], wert["stunden_offen_vorher"]);
+  EXPECT_EQ(werte(Starte({"info", voll.string()}).aus)["placed"], fest + wert["stunden_gesetzt"]);
+  EXPECT_EQ(Starte({"check", voll.string()}).aus.find("doppelt im Plan"), std::string::npos);
+
+  for (const std::vector<std::string>& a :
+       std::vector<std::vector<std::string>>{{"auto"},
+                                             {"auto", leer.string(), "--tage", "4"},
+                                             {"auto", leer.string(), "--stunden", "17"},
+                                             {"auto", leer.string(), "--prozent", "4"},
+                                             {"auto", leer.string(), "--prozent"},
+                                             {"auto", leer.string(), "--schnell"},
+                                             {"leeren", leer.string()}}) {
+    l = Starte(a);
+    EXPECT_EQ(l.status, 1) << a.size();
+    EXPECT_FALSE(l.fehler.empty());
+  }
 }
 
 TEST_F(Kvtool, BeschaedigteDatenDateien) {

@@ -1,0 +1,193 @@
+#include "engine/automat.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "model/ifenster.h"
+#include "model/ikursauswahl.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/standard.h"
+
+namespace kolvar {
+
+std::vector<TKurs*> KurseDerAuswahl(const IFenster* fenster) {
+  if (fenster == nullptr) return {};
+  const int art = fenster->Tag();
+  if (art != FensterArt::UV && (art < FensterArt::LeDep || art > FensterArt::KursDep)) return {};
+  const auto* auswahl = dynamic_cast<const IKursAuswahl*>(fenster);
+  return auswahl != nullptr ? auswahl->AusgewaehlteKurse() : std::vector<TKurs*>{};
+}
+
+void TKurs::BerechnePrioritaet() {
+  if (prioritaet_ != 0) return;
+  int belegt = 0;
+  for (int d = 1; d <= kTage; ++d)
+    for (int p = 1; p <= kStunden; ++p) belegt += ergebnis_.Belegt(-1, d, p) ? 1 : 0;
+  int32_t prio = Stunden(-1) + belegt + 3 * stundenProTag_ + GesetzteStunden(-1);
+  if (kopplung_ != nullptr) {
+    prio *= 100;
+    for (const TKurs* k : kopplung_->Kurse()) prio += 1 + k->Klassen().Anzahl();
+  }
+  prioritaet_ = prio;
+}
+
+TAutomat::TAutomat(TSchule& schule) : schule_(schule), lauf_(schule.Standard()) {
+  lauf_.Gesetzt = [this] {
+    if (Gesetzt) Gesetzt();
+  };
+}
+
+int TAutomat::Offen(const TKurs& k) const {
+  return std::max(0, k.OffeneStunden(-1));
+}
+
+int TAutomat::SummeOffen() const {
+  int summe = 0;
+  for (const TKurs* k : liste_) summe += Offen(*k);
+  return summe;
+}
+
+int TAutomat::NochZuSetzen() const {
+  return std::clamp(lauf_.NochZuSetzen, 0, gesamt_);
+}
+
+int TAutomat::Fortschritt() const {
+  return gesamt_ - NochZuSetzen();
+}
+
+void TAutomat::NimmPartnerAuf() {
+  const std::size_t n = liste_.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const TKopplung* ko = liste_[i]->Kopplung();
+    if (ko == nullptr) continue;
+    for (TKurs* k : ko->Kurse())
+      if (!k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
+        liste_.push_back(k);
+  }
+}
+
+void TAutomat::SperreSpaeteStunden(TKurs& k) {
+  if (letzteStunde_ < 1 || letzteStunde_ >= kStunden) return;
+  const uint32_t spaet = 0xFFFFu & ~((1u << letzteStunde_) - 1u);
+  auto sperre = [spaet](TKurs& kurs) {
+    TWochBereich& e = kurs.Ergebnis();
+    for (int v = 1; v <= e.Versionen(); ++v)
+      for (int d = 1; d <= kTage; ++d) e.SetzeTag(v, d, e.Tag(v, d) | spaet);
+  };
+  if (k.Kopplung() == nullptr) {
+    sperre(k);
+    return;
+  }
+  for (TKurs* partner : k.Kopplung()->Kurse()) sperre(*partner);
+}
+
+void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
+  liste_.clear();
+  nichtVerplanbar_.clear();
+  halt_ = false;
+  for (TKurs* k : auswahl)
+    if (k != nullptr && !k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
+      liste_.push_back(k);
+  NimmPartnerAuf();
+  SetzReihenfolgeBerechnen();
+  gesamt_ = SummeOffen();
+  const int apr = std::clamp(schule_.Standard().apr, 5, 100);
+  // Without open hours there is no share to cut by; such a run places nothing anyway.
+  if (apr < 100 && gesamt_ > 0) {
+    int summe = 0;
+    std::size_t i = 0;
+    for (; i < liste_.size(); ++i) {
+      if (100.0 * summe / gesamt_ >= apr) break;
+      summe += Offen(*liste_[i]);
+    }
+    if (i + 1 < liste_.size())
+      liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(i + 1), liste_.end());
+    NimmPartnerAuf();
+    SetzReihenfolgeBerechnen();
+    gesamt_ = SummeOffen();
+  }
+  noch_ = gesamt_;
+  lauf_.NochZuSetzen = noch_;
+  nichtVerplanbareStunden_ = 0;
+}
+
+void TAutomat::SetzReihenfolgeBerechnen() {
+  if (Bewertung) Bewertung(true);
+  ++bewertungen_;
+  for (TKurs* k : liste_) k->SetzePrioritaet(0);
+  const std::unordered_set<const TKurs*> inListe(liste_.begin(), liste_.end());
+  for (TKurs* k : liste_) {
+    if (k->Prioritaet() != 0) continue;
+    k->BerechneSperrbereich(true);
+    SperreSpaeteStunden(*k);
+    k->BerechnePrioritaet();
+    // The coupling's grids are final now: computing them again for each partner would give
+    // the same grids, so the partners are rated from them at once.
+    if (k->Kopplung() != nullptr)
+      for (TKurs* partner : k->Kopplung()->Kurse())
+        if (partner->Prioritaet() == 0 && inListe.contains(partner)) partner->BerechnePrioritaet();
+  }
+  // Equal priorities keep their order, as the bubble sort of old did.
+  std::stable_sort(liste_.begin(), liste_.end(),
+                   [](const TKurs* a, const TKurs* b) { return a->Prioritaet() > b->Prioritaet(); });
+  lauf_.NeuBewerten = false;
+  if (Bewertung) Bewertung(false);
+}
+
+bool TAutomat::Schritt() {
+  if (Fertig()) return false;
+  if (lauf_.NeuBewerten) SetzReihenfolgeBerechnen();
+  TKurs* kopf = liste_.front();
+  TKurs* c = kopf;
+  c->SetzePrioritaet(0);
+  if (TKopplung* ko = c->Kopplung()) {
+    // The partner with the most open hours leads; a "nicht verplanen" one never does.
+    for (TKurs* k : ko->Kurse()) {
+      if (k->NichtVerplanen()) continue;
+      k->SetzePrioritaet(0);
+      if (k->OffeneStunden(-1) > c->OffeneStunden(-1)) c = k;
+    }
+  }
+  c->BerechneSperrbereich(true);
+  SperreSpaeteStunden(*c);
+  c->BerechnePrioritaet();
+
+  std::vector<TKurs*> gruppe;
+  if (c->Kopplung() == nullptr) {
+    gruppe.push_back(c);
+  } else {
+    for (TKurs* k : c->Kopplung()->Kurse())
+      if (std::find(liste_.begin(), liste_.end(), k) != liste_.end()) gruppe.push_back(k);
+  }
+  if (std::find(gruppe.begin(), gruppe.end(), kopf) == gruppe.end()) gruppe.push_back(kopf);
+  int vorher = 0;
+  for (const TKurs* k : gruppe) vorher += Offen(*k);
+
+  const TStandard& st = schule_.Standard();
+  int von = 1, bis = 0;
+  VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
+  for (int v = von; v <= bis; ++v) {
+    const int n = c->Stunden(v) - c->GesetzteStunden(v);
+    if (n > 0) AutoKursSetzen(lauf_, *c, v, n);
+  }
+  if (c->Kopplung() == nullptr) {
+    c->VereinheitlicheRaeume();
+  } else {
+    for (TKurs* k : c->Kopplung()->Kurse()) k->VereinheitlicheRaeume();
+  }
+
+  for (TKurs* k : gruppe) {
+    const int offen = Offen(*k);
+    nichtVerplanbareStunden_ += offen;
+    liste_.erase(std::find(liste_.begin(), liste_.end(), k));
+    if (offen > 0) nichtVerplanbar_.push_back(k);
+  }
+  noch_ = std::max(0, noch_ - vorher);
+  lauf_.NochZuSetzen = noch_;
+  return true;
+}
+
+}  // namespace kolvar

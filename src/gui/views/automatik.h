@@ -1,0 +1,13 @@
+// The automatic run and its slot-table editor: the "Automat" button and the "Werkzeuge" entry
+// start a run over the active window's selection; "Voreinstellungen > Automatik" edits the tables.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+
+void InstalliereAutomatik(TKolvarPalette& palette);
+// Options, then the run window (TSchule.StarteAutomatik of old).
+void StarteAutomatik(TKolvarPalette& palette);
+
+}  // namespace kolvar
