@@ -50,6 +50,9 @@ class TDepForm : public TKindFenster {
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
   void KursWirdGeloescht(TKurs* kurs) override;
   void LoescheMarkierteKurse() override { KurseLoeschen(); }
+  // The height fits the rows between the window's top and the screen's bottom (again once the
+  // window has its place).
+  void FensterEinpassen();
   // Refills the rows that hold the course.
   void KursZeileAktualisieren(TKurs* kurs);
 
@@ -88,7 +91,6 @@ class TDepForm : public TKindFenster {
  private:
   void SpaltenAnlegen();
   void ZeilenZeigen();
-  void FensterEinpassen();
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck, bool ausgewaehlt) const;
   TDepFeld FeldVon(int spalte) const;
   QPoint MenueOrt(int spalte, int zeile, bool halbeZeile) const;

@@ -70,6 +70,7 @@ TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalett
     }
     ZeigeIn(*fenster, element);
     fenster->Oeffne();
+    fenster->FensterEinpassen();
     fenster->activateWindow();
   } else {
     fenster->show();
@@ -92,6 +93,7 @@ TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* 
   auto* fenster = new TKursDepForm(schule, palette, eltern);
   fenster->ZeigeAlle();
   fenster->Oeffne();
+  fenster->FensterEinpassen();
   fenster->activateWindow();
   schule.SetzeGeaendert(geaendert);
   return fenster;
