@@ -1,6 +1,7 @@
 #include "installation.h"
 
 #include "views/automatik.h"
+#include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
 #include "views/planfenster.h"
 
@@ -8,6 +9,7 @@ namespace kolvar {
 
 void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanFenster(palette);
+  InstalliereDeputatFenster(palette);
   InstalliereManuellFenster(palette);
   InstalliereAutomatik(palette);
 }

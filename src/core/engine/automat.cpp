@@ -4,7 +4,6 @@
 #include <unordered_set>
 
 #include "model/ifenster.h"
-#include "model/ikursauswahl.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
@@ -17,8 +16,7 @@ std::vector<TKurs*> KurseDerAuswahl(const IFenster* fenster) {
   if (fenster == nullptr) return {};
   const int art = fenster->Tag();
   if (art != FensterArt::UV && (art < FensterArt::LeDep || art > FensterArt::KursDep)) return {};
-  const auto* auswahl = dynamic_cast<const IKursAuswahl*>(fenster);
-  return auswahl != nullptr ? auswahl->AusgewaehlteKurse() : std::vector<TKurs*>{};
+  return fenster->MarkierteKurse();
 }
 
 void TKurs::BerechnePrioritaet() {

@@ -1,0 +1,680 @@
+#include "views/depform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "app/frageform.h"
+#include "app/kolvarpalette.h"
+#include "engine/kurstext.h"
+#include "model/fach.h"
+#include "model/ipalettezustand.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/text.h"
+#include "platform/ablage.h"
+#include "platform/beschaeftigt.h"
+#include "platform/cursoren.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "platform/popupdienst.h"
+#include "platform/spaltenmenue.h"
+
+namespace kolvar {
+
+namespace {
+
+// The frame and scroll bar beyond the columns, and the room below the rows.
+constexpr int kRahmenBreite = 35;
+constexpr int kRahmenHoehe = 16;
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QColor Farbe(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
+  std::vector<TPopupEintrag> popup;
+  popup.reserve(eintraege.size());
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    TPopupEintrag e;
+    e.text = Q(eintraege[i].Text);
+    e.haken = eintraege[i].Haken;
+    e.aktiv = eintraege[i].Aktiv;
+    e.id = static_cast<int>(i);
+    popup.push_back(std::move(e));
+  }
+  return popup;
+}
+
+// Leaves the pasting flag clear on every way out.
+class TFlagge {
+ public:
+  explicit TFlagge(bool& flagge) : flagge_(flagge) { flagge_ = true; }
+  ~TFlagge() { flagge_ = false; }
+  TFlagge(const TFlagge&) = delete;
+  TFlagge& operator=(const TFlagge&) = delete;
+
+ private:
+  bool& flagge_;
+};
+
+}  // namespace
+
+void ZeigeEinfuegeFehler() {
+  TFrageForm fehler(
+      QStringLiteral("Einsetzen"),
+      {QStringLiteral("Der Inhalt der Zwischenablage"), QStringLiteral("kann hier nicht eingesetzt werden.")},
+      {{QStringLiteral("Ok"), mrOk, true, true}});
+  fehler.Zeige();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Set-up
+
+TDepForm::TDepForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
+      palette_(palette) {
+  SetzeCaption(QStringLiteral("Deputat"));
+  DepGrid = new TGitter(this);
+  DepGrid->SetzeOptionen(TGitter::goZeilenauswahl | TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);
+  DepGrid->SetzeLinienBreite(0);
+  DepGrid->SetzeZeichner([this](QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) {
+    ZeichneZelle(p, spalte, zeile, r, z.ausgewaehlt);
+  });
+  connect(DepGrid, &TGitter::ZelleGedrueckt, this,
+          [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            DepGridMouseDown(s, z, knopf);
+          });
+  connect(DepGrid, &TGitter::ZelleLosgelassen, this,
+          [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            DepGridMouseUp(s, z, knopf);
+          });
+  connect(DepGrid, &TGitter::Doppelklick, this,
+          [this](int s, int z, Qt::KeyboardModifiers) { DepGridDblClick(s, z); });
+  connect(DepGrid, &TGitter::ZiehenUeber, this, [this](int, int z) {
+    // The dragged column's cell of the row under the mouse shows the target.
+    if (z >= 1 && z < DepGrid->Zeilen()) DepGrid->SetzeZelle(DepGrid->ZiehQuelle().x(), z);
+  });
+  connect(DepGrid, &TGitter::ZiehenEnde, this,
+          [this](int qs, int qz, int zs, int zz) { DepGridEndDrag(qs, qz, zs, zz); });
+  connect(DepGrid, &TGitter::TasteGedrueckt, this, [this](QKeyEvent* e) {
+    if (TasteLinksRechts(e)) e->accept();
+  });
+  DepGrid->move(0, 0);
+}
+
+TDepForm::~TDepForm() = default;
+
+uint8_t TDepForm::Tasten() const {
+  return Schule().Palette().Tasten();
+}
+
+bool TDepForm::IstAktiv() const {
+  return Schule().AktivesFenster() == static_cast<const IFenster*>(this);
+}
+
+TDepFeld TDepForm::FeldVon(int spalte) const {
+  const auto& spalten = zeilen_.SpaltenListe();
+  if (spalte < 0 || spalte >= static_cast<int>(spalten.size())) return TDepFeld::Info;
+  return spalten[static_cast<std::size_t>(spalte)].Feld;
+}
+
+void TDepForm::Zeige(std::optional<TDepFilter> filter) {
+  const uint8_t tasten = Tasten();
+  filter_ = filter.value_or(
+      TDepFilter{.NurOffen = (tasten & Taste::Strg) != 0, .NurGekoppelt = (tasten & Taste::Alt) != 0});
+  DepGrid->BrecheZiehenAb();
+  zeilen_.Fuelle(Liste(), Schule().Standard(), filter_);
+  SpaltenAnlegen();
+  ZeilenZeigen();
+  FensterEinpassen();
+  SetzeCursorNachModus(Schule().Werkzeugmodus(), tasten);
+}
+
+void TDepForm::SpaltenAnlegen() {
+  const TStandard& st = Schule().Standard();
+  QFont schrift(Q(st.DeputatFenster.Schrift.Name));
+  schrift.setPointSize(std::max(1, st.DeputatFenster.Schrift.Groesse));
+  setFont(schrift);
+  DepGrid->setFont(schrift);
+  const auto& spalten = zeilen_.SpaltenListe();
+  DepGrid->Leeren();
+  DepGrid->SetzeSpalten(static_cast<int>(spalten.size()));
+  DepGrid->SetzeZeilen(std::max(2, zeilen_.Anzahl() + 1));
+  DepGrid->SetzeFesteZeilen(1);
+  DepGrid->SetzeFesteSpalten(0);
+  DepGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
+  int breite = 0;
+  for (std::size_t i = 0; i < spalten.size(); ++i) {
+    DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalten[i].Breite);
+    DepGrid->SetzeText(static_cast<int>(i), 0, QString::fromUtf8(spalten[i].Kopf));
+    breite += spalten[i].Breite;
+  }
+  resize(breite + kRahmenBreite, height());
+}
+
+void TDepForm::ZeilenZeigen() {
+  for (int r = 1; r <= zeilen_.Anzahl(); ++r) {
+    const auto& texte = zeilen_.Texte(r);
+    for (std::size_t c = 0; c < texte.size(); ++c) DepGrid->SetzeText(static_cast<int>(c), r, Q(texte[c]));
+    DepGrid->SetzeObjekt(0, r, zeilen_.Kurs(r));
+  }
+  // No row is selected.
+  DepGrid->SetzeAuswahl(TGitterAuswahl{});
+}
+
+void TDepForm::FensterEinpassen() {
+  const QScreen* bildschirm = screen() != nullptr ? screen() : QApplication::primaryScreen();
+  const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  const int schritt = DepGrid->StandardHoehe() + 1;
+  const int kopf = DepGrid->ZeilenHoehe(0) + 1 + 2 * DepGrid->frameWidth();
+  const int platz = flaeche.bottom() - std::max(y(), flaeche.top());
+  int k = DepGrid->Zeilen() - 1;
+  while (k > 1 && k * schritt + kopf + kRahmenHoehe > platz) --k;
+  resize(width(), std::max(k, 1) * schritt + kopf + kRahmenHoehe);
+}
+
+void TDepForm::resizeEvent(QResizeEvent* ereignis) {
+  DepGrid->setGeometry(rect());
+  TKindFenster::resizeEvent(ereignis);
+}
+
+void TDepForm::Aktualisiere() {
+  Zeige();
+}
+
+void TDepForm::KursZeileAktualisieren(TKurs* kurs) {
+  if (!zeilen_.ZeileAktualisieren(kurs, Schule().Standard())) return;
+  ZeilenZeigen();
+  DepGrid->viewport()->update();
+}
+
+void TDepForm::KursWirdGeloescht(TKurs* kurs) {
+  const int vorher = zeilen_.Anzahl();
+  zeilen_.Entferne(kurs);
+  if (zeilen_.Anzahl() == vorher) return;
+  // The row goes at once: nothing may reach the course once it is freed.
+  DepGrid->BrecheZiehenAb();
+  DepGrid->Leeren();
+  const auto& spalten = zeilen_.SpaltenListe();
+  for (std::size_t i = 0; i < spalten.size(); ++i)
+    DepGrid->SetzeText(static_cast<int>(i), 0, QString::fromUtf8(spalten[i].Kopf));
+  DepGrid->SetzeZeilen(std::max(2, zeilen_.Anzahl() + 1));
+  ZeilenZeigen();
+}
+
+void TDepForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
+  switch (modus) {
+    case Modus::Zeigen:
+      DepGrid->viewport()->setCursor(Qt::ArrowCursor);
+      break;
+    case Modus::Setzen:
+      DepGrid->viewport()->setCursor(KolvarCursor(QStringLiteral("SETZER")));
+      break;
+    case Modus::Loeschen:
+      DepGrid->viewport()->setCursor(
+          KolvarCursor((tasten & Taste::Strg) ? QStringLiteral("HALBGUMMI") : QStringLiteral("GUMMI")));
+      break;
+    case Modus::Schieben:
+      DepGrid->viewport()->setCursor(KolvarCursor(QStringLiteral("HAND")));
+      break;
+    default:
+      break;
+  }
+}
+
+void TDepForm::FormClose(TCloseAction& aktion) {
+  DepGrid->BrecheZiehenAb();
+  TKindFenster::FormClose(aktion);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+void TDepForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool ausgewaehlt) const {
+  const TKurs* kurs = zeilen_.Kurs(zeile);
+  if (zeile == 0) {
+    DepGrid->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
+    return;
+  }
+  p.save();
+  QFont schrift = DepGrid->font();
+  const TDepFeld feld = FeldVon(spalte);
+  QColor stift = Qt::black;
+  bool rot = false;
+  if (kurs != nullptr) {
+    rot = feld == TDepFeld::Std && !kurs->NichtVerplanen() && kurs->OffeneStunden(-1) > 0;
+    schrift.setBold((feld == TDepFeld::Klasse && kurs->Klassen().Anzahl() > 1) ||
+                    (feld == TDepFeld::Raum && kurs->Raeume().Anzahl() > 1));
+  }
+  const QPalette& pal = DepGrid->palette();
+  if (ausgewaehlt) {
+    p.fillRect(r, pal.color(QPalette::Highlight));
+    stift = pal.color(QPalette::HighlightedText);
+  } else {
+    p.fillRect(r, kurs != nullptr ? Farbe(kurs->Farbe()) : QColor(Qt::white));
+  }
+  if (rot) stift = Qt::red;
+  p.setFont(schrift);
+  p.setPen(stift);
+  p.drawText(r.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, DepGrid->Text(spalte, zeile));
+  p.restore();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Copy, cut, delete
+
+std::vector<TKurs*> TDepForm::MarkierteKurse() const {
+  std::vector<TKurs*> kurse;
+  const TGitterAuswahl a = DepGrid->Auswahl();
+  if (a.Leer()) return kurse;
+  for (int z = std::max(a.oben, 1); z <= a.unten; ++z)
+    if (TKurs* k = zeilen_.Kurs(z)) kurse.push_back(k);
+  return kurse;
+}
+
+QStringList TDepForm::KursText() const {
+  QStringList zeilen;
+  for (const std::string& z : TKursText::Zeilen(MarkierteKurse(), (Tasten() & Taste::Shift) != 0))
+    zeilen << Q(z);
+  return zeilen;
+}
+
+void TDepForm::KurseKopieren(bool ausschneiden) {
+  QString text;
+  for (const QString& zeile : KursText()) text += zeile + QStringLiteral("\r\n");
+  if (palette_ != nullptr)
+    palette_->TextInZwischenablage(text);
+  else
+    TDienste::Ablage().SetzeText(text);
+  if (!ausschneiden || MarkierteKurse().empty()) return;
+  TFrageForm frage(
+      QStringLiteral("Kures löschen?"),
+      {QStringLiteral("Wollen Sie die ausgewählten Kurse"), QStringLiteral("wirklich löschen?")},
+      {{QStringLiteral("Nein"), mrNein, true, true}, {QStringLiteral("Ja"), mrJa, false, false}});
+  if (frage.Zeige() == mrJa) KurseLoeschen();
+}
+
+void TDepForm::KurseLoeschen() {
+  TSchule& schule = Schule();
+  TSchule::TAktion aktion(schule);
+  std::vector<TKurs*> weg;
+  for (TKurs* k : MarkierteKurse())
+    if (k->FrageVerplant()) weg.push_back(k);
+  // Each deletion takes the course out of every window first, this one included.
+  for (TKurs* k : weg) schule.LoescheKurs(k);
+}
+
+void TDepForm::AllesAuswaehlen() {
+  if (zeilen_.Anzahl() < 1) return;
+  DepGrid->SetzeAuswahl(TGitterAuswahl{0, 1, DepGrid->Spalten() - 1, zeilen_.Anzahl()});
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+QPoint TDepForm::MenueOrt(int spalte, int zeile, bool halbeZeile) const {
+  const QRect r = DepGrid->ZellRechteck(spalte, zeile);
+  return DepGrid->viewport()->mapToGlobal(
+      QPoint(r.left(), r.top() + (halbeZeile ? DepGrid->StandardHoehe() / 2 : 0)));
+}
+
+bool TDepForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint ort) {
+  if (eintraege.empty()) return false;
+  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
+  const TPopupWahl wahl =
+      TDienste::Popups().Zeige(popup, ort, SpaltenHoehe(static_cast<int>(popup.size()), 16));
+  // The window may have closed while its pop-up was open.
+  if (!IstAngemeldet()) return false;
+  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return false;
+  const TMenueEintrag& eintrag = eintraege[static_cast<std::size_t>(wahl.index)];
+  if (!eintrag.Aktiv) return false;
+  // A copy: the action may rebuild this window.
+  const std::function<void()> aktion = eintrag.Aktion;
+  if (aktion) aktion();
+  return true;
+}
+
+void TDepForm::DepGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf) {
+  maus_ = QPoint(spalte, zeile);
+  strgBeimDruecken_ = (Tasten() & Taste::Strg) != 0;
+  if (knopf != Qt::LeftButton || Schule().Werkzeugmodus() != Modus::Schieben) return;
+  if (zeilen_.Kurs(zeile) == nullptr) return;
+  const TDepFeld feld = FeldVon(spalte);
+  if (feld == TDepFeld::Klasse || feld == TDepFeld::Raum ||
+      (feld == TDepFeld::Info && spalte == DepGrid->Spalten() - 1))
+    DepGrid->BeginneZiehen(spalte, zeile);
+}
+
+void TDepForm::DepGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
+  TSchule::TAktion aktion(Schule());
+  if (knopf != Qt::LeftButton || !IstAktiv()) return;
+  TKurs* kurs = zeilen_.Kurs(zeile);
+  if (kurs == nullptr || spalte < 0 || spalte >= DepGrid->Spalten()) return;
+  const TDepFeld feld = FeldVon(spalte);
+  switch (Schule().Werkzeugmodus()) {
+    case Modus::Zeigen:
+      Zeigen(*kurs, feld, spalte, zeile);
+      return;
+    case Modus::Setzen:
+      Setzen(*kurs, feld, spalte, zeile);
+      return;
+    case Modus::Loeschen:
+      Loeschen(*kurs, feld, spalte, zeile);
+      return;
+    default:
+      return;
+  }
+}
+
+void TDepForm::Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
+  TMenueDaten menue;
+  if (feld == TDepFeld::Klasse && kurs.Klassen().Anzahl() > 1)
+    kurs.KlassenMenueEintraege(menue);
+  else if (feld == TDepFeld::Kopplung && kurs.Kopplung() != nullptr)
+    kurs.KopplungsMenueEintraegeAnStunde(menue, 0, 0, false);
+  else if (feld == TDepFeld::Raum && kurs.Raeume().Anzahl() > 1)
+    kurs.RaumMenueEintraege(menue);
+  ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
+}
+
+void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
+  const QPoint ort = MenueOrt(spalte, zeile, false);
+  // Chooses an element of the kind from the palette's pop-up; nullptr when none was chosen.
+  auto ausPalette = [&](TElementArt art) -> TElement* {
+    if (palette_ == nullptr || !palette_->WaehleElement(art, false, ort)) return nullptr;
+    return palette_->Wahl(art);
+  };
+  TSchule& schule = Schule();
+  {
+    TBeschaeftigt beschaeftigt(schule.Palette());
+    TMenueDaten menue;
+    switch (feld) {
+      case TDepFeld::Wert:
+        kurs.FaktorMenueEintraege(menue);
+        ZeigeMenue(menue.Eintraege(), ort);
+        break;
+      case TDepFeld::Std:
+        kurs.StundenMenueEintraege(menue);
+        ZeigeMenue(menue.Eintraege(), ort);
+        break;
+      case TDepFeld::Lehrer: {
+        TLehrer* lehrer = nullptr;
+        if (TFach* fach = kurs.Fach()) {
+          fach->SetzeGewaehltenLehrer(nullptr);
+          fach->FuelleLehrerMenue(menue);
+          if (ZeigeMenue(menue.Eintraege(), ort)) lehrer = fach->GewaehlterLehrer();
+          fach->SetzeGewaehltenLehrer(nullptr);
+        } else {
+          lehrer = static_cast<TLehrer*>(ausPalette(TElementArt::Lehrer));
+        }
+        if (lehrer != nullptr && lehrer != kurs.Lehrer() && kurs.FrageVerplant()) kurs.SetzeLehrer(lehrer);
+        break;
+      }
+      case TDepFeld::Fach: {
+        TFach* fach = nullptr;
+        if (TLehrer* lehrer = kurs.Lehrer()) {
+          lehrer->SetzeGewaehltesFach(nullptr);
+          lehrer->FuelleFachMenue(menue);
+          if (ZeigeMenue(menue.Eintraege(), ort)) fach = lehrer->GewaehltesFach();
+          lehrer->SetzeGewaehltesFach(nullptr);
+        } else {
+          fach = static_cast<TFach*>(ausPalette(TElementArt::Fach));
+        }
+        if (fach != nullptr && fach != kurs.Fach()) kurs.SetzeFach(fach);
+        break;
+      }
+      case TDepFeld::Klasse: {
+        TKlasse* klasse = nullptr;
+        if (TFach* fach = kurs.Fach()) {
+          fach->SetzeGewaehlteKlasse(nullptr);
+          fach->FuelleKlassenMenue(menue);
+          if (ZeigeMenue(menue.Eintraege(), ort)) klasse = fach->GewaehlteKlasse();
+          fach->SetzeGewaehlteKlasse(nullptr);
+        } else {
+          klasse = static_cast<TKlasse*>(ausPalette(TElementArt::Klasse));
+        }
+        if (klasse != nullptr && kurs.Klassen().Position(klasse) == 0 && kurs.FrageVerplant())
+          kurs.FuegeKlasseHinzu(klasse);
+        break;
+      }
+      case TDepFeld::Kopplung: {
+        auto* kopplung = static_cast<TKopplung*>(ausPalette(TElementArt::Kopplung));
+        if (kopplung != nullptr && kopplung != kurs.Kopplung() && kurs.FrageVerplant())
+          kurs.SetzeKopplung(kopplung);
+        break;
+      }
+      case TDepFeld::Raum: {
+        if (!strgBeimDruecken_) {
+          auto* raum = static_cast<TRaum*>(ausPalette(TElementArt::Raum));
+          if (raum != nullptr && kurs.Raeume().Position(raum) == 0) kurs.FuegeRaumHinzu(raum, false);
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  // The multi-selection of rooms is a dialog of its own, shown without the busy flag.
+  if (feld == TDepFeld::Raum && strgBeimDruecken_) {
+    if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) {
+      std::vector<TElement*> raeume = schule.Elemente(TElementArt::Raum);
+      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) {
+        auto* raum = static_cast<TRaum*>(e);
+        if (kurs.Raeume().Position(raum) == 0) kurs.FuegeRaumHinzu(raum, false);
+      }
+    }
+  }
+  if (IstAngemeldet() && zeile < DepGrid->Zeilen()) DepGrid->SetzeZelle(spalte, zeile);
+}
+
+void TDepForm::Loeschen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
+  const bool strg = strgBeimDruecken_;
+  switch (feld) {
+    case TDepFeld::Lehrer:
+      if (kurs.Lehrer() != nullptr && kurs.FrageVerplant()) kurs.LoeseLehrer();
+      return;
+    case TDepFeld::Fach:
+      if (kurs.Fach() != nullptr && kurs.FrageVerplant()) kurs.LoeseFach();
+      return;
+    case TDepFeld::Kopplung:
+      if (kurs.Kopplung() != nullptr && kurs.FrageVerplant()) kurs.LoeseKopplung();
+      return;
+    case TDepFeld::Klasse: {
+      const int n = kurs.Klassen().Anzahl();
+      if (n == 1 || (n > 1 && strg)) {
+        if (!kurs.FrageVerplant()) return;
+        while (!kurs.Klassen().Leer()) kurs.EntferneKlasse(kurs.Klassen().Hole(1));
+      } else if (n > 1) {
+        TMenueDaten menue;
+        kurs.KlassenMenueEintraege(menue);
+        ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
+      }
+      return;
+    }
+    case TDepFeld::Raum: {
+      const int n = kurs.Raeume().Anzahl();
+      if (n == 1 || (n > 1 && strg)) {
+        for (TRaum* r : kurs.Raeume().Elemente())
+          if (kurs.FrageRaumEntfernen(r)) kurs.EntferneRaum(r);
+      } else if (n > 1) {
+        TMenueDaten menue;
+        kurs.RaumMenueEintraege(menue);
+        ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
+      }
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void TDepForm::DepGridDblClick(int /*spalte*/, int /*zeile*/) {
+  // The course editor opens here once it exists.
+}
+
+void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalte*/, int zielZeile) {
+  TSchule::TAktion aktion(Schule());
+  TKurs* quelle = zeilen_.Kurs(quelleZeile);
+  TKurs* ziel = zeilen_.Kurs(zielZeile);
+  if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
+  switch (FeldVon(quelleSpalte)) {
+    case TDepFeld::Klasse:
+      for (TKlasse* k : quelle->Klassen().Elemente())
+        if (ziel->Klassen().Position(k) == 0 && ziel->FrageVerplant()) ziel->FuegeKlasseHinzu(k);
+      break;
+    case TDepFeld::Raum:
+      for (TRaum* r : quelle->Raeume().Elemente())
+        if (ziel->Raeume().Position(r) == 0) ziel->FuegeRaumHinzu(r, false);
+      break;
+    case TDepFeld::Info:
+      ziel->SetzeInfo(quelle->Info());
+      break;
+    default:
+      return;
+  }
+  ziel->KursGeaendert();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+bool TDepForm::TasteLinksRechts(QKeyEvent* ereignis) {
+  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
+  if (palette_ == nullptr) return false;
+  if (ereignis->key() == Qt::Key_Left)
+    palette_->ClickLinks();
+  else
+    palette_->ClickRechts();
+  return true;
+}
+
+void TDepForm::keyPressEvent(QKeyEvent* ereignis) {
+  if (TasteLinksRechts(ereignis)) return;
+  TKindFenster::keyPressEvent(ereignis);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The element variants
+
+TElement* TDepForm::Element() const {
+  return element_;
+}
+
+std::vector<TKurs*> TDepForm::Liste() const {
+  return element_ != nullptr ? element_->Kurse().Elemente() : std::vector<TKurs*>{};
+}
+
+void TDepForm::ZeigeElement(TElement* element) {
+  element_ = element;
+  // Taking the window over for another element moves the element's workload slot with it.
+  Schule().BindeFenster(this, element_);
+  if (element_ != nullptr) SetzeCaption(Q(KuerzeText("Deputat " + element_->Kuerzel(), 15)));
+  Zeige();
+}
+
+TLeDepForm::TLeDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::LeDep, schule, palette, eltern) {}
+
+void TLeDepForm::Zeige(TLehrer* e) {
+  ZeigeElement(e);
+}
+
+TKlDepForm::TKlDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::KlDep, schule, palette, eltern) {}
+
+void TKlDepForm::Zeige(TKlasse* e) {
+  ZeigeElement(e);
+}
+
+TKoDepForm::TKoDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::KoDep, schule, palette, eltern) {}
+
+void TKoDepForm::Zeige(TKopplung* e) {
+  ZeigeElement(e);
+}
+
+TFaDepForm::TFaDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::FaDep, schule, palette, eltern) {}
+
+void TFaDepForm::Zeige(TFach* e) {
+  ZeigeElement(e);
+}
+
+TRaDepForm::TRaDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::RaDep, schule, palette, eltern) {}
+
+void TRaDepForm::Zeige(TRaum* e) {
+  ZeigeElement(e);
+}
+
+// ---------------------------------------------------------------------------------------------
+// All courses
+
+TKursDepForm::TKursDepForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TDepForm(FensterArt::KursDep, schule, palette, eltern) {
+  SetzeCaption(QStringLiteral("alle Kurse"));
+}
+
+std::vector<TKurs*> TKursDepForm::Liste() const {
+  return eigene_ ? *eigene_ : Schule().Kurse().Elemente();
+}
+
+void TKursDepForm::ZeigeAlle() {
+  eigene_.reset();
+  TDepForm::Zeige();
+}
+
+void TKursDepForm::Zeige(const std::vector<TKurs*>& kurse) {
+  eigene_ = kurse;
+  TDepForm::Zeige();
+}
+
+void TKursDepForm::Aktualisiere() {
+  if (!einsetzen_) TDepForm::Zeige();
+}
+
+void TKursDepForm::KursWirdGeloescht(TKurs* kurs) {
+  if (eigene_) std::erase(*eigene_, kurs);
+  TDepForm::KursWirdGeloescht(kurs);
+}
+
+bool TKursDepForm::Einsetzen() {
+  TSchule& schule = Schule();
+  const TKursText text = TKursText::Lies(schule.Palette().AblageText());
+  if (!text.Gueltig()) {
+    ZeigeEinfuegeFehler();
+    return false;
+  }
+  if (!text.KuerzelBekannt(schule) &&
+      schule.Dialoge().Frage(TDialog::UnbekannteKuerzel,
+                             {"Unbekannte Kürzel", "Die Zwischenablage enthält unbekannte",
+                              "Kürzel. Soll trotzdem eingesetzt werden?"}) != Modal::Ja)
+    return false;
+  {
+    TFlagge flagge(einsetzen_);
+    TSchule::TAktion aktion(schule);
+    const std::vector<TKurs*> neu = text.Einfuegen(schule);
+    if (eigene_) eigene_->insert(eigene_->end(), neu.begin(), neu.end());
+    // The action ends before the flag: its refresh is skipped, the one below shows them.
+  }
+  // Ctrl+V holds Ctrl: the rows are not filtered by it.
+  TDepForm::Zeige(TDepFilter{});
+  return true;
+}
+
+}  // namespace kolvar
