@@ -9,6 +9,7 @@ namespace kolvar {
 
 class TKurs;
 class TPlanZellen;
+class TRaum;
 
 // Toggles the fixed flag of the course's hour at the slot in the versions of the rule, for the
 // whole coupling when it has one. Every version takes the value the first version holding the
@@ -21,5 +22,8 @@ bool WechsleFixierung(TKurs& kurs, int d, int p);
 // are never candidates. The occupancy grids are as they were afterwards.
 std::vector<std::pair<int, int>> SchiebeKandidaten(const TPlanZellen& plan, int d, int p, bool ohneRaum,
                                                    int v);
+// The same with one room tried for every candidate (none: nullptr), as the manual window does.
+std::vector<std::pair<int, int>> SchiebeKandidatenMitRaum(const TPlanZellen& plan, int d, int p,
+                                                          const TRaum* raum, int v);
 
 }  // namespace kolvar

@@ -11,7 +11,6 @@
 
 #include "engine/konfliktliste.h"
 #include "engine/planzuege.h"
-#include "engine/zeitfeld.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
@@ -570,7 +569,7 @@ void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte,
     return;
   }
   if (Tasten() & Taste::Alt) {
-    Tausche(quelle.x(), quelle.y(), zielSpalte, zielZeile);
+    SchulTausch(Schule(), quelle.x(), quelle.y(), zielSpalte, zielZeile);
   } else if (TKurs* kurs = KursIn(quelle.x(), quelle.y())) {
     const bool mitKopplung = !(Tasten() & Taste::Shift);
     if (!kurs->Belegung().Belegt(Version(), zielSpalte, zielZeile)) {
@@ -580,23 +579,6 @@ void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte,
     }
   }
   MarkierungenLoeschen();
-}
-
-void TPlnForm::Tausche(int tagA, int stundeA, int tagB, int stundeB) {
-  if (tagA == tagB && stundeA == stundeB) return;
-  const TStandard& st = Schule().Standard();
-  TSchulTauschForm frage;
-  frage.vonFeld->setText(Q(ZeitFeldText(st, tagA, stundeA)));
-  frage.bisFeld->setText(Q(ZeitFeldText(st, tagB, stundeB)));
-  if (frage.Zeige() != Modal::Ok) return;
-  if (Schule().TauschKonflikt(tagA, stundeA, tagB, stundeB)) {
-    TTauschKonflForm konflikte;
-    TauschKonflikteFuellen(konflikte, Schule(), tagA, stundeA, stundeB, tagB);
-    if (konflikte.Zeige() != Modal::Ja) return;
-  }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  Schule().TauscheStunden(tagA, stundeA, tagB, stundeB);
-  QApplication::restoreOverrideCursor();
 }
 
 void TPlnForm::PlanWechselKnopfClick() {

@@ -108,7 +108,6 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck, bool ausgewaehlt) const;
   void MarkiereKurs(const TKurs* kurs);
   void Loesche(int tag, int stunde);
-  void Tausche(int tagA, int stundeA, int tagB, int stundeB);
   // Broken into columns and shown at the point, sub-items as submenus; the chosen entry's
   // action runs.
   void ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global);

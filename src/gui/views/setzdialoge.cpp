@@ -1,5 +1,6 @@
 #include "views/setzdialoge.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -219,6 +220,24 @@ TTauschKonflForm::TTauschKonflForm(QWidget* eltern)
 void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA,
                             int stundeB, int tagB) {
   FuelleListe(*dialog.KonflGrid, ZuTexten(schule.TauschKonflikte(tagA, stundeA, tagB, stundeB)));
+}
+
+bool SchulTausch(TSchule& schule, int tagA, int stundeA, int tagB, int stundeB) {
+  if (tagA == tagB && stundeA == stundeB) return false;
+  const TStandard& st = schule.Standard();
+  TSchulTauschForm frage;
+  frage.vonFeld->setText(QString::fromStdString(ZeitFeldText(st, tagA, stundeA)));
+  frage.bisFeld->setText(QString::fromStdString(ZeitFeldText(st, tagB, stundeB)));
+  if (frage.Zeige() != Modal::Ok) return false;
+  if (schule.TauschKonflikt(tagA, stundeA, tagB, stundeB)) {
+    TTauschKonflForm konflikte;
+    TauschKonflikteFuellen(konflikte, schule, tagA, stundeA, stundeB, tagB);
+    if (konflikte.Zeige() != Modal::Ja) return false;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  schule.TauscheStunden(tagA, stundeA, tagB, stundeB);
+  QApplication::restoreOverrideCursor();
+  return true;
 }
 
 TKursLoeschForm::TKursLoeschForm(QWidget* eltern)

@@ -120,6 +120,10 @@ class TTauschKonflForm : public TPlanDialog {
 void TauschKonflikteFuellen(TTauschKonflForm& dialog, const TSchule& schule, int tagA, int stundeA,
                             int stundeB, int tagB);
 
+// The school-wide swap of slot A with slot B, after "Stundentausch" and, where it clashes,
+// "Tauschkonflikte". True when the slots were swapped.
+bool SchulTausch(TSchule& schule, int tagA, int stundeA, int tagB, int stundeB);
+
 // "gekoppelten Kurs löschen": 6 "Dieser Kurs", 1 "Kopplung", 2 "Abbrechen".
 class TKursLoeschForm : public TPlanDialog {
   Q_OBJECT
