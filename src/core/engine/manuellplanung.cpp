@@ -1,6 +1,8 @@
 #include "engine/manuellplanung.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "model/element.h"
 #include "model/kopplung.h"
@@ -23,6 +25,43 @@ std::size_t Index(int d, int p) {
 }
 
 }  // namespace
+
+TManuellGeometrie ManuellGeometrie(const TManuellMasse& m) {
+  static constexpr std::array<std::pair<int, int>, 6> raster{
+      {{1, 1}, {2, 1}, {1, 2}, {3, 1}, {1, 3}, {2, 2}}};
+  TManuellGeometrie g;
+  std::tie(g.Spalten, g.Zeilen) = raster[static_cast<std::size_t>(std::clamp(m.Pma, 0, 5))];
+  // Beside the palette when it is a tool window at the left edge, below it when it has a menu
+  // bar at the top; then the rest of the screen.
+  const TRechteck& pal = m.Palette;
+  const TRechteck& bs = m.Bildschirm;
+  int x = bs.Links + 5, y = bs.Oben + 5;
+  if (m.Pas >= 4 && pal.Links < bs.Links + 10) x = pal.Links + pal.Breite + 5;
+  if (m.Pas < 3 && pal.Oben < bs.Oben + 10) y = pal.Oben + pal.Hoehe + 5;
+  const int platzB = bs.Links + bs.Breite - 5 - x;
+  const int platzH = bs.Oben + bs.Hoehe - 5 - y;
+
+  const int breitenFaktor = m.Neb ? (m.Mra ? 3 : 2) : 1;
+  const int zeilenFaktor = m.Neb ? 1 : (m.Mra ? 3 : 2);
+  int w = m.MaxBreite * m.Tage * breitenFaktor + m.StundenBreite + 37;
+  int h = m.Stunden * m.ZeilenHoehe * zeilenFaktor + (m.Gruende ? m.Stunden * 5 : 0) + m.ZeilenHoehe + 45;
+  // The left box needs 395 pixels; stacked panels share them.
+  if (g.Zeilen == 1) h = std::max(h, 395);
+  if (g.Zeilen == 2 && 2 * h + 5 < 395) h = 195;
+  if (g.Zeilen == 3 && 3 * h + 10 < 395) h = 128;
+  // The frame: 90 left of the panels, 5 between them, the rest is margin and border.
+  auto fensterB = [&](int pw) { return g.Spalten * (pw + 5) + 100; };
+  auto fensterH = [&](int ph) { return g.Zeilen * (ph + 5) + 30; };
+  if (fensterB(w) > platzB) w = std::max(1, (platzB - 100) / g.Spalten - 5);
+  if (fensterH(h) > platzH) h = std::max(1, (platzH - 30) / g.Zeilen - 5);
+  g.PanelBreite = w;
+  g.PanelHoehe = h;
+  g.Fenster = {x, y, fensterB(w), fensterH(h)};
+  g.Box = {5, 5, 80, g.Zeilen * (h + 5) - 5};
+  for (int i = 0; i < g.Spalten * g.Zeilen; ++i)
+    g.Panels.push_back({90 + (i % g.Spalten) * (w + 5), 5 + (i / g.Spalten) * (h + 5), w, h});
+  return g;
+}
 
 std::vector<TKurs*> ManuellKurse(const std::vector<TKurs*>& auswahl) {
   std::vector<TKurs*> kurse;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/konfliktliste.h"
+#include "model/fensterplatz.h"
 #include "model/imenue.h"
 #include "model/wochbereich.h"
 
@@ -34,6 +35,36 @@ struct TZellBild {
   bool Schraffur = false;        // an empty cell locked for the current course
   std::vector<TZeichen> Zeichen;
 };
+
+// What the manual window's layout depends on: the settings, the widest period label, the
+// screen's free area and the palette's frame.
+struct TManuellMasse {
+  int Pma = 0;           // "pma": 0 "1", 1 "2 hoch", 2 "2 quer", 3 "3 hoch", 4 "3 quer", 5 "4"
+  int Tage = 5;          // "mtn"
+  int Stunden = 8;       // "pst"
+  int ZeilenHoehe = 18;  // one text line of the plan font
+  int MaxBreite = 30;    // the widest abbreviation (TStandard::GetPlnMaxBreite)
+  int StundenBreite = 30;
+  bool Neb = false, Mra = false;
+  bool Gruende = true;  // off: no mark strip under the rows
+  int Pas = 0;          // the palette's layout
+  TRechteck Palette;
+  TRechteck Bildschirm;
+};
+
+// Where the window, its left box and its panels go. Window sizes are of the frame; panels and the
+// box are inside the window.
+struct TManuellGeometrie {
+  int Spalten = 1, Zeilen = 1;  // of panels
+  int PanelBreite = 0, PanelHoehe = 0;
+  TRechteck Fenster;
+  TRechteck Box;
+  std::vector<TRechteck> Panels;
+  // The panel label's left edge inside its panel.
+  int LabelLinks() const { return PanelBreite / 2 - 20; }
+};
+
+TManuellGeometrie ManuellGeometrie(const TManuellMasse& m);
 
 // The courses a selection hands to the manual planning: each once, in order, without those
 // that are not to be placed.

@@ -37,7 +37,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr int kLinks = 90;   // the panels start right of the left box
 constexpr int kStrich = 5;   // height of the mark strip under each row
 constexpr int kZeichen = 5;  // a reason sign's size
 constexpr int kZeichenAbstand = 7;
@@ -236,37 +235,45 @@ void TManuellForm::GitterVorbereiten(TPanel& panel) {
 
 void TManuellForm::ManuellAnordnen() {
   const TStandard& st = Schule().Standard();
-  const QSize raster = Raster(st.PlanFenster.pma);
   for (TPanel& panel : panels_) GitterVorbereiten(panel);
-  const TGitter* g = panels_[0].gitter;
-  int w = g->SpaltenBreite(0) + (g->Spalten() - 1) * (g->StandardBreite() + 1) + 2 * g->frameWidth() + 8;
-  int h = g->ZeilenHoehe(0) + (g->Zeilen() - 1) * (g->StandardHoehe() + 1) + 2 * g->frameWidth() + 30;
-  // Short panels leave the left box room; stacked ones share that height.
-  if (raster.height() == 1) h = std::max(h, 395);
-  if (raster.height() == 2 && 2 * h + 5 < 395) h = 195;
-  if (raster.height() == 3 && 3 * h + 10 < 395) h = 128;
+  TManuellMasse m;
+  m.Pma = st.PlanFenster.pma;
+  m.Tage = std::clamp(st.mtn, 1, kTage);
+  m.Stunden = std::clamp(st.pst, 1, kStunden);
+  m.ZeilenHoehe = st.PlanZeilenHoehe;
+  m.MaxBreite = st.GetPlnMaxBreite();
+  m.StundenBreite = panels_[0].gitter->SpaltenBreite(0);
+  m.Neb = st.PlanFenster.neb;
+  m.Mra = st.PlanFenster.mra;
+  m.Gruende = !planung_.OhneGruende();
+  m.Pas = st.pas;
+  if (const QWidget* pal = parentWidget()) {
+    const QRect r = pal->frameGeometry();
+    m.Palette = {r.x(), r.y(), r.width(), r.height()};
+  }
   const QScreen* bildschirm = screen() != nullptr ? screen() : QApplication::primaryScreen();
   const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
-  const int platzB = flaeche.width() - 10 - kLinks - 5 * raster.width();
-  const int platzH = flaeche.height() - 60 - 5 * raster.height();
-  w = std::min(w, platzB / raster.width());
-  h = std::min(h, platzH / raster.height());
-  LinksBox->setGeometry(5, 5, kLinks - 10, std::max(h, 395));
-  for (int i = 0; i < kPanels; ++i) {
-    TPanel& panel = panels_[static_cast<std::size_t>(i)];
-    const bool da = i < raster.width() * raster.height();
+  m.Bildschirm = {flaeche.x(), flaeche.y(), flaeche.width(), flaeche.height()};
+  const TManuellGeometrie g = ManuellGeometrie(m);
+
+  LinksBox->setGeometry(g.Box.Links, g.Box.Oben, g.Box.Breite, g.Box.Hoehe);
+  for (std::size_t i = 0; i < panels_.size(); ++i) {
+    TPanel& panel = panels_[i];
+    const bool da = i < g.Panels.size();
     panel.rahmen->setVisible(da);
     if (!da) {
       panel.element = nullptr;
       continue;
     }
-    const int x = kLinks + (i % raster.width()) * (w + 5);
-    const int y = 5 + (i / raster.width()) * (h + 5);
-    panel.rahmen->setGeometry(x, y, w, h);
-    panel.label->setGeometry(w / 2 - 20, 5, 60, 18);
-    panel.gitter->setGeometry(2, 25, w - 4, h - 27);
+    const TRechteck& r = g.Panels[i];
+    panel.rahmen->setGeometry(r.Links, r.Oben, r.Breite, r.Hoehe);
+    panel.label->move(g.LabelLinks(), 5);
+    panel.label->adjustSize();
+    panel.gitter->setGeometry(2, 22, r.Breite - 4, r.Hoehe - 24);
   }
-  resize(kLinks + raster.width() * (w + 5), std::max(5 + raster.height() * (h + 5), 395 + 10));
+  // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
+  move(g.Fenster.Links, g.Fenster.Oben);
+  resize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25);
   SetzePanelAktiv(std::min(aktivesPanel_, Gitterzahl() - 1));
   SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
 }
@@ -331,6 +338,7 @@ void TManuellForm::ZeigeElementPlan(int i, TPlanElement* e) {
   TPanel& panel = panels_[static_cast<std::size_t>(i)];
   panel.element = e;
   panel.label->setText(e != nullptr ? Q(e->Kuerzel()) : QString());
+  panel.label->adjustSize();
   panel.gitter->SetzeText(0, 0, Kennbuchstabe(e));
   FuelleGitter(i);
 }
@@ -370,8 +378,10 @@ void TManuellForm::Aktualisiere() {
   for (int i = 0; i < Gitterzahl(); ++i) {
     TPanel& panel = panels_[static_cast<std::size_t>(i)];
     panel.gitter->SetzeText(0, 0, Kennbuchstabe(panel.element));
-    if (panel.label->text().isEmpty() && panel.element != nullptr)
+    if (panel.label->text().isEmpty() && panel.element != nullptr) {
       panel.label->setText(Q(panel.element->Kuerzel()));
+      panel.label->adjustSize();
+    }
   }
   NeuZeichnen();
 }

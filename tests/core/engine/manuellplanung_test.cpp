@@ -1,10 +1,12 @@
 // The manual planning's decisions: its own course list survives deletions, the current course
 // moves on when it goes or is complete, the reasons of a slot and the signs they give, the
-// texts of its pop-ups, and placing that refuses without changing anything.
+// texts of its pop-ups, placing that refuses without changing anything, and the window's layout.
 
 #include "engine/manuellplanung.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "core/engine/planhilfe.h"
 #include "model/konflikt.h"
@@ -157,6 +159,66 @@ TEST_F(ManuellPlanungTest, MovingTakesTheChosenRoomAndGoesOnToTheNextOpenCourse)
   m.SetzeAktKurs(s->deutsch5a);
   s->deutsch5a->Setze(1, 4, s->r101, 1);
   EXPECT_FALSE(m.Verschiebe(4, 1, 3, 4));
+}
+
+TEST(ManuellGeometrieTest, PanelsFollowTheLayoutTheMinimumHeightsAndTheScreen) {
+  // Panel 30 x 5 + 40 + 37 = 227 wide, 8 x 18 x 2 + 8 x 5 + 18 + 45 = 391 high; the palette's
+  // menu bar at the top puts the window 5 below it.
+  auto masse = [](int pma) {
+    TManuellMasse m;
+    m.Pma = pma;
+    m.Tage = 5;
+    m.Stunden = 8;
+    m.ZeilenHoehe = 18;
+    m.MaxBreite = 30;
+    m.StundenBreite = 40;
+    m.Palette = {0, 0, 600, 60};
+    m.Bildschirm = {0, 0, 1280, 900};
+    return m;
+  };
+  struct TFall {
+    const char* name;
+    TManuellMasse m;
+    int breite, hoehe;
+    TRechteck fenster;
+  };
+  std::vector<TFall> faelle{
+      {"1: one row at least 395", masse(0), 227, 395, {5, 65, 332, 430}},
+      {"2 hoch", masse(1), 227, 395, {5, 65, 564, 430}},
+      {"4", masse(5), 227, 391, {5, 65, 564, 822}},
+  };
+  TManuellMasse m = masse(2);
+  m.Stunden = 2;  // 145 high: two rows take 195 each
+  faelle.push_back({"2 quer, short", m, 227, 195, {5, 65, 332, 430}});
+  m = masse(4);
+  m.Stunden = 1;  // 104 high: three rows take 128 each
+  faelle.push_back({"3 quer, short", m, 227, 128, {5, 65, 332, 429}});
+  m = masse(5);
+  m.Gruende = false;  // no mark strips
+  faelle.push_back({"4 without reasons", m, 227, 351, {5, 65, 564, 742}});
+  m = masse(0);
+  m.Neb = m.Mra = true;  // three abbreviations side by side in one line
+  faelle.push_back({"side by side with room", m, 527, 395, {5, 65, 632, 430}});
+  m = masse(3);
+  m.Pas = 4;  // a tool window at the left edge; the screen is too narrow for three panels
+  m.Palette = {0, 0, 40, 600};
+  m.Bildschirm = {0, 0, 800, 600};
+  faelle.push_back({"3 hoch beside the palette, shrunk", m, 211, 395, {45, 5, 748, 430}});
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const TManuellGeometrie g = ManuellGeometrie(f.m);
+    EXPECT_EQ(g.PanelBreite, f.breite);
+    EXPECT_EQ(g.PanelHoehe, f.hoehe);
+    const TRechteck& r = g.Fenster;
+    EXPECT_EQ(std::tie(r.Links, r.Oben, r.Breite, r.Hoehe),
+              std::tie(f.fenster.Links, f.fenster.Oben, f.fenster.Breite, f.fenster.Hoehe));
+  }
+  // Two by two: panels from x 90 and y 5 with 5 between; the box beside them as high as both.
+  const TManuellGeometrie g = ManuellGeometrie(masse(5));
+  ASSERT_EQ(g.Panels.size(), 4u);
+  EXPECT_EQ(std::tie(g.Panels[3].Links, g.Panels[3].Oben), std::make_tuple(322, 401));
+  EXPECT_EQ(std::tie(g.Box.Links, g.Box.Oben, g.Box.Breite, g.Box.Hoehe), std::make_tuple(5, 5, 80, 787));
+  EXPECT_EQ(g.LabelLinks(), 93);
 }
 
 }  // namespace

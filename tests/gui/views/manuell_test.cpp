@@ -1,8 +1,9 @@
-// The manual planning window offscreen: its grids by layout, placing by double click and taking
-// it back, moving on to the next open course, removing another course's lesson, courses deleted
-// while it is open, and closing under each answer of its question.
+// The manual planning window offscreen: its grids by layout and where they stand, placing by double click and
+// taking it back, moving on to the next open course, removing another course's lesson, courses deleted while
+// it is open, and closing under each answer of its question.
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -148,6 +149,26 @@ TEST_F(ManuellTest, ClosingAsksOnlyTheUserAndOnlyWithOpenHours) {
   form->Schliesse();
   EXPECT_FALSE(Offen());
   EXPECT_FALSE(palette.undo);
+}
+
+TEST_F(ManuellTest, LeftBoxAndLabelsStandWhereTheLayoutPutsThem) {
+  standard.PlanFenster.pma = 1;  // "2 hoch"
+  Oeffne({deutsch5a}, Modus::Zeigen);
+  const QWidget* panel = form->Gitter(1)->parentWidget();
+  const QLabel* label = panel->findChild<QLabel*>();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("MUE"));
+  EXPECT_EQ(label->pos(), QPoint(panel->width() / 2 - 20, 5));
+  EXPECT_EQ(form->Gitter(0)->parentWidget()->pos(), QPoint(90, 5));
+  EXPECT_EQ(panel->pos(), QPoint(90 + panel->width() + 5, 5));
+  EXPECT_EQ(form->LinksBox->geometry(), QRect(5, 5, 80, panel->height()));
+  // Rows of two lines with the mark strip under each, one header line, the label above; the
+  // left box wants 395.
+  const int zeile = standard.PlanZeilenHoehe;
+  const int hoehe = std::max(395, standard.pst * (2 * zeile + 5) + zeile + 45);
+  EXPECT_EQ(panel->height(), hoehe);
+  EXPECT_EQ(form->size(), QSize(90 + 2 * (panel->width() + 5), hoehe + 10));
+  form->Schliesse();
 }
 
 }  // namespace
