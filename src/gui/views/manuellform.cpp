@@ -424,6 +424,9 @@ void TManuellForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
   }
   for (TPanel& panel : panels_)
     if (!panel.gitter->Zieht()) panel.gitter->viewport()->setCursor(cursor);
+  // The keys reach every window through here: letting go of Ctrl drops the candidates.
+  if (modus == Modus::Schieben && (strgVorher_ && !strg)) MarkierungenLoeschen();
+  strgVorher_ = strg;
 }
 
 void TManuellForm::NimmKursAuf(TKurs* kurs) {
@@ -621,9 +624,17 @@ void TManuellForm::GridMouseDown(int panel, int spalte, int zeile, Qt::MouseButt
   }
   if (!IstKoerper(panel, spalte, zeile)) return;
   MarkierungenLoeschen();
+  if (Schule().Werkzeugmodus() != Modus::Schieben) return;
+  if (Tasten() & Taste::Strg) {
+    // The lessons of this grid that could go into the slot, tried with the window's room.
+    const TRaum* raum = (Tasten() & Taste::Shift) ? nullptr : planung_.Raum();
+    for (const auto& [d, p] : SchiebeKandidatenMitRaum(Zellen(panel), spalte, zeile, raum, Version()))
+      for (TPanel& tafel : panels_) tafel.zellen.Markiere(d, p);
+    for (TPanel& tafel : panels_) tafel.gitter->viewport()->update();
+    return;
+  }
   const TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);
-  if (Schule().Werkzeugmodus() == Modus::Schieben && !(Tasten() & Taste::Strg) && kurs != nullptr &&
-      kurs == planung_.AktKurs()) {
+  if (kurs != nullptr && kurs == planung_.AktKurs()) {
     MarkiereAktKurs();
     Gitter(panel)->BeginneZiehen(spalte, zeile);
   }
@@ -734,7 +745,10 @@ void TManuellForm::Nachher() {
 
 void TManuellForm::GridEndDrag(int panel, int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {
   TSchule::TAktion aktion(Schule());
-  if (zielSpalte >= 1 && zielZeile >= 1 && IstKoerper(panel, quelleSpalte, quelleZeile)) {
+  const bool imKoerper = zielSpalte >= 1 && zielZeile >= 1 && IstKoerper(panel, quelleSpalte, quelleZeile);
+  if (imKoerper && (Tasten() & Taste::Alt)) {
+    SchulTausch(Schule(), quelleSpalte, quelleZeile, zielSpalte, zielZeile);
+  } else if (imKoerper) {
     const TKurs* vorher = planung_.AktKurs();
     if (planung_.Verschiebe(quelleSpalte, quelleZeile, zielSpalte, zielZeile) && planung_.AktKurs() != vorher)
       ZeigeAktKurs();

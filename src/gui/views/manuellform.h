@@ -152,6 +152,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   int aktivesPanel_ = 0;
   bool gleichlauf_ = false;
   bool doppelklick_ = false;
+  bool strgVorher_ = false;
 };
 
 }  // namespace kolvar

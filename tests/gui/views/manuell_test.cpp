@@ -1,6 +1,7 @@
-// The manual planning window offscreen: its grids by layout and where they stand, placing by double click and
-// taking it back, moving on to the next open course, removing another course's lesson, courses deleted while
-// it is open, and closing under each answer of its question.
+// The manual planning window offscreen: its grids by layout and where they stand, placing by
+// double click and taking it back, moving on to the next open course, removing another course's
+// lesson, the school-wide swap and the move candidates of Schieben, courses deleted while it is
+// open, and closing under each answer of its question.
 
 #include <QApplication>
 #include <QGroupBox>
@@ -41,6 +42,30 @@ class ManuellTest : public PlanTest {
       QMouseEvent e(art, QPointF(ort), QPointF(g->viewport()->mapToGlobal(ort)), Qt::LeftButton, knoepfe, {});
       QApplication::sendEvent(g->viewport(), &e);
     }
+  }
+
+  void Sende(int i, QEvent::Type art, int tag, int stunde, Qt::MouseButtons knoepfe,
+             Qt::KeyboardModifiers m) {
+    TGitter* g = form->Gitter(i);
+    const QPoint ort = g->ZellRechteck(tag, stunde).center();
+    QMouseEvent e(art, QPointF(ort), QPointF(g->viewport()->mapToGlobal(ort)), Qt::LeftButton, knoepfe, m);
+    QApplication::sendEvent(g->viewport(), &e);
+  }
+  void Klicke(int i, int tag, int stunde, Qt::KeyboardModifiers m) {
+    Sende(i, QEvent::MouseButtonPress, tag, stunde, Qt::LeftButton, m);
+    Sende(i, QEvent::MouseButtonRelease, tag, stunde, Qt::NoButton, m);
+  }
+  // Press on the source, move over the target, release there with the modifiers.
+  void Ziehe(int i, int vonTag, int vonStunde, int zuTag, int zuStunde, Qt::KeyboardModifiers m) {
+    Sende(i, QEvent::MouseButtonPress, vonTag, vonStunde, Qt::LeftButton, {});
+    Sende(i, QEvent::MouseMove, zuTag, zuStunde, Qt::LeftButton, m);
+    Sende(i, QEvent::MouseButtonRelease, zuTag, zuStunde, Qt::NoButton, m);
+  }
+  // The marked cells of every grid of the layout.
+  std::vector<std::vector<std::pair<int, int>>> Marken() const {
+    std::vector<std::vector<std::pair<int, int>>> marken;
+    for (int i = 0; i < form->Gitterzahl(); ++i) marken.push_back(form->Zellen(i).Markierte());
+    return marken;
   }
 
   bool Offen() const { return !form.isNull() && form->IstAngemeldet(); }
@@ -168,6 +193,57 @@ TEST_F(ManuellTest, LeftBoxAndLabelsStandWhereTheLayoutPutsThem) {
   const int hoehe = std::max(395, standard.pst * (2 * zeile + 5) + zeile + 45);
   EXPECT_EQ(panel->height(), hoehe);
   EXPECT_EQ(form->size(), QSize(90 + 2 * (panel->width() + 5), hoehe + 10));
+  form->Schliesse();
+}
+
+TEST_F(ManuellTest, AltDragSwapsTheTwoSlotsForTheWholeSchool) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  mathe5a->Setze(1, 2, r101, 2);
+  mathe5b->Setze(1, 1, r102, 1);
+  Oeffne({deutsch5a}, Modus::Schieben);
+  Antworte(QStringLiteral("Stundentausch"), QStringLiteral("Ok"));
+  Ziehe(0, 1, 1, 2, 2, Qt::AltModifier);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 2, 2));
+  EXPECT_TRUE(Hat(mathe5a, 1, 1, 1));
+  EXPECT_TRUE(Hat(mathe5b, 1, 2, 2));  // not in the window's plans, swapped all the same
+  EXPECT_EQ(Marken(), decltype(Marken())(static_cast<std::size_t>(form->Gitterzahl())));
+  form->Schliesse();
+}
+
+TEST_F(ManuellTest, CtrlInSchiebenMarksWhatCouldGoThereWithTheChosenRoomInEveryGrid) {
+  // SCH's Ma 5a could go to Wed 3 in its own room, not in R101 (MUE's Ma 5b holds it there).
+  standard.PlanFenster.pma = 5;
+  mathe5a->Setze(1, 1, r102, 2);
+  mathe5b->Setze(1, 3, r101, 3);
+  struct TFall {
+    Qt::KeyboardModifiers m;
+    bool markiert;
+  } faelle[] = {{Qt::ControlModifier, false}, {Qt::ControlModifier | Qt::ShiftModifier, true}};
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.markiert);
+    if (form.isNull()) Oeffne({deutsch5a}, Modus::Schieben);
+    ASSERT_EQ(form->Planung().Raum(), r101);
+    Klicke(0, 3, 3, f.m);
+    const std::vector<std::pair<int, int>> erwartet =
+        f.markiert ? std::vector<std::pair<int, int>>{{1, 2}} : std::vector<std::pair<int, int>>{};
+    EXPECT_EQ(Marken(), decltype(Marken())(4, erwartet));
+  }
+  EXPECT_TRUE(Hat(mathe5a, 1, 1, 2));  // only marked
+  form->Schliesse();
+}
+
+TEST_F(ManuellTest, LettingGoOfCtrlInSchiebenClearsTheMarks) {
+  mathe5a->Setze(1, 1, r102, 2);
+  Oeffne({deutsch5a}, Modus::Schieben);
+  Klicke(0, 3, 3, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_FALSE(form->Zellen(0).Markierte().empty());
+  // The palette hands every change of the keys to the windows with the cursors.
+  palette.ShiftMerken(Taste::Strg | Taste::Shift);
+  schule->SetzeCursor();
+  EXPECT_FALSE(form->Zellen(0).Markierte().empty());  // Shift alone let go: kept
+  palette.ShiftMerken(Taste::Shift);
+  schule->SetzeCursor();
+  EXPECT_TRUE(form->Zellen(0).Markierte().empty());
   form->Schliesse();
 }
 
