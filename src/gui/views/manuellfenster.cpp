@@ -42,8 +42,6 @@ TManuellForm* OeffneManuell(TKolvarPalette& palette) {
                    [&palette] { UndoEintraegeBenennen(palette, false); });
   form->MitKursliste(kurse, palette.Tasten() & Taste::Strg);
   form->Oeffne();
-  // Registering placed it like any window; it has a place of its own.
-  form->Aktualisiere();
   form->activateWindow();
   UndoEintraegeBenennen(palette, true);
   return form;

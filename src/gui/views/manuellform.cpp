@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -110,6 +112,12 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
       planung_(schule) {
   SetzeCaption(QStringLiteral("Manuell"));
   LinksBox = new QGroupBox(QStringLiteral("aktueller Kurs"), this);
+  // The box is 80 pixels wide whatever the desktop's font: its title must fit.
+  QFont boxSchrift = LinksBox->font();
+  while (boxSchrift.pointSize() > 6 &&
+         QFontMetrics(boxSchrift).horizontalAdvance(LinksBox->title()) > 80 - 12)
+    boxSchrift.setPointSize(boxSchrift.pointSize() - 1);
+  LinksBox->setFont(boxSchrift);
   auto* box = new QVBoxLayout(LinksBox);
   box->setContentsMargins(4, 4, 4, 4);
   box->setSpacing(2);
@@ -272,10 +280,23 @@ void TManuellForm::ManuellAnordnen() {
     panel.gitter->setGeometry(2, 22, r.Breite - 4, r.Hoehe - 24);
   }
   // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
-  move(g.Fenster.Links, g.Fenster.Oben);
+  ort_ = QPoint(g.Fenster.Links, g.Fenster.Oben);
+  Platziere();
   resize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25);
   SetzePanelAktiv(std::min(aktivesPanel_, Gitterzahl() - 1));
   SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
+}
+
+void TManuellForm::Platziere() {
+  // Once the window exists, a plain move places its inside; the place is the frame's.
+  move(ort_);
+  if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
+}
+
+void TManuellForm::showEvent(QShowEvent* ereignis) {
+  // Registering placed it like any other window; it has a place of its own.
+  if (!ereignis->spontaneous()) Platziere();
+  TKindFenster::showEvent(ereignis);
 }
 
 void TManuellForm::Gleichlauf(int quelle) {

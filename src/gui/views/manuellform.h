@@ -112,6 +112,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
  protected:
   void FormCloseQuery(bool& erlaubt) override;
   void FormClose(TCloseAction& aktion) override;
+  void showEvent(QShowEvent* ereignis) override;
 
  private:
   struct TPanel {
@@ -123,6 +124,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   };
 
   void ManuellAnordnen();
+  void Platziere();
   void GitterVorbereiten(TPanel& panel);
   void ZeigeAktKurs();
   void ZeigeFelder();
@@ -153,6 +155,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   bool gleichlauf_ = false;
   bool doppelklick_ = false;
   bool strgVorher_ = false;
+  QPoint ort_;  // where the layout puts the window's frame
 };
 
 }  // namespace kolvar
