@@ -6,6 +6,7 @@
 
 #include "core/engine/planhilfe.h"
 #include "engine/versionkopierer.h"
+#include "model/fensterart.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
@@ -150,6 +151,19 @@ TEST(VersionKopierer, EigeneKopplungIstKeineKollision) {
   EXPECT_EQ(f.fragen + f.verbote, 0);
   EXPECT_NE(f.s->sportSch->FindeSetzung(2, 3, 5), nullptr);
   EXPECT_NE(f.s->sportBer->FindeSetzung(2, 3, 5), nullptr);
+}
+
+// Raising or lowering the number of versions refreshes every open window once.
+TEST(VersionKopierer, VersionszahlAendernAktualisiertFenster) {
+  auto s = BaueKleineSchule(2);
+  TFakeFenster plan(*s->schule, FensterArt::LePln, s->mue);
+  plan.Anmelden();
+  s->schule->ErweiterePlanversionen(4);
+  EXPECT_EQ(plan.aktualisiert, 1);
+  s->dialoge.Antworte(Modal::Ja);
+  ASSERT_TRUE(s->schule->LoeschePlanversionen(3));
+  EXPECT_EQ(plan.aktualisiert, 2);
+  plan.Schliesse();
 }
 
 }  // namespace
