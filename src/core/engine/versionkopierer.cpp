@@ -140,11 +140,8 @@ void TVersionKopierer::VersionKollisionPruefen(TKurs& k) {
       Verweigere();
       return;
     }
-    if (const TSetzung* eigene = k.FindeSetzung(zu_, d, p)) {
-      if (eigene->Fixiert()) {
-        Verweigere();
-        return;
-      }
+    // The course's own fixed hour at the very slot stays and is already what the copy makes.
+    if (const TSetzung* eigene = k.FindeSetzung(zu_, d, p); eigene && !eigene->Fixiert()) {
       Frage();
       if (!weiter_) return;
     }

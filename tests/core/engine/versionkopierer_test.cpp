@@ -144,6 +144,25 @@ TEST(VersionKopierer, AntwortAufDieEineFrage) {
   }
 }
 
+// A course's own fixed hour in the target refuses nothing where the copy would put it anyway.
+TEST(VersionKopierer, EigeneFixierteStundeAmSelbenPlatzBleibt) {
+  TKopie f;
+  f.Kopiere(TArt::AlleKurse, {}, true);
+  f.s->deutsch5a->FindeSetzung(2, 1, 1)->SetFixiert(true);
+  f.s->deutsch5a->Setze(2, 4, nullptr, 4)->SetFixiert(true);
+  f.s->deutsch5a->Setze(1, 5, nullptr, 5);
+  ASSERT_TRUE(f.Kopiere(TArt::AlleKurse, {}, true));
+  EXPECT_EQ(f.verbote, 0);
+  EXPECT_TRUE(f.s->deutsch5a->IstFixiert(2, 1, 1));
+  EXPECT_TRUE(f.s->deutsch5a->IstFixiert(2, 4, 4));
+  EXPECT_NE(f.s->deutsch5a->FindeSetzung(2, 5, 5), nullptr);
+  for (const TKurs* k : f.s->schule->Kurse())
+    if (k != f.s->deutsch5a) {
+      EXPECT_EQ(Slots(k, 2), Slots(k, 1)) << k->Text();
+    }
+  EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
+}
+
 TEST(VersionKopierer, EigeneKopplungIstKeineKollision) {
   TKopie f;
   f.s->sportBer->Setze(2, 3, f.s->r102, 5);
