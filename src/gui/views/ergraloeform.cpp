@@ -9,6 +9,8 @@ TErgRaLoeForm::TErgRaLoeForm(QWidget* eltern)
                  {{QStringLiteral("Ok"), mrOk, true, false},
                   {QStringLiteral("Abbrechen"), mrAbbrechen, false, true}},
                  false, eltern) {
+  // Wide enough for the caption in the frame.
+  setMinimumWidth(340);
   setObjectName(QStringLiteral("ErgRaLoeForm"));
 }
 
