@@ -35,32 +35,6 @@ void Sammle(std::vector<TSetzung*>& liste, TSetzung* s) {
   if (s && std::find(liste.begin(), liste.end(), s) == liste.end()) liste.push_back(s);
 }
 
-// Every lesson in v at the slot that uses the room; an hour may use a room its course does not
-// list, so the room's own course list is not enough.
-void SammleRaum(std::vector<TSetzung*>& liste, const TSchule& schule, const TRaum& r, int v, int d, int p,
-                const TKurs& ausser) {
-  if (!r.Belegung().Belegt(v, d, p)) return;
-  for (const TKurs* k : schule.Kurse())
-    if (k != &ausser)
-      if (TSetzung* s = k->FindeSetzung(v, d, p); s && s->Raum() == &r) Sammle(liste, s);
-}
-
-// The lessons of the teacher, the room and the classes in v at the slot, the course's own
-// and its coupling's class lessons left out.
-std::vector<TSetzung*> Lektionen(const TSchule& schule, const TKurs& k, int v, int d, int p,
-                                 const TRaum* raum) {
-  std::vector<TSetzung*> liste;
-  if (k.Lehrer())
-    for (const TKurs* a : k.Lehrer()->Kurse())
-      if (a != &k) Sammle(liste, a->FindeSetzung(v, d, p));
-  if (raum) SammleRaum(liste, schule, *raum, v, d, p, k);
-  for (const TKlasse* kl : k.Klassen())
-    for (const TKurs* a : kl->Kurse())
-      if (a != &k && !(k.Kopplung() && a->Kopplung() == k.Kopplung()))
-        Sammle(liste, a->FindeSetzung(v, d, p));
-  return liste;
-}
-
 }  // namespace
 
 TVersionKopierer::TVersionKopierer(TSchule& schule, int von, int zu, bool auchPlaene)
@@ -116,6 +90,38 @@ void TVersionKopierer::SperrungenKopieren(TPlanElement& e) {
       if (e.Belegung().Belegt(zu_, d, p)) sperre.SetzeBereich(zu_, d, p, false);
 }
 
+void TVersionKopierer::SammleRaum(std::vector<TSetzung*>& liste, const TRaum& r, int d, int p,
+                                  const TKurs& ausser) {
+  if (!r.Belegung().Belegt(zu_, d, p)) return;
+  if (!raumKurseGebaut_) {
+    for (const TKurs* k : schule_.Kurse())
+      for (const TSetzung* s : k->Setzungen())
+        if (s->Raum()) {
+          std::vector<const TKurs*>& kurse = raumKurse_[s->Raum()];
+          if (kurse.empty() || kurse.back() != k) kurse.push_back(k);
+        }
+    raumKurseGebaut_ = true;
+  }
+  const auto it = raumKurse_.find(&r);
+  if (it == raumKurse_.end()) return;
+  for (const TKurs* k : it->second)
+    if (k != &ausser)
+      if (TSetzung* s = k->FindeSetzung(zu_, d, p); s && s->Raum() == &r) Sammle(liste, s);
+}
+
+std::vector<TSetzung*> TVersionKopierer::Lektionen(const TKurs& k, int d, int p, const TRaum* raum) {
+  std::vector<TSetzung*> liste;
+  if (k.Lehrer())
+    for (const TKurs* a : k.Lehrer()->Kurse())
+      if (a != &k) Sammle(liste, a->FindeSetzung(zu_, d, p));
+  if (raum) SammleRaum(liste, *raum, d, p, k);
+  for (const TKlasse* kl : k.Klassen())
+    for (const TKurs* a : kl->Kurse())
+      if (a != &k && !(k.Kopplung() && a->Kopplung() == k.Kopplung()))
+        Sammle(liste, a->FindeSetzung(zu_, d, p));
+  return liste;
+}
+
 void TVersionKopierer::Verweigere() {
   if (Verbot) Verbot();
   weiter_ = false;
@@ -154,7 +160,7 @@ void TVersionKopierer::VersionKollisionPruefen(TKurs& k) {
     if (k.Lehrer())
       for (const TKurs* a : k.Lehrer()->Kurse())
         if (a != &k) Sammle(lehrer, a->FindeSetzung(zu_, d, p));
-    if (raum) SammleRaum(raeume, schule_, *raum, zu_, d, p, k);
+    if (raum) SammleRaum(raeume, *raum, d, p, k);
     std::vector<std::pair<const TPlanElement*, std::vector<TSetzung*>>> teile{{k.Lehrer(), lehrer},
                                                                               {raum, raeume}};
     for (const TKlasse* kl : k.Klassen()) {
@@ -189,7 +195,7 @@ void TVersionKopierer::VersionKursKopieren(TKurs& k) {
     TRaum* raum = s->Raum();
     // Locks and fixed lessons are never overridden, whatever the check before said.
     if (k.IstGesperrt(zu_, d, p, raum)) continue;
-    const std::vector<TSetzung*> weg = Lektionen(schule_, k, zu_, d, p, raum);
+    const std::vector<TSetzung*> weg = Lektionen(k, d, p, raum);
     if (!weg.empty()) {
       if (!verdraengen_) continue;
       if (std::any_of(weg.begin(), weg.end(), [](const TSetzung* l) { return l->Fixiert(); })) continue;

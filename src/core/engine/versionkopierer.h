@@ -7,6 +7,7 @@
 // never copied onto itself.
 
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace kolvar {
@@ -14,7 +15,9 @@ namespace kolvar {
 class TElement;
 class TKurs;
 class TPlanElement;
+class TRaum;
 class TSchule;
+class TSetzung;
 
 class TVersionKopierer {
  public:
@@ -43,6 +46,11 @@ class TVersionKopierer {
  private:
   void Verweigere();
   void Frage();
+  // Every lesson in the target version at the slot that uses the room.
+  void SammleRaum(std::vector<TSetzung*>& liste, const TRaum& r, int d, int p, const TKurs& ausser);
+  // Lessons of the teacher, the room and the classes in the target at the slot, the course's own
+  // and its coupling's class lessons left out.
+  std::vector<TSetzung*> Lektionen(const TKurs& k, int d, int p, const TRaum* raum);
 
   TSchule& schule_;
   int von_, zu_;
@@ -50,6 +58,11 @@ class TVersionKopierer {
   bool weiter_ = true;
   bool gefragt_ = false;
   bool verdraengen_ = true;
+  // The courses with a lesson in each room, in any version: an hour may use a room its course
+  // does not list. Copying only ever places a course in rooms it used already, so the index
+  // made once stays complete.
+  std::map<const TRaum*, std::vector<const TKurs*>> raumKurse_;
+  bool raumKurseGebaut_ = false;
 };
 
 }  // namespace kolvar

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "planumgebung.h"
+#include "views/maxtagloeform.h"
 #include "views/plloeschform.h"
 #include "views/versstandardform.h"
 #include "views/wochenwahl.h"
@@ -118,6 +119,14 @@ TEST_F(PlanWerkzeugeTest, KopierenFragtEinmalUndVerweigertFixierte) {
   form.KopierenKnopfClick();
   EXPECT_FALSE(Hat(deutsch5a, 2, 1, 1));
   EXPECT_TRUE(Hat(deutsch5b, 2, 1, 1));
+}
+
+TEST_F(PlanWerkzeugeTest, StundenLoeschenNenntDieWegfallendenTage) {
+  for (const auto& [tage, text] : {std::pair{6, "Sonntag"}, std::pair{5, "Samstag oder Sonntag"}}) {
+    TMaxTagLoeForm form(tage);
+    EXPECT_EQ(form.Zeilen().value(0), QStringLiteral("Es sind für ") + QString::fromUtf8(text) +
+                                          QStringLiteral(" Stunden in den Plänen  eingetragen."));
+  }
 }
 
 }  // namespace
