@@ -41,6 +41,7 @@ TEST(PlanLoescher, WahlDerKurseUndStunden) {
       {"ohne fixierte", TArt::AllePlaene, 0, 0, true, true, 0, 1},
       {"ohne Kopplungen", TArt::AllePlaene, 0, 0, false, true, 0, 3},
       {"nur Dienstag", TArt::AllePlaene, 0, 0, true, false, 2, 5},
+      {"keine Stunde gewaehlt", TArt::AllePlaene, 0, 0, true, false, -1, 8},
       {"Lehrer MUE", TArt::Lehrer, 1, 1, true, false, 0, 5},
       {"Klassen 5a bis 5b", TArt::Klassen, 1, 2, true, true, 0, 2},
       {"von nach bis", TArt::Klassen, 3, 1, true, false, 0, 8},
@@ -53,9 +54,9 @@ TEST(PlanLoescher, WahlDerKurseUndStunden) {
     SetzeEinigeStunden(*s);
     ASSERT_EQ(Anzahl(*s->schule), 8);
     TWoElem auswahl;
-    if (f.nurTag)
+    if (f.nurTag > 0)
       auswahl.SetzeTag(f.nurTag, 0xFFFF);
-    else
+    else if (f.nurTag == 0)
       auswahl = Alles();
     TPlanLoescher(*s->schule).LoeschePlaene(f.art, f.von, f.bis, auswahl, f.mitKopplungen, f.ohneFixierte);
     EXPECT_EQ(Anzahl(*s->schule), f.bleiben) << f.name;
@@ -66,19 +67,31 @@ TEST(PlanLoescher, WahlDerKurseUndStunden) {
 // Acting on all versions, a fixed hour of one version survives beside an unfixed one of another;
 // acting on the current version only, the other versions keep everything.
 TEST(PlanLoescher, VersionenUndFixierteStunden) {
-  for (const bool nurAktuelle : {false, true}) {
-    auto s = BaueKleineSchule(3);
-    SetzeEinigeStunden(*s);
-    s->standard.SetNurAktuelleVersion(nurAktuelle);
-    s->standard.SetAktuelleVersion(2);
-    s->deutsch5a->FindeSetzung(3, 1, 1)->SetFixiert(true);
-    TPlanLoescher(*s->schule).LoeschePlaene(TArt::Lehrer, 1, 1, Alles(), true, true);
-    for (int v = 1; v <= 3; ++v) {
-      const bool geloescht = !nurAktuelle || v == 2;
-      EXPECT_EQ(s->deutsch5a->FindeSetzung(v, 2, 2) == nullptr, geloescht) << nurAktuelle << v;
-      EXPECT_EQ(s->deutsch5a->FindeSetzung(v, 1, 1) == nullptr, geloescht && v != 3) << nurAktuelle << v;
+  for (const int n : {3, kMaxVersionen})
+    for (const bool nurAktuelle : {false, true}) {
+      auto s = BaueKleineSchule(n);
+      SetzeEinigeStunden(*s);
+      s->standard.SetNurAktuelleVersion(nurAktuelle);
+      s->standard.SetAktuelleVersion(2);
+      s->deutsch5a->FindeSetzung(n, 1, 1)->SetFixiert(true);
+      TPlanLoescher(*s->schule).LoeschePlaene(TArt::Lehrer, 1, 1, Alles(), true, true);
+      for (int v = 1; v <= n; ++v) {
+        const bool geloescht = !nurAktuelle || v == 2;
+        EXPECT_EQ(s->deutsch5a->FindeSetzung(v, 2, 2) == nullptr, geloescht) << nurAktuelle << v;
+        EXPECT_EQ(s->deutsch5a->FindeSetzung(v, 1, 1) == nullptr, geloescht && v != n) << nurAktuelle << v;
+      }
+      EXPECT_TRUE(PruefeModell(*s->schule).empty());
     }
-    EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
+TEST(PlanLoescher, JedeStundeFixiert) {
+  for (const bool ohneFixierte : {true, false}) {
+    auto s = BaueKleineSchule(1);
+    SetzeEinigeStunden(*s);
+    for (TKurs* k : s->schule->Kurse())
+      for (TSetzung* st : k->Setzungen()) st->SetFixiert(true);
+    TPlanLoescher(*s->schule).LoeschePlaene(TArt::AllePlaene, 0, 0, Alles(), true, ohneFixierte);
+    EXPECT_EQ(Anzahl(*s->schule), ohneFixierte ? 8 : 0);
   }
 }
 

@@ -68,6 +68,13 @@ TEST(VersionKopierer, NurDeputateGleichtStundenUndSollAnUndLeertZiel) {
   EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
 }
 
+TEST(VersionKopierer, LeereAuswahlKopiertNichts) {
+  TKopie f;
+  const std::string vorher = Planstand(*f.s->schule);
+  EXPECT_TRUE(f.Kopiere(TArt::Klassen, {}, true));
+  EXPECT_EQ(Planstand(*f.s->schule), vorher);
+}
+
 TEST(VersionKopierer, GleicheOderUngueltigeVersionWirdVerweigert) {
   for (const auto& [von, zu] : {std::pair{1, 1}, std::pair{2, 2}, std::pair{0, 2}, std::pair{1, 3}}) {
     TKopie f;
