@@ -4,6 +4,7 @@
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
 #include "views/planfenster.h"
+#include "views/planwerkzeuge.h"
 
 namespace kolvar {
 
@@ -12,6 +13,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereDeputatFenster(palette);
   InstalliereManuellFenster(palette);
   InstalliereAutomatik(palette);
+  InstallierePlanWerkzeuge(palette);
 }
 
 }  // namespace kolvar

@@ -466,6 +466,8 @@ void TSchule::ErweiterePlanversionen(int n) {
   for (TRaum* r : raeume_) r->SetzeVersionen(n);
   standard_->SetVersionszahl(n);
   SetzeGeaendert(true);
+  // Every view shows the versions it may choose from.
+  AktualisiereAlleFenster();
 }
 
 bool TSchule::LoeschePlanversionen(int n) {
@@ -503,6 +505,7 @@ bool TSchule::LoeschePlanversionen(int n) {
   standard_->SetVersionszahl(n);
   OrdneKurseNeu();
   SetzeGeaendert(true);
+  AktualisiereAlleFenster();
   return true;
 }
 

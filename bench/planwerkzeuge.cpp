@@ -1,0 +1,81 @@
+// The plan-wide clean-ups on the generator's large school, each on a fresh copy of it: copying
+// every course with its lessons from version 1 into an empty and into an equal version 2, and
+// deleting every unfixed lesson of every plan.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "engine/planloescher.h"
+#include "engine/versionkopierer.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "support/fakes.h"
+#include "support/generator.h"
+
+namespace kolvar {
+namespace {
+
+struct TGrosseSchule {
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TFakePalette palette;
+  TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400};
+  std::unique_ptr<TSchule> schule;
+
+  TGrosseSchule() { schule = ErzeugeSchule(standard, Profil::Gross, 7, {&dialoge, &palette, &uhr}); }
+};
+
+void VersionKopieren(benchmark::State& state, bool zielLeer) {
+  long gesetzt = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto g = std::make_unique<TGrosseSchule>();
+    for (TKurs* k : g->schule->Kurse()) {
+      const std::vector<TSetzung*> setzungen = k->Setzungen().Elemente();
+      for (TSetzung* s : setzungen)
+        if (s->Version() == 2) {
+          if (zielLeer)
+            k->EntferneSetzung(s);
+          else
+            s->SetFixiert(false);
+        }
+    }
+    state.ResumeTiming();
+    TVersionKopierer kopierer(*g->schule, 1, 2, true);
+    kopierer.Problem = [] { return 6; };
+    kopierer.Kopiere(TVersionKopierer::AlleKurse, {});
+    state.PauseTiming();
+    for (const TKurs* k : g->schule->Kurse()) gesetzt += k->GesetzteStunden(2);
+    g.reset();
+    state.ResumeTiming();
+  }
+  state.counters["stunden_v2"] =
+      benchmark::Counter(static_cast<double>(gesetzt), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(VersionKopieren, in_leere_version, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VersionKopieren, in_gleiche_version, false)->Unit(benchmark::kMillisecond);
+
+void PlaeneLoeschen(benchmark::State& state) {
+  TWoElem alles;
+  for (int d = 1; d <= kTage; ++d) alles.SetzeTag(d, 0xFFFF);
+  long geloescht = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto g = std::make_unique<TGrosseSchule>();
+    g->standard.SetNurAktuelleVersion(false);
+    state.ResumeTiming();
+    geloescht += TPlanLoescher(*g->schule).LoeschePlaene(TPlanLoescher::AllePlaene, 0, 0, alles, true, true);
+    state.PauseTiming();
+    g.reset();
+    state.ResumeTiming();
+  }
+  state.counters["geloescht"] =
+      benchmark::Counter(static_cast<double>(geloescht), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(PlaeneLoeschen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kolvar

@@ -1,0 +1,10 @@
+// The plan-wide tools: plan versions, deleting plans and cleaning up the courses' rooms.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+
+void InstallierePlanWerkzeuge(TKolvarPalette& palette);
+
+}  // namespace kolvar

@@ -1,0 +1,118 @@
+// The plan-wide tools reached through the palette's menu: their entries are enabled by the open
+// file and the number of versions, and each does its work after its question.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+
+#include "app/dateibefehle.h"
+#include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
+#include "app/schuldateien.h"
+#include "gui/support/skriptdienste.h"
+#include "model/klasse.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "platform/dienste.h"
+#include "platform/kvdialog.h"
+#include "views/planwerkzeuge.h"
+
+namespace kolvar {
+namespace {
+
+// MUE De 5a with rooms R1 (used by its lesson), R2 (never used) and R3 (added in the plans).
+class EineSchule : public ISchulDateien {
+ public:
+  int versionen = 1;
+  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
+                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
+    standard.SetTageProWoche(5);
+    standard.SetVersionszahl(versionen);
+    auto s = std::make_unique<TSchule>(standard, umgebung);
+    TKurs* k = s->ErzeugeKurs(s->NeuerLehrer("MUE"), s->NeueKlasse("5a"), nullptr, s->NeuesFach("De"),
+                              s->NeuerRaum("R1"), 3);
+    k->FuegeRaumHinzu(s->NeuerRaum("R2"), false);
+    k->FuegeRaumHinzu(s->NeuerRaum("R3"), true);
+    k->Setze(1, 2, s->Raeume().Hole(1), 2);
+    k->Setze(1, 3, s->Raeume().Hole(3), 1);
+    s->SetzePfad(pfad);
+    s->SetzeGeaendert(false);
+    return s;
+  }
+  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
+                std::string&) override {
+    return false;
+  }
+  bool Importiere(TSchule&, const std::string&, IFortschritt&, std::string&) override { return false; }
+};
+
+class PalettenWerkzeugeTest : public ::testing::Test {
+ protected:
+  void Oeffne(int versionen) {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+    dateien.versionen = versionen;
+    palette = std::make_unique<TKolvarPalette>(standard, dateien);
+    InstallierePlanWerkzeuge(*palette);
+    ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  }
+  ~PalettenWerkzeugeTest() override {
+    palette.reset();
+    TDienste::Zuruecksetzen();
+  }
+  QAction* Aktion(const QString& pfad) const { return palette->Menues().Aktion(pfad); }
+  TKurs* Kurs() const { return palette->Schule().Kurse().Hole(1); }
+  std::vector<std::string> Raeume() const {
+    std::vector<std::string> r;
+    for (const TRaum* raum : Kurs()->Raeume()) r.push_back(raum->Kuerzel());
+    return r;
+  }
+
+  TStandard standard;
+  EineSchule dateien;
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+  std::unique_ptr<TKolvarPalette> palette;
+};
+
+TEST_F(PalettenWerkzeugeTest, PlanversionenNurMitMehrerenVersionen) {
+  for (int versionen : {1, 2}) {
+    Oeffne(versionen);
+    EXPECT_EQ(Aktion(MenuePfad::VorPlanversionen)->isEnabled(), versionen > 1);
+    for (const QString& pfad :
+         {MenuePfad::PlaeneLoeschen, MenuePfad::NichtBelegteRaeume, MenuePfad::SpaeterEingetrageneRaeume})
+      EXPECT_TRUE(Aktion(pfad)->isEnabled()) << pfad.toStdString();
+  }
+}
+
+TEST_F(PalettenWerkzeugeTest, RaeumeAufraeumenNachDerFrage) {
+  Oeffne(1);
+  dialoge.Antworte(QStringLiteral("RaLoeschForm"), mrAbbrechen);
+  Aktion(MenuePfad::NichtBelegteRaeume)->trigger();
+  EXPECT_EQ(Raeume(), (std::vector<std::string>{"R1", "R2", "R3"}));
+  dialoge.Antworte(QStringLiteral("RaLoeschForm"), mrOk);
+  Aktion(MenuePfad::NichtBelegteRaeume)->trigger();
+  EXPECT_EQ(Raeume(), (std::vector<std::string>{"R1", "R3"}));
+  dialoge.Antworte(QStringLiteral("ErgRaLoeForm"), mrOk);
+  Aktion(MenuePfad::SpaeterEingetrageneRaeume)->trigger();
+  EXPECT_EQ(Raeume(), (std::vector<std::string>{"R1"}));
+  EXPECT_EQ(Kurs()->FindeSetzung(1, 3, 1)->Raum(), nullptr);
+  EXPECT_TRUE(palette->Schule().Geaendert());
+}
+
+TEST_F(PalettenWerkzeugeTest, PlaeneLoeschenMitOk) {
+  Oeffne(1);
+  dialoge.Bediene(QStringLiteral("Pläne löschen"),
+                  [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
+  Aktion(MenuePfad::PlaeneLoeschen)->trigger();
+  EXPECT_TRUE(Kurs()->Setzungen().Leer());
+}
+
+}  // namespace
+}  // namespace kolvar
