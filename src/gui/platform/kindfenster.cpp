@@ -3,7 +3,9 @@
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
+#include "platform/dienste.h"
 #include "platform/fensterliste.h"
+#include "platform/popupdienst.h"
 
 namespace kolvar {
 
@@ -53,6 +55,46 @@ void TKindFenster::FormCloseQuery(bool& erlaubt) {
 void TKindFenster::FormClose(TCloseAction& aktion) {
   Abmelden();
   aktion = TCloseAction::caFree;
+}
+
+namespace {
+std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
+  std::vector<TPopupEintrag> popup;
+  popup.reserve(eintraege.size());
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    TPopupEintrag e;
+    e.text = QString::fromStdString(eintraege[i].Text);
+    e.haken = eintraege[i].Haken;
+    e.aktiv = eintraege[i].Aktiv;
+    e.id = static_cast<int>(i);
+    e.unter = PopupEintraege(eintraege[i].Unter);
+    popup.push_back(std::move(e));
+  }
+  return popup;
+}
+}  // namespace
+
+bool TKindFenster::ZeigeKernMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global,
+                                  int spaltenHoehe, bool beschaeftigt) {
+  if (eintraege.empty()) return false;
+  if (beschaeftigt) schule_->Palette().SetzeBeschaeftigt(true);
+  const TPopupWahl wahl = TDienste::Popups().Zeige(PopupEintraege(eintraege), global, spaltenHoehe);
+  if (beschaeftigt) schule_->Palette().SetzeBeschaeftigt(false);
+  // The window may have closed while its pop-up was open (a shortcut, the school closed): its
+  // entries act on what it showed.
+  if (!IstAngemeldet()) return false;
+  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return false;
+  const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
+  if (!eintrag->Unter.empty()) {
+    if (wahl.unter < 0 || wahl.unter >= static_cast<int>(eintrag->Unter.size())) return false;
+    eintrag = &eintrag->Unter[static_cast<std::size_t>(wahl.unter)];
+  }
+  if (!eintrag->Aktiv || !eintrag->Aktion) return false;
+  // A copy: the action may rebuild this window and with it whatever filled the entries.
+  const std::function<void()> aktion = eintrag->Aktion;
+  TSchule::TAktion schritt(*schule_);
+  aktion();
+  return true;
 }
 
 }  // namespace kolvar

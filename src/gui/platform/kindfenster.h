@@ -4,7 +4,11 @@
 // everything at once; the core's Schliesse closes without asking, since the data shown is about to go.
 #pragma once
 
+#include <QPoint>
+#include <vector>
+
 #include "model/ifenster.h"
+#include "model/imenue.h"
 #include "platform/kvform.h"
 
 namespace kolvar {
@@ -43,6 +47,12 @@ class TKindFenster : public TKvForm, public IFenster {
   virtual void FensterDrucken() {}
 
  protected:
+  // Shows entries the core filled as a pop-up at the point (columns of spaltenHoehe entries,
+  // sub-items as submenus) and runs the chosen active entry as one user action. False when none
+  // ran, also when the window closed while its pop-up was open. With beschaeftigt the palette
+  // waits while the pop-up is open.
+  bool ZeigeKernMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global, int spaltenHoehe,
+                      bool beschaeftigt = false);
   void Aktiviere() override;
   // Unlinks and frees the window. Windows that override it call this one.
   void FormClose(TCloseAction& aktion) override;

@@ -46,20 +46,6 @@ QColor Farbe(uint32_t bgr) {
                 static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
-  std::vector<TPopupEintrag> popup;
-  popup.reserve(eintraege.size());
-  for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    TPopupEintrag e;
-    e.text = Q(eintraege[i].Text);
-    e.haken = eintraege[i].Haken;
-    e.aktiv = eintraege[i].Aktiv;
-    e.id = static_cast<int>(i);
-    popup.push_back(std::move(e));
-  }
-  return popup;
-}
-
 // Leaves the pasting flag clear on every way out.
 class TFlagge {
  public:
@@ -334,19 +320,7 @@ QPoint TDepForm::MenueOrt(int spalte, int zeile, bool halbeZeile) const {
 }
 
 bool TDepForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint ort) {
-  if (eintraege.empty()) return false;
-  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
-  const TPopupWahl wahl =
-      TDienste::Popups().Zeige(popup, ort, SpaltenHoehe(static_cast<int>(popup.size()), 16));
-  // The window may have closed while its pop-up was open.
-  if (!IstAngemeldet()) return false;
-  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return false;
-  const TMenueEintrag& eintrag = eintraege[static_cast<std::size_t>(wahl.index)];
-  if (!eintrag.Aktiv) return false;
-  // A copy: the action may rebuild this window.
-  const std::function<void()> aktion = eintrag.Aktion;
-  if (aktion) aktion();
-  return true;
+  return ZeigeKernMenue(eintraege, ort, SpaltenHoehe(static_cast<int>(eintraege.size()), 16));
 }
 
 void TDepForm::DepGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf) {

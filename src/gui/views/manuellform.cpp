@@ -575,40 +575,8 @@ void TManuellForm::ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const
 // ---------------------------------------------------------------------------------------------
 // Pop-ups
 
-namespace {
-std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
-  std::vector<TPopupEintrag> popup;
-  for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    TPopupEintrag e;
-    e.text = Q(eintraege[i].Text);
-    e.haken = eintraege[i].Haken;
-    e.aktiv = eintraege[i].Aktiv;
-    e.id = static_cast<int>(i);
-    e.unter = PopupEintraege(eintraege[i].Unter);
-    popup.push_back(std::move(e));
-  }
-  return popup;
-}
-}  // namespace
-
 void TManuellForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global) {
-  if (eintraege.empty()) return;
-  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
-  Schule().Palette().SetzeBeschaeftigt(true);
-  const TPopupWahl wahl =
-      TDienste::Popups().Zeige(popup, global, SpaltenHoehe(static_cast<int>(popup.size()), 16));
-  Schule().Palette().SetzeBeschaeftigt(false);
-  if (!IstAngemeldet()) return;
-  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return;
-  const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
-  if (!eintrag->Unter.empty()) {
-    if (wahl.unter < 0 || wahl.unter >= static_cast<int>(eintrag->Unter.size())) return;
-    eintrag = &eintrag->Unter[static_cast<std::size_t>(wahl.unter)];
-  }
-  if (!eintrag->Aktiv || !eintrag->Aktion) return;
-  const std::function<void()> aktion = eintrag->Aktion;
-  TSchule::TAktion schritt(Schule());
-  aktion();
+  ZeigeKernMenue(eintraege, global, SpaltenHoehe(static_cast<int>(eintraege.size()), 16), true);
 }
 
 QPoint TManuellForm::MenueOrt(int i, int spalte, int zeile) const {

@@ -380,44 +380,8 @@ int TPlnForm::MenueUmbrechen(int anzahl) {
   return SpaltenHoehe(anzahl, 16);
 }
 
-namespace {
-std::vector<TPopupEintrag> PopupEintraege(const std::vector<TMenueEintrag>& eintraege) {
-  std::vector<TPopupEintrag> popup;
-  popup.reserve(eintraege.size());
-  for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    TPopupEintrag e;
-    e.text = Q(eintraege[i].Text);
-    e.haken = eintraege[i].Haken;
-    e.aktiv = eintraege[i].Aktiv;
-    e.id = static_cast<int>(i);
-    e.unter = PopupEintraege(eintraege[i].Unter);
-    popup.push_back(std::move(e));
-  }
-  return popup;
-}
-}  // namespace
-
 void TPlnForm::ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global) {
-  if (eintraege.empty()) return;
-  const std::vector<TPopupEintrag> popup = PopupEintraege(eintraege);
-  const TPopupWahl wahl =
-      TDienste::Popups().Zeige(popup, global, MenueUmbrechen(static_cast<int>(popup.size())));
-  // The window may have closed while its pop-up was open (a shortcut, the school closed): its
-  // entries act on what it showed.
-  if (!IstAngemeldet()) return;
-  if (wahl.index < 0 || wahl.index >= static_cast<int>(eintraege.size())) return;
-  const TMenueEintrag* eintrag = &eintraege[static_cast<std::size_t>(wahl.index)];
-  if (!eintrag->Unter.empty()) {
-    if (wahl.unter < 0 || wahl.unter >= static_cast<int>(eintrag->Unter.size())) return;
-    eintrag = &eintrag->Unter[static_cast<std::size_t>(wahl.unter)];
-  }
-  if (!eintrag->Aktiv) return;
-  // A copy: the action may rebuild this window and with it whatever filled the entries.
-  const std::function<void()> aktion = eintrag->Aktion;
-  if (!aktion) return;
-  // One user action: the windows refresh once, when it is done.
-  TSchule::TAktion schritt(Schule());
-  aktion();
+  ZeigeKernMenue(eintraege, global, MenueUmbrechen(static_cast<int>(eintraege.size())));
 }
 
 QPoint TPlnForm::MenueOrt(int spalte, int zeile) const {
