@@ -11,7 +11,7 @@
 #include "app/dateibefehle.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
-#include "app/schuldateien.h"
+#include "gui/support/gebauteschule.h"
 #include "gui/support/skriptdienste.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -30,29 +30,15 @@
 namespace kolvar {
 namespace {
 
-class ZweiLehrer : public ISchulDateien {
- public:
-  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
-    standard.SetTageProWoche(5);
-    auto s = std::make_unique<TSchule>(standard, umgebung);
-    TLehrer* mue = s->NeuerLehrer("MUE");
-    s->NeuerLehrer("SCH");
-    TKlasse* a = s->NeueKlasse("5a");
-    TFach* de = s->NeuesFach("De");
-    TFach* ma = s->NeuesFach("Ma");
-    s->ErzeugeKurs(mue, a, nullptr, de, nullptr, 3);
-    s->ErzeugeKurs(mue, a, nullptr, ma, nullptr, 4);
-    s->SetzePfad(pfad);
-    s->SetzeGeaendert(false);
-    return s;
-  }
-  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
-                std::string&) override {
-    return false;
-  }
-  bool Importiere(TSchule&, const std::string&, IFortschritt&, std::string&) override { return false; }
-};
+void BaueZweiLehrer(TSchule& s) {
+  TLehrer* mue = s.NeuerLehrer("MUE");
+  s.NeuerLehrer("SCH");
+  TKlasse* a = s.NeueKlasse("5a");
+  TFach* de = s.NeuesFach("De");
+  TFach* ma = s.NeuesFach("Ma");
+  s.ErzeugeKurs(mue, a, nullptr, de, nullptr, 3);
+  s.ErzeugeKurs(mue, a, nullptr, ma, nullptr, 4);
+}
 
 class PalettenDepTest : public ::testing::Test {
  protected:
@@ -86,7 +72,7 @@ class PalettenDepTest : public ::testing::Test {
   void Menue(const char* pfad) { palette->Menues().Aktion(QString::fromUtf8(pfad))->trigger(); }
 
   TStandard standard;
-  ZweiLehrer dateien;
+  TGebauteSchule dateien{BaueZweiLehrer};
   TSkriptDialogDienst dialoge;
   TSkriptPopupDienst popups;
   TSpeicherAblage ablage;

@@ -11,7 +11,7 @@
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
-#include "app/schuldateien.h"
+#include "gui/support/gebauteschule.h"
 #include "model/ipalettezustand.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
@@ -22,28 +22,14 @@
 namespace kolvar {
 namespace {
 
-class EineSchule : public ISchulDateien {
- public:
-  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
-    standard.SetTageProWoche(5);
-    auto s = std::make_unique<TSchule>(standard, umgebung);
-    TLehrer* l = s->NeuerLehrer("MUE");
-    TKlasse* a = s->NeueKlasse("5a");
-    s->NeueKlasse("5b");
-    TFach* f = s->NeuesFach("De");
-    TKurs* k = s->ErzeugeKurs(l, a, nullptr, f, nullptr, 3);
-    k->Setze(1, 2, nullptr, 2);
-    s->SetzePfad(pfad);
-    s->SetzeGeaendert(false);
-    return s;
-  }
-  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
-                std::string&) override {
-    return false;
-  }
-  bool Importiere(TSchule&, const std::string&, IFortschritt&, std::string&) override { return false; }
-};
+void BaueSchule(TSchule& s) {
+  TLehrer* l = s.NeuerLehrer("MUE");
+  TKlasse* a = s.NeueKlasse("5a");
+  s.NeueKlasse("5b");
+  TFach* f = s.NeuesFach("De");
+  TKurs* k = s.ErzeugeKurs(l, a, nullptr, f, nullptr, 3);
+  k->Setze(1, 2, nullptr, 2);
+}
 
 class PalettenPlanTest : public ::testing::Test {
  protected:
@@ -83,7 +69,7 @@ class PalettenPlanTest : public ::testing::Test {
   }
 
   TStandard standard;
-  EineSchule dateien;
+  TGebauteSchule dateien{BaueSchule};
   TSkriptDialogDienst dialoge;
   TSkriptPopupDienst popups;
   TSpeicherAblage ablage;

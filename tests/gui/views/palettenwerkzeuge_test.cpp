@@ -10,7 +10,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
-#include "app/schuldateien.h"
+#include "gui/support/gebauteschule.h"
 #include "gui/support/skriptdienste.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -27,30 +27,14 @@ namespace kolvar {
 namespace {
 
 // MUE De 5a with rooms R1 (used by its lesson), R2 (never used) and R3 (added in the plans).
-class EineSchule : public ISchulDateien {
- public:
-  int versionen = 1;
-  std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
-    standard.SetTageProWoche(5);
-    standard.SetVersionszahl(versionen);
-    auto s = std::make_unique<TSchule>(standard, umgebung);
-    TKurs* k = s->ErzeugeKurs(s->NeuerLehrer("MUE"), s->NeueKlasse("5a"), nullptr, s->NeuesFach("De"),
-                              s->NeuerRaum("R1"), 3);
-    k->FuegeRaumHinzu(s->NeuerRaum("R2"), false);
-    k->FuegeRaumHinzu(s->NeuerRaum("R3"), true);
-    k->Setze(1, 2, s->Raeume().Hole(1), 2);
-    k->Setze(1, 3, s->Raeume().Hole(3), 1);
-    s->SetzePfad(pfad);
-    s->SetzeGeaendert(false);
-    return s;
-  }
-  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
-                std::string&) override {
-    return false;
-  }
-  bool Importiere(TSchule&, const std::string&, IFortschritt&, std::string&) override { return false; }
-};
+void BaueSchule(TSchule& s) {
+  TKurs* k = s.ErzeugeKurs(s.NeuerLehrer("MUE"), s.NeueKlasse("5a"), nullptr, s.NeuesFach("De"),
+                           s.NeuerRaum("R1"), 3);
+  k->FuegeRaumHinzu(s.NeuerRaum("R2"), false);
+  k->FuegeRaumHinzu(s.NeuerRaum("R3"), true);
+  k->Setze(1, 2, s.Raeume().Hole(1), 2);
+  k->Setze(1, 3, s.Raeume().Hole(3), 1);
+}
 
 class PalettenWerkzeugeTest : public ::testing::Test {
  protected:
@@ -75,7 +59,7 @@ class PalettenWerkzeugeTest : public ::testing::Test {
   }
 
   TStandard standard;
-  EineSchule dateien;
+  TGebauteSchule dateien{BaueSchule};
   TSkriptDialogDienst dialoge;
   TSkriptPopupDienst popups;
   std::unique_ptr<TKolvarPalette> palette;
