@@ -35,6 +35,10 @@ class TListe {
     items_.push_back(item);
     cursor_ = Anzahl() - 1;
   }
+  // Room for n items in all, so that appending them allocates once.
+  void Reserviere(int n) {
+    if (n > 0) items_.reserve(static_cast<std::size_t>(n));
+  }
 
   // Inserts after every item that compares equal, so equal keys keep their order of insertion.
   template <typename Vergleich>

@@ -336,6 +336,7 @@ class TLeser::TBlockLeser {
     k->stunden_.SetzeStunden(1, stunden1);
     for (int v = 2; v <= n_; ++v) k->stunden_.SetzeStunden(v, b_.LiesInteger());
     const int setzungen = Anzahl(11, "Setzungen eines Kurses");
+    k->setzungen_.Reserviere(setzungen);
     for (int j = 0; j < setzungen; ++j) Setzung(*k);
     k->SetzeInfo(b_.LiesName());
     k->SetzeFaktor(b_.LiesInteger());
@@ -436,10 +437,8 @@ class TLeser::TBlockLeser {
     std::vector<TVertretung*> sortiert = neu;
     SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
     // Placement lists in file order, the school's list sorted.
-    for (TVertretung* v : neu) v->HaengeAn();
-    TListe<TVertretung>& liste = s_->Vertretungen();
-    liste.Leere();
-    for (TVertretung* v : sortiert) liste.Haenge(v);
+    s_->Vertretungen().Leere();
+    TVertretung::HaengeAn(neu, sortiert);
     saetze.clear();
   }
 

@@ -293,6 +293,24 @@ void TVertretung::HaengeAn() {
   schule_->Vertretungen().Haenge(this);
 }
 
+void TVertretung::HaengeAn(const std::vector<TVertretung*>& dateiFolge,
+                           const std::vector<TVertretung*>& schulFolge) {
+  for (std::size_t i = 0; i < dateiFolge.size();) {
+    TSetzung* s = dateiFolge[i]->setzung_;
+    std::size_t j = i + 1;
+    while (j < dateiFolge.size() && dateiFolge[j]->setzung_ == s) ++j;
+    if (s) {
+      s->vertretungen_.Reserviere(s->vertretungen_.Anzahl() + static_cast<int>(j - i));
+      for (std::size_t k = i; k < j; ++k) s->vertretungen_.Haenge(dateiFolge[k]);
+    }
+    i = j;
+  }
+  if (schulFolge.empty()) return;
+  TListe<TVertretung>& liste = schulFolge.front()->schule_->Vertretungen();
+  liste.Reserviere(liste.Anzahl() + static_cast<int>(schulFolge.size()));
+  for (TVertretung* v : schulFolge) liste.Haenge(v);
+}
+
 void TVertretung::Ausklinken() {
   // The list is sorted by a strict order unless a key changed since, so look there first.
   TListe<TVertretung>& liste = schule_->Vertretungen();

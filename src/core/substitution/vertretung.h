@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/liste.h"
 
@@ -112,6 +113,10 @@ class TVertretung {
   void FuegeEin();
   // The file reader: appends to both lists in file order.
   void HaengeAn();
+  // The file reader, all at once: the records to their placements' lists in file order (a
+  // placement's records come together) and to the school list in the order given.
+  static void HaengeAn(const std::vector<TVertretung*>& dateiFolge,
+                       const std::vector<TVertretung*>& schulFolge);
   // Takes the record away, as its end in the data: closes its choice window, clears the
   // "verlegt auf" record's link, takes away its follow-up, leaves both lists, takes what it
   // holds off the accounts (a counted substitute's value, a not-needed record's give-back),
