@@ -1,5 +1,4 @@
-// The plan-wide tools: plan versions, compressing, deleting plans and cleaning up the courses'
-// rooms.
+// The plan-wide tools: plan versions, deleting plans and cleaning up the courses' rooms.
 #pragma once
 
 namespace kolvar {
