@@ -1,13 +1,15 @@
 // The plan-wide clean-ups on the generator's large school, each on a fresh copy of it: copying
 // every course with its lessons from version 1 into an empty and into an equal version 2, and
-// deleting every unfixed lesson of every plan.
+// deleting every unfixed lesson of every plan, and compressing every class.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <vector>
 
+#include "engine/komprimierer.h"
 #include "engine/planloescher.h"
 #include "engine/versionkopierer.h"
+#include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/schule.h"
 #include "model/setzung.h"
@@ -76,6 +78,44 @@ void PlaeneLoeschen(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(geloescht), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(PlaeneLoeschen)->Unit(benchmark::kMillisecond);
+
+// Every class in every version, the way one pass of the window goes, with the moves allowed or not;
+// schritte > 0 presses "nächste Klasse" after that many source slots of a class and version.
+void Komprimieren(benchmark::State& state, bool erlaubt, int schritte) {
+  long verschoben = 0, luecken = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto g = std::make_unique<TGrosseSchule>();
+    g->standard.SetNurAktuelleVersion(false);
+    g->standard.kmpb = g->standard.kmpm = erlaubt;
+    state.ResumeTiming();
+    TKomprimierer komp(*g->schule);
+    int n = 0;
+    if (schritte > 0)
+      komp.Abbruch = [&] {
+        if (++n % schritte == 0) komp.NaechsteKlasse();
+        return false;
+      };
+    for (TKlasse* k : g->schule->Klassen()) {
+      komp.Zeige(k, komp.StartVersion());
+      komp.KomprimiereKlasse(*k);
+      luecken += komp.Luecken();
+    }
+    verschoben += komp.Verschiebungen();
+    state.PauseTiming();
+    g.reset();
+    state.ResumeTiming();
+  }
+  state.counters["verschoben"] =
+      benchmark::Counter(static_cast<double>(verschoben), benchmark::Counter::kAvgIterations);
+  state.counters["luecken_danach"] =
+      benchmark::Counter(static_cast<double>(luecken), benchmark::Counter::kAvgIterations);
+}
+// Without a limit the seven-deep search does not finish on this school in minutes: it is
+// exponential in the movable lessons of a class.
+BENCHMARK_CAPTURE(Komprimieren, streng_naechste_nach_10000, false, 10000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Komprimieren, erlaubt_naechste_nach_10000, true, 10000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Komprimieren, erlaubt_naechste_nach_100000, true, 100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvar

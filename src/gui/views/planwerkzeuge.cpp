@@ -10,6 +10,8 @@
 #include "model/schule.h"
 #include "platform/beschaeftigt.h"
 #include "views/ergraloeform.h"
+#include "views/kompform.h"
+#include "views/kompwarnform.h"
 #include "views/plloeschform.h"
 #include "views/raloeschform.h"
 #include "views/versstandardform.h"
@@ -46,6 +48,13 @@ void InstallierePlanWerkzeuge(TKolvarPalette& palette) {
   menues.SetzeBefehl(MenuePfad::PlaeneLoeschen, [&palette] {
     if (!palette.DateiOffen()) return;
     TPlLoeschForm form(palette.Schule(), &palette);
+    form.Zeige();
+  });
+  menues.SetzeBefehl(MenuePfad::Komprimieren, [&palette] {
+    if (!palette.DateiOffen()) return;
+    TKompWarnForm warnung(&palette);
+    if (warnung.Zeige() != mrJa) return;
+    TKompForm form(palette.Schule(), &palette);
     form.Zeige();
   });
   menues.SetzeBefehl(MenuePfad::SpaeterEingetrageneRaeume, [&palette] {

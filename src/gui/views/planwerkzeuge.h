@@ -1,4 +1,5 @@
-// The plan-wide tools: plan versions, deleting plans and cleaning up the courses' rooms.
+// The plan-wide tools: plan versions, compressing, deleting plans and cleaning up the courses'
+// rooms.
 #pragma once
 
 namespace kolvar {

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 
 #include "app/dateibefehle.h"
 #include "app/kolvarpalette.h"
@@ -96,6 +97,24 @@ TEST_F(PalettenWerkzeugeTest, PlaeneLoeschenMitOk) {
                   [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
   Aktion(MenuePfad::PlaeneLoeschen)->trigger();
   EXPECT_TRUE(Kurs()->Setzungen().Leer());
+}
+
+// 5a has a gap on Tuesday; "Nein" leaves it, "Ja" and "Start" move Tuesday's second hour into
+// Monday's first, and the window closes after its pass.
+TEST_F(PalettenWerkzeugeTest, KomprimierenNachDerWarnung) {
+  Oeffne(1);
+  dialoge.Antworte(QStringLiteral("KompWarnForm"), mrNein);
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_NE(Kurs()->FindeSetzung(1, 2, 2), nullptr);
+  dialoge.Antworte(QStringLiteral("KompWarnForm"), mrJa);
+  dialoge.Bediene(QStringLiteral("Komprimieren"), [](TKvDialog& d) {
+    EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LueckenFeld"))->text(), QStringLiteral("1"));
+    d.Knopf(QStringLiteral("Start"))->click();
+  });
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_EQ(Kurs()->FindeSetzung(1, 2, 2), nullptr);
+  EXPECT_NE(Kurs()->FindeSetzung(1, 1, 1), nullptr);
+  EXPECT_TRUE(palette->Schule().Geaendert());
 }
 
 }  // namespace
