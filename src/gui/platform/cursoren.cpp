@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "model/ipalettezustand.h"
+#include "model/schule.h"
+
 namespace kolvar {
 
 namespace {
@@ -188,6 +191,23 @@ QCursor KolvarCursor(int nummer) {
 QPixmap KolvarCursorBild(const QString& name) {
   if (!KolvarCursorNamen().contains(name)) return {};
   return Holen(name).pixmap;
+}
+
+QCursor ModusCursor(int modus, uint8_t tasten, bool halbeHand) {
+  const bool strg = tasten & Taste::Strg, shift = tasten & Taste::Shift;
+  switch (modus) {
+    case Modus::Setzen:
+      return KolvarCursor(QStringLiteral("SETZER"));
+    case Modus::Loeschen:
+      return KolvarCursor(strg ? QStringLiteral("HALBGUMMI") : QStringLiteral("GUMMI"));
+    case Modus::Schieben:
+      if (strg) return KolvarCursor(shift ? QStringLiteral("PFEIL3") : QStringLiteral("PFEIL4"));
+      return KolvarCursor(shift && halbeHand ? QStringLiteral("HALBHAND") : QStringLiteral("HAND"));
+    case Modus::Fixieren:
+      return KolvarCursor(QStringLiteral("HAMMER"));
+    default:
+      return QCursor(Qt::ArrowCursor);
+  }
 }
 
 }  // namespace kolvar

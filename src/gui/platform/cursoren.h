@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QPixmap>
 #include <QStringList>
+#include <cstdint>
 
 namespace kolvar {
 
@@ -13,6 +14,9 @@ const QStringList& KolvarCursorNamen();
 // The cursor of that name or number; the arrow for anything else.
 QCursor KolvarCursor(const QString& name);
 QCursor KolvarCursor(int nummer);
+// The cursor of a plan grid in a tool mode with the held keys (Taste::...): Ctrl gives the half
+// eraser and the candidate arrows (three with Shift); with halbeHand, Shift alone the half hand.
+QCursor ModusCursor(int modus, uint8_t tasten, bool halbeHand);
 // The picture behind the cursor (null for unknown names).
 QPixmap KolvarCursorBild(const QString& name);
 

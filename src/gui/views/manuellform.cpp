@@ -424,25 +424,8 @@ void TManuellForm::ModusGeaendert() {
 }
 
 void TManuellForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
-  QCursor cursor(Qt::ArrowCursor);
-  const bool strg = tasten & Taste::Strg, shift = tasten & Taste::Shift;
-  switch (modus) {
-    case Modus::Setzen:
-      cursor = KolvarCursor(QStringLiteral("SETZER"));
-      break;
-    case Modus::Loeschen:
-      cursor = KolvarCursor(strg ? QStringLiteral("HALBGUMMI") : QStringLiteral("GUMMI"));
-      break;
-    case Modus::Schieben:
-      cursor = KolvarCursor(strg ? (shift ? QStringLiteral("PFEIL3") : QStringLiteral("PFEIL4"))
-                                 : QStringLiteral("HAND"));
-      break;
-    case Modus::Fixieren:
-      cursor = KolvarCursor(QStringLiteral("HAMMER"));
-      break;
-    default:
-      break;
-  }
+  const QCursor cursor = ModusCursor(modus, tasten, false);
+  const bool strg = tasten & Taste::Strg;
   for (TPanel& panel : panels_)
     if (!panel.gitter->Zieht()) panel.gitter->viewport()->setCursor(cursor);
   // The keys reach every window through here: letting go of Ctrl drops the candidates.

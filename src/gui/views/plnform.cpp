@@ -226,26 +226,7 @@ void TPlnForm::NeuZeichnen() {
 }
 
 void TPlnForm::SetzeCursorNachModus(int modus, uint8_t tasten) {
-  QCursor cursor(Qt::ArrowCursor);
-  const bool strg = tasten & Taste::Strg, shift = tasten & Taste::Shift;
-  switch (modus) {
-    case Modus::Setzen:
-      cursor = KolvarCursor(QStringLiteral("SETZER"));
-      break;
-    case Modus::Loeschen:
-      cursor = KolvarCursor(strg ? QStringLiteral("HALBGUMMI") : QStringLiteral("GUMMI"));
-      break;
-    case Modus::Schieben:
-      cursor = KolvarCursor(strg ? (shift ? QStringLiteral("PFEIL3") : QStringLiteral("PFEIL4"))
-                                 : (shift ? QStringLiteral("HALBHAND") : QStringLiteral("HAND")));
-      break;
-    case Modus::Fixieren:
-      cursor = KolvarCursor(QStringLiteral("HAMMER"));
-      break;
-    default:
-      break;
-  }
-  if (!PlnGrid->Zieht()) PlnGrid->viewport()->setCursor(cursor);
+  if (!PlnGrid->Zieht()) PlnGrid->viewport()->setCursor(ModusCursor(modus, tasten, true));
 }
 
 void TPlnForm::FormClose(TCloseAction& aktion) {
