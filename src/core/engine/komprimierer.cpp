@@ -43,7 +43,9 @@ void TKomprimierer::KompKlasse(int v) {
       if (halt_ || naechste_) return;
       if (klasse_->Belegung().Belegt(v, d, p) || klasse_->Sperrung().Belegt(v, d, p)) continue;
       gefunden_ = false;
+      schritte_ = 0;
       KompSuche(1, d, p);
+      if (!gefunden_ && schritte_ >= SuchSchritte) ++aufgegeben_;
       if (gefunden_) {
         gefunden_ = false;
         Zeige(klasse_, v);
@@ -83,6 +85,7 @@ void TKomprimierer::KompSuche(int tiefe, int td, int tp) {
         // The chain failed or was stopped: the lesson goes back where it was.
         if (!gefunden_ && k.Setze(v, d, raum, p) == nullptr) k.NeueSetzung(v, d, p, raum, false);
       }
+      ++schritte_;
       if (Abbruch && Abbruch()) halt_ = true;
       if (!Weiter()) return;
     }

@@ -3,6 +3,10 @@
 // free, unlocked periods below a day's last lesson, following a chain of up to seven moves when
 // a move opens a new gap. A chain that does not end on a day's last lesson is undone move by
 // move, so a stop at any point leaves every plan as consistent as it was.
+//
+// The search is exponential in a class's movable lessons; on a large school a single gap could
+// take hours. Each gap therefore gets a budget of source slots (kSuchSchritte); a gap whose
+// search spends it stays open, as one no chain can fill does.
 
 #include <array>
 #include <functional>
@@ -15,6 +19,7 @@ class TSchule;
 class TKomprimierer {
  public:
   static constexpr int kTiefe = 7;
+  static constexpr long kSuchSchritte = 20000;
 
   explicit TKomprimierer(TSchule& schule) : schule_(schule) {}
 
@@ -42,6 +47,10 @@ class TKomprimierer {
   bool Angehalten() const { return halt_; }
   bool Gefunden() const { return gefunden_; }
   int Verschiebungen() const { return verschiebungen_; }
+  // Gaps given up because their search spent its budget.
+  int Aufgegeben() const { return aufgegeben_; }
+  // Source slots one gap's search may try; tests set it small.
+  long SuchSchritte = kSuchSchritte;
 
   // Asked after every source slot; true stops the run. May be empty.
   std::function<bool()> Abbruch;
@@ -49,7 +58,7 @@ class TKomprimierer {
   std::function<void(int)> LueckenGeaendert;
 
  private:
-  bool Weiter() const { return !halt_ && !naechste_ && !gefunden_; }
+  bool Weiter() const { return !halt_ && !naechste_ && !gefunden_ && schritte_ < SuchSchritte; }
 
   TSchule& schule_;
   TKlasse* klasse_ = nullptr;
@@ -58,6 +67,8 @@ class TKomprimierer {
   int maximum_ = 0;
   std::array<int, 8> letzte_{};
   int verschiebungen_ = 0;
+  int aufgegeben_ = 0;
+  long schritte_ = 0;
   bool gefunden_ = false;
   bool naechste_ = false;
   bool halt_ = false;

@@ -143,10 +143,11 @@ TEST(Komprimierer, Versionen) {
     }
 }
 
-// A stop or "nächste Klasse" after any number of source slots: no hour is lost or doubled and
-// the grids agree with the placements.
-TEST(Komprimierer, AbbruchUndNaechsteKlasseMittenInDerSuche) {
-  for (const bool naechste : {false, true})
+// A stop, "nächste Klasse" or a spent search budget after any number of source slots: no hour is
+// lost or doubled and the grids agree with the placements.
+TEST(Komprimierer, AbbruchNaechsteKlasseUndBudgetMittenInDerSuche) {
+  enum TWie { Abbruch, Naechste, Budget };
+  for (const TWie wie : {Abbruch, Naechste, Budget})
     for (int nach = 1; nach <= 300; nach += 7) {
       auto s = BaueKleineSchule(2);
       s->standard.SetNurAktuelleVersion(false);
@@ -155,17 +156,21 @@ TEST(Komprimierer, AbbruchUndNaechsteKlasseMittenInDerSuche) {
         for (const int p : {1, 4, 5}) s->deutsch6a->Setze(v, 1, nullptr, p);
       TKomprimierer komp(*s->schule);
       int aufrufe = 0;
+      if (wie == Budget) komp.SuchSchritte = nach;
       komp.Abbruch = [&] {
-        if (++aufrufe == nach) {
-          if (!naechste) return true;
+        if (++aufrufe == nach && wie != Budget) {
+          if (wie == Abbruch) return true;
           komp.NaechsteKlasse();
         }
         return false;
       };
       komp.Zeige(s->k6a, 1);
       komp.KomprimiereKlasse(*s->k6a);
-      const std::string fall = std::to_string(nach) + (naechste ? " naechste" : " Abbruch");
-      EXPECT_EQ(komp.Angehalten(), !naechste && aufrufe >= nach) << fall;
+      const std::string fall = std::to_string(nach) + " " + std::to_string(wie);
+      EXPECT_EQ(komp.Angehalten(), wie == Abbruch && aufrufe >= nach) << fall;
+      if (wie == Budget && nach == 1) {
+        EXPECT_GT(komp.Aufgegeben(), 0) << fall;
+      }
       for (int v = 1; v <= 2; ++v) EXPECT_EQ(Stunden(*s->deutsch6a, v).size(), 3u) << fall;
       PruefeKonsistent(*s->schule, fall);
     }
