@@ -306,6 +306,7 @@ void TSchule::NummeriereNeu(TElementArt art) {
   }
   for (TKurs* k : kurse_) SortiereStabil(k->klassen_, VergleicheKlassen);
   OrdneKurseNeu();
+  VertretungenNeuOrdnen(*this);
 }
 
 void TSchule::VerschiebeElement(TElement* e, int position) {

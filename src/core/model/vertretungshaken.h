@@ -21,6 +21,9 @@ void VertretungenVorLoeschen(TSchule& schule, TElement* e);
 void VertretungenNachSetzen(TSetzung& s);
 // After a course's factor changed from alt: the accounts follow on all its lesson holds.
 void VertretungenFaktorGeaendert(TKurs& k, int32_t alt);
+// After the numbers of a kind of element changed (moved, deleted, sorted): the school's record
+// list, ordered by element numbers, is put in order again, as reading the file would order it.
+void VertretungenNeuOrdnen(TSchule& schule);
 // Frees every record and absence without side effects (the school goes as a whole).
 void VertretungenFreigeben(TSchule& schule);
 

@@ -202,9 +202,19 @@ void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v) {
 }
 
 void SortiereVertretungen(TSchule& schule) {
-  const std::vector<TVertretung*> alle = schule.Vertretungen().Elemente();
+  std::vector<TVertretung*> alle = schule.Vertretungen().Elemente();
+  const TVertrVergleich vergleiche = VertrVergleich(schule.Standard().vsa);
+  // Every order is strict (it ends with the order of making), so the result is the one inserting
+  // each record would give; sorting keeps large lists fast.
+  std::sort(alle.begin(), alle.end(),
+            [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
   schule.Vertretungen().Leere();
-  for (TVertretung* v : alle) FuegeVertretungSortiertEin(schule, v);
+  schule.Vertretungen().Reserviere(static_cast<int>(alle.size()));
+  for (TVertretung* v : alle) schule.Vertretungen().Haenge(v);
+}
+
+void VertretungenNeuOrdnen(TSchule& schule) {
+  SortiereVertretungen(schule);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -235,8 +235,12 @@ class Gemischt {
         return "raumwahl";
       }
       case 21: {
-        TElement* e = Zahl(0, 1) ? static_cast<TElement*>(Wahl(schule_->Lehrer()))
-                                 : static_cast<TElement*>(Wahl(schule_->Raeume()));
+        const int art = Zahl(0, 4);
+        TElement* e = art == 0   ? static_cast<TElement*>(Wahl(schule_->Lehrer()))
+                      : art == 1 ? static_cast<TElement*>(Wahl(schule_->Raeume()))
+                      : art == 2 ? static_cast<TElement*>(Wahl(schule_->Klassen()))
+                      : art == 3 ? static_cast<TElement*>(Wahl(schule_->Faecher()))
+                                 : static_cast<TElement*>(Wahl(schule_->Kopplungen()));
         if (!e) return "umordnen (keins)";
         schule_->VerschiebeElement(e, 1);
         return "umordnen";
