@@ -8,6 +8,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/statt.h"
+#include "model/uhr.h"
 #include "substitution/vertretung.h"
 
 namespace kolvar {
@@ -24,6 +25,7 @@ std::vector<std::string> PruefeVertretungen(const TSchule& schule) {
   for (const TVertretung* v : schule.Vertretungen())
     if (!vertretungen.insert(v).second) fehler.push_back("Vertretung doppelt in der Schulliste");
 
+  const int32_t heute = schule.Zeit().Heute();
   int nr = 0;
   for (const TVertretung* v : schule.Vertretungen()) {
     const std::string wer = "Vertretung " + std::to_string(++nr) + ": ";
@@ -44,6 +46,11 @@ std::vector<std::string> PruefeVertretungen(const TSchule& schule) {
     if (v->Vertreter() && !v->Noetig()) fehler.push_back(wer + "unnötig mit Vertreter");
     if (v->Art() == VertrArt::Raum && !v->Noetig() && v->Anrechnen())
       fehler.push_back(wer + "Raumvertretung angerechnet");
+    // A room record of today or later stands for the lesson's own room being absent then.
+    const TRaum* raum = v->Setzung()->Raum();
+    if (v->Art() == VertrArt::Raum && v->Datum() >= heute &&
+        !(raum && raum->FehltAm(v->Datum(), v->Stunde())))
+      fehler.push_back(wer + "Raumvertretung ohne fehlenden Raum");
     for (const TStatt* o : v->StattOptionen())
       if (!lehrer.count(o->Lehrer()) || !kurse.count(o->Kurs()) || !setzungen.count(o->Setzung()))
         fehler.push_back(wer + "statt-Angebot verweist ins Leere");

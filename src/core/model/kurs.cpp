@@ -483,7 +483,8 @@ void TKurs::EntferneAlleSetzungen() {
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
   if (!s || setzungen_.Position(s) == 0) return;
-  if (s->Raum()) LoeseRaum(s);
+  TRaum* vorher = s->Raum();
+  if (vorher) LoeseRaumIntern(s);
   s->raum_ = r;
   if (r) {
     r->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), 1);
@@ -491,6 +492,7 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
     SetzeBit(r, s->Version(), s->Tag(), s->Stunde(), true);
     r->AktualisierePlan();
   }
+  VertretungenRaumGeaendert(*s, vorher);
   KursGeaendert();
   SetzungenGeaendert();
   Geaendert();
@@ -499,13 +501,19 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
 void TKurs::LoeseRaum(TSetzung* s) {
   if (!s || !s->Raum() || setzungen_.Position(s) == 0) return;
   TRaum* alt = s->Raum();
+  LoeseRaumIntern(s);
+  VertretungenRaumGeaendert(*s, alt);
+  KursGeaendert();
+  Geaendert();
+}
+
+void TKurs::LoeseRaumIntern(TSetzung* s) {
+  TRaum* alt = s->Raum();
   StempleAenderung(alt);
   s->raum_ = nullptr;
   alt->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), -1);
   PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
   alt->AktualisierePlan();
-  KursGeaendert();
-  Geaendert();
 }
 
 int TKurs::GesetzteStunden(int v) const {

@@ -257,6 +257,8 @@ class TKurs {
   // Recomputes the element's bit from the courses that still hold it at the slot.
   void PruefeBit(TPlanElement* e, int v, int d, int p);
   void EntferneSetzungIntern(TSetzung* s, bool merken);
+  // Takes the room off the placement: counts, grids, stamps; no records, no notices.
+  void LoeseRaumIntern(TSetzung* s);
   void Geaendert() const;
 
   TSchule* schule_;

@@ -19,6 +19,9 @@ void VertretungenVorLoeschen(TSchule& schule, TElement* e);
 // entering them would have - its teacher is charged for absent classes, and the absences of
 // today and later give it its substitution records.
 void VertretungenNachSetzen(TSetzung& s);
+// After a placement's room changed in place from alt: the old room's records of today and later
+// go with it, and the new room's standing absences give it records, as if it had been placed there.
+void VertretungenRaumGeaendert(TSetzung& s, const TElement* alt);
 // After a course's factor changed from alt: the accounts follow on all its lesson holds.
 void VertretungenFaktorGeaendert(TKurs& k, int32_t alt);
 // After the numbers of a kind of element changed (moved, deleted, sorted): the school's record

@@ -324,6 +324,26 @@ void VertretungenNachSetzen(TSetzung& s) {
   }
 }
 
+void VertretungenRaumGeaendert(TSetzung& s, const TElement* alt) {
+  if (alt == s.Raum()) return;
+  TSchule& schule = s.Kurs().Schule();
+  if (schule.RaumFehlen().Leer()) return;
+  const int32_t heute = schule.Zeit().Heute();
+  // Room records carry no account; a past day's record stays as history.
+  while (TVertretung* r = ErsteVertretungDerSetzung(
+             s, [&](const TVertretung* x) { return x->Art() == VertrArt::Raum && x->Datum() >= heute; })) {
+    schule.MerkeVertretungsTag(r->Datum());
+    TVertretung::Vernichte(r);
+  }
+  std::vector<int32_t> tage;
+  SammleFehlTage(schule, s, s.Raum(), tage);
+  for (int32_t datum : tage) {
+    if (datum < heute) continue;
+    TVertretung::FuerFehlendenRaum(s, datum);
+    schule.MerkeVertretungsTag(datum);
+  }
+}
+
 void VertretungenFaktorGeaendert(TKurs& k, int32_t alt) {
   const int32_t mehr = k.Faktor() - alt;
   if (mehr == 0) return;

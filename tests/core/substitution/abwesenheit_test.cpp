@@ -166,6 +166,22 @@ TEST_F(Abwesenheit, RaumFehltErzeugtRaumvertretungen) {
   EXPECT_TRUE(Schule().Vertretungen().Leer());
 }
 
+// A lesson given another room in place: the old room's record goes, an absent new room gives one,
+// and the same room again keeps the record with its substitute room.
+TEST_F(Abwesenheit, RaumwechselNimmtDieRaumvertretungMit) {
+  ASSERT_TRUE(FehltFuer(s->r101, kMontag, 1, s->deutsch5a));
+  TSetzung* z = s->deutsch5a->FindeSetzung(1, 1, 1);
+  s->deutsch5a->SetzeRaum(z, s->th);
+  EXPECT_TRUE(VertretungenVon(s->deutsch5a, kMontag).empty());
+  s->deutsch5a->SetzeRaum(z, s->r101);
+  TVertretung* r = EineVertretung(s->deutsch5a, kMontag);
+  ASSERT_TRUE(r && r->SetzeErsatzraum(s->th));
+  s->deutsch5a->SetzeRaum(z, s->r101);
+  EXPECT_EQ(EineVertretung(s->deutsch5a, kMontag)->Ersatzraum(), s->th);
+  s->deutsch5a->LoeseRaum(z);
+  EXPECT_TRUE(VertretungenVon(s->deutsch5a, kMontag).empty());
+}
+
 TEST_F(Abwesenheit, RaumZurueckNimmtSeineEinsaetzeAlsErsatzraum) {
   TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);  // Ma 5b in R102
   ASSERT_TRUE(r);
