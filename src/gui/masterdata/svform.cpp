@@ -23,9 +23,10 @@ namespace kolvar {
 
 namespace {
 
-// The choice above the grid, and the window beyond the grid.
+// The choice above the grid; the window's inside is that and the grid (the frame and caption
+// the original counted in its 73 pixels are the window manager's here).
 constexpr int kKopfHoehe = 40;
-constexpr int kRandHoehe = 73;
+constexpr int kRandHoehe = kKopfHoehe + 2;
 constexpr int kGrenzeHoehe = 200;
 constexpr int kSymbol = 7;
 

@@ -28,9 +28,10 @@ namespace kolvar {
 
 namespace {
 
-// Beyond the grid: frame and scroll bars across, caption room and frame down.
+// Beyond the cells: frame and scroll bar across, frame and scroll bar down (the original's 48
+// counted its caption and frame, which are the window manager's here).
 constexpr int kRandBreite = 29;
-constexpr int kRandHoehe = 48;
+constexpr int kRandHoehe = 20;
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -131,6 +132,7 @@ void TUVForm::GitterFuellen() {
   const TStandard& st = Schule().Standard();
   const bool uv = layout_.NachFaechern();
   const TGitterAuswahl auswahl = UVGrid->Auswahl();
+  const QSize vorher(UVGrid->Spalten(), UVGrid->Zeilen());
   UVGrid->Leeren();
   UVGrid->SetzeSpalten(std::max(2, layout_.Spalten()));
   UVGrid->SetzeZeilen(std::max(2, layout_.Zeilen()));
@@ -160,6 +162,8 @@ void TUVForm::GitterFuellen() {
   UVWechselKnopf->raise();
   UVGrid->SetzeAuswahl(auswahl);
   UVGrid->viewport()->update();
+  // A further row or column: the window grows with it as far as the screen lets it.
+  if (isVisible() && vorher != QSize(UVGrid->Spalten(), UVGrid->Zeilen())) Einpassen();
 }
 
 void TUVForm::Einpassen() {

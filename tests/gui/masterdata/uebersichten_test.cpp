@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QGroupBox>
 #include <QApplication>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
