@@ -1,7 +1,6 @@
 #pragma once
 // What the statistics windows show: per window kind (teachers 72 ... tables 77) the column
-// headers and one row of texts per element of the kind's list; and what the hour distribution
-// shows of a teacher, class or room: its day patterns and its gaps.
+// headers and one row of texts per element of the kind's list.
 
 #include <string>
 #include <vector>
@@ -9,7 +8,6 @@
 namespace kolvar {
 
 class TElement;
-class TPlanElement;
 class TStandard;
 
 // The column headers of a statistics kind; empty for another kind.
@@ -19,14 +17,5 @@ std::vector<std::string> StatistikKoepfe(int art);
 std::vector<std::string> StatistikZeile(int art, const TElement& element, const TStandard& standard);
 // The rows from oben to unten that hold an element as lines: their texts joined by tabs.
 std::vector<std::string> StatistikKopiertext(const std::vector<std::vector<std::string>>& zeilen);
-
-struct TSVZeile {
-  std::string Kuerzel;
-  std::vector<std::string> Muster;  // per school day, cut to the periods shown ("pst")
-  int Springstunden = 0;
-};
-
-// The element's day patterns and gaps in the current plan version.
-TSVZeile SVZeile(const TPlanElement& element, const TStandard& standard);
 
 }  // namespace kolvar

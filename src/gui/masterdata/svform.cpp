@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/kolvarpalette.h"
-#include "engine/statistik.h"
+#include "engine/svzeile.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/statistik.h"
+#include "engine/svzeile.h"
 #include "model/fensterart.h"
 #include "model/setzung.h"
 #include "model/stundentext.h"
