@@ -122,7 +122,9 @@ void TStatForm::Aenderungen(const TAenderungen& a) {
   const uint8_t was = a.FuerFenster(*this);
   const std::vector<TElement*> liste = Liste();
   // Elements made or deleted while the window was open: rows and list no longer match.
-  bool passt = static_cast<int>(liste.size()) == std::max(1, StatGrid->Zeilen() - 1) || liste.empty();
+  // (Without elements the grid keeps one empty row.)
+  bool passt = liste.empty() ? StatGrid->Objekt(0, 1) == nullptr
+                             : static_cast<int>(liste.size()) == StatGrid->Zeilen() - 1;
   for (std::size_t i = 0; passt && i < liste.size(); ++i)
     passt = StatGrid->Objekt(0, static_cast<int>(i) + 1) == liste[i];
   if (!passt || (was & Aenderung::Daten)) {

@@ -313,6 +313,7 @@ TEST_F(UebersichtenTest, WithoutElementsTheStatisticsCopyAnEmptyText) {
   ASSERT_NE(f, nullptr);
   S().LoescheElement(S().Raeume().Hole(1));
   ASSERT_EQ(f->StatGrid->Zeilen(), 2);
+  EXPECT_EQ(f->StatGrid->Text(0, 1), QString());
   EXPECT_EQ(f->ElementIn(1), nullptr);
   ablage.SetzeText(QStringLiteral("alt"));
   f->StatGrid->SetzeAuswahl(TGitterAuswahl{0, 0, 1, 1});
