@@ -242,6 +242,7 @@ TEST_F(UebersichtenTest, ByTeachersTheRowsShowTeachersAndCourseChangesFollow) {
   TUVForm* f = Tabelle();
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->UVGrid->Text(0, 0), QStringLiteral("LK"));
+  EXPECT_FALSE(f->grab().isNull());  // the teachers' rest hours are drawn
   EXPECT_EQ(f->Layout().ZeilenKopf(1), S().Lehrer().Hole(1));
   // SCH teaches Ma and Rel in 5a: 5a takes two columns.
   EXPECT_EQ(f->Layout().SpaltenKopf(2), Klasse("5a"));
