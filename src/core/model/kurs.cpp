@@ -789,7 +789,7 @@ void TKurs::KursEingefuegt() const {
   for (const TKlasse* k : klassen_) schule_->MerkeElement(k, Daten);
   schule_->MerkeElement(kopplung_, Daten);
   for (const TRaum* r : raeume_) schule_->MerkeElement(r, Daten);
-  for (int art : {FensterArt::KursDep, FensterArt::SV}) schule_->MerkeArt(art, Daten);
+  for (int art : {FensterArt::KursDep, FensterArt::SV, FensterArt::UV}) schule_->MerkeArt(art, Daten);
 }
 
 }  // namespace kolvar

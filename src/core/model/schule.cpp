@@ -288,6 +288,10 @@ void TSchule::LoescheElement(TElement* e) {
   }
   SchliesseFensterVon(e);
   aenderungen_.Vergiss(e);
+  // The statistics window of its kind hears of it, also when nothing else changed, and finds
+  // its rows no longer match the list.
+  for (const TFensterArtInfo& f : FensterArten())
+    if (f.Slot == TFensterSlot::Einzel && f.Liste == art) MerkeArt(f.Tag, Aenderung::Statistik);
 
   MitListe(art, [e](auto& liste) { liste.Entferne(static_cast<decltype(liste.Hole(1))>(e)); });
   delete e;

@@ -20,6 +20,10 @@ bool TFensterOeffner::HatElementOeffner(int gruppe) const {
          static_cast<bool>(elementOeffner_[static_cast<std::size_t>(gruppe)]);
 }
 
+TFensterOeffner::TElementOeffner TFensterOeffner::ElementOeffner(int gruppe) const {
+  return HatElementOeffner(gruppe) ? elementOeffner_[static_cast<std::size_t>(gruppe)] : TElementOeffner{};
+}
+
 bool TFensterOeffner::HatElementOeffner() const {
   for (int g = 0; g < kGruppen; ++g)
     if (HatElementOeffner(g)) return true;

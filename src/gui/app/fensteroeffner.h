@@ -27,6 +27,8 @@ class TFensterOeffner {
   void SetzeArtOeffner(int art, TArtOeffner oeffner);
 
   bool HatElementOeffner(int gruppe) const;
+  // The group's opener as set so far (empty when none), for a family that chains its own in.
+  TElementOeffner ElementOeffner(int gruppe) const;
   // Whether any group can open element windows (the element menus are useless without).
   bool HatElementOeffner() const;
   // False when the group has no opener (nothing opens).

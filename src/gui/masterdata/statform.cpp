@@ -1,0 +1,209 @@
+#include "masterdata/statform.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/kolvarpalette.h"
+#include "engine/statistik.h"
+#include "model/element.h"
+#include "model/ipalettezustand.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+
+namespace kolvar {
+
+namespace {
+
+constexpr int kRandBreite = 35;
+constexpr int kRandHoehe = 53;
+constexpr int kGrenzeHoehe = 201;
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TStatForm::TStatForm(int tag, const QString& caption, TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
+      palette_(palette) {
+  SetzeCaption(caption);
+  StatGrid = new TGitter(this);
+  StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
+                          TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);
+  StatGrid->SetzeZeichner([this](QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) {
+    ZeichneZelle(p, spalte, zeile, r, z.fest, z.ausgewaehlt);
+  });
+  connect(StatGrid, &TGitter::Doppelklick, this,
+          [this](int s, int z, Qt::KeyboardModifiers) { StatGridDblClick(s, z); });
+  StatGrid->move(0, 0);
+}
+
+TStatForm::~TStatForm() = default;
+
+void TStatForm::resizeEvent(QResizeEvent* ereignis) {
+  StatGrid->setGeometry(rect());
+  TKindFenster::resizeEvent(ereignis);
+}
+
+std::vector<TElement*> TStatForm::Liste() const {
+  TElementArt art{};
+  const TFensterArtInfo* info = FensterArtInfo(Tag());
+  if (info == nullptr || !info->Liste) return {};
+  art = *info->Liste;
+  return Schule().Elemente(art);
+}
+
+TElement* TStatForm::ElementIn(int zeile) const {
+  const std::vector<TElement*> liste = Liste();
+  if (zeile < 1 || zeile > static_cast<int>(liste.size()) || zeile >= StatGrid->Zeilen()) return nullptr;
+  TElement* e = liste[static_cast<std::size_t>(zeile - 1)];
+  // The row must still show it: a list that changed behind the window gives nothing.
+  return StatGrid->Objekt(0, zeile) == e ? e : nullptr;
+}
+
+void TStatForm::StatistikFuellen() {
+  const TStandard& st = Schule().Standard();
+  QFont schrift(Q(st.DeputatFenster.Schrift.Name));
+  schrift.setPointSize(std::max(1, st.DeputatFenster.Schrift.Groesse));
+  setFont(schrift);
+  StatGrid->setFont(schrift);
+  const std::vector<std::string> koepfe = StatistikKoepfe(Tag());
+  const std::vector<TElement*> liste = Liste();
+  const int n = static_cast<int>(liste.size());
+  StatGrid->Leeren();
+  StatGrid->SetzeSpalten(std::max<int>(1, static_cast<int>(koepfe.size())));
+  StatGrid->SetzeZeilen(n + 1 < 2 ? 2 : n + 1);
+  StatGrid->SetzeFesteZeilen(1);
+  StatGrid->SetzeFesteSpalten(0);
+  StatGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
+  for (std::size_t c = 0; c < koepfe.size(); ++c) StatGrid->SetzeText(static_cast<int>(c), 0, Q(koepfe[c]));
+  for (int r = 1; r <= n; ++r) ZeileFuellen(r, *liste[static_cast<std::size_t>(r - 1)]);
+  // Each column as wide as its widest text.
+  const QFontMetrics mass(schrift);
+  int breite = 0;
+  for (int c = 0; c < StatGrid->Spalten(); ++c) {
+    int b = 24;
+    for (int r = 0; r < StatGrid->Zeilen(); ++r)
+      b = std::max(b, mass.horizontalAdvance(StatGrid->Text(c, r)) + 8);
+    StatGrid->SetzeSpaltenBreite(c, b);
+    breite += b;
+  }
+  const int zeilenHoehe = StatGrid->StandardHoehe();
+  int r = n + 1;
+  while (r > 1 && zeilenHoehe * r >= kGrenzeHoehe) --r;
+  resize(breite + kRandBreite, zeilenHoehe * r + kRandHoehe);
+  StatGrid->SetzeAuswahl(TGitterAuswahl{});
+  StatGrid->viewport()->update();
+}
+
+void TStatForm::ZeileFuellen(int zeile, const TElement& e) {
+  const std::vector<std::string> texte = StatistikZeile(Tag(), e, Schule().Standard());
+  for (std::size_t c = 0; c < texte.size(); ++c) StatGrid->SetzeText(static_cast<int>(c), zeile, Q(texte[c]));
+  StatGrid->SetzeObjekt(0, zeile, const_cast<TElement*>(&e));
+}
+
+void TStatForm::StatistikZeileFuellen(int zeile) {
+  const std::vector<TElement*> liste = Liste();
+  if (zeile < 1 || zeile > static_cast<int>(liste.size())) return;
+  if (zeile >= StatGrid->Zeilen() || static_cast<int>(liste.size()) != StatGrid->Zeilen() - 1 ||
+      StatGrid->Objekt(0, zeile) != liste[static_cast<std::size_t>(zeile - 1)]) {
+    StatistikFuellen();
+    return;
+  }
+  ZeileFuellen(zeile, *liste[static_cast<std::size_t>(zeile - 1)]);
+  StatGrid->viewport()->update();
+}
+
+void TStatForm::Aenderungen(const TAenderungen& a) {
+  const uint8_t was = a.FuerFenster(*this);
+  const std::vector<TElement*> liste = Liste();
+  // Elements made or deleted while the window was open: rows and list no longer match.
+  // (Without elements the grid keeps one empty row.)
+  bool passt = liste.empty() ? StatGrid->Objekt(0, 1) == nullptr
+                             : static_cast<int>(liste.size()) == StatGrid->Zeilen() - 1;
+  for (std::size_t i = 0; passt && i < liste.size(); ++i)
+    passt = StatGrid->Objekt(0, static_cast<int>(i) + 1) == liste[i];
+  if (!passt || (was & Aenderung::Daten)) {
+    StatistikFuellen();
+    return;
+  }
+  const TFensterArtInfo* info = FensterArtInfo(Tag());
+  for (const TElement* e : a.ElementeMit(Aenderung::Statistik | Aenderung::Daten | Aenderung::Werte))
+    if (info != nullptr && info->Liste && e->Art() == *info->Liste) StatistikZeileFuellen(e->Nummer());
+}
+
+QStringList TStatForm::KopierText() const {
+  const TGitterAuswahl a = StatGrid->Auswahl();
+  std::vector<std::vector<std::string>> zeilen;
+  const std::vector<TElement*> liste = Liste();
+  if (!a.Leer())
+    for (int r = std::max(a.oben, 1); r <= a.unten; ++r) {
+      // Only rows that still show their element.
+      if (r > static_cast<int>(liste.size()) ||
+          StatGrid->Objekt(0, r) != liste[static_cast<std::size_t>(r - 1)])
+        continue;
+      std::vector<std::string> texte;
+      for (int c = 0; c < StatGrid->Spalten(); ++c) texte.push_back(StatGrid->Text(c, r).toStdString());
+      zeilen.push_back(std::move(texte));
+    }
+  QStringList text;
+  for (const std::string& z : StatistikKopiertext(zeilen)) text << Q(z);
+  return text;
+}
+
+void TStatForm::StatistikKopieren() {
+  QString text;
+  for (const QString& zeile : KopierText()) text += zeile + QStringLiteral("\r\n");
+  // Also an empty text: the clipboard then holds nothing of before.
+  if (palette_ != nullptr) palette_->TextInZwischenablage(text);
+}
+
+void TStatForm::AllesAuswaehlen() {
+  if (StatGrid->Objekt(0, 1) == nullptr) return;
+  StatGrid->SetzeAuswahl(TGitterAuswahl{0, 1, StatGrid->Spalten() - 1, StatGrid->Zeilen() - 1});
+}
+
+void TStatForm::StatGridDblClick(int /*spalte*/, int zeile) {
+  TElement* e = ElementIn(zeile);
+  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
+  if (e == nullptr || palette == nullptr) return;
+  const int gruppe = (palette->Tasten() & Taste::Shift) ? 1 : 0;
+  palette->AnsichtSetzen(gruppe);
+  palette->Oeffner().OeffneElement(gruppe, e, 0);
+}
+
+void TStatForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest,
+                             bool ausgewaehlt) const {
+  if (fest) {
+    StatGrid->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
+    return;
+  }
+  const QPalette& pal = StatGrid->palette();
+  p.fillRect(r, ausgewaehlt ? pal.color(QPalette::Highlight) : QColor(Qt::white));
+  p.setPen(ausgewaehlt ? pal.color(QPalette::HighlightedText) : QColor(Qt::black));
+  p.drawText(r.adjusted(2, 1, -2, 0), Qt::AlignLeft | Qt::AlignTop, StatGrid->Text(spalte, zeile));
+}
+
+TLeStatForm::TLeStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::LeStat, QStringLiteral("Lehrerstatistik"), schule, palette, eltern) {}
+
+TKlStatForm::TKlStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::KlStat, QStringLiteral("Klassenstatistik"), schule, palette, eltern) {}
+
+TFaStatForm::TFaStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::FaStat, QStringLiteral("Fachstatistik"), schule, palette, eltern) {}
+
+TKoStatForm::TKoStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::KoStat, QStringLiteral("Kopplungsstatistik"), schule, palette, eltern) {}
+
+TRaStatForm::TRaStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::RaStat, QStringLiteral("Raumstatistik"), schule, palette, eltern) {}
+
+TUVStatForm::TUVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TStatForm(FensterArt::UVStat, QStringLiteral("UV-Statistik"), schule, palette, eltern) {}
+
+}  // namespace kolvar

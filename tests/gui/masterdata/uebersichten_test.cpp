@@ -1,0 +1,349 @@
+// The table window, the statistics and the hour distribution reached through the palette: the
+// workload view group opens tables beside workloads, courses are made, changed and deleted in
+// the table by the tool mode, statistics and table copy to the clipboard, saved windows return.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "app/dateibefehle.h"
+#include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
+#include "gui/support/gebauteschule.h"
+#include "gui/support/skriptdienste.h"
+#include "masterdata/statform.h"
+#include "masterdata/svform.h"
+#include "masterdata/uebersichten.h"
+#include "masterdata/uvform.h"
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "model/stundentext.h"
+#include "model/uvtab.h"
+#include "platform/ablage.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "views/depform.h"
+#include "views/deputatfenster.h"
+#include "views/planfenster.h"
+
+namespace kolvar {
+namespace {
+
+// MUE and SCH teach De and Ma; 5a has MUE De and SCH Ma, 5b MUE Ma; the coupling REL holds a
+// course of 5a+5b; the table UV5 shows 5a and 5b by De, Ma and Rel.
+void BaueTabelle(TSchule& s) {
+  TLehrer* mue = s.NeuerLehrer("MUE");
+  TLehrer* sch = s.NeuerLehrer("SCH");
+  TKlasse* a = s.NeueKlasse("5a");
+  TKlasse* b = s.NeueKlasse("5b");
+  TRaum* r = s.NeuerRaum("R1");
+  a->SetzeRaum(r);
+  TFach* de = s.NeuesFach("De");
+  TFach* ma = s.NeuesFach("Ma");
+  TFach* rel = s.NeuesFach("Rel");
+  mue->FuegeFachHinzu(de);
+  mue->FuegeFachHinzu(ma);
+  sch->FuegeFachHinzu(ma);
+  sch->FuegeFachHinzu(de);
+  TKopplung* ko = s.NeueKopplung("REL");
+  s.ErzeugeKurs(mue, a, nullptr, de, nullptr, 3);
+  s.ErzeugeKurs(sch, a, nullptr, ma, nullptr, 4);
+  s.ErzeugeKurs(mue, b, nullptr, ma, nullptr, 4);
+  TKurs* relKurs = s.ErzeugeKurs(sch, a, ko, rel, nullptr, 2);
+  relKurs->FuegeKlasseHinzu(b);
+  TUVTab* uv = s.NeueUVTab("UV5");
+  for (TKlasse* k : {a, b}) uv->FuegeKlasseHinzu(k);
+  for (TFach* f : {de, ma, rel}) uv->FuegeFachHinzu(f);
+  for (TLehrer* l : {mue, sch}) uv->FuegeLehrerHinzu(l);
+  mue->SetzeSoll(-1, 24);
+  sch->SetzeSoll(-1, 3);
+}
+
+class UebersichtenTest : public ::testing::Test {
+ protected:
+  UebersichtenTest() {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+    TDienste::SetzeAblage(&ablage);
+    palette = std::make_unique<TKolvarPalette>(standard, dateien);
+    InstallierePlanFenster(*palette);
+    InstalliereDeputatFenster(*palette);
+    InstalliereUebersichten(*palette);
+    EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  }
+  ~UebersichtenTest() override {
+    EXPECT_TRUE(dialoge.AllesBeantwortet());
+    EXPECT_TRUE(popups.Fehler().isEmpty()) << popups.Fehler().join(QLatin1Char('\n')).toStdString();
+    palette.reset();
+    TDienste::Zuruecksetzen();
+  }
+  TSchule& S() { return palette->Schule(); }
+  TUVTab* Tab() { return S().UVTabellen().Hole(1); }
+  template <class T>
+  static T* Suche(const TListe<T>& liste, const char* kuerzel) {
+    for (T* e : liste)
+      if (e->Kuerzel() == kuerzel) return e;
+    return nullptr;
+  }
+  TFach* Fach(const char* k) { return Suche(S().Faecher(), k); }
+  TKlasse* Klasse(const char* k) { return Suche(S().Klassen(), k); }
+  TUVForm* Tabelle() {
+    palette->AnsichtSetzen(1);
+    palette->Oeffner().OeffneElement(1, Tab(), 0);
+    auto* f = dynamic_cast<TUVForm*>(Tab()->DepForm());
+    if (f != nullptr) Aktiviere(f);
+    return f;
+  }
+  void Aktiviere(IFenster* f) {
+    S().SetzeAktivesFenster(f);
+    palette->MenusAnpassen();
+  }
+  void Menue(const QString& pfad) { palette->Menues().Aktion(pfad)->trigger(); }
+  void Modus(int m) { S().SetzeModus(static_cast<uint8_t>(m)); }
+  // A release on the cell, left of or right of its middle.
+  static void LasseLos(TUVForm& f, int spalte, int zeile, bool rechts) {
+    const QRect r = f.UVGrid->ZellRechteck(spalte, zeile);
+    f.UVGridMouseUp(spalte, zeile, Qt::LeftButton,
+                    QPoint(rechts ? r.right() - 2 : r.left() + 2, r.center().y()));
+  }
+  static std::vector<std::pair<int, int>> Zellen(const TUVForm& f, const TKurs* k) {
+    std::vector<std::pair<int, int>> z;
+    for (int r = 1; r < f.Layout().Zeilen(); ++r)
+      for (int c = 1; c < f.Layout().Spalten(); ++c)
+        if (f.Layout().Kurs(c, r) == k) z.emplace_back(c, r);
+    return z;
+  }
+
+  TStandard standard;
+  TGebauteSchule dateien{BaueTabelle};
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+  TSpeicherAblage ablage;
+  std::unique_ptr<TKolvarPalette> palette;
+};
+
+TEST_F(UebersichtenTest, TheWorkloadGroupOpensTablesBesideWorkloads) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->Caption(), QStringLiteral("UV-Tabelle UV5"));
+  EXPECT_EQ(f->UVGrid->Text(0, 0), QStringLiteral("UV"));
+  // 5a, 5b by De, Ma, Rel; the coupled course once in each class.
+  EXPECT_EQ(f->UVGrid->Zeilen(), 3);
+  EXPECT_EQ(f->UVGrid->Spalten(), 4);
+  EXPECT_EQ(Zellen(*f, Fach("Rel")->Kurse().Hole(1)).size(), 2u);
+  // A teacher still opens his workload.
+  palette->Oeffner().OeffneElement(1, S().Lehrer().Hole(1), 0);
+  EXPECT_NE(dynamic_cast<TDepForm*>(S().Lehrer().Hole(1)->DepForm()), nullptr);
+  // The saved table window returns by its caption.
+  f->Schliesse();
+  palette->FensterWiederOeffnen(TFensterSatz{.Art = FensterArt::UV, .Titel = "UV-Tabelle UV5"});
+  EXPECT_NE(dynamic_cast<TUVForm*>(Tab()->DepForm()), nullptr);
+  EXPECT_FALSE(S().Geaendert());
+}
+
+TEST_F(UebersichtenTest, SetzenMakesACourseInAnEmptyCellAndChangesTeachersAndHours) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  Modus(Modus::Setzen);
+  const int kurse = S().Kurse().Anzahl();
+  // 5b has no De: the subject's teachers pop up, SCH is chosen.
+  ASSERT_EQ(f->Layout().Kurs(1, 2), nullptr);
+  popups.WaehleIndex(1);  // SCH
+  LasseLos(*f, 1, 2, true);
+  ASSERT_EQ(S().Kurse().Anzahl(), kurse + 1);
+  TKurs* neu = f->Layout().Kurs(1, 2);
+  ASSERT_NE(neu, nullptr);
+  EXPECT_EQ(neu->Lehrer(), S().Lehrer().Hole(2));
+  EXPECT_EQ(neu->Fach(), Fach("De"));
+  EXPECT_EQ(neu->Klassen().Hole(1), Klasse("5b"));
+  EXPECT_EQ(neu->Stunden(-1), standard.kst);
+  EXPECT_TRUE(neu->Raeume().Leer());  // 5b and SCH have no room
+  // Right half again: another teacher; left half: the hours.
+  popups.WaehleIndex(0);  // MUE
+  LasseLos(*f, 1, 2, true);
+  EXPECT_EQ(neu->Lehrer(), S().Lehrer().Hole(1));
+  EXPECT_EQ(f->Layout().Kurs(1, 2), neu);
+  popups.WaehleText(QStringLiteral("5"));
+  LasseLos(*f, 1, 2, false);
+  EXPECT_EQ(neu->Stunden(-1), 5);
+  // A placed course offers no teachers.
+  neu->Setze(1, 1, nullptr, 1);
+  const std::size_t angebote = popups.Angebote().size();
+  LasseLos(*f, 1, 2, true);
+  EXPECT_EQ(popups.Angebote().size(), angebote);
+}
+
+TEST_F(UebersichtenTest, DoubleClicksAddLinesDeleteTeachersAndRooms) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  // Ctrl on a class header: a further row of that class.
+  palette->SetzeTasten(Taste::Strg);
+  f->UVGridDblClick(0, 1);
+  EXPECT_EQ(f->UVGrid->Zeilen(), 4);
+  EXPECT_EQ(f->Layout().ZeilenKopf(2), Klasse("5a"));
+  // Ctrl in "Löschen": the rooms go; without, the teacher.
+  Modus(Modus::Loeschen);
+  TKurs* de5a = f->Layout().Kurs(1, 1);
+  ASSERT_NE(de5a, nullptr);
+  de5a->FuegeRaumHinzu(S().Raeume().Hole(1), false);
+  f->UVGridDblClick(1, 1);
+  EXPECT_TRUE(de5a->Raeume().Leer());
+  EXPECT_NE(de5a->Lehrer(), nullptr);
+  palette->SetzeTasten(0);
+  f->UVGridDblClick(1, 1);
+  EXPECT_EQ(de5a->Lehrer(), nullptr);
+  EXPECT_EQ(f->Layout().Kurs(1, 1), de5a);
+  EXPECT_EQ(f->Layout().ZweiterText(*de5a, false), "");
+}
+
+TEST_F(UebersichtenTest, ASelectionDeletesACoupledCourseOnceAndFeedsTheAutomaticRun) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  TKurs* rel = Fach("Rel")->Kurse().Hole(1);
+  f->UVGrid->SetzeAuswahl(TGitterAuswahl{3, 1, 3, 2});
+  EXPECT_EQ(f->MarkierteKurse(), std::vector<TKurs*>{rel});
+  const int kurse = S().Kurse().Anzahl();
+  f->MarkierteKurseLoeschen();
+  EXPECT_EQ(S().Kurse().Anzahl(), kurse - 1);
+  EXPECT_EQ(f->Layout().Kurs(3, 1), nullptr);
+  EXPECT_EQ(f->Layout().Kurs(3, 2), nullptr);
+}
+
+TEST_F(UebersichtenTest, TheTableCopiesAsTextAndShowsCouplingsByItsButton) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  Menue(MenuePfad::Kopieren);
+  QStringList zeilen = ablage.Text().split(QStringLiteral("\r\n"));
+  ASSERT_GE(zeilen.size(), 3);
+  EXPECT_EQ(zeilen[0], QStringLiteral("\t\tDe\t\tMa\t\tRel"));
+  EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral("5b\t0\t\t"))) << zeilen[2].toStdString();
+  EXPECT_TRUE(zeilen[2].endsWith(QStringLiteral("\tSCH")));
+  f->UVWechselKnopf->click();
+  EXPECT_TRUE(f->ZeigtKopplung());
+  Menue(MenuePfad::Kopieren);
+  EXPECT_TRUE(ablage.Text().split(QStringLiteral("\r\n"))[2].endsWith(QStringLiteral("\tREL")));
+}
+
+TEST_F(UebersichtenTest, ByTeachersTheRowsShowTeachersAndCourseChangesFollow) {
+  Tab()->SetzeArt(0);
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->UVGrid->Text(0, 0), QStringLiteral("LK"));
+  EXPECT_FALSE(f->grab().isNull());  // the teachers' rest hours are drawn
+  EXPECT_EQ(f->Layout().ZeilenKopf(1), S().Lehrer().Hole(1));
+  // SCH teaches Ma and Rel in 5a: 5a takes two columns.
+  EXPECT_EQ(f->Layout().SpaltenKopf(2), Klasse("5a"));
+  // A course made elsewhere appears; one whose teacher changes moves rows.
+  TKurs* neu = nullptr;
+  {
+    TSchule::TAktion aktion(S());
+    neu = S().ErzeugeKurs(S().Lehrer().Hole(1), Klasse("5b"), nullptr, Fach("De"), nullptr, 1);
+  }
+  ASSERT_EQ(Zellen(*f, neu).size(), 1u);
+  EXPECT_EQ(Zellen(*f, neu)[0].second, 1);
+  {
+    TSchule::TAktion aktion(S());
+    neu->SetzeLehrer(S().Lehrer().Hole(2));
+  }
+  ASSERT_EQ(Zellen(*f, neu).size(), 1u);
+  EXPECT_EQ(Zellen(*f, neu)[0].second, 2);
+  S().LoescheKurs(neu);
+  EXPECT_TRUE(Zellen(*f, neu).empty());
+}
+
+TEST_F(UebersichtenTest, StatisticsOpenOnceCopyAndFollowNewElements) {
+  Menue(MenuePfad::StatLehrer);
+  auto* f = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::LeStat));
+  ASSERT_NE(f, nullptr);
+  Menue(MenuePfad::StatLehrer);
+  EXPECT_EQ(S().EinzelFenster(FensterArt::LeStat), f);
+  Aktiviere(f);
+  EXPECT_EQ(f->Caption(), QStringLiteral("Lehrerstatistik"));
+  ASSERT_EQ(f->StatGrid->Zeilen(), 3);
+  EXPECT_EQ(f->StatGrid->Text(4, 1), QStringLiteral("MUE"));
+  // SCH: Soll 3, Ist 4 + 2: the rest is negative.
+  EXPECT_EQ(f->StatGrid->Text(3, 2), QString::fromStdString(FormatiereStunden(-3, standard)));
+  Menue(MenuePfad::AllesAuswaehlen);
+  Menue(MenuePfad::Kopieren);
+  const QStringList zeilen = ablage.Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_EQ(zeilen.size(), 2);
+  EXPECT_EQ(zeilen[1].split(QLatin1Char('\t')).size(), 6);
+  // A teacher made while it is open: a row beyond the grid rebuilds it.
+  {
+    TSchule::TAktion aktion(S());
+    S().NeuerLehrer("NEU");
+    f->StatistikZeileFuellen(3);
+  }
+  EXPECT_EQ(f->StatGrid->Zeilen(), 4);
+  EXPECT_EQ(f->StatGrid->Text(4, 3), QStringLiteral("NEU"));
+  // A course change refills the teacher's row.
+  {
+    TSchule::TAktion aktion(S());
+    S().ErzeugeKurs(S().Lehrer().Hole(3), Klasse("5a"), nullptr, Fach("De"), nullptr, 2);
+  }
+  EXPECT_EQ(f->StatGrid->Text(2, 3), QStringLiteral("2"));
+  // Shift + double click: the teacher's workload.
+  palette->SetzeTasten(Taste::Shift);
+  f->StatGridDblClick(0, 1);
+  EXPECT_NE(dynamic_cast<TDepForm*>(S().Lehrer().Hole(1)->DepForm()), nullptr);
+  palette->SetzeTasten(0);
+  // Every kind opens; the closed ones return as saved.
+  for (int art = FensterArt::LeStat; art <= FensterArt::UVStat; ++art) {
+    if (IFenster* offen = S().EinzelFenster(art)) offen->Schliesse();
+    palette->FensterWiederOeffnen(TFensterSatz{.Art = art, .Titel = ""});
+    EXPECT_NE(S().EinzelFenster(art), nullptr) << art;
+  }
+}
+
+TEST_F(UebersichtenTest, WithoutElementsTheStatisticsCopyAnEmptyText) {
+  Menue(MenuePfad::StatRaeume);
+  auto* f = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::RaStat));
+  ASSERT_NE(f, nullptr);
+  S().LoescheElement(S().Raeume().Hole(1));
+  ASSERT_EQ(f->StatGrid->Zeilen(), 2);
+  EXPECT_EQ(f->StatGrid->Text(0, 1), QString());
+  EXPECT_EQ(f->ElementIn(1), nullptr);
+  ablage.SetzeText(QStringLiteral("alt"));
+  f->StatGrid->SetzeAuswahl(TGitterAuswahl{0, 0, 1, 1});
+  f->StatistikKopieren();
+  EXPECT_EQ(ablage.Text(), QString());
+}
+
+TEST_F(UebersichtenTest, TheHourDistributionShowsPatternsAndOpensPlans) {
+  standard.pst = 6;
+  TKurs* de5a = Klasse("5a")->Kurse().Hole(1);
+  de5a->Setze(1, 1, nullptr, 1);
+  de5a->Setze(1, 1, nullptr, 4);
+  Menue(MenuePfad::Stundenverteilung);
+  auto* f = dynamic_cast<TSVForm*>(S().EinzelFenster(FensterArt::SV));
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->SVGrid->Spalten(), standard.mtn + 2);
+  EXPECT_EQ(f->SVGrid->Text(1, 1), QStringLiteral("EUUEFF"));
+  EXPECT_EQ(f->SVGrid->Text(standard.mtn + 1, 1), QStringLiteral("2"));
+  // Classes, then a refresh shows the teachers again.
+  f->KueGroup->findChildren<QRadioButton*>()[1]->click();
+  EXPECT_EQ(f->SVGrid->Text(0, 1), QStringLiteral("5a"));
+  S().AktualisiereAlleFenster();
+  EXPECT_EQ(f->Liste(), 0);
+  // A double click opens the teacher's plan.
+  f->SVGridDblClick(1, 1);
+  EXPECT_NE(S().Lehrer().Hole(1)->PlnForm(), nullptr);
+  EXPECT_EQ(S().Ansichtsgruppe(), 2);
+  f->grab();
+}
+
+}  // namespace
+}  // namespace kolvar
