@@ -1,0 +1,109 @@
+// TDruckDialog: the frame of every print dialog. Options are edited in the controls and stored
+// by "Ok" and "Ansehen", never by "Abbrechen"; "Ok" closes and shows the system print dialog,
+// "Ansehen" records into the preview and prints when it closes with "Drucken"; "Papierformat"
+// sets the printer up; "Ändern" picks the printout's font. Dialogs that choose elements get the
+// grid with "Auswahl", and plans and overviews the day and period ranges.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/kvdialog.h"
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QVBoxLayout;
+class QWidget;
+
+namespace kolvar {
+
+class IZeichenflaeche;
+class TDruckMeldung;
+class TElement;
+class TPrevPrinter;
+class TSchule;
+struct TSchrift;
+
+class TDruckDialog : public TKvDialog {
+  Q_OBJECT
+
+ public:
+  // The palette's element chooser: the chosen ones of the list, shown under the caption.
+  using TWaehler = std::function<std::vector<TElement*>(const std::vector<TElement*>&, const QString&)>;
+
+  ~TDruckDialog() override;
+
+  // Copies the stored options into the controls; called before the dialog shows.
+  void LadeEinstellungen();
+  void OkKnopfClick();
+  void PreviewKnopfClick();
+  void FormatKnopfClick();
+  void SchriftButtonClick();
+  void ZeigeSchrift();
+
+  // The element grid: its elements top to bottom; an element goes first (opened from its window).
+  std::vector<TElement*> Elemente() const;
+  void UebernimmElement(TElement* element);
+  void FuegeElementHinzu(TElement* element);
+  void AuswahlKnopfClick();
+  // Double click: the row goes, the ones below move up.
+  void EntferneZeile(int zeile);
+  QTableWidget* KuerzelGrid() const { return kuerzelGrid_; }
+
+  QLabel* SchriftFeld() const { return schriftFeld_; }
+  QSpinBox* RandSpin(int i) const { return raender_[static_cast<std::size_t>(i)]; }
+  QSpinBox* VonTag() const { return vonTag_; }
+  QSpinBox* BisTag() const { return bisTag_; }
+  QSpinBox* VonStunde() const { return vonStunde_; }
+  QSpinBox* BisStunde() const { return bisStunde_; }
+
+ protected:
+  // schrift and the four margins (links, rechts, oben, unten) are the stored options'.
+  TDruckDialog(TSchule& schule, const QString& caption, TSchrift& schrift, std::array<int*, 4> raender,
+               QWidget* eltern);
+
+  // Where the printout's own controls go, left of the common groups.
+  QVBoxLayout* OptionenSpalte() const { return optionen_; }
+  // Adds the box "für ..." with the grid and "Auswahl" over the list.
+  void BaueElementWahl(const QString& titel, const QString& listenName,
+                       std::function<std::vector<TElement*>()> liste, TWaehler waehler);
+  // Adds the day and period ranges.
+  void BaueVonBis();
+  void ZeigeVonBis();
+  void SetzeVonBis(int vt, int bt, int vs, int bs);
+
+  virtual void LadeOptionen() = 0;
+  virtual void SpeichereOptionen() = 0;
+  // Whether there is anything to record (an empty element grid records nothing).
+  virtual bool HatInhalt() const { return true; }
+  // Records the printout onto the open recording; page 1 is current.
+  virtual void Drucke(IZeichenflaeche& flaeche) = 0;
+
+  TSchule& schule_;
+
+ private:
+  void Speichere();
+  // The recording of one run; null when the user stopped it.
+  std::unique_ptr<TPrevPrinter> Zeichne();
+
+  TSchrift& schrift_;
+  std::array<int*, 4> gespeicherteRaender_;
+  std::unique_ptr<TDruckMeldung> meldung_;
+  QVBoxLayout* optionen_;
+  QVBoxLayout* rechts_;
+  QLabel* schriftFeld_;
+  std::array<QSpinBox*, 4> raender_{};
+  QTableWidget* kuerzelGrid_ = nullptr;
+  int letzteZeile_ = -1;
+  std::function<void()> auswahl_;
+  QSpinBox *vonTag_ = nullptr, *bisTag_ = nullptr, *vonStunde_ = nullptr, *bisStunde_ = nullptr;
+  QLabel *vonTagText_ = nullptr, *bisTagText_ = nullptr, *vonStundeText_ = nullptr, *bisStundeText_ = nullptr;
+};
+
+}  // namespace kolvar
