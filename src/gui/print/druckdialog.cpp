@@ -1,5 +1,6 @@
 #include "print/druckdialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -145,8 +146,7 @@ void TDruckDialog::SchriftButtonClick() {
 // ---------------------------------------------------------------------------------------------
 // Element choice
 
-void TDruckDialog::BaueElementWahl(const QString& titel, const QString& listenName,
-                                   std::function<std::vector<TElement*>()> liste, TWaehler waehler) {
+void TDruckDialog::BaueElementWahl(const QString& titel, std::vector<TWahlKnopf> knoepfe, TWaehler waehler) {
   auto* box = new QGroupBox(titel, this);
   auto* spalte = new QVBoxLayout(box);
   kuerzelGrid_ = new QTableWidget(1, 1, box);
@@ -162,19 +162,37 @@ void TDruckDialog::BaueElementWahl(const QString& titel, const QString& listenNa
   connect(kuerzelGrid_, &QTableWidget::cellPressed, this, [this](int zeile, int) { letzteZeile_ = zeile; });
   connect(kuerzelGrid_, &QTableWidget::cellDoubleClicked, this,
           [this](int, int) { EntferneZeile(letzteZeile_); });
-  auto* auswahl = new QPushButton(QStringLiteral("Auswahl"), box);
-  auswahl_ = [this, liste, waehler, listenName] {
-    if (!waehler) return;
-    for (TElement* e : waehler(liste(), listenName)) FuegeElementHinzu(e);
-  };
-  connect(auswahl, &QPushButton::clicked, this, [this] { AuswahlKnopfClick(); });
   spalte->addWidget(kuerzelGrid_);
-  spalte->addWidget(auswahl);
+  for (TWahlKnopf& k : knoepfe) {
+    const int nummer = static_cast<int>(auswahl_.size());
+    auswahl_.push_back([this, liste = std::move(k.liste), waehler, name = k.listenName] {
+      if (!waehler) return;
+      for (TElement* e : waehler(liste(), name)) FuegeElementHinzu(e);
+    });
+    auto* knopf = new QPushButton(k.text, box);
+    connect(knopf, &QPushButton::clicked, this, [this, nummer] { AuswahlKnopfClick(nummer); });
+    spalte->addWidget(knopf);
+  }
   rechts_->insertWidget(4, box);
 }
 
-void TDruckDialog::AuswahlKnopfClick() {
-  if (auswahl_) auswahl_();
+void TDruckDialog::AuswahlKnopfClick(int knopf) {
+  if (knopf >= 0 && knopf < static_cast<int>(auswahl_.size())) auswahl_[static_cast<std::size_t>(knopf)]();
+}
+
+void TDruckDialog::KoppleBoxen(QCheckBox* eintrag, QCheckBox* kopplung, QCheckBox* statt) {
+  if (eintrag == nullptr || kopplung == nullptr || statt == nullptr) return;
+  connect(eintrag, &QCheckBox::clicked, this, [statt](bool an) {
+    if (!an) statt->setChecked(false);
+  });
+  connect(kopplung, &QCheckBox::clicked, this, [statt](bool an) {
+    if (an) statt->setChecked(false);
+  });
+  connect(statt, &QCheckBox::clicked, this, [kopplung, eintrag](bool an) {
+    if (!an) return;
+    kopplung->setChecked(false);
+    eintrag->setChecked(true);
+  });
 }
 
 std::vector<TElement*> TDruckDialog::Elemente() const {

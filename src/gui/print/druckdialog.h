@@ -11,8 +11,11 @@
 #include <memory>
 #include <vector>
 
+#include "model/element.h"
+#include "model/liste.h"
 #include "platform/kvdialog.h"
 
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -25,10 +28,16 @@ namespace kolvar {
 
 class IZeichenflaeche;
 class TDruckMeldung;
-class TElement;
 class TPrevPrinter;
 class TSchule;
 struct TSchrift;
+
+template <typename T>
+std::vector<TElement*> AlleElemente(const TListe<T>& liste) {
+  std::vector<TElement*> elemente;
+  for (T* e : liste) elemente.push_back(e);
+  return elemente;
+}
 
 class TDruckDialog : public TKvDialog {
   Q_OBJECT
@@ -51,7 +60,8 @@ class TDruckDialog : public TKvDialog {
   std::vector<TElement*> Elemente() const;
   void UebernimmElement(TElement* element);
   void FuegeElementHinzu(TElement* element);
-  void AuswahlKnopfClick();
+  // The first (or only) list's button.
+  void AuswahlKnopfClick(int knopf = 0);
   // Double click: the row goes, the ones below move up.
   void EntferneZeile(int zeile);
   QTableWidget* KuerzelGrid() const { return kuerzelGrid_; }
@@ -70,9 +80,16 @@ class TDruckDialog : public TKvDialog {
 
   // Where the printout's own controls go, left of the common groups.
   QVBoxLayout* OptionenSpalte() const { return optionen_; }
-  // Adds the box "für ..." with the grid and "Auswahl" over the list.
-  void BaueElementWahl(const QString& titel, const QString& listenName,
-                       std::function<std::vector<TElement*>()> liste, TWaehler waehler);
+  // A button that appends the elements chosen from a list to the grid.
+  struct TWahlKnopf {
+    QString text;        // "Auswahl", or the list's name where one grid takes several lists
+    QString listenName;  // the chooser's caption
+    std::function<std::vector<TElement*>()> liste;
+  };
+  // Adds the box "für ..." with the grid and a button per list.
+  void BaueElementWahl(const QString& titel, std::vector<TWahlKnopf> knoepfe, TWaehler waehler);
+  // The coupling-replaces box belongs to its entry's box and excludes "mit Kopplung".
+  void KoppleBoxen(QCheckBox* eintrag, QCheckBox* kopplung, QCheckBox* statt);
   // Adds the day and period ranges.
   void BaueVonBis();
   void ZeigeVonBis();
@@ -101,7 +118,7 @@ class TDruckDialog : public TKvDialog {
   std::array<QSpinBox*, 4> raender_{};
   QTableWidget* kuerzelGrid_ = nullptr;
   int letzteZeile_ = -1;
-  std::function<void()> auswahl_;
+  std::vector<std::function<void()>> auswahl_;
   QSpinBox *vonTag_ = nullptr, *bisTag_ = nullptr, *vonStunde_ = nullptr, *bisStunde_ = nullptr;
   QLabel *vonTagText_ = nullptr, *bisTagText_ = nullptr, *vonStundeText_ = nullptr, *bisStundeText_ = nullptr;
 };

@@ -8,17 +8,30 @@
 #include "model/fensterart.h"
 #include "model/ifenster.h"
 #include "print/druckplnform.h"
+#include "print/druckuebform.h"
 
 namespace kolvar {
 
+namespace {
+
+TDruckDialog::TWaehler Waehler(TKolvarPalette& palette) {
+  return [&palette](const std::vector<TElement*>& liste, const QString& caption) {
+    return palette.ZeigeMenuForm(liste, caption);
+  };
+}
+
+void OeffneUebersichtDruck(TKolvarPalette& palette, TUebersichtArt art) {
+  if (!palette.DateiOffen()) return;
+  TDruckUebForm form(palette.Schule(), art, Waehler(palette), &palette);
+  form.LadeEinstellungen();
+  form.Zeige();
+}
+
+}  // namespace
+
 void OeffnePlanDruck(TKolvarPalette& palette, TPlanDruckArt art, TElement* element) {
   if (!palette.DateiOffen()) return;
-  TDruckPlnForm form(
-      palette.Schule(), art,
-      [&palette](const std::vector<TElement*>& liste, const QString& caption) {
-        return palette.ZeigeMenuForm(liste, caption);
-      },
-      &palette);
+  TDruckPlnForm form(palette.Schule(), art, Waehler(palette), &palette);
   form.LadeEinstellungen();
   form.UebernimmElement(element);
   form.Zeige();
@@ -33,6 +46,13 @@ void InstalliereDruck(TKolvarPalette& palette) {
        {&MenuePfad::DruckKopplungsplaene, TPlanDruckArt::Kopplung}}};
   for (const auto& [pfad, art] : plaene)
     menues.SetzeBefehl(*pfad, [&palette, art = art] { OeffnePlanDruck(palette, art, nullptr); });
+  const std::array<std::pair<const QString*, TUebersichtArt>, 4> uebersichten{
+      {{&MenuePfad::DruckUebLehrer, TUebersichtArt::Lehrer},
+       {&MenuePfad::DruckUebKlassen, TUebersichtArt::Klasse},
+       {&MenuePfad::DruckUebRaeume, TUebersichtArt::Raum},
+       {&MenuePfad::DruckUebKombination, TUebersichtArt::Kombination}}};
+  for (const auto& [pfad, art] : uebersichten)
+    menues.SetzeBefehl(*pfad, [&palette, art = art] { OeffneUebersichtDruck(palette, art); });
   // A plan window prints through its kind's plan printout with its element in the first row;
   // every other window prints itself.
   menues.SetzeBefehl(MenuePfad::FensterDrucken, [&palette] {

@@ -21,17 +21,6 @@
 
 namespace kolvar {
 
-namespace {
-
-template <typename T>
-std::vector<TElement*> AlleVon(const TListe<T>& liste) {
-  std::vector<TElement*> elemente;
-  for (T* e : liste) elemente.push_back(e);
-  return elemente;
-}
-
-}  // namespace
-
 QString TDruckPlnForm::Caption(TPlanDruckArt art) {
   switch (art) {
     case TPlanDruckArt::Lehrer:
@@ -120,7 +109,8 @@ TDruckPlnForm::TDruckPlnForm(TSchule& schule, TPlanDruckArt art, TWaehler waehle
   if (art_ != TPlanDruckArt::Kopplung) seite_ = box(QStringLiteral("1 Seite pro Plan"));
   farbe_ = box(QStringLiteral("mit Farbe"));
   connect(alle_, &QCheckBox::clicked, this, [this] { AlleClick(); });
-  KoppelBoxen();
+  // The coupling stands in for the teacher in class plans, for the class otherwise.
+  KoppleBoxen(art_ == TPlanDruckArt::Raum ? zweite_ : erste_, kopplung_, statt_);
 
   auto* reihenfolge = new QGroupBox(QStringLiteral("Reihenfolge"), this);
   auto* rz = new QHBoxLayout(reihenfolge);
@@ -140,23 +130,15 @@ TDruckPlnForm::TDruckPlnForm(TSchule& schule, TPlanDruckArt art, TWaehler waehle
   }
   OptionenSpalte()->addStretch(1);
 
-  switch (art_) {
-    case TPlanDruckArt::Lehrer:
-      BaueElementWahl(
-          QStringLiteral("für Lehrer"), QStringLiteral("Lehrer"),
-          [&schule] { return AlleVon(schule.Lehrer()); }, std::move(waehler));
-      break;
-    case TPlanDruckArt::Raum:
-      BaueElementWahl(
-          QStringLiteral("für Räume"), QStringLiteral("Räume"),
-          [&schule] { return AlleVon(schule.Raeume()); }, std::move(waehler));
-      break;
-    default:
-      BaueElementWahl(
-          QStringLiteral("für Klassen"), QStringLiteral("Klassen"),
-          [&schule] { return AlleVon(schule.Klassen()); }, std::move(waehler));
-      break;
-  }
+  TWahlKnopf knopf{QStringLiteral("Auswahl"), QStringLiteral("Klassen"),
+                   [&schule] { return AlleElemente(schule.Klassen()); }};
+  if (art_ == TPlanDruckArt::Lehrer)
+    knopf = {QStringLiteral("Auswahl"), QStringLiteral("Lehrer"),
+             [&schule] { return AlleElemente(schule.Lehrer()); }};
+  if (art_ == TPlanDruckArt::Raum)
+    knopf = {QStringLiteral("Auswahl"), QStringLiteral("Räume"),
+             [&schule] { return AlleElemente(schule.Raeume()); }};
+  BaueElementWahl(QStringLiteral("für ") + knopf.listenName, {knopf}, std::move(waehler));
 }
 
 QCheckBox* TDruckPlnForm::NeueBox(const QString& text) {
@@ -169,23 +151,6 @@ QCheckBox* TDruckPlnForm::Box(const QString& text) const {
   for (QCheckBox* b : boxen_)
     if (b->text() == text) return b;
   return nullptr;
-}
-
-void TDruckPlnForm::KoppelBoxen() {
-  if (statt_ == nullptr) return;
-  // The entry the coupling stands in for: the teacher in class plans, the class otherwise.
-  QCheckBox* eintrag = art_ == TPlanDruckArt::Raum ? zweite_ : erste_;
-  connect(eintrag, &QCheckBox::clicked, this, [this](bool an) {
-    if (!an) statt_->setChecked(false);
-  });
-  connect(kopplung_, &QCheckBox::clicked, this, [this](bool an) {
-    if (an) statt_->setChecked(false);
-  });
-  connect(statt_, &QCheckBox::clicked, this, [this, eintrag](bool an) {
-    if (!an) return;
-    kopplung_->setChecked(false);
-    eintrag->setChecked(true);
-  });
 }
 
 void TDruckPlnForm::AlleClick() {

@@ -38,7 +38,6 @@ class TDruckPlnForm : public TDruckDialog {
 
  private:
   QCheckBox* NeueBox(const QString& text);
-  void KoppelBoxen();
 
   TPlanDruckArt art_;
   TPlanDruckOptionen& o_;
