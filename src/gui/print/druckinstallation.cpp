@@ -7,6 +7,7 @@
 #include "engine/plandruck.h"
 #include "model/fensterart.h"
 #include "model/ifenster.h"
+#include "print/anwendungsdrucker.h"
 #include "print/druckplnform.h"
 #include "print/druckuebform.h"
 
@@ -53,6 +54,9 @@ void InstalliereDruck(TKolvarPalette& palette) {
        {&MenuePfad::DruckUebKombination, TUebersichtArt::Kombination}}};
   for (const auto& [pfad, art] : uebersichten)
     menues.SetzeBefehl(*pfad, [&palette, art = art] { OeffneUebersichtDruck(palette, art); });
+  menues.SetzeBefehl(MenuePfad::Papierformat, [&palette] {
+    TAnwendungsDrucker::Ablauf().Papierformat(TAnwendungsDrucker::Drucker(), &palette);
+  });
   // A plan window prints through its kind's plan printout with its element in the first row;
   // every other window prints itself.
   menues.SetzeBefehl(MenuePfad::FensterDrucken, [&palette] {

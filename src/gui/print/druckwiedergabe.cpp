@@ -54,45 +54,50 @@ std::unique_ptr<ITextMass> TQtDruckMesser::Mass(const TDruckSchrift& schrift, in
 void SpieleAb(const TDruckSeite& seite, QPainter& maler, int pixelProZoll, double massstab) {
   maler.save();
   const double m = massstab;
+  // Three layers: areas, then lines, then texts. A cell's fill lies one pixel inside its frame,
+  // which a viewer rasterising a PDF coarsely would otherwise paint over the frame's hairline.
+  for (const TDruckBefehl& b : seite.Befehle) {
+    const QRectF r = Flaeche(b.Ort, m);
+    if (b.Art == TBefehlsArt::Fuellen) {
+      maler.fillRect(r, QtFarbe(b.Pinsel.Farbe));
+    } else if ((b.Art == TBefehlsArt::Rechteck || b.Art == TBefehlsArt::Ellipse) && !b.Pinsel.Leer) {
+      maler.setPen(Qt::NoPen);
+      maler.setBrush(QtFarbe(b.Pinsel.Farbe));
+      if (b.Art == TBefehlsArt::Rechteck)
+        maler.drawRect(r);
+      else
+        maler.drawEllipse(r);
+    }
+  }
+  maler.setBrush(Qt::NoBrush);
+  for (const TDruckBefehl& b : seite.Befehle) {
+    if (b.Art != TBefehlsArt::Linie && b.Art != TBefehlsArt::Rechteck && b.Art != TBefehlsArt::Ellipse)
+      continue;
+    QPen stift(QtFarbe(b.Stift.Farbe));
+    stift.setWidthF(b.Stift.Breite <= 1 ? 0.0 : b.Stift.Breite * m);  // 0: the thinnest visible line
+    maler.setPen(stift);
+    if (b.Art == TBefehlsArt::Linie)
+      maler.drawLine(QPointF(b.Ort.links * m, b.Ort.oben * m), QPointF(b.Ort.rechts * m, b.Ort.unten * m));
+    else if (b.Art == TBefehlsArt::Rechteck)
+      maler.drawRect(Flaeche(b.Ort, m));
+    else
+      maler.drawEllipse(Flaeche(b.Ort, m));
+  }
   QFont schrift;
   TDruckSchrift letzte;
   bool hatSchrift = false;
   for (const TDruckBefehl& b : seite.Befehle) {
-    QPen stift(QtFarbe(b.Stift.Farbe));
-    stift.setWidthF(b.Stift.Breite <= 1 ? 0.0 : b.Stift.Breite * m);  // 0: the thinnest visible line
-    switch (b.Art) {
-      case TBefehlsArt::Text: {
-        if (!hatSchrift || !(letzte == b.Schrift)) {
-          schrift = QtSchrift(b.Schrift, pixelProZoll, m);
-          letzte = b.Schrift;
-          hatSchrift = true;
-        }
-        maler.setFont(schrift);
-        maler.setPen(QtFarbe(b.Schrift.Farbe));
-        const QFontMetricsF metrik(schrift, maler.device());
-        maler.drawText(QPointF(b.Ort.links * m, b.Ort.oben * m + metrik.ascent()),
-                       QString::fromStdString(b.Text));
-        break;
-      }
-      case TBefehlsArt::Linie:
-        maler.setPen(stift);
-        maler.drawLine(QPointF(b.Ort.links * m, b.Ort.oben * m), QPointF(b.Ort.rechts * m, b.Ort.unten * m));
-        break;
-      case TBefehlsArt::Rechteck:
-      case TBefehlsArt::Ellipse: {
-        maler.setPen(stift);
-        maler.setBrush(b.Pinsel.Leer ? QBrush(Qt::NoBrush) : QBrush(QtFarbe(b.Pinsel.Farbe)));
-        const QRectF r = Flaeche(b.Ort, m);
-        if (b.Art == TBefehlsArt::Rechteck)
-          maler.drawRect(r);
-        else
-          maler.drawEllipse(r);
-        break;
-      }
-      case TBefehlsArt::Fuellen:
-        maler.fillRect(Flaeche(b.Ort, m), QtFarbe(b.Pinsel.Farbe));
-        break;
+    if (b.Art != TBefehlsArt::Text) continue;
+    if (!hatSchrift || !(letzte == b.Schrift)) {
+      schrift = QtSchrift(b.Schrift, pixelProZoll, m);
+      letzte = b.Schrift;
+      hatSchrift = true;
+      maler.setFont(schrift);
     }
+    maler.setPen(QtFarbe(b.Schrift.Farbe));
+    const QFontMetricsF metrik(schrift, maler.device());
+    maler.drawText(QPointF(b.Ort.links * m, b.Ort.oben * m + metrik.ascent()),
+                   QString::fromStdString(b.Text));
   }
   maler.restore();
 }

@@ -19,7 +19,8 @@ QColor QtFarbe(uint32_t farbe);
 // whatever the screen's resolution.
 QFont QtSchrift(const TDruckSchrift& schrift, int pixelProZoll, double massstab = 1.0);
 
-// Draws the page with its origin at the painter's origin (the printable area's corner).
+// Draws the page with its origin at the painter's origin (the printable area's corner): its areas,
+// then its lines and frames, then its texts, each in the order recorded.
 void SpieleAb(const TDruckSeite& seite, QPainter& maler, int pixelProZoll, double massstab = 1.0);
 
 class TQtDruckMesser : public IDruckMesser {
