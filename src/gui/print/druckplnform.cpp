@@ -91,7 +91,7 @@ TDruckPlnForm::TDruckPlnForm(TSchule& schule, TPlanDruckArt art, TWaehler waehle
       break;
     case TPlanDruckArt::Kopplung:
       kopplung_ = box(QStringLiteral("mit Kopplungsbezeichnung"));
-      alle = QStringLiteral("alle Kopplungspläne");
+      alle = QStringLiteral("alle Klopplungspläne");  // spelled as the program always has
       break;
     default:
       erste_ = box(QStringLiteral("mit Lehrer"));

@@ -206,6 +206,20 @@ TEST_F(PlanDruck, CouplingPlanListsEveryLessonOfASlotOnItsOwnLine) {
   EXPECT_TRUE(zeile2);
 }
 
+TEST_F(PlanDruck, StopsWhenTheUserCancelsTheRecording) {
+  struct TAbbruch : IDruckMeldung {
+    void Meldung(const std::string& text) override { abgebrochen = text == "Seite 2 wird aufgezeichnet."; }
+    bool Abgebrochen() const override { return abgebrochen; }
+    bool abgebrochen = false;
+  } abbruch;
+  TZeichenMesser messer;
+  TPrevPrinter p(KleinesGeraet(), messer, &abbruch);
+  o.d1s = true;
+  p.BeginRecord();
+  TPlanDruck(*s->schule, TPlanDruckArt::Klasse, o).Drucke(p, {s->k5a, s->k5b, s->k6a, s->k5a});
+  EXPECT_EQ(p.PageCount(), 2) << "the plan on page 2 is the last one drawn";
+}
+
 TEST(DruckKopf, DatesInGermanAndNumbersTheVersionWhenThereAreSeveral) {
   EXPECT_EQ(DruckDatumsText(int64_t{TagesNummer(2010, 9, 13)} * 86400 + 14 * 3600 + 5 * 60),
             "Mo, 13. Sep 2010     14:05 Uhr      ");
