@@ -134,7 +134,8 @@ bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
     ok = recorder.Print(ziel);
   }
   const QString datei = drucker.outputFileName();
-  if (ohneZiel) drucker.setOutputFileName(QString());
+  // A file is named for one printout only: the next asks again rather than overwrite it.
+  if (drucker.outputFormat() == QPrinter::PdfFormat) drucker.setOutputFileName(QString());
   if (!ok) {
     const QString wohin = datei.isEmpty() ? drucker.printerName() : datei;
     TDienste::Dialoge().Hinweis(

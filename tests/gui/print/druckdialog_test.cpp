@@ -16,6 +16,7 @@
 #include "platform/dienste.h"
 #include "print/anwendungsdrucker.h"
 #include "print/druckplnform.h"
+#include "print/druckuebform.h"
 #include "print/druckwiedergabe.h"
 #include "print/previewform.h"
 #include "print/zeitplnform.h"
@@ -187,6 +188,18 @@ TEST_F(DruckTest, ElementGridTakesTheWindowsElementFirstAndLosesRowsOnDoubleClic
   for (int i = 0; i < 5; ++i) form->EntferneZeile(0);
   EXPECT_TRUE(form->Elemente().empty());
   EXPECT_EQ(form->KuerzelGrid()->rowCount(), 1);
+}
+
+TEST_F(DruckTest, CombinationOverviewFillsOneGridFromThreeLists) {
+  TDruckUebForm form(*s->schule, TUebersichtArt::Kombination,
+                     [this](const std::vector<TElement*>& liste, const QString&) {
+                       return std::vector<TElement*>{liste.front()};
+                     });
+  form.LadeEinstellungen();
+  for (int knopf = 0; knopf < 3; ++knopf) form.AuswahlKnopfClick(knopf);
+  EXPECT_EQ(form.Elemente(), (std::vector<TElement*>{s->mue, s->k5a, s->r101}));
+  EXPECT_NE(form.Box(QStringLiteral("mit Datum")), nullptr);
+  EXPECT_EQ(form.Box(QStringLiteral("mit Lehrer")), nullptr);
 }
 
 TEST_F(DruckTest, ClearingAlleAsksForTheMomentAndOkStoresIt) {
