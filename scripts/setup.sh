@@ -10,6 +10,7 @@ pakete=(
   fonts-liberation2 fontconfig
   clang libclang-rt-14-dev
   xvfb xauth
+  poppler-utils
 )
 
 fehlend=()

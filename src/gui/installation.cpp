@@ -1,6 +1,7 @@
 #include "installation.h"
 
 #include "masterdata/uebersichten.h"
+#include "print/druckinstallation.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
@@ -16,6 +17,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereAutomatik(palette);
   InstallierePlanWerkzeuge(palette);
   InstalliereUebersichten(palette);
+  InstalliereDruck(palette);
 }
 
 }  // namespace kolvar

@@ -1,0 +1,82 @@
+// The application's one printer (600 dpi) and what prints on it: the system's print, page set-up
+// and font dialogs behind a service tests replace, the recording's status window with its
+// "Abbrechen", and the printing of a recording with every failure shown to the user.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <memory>
+
+#include "engine/prevprinter.h"
+
+class QLabel;
+class QPainter;
+class QPrinter;
+
+namespace kolvar {
+
+class IDruckAblauf {
+ public:
+  virtual ~IDruckAblauf() = default;
+  // The system print dialog; true when confirmed.
+  virtual bool Druckdialog(QPrinter& drucker, QWidget* eltern) = 0;
+  // The page set-up dialog.
+  virtual bool Papierformat(QPrinter& drucker, QWidget* eltern) = 0;
+  // The font dialog, starting at the font; true when one was chosen.
+  virtual bool Schrift(QFont& schrift, QWidget* eltern) = 0;
+};
+
+class TQtDruckAblauf : public IDruckAblauf {
+ public:
+  bool Druckdialog(QPrinter& drucker, QWidget* eltern) override;
+  bool Papierformat(QPrinter& drucker, QWidget* eltern) override;
+  bool Schrift(QFont& schrift, QWidget* eltern) override;
+};
+
+// The recording's and printing's status line, with a button that stops the recording.
+class TDruckMeldung : public QWidget, public IDruckMeldung {
+  Q_OBJECT
+
+ public:
+  explicit TDruckMeldung(QWidget* eltern = nullptr);
+  void Meldung(const std::string& text) override;
+  bool Abgebrochen() const override { return abgebrochen_; }
+  void Ende() override { hide(); }
+  QString Text() const;
+  void Abbrechen() { abgebrochen_ = true; }
+
+ private:
+  QLabel* feld_;
+  bool abgebrochen_ = false;
+};
+
+// Pages onto a printer or PDF file; Qt's origin is the printable area, as the recording's.
+class TDruckerZiel : public IDruckZiel {
+ public:
+  explicit TDruckerZiel(QPrinter& drucker);
+  ~TDruckerZiel() override;
+  bool Beginne(const std::string& titel) override;
+  void NeueSeite() override;
+  void Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) override;
+  bool Ende() override;
+
+ private:
+  QPrinter& drucker_;
+  std::unique_ptr<QPainter> maler_;
+};
+
+class TAnwendungsDrucker {
+ public:
+  static QPrinter& Drucker();
+  static IDruckAblauf& Ablauf();
+  // Not owned; null puts the system dialogs back.
+  static void SetzeAblauf(IDruckAblauf* ablauf);
+
+  // A recorder on the printer as it is set now.
+  static std::unique_ptr<TPrevPrinter> NeuerRecorder(IDruckMeldung* meldung);
+  // Prints the recording. Without a printer and output file the user names a PDF file first;
+  // a printer or file that cannot be written is reported. False when nothing was printed.
+  static bool Drucke(TPrevPrinter& recorder, QWidget* eltern);
+};
+
+}  // namespace kolvar

@@ -1,0 +1,244 @@
+// The preview's fitting, zoom and paging, and the print-dialog frame: what is stored when, the
+// coupled check boxes, the element grid and the changed-plans moment.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "engine/prevprinter.h"
+#include "gui/support/skriptdienste.h"
+#include "model/datum.h"
+#include "platform/dienste.h"
+#include "print/anwendungsdrucker.h"
+#include "print/druckplnform.h"
+#include "print/druckuebform.h"
+#include "print/druckwiedergabe.h"
+#include "print/previewform.h"
+#include "print/zeitplnform.h"
+#include "support/schulbauer.h"
+
+namespace kolvar {
+namespace {
+
+class TSkriptAblauf : public IDruckAblauf {
+ public:
+  bool Druckdialog(QPrinter&, QWidget*) override {
+    ++druckdialoge;
+    return druckenBestaetigt;
+  }
+  bool Papierformat(QPrinter&, QWidget*) override { return false; }
+  bool Schrift(QFont& f, QWidget*) override {
+    f = QFont(QStringLiteral("Liberation Serif"), 12);
+    return true;
+  }
+  int druckdialoge = 0;
+  bool druckenBestaetigt = false;
+};
+
+class DruckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s = BaueKleineSchule();
+    SetzeEinigeStunden(*s);
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzeDateien(&dateien);
+    TAnwendungsDrucker::SetzeAblauf(&ablauf);
+  }
+  void TearDown() override {
+    EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(dialoge.AllesBeantwortet());
+    TAnwendungsDrucker::SetzeAblauf(nullptr);
+    TDienste::Zuruecksetzen();
+  }
+  std::unique_ptr<TDruckPlnForm> Form(TPlanDruckArt art = TPlanDruckArt::Klasse) {
+    auto form = std::make_unique<TDruckPlnForm>(*s->schule, art,
+                                                [this](const std::vector<TElement*>& liste, const QString&) {
+                                                  return std::vector<TElement*>{liste.begin(), liste.end()};
+                                                });
+    form->LadeEinstellungen();
+    return form;
+  }
+
+  std::unique_ptr<TKleineSchule> s;
+  TSkriptDialogDienst dialoge;
+  TSkriptDateiDienst dateien;
+  TSkriptAblauf ablauf;
+  TQtDruckMesser messer;
+};
+
+TDruckGeraet A4() {
+  TDruckGeraet g;
+  g.Blatt = {4958, 7017};
+  g.Seite = {4722, 6780};
+  g.Versatz = {118, 118};
+  return g;
+}
+
+TEST_F(DruckTest, PreviewFitsTheSheetZoomsAroundTheSpotAndStepsToTheEnd) {
+  TPrevPrinter p(A4(), messer);
+  p.BeginRecord();
+  p.NewPage();
+  p.NewPage();
+  p.EndRecord();
+  TPreviewForm form;
+  form.SetzePrinter(&p);
+  EXPECT_EQ(form.PaintBox()->geometry(), QRect(106, 5, 272, 385));
+  form.Vergroessern(50, 60);
+  EXPECT_EQ(form.PaintBox()->geometry(), QRect(-100, -125, 680, 962));
+  EXPECT_TRUE(form.Vergroessert());
+  form.GanzeSeite();
+  EXPECT_FALSE(form.Vergroessert());
+  form.NextKnopfClick();
+  form.NextKnopfClick();
+  EXPECT_EQ(form.NrFeld()->text(), QStringLiteral("3"));
+  form.NextKnopfClick();
+  EXPECT_EQ(form.result(), mrAbbrechen);
+  // A landscape sheet fits by its width.
+  TDruckGeraet quer = A4();
+  std::swap(quer.Blatt.x, quer.Blatt.y);
+  TPrevPrinter q(quer, messer);
+  form.SetzePrinter(&q);
+  EXPECT_EQ(form.PaintBox()->geometry().left(), 5);
+  EXPECT_EQ(form.PaintBox()->geometry().width(), 474);
+}
+
+TEST_F(DruckTest, PreviewOfNothingStaysOnItsBlankSheet) {
+  TPrevPrinter leer(A4(), messer);
+  leer.EndRecord();
+  TPreviewForm form;
+  form.SetzePrinter(&leer);
+  form.setResult(0);
+  form.NextKnopfClick();
+  EXPECT_EQ(form.result(), 0);
+  EXPECT_EQ(form.NrFeld()->text(), QStringLiteral("1"));
+  QImage bild(form.PaintBox()->size(), QImage::Format_RGB32);
+  form.PaintBox()->render(&bild);
+  EXPECT_EQ(bild.pixelColor(10, 10), QColor(Qt::white));
+}
+
+TEST_F(DruckTest, AnsehenStoresTheOptionsAbbrechenDoesNot) {
+  TPlanDruckOptionen& o = s->standard.KlassenPlanDruck;
+  {
+    auto form = Form();
+    form->Box(QStringLiteral("mit Farbe"))->setChecked(true);
+    form->RandSpin(1)->setValue(3);
+    form->KuerzelGrid()->setItem(0, 0, nullptr);
+  }
+  EXPECT_FALSE(o.co) << "closed without storing";
+  auto form = Form();
+  form->Box(QStringLiteral("mit Farbe"))->setChecked(true);
+  form->RandSpin(1)->setValue(3);
+  form->UebernimmElement(s->k5a);
+  dialoge.Bediene(QStringLiteral("Voransicht"), [](TKvDialog& d) {
+    EXPECT_EQ(static_cast<TPreviewForm&>(d).NrFeld()->text(), QStringLiteral("1"));
+    d.done(mrAbbrechen);
+  });
+  form->PreviewKnopfClick();
+  EXPECT_TRUE(o.co);
+  EXPECT_EQ(o.rr, 3);
+}
+
+TEST_F(DruckTest, OkStoresThenAsksThePrintDialogAndRecordsNothingWhenItIsCancelled) {
+  auto form = Form();
+  form->UebernimmElement(s->k5a);
+  form->Box(QStringLiteral("mit Datum"))->setChecked(false);
+  form->OkKnopfClick();
+  EXPECT_EQ(ablauf.druckdialoge, 1);
+  EXPECT_FALSE(s->standard.KlassenPlanDruck.da);
+  EXPECT_EQ(form->result(), mrOk);
+}
+
+TEST_F(DruckTest, CouplingBoxesFollowEachOther) {
+  struct Fall {
+    TPlanDruckArt art;
+    QString eintrag, statt;
+  };
+  for (const Fall& f : std::vector<Fall>{{TPlanDruckArt::Klasse, "mit Lehrer", "Kopplung statt Lehrer"},
+                                         {TPlanDruckArt::Lehrer, "mit Klasse", "Kopplung statt Klasse"},
+                                         {TPlanDruckArt::Raum, "mit Klasse", "Kopplung statt Klasse"}}) {
+    auto form = Form(f.art);
+    QCheckBox* eintrag = form->Box(f.eintrag);
+    QCheckBox* statt = form->Box(f.statt);
+    QCheckBox* kopplung = form->Box(QStringLiteral("mit Kopplung"));
+    ASSERT_TRUE(eintrag && statt && kopplung);
+    ASSERT_TRUE(statt->isChecked());
+    eintrag->click();
+    EXPECT_FALSE(statt->isChecked());
+    statt->click();
+    EXPECT_TRUE(eintrag->isChecked());
+    kopplung->click();
+    EXPECT_FALSE(statt->isChecked());
+    statt->click();
+    EXPECT_FALSE(kopplung->isChecked());
+  }
+}
+
+TEST_F(DruckTest, ElementGridTakesTheWindowsElementFirstAndLosesRowsOnDoubleClick) {
+  auto form = Form();
+  form->UebernimmElement(s->k6a);
+  form->AuswahlKnopfClick();
+  EXPECT_EQ(form->Elemente(), (std::vector<TElement*>{s->k6a, s->k5a, s->k5b, s->k6a}));
+  form->EntferneZeile(0);
+  EXPECT_EQ(form->Elemente().front(), s->k5a);
+  for (int i = 0; i < 5; ++i) form->EntferneZeile(0);
+  EXPECT_TRUE(form->Elemente().empty());
+  EXPECT_EQ(form->KuerzelGrid()->rowCount(), 1);
+}
+
+TEST_F(DruckTest, CombinationOverviewFillsOneGridFromThreeLists) {
+  TDruckUebForm form(*s->schule, TUebersichtArt::Kombination,
+                     [this](const std::vector<TElement*>& liste, const QString&) {
+                       return std::vector<TElement*>{liste.front()};
+                     });
+  form.LadeEinstellungen();
+  for (int knopf = 0; knopf < 3; ++knopf) form.AuswahlKnopfClick(knopf);
+  EXPECT_EQ(form.Elemente(), (std::vector<TElement*>{s->mue, s->k5a, s->r101}));
+  EXPECT_NE(form.Box(QStringLiteral("mit Datum")), nullptr);
+  EXPECT_EQ(form.Box(QStringLiteral("mit Lehrer")), nullptr);
+}
+
+TEST_F(DruckTest, ClearingAlleAsksForTheMomentAndOkStoresIt) {
+  auto form = Form();
+  dialoge.Bediene(QStringLiteral("Geänderte Pläne"), [](TKvDialog& d) {
+    auto& zeit = static_cast<TZeitPlnForm&>(d);
+    zeit.JahrSpin()->setValue(2030);
+    zeit.MonatSpin()->setValue(2);
+    zeit.TagSpin()->setValue(31);
+    zeit.StdSpin()->setValue(7);
+    zeit.Knopf(QStringLiteral("Ok"))->click();
+    EXPECT_EQ(zeit.TagSpin()->value(), 28);
+  });
+  form->Box(QStringLiteral("alle Klassenpläne"))->click();
+  form->Box(QStringLiteral("alle Klassenpläne"))->click();  // checking again asks nothing
+  form->Box(QStringLiteral("alle Klassenpläne"))->setChecked(false);
+  ablauf.druckenBestaetigt = false;
+  form->OkKnopfClick();
+  EXPECT_EQ(s->standard.KlassenPlanDruck.ad, TagesNummer(2030, 2, 28));
+  EXPECT_EQ(s->standard.KlassenPlanDruck.at, 7 * 3600);
+  EXPECT_FALSE(s->standard.KlassenPlanDruck.al);
+}
+
+TEST_F(DruckTest, TheFontDialogsChoiceIsStoredAndShown) {
+  auto form = Form();
+  form->SchriftButtonClick();
+  EXPECT_EQ(s->standard.KlassenPlanDruck.Schrift.Name, "Liberation Serif");
+  EXPECT_EQ(form->SchriftFeld()->text(), QStringLiteral("Liberation Serif 12"));
+}
+
+TEST_F(DruckTest, APrintToAFileThatCannotBeWrittenIsReported) {
+  TPrevPrinter p(DruckGeraetVon(TAnwendungsDrucker::Drucker()), messer);
+  p.BeginRecord();
+  p.TextOut(600, 600, "Text");
+  dateien.Antworte(QStringLiteral("/nicht/da/plan.pdf"));
+  dialoge.Antworte(QStringLiteral("Drucken"), mrOk);
+  EXPECT_FALSE(TAnwendungsDrucker::Drucke(p, nullptr));
+  EXPECT_TRUE(dialoge.Protokoll().join(QLatin1Char('\n')).contains(QStringLiteral("Drucken nicht möglich")));
+}
+
+}  // namespace
+}  // namespace kolvar
