@@ -3,6 +3,7 @@
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
+#include "views/parfenster.h"
 #include "views/planfenster.h"
 #include "views/planwerkzeuge.h"
 
@@ -14,6 +15,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereManuellFenster(palette);
   InstalliereAutomatik(palette);
   InstallierePlanWerkzeuge(palette);
+  InstalliereParFenster(palette);
 }
 
 }  // namespace kolvar
