@@ -96,6 +96,11 @@ void TParForm::Aktualisiere() {
   ZaehleAlle();
 }
 
+void TParForm::Aenderungen(const TAenderungen&) {
+  Aktualisiere();
+  NeuZeichnen();
+}
+
 void TParForm::NeuZeichnen() {
   gitter_->viewport()->update();
 }

@@ -33,6 +33,9 @@ class TParForm : public TKindFenster {
   // The cells stay; couplings the school lost leave them, every row is recounted and redrawn.
   void Aktualisiere() override;
   void NeuZeichnen() override;
+  // Any change set: a deleted coupling must leave the cells before the next paint, and any
+  // course change may change a count or the italics.
+  void Aenderungen(const TAenderungen&) override;
 
   // "Suche Lösung" on this table; afterwards every row is recounted.
   void SucheLoesung();

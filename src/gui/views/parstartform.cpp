@@ -19,6 +19,8 @@ TParStartForm::TParStartForm(TStandard& standard, const TParListe& liste, QWidge
     : TKvDialog(eltern), standard_(standard), liste_(liste) {
   setObjectName(QStringLiteral("ParStartForm"));
   setWindowTitle(QStringLiteral("Parallele Kopplungen"));
+  // The caption is longer than the fields are wide.
+  setMinimumWidth(260);
   auto* haupt = new QVBoxLayout(this);
   auto* raster = new QGridLayout;
   zeilen_ = new QSpinBox(this);

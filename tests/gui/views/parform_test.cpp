@@ -223,5 +223,19 @@ TEST_F(ParFormTest, SucheLoesungUndAnhalten) {
   EXPECT_TRUE(lief);
 }
 
+TEST_F(ParFormTest, GeloeschteKopplungVerlaesstDieTabelle) {
+  auto f = Oeffne();
+  Setze(*f, 1, 1, wpf);
+  Setze(*f, 2, 3, wpf);
+  {
+    TSchule::TAktion aktion(*schule);
+    schule->LoescheElement(wpf);
+  }
+  EXPECT_EQ(f->Tabelle().Zelle(1, 1).Kopplung, nullptr);
+  EXPECT_EQ(f->Gitter()->Objekt(3, 2), nullptr);
+  EXPECT_EQ(schule->ParListe().Zelle(1, 1), nullptr);
+  EXPECT_FALSE(f->Gitter()->grab().isNull());
+}
+
 }  // namespace
 }  // namespace kolvar
