@@ -57,7 +57,7 @@ void TParSuche::SpalteFertig(int spalte, int richtung) {
   // no undo of it.
   std::vector<char>& passt = vertraeglich_[static_cast<std::size_t>(spalte)];
   for (int z = 1; z <= zeilen_; ++z) {
-    const int* zeile = &lehrerInZeile_[static_cast<std::size_t>((z - 1) * lehrerZahl_)];
+    const int* zeile = lehrerInZeile_.data() + static_cast<std::size_t>((z - 1) * lehrerZahl_);
     for (int k = 1; k <= zeilen_; ++k) {
       const std::vector<int>& lehrer = Eintrag(spalte + 1, k).lehrer;
       passt[static_cast<std::size_t>((z - 1) * zeilen_ + k - 1)] =
