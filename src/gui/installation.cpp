@@ -5,6 +5,7 @@
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
+#include "views/parfenster.h"
 #include "views/planfenster.h"
 #include "views/planwerkzeuge.h"
 
@@ -18,6 +19,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanWerkzeuge(palette);
   InstalliereUebersichten(palette);
   InstalliereDruck(palette);
+  InstalliereParFenster(palette);
 }
 
 }  // namespace kolvar

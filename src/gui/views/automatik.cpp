@@ -12,12 +12,18 @@
 #include "views/autabform.h"
 #include "views/automatform.h"
 #include "views/autostartform.h"
+#include "views/parform.h"
 
 namespace kolvar {
 
 void StarteAutomatik(TKolvarPalette& palette) {
   if (!palette.DateiOffen()) return;
   TSchule& schule = palette.Schule();
+  // In the parallel-couplings window the button searches its table instead.
+  if (auto* par = dynamic_cast<TParForm*>(schule.AktivesFenster())) {
+    par->SucheLoesung();
+    return;
+  }
   const std::vector<TKurs*> auswahl = KurseDerAuswahl(schule.AktivesFenster());
   TAutoStartForm optionen(schule.Standard(), &palette);
   if (optionen.Zeige() != mrOk) return;

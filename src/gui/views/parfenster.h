@@ -1,0 +1,15 @@
+// The parallel-couplings window: its options dialog from "Daten > Parallele Kopplungen", its
+// reopening from a school file, and its search from the "Automat" button while it is active.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+class TParForm;
+
+// Opens the window (or brings the open one to the front) and builds it from the settings.
+TParForm* OeffnePar(TKolvarPalette& palette);
+
+void InstalliereParFenster(TKolvarPalette& palette);
+
+}  // namespace kolvar

@@ -1,0 +1,283 @@
+#include "views/parform.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "engine/parsuche.h"
+#include "model/fensterart.h"
+#include "model/ipalettezustand.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "platform/dialogdienst.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "platform/spaltenmenue.h"
+#include "views/parsuchform.h"
+
+namespace kolvar {
+
+namespace {
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+TMenueEintrag Eintrag(std::string text) {
+  TMenueEintrag e;
+  e.Text = std::move(text);
+  return e;
+}
+
+}  // namespace
+
+TParForm::TParForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(FensterArt::Par, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
+                   eltern),
+      palette_(palette),
+      tabelle_(schule) {
+  SetzeCaption(QStringLiteral("Parallele Kopplungen"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  gitter_ = new TGitter(this);
+  gitter_->setObjectName(QStringLiteral("ParGrid"));
+  gitter_->SetzeFesteSpalten(1);
+  gitter_->SetzeFesteZeilen(1);
+  layout->addWidget(gitter_);
+  gitter_->SetzeZeichner([this](QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand) {
+    ZeichneZelle(p, spalte, zeile, r);
+  });
+  connect(gitter_, &TGitter::Rechtsklick, this, &TParForm::GitterRechtsklick);
+  connect(gitter_, &TGitter::Klick, this, &TParForm::GitterKlick);
+  connect(gitter_, &TGitter::Doppelklick, this,
+          [this](int spalte, int zeile, Qt::KeyboardModifiers) { GitterDoppelklick(spalte, zeile); });
+  connect(gitter_, &TGitter::ZelleGedrueckt, this,
+          [this](int spalte, int zeile, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            GitterGedrueckt(spalte, zeile, knopf);
+          });
+  connect(gitter_, &TGitter::ZiehenEnde, this, &TParForm::GitterZiehenEnde);
+}
+
+std::uint8_t TParForm::Tasten() const {
+  return palette_ != nullptr ? palette_->Tasten() : Schule().Palette().Tasten();
+}
+
+bool TParForm::Daten(int spalte, int zeile) const {
+  return spalte >= 1 && zeile >= 1 && spalte <= tabelle_.Spalten() && zeile <= tabelle_.Zeilen();
+}
+
+void TParForm::Baue() {
+  const TStandard& st = Schule().Standard();
+  tabelle_.Baue(st.pze, st.psp, st.pue);
+  gitter_->Leeren();
+  gitter_->SetzeSpalten(tabelle_.Spalten() + 1);
+  gitter_->SetzeZeilen(tabelle_.Zeilen() + 1);
+  gitter_->SetzeSpaltenBreite(0, 30);
+  gitter_->SetzeText(0, 0, QStringLiteral("Konfl."));
+  for (int s = 1; s <= tabelle_.Spalten(); ++s)
+    gitter_->SetzeText(s, 0, QStringLiteral("Spalte ") + QString::number(s));
+  int breite = 0;
+  for (int s = 0; s < gitter_->Spalten(); ++s) breite += gitter_->SpaltenBreite(s) + 1;
+  const int hoehe = (gitter_->StandardHoehe() + 1) * gitter_->Zeilen();
+  resize(std::min(breite, 500) + 29, std::min(hoehe, 300) + 48);
+  for (int z = 1; z <= tabelle_.Zeilen(); ++z)
+    for (int s = 1; s <= tabelle_.Spalten(); ++s) ZeigeZelle(z, s);
+  ZaehleAlle();
+}
+
+void TParForm::Aktualisiere() {
+  tabelle_.Bereinige();
+  for (int z = 1; z <= tabelle_.Zeilen(); ++z)
+    for (int s = 1; s <= tabelle_.Spalten(); ++s) ZeigeZelle(z, s);
+  ZaehleAlle();
+}
+
+void TParForm::Aenderungen(const TAenderungen&) {
+  Aktualisiere();
+  NeuZeichnen();
+}
+
+void TParForm::NeuZeichnen() {
+  gitter_->viewport()->update();
+}
+
+void TParForm::ZeigeZelle(int zeile, int spalte) {
+  const TParZelle& z = tabelle_.Zelle(zeile, spalte);
+  gitter_->SetzeObjekt(spalte, zeile, z.Kopplung);
+  gitter_->SetzeText(spalte, zeile,
+                     z.Kopplung == nullptr ? QString()
+                     : z.Fixiert           ? QStringLiteral("F")
+                                           : QStringLiteral("K"));
+}
+
+void TParForm::Zaehle(int zeile) {
+  gitter_->SetzeText(0, zeile, QString::number(tabelle_.KonflikteZaehlen(zeile)));
+  tabelle_.Speichern();
+}
+
+void TParForm::ZaehleAlle() {
+  for (int z = 1; z <= tabelle_.Zeilen(); ++z) Zaehle(z);
+}
+
+void TParForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r) const {
+  if (spalte == 0 || zeile == 0) {
+    gitter_->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
+    return;
+  }
+  const bool gewaehlt = gitter_->Auswahl().Enthaelt(spalte, zeile) && hasFocus();
+  p.fillRect(r, gewaehlt ? palette().color(QPalette::Highlight) : QColor(Qt::white));
+  const TParZelle& z = tabelle_.Zelle(zeile, spalte);
+  if (z.Kopplung == nullptr) return;
+  QFont schrift = gitter_->font();
+  schrift.setUnderline(z.Fixiert);
+  schrift.setItalic(z.Kopplung->VollVerplant());
+  p.save();
+  p.setFont(schrift);
+  p.setPen(gewaehlt ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
+  p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+             Q(TParTabelle::ZellText(*z.Kopplung, Schule().Standard().pmf)));
+  p.restore();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+std::vector<TMenueEintrag> TParForm::StundenMenue(int zeile, bool ohneRaeume) {
+  std::vector<TMenueEintrag> tage;
+  TWoElem frei;
+  if (!tabelle_.FreieGemeinsameStunden(zeile, ohneRaeume, frei)) return tage;
+  const TStandard& st = Schule().Standard();
+  const int v = std::clamp(st.AktuelleVersion(), 1, kMaxVersionen);
+  for (int d = 1; d <= std::clamp(st.mtn, 0, kTage); ++d) {
+    TMenueEintrag tag = Eintrag(st.spn[static_cast<std::size_t>(d - 1)]);
+    bool einer = false;
+    for (int p = 1; p <= std::clamp(st.pst, 1, kStunden); ++p) {
+      std::string text = st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)];
+      if (text.empty()) text = std::to_string(p);
+      TMenueEintrag stunde = Eintrag(text);
+      stunde.Aktiv = frei.Stunde(d, p);
+      einer = einer || stunde.Aktiv;
+      // Day, period and row travel in the action itself.
+      stunde.Aktion = [this, zeile, d, p] { platzierung_ = tabelle_.PlatziereZeile(zeile, d, p); };
+      tag.Unter.push_back(std::move(stunde));
+    }
+    tag.Aktiv = einer;
+    tage.push_back(std::move(tag));
+  }
+  return tage;
+}
+
+void TParForm::GitterRechtsklick(int spalte, int zeile, QPoint global) {
+  if (Daten(spalte, zeile)) {
+    if (palette_ == nullptr || !palette_->WaehleElement(TElementArt::Kopplung, true, global)) return;
+    TSchule::TAktion aktion(Schule());
+    tabelle_.SetzeZelle(zeile, spalte, static_cast<TKopplung*>(palette_->Wahl(TElementArt::Kopplung)));
+    ZeigeZelle(zeile, spalte);
+    Zaehle(zeile);
+    NeuZeichnen();
+  } else if (zeile == 0 && spalte >= 1 && spalte <= tabelle_.Spalten()) {
+    if (palette_ == nullptr || !palette_->WaehleElement(TElementArt::Klasse, false, global)) return;
+    auto* klasse = static_cast<TKlasse*>(palette_->Wahl(TElementArt::Klasse));
+    if (klasse == nullptr) return;
+    TSchule::TAktion aktion(Schule());
+    for (int z : tabelle_.FuelleSpalte(spalte, *klasse)) {
+      ZeigeZelle(z, spalte);
+      Zaehle(z);
+    }
+    NeuZeichnen();
+  } else if (spalte == 0 && zeile >= 1 && zeile <= tabelle_.Zeilen()) {
+    if (tabelle_.KonflikteZaehlen(zeile) > 0) {
+      std::vector<TMenueEintrag> eintraege;
+      for (const std::string& text : tabelle_.KonfliktTexte(zeile)) eintraege.push_back(Eintrag(text));
+      ZeigeKernMenue(eintraege, global, 0);
+      return;
+    }
+    const std::vector<TMenueEintrag> tage = StundenMenue(zeile, (Tasten() & Taste::Shift) != 0);
+    platzierung_ = {};
+    if (!ZeigeKernMenue(tage, global, 0) || !IstAngemeldet()) return;
+    NeuZeichnen();
+    if (platzierung_.Uebersprungen > 0)
+      TDienste::Dialoge().Hinweis(
+          QStringLiteral("Parallele Kopplungen"),
+          QStringLiteral("%1 Stunde(n) nicht gesetzt: Lehrer, Klasse oder Raum sind dort schon belegt.")
+              .arg(platzierung_.Uebersprungen),
+          TMeldungsArt::Warnung);
+  }
+}
+
+void TParForm::GitterKlick(int spalte, int zeile) {
+  // In the other tool modes a click belongs to a double click or a drag.
+  const uint8_t modus = Schule().Werkzeugmodus();
+  if (modus != Modus::Zeigen && modus != Modus::Setzen) return;
+  const QPoint ort = gitter_->viewport()->mapToGlobal(gitter_->ZellRechteck(spalte, zeile).bottomLeft());
+  std::vector<TMenueEintrag> eintraege;
+  if (Daten(spalte, zeile)) {
+    const TKopplung* k = tabelle_.Zelle(zeile, spalte).Kopplung;
+    if (k == nullptr) return;
+    TMenueDaten menue;
+    k->FuelleKursMenue(menue, false);
+    eintraege = menue.Eintraege();
+  } else if (spalte == 0 && zeile >= 1 && zeile <= tabelle_.Zeilen()) {
+    for (const std::string& text : tabelle_.FaecherTexte(zeile)) eintraege.push_back(Eintrag(text));
+  }
+  ZeigeKernMenue(eintraege, ort, SpaltenHoehe(static_cast<int>(eintraege.size()), 16));
+}
+
+void TParForm::GitterDoppelklick(int spalte, int zeile) {
+  if (!Daten(spalte, zeile) || tabelle_.Zelle(zeile, spalte).Kopplung == nullptr) return;
+  const uint8_t modus = Schule().Werkzeugmodus();
+  if (modus != Modus::Loeschen && modus != Modus::Fixieren) return;
+  TSchule::TAktion aktion(Schule());
+  if (modus == Modus::Loeschen)
+    tabelle_.SetzeZelle(zeile, spalte, nullptr);
+  else
+    tabelle_.SetzeFixiert(zeile, spalte, !tabelle_.Zelle(zeile, spalte).Fixiert);
+  ZeigeZelle(zeile, spalte);
+  Zaehle(zeile);
+  NeuZeichnen();
+}
+
+void TParForm::GitterGedrueckt(int spalte, int zeile, Qt::MouseButton knopf) {
+  if (knopf != Qt::LeftButton || Schule().Werkzeugmodus() != Modus::Schieben) return;
+  if (!Daten(spalte, zeile) || tabelle_.Zelle(zeile, spalte).Kopplung == nullptr) return;
+  gitter_->BeginneZiehen(spalte, zeile);
+}
+
+void TParForm::GitterZiehenEnde(int vonSpalte, int vonZeile, int zuSpalte, int zuZeile) {
+  if (!Daten(vonSpalte, vonZeile) || !Daten(zuSpalte, zuZeile)) return;
+  if (vonSpalte == zuSpalte && vonZeile == zuZeile) return;
+  TSchule::TAktion aktion(Schule());
+  tabelle_.SetzeZelle(zuZeile, zuSpalte, tabelle_.Zelle(vonZeile, vonSpalte).Kopplung);
+  // Shift copies: the source keeps its coupling.
+  if ((Tasten() & Taste::Shift) == 0) tabelle_.SetzeZelle(vonZeile, vonSpalte, nullptr);
+  ZeigeZelle(vonZeile, vonSpalte);
+  ZeigeZelle(zuZeile, zuSpalte);
+  Zaehle(vonZeile);
+  Zaehle(zuZeile);
+  NeuZeichnen();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void TParForm::SucheLoesung() {
+  {
+    TParSuchForm form(tabelle_, this);
+    form.Zeige();
+  }
+  if (!IstAngemeldet()) return;
+  TSchule::TAktion aktion(Schule());
+  Aktualisiere();
+  NeuZeichnen();
+}
+
+void TParForm::FormClose(TCloseAction& aktion) {
+  gitter_->BrecheZiehenAb();
+  tabelle_.Speichern();
+  TKindFenster::FormClose(aktion);
+}
+
+}  // namespace kolvar
