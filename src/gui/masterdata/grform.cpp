@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QValidator>
+#include <algorithm>
 
 #include "masterdata/sperrung.h"
 #include "model/element.h"
@@ -39,6 +40,9 @@ TGrForm::TGrForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
   InfoFeld->setObjectName(QStringLiteral("InfoFeld"));
   InfoFeld->setMaxLength(kNamenLaenge);
   InfoFeld->setValidator(new TNamenPruefer(InfoFeld));
+  InfoFeld->setMaximumWidth(170);
+  // Wide enough for the caption in the frame.
+  setMinimumWidth(260);
   connect(InfoFeld, &QLineEdit::textEdited, this, [this](const QString& t) { InfoGeaendert(t); });
   inhalt_ = new QVBoxLayout(this);
   inhalt_->setContentsMargins(6, 6, 6, 6);
@@ -117,6 +121,10 @@ bool TGrForm::Pfeil(int taste) {
 }
 
 bool TGrForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  // A list's one column spans its width.
+  if (ereignis->type() == QEvent::Resize)
+    for (TGitter* liste : listen_)
+      if (liste == objekt) liste->SetzeSpaltenBreite(0, std::max(40, liste->viewport()->width()));
   if (ereignis->type() == QEvent::KeyPress && Pfeil(static_cast<QKeyEvent*>(ereignis)->key())) return true;
   return TKindFenster::eventFilter(objekt, ereignis);
 }
@@ -141,6 +149,7 @@ TGitter* TGrForm::BaueListe(std::function<void(QPainter&, int, const QRect&, boo
         zeichner(p, zeile, r, z.ausgewaehlt);
       });
   LeiteTastenWeiter(liste);
+  listen_.push_back(liste);
   return liste;
 }
 

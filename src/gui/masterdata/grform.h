@@ -91,6 +91,7 @@ class TGrForm : public TKindFenster {
 
   QBoxLayout* inhalt_ = nullptr;
   TSperrung* sperrung_ = nullptr;
+  std::vector<TGitter*> listen_;
 };
 
 }  // namespace kolvar
