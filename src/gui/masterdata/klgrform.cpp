@@ -159,6 +159,11 @@ TKurs* TKlGrForm::KursIn(int zeile) const {
   return FaecherGrid->ObjektAls<TKurs>(0, zeile);
 }
 
+void TKlGrForm::KursWirdGeloescht(TKurs* kurs) {
+  for (int z = 0; z < FaecherGrid->Zeilen(); ++z)
+    if (KursIn(z) == kurs) FaecherGrid->SetzeObjekt(0, z, nullptr);
+}
+
 void TKlGrForm::Fuelle() {
   const TKurs* gewaehlt = KursIn(FaecherGrid->Zeile());
   const std::vector<TKurs*> kurse = Klasse()->Kurse().Elemente();

@@ -51,6 +51,8 @@ class TKlGrForm : public TGrForm {
 
   // The course of a row, or null.
   TKurs* KursIn(int zeile) const;
+  // Its row is emptied at once; the list is rebuilt when the action ends.
+  void KursWirdGeloescht(TKurs* kurs) override;
   // Handlers (public so that tests reach them as the user's clicks do).
   void SollSpinClick(bool hoch);
   void StdSpinClick(bool hoch);

@@ -1,6 +1,5 @@
 #include "masterdata/legrform.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,8 +97,7 @@ TLeGrForm::TLeGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   connect(SollSpin.Hoch, &QToolButton::clicked, this, [this] { SollSpinClick(true); });
   connect(SollSpin.Runter, &QToolButton::clicked, this, [this] { SollSpinClick(false); });
   connect(RaumKnopf, &QPushButton::clicked, this, [this] { RaumKnopfClick(); });
-  connect(FachKnopf, &QPushButton::clicked, this,
-          [this] { FachKnopfClick(QApplication::keyboardModifiers() & Qt::ControlModifier); });
+  connect(FachKnopf, &QPushButton::clicked, this, [this] { FachKnopfClick((Tasten() & Taste::Strg) != 0); });
   connect(FaecherGrid, &TGitter::ZelleLosgelassen, this,
           [this](int, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
             if (knopf == Qt::LeftButton) FaecherGridMouseUp(z);

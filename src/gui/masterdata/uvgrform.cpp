@@ -1,6 +1,5 @@
 #include "masterdata/uvgrform.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -11,6 +10,7 @@
 #include <QRadioButton>
 
 #include "engine/grunddaten.h"
+#include "model/ipalettezustand.h"
 #include "model/schule.h"
 #include "model/uvtab.h"
 #include "platform/gitter.h"
@@ -60,7 +60,7 @@ TUVGrForm::TUVGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     (rechts ? RechtsGrid : LinksGrid) = liste;
     (rechts ? RechtsKnopf : LinksKnopf) = knopf;
     connect(knopf, &QPushButton::clicked, this,
-            [this, rechts] { KnopfClick(rechts, QApplication::keyboardModifiers() & Qt::ControlModifier); });
+            [this, rechts] { KnopfClick(rechts, (Tasten() & Taste::Strg) != 0); });
     connect(liste, &TGitter::Doppelklick, this,
             [this, rechts](int, int z, Qt::KeyboardModifiers) { ListeDblClick(rechts, z); });
   }
