@@ -47,6 +47,7 @@ TFaGrForm::TFaGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* info = new QHBoxLayout;
   info->addWidget(new QLabel(QStringLiteral("Info"), this));
   info->addWidget(InfoFeld);
+  info->addStretch();
   Inhalt()->addLayout(info);
   auto* werte = new QGridLayout;
   werte->addWidget(new QLabel(QStringLiteral("Klassen"), this), 0, 0);
@@ -59,6 +60,7 @@ TFaGrForm::TFaGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   LehrerIstEinfachFeld = Wertfeld(this);
   werte->addWidget(LehrerIstFeld, 1, 1);
   werte->addWidget(LehrerIstEinfachFeld, 1, 2);
+  werte->setColumnStretch(3, 1);
   Inhalt()->addLayout(werte);
   auto* listen = new QHBoxLayout;
   auto baue = [&](const QString& titel, const QString& name, TGitter*& liste) {

@@ -124,7 +124,7 @@ bool TGrForm::eventFilter(QObject* objekt, QEvent* ereignis) {
   // A list's one column spans its width.
   if (ereignis->type() == QEvent::Resize)
     for (TGitter* liste : listen_)
-      if (liste == objekt) liste->SetzeSpaltenBreite(0, std::max(40, liste->viewport()->width()));
+      if (liste->viewport() == objekt) liste->SetzeSpaltenBreite(0, std::max(40, liste->viewport()->width()));
   if (ereignis->type() == QEvent::KeyPress && Pfeil(static_cast<QKeyEvent*>(ereignis)->key())) return true;
   return TKindFenster::eventFilter(objekt, ereignis);
 }
@@ -149,6 +149,7 @@ TGitter* TGrForm::BaueListe(std::function<void(QPainter&, int, const QRect&, boo
         zeichner(p, zeile, r, z.ausgewaehlt);
       });
   LeiteTastenWeiter(liste);
+  liste->viewport()->installEventFilter(this);
   listen_.push_back(liste);
   return liste;
 }

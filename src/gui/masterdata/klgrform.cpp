@@ -96,6 +96,7 @@ TKlGrForm::TKlGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   IstEinfachFeld = Wertfeld(this, 50);
   werte->addWidget(IstFeld, 1, 1);
   werte->addWidget(IstEinfachFeld, 1, 2, 1, 2);
+  werte->setColumnStretch(4, 1);
   links->addLayout(werte);
   links->addWidget(Knopfbox(this, RaumFeld, RaumKnopf, QStringLiteral("Raum")));
   links->addWidget(Knopfbox(this, Lehrer1Feld, Lehrer1Knopf, QStringLiteral("Lehrer 1")));
@@ -103,6 +104,7 @@ TKlGrForm::TKlGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* info = new QHBoxLayout;
   info->addWidget(new QLabel(QStringLiteral("Info"), this));
   info->addWidget(InfoFeld);
+  info->addStretch();
   links->addLayout(info);
   UebernahmeKnopf = new QPushButton(QStringLiteral("Übernehmen"), this);
   UebernahmeKnopf->setFocusPolicy(Qt::NoFocus);

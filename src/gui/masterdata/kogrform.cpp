@@ -14,6 +14,7 @@ TKoGrForm::TKoGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* l = new QHBoxLayout;
   l->addWidget(new QLabel(QStringLiteral("Info"), this));
   l->addWidget(InfoFeld);
+  l->addStretch();
   Inhalt()->addLayout(l);
   Inhalt()->addStretch();
 }

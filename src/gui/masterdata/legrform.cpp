@@ -56,6 +56,7 @@ TLeGrForm::TLeGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   IstEinfachFeld = Wertfeld(this);
   werte->addWidget(IstFeld, 1, 1);
   werte->addWidget(IstEinfachFeld, 1, 2, 1, 2);
+  werte->setColumnStretch(4, 1);
   links->addLayout(werte);
   auto* raumBox = new QGroupBox(this);
   raumBox->setObjectName(QStringLiteral("RaumBox"));

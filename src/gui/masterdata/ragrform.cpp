@@ -18,6 +18,7 @@ TRaGrForm::TRaGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   l->addWidget(new QLabel(QStringLiteral("Info"), box));
   InfoFeld->setParent(box);
   l->addWidget(InfoFeld);
+  l->addStretch();
   Inhalt()->addWidget(box);
   BaueSperrung();
 }

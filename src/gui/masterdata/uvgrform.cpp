@@ -24,6 +24,7 @@ TUVGrForm::TUVGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* info = new QHBoxLayout;
   info->addWidget(new QLabel(QStringLiteral("Info"), this));
   info->addWidget(InfoFeld);
+  info->addStretch();
   Inhalt()->addLayout(info);
   auto* art = new QGroupBox(QStringLiteral("Zeilen/Spalten"), this);
   auto* al = new QHBoxLayout(art);
