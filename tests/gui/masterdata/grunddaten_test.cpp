@@ -334,5 +334,44 @@ TEST_F(GrunddatenTest, TabelleUndFachUndKopplung) {
   EXPECT_NE(ra->Sperrung(), nullptr);
 }
 
+TEST_F(GrunddatenTest, NeuerKursEinzelnUndKursMenue) {
+  auto* f = Oeffne<TKlGrForm>(Klasse(2));
+  ASSERT_NE(f, nullptr);
+  // A dismissed subject pop-up makes nothing.
+  popups.WaehleNichts();
+  f->FachKnopf->click();
+  EXPECT_EQ(Klasse(2)->Kurse().Anzahl(), 1);
+  popups.WaehleText(QStringLiteral("De"));
+  f->FachKnopf->click();
+  ASSERT_EQ(Klasse(2)->Kurse().Anzahl(), 2);
+  const TKurs* neu = f->KursIn(f->FaecherGrid->Zeile());
+  ASSERT_NE(neu, nullptr);
+  EXPECT_EQ(neu->Fach()->Kuerzel(), "De");
+  EXPECT_EQ(neu->Lehrer(), nullptr);
+  EXPECT_EQ(neu->Stunden(1), standard.kst);
+  f->EinzelCheck->click();
+  EXPECT_TRUE(Klasse(2)->Einzeln());
+  // The course pop-up only in "Zeigen" and only in the active window.
+  const int vorher = static_cast<int>(popups.Angebote().size());
+  f->FaecherGridMouseUp(0);
+  EXPECT_EQ(static_cast<int>(popups.Angebote().size()), vorher + 1);
+  palette->ModusSetzen(Modus::Loeschen);
+  f->FaecherGridMouseUp(0);
+  palette->ModusSetzen(Modus::Zeigen);
+  Aktiviere(nullptr);
+  f->FaecherGridMouseUp(0);
+  EXPECT_EQ(static_cast<int>(popups.Angebote().size()), vorher + 1);
+}
+
+TEST_F(GrunddatenTest, SchliessenNichtWaehrendDiePaletteWartet) {
+  auto* f = Oeffne<TRaGrForm>(S().Raeume().Hole(1));
+  ASSERT_NE(f, nullptr);
+  palette->SetzeBeschaeftigt(true);
+  EXPECT_FALSE(f->SchliesseFrage());
+  palette->SetzeBeschaeftigt(false);
+  EXPECT_TRUE(f->SchliesseFrage());
+  EXPECT_EQ(S().Raeume().Hole(1)->GrForm(), nullptr);
+}
+
 }  // namespace
 }  // namespace kolvar
