@@ -163,8 +163,8 @@ void TFaGrForm::ListeMouseUp(TGitter& liste, int zeile) {
 void TFaGrForm::ListeDblClick(TGitter& liste, int zeile) {
   TElement* e = ElementIn(liste, zeile);
   if (e == nullptr) return;
-  if (Tasten() & Taste::Shift) Schule().SetzeAnsichtsgruppe(1);
-  if (dienste_.OeffneElement) dienste_.OeffneElement(e, Schule().Ansichtsgruppe(), 0);
+  const int gruppe = (Tasten() & Taste::Shift) ? 1 : Schule().Ansichtsgruppe();
+  if (dienste_.OeffneElement) dienste_.OeffneElement(e, gruppe, 0);
 }
 
 }  // namespace kolvar

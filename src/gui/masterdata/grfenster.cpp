@@ -74,6 +74,8 @@ void InstalliereGrunddaten(TKolvarPalette& palette) {
       return palette.ZeigeMenuForm(elemente, caption);
     };
     dienste.OeffneElement = [&palette](TElement* e, int gruppe, uint8_t t) {
+      // The view button follows the group the window opens in.
+      if (gruppe != palette.Schule().Ansichtsgruppe()) palette.AnsichtSetzen(gruppe);
       palette.Oeffner().OeffneElement(gruppe, e, t);
     };
     OeffneGrFenster(palette.Schule(), element, tasten != 0, &palette, dienste, &palette);

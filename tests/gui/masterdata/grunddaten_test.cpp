@@ -325,6 +325,11 @@ TEST_F(GrunddatenTest, TabelleUndFachUndKopplung) {
   le->FachKnopfClick(false);
   EXPECT_EQ(fa->ElementIn(*fa->LehrerGrid, 0), Lehrer(2));
   EXPECT_EQ(le->FachIn(le->FaecherGrid->Zeile())->Kuerzel(), "Ma");
+  // A double click on a class of the subject opens its editor beside the subject's.
+  Aktiviere(fa);
+  fa->ListeDblClick(*fa->KlassenGrid, 1);
+  EXPECT_NE(dynamic_cast<TKlGrForm*>(Klasse(2)->GrForm()), nullptr);
+  EXPECT_EQ(S().Faecher().Hole(2)->GrForm(), fa);
 
   auto* ko = Oeffne<TKoGrForm>(S().Kopplungen().Hole(1));
   ASSERT_NE(ko, nullptr);
