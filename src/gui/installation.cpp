@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include "masterdata/grfenster.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
 #include "views/automatik.h"
@@ -20,6 +21,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereUebersichten(palette);
   InstalliereDruck(palette);
   InstalliereParFenster(palette);
+  InstalliereGrunddaten(palette);
 }
 
 }  // namespace kolvar
