@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "app/meldungsform.h"
@@ -56,6 +57,7 @@ TKueForm::TKueForm(TSchule& schule, QWidget* eltern)
   kueGrid_->SetzeRollbalken(true);
   kueGrid_->setFixedSize(132, 12 * 19 + 4);
   links->addWidget(kueGrid_);
+  links->addStretch();
   haupt->addLayout(links);
 
   auto* rechts = new QVBoxLayout;
