@@ -1,6 +1,7 @@
 #include "installation.h"
 
 #include "masterdata/grfenster.h"
+#include "masterdata/kuerzellisten.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
 #include "views/automatik.h"
@@ -22,6 +23,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereDruck(palette);
   InstalliereParFenster(palette);
   InstalliereGrunddaten(palette);
+  InstalliereKuerzelListen(palette);
 }
 
 }  // namespace kolvar

@@ -1,0 +1,15 @@
+#include "masterdata/dateitextvalidator.h"
+
+#include "storage/mactext.h"
+
+namespace kolvar {
+
+TDateiTextValidator::TDateiTextValidator(bool kuerzel, QObject* eltern)
+    : QValidator(eltern), kuerzel_(kuerzel) {}
+
+QValidator::State TDateiTextValidator::validate(QString& text, int& /*position*/) const {
+  if (kuerzel_ && text.startsWith(QLatin1Char(' '))) return Invalid;
+  return MacDarstellbar(text.toStdString()) ? Acceptable : Invalid;
+}
+
+}  // namespace kolvar
