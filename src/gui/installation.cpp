@@ -1,5 +1,8 @@
 #include "installation.h"
 
+#include "app/grundeinstellungen.h"
+#include "masterdata/stammvorgaben.h"
+#include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
@@ -14,6 +17,9 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereManuellFenster(palette);
   InstalliereAutomatik(palette);
   InstallierePlanWerkzeuge(palette);
+  InstalliereGrundeinstellungen(palette);
+  InstalliereAnsichtsVorgaben(palette);
+  InstalliereStammVorgaben(palette);
 }
 
 }  // namespace kolvar
