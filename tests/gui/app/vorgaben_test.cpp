@@ -39,6 +39,7 @@
 #include "platform/wahldialoge.h"
 #include "storage/einstellungenimspeicher.h"
 #include "support/modellpruefung.h"
+#include "views/depform.h"
 #include "views/depstandardform.h"
 #include "views/kuerzelbreiten.h"
 #include "views/plnstandardform.h"
@@ -257,6 +258,57 @@ TEST_F(VorgabenTest, StatistikZeitraum) {
   EXPECT_TRUE(standard.DeputatFenster.mst);
   EXPECT_EQ(standard.DeputatFenster.dvo, uhr.Heute());
   EXPECT_EQ(standard.DeputatFenster.dbi, uhr.Heute());
+  KeineFehler();
+}
+
+// "Kopieren" reaches the courses selected in the active workload window: hours never below the
+// placed ones, "nicht verplanen" not onto a placed course.
+TEST_F(VorgabenTest, KopierenAufDieAuswahl) {
+  Oeffne();
+  Menue(MenuePfad::Kurse);
+  auto* fenster = dynamic_cast<TDepForm*>(palette->Schule().EinzelFenster(FensterArt::KursDep));
+  ASSERT_NE(fenster, nullptr);
+  palette->Schule().SetzeAktivesFenster(fenster);
+  fenster->DepGrid->SetzeAuswahl({0, 1, 0, 1});
+  dialoge.Bediene(QStringLiteral("KursStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TKursStandardForm>(d);
+    ASSERT_EQ(f.Ziele().size(), 1u);
+    f.StundenSpin()->setValue(2);
+    f.NvpCheck()->click();
+    f.KopierCheck(TKursStandardForm::KopStunden)->click();
+    f.KopierCheck(TKursStandardForm::KopPlan)->click();
+    f.KopierKnopf()->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorKurse);
+  const TKurs* k = palette->Schule().Kurse().Hole(1);
+  EXPECT_EQ(k->Stunden(1), 3);
+  EXPECT_FALSE(k->NichtVerplanen());
+  EXPECT_EQ(standard.kst, 3) << "Kopieren stores no default";
+  fenster->Schliesse();
+  KeineFehler();
+}
+
+// The period labels of each version are kept apart; with one version the spin stays at 1.
+TEST_F(VorgabenTest, StundenbezeichnungenJeVersion) {
+  for (const int versionen : {1, 2}) {
+    standard.SetVersionszahl(versionen);
+    dialoge.Bediene(QStringLiteral("ZeitForm"), [versionen](TKvDialog& d) {
+      auto& f = Als<TZeitForm>(d);
+      f.SetzeZelle(false, 1, QStringLiteral("A "));
+      f.VersionsSpin()->setValue(2);
+      EXPECT_EQ(f.VersionsSpin()->value(), versionen);
+      f.SetzeZelle(false, 1, QStringLiteral("B"));
+      f.VersionsSpin()->setValue(1);
+      EXPECT_EQ(f.LinksGrid()->Text(1, 1), versionen == 2 ? QStringLiteral("A") : QStringLiteral("B"));
+      d.Knopf(QStringLiteral("Ok"))->click();
+    });
+    Menue(MenuePfad::VorZeiten);
+    EXPECT_EQ(standard.sp[0][0], versionen == 2 ? "A" : "B");
+    if (versionen == 2) {
+      EXPECT_EQ(standard.sp[1][0], "B");
+    }
+  }
   KeineFehler();
 }
 
