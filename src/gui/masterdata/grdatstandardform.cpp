@@ -169,6 +169,7 @@ void TGrDatStandardForm::ArtGewaehlt() {
     kuerzel_->SetzeText(0, z, QString::fromStdString(elemente[static_cast<std::size_t>(z)]->Kuerzel()));
     kuerzel_->SetzeObjekt(0, z, elemente[static_cast<std::size_t>(z)]);
   }
+  kuerzel_->SetzeZelle(0, 0);
 }
 
 void TGrDatStandardForm::PruefeKopieren() {

@@ -30,6 +30,8 @@ THTMLStandardForm::THTMLStandardForm(TStandard& standard, QWidget* eltern)
     connect(knopf, &QPushButton::clicked, this, [this, i] { FarbKnopfClick(i); });
   }
   Inhalt()->addLayout(raster);
+  // Wide enough for its caption.
+  setMinimumWidth(360);
 }
 
 void THTMLStandardForm::Laden(const TStandard& st) {

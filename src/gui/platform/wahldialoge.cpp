@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <algorithm>
 
 namespace kolvar {
@@ -34,7 +35,8 @@ class TQtWahlDialoge : public IWahlDialoge {
 
   bool WaehleSchrift(TSchrift& schrift, QWidget* eltern) override {
     bool ok = false;
-    QFont start(QString::fromStdString(schrift.Name));
+    // The dialog lists real families: "Arial" starts at the family it resolves to.
+    QFont start(QFontInfo(QFont(QString::fromStdString(schrift.Name))).family());
     start.setPointSize(std::clamp(schrift.Groesse, 6, 24));
     const QFont neu = QFontDialog::getFont(&ok, start, eltern, QString(), QFontDialog::DontUseNativeDialog);
     if (!ok) return false;
