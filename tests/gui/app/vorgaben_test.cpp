@@ -258,6 +258,9 @@ TEST_F(VorgabenTest, StatistikZeitraum) {
   EXPECT_TRUE(standard.DeputatFenster.mst);
   EXPECT_EQ(standard.DeputatFenster.dvo, uhr.Heute());
   EXPECT_EQ(standard.DeputatFenster.dbi, uhr.Heute());
+  // Opened with the box ticked, nothing is asked.
+  dialoge.Klicke(QStringLiteral("DepStandardForm"), QStringLiteral("Abbrechen"));
+  Menue(MenuePfad::VorDeputate);
   KeineFehler();
 }
 
