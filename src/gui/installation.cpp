@@ -1,9 +1,12 @@
 #include "installation.h"
 
+#include "app/grundeinstellungen.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
+#include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
+#include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
@@ -24,6 +27,9 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereParFenster(palette);
   InstalliereGrunddaten(palette);
   InstalliereKuerzelListen(palette);
+  InstalliereGrundeinstellungen(palette);
+  InstalliereAnsichtsVorgaben(palette);
+  InstalliereStammVorgaben(palette);
 }
 
 }  // namespace kolvar

@@ -34,6 +34,8 @@ std::string DialogText(TDialog art) {
       return "Die Importdatei enthält unbekannte Kürzel. Wollen sie trotzdem importieren?";
     case TDialog::FalschesFormat:
       return "Der Inhalt der Importdatei hat nicht das geeignete Format für Kurse.";
+    case TDialog::StundenLoeschen:
+      return "Stunden löschen";
   }
   return {};
 }

@@ -34,6 +34,8 @@ enum class TDialog {
   RaumBesetzt,        // "Raum ist besetzt": "Raum " + abbreviation + reason, "Trotzdem einsetzen?"
   UnbekannteKuerzel,  // "Unbekannte Kürzel": Ja imports all the same and creates the elements
   FalschesFormat,     // notice "Falsches Format": the import file is not a course file
+  StundenLoeschen,    // "Stunden löschen": the days that go ("Sonntag" / "Samstag oder Sonntag"); Ja
+                      // deletes the lessons on them
 };
 
 class IDialoge {

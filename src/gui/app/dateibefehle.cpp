@@ -66,11 +66,11 @@ void TDateiBefehle::NeuItemClick() {
   palette_.Schule().SetzePfad({});
   dateiOffen_ = true;
   palette_.Menues().DateiMenusAnpassen();
-  // Basic settings, master-data defaults, course defaults, abbreviations: each when the
-  // program has it.
-  for (const QString& dialog :
-       {DialogName::Eckdaten, DialogName::Grunddaten, DialogName::KursVorgaben, DialogName::Kuerzel})
+  // Basic settings, master-data defaults, course defaults.
+  for (const QString& dialog : {DialogName::Eckdaten, DialogName::Grunddaten, DialogName::KursVorgaben})
     palette_.DialogRegister().Oeffne(dialog);
+  // The abbreviation lists: their feature registers this dialog; until then the step is skipped.
+  palette_.DialogRegister().Oeffne(DialogName::Kuerzel);
   palette_.KuerzelMenusAnlegen();
   palette_.VersionsMenuAufbauen();
   palette_.Menues().DateiMenusAnpassen();

@@ -65,6 +65,8 @@ std::unique_ptr<TFrageForm> Baue(TDialog art, const std::vector<std::string>& t)
                                    {QStringLiteral("Nein"), mrNein, false, true}});
     case TDialog::FalschesFormat:
       return std::make_unique<TFrageForm>(Teil(t, 0), Texte(t, 1), kOk);
+    case TDialog::StundenLoeschen:
+      break;  // the plan tools register theirs
   }
   // A request this program does not know yet still reaches the user.
   return std::make_unique<TFrageForm>(QStringLiteral("WinKolvar"), Texte(t), kJaNein);

@@ -1,0 +1,10 @@
+// The defaults of new master data and courses ("Neu" leads through both) and the web colours.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+
+void InstalliereStammVorgaben(TKolvarPalette& palette);
+
+}  // namespace kolvar

@@ -1,0 +1,11 @@
+// The presets of the plan and workload views, and the question the basic settings ask before
+// lessons on dropped school days go.
+#pragma once
+
+namespace kolvar {
+
+class TKolvarPalette;
+
+void InstalliereAnsichtsVorgaben(TKolvarPalette& palette);
+
+}  // namespace kolvar

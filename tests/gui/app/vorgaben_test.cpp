@@ -1,0 +1,422 @@
+// The settings dialogs reached through the palette: each stores its values on "Ok" and none on
+// "Abbrechen", "Neu" leads through them to an empty school, and fewer school days drop the lessons
+// on the days that go without leaving their slots taken.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <functional>
+
+#include "app/dateibefehle.h"
+#include "app/eckstandardform.h"
+#include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
+#include "app/statzeitform.h"
+#include "app/zeitform.h"
+#include "gui/support/gebauteschule.h"
+#include "gui/support/skriptdienste.h"
+#include "installation.h"
+#include "masterdata/farbfeld.h"
+#include "masterdata/grdatstandardform.h"
+#include "masterdata/htmlstandardform.h"
+#include "masterdata/kursstandardform.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "platform/dienste.h"
+#include "platform/gitter.h"
+#include "platform/wahldialoge.h"
+#include "storage/einstellungenimspeicher.h"
+#include "support/modellpruefung.h"
+#include "views/depform.h"
+#include "views/depstandardform.h"
+#include "views/kuerzelbreiten.h"
+#include "views/plnstandardform.h"
+
+namespace kolvar {
+namespace {
+
+// Colour and font choices answered by the test; every colour dialog also changes the first
+// custom colour, as a user defining one would.
+class TSkriptWahl : public IWahlDialoge {
+ public:
+  bool WaehleFarbe(std::uint32_t& f, TEigeneFarben& eigene, QWidget*) override {
+    eigene[0] = 0x010203;
+    if (!bestaetigen) return false;
+    f = farbe;
+    return true;
+  }
+  bool WaehleSchrift(TSchrift& s, QWidget*) override {
+    if (!bestaetigen) return false;
+    s = schrift;
+    return true;
+  }
+  bool bestaetigen = true;
+  std::uint32_t farbe = 0x00FF00;
+  TSchrift schrift{"Liberation Serif", 14};
+};
+
+// MUE De 5a in R1 with three hours: Monday, Saturday and Sunday.
+void BaueSchule(TSchule& s) {
+  s.Standard().SetTageProWoche(7);
+  TKurs* k = s.ErzeugeKurs(s.NeuerLehrer("MUE"), s.NeueKlasse("5a"), nullptr, s.NeuesFach("De"),
+                           s.NeuerRaum("R1"), 3);
+  for (const int tag : {1, 6, 7}) k->Setze(1, tag, s.Raeume().Hole(1), 2);
+}
+
+class VorgabenTest : public ::testing::Test {
+ protected:
+  VorgabenTest() {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+    TDienste::SetzeUhr(&uhr);
+    TWahlDialoge::SetzeDienst(&wahl);
+    palette = std::make_unique<TKolvarPalette>(standard, dateien);
+    InstalliereFunktionen(*palette);
+  }
+  ~VorgabenTest() override {
+    palette.reset();
+    TWahlDialoge::SetzeDienst(nullptr);
+    TDienste::Zuruecksetzen();
+  }
+  TEinstellungenImSpeicher Einstellungen() const {
+    TEinstellungenImSpeicher s;
+    standard.SpeichereEinstellungen(s);
+    return s;
+  }
+  void Oeffne() { ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr"))); }
+  void Menue(const QString& pfad) {
+    QAction* a = palette->Menues().Aktion(pfad);
+    ASSERT_TRUE(a->isEnabled()) << pfad.toStdString();
+    a->trigger();
+  }
+  void KeineFehler() {
+    EXPECT_TRUE(dialoge.AllesBeantwortet());
+    for (const QString& f : dialoge.Fehler()) ADD_FAILURE() << f.toStdString();
+  }
+
+  TStandard standard;
+  TGebauteSchule dateien{BaueSchule};
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+  TFesteQtUhr uhr{int64_t{45000} * 86400 + 36000};
+  TSkriptWahl wahl;
+  std::unique_ptr<TKolvarPalette> palette;
+};
+
+template <class T>
+T& Als(TKvDialog& d) {
+  return dynamic_cast<T&>(d);
+}
+
+// Every page: a change, then "Abbrechen" stores nothing; the same change with "Ok" stores it.
+TEST_F(VorgabenTest, OkSpeichertAbbrechenNicht) {
+  struct TFall {
+    QString pfad;
+    const char* name;
+    std::function<void(TKvDialog&)> aendere;
+    std::function<bool(const TStandard&)> gespeichert;
+  };
+  const std::vector<TFall> faelle{
+      {MenuePfad::VorEckdaten, "EckStandardForm",
+       [](TKvDialog& d) {
+         auto& f = Als<TEckStandardForm>(d);
+         f.VorSpin()->setValue(3);
+         f.VertrSpin()->setValue(99);
+         f.PaletteGruppe()->button(4)->click();
+         f.FarbKnopfClick();
+       },
+       [](const TStandard& s) { return s.vkm == 3 && s.vtm == 99 && s.pas == 4 && s.efa == 0x00FF00; }},
+      {MenuePfad::VorZeiten, "ZeitForm",
+       [](TKvDialog& d) { Als<TZeitForm>(d).SetzeZelle(true, 2, QStringLiteral("14:00  ")); },
+       [](const TStandard& s) { return s.sp[0][9] == "14:00"; }},
+      {MenuePfad::VorPlaene, "PlnStandardForm",
+       [this](TKvDialog& d) {
+         auto& f = Als<TPlnStandardForm>(d);
+         f.SPTSpin()->stepBy(3);
+         f.KoppFettCheck()->click();
+         popups.WaehleText(QStringLiteral("3 quer"));
+         f.ManWechselKnopfClick();
+         EXPECT_EQ(f.ManFeld()->text(), QStringLiteral("3 quer"));
+       },
+       [](const TStandard& s) { return s.pst == 9 && !s.PlanFenster.pkf && s.PlanFenster.pma == 4; }},
+      {MenuePfad::VorDeputate, "DepStandardForm",
+       [](TKvDialog& d) {
+         auto& f = Als<TDepStandardForm>(d);
+         f.NullCheck()->click();
+         f.ZusatzCheck()->click();
+       },
+       [](const TStandard& s) { return !s.DeputatFenster.mns && s.DeputatFenster.mzi; }},
+      {MenuePfad::VorGrunddaten, "GrDatStandardForm",
+       [](TKvDialog& d) {
+         auto& f = Als<TGrDatStandardForm>(d);
+         f.LeUpDown()->setValue(20);
+         f.KlUpDown()->stepBy(-100);
+       },
+       [](const TStandard& s) { return s.les == 20 && s.kls == 1; }},
+      {MenuePfad::VorKurse, "KursStandardForm",
+       [](TKvDialog& d) {
+         auto& f = Als<TKursStandardForm>(d);
+         f.StundenSpin()->setValue(5);
+         f.SpTSpin()->setValue(2);  // single hours follow: 5 mod 2
+         f.SortRadio()->button(1)->click();
+         f.FarbKnopfClick();
+       },
+       [](const TStandard& s) {
+         return s.kst == 5 && s.spt == 2 && s.ezs == 1 && !s.nks && s.kfa == 0x00FF00;
+       }},
+      {MenuePfad::VorHtmlFarben, "HTMLStandardForm",
+       [](TKvDialog& d) { Als<THTMLStandardForm>(d).FarbKnopfClick(1); },
+       [](const TStandard& s) { return s.tab == 0x00FF00; }},
+  };
+  Oeffne();
+  for (const TFall& f : faelle) {
+    for (const bool ok : {false, true}) {
+      standard.cfa[0] = 0;
+      const TEinstellungenImSpeicher vorher = Einstellungen();
+      dialoge.Bediene(QString::fromLatin1(f.name), [&](TKvDialog& d) {
+        f.aendere(d);
+        d.Knopf(ok ? QStringLiteral("Ok") : QStringLiteral("Abbrechen"))->click();
+      });
+      Menue(f.pfad);
+      KeineFehler();
+      EXPECT_EQ(f.gespeichert(standard), ok) << f.name << " " << ok;
+      // The custom colours are taken over from the colour dialog however it ends.
+      standard.cfa[0] = 0;
+      if (!ok) {
+        EXPECT_TRUE(Einstellungen() == vorher) << f.name;
+      }
+    }
+  }
+  for (const std::string& fehler : PruefeModell(palette->Schule())) ADD_FAILURE() << fehler;
+}
+
+// Widths and fonts are stored at once: "Abbrechen" keeps them, and a new font measures the
+// widths anew.
+TEST_F(VorgabenTest, BreitenUndSchriftSofort) {
+  Oeffne();
+  dialoge.Bediene(QStringLiteral("PlnStandardForm"), [&](TKvDialog& d) {
+    auto& f = Als<TPlnStandardForm>(d);
+    f.Breiten()->TrackBar(2)->setValue(55);
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorPlaene);
+  EXPECT_EQ(standard.PlanFenster.pob, 55);
+  dialoge.Bediene(QStringLiteral("DepStandardForm"), [&](TKvDialog& d) {
+    auto& f = Als<TDepStandardForm>(d);
+    f.SchriftButtonClick();
+    EXPECT_EQ(f.SchriftFeld()->text(), QStringLiteral("Liberation Serif 14"));
+    EXPECT_EQ(f.Breiten()->TrackBar(0)->value(), std::clamp(standard.DeputatFenster.dlb, 13, 69));
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  const int vorher = standard.DeputatFenster.dlb;
+  Menue(MenuePfad::VorDeputate);
+  EXPECT_EQ(standard.DeputatFenster.Schrift, (TSchrift{"Liberation Serif", 14}));
+  // Measured from the header "Lehrer" in a larger font, no longer the fixed default.
+  EXPECT_NE(standard.DeputatFenster.dlb, vorher);
+  EXPECT_GT(standard.DeputatFenster.dlb, 40);
+  KeineFehler();
+}
+
+// Ticking "mit Statistik" asks for the period, and an impossible day becomes the month's last;
+// unticking asks nothing.
+TEST_F(VorgabenTest, StatistikZeitraum) {
+  Oeffne();
+  dialoge.Bediene(QStringLiteral("DepStandardForm"), [&](TKvDialog& d) {
+    auto& f = Als<TDepStandardForm>(d);
+    dialoge.Bediene(QStringLiteral("StatZeitForm"), [](TKvDialog& z) {
+      auto& s = Als<TStatZeitForm>(z);
+      s.VTagSpin()->setValue(31);
+      s.VMonatSpin()->setValue(2);
+      s.VJahrSpin()->setValue(2001);
+      z.Knopf(QStringLiteral("Ok"))->click();
+      EXPECT_EQ(s.VTagSpin()->value(), 28);
+    });
+    f.StatistikCheck()->click();
+    EXPECT_EQ(f.Von(), TagesNummer(2001, 2, 28));
+    EXPECT_EQ(f.Bis(), uhr.Heute());
+    f.StatistikCheck()->click();
+    EXPECT_TRUE(dialoge.AllesBeantwortet());
+    // Closed by its box, the period is what its fields show: today.
+    dialoge.Antworte(QStringLiteral("StatZeitForm"), mrAbbrechen);
+    f.StatistikCheck()->click();
+    EXPECT_EQ(f.Von(), uhr.Heute());
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Menue(MenuePfad::VorDeputate);
+  EXPECT_TRUE(standard.DeputatFenster.mst);
+  EXPECT_EQ(standard.DeputatFenster.dvo, uhr.Heute());
+  EXPECT_EQ(standard.DeputatFenster.dbi, uhr.Heute());
+  // Opened with the box ticked, nothing is asked.
+  dialoge.Klicke(QStringLiteral("DepStandardForm"), QStringLiteral("Abbrechen"));
+  Menue(MenuePfad::VorDeputate);
+  KeineFehler();
+}
+
+// "Kopieren" reaches the courses selected in the active workload window: hours never below the
+// placed ones, "nicht verplanen" not onto a placed course.
+TEST_F(VorgabenTest, KopierenAufDieAuswahl) {
+  Oeffne();
+  Menue(MenuePfad::Kurse);
+  auto* fenster = dynamic_cast<TDepForm*>(palette->Schule().EinzelFenster(FensterArt::KursDep));
+  ASSERT_NE(fenster, nullptr);
+  palette->Schule().SetzeAktivesFenster(fenster);
+  fenster->DepGrid->SetzeAuswahl({0, 1, 0, 1});
+  dialoge.Bediene(QStringLiteral("KursStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TKursStandardForm>(d);
+    ASSERT_EQ(f.Ziele().size(), 1u);
+    f.StundenSpin()->setValue(2);
+    f.NvpCheck()->click();
+    f.KopierCheck(TKursStandardForm::KopStunden)->click();
+    f.KopierCheck(TKursStandardForm::KopPlan)->click();
+    f.KopierKnopf()->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorKurse);
+  const TKurs* k = palette->Schule().Kurse().Hole(1);
+  EXPECT_EQ(k->Stunden(1), 3);
+  EXPECT_FALSE(k->NichtVerplanen());
+  EXPECT_EQ(standard.kst, 3) << "Kopieren stores no default";
+  fenster->Schliesse();
+  KeineFehler();
+}
+
+// The period labels of each version are kept apart; with one version the spin stays at 1.
+TEST_F(VorgabenTest, StundenbezeichnungenJeVersion) {
+  for (const int versionen : {1, 2}) {
+    standard.SetVersionszahl(versionen);
+    dialoge.Bediene(QStringLiteral("ZeitForm"), [versionen](TKvDialog& d) {
+      auto& f = Als<TZeitForm>(d);
+      f.SetzeZelle(false, 1, QStringLiteral("A "));
+      f.VersionsSpin()->setValue(2);
+      EXPECT_EQ(f.VersionsSpin()->value(), versionen);
+      f.SetzeZelle(false, 1, QStringLiteral("B"));
+      f.VersionsSpin()->setValue(1);
+      EXPECT_EQ(f.LinksGrid()->Text(1, 1), versionen == 2 ? QStringLiteral("A") : QStringLiteral("B"));
+      d.Knopf(QStringLiteral("Ok"))->click();
+    });
+    Menue(MenuePfad::VorZeiten);
+    EXPECT_EQ(standard.sp[0][0], versionen == 2 ? "A" : "B");
+    if (versionen == 2) {
+      EXPECT_EQ(standard.sp[1][0], "B");
+    }
+  }
+  KeineFehler();
+}
+
+// A cancelled colour dialog changes no panel but keeps the custom colours defined in it.
+TEST_F(VorgabenTest, FarbdialogAbgebrochen) {
+  wahl.bestaetigen = false;
+  const uint32_t tabelle = standard.tab;
+  dialoge.Bediene(QStringLiteral("HTMLStandardForm"), [&](TKvDialog& d) {
+    Als<THTMLStandardForm>(d).FarbKnopfClick(1);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Menue(MenuePfad::VorHtmlFarben);
+  EXPECT_EQ(standard.tab, tabelle);
+  EXPECT_EQ(standard.cfa[0], 0x010203u);
+  KeineFehler();
+}
+
+// "Neu": basic data, master-data and course defaults in turn, to an empty school with five days
+// and eight periods shown.
+TEST_F(VorgabenTest, NeuDurchDieDialoge) {
+  dialoge.Bediene(QStringLiteral("EckStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TEckStandardForm>(d);
+    f.WochenGruppe()->button(0)->click();
+    f.VersionsSpin()->setValue(2);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  dialoge.Klicke(QStringLiteral("GrDatStandardForm"), QStringLiteral("Ok"));
+  dialoge.Klicke(QStringLiteral("KursStandardForm"), QStringLiteral("Ok"));
+  Menue(MenuePfad::Neu);
+  KeineFehler();
+  EXPECT_EQ(dialoge.Protokoll(), (QStringList{QStringLiteral("Voreinstellungen für Eckdaten"),
+                                              QStringLiteral("Voreinstellungen für Grunddaten"),
+                                              QStringLiteral("Voreinstellung für Kurse")}));
+  EXPECT_TRUE(palette->DateiOffen());
+  EXPECT_TRUE(palette->Schule().Kurse().Leer());
+  EXPECT_TRUE(palette->Schule().Lehrer().Leer());
+  EXPECT_EQ(standard.mtn, 5);
+  EXPECT_EQ(standard.mwn(), 2);
+  EXPECT_TRUE(palette->Menues().Aktion(MenuePfad::VorPlanversionen)->isEnabled());
+  dialoge.Bediene(QStringLiteral("PlnStandardForm"), [](TKvDialog& d) {
+    Als<TPlnStandardForm>(d).SPTSpin()->setValue(8);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Menue(MenuePfad::VorPlaene);
+  EXPECT_EQ(standard.pst, 8);
+  KeineFehler();
+}
+
+// Five school days on a school with lessons on Saturday and Sunday: "Nein" keeps seven days,
+// "Ja" drops the two lessons and no grid keeps their slots.
+TEST_F(VorgabenTest, StundenLoeschen) {
+  for (const int antwort : {mrNein, mrJa}) {
+    Oeffne();
+    standard.SetTageProWoche(7);
+    dialoge.Bediene(QStringLiteral("EckStandardForm"), [](TKvDialog& d) {
+      Als<TEckStandardForm>(d).WochenGruppe()->button(0)->click();
+      d.Knopf(QStringLiteral("Ok"))->click();
+    });
+    dialoge.Antworte(QStringLiteral("Stunden löschen"), antwort);
+    Menue(MenuePfad::VorEckdaten);
+    KeineFehler();
+    const TKurs* k = palette->Schule().Kurse().Hole(1);
+    EXPECT_EQ(standard.mtn, antwort == mrJa ? 5 : 7);
+    EXPECT_EQ(k->Setzungen().Anzahl(), antwort == mrJa ? 1 : 3);
+    EXPECT_EQ(palette->Schule().Lehrer().Hole(1)->Belegung().Tag(1, 6) != 0, antwort != mrJa);
+    for (const std::string& fehler : PruefeModell(palette->Schule())) ADD_FAILURE() << fehler;
+    palette->Schule().SetzeGeaendert(false);
+    palette->DateiBefehle().SchliessenItemClick();
+  }
+}
+
+// "Kopieren" of the course defaults reaches nothing without an active workload window, and the
+// master-data defaults copy the target hours onto the chosen teacher.
+TEST_F(VorgabenTest, KopierenOhneZieleUndAufLehrer) {
+  Oeffne();
+  const std::string vorher = Fingerabdruck(palette->Schule());
+  dialoge.Bediene(QStringLiteral("KursStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TKursStandardForm>(d);
+    EXPECT_FALSE(f.KopierKnopf()->isEnabled());
+    f.KopierCheck(TKursStandardForm::KopFaktor)->click();
+    EXPECT_TRUE(f.KopierKnopf()->isEnabled());
+    f.FaktorSpin()->setValue(9);
+    f.KopierKnopf()->click();
+    EXPECT_TRUE(f.Ziele().empty());
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorKurse);
+  EXPECT_EQ(Fingerabdruck(palette->Schule()), vorher);
+  dialoge.Bediene(QStringLiteral("GrDatStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TGrDatStandardForm>(d);
+    EXPECT_FALSE(f.KopierenKnopf()->isEnabled());
+    f.KuerzelRadio()->button(2)->click();
+    EXPECT_FALSE(f.SollCheck()->isEnabled());
+    f.KuerzelRadio()->button(0)->click();
+    f.SollCheck()->click();
+    EXPECT_TRUE(f.KopierenKnopf()->isEnabled());
+    f.LeUpDown()->setValue(17);
+    f.KuerzelGrid()->SetzeAuswahl({0, 0, 0, 0});
+    f.KopierenKnopf()->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorGrunddaten);
+  EXPECT_EQ(palette->Schule().Lehrer().Hole(1)->Soll(1), 17);
+  KeineFehler();
+}
+
+}  // namespace
+}  // namespace kolvar
