@@ -329,8 +329,8 @@ TEST_F(VorgabenTest, FarbdialogAbgebrochen) {
   KeineFehler();
 }
 
-// "Neu": basic data, master-data and course defaults in turn, to an empty school with five days
-// and eight periods shown.
+// "Neu": basic data, master-data and course defaults and the abbreviation lists in turn, to an empty school
+// with five days and eight periods shown.
 TEST_F(VorgabenTest, NeuDurchDieDialoge) {
   dialoge.Bediene(QStringLiteral("EckStandardForm"), [](TKvDialog& d) {
     auto& f = Als<TEckStandardForm>(d);
@@ -340,11 +340,13 @@ TEST_F(VorgabenTest, NeuDurchDieDialoge) {
   });
   dialoge.Klicke(QStringLiteral("GrDatStandardForm"), QStringLiteral("Ok"));
   dialoge.Klicke(QStringLiteral("KursStandardForm"), QStringLiteral("Ok"));
+  dialoge.Klicke(QStringLiteral("Kürzel"), QStringLiteral("Ok"));
   Menue(MenuePfad::Neu);
   KeineFehler();
-  EXPECT_EQ(dialoge.Protokoll(), (QStringList{QStringLiteral("Voreinstellungen für Eckdaten"),
-                                              QStringLiteral("Voreinstellungen für Grunddaten"),
-                                              QStringLiteral("Voreinstellung für Kurse")}));
+  EXPECT_EQ(dialoge.Protokoll(),
+            (QStringList{QStringLiteral("Voreinstellungen für Eckdaten"),
+                         QStringLiteral("Voreinstellungen für Grunddaten"),
+                         QStringLiteral("Voreinstellung für Kurse"), QStringLiteral("Kürzel")}));
   EXPECT_TRUE(palette->DateiOffen());
   EXPECT_TRUE(palette->Schule().Kurse().Leer());
   EXPECT_TRUE(palette->Schule().Lehrer().Leer());
