@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QValidator>
 #include <algorithm>
 
+#include "masterdata/dateitextvalidator.h"
 #include "masterdata/sperrung.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
@@ -14,24 +14,8 @@
 #include "model/text.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
-#include "storage/mactext.h"
 
 namespace kolvar {
-
-namespace {
-
-// Only what the school file can hold, so nothing typed changes on saving.
-class TNamenPruefer : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& text, int&) const override {
-    for (const char32_t z : text.toUcs4())
-      if (z < 0x20 || z == 0x7F || !MacDarstellbar(z)) return Invalid;
-    return Acceptable;
-  }
-};
-
-}  // namespace
 
 TGrForm::TGrForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
     : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
@@ -39,7 +23,7 @@ TGrForm::TGrForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
   InfoFeld = new QLineEdit(this);
   InfoFeld->setObjectName(QStringLiteral("InfoFeld"));
   InfoFeld->setMaxLength(kNamenLaenge);
-  InfoFeld->setValidator(new TNamenPruefer(InfoFeld));
+  InfoFeld->setValidator(new TDateiTextValidator(false, InfoFeld));
   InfoFeld->setMaximumWidth(170);
   // Wide enough for the caption in the frame.
   setMinimumWidth(260);
