@@ -1,5 +1,6 @@
 #include "platform/dateidienst.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,7 +38,10 @@ QString MitEndung(const QString& pfad, const QString& endung) {
 
 namespace {
 QString Frage(const TDateiAuswahl& auswahl, QFileDialog::AcceptMode modus) {
-  QFileDialog dialog(nullptr, auswahl.titel, auswahl.ordner);
+  // Owned by the dialog or window in front, so the window manager keeps it above that one.
+  QWidget* vorne = QApplication::activeModalWidget();
+  if (vorne == nullptr) vorne = QApplication::activeWindow();
+  QFileDialog dialog(vorne, auswahl.titel, auswahl.ordner);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(modus);
   dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
