@@ -229,8 +229,16 @@ void TKolvarPalette::PaletteAnordnen() {
   const int pas = std::clamp(standard_.pas, 0, 6);
   const bool werkzeugRand = pas >= 3;
   const bool sichtbar = isVisible();
-  setWindowFlag(Qt::Tool, werkzeugRand);
-  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // Changing the flags recreates the native window, which the window manager then places anew:
+  // only when the window type changes, and at the place it had. (Qt::Tool shares its bits with
+  // Qt::Window, so the type is set as a whole.)
+  const Qt::WindowFlags flaggen = (windowFlags() & ~Qt::WindowType_Mask) | Qt::WindowStaysOnTopHint |
+                                  (werkzeugRand ? Qt::Tool : Qt::Window);
+  if (flaggen != windowFlags()) {
+    const QPoint ort = pos();
+    setWindowFlags(flaggen);
+    move(ort);
+  }
   // Menu bar: the menus themselves, or all of them under the folding item "Menu".
   menues_->InDieLeiste(*menuBar(), werkzeugRand);
   QSize flaeche;
