@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include "masterdata/kursformfenster.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
 #include "views/manuellfenster.h"
@@ -14,6 +15,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereManuellFenster(palette);
   InstalliereAutomatik(palette);
   InstallierePlanWerkzeuge(palette);
+  InstalliereKursForm(palette);
 }
 
 }  // namespace kolvar

@@ -99,6 +99,10 @@ void TKolvarPalette::SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffne
   oeffner_.SetzeArtOeffner(art, std::move(oeffner));
 }
 
+void TKolvarPalette::SetzeKursFensterOeffner(TFensterOeffner::TKursOeffner oeffner) {
+  oeffner_.SetzeKursOeffner(std::move(oeffner));
+}
+
 void TKolvarPalette::RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
                                        const QString& menuePfad) {
   dialogRegister_.Registriere(name, std::move(oeffner));

@@ -497,8 +497,13 @@ void TDepForm::Loeschen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
   }
 }
 
-void TDepForm::DepGridDblClick(int /*spalte*/, int /*zeile*/) {
-  // The course editor opens here once it exists.
+void TDepForm::DepGridDblClick(int /*spalte*/, int zeile) {
+  TSchule::TAktion aktion(Schule());
+  TKurs* kurs = zeilen_.Kurs(zeile);
+  if (kurs == nullptr || palette_ == nullptr || Schule().Werkzeugmodus() != Modus::Zeigen) return;
+  // The editor steps through the element's courses, or all of them from the all-courses window.
+  const TElement* e = Element();
+  palette_->OeffneKursForm(*kurs, e != nullptr ? e->Kurse().Elemente() : Schule().Kurse().Elemente());
 }
 
 void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalte*/, int zielZeile) {

@@ -467,8 +467,11 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
   const bool strg = Tasten() & Taste::Strg;
   switch (Schule().Werkzeugmodus()) {
     case Modus::Zeigen:
-      // Without Ctrl the course editor opens here once it exists.
-      if (kurs != nullptr && strg) OeffneElementFenster(*kurs, spalte, zeile, palette_, parentWidget());
+      if (kurs == nullptr) return;
+      if (strg)
+        OeffneElementFenster(*kurs, spalte, zeile, palette_, parentWidget());
+      else if (palette_ != nullptr && Element() != nullptr)
+        palette_->OeffneKursForm(*kurs, Element()->Kurse().Elemente());
       return;
     case Modus::Loeschen:
       if (kurs == nullptr) return;

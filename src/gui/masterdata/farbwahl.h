@@ -1,0 +1,17 @@
+// The colour dialog of the course editor and the defaults dialogs, with the settings' 16 custom
+// colours.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace kolvar {
+
+class TStandard;
+
+// Offers farbe (0x00BBGGRR); true with the choice in farbe when confirmed. The custom colours the
+// user defined are taken back into the settings also when the dialog is cancelled.
+bool FarbDialogMitEigenenFarben(TStandard& standard, uint32_t& farbe, QWidget* eltern);
+
+}  // namespace kolvar
