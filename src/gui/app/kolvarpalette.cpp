@@ -328,7 +328,13 @@ void TKolvarPalette::AnsichtKnopfClick(int gruppe) {
 }
 
 void TKolvarPalette::NeueUEKnopfClick() {
-  if (schule_->NeuerKurs() != nullptr) schule_->AktualisiereAlleFenster();
+  // The new course opens in the course editor, stepping through the element's courses.
+  const IFenster* aktiv = schule_->AktivesFenster();
+  const TElement* e = aktiv != nullptr ? aktiv->Element() : nullptr;
+  TKurs* kurs = schule_->NeuerKurs();
+  if (kurs == nullptr) return;
+  schule_->AktualisiereAlleFenster();
+  oeffner_.OeffneKurs(*kurs, e != nullptr ? e->Kurse().Elemente() : schule_->Kurse().Elemente());
 }
 
 void TKolvarPalette::UELoeschKnopfClick() {

@@ -4,6 +4,7 @@
 #include "app/guidialoge.h"
 #include "app/kolvarpalette.h"
 #include "masterdata/kursform.h"
+#include "masterdata/sperrung.h"
 #include "model/fensterart.h"
 #include "model/idialoge.h"
 #include "model/schule.h"
@@ -25,6 +26,7 @@ TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*
     fenster->raise();
   }
   fenster->activateWindow();
+  fenster->Sperrung->Gitter()->setFocus();
   schule.SetzeGeaendert(geaendert);
   return fenster;
 }

@@ -173,6 +173,27 @@ TEST_F(KursFormTest, DoppelklickInPlanUndDeputatOeffnetUndNimmtDenEditorWieder) 
   EXPECT_EQ(Form(), nullptr);
 }
 
+// "+K" in a teacher's plan makes a course for him and shows it in the editor.
+TEST_F(KursFormTest, NeuerKursOeffnetSichImEditor) {
+  Start();
+  palette->Knopf(QStringLiteral("Plan"))->click();
+  Menue("Le", 0);
+  TLehrer* mue = Sch().Lehrer().Hole(1);
+  auto* plan = dynamic_cast<TPlnForm*>(mue->PlnForm());
+  ASSERT_NE(plan, nullptr);
+  Sch().SetzeAktivesFenster(plan);
+  palette->MenusAnpassen();
+  const int vorher = Sch().Kurse().Anzahl();
+  palette->Knopf(QStringLiteral("NeueUE"))->click();
+  ASSERT_EQ(Sch().Kurse().Anzahl(), vorher + 1);
+  TKursForm* form = Form();
+  ASSERT_NE(form, nullptr);
+  ASSERT_NE(form->Kurs(), nullptr);
+  EXPECT_EQ(form->Kurs()->Lehrer(), mue);
+  EXPECT_EQ(form->Kurs()->Setzungen().Anzahl(), 0);
+  EXPECT_EQ(form->LehrerFeld->text(), QStringLiteral("MUE"));
+}
+
 // The Part's question: a placed course's teacher. "Nein" keeps everything; "Ja" takes its hours
 // out of the plans and gives it the new teacher, whose plan gets nothing it did not have.
 TEST_F(KursFormTest, LehrerWechselnWaehrendVerplant) {
