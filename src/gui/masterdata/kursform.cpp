@@ -308,7 +308,8 @@ void TKursForm::Zeige() {
   std::vector<TElement*> raeume(k.Raeume().begin(), k.Raeume().end());
   FuelleGitter(KlGrid, klassen);
   if (!RaGrid->Zieht()) FuelleGitter(RaGrid, raeume);
-  InfoFeld->setText(Q(k.Info()));
+  // The field refreshes after each character typed: setting the same text would move the cursor.
+  if (InfoFeld->text() != Q(k.Info())) InfoFeld->setText(Q(k.Info()));
   VerplantFeld->setText(QString::number(k.GesetzteStunden(-1)));
   nvpCheck->setChecked(k.NichtVerplanen());
   nzlCheck->setChecked(k.NichtZaehlenLehrer());

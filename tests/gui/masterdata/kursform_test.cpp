@@ -10,8 +10,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
+#include <QValidator>
 
 #include "app/dateibefehle.h"
 #include "app/fensterverwaltung.h"
@@ -224,6 +227,42 @@ TEST_F(KursFormTest, LehrerWechselnWaehrendVerplant) {
   EXPECT_EQ(form->VerplantFeld->text(), QStringLiteral("0"));
   EXPECT_TRUE(form->nvpCheck->isEnabled());
   EXPECT_TRUE(Sch().Geaendert());
+
+  // A double click on the field takes the teacher off, in "Löschen" mode only.
+  auto doppelt = [&] {
+    const QPoint mitte = form->LehrerFeld->rect().center();
+    Maus(form->LehrerFeld, QEvent::MouseButtonDblClick, mitte, Qt::LeftButton, Qt::LeftButton);
+  };
+  doppelt();
+  EXPECT_EQ(k->Lehrer(), sch);
+  Sch().SetzeModus(Modus::Loeschen);
+  doppelt();
+  EXPECT_EQ(k->Lehrer(), nullptr);
+  EXPECT_TRUE(form->LehrerFeld->text().isEmpty());
+  Sch().SetzeModus(Modus::Zeigen);
+}
+
+TEST_F(KursFormTest, FarbeUndInfo) {
+  Start();
+  TKurs* k = Kurs("BER");
+  TKursForm* form = Oeffne(k);
+  form->SetzeFarbWahl([](uint32_t& farbe) {
+    farbe = 0x0000FF;
+    return true;
+  });
+  form->FarbKnopf->click();
+  EXPECT_EQ(k->Farbe(), 0x0000FFu);
+  EXPECT_EQ(form->FarbFeld->palette().color(QPalette::Window), QColor(255, 0, 0));
+  form->SetzeFarbWahl([](uint32_t&) { return false; });
+  form->FarbKnopf->click();
+  EXPECT_EQ(k->Farbe(), 0x0000FFu) << "cancelled";
+  // What the school file cannot hold is never typed; more than 21 characters neither.
+  QString text = QStringLiteral("Förder\u4e2d");
+  int pos = 0;
+  EXPECT_EQ(form->InfoFeld->validator()->validate(text, pos), QValidator::Invalid);
+  form->InfoFeld->setFocus();
+  QTest::keyClicks(form->InfoFeld, QStringLiteral("Foerderkurs fuer alle Klassen"));
+  EXPECT_EQ(k->Info(), "Foerderkurs fuer alle");
 }
 
 TEST_F(KursFormTest, StundenSchrittMitAllenVersionen) {
