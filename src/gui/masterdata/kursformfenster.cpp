@@ -46,6 +46,17 @@ void InstalliereKursForm(TKolvarPalette& palette) {
         {{QStringLiteral("Ja"), mrJa, false, false}, {QStringLiteral("Nein"), mrNein, true, true}});
     return frage.Zeige();
   });
+  // "Lehrer doppelt in Kopplung": the teacher and the coupling.
+  palette.Fragen().Registriere(TDialog::LehrerDoppelt, [](const std::vector<std::string>& texte) {
+    auto teil = [&texte](std::size_t i) {
+      return i < texte.size() ? QString::fromStdString(texte[i]) : QString();
+    };
+    TFrageForm meldung(QStringLiteral("Lehrer doppelt in Kopplung"),
+                       {QStringLiteral("Lehrer"), teil(0), QStringLiteral("ist mehrfach in"),
+                        QStringLiteral("Kopplung"), teil(1)},
+                       {{QStringLiteral("Ok"), mrOk, true, true}});
+    return meldung.Zeige();
+  });
 }
 
 }  // namespace kolvar

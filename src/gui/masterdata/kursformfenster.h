@@ -19,7 +19,8 @@ class TSchule;
 TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
                           QWidget* eltern);
 
-// Registers the course editor's opener and its question "Kurs ist verplant".
+// Registers the course editor's opener and the course's notices "Kurs ist verplant" and
+// "Lehrer doppelt in Kopplung".
 void InstalliereKursForm(TKolvarPalette& palette);
 
 }  // namespace kolvar

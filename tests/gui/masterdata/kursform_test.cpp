@@ -18,6 +18,7 @@
 
 #include "app/dateibefehle.h"
 #include "app/fensterverwaltung.h"
+#include "app/frageform.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
@@ -48,7 +49,7 @@ namespace kolvar {
 namespace {
 
 // MUE (no subject) 5a R101, 3 hours a version, placed Monday 1 and Tuesday 2 in version 1;
-// SCH Ma 5b, placed Monday 1; BER De 5a, not placed.
+// SCH Ma 5b, placed Monday 1; BER De 5a and BER Ma 5b in coupling K1, not placed.
 void BaueSchule(TSchule& s) {
   TLehrer* mue = s.NeuerLehrer("MUE");
   TLehrer* sch = s.NeuerLehrer("SCH");
@@ -65,6 +66,7 @@ void BaueSchule(TSchule& s) {
   k->Setze(1, 2, r101, 2);
   s.ErzeugeKurs(sch, b, nullptr, ma, nullptr, 3)->Setze(1, 1, nullptr, 1);
   s.ErzeugeKurs(ber, a, nullptr, de, nullptr, 2);
+  s.ErzeugeKurs(ber, b, s.NeueKopplung("K1"), ma, nullptr, 2);
   s.SetzeGeaendert(false);
 }
 
@@ -240,6 +242,23 @@ TEST_F(KursFormTest, LehrerWechselnWaehrendVerplant) {
   EXPECT_EQ(k->Lehrer(), nullptr);
   EXPECT_TRUE(form->LehrerFeld->text().isEmpty());
   Sch().SetzeModus(Modus::Zeigen);
+}
+
+// Coupling a course whose teacher the coupling has already tells so, then couples it.
+TEST_F(KursFormTest, KopplungMitDoppeltemLehrer) {
+  Start();
+  TKurs* k = Kurs("BER");
+  ASSERT_EQ(k->Kopplung(), nullptr);
+  TKursForm* form = Oeffne(k);
+  form->WaehleFeld(TKursFeld::Kopplung);
+  popups.WaehleText(QStringLiteral("K1"));
+  dialoge.Bediene(QStringLiteral("Lehrer doppelt in Kopplung"), [](TKvDialog& d) {
+    EXPECT_EQ(dynamic_cast<TFrageForm&>(d).Zeilen(),
+              (QStringList{"Lehrer", "BER", "ist mehrfach in", "Kopplung", "K1"}));
+  });
+  form->KueKnopfClick();
+  ASSERT_NE(k->Kopplung(), nullptr);
+  EXPECT_EQ(form->Kopplfeld->text(), QStringLiteral("K1"));
 }
 
 TEST_F(KursFormTest, FarbeUndInfo) {
