@@ -350,6 +350,12 @@ void TKursForm::KursWirdGeloescht(TKurs* kurs) {
   }
 }
 
+void TKursForm::Kopieren() {
+  // The palette's menu is active meanwhile: the field that had the window's focus counts.
+  if (palette_ != nullptr && focusWidget() == InfoFeld && InfoFeld->hasSelectedText())
+    palette_->TextInZwischenablage(InfoFeld->selectedText());
+}
+
 bool TKursForm::Blaettere(bool vorwaerts) {
   if (TKurs* ziel = NaechsterKurs(liste_, kurs_, vorwaerts); ziel != nullptr && ziel != kurs_)
     Vorbereiten(ziel, liste_);

@@ -50,6 +50,8 @@ class TKursForm : public TKindFenster {
   void Aktualisiere() override;
   void NeuZeichnen() override;
   void KursWirdGeloescht(TKurs* kurs) override;
+  // "Kopieren": the selected text of the info field while it has the focus.
+  void Kopieren() override;
 
   TKursFeld Feld() const { return feld_; }
   void WaehleFeld(TKursFeld feld);

@@ -282,6 +282,9 @@ TEST_F(KursFormTest, FarbeUndInfo) {
   form->InfoFeld->setFocus();
   QTest::keyClicks(form->InfoFeld, QStringLiteral("Foerderkurs fuer alle Klassen"));
   EXPECT_EQ(k->Info(), "Foerderkurs fuer alle");
+  form->InfoFeld->setSelection(0, 11);
+  form->Kopieren();
+  EXPECT_EQ(ablage.Text(), QStringLiteral("Foerderkurs"));
 }
 
 TEST_F(KursFormTest, StundenSchrittMitAllenVersionen) {
