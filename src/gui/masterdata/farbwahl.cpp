@@ -8,12 +8,12 @@
 
 namespace kolvar {
 
-namespace {
-
 QColor AlsFarbe(uint32_t c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                 static_cast<int>((c >> 16) & 0xFF));
 }
+
+namespace {
 
 uint32_t AlsWert(const QColor& c) {
   return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |

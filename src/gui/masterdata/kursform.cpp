@@ -59,11 +59,6 @@ class TDateiTextPruefer : public QValidator {
   }
 };
 
-QColor AlsFarbe(uint32_t c) {
-  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                static_cast<int>((c >> 16) & 0xFF));
-}
-
 constexpr int kGitterZeilen = 4;
 
 }  // namespace
