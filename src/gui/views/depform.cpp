@@ -1,6 +1,9 @@
 #include "views/depform.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -363,7 +366,16 @@ void TDepForm::Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
     kurs.KopplungsMenueEintraegeAnStunde(menue, 0, 0, false);
   else if (feld == TDepFeld::Raum && kurs.Raeume().Anzahl() > 1)
     kurs.RaumMenueEintraege(menue);
+  if (menue.Eintraege().empty()) return;
+  QElapsedTimer offen;
+  offen.start();
   ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
+  // Under a window system the second press of a double click closes this pop-up instead of
+  // reaching the grid: the button still held over the same row at once is that double click.
+  if (IstAngemeldet() && (QGuiApplication::mouseButtons() & Qt::LeftButton) &&
+      offen.elapsed() <= QApplication::doubleClickInterval() &&
+      DepGrid->ZelleBei(DepGrid->viewport()->mapFromGlobal(QCursor::pos())).y() == zeile)
+    DepGridDblClick(spalte, zeile);
 }
 
 void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
