@@ -109,7 +109,7 @@ TEST_F(KursBearbeitung, NichtVerplanenNurOhneSetzungen) {
   EXPECT_GT(s->schule->Kurse().Position(nachbar), s->schule->Kurse().Position(k));
 }
 
-// The Part's question: teacher, classes or coupling of a placed course. "Nein" keeps all as it
+// Teacher, classes or coupling of a placed course. "Nein" keeps all as it
 // was; "Ja" takes the hours out of every plan first, so no grid keeps a bit of the old link and
 // the new element gets none it could conflict with.
 TEST_F(KursBearbeitung, VerplantenKursAendernNurNachLeerenPlaenen) {

@@ -199,7 +199,7 @@ TEST_F(KursFormTest, NeuerKursOeffnetSichImEditor) {
   EXPECT_EQ(form->LehrerFeld->text(), QStringLiteral("MUE"));
 }
 
-// The Part's question: a placed course's teacher. "Nein" keeps everything; "Ja" takes its hours
+// A placed course's teacher. "Nein" keeps everything; "Ja" takes its hours
 // out of the plans and gives it the new teacher, whose plan gets nothing it did not have.
 TEST_F(KursFormTest, LehrerWechselnWaehrendVerplant) {
   Start();
