@@ -3,6 +3,7 @@
 #include "app/grundeinstellungen.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
+#include "masterdata/kursformfenster.h"
 #include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
@@ -30,6 +31,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereGrundeinstellungen(palette);
   InstalliereAnsichtsVorgaben(palette);
   InstalliereStammVorgaben(palette);
+  InstalliereKursForm(palette);
 }
 
 }  // namespace kolvar

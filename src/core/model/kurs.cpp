@@ -341,6 +341,13 @@ void TKurs::EntferneRaum(TRaum* r) {
   Geaendert();
 }
 
+void TKurs::TauscheRaumFolge(int a, int b) {
+  const int n = raeume_.Anzahl();
+  if (a == b || a < 1 || b < 1 || a > n || b > n) return;
+  raeume_.Tausche(a, b);
+  Geaendert();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Options
 

@@ -64,6 +64,8 @@ class TKurs {
   void FuegeRaumHinzu(TRaum* r, bool spaeter);
   // Takes the room off every placement, out of both room lists and the room's course list.
   void EntferneRaum(TRaum* r);
+  // Rooms a and b (1-based) change places in the room list: the first is the one offered first.
+  void TauscheRaumFolge(int a, int b);
 
   // --- Plain options (each marks the school modified) ---
   const std::string& Info() const { return info_; }

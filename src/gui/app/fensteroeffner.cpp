@@ -43,4 +43,10 @@ bool TFensterOeffner::OeffneArt(int art) const {
   return true;
 }
 
+bool TFensterOeffner::OeffneKurs(TKurs& kurs, const std::vector<TKurs*>& liste) const {
+  if (!kursOeffner_) return false;
+  kursOeffner_(kurs, liste);
+  return true;
+}
+
 }  // namespace kolvar

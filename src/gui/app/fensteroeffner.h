@@ -8,10 +8,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace kolvar {
 
 class TElement;
+class TKurs;
 
 class TFensterOeffner {
  public:
@@ -19,12 +21,15 @@ class TFensterOeffner {
   // asks for a new window.
   using TElementOeffner = std::function<void(TElement* element, std::uint8_t tasten)>;
   using TArtOeffner = std::function<void()>;
+  // The course editor on a course, with the list it steps through.
+  using TKursOeffner = std::function<void(TKurs& kurs, const std::vector<TKurs*>& liste)>;
 
   static constexpr int kGruppen = 3;
 
   // A group outside 0..2 is an error (std::out_of_range).
   void SetzeElementOeffner(int gruppe, TElementOeffner oeffner);
   void SetzeArtOeffner(int art, TArtOeffner oeffner);
+  void SetzeKursOeffner(TKursOeffner oeffner) { kursOeffner_ = std::move(oeffner); }
 
   bool HatElementOeffner(int gruppe) const;
   // The group's opener as set so far (empty when none), for a family that chains its own in.
@@ -34,10 +39,12 @@ class TFensterOeffner {
   // False when the group has no opener (nothing opens).
   bool OeffneElement(int gruppe, TElement* element, std::uint8_t tasten) const;
   bool OeffneArt(int art) const;
+  bool OeffneKurs(TKurs& kurs, const std::vector<TKurs*>& liste) const;
 
  private:
   std::array<TElementOeffner, kGruppen> elementOeffner_;
   QHash<int, TArtOeffner> artOeffner_;
+  TKursOeffner kursOeffner_;
 };
 
 }  // namespace kolvar

@@ -99,6 +99,10 @@ void TKolvarPalette::SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffne
   oeffner_.SetzeArtOeffner(art, std::move(oeffner));
 }
 
+void TKolvarPalette::SetzeKursFensterOeffner(TFensterOeffner::TKursOeffner oeffner) {
+  oeffner_.SetzeKursOeffner(std::move(oeffner));
+}
+
 void TKolvarPalette::RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
                                        const QString& menuePfad) {
   dialogRegister_.Registriere(name, std::move(oeffner));
@@ -332,7 +336,13 @@ void TKolvarPalette::AnsichtKnopfClick(int gruppe) {
 }
 
 void TKolvarPalette::NeueUEKnopfClick() {
-  if (schule_->NeuerKurs() != nullptr) schule_->AktualisiereAlleFenster();
+  // The new course opens in the course editor, stepping through the element's courses.
+  const IFenster* aktiv = schule_->AktivesFenster();
+  const TElement* e = aktiv != nullptr ? aktiv->Element() : nullptr;
+  TKurs* kurs = schule_->NeuerKurs();
+  if (kurs == nullptr) return;
+  schule_->AktualisiereAlleFenster();
+  oeffner_.OeffneKurs(*kurs, e != nullptr ? e->Kurse().Elemente() : schule_->Kurse().Elemente());
 }
 
 void TKolvarPalette::UELoeschKnopfClick() {

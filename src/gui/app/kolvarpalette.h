@@ -71,6 +71,8 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   void SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TElementOeffner oeffner);
   // The opener of a kind without an element, for the windows a school file saved.
   void SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner);
+  // The course editor's opener, which OeffneKursForm calls.
+  void SetzeKursFensterOeffner(TFensterOeffner::TKursOeffner oeffner);
   // A dialog by name; with a menu path, that entry opens it from then on.
   void RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
                          const QString& menuePfad = {});
@@ -120,6 +122,9 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   // --- Element choice through the pop-ups ---
   bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort) override;
   TElement* Wahl(TElementArt art) const override { return wahl_[static_cast<std::size_t>(art)]; }
+  void OeffneKursForm(TKurs& kurs, const std::vector<TKurs*>& liste) override {
+    oeffner_.OeffneKurs(kurs, liste);
+  }
   void SetzeWahl(TElementArt art, TElement* e);
   void SetzeLehrerWahl(TElement* e) { SetzeWahl(TElementArt::Lehrer, e); }
   void SetzeKlassenWahl(TElement* e) { SetzeWahl(TElementArt::Klasse, e); }

@@ -6,12 +6,14 @@
 #include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "model/element.h"
 
 namespace kolvar {
 
 class IFensterListe;
+class TKurs;
 
 class IPalette {
  public:
@@ -32,6 +34,9 @@ class IPalette {
   // when a choice was made, the element then in Wahl (null for "ohne").
   virtual bool WaehleElement(TElementArt art, bool mitOhne, const QPoint& ort) = 0;
   virtual TElement* Wahl(TElementArt art) const = 0;
+  // Opens the course editor on the course (or shows it there), stepping through liste; nothing
+  // while no course editor is installed.
+  virtual void OeffneKursForm(TKurs& /*kurs*/, const std::vector<TKurs*>& /*liste*/) {}
 };
 
 }  // namespace kolvar

@@ -45,6 +45,9 @@ class TKindFenster : public TKvForm, public IFenster {
   virtual void Kopieren() {}
   virtual void AllesAuswaehlen() {}
   virtual void FensterDrucken() {}
+  // The palette's arrows for a window that steps through a list of its own rather than its
+  // element's: true when it took the step.
+  virtual bool Blaettere(bool /*vorwaerts*/) { return false; }
 
  protected:
   // Shows entries the core filled as a pop-up at the point (columns of spaltenHoehe entries,

@@ -1,6 +1,9 @@
 #include "views/depform.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -363,7 +366,16 @@ void TDepForm::Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
     kurs.KopplungsMenueEintraegeAnStunde(menue, 0, 0, false);
   else if (feld == TDepFeld::Raum && kurs.Raeume().Anzahl() > 1)
     kurs.RaumMenueEintraege(menue);
+  if (menue.Eintraege().empty()) return;
+  QElapsedTimer offen;
+  offen.start();
   ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
+  // Under a window system the second press of a double click closes this pop-up instead of
+  // reaching the grid: the button still held over the same row at once is that double click.
+  if (IstAngemeldet() && (QGuiApplication::mouseButtons() & Qt::LeftButton) &&
+      offen.elapsed() <= QApplication::doubleClickInterval() &&
+      DepGrid->ZelleBei(DepGrid->viewport()->mapFromGlobal(QCursor::pos())).y() == zeile)
+    DepGridDblClick(spalte, zeile);
 }
 
 void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
@@ -497,8 +509,13 @@ void TDepForm::Loeschen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
   }
 }
 
-void TDepForm::DepGridDblClick(int /*spalte*/, int /*zeile*/) {
-  // The course editor opens here once it exists.
+void TDepForm::DepGridDblClick(int /*spalte*/, int zeile) {
+  TSchule::TAktion aktion(Schule());
+  TKurs* kurs = zeilen_.Kurs(zeile);
+  if (kurs == nullptr || palette_ == nullptr || Schule().Werkzeugmodus() != Modus::Zeigen) return;
+  // The editor steps through the element's courses, or all of them from the all-courses window.
+  const TElement* e = Element();
+  palette_->OeffneKursForm(*kurs, e != nullptr ? e->Kurse().Elemente() : Schule().Kurse().Elemente());
 }
 
 void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalte*/, int zielZeile) {

@@ -407,6 +407,14 @@ void TManuellForm::Aktualisiere() {
   NeuZeichnen();
 }
 
+void TManuellForm::Aenderungen(const TAenderungen& a) {
+  // The school knows this window by its TKindFenster side.
+  uint8_t was = a.FuerFenster(static_cast<const TKindFenster&>(*this));
+  // The current course's locks (its editor's lock grid) change why slots are closed to it.
+  if (a.Kurs(planung_.AktKurs()) & Aenderung::Zeichnen) was |= Aenderung::Zeichnen;
+  TKindFenster::Reagiere(was);
+}
+
 void TManuellForm::NeuZeichnen() {
   planung_.SammleGruende();
   for (int i = 0; i < Gitterzahl(); ++i) FuelleGitter(i);

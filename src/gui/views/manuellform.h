@@ -59,6 +59,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   std::string Titel() const override { return TKindFenster::Titel(); }
   void Aktualisiere() override;
   void NeuZeichnen() override;
+  void Aenderungen(const TAenderungen& a) override;
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
   void Schliesse() override { TKindFenster::Schliesse(); }
   // IManuellFenster

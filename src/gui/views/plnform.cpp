@@ -1,6 +1,9 @@
 #include "views/plnform.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -430,7 +433,15 @@ void TPlnForm::PlnGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
       const bool mitInfo = Tasten() & Taste::Strg;
       for (TKurs* k : element_->Kurse().Elemente())
         k->BelegungMenueEintraege(menue, spalte, zeile, PlanRaum(), Seite(), mitInfo, waehle);
+      QElapsedTimer offen;
+      offen.start();
       ZeigeMenue(menue.eintraege, MenueOrt(spalte, zeile));
+      // Under a window system the second press of a double click closes this pop-up instead of
+      // reaching the grid: the button still held over the same cell at once is that double click.
+      if (IstAngemeldet() && (QGuiApplication::mouseButtons() & Qt::LeftButton) &&
+          offen.elapsed() <= QApplication::doubleClickInterval() &&
+          PlnGrid->ZelleBei(PlnGrid->viewport()->mapFromGlobal(QCursor::pos())) == QPoint(spalte, zeile))
+        PlnGridDblClick(spalte, zeile);
       return;
     }
     case Modus::Setzen: {
@@ -467,8 +478,11 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
   const bool strg = Tasten() & Taste::Strg;
   switch (Schule().Werkzeugmodus()) {
     case Modus::Zeigen:
-      // Without Ctrl the course editor opens here once it exists.
-      if (kurs != nullptr && strg) OeffneElementFenster(*kurs, spalte, zeile, palette_, parentWidget());
+      if (kurs == nullptr) return;
+      if (strg)
+        OeffneElementFenster(*kurs, spalte, zeile, palette_, parentWidget());
+      else if (palette_ != nullptr && Element() != nullptr)
+        palette_->OeffneKursForm(*kurs, Element()->Kurse().Elemente());
       return;
     case Modus::Loeschen:
       if (kurs == nullptr) return;

@@ -1,0 +1,192 @@
+#include "engine/kursbearbeitung.h"
+
+#include <algorithm>
+
+#include "model/element.h"
+#include "model/fach.h"
+#include "model/klasse.h"
+#include "model/kopplung.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/stundentext.h"
+#include "model/wochbereich.h"
+
+namespace kolvar {
+
+int VersionsFaktor(const TKurs& k) {
+  return k.Schule().Standard().eaw() ? 1 : std::max(1, k.StundenTabelle().Versionen());
+}
+
+TStundenSpin StundenSpin(const TKurs& k) {
+  const int n = VersionsFaktor(k);
+  TStundenSpin spin;
+  spin.Schritt = n;
+  spin.Max = kMaxKursStunden * n;
+  spin.Min = k.NichtVerplanen() ? -kMaxKursStunden * n : k.GesetzteStunden(-1);
+  spin.Wert = k.Stunden(-1);
+  return spin;
+}
+
+bool SetzeSpinStunden(TKurs& k, int32_t wert) {
+  const TStundenSpin spin = StundenSpin(k);
+  if (wert < spin.Min || wert > spin.Max) return false;
+  const int32_t jeVersion = wert / spin.Schritt;
+  // The sum of the placed hours may fit while one version would keep more placed than it has.
+  int von, bis;
+  VersionsBereich(k.Schule().Standard().Versionen(), k.StundenTabelle().Versionen(), -1, von, bis);
+  if (!k.NichtVerplanen())
+    for (int v = von; v <= bis; ++v)
+      if (k.GesetzteStunden(v) > jeVersion) return false;
+  bool gleich = true;
+  for (int v = von; v <= bis; ++v) gleich = gleich && k.StundenTabelle().Stunden(v) == jeVersion;
+  if (!gleich) k.SetzeStunden(-1, jeVersion);
+  return true;
+}
+
+int EinzelAusBlock(int32_t stunden, int block) {
+  if (block <= 1) return stunden;
+  return stunden % block;
+}
+
+void SetzeBlockLaenge(TKurs& k, int block) {
+  block = std::clamp(block, 1, 16);
+  k.SetzeStundenProTag(block);
+  const int32_t h = k.Stunden(-1) / VersionsFaktor(k);
+  if (h > 0) k.SetzeEinzelstunden(std::clamp(EinzelAusBlock(h, block), 0, 7));
+}
+
+void SetzeEinzelne(TKurs& k, int n) {
+  k.SetzeEinzelstunden(std::clamp(n, 0, 7));
+}
+
+void SetzeKursTabelle(TKurs& k, int n) {
+  k.SetzeTabelle(std::clamp(n, 1, 4));
+}
+
+void SetzeKursFaktor(TKurs& k, int32_t f) {
+  k.SetzeFaktor(std::clamp<int32_t>(f, 0, 10000));
+}
+
+bool NichtVerplanenAenderbar(const TKurs& k) {
+  return k.Setzungen().Leer();
+}
+
+bool SetzeNichtVerplanenFlag(TKurs& k, bool an) {
+  if (!NichtVerplanenAenderbar(k)) return false;
+  k.SetzeNichtVerplanen(an);
+  // Negative hours mean something only to a course that is never placed; the hours are part of
+  // the sort keys, so the zeroing puts the course at its place again.
+  if (!an && k.HatNegativeStunden()) k.NegativeStundenNull();
+  return true;
+}
+
+std::string KursWertText(const TKurs& k) {
+  return FormatiereStunden(int64_t{k.Stunden(-1)} * k.Faktor(), k.Schule().Standard());
+}
+
+bool BrauchtLeerePlaene(TKursFeld feld) {
+  return feld == TKursFeld::Lehrer || feld == TKursFeld::Klassen || feld == TKursFeld::Kopplung;
+}
+
+namespace {
+
+template <typename T>
+T* Als(TElement* e, TElementArt art) {
+  return e != nullptr && e->Art() == art ? static_cast<T*>(e) : nullptr;
+}
+
+// A teacher's subjects hold every subject he has a lesson in, as reading a school file makes
+// them: the school saved reads back the same.
+void LehrerLehrtFach(TKurs& k) {
+  if (k.Lehrer() != nullptr && k.Fach() != nullptr) k.Lehrer()->FuegeFachHinzu(k.Fach());
+}
+
+}  // namespace
+
+bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e) {
+  switch (feld) {
+    case TKursFeld::Lehrer: {
+      auto* l = Als<TLehrer>(e, TElementArt::Lehrer);
+      if (l == nullptr || l == k.Lehrer() || !k.FrageVerplant()) return false;
+      k.SetzeLehrer(l);
+      LehrerLehrtFach(k);
+      return true;
+    }
+    case TKursFeld::Klassen: {
+      auto* kl = Als<TKlasse>(e, TElementArt::Klasse);
+      if (kl == nullptr || k.Klassen().Position(kl) != 0 || !k.FrageVerplant()) return false;
+      k.FuegeKlasseHinzu(kl);
+      return true;
+    }
+    case TKursFeld::Kopplung: {
+      auto* ko = Als<TKopplung>(e, TElementArt::Kopplung);
+      if (ko == nullptr || ko == k.Kopplung() || !k.FrageVerplant()) return false;
+      k.SetzeKopplung(ko);
+      return true;
+    }
+    case TKursFeld::Fach: {
+      auto* f = Als<TFach>(e, TElementArt::Fach);
+      if (f == nullptr || f == k.Fach()) return false;
+      k.SetzeFach(f);
+      LehrerLehrtFach(k);
+      return true;
+    }
+    case TKursFeld::Raeume: {
+      auto* r = Als<TRaum>(e, TElementArt::Raum);
+      if (r == nullptr || k.Raeume().Position(r) != 0) return false;
+      k.FuegeRaumHinzu(r, false);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool EntferneAusKurs(TKurs& k, TKursFeld feld, TElement* e) {
+  switch (feld) {
+    case TKursFeld::Lehrer:
+      if (k.Lehrer() == nullptr || !k.FrageVerplant()) return false;
+      k.LoeseLehrer();
+      return true;
+    case TKursFeld::Fach:
+      if (k.Fach() == nullptr) return false;
+      k.LoeseFach();
+      return true;
+    case TKursFeld::Kopplung:
+      if (k.Kopplung() == nullptr || !k.FrageVerplant()) return false;
+      k.LoeseKopplung();
+      return true;
+    case TKursFeld::Klassen: {
+      auto* kl = Als<TKlasse>(e, TElementArt::Klasse);
+      if (kl == nullptr || k.Klassen().Position(kl) == 0 || !k.FrageVerplant()) return false;
+      k.EntferneKlasse(kl);
+      return true;
+    }
+    case TKursFeld::Raeume: {
+      auto* r = Als<TRaum>(e, TElementArt::Raum);
+      if (r == nullptr || k.Raeume().Position(r) == 0 || !k.FrageRaumEntfernen(r)) return false;
+      k.EntferneRaum(r);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TauscheRaumZeilen(TKurs& k, int a, int b) {
+  const int n = k.Raeume().Anzahl();
+  if (a == b || a < 1 || b < 1 || a > n || b > n) return false;
+  k.TauscheRaumFolge(a, b);
+  return true;
+}
+
+TKurs* NaechsterKurs(const std::vector<TKurs*>& liste, const TKurs* von, bool vorwaerts) {
+  const auto it = std::find(liste.begin(), liste.end(), von);
+  if (it == liste.end()) return nullptr;
+  const auto n = static_cast<long>(liste.size());
+  const long i = ((it - liste.begin()) + (vorwaerts ? 1 : -1) + n) % n;
+  return liste[static_cast<std::size_t>(i)];
+}
+
+}  // namespace kolvar

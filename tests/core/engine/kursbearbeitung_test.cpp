@@ -1,0 +1,202 @@
+// The course editor's rules on the small school: hours with the plan versions, block length,
+// the flags, and changes of teacher, classes, coupling, subject and rooms while placed.
+
+#include <gtest/gtest.h>
+
+#include "engine/kursbearbeitung.h"
+#include "model/setzung.h"
+#include "support/modellpruefung.h"
+#include "support/schulbauer.h"
+
+namespace kolvar {
+namespace {
+
+struct KursBearbeitung : ::testing::Test {
+  std::unique_ptr<TKleineSchule> s = BaueKleineSchule(3);
+  void TearDown() override {
+    const auto fehler = PruefeModell(*s->schule);
+    EXPECT_TRUE(fehler.empty()) << ::testing::PrintToString(fehler);
+  }
+  void AlleVersionen(bool an) { s->standard.SetNurAktuelleVersion(!an); }
+  void Stunden(TKurs* k, std::initializer_list<int32_t> werte) {
+    int v = 0;
+    for (int32_t w : werte) k->SetzeStunden(++v, w);
+  }
+  std::vector<int32_t> Stunden(const TKurs* k) const {
+    std::vector<int32_t> w;
+    for (int v = 1; v <= 3; ++v) w.push_back(k->StundenTabelle().Stunden(v));
+    return w;
+  }
+};
+
+TEST_F(KursBearbeitung, EinzelneFolgenDerBlockLaenge) {
+  struct TFall {
+    int32_t stunden;
+    int block, einzelne;
+  };
+  for (const TFall& f : {TFall{5, 2, 1}, TFall{4, 2, 0}, TFall{5, 1, 5}, TFall{7, 3, 1}, TFall{2, 4, 2}})
+    EXPECT_EQ(EinzelAusBlock(f.stunden, f.block), f.einzelne) << f.stunden << "/" << f.block;
+
+  TKurs* k = s->deutsch5a;
+  k->SetzeEinzelstunden(3);
+  Stunden(k, {0, 0, 0});
+  SetzeBlockLaenge(*k, 2);
+  EXPECT_EQ(k->StundenProTag(), 2);
+  EXPECT_EQ(k->Einzelstunden(), 3) << "without hours the single hours stay";
+  // With all versions the box shows the sum: the rule works on one version's share.
+  AlleVersionen(true);
+  Stunden(k, {5, 5, 5});
+  SetzeBlockLaenge(*k, 2);
+  EXPECT_EQ(k->Einzelstunden(), 1);
+}
+
+TEST_F(KursBearbeitung, StundenSchrittUndGrenzenJeVersionsModus) {
+  TKurs* k = s->deutsch5a;
+  Stunden(k, {2, 3, 4});
+  TStundenSpin spin = StundenSpin(*k);
+  EXPECT_EQ(spin.Schritt, 1);
+  EXPECT_EQ(spin.Wert, 2);
+  EXPECT_EQ(spin.Max, 112);
+  AlleVersionen(true);
+  spin = StundenSpin(*k);
+  EXPECT_EQ(spin.Schritt, 3);
+  EXPECT_EQ(spin.Wert, 9);
+  EXPECT_EQ(spin.Max, 336);
+  EXPECT_EQ(spin.Min, 0);
+  EXPECT_TRUE(SetzeSpinStunden(*k, spin.Wert + spin.Schritt));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{4, 4, 4}));
+  EXPECT_FALSE(SetzeSpinStunden(*k, 337));
+  k->SetzeNichtVerplanen(true);
+  EXPECT_EQ(StundenSpin(*k).Min, -336);
+  EXPECT_TRUE(SetzeSpinStunden(*k, -9));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{-3, -3, -3}));
+}
+
+// A step down is refused when any version would keep more placed hours than hours, even though
+// the sum of the placed hours fits.
+TEST_F(KursBearbeitung, StundenNieUnterDieGesetztenEinerVersion) {
+  TKurs* k = s->deutsch5a;
+  Stunden(k, {3, 3, 3});
+  for (int p = 1; p <= 3; ++p) ASSERT_NE(k->Setze(3, 4, nullptr, p), nullptr);
+  AlleVersionen(true);
+  EXPECT_EQ(StundenSpin(*k).Min, 3);
+  EXPECT_FALSE(SetzeSpinStunden(*k, 6));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{3, 3, 3}));
+  EXPECT_TRUE(SetzeSpinStunden(*k, 12));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{4, 4, 4}));
+  AlleVersionen(false);
+  s->standard.SetAktuelleVersion(3);
+  EXPECT_EQ(StundenSpin(*k).Min, 3);
+  EXPECT_FALSE(SetzeSpinStunden(*k, 2));
+  EXPECT_TRUE(SetzeSpinStunden(*k, 3));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{4, 4, 3}));
+}
+
+TEST_F(KursBearbeitung, NichtVerplanenNurOhneSetzungen) {
+  TKurs* k = s->deutsch6a;
+  ASSERT_NE(k->Setze(2, 1, nullptr, 1), nullptr);
+  EXPECT_FALSE(SetzeNichtVerplanenFlag(*k, true));
+  EXPECT_FALSE(k->NichtVerplanen());
+  k->EntferneAlleSetzungen();
+  EXPECT_TRUE(SetzeNichtVerplanenFlag(*k, true));
+  Stunden(k, {-3, 2, -1});
+  // The hours are a sort key: with fewer hours the course goes behind a like one without any,
+  // and zeroing its negative hours puts it in front again.
+  TKurs* nachbar = s->schule->ErzeugeKurs(s->ber, s->k6a, nullptr, s->de, nullptr, 0);
+  EXPECT_LT(s->schule->Kurse().Position(nachbar), s->schule->Kurse().Position(k));
+  EXPECT_TRUE(SetzeNichtVerplanenFlag(*k, false));
+  EXPECT_EQ(Stunden(k), (std::vector<int32_t>{0, 2, 0}));
+  EXPECT_GT(s->schule->Kurse().Position(nachbar), s->schule->Kurse().Position(k));
+}
+
+// Teacher, classes or coupling of a placed course. "Nein" keeps all as it
+// was; "Ja" takes the hours out of every plan first, so no grid keeps a bit of the old link and
+// the new element gets none it could conflict with.
+TEST_F(KursBearbeitung, VerplantenKursAendernNurNachLeerenPlaenen) {
+  struct TFall {
+    TKursFeld feld;
+    int antwort;
+  };
+  for (const TFall& f : {TFall{TKursFeld::Lehrer, Modal::Nein}, TFall{TKursFeld::Lehrer, Modal::Ja},
+                         TFall{TKursFeld::Klassen, Modal::Nein}, TFall{TKursFeld::Klassen, Modal::Ja},
+                         TFall{TKursFeld::Kopplung, Modal::Nein}, TFall{TKursFeld::Kopplung, Modal::Ja}}) {
+    s = BaueKleineSchule(3);
+    SetzeEinigeStunden(*s);
+    TKurs* k = s->deutsch5a;
+    TElement* neu = f.feld == TKursFeld::Lehrer    ? static_cast<TElement*>(s->ber)
+                    : f.feld == TKursFeld::Klassen ? static_cast<TElement*>(s->k6a)
+                                                   : static_cast<TElement*>(s->spo);
+    const std::string fall = std::to_string(static_cast<int>(f.feld)) + "/" + std::to_string(f.antwort);
+    ASSERT_FALSE(k->Setzungen().Leer());
+    s->dialoge.Antworte(f.antwort);
+    EXPECT_EQ(UebernimmElement(*k, f.feld, neu), f.antwort == Modal::Ja) << fall;
+    EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 1) << fall;
+    if (f.antwort == Modal::Nein) {
+      EXPECT_EQ(k->Lehrer(), s->mue) << fall;
+      EXPECT_EQ(k->Klassen().Anzahl(), 1) << fall;
+      EXPECT_EQ(k->Kopplung(), nullptr) << fall;
+      EXPECT_TRUE(s->mue->Belegung().Belegt(1, 1, 1)) << fall;
+    } else {
+      EXPECT_TRUE(k->Setzungen().Leer()) << fall;
+      // Monday period 1 was only this course's: the old teacher is free there in every version.
+      for (int v = 1; v <= 3; ++v) EXPECT_FALSE(s->mue->Belegung().Belegt(v, 1, 1)) << fall;
+      EXPECT_FALSE(s->ber->Belegung().Belegt(1, 1, 1)) << fall;
+      EXPECT_FALSE(s->k6a->Belegung().Belegt(1, 1, 1)) << fall;
+    }
+    const auto fehler = PruefeModell(*s->schule);
+    EXPECT_TRUE(fehler.empty()) << fall << ::testing::PrintToString(fehler);
+  }
+}
+
+TEST_F(KursBearbeitung, FachUndRaumOhneFrage) {
+  SetzeEinigeStunden(*s);
+  TKurs* k = s->deutsch5a;
+  EXPECT_TRUE(UebernimmElement(*k, TKursFeld::Fach, s->ma));
+  EXPECT_FALSE(UebernimmElement(*k, TKursFeld::Fach, s->ma));
+  EXPECT_FALSE(UebernimmElement(*k, TKursFeld::Fach, s->r102)) << "an element of another kind";
+  EXPECT_TRUE(UebernimmElement(*k, TKursFeld::Raeume, s->th));
+  EXPECT_TRUE(UebernimmElement(*k, TKursFeld::Raeume, s->r102));
+  EXPECT_FALSE(UebernimmElement(*k, TKursFeld::Raeume, s->th));
+  EXPECT_EQ(s->dialoge.anfragen.size(), 0u);
+  EXPECT_FALSE(k->Setzungen().Leer());
+  ASSERT_EQ(k->Raeume().Anzahl(), 3);
+  EXPECT_EQ(k->Raeume().Hole(3), s->r102) << "a room added goes to the end";
+  EXPECT_TRUE(TauscheRaumZeilen(*k, 1, 3));
+  EXPECT_EQ(k->Raeume().Hole(1), s->r102);
+  EXPECT_EQ(k->Raeume().Hole(3), s->r101);
+  EXPECT_FALSE(TauscheRaumZeilen(*k, 1, 4));
+  // R101 holds placements: removing it asks; "Nein" keeps it.
+  s->dialoge.Antworte(Modal::Nein);
+  EXPECT_FALSE(EntferneAusKurs(*k, TKursFeld::Raeume, s->r101));
+  EXPECT_EQ(k->Raeume().Position(s->r101), 3);
+  EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Raeume, s->th));
+  EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Fach, nullptr));
+  EXPECT_FALSE(EntferneAusKurs(*k, TKursFeld::Fach, nullptr));
+}
+
+TEST_F(KursBearbeitung, EntfernenInVerplantemKursFragt) {
+  SetzeEinigeStunden(*s);
+  TKurs* k = s->sportSch;
+  s->dialoge.Antworte(Modal::Nein);
+  EXPECT_FALSE(EntferneAusKurs(*k, TKursFeld::Klassen, s->k5b));
+  EXPECT_EQ(k->Klassen().Anzahl(), 2);
+  s->dialoge.Antworte(Modal::Ja);
+  EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Kopplung, nullptr));
+  EXPECT_EQ(k->Kopplung(), nullptr);
+  EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Klassen, s->k5b));
+  EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Lehrer, nullptr));
+  EXPECT_FALSE(EntferneAusKurs(*k, TKursFeld::Lehrer, nullptr));
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 2) << "asked only while placed";
+}
+
+TEST_F(KursBearbeitung, NaechsterKursUmlaufend) {
+  const std::vector<TKurs*> liste{s->deutsch5a, s->mathe5b, s->mathe5a};
+  EXPECT_EQ(NaechsterKurs(liste, s->mathe5a, true), s->deutsch5a);
+  EXPECT_EQ(NaechsterKurs(liste, s->deutsch5a, false), s->mathe5a);
+  EXPECT_EQ(NaechsterKurs(liste, s->mathe5b, true), s->mathe5a);
+  EXPECT_EQ(NaechsterKurs(liste, s->sportSch, true), nullptr);
+  EXPECT_EQ(NaechsterKurs({s->deutsch5a}, s->deutsch5a, true), s->deutsch5a);
+}
+
+}  // namespace
+}  // namespace kolvar
