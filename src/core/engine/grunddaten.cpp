@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/kursbearbeitung.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -14,25 +15,11 @@
 namespace kolvar {
 
 std::optional<int32_t> KursStundenSchritt(const TKurs& kurs, bool hoch) {
-  const TStandard& st = kurs.Schule().Standard();
-  const bool alle = !st.eaw();
-  const int32_t s = alle ? std::max(1, kurs.StundenTabelle().Versionen()) : 1;
-  const int32_t h = kurs.Stunden(-1);
-  if (hoch) {
-    if (h + s > kMaxKursStunden * s) return std::nullopt;
-    return (h + s) / s;
-  }
-  const int32_t neu = h - s;
-  if (kurs.NichtVerplanen()) {
-    if (neu < -kMaxKursStunden * s) return std::nullopt;
-    return neu / s;
-  }
-  if (neu < kurs.GesetzteStunden(-1)) return std::nullopt;
-  // The mean goes into every version: none may end below what it has placed.
-  if (alle)
-    for (int v = 1; v <= kurs.StundenTabelle().Versionen(); ++v)
-      if (kurs.GesetzteStunden(v) > neu / s) return std::nullopt;
-  return neu / s;
+  // The course editor's hours box and the class editor's spinner follow one rule.
+  const TStundenSpin spin = StundenSpin(kurs);
+  const int32_t neu = spin.Wert + (hoch ? spin.Schritt : -spin.Schritt);
+  if (!SpinStundenErlaubt(kurs, neu)) return std::nullopt;
+  return neu / spin.Schritt;
 }
 
 bool SchritteKursStunden(TKurs& kurs, bool hoch) {

@@ -17,9 +17,6 @@ class TLehrer;
 class TRaum;
 class TUVTab;
 
-// Bounds of a course's weekly hours per plan version.
-constexpr int32_t kMaxKursStunden = 112;
-
 // The value a step of the hours spinner writes for version -1 (the current version, or every
 // version when acting on all), or nothing when the step is refused. The step is one hour per
 // version: with all versions the spinner shows the sum, moves by the number of versions and

@@ -30,7 +30,7 @@ TStundenSpin StundenSpin(const TKurs& k) {
   return spin;
 }
 
-bool SetzeSpinStunden(TKurs& k, int32_t wert) {
+bool SpinStundenErlaubt(const TKurs& k, int32_t wert) {
   const TStundenSpin spin = StundenSpin(k);
   if (wert < spin.Min || wert > spin.Max) return false;
   const int32_t jeVersion = wert / spin.Schritt;
@@ -40,6 +40,15 @@ bool SetzeSpinStunden(TKurs& k, int32_t wert) {
   if (!k.NichtVerplanen())
     for (int v = von; v <= bis; ++v)
       if (k.GesetzteStunden(v) > jeVersion) return false;
+  return true;
+}
+
+bool SetzeSpinStunden(TKurs& k, int32_t wert) {
+  if (!SpinStundenErlaubt(k, wert)) return false;
+  const TStundenSpin spin = StundenSpin(k);
+  const int32_t jeVersion = wert / spin.Schritt;
+  int von, bis;
+  VersionsBereich(k.Schule().Standard().Versionen(), k.StundenTabelle().Versionen(), -1, von, bis);
   bool gleich = true;
   for (int v = von; v <= bis; ++v) gleich = gleich && k.StundenTabelle().Stunden(v) == jeVersion;
   if (!gleich) k.SetzeStunden(-1, jeVersion);

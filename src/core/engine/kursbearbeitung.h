@@ -37,6 +37,8 @@ TStundenSpin StundenSpin(const TKurs& k);
 // value / N. Refused (false, nothing changed) outside the limits and when any version would be
 // left with fewer hours than it has placed.
 bool SetzeSpinStunden(TKurs& k, int32_t wert);
+// Whether SetzeSpinStunden would take the value.
+bool SpinStundenErlaubt(const TKurs& k, int32_t wert);
 
 // The single hours that follow from the hours and a block length: the rest of the blocks, the
 // hours themselves for a block of 1.

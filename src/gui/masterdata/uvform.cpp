@@ -453,9 +453,10 @@ void TUVForm::OeffneKopf(TElement* element) {
 }
 
 void TUVForm::OeffneKursEditor(int spalte, int zeile) {
-  // The course editor opens for the course the active window has selected.
   UVGrid->SetzeZelle(spalte, zeile);
-  if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) palette->Oeffner().OeffneArt(FensterArt::Kurs);
+  TKurs* kurs = layout_.Kurs(spalte, zeile);
+  if (kurs == nullptr || palette_ == nullptr) return;
+  palette_->OeffneKursForm(*kurs, Schule().Kurse().Elemente());
 }
 
 void TUVForm::UVGridDblClick(int spalte, int zeile) {
