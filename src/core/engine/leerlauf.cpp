@@ -25,11 +25,13 @@ void TLeerlauf::AppIdle(int64_t jetzt, int64_t tageszeit) {
     gesehen_ = standard_.LetzteSicherungsZeit;
     basis_ = jetzt;
   }
-  if (!pauseOffen_ && jetzt - letzteEingabe_ >= pauseNach_) pauseGewuenscht_ = true;
+  // Input since the wait ran out (answering a question, say) takes the screen back; only a
+  // wish made through PauseMachen outlasts it.
+  const bool pauseFaellig = jetzt - letzteEingabe_ >= pauseNach_;
 
   if (beendenAngefordert_) {
     BeendeWennAngefordert(ziel_.Unterbrechbar());
-  } else if (pauseGewuenscht_ && !frageOffen_ && !pauseOffen_ && !ziel_.FrageOffen() &&
+  } else if ((pauseGewuenscht_ || pauseFaellig) && !frageOffen_ && !pauseOffen_ && !ziel_.FrageOffen() &&
              ziel_.Unterbrechbar()) {
     pauseOffen_ = true;
     ziel_.ZeigePause();
