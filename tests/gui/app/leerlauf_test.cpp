@@ -117,5 +117,21 @@ TEST_F(LeerlaufTest, Wartezeit) {
   KeineFehler();
 }
 
+TEST_F(LeerlaufTest, UnterbrechbarUeberDerPaletteNichtUnterEinemModalenDialog) {
+  TLeerlaufSteuerung& leerlauf = Palette().Leerlauf();
+  Palette().show();
+  Palette().activateWindow();
+  if (!QTest::qWaitForWindowActive(&Palette(), 1000))
+    GTEST_SKIP() << "this platform does not activate windows";
+  EXPECT_TRUE(leerlauf.Unterbrechbar());
+  // A modal dialog is open: the end and the idle screen wait for it.
+  TPausenForm dialog(QStringLiteral("x"), QTime(12, 0), &Palette());
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  EXPECT_FALSE(leerlauf.Unterbrechbar());
+  dialog.hide();
+  Palette().hide();
+}
+
 }  // namespace
 }  // namespace kolvar
