@@ -256,6 +256,10 @@ TEST_F(HauptmenueTest, JedeBeschriftungJedeTasteUndKeinEintragOhneBefehl) {
   for (const char* m : {"Le", "Kl"})
     EXPECT_EQ(Palette().Menues().Menue(m)->menuAction()->isEnabled(), m == std::string("Kl"));
   EXPECT_FALSE(Aktiv(P::Export));
+  // Compressing without a class does nothing, not even warn.
+  Palette().Schule().LoescheElement(Palette().Schule().Klassen().Hole(1));
+  Palette().Menues().Aktion(P::Komprimieren)->trigger();
+  EXPECT_TRUE(dialoge.Protokoll().isEmpty()) << dialoge.Protokoll().join('\n').toStdString();
   KeineFehler();
 }
 
