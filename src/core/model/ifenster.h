@@ -86,6 +86,8 @@ class IManuellFenster : public IFenster {
   virtual void NimmKursAuf(TKurs* kurs) = 0;
   // Drops the course; the window closes itself when left without courses.
   virtual void EntferneKurs(TKurs* kurs) = 0;
+  // After its steps were taken back the window starts again from its first course.
+  virtual void ErsterKursAktuell() {}
 };
 
 }  // namespace kolvar

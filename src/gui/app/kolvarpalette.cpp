@@ -17,6 +17,7 @@
 #include "app/hintergrund.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
+#include "app/leerlaufsteuerung.h"
 #include "app/menuebaum.h"
 #include "app/menuebefehle.h"
 #include "app/menuepfade.h"
@@ -52,6 +53,7 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   fenster_ = std::make_unique<TFensterVerwaltung>(*this, menues_->FensterMenue(), oeffner_);
   dateiBefehle_ = std::make_unique<TDateiBefehle>(*this, dateien);
   befehle_ = std::make_unique<TMenueBefehle>(*this);
+  leerlauf_ = std::make_unique<TLeerlaufSteuerung>(*this);
   Initialisiere();
   RegistriereDialog(
       DialogName::Kennwort,

@@ -38,6 +38,7 @@ class TDateiBefehle;
 class TFensterVerwaltung;
 class THintergrund;
 class TKindFenster;
+class TLeerlaufSteuerung;
 class TMenueBaum;
 class TMenueBefehle;
 class TStandard;
@@ -61,6 +62,8 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   TDateiBefehle& DateiBefehle() const { return *dateiBefehle_; }
   TFensterVerwaltung& Fenster() const { return *fenster_; }
   TMenueBefehle& Befehle() const { return *befehle_; }
+  // The idle passes: the save reminder, the idle screen, the end the session asks for.
+  TLeerlaufSteuerung& Leerlauf() const { return *leerlauf_; }
   TDialogRegister& DialogRegister() { return dialogRegister_; }
   // The core's questions; features register their own dialogs for some of them.
   TGuiDialoge& Fragen() { return dialoge_; }
@@ -178,6 +181,7 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   std::unique_ptr<TFensterVerwaltung> fenster_;
   std::unique_ptr<TDateiBefehle> dateiBefehle_;
   std::unique_ptr<TMenueBefehle> befehle_;
+  std::unique_ptr<TLeerlaufSteuerung> leerlauf_;
 
   // Palette state.
   uint8_t tasten_ = 0;

@@ -15,6 +15,7 @@
 #include "app/meldungsform.h"
 #include "app/menuebefehle.h"
 #include "app/menuepfade.h"
+#include "app/seitenwahl.h"
 #include "app/ueberdialog.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
@@ -141,12 +142,53 @@ QAction* TMenueBaum::Eintrag(const QString& pfad, const QKeySequence& taste, std
   }
   aktionen_.insert(pfad, aktion);
   connect(aktion, &QAction::triggered, this, [this, aktion] {
+    if (const int seite = Seite(aktion); seite >= 0) {
+      SeitenFolgen(seite);
+      return;
+    }
     const auto it = befehle_.find(aktion);
     if (it != befehle_.end()) FuehreAus(it.value());
   });
   if (befehl) befehle_.insert(aktion, std::move(befehl));
   aktion->setEnabled(HatBefehl(aktion));
   return aktion;
+}
+
+int TMenueBaum::Seite(const QAction* aktion) const {
+  for (std::size_t i = 0; i < P::VoreinstellungsSeiten.size(); ++i)
+    if (aktionen_.value(P::VoreinstellungsSeiten[i], nullptr) == aktion) return static_cast<int>(i);
+  return -1;
+}
+
+void TMenueBaum::SeitenFolgen(int seite) {
+  // The page chosen through "Wechseln" opens when the one it was chosen in has closed: a loop
+  // rather than nested clicks, so a long round of pages never deepens the stack.
+  while (seite >= 0) {
+    QAction* aktion = Aktion(P::VoreinstellungsSeiten[static_cast<std::size_t>(seite)]);
+    const auto it = befehle_.find(aktion);
+    if (!aktion->isEnabled() || it == befehle_.end() || !it.value()) return;
+    const std::function<void()> befehl = it.value();
+    TSeitenWahl wahl;
+    FuehreAus([this, &befehl, seite] {
+      befehl();
+      NachSeite(seite);
+    });
+    seite = wahl.Seite();
+  }
+}
+
+void TMenueBaum::NachSeite(int seite) {
+  const QString& pfad = P::VoreinstellungsSeiten[static_cast<std::size_t>(seite)];
+  if (pfad == P::VorEckdaten) {
+    // The days, periods and versions may have changed, and the backdrop with them.
+    palette_.HintergrundAnpassen();
+    if (palette_.Standard().hga) palette_.Fenster().OrdneFensterAn();
+    palette_.VersionsMenuAufbauen();
+    MenusAnpassen();
+  } else if (pfad == P::VorPlanversionen) {
+    palette_.VersionsMenuAufbauen();
+    MenusAnpassen();
+  }
 }
 
 QAction* TMenueBaum::Eintrag(const QString& pfad, std::function<void()> befehl) {
@@ -332,14 +374,14 @@ void TMenueBaum::DateiMenusAnpassen() {
                               P::Vertretung, P::Pruefen, P::Drucken})
     Freigeben(pfad, offen);
   Freigeben(P::Papierformat, true);
-  for (const QString& pfad : {P::Widerrufen, P::Ausschneiden, P::Kopieren, P::Einsetzen, P::Anordnung,
-                              P::Zwischenablage, P::Hilfethemen, P::Ueber})
+  for (const QString& pfad : {P::Ausschneiden, P::Kopieren, P::Einsetzen, P::Anordnung, P::Zwischenablage,
+                              P::Hilfethemen, P::Ueber})
     Freigeben(pfad, true);
   for (const QString& seite : P::VoreinstellungsSeiten)
     if (seite != P::VorPlanversionen) Freigeben(seite, true);
   Freigeben(P::Voreinstellungen, true);
   Freigeben(P::Werkzeuge, true);
-  Freigeben(P::UndoLoeschen, palette_.UndoAufzeichnen() && !schule.UndoSchritte().Leer());
+  SetzeWiderrufenAktiv(palette_.UndoAufzeichnen() && !schule.UndoSchritte().Leer());
 }
 
 void TMenueBaum::MenusAnpassen() {
@@ -402,6 +444,8 @@ void TMenueBaum::SetzeSichernAktiv(bool an) {
 
 void TMenueBaum::SetzeWiderrufenAktiv(bool an) {
   Freigeben(P::UndoLoeschen, an);
+  // Without the manual planning window "Widerrufen" only says that it cannot undo yet.
+  Freigeben(P::Widerrufen, an || palette_.Schule().ManuellFenster() == nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -438,8 +482,7 @@ void TMenueBaum::KuerzelMenusAnlegen() {
 
 std::vector<QString> TMenueBaum::KuerzelTexte(TElementArt art) const {
   std::vector<QString> texte;
-  for (TElement* e : palette_.Schule().Elemente(art))
-    texte.push_back(QString::fromStdString(e->Kuerzel()));
+  for (TElement* e : palette_.Schule().Elemente(art)) texte.push_back(QString::fromStdString(e->Kuerzel()));
   return texte;
 }
 

@@ -55,6 +55,7 @@ class TMenueBaum : public QObject {
   // By the active window's kind: entries, buttons, view group, mode fallback, window marks.
   void MenusAnpassen();
   void SetzeSichernAktiv(bool an);
+  // "Löschen" by the undo list; "Widerrufen" too while the manual planning window is open.
   void SetzeWiderrufenAktiv(bool an);
 
   // --- Element menus ---
@@ -76,6 +77,12 @@ class TMenueBaum : public QObject {
   void Freigeben(QAction* aktion, bool an);
   void Freigeben(const QString& pfad, bool an) { Freigeben(Aktion(pfad), an); }
   void KuerzelMenuClick(TElementArt art, int position);
+  // The settings page of the entry (index in menu order), -1 for any other entry.
+  int Seite(const QAction* aktion) const;
+  // Opens the page, then each page its "Wechseln" chose, one after the other.
+  void SeitenFolgen(int seite);
+  // What follows a page once its dialog has closed.
+  void NachSeite(int seite);
 
   TKolvarPalette& palette_;
   QHash<QString, QAction*> aktionen_;

@@ -7,6 +7,7 @@
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/zwischenform.h"
+#include "model/ifenster.h"
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
@@ -25,6 +26,7 @@ void TMenueBefehle::WiderrufenItemClick() {
   if (schule.ManuellFenster() != nullptr) {
     schule.Widerrufe();
     palette_.SetzeWiderrufenAktiv(false);
+    if (IManuellFenster* manuell = schule.ManuellFenster()) manuell->ErsterKursAktuell();
     return;
   }
   TDienste::Dialoge().Hinweis(QStringLiteral("WinKolvar"), QStringLiteral("Noch nicht implementiert!"),

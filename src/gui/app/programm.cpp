@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "app/kolvarpalette.h"
+#include "app/leerlaufsteuerung.h"
 #include "app/startform.h"
 #include "model/standard.h"
 #include "platform/dienste.h"
@@ -38,17 +39,10 @@ bool TProgramm::Starte(const QStringList& argumente) {
   start.close();
   // Logging off asks as closing does; a refusal keeps the session.
   TKolvarPalette* palette = palette_.get();
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, palette, [palette](QSessionManager& sitzung) {
-    const bool mussFragen = palette->DateiOffen() && palette->Schule().Geaendert();
-    if ((mussFragen && !sitzung.allowsInteraction()) || !palette->FormCloseQuery()) {
-      sitzung.cancel();
-      return;
-    }
-    sitzung.release();
-    palette->Beende();
-    palette->close();
-  });
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, palette,
+                   [palette](QSessionManager& sitzung) { palette->Leerlauf().SitzungEndet(sitzung); });
   palette_->ParameterDateiOeffnen(argumente.size() > 1 ? argumente.at(1) : QString());
+  palette_->Leerlauf().Starte();
   return true;
 }
 

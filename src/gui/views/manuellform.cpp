@@ -322,6 +322,10 @@ void TManuellForm::MitKursliste(const std::vector<TKurs*>& kurse, bool ohneGruen
   ZeigeAktKurs();
 }
 
+void TManuellForm::ErsterKursAktuell() {
+  if (!planung_.Kurse().empty()) SetzeAktKurs(planung_.Kurse().front());
+}
+
 void TManuellForm::SetzeAktKurs(TKurs* kurs) {
   if (planung_.SetzeAktKurs(kurs)) ZeigeAktKurs();
 }

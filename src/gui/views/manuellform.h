@@ -66,6 +66,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void ModusGeaendert() override;
   void NimmKursAuf(TKurs* kurs) override;
   void EntferneKurs(TKurs* kurs) override;
+  void ErsterKursAktuell() override;
 
   void MarkierungenLoeschen();
 

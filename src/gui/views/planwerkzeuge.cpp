@@ -51,7 +51,8 @@ void InstallierePlanWerkzeuge(TKolvarPalette& palette) {
     form.Zeige();
   });
   menues.SetzeBefehl(MenuePfad::Komprimieren, [&palette] {
-    if (!palette.DateiOffen()) return;
+    // Without a class there is nothing to compress, not even a warning.
+    if (!palette.DateiOffen() || palette.Schule().Klassen().Leer()) return;
     TKompWarnForm warnung(&palette);
     if (warnung.Zeige() != mrJa) return;
     TKompForm form(palette.Schule(), &palette);
