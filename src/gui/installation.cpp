@@ -7,6 +7,7 @@
 #include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
+#include "print/listendruckinstallation.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -25,6 +26,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanWerkzeuge(palette);
   InstalliereUebersichten(palette);
   InstalliereDruck(palette);
+  InstalliereListenDruck(palette);
   InstalliereParFenster(palette);
   InstalliereGrunddaten(palette);
   InstalliereKuerzelListen(palette);
