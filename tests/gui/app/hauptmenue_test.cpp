@@ -138,9 +138,8 @@ const std::vector<const char*> kBaum{
 // registers the command.
 const std::set<QString> kWartend{
     // printouts
-    "Datei/Drucken/Kürzel...", "Datei/Drucken/Deputate...", "Datei/Drucken/Übersichten/Fächer...",
-    "Datei/Drucken/Listen/Reststunden...", "Datei/Drucken/Listen/Stundenverteilung...",
-    "Datei/Drucken/Listen/Fachkonferenzen...", "Datei/Drucken/Listen/Klassenkonferenzen...",
+    "Datei/Drucken/Übersichten/Fächer...", "Datei/Drucken/Listen/Fachkonferenzen...",
+    "Datei/Drucken/Listen/Klassenkonferenzen...",
     // substitution
     "Datei/Drucken/Vertretung/Vertretungsplan...", "Datei/Drucken/Vertretung/Vertretungsstunden...",
     "Datei/Drucken/Vertretung/Vertretungsübersicht...", "Bearbeiten/Voreinstellungen/Kalender",
