@@ -6,6 +6,7 @@
 #include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
+#include "print/tabellendruckinstallation.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -24,6 +25,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstallierePlanWerkzeuge(palette);
   InstalliereUebersichten(palette);
   InstalliereDruck(palette);
+  InstalliereTabellenDruck(palette);
   InstalliereParFenster(palette);
   InstalliereGrunddaten(palette);
   InstalliereKuerzelListen(palette);

@@ -96,6 +96,10 @@ bool TMenueBaum::HatBefehl(const QString& pfad) const {
   return HatBefehl(Aktion(pfad));
 }
 
+std::function<void()> TMenueBaum::Befehl(const QString& pfad) const {
+  return befehle_.value(Aktion(pfad));
+}
+
 bool TMenueBaum::HatBefehl(QAction* aktion) const {
   if (aktion == nullptr) return false;
   if (QMenu* unter = aktion->menu()) {

@@ -44,6 +44,8 @@ class TMenueBaum : public QObject {
   // Gives an entry its command; std::invalid_argument for an unknown path or a sub-menu.
   void SetzeBefehl(const QString& pfad, std::function<void()> befehl);
   bool HatBefehl(const QString& pfad) const;
+  // The entry's command, empty when it has none; a feature that takes over an entry keeps it.
+  std::function<void()> Befehl(const QString& pfad) const;
 
   // Puts the menus into the menu bar, or all of them under "Menu" (tool-window layouts).
   void InDieLeiste(QMenuBar& leiste, bool gefaltet);
