@@ -1,5 +1,7 @@
 #include "print/druckfehlform.h"
 
+#include <QVBoxLayout>
+
 #include "engine/fehlerlistedruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -10,6 +12,8 @@ TDruckFehlForm::TDruckFehlForm(TSchule& schule, const QStringList& zeilen, QWidg
     : TEinRandDialog(schule, QStringLiteral("Drucke Fehlerliste"), schule.Standard().FehlerListeDruck.Schrift,
                      schule.Standard().FehlerListeDruck.fera, eltern),
       o_(schule.Standard().FehlerListeDruck) {
+  // No options of its own: the empty column keeps the caption readable.
+  OptionenSpalte()->addStrut(120);
   for (const QString& z : zeilen) zeilen_.push_back(z.toStdString());
 }
 
