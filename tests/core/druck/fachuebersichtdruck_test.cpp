@@ -113,6 +113,21 @@ TEST_F(FachUebersichtDruck, ARowWithLessThanFiveLinesLeftStartsAPageWithTheSubje
   }
 }
 
+TEST_F(FachUebersichtDruck, TitleLineCutsTheAbbreviationAndBlankAtEightAndTheWholeAtTwentyNine) {
+  Baue();
+  TFach* f = s->schule->NeuesFach("Deutsch");
+  struct Fall {
+    const char *name, *titel;
+  };
+  for (const Fall& fall : std::vector<Fall>{{"", "Deutsch "},
+                                            {"Literatur", "Deutsch Literatur"},
+                                            {"Deutsch als Fremdsprac", "Deutsch Deutsch als Fremdspra"}}) {
+    f->SetzeName(fall.name);
+    EXPECT_EQ(TFachUebersichtDruck::TitelZeile(*f), fall.titel);
+  }
+  EXPECT_EQ(TFachUebersichtDruck::TitelZeile(*s->de), "De ");
+}
+
 TEST_F(FachUebersichtDruck, NoSubjectRecordsNothing) {
   Baue();
   auto p = Drucke(nullptr, nullptr);

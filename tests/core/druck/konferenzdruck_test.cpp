@@ -103,6 +103,27 @@ TEST_F(KonferenzDruck, EntriesWrapBelowTheFirstEntryAtTheSheetEdge) {
   EXPECT_EQ(std::count_if(eintraege.begin(), eintraege.end(), [](const auto& t) { return t.x == 149; }), 2);
 }
 
+TEST_F(KonferenzDruck, OnASheetNarrowerThanOneEntryEveryEntryTakesItsOwnLineUnderTheName) {
+  s->mue->SetzeName("Mueller");
+  for (int i = 0; i < 2; ++i) s->schule->ErzeugeKurs(s->mue, s->k6a, nullptr, s->de, nullptr, 1);
+  TDruckGeraet schmal = KleinesGeraet();
+  schmal.Blatt.x = schmal.Seite.x = 300;
+  auto p = Drucke(fach, {s->de}, schmal);
+  const TDruckSeite& seite = *p->PageMetafile(1);
+  const int y = Finde(seite, "MUE").front().y;
+  const int ber = Finde(seite, "BER").front().y;
+  // Entries start right of the widest name ("Mueller" + 20) at 79 + 50 + 90.
+  std::vector<TGefundenerText> eintraege;
+  for (const TGefundenerText& t : Texte(seite))
+    if (t.text.front() == '[' && t.y < ber) eintraege.push_back(t);
+  ASSERT_EQ(eintraege.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(eintraege[i].x, 219);
+    EXPECT_EQ(eintraege[i].y, y + 20 * static_cast<int>(i + 1));
+  }
+  EXPECT_EQ(ber, y + 4 * 20);
+}
+
 TEST_F(KonferenzDruck, NothingChosenRecordsTheHeaderOnly) {
   for (bool einzeln : {true, false}) {
     klasse.kksp = einzeln;

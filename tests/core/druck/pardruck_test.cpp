@@ -38,16 +38,20 @@ class ParDruck : public ::testing::Test {
 };
 
 TEST_F(ParDruck, StripsCoverTheCountColumnAndEveryTableColumnWithoutAnEmptyStrip) {
-  // Boxes 40 wide ("99:" and "SPO" plus "A"); 320 pixels hold 5 of them.
-  for (auto [spalten, seiten] : std::vector<std::pair<int, int>>{{2, 1}, {4, 1}, {5, 2}, {9, 2}, {10, 3}}) {
+  // Boxes 40 wide ("99:" and "SPO" plus "A"); 320 pixels hold 5 of them, 100 pixels none (still 1).
+  struct Fall {
+    int breite, spalten, proStreifen, seiten;
+  };
+  for (auto [breite, spalten, proStreifen, seiten] : std::vector<Fall>{
+           {320, 2, 5, 1}, {320, 4, 5, 1}, {320, 5, 5, 2}, {320, 9, 5, 2}, {320, 10, 5, 3}, {100, 2, 1, 3}}) {
     TParTabelle t(*s->schule);
     t.Baue(2, spalten, false);
     t.SetzeZelle(1, spalten, s->spo);
-    auto p = Drucke(t, 320);
-    EXPECT_EQ(masse.P, 5);
+    auto p = Drucke(t, breite);
+    EXPECT_EQ(masse.P, proStreifen);
     ASSERT_EQ(p->PageCount(), seiten) << spalten;
     EXPECT_EQ(BoxHoehen(*p->PageMetafile(seiten)).size(),
-              2u * static_cast<std::size_t>((spalten + 1) - 5 * (seiten - 1)));
+              2u * static_cast<std::size_t>((spalten + 1) - proStreifen * (seiten - 1)));
     EXPECT_EQ(Finde(*p->PageMetafile(seiten), "SPO").size(), 1u)
         << "the last column stands on the last strip";
   }

@@ -39,7 +39,8 @@ class UVTabDruck : public ::testing::Test {
 };
 
 TEST_F(UVTabDruck, BlocksHoldTheRemainingDataColumnsAndRowsAndNoPageOfLabelsAlone) {
-  // W = 50 + "99,0" 40 + 10 = 100: 450 pixels hold 2 data columns, 330 pixels 2 rows.
+  // W = 50 + "99,0" 40 + 10 = 100: 450 pixels hold 2 data columns, 330 pixels 2 rows; a sheet
+  // narrower than a cell still takes one data column per page.
   struct Fall {
     TDruckPunkt blatt;
     bool mitSport;
@@ -50,7 +51,8 @@ TEST_F(UVTabDruck, BlocksHoldTheRemainingDataColumnsAndRowsAndNoPageOfLabelsAlon
                                          {{2000, 2800}, true, 1},
                                          {{2000, 330}, false, 1},
                                          {{2000, 330}, true, 2},
-                                         {{450, 330}, true, 4}}) {
+                                         {{450, 330}, true, 4},
+                                         {{100, 2800}, false, 2}}) {
     SetUp();
     if (f.mitSport) s->uv->FuegeFachHinzu(s->sp);  // a third column and a second line per class
     auto p = Drucke(f.blatt);
