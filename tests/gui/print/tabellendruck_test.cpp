@@ -19,20 +19,26 @@
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/skriptdienste.h"
+#include "masterdata/uebersichten.h"
+#include "masterdata/uvform.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "model/uvtab.h"
 #include "platform/dienste.h"
 #include "platform/spaltenmenue.h"
 #include "print/druckdialog.h"
 #include "print/druckfuebform.h"
 #include "print/druckinstallation.h"
 #include "print/druckkonfform.h"
+#include "print/druckparform.h"
+#include "print/druckuvform.h"
 #include "print/previewform.h"
 #include "print/tabellendruckinstallation.h"
 #include "support/schulbauer.h"
+#include "views/parform.h"
 #include "views/planfenster.h"
 #include "views/plnform.h"
 
@@ -47,6 +53,9 @@ void BaueSchule(TSchule& s) {
   s.NeuesFach("Ma");
   s.NeuesFach("Sp");
   s.ErzeugeKurs(l, a, nullptr, de, nullptr, 3)->Setze(1, 2, nullptr, 2);
+  TUVTab* uv = s.NeueUVTab("UV1");
+  uv->FuegeKlasseHinzu(a);
+  uv->FuegeFachHinzu(de);
 }
 
 class TabellenDruckTest : public ::testing::Test {
@@ -114,6 +123,37 @@ TEST_F(TabellenDruckTest, WindowPrintServesTheErrorListAndLeavesPlanWindowsTheir
   palette->MenusAnpassen();
   Abbrechen(QStringLiteral("Klassenpläne drucken"));
   palette->Menues().Aktion(MenuePfad::FensterDrucken)->trigger();
+}
+
+TEST_F(TabellenDruckTest, WindowPrintServesTheTableAndTheParallelCouplingsWithTheirOptions) {
+  TUVForm* uv = OeffneUVFenster(Schule(), Schule().UVTabellen().Hole(1), true, palette.get(), nullptr);
+  ASSERT_NE(uv, nullptr);
+  Schule().SetzeAktivesFenster(uv);
+  palette->MenusAnpassen();
+  dialoge.Bediene(QStringLiteral("Drucke UV-Tabelle"), [this](TKvDialog& d) {
+    auto& form = static_cast<TDruckUVForm&>(d);
+    form.FarbCheck()->setChecked(true);
+    dialoge.Bediene(QStringLiteral("Voransicht"), [](TKvDialog& v) {
+      EXPECT_EQ(static_cast<TPreviewForm&>(v).NrFeld()->text(), QStringLiteral("1"));
+      v.done(mrAbbrechen);
+    });
+    d.Knopf(QStringLiteral("Ansehen"))->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  palette->Menues().Aktion(MenuePfad::FensterDrucken)->trigger();
+  EXPECT_TRUE(Schule().Standard().UVTabDruck.uvco);
+
+  TParForm par(Schule(), palette.get());
+  par.Oeffne();
+  par.Baue();
+  Schule().SetzeAktivesFenster(&par);
+  palette->MenusAnpassen();
+  dialoge.Bediene(QStringLiteral("Drucke parallele Kopplungen"), [](TKvDialog& d) {
+    static_cast<TDruckParForm&>(d).KonfliktCheck()->setChecked(true);
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  palette->Menues().Aktion(MenuePfad::FensterDrucken)->trigger();
+  EXPECT_FALSE(Schule().Standard().ParallelDruck.pmk) << "Abbrechen stores nothing";
 }
 
 TEST_F(TabellenDruckTest, ConferenceChoiceKeepsTheSchoolsOrderAndIsStoredNowhere) {
