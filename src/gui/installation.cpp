@@ -8,6 +8,7 @@
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
 #include "print/listendruckinstallation.h"
+#include "print/tabellendruckinstallation.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -27,6 +28,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereUebersichten(palette);
   InstalliereDruck(palette);
   InstalliereListenDruck(palette);
+  InstalliereTabellenDruck(palette);
   InstalliereParFenster(palette);
   InstalliereGrunddaten(palette);
   InstalliereKuerzelListen(palette);
