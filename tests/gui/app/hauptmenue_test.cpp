@@ -136,16 +136,17 @@ const std::vector<const char*> kBaum{
 
 // Entries whose window or dialog another feature brings; each takes its line off when it
 // registers the command.
-const std::set<QString> kWartend{
-    // printouts
-    "Datei/Drucken/Übersichten/Fächer...", "Datei/Drucken/Listen/Fachkonferenzen...",
-    "Datei/Drucken/Listen/Klassenkonferenzen...",
-    // substitution
-    "Datei/Drucken/Vertretung/Vertretungsplan...", "Datei/Drucken/Vertretung/Vertretungsstunden...",
-    "Datei/Drucken/Vertretung/Vertretungsübersicht...", "Bearbeiten/Voreinstellungen/Kalender",
-    "Bearbeiten/Voreinstellungen/Vertretung", "Daten/Vertretung/Heute", "Daten/Vertretung/Morgen",
-    "Daten/Vertretung/anderer Tag", "Daten/Vertretung/Vertretungsstunden",
-    "Daten/Vertretung/Vertretungsübersicht"};
+const std::set<QString> kWartend{// substitution
+                                 "Datei/Drucken/Vertretung/Vertretungsplan...",
+                                 "Datei/Drucken/Vertretung/Vertretungsstunden...",
+                                 "Datei/Drucken/Vertretung/Vertretungsübersicht...",
+                                 "Bearbeiten/Voreinstellungen/Kalender",
+                                 "Bearbeiten/Voreinstellungen/Vertretung",
+                                 "Daten/Vertretung/Heute",
+                                 "Daten/Vertretung/Morgen",
+                                 "Daten/Vertretung/anderer Tag",
+                                 "Daten/Vertretung/Vertretungsstunden",
+                                 "Daten/Vertretung/Vertretungsübersicht"};
 
 // "Export" stays disabled whatever is built: no command enables it.
 const std::set<QString> kImmerAus{"Datei/Export/Kurse...", "Datei/Export/HTML-Dateien..."};
