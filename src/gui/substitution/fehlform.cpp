@@ -169,6 +169,8 @@ void TFehlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r,
   if (!eingabe_) return;
   const auto& zeilen = eingabe_->Zeilen();
   const bool belegt = zeile >= 0 && zeile < static_cast<int>(zeilen.size());
+  // The grid keeps one empty row when there is none: it shows no selection.
+  ausgewaehlt = ausgewaehlt && belegt;
   const QColor grund = ausgewaehlt && spalte == kKuerzelSpalte ? palette().color(QPalette::Highlight)
                                                                : palette().color(QPalette::Base);
   p.fillRect(r, grund);

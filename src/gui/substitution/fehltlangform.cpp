@@ -15,6 +15,7 @@ TFehltLangForm::TFehltLangForm(const QString& kuerzel, int32_t start, QWidget* e
     : TKvDialog(eltern), start_(start) {
   setObjectName(QStringLiteral("FehltLangForm"));
   setWindowTitle(QStringLiteral("längere Fehlzeit"));
+  setMinimumWidth(240);  // room for the caption
   auto* haupt = new QVBoxLayout(this);
   haupt->addWidget(new QLabel(kuerzel + QStringLiteral(" fehlt bis"), this));
   auto* felder = new QHBoxLayout;

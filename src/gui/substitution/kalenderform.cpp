@@ -1,10 +1,12 @@
 #include "substitution/kalenderform.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/schule.h"
 #include "model/standard.h"
@@ -46,6 +48,7 @@ TKalenderForm::TKalenderForm(TSchule& schule, QWidget* eltern)
   grid_->SetzeFesteZeilen(TKalender::kErsteTagZeile);
   grid_->SetzeStandardBreite(36);
   grid_->SetzeStandardHoehe(18);
+  // The labels column is 70 pixels unless the day names need more.
   grid_->SetzeSpaltenBreite(0, 70);
   grid_->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goBereichsauswahl);
   grid_->SetzeRollbalken(false);
@@ -80,9 +83,15 @@ void TKalenderForm::LadeKalender() {
   const TStandard& st = schule_.Standard();
   grid_->SetzeText(0, kVersionsZeile, QStringLiteral("Planversion"));
   grid_->SetzeText(0, kWochenZeile, QStringLiteral("Kal.woche"));
-  for (int d = 0; d < 7; ++d)
-    grid_->SetzeText(0, TKalender::kErsteTagZeile + d,
-                     QString::fromStdString(st.spn[static_cast<std::size_t>(d)]));
+  const QFontMetrics mass(grid_->font());
+  int breite = std::max(mass.horizontalAdvance(grid_->Text(0, kVersionsZeile)), 70 - 6);
+  for (int d = 0; d < 7; ++d) {
+    const QString name = QString::fromStdString(st.spn[static_cast<std::size_t>(d)]);
+    grid_->SetzeText(0, TKalender::kErsteTagZeile + d, name);
+    breite = std::max(breite, mass.horizontalAdvance(name));
+  }
+  grid_->SetzeSpaltenBreite(0, breite + 6);
+  grid_->setFixedSize(breite + 6 + TKalender::kWochenSpalten * 37 + 4, 9 * 19 + 4);
   grid_->SetzeAuswahl(TGitterAuswahl{});
   FuelleMonat();
 }
