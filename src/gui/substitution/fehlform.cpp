@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/meldungsform.h"
 #include "model/element.h"
@@ -132,10 +133,9 @@ void TFehlForm::InitFehlForm(TElementArt art, TFehl* fehl, int32_t datum) {
   datumFeld_->setText(QString::fromStdString(LangesDatum(datum)));
   ZeigeBereich();
   FuelleGrid();
-  if (const int z = eingabe_->ZeileVon(fehl); z >= 0) {
-    grid_->SetzeZelle(kKuerzelSpalte, z);
-    grid_->SetzeObersteZeile(z);
-  }
+  const int z = std::max(eingabe_->ZeileVon(fehl), 0);
+  grid_->SetzeZelle(kKuerzelSpalte, z);
+  grid_->SetzeObersteZeile(z);
 }
 
 QString TFehlForm::Periode(int p) const {
