@@ -9,6 +9,7 @@
 #include "print/druckinstallation.h"
 #include "print/listendruckinstallation.h"
 #include "print/tabellendruckinstallation.h"
+#include "substitution/kalenderdialog.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -36,6 +37,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereAnsichtsVorgaben(palette);
   InstalliereStammVorgaben(palette);
   InstalliereKursForm(palette);
+  InstalliereKalender(palette);
 }
 
 }  // namespace kolvar
