@@ -121,6 +121,9 @@ void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer, boo
     ort = FensterPlatz(nummer, standard.FensterAnordnung, palette, standard.pas, bildschirm.width(),
                        bildschirm.height());
   }
+  // A window that leaves its size to its layout gets it now: sized only when shown, it was placed by
+  // its inside, so its title bar went under the palette.
+  if (!fenster.testAttribute(Qt::WA_Resized)) fenster.adjustSize();
   // A window wider than its column or quadrant moves left (up) until it ends on the screen.
   const QSize rahmen = fenster.frameGeometry().size();
   ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(verfuegbar));
