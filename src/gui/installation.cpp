@@ -6,6 +6,8 @@
 #include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
+#include "print/vertrdruckinstallation.h"
+#include "substitution/kontenfenster.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -30,6 +32,8 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereGrundeinstellungen(palette);
   InstalliereAnsichtsVorgaben(palette);
   InstalliereStammVorgaben(palette);
+  InstalliereVertretungsKonten(palette);
+  InstalliereVertretungsDruck(palette);
 }
 
 }  // namespace kolvar
