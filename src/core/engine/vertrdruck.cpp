@@ -130,7 +130,10 @@ void TVertrDruck::Lauf() {
     const TVertretungsVorgabe& v = o_.Vorgaben[n];
     if (!o_.vc[n] || (!v.vdv && !v.vde)) continue;
     if (f_ != nullptr && f_->Abgebrochen()) return;
-    if (!erste && f_ != nullptr) f_->NewPage();
+    if (!erste && f_ != nullptr) {
+      f_->NewPage();  // a new page starts in the default font
+      f_->SetFont(DruckSchrift(o_.Schrift));
+    }
     erste = false;
     Vorgabe(v);
   }
@@ -164,7 +167,8 @@ void TVertrDruck::Vorgabe(const TVertretungsVorgabe& v) {
 void TVertrDruck::Miss(const TVertretungsVorgabe& v) {
   const auto breiteste = [this](const auto& liste, bool name) {
     int b = 0;
-    for (const auto* e : liste) b = std::max(b, f_->TextWidth(name ? e->Name() : e->Kuerzel()));
+    for (const auto* e : liste)
+      b = std::max(b, f_->TextWidth(name && !e->Name().empty() ? e->Name() : e->Kuerzel()));
     return b + f_->TextWidth("A");
   };
   breiten_.fill(0);
@@ -265,13 +269,13 @@ void TVertrDruck::DruckeFehlende(const TVertretungsVorgabe& v) {
       }
       Platz();
       const int halb = (f_->GetPhysPageSize().x - 2 * rand_) / 2;
+      const int name = std::max({Breite(TFeld::Lehrer), Breite(TFeld::KlasseKopplung), Breite(TFeld::Raum)});
       for (std::size_t j = i; j < std::min(i + 2, eintraege.size()); ++j) {
         const std::string& e = eintraege[j];
         const std::size_t tab = e.find('\t');
         const int x = rand_ + static_cast<int>(j - i) * halb;
         f_->TextOut(x, y_, e.substr(0, tab));
-        f_->TextOut(x + breiten_[static_cast<std::size_t>(TFeld::Lehrer)] + f_->TextWidth("A"), y_,
-                    e.substr(tab + 1));
+        f_->TextOut(x + name + f_->TextWidth("A"), y_, e.substr(tab + 1));
       }
       y_ += h_;
     }
@@ -283,6 +287,7 @@ void TVertrDruck::DruckeFehlende(const TVertretungsVorgabe& v) {
 void TVertrDruck::Platz() {
   if (f_ == nullptr || PlatzReicht(*f_, y_, 6, h_)) return;
   f_->NewPage();
+  f_->SetFont(DruckSchrift(o_.Schrift));
   y_ = cm_;
   Kopf();
   Titel(titel_);
@@ -303,7 +308,7 @@ void TVertrDruck::Gruppe(const std::string& text) {
   y_ += h_;
 }
 
-void TVertrDruck::Zeile(const std::vector<TEintrag>& eintraege, int /*einzug*/) {
+void TVertrDruck::Zeile(const std::vector<TEintrag>& eintraege) {
   if (f_ == nullptr) {
     std::string zeile;
     for (std::size_t i = 0; i < eintraege.size(); ++i) zeile += (i > 0 ? "\t" : "") + eintraege[i].text;
@@ -375,7 +380,7 @@ void TVertrDruck::NachKlassen(const std::vector<TVertretung*>& liste, bool raum)
       z.push_back(raum ? TEintrag{TFeld::Ersatzraum, RaumText(*r)}
                        : TEintrag{TFeld::Vertreter, VertreterText(*r)});
       z.push_back({TFeld::Rest, Bemerkung(*r)});
-      Zeile(z, 0);
+      Zeile(z);
     }
   }
 }
@@ -428,7 +433,7 @@ void TVertrDruck::DruckeVertretungsplan(const TVertretungsVorgabe& v) {
     if (erste || schluessel != gruppe) Gruppe(schluessel);
     erste = false;
     gruppe = schluessel;
-    Zeile(z, 0);
+    Zeile(z);
   }
 }
 
@@ -481,7 +486,7 @@ void TVertrDruck::DruckeErsatzraumplan(const TVertretungsVorgabe& v) {
     if (erste || schluessel != gruppe) Gruppe(schluessel);
     erste = false;
     gruppe = schluessel;
-    Zeile(z, 0);
+    Zeile(z);
   }
 }
 

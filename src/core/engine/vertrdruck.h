@@ -63,7 +63,7 @@ class TVertrDruck {
   void Regel();
   void DruckeFehlende(const TVertretungsVorgabe& v);
   void Gruppe(const std::string& text);
-  void Zeile(const std::vector<TEintrag>& eintraege, int einzug);
+  void Zeile(const std::vector<TEintrag>& eintraege);
   void Platz();
   void DruckeVertretungsplan(const TVertretungsVorgabe& v);
   void DruckeErsatzraumplan(const TVertretungsVorgabe& v);

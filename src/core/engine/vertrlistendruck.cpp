@@ -18,6 +18,7 @@ namespace {
 struct TListenSeite {
   IZeichenflaeche& f;
   const TSchule& schule;
+  TDruckSchrift schrift;
   int rand, oben, h, y = 0;
 
   void Kopf() {
@@ -28,13 +29,19 @@ struct TListenSeite {
   void Platz() {
     if (PlatzReicht(f, y, 3, h)) return;
     f.NewPage();
+    f.SetFont(schrift);  // a new page starts in the default font
     Kopf();
   }
 };
 
 TListenSeite Beginne(IZeichenflaeche& f, const TSchule& schule, const TEinfacheDruckOptionen& o) {
   f.SetFont(DruckSchrift(o.Schrift));
-  TListenSeite s{f, schule, RandInPixel(f, o.Rand), f.InchToPixel(0.3937), std::max(1, f.TextHeight())};
+  TListenSeite s{f,
+                 schule,
+                 DruckSchrift(o.Schrift),
+                 RandInPixel(f, o.Rand),
+                 f.InchToPixel(0.3937),
+                 std::max(1, f.TextHeight())};
   s.Kopf();
   return s;
 }

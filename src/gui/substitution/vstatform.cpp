@@ -1,14 +1,15 @@
 #include "substitution/vstatform.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QScreen>
 #include <algorithm>
 
 #include "app/kolvarpalette.h"
+#include "app/meldungsform.h"
 #include "model/aenderungen.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "platform/beschaeftigt.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "print/vertrdruckinstallation.h"
@@ -37,12 +38,16 @@ void TVStatForm::resizeEvent(QResizeEvent* ereignis) {
 }
 
 void TVStatForm::BildeVertrUebersicht(int32_t bis, int32_t von) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  TSanduhr sanduhr;
+  TMeldungsForm meldung(this);
+  meldung.SetzeMeldung(QStringLiteral("Die Vertretungsübersicht wird angelegt."));
+  meldung.ZeigeSofort();
   von_ = von;
   bis_ = std::max(bis, von);
   Fuelle();
   int breite = 0;
   for (int c = 0; c < StatGrid->Spalten(); ++c) breite += StatGrid->SpaltenBreite(c);
+  breite += 2 * StatGrid->frameWidth() + 2;
   // As wide and as tall as the rows need, within the screen right of and below the window.
   const QRect schirm = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 900);
   while (breite > 10 && x() + breite > schirm.right()) breite -= 10;
@@ -50,7 +55,6 @@ void TVStatForm::BildeVertrUebersicht(int32_t bis, int32_t von) {
   int n = StatGrid->Zeilen() - 1;
   while (n > 1 && y() + n * h + h + kRand > schirm.bottom()) --n;
   resize(breite, n * h + h + kRand);
-  QApplication::restoreOverrideCursor();
 }
 
 void TVStatForm::Fuelle() {
@@ -71,24 +75,14 @@ void TVStatForm::Fuelle() {
     StatGrid->SetzeObjekt(0, zeile, zeilen[r].vertretung);
   }
   const QFontMetrics mass(StatGrid->font());
-  int breite = 0;
   for (int c = 0; c < StatGrid->Spalten(); ++c) {
     int b = 24;
     for (int r = 0; r < StatGrid->Zeilen(); ++r)
       b = std::max(b, mass.horizontalAdvance(StatGrid->Text(c, r)) + 8);
     StatGrid->SetzeSpaltenBreite(c, b);
-    breite += b;
   }
-  // As wide and as tall as the rows need, within the screen right of and below the window.
-  const QRect schirm = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 900);
-  while (breite > 10 && x() + breite > schirm.right()) breite -= 10;
-  const int h = StatGrid->StandardHoehe();
-  int n = StatGrid->Zeilen() - 1;
-  while (n > 1 && y() + n * h + h + kRand > schirm.bottom()) --n;
-  resize(breite, n * h + h + kRand);
   StatGrid->SetzeAuswahl(TGitterAuswahl{});
   StatGrid->viewport()->update();
-  QApplication::restoreOverrideCursor();
 }
 
 void TVStatForm::Aenderungen(const TAenderungen& a) {

@@ -32,7 +32,10 @@ TVStdForm::TVStdForm(TSchule& schule, QWidget* eltern) : TKvDialog(eltern), schu
     tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle->setMinimumSize(170, 260);
+    tabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tabelle->horizontalHeader()->setStretchLastSection(true);
+    tabelle->setColumnWidth(0, 80);
+    tabelle->setMinimumSize(190, 300);
     gitter->addWidget(tabelle, 1, spalte);
     // The up-down reaches every account a teacher can hold: a narrower range would rewrite a
     // larger account on the first click.

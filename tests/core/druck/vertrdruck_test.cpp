@@ -156,6 +156,14 @@ TEST_F(VertrDruck, EveryPrintedPresetAfterTheFirstStartsAPageWithItsOwnHeader) {
   EXPECT_EQ(Finde(zwei, "Wandertag 7b").size(), 1u);
   EXPECT_EQ(Finde(zwei, "fehlende Lehrer:").size(), 1u);
   EXPECT_EQ(Finde(eins, "Wandertag 7b").size(), 1u);
+  // Every page speaks the plan's font, also after a page break.
+  o.Schrift.Groesse = 12;
+  auto gross = Drucke();
+  for (int n = 1; n <= 2; ++n)
+    for (const TDruckBefehl& b : gross->PageMetafile(n)->Befehle)
+      if (b.Art == TBefehlsArt::Text) {
+        EXPECT_EQ(b.Schrift.Groesse, 12) << n << " " << b.Text;
+      }
   // The date stands framed beside the title.
   const auto datum = Finde(eins, "Montag, 2. Mrz 2026");
   ASSERT_EQ(datum.size(), 1u);
@@ -179,6 +187,7 @@ TEST_F(VertrDruck, ColumnsFollowTheMeasuredWidthsAndLongPlansBreakWithHeaderAndT
 
   // Enough remark lines to fill more than a page: the plan goes on under a new header.
   std::vector<std::string> viele(150, "Zeile");
+  o.Vorgaben[0].vmd = false;
   auto q = std::make_unique<TPrevPrinter>(KleinesGeraet(), messer);
   q->BeginRecord();
   TVertrDruck(*s->schule, o, viele, kMontag).Drucke(*q);
@@ -187,6 +196,26 @@ TEST_F(VertrDruck, ColumnsFollowTheMeasuredWidthsAndLongPlansBreakWithHeaderAndT
   EXPECT_EQ(Finde(*q->PageMetafile(2), "Seite 2").size(), 1u);
   EXPECT_EQ(Finde(*q->PageMetafile(2), "Vertretungsplan für").size(), 1u);
   for (const TGefundenerText& t : Texte(*q->PageMetafile(1))) EXPECT_LE(t.y + 6 * 20, 2800 + 20) << t.text;
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+TEST_F(VertrDruck, ByClassACoupledLessonStandsUnderEachClassThatIsThere) {
+  // Wednesday period 5: SCH's sport of 5a and 5b (coupling SPO) in TH; 5a is away.
+  const int32_t mittwoch = kMontag + 2;
+  SetzeFehltStunde(*s->k5a, mittwoch, 5, true);
+  SetzeFehltStunde(*s->sch, mittwoch, 5, true);
+  TVertretungsVorgabe& v = o.Vorgaben[0];
+  v.vvs = 0;
+  v.vde = false;
+  v.vma = v.vfl = v.vfk = v.vfr = false;
+  const Zeilen text = TVertrDruck(*s->schule, o, {}, mittwoch).Text();
+  EXPECT_EQ(text, (Zeilen{"Vertretungsplan für\tMittwoch, 4. Mrz 2026", "5b",
+                          "5.\tSCH\tSp\tTH\tSPO\t==>\t?????\t"}));
 }
 
 }  // namespace

@@ -128,6 +128,7 @@ TEST_F(KontenTest, OverviewWindowListsCopiesAndRebuildsForItsRange) {
 TEST_F(KontenTest, PlanDialogStepsOverFreeDaysKeepsPresetsAndRemarksAndCopies) {
   QString ablage;
   s->standard.vm[1] = {"Zeile 1", "Zeile 2"};
+  s->standard.mtn = 5;
   TDruckVertrForm f(*s->schule, [&](const QString& t) { ablage = t; });
   f.LadeEinstellungen(kMontag + 4);  // Friday
   f.DatumKnopfClick(1);
