@@ -23,6 +23,7 @@ TDruckVStdForm::TDruckVStdForm(TSchule& schule, QWidget* eltern)
           {&schule.Standard().VertretungsStundenDruck.Rand, &ungenutzt_[0], &ungenutzt_[1], &ungenutzt_[2]},
           eltern) {
   NurLinkerRand(*this);
+  setMinimumWidth(340);  // room for the caption
 }
 
 bool TDruckVStdForm::HatInhalt() const {

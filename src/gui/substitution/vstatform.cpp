@@ -47,7 +47,7 @@ void TVStatForm::BildeVertrUebersicht(int32_t bis, int32_t von) {
   Fuelle();
   int breite = 0;
   for (int c = 0; c < StatGrid->Spalten(); ++c) breite += StatGrid->SpaltenBreite(c);
-  breite += 2 * StatGrid->frameWidth() + 2;
+  breite += 2 * StatGrid->frameWidth() + StatGrid->Spalten() + 2;  // frame and grid lines
   // As wide and as tall as the rows need, within the screen right of and below the window.
   const QRect schirm = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 900);
   while (breite > 10 && x() + breite > schirm.right()) breite -= 10;
