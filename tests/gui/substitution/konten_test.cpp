@@ -19,6 +19,7 @@
 #include "platform/gitter.h"
 #include "print/druckveinstform.h"
 #include "print/druckvertrform.h"
+#include "print/druckvuebform.h"
 #include "substitution/datumsspins.h"
 #include "substitution/fehlzeit.h"
 #include "substitution/vertruebzeit.h"
@@ -164,6 +165,22 @@ TEST_F(KontenTest, PlanDialogStepsOverFreeDaysKeepsPresetsAndRemarksAndCopies) {
       ablage.startsWith(QStringLiteral("Vertretungsplan für\tMontag, 2. Mrz 2026\r\nHeute Wandertag\r\n")))
       << ablage.toStdString();
   EXPECT_EQ(s->standard.VertretungsDruck.vc, (std::array<bool, 4>{true, false, false, false}));
+}
+
+TEST_F(KontenTest, OverviewPrintDialogChoosesTeachersByDoubleClick) {
+  TDruckVUebForm f(*s->schule);
+  f.LadeEinstellungen(kMontag, kMontag - 1);
+  EXPECT_EQ(f.LinksGrid()->rowCount(), s->schule->Lehrer().Anzahl());
+  EXPECT_TRUE(f.Gewaehlte().empty());
+  f.LinksDoppelklick(2);
+  f.LinksDoppelklick(0);
+  f.LinksDoppelklick(7);  // no such row
+  EXPECT_EQ(f.Gewaehlte(), (std::vector<const TLehrer*>{s->ber, s->mue}));
+  f.RechtsDoppelklick(0);
+  EXPECT_EQ(f.Gewaehlte(), (std::vector<const TLehrer*>{s->mue}));
+  f.AlleLehrerClick();
+  EXPECT_EQ(f.Gewaehlte(), (std::vector<const TLehrer*>{s->mue, s->sch, s->ber}));
+  EXPECT_EQ(f.VonDatum()->Datum(), kMontag);
 }
 
 }  // namespace
