@@ -9,7 +9,9 @@
 #include "print/druckinstallation.h"
 #include "print/listendruckinstallation.h"
 #include "print/tabellendruckinstallation.h"
+#include "print/vertrdruckinstallation.h"
 #include "substitution/kalenderdialog.h"
+#include "substitution/kontenfenster.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -38,6 +40,8 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereStammVorgaben(palette);
   InstalliereKursForm(palette);
   InstalliereKalender(palette);
+  InstalliereVertretungsKonten(palette);
+  InstalliereVertretungsDruck(palette);
 }
 
 }  // namespace kolvar

@@ -1,0 +1,38 @@
+// "Einstellung für den Druck des Vertretungsplans": one of the four presets, edited on the
+// caller's working copy.
+#pragma once
+
+#include <QButtonGroup>
+#include <vector>
+
+#include "model/optionen.h"
+#include "platform/kvdialog.h"
+
+class QCheckBox;
+
+namespace kolvar {
+
+class TDruckVEinstForm : public TKvDialog {
+  Q_OBJECT
+
+ public:
+  TDruckVEinstForm(int nummer, QWidget* eltern = nullptr);
+
+  void Lade(const TVertretungsVorgabe& v);
+  TVertretungsVorgabe Vorgabe() const;
+
+  QButtonGroup* VPSortRadio = nullptr;
+  QButtonGroup* EPSortRadio = nullptr;
+  QButtonGroup* LeBezRadio = nullptr;
+  QButtonGroup* BemRadio = nullptr;
+  QCheckBox* Box(const QString& text) const;
+
+ private:
+  struct TBox {
+    QCheckBox* box;
+    bool TVertretungsVorgabe::*wert;
+  };
+  std::vector<TBox> boxen_;
+};
+
+}  // namespace kolvar

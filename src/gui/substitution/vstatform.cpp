@@ -1,0 +1,123 @@
+#include "substitution/vstatform.h"
+
+#include <QFontMetrics>
+#include <QScreen>
+#include <algorithm>
+
+#include "app/kolvarpalette.h"
+#include "app/meldungsform.h"
+#include "model/aenderungen.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "platform/beschaeftigt.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "print/vertrdruckinstallation.h"
+#include "substitution/vertrkonten.h"
+
+namespace kolvar {
+
+namespace {
+constexpr int kRand = 48;
+}
+
+TVStatForm::TVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(FensterArt::VStat, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
+                   nullptr, eltern),
+      palette_(palette) {
+  SetzeCaption(QStringLiteral("Vertretungsübersicht"));
+  StatGrid = new TGitter(this);
+  StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
+                          TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);
+  StatGrid->move(0, 0);
+}
+
+void TVStatForm::resizeEvent(QResizeEvent* ereignis) {
+  StatGrid->setGeometry(rect());
+  TKindFenster::resizeEvent(ereignis);
+}
+
+void TVStatForm::BildeVertrUebersicht(int32_t bis, int32_t von) {
+  TSanduhr sanduhr;
+  TMeldungsForm meldung(this);
+  meldung.SetzeMeldung(QStringLiteral("Die Vertretungsübersicht wird angelegt."));
+  meldung.ZeigeSofort();
+  von_ = von;
+  bis_ = std::max(bis, von);
+  Fuelle();
+  int breite = 0;
+  for (int c = 0; c < StatGrid->Spalten(); ++c) breite += StatGrid->SpaltenBreite(c);
+  breite += 2 * StatGrid->frameWidth() + StatGrid->Spalten() + 2;  // frame and grid lines
+  // As wide and as tall as the rows need, within the screen right of and below the window.
+  const QRect schirm = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 900);
+  while (breite > 10 && x() + breite > schirm.right()) breite -= 10;
+  const int h = StatGrid->StandardHoehe();
+  int n = StatGrid->Zeilen() - 1;
+  while (n > 1 && y() + n * h + h + kRand > schirm.bottom()) --n;
+  resize(breite, n * h + h + kRand);
+}
+
+void TVStatForm::Fuelle() {
+  const std::vector<TVertrUebZeile> zeilen = VertrUebersicht(Schule(), AlleLehrer(Schule()), von_, bis_);
+  const TVertrUebTexte& koepfe = VertrUebKoepfe();
+  StatGrid->Leeren();
+  StatGrid->SetzeSpalten(kVertrUebSpalten);
+  StatGrid->SetzeZeilen(std::max<int>(2, static_cast<int>(zeilen.size()) + 1));
+  StatGrid->SetzeFesteZeilen(1);
+  StatGrid->SetzeFesteSpalten(0);
+  StatGrid->SetzeStandardHoehe(Schule().Standard().ListenZeilenHoehe);
+  for (int c = 0; c < kVertrUebSpalten; ++c)
+    StatGrid->SetzeText(c, 0, QString::fromStdString(koepfe[static_cast<std::size_t>(c)]));
+  for (std::size_t r = 0; r < zeilen.size(); ++r) {
+    const int zeile = static_cast<int>(r) + 1;
+    for (int c = 0; c < kVertrUebSpalten; ++c)
+      StatGrid->SetzeText(c, zeile, QString::fromStdString(zeilen[r].texte[static_cast<std::size_t>(c)]));
+    StatGrid->SetzeObjekt(0, zeile, zeilen[r].vertretung);
+  }
+  const QFontMetrics mass(StatGrid->font());
+  for (int c = 0; c < StatGrid->Spalten(); ++c) {
+    int b = 24;
+    for (int r = 0; r < StatGrid->Zeilen(); ++r)
+      b = std::max(b, mass.horizontalAdvance(StatGrid->Text(c, r)) + 8);
+    StatGrid->SetzeSpaltenBreite(c, b);
+  }
+  StatGrid->SetzeAuswahl(TGitterAuswahl{});
+  StatGrid->viewport()->update();
+}
+
+void TVStatForm::Aenderungen(const TAenderungen& a) {
+  // Any record, absence or plan change may move a row; the rows are few. The user's window size
+  // stays.
+  if (!a.Leer()) Fuelle();
+}
+
+QStringList TVStatForm::KopierText() const {
+  const TGitterAuswahl a = StatGrid->Auswahl();
+  std::vector<TVertrUebTexte> zeilen;
+  if (!a.Leer())
+    for (int r = std::max(a.oben, 1); r <= a.unten && r < StatGrid->Zeilen(); ++r) {
+      TVertrUebTexte texte;
+      for (int c = 0; c < kVertrUebSpalten; ++c)
+        texte[static_cast<std::size_t>(c)] = StatGrid->Text(c, r).toStdString();
+      zeilen.push_back(std::move(texte));
+    }
+  QStringList text;
+  for (const std::string& z : VertrUebKopiertext(zeilen)) text << QString::fromStdString(z);
+  return text;
+}
+
+void TVStatForm::UebersichtKopieren() {
+  QString text;
+  for (const QString& zeile : KopierText()) text += zeile + QStringLiteral("\r\n");
+  if (palette_ != nullptr) palette_->TextInZwischenablage(text);
+}
+
+void TVStatForm::AllesAuswaehlen() {
+  StatGrid->SetzeAuswahl(TGitterAuswahl{0, 1, StatGrid->Spalten() - 1, StatGrid->Zeilen() - 1});
+}
+
+void TVStatForm::FensterDrucken() {
+  if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) OeffneVertrUebDruck(*palette, von_, bis_);
+}
+
+}  // namespace kolvar
