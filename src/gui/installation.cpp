@@ -6,6 +6,7 @@
 #include "masterdata/stammvorgaben.h"
 #include "masterdata/uebersichten.h"
 #include "print/druckinstallation.h"
+#include "substitution/vertrfenster.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -30,6 +31,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereGrundeinstellungen(palette);
   InstalliereAnsichtsVorgaben(palette);
   InstalliereStammVorgaben(palette);
+  InstalliereVertretung(palette);
 }
 
 }  // namespace kolvar

@@ -65,7 +65,9 @@ bool TVertrVorschlag::LehrerPasst(const TVertretung& r, const TLehrer& t, const 
   if (t.FehltAm(datum, s.p)) return false;
   if (filter.Randstunden) {
     const std::string muster = t.Tagesmuster(s.v, s.d);
-    auto zeichen = [&muster](int p) { return p >= 1 && p <= static_cast<int>(muster.size()) ? muster[p - 1] : 'F'; };
+    auto zeichen = [&muster](int p) {
+      return p >= 1 && p <= static_cast<int>(muster.size()) ? muster[p - 1] : 'F';
+    };
     if (zeichen(s.p) == 'F') {
       const bool vorher = s.p > 1 && !FreiOderSpringt(zeichen(s.p - 1));
       const bool nachher = s.p < kStunden && !FreiOderSpringt(zeichen(s.p + 1));
@@ -123,10 +125,12 @@ TTagesBalken TVertrVorschlag::Balken(const TVertretung& r, const TPlanElement& e
   for (int p = 1; p <= kStunden; ++p) {
     TBalkenStunde& z = b.Stunden[static_cast<std::size_t>(p - 1)];
     if (p <= static_cast<int>(muster.size())) z.Zeichen = muster[static_cast<std::size_t>(p - 1)];
-    z.Vertritt = lehrer ? static_cast<const TLehrer&>(e).VertrittAm(r.Datum(), p)
-                        : e.Art() == TElementArt::Raum && static_cast<const TRaum&>(e).ErsatzraumAm(r.Datum(), p);
+    z.Vertritt =
+        lehrer ? static_cast<const TLehrer&>(e).VertrittAm(r.Datum(), p)
+               : e.Art() == TElementArt::Raum && static_cast<const TRaum&>(e).ErsatzraumAm(r.Datum(), p);
     if (e.Belegung().Belegt(s.v, s.d, p))
-      if (const TKurs* k = e.KurseAn(s.v, s.d, p).Hole(1)) z.Entfaellt = k->KlassenAbwesend(r.Datum(), p, nullptr);
+      if (const TKurs* k = e.KurseAn(s.v, s.d, p).Hole(1))
+        z.Entfaellt = k->KlassenAbwesend(r.Datum(), p, nullptr);
   }
   return b;
 }

@@ -31,9 +31,9 @@ struct TLehrerFilter {
 
 // One period of a day bar.
 struct TBalkenStunde {
-  char Zeichen = 'F';     // the day-pattern letter (F S E G K L U)
-  bool Vertritt = false;  // substitutes (teacher) or is substitute room (room) then
-  bool Entfaellt = false; // all classes of the element's lesson there are absent
+  char Zeichen = 'F';      // the day-pattern letter (F S E G K L U)
+  bool Vertritt = false;   // substitutes (teacher) or is substitute room (room) then
+  bool Entfaellt = false;  // all classes of the element's lesson there are absent
 };
 
 struct TTagesBalken {
@@ -44,8 +44,8 @@ struct TTagesBalken {
 struct TLehrerVorschlag {
   TLehrer* Lehrer = nullptr;
   TTagesBalken Balken;
-  std::string Konto;  // the shown account, formatted
-  bool Statt = false; // "statt" options can be offered (drawn underlined)
+  std::string Konto;   // the shown account, formatted
+  bool Statt = false;  // "statt" options can be offered (drawn underlined)
 };
 
 struct TRaumVorschlag {

@@ -1,11 +1,11 @@
 #include "substitution/vertrzeile.h"
 
+#include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
-#include "model/fach.h"
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"

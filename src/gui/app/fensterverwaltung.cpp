@@ -220,6 +220,10 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
   // Looking through the elements never marks the school modified.
   const bool geaendert = schule.Geaendert();
   const int gruppe = schule.Ansichtsgruppe();
+  if (auto* fenster = dynamic_cast<TKindFenster*>(aktiv); fenster && fenster->Blaettere(vorwaerts)) {
+    schule.SetzeGeaendert(geaendert);
+    return;
+  }
   if (oeffner_.HatElementOeffner(gruppe)) {
     if (TElement* ziel = BlaetterZiel(schule, aktiv->Tag(), aktiv->Element(), vorwaerts, palette_.Tasten()))
       oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());

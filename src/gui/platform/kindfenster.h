@@ -45,6 +45,9 @@ class TKindFenster : public TKvForm, public IFenster {
   virtual void Kopieren() {}
   virtual void AllesAuswaehlen() {}
   virtual void FensterDrucken() {}
+  // The palette's arrows on a window without elements (the substitution windows); false when
+  // the window does not step itself.
+  virtual bool Blaettere(bool /*vorwaerts*/) { return false; }
 
  protected:
   // Shows entries the core filled as a pop-up at the point (columns of spaltenHoehe entries,
