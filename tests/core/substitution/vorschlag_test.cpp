@@ -331,6 +331,15 @@ TEST_P(VorschlagEigenschaft, KontenKehrenZurueck) {
   const std::array<int32_t, 4> tage = {kMontag, kDienstag, kMittwoch, kMontag + 7};
   std::vector<TPlanElement*> fehlende;
   bool bewegt = false;  // the sequence did move an account
+  // A few hours to cover from the start, so that every sequence has choices to make.
+  for (auto [e, tag, p] : {std::tuple<TPlanElement*, int32_t, int>{s->mue, kMontag, 1},
+                           {s->mue, kMontag, 2},
+                           {s->sch, kDienstag, 3},
+                           {abw, kMontag + 7, 4},
+                           {s->r101, kMontag, 3}}) {
+    Fehlt(e, tag, p);
+    fehlende.push_back(e);
+  }
   auto irgendeine = [&]() -> TVertretung* {
     const int n = Schule().Vertretungen().Anzahl();
     return n ? Schule().Vertretungen().Hole(1 + wuerfel(n)) : nullptr;
