@@ -1,8 +1,10 @@
 #include "substitution/vertrvorschlag.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "model/datum.h"
+#include "model/element.h"
 #include "model/fach.h"
 #include "model/imenue.h"
 #include "model/klasse.h"
@@ -51,6 +53,27 @@ bool FreiOderSpringt(char c) {
   return c == 'F' || c == 'S';
 }
 
+// Who substitutes (teacher) or serves as substitute room (room) in which periods of the
+// record's date: one walk over the school's list instead of one per element and period.
+std::unordered_map<const TElement*, uint32_t> EingesetzteAm(const TVertretung& r, bool lehrer) {
+  std::unordered_map<const TElement*, uint32_t> masken;
+  for (const TVertretung* x : r.Schule().Vertretungen()) {
+    if (x->Datum() != r.Datum() || !x->Noetig()) continue;
+    const int p = x->Stunde();
+    if (p < 1 || p > kStunden) continue;
+    const TElement* e = nullptr;
+    if (lehrer && x->Art() == VertrArt::Lehrer) e = x->Vertreter();
+    if (!lehrer) e = x->Ersatzraum();
+    if (e) masken[e] |= 1u << (p - 1);
+  }
+  return masken;
+}
+
+uint32_t MaskeVon(const std::unordered_map<const TElement*, uint32_t>& masken, const TElement* e) {
+  const auto it = masken.find(e);
+  return it == masken.end() ? 0 : it->second;
+}
+
 }  // namespace
 
 bool TVertrVorschlag::LehrerPasst(const TVertretung& r, const TLehrer& t, const TLehrerFilter& filter) {
@@ -88,11 +111,12 @@ std::vector<TLehrerVorschlag> TVertrVorschlag::Lehrer(const TVertretung& r, cons
   const TKlasse* stattKlasse = nullptr;
   if (r.Kurs() && !r.Kurs()->Kopplung() && r.Kurs()->Klassen().Anzahl() == 1)
     stattKlasse = r.Kurs()->Klassen().Hole(1);
+  const auto eingesetzt = EingesetzteAm(r, true);
   for (TLehrer* t : r.Schule().Lehrer()) {
     if (!LehrerPasst(r, *t, filter)) continue;
     TLehrerVorschlag z;
     z.Lehrer = t;
-    z.Balken = Balken(r, *t);
+    z.Balken = BalkenMit(r, *t, MaskeVon(eingesetzt, t));
     z.Konto = FormatiereStunden(konto == 0 ? t->VStd1() : t->VStd2(), st);
     z.Statt = stattKlasse && t->HatRandstundeInKlasse(stattKlasse);
     liste.push_back(std::move(z));
@@ -110,24 +134,28 @@ bool TVertrVorschlag::RaumFrei(const TVertretung& r, const TRaum& raum) {
 
 std::vector<TRaumVorschlag> TVertrVorschlag::Raeume(const TVertretung& r) {
   std::vector<TRaumVorschlag> liste;
+  const auto eingesetzt = EingesetzteAm(r, false);
   for (TRaum* raum : r.Schule().Raeume())
-    if (RaumFrei(r, *raum)) liste.push_back({raum, Balken(r, *raum)});
+    if (RaumFrei(r, *raum)) liste.push_back({raum, BalkenMit(r, *raum, MaskeVon(eingesetzt, raum))});
   return liste;
 }
 
 TTagesBalken TVertrVorschlag::Balken(const TVertretung& r, const TPlanElement& e) {
+  const bool lehrer = e.Art() == TElementArt::Lehrer;
+  if (!lehrer && e.Art() != TElementArt::Raum) return BalkenMit(r, e, 0);
+  return BalkenMit(r, e, MaskeVon(EingesetzteAm(r, lehrer), &e));
+}
+
+TTagesBalken TVertrVorschlag::BalkenMit(const TVertretung& r, const TPlanElement& e, uint32_t eingesetzt) {
   TTagesBalken b;
   TSlot s;
   if (!SlotVon(r, s)) return b;
   b.Markiert = s.p;
   const std::string muster = e.Tagesmuster(s.v, s.d);
-  const bool lehrer = e.Art() == TElementArt::Lehrer;
   for (int p = 1; p <= kStunden; ++p) {
     TBalkenStunde& z = b.Stunden[static_cast<std::size_t>(p - 1)];
     if (p <= static_cast<int>(muster.size())) z.Zeichen = muster[static_cast<std::size_t>(p - 1)];
-    z.Vertritt =
-        lehrer ? static_cast<const TLehrer&>(e).VertrittAm(r.Datum(), p)
-               : e.Art() == TElementArt::Raum && static_cast<const TRaum&>(e).ErsatzraumAm(r.Datum(), p);
+    z.Vertritt = (eingesetzt >> (p - 1)) & 1u;
     if (e.Belegung().Belegt(s.v, s.d, p))
       if (const TKurs* k = e.KurseAn(s.v, s.d, p).Hole(1))
         z.Entfaellt = k->KlassenAbwesend(r.Datum(), p, nullptr);

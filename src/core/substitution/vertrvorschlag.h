@@ -84,6 +84,10 @@ class TVertrVorschlag {
   // A standard remark into a remark field: replacing it, or appended after one blank and cut
   // from its end so the result stays below 61 characters.
   static std::string HaengeBemerkungAn(const std::string& alt, const std::string& standard, bool ersetzen);
+
+ private:
+  // The bar with the periods in which the element is substitute (bit p - 1) given.
+  static TTagesBalken BalkenMit(const TVertretung& r, const TPlanElement& e, uint32_t eingesetzt);
 };
 
 // The day list's days: a weekday within the school days and not a free day.

@@ -129,6 +129,11 @@ TEST_F(VorschlagTest, BalkenZeigtVertretungUndAusfall) {
   ASSERT_TRUE(r->SetzeVertreter(s->ber));
   auto andere = Probe(6);
   EXPECT_TRUE(TVertrVorschlag::Balken(*andere, *s->ber).Stunden[4].Vertritt);
+  // The list's bars say what VertrittAm says, for every teacher and period.
+  for (const TLehrerVorschlag& z : TVertrVorschlag::Lehrer(*andere, {false, false, 2}, 1))
+    for (int p = 1; p <= kStunden; ++p)
+      EXPECT_EQ(z.Balken.Stunden[static_cast<std::size_t>(p - 1)].Vertritt, z.Lehrer->VertrittAm(kMontag, p))
+          << z.Lehrer->Kuerzel() << " " << p;
   Fehlt(s->k5b, kMontag, 1);
   const TTagesBalken bes1 = TVertrVorschlag::Balken(*andere, *bes);
   EXPECT_TRUE(bes1.Stunden[0].Entfaellt);
