@@ -18,6 +18,7 @@ TVertrDatForm::TVertrDatForm(const TStandard& standard, int32_t heute, QWidget* 
     : TKvDialog(eltern), standard_(standard) {
   setObjectName(QStringLiteral("VertrDatForm"));
   setWindowTitle(QStringLiteral("Datum für den Vertretungsplan"));
+  setMinimumWidth(340);  // the caption is long
   auto* haupt = new QVBoxLayout(this);
   auto* raster = new QGridLayout;
   const QString texte[3] = {QStringLiteral("Tag"), QStringLiteral("Monat"), QStringLiteral("Jahr")};

@@ -204,17 +204,8 @@ void TVertrForm::PasseHoeheAn() {
 }
 
 void TVertrForm::NeuZeichnen() {
-  zeilen_ = VertrZeilen(Schule(), datum_);
-  if (static_cast<int>(zeilen_.size()) != std::max(GetZeilenzahl() - 1, 0) &&
-      !(zeilen_.empty() && GetZeilenzahl() == 2)) {
-    FuelleVertrGrid();
-    return;
-  }
-  for (std::size_t i = 0; i < zeilen_.size(); ++i)
-    for (int c = 0; c < VertrSpalte::Anzahl; ++c)
-      VertrGrid->SetzeText(c, static_cast<int>(i) + 1,
-                           QString::fromStdString(zeilen_[i].Text[static_cast<std::size_t>(c)]));
-  VertrGrid->viewport()->update();
+  // Texts such as the substitute room change with a repaint notice: the rows are cheap to redo.
+  FuelleVertrGrid();
 }
 
 void TVertrForm::Aenderungen(const TAenderungen& a) {

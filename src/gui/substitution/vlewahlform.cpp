@@ -112,6 +112,8 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   LehrerGrid->SetzeZeichner([this](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
     ZeichneZelle(p, s, z, r, zustand);
   });
+  LehrerGrid->setMinimumWidth(LehrerGrid->SpaltenBreite(0) + LehrerGrid->SpaltenBreite(1) +
+                              LehrerGrid->SpaltenBreite(2) + 24);
   listenSpalte->addWidget(LehrerGrid, 1);
   auto* filter = new QGridLayout;
   FreieBox = new QCheckBox(QStringLiteral("freie Lehrer"), listenBox);

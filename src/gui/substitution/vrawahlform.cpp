@@ -64,6 +64,7 @@ TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   RaumGrid->SetzeZeichner([this](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
     ZeichneZelle(p, s, z, r, zustand);
   });
+  RaumGrid->setMinimumWidth(RaumGrid->SpaltenBreite(0) + RaumGrid->SpaltenBreite(1) + 24);
   raumSpalte->addWidget(RaumGrid);
   mitte->addWidget(raumBox, 1);
   haupt->addLayout(mitte, 1);
