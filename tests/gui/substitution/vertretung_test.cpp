@@ -295,5 +295,56 @@ TEST_F(VertretungFensterTest, StandardBemerkungen) {
   EXPECT_EQ(LeWahl()->InfoFeldL->text(), QStringLiteral("Buch S. 12"));
 }
 
+TEST_F(VertretungFensterTest, KnoepfeUndStattDerLehrerwahl) {
+  Heute(kMontag);
+  TVertrForm* f = Liste();
+  ASSERT_NE(f, nullptr);
+  Aktiviere(f);
+  TLehrer* sch = Lehrer("SCH");
+  DoppelKlick(*f, ZeileVon(*f, " 1."));
+  TVLeWahlForm* w = LeWahl();
+  ASSERT_NE(w, nullptr);
+  TVertretung* de = w->Vertretung();
+  EXPECT_TRUE(w->StattMenueKnopf->isHidden());  // no substitute yet
+  // SCH ends 5a's Monday with Ma in 2: he is underlined, and a click offers his "statt" dates.
+  const int zeile = w->ZeileVon(sch);
+  ASSERT_GT(zeile, 0);
+  EXPECT_TRUE(w->Vorschlaege()[static_cast<std::size_t>(zeile - 1)].Statt);
+  popups.WaehleIndex(2);  // the first date forward
+  w->LehrerGridKlick(0, zeile, QPoint());
+  ASSERT_FALSE(popups.Angebote().empty());
+  ASSERT_NE(de->Statt(), nullptr);
+  EXPECT_EQ(de->Statt()->Datum(), kMontag + 7);
+  EXPECT_EQ(sch->VStd1(), 0);  // he gives this hour instead of his own: nothing counted
+  EXPECT_FALSE(w->StattLabel->text().isEmpty());
+  EXPECT_TRUE(w->StattMenueKnopf->isHidden());
+  // "Löschen" takes him and the follow-up back; a plain choice counts and shows the menu button.
+  w->LoeschKnopfClick();
+  EXPECT_EQ(de->Statt(), nullptr);
+  EXPECT_EQ(w->LehrerLabel->text(), QStringLiteral("?????"));
+  w->LehrerGridDblClick(w->ZeileVon(sch));
+  EXPECT_EQ(sch->VStd1(), 1);
+  EXPECT_FALSE(w->StattMenueKnopf->isHidden());
+  w->AnrechnenClick(false);
+  EXPECT_EQ(sch->VStd1(), 0);
+  EXPECT_FALSE(w->AnrechnenBox->isChecked());
+  w->AnrechnenClick(true);
+  EXPECT_EQ(sch->VStd2(), 1);
+  // The "statt" menu: today's Ma 5a of SCH in 2, checked as the same class.
+  popups.WaehleUnter(QString::fromStdString(S().Standard().spn[0]), QStringLiteral("2."));
+  w->StattMenueKnopfClick();
+  ASSERT_FALSE(popups.Angebote().empty());
+  ASSERT_NE(de->Statt(), nullptr);
+  EXPECT_EQ(de->Statt()->Datum(), kMontag);
+  EXPECT_EQ(sch->VStd1(), 0);
+  // "Frei": no substitute, the follow-up gone, "-----" in the day list.
+  w->FreiKnopfClick();
+  EXPECT_TRUE(de->Frei());
+  EXPECT_EQ(de->Statt(), nullptr);
+  EXPECT_EQ(w->LehrerLabel->text(), QStringLiteral("-----"));
+  EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Ersatz, ZeileVon(*f, " 1.")), QStringLiteral("-----"));
+  EXPECT_EQ(sch->VStd1(), 0);
+}
+
 }  // namespace
 }  // namespace kolvar
