@@ -171,7 +171,6 @@ void TVertrForm::SetzeVertrDatum(int32_t datum) {
 void TVertrForm::SortiereVertretungen(int vsa) {
   Schule().Standard().vsa = std::clamp(vsa, 0, 3);
   kolvar::SortiereVertretungen(Schule());
-  Schule().AktualisiereAlleFenster();
   FuelleVertrGrid();
 }
 

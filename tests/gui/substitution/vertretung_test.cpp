@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +140,10 @@ TEST_F(VertretungFensterTest, HeuteZeigtDieVertretungenDesTages) {
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Lehrer, 1), QStringLiteral("MUE"));
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Ersatz, 1), QStringLiteral("?????"));
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Bem, 1), QStringLiteral("==>"));
+  // The sort group stores the order and sorts the school's list by it.
+  f->SortGroup->button(3)->click();
+  EXPECT_EQ(S().Standard().vsa, 3);
+  EXPECT_EQ(f->GetZeilenzahl(), 4);
   // "Morgen" shows the empty Tuesday: the header and one empty row.
   palette->Menues().Aktion(MenuePfad::VertretungMorgen)->trigger();
   EXPECT_EQ(Liste(), f);
