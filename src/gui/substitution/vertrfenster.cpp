@@ -81,6 +81,7 @@ TVLeWahlForm* OeffneVLeWahl(TKolvarPalette& palette, TVertretung* v) {
   auto* form = dynamic_cast<TVLeWahlForm*>(schule.EinzelFenster(FensterArt::VLeWahl));
   if (form == nullptr) {
     form = new TVLeWahlForm(schule, &palette, &palette);
+    form->WahlZuruecksetzen = [&palette](TElementArt art) { palette.SetzeWahl(art, nullptr); };
     form->Oeffne();
   }
   form->SetzeVertretung(v);
@@ -92,6 +93,7 @@ TVRaWahlForm* OeffneVRaWahl(TKolvarPalette& palette, TVertretung* v) {
   auto* form = dynamic_cast<TVRaWahlForm*>(schule.EinzelFenster(FensterArt::VRaWahl));
   if (form == nullptr) {
     form = new TVRaWahlForm(schule, &palette, &palette);
+    form->WahlZuruecksetzen = [&palette](TElementArt art) { palette.SetzeWahl(art, nullptr); };
     form->Oeffne();
   }
   form->SetzeVertretung(v);

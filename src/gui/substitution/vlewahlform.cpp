@@ -331,6 +331,7 @@ void TVLeWahlForm::LehrerKnopfClick() {
   if (!Aktiv() || !palette_) return;
   if (!palette_->WaehleElement(TElementArt::Lehrer, false, UnterKnopf(LehrerKnopf))) return;
   auto* l = static_cast<TLehrer*>(palette_->Wahl(TElementArt::Lehrer));
+  if (WahlZuruecksetzen) WahlZuruecksetzen(TElementArt::Lehrer);
   if (!Aktiv() || !l || l == vertretung_->Vertreter()) return;
   TSchule::TAktion aktion(Schule());
   vertretung_->SetzeVertreter(l);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 #include <vector>
 
 #include "platform/kindfenster.h"
@@ -54,6 +55,9 @@ class TVLeWahlForm : public TKindFenster {
   QLineEdit* InfoFeldS = nullptr;
   QPushButton* LBemKnopf = nullptr;
   QPushButton* SBemKnopf = nullptr;
+
+  // Clears the palette's element choice after a pop-up chose from it (set by the installer).
+  std::function<void(TElementArt)> WahlZuruecksetzen;
 
   TVertretung* Vertretung() const { return vertretung_; }
   void SetzeVertretung(TVertretung* v);

@@ -187,7 +187,9 @@ void TVRaWahlForm::ErsatzraumKnopfClick() {
   if (!palette_->WaehleElement(TElementArt::Raum, false,
                                ErsatzraumKnopf->mapToGlobal(QPoint(0, ErsatzraumKnopf->height()))))
     return;
-  WaehleRaum(static_cast<TRaum*>(palette_->Wahl(TElementArt::Raum)));
+  auto* r = static_cast<TRaum*>(palette_->Wahl(TElementArt::Raum));
+  if (WahlZuruecksetzen) WahlZuruecksetzen(TElementArt::Raum);
+  WaehleRaum(r);
 }
 
 void TVRaWahlForm::LoeschKnopfClick() {

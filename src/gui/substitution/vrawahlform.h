@@ -4,6 +4,7 @@
 // window then closes and touches nothing more.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/kindfenster.h"
@@ -36,6 +37,9 @@ class TVRaWahlForm : public TKindFenster {
   TGitter* RaumGrid = nullptr;
   QLineEdit* LBemFeld = nullptr;
   QLineEdit* SBemFeld = nullptr;
+
+  // Clears the palette's element choice after a pop-up chose from it (set by the installer).
+  std::function<void(TElementArt)> WahlZuruecksetzen;
 
   TVertretung* Vertretung() const { return vertretung_; }
   void SetzeVertretung(TVertretung* v);

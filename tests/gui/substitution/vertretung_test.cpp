@@ -350,6 +350,12 @@ TEST_F(VertretungFensterTest, KnoepfeUndStattDerLehrerwahl) {
   EXPECT_EQ(w->LehrerLabel->text(), QStringLiteral("-----"));
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Ersatz, ZeileVon(*f, " 1.")), QStringLiteral("-----"));
   EXPECT_EQ(sch->VStd1(), 0);
+  // "Lehrer" chooses from the palette's teacher menu, whose choice is cleared afterwards.
+  popups.WaehleText(QStringLiteral("SCH"));
+  w->LehrerKnopfClick();
+  EXPECT_EQ(de->Vertreter(), sch);
+  EXPECT_FALSE(de->Frei());
+  EXPECT_EQ(palette->Wahl(TElementArt::Lehrer), nullptr);
 }
 
 }  // namespace
