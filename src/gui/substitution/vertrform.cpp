@@ -224,6 +224,11 @@ void TVertrForm::WaehleZeile(int zeile) {
   VertrGrid->ZeigeZelle(0, zeile);
 }
 
+void TVertrForm::WaehleVertretung(const TVertretung* v) {
+  for (std::size_t i = 0; i < zeilen_.size(); ++i)
+    if (zeilen_[i].Vertretung == v) WaehleZeile(static_cast<int>(i) + 1);
+}
+
 int TVertrForm::GetZeilenzahl() const {
   return VertrGrid->Zeilen();
 }

@@ -59,6 +59,8 @@ class TVertrForm : public TKindFenster {
   // A click in the sort group: the whole school list in the new order.
   void SortiereVertretungen(int vsa);
   void WaehleZeile(int zeile);
+  // Selects the row of the record when it is shown.
+  void WaehleVertretung(const TVertretung* v);
   int GetZeilenzahl() const;
   // The record of a row (1-based), or null.
   TVertretung* VertretungIn(int zeile) const;

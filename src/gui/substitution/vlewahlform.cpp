@@ -25,6 +25,7 @@
 #include "substitution/tagesbalken.h"
 #include "substitution/tagesplan.h"
 #include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
 
 namespace kolvar {
 
@@ -445,6 +446,8 @@ bool TVLeWahlForm::Blaettere(bool vorwaerts) {
     TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
     if (v->Datum() == vertretung_->Datum() && v->Art() == VertrArt::Lehrer && v->Noetig()) {
       SetzeVertretung(v);
+      if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
+        liste->WaehleVertretung(v);
       break;
     }
   }

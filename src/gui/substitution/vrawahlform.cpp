@@ -18,6 +18,7 @@
 #include "substitution/tagesbalken.h"
 #include "substitution/tagesplan.h"
 #include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
 
 namespace kolvar {
 
@@ -210,6 +211,8 @@ bool TVRaWahlForm::Blaettere(bool vorwaerts) {
     TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
     if (v->Datum() == vertretung_->Datum() && v->Art() == VertrArt::Raum) {
       SetzeVertretung(v);
+      if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
+        liste->WaehleVertretung(v);
       break;
     }
   }

@@ -356,6 +356,14 @@ TEST_F(VertretungFensterTest, KnoepfeUndStattDerLehrerwahl) {
   EXPECT_EQ(de->Vertreter(), sch);
   EXPECT_FALSE(de->Frei());
   EXPECT_EQ(palette->Wahl(TElementArt::Lehrer), nullptr);
+  // The palette's arrows step the choice to the day's next needed teacher substitution, and the
+  // day list selects its row.
+  Aktiviere(w);
+  palette->ClickRechts();
+  ASSERT_NE(w->Vertretung(), de);
+  EXPECT_EQ(w->Vertretung()->Art(), VertrArt::Lehrer);
+  const TGitterAuswahl a = f->VertrGrid->Auswahl();
+  EXPECT_EQ(f->VertretungIn(a.oben), w->Vertretung());
 }
 
 }  // namespace
