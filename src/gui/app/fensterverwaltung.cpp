@@ -219,11 +219,11 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
   if (aktiv == nullptr) return;
   // Looking through the elements never marks the school modified.
   const bool geaendert = schule.Geaendert();
-  const int gruppe = schule.Ansichtsgruppe();
-  if (auto* fenster = dynamic_cast<TKindFenster*>(aktiv); fenster && fenster->Blaettere(vorwaerts)) {
+  if (auto* eigen = dynamic_cast<TKindFenster*>(aktiv); eigen != nullptr && eigen->Blaettere(vorwaerts)) {
     schule.SetzeGeaendert(geaendert);
     return;
   }
+  const int gruppe = schule.Ansichtsgruppe();
   if (oeffner_.HatElementOeffner(gruppe)) {
     if (TElement* ziel = BlaetterZiel(schule, aktiv->Tag(), aktiv->Element(), vorwaerts, palette_.Tasten()))
       oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());

@@ -45,8 +45,8 @@ class TKindFenster : public TKvForm, public IFenster {
   virtual void Kopieren() {}
   virtual void AllesAuswaehlen() {}
   virtual void FensterDrucken() {}
-  // The palette's arrows on a window without elements (the substitution windows); false when
-  // the window does not step itself.
+  // The palette's arrows for a window that steps through a list of its own rather than its
+  // element's: true when it took the step.
   virtual bool Blaettere(bool /*vorwaerts*/) { return false; }
 
  protected:
