@@ -12,6 +12,7 @@
 #include "print/vertrdruckinstallation.h"
 #include "substitution/kalenderdialog.h"
 #include "substitution/kontenfenster.h"
+#include "substitution/vertrfenster.h"
 #include "views/ansichtsvorgaben.h"
 #include "views/automatik.h"
 #include "views/deputatfenster.h"
@@ -42,6 +43,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereKalender(palette);
   InstalliereVertretungsKonten(palette);
   InstalliereVertretungsDruck(palette);
+  InstalliereVertretung(palette);
 }
 
 }  // namespace kolvar

@@ -182,6 +182,7 @@ class TVertretung {
   friend class TLehrer;
   friend class TKlasse;
   friend class TRaum;
+  friend class TVertrVorschlag;
 
   // Leaves both lists (no accounts, no windows).
   void Ausklinken();

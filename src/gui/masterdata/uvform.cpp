@@ -242,11 +242,14 @@ void TUVForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, b
   const TStandard& st = Schule().Standard();
   const int wert = WertBreite();
   if (spalte == 0 || zeile == 0) {
-    const auto* lehrer = static_cast<const TLehrer*>(layout_.ZeilenKopf(zeile));
-    if (spalte != 0 || zeile == 0 || layout_.NachFaechern() || lehrer == nullptr) {
+    // Only the teachers-by-classes table has teachers in its row headers.
+    const TElement* kopf = layout_.ZeilenKopf(zeile);
+    if (spalte != 0 || zeile == 0 || layout_.NachFaechern() || kopf == nullptr ||
+        kopf->Art() != TElementArt::Lehrer) {
       UVGrid->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
       return;
     }
+    const auto* lehrer = static_cast<const TLehrer*>(kopf);
     // A teacher's row: the rest hours, then the abbreviation.
     UVGrid->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});
     p.save();

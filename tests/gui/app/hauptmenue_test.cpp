@@ -134,11 +134,9 @@ const std::vector<const char*> kBaum{
     "Hilfe/Über WinKolvar...",
 };
 
-// Entries whose window or dialog another feature brings; each takes its line off when it
-// registers the command.
-// The substitution windows and printouts still to come.
-const std::set<QString> kWartend{"Bearbeiten/Voreinstellungen/Vertretung", "Daten/Vertretung/Heute",
-                                 "Daten/Vertretung/Morgen", "Daten/Vertretung/anderer Tag"};
+// Entries whose window or dialog a feature still to come brings (none now); each takes its line
+// off when it registers the command.
+const std::set<QString> kWartend{};
 
 // "Export" stays disabled whatever is built: no command enables it.
 const std::set<QString> kImmerAus{"Datei/Export/Kurse...", "Datei/Export/HTML-Dateien..."};

@@ -1,0 +1,465 @@
+#include "substitution/vlewahlform.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "model/klasse.h"
+#include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/setzung.h"
+#include "model/standard.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "substitution/tagesbalken.h"
+#include "substitution/tagesplan.h"
+#include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
+
+namespace kolvar {
+
+namespace {
+
+const char* const kAuswahl[] = {"gleiche Klasse", "gleiches Fach", "alle Lehrer"};
+const char* const kKonto[] = {"V-Std. 1", "V-Std 2"};
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+int Spaltenhoehe(std::size_t n) {
+  return std::max(static_cast<int>(std::nearbyint(std::sqrt(3.0 * static_cast<double>(n)))), 16);
+}
+
+}  // namespace
+
+TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(FensterArt::VLeWahl, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
+                   nullptr, eltern),
+      palette_(palette) {
+  SetzeCaption(QStringLiteral("Vertretungslehrerwahl"));
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(4, 4, 4, 4);
+  StdFeld = new QLabel(this);
+  StdFeld->setObjectName(QStringLiteral("StdFeld"));
+  QFont fett = StdFeld->font();
+  fett.setBold(true);
+  StdFeld->setFont(fett);
+  haupt->addWidget(StdFeld);
+
+  auto* oben = new QGridLayout;
+  LehrerKnopf = new QPushButton(QStringLiteral("Lehrer"), this);
+  LehrerLabel = new QLabel(this);
+  RaumKnopf = new QPushButton(QStringLiteral("Raum"), this);
+  RaumLabel = new QLabel(this);
+  FreiKnopf = new QPushButton(QStringLiteral("Frei"), this);
+  LoeschKnopf = new QPushButton(QStringLiteral("Löschen"), this);
+  WieAmKnopf = new QPushButton(QStringLiteral("Wie am"), this);
+  AnrechnenBox = new QCheckBox(QStringLiteral("Anrechnen"), this);
+  oben->addWidget(LehrerKnopf, 0, 0);
+  oben->addWidget(LehrerLabel, 0, 1);
+  oben->addWidget(RaumKnopf, 1, 0);
+  oben->addWidget(RaumLabel, 1, 1);
+  oben->addWidget(FreiKnopf, 0, 2);
+  oben->addWidget(LoeschKnopf, 1, 2);
+  oben->addWidget(WieAmKnopf, 0, 3);
+  oben->addWidget(AnrechnenBox, 1, 3);
+  haupt->addLayout(oben);
+
+  auto* links = new QHBoxLayout;
+  auto* stattBox = new QGroupBox(QStringLiteral("statt"), this);
+  auto* stattReihe = new QHBoxLayout(stattBox);
+  StattLabel = new QLabel(stattBox);
+  StattKnopf = new QPushButton(QStringLiteral("zeigen"), stattBox);
+  StattMenueKnopf = new QPushButton(QStringLiteral("statt..."), stattBox);
+  stattReihe->addWidget(StattLabel, 1);
+  stattReihe->addWidget(StattKnopf);
+  stattReihe->addWidget(StattMenueKnopf);
+  auto* verlegtBox = new QGroupBox(QStringLiteral("verlegt auf"), this);
+  auto* verlegtReihe = new QHBoxLayout(verlegtBox);
+  VerlegtLabel = new QLabel(verlegtBox);
+  VerlegtKnopf = new QPushButton(QStringLiteral("zeigen"), verlegtBox);
+  verlegtReihe->addWidget(VerlegtLabel, 1);
+  verlegtReihe->addWidget(VerlegtKnopf);
+  links->addWidget(stattBox);
+  links->addWidget(verlegtBox);
+  haupt->addLayout(links);
+
+  auto* mitte = new QHBoxLayout;
+  Tagesplan = new TTagesplan(this);
+  mitte->addWidget(Tagesplan);
+  auto* listenBox = new QGroupBox(QStringLiteral("zur Vertretung geeignete Lehrer"), this);
+  auto* listenSpalte = new QVBoxLayout(listenBox);
+  LehrerGrid = new TGitter(listenBox);
+  LehrerGrid->setObjectName(QStringLiteral("LehrerGrid"));
+  LehrerGrid->SetzeOptionen(TGitter::goLinien | TGitter::goZeilenauswahl);
+  LehrerGrid->SetzeSpalten(3);
+  LehrerGrid->SetzeFesteZeilen(0);
+  LehrerGrid->SetzeFesteSpalten(0);
+  LehrerGrid->SetzeSpaltenBreite(0, 50);
+  LehrerGrid->SetzeSpaltenBreite(1, 7 * kStunden + 4);
+  LehrerGrid->SetzeSpaltenBreite(2, 50);
+  LehrerGrid->SetzeZeichner([this](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
+    ZeichneZelle(p, s, z, r, zustand);
+  });
+  LehrerGrid->setMinimumWidth(LehrerGrid->SpaltenBreite(0) + LehrerGrid->SpaltenBreite(1) +
+                              LehrerGrid->SpaltenBreite(2) + 24);
+  listenSpalte->addWidget(LehrerGrid, 1);
+  auto* filter = new QGridLayout;
+  FreieBox = new QCheckBox(QStringLiteral("freie Lehrer"), listenBox);
+  RandBox = new QCheckBox(QStringLiteral("Randstunden"), listenBox);
+  AuswahlKnopf = new QPushButton(listenBox);
+  KontoKnopf = new QPushButton(listenBox);
+  filter->addWidget(FreieBox, 0, 0);
+  filter->addWidget(RandBox, 1, 0);
+  filter->addWidget(AuswahlKnopf, 0, 1);
+  filter->addWidget(KontoKnopf, 1, 1);
+  listenSpalte->addLayout(filter);
+  mitte->addWidget(listenBox, 1);
+  haupt->addLayout(mitte, 1);
+
+  auto* bem = new QGridLayout;
+  InfoFeldL = new QLineEdit(this);
+  InfoFeldS = new QLineEdit(this);
+  for (QLineEdit* feld : {InfoFeldL, InfoFeldS}) feld->setMaxLength(kBemerkungLaenge);
+  LBemKnopf = new QPushButton(QStringLiteral("LBem"), this);
+  SBemKnopf = new QPushButton(QStringLiteral("SBem"), this);
+  bem->addWidget(LBemKnopf, 0, 0);
+  bem->addWidget(InfoFeldL, 0, 1);
+  bem->addWidget(SBemKnopf, 1, 0);
+  bem->addWidget(InfoFeldS, 1, 1);
+  haupt->addLayout(bem);
+
+  connect(LehrerGrid, &TGitter::Doppelklick, this,
+          [this](int, int z, Qt::KeyboardModifiers) { LehrerGridDblClick(z + 1); });
+  connect(LehrerGrid, &TGitter::ZelleLosgelassen, this,
+          [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            if (knopf != Qt::LeftButton || z < 0) return;
+            const QRect r = LehrerGrid->ZellRechteck(s, z);
+            LehrerGridKlick(s, z + 1, LehrerGrid->viewport()->mapToGlobal(r.bottomLeft()));
+          });
+  connect(LehrerKnopf, &QPushButton::clicked, this, [this] { LehrerKnopfClick(); });
+  connect(RaumKnopf, &QPushButton::clicked, this, [this] { RaumKnopfClick(); });
+  connect(FreiKnopf, &QPushButton::clicked, this, [this] { FreiKnopfClick(); });
+  connect(LoeschKnopf, &QPushButton::clicked, this, [this] { LoeschKnopfClick(); });
+  connect(WieAmKnopf, &QPushButton::clicked, this, [this] { WieAmKnopfClick(); });
+  connect(AnrechnenBox, &QCheckBox::clicked, this, [this](bool an) { AnrechnenClick(an); });
+  connect(StattMenueKnopf, &QPushButton::clicked, this, [this] { StattMenueKnopfClick(); });
+  connect(StattKnopf, &QPushButton::clicked, this, [this] {
+    if (vertretung_ && vertretung_->Statt()) SetzeVertretung(vertretung_->Statt());
+  });
+  connect(VerlegtKnopf, &QPushButton::clicked, this, [this] {
+    if (vertretung_ && vertretung_->VerlegtAuf()) SetzeVertretung(vertretung_->VerlegtAuf());
+  });
+  connect(FreieBox, &QCheckBox::clicked, this, [this] { FilterClick(); });
+  connect(RandBox, &QCheckBox::clicked, this, [this] { FilterClick(); });
+  connect(AuswahlKnopf, &QPushButton::clicked, this, [this] { AuswahlKnopfClick(); });
+  connect(KontoKnopf, &QPushButton::clicked, this, [this] { KontoKnopfClick(); });
+  const auto bemKnopf = [this](bool lehrer) {
+    BemKnopfClick(lehrer, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+  };
+  connect(LBemKnopf, &QPushButton::clicked, this, [bemKnopf] { bemKnopf(true); });
+  connect(SBemKnopf, &QPushButton::clicked, this, [bemKnopf] { bemKnopf(false); });
+  connect(InfoFeldL, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!vertretung_) return;
+    vertretung_->SetLehrerBem(t.toStdString());
+    Schule().SetzeGeaendert(true);
+  });
+  connect(InfoFeldS, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!vertretung_) return;
+    vertretung_->SetSchuelerBem(t.toStdString());
+    Schule().SetzeGeaendert(true);
+  });
+  connect(Tagesplan, &TTagesplan::PlanGewechselt, this, [this](int plan) {
+    Schule().Standard().vpl = plan;
+    ZeigeTagesplan();
+  });
+  connect(Tagesplan, &TTagesplan::KopplungGeklickt, this, [this](int zeile, QPoint global) {
+    const TTagesplanZeile& z = Tagesplan->Zeilen()[static_cast<std::size_t>(zeile)];
+    if (!z.Kurs || !z.Setzung) return;
+    TMenueDaten menue;
+    z.Kurs->KopplungsMenueEintraegeAnStunde(menue, z.Setzung->Tag(), z.Setzung->Stunde(), false);
+    ZeigeKernMenue(menue.Eintraege(), global, 0);
+  });
+
+  const TStandard& st = schule.Standard();
+  move(st.vll, st.vlt);
+  resize(560, 520);
+}
+
+TVLeWahlForm::~TVLeWahlForm() = default;
+
+bool TVLeWahlForm::Aktiv() const {
+  return vertretung_ != nullptr && IstAngemeldet();
+}
+
+QPoint TVLeWahlForm::UnterKnopf(const QWidget* w) const {
+  return w->mapToGlobal(QPoint(0, w->height()));
+}
+
+void TVLeWahlForm::Binde(TVertretung* v) {
+  if (vertretung_ && vertretung_->WahlForm() == this) vertretung_->SetWahlForm(nullptr);
+  vertretung_ = v;
+  if (v) {
+    // One window per record: another's window lets go of it.
+    if (IFenster* alt = v->WahlForm(); alt && alt != this) alt->Schliesse();
+    v->SetWahlForm(this);
+  }
+}
+
+void TVLeWahlForm::SetzeVertretung(TVertretung* v) {
+  Binde(v);
+  if (!v) return;
+  StdFeld->setText(Q(VertrZeitText(*v, false)) + QStringLiteral("  ") + Q(VertrKursText(*v, false)));
+  const TStandard& st = Schule().Standard();
+  zeigt_ = true;
+  Tagesplan->SetzePlan(st.vpl);
+  FreieBox->setChecked(st.vfc);
+  RandBox->setChecked(st.vrc);
+  AuswahlKnopf->setText(QString::fromUtf8(kAuswahl[std::clamp(st.vla, 0, 2)]));
+  KontoKnopf->setText(QString::fromUtf8(kKonto[std::clamp(st.vva, 0, 1)]));
+  zeigt_ = false;
+  ZeigeVertretung();
+  FuelleLehrerListe();
+}
+
+void TVLeWahlForm::ZeigeVertretung() {
+  TVertretung* v = vertretung_;
+  if (!v) return;
+  zeigt_ = true;
+  LehrerLabel->setText(v->Vertreter() ? Q(v->Vertreter()->Kuerzel())
+                                      : (v->Frei() ? QStringLiteral("-----") : QStringLiteral("?????")));
+  RaumLabel->setText(v->Ersatzraum() ? Q(v->Ersatzraum()->Kuerzel()) : QString());
+  AnrechnenBox->setChecked(v->Anrechnen());
+  if (InfoFeldL->text() != Q(v->LehrerBem())) InfoFeldL->setText(Q(v->LehrerBem()));
+  if (InfoFeldS->text() != Q(v->SchuelerBem())) InfoFeldS->setText(Q(v->SchuelerBem()));
+  const TVertretung* statt = v->Statt();
+  StattLabel->setText(statt ? Q(VertrZeitText(*statt, false)) + QStringLiteral("  ") +
+                                  Q(VertrKursText(*statt, false))
+                            : QString());
+  StattKnopf->setEnabled(statt != nullptr);
+  StattMenueKnopf->setVisible(v->Vertreter() && !statt);
+  const TVertretung* verlegt = v->VerlegtAuf();
+  VerlegtLabel->setText(verlegt ? Q(VertrZeitText(*verlegt, false)) + QStringLiteral("  ") +
+                                      Q(VertrKursText(*verlegt, false))
+                                : QString());
+  VerlegtKnopf->setEnabled(verlegt != nullptr);
+  zeigt_ = false;
+  ZeigeTagesplan();
+}
+
+void TVLeWahlForm::ZeigeTagesplan() {
+  Tagesplan->Zeige(vertretung_, kStunden);
+}
+
+void TVLeWahlForm::FuelleLehrerListe() {
+  if (!vertretung_) return;
+  const TStandard& st = Schule().Standard();
+  const TLehrerFilter filter{FreieBox->isChecked(), RandBox->isChecked(), std::clamp(st.vla, 0, 2)};
+  vorschlaege_ = TVertrVorschlag::Lehrer(*vertretung_, filter, st.vva);
+  const int oben = LehrerGrid->ObersteZeile();
+  LehrerGrid->SetzeZeilen(std::max<int>(static_cast<int>(vorschlaege_.size()), 1));
+  LehrerGrid->Leeren();
+  for (std::size_t i = 0; i < vorschlaege_.size(); ++i) {
+    const int z = static_cast<int>(i);
+    LehrerGrid->SetzeText(0, z, Q(vorschlaege_[i].Lehrer->Kuerzel()));
+    LehrerGrid->SetzeObjekt(0, z, vorschlaege_[i].Lehrer);
+    LehrerGrid->SetzeText(2, z, Q(vorschlaege_[i].Konto));
+  }
+  LehrerGrid->SetzeObersteZeile(std::min(oben, std::max(LehrerGrid->Zeilen() - 1, 0)));
+  LehrerGrid->viewport()->update();
+}
+
+int TVLeWahlForm::ZeileVon(const TLehrer* l) const {
+  for (std::size_t i = 0; i < vorschlaege_.size(); ++i)
+    if (vorschlaege_[i].Lehrer == l) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+void TVLeWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) const {
+  const TLehrerVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
+                                  ? &vorschlaege_[static_cast<std::size_t>(zeile)]
+                                  : nullptr;
+  const QPalette& pal = palette();
+  p.fillRect(r, z.ausgewaehlt && spalte != 1 ? pal.highlight() : pal.base());
+  if (!v) return;
+  if (spalte == 1) {
+    ZeichneTagesBalken(p, r, v->Balken);
+    return;
+  }
+  QFont schrift = LehrerGrid->font();
+  schrift.setUnderline(spalte == 0 && v->Statt);
+  p.setFont(schrift);
+  p.setPen(z.ausgewaehlt ? pal.highlightedText().color() : pal.text().color());
+  p.drawText(r.adjusted(1, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, LehrerGrid->Text(spalte, zeile));
+}
+
+void TVLeWahlForm::Aktualisiere() {
+  if (!vertretung_) return;
+  ZeigeVertretung();
+  FuelleLehrerListe();
+}
+
+void TVLeWahlForm::LehrerGridDblClick(int zeile) {
+  if (!Aktiv() || zeile < 1 || zeile > static_cast<int>(vorschlaege_.size())) return;
+  TLehrer* l = vorschlaege_[static_cast<std::size_t>(zeile - 1)].Lehrer;
+  if (l == vertretung_->Vertreter()) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->SetzeVertreter(l);
+}
+
+void TVLeWahlForm::LehrerGridKlick(int spalte, int zeile, QPoint global) {
+  if (!Aktiv() || spalte != 0 || zeile < 1 || zeile > static_cast<int>(vorschlaege_.size())) return;
+  const TLehrerVorschlag& z = vorschlaege_[static_cast<std::size_t>(zeile - 1)];
+  if (!z.Statt) return;
+  TMenueDaten menue;
+  vertretung_->BildeStattListe(z.Lehrer, menue);
+  ZeigeKernMenue(menue.Eintraege(), global, 0);
+}
+
+void TVLeWahlForm::LehrerKnopfClick() {
+  if (!Aktiv() || !palette_) return;
+  if (!palette_->WaehleElement(TElementArt::Lehrer, false, UnterKnopf(LehrerKnopf))) return;
+  auto* l = static_cast<TLehrer*>(palette_->Wahl(TElementArt::Lehrer));
+  if (WahlZuruecksetzen) WahlZuruecksetzen(TElementArt::Lehrer);
+  if (!Aktiv() || !l || l == vertretung_->Vertreter()) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->SetzeVertreter(l);
+}
+
+void TVLeWahlForm::FreiKnopfClick() {
+  if (!Aktiv()) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->MacheFrei();
+}
+
+void TVLeWahlForm::LoeschKnopfClick() {
+  if (!Aktiv()) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->LoescheVertreter();
+}
+
+void TVLeWahlForm::AnrechnenClick(bool an) {
+  if (!Aktiv() || zeigt_) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->AendereAnrechnen(an);
+  Schule().MerkeFenster(this, Aenderung::Daten);
+}
+
+void TVLeWahlForm::WieAmKnopfClick() {
+  if (!Aktiv()) return;
+  TMenueDaten menue;
+  vertretung_->BaueWieAmMenu(menue);
+  ZeigeKernMenue(menue.Eintraege(), UnterKnopf(WieAmKnopf), 0);
+}
+
+void TVLeWahlForm::RaumKnopfClick() {
+  if (!Aktiv()) return;
+  TMenueDaten menue;
+  vertretung_->BaueRaumMenu(menue);
+  ZeigeKernMenue(menue.Eintraege(), UnterKnopf(RaumKnopf), Spaltenhoehe(menue.Eintraege().size()));
+  if (!Aktiv()) return;
+  TSchule::TAktion aktion(Schule());
+  Schule().MerkeFenster(this, Aenderung::Daten);
+}
+
+void TVLeWahlForm::StattMenueKnopfClick() {
+  if (!Aktiv()) return;
+  TMenueDaten menue;
+  TVertrVorschlag::BaueStattMenue(*vertretung_, menue);
+  ZeigeKernMenue(menue.Eintraege(), UnterKnopf(StattMenueKnopf), 0);
+}
+
+void TVLeWahlForm::BemKnopfClick(bool lehrer, bool strg) {
+  if (!Aktiv()) return;
+  const TStandard& st = Schule().Standard();
+  std::vector<TMenueEintrag> eintraege;
+  for (const std::string& text : st.bem) {
+    TMenueEintrag e;
+    e.Text = text;
+    e.Aktiv = !text.empty();
+    e.Aktion = [this, lehrer, strg, text] {
+      if (!vertretung_) return;
+      QLineEdit* feld = lehrer ? InfoFeldL : InfoFeldS;
+      const std::string neu = TVertrVorschlag::HaengeBemerkungAn(feld->text().toStdString(), text, strg);
+      if (lehrer)
+        vertretung_->SetLehrerBem(neu);
+      else
+        vertretung_->SetSchuelerBem(neu);
+      feld->setText(Q(neu));
+      Schule().SetzeGeaendert(true);
+      Schule().MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
+    };
+    eintraege.push_back(std::move(e));
+  }
+  ZeigeKernMenue(eintraege, UnterKnopf(lehrer ? LBemKnopf : SBemKnopf), 0);
+}
+
+void TVLeWahlForm::FilterClick() {
+  TStandard& st = Schule().Standard();
+  st.vfc = FreieBox->isChecked();
+  st.vrc = RandBox->isChecked();
+  FuelleLehrerListe();
+}
+
+void TVLeWahlForm::AuswahlKnopfClick() {
+  std::vector<TMenueEintrag> eintraege;
+  for (int i = 0; i < 3; ++i)
+    eintraege.push_back({kAuswahl[i], Schule().Standard().vla == i, true, false, [this, i] {
+                           Schule().Standard().vla = i;
+                           AuswahlKnopf->setText(QString::fromUtf8(kAuswahl[i]));
+                           FuelleLehrerListe();
+                         }});
+  ZeigeKernMenue(eintraege, UnterKnopf(AuswahlKnopf), 0);
+}
+
+void TVLeWahlForm::KontoKnopfClick() {
+  std::vector<TMenueEintrag> eintraege;
+  for (int i = 0; i < 2; ++i)
+    eintraege.push_back({kKonto[i], Schule().Standard().vva == i, true, false, [this, i] {
+                           Schule().Standard().vva = i;
+                           KontoKnopf->setText(QString::fromUtf8(kKonto[i]));
+                           FuelleLehrerListe();
+                         }});
+  ZeigeKernMenue(eintraege, UnterKnopf(KontoKnopf), 0);
+}
+
+bool TVLeWahlForm::Blaettere(bool vorwaerts) {
+  if (!vertretung_) return true;
+  std::vector<TVertretung*> alle = Schule().Vertretungen().Elemente();
+  const auto hier = std::find(alle.begin(), alle.end(), vertretung_);
+  if (hier == alle.end()) return true;
+  const int n = static_cast<int>(alle.size());
+  const int start = static_cast<int>(hier - alle.begin());
+  for (int k = 1; k < n; ++k) {
+    TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
+    if (v->Datum() == vertretung_->Datum() && v->Art() == VertrArt::Lehrer && v->Noetig()) {
+      SetzeVertretung(v);
+      if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
+        liste->WaehleVertretung(v);
+      break;
+    }
+  }
+  return true;
+}
+
+void TVLeWahlForm::FormClose(TCloseAction& aktion) {
+  Binde(nullptr);
+  TStandard& st = Schule().Standard();
+  st.vll = x();
+  st.vlt = y();
+  TKindFenster::FormClose(aktion);
+}
+
+}  // namespace kolvar

@@ -1,0 +1,230 @@
+#include "substitution/vrawahlform.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "platform/gitter.h"
+#include "platform/ipalette.h"
+#include "substitution/tagesbalken.h"
+#include "substitution/tagesplan.h"
+#include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
+
+namespace kolvar {
+
+namespace {
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+}  // namespace
+
+TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
+    : TKindFenster(FensterArt::VRaWahl, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
+                   nullptr, eltern),
+      palette_(palette) {
+  SetzeCaption(QStringLiteral("Ersatzraumwahl"));
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(4, 4, 4, 4);
+  StdFeld = new QLabel(this);
+  StdFeld->setObjectName(QStringLiteral("StdFeld"));
+  QFont fett = StdFeld->font();
+  fett.setBold(true);
+  StdFeld->setFont(fett);
+  haupt->addWidget(StdFeld);
+  auto* oben = new QHBoxLayout;
+  ErsatzraumKnopf = new QPushButton(QStringLiteral("Ersatzraum"), this);
+  RaumLabel = new QLabel(this);
+  LoeschKnopf = new QPushButton(QStringLiteral("Löschen"), this);
+  oben->addWidget(ErsatzraumKnopf);
+  oben->addWidget(RaumLabel, 1);
+  oben->addWidget(LoeschKnopf);
+  haupt->addLayout(oben);
+  auto* mitte = new QHBoxLayout;
+  Tagesplan = new TTagesplan(this);
+  mitte->addWidget(Tagesplan);
+  auto* raumBox = new QGroupBox(QStringLiteral("freie Räume"), this);
+  auto* raumSpalte = new QVBoxLayout(raumBox);
+  RaumGrid = new TGitter(raumBox);
+  RaumGrid->setObjectName(QStringLiteral("RaumGrid"));
+  RaumGrid->SetzeOptionen(TGitter::goLinien | TGitter::goZeilenauswahl);
+  RaumGrid->SetzeSpalten(2);
+  RaumGrid->SetzeFesteZeilen(0);
+  RaumGrid->SetzeFesteSpalten(0);
+  RaumGrid->SetzeSpaltenBreite(0, 50);
+  RaumGrid->SetzeSpaltenBreite(1, 7 * kStunden + 4);
+  RaumGrid->SetzeZeichner([this](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
+    ZeichneZelle(p, s, z, r, zustand);
+  });
+  RaumGrid->setMinimumWidth(RaumGrid->SpaltenBreite(0) + RaumGrid->SpaltenBreite(1) + 24);
+  raumSpalte->addWidget(RaumGrid);
+  mitte->addWidget(raumBox, 1);
+  haupt->addLayout(mitte, 1);
+  auto* bem = new QGridLayout;
+  LBemFeld = new QLineEdit(this);
+  SBemFeld = new QLineEdit(this);
+  for (QLineEdit* feld : {LBemFeld, SBemFeld}) feld->setMaxLength(kBemerkungLaenge);
+  bem->addWidget(new QLabel(QStringLiteral("L-Bem"), this), 0, 0);
+  bem->addWidget(LBemFeld, 0, 1);
+  bem->addWidget(new QLabel(QStringLiteral("S-Bem"), this), 1, 0);
+  bem->addWidget(SBemFeld, 1, 1);
+  haupt->addLayout(bem);
+
+  connect(RaumGrid, &TGitter::Doppelklick, this,
+          [this](int, int z, Qt::KeyboardModifiers) { RaumGridDblClick(z + 1); });
+  connect(ErsatzraumKnopf, &QPushButton::clicked, this, [this] { ErsatzraumKnopfClick(); });
+  connect(LoeschKnopf, &QPushButton::clicked, this, [this] { LoeschKnopfClick(); });
+  connect(LBemFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!vertretung_) return;
+    vertretung_->SetLehrerBem(t.toStdString());
+    Schule().SetzeGeaendert(true);
+  });
+  connect(SBemFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!vertretung_) return;
+    vertretung_->SetSchuelerBem(t.toStdString());
+    Schule().SetzeGeaendert(true);
+  });
+  connect(Tagesplan, &TTagesplan::PlanGewechselt, this, [this](int plan) {
+    Schule().Standard().vpl = plan;
+    Tagesplan->Zeige(vertretung_, kStunden);
+  });
+  const TStandard& st = schule.Standard();
+  move(st.vrl, st.vrt);
+  resize(460, 480);
+}
+
+TVRaWahlForm::~TVRaWahlForm() = default;
+
+void TVRaWahlForm::Binde(TVertretung* v) {
+  if (vertretung_ && vertretung_->WahlForm() == this) vertretung_->SetWahlForm(nullptr);
+  vertretung_ = v;
+  if (v) {
+    if (IFenster* alt = v->WahlForm(); alt && alt != this) alt->Schliesse();
+    v->SetWahlForm(this);
+  }
+}
+
+void TVRaWahlForm::SetzeVertretung(TVertretung* v) {
+  Binde(v);
+  if (!v) return;
+  StdFeld->setText(Q(VertrZeitText(*v, false)) + QStringLiteral("  ") + Q(VertrKursText(*v, false)));
+  Tagesplan->SetzePlan(Schule().Standard().vpl);
+  ZeigeVertretung();
+  FuelleRaumListe();
+}
+
+void TVRaWahlForm::ZeigeVertretung() {
+  if (!vertretung_) return;
+  RaumLabel->setText(vertretung_->Ersatzraum() ? Q(vertretung_->Ersatzraum()->Kuerzel())
+                                               : QStringLiteral("?????"));
+  if (LBemFeld->text() != Q(vertretung_->LehrerBem())) LBemFeld->setText(Q(vertretung_->LehrerBem()));
+  if (SBemFeld->text() != Q(vertretung_->SchuelerBem())) SBemFeld->setText(Q(vertretung_->SchuelerBem()));
+  Tagesplan->Zeige(vertretung_, kStunden);
+}
+
+void TVRaWahlForm::FuelleRaumListe() {
+  if (!vertretung_) return;
+  vorschlaege_ = TVertrVorschlag::Raeume(*vertretung_);
+  RaumGrid->SetzeZeilen(std::max<int>(static_cast<int>(vorschlaege_.size()), 1));
+  RaumGrid->Leeren();
+  for (std::size_t i = 0; i < vorschlaege_.size(); ++i) {
+    RaumGrid->SetzeText(0, static_cast<int>(i), Q(vorschlaege_[i].Raum->Kuerzel()));
+    RaumGrid->SetzeObjekt(0, static_cast<int>(i), vorschlaege_[i].Raum);
+  }
+  RaumGrid->viewport()->update();
+}
+
+int TVRaWahlForm::ZeileVon(const TRaum* r) const {
+  for (std::size_t i = 0; i < vorschlaege_.size(); ++i)
+    if (vorschlaege_[i].Raum == r) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+void TVRaWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) const {
+  const TRaumVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
+                                ? &vorschlaege_[static_cast<std::size_t>(zeile)]
+                                : nullptr;
+  const QPalette& pal = palette();
+  p.fillRect(r, z.ausgewaehlt && spalte == 0 ? pal.highlight() : pal.base());
+  if (!v) return;
+  if (spalte == 1) {
+    ZeichneTagesBalken(p, r, v->Balken);
+    return;
+  }
+  p.setPen(z.ausgewaehlt ? pal.highlightedText().color() : pal.text().color());
+  p.drawText(r.adjusted(1, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, RaumGrid->Text(spalte, zeile));
+}
+
+void TVRaWahlForm::Aktualisiere() {
+  if (!vertretung_) return;
+  ZeigeVertretung();
+  FuelleRaumListe();
+}
+
+void TVRaWahlForm::WaehleRaum(TRaum* r) {
+  if (!vertretung_ || !IstAngemeldet() || !r || r == vertretung_->Ersatzraum()) return;
+  TSchule::TAktion aktion(Schule());
+  // Taking back the room's own absence may take the record away, and this window with it.
+  if (!vertretung_->SetzeErsatzraum(r) || !vertretung_) return;
+  Schule().MerkeFenster(this, Aenderung::Daten);
+}
+
+void TVRaWahlForm::RaumGridDblClick(int zeile) {
+  if (zeile < 1 || zeile > static_cast<int>(vorschlaege_.size())) return;
+  WaehleRaum(vorschlaege_[static_cast<std::size_t>(zeile - 1)].Raum);
+}
+
+void TVRaWahlForm::ErsatzraumKnopfClick() {
+  if (!vertretung_ || !palette_) return;
+  if (!palette_->WaehleElement(TElementArt::Raum, false,
+                               ErsatzraumKnopf->mapToGlobal(QPoint(0, ErsatzraumKnopf->height()))))
+    return;
+  auto* r = static_cast<TRaum*>(palette_->Wahl(TElementArt::Raum));
+  if (WahlZuruecksetzen) WahlZuruecksetzen(TElementArt::Raum);
+  WaehleRaum(r);
+}
+
+void TVRaWahlForm::LoeschKnopfClick() {
+  if (!vertretung_) return;
+  TSchule::TAktion aktion(Schule());
+  vertretung_->LoescheErsatzraum();
+  Schule().MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
+}
+
+bool TVRaWahlForm::Blaettere(bool vorwaerts) {
+  if (!vertretung_) return true;
+  std::vector<TVertretung*> alle = Schule().Vertretungen().Elemente();
+  const auto hier = std::find(alle.begin(), alle.end(), vertretung_);
+  if (hier == alle.end()) return true;
+  const int n = static_cast<int>(alle.size());
+  const int start = static_cast<int>(hier - alle.begin());
+  for (int k = 1; k < n; ++k) {
+    TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
+    if (v->Datum() == vertretung_->Datum() && v->Art() == VertrArt::Raum) {
+      SetzeVertretung(v);
+      if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
+        liste->WaehleVertretung(v);
+      break;
+    }
+  }
+  return true;
+}
+
+void TVRaWahlForm::FormClose(TCloseAction& aktion) {
+  Binde(nullptr);
+  TStandard& st = Schule().Standard();
+  st.vrl = x();
+  st.vrt = y();
+  TKindFenster::FormClose(aktion);
+}
+
+}  // namespace kolvar
