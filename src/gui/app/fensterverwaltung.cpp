@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/fensteroeffner.h"
@@ -128,6 +130,13 @@ void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer, boo
   const QSize rahmen = fenster.frameGeometry().size();
   ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(verfuegbar));
   fenster.move(ort.X, ort.Y);
+  // Before the window manager has framed a new window, Qt can only guess its frame; once it is
+  // shown, the frame goes where it was meant to be.
+  const QPoint soll(ort.X, ort.Y);
+  QPointer<TKindFenster> wache(&fenster);
+  QTimer::singleShot(150, &fenster, [wache, soll] {
+    if (wache && wache->isVisible() && wache->frameGeometry().topLeft() != soll) wache->move(soll);
+  });
 }
 
 void TFensterVerwaltung::AnordnungItemClick() {
