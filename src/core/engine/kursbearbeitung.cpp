@@ -107,12 +107,6 @@ T* Als(TElement* e, TElementArt art) {
   return e != nullptr && e->Art() == art ? static_cast<T*>(e) : nullptr;
 }
 
-// A teacher's subjects hold every subject he has a lesson in, as reading a school file makes
-// them: the school saved reads back the same.
-void LehrerLehrtFach(TKurs& k) {
-  if (k.Lehrer() != nullptr && k.Fach() != nullptr) k.Lehrer()->FuegeFachHinzu(k.Fach());
-}
-
 }  // namespace
 
 bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e) {
@@ -121,7 +115,6 @@ bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e) {
       auto* l = Als<TLehrer>(e, TElementArt::Lehrer);
       if (l == nullptr || l == k.Lehrer() || !k.FrageVerplant()) return false;
       k.SetzeLehrer(l);
-      LehrerLehrtFach(k);
       return true;
     }
     case TKursFeld::Klassen: {
@@ -140,7 +133,6 @@ bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e) {
       auto* f = Als<TFach>(e, TElementArt::Fach);
       if (f == nullptr || f == k.Fach()) return false;
       k.SetzeFach(f);
-      LehrerLehrtFach(k);
       return true;
     }
     case TKursFeld::Raeume: {

@@ -168,8 +168,15 @@ void TKurs::Initialisiere(TLehrer* l, TKlasse* k, TKopplung* ko, TFach* f, TRaum
   Einsortieren(r);
   if (schule_->kurse_.Position(this) == 0) schule_->kurse_.FuegeSortiertEin(this, VergleicheKurse);
   if (f && k) f->FuegeKlasseHinzu(k);
+  LehrerLehrtFach();
   KursEingefuegt();
   Geaendert();
+}
+
+void TKurs::LehrerLehrtFach() {
+  // A teacher's subjects hold every subject he has a lesson in, as reading a school file makes
+  // them, so a school saved reads back the same.
+  if (lehrer_ != nullptr && fach_ != nullptr) lehrer_->FuegeFachHinzu(fach_);
 }
 
 TKurs* TKurs::ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<TKlasse*>& klassen,
@@ -220,6 +227,7 @@ void TKurs::SetzeLehrer(TLehrer* l) {
     for (const TSetzung* s : setzungen_) SetzeBit(l, s->Version(), s->Tag(), s->Stunde(), true);
     if (kopplung_) kopplung_->PruefeLehrerDoppelt(l);
   }
+  LehrerLehrtFach();
   KursGeaendert();
   Geaendert();
 }
@@ -307,6 +315,7 @@ void TKurs::SetzeFach(TFach* f) {
     Einsortieren(f);
     for (TKlasse* k : klassen_) f->FuegeKlasseHinzu(k);
   }
+  LehrerLehrtFach();
   KursGeaendert();
   Geaendert();
 }

@@ -259,6 +259,7 @@ class TKurs {
   // Recomputes the element's bit from the courses that still hold it at the slot.
   void PruefeBit(TPlanElement* e, int v, int d, int p);
   void EntferneSetzungIntern(TSetzung* s, bool merken);
+  void LehrerLehrtFach();
   // Takes the room off the placement: counts, grids, stamps; no records, no notices.
   void LoeseRaumIntern(TSetzung* s);
   void Geaendert() const;

@@ -61,6 +61,7 @@ void Baue(TSchule& s) {
   s.NeuerRaum("R2");
   TFach* de = s.NeuesFach("De");
   TFach* ma = s.NeuesFach("Ma");
+  s.NeuesFach("En");
   s.NeueKopplung("KO");
   a->SetzeRaum(r1);
   mue->FuegeFachHinzu(de);
@@ -162,7 +163,7 @@ TEST_F(GrunddatenTest, AusDemPlanOeffnenUndBlaettern) {
 TEST_F(GrunddatenTest, SperreAufziehenUndNamen) {
   auto* f = Oeffne<TLeGrForm>(Lehrer(1));
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->FaecherGrid->Zeilen(), 1);
+  EXPECT_EQ(f->FaecherGrid->Zeilen(), 2);  // De and Ma, the subjects of his courses
   QWidget* g = f->Sperrung()->Gitter();
   // Monday, periods 1 to 4; MUE's placed hour is on Tuesday.
   Maus(g, QEvent::MouseButtonPress, f->Sperrung()->ZellRechteck(1, 1).center(), Qt::LeftButton,
@@ -317,19 +318,23 @@ TEST_F(GrunddatenTest, TabelleUndFachUndKopplung) {
 
   auto* fa = Oeffne<TFaGrForm>(S().Faecher().Hole(2));
   ASSERT_NE(fa, nullptr);
-  EXPECT_EQ(fa->ElementIn(*fa->LehrerGrid, 0), nullptr);  // no teacher has Ma as his subject
   EXPECT_EQ(fa->KlassenGrid->Zeilen(), 2);
   EXPECT_EQ(fa->KlassenIstEinfachFeld->text(), QStringLiteral("( 6 )"));
-  auto* le = Oeffne<TLeGrForm>(Lehrer(2));
-  popups.WaehleText(QStringLiteral("Ma"));
-  le->FachKnopfClick(false);
-  EXPECT_EQ(fa->ElementIn(*fa->LehrerGrid, 0), Lehrer(2));
-  EXPECT_EQ(le->FachIn(le->FaecherGrid->Zeile())->Kuerzel(), "Ma");
   // A double click on a class of the subject opens its editor beside the subject's.
   Aktiviere(fa);
   fa->ListeDblClick(*fa->KlassenGrid, 1);
   EXPECT_NE(dynamic_cast<TKlGrForm*>(Klasse(2)->GrForm()), nullptr);
   EXPECT_EQ(S().Faecher().Hole(2)->GrForm(), fa);
+  // The subject editor shows the element it is given; a subject taken up in a teacher's editor
+  // shows there at once.
+  auto* fe = Oeffne<TFaGrForm>(S().Faecher().Hole(3));
+  ASSERT_NE(fe, nullptr);
+  EXPECT_EQ(fe->ElementIn(*fe->LehrerGrid, 0), nullptr);  // no teacher has En as his subject
+  auto* le = Oeffne<TLeGrForm>(Lehrer(2));
+  popups.WaehleText(QStringLiteral("En"));
+  le->FachKnopfClick(false);
+  EXPECT_EQ(fe->ElementIn(*fe->LehrerGrid, 0), Lehrer(2));
+  EXPECT_EQ(le->FachIn(le->FaecherGrid->Zeile())->Kuerzel(), "En");
 
   auto* ko = Oeffne<TKoGrForm>(S().Kopplungen().Hole(1));
   ASSERT_NE(ko, nullptr);
