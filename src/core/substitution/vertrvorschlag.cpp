@@ -6,6 +6,7 @@
 #include "model/datum.h"
 #include "model/element.h"
 #include "model/fach.h"
+#include "model/ifenster.h"
 #include "model/imenue.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -259,6 +260,28 @@ int32_t NaechsterVertretungsTag(const TSchule& schule, int32_t datum, bool vorwa
   for (int32_t tag = datum + schritt; tag >= kErsterTag && tag <= kLetzterTag; tag += schritt)
     if (IstVertretungsTag(schule, tag)) return tag;
   return datum;
+}
+
+TVertretung* NaechsteWahlVertretung(const TSchule& schule, const TVertretung& von, bool vorwaerts,
+                                    const std::function<bool(const TVertretung&)>& passt) {
+  const std::vector<TVertretung*>& alle = schule.Vertretungen().Elemente();
+  const auto hier = std::find(alle.begin(), alle.end(), &von);
+  if (hier == alle.end()) return nullptr;
+  const int n = static_cast<int>(alle.size());
+  const int start = static_cast<int>(hier - alle.begin());
+  for (int k = 1; k < n; ++k) {
+    TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
+    if (v->Datum() == von.Datum() && passt(*v)) return v;
+  }
+  return nullptr;
+}
+
+void BindeWahlFenster(IFenster& fenster, TVertretung*& gebunden, TVertretung* neu) {
+  if (gebunden && gebunden->WahlForm() == &fenster) gebunden->SetWahlForm(nullptr);
+  gebunden = neu;
+  if (!neu) return;
+  if (IFenster* alt = neu->WahlForm(); alt && alt != &fenster) alt->Schliesse();
+  neu->SetWahlForm(&fenster);
 }
 
 }  // namespace kolvar

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 
 namespace kolvar {
 
+class IFenster;
 class IMenue;
 class TKurs;
 class TLehrer;
@@ -95,5 +97,12 @@ bool IstVertretungsTag(const TSchule& schule, int32_t datum);
 // The next (or previous) such day after the date, within the years the program plans in;
 // the date itself when there is none.
 int32_t NaechsterVertretungsTag(const TSchule& schule, int32_t datum, bool vorwaerts);
+
+// The next (or previous) record of the same date in the school's list, going round, that a choice
+// window steps to; null when there is none but the record itself.
+TVertretung* NaechsteWahlVertretung(const TSchule& schule, const TVertretung& von, bool vorwaerts,
+                                    const std::function<bool(const TVertretung&)>& passt);
+// Binds a choice window to a record, one window per record: another window bound to it lets go.
+void BindeWahlFenster(IFenster& fenster, TVertretung*& gebunden, TVertretung* neu);
 
 }  // namespace kolvar

@@ -26,6 +26,7 @@
 #include "substitution/tagesplan.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrform.h"
+#include "substitution/vertrvorschlag.h"
 
 namespace kolvar {
 
@@ -209,13 +210,8 @@ QPoint TVLeWahlForm::UnterKnopf(const QWidget* w) const {
 }
 
 void TVLeWahlForm::Binde(TVertretung* v) {
-  if (vertretung_ && vertretung_->WahlForm() == this) vertretung_->SetWahlForm(nullptr);
-  vertretung_ = v;
-  if (v) {
-    // One window per record: another's window lets go of it.
-    if (IFenster* alt = v->WahlForm(); alt && alt != this) alt->Schliesse();
-    v->SetWahlForm(this);
-  }
+  // One window per record: another's window lets go of it.
+  BindeWahlFenster(*this, vertretung_, v);
 }
 
 void TVLeWahlForm::SetzeVertretung(TVertretung* v) {
@@ -437,20 +433,13 @@ void TVLeWahlForm::KontoKnopfClick() {
 
 bool TVLeWahlForm::Blaettere(bool vorwaerts) {
   if (!vertretung_) return true;
-  std::vector<TVertretung*> alle = Schule().Vertretungen().Elemente();
-  const auto hier = std::find(alle.begin(), alle.end(), vertretung_);
-  if (hier == alle.end()) return true;
-  const int n = static_cast<int>(alle.size());
-  const int start = static_cast<int>(hier - alle.begin());
-  for (int k = 1; k < n; ++k) {
-    TVertretung* v = alle[static_cast<std::size_t>(((start + (vorwaerts ? k : -k)) % n + n) % n)];
-    if (v->Datum() == vertretung_->Datum() && v->Art() == VertrArt::Lehrer && v->Noetig()) {
-      SetzeVertretung(v);
-      if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
-        liste->WaehleVertretung(v);
-      break;
-    }
-  }
+  TVertretung* v = NaechsteWahlVertretung(Schule(), *vertretung_, vorwaerts, [](const TVertretung& r) {
+    return r.Art() == VertrArt::Lehrer && r.Noetig();
+  });
+  if (v == nullptr) return true;
+  SetzeVertretung(v);
+  if (auto* liste = dynamic_cast<TVertrForm*>(Schule().EinzelFenster(FensterArt::Vertr)))
+    liste->WaehleVertretung(v);
   return true;
 }
 
