@@ -15,14 +15,11 @@
 #include "model/standard.h"
 #include "model/stundentext.h"
 #include "platform/gitter.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 QLineEdit* Wertfeld(QWidget* eltern) {
   auto* f = new QLineEdit(eltern);

@@ -25,14 +25,11 @@
 #include "model/stundentext.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 QString KuerzelOderOhne(const TElement* e) {
   return e != nullptr ? Q(e->Kuerzel()) : QStringLiteral("ohne");

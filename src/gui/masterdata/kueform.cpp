@@ -21,16 +21,9 @@
 #include "model/text.h"
 #include "platform/beschaeftigt.h"
 #include "platform/gitter.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
-
-namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-}  // namespace
 
 TKueForm::TKueForm(TSchule& schule, QWidget* eltern)
     : TKvDialog(eltern), liste_(schule, TElementArt::Lehrer) {

@@ -34,15 +34,12 @@
 #include "model/text.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 #include "storage/mactext.h"
 
 namespace kolvar {
 
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QString Kuerzel(const TElement* e) {
   return e != nullptr ? Q(e->Kuerzel()) : QString();

@@ -12,6 +12,7 @@
 #include "model/standard.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
 
@@ -20,10 +21,6 @@ namespace {
 constexpr int kRandBreite = 35;
 constexpr int kRandHoehe = 53;
 constexpr int kGrenzeHoehe = 201;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "model/standard.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
 
@@ -29,10 +30,6 @@ constexpr int kKopfHoehe = 40;
 constexpr int kRandHoehe = kKopfHoehe + 2;
 constexpr int kGrenzeHoehe = 200;
 constexpr int kSymbol = 7;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include "platform/cursoren.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 #include "platform/spaltenmenue.h"
 
 namespace kolvar {
@@ -32,10 +33,6 @@ namespace {
 // counted its caption and frame, which are the window manager's here).
 constexpr int kRandBreite = 29;
 constexpr int kRandHoehe = 20;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QColor Farbe(uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -22,6 +22,7 @@
 #include "model/standard.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 #include "substitution/tagesbalken.h"
 #include "substitution/tagesplan.h"
 #include "substitution/vertretung.h"
@@ -34,10 +35,6 @@ namespace {
 
 const char* const kAuswahl[] = {"gleiche Klasse", "gleiches Fach", "alle Lehrer"};
 const char* const kKonto[] = {"V-Std. 1", "V-Std 2"};
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 int Spaltenhoehe(std::size_t n) {
   return std::max(static_cast<int>(std::nearbyint(std::sqrt(3.0 * static_cast<double>(n)))), 16);

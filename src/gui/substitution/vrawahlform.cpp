@@ -15,6 +15,7 @@
 #include "model/standard.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 #include "substitution/tagesbalken.h"
 #include "substitution/tagesplan.h"
 #include "substitution/vertretung.h"
@@ -22,12 +23,6 @@
 #include "substitution/vertrvorschlag.h"
 
 namespace kolvar {
-
-namespace {
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-}  // namespace
 
 TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TKindFenster(FensterArt::VRaWahl, schule, palette != nullptr ? &palette->FensterListe() : nullptr,

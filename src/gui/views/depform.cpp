@@ -30,6 +30,7 @@
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/popupdienst.h"
+#include "platform/qtext.h"
 #include "platform/spaltenmenue.h"
 
 namespace kolvar {
@@ -39,10 +40,6 @@ namespace {
 // The frame and scroll bar beyond the columns, and the room below the rows.
 constexpr int kRahmenBreite = 35;
 constexpr int kRahmenHoehe = 16;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QColor Farbe(uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -17,6 +17,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "platform/qtext.h"
 
 namespace kolvar {
 
@@ -24,10 +25,6 @@ namespace {
 
 // The loop gives the event loop a turn at most this often, not after every source slot.
 constexpr qint64 kTaktMs = 20;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // The class plan of the shown class and version: day header, period header, and a cell per
 // slot, grey when locked, filled when occupied (darker for a fixed lesson).

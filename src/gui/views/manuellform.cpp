@@ -32,6 +32,7 @@
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/popupdienst.h"
+#include "platform/qtext.h"
 #include "platform/spaltenmenue.h"
 #include "views/setzdialoge.h"
 
@@ -42,10 +43,6 @@ namespace {
 constexpr int kStrich = 5;   // height of the mark strip under each row
 constexpr int kZeichen = 5;  // a reason sign's size
 constexpr int kZeichenAbstand = 7;
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QColor Farbe(uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -16,16 +16,13 @@
 #include "platform/dienste.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
+#include "platform/qtext.h"
 #include "platform/spaltenmenue.h"
 #include "views/parsuchform.h"
 
 namespace kolvar {
 
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 TMenueEintrag Eintrag(std::string text) {
   TMenueEintrag e;

@@ -30,6 +30,7 @@
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/popupdienst.h"
+#include "platform/qtext.h"
 #include "platform/spaltenmenue.h"
 #include "views/planfenster.h"
 #include "views/setzdialoge.h"
@@ -45,10 +46,6 @@ constexpr int kRahmenBreite = 29;
 QColor Farbe(uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
 }
 
 // Collects what the core puts into a pop-up, in order.
