@@ -13,15 +13,12 @@
 namespace kolvar {
 
 std::string DruckDatumsText(int64_t zeit) {
-  static constexpr std::array<const char*, 7> kTage{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-  static constexpr std::array<const char*, 12> kMonate{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                                                       "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
   const int32_t tag = TagDerZeit(zeit);
   const TKalenderDatum d = KalenderDatum(tag);
   const int64_t sekunden = zeit - static_cast<int64_t>(tag) * 86400;
   char text[96];
-  std::snprintf(text, sizeof text, "%s, %d. %s %04d     %d:%02d Uhr      ", kTage[Wochentag(tag) - 1], d.Tag,
-                kMonate[static_cast<std::size_t>(d.Monat - 1)], d.Jahr, static_cast<int>(sekunden / 3600),
+  std::snprintf(text, sizeof text, "%s, %d. %s %04d     %d:%02d Uhr      ", TagName(Wochentag(tag), true),
+                d.Tag, MonatsName(d.Monat, true), d.Jahr, static_cast<int>(sekunden / 3600),
                 static_cast<int>(sekunden / 60 % 60));
   return text;
 }

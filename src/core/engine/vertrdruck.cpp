@@ -21,13 +21,9 @@
 namespace kolvar {
 
 std::string VertrPlanDatumText(int32_t datum) {
-  static constexpr std::array<const char*, 7> kTage{"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                                    "Freitag", "Samstag",  "Sonntag"};
-  static constexpr std::array<const char*, 12> kMonate{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                                                       "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
   const TKalenderDatum k = KalenderDatum(datum);
-  return std::string(kTage[static_cast<std::size_t>(Wochentag(datum) - 1)]) + ", " + std::to_string(k.Tag) +
-         ". " + kMonate[static_cast<std::size_t>(k.Monat - 1)] + " " + std::to_string(k.Jahr);
+  return std::string(TagName(Wochentag(datum))) + ", " + std::to_string(k.Tag) + ". " +
+         MonatsName(k.Monat, true) + " " + std::to_string(k.Jahr);
 }
 
 namespace {

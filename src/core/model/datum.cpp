@@ -1,5 +1,9 @@
 #include "model/datum.h"
 
+#include <array>
+
+#include <algorithm>
+
 #include <cstdio>
 #include <vector>
 
@@ -126,6 +130,24 @@ std::optional<int32_t> LiesUhrzeitText(std::string_view text) {
   const int h = (*z)[0], m = (*z)[1], s = z->size() == 3 ? (*z)[2] : 0;
   if (h > 23 || m > 59 || s > 59) return std::nullopt;
   return h * 3600 + m * 60 + s;
+}
+
+const char* TagName(int wochentag, bool kurz) {
+  static constexpr std::array<const char*, 7> kLang{"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                                    "Freitag", "Samstag",  "Sonntag"};
+  static constexpr std::array<const char*, 7> kKurz{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+  const auto i = static_cast<std::size_t>(std::clamp(wochentag, 1, 7) - 1);
+  return kurz ? kKurz[i] : kLang[i];
+}
+
+const char* MonatsName(int monat, bool kurz) {
+  static constexpr std::array<const char*, 12> kLang{"Januar",    "Februar", "März",     "April",
+                                                     "Mai",       "Juni",    "Juli",     "August",
+                                                     "September", "Oktober", "November", "Dezember"};
+  static constexpr std::array<const char*, 12> kKurz{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
+                                                     "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+  const auto i = static_cast<std::size_t>(std::clamp(monat, 1, 12) - 1);
+  return kurz ? kKurz[i] : kLang[i];
 }
 
 }  // namespace kolvar

@@ -65,6 +65,10 @@ int VersionDerWoche(int32_t tag, const TWochenTabelle& wochen, int versionen);
 // Date and time texts of the settings store: "dd.mm.yy" and "hh:mm:ss". Reading also takes a
 // four-digit year and the ISO form "yyyy-mm-dd"; two-digit years below 50 are 20xx.
 std::string DatumText(int32_t tag);
+// German names of a weekday (1 Monday .. 7 Sunday) and a month (1..12), whole or short ("Mo",
+// "Mrz"); out of range: the nearest.
+const char* TagName(int wochentag, bool kurz = false);
+const char* MonatsName(int monat, bool kurz = false);
 std::optional<int32_t> LiesDatumText(std::string_view text);
 std::string UhrzeitText(int32_t sekunden);
 std::optional<int32_t> LiesUhrzeitText(std::string_view text);

@@ -40,15 +40,9 @@ std::string NeueMaske(int von, int bis) {
 }
 
 std::string LangesDatum(int32_t datum) {
-  static constexpr std::array<const char*, 7> kTage = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                                       "Freitag", "Samstag",  "Sonntag"};
-  static constexpr std::array<const char*, 12> kMonate = {"Januar",    "Februar", "März",     "April",
-                                                          "Mai",       "Juni",    "Juli",     "August",
-                                                          "September", "Oktober", "November", "Dezember"};
   const TKalenderDatum k = KalenderDatum(datum);
-  return std::string(kTage[static_cast<std::size_t>(kolvar::Wochentag(datum) - 1)]) + ", " +
-         std::to_string(k.Tag) + ". " + kMonate[static_cast<std::size_t>(k.Monat - 1)] + ", " +
-         std::to_string(k.Jahr);
+  return std::string(TagName(Wochentag(datum))) + ", " + std::to_string(k.Tag) + ". " + MonatsName(k.Monat) +
+         ", " + std::to_string(k.Jahr);
 }
 
 TFehlEingabe::TFehlEingabe(TSchule& schule, TElementArt art, int32_t datum)

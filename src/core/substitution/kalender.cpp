@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/aenderungen.h"
+#include "model/datum.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -13,11 +14,7 @@
 namespace kolvar {
 
 std::string MonatsTitel(int jahr, int monat) {
-  static constexpr std::array<const char*, 12> kMonate = {"Januar",    "Februar", "März",     "April",
-                                                          "Mai",       "Juni",    "Juli",     "August",
-                                                          "September", "Oktober", "November", "Dezember"};
-  return std::string(kMonate[static_cast<std::size_t>(std::clamp(monat, 1, 12) - 1)]) + " " +
-         std::to_string(jahr);
+  return std::string(MonatsName(monat)) + " " + std::to_string(jahr);
 }
 
 TKalender::TKalender(const TSchule& schule)

@@ -33,14 +33,6 @@ namespace kolvar {
 
 namespace {
 
-constexpr std::array<const char*, 7> kTageLang = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                                  "Freitag", "Samstag",  "Sonntag"};
-constexpr std::array<const char*, 7> kTageKurz = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-constexpr std::array<const char*, 12> kMonateLang = {"Januar",    "Februar", "März",     "April",
-                                                     "Mai",       "Juni",    "Juli",     "August",
-                                                     "September", "Oktober", "November", "Dezember"};
-constexpr std::array<const char*, 12> kMonateKurz = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                                                     "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
 constexpr int kRand = 130;  // the window's height beside the grid's rows
 
 QColor Farbe(uint32_t bgr) {
@@ -50,12 +42,10 @@ QColor Farbe(uint32_t bgr) {
 
 QString DatumText(int32_t datum, bool lang) {
   const TKalenderDatum k = KalenderDatum(datum);
-  const auto w = static_cast<std::size_t>(Wochentag(datum) - 1);
-  const auto m = static_cast<std::size_t>(k.Monat - 1);
   return QStringLiteral("%1, %2. %3 %4")
-      .arg(QString::fromUtf8(lang ? kTageLang[w] : kTageKurz[w]))
+      .arg(QString::fromUtf8(TagName(Wochentag(datum), !lang)))
       .arg(k.Tag)
-      .arg(QString::fromUtf8(lang ? kMonateLang[m] : kMonateKurz[m]))
+      .arg(QString::fromUtf8(MonatsName(k.Monat, !lang)))
       .arg(k.Jahr);
 }
 
