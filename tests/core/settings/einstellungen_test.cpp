@@ -477,11 +477,9 @@ TEST(Kennwort, VerschluesselungUndPruefung) {
   EXPECT_TRUE(s.KennwortStimmt("     "));
   s.SetKennwort("geheim");
   EXPECT_FALSE(s.KeinKennwort());
-  EXPECT_TRUE(s.KennwortStimmt("geheim"));
-  EXPECT_TRUE(s.KennwortStimmt("geheim   "));
-  EXPECT_FALSE(s.KennwortStimmt(" geheim"));
-  EXPECT_FALSE(s.KennwortStimmt("Geheim"));
-  EXPECT_FALSE(s.KennwortStimmt(""));
+  for (const auto& [versuch, stimmt] :
+       {std::pair{"geheim", true}, {"geheim   ", true}, {" geheim", false}, {"Geheim", false}, {"", false}})
+    EXPECT_EQ(s.KennwortStimmt(versuch), stimmt) << "'" << versuch << "'";
   EXPECT_EQ(s.wks.size(), 20u);
   // An entry is at most 20 characters.
   s.SetKennwort("abcdefghijklmnopqrstuvwxyz");
