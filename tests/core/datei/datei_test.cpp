@@ -362,26 +362,20 @@ TEST(DateiBeschaedigt, FalscheVersionMeldetUndLiestNichts) {
 }
 
 TEST(DateiBeschaedigt, UngueltigeZahlenWerdenAbgewiesen) {
+  std::vector<std::pair<TBytes, const char*>> faelle;  // the file and a word of its error
   // N outside 1..54.
   for (int n : {0, 55, -1}) {
     TBytes d = LeereDatei(1);
     d[2 + kWochen] = static_cast<uint8_t>((n >> 8) & 0xFF);
     d[3 + kWochen] = static_cast<uint8_t>(n & 0xFF);
-    EXPECT_NE(Fehlertext(d).find("Planversionen"), std::string::npos) << n;
+    faelle.emplace_back(d, "Planversionen");
   }
   // A record count that differs from the abbreviation block.
-  {
-    TBau b = Kopf(1);
-    b.I(1).S("ABC", 7).B(0, 10).I(2);
-    b.B(0, 200);
-    EXPECT_NE(Fehlertext(b.d).find("Kürzel"), std::string::npos);
-  }
+  TBau zaehler = Kopf(1);
+  zaehler.I(1).S("ABC", 7).B(0, 10).I(2).B(0, 200);
+  faelle.emplace_back(zaehler.d, "Kürzel");
   // More records than bytes left.
-  {
-    TBau b = Kopf(1);
-    b.I(0x7FFF);
-    EXPECT_NE(Fehlertext(b.d).find("passen nicht"), std::string::npos);
-  }
+  faelle.emplace_back(Kopf(1).I(0x7FFF).d, "passen nicht");
   // A placement on day 8 and one twice in a slot.
   for (int tag : {8, 2}) {
     TBau b = Kopf(1);
@@ -390,17 +384,17 @@ TEST(DateiBeschaedigt, UngueltigeZahlenWerdenAbgewiesen) {
     b.I(2).I(-1).I(1).I(2).I(1).B(0).I(0).I(-1).I(1).I(tag).I(1).B(0).I(0);
     b.S("", 21).I(1).I(0).B(0, 3).B(0, 14).I(1).I(1).B(0, 6);
     b.B(0, 6).I(1).I(1).I(-1).I(0);
-    EXPECT_NE(Fehlertext(b.d).find("Setzung"), std::string::npos) << tag;
+    faelle.emplace_back(b.d, "Setzung");
   }
   // A parallel table larger than the file.
-  {
-    TBytes d = LeereDatei(1);
-    d.resize(d.size() - 8);
-    TBau b;
-    b.I(200).I(200);
-    d.insert(d.end(), b.d.begin(), b.d.end());
-    EXPECT_NE(Fehlertext(d).find("Parallelkopplungen"), std::string::npos);
-  }
+  TBytes gross = LeereDatei(1);
+  gross.resize(gross.size() - 8);
+  for (uint8_t byte : {0x00, 0xC8, 0x00, 0xC8}) gross.push_back(byte);
+  faelle.emplace_back(gross, "Parallelkopplungen");
+
+  for (std::size_t i = 0; i < faelle.size(); ++i)
+    EXPECT_NE(Fehlertext(faelle[i].first).find(faelle[i].second), std::string::npos)
+        << i << " " << faelle[i].second;
 }
 
 TEST(DateiLesen, WochenAusserhalbDerVersionenUndHeutigeVersion) {

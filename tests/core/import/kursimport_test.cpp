@@ -385,33 +385,12 @@ TEST(KursImport, Zeichensaetze) {
   EXPECT_EQ(TKursImport::DateiText({'a', 0xC3, 'b'}), "aÃb");
 }
 
-// A UTF-8 file holds characters the school file cannot store, or is no UTF-8 after its
-// byte-order mark: refused with the line and the character, instead of saving "?" for them.
-TEST(KursImport, ZeichenOhnePlatzInDerSchuldateiWerdenAbgelehnt) {
+// Refused with the line and the reason, the school left as it was: a UTF-8 file holds characters
+// the school file cannot store, or is no UTF-8 after its byte-order mark (instead of saving "?"
+// for them); a list of the school file holds 32767 entries, and a file that would make one longer
+// is refused before anything changes, not left for saving to fail.
+TEST(KursImport, WasDieSchuldateiNichtFasstWirdAbgelehnt) {
   const std::string bom = "\xEF\xBB\xBF";
-  const struct {
-    std::string text, meldung;
-  } faelle[] = {
-      {Satz({{5, "Łu"}}) + Satz({{1, "2"}, {5, "Ńu"}}) + Satz({{1, "3"}, {5, "€u"}}),
-       "Zeile 1: Das Zeichen „Ł“ passt nicht in die Schuldatei."},
-      {Satz() + Satz({{1, "2"}, {17, "Ń"}}), "Zeile 2: Das Zeichen „Ń“ passt nicht in die Schuldatei."},
-      {bom + Satz() + Satz({{1, "2"}}, "\r\n") + Satz({{1, "3"}, {4, "5 €"}}),
-       "Zeile 3: Das Zeichen „€“ passt nicht in die Schuldatei."},
-      {bom + Satz() + Satz({{1, "2"}, {6, "M\xFCller"}}), "Zeile 2: Das Byte 0xFC ist kein UTF-8-Zeichen."},
-  };
-  for (const auto& fall : faelle) {
-    TLeereSchule s;
-    EXPECT_EQ(s.Importiere(fall.text), TImportErgebnis::FalschesFormat) << fall.meldung;
-    ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
-    EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
-    EXPECT_EQ(s.schule->Kurse().Anzahl(), 0);
-    EXPECT_EQ(s.schule->Lehrer().Anzahl(), 0);
-  }
-}
-
-// A list of the school file holds 32767 entries: a file that would make one longer is refused
-// before anything changes, not left for saving to fail.
-TEST(KursImport, ListenUeberDieGrenzeDerSchuldateiWerdenAbgelehnt) {
   auto saetze = [](int n, auto felder) {
     std::string text;
     for (int i = 1; i <= n; ++i) text += Satz(felder(i));
@@ -426,6 +405,13 @@ TEST(KursImport, ListenUeberDieGrenzeDerSchuldateiWerdenAbgelehnt) {
     int vorhanden;  // teachers and classes the school has already
     std::string text, meldung;
   } faelle[] = {
+      {0, Satz({{5, "Łu"}}) + Satz({{1, "2"}, {5, "Ńu"}}) + Satz({{1, "3"}, {5, "€u"}}),
+       "Zeile 1: Das Zeichen „Ł“ passt nicht in die Schuldatei."},
+      {0, Satz() + Satz({{1, "2"}, {17, "Ń"}}), "Zeile 2: Das Zeichen „Ń“ passt nicht in die Schuldatei."},
+      {0, bom + Satz() + Satz({{1, "2"}}, "\r\n") + Satz({{1, "3"}, {4, "5 €"}}),
+       "Zeile 3: Das Zeichen „€“ passt nicht in die Schuldatei."},
+      {0, bom + Satz() + Satz({{1, "2"}, {6, "M\xFCller"}}),
+       "Zeile 2: Das Byte 0xFC ist kein UTF-8-Zeichen."},
       {0,
        saetze(32768,
               [](int i) {
@@ -458,6 +444,7 @@ TEST(KursImport, ListenUeberDieGrenzeDerSchuldateiWerdenAbgelehnt) {
     ASSERT_EQ(s.dialoge.anfragen.size(), 1u);
     EXPECT_EQ(s.dialoge.anfragen[0].Texte.back(), fall.meldung);
     EXPECT_EQ(Fingerabdruck(*s.schule), vorher);
+    EXPECT_EQ(s.schule->Kurse().Anzahl(), 0);
   }
 }
 

@@ -161,10 +161,8 @@ TEST_F(Element, RaumInKursenVerschieben) {
 }
 
 TEST_F(Element, FachMenueSpaltenUndTexte) {
-  EXPECT_EQ(MenueSpaltenLaenge(0), 16);
-  EXPECT_EQ(MenueSpaltenLaenge(38), 16);
-  EXPECT_EQ(MenueSpaltenLaenge(39), 17);
-  EXPECT_EQ(MenueSpaltenLaenge(100), 26);
+  for (const auto& [eintraege, laenge] : {std::pair{0, 16}, {38, 16}, {39, 17}, {100, 26}})
+    EXPECT_EQ(MenueSpaltenLaenge(eintraege), laenge) << eintraege;
   TStandard st;
   TSchule schule(st);
   TFach* f = schule.NeuesFach("Ma");
@@ -216,7 +214,7 @@ TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
   EXPECT_EQ(letzte[2], 2);
   EXPECT_EQ(letzte[3], 5);
   EXPECT_EQ(maximum, 5);
-  EXPECT_TRUE(s->spo->VollVerplant() == false);
+  EXPECT_FALSE(s->spo->VollVerplant());
   s->sportSch->Setze(1, 4, s->th, 1);
   s->sportBer->Setze(1, 4, nullptr, 1);
   EXPECT_TRUE(s->spo->VollVerplant());

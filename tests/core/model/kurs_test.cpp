@@ -334,7 +334,6 @@ TEST_F(Kurs, FaktorKlassenUndRaumMenue) {
   EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursImRaumplan), 1);
   EXPECT_TRUE(s->sportSch->Raeume().Leer());
   EXPECT_EQ(s->sportSch->Setzungen().Anzahl(), 1);  // the hour stays, without the room
-  EXPECT_TRUE(PruefeModell(Sch()).empty());
 
   TMenueDaten kopplung;
   s->sportBer->KopplungsMenueEintraege(kopplung, false);

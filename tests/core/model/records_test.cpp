@@ -84,11 +84,7 @@ TEST(Fehl, MaskeUndUebernahme) {
   EXPECT_EQ(f.ErsteStunde(), 0);
   EXPECT_EQ(f.LetzteStunde(), 0);
   f.SetzeStunden((1u << 15) | (1u << 14));
-  EXPECT_TRUE(f.Fehlt(1));
-  EXPECT_TRUE(f.Fehlt(2));
-  EXPECT_FALSE(f.Fehlt(3));
-  EXPECT_FALSE(f.Fehlt(0));
-  EXPECT_FALSE(f.Fehlt(17));
+  for (int p = 0; p <= 17; ++p) EXPECT_EQ(f.Fehlt(p), p == 1 || p == 2) << p;
   EXPECT_EQ(f.ErsteStunde(), 1);
   EXPECT_EQ(f.LetzteStunde(), 2);
   f.SetzeNeueStunden(f.Stunden());

@@ -10,16 +10,19 @@ namespace kolvar {
 namespace {
 
 TEST(Datum, FesteTage) {
-  EXPECT_EQ(TagesNummer(1899, 12, 30), 0);
-  EXPECT_EQ(TagesNummer(1993, 12, 27), 34330);
-  EXPECT_EQ(TagesNummer(1904, 1, 1), 1462);
-  EXPECT_EQ(TagesNummer(2000, 1, 1), 36526);
-  EXPECT_EQ(KalenderDatum(34330), (TKalenderDatum{1993, 12, 27}));
-  EXPECT_EQ(KalenderDatum(-1), (TKalenderDatum{1899, 12, 29}));
-  EXPECT_EQ(Wochentag(34330), 1);
-  EXPECT_EQ(Wochentag(TagesNummer(2026, 12, 6)), 7);  // a Sunday
-  EXPECT_EQ(Wochentag(0), 6);                         // 30.12.1899 was a Saturday
-  EXPECT_EQ(Wochentag(-1), 5);
+  struct Fall {
+    int j, m, t;
+    int32_t nummer;
+    int wochentag;
+  };
+  for (const Fall& f :
+       {Fall{1899, 12, 29, -1, 5}, Fall{1899, 12, 30, 0, 6}, Fall{1904, 1, 1, 1462, 5},
+        Fall{1993, 12, 27, 34330, 1}, Fall{2000, 1, 1, 36526, 6}, Fall{2026, 12, 6, 46362, 7}}) {
+    SCOPED_TRACE(std::to_string(f.j) + "-" + std::to_string(f.m) + "-" + std::to_string(f.t));
+    EXPECT_EQ(TagesNummer(f.j, f.m, f.t), f.nummer);
+    EXPECT_EQ(KalenderDatum(f.nummer), (TKalenderDatum{f.j, f.m, f.t}));
+    EXPECT_EQ(Wochentag(f.nummer), f.wochentag);
+  }
   EXPECT_TRUE(DatumGueltig(2024, 2, 29));
   EXPECT_FALSE(DatumGueltig(2023, 2, 29));
   EXPECT_FALSE(DatumGueltig(2000, 13, 1));

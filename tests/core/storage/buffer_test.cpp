@@ -304,24 +304,31 @@ TEST_F(TDateiTest, FehlerBeimOeffnenUndErstellen) {
   EXPECT_EQ(Eintraege(), 1u);
 }
 
-TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungErsetztDasZiel) {
-  // A school file reached through a symbolic link: saving writes the file the link names and
-  // leaves the link a link, so whoever opens the file itself sees the saved data.
-  const std::filesystem::path ziel = ordner_ / "daten" / "schule.kvr";
-  std::filesystem::create_directories(ziel.parent_path());
-  TBuffer alt;
-  alt.SchreibeByte(1);
-  alt.Speichere(ziel);
-  const std::filesystem::path link = ordner_ / "link.kvr";
-  std::filesystem::create_symlink(std::filesystem::path("daten") / "schule.kvr", link);
-  TBuffer neu;
-  neu.SchreibeByte(2);
-  neu.Speichere(link);
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(TBuffer::Oeffne(ziel).Daten(), Bytes{2});
-  EXPECT_EQ(TBuffer::Oeffne(link).Daten(), Bytes{2});
-  EXPECT_EQ(Eintraege(), 2u);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ziel.parent_path()), {}), 1);
+// A school file reached through a symbolic link, whether its file exists yet or not: saving
+// writes the file the link names and leaves the link a link, so whoever opens the file itself
+// sees the saved data.
+TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungSchreibtDasZiel) {
+  for (const bool zielDa : {true, false}) {
+    SCOPED_TRACE(zielDa ? "existing target" : "missing target");
+    std::filesystem::remove_all(ordner_);
+    const std::filesystem::path ziel = ordner_ / "daten" / "schule.kvr";
+    std::filesystem::create_directories(ziel.parent_path());
+    if (zielDa) {
+      TBuffer alt;
+      alt.SchreibeByte(1);
+      alt.Speichere(ziel);
+    }
+    const std::filesystem::path link = ordner_ / "link.kvr";
+    std::filesystem::create_symlink(std::filesystem::path("daten") / "schule.kvr", link);
+    TBuffer neu;
+    neu.SchreibeByte(2);
+    neu.Speichere(link);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(TBuffer::Oeffne(ziel).Daten(), Bytes{2});
+    EXPECT_EQ(TBuffer::Oeffne(link).Daten(), Bytes{2});
+    EXPECT_EQ(Eintraege(), 2u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ziel.parent_path()), {}), 1);
+  }
 }
 
 // Targets that must not be replaced: the save is refused as a failed create, and the link or
@@ -372,18 +379,6 @@ TEST_F(TDateiTest, UnersetzbareZieleBleibenUnberuehrt) {
       nachher[e.path().filename()] = Beschreibung(e.path());
     EXPECT_EQ(nachher, vorher);
   }
-}
-
-// A link whose file does not exist yet: the file is made where the link points.
-TEST_F(TDateiTest, SpeichernUeberEineVerknuepfungOhneZielLegtEsAn) {
-  std::filesystem::create_directory(ordner_ / "daten");
-  std::filesystem::create_symlink(std::filesystem::path("daten") / "neu.kvr", ordner_ / "link.kvr");
-  TBuffer b;
-  b.SchreibeByte(3);
-  b.Speichere(ordner_ / "link.kvr");
-  EXPECT_TRUE(std::filesystem::is_symlink(ordner_ / "link.kvr"));
-  EXPECT_EQ(TBuffer::Oeffne(ordner_ / "daten" / "neu.kvr").Daten(), Bytes{3});
-  EXPECT_EQ(Eintraege(), 2u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -56,9 +57,7 @@ TEST(MacText, AlleAnderenBytesSindWindows1252UndUeberleben) {
   // Every byte but the Windows bytes of the nine comes back unchanged.
   const uint8_t nichtUmkehrbar[] = {0xC4, 0xD6, 0xDC, 0xE4, 0xF6, 0xFC, 0xDF, 0xA5};
   for (int b = 0; b < 256; ++b) {
-    bool ausnahme = false;
-    for (uint8_t n : nichtUmkehrbar) ausnahme |= n == b;
-    if (ausnahme) {
+    if (std::find(std::begin(nichtUmkehrbar), std::end(nichtUmkehrbar), b) != std::end(nichtUmkehrbar)) {
       EXPECT_NE(AnsiZuMac(MacZuAnsi(uint8_t(b))), b);
       continue;
     }
