@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QValidator>
+#include <functional>
 
 #include "app/kwform.h"
 #include "app/programm.h"
@@ -24,18 +25,17 @@ class StartTest : public AppTest {
       form.Knopf(knopf)->click();
     });
   }
-  void MitKennwort(const std::string& kennwort) {
+  // Settings in the store as a former run left them.
+  void Gespeichert(const std::function<void(TStandard&)>& setze) {
     TStandard s;
-    s.SetKennwort(kennwort);
+    setze(s);
     s.SpeichereEinstellungen(speicher);
   }
 };
 
 TEST_F(StartTest, MitDateiargumentOhneKennwort) {
   dateien.dateien["/daten/schule.kvr"] = {{"AB", "CD"}, {"5a"}, 1, 1, {}};
-  TStandard s;
-  s.opf = "/anderswo";
-  s.SpeichereEinstellungen(speicher);
+  Gespeichert([](TStandard& s) { s.opf = "/anderswo"; });
   TProgramm programm(speicher, dateien);
   ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar"), QStringLiteral("/daten/schule.kvr")}));
   TKolvarPalette& p = *programm.Palette();
@@ -53,9 +53,7 @@ TEST_F(StartTest, MitDateiargumentOhneKennwort) {
 }
 
 TEST_F(StartTest, OhneArgumentFragtDerOeffnenDialog) {
-  TStandard s;
-  s.opf = "/schulen";
-  s.SpeichereEinstellungen(speicher);
+  Gespeichert([](TStandard& s) { s.opf = "/schulen"; });
   dateiDienst.Antworte(QString());  // cancelled
   TProgramm programm(speicher, dateien);
   ASSERT_TRUE(programm.Starte({QStringLiteral("winkolvar")}));
@@ -70,7 +68,7 @@ TEST_F(StartTest, OhneArgumentFragtDerOeffnenDialog) {
 }
 
 TEST_F(StartTest, KennwortRichtigFalschMitBlanksUndAbbrechen) {
-  MitKennwort("geheim");
+  Gespeichert([](TStandard& s) { s.SetKennwort("geheim"); });
   dateien.dateien["/s.kvr"] = {};
   struct TFall {
     const char* eingabe;

@@ -76,7 +76,7 @@ TEST_F(PalettenWerkzeugeTest, PlanversionenNurMitMehrerenVersionen) {
   }
 }
 
-TEST_F(PalettenWerkzeugeTest, RaeumeAufraeumenNachDerFrage) {
+TEST_F(PalettenWerkzeugeTest, RaeumeAufraeumenUndPlaeneLoeschenNachDerFrage) {
   Oeffne(1);
   dialoge.Antworte(QStringLiteral("RaLoeschForm"), mrAbbrechen);
   Aktion(MenuePfad::NichtBelegteRaeume)->trigger();
@@ -89,10 +89,6 @@ TEST_F(PalettenWerkzeugeTest, RaeumeAufraeumenNachDerFrage) {
   EXPECT_EQ(Raeume(), (std::vector<std::string>{"R1"}));
   EXPECT_EQ(Kurs()->FindeSetzung(1, 3, 1)->Raum(), nullptr);
   EXPECT_TRUE(palette->Schule().Geaendert());
-}
-
-TEST_F(PalettenWerkzeugeTest, PlaeneLoeschenMitOk) {
-  Oeffne(1);
   dialoge.Bediene(QStringLiteral("Pläne löschen"),
                   [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
   Aktion(MenuePfad::PlaeneLoeschen)->trigger();
