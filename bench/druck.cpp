@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <memory>
 
-#include "engine/plandruck.h"
-#include "engine/prevprinter.h"
+#include "druck/plandruck.h"
+#include "druck/prevprinter.h"
 #include "model/klasse.h"
 #include "model/schule.h"
 #include "model/standard.h"

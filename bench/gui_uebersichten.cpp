@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "engine/uvlayout.h"
+#include "ansicht/uvlayout.h"
 #include "masterdata/statform.h"
 #include "masterdata/svform.h"
 #include "masterdata/uvform.h"

@@ -1,6 +1,10 @@
 # The layers of src/, checked on every #include line:
-#   core/          no Qt header; only its own folders (model/, engine/, storage/, substitution/)
+#   core/          no Qt header; only its own folders (model/, engine/, ansicht/, druck/, storage/,
+#                  substitution/)
 #   core/model/    only model/: the lowest layer knows neither engine/, storage/ nor substitution/
+#   core/engine/, core/storage/, core/substitution/
+#                  nothing of ansicht/ or druck/: planning never depends on what windows or pages show
+#   core/ansicht/  nothing of druck/: a page may use a window's rows, never the other way round
 #   gui/platform/  only platform/ and the core; no other gui folder (app/, views/, ...)
 # The compiler cannot tell: the program's include paths let every gui file reach every gui folder.
 #
@@ -61,6 +65,11 @@ foreach(datei IN LISTS dateien)
         set(grund "src/core includes only its own folders (${kern_text}), nothing of src/gui")
       elseif(eigen AND datei MATCHES "^core/model/" AND NOT erster STREQUAL "model")
         set(grund "src/core/model includes nothing of engine/, storage/ or substitution/")
+      elseif(eigen AND datei MATCHES "^core/(engine|storage|substitution)/"
+             AND erster MATCHES "^(ansicht|druck)$")
+        set(grund "planning, storage and substitution include nothing of ansicht/ or druck/")
+      elseif(eigen AND datei MATCHES "^core/ansicht/" AND erster STREQUAL "druck")
+        set(grund "src/core/ansicht includes nothing of druck/")
       endif()
     elseif(eigen AND NOT erster STREQUAL "platform")
       # A core folder may share its name with a gui folder: what exists in gui/ is gui's.

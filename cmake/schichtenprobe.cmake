@@ -24,6 +24,15 @@ set(faelle
   "core/engine/a.cpp|\"platform/b.h\"|verboten"
   "core/engine/a.cpp|<app/b.h>|verboten"
   "core/engine/a.cpp|\"../../gui/app/b.h\"|verboten"
+  "core/ansicht/a.cpp|\"engine/b.h\"|ok"
+  "core/druck/a.cpp|\"ansicht/b.h\"|ok"
+  "core/druck/a.h|\"engine/b.h\"|ok"
+  "core/engine/a.cpp|\"ansicht/b.h\"|verboten"
+  "core/engine/a.h|\"druck/b.h\"|verboten"
+  "core/storage/a.cpp|\"druck/b.h\"|verboten"
+  "core/substitution/a.cpp|\"ansicht/b.h\"|verboten"
+  "core/ansicht/a.cpp|\"druck/b.h\"|verboten"
+  "core/model/a.cpp|\"ansicht/b.h\"|verboten"
   "gui/platform/a.cpp|\"platform/b.h\"|ok"
   "gui/platform/a.cpp|<QWidget>|ok"
   "gui/platform/a.h|\"model/schule.h\"|ok"
@@ -44,7 +53,7 @@ foreach(fall IN LISTS faelle)
   list(GET teile 2 erwartet)
   set(wurzel "${ORDNER}/src")
   file(REMOVE_RECURSE "${ORDNER}")
-  foreach(o core/model core/engine core/storage core/substitution gui/platform gui/app gui/views gui/print)
+  foreach(o core/model core/engine core/ansicht core/druck core/storage core/substitution gui/platform gui/app gui/views gui/print)
     file(MAKE_DIRECTORY "${wurzel}/${o}")
   endforeach()
   # A gui folder named like a core folder: its headers are gui's.

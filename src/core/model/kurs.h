@@ -179,7 +179,8 @@ class TKurs {
   void BerechneSortierSchluessel();
 
   // --- Planning engine (defined in engine/setzen.cpp, konflikte.cpp, freiestunden.cpp,
-  // kursmenues.cpp, automat.cpp). Version arguments follow the version rule; slots are day, period. ---
+  // automat.cpp; the menus in ansicht/kursmenues.cpp). Version arguments follow the version
+  // rule; slots are day, period. ---
   // Moves the hour (unfixed at the target); a version where the target is held already is left.
   void Verschiebe(int zuTag, int zuStunde, bool mitKopplung, int vonTag, int vonStunde);
   void VerschiebeMitRaum(int zuTag, int zuStunde, TRaum* r, bool mitKopplung, int vonTag, int vonStunde);

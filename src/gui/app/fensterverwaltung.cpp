@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ansicht/blaettern.h"
 #include "app/fensteroeffner.h"
 #include "app/fensterordform.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
-#include "engine/blaettern.h"
 #include "model/fensterplatz.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"

@@ -1,12 +1,12 @@
 #include "app/grundeinstellungen.h"
 
+#include "ansicht/vorgaberegeln.h"
 #include "app/dialogregister.h"
 #include "app/eckstandardform.h"
 #include "app/hintergrund.h"
 #include "app/kolvarpalette.h"
 #include "app/menuepfade.h"
 #include "app/zeitform.h"
-#include "engine/vorgaberegeln.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/schriftbreite.h"

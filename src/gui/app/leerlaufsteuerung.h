@@ -7,7 +7,7 @@
 #include <QObject>
 #include <memory>
 
-#include "engine/leerlauf.h"
+#include "ansicht/leerlauf.h"
 
 class QSessionManager;
 class QTimer;

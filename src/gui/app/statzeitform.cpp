@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "engine/vorgaberegeln.h"
+#include "ansicht/vorgaberegeln.h"
 #include "model/datum.h"
 
 namespace kolvar {

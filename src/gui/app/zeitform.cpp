@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "engine/vorgaberegeln.h"
+#include "ansicht/vorgaberegeln.h"
 #include "model/standard.h"
 #include "platform/gitter.h"
 

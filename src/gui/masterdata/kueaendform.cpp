@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/kuerzelliste.h"
+#include "ansicht/kuerzelliste.h"
 #include "masterdata/dateitextvalidator.h"
 #include "masterdata/kuedopform.h"
 #include "model/element.h"

@@ -19,7 +19,7 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "engine/sperrauswahl.h"
+#include "ansicht/sperrauswahl.h"
 #include "masterdata/farbwahl.h"
 #include "masterdata/sperrung.h"
 #include "model/fach.h"

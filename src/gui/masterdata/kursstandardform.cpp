@@ -12,9 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ansicht/vorgaberegeln.h"
 #include "app/meldungsform.h"
 #include "engine/vorgabenkopie.h"
-#include "engine/vorgaberegeln.h"
 #include "masterdata/farbfeld.h"
 #include "masterdata/sperrung.h"
 #include "model/fensterart.h"

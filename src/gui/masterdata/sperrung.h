@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QPoint>
 
-#include "engine/sperrauswahl.h"
+#include "ansicht/sperrauswahl.h"
 
 namespace kolvar {
 

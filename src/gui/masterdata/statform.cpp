@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ansicht/statistik.h"
 #include "app/kolvarpalette.h"
-#include "engine/statistik.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ansicht/svzeile.h"
 #include "app/kolvarpalette.h"
-#include "engine/svzeile.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"

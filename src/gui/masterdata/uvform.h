@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "engine/uvlayout.h"
+#include "ansicht/uvlayout.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 
 class QLabel;
 class QPainter;

@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "engine/deputatdruck.h"
-#include "engine/elementbereich.h"
+#include "druck/deputatdruck.h"
+#include "druck/elementbereich.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 #include "model/element.h"
 #include "model/optionen.h"
 #include "model/schule.h"

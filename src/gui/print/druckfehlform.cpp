@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "engine/fehlerlistedruck.h"
+#include "druck/fehlerlistedruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

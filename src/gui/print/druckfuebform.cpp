@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/fachuebersichtdruck.h"
+#include "druck/fachuebersichtdruck.h"
 #include "model/fach.h"
 #include "model/schule.h"
 #include "model/standard.h"

@@ -4,7 +4,7 @@
 #include "app/menuebaum.h"
 #include "app/menuebefehle.h"
 #include "app/menuepfade.h"
-#include "engine/plandruck.h"
+#include "druck/plandruck.h"
 #include "model/fensterart.h"
 #include "model/ifenster.h"
 #include "print/anwendungsdrucker.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/konferenzdruck.h"
+#include "druck/konferenzdruck.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/schule.h"

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "engine/kuerzeldruck.h"
+#include "druck/kuerzeldruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

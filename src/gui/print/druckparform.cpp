@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "engine/pardruck.h"
+#include "druck/pardruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

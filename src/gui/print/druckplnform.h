@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/plandruck.h"
+#include "druck/plandruck.h"
 #include "print/druckdialog.h"
 
 class QCheckBox;

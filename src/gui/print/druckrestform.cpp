@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "engine/reststundendruck.h"
+#include "druck/reststundendruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

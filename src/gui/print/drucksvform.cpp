@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "engine/svdruck.h"
+#include "druck/svdruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

@@ -3,7 +3,7 @@
 // grid takes teachers, classes and rooms alike.
 #pragma once
 
-#include "engine/uebersichtdruck.h"
+#include "druck/uebersichtdruck.h"
 #include "print/druckdialog.h"
 
 class QCheckBox;

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "engine/uvtabdruck.h"
+#include "druck/uvtabdruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

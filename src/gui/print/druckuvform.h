@@ -1,7 +1,7 @@
 // TDruckUVForm "Drucke UV-Tabelle": prints a lesson-distribution table as its window shows it.
 #pragma once
 
-#include "engine/uvlayout.h"
+#include "ansicht/uvlayout.h"
 #include "print/einranddialog.h"
 
 class QCheckBox;

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/vertrdruck.h"
+#include "druck/vertrdruck.h"
 #include "model/datum.h"
 #include "model/schule.h"
 #include "model/standard.h"

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "engine/vertrlistendruck.h"
+#include "druck/vertrlistendruck.h"
 #include "model/schule.h"
 #include "model/standard.h"
 

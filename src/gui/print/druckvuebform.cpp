@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/vertrlistendruck.h"
+#include "druck/vertrlistendruck.h"
 #include "model/lehrer.h"
 #include "model/schule.h"
 #include "model/standard.h"

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <memory>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 
 class QPainter;
 class QPrinter;

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "engine/elementbereich.h"
+#include "druck/elementbereich.h"
 #include "model/element.h"
 
 namespace kolvar {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 #include "platform/cursoren.h"
 #include "platform/dialogdienst.h"
 #include "print/druckwiedergabe.h"

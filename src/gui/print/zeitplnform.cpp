@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "engine/zeitfilter.h"
+#include "ansicht/zeitfilter.h"
 #include "model/datum.h"
 #include "platform/dialogdienst.h"
 

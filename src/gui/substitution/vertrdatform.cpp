@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/vorgaberegeln.h"
+#include "ansicht/vorgaberegeln.h"
 #include "model/datum.h"
 #include "model/standard.h"
 

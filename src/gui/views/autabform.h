@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "engine/tabellenbearbeitung.h"
+#include "ansicht/tabellenbearbeitung.h"
 #include "platform/einstellungsdialog.h"
 
 class QSpinBox;

@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
-#include "engine/depzeilen.h"
-#include "model/imenue.h"
+#include "ansicht/depzeilen.h"
 #include "model/ikursauswahl.h"
+#include "model/imenue.h"
 #include "platform/kindfenster.h"
 
 namespace kolvar {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ansicht/vorgaberegeln.h"
 #include "app/statzeitform.h"
-#include "engine/vorgaberegeln.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/dienste.h"

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/planzuege.h"
-#include "engine/zellteile.h"
+#include "ansicht/planzuege.h"
+#include "ansicht/zellteile.h"
 #include "model/element.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"

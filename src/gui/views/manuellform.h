@@ -13,8 +13,8 @@
 #include <functional>
 #include <vector>
 
+#include "ansicht/planzellen.h"
 #include "engine/manuellplanung.h"
-#include "engine/planzellen.h"
 #include "model/ifenster.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"

@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "ansicht/planzuege.h"
 #include "engine/konfliktliste.h"
-#include "engine/planzuege.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"

@@ -14,8 +14,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "engine/planzellen.h"
-#include "engine/zellteile.h"
+#include "ansicht/planzellen.h"
+#include "ansicht/zellteile.h"
 #include "model/ifenster.h"
 #include "model/imenue.h"
 #include "platform/kindfenster.h"

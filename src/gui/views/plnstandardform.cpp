@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "engine/vorgaberegeln.h"
+#include "ansicht/vorgaberegeln.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/dienste.h"

@@ -1,9 +1,9 @@
-#include "engine/deputatdruck.h"
+#include "druck/deputatdruck.h"
 
 #include <gtest/gtest.h>
 
+#include "ansicht/statistik.h"
 #include "druckhilfen.h"
-#include "engine/statistik.h"
 #include "model/fensterart.h"
 #include "model/stundentext.h"
 #include "support/schulbauer.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 #include "model/itextmass.h"
 
 namespace kolvar {

@@ -1,4 +1,4 @@
-#include "engine/fachuebersichtdruck.h"
+#include "druck/fachuebersichtdruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/fehlerlistedruck.h"
+#include "druck/fehlerlistedruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/konferenzdruck.h"
+#include "druck/konferenzdruck.h"
 
 #include <gtest/gtest.h>
 

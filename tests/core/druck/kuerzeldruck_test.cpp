@@ -1,4 +1,4 @@
-#include "engine/kuerzeldruck.h"
+#include "druck/kuerzeldruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/pardruck.h"
+#include "druck/pardruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "engine/plandruck.h"
+#include "druck/plandruck.h"
 
 #include <gtest/gtest.h>
 
+#include "ansicht/zeitfilter.h"
+#include "druck/druckkopf.h"
 #include "druckhilfen.h"
-#include "engine/druckkopf.h"
-#include "engine/zeitfilter.h"
 #include "model/datum.h"
 #include "model/setzung.h"
 #include "support/schulbauer.h"

@@ -1,4 +1,4 @@
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "engine/reststundendruck.h"
+#include "druck/reststundendruck.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "ansicht/statistik.h"
 #include "druckhilfen.h"
-#include "engine/statistik.h"
 #include "model/fensterart.h"
 #include "model/setzung.h"
 #include "support/schulbauer.h"

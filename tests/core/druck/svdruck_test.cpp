@@ -1,4 +1,4 @@
-#include "engine/svdruck.h"
+#include "druck/svdruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/uebersichtdruck.h"
+#include "druck/uebersichtdruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "engine/uvtabdruck.h"
+#include "druck/uvtabdruck.h"
 
 #include <gtest/gtest.h>
 
+#include "ansicht/uvlayout.h"
 #include "druckhilfen.h"
-#include "engine/uvlayout.h"
 #include "support/schulbauer.h"
 
 namespace kolvar {

@@ -1,4 +1,4 @@
-#include "engine/vertrdruck.h"
+#include "druck/vertrdruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/vertrlistendruck.h"
+#include "druck/vertrlistendruck.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <random>
 
+#include "ansicht/sperrauswahl.h"
 #include "engine/kursbearbeitung.h"
-#include "engine/sperrauswahl.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"

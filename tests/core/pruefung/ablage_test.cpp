@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "druck/breiten.h"
 #include "engine/ablage.h"
-#include "engine/breiten.h"
 #include "model/itextmass.h"
 #include "model/text.h"
 #include "support/schulbauer.h"

@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "engine/prevprinter.h"
+#include "druck/prevprinter.h"
 #include "gui/support/skriptdienste.h"
 #include "model/datum.h"
 #include "platform/dienste.h"

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "engine/plandruck.h"
-#include "engine/prevprinter.h"
+#include "druck/plandruck.h"
+#include "druck/prevprinter.h"
 #include "print/anwendungsdrucker.h"
 #include "print/druckwiedergabe.h"
 #include "support/schulbauer.h"
