@@ -27,18 +27,18 @@ const std::vector<std::string> kKeineTexte;
 std::vector<TDepSpalte> TDepZeilen::Spalten(const TStandard& standard) {
   const auto& f = standard.DeputatFenster;
   std::vector<TDepSpalte> spalten{
-      {TDepFeld::Wert, "Wert", f.dwb},     {TDepFeld::Std, "Std", f.dsb},
-      {TDepFeld::Lehrer, "Lehrer", f.dlb}, {TDepFeld::Fach, "Fach", f.dfb},
-      {TDepFeld::Klasse, "Klasse", f.dkb}, {TDepFeld::Kopplung, "Kopplung", f.dob},
-      {TDepFeld::Raum, "Raum", f.drb}};
+      {TKursFeld::Wert, "Wert", f.dwb},     {TKursFeld::Std, "Std", f.dsb},
+      {TKursFeld::Lehrer, "Lehrer", f.dlb}, {TKursFeld::Fach, "Fach", f.dfb},
+      {TKursFeld::Klassen, "Klasse", f.dkb}, {TKursFeld::Kopplung, "Kopplung", f.dob},
+      {TKursFeld::Raeume, "Raum", f.drb}};
   if (f.mzi) {
-    spalten.push_back({TDepFeld::Faktor, "Fkt.", f.dsb});
-    spalten.push_back({TDepFeld::SproT, "S/T", f.dsb});
-    spalten.push_back({TDepFeld::Ez, "Ez", f.dsb});
-    spalten.push_back({TDepFeld::Tab, "Tab", f.dsb});
+    spalten.push_back({TKursFeld::Faktor, "Fkt.", f.dsb});
+    spalten.push_back({TKursFeld::SproT, "S/T", f.dsb});
+    spalten.push_back({TKursFeld::Ez, "Ez", f.dsb});
+    spalten.push_back({TKursFeld::Tab, "Tab", f.dsb});
   }
-  if (f.mst) spalten.push_back({TDepFeld::Stat, "Stat.", 2 * f.dsb});
-  if (f.mki) spalten.push_back({TDepFeld::Info, "Info", 7 * f.dsb});
+  if (f.mst) spalten.push_back({TKursFeld::Stat, "Stat.", 2 * f.dsb});
+  if (f.mki) spalten.push_back({TKursFeld::Info, "Info", 7 * f.dsb});
   return spalten;
 }
 
@@ -55,39 +55,39 @@ std::string TDepZeilen::WertText(int64_t wert, const TStandard& standard) {
   return text;
 }
 
-std::string TDepZeilen::Zelle(const TKurs& kurs, TDepFeld feld, const TStandard& standard) {
+std::string TDepZeilen::Zelle(const TKurs& kurs, TKursFeld feld, const TStandard& standard) {
   switch (feld) {
-    case TDepFeld::Wert:
+    case TKursFeld::Wert:
       return WertText(int64_t{kurs.Stunden(-1)} * kurs.Faktor(), standard);
-    case TDepFeld::Std:
+    case TKursFeld::Std:
       return std::to_string(kurs.Stunden(-1));
-    case TDepFeld::Lehrer:
+    case TKursFeld::Lehrer:
       return Kuerzel(kurs.Lehrer());
-    case TDepFeld::Fach:
+    case TKursFeld::Fach:
       return Kuerzel(kurs.Fach());
-    case TDepFeld::Klasse:
+    case TKursFeld::Klassen:
       return Kuerzel(kurs.Klassen().Hole(1));
-    case TDepFeld::Kopplung:
+    case TKursFeld::Kopplung:
       return Kuerzel(kurs.Kopplung());
-    case TDepFeld::Raum: {
+    case TKursFeld::Raeume: {
       const TRaum* raum = kurs.HaeufigsterRaum();
       return Kuerzel(raum != nullptr ? raum : kurs.Raeume().Hole(1));
     }
-    case TDepFeld::Faktor:
+    case TKursFeld::Faktor:
       return std::to_string(kurs.Faktor());
-    case TDepFeld::SproT:
+    case TKursFeld::SproT:
       return std::to_string(kurs.StundenProTag());
-    case TDepFeld::Ez:
+    case TKursFeld::Ez:
       return std::to_string(kurs.Einzelstunden());
-    case TDepFeld::Tab:
+    case TKursFeld::Tab:
       return std::to_string(kurs.Tabelle());
-    case TDepFeld::Stat: {
+    case TKursFeld::Stat: {
       const auto& f = standard.DeputatFenster;
       const int32_t stunden = kurs.StundenImZeitraum(
           f.dvo, f.dbi, [&standard](int32_t tag) { return standard.IstFreierTag(tag); });
       return WertText(int64_t{stunden} * kurs.Faktor(), standard);
     }
-    case TDepFeld::Info:
+    case TKursFeld::Info:
       return kurs.Info();
   }
   return {};
@@ -121,7 +121,7 @@ const std::vector<std::string>& TDepZeilen::Texte(int zeile) const {
   return texte_[static_cast<std::size_t>(zeile - 1)];
 }
 
-int TDepZeilen::SpalteVon(TDepFeld feld) const {
+int TDepZeilen::SpalteVon(TKursFeld feld) const {
   for (std::size_t i = 0; i < spalten_.size(); ++i)
     if (spalten_[i].Feld == feld) return static_cast<int>(i);
   return -1;

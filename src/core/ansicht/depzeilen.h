@@ -7,30 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/kursfeld.h"
+
 namespace kolvar {
 
 class TKurs;
 class TStandard;
 
-// The fields a column can show, in the order of the full column set.
-enum class TDepFeld : uint8_t {
-  Wert,
-  Std,
-  Lehrer,
-  Fach,
-  Klasse,
-  Kopplung,
-  Raum,
-  Faktor,
-  SproT,
-  Ez,
-  Tab,
-  Stat,
-  Info
-};
-
 struct TDepSpalte {
-  TDepFeld Feld;
+  TKursFeld Feld;
   const char* Kopf;
   int Breite;  // pixels, from the settings' workload metrics
 };
@@ -46,7 +31,7 @@ class TDepZeilen {
   static std::vector<TDepSpalte> Spalten(const TStandard& standard);
   // Whether the course gets a row: "mns" and the filters.
   static bool Zeigt(const TKurs& kurs, const TStandard& standard, TDepFilter filter);
-  static std::string Zelle(const TKurs& kurs, TDepFeld feld, const TStandard& standard);
+  static std::string Zelle(const TKurs& kurs, TKursFeld feld, const TStandard& standard);
   // hours x factor in 1/dvs hours as "Wert" shows it: "vkm"."nkm" with a decimal point.
   static std::string WertText(int64_t wert, const TStandard& standard);
 
@@ -59,7 +44,7 @@ class TDepZeilen {
   // The cell texts of a row, one per column; empty outside.
   const std::vector<std::string>& Texte(int zeile) const;
   // The column showing the field, or -1.
-  int SpalteVon(TDepFeld feld) const;
+  int SpalteVon(TKursFeld feld) const;
   // Refills the rows that hold the course; false when none does.
   bool ZeileAktualisieren(const TKurs* kurs, const TStandard& standard);
   // The course's rows go (it is about to be deleted).

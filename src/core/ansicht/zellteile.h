@@ -14,7 +14,7 @@ class TKurs;
 class TPlanZellen;
 class TStandard;
 
-// Part codes of TKurs::ZellenText.
+// The cell parts of TKurs::ZellenText.
 namespace Teil {
 constexpr int Keiner = -1, Lehrer = 0, Klasse = 1, Kopplung = 2, Fach = 3, Raum = 4;
 }

@@ -232,7 +232,7 @@ void TDeputatDruck::DruckeKurs(IZeichenflaeche& f, const TKurs& kurs) {
     Rechtsbuendig(f, S::SpT, std::to_string(kurs.StundenProTag()));
     Rechtsbuendig(f, S::Einz, std::to_string(kurs.Einzelstunden()));
     Rechtsbuendig(f, S::Tab, std::to_string(kurs.Tabelle()));
-    Rechtsbuendig(f, S::Summe, TDepZeilen::Zelle(kurs, TDepFeld::Stat, st));
+    Rechtsbuendig(f, S::Summe, TDepZeilen::Zelle(kurs, TKursFeld::Stat, st));
     f.TextOut(l_.InfoX - f.TextWidth("AA") + f.TextWidth("A"), y_, kurs.Info());
   }
   f.GetBrush() = TDruckPinsel{0xFFFFFF, true};

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/zeitfeld.h"
+
 #include "model/element.h"
+#include "model/idialoge.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -141,8 +144,9 @@ bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e) {
       k.FuegeRaumHinzu(r, false);
       return true;
     }
+    default:
+      return false;
   }
-  return false;
 }
 
 bool EntferneAusKurs(TKurs& k, TKursFeld feld, TElement* e) {
@@ -171,8 +175,76 @@ bool EntferneAusKurs(TKurs& k, TKursFeld feld, TElement* e) {
       k.EntferneRaum(r);
       return true;
     }
+    default:
+      return false;
   }
-  return false;
+}
+
+bool EntferneAlle(TKurs& k, TKursFeld feld) {
+  if (feld == TKursFeld::Klassen) {
+    if (k.Klassen().Leer() || !k.FrageVerplant()) return false;
+    while (!k.Klassen().Leer()) k.EntferneKlasse(k.Klassen().Hole(1));
+    return true;
+  }
+  if (feld != TKursFeld::Raeume) return EntferneAusKurs(k, feld, nullptr);
+  bool geaendert = false;
+  // A room whose question was answered "Nein" stays; the next one is asked all the same.
+  for (TRaum* r : k.Raeume().Elemente())
+    if (k.FrageRaumEntfernen(r)) {
+      k.EntferneRaum(r);
+      geaendert = true;
+    }
+  return geaendert;
+}
+
+bool ErgaenzeAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld) {
+  if (&ziel == &quelle) return false;
+  std::vector<TElement*> elemente;
+  if (feld == TKursFeld::Klassen)
+    for (TKlasse* kl : quelle.Klassen()) elemente.push_back(kl);
+  else if (feld == TKursFeld::Raeume)
+    for (TRaum* r : quelle.Raeume()) elemente.push_back(r);
+  bool geaendert = false;
+  for (TElement* e : elemente) geaendert = UebernimmElement(ziel, feld, e) || geaendert;
+  return geaendert;
+}
+
+TKurs* NeuerKursMitVorgaben(TSchule& s, TLehrer* lehrer, TKlasse* klasse, TFach* fach) {
+  TRaum* raum = klasse != nullptr ? klasse->Raum() : nullptr;
+  if (raum == nullptr && lehrer != nullptr) raum = lehrer->Raum();
+  TSchule::TAktion aktion(s);
+  return s.ErzeugeKurs(lehrer, klasse, nullptr, fach, raum, s.Standard().kst);
+}
+
+int LoescheKurseNachFrage(TSchule& s, const std::vector<TKurs*>& kurse) {
+  TSchule::TAktion aktion(s);
+  std::vector<TKurs*> gefragt, weg;
+  for (TKurs* k : kurse) {
+    // A course in several marked cells is asked for once.
+    if (k == nullptr || std::find(gefragt.begin(), gefragt.end(), k) != gefragt.end()) continue;
+    gefragt.push_back(k);
+    if (k->FrageVerplant()) weg.push_back(k);
+  }
+  // Each deletion takes the course out of every window first.
+  for (TKurs* k : weg) s.LoescheKurs(k);
+  return static_cast<int>(weg.size());
+}
+
+bool LoescheStundeNachFrage(TKurs& k, int tag, int stunde) {
+  TSchule& s = k.Schule();
+  const int v = s.Standard().AktuelleVersion();
+  bool mitKopplung = false;
+  if (const TKopplung* ko = k.Kopplung()) {
+    std::vector<std::string> texte{ZeitFeldText(s.Standard(), tag, stunde), k.TextMitRaum(v, tag, stunde)};
+    for (const TKurs* partner : ko->Kurse())
+      if (partner->Belegung().Belegt(v, tag, stunde)) texte.push_back(partner->TextMitRaum(v, tag, stunde));
+    const int antwort = s.Dialoge().Frage(TDialog::KursLoeschen, texte);
+    if (antwort != Modal::Ja && antwort != Modal::Ok) return false;
+    mitKopplung = antwort == Modal::Ok;
+  }
+  TSchule::TAktion aktion(s);
+  k.EntferneStunde(-1, tag, stunde, mitKopplung);
+  return true;
 }
 
 bool TauscheRaumZeilen(TKurs& k, int a, int b) {

@@ -1,7 +1,8 @@
 #pragma once
-// What an edit in the course editor does to its course: the hours with the plan versions, block
-// length and single hours, the flags, and the elements chosen or removed. The window only shows
-// values and asks; every decision lives here.
+// What an edit of a course does, from whichever window it comes (course editor, workload views,
+// lesson-distribution tables, class editor, plan and manual windows): the hours with the plan
+// versions, block length and single hours, the flags, the elements chosen or removed, new courses,
+// deleted courses and lessons. The windows only show values and ask; every decision lives here.
 //
 // Teacher, classes and coupling of a placed course never change in place: the course asks
 // "Kurs ist verplant" first, and only once its placements are gone (each given back as taking a
@@ -12,13 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/kursfeld.h"
+
 namespace kolvar {
 
 class TElement;
+class TFach;
+class TKlasse;
 class TKurs;
-
-// The fields the editor's kind choice names; the numbers are the radio buttons' kinds.
-enum class TKursFeld { Lehrer = 0, Klassen = 1, Kopplung = 2, Fach = 3, Raeume = 4 };
+class TLehrer;
+class TSchule;
 
 constexpr int kMaxKursStunden = 112;
 
@@ -58,7 +62,9 @@ bool SetzeNichtVerplanenFlag(TKurs& k, bool an);
 // "Wert": hours x factor, formatted with the settings' units.
 std::string KursWertText(const TKurs& k);
 
-// Whether changing the field of a placed course needs its placements gone first.
+// Whether changing the field of a placed course needs its placements gone first: teacher,
+// classes and coupling. The subject and the rooms are no part of any occupancy grid, so setting
+// or taking them off never asks "Kurs ist verplant" (a room used by lessons asks for itself).
 bool BrauchtLeerePlaene(TKursFeld feld);
 // An element chosen for the field ("Kürzel"): the teacher, subject or coupling is replaced, a
 // class or room added. True when the course changed; nothing happens for the element the field
@@ -67,6 +73,25 @@ bool UebernimmElement(TKurs& k, TKursFeld feld, TElement* e);
 // Double click in "Löschen" mode: teacher, subject or coupling taken off, or the class or room
 // (e) removed; a room used by placements is asked for first. True when the course changed.
 bool EntferneAusKurs(TKurs& k, TKursFeld feld, TElement* e);
+
+// Every class (asked once for a placed course) or every room (each asked for where lessons use
+// it) taken off. True when the course changed.
+bool EntferneAlle(TKurs& k, TKursFeld feld);
+// The classes or rooms of quelle that ziel lacks are added to ziel, each as UebernimmElement
+// adds it. True when ziel changed.
+bool ErgaenzeAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld);
+
+// A new course with the defaults of a new course: the hours "kst" and as its room the class's
+// home room, else the teacher's; no coupling. Any of teacher, class and subject may be nil.
+TKurs* NeuerKursMitVorgaben(TSchule& s, TLehrer* lehrer, TKlasse* klasse, TFach* fach);
+// Deletes the courses, each once: a placed course only when "Kurs ist verplant" had its hours
+// deleted. Every question is asked before the first course goes. Returns how many went.
+int LoescheKurseNachFrage(TSchule& s, const std::vector<TKurs*>& kurse);
+// Takes the course's lesson at day and period of the current version (or of every version)
+// out of the plans. A coupled course asks "gekoppelten Kurs löschen": "Dieser Kurs" takes only
+// this lesson, "Kopplung" the lessons of the coupling there, "Abbrechen" nothing. False when
+// cancelled.
+bool LoescheStundeNachFrage(TKurs& k, int tag, int stunde);
 
 // The room rows a and b (1-based) change places in the course's room list.
 bool TauscheRaumZeilen(TKurs& k, int a, int b);

@@ -152,7 +152,7 @@ class TKurs {
   std::string TextMitHauptraum() const;
   std::string VersionsText(int v, int d, int p, const TKlasse* klasse, bool mitInfo) const;
   std::string StundenText(int v, int d, int p, int seite, bool mitInfo) const;
-  // Part codes: 0 teacher, 1 first class, 2 coupling, 3 subject, 4 room of the hour.
+  // Cell parts: 0 teacher, 1 first class, 2 coupling, 3 subject, 4 room of the hour.
   std::string ZellenText(int v, int d, int p, int teil1, int teil2, int teil3) const;
 
   // --- Change notifications ---

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "engine/kursbearbeitung.h"
 #include "engine/grunddaten.h"
 #include "masterdata/raumfrage.h"
 #include "masterdata/sperrung.h"
@@ -264,12 +265,7 @@ void TKlGrForm::FachKnopfClick() {
     return;
   auto* fach = static_cast<TFach*>(palette_->Wahl(TElementArt::Fach));
   if (fach == nullptr || Element() != k) return;
-  TKurs* neu = nullptr;
-  {
-    TSchule::TAktion aktion(Schule());
-    neu = Schule().ErzeugeKurs(nullptr, k, nullptr, fach, k->Raum(), Schule().Standard().kst);
-  }
-  WaehleKurs(neu);
+  WaehleKurs(NeuerKursMitVorgaben(Schule(), nullptr, k, fach));
 }
 
 void TKlGrForm::UebernahmeKnopfClick() {
@@ -304,8 +300,7 @@ void TKlGrForm::FaecherGridMouseUp(int zeile) {
 void TKlGrForm::FaecherGridDblClick(int zeile) {
   TKurs* k = KursIn(zeile);
   if (k == nullptr || Modus() != Modus::Loeschen) return;
-  TSchule::TAktion aktion(Schule());
-  if (k->FrageVerplant()) Schule().LoescheKurs(k);
+  LoescheKurseNachFrage(Schule(), {k});
 }
 
 }  // namespace kolvar

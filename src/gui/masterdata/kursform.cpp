@@ -471,6 +471,8 @@ void TKursForm::KueKnopfClick() {
     case TKursFeld::Raeume:
       wahl = Waehle(TElementArt::Raum, ort);
       break;
+    default:
+      break;
   }
   // The window may have gone while the pop-up was open.
   if (kurs_ != &k || wahl == nullptr) return;

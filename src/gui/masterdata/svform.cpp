@@ -24,8 +24,8 @@ namespace kolvar {
 
 namespace {
 
-// The choice above the grid; the window's inside is that and the grid (the frame and caption
-// the original counted in its 73 pixels are the window manager's here).
+// The choice above the grid; the window's inside is that and the grid. Caption and outer frame
+// are the window manager's, so they are not counted in the height beyond the grid.
 constexpr int kKopfHoehe = 40;
 constexpr int kRandHoehe = kKopfHoehe + 2;
 constexpr int kGrenzeHoehe = 200;

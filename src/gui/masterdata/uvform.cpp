@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "engine/kursbearbeitung.h"
 #include "app/kolvarpalette.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
@@ -29,8 +30,8 @@ namespace kolvar {
 
 namespace {
 
-// Beyond the cells: frame and scroll bar across, frame and scroll bar down (the original's 48
-// counted its caption and frame, which are the window manager's here).
+// Beyond the cells: frame and scroll bar across, frame and scroll bar down. Caption and outer
+// frame are the window manager's and are not counted here.
 constexpr int kRandBreite = 29;
 constexpr int kRandHoehe = 20;
 
@@ -303,13 +304,7 @@ std::vector<TKurs*> TUVForm::MarkierteKurse() const {
 void TUVForm::MarkierteKurseLoeschen() {
   const TGitterAuswahl a = UVGrid->Auswahl();
   if (a.Leer() || tab_ == nullptr) return;
-  TSchule& schule = Schule();
-  TSchule::TAktion aktion(schule);
-  std::vector<TKurs*> weg;
-  for (TKurs* k : layout_.KurseIn(a.links, a.oben, a.rechts, a.unten))
-    if (k->FrageVerplant()) weg.push_back(k);
-  // Each deletion takes the course out of every window first, this one included.
-  for (TKurs* k : weg) schule.LoescheKurs(k);
+  LoescheKurseNachFrage(Schule(), layout_.KurseIn(a.links, a.oben, a.rechts, a.unten));
   if (IstAngemeldet()) Vorbereiten(tab_);
 }
 
@@ -373,10 +368,7 @@ void TUVForm::UVGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf, QPoint
 TKurs* TUVForm::NeuerKurs(int spalte, int zeile, TLehrer* lehrer, TFach* fach) {
   TKlasse* klasse = layout_.KlasseBei(spalte, zeile);
   if (klasse == nullptr) return nullptr;
-  TRaum* raum = klasse->Raum();
-  if (raum == nullptr && lehrer != nullptr) raum = lehrer->Raum();
-  TSchule& schule = Schule();
-  TKurs* kurs = schule.ErzeugeKurs(lehrer, klasse, nullptr, fach, raum, schule.Standard().kst);
+  TKurs* kurs = NeuerKursMitVorgaben(Schule(), lehrer, klasse, fach);
   layout_.SetzeKurs(spalte, zeile, kurs);
   GitterFuellen();
   return kurs;
@@ -408,8 +400,8 @@ void TUVForm::Setzen(int spalte, int zeile, QPoint ort) {
     if (gewaehlt == nullptr || !IstAngemeldet()) return;
     if (kurs == nullptr)
       NeuerKurs(spalte, zeile, gewaehlt, fach);
-    else if (gewaehlt != kurs->Lehrer())
-      kurs->SetzeLehrer(gewaehlt);
+    else
+      UebernimmElement(*kurs, TKursFeld::Lehrer, gewaehlt);
   } else if (!uv && lehrer != nullptr) {
     lehrer->SetzeGewaehltesFach(nullptr);
     lehrer->FuelleFachMenue(menue);
@@ -419,8 +411,8 @@ void TUVForm::Setzen(int spalte, int zeile, QPoint ort) {
     if (gewaehlt == nullptr || !IstAngemeldet()) return;
     if (kurs == nullptr)
       NeuerKurs(spalte, zeile, lehrer, gewaehlt);
-    else if (gewaehlt != kurs->Fach())
-      kurs->SetzeFach(gewaehlt);
+    else
+      UebernimmElement(*kurs, TKursFeld::Fach, gewaehlt);
   }
 }
 
@@ -428,19 +420,11 @@ void TUVForm::Loeschen(int spalte, int zeile) {
   TKurs* kurs = layout_.Kurs(spalte, zeile);
   if (kurs == nullptr) return;
   TSchule::TAktion aktion(Schule());
-  if ((Tasten() & Taste::Strg) == 0) {
-    if (layout_.NachFaechern() ? kurs->Lehrer() == nullptr : kurs->Fach() == nullptr) return;
-    if (!kurs->FrageVerplant()) return;
-    if (layout_.NachFaechern())
-      kurs->LoeseLehrer();
-    else
-      kurs->LoeseFach();
-    kurs->KursGeaendert();
-    return;
-  }
-  if (kurs->Raeume().Leer() || !kurs->FrageVerplant()) return;
-  while (!kurs->Raeume().Leer()) kurs->EntferneRaum(kurs->Raeume().Hole(1));
-  kurs->KursGeaendert();
+  // Without Ctrl the course's teacher (by subjects) or subject (by teachers) goes, with Ctrl its rooms.
+  const TKursFeld feld = (Tasten() & Taste::Strg) != 0 ? TKursFeld::Raeume
+                         : layout_.NachFaechern()      ? TKursFeld::Lehrer
+                                                       : TKursFeld::Fach;
+  if (EntferneAlle(*kurs, feld)) kurs->KursGeaendert();
 }
 
 void TUVForm::OeffneKopf(TElement* element) {

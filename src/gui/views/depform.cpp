@@ -12,6 +12,7 @@
 
 #include "app/frageform.h"
 #include "app/kolvarpalette.h"
+#include "engine/kursbearbeitung.h"
 #include "engine/kurstext.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
@@ -113,9 +114,9 @@ bool TDepForm::IstAktiv() const {
   return Schule().AktivesFenster() == static_cast<const IFenster*>(this);
 }
 
-TDepFeld TDepForm::FeldVon(int spalte) const {
+TKursFeld TDepForm::FeldVon(int spalte) const {
   const auto& spalten = zeilen_.SpaltenListe();
-  if (spalte < 0 || spalte >= static_cast<int>(spalten.size())) return TDepFeld::Info;
+  if (spalte < 0 || spalte >= static_cast<int>(spalten.size())) return TKursFeld::Info;
   return spalten[static_cast<std::size_t>(spalte)].Feld;
 }
 
@@ -239,13 +240,13 @@ void TDepForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, 
   }
   p.save();
   QFont schrift = DepGrid->font();
-  const TDepFeld feld = FeldVon(spalte);
+  const TKursFeld feld = FeldVon(spalte);
   QColor stift = Qt::black;
   bool rot = false;
   if (kurs != nullptr) {
-    rot = feld == TDepFeld::Std && !kurs->NichtVerplanen() && kurs->OffeneStunden(-1) > 0;
-    schrift.setBold((feld == TDepFeld::Klasse && kurs->Klassen().Anzahl() > 1) ||
-                    (feld == TDepFeld::Raum && kurs->Raeume().Anzahl() > 1));
+    rot = feld == TKursFeld::Std && !kurs->NichtVerplanen() && kurs->OffeneStunden(-1) > 0;
+    schrift.setBold((feld == TKursFeld::Klassen && kurs->Klassen().Anzahl() > 1) ||
+                    (feld == TKursFeld::Raeume && kurs->Raeume().Anzahl() > 1));
   }
   const QPalette& pal = DepGrid->palette();
   if (ausgewaehlt) {
@@ -296,13 +297,7 @@ void TDepForm::KurseKopieren(bool ausschneiden) {
 }
 
 void TDepForm::KurseLoeschen() {
-  TSchule& schule = Schule();
-  TSchule::TAktion aktion(schule);
-  std::vector<TKurs*> weg;
-  for (TKurs* k : MarkierteKurse())
-    if (k->FrageVerplant()) weg.push_back(k);
-  // Each deletion takes the course out of every window first, this one included.
-  for (TKurs* k : weg) schule.LoescheKurs(k);
+  LoescheKurseNachFrage(Schule(), MarkierteKurse());
 }
 
 void TDepForm::AllesAuswaehlen() {
@@ -328,40 +323,55 @@ void TDepForm::DepGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf) {
   strgBeimDruecken_ = (Tasten() & Taste::Strg) != 0;
   if (knopf != Qt::LeftButton || Schule().Werkzeugmodus() != Modus::Schieben) return;
   if (zeilen_.Kurs(zeile) == nullptr) return;
-  const TDepFeld feld = FeldVon(spalte);
-  if (feld == TDepFeld::Klasse || feld == TDepFeld::Raum ||
-      (feld == TDepFeld::Info && spalte == DepGrid->Spalten() - 1))
+  const TKursFeld feld = FeldVon(spalte);
+  if (feld == TKursFeld::Klassen || feld == TKursFeld::Raeume ||
+      (feld == TKursFeld::Info && spalte == DepGrid->Spalten() - 1))
     DepGrid->BeginneZiehen(spalte, zeile);
 }
 
 void TDepForm::DepGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf) {
-  TSchule::TAktion aktion(Schule());
   if (knopf != Qt::LeftButton || !IstAktiv()) return;
   TKurs* kurs = zeilen_.Kurs(zeile);
   if (kurs == nullptr || spalte < 0 || spalte >= DepGrid->Spalten()) return;
-  const TDepFeld feld = FeldVon(spalte);
-  switch (Schule().Werkzeugmodus()) {
-    case Modus::Zeigen:
-      Zeigen(*kurs, feld, spalte, zeile);
-      return;
-    case Modus::Setzen:
-      Setzen(*kurs, feld, spalte, zeile);
-      return;
-    case Modus::Loeschen:
-      Loeschen(*kurs, feld, spalte, zeile);
-      return;
-    default:
-      return;
+  const TKursFeld feld = FeldVon(spalte);
+  const int modus = Schule().Werkzeugmodus();
+  {
+    TSchule::TAktion aktion(Schule());
+    switch (modus) {
+      case Modus::Zeigen:
+        Zeigen(*kurs, feld, spalte, zeile);
+        return;
+      case Modus::Setzen:
+        Setzen(*kurs, feld, spalte, zeile);
+        break;
+      case Modus::Loeschen:
+        Loeschen(*kurs, feld, spalte, zeile);
+        return;
+      default:
+        return;
+    }
   }
+  // The action's end rebuilt the rows (and may have moved the course): its row is selected again.
+  if (IstAngemeldet()) WaehleKursZeile(kurs, spalte, zeile);
 }
 
-void TDepForm::Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
+void TDepForm::WaehleKursZeile(const TKurs* kurs, int spalte, int zeile) {
+  for (int r = 1; r <= zeilen_.Anzahl(); ++r)
+    if (zeilen_.Kurs(r) == kurs) {
+      DepGrid->SetzeZelle(spalte, r);
+      return;
+    }
+  // The course left the list (another teacher chosen): the row at the same place, if any.
+  if (zeile <= zeilen_.Anzahl()) DepGrid->SetzeZelle(spalte, zeile);
+}
+
+void TDepForm::Zeigen(TKurs& kurs, TKursFeld feld, int spalte, int zeile) {
   TMenueDaten menue;
-  if (feld == TDepFeld::Klasse && kurs.Klassen().Anzahl() > 1)
+  if (feld == TKursFeld::Klassen && kurs.Klassen().Anzahl() > 1)
     kurs.KlassenMenueEintraege(menue);
-  else if (feld == TDepFeld::Kopplung && kurs.Kopplung() != nullptr)
+  else if (feld == TKursFeld::Kopplung && kurs.Kopplung() != nullptr)
     kurs.KopplungsMenueEintraegeAnStunde(menue, 0, 0, false);
-  else if (feld == TDepFeld::Raum && kurs.Raeume().Anzahl() > 1)
+  else if (feld == TKursFeld::Raeume && kurs.Raeume().Anzahl() > 1)
     kurs.RaumMenueEintraege(menue);
   if (menue.Eintraege().empty()) return;
   QElapsedTimer offen;
@@ -375,7 +385,7 @@ void TDepForm::Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
     DepGridDblClick(spalte, zeile);
 }
 
-void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
+void TDepForm::Setzen(TKurs& kurs, TKursFeld feld, int spalte, int zeile) {
   const QPoint ort = MenueOrt(spalte, zeile, false);
   // Chooses an element of the kind from the palette's pop-up; nullptr when none was chosen.
   auto ausPalette = [&](TElementArt art) -> TElement* {
@@ -387,15 +397,15 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
     TBeschaeftigt beschaeftigt(schule.Palette());
     TMenueDaten menue;
     switch (feld) {
-      case TDepFeld::Wert:
+      case TKursFeld::Wert:
         kurs.FaktorMenueEintraege(menue);
         ZeigeMenue(menue.Eintraege(), ort);
         break;
-      case TDepFeld::Std:
+      case TKursFeld::Std:
         kurs.StundenMenueEintraege(menue);
         ZeigeMenue(menue.Eintraege(), ort);
         break;
-      case TDepFeld::Lehrer: {
+      case TKursFeld::Lehrer: {
         TLehrer* lehrer = nullptr;
         if (TFach* fach = kurs.Fach()) {
           fach->SetzeGewaehltenLehrer(nullptr);
@@ -405,10 +415,10 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
         } else {
           lehrer = static_cast<TLehrer*>(ausPalette(TElementArt::Lehrer));
         }
-        if (lehrer != nullptr && lehrer != kurs.Lehrer() && kurs.FrageVerplant()) kurs.SetzeLehrer(lehrer);
+        UebernimmElement(kurs, feld, lehrer);
         break;
       }
-      case TDepFeld::Fach: {
+      case TKursFeld::Fach: {
         TFach* fach = nullptr;
         if (TLehrer* lehrer = kurs.Lehrer()) {
           lehrer->SetzeGewaehltesFach(nullptr);
@@ -418,10 +428,10 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
         } else {
           fach = static_cast<TFach*>(ausPalette(TElementArt::Fach));
         }
-        if (fach != nullptr && fach != kurs.Fach()) kurs.SetzeFach(fach);
+        UebernimmElement(kurs, feld, fach);
         break;
       }
-      case TDepFeld::Klasse: {
+      case TKursFeld::Klassen: {
         TKlasse* klasse = nullptr;
         if (TFach* fach = kurs.Fach()) {
           fach->SetzeGewaehlteKlasse(nullptr);
@@ -431,21 +441,15 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
         } else {
           klasse = static_cast<TKlasse*>(ausPalette(TElementArt::Klasse));
         }
-        if (klasse != nullptr && kurs.Klassen().Position(klasse) == 0 && kurs.FrageVerplant())
-          kurs.FuegeKlasseHinzu(klasse);
+        UebernimmElement(kurs, feld, klasse);
         break;
       }
-      case TDepFeld::Kopplung: {
-        auto* kopplung = static_cast<TKopplung*>(ausPalette(TElementArt::Kopplung));
-        if (kopplung != nullptr && kopplung != kurs.Kopplung() && kurs.FrageVerplant())
-          kurs.SetzeKopplung(kopplung);
+      case TKursFeld::Kopplung: {
+        UebernimmElement(kurs, feld, ausPalette(TElementArt::Kopplung));
         break;
       }
-      case TDepFeld::Raum: {
-        if (!strgBeimDruecken_) {
-          auto* raum = static_cast<TRaum*>(ausPalette(TElementArt::Raum));
-          if (raum != nullptr && kurs.Raeume().Position(raum) == 0) kurs.FuegeRaumHinzu(raum, false);
-        }
+      case TKursFeld::Raeume: {
+        if (!strgBeimDruecken_) UebernimmElement(kurs, feld, ausPalette(TElementArt::Raum));
         break;
       }
       default:
@@ -453,50 +457,34 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
     }
   }
   // The multi-selection of rooms is a dialog of its own, shown without the busy flag.
-  if (feld == TDepFeld::Raum && strgBeimDruecken_) {
+  if (feld == TKursFeld::Raeume && strgBeimDruecken_) {
     if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) {
       std::vector<TElement*> raeume = schule.Elemente(TElementArt::Raum);
-      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) {
-        auto* raum = static_cast<TRaum*>(e);
-        if (kurs.Raeume().Position(raum) == 0) kurs.FuegeRaumHinzu(raum, false);
-      }
+      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) UebernimmElement(kurs, feld, e);
     }
   }
-  if (IstAngemeldet() && zeile < DepGrid->Zeilen()) DepGrid->SetzeZelle(spalte, zeile);
 }
 
-void TDepForm::Loeschen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
-  const bool strg = strgBeimDruecken_;
+void TDepForm::Loeschen(TKurs& kurs, TKursFeld feld, int spalte, int zeile) {
   switch (feld) {
-    case TDepFeld::Lehrer:
-      if (kurs.Lehrer() != nullptr && kurs.FrageVerplant()) kurs.LoeseLehrer();
+    case TKursFeld::Lehrer:
+    case TKursFeld::Fach:
+    case TKursFeld::Kopplung:
+      EntferneAusKurs(kurs, feld, nullptr);
       return;
-    case TDepFeld::Fach:
-      if (kurs.Fach() != nullptr && kurs.FrageVerplant()) kurs.LoeseFach();
-      return;
-    case TDepFeld::Kopplung:
-      if (kurs.Kopplung() != nullptr && kurs.FrageVerplant()) kurs.LoeseKopplung();
-      return;
-    case TDepFeld::Klasse: {
-      const int n = kurs.Klassen().Anzahl();
-      if (n == 1 || (n > 1 && strg)) {
-        if (!kurs.FrageVerplant()) return;
-        while (!kurs.Klassen().Leer()) kurs.EntferneKlasse(kurs.Klassen().Hole(1));
+    case TKursFeld::Klassen:
+    case TKursFeld::Raeume: {
+      const bool klassen = feld == TKursFeld::Klassen;
+      const int n = klassen ? kurs.Klassen().Anzahl() : kurs.Raeume().Anzahl();
+      if (n == 1 || (n > 1 && strgBeimDruecken_)) {
+        EntferneAlle(kurs, feld);
       } else if (n > 1) {
+        // The pop-up's entry takes out the class or room chosen (Löschen mode).
         TMenueDaten menue;
-        kurs.KlassenMenueEintraege(menue);
-        ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
-      }
-      return;
-    }
-    case TDepFeld::Raum: {
-      const int n = kurs.Raeume().Anzahl();
-      if (n == 1 || (n > 1 && strg)) {
-        for (TRaum* r : kurs.Raeume().Elemente())
-          if (kurs.FrageRaumEntfernen(r)) kurs.EntferneRaum(r);
-      } else if (n > 1) {
-        TMenueDaten menue;
-        kurs.RaumMenueEintraege(menue);
+        if (klassen)
+          kurs.KlassenMenueEintraege(menue);
+        else
+          kurs.RaumMenueEintraege(menue);
         ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
       }
       return;
@@ -520,16 +508,12 @@ void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalt
   TKurs* quelle = zeilen_.Kurs(quelleZeile);
   TKurs* ziel = zeilen_.Kurs(zielZeile);
   if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
-  switch (FeldVon(quelleSpalte)) {
-    case TDepFeld::Klasse:
-      for (TKlasse* k : quelle->Klassen().Elemente())
-        if (ziel->Klassen().Position(k) == 0 && ziel->FrageVerplant()) ziel->FuegeKlasseHinzu(k);
+  switch (const TKursFeld feld = FeldVon(quelleSpalte)) {
+    case TKursFeld::Klassen:
+    case TKursFeld::Raeume:
+      ErgaenzeAus(*ziel, *quelle, feld);
       break;
-    case TDepFeld::Raum:
-      for (TRaum* r : quelle->Raeume().Elemente())
-        if (ziel->Raeume().Position(r) == 0) ziel->FuegeRaumHinzu(r, false);
-      break;
-    case TDepFeld::Info:
+    case TKursFeld::Info:
       ziel->SetzeInfo(quelle->Info());
       break;
     default:

@@ -93,13 +93,15 @@ class TDepForm : public TKindFenster {
   void SpaltenAnlegen();
   void ZeilenZeigen();
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& rechteck, bool ausgewaehlt) const;
-  TDepFeld FeldVon(int spalte) const;
+  TKursFeld FeldVon(int spalte) const;
   QPoint MenueOrt(int spalte, int zeile, bool halbeZeile) const;
   // Broken into columns, shown; the chosen entry's action runs. False when nothing was chosen.
   bool ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint ort);
-  void Zeigen(TKurs& kurs, TDepFeld feld, int spalte, int zeile);
-  void Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile);
-  void Loeschen(TKurs& kurs, TDepFeld feld, int spalte, int zeile);
+  void Zeigen(TKurs& kurs, TKursFeld feld, int spalte, int zeile);
+  void Setzen(TKurs& kurs, TKursFeld feld, int spalte, int zeile);
+  void Loeschen(TKurs& kurs, TKursFeld feld, int spalte, int zeile);
+  // Selects the row that holds the course after a refresh, else the row at the same place.
+  void WaehleKursZeile(const TKurs* kurs, int spalte, int zeile);
   bool TasteLinksRechts(QKeyEvent* ereignis);
 
   TElement* element_ = nullptr;

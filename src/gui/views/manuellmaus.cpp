@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/kursbearbeitung.h"
 #include "ansicht/planzuege.h"
 #include "ansicht/zellteile.h"
 #include "model/element.h"
@@ -178,20 +179,7 @@ void TManuellForm::GridDblClick(int panel, int spalte, int zeile) {
 }
 
 void TManuellForm::Loesche(TKurs* kurs, int tag, int stunde) {
-  if (kurs->Kopplung() == nullptr) {
-    kurs->EntferneStunde(-1, tag, stunde, false);
-  } else {
-    TKursLoeschForm frage;
-    frage.Fuellen(*kurs, tag, stunde);
-    const int antwort = frage.Zeige();
-    if (antwort == Modal::Ja)
-      kurs->EntferneStunde(-1, tag, stunde, false);
-    else if (antwort == Modal::Ok)
-      kurs->EntferneStunde(-1, tag, stunde, true);
-    else
-      return;
-  }
-  planung_.NimmKursAuf(kurs);
+  if (LoescheStundeNachFrage(*kurs, tag, stunde)) planung_.NimmKursAuf(kurs);
 }
 
 void TManuellForm::Nachher() {

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "engine/kursbearbeitung.h"
 #include "ansicht/planzuege.h"
 #include "engine/konfliktliste.h"
 #include "model/element.h"
@@ -502,18 +503,7 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
 
 void TPlnForm::Loesche(int tag, int stunde) {
   TKurs* kurs = KursIn(tag, stunde);
-  if (kurs == nullptr) return;
-  if (kurs->Kopplung() == nullptr) {
-    kurs->EntferneStunde(-1, tag, stunde, false);
-    return;
-  }
-  TKursLoeschForm frage;
-  frage.Fuellen(*kurs, tag, stunde);
-  const int antwort = frage.Zeige();
-  if (antwort == Modal::Ja)
-    kurs->EntferneStunde(-1, tag, stunde, false);
-  else if (antwort == Modal::Ok)
-    kurs->EntferneStunde(-1, tag, stunde, true);
+  if (kurs != nullptr) LoescheStundeNachFrage(*kurs, tag, stunde);
 }
 
 void TPlnForm::PlnGridEndDrag(int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile) {

@@ -46,7 +46,7 @@ TEST_F(DepZeilenTest, EveryKindListsItsCoursesAndTheirHoursAddUpToTheElementsSum
   const TDepZeilen mue = Zeilen(*s->mue);
   EXPECT_EQ(mue.Texte(1), (std::vector<std::string>{" 2.0", "4", "MUE", "De", "5a", "", "R101"}));
   // SCH Ma 5a, factor 2: 4 h x 2 / 2.
-  EXPECT_EQ(TDepZeilen::Zelle(*s->mathe5a, TDepFeld::Wert, s->standard), " 4.0");
+  EXPECT_EQ(TDepZeilen::Zelle(*s->mathe5a, TKursFeld::Wert, s->standard), " 4.0");
 }
 
 TEST_F(DepZeilenTest, ValueIsRightAlignedWithAPointAndTheSettingsDigits) {
@@ -102,7 +102,7 @@ TEST_F(DepZeilenTest, OptionalColumnsFollowTheSettingsInTheirFixedOrder) {
   s->deutsch5a->SetzeInfo("Förder");
   TDepZeilen z = Zeilen(*s->mue);
   EXPECT_EQ(z.Texte(1).back(), "Förder");
-  EXPECT_EQ(z.SpalteVon(TDepFeld::Info), 12);
+  EXPECT_EQ(z.SpalteVon(TKursFeld::Info), 12);
 }
 
 TEST_F(DepZeilenTest, RowsFollowAChangedCourseAndDropADeletedOne) {

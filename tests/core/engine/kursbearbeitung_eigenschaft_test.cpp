@@ -1,10 +1,12 @@
-// Whatever the course editor does to a generated school, in any order and with any answer to its
+// Whatever the windows' course edits (course editor, workload views, tables, class editor, plan
+// and manual windows) do to a generated school, in any order and with any answer to their
 // questions: the model stays sound, the substitution records stay linked, no version is left
 // with fewer hours than it has placed, and the school written reads back and writes the same bytes.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 #include "ansicht/sperrauswahl.h"
@@ -56,10 +58,78 @@ bool StundenReichen(const TKurs& k) {
   return true;
 }
 
-// One edit of the editor on the course; the school's questions get the answer given.
-void Bearbeite(TSchule& s, TKurs& k, Zufall& z) {
+template <typename T>
+T* OderNichts(Zufall& z, const TListe<T>& liste) {
+  return z.Bis(4) == 0 ? nullptr : z.Aus(liste);
+}
+
+// A new course has the hours "kst" and its class's home room, else its teacher's.
+void PruefeNeuenKurs(const TSchule& s, const TKurs& k, TLehrer* l, TKlasse* kl, TFach* f) {
+  EXPECT_EQ(k.Lehrer(), l);
+  EXPECT_EQ(k.Fach(), f);
+  EXPECT_EQ(k.Kopplung(), nullptr);
+  EXPECT_EQ(k.Klassen().Anzahl(), kl != nullptr ? 1 : 0);
+  EXPECT_EQ(k.Stunden(s.Standard().AktuelleVersion()), s.Standard().kst);
+  TRaum* raum = kl != nullptr && kl->Raum() != nullptr ? kl->Raum() : (l != nullptr ? l->Raum() : nullptr);
+  EXPECT_EQ(k.Raeume().Anzahl(), raum != nullptr ? 1 : 0);
+  if (raum != nullptr) {
+    EXPECT_EQ(k.Raeume().Hole(1), raum);
+  }
+}
+
+// The edits of the windows that make, delete or take lessons out: a new course, deleting
+// courses (some twice in the marked set), a lesson of the current version taken out.
+void Verwalte(TSchule& s, TKurs& k, Zufall& z, TFakeDialoge& dialoge) {
+  switch (z.Bis(3)) {
+    case 0: {
+      TLehrer* l = OderNichts(z, s.Lehrer());
+      TKlasse* kl = OderNichts(z, s.Klassen());
+      TFach* f = OderNichts(z, s.Faecher());
+      const int vorher = s.Kurse().Anzahl();
+      TKurs* neu = NeuerKursMitVorgaben(s, l, kl, f);
+      ASSERT_NE(neu, nullptr);
+      EXPECT_EQ(s.Kurse().Anzahl(), vorher + 1);
+      PruefeNeuenKurs(s, *neu, l, kl, f);
+      break;
+    }
+    case 1: {
+      if (s.Kurse().Anzahl() < 20) break;
+      TKurs* anderer = z.Aus(s.Kurse());
+      const int vorher = s.Kurse().Anzahl();
+      const bool verplant = !k.Setzungen().Leer();
+      const int weg = LoescheKurseNachFrage(s, {&k, anderer, &k});
+      EXPECT_EQ(s.Kurse().Anzahl(), vorher - weg);
+      // An unplaced course always goes; one the user keeps stays in every list.
+      if (!verplant) {
+        EXPECT_GE(weg, 1);
+      }
+      break;
+    }
+    case 2: {
+      const int v = s.Standard().AktuelleVersion();
+      std::vector<const TSetzung*> hier;
+      for (const TSetzung* st : k.Setzungen())
+        if (st->Version() == v) hier.push_back(st);
+      if (hier.empty()) break;
+      const TSetzung* st = hier[static_cast<std::size_t>(z.Bis(static_cast<int>(hier.size())))];
+      const int d = st->Tag(), p = st->Stunde();
+      // "Dieser Kurs", "Kopplung" or "Abbrechen" for a coupled course.
+      const int antwort = std::array{Modal::Ja, Modal::Ok, Modal::Abbrechen}[z.Bis(3)];
+      if (k.Kopplung() != nullptr) dialoge.Antworte(antwort);
+      const bool weg = LoescheStundeNachFrage(k, d, p);
+      EXPECT_EQ(weg, k.Kopplung() == nullptr || antwort != Modal::Abbrechen);
+      EXPECT_EQ(weg, !k.Belegung().Belegt(v, d, p));
+      break;
+    }
+  }
+}
+
+// One edit of a window on the course; the school's questions get the answer given.
+void Bearbeite(TSchule& s, TKurs& k, Zufall& z, TFakeDialoge& dialoge) {
   TSchule::TAktion aktion(s);
-  const auto feld = static_cast<TKursFeld>(z.Bis(5));
+  constexpr std::array kElementFelder{TKursFeld::Lehrer, TKursFeld::Klassen, TKursFeld::Kopplung,
+                                      TKursFeld::Fach, TKursFeld::Raeume};
+  const TKursFeld feld = kElementFelder[static_cast<std::size_t>(z.Bis(5))];
   auto element = [&]() -> TElement* {
     switch (feld) {
       case TKursFeld::Lehrer:
@@ -72,10 +142,11 @@ void Bearbeite(TSchule& s, TKurs& k, Zufall& z) {
         return z.Aus(s.Faecher());
       case TKursFeld::Raeume:
         return z.Aus(s.Raeume());
+      default:
+        return nullptr;
     }
-    return nullptr;
   };
-  switch (z.Bis(11)) {
+  switch (z.Bis(14)) {
     case 0: {
       const bool reichte = StundenReichen(k);
       const TStundenSpin spin = StundenSpin(k);
@@ -121,6 +192,28 @@ void Bearbeite(TSchule& s, TKurs& k, Zufall& z) {
       SperreAuswahl(s, q, s.Standard().AktuelleVersion(), d, z.Zwischen(1, 5), p, z.Zwischen(1, 8), d, p);
       break;
     }
+    case 11: {
+      // Ctrl in "Löschen": every class or every room, as the workload and table windows do.
+      const bool klassen = z.Bis(2);
+      const int vorher = klassen ? k.Klassen().Anzahl() : k.Raeume().Anzahl();
+      if (EntferneAlle(k, klassen ? TKursFeld::Klassen : TKursFeld::Raeume) && klassen) {
+        EXPECT_TRUE(k.Klassen().Leer());
+      }
+      EXPECT_LE(klassen ? k.Klassen().Anzahl() : k.Raeume().Anzahl(), vorher);
+      break;
+    }
+    case 12: {
+      // A class or room cell dragged onto another row.
+      const TKurs* quelle = z.Aus(s.Kurse());
+      const TKursFeld f = z.Bis(2) ? TKursFeld::Klassen : TKursFeld::Raeume;
+      if (ErgaenzeAus(k, *quelle, f) && f == TKursFeld::Raeume) {
+        for (const TRaum* r : quelle->Raeume()) EXPECT_NE(k.Raeume().Position(r), 0);
+      }
+      break;
+    }
+    case 13:
+      Verwalte(s, k, z, dialoge);
+      break;
   }
 }
 
@@ -138,7 +231,7 @@ TEST_P(KursBearbeitungEigenschaft, JedeFolgeHaeltModellUndDatei) {
     u.dialoge.standardAntwort = z.Bis(2) ? Modal::Ja : Modal::Nein;
     TKurs* k = z.Aus(schule->Kurse());
     ASSERT_NE(k, nullptr);
-    Bearbeite(*schule, *k, z);
+    Bearbeite(*schule, *k, z, u.dialoge);
     if (schritt % 40 == 0 || HasFailure()) {
       const auto fehler = PruefeModell(*schule);
       ASSERT_TRUE(fehler.empty()) << "Schritt " << schritt << ::testing::PrintToString(fehler);

@@ -1,9 +1,11 @@
-// The course editor's rules on the small school: hours with the plan versions, block length,
-// the flags, and changes of teacher, classes, coupling, subject and rooms while placed.
+// The course rules of every window on the small school: hours with the plan versions, block
+// length, the flags, changes of teacher, classes, coupling, subject and rooms while placed, new
+// courses, deleting courses and taking lessons out.
 
 #include <gtest/gtest.h>
 
 #include "engine/kursbearbeitung.h"
+#include "model/kopplung.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
@@ -187,6 +189,118 @@ TEST_F(KursBearbeitung, EntfernenInVerplantemKursFragt) {
   EXPECT_TRUE(EntferneAusKurs(*k, TKursFeld::Lehrer, nullptr));
   EXPECT_FALSE(EntferneAusKurs(*k, TKursFeld::Lehrer, nullptr));
   EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 2) << "asked only while placed";
+}
+
+TEST_F(KursBearbeitung, AllRoomsGoEachAskedForWhereLessonsUseItAndTheLessonsStay) {
+  SetzeEinigeStunden(*s);
+  TKurs* k = s->deutsch5a;
+  ASSERT_TRUE(UebernimmElement(*k, TKursFeld::Raeume, s->th));  // listed, used by no lesson
+  const int setzungen = k->Setzungen().Anzahl();
+  // R101 holds lessons: "Nein" keeps it, TH goes without a question.
+  s->dialoge.Antworte(Modal::Nein);
+  EXPECT_TRUE(EntferneAlle(*k, TKursFeld::Raeume));
+  EXPECT_EQ(k->Raeume().Elemente(), std::vector<TRaum*>{s->r101});
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursImRaumplan), 1);
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 0) << "rooms never empty the plans";
+  s->dialoge.Antworte(Modal::Ja);
+  EXPECT_TRUE(EntferneAlle(*k, TKursFeld::Raeume));
+  EXPECT_TRUE(k->Raeume().Leer());
+  EXPECT_EQ(k->Setzungen().Anzahl(), setzungen);
+  EXPECT_FALSE(s->r101->Belegung().Belegt(1, 1, 1)) << "the lessons left the room";
+  EXPECT_FALSE(EntferneAlle(*k, TKursFeld::Raeume));
+}
+
+TEST_F(KursBearbeitung, AllClassesAskOnceAndTheDraggedOnesJoinTheTarget) {
+  SetzeEinigeStunden(*s);
+  TKurs* k = s->sportSch;
+  s->dialoge.Antworte(Modal::Nein);
+  EXPECT_FALSE(EntferneAlle(*k, TKursFeld::Klassen));
+  EXPECT_EQ(k->Klassen().Anzahl(), 2);
+  s->dialoge.Antworte(Modal::Ja);
+  EXPECT_TRUE(EntferneAlle(*k, TKursFeld::Klassen));
+  EXPECT_TRUE(k->Klassen().Leer());
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 2);
+  // An unplaced course takes the classes and rooms it lacks from another row, in their order.
+  TKurs* ziel = s->schule->ErzeugeKurs(s->ber, s->k6a, nullptr, s->de, nullptr, 3);
+  EXPECT_TRUE(ErgaenzeAus(*ziel, *s->sportBer, TKursFeld::Klassen));
+  EXPECT_EQ(ziel->Klassen().Anzahl(), 3);
+  EXPECT_FALSE(ErgaenzeAus(*ziel, *s->sportBer, TKursFeld::Klassen)) << "nothing left to add";
+  EXPECT_TRUE(ErgaenzeAus(*ziel, *s->sportBer, TKursFeld::Raeume));
+  EXPECT_EQ(ziel->Raeume().Elemente(), std::vector<TRaum*>{s->r102});
+  EXPECT_FALSE(ErgaenzeAus(*ziel, *ziel, TKursFeld::Raeume));
+  EXPECT_FALSE(ErgaenzeAus(*ziel, *s->sportBer, TKursFeld::Info));
+}
+
+TEST_F(KursBearbeitung, NewCoursesTakeKstAndTheClassRoomElseTheTeacherRoom) {
+  s->standard.kst = 3;
+  s->k5b->SetzeRaum(nullptr);
+  struct TFall {
+    TLehrer* lehrer;
+    TKlasse* klasse;
+    TRaum* raum;
+  };
+  for (const TFall& f : {TFall{s->sch, s->k5a, s->r101}, TFall{s->mue, s->k5b, s->r101},
+                         TFall{s->sch, s->k5b, nullptr}, TFall{nullptr, s->k5b, nullptr},
+                         TFall{nullptr, nullptr, nullptr}, TFall{s->mue, nullptr, s->r101}}) {
+    TKurs* k = NeuerKursMitVorgaben(*s->schule, f.lehrer, f.klasse, s->de);
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->Stunden(-1), 3);
+    EXPECT_EQ(k->Lehrer(), f.lehrer);
+    EXPECT_EQ(k->Klassen().Position(f.klasse) != 0, f.klasse != nullptr);
+    EXPECT_EQ(k->Raeume().Anzahl(), f.raum != nullptr ? 1 : 0);
+    if (f.raum != nullptr) {
+      EXPECT_EQ(k->Raeume().Hole(1), f.raum);
+    }
+    EXPECT_EQ(k->Kopplung(), nullptr);
+  }
+}
+
+TEST_F(KursBearbeitung, DeletingCoursesAsksEachPlacedOneOnceBeforeAnyGoes) {
+  SetzeEinigeStunden(*s);
+  TSchule& sch = *s->schule;
+  const int vorher = sch.Kurse().Anzahl();
+  TKurs* frei = sch.ErzeugeKurs(s->ber, s->k6a, nullptr, s->sp, nullptr, 2);
+  // "Nein" for the first placed course, "Ja" for the second; the unplaced one is not asked for.
+  s->dialoge.Antworte(Modal::Nein);
+  s->dialoge.Antworte(Modal::Ja);
+  EXPECT_EQ(LoescheKurseNachFrage(sch, {s->mathe5b, frei, s->deutsch5a, s->mathe5b, frei}), 2);
+  EXPECT_EQ(s->dialoge.Anzahl(TDialog::KursVerplant), 2);
+  EXPECT_EQ(sch.Kurse().Anzahl(), vorher - 1);
+  EXPECT_NE(sch.Kurse().Position(s->mathe5b), 0);
+  EXPECT_EQ(sch.Kurse().Position(s->deutsch5a), 0);
+  EXPECT_FALSE(s->mue->Belegung().Belegt(1, 1, 1)) << "its lessons left the plans";
+  EXPECT_EQ(LoescheKurseNachFrage(sch, {}), 0);
+}
+
+TEST_F(KursBearbeitung, ALessonOfACoupledCourseGoesAloneWithItsCouplingOrNotAtAll) {
+  SetzeEinigeStunden(*s);
+  AlleVersionen(false);
+  s->standard.SetAktuelleVersion(2);
+  // Uncoupled: no question.
+  EXPECT_TRUE(LoescheStundeNachFrage(*s->mathe5b, 1, 2));
+  EXPECT_FALSE(s->mathe5b->Belegung().Belegt(2, 1, 2));
+  EXPECT_TRUE(s->mathe5b->Belegung().Belegt(1, 1, 2)) << "other versions keep it";
+  EXPECT_TRUE(s->dialoge.anfragen.empty());
+  struct TFall {
+    int antwort;
+    bool schBleibt, berBleibt;
+  };
+  for (const TFall& f : {TFall{Modal::Abbrechen, true, true}, TFall{Modal::Nein, true, true},
+                         TFall{Modal::Ja, false, true}, TFall{Modal::Ok, false, false}}) {
+    s->sportSch->Setze(2, 3, s->th, 5);
+    s->dialoge.anfragen.clear();
+    s->dialoge.Antworte(f.antwort);
+    EXPECT_EQ(LoescheStundeNachFrage(*s->sportSch, 3, 5), f.antwort == Modal::Ja || f.antwort == Modal::Ok);
+    ASSERT_EQ(s->dialoge.anfragen.size(), 1u);
+    const auto& texte = s->dialoge.anfragen[0].Texte;
+    EXPECT_EQ(s->dialoge.anfragen[0].Art, TDialog::KursLoeschen);
+    // The slot, the course, then the coupling's courses there.
+    ASSERT_GE(texte.size(), 3u);
+    EXPECT_EQ(texte[1], s->sportSch->TextMitRaum(2, 3, 5));
+    EXPECT_EQ(texte.back(), s->sportBer->TextMitRaum(2, 3, 5));
+    EXPECT_EQ(s->sportSch->Belegung().Belegt(2, 3, 5), f.schBleibt) << f.antwort;
+    EXPECT_EQ(s->sportBer->Belegung().Belegt(2, 3, 5), f.berBleibt) << f.antwort;
+  }
 }
 
 TEST_F(KursBearbeitung, NaechsterKursUmlaufend) {

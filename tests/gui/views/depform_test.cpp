@@ -45,7 +45,7 @@ class DepTest : public PlanTest {
     Maus(f, QEvent::MouseButtonPress, spalte, zeile, Qt::LeftButton);
     Maus(f, QEvent::MouseButtonRelease, spalte, zeile, Qt::NoButton);
   }
-  static int Spalte(const TDepForm& f, TDepFeld feld) { return f.Zeilen().SpalteVon(feld); }
+  static int Spalte(const TDepForm& f, TKursFeld feld) { return f.Zeilen().SpalteVon(feld); }
   static void Markiere(TDepForm& f, int von, int bis) {
     f.DepGrid->SetzeAuswahl(TGitterAuswahl{0, von, f.DepGrid->Spalten() - 1, bis});
   }
@@ -188,27 +188,57 @@ TEST_F(DepTest, TheMouseSetsAndRemovesByToolMode) {
   de->FuegeLehrerHinzu(mue);
   de->FuegeLehrerHinzu(ber);
   popups.WaehleIndex(0);
-  Klicke(*form, Spalte(*form, TDepFeld::Lehrer), 2);
+  Klicke(*form, Spalte(*form, TKursFeld::Lehrer), 2);
   EXPECT_EQ(deutsch5b->Lehrer(), mue);
   EXPECT_EQ(form->Zeilen().Anzahl(), 1);
   // Setzen on "Std": the hours pop-up.
   popups.WaehleText(QStringLiteral("5"));
-  Klicke(*form, Spalte(*form, TDepFeld::Std), 1);
+  Klicke(*form, Spalte(*form, TKursFeld::Std), 1);
   EXPECT_EQ(sportBer->Stunden(-1), 5);
   // Löschen on "Kopplung".
   Modus(Modus::Loeschen);
-  Klicke(*form, Spalte(*form, TDepFeld::Kopplung), 1);
+  Klicke(*form, Spalte(*form, TKursFeld::Kopplung), 1);
   EXPECT_EQ(sportBer->Kopplung(), nullptr);
   // A click on the header does nothing.
-  Klicke(*form, Spalte(*form, TDepFeld::Fach), 0);
+  Klicke(*form, Spalte(*form, TKursFeld::Fach), 0);
   EXPECT_EQ(sportBer->Fach(), sp);
+}
+
+TEST_F(DepTest, AfterAChoiceInACellPopUpItsRowIsSelectedAgain) {
+  auto form = OeffneDep<TKlDepForm>(k5a, Modus::Setzen);
+  const int std = Spalte(*form, TKursFeld::Std);
+  const int zeile = 2;
+  TKurs* kurs = form->KursIn(zeile);
+  ASSERT_NE(kurs, nullptr);
+  // The hours pop-up: the refresh at the end of the click rebuilt the rows.
+  popups.WaehleText(QStringLiteral("7"));
+  Klicke(*form, std, zeile);
+  ASSERT_EQ(kurs->Stunden(-1), 7);
+  TGitterAuswahl a = form->DepGrid->Auswahl();
+  EXPECT_FALSE(a.Leer());
+  EXPECT_EQ(form->KursIn(a.oben), kurs);
+  EXPECT_EQ(a.oben, a.unten);
+  // Another teacher from the subject's teachers (MUE, BER): the course's row, wherever it is now.
+  const int lehrer = Spalte(*form, TKursFeld::Lehrer);
+  const int deutsch = [&] {
+    for (int r = 1; r <= form->Zeilen().Anzahl(); ++r)
+      if (form->KursIn(r) == deutsch5a) return r;
+    return 0;
+  }();
+  ASSERT_GT(deutsch, 0);
+  popups.WaehleIndex(1);
+  Klicke(*form, lehrer, deutsch);
+  ASSERT_EQ(deutsch5a->Lehrer(), ber);
+  a = form->DepGrid->Auswahl();
+  EXPECT_FALSE(a.Leer());
+  EXPECT_EQ(form->KursIn(a.oben), deutsch5a);
 }
 
 TEST_F(DepTest, DraggingRoomsAndInfoOntoAnotherRow) {
   standard.DeputatFenster.mki = true;
   auto form = OeffneDep<TLeDepForm>(mue, Modus::Schieben);
   ASSERT_EQ(form->KursIn(1), deutsch5a);
-  const int raum = Spalte(*form, TDepFeld::Raum), info = Spalte(*form, TDepFeld::Info);
+  const int raum = Spalte(*form, TKursFeld::Raeume), info = Spalte(*form, TKursFeld::Info);
   deutsch5a->SetzeInfo("Förder");
   form->DepGridEndDrag(raum, 1, raum, 1);  // onto its own row
   EXPECT_EQ(deutsch5a->Raeume().Anzahl(), 1);
