@@ -27,8 +27,8 @@ const std::vector<std::string> kKeineTexte;
 std::vector<TDepSpalte> TDepZeilen::Spalten(const TStandard& standard) {
   const auto& f = standard.DeputatFenster;
   std::vector<TDepSpalte> spalten{
-      {TKursFeld::Wert, "Wert", f.dwb},     {TKursFeld::Std, "Std", f.dsb},
-      {TKursFeld::Lehrer, "Lehrer", f.dlb}, {TKursFeld::Fach, "Fach", f.dfb},
+      {TKursFeld::Wert, "Wert", f.dwb},      {TKursFeld::Std, "Std", f.dsb},
+      {TKursFeld::Lehrer, "Lehrer", f.dlb},  {TKursFeld::Fach, "Fach", f.dfb},
       {TKursFeld::Klassen, "Klasse", f.dkb}, {TKursFeld::Kopplung, "Kopplung", f.dob},
       {TKursFeld::Raeume, "Raum", f.drb}};
   if (f.mzi) {

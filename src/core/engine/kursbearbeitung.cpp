@@ -5,8 +5,8 @@
 #include "engine/zeitfeld.h"
 
 #include "model/element.h"
-#include "model/idialoge.h"
 #include "model/fach.h"
+#include "model/idialoge.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "engine/kursbearbeitung.h"
 #include "engine/grunddaten.h"
+#include "engine/kursbearbeitung.h"
 #include "masterdata/raumfrage.h"
 #include "masterdata/sperrung.h"
 #include "masterdata/uebernahmeform.h"

@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "engine/kursbearbeitung.h"
 #include "app/kolvarpalette.h"
+#include "engine/kursbearbeitung.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"

@@ -1,5 +1,9 @@
 #include "platform/popupdienst.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+
 #include "platform/kvform.h"
 #include "platform/spaltenmenue.h"
 
@@ -35,6 +39,13 @@ TPopupWahl TQtPopupDienst::Zeige(const std::vector<TPopupEintrag>& eintraege, co
   TSpaltenMenue menue;
   menue.SetzeEintraege(eintraege, spaltenHoehe);
   menue.exec(global);
+  // A click on a button while the pop-up was open (a palette button such as "-K") closes the
+  // pop-up and still clicks the button, once the caller of the pop-up is done.
+  if (menue.Gewaehlt() < 0 && menue.SchliessOrt()) {
+    auto* knopf = qobject_cast<QAbstractButton*>(QApplication::widgetAt(*menue.SchliessOrt()));
+    if (knopf != nullptr && knopf->isEnabled() && knopf->isVisible())
+      QTimer::singleShot(0, knopf, &QAbstractButton::click);
+  }
   return {menue.Gewaehlt(), menue.GewaehltUnter()};
 }
 

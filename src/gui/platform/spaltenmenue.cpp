@@ -1,5 +1,6 @@
 #include "platform/spaltenmenue.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -270,6 +271,20 @@ void TSpaltenMenue::Waehle(int index) {
   gewaehltUnter_ = -1;
   close();
   emit EintragGewaehlt(index);
+}
+
+void TSpaltenMenue::mousePressEvent(QMouseEvent* ereignis) {
+  const QPoint global = ereignis->globalPosition().toPoint();
+  const QWidget* unter = QApplication::widgetAt(global);
+  // A press on another menu (a submenu's parent) stays the menus' own business.
+  if (!rect().contains(ereignis->position().toPoint()) &&
+      (unter == nullptr || qobject_cast<const QMenu*>(unter->window()) == nullptr)) {
+    // The press goes on to what it was made on (the pop-up service hands it over), not replayed
+    // by Qt as well: a replayed press may come after the release and click nothing.
+    schliessOrt_ = global;
+    setAttribute(Qt::WA_NoMouseReplay);
+  }
+  QMenu::mousePressEvent(ereignis);
 }
 
 void TSpaltenMenue::WaehleUnter(int index, int unter) {

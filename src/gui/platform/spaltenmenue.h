@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMenu>
+#include <optional>
 #include <vector>
 
 #include "platform/menueeintrag.h"
@@ -41,6 +42,8 @@ class TSpaltenMenue : public QMenu {
   void Waehle(int index);
   // Chooses sub-item j of entry i (its submenu reports it here).
   void WaehleUnter(int index, int unter);
+  // Where a press outside the menu closed it (global), if one did.
+  std::optional<QPoint> SchliessOrt() const { return schliessOrt_; }
 
  signals:
   // An entry was chosen; menus of the menu bar act on it here, pop-ups read Gewaehlt().
@@ -48,12 +51,14 @@ class TSpaltenMenue : public QMenu {
 
  private:
   TSpaltenMenue* NeuesUntermenue(int index, int hoehe);
+  void mousePressEvent(QMouseEvent* ereignis) override;
 
   std::vector<TPopupEintrag> eintraege_;
   std::vector<TSpaltenMenue*> untermenues_;
   TSpaltenFlaeche* flaeche_ = nullptr;
   int gewaehlt_ = -1;
   int gewaehltUnter_ = -1;
+  std::optional<QPoint> schliessOrt_;
 };
 
 }  // namespace kolvar

@@ -460,7 +460,8 @@ void TDepForm::Setzen(TKurs& kurs, TKursFeld feld, int spalte, int zeile) {
   if (feld == TKursFeld::Raeume && strgBeimDruecken_) {
     if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) {
       std::vector<TElement*> raeume = schule.Elemente(TElementArt::Raum);
-      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) UebernimmElement(kurs, feld, e);
+      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume")))
+        UebernimmElement(kurs, feld, e);
     }
   }
 }

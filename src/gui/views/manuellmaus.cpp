@@ -16,9 +16,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/kursbearbeitung.h"
 #include "ansicht/planzuege.h"
 #include "ansicht/zellteile.h"
+#include "engine/kursbearbeitung.h"
 #include "model/element.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"

@@ -12,9 +12,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "engine/kursbearbeitung.h"
 #include "ansicht/planzuege.h"
 #include "engine/konfliktliste.h"
+#include "engine/kursbearbeitung.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"

@@ -239,9 +239,9 @@ TEST_F(KursBearbeitung, NewCoursesTakeKstAndTheClassRoomElseTheTeacherRoom) {
     TKlasse* klasse;
     TRaum* raum;
   };
-  for (const TFall& f : {TFall{s->sch, s->k5a, s->r101}, TFall{s->mue, s->k5b, s->r101},
-                         TFall{s->sch, s->k5b, nullptr}, TFall{nullptr, s->k5b, nullptr},
-                         TFall{nullptr, nullptr, nullptr}, TFall{s->mue, nullptr, s->r101}}) {
+  for (const TFall& f :
+       {TFall{s->sch, s->k5a, s->r101}, TFall{s->mue, s->k5b, s->r101}, TFall{s->sch, s->k5b, nullptr},
+        TFall{nullptr, s->k5b, nullptr}, TFall{nullptr, nullptr, nullptr}, TFall{s->mue, nullptr, s->r101}}) {
     TKurs* k = NeuerKursMitVorgaben(*s->schule, f.lehrer, f.klasse, s->de);
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(k->Stunden(-1), 3);

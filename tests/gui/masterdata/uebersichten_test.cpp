@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/dateibefehle.h"
@@ -35,6 +36,7 @@
 #include "platform/ablage.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/popupdienst.h"
 #include "views/depform.h"
 #include "views/deputatfenster.h"
 #include "views/planfenster.h"
@@ -207,6 +209,48 @@ TEST_F(UebersichtenTest, DoubleClicksAddLinesDeleteTeachersAndRooms) {
   EXPECT_EQ(de5a->Lehrer(), nullptr);
   EXPECT_EQ(f->Layout().Kurs(1, 1), de5a);
   EXPECT_EQ(f->Layout().ZweiterText(*de5a, false), "");
+}
+
+TEST_F(UebersichtenTest, AClickOnMinusKWhileACellPopUpIsOpenStillDeletesTheSelection) {
+  // The real pop-up: in "Zeigen" a release on a course cell shows its coupling menu, and the
+  // user's next click, on the palette's "-K", closes it. That click must still delete.
+  TQtPopupDienst echt;
+  TDienste::SetzePopups(&echt);
+  palette->show();
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  Modus(Modus::Zeigen);
+  QToolButton* minusK = palette->Knopf(QStringLiteral("UELoesch"));
+  ASSERT_TRUE(minusK->isEnabled());
+  TKurs* de5a = f->Layout().Kurs(1, 1);
+  ASSERT_NE(de5a, nullptr);
+  const int kurse = S().Kurse().Anzahl();
+  bool offen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* popup = QApplication::activePopupWidget();
+    offen = popup != nullptr;
+    if (!offen) return;
+    // Under the pop-up's grab the press reaches the pop-up; the release then the button.
+    const QPoint global = minusK->mapToGlobal(minusK->rect().center());
+    QMouseEvent druck(QEvent::MouseButtonPress, QPointF(popup->mapFromGlobal(global)), QPointF(global),
+                      Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(popup, &druck);
+    QMouseEvent los(QEvent::MouseButtonRelease, QPointF(minusK->rect().center()), QPointF(global),
+                    Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(minusK, &los);
+  });
+  QWidget* flaeche = f->UVGrid->viewport();
+  const QPoint zelle = f->UVGrid->ZellRechteck(1, 1).center();
+  for (const auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent e(art, QPointF(zelle), QPointF(flaeche->mapToGlobal(zelle)), Qt::LeftButton,
+                  art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+    QApplication::sendEvent(flaeche, &e);
+  }
+  ASSERT_TRUE(offen) << "the cell's pop-up was shown";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(S().Kurse().Anzahl(), kurse - 1);
+  EXPECT_EQ(S().Kurse().Position(de5a), 0);
+  TDienste::SetzePopups(&popups);
 }
 
 TEST_F(UebersichtenTest, ASelectionDeletesACoupledCourseOnceAndFeedsTheAutomaticRun) {
