@@ -253,6 +253,25 @@ TEST_F(UebersichtenTest, AClickOnMinusKWhileACellPopUpIsOpenStillDeletesTheSelec
   TDienste::SetzePopups(&popups);
 }
 
+TEST_F(UebersichtenTest, CtrlLoeschenTakesRoomsAsTheCourseEditorDoesAndKeepsTheLessons) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  TKurs* de5a = f->Layout().Kurs(1, 1);
+  ASSERT_NE(de5a, nullptr);
+  TRaum* r1 = S().Raeume().Hole(1);
+  de5a->FuegeRaumHinzu(r1, false);
+  ASSERT_NE(de5a->Setze(1, 1, r1, 1), nullptr);
+  // Only the room a lesson uses is asked for; "Ja" takes it off the lesson, which stays.
+  dialoge.Antworte(QStringLiteral("Kurs im Raumplan"), mrJa);
+  Modus(Modus::Loeschen);
+  palette->SetzeTasten(Taste::Strg);
+  f->UVGridDblClick(1, 1);
+  palette->SetzeTasten(0);
+  EXPECT_TRUE(de5a->Raeume().Leer());
+  EXPECT_EQ(de5a->Setzungen().Anzahl(), 1);
+  EXPECT_FALSE(r1->Belegung().Belegt(1, 1, 1));
+}
+
 TEST_F(UebersichtenTest, ASelectionDeletesACoupledCourseOnceAndFeedsTheAutomaticRun) {
   TUVForm* f = Tabelle();
   ASSERT_NE(f, nullptr);

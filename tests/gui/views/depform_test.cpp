@@ -234,6 +234,19 @@ TEST_F(DepTest, AfterAChoiceInACellPopUpItsRowIsSelectedAgain) {
   EXPECT_EQ(form->KursIn(a.oben), deutsch5a);
 }
 
+TEST_F(DepTest, TakingTheSubjectOffAPlacedCourseAsksNothingAndKeepsItsLessons) {
+  // The subject is in no plan's occupancy: as in the course editor, no "Kurs ist verplant".
+  ASSERT_NE(mathe5b->Setze(1, 1, r102, 1), nullptr);
+  auto form = OeffneDep<TLeDepForm>(mue, Modus::Loeschen);
+  int zeile = 0;
+  for (int r = 1; r <= form->Zeilen().Anzahl(); ++r)
+    if (form->KursIn(r) == mathe5b) zeile = r;
+  ASSERT_GT(zeile, 0);
+  Klicke(*form, Spalte(*form, TKursFeld::Fach), zeile);
+  EXPECT_EQ(mathe5b->Fach(), nullptr);
+  EXPECT_EQ(mathe5b->Setzungen().Anzahl(), 1);
+}
+
 TEST_F(DepTest, DraggingRoomsAndInfoOntoAnotherRow) {
   standard.DeputatFenster.mki = true;
   auto form = OeffneDep<TLeDepForm>(mue, Modus::Schieben);
