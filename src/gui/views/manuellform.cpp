@@ -428,12 +428,17 @@ void TManuellForm::SetzePanelAktiv(int i) {
 }
 
 void TManuellForm::Aktualisiere() {
+  std::array<bool, kPanels> verborgen{};
+  for (int i = 0; i < kPanels; ++i)
+    verborgen[static_cast<std::size_t>(i)] = panels_[static_cast<std::size_t>(i)].rahmen->isHidden();
   ManuellAnordnen();
-  // Panels a larger layout adds show the current course's plans they would show on choosing it.
+  // Panels a larger layout adds show the current course's plans they would show on choosing it;
+  // a panel emptied otherwise (its element deleted) stays empty.
   const std::vector<TPlanElement*> elemente = KursElemente();
   for (int i = 0; i < Gitterzahl(); ++i) {
     TPanel& panel = panels_[static_cast<std::size_t>(i)];
-    if (panel.element == nullptr && i < static_cast<int>(elemente.size())) {
+    if (verborgen[static_cast<std::size_t>(i)] && panel.element == nullptr &&
+        i < static_cast<int>(elemente.size())) {
       panel.element = elemente[static_cast<std::size_t>(i)];
       panel.label->clear();
     }
