@@ -1,7 +1,9 @@
 #include "ansicht/kuerzelliste.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "engine/planweit.h"
 #include "model/element.h"
 #include "model/schule.h"
 #include "model/text.h"
@@ -52,6 +54,10 @@ bool TKuerzelListe::HatDaten(const TElement& e) {
 void TKuerzelListe::Loesche(TElement* e) {
   if (e == nullptr || e->Art() != art_) return;
   TSchule::TAktion aktion(schule_);
+  // An element with courses takes their lessons along; the manual window's steps must not
+  // replay them onto courses that lost it.
+  std::optional<TPlanweit> planweit;
+  if (HatDaten(*e)) planweit.emplace(schule_);
   schule_.LoescheElement(e);
   schule_.AktualisiereAlleFenster();
 }

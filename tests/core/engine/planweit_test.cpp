@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "ansicht/kuerzelliste.h"
 #include "core/engine/planhilfe.h"
 #include "engine/automat.h"
 #include "engine/eckdaten.h"
@@ -60,6 +61,10 @@ TEST(Planweit, WerkzeugeBeendenDasProtokollUndZeichnenNichtsAuf) {
          t.SetzeZelle(1, 1, s.spo);
          t.PlatziereZeile(1, 4, 6);
        }},
+      {"Lehrer löschen",
+       [](TKleineSchule& s) { TKuerzelListe(*s.schule, TElementArt::Lehrer).Loesche(s.mue); }},
+      {"Klasse löschen",
+       [](TKleineSchule& s) { TKuerzelListe(*s.schule, TElementArt::Klasse).Loesche(s.k5b); }},
   };
   for (const TFall& f : faelle) {
     auto s = BaueKleineSchule(2);
