@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -18,9 +19,12 @@
 #include "app/seitenwahl.h"
 #include "app/ueberdialog.h"
 #include "model/fensterart.h"
+#include "model/kurs.h"
 #include "model/schule.h"
+#include "model/setzung.h"
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
+#include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
 #include "platform/kindfenster.h"
@@ -64,6 +68,25 @@ void TMenueBaum::FuehreAus(const std::function<void()>& befehl) {
     }
   } klammer(palette_);
   befehl();
+  if (&palette_.Schule() == klammer.schule) ZeigeStundenNachPst();
+}
+
+void TMenueBaum::ZeigeStundenNachPst() {
+  // An action (the automatic run above all, whose slot tables rank the late periods last) may
+  // place lessons after the last period the plans show: they are shown, as opening a file does.
+  TSchule& schule = palette_.Schule();
+  const int alt = palette_.Standard().pst;
+  int n = 0;
+  for (const TKurs* k : schule.Kurse())
+    for (const TSetzung* s : k->Setzungen())
+      if (s->Stunde() > alt) ++n;
+  if (n == 0 || !schule.ZeigeAlleSetzungen()) return;
+  TDienste::Dialoge().Hinweis(QStringLiteral("Std/Tag"),
+                              QStringLiteral("%1 Stunden liegen nach der %2. Stunde; Std/Tag ist jetzt %3.")
+                                  .arg(n)
+                                  .arg(alt)
+                                  .arg(palette_.Standard().pst),
+                              TMeldungsArt::Information);
 }
 
 void TMenueBaum::Verbinde(QAbstractButton* knopf, std::function<void()> befehl) {
@@ -431,6 +454,10 @@ void TMenueBaum::MenusAnpassen() {
   palette_.Fenster().FensterMenuMarkieren(kind);
   if (aktiv == nullptr) {
     palette_.ModusSetzen(Modus::Zeigen);
+    // With no active window the keys go to the palette; never out of a dialog or pop-up in front.
+    if (palette_.isVisible() && QApplication::activeModalWidget() == nullptr &&
+        QApplication::activePopupWidget() == nullptr)
+      palette_.activateWindow();
     return;
   }
   if (art == nullptr) return;

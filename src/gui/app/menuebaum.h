@@ -34,6 +34,8 @@ class TMenueBaum : public QObject {
 
   // Runs one user action: a menu command or a button click.
   void FuehreAus(const std::function<void()>& befehl);
+  // After an action: lessons after the periods shown raise "pst", and the user is told once.
+  void ZeigeStundenNachPst();
   // The button's clicks run the command through FuehreAus.
   void Verbinde(QAbstractButton* knopf, std::function<void()> befehl);
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -131,6 +132,16 @@ void TTagesplan::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r
   text(2, wer);
   text(40, Kuerzel(k->Fach()));
   text(80, Kuerzel(z->Setzung ? z->Setzung->Raum() : nullptr));
+}
+
+void SetzeWahlFensterHoehe(QWidget& fenster, int hoehe) {
+  int hoechstens = hoehe;
+  if (const QScreen* schirm = fenster.screen()) {
+    const int rahmen =
+        fenster.isVisible() ? std::max(0, fenster.frameGeometry().height() - fenster.height()) : 0;
+    hoechstens = schirm->availableGeometry().height() - rahmen;
+  }
+  fenster.resize(fenster.width(), std::max(1, std::min(hoehe, hoechstens)));
 }
 
 }  // namespace kolvar

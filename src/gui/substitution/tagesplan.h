@@ -47,4 +47,8 @@ class TTagesplan : public QGroupBox {
   bool klassenplan_ = false;
 };
 
+// Gives a choice window the height its rules ask for, but no more than the screen has: on a
+// small screen the lists scroll instead.
+void SetzeWahlFensterHoehe(QWidget& fenster, int hoehe);
+
 }  // namespace kolvar
