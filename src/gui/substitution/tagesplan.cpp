@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
@@ -134,7 +135,10 @@ void TTagesplan::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r
   text(80, Kuerzel(z->Setzung ? z->Setzung->Raum() : nullptr));
 }
 
-void SetzeWahlFensterHoehe(QWidget& fenster, int hoehe) {
+void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe) {
+  // The list's own share is what the rules fix; the rest is measured from the laid-out window.
+  if (QLayout* layout = fenster.layout()) layout->activate();
+  const int hoehe = fenster.height() + listenHoehe - liste.viewport()->height();
   int hoechstens = hoehe;
   if (const QScreen* schirm = fenster.screen()) {
     const int rahmen =

@@ -293,7 +293,7 @@ void TVLeWahlForm::FuelleLehrerListe() {
   LehrerGrid->viewport()->update();
   const TWahlFensterMass mass = Mass();
   Tagesplan->Zeige(vertretung_, mass.PlanZeilen);
-  SetzeWahlFensterHoehe(*this, mass.Hoehe);
+  SetzeWahlFensterHoehe(*this, *LehrerGrid, mass.Zeilen * (LehrerGrid->StandardHoehe() + 1));
 }
 
 int TVLeWahlForm::ZeileVon(const TLehrer* l) const {

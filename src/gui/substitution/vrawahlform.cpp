@@ -142,7 +142,7 @@ void TVRaWahlForm::FuelleRaumListe() {
   RaumGrid->viewport()->update();
   const TWahlFensterMass mass = Mass();
   Tagesplan->Zeige(vertretung_, mass.PlanZeilen);
-  SetzeWahlFensterHoehe(*this, mass.Hoehe);
+  SetzeWahlFensterHoehe(*this, *RaumGrid, mass.Zeilen * (RaumGrid->StandardHoehe() + 1));
 }
 
 int TVRaWahlForm::ZeileVon(const TRaum* r) const {
