@@ -44,6 +44,15 @@ const std::array<QString, 6> kKuerzelMenuTitel{QStringLiteral("Le"), QStringLite
   throw std::invalid_argument("unbekannter Menüpfad: " + pfad.toStdString());
 }
 
+// The lessons placed after the period, in every version.
+int StundenNach(const TSchule& schule, int stunde) {
+  int n = 0;
+  for (const TKurs* k : schule.Kurse())
+    for (const TSetzung* s : k->Setzungen())
+      if (s->Stunde() > stunde) ++n;
+  return n;
+}
+
 }  // namespace
 
 TMenueBaum::TMenueBaum(TKolvarPalette& palette) : palette_(palette) {
@@ -67,20 +76,20 @@ void TMenueBaum::FuehreAus(const std::function<void()>& befehl) {
       if (&palette.Schule() == schule) schule->BeendeAktion();
     }
   } klammer(palette_);
+  const int pst = palette_.Standard().pst;
+  const int vorher = StundenNach(palette_.Schule(), pst);
   befehl();
-  if (&palette_.Schule() == klammer.schule) ZeigeStundenNachPst();
+  // A new school was read (which shows its lessons itself), or "Std/Tag" was set on purpose.
+  if (&palette_.Schule() == klammer.schule && palette_.Standard().pst == pst)
+    ZeigeStundenNachPst(pst, vorher);
 }
 
-void TMenueBaum::ZeigeStundenNachPst() {
+void TMenueBaum::ZeigeStundenNachPst(int alt, int vorher) {
   // An action (the automatic run above all, whose slot tables rank the late periods last) may
   // place lessons after the last period the plans show: they are shown, as opening a file does.
   TSchule& schule = palette_.Schule();
-  const int alt = palette_.Standard().pst;
-  int n = 0;
-  for (const TKurs* k : schule.Kurse())
-    for (const TSetzung* s : k->Setzungen())
-      if (s->Stunde() > alt) ++n;
-  if (n == 0 || !schule.ZeigeAlleSetzungen()) return;
+  const int n = StundenNach(schule, alt);
+  if (n <= vorher || !schule.ZeigeAlleSetzungen()) return;
   TDienste::Dialoge().Hinweis(QStringLiteral("Std/Tag"),
                               QStringLiteral("%1 Stunden liegen nach der %2. Stunde; Std/Tag ist jetzt %3.")
                                   .arg(n)

@@ -142,6 +142,10 @@ TEST_F(PalettenWerkzeugeTest, StundenNachStdProTagWerdenGezeigt) {
   palette->Menues().SetzeBefehl(MenuePfad::Komprimieren, [] {});
   Aktion(MenuePfad::Komprimieren)->trigger();
   EXPECT_EQ(standard.pst, 8);
+  // "Std/Tag" set lower on purpose (the plan presets) stays so.
+  palette->Menues().SetzeBefehl(MenuePfad::Komprimieren, [this] { standard.pst = 5; });
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_EQ(standard.pst, 5);
   EXPECT_EQ(dialoge.Protokoll().size(), 1);
   EXPECT_TRUE(dialoge.AllesBeantwortet());
 }
