@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include "app/exportbefehle.h"
 #include "app/grundeinstellungen.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
@@ -44,6 +45,7 @@ void InstalliereFunktionen(TKolvarPalette& palette) {
   InstalliereVertretungsKonten(palette);
   InstalliereVertretungsDruck(palette);
   InstalliereVertretung(palette);
+  InstalliereExport(palette);
 }
 
 }  // namespace kolvar

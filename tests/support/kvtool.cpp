@@ -28,7 +28,7 @@ namespace {
 
 constexpr const char* kGebrauch =
     "Aufruf: kvtool import EIN.txt AUS.kvr [--versionen N] | info DATEI | check DATEI | roundtrip DATEI | "
-    "auto DATEI [--tage N] [--stunden P] [--prozent P] [--ohne-raum] [--ohne-muster] [--aus AUS.kvr] | "
+    "auto DATEI [--tage N] [--stunden P] [--prozent P] [--nur-mit-raum] [--nur-mit-muster] [--aus AUS.kvr] | "
     "leeren DATEI AUS.kvr";
 
 // Answers "Ja" to unknown abbreviations and remembers the last notice.
@@ -163,12 +163,12 @@ int Leeren(const std::vector<std::string>& a, std::ostream& aus) {
   return 0;
 }
 
-// The run over every course with the settings' defaults; without --ohne-raum and --ohne-muster
-// every hour needs a free room and the single-hour pattern.
+// The run over every course with the program's default settings ("ara" and "aei" on); the strict
+// options make every hour need a free room, or the single-hour pattern.
 int Automatik(const std::vector<std::string>& a, std::ostream& aus) {
   if (a.size() < 2) throw TFalscheEingabe{kGebrauch};
   int tage = 0, stunden = 0, prozent = 100;
-  bool ohneRaum = false, ohneMuster = false;
+  bool nurMitRaum = false, nurMitMuster = false;
   std::string ziel;
   for (std::size_t i = 2; i < a.size(); ++i) {
     const std::string& o = a[i];
@@ -182,10 +182,10 @@ int Automatik(const std::vector<std::string>& a, std::ostream& aus) {
       prozent = Zahl(o, a[++i], 5, 100);
     else if (o == "--aus")
       ziel = a[++i];
-    else if (o == "--ohne-raum")
-      ohneRaum = true;
-    else if (o == "--ohne-muster")
-      ohneMuster = true;
+    else if (o == "--nur-mit-raum")
+      nurMitRaum = true;
+    else if (o == "--nur-mit-muster")
+      nurMitMuster = true;
     else
       throw TFalscheEingabe{kGebrauch};
   }
@@ -193,8 +193,8 @@ int Automatik(const std::vector<std::string>& a, std::ostream& aus) {
   TStandard& st = g->standard;
   if (tage != 0) st.mtn = tage;
   st.apr = prozent;
-  st.ara = ohneRaum;
-  st.aei = ohneMuster;
+  if (nurMitRaum) st.ara = false;
+  if (nurMitMuster) st.aei = false;
   long vorher = 0;
   for (const TKurs* k : g->schule->Kurse()) vorher += k->Setzungen().Anzahl();
   const auto start = std::chrono::steady_clock::now();

@@ -314,4 +314,18 @@ std::string Fingerabdruck(const TSchule& s) {
   return o.str();
 }
 
+std::vector<std::string> PruefeModellMitStunden(const TSchule& schule) {
+  std::vector<std::string> befund = PruefeModell(schule);
+  const int n = schule.Standard().mwn();
+  for (const TKurs* k : schule.Kurse()) {
+    std::vector<int> gesetzt(static_cast<std::size_t>(n) + 1, 0);
+    for (const TSetzung* st : k->Setzungen())
+      if (st->Version() >= 1 && st->Version() <= n) ++gesetzt[static_cast<std::size_t>(st->Version())];
+    for (int v = 1; v <= n; ++v)
+      if (gesetzt[static_cast<std::size_t>(v)] > k->Stunden(v))
+        befund.push_back(k->Text() + ": mehr Stunden gesetzt als Stunden in Version " + std::to_string(v));
+  }
+  return befund;
+}
+
 }  // namespace kolvar

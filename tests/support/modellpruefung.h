@@ -11,6 +11,9 @@ class TSchule;
 
 // Every broken invariant as one line; empty when the school is sound.
 std::vector<std::string> PruefeModell(const TSchule& schule);
+// The same, and no course with more lessons than hours in a version: what the planning tools
+// (copying versions above all) must never leave, though an imported file may hold it.
+std::vector<std::string> PruefeModellMitStunden(const TSchule& schule);
 
 // True when any link, list, placement, undo step, absence or table of the school still holds
 // the address (of a deleted object; the address is only compared, never followed).

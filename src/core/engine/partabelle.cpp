@@ -195,13 +195,17 @@ void TParTabelle::Versionen(int& von, int& bis) const {
   }
 }
 
-bool TParTabelle::FreieGemeinsameStunden(int zeile, bool ohneRaeume, TWoElem& frei) const {
+bool TParTabelle::FreieGemeinsameStunden(int zeile, bool ohneRaeume, TWoElem& frei,
+                                         bool auchVerplante) const {
   frei = TWoElem{};
   int von, bis;
   Versionen(von, bis);
   std::vector<const TKurs*> kurse;
   for (const TKurs* k : KurseDerZeile(zeile))
     if (!k->NichtVerplanen() && k->OffeneStunden(-1) >= 1) kurse.push_back(k);
+  if (kurse.empty() && auchVerplante)
+    for (const TKurs* k : KurseDerZeile(zeile))
+      if (!k->NichtVerplanen()) kurse.push_back(k);
   if (kurse.empty()) return false;
   const int tage = std::clamp(schule_.Standard().mtn, 0, kTage);
   std::array<uint32_t, kTage> besetzt{};

@@ -67,8 +67,9 @@ class TParTabelle {
   void Versionen(int& von, int& bis) const;
   // The slots (school days, every period) where every course of the row with open hours is
   // free in every version placing acts on. ohneRaeume leaves the rooms out. False when no
-  // course of the row has open hours.
-  bool FreieGemeinsameStunden(int zeile, bool ohneRaeume, TWoElem& frei) const;
+  // course of the row has open hours, unless auchVerplante: then the row's courses all count
+  // (false only for a row without courses).
+  bool FreieGemeinsameStunden(int zeile, bool ohneRaeume, TWoElem& frei, bool auchVerplante = false) const;
 
   struct TPlatzierung {
     int Gesetzt = 0;

@@ -186,13 +186,26 @@ void TVersionKopierer::VersionKollisionPruefen(TKurs& k) {
 }
 
 void TVersionKopierer::VersionKursKopieren(TKurs& k) {
-  k.SetzeStunden(zu_, k.Stunden(von_));
+  // Fixed hours stay in the target, so hours below them would leave more placed than taught:
+  // that is a collision with fixed lessons, refused before anything of the course changes.
+  const int stunden = k.Stunden(von_);
+  int fest = 0;
+  for (const TSetzung* s : k.Setzungen())
+    if (s->Version() == zu_ && s->Fixiert()) ++fest;
+  if (fest > stunden) {
+    Verweigere();
+    return;
+  }
+  k.SetzeStunden(zu_, stunden);
   // Fixed hours stay: the check has refused every copy that would need their slot.
   const std::vector<TSetzung*> alle = k.Setzungen().Elemente();
   for (TSetzung* s : alle)
     if (s->Version() == zu_ && !s->Fixiert()) k.EntferneSetzung(s);
   if (!auchPlaene_) return;
+  int gesetzt = fest;
   for (const TSetzung* s : SetzungenIn(k, von_, schule_.Standard().mtn)) {
+    // The fixed hours kept elsewhere count: never more placed than the hours copied.
+    if (gesetzt >= stunden) break;
     const int d = s->Tag(), p = s->Stunde();
     TRaum* raum = s->Raum();
     // Locks and fixed lessons are never overridden, whatever the check before said.
@@ -203,7 +216,9 @@ void TVersionKopierer::VersionKursKopieren(TKurs& k) {
       if (std::any_of(weg.begin(), weg.end(), [](const TSetzung* l) { return l->Fixiert(); })) continue;
       for (TSetzung* l : weg) l->Kurs().EntferneSetzung(l);
     }
+    if (k.FindeSetzung(zu_, d, p)) continue;
     k.Setze(zu_, d, raum, p);
+    ++gesetzt;
   }
   for (int d = 1; d <= kTage; ++d) k.Sperrung().SetzeTag(zu_, d, k.Sperrung().Tag(von_, d));
   for (const TSetzung* s : k.Setzungen())

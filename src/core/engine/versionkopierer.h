@@ -3,8 +3,9 @@
 // of chosen elements from one plan version into another. Before a course's lessons go over, the
 // target version is checked: a lock or a fixed lesson refuses the copy, other lessons are
 // displaced or kept as the user answers once. Fixed lessons and locks are never overridden,
-// whatever the answer (a course keeps its own fixed hours in the target), and a version is
-// never copied onto itself.
+// whatever the answer (a course keeps its own fixed hours in the target, and copied hours below
+// them are refused), a course never gets more lessons than hours, and a version is never copied
+// onto itself.
 
 #include <functional>
 #include <map>

@@ -21,3 +21,28 @@ class IVertrFenster : public IFenster {
 };
 
 }  // namespace kolvar
+
+namespace kolvar {
+
+class TSchule;
+class TVertretung;
+
+// The day list seen beside its window base (a window with one IFenster): the date it shows.
+class IVertrTagFenster {
+ public:
+  virtual ~IVertrTagFenster() = default;
+  virtual int32_t VertrDatum() const = 0;
+};
+
+// A substitute choice window (kinds 80 and 81): the record it chooses for, or none.
+class IVertrWahlFenster {
+ public:
+  virtual ~IVertrWahlFenster() = default;
+  virtual TVertretung* Vertretung() const = 0;
+};
+
+// The date "Vertretungsplan..." starts on: the active day list's, else the record's of an open
+// choice window, else today.
+int32_t VertretungsplanStartDatum(const TSchule& schule, int32_t heute);
+
+}  // namespace kolvar

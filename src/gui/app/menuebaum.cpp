@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -18,9 +19,12 @@
 #include "app/seitenwahl.h"
 #include "app/ueberdialog.h"
 #include "model/fensterart.h"
+#include "model/kurs.h"
 #include "model/schule.h"
+#include "model/setzung.h"
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
+#include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
 #include "platform/kindfenster.h"
@@ -38,6 +42,15 @@ const std::array<QString, 6> kKuerzelMenuTitel{QStringLiteral("Le"), QStringLite
 
 [[noreturn]] void Unbekannt(const QString& pfad) {
   throw std::invalid_argument("unbekannter Menüpfad: " + pfad.toStdString());
+}
+
+// The lessons placed after the period, in every version.
+int StundenNach(const TSchule& schule, int stunde) {
+  int n = 0;
+  for (const TKurs* k : schule.Kurse())
+    for (const TSetzung* s : k->Setzungen())
+      if (s->Stunde() > stunde) ++n;
+  return n;
 }
 
 }  // namespace
@@ -63,7 +76,26 @@ void TMenueBaum::FuehreAus(const std::function<void()>& befehl) {
       if (&palette.Schule() == schule) schule->BeendeAktion();
     }
   } klammer(palette_);
+  const int pst = palette_.Standard().pst;
+  const int vorher = StundenNach(palette_.Schule(), pst);
   befehl();
+  // A new school was read (which shows its lessons itself), or "Std/Tag" was set on purpose.
+  if (&palette_.Schule() == klammer.schule && palette_.Standard().pst == pst)
+    ZeigeStundenNachPst(pst, vorher);
+}
+
+void TMenueBaum::ZeigeStundenNachPst(int alt, int vorher) {
+  // An action (the automatic run above all, whose slot tables rank the late periods last) may
+  // place lessons after the last period the plans show: they are shown, as opening a file does.
+  TSchule& schule = palette_.Schule();
+  const int n = StundenNach(schule, alt);
+  if (n <= vorher || !schule.ZeigeAlleSetzungen()) return;
+  TDienste::Dialoge().Hinweis(QStringLiteral("Std/Tag"),
+                              QStringLiteral("%1 Stunden liegen nach der %2. Stunde; Std/Tag ist jetzt %3.")
+                                  .arg(n)
+                                  .arg(alt)
+                                  .arg(palette_.Standard().pst),
+                              TMeldungsArt::Information);
 }
 
 void TMenueBaum::Verbinde(QAbstractButton* knopf, std::function<void()> befehl) {
@@ -431,6 +463,10 @@ void TMenueBaum::MenusAnpassen() {
   palette_.Fenster().FensterMenuMarkieren(kind);
   if (aktiv == nullptr) {
     palette_.ModusSetzen(Modus::Zeigen);
+    // With no active window the keys go to the palette; never out of a dialog or pop-up in front.
+    if (palette_.isVisible() && QApplication::activeModalWidget() == nullptr &&
+        QApplication::activePopupWidget() == nullptr)
+      palette_.activateWindow();
     return;
   }
   if (art == nullptr) return;

@@ -34,6 +34,9 @@ class TMenueBaum : public QObject {
 
   // Runs one user action: a menu command or a button click.
   void FuehreAus(const std::function<void()>& befehl);
+  // After an action that placed lessons after the periods shown (more than the vorher there
+  // were after alt): "pst" rises to them, and the user is told once.
+  void ZeigeStundenNachPst(int alt, int vorher);
   // The button's clicks run the command through FuehreAus.
   void Verbinde(QAbstractButton* knopf, std::function<void()> befehl);
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/standard.h"
 #include "platform/dienste.h"
 #include "platform/popupdienst.h"
 
@@ -38,6 +39,7 @@ TEinstellungsDialog::TEinstellungsDialog(QWidget* eltern) : TKvDialog(eltern), s
 
 TEinstellungsDialog::TEinstellungsDialog(TStandard& standard, QWidget* eltern) : TEinstellungsDialog(eltern) {
   standard_ = &standard;
+  versionsQuelle_ = &standard;
 }
 
 void TEinstellungsDialog::VorDemZeigen() {
@@ -62,6 +64,9 @@ void TEinstellungsDialog::WechselnKnopfClick() {
     TPopupEintrag e;
     e.text = seiten_[i];
     e.id = i;
+    // With one plan version its page has nothing to show.
+    if (i == kSeitePlanversionen && seiten_[i] == QStringLiteral("Planversionen"))
+      e.aktiv = versionsQuelle_ == nullptr || versionsQuelle_->mwn() > 1;
     eintraege.push_back(e);
   }
   const QPoint ort = wechseln_->mapToGlobal(QPoint(0, wechseln_->height()));

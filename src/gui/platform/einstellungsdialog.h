@@ -26,6 +26,11 @@ class TEinstellungsDialog : public TKvDialog {
   static QStringList StandardSeiten();
 
   void SetzeSeiten(const QStringList& seiten) { seiten_ = seiten; }
+  // The settings whose number of plan versions enables "Planversionen" in the page list (set by
+  // the constructor over the settings; a dialog made without them sets it here).
+  void SetzeVersionsQuelle(const TStandard& standard) { versionsQuelle_ = &standard; }
+  // The page index of "Planversionen".
+  static constexpr int kSeitePlanversionen = 5;
   const QStringList& Seiten() const { return seiten_; }
   // The page chosen through "Wechseln", -1 when none.
   int GewaehlteSeite() const { return gewaehlteSeite_; }
@@ -53,6 +58,7 @@ class TEinstellungsDialog : public TKvDialog {
   void OkGedrueckt();
 
   TStandard* standard_ = nullptr;
+  const TStandard* versionsQuelle_ = nullptr;
   QStringList seiten_;
   int gewaehlteSeite_ = -1;
   QVBoxLayout* inhalt_;

@@ -8,6 +8,7 @@
 #include "print/druckvertrform.h"
 #include "print/druckvstdform.h"
 #include "print/druckvuebform.h"
+#include "substitution/ivertrfenster.h"
 
 namespace kolvar {
 
@@ -28,8 +29,9 @@ void OeffneVertrUebDruck(TKolvarPalette& palette, int32_t von, int32_t bis) {
 
 void InstalliereVertretungsDruck(TKolvarPalette& palette) {
   TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan,
-                     [&palette] { OeffneVertrDruck(palette, palette.Schule().Zeit().Heute()); });
+  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan, [&palette] {
+    OeffneVertrDruck(palette, VertretungsplanStartDatum(palette.Schule(), palette.Schule().Zeit().Heute()));
+  });
   menues.SetzeBefehl(MenuePfad::DruckVertretungsuebersicht, [&palette] {
     const int32_t heute = palette.Schule().Zeit().Heute();
     OeffneVertrUebDruck(palette, heute, heute);

@@ -23,6 +23,7 @@ constexpr int kVersionenProSpalte = 16;
 
 TKalenderForm::TKalenderForm(TSchule& schule, QWidget* eltern)
     : TEinstellungsDialog(eltern), schule_(schule) {
+  SetzeVersionsQuelle(schule.Standard());
   setObjectName(QStringLiteral("KalenderForm"));
   setWindowTitle(QStringLiteral("Kalender"));
   auto* kopf = new QHBoxLayout;

@@ -3,8 +3,10 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -131,6 +133,19 @@ void TTagesplan::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r
   text(2, wer);
   text(40, Kuerzel(k->Fach()));
   text(80, Kuerzel(z->Setzung ? z->Setzung->Raum() : nullptr));
+}
+
+void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe) {
+  // The list's own share is what the rules fix; the rest is measured from the laid-out window.
+  if (QLayout* layout = fenster.layout()) layout->activate();
+  const int hoehe = fenster.height() + listenHoehe - liste.viewport()->height();
+  int hoechstens = hoehe;
+  if (const QScreen* schirm = fenster.screen()) {
+    const int rahmen =
+        fenster.isVisible() ? std::max(0, fenster.frameGeometry().height() - fenster.height()) : 0;
+    hoechstens = schirm->availableGeometry().height() - rahmen;
+  }
+  fenster.resize(fenster.width(), std::max(1, std::min(hoehe, hoechstens)));
 }
 
 }  // namespace kolvar

@@ -47,4 +47,9 @@ class TTagesplan : public QGroupBox {
   bool klassenplan_ = false;
 };
 
+// Gives a choice window the height at which its list shows the rows its rules ask for (the
+// rest of the window as this layout needs it), but no more than the screen has: on a small
+// screen the list scrolls instead.
+void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe);
+
 }  // namespace kolvar

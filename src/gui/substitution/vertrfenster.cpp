@@ -9,6 +9,7 @@
 #include "model/uhr.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/fensterliste.h"
 #include "print/vertrdruckinstallation.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
@@ -23,10 +24,16 @@ namespace kolvar {
 namespace {
 
 template <class F>
-F* Zeige(F* form) {
+F* Zeige(TKolvarPalette& palette, F* form) {
   form->show();
   form->raise();
   form->activateWindow();
+  // In front is active, also before (or without) the window system's word: its pop-ups act
+  // only while it is.
+  if (form->IstAngemeldet()) {
+    palette.Schule().SetzeAktivesFenster(form);
+    palette.FensterListe().FensterAktiviert(*form);
+  }
   return form;
 }
 
@@ -62,7 +69,7 @@ TVertrForm* OeffneVertretungsplan(TKolvarPalette& palette, int32_t datum) {
     form->Oeffne();
   }
   form->SetzeVertrDatum(datum);
-  return Zeige(form);
+  return Zeige(palette, form);
 }
 
 TVLeWahlForm* OeffneVLeWahl(TKolvarPalette& palette, TVertretung* v) {
@@ -74,7 +81,7 @@ TVLeWahlForm* OeffneVLeWahl(TKolvarPalette& palette, TVertretung* v) {
     form->Oeffne();
   }
   form->SetzeVertretung(v);
-  return Zeige(form);
+  return Zeige(palette, form);
 }
 
 TVRaWahlForm* OeffneVRaWahl(TKolvarPalette& palette, TVertretung* v) {
@@ -86,7 +93,7 @@ TVRaWahlForm* OeffneVRaWahl(TKolvarPalette& palette, TVertretung* v) {
     form->Oeffne();
   }
   form->SetzeVertretung(v);
-  return Zeige(form);
+  return Zeige(palette, form);
 }
 
 void InstalliereVertretung(TKolvarPalette& palette) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/kindfenster.h"
+#include "substitution/ivertrfenster.h"
 #include "substitution/vertrzeile.h"
 
 class QButtonGroup;
@@ -31,7 +32,7 @@ struct TFehlAnfrage {
   TFehl* Fehl = nullptr;  // the absence to select, or null
 };
 
-class TVertrForm : public TKindFenster {
+class TVertrForm : public TKindFenster, public IVertrTagFenster {
   Q_OBJECT
 
  public:
@@ -57,7 +58,7 @@ class TVertrForm : public TKindFenster {
     if (Drucken) Drucken();
   }
 
-  int32_t VertrDatum() const { return datum_; }
+  int32_t VertrDatum() const override { return datum_; }
   const TFehlAnfrage& FehlAnfrage() const { return anfrage_; }
   void SetzeVertrDatum(int32_t datum);
   void FuelleVertrGrid();

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QInputEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -164,11 +165,10 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   connect(RandBox, &QCheckBox::clicked, this, [this] { FilterClick(); });
   connect(AuswahlKnopf, &QPushButton::clicked, this, [this] { AuswahlKnopfClick(); });
   connect(KontoKnopf, &QPushButton::clicked, this, [this] { KontoKnopfClick(); });
-  const auto bemKnopf = [this](bool lehrer) {
-    BemKnopfClick(lehrer, QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
-  };
-  connect(LBemKnopf, &QPushButton::clicked, this, [bemKnopf] { bemKnopf(true); });
-  connect(SBemKnopf, &QPushButton::clicked, this, [bemKnopf] { bemKnopf(false); });
+  // Ctrl counts as it was when the button went down (the press event says), not at the release.
+  for (QPushButton* knopf : {LBemKnopf, SBemKnopf}) knopf->installEventFilter(this);
+  connect(LBemKnopf, &QPushButton::clicked, this, [this] { BemKnopfClick(true, strgBeimDruck_); });
+  connect(SBemKnopf, &QPushButton::clicked, this, [this] { BemKnopfClick(false, strgBeimDruck_); });
   connect(InfoFeldL, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!vertretung_) return;
     vertretung_->SetLehrerBem(t.toStdString());
@@ -184,6 +184,7 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     ZeigeTagesplan();
   });
   connect(Tagesplan, &TTagesplan::KopplungGeklickt, this, [this](int zeile, QPoint global) {
+    if (!PopupAktiv()) return;
     const TTagesplanZeile& z = Tagesplan->Zeilen()[static_cast<std::size_t>(zeile)];
     if (!z.Kurs || !z.Setzung) return;
     TMenueDaten menue;
@@ -191,9 +192,27 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     ZeigeKernMenue(menue.Eintraege(), global, 0);
   });
 
+  LehrerGrid->setMinimumHeight(3 * (LehrerGrid->StandardHoehe() + 1));
+  Tagesplan->PlanGrid->setMinimumHeight(3 * (Tagesplan->PlanGrid->StandardHoehe() + 1));
   const TStandard& st = schule.Standard();
   move(st.vll, st.vlt);
-  resize(560, 520);
+  resize(560, LehrerWahlMass(0, st.pst, LehrerGrid->StandardHoehe(), 0).Hoehe);
+}
+
+bool TVLeWahlForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if ((objekt == LBemKnopf || objekt == SBemKnopf) &&
+      (ereignis->type() == QEvent::MouseButtonPress || ereignis->type() == QEvent::KeyPress))
+    strgBeimDruck_ = static_cast<QInputEvent*>(ereignis)->modifiers() & Qt::ControlModifier;
+  return TKindFenster::eventFilter(objekt, ereignis);
+}
+
+bool TVLeWahlForm::PopupAktiv() const {
+  return Aktiv() && Schule().AktivesFenster() == this;
+}
+
+TWahlFensterMass TVLeWahlForm::Mass() const {
+  return LehrerWahlMass(static_cast<int>(vorschlaege_.size()), Schule().Standard().pst,
+                        LehrerGrid->StandardHoehe(), vertretung_ ? vertretung_->Stunde() : 0);
 }
 
 TVLeWahlForm::~TVLeWahlForm() = default;
@@ -253,7 +272,7 @@ void TVLeWahlForm::ZeigeVertretung() {
 }
 
 void TVLeWahlForm::ZeigeTagesplan() {
-  Tagesplan->Zeige(vertretung_, kStunden);
+  Tagesplan->Zeige(vertretung_, Mass().PlanZeilen);
 }
 
 void TVLeWahlForm::FuelleLehrerListe() {
@@ -272,6 +291,9 @@ void TVLeWahlForm::FuelleLehrerListe() {
   }
   LehrerGrid->SetzeObersteZeile(std::min(oben, std::max(LehrerGrid->Zeilen() - 1, 0)));
   LehrerGrid->viewport()->update();
+  const TWahlFensterMass mass = Mass();
+  Tagesplan->Zeige(vertretung_, mass.PlanZeilen);
+  SetzeWahlFensterHoehe(*this, *LehrerGrid, mass.Zeilen * (LehrerGrid->StandardHoehe() + 1));
 }
 
 int TVLeWahlForm::ZeileVon(const TLehrer* l) const {
@@ -313,7 +335,7 @@ void TVLeWahlForm::LehrerGridDblClick(int zeile) {
 }
 
 void TVLeWahlForm::LehrerGridKlick(int spalte, int zeile, QPoint global) {
-  if (!Aktiv() || spalte != 0 || zeile < 1 || zeile > static_cast<int>(vorschlaege_.size())) return;
+  if (!PopupAktiv() || spalte != 0 || zeile < 1 || zeile > static_cast<int>(vorschlaege_.size())) return;
   const TLehrerVorschlag& z = vorschlaege_[static_cast<std::size_t>(zeile - 1)];
   if (!z.Statt) return;
   TMenueDaten menue;
@@ -322,7 +344,7 @@ void TVLeWahlForm::LehrerGridKlick(int spalte, int zeile, QPoint global) {
 }
 
 void TVLeWahlForm::LehrerKnopfClick() {
-  if (!Aktiv() || !palette_) return;
+  if (!PopupAktiv() || !palette_) return;
   if (!palette_->WaehleElement(TElementArt::Lehrer, false, UnterKnopf(LehrerKnopf))) return;
   auto* l = static_cast<TLehrer*>(palette_->Wahl(TElementArt::Lehrer));
   if (WahlZuruecksetzen) WahlZuruecksetzen(TElementArt::Lehrer);
@@ -351,14 +373,14 @@ void TVLeWahlForm::AnrechnenClick(bool an) {
 }
 
 void TVLeWahlForm::WieAmKnopfClick() {
-  if (!Aktiv()) return;
+  if (!PopupAktiv()) return;
   TMenueDaten menue;
   vertretung_->BaueWieAmMenu(menue);
   ZeigeKernMenue(menue.Eintraege(), UnterKnopf(WieAmKnopf), 0);
 }
 
 void TVLeWahlForm::RaumKnopfClick() {
-  if (!Aktiv()) return;
+  if (!PopupAktiv()) return;
   TMenueDaten menue;
   vertretung_->BaueRaumMenu(menue);
   ZeigeKernMenue(menue.Eintraege(), UnterKnopf(RaumKnopf), Spaltenhoehe(menue.Eintraege().size()));
@@ -368,14 +390,14 @@ void TVLeWahlForm::RaumKnopfClick() {
 }
 
 void TVLeWahlForm::StattMenueKnopfClick() {
-  if (!Aktiv()) return;
+  if (!PopupAktiv()) return;
   TMenueDaten menue;
   TVertrVorschlag::BaueStattMenue(*vertretung_, menue);
   ZeigeKernMenue(menue.Eintraege(), UnterKnopf(StattMenueKnopf), 0);
 }
 
 void TVLeWahlForm::BemKnopfClick(bool lehrer, bool strg) {
-  if (!Aktiv()) return;
+  if (!PopupAktiv()) return;
   const TStandard& st = Schule().Standard();
   std::vector<TMenueEintrag> eintraege;
   for (const std::string& text : st.bem) {
@@ -407,6 +429,7 @@ void TVLeWahlForm::FilterClick() {
 }
 
 void TVLeWahlForm::AuswahlKnopfClick() {
+  if (!PopupAktiv()) return;
   std::vector<TMenueEintrag> eintraege;
   for (int i = 0; i < 3; ++i)
     eintraege.push_back({kAuswahl[i], Schule().Standard().vla == i, true, false, [this, i] {
@@ -418,6 +441,7 @@ void TVLeWahlForm::AuswahlKnopfClick() {
 }
 
 void TVLeWahlForm::KontoKnopfClick() {
+  if (!PopupAktiv()) return;
   std::vector<TMenueEintrag> eintraege;
   for (int i = 0; i < 2; ++i)
     eintraege.push_back({kKonto[i], Schule().Standard().vva == i, true, false, [this, i] {

@@ -8,7 +8,9 @@
 #include <functional>
 #include <vector>
 
+#include "ansicht/wahlfenstermass.h"
 #include "platform/kindfenster.h"
+#include "substitution/ivertrfenster.h"
 #include "substitution/vertrvorschlag.h"
 
 class QCheckBox;
@@ -24,7 +26,7 @@ struct TZellZustand;
 class TTagesplan;
 class TVertretung;
 
-class TVLeWahlForm : public TKindFenster {
+class TVLeWahlForm : public TKindFenster, public IVertrWahlFenster {
   Q_OBJECT
 
  public:
@@ -59,7 +61,7 @@ class TVLeWahlForm : public TKindFenster {
   // Clears the palette's element choice after a pop-up chose from it (set by the installer).
   std::function<void(TElementArt)> WahlZuruecksetzen;
 
-  TVertretung* Vertretung() const { return vertretung_; }
+  TVertretung* Vertretung() const override { return vertretung_; }
   void SetzeVertretung(TVertretung* v);
   void FuelleLehrerListe();
   void ZeigeVertretung();
@@ -89,9 +91,13 @@ class TVLeWahlForm : public TKindFenster {
 
  protected:
   void FormClose(TCloseAction& aktion) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   void Binde(TVertretung* v);
+  // Pop-ups act only while this is the active window.
+  bool PopupAktiv() const;
+  TWahlFensterMass Mass() const;
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) const;
   QPoint UnterKnopf(const QWidget* w) const;
   bool Aktiv() const;
@@ -99,7 +105,8 @@ class TVLeWahlForm : public TKindFenster {
   IPalette* palette_;
   TVertretung* vertretung_ = nullptr;
   std::vector<TLehrerVorschlag> vorschlaege_;
-  bool zeigt_ = false;  // while the fields are filled from the record
+  bool zeigt_ = false;          // while the fields are filled from the record
+  bool strgBeimDruck_ = false;  // Ctrl held when "LBem"/"SBem" was last pressed
 };
 
 }  // namespace kolvar

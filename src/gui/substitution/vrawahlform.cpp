@@ -91,11 +91,18 @@ TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   });
   connect(Tagesplan, &TTagesplan::PlanGewechselt, this, [this](int plan) {
     Schule().Standard().vpl = plan;
-    Tagesplan->Zeige(vertretung_, kStunden);
+    Tagesplan->Zeige(vertretung_, Mass().PlanZeilen);
   });
+  RaumGrid->setMinimumHeight(3 * (RaumGrid->StandardHoehe() + 1));
+  Tagesplan->PlanGrid->setMinimumHeight(3 * (Tagesplan->PlanGrid->StandardHoehe() + 1));
   const TStandard& st = schule.Standard();
   move(st.vrl, st.vrt);
-  resize(460, 480);
+  resize(460, RaumWahlMass(0, st.pst, RaumGrid->StandardHoehe(), 0).Hoehe);
+}
+
+TWahlFensterMass TVRaWahlForm::Mass() const {
+  return RaumWahlMass(static_cast<int>(vorschlaege_.size()), Schule().Standard().pst,
+                      RaumGrid->StandardHoehe(), vertretung_ ? vertretung_->Stunde() : 0);
 }
 
 TVRaWahlForm::~TVRaWahlForm() = default;
@@ -120,7 +127,7 @@ void TVRaWahlForm::ZeigeVertretung() {
                                                : QStringLiteral("?????"));
   if (LBemFeld->text() != Q(vertretung_->LehrerBem())) LBemFeld->setText(Q(vertretung_->LehrerBem()));
   if (SBemFeld->text() != Q(vertretung_->SchuelerBem())) SBemFeld->setText(Q(vertretung_->SchuelerBem()));
-  Tagesplan->Zeige(vertretung_, kStunden);
+  Tagesplan->Zeige(vertretung_, Mass().PlanZeilen);
 }
 
 void TVRaWahlForm::FuelleRaumListe() {
@@ -133,6 +140,9 @@ void TVRaWahlForm::FuelleRaumListe() {
     RaumGrid->SetzeObjekt(0, static_cast<int>(i), vorschlaege_[i].Raum);
   }
   RaumGrid->viewport()->update();
+  const TWahlFensterMass mass = Mass();
+  Tagesplan->Zeige(vertretung_, mass.PlanZeilen);
+  SetzeWahlFensterHoehe(*this, *RaumGrid, mass.Zeilen * (RaumGrid->StandardHoehe() + 1));
 }
 
 int TVRaWahlForm::ZeileVon(const TRaum* r) const {

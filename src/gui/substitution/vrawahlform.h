@@ -7,7 +7,9 @@
 #include <functional>
 #include <vector>
 
+#include "ansicht/wahlfenstermass.h"
 #include "platform/kindfenster.h"
+#include "substitution/ivertrfenster.h"
 #include "substitution/vertrvorschlag.h"
 
 class QLabel;
@@ -22,7 +24,7 @@ struct TZellZustand;
 class TTagesplan;
 class TVertretung;
 
-class TVRaWahlForm : public TKindFenster {
+class TVRaWahlForm : public TKindFenster, public IVertrWahlFenster {
   Q_OBJECT
 
  public:
@@ -41,7 +43,7 @@ class TVRaWahlForm : public TKindFenster {
   // Clears the palette's element choice after a pop-up chose from it (set by the installer).
   std::function<void(TElementArt)> WahlZuruecksetzen;
 
-  TVertretung* Vertretung() const { return vertretung_; }
+  TVertretung* Vertretung() const override { return vertretung_; }
   void SetzeVertretung(TVertretung* v);
   void FuelleRaumListe();
   void ZeigeVertretung();
@@ -63,6 +65,7 @@ class TVRaWahlForm : public TKindFenster {
 
  private:
   void Binde(TVertretung* v);
+  TWahlFensterMass Mass() const;
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) const;
 
   IPalette* palette_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "engine/parsuche.h"
 #include "model/fensterart.h"
@@ -48,12 +49,21 @@ TParForm::TParForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   gitter_->SetzeZeichner([this](QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand) {
     ZeichneZelle(p, spalte, zeile, r);
   });
-  connect(gitter_, &TGitter::Rechtsklick, this, &TParForm::GitterRechtsklick);
+  // A right click opens its pop-up when the button comes up over the cell it went down on: a
+  // pop-up opened by the press would take the release as the choice of its first entry.
+  connect(
+      gitter_, &TGitter::ZelleLosgelassen, this,
+      [this](int spalte, int zeile, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint ort) {
+        if (knopf != Qt::RightButton || QPoint(spalte, zeile) != std::exchange(rechtsGedrueckt_, {-1, -1}))
+          return;
+        GitterRechtsklick(spalte, zeile, gitter_->viewport()->mapToGlobal(ort));
+      });
   connect(gitter_, &TGitter::Klick, this, &TParForm::GitterKlick);
   connect(gitter_, &TGitter::Doppelklick, this,
           [this](int spalte, int zeile, Qt::KeyboardModifiers) { GitterDoppelklick(spalte, zeile); });
   connect(gitter_, &TGitter::ZelleGedrueckt, this,
           [this](int spalte, int zeile, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            rechtsGedrueckt_ = knopf == Qt::RightButton ? QPoint(spalte, zeile) : QPoint(-1, -1);
             GitterGedrueckt(spalte, zeile, knopf);
           });
   connect(gitter_, &TGitter::ZiehenEnde, this, &TParForm::GitterZiehenEnde);
@@ -146,7 +156,8 @@ void TParForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r) 
 std::vector<TMenueEintrag> TParForm::StundenMenue(int zeile, bool ohneRaeume) {
   std::vector<TMenueEintrag> tage;
   TWoElem frei;
-  if (!tabelle_.FreieGemeinsameStunden(zeile, ohneRaeume, frei)) return tage;
+  // A row placed completely still shows where it is free in common (nothing left to place there).
+  if (!tabelle_.FreieGemeinsameStunden(zeile, ohneRaeume, frei, true)) return tage;
   const TStandard& st = Schule().Standard();
   const int v = std::clamp(st.AktuelleVersion(), 1, kMaxVersionen);
   for (int d = 1; d <= std::clamp(st.mtn, 0, kTage); ++d) {

@@ -69,6 +69,7 @@ class TParForm : public TKindFenster {
   TParTabelle tabelle_;
   TGitter* gitter_;
   TParTabelle::TPlatzierung platzierung_;
+  QPoint rechtsGedrueckt_{-1, -1};  // the cell a right button went down on
 };
 
 }  // namespace kolvar

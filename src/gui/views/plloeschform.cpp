@@ -64,6 +64,15 @@ TPlLoeschForm::TPlLoeschForm(TSchule& schule, QWidget* eltern) : TKvDialog(elter
   auto* wochenGruppe = new QGroupBox(QStringLiteral("zu löschende Stunden"), this);
   auto* wochenLayout = new QVBoxLayout(wochenGruppe);
   woche_ = new TWochenWahl(schule_.Standard().mtn, wochenGruppe);
+  {
+    const TStandard& st = schule_.Standard();
+    QStringList tage, stunden;
+    for (const std::string& t : st.spg) tage << QString::fromStdString(t);
+    for (const std::string& t :
+         st.sp[static_cast<std::size_t>(std::clamp(st.AktuelleVersion(), 1, kMaxVersionen) - 1)])
+      stunden << QString::fromStdString(t);
+    woche_->SetzeKoepfe(tage, stunden);
+  }
   wochenLayout->addWidget(woche_);
   rechts->addWidget(wochenGruppe);
   auto* knoepfe = new QHBoxLayout;

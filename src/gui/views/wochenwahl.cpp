@@ -12,7 +12,7 @@ namespace kolvar {
 namespace {
 constexpr int kBreite = 30;
 constexpr int kHoehe = 15;
-constexpr int kKopfBreite = 24;
+constexpr int kMinKopfBreite = 24;
 constexpr int kKopfHoehe = 18;
 const char* const kTagNamen[kTage] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
 }  // namespace
@@ -20,14 +20,29 @@ const char* const kTagNamen[kTage] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
 TWochenWahl::TWochenWahl(int tage, QWidget* eltern)
     : QWidget(eltern),
       tage_(std::clamp(tage, 1, kTage)),
+      kopfBreite_(kMinKopfBreite),
       band_(new QRubberBand(QRubberBand::Rectangle, this)) {
+  for (int d = 1; d <= kTage; ++d) tagTexte_ << QString::fromLatin1(kTagNamen[d - 1]);
+  for (int p = 1; p <= kStunden; ++p) stundenTexte_ << QString::number(p);
   setObjectName(QStringLiteral("WochenWahl"));
   setCursor(Qt::CrossCursor);
   setFixedSize(sizeHint());
 }
 
+void TWochenWahl::SetzeKoepfe(const QStringList& tage, const QStringList& stunden) {
+  for (int i = 0; i < std::min<int>(kTage, tage.size()); ++i) tagTexte_[i] = tage[i];
+  for (int i = 0; i < std::min<int>(kStunden, stunden.size()); ++i) stundenTexte_[i] = stunden[i];
+  // The period column grows to its widest label, so no label is cut.
+  int breite = kMinKopfBreite;
+  for (const QString& text : stundenTexte_)
+    breite = std::max(breite, fontMetrics().horizontalAdvance(text) + 6);
+  kopfBreite_ = breite;
+  setFixedSize(sizeHint());
+  update();
+}
+
 QSize TWochenWahl::sizeHint() const {
-  return {kKopfBreite + tage_ * kBreite + 1, kKopfHoehe + kStunden * kHoehe + 1};
+  return {kopfBreite_ + tage_ * kBreite + 1, kKopfHoehe + kStunden * kHoehe + 1};
 }
 
 void TWochenWahl::SetzeAuswahl(const TWoElem& auswahl) {
@@ -36,7 +51,7 @@ void TWochenWahl::SetzeAuswahl(const TWoElem& auswahl) {
 }
 
 QRect TWochenWahl::ZellRechteck(int tag, int stunde) const {
-  return {kKopfBreite + (tag - 1) * kBreite, kKopfHoehe + (stunde - 1) * kHoehe, kBreite, kHoehe};
+  return {kopfBreite_ + (tag - 1) * kBreite, kKopfHoehe + (stunde - 1) * kHoehe, kBreite, kHoehe};
 }
 
 QPoint TWochenWahl::Mitte(int tag, int stunde) const {
@@ -44,8 +59,8 @@ QPoint TWochenWahl::Mitte(int tag, int stunde) const {
 }
 
 bool TWochenWahl::Zelle(const QPoint& punkt, int& tag, int& stunde) const {
-  if (punkt.x() < kKopfBreite || punkt.y() < kKopfHoehe) return false;
-  tag = std::clamp((punkt.x() - kKopfBreite) / kBreite + 1, 1, tage_);
+  if (punkt.x() < kopfBreite_ || punkt.y() < kKopfHoehe) return false;
+  tag = std::clamp((punkt.x() - kopfBreite_) / kBreite + 1, 1, tage_);
   stunde = std::clamp((punkt.y() - kKopfHoehe) / kHoehe + 1, 1, kStunden);
   return true;
 }
@@ -55,11 +70,11 @@ void TWochenWahl::paintEvent(QPaintEvent*) {
   maler.fillRect(rect(), palette().window());
   maler.setPen(palette().color(QPalette::WindowText));
   for (int d = 1; d <= tage_; ++d)
-    maler.drawText(QRect(kKopfBreite + (d - 1) * kBreite, 0, kBreite, kKopfHoehe), Qt::AlignCenter,
-                   QString::fromLatin1(kTagNamen[d - 1]));
+    maler.drawText(QRect(kopfBreite_ + (d - 1) * kBreite, 0, kBreite, kKopfHoehe), Qt::AlignCenter,
+                   tagTexte_[d - 1]);
   for (int p = 1; p <= kStunden; ++p)
-    maler.drawText(QRect(0, kKopfHoehe + (p - 1) * kHoehe, kKopfBreite - 3, kHoehe),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(p));
+    maler.drawText(QRect(0, kKopfHoehe + (p - 1) * kHoehe, kopfBreite_ - 3, kHoehe),
+                   Qt::AlignRight | Qt::AlignVCenter, stundenTexte_[p - 1]);
   for (int d = 1; d <= tage_; ++d)
     for (int p = 1; p <= kStunden; ++p) {
       const QRect r = ZellRechteck(d, p);
@@ -90,7 +105,7 @@ void TWochenWahl::mouseReleaseEvent(QMouseEvent* ereignis) {
   band_->hide();
   int tag = 0, stunde = 0;
   QPoint punkt = ereignis->position().toPoint();
-  punkt.setX(std::max(punkt.x(), kKopfBreite));
+  punkt.setX(std::max(punkt.x(), kopfBreite_));
   punkt.setY(std::max(punkt.y(), kKopfHoehe));
   Zelle(punkt, tag, stunde);
   TPlanLoescher::WechsleAuswahl(auswahl_, startTag_, startStunde_, tag, stunde);

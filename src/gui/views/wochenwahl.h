@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 
 #include "model/wochbereich.h"
@@ -20,6 +21,9 @@ class TWochenWahl : public QWidget {
   const TWoElem& Auswahl() const { return auswahl_; }
   void SetzeAuswahl(const TWoElem& auswahl);
   int Tage() const { return tage_; }
+  // The day and period headers (the plan views' labels); 1..7 and 1..16 until set.
+  void SetzeKoepfe(const QStringList& tage, const QStringList& stunden);
+  const QStringList& StundenTexte() const { return stundenTexte_; }
   // The middle of a cell in widget coordinates (day 1..Tage, period 1..16).
   QPoint Mitte(int tag, int stunde) const;
 
@@ -40,6 +44,8 @@ class TWochenWahl : public QWidget {
   QRect ZellRechteck(int tag, int stunde) const;
 
   int tage_;
+  int kopfBreite_;
+  QStringList tagTexte_, stundenTexte_;
   TWoElem auswahl_;
   QRubberBand* band_;
   bool zieht_ = false;

@@ -109,6 +109,13 @@ TEST(ParTabelle, FreieGemeinsameStunden) {
   TWoElem frei;
   EXPECT_FALSE(p.Tabelle(1, 2, {p.wpf, nullptr}).FreieGemeinsameStunden(1, false, frei));
   EXPECT_TRUE(frei.Leer());
+  // Asked with the placed ones too: the row's own hours are taken, the rest of the week is free.
+  ASSERT_TRUE(p.Tabelle(1, 2, {p.wpf, nullptr}).FreieGemeinsameStunden(1, false, frei, true));
+  EXPECT_FALSE(frei.Stunde(1, 1));
+  EXPECT_FALSE(frei.Stunde(2, 1));
+  EXPECT_TRUE(frei.Stunde(4, 8));
+  // A row without couplings has nothing to offer either way.
+  EXPECT_FALSE(p.Tabelle(1, 2, {nullptr, nullptr}).FreieGemeinsameStunden(1, false, frei, true));
 }
 
 TEST(ParTabelle, ZeilePlatzierenPrueftJedeStunde) {

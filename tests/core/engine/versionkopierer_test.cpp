@@ -170,6 +170,50 @@ TEST(VersionKopierer, EigeneFixierteStundeAmSelbenPlatzBleibt) {
   EXPECT_TRUE(PruefeModell(*f.s->schule).empty());
 }
 
+// Fixed hours kept in the target never end up above the course's hours: hours copied below them
+// refuse the course ("Kollision") and change nothing of it, and a plan copy stops placing when the
+// kept fixed hours and the copied lessons reach the hours.
+TEST(VersionKopierer, NieMehrGesetztAlsStunden) {
+  for (const bool auchPlaene : {false, true}) {
+    TKopie f;
+    f.s->deutsch5a->SetzeStunden(1, 1);
+    f.s->deutsch5a->EntferneAlleSetzungen();
+    f.s->deutsch5a->Setze(1, 1, f.s->r101, 1);
+    f.s->deutsch5a->SetzeStunden(2, 3);
+    f.s->deutsch5a->Setze(2, 4, nullptr, 4)->SetFixiert(true);
+    f.s->deutsch5a->Setze(2, 5, nullptr, 5)->SetFixiert(true);
+    f.Kopiere(TArt::Lehrer, {f.s->mue}, auchPlaene);
+    EXPECT_EQ(f.verbote, 1) << auchPlaene;
+    EXPECT_EQ(f.s->deutsch5a->Stunden(2), 3) << auchPlaene;
+    EXPECT_EQ(Slots(f.s->deutsch5a, 2).size(), 2u) << auchPlaene;
+    EXPECT_TRUE(PruefeModellMitStunden(*f.s->schule).empty()) << auchPlaene;
+
+    // Two hours over one fixed hour elsewhere: the fixed one and one copied lesson.
+    TKopie g;
+    g.s->deutsch5a->SetzeStunden(1, 2);
+    g.s->deutsch5a->Setze(2, 4, nullptr, 4)->SetFixiert(true);
+    ASSERT_TRUE(g.Kopiere(TArt::Lehrer, {g.s->mue}, auchPlaene));
+    EXPECT_EQ(g.verbote, 0);
+    EXPECT_EQ(g.s->deutsch5a->Stunden(2), 2);
+    EXPECT_EQ(Slots(g.s->deutsch5a, 2).size(), auchPlaene ? 2u : 1u);
+    EXPECT_TRUE(g.s->deutsch5a->IstFixiert(2, 4, 4));
+    EXPECT_TRUE(PruefeModellMitStunden(*g.s->schule).empty()) << auchPlaene;
+  }
+}
+
+// The model check itself sees a course with more lessons than hours in a version.
+TEST(VersionKopierer, ModellpruefungSiehtZuVieleSetzungen) {
+  TKopie f;
+  f.s->deutsch5a->SetzeStunden(2, 2);
+  ASSERT_NE(f.s->deutsch5a->Setze(2, 4, nullptr, 4), nullptr);
+  ASSERT_NE(f.s->deutsch5a->Setze(2, 5, nullptr, 5), nullptr);
+  EXPECT_TRUE(PruefeModellMitStunden(*f.s->schule).empty());
+  f.s->deutsch5a->SetzeStunden(2, 1);
+  const std::vector<std::string> befund = PruefeModellMitStunden(*f.s->schule);
+  ASSERT_EQ(befund.size(), 1u);
+  EXPECT_NE(befund[0].find("Version 2"), std::string::npos);
+}
+
 TEST(VersionKopierer, EigeneKopplungIstKeineKollision) {
   TKopie f;
   f.s->sportBer->Setze(2, 3, f.s->r102, 5);

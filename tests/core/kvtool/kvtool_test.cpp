@@ -14,7 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/automat.h"
+#include "model/kurs.h"
+#include "model/schule.h"
+#include "model/standard.h"
 #include "storage/dateigrenze.h"
+#include "storage/leser.h"
+#include "support/fakes.h"
 
 namespace kolvar {
 namespace {
@@ -145,7 +151,7 @@ TEST_F(Kvtool, LeerenUndAutomatik) {
   const long fest = werte(Starte({"info", leer.string()}).aus)["placed"];
   EXPECT_EQ(fest, 0);
 
-  l = Starte({"auto", leer.string(), "--tage", "5", "--stunden", "8", "--ohne-raum", "--aus", voll.string()});
+  l = Starte({"auto", leer.string(), "--tage", "5", "--stunden", "8", "--aus", voll.string()});
   ASSERT_EQ(l.status, 0) << l.fehler;
   std::map<std::string, long> wert = werte(l.aus);
   for (const char* schluessel :
@@ -164,10 +170,49 @@ TEST_F(Kvtool, LeerenUndAutomatik) {
                                              {"auto", leer.string(), "--prozent", "4"},
                                              {"auto", leer.string(), "--prozent"},
                                              {"auto", leer.string(), "--schnell"},
+                                             {"auto", leer.string(), "--ohne-raum"},
                                              {"leeren", leer.string()}}) {
     l = Starte(a);
     EXPECT_EQ(l.status, 1) << a.size();
     EXPECT_FALSE(l.fehler.empty());
+  }
+}
+
+// Without options the run takes the program's defaults (an hour may go without a room or its
+// single-hour pattern): it places what the core's run with fresh settings places, and each strict
+// option places no more than that.
+TEST_F(Kvtool, AutomatikMitDenVorgaben) {
+  auto gesetzt = [](const std::string& text) {
+    const auto stelle = text.find("stunden_gesetzt: ");
+    return stelle == std::string::npos ? -1L : std::stol(text.substr(stelle + 17));
+  };
+  const fs::path leer = ordner_ / "leer.kvr";
+  ASSERT_EQ(Starte({"leeren", (Beispiele() / "schule.kvr").string(), leer.string()}).status, 0);
+
+  TStandard standard;
+  TFakeDialoge dialoge;
+  TLeser leser(standard, TUmgebung{&dialoge, nullptr, nullptr});
+  const std::unique_ptr<TSchule> schule = leser.LiesDatei(leer.string());
+  ASSERT_TRUE(standard.ara && standard.aei);
+  long vorher = 0, nachher = 0;
+  for (const TKurs* k : schule->Kurse()) vorher += k->Setzungen().Anzahl();
+  TAutomat automat(*schule);
+  automat.AutomatVorbereiten(schule->Kurse().Elemente());
+  while (automat.Schritt()) {
+  }
+  for (const TKurs* k : schule->Kurse()) nachher += k->Setzungen().Anzahl();
+
+  const TLauf vorgabe = Starte({"auto", leer.string()});
+  ASSERT_EQ(vorgabe.status, 0) << vorgabe.fehler;
+  EXPECT_EQ(gesetzt(vorgabe.aus), nachher - vorher);
+  for (const std::vector<std::string>& streng : std::vector<std::vector<std::string>>{
+           {"--nur-mit-raum"}, {"--nur-mit-muster"}, {"--nur-mit-raum", "--nur-mit-muster"}}) {
+    std::vector<std::string> a{"auto", leer.string()};
+    a.insert(a.end(), streng.begin(), streng.end());
+    const TLauf l = Starte(a);
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_GE(gesetzt(l.aus), 0);
+    EXPECT_LE(gesetzt(l.aus), gesetzt(vorgabe.aus)) << streng.size();
   }
 }
 

@@ -280,18 +280,41 @@ TEST_F(HauptmenueTest, WechselnOeffnetDieGewaehlteSeiteNachDerGespeicherten) {
   EXPECT_EQ(protokoll, (QStringList{"Eckdaten gespeichert", "Zeiten gespeichert"}));
   EXPECT_EQ(dialoge.Protokoll(), (QStringList{"Eckdaten", "Zeiten", "Eckdaten"}));
 
-  // A page the menu keeps disabled (one version only) does not open; nothing is shown twice.
+  // A page the menu keeps disabled (one version only) is offered disabled: nothing can be chosen,
+  // the page stays open and stores nothing until its own button closes it.
   protokoll.clear();
-  popups.WaehleText(QStringLiteral("Planversionen"));
-  dialoge.Klicke(QStringLiteral("Zeiten"), QStringLiteral("Wechseln"));
+  popups.WaehleNichts();
+  bool planversionenAn = true;
+  dialoge.Bediene(QStringLiteral("Zeiten"), [&](TKvDialog& d) {
+    d.Knopf(QStringLiteral("Wechseln"))->click();
+    ASSERT_FALSE(popups.Angebote().empty());
+    const auto& angebot = popups.Angebote().back();
+    ASSERT_EQ(angebot.texte.value(5), QStringLiteral("Planversionen"));
+    planversionenAn = angebot.aktiv[5];
+    EXPECT_TRUE(angebot.aktiv[7]);
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
   Palette().Menues().Aktion(P::VorZeiten)->trigger();
-  EXPECT_EQ(protokoll, QStringList{"Zeiten gespeichert"});
+  EXPECT_FALSE(planversionenAn);
+  EXPECT_TRUE(protokoll.isEmpty());
   EXPECT_EQ(dialoge.Protokoll().size(), 4);
+  // With two versions it is offered.
+  standard.SetVersionszahl(2);
+  popups.WaehleNichts();
+  dialoge.Bediene(QStringLiteral("Zeiten"), [&](TKvDialog& d) {
+    d.Knopf(QStringLiteral("Wechseln"))->click();
+    planversionenAn = popups.Angebote().back().aktiv[5];
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Palette().Menues().Aktion(P::VorZeiten)->trigger();
+  EXPECT_TRUE(planversionenAn);
+  standard.SetVersionszahl(1);
+  EXPECT_EQ(dialoge.Protokoll().size(), 5);
   // A page without a dialog yet ends the round as well.
   popups.WaehleText(QStringLiteral("Kalender"));
   dialoge.Klicke(QStringLiteral("Zeiten"), QStringLiteral("Wechseln"));
   Palette().Menues().Aktion(P::VorZeiten)->trigger();
-  EXPECT_EQ(dialoge.Protokoll().size(), 5);
+  EXPECT_EQ(dialoge.Protokoll().size(), 6);
   KeineFehler();
   EXPECT_TRUE(popups.Fehler().isEmpty());
 }

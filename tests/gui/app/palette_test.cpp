@@ -1,5 +1,6 @@
 // The palette: the menu state before a file is open, enabling by the active window's kind, the
 // open-window registry, the version button, the element pop-ups and the busy flag.
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -447,6 +448,23 @@ TEST_F(PaletteTest, EchteAktivierungMachtDasFensterZumAktiven) {
   Schliesse(f);
   EXPECT_EQ(Palette().Schule().AktivesFenster(), nullptr);
   EXPECT_EQ(k->DepForm(), nullptr);
+}
+
+// When the active window goes and no window is active, the palette takes the focus, even with
+// another window still open.
+TEST_F(PaletteTest, OhneAktivesFensterNimmtDiePaletteDenFokus) {
+  Palette().DateiBefehle().NeuItemClick();
+  Palette().show();
+  TKlasse* k = Palette().Schule().NeueKlasse("5a");
+  TTestFenster* andere = Fenster(FensterArt::KlPln, QStringLiteral("Plan 5a"), k);
+  TTestFenster* f = Fenster(FensterArt::KlDep, QStringLiteral("Deputat 5a"), k);
+  f->activateWindow();
+  if (!QTest::qWaitForWindowActive(f, 1000)) GTEST_SKIP() << "this platform does not activate windows";
+  Schliesse(f);
+  EXPECT_EQ(Palette().Schule().AktivesFenster(), nullptr);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&Palette(), 1000));
+  EXPECT_EQ(QApplication::activeWindow(), &Palette());
+  Schliesse(andere);
 }
 
 TEST_F(PaletteTest, WiderrufenOhneManuellesFenster) {

@@ -12,9 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 
+#include "ansicht/wahlfenstermass.h"
 #include "app/dateibefehle.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
@@ -31,7 +34,11 @@
 #include "model/standard.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/kvdialog.h"
+#include "print/druckvertrform.h"
+#include "print/vertrdruckinstallation.h"
 #include "substitution/fehlzeit.h"
+#include "substitution/tagesplan.h"
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrfenster.h"
@@ -77,6 +84,7 @@ class VertretungFensterTest : public ::testing::Test {
     TDienste::SetzeUhr(&uhr);
     palette = std::make_unique<TKolvarPalette>(standard, dateien);
     InstalliereVertretung(*palette);
+    InstalliereVertretungsDruck(*palette);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/vertretung.kvr")));
   }
   ~VertretungFensterTest() override {
@@ -364,6 +372,104 @@ TEST_F(VertretungFensterTest, KnoepfeUndStattDerLehrerwahl) {
   EXPECT_EQ(w->Vertretung()->Art(), VertrArt::Lehrer);
   const TGitterAuswahl a = f->VertrGrid->Auswahl();
   EXPECT_EQ(f->VertretungIn(a.oben), w->Vertretung());
+}
+
+// "Vertretungsplan..." starts on the active day list's date, else on the date of the record an
+// open choice window shows, and only otherwise today.
+TEST_F(VertretungFensterTest, VertretungsplanDruckBeginntAmTagDerListeOderDerWahl) {
+  Heute(kMontag);
+  TVertrForm* f = Liste();
+  ASSERT_NE(f, nullptr);
+  Aktiviere(f);
+  uhr.Setze(int64_t{kMontag + 2} * 86400 + 8 * 3600);
+  auto druckDatum = [&] {
+    int32_t datum = 0;
+    dialoge.Bediene(QStringLiteral("Drucke Vertretungsplan"), [&](TKvDialog& d) {
+      datum = dynamic_cast<TDruckVertrForm&>(d).Datum();
+      d.Knopf(QStringLiteral("Abbrechen"))->click();
+    });
+    palette->Menues().Aktion(MenuePfad::DruckVertretungsplan)->trigger();
+    return datum;
+  };
+  EXPECT_EQ(druckDatum(), kMontag);
+  // The choice window of Monday's record, with no window active.
+  DoppelKlick(*f, ZeileVon(*f, " 1."));
+  ASSERT_NE(LeWahl(), nullptr);
+  Aktiviere(nullptr);
+  EXPECT_EQ(druckDatum(), kMontag);
+  LeWahl()->close();
+  QApplication::processEvents();
+  ASSERT_EQ(LeWahl(), nullptr);
+  Aktiviere(nullptr);
+  EXPECT_EQ(druckDatum(), kMontag + 2);
+}
+
+// The teacher choice: its height follows the list (at least "pst" - 1 rows) and never passes the
+// screen, where the list scrolls; its pop-ups act only while it is the active window; and Ctrl
+// of "LBem" counts as it was when the button went down.
+TEST_F(VertretungFensterTest, LehrerwahlHoeheAktivUndStrgBeimDruecken) {
+  S().Standard().bem[0] = "Aufgaben";
+  Heute(kMontag);
+  Aktiviere(Liste());
+  DoppelKlick(*Liste(), ZeileVon(*Liste(), " 1."));
+  TVLeWahlForm* w = LeWahl();
+  ASSERT_NE(w, nullptr);
+  const int zh = w->LehrerGrid->StandardHoehe();
+  const int verfuegbar = w->screen()->availableGeometry().height();
+  TWahlFensterMass mass = LehrerWahlMass(static_cast<int>(w->Vorschlaege().size()), S().Standard().pst, zh,
+                                         w->Vertretung()->Stunde());
+  // The list shows the rows the rule asks for, the rest of the window as laid out here.
+  EXPECT_GE(w->LehrerGrid->viewport()->height(), mass.Zeilen * (zh + 1));
+  EXPECT_LT(w->LehrerGrid->viewport()->height(), (mass.Zeilen + 1) * (zh + 1));
+  EXPECT_EQ(w->Tagesplan->PlanGrid->Zeilen(), mass.PlanZeilen);
+  // Sixty more teachers: the rule asks for more than the screen has; the list scrolls.
+  for (int i = 0; i < 60; ++i) S().NeuerLehrer("L" + std::to_string(i));
+  w->RandBox->setChecked(false);
+  w->FilterClick();
+  mass = LehrerWahlMass(static_cast<int>(w->Vorschlaege().size()), S().Standard().pst, zh, 1);
+  ASSERT_GT(mass.Hoehe, verfuegbar);
+  EXPECT_LE(w->frameGeometry().height(), verfuegbar);
+  EXPECT_EQ(w->Tagesplan->PlanGrid->Zeilen(), 16);
+  QApplication::processEvents();
+  EXPECT_GT(w->LehrerGrid->verticalScrollBar()->maximum(), 0);
+
+  // The day list active: "Wie am" and "LBem" offer nothing.
+  Aktiviere(Liste());
+  const std::size_t angebote = popups.Angebote().size();
+  w->WieAmKnopfClick();
+  w->BemKnopfClick(true, false);
+  EXPECT_EQ(popups.Angebote().size(), angebote);
+  // Active again: Ctrl held at the press and let go before the release replaces the remark.
+  Aktiviere(w);
+  w->InfoFeldL->setText(QStringLiteral("alt"));
+  w->Vertretung()->SetLehrerBem("alt");
+  popups.WaehleText(QStringLiteral("Aufgaben"));
+  QTest::mousePress(w->LBemKnopf, Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseRelease(w->LBemKnopf, Qt::LeftButton, Qt::NoModifier);
+  EXPECT_EQ(w->Vertretung()->LehrerBem(), "Aufgaben");
+  // Without Ctrl at the press it is appended, whatever the release says.
+  popups.WaehleText(QStringLiteral("Aufgaben"));
+  QTest::mousePress(w->LBemKnopf, Qt::LeftButton, Qt::NoModifier);
+  QTest::mouseRelease(w->LBemKnopf, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(w->Vertretung()->LehrerBem(), "Aufgaben Aufgaben");
+}
+
+// The room choice: at least "pst" + 5 rows, its day plan min(rows - 5, 16) periods.
+TEST_F(VertretungFensterTest, RaumwahlHoeheNachDenRegeln) {
+  Heute(kMontag);
+  Aktiviere(Liste());
+  const int zeile = ZeileVon(*Liste(), " 3.");
+  ASSERT_GT(zeile, 0);
+  DoppelKlick(*Liste(), zeile);
+  TVRaWahlForm* r = RaWahl();
+  ASSERT_NE(r, nullptr);
+  const TWahlFensterMass mass = RaumWahlMass(static_cast<int>(r->Vorschlaege().size()), S().Standard().pst,
+                                             r->RaumGrid->StandardHoehe(), r->Vertretung()->Stunde());
+  EXPECT_EQ(mass.Zeilen, S().Standard().pst + 5);
+  const int zh = r->RaumGrid->StandardHoehe();
+  EXPECT_GE(r->RaumGrid->viewport()->height(), mass.Zeilen * (zh + 1));
+  EXPECT_LT(r->RaumGrid->viewport()->height(), (mass.Zeilen + 1) * (zh + 1));
+  EXPECT_EQ(r->Tagesplan->PlanGrid->Zeilen(), mass.PlanZeilen);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/dateibefehle.h"
@@ -14,6 +15,7 @@
 #include "gui/support/gebauteschule.h"
 #include "gui/support/skriptdienste.h"
 #include "model/kopplung.h"
+#include "model/kurs.h"
 #include "model/parliste.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -102,6 +104,53 @@ TEST_F(PalettenParTest, MenueSucheUndWiederOeffnen) {
   ASSERT_NE(Fenster(), nullptr);
   EXPECT_EQ(Fenster()->Tabelle().Zeilen(), 10);
   EXPECT_NE(Fenster()->Gitter()->Objekt(2, 1), nullptr);
+}
+
+// Right clicks with real mouse events: the pop-up opens when the button comes up, and nothing in
+// it is chosen by that release; a row placed completely still shows its free common slots.
+TEST_F(PalettenParTest, RechtsklickOeffnetBeimLoslassenUndZeigtAuchVolleZeilen) {
+  ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  dialoge.Bediene(QStringLiteral("ParStartForm"), [](TKvDialog& d) {
+    static_cast<TParStartForm&>(d).UebernehmenFeld()->setChecked(true);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Eintrag()->trigger();
+  TParForm* f = Fenster();
+  ASSERT_NE(f, nullptr);
+  palette->Schule().SetzeAktivesFenster(f);
+  TGitter& g = *f->Gitter();
+  auto rechts = [&](int spalte, int zeile, bool loslassen) {
+    const QPoint mitte = g.ZellRechteck(spalte, zeile).center();
+    QTest::mousePress(g.viewport(), Qt::RightButton, {}, mitte);
+    if (loslassen) QTest::mouseRelease(g.viewport(), Qt::RightButton, {}, mitte);
+  };
+  // The column header: the press alone shows nothing; the release shows the class pop-up and,
+  // dismissed, the column stays empty.
+  rechts(1, 0, false);
+  EXPECT_TRUE(popups.Angebote().empty());
+  popups.WaehleNichts();
+  QTest::mouseRelease(g.viewport(), Qt::RightButton, {}, g.ZellRechteck(1, 0).center());
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  EXPECT_TRUE(popups.Angebote()[0].texte.contains(QStringLiteral("5a")));
+  for (int z = 1; z <= f->Tabelle().Zeilen(); ++z) EXPECT_EQ(f->Tabelle().Zelle(z, 1).Kopplung, nullptr) << z;
+  // Pressed on one cell and released on another is no click.
+  QTest::mousePress(g.viewport(), Qt::RightButton, {}, g.ZellRechteck(1, 1).center());
+  QTest::mouseRelease(g.viewport(), Qt::RightButton, {}, g.ZellRechteck(1, 3).center());
+  EXPECT_EQ(popups.Angebote().size(), 1u);
+
+  // REL's row with both hours placed: its header still offers the days, Monday 1 taken.
+  TKurs* rel = palette->Schule().Kurse().Hole(1);
+  rel->Setze(1, 1, nullptr, 1);
+  rel->Setze(1, 2, nullptr, 1);
+  popups.WaehleNichts();
+  rechts(0, 2, true);
+  ASSERT_EQ(popups.Angebote().size(), 2u);
+  const auto& tage = popups.Angebote()[1];
+  EXPECT_EQ(tage.texte.size(), standard.mtn);
+  EXPECT_EQ(tage.texte.value(0), QString::fromStdString(standard.spn[0]));
+  ASSERT_FALSE(tage.unter.empty());
+  EXPECT_EQ(tage.unter[0].size(), standard.pst);
+  EXPECT_EQ(rel->Setzungen().Anzahl(), 2);
 }
 
 }  // namespace

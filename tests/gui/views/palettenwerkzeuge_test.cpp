@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "app/dateibefehle.h"
@@ -23,6 +25,7 @@
 #include "platform/dienste.h"
 #include "platform/kvdialog.h"
 #include "views/planwerkzeuge.h"
+#include "views/wochenwahl.h"
 
 namespace kolvar {
 namespace {
@@ -93,6 +96,58 @@ TEST_F(PalettenWerkzeugeTest, RaeumeAufraeumenUndPlaeneLoeschenNachDerFrage) {
                   [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
   Aktion(MenuePfad::PlaeneLoeschen)->trigger();
   EXPECT_TRUE(Kurs()->Setzungen().Leer());
+}
+
+// The week grid of "Pläne löschen" is headed by the plan views' period labels and day names.
+TEST_F(PalettenWerkzeugeTest, PlaeneLoeschenZeigtDieStundenbezeichnungen) {
+  standard.sp[0][0] = "7:45";
+  standard.sp[0][6] = "13:10-13:55";
+  standard.spg[0] = "Mon";
+  Oeffne(1);
+  QStringList gesehen;
+  int breite = 0;
+  dialoge.Bediene(QStringLiteral("Pläne löschen"), [&](TKvDialog& d) {
+    const TWochenWahl* woche = d.findChild<TWochenWahl*>();
+    ASSERT_NE(woche, nullptr);
+    gesehen = woche->StundenTexte();
+    breite = woche->width();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Aktion(MenuePfad::PlaeneLoeschen)->trigger();
+  ASSERT_EQ(gesehen.size(), kStunden);
+  EXPECT_EQ(gesehen[0], QStringLiteral("7:45"));
+  EXPECT_EQ(gesehen[6], QStringLiteral("13:10-13:55"));
+  EXPECT_EQ(gesehen[1], QString::fromStdString(standard.sp[0][1]));
+  // The long label fits beside the cells.
+  EXPECT_GT(breite, QFontMetrics(QApplication::font()).horizontalAdvance(gesehen[6]));
+  EXPECT_FALSE(Kurs()->Setzungen().Leer());
+}
+
+// An action that leaves lessons after the last period shown raises "Std/Tag" to them and says so
+// once; the next action, with nothing new out of sight, says nothing.
+TEST_F(PalettenWerkzeugeTest, StundenNachStdProTagWerdenGezeigt) {
+  Oeffne(1);
+  standard.pst = 6;
+  palette->Menues().SetzeBefehl(MenuePfad::Komprimieren, [this] {
+    Kurs()->SetzeStunden(1, 5);
+    Kurs()->Setze(1, 4, nullptr, 7);
+    Kurs()->Setze(1, 5, nullptr, 8);
+  });
+  dialoge.Antworte(QStringLiteral("Std/Tag"), mrOk);
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_EQ(standard.pst, 8);
+  EXPECT_TRUE(dialoge.Protokoll().contains(
+      QStringLiteral("Std/Tag: 2 Stunden liegen nach der 6. Stunde; Std/Tag ist jetzt 8.")))
+      << dialoge.Protokoll().join(QLatin1Char('\n')).toStdString();
+  palette->Menues().SetzeBefehl(MenuePfad::Komprimieren, [] {});
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_EQ(standard.pst, 8);
+  // "Std/Tag" set lower on purpose (the plan presets) stays so.
+  palette->Menues().SetzeBefehl(MenuePfad::Komprimieren, [this] { standard.pst = 5; });
+  Aktion(MenuePfad::Komprimieren)->trigger();
+  EXPECT_EQ(standard.pst, 5);
+  EXPECT_EQ(dialoge.Protokoll().size(), 1);
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
 }
 
 // 5a has a gap on Tuesday; "Nein" leaves it, "Ja" and "Start" move Tuesday's second hour into

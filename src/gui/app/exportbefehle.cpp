@@ -1,0 +1,53 @@
+#include "app/exportbefehle.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/exportform.h"
+#include "app/kolvarpalette.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
+#include "model/standard.h"
+#include "platform/beschaeftigt.h"
+#include "platform/dateidienst.h"
+#include "platform/dienste.h"
+
+namespace kolvar {
+
+void KurseClick(TKolvarPalette& palette) {
+  TStandard& standard = palette.Standard();
+  TDateiAuswahl auswahl{QStringLiteral("Exportieren als"), QStringLiteral("Textdateien (*.TXT)|*.txt"),
+                        QStringLiteral("txt"), QString::fromStdString(standard.ipf),
+                        QStringLiteral("Ohne Titel")};
+  const QString pfad = TDienste::Dateien().Sichern(auswahl);
+  // A cancelled dialog changes nothing, not even the remembered folder.
+  if (pfad.isEmpty()) return;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  standard.ipf = QFileInfo(pfad).absolutePath().toStdString();
+  TSanduhr sanduhr;
+  TExportForm form(QFileInfo(pfad).fileName(), &palette);
+  form.ZeigeSofort();
+  form.close();
+}
+
+void HTMLDateienClick(TKolvarPalette& palette) {
+  TStandard& standard = palette.Standard();
+  TDateiAuswahl auswahl{QStringLiteral("Exportieren in den Ordner"), QString(), QString(),
+                        QString::fromStdString(standard.hpf), QStringLiteral("HTML Ordner")};
+  const QString pfad = TDienste::Dateien().Sichern(auswahl);
+  if (pfad.isEmpty()) return;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  standard.hpf = QFileInfo(pfad).absolutePath().toStdString();
+  TSanduhr sanduhr;
+  THTMLForm form(standard, QFileInfo(pfad).absoluteFilePath(), &palette);
+  form.ZeigeSofort();
+  form.close();
+}
+
+void InstalliereExport(TKolvarPalette& palette) {
+  TMenueBaum& menues = palette.Menues();
+  menues.SetzeBefehl(MenuePfad::ExportKurse, [&palette] { KurseClick(palette); });
+  menues.SetzeBefehl(MenuePfad::ExportHtml, [&palette] { HTMLDateienClick(palette); });
+}
+
+}  // namespace kolvar
