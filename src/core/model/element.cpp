@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "model/fach.h"
@@ -115,6 +116,7 @@ bool TElement::HatVerplanteKurse() const {
 TSetzung* TElement::SetzungAn(int v, int d, int p, bool nurUnfixiert) const {
   int von, bis;
   VersionsBereich(schule_->Standard().Versionen(), schule_->Standard().mwn(), v, von, bis);
+  if (!KannSetzungHaben(von, bis, d, p)) return nullptr;
   for (TKurs* k : kurse_)
     for (int ver = von; ver <= bis; ++ver) {
       TSetzung* s = k->FindeSetzung(ver, d, p);
@@ -237,9 +239,55 @@ void TPlanElement::AktualisierePlan() const {
   Schule().MerkeElement(this, Aenderung::Zeichnen);
 }
 
+namespace {
+constexpr std::size_t kJeVersion = kTage * kStunden;
+constexpr std::size_t kKeinSlot = SIZE_MAX;
+
+std::size_t SlotIndex(int v, int d, int p) {
+  if (v < 1 || v > kMaxVersionen || d < 1 || d > kTage || p < 1 || p > kStunden) return kKeinSlot;
+  return static_cast<std::size_t>(v - 1) * kJeVersion + static_cast<std::size_t>((d - 1) * kStunden + p - 1);
+}
+}  // namespace
+
 void TPlanElement::SetzeVersionen(int n) {
   sperrung_.SetzeVersionen(n);
   belegung_.SetzeVersionen(n);
+  if (anzahl_.size() > static_cast<std::size_t>(std::max(n, 0)) * kJeVersion)
+    anzahl_.resize(static_cast<std::size_t>(std::max(n, 0)) * kJeVersion);
+}
+
+int TPlanElement::SetzungenAn(int v, int d, int p) const {
+  const std::size_t i = SlotIndex(v, d, p);
+  return i < anzahl_.size() ? anzahl_[i] : 0;
+}
+
+bool TPlanElement::KannSetzungHaben(int von, int bis, int d, int p) const {
+  for (int v = von; v <= bis; ++v)
+    if (SetzungenAn(v, d, p) > 0) return true;
+  return false;
+}
+
+void TPlanElement::ZaehleSetzung(int v, int d, int p, int schritt) {
+  const std::size_t i = SlotIndex(v, d, p);
+  if (i == kKeinSlot) return;
+  if (i >= anzahl_.size()) {
+    if (schritt <= 0) return;
+    // Every version at once: growing a version at a time would copy the counts each time.
+    const std::size_t versionen =
+        std::max<std::size_t>(i / kJeVersion + 1, static_cast<std::size_t>(belegung_.Versionen()));
+    anzahl_.resize(versionen * kJeVersion, 0);
+  }
+  uint16_t& n = anzahl_[i];
+  if (schritt > 0)
+    ++n;
+  else if (n > 0)
+    --n;
+  belegung_.SetzeBereich(v, d, p, n > 0);
+}
+
+void TPlanElement::LeereZaehler() {
+  anzahl_.clear();
+  belegung_.Leere();
 }
 
 void TPlanElement::Loese() {}

@@ -256,9 +256,11 @@ class TKurs {
   void Aussortieren(TElement* e);
   // After a key change: every list that holds the course gets it at its sorted place again.
   void Umsortieren();
+  // The element's occupancy bit alone (a drag switches it); counts stay.
   void SetzeBit(TPlanElement* e, int v, int d, int p, bool an);
-  // Recomputes the element's bit from the courses that still hold it at the slot.
-  void PruefeBit(TPlanElement* e, int v, int d, int p);
+  // One placement of the course more or fewer for the element at the slot (count and bit).
+  static void Belege(TPlanElement* e, int v, int d, int p);
+  static void GibFrei(TPlanElement* e, int v, int d, int p);
   void EntferneSetzungIntern(TSetzung* s, bool merken);
   void LehrerLehrtFach();
   // Takes the room off the placement: counts, grids, stamps; no records, no notices.
@@ -285,6 +287,8 @@ class TKurs {
   bool nzk_ = false;
   TWochBereich sperrung_;
   TWochBereich belegung_;
+  // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged).
+  TWochBereich gesetzt_;
   TWochBereich ergebnis_;
   int32_t schluessel1_ = 0;
   int32_t schluessel2_ = 0;

@@ -213,6 +213,19 @@ void SortiereVertretungen(TSchule& schule) {
   for (TVertretung* v : alle) schule.Vertretungen().Haenge(v);
 }
 
+const std::vector<TVertretung*>& VertretungenAm(const TSchule& schule, int32_t datum) {
+  TSchule::TVertretungsIndex& index = schule.VertretungsIndex();
+  const TListe<TVertretung>& liste = schule.Vertretungen();
+  if (index.Stand != liste.Stand()) {
+    index.NachDatum.clear();
+    for (TVertretung* v : liste) index.NachDatum[v->Datum()].push_back(v);
+    index.Stand = liste.Stand();
+  }
+  static const std::vector<TVertretung*> keine;
+  const auto it = index.NachDatum.find(datum);
+  return it == index.NachDatum.end() ? keine : it->second;
+}
+
 void VertretungenNeuOrdnen(TSchule& schule) {
   SortiereVertretungen(schule);
 }

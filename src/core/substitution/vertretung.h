@@ -245,6 +245,8 @@ void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v);
 // Sorts the whole school list again by the current "vsa": every record is inserted anew in the
 // list's present order.
 void SortiereVertretungen(TSchule& schule);
+// The records of the date, in the school list's order, from the index kept with the list.
+const std::vector<TVertretung*>& VertretungenAm(const TSchule& schule, int32_t datum);
 
 // Expiry after loading: frees every outdated record without changing any account.
 void EntferneVeralteteVertretungen(TSchule& schule);
