@@ -240,25 +240,42 @@ void TPlanElement::AktualisierePlan() const {
 }
 
 namespace {
-constexpr std::size_t kJeVersion = kTage * kStunden;
-constexpr std::size_t kKeinSlot = SIZE_MAX;
+constexpr std::size_t kSlots = kTage * kStunden;
 
-std::size_t SlotIndex(int v, int d, int p) {
-  if (v < 1 || v > kMaxVersionen || d < 1 || d > kTage || p < 1 || p > kStunden) return kKeinSlot;
-  return static_cast<std::size_t>(v - 1) * kJeVersion + static_cast<std::size_t>((d - 1) * kStunden + p - 1);
+bool SlotGueltig(int v, int d, int p) {
+  return v >= 1 && v <= kMaxVersionen && d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
 }
 }  // namespace
+
+// Slot-major, the versions of a slot side by side: a lesson's hours in many versions mostly
+// share their slot, so counting them touches one place of memory.
+std::size_t TPlanElement::ZaehlerIndex(int v, int d, int p) const {
+  return static_cast<std::size_t>((d - 1) * kStunden + p - 1) * static_cast<std::size_t>(zaehlerVersionen_) +
+         static_cast<std::size_t>(v - 1);
+}
 
 void TPlanElement::SetzeVersionen(int n) {
   sperrung_.SetzeVersionen(n);
   belegung_.SetzeVersionen(n);
-  if (anzahl_.size() > static_cast<std::size_t>(std::max(n, 0)) * kJeVersion)
-    anzahl_.resize(static_cast<std::size_t>(std::max(n, 0)) * kJeVersion);
+  if (!anzahl_.empty()) LegeZaehlerUm(std::clamp(n, 1, kMaxVersionen));
+}
+
+void TPlanElement::LegeZaehlerUm(int neu) {
+  // Counts of the versions that stay move to the new layout; placements of dropped versions
+  // are gone by now.
+  std::vector<uint16_t> umgelegt(kSlots * static_cast<std::size_t>(neu), 0);
+  const int bleiben = std::min(neu, zaehlerVersionen_);
+  for (std::size_t slot = 0; slot < kSlots; ++slot)
+    for (int v = 0; v < bleiben; ++v)
+      umgelegt[slot * static_cast<std::size_t>(neu) + static_cast<std::size_t>(v)] =
+          anzahl_[slot * static_cast<std::size_t>(zaehlerVersionen_) + static_cast<std::size_t>(v)];
+  anzahl_ = std::move(umgelegt);
+  zaehlerVersionen_ = neu;
 }
 
 int TPlanElement::SetzungenAn(int v, int d, int p) const {
-  const std::size_t i = SlotIndex(v, d, p);
-  return i < anzahl_.size() ? anzahl_[i] : 0;
+  if (!SlotGueltig(v, d, p) || v > zaehlerVersionen_ || anzahl_.empty()) return 0;
+  return anzahl_[ZaehlerIndex(v, d, p)];
 }
 
 bool TPlanElement::KannSetzungHaben(int von, int bis, int d, int p) const {
@@ -268,25 +285,29 @@ bool TPlanElement::KannSetzungHaben(int von, int bis, int d, int p) const {
 }
 
 void TPlanElement::ZaehleSetzung(int v, int d, int p, int schritt) {
-  const std::size_t i = SlotIndex(v, d, p);
-  if (i == kKeinSlot) return;
-  if (i >= anzahl_.size()) {
+  if (!SlotGueltig(v, d, p)) return;
+  if (anzahl_.empty() || v > zaehlerVersionen_) {
     if (schritt <= 0) return;
-    // Every version at once: growing a version at a time would copy the counts each time.
-    const std::size_t versionen =
-        std::max<std::size_t>(i / kJeVersion + 1, static_cast<std::size_t>(belegung_.Versionen()));
-    anzahl_.resize(versionen * kJeVersion, 0);
+    // Every version at once, at the first placement: elements never placed cost nothing.
+    const int versionen = std::max({v, belegung_.Versionen(), zaehlerVersionen_});
+    if (anzahl_.empty()) {
+      zaehlerVersionen_ = versionen;
+      anzahl_.resize(kSlots * static_cast<std::size_t>(versionen), 0);
+    } else {
+      LegeZaehlerUm(versionen);
+    }
   }
-  uint16_t& n = anzahl_[i];
+  uint16_t& n = anzahl_[ZaehlerIndex(v, d, p)];
   if (schritt > 0)
     ++n;
   else if (n > 0)
     --n;
-  belegung_.SetzeBereich(v, d, p, n > 0);
+  if (TWoElem* w = belegung_.Woche(v)) w->SetzeStunde(d, p, n > 0);
 }
 
 void TPlanElement::LeereZaehler() {
   anzahl_.clear();
+  zaehlerVersionen_ = 0;
   belegung_.Leere();
 }
 

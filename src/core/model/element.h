@@ -172,9 +172,12 @@ class TPlanElement : public TElement {
 
   TWochBereich sperrung_;
   TWochBereich belegung_;
-  // Per slot (version, day, period), grown to every version at the first placement. A room
+  // Per slot (day, period) and version, made for every version at the first placement. A room
   // counts every placement in itself: an hour may use a room its course does not list.
+  std::size_t ZaehlerIndex(int v, int d, int p) const;
+  void LegeZaehlerUm(int versionen);
   std::vector<uint16_t> anzahl_;
+  int zaehlerVersionen_ = 0;
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
 };

@@ -429,15 +429,17 @@ void TKurs::GibFrei(TPlanElement* e, int v, int d, int p) {
   if (e) e->ZaehleSetzung(v, d, p, -1);
 }
 
-TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
+TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool zaehlen) {
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
   auto* s = new TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
   belegung_.SetzeBereich(v, d, p, true);
-  gesetzt_.SetzeBereich(v, d, p, true);
-  Belege(lehrer_, v, d, p);
-  for (TKlasse* k : klassen_) Belege(k, v, d, p);
-  Belege(r, v, d, p);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
+  if (zaehlen) {
+    Belege(lehrer_, v, d, p);
+    for (TKlasse* k : klassen_) Belege(k, v, d, p);
+    Belege(r, v, d, p);
+  }
   // A file's placements come before its absences, so reading books nothing here.
   VertretungenNachSetzen(*s);
   Geaendert();
@@ -451,7 +453,7 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   if (schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Gesetzt);
   setzungen_.Haenge(s);
   belegung_.SetzeBereich(v, d, p, true);
-  gesetzt_.SetzeBereich(v, d, p, true);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
   Belege(lehrer_, v, d, p);
   for (TKlasse* k : klassen_) Belege(k, v, d, p);
   Belege(r, v, d, p);
@@ -461,6 +463,25 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   StempleAenderung(r);
   Geaendert();
   return s;
+}
+
+void TKurs::ZaehleAlleSetzungen(TSchule& schule) {
+  // Element by element, so that each one's counts stay in the cache while its courses are
+  // walked; the links and lists agree here (the courses were just made with both).
+  for (TLehrer* l : schule.Lehrer()) {
+    l->LeereZaehler();
+    for (const TKurs* c : l->Kurse())
+      if (c->lehrer_ == l)
+        for (const TSetzung* s : c->setzungen_) Belege(l, s->Version(), s->Tag(), s->Stunde());
+  }
+  for (TKlasse* k : schule.Klassen()) {
+    k->LeereZaehler();
+    for (const TKurs* c : k->Kurse())
+      for (const TSetzung* s : c->setzungen_) Belege(k, s->Version(), s->Tag(), s->Stunde());
+  }
+  for (TRaum* r : schule.Raeume()) r->LeereZaehler();
+  for (const TKurs* c : schule.Kurse())
+    for (const TSetzung* s : c->setzungen_) Belege(s->Raum(), s->Version(), s->Tag(), s->Stunde());
 }
 
 void TKurs::EntferneSetzung(TSetzung* s) {
@@ -474,7 +495,7 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
-  gesetzt_.SetzeBereich(v, d, p, false);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, false);
   GibFrei(lehrer_, v, d, p);
   for (TKlasse* k : klassen_) GibFrei(k, v, d, p);
   StempleAenderung(r);
@@ -553,7 +574,8 @@ int TKurs::OffeneStunden(int v) const {
 
 TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
   // The exact grid, never switched off by a drag, spares the walk where nothing is placed.
-  if (v < 1 || !gesetzt_.Belegt(v, d, p)) return nullptr;
+  const TWoElem* w = gesetzt_.Woche(v);
+  if (w == nullptr || !w->Stunde(d, p)) return nullptr;
   for (TSetzung* s : setzungen_)
     if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
   return nullptr;

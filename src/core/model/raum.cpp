@@ -22,6 +22,7 @@ bool TRaum::ZaehltSetzung(const TSetzung& s) const {
 bool TRaum::BelegtAm(int p, int32_t datum) const {
   const int v = Schule().VersionDerWoche(datum);
   const int d = Uhr::Wochentag(datum);
+  if (SetzungenAn(v, d, p) == 0) return false;
   for (const TKurs* k : Kurse()) {
     const TSetzung* s = k->FindeSetzung(v, d, p);
     if (!s || s->Raum() != this) continue;
