@@ -137,6 +137,8 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
         p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
       if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde()))
         p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
+      else if (k->FindeSetzung(st->Version(), st->Tag(), st->Stunde()) != st)
+        p.Melde(k->Text() + ": Setzung an ihrem Feld nicht zu finden");
       eigen.SetzeBereich(st->Version(), st->Tag(), st->Stunde(), true);
       if (k->Lehrer()) bit(k->Lehrer(), st);
       for (const TKlasse* kl : k->Klassen()) bit(kl, st);

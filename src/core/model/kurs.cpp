@@ -433,6 +433,7 @@ TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool z
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
   auto* s = new TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
+  Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
   if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
   if (zaehlen) {
@@ -452,6 +453,7 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   auto* s = new TSetzung(*this, v, d, p, r, false);
   if (schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Gesetzt);
   setzungen_.Haenge(s);
+  Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
   if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
   Belege(lehrer_, v, d, p);
@@ -489,9 +491,10 @@ void TKurs::EntferneSetzung(TSetzung* s) {
 }
 
 void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
-  if (!s || setzungen_.Position(s) == 0) return;
+  if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
+  nachSlot_.erase(std::lower_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot));
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
@@ -523,7 +526,7 @@ void TKurs::EntferneAlleSetzungen() {
 }
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
-  if (!s || setzungen_.Position(s) == 0) return;
+  if (!Gehoert(s)) return;
   TRaum* vorher = s->Raum();
   if (vorher) LoeseRaumIntern(s);
   s->raum_ = r;
@@ -539,7 +542,7 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
 }
 
 void TKurs::LoeseRaum(TSetzung* s) {
-  if (!s || !s->Raum() || setzungen_.Position(s) == 0) return;
+  if (!s || !s->Raum() || !Gehoert(s)) return;
   TRaum* alt = s->Raum();
   LoeseRaumIntern(s);
   VertretungenRaumGeaendert(*s, alt);
@@ -572,10 +575,36 @@ int TKurs::OffeneStunden(int v) const {
 // ---------------------------------------------------------------------------------------------
 // Queries
 
+namespace {
+int SlotSchluessel(int v, int d, int p) {
+  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+}  // namespace
+
+bool TKurs::VorSlot(const TSetzung* a, const TSetzung* b) {
+  return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) <
+         SlotSchluessel(b->Version(), b->Tag(), b->Stunde());
+}
+
+void TKurs::Verzeichne(TSetzung* s) {
+  nachSlot_.insert(std::upper_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot), s);
+}
+
+bool TKurs::Gehoert(const TSetzung* s) const {
+  return s != nullptr && &s->Kurs() == this && FindeSetzung(s->Version(), s->Tag(), s->Stunde()) == s;
+}
+
 TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
-  // The exact grid, never switched off by a drag, spares the walk where nothing is placed.
+  // The exact grid, never switched off by a drag, spares the search where nothing is placed;
+  // the placements by slot find the one that is there without walking the list.
   const TWoElem* w = gesetzt_.Woche(v);
   if (w == nullptr || !w->Stunde(d, p)) return nullptr;
+  const int schluessel = SlotSchluessel(v, d, p);
+  const auto it = std::lower_bound(
+      nachSlot_.begin(), nachSlot_.end(), schluessel,
+      [](const TSetzung* a, int k) { return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) < k; });
+  if (it != nachSlot_.end() && SlotSchluessel((*it)->Version(), (*it)->Tag(), (*it)->Stunde()) == schluessel)
+    return *it;
   for (TSetzung* s : setzungen_)
     if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
   return nullptr;

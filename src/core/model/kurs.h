@@ -290,8 +290,14 @@ class TKurs {
   bool nzk_ = false;
   TWochBereich sperrung_;
   TWochBereich belegung_;
-  // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged).
+  // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged),
+  // and the placements ordered by slot (version, day, period).
   TWochBereich gesetzt_;
+  std::vector<TSetzung*> nachSlot_;
+  static bool VorSlot(const TSetzung* a, const TSetzung* b);
+  void Verzeichne(TSetzung* s);
+  // The placement is one of this course's.
+  bool Gehoert(const TSetzung* s) const;
   TWochBereich ergebnis_;
   int32_t schluessel1_ = 0;
   int32_t schluessel2_ = 0;
