@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "engine/planweit.h"
 #include "model/ifenster.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -191,6 +192,7 @@ void TAutomat::Ordne(const std::unordered_set<const TKurs*>* nur) {
 
 bool TAutomat::Schritt() {
   if (Fertig()) return false;
+  const TPlanweit planweit(schule_);
   if (lauf_.NeuBewerten) BewerteBetroffene();
   TKurs* kopf = liste_.front();
   TKurs* c = kopf;
