@@ -75,18 +75,9 @@ void SpeichernAufPlatte(benchmark::State& state) {
   state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))));
 }
 
-BENCHMARK(Schreiben)
-    ->Arg(static_cast<int>(Profil::Gross))
-    ->Arg(static_cast<int>(Profil::Stress))
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(Lesen)
-    ->Arg(static_cast<int>(Profil::Gross))
-    ->Arg(static_cast<int>(Profil::Stress))
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(SpeichernAufPlatte)
-    ->Arg(static_cast<int>(Profil::Gross))
-    ->Arg(static_cast<int>(Profil::Stress))
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Schreiben)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(Lesen)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(SpeichernAufPlatte)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvar

@@ -1,6 +1,7 @@
-// The planning engine on the generator's large school: what a user waits for while dragging a
-// lesson (conflicts of one move), one rating pass of the automatic run (blocked slots of every
-// course), the coupling room search at its worst, and placing every course automatically.
+// The planning engine on the generator's schools: what a user waits for while dragging a lesson
+// (conflicts of one move), one rating pass of the automatic run (blocked slots of every course),
+// the coupling room search at its worst, clearing the plan and placing every course
+// automatically. Where a benchmark takes the profile, it is its last argument (0 small .. 3 stress).
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -32,8 +33,17 @@ struct TGrosseSchule {
   TFesteUhr uhr{int64_t{kGeneratorHeute} * 86400};
   std::unique_ptr<TSchule> schule;
 
-  TGrosseSchule() { schule = ErzeugeSchule(standard, Profil::Gross, 7, {&dialoge, &palette, &uhr}); }
+  explicit TGrosseSchule(Profil profil = Profil::Gross) {
+    schule = ErzeugeSchule(standard, profil, 7, {&dialoge, &palette, &uhr});
+  }
 };
+
+// The profile in the benchmark's last argument, named in its label.
+Profil ProfilDes(benchmark::State& state, int argument) {
+  const auto profil = static_cast<Profil>(state.range(argument));
+  state.SetLabel(ProfilName(profil));
+  return profil;
+}
 
 // Courses with a placement to drag: (course, source slot), a spread over the school.
 std::vector<const TSetzung*> Quellen(const TSchule& s) {
@@ -45,7 +55,7 @@ std::vector<const TSetzung*> Quellen(const TSchule& s) {
 }
 
 void KonflikteEinesZugs(benchmark::State& state, bool alleVersionen) {
-  TGrosseSchule g;
+  TGrosseSchule g(ProfilDes(state, 0));
   g.standard.SetNurAktuelleVersion(!alleVersionen);
   const std::vector<const TSetzung*> quellen = Quellen(*g.schule);
   std::size_t i = 0;
@@ -67,8 +77,8 @@ void BM_KonflikteAktuelleVersion(benchmark::State& state) {
 void BM_KonflikteAlleVersionen(benchmark::State& state) {
   KonflikteEinesZugs(state, true);
 }
-BENCHMARK(BM_KonflikteAktuelleVersion);
-BENCHMARK(BM_KonflikteAlleVersionen);
+BENCHMARK(BM_KonflikteAktuelleVersion)->DenseRange(0, 3);
+BENCHMARK(BM_KonflikteAlleVersionen)->DenseRange(0, 3);
 
 // The manual planning window's reasons for one course at every slot of the week.
 void BM_SperrgruendeAllerFelder(benchmark::State& state) {
@@ -167,10 +177,11 @@ BENCHMARK(BM_RaumsucheEinFeld)->Arg(16)->Arg(14)->ArgName("Raeume");
 
 // Clearing the whole plan: every placement of every course removed, one after another.
 void BM_PlanLeeren(benchmark::State& state) {
+  const Profil profil = ProfilDes(state, 0);
   long setzungen = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto g = std::make_unique<TGrosseSchule>();
+    auto g = std::make_unique<TGrosseSchule>(profil);
     setzungen = 0;
     for (const TKurs* k : g->schule->Kurse()) setzungen += k->Setzungen().Anzahl();
     state.ResumeTiming();
@@ -181,15 +192,16 @@ void BM_PlanLeeren(benchmark::State& state) {
   }
   state.counters["Setzungen"] = static_cast<double>(setzungen);
 }
-BENCHMARK(BM_PlanLeeren)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PlanLeeren)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Every course of the large school placed automatically, one after another, in every version,
 // from the generated (partly placed) plan or from an empty one: rate, then place the open hours.
 void BM_AutomatikAllerKurse(benchmark::State& state) {
+  const Profil profil = ProfilDes(state, 2);
   long vorher = 0, gesetzt = 0, offen = 0, verweigert = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto g = std::make_unique<TGrosseSchule>();
+    auto g = std::make_unique<TGrosseSchule>(profil);
     g->standard.ara = false;
     g->standard.aei = state.range(1) != 0;  // on by default: hours stay when the pattern does not fit
     if (state.range(0) != 0)
@@ -223,19 +235,27 @@ void BM_AutomatikAllerKurse(benchmark::State& state) {
   state.counters["offen"] = static_cast<double>(offen) / static_cast<double>(state.iterations());
   state.counters["verweigert"] = static_cast<double>(verweigert);
 }
-BENCHMARK(BM_AutomatikAllerKurse)
-    ->ArgsProduct({{0, 1}, {1, 0}})
-    ->ArgNames({"leer", "aei"})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+// The stress school's 54 versions take a while: one pass of it.
+const bool kAutomatikRegistriert = [] {
+  for (int leer : {0, 1})
+    for (int aei : {1, 0})
+      for (int profil = 0; profil <= 3; ++profil)
+        benchmark::RegisterBenchmark("BM_AutomatikAllerKurse", BM_AutomatikAllerKurse)
+            ->Args({leer, aei, profil})
+            ->ArgNames({"leer", "aei", ""})
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(profil == static_cast<int>(Profil::Stress) ? 1 : 3);
+  return true;
+}();
 
-// The automatic run as the user starts it: every course of the large school selected, rated,
+// The automatic run as the user starts it: every course of the school selected, rated,
 // ordered and placed from an empty plan (fixed hours stay), with and without "aei".
 void BM_AutomatischerLauf(benchmark::State& state) {
+  const Profil profil = ProfilDes(state, 1);
   long offen = 0, gesetzt = 0, nicht = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto g = std::make_unique<TGrosseSchule>();
+    auto g = std::make_unique<TGrosseSchule>(profil);
     g->standard.ara = false;
     g->standard.aei = state.range(0) != 0;
     for (TKurs* k : g->schule->Kurse())
@@ -262,7 +282,11 @@ void BM_AutomatischerLauf(benchmark::State& state) {
   state.counters["Anteil gesetzt"] =
       offen > 0 ? static_cast<double>(gesetzt) / static_cast<double>(offen) : 1.0;
 }
-BENCHMARK(BM_AutomatischerLauf)->Arg(1)->Arg(0)->ArgName("aei")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_AutomatischerLauf)
+    ->ArgsProduct({{1, 0}, {0, 1, 2, 3}})
+    ->ArgNames({"aei", ""})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 }  // namespace
 }  // namespace kolvar

@@ -30,7 +30,7 @@ void Konsistenz(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(p.PruefeKonsistenz().Stufe);
   state.SetLabel(ProfilName(static_cast<Profil>(state.range(0))));
 }
-BENCHMARK(Konsistenz)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(Konsistenz)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 void AlleAnderenPruefungen(benchmark::State& state) {
   TStandard st;

@@ -1,14 +1,18 @@
 // What the deputy head waits for in the substitute choice: the teacher proposals of one record
 // (six filters, day bars, accounts) and the free rooms, on generated schools up to the stress
-// profile's 40,000 records.
+// profile's 40,000 records; and the day list's rows of one date.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/schule.h"
 #include "model/standard.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrvorschlag.h"
+#include "substitution/vertrzeile.h"
 #include "support/fakes.h"
 #include "support/generator.h"
 
@@ -70,6 +74,25 @@ void RaumVorschlaege(benchmark::State& state) {
   state.SetLabel(ProfilName(profil));
 }
 BENCHMARK(RaumVorschlaege)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// The day list's rows of the record's date, as the list window asks for them on every refresh.
+void TageslisteZeilen(benchmark::State& state) {
+  const auto profil = static_cast<Profil>(state.range(0));
+  TBank& bank = Bank(profil);
+  if (!bank.vertretung) {
+    state.SkipWithError("kein Datensatz");
+    return;
+  }
+  const int32_t datum = bank.vertretung->Datum();
+  std::size_t n = 0;
+  for (auto _ : state) {
+    const std::vector<TVertrZeile> zeilen = VertrZeilen(*bank.schule, datum);
+    n = zeilen.size();
+    benchmark::DoNotOptimize(zeilen.data());
+  }
+  state.SetLabel(std::string(ProfilName(profil)) + ", " + std::to_string(n) + " Zeilen");
+}
+BENCHMARK(TageslisteZeilen)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kolvar

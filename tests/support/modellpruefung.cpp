@@ -2,6 +2,8 @@
 
 #include <map>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -88,12 +90,19 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   if (s.SchulRaster1().Versionen() != n || s.SchulRaster2().Versionen() != n)
     p.Melde("Schulraster nicht auf Versionen");
 
-  // Expected occupancy of every plan element, rebuilt from the placements.
+  // Expected occupancy and per-slot counts of every plan element, rebuilt from the placements.
   std::map<const TPlanElement*, TWochBereich> soll;
+  std::map<const TPlanElement*, std::vector<int>> sollAnzahl;
+  auto slot = [](int v, int d, int h) {
+    return static_cast<std::size_t>(((v - 1) * kTage + d - 1) * kStunden + h - 1);
+  };
   auto bit = [&](const TPlanElement* e, const TSetzung* st) {
     auto it = soll.try_emplace(e, s.Standard().Versionen()).first;
     it->second.SetzeVersionen(n);
     it->second.SetzeBereich(st->Version(), st->Tag(), st->Stunde(), true);
+    std::vector<int>& anzahl = sollAnzahl[e];
+    anzahl.resize(static_cast<std::size_t>(n) * kTage * kStunden, 0);
+    if (st->Version() >= 1 && st->Version() <= n) ++anzahl[slot(st->Version(), st->Tag(), st->Stunde())];
   };
   for (int i = 1; i <= s.Kurse().Anzahl(); ++i) {
     const TKurs* k = s.Kurse().Hole(i);
@@ -128,6 +137,8 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
         p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
       if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde()))
         p.Melde(k->Text() + ": zwei Setzungen in einem Feld");
+      else if (k->FindeSetzung(st->Version(), st->Tag(), st->Stunde()) != st)
+        p.Melde(k->Text() + ": Setzung an ihrem Feld nicht zu finden");
       eigen.SetzeBereich(st->Version(), st->Tag(), st->Stunde(), true);
       if (k->Lehrer()) bit(k->Lehrer(), st);
       for (const TKlasse* kl : k->Klassen()) bit(kl, st);
@@ -147,6 +158,22 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
   for (const TLehrer* l : s.Lehrer()) vergleiche(l);
   for (const TKlasse* k : s.Klassen()) vergleiche(k);
   for (const TRaum* r : s.Raeume()) vergleiche(r);
+  // Every slot of every version: a count left behind where nothing is placed shows too.
+  auto zaehler = [&](const TPlanElement* e) {
+    const auto it = sollAnzahl.find(e);
+    for (int v = 1; v <= n; ++v)
+      for (int d = 1; d <= kTage; ++d)
+        for (int h = 1; h <= kStunden; ++h) {
+          const int erwartet = it == sollAnzahl.end() ? 0 : it->second[slot(v, d, h)];
+          if (e->SetzungenAn(v, d, h) != erwartet)
+            p.Melde(Name(e) + ": " + std::to_string(e->SetzungenAn(v, d, h)) + " Setzungen gezählt in " +
+                    std::to_string(v) + "/" + std::to_string(d) + "/" + std::to_string(h) + ", " +
+                    std::to_string(erwartet) + " gesetzt");
+        }
+  };
+  for (const TLehrer* l : s.Lehrer()) zaehler(l);
+  for (const TKlasse* k : s.Klassen()) zaehler(k);
+  for (const TRaum* r : s.Raeume()) zaehler(r);
 
   // Teacher <-> subject, both ways.
   for (const TLehrer* l : s.Lehrer())

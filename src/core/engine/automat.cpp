@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "engine/planweit.h"
 #include "model/ifenster.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
 #include "model/schule.h"
+#include "model/setzung.h"
 #include "model/standard.h"
 
 namespace kolvar {
@@ -114,9 +118,37 @@ void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
 }
 
 void TAutomat::SetzReihenfolgeBerechnen() {
+  Bewerte(nullptr);
+}
+
+void TAutomat::BewerteBetroffene() {
+  // Only courses that share a teacher, class or room with an hour placed or taken since the last
+  // rating (and their coupling partners) can rate differently now.
+  std::unordered_set<const TKurs*> betroffen;
+  std::unordered_set<const TElement*> gesehen;
+  auto nimm = [&](const TElement* e) {
+    if (e == nullptr || !gesehen.insert(e).second) return;
+    for (const TKurs* k : e->Kurse()) {
+      if (!betroffen.insert(k).second || k->Kopplung() == nullptr) continue;
+      for (const TKurs* partner : k->Kopplung()->Kurse()) betroffen.insert(partner);
+    }
+  };
+  for (const TKurs* k : beruehrt_) {
+    betroffen.insert(k);
+    nimm(k->Lehrer());
+    for (const TKlasse* kl : k->Klassen()) nimm(kl);
+    for (const TRaum* r : k->Raeume()) nimm(r);
+    for (const TSetzung* s : k->Setzungen()) nimm(s->Raum());
+  }
+  Bewerte(&betroffen);
+}
+
+void TAutomat::Bewerte(const std::unordered_set<const TKurs*>* nur) {
   if (Bewertung) Bewertung(true);
   ++bewertungen_;
-  for (TKurs* k : liste_) k->SetzePrioritaet(0);
+  beruehrt_.clear();
+  for (TKurs* k : liste_)
+    if (nur == nullptr || nur->contains(k)) k->SetzePrioritaet(0);
   const std::unordered_set<const TKurs*> inListe(liste_.begin(), liste_.end());
   for (TKurs* k : liste_) {
     if (k->Prioritaet() != 0) continue;
@@ -129,17 +161,39 @@ void TAutomat::SetzReihenfolgeBerechnen() {
       for (TKurs* partner : k->Kopplung()->Kurse())
         if (partner->Prioritaet() == 0 && inListe.contains(partner)) partner->BerechnePrioritaet();
   }
-  // Equal priorities keep their order, as the bubble sort of old did.
-  std::stable_sort(liste_.begin(), liste_.end(),
-                   [](const TKurs* a, const TKurs* b) { return a->Prioritaet() > b->Prioritaet(); });
+  Ordne(nur);
   lauf_.NeuBewerten = false;
   if (Bewertung) Bewertung(false);
+}
+
+void TAutomat::Ordne(const std::unordered_set<const TKurs*>* nur) {
+  // Equal priorities keep their order, as the bubble sort of old did.
+  auto vor = [](const std::pair<TKurs*, std::size_t>& a, const std::pair<TKurs*, std::size_t>& b) {
+    if (a.first->Prioritaet() != b.first->Prioritaet()) return a.first->Prioritaet() > b.first->Prioritaet();
+    return a.second < b.second;
+  };
+  std::vector<std::pair<TKurs*, std::size_t>> alt, neu;
+  if (nur != nullptr) {
+    for (std::size_t i = 0; i < liste_.size(); ++i)
+      (nur->contains(liste_[i]) ? neu : alt).emplace_back(liste_[i], i);
+  }
+  // The others kept their ratings, so they are still in order: only the re-rated ones are
+  // sorted and merged in. Should they not be in order, everything is sorted.
+  if (nur == nullptr || !std::is_sorted(alt.begin(), alt.end(), vor)) {
+    std::stable_sort(liste_.begin(), liste_.end(),
+                     [](const TKurs* a, const TKurs* b) { return a->Prioritaet() > b->Prioritaet(); });
+    return;
+  }
+  std::sort(neu.begin(), neu.end(), vor);
+  std::vector<std::pair<TKurs*, std::size_t>> alle(liste_.size());
+  std::merge(alt.begin(), alt.end(), neu.begin(), neu.end(), alle.begin(), vor);
+  for (std::size_t i = 0; i < alle.size(); ++i) liste_[i] = alle[i].first;
 }
 
 bool TAutomat::Schritt() {
   if (Fertig()) return false;
   const TPlanweit planweit(schule_);
-  if (lauf_.NeuBewerten) SetzReihenfolgeBerechnen();
+  if (lauf_.NeuBewerten) BewerteBetroffene();
   TKurs* kopf = liste_.front();
   TKurs* c = kopf;
   c->SetzePrioritaet(0);
@@ -179,6 +233,13 @@ bool TAutomat::Schritt() {
     for (TKurs* k : c->Kopplung()->Kurse()) k->VereinheitlicheRaeume();
   }
 
+  // Every hour placed or taken belongs to the coupling (or the course alone) and the head.
+  if (c->Kopplung() == nullptr) {
+    beruehrt_.push_back(c);
+  } else {
+    for (TKurs* k : c->Kopplung()->Kurse()) beruehrt_.push_back(k);
+  }
+  beruehrt_.push_back(kopf);
   for (TKurs* k : gruppe) {
     const int offen = Offen(*k);
     nichtVerplanbareStunden_ += offen;

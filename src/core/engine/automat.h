@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/autolauf.h"
@@ -62,11 +63,17 @@ class TAutomat {
   int Offen(const TKurs& k) const;
   int SummeOffen() const;
   void SperreSpaeteStunden(TKurs& k);
+  // Rates the courses of the run list (only those in nur, when given) and orders the list.
+  void Bewerte(const std::unordered_set<const TKurs*>* nur);
+  void BewerteBetroffene();
+  void Ordne(const std::unordered_set<const TKurs*>* nur);
 
   TSchule& schule_;
   TAutoLauf lauf_;
   std::vector<TKurs*> liste_;
   std::vector<TKurs*> nichtVerplanbar_;
+  // Courses whose hours changed since the last rating.
+  std::vector<TKurs*> beruehrt_;
   int gesamt_ = 0;
   int noch_ = 0;
   int nichtVerplanbareStunden_ = 0;

@@ -22,19 +22,23 @@ int KonfliktSchwere(int art) {
 
 bool TKonfliktListe::Fuege(const TKonflikt& konflikt) {
   const int art = konflikt.Art();
-  if (art >= KonfliktArt::LehrerFixiert && art <= KonfliktArt::RaumBesetzt) {
-    for (const TKonflikt& k : konflikte_)
-      if (GleicherKonflikt(&k, &konflikt)) return false;
-  }
+  const TSchluessel schluessel{konflikt.Kurs(), konflikt.Version()};
+  // A repeat is looked up, not searched for: a move over many versions collects hundreds.
+  if (art >= KonfliktArt::LehrerFixiert && art <= KonfliktArt::RaumBesetzt && gemeldet_.contains(schluessel))
+    return false;
   // After every conflict that does not sort behind the new one: equal kinds keep their order.
-  auto pos =
-      std::find_if(konflikte_.begin(), konflikte_.end(), [&](const TKonflikt& k) { return k.Art() > art; });
+  auto pos = std::upper_bound(konflikte_.begin(), konflikte_.end(), art,
+                              [](int a, const TKonflikt& k) { return a < k.Art(); });
   konflikte_.insert(pos, konflikt);
+  ++gemeldet_[schluessel];
   return true;
 }
 
 void TKonfliktListe::EntferneErstes() {
-  if (!konflikte_.empty()) konflikte_.erase(konflikte_.begin());
+  if (konflikte_.empty()) return;
+  const auto it = gemeldet_.find({konflikte_.front().Kurs(), konflikte_.front().Version()});
+  if (it != gemeldet_.end() && --it->second == 0) gemeldet_.erase(it);
+  konflikte_.erase(konflikte_.begin());
 }
 
 int TKonfliktListe::Schwere() const {

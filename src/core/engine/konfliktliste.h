@@ -3,6 +3,9 @@
 // (equal kinds in the order found). A conflict with another course (kinds 4 to 9) is dropped
 // when the list already reports that course in the same plan version.
 
+#include <functional>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "model/konflikt.h"
@@ -18,7 +21,10 @@ class TKonfliktListe {
   int Anzahl() const { return static_cast<int>(konflikte_.size()); }
   bool Leer() const { return konflikte_.empty(); }
   void EntferneErstes();
-  void Leere() { konflikte_.clear(); }
+  void Leere() {
+    konflikte_.clear();
+    gemeldet_.clear();
+  }
   // Highest severity of the list, 0 when empty.
   int Schwere() const;
   // The texts in list order, as the dialogs show them.
@@ -28,7 +34,16 @@ class TKonfliktListe {
   std::vector<TKonflikt>::const_iterator end() const { return konflikte_.end(); }
 
  private:
+  // (course, version) of every conflict in the list, with how many there are.
+  using TSchluessel = std::pair<const TKurs*, int>;
+  struct TVor {
+    bool operator()(const TSchluessel& a, const TSchluessel& b) const {
+      if (a.first != b.first) return std::less<const TKurs*>()(a.first, b.first);
+      return a.second < b.second;
+    }
+  };
   std::vector<TKonflikt> konflikte_;
+  std::map<TSchluessel, int, TVor> gemeldet_;
 };
 
 // Severity of a conflict kind: 3 locks and fixed hours of teacher and class, 2 room lock and

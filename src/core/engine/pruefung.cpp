@@ -1,7 +1,11 @@
 #include "engine/pruefung.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -138,7 +142,36 @@ void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
     for (TRaum* r : c->Raeume()) verweis(r);
     for (TRaum* r : c->SpaeterRaeume()) verweis(r);
   }
+  geaendert |= ZaehleSetzungenNeu();
   if (geaendert) sch.SetzeGeaendert(true);
+}
+
+bool TPruefung::ZaehleSetzungenNeu() {
+  TSchule& sch = *schule_;
+  std::vector<TPlanElement*> elemente;
+  for (TLehrer* l : sch.Lehrer()) elemente.push_back(l);
+  for (TKlasse* k : sch.Klassen()) elemente.push_back(k);
+  for (TRaum* r : sch.Raeume()) elemente.push_back(r);
+  std::vector<TWochBereich> vorher;
+  vorher.reserve(elemente.size());
+  for (TPlanElement* el : elemente) {
+    vorher.push_back(el->Belegung());
+    el->LeereZaehler();
+  }
+  for (TKurs* c : sch.Kurse()) {
+    c->gesetzt_.Leere();
+    for (const TSetzung* s : c->Setzungen()) {
+      if (!Gueltig(*s, c->gesetzt_.Versionen())) continue;
+      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+      c->gesetzt_.SetzeBereich(v, d, p, true);
+      TKurs::Belege(c->Lehrer(), v, d, p);
+      for (TKlasse* k : c->Klassen()) TKurs::Belege(k, v, d, p);
+      TKurs::Belege(s->Raum(), v, d, p);
+    }
+  }
+  bool geaendert = false;
+  for (std::size_t i = 0; i < elemente.size(); ++i) geaendert |= !(vorher[i] == elemente[i]->Belegung());
+  return geaendert;
 }
 
 void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e) {
@@ -178,23 +211,36 @@ void TPruefung::PruefeKlassenDoppelt(TPruefErgebnis& e) {
     grid.Leere();
     const std::vector<TKurs*>& kurse = k->Kurse().Elemente();
     for (const TKurs* c : kurse) grid.Vereinige(c->Belegung());
-    // Every ordered pair: a clash is listed once from each side.
-    for (const TKurs* a : kurse)
-      for (const TKurs* b : kurse) {
-        if (a == b || (a->Kopplung() && a->Kopplung() == b->Kopplung())) continue;
-        const int n = std::min(a->Belegung().Versionen(), b->Belegung().Versionen());
-        for (int v = 1; v <= n; ++v)
-          for (int d = 1; d <= kTage; ++d) {
-            const uint32_t beide = a->Belegung().Tag(v, d) & b->Belegung().Tag(v, d);
-            if (beide == 0) continue;
-            for (int p = 1; p <= kStunden; ++p)
-              if (a->Belegung().Belegt(v, d, p) && b->Belegung().Belegt(v, d, p)) {
-                e.Zeilen.push_back("Klasse " + k->Kuerzel() + " " + ZeitText(st, v, d, p) +
-                                   " doppelt im Plan.");
-                e.Hebe(2);
-              }
-          }
-      }
+    // Every ordered pair of courses sharing a slot: a clash is listed once from each side, by
+    // pair and then by slot. Only courses that meet in a slot are paired.
+    std::vector<std::pair<int, int>> belegt;  // slot key, course index
+    for (int i = 0; i < static_cast<int>(kurse.size()); ++i) {
+      const TWochBereich& b = kurse[static_cast<std::size_t>(i)]->Belegung();
+      for (int v = 1; v <= b.Versionen(); ++v)
+        for (int d = 1; d <= kTage; ++d)
+          for (uint32_t w = b.Tag(v, d); w != 0; w &= w - 1)
+            belegt.emplace_back(((v - 1) * kTage + d - 1) * kStunden + std::countr_zero(w), i);
+    }
+    std::sort(belegt.begin(), belegt.end());
+    std::vector<std::array<int, 3>> paare;  // course a, course b, slot key
+    for (std::size_t anfang = 0, ende = 0; anfang < belegt.size(); anfang = ende) {
+      ende = anfang + 1;
+      while (ende < belegt.size() && belegt[ende].first == belegt[anfang].first) ++ende;
+      for (std::size_t x = anfang; x < ende; ++x)
+        for (std::size_t y = anfang; y < ende; ++y) {
+          const TKurs* a = kurse[static_cast<std::size_t>(belegt[x].second)];
+          const TKurs* b = kurse[static_cast<std::size_t>(belegt[y].second)];
+          if (a == b || (a->Kopplung() && a->Kopplung() == b->Kopplung())) continue;
+          paare.push_back({belegt[x].second, belegt[y].second, belegt[x].first});
+        }
+    }
+    std::sort(paare.begin(), paare.end());
+    for (const std::array<int, 3>& paar : paare) {
+      const int slot = paar[2];
+      const int v = slot / (kTage * kStunden) + 1, d = slot / kStunden % kTage + 1, p = slot % kStunden + 1;
+      e.Zeilen.push_back("Klasse " + k->Kuerzel() + " " + ZeitText(st, v, d, p) + " doppelt im Plan.");
+      e.Hebe(2);
+    }
     if (!(grid == k->Belegung())) {
       k->BelegungIntern() = grid;
       geaendert = true;

@@ -64,6 +64,10 @@ class TPruefung {
   void PruefeRaeumeDoppelt(TPruefErgebnis& e);
 
  private:
+  // Every course's placement grid and every plan element's per-slot counts and occupancy
+  // rebuilt from the placements; true when a grid was off.
+  bool ZaehleSetzungenNeu();
+
   TSchule* schule_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "model/fach.h"
@@ -115,6 +116,7 @@ bool TElement::HatVerplanteKurse() const {
 TSetzung* TElement::SetzungAn(int v, int d, int p, bool nurUnfixiert) const {
   int von, bis;
   VersionsBereich(schule_->Standard().Versionen(), schule_->Standard().mwn(), v, von, bis);
+  if (!KannSetzungHaben(von, bis, d, p)) return nullptr;
   for (TKurs* k : kurse_)
     for (int ver = von; ver <= bis; ++ver) {
       TSetzung* s = k->FindeSetzung(ver, d, p);
@@ -237,9 +239,76 @@ void TPlanElement::AktualisierePlan() const {
   Schule().MerkeElement(this, Aenderung::Zeichnen);
 }
 
+namespace {
+constexpr std::size_t kSlots = kTage * kStunden;
+
+bool SlotGueltig(int v, int d, int p) {
+  return v >= 1 && v <= kMaxVersionen && d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
+}
+}  // namespace
+
+// Slot-major, the versions of a slot side by side: a lesson's hours in many versions mostly
+// share their slot, so counting them touches one place of memory.
+std::size_t TPlanElement::ZaehlerIndex(int v, int d, int p) const {
+  return static_cast<std::size_t>((d - 1) * kStunden + p - 1) * static_cast<std::size_t>(zaehlerVersionen_) +
+         static_cast<std::size_t>(v - 1);
+}
+
 void TPlanElement::SetzeVersionen(int n) {
   sperrung_.SetzeVersionen(n);
   belegung_.SetzeVersionen(n);
+  if (!anzahl_.empty()) LegeZaehlerUm(std::clamp(n, 1, kMaxVersionen));
+}
+
+void TPlanElement::LegeZaehlerUm(int neu) {
+  // Counts of the versions that stay move to the new layout; placements of dropped versions
+  // are gone by now.
+  std::vector<uint16_t> umgelegt(kSlots * static_cast<std::size_t>(neu), 0);
+  const int bleiben = std::min(neu, zaehlerVersionen_);
+  for (std::size_t slot = 0; slot < kSlots; ++slot)
+    for (int v = 0; v < bleiben; ++v)
+      umgelegt[slot * static_cast<std::size_t>(neu) + static_cast<std::size_t>(v)] =
+          anzahl_[slot * static_cast<std::size_t>(zaehlerVersionen_) + static_cast<std::size_t>(v)];
+  anzahl_ = std::move(umgelegt);
+  zaehlerVersionen_ = neu;
+}
+
+int TPlanElement::SetzungenAn(int v, int d, int p) const {
+  if (!SlotGueltig(v, d, p) || v > zaehlerVersionen_ || anzahl_.empty()) return 0;
+  return anzahl_[ZaehlerIndex(v, d, p)];
+}
+
+bool TPlanElement::KannSetzungHaben(int von, int bis, int d, int p) const {
+  for (int v = von; v <= bis; ++v)
+    if (SetzungenAn(v, d, p) > 0) return true;
+  return false;
+}
+
+void TPlanElement::ZaehleSetzung(int v, int d, int p, int schritt) {
+  if (!SlotGueltig(v, d, p)) return;
+  if (anzahl_.empty() || v > zaehlerVersionen_) {
+    if (schritt <= 0) return;
+    // Every version at once, at the first placement: elements never placed cost nothing.
+    const int versionen = std::max({v, belegung_.Versionen(), zaehlerVersionen_});
+    if (anzahl_.empty()) {
+      zaehlerVersionen_ = versionen;
+      anzahl_.resize(kSlots * static_cast<std::size_t>(versionen), 0);
+    } else {
+      LegeZaehlerUm(versionen);
+    }
+  }
+  uint16_t& n = anzahl_[ZaehlerIndex(v, d, p)];
+  if (schritt > 0)
+    ++n;
+  else if (n > 0)
+    --n;
+  if (TWoElem* w = belegung_.Woche(v)) w->SetzeStunde(d, p, n > 0);
+}
+
+void TPlanElement::LeereZaehler() {
+  anzahl_.clear();
+  zaehlerVersionen_ = 0;
+  belegung_.Leere();
 }
 
 void TPlanElement::Loese() {}

@@ -92,6 +92,9 @@ class TElement {
   virtual void Loese() {}
   // Whether a placement of one of the element's courses is the element's (a room: in itself).
   virtual bool ZaehltSetzung(const TSetzung& /*s*/) const { return true; }
+  // False when no placement of the element can be at the slot in versions von..bis: a plan
+  // element answers from its per-slot counts, so a free slot costs no walk over its courses.
+  virtual bool KannSetzungHaben(int /*von*/, int /*bis*/, int /*d*/, int /*p*/) const { return true; }
   // The statistics row of the element's kind is refilled, when that window is open.
   void FuelleStatistikZeile() const;
   // The windows in the element's slots (master data, workload or table, plan), by TFensterSlot - 1.
@@ -119,6 +122,9 @@ class TPlanElement : public TElement {
   const TWochBereich& Sperrung() const { return sperrung_; }
   // Occupancy: slots where a course of the element is placed; kept by the course's placements.
   const TWochBereich& Belegung() const { return belegung_; }
+  // How many placements are the element's at the slot of a concrete version: those of its
+  // courses, for a room those in itself. Kept by the course's placement and link operations.
+  int SetzungenAn(int v, int d, int p) const;
 
   IFenster* PlnForm() const { return formen_[2]; }
 
@@ -154,6 +160,11 @@ class TPlanElement : public TElement {
   friend class TPruefung;
   TWochBereich& BelegungIntern() { return belegung_; }
   void Loese() override;
+  bool KannSetzungHaben(int von, int bis, int d, int p) const override;
+  // One placement more or fewer at the slot; the occupancy bit follows the count.
+  void ZaehleSetzung(int v, int d, int p, int schritt);
+  // Counts and occupancy rebuilt from scratch by whoever recounts every placement.
+  void LeereZaehler();
 
  private:
   friend class TFehl;
@@ -161,6 +172,12 @@ class TPlanElement : public TElement {
 
   TWochBereich sperrung_;
   TWochBereich belegung_;
+  // Per slot (day, period) and version, made for every version at the first placement. A room
+  // counts every placement in itself: an hour may use a room its course does not list.
+  std::size_t ZaehlerIndex(int v, int d, int p) const;
+  void LegeZaehlerUm(int versionen);
+  std::vector<uint16_t> anzahl_;
+  int zaehlerVersionen_ = 0;
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
 };

@@ -54,6 +54,7 @@ TKurs::TKurs(TSchule& schule, uint64_t erstellnummer)
       stunden_(schule.Standard().Versionen()),
       sperrung_(schule.Standard().Versionen()),
       belegung_(schule.Standard().Versionen()),
+      gesetzt_(schule.Standard().Versionen()),
       ergebnis_(schule.Standard().Versionen()) {
   for (int v = 1; v <= sperrung_.Versionen(); ++v) sperrung_.SetzeWoche(v, schule.Standard().kus);
 }
@@ -179,9 +180,24 @@ TKurs* TKurs::ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<T
   if (l) l->KurseIntern().Haenge(kurs);
   if (ko) ko->KurseIntern().Haenge(kurs);
   if (f) f->KurseIntern().Haenge(kurs);
-  for (TKlasse* k : klassen) {
-    if (!k || kurs->klassen_.Position(k) != 0) continue;
-    kurs->klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+  // Sorted and without repeats once: a lesson may name tens of thousands of classes, and
+  // looking each up in the list so far would be quadratic.
+  std::vector<TKlasse*> sortiert;
+  sortiert.reserve(klassen.size());
+  for (TKlasse* k : klassen)
+    if (k) sortiert.push_back(k);
+  std::stable_sort(sortiert.begin(), sortiert.end(),
+                   [](const TKlasse* a, const TKlasse* b) { return VergleicheKlassen(a, b) < 0; });
+  sortiert.erase(std::unique(sortiert.begin(), sortiert.end()), sortiert.end());
+  kurs->klassen_.Reserviere(static_cast<int>(sortiert.size()));
+  for (TKlasse* k : sortiert) {
+    if (!kurs->klassen_.Leer() && VergleicheKlassen(kurs->klassen_.Hole(kurs->klassen_.Anzahl()), k) == 0) {
+      // Two classes of one number (never in a sound school): sorted in as one at a time would.
+      if (kurs->klassen_.Position(k) != 0) continue;
+      kurs->klassen_.FuegeSortiertEin(k, VergleicheKlassen);
+    } else {
+      kurs->klassen_.Haenge(k);
+    }
     k->KurseIntern().Haenge(kurs);
     if (f) f->FuegeKlasseHinzu(k);
   }
@@ -205,7 +221,7 @@ void TKurs::SetzeLehrer(TLehrer* l) {
   if (TLehrer* alt = lehrer_) {
     Aussortieren(alt);
     lehrer_ = nullptr;
-    for (const TSetzung* s : setzungen_) PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
+    for (const TSetzung* s : setzungen_) GibFrei(alt, s->Version(), s->Tag(), s->Stunde());
     alt->Aktualisiere();
   }
   lehrer_ = l;
@@ -213,7 +229,7 @@ void TKurs::SetzeLehrer(TLehrer* l) {
   Umsortieren();
   if (l) {
     Einsortieren(l);
-    for (const TSetzung* s : setzungen_) SetzeBit(l, s->Version(), s->Tag(), s->Stunde(), true);
+    for (const TSetzung* s : setzungen_) Belege(l, s->Version(), s->Tag(), s->Stunde());
     if (kopplung_) kopplung_->PruefeLehrerDoppelt(l);
   }
   LehrerLehrtFach();
@@ -241,7 +257,7 @@ void TKurs::FuegeKlasseHinzu(TKlasse* k) {
   const bool ersteKlasse = schluessel1_ != vorher1 || schluessel2_ != vorher2 || klassen_.Hole(1) == k;
   if (ersteKlasse) Umsortieren();
   Einsortieren(k);
-  for (const TSetzung* s : setzungen_) SetzeBit(k, s->Version(), s->Tag(), s->Stunde(), true);
+  for (const TSetzung* s : setzungen_) Belege(k, s->Version(), s->Tag(), s->Stunde());
   if (fach_) fach_->FuegeKlasseHinzu(k);
   MerkeKursAenderung(*schule_, *this, ersteKlasse ? nullptr : k);
   Geaendert();
@@ -253,7 +269,7 @@ void TKurs::EntferneKlasse(TKlasse* k) {
     return;
   }
   Aussortieren(k);
-  for (const TSetzung* s : setzungen_) PruefeBit(k, s->Version(), s->Tag(), s->Stunde());
+  for (const TSetzung* s : setzungen_) GibFrei(k, s->Version(), s->Tag(), s->Stunde());
   BerechneSortierSchluessel();
   Umsortieren();
   if (fach_) fach_->EntferneKlasse(k);
@@ -404,24 +420,27 @@ void TKurs::SetzeBit(TPlanElement* e, int v, int d, int p, bool an) {
   if (e) e->BelegungIntern().SetzeBereich(v, d, p, an);
 }
 
-void TKurs::PruefeBit(TPlanElement* e, int v, int d, int p) {
-  if (!e) return;
-  // A placement may use a room outside its course's room list (data from a file): a room
-  // counts its placements itself.
-  const bool belegt = e->Art() == TElementArt::Raum ? static_cast<const TRaum*>(e)->HatSetzung(v, d, p)
-                                                    : e->SetzungAn(v, d, p) != nullptr;
-  e->BelegungIntern().SetzeBereich(v, d, p, belegt);
+void TKurs::Belege(TPlanElement* e, int v, int d, int p) {
+  if (e) e->ZaehleSetzung(v, d, p, 1);
 }
 
-TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
+void TKurs::GibFrei(TPlanElement* e, int v, int d, int p) {
+  // Another lesson may still hold the element at the slot: the count says so.
+  if (e) e->ZaehleSetzung(v, d, p, -1);
+}
+
+TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool zaehlen) {
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
   auto* s = new TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
+  Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
-  SetzeBit(lehrer_, v, d, p, true);
-  for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
-  SetzeBit(r, v, d, p, true);
-  if (r) r->ZaehleSetzung(v, d, p, 1);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
+  if (zaehlen) {
+    Belege(lehrer_, v, d, p);
+    for (TKlasse* k : klassen_) Belege(k, v, d, p);
+    Belege(r, v, d, p);
+  }
   // A file's placements come before its absences, so reading books nothing here.
   VertretungenNachSetzen(*s);
   Geaendert();
@@ -434,11 +453,12 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   auto* s = new TSetzung(*this, v, d, p, r, false);
   if (schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Gesetzt);
   setzungen_.Haenge(s);
+  Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
-  SetzeBit(lehrer_, v, d, p, true);
-  for (TKlasse* k : klassen_) SetzeBit(k, v, d, p, true);
-  SetzeBit(r, v, d, p, true);
-  if (r) r->ZaehleSetzung(v, d, p, 1);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
+  Belege(lehrer_, v, d, p);
+  for (TKlasse* k : klassen_) Belege(k, v, d, p);
+  Belege(r, v, d, p);
   VertretungenNachSetzen(*s);
   KursGeaendert();
   SetzungenGeaendert();
@@ -447,24 +467,43 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   return s;
 }
 
+void TKurs::ZaehleAlleSetzungen(TSchule& schule) {
+  // Element by element, so that each one's counts stay in the cache while its courses are
+  // walked; the links and lists agree here (the courses were just made with both).
+  for (TLehrer* l : schule.Lehrer()) {
+    l->LeereZaehler();
+    for (const TKurs* c : l->Kurse())
+      if (c->lehrer_ == l)
+        for (const TSetzung* s : c->setzungen_) Belege(l, s->Version(), s->Tag(), s->Stunde());
+  }
+  for (TKlasse* k : schule.Klassen()) {
+    k->LeereZaehler();
+    for (const TKurs* c : k->Kurse())
+      for (const TSetzung* s : c->setzungen_) Belege(k, s->Version(), s->Tag(), s->Stunde());
+  }
+  for (TRaum* r : schule.Raeume()) r->LeereZaehler();
+  for (const TKurs* c : schule.Kurse())
+    for (const TSetzung* s : c->setzungen_) Belege(s->Raum(), s->Version(), s->Tag(), s->Stunde());
+}
+
 void TKurs::EntferneSetzung(TSetzung* s) {
   EntferneSetzungIntern(s, true);
 }
 
 void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
-  if (!s || setzungen_.Position(s) == 0) return;
+  if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
+  nachSlot_.erase(std::lower_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot));
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
-  // Another lesson may still hold the teacher, a class or the room in that slot.
-  PruefeBit(lehrer_, v, d, p);
-  for (TKlasse* k : klassen_) PruefeBit(k, v, d, p);
+  if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, false);
+  GibFrei(lehrer_, v, d, p);
+  for (TKlasse* k : klassen_) GibFrei(k, v, d, p);
   StempleAenderung(r);
   delete s;
-  if (r) r->ZaehleSetzung(v, d, p, -1);
-  PruefeBit(r, v, d, p);
+  GibFrei(r, v, d, p);
   KursGeaendert();
   SetzungenGeaendert();
   Geaendert();
@@ -487,14 +526,13 @@ void TKurs::EntferneAlleSetzungen() {
 }
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
-  if (!s || setzungen_.Position(s) == 0) return;
+  if (!Gehoert(s)) return;
   TRaum* vorher = s->Raum();
   if (vorher) LoeseRaumIntern(s);
   s->raum_ = r;
   if (r) {
-    r->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), 1);
+    Belege(r, s->Version(), s->Tag(), s->Stunde());
     StempleAenderung(r);
-    SetzeBit(r, s->Version(), s->Tag(), s->Stunde(), true);
     r->AktualisierePlan();
   }
   VertretungenRaumGeaendert(*s, vorher);
@@ -504,7 +542,7 @@ void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
 }
 
 void TKurs::LoeseRaum(TSetzung* s) {
-  if (!s || !s->Raum() || setzungen_.Position(s) == 0) return;
+  if (!s || !s->Raum() || !Gehoert(s)) return;
   TRaum* alt = s->Raum();
   LoeseRaumIntern(s);
   VertretungenRaumGeaendert(*s, alt);
@@ -516,8 +554,7 @@ void TKurs::LoeseRaumIntern(TSetzung* s) {
   TRaum* alt = s->Raum();
   StempleAenderung(alt);
   s->raum_ = nullptr;
-  alt->ZaehleSetzung(s->Version(), s->Tag(), s->Stunde(), -1);
-  PruefeBit(alt, s->Version(), s->Tag(), s->Stunde());
+  GibFrei(alt, s->Version(), s->Tag(), s->Stunde());
   alt->AktualisierePlan();
 }
 
@@ -538,7 +575,36 @@ int TKurs::OffeneStunden(int v) const {
 // ---------------------------------------------------------------------------------------------
 // Queries
 
+namespace {
+int SlotSchluessel(int v, int d, int p) {
+  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+}  // namespace
+
+bool TKurs::VorSlot(const TSetzung* a, const TSetzung* b) {
+  return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) <
+         SlotSchluessel(b->Version(), b->Tag(), b->Stunde());
+}
+
+void TKurs::Verzeichne(TSetzung* s) {
+  nachSlot_.insert(std::upper_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot), s);
+}
+
+bool TKurs::Gehoert(const TSetzung* s) const {
+  return s != nullptr && &s->Kurs() == this && FindeSetzung(s->Version(), s->Tag(), s->Stunde()) == s;
+}
+
 TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
+  // The exact grid, never switched off by a drag, spares the search where nothing is placed;
+  // the placements by slot find the one that is there without walking the list.
+  const TWoElem* w = gesetzt_.Woche(v);
+  if (w == nullptr || !w->Stunde(d, p)) return nullptr;
+  const int schluessel = SlotSchluessel(v, d, p);
+  const auto it = std::lower_bound(
+      nachSlot_.begin(), nachSlot_.end(), schluessel,
+      [](const TSetzung* a, int k) { return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) < k; });
+  if (it != nachSlot_.end() && SlotSchluessel((*it)->Version(), (*it)->Tag(), (*it)->Stunde()) == schluessel)
+    return *it;
   for (TSetzung* s : setzungen_)
     if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
   return nullptr;

@@ -108,8 +108,11 @@ class TKurs {
   // Places one hour; nothing (nullptr) for a "nicht verplanen" course, without open hours in
   // v, for a slot out of range or one the course already holds.
   TSetzung* Setze(int v, int d, TRaum* r, int p);
-  // Adds a placement as stored (file, undo): only range and duplicate checks.
-  TSetzung* NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert);
+  // Adds a placement as stored (file, undo): only range and duplicate checks. Without zaehlen
+  // the elements' counts wait for ZaehleAlleSetzungen (a file's placements, all at once).
+  TSetzung* NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool zaehlen = true);
+  // Every teacher's, class's and room's per-slot counts and occupancy from the placements.
+  static void ZaehleAlleSetzungen(TSchule& schule);
   // Removes one placement and frees it.
   void EntferneSetzung(TSetzung* s);
   // Removes the hour at the slot (version rule); with mitKopplung for every course of the coupling.
@@ -256,9 +259,11 @@ class TKurs {
   void Aussortieren(TElement* e);
   // After a key change: every list that holds the course gets it at its sorted place again.
   void Umsortieren();
+  // The element's occupancy bit alone (a drag switches it); counts stay.
   void SetzeBit(TPlanElement* e, int v, int d, int p, bool an);
-  // Recomputes the element's bit from the courses that still hold it at the slot.
-  void PruefeBit(TPlanElement* e, int v, int d, int p);
+  // One placement of the course more or fewer for the element at the slot (count and bit).
+  static void Belege(TPlanElement* e, int v, int d, int p);
+  static void GibFrei(TPlanElement* e, int v, int d, int p);
   void EntferneSetzungIntern(TSetzung* s, bool merken);
   void LehrerLehrtFach();
   // Takes the room off the placement: counts, grids, stamps; no records, no notices.
@@ -285,6 +290,14 @@ class TKurs {
   bool nzk_ = false;
   TWochBereich sperrung_;
   TWochBereich belegung_;
+  // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged),
+  // and the placements ordered by slot (version, day, period).
+  TWochBereich gesetzt_;
+  std::vector<TSetzung*> nachSlot_;
+  static bool VorSlot(const TSetzung* a, const TSetzung* b);
+  void Verzeichne(TSetzung* s);
+  // The placement is one of this course's.
+  bool Gehoert(const TSetzung* s) const;
   TWochBereich ergebnis_;
   int32_t schluessel1_ = 0;
   int32_t schluessel2_ = 0;

@@ -2,7 +2,9 @@
 // TListe: the model's list of non-owning object references with 1-based access from
 // outside, a cursor, sorted insertion and a cyclic search.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -13,7 +15,17 @@ class TListe {
  public:
   TListe() = default;
   TListe(const TListe&) = default;
-  TListe& operator=(const TListe&) = default;
+  TListe& operator=(const TListe& o) {
+    items_ = o.items_;
+    cursor_ = o.cursor_;
+    // Neither list's earlier stand may describe the new contents.
+    stand_ = std::max(stand_, o.stand_) + 1;
+    return *this;
+  }
+
+  // Grows with every change of the items or their order: an index built from the list is
+  // current while the stand it was built at is.
+  uint64_t Stand() const { return stand_; }
 
   // Item i (1..Anzahl); nullptr for any other index.
   T* Hole(int i) const {
@@ -32,6 +44,7 @@ class TListe {
   }
 
   void Haenge(T* item) {
+    ++stand_;
     items_.push_back(item);
     cursor_ = Anzahl() - 1;
   }
@@ -59,6 +72,7 @@ class TListe {
     }
     if (mid < n && vergleiche(item, items_[static_cast<std::size_t>(mid)]) >= 0) ++mid;
     if (mid < n) {
+      ++stand_;
       items_.insert(items_.begin() + mid, item);
       cursor_ = mid;
     } else {
@@ -131,6 +145,7 @@ class TListe {
   void Sortiere(Vergleich vergleiche) {
     const std::size_t n = items_.size();
     if (n < 2) return;
+    ++stand_;
     bool getauscht = true;
     while (getauscht) {
       getauscht = false;
@@ -148,6 +163,7 @@ class TListe {
     std::vector<T*> weg;
     weg.swap(items_);
     cursor_ = 0;
+    ++stand_;
     if (freigeben)
       for (T* item : weg) delete item;
   }
@@ -162,6 +178,7 @@ class TListe {
   void FuegeEin(int position, T* item) {
     if (position < 1) position = 1;
     if (position > Anzahl() + 1) position = Anzahl() + 1;
+    ++stand_;
     items_.insert(items_.begin() + (position - 1), item);
   }
   void LoescheBei(int position) {
@@ -170,13 +187,16 @@ class TListe {
   }
   void SetzeBei(int position, T* item) {
     if (position < 1 || position > Anzahl()) return;
+    ++stand_;
     items_[static_cast<std::size_t>(position - 1)] = item;
   }
   void Tausche(int a, int b) {
     if (a < 1 || b < 1 || a > Anzahl() || b > Anzahl()) return;
+    ++stand_;
     std::swap(items_[static_cast<std::size_t>(a - 1)], items_[static_cast<std::size_t>(b - 1)]);
   }
   void Leere() {
+    ++stand_;
     items_.clear();
     cursor_ = 0;
   }
@@ -189,6 +209,7 @@ class TListe {
  private:
   void EntferneIndex(std::size_t i) {
     // move-and-pop instead of erase: g++ 12 warns falsely about erase at a computed index
+    ++stand_;
     for (std::size_t k = i; k + 1 < items_.size(); ++k) items_[k] = items_[k + 1];
     items_.pop_back();
   }
@@ -196,6 +217,7 @@ class TListe {
 
   std::vector<T*> items_;
   int cursor_ = 0;
+  uint64_t stand_ = 0;
 };
 
 }  // namespace kolvar

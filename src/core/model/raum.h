@@ -26,16 +26,6 @@ class TRaum : public TPlanElement {
  protected:
   bool ZaehltSetzung(const TSetzung& s) const override;
   void Loese() override;
-
- private:
-  friend class TKurs;
-  // Placements of any course in this room per slot (version, day, period), kept by the course's
-  // placement operations: an hour may use a room its course does not list, so the room's own
-  // courses cannot tell whether a slot is still taken.
-  void ZaehleSetzung(int v, int d, int p, int schritt);
-  bool HatSetzung(int v, int d, int p) const;
-
-  std::vector<uint32_t> setzungen_;
 };
 
 }  // namespace kolvar

@@ -465,6 +465,7 @@ void TSchule::ErweiterePlanversionen(int n) {
     k->stunden_.SetzeVersionen(n);
     k->sperrung_.SetzeVersionen(n);
     k->belegung_.SetzeVersionen(n);
+    k->gesetzt_.SetzeVersionen(n);
     k->ergebnis_.SetzeVersionen(n);
   }
   for (TLehrer* l : lehrer_) l->SetzeVersionen(n);
@@ -499,6 +500,7 @@ bool TSchule::LoeschePlanversionen(int n) {
     k->stunden_.SetzeVersionen(n);
     k->sperrung_.SetzeVersionen(n);
     k->belegung_.SetzeVersionen(n);
+    k->gesetzt_.SetzeVersionen(n);
     k->ergebnis_.SetzeVersionen(n);
   }
   for (TLehrer* l : lehrer_) l->SetzeVersionen(n);

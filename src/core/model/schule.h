@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/aenderungen.h"
@@ -115,6 +116,13 @@ class TSchule {
   // substitution planning.
   TListe<TVertretung>& Vertretungen() { return vertretungen_; }
   const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+  // The records by date, each date's in the list's order; the substitution planning fills it
+  // and builds it anew only when the list's stand moved on.
+  struct TVertretungsIndex {
+    uint64_t Stand = UINT64_MAX;
+    std::unordered_map<int32_t, std::vector<TVertretung*>> NachDatum;
+  };
+  TVertretungsIndex& VertretungsIndex() const { return vertretungsIndex_; }
 
   // --- Elements ---
   // New element appended to its list, Nummer and load number = the new count.
@@ -288,6 +296,7 @@ class TSchule {
   TListe<TFehl> raumFehlen_;
   TParListe* parListe_;
   TListe<TVertretung> vertretungen_;
+  mutable TVertretungsIndex vertretungsIndex_;
   std::array<uint8_t, kWochen> wochen_;
   TWochBereich raster1_;
   TWochBereich raster2_;

@@ -301,6 +301,8 @@ class TLeser::TBlockLeser {
     }
     // Every course list in its order once, instead of each course sorted in as it comes.
     s_->OrdneKurseNeu();
+    // The elements' per-slot counts once, element by element, instead of placement by placement.
+    TKurs::ZaehleAlleSetzungen(*s_);
   }
 
   void KursStatus(const TKurs& k) {
@@ -359,7 +361,7 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
+    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert, false);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
     Vertretungen(*z);
   }

@@ -1,8 +1,11 @@
 #include "storage/schreiber.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "model/fach.h"
 #include "model/fehl.h"
@@ -280,13 +283,43 @@ class TBlockSchreiber {
     for (int i = 1; i <= liste.Anzahl(); ++i)
       verknuepft[static_cast<std::size_t>(i - 1)] = liste.Hole(i)->Statt() || liste.Hole(i)->VerlegtAuf();
     const std::vector<int> nummern = VertretungsNummern(verknuepft);
-    nummer_.reserve(nummern.size());
+    // Records are made with rising order numbers, so a school's numbers lie close together: an
+    // array over their range finds a record's number without hashing.
+    if (liste.Leer()) return;
+    uint64_t min = UINT64_MAX, max = 0;
+    for (const TVertretung* v : liste) {
+      min = std::min(min, v->Folge());
+      max = std::max(max, v->Folge());
+    }
+    const uint64_t n = static_cast<uint64_t>(liste.Anzahl());
+    if (max - min < 4 * n + 1024) {
+      folgeBasis_ = min;
+      nachFolge_.assign(static_cast<std::size_t>(max - min + 1), 0);
+      for (int i = 1; i <= liste.Anzahl(); ++i)
+        nachFolge_[static_cast<std::size_t>(liste.Hole(i)->Folge() - min)] =
+            nummern[static_cast<std::size_t>(i - 1)];
+      return;
+    }
+    nachZeiger_.reserve(nummern.size());
     for (int i = 1; i <= liste.Anzahl(); ++i)
-      nummer_.emplace(liste.Hole(i), nummern[static_cast<std::size_t>(i - 1)]);
+      nachZeiger_.emplace_back(liste.Hole(i), nummern[static_cast<std::size_t>(i - 1)]);
+    std::sort(nachZeiger_.begin(), nachZeiger_.end(), VorZeiger);
+  }
+  static bool VorZeiger(const std::pair<const TVertretung*, int>& a,
+                        const std::pair<const TVertretung*, int>& b) {
+    return std::less<const TVertretung*>()(a.first, b.first);
   }
   int Nummer(const TVertretung* v) const {
-    const auto it = nummer_.find(v);
-    return it == nummer_.end() ? 0 : it->second;
+    if (!v) return 0;
+    if (!nachFolge_.empty()) {
+      const uint64_t i = v->Folge() - folgeBasis_;
+      // A record outside the school's list (never expected) has no number.
+      if (v->Folge() < folgeBasis_ || i >= nachFolge_.size()) return 0;
+      return nachFolge_[static_cast<std::size_t>(i)];
+    }
+    const auto it = std::lower_bound(nachZeiger_.begin(), nachZeiger_.end(),
+                                     std::pair<const TVertretung*, int>(v, 0), VorZeiger);
+    return it != nachZeiger_.end() && it->first == v ? it->second : 0;
   }
 
   void Vertretungen(const TSetzung& z) {
@@ -334,7 +367,11 @@ class TBlockSchreiber {
   IFortschritt* f_;
   const int n_;
   TBuffer b_;
-  std::unordered_map<const TVertretung*, int> nummer_;
+  // A record's number by its order number (from folgeBasis_), or by its address where the
+  // order numbers spread too far.
+  std::vector<int> nachFolge_;
+  uint64_t folgeBasis_ = 0;
+  std::vector<std::pair<const TVertretung*, int>> nachZeiger_;
   const TLehrer* letzterLehrer_ = nullptr;
   const TKlasse* letzteKlasse_ = nullptr;
 };

@@ -118,36 +118,28 @@ void TVertretungsAblage::Entferne(std::vector<char> weg) {
   saetze_ = std::move(bleiben);
 }
 
-namespace {
-
-// "a comes before b" in the order of "vsa". Every order is strict, its last key the order the records were made in, which for records
-// just read is their place in the list: a plain sort gives what a stable one would.
-struct TVor {
-  TVertrVergleich vergleiche;
-  explicit TVor(int vsa) : vergleiche(VertrVergleich(vsa)) {}
-  bool operator()(const TVertretung* a, const TVertretung* b) const { return vergleiche(a, b) < 0; }
-};
-
-}  // namespace
-
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
-  std::stable_sort(liste.begin(), liste.end(), TVor(vsa));
+  // Every order is strict, its last key the order the records were made in, which for records
+  // just read is their place in the list: a plain sort gives what a stable one would.
+  SortiereNachSchluessel(liste, vsa);
 }
 
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
                               const std::vector<std::size_t>& vermutung) {
   const std::size_t n = liste.size();
-  const TVor vor(vsa);
-  // The guess is right when each record comes after the one ahead of it.
+  // The guess is right when each record comes after the one ahead of it; the keys are
+  // computed once, not for each comparison.
   bool passt = vermutung.size() == n;
   std::vector<char> gesehen(passt ? n : 0, 0);
+  TVertrSchluessel vorher{};
   for (std::size_t i = 0; passt && i < n; ++i) {
     const std::size_t j = vermutung[i];
     passt = j < n && !gesehen[j];
     if (!passt) break;
     gesehen[j] = 1;
-    if (i == 0) continue;
-    passt = vor(liste[vermutung[i - 1]], liste[j]);
+    const TVertrSchluessel schluessel = VertrSchluessel(liste[j], vsa);
+    if (i > 0) passt = vorher < schluessel;
+    vorher = schluessel;
   }
   if (!passt) {
     SortiereVertretungsliste(liste, vsa);

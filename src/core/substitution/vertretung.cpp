@@ -184,6 +184,63 @@ int VergleicheVertrNachStunden(const TVertretung* neu, const TVertretung* alt) {
   return VergleicheFolge(neu, alt);
 }
 
+namespace {
+int64_t Nr(const TElement* e) {
+  return e ? e->Nummer() : INT64_MIN;  // a missing element sorts first
+}
+}  // namespace
+
+TVertrSchluessel VertrSchluessel(const TVertretung* v, int vsa) {
+  TVertrSchluessel k{};
+  k[0] = v->Datum();
+  k[1] = v->Art();
+  const int64_t folge = static_cast<int64_t>(v->Folge());
+  switch (vsa) {
+    case 1:
+      k[2] = v->Art() == VertrArt::Raum ? Nr(SetzungsRaum(v)) : Nr(KursLehrer(v));
+      k[3] = v->Stunde();
+      k[4] = Nr(KursFach(v));
+      k[5] = folge;
+      break;
+    case 2:
+      if (v->Art() == VertrArt::Raum) {
+        k[2] = Nr(KursLehrer(v));
+      } else {
+        k[2] = Nr(v->Vertreter());
+        // Without substitute, the hours still to be covered go before the dropped ones.
+        k[3] = !v->Vertreter() && v->Frei() ? 1 : 0;
+      }
+      k[4] = v->Stunde();
+      k[5] = Nr(KursFach(v));
+      k[6] = folge;
+      break;
+    case 3:
+      k[2] = v->Stunde();
+      k[3] = Nr(KursLehrer(v));
+      k[4] = Nr(KursFach(v));
+      k[5] = folge;
+      break;
+    default:
+      k[2] = Nr(ErsteKlasse(v));
+      k[3] = v->Stunde();
+      k[4] = Nr(KursLehrer(v));
+      k[5] = Nr(KursFach(v));
+      k[6] = folge;
+      break;
+  }
+  return k;
+}
+
+void SortiereNachSchluessel(std::vector<TVertretung*>& liste, int vsa) {
+  // Every key is computed once and compared as numbers: the comparators chase the records'
+  // lessons for every comparison. The keys are unique (they end with the order of making).
+  std::vector<std::pair<TVertrSchluessel, TVertretung*>> paare;
+  paare.reserve(liste.size());
+  for (TVertretung* v : liste) paare.emplace_back(VertrSchluessel(v, vsa), v);
+  std::sort(paare.begin(), paare.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < paare.size(); ++i) liste[i] = paare[i].second;
+}
+
 TVertrVergleich VertrVergleich(int vsa) {
   switch (vsa) {
     case 1:
@@ -203,14 +260,25 @@ void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v) {
 
 void SortiereVertretungen(TSchule& schule) {
   std::vector<TVertretung*> alle = schule.Vertretungen().Elemente();
-  const TVertrVergleich vergleiche = VertrVergleich(schule.Standard().vsa);
   // Every order is strict (it ends with the order of making), so the result is the one inserting
   // each record would give; sorting keeps large lists fast.
-  std::sort(alle.begin(), alle.end(),
-            [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
+  SortiereNachSchluessel(alle, schule.Standard().vsa);
   schule.Vertretungen().Leere();
   schule.Vertretungen().Reserviere(static_cast<int>(alle.size()));
   for (TVertretung* v : alle) schule.Vertretungen().Haenge(v);
+}
+
+const std::vector<TVertretung*>& VertretungenAm(const TSchule& schule, int32_t datum) {
+  TSchule::TVertretungsIndex& index = schule.VertretungsIndex();
+  const TListe<TVertretung>& liste = schule.Vertretungen();
+  if (index.Stand != liste.Stand()) {
+    index.NachDatum.clear();
+    for (TVertretung* v : liste) index.NachDatum[v->Datum()].push_back(v);
+    index.Stand = liste.Stand();
+  }
+  static const std::vector<TVertretung*> keine;
+  const auto it = index.NachDatum.find(datum);
+  return it == index.NachDatum.end() ? keine : it->second;
 }
 
 void VertretungenNeuOrdnen(TSchule& schule) {

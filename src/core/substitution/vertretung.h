@@ -22,6 +22,7 @@
 // A changed factor books the difference on everything its lesson holds. So every account is its
 // start, plus the credits kept that way, plus what the records and charges hold now.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -240,11 +241,19 @@ int VergleicheVertrNachStunden(const TVertretung* neu, const TVertretung* alt);
 using TVertrVergleich = int (*)(const TVertretung*, const TVertretung*);
 // The comparator of a "vsa" value (out of range: 0).
 TVertrVergleich VertrVergleich(int vsa);
+// The record's place in the order of "vsa" as numbers: two keys compare as the comparator
+// compares their records.
+using TVertrSchluessel = std::array<int64_t, 7>;
+TVertrSchluessel VertrSchluessel(const TVertretung* v, int vsa);
+// Sorts by the order of "vsa", each record's key computed once.
+void SortiereNachSchluessel(std::vector<TVertretung*>& liste, int vsa);
 // Inserts the record into the school list by the current "vsa".
 void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v);
 // Sorts the whole school list again by the current "vsa": every record is inserted anew in the
 // list's present order.
 void SortiereVertretungen(TSchule& schule);
+// The records of the date, in the school list's order, from the index kept with the list.
+const std::vector<TVertretung*>& VertretungenAm(const TSchule& schule, int32_t datum);
 
 // Expiry after loading: frees every outdated record without changing any account.
 void EntferneVeralteteVertretungen(TSchule& schule);

@@ -58,8 +58,8 @@ bool FreiOderSpringt(char c) {
 // record's date: one walk over the school's list instead of one per element and period.
 std::unordered_map<const TElement*, uint32_t> EingesetzteAm(const TVertretung& r, bool lehrer) {
   std::unordered_map<const TElement*, uint32_t> masken;
-  for (const TVertretung* x : r.Schule().Vertretungen()) {
-    if (x->Datum() != r.Datum() || !x->Noetig()) continue;
+  for (const TVertretung* x : VertretungenAm(r.Schule(), r.Datum())) {
+    if (!x->Noetig()) continue;
     const int p = x->Stunde();
     if (p < 1 || p > kStunden) continue;
     const TElement* e = nullptr;

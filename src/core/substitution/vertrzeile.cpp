@@ -52,8 +52,7 @@ uint32_t TVertrZeile::Farbe(int spalte) const {
 std::vector<TVertrZeile> VertrZeilen(const TSchule& schule, int32_t datum) {
   std::vector<TVertrZeile> zeilen;
   const TStandard& st = schule.Standard();
-  for (TVertretung* v : schule.Vertretungen()) {
-    if (v->Datum() != datum) continue;
+  for (TVertretung* v : VertretungenAm(schule, datum)) {
     TVertrZeile z;
     z.Vertretung = v;
     const TKurs* k = v->Kurs();

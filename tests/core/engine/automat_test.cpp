@@ -232,6 +232,45 @@ TEST(Automat, GleicheSchuleGleichesErgebnis) {
   }
 }
 
+// Re-rating after placed hours touches only the courses near them: at every rating the order and
+// the priorities are those a rating of the whole list gives, on generated schools of one and of
+// several versions, with couplings, rooms and the pattern check.
+TEST(Automat, TeilBewertungGleichGanzerBewertung) {
+  for (const auto& [profil, seed, ara] :
+       {std::tuple{Profil::Klein, 3u, false}, std::tuple{Profil::Klein, 8u, true},
+        std::tuple{Profil::Typisch, 4u, false}}) {
+    TStandard standard;
+    auto schule = ErzeugeSchule(standard, profil, seed);
+    standard.ast = 1;
+    standard.ara = ara;
+    standard.aei = seed % 2 == 0;
+    for (TKurs* k : schule->Kurse())
+      for (TSetzung* st : std::vector<TSetzung*>(k->Setzungen().Elemente()))
+        if (!st->Fixiert()) k->EntferneSetzung(st);
+    TAutomat a(*schule);
+    bool innen = false;
+    int verglichen = 0;
+    a.Bewertung = [&](bool vorher) {
+      if (vorher || innen) return;
+      innen = true;
+      const std::vector<TKurs*> teil = a.Laufliste();
+      std::vector<int32_t> teilPrio;
+      for (const TKurs* k : teil) teilPrio.push_back(k->Prioritaet());
+      a.SetzReihenfolgeBerechnen();
+      ASSERT_EQ(a.Laufliste(), teil) << ProfilName(profil) << " Bewertung " << a.Bewertungen();
+      for (std::size_t i = 0; i < teil.size(); ++i)
+        ASSERT_EQ(teil[i]->Prioritaet(), teilPrio[i]) << teil[i]->Text();
+      ++verglichen;
+      innen = false;
+    };
+    a.AutomatVorbereiten(schule->Kurse().Elemente());
+    while (a.Schritt()) {
+    }
+    EXPECT_GT(verglichen, 10) << ProfilName(profil);
+    for (const std::string& f : PruefeModell(*schule)) ADD_FAILURE() << f;
+  }
+}
+
 // Periods after the last one given stay free.
 TEST(Automat, LetzteStundeBegrenzt) {
   auto s = BaueKleineSchule(1);

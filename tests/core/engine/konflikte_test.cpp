@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "engine/konfliktliste.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
@@ -207,6 +210,43 @@ TEST_F(Konflikte, SetzenMitKopplungUndPartnerSchonDa) {
   s->sportSch->SetzeMenueClick(4, 2, s->th);
   EXPECT_NE(s->sportSch->FindeSetzung(1, 4, 2), nullptr);
   EXPECT_EQ(s->sportBer->Setzungen().Anzahl(), 1);
+}
+
+// The list against the plain rules it keeps, over random conflicts: ordered by kind, equal kinds
+// in the order found, a conflict with a course already reported in that version dropped (kinds
+// 4 to 9), taking the first one out forgets it.
+TEST_F(Konflikte, ListeWieDieEinfacheRegel) {
+  std::mt19937 zufall(3);
+  const std::vector<TKurs*> kurse = s->schule->Kurse().Elemente();
+  for (int runde = 0; runde < 20; ++runde) {
+    TKonfliktListe liste;
+    std::vector<TKonflikt> erwartet;
+    for (int i = 0; i < 200; ++i) {
+      if (zufall() % 15 == 0) {
+        liste.EntferneErstes();
+        if (!erwartet.empty()) erwartet.erase(erwartet.begin());
+        continue;
+      }
+      const int art = static_cast<int>(zufall() % 12);
+      TKurs* kurs = kurse[zufall() % kurse.size()];
+      const TKonflikt k(art, KonfliktSchwere(art), kurs, nullptr, 1 + static_cast<int>(zufall() % 3));
+      bool doppelt = false;
+      if (art >= KonfliktArt::LehrerFixiert && art <= KonfliktArt::RaumBesetzt)
+        for (const TKonflikt& e : erwartet) doppelt |= e.Kurs() == k.Kurs() && e.Version() == k.Version();
+      EXPECT_EQ(liste.Fuege(k), !doppelt);
+      if (!doppelt)
+        erwartet.insert(
+            std::find_if(erwartet.begin(), erwartet.end(), [&](const TKonflikt& e) { return e.Art() > art; }),
+            k);
+    }
+    ASSERT_EQ(liste.Anzahl(), static_cast<int>(erwartet.size()));
+    for (int i = 1; i <= liste.Anzahl(); ++i) {
+      const TKonflikt& e = erwartet[static_cast<std::size_t>(i - 1)];
+      EXPECT_TRUE(liste.Hole(i).Art() == e.Art() && liste.Hole(i).Kurs() == e.Kurs() &&
+                  liste.Hole(i).Version() == e.Version())
+          << i;
+    }
+  }
 }
 
 }  // namespace

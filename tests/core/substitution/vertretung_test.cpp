@@ -1,8 +1,12 @@
 // The substitution record: choices and their accounts, follow-ups and remarks, the four orders,
 // expiry and deletion.
 
+#include <algorithm>
+#include <random>
+
 #include "model/imenue.h"
 #include "model/statt.h"
+#include "support/generator.h"
 #include "vertretungsschule.h"
 
 namespace kolvar {
@@ -293,6 +297,9 @@ TEST_F(Vertretung, DieVierOrdnungen) {
       for (const TVertretung* b : Schule().Vertretungen()) {
         EXPECT_EQ(vergleiche(a, b), -vergleiche(b, a));
         EXPECT_EQ(vergleiche(a, b) == 0, a == b);
+        // The numeric keys the large lists are sorted by order every pair alike.
+        const TVertrSchluessel ka = VertrSchluessel(a, vsa), kb = VertrSchluessel(b, vsa);
+        EXPECT_EQ(vergleiche(a, b), ka < kb ? -1 : (kb < ka ? 1 : 0)) << vsa;
         if (a->Datum() < b->Datum() || (a->Datum() == b->Datum() && a->Art() < b->Art())) {
           EXPECT_EQ(vergleiche(a, b), -1);
         }
@@ -414,6 +421,34 @@ TEST_F(Vertretung, RaumMenueUndWieAmInSpaltenJe16) {
       ++spalten;
     }
   EXPECT_EQ(spalten, 2);
+}
+
+// On a generated school's records (substitutes, free hours, room records, follow-ups): the keys
+// order every pair of records as the comparator of each "vsa" does, and sorting by them gives
+// the list that sorting by the comparator gives.
+TEST(VertretungsSchluessel, WieDerVergleich) {
+  TStandard standard;
+  auto schule = ErzeugeSchule(standard, Profil::Typisch, 11);
+  const std::vector<TVertretung*> alle = schule->Vertretungen().Elemente();
+  ASSERT_GT(alle.size(), 1000u);
+  std::mt19937 zufall(7);
+  for (int vsa = 0; vsa <= 3; ++vsa) {
+    const TVertrVergleich vergleiche = VertrVergleich(vsa);
+    for (int i = 0; i < 20000; ++i) {
+      const TVertretung* a = alle[zufall() % alle.size()];
+      // Often a neighbour: records of one date and kind differ only in the later keys.
+      const std::size_t j = zufall() % alle.size();
+      const TVertretung* b = zufall() % 2 ? alle[j] : alle[std::min(j + 1, alle.size() - 1)];
+      const TVertrSchluessel ka = VertrSchluessel(a, vsa), kb = VertrSchluessel(b, vsa);
+      ASSERT_EQ(vergleiche(a, b), ka < kb ? -1 : (kb < ka ? 1 : 0)) << vsa;
+    }
+    std::vector<TVertretung*> mitSchluessel = alle, mitVergleich = alle;
+    SortiereNachSchluessel(mitSchluessel, vsa);
+    std::stable_sort(
+        mitVergleich.begin(), mitVergleich.end(),
+        [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
+    EXPECT_EQ(mitSchluessel, mitVergleich) << vsa;
+  }
 }
 
 }  // namespace

@@ -420,6 +420,19 @@ TEST_P(VorschlagEigenschaft, KontenKehrenZurueck) {
         break;
     }
     bewegt = bewegt || Konten() != start;
+    // The day list's index follows every record made, deleted and re-sorted: each date's rows
+    // are the records of that date in the list's order.
+    if (schritt % 10 == 0 && wuerfel(2) == 0) {
+      s->standard.vsa = wuerfel(4);
+      SortiereVertretungen(Schule());
+    }
+    for (int32_t tag : tage) {
+      std::vector<const TVertretung*> erwartet, gezeigt;
+      for (const TVertretung* v : Schule().Vertretungen())
+        if (v->Datum() == tag) erwartet.push_back(v);
+      for (const TVertrZeile& z : VertrZeilen(Schule(), tag)) gezeigt.push_back(z.Vertretung);
+      ASSERT_EQ(gezeigt, erwartet) << tag;
+    }
   }
   EXPECT_TRUE(bewegt);
   for (TPlanElement* e : fehlende)
