@@ -73,7 +73,7 @@ class UnveraendertTest : public GuiTest {
     EXPECT_FALSE(palette->Schule().Geaendert()) << knopf << " " << menue;
     IFenster* fenster = nullptr;
     for (IFenster* f : palette->Schule().Fenster()) fenster = f;
-    if (fenster == nullptr) return;
+    ASSERT_NE(fenster, nullptr) << knopf << " " << menue << ": nothing opened";
     palette->Schule().SetzeAktivesFenster(fenster);
     palette->MenusAnpassen();
     palette->Knopf(QStringLiteral("PfeilRechts"))->click();
