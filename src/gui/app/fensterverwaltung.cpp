@@ -237,18 +237,14 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
   TSchule& schule = palette_.Schule();
   IFenster* aktiv = schule.AktivesFenster();
   if (aktiv == nullptr) return;
-  // Looking through the elements never marks the school modified.
-  const bool geaendert = schule.Geaendert();
-  if (auto* eigen = dynamic_cast<TKindFenster*>(aktiv); eigen != nullptr && eigen->Blaettere(vorwaerts)) {
-    schule.SetzeGeaendert(geaendert);
+  // Looking through the elements changes nothing, so the modified flag stays as it is.
+  if (auto* eigen = dynamic_cast<TKindFenster*>(aktiv); eigen != nullptr && eigen->Blaettere(vorwaerts))
     return;
-  }
   const int gruppe = schule.Ansichtsgruppe();
   if (oeffner_.HatElementOeffner(gruppe)) {
     if (TElement* ziel = BlaetterZiel(schule, aktiv->Tag(), aktiv->Element(), vorwaerts, palette_.Tasten()))
       oeffner_.OeffneElement(gruppe, ziel, palette_.Tasten());
   }
-  schule.SetzeGeaendert(geaendert);
 }
 
 void TFensterVerwaltung::ElementFensterWechseln(int gruppe) {

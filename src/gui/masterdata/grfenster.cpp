@@ -39,7 +39,6 @@ TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette*
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 0);
   if (art == 0) return nullptr;
-  const bool geaendert = schule.Geaendert();
   TGrForm* aktiv = dynamic_cast<TGrForm*>(schule.AktivesFenster());
   if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
 
@@ -63,7 +62,6 @@ TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette*
     fenster->activateWindow();
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

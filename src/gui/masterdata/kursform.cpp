@@ -266,7 +266,6 @@ void TKursForm::Baue() {
 
 void TKursForm::Vorbereiten(TKurs* kurs, std::vector<TKurs*> liste) {
   TSchule& schule = Schule();
-  const bool geaendert = schule.Geaendert();
   const bool anderer = kurs != kurs_;
   kurs_ = kurs;
   liste_ = std::move(liste);
@@ -276,7 +275,6 @@ void TKursForm::Vorbereiten(TKurs* kurs, std::vector<TKurs*> liste) {
   if (kurs_ != nullptr) Sperrung->SetzeQuelle(TSperrQuelle::VonKurs(*kurs_), &schule);
   Zeige();
   if (anderer && isVisible()) Sperrung->Gitter()->setFocus();
-  schule.SetzeGeaendert(geaendert);
 }
 
 void TKursForm::FuelleGitter(TGitter* gitter, const std::vector<TElement*>& elemente) {

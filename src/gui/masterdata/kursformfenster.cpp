@@ -14,7 +14,6 @@ namespace kolvar {
 
 TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
                           QWidget* eltern) {
-  const bool geaendert = schule.Geaendert();
   auto* fenster = dynamic_cast<TKursForm*>(schule.EinzelFenster(FensterArt::Kurs));
   if (fenster == nullptr) {
     fenster = new TKursForm(schule, palette, eltern);
@@ -27,7 +26,6 @@ TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*
   }
   fenster->activateWindow();
   fenster->Sperrung->Gitter()->setFocus();
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

@@ -11,6 +11,7 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/gitter.h"
+#include "platform/gitterzeilen.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
 
@@ -37,6 +38,7 @@ TStatForm::TStatForm(int tag, const QString& caption, TSchule& schule, IPalette*
   connect(StatGrid, &TGitter::Doppelklick, this,
           [this](int s, int z, Qt::KeyboardModifiers) { StatGridDblClick(s, z); });
   StatGrid->move(0, 0);
+  zeilen_ = std::make_unique<TGitterZeilen>(*StatGrid);
 }
 
 TStatForm::~TStatForm() = default;
@@ -59,7 +61,7 @@ TElement* TStatForm::ElementIn(int zeile) const {
   if (zeile < 1 || zeile > static_cast<int>(liste.size()) || zeile >= StatGrid->Zeilen()) return nullptr;
   TElement* e = liste[static_cast<std::size_t>(zeile - 1)];
   // The row must still show it: a list that changed behind the window gives nothing.
-  return StatGrid->Objekt(0, zeile) == e ? e : nullptr;
+  return zeilen_->Element(zeile) == e ? e : nullptr;
 }
 
 void TStatForm::StatistikFuellen() {
@@ -71,24 +73,10 @@ void TStatForm::StatistikFuellen() {
   const std::vector<std::string> koepfe = StatistikKoepfe(Tag());
   const std::vector<TElement*> liste = Liste();
   const int n = static_cast<int>(liste.size());
-  StatGrid->Leeren();
-  StatGrid->SetzeSpalten(std::max<int>(1, static_cast<int>(koepfe.size())));
-  StatGrid->SetzeZeilen(n + 1 < 2 ? 2 : n + 1);
-  StatGrid->SetzeFesteZeilen(1);
-  StatGrid->SetzeFesteSpalten(0);
+  zeilen_->Beginne(koepfe, n);
   StatGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
-  for (std::size_t c = 0; c < koepfe.size(); ++c) StatGrid->SetzeText(static_cast<int>(c), 0, Q(koepfe[c]));
   for (int r = 1; r <= n; ++r) ZeileFuellen(r, *liste[static_cast<std::size_t>(r - 1)]);
-  // Each column as wide as its widest text.
-  const QFontMetrics mass(schrift);
-  int breite = 0;
-  for (int c = 0; c < StatGrid->Spalten(); ++c) {
-    int b = 24;
-    for (int r = 0; r < StatGrid->Zeilen(); ++r)
-      b = std::max(b, mass.horizontalAdvance(StatGrid->Text(c, r)) + 8);
-    StatGrid->SetzeSpaltenBreite(c, b);
-    breite += b;
-  }
+  const int breite = zeilen_->BreitenNachText(QFontMetrics(schrift), 8, 24);
   const int zeilenHoehe = StatGrid->StandardHoehe();
   int r = n + 1;
   while (r > 1 && zeilenHoehe * r >= kGrenzeHoehe) --r;
@@ -98,16 +86,14 @@ void TStatForm::StatistikFuellen() {
 }
 
 void TStatForm::ZeileFuellen(int zeile, const TElement& e) {
-  const std::vector<std::string> texte = StatistikZeile(Tag(), e, Schule().Standard());
-  for (std::size_t c = 0; c < texte.size(); ++c) StatGrid->SetzeText(static_cast<int>(c), zeile, Q(texte[c]));
-  StatGrid->SetzeObjekt(0, zeile, const_cast<TElement*>(&e));
+  zeilen_->SetzeZeile(zeile, StatistikZeile(Tag(), e, Schule().Standard()), const_cast<TElement*>(&e));
 }
 
 void TStatForm::StatistikZeileFuellen(int zeile) {
   const std::vector<TElement*> liste = Liste();
   if (zeile < 1 || zeile > static_cast<int>(liste.size())) return;
   if (zeile >= StatGrid->Zeilen() || static_cast<int>(liste.size()) != StatGrid->Zeilen() - 1 ||
-      StatGrid->Objekt(0, zeile) != liste[static_cast<std::size_t>(zeile - 1)]) {
+      zeilen_->Element(zeile) != liste[static_cast<std::size_t>(zeile - 1)]) {
     StatistikFuellen();
     return;
   }
@@ -120,10 +106,10 @@ void TStatForm::Aenderungen(const TAenderungen& a) {
   const std::vector<TElement*> liste = Liste();
   // Elements made or deleted while the window was open: rows and list no longer match.
   // (Without elements the grid keeps one empty row.)
-  bool passt = liste.empty() ? StatGrid->Objekt(0, 1) == nullptr
+  bool passt = liste.empty() ? zeilen_->Element(1) == nullptr
                              : static_cast<int>(liste.size()) == StatGrid->Zeilen() - 1;
   for (std::size_t i = 0; passt && i < liste.size(); ++i)
-    passt = StatGrid->Objekt(0, static_cast<int>(i) + 1) == liste[i];
+    passt = zeilen_->Element(static_cast<int>(i) + 1) == liste[i];
   if (!passt || (was & Aenderung::Daten)) {
     StatistikFuellen();
     return;
@@ -140,12 +126,10 @@ QStringList TStatForm::KopierText() const {
   if (!a.Leer())
     for (int r = std::max(a.oben, 1); r <= a.unten; ++r) {
       // Only rows that still show their element.
-      if (r > static_cast<int>(liste.size()) ||
-          StatGrid->Objekt(0, r) != liste[static_cast<std::size_t>(r - 1)])
+      if (r > static_cast<int>(liste.size()) || zeilen_->Element(r) != liste[static_cast<std::size_t>(r - 1)])
         continue;
-      std::vector<std::string> texte;
-      for (int c = 0; c < StatGrid->Spalten(); ++c) texte.push_back(StatGrid->Text(c, r).toStdString());
-      zeilen.push_back(std::move(texte));
+      // In the order the columns are shown.
+      for (std::vector<std::string>& texte : zeilen_->Texte(r, r, true)) zeilen.push_back(std::move(texte));
     }
   QStringList text;
   for (const std::string& z : StatistikKopiertext(zeilen)) text << Q(z);
@@ -160,7 +144,7 @@ void TStatForm::StatistikKopieren() {
 }
 
 void TStatForm::AllesAuswaehlen() {
-  if (StatGrid->Objekt(0, 1) == nullptr) return;
+  if (zeilen_->Element(1) == nullptr) return;
   StatGrid->SetzeAuswahl(TGitterAuswahl{0, 1, StatGrid->Spalten() - 1, StatGrid->Zeilen() - 1});
 }
 
@@ -201,6 +185,8 @@ TRaStatForm::TRaStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     : TStatForm(FensterArt::RaStat, QStringLiteral("Raumstatistik"), schule, palette, eltern) {}
 
 TUVStatForm::TUVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TStatForm(FensterArt::UVStat, QStringLiteral("UV-Statistik"), schule, palette, eltern) {}
+    : TStatForm(FensterArt::UVStat, QStringLiteral("UV-Statistik"), schule, palette, eltern) {
+  StatGrid->SetzeOptionen(StatGrid->Optionen() | TGitter::goSpaltenVerschieben);
+}
 
 }  // namespace kolvar

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "platform/kindfenster.h"
@@ -12,6 +13,7 @@ namespace kolvar {
 
 class IPalette;
 class TGitter;
+class TGitterZeilen;
 
 class TStatForm : public TKindFenster {
   Q_OBJECT
@@ -50,6 +52,7 @@ class TStatForm : public TKindFenster {
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest, bool ausgewaehlt) const;
 
   IPalette* palette_;
+  std::unique_ptr<TGitterZeilen> zeilen_;
 };
 
 class TLeStatForm : public TStatForm {

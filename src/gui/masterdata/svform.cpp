@@ -17,6 +17,7 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/gitter.h"
+#include "platform/gitterzeilen.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
 
@@ -51,7 +52,9 @@ TSVForm::TSVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   knoepfe_->button(0)->setChecked(true);
   connect(knoepfe_, &QButtonGroup::idClicked, this, [this](int) { SVFuellen(); });
   SVGrid = new TGitter(this);
-  SVGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl);
+  SVGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
+                        TGitter::goSpaltenVerschieben);
+  zeilen_ = std::make_unique<TGitterZeilen>(*SVGrid);
   SVGrid->SetzeZeichner([this](QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) {
     ZeichneZelle(p, spalte, zeile, r, z.fest, z.ausgewaehlt);
   });
@@ -96,37 +99,38 @@ void TSVForm::Vorbereiten() {
   for (TElementArt art : {TElementArt::Lehrer, TElementArt::Klasse, TElementArt::Raum})
     for (TElement* e : Schule().Elemente(art))
       kuerzel = std::max(kuerzel, mass.horizontalAdvance(Q(e->Kuerzel())) + 8);
-  SVGrid->SetzeSpaltenBreite(0, kuerzel);
-  for (int d = 1; d <= tage_; ++d) SVGrid->SetzeSpaltenBreite(d, p * kSymbol + 3);
-  SVGrid->SetzeSpaltenBreite(tage_ + 1, mass.horizontalAdvance(QStringLiteral("Sprstd.")) + 8);
-  int breite = 0;
-  for (int c = 0; c < SVGrid->Spalten(); ++c) breite += SVGrid->SpaltenBreite(c);
-  resize(breite + 30 + 40, height());
+  // Widths go to the columns where the user has moved them.
+  const auto breite = [this](int spalte, int b) {
+    SVGrid->SetzeSpaltenBreite(SVGrid->SpaltenPosition(spalte), b);
+  };
+  breite(0, kuerzel);
+  for (int d = 1; d <= tage_; ++d) breite(d, p * kSymbol + 3);
+  breite(tage_ + 1, mass.horizontalAdvance(QStringLiteral("Sprstd.")) + 8);
+  int summe = 0;
+  for (int c = 0; c < SVGrid->Spalten(); ++c) summe += SVGrid->SpaltenBreite(c);
+  resize(summe + 30 + 40, height());
   knoepfe_->button(0)->setChecked(true);
   SVFuellen();
 }
 
 void TSVForm::SVFuellen() {
   const TStandard& st = Schule().Standard();
-  SVGrid->SetzeZeilen(2);
-  for (int c = 0; c < SVGrid->Spalten(); ++c) {
-    SVGrid->SetzeText(c, 1, QString());
-    SVGrid->SetzeObjekt(c, 1, nullptr);
-  }
-  SVGrid->SetzeText(0, 0, QStringLiteral("Kürzel"));
-  for (int d = 1; d <= tage_; ++d) SVGrid->SetzeText(d, 0, Q(st.spg[static_cast<std::size_t>(d - 1)]));
-  SVGrid->SetzeText(tage_ + 1, 0, QStringLiteral("Sprstd."));
+  std::vector<std::string> koepfe{"Kürzel"};
+  for (int d = 1; d <= tage_; ++d) koepfe.push_back(st.spg[static_cast<std::size_t>(d - 1)]);
+  koepfe.push_back("Sprstd.");
   const std::vector<TPlanElement*> liste = Elemente();
   const int n = static_cast<int>(liste.size());
-  if (n > 0) SVGrid->SetzeZeilen(n + 1);
+  zeilen_->NeueZeilen(n);
+  zeilen_->SetzeKoepfe(koepfe);
   for (int r = 1; r <= n; ++r) {
     TPlanElement* e = liste[static_cast<std::size_t>(r - 1)];
     const TSVZeile z = SVZeile(*e, st);
-    SVGrid->SetzeText(0, r, Q(z.Kuerzel));
-    SVGrid->SetzeObjekt(0, r, e);
+    std::vector<std::string> texte(static_cast<std::size_t>(tage_) + 2);
+    texte[0] = z.Kuerzel;
     for (int d = 1; d <= tage_ && d <= static_cast<int>(z.Muster.size()); ++d)
-      SVGrid->SetzeText(d, r, Q(z.Muster[static_cast<std::size_t>(d - 1)]));
-    SVGrid->SetzeText(tage_ + 1, r, QString::number(z.Springstunden));
+      texte[static_cast<std::size_t>(d)] = z.Muster[static_cast<std::size_t>(d - 1)];
+    texte[static_cast<std::size_t>(tage_) + 1] = std::to_string(z.Springstunden);
+    zeilen_->SetzeZeile(r, texte, e);
   }
   const int schritt = SVGrid->StandardHoehe() + 1;
   int h = SVGrid->Zeilen() * schritt + 5;
@@ -138,7 +142,7 @@ void TSVForm::SVFuellen() {
 
 TPlanElement* TSVForm::ElementIn(int zeile) const {
   if (zeile < 1 || zeile >= SVGrid->Zeilen()) return nullptr;
-  auto* e = SVGrid->ObjektAls<TPlanElement>(0, zeile);
+  auto* e = zeilen_->ElementAls<TPlanElement>(zeile);
   // Only an element the school still has.
   const std::vector<TPlanElement*> liste = Elemente();
   return std::find(liste.begin(), liste.end(), e) != liste.end() ? e : nullptr;
@@ -181,7 +185,9 @@ void TSVForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, b
   }
   const QColor grund = ausgewaehlt ? pal.color(QPalette::Highlight) : QColor(Qt::white);
   p.fillRect(r, grund);
-  if (spalte < 1 || spalte > tage_) {
+  // What a column shows is decided by the column it was filled as, wherever it stands now.
+  const int tag = SVGrid->SpaltenUrsprung(spalte);
+  if (tag < 1 || tag > tage_) {
     p.setPen(ausgewaehlt ? pal.color(QPalette::HighlightedText) : QColor(Qt::black));
     p.drawText(r.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, SVGrid->Text(spalte, zeile));
     return;

@@ -3,6 +3,7 @@
 // gaps. The patterns and gaps are the core's (SVZeile).
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/kindfenster.h"
@@ -14,6 +15,7 @@ namespace kolvar {
 
 class IPalette;
 class TGitter;
+class TGitterZeilen;
 class TPlanElement;
 
 class TSVForm : public TKindFenster {
@@ -51,6 +53,7 @@ class TSVForm : public TKindFenster {
 
   IPalette* palette_;
   QButtonGroup* knoepfe_ = nullptr;
+  std::unique_ptr<TGitterZeilen> zeilen_;
   int tage_ = 0;
 };
 

@@ -43,7 +43,6 @@ TStatForm* NeueStatistik(TKolvarPalette& palette, int art) {
 
 TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palette, QWidget* eltern) {
   if (tab == nullptr) return nullptr;
-  const bool geaendert = schule.Geaendert();
   // The active table window, when it shows another table.
   auto* aktiv = dynamic_cast<TUVForm*>(schule.AktivesFenster());
   if (aktiv != nullptr && aktiv->Tabelle() == tab) aktiv = nullptr;
@@ -58,7 +57,6 @@ TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palet
     NachVorn(fenster);
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 
@@ -70,11 +68,9 @@ TStatForm* OeffneStatistik(TKolvarPalette& palette, int art) {
   }
   TStatForm* fenster = NeueStatistik(palette, art);
   if (fenster == nullptr) return nullptr;
-  const bool geaendert = schule.Geaendert();
   fenster->StatistikFuellen();
   fenster->Oeffne();
   NachVorn(fenster);
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 
@@ -84,12 +80,10 @@ TSVForm* OeffneSVFenster(TKolvarPalette& palette) {
     NachVorn(offen);
     return offen;
   }
-  const bool geaendert = schule.Geaendert();
   auto* fenster = new TSVForm(schule, &palette, &palette);
   fenster->Vorbereiten();
   fenster->Oeffne();
   NachVorn(fenster);
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

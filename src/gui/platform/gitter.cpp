@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 #include <QValidator>
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace kolvar {
@@ -18,6 +19,8 @@ TGitter::TGitter(QWidget* eltern) : QAbstractScrollArea(eltern), zellen_(25) {
   viewport()->setBackgroundRole(QPalette::Base);
   verticalScrollBar()->setSingleStep(1);
   horizontalScrollBar()->setSingleStep(1);
+  ursprung_.resize(static_cast<std::size_t>(Spalten()));
+  std::iota(ursprung_.begin(), ursprung_.end(), 0);
   Rollbalken();
 }
 
@@ -70,8 +73,13 @@ void TGitter::Rollbalken() {
 void TGitter::SetzeSpalten(int anzahl) {
   if (bearbeitet_) BeendeBearbeiten(true);
   BrecheZiehenAb();
+  zugSpalte_ = -1;
   NeuVerteilen(anzahl, Zeilen());
   const int links = LinkeSpalte();
+  if (std::max(anzahl, 0) != Spalten()) {
+    ursprung_.resize(static_cast<std::size_t>(std::max(anzahl, 0)));
+    std::iota(ursprung_.begin(), ursprung_.end(), 0);
+  }
   geo_.SetzeSpalten(std::max(anzahl, 0));
   AuswahlBegrenzen();
   Geaendert(links != LinkeSpalte());
@@ -339,6 +347,7 @@ void TGitter::Male(QPainter& p, const QRect& bereich) const {
       p.setOpacity(1.0);
     }
   }
+  if (zugSpalte_ >= 0) SpaltenZugMale(p);
 }
 
 void TGitter::ZeichneZelleNeu(int spalte, int zeile) {
@@ -394,6 +403,10 @@ void TGitter::mousePressEvent(QMouseEvent* ereignis) {
   }
   const QPoint zelle = geo_.ZelleBei(ort);
   gedrueckt_ = zelle;
+  if (knopf == Qt::LeftButton && SpaltenZugBeginnt(ort, zelle)) {
+    emit ZelleGedrueckt(zelle.x(), zelle.y(), knopf, ereignis->modifiers(), ort);
+    return;
+  }
   if (knopf == Qt::LeftButton && Koerper(zelle.x(), zelle.y())) {
     if ((ereignis->modifiers() & Qt::ShiftModifier) && (optionen_ & goBereichsauswahl))
       WaehleBis(zelle.x(), zelle.y());
@@ -455,6 +468,11 @@ void TGitter::ZiehenUeberPunkt(QPoint ort) {
 void TGitter::mouseMoveEvent(QMouseEvent* ereignis) {
   const QPoint ort = ereignis->position().toPoint();
   mausOrt_ = ort;
+  if (zugSpalte_ >= 0) {
+    zugOrt_ = ort;
+    viewport()->update();
+    return;
+  }
   if (groessenSpalte_ >= 0) {
     const int x = geo_.SpaltenX(groessenSpalte_);
     if (x >= 0) SetzeSpaltenBreite(groessenSpalte_, std::max(1, ort.x() - x));
@@ -489,6 +507,8 @@ void TGitter::mouseReleaseEvent(QMouseEvent* ereignis) {
     return;
   }
   const QPoint ort = ereignis->position().toPoint();
+  // A header dropped on its own place is a click on it.
+  if (zugSpalte_ >= 0 && SpaltenZugEnde(ort)) return;
   const QPoint zelle = geo_.ZelleBei(ort);
   if (zieht_) {
     const bool ablegen = Koerper(zelle.x(), zelle.y());
@@ -558,6 +578,7 @@ void TGitter::BrecheZiehenAb() {
 
 void TGitter::hideEvent(QHideEvent* ereignis) {
   BrecheZiehenAb();
+  zugSpalte_ = -1;
   QAbstractScrollArea::hideEvent(ereignis);
 }
 

@@ -41,12 +41,13 @@ class TGitter : public QAbstractScrollArea {
 
  public:
   enum Option : unsigned {
-    goFesteLinien = 1,      // grid lines between fixed cells
-    goLinien = 2,           // grid lines between body cells
-    goBereichsauswahl = 4,  // Shift-click and dragging select a rectangle
-    goZeilenauswahl = 8,    // the selection spans whole rows
-    goSpaltenbreite = 16,   // columns are sized by dragging their edge in a fixed row
-    goBearbeiten = 32,      // cells are edited in place
+    goFesteLinien = 1,          // grid lines between fixed cells
+    goLinien = 2,               // grid lines between body cells
+    goBereichsauswahl = 4,      // Shift-click and dragging select a rectangle
+    goZeilenauswahl = 8,        // the selection spans whole rows
+    goSpaltenbreite = 16,       // columns are sized by dragging their edge in a fixed row
+    goBearbeiten = 32,          // cells are edited in place
+    goSpaltenVerschieben = 64,  // a column moves, cells and width, by dragging its cell in a fixed row
   };
   using Zeichner = std::function<void(QPainter&, int spalte, int zeile, const QRect&, TZellZustand)>;
 
@@ -73,6 +74,15 @@ class TGitter : public QAbstractScrollArea {
   unsigned Optionen() const { return optionen_; }
   void SetzeOptionen(unsigned optionen);
   void SetzeRollbalken(bool anzeigen);
+
+  // Moved columns. The columns keep the number they were filled under (their origin); a moved
+  // column takes its cells and width along. Reset to the filled order when the count changes.
+  int SpaltenUrsprung(int spalte) const;
+  int SpaltenPosition(int ursprung) const;
+  // Moves the column at von to the place nach, the columns between close up (as a header drag).
+  void VerschiebeSpalte(int von, int nach);
+  // The column under a header drag; -1 while none runs.
+  int VerschobeneSpalte() const { return zugSpalte_; }
 
   // Cells. Out-of-range cells read as empty and ignore writes.
   QString Text(int spalte, int zeile) const;
@@ -166,6 +176,7 @@ class TGitter : public QAbstractScrollArea {
   void ObenLinksGeaendert();
   void TextBearbeitet(int spalte, int zeile, const QString& text);
   void SpaltenBreiteGeaendert(int spalte);
+  void SpalteVerschoben(int von, int nach);
 
  protected:
   void paintEvent(QPaintEvent* ereignis) override;
@@ -203,6 +214,11 @@ class TGitter : public QAbstractScrollArea {
   int SpaltenKante(QPoint ort) const;
   void EditorAnlegen();
   void EditorPlatzieren();
+  // The header drag of a movable column (gitterspalten.cpp).
+  bool SpaltenZugBeginnt(QPoint ort, QPoint zelle);
+  int SpaltenZugZiel(QPoint ort) const;
+  void SpaltenZugMale(QPainter& p) const;
+  bool SpaltenZugEnde(QPoint ort);
 
   TGitterGeometrie geo_;
   std::vector<Zelle> zellen_;
@@ -220,6 +236,11 @@ class TGitter : public QAbstractScrollArea {
   int groessenSpalte_ = -1;
   bool kantenCursor_ = false;
   QCursor vorKante_;
+
+  // Moved columns: the origin of each column, and the header drag.
+  std::vector<int> ursprung_;
+  int zugSpalte_ = -1;
+  QPoint zugOrt_;
 
   // Drag.
   bool zieht_ = false;

@@ -20,7 +20,6 @@ void ZeigeVertretungsstunden(TSchule& schule, QWidget* eltern) {
 
 TVStatForm* OeffneVertrUebersicht(TKolvarPalette& palette, int32_t von, int32_t bis) {
   TSchule& schule = palette.Schule();
-  const bool geaendert = schule.Geaendert();
   auto* fenster = dynamic_cast<TVStatForm*>(schule.EinzelFenster(FensterArt::VStat));
   const bool neu = fenster == nullptr;
   if (neu) fenster = new TVStatForm(schule, &palette, &palette);
@@ -29,7 +28,6 @@ TVStatForm* OeffneVertrUebersicht(TKolvarPalette& palette, int32_t von, int32_t 
   fenster->show();
   fenster->raise();
   fenster->activateWindow();
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

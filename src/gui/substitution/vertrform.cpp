@@ -25,6 +25,7 @@
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/gitterzeilen.h"
 #include "platform/ipalette.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrvorschlag.h"
@@ -114,6 +115,7 @@ TVertrForm::TVertrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   VertrGrid->SetzeZeilen(2);
   VertrGrid->SetzeFesteZeilen(1);
   VertrGrid->SetzeFesteSpalten(0);
+  gitterZeilen_ = std::make_unique<TGitterZeilen>(*VertrGrid, VertrSpalte::Stunde);
   VertrGrid->SetzeZeichner([this](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
     ZeichneZelle(p, s, z, r, zustand);
   });
@@ -144,12 +146,10 @@ void TVertrForm::SetzeVertrDatum(int32_t datum) {
   if (QAbstractButton* k = SortGroup->button(vsa)) k->setChecked(true);
   kolvar::SortiereVertretungen(Schule());
   const QFontMetrics mass(VertrGrid->font());
-  static const std::array<const char*, VertrSpalte::Anzahl> kKopf = {
-      "T", "Stunde", "Lehrer", "Klasse", "Fach", "Koppl.", "Raum", "Bem", "Ersatz", "R"};
-  for (int c = 0; c < VertrSpalte::Anzahl; ++c) {
-    VertrGrid->SetzeText(c, 0, QString::fromUtf8(kKopf[static_cast<std::size_t>(c)]));
+  gitterZeilen_->SetzeKoepfe(
+      {"T", "Stunde", "Lehrer", "Klasse", "Fach", "Koppl.", "Raum", "Bem", "Ersatz", "R"});
+  for (int c = 0; c < VertrSpalte::Anzahl; ++c)
     VertrGrid->SetzeSpaltenBreite(c, std::max(40, mass.horizontalAdvance(VertrGrid->Text(c, 0)) + 10));
-  }
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::T, 11);
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::Stunde,
                                 std::max(60, mass.horizontalAdvance(QStringLiteral("Mo 10.")) + 8));
@@ -166,17 +166,10 @@ void TVertrForm::SortiereVertretungen(int vsa) {
 
 void TVertrForm::FuelleVertrGrid() {
   zeilen_ = VertrZeilen(Schule(), datum_);
-  VertrGrid->SetzeZeilen(static_cast<int>(std::max<std::size_t>(zeilen_.size(), 1)) + 1);
-  for (int c = 0; c < VertrSpalte::Anzahl; ++c) {
-    VertrGrid->SetzeText(c, 1, QString());
-    VertrGrid->SetzeObjekt(c, 1, nullptr);
-  }
-  for (std::size_t i = 0; i < zeilen_.size(); ++i) {
-    const int z = static_cast<int>(i) + 1;
-    for (int c = 0; c < VertrSpalte::Anzahl; ++c)
-      VertrGrid->SetzeText(c, z, QString::fromStdString(zeilen_[i].Text[static_cast<std::size_t>(c)]));
-    VertrGrid->SetzeObjekt(VertrSpalte::Stunde, z, zeilen_[i].Vertretung);
-  }
+  gitterZeilen_->NeueZeilen(static_cast<int>(zeilen_.size()));
+  for (std::size_t i = 0; i < zeilen_.size(); ++i)
+    gitterZeilen_->SetzeZeile(static_cast<int>(i) + 1, {zeilen_[i].Text.begin(), zeilen_[i].Text.end()},
+                              zeilen_[i].Vertretung);
   if (zeile_ >= VertrGrid->Zeilen()) zeile_ = 0;
   PasseHoeheAn();
   VertrGrid->viewport()->update();
@@ -204,8 +197,7 @@ void TVertrForm::Aenderungen(const TAenderungen& a) {
 }
 
 TVertretung* TVertrForm::VertretungIn(int zeile) const {
-  if (zeile < 1 || zeile > static_cast<int>(zeilen_.size())) return nullptr;
-  return zeilen_[static_cast<std::size_t>(zeile - 1)].Vertretung;
+  return gitterZeilen_->ElementAls<TVertretung>(zeile);
 }
 
 void TVertrForm::WaehleZeile(int zeile) {

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/kindfenster.h"
@@ -22,6 +23,7 @@ namespace kolvar {
 class IPalette;
 class TFehl;
 class TGitter;
+class TGitterZeilen;
 struct TZellZustand;
 class TVertretung;
 
@@ -96,6 +98,7 @@ class TVertrForm : public TKindFenster, public IVertrTagFenster {
   int zeile_ = 0;  // the last clicked row
   TFehlAnfrage anfrage_;
   std::vector<TVertrZeile> zeilen_;
+  std::unique_ptr<TGitterZeilen> gitterZeilen_;
 };
 
 // "dddd, d. mmmm yyyy" and "ddd, d. mmm yyyy" in German, whatever the locale.

@@ -11,6 +11,7 @@
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
 #include "platform/gitter.h"
+#include "platform/gitterzeilen.h"
 #include "platform/ipalette.h"
 #include "print/vertrdruckinstallation.h"
 #include "substitution/vertrkonten.h"
@@ -28,9 +29,13 @@ TVStatForm::TVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   SetzeCaption(QStringLiteral("Vertretungsübersicht"));
   StatGrid = new TGitter(this);
   StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
-                          TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);
+                          TGitter::goBereichsauswahl | TGitter::goSpaltenbreite |
+                          TGitter::goSpaltenVerschieben);
   StatGrid->move(0, 0);
+  zeilen_ = std::make_unique<TGitterZeilen>(*StatGrid);
 }
+
+TVStatForm::~TVStatForm() = default;
 
 void TVStatForm::resizeEvent(QResizeEvent* ereignis) {
   StatGrid->setGeometry(rect());
@@ -60,27 +65,12 @@ void TVStatForm::BildeVertrUebersicht(int32_t bis, int32_t von) {
 void TVStatForm::Fuelle() {
   const std::vector<TVertrUebZeile> zeilen = VertrUebersicht(Schule(), AlleLehrer(Schule()), von_, bis_);
   const TVertrUebTexte& koepfe = VertrUebKoepfe();
-  StatGrid->Leeren();
-  StatGrid->SetzeSpalten(kVertrUebSpalten);
-  StatGrid->SetzeZeilen(std::max<int>(2, static_cast<int>(zeilen.size()) + 1));
-  StatGrid->SetzeFesteZeilen(1);
-  StatGrid->SetzeFesteSpalten(0);
+  zeilen_->Beginne({koepfe.begin(), koepfe.end()}, static_cast<int>(zeilen.size()), kVertrUebSpalten);
   StatGrid->SetzeStandardHoehe(Schule().Standard().ListenZeilenHoehe);
-  for (int c = 0; c < kVertrUebSpalten; ++c)
-    StatGrid->SetzeText(c, 0, QString::fromStdString(koepfe[static_cast<std::size_t>(c)]));
-  for (std::size_t r = 0; r < zeilen.size(); ++r) {
-    const int zeile = static_cast<int>(r) + 1;
-    for (int c = 0; c < kVertrUebSpalten; ++c)
-      StatGrid->SetzeText(c, zeile, QString::fromStdString(zeilen[r].texte[static_cast<std::size_t>(c)]));
-    StatGrid->SetzeObjekt(0, zeile, zeilen[r].vertretung);
-  }
-  const QFontMetrics mass(StatGrid->font());
-  for (int c = 0; c < StatGrid->Spalten(); ++c) {
-    int b = 24;
-    for (int r = 0; r < StatGrid->Zeilen(); ++r)
-      b = std::max(b, mass.horizontalAdvance(StatGrid->Text(c, r)) + 8);
-    StatGrid->SetzeSpaltenBreite(c, b);
-  }
+  for (std::size_t r = 0; r < zeilen.size(); ++r)
+    zeilen_->SetzeZeile(static_cast<int>(r) + 1, {zeilen[r].texte.begin(), zeilen[r].texte.end()},
+                        zeilen[r].vertretung);
+  zeilen_->BreitenNachText(QFontMetrics(StatGrid->font()), 8, 24);
   StatGrid->SetzeAuswahl(TGitterAuswahl{});
   StatGrid->viewport()->update();
 }
@@ -92,15 +82,13 @@ void TVStatForm::Aenderungen(const TAenderungen& a) {
 }
 
 QStringList TVStatForm::KopierText() const {
-  const TGitterAuswahl a = StatGrid->Auswahl();
+  // Every selected row, also a dropped lesson's without a record, as the columns are shown.
   std::vector<TVertrUebTexte> zeilen;
-  if (!a.Leer())
-    for (int r = std::max(a.oben, 1); r <= a.unten && r < StatGrid->Zeilen(); ++r) {
-      TVertrUebTexte texte;
-      for (int c = 0; c < kVertrUebSpalten; ++c)
-        texte[static_cast<std::size_t>(c)] = StatGrid->Text(c, r).toStdString();
-      zeilen.push_back(std::move(texte));
-    }
+  for (const std::vector<std::string>& gezeigt : zeilen_->AusgewaehlteTexte(false)) {
+    TVertrUebTexte texte;
+    for (std::size_t c = 0; c < texte.size() && c < gezeigt.size(); ++c) texte[c] = gezeigt[c];
+    zeilen.push_back(std::move(texte));
+  }
   QStringList text;
   for (const std::string& z : VertrUebKopiertext(zeilen)) text << QString::fromStdString(z);
   return text;

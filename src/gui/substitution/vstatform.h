@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 
 #include "platform/kindfenster.h"
 
@@ -12,12 +13,14 @@ namespace kolvar {
 
 class IPalette;
 class TGitter;
+class TGitterZeilen;
 
 class TVStatForm : public TKindFenster {
   Q_OBJECT
 
  public:
   TVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
+  ~TVStatForm() override;
 
   TGitter* StatGrid = nullptr;
 
@@ -44,6 +47,7 @@ class TVStatForm : public TKindFenster {
   void Fuelle();
 
   IPalette* palette_;
+  std::unique_ptr<TGitterZeilen> zeilen_;
   int32_t von_ = 0, bis_ = 0;
 };
 

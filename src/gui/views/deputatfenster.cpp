@@ -55,7 +55,6 @@ TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalett
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 1);
   if (art < FensterArt::LeDep || art > FensterArt::RaDep) return nullptr;
-  const bool geaendert = schule.Geaendert();
   // The active workload of this kind, when it shows another element.
   TDepForm* aktiv = dynamic_cast<TDepForm*>(schule.AktivesFenster());
   if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
@@ -78,7 +77,6 @@ TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalett
     fenster->activateWindow();
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 
@@ -89,13 +87,11 @@ TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* 
     offen->activateWindow();
     return offen;
   }
-  const bool geaendert = schule.Geaendert();
   auto* fenster = new TKursDepForm(schule, palette, eltern);
   fenster->ZeigeAlle();
   fenster->Oeffne();
   fenster->FensterEinpassen();
   fenster->activateWindow();
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

@@ -38,7 +38,6 @@ TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IP
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 2);
   if (art == 0) return nullptr;
-  const bool geaendert = schule.Geaendert();
   // The active plan of this kind, when it shows another element.
   TPlnForm* aktiv = dynamic_cast<TPlnForm*>(schule.AktivesFenster());
   if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
@@ -65,7 +64,6 @@ TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IP
     fenster->activateWindow();
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
-  schule.SetzeGeaendert(geaendert);
   return fenster;
 }
 

@@ -69,24 +69,18 @@ bool TFakeSchulDateien::Importiere(TSchule& schule, const std::string& pfad, IFo
   return true;
 }
 
-AppTest::AppTest() : uhr(int64_t{46000} * 86400 + 36000) {
-  TDienste::SetzeDialoge(&dialoge);
-  TDienste::SetzeDateien(&dateiDienst);
-  TDienste::SetzePopups(&popups);
-  TDienste::SetzeAblage(&ablage);
-  TDienste::SetzeUhr(&uhr);
-  TDienste::SetzeHilfe(&hilfe);
+AppTest::AppTest() {
+  uhr.Setze(int64_t{46000} * 86400 + 36000);
 }
 
 // Closed windows are deleted later; they go before the school they belong to.
 AppTest::~AppTest() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   palette.reset();
-  TDienste::Zuruecksetzen();
 }
 
 TKolvarPalette& AppTest::Palette() {
-  if (!palette) palette = std::make_unique<TKolvarPalette>(standard, dateien, &speicher);
+  if (!palette) BauePalette(dateien, &speicher, !nurPalette);
   return *palette;
 }
 

@@ -22,6 +22,7 @@
 #include "app/menuebefehle.h"
 #include "app/menuepfade.h"
 #include "app/schuldateien.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/standard.h"
 #include "platform/dienste.h"
@@ -58,12 +59,12 @@ class TFakeSchulDateien : public ISchulDateien {
   std::vector<TFensterSatz> geschriebeneFenster;
 };
 
-class AppTest : public ::testing::Test {
+class AppTest : public GuiTest {
  protected:
   AppTest();
   ~AppTest() override;
 
-  // A palette over the fakes (made on first use).
+  // A palette over the fakes (made on first use), every feature installed unless nurPalette.
   TKolvarPalette& Palette();
   bool Aktiv(const QString& pfad);
   void ErwarteAktiv(bool aktiv, std::initializer_list<const char*> pfade);
@@ -75,15 +76,10 @@ class AppTest : public ::testing::Test {
   void KeineFehler();
 
   TEinstellungenImSpeicher speicher;
-  TStandard standard;
   TFakeSchulDateien dateien;
-  TSkriptDialogDienst dialoge;
-  TSkriptDateiDienst dateiDienst;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
-  TFesteQtUhr uhr;
-  TProtokollHilfe hilfe;
-  std::unique_ptr<TKolvarPalette> palette;
+  // The palette's own commands, menus and window list alone: no feature's dialogs (the ones
+  // "Neu" leads through) or openers stand in between, the test installs what it needs itself.
+  bool nurPalette = false;
 };
 
 }  // namespace kolvar

@@ -23,7 +23,7 @@ class EchteDateiTest : public AppTest {
   // The generator's dates lie around its own today; the reader repairs dates in the future.
   EchteDateiTest() {
     uhr.Setze(int64_t{kGeneratorHeute} * 86400 + 36000);
-    palette = std::make_unique<TKolvarPalette>(standard, echte, &speicher);
+    BauePalette(echte, &speicher);
   }
   QString Erzeuge(const QString& name, Profil profil = Profil::Klein) {
     TStandard st;

@@ -160,6 +160,7 @@ void Sammle(QMenu& menue, const QString& pfad, std::vector<TEintrag>& eintraege)
 
 class HauptmenueTest : public AppTest {
  protected:
+  HauptmenueTest() { nurPalette = true; }
   std::vector<TEintrag> Baum() {
     std::vector<TEintrag> eintraege;
     for (QAction* a : Palette().menuBar()->actions()) {

@@ -12,7 +12,10 @@
 namespace kolvar {
 namespace {
 
-class KuerzelListenTest : public AppTest {};
+class KuerzelListenTest : public AppTest {
+ protected:
+  KuerzelListenTest() { nurPalette = true; }
+};
 
 // Makes the elements of one kind in the scripted dialog, then closes it with "Ok".
 void Lege(TKvDialog& d, int art, const QStringList& kuerzel) {

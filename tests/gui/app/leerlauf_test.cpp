@@ -17,6 +17,7 @@ constexpr int64_t kTag = 46000;
 class LeerlaufTest : public AppTest {
  protected:
   LeerlaufTest() {
+    nurPalette = true;
     // 23:55, five minutes before the day changes.
     uhr.Setze(kTag * 86400 + 23 * 3600 + 55 * 60);
     standard.spz = 10;

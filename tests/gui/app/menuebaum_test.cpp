@@ -31,6 +31,7 @@ class TBefehlsFenster : public TKindFenster {
 
 class MenueBaumTest : public AppTest {
  protected:
+  MenueBaumTest() { nurPalette = true; }
   TBefehlsFenster* Fenster(int tag) {
     auto* f = new TBefehlsFenster(tag, Palette().Schule(), Palette().FensterListe(), protokoll);
     f->Oeffne();

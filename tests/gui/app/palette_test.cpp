@@ -43,6 +43,7 @@ class TTestFenster : public TKindFenster {
 
 class PaletteTest : public AppTest {
  protected:
+  PaletteTest() { nurPalette = true; }
   // Windows are freed by their close action; the test keeps them alive through the event loop.
   TTestFenster* Fenster(int tag, const QString& caption, TElement* e = nullptr) {
     auto* f = new TTestFenster(tag, Palette().Schule(), &Palette().FensterListe(), caption, e);

@@ -22,6 +22,7 @@
 #include "app/statzeitform.h"
 #include "app/zeitform.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "installation.h"
 #include "masterdata/farbfeld.h"
@@ -75,20 +76,16 @@ void BaueSchule(TSchule& s) {
   for (const int tag : {1, 6, 7}) k->Setze(1, tag, s.Raeume().Hole(1), 2);
 }
 
-class VorgabenTest : public ::testing::Test {
+class VorgabenTest : public GuiTest {
  protected:
   VorgabenTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeUhr(&uhr);
+    uhr.Setze(int64_t{45000} * 86400 + 36000);
     TWahlDialoge::SetzeDienst(&wahl);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereFunktionen(*palette);
+    BauePalette(dateien);
   }
   ~VorgabenTest() override {
     palette.reset();
     TWahlDialoge::SetzeDienst(nullptr);
-    TDienste::Zuruecksetzen();
   }
   TEinstellungenImSpeicher Einstellungen() const {
     TEinstellungenImSpeicher s;
@@ -106,13 +103,8 @@ class VorgabenTest : public ::testing::Test {
     for (const QString& f : dialoge.Fehler()) ADD_FAILURE() << f.toStdString();
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TFesteQtUhr uhr{int64_t{45000} * 86400 + 36000};
   TSkriptWahl wahl;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 template <class T>

@@ -20,6 +20,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "masterdata/fagrform.h"
 #include "masterdata/grfenster.h"
@@ -84,14 +85,10 @@ void Taste(QWidget* w, int taste) {
   QApplication::sendEvent(w, &e);
 }
 
-class GrunddatenTest : public ::testing::Test {
+class GrunddatenTest : public GuiTest {
  protected:
   GrunddatenTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereGrunddaten(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~GrunddatenTest() override {
@@ -99,7 +96,6 @@ class GrunddatenTest : public ::testing::Test {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(PruefeModell(S()).empty());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   TSchule& S() const { return palette->Schule(); }
   // The element's editor through the palette's opener, made the active window.
@@ -117,11 +113,7 @@ class GrunddatenTest : public ::testing::Test {
   TKlasse* Klasse(int i) const { return S().Klassen().Hole(i); }
   TLehrer* Lehrer(int i) const { return S().Lehrer().Hole(i); }
 
-  TStandard standard;
   TGebauteSchule dateien{Baue};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(GrunddatenTest, AusDemPlanOeffnenUndBlaettern) {

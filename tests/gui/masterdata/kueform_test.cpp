@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "masterdata/kueaendform.h"
 #include "masterdata/kueform.h"
@@ -22,10 +23,9 @@
 namespace kolvar {
 namespace {
 
-class KueFormTest : public ::testing::Test {
+class KueFormTest : public GuiTest {
  protected:
   KueFormTest() {
-    TDienste::SetzeDialoge(&dialoge);
     s = BaueKleineSchule();
     s->schule->SetzeGeaendert(false);
     form = std::make_unique<TKueForm>(*s->schule);
@@ -33,10 +33,7 @@ class KueFormTest : public ::testing::Test {
     form->show();
     QApplication::processEvents();
   }
-  ~KueFormTest() override {
-    form.reset();
-    TDienste::Zuruecksetzen();
-  }
+  ~KueFormTest() override { form.reset(); }
   void TearDown() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
@@ -72,7 +69,6 @@ class KueFormTest : public ::testing::Test {
            form->LoeschKnopf()->isEnabled() == aendern;
   }
 
-  TSkriptDialogDienst dialoge;
   bool doppelte = false;  // the test puts two equal abbreviations in a list, as a file may
   std::unique_ptr<TKleineSchule> s;
   std::unique_ptr<TKueForm> form;

@@ -22,6 +22,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "masterdata/kursform.h"
 #include "masterdata/kursformfenster.h"
@@ -84,19 +85,11 @@ void Doppelklick(TGitter* g, int spalte, int zeile, Qt::KeyboardModifiers tasten
   Maus(g->viewport(), QEvent::MouseButtonRelease, ort, Qt::LeftButton, Qt::NoButton, tasten);
 }
 
-class KursFormTest : public ::testing::Test {
+class KursFormTest : public GuiTest {
  protected:
-  KursFormTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeAblage(&ablage);
-  }
   void Start(int versionen = 1) {
     dateien.versionen = versionen;
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereDeputatFenster(*palette);
-    InstalliereKursForm(*palette);
+    BauePalette(dateien);
     ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~KursFormTest() override {
@@ -107,7 +100,6 @@ class KursFormTest : public ::testing::Test {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   TSchule& Sch() { return palette->Schule(); }
   TKurs* Kurs(const char* lehrer) {
@@ -125,12 +117,7 @@ class KursFormTest : public ::testing::Test {
     menue->Waehle(index);
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(KursFormTest, DoppelklickInPlanUndDeputatOeffnetUndNimmtDenEditorWieder) {

@@ -17,6 +17,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "masterdata/statform.h"
 #include "masterdata/svform.h"
@@ -74,23 +75,16 @@ void BaueTabelle(TSchule& s) {
   sch->SetzeSoll(-1, 3);
 }
 
-class UebersichtenTest : public ::testing::Test {
+class UebersichtenTest : public GuiTest {
  protected:
   UebersichtenTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeAblage(&ablage);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereDeputatFenster(*palette);
-    InstalliereUebersichten(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~UebersichtenTest() override {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     EXPECT_TRUE(popups.Fehler().isEmpty()) << popups.Fehler().join(QLatin1Char('\n')).toStdString();
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   TSchule& S() { return palette->Schule(); }
   TUVTab* Tab() { return S().UVTabellen().Hole(1); }
@@ -129,12 +123,7 @@ class UebersichtenTest : public ::testing::Test {
     return z;
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueTabelle};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(UebersichtenTest, TheWorkloadGroupOpensTablesBesideWorkloads) {
@@ -406,6 +395,56 @@ TEST_F(UebersichtenTest, TheHourDistributionShowsPatternsAndOpensPlans) {
   EXPECT_NE(S().Lehrer().Hole(1)->PlnForm(), nullptr);
   EXPECT_EQ(S().Ansichtsgruppe(), 2);
   f->grab();
+}
+
+TEST_F(UebersichtenTest, ColumnsMoveByTheirHeaderAndTheRowsFollow) {
+  // The table statistics: "UV-Tab." dragged to the front.
+  Menue(MenuePfad::StatUVTabellen);
+  auto* uv = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::UVStat));
+  ASSERT_NE(uv, nullptr);
+  Aktiviere(uv);
+  ZieheKopf(*uv->StatGrid, 1, 0);
+  EXPECT_EQ(uv->StatGrid->Text(0, 0), QStringLiteral("UV-Tab."));
+  EXPECT_EQ(uv->StatGrid->Text(0, 1), QStringLiteral("UV5"));
+  EXPECT_EQ(uv->StatGrid->Text(1, 1), QStringLiteral("F"));
+  // A change of the table refills its row into the moved columns; copying reads what is shown.
+  Tab()->SetzeName("Unterstufe");
+  uv->StatistikZeileFuellen(1);
+  EXPECT_EQ(uv->StatGrid->Text(2, 1), QStringLiteral("Unterstufe"));
+  Menue(MenuePfad::AllesAuswaehlen);
+  Menue(MenuePfad::Kopieren);
+  EXPECT_EQ(ablage.Text(), QStringLiteral("UV5\tF\tUnterstufe\r\n"));
+  // The row still stands for its table: a double click opens the table's editor.
+  DoppelKlicke(*uv->StatGrid, 1, 1);
+  EXPECT_NE(Tab()->GrForm(), nullptr);
+  // The other statistics keep their columns where the Part has them.
+  Menue(MenuePfad::StatLehrer);
+  auto* le = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::LeStat));
+  ASSERT_NE(le, nullptr);
+  ZieheKopf(*le->StatGrid, 4, 0);
+  EXPECT_EQ(le->StatGrid->Text(4, 0), QStringLiteral("Lehrer"));
+
+  // The hour distribution: the gaps to the front; the day columns keep their symbols and widths
+  // through a refresh, which rebuilds the rows.
+  standard.pst = 6;
+  Klasse("5a")->Kurse().Hole(1)->Setze(1, 1, nullptr, 1);
+  Klasse("5a")->Kurse().Hole(1)->Setze(1, 1, nullptr, 4);
+  Menue(MenuePfad::Stundenverteilung);
+  auto* sv = dynamic_cast<TSVForm*>(S().EinzelFenster(FensterArt::SV));
+  ASSERT_NE(sv, nullptr);
+  const int luecken = standard.mtn + 1;
+  const int tagBreite = sv->SVGrid->SpaltenBreite(1);
+  ZieheKopf(*sv->SVGrid, luecken, 0);
+  S().AktualisiereAlleFenster();
+  EXPECT_EQ(sv->SVGrid->Text(0, 0), QStringLiteral("Sprstd."));
+  EXPECT_EQ(sv->SVGrid->Text(0, 1), QStringLiteral("2"));
+  EXPECT_EQ(sv->SVGrid->Text(1, 1), QStringLiteral("MUE"));
+  EXPECT_EQ(sv->SVGrid->Text(2, 1), QStringLiteral("EUUEFF"));
+  EXPECT_EQ(sv->SVGrid->SpaltenBreite(2), tagBreite);
+  EXPECT_EQ(sv->SVGrid->SpaltenUrsprung(2), 1);
+  sv->SVGrid->grab();
+  DoppelKlicke(*sv->SVGrid, 0, 1);
+  EXPECT_NE(S().Lehrer().Hole(1)->PlnForm(), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/standard.h"
 #include "platform/dienste.h"
@@ -35,17 +36,7 @@ class TFrageDialog : public TKvDialog {
   QPushButton* ja = nullptr;
 };
 
-class DialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-  }
-  void TearDown() override { TDienste::Zuruecksetzen(); }
-
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-};
+class DialogTest : public GuiTest {};
 
 TEST_F(DialogTest, ZeigeMitSkriptAntworten) {
   TFrageDialog frage;

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "druck/prevprinter.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/datum.h"
 #include "platform/dienste.h"
@@ -40,12 +41,11 @@ class TSkriptAblauf : public IDruckAblauf {
   bool druckenBestaetigt = false;
 };
 
-class DruckTest : public ::testing::Test {
+class DruckTest : public GuiTest {
  protected:
   void SetUp() override {
     s = BaueKleineSchule();
     SetzeEinigeStunden(*s);
-    TDienste::SetzeDialoge(&dialoge);
     TDienste::SetzeDateien(&dateien);
     TAnwendungsDrucker::SetzeAblauf(&ablauf);
   }
@@ -53,7 +53,6 @@ class DruckTest : public ::testing::Test {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     TAnwendungsDrucker::SetzeAblauf(nullptr);
-    TDienste::Zuruecksetzen();
   }
   std::unique_ptr<TDruckPlnForm> Form(TPlanDruckArt art = TPlanDruckArt::Klasse) {
     auto form = std::make_unique<TDruckPlnForm>(*s->schule, art,
@@ -65,7 +64,6 @@ class DruckTest : public ::testing::Test {
   }
 
   std::unique_ptr<TKleineSchule> s;
-  TSkriptDialogDienst dialoge;
   TSkriptDateiDienst dateien;
   TSkriptAblauf ablauf;
   TQtDruckMesser messer;

@@ -12,6 +12,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -35,20 +36,13 @@ void BaueSchule(TSchule& s) {
   s.ErzeugeKurs(l, a, nullptr, f, nullptr, 3)->Setze(1, 2, nullptr, 2);
 }
 
-class DruckMenueTest : public ::testing::Test {
+class DruckMenueTest : public GuiTest {
  protected:
-  DruckMenueTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereDruck(*palette);
-  }
+  DruckMenueTest() { BauePalette(dateien); }
   ~DruckMenueTest() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   // Answers the dialog of that caption with "Abbrechen", after noting the grid's first row.
   void Erwarte(const QString& caption, QString* ersteZeile = nullptr) {
@@ -60,11 +54,7 @@ class DruckMenueTest : public ::testing::Test {
     });
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(DruckMenueTest, EveryPlanAndOverviewEntryOpensItsDialogOnceASchoolIsOpen) {

@@ -17,6 +17,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -50,23 +51,16 @@ void BaueSchule(TSchule& s) {
   s.ErzeugeKurs(mue, a, nullptr, f, nullptr, 3)->Setze(1, 2, nullptr, 2);
 }
 
-class ListenDruckTest : public ::testing::Test {
+class ListenDruckTest : public GuiTest {
  protected:
   ListenDruckTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereDeputatFenster(*palette);
-    InstalliereDruck(*palette);
-    InstalliereListenDruck(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~ListenDruckTest() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   void Aktiviere(IFenster* f) {
     palette->Schule().SetzeAktivesFenster(f);
@@ -74,11 +68,7 @@ class ListenDruckTest : public ::testing::Test {
   }
   TSchule& Schule() { return palette->Schule(); }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(ListenDruckTest, EveryListEntryOpensItsDialog) {
@@ -122,16 +112,12 @@ TEST_F(ListenDruckTest, PrintingAWorkloadWindowPresetsItsKindAndElementAndPlansK
   palette->Menues().Aktion(MenuePfad::FensterDrucken)->trigger();
 }
 
-class ListenDialogTest : public ::testing::Test {
+class ListenDialogTest : public GuiTest {
  protected:
-  void SetUp() override {
-    s = BaueKleineSchule();
-    TDienste::SetzeDialoge(&dialoge);
-  }
+  void SetUp() override { s = BaueKleineSchule(); }
   void TearDown() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
-    TDienste::Zuruecksetzen();
   }
   TListenDruckDialog::TPicker Picker() {
     return [this](TElementArt art, const QPoint&) -> TElement* {
@@ -142,7 +128,6 @@ class ListenDialogTest : public ::testing::Test {
   }
 
   std::unique_ptr<TKleineSchule> s;
-  TSkriptDialogDienst dialoge;
   TElement* naechstes = nullptr;
   TElementArt erwarteteArt = TElementArt::Lehrer;
   int gefragt = 0;

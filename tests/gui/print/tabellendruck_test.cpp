@@ -18,6 +18,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "masterdata/uebersichten.h"
 #include "masterdata/uvform.h"
@@ -58,33 +59,23 @@ void BaueSchule(TSchule& s) {
   uv->FuegeFachHinzu(de);
 }
 
-class TabellenDruckTest : public ::testing::Test {
+class TabellenDruckTest : public GuiTest {
  protected:
   TabellenDruckTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
-    InstalliereDruck(*palette);
-    InstalliereTabellenDruck(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~TabellenDruckTest() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   void Abbrechen(const QString& caption) {
     dialoge.Bediene(caption, [](TKvDialog& d) { d.Knopf(QStringLiteral("Abbrechen"))->click(); });
   }
   TSchule& Schule() { return palette->Schule(); }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(TabellenDruckTest, PrintMenuEntriesOpenTheirDialogs) {

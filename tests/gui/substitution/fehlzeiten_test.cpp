@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/fehl.h"
 #include "model/klasse.h"
@@ -29,18 +30,15 @@ namespace {
 
 constexpr int32_t kMontag = TagesNummer(2026, 3, 2);
 
-class FehlzeitenFenster : public ::testing::Test {
+class FehlzeitenFenster : public GuiTest {
  protected:
   FehlzeitenFenster() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
     s = BaueKleineSchule();
     s->uhr.jetzt = int64_t{kMontag} * 86400 + 8 * 3600;
     SetzeEinigeStunden(*s);
     for (int p = 1; p <= 16; ++p)
       s->standard.sp[0][static_cast<std::size_t>(p - 1)] = std::to_string(p) + ".";
   }
-  ~FehlzeitenFenster() override { TDienste::Zuruecksetzen(); }
   void TearDown() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
@@ -62,8 +60,6 @@ class FehlzeitenFenster : public ::testing::Test {
     QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, b);
   }
 
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
   std::unique_ptr<TKleineSchule> s;
 };
 

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/lehrer.h"
 #include "model/schule.h"
@@ -32,25 +33,22 @@ namespace {
 
 constexpr int32_t kMontag = TagesNummer(2026, 3, 2);
 
-class KontenTest : public ::testing::Test {
+class KontenTest : public GuiTest {
  protected:
   void SetUp() override {
     s = BaueKleineSchule();
     s->uhr.jetzt = int64_t{kMontag} * 86400 + 8 * 3600;
     SetzeEinigeStunden(*s);
-    TDienste::SetzeDialoge(&dialoge);
   }
   void TearDown() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(dialoge.AllesBeantwortet());
-    TDienste::Zuruecksetzen();
   }
   static QString Zelle(const TVStdForm& f, int tabelle, int zeile) {
     return f.Tabelle(tabelle)->item(zeile, 1)->text();
   }
 
   std::unique_ptr<TKleineSchule> s;
-  TSkriptDialogDienst dialoge;
 };
 
 TEST_F(KontenTest, UpDownsShowAnyAccountAndStepFromIt) {

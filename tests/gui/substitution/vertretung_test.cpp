@@ -23,6 +23,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/datum.h"
 #include "model/fach.h"
@@ -46,6 +47,7 @@
 #include "substitution/vertrstandardform.h"
 #include "substitution/vlewahlform.h"
 #include "substitution/vrawahlform.h"
+#include "substitution/vstatform.h"
 
 namespace kolvar {
 namespace {
@@ -76,15 +78,11 @@ void BaueTag(TSchule& s) {
   SetzeFehltStunde(*r2, kMontag, 3, true);
 }
 
-class VertretungFensterTest : public ::testing::Test {
+class VertretungFensterTest : public GuiTest {
  protected:
   VertretungFensterTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeUhr(&uhr);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereVertretung(*palette);
-    InstalliereVertretungsDruck(*palette);
+    uhr.Setze(int64_t{kMontag} * 86400 + 8 * 3600);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/vertretung.kvr")));
   }
   ~VertretungFensterTest() override {
@@ -92,7 +90,6 @@ class VertretungFensterTest : public ::testing::Test {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(popups.Fehler().isEmpty());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   TSchule& S() { return palette->Schule(); }
   void Heute(int32_t tag) {
@@ -130,12 +127,7 @@ class VertretungFensterTest : public ::testing::Test {
     return 0;
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueTag};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TFesteQtUhr uhr{int64_t{kMontag} * 86400 + 8 * 3600};
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(VertretungFensterTest, HeuteZeigtDieVertretungenDesTages) {
@@ -470,6 +462,28 @@ TEST_F(VertretungFensterTest, RaumwahlHoeheNachDenRegeln) {
   EXPECT_GE(r->RaumGrid->viewport()->height(), mass.Zeilen * (zh + 1));
   EXPECT_LT(r->RaumGrid->viewport()->height(), (mass.Zeilen + 1) * (zh + 1));
   EXPECT_EQ(r->Tagesplan->PlanGrid->Zeilen(), mass.PlanZeilen);
+TEST_F(VertretungFensterTest, OverviewColumnsMoveByTheirHeaderAndCopyAsShown) {
+  dialoge.Antworte(QStringLiteral("Vertretungsübersicht"), mrOk);
+  palette->Menues().Aktion(MenuePfad::Vertretungsuebersicht)->trigger();
+  auto* f = dynamic_cast<TVStatForm*>(S().EinzelFenster(FensterArt::VStat));
+  ASSERT_NE(f, nullptr);
+  Aktiviere(f);
+  ASSERT_EQ(f->StatGrid->Zeilen(), 3);
+  // "Text" dragged in front of "Lehrer".
+  ZieheKopf(*f->StatGrid, 3, 0);
+  EXPECT_EQ(f->StatGrid->Text(0, 0), QStringLiteral("Text"));
+  EXPECT_EQ(f->StatGrid->Text(1, 0), QStringLiteral("Lehrer"));
+  // A new absence rebuilds the rows into the moved columns.
+  SetzeFehltStunde(*Lehrer("SCH"), kMontag, 3, true);
+  f->Aktualisiere();
+  ASSERT_EQ(f->StatGrid->Zeilen(), 4);
+  EXPECT_EQ(f->StatGrid->Text(0, 1), QStringLiteral("fehlt"));
+  EXPECT_EQ(f->StatGrid->Text(1, 1), QStringLiteral("MUE"));
+  palette->Menues().Aktion(MenuePfad::AllesAuswaehlen)->trigger();
+  palette->Menues().Aktion(MenuePfad::Kopieren)->trigger();
+  const QStringList zeilen = ablage.Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_EQ(zeilen.size(), 3);
+  EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("fehlt\tMUE\t02.03.2026\t"))) << zeilen[0].toStdString();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -51,20 +52,15 @@ class TAuswahlFenster : public TKindFenster {
   std::vector<TKurs*> MarkierteKurse() const override { return Schule().Kurse().Elemente(); }
 };
 
-class ManuellPaletteTest : public ::testing::Test {
+class ManuellPaletteTest : public GuiTest {
  protected:
   ManuellPaletteTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereManuellFenster(*palette);
-    InstallierePlanWerkzeuge(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~ManuellPaletteTest() override {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   void TearDown() override {
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join('\n').toStdString();
@@ -101,11 +97,7 @@ class ManuellPaletteTest : public ::testing::Test {
     QTest::keyClick(form.Gitter(0), taste, m);
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
   TAuswahlFenster* auswahl = nullptr;
 };
 

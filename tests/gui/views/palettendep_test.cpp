@@ -12,6 +12,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -40,20 +41,15 @@ void BaueZweiLehrer(TSchule& s) {
   s.ErzeugeKurs(mue, a, nullptr, ma, nullptr, 4);
 }
 
-class PalettenDepTest : public ::testing::Test {
+class PalettenDepTest : public GuiTest {
  protected:
   PalettenDepTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeAblage(&ablage);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereDeputatFenster(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~PalettenDepTest() override {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   TLeDepForm* Deputat(int lehrer) {
     palette->Knopf(QStringLiteral("Dep"))->click();
@@ -71,12 +67,7 @@ class PalettenDepTest : public ::testing::Test {
   }
   void Menue(const char* pfad) { palette->Menues().Aktion(QString::fromUtf8(pfad))->trigger(); }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueZweiLehrer};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(PalettenDepTest, MenusOpenWorkloadsAndAllCoursesOnce) {

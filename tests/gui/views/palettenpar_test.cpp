@@ -13,6 +13,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
@@ -42,29 +43,18 @@ void BaueKopplungen(TSchule& s) {
   s.SetzeGeaendert(false);
 }
 
-class PalettenParTest : public ::testing::Test {
+class PalettenParTest : public GuiTest {
  protected:
-  PalettenParTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereAutomatik(*palette);
-    InstalliereParFenster(*palette);
-  }
+  PalettenParTest() { BauePalette(dateien); }
   ~PalettenParTest() override {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join(QLatin1Char('\n')).toStdString();
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   QAction* Eintrag() { return palette->Menues().Aktion(QStringLiteral("Daten/Parallele Kopplungen")); }
   TParForm* Fenster() { return dynamic_cast<TParForm*>(palette->Schule().EinzelFenster(FensterArt::Par)); }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueKopplungen};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(PalettenParTest, MenueSucheUndWiederOeffnen) {

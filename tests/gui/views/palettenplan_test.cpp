@@ -12,6 +12,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "model/ipalettezustand.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
@@ -31,20 +32,13 @@ void BaueSchule(TSchule& s) {
   k->Setze(1, 2, nullptr, 2);
 }
 
-class PalettenPlanTest : public ::testing::Test {
+class PalettenPlanTest : public GuiTest {
  protected:
   PalettenPlanTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
-    TDienste::SetzeAblage(&ablage);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanFenster(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
-  ~PalettenPlanTest() override {
-    palette.reset();
-    TDienste::Zuruecksetzen();
-  }
+  ~PalettenPlanTest() override { palette.reset(); }
   void Klasse(int index) {
     auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menues().Menue(QStringLiteral("Kl")));
     ASSERT_NE(menue, nullptr);
@@ -68,12 +62,7 @@ class PalettenPlanTest : public ::testing::Test {
     QApplication::sendEvent(ziel, &ereignis);
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(PalettenPlanTest, ElementMenusOpenPlansAndReuseTheActiveOne) {

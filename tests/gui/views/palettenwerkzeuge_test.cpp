@@ -14,6 +14,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -40,20 +41,14 @@ void BaueSchule(TSchule& s) {
   k->Setze(1, 3, s.Raeume().Hole(3), 1);
 }
 
-class PalettenWerkzeugeTest : public ::testing::Test {
+class PalettenWerkzeugeTest : public GuiTest {
  protected:
   void Oeffne(int versionen) {
-    TDienste::SetzeDialoge(&dialoge);
-    TDienste::SetzePopups(&popups);
     dateien.versionen = versionen;
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstallierePlanWerkzeuge(*palette);
+    BauePalette(dateien);
     ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
-  ~PalettenWerkzeugeTest() override {
-    palette.reset();
-    TDienste::Zuruecksetzen();
-  }
+  ~PalettenWerkzeugeTest() override { palette.reset(); }
   QAction* Aktion(const QString& pfad) const { return palette->Menues().Aktion(pfad); }
   TKurs* Kurs() const { return palette->Schule().Kurse().Hole(1); }
   std::vector<std::string> Raeume() const {
@@ -62,11 +57,7 @@ class PalettenWerkzeugeTest : public ::testing::Test {
     return r;
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(PalettenWerkzeugeTest, PlanversionenNurMitMehrerenVersionen) {

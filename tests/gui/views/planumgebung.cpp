@@ -14,9 +14,6 @@
 namespace kolvar {
 
 PlanTest::PlanTest(int versionen) {
-  TDienste::SetzeDialoge(&dialoge);
-  TDienste::SetzePopups(&popups);
-  TDienste::SetzeAblage(&ablage);
   TDienste::SetzeShift(&palette);
   InstallierePlanDialoge(guiDialoge);
   standard.SetVersionszahl(versionen);
@@ -49,10 +46,6 @@ PlanTest::PlanTest(int versionen) {
   standard.SetNurAktuelleVersion(eaw);
   deutsch5a->SetzeFarbe(0x00FFCC99);  // light blue as 0x00BBGGRR
   s.SetzeGeaendert(false);
-}
-
-PlanTest::~PlanTest() {
-  TDienste::Zuruecksetzen();
 }
 
 QPoint PlanTest::Mitte(const TPlnForm& f, int tag, int stunde) {

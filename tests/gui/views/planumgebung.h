@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/guidialoge.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/fach.h"
 #include "model/klasse.h"
@@ -35,10 +36,9 @@ class TPlanPalette : public TFakePalette, public IShiftEmpfaenger {
   void ShiftMerken(std::uint8_t zustand) override { tasten = zustand; }
 };
 
-class PlanTest : public ::testing::Test {
+class PlanTest : public GuiTest {
  protected:
   explicit PlanTest(int versionen = 1);
-  ~PlanTest() override;
 
   // Every test ends with nothing asked that it did not script and a consistent model.
   void TearDown() override;
@@ -82,13 +82,10 @@ class PlanTest : public ::testing::Test {
   // The next dialog of this caption is answered with the button; it shows into *gezeigt.
   void Antworte(const QString& titel, const QString& knopf, TGezeigt* gezeigt = nullptr);
 
-  TStandard standard;
   TGuiDialoge guiDialoge;
+  // The plan views see this palette state, not a palette window.
   TPlanPalette palette;
   TFesteUhr uhr;
-  TSkriptDialogDienst dialoge;
-  TSkriptPopupDienst popups;
-  TSpeicherAblage ablage;
   std::unique_ptr<TSchule> schule;
 
   TLehrer *mue = nullptr, *sch = nullptr, *ber = nullptr;

@@ -12,6 +12,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "gui/support/gebauteschule.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/kurs.h"
 #include "model/schule.h"
@@ -39,28 +40,22 @@ class TAuswahlFenster : public TKindFenster {
   std::vector<TKurs*> MarkierteKurse() const override { return Schule().Kurse().Elemente(); }
 };
 
-class WiderrufenTest : public ::testing::Test {
+class WiderrufenTest : public GuiTest {
  protected:
   WiderrufenTest() {
-    TDienste::SetzeDialoge(&dialoge);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
-    InstalliereManuellFenster(*palette);
+    BauePalette(dateien);
     EXPECT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   }
   ~WiderrufenTest() override {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
   QAction* Aktion(const QString& pfad) const { return palette->Menues().Aktion(pfad); }
   std::pair<bool, bool> Frei() const {
     return {Aktion(MenuePfad::Widerrufen)->isEnabled(), Aktion(MenuePfad::UndoLoeschen)->isEnabled()};
   }
 
-  TStandard standard;
   TGebauteSchule dateien{BaueSchule};
-  TSkriptDialogDienst dialoge;
-  std::unique_ptr<TKolvarPalette> palette;
 };
 
 TEST_F(WiderrufenTest, EintraegeFolgenDerUndoListeUndWiderrufenBeginntBeimErstenKurs) {

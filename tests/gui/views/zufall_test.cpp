@@ -25,6 +25,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/schuldateien.h"
+#include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -136,23 +137,21 @@ class TZufallsPopups : public IPopupDienst {
   int tiefe_ = 0;
 };
 
-class ZufallTest : public ::testing::Test {
+class ZufallTest : public GuiTest {
  protected:
   ZufallTest() : zufall(20240611), dialoge(zufall), popups(zufall, [this] { Zwischendurch(); }) {
     TDienste::SetzeDialoge(&dialoge);
     TDienste::SetzePopups(&popups);
-    TDienste::SetzeDateien(&dateiDienst);
-    TDienste::SetzeAblage(&ablage);
-    TDienste::SetzeUhr(&uhr);
-    TDienste::SetzeHilfe(&hilfe);
-    palette = std::make_unique<TKolvarPalette>(standard, dateien);
+    uhr.Setze(int64_t{kGeneratorHeute} * 86400 + 36000);
+    // The plan windows alone: the random answers click any button, and the print and settings
+    // dialogs' buttons open Qt's own font, colour and print dialogs, which no script answers.
+    BauePalette(dateien, nullptr, false);
     InstallierePlanFenster(*palette);
     palette->show();
   }
   ~ZufallTest() override {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     palette.reset();
-    TDienste::Zuruecksetzen();
   }
 
   int Zahl(int n) { return static_cast<int>(zufall() % static_cast<unsigned>(n)); }
@@ -347,15 +346,9 @@ class ZufallTest : public ::testing::Test {
   }
 
   std::mt19937 zufall;
-  TStandard standard;
   TGenerierteDateien dateien;
   TZufallsDialoge dialoge;
   TZufallsPopups popups;
-  TSkriptDateiDienst dateiDienst;
-  TSpeicherAblage ablage;
-  TFesteQtUhr uhr{int64_t{kGeneratorHeute} * 86400 + 36000};
-  TProtokollHilfe hilfe;
-  std::unique_ptr<TKolvarPalette> palette;
   std::vector<QString> protokoll;
 };
 
