@@ -462,6 +462,8 @@ TEST_F(VertretungFensterTest, RaumwahlHoeheNachDenRegeln) {
   EXPECT_GE(r->RaumGrid->viewport()->height(), mass.Zeilen * (zh + 1));
   EXPECT_LT(r->RaumGrid->viewport()->height(), (mass.Zeilen + 1) * (zh + 1));
   EXPECT_EQ(r->Tagesplan->PlanGrid->Zeilen(), mass.PlanZeilen);
+}
+
 TEST_F(VertretungFensterTest, OverviewColumnsMoveByTheirHeaderAndCopyAsShown) {
   dialoge.Antworte(QStringLiteral("Vertretungsübersicht"), mrOk);
   palette->Menues().Aktion(MenuePfad::Vertretungsuebersicht)->trigger();
