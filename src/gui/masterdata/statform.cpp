@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "ansicht/statistik.h"
-#include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
@@ -166,11 +165,9 @@ void TStatForm::AllesAuswaehlen() {
 
 void TStatForm::StatGridDblClick(int /*spalte*/, int zeile) {
   TElement* e = ElementIn(zeile);
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (e == nullptr || palette == nullptr) return;
-  const int gruppe = (palette->Tasten() & Taste::Shift) ? 1 : 0;
-  palette->AnsichtSetzen(gruppe);
-  palette->Oeffner().OeffneElement(gruppe, e, 0);
+  if (e == nullptr || palette_ == nullptr) return;
+  const int gruppe = (palette_->Tasten() & Taste::Shift) ? 1 : 0;
+  palette_->OeffneElementFenster(e, gruppe, 0);
 }
 
 void TStatForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest,

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "ansicht/svzeile.h"
-#include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
@@ -166,10 +165,8 @@ void TSVForm::resizeEvent(QResizeEvent* ereignis) {
 
 void TSVForm::SVGridDblClick(int /*spalte*/, int zeile) {
   TPlanElement* e = ElementIn(zeile);
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (e == nullptr || palette == nullptr) return;
-  palette->AnsichtSetzen(2);
-  palette->Oeffner().OeffneElement(2, e, palette->Tasten());
+  if (e == nullptr || palette_ == nullptr) return;
+  palette_->OeffneElementFenster(e, 2, palette_->Tasten());
 }
 
 void TSVForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest,

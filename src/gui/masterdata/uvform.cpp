@@ -7,7 +7,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/kolvarpalette.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
@@ -444,12 +443,10 @@ void TUVForm::Loeschen(int spalte, int zeile) {
 }
 
 void TUVForm::OeffneKopf(TElement* element) {
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (element == nullptr || palette == nullptr) return;
+  if (element == nullptr || palette_ == nullptr) return;
   const int gruppe = (Tasten() & Taste::Shift) ? 1 : 0;
-  palette->AnsichtSetzen(gruppe);
   // Always a window of its own: this one is not replaced.
-  palette->Oeffner().OeffneElement(gruppe, element, Taste::Shift);
+  palette_->OeffneElementFenster(element, gruppe, Taste::Shift);
 }
 
 void TUVForm::OeffneKursEditor(int spalte, int zeile) {

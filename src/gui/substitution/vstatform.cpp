@@ -4,15 +4,14 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/kolvarpalette.h"
 #include "app/meldungsform.h"
 #include "model/aenderungen.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
-#include "print/vertrdruckinstallation.h"
 #include "substitution/vertrkonten.h"
 
 namespace kolvar {
@@ -117,7 +116,8 @@ void TVStatForm::AllesAuswaehlen() {
 }
 
 void TVStatForm::FensterDrucken() {
-  if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) OeffneVertrUebDruck(*palette, von_, bis_);
+  if (palette_ != nullptr && palette_->Druckauftraege().VertretungsUebersicht)
+    palette_->Druckauftraege().VertretungsUebersicht(von_, bis_);
 }
 
 }  // namespace kolvar

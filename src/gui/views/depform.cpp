@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "app/frageform.h"
-#include "app/kolvarpalette.h"
 #include "engine/kurstext.h"
 #include "model/fach.h"
+#include "model/idialoge.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -454,9 +454,9 @@ void TDepForm::Setzen(TKurs& kurs, TDepFeld feld, int spalte, int zeile) {
   }
   // The multi-selection of rooms is a dialog of its own, shown without the busy flag.
   if (feld == TDepFeld::Raum && strgBeimDruecken_) {
-    if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) {
+    if (palette_ != nullptr) {
       std::vector<TElement*> raeume = schule.Elemente(TElementArt::Raum);
-      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) {
+      for (TElement* e : palette_->ZeigeMenuForm(raeume, QStringLiteral("Räume"))) {
         auto* raum = static_cast<TRaum*>(e);
         if (kurs.Raeume().Position(raum) == 0) kurs.FuegeRaumHinzu(raum, false);
       }

@@ -33,10 +33,7 @@ TMenueEintrag Eintrag(std::string text) {
 }  // namespace
 
 TParForm::TParForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::Par, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette),
-      tabelle_(schule) {
+    : TKindFenster(FensterArt::Par, schule, palette, nullptr, eltern), palette_(palette), tabelle_(schule) {
   SetzeCaption(QStringLiteral("Parallele Kopplungen"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
