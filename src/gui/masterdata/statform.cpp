@@ -24,8 +24,7 @@ constexpr int kGrenzeHoehe = 201;
 }  // namespace
 
 TStatForm::TStatForm(int tag, const QString& caption, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(caption);
   StatGrid = new TGitter(this);
   StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |

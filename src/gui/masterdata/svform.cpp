@@ -33,9 +33,7 @@ constexpr int kSymbol = 7;
 }  // namespace
 
 TSVForm::TSVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::SV, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::SV, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Stundenverteilung"));
   KueGroup = new QGroupBox(this);
   auto* reihe = new QHBoxLayout(KueGroup);

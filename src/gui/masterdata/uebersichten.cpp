@@ -8,7 +8,6 @@
 #include "masterdata/uvform.h"
 #include "model/schule.h"
 #include "model/uvtab.h"
-#include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
 
 namespace kolvar {
@@ -107,13 +106,6 @@ void InstalliereUebersichten(IInstallation& inst) {
         OeffneUVFenster(inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0, &inst.Palette(),
                         inst.Hauptfenster());
       });
-  // The table prints as its window lays it out.
-  arten.SetzeBefehl(FensterArt::UV, TFensterBefehl::Drucken, [&inst](TKindFenster& fenster) {
-    auto* uv = dynamic_cast<TUVForm*>(&fenster);
-    const TDruckAuftraege& druck = inst.Druckauftraege();
-    if (uv != nullptr && uv->Tabelle() != nullptr && druck.UVTabelle)
-      druck.UVTabelle(*uv->Tabelle(), uv->Layout(), uv->ZeigtKopplung());
-  });
   TMenueBaum& menues = inst.Menues();
   for (const TStatArt& a : kStatArten) {
     const int art = a.art;

@@ -19,6 +19,7 @@
 #include "model/uvtab.h"
 #include "platform/beschaeftigt.h"
 #include "platform/cursoren.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -48,9 +49,7 @@ void Punktlinie(QPainter& p, int x, const QRect& r) {
 }  // namespace
 
 TUVForm::TUVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::UV, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::UV, schule, palette, nullptr, eltern), palette_(palette) {
   UVGrid = new TGitter(this);
   UVGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goBereichsauswahl |
                         TGitter::goSpaltenbreite);
@@ -327,6 +326,11 @@ void TUVForm::TabelleKopieren() {
 void TUVForm::AllesAuswaehlen() {
   if (!layout_.HatKoerper()) return;
   UVGrid->SetzeAuswahl(TGitterAuswahl{1, 1, UVGrid->Spalten() - 1, UVGrid->Zeilen() - 1});
+}
+
+void TUVForm::FensterDrucken() {
+  if (tab_ == nullptr || palette_ == nullptr || !palette_->Druckauftraege().UVTabelle) return;
+  palette_->Druckauftraege().UVTabelle(*tab_, layout_, ZeigtKopplung());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -67,6 +67,13 @@ void InstalliereDruck(IInstallation& inst) {
     inst.FensterArten().SetzeBefehl(
         fensterArt, TFensterBefehl::Drucken,
         [&inst, druck = druck](TKindFenster& fenster) { OeffnePlanDruck(inst, druck, fenster.Element()); });
+  // The editors and the statistics without a printout of their own print what they show.
+  namespace A = FensterArt;
+  for (int art :
+       {A::LeGr, A::KlGr, A::KoGr, A::FaGr, A::RaGr, A::UVGr, A::Kurs, A::KoStat, A::RaStat, A::UVStat})
+    inst.FensterArten().SetzeBefehl(art, TFensterBefehl::Drucken, [&inst](TKindFenster& fenster) {
+      TAnwendungsDrucker::DruckeBild(fenster.grab().toImage(), inst.Hauptfenster());
+    });
 }
 
 }  // namespace kolvar

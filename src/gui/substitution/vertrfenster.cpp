@@ -138,6 +138,17 @@ void InstalliereVertretung(IInstallation& inst) {
     form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
     return form;
   });
+  // A choice window prints the substitution plan of its record's day.
+  const auto tagesplan = [&inst](const TVertretung* v) {
+    if (v != nullptr && inst.Druckauftraege().Vertretungsplan)
+      inst.Druckauftraege().Vertretungsplan(v->Datum());
+  };
+  arten.SetzeBefehl(FensterArt::VLeWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
+    if (auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
+  });
+  arten.SetzeBefehl(FensterArt::VRaWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
+    if (auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
+  });
 }
 
 }  // namespace kolvar

@@ -21,9 +21,7 @@ constexpr int kRand = 48;
 }
 
 TVStatForm::TVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::VStat, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::VStat, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Vertretungsübersicht"));
   StatGrid = new TGitter(this);
   StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |

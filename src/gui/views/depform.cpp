@@ -72,8 +72,7 @@ void ZeigeEinfuegeFehler() {
 // Set-up
 
 TDepForm::TDepForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Deputat"));
   DepGrid = new TGitter(this);
   DepGrid->SetzeOptionen(TGitter::goZeilenauswahl | TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);

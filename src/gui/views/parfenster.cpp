@@ -6,7 +6,6 @@
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/standard.h"
-#include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
 #include "views/parform.h"
 #include "views/parstartform.h"
@@ -43,10 +42,6 @@ void InstalliereParFenster(IInstallation& inst) {
         inst.Standard().pue = true;
         OeffnePar(inst);
       });
-  inst.FensterArten().SetzeBefehl(FensterArt::Par, TFensterBefehl::Drucken, [&inst](TKindFenster& fenster) {
-    auto* par = dynamic_cast<TParForm*>(&fenster);
-    if (par != nullptr && inst.Druckauftraege().ParTabelle) inst.Druckauftraege().ParTabelle(par->Tabelle());
-  });
 }
 
 }  // namespace kolvar

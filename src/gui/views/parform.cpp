@@ -14,6 +14,7 @@
 #include "model/standard.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -272,6 +273,11 @@ void TParForm::FormClose(TCloseAction& aktion) {
   gitter_->BrecheZiehenAb();
   tabelle_.Speichern();
   TKindFenster::FormClose(aktion);
+}
+
+void TParForm::FensterDrucken() {
+  if (palette_ != nullptr && palette_->Druckauftraege().ParTabelle)
+    palette_->Druckauftraege().ParTabelle(tabelle_);
 }
 
 }  // namespace kolvar

@@ -19,6 +19,7 @@
 #include "model/lehrer.h"
 #include "model/raum.h"
 #include "model/schule.h"
+#include "model/standard.h"
 #include "model/uvtab.h"
 #include "platform/ablage.h"
 #include "platform/dienste.h"
@@ -182,7 +183,9 @@ TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
     EXPECT_EQ(fenster->Tag(), info.Tag) << info.Form;
     EXPECT_FALSE(fenster->IstAngemeldet()) << "built, not yet opened: " << info.Form;
     EXPECT_EQ(fenster->Palette(), static_cast<IPalette*>(&p)) << info.Form;
-    if (IstElementFenster(info.Tag)) EXPECT_TRUE(arten.HatOeffner(info.Tag)) << info.Form;
+    if (IstElementFenster(info.Tag)) {
+      EXPECT_TRUE(arten.HatOeffner(info.Tag)) << info.Form;
+    }
   }
   EXPECT_EQ(geprueft, static_cast<int>(FensterArten().size()));
   for (int gruppe = 0; gruppe < 3; ++gruppe) EXPECT_TRUE(p.Oeffner().HatElementOeffner(gruppe)) << gruppe;
