@@ -182,7 +182,9 @@ TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
     ASSERT_NE(fenster, nullptr) << info.Form;
     EXPECT_EQ(fenster->Tag(), info.Tag) << info.Form;
     EXPECT_FALSE(fenster->IstAngemeldet()) << "built, not yet opened: " << info.Form;
-    EXPECT_EQ(fenster->Palette(), static_cast<IPalette*>(&p)) << info.Form;
+    // The program's own clipboard and error list are listed without the palette interface.
+    const bool eigen = info.Tag == FensterArt::Zwischen || info.Tag == FensterArt::Fehler;
+    EXPECT_EQ(fenster->Palette(), eigen ? nullptr : static_cast<IPalette*>(&p)) << info.Form;
     if (IstElementFenster(info.Tag)) {
       EXPECT_TRUE(arten.HatOeffner(info.Tag)) << info.Form;
     }
