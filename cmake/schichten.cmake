@@ -6,6 +6,10 @@
 #                  nothing of ansicht/ or druck/: planning never depends on what windows or pages show
 #   core/ansicht/  nothing of druck/: a page may use a window's rows, never the other way round
 #   gui/platform/  only platform/ and the core; no other gui folder (app/, views/, ...)
+#   gui/app/       platform/, app/ and the core; no feature folder (every gui folder but platform/
+#                  and app/: views/, masterdata/, print/, substitution/ ...)
+#   a feature      platform/, app/, itself and the core; no other feature folder
+#   gui/*.cpp      (the program's installation) everything
 # The compiler cannot tell: the program's include paths let every gui file reach every gui folder.
 #
 #   cmake -DWURZEL=<the src folder> -P schichten.cmake
@@ -35,11 +39,13 @@ endfunction()
 
 ordner_von("${WURZEL}/core" kern)
 ordner_von("${WURZEL}/gui" gui)
+set(merkmale ${gui})
+list(REMOVE_ITEM merkmale platform app)
 list(TRANSFORM kern APPEND "/" OUTPUT_VARIABLE kern_text)
 string(REPLACE ";" ", " kern_text "${kern_text}")
 
 set(verstoesse 0)
-file(GLOB_RECURSE dateien RELATIVE "${WURZEL}" "${WURZEL}/core/*" "${WURZEL}/gui/platform/*")
+file(GLOB_RECURSE dateien RELATIVE "${WURZEL}" "${WURZEL}/core/*" "${WURZEL}/gui/*")
 list(FILTER dateien INCLUDE REGEX "\\.(h|hpp|cpp|cc)$")
 list(SORT dateien)
 foreach(datei IN LISTS dateien)
@@ -71,10 +77,31 @@ foreach(datei IN LISTS dateien)
       elseif(eigen AND datei MATCHES "^core/ansicht/" AND erster STREQUAL "druck")
         set(grund "src/core/ansicht includes nothing of druck/")
       endif()
-    elseif(eigen AND NOT erster STREQUAL "platform")
-      # A core folder may share its name with a gui folder: what exists in gui/ is gui's.
-      if(NOT erster IN_LIST kern OR EXISTS "${WURZEL}/gui/${pfad}")
-        set(grund "src/gui/platform includes only platform/ and the core, no other gui folder")
+    elseif(datei MATCHES "^gui/platform/")
+      if(eigen AND NOT erster STREQUAL "platform")
+        # A core folder may share its name with a gui folder: what exists in gui/ is gui's.
+        if(NOT erster IN_LIST kern OR EXISTS "${WURZEL}/gui/${pfad}")
+          set(grund "src/gui/platform includes only platform/ and the core, no other gui folder")
+        endif()
+      endif()
+    elseif(eigen AND datei MATCHES "^gui/([^/]+)/")
+      set(ordner "${CMAKE_MATCH_1}")
+      # The gui folder the include reaches, a relative path resolved from the including file.
+      set(ziel "${pfad}")
+      if(pfad MATCHES "^\\.")
+        get_filename_component(hier "${WURZEL}/${datei}" DIRECTORY)
+        cmake_path(ABSOLUTE_PATH ziel BASE_DIRECTORY "${hier}" NORMALIZE)
+        cmake_path(RELATIVE_PATH ziel BASE_DIRECTORY "${WURZEL}/gui")
+      endif()
+      string(REGEX MATCH "^[^/]*" zielordner "${ziel}")
+      set(merkmal FALSE)
+      if(zielordner IN_LIST merkmale AND (NOT zielordner IN_LIST kern OR EXISTS "${WURZEL}/gui/${ziel}"))
+        set(merkmal TRUE)
+      endif()
+      if(merkmal AND ordner STREQUAL "app")
+        set(grund "src/gui/app includes no feature folder (${zielordner}/): features register with it")
+      elseif(merkmal AND ordner IN_LIST merkmale AND NOT zielordner STREQUAL ordner)
+        set(grund "feature folders include no other feature folder: they meet in platform/ and app/")
       endif()
     endif()
 

@@ -42,8 +42,25 @@ set(faelle
   "gui/platform/a.cpp|\"print/b.h\"|verboten"
   "gui/platform/a.cpp|\"substitution/fenster.h\"|verboten"
   "gui/platform/a.cpp|\"../app/b.h\"|verboten"
-  "gui/app/a.cpp|\"views/b.h\"|ok"
-  "gui/views/a.cpp|\"app/b.h\"|ok")
+  "gui/views/a.cpp|\"app/b.h\"|ok"
+  "gui/views/a.cpp|\"platform/b.h\"|ok"
+  "gui/views/a.cpp|\"views/b.h\"|ok"
+  "gui/views/a.cpp|\"substitution/b.h\"|ok"
+  "gui/print/a.cpp|\"model/b.h\"|ok"
+  "gui/installation.cpp|\"views/b.h\"|ok"
+  "gui/installation.cpp|\"substitution/fenster.h\"|ok"
+  "gui/app/a.cpp|\"substitution/b.h\"|ok"
+  "gui/app/a.cpp|\"platform/b.h\"|ok"
+  "gui/app/a.cpp|\"views/b.h\"|verboten"
+  "gui/app/a.h|\"print/b.h\"|verboten"
+  "gui/app/a.cpp|\"substitution/fenster.h\"|verboten"
+  "gui/app/a.cpp|\"../print/b.h\"|verboten"
+  "gui/views/a.cpp|\"print/b.h\"|verboten"
+  "gui/print/a.cpp|\"views/b.h\"|verboten"
+  "gui/print/a.h|\"substitution/fenster.h\"|verboten"
+  "gui/substitution/a.cpp|\"print/b.h\"|verboten"
+  "gui/substitution/a.cpp|\"../views/b.h\"|verboten"
+  "gui/print/a.cpp|<views/b.h>|verboten")
 
 set(fehler 0)
 foreach(fall IN LISTS faelle)
@@ -53,7 +70,7 @@ foreach(fall IN LISTS faelle)
   list(GET teile 2 erwartet)
   set(wurzel "${ORDNER}/src")
   file(REMOVE_RECURSE "${ORDNER}")
-  foreach(o core/model core/engine core/ansicht core/druck core/storage core/substitution gui/platform gui/app gui/views gui/print)
+  foreach(o core/model core/engine core/ansicht core/druck core/storage core/substitution gui/platform gui/app gui/views gui/print gui/substitution)
     file(MAKE_DIRECTORY "${wurzel}/${o}")
   endforeach()
   # A gui folder named like a core folder: its headers are gui's.

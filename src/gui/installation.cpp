@@ -1,6 +1,7 @@
 #include "installation.h"
 
 #include "app/exportbefehle.h"
+#include "app/kolvarpalette.h"
 #include "app/grundeinstellungen.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
@@ -24,28 +25,40 @@
 
 namespace kolvar {
 
+namespace {
+
+constexpr TInstallierer kInstallierer[] = {
+    [](TKolvarPalette& p) { InstallierePlanFenster(p); },
+    [](TKolvarPalette& p) { InstalliereDeputatFenster(p); },
+    [](TKolvarPalette& p) { InstalliereManuellFenster(p); },
+    [](TKolvarPalette& p) { InstalliereAutomatik(p); },
+    [](TKolvarPalette& p) { InstallierePlanWerkzeuge(p); },
+    [](TKolvarPalette& p) { InstalliereUebersichten(p); },
+    [](TKolvarPalette& p) { InstalliereDruck(p); },
+    [](TKolvarPalette& p) { InstalliereListenDruck(p); },
+    [](TKolvarPalette& p) { InstalliereTabellenDruck(p); },
+    [](TKolvarPalette& p) { InstalliereParFenster(p); },
+    [](TKolvarPalette& p) { InstalliereGrunddaten(p); },
+    [](TKolvarPalette& p) { InstalliereKuerzelListen(p); },
+    [](TKolvarPalette& p) { InstalliereGrundeinstellungen(p); },
+    [](TKolvarPalette& p) { InstalliereAnsichtsVorgaben(p); },
+    [](TKolvarPalette& p) { InstalliereStammVorgaben(p); },
+    [](TKolvarPalette& p) { InstalliereKursForm(p); },
+    [](TKolvarPalette& p) { InstalliereKalender(p); },
+    [](TKolvarPalette& p) { InstalliereVertretungsKonten(p); },
+    [](TKolvarPalette& p) { InstalliereVertretungsDruck(p); },
+    [](TKolvarPalette& p) { InstalliereVertretung(p); },
+    [](TKolvarPalette& p) { InstalliereExport(p); },
+};
+
+}  // namespace
+
+std::span<const TInstallierer> Installierer() {
+  return kInstallierer;
+}
+
 void InstalliereFunktionen(TKolvarPalette& palette) {
-  InstallierePlanFenster(palette);
-  InstalliereDeputatFenster(palette);
-  InstalliereManuellFenster(palette);
-  InstalliereAutomatik(palette);
-  InstallierePlanWerkzeuge(palette);
-  InstalliereUebersichten(palette);
-  InstalliereDruck(palette);
-  InstalliereListenDruck(palette);
-  InstalliereTabellenDruck(palette);
-  InstalliereParFenster(palette);
-  InstalliereGrunddaten(palette);
-  InstalliereKuerzelListen(palette);
-  InstalliereGrundeinstellungen(palette);
-  InstalliereAnsichtsVorgaben(palette);
-  InstalliereStammVorgaben(palette);
-  InstalliereKursForm(palette);
-  InstalliereKalender(palette);
-  InstalliereVertretungsKonten(palette);
-  InstalliereVertretungsDruck(palette);
-  InstalliereVertretung(palette);
-  InstalliereExport(palette);
+  for (TInstallierer installiere : kInstallierer) installiere(palette);
 }
 
 }  // namespace kolvar

@@ -8,10 +8,12 @@
 #include "engine/pruefung.h"
 #include "model/schule.h"
 #include "platform/beschaeftigt.h"
+#include "platform/fensterartregister.h"
 
 namespace kolvar {
 
-void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern) {
+void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern,
+                  const TFensterArtRegister* arten) {
   TPruefErgebnis ergebnis;
   {
     TSanduhr sanduhr;
@@ -45,10 +47,12 @@ void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* 
     if (!ergebnis.Zeilen.empty()) {
       auto* fehler = dynamic_cast<TFehlerForm*>(schule.EinzelFenster(FensterArt::Fehler));
       if (fehler == nullptr) {
-        fehler = new TFehlerForm(schule, &liste);
-        fehler->Oeffne();
+        fehler =
+            arten != nullptr ? arten->Baue<TFehlerForm>(FensterArt::Fehler) : new TFehlerForm(schule, &liste);
+        if (fehler != nullptr) fehler->Oeffne();
       }
-      for (const std::string& zeile : ergebnis.Zeilen) fehler->ZeileAnfuegen(QString::fromStdString(zeile));
+      if (fehler != nullptr)
+        for (const std::string& zeile : ergebnis.Zeilen) fehler->ZeileAnfuegen(QString::fromStdString(zeile));
     }
   }
   for (int i = 0; i < ergebnis.Reparaturen; ++i) QApplication::beep();

@@ -6,10 +6,13 @@ class QWidget;
 namespace kolvar {
 
 class IFensterListe;
+class TFensterArtRegister;
 class TSchule;
 
 // pruefung: 0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order. The error list opens in
-// liste when the check finds something; repairs beep once each and refresh every window.
-void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern);
+// liste when the check finds something (built by arten when given); repairs beep once each and
+// refresh every window.
+void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern,
+                  const TFensterArtRegister* arten = nullptr);
 
 }  // namespace kolvar

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/fensterartregister.h"
+
 namespace kolvar {
 
 void TFensterOeffner::SetzeElementOeffner(int gruppe, TElementOeffner oeffner) {
@@ -11,17 +13,10 @@ void TFensterOeffner::SetzeElementOeffner(int gruppe, TElementOeffner oeffner) {
   elementOeffner_[static_cast<std::size_t>(gruppe)] = std::move(oeffner);
 }
 
-void TFensterOeffner::SetzeArtOeffner(int art, TArtOeffner oeffner) {
-  artOeffner_.insert(art, std::move(oeffner));
-}
-
 bool TFensterOeffner::HatElementOeffner(int gruppe) const {
-  return gruppe >= 0 && gruppe < kGruppen &&
-         static_cast<bool>(elementOeffner_[static_cast<std::size_t>(gruppe)]);
-}
-
-TFensterOeffner::TElementOeffner TFensterOeffner::ElementOeffner(int gruppe) const {
-  return HatElementOeffner(gruppe) ? elementOeffner_[static_cast<std::size_t>(gruppe)] : TElementOeffner{};
+  if (gruppe < 0 || gruppe >= kGruppen) return false;
+  return static_cast<bool>(elementOeffner_[static_cast<std::size_t>(gruppe)]) ||
+         arten_.HatElementOeffner(gruppe);
 }
 
 bool TFensterOeffner::HatElementOeffner() const {
@@ -31,16 +26,16 @@ bool TFensterOeffner::HatElementOeffner() const {
 }
 
 bool TFensterOeffner::OeffneElement(int gruppe, TElement* element, std::uint8_t tasten) const {
-  if (element == nullptr || !HatElementOeffner(gruppe)) return false;
-  elementOeffner_[static_cast<std::size_t>(gruppe)](element, tasten);
-  return true;
+  if (element == nullptr || gruppe < 0 || gruppe >= kGruppen) return false;
+  if (const TElementOeffner& stellvertreter = elementOeffner_[static_cast<std::size_t>(gruppe)]) {
+    stellvertreter(element, tasten);
+    return true;
+  }
+  return arten_.OeffneElement(element, gruppe, tasten);
 }
 
 bool TFensterOeffner::OeffneArt(int art) const {
-  const auto it = artOeffner_.find(art);
-  if (it == artOeffner_.end() || !it.value()) return false;
-  it.value()();
-  return true;
+  return arten_.Oeffne(art, nullptr, 0);
 }
 
 bool TFensterOeffner::OeffneKurs(TKurs& kurs, const std::vector<TKurs*>& liste) const {

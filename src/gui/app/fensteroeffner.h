@@ -1,10 +1,10 @@
-// Who opens which window. Element windows are opened by the view group they belong to (0 master
-// data, 1 workload or table, 2 plan), so each family registers its own opener and none replaces
-// another; windows without an element (all courses, statistics ...) by their kind, for the
-// windows a school file reopens.
+// Who opens which window: the per-kind registry builds element windows (by the view group they
+// belong to, 0 master data, 1 workload or table, 2 plan) and windows without an element (all
+// courses, statistics ...) for the windows a school file reopens. A whole view group may be
+// stood in for by one opener (the palette's own tests use it, without any feature); the course
+// editor has an opener of its own, since it takes a list to step through.
 #pragma once
 
-#include <QHash>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -13,6 +13,7 @@
 namespace kolvar {
 
 class TElement;
+class TFensterArtRegister;
 class TKurs;
 
 class TFensterOeffner {
@@ -26,14 +27,13 @@ class TFensterOeffner {
 
   static constexpr int kGruppen = 3;
 
+  explicit TFensterOeffner(const TFensterArtRegister& arten) : arten_(arten) {}
+
   // A group outside 0..2 is an error (std::out_of_range).
   void SetzeElementOeffner(int gruppe, TElementOeffner oeffner);
-  void SetzeArtOeffner(int art, TArtOeffner oeffner);
   void SetzeKursOeffner(TKursOeffner oeffner) { kursOeffner_ = std::move(oeffner); }
 
   bool HatElementOeffner(int gruppe) const;
-  // The group's opener as set so far (empty when none), for a family that chains its own in.
-  TElementOeffner ElementOeffner(int gruppe) const;
   // Whether any group can open element windows (the element menus are useless without).
   bool HatElementOeffner() const;
   // False when the group has no opener (nothing opens).
@@ -42,8 +42,8 @@ class TFensterOeffner {
   bool OeffneKurs(TKurs& kurs, const std::vector<TKurs*>& liste) const;
 
  private:
+  const TFensterArtRegister& arten_;
   std::array<TElementOeffner, kGruppen> elementOeffner_;
-  QHash<int, TArtOeffner> artOeffner_;
   TKursOeffner kursOeffner_;
 };
 

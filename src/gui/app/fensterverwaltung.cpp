@@ -223,10 +223,17 @@ void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
   // A stored place left of or above the screen (another monitor once) is not taken either.
   if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) innen.moveLeft(satz.Links);
   if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) innen.moveTop(satz.Oben);
-  const int a = satz.Art;
-  const bool hoeheNehmen =
-      (a >= 9 && a <= 12) || (a >= 16 && a <= 22) || a == 69 || a == 71 || (a >= 72 && a <= 77);
-  const bool breiteNehmen = a >= 9 && a <= 12;
+  namespace A = FensterArt;
+  // Plans and tables take a smaller saved size back, lists and statistics a smaller height.
+  static constexpr int kBreiteUndHoehe[] = {A::LePln, A::KlPln, A::RaPln, A::UV};
+  static constexpr int kHoehe[] = {A::LeDep,   A::KlDep,  A::KoDep,  A::FaDep,  A::RaDep,
+                                   A::KursDep, A::Par,    A::Vertr,  A::SV,     A::LeStat,
+                                   A::KlStat,  A::FaStat, A::KoStat, A::RaStat, A::UVStat};
+  const auto enthaelt = [a = satz.Art](const auto& arten) {
+    return std::ranges::find(arten, a) != std::end(arten);
+  };
+  const bool breiteNehmen = enthaelt(kBreiteUndHoehe);
+  const bool hoeheNehmen = breiteNehmen || enthaelt(kHoehe);
   if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < innen.height()) innen.setHeight(satz.Hoehe);
   if (breiteNehmen && satz.Breite > 0 && satz.Breite < innen.width()) innen.setWidth(satz.Breite);
   // The inside's rectangle: Qt sets it exactly, framed or not yet.
@@ -250,10 +257,12 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
 void TFensterVerwaltung::ElementFensterWechseln(int gruppe) {
   IFenster* aktiv = palette_.Schule().AktivesFenster();
   if (aktiv == nullptr || !oeffner_.HatElementOeffner(gruppe)) return;
+  namespace A = FensterArt;
+  // The windows whose element the group's button shows in the group's own window.
   static const std::array<std::vector<int>, 3> vonArten{{
-      {9, 10, 11, 12, 16, 17, 18, 19, 20},
-      {9, 10, 11, 61, 62, 63, 64, 65, 66},
-      {16, 17, 20, 61, 62, 65},
+      {A::LePln, A::KlPln, A::RaPln, A::UV, A::LeDep, A::KlDep, A::KoDep, A::FaDep, A::RaDep},
+      {A::LePln, A::KlPln, A::RaPln, A::LeGr, A::KlGr, A::KoGr, A::FaGr, A::RaGr, A::UVGr},
+      {A::LeDep, A::KlDep, A::RaDep, A::LeGr, A::KlGr, A::RaGr},
   }};
   const auto& arten = vonArten[static_cast<std::size_t>(gruppe)];
   if (std::find(arten.begin(), arten.end(), aktiv->Tag()) == arten.end()) return;

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/dateibefehle.h"
+#include "app/fehlerform.h"
 #include "app/fensterverwaltung.h"
 #include "app/hintergrund.h"
 #include "app/kennwortform.h"
@@ -24,6 +25,7 @@
 #include "app/menuform.h"
 #include "app/palettenknoepfe.h"
 #include "app/startform.h"
+#include "app/zwischenform.h"
 #include "model/standard.h"
 #include "platform/ablage.h"
 #include "platform/beschaeftigt.h"
@@ -42,7 +44,7 @@ namespace kolvar {
 
 TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEinstellungsSpeicher* speicher,
                                QWidget* eltern)
-    : QMainWindow(eltern), standard_(standard), speicher_(speicher) {
+    : QMainWindow(eltern), standard_(standard), speicher_(speicher), oeffner_(fensterArten_) {
   setObjectName(QStringLiteral("KolvarPalette"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
@@ -54,6 +56,15 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   dateiBefehle_ = std::make_unique<TDateiBefehle>(*this, dateien);
   befehle_ = std::make_unique<TMenueBefehle>(*this);
   leerlauf_ = std::make_unique<TLeerlaufSteuerung>(*this);
+  // The element menus offer their entries once something opens them.
+  fensterArten_.BeiNeuemOeffner = [this](int art) {
+    if (IstElementFenster(art)) KuerzelMenusAnlegen();
+  };
+  // The program's own windows: the clipboard and the error list.
+  fensterArten_.Registriere(FensterArt::Zwischen, "TZwischenForm",
+                            [this] { return new TZwischenForm(*schule_, fenster_.get()); });
+  fensterArten_.Registriere(FensterArt::Fehler, "TFehlerForm",
+                            [this] { return new TFehlerForm(*schule_, fenster_.get()); });
   Initialisiere();
   RegistriereDialog(
       DialogName::Kennwort,
@@ -98,10 +109,14 @@ void TKolvarPalette::SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TEl
 }
 
 void TKolvarPalette::SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner) {
-  oeffner_.SetzeArtOeffner(art, std::move(oeffner));
+  const TFensterArtInfo* info = FensterArtInfo(art);
+  // Built by the opener itself: nothing else makes a window of the kind.
+  fensterArten_.Registriere(
+      art, info != nullptr ? info->Form : nullptr, [] { return nullptr; },
+      [oeffner = std::move(oeffner)](TElement*, uint8_t) { oeffner(); });
 }
 
-void TKolvarPalette::SetzeKursFensterOeffner(TFensterOeffner::TKursOeffner oeffner) {
+void TKolvarPalette::SetzeKursFensterOeffner(TKursOeffner oeffner) {
   oeffner_.SetzeKursOeffner(std::move(oeffner));
 }
 
@@ -395,6 +410,12 @@ std::vector<TElement*> TKolvarPalette::ZeigeMenuForm(const std::vector<TElement*
   TMenuForm form(elemente, caption, this);
   form.Zeige();
   return form.Gewaehlt();
+}
+
+void TKolvarPalette::OeffneElementFenster(TElement* element, int gruppe, uint8_t tasten) {
+  if (element == nullptr) return;
+  AnsichtSetzen(gruppe);
+  oeffner_.OeffneElement(gruppe, element, tasten);
 }
 
 void TKolvarPalette::SetzeWahl(TElementArt art, TElement* e) {

@@ -18,10 +18,13 @@
 #include "app/dialogregister.h"
 #include "app/fensteroeffner.h"
 #include "app/guidialoge.h"
+#include "app/iinstallation.h"
 #include "model/element.h"
 #include "model/ifenster.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
+#include "platform/druckauftraege.h"
+#include "platform/fensterartregister.h"
 #include "platform/ipalette.h"
 #include "platform/shiftempfaenger.h"
 #include "storage/fenstersatz.h"
@@ -43,7 +46,11 @@ class TMenueBaum;
 class TMenueBefehle;
 class TStandard;
 
-class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZustand, public IShiftEmpfaenger {
+class TKolvarPalette : public QMainWindow,
+                       public IPalette,
+                       public IInstallation,
+                       public IPaletteZustand,
+                       public IShiftEmpfaenger {
   Q_OBJECT
 
  public:
@@ -52,33 +59,37 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
                  QWidget* eltern = nullptr);
   ~TKolvarPalette() override;
 
-  TSchule& Schule() const { return *schule_; }
-  TStandard& Standard() const { return standard_; }
+  TSchule& Schule() const override { return *schule_; }
+  TStandard& Standard() const override { return standard_; }
   int Tag() const { return FensterArt::Palette; }
   // The services a school made by the palette gets.
   TUmgebung Umgebung();
 
-  TMenueBaum& Menues() const { return *menues_; }
+  TMenueBaum& Menues() const override { return *menues_; }
   TDateiBefehle& DateiBefehle() const { return *dateiBefehle_; }
   TFensterVerwaltung& Fenster() const { return *fenster_; }
   TMenueBefehle& Befehle() const { return *befehle_; }
   // The idle passes: the save reminder, the idle screen, the end the session asks for.
   TLeerlaufSteuerung& Leerlauf() const { return *leerlauf_; }
-  TDialogRegister& DialogRegister() { return dialogRegister_; }
+  TDialogRegister& DialogRegister() override { return dialogRegister_; }
   // The core's questions; features register their own dialogs for some of them.
-  TGuiDialoge& Fragen() { return dialoge_; }
+  TGuiDialoge& Fragen() override { return dialoge_; }
   const TFensterOeffner& Oeffner() const { return oeffner_; }
+  TFensterArtRegister& FensterArten() override { return fensterArten_; }
+  TDruckAuftraege& Druckauftraege() override { return druckAuftraege_; }
+  const TDruckAuftraege& Druckauftraege() const override { return druckAuftraege_; }
+  IPalette& Palette() override { return *this; }
+  QWidget* Hauptfenster() override { return this; }
 
-  // --- What features register ---
-  // The opener of the element windows of a view group (0 master data, 1 workload, 2 plan).
+  // --- What features register (IInstallation) ---
+  // One opener standing in for every element window of a view group (0 master data, 1 workload,
+  // 2 plan), in place of the kinds' builders.
   void SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TElementOeffner oeffner);
-  // The opener of a kind without an element, for the windows a school file saved.
+  // The builder of a kind without an element, for the windows a school file saved.
   void SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner);
-  // The course editor's opener, which OeffneKursForm calls.
-  void SetzeKursFensterOeffner(TFensterOeffner::TKursOeffner oeffner);
-  // A dialog by name; with a menu path, that entry opens it from then on.
+  void SetzeKursFensterOeffner(TKursOeffner oeffner) override;
   void RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
-                         const QString& menuePfad = {});
+                         const QString& menuePfad = {}) override;
 
   // --- Start and end ---
   // The password prompt when a password is set; false when the entry was wrong or cancelled.
@@ -91,14 +102,14 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   void Beende();
   void BeendenItemClick() { close(); }
   bool IstBeendet() const { return beendet_; }
-  bool DateiOffen() const;
+  bool DateiOffen() const override;
   // The new school replaces the old one, whose windows close first; the element choice goes.
   void ErsetzeSchule(std::unique_ptr<TSchule> neu);
   // Reopens a saved window with Shift held, so that it replaces no other.
   void FensterWiederOeffnen(const TFensterSatz& satz);
 
   // --- Buttons and layout ---
-  QToolButton* Knopf(const QString& name) const;
+  QToolButton* Knopf(const QString& name) const override;
   void PaletteAnordnen();
   void SetzeCaption();
   // The backdrop follows "hga" and "efa".
@@ -106,7 +117,7 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   THintergrund* Hintergrund() const { return hintergrund_.get(); }
   void VersionsMenuAufbauen();
   // The element menus anew; the pop-ups' choice goes with the old lists.
-  void KuerzelMenusAnlegen();
+  void KuerzelMenusAnlegen() override;
   // Menus and buttons by the active window (TMenueBaum::MenusAnpassen).
   void MenusAnpassen();
   void VersKnopfClick();
@@ -128,7 +139,7 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   void OeffneKursForm(TKurs& kurs, const std::vector<TKurs*>& liste) override {
     oeffner_.OeffneKurs(kurs, liste);
   }
-  void SetzeWahl(TElementArt art, TElement* e);
+  void SetzeWahl(TElementArt art, TElement* e) override;
   void SetzeLehrerWahl(TElement* e) { SetzeWahl(TElementArt::Lehrer, e); }
   void SetzeKlassenWahl(TElement* e) { SetzeWahl(TElementArt::Klasse, e); }
   void SetzeKopplungsWahl(TElement* e) { SetzeWahl(TElementArt::Kopplung, e); }
@@ -137,7 +148,9 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   bool Gewaehlt() const { return gewaehlt_; }
   void SetzeGewaehlt(bool an) { gewaehlt_ = an; }
   // The multi-selection of elements; empty without a dialog when there are none.
-  std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& elemente, const QString& caption);
+  std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& elemente,
+                                       const QString& caption) override;
+  void OeffneElementFenster(TElement* element, int gruppe, std::uint8_t tasten) override;
 
   // --- Clipboard ---
   // The hidden memo's text goes to the clipboard; the clipboard window follows.
@@ -175,6 +188,8 @@ class TKolvarPalette : public QMainWindow, public IPalette, public IPaletteZusta
   TGuiDialoge dialoge_;
   std::unique_ptr<THintergrund> hintergrund_;
   std::unique_ptr<TSchule> schule_;
+  TFensterArtRegister fensterArten_;
+  TDruckAuftraege druckAuftraege_;
   TFensterOeffner oeffner_;
   TDialogRegister dialogRegister_;
   std::unique_ptr<TMenueBaum> menues_;

@@ -40,17 +40,19 @@ void TMenueBefehle::UndoLoeschenItemClick() {
 
 void TMenueBefehle::KopierenItemClick() {
   if (TKindFenster* aktiv = AktivesFenster())
-    aktiv->Kopieren();
+    palette_.FensterArten().FuehreAus(TFensterBefehl::Kopieren, *aktiv);
   else
     QApplication::beep();
 }
 
 void TMenueBefehle::AllesAuswaehlenItemClick() {
-  if (TKindFenster* aktiv = AktivesFenster()) aktiv->AllesAuswaehlen();
+  if (TKindFenster* aktiv = AktivesFenster())
+    palette_.FensterArten().FuehreAus(TFensterBefehl::AllesAuswaehlen, *aktiv);
 }
 
 void TMenueBefehle::FensterDruckenItemClick() {
-  if (TKindFenster* aktiv = AktivesFenster()) aktiv->FensterDrucken();
+  if (TKindFenster* aktiv = AktivesFenster())
+    palette_.FensterArten().FuehreAus(TFensterBefehl::Drucken, *aktiv);
 }
 
 void TMenueBefehle::ZwischenablageItemClick() {
@@ -62,8 +64,7 @@ void TMenueBefehle::ZwischenablageItemClick() {
     }
     return;
   }
-  auto* form = new TZwischenForm(schule, &palette_.Fenster());
-  form->Oeffne();
+  if (TKindFenster* form = palette_.FensterArten().Baue(FensterArt::Zwischen)) form->Oeffne();
 }
 
 void TMenueBefehle::KennwortItemClick() {
@@ -71,7 +72,7 @@ void TMenueBefehle::KennwortItemClick() {
 }
 
 void TMenueBefehle::PruefenItemClick(int pruefung) {
-  DatenPruefen(palette_.Schule(), palette_.Fenster(), pruefung, &palette_);
+  DatenPruefen(palette_.Schule(), palette_.Fenster(), pruefung, &palette_, &palette_.FensterArten());
 }
 
 }  // namespace kolvar

@@ -1,6 +1,6 @@
 #include "masterdata/grfenster.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "masterdata/fagrform.h"
 #include "masterdata/klgrform.h"
 #include "masterdata/kogrform.h"
@@ -9,26 +9,33 @@
 #include "masterdata/sperrung.h"
 #include "masterdata/uvgrform.h"
 #include "model/schule.h"
+#include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
 
 namespace kolvar {
 
 namespace {
 
-TGrForm* NeuesFenster(TSchule& schule, TElementArt art, IPalette* palette, QWidget* eltern) {
-  switch (art) {
-    case TElementArt::Lehrer:
-      return new TLeGrForm(schule, palette, eltern);
-    case TElementArt::Klasse:
-      return new TKlGrForm(schule, palette, eltern);
-    case TElementArt::Kopplung:
-      return new TKoGrForm(schule, palette, eltern);
-    case TElementArt::Fach:
-      return new TFaGrForm(schule, palette, eltern);
-    case TElementArt::Raum:
-      return new TRaGrForm(schule, palette, eltern);
-    case TElementArt::UVTab:
-      return new TUVGrForm(schule, palette, eltern);
-  }
+template <typename Form>
+TGrForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
+  return new Form(schule, palette, eltern);
+}
+
+// The editor kinds: their window class, as the kind table names it, and how one is built.
+struct TGrArt {
+  int art;
+  const char* form;
+  TGrForm* (*neu)(TSchule&, IPalette*, QWidget*);
+};
+constexpr TGrArt kGrArten[] = {
+    {FensterArt::LeGr, "TLeGrForm", &Neu<TLeGrForm>}, {FensterArt::KlGr, "TKlGrForm", &Neu<TKlGrForm>},
+    {FensterArt::KoGr, "TKoGrForm", &Neu<TKoGrForm>}, {FensterArt::FaGr, "TFaGrForm", &Neu<TFaGrForm>},
+    {FensterArt::RaGr, "TRaGrForm", &Neu<TRaGrForm>}, {FensterArt::UVGr, "TUVGrForm", &Neu<TUVGrForm>},
+};
+
+TGrForm* NeuesFenster(TSchule& schule, int art, IPalette* palette, QWidget* eltern) {
+  for (const TGrArt& a : kGrArten)
+    if (a.art == art) return a.neu(schule, palette, eltern);
   return nullptr;
 }
 
@@ -47,7 +54,7 @@ TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette*
     if (!neu && aktiv != nullptr) {
       fenster = aktiv;
     } else {
-      fenster = NeuesFenster(schule, element->Art(), palette, eltern);
+      fenster = NeuesFenster(schule, art, palette, eltern);
       if (fenster == nullptr) return nullptr;
       fenster->SetzeDienste(dienste);
     }
@@ -65,19 +72,22 @@ TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette*
   return fenster;
 }
 
-void InstalliereGrunddaten(TKolvarPalette& palette) {
-  palette.SetzeElementFensterOeffner(0, [&palette](TElement* element, uint8_t tasten) {
-    TGrDienste dienste;
-    dienste.MehrfachWahl = [&palette](const std::vector<TElement*>& elemente, const QString& caption) {
-      return palette.ZeigeMenuForm(elemente, caption);
-    };
-    dienste.OeffneElement = [&palette](TElement* e, int gruppe, uint8_t t) {
-      // The view button follows the group the window opens in.
-      if (gruppe != palette.Schule().Ansichtsgruppe()) palette.AnsichtSetzen(gruppe);
-      palette.Oeffner().OeffneElement(gruppe, e, t);
-    };
-    OeffneGrFenster(palette.Schule(), element, tasten != 0, &palette, dienste, &palette);
-  });
+void InstalliereGrunddaten(IInstallation& inst) {
+  for (const TGrArt& a : kGrArten)
+    inst.FensterArten().Registriere(
+        a.art, a.form,
+        [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+        [&inst](TElement* element, uint8_t tasten) {
+          IPalette& palette = inst.Palette();
+          TGrDienste dienste;
+          dienste.MehrfachWahl = [&palette](const std::vector<TElement*>& elemente, const QString& caption) {
+            return palette.ZeigeMenuForm(elemente, caption);
+          };
+          dienste.OeffneElement = [&palette](TElement* e, int gruppe, uint8_t t) {
+            palette.OeffneElementFenster(e, gruppe, t);
+          };
+          OeffneGrFenster(inst.Schule(), element, tasten != 0, &palette, dienste, inst.Hauptfenster());
+        });
 }
 
 }  // namespace kolvar

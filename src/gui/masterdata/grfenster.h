@@ -8,10 +8,10 @@ class QWidget;
 
 namespace kolvar {
 
+class IInstallation;
 class IPalette;
 class TElement;
 class TGrForm;
-class TKolvarPalette;
 class TSchule;
 struct TGrDienste;
 
@@ -20,8 +20,8 @@ struct TGrDienste;
 TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette,
                          const TGrDienste& dienste, QWidget* eltern);
 
-// The editors' part of the palette: the element menus, view buttons, arrows and saved windows
-// open editors through this for view group 0.
-void InstalliereGrunddaten(TKolvarPalette& palette);
+// Registers the editor kinds: the element menus, view buttons, arrows and saved windows open
+// editors through them.
+void InstalliereGrunddaten(IInstallation& inst);
 
 }  // namespace kolvar

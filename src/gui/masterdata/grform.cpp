@@ -6,20 +6,19 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "masterdata/dateitextvalidator.h"
 #include "masterdata/sperrung.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
 #include "model/text.h"
+#include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 
 namespace kolvar {
 
 TGrForm::TGrForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   InfoFeld = new QLineEdit(this);
   InfoFeld->setObjectName(QStringLiteral("InfoFeld"));
   InfoFeld->setMaxLength(kNamenLaenge);

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "ansicht/kuerzelliste.h"
-#include "masterdata/dateitextvalidator.h"
 #include "masterdata/kuedopform.h"
 #include "model/element.h"
 #include "model/text.h"
+#include "platform/dateitextvalidator.h"
 
 namespace kolvar {
 

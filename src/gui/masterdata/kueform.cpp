@@ -13,13 +13,13 @@
 #include <array>
 
 #include "app/meldungsform.h"
-#include "masterdata/dateitextvalidator.h"
 #include "masterdata/kueaendform.h"
 #include "masterdata/kueloeform.h"
 #include "model/element.h"
 #include "model/schule.h"
 #include "model/text.h"
 #include "platform/beschaeftigt.h"
+#include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 #include "platform/qtext.h"
 

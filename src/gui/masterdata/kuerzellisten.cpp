@@ -1,28 +1,28 @@
 #include "masterdata/kuerzellisten.h"
 
 #include "app/dialogregister.h"
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuepfade.h"
 #include "masterdata/kueform.h"
 #include "model/schule.h"
 
 namespace kolvar {
 
-int ZeigeKuerzelListen(TKolvarPalette& palette) {
+int ZeigeKuerzelListen(IInstallation& inst) {
   int ergebnis = mrKeins;
   {
-    TKueForm form(palette.Schule(), &palette);
+    TKueForm form(inst.Schule(), inst.Hauptfenster());
     ergebnis = form.Zeige();
   }
   // The menus number the elements in list order, which may have changed.
-  palette.KuerzelMenusAnlegen();
-  palette.Schule().AktualisiereAlleFenster();
+  inst.KuerzelMenusAnlegen();
+  inst.Schule().AktualisiereAlleFenster();
   return ergebnis;
 }
 
-void InstalliereKuerzelListen(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
-      DialogName::Kuerzel, [&palette] { return ZeigeKuerzelListen(palette); }, MenuePfad::Kuerzel);
+void InstalliereKuerzelListen(IInstallation& inst) {
+  inst.RegistriereDialog(
+      DialogName::Kuerzel, [&inst] { return ZeigeKuerzelListen(inst); }, MenuePfad::Kuerzel);
 }
 
 }  // namespace kolvar

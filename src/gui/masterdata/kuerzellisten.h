@@ -4,12 +4,12 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereKuerzelListen(TKolvarPalette& palette);
+void InstalliereKuerzelListen(IInstallation& inst);
 
 // Shows the abbreviation lists modally for the palette's school; afterwards the element menus
 // are rebuilt and every window refreshes. Returns the modal result.
-int ZeigeKuerzelListen(TKolvarPalette& palette);
+int ZeigeKuerzelListen(IInstallation& inst);
 
 }  // namespace kolvar

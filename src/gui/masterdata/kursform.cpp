@@ -61,9 +61,7 @@ constexpr int kGitterZeilen = 4;
 }  // namespace
 
 TKursForm::TKursForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::Kurs, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::Kurs, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Kurs"));
   farbWahl_ = [this](uint32_t& farbe) {
     return FarbDialogMitEigenenFarben(Schule().Standard(), farbe, this);

@@ -1,22 +1,29 @@
 #include "masterdata/kursformfenster.h"
 
+#include <functional>
+
 #include "app/frageform.h"
 #include "app/guidialoge.h"
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "masterdata/kursform.h"
 #include "masterdata/sperrung.h"
 #include "model/fensterart.h"
 #include "model/idialoge.h"
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
+#include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
 
 namespace kolvar {
 
-TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
-                          QWidget* eltern) {
+namespace {
+
+TKursForm* OeffneIn(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste,
+                    const std::function<TKursForm*()>& neu) {
   auto* fenster = dynamic_cast<TKursForm*>(schule.EinzelFenster(FensterArt::Kurs));
   if (fenster == nullptr) {
-    fenster = new TKursForm(schule, palette, eltern);
+    fenster = neu();
+    if (fenster == nullptr) return nullptr;
     fenster->Vorbereiten(&kurs, liste);
     fenster->Oeffne();
   } else {
@@ -29,12 +36,24 @@ TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*
   return fenster;
 }
 
-void InstalliereKursForm(TKolvarPalette& palette) {
-  palette.SetzeKursFensterOeffner([&palette](TKurs& kurs, const std::vector<TKurs*>& liste) {
-    OeffneKursForm(palette.Schule(), kurs, liste, &palette, &palette);
+}  // namespace
+
+TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
+                          QWidget* eltern) {
+  return OeffneIn(schule, kurs, liste, [&] { return new TKursForm(schule, palette, eltern); });
+}
+
+void InstalliereKursForm(IInstallation& inst) {
+  // Opened on a course with the list it steps through, never on its own.
+  inst.FensterArten().Registriere(FensterArt::Kurs, "TKursForm", [&inst] {
+    return new TKursForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+  });
+  inst.SetzeKursFensterOeffner([&inst](TKurs& kurs, const std::vector<TKurs*>& liste) {
+    OeffneIn(inst.Schule(), kurs, liste,
+             [&inst] { return inst.FensterArten().Baue<TKursForm>(FensterArt::Kurs); });
   });
   // "Kurs ist verplant": "Nein" is the default and the cancel button.
-  palette.Fragen().Registriere(TDialog::KursVerplant, [](const std::vector<std::string>& texte) {
+  inst.Fragen().Registriere(TDialog::KursVerplant, [](const std::vector<std::string>& texte) {
     const QString kurs = texte.size() > 1 ? QString::fromStdString(texte[1]) : QString();
     TFrageForm frage(
         QStringLiteral("Kurs ist verplant"),
@@ -45,7 +64,7 @@ void InstalliereKursForm(TKolvarPalette& palette) {
     return frage.Zeige();
   });
   // "Lehrer doppelt in Kopplung": the teacher and the coupling.
-  palette.Fragen().Registriere(TDialog::LehrerDoppelt, [](const std::vector<std::string>& texte) {
+  inst.Fragen().Registriere(TDialog::LehrerDoppelt, [](const std::vector<std::string>& texte) {
     auto teil = [&texte](std::size_t i) {
       return i < texte.size() ? QString::fromStdString(texte[i]) : QString();
     };

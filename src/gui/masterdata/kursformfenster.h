@@ -9,7 +9,7 @@ class QWidget;
 namespace kolvar {
 
 class IPalette;
-class TKolvarPalette;
+class IInstallation;
 class TKurs;
 class TKursForm;
 class TSchule;
@@ -21,6 +21,6 @@ TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*
 
 // Registers the course editor's opener and the course's notices "Kurs ist verplant" and
 // "Lehrer doppelt in Kopplung".
-void InstalliereKursForm(TKolvarPalette& palette);
+void InstalliereKursForm(IInstallation& inst);
 
 }  // namespace kolvar

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ansicht/vorgaberegeln.h"
 #include "app/meldungsform.h"
@@ -42,7 +43,9 @@ QCheckBox* Haken(QWidget* eltern, const QString& text, const char* name) {
 }
 
 bool IstDeputatFenster(const IFenster* f) {
-  return f != nullptr && f->Tag() >= FensterArt::LeDep && f->Tag() <= FensterArt::KursDep;
+  constexpr int kDeputate[] = {FensterArt::LeDep, FensterArt::KlDep, FensterArt::KoDep,
+                               FensterArt::FaDep, FensterArt::RaDep, FensterArt::KursDep};
+  return f != nullptr && std::ranges::find(kDeputate, f->Tag()) != std::end(kDeputate);
 }
 
 }  // namespace

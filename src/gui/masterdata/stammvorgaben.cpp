@@ -1,7 +1,7 @@
 #include "masterdata/stammvorgaben.h"
 
 #include "app/dialogregister.h"
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuepfade.h"
 #include "masterdata/grdatstandardform.h"
 #include "masterdata/htmlstandardform.h"
@@ -9,25 +9,25 @@
 
 namespace kolvar {
 
-void InstalliereStammVorgaben(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
+void InstalliereStammVorgaben(IInstallation& inst) {
+  inst.RegistriereDialog(
       DialogName::Grunddaten,
-      [&palette] {
-        TGrDatStandardForm form(palette.Schule(), &palette);
+      [&inst] {
+        TGrDatStandardForm form(inst.Schule(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorGrunddaten);
-  palette.RegistriereDialog(
+  inst.RegistriereDialog(
       DialogName::KursVorgaben,
-      [&palette] {
-        TKursStandardForm form(palette.Schule(), &palette);
+      [&inst] {
+        TKursStandardForm form(inst.Schule(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorKurse);
-  palette.RegistriereDialog(
+  inst.RegistriereDialog(
       QStringLiteral("HTML-Farben"),
-      [&palette] {
-        THTMLStandardForm form(palette.Standard(), &palette);
+      [&inst] {
+        THTMLStandardForm form(inst.Standard(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorHtmlFarben);

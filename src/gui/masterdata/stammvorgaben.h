@@ -3,8 +3,8 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereStammVorgaben(TKolvarPalette& palette);
+void InstalliereStammVorgaben(IInstallation& inst);
 
 }  // namespace kolvar

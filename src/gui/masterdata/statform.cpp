@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "ansicht/statistik.h"
-#include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
@@ -26,8 +25,7 @@ constexpr int kGrenzeHoehe = 201;
 }  // namespace
 
 TStatForm::TStatForm(int tag, const QString& caption, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(caption);
   StatGrid = new TGitter(this);
   StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
@@ -150,11 +148,9 @@ void TStatForm::AllesAuswaehlen() {
 
 void TStatForm::StatGridDblClick(int /*spalte*/, int zeile) {
   TElement* e = ElementIn(zeile);
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (e == nullptr || palette == nullptr) return;
-  const int gruppe = (palette->Tasten() & Taste::Shift) ? 1 : 0;
-  palette->AnsichtSetzen(gruppe);
-  palette->Oeffner().OeffneElement(gruppe, e, 0);
+  if (e == nullptr || palette_ == nullptr) return;
+  const int gruppe = (palette_->Tasten() & Taste::Shift) ? 1 : 0;
+  palette_->OeffneElementFenster(e, gruppe, 0);
 }
 
 void TStatForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest,

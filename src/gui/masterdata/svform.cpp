@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "ansicht/svzeile.h"
-#include "app/kolvarpalette.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
@@ -35,9 +34,7 @@ constexpr int kSymbol = 7;
 }  // namespace
 
 TSVForm::TSVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::SV, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::SV, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Stundenverteilung"));
   KueGroup = new QGroupBox(this);
   auto* reihe = new QHBoxLayout(KueGroup);
@@ -170,10 +167,8 @@ void TSVForm::resizeEvent(QResizeEvent* ereignis) {
 
 void TSVForm::SVGridDblClick(int /*spalte*/, int zeile) {
   TPlanElement* e = ElementIn(zeile);
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (e == nullptr || palette == nullptr) return;
-  palette->AnsichtSetzen(2);
-  palette->Oeffner().OeffneElement(2, e, palette->Tasten());
+  if (e == nullptr || palette_ == nullptr) return;
+  palette_->OeffneElementFenster(e, 2, palette_->Tasten());
 }
 
 void TSVForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, bool fest,

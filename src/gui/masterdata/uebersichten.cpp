@@ -1,6 +1,6 @@
 #include "masterdata/uebersichten.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "masterdata/statform.h"
@@ -8,6 +8,7 @@
 #include "masterdata/uvform.h"
 #include "model/schule.h"
 #include "model/uvtab.h"
+#include "platform/fensterartregister.h"
 
 namespace kolvar {
 
@@ -19,25 +20,27 @@ void NachVorn(QWidget* fenster) {
   fenster->activateWindow();
 }
 
-TStatForm* NeueStatistik(TKolvarPalette& palette, int art) {
-  TSchule& schule = palette.Schule();
-  switch (art) {
-    case FensterArt::LeStat:
-      return new TLeStatForm(schule, &palette, &palette);
-    case FensterArt::KlStat:
-      return new TKlStatForm(schule, &palette, &palette);
-    case FensterArt::FaStat:
-      return new TFaStatForm(schule, &palette, &palette);
-    case FensterArt::KoStat:
-      return new TKoStatForm(schule, &palette, &palette);
-    case FensterArt::RaStat:
-      return new TRaStatForm(schule, &palette, &palette);
-    case FensterArt::UVStat:
-      return new TUVStatForm(schule, &palette, &palette);
-    default:
-      return nullptr;
-  }
+template <typename Form>
+TStatForm* NeueStatistik(TSchule& schule, IPalette* palette, QWidget* eltern) {
+  return new Form(schule, palette, eltern);
 }
+
+// The statistics kinds: their window class, as the kind table names it, how one is built and
+// the menu entry that opens it.
+struct TStatArt {
+  int art;
+  const char* form;
+  TStatForm* (*neu)(TSchule&, IPalette*, QWidget*);
+  const QString* pfad;
+};
+const TStatArt kStatArten[] = {
+    {FensterArt::LeStat, "TLeStatForm", &NeueStatistik<TLeStatForm>, &MenuePfad::StatLehrer},
+    {FensterArt::KlStat, "TKlStatForm", &NeueStatistik<TKlStatForm>, &MenuePfad::StatKlassen},
+    {FensterArt::FaStat, "TFaStatForm", &NeueStatistik<TFaStatForm>, &MenuePfad::StatFaecher},
+    {FensterArt::KoStat, "TKoStatForm", &NeueStatistik<TKoStatForm>, &MenuePfad::StatKopplungen},
+    {FensterArt::RaStat, "TRaStatForm", &NeueStatistik<TRaStatForm>, &MenuePfad::StatRaeume},
+    {FensterArt::UVStat, "TUVStatForm", &NeueStatistik<TUVStatForm>, &MenuePfad::StatUVTabellen},
+};
 
 }  // namespace
 
@@ -60,13 +63,13 @@ TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palet
   return fenster;
 }
 
-TStatForm* OeffneStatistik(TKolvarPalette& palette, int art) {
-  TSchule& schule = palette.Schule();
+TStatForm* OeffneStatistik(IInstallation& inst, int art) {
+  TSchule& schule = inst.Schule();
   if (auto* offen = dynamic_cast<TStatForm*>(schule.EinzelFenster(art))) {
     NachVorn(offen);
     return offen;
   }
-  TStatForm* fenster = NeueStatistik(palette, art);
+  auto* fenster = inst.FensterArten().Baue<TStatForm>(art);
   if (fenster == nullptr) return nullptr;
   fenster->StatistikFuellen();
   fenster->Oeffne();
@@ -74,44 +77,47 @@ TStatForm* OeffneStatistik(TKolvarPalette& palette, int art) {
   return fenster;
 }
 
-TSVForm* OeffneSVFenster(TKolvarPalette& palette) {
-  TSchule& schule = palette.Schule();
+TSVForm* OeffneSVFenster(IInstallation& inst) {
+  TSchule& schule = inst.Schule();
   if (auto* offen = dynamic_cast<TSVForm*>(schule.EinzelFenster(FensterArt::SV))) {
     NachVorn(offen);
     return offen;
   }
-  auto* fenster = new TSVForm(schule, &palette, &palette);
+  auto* fenster = inst.FensterArten().Baue<TSVForm>(FensterArt::SV);
+  if (fenster == nullptr) return nullptr;
   fenster->Vorbereiten();
   fenster->Oeffne();
   NachVorn(fenster);
   return fenster;
 }
 
-void InstalliereUebersichten(TKolvarPalette& palette) {
-  // Tables open their table window; every other element what opened it before.
-  TFensterOeffner::TElementOeffner bisher = palette.Oeffner().ElementOeffner(1);
-  palette.SetzeElementFensterOeffner(1, [&palette, bisher](TElement* element, uint8_t tasten) {
-    if (element != nullptr && element->Art() == TElementArt::UVTab) {
-      OeffneUVFenster(palette.Schule(), static_cast<TUVTab*>(element), tasten != 0, &palette, &palette);
-      return;
-    }
-    if (bisher) bisher(element, tasten);
-  });
-  TMenueBaum& menues = palette.Menues();
-  const std::pair<const QString*, int> statistiken[] = {
-      {&MenuePfad::StatLehrer, FensterArt::LeStat},  {&MenuePfad::StatKlassen, FensterArt::KlStat},
-      {&MenuePfad::StatFaecher, FensterArt::FaStat}, {&MenuePfad::StatKopplungen, FensterArt::KoStat},
-      {&MenuePfad::StatRaeume, FensterArt::RaStat},  {&MenuePfad::StatUVTabellen, FensterArt::UVStat}};
-  for (auto [pfad, art] : statistiken) {
-    menues.SetzeBefehl(*pfad, [&palette, art] {
-      if (palette.DateiOffen()) OeffneStatistik(palette, art);
+void InstalliereUebersichten(IInstallation& inst) {
+  TFensterArtRegister& arten = inst.FensterArten();
+  arten.Registriere(
+      FensterArt::UV, "TUVForm",
+      [&inst] { return new TUVForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+      [&inst](TElement* element, uint8_t tasten) {
+        OeffneUVFenster(inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0, &inst.Palette(),
+                        inst.Hauptfenster());
+      });
+  TMenueBaum& menues = inst.Menues();
+  for (const TStatArt& a : kStatArten) {
+    const int art = a.art;
+    menues.SetzeBefehl(*a.pfad, [&inst, art] {
+      if (inst.DateiOffen()) OeffneStatistik(inst, art);
     });
-    palette.SetzeFensterArtOeffner(art, [&palette, art] { OeffneStatistik(palette, art); });
+    arten.Registriere(
+        art, a.form,
+        [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+        [&inst, art](TElement*, uint8_t) { OeffneStatistik(inst, art); });
   }
-  menues.SetzeBefehl(MenuePfad::Stundenverteilung, [&palette] {
-    if (palette.DateiOffen()) OeffneSVFenster(palette);
+  menues.SetzeBefehl(MenuePfad::Stundenverteilung, [&inst] {
+    if (inst.DateiOffen()) OeffneSVFenster(inst);
   });
-  palette.SetzeFensterArtOeffner(FensterArt::SV, [&palette] { OeffneSVFenster(palette); });
+  arten.Registriere(
+      FensterArt::SV, "TSVForm",
+      [&inst] { return new TSVForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+      [&inst](TElement*, uint8_t) { OeffneSVFenster(inst); });
 }
 
 }  // namespace kolvar

@@ -1,6 +1,5 @@
 // Opening the lesson-distribution tables, the statistics windows and the hour distribution,
-// and their part of the palette: the tables join the workload view group's opener, the
-// statistics and the hour distribution their menu entries and the windows a file reopens.
+// and their kinds' entries in the window registry.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +8,8 @@ class QWidget;
 
 namespace kolvar {
 
+class IInstallation;
 class IPalette;
-class TKolvarPalette;
 class TSchule;
 class TStatForm;
 class TSVForm;
@@ -22,11 +21,11 @@ class TUVTab;
 TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palette, QWidget* eltern);
 // The statistics window of the kind (72 ... 77), or the open one brought up; nullptr for
 // another kind.
-TStatForm* OeffneStatistik(TKolvarPalette& palette, int art);
-TSVForm* OeffneSVFenster(TKolvarPalette& palette);
+TStatForm* OeffneStatistik(IInstallation& inst, int art);
+TSVForm* OeffneSVFenster(IInstallation& inst);
 
-// Runs after the workload windows' installer: table elements of view group 1 open here, the
-// rest as before.
-void InstalliereUebersichten(TKolvarPalette& palette);
+// Registers the table, statistics and hour-distribution kinds, their menu entries and the
+// table's printout.
+void InstalliereUebersichten(IInstallation& inst);
 
 }  // namespace kolvar

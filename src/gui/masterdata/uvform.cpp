@@ -7,7 +7,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/kolvarpalette.h"
 #include "engine/kursbearbeitung.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
@@ -21,6 +20,7 @@
 #include "model/uvtab.h"
 #include "platform/beschaeftigt.h"
 #include "platform/cursoren.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -50,9 +50,7 @@ void Punktlinie(QPainter& p, int x, const QRect& r) {
 }  // namespace
 
 TUVForm::TUVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::UV, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::UV, schule, palette, nullptr, eltern), palette_(palette) {
   UVGrid = new TGitter(this);
   UVGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goBereichsauswahl |
                         TGitter::goSpaltenbreite);
@@ -325,6 +323,11 @@ void TUVForm::AllesAuswaehlen() {
   UVGrid->SetzeAuswahl(TGitterAuswahl{1, 1, UVGrid->Spalten() - 1, UVGrid->Zeilen() - 1});
 }
 
+void TUVForm::FensterDrucken() {
+  if (tab_ == nullptr || palette_ == nullptr || !palette_->Druckauftraege().UVTabelle) return;
+  palette_->Druckauftraege().UVTabelle(*tab_, layout_, ZeigtKopplung());
+}
+
 // ---------------------------------------------------------------------------------------------
 // Mouse
 
@@ -428,12 +431,10 @@ void TUVForm::Loeschen(int spalte, int zeile) {
 }
 
 void TUVForm::OeffneKopf(TElement* element) {
-  auto* palette = dynamic_cast<TKolvarPalette*>(palette_);
-  if (element == nullptr || palette == nullptr) return;
+  if (element == nullptr || palette_ == nullptr) return;
   const int gruppe = (Tasten() & Taste::Shift) ? 1 : 0;
-  palette->AnsichtSetzen(gruppe);
   // Always a window of its own: this one is not replaced.
-  palette->Oeffner().OeffneElement(gruppe, element, Taste::Shift);
+  palette_->OeffneElementFenster(element, gruppe, Taste::Shift);
 }
 
 void TUVForm::OeffneKursEditor(int spalte, int zeile) {

@@ -56,6 +56,8 @@ class TUVForm : public TKindFenster {
   void TabelleKopieren();
   void Kopieren() override { TabelleKopieren(); }
   void AllesAuswaehlen() override;
+  // The table as laid out here, through the palette's print requests.
+  void FensterDrucken() override;
 
   // The handlers of the grid (public so that tests reach them directly); ort in the viewport.
   void UVGridMouseDown(int spalte, int zeile, QPoint ort);

@@ -14,6 +14,7 @@ namespace kolvar {
 
 class IFensterListe;
 class TKurs;
+struct TDruckAuftraege;
 
 class IPalette {
  public:
@@ -37,6 +38,16 @@ class IPalette {
   // Opens the course editor on the course (or shows it there), stepping through liste; nothing
   // while no course editor is installed.
   virtual void OeffneKursForm(TKurs& /*kurs*/, const std::vector<TKurs*>& /*liste*/) {}
+  // Opens (or brings up) the element's window of the view group (0 master data, 1 workload or
+  // table, 2 plan), the view button following; tasten asks for a window of its own.
+  virtual void OeffneElementFenster(TElement* /*element*/, int /*gruppe*/, std::uint8_t /*tasten*/) {}
+  // Lets the user choose some of the elements; empty when cancelled, or with no palette behind.
+  virtual std::vector<TElement*> ZeigeMenuForm(const std::vector<TElement*>& /*elemente*/,
+                                               const QString& /*caption*/) {
+    return {};
+  }
+  // The printouts windows ask for.
+  virtual const TDruckAuftraege& Druckauftraege() const;
 };
 
 }  // namespace kolvar

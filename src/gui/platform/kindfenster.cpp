@@ -5,9 +5,15 @@
 #include "model/schule.h"
 #include "platform/dienste.h"
 #include "platform/fensterliste.h"
+#include "platform/ipalette.h"
 #include "platform/popupdienst.h"
 
 namespace kolvar {
+
+TKindFenster::TKindFenster(int tag, TSchule& schule, IPalette* palette, TElement* element, QWidget* eltern)
+    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, element, eltern) {
+  palette_ = palette;
+}
 
 TKindFenster::TKindFenster(int tag, TSchule& schule, IFensterListe* liste, TElement* element, QWidget* eltern)
     : TKvForm(tag, eltern), schule_(&schule), liste_(liste), element_(element) {

@@ -14,17 +14,24 @@
 namespace kolvar {
 
 class IFensterListe;
+class IPalette;
 class TSchule;
 
 class TKindFenster : public TKvForm, public IFenster {
   Q_OBJECT
 
  public:
+  // A window of the palette: it registers with the palette's window list and reaches the
+  // palette through Palette(); without a palette (tests) it is listed nowhere.
+  TKindFenster(int tag, TSchule& schule, IPalette* palette, TElement* element = nullptr,
+               QWidget* eltern = nullptr);
+  // A window of the program itself, listed in the list given.
   TKindFenster(int tag, TSchule& schule, IFensterListe* liste, TElement* element = nullptr,
                QWidget* eltern = nullptr);
   ~TKindFenster() override;
 
   TSchule& Schule() const { return *schule_; }
+  IPalette* Palette() const { return palette_; }
   int Tag() const override { return TKvForm::Tag(); }
   std::string Titel() const override { return Caption().toStdString(); }
   TElement* Element() const override { return element_; }
@@ -66,6 +73,7 @@ class TKindFenster : public TKvForm, public IFenster {
   void Abmelden();
 
   TSchule* schule_;
+  IPalette* palette_ = nullptr;
   IFensterListe* liste_;
   TElement* element_;
   bool angemeldet_ = false;

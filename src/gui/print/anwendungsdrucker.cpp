@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -112,29 +113,26 @@ std::unique_ptr<TPrevPrinter> TAnwendungsDrucker::NeuerRecorder(IDruckMeldung* m
   return std::make_unique<TPrevPrinter>(DruckGeraetVon(Drucker()), messer, meldung);
 }
 
-bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
-  recorder.EndRecord();
-  if (recorder.PageCount() == 0) return false;
-  QPrinter& drucker = Drucker();
-  const bool ohneZiel = drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty();
-  if (ohneZiel) {
-    TDateiAuswahl auswahl{QStringLiteral("Als PDF speichern"),
-                          QStringLiteral("PDF-Dateien (*.PDF)|*.pdf"),
-                          QStringLiteral("pdf"),
-                          {},
-                          {}};
-    const QString datei = TDienste::Dateien().Sichern(auswahl);
-    if (datei.isEmpty()) return false;
-    drucker.setOutputFileName(datei);
-  }
-  bool ok = false;
-  {
-    TSanduhr sanduhr;
-    TDruckerZiel ziel(drucker);
-    ok = recorder.Print(ziel);
-  }
+namespace {
+
+// Without a printer the user names the PDF file first; false when he does not.
+bool ZielWaehlen(QPrinter& drucker) {
+  if (drucker.outputFormat() != QPrinter::PdfFormat || !drucker.outputFileName().isEmpty()) return true;
+  TDateiAuswahl auswahl{QStringLiteral("Als PDF speichern"),
+                        QStringLiteral("PDF-Dateien (*.PDF)|*.pdf"),
+                        QStringLiteral("pdf"),
+                        {},
+                        {}};
+  const QString datei = TDienste::Dateien().Sichern(auswahl);
+  if (datei.isEmpty()) return false;
+  drucker.setOutputFileName(datei);
+  return true;
+}
+
+// After a printout: a file is named for one printout only, and a failure is reported.
+bool Abschliessen(QPrinter& drucker, bool ok) {
   const QString datei = drucker.outputFileName();
-  // A file is named for one printout only: the next asks again rather than overwrite it.
+  // The next printout asks again rather than overwrite the file.
   if (drucker.outputFormat() == QPrinter::PdfFormat) drucker.setOutputFileName(QString());
   if (!ok) {
     const QString wohin = datei.isEmpty() ? drucker.printerName() : datei;
@@ -144,6 +142,43 @@ bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
         TMeldungsArt::Fehler);
   }
   return ok;
+}
+
+}  // namespace
+
+bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
+  recorder.EndRecord();
+  if (recorder.PageCount() == 0) return false;
+  QPrinter& drucker = Drucker();
+  if (!ZielWaehlen(drucker)) return false;
+  bool ok = false;
+  {
+    TSanduhr sanduhr;
+    TDruckerZiel ziel(drucker);
+    ok = recorder.Print(ziel);
+  }
+  return Abschliessen(drucker, ok);
+}
+
+bool TAnwendungsDrucker::DruckeBild(const QImage& bild, QWidget* eltern) {
+  if (bild.isNull()) return false;
+  QPrinter& drucker = Drucker();
+  if (!Ablauf().Druckdialog(drucker, eltern)) return false;
+  if (!ZielWaehlen(drucker)) return false;
+  bool ok = false;
+  {
+    TSanduhr sanduhr;
+    QPainter maler;
+    if (maler.begin(&drucker)) {
+      // As large as the page allows, never distorted, in its top left corner.
+      const QRect seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
+      const QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+      maler.setRenderHint(QPainter::SmoothPixmapTransform);
+      maler.drawImage(QRect(QPoint(0, 0), groesse), bild);
+      ok = maler.end();
+    }
+  }
+  return Abschliessen(drucker, ok);
 }
 
 }  // namespace kolvar

@@ -9,6 +9,7 @@
 
 #include "druck/prevprinter.h"
 
+class QImage;
 class QLabel;
 class QPainter;
 class QPrinter;
@@ -77,6 +78,9 @@ class TAnwendungsDrucker {
   // Prints the recording. Without a printer and output file the user names a PDF file first;
   // a printer or file that cannot be written is reported. False when nothing was printed.
   static bool Drucke(TPrevPrinter& recorder, QWidget* eltern);
+  // The picture on one page, fitted to it, after the system print dialog; the same target and
+  // reports as Drucke.
+  static bool DruckeBild(const QImage& bild, QWidget* eltern);
 };
 
 }  // namespace kolvar

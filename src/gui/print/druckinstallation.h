@@ -1,16 +1,16 @@
-// The printouts' part of the palette: the print menu's plan entries and the printing of an
-// active plan window.
+// The printouts' part of the program: the print menu's plan entries and "Fenster drucken..."
+// on a plan window.
 #pragma once
 
 namespace kolvar {
 
+class IInstallation;
 class TElement;
-class TKolvarPalette;
 enum class TPlanDruckArt;
 
 // The plan print dialog of the kind, with the element (if any) in its first row.
-void OeffnePlanDruck(TKolvarPalette& palette, TPlanDruckArt art, TElement* element);
+void OeffnePlanDruck(IInstallation& inst, TPlanDruckArt art, TElement* element);
 
-void InstalliereDruck(TKolvarPalette& palette);
+void InstalliereDruck(IInstallation& inst);
 
 }  // namespace kolvar

@@ -13,8 +13,8 @@
 #include "model/lehrer.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "platform/datumsspins.h"
 #include "print/druckvstdform.h"
-#include "substitution/datumsspins.h"
 
 namespace kolvar {
 

@@ -1,10 +1,16 @@
 #include "print/listendruckinstallation.h"
 
-#include "app/kolvarpalette.h"
+#include <utility>
+
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "model/fensterart.h"
 #include "model/ifenster.h"
+#include "model/schule.h"
+#include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
+#include "platform/kindfenster.h"
 #include "print/druckdepform.h"
 #include "print/druckkueform.h"
 #include "print/druckrestform.h"
@@ -14,78 +20,86 @@ namespace kolvar {
 
 namespace {
 
-TListenDruckDialog::TPicker Picker(TKolvarPalette& palette) {
-  return [&palette](TElementArt art, const QPoint& ort) -> TElement* {
-    if (!palette.WaehleElement(art, false, ort)) return nullptr;
-    TElement* e = palette.Wahl(art);
-    palette.SetzeWahl(art, nullptr);
+// The kind a window presets in the workload and rest-hour printouts.
+constexpr std::pair<int, int> kDepVorgaben[] = {{FensterArt::LeDep, 0},
+                                                {FensterArt::KlDep, 1},
+                                                {FensterArt::KoDep, 2},
+                                                {FensterArt::FaDep, 3},
+                                                {FensterArt::RaDep, 4}};
+constexpr std::pair<int, int> kRestVorgaben[] = {
+    {FensterArt::LeStat, 0}, {FensterArt::KlStat, 1}, {FensterArt::FaStat, 2}};
+
+TListenDruckDialog::TPicker Picker(IInstallation& inst) {
+  return [&inst](TElementArt art, const QPoint& ort) -> TElement* {
+    if (!inst.Palette().WaehleElement(art, false, ort)) return nullptr;
+    TElement* e = inst.Palette().Wahl(art);
+    inst.SetzeWahl(art, nullptr);
     return e;
   };
 }
 
-void OeffneKuerzelDruck(TKolvarPalette& palette) {
-  if (!palette.DateiOffen()) return;
-  TDruckKueForm form(palette.Schule(), &palette);
+void OeffneKuerzelDruck(IInstallation& inst) {
+  if (!inst.DateiOffen()) return;
+  TDruckKueForm form(inst.Schule(), inst.Hauptfenster());
   form.LadeEinstellungen();
   form.Zeige();
 }
 
 // art: the kind to preset, or -1 for the stored one.
-void OeffneRestDruck(TKolvarPalette& palette, int art) {
-  if (!palette.DateiOffen()) return;
-  TDruckRestForm form(palette.Schule(), Picker(palette), &palette);
+void OeffneRestDruck(IInstallation& inst, int art) {
+  if (!inst.DateiOffen()) return;
+  TDruckRestForm form(inst.Schule(), Picker(inst), inst.Hauptfenster());
   form.LadeEinstellungen();
   if (art >= 0) form.SetzeArt(art);
   form.Zeige();
 }
 
-void OeffneSVDruck(TKolvarPalette& palette) {
-  if (!palette.DateiOffen()) return;
-  TDruckSVForm form(palette.Schule(), Picker(palette), &palette);
+void OeffneSVDruck(IInstallation& inst) {
+  if (!inst.DateiOffen()) return;
+  TDruckSVForm form(inst.Schule(), Picker(inst), inst.Hauptfenster());
   form.LadeEinstellungen();
   form.Zeige();
 }
 
 }  // namespace
 
-void OeffneDeputatDruck(TKolvarPalette& palette, IFenster* aufrufer) {
-  if (!palette.DateiOffen()) return;
+void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer) {
+  if (!inst.DateiOffen()) return;
   TDruckDepForm form(
-      palette.Schule(),
-      [&palette](const std::vector<TElement*>& liste, const QString& caption) {
-        return palette.ZeigeMenuForm(liste, caption);
+      inst.Schule(),
+      [&inst](const std::vector<TElement*>& liste, const QString& caption) {
+        return inst.Palette().ZeigeMenuForm(liste, caption);
       },
-      &palette);
+      inst.Hauptfenster());
   form.LadeEinstellungen();
   const int art = aufrufer != nullptr ? aufrufer->Tag() : 0;
-  if (art >= FensterArt::LeDep && art <= FensterArt::RaDep) {
-    form.SetzeArt(art - FensterArt::LeDep);
-    form.UebernimmElement(aufrufer->Element());
-  }
+  for (const auto& [fensterArt, vorgabe] : kDepVorgaben)
+    if (fensterArt == art) {
+      form.SetzeArt(vorgabe);
+      form.UebernimmElement(aufrufer->Element());
+    }
   form.Zeige();
 }
 
-void InstalliereListenDruck(TKolvarPalette& palette) {
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::DruckKuerzel, [&palette] { OeffneKuerzelDruck(palette); });
+void InstalliereListenDruck(IInstallation& inst) {
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::DruckKuerzel, [&inst] { OeffneKuerzelDruck(inst); });
   menues.SetzeBefehl(MenuePfad::DruckDeputate,
-                     [&palette] { OeffneDeputatDruck(palette, palette.Schule().AktivesFenster()); });
-  menues.SetzeBefehl(MenuePfad::DruckReststunden, [&palette] { OeffneRestDruck(palette, -1); });
-  menues.SetzeBefehl(MenuePfad::DruckStundenverteilung, [&palette] { OeffneSVDruck(palette); });
-  std::function<void()> bisher = menues.Befehl(MenuePfad::FensterDrucken);
-  menues.SetzeBefehl(MenuePfad::FensterDrucken, [&palette, bisher = std::move(bisher)] {
-    IFenster* aktiv = palette.Schule().AktivesFenster();
-    const int art = aktiv != nullptr ? aktiv->Tag() : 0;
-    if (art >= FensterArt::LeDep && art <= FensterArt::KursDep) {
-      OeffneDeputatDruck(palette, aktiv);
-    } else if (art == FensterArt::SV) {
-      OeffneSVDruck(palette);
-    } else if (art >= FensterArt::LeStat && art <= FensterArt::FaStat) {
-      OeffneRestDruck(palette, art - FensterArt::LeStat);
-    } else if (bisher) {
-      bisher();
-    }
-  });
+                     [&inst] { OeffneDeputatDruck(inst, inst.Schule().AktivesFenster()); });
+  menues.SetzeBefehl(MenuePfad::DruckReststunden, [&inst] { OeffneRestDruck(inst, -1); });
+  menues.SetzeBefehl(MenuePfad::DruckStundenverteilung, [&inst] { OeffneSVDruck(inst); });
+
+  // "Fenster drucken...": a workload window prints its sheet (all courses every course), the
+  // hour distribution its printout, a statistics window the rest hours of its kind.
+  TFensterArtRegister& arten = inst.FensterArten();
+  const auto deputat = [&inst](TKindFenster& fenster) { OeffneDeputatDruck(inst, &fenster); };
+  for (const auto& [fensterArt, vorgabe] : kDepVorgaben)
+    arten.SetzeBefehl(fensterArt, TFensterBefehl::Drucken, deputat);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Drucken, deputat);
+  arten.SetzeBefehl(FensterArt::SV, TFensterBefehl::Drucken, [&inst](TKindFenster&) { OeffneSVDruck(inst); });
+  for (const auto& [fensterArt, vorgabe] : kRestVorgaben)
+    arten.SetzeBefehl(fensterArt, TFensterBefehl::Drucken,
+                      [&inst, vorgabe = vorgabe](TKindFenster&) { OeffneRestDruck(inst, vorgabe); });
 }
 
 }  // namespace kolvar

@@ -1,4 +1,4 @@
-// The list printouts' part of the palette: "Kürzel...", "Deputate...", "Reststunden..." and
+// The list printouts' part of the program: "Kürzel...", "Deputate...", "Reststunden..." and
 // "Stundenverteilung..." of the print menu, and "Fenster drucken..." on workload, hour-
 // distribution and statistics windows.
 #pragma once
@@ -6,12 +6,11 @@
 namespace kolvar {
 
 class IFenster;
-class TKolvarPalette;
+class IInstallation;
 
 // "Deputate drucken"; a workload window presets the kind and puts its element first.
-void OeffneDeputatDruck(TKolvarPalette& palette, IFenster* aufrufer);
+void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer);
 
-// Chains its window kinds before the print-window command installed so far.
-void InstalliereListenDruck(TKolvarPalette& palette);
+void InstalliereListenDruck(IInstallation& inst);
 
 }  // namespace kolvar

@@ -4,9 +4,9 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-// Called after the plan printouts' installer, whose "Fenster drucken..." it extends.
-void InstalliereTabellenDruck(TKolvarPalette& palette);
+// Also answers the table and parallel-coupling windows' print requests (TDruckAuftraege).
+void InstalliereTabellenDruck(IInstallation& inst);
 
 }  // namespace kolvar

@@ -1,10 +1,12 @@
 #include "print/vertrdruckinstallation.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "model/schule.h"
 #include "model/uhr.h"
+#include "platform/druckauftraege.h"
+#include "platform/ipalette.h"
 #include "print/druckvertrform.h"
 #include "print/druckvstdform.h"
 #include "print/druckvuebform.h"
@@ -12,33 +14,37 @@
 
 namespace kolvar {
 
-void OeffneVertrDruck(TKolvarPalette& palette, int32_t datum) {
-  if (!palette.DateiOffen()) return;
+void OeffneVertrDruck(IInstallation& inst, int32_t datum) {
+  if (!inst.DateiOffen()) return;
   TDruckVertrForm form(
-      palette.Schule(), [&palette](const QString& text) { palette.TextInZwischenablage(text); }, &palette);
+      inst.Schule(), [&inst](const QString& text) { inst.Palette().TextInZwischenablage(text); },
+      inst.Hauptfenster());
   form.LadeEinstellungen(datum);
   form.Zeige();
 }
 
-void OeffneVertrUebDruck(TKolvarPalette& palette, int32_t von, int32_t bis) {
-  if (!palette.DateiOffen()) return;
-  TDruckVUebForm form(palette.Schule(), &palette);
+void OeffneVertrUebDruck(IInstallation& inst, int32_t von, int32_t bis) {
+  if (!inst.DateiOffen()) return;
+  TDruckVUebForm form(inst.Schule(), inst.Hauptfenster());
   form.LadeEinstellungen(von, bis);
   form.Zeige();
 }
 
-void InstalliereVertretungsDruck(TKolvarPalette& palette) {
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan, [&palette] {
-    OeffneVertrDruck(palette, VertretungsplanStartDatum(palette.Schule(), palette.Schule().Zeit().Heute()));
+void InstalliereVertretungsDruck(IInstallation& inst) {
+  inst.Druckauftraege().Vertretungsplan = [&inst](int32_t datum) { OeffneVertrDruck(inst, datum); };
+  inst.Druckauftraege().VertretungsUebersicht = [&inst](int32_t von, int32_t bis) {
+    OeffneVertrUebDruck(inst, von, bis);
+  };
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan,
+                     [&inst] { OeffneVertrDruck(inst, VertretungsplanStartDatum(inst.Schule(), inst.Schule().Zeit().Heute())); });
+  menues.SetzeBefehl(MenuePfad::DruckVertretungsuebersicht, [&inst] {
+    const int32_t heute = inst.Schule().Zeit().Heute();
+    OeffneVertrUebDruck(inst, heute, heute);
   });
-  menues.SetzeBefehl(MenuePfad::DruckVertretungsuebersicht, [&palette] {
-    const int32_t heute = palette.Schule().Zeit().Heute();
-    OeffneVertrUebDruck(palette, heute, heute);
-  });
-  menues.SetzeBefehl(MenuePfad::DruckVertretungsstunden, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TDruckVStdForm form(palette.Schule(), &palette);
+  menues.SetzeBefehl(MenuePfad::DruckVertretungsstunden, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TDruckVStdForm form(inst.Schule(), inst.Hauptfenster());
     form.LadeEinstellungen();
     form.Zeige();
   });

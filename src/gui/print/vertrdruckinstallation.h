@@ -5,13 +5,13 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-// "Drucke Vertretungsplan" for the date (the day list prints its working date through it).
-void OeffneVertrDruck(TKolvarPalette& palette, int32_t datum);
-// "Drucke Vertretungsübersicht" for the range (the overview window prints through it).
-void OeffneVertrUebDruck(TKolvarPalette& palette, int32_t von, int32_t bis);
+// "Drucke Vertretungsplan" for the date (the day list asks for it through TDruckAuftraege).
+void OeffneVertrDruck(IInstallation& inst, int32_t datum);
+// "Drucke Vertretungsübersicht" for the range (the overview window asks for it so).
+void OeffneVertrUebDruck(IInstallation& inst, int32_t von, int32_t bis);
 
-void InstalliereVertretungsDruck(TKolvarPalette& palette);
+void InstalliereVertretungsDruck(IInstallation& inst);
 
 }  // namespace kolvar

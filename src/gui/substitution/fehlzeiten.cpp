@@ -1,21 +1,22 @@
 #include "substitution/fehlzeiten.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
+#include "platform/ipalette.h"
 #include "substitution/fehlform.h"
 
 namespace kolvar {
 
-int ZeigeFehlForm(TKolvarPalette& palette, TElementArt art, TFehl* fehl, int32_t datum) {
+int ZeigeFehlForm(IInstallation& inst, TElementArt art, TFehl* fehl, int32_t datum) {
   TFehlForm form(
-      palette.Schule(), &palette,
-      [&palette](const std::vector<TElement*>& elemente, const QString& caption) {
-        return palette.ZeigeMenuForm(elemente, caption);
+      inst.Schule(), &inst.Palette(),
+      [&inst](const std::vector<TElement*>& elemente, const QString& caption) {
+        return inst.Palette().ZeigeMenuForm(elemente, caption);
       },
-      &palette);
+      inst.Hauptfenster());
   form.InitFehlForm(art, fehl, datum);
   const int ergebnis = form.Zeige();
   // The pop-up's choice was for this dialog only.
-  palette.SetzeWahl(art, nullptr);
+  inst.SetzeWahl(art, nullptr);
   return ergebnis;
 }
 

@@ -7,11 +7,11 @@
 namespace kolvar {
 
 class TFehl;
-class TKolvarPalette;
+class IInstallation;
 enum class TElementArt;
 
 // Shows the absences of the kind (teacher, class or room) on the date, with the row of fehl
 // selected when one is given; returns the modal result.
-int ZeigeFehlForm(TKolvarPalette& palette, TElementArt art, TFehl* fehl, int32_t datum);
+int ZeigeFehlForm(IInstallation& inst, TElementArt art, TFehl* fehl, int32_t datum);
 
 }  // namespace kolvar

@@ -1,23 +1,23 @@
 #include "substitution/kalenderdialog.h"
 
 #include "app/dialogregister.h"
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuepfade.h"
 #include "substitution/kalenderform.h"
 
 namespace kolvar {
 
-void InstalliereKalender(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
+void InstalliereKalender(IInstallation& inst) {
+  inst.RegistriereDialog(
       QStringLiteral("Kalender"),
-      [&palette] {
-        TKalenderForm form(palette.Schule(), &palette);
+      [&inst] {
+        TKalenderForm form(inst.Schule(), inst.Hauptfenster());
         form.LadeKalender();
         const int ergebnis = form.Zeige();
         // "Wechseln" confirmed this dialog; the chosen page follows where the program has it.
         if (form.GewaehlteSeite() >= 0) {
           const QString seite = form.Seiten().value(form.GewaehlteSeite());
-          if (seite != QStringLiteral("Kalender")) palette.DialogRegister().Oeffne(seite);
+          if (seite != QStringLiteral("Kalender")) inst.DialogRegister().Oeffne(seite);
         }
         return ergebnis;
       },

@@ -3,8 +3,8 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereKalender(TKolvarPalette& palette);
+void InstalliereKalender(IInstallation& inst);
 
 }  // namespace kolvar

@@ -1,11 +1,12 @@
 #include "substitution/kontenfenster.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/uhr.h"
+#include "platform/fensterartregister.h"
 #include "substitution/vertruebzeit.h"
 #include "substitution/vstatform.h"
 #include "substitution/vstdform.h"
@@ -18,11 +19,12 @@ void ZeigeVertretungsstunden(TSchule& schule, QWidget* eltern) {
   form.Zeige();
 }
 
-TVStatForm* OeffneVertrUebersicht(TKolvarPalette& palette, int32_t von, int32_t bis) {
-  TSchule& schule = palette.Schule();
+TVStatForm* OeffneVertrUebersicht(IInstallation& inst, int32_t von, int32_t bis) {
+  TSchule& schule = inst.Schule();
   auto* fenster = dynamic_cast<TVStatForm*>(schule.EinzelFenster(FensterArt::VStat));
   const bool neu = fenster == nullptr;
-  if (neu) fenster = new TVStatForm(schule, &palette, &palette);
+  if (neu) fenster = inst.FensterArten().Baue<TVStatForm>(FensterArt::VStat);
+  if (fenster == nullptr) return nullptr;
   fenster->BildeVertrUebersicht(bis, von);
   if (neu) fenster->Oeffne();
   fenster->show();
@@ -31,23 +33,26 @@ TVStatForm* OeffneVertrUebersicht(TKolvarPalette& palette, int32_t von, int32_t 
   return fenster;
 }
 
-void InstalliereVertretungsKonten(TKolvarPalette& palette) {
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::Vertretungsstunden, [&palette] {
-    if (palette.DateiOffen()) ZeigeVertretungsstunden(palette.Schule(), &palette);
+void InstalliereVertretungsKonten(IInstallation& inst) {
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::Vertretungsstunden, [&inst] {
+    if (inst.DateiOffen()) ZeigeVertretungsstunden(inst.Schule(), inst.Hauptfenster());
   });
-  menues.SetzeBefehl(MenuePfad::Vertretungsuebersicht, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TVertrUebZeit zeit(&palette);
-    zeit.SetzeHeute(palette.Schule().Zeit().Heute());
+  menues.SetzeBefehl(MenuePfad::Vertretungsuebersicht, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TVertrUebZeit zeit(inst.Hauptfenster());
+    zeit.SetzeHeute(inst.Schule().Zeit().Heute());
     if (zeit.Zeige() != mrOk) return;
-    OeffneVertrUebersicht(palette, zeit.Von(), zeit.Bis());
+    OeffneVertrUebersicht(inst, zeit.Von(), zeit.Bis());
   });
   // A school file that reopens the overview shows today.
-  palette.SetzeFensterArtOeffner(FensterArt::VStat, [&palette] {
-    const int32_t heute = palette.Schule().Zeit().Heute();
-    OeffneVertrUebersicht(palette, heute, heute);
-  });
+  inst.FensterArten().Registriere(
+      FensterArt::VStat, "TVStatForm",
+      [&inst] { return new TVStatForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+      [&inst](TElement*, uint8_t) {
+        const int32_t heute = inst.Schule().Zeit().Heute();
+        OeffneVertrUebersicht(inst, heute, heute);
+      });
 }
 
 }  // namespace kolvar

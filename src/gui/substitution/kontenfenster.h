@@ -7,15 +7,15 @@ class QWidget;
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 class TSchule;
 class TVStatForm;
 
 // "Vertretene Stunden", modal, when the school has teachers.
 void ZeigeVertretungsstunden(TSchule& schule, QWidget* eltern);
 // The overview window for the range, made and registered when none is open.
-TVStatForm* OeffneVertrUebersicht(TKolvarPalette& palette, int32_t von, int32_t bis);
+TVStatForm* OeffneVertrUebersicht(IInstallation& inst, int32_t von, int32_t bis);
 
-void InstalliereVertretungsKonten(TKolvarPalette& palette);
+void InstalliereVertretungsKonten(IInstallation& inst);
 
 }  // namespace kolvar

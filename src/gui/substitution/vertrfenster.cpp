@@ -1,6 +1,6 @@
 #include "substitution/vertrfenster.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "model/fensterart.h"
@@ -9,8 +9,9 @@
 #include "model/uhr.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/druckauftraege.h"
+#include "platform/fensterartregister.h"
 #include "platform/fensterliste.h"
-#include "print/vertrdruckinstallation.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
@@ -37,18 +38,35 @@ F* Zeige(TKolvarPalette& palette, F* form) {
   return form;
 }
 
-void OeffneWahl(TKolvarPalette& palette, TVertretung* v) {
+void OeffneWahl(IInstallation& inst, TVertretung* v) {
   if (!v) return;
   if (v->Art() == VertrArt::Raum)
-    OeffneVRaWahl(palette, v);
+    OeffneVRaWahl(inst, v);
   else
-    OeffneVLeWahl(palette, v);
+    OeffneVLeWahl(inst, v);
+}
+
+// The day list with its links to the choice windows, the absence entry and the printout.
+TVertrForm* NeuerVertretungsplan(IInstallation& inst) {
+  auto* form = new TVertrForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+  form->WahlOeffner = [&inst](TVertretung* v) { OeffneWahl(inst, v); };
+  form->FehlEingabe = [&inst, form] {
+    const TFehlAnfrage a = form->FehlAnfrage();
+    const TElementArt art = a.Art == 0   ? TElementArt::Lehrer
+                            : a.Art == 1 ? TElementArt::Klasse
+                                         : TElementArt::Raum;
+    ZeigeFehlForm(inst, art, a.Fehl, a.Datum);
+  };
+  form->Drucken = [&inst, form] {
+    if (inst.Druckauftraege().Vertretungsplan) inst.Druckauftraege().Vertretungsplan(form->VertrDatum());
+  };
+  return form;
 }
 
 }  // namespace
 
-TVertrForm* OeffneVertretungsplan(TKolvarPalette& palette, int32_t datum) {
-  TSchule& schule = palette.Schule();
+TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum) {
+  TSchule& schule = inst.Schule();
   if (!IstVertretungsTag(schule, datum)) {
     TDienste::Dialoge().Hinweis(QStringLiteral("Vertretung unnötig"),
                                 QStringLiteral("Vertretung nicht nötig für\n") + LangesTagesDatum(datum));
@@ -56,70 +74,87 @@ TVertrForm* OeffneVertretungsplan(TKolvarPalette& palette, int32_t datum) {
   }
   auto* form = dynamic_cast<TVertrForm*>(schule.EinzelFenster(FensterArt::Vertr));
   if (form == nullptr) {
-    form = new TVertrForm(schule, &palette, &palette);
-    form->WahlOeffner = [&palette](TVertretung* v) { OeffneWahl(palette, v); };
-    form->FehlEingabe = [&palette, form] {
-      const TFehlAnfrage a = form->FehlAnfrage();
-      const TElementArt art = a.Art == 0   ? TElementArt::Lehrer
-                              : a.Art == 1 ? TElementArt::Klasse
-                                           : TElementArt::Raum;
-      ZeigeFehlForm(palette, art, a.Fehl, a.Datum);
-    };
-    form->Drucken = [&palette, form] { OeffneVertrDruck(palette, form->VertrDatum()); };
+    form = inst.FensterArten().Baue<TVertrForm>(FensterArt::Vertr);
+    if (form == nullptr) return nullptr;
     form->Oeffne();
   }
   form->SetzeVertrDatum(datum);
   return Zeige(palette, form);
 }
 
-TVLeWahlForm* OeffneVLeWahl(TKolvarPalette& palette, TVertretung* v) {
-  TSchule& schule = palette.Schule();
+TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {
+  TSchule& schule = inst.Schule();
   auto* form = dynamic_cast<TVLeWahlForm*>(schule.EinzelFenster(FensterArt::VLeWahl));
   if (form == nullptr) {
-    form = new TVLeWahlForm(schule, &palette, &palette);
-    form->WahlZuruecksetzen = [&palette](TElementArt art) { palette.SetzeWahl(art, nullptr); };
+    form = inst.FensterArten().Baue<TVLeWahlForm>(FensterArt::VLeWahl);
+    if (form == nullptr) return nullptr;
     form->Oeffne();
   }
   form->SetzeVertretung(v);
   return Zeige(palette, form);
 }
 
-TVRaWahlForm* OeffneVRaWahl(TKolvarPalette& palette, TVertretung* v) {
-  TSchule& schule = palette.Schule();
+TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v) {
+  TSchule& schule = inst.Schule();
   auto* form = dynamic_cast<TVRaWahlForm*>(schule.EinzelFenster(FensterArt::VRaWahl));
   if (form == nullptr) {
-    form = new TVRaWahlForm(schule, &palette, &palette);
-    form->WahlZuruecksetzen = [&palette](TElementArt art) { palette.SetzeWahl(art, nullptr); };
+    form = inst.FensterArten().Baue<TVRaWahlForm>(FensterArt::VRaWahl);
+    if (form == nullptr) return nullptr;
     form->Oeffne();
   }
   form->SetzeVertretung(v);
   return Zeige(palette, form);
 }
 
-void InstalliereVertretung(TKolvarPalette& palette) {
-  auto heute = [&palette] { return palette.Schule().Zeit().Heute(); };
-  palette.Menues().SetzeBefehl(MenuePfad::VertretungHeute, [&palette, heute] {
-    if (palette.DateiOffen()) OeffneVertretungsplan(palette, heute());
+void InstalliereVertretung(IInstallation& inst) {
+  auto heute = [&inst] { return inst.Schule().Zeit().Heute(); };
+  inst.Menues().SetzeBefehl(MenuePfad::VertretungHeute, [&inst, heute] {
+    if (inst.DateiOffen()) OeffneVertretungsplan(inst, heute());
   });
-  palette.Menues().SetzeBefehl(MenuePfad::VertretungMorgen, [&palette, heute] {
-    if (palette.DateiOffen()) OeffneVertretungsplan(palette, heute() + 1);
+  inst.Menues().SetzeBefehl(MenuePfad::VertretungMorgen, [&inst, heute] {
+    if (inst.DateiOffen()) OeffneVertretungsplan(inst, heute() + 1);
   });
-  palette.Menues().SetzeBefehl(MenuePfad::VertretungAndererTag, [&palette, heute] {
-    if (!palette.DateiOffen()) return;
-    TVertrDatForm form(palette.Standard(), heute(), &palette);
+  inst.Menues().SetzeBefehl(MenuePfad::VertretungAndererTag, [&inst, heute] {
+    if (!inst.DateiOffen()) return;
+    TVertrDatForm form(inst.Standard(), heute(), inst.Hauptfenster());
     if (form.Zeige() != mrOk) return;
-    OeffneVertretungsplan(palette, form.GetDatum());
+    OeffneVertretungsplan(inst, form.GetDatum());
   });
-  palette.RegistriereDialog(
+  inst.RegistriereDialog(
       QStringLiteral("Vertretung"),
-      [&palette] {
-        TVertrStandardForm form(palette.Standard(), &palette);
+      [&inst] {
+        TVertrStandardForm form(inst.Standard(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorVertretung);
+  TFensterArtRegister& arten = inst.FensterArten();
   // A saved day list comes back on today's date when that is a school day.
-  palette.SetzeFensterArtOeffner(FensterArt::Vertr, [&palette, heute] {
-    if (IstVertretungsTag(palette.Schule(), heute())) OeffneVertretungsplan(palette, heute());
+  arten.Registriere(
+      FensterArt::Vertr, "TVertrForm", [&inst] { return NeuerVertretungsplan(inst); },
+      [&inst, heute](TElement*, uint8_t) {
+        if (IstVertretungsTag(inst.Schule(), heute())) OeffneVertretungsplan(inst, heute());
+      });
+  // The choice windows open for a record, never on their own.
+  arten.Registriere(FensterArt::VLeWahl, "TVLeWahlForm", [&inst] {
+    auto* form = new TVLeWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+    form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
+    return form;
+  });
+  arten.Registriere(FensterArt::VRaWahl, "TVRaWahlForm", [&inst] {
+    auto* form = new TVRaWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+    form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
+    return form;
+  });
+  // A choice window prints the substitution plan of its record's day.
+  const auto tagesplan = [&inst](const TVertretung* v) {
+    if (v != nullptr && inst.Druckauftraege().Vertretungsplan)
+      inst.Druckauftraege().Vertretungsplan(v->Datum());
+  };
+  arten.SetzeBefehl(FensterArt::VLeWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
+    if (auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
+  });
+  arten.SetzeBefehl(FensterArt::VRaWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
+    if (auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
   });
 }
 

@@ -11,18 +11,18 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 class TVertretung;
 class TVLeWahlForm;
 class TVRaWahlForm;
 
 // The day list of the date; on a day without school the notice "Vertretung unnötig" instead
 // (null then).
-TVertrForm* OeffneVertretungsplan(TKolvarPalette& palette, int32_t datum);
+TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum);
 // The choice window of the record, created when absent, bound to it and brought to the front.
-TVLeWahlForm* OeffneVLeWahl(TKolvarPalette& palette, TVertretung* v);
-TVRaWahlForm* OeffneVRaWahl(TKolvarPalette& palette, TVertretung* v);
+TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v);
+TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v);
 
-void InstalliereVertretung(TKolvarPalette& palette);
+void InstalliereVertretung(IInstallation& inst);
 
 }  // namespace kolvar

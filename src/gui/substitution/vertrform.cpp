@@ -61,9 +61,7 @@ QString KurzesDatum(int32_t datum) {
 }
 
 TVertrForm::TVertrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::Vertr, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::Vertr, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Vertretungen"));
   auto* spalte = new QVBoxLayout(this);
   spalte->setContentsMargins(4, 4, 4, 4);

@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "masterdata/dateitextvalidator.h"
 #include "model/text.h"
+#include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 
 namespace kolvar {

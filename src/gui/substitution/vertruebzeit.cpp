@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "substitution/datumsspins.h"
+#include "platform/datumsspins.h"
 
 namespace kolvar {
 

@@ -44,9 +44,7 @@ int Spaltenhoehe(std::size_t n) {
 }  // namespace
 
 TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::VLeWahl, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::VLeWahl, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Vertretungslehrerwahl"));
   auto* haupt = new QVBoxLayout(this);
   haupt->setContentsMargins(4, 4, 4, 4);

@@ -25,9 +25,7 @@
 namespace kolvar {
 
 TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::VRaWahl, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::VRaWahl, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Ersatzraumwahl"));
   auto* haupt = new QVBoxLayout(this);
   haupt->setContentsMargins(4, 4, 4, 4);

@@ -4,16 +4,15 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/kolvarpalette.h"
 #include "app/meldungsform.h"
 #include "model/aenderungen.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/gitterzeilen.h"
 #include "platform/ipalette.h"
-#include "print/vertrdruckinstallation.h"
 #include "substitution/vertrkonten.h"
 
 namespace kolvar {
@@ -23,9 +22,7 @@ constexpr int kRand = 48;
 }
 
 TVStatForm::TVStatForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::VStat, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(FensterArt::VStat, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Vertretungsübersicht"));
   StatGrid = new TGitter(this);
   StatGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goZeilenauswahl |
@@ -105,7 +102,8 @@ void TVStatForm::AllesAuswaehlen() {
 }
 
 void TVStatForm::FensterDrucken() {
-  if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) OeffneVertrUebDruck(*palette, von_, bis_);
+  if (palette_ != nullptr && palette_->Druckauftraege().VertretungsUebersicht)
+    palette_->Druckauftraege().VertretungsUebersicht(von_, bis_);
 }
 
 }  // namespace kolvar

@@ -1,6 +1,7 @@
 #include "views/ansichtsvorgaben.h"
 
-#include "app/kolvarpalette.h"
+#include "app/guidialoge.h"
+#include "app/iinstallation.h"
 #include "app/menuepfade.h"
 #include "views/depstandardform.h"
 #include "views/maxtagloeform.h"
@@ -8,25 +9,25 @@
 
 namespace kolvar {
 
-void InstalliereAnsichtsVorgaben(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
+void InstalliereAnsichtsVorgaben(IInstallation& inst) {
+  inst.RegistriereDialog(
       QStringLiteral("Deputate"),
-      [&palette] {
-        TDepStandardForm form(palette.Schule(), &palette);
+      [&inst] {
+        TDepStandardForm form(inst.Schule(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorDeputate);
-  palette.RegistriereDialog(
+  inst.RegistriereDialog(
       QStringLiteral("Pläne"),
-      [&palette] {
-        TPlnStandardForm form(palette.Schule(), &palette);
+      [&inst] {
+        TPlnStandardForm form(inst.Schule(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorPlaene);
-  palette.Fragen().Registriere(TDialog::StundenLoeschen, [&palette](const std::vector<std::string>& texte) {
+  inst.Fragen().Registriere(TDialog::StundenLoeschen, [&inst](const std::vector<std::string>& texte) {
     // The text names the days that go: Sunday alone with six days.
     const int tage = !texte.empty() && texte.front() == "Sonntag" ? 6 : 5;
-    TMaxTagLoeForm form(tage, &palette);
+    TMaxTagLoeForm form(tage, inst.Hauptfenster());
     return form.Zeige();
   });
 }

@@ -4,8 +4,8 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereAnsichtsVorgaben(TKolvarPalette& palette);
+void InstalliereAnsichtsVorgaben(IInstallation& inst);
 
 }  // namespace kolvar

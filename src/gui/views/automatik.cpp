@@ -2,13 +2,15 @@
 
 #include <QToolButton>
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "engine/automat.h"
 #include "model/fensterart.h"
 #include "model/ikursauswahl.h"
 #include "model/schule.h"
+#include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
 #include "views/autabform.h"
 #include "views/automatform.h"
 #include "views/autostartform.h"
@@ -16,39 +18,38 @@
 
 namespace kolvar {
 
-void StarteAutomatik(TKolvarPalette& palette) {
-  if (!palette.DateiOffen()) return;
-  TSchule& schule = palette.Schule();
+void StarteAutomatik(IInstallation& inst) {
+  if (!inst.DateiOffen()) return;
+  TSchule& schule = inst.Schule();
   // In the parallel-couplings window the button searches its table instead.
   if (auto* par = dynamic_cast<TParForm*>(schule.AktivesFenster())) {
     par->SucheLoesung();
     return;
   }
   const std::vector<TKurs*> auswahl = KurseDerAuswahl(schule.AktivesFenster());
-  TAutoStartForm optionen(schule.Standard(), &palette);
+  TAutoStartForm optionen(schule.Standard(), inst.Hauptfenster());
   if (optionen.Zeige() != mrOk) return;
   TAutomatForm lauf(
       schule, auswahl,
-      [&palette](const std::vector<TKurs*>& kurse) {
-        palette.Oeffner().OeffneArt(FensterArt::KursDep);
-        if (auto* liste = dynamic_cast<IKursListe*>(palette.Schule().EinzelFenster(FensterArt::KursDep)))
+      [&inst](const std::vector<TKurs*>& kurse) {
+        inst.FensterArten().Oeffne(FensterArt::KursDep, nullptr, 0);
+        if (auto* liste = dynamic_cast<IKursListe*>(inst.Schule().EinzelFenster(FensterArt::KursDep)))
           liste->ZeigeKurse(kurse);
       },
-      &palette);
+      inst.Hauptfenster());
   lauf.Zeige();
 }
 
-void InstalliereAutomatik(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
+void InstalliereAutomatik(IInstallation& inst) {
+  inst.RegistriereDialog(
       QStringLiteral("Automatiktabelle"),
-      [&palette] {
-        TAuTabForm form(palette.Standard(), &palette);
+      [&inst] {
+        TAuTabForm form(inst.Standard(), inst.Hauptfenster());
         return form.Zeige();
       },
       MenuePfad::VorAutomatik);
-  palette.Menues().SetzeBefehl(MenuePfad::WzAutomatik, [&palette] { StarteAutomatik(palette); });
-  palette.Menues().Verbinde(palette.Knopf(QStringLiteral("Automat")),
-                            [&palette] { StarteAutomatik(palette); });
+  inst.Menues().SetzeBefehl(MenuePfad::WzAutomatik, [&inst] { StarteAutomatik(inst); });
+  inst.Menues().Verbinde(inst.Knopf(QStringLiteral("Automat")), [&inst] { StarteAutomatik(inst); });
 }
 
 }  // namespace kolvar

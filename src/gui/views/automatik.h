@@ -4,10 +4,10 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereAutomatik(TKolvarPalette& palette);
+void InstalliereAutomatik(IInstallation& inst);
 // Options, then the run window (TSchule.StarteAutomatik of old).
-void StarteAutomatik(TKolvarPalette& palette);
+void StarteAutomatik(IInstallation& inst);
 
 }  // namespace kolvar

@@ -11,10 +11,10 @@
 #include <algorithm>
 
 #include "app/frageform.h"
-#include "app/kolvarpalette.h"
 #include "engine/kursbearbeitung.h"
 #include "engine/kurstext.h"
 #include "model/fach.h"
+#include "model/idialoge.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -73,8 +73,7 @@ void ZeigeEinfuegeFehler() {
 // Set-up
 
 TDepForm::TDepForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   SetzeCaption(QStringLiteral("Deputat"));
   DepGrid = new TGitter(this);
   DepGrid->SetzeOptionen(TGitter::goZeilenauswahl | TGitter::goBereichsauswahl | TGitter::goSpaltenbreite);
@@ -458,9 +457,9 @@ void TDepForm::Setzen(TKurs& kurs, TKursFeld feld, int spalte, int zeile) {
   }
   // The multi-selection of rooms is a dialog of its own, shown without the busy flag.
   if (feld == TKursFeld::Raeume && strgBeimDruecken_) {
-    if (auto* palette = dynamic_cast<TKolvarPalette*>(palette_)) {
+    if (palette_ != nullptr) {
       std::vector<TElement*> raeume = schule.Elemente(TElementArt::Raum);
-      for (TElement* e : palette->ZeigeMenuForm(raeume, QStringLiteral("Räume")))
+      for (TElement* e : palette_->ZeigeMenuForm(raeume, QStringLiteral("Räume")))
         UebernimmElement(kurs, feld, e);
     }
   }

@@ -2,72 +2,41 @@
 
 #include <QApplication>
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "engine/ablage.h"
 #include "model/fach.h"
+#include "model/ipalettezustand.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
+#include "platform/fensterartregister.h"
 #include "views/depform.h"
 
 namespace kolvar {
 
 namespace {
 
-TDepForm* NeuesFenster(TSchule& schule, TElementArt art, IPalette* palette, QWidget* eltern) {
-  switch (art) {
-    case TElementArt::Lehrer:
-      return new TLeDepForm(schule, palette, eltern);
-    case TElementArt::Klasse:
-      return new TKlDepForm(schule, palette, eltern);
-    case TElementArt::Kopplung:
-      return new TKoDepForm(schule, palette, eltern);
-    case TElementArt::Fach:
-      return new TFaDepForm(schule, palette, eltern);
-    case TElementArt::Raum:
-      return new TRaDepForm(schule, palette, eltern);
-    default:
-      return nullptr;
-  }
+template <typename Form>
+TDepForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
+  return new Form(schule, palette, eltern);
 }
 
-void ZeigeIn(TDepForm& fenster, TElement* element) {
-  if (auto* f = dynamic_cast<TLeDepForm*>(&fenster))
-    f->Zeige(static_cast<TLehrer*>(element));
-  else if (auto* f = dynamic_cast<TKlDepForm*>(&fenster))
-    f->Zeige(static_cast<TKlasse*>(element));
-  else if (auto* f = dynamic_cast<TKoDepForm*>(&fenster))
-    f->Zeige(static_cast<TKopplung*>(element));
-  else if (auto* f = dynamic_cast<TFaDepForm*>(&fenster))
-    f->Zeige(static_cast<TFach*>(element));
-  else if (auto* f = dynamic_cast<TRaDepForm*>(&fenster))
-    f->Zeige(static_cast<TRaum*>(element));
-}
-
-}  // namespace
-
-TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette, QWidget* eltern) {
-  if (element == nullptr) return nullptr;
-  const int art = FensterArtFuer(element->Art(), 1);
-  if (art < FensterArt::LeDep || art > FensterArt::RaDep) return nullptr;
+template <typename Form, typename Element>
+TDepForm* OeffneDep(TSchule& schule, TElement* element, int art, bool neu, IPalette* palette,
+                    QWidget* eltern) {
   // The active workload of this kind, when it shows another element.
-  TDepForm* aktiv = dynamic_cast<TDepForm*>(schule.AktivesFenster());
+  auto* aktiv = dynamic_cast<Form*>(schule.AktivesFenster());
   if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
 
-  TDepForm* fenster = dynamic_cast<TDepForm*>(element->DepForm());
+  auto* fenster = dynamic_cast<Form*>(element->DepForm());
   if (fenster == nullptr) {
-    if (!neu && aktiv != nullptr) {
-      fenster = aktiv;
-    } else {
-      fenster = NeuesFenster(schule, element->Art(), palette, eltern);
-      if (fenster == nullptr) return nullptr;
-    }
-    ZeigeIn(*fenster, element);
+    fenster = !neu && aktiv != nullptr ? aktiv : new Form(schule, palette, eltern);
+    fenster->Zeige(static_cast<Element*>(element));
     fenster->Oeffne();
     fenster->FensterEinpassen();
     fenster->activateWindow();
@@ -78,6 +47,32 @@ TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalett
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
   return fenster;
+}
+
+// The workload kinds of an element: their window class, as the kind table names it, and how one
+// is opened.
+struct TDepArt {
+  int art;
+  const char* form;
+  TDepForm* (*neu)(TSchule&, IPalette*, QWidget*);
+  TDepForm* (*oeffne)(TSchule&, TElement*, int, bool, IPalette*, QWidget*);
+};
+constexpr TDepArt kDepArten[] = {
+    {FensterArt::LeDep, "TLeDepForm", &Neu<TLeDepForm>, &OeffneDep<TLeDepForm, TLehrer>},
+    {FensterArt::KlDep, "TKlDepForm", &Neu<TKlDepForm>, &OeffneDep<TKlDepForm, TKlasse>},
+    {FensterArt::KoDep, "TKoDepForm", &Neu<TKoDepForm>, &OeffneDep<TKoDepForm, TKopplung>},
+    {FensterArt::FaDep, "TFaDepForm", &Neu<TFaDepForm>, &OeffneDep<TFaDepForm, TFach>},
+    {FensterArt::RaDep, "TRaDepForm", &Neu<TRaDepForm>, &OeffneDep<TRaDepForm, TRaum>},
+};
+
+}  // namespace
+
+TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette, QWidget* eltern) {
+  if (element == nullptr) return nullptr;
+  const int art = FensterArtFuer(element->Art(), 1);
+  for (const TDepArt& a : kDepArten)
+    if (a.art == art) return a.oeffne(schule, element, art, neu, palette, eltern);
+  return nullptr;
 }
 
 TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* eltern) {
@@ -115,17 +110,26 @@ void EinsetzenAktiv(TSchule& schule) {
   ZeigeEinfuegeFehler();
 }
 
-void InstalliereDeputatFenster(TKolvarPalette& palette) {
-  palette.SetzeElementFensterOeffner(1, [&palette](TElement* element, uint8_t tasten) {
-    OeffneDepFenster(palette.Schule(), element, tasten != 0, &palette, &palette);
-  });
-  palette.SetzeFensterArtOeffner(FensterArt::KursDep,
-                                 [&palette] { OeffneKursDepFenster(palette.Schule(), &palette, &palette); });
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::Kurse,
-                     [&palette] { OeffneKursDepFenster(palette.Schule(), &palette, &palette); });
-  menues.SetzeBefehl(MenuePfad::Ausschneiden, [&palette] { AusschneidenAktiv(palette.Schule()); });
-  menues.SetzeBefehl(MenuePfad::Einsetzen, [&palette] { EinsetzenAktiv(palette.Schule()); });
+void InstalliereDeputatFenster(IInstallation& inst) {
+  TFensterArtRegister& arten = inst.FensterArten();
+  for (const TDepArt& a : kDepArten)
+    arten.Registriere(
+        a.art, a.form,
+        [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+        [&inst](TElement* element, uint8_t tasten) {
+          OeffneDepFenster(inst.Schule(), element, tasten != 0, &inst.Palette(), inst.Hauptfenster());
+        });
+  const auto alleKurse = [&inst] {
+    OeffneKursDepFenster(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+  };
+  arten.Registriere(
+      FensterArt::KursDep, "TKursDepForm",
+      [&inst] { return new TKursDepForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+      [alleKurse](TElement*, uint8_t) { alleKurse(); });
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::Kurse, alleKurse);
+  menues.SetzeBefehl(MenuePfad::Ausschneiden, [&inst] { AusschneidenAktiv(inst.Schule()); });
+  menues.SetzeBefehl(MenuePfad::Einsetzen, [&inst] { EinsetzenAktiv(inst.Schule()); });
 }
 
 }  // namespace kolvar

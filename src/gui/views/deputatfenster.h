@@ -9,10 +9,10 @@ class QWidget;
 
 namespace kolvar {
 
+class IInstallation;
 class IPalette;
 class TDepForm;
 class TElement;
-class TKolvarPalette;
 class TKursDepForm;
 class TSchule;
 
@@ -28,9 +28,8 @@ TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* 
 void AusschneidenAktiv(TSchule& schule);
 void EinsetzenAktiv(TSchule& schule);
 
-// The workload windows' part of the palette: the element menus, view buttons, arrows and saved
-// windows open workloads through this for view group 1, "Kurse" opens all courses, and cut and
-// paste reach the active window.
-void InstalliereDeputatFenster(TKolvarPalette& palette);
+// Registers the workload kinds and the all-courses window ("Kurse" opens it), and cut and paste
+// for the active window.
+void InstalliereDeputatFenster(IInstallation& inst);
 
 }  // namespace kolvar

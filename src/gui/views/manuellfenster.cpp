@@ -3,19 +3,22 @@
 #include <QAction>
 #include <QToolButton>
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "engine/manuellplanung.h"
+#include "model/ipalettezustand.h"
 #include "model/schule.h"
+#include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
 #include "views/manuellform.h"
 
 namespace kolvar {
 
 namespace {
 
-void UndoEintraegeBenennen(TKolvarPalette& palette, bool protokoll) {
-  TMenueBaum& menues = palette.Menues();
+void UndoEintraegeBenennen(IInstallation& inst, bool protokoll) {
+  TMenueBaum& menues = inst.Menues();
   menues.Aktion(MenuePfad::Widerrufen)
       ->setText(protokoll ? QStringLiteral("Widerrufen Protokoll") : QStringLiteral("Widerrufen"));
   menues.Aktion(MenuePfad::UndoLoeschen)
@@ -25,8 +28,8 @@ void UndoEintraegeBenennen(TKolvarPalette& palette, bool protokoll) {
 
 }  // namespace
 
-TManuellForm* OeffneManuell(TKolvarPalette& palette) {
-  TSchule& schule = palette.Schule();
+TManuellForm* OeffneManuell(IInstallation& inst) {
+  TSchule& schule = inst.Schule();
   if (auto* offen = dynamic_cast<TManuellForm*>(schule.ManuellFenster())) {
     offen->show();
     offen->raise();
@@ -37,20 +40,25 @@ TManuellForm* OeffneManuell(TKolvarPalette& palette) {
   const std::vector<TKurs*> kurse =
       ManuellKurse(aktiv != nullptr ? aktiv->MarkierteKurse() : std::vector<TKurs*>{});
   if (kurse.empty()) return nullptr;
-  auto* form = new TManuellForm(schule, &palette, &palette);
-  QObject::connect(form, &TManuellForm::Geschlossen, &palette,
-                   [&palette] { UndoEintraegeBenennen(palette, false); });
-  form->MitKursliste(kurse, palette.Tasten() & Taste::Strg);
+  auto* form = inst.FensterArten().Baue<TManuellForm>(FensterArt::Manuell);
+  if (form == nullptr) return nullptr;
+  QObject::connect(form, &TManuellForm::Geschlossen, inst.Hauptfenster(),
+                   [&inst] { UndoEintraegeBenennen(inst, false); });
+  form->MitKursliste(kurse, inst.Palette().Tasten() & Taste::Strg);
   form->Oeffne();
   form->activateWindow();
-  UndoEintraegeBenennen(palette, true);
+  UndoEintraegeBenennen(inst, true);
   return form;
 }
 
-void InstalliereManuellFenster(TKolvarPalette& palette) {
-  QToolButton* knopf = palette.Knopf(QStringLiteral("Manuell"));
-  palette.Menues().Verbinde(knopf, [&palette] { OeffneManuell(palette); });
-  palette.Menues().SetzeBefehl(MenuePfad::WzManuell, [knopf] {
+void InstalliereManuellFenster(IInstallation& inst) {
+  // Opened on the selection of the active window, never on its own.
+  inst.FensterArten().Registriere(FensterArt::Manuell, "TManuellForm", [&inst] {
+    return new TManuellForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+  });
+  QToolButton* knopf = inst.Knopf(QStringLiteral("Manuell"));
+  inst.Menues().Verbinde(knopf, [&inst] { OeffneManuell(inst); });
+  inst.Menues().SetzeBefehl(MenuePfad::WzManuell, [knopf] {
     if (knopf->isEnabled()) knopf->click();
   });
 }

@@ -4,13 +4,13 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 class TManuellForm;
 
 // The open window is brought to the front; otherwise a new one takes the selection's courses
 // (reasons off with Ctrl held). Nothing opens without courses to place.
-TManuellForm* OeffneManuell(TKolvarPalette& palette);
+TManuellForm* OeffneManuell(IInstallation& inst);
 
-void InstalliereManuellFenster(TKolvarPalette& palette);
+void InstalliereManuellFenster(IInstallation& inst);
 
 }  // namespace kolvar

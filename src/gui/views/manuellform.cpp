@@ -105,8 +105,7 @@ TManSchliessForm::TManSchliessForm(QWidget* eltern) : TKvDialog(eltern) {
 // Set-up
 
 TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::Manuell, schule, palette != nullptr ? &palette->FensterListe() : nullptr,
-                   nullptr, eltern),
+    : TKindFenster(FensterArt::Manuell, schule, palette, nullptr, eltern),
       palette_(palette),
       planung_(schule) {
   SetzeCaption(QStringLiteral("Manuell"));

@@ -1,21 +1,23 @@
 #include "views/parfenster.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "platform/fensterartregister.h"
 #include "views/parform.h"
 #include "views/parstartform.h"
 
 namespace kolvar {
 
-TParForm* OeffnePar(TKolvarPalette& palette) {
-  TSchule& schule = palette.Schule();
+TParForm* OeffnePar(IInstallation& inst) {
+  TSchule& schule = inst.Schule();
   auto* form = dynamic_cast<TParForm*>(schule.EinzelFenster(FensterArt::Par));
   if (form == nullptr) {
-    form = new TParForm(schule, &palette, &palette);
+    form = inst.FensterArten().Baue<TParForm>(FensterArt::Par);
+    if (form == nullptr) return nullptr;
     form->Oeffne();
   }
   form->Baue();
@@ -25,18 +27,21 @@ TParForm* OeffnePar(TKolvarPalette& palette) {
   return form;
 }
 
-void InstalliereParFenster(TKolvarPalette& palette) {
-  palette.Menues().SetzeBefehl(MenuePfad::ParalleleKopplungen, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TParStartForm optionen(palette.Standard(), palette.Schule().ParListe(), &palette);
+void InstalliereParFenster(IInstallation& inst) {
+  inst.Menues().SetzeBefehl(MenuePfad::ParalleleKopplungen, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TParStartForm optionen(inst.Standard(), inst.Schule().ParListe(), inst.Hauptfenster());
     if (optionen.Zeige() != mrOk) return;
-    OeffnePar(palette);
+    OeffnePar(inst);
   });
   // A saved window comes back with the stored table.
-  palette.SetzeFensterArtOeffner(FensterArt::Par, [&palette] {
-    palette.Standard().pue = true;
-    OeffnePar(palette);
-  });
+  inst.FensterArten().Registriere(
+      FensterArt::Par, "TParForm",
+      [&inst] { return new TParForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+      [&inst](TElement*, uint8_t) {
+        inst.Standard().pue = true;
+        OeffnePar(inst);
+      });
 }
 
 }  // namespace kolvar

@@ -4,12 +4,12 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 class TParForm;
 
 // Opens the window (or brings the open one to the front) and builds it from the settings.
-TParForm* OeffnePar(TKolvarPalette& palette);
+TParForm* OeffnePar(IInstallation& inst);
 
-void InstalliereParFenster(TKolvarPalette& palette);
+void InstalliereParFenster(IInstallation& inst);
 
 }  // namespace kolvar

@@ -15,6 +15,7 @@
 #include "model/standard.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/druckauftraege.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -34,10 +35,7 @@ TMenueEintrag Eintrag(std::string text) {
 }  // namespace
 
 TParForm::TParForm(TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(FensterArt::Par, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr,
-                   eltern),
-      palette_(palette),
-      tabelle_(schule) {
+    : TKindFenster(FensterArt::Par, schule, palette, nullptr, eltern), palette_(palette), tabelle_(schule) {
   SetzeCaption(QStringLiteral("Parallele Kopplungen"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -286,6 +284,11 @@ void TParForm::FormClose(TCloseAction& aktion) {
   gitter_->BrecheZiehenAb();
   tabelle_.Speichern();
   TKindFenster::FormClose(aktion);
+}
+
+void TParForm::FensterDrucken() {
+  if (palette_ != nullptr && palette_->Druckauftraege().ParTabelle)
+    palette_->Druckauftraege().ParTabelle(tabelle_);
 }
 
 }  // namespace kolvar

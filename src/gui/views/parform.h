@@ -36,6 +36,8 @@ class TParForm : public TKindFenster {
   // Any change set: a deleted coupling must leave the cells before the next paint, and any
   // course change may change a count or the italics.
   void Aenderungen(const TAenderungen&) override;
+  // The table through the palette's print requests.
+  void FensterDrucken() override;
 
   // "Suche Lösung" on this table; afterwards every row is recounted.
   void SucheLoesung();

@@ -1,6 +1,7 @@
 #include "views/planfenster.h"
 
-#include "app/kolvarpalette.h"
+#include "app/guidialoge.h"
+#include "app/iinstallation.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -10,6 +11,7 @@
 #include "model/setzung.h"
 #include "model/standard.h"
 #include "platform/dialogdienst.h"
+#include "platform/fensterartregister.h"
 #include "platform/ipalette.h"
 #include "views/plnform.h"
 #include "views/setzdialoge.h"
@@ -18,44 +20,22 @@ namespace kolvar {
 
 namespace {
 
-TPlnForm* NeuesFenster(TSchule& schule, TElementArt art, IPalette* palette, QWidget* eltern) {
-  switch (art) {
-    case TElementArt::Lehrer:
-      return new TLePlnForm(schule, palette, eltern);
-    case TElementArt::Klasse:
-      return new TKlPlnForm(schule, palette, eltern);
-    case TElementArt::Raum:
-      return new TRaPlnForm(schule, palette, eltern);
-    default:
-      return nullptr;
-  }
+template <typename Form>
+TPlnForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
+  return new Form(schule, palette, eltern);
 }
 
-}  // namespace
-
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
-                            QWidget* eltern) {
-  if (element == nullptr) return nullptr;
-  const int art = FensterArtFuer(element->Art(), 2);
-  if (art == 0) return nullptr;
+template <typename Form, typename Element>
+TPlnForm* OeffnePlan(TSchule& schule, TPlanElement* element, int art, bool neu, IPalette* palette,
+                     QWidget* eltern) {
   // The active plan of this kind, when it shows another element.
-  TPlnForm* aktiv = dynamic_cast<TPlnForm*>(schule.AktivesFenster());
+  auto* aktiv = dynamic_cast<Form*>(schule.AktivesFenster());
   if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
 
-  TPlnForm* fenster = dynamic_cast<TPlnForm*>(element->PlnForm());
+  auto* fenster = dynamic_cast<Form*>(element->PlnForm());
   if (fenster == nullptr) {
-    if (!neu && aktiv != nullptr) {
-      fenster = aktiv;
-    } else {
-      fenster = NeuesFenster(schule, element->Art(), palette, eltern);
-      if (fenster == nullptr) return nullptr;
-    }
-    if (auto* le = dynamic_cast<TLePlnForm*>(fenster))
-      le->Zeige(static_cast<TLehrer*>(element));
-    else if (auto* kl = dynamic_cast<TKlPlnForm*>(fenster))
-      kl->Zeige(static_cast<TKlasse*>(element));
-    else if (auto* ra = dynamic_cast<TRaPlnForm*>(fenster))
-      ra->Zeige(static_cast<TRaum*>(element));
+    fenster = !neu && aktiv != nullptr ? aktiv : new Form(schule, palette, eltern);
+    fenster->Zeige(static_cast<Element*>(element));
     fenster->Oeffne();
     fenster->activateWindow();
   } else {
@@ -65,6 +45,30 @@ TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IP
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
   return fenster;
+}
+
+// The plan kinds: their window class, as the kind table names it, and how one is opened.
+struct TPlanArt {
+  int art;
+  const char* form;
+  TPlnForm* (*neu)(TSchule&, IPalette*, QWidget*);
+  TPlnForm* (*oeffne)(TSchule&, TPlanElement*, int, bool, IPalette*, QWidget*);
+};
+constexpr TPlanArt kPlanArten[] = {
+    {FensterArt::LePln, "TLePlnForm", &Neu<TLePlnForm>, &OeffnePlan<TLePlnForm, TLehrer>},
+    {FensterArt::KlPln, "TKlPlnForm", &Neu<TKlPlnForm>, &OeffnePlan<TKlPlnForm, TKlasse>},
+    {FensterArt::RaPln, "TRaPlnForm", &Neu<TRaPlnForm>, &OeffnePlan<TRaPlnForm, TRaum>},
+};
+
+}  // namespace
+
+TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
+                            QWidget* eltern) {
+  if (element == nullptr) return nullptr;
+  const int art = FensterArtFuer(element->Art(), 2);
+  for (const TPlanArt& a : kPlanArten)
+    if (a.art == art) return a.oeffne(schule, element, art, neu, palette, eltern);
+  return nullptr;
 }
 
 void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern) {
@@ -87,12 +91,16 @@ void InstallierePlanDialoge(TGuiDialoge& dialoge) {
     });
 }
 
-void InstallierePlanFenster(TKolvarPalette& palette) {
-  InstallierePlanDialoge(palette.Fragen());
-  palette.SetzeElementFensterOeffner(2, [&palette](TElement* element, uint8_t tasten) {
-    OeffnePlanFenster(palette.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &palette,
-                      &palette);
-  });
+void InstallierePlanFenster(IInstallation& inst) {
+  InstallierePlanDialoge(inst.Fragen());
+  for (const TPlanArt& a : kPlanArten)
+    inst.FensterArten().Registriere(
+        a.art, a.form,
+        [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
+        [&inst](TElement* element, uint8_t tasten) {
+          OeffnePlanFenster(inst.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &inst.Palette(),
+                            inst.Hauptfenster());
+        });
 }
 
 }  // namespace kolvar

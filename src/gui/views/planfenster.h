@@ -8,10 +8,10 @@ class QWidget;
 
 namespace kolvar {
 
+class IInstallation;
 class IPalette;
 class TElement;
 class TGuiDialoge;
-class TKolvarPalette;
 class TKurs;
 class TPlanElement;
 class TPlnForm;
@@ -28,9 +28,8 @@ void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, Q
 // The placing dialogs answer the core's placing questions (Setzungsverbot, Verdrängen ...).
 void InstallierePlanDialoge(TGuiDialoge& dialoge);
 
-// The plan windows' part of the palette: its element menus, view buttons, arrows and saved
-// windows open plans through this for view group 2 (any modifier held asks for a new window),
-// and the placing dialogs.
-void InstallierePlanFenster(TKolvarPalette& palette);
+// Registers the plan kinds (the element menus, view buttons, arrows and saved windows open plans
+// through them; any modifier held asks for a new window) and the placing dialogs.
+void InstallierePlanFenster(IInstallation& inst);
 
 }  // namespace kolvar

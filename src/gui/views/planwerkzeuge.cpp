@@ -1,6 +1,6 @@
 #include "views/planwerkzeuge.h"
 
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/meldungsform.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
@@ -22,56 +22,56 @@ namespace {
 
 // The message window and the hourglass while a clean-up runs.
 template <class Arbeit>
-void MitMeldung(TKolvarPalette& palette, const QString& text, Arbeit arbeit) {
+void MitMeldung(IInstallation& inst, const QString& text, Arbeit arbeit) {
   TSanduhr sanduhr;
-  TMeldungsForm meldung(&palette);
+  TMeldungsForm meldung(inst.Hauptfenster());
   meldung.SetzeMeldung(text);
   meldung.ZeigeSofort();
   arbeit();
-  palette.Schule().AktualisiereAlleFenster();
+  inst.Schule().AktualisiereAlleFenster();
 }
 
 }  // namespace
 
-void InstallierePlanWerkzeuge(TKolvarPalette& palette) {
-  palette.RegistriereDialog(
+void InstallierePlanWerkzeuge(IInstallation& inst) {
+  inst.RegistriereDialog(
       QStringLiteral("Planversionen"),
-      [&palette] {
-        TVersStandardForm form(palette.Schule(), &palette);
+      [&inst] {
+        TVersStandardForm form(inst.Schule(), inst.Hauptfenster());
         const int ergebnis = form.Zeige();
         // The all-versions choice changed: every view shows by it.
-        if (ergebnis == mrOk) palette.Schule().AktualisiereAlleFenster();
+        if (ergebnis == mrOk) inst.Schule().AktualisiereAlleFenster();
         return ergebnis;
       },
       MenuePfad::VorPlanversionen);
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::PlaeneLoeschen, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TPlLoeschForm form(palette.Schule(), &palette);
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::PlaeneLoeschen, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TPlLoeschForm form(inst.Schule(), inst.Hauptfenster());
     form.Zeige();
   });
-  menues.SetzeBefehl(MenuePfad::Komprimieren, [&palette] {
+  menues.SetzeBefehl(MenuePfad::Komprimieren, [&inst] {
     // Without a class there is nothing to compress, not even a warning.
-    if (!palette.DateiOffen() || palette.Schule().Klassen().Leer()) return;
-    TKompWarnForm warnung(&palette);
+    if (!inst.DateiOffen() || inst.Schule().Klassen().Leer()) return;
+    TKompWarnForm warnung(inst.Hauptfenster());
     if (warnung.Zeige() != mrJa) return;
-    TKompForm form(palette.Schule(), &palette);
+    TKompForm form(inst.Schule(), inst.Hauptfenster());
     form.Zeige();
   });
-  menues.SetzeBefehl(MenuePfad::SpaeterEingetrageneRaeume, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TErgRaLoeForm form(&palette);
+  menues.SetzeBefehl(MenuePfad::SpaeterEingetrageneRaeume, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TErgRaLoeForm form(inst.Hauptfenster());
     if (form.Zeige() != mrOk) return;
-    MitMeldung(palette, QStringLiteral("Die später ergänzten Räume werden gelöscht."),
-               [&palette] { TPlanLoescher(palette.Schule()).LoescheSpaeterErgaenzteRaeume(); });
+    MitMeldung(inst, QStringLiteral("Die später ergänzten Räume werden gelöscht."),
+               [&inst] { TPlanLoescher(inst.Schule()).LoescheSpaeterErgaenzteRaeume(); });
   });
-  menues.SetzeBefehl(MenuePfad::NichtBelegteRaeume, [&palette] {
-    if (!palette.DateiOffen()) return;
-    TRaLoeschForm form(&palette);
+  menues.SetzeBefehl(MenuePfad::NichtBelegteRaeume, [&inst] {
+    if (!inst.DateiOffen()) return;
+    TRaLoeschForm form(inst.Hauptfenster());
     if (form.Zeige() != mrOk) return;
-    MitMeldung(palette, QStringLiteral("Die unverplanten Räume werden gelöscht."), [&palette] {
-      if (IFenster* kurse = palette.Schule().EinzelFenster(FensterArt::KursDep)) kurse->Schliesse();
-      TPlanLoescher(palette.Schule()).LoescheUnbenutzteRaeume();
+    MitMeldung(inst, QStringLiteral("Die unverplanten Räume werden gelöscht."), [&inst] {
+      if (IFenster* kurse = inst.Schule().EinzelFenster(FensterArt::KursDep)) kurse->Schliesse();
+      TPlanLoescher(inst.Schule()).LoescheUnbenutzteRaeume();
     });
   });
 }

@@ -4,8 +4,8 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstallierePlanWerkzeuge(TKolvarPalette& palette);
+void InstallierePlanWerkzeuge(IInstallation& inst);
 
 }  // namespace kolvar

@@ -64,8 +64,7 @@ class TSammelMenue : public IMenue {
 // Set-up
 
 TPlnForm::TPlnForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern)
-    : TKindFenster(tag, schule, palette != nullptr ? &palette->FensterListe() : nullptr, nullptr, eltern),
-      palette_(palette) {
+    : TKindFenster(tag, schule, palette, nullptr, eltern), palette_(palette) {
   PlnGrid = new TGitter(this);
   PlnGrid->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien | TGitter::goSpaltenbreite);
   PlnGrid->SetzeZiehCursor(KolvarCursor(QStringLiteral("GRIFF")));

@@ -1,4 +1,4 @@
-#include "masterdata/dateitextvalidator.h"
+#include "platform/dateitextvalidator.h"
 
 #include "storage/mactext.h"
 

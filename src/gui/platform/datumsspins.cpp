@@ -1,4 +1,4 @@
-#include "substitution/datumsspins.h"
+#include "platform/datumsspins.h"
 
 #include <QHBoxLayout>
 #include <QSpinBox>

@@ -1,0 +1,72 @@
+// What each window kind does in the GUI, keyed by the kind table's tag: how a window of the kind
+// is built, how an element (or a saved window) opens it, and its window commands
+// ("Fenster drucken...", "Kopieren", "Alles auswählen"). Features register their kinds; whoever
+// opens or commands a window asks here, so no caller decides by the number of a kind.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "model/fensterart.h"
+#include "platform/kindfenster.h"
+
+namespace kolvar {
+
+class TElement;
+
+enum class TFensterBefehl : std::uint8_t { Drucken, Kopieren, AllesAuswaehlen };
+
+class TFensterArtRegister {
+ public:
+  // A new window of the kind, not yet open.
+  using TBauer = std::function<TKindFenster*()>;
+  // Opens (or brings up) the kind's window for the element (null for kinds without one, and for
+  // the windows a school file reopens); tasten is the shift state that asks for a window of its
+  // own.
+  using TOeffner = std::function<void(TElement* element, std::uint8_t tasten)>;
+  // A window command, given the active window of the kind.
+  using TBefehl = std::function<void(TKindFenster& fenster)>;
+
+  // The kind's builder and, where an element or a saved window opens it, its opener; form names
+  // the window class and must be the kind table's. A kind without a row, a wrong form or a
+  // second registration is a programming error (std::logic_error).
+  void Registriere(int art, const char* form, TBauer bauer, TOeffner oeffner = {});
+  // The kind's command; without one the window's own method runs.
+  void SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren);
+
+  bool HatBauer(int art) const;
+  bool HatOeffner(int art) const;
+  // Whether some element window of the view group can be opened.
+  bool HatElementOeffner(int gruppe) const;
+  // A new window of the kind; nullptr when none is registered.
+  TKindFenster* Baue(int art) const;
+  template <typename Form>
+  Form* Baue(int art) const {
+    TKindFenster* fenster = Baue(art);
+    auto* form = dynamic_cast<Form*>(fenster);
+    if (form == nullptr) delete fenster;
+    return form;
+  }
+  // False when the kind has no opener.
+  bool Oeffne(int art, TElement* element, std::uint8_t tasten) const;
+  // The element's window of the view group (FensterArtFuer); false when none opens.
+  bool OeffneElement(TElement* element, int gruppe, std::uint8_t tasten) const;
+  // Runs the command of the window's kind on it.
+  void FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const;
+
+  // Told after each kind with an opener is registered (the element menus follow).
+  std::function<void(int art)> BeiNeuemOeffner;
+
+ private:
+  struct TEintrag {
+    TBauer bauer;
+    TOeffner oeffner;
+    std::array<TBefehl, 3> befehle;
+  };
+  const TEintrag* Eintrag(int art) const;
+
+  std::array<TEintrag, FensterArt::Grenze> eintraege_{};
+};
+
+}  // namespace kolvar

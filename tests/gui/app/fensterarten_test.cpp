@@ -1,0 +1,219 @@
+// The per-kind window registry: what it refuses, how it finds a kind and runs its commands, and
+// the program's full installation measured against the kind table, in either installer order.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "app/dateibefehle.h"
+#include "app/kolvarpalette.h"
+#include "gui/support/gebauteschule.h"
+#include "gui/support/skriptdienste.h"
+#include "installation.h"
+#include "model/element.h"
+#include "model/fensterart.h"
+#include "model/klasse.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/schule.h"
+#include "model/standard.h"
+#include "model/uvtab.h"
+#include "platform/ablage.h"
+#include "platform/dienste.h"
+#include "platform/fensterartregister.h"
+#include "platform/kindfenster.h"
+
+namespace kolvar {
+namespace {
+
+void BaueSchule(TSchule& s) {
+  TLehrer* mue = s.NeuerLehrer("MUE");
+  TKlasse* k = s.NeueKlasse("5a");
+  TRaum* r = s.NeuerRaum("R1");
+  TFach* de = s.NeuesFach("De");
+  s.NeueKopplung("REL");
+  s.ErzeugeKurs(mue, k, nullptr, de, r, 2);
+  s.NeueUVTab("UV5")->FuegeKlasseHinzu(k);
+}
+
+// A window that counts its own commands.
+class TZaehlFenster : public TKindFenster {
+ public:
+  TZaehlFenster(int tag, TSchule& schule) : TKindFenster(tag, schule, static_cast<IFensterListe*>(nullptr)) {}
+  void Kopieren() override { ++kopiert; }
+  void AllesAuswaehlen() override { ++ausgewaehlt; }
+  void FensterDrucken() override { ++gedruckt; }
+  int kopiert = 0, ausgewaehlt = 0, gedruckt = 0;
+};
+
+class FensterArtenTest : public ::testing::Test {
+ protected:
+  FensterArtenTest() {
+    TDienste::SetzeDialoge(&dialoge);
+    TDienste::SetzePopups(&popups);
+    TDienste::SetzeAblage(&ablage);
+  }
+  ~FensterArtenTest() override {
+    paletten.clear();
+    TDienste::Zuruecksetzen();
+  }
+  // A palette with a school open, its features installed in program order or backwards.
+  TKolvarPalette& NeuePalette(bool rueckwaerts) {
+    paletten.push_back(std::make_unique<TKolvarPalette>(standard, dateien));
+    TKolvarPalette& p = *paletten.back();
+    std::vector<TInstallierer> liste(Installierer().begin(), Installierer().end());
+    if (rueckwaerts) std::reverse(liste.begin(), liste.end());
+    for (TInstallierer installiere : liste) installiere(p);
+    EXPECT_TRUE(p.DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+    return p;
+  }
+  // The kind of the window each element opens in each view group, in list order.
+  static std::vector<int> GeoeffneteArten(TKolvarPalette& p) {
+    std::vector<int> arten;
+    for (int gruppe = 0; gruppe < 3; ++gruppe)
+      for (int a = 0; a <= static_cast<int>(TElementArt::UVTab); ++a)
+        for (TElement* e : p.Schule().Elemente(static_cast<TElementArt>(a))) {
+          p.OeffneElementFenster(e, gruppe, 0);
+          const auto* plan = dynamic_cast<TPlanElement*>(e);
+          IFenster* f = gruppe == 0   ? e->GrForm()
+                        : gruppe == 1 ? e->DepForm()
+                        : plan        ? plan->PlnForm()
+                                      : nullptr;
+          arten.push_back(f != nullptr && f->Element() == e ? f->Tag() : 0);
+        }
+    return arten;
+  }
+
+  TStandard standard;
+  TGebauteSchule dateien{BaueSchule};
+  TSkriptDialogDienst dialoge;
+  TSkriptPopupDienst popups;
+  TSpeicherAblage ablage;
+  std::vector<std::unique_ptr<TKolvarPalette>> paletten;
+};
+
+TEST_F(FensterArtenTest, RefusesUnknownKindsWrongFormsAndASecondBuilder) {
+  TFensterArtRegister arten;
+  const auto bauer = [] { return nullptr; };
+  EXPECT_THROW(arten.Registriere(0, "TPalette", bauer), std::logic_error);
+  EXPECT_THROW(arten.Registriere(FensterArt::Grenze, "TLePlnForm", bauer), std::logic_error);
+  EXPECT_THROW(arten.Registriere(-3, "TLePlnForm", bauer), std::logic_error);
+  EXPECT_THROW(arten.Registriere(FensterArt::LePln, "TKlPlnForm", bauer), std::logic_error);
+  EXPECT_THROW(arten.Registriere(FensterArt::LePln, nullptr, bauer), std::logic_error);
+  EXPECT_THROW(arten.Registriere(FensterArt::LePln, "TLePlnForm", {}), std::logic_error);
+  EXPECT_THROW(arten.SetzeBefehl(13, TFensterBefehl::Drucken, [](TKindFenster&) {}), std::logic_error);
+  EXPECT_FALSE(arten.HatBauer(FensterArt::LePln)) << "a refused registration leaves nothing";
+  arten.Registriere(FensterArt::LePln, "TLePlnForm", bauer);
+  EXPECT_THROW(arten.Registriere(FensterArt::LePln, "TLePlnForm", bauer), std::logic_error);
+  EXPECT_FALSE(arten.HatBauer(-1));
+  EXPECT_FALSE(arten.HatBauer(1000));
+  EXPECT_FALSE(arten.Oeffne(1000, nullptr, 0));
+  EXPECT_EQ(arten.Baue(FensterArt::KlPln), nullptr);
+}
+
+TEST_F(FensterArtenTest, ElementsFindTheirKindAndCommandsFallBackToTheWindow) {
+  TKolvarPalette& p = *paletten.emplace_back(std::make_unique<TKolvarPalette>(standard, dateien));
+  ASSERT_TRUE(p.DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  TSchule& s = p.Schule();
+  TFensterArtRegister arten;
+  std::vector<std::pair<int, TElement*>> geoeffnet;
+  int gemeldet = 0;
+  arten.BeiNeuemOeffner = [&](int) { ++gemeldet; };
+  for (int art : {FensterArt::LeDep, FensterArt::UV, FensterArt::KlPln})
+    arten.Registriere(
+        art, FensterArtInfo(art)->Form, [&s, art] { return new TZaehlFenster(art, s); },
+        [&geoeffnet, art](TElement* e, uint8_t) { geoeffnet.emplace_back(art, e); });
+  arten.Registriere(FensterArt::LeStat, "TLeStatForm",
+                    [&s] { return new TZaehlFenster(FensterArt::LeStat, s); });
+  EXPECT_EQ(gemeldet, 3) << "only kinds with an opener are announced";
+  EXPECT_TRUE(arten.HatElementOeffner(1));
+  EXPECT_TRUE(arten.HatElementOeffner(2));
+  EXPECT_FALSE(arten.HatElementOeffner(0));
+
+  TElement* lehrer = s.Lehrer().Hole(1);
+  TElement* tab = s.UVTabellen().Hole(1);
+  EXPECT_TRUE(arten.OeffneElement(lehrer, 1, 0));
+  EXPECT_TRUE(arten.OeffneElement(tab, 1, 0)) << "a table opens its own kind in the workload group";
+  EXPECT_FALSE(arten.OeffneElement(lehrer, 2, 0)) << "no teacher plan registered";
+  EXPECT_TRUE(arten.OeffneElement(s.Klassen().Hole(1), 2, 0));
+  EXPECT_FALSE(arten.OeffneElement(nullptr, 1, 0));
+  EXPECT_FALSE(arten.Oeffne(FensterArt::LeStat, nullptr, 0)) << "built, but opened by nobody";
+  const std::vector<std::pair<int, TElement*>> erwartet{
+      {FensterArt::LeDep, lehrer}, {FensterArt::UV, tab}, {FensterArt::KlPln, s.Klassen().Hole(1)}};
+  EXPECT_EQ(geoeffnet, erwartet);
+
+  // A built window of the wrong class is dropped, not handed out.
+  EXPECT_EQ(std::unique_ptr<TKindFenster>(arten.Baue<TKindFenster>(FensterArt::LeStat))->Tag(),
+            FensterArt::LeStat);
+  EXPECT_EQ(arten.Baue<QApplication>(FensterArt::LeStat), nullptr);
+
+  std::unique_ptr<TZaehlFenster> f(static_cast<TZaehlFenster*>(arten.Baue(FensterArt::LeDep)));
+  int eigenerDruck = 0;
+  arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Drucken, [&](TKindFenster& w) {
+    EXPECT_EQ(&w, f.get());
+    ++eigenerDruck;
+  });
+  arten.FuehreAus(TFensterBefehl::Drucken, *f);
+  arten.FuehreAus(TFensterBefehl::Kopieren, *f);
+  arten.FuehreAus(TFensterBefehl::AllesAuswaehlen, *f);
+  arten.FuehreAus(TFensterBefehl::AllesAuswaehlen, *f);
+  EXPECT_EQ(eigenerDruck, 1);
+  EXPECT_EQ(f->gedruckt, 0) << "the kind's entry replaces the window's own";
+  EXPECT_EQ(f->kopiert, 1);
+  EXPECT_EQ(f->ausgewaehlt, 2);
+}
+
+// Every kind with an element list or a window slot has its one builder, and what it builds is a
+// window of that kind; element windows open from their view group.
+TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
+  TKolvarPalette& p = NeuePalette(false);
+  TFensterArtRegister& arten = p.FensterArten();
+  int geprueft = 0;
+  for (const TFensterArtInfo& info : FensterArten()) {
+    if (!info.Liste && info.Slot == TFensterSlot::Keiner) continue;
+    ++geprueft;
+    ASSERT_TRUE(arten.HatBauer(info.Tag)) << info.Form;
+    EXPECT_THROW(arten.Registriere(info.Tag, info.Form, [] { return nullptr; }), std::logic_error)
+        << info.Form;
+    std::unique_ptr<TKindFenster> fenster(arten.Baue(info.Tag));
+    ASSERT_NE(fenster, nullptr) << info.Form;
+    EXPECT_EQ(fenster->Tag(), info.Tag) << info.Form;
+    EXPECT_FALSE(fenster->IstAngemeldet()) << "built, not yet opened: " << info.Form;
+    // The program's own clipboard and error list are listed without the palette interface.
+    const bool eigen = info.Tag == FensterArt::Zwischen || info.Tag == FensterArt::Fehler;
+    EXPECT_EQ(fenster->Palette(), eigen ? nullptr : static_cast<IPalette*>(&p)) << info.Form;
+    if (IstElementFenster(info.Tag)) {
+      EXPECT_TRUE(arten.HatOeffner(info.Tag)) << info.Form;
+    }
+  }
+  EXPECT_EQ(geprueft, static_cast<int>(FensterArten().size()));
+  for (int gruppe = 0; gruppe < 3; ++gruppe) EXPECT_TRUE(p.Oeffner().HatElementOeffner(gruppe)) << gruppe;
+  EXPECT_FALSE(p.Schule().Geaendert());
+}
+
+TEST_F(FensterArtenTest, InstallersInReverseOrderGiveTheSameProgram) {
+  TKolvarPalette& vorwaerts = NeuePalette(false);
+  TKolvarPalette& rueckwaerts = NeuePalette(true);
+  for (const TFensterArtInfo& info : FensterArten()) {
+    EXPECT_EQ(vorwaerts.FensterArten().HatBauer(info.Tag), rueckwaerts.FensterArten().HatBauer(info.Tag))
+        << info.Form;
+    EXPECT_EQ(vorwaerts.FensterArten().HatOeffner(info.Tag), rueckwaerts.FensterArten().HatOeffner(info.Tag))
+        << info.Form;
+  }
+  const std::vector<int> arten = GeoeffneteArten(vorwaerts);
+  EXPECT_EQ(arten, GeoeffneteArten(rueckwaerts));
+  // Each element opened the kind the table names for it, tables included.
+  std::size_t i = 0;
+  for (int gruppe = 0; gruppe < 3; ++gruppe)
+    for (int a = 0; a <= static_cast<int>(TElementArt::UVTab); ++a)
+      for (std::size_t n = 0; n < vorwaerts.Schule().Elemente(static_cast<TElementArt>(a)).size(); ++n, ++i)
+        EXPECT_EQ(arten[i], FensterArtFuer(static_cast<TElementArt>(a), gruppe)) << gruppe << " " << a;
+  EXPECT_EQ(i, arten.size());
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
+}
+
+}  // namespace
+}  // namespace kolvar
