@@ -1,8 +1,8 @@
 #include "installation.h"
 
 #include "app/exportbefehle.h"
-#include "app/kolvarpalette.h"
 #include "app/grundeinstellungen.h"
+#include "app/kolvarpalette.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
 #include "masterdata/kursformfenster.h"

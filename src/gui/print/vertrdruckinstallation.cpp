@@ -36,8 +36,9 @@ void InstalliereVertretungsDruck(IInstallation& inst) {
     OeffneVertrUebDruck(inst, von, bis);
   };
   TMenueBaum& menues = inst.Menues();
-  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan,
-                     [&inst] { OeffneVertrDruck(inst, VertretungsplanStartDatum(inst.Schule(), inst.Schule().Zeit().Heute())); });
+  menues.SetzeBefehl(MenuePfad::DruckVertretungsplan, [&inst] {
+    OeffneVertrDruck(inst, VertretungsplanStartDatum(inst.Schule(), inst.Schule().Zeit().Heute()));
+  });
   menues.SetzeBefehl(MenuePfad::DruckVertretungsuebersicht, [&inst] {
     const int32_t heute = inst.Schule().Zeit().Heute();
     OeffneVertrUebDruck(inst, heute, heute);

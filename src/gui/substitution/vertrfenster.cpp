@@ -12,6 +12,7 @@
 #include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
 #include "platform/fensterliste.h"
+#include "platform/ipalette.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
@@ -25,15 +26,15 @@ namespace kolvar {
 namespace {
 
 template <class F>
-F* Zeige(TKolvarPalette& palette, F* form) {
+F* Zeige(IInstallation& inst, F* form) {
   form->show();
   form->raise();
   form->activateWindow();
   // In front is active, also before (or without) the window system's word: its pop-ups act
   // only while it is.
   if (form->IstAngemeldet()) {
-    palette.Schule().SetzeAktivesFenster(form);
-    palette.FensterListe().FensterAktiviert(*form);
+    inst.Schule().SetzeAktivesFenster(form);
+    inst.Palette().FensterListe().FensterAktiviert(*form);
   }
   return form;
 }
@@ -79,7 +80,7 @@ TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum) {
     form->Oeffne();
   }
   form->SetzeVertrDatum(datum);
-  return Zeige(palette, form);
+  return Zeige(inst, form);
 }
 
 TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {
@@ -91,7 +92,7 @@ TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {
     form->Oeffne();
   }
   form->SetzeVertretung(v);
-  return Zeige(palette, form);
+  return Zeige(inst, form);
 }
 
 TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v) {
@@ -103,7 +104,7 @@ TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v) {
     form->Oeffne();
   }
   form->SetzeVertretung(v);
-  return Zeige(palette, form);
+  return Zeige(inst, form);
 }
 
 void InstalliereVertretung(IInstallation& inst) {
