@@ -50,9 +50,7 @@ bool TDepZeilen::Zeigt(const TKurs& kurs, const TStandard& standard, TDepFilter 
 }
 
 std::string TDepZeilen::WertText(int64_t wert, const TStandard& standard) {
-  std::string text = FormatiereStunden(wert, standard);
-  std::replace(text.begin(), text.end(), ',', '.');
-  return text;
+  return FormatiereStunden(wert, standard);
 }
 
 std::string TDepZeilen::Zelle(const TKurs& kurs, TKursFeld feld, const TStandard& standard) {

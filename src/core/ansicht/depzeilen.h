@@ -32,7 +32,7 @@ class TDepZeilen {
   // Whether the course gets a row: "mns" and the filters.
   static bool Zeigt(const TKurs& kurs, const TStandard& standard, TDepFilter filter);
   static std::string Zelle(const TKurs& kurs, TKursFeld feld, const TStandard& standard);
-  // hours x factor in 1/dvs hours as "Wert" shows it: "vkm"."nkm" with a decimal point.
+  // hours x factor in 1/dvs hours as "Wert" shows it: "vkm","nkm" with the decimal comma of every hour value.
   static std::string WertText(int64_t wert, const TStandard& standard);
 
   void Fuelle(const std::vector<TKurs*>& kurse, const TStandard& standard, TDepFilter filter);

@@ -43,9 +43,7 @@ TDeputatDruck::TDeputatDruck(const TSchule& schule, const TDeputatDruckOptionen&
 
 std::string TDeputatDruck::Wert(int64_t wert) const {
   const TStandard& st = schule_.Standard();
-  std::string text = FormatiereStunden(wert, st.vkm, st.nkm, st.dvs);
-  std::replace(text.begin(), text.end(), ',', '.');
-  return text;
+  return FormatiereStunden(wert, st.vkm, st.nkm, st.dvs);
 }
 
 std::string TDeputatDruck::TitelZeile(const TElement& e) const {

@@ -36,6 +36,10 @@ TDruckSchrift DruckSchrift(const TSchrift& schrift) {
   TDruckSchrift s;
   s.Name = schrift.Name;
   s.Groesse = schrift.Groesse;
+  s.Fett = schrift.Fett;
+  s.Kursiv = schrift.Kursiv;
+  s.Unterstrichen = schrift.Unterstrichen;
+  s.Farbe = schrift.Farbe & 0xFFFFFFu;
   return s;
 }
 
@@ -57,6 +61,13 @@ void DruckeKopfPlan(IZeichenflaeche& flaeche, const TSchule& schule, int x, int 
   flaeche.MoveTo(x, y + 2 * h);
 }
 
+void DruckeKopfPar(IZeichenflaeche& flaeche, const TSchule& schule, int x, int y, int h) {
+  flaeche.TextOut(x, y, DruckDatumsText(schule.Zeit().Jetzt()) + SeitenText(flaeche));
+  const std::string version = "{" + std::to_string(schule.Standard().AktuelleVersion()) + "}";
+  flaeche.TextOut(x, y + h, version + "   " + schule.Titel());
+  flaeche.MoveTo(x, y + 2 * h);
+}
+
 void DruckeKopfListe(IZeichenflaeche& flaeche, const TSchule& schule, int x, int y, int h) {
   flaeche.TextOut(x, y, DruckDatumsText(schule.Zeit().Jetzt()) + SeitenText(flaeche));
   flaeche.TextOut(x, y + h, schule.Titel());
@@ -64,7 +75,7 @@ void DruckeKopfListe(IZeichenflaeche& flaeche, const TSchule& schule, int x, int
 }
 
 bool PlatzReicht(const IZeichenflaeche& flaeche, int y, int k, int h) {
-  return flaeche.GetPhysPageSize().y - y >= k * h;
+  return flaeche.DruckBereich().unten - y >= k * h;
 }
 
 }  // namespace kolvar

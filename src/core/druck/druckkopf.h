@@ -30,10 +30,15 @@ TDruckSchrift DruckSchrift(const TSchrift& schrift);
 // page), then the school's title, with "{v}  " in front when there are several versions.
 void DruckeKopfPlan(IZeichenflaeche& flaeche, const TSchule& schule, int x, int y, int h, bool mitDatum);
 
+// The header of the parallel couplings: dated; line 2 is the plan version in braces, three
+// blanks and the school's title, whatever the number of versions.
+void DruckeKopfPar(IZeichenflaeche& flaeche, const TSchule& schule, int x, int y, int h);
+
 // The header of the list printouts: always dated, no version in front of the title.
 void DruckeKopfListe(IZeichenflaeche& flaeche, const TSchule& schule, int x, int y, int h);
 
-// Whether k more lines of height h fit below y on the sheet (the bottom margin does not count).
+// Whether k more lines of height h fit below y in the printable area (the bottom margin does
+// not count).
 bool PlatzReicht(const IZeichenflaeche& flaeche, int y, int k, int h);
 
 }  // namespace kolvar

@@ -1,6 +1,8 @@
 #pragma once
 // The drawing surface's current font as a text measure, so the width helpers serve printouts.
 
+#include <algorithm>
+
 #include "druck/izeichenflaeche.h"
 #include "model/itextmass.h"
 
@@ -15,5 +17,11 @@ class TFlaechenMass : public ITextMass {
  private:
   IZeichenflaeche& flaeche_;
 };
+
+// The blank between a cell's grid lines and its texts, left and right: about a millimetre, so
+// no text runs into the line; never less than the 10 pixels each measured width holds per side.
+inline int ZellRand(const IZeichenflaeche& flaeche) {
+  return std::max(10, flaeche.InchToPixel(0.04));
+}
 
 }  // namespace kolvar

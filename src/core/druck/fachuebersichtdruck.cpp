@@ -62,9 +62,16 @@ void TFachUebersichtDruck::Drucke(IZeichenflaeche& f, const TFach* von, const TF
   for (int i = erstes; i <= letztes && !f.Abgebrochen(); ++i) {
     const TFach* fach = faecher.Hole(i);
     if (i != erstes) {
-      y_ += h_;
-      f.TextOut(l_, y_, TitelZeile(*fach));
-      y_ += h_;
+      // A heading never stands alone at the foot: where its first row would go to the next
+      // page, the heading goes with it (the next page's head carries it).
+      if (f.GetPhysPageSize().y - (y_ + 2 * h_) < 5 * h_) {
+        f.NewPage();
+        DruckeKopf(f, *fach);
+      } else {
+        y_ += h_;
+        f.TextOut(l_, y_, TitelZeile(*fach));
+        y_ += h_;
+      }
     }
     DruckeFach(f, *fach);
   }

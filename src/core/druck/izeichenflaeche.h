@@ -35,6 +35,8 @@ class IZeichenflaeche {
   virtual int TextWidth(std::string_view text) = 0;
   virtual int TextHeight() = 0;
   virtual TDruckPunkt GetPhysPageSize() const = 0;
+  // The part of the sheet the printer can print on, in sheet coordinates.
+  virtual TDruckRechteck DruckBereich() const = 0;
   virtual int InchToPixel(double zoll) const = 0;
 };
 

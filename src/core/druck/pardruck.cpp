@@ -71,7 +71,7 @@ void TParDruck::BerechneBreiten(IZeichenflaeche& f, const TParTabelle& tabelle) 
 
 void TParDruck::Kopf(IZeichenflaeche& f) {
   f.SetFont(DruckSchrift(o_.Schrift));
-  DruckeKopfPlan(f, schule_, m_.Links, m_.Oben, m_.h, true);
+  DruckeKopfPar(f, schule_, m_.Links, m_.Oben, m_.h);
   f.TextOut(m_.Links, m_.Oben + 3 * m_.h, "Parallele Kopplungen");
   y_ = m_.Oben + 5 * m_.h;
 }

@@ -107,11 +107,13 @@ void TPlanDruck::BerechneBreiten(IZeichenflaeche& f) {
   l_.Eintrag[3] = o_.ko ? kopplung : 0;
   const auto ersetzt = static_cast<std::size_t>(arten.ersetzt);
   if (o_.st && gezeigt[ersetzt]) l_.Eintrag[ersetzt] = std::max(l_.Eintrag[ersetzt], kopplung);
-  l_.TagBreite = MaxTagBreite(schule_.Standard(), mass) + 20;
-  l_.StundenBreite = MaxStundenBreite(schule_.Standard(), mass) + 20;
+  // Each width holds 10 pixels per side; the inner blank widens a cell once.
+  const int mehr = 2 * (l_.Rand - 10);
+  l_.TagBreite = MaxTagBreite(schule_.Standard(), mass) + 20 + mehr;
+  l_.StundenBreite = MaxStundenBreite(schule_.Standard(), mass) + 20 + mehr;
   if (art_ == TPlanDruckArt::Kopplung)
-    l_.ZellBreite = std::max(l_.Eintrag[0] + l_.Eintrag[1] + l_.Eintrag[2], kopplung);
-  f.GetFont().Fett = false;
+    l_.ZellBreite = std::max(l_.Eintrag[0] + l_.Eintrag[1] + l_.Eintrag[2], kopplung) + mehr;
+  f.GetFont().Fett = o_.Schrift.Fett;
 }
 
 void TPlanDruck::BerechneLayout(IZeichenflaeche& f) {
@@ -132,6 +134,7 @@ void TPlanDruck::BerechneLayout(IZeichenflaeche& f) {
       l_.ZellBreite = anzahl > 0 ? summe : f.TextWidth("*") + 20;
       l_.ZellHoehe = h + 20;
     }
+    l_.ZellBreite += 2 * (l_.Rand - 10);
   } else {
     l_.ZellHoehe = h + 20;
   }
@@ -165,6 +168,7 @@ void TPlanDruck::Drucke(IZeichenflaeche& f, const std::vector<TPlanElement*>& el
   l_.Raender = RaenderInPixel(f, o_.rl, o_.rr, o_.ro, o_.ru);
   f.SetFont(DruckSchrift(o_.Schrift));
   l_.h = f.TextHeight();
+  l_.Rand = ZellRand(f);
   BerechneBreiten(f);
   BerechneLayout(f);
   Kopf(f);
@@ -217,14 +221,14 @@ void TPlanDruck::Raster(IZeichenflaeche& f, const TPlanElement& e, int x, int y,
   for (int r = 0; r < Zeilen(); ++r) {
     const int hoehe = zeilenHoehe[static_cast<std::size_t>(r)];
     f.Rectangle({x, zy, x + l_.KopfBreite, zy + hoehe});
-    f.TextOut(x + 10, zy + 10, o_.li == 1 ? tagText(o_.vt + r) : stundenText(o_.vs + r));
+    f.TextOut(x + l_.Rand, zy + 10, o_.li == 1 ? tagText(o_.vt + r) : stundenText(o_.vs + r));
     zy += hoehe;
   }
   const int gx = x + l_.KopfBreite, gy = y + l_.KopfHoehe;
   for (int c = 0; c < Spalten(); ++c) {
     const int sx = gx + c * l_.ZellBreite;
     f.Rectangle({sx, y, sx + l_.ZellBreite, gy});
-    f.TextOut(sx + 10, y + 10, o_.li == 1 ? stundenText(o_.vs + c) : tagText(o_.vt + c));
+    f.TextOut(sx + l_.Rand, y + 10, o_.li == 1 ? stundenText(o_.vs + c) : tagText(o_.vt + c));
   }
   zy = gy;
   for (int r = 0; r < Zeilen(); ++r) {
@@ -300,7 +304,7 @@ void TPlanDruck::DruckeKurs(IZeichenflaeche& f, const TPlanElement& e, const TKu
     const int sx = gx + c * l_.ZellBreite, sy = gy + r * l_.ZellHoehe;
     f.FillRect({sx + 1, sy + 1, sx + l_.ZellBreite - 1, sy + l_.ZellHoehe - 1});
     const std::array<std::string, 4> texte = Texte(kurs, *s);
-    int tx = sx + 10, ty = sy + 10;
+    int tx = sx + l_.Rand, ty = sy + 10;
     bool einer = false;
     for (std::size_t i = 0; i < 4; ++i) {
       if (!gezeigt[i]) continue;
@@ -311,9 +315,9 @@ void TPlanDruck::DruckeKurs(IZeichenflaeche& f, const TPlanElement& e, const TKu
       else
         tx += l_.Eintrag[i];
     }
-    if (!einer) f.TextOut(sx + 10, sy + 10, gekoppelt ? "o" : "+");
+    if (!einer) f.TextOut(sx + l_.Rand, sy + 10, gekoppelt ? "o" : "+");
   }
-  f.GetFont().Fett = false;
+  f.GetFont().Fett = o_.Schrift.Fett;
 }
 
 std::vector<int> TPlanDruck::ZaehleKurse(const TPlanElement& e) const {
@@ -379,15 +383,15 @@ void TPlanDruck::DruckeKopplungsPlan(IZeichenflaeche& f, const TPlanElement& e, 
         f.FillRect({sx + 1, ty, sx + l_.ZellBreite - 1, ty + l_.h});
         f.GetBrush().Farbe = kWeiss;
       }
-      f.TextOut(sx + 10, ty, Kz(kurs->Lehrer()));
-      f.TextOut(sx + 10 + lw, ty, Kz(kurs->Fach()));
-      f.TextOut(sx + 10 + lw + fw, ty, Kz(s->Raum()));
+      f.TextOut(sx + l_.Rand, ty, Kz(kurs->Lehrer()));
+      f.TextOut(sx + l_.Rand + lw, ty, Kz(kurs->Fach()));
+      f.TextOut(sx + l_.Rand + lw + fw, ty, Kz(s->Raum()));
       if (o_.mk && koppel) {
         const std::string& name = kurs->Kopplung()->Kuerzel();
         f.TextOut(sx + 10 + (l_.ZellBreite - f.TextWidth(name) - 20) / 2, top + 10, name);
       }
     }
-    f.GetFont().Fett = false;
+    f.GetFont().Fett = o_.Schrift.Fett;
   }
 }
 

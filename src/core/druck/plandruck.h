@@ -25,6 +25,7 @@ enum class TPlanDruckArt { Lehrer, Klasse, Raum, Kopplung };
 struct TPlanDruckLayout {
   TDruckRaender Raender;
   int h = 0;                     // line height
+  int Rand = 10;                 // the cells' inner blank left and right of their texts
   std::array<int, 4> Eintrag{};  // widths of the first, second, third and coupling entry
   int TagBreite = 0, StundenBreite = 0;
   int ZellBreite = 0, ZellHoehe = 0;

@@ -1,5 +1,6 @@
 #include "druck/prevprinter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/itextmass.h"
@@ -136,6 +137,14 @@ int TPrevPrinter::TextWidth(std::string_view text) {
 int TPrevPrinter::TextHeight() {
   if (!Zeichnet()) return -1;
   return Mass().TextHoehe("X");
+}
+
+TDruckRechteck TPrevPrinter::DruckBereich() const {
+  const TDruckPunkt& v = geraet_.Versatz;
+  // A device that reports no printable area prints on the whole sheet.
+  if (geraet_.Seite.x <= 0 || geraet_.Seite.y <= 0) return {0, 0, geraet_.Blatt.x, geraet_.Blatt.y};
+  return {v.x, v.y, std::min(v.x + geraet_.Seite.x, geraet_.Blatt.x),
+          std::min(v.y + geraet_.Seite.y, geraet_.Blatt.y)};
 }
 
 int TPrevPrinter::InchToPixel(double zoll) const {

@@ -88,6 +88,7 @@ class TPrevPrinter : public IZeichenflaeche {
   int TextWidth(std::string_view text) override;
   int TextHeight() override;
   TDruckPunkt GetPhysPageSize() const override { return geraet_.Blatt; }
+  TDruckRechteck DruckBereich() const override;
   int InchToPixel(double zoll) const override;
 
  private:

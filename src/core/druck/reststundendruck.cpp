@@ -36,9 +36,7 @@ TRestStundenDruck::TRestStundenDruck(const TSchule& schule, int art,
 
 std::string TRestStundenDruck::Zahl(int64_t wert) const {
   const TStandard& st = schule_.Standard();
-  std::string text = FormatiereStunden(wert, st.vkm, st.nkm, st.dvs);
-  std::replace(text.begin(), text.end(), ',', '.');
-  return text;
+  return FormatiereStunden(wert, st.vkm, st.nkm, st.dvs);
 }
 
 TRestWerte TRestStundenDruck::Werte(const TElement& e) const {

@@ -109,6 +109,14 @@ void TSVDruck::Drucke(IZeichenflaeche& f, const std::vector<TElement*>& elemente
       l_.c1 = breite(art_);
       break;
   }
+  // Everything stays inside the printable area: the margins start no further out than it,
+  // and on a narrow sheet the symbols shrink until the days and the gaps column fit.
+  const TDruckRechteck bereich = f.DruckBereich();
+  l_.Links = std::max(l_.Links, bereich.links);
+  l_.Oben = std::max(l_.Oben, bereich.oben);
+  const int luecken = MitSummen() && o_.svsg ? f.TextWidth("0000") : 0;
+  const int frei = bereich.rechts - l_.Links - l_.c1 - l_.c2 - luecken;
+  l_.s = std::clamp(frei / (17 * l_.Tage), 1, l_.s);
   summen_ = {};
   Kopf(f);
   if (elemente.empty()) return;

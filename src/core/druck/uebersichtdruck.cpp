@@ -88,9 +88,10 @@ void TUebersichtDruck::BerechneBreiten(IZeichenflaeche& f) {
   } else {
     l_.TitelBreite = MaxKuerzelBreite(schule_, ElementArt(art_), mass) + 20;
   }
+  // Each width holds 10 pixels per side; the inner blank widens a cell (and the label) once.
   l_.TagBreite = MaxTagBreite(schule_.Standard(), mass) + 20;
-  l_.StundenBreite = MaxStundenBreite(schule_.Standard(), mass) + 20;
-  f.GetFont().Fett = false;
+  l_.StundenBreite = MaxStundenBreite(schule_.Standard(), mass) + 20 + 2 * (l_.Rand - 10);
+  f.GetFont().Fett = o_.Schrift.Fett;
 }
 
 void TUebersichtDruck::BerechneLayout(IZeichenflaeche& f) {
@@ -109,6 +110,7 @@ void TUebersichtDruck::BerechneLayout(IZeichenflaeche& f) {
     l_.ZellBreite = std::max(anzahl > 0 ? summe : f.TextWidth("*") + 20, l_.TitelBreite);
     l_.ZellHoehe = l_.h + 20;
   }
+  l_.ZellBreite += 2 * (l_.Rand - 10);
   l_.Schritt = l_.ZellBreite + 10;
   l_.LabelBreite = l_.TagBreite + l_.StundenBreite;
   const TDruckRaender& r = l_.Raender;
@@ -127,6 +129,7 @@ void TUebersichtDruck::Drucke(IZeichenflaeche& f, const std::vector<TPlanElement
   l_.Raender = RaenderInPixel(f, o_.rl, o_.rr, o_.ro, o_.ru);
   f.SetFont(DruckSchrift(o_.Schrift));
   l_.h = f.TextHeight();
+  l_.Rand = ZellRand(f);
   BerechneBreiten(f);
   BerechneLayout(f);
   Kopf(f);
@@ -167,8 +170,8 @@ void TUebersichtDruck::DruckeSpalte(IZeichenflaeche& f, const TPlanElement& e, i
       for (int stunde = o_.vs; stunde <= o_.bs; ++stunde) {
         const int y = ZeilenY(y0, tag, stunde);
         f.Rectangle({x, y, x + l_.LabelBreite, y + l_.ZellHoehe});
-        f.TextOut(x + 10, y + 10, st.spg[static_cast<std::size_t>(tag - 1)]);
-        f.TextOut(x + 10 + l_.TagBreite, y + 10, stunden[static_cast<std::size_t>(stunde - 1)]);
+        f.TextOut(x + l_.Rand, y + 10, st.spg[static_cast<std::size_t>(tag - 1)]);
+        f.TextOut(x + l_.Rand + l_.TagBreite, y + 10, stunden[static_cast<std::size_t>(stunde - 1)]);
       }
     Balken(f, x, l_.LabelBreite, y0);
   }
@@ -253,7 +256,7 @@ void TUebersichtDruck::DruckeKurs(IZeichenflaeche& f, const TPlanElement& e, con
     const int y = ZeilenY(y0, tag, stunde);
     f.FillRect({x + 1, y + 1, x + l_.ZellBreite - 1, y + l_.ZellHoehe - 1});
     const auto texte = Texte(e, kurs, *s);
-    int tx = x + 10, ty = y + 10;
+    int tx = x + l_.Rand, ty = y + 10;
     for (const auto& [text, breite] : texte) {
       f.TextOut(tx, ty, text);
       if (o_.un)
@@ -261,9 +264,9 @@ void TUebersichtDruck::DruckeKurs(IZeichenflaeche& f, const TPlanElement& e, con
       else
         tx += breite;
     }
-    if (texte.empty()) f.TextOut(x + 10, y + 10, gekoppelt ? "o" : "+");
+    if (texte.empty()) f.TextOut(x + l_.Rand, y + 10, gekoppelt ? "o" : "+");
   }
-  f.GetFont().Fett = false;
+  f.GetFont().Fett = o_.Schrift.Fett;
 }
 
 }  // namespace kolvar

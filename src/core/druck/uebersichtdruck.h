@@ -23,6 +23,7 @@ enum class TUebersichtArt { Lehrer, Klasse, Raum, Kombination };
 struct TUebersichtLayout {
   TDruckRaender Raender;
   int h = 0;
+  int Rand = 10;                 // the cells' inner blank left and right of their texts
   std::array<int, 4> Eintrag{};  // first, second, third and coupling entry
   int TitelBreite = 0, TagBreite = 0, StundenBreite = 0;
   int Slot = 0;  // the combination's text slot

@@ -43,7 +43,7 @@ void TUVTabDruck::BerechneMasse(IZeichenflaeche& f, const TUVLayout& layout) {
     m_.W = std::max(m_.W, m_.A + m_.N);
     m_.W = std::max(m_.W, breitestes(1) + 20);
   }
-  f.GetFont().Fett = false;
+  f.GetFont().Fett = o_.Schrift.Fett;
   const TDruckPunkt blatt = f.GetPhysPageSize();
   m_.C = std::max(1, (blatt.x - m_.L - 50) / m_.W - 1);
   m_.Q = std::max(1, (blatt.y - m_.T - 8 * m_.H) / m_.R - 1);
@@ -114,11 +114,11 @@ void TUVTabDruck::DruckeZelle(IZeichenflaeche& f, const TUVLayout& layout, int s
   if (kurs == nullptr) return;
   f.GetBrush().Farbe = o_.uvco ? kurs->Farbe() : kWeiss;
   f.FillRect({x + 1, y + 1, x + m_.W - 1, y + m_.R - 1});
-  f.GetFont().Fett = kurs->Kopplung() != nullptr && o_.uvft;
+  f.GetFont().Fett = (kurs->Kopplung() != nullptr && o_.uvft) || o_.Schrift.Fett;
   f.GetFont().Kursiv = layout.Kursiv(spalte, zeile);
   f.TextOut(x + 10, y + 5, FormatiereStunden(int64_t{kurs->Stunden(version)} * kurs->Faktor(), st));
   f.TextOut(x + 10 + m_.N, y + 5, layout.ZweiterText(*kurs, mitKopplung));
-  f.GetFont().Fett = false;
+  f.GetFont().Fett = o_.Schrift.Fett;
   f.GetFont().Kursiv = false;
   f.GetBrush().Farbe = kWeiss;
 }

@@ -18,6 +18,11 @@ constexpr int32_t kStandardDatum = TagesNummer(1994, 1, 1);  // "01.01.94"
 struct TSchrift {
   std::string Name = "Arial";
   int Groesse = 8;
+  // Style and colour: the printouts' fonts keep what the font dialog chose.
+  bool Fett = false;
+  bool Kursiv = false;
+  bool Unterstrichen = false;
+  uint32_t Farbe = 0;  // 0x00BBGGRR
   bool operator==(const TSchrift&) const = default;
 };
 

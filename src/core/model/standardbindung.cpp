@@ -45,10 +45,24 @@ bool& ElementSchalter(TUebersichtDruckOptionen& o, const std::string& e) {
 
 // The four plan printouts; the coupling plan has no element flags, ne, ko, st or d1s, and is
 // the only one with mk.
+// A printout's font: name and size, then the style bits (1 bold, 2 italic, 4 underlined) and
+// the colour the font dialog chose, under the name value's stem with "st" and "fa".
+void BindeDruckSchrift(TEinstellungsBinder& b, const std::string& a, const std::string& fn,
+                       const std::string& fs, TSchrift& schrift) {
+  b.Schrift(a, fn, fs, schrift);
+  const std::string stamm = fn.substr(0, fn.size() - 1);
+  int stil = (schrift.Fett ? 1 : 0) | (schrift.Kursiv ? 2 : 0) | (schrift.Unterstrichen ? 4 : 0);
+  b.Zahl(a, stamm + "st", stil, 0, 7);
+  schrift.Fett = (stil & 1) != 0;
+  schrift.Kursiv = (stil & 2) != 0;
+  schrift.Unterstrichen = (stil & 4) != 0;
+  b.Farbe(a, stamm + "fa", schrift.Farbe);
+}
+
 void BindePlanDruck(TEinstellungsBinder& b, const std::string& a, const std::string& x, TPlanDruckOptionen& o,
                     const std::array<const char*, 3>* elemente) {
   const bool kopplung = elemente == nullptr;
-  b.Schrift(a, x + "fn", x + "fs", o.Schrift);
+  BindeDruckSchrift(b, a, x + "fn", x + "fs", o.Schrift);
   b.Zahl(a, x + "vt", o.vt, 1, kTage);
   b.Zahl(a, x + "vs", o.vs, 1, kStunden);
   b.Zahl(a, x + "bt", o.bt, 1, kTage);
@@ -78,7 +92,7 @@ void BindePlanDruck(TEinstellungsBinder& b, const std::string& a, const std::str
 
 void BindeUebersicht(TEinstellungsBinder& b, const std::string& a, const std::string& x,
                      TUebersichtDruckOptionen& o, const std::array<const char*, 3>* elemente) {
-  b.Schrift(a, x + "fn", x + "fs", o.Schrift);
+  BindeDruckSchrift(b, a, x + "fn", x + "fs", o.Schrift);
   b.Zahl(a, x + "vt", o.vt, 1, kTage);
   b.Zahl(a, x + "vs", o.vs, 1, kStunden);
   b.Zahl(a, x + "bt", o.bt, 1, kTage);
@@ -102,7 +116,7 @@ void BindeUebersicht(TEinstellungsBinder& b, const std::string& a, const std::st
 
 void BindeEinfach(TEinstellungsBinder& b, const std::string& a, const std::string& x, const std::string& rand,
                   TEinfacheDruckOptionen& o) {
-  b.Schrift(a, x + "fn", x + "fs", o.Schrift);
+  BindeDruckSchrift(b, a, x + "fn", x + "fs", o.Schrift);
   b.Zahl(a, rand, o.Rand, 0, kMaxRand);
 }
 
@@ -249,7 +263,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   // Abbreviation-list printout.
   a = Abschnitt(9);
   auto& kd = KuerzelDruck;
-  b.Schrift(a, "kfn", "kfs", kd.Schrift);
+  BindeDruckSchrift(b, a, "kfn", "kfs", kd.Schrift);
   b.Schalter(a, "kle", kd.kle);
   b.Schalter(a, "kkl", kd.kkl);
   b.Schalter(a, "kko", kd.kko);
@@ -279,7 +293,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   // Deputat printout.
   a = Abschnitt(12);
   auto& dd = DeputatDruck;
-  b.Schrift(a, "dfn", "dfs", dd.Schrift);
+  BindeDruckSchrift(b, a, "dfn", "dfs", dd.Schrift);
   b.Zahl(a, "dda", dd.dda, 0, 5);
   b.Schalter(a, "dkl", dd.dkl);
   b.Schalter(a, "drl", dd.drl);
@@ -303,36 +317,36 @@ void TStandard::Binde(TEinstellungsBinder& b) {
 
   // Conferences, remaining hours, hour distribution, UV tables, error list, parallel couplings.
   a = Abschnitt(21);
-  b.Schrift(a, "fkfn", "fkfs", FachKonferenzDruck.Schrift);
+  BindeDruckSchrift(b, a, "fkfn", "fkfs", FachKonferenzDruck.Schrift);
   b.Schalter(a, "fksp", FachKonferenzDruck.fksp);
   b.Schalter(a, "fkfe", FachKonferenzDruck.fkfe);
   b.Zahl(a, "fkrd", FachKonferenzDruck.fkrd, 0, kMaxRand);
   a = Abschnitt(22);
-  b.Schrift(a, "kkfn", "kkfs", KlassenKonferenzDruck.Schrift);
+  BindeDruckSchrift(b, a, "kkfn", "kkfs", KlassenKonferenzDruck.Schrift);
   b.Schalter(a, "kksp", KlassenKonferenzDruck.kksp);
   b.Zahl(a, "kkrd", KlassenKonferenzDruck.kkrd, 0, kMaxRand);
   a = Abschnitt(23);
-  b.Schrift(a, "rfn", "rfs", RestStundenDruck.Schrift);
+  BindeDruckSchrift(b, a, "rfn", "rfs", RestStundenDruck.Schrift);
   b.Zahl(a, "rda", RestStundenDruck.rda, 0, 2);
   b.Zahl(a, "rra", RestStundenDruck.rra, 0, kMaxRand);
   a = Abschnitt(24);
   auto& sv = StundenVerteilungDruck;
-  b.Schrift(a, "svfn", "svfs", sv.Schrift);
+  BindeDruckSchrift(b, a, "svfn", "svfs", sv.Schrift);
   b.Zahl(a, "svda", sv.svda, 0, 4);
   b.Schalter(a, "svsr", sv.svsr);
   b.Schalter(a, "svsg", sv.svsg);
   b.Schalter(a, "svfa", sv.svfa);
   b.Zahl(a, "svra", sv.svra, 0, kMaxRand);
   a = Abschnitt(25);
-  b.Schrift(a, "uvfn", "uvfs", UVTabDruck.Schrift);
+  BindeDruckSchrift(b, a, "uvfn", "uvfs", UVTabDruck.Schrift);
   b.Schalter(a, "uvft", UVTabDruck.uvft);
   b.Zahl(a, "uvra", UVTabDruck.uvra, 0, kMaxRand);
   b.Schalter(a, "uvco", UVTabDruck.uvco);
   a = Abschnitt(26);
-  b.Schrift(a, "fefn", "fefs", FehlerListeDruck.Schrift);
+  BindeDruckSchrift(b, a, "fefn", "fefs", FehlerListeDruck.Schrift);
   b.Zahl(a, "fera", FehlerListeDruck.fera, 0, kMaxRand);
   a = Abschnitt(27);
-  b.Schrift(a, "pfn", "pfs", ParallelDruck.Schrift);
+  BindeDruckSchrift(b, a, "pfn", "pfs", ParallelDruck.Schrift);
   b.Schalter(a, "pml", ParallelDruck.pml);
   b.Schalter(a, "pmf", ParallelDruck.pmf);
   b.Schalter(a, "pmk", ParallelDruck.pmk);
@@ -355,7 +369,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
 
   a = Abschnitt(29);
   auto& vd = VertretungsDruck;
-  b.Schrift(a, "vfn", "vfs", vd.Schrift);
+  BindeDruckSchrift(b, a, "vfn", "vfs", vd.Schrift);
   b.Zahl(a, "vra", vd.vra, 0, kMaxRand);
   for (int k = 0; k < kBemerkungsListen; ++k) {
     // List k: its line count under "vm" + the k-th letter from c, its lines under "M" + 100 k + j.
@@ -394,7 +408,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
 
   a = Abschnitt(30);
   auto& fu = FachUebersichtDruck;
-  b.Schrift(a, "fufn", "fufs", fu.Schrift);
+  BindeDruckSchrift(b, a, "fufn", "fufs", fu.Schrift);
   b.Text(a, "fubm", fu.fubm, kBemerkungLaenge);
   b.Schalter(a, "fuku", fu.fuku);
   b.Schalter(a, "funa", fu.funa);

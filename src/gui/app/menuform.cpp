@@ -52,9 +52,16 @@ TMenuForm::TMenuForm(const std::vector<TElement*>& elemente, const QString& capt
           [this](int s, int z, Qt::MouseButton, Qt::KeyboardModifiers modifier, QPoint) {
             ZelleGeklickt(s, z, modifier);
           });
-  const int gridBreite = (spaltenBreite + 6) * spalten;
-  const int gridHoehe = (zeilenHoehe + 6) * zeilen_;
+  // Every column in view: the grid is as large as its cells and lines plus its frame, and it
+  // never scrolls, so a click on a partly shown column cannot shift the names under the mouse.
+  const QSize zellen = grid_->Geometrie().GanzeGroesse();
+  const int gridBreite = zellen.width() + 2 * grid_->frameWidth();
+  const int gridHoehe = zellen.height() + 2 * grid_->frameWidth();
   grid_->setGeometry(2, 2, gridBreite, gridHoehe);
+  connect(grid_, &TGitter::ObenLinksGeaendert, this, [this] {
+    grid_->SetzeLinkeSpalte(0);
+    grid_->SetzeObersteZeile(0);
+  });
 
   auto* ok = new QPushButton(QStringLiteral("Ok"), this);
   auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);

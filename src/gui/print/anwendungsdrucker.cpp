@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 
 #include "platform/beschaeftigt.h"
 #include "platform/dateidienst.h"
@@ -25,20 +27,63 @@ IDruckAblauf* gAblauf = nullptr;
 
 }  // namespace
 
+// Hands the PDF's bytes on and remembers a write that fell short: the PDF engine ignores them.
+class TPruefAusgabe : public QIODevice {
+ public:
+  explicit TPruefAusgabe(QIODevice& ziel) : ziel_(ziel) {
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  }
+  bool Fehler() const { return fehler_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* daten, qint64 laenge) override {
+    if (fehler_) return -1;
+    if (ziel_.write(daten, laenge) != laenge) {
+      fehler_ = true;
+      return -1;
+    }
+    return laenge;
+  }
+
+ private:
+  QIODevice& ziel_;
+  bool fehler_ = false;
+};
+
 TDruckerZiel::TDruckerZiel(QPrinter& drucker) : drucker_(drucker), maler_(std::make_unique<QPainter>()) {}
 
 TDruckerZiel::~TDruckerZiel() {
   if (maler_->isActive()) maler_->end();
+  // An unfinished file is dropped; the old one stays.
+  if (datei_) datei_->cancelWriting();
+}
+
+std::unique_ptr<QSaveFile> TDruckerZiel::NeueDatei(const QString& name) const {
+  return std::make_unique<QSaveFile>(name);
 }
 
 bool TDruckerZiel::Beginne(const std::string& titel) {
   drucker_.setDocName(QString::fromStdString(titel));
   drucker_.setFullPage(false);
-  return maler_->begin(&drucker_);
+  if (drucker_.outputFormat() != QPrinter::PdfFormat || drucker_.outputFileName().isEmpty())
+    return maler_->begin(&drucker_);
+  datei_ = NeueDatei(drucker_.outputFileName());
+  if (!datei_->open(QIODevice::WriteOnly)) return false;
+  ausgabe_ = std::make_unique<TPruefAusgabe>(*datei_);
+  pdf_ = std::make_unique<QPdfWriter>(ausgabe_.get());
+  pdf_->setResolution(drucker_.resolution());
+  pdf_->setPageLayout(drucker_.pageLayout());
+  pdf_->setTitle(QString::fromStdString(titel));
+  pdf_->setCreator(drucker_.creator());
+  return maler_->begin(pdf_.get());
 }
 
 void TDruckerZiel::NeueSeite() {
-  drucker_.newPage();
+  if (pdf_)
+    pdf_->newPage();
+  else
+    drucker_.newPage();
 }
 
 void TDruckerZiel::Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) {
@@ -46,7 +91,13 @@ void TDruckerZiel::Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) {
 }
 
 bool TDruckerZiel::Ende() {
-  return maler_->end();
+  const bool gemalt = maler_->end();
+  if (!datei_) return gemalt;
+  const bool ok =
+      gemalt && !ausgabe_->Fehler() && datei_->error() == QFileDevice::NoError && datei_->commit();
+  if (!ok) datei_->cancelWriting();
+  datei_.reset();
+  return ok;
 }
 
 bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {

@@ -12,7 +12,9 @@
 class QImage;
 class QLabel;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace kolvar {
 
@@ -51,7 +53,11 @@ class TDruckMeldung : public QWidget, public IDruckMeldung {
   bool abgebrochen_ = false;
 };
 
+class TPruefAusgabe;
+
 // Pages onto a printer or PDF file; Qt's origin is the printable area, as the recording's.
+// A PDF file is written through a QSaveFile and committed only when every byte went out, so a
+// failed write is reported and an existing file stays as it was.
 class TDruckerZiel : public IDruckZiel {
  public:
   explicit TDruckerZiel(QPrinter& drucker);
@@ -61,8 +67,15 @@ class TDruckerZiel : public IDruckZiel {
   void Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) override;
   bool Ende() override;
 
+ protected:
+  // The file a PDF goes into (tests put one in that fails).
+  virtual std::unique_ptr<QSaveFile> NeueDatei(const QString& name) const;
+
  private:
   QPrinter& drucker_;
+  std::unique_ptr<QSaveFile> datei_;
+  std::unique_ptr<TPruefAusgabe> ausgabe_;
+  std::unique_ptr<QPdfWriter> pdf_;
   std::unique_ptr<QPainter> maler_;
 };
 

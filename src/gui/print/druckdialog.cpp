@@ -33,6 +33,13 @@ QSpinBox* PfeilSpin(int von, int bis, QWidget* eltern) {
   return s;
 }
 
+// Days and periods take typed digits too; the spin box keeps them within its range.
+QSpinBox* ZahlSpin(int von, int bis, QWidget* eltern) {
+  auto* s = new QSpinBox(eltern);
+  s->setRange(von, bis);
+  return s;
+}
+
 constexpr int kElementRolle = Qt::UserRole + 1;
 
 }  // namespace
@@ -101,34 +108,41 @@ void TDruckDialog::Speichere() {
   SpeichereOptionen();
 }
 
-std::unique_ptr<TPrevPrinter> TDruckDialog::Zeichne() {
-  meldung_ = std::make_unique<TDruckMeldung>(this);
-  auto recorder = TAnwendungsDrucker::NeuerRecorder(meldung_.get());
+// The recorder reports to the status window up to its end (its destructor ends an unfinished
+// recording), so it is declared after the window and goes first.
+struct TDruckDialog::TDruckLauf {
+  std::unique_ptr<TDruckMeldung> meldung;
+  std::unique_ptr<TPrevPrinter> recorder;
+};
+
+TDruckDialog::TDruckLauf TDruckDialog::Zeichne() {
+  TDruckLauf lauf;
+  lauf.meldung = std::make_unique<TDruckMeldung>(this);
+  lauf.recorder = TAnwendungsDrucker::NeuerRecorder(lauf.meldung.get());
   if (HatInhalt()) {
-    recorder->BeginRecord();
-    Drucke(*recorder);
-    recorder->EndRecord();
-    if (meldung_->Abgebrochen()) return nullptr;
+    lauf.recorder->BeginRecord();
+    Drucke(*lauf.recorder);
   }
-  return recorder;
+  lauf.recorder->EndRecord();
+  if (lauf.meldung->Abgebrochen()) lauf.recorder.reset();
+  return lauf;
 }
 
 void TDruckDialog::OkKnopfClick() {
   Speichere();
   done(mrOk);
   if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), parentWidget())) return;
-  if (auto recorder = Zeichne()) TAnwendungsDrucker::Drucke(*recorder, parentWidget());
-  meldung_.reset();
+  const TDruckLauf lauf = Zeichne();
+  if (lauf.recorder) TAnwendungsDrucker::Drucke(*lauf.recorder, parentWidget());
 }
 
 void TDruckDialog::PreviewKnopfClick() {
   Speichere();
-  auto recorder = Zeichne();
-  if (!recorder) return;
+  const TDruckLauf lauf = Zeichne();
+  if (!lauf.recorder) return;
   TPreviewForm vorschau(this);
-  vorschau.SetzePrinter(recorder.get());
-  if (vorschau.Zeige() == mrJa) TAnwendungsDrucker::Drucke(*recorder, this);
-  meldung_.reset();
+  vorschau.SetzePrinter(lauf.recorder.get());
+  if (vorschau.Zeige() == mrJa) TAnwendungsDrucker::Drucke(*lauf.recorder, this);
 }
 
 void TDruckDialog::FormatKnopfClick() {
@@ -137,9 +151,16 @@ void TDruckDialog::FormatKnopfClick() {
 
 void TDruckDialog::SchriftButtonClick() {
   QFont f(QString::fromStdString(schrift_.Name), schrift_.Groesse);
+  f.setBold(schrift_.Fett);
+  f.setItalic(schrift_.Kursiv);
+  f.setUnderline(schrift_.Unterstrichen);
   if (!TAnwendungsDrucker::Ablauf().Schrift(f, this)) return;
+  // Everything the dialog chose is kept; the colour stays, as the dialog offers none.
   schrift_.Name = f.family().toStdString();
   if (f.pointSize() > 0) schrift_.Groesse = f.pointSize();
+  schrift_.Fett = f.bold();
+  schrift_.Kursiv = f.italic();
+  schrift_.Unterstrichen = f.underline();
   ZeigeSchrift();
 }
 
@@ -245,10 +266,10 @@ void TDruckDialog::EntferneZeile(int zeile) {
 void TDruckDialog::BaueVonBis() {
   auto* box = new QGroupBox(QStringLiteral("Tage und Stunden"), this);
   auto* gitter = new QGridLayout(box);
-  vonTag_ = PfeilSpin(1, 7, box);
-  bisTag_ = PfeilSpin(1, 7, box);
-  vonStunde_ = PfeilSpin(1, 16, box);
-  bisStunde_ = PfeilSpin(1, 16, box);
+  vonTag_ = ZahlSpin(1, 7, box);
+  bisTag_ = ZahlSpin(1, 7, box);
+  vonStunde_ = ZahlSpin(1, 16, box);
+  bisStunde_ = ZahlSpin(1, 16, box);
   vonTagText_ = new QLabel(box);
   bisTagText_ = new QLabel(box);
   vonStundeText_ = new QLabel(box);

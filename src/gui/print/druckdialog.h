@@ -105,13 +105,13 @@ class TDruckDialog : public TKvDialog {
   TSchule& schule_;
 
  private:
+  struct TDruckLauf;
   void Speichere();
-  // The recording of one run; null when the user stopped it.
-  std::unique_ptr<TPrevPrinter> Zeichne();
+  // The recording of one run with its status window; no recorder when the user stopped it.
+  TDruckLauf Zeichne();
 
   TSchrift& schrift_;
   std::array<int*, 4> gespeicherteRaender_;
-  std::unique_ptr<TDruckMeldung> meldung_;
   QVBoxLayout* optionen_;
   QVBoxLayout* rechts_;
   QLabel* schriftFeld_;

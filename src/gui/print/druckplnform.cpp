@@ -138,7 +138,10 @@ TDruckPlnForm::TDruckPlnForm(TSchule& schule, TPlanDruckArt art, TWaehler waehle
   if (art_ == TPlanDruckArt::Raum)
     knopf = {QStringLiteral("Auswahl"), QStringLiteral("Räume"),
              [&schule] { return AlleElemente(schule.Raeume()); }};
-  BaueElementWahl(QStringLiteral("für ") + knopf.listenName, {knopf}, std::move(waehler));
+  const QString titel = QStringLiteral("für ") + knopf.listenName;
+  // The coupling plans choose their classes under the singular caption.
+  if (art_ == TPlanDruckArt::Kopplung) knopf.listenName = QStringLiteral("Klasse");
+  BaueElementWahl(titel, {knopf}, std::move(waehler));
 }
 
 QCheckBox* TDruckPlnForm::NeueBox(const QString& text) {

@@ -44,17 +44,17 @@ TEST_F(DepZeilenTest, EveryKindListsItsCoursesAndTheirHoursAddUpToTheElementsSum
   }
   // MUE: De 5a R101 4 h, Ma 5b R102 3 h; the value of 4 h at dvs 2 is 2.0.
   const TDepZeilen mue = Zeilen(*s->mue);
-  EXPECT_EQ(mue.Texte(1), (std::vector<std::string>{" 2.0", "4", "MUE", "De", "5a", "", "R101"}));
+  EXPECT_EQ(mue.Texte(1), (std::vector<std::string>{" 2,0", "4", "MUE", "De", "5a", "", "R101"}));
   // SCH Ma 5a, factor 2: 4 h x 2 / 2.
-  EXPECT_EQ(TDepZeilen::Zelle(*s->mathe5a, TKursFeld::Wert, s->standard), " 4.0");
+  EXPECT_EQ(TDepZeilen::Zelle(*s->mathe5a, TKursFeld::Wert, s->standard), " 4,0");
 }
 
-TEST_F(DepZeilenTest, ValueIsRightAlignedWithAPointAndTheSettingsDigits) {
+TEST_F(DepZeilenTest, ValueIsRightAlignedWithACommaAndTheSettingsDigits) {
   struct Fall {
     int vkm, nkm, dvs;
     int64_t wert;
     const char* text;
-  } faelle[] = {{2, 1, 2, 6, " 3.0"}, {2, 0, 1, 7, "  7"}, {3, 2, 4, 5, "  1.25"}, {1, 1, 1, 123, "123.0"}};
+  } faelle[] = {{2, 1, 2, 6, " 3,0"}, {2, 0, 1, 7, "  7"}, {3, 2, 4, 5, "  1,25"}, {1, 1, 1, 123, "123,0"}};
   for (const Fall& f : faelle) {
     s->standard.vkm = f.vkm;
     s->standard.nkm = f.nkm;

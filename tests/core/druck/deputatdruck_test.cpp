@@ -86,7 +86,7 @@ TEST_F(DepDruck, ASheetHasTitleHoursHeadingAndARightAlignedLinePerCourse) {
   EXPECT_EQ(de[0].y, 79 + 6 * 20);
   EXPECT_EQ(ma[0].y, 79 + 7 * 20);
   EXPECT_EQ(de[0].x, layout.Rechts[3] - 20);
-  EXPECT_EQ(Finde(seite, "4.0").size() + Finde(seite, " 4.0").size(), 1u);
+  EXPECT_EQ(Finde(seite, "4,0").size() + Finde(seite, " 4,0").size(), 1u);
 }
 
 TEST_F(DepDruck, OnePagePerSheetKeepsTheFirstUnderTheHeader) {

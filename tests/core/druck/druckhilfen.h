@@ -53,6 +53,30 @@ inline std::vector<TGefundenerText> Finde(const TDruckSeite& seite, const std::s
   return treffer;
 }
 
+// Texts standing in a drawn box closer than `rand` to its left or right line, with widths as
+// TZeichenMass measures them; `geprueft` counts the texts found inside a box.
+inline std::vector<std::string> TexteAmRand(const TDruckSeite& seite, int rand, int& geprueft) {
+  std::vector<std::string> nah;
+  geprueft = 0;
+  for (const TDruckBefehl& t : seite.Befehle) {
+    if (t.Art != TBefehlsArt::Text || t.Text.empty()) continue;
+    const TDruckRechteck* kasten = nullptr;
+    for (const TDruckBefehl& r : seite.Befehle) {
+      const TDruckRechteck& o = r.Ort;
+      if (r.Art != TBefehlsArt::Rechteck || t.Ort.links < o.links || t.Ort.links >= o.rechts ||
+          t.Ort.oben < o.oben || t.Ort.oben >= o.unten)
+        continue;
+      if (kasten == nullptr || o.rechts - o.links < kasten->rechts - kasten->links) kasten = &o;
+    }
+    if (kasten == nullptr) continue;
+    ++geprueft;
+    const int breite = TZeichenMass(t.Schrift.Fett).TextBreite(t.Text);
+    if (t.Ort.links - kasten->links < rand || kasten->rechts - (t.Ort.links + breite) < rand)
+      nah.push_back(t.Text);
+  }
+  return nah;
+}
+
 // A small A4-like device without an unprintable strip: 2000 x 2800 pixels at 200 dpi.
 inline TDruckGeraet KleinesGeraet() {
   TDruckGeraet g;

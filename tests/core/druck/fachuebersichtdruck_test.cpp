@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "druckhilfen.h"
 #include "support/schulbauer.h"
 
@@ -111,6 +113,35 @@ TEST_F(FachUebersichtDruck, ARowWithLessThanFiveLinesLeftStartsAPageWithTheSubje
     ASSERT_EQ(Finde(*p->PageMetafile(i), "De ").size(), 1u);
     EXPECT_EQ(Zeile(*p->PageMetafile(i), 199).size(), i == 3 ? 4u : 5u) << "teachers have no names";
   }
+}
+
+TEST_F(FachUebersichtDruck, AHeadingNeverStandsAloneAtTheFootOfAPage) {
+  Baue();
+  const std::vector<std::string> titel{TFachUebersichtDruck::TitelZeile(*s->de),
+                                       TFachUebersichtDruck::TitelZeile(*s->ma),
+                                       TFachUebersichtDruck::TitelZeile(*s->sp)};
+  int umbrueche = 0;
+  // From the smallest sheet that holds the head and one row.
+  for (int hoehe = 300; hoehe <= 520; hoehe += 5) {
+    auto p = Drucke(s->de, s->sp, hoehe);
+    umbrueche += p->PageCount() - 1;
+    for (int n = 1; n <= p->PageCount(); ++n) {
+      const std::vector<TGefundenerText> texte = Texte(*p->PageMetafile(n));
+      int unten = 0;
+      for (const TGefundenerText& t : texte) unten = std::max(unten, t.y);
+      for (const TGefundenerText& t : texte) {
+        if (t.y != unten) continue;
+        EXPECT_EQ(std::count(titel.begin(), titel.end(), t.text), 0)
+            << t.text << " last on page " << n << " of a sheet " << hoehe << " high";
+      }
+    }
+    // Every subject's heading is there, and its rows.
+    int zeilen = 0;
+    for (int n = 1; n <= p->PageCount(); ++n)
+      zeilen += static_cast<int>(Finde(*p->PageMetafile(n), "5a").size());
+    EXPECT_GT(zeilen, 0);
+  }
+  EXPECT_GT(umbrueche, 20);
 }
 
 TEST_F(FachUebersichtDruck, TitleLineCutsTheAbbreviationAndBlankAtEightAndTheWholeAtTwentyNine) {

@@ -81,6 +81,21 @@ TEST_F(ParDruck, BoxesAreOneLineHighWithoutTeachersAndSubjectsElseOneLinePerCour
   }
 }
 
+TEST_F(ParDruck, HeaderLineTwoIsTheVersionInBracesThreeBlanksAndTheTitle) {
+  for (const int version : {1, 2}) {
+    s = BaueKleineSchule(version);  // with two versions the second is current
+    s->standard.SetAktuelleVersion(version);
+    TParTabelle t(*s->schule);
+    t.Baue(1, 1, false);
+    auto p = Drucke(t);
+    const auto zeile =
+        Finde(*p->PageMetafile(1), "{" + std::to_string(version) + "}   " + s->schule->Titel());
+    ASSERT_EQ(zeile.size(), 1u) << version;
+    EXPECT_EQ(zeile[0].y, 79 + 20);
+    EXPECT_EQ(Finde(*p->PageMetafile(1), "Parallele Kopplungen")[0].y, 79 + 60);
+  }
+}
+
 TEST_F(ParDruck, ConflictListOnlyForRowsThatNeedATeacherTwice) {
   TKopplung* k2 = s->schule->NeueKopplung("K2");
   s->schule->ErzeugeKurs(s->sch, s->k6a, k2, s->ma, nullptr, 1);

@@ -72,6 +72,33 @@ TEST_F(PlanDruck, PutsEachLessonsTextsInItsCell) {
   EXPECT_EQ(Finde(seite, "Bemerkung")[0].y, 79 + 60);
 }
 
+TEST_F(PlanDruck, TextsKeepAMillimetreFromTheCellLinesOnEveryKindOfPlan) {
+  for (const TPlanDruckArt art :
+       {TPlanDruckArt::Klasse, TPlanDruckArt::Lehrer, TPlanDruckArt::Raum, TPlanDruckArt::Kopplung})
+    for (const int ne : {0, 1})
+      for (const int li : {0, 1}) {
+        SCOPED_TRACE(static_cast<int>(art) * 10 + ne * 2 + li);
+        TPlanDruckOptionen opt;
+        opt.ne = ne;
+        opt.li = li;
+        opt.ko = true;
+        opt.fe = true;
+        TZeichenMesser messer;
+        TPrevPrinter printer{TDruckGeraet{}, messer};  // 600 dpi: a millimetre is 24 pixels
+        TPlanDruck druck(*s->schule, art, opt);
+        printer.BeginRecord();
+        const std::vector<TPlanElement*> elemente =
+            art == TPlanDruckArt::Lehrer ? std::vector<TPlanElement*>{s->mue, s->sch}
+            : art == TPlanDruckArt::Raum ? std::vector<TPlanElement*>{s->r101}
+                                         : std::vector<TPlanElement*>{s->k5a, s->k6a};
+        druck.Drucke(printer, elemente);
+        printer.EndRecord();
+        int geprueft = 0;
+        EXPECT_EQ(TexteAmRand(*printer.PageMetafile(1), 24, geprueft), std::vector<std::string>{});
+        EXPECT_GT(geprueft, 10);
+      }
+}
+
 TEST_F(PlanDruck, ClassPlanShowsTheFirstLessonOfASlotTeacherPlanEveryOne) {
   s->deutsch5a->NeueSetzung(1, 4, 6, s->r101, false);
   s->mathe5a->NeueSetzung(1, 4, 6, s->r102, false);

@@ -42,11 +42,6 @@ class RestDruck : public ::testing::Test {
     for (const auto& t : texte) zeile.push_back(t.text);
     return zeile;
   }
-  static std::string Punkt(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    return text;
-  }
-
   std::unique_ptr<TKleineSchule> s;
   TZeichenMesser messer;
   TRestStundenDruckOptionen o;
@@ -65,9 +60,9 @@ TEST_F(RestDruck, TeacherAndClassLinesAgreeWithTheStatistics) {
       const auto zeile = Zeile(*p->PageMetafile(1), e->Kuerzel());
       ASSERT_GE(zeile.size(), 6u) << e->Kuerzel();
       const std::size_t soll = zeile.size() - 5;
-      EXPECT_EQ(zeile[soll], Punkt(stat[0])) << e->Kuerzel();
-      EXPECT_EQ(zeile[soll + 1], Punkt(stat[1])) << e->Kuerzel();
-      EXPECT_EQ(zeile[soll + 2], Punkt(stat[3])) << e->Kuerzel();
+      EXPECT_EQ(zeile[soll], stat[0]) << e->Kuerzel();
+      EXPECT_EQ(zeile[soll + 1], stat[1]) << e->Kuerzel();
+      EXPECT_EQ(zeile[soll + 2], stat[3]) << e->Kuerzel();
     }
   }
 }
@@ -113,13 +108,13 @@ TEST_F(RestDruck, SubjectsCountTheirTeachersAndSumTheCounts) {
   EXPECT_EQ(sport[1], "2");
 }
 
-TEST_F(RestDruck, HoursAreFixedPointWithThePointInVkmPlusThreeCharacters) {
+TEST_F(RestDruck, HoursAreFixedPointWithTheDecimalCommaInVkmPlusThreeCharacters) {
   s->standard.nkm = 2;
   s->standard.vkm = 3;
   auto p = Drucke(0, {s->mue});
   const auto zeile = Zeile(*p->PageMetafile(1), "MUE");
   ASSERT_EQ(zeile.size(), 7u);
-  EXPECT_EQ(zeile[2], " 24.00");
+  EXPECT_EQ(zeile[2], " 24,00") << "the comma of every hour value";
 }
 
 TEST_F(RestDruck, HeadingsStandAtTheKindsColumns) {

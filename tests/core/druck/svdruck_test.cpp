@@ -177,6 +177,39 @@ TEST_F(SVDruck, ManyElementsBreakPagesAndRepeatTheHeading) {
   EXPECT_EQ(zeilen, 40);
 }
 
+TEST_F(SVDruck, NothingLiesOutsideThePrintersPrintableArea) {
+  for (int i = 4; i <= 60; ++i) s->schule->NeuerLehrer("L" + std::to_string(i));
+  s->standard.mtn = 7;
+  o.svra = 0;
+  o.svsg = true;
+  // A narrow sheet whose printer leaves a strip of 50 pixels (6 mm) on every side.
+  TDruckGeraet g = KleinesGeraet();
+  g.Blatt = {1200, 1400};
+  g.Versatz = {50, 50};
+  g.Seite = {1100, 1300};
+  for (int art : {0, 2}) {
+    auto p = Drucke(art, art == 0 ? AlleLehrer() : std::vector<TElement*>{s->spo}, g);
+    ASSERT_GE(p->PageCount(), art == 0 ? 2 : 1);
+    int geprueft = 0;
+    for (int n = 1; n <= p->PageCount(); ++n)
+      for (const TDruckBefehl& b : p->PageMetafile(n)->Befehle) {
+        TDruckRechteck r = b.Ort;
+        if (b.Art == TBefehlsArt::Text) {
+          r.rechts = r.links + TZeichenMass(b.Schrift.Fett).TextBreite(b.Text);
+          r.unten = r.oben + 20;
+        }
+        ++geprueft;
+        // The recording holds points from the printable area's corner.
+        EXPECT_TRUE(std::min(r.links, r.rechts) >= 0 && std::max(r.links, r.rechts) <= 1100 &&
+                    std::min(r.oben, r.unten) >= 0 && std::max(r.oben, r.unten) <= 1300)
+            << "page " << n << " '" << b.Text << "' at " << r.links << "," << r.oben << " - " << r.rechts
+            << "," << r.unten;
+      }
+    EXPECT_GT(geprueft, 100);
+    EXPECT_GE(layout.s, 1);
+  }
+}
+
 TEST_F(SVDruck, SmallFontsStillDrawSymbolsOfTwoPixels) {
   s->deutsch5a->NeueSetzung(1, 1, 1, s->r101, false);
   auto p = Drucke(0, {s->mue});

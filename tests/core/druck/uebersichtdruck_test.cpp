@@ -16,8 +16,9 @@ class UebersichtDruck : public ::testing::Test {
     SetzeEinigeStunden(*s);
   }
   // Records the overview; the layout of the run comes back through lauf.
-  std::unique_ptr<TPrevPrinter> Drucke(TUebersichtArt art, const std::vector<TPlanElement*>& elemente) {
-    auto p = std::make_unique<TPrevPrinter>(KleinesGeraet(), messer);
+  std::unique_ptr<TPrevPrinter> Drucke(TUebersichtArt art, const std::vector<TPlanElement*>& elemente,
+                                       const TDruckGeraet& geraet = KleinesGeraet()) {
+    auto p = std::make_unique<TPrevPrinter>(geraet, messer);
     TUebersichtDruck druck(*s->schule, art, o);
     p->BeginRecord();
     druck.Drucke(*p, elemente);
@@ -50,6 +51,27 @@ TEST_F(UebersichtDruck, OneElementGivesTheLabelColumnAndOneColumnWithABarUnderEv
     EXPECT_EQ(Balken(*p->PageMetafile(1)), f.balken) << f.vt << ".." << f.bt;
     EXPECT_EQ(Finde(*p->PageMetafile(1), "Mo").size(), f.vt == 1 ? 9u : 0u);
   }
+}
+
+TEST_F(UebersichtDruck, TextsKeepAMillimetreFromTheCellLines) {
+  for (const TUebersichtArt art :
+       {TUebersichtArt::Klasse, TUebersichtArt::Lehrer, TUebersichtArt::Raum, TUebersichtArt::Kombination})
+    for (const bool un : {false, true}) {
+      SCOPED_TRACE(static_cast<int>(art) * 2 + (un ? 1 : 0));
+      o.un = un;
+      o.ko = true;
+      o.fe = true;
+      // 600 dpi: a millimetre is 24 pixels.
+      const std::vector<TPlanElement*> elemente =
+          art == TUebersichtArt::Lehrer        ? std::vector<TPlanElement*>{s->mue, s->sch}
+          : art == TUebersichtArt::Raum        ? std::vector<TPlanElement*>{s->r101}
+          : art == TUebersichtArt::Kombination ? std::vector<TPlanElement*>{s->k5a, s->mue, s->r101}
+                                               : std::vector<TPlanElement*>{s->k5a, s->k6a};
+      auto p = Drucke(art, elemente, TDruckGeraet{});
+      int geprueft = 0;
+      EXPECT_EQ(TexteAmRand(*p->PageMetafile(1), 24, geprueft), std::vector<std::string>{});
+      EXPECT_GT(geprueft, 10);
+    }
 }
 
 TEST_F(UebersichtDruck, ColumnsPerPageFollowTheMarginsAndBreakPages) {

@@ -131,6 +131,15 @@ TWerte StandardWerte() {
   for (int i = 1; i <= 12; ++i) w[{"Urbo32", "bem" + std::to_string(i)}] = "Bemerkung" + std::to_string(i);
   Erwarte(w, "Urbo33", "kmpm=0 kmpb=0");
   Erwarte(w, "Urbo34", "hin=14020808 tab=9829872 ueb=14869218");
+  // Every printout's font also keeps its style bits and colour beside its name.
+  const TWerte bisher = w;
+  for (const auto& [schluessel, text] : bisher) {
+    const auto& [abschnitt, name] = schluessel;
+    if (abschnitt == "Urbo2" || abschnitt == "Urbo3" || name.size() < 3 || !name.ends_with("fn")) continue;
+    const std::string stamm = name.substr(0, name.size() - 1);
+    w[{abschnitt, stamm + "st"}] = "0";
+    w[{abschnitt, stamm + "fa"}] = "0";
+  }
   return w;
 }
 

@@ -132,6 +132,30 @@ TEST_F(BilderTest, MehrfachauswahlInSpalten) {
   KeineFehler();
 }
 
+TEST_F(BilderTest, MehrfachauswahlZeigtAlleSpaltenUndNimmtWasGeklicktWurde) {
+  // 22 teachers of mixed widths: two columns, the second narrowly wider than it seems.
+  std::vector<TElement*> lehrer;
+  for (int i = 0; i < 22; ++i)
+    lehrer.push_back(Palette().Schule().NeuerLehrer(i % 7 == 6 ? "WMWMWMW" : "L" + std::to_string(i + 1)));
+  TMenuForm form(lehrer, QStringLiteral("Lehrer"));
+  form.show();
+  TGitter* grid = form.MenuGrid();
+  const QRect sichtbar = grid->viewport()->rect();
+  // Where the user sees each name before the first click.
+  std::vector<QPoint> orte;
+  for (int i = 0; i < 22; ++i) {
+    const QRect zelle = grid->ZellRechteck(i / grid->Zeilen(), i % grid->Zeilen());
+    EXPECT_TRUE(sichtbar.contains(zelle)) << "cell " << i << " lies outside the grid";
+    orte.push_back(zelle.center());
+  }
+  for (const QPoint& ort : orte) QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, ort);
+  EXPECT_EQ(grid->LinkeSpalte(), 0);
+  EXPECT_EQ(grid->ObersteZeile(), 0);
+  EXPECT_EQ(form.Gewaehlt(), lehrer) << "every click took the name under the mouse";
+  for (int i = 0; i < 22; ++i) EXPECT_TRUE(form.IstGewaehlt(i / grid->Zeilen(), i % grid->Zeilen()));
+  KeineFehler();
+}
+
 TEST_F(BilderTest, UeberDialogRolltUndHaeltAn) {
   TUeberDialog ueber(QStringLiteral("ohne Titel"));
   for (int i = 0; i < 799; ++i) ueber.TimerTick();

@@ -4,12 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
 
+#include "druck/plandruck.h"
 #include "druck/prevprinter.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
@@ -34,9 +40,12 @@ class TSkriptAblauf : public IDruckAblauf {
   }
   bool Papierformat(QPrinter&, QWidget*) override { return false; }
   bool Schrift(QFont& f, QWidget*) override {
-    f = QFont(QStringLiteral("Liberation Serif"), 12);
+    vorher = f;
+    f = gewaehlt;
     return true;
   }
+  QFont gewaehlt{QStringLiteral("Liberation Serif"), 12};
+  QFont vorher;
   int druckdialoge = 0;
   bool druckenBestaetigt = false;
 };
@@ -236,6 +245,123 @@ TEST_F(DruckTest, APrintToAFileThatCannotBeWrittenIsReported) {
   dialoge.Antworte(QStringLiteral("Drucken"), mrOk);
   EXPECT_FALSE(TAnwendungsDrucker::Drucke(p, nullptr));
   EXPECT_TRUE(dialoge.Protokoll().join(QLatin1Char('\n')).contains(QStringLiteral("Drucken nicht möglich")));
+}
+
+TEST_F(DruckTest, TheFontKeepsItsStyleFromTheDialogToThePrintedText) {
+  ablauf.gewaehlt.setBold(true);
+  ablauf.gewaehlt.setItalic(true);
+  ablauf.gewaehlt.setUnderline(true);
+  auto form = Form();
+  form->SchriftButtonClick();
+  const TSchrift& schrift = s->standard.KlassenPlanDruck.Schrift;
+  EXPECT_TRUE(schrift.Fett && schrift.Kursiv && schrift.Unterstrichen);
+  EXPECT_EQ(schrift.Groesse, 12);
+  // The next dialog starts from the stored style.
+  form->SchriftButtonClick();
+  EXPECT_TRUE(ablauf.vorher.bold() && ablauf.vorher.italic() && ablauf.vorher.underline());
+  TPrevPrinter p(A4(), messer);
+  p.BeginRecord();
+  TPlanDruck(*s->schule, TPlanDruckArt::Klasse, s->standard.KlassenPlanDruck).Drucke(p, {s->k5a});
+  p.EndRecord();
+  int texte = 0;
+  for (const TDruckBefehl& b : p.PageMetafile(1)->Befehle) {
+    if (b.Art != TBefehlsArt::Text) continue;
+    ++texte;
+    EXPECT_EQ(b.Schrift.Name, "Liberation Serif");
+    EXPECT_TRUE(b.Schrift.Fett && b.Schrift.Kursiv && b.Schrift.Unterstrichen) << b.Text;
+  }
+  EXPECT_GT(texte, 5);
+}
+
+TEST_F(DruckTest, DayAndPeriodTakeTypedDigitsWithinTheirRange) {
+  auto form = Form();
+  form->show();
+  const auto tippe = [](QSpinBox* spin, const QString& text) {
+    spin->selectAll();
+    QTest::keyClicks(spin, text);
+  };
+  form->VonStunde()->setValue(1);
+  tippe(form->BisStunde(), QStringLiteral("12"));
+  EXPECT_EQ(form->BisStunde()->value(), 12);
+  tippe(form->VonStunde(), QStringLiteral("4"));
+  EXPECT_EQ(form->VonStunde()->value(), 4);
+  tippe(form->BisTag(), QStringLiteral("3"));
+  EXPECT_EQ(form->BisTag()->value(), 3);
+  tippe(form->BisTag(), QStringLiteral("9"));
+  EXPECT_EQ(form->BisTag()->value(), 3) << "a digit beyond the range is refused";
+  tippe(form->VonTag(), QStringLiteral("2"));
+  EXPECT_EQ(form->VonTag()->value(), 2);
+  EXPECT_LE(form->VonTag()->value(), form->BisTag()->value());
+  // The margins stay arrows only.
+  const int rand = form->RandSpin(0)->value();
+  tippe(form->RandSpin(0), QStringLiteral("5"));
+  EXPECT_EQ(form->RandSpin(0)->value(), rand);
+}
+
+// A file that takes 4,096 bytes and then fails, as a full disk does.
+class TVolleDatei : public QSaveFile {
+ public:
+  using QSaveFile::QSaveFile;
+
+ protected:
+  qint64 writeData(const char* daten, qint64 laenge) override {
+    const qint64 platz = 4096 - geschrieben_;
+    if (platz <= 0) return -1;
+    const qint64 n = QSaveFile::writeData(daten, std::min(laenge, platz));
+    if (n > 0) geschrieben_ += n;
+    return n;
+  }
+
+ private:
+  qint64 geschrieben_ = 0;
+};
+
+class TVollesZiel : public TDruckerZiel {
+ public:
+  using TDruckerZiel::TDruckerZiel;
+
+ protected:
+  std::unique_ptr<QSaveFile> NeueDatei(const QString& name) const override {
+    return std::make_unique<TVolleDatei>(name);
+  }
+};
+
+TEST_F(DruckTest, APdfThatFailsPartWayIsAFailureAndTheOldFileStays) {
+  QTemporaryDir ordner;
+  const QString pdf = ordner.filePath(QStringLiteral("plan.pdf"));
+  {
+    QFile alt(pdf);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+    alt.write("alter Plan");
+  }
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setResolution(600);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(pdf);
+  TPrevPrinter p(DruckGeraetVon(drucker), messer);
+  p.BeginRecord();
+  TPlanDruck(*s->schule, TPlanDruckArt::Klasse, s->standard.KlassenPlanDruck)
+      .Drucke(p, {s->k5a, s->k5b, s->k6a, s->k5a, s->k5b, s->k6a});
+  p.EndRecord();
+  {
+    TVollesZiel voll(drucker);
+    EXPECT_FALSE(p.Print(voll)) << "a write that failed is no success";
+  }
+  QFile alt(pdf);
+  ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+  EXPECT_EQ(alt.readAll(), QByteArray("alter Plan")) << "the old file stays whole";
+  alt.close();
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("plan.pdf")})
+      << "nothing half-written is left beside it";
+
+  // The same printout to a sound file replaces the old one with a whole PDF.
+  TDruckerZiel gut(drucker);
+  EXPECT_TRUE(p.Print(gut));
+  ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+  const QByteArray neu = alt.readAll();
+  EXPECT_TRUE(neu.startsWith("%PDF"));
+  EXPECT_GT(neu.size(), 4096);
+  EXPECT_TRUE(neu.trimmed().endsWith("%%EOF"));
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 // The print menu's entries through the palette: enabled with a school, each opens its dialog,
-// and "Fenster drucken..." on a plan window takes the window's element into the grid.
+// "Fenster drucken..." on a plan window takes the window's element into the grid, and every
+// preview, empty or full, closes by each of its exits without harm (the sanitizers watch).
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/dateibefehle.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
+#include "app/menuform.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
@@ -22,6 +25,8 @@
 #include "platform/spaltenmenue.h"
 #include "print/druckdialog.h"
 #include "print/druckinstallation.h"
+#include "print/tabellendruckinstallation.h"
+#include "print/vertrdruckinstallation.h"
 #include "views/planfenster.h"
 #include "views/plnform.h"
 
@@ -94,6 +99,80 @@ TEST_F(DruckMenueTest, PrintingAPlanWindowTakesItsElementFirst) {
   Erwarte(QStringLiteral("Klassenpläne drucken"), &erste);
   palette->Menues().Aktion(MenuePfad::FensterDrucken)->trigger();
   EXPECT_EQ(erste, QStringLiteral("5b"));
+}
+
+enum class TAusgang { Abbrechen, Esc, Schliessfeld };
+
+// Leaves the shown preview by one of its exits.
+void Verlasse(TKvDialog& vorschau, TAusgang ausgang) {
+  vorschau.show();
+  switch (ausgang) {
+    case TAusgang::Abbrechen:
+      vorschau.Knopf(QStringLiteral("Abbrechen"))->click();
+      break;
+    case TAusgang::Esc:
+      QTest::keyClick(&vorschau, Qt::Key_Escape);
+      break;
+    case TAusgang::Schliessfeld:
+      vorschau.close();
+      break;
+  }
+}
+
+TEST_F(DruckMenueTest, EveryPreviewEmptyOrFullClosesByEachExit) {
+  namespace P = MenuePfad;
+  struct Fall {
+    QString pfad, caption;
+    QString knopf;  // the button that fills the grid from a list; empty: nothing to choose
+  };
+  const std::vector<Fall> faelle{
+      {P::DruckLehrerplaene, "Lehrerpläne drucken", "Auswahl"},
+      {P::DruckKlassenplaene, "Klassenpläne drucken", "Auswahl"},
+      {P::DruckRaumplaene, "Drucke Raumpläne", {}},
+      {P::DruckKopplungsplaene, "Drucke Kopplungspläne", "Auswahl"},
+      {P::DruckUebLehrer, "Drucke Lehrerübersichten", "Auswahl"},
+      {P::DruckUebKlassen, "Drucke Klassenübersichten", "Auswahl"},
+      {P::DruckUebRaeume, "Drucke Raumübersichten", {}},
+      {P::DruckUebKombination, "Drucke Übersichten für Kombinationen von Planelementen", "Klassen"},
+      {P::DruckUebFaecher, "Drucke Fächerübersichten", {}},
+      {P::DruckVertretungsstunden, "Vertretene Stunden drucken", {}},
+      {P::DruckVertretungsuebersicht, "Drucke Vertretungsübersicht", {}}};
+  ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  for (const Fall& fall : faelle)
+    for (const bool voll : {false, true}) {
+      if (voll && fall.knopf.isEmpty()) continue;
+      for (const TAusgang ausgang : {TAusgang::Abbrechen, TAusgang::Esc, TAusgang::Schliessfeld}) {
+        SCOPED_TRACE(fall.caption.toStdString() + (voll ? " voll " : " leer ") +
+                     std::to_string(static_cast<int>(ausgang)));
+        int zeilen = -1;
+        int ergebnis = -1;
+        dialoge.Bediene(fall.caption, [&](TKvDialog& d) {
+          auto& dialog = static_cast<TDruckDialog&>(d);
+          if (voll) d.Knopf(fall.knopf)->click();
+          zeilen = static_cast<int>(dialog.Elemente().size());
+          d.Knopf(QStringLiteral("Ansehen"))->click();
+          d.Knopf(QStringLiteral("Abbrechen"))->click();
+        });
+        if (voll) {
+          dialoge.Bediene(QStringLiteral("MenuForm"), [](TKvDialog& d) {
+            static_cast<TMenuForm&>(d).ZelleGeklickt(0, 0, Qt::ControlModifier);
+            d.Knopf(QStringLiteral("Ok"))->click();
+          });
+        }
+        dialoge.Bediene(QStringLiteral("Voransicht"), [&](TKvDialog& d) {
+          Verlasse(d, ausgang);
+          ergebnis = d.result();
+        });
+        palette->Menues().Aktion(fall.pfad)->trigger();
+        EXPECT_TRUE(dialoge.AllesBeantwortet());
+        EXPECT_EQ(ergebnis, mrAbbrechen);
+        if (voll) {
+          EXPECT_GT(zeilen, 0);
+        }
+        // The program is still there and answers.
+        EXPECT_TRUE(palette->Menues().Aktion(fall.pfad)->isEnabled());
+      }
+    }
 }
 
 }  // namespace
