@@ -22,7 +22,14 @@ void FixiereGroesse(QWidget& fenster);
 // never beyond the screen's top left corner.
 void ZentriereAufBildschirm(QWidget& fenster);
 
+// Puts the window's frame in the middle of the other window's frame, within that one's screen.
+void ZentriereUeber(QWidget& fenster, const QWidget& ueber);
+
 // The width a window needs for its title bar to show the caption in full.
 int TitelBreite(const QString& caption);
+
+// Widens the window to the width its caption needs and keeps it from being made narrower (a
+// window of fixed size keeps its height and takes the width as its fixed width).
+void TitelPlatzLassen(QWidget& fenster);
 
 }  // namespace kolvar

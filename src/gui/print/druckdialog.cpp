@@ -116,7 +116,8 @@ std::unique_ptr<TPrevPrinter> TDruckDialog::Zeichne() {
 void TDruckDialog::OkKnopfClick() {
   Speichere();
   done(mrOk);
-  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), parentWidget())) return;
+  // This dialog asked: the print dialog opens over it.
+  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), this)) return;
   if (auto recorder = Zeichne()) TAnwendungsDrucker::Drucke(*recorder, parentWidget());
   meldung_.reset();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -145,10 +146,14 @@ void TDepForm::SpaltenAnlegen() {
   DepGrid->SetzeFesteSpalten(0);
   DepGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
   int breite = 0;
+  const QFontMetrics mass(schrift);
   for (std::size_t i = 0; i < spalten.size(); ++i) {
-    DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalten[i].Breite);
-    DepGrid->SetzeText(static_cast<int>(i), 0, QString::fromUtf8(spalten[i].Kopf));
-    breite += spalten[i].Breite;
+    const QString kopf = QString::fromUtf8(spalten[i].Kopf);
+    // The settings' width is for the abbreviations; the header is never cut.
+    const int spalte = std::max(spalten[i].Breite, mass.horizontalAdvance(kopf) + 6);
+    DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalte);
+    DepGrid->SetzeText(static_cast<int>(i), 0, kopf);
+    breite += spalte;
   }
   resize(breite + kRahmenBreite, height());
 }
@@ -571,7 +576,7 @@ void TDepForm::ZeigeElement(TElement* element) {
   element_ = element;
   // Taking the window over for another element moves the element's workload slot with it.
   Schule().BindeFenster(this, element_);
-  if (element_ != nullptr) SetzeCaption(Q(KuerzeText("Deputat " + element_->Kuerzel(), 15)));
+  if (element_ != nullptr) SetzeElementCaption(QStringLiteral("Deputat "), 15);
   Zeige();
 }
 
