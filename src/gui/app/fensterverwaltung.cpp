@@ -136,14 +136,16 @@ void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer, boo
   QRect frei = verfuegbar;
   frei.setLeft(std::max(frei.left(), abstand.X));
   frei.setTop(std::max(frei.top(), abstand.Y));
-  const QSize rand = fenster.frameGeometry().size() - fenster.size();
+  // Before a window is framed its frame is unknown; the palette's is the best guess.
+  QSize rand = fenster.frameGeometry().size() - fenster.size();
+  if (!fenster.isVisible() && palette_.isVisible()) rand = palette_.frameGeometry().size() - palette_.size();
   const QSize platz = frei.size() - rand;
   if (fenster.height() > platz.height() && fenster.minimumHeight() < fenster.maximumHeight())
     fenster.resize(fenster.width(), std::max(fenster.minimumHeight(), platz.height()));
   if (fenster.width() > platz.width() && fenster.minimumWidth() < fenster.maximumWidth())
     fenster.resize(std::max(fenster.minimumWidth(), platz.width()), fenster.height());
   // A window wider than its column or quadrant moves left (up) until it ends on the screen.
-  const QSize rahmen = fenster.frameGeometry().size();
+  const QSize rahmen = fenster.size() + rand;
   ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(frei));
   fenster.move(ort.X, ort.Y);
   // Before the window manager has framed a new window, Qt can only guess its frame; once it is

@@ -32,6 +32,10 @@ Schnittstelle& Oder(Schnittstelle* gesetzt) {
   return gesetzt != nullptr ? *gesetzt : standard;
 }
 
+IDialogDienst& Dahinter() {
+  return Aktuell().dialoge != nullptr ? *Aktuell().dialoge : TQtDialogDienst::Standard();
+}
+
 // A key released while a dialog, pop-up or file dialog had the keyboard never reached a window
 // of ours: the modifiers recorded before it opened are stale once it closes.
 void ShiftVergessen() {
@@ -41,13 +45,13 @@ void ShiftVergessen() {
 class TDialogeOhneAltlast : public IDialogDienst {
  public:
   int ZeigeDialog(TKvDialog& dialog) override {
-    const int ergebnis = Oder<TQtDialogDienst>(Aktuell().dialoge).ZeigeDialog(dialog);
+    const int ergebnis = Dahinter().ZeigeDialog(dialog);
     ShiftVergessen();
     return ergebnis;
   }
   int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
             TKnopf standard) override {
-    const int ergebnis = Oder<TQtDialogDienst>(Aktuell().dialoge).Frage(titel, text, knoepfe, art, standard);
+    const int ergebnis = Dahinter().Frage(titel, text, knoepfe, art, standard);
     ShiftVergessen();
     return ergebnis;
   }
@@ -82,6 +86,9 @@ IDialogDienst& TDienste::Dialoge() {
   static TDialogeOhneAltlast dienst;
   return dienst;
 }
+IDialogDienst* TDienste::GesetzteDialoge() {
+  return Aktuell().dialoge;
+}
 IPopupDienst& TDienste::Popups() {
   static TPopupsOhneAltlast dienst;
   return dienst;
@@ -104,7 +111,8 @@ IShiftEmpfaenger* TDienste::Shift() {
 }
 
 void TDienste::SetzeDialoge(IDialogDienst* dienst) {
-  Aktuell().dialoge = dienst;
+  // The forwarding service itself would forward to itself.
+  Aktuell().dialoge = dienst == &Dialoge() ? nullptr : dienst;
 }
 void TDienste::SetzePopups(IPopupDienst* dienst) {
   Aktuell().popups = dienst;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "app/frageform.h"
@@ -173,7 +174,11 @@ void TDepForm::FensterEinpassen() {
   const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
   const int schritt = DepGrid->StandardHoehe() + 1;
   const int kopf = DepGrid->ZeilenHoehe(0) + 1 + 2 * DepGrid->frameWidth();
-  const int platz = flaeche.bottom() - std::max(y(), flaeche.top());
+  // The whole frame stays on the screen; before the window manager has framed the window, its
+  // title bar and borders are estimated.
+  const int rahmen =
+      isVisible() ? frameGeometry().height() - height() : style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+  const int platz = flaeche.bottom() + 1 - std::max(pos().y(), flaeche.top()) - rahmen;
   int k = DepGrid->Zeilen() - 1;
   while (k > 1 && k * schritt + kopf + kRahmenHoehe > platz) --k;
   resize(width(), std::max(k, 1) * schritt + kopf + kRahmenHoehe);

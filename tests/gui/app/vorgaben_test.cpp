@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolButton>
 #include <functional>
 
 #include "app/dateibefehle.h"

@@ -115,7 +115,9 @@ TEST_F(PalettenFensterTest, ModifiersFollowTheKeyboard) {
   EXPECT_EQ(palette->Tasten(), 0);
   QTest::keyPress(palette.get(), Qt::Key_Shift);
   popups.WaehleNichts();
-  TDienste::Popups().Waehle({TPopupEintrag{.text = QStringLiteral("x")}}, QPoint(), 0);
+  std::vector<TPopupEintrag> eintrag(1);
+  eintrag[0].text = QStringLiteral("x");
+  TDienste::Popups().Waehle(eintrag, QPoint(), 0);
   EXPECT_EQ(palette->Tasten(), 0);
 
   // A Ctrl whose release was lost: a plain click on the version button opens the version menu
