@@ -74,6 +74,22 @@ void TStandard::SetVertrVerwahrTage(int n) {
   vtm = std::clamp(n, 1, 800);
 }
 
+void TStandard::SetPlLoeschArt(int art) {
+  plr = std::clamp(art, 0, 5);
+}
+
+void TStandard::SetAutoNeuordnenNach(int stunden) {
+  ast = std::clamp(stunden, 1, 5000);
+}
+
+void TStandard::SetAutoProzent(int prozent) {
+  apr = std::clamp(prozent, 5, 100);
+}
+
+void TStandard::SetVersKopierArt(int art) {
+  vku = std::clamp(art, 0, 5);
+}
+
 int TStandard::GetPlnKlKoBreite() const {
   return std::max(PlanFenster.pkb, PlanFenster.pob);
 }

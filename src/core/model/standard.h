@@ -125,6 +125,19 @@ class TStandard {
   bool vap = true;                       // copying a version copies the plans too
   bool kmpm = false;                     // compressing may split multiple hours
   bool kmpb = false;                     // compressing may leave gaps
+  // The dialogs store these through their setters, which clamp as loading does.
+  void SetPlLoeschArt(int art);
+  void SetPlLoeschMitKopplungen(bool an) { plm = an; }
+  void SetPlLoeschOhneFixierte(bool an) { plf = an; }
+  void SetAutoNeuordnenNach(int stunden);
+  void SetAutoProzent(int prozent);
+  void SetAutoAuchOhneRaum(bool an) { ara = an; }
+  void SetAutoAuchOhneEinzelstunden(bool an) { aei = an; }
+  void SetVersKopierArt(int art);
+  void SetVersAuchPlaene(bool an) { vap = an; }
+  void SetKompMehrfach(bool an) { kmpm = an; }
+  void SetKompBruecken(bool an) { kmpb = an; }
+  void SetManuellZeigeKopplung(bool an) { PlanFenster.pzk = an; }
   // Takes tables that are valid (see AutomatikTabellenGueltig); false leaves them unchanged.
   bool SetAutomatikTabellen(const TAutomatikTabellen& tabellen);
   // The slot of table t (1..4), day, period; 0 outside.
@@ -186,6 +199,8 @@ class TStandard {
   std::array<std::string, kVertrBemerkungen> bem;              // standard remarks
   void SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe, 4>& vorgaben,
                                   const std::array<bool, 4>& drucken);
+  // Which of the four presets "Drucke Vertretungsplan" prints.
+  void SetDruckVertrEinstWahl(const std::array<bool, 4>& drucken) { VertretungsDruck.vc = drucken; }
   void SetVertrBemerkungen(const std::array<std::string, kVertrBemerkungen>& bemerkungen);
 
   // HTML colours ("Urbo34").

@@ -90,10 +90,9 @@ void TDruckVertrForm::LadeOptionen() {
 }
 
 void TDruckVertrForm::SpeichereOptionen() {
-  TVertretungsDruckOptionen& o = schule_.Standard().VertretungsDruck;
   std::array<bool, 4> drucken{};
   for (std::size_t i = 0; i < boxen_.size(); ++i) drucken[i] = boxen_[i]->isChecked();
-  schule_.Standard().SetDruckVertrEinstellungen(o.Vorgaben, drucken);
+  schule_.Standard().SetDruckVertrEinstWahl(drucken);
 }
 
 void TDruckVertrForm::DatumKnopfClick(int richtung) {

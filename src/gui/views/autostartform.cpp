@@ -65,10 +65,10 @@ void TAutoStartForm::Laden() {
 }
 
 void TAutoStartForm::OkKnopfClick() {
-  standard_.ast = ast_->value();
-  standard_.apr = apr_->value();
-  standard_.ara = ara_->isChecked();
-  standard_.aei = aei_->isChecked();
+  standard_.SetAutoNeuordnenNach(ast_->value());
+  standard_.SetAutoProzent(apr_->value());
+  standard_.SetAutoAuchOhneRaum(ara_->isChecked());
+  standard_.SetAutoAuchOhneEinzelstunden(aei_->isChecked());
 }
 
 }  // namespace kolvar

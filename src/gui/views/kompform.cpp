@@ -130,8 +130,8 @@ TKompForm::TKompForm(TSchule& schule, QWidget* eltern) : TKvDialog(eltern), schu
   TStandard& st = schule_.Standard();
   bruecken_->setChecked(st.kmpb);
   mehrfach_->setChecked(st.kmpm);
-  connect(bruecken_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().kmpb = an; });
-  connect(mehrfach_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().kmpm = an; });
+  connect(bruecken_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().SetKompBruecken(an); });
+  connect(mehrfach_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().SetKompMehrfach(an); });
   connect(start_, &QPushButton::clicked, this, [this] { StartKnopfClick(); });
   connect(naechste_, &QPushButton::clicked, this, [this] { NaechsteKnopfClick(); });
   connect(abbrechen_, &QPushButton::clicked, this, [this] { AbbrechenKnopfClick(); });

@@ -331,7 +331,7 @@ void TManuellForm::KopplKnopfClick() {
 
 void TManuellForm::ZeigeKnopfClick() {
   TStandard& st = Schule().Standard();
-  st.PlanFenster.pzk = !st.PlanFenster.pzk;
+  st.SetManuellZeigeKopplung(!st.PlanFenster.pzk);
   ZeigeFelder();
   for (int i = 0; i < Gitterzahl(); ++i) Gitter(i)->viewport()->update();
 }

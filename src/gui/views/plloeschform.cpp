@@ -81,8 +81,10 @@ TPlLoeschForm::TPlLoeschForm(TSchule& schule, QWidget* eltern) : TKvDialog(elter
   SetzeAbbruchKnopf(abbrechen);
   connect(ok, &QPushButton::clicked, this, [this] { OkKnopfClick(); });
   connect(art_, &QButtonGroup::idClicked, this, [this](int art) { ArtGewaehlt(art); });
-  connect(mitKopplungen_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().plm = an; });
-  connect(ohneFixierte_, &QCheckBox::clicked, this, [this](bool an) { schule_.Standard().plf = an; });
+  connect(mitKopplungen_, &QCheckBox::clicked, this,
+          [this](bool an) { schule_.Standard().SetPlLoeschMitKopplungen(an); });
+  connect(ohneFixierte_, &QCheckBox::clicked, this,
+          [this](bool an) { schule_.Standard().SetPlLoeschOhneFixierte(an); });
   connect(vonKnopf_, &QPushButton::clicked, this, [this] { WaehleGrenze(true); });
   connect(bisKnopf_, &QPushButton::clicked, this, [this] { WaehleGrenze(false); });
   VorDemZeigen();
@@ -107,7 +109,7 @@ std::vector<TElement*> TPlLoeschForm::Elemente() const {
 }
 
 void TPlLoeschForm::ArtGewaehlt(int art) {
-  schule_.Standard().plr = art;
+  schule_.Standard().SetPlLoeschArt(art);
   const int n = static_cast<int>(Elemente().size());
   von_ = n > 0 ? 1 : 0;
   bis_ = n;

@@ -142,8 +142,8 @@ void TVersStandardForm::OkKnopfClick() {
   TStandard& st = schule_.Standard();
   const bool vorher = st.eaw();
   st.SetNurAktuelleVersion(!gleich_->isChecked());
-  st.vku = kuRadio_->checkedId();
-  st.vap = auchRadio_->checkedId() == 1;
+  st.SetVersKopierArt(kuRadio_->checkedId());
+  st.SetVersAuchPlaene(auchRadio_->checkedId() == 1);
   if (st.eaw() == vorher) done(mrAbbrechen);
 }
 

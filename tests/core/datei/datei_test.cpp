@@ -604,7 +604,7 @@ TEST(DateiFortschritt, StatusPositionUndAbbruch) {
 // The fuzz target's seeds (and the inputs it once failed on): each reads, and what was read
 // writes the same bytes after another round.
 TEST(DateiKorpus, JedeSaatLiestUndBleibtBeimZweitenSchreibenGleich) {
-  const auto ordner = std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "fuzz" / "korpus";
+  const auto ordner = std::filesystem::path(KOLVAR_QUELLEN) / "fuzz" / "korpus";
   int dateien = 0;
   for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
     ++dateien;

@@ -556,6 +556,60 @@ TEST(Einstellungen, VersionenUndSetter) {
   EXPECT_EQ(s.GetPlnMaxBreite(), 60);
 }
 
+// The planning tools' setters keep what loading keeps: a value out of range set through a setter
+// reads back from the store unchanged, and the setters reach the fields the tools read.
+TEST(Einstellungen, WerkzeugSetterBegrenzenWieDasLaden) {
+  struct Fall {
+    const char* name;
+    void (*setze)(TStandard&, int);
+    int (*lies)(const TStandard&);
+    int wert, erwartet;
+  };
+  const Fall faelle[] = {
+      {"plr", [](TStandard& s, int w) { s.SetPlLoeschArt(w); }, [](const TStandard& s) { return s.plr; }, 9,
+       5},
+      {"plr", [](TStandard& s, int w) { s.SetPlLoeschArt(w); }, [](const TStandard& s) { return s.plr; }, -3,
+       0},
+      {"ast", [](TStandard& s, int w) { s.SetAutoNeuordnenNach(w); },
+       [](const TStandard& s) { return s.ast; }, 0, 1},
+      {"ast", [](TStandard& s, int w) { s.SetAutoNeuordnenNach(w); },
+       [](const TStandard& s) { return s.ast; }, 9000, 5000},
+      {"apr", [](TStandard& s, int w) { s.SetAutoProzent(w); }, [](const TStandard& s) { return s.apr; }, 1,
+       5},
+      {"apr", [](TStandard& s, int w) { s.SetAutoProzent(w); }, [](const TStandard& s) { return s.apr; }, 150,
+       100},
+      {"vku", [](TStandard& s, int w) { s.SetVersKopierArt(w); }, [](const TStandard& s) { return s.vku; }, 6,
+       5},
+      {"vku", [](TStandard& s, int w) { s.SetVersKopierArt(w); }, [](const TStandard& s) { return s.vku; }, 2,
+       2},
+  };
+  for (const Fall& f : faelle) {
+    TStandard s;
+    f.setze(s, f.wert);
+    EXPECT_EQ(f.lies(s), f.erwartet) << f.name << " " << f.wert;
+    TStandard zurueck;
+    zurueck.LadeEinstellungen(Gespeichert(s));
+    EXPECT_EQ(f.lies(zurueck), f.erwartet) << f.name << " " << f.wert;
+  }
+  TStandard s;
+  s.SetPlLoeschMitKopplungen(false);
+  s.SetPlLoeschOhneFixierte(false);
+  s.SetAutoAuchOhneRaum(false);
+  s.SetAutoAuchOhneEinzelstunden(false);
+  s.SetVersAuchPlaene(false);
+  s.SetKompMehrfach(true);
+  s.SetKompBruecken(true);
+  s.SetManuellZeigeKopplung(false);
+  s.SetDruckVertrEinstWahl({false, true, false, true});
+  TStandard zurueck;
+  zurueck.LadeEinstellungen(Gespeichert(s));
+  for (const TStandard* t : {&s, &zurueck}) {
+    EXPECT_FALSE(t->plm || t->plf || t->ara || t->aei || t->vap || t->PlanFenster.pzk);
+    EXPECT_TRUE(t->kmpm && t->kmpb);
+    EXPECT_EQ(t->VertretungsDruck.vc, (std::array<bool, 4>{false, true, false, true}));
+  }
+}
+
 // The save reminder counts from the start: both times are the time of day, and loading keeps them.
 TEST(Einstellungen, StartZeitIstDieTageszeit) {
   constexpr int64_t kTag = 45000 * int64_t{86400};
