@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "engine/planweit.h"
 #include "model/ifenster.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -137,6 +138,7 @@ void TAutomat::SetzReihenfolgeBerechnen() {
 
 bool TAutomat::Schritt() {
   if (Fertig()) return false;
+  const TPlanweit planweit(schule_);
   if (lauf_.NeuBewerten) SetzReihenfolgeBerechnen();
   TKurs* kopf = liste_.front();
   TKurs* c = kopf;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/planweit.h"
 #include "model/idialoge.h"
 #include "model/ipalettezustand.h"
 #include "model/kurs.h"
@@ -38,9 +39,7 @@ int HoechsterBenutzterTag(const TSchule& schule) {
 int LoescheStundenNachTag(TSchule& schule, int letzterTag) {
   TSchule::TAktion aktion(schule);
   // Lessons on days that no longer exist cannot be taken back into a plan.
-  IPaletteZustand& palette = schule.Palette();
-  const bool aufzeichnen = palette.UndoAufzeichnen();
-  palette.SetzeUndoAufzeichnen(false);
+  const TPlanweit planweit(schule);
   int anzahl = 0;
   const std::vector<TKurs*> kurse = schule.Kurse().Elemente();
   for (TKurs* k : kurse) {
@@ -51,7 +50,6 @@ int LoescheStundenNachTag(TSchule& schule, int letzterTag) {
         ++anzahl;
       }
   }
-  palette.SetzeUndoAufzeichnen(aufzeichnen);
   return anzahl;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/planweit.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/schule.h"
@@ -24,6 +25,7 @@ int TKomprimierer::StartVersion() const {
 }
 
 void TKomprimierer::KomprimiereKlasse(TKlasse& klasse) {
+  const TPlanweit planweit(schule_);
   const TStandard& st = schule_.Standard();
   if (klasse_ != &klasse) Zeige(&klasse, version_);
   if (st.eaw()) {

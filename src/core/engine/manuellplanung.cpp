@@ -121,8 +121,33 @@ TKurs* TManuellPlanung::NaechsterOffenerKurs() const {
   return nullptr;
 }
 
+TKurs* TManuellPlanung::Nachbar(bool vorwaerts, bool nurOffene) const {
+  const std::size_t n = kurse_.size();
+  if (n == 0) return akt_;
+  const auto start = std::find(kurse_.begin(), kurse_.end(), akt_);
+  const std::size_t i0 = start == kurse_.end() ? 0 : static_cast<std::size_t>(start - kurse_.begin());
+  for (std::size_t j = 1; j < n; ++j) {
+    TKurs* k = kurse_[(vorwaerts ? i0 + j : i0 + n - j) % n];
+    if (!nurOffene || !Voll(k)) return k;
+  }
+  // Back at the start.
+  return akt_ != nullptr ? akt_ : kurse_.front();
+}
+
 bool TManuellPlanung::HatOffeneStunden() const {
   return std::any_of(kurse_.begin(), kurse_.end(), [](const TKurs* k) { return !Voll(k); });
+}
+
+void TManuellPlanung::VergissElement(const TElement* e) {
+  if (e == nullptr) return;
+  if (static_cast<const TElement*>(raum_) == e) {
+    // The course has let go of the room already: its next room is chosen as on showing it.
+    raum_ = akt_ != nullptr ? akt_->HaeufigsterRaum() : nullptr;
+    if (raum_ == nullptr && akt_ != nullptr) raum_ = akt_->Raeume().Hole(1);
+    if (static_cast<const TElement*>(raum_) == e) raum_ = nullptr;
+  }
+  if (static_cast<const TElement*>(kopplung_) == e) kopplung_ = nullptr;
+  SammleGruende();
 }
 
 void TManuellPlanung::SetzeRaum(TRaum* r) {

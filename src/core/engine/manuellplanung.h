@@ -15,6 +15,7 @@
 
 namespace kolvar {
 
+class TElement;
 class TKopplung;
 class TKurs;
 class TRaum;
@@ -89,6 +90,9 @@ class TManuellPlanung {
   bool EntferneKurs(TKurs* kurs);
   // The next course after the current one (wrapping) with open hours; nullptr when none.
   TKurs* NaechsterOffenerKurs() const;
+  // The course before or after the current one (wrapping). With nurOffene the courses whose
+  // placed hours reach their hours are passed over; when every other one is, the current one.
+  TKurs* Nachbar(bool vorwaerts, bool nurOffene) const;
   // Some course of the list still has open hours (closing asks then).
   bool HatOffeneStunden() const;
 
@@ -99,6 +103,9 @@ class TManuellPlanung {
   bool KopplungsModus() const { return kopplungsModus_; }
   void SetzeKopplungsModus(bool an) { kopplungsModus_ = an; }
   bool OhneGruende() const { return ohneGruende_; }
+  // An element that goes away is no longer the chosen room or the shown coupling; the reasons,
+  // which may name it, are collected again.
+  void VergissElement(const TElement* e);
 
   // Collects the reasons of every slot of the school days and shown periods.
   void SammleGruende();

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "engine/planweit.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -235,6 +236,7 @@ bool TParTabelle::FreieGemeinsameStunden(int zeile, bool ohneRaeume, TWoElem& fr
 }
 
 TParTabelle::TPlatzierung TParTabelle::PlatziereZeile(int zeile, int d, int p) {
+  const TPlanweit planweit(schule_);
   TPlatzierung ergebnis;
   int von, bis;
   Versionen(von, bis);

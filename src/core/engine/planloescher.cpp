@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/planweit.h"
 #include "model/element.h"
 #include "model/kurs.h"
 #include "model/raum.h"
@@ -14,6 +15,7 @@ namespace kolvar {
 
 int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& auswahl, bool mitKopplungen,
                                  bool ohneFixierte) {
+  const TPlanweit planweit(schule_);
   std::vector<TKurs*> kurse;
   if (art == AllePlaene) {
     kurse = schule_.Kurse().Elemente();
@@ -44,12 +46,14 @@ int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& ausw
 }
 
 void TPlanLoescher::LoescheSpaeterErgaenzteRaeume() {
+  const TPlanweit planweit(schule_);
   const std::vector<TKurs*> kurse = schule_.Kurse().Elemente();
   for (TKurs* k : kurse)
     while (!k->SpaeterRaeume().Leer()) k->EntferneRaum(k->SpaeterRaeume().Hole(1));
 }
 
 void TPlanLoescher::LoescheUnbenutzteRaeume() {
+  const TPlanweit planweit(schule_);
   const std::vector<TKurs*> kurse = schule_.Kurse().Elemente();
   for (TKurs* k : kurse) {
     const std::vector<TRaum*> raeume = k->Raeume().Elemente();
@@ -59,6 +63,7 @@ void TPlanLoescher::LoescheUnbenutzteRaeume() {
 }
 
 void TPlanLoescher::LoescheTageNach(int letzterTag) {
+  const TPlanweit planweit(schule_);
   const std::vector<TKurs*> kurse = schule_.Kurse().Elemente();
   for (TKurs* k : kurse) {
     const std::vector<TSetzung*> setzungen = k->Setzungen().Elemente();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/planweit.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -44,6 +45,7 @@ bool TVersionKopierer::Kopiere(TArt art, const std::vector<TElement*>& elemente)
   const int n = schule_.Standard().mwn();
   // The same version as source and target would lose the lessons before they are read.
   if (von_ == zu_ || von_ < 1 || zu_ < 1 || von_ > n || zu_ > n) return false;
+  const TPlanweit planweit(schule_);
   weiter_ = true;
   gefragt_ = false;
   verdraengen_ = true;

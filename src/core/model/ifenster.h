@@ -88,6 +88,9 @@ class IManuellFenster : public IFenster {
   virtual void EntferneKurs(TKurs* kurs) = 0;
   // After its steps were taken back the window starts again from its first course.
   virtual void ErsterKursAktuell() {}
+  // The element goes away (already unlinked from its courses, not yet freed): nothing of the
+  // window may point at it afterwards.
+  virtual void ElementWirdGeloescht(const TElement* /*e*/) {}
 };
 
 }  // namespace kolvar

@@ -287,6 +287,7 @@ void TSchule::LoescheElement(TElement* e) {
     EntferneUndoRaum(static_cast<TRaum*>(e));
   }
   SchliesseFensterVon(e);
+  if (IManuellFenster* m = ManuellFenster()) m->ElementWirdGeloescht(e);
   aenderungen_.Vergiss(e);
   // The statistics window of its kind hears of it, also when nothing else changed, and finds
   // its rows no longer match the list.

@@ -202,6 +202,14 @@ void TFensterVerwaltung::SchliesseAlleFenster() {
     if (schule.IstAngemeldet(f)) f->Schliesse();
 }
 
+bool TFensterVerwaltung::DuerfenAlleSchliessen() {
+  TSchule& schule = palette_.Schule();
+  for (IFenster* f : schule.Fenster())
+    if (auto* form = dynamic_cast<TKindFenster*>(f); form != nullptr && schule.IstAngemeldet(f))
+      if (!form->DarfSchliessen()) return false;
+  return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Saved windows, stepping and switching
 

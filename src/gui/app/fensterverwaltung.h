@@ -47,6 +47,8 @@ class TFensterVerwaltung : public IFensterListe {
   void FensterSchliessenItemClick();
   // Closes every window of the school without asking (the school goes away).
   void SchliesseAlleFenster();
+  // Every open window's close query, as closing it would ask; false at the first refusal.
+  bool DuerfenAlleSchliessen();
 
   // Reopens a saved window by its kind, at its place where the screen allows it. The caller
   // holds Shift so that no other window is replaced. Saved places and sizes are those of the

@@ -138,6 +138,8 @@ bool TKolvarPalette::DateiOffen() const {
 
 bool TKolvarPalette::FormCloseQuery() {
   if (beschaeftigt_) return false;
+  // Quitting closes every window: each asks first what closing it alone would ask.
+  if (!fenster_->DuerfenAlleSchliessen()) return false;
   if (!DateiOffen()) return true;
   return dateiBefehle_->FrageSichernVorSchliessen();
 }

@@ -122,6 +122,12 @@ bool TKvForm::Schliesse() {
   return SchliesseMit(false);
 }
 
+bool TKvForm::DarfSchliessen() {
+  bool erlaubt = true;
+  FormCloseQuery(erlaubt);
+  return erlaubt;
+}
+
 void TKvForm::SchliesseErzwungen() {
   SchliesseMit(true);
 }

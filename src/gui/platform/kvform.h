@@ -43,6 +43,8 @@ class TKvForm : public QWidget {
 
   // Closes the way the user does: the close query may refuse. Returns whether it closed.
   bool Schliesse();
+  // Asks what closing would ask, without closing: false when the window refuses.
+  bool DarfSchliessen();
   // Closes without asking (school destroyed, program ends): the query is skipped, the close
   // action still runs so that the window unlinks itself.
   void SchliesseErzwungen();

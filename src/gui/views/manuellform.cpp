@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -174,11 +176,36 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     connect(g, &TGitter::ZiehenEnde, this,
             [this, i](int qs, int qz, int zs, int zz) { GridEndDrag(i, qs, qz, zs, zz); });
     connect(g, &TGitter::ZiehenAbgebrochen, this, [this] { MarkierungenLoeschen(); });
+    connect(g, &TGitter::TasteGedrueckt, this, [this](QKeyEvent* e) {
+      if (TasteLinksRechts(e)) e->accept();
+    });
     connect(g, &TGitter::ObenLinksGeaendert, this, [this, i] { Gleichlauf(i); });
     connect(g, &TGitter::AuswahlGeaendert, this, [this, i] { Gleichlauf(i); });
   }
+  menueZeit_ = new QTimer(this);
+  menueZeit_->setSingleShot(true);
   Schule().Palette().SetzeUndoAufzeichnen(true);
   ManuellAnordnen();
+}
+
+bool TManuellForm::TasteLinksRechts(QKeyEvent* ereignis) {
+  // The arrow keys step through the courses as the palette's arrows do.
+  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
+  if (palette_ == nullptr) return false;
+  if (ereignis->key() == Qt::Key_Left)
+    palette_->ClickLinks();
+  else
+    palette_->ClickRechts();
+  return true;
+}
+
+void TManuellForm::keyPressEvent(QKeyEvent* ereignis) {
+  if (TasteLinksRechts(ereignis)) return;
+  TKindFenster::keyPressEvent(ereignis);
+}
+
+bool TManuellForm::MenueWartet() const {
+  return menueZeit_->isActive();
 }
 
 TManuellForm::~TManuellForm() = default;
@@ -341,8 +368,7 @@ void TManuellForm::ZeigeFelder() {
   RaumFeld->setText(OderOhne(planung_.Raum()));
 }
 
-void TManuellForm::ZeigeAktKurs() {
-  ZeigeFelder();
+std::vector<TPlanElement*> TManuellForm::KursElemente() const {
   TKurs* k = planung_.AktKurs();
   std::vector<TPlanElement*> elemente;
   if (k != nullptr) {
@@ -350,6 +376,12 @@ void TManuellForm::ZeigeAktKurs() {
     if (k->Lehrer() != nullptr) elemente.push_back(k->Lehrer());
     if (planung_.Raum() != nullptr) elemente.push_back(planung_.Raum());
   }
+  return elemente;
+}
+
+void TManuellForm::ZeigeAktKurs() {
+  ZeigeFelder();
+  const std::vector<TPlanElement*> elemente = KursElemente();
   for (int i = 0; i < Gitterzahl(); ++i)
     ZeigeElementPlan(i,
                      i < static_cast<int>(elemente.size()) ? elemente[static_cast<std::size_t>(i)] : nullptr);
@@ -396,9 +428,20 @@ void TManuellForm::SetzePanelAktiv(int i) {
 }
 
 void TManuellForm::Aktualisiere() {
+  std::array<bool, kPanels> verborgen{};
+  for (int i = 0; i < kPanels; ++i)
+    verborgen[static_cast<std::size_t>(i)] = panels_[static_cast<std::size_t>(i)].rahmen->isHidden();
   ManuellAnordnen();
+  // Panels a larger layout adds show the current course's plans they would show on choosing it;
+  // a panel emptied otherwise (its element deleted) stays empty.
+  const std::vector<TPlanElement*> elemente = KursElemente();
   for (int i = 0; i < Gitterzahl(); ++i) {
     TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    if (verborgen[static_cast<std::size_t>(i)] && panel.element == nullptr &&
+        i < static_cast<int>(elemente.size())) {
+      panel.element = elemente[static_cast<std::size_t>(i)];
+      panel.label->clear();
+    }
     panel.gitter->SetzeText(0, 0, Kennbuchstabe(panel.element));
     if (panel.label->text().isEmpty() && panel.element != nullptr) {
       panel.label->setText(Q(panel.element->Kuerzel()));
@@ -411,8 +454,12 @@ void TManuellForm::Aktualisiere() {
 void TManuellForm::Aenderungen(const TAenderungen& a) {
   // The school knows this window by its TKindFenster side.
   uint8_t was = a.FuerFenster(static_cast<const TKindFenster&>(*this));
-  // The current course's locks (its editor's lock grid) change why slots are closed to it.
+  // The current course's locks (its editor's lock grid) change why slots are closed to it,
+  // and so do a teacher's, class's or room's: the grids show them and the reasons name them.
   if (a.Kurs(planung_.AktKurs()) & Aenderung::Zeichnen) was |= Aenderung::Zeichnen;
+  for (const TElement* e : a.ElementeMit(Aenderung::Zeichnen))
+    if (e->Art() == TElementArt::Lehrer || e->Art() == TElementArt::Klasse || e->Art() == TElementArt::Raum)
+      was |= Aenderung::Zeichnen;
   TKindFenster::Reagiere(was);
 }
 
@@ -459,6 +506,23 @@ void TManuellForm::EntferneKurs(TKurs* kurs) {
     ZeigeAktKurs();
   else
     NeuZeichnen();
+}
+
+void TManuellForm::ElementWirdGeloescht(const TElement* e) {
+  for (TPanel& panel : panels_) {
+    if (panel.element != e) continue;
+    panel.element = nullptr;
+    panel.label->clear();
+    panel.gitter->SetzeText(0, 0, Kennbuchstabe(nullptr));
+  }
+  planung_.VergissElement(e);
+  NeuZeichnen();
+}
+
+bool TManuellForm::Blaettere(bool vorwaerts) {
+  TKurs* ziel = planung_.Nachbar(vorwaerts, Tasten() & Taste::Shift);
+  if (ziel != nullptr) SetzeAktKurs(ziel);
+  return true;
 }
 
 void TManuellForm::MarkierungenLoeschen() {
@@ -575,6 +639,7 @@ void TManuellForm::FormCloseQuery(bool& erlaubt) {
 }
 
 void TManuellForm::FormClose(TCloseAction& aktion) {
+  menueZeit_->stop();
   for (TPanel& panel : panels_) panel.gitter->BrecheZiehenAb();
   Schule().VerwerfeUndo();
   Schule().Palette().SetzeUndoAufzeichnen(false);

@@ -22,8 +22,10 @@
 
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace kolvar {
 
@@ -67,6 +69,10 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void NimmKursAuf(TKurs* kurs) override;
   void EntferneKurs(TKurs* kurs) override;
   void ErsterKursAktuell() override;
+  void ElementWirdGeloescht(const TElement* e) override;
+  // The palette's arrows and the arrow keys: the previous or next course of the list, with
+  // Shift only those with open hours.
+  bool Blaettere(bool vorwaerts) override;
 
   void MarkierungenLoeschen();
 
@@ -83,6 +89,9 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void GridMouseDown(int panel, int spalte, int zeile, Qt::MouseButton knopf, QPoint global);
   void GridMouseUp(int panel, int spalte, int zeile, Qt::MouseButton knopf);
   void GridDblClick(int panel, int spalte, int zeile);
+  // The pop-up of a single left click, once no second click followed.
+  void MausMenue(int panel, int spalte, int zeile);
+  bool MenueWartet() const;
   void GridEndDrag(int panel, int quelleSpalte, int quelleZeile, int zielSpalte, int zielZeile);
   // The element buttons of the left box.
   void LehrerKnopfClick();
@@ -115,6 +124,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void FormCloseQuery(bool& erlaubt) override;
   void FormClose(TCloseAction& aktion) override;
   void showEvent(QShowEvent* ereignis) override;
+  void keyPressEvent(QKeyEvent* ereignis) override;
 
  private:
   struct TPanel {
@@ -129,6 +139,8 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void Platziere();
   void GitterVorbereiten(TPanel& panel);
   void ZeigeAktKurs();
+  // What the grids show for the current course, in order: its first class, teacher, room.
+  std::vector<TPlanElement*> KursElemente() const;
   void ZeigeFelder();
   void ZeigeElementPlan(int i, TPlanElement* e);
   void FuelleGitter(int i);
@@ -149,6 +161,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   std::vector<TMenueEintrag> ElementEintraege(TElementArt art, bool mitOhne);
   void ElementKnopf(QPushButton* knopf, TElementArt art);
   void Gleichlauf(int quelle);
+  bool TasteLinksRechts(QKeyEvent* ereignis);
 
   IPalette* palette_;
   TManuellPlanung planung_;
@@ -156,6 +169,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   int aktivesPanel_ = 0;
   bool gleichlauf_ = false;
   bool doppelklick_ = false;
+  QTimer* menueZeit_ = nullptr;
   bool strgVorher_ = false;
   QPoint ort_;  // where the layout puts the window's frame
 };

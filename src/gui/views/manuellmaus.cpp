@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -67,6 +68,8 @@ void TManuellForm::GrundMenue(int i, int spalte, int zeile) {
 // Mouse
 
 void TManuellForm::GridMouseDown(int panel, int spalte, int zeile, Qt::MouseButton knopf, QPoint global) {
+  // A press within the double-click time is no single click: the waiting pop-up is dropped.
+  menueZeit_->stop();
   SetzePanelAktiv(panel);
   if (knopf == Qt::RightButton) {
     std::vector<TMenueEintrag> eintraege = planung_.KursMenue();
@@ -103,6 +106,17 @@ void TManuellForm::GridMouseUp(int panel, int spalte, int zeile, Qt::MouseButton
   // The release that ends a double click belongs to it: no pop-up over what it just placed.
   if (std::exchange(doppelklick_, false)) return;
   if (!IstAktiv() || !IstKoerper(panel, spalte, zeile)) return;
+  // A second click may follow: the pop-up opened at once would take it, and the double click
+  // would never reach the slot. So it waits the double-click time.
+  menueZeit_->disconnect();
+  connect(menueZeit_, &QTimer::timeout, this,
+          [this, panel, spalte, zeile] { MausMenue(panel, spalte, zeile); });
+  menueZeit_->start(QApplication::doubleClickInterval());
+}
+
+void TManuellForm::MausMenue(int panel, int spalte, int zeile) {
+  TSchule::TAktion aktion(Schule());
+  if (!IstAngemeldet() || !IstAktiv() || !IstKoerper(panel, spalte, zeile)) return;
   TPlanElement* element = GitterElement(panel);
   const TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);
   const bool gruende = !planung_.Gruende(spalte, zeile).Leer();
@@ -136,6 +150,7 @@ void TManuellForm::GridMouseUp(int panel, int spalte, int zeile, Qt::MouseButton
 
 void TManuellForm::GridDblClick(int panel, int spalte, int zeile) {
   TSchule::TAktion aktion(Schule());
+  menueZeit_->stop();
   doppelklick_ = true;
   if (!IstKoerper(panel, spalte, zeile)) return;
   TKurs* kurs = Zellen(panel).Kurs(spalte, zeile);

@@ -58,6 +58,43 @@ TEST_F(ManuellPlanungTest, NextOpenCourseWrapsAndStaysWhenNoneIsLeft) {
   EXPECT_EQ(m.AktKurs(), s->deutsch5a);
 }
 
+// Stepping both ways wraps; passing over complete courses stops back at the start.
+TEST_F(ManuellPlanungTest, NeighboursWrapAndSkipCompleteCoursesOnlyWhenAsked) {
+  m.MitKursliste({s->deutsch6a, s->mathe5b, s->deutsch5a}, false);
+  EXPECT_EQ(m.Nachbar(true, false), s->mathe5b);
+  EXPECT_EQ(m.Nachbar(false, false), s->deutsch5a);
+  for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);
+  EXPECT_EQ(m.Nachbar(true, true), s->deutsch5a);
+  EXPECT_EQ(m.Nachbar(true, false), s->mathe5b);
+  m.SetzeAktKurs(s->deutsch5a);
+  EXPECT_EQ(m.Nachbar(false, true), s->deutsch6a);
+  EXPECT_EQ(m.Nachbar(true, true), s->deutsch6a);
+  for (int p = 1; p <= 3; ++p) s->deutsch6a->Setze(1, 1, nullptr, p);
+  EXPECT_EQ(m.Nachbar(true, true), s->deutsch5a) << "none other open: back at the start";
+  EXPECT_EQ(m.Nachbar(false, true), s->deutsch5a);
+  TManuellPlanung leer(*s->schule);
+  EXPECT_EQ(leer.Nachbar(true, true), nullptr);
+}
+
+// An element going away is no longer the chosen room or the shown coupling; a room the user
+// switched off stays off.
+TEST_F(ManuellPlanungTest, ForgottenElementsLeaveRoomAndCoupling) {
+  s->sportSch->FuegeRaumHinzu(s->r102, false);
+  m.MitKursliste({s->sportSch}, false);
+  ASSERT_EQ(m.Raum(), s->th);
+  ASSERT_EQ(m.GezeigteKopplung(), s->spo);
+  s->sportSch->EntferneRaum(s->th);
+  m.VergissElement(s->th);
+  EXPECT_EQ(m.Raum(), s->r102) << "the course's next room";
+  m.VergissElement(s->mue);
+  EXPECT_EQ(m.Raum(), s->r102);
+  m.VergissElement(s->spo);
+  EXPECT_EQ(m.GezeigteKopplung(), nullptr);
+  m.SetzeRaum(nullptr);
+  m.VergissElement(s->r101);
+  EXPECT_EQ(m.Raum(), nullptr);
+}
+
 TEST_F(ManuellPlanungTest, CourseMenuWrapsCompleteCoursesAndChecksTheCurrentOne) {
   m.MitKursliste({s->deutsch6a, s->mathe5b}, false);
   for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);

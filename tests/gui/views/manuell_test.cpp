@@ -4,15 +4,22 @@
 // open, and closing under each answer of its question.
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 
 #include "core/engine/planhilfe.h"
+#include "masterdata/kueform.h"
+#include "masterdata/sperrung.h"
 #include "planumgebung.h"
 #include "platform/gitter.h"
 #include "views/manuellform.h"
+#include "views/plnstandardform.h"
 
 namespace kolvar {
 namespace {
@@ -244,6 +251,136 @@ TEST_F(ManuellTest, LettingGoOfCtrlInSchiebenClearsTheMarks) {
   palette.ShiftMerken(Taste::Shift);
   schule->SetzeCursor();
   EXPECT_TRUE(form->Zellen(0).Markierte().empty());
+  form->Schliesse();
+}
+
+// Deleting in "Kürzel" what the window shows: each kind leaves its panels, the chosen room and the
+// shown coupling; laying out, redrawing and painting afterwards read nothing freed.
+TEST_F(ManuellTest, DeletedElementsLeaveTheWindow) {
+  standard.PlanFenster.pma = 5;
+  Oeffne({sportSch, deutsch5a}, Modus::Setzen);
+  form->SetzeAktKurs(deutsch5a);
+  // A press on the fourth grid makes its panel the active one.
+  Sende(3, QEvent::MouseButtonPress, 0, 0, Qt::LeftButton, {});
+  Sende(3, QEvent::MouseButtonRelease, 0, 0, Qt::NoButton, {});
+  ASSERT_EQ(form->AktivesPanel(), 3);
+  form->ZeigeImAktivenPanel(k5b);
+  ASSERT_EQ(form->GitterElement(0), k5a);
+  ASSERT_EQ(form->GitterElement(1), mue);
+  ASSERT_EQ(form->GitterElement(2), r101);
+  struct TFall {
+    int art;  // the kind's button of "Kürzel"
+    const char* kuerzel;
+    const void* element;
+    TKurs* aktuell;
+  } faelle[] = {{1, "5a", k5a, deutsch5a}, {0, "MUE", mue, deutsch5a}, {4, "R101", r101, deutsch5a},
+                {1, "5b", k5b, deutsch5a}, {2, "SPO", spo, sportSch},  {4, "TH", th, sportSch}};
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.kuerzel);
+    form->SetzeAktKurs(f.aktuell);
+    TKueForm kuerzel(*schule);
+    kuerzel.show();
+    kuerzel.ArtGruppe()->button(f.art)->click();
+    kuerzel.KueFeld()->clear();
+    QTest::keyClicks(kuerzel.KueFeld(), QString::fromLatin1(f.kuerzel));
+    ASSERT_TRUE(kuerzel.LoeschKnopf()->isEnabled());
+    dialoge.Antworte(QStringLiteral("Kürzel löschen"), mrJa);
+    kuerzel.LoeschKnopf()->click();
+    kuerzel.OkKnopf()->click();
+    // What the palette does after the dialog: every window laid out and shown again.
+    schule->AktualisiereAlleFenster();
+    ASSERT_TRUE(Offen());
+    for (int i = 0; i < form->Gitterzahl(); ++i) {
+      EXPECT_NE(static_cast<const void*>(form->GitterElement(i)), f.element) << i;
+      if (form->GitterElement(i) == nullptr) {
+        EXPECT_EQ(form->Gitter(i)->Text(0, 0), QStringLiteral(" ")) << i;
+      }
+    }
+    EXPECT_NE(static_cast<const void*>(form->Planung().Raum()), f.element);
+    EXPECT_NE(static_cast<const void*>(form->Planung().GezeigteKopplung()), f.element);
+    form->grab();
+    for (int d = 1; d <= standard.mtn; ++d)
+      for (int p = 1; p <= standard.pst; ++p)
+        for (const TKonflikt& k : form->Planung().Gruende(d, p)) form->Planung().GrundText(k, d, p);
+    Gesund();
+  }
+  EXPECT_EQ(form->Planung().Raum(), nullptr) << "TH was the sports course's last room";
+  Antworte(QStringLiteral("Manuellfenster schließen"), QStringLiteral("Ja"));
+  EXPECT_TRUE(form->SchliesseFrage());
+}
+
+// A double click reaches the slot: the pop-up of the first click waits the double-click time,
+// and the second click drops it.
+TEST_F(ManuellTest, DoubleClickIsNotEatenByThePopup) {
+  mathe5b->Setze(1, 1, r102, 1);  // MUE is busy on Monday 1 and 2
+  mathe5b->Setze(1, 1, r102, 2);
+  mathe5a->Setze(1, 3, r101, 1);
+  Oeffne({deutsch5a}, Modus::Setzen);
+  ASSERT_FALSE(form->Planung().Gruende(1, 1).Leer());
+
+  Antworte(QStringLiteral("Verdrängen"), QStringLiteral("Trotzdem setzen"));
+  Doppel(0, 1, 1);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  EXPECT_FALSE(Hat(mathe5b, 1, 1, 1));
+  EXPECT_FALSE(form->MenueWartet());
+  EXPECT_TRUE(popups.Angebote().empty()) << "a pop-up opened between the two clicks";
+
+  // A single click shows the reasons once no second click came.
+  Klicke(0, 1, 2, {});
+  EXPECT_TRUE(popups.Angebote().empty());
+  EXPECT_TRUE(form->MenueWartet());
+  popups.WaehleNichts();
+  QTest::qWait(QApplication::doubleClickInterval() + 100);
+  ASSERT_EQ(popups.Angebote().size(), 1u);
+  EXPECT_TRUE(popups.Angebote()[0].texte.join(' ').contains(QStringLiteral("besetzt")));
+
+  // In Zeigen a double click on another course's lesson makes it current, nothing pops up.
+  Modus(Modus::Zeigen);
+  Doppel(0, 3, 1);
+  EXPECT_EQ(form->AktKurs(), mathe5a);
+  EXPECT_EQ(popups.Angebote().size(), 1u);
+  form->Schliesse();
+}
+
+// A lock drawn in a teacher's lock grid redraws the window: the slot's reason is there at once.
+TEST_F(ManuellTest, LockDrawnInAnEditorRedrawsTheWindow) {
+  Oeffne({deutsch5a}, Modus::Setzen);
+  ASSERT_TRUE(form->Planung().Gruende(2, 3).Leer());
+  TSperrung sperrung;
+  sperrung.Vorbereiten(standard);
+  sperrung.SetzeQuelle(TSperrQuelle::VonElement(*mue), schule.get());
+  sperrung.show();
+  QWidget* g = sperrung.Gitter();
+  const QPoint ort = sperrung.ZellRechteck(2, 3).center();
+  for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent e(art, QPointF(ort), QPointF(g->mapToGlobal(ort)), Qt::LeftButton,
+                  art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+    QApplication::sendEvent(g, &e);
+  }
+  ASSERT_TRUE(mue->Sperrung().Belegt(1, 2, 3));
+  EXPECT_FALSE(form->Planung().Gruende(2, 3).Leer());
+  EXPECT_TRUE(form->Planung().Bild(2, 3, nullptr).Schraffur);
+  form->Schliesse();
+}
+
+// "3 quer" and Ok in the plan presets: the two new panels show the teacher and the room at once.
+TEST_F(ManuellTest, NewPanelsOfALargerLayoutShowTheCoursesPlans) {
+  standard.PlanFenster.pma = 0;
+  Oeffne({deutsch5a}, Modus::Zeigen);
+  ASSERT_EQ(form->Gitterzahl(), 1);
+  TPlnStandardForm vorgaben(*schule);
+  popups.WaehleText(QStringLiteral("3 quer"));
+  vorgaben.ManWechselKnopf()->click();
+  vorgaben.Knopf(QStringLiteral("Ok"))->click();
+  ASSERT_EQ(form->Gitterzahl(), 3);
+  EXPECT_EQ(form->GitterElement(0), k5a);
+  EXPECT_EQ(form->GitterElement(1), mue);
+  EXPECT_EQ(form->GitterElement(2), r101);
+  EXPECT_EQ(form->Gitter(1)->Text(0, 0), QStringLiteral("L"));
+  EXPECT_EQ(form->Gitter(2)->Text(0, 0), QStringLiteral("A"));
+  const QLabel* label = form->Gitter(2)->parentWidget()->findChild<QLabel*>();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), QStringLiteral("R101"));
   form->Schliesse();
 }
 
