@@ -333,6 +333,9 @@ void TSollElement::UebernimmSoll(int32_t wert) {
   } else {
     for (int v = 1; v <= soll_.Versionen(); ++v) SetzeSoll(v, wert);
   }
+  // The editor, the workload and the statistics row show the target.
+  Schule().MerkeElement(this, Aenderung::Werte);
+  FuelleStatistikZeile();
 }
 
 void TSollElement::AendereSoll(int32_t delta) {

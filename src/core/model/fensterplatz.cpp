@@ -4,11 +4,21 @@
 
 namespace kolvar {
 
+TPunkt PalettenAbstand(const TRechteck& palette, int pas, int bildschirmBreite, int bildschirmHoehe) {
+  // A palette anywhere in the upper (left) half, not only at the very edge, would hide the title
+  // bars of windows that start above its lower (right) edge.
+  const int rechts = palette.Links + palette.Breite + 5;
+  const int unten = palette.Oben + palette.Hoehe + 5;
+  if (pas > 3) return {rechts <= bildschirmBreite / 2 ? std::max(rechts, 0) : 0, 0};
+  return {0, unten <= bildschirmHoehe / 2 ? std::max(unten, 0) : 0};
+}
+
 TPunkt FensterPlatz(int i, int anordnung, const TRechteck& palette, int pas, int bildschirmBreite,
                     int bildschirmHoehe) {
   i = std::max(i, 1);
-  const int x0 = pas > 3 && palette.Links < 10 ? palette.Breite + 5 : 0;
-  const int y0 = pas < 3 && palette.Oben < 10 ? palette.Hoehe + 5 : 0;
+  const TPunkt abstand = PalettenAbstand(palette, pas, bildschirmBreite, bildschirmHoehe);
+  const int x0 = abstand.X;
+  const int y0 = abstand.Y;
   const int w = bildschirmBreite;
   const int h = bildschirmHoehe;
   const int wm = (w + x0) / 2;

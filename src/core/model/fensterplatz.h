@@ -21,6 +21,10 @@ struct TRechteck {
   int Hoehe = 0;
 };
 
+// Where windows start so that they stay clear of the palette: right of a column palette (layouts
+// 4..6), below any other, when the palette lies in the screen's left (upper) half; else 0.
+TPunkt PalettenAbstand(const TRechteck& palette, int pas, int bildschirmBreite, int bildschirmHoehe);
+
 // i counts the windows from 1; palette is the palette's frame, pas its layout.
 TPunkt FensterPlatz(int i, int anordnung, const TRechteck& palette, int pas, int bildschirmBreite,
                     int bildschirmHoehe);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QVariant>
 #include <algorithm>
 
 #include "ansicht/blaettern.h"
@@ -30,6 +31,9 @@ TRechteck Rechteck(const QRect& r) {
 QScreen* Bildschirm() {
   return QGuiApplication::primaryScreen();
 }
+
+// The frame's place the cascade gave a window, until a saved place replaces it.
+constexpr const char* kPlatzSoll = "kvPlatzSoll";
 
 }  // namespace
 
@@ -126,16 +130,32 @@ void TFensterVerwaltung::PlatziereFenster(TKindFenster& fenster, int nummer, boo
   // A window that leaves its size to its layout gets it now: sized only when shown, it was placed by
   // its inside, so its title bar went under the palette.
   if (!fenster.testAttribute(Qt::WA_Resized)) fenster.adjustSize();
+  // The room beside the palette: a window larger than it is made to fit where it may be resized,
+  // since one moved up or left to end on the screen would hide its title bar under the palette.
+  const TPunkt abstand = PalettenAbstand(palette, standard.pas, bildschirm.width(), bildschirm.height());
+  QRect frei = verfuegbar;
+  frei.setLeft(std::max(frei.left(), abstand.X));
+  frei.setTop(std::max(frei.top(), abstand.Y));
+  // Before a window is framed its frame is unknown; the palette's is the best guess.
+  QSize rand = fenster.frameGeometry().size() - fenster.size();
+  if (!fenster.isVisible() && palette_.isVisible()) rand = palette_.frameGeometry().size() - palette_.size();
+  const QSize platz = frei.size() - rand;
+  if (fenster.height() > platz.height() && fenster.minimumHeight() < fenster.maximumHeight())
+    fenster.resize(fenster.width(), std::max(fenster.minimumHeight(), platz.height()));
+  if (fenster.width() > platz.width() && fenster.minimumWidth() < fenster.maximumWidth())
+    fenster.resize(std::max(fenster.minimumWidth(), platz.width()), fenster.height());
   // A window wider than its column or quadrant moves left (up) until it ends on the screen.
-  const QSize rahmen = fenster.frameGeometry().size();
-  ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(verfuegbar));
+  const QSize rahmen = fenster.size() + rand;
+  ort = ImBildschirm({ort.X, ort.Y, rahmen.width(), rahmen.height()}, Rechteck(frei));
   fenster.move(ort.X, ort.Y);
   // Before the window manager has framed a new window, Qt can only guess its frame; once it is
-  // shown, the frame goes where it was meant to be.
+  // shown, the frame goes where it was meant to be, unless the window was given a place since.
   const QPoint soll(ort.X, ort.Y);
+  fenster.setProperty(kPlatzSoll, soll);
   QPointer<TKindFenster> wache(&fenster);
   QTimer::singleShot(150, &fenster, [wache, soll] {
-    if (wache && wache->isVisible() && wache->frameGeometry().topLeft() != soll) wache->move(soll);
+    if (!wache || !wache->isVisible() || wache->property(kPlatzSoll).toPoint() != soll) return;
+    if (wache->frameGeometry().topLeft() != soll) wache->move(soll);
   });
 }
 
@@ -236,7 +256,9 @@ void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
   const bool hoeheNehmen = breiteNehmen || enthaelt(kHoehe);
   if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < innen.height()) innen.setHeight(satz.Hoehe);
   if (breiteNehmen && satz.Breite > 0 && satz.Breite < innen.width()) innen.setWidth(satz.Breite);
-  // The inside's rectangle: Qt sets it exactly, framed or not yet.
+  // The inside's rectangle: Qt sets it exactly, framed or not yet; the cascade's late correction
+  // must not take the window back.
+  if (innen.topLeft() != bisher.topLeft()) fenster->setProperty(kPlatzSoll, QVariant());
   if (innen != bisher) fenster->setGeometry(innen);
 }
 

@@ -1,6 +1,5 @@
 #include "app/grundeinstellungen.h"
 
-#include "ansicht/vorgaberegeln.h"
 #include "app/dialogregister.h"
 #include "app/eckstandardform.h"
 #include "app/hintergrund.h"
@@ -9,7 +8,6 @@
 #include "app/zeitform.h"
 #include "model/schule.h"
 #include "model/standard.h"
-#include "platform/schriftbreite.h"
 
 namespace kolvar {
 
@@ -36,14 +34,9 @@ void InstalliereGrundeinstellungen(TKolvarPalette& palette) {
       [&palette] {
         TZeitForm form(palette.Standard(), &palette);
         const int ergebnis = form.Zeige();
-        if (ergebnis == mrOk) {
-          // The period column is as wide as the longest label.
-          TStandard& st = palette.Standard();
-          const TKuerzelListen kuerzel = KuerzelListen(palette.Schule());
-          st.BerechneListenbreiten(SchriftBreite, kuerzel);
-          st.BerechneSpaltenbreiten(SchriftBreite, kuerzel);
-          palette.Schule().AktualisiereAlleFenster();
-        }
+        // Only the labels are stored: the column widths are the user's, set in "Pläne" and
+        // "Deputate", and measuring them afresh here would undo them.
+        if (ergebnis == mrOk) palette.Schule().AktualisiereAlleFenster();
         return ergebnis;
       },
       MenuePfad::VorZeiten);

@@ -32,6 +32,7 @@
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
+#include "platform/kvform.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
 #include "platform/uhr.h"
@@ -48,6 +49,7 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   setObjectName(QStringLiteral("KolvarPalette"));
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
+  ShiftFilterEinrichten();
   hintergrund_ = std::make_unique<THintergrund>();
   HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());

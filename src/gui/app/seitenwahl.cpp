@@ -5,12 +5,14 @@
 
 namespace kolvar {
 
-TSeitenWahl::TSeitenWahl() : vorher_(TDienste::Dialoge()) {
+TSeitenWahl::TSeitenWahl()
+    : gesetzt_(TDienste::GesetzteDialoge()),
+      vorher_(gesetzt_ != nullptr ? *gesetzt_ : TQtDialogDienst::Standard()) {
   TDienste::SetzeDialoge(this);
 }
 
 TSeitenWahl::~TSeitenWahl() {
-  TDienste::SetzeDialoge(&vorher_);
+  TDienste::SetzeDialoge(gesetzt_);
 }
 
 int TSeitenWahl::ZeigeDialog(TKvDialog& dialog) {

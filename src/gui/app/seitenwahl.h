@@ -22,6 +22,7 @@ class TSeitenWahl : public IDialogDienst {
             TKnopf standard) override;
 
  private:
+  IDialogDienst* gesetzt_;  // what was put in place before, restored at the end
   IDialogDienst& vorher_;
   int seite_ = -1;
   int tiefe_ = 0;

@@ -62,7 +62,7 @@ void TGrForm::Vorbereiten(TElement* element) {
   element_ = element;
   Schule().BindeFenster(this, element_);
   if (element_ == nullptr) return;
-  SetzeCaption(QStringLiteral("Grunddaten ") + QString::fromStdString(element_->Kuerzel()));
+  SetzeElementCaption(QStringLiteral("Grunddaten "));
   if (sperrung_ != nullptr) {
     sperrung_->Vorbereiten(Schule().Standard());
     if (auto* pe = dynamic_cast<TPlanElement*>(element_))

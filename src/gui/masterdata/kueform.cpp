@@ -214,6 +214,8 @@ void TKueForm::AendernKnopfClick() {
   kueFeld_->setText(Q(e->Kuerzel()));
   KueFeldChange();
   FeldFokus();
+  // Selected, so that the next abbreviation typed replaces it instead of being appended to it.
+  kueFeld_->selectAll();
 }
 
 void TKueForm::LoeschKnopfClick() {

@@ -1,5 +1,6 @@
 #include "masterdata/sperrung.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -84,11 +85,15 @@ TSperrung::TSperrung(QWidget* eltern) : QGroupBox(QStringLiteral("Sperrung"), el
   tagKopf_->setObjectName(QStringLiteral("TagGrid"));
   stdKopf_ = new TKopf(this, false);
   stdKopf_->setObjectName(QStringLiteral("StdGrid"));
-  const int oben = 18;
-  stdKopf_->setGeometry(6, oben + kKopfHoehe, kStdBreite, kStunden * kZellHoehe + 2 * kRand);
-  tagKopf_->move(6 + kStdBreite, oben);
-  gitter_->move(6 + kStdBreite, oben + kKopfHoehe);
+  Spalte(kStdBreite);
   Anordnen(5);
+}
+
+void TSperrung::Spalte(int breite) {
+  const int oben = 18;
+  stdKopf_->setGeometry(6, oben + kKopfHoehe, breite, kStunden * kZellHoehe + 2 * kRand);
+  tagKopf_->move(6 + breite, oben);
+  gitter_->move(6 + breite, oben + kKopfHoehe);
 }
 
 void TSperrung::Anordnen(int tage) {
@@ -111,7 +116,15 @@ void TSperrung::Vorbereiten(const TStandard& standard) {
   for (int p = 0; p < kStunden; ++p)
     stdTexte.push_back(
         QString::fromStdString(standard.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p)]));
+  // The period column is as wide as its longest label, which it would cut otherwise.
+  QFont schrift = stdKopf_->font();
+  schrift.setPixelSize(9);
+  const QFontMetrics mass(schrift);
+  int breite = kStdBreite;
+  for (const QString& t : stdTexte) breite = std::max(breite, mass.horizontalAdvance(t) + 6);
   stdKopf_->SetzeTexte(std::move(stdTexte));
+  Spalte(breite);
+  Anordnen(tage);
   gitter_->update();
 }
 

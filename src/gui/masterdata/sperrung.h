@@ -42,6 +42,8 @@ class TSperrung : public QGroupBox {
   class TKopf;
   friend class TGitterFlaeche;
 
+  // The period column's width; the day header and the grid follow it.
+  void Spalte(int breite);
   void Anordnen(int tage);
   void Male(QPainter& maler) const;
   bool Zelle(const QPoint& punkt, int& tag, int& stunde) const;

@@ -111,7 +111,7 @@ void TUVForm::Vorbereiten(TUVTab* tab) {
   // Taking the window over for another table moves the table's slot with it.
   Schule().BindeFenster(this, tab_);
   if (tab_ == nullptr) return;
-  SetzeCaption(QStringLiteral("UV-Tabelle ") + Q(tab_->Kuerzel()));
+  SetzeElementCaption(QStringLiteral("UV-Tabelle "));
   const TStandard& st = Schule().Standard();
   QFont schrift(Q(st.PlanFenster.Schrift.Name));
   schrift.setPointSize(std::max(1, st.PlanFenster.Schrift.Groesse));

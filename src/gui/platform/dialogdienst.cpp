@@ -55,6 +55,11 @@ QString KnopfText(TKnopf knopf) {
   return QStringLiteral("Abbrechen");
 }
 
+TQtDialogDienst& TQtDialogDienst::Standard() {
+  static TQtDialogDienst dienst;
+  return dienst;
+}
+
 int TQtDialogDienst::ZeigeDialog(TKvDialog& dialog) {
   return dialog.ZeigeModal();
 }

@@ -38,6 +38,8 @@ class IDialogDienst {
 
 class TQtDialogDienst : public IDialogDienst {
  public:
+  // The program's one instance.
+  static TQtDialogDienst& Standard();
   int ZeigeDialog(TKvDialog& dialog) override;
   int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
             TKnopf standard) override;

@@ -31,16 +31,71 @@ Schnittstelle& Oder(Schnittstelle* gesetzt) {
   static Standard standard;
   return gesetzt != nullptr ? *gesetzt : standard;
 }
+
+IDialogDienst& Dahinter() {
+  return Aktuell().dialoge != nullptr ? *Aktuell().dialoge : TQtDialogDienst::Standard();
+}
+
+// A key released while a dialog, pop-up or file dialog had the keyboard never reached a window
+// of ours: the modifiers recorded before it opened are stale once it closes.
+void ShiftVergessen() {
+  if (IShiftEmpfaenger* empfaenger = Aktuell().shift) empfaenger->ShiftMerken(0);
+}
+
+class TDialogeOhneAltlast : public IDialogDienst {
+ public:
+  int ZeigeDialog(TKvDialog& dialog) override {
+    const int ergebnis = Dahinter().ZeigeDialog(dialog);
+    ShiftVergessen();
+    return ergebnis;
+  }
+  int Frage(const QString& titel, const QString& text, unsigned knoepfe, TMeldungsArt art,
+            TKnopf standard) override {
+    const int ergebnis = Dahinter().Frage(titel, text, knoepfe, art, standard);
+    ShiftVergessen();
+    return ergebnis;
+  }
+};
+
+class TPopupsOhneAltlast : public IPopupDienst {
+ public:
+  TPopupWahl Zeige(const std::vector<TPopupEintrag>& eintraege, const QPoint& global,
+                   int spaltenHoehe) override {
+    const TPopupWahl wahl = Oder<TQtPopupDienst>(Aktuell().popups).Zeige(eintraege, global, spaltenHoehe);
+    ShiftVergessen();
+    return wahl;
+  }
+};
+
+class TDateienOhneAltlast : public IDateiDienst {
+ public:
+  QString Oeffnen(const TDateiAuswahl& auswahl) override {
+    const QString pfad = Oder<TQtDateiDienst>(Aktuell().dateien).Oeffnen(auswahl);
+    ShiftVergessen();
+    return pfad;
+  }
+  QString Sichern(const TDateiAuswahl& auswahl) override {
+    const QString pfad = Oder<TQtDateiDienst>(Aktuell().dateien).Sichern(auswahl);
+    ShiftVergessen();
+    return pfad;
+  }
+};
 }  // namespace
 
 IDialogDienst& TDienste::Dialoge() {
-  return Oder<TQtDialogDienst>(Aktuell().dialoge);
+  static TDialogeOhneAltlast dienst;
+  return dienst;
+}
+IDialogDienst* TDienste::GesetzteDialoge() {
+  return Aktuell().dialoge;
 }
 IPopupDienst& TDienste::Popups() {
-  return Oder<TQtPopupDienst>(Aktuell().popups);
+  static TPopupsOhneAltlast dienst;
+  return dienst;
 }
 IDateiDienst& TDienste::Dateien() {
-  return Oder<TQtDateiDienst>(Aktuell().dateien);
+  static TDateienOhneAltlast dienst;
+  return dienst;
 }
 IAblage& TDienste::Ablage() {
   return Oder<TQtAblage>(Aktuell().ablage);
@@ -56,7 +111,8 @@ IShiftEmpfaenger* TDienste::Shift() {
 }
 
 void TDienste::SetzeDialoge(IDialogDienst* dienst) {
-  Aktuell().dialoge = dienst;
+  // The forwarding service itself would forward to itself.
+  Aktuell().dialoge = dienst == &Dialoge() ? nullptr : dienst;
 }
 void TDienste::SetzePopups(IPopupDienst* dienst) {
   Aktuell().popups = dienst;

@@ -20,6 +20,9 @@ class TDienste {
   static IAblage& Ablage();
   static IUhr& Uhr();
   static IHilfe& Hilfe();
+  // The dialog service put in place (null: Qt's), for one that stands in front of it for a while.
+  // Dialoge() itself forwards to it and forgets the modifiers a dialog may have swallowed.
+  static IDialogDienst* GesetzteDialoge();
   // Null until the palette (or a test) takes the shift state.
   static IShiftEmpfaenger* Shift();
 

@@ -37,6 +37,20 @@ void ZentriereAufBildschirm(QWidget& fenster) {
                std::max(flaeche.top(), flaeche.top() + (flaeche.height() - aussen.height()) / 2));
 }
 
+void ZentriereUeber(QWidget& fenster, const QWidget& ueber) {
+  QScreen* bildschirm = ueber.screen() != nullptr ? ueber.screen() : QGuiApplication::primaryScreen();
+  const QRect mitte = ueber.frameGeometry();
+  const QSize aussen = fenster.frameGeometry().size();
+  int x = mitte.center().x() - aussen.width() / 2;
+  int y = mitte.center().y() - aussen.height() / 2;
+  if (bildschirm != nullptr) {
+    const QRect flaeche = bildschirm->availableGeometry();
+    x = std::max(flaeche.left(), std::min(x, flaeche.right() + 1 - aussen.width()));
+    y = std::max(flaeche.top(), std::min(y, flaeche.bottom() + 1 - aussen.height()));
+  }
+  fenster.move(x, y);
+}
+
 int TitelBreite(const QString& caption) {
   // The window manager draws the title in a bold font of its own, beside an icon and up to
   // three buttons; measure generously so that no theme has to cut it.
@@ -44,6 +58,16 @@ int TitelBreite(const QString& caption) {
   schrift.setBold(true);
   const QFontMetrics mass(schrift);
   return mass.horizontalAdvance(caption) * 5 / 4 + 4 * (mass.height() + 8);
+}
+
+void TitelPlatzLassen(QWidget& fenster) {
+  const int noetig = TitelBreite(fenster.windowTitle());
+  if (fenster.minimumWidth() == fenster.maximumWidth()) {
+    if (fenster.width() < noetig) fenster.setFixedWidth(noetig);
+    return;
+  }
+  if (fenster.minimumWidth() < noetig) fenster.setMinimumWidth(noetig);
+  if (fenster.width() < noetig) fenster.resize(noetig, fenster.height());
 }
 
 }  // namespace kolvar

@@ -3,6 +3,7 @@
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
+#include "model/text.h"
 #include "platform/dienste.h"
 #include "platform/fensterliste.h"
 #include "platform/ipalette.h"
@@ -28,6 +29,26 @@ TKindFenster::~TKindFenster() {
 void TKindFenster::SetzeCaption(const QString& caption) {
   TKvForm::SetzeCaption(caption);
   if (angemeldet_ && liste_ != nullptr) liste_->FensterUmbenannt(*this);
+}
+
+void TKindFenster::SetzeElementCaption(const QString& vorsatz, int laenge) {
+  captionVorsatz_ = vorsatz;
+  captionLaenge_ = laenge;
+  CaptionNachfuehren();
+}
+
+void TKindFenster::CaptionNachfuehren() {
+  const TElement* e = Element();
+  if (captionVorsatz_.isEmpty() || e == nullptr) return;
+  std::string text = captionVorsatz_.toStdString() + e->Kuerzel();
+  if (captionLaenge_ > 0) text = KuerzeText(text, captionLaenge_);
+  const QString caption = QString::fromStdString(text);
+  if (caption != Caption()) SetzeCaption(caption);
+}
+
+void TKindFenster::Aenderungen(const TAenderungen& a) {
+  CaptionNachfuehren();
+  IFenster::Aenderungen(a);
 }
 
 void TKindFenster::Oeffne() {

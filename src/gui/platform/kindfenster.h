@@ -36,6 +36,11 @@ class TKindFenster : public TKvForm, public IFenster {
   std::string Titel() const override { return Caption().toStdString(); }
   TElement* Element() const override { return element_; }
   void SetzeCaption(const QString& caption);
+  // A caption of a lead and the element's abbreviation, cut to laenge characters (0: uncut); it
+  // follows the element when it is renamed.
+  void SetzeElementCaption(const QString& vorsatz, int laenge = 0);
+  // The caption follows the element first, then the window takes the changes.
+  void Aenderungen(const TAenderungen& a) override;
 
   // Registers with the school and the palette, links the element and shows the window.
   void Oeffne();
@@ -72,9 +77,13 @@ class TKindFenster : public TKvForm, public IFenster {
  private:
   void Abmelden();
 
+  void CaptionNachfuehren();
+
   TSchule* schule_;
   IPalette* palette_ = nullptr;
   IFensterListe* liste_;
+  QString captionVorsatz_;
+  int captionLaenge_ = 0;
   TElement* element_;
   bool angemeldet_ = false;
 };

@@ -18,6 +18,7 @@ int TKvDialog::Zeige() {
     FixiereGroesse(*this);
   else if (!testAttribute(Qt::WA_Resized))
     adjustSize();
+  TitelPlatzLassen(*this);
   Platziere();
   const TFreigabeAufschub aufschub;
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);

@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
 #include "platform/dienste.h"
+#include "platform/fensterrahmen.h"
 #include "platform/shiftempfaenger.h"
 
 namespace kolvar {
@@ -17,6 +22,8 @@ namespace {
 
 // Key events go to the focused child, not to the form; one filter on the application sees them
 // all. An event that propagates to the parents is seen more than once, which ShiftMerken bears.
+// Events of windows that are no form (the palette, dialogs, menus) go to the service's receiver:
+// a Ctrl released in a modal dialog is released for the planning windows too.
 class TShiftFilter : public QObject {
  public:
   using QObject::QObject;
@@ -25,13 +32,23 @@ class TShiftFilter : public QObject {
     switch (ereignis->type()) {
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
-        if (TKvForm* form = FormVon(ziel)) form->ShiftMerken(ShiftByte(*static_cast<QKeyEvent*>(ereignis)));
+        Merke(ziel, ShiftByte(*static_cast<QKeyEvent*>(ereignis)));
         break;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
-        if (TKvForm* form = FormVon(ziel))
-          form->ShiftMerken(ShiftByte(static_cast<QMouseEvent*>(ereignis)->modifiers()));
+        Merke(ziel, ShiftByte(static_cast<QMouseEvent*>(ereignis)->modifiers()));
+        break;
+      case QEvent::Shortcut:
+        // The modifiers of a shortcut belong to its key, not to what the command does.
+        Vergiss();
+        break;
+      case QEvent::Hide:
+        if (ziel->isWidgetType()) Versteckt(*static_cast<QWidget*>(ziel));
+        break;
+      case QEvent::ApplicationStateChange:
+        // Keys released in another program are never seen.
+        if (QGuiApplication::applicationState() != Qt::ApplicationActive) Vergiss();
         break;
       default:
         break;
@@ -40,9 +57,27 @@ class TShiftFilter : public QObject {
   }
 
  private:
-  static TKvForm* FormVon(QObject* ziel) {
-    if (!ziel->isWidgetType()) return nullptr;
-    return qobject_cast<TKvForm*>(static_cast<QWidget*>(ziel)->window());
+  static void Merke(QObject* ziel, std::uint8_t zustand) {
+    if (!ziel->isWidgetType()) return;
+    QWidget* fenster = static_cast<QWidget*>(ziel)->window();
+    if (auto* form = qobject_cast<TKvForm*>(fenster))
+      form->ShiftMerken(zustand);
+    else if (IShiftEmpfaenger* empfaenger = TDienste::Shift())
+      empfaenger->ShiftMerken(zustand);
+  }
+
+  static void Vergiss() {
+    if (IShiftEmpfaenger* empfaenger = TDienste::Shift()) empfaenger->ShiftMerken(0);
+  }
+
+  static void Versteckt(QWidget& w) {
+    if (!w.isWindow()) return;
+    if (qobject_cast<QMenu*>(&w) != nullptr) {
+      // A menu hides before its entry runs, and the entry acts with what the click held.
+      QTimer::singleShot(0, QCoreApplication::instance(), [] { Vergiss(); });
+    } else if (qobject_cast<QDialog*>(&w) != nullptr && w.isModal()) {
+      Vergiss();
+    }
   }
 };
 
@@ -53,15 +88,15 @@ std::vector<QPointer<TKvForm>>& Wartende() {
   return wartende;
 }
 
-void FilterEinrichten() {
+}  // namespace
+
+void ShiftFilterEinrichten() {
   // The filter lives with the application; a new application gets a new one.
   static QPointer<TShiftFilter> filter;
   if (!filter.isNull() || QCoreApplication::instance() == nullptr) return;
   filter = new TShiftFilter(QCoreApplication::instance());
   QCoreApplication::instance()->installEventFilter(filter);
 }
-
-}  // namespace
 
 TFreigabeAufschub::TFreigabeAufschub() {
   ++aufschuebe;
@@ -80,7 +115,7 @@ bool TFreigabeAufschub::Laeuft() {
 }
 
 TKvForm::TKvForm(int tag, QWidget* eltern) : QWidget(eltern, Qt::Window), tag_(tag) {
-  FilterEinrichten();
+  ShiftFilterEinrichten();
 }
 
 bool TKvForm::Schliesse() {
@@ -110,6 +145,17 @@ bool TKvForm::SchliesseMit(bool erzwungen) {
   }
   erzwungen_ = false;
   return geschlossen;
+}
+
+void TKvForm::SetzeCaption(const QString& caption) {
+  setWindowTitle(caption);
+  TitelPlatzLassen(*this);
+}
+
+void TKvForm::showEvent(QShowEvent* ereignis) {
+  // A form that fixed its size after its caption was set gets the room now.
+  TitelPlatzLassen(*this);
+  QWidget::showEvent(ereignis);
 }
 
 void TKvForm::ShiftMerken(std::uint8_t zustand) {

@@ -12,6 +12,10 @@ class IShiftEmpfaenger;
 // What a window does once its close query allowed closing.
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Records the modifiers of every key and mouse event of the program (the forms do it themselves;
+// a window that is no form calls this once).
+void ShiftFilterEinrichten();
+
 // Held while a pop-up or modal dialog runs its own event loop. A window closed meanwhile (by a
 // shortcut, a command, the school going away) is hidden at once but freed only after the last
 // such loop has returned: a handler of that window below the loop still runs and uses it.
@@ -34,7 +38,8 @@ class TKvForm : public QWidget {
   int Tag() const { return tag_; }
   void SetzeTag(int tag) { tag_ = tag; }
   QString Caption() const { return windowTitle(); }
-  void SetzeCaption(const QString& caption) { setWindowTitle(caption); }
+  // The window is never narrower than its title bar needs to show the caption in full.
+  void SetzeCaption(const QString& caption);
 
   // Closes the way the user does: the close query may refuse. Returns whether it closed.
   bool Schliesse();
@@ -59,6 +64,7 @@ class TKvForm : public QWidget {
   virtual void FormClose(TCloseAction& aktion);
   // The window became the active one.
   virtual void Aktiviere() {}
+  void showEvent(QShowEvent* ereignis) override;
 
   void closeEvent(QCloseEvent* ereignis) override;
   void changeEvent(QEvent* ereignis) override;

@@ -17,6 +17,7 @@
 #include "platform/dateidienst.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/fensterrahmen.h"
 #include "print/druckwiedergabe.h"
 
 namespace kolvar {
@@ -101,8 +102,17 @@ bool TDruckerZiel::Ende() {
 }
 
 bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
-  QPrintDialog dialog(&drucker, eltern);
+  // Owned by a shown window, but placed over the one that asked, which may have closed already:
+  // Qt would centre it over its owner, the palette in the screen's corner.
+  QWidget* besitzer = eltern != nullptr ? eltern->window() : nullptr;
+  while (besitzer != nullptr && !besitzer->isVisible() && besitzer->parentWidget() != nullptr)
+    besitzer = besitzer->parentWidget()->window();
+  QPrintDialog dialog(&drucker, besitzer);
   dialog.setWindowTitle(QStringLiteral("Drucken"));
+  if (eltern != nullptr) {
+    dialog.adjustSize();
+    ZentriereUeber(dialog, *eltern->window());
+  }
   return dialog.exec() == QDialog::Accepted;
 }
 

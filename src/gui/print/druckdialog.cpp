@@ -131,7 +131,8 @@ TDruckDialog::TDruckLauf TDruckDialog::Zeichne() {
 void TDruckDialog::OkKnopfClick() {
   Speichere();
   done(mrOk);
-  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), parentWidget())) return;
+  // This dialog asked: the print dialog opens over it.
+  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), this)) return;
   const TDruckLauf lauf = Zeichne();
   if (lauf.recorder) TAnwendungsDrucker::Drucke(*lauf.recorder, parentWidget());
 }

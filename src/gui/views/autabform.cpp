@@ -1,5 +1,6 @@
 #include "views/autabform.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,10 +83,17 @@ void TAuTabForm::Laden(const TStandard& standard) {
   for (int d = 1; d <= kTage; ++d)
     gitter_->SetzeText(d, 0, QString::fromStdString(standard.spg[static_cast<std::size_t>(d - 1)]));
   const int v = std::clamp(standard.AktuelleVersion(), 1, kMaxVersionen);
-  for (int p = 1; p <= kStunden; ++p)
-    gitter_->SetzeText(0, p,
-                       QString::fromStdString(
-                           standard.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)]));
+  const QFontMetrics mass(gitter_->font());
+  int breite = gitter_->StandardBreite();
+  for (int p = 1; p <= kStunden; ++p) {
+    const QString label =
+        QString::fromStdString(standard.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)]);
+    gitter_->SetzeText(0, p, label);
+    breite = std::max(breite, mass.horizontalAdvance(label) + 6);
+  }
+  // The period column takes its longest label whole.
+  gitter_->SetzeSpaltenBreite(0, breite);
+  gitter_->setMinimumSize(gitter_->viewportSizeHint() + QSize(4, 4));
   ZeigeTabelle();
 }
 

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "app/frageform.h"
@@ -145,10 +147,14 @@ void TDepForm::SpaltenAnlegen() {
   DepGrid->SetzeFesteSpalten(0);
   DepGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
   int breite = 0;
+  const QFontMetrics mass(schrift);
   for (std::size_t i = 0; i < spalten.size(); ++i) {
-    DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalten[i].Breite);
-    DepGrid->SetzeText(static_cast<int>(i), 0, QString::fromUtf8(spalten[i].Kopf));
-    breite += spalten[i].Breite;
+    const QString kopf = QString::fromUtf8(spalten[i].Kopf);
+    // The settings' width is for the abbreviations; the header is never cut.
+    const int spalte = std::max(spalten[i].Breite, mass.horizontalAdvance(kopf) + 6);
+    DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalte);
+    DepGrid->SetzeText(static_cast<int>(i), 0, kopf);
+    breite += spalte;
   }
   resize(breite + kRahmenBreite, height());
 }
@@ -168,7 +174,11 @@ void TDepForm::FensterEinpassen() {
   const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
   const int schritt = DepGrid->StandardHoehe() + 1;
   const int kopf = DepGrid->ZeilenHoehe(0) + 1 + 2 * DepGrid->frameWidth();
-  const int platz = flaeche.bottom() - std::max(y(), flaeche.top());
+  // The whole frame stays on the screen; before the window manager has framed the window, its
+  // title bar and borders are estimated.
+  const int rahmen =
+      isVisible() ? frameGeometry().height() - height() : style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+  const int platz = flaeche.bottom() + 1 - std::max(pos().y(), flaeche.top()) - rahmen;
   int k = DepGrid->Zeilen() - 1;
   while (k > 1 && k * schritt + kopf + kRahmenHoehe > platz) --k;
   resize(width(), std::max(k, 1) * schritt + kopf + kRahmenHoehe);
@@ -555,7 +565,7 @@ void TDepForm::ZeigeElement(TElement* element) {
   element_ = element;
   // Taking the window over for another element moves the element's workload slot with it.
   Schule().BindeFenster(this, element_);
-  if (element_ != nullptr) SetzeCaption(Q(KuerzeText("Deputat " + element_->Kuerzel(), 15)));
+  if (element_ != nullptr) SetzeElementCaption(QStringLiteral("Deputat "), 15);
   Zeige();
 }
 

@@ -1,6 +1,7 @@
 #include "views/parform.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -85,13 +86,40 @@ void TParForm::Baue() {
   gitter_->SetzeText(0, 0, QStringLiteral("Konfl."));
   for (int s = 1; s <= tabelle_.Spalten(); ++s)
     gitter_->SetzeText(s, 0, QStringLiteral("Spalte ") + QString::number(s));
+  for (int z = 1; z <= tabelle_.Zeilen(); ++z)
+    for (int s = 1; s <= tabelle_.Spalten(); ++s) ZeigeZelle(z, s);
+  ZaehleAlle();
+  SpaltenEinpassen();
   int breite = 0;
   for (int s = 0; s < gitter_->Spalten(); ++s) breite += gitter_->SpaltenBreite(s) + 1;
   const int hoehe = (gitter_->StandardHoehe() + 1) * gitter_->Zeilen();
   resize(std::min(breite, 500) + 29, std::min(hoehe, 300) + 48);
-  for (int z = 1; z <= tabelle_.Zeilen(); ++z)
-    for (int s = 1; s <= tabelle_.Spalten(); ++s) ZeigeZelle(z, s);
-  ZaehleAlle();
+}
+
+void TParForm::SpaltenEinpassen() {
+  for (int s = 0; s < gitter_->Spalten(); ++s) SpalteEinpassen(s);
+}
+
+void TParForm::SpalteEinpassen(int spalte) {
+  // A column grows to its longest text, the header's included; it never shrinks below its start.
+  QFont kursiv = gitter_->font();
+  kursiv.setItalic(true);
+  const QFontMetrics mass(gitter_->font());
+  const QFontMetrics kursivMass(kursiv);
+  int breite = std::max(spalte == 0 ? 30 : gitter_->StandardBreite(),
+                        mass.horizontalAdvance(gitter_->Text(spalte, 0)) + 6);
+  for (int z = 1; z < gitter_->Zeilen(); ++z) {
+    if (spalte == 0) {
+      breite = std::max(breite, mass.horizontalAdvance(gitter_->Text(0, z)) + 6);
+    } else if (Daten(spalte, z)) {
+      const TParZelle& zelle = tabelle_.Zelle(z, spalte);
+      if (zelle.Kopplung != nullptr)
+        breite = std::max(breite, kursivMass.horizontalAdvance(
+                                      Q(TParTabelle::ZellText(*zelle.Kopplung, Schule().Standard().pmf))) +
+                                      6);
+    }
+  }
+  if (breite != gitter_->SpaltenBreite(spalte)) gitter_->SetzeSpaltenBreite(spalte, breite);
 }
 
 void TParForm::Aktualisiere() {
@@ -99,6 +127,7 @@ void TParForm::Aktualisiere() {
   for (int z = 1; z <= tabelle_.Zeilen(); ++z)
     for (int s = 1; s <= tabelle_.Spalten(); ++s) ZeigeZelle(z, s);
   ZaehleAlle();
+  SpaltenEinpassen();
 }
 
 void TParForm::Aenderungen(const TAenderungen&) {
@@ -117,6 +146,7 @@ void TParForm::ZeigeZelle(int zeile, int spalte) {
                      z.Kopplung == nullptr ? QString()
                      : z.Fixiert           ? QStringLiteral("F")
                                            : QStringLiteral("K"));
+  SpalteEinpassen(spalte);
 }
 
 void TParForm::Zaehle(int zeile) {

@@ -59,6 +59,8 @@ class TParForm : public TKindFenster {
   void FormClose(TCloseAction& aktion) override;
 
  private:
+  void SpaltenEinpassen();
+  void SpalteEinpassen(int spalte);
   // Counts the row's clashes into column 0 and stores the table.
   void Zaehle(int zeile);
   void ZaehleAlle();

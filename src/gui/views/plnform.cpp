@@ -176,8 +176,7 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
   element_ = element;
   // Taking the window over for another element moves the element's plan slot with it.
   Schule().BindeFenster(this, element_);
-  if (element_ != nullptr)
-    SetzeCaption(QString::fromStdString(KuerzeText("Plan " + element_->Kuerzel(), 12)));
+  if (element_ != nullptr) SetzeElementCaption(QStringLiteral("Plan "), 12);
   Fuellen();
   if (einpassen) FensterEinpassen();
   PlnGrid->SetzeZelle(1, 1);

@@ -23,8 +23,9 @@
 namespace kolvar {
 
 TPlanDialog::TPlanDialog(const QString& caption, bool warnbild, QWidget* eltern) : TKvDialog(eltern) {
+  // The dialog frame with a close box alone (which answers as the cancel button): without it Qt
+  // asks the window manager for every function, minimise and maximise included.
   setWindowTitle(caption);
-  setWindowFlags(DialogRahmen(false));
   auto* aussen = new QVBoxLayout(this);
   auto* oben = new QHBoxLayout;
   aussen->addLayout(oben);

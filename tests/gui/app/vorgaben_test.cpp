@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolButton>
 #include <functional>
 
 #include "app/dateibefehle.h"
@@ -29,14 +30,18 @@
 #include "masterdata/grdatstandardform.h"
 #include "masterdata/htmlstandardform.h"
 #include "masterdata/kursstandardform.h"
+#include "masterdata/legrform.h"
+#include "masterdata/statform.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/raum.h"
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "model/stundentext.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
+#include "platform/spaltenmenue.h"
 #include "platform/wahldialoge.h"
 #include "storage/einstellungenimspeicher.h"
 #include "support/modellpruefung.h"
@@ -409,6 +414,65 @@ TEST_F(VorgabenTest, KopierenOhneZieleUndAufLehrer) {
   });
   Menue(MenuePfad::VorGrunddaten);
   EXPECT_EQ(palette->Schule().Lehrer().Hole(1)->Soll(1), 17);
+  KeineFehler();
+}
+
+// "Zeiten" stores the period labels and nothing else: the widths the user gave the views stay.
+TEST_F(VorgabenTest, ZeitenLaesstDieBreitenStehen) {
+  Oeffne();
+  standard.DeputatFenster.dlb = 90;
+  standard.DeputatFenster.dob = 88;
+  standard.PlanFenster.plb = 77;
+  standard.PlanFenster.psb = 66;
+  const auto vorher = standard.DeputatFenster;
+  for (const char* knopf : {"Ok", "Ok", "Abbrechen"}) {
+    dialoge.Bediene(QStringLiteral("ZeitForm"), [knopf](TKvDialog& d) {
+      Als<TZeitForm>(d).SetzeZelle(false, 3, QStringLiteral("9:50"));
+      d.Knopf(QString::fromLatin1(knopf))->click();
+    });
+    Menue(MenuePfad::VorZeiten);
+    EXPECT_EQ(standard.DeputatFenster.dlb, 90);
+    EXPECT_EQ(standard.DeputatFenster.dob, 88);
+    EXPECT_EQ(standard.DeputatFenster.dkb, vorher.dkb);
+    EXPECT_EQ(standard.DeputatFenster.dwb, vorher.dwb);
+    EXPECT_EQ(standard.PlanFenster.plb, 77);
+    EXPECT_EQ(standard.PlanFenster.psb, 66);
+  }
+  EXPECT_EQ(standard.sp[0][2], "9:50");
+  KeineFehler();
+}
+
+// "Kopieren" of "Soll" shows at once in the open editor and the statistics of the teacher.
+TEST_F(VorgabenTest, SollKopierenErneuertOffeneFenster) {
+  Oeffne();
+  palette->Knopf(QStringLiteral("GrDat"))->click();
+  auto* le = qobject_cast<TSpaltenMenue*>(palette->Menues().Menue(QStringLiteral("Le")));
+  ASSERT_NE(le, nullptr);
+  le->Waehle(0);
+  auto* editor = dynamic_cast<TLeGrForm*>(palette->Schule().Lehrer().Hole(1)->GrForm());
+  ASSERT_NE(editor, nullptr);
+  Menue(QStringLiteral("Daten/UV-Statistik/Lehrer"));
+  auto* stat = dynamic_cast<TStatForm*>(palette->Schule().EinzelFenster(FensterArt::LeStat));
+  ASSERT_NE(stat, nullptr);
+  const QString neu = QString::fromStdString(FormatiereStunden(37, standard));
+  auto zeileZeigt = [stat, neu] {
+    for (int sp = 0; sp < stat->StatGrid->Spalten(); ++sp)
+      if (stat->StatGrid->Text(sp, 1) == neu) return true;
+    return false;
+  };
+  EXPECT_NE(editor->SollFeld->text(), neu);
+  EXPECT_FALSE(zeileZeigt());
+  dialoge.Bediene(QStringLiteral("GrDatStandardForm"), [](TKvDialog& d) {
+    auto& f = Als<TGrDatStandardForm>(d);
+    f.SollCheck()->click();
+    f.LeUpDown()->setValue(37);
+    f.KuerzelGrid()->SetzeAuswahl({0, 0, 0, 0});
+    f.KopierenKnopf()->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorGrunddaten);
+  EXPECT_EQ(editor->SollFeld->text(), neu);
+  EXPECT_TRUE(zeileZeigt());
   KeineFehler();
 }
 

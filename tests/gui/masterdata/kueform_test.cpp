@@ -161,6 +161,26 @@ TEST_F(KueFormTest, AendernVerweigertDoppelteUndBleibtOffen) {
   EXPECT_TRUE(dialoge.Protokoll().contains(QStringLiteral("Stop")));
 }
 
+// After a rename the new abbreviation stands selected in the field: the next one typed replaces
+// it ("FIS", then "BEC" makes a new teacher BEC, not FISBEC).
+TEST_F(KueFormTest, NachDemAendernErsetztTippenDasFeld) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  Tippe(QStringLiteral("MUE"));
+  dialoge.Bediene(QStringLiteral("Kürzel ändern"), [](TKvDialog& d) {
+    auto& f = static_cast<TKueAendForm&>(d);
+    f.KueFeld()->setText(QStringLiteral("FIS"));
+    f.OkKnopf()->click();
+  });
+  form->AendernKnopf()->click();
+  ASSERT_EQ(s->mue->Kuerzel(), "FIS");
+  EXPECT_TRUE(form->KueFeld()->hasFocus());
+  QTest::keyClicks(form->KueFeld(), QStringLiteral("BEC"));
+  EXPECT_EQ(form->KueFeld()->text(), QStringLiteral("BEC"));
+  QTest::keyClick(form->KueFeld(), Qt::Key_Return);
+  EXPECT_EQ(Zeilen(), (QStringList{"FIS", "SCH", "BER", "BEC"}));
+}
+
 TEST_F(KueFormTest, DoppelklickAendert) {
   Maus(QEvent::MouseButtonPress, 1, {}, Qt::LeftButton);
   Maus(QEvent::MouseButtonRelease, 1, {}, Qt::NoButton);

@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,6 +23,7 @@
 #include "gui/support/skriptdienste.h"
 #include "model/datum.h"
 #include "platform/dienste.h"
+#include "platform/fensterrahmen.h"
 #include "print/anwendungsdrucker.h"
 #include "print/druckplnform.h"
 #include "print/druckuebform.h"
@@ -34,8 +37,9 @@ namespace {
 
 class TSkriptAblauf : public IDruckAblauf {
  public:
-  bool Druckdialog(QPrinter&, QWidget*) override {
+  bool Druckdialog(QPrinter&, QWidget* eltern) override {
     ++druckdialoge;
+    frager = eltern;
     return druckenBestaetigt;
   }
   bool Papierformat(QPrinter&, QWidget*) override { return false; }
@@ -47,6 +51,7 @@ class TSkriptAblauf : public IDruckAblauf {
   QFont gewaehlt{QStringLiteral("Liberation Serif"), 12};
   QFont vorher;
   int druckdialoge = 0;
+  QWidget* frager = nullptr;
   bool druckenBestaetigt = false;
 };
 
@@ -156,8 +161,24 @@ TEST_F(DruckTest, OkStoresThenAsksThePrintDialogAndRecordsNothingWhenItIsCancell
   form->Box(QStringLiteral("mit Datum"))->setChecked(false);
   form->OkKnopfClick();
   EXPECT_EQ(ablauf.druckdialoge, 1);
+  EXPECT_EQ(ablauf.frager, form.get()) << "the print dialog opens over the dialog that asked";
   EXPECT_FALSE(s->standard.KlassenPlanDruck.da);
   EXPECT_EQ(form->result(), mrOk);
+}
+
+// A window placed over another is centred on it, and never leaves the screen.
+TEST(FensterRahmen, ZentriereUeberBleibtAufDemBildschirm) {
+  QWidget gross;
+  gross.setGeometry(200, 150, 400, 300);
+  QWidget klein;
+  klein.resize(100, 50);
+  ZentriereUeber(klein, gross);
+  EXPECT_NEAR(klein.frameGeometry().center().x(), gross.frameGeometry().center().x(), 1);
+  EXPECT_NEAR(klein.frameGeometry().center().y(), gross.frameGeometry().center().y(), 1);
+  gross.move(-300, -200);
+  ZentriereUeber(klein, gross);
+  const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(klein.frameGeometry().topLeft(), schirm.topLeft());
 }
 
 TEST_F(DruckTest, CouplingBoxesFollowEachOther) {

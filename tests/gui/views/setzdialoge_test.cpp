@@ -17,6 +17,29 @@ namespace {
 
 class DialogTest : public PlanTest {};
 
+// Every placing and swap dialog asks for a dialog's frame with a close box and nothing else:
+// without any button Qt would ask the window manager for all functions, minimise and maximise
+// among them.
+TEST_F(DialogTest, FramesCarryOnlyACloseBox) {
+  TSetzVerbForm setz;
+  TVerdraengForm verdraeng;
+  TRaTauschForm raum;
+  TKursImRaPlnForm imPlan;
+  TSchulTauschForm tausch;
+  TTauschKonflForm konflikte;
+  for (TKvDialog* d :
+       std::initializer_list<TKvDialog*>{&setz, &verdraeng, &raum, &imPlan, &tausch, &konflikte}) {
+    SCOPED_TRACE(d->windowTitle().toStdString());
+    const Qt::WindowFlags f = d->windowFlags();
+    EXPECT_EQ(f & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_TRUE(f & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(f & Qt::WindowTitleHint);
+    EXPECT_TRUE(f & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(
+        f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint));
+  }
+}
+
 TEST_F(DialogTest, EscTheCloseBoxAndTheButtonsGiveTheirAnswers) {
   TSetzVerbForm setz;
   TVerdraengForm verdraeng;
