@@ -21,6 +21,20 @@
 
 namespace kolvar {
 
+// One dialog class serves the four plan printouts; each kind carries the name it is known by.
+QString TDruckPlnForm::FormName(TPlanDruckArt art) {
+  switch (art) {
+    case TPlanDruckArt::Lehrer:
+      return QStringLiteral("TDruckLPlnForm");
+    case TPlanDruckArt::Raum:
+      return QStringLiteral("TDruckRPlnForm");
+    case TPlanDruckArt::Kopplung:
+      return QStringLiteral("TDruckKoPlnForm");
+    default:
+      return QStringLiteral("TDruckKPlnForm");
+  }
+}
+
 QString TDruckPlnForm::Caption(TPlanDruckArt art) {
   switch (art) {
     case TPlanDruckArt::Lehrer:
@@ -55,6 +69,7 @@ TDruckPlnForm::TDruckPlnForm(TSchule& schule, TPlanDruckArt art, TWaehler waehle
                    eltern),
       art_(art),
       o_(Optionen(schule, art)) {
+  setObjectName(FormName(art));
   BaueVonBis();
   auto* bemerkungZeile = new QHBoxLayout;
   bemerkungZeile->addWidget(new QLabel(QStringLiteral("Bemerkung"), this));

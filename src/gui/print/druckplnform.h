@@ -22,6 +22,7 @@ class TDruckPlnForm : public TDruckDialog {
 
   TPlanDruckArt Art() const { return art_; }
   static QString Caption(TPlanDruckArt art);
+  static QString FormName(TPlanDruckArt art);
   static TPlanDruckOptionen& Optionen(TSchule& schule, TPlanDruckArt art);
 
   // The check boxes by caption ("mit Lehrer", "alle Klassenpläne" ...), null when absent.

@@ -16,6 +16,20 @@
 
 namespace kolvar {
 
+// One dialog class serves the four overviews; each kind carries the name it is known by.
+QString TDruckUebForm::FormName(TUebersichtArt art) {
+  switch (art) {
+    case TUebersichtArt::Lehrer:
+      return QStringLiteral("TDruckLUebForm");
+    case TUebersichtArt::Raum:
+      return QStringLiteral("TDruckRUebForm");
+    case TUebersichtArt::Kombination:
+      return QStringLiteral("TDruckKoUebForm");
+    default:
+      return QStringLiteral("TDruckKUebForm");
+  }
+}
+
 QString TDruckUebForm::Caption(TUebersichtArt art) {
   switch (art) {
     case TUebersichtArt::Lehrer:
@@ -50,6 +64,7 @@ TDruckUebForm::TDruckUebForm(TSchule& schule, TUebersichtArt art, TWaehler waehl
                    eltern),
       art_(art),
       o_(Optionen(schule, art)) {
+  setObjectName(FormName(art));
   using O = TUebersichtDruckOptionen;
   BaueVonBis();
   auto* bemerkungZeile = new QHBoxLayout;

@@ -19,6 +19,7 @@ class TDruckUebForm : public TDruckDialog {
 
   TUebersichtArt Art() const { return art_; }
   static QString Caption(TUebersichtArt art);
+  static QString FormName(TUebersichtArt art);
   static TUebersichtDruckOptionen& Optionen(TSchule& schule, TUebersichtArt art);
   QCheckBox* Box(const QString& text) const;
 

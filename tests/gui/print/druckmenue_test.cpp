@@ -49,10 +49,12 @@ class DruckMenueTest : public GuiTest {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     palette.reset();
   }
-  // Answers the dialog of that caption with "Abbrechen", after noting the grid's first row.
-  void Erwarte(const QString& caption, QString* ersteZeile = nullptr) {
-    dialoge.Bediene(caption, [ersteZeile](TKvDialog& d) {
+  // Answers the dialog of that caption with "Abbrechen", after noting the grid's first row and
+  // the dialog's name.
+  void Erwarte(const QString& caption, QString* ersteZeile = nullptr, QString* name = nullptr) {
+    dialoge.Bediene(caption, [ersteZeile, name](TKvDialog& d) {
       auto& dialog = static_cast<TDruckDialog&>(d);
+      if (name != nullptr) *name = d.objectName();
       if (ersteZeile != nullptr && dialog.KuerzelGrid()->item(0, 0) != nullptr)
         *ersteZeile = dialog.KuerzelGrid()->item(0, 0)->text();
       d.Knopf(QStringLiteral("Abbrechen"))->click();
@@ -62,25 +64,28 @@ class DruckMenueTest : public GuiTest {
   TGebauteSchule dateien{BaueSchule};
 };
 
+// Each entry opens its dialog, named as the printouts of its kind are known.
 TEST_F(DruckMenueTest, EveryPlanAndOverviewEntryOpensItsDialogOnceASchoolIsOpen) {
   namespace P = MenuePfad;
-  const std::vector<std::pair<QString, QString>> eintraege{
-      {P::DruckLehrerplaene, "Lehrerpläne drucken"},
-      {P::DruckKlassenplaene, "Klassenpläne drucken"},
-      {P::DruckRaumplaene, "Drucke Raumpläne"},
-      {P::DruckKopplungsplaene, "Drucke Kopplungspläne"},
-      {P::DruckUebLehrer, "Drucke Lehrerübersichten"},
-      {P::DruckUebKlassen, "Drucke Klassenübersichten"},
-      {P::DruckUebRaeume, "Drucke Raumübersichten"},
-      {P::DruckUebKombination, "Drucke Übersichten für Kombinationen von Planelementen"}};
+  const std::vector<std::array<QString, 3>> eintraege{
+      {P::DruckLehrerplaene, "Lehrerpläne drucken", "TDruckLPlnForm"},
+      {P::DruckKlassenplaene, "Klassenpläne drucken", "TDruckKPlnForm"},
+      {P::DruckRaumplaene, "Drucke Raumpläne", "TDruckRPlnForm"},
+      {P::DruckKopplungsplaene, "Drucke Kopplungspläne", "TDruckKoPlnForm"},
+      {P::DruckUebLehrer, "Drucke Lehrerübersichten", "TDruckLUebForm"},
+      {P::DruckUebKlassen, "Drucke Klassenübersichten", "TDruckKUebForm"},
+      {P::DruckUebRaeume, "Drucke Raumübersichten", "TDruckRUebForm"},
+      {P::DruckUebKombination, "Drucke Übersichten für Kombinationen von Planelementen", "TDruckKoUebForm"}};
   EXPECT_FALSE(palette->Menues().Aktion(P::Drucken)->isEnabled());
   ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   EXPECT_TRUE(palette->Menues().Aktion(P::Drucken)->isEnabled());
   EXPECT_TRUE(palette->Menues().Aktion(P::Papierformat)->isEnabled());
-  for (const auto& [pfad, caption] : eintraege) {
+  for (const auto& [pfad, caption, form] : eintraege) {
     ASSERT_TRUE(palette->Menues().Aktion(pfad)->isEnabled()) << pfad.toStdString();
-    Erwarte(caption);
+    QString name;
+    Erwarte(caption, nullptr, &name);
     palette->Menues().Aktion(pfad)->trigger();
+    EXPECT_EQ(name, form);
   }
 }
 
