@@ -1,5 +1,7 @@
 #include "platform/kindfenster.h"
 
+#include <QKeyEvent>
+
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
@@ -121,6 +123,16 @@ bool TKindFenster::ZeigeKernMenue(const std::vector<TMenueEintrag>& eintraege, Q
   const std::function<void()> aktion = eintrag->Aktion;
   TSchule::TAktion schritt(*schule_);
   aktion();
+  return true;
+}
+
+bool TKindFenster::TasteLinksRechts(QKeyEvent* ereignis) {
+  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
+  if (palette_ == nullptr) return false;
+  if (ereignis->key() == Qt::Key_Left)
+    palette_->ClickLinks();
+  else
+    palette_->ClickRechts();
   return true;
 }
 

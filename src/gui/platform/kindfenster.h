@@ -11,6 +11,8 @@
 #include "model/imenue.h"
 #include "platform/kvform.h"
 
+class QKeyEvent;
+
 namespace kolvar {
 
 class IFensterListe;
@@ -69,6 +71,9 @@ class TKindFenster : public TKvForm, public IFenster {
   bool ZeigeKernMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global, int spaltenHoehe,
                       bool beschaeftigt = false);
   void Aktiviere() override;
+  // Left and right step as the palette's arrows do, for the windows that pass their arrow keys on;
+  // true when the key was one of them and a palette took it.
+  bool TasteLinksRechts(QKeyEvent* ereignis);
   // Unlinks and frees the window. Windows that override it call this one.
   void FormClose(TCloseAction& aktion) override;
   // Refused while the palette waits for a choice (busy).

@@ -535,16 +535,6 @@ void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalt
 // ---------------------------------------------------------------------------------------------
 // Keys
 
-bool TDepForm::TasteLinksRechts(QKeyEvent* ereignis) {
-  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
-  if (palette_ == nullptr) return false;
-  if (ereignis->key() == Qt::Key_Left)
-    palette_->ClickLinks();
-  else
-    palette_->ClickRechts();
-  return true;
-}
-
 void TDepForm::keyPressEvent(QKeyEvent* ereignis) {
   if (TasteLinksRechts(ereignis)) return;
   TKindFenster::keyPressEvent(ereignis);

@@ -102,7 +102,6 @@ class TDepForm : public TKindFenster {
   void Loeschen(TKurs& kurs, TKursFeld feld, int spalte, int zeile);
   // Selects the row that holds the course after a refresh, else the row at the same place.
   void WaehleKursZeile(const TKurs* kurs, int spalte, int zeile);
-  bool TasteLinksRechts(QKeyEvent* ereignis);
 
   TElement* element_ = nullptr;
   TDepZeilen zeilen_;

@@ -187,17 +187,6 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   ManuellAnordnen();
 }
 
-bool TManuellForm::TasteLinksRechts(QKeyEvent* ereignis) {
-  // The arrow keys step through the courses as the palette's arrows do.
-  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
-  if (palette_ == nullptr) return false;
-  if (ereignis->key() == Qt::Key_Left)
-    palette_->ClickLinks();
-  else
-    palette_->ClickRechts();
-  return true;
-}
-
 void TManuellForm::keyPressEvent(QKeyEvent* ereignis) {
   if (TasteLinksRechts(ereignis)) return;
   TKindFenster::keyPressEvent(ereignis);

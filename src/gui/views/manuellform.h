@@ -161,7 +161,6 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   std::vector<TMenueEintrag> ElementEintraege(TElementArt art, bool mitOhne);
   void ElementKnopf(QPushButton* knopf, TElementArt art);
   void Gleichlauf(int quelle);
-  bool TasteLinksRechts(QKeyEvent* ereignis);
 
   IPalette* palette_;
   TManuellPlanung planung_;

@@ -533,16 +533,6 @@ void TPlnForm::PlanWechselKnopfClick() {
 // ---------------------------------------------------------------------------------------------
 // Keys
 
-bool TPlnForm::TasteLinksRechts(QKeyEvent* ereignis) {
-  if (ereignis->key() != Qt::Key_Left && ereignis->key() != Qt::Key_Right) return false;
-  if (palette_ == nullptr) return false;
-  if (ereignis->key() == Qt::Key_Left)
-    palette_->ClickLinks();
-  else
-    palette_->ClickRechts();
-  return true;
-}
-
 void TPlnForm::keyPressEvent(QKeyEvent* ereignis) {
   if (TasteLinksRechts(ereignis)) return;
   TKindFenster::keyPressEvent(ereignis);

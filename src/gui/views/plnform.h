@@ -115,7 +115,6 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   // class plans).
   std::vector<TMenueEintrag> SetzEintraege(int tag, int stunde);
   QPoint MenueOrt(int spalte, int zeile) const;
-  bool TasteLinksRechts(QKeyEvent* ereignis);
 
   IPalette* palette_;
   TPlanElement* element_ = nullptr;
