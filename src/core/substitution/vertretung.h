@@ -42,6 +42,7 @@ class TPlanElement;
 class TRaum;
 class TSchule;
 class TSetzung;
+class TStandard;
 class TStatt;
 
 // Kinds of a record: the element-kind codes of the absent teacher or room.
@@ -230,6 +231,8 @@ std::string VertrZeitText(const TVertretung& r, bool relativ);
 std::string VertrKursText(const TVertretung& r, bool relativ);
 // "Mo, 3. Mrz": the short date of the substitution texts.
 std::string VertrDatumText(int32_t datum);
+// The period label of the version and period; empty outside the table.
+std::string PeriodenText(const TStandard& st, int version, int stunde);
 
 // The four orders of the school list (compare(new, existing): -1 or 1, 0 only for the record
 // itself), all first by date and kind: 0 classes, 1 absent teacher or room, 2 substitute,
