@@ -154,6 +154,8 @@ void TVertrForm::SetzeVertrDatum(int32_t datum) {
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::Bem, 30);
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::R, 11);
   FuelleVertrGrid();
+  // Wide enough for the date beside the sort choices' whole texts.
+  if (width() < sizeHint().width()) resize(sizeHint().width(), height());
 }
 
 void TVertrForm::SortiereVertretungen(int vsa) {

@@ -140,6 +140,11 @@ TEST_F(VertretungFensterTest, HeuteZeigtDieVertretungenDesTages) {
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Lehrer, 1), QStringLiteral("MUE"));
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Ersatz, 1), QStringLiteral("?????"));
   EXPECT_EQ(f->VertrGrid->Text(VertrSpalte::Bem, 1), QStringLiteral("==>"));
+  // Every sort choice shows its whole text.
+  f->show();
+  QApplication::processEvents();
+  for (QAbstractButton* knopf : f->SortGroup->buttons())
+    EXPECT_GE(knopf->width(), knopf->sizeHint().width()) << knopf->text().toStdString();
   // The sort group stores the order and sorts the school's list by it.
   f->SortGroup->button(3)->click();
   EXPECT_EQ(S().Standard().vsa, 3);
