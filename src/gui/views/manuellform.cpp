@@ -451,7 +451,19 @@ void TManuellForm::Aenderungen(const TAenderungen& a) {
   TKindFenster::Reagiere(was);
 }
 
+QString TManuellForm::PanelTitel(int i) const {
+  return panels_[static_cast<std::size_t>(i)].label->text();
+}
+
 void TManuellForm::NeuZeichnen() {
+  // A panel's title follows its element's name.
+  for (int i = 0; i < Gitterzahl(); ++i) {
+    TPanel& panel = panels_[static_cast<std::size_t>(i)];
+    if (panel.element != nullptr && panel.label->text() != Q(panel.element->Kuerzel())) {
+      panel.label->setText(Q(panel.element->Kuerzel()));
+      panel.label->adjustSize();
+    }
+  }
   planung_.SammleGruende();
   for (int i = 0; i < Gitterzahl(); ++i) FuelleGitter(i);
   ZeigeFelder();

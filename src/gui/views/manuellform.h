@@ -80,6 +80,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   int Gitterzahl() const;
   TGitter* Gitter(int i) const { return panels_[static_cast<std::size_t>(i)].gitter; }
   TPlanElement* GitterElement(int i) const { return panels_[static_cast<std::size_t>(i)].element; }
+  QString PanelTitel(int i) const;
   const TPlanZellen& Zellen(int i) const { return panels_[static_cast<std::size_t>(i)].zellen; }
   int AktivesPanel() const { return aktivesPanel_; }
   // Shows the element's plan in the active panel.

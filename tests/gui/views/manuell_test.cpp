@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ansicht/kuerzelliste.h"
 #include "core/engine/planhilfe.h"
 #include "masterdata/kueform.h"
 #include "masterdata/sperrung.h"
@@ -311,6 +312,18 @@ TEST_F(ManuellTest, DeletedElementsLeaveTheWindow) {
 
 // A double click reaches the slot: the pop-up of the first click waits the double-click time,
 // and the second click drops it.
+TEST_F(ManuellTest, RenamedElementsRetitleTheirPanels) {
+  standard.PlanFenster.pma = 5;
+  Oeffne({deutsch5a}, Modus::Zeigen);
+  ASSERT_EQ(form->PanelTitel(0), QStringLiteral("5a"));
+  ASSERT_EQ(TKuerzelListe(*schule, TElementArt::Klasse).Umbenenne(k5a, "5x"),
+            TKuerzelListe::TUmbenennung::Umbenannt);
+  ASSERT_EQ(TKuerzelListe(*schule, TElementArt::Lehrer).Umbenenne(mue, "MUX"),
+            TKuerzelListe::TUmbenennung::Umbenannt);
+  EXPECT_EQ(form->PanelTitel(0), QStringLiteral("5x"));
+  EXPECT_EQ(form->PanelTitel(1), QStringLiteral("MUX"));
+}
+
 TEST_F(ManuellTest, DoubleClickIsNotEatenByThePopup) {
   mathe5b->Setze(1, 1, r102, 1);  // MUE is busy on Monday 1 and 2
   mathe5b->Setze(1, 1, r102, 2);
