@@ -181,6 +181,22 @@ class TListe {
     ++stand_;
     items_.insert(items_.begin() + (position - 1), item);
   }
+  // Takes out the items at the given indices (0-based, ascending, each once), keeping the others'
+  // order: the stretches between them move once, however many go.
+  void EntferneStellen(const std::vector<std::size_t>& stellen) {
+    if (stellen.empty()) return;
+    ++stand_;
+    std::size_t ziel = stellen.front();
+    for (std::size_t i = 0; i < stellen.size(); ++i) {
+      const std::size_t von = stellen[i] + 1;
+      const std::size_t bis = i + 1 < stellen.size() ? stellen[i + 1] : items_.size();
+      std::copy(items_.begin() + static_cast<std::ptrdiff_t>(von),
+                items_.begin() + static_cast<std::ptrdiff_t>(bis),
+                items_.begin() + static_cast<std::ptrdiff_t>(ziel));
+      ziel += bis - von;
+    }
+    items_.resize(ziel);
+  }
   void LoescheBei(int position) {
     if (position < 1 || position > Anzahl()) return;
     EntferneIndex(static_cast<std::size_t>(position - 1));

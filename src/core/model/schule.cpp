@@ -604,6 +604,53 @@ void TSchule::AktualisiereAlleFenster() {
 // ---------------------------------------------------------------------------------------------
 // Change notices
 
+void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung) {
+  if (!v) return;
+  const std::vector<TVertretung*>& items = vertretungen_.Elemente();
+  const std::size_t n = items.size();
+  if (weg_.size() < n) weg_.resize(n, 0);
+  // A live item at or below i and at or above lo, else at or above i and below hi; n if none.
+  auto lebend = [&](std::size_t i, std::size_t lo, std::size_t hi) {
+    for (std::size_t k = i + 1; k-- > lo;)
+      if (!weg_[k]) return k;
+    for (std::size_t k = i + 1; k < hi; ++k)
+      if (!weg_[k]) return k;
+    return n;
+  };
+  // The first live item not before v, the items waiting to go left out (the list is sorted by a
+  // strict order unless a key changed since; then the walk below finds it).
+  std::size_t lo = 0, hi = n;
+  while (lo < hi) {
+    const std::size_t mitte = lebend(lo + (hi - lo) / 2, lo, hi);
+    if (mitte == n) break;
+    if (ordnung(items[mitte], v) < 0)
+      lo = mitte + 1;
+    else
+      hi = mitte;
+  }
+  std::size_t stelle = lo;
+  while (stelle < n && weg_[stelle]) ++stelle;
+  if (stelle >= n || items[stelle] != v || weg_[stelle]) {
+    stelle = n;
+    for (std::size_t k = 0; k < n; ++k)
+      if (items[k] == v && !weg_[k]) {
+        stelle = k;
+        break;
+      }
+    if (stelle == n) return;  // never in the list
+  }
+  weg_[stelle] = 1;
+  wegStellen_.push_back(stelle);
+}
+
+void TSchule::RaeumeVertretungenAuf() const {
+  if (wegStellen_.empty()) return;
+  std::sort(wegStellen_.begin(), wegStellen_.end());
+  vertretungen_.EntferneStellen(wegStellen_);
+  for (std::size_t k : wegStellen_) weg_[k] = 0;
+  wegStellen_.clear();
+}
+
 void TSchule::MerkeElement(const TElement* e, uint8_t was) {
   // Without an open window there is no one to tell (reading a file, the automatic run alone).
   if (fenster_.empty()) return;

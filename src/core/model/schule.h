@@ -114,8 +114,21 @@ class TSchule {
   const TParListe& ParListe() const { return *parListe_; }
   // Substitution records (not owned here: each belongs to its placement); filled by the
   // substitution planning.
-  TListe<TVertretung>& Vertretungen() { return vertretungen_; }
-  const TListe<TVertretung>& Vertretungen() const { return vertretungen_; }
+  TListe<TVertretung>& Vertretungen() {
+    RaeumeVertretungenAuf();
+    return vertretungen_;
+  }
+  const TListe<TVertretung>& Vertretungen() const {
+    RaeumeVertretungenAuf();
+    return vertretungen_;
+  }
+  // A record leaves the school list, which is ordered by ordnung. It goes at the list's next
+  // use, all that left meanwhile in one pass: clearing a large plan ends tens of thousands of
+  // records, and moving the list's items once per record made that quadratic. Its place is
+  // looked up now, while it is alive; the items waiting to go are never looked at again (their
+  // records may be freed before the list is next used).
+  using TVertretungsOrdnung = int (*)(const TVertretung*, const TVertretung*);
+  void NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung);
   // The records by date, each date's in the list's order; the substitution planning fills it
   // and builds it anew only when the list's stand moved on.
   struct TVertretungsIndex {
@@ -295,7 +308,11 @@ class TSchule {
   TListe<TFehl> klassenFehlen_;
   TListe<TFehl> raumFehlen_;
   TParListe* parListe_;
-  TListe<TVertretung> vertretungen_;
+  void RaeumeVertretungenAuf() const;
+  mutable TListe<TVertretung> vertretungen_;
+  // Per item of the list: waiting to go; and the indices of those items.
+  mutable std::vector<uint8_t> weg_;
+  mutable std::vector<std::size_t> wegStellen_;
   mutable TVertretungsIndex vertretungsIndex_;
   std::array<uint8_t, kWochen> wochen_;
   TWochBereich raster1_;

@@ -388,16 +388,7 @@ void TVertretung::HaengeAn(const std::vector<TVertretung*>& dateiFolge,
 }
 
 void TVertretung::Ausklinken() {
-  // The list is sorted by a strict order unless a key changed since, so look there first.
-  TListe<TVertretung>& liste = schule_->Vertretungen();
-  const TVertrVergleich vergleiche = VertrVergleich(schule_->Standard().vsa);
-  const auto stelle = std::lower_bound(
-      liste.begin(), liste.end(), this,
-      [vergleiche](const TVertretung* a, const TVertretung* b) { return vergleiche(a, b) < 0; });
-  if (stelle != liste.end() && *stelle == this)
-    liste.LoescheBei(static_cast<int>(stelle - liste.begin()) + 1);
-  else
-    liste.Entferne(this);
+  schule_->NimmVertretungHeraus(this, VertrVergleich(schule_->Standard().vsa));
   if (setzung_) setzung_->vertretungen_.Entferne(this);
 }
 
