@@ -181,6 +181,19 @@ class TListe {
     ++stand_;
     items_.insert(items_.begin() + (position - 1), item);
   }
+  // Takes out every item the predicate picks, keeping the others' order: one pass however many
+  // go. The predicate sees every item once, first to last.
+  template <typename Praedikat>
+  int EntferneWenn(Praedikat praedikat) {
+    std::size_t ziel = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+      if (!praedikat(items_[i])) items_[ziel++] = items_[i];
+    const int anzahl = static_cast<int>(items_.size() - ziel);
+    if (anzahl == 0) return 0;
+    ++stand_;
+    items_.resize(ziel);
+    return anzahl;
+  }
   // Takes out the items at the given indices (0-based, ascending, each once), keeping the others'
   // order: the stretches between them move once, however many go.
   void EntferneStellen(const std::vector<std::size_t>& stellen) {

@@ -1,6 +1,7 @@
 #include "model/schule.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "model/fach.h"
@@ -606,6 +607,13 @@ void TSchule::AktualisiereAlleFenster() {
 
 void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung) {
   if (!v) return;
+  // Past a few records the search costs more than one pass over the list: the rest go by
+  // address. Once one is, no search may follow, since the list holds it (maybe freed) unmarked.
+  constexpr std::size_t kGesucht = 32;
+  if (!ungesucht_.empty() || wegStellen_.size() >= kGesucht) {
+    ungesucht_.push_back(v);
+    return;
+  }
   const std::vector<TVertretung*>& items = vertretungen_.Elemente();
   const std::size_t n = items.size();
   if (weg_.size() < n) weg_.resize(n, 0);
@@ -644,9 +652,21 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
 }
 
 void TSchule::RaeumeVertretungenAuf() const {
-  if (wegStellen_.empty()) return;
-  std::sort(wegStellen_.begin(), wegStellen_.end());
-  vertretungen_.EntferneStellen(wegStellen_);
+  if (wegStellen_.empty() && ungesucht_.empty()) return;
+  if (!ungesucht_.empty()) {
+    const std::less<const TVertretung*> vor;
+    std::sort(ungesucht_.begin(), ungesucht_.end(), vor);
+    std::size_t i = 0;
+    vertretungen_.EntferneWenn([&](const TVertretung* x) {
+      const bool markiert = i < weg_.size() && weg_[i] != 0;
+      ++i;
+      return markiert || std::binary_search(ungesucht_.begin(), ungesucht_.end(), x, vor);
+    });
+    ungesucht_.clear();
+  } else {
+    std::sort(wegStellen_.begin(), wegStellen_.end());
+    vertretungen_.EntferneStellen(wegStellen_);
+  }
   for (std::size_t k : wegStellen_) weg_[k] = 0;
   wegStellen_.clear();
 }

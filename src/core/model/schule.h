@@ -310,9 +310,11 @@ class TSchule {
   TParListe* parListe_;
   void RaeumeVertretungenAuf() const;
   mutable TListe<TVertretung> vertretungen_;
-  // Per item of the list: waiting to go; and the indices of those items.
+  // Per item of the list: waiting to go; the indices of those items; the records going that
+  // were not looked up (known by address alone).
   mutable std::vector<uint8_t> weg_;
   mutable std::vector<std::size_t> wegStellen_;
+  mutable std::vector<const TVertretung*> ungesucht_;
   mutable TVertretungsIndex vertretungsIndex_;
   std::array<uint8_t, kWochen> wochen_;
   TWochBereich raster1_;
