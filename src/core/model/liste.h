@@ -58,19 +58,8 @@ class TListe {
   void FuegeSortiertEin(T* item, Vergleich vergleiche) {
     if (item == nullptr) return;
     const int n = Anzahl();
-    if (n == 0) {
-      Haenge(item);
-      return;
-    }
-    int hi = n - 1, lo = 0, mid = n / 2;
-    while (lo < hi) {
-      if (vergleiche(item, items_[static_cast<std::size_t>(mid)]) < 0)
-        hi = mid - 1;
-      else
-        lo = mid + 1;
-      mid = (hi + lo + 1) / 2;
-    }
-    if (mid < n && vergleiche(item, items_[static_cast<std::size_t>(mid)]) >= 0) ++mid;
+    const int mid =
+        SortierStelle(item, vergleiche, n, [this](int i) { return items_[static_cast<std::size_t>(i)]; });
     if (mid < n) {
       ++stand_;
       items_.insert(items_.begin() + mid, item);
@@ -78,6 +67,33 @@ class TListe {
     } else {
       Haenge(item);
     }
+  }
+
+  // LoescheBei(weg + 1) and then FuegeSortiertEin(item), with the same result, cursor and all, but
+  // moving only the items between the two places. The item at weg (0-based) is never looked at.
+  template <typename Vergleich>
+  void ErsetzeSortiert(std::size_t weg, T* item, Vergleich vergleiche) {
+    if (weg >= items_.size()) {
+      FuegeSortiertEin(item, vergleiche);
+      return;
+    }
+    if (item == nullptr) {
+      LoescheBei(static_cast<int>(weg) + 1);
+      return;
+    }
+    const int n = Anzahl() - 1;
+    const int w = static_cast<int>(weg);
+    const int mid = SortierStelle(item, vergleiche, n, [this, w](int i) {
+      return items_[static_cast<std::size_t>(i < w ? i : i + 1)];
+    });
+    ++stand_;
+    const auto anfang = items_.begin();
+    if (mid > w)
+      std::copy(anfang + w + 1, anfang + mid + 1, anfang + w);
+    else
+      std::copy_backward(anfang + mid, anfang + w, anfang + w + 1);
+    items_[static_cast<std::size_t>(mid)] = item;
+    cursor_ = mid;
   }
 
   // True when the item is in the list; the cursor then moves to it.
@@ -243,6 +259,21 @@ class TListe {
     items_.pop_back();
   }
   bool CursorGueltig() const { return cursor_ >= 0 && cursor_ < Anzahl(); }
+  // Where FuegeSortiertEin puts the item among the n items hole(0) .. hole(n - 1).
+  template <typename Vergleich, typename Hole>
+  static int SortierStelle(const T* item, Vergleich& vergleiche, int n, Hole hole) {
+    if (n == 0) return 0;
+    int hi = n - 1, lo = 0, mid = n / 2;
+    while (lo < hi) {
+      if (vergleiche(item, hole(mid)) < 0)
+        hi = mid - 1;
+      else
+        lo = mid + 1;
+      mid = (hi + lo + 1) / 2;
+    }
+    if (mid < n && vergleiche(item, hole(mid)) >= 0) ++mid;
+    return mid;
+  }
 
   std::vector<T*> items_;
   int cursor_ = 0;

@@ -651,6 +651,18 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
   wegStellen_.push_back(stelle);
 }
 
+void TSchule::FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung) {
+  if (!v) return;
+  if (ungesucht_.empty() && wegStellen_.size() == 1) {
+    const std::size_t stelle = wegStellen_.front();
+    weg_[stelle] = 0;
+    wegStellen_.clear();
+    vertretungen_.ErsetzeSortiert(stelle, v, ordnung);
+    return;
+  }
+  Vertretungen().FuegeSortiertEin(v, ordnung);
+}
+
 void TSchule::RaeumeVertretungenAuf() const {
   if (wegStellen_.empty() && ungesucht_.empty()) return;
   if (!ungesucht_.empty()) {

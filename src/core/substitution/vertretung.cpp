@@ -253,7 +253,7 @@ TVertrVergleich VertrVergleich(int vsa) {
 }
 
 void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v) {
-  schule.Vertretungen().FuegeSortiertEin(v, VertrVergleich(schule.Standard().vsa));
+  schule.FuegeVertretungEin(v, VertrVergleich(schule.Standard().vsa));
 }
 
 void SortiereVertretungen(TSchule& schule) {

@@ -119,5 +119,37 @@ TEST(TListe, EntferneStellenGleichtEinzelnemEntfernen) {
   }
 }
 
+TEST(TListe, ErsetzeSortiertGleichtLoeschenUndEinfuegen) {
+  // Sorted lists with repeated keys and unsorted ones (a key changed since): the same items,
+  // the same order, the same cursor as taking one out and inserting the other.
+  std::vector<int> werte(40), neue(3);
+  uint32_t zufall = 12345;
+  auto naechste = [&] { return static_cast<int>((zufall = zufall * 1103515245u + 12345u) >> 16) % 9; };
+  for (int& w : werte) w = naechste();
+  neue = {-1, 4, 99};
+  auto vergleiche = [](const int* a, const int* b) { return *a < *b ? -1 : (*a > *b ? 1 : 0); };
+  for (bool sortiert : {true, false})
+    for (int laenge : {1, 2, 7, 40})
+      for (int weg = 0; weg < laenge; ++weg)
+        for (int& neu : neue) {
+          TListe<int> liste, einzeln;
+          for (int i = 0; i < laenge; ++i) {
+            int* w = &werte[static_cast<std::size_t>(i)];
+            if (sortiert) {
+              liste.FuegeSortiertEin(w, vergleiche);
+              einzeln.FuegeSortiertEin(w, vergleiche);
+            } else {
+              liste.Haenge(w);
+              einzeln.Haenge(w);
+            }
+          }
+          liste.ErsetzeSortiert(static_cast<std::size_t>(weg), &neu, vergleiche);
+          einzeln.LoescheBei(weg + 1);
+          einzeln.FuegeSortiertEin(&neu, vergleiche);
+          ASSERT_EQ(liste.Elemente(), einzeln.Elemente()) << laenge << " " << weg << " " << neu;
+          EXPECT_EQ(liste.CursorPosition(), einzeln.CursorPosition());
+        }
+}
+
 }  // namespace
 }  // namespace kolvar
