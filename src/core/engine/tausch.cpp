@@ -2,6 +2,7 @@
 // in one slot moves to the other, in the current version when acting on it only, else in every
 // version.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -61,9 +62,16 @@ void TSchule::TauscheStunden(int tag1, int stunde1, int tag2, int stunde2) {
   TAktion aktion(*this);
   int von, bis;
   Versionen(schule, von, bis);
-  const std::vector<TKurs*> kurse = schule.Kurse().Elemente();
+  // The courses holding either slot, per version, found course by course: each course's grid is
+  // read once instead of once per version. A course's moves touch only its own placements, so
+  // the lists stay true while the hours move version by version, in the school's course order.
+  std::vector<std::vector<TKurs*>> betroffen(static_cast<std::size_t>(std::max(0, bis - von + 1)));
+  for (TKurs* k : schule.Kurse())
+    for (int v = von; v <= bis; ++v)
+      if (k->HatSetzung(v, tag1, stunde1) || k->HatSetzung(v, tag2, stunde2))
+        betroffen[static_cast<std::size_t>(v - von)].push_back(k);
   for (int v = von; v <= bis; ++v)
-    for (TKurs* k : kurse) {
+    for (TKurs* k : betroffen[static_cast<std::size_t>(v - von)]) {
       TSetzung* s1 = k->FindeSetzung(v, tag1, stunde1);
       TSetzung* s2 = k->FindeSetzung(v, tag2, stunde2);
       const bool hat1 = s1 != nullptr, hat2 = s2 != nullptr;

@@ -127,6 +127,11 @@ class TKurs {
 
   // --- Queries ---
   TSetzung* FindeSetzung(int v, int d, int p) const;
+  // Whether FindeSetzung finds one, from the course's exact grid alone.
+  bool HatSetzung(int v, int d, int p) const {
+    const TWoElem* w = gesetzt_.Woche(v);
+    return w != nullptr && w->Stunde(d, p);
+  }
   bool HatNegativeStunden() const;
   void NegativeStundenNull();
   bool IstGesperrt(int v, int d, int p, const TRaum* r) const;

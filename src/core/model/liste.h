@@ -69,31 +69,42 @@ class TListe {
     }
   }
 
-  // LoescheBei(weg + 1) and then FuegeSortiertEin(item), with the same result, cursor and all, but
-  // moving only the items between the two places. The item at weg (0-based) is never looked at.
+  // FuegeSortiertEin into the list as it would be without the items at the indices loecher
+  // (0-based, ascending, each once; never looked at): the item fills the hole nearest its place,
+  // moving only the items between, and the other holes keep their indices. Items, order and
+  // cursor then match taking the holes out first and inserting after. Returns the hole filled.
   template <typename Vergleich>
-  void ErsetzeSortiert(std::size_t weg, T* item, Vergleich vergleiche) {
-    if (weg >= items_.size()) {
-      FuegeSortiertEin(item, vergleiche);
-      return;
-    }
-    if (item == nullptr) {
-      LoescheBei(static_cast<int>(weg) + 1);
-      return;
-    }
-    const int n = Anzahl() - 1;
-    const int w = static_cast<int>(weg);
-    const int mid = SortierStelle(item, vergleiche, n, [this, w](int i) {
-      return items_[static_cast<std::size_t>(i < w ? i : i + 1)];
-    });
-    ++stand_;
+  std::size_t FuelleLoch(const std::vector<std::size_t>& loecher, T* item, Vergleich vergleiche) {
+    const std::size_t groesse = items_.size();
+    const int n = static_cast<int>(groesse - loecher.size());
+    // The index of the i-th item that is not a hole (groesse past the last).
+    auto physisch = [&](int i) {
+      std::size_t j = static_cast<std::size_t>(i);
+      for (std::size_t h : loecher) {
+        if (h > j) break;
+        ++j;
+      }
+      return j;
+    };
+    const int mid = SortierStelle(item, vergleiche, n, [&](int i) { return items_[physisch(i)]; });
+    const std::size_t ziel = mid < n ? physisch(mid) : groesse;
+    // The nearest hole before the place and the nearest at or after it.
+    const auto danach = std::lower_bound(loecher.begin(), loecher.end(), ziel);
+    const bool links =
+        danach == loecher.end() || (danach != loecher.begin() && ziel - *(danach - 1) <= *danach - ziel);
+    const std::size_t loch = links ? *(danach - 1) : *danach;
     const auto anfang = items_.begin();
-    if (mid > w)
-      std::copy(anfang + w + 1, anfang + mid + 1, anfang + w);
-    else
-      std::copy_backward(anfang + mid, anfang + w, anfang + w + 1);
-    items_[static_cast<std::size_t>(mid)] = item;
+    const auto at = [&](std::size_t k) { return anfang + static_cast<std::ptrdiff_t>(k); };
+    ++stand_;
+    if (links) {
+      std::copy(at(loch + 1), at(ziel), at(loch));
+      items_[ziel - 1] = item;
+    } else {
+      std::copy_backward(at(ziel), at(loch), at(loch + 1));
+      items_[ziel] = item;
+    }
     cursor_ = mid;
+    return loch;
   }
 
   // True when the item is in the list; the cursor then moves to it.

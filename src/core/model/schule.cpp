@@ -653,11 +653,11 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
 
 void TSchule::FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung) {
   if (!v) return;
-  if (ungesucht_.empty() && wegStellen_.size() == 1) {
-    const std::size_t stelle = wegStellen_.front();
-    weg_[stelle] = 0;
-    wegStellen_.clear();
-    vertretungen_.ErsetzeSortiert(stelle, v, ordnung);
+  if (ungesucht_.empty() && !wegStellen_.empty()) {
+    std::sort(wegStellen_.begin(), wegStellen_.end());
+    const std::size_t loch = vertretungen_.FuelleLoch(wegStellen_, v, ordnung);
+    weg_[loch] = 0;
+    wegStellen_.erase(std::lower_bound(wegStellen_.begin(), wegStellen_.end(), loch));
     return;
   }
   Vertretungen().FuegeSortiertEin(v, ordnung);

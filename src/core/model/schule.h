@@ -129,8 +129,9 @@ class TSchule {
   // records may be freed before the list is next used).
   using TVertretungsOrdnung = int (*)(const TVertretung*, const TVertretung*);
   void NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung);
-  // Puts the record into the list at its place by ordnung (after equal ones). A lesson moved
-  // alone ends its record and makes one at its new slot: that pair moves only the items between.
+  // Puts the record into the list at its place by ordnung (after equal ones). A lesson that
+  // moves ends its records and makes new ones at its new slot: each new one fills the nearest
+  // gap an ended one left, moving only the items between.
   void FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung);
   // The records by date, each date's in the list's order; the substitution planning fills it
   // and builds it anew only when the list's stand moved on.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <vector>
@@ -119,18 +120,18 @@ TEST(TListe, EntferneStellenGleichtEinzelnemEntfernen) {
   }
 }
 
-TEST(TListe, ErsetzeSortiertGleichtLoeschenUndEinfuegen) {
-  // Sorted lists with repeated keys and unsorted ones (a key changed since): the same items,
-  // the same order, the same cursor as taking one out and inserting the other.
-  std::vector<int> werte(40), neue(3);
+TEST(TListe, FuelleLochGleichtLoeschenUndEinfuegen) {
+  // Sorted lists with repeated keys and unsorted ones (a key changed since), one hole or several:
+  // the same items, order and cursor as taking the holes out and inserting after.
+  std::vector<int> werte(40);
   uint32_t zufall = 12345;
-  auto naechste = [&] { return static_cast<int>((zufall = zufall * 1103515245u + 12345u) >> 16) % 9; };
-  for (int& w : werte) w = naechste();
-  neue = {-1, 4, 99};
+  auto naechste = [&] { return static_cast<int>((zufall = zufall * 1103515245u + 12345u) >> 16); };
+  for (int& w : werte) w = naechste() % 9;
+  std::vector<int> neue = {-1, 4, 99};
   auto vergleiche = [](const int* a, const int* b) { return *a < *b ? -1 : (*a > *b ? 1 : 0); };
   for (bool sortiert : {true, false})
     for (int laenge : {1, 2, 7, 40})
-      for (int weg = 0; weg < laenge; ++weg)
+      for (int runde = 0; runde < 12; ++runde)
         for (int& neu : neue) {
           TListe<int> liste, einzeln;
           for (int i = 0; i < laenge; ++i) {
@@ -143,10 +144,18 @@ TEST(TListe, ErsetzeSortiertGleichtLoeschenUndEinfuegen) {
               einzeln.Haenge(w);
             }
           }
-          liste.ErsetzeSortiert(static_cast<std::size_t>(weg), &neu, vergleiche);
-          einzeln.LoescheBei(weg + 1);
+          std::set<std::size_t> auswahl;
+          const int anzahl = 1 + naechste() % std::min(laenge, 4);
+          while (static_cast<int>(auswahl.size()) < anzahl)
+            auswahl.insert(static_cast<std::size_t>(naechste() % laenge));
+          std::vector<std::size_t> loecher(auswahl.begin(), auswahl.end());
+          const std::size_t loch = liste.FuelleLoch(loecher, &neu, vergleiche);
+          ASSERT_TRUE(auswahl.count(loch));
+          loecher.erase(std::find(loecher.begin(), loecher.end(), loch));
+          liste.EntferneStellen(loecher);
+          einzeln.EntferneStellen(std::vector<std::size_t>(auswahl.begin(), auswahl.end()));
           einzeln.FuegeSortiertEin(&neu, vergleiche);
-          ASSERT_EQ(liste.Elemente(), einzeln.Elemente()) << laenge << " " << weg << " " << neu;
+          ASSERT_EQ(liste.Elemente(), einzeln.Elemente()) << laenge << " " << runde << " " << neu;
           EXPECT_EQ(liste.CursorPosition(), einzeln.CursorPosition());
         }
 }
