@@ -64,8 +64,7 @@ void TKomprimierer::KompSuche(int tiefe, int td, int tp) {
       // On the last level only a day's last lesson can end the chain; any other move would be
       // undone at once.
       const bool umsonst = tiefe >= kTiefe && p != letzte_[static_cast<std::size_t>(d)];
-      if (!umsonst && KompVerschiebbar(td, tp, d, p)) {
-        TSetzung* s = klasse_->SetzungAn(v, d, p);
+      if (TSetzung* s = umsonst ? nullptr : KompVerschiebbar(td, tp, d, p)) {
         TKurs& k = s->Kurs();
         TRaum* raum = s->Raum();
         k.EntferneSetzung(s);
@@ -93,20 +92,20 @@ void TKomprimierer::KompSuche(int tiefe, int td, int tp) {
     }
 }
 
-bool TKomprimierer::KompVerschiebbar(int td, int tp, int d, int p) const {
+TSetzung* TKomprimierer::KompVerschiebbar(int td, int tp, int d, int p) const {
   const int v = version_;
-  if (klasse_ == nullptr || !klasse_->Belegung().Belegt(v, d, p)) return false;
+  if (klasse_ == nullptr || !klasse_->Belegung().Belegt(v, d, p)) return nullptr;
   TSetzung* s = klasse_->SetzungAn(v, d, p);
-  if (s == nullptr || s->Fixiert()) return false;
+  if (s == nullptr || s->Fixiert()) return nullptr;
   const TKurs& k = s->Kurs();
-  if (k.Kopplung() != nullptr) return false;
+  if (k.Kopplung() != nullptr) return nullptr;
   const TStandard& st = schule_.Standard();
   if (d != td && !st.kmpb)
     for (const TSetzung* t : k.Setzungen())
-      if (t->Version() == v && t->Tag() == td) return false;
-  if (!st.kmpm && ((p > 1 && k.FindeSetzung(v, d, p - 1)) || (p < kStunden && k.FindeSetzung(v, d, p + 1))))
-    return false;
-  return k.KannSetzen(v, td, s->Raum(), tp);
+      if (t->Version() == v && t->Tag() == td) return nullptr;
+  if (!st.kmpm && ((p > 1 && k.HatSetzung(v, d, p - 1)) || (p < kStunden && k.HatSetzung(v, d, p + 1))))
+    return nullptr;
+  return k.KannSetzen(v, td, s->Raum(), tp) ? s : nullptr;
 }
 
 }  // namespace kolvar

@@ -15,6 +15,7 @@ namespace kolvar {
 
 class TKlasse;
 class TSchule;
+class TSetzung;
 
 class TKomprimierer {
  public:
@@ -39,7 +40,8 @@ class TKomprimierer {
   // Fills the slot (td, tp) of the shown class and version from a chain of at most kTiefe moves.
   void KompSuche(int tiefe, int td, int tp);
   // The class's lesson at (d, p) may move to (td, tp).
-  bool KompVerschiebbar(int td, int tp, int d, int p) const;
+  // The class's lesson at d, p when it may move to td, tp; else nullptr.
+  TSetzung* KompVerschiebbar(int td, int tp, int d, int p) const;
 
   // Ends the search of the current class and version.
   void NaechsteKlasse() { naechste_ = true; }

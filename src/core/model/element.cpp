@@ -119,6 +119,7 @@ TSetzung* TElement::SetzungAn(int v, int d, int p, bool nurUnfixiert) const {
   if (!KannSetzungHaben(von, bis, d, p)) return nullptr;
   for (TKurs* k : kurse_)
     for (int ver = von; ver <= bis; ++ver) {
+      if (!k->HatSetzung(ver, d, p)) continue;  // most courses: the grid answers without a search
       TSetzung* s = k->FindeSetzung(ver, d, p);
       if (s && ZaehltSetzung(*s) && !(nurUnfixiert && s->Fixiert())) return s;
     }
