@@ -16,6 +16,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "model/uhr.h"
 #include "model/undoelement.h"
 #include "model/uvtab.h"
 
@@ -69,6 +70,14 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
     if (auto* pe = dynamic_cast<const TPlanElement*>(e)) {
       if (pe->Sperrung().Versionen() != n || pe->Belegung().Versionen() != n)
         p.Melde(Name(e) + ": Raster nicht auf " + std::to_string(n) + " Versionen");
+      // The absences by weekday: those of Fehlzeiten() on that day, in its order.
+      for (int w = 1; w <= 7; ++w) {
+        std::vector<const TFehl*> soll;
+        for (const TFehl* f : pe->Fehlzeiten())
+          if (Uhr::Wochentag(f->Datum()) == w) soll.push_back(f);
+        if (pe->FehlzeitenAmWochentag(w) != soll)
+          p.Melde(Name(e) + ": Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
+      }
     }
     if (auto* so = dynamic_cast<const TSollElement*>(e))
       if (so->SollTabelle().Versionen() != n) p.Melde(Name(e) + ": Soll nicht auf Versionen");

@@ -15,6 +15,7 @@
 #include "model/standard.h"
 #include "model/stundentext.h"
 #include "model/text.h"
+#include "model/uhr.h"
 
 namespace kolvar {
 
@@ -152,6 +153,31 @@ TPlanElement::~TPlanElement() {
 
 void TPlanElement::VergissFehlzeit(const TFehl* f) {
   std::erase(fehlzeiten_, f);
+  VerlegeFehlzeit(f, false);
+}
+
+void TPlanElement::NimmFehlzeit(TFehl* f) {
+  fehlzeiten_.push_back(f);
+  nachWochentag_[static_cast<std::size_t>(Uhr::Wochentag(f->Datum()) - 1)].push_back(f);
+}
+
+void TPlanElement::VerlegeFehlzeit(const TFehl* f, bool rein) {
+  const int wochentag = Uhr::Wochentag(f->Datum());
+  std::vector<const TFehl*>& tag = nachWochentag_[static_cast<std::size_t>(wochentag - 1)];
+  if (!rein) {
+    std::erase(tag, f);
+    return;
+  }
+  // Each weekday's list keeps the order of all absences: callers walk it as they walked those.
+  tag.clear();
+  for (const TFehl* x : fehlzeiten_)
+    if (Uhr::Wochentag(x->Datum()) == wochentag) tag.push_back(x);
+}
+
+const std::vector<const TFehl*>& TPlanElement::FehlzeitenAmWochentag(int wochentag) const {
+  static const std::vector<const TFehl*> keine;
+  if (wochentag < 1 || wochentag > 7) return keine;
+  return nachWochentag_[static_cast<std::size_t>(wochentag - 1)];
 }
 
 void TPlanElement::SetzeDatum(int64_t zeit) {

@@ -142,6 +142,9 @@ class TPlanElement : public TElement {
   bool FehltAm(int32_t datum, int p) const;
   // The element's absence records (owned by the school's list of its kind), in no order.
   const std::vector<TFehl*>& Fehlzeiten() const { return fehlzeiten_; }
+  // The absences whose date falls on the weekday (1 Monday .. 7), in the order of Fehlzeiten():
+  // a lesson's slot asks only its own day's absences.
+  const std::vector<const TFehl*>& FehlzeitenAmWochentag(int wochentag) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -169,6 +172,9 @@ class TPlanElement : public TElement {
  private:
   friend class TFehl;
   void VergissFehlzeit(const TFehl* f);
+  void NimmFehlzeit(TFehl* f);
+  // Takes the absence out of its weekday's list (rein false) or files it by its new date.
+  void VerlegeFehlzeit(const TFehl* f, bool rein);
 
   TWochBereich sperrung_;
   TWochBereich belegung_;
@@ -180,6 +186,7 @@ class TPlanElement : public TElement {
   int zaehlerVersionen_ = 0;
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
+  std::array<std::vector<const TFehl*>, 7> nachWochentag_;
 };
 
 class TSollElement : public TPlanElement {

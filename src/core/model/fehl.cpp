@@ -14,7 +14,15 @@ void TFehl::SetzeElement(TPlanElement* e) {
   if (e == element_) return;
   if (element_) element_->VergissFehlzeit(this);
   element_ = e;
-  if (element_) element_->fehlzeiten_.push_back(this);
+  if (element_) element_->NimmFehlzeit(this);
+}
+
+void TFehl::SetzeDatum(int32_t datum) {
+  if (datum == datum_) return;
+  TPlanElement* e = element_;
+  if (e) e->VerlegeFehlzeit(this, false);
+  datum_ = datum;
+  if (e) e->VerlegeFehlzeit(this, true);
 }
 
 bool TFehl::Fehlt(int p) const {

@@ -17,7 +17,7 @@ class TFehl {
   ~TFehl();  // leaves its element's list
 
   int32_t Datum() const { return datum_; }
-  void SetzeDatum(int32_t datum) { datum_ = datum; }
+  void SetzeDatum(int32_t datum);  // keeps the element's absences by weekday in step
   uint16_t Stunden() const { return stunden_; }
   void SetzeStunden(uint16_t maske) { stunden_ = maske; }
   // Before UebernimmStunden: the mask to apply; afterwards: the previous mask.

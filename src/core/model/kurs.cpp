@@ -29,8 +29,13 @@ bool SlotGueltig(int d, int p) {
   return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
 }
 
+int SlotSchluessel(int v, int d, int p) {
+  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+
 // A changed lesson, for the windows; with nurKlasse only that one of its classes is concerned.
 void MerkeKursAenderung(TSchule& schule, const TKurs& kurs, const TKlasse* nurKlasse) {
+  if (!schule.HatFenster()) return;  // as every notice below would
   TSchule::TAktion aktion(schule);
   using namespace Aenderung;
   schule.MerkeElement(kurs.Lehrer(), Daten | Statistik);
@@ -494,8 +499,8 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
-  nachSlot_.erase(std::lower_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot));
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+  nachSlot_.erase(SlotStelle(SlotSchluessel(v, d, p)));
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
   if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, false);
@@ -575,19 +580,16 @@ int TKurs::OffeneStunden(int v) const {
 // ---------------------------------------------------------------------------------------------
 // Queries
 
-namespace {
-int SlotSchluessel(int v, int d, int p) {
-  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
-}
-}  // namespace
-
-bool TKurs::VorSlot(const TSetzung* a, const TSetzung* b) {
-  return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) <
-         SlotSchluessel(b->Version(), b->Tag(), b->Stunde());
+std::vector<TKurs::TSlotEintrag>::const_iterator TKurs::SlotStelle(int schluessel) const {
+  return std::lower_bound(nachSlot_.begin(), nachSlot_.end(), schluessel,
+                          [](const TSlotEintrag& e, int k) { return e.schluessel < k; });
 }
 
 void TKurs::Verzeichne(TSetzung* s) {
-  nachSlot_.insert(std::upper_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot), s);
+  const int schluessel = SlotSchluessel(s->Version(), s->Tag(), s->Stunde());
+  const auto nach = std::upper_bound(nachSlot_.begin(), nachSlot_.end(), schluessel,
+                                     [](int k, const TSlotEintrag& e) { return k < e.schluessel; });
+  nachSlot_.insert(nach, TSlotEintrag{schluessel, s});
 }
 
 bool TKurs::Gehoert(const TSetzung* s) const {
@@ -600,11 +602,8 @@ TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
   const TWoElem* w = gesetzt_.Woche(v);
   if (w == nullptr || !w->Stunde(d, p)) return nullptr;
   const int schluessel = SlotSchluessel(v, d, p);
-  const auto it = std::lower_bound(
-      nachSlot_.begin(), nachSlot_.end(), schluessel,
-      [](const TSetzung* a, int k) { return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) < k; });
-  if (it != nachSlot_.end() && SlotSchluessel((*it)->Version(), (*it)->Tag(), (*it)->Stunde()) == schluessel)
-    return *it;
+  const auto it = SlotStelle(schluessel);
+  if (it != nachSlot_.end() && it->schluessel == schluessel) return it->setzung;
   for (TSetzung* s : setzungen_)
     if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
   return nullptr;
@@ -745,6 +744,7 @@ void TKurs::KursGeaendert() const {
 }
 
 void TKurs::SetzungenGeaendert() const {
+  if (!schule_->HatFenster()) return;  // as every notice below would
   TSchule::TAktion aktion(*schule_);
   schule_->MerkeKurs(this, Aenderung::Zeichnen);
   if (lehrer_) lehrer_->AktualisierePlan();

@@ -298,8 +298,13 @@ class TKurs {
   // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged),
   // and the placements ordered by slot (version, day, period).
   TWochBereich gesetzt_;
-  std::vector<TSetzung*> nachSlot_;
-  static bool VorSlot(const TSetzung* a, const TSetzung* b);
+  // With each placement its slot's key, so that a search reads no placement.
+  struct TSlotEintrag {
+    int schluessel;
+    TSetzung* setzung;
+  };
+  std::vector<TSlotEintrag> nachSlot_;
+  std::vector<TSlotEintrag>::const_iterator SlotStelle(int schluessel) const;
   void Verzeichne(TSetzung* s);
   // The placement is one of this course's.
   bool Gehoert(const TSetzung* s) const;

@@ -217,6 +217,8 @@ class TSchule {
   void MeldeFensterAb(IFenster* f);
   // A snapshot: windows may close or register while the caller walks it.
   std::vector<IFenster*> Fenster() const;
+  // Any window open: without one there is no one to tell of a change.
+  bool HatFenster() const { return !fenster_.empty(); }
   bool IstAngemeldet(const IFenster* f) const;
   // The open window of a single-window kind, or nullptr.
   IFenster* EinzelFenster(int art) const;

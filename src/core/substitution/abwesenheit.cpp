@@ -57,7 +57,7 @@ bool PasstZurSetzung(const TSchule& schule, const TSetzung& s, int32_t datum) {
 void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
                     std::vector<int32_t>& tage) {
   if (!e) return;
-  for (const TFehl* f : e->Fehlzeiten())
+  for (const TFehl* f : e->FehlzeitenAmWochentag(s.Tag()))
     if (f->Fehlt(s.Stunde()) && PasstZurSetzung(schule, s, f->Datum())) tage.push_back(f->Datum());
 }
 

@@ -240,6 +240,38 @@ TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
   EXPECT_FALSE(s->schule->NeuerFreierKurs()->KlassenAbwesend(montag, 3, nullptr));
 }
 
+TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
+  const int32_t montag = 34330 + 888 * 7 * 2;
+  auto am = [&](const TPlanElement* e, int w) { return e->FehlzeitenAmWochentag(w); };
+  auto* a = new TFehl;
+  a->SetzeElement(s->k5a);  // filed before its date is known, as the editors do
+  a->SetzeDatum(montag);
+  auto* b = new TFehl;
+  b->SetzeDatum(montag + 7);
+  b->SetzeElement(s->k5a);
+  auto* c = new TFehl;
+  c->SetzeDatum(montag + 1);
+  c->SetzeElement(s->k5a);
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  EXPECT_EQ(am(s->k5a, 2), (std::vector<const TFehl*>{c}));
+  // A date moved to Tuesday and back keeps the order of the element's absences.
+  a->SetzeDatum(montag + 8);
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{b}));
+  EXPECT_EQ(am(s->k5a, 2), (std::vector<const TFehl*>{a, c}));
+  a->SetzeDatum(montag);
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  b->SetzeElement(s->k5b);
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a}));
+  EXPECT_EQ(am(s->k5b, 1), (std::vector<const TFehl*>{b}));
+  delete a;
+  EXPECT_TRUE(am(s->k5a, 1).empty());
+  EXPECT_TRUE(am(s->k5a, 0).empty());
+  EXPECT_TRUE(am(s->k5a, 8).empty());
+  delete b;
+  delete c;
+  EXPECT_TRUE(am(s->k5a, 2).empty() && am(s->k5b, 1).empty());
+}
+
 TEST_F(Element, AktualisierenErreichtFensterUndStatistik) {
   TFakeFenster gr(Sch(), FensterArt::KlGr, s->k5b), dep(Sch(), FensterArt::KlDep, s->k5b),
       pln(Sch(), FensterArt::KlPln, s->k5b);
