@@ -33,7 +33,11 @@ int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& ausw
     // A course listed under two elements of the range is visited twice; its snapshot is taken
     // afresh each time, so nothing is removed twice.
     const std::vector<TSetzung*> setzungen = k->Setzungen().Elemente();
-    for (TSetzung* s : setzungen) {
+    for (std::size_t i = 0; i < setzungen.size(); ++i) {
+      TSetzung* s = setzungen[i];
+      // The placements lie scattered over the heap: ask for the next ones early (see
+      // TKurs::EntferneAlleSetzungen).
+      for (std::size_t j = i + 1; j < i + 5 && j < setzungen.size(); ++j) __builtin_prefetch(setzungen[j]);
       if (!auswahl.Stunde(s->Tag(), s->Stunde())) continue;
       if (st.eaw() && s->Version() != st.AktuelleVersion()) continue;
       if (ohneFixierte && s->Fixiert()) continue;
