@@ -37,7 +37,8 @@ int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& ausw
       TSetzung* s = setzungen[i];
       // The placements lie scattered over the heap: ask for the next ones early (see
       // TKurs::EntferneAlleSetzungen).
-      for (std::size_t j = i + 1; j < i + 5 && j < setzungen.size(); ++j) __builtin_prefetch(setzungen[j]);
+      for (std::size_t j = i + 2; j < i + 6 && j < setzungen.size(); ++j) __builtin_prefetch(setzungen[j]);
+      if (i + 1 < setzungen.size()) k->HoleVor(setzungen[i + 1]);
       if (!auswahl.Stunde(s->Tag(), s->Stunde())) continue;
       if (st.eaw() && s->Version() != st.AktuelleVersion()) continue;
       if (ohneFixierte && s->Fixiert()) continue;

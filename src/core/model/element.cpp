@@ -332,6 +332,11 @@ void TPlanElement::ZaehleSetzung(int v, int d, int p, int schritt) {
   if (TWoElem* w = belegung_.Woche(v)) w->SetzeStunde(d, p, n > 0);
 }
 
+void TPlanElement::HoleZaehlerVor(int v, int d, int p) const {
+  if (SlotGueltig(v, d, p) && v <= zaehlerVersionen_ && !anzahl_.empty())
+    __builtin_prefetch(&anzahl_[ZaehlerIndex(v, d, p)]);
+}
+
 void TPlanElement::LeereZaehler() {
   anzahl_.clear();
   zaehlerVersionen_ = 0;

@@ -125,6 +125,8 @@ class TPlanElement : public TElement {
   // How many placements are the element's at the slot of a concrete version: those of its
   // courses, for a room those in itself. Kept by the course's placement and link operations.
   int SetzungenAn(int v, int d, int p) const;
+  // Asks memory early for the count SetzungenAn reads (a hint only; clearing many placements).
+  void HoleZaehlerVor(int v, int d, int p) const;
 
   IFenster* PlnForm() const { return formen_[2]; }
 

@@ -530,9 +530,17 @@ void TKurs::EntferneAlleSetzungen() {
   while (!setzungen_.Leer()) {
     // Placements lie scattered over the heap: on a large school each one's first read waits for
     // memory, unless the next few are asked for while this one goes.
-    for (int i = 2; i <= 5 && i <= setzungen_.Anzahl(); ++i) __builtin_prefetch(setzungen_.Hole(i));
+    for (int i = 3; i <= 6 && i <= setzungen_.Anzahl(); ++i) __builtin_prefetch(setzungen_.Hole(i));
+    if (setzungen_.Anzahl() >= 2) HoleVor(setzungen_.Hole(2));
     EntferneSetzung(setzungen_.Hole(1));
   }
+}
+
+void TKurs::HoleVor(const TSetzung* s) const {
+  const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+  if (lehrer_) lehrer_->HoleZaehlerVor(v, d, p);
+  for (const TKlasse* k : klassen_) k->HoleZaehlerVor(v, d, p);
+  if (s->Raum()) s->Raum()->HoleZaehlerVor(v, d, p);
 }
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
