@@ -44,8 +44,9 @@ bool TSchule::TauschKonflikt(int tag1, int stunde1, int tag2, int stunde2) const
   if (tag1 == tag2 && stunde1 == stunde2) return false;
   int von, bis;
   Versionen(schule, von, bis);
-  for (int v = von; v <= bis; ++v)
-    for (const TKurs* k : schule.Kurse()) {
+  // Course by course: each course's grid is read once for all versions.
+  for (const TKurs* k : schule.Kurse())
+    for (int v = von; v <= bis; ++v) {
       if (const TSetzung* s = k->FindeSetzung(v, tag1, stunde1))
         if (s->Fixiert() || k->IstGesperrt(v, tag2, stunde2, s->Raum())) return true;
       if (const TSetzung* s = k->FindeSetzung(v, tag2, stunde2))
