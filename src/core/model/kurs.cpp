@@ -25,6 +25,11 @@ namespace kolvar {
 
 namespace {
 
+// The order of a course's placements by slot: version, day, period.
+int SlotSchluessel(int v, int d, int p) {
+  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+
 bool SlotGueltig(int d, int p) {
   return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
 }
@@ -494,7 +499,13 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
-  nachSlot_.erase(std::lower_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot));
+  {
+    const auto i = std::lower_bound(slotSchluessel_.begin(), slotSchluessel_.end(),
+                                    SlotSchluessel(s->Version(), s->Tag(), s->Stunde())) -
+                   slotSchluessel_.begin();
+    nachSlot_.erase(nachSlot_.begin() + i);
+    slotSchluessel_.erase(slotSchluessel_.begin() + i);
+  }
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
@@ -575,19 +586,12 @@ int TKurs::OffeneStunden(int v) const {
 // ---------------------------------------------------------------------------------------------
 // Queries
 
-namespace {
-int SlotSchluessel(int v, int d, int p) {
-  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
-}
-}  // namespace
-
-bool TKurs::VorSlot(const TSetzung* a, const TSetzung* b) {
-  return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) <
-         SlotSchluessel(b->Version(), b->Tag(), b->Stunde());
-}
-
 void TKurs::Verzeichne(TSetzung* s) {
-  nachSlot_.insert(std::upper_bound(nachSlot_.begin(), nachSlot_.end(), s, VorSlot), s);
+  const int schluessel = SlotSchluessel(s->Version(), s->Tag(), s->Stunde());
+  const auto i =
+      std::upper_bound(slotSchluessel_.begin(), slotSchluessel_.end(), schluessel) - slotSchluessel_.begin();
+  nachSlot_.insert(nachSlot_.begin() + i, s);
+  slotSchluessel_.insert(slotSchluessel_.begin() + i, schluessel);
 }
 
 bool TKurs::Gehoert(const TSetzung* s) const {
@@ -600,11 +604,9 @@ TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {
   const TWoElem* w = gesetzt_.Woche(v);
   if (w == nullptr || !w->Stunde(d, p)) return nullptr;
   const int schluessel = SlotSchluessel(v, d, p);
-  const auto it = std::lower_bound(
-      nachSlot_.begin(), nachSlot_.end(), schluessel,
-      [](const TSetzung* a, int k) { return SlotSchluessel(a->Version(), a->Tag(), a->Stunde()) < k; });
-  if (it != nachSlot_.end() && SlotSchluessel((*it)->Version(), (*it)->Tag(), (*it)->Stunde()) == schluessel)
-    return *it;
+  const auto it = std::lower_bound(slotSchluessel_.begin(), slotSchluessel_.end(), schluessel);
+  if (it != slotSchluessel_.end() && *it == schluessel)
+    return nachSlot_[static_cast<std::size_t>(it - slotSchluessel_.begin())];
   for (TSetzung* s : setzungen_)
     if (s->Stunde() == p && s->Tag() == d && s->Version() == v) return s;
   return nullptr;

@@ -294,7 +294,8 @@ class TKurs {
   // and the placements ordered by slot (version, day, period).
   TWochBereich gesetzt_;
   std::vector<TSetzung*> nachSlot_;
-  static bool VorSlot(const TSetzung* a, const TSetzung* b);
+  // nachSlot_'s keys beside it: a search reads one small array, not every placement it passes.
+  std::vector<int> slotSchluessel_;
   void Verzeichne(TSetzung* s);
   // The placement is one of this course's.
   bool Gehoert(const TSetzung* s) const;
