@@ -151,7 +151,8 @@ class TSammler {
   template <typename Ohne>
   void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, int bis, Ohne ohne) {
     for (TKurs* k : kurse) {
-      if (ohne(k)) continue;
+      // A course with no placement at the slot in any version needs no look at its grid.
+      if (k->SetzungenImSlot(d_, p_) == 0 || ohne(k)) continue;
       const uint64_t m = Versionsmaske(k->Belegung(), von_, bis, d_, p_) & sicht.Belegung;
       if (m == 0) continue;
       sicht.Inhaber.push_back({k, m, setzungen_.size()});

@@ -34,6 +34,10 @@ bool SlotGueltig(int d, int p) {
   return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
 }
 
+std::size_t SlotIndex(int d, int p) {
+  return static_cast<std::size_t>((d - 1) * kStunden + p - 1);
+}
+
 // A changed lesson, for the windows; with nurKlasse only that one of its classes is concerned.
 void MerkeKursAenderung(TSchule& schule, const TKurs& kurs, const TKlasse* nurKlasse) {
   TSchule::TAktion aktion(schule);
@@ -499,13 +503,7 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
-  {
-    const auto i = std::lower_bound(slotSchluessel_.begin(), slotSchluessel_.end(),
-                                    SlotSchluessel(s->Version(), s->Tag(), s->Stunde())) -
-                   slotSchluessel_.begin();
-    nachSlot_.erase(nachSlot_.begin() + i);
-    slotSchluessel_.erase(slotSchluessel_.begin() + i);
-  }
+  Streiche(s);
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
@@ -592,6 +590,20 @@ void TKurs::Verzeichne(TSetzung* s) {
       std::upper_bound(slotSchluessel_.begin(), slotSchluessel_.end(), schluessel) - slotSchluessel_.begin();
   nachSlot_.insert(nachSlot_.begin() + i, s);
   slotSchluessel_.insert(slotSchluessel_.begin() + i, schluessel);
+  if (SlotGueltig(s->Tag(), s->Stunde())) ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+}
+
+void TKurs::Streiche(const TSetzung* s) {
+  const auto i = std::lower_bound(slotSchluessel_.begin(), slotSchluessel_.end(),
+                                  SlotSchluessel(s->Version(), s->Tag(), s->Stunde())) -
+                 slotSchluessel_.begin();
+  nachSlot_.erase(nachSlot_.begin() + i);
+  slotSchluessel_.erase(slotSchluessel_.begin() + i);
+  if (SlotGueltig(s->Tag(), s->Stunde())) --jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+}
+
+int TKurs::SetzungenImSlot(int d, int p) const {
+  return SlotGueltig(d, p) ? jeSlot_[SlotIndex(d, p)] : 0;
 }
 
 bool TKurs::Gehoert(const TSetzung* s) const {

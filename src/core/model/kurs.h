@@ -7,6 +7,7 @@
 //     its teacher's, every class's and the placement room's occupancy grids.
 // Courses are made by TSchule::ErzeugeKurs and deleted by TSchule::LoescheKurs.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -127,6 +128,9 @@ class TKurs {
 
   // --- Queries ---
   TSetzung* FindeSetzung(int v, int d, int p) const;
+  // How many versions have a placement of the course at the slot (day, period): 0 spares a
+  // walk through the versions.
+  int SetzungenImSlot(int d, int p) const;
   bool HatNegativeStunden() const;
   void NegativeStundenNull();
   bool IstGesperrt(int v, int d, int p, const TRaum* r) const;
@@ -296,7 +300,10 @@ class TKurs {
   std::vector<TSetzung*> nachSlot_;
   // nachSlot_'s keys beside it: a search reads one small array, not every placement it passes.
   std::vector<int> slotSchluessel_;
+  // Placements per slot (day, period) over all versions.
+  std::array<uint16_t, kTage * kStunden> jeSlot_{};
   void Verzeichne(TSetzung* s);
+  void Streiche(const TSetzung* s);
   // The placement is one of this course's.
   bool Gehoert(const TSetzung* s) const;
   TWochBereich ergebnis_;
