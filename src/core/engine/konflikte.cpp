@@ -95,8 +95,7 @@ class TSammler {
       if (!(sicht.Belegung & bit)) return;
       for (const TInhaber& i : sicht.Inhaber) {
         if (!(i.Versionen & bit) || liste.Gemeldet(i.Kurs, v)) continue;
-        if (const TSetzung* s = i.Kurs->FindeSetzung(v, d_, p_))
-          fuege(s->Fixiert() ? fixiert : besetzt, i.Kurs, e);
+        if (const TSetzung* s = Setzung(i, bit)) fuege(s->Fixiert() ? fixiert : besetzt, i.Kurs, e);
       }
     };
     // The course's own hour at the target refuses like a lock: it is never offered for displacement.
