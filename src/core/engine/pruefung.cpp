@@ -81,9 +81,11 @@ bool Enthaelt(const std::vector<const TKurs*>& sortiert, const TKurs* c) {
 
 // One placement as the checks read it.
 struct TPlatz {
-  const TSetzung* Setzung;
   TRaum* Raum;
   int Version, Tag, Stunde;
+
+  explicit TPlatz(const TSetzung& s)
+      : Raum(s.Raum()), Version(s.Version()), Tag(s.Tag()), Stunde(s.Stunde()) {}
 
   bool Gueltig(int versionen) const {
     return Version >= 1 && Version <= versionen && Tag >= 1 && Tag <= kTage && Stunde >= 1 &&
@@ -108,23 +110,29 @@ class TPlatzListe {
       for (std::size_t i = 0; i < std::min(kVoraus, liste.size()); ++i) __builtin_prefetch(liste[i]);
       for (std::size_t i = 0; i < liste.size(); ++i) {
         if (i + kVoraus < liste.size()) __builtin_prefetch(liste[i + kVoraus]);
-        const TSetzung* s = liste[i];
-        alle_.push_back({s, s->Raum(), s->Version(), s->Tag(), s->Stunde()});
+        alle_.emplace_back(*liste[i]);
       }
       jeKurs_.emplace(c, std::make_pair(anfang, alle_.size()));
     }
   }
 
-  // The course's placements in its own order; none for a course the list was not made with.
+  // The course's placements in its own order.
   std::span<const TPlatz> Von(const TKurs* c) const {
     const auto it = jeKurs_.find(c);
-    if (it == jeKurs_.end()) return {};
-    return std::span<const TPlatz>(alle_).subspan(it->second.first, it->second.second - it->second.first);
+    if (it != jeKurs_.end())
+      return std::span<const TPlatz>(alle_).subspan(it->second.first, it->second.second - it->second.first);
+    // A course outside the school's list (a damaged file) is read when it is asked for.
+    auto [fremd, neu] = fremde_.try_emplace(c);
+    if (neu)
+      for (const TSetzung* s : c->Setzungen()) fremd->second.emplace_back(*s);
+    return fremd->second;
   }
 
  private:
   std::vector<TPlatz> alle_;
   std::unordered_map<const TKurs*, std::pair<std::size_t, std::size_t>> jeKurs_;
+  // Node-based: a span handed out stays valid while others are added.
+  mutable std::unordered_map<const TKurs*, std::vector<TPlatz>> fremde_;
 };
 
 std::string ErgebnisText(int stufe) {
