@@ -157,6 +157,16 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
       }
     }
     if (!(eigen == k->Belegung())) p.Melde(k->Text() + ": Belegung weicht von den Setzungen ab");
+    // The placements per slot over all versions.
+    std::vector<int> jeSlot(static_cast<std::size_t>(kTage * kStunden), 0);
+    for (const TSetzung* st : k->Setzungen())
+      if (st->Tag() >= 1 && st->Tag() <= kTage && st->Stunde() >= 1 && st->Stunde() <= kStunden)
+        ++jeSlot[static_cast<std::size_t>((st->Tag() - 1) * kStunden + st->Stunde() - 1)];
+    for (int d = 1; d <= kTage; ++d)
+      for (int h = 1; h <= kStunden; ++h)
+        if (k->SetzungenImSlot(d, h) != jeSlot[static_cast<std::size_t>((d - 1) * kStunden + h - 1)])
+          p.Melde(k->Text() + ": Setzungen im Feld " + std::to_string(d) + "/" + std::to_string(h) +
+                  " falsch gezählt");
   }
   auto vergleiche = [&](const TPlanElement* e) {
     TWochBereich leer(s.Standard().Versionen());

@@ -1,6 +1,8 @@
 // Conflict collection, checked placing and moving, and the two plain placing predicates.
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 #include "engine/konfliktliste.h"
@@ -25,61 +27,160 @@ void Versionen(const TKurs& k, int v, int& von, int& bis) {
   VersionsBereich(st.Versionen(), st.mwn(), v, von, bis);
 }
 
-// The placement of a course at the slot, looked up only where its own grid has the slot.
-const TSetzung* SetzungAn(const TKurs& k, int v, int d, int p) {
-  return k.Belegung().Belegt(v, d, p) ? k.FindeSetzung(v, d, p) : nullptr;
+static_assert(kMaxVersionen <= 64, "a version set is one 64-bit word");
+
+// The versions of [von, bis] whose week in the grid has the slot, as bit v - von.
+uint64_t Versionsmaske(const TWochBereich& b, int von, int bis, int d, int p) {
+  if (d < 1 || d > kTage || p < 1 || p > kStunden) return 0;
+  uint64_t maske = 0;
+  const int ende = std::min(bis, b.Versionen());
+  for (int v = von; v <= ende; ++v)
+    if ((b.Woche(v)->Tag(d) >> (p - 1)) & 1u) maske |= uint64_t{1} << (v - von);
+  return maske;
 }
+
+// One course of an element's list that holds the slot in some versions, with where its
+// placements (one per version, in version order) begin in the collector's list.
+struct TInhaber {
+  TKurs* Kurs;
+  uint64_t Versionen;
+  std::size_t Erste;
+};
+
+// The conflicts of one course at one slot, for a run of versions. Each element's courses are
+// walked once for the whole run, reading each course's grid version after version, instead of
+// once per version: a move over all versions then costs little more per version than its
+// conflicts. The conflicts come in the order of a version-by-version walk: per version the
+// course, its teacher, each class, the room, each in its list's order.
+class TSammler {
+ public:
+  TSammler(const TKurs& kurs, int von, int bis, int d, int p, const TRaum* r, const TKurs* ausser,
+           const TKopplung* ko)
+      : kurs_(kurs), von_(von), d_(d), p_(p), r_(r) {
+    auto maske = [&](const TWochBereich& b) { return Versionsmaske(b, von, bis, d, p); };
+    eigene_ = maske(kurs.Sperrung()) | maske(kurs.Belegung());
+    if (const TLehrer* l = kurs.Lehrer()) {
+      lehrer_.Sperrung = maske(l->Sperrung());
+      lehrer_.Belegung = maske(l->Belegung());
+      if (lehrer_.Belegung != 0) Fasse(lehrer_, l->Kurse(), bis, [&](const TKurs* k) { return k == &kurs; });
+    }
+    klassen_.resize(static_cast<std::size_t>(kurs.Klassen().Anzahl()));
+    for (int i = 0; i < kurs.Klassen().Anzahl(); ++i) {
+      const TKlasse* kl = kurs.Klassen().Hole(i + 1);
+      TElementSicht& sicht = klassen_[static_cast<std::size_t>(i)];
+      sicht.Sperrung = maske(kl->Sperrung());
+      sicht.Belegung = maske(kl->Belegung());
+      if (sicht.Belegung != 0)
+        Fasse(sicht, kl->Kurse(), bis, [&](const TKurs* k) {
+          return k == &kurs || k == ausser || (ko != nullptr && k->Kopplung() == ko);
+        });
+    }
+    if (r != nullptr) {
+      raum_.Sperrung = maske(r->Sperrung());
+      raum_.Belegung = maske(r->Belegung());
+      if (raum_.Belegung != 0) Fasse(raum_, r->Kurse(), bis, [](const TKurs*) { return false; });
+    }
+  }
+
+  void Version(int v, TKonfliktListe& liste, int& schwere) const {
+    const uint64_t bit = uint64_t{1} << (v - von_);
+    TKurs* selbst = const_cast<TKurs*>(&kurs_);
+    auto fuege = [&](int art, TKurs* kurs, const TElement* e) {
+      if (liste.Fuege(TKonflikt(art, KonfliktSchwere(art), kurs, const_cast<TElement*>(e), v)))
+        schwere = std::max(schwere, KonfliktSchwere(art));
+    };
+    // A conflict with a course the list already reports in this version would be dropped: its
+    // placement is not looked up.
+    auto besetzt = [&](const TElementSicht& sicht, const TElement* e, int fixiert, int besetzt) {
+      if (!(sicht.Belegung & bit)) return;
+      for (const TInhaber& i : sicht.Inhaber) {
+        if (!(i.Versionen & bit) || liste.Gemeldet(i.Kurs, v)) continue;
+        if (const TSetzung* s = Setzung(i, bit)) fuege(s->Fixiert() ? fixiert : besetzt, i.Kurs, e);
+      }
+    };
+    // The course's own hour at the target refuses like a lock: it is never offered for displacement.
+    if (eigene_ & bit) fuege(KonfliktArt::KursGesperrt, selbst, nullptr);
+
+    if (const TLehrer* l = kurs_.Lehrer()) {
+      if (lehrer_.Sperrung & bit) fuege(KonfliktArt::LehrerGesperrt, nullptr, l);
+      besetzt(lehrer_, l, KonfliktArt::LehrerFixiert, KonfliktArt::LehrerBesetzt);
+    }
+    for (int i = 0; i < kurs_.Klassen().Anzahl(); ++i) {
+      const TKlasse* kl = kurs_.Klassen().Hole(i + 1);
+      const TElementSicht& sicht = klassen_[static_cast<std::size_t>(i)];
+      if (sicht.Sperrung & bit) fuege(KonfliktArt::KlasseGesperrt, nullptr, kl);
+      besetzt(sicht, kl, KonfliktArt::KlasseFixiert, KonfliktArt::KlasseBesetzt);
+    }
+    if (r_ == nullptr) return;
+    if (raum_.Sperrung & bit) fuege(KonfliktArt::RaumGesperrt, nullptr, r_);
+    if (!(raum_.Belegung & bit)) return;
+    // The room's count of placements in it ends the walk once all are met; a count of 0 under
+    // a set bit never ends it early.
+    int offen = r_->SetzungenAn(v, d_, p_);
+    const bool zaehlt = offen > 0;
+    bool gefunden = false;
+    for (const TInhaber& i : raum_.Inhaber) {
+      if (!(i.Versionen & bit)) continue;
+      const TSetzung* s = Setzung(i, bit);
+      if (s == nullptr || s->Raum() != r_) continue;
+      gefunden = true;
+      if (i.Kurs != &kurs_)
+        fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, i.Kurs, r_);
+      if (zaehlt && --offen <= 0) break;
+    }
+    if (gefunden) return;
+    // A placement may use a room outside its course's room list (data from a file): when the
+    // room's own courses do not explain the bit, every course is asked.
+    for (TKurs* k : kurs_.Schule().Kurse()) {
+      const TSetzung* s = k->Belegung().Belegt(v, d_, p_) ? k->FindeSetzung(v, d_, p_) : nullptr;
+      if (s == nullptr || s->Raum() != r_) continue;
+      if (k != &kurs_) fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, k, r_);
+    }
+  }
+
+ private:
+  struct TElementSicht {
+    uint64_t Sperrung = 0;
+    uint64_t Belegung = 0;
+    std::vector<TInhaber> Inhaber;  // in the element's list order
+  };
+
+  // The placements are looked up here, all at once, and fetched ahead: on a large school they
+  // lie far apart in memory, and reading one after the other waits for each in turn.
+  template <typename Ohne>
+  void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, int bis, Ohne ohne) {
+    for (TKurs* k : kurse) {
+      // A course with no placement at the slot in any version needs no look at its grid.
+      if (k->SetzungenImSlot(d_, p_) == 0 || ohne(k)) continue;
+      const uint64_t m = Versionsmaske(k->Belegung(), von_, bis, d_, p_) & sicht.Belegung;
+      if (m == 0) continue;
+      sicht.Inhaber.push_back({k, m, setzungen_.size()});
+      for (uint64_t rest = m; rest != 0; rest &= rest - 1) {
+        const TSetzung* s = k->FindeSetzung(von_ + std::countr_zero(rest), d_, p_);
+        if (s != nullptr) __builtin_prefetch(s);
+        setzungen_.push_back(s);
+      }
+    }
+  }
+
+  const TSetzung* Setzung(const TInhaber& i, uint64_t bit) const {
+    return setzungen_[i.Erste + static_cast<std::size_t>(std::popcount(i.Versionen & (bit - 1)))];
+  }
+
+  const TKurs& kurs_;
+  int von_, d_, p_;
+  const TRaum* r_;
+  uint64_t eigene_ = 0;
+  TElementSicht lehrer_, raum_;
+  std::vector<TElementSicht> klassen_;
+  std::vector<const TSetzung*> setzungen_;
+};
 
 }  // namespace
 
 void TKurs::SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* ausser, const TKopplung* ko,
                           TKonfliktListe& liste, int& schwere) const {
-  TKurs* selbst = const_cast<TKurs*>(this);
-  auto fuege = [&](int art, TKurs* kurs, const TElement* e) {
-    if (liste.Fuege(TKonflikt(art, KonfliktSchwere(art), kurs, const_cast<TElement*>(e), v)))
-      schwere = std::max(schwere, KonfliktSchwere(art));
-  };
-  // The course's own hour at the target refuses like a lock: it is never offered for displacement.
-  if (sperrung_.Belegt(v, d, p) || belegung_.Belegt(v, d, p))
-    fuege(KonfliktArt::KursGesperrt, selbst, nullptr);
-
-  if (lehrer_ != nullptr) {
-    if (lehrer_->Sperrung().Belegt(v, d, p)) fuege(KonfliktArt::LehrerGesperrt, nullptr, lehrer_);
-    if (lehrer_->Belegung().Belegt(v, d, p)) {
-      for (TKurs* k : lehrer_->Kurse()) {
-        if (k == this) continue;
-        if (const TSetzung* s = SetzungAn(*k, v, d, p))
-          fuege(s->Fixiert() ? KonfliktArt::LehrerFixiert : KonfliktArt::LehrerBesetzt, k, lehrer_);
-      }
-    }
-  }
-  for (const TKlasse* kl : klassen_) {
-    if (kl->Sperrung().Belegt(v, d, p)) fuege(KonfliktArt::KlasseGesperrt, nullptr, kl);
-    if (!kl->Belegung().Belegt(v, d, p)) continue;
-    for (TKurs* k : kl->Kurse()) {
-      if (k == this || k == ausser || (ko != nullptr && k->Kopplung() == ko)) continue;
-      if (const TSetzung* s = SetzungAn(*k, v, d, p))
-        fuege(s->Fixiert() ? KonfliktArt::KlasseFixiert : KonfliktArt::KlasseBesetzt, k, kl);
-    }
-  }
-  if (r != nullptr) {
-    if (r->Sperrung().Belegt(v, d, p)) fuege(KonfliktArt::RaumGesperrt, nullptr, r);
-    if (r->Belegung().Belegt(v, d, p)) {
-      // A placement may use a room outside its course's room list (data from a file): when
-      // the room's own courses do not explain the bit, every course is asked.
-      bool gefunden = false;
-      auto pruefe = [&](const TListe<TKurs>& kurse) {
-        for (TKurs* k : kurse) {
-          const TSetzung* s = SetzungAn(*k, v, d, p);
-          if (s == nullptr || s->Raum() != r) continue;
-          gefunden = true;
-          if (k != this) fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, k, r);
-        }
-      };
-      pruefe(r->Kurse());
-      if (!gefunden) pruefe(Schule().Kurse());
-    }
-  }
+  TSammler(*this, v, v, d, p, r, ausser, ko).Version(v, liste, schwere);
 }
 
 int TKurs::SammleKonflikte(int zuTag, int zuStunde, const TKurs* ausser, const TKopplung* ko,
@@ -93,7 +194,9 @@ int TKurs::SammleKonflikteMitRaum(int zuTag, int zuStunde, TRaum* r, const TKurs
   int schwere = 0;
   int von, bis;
   Versionen(*this, -1, von, bis);
-  for (int v = von; v <= bis; ++v) SammleVersion(v, zuTag, zuStunde, r, ausser, ko, liste, schwere);
+  if (von > bis) return schwere;
+  const TSammler sammler(*this, von, bis, zuTag, zuStunde, r, ausser, ko);
+  for (int v = von; v <= bis; ++v) sammler.Version(v, liste, schwere);
   return schwere;
 }
 
@@ -101,7 +204,9 @@ int TKurs::SammleSperrgruende(int d, int p, TRaum* r, TKonfliktListe& liste) con
   int schwere = 0;
   int von, bis;
   Versionen(*this, -1, von, bis);
-  for (int v = von; v <= bis; ++v) SammleVersion(v, d, p, r, this, kopplung_, liste, schwere);
+  if (von > bis) return schwere;
+  const TSammler sammler(*this, von, bis, d, p, r, this, kopplung_);
+  for (int v = von; v <= bis; ++v) sammler.Version(v, liste, schwere);
   return schwere;
 }
 
@@ -210,9 +315,11 @@ bool TKurs::PruefeSetzenMitRaum(int d, int p, TRaum* r, bool mitKopplung, TKonfl
       if (k == this) continue;
       TRaum* raum = k->FindeFreienRaum(aktuell, d, p);
       int schwere = 0;
+      if (von > bis) continue;
+      const TSammler sammler(*k, von, bis, d, p, raum, k, kopplung_);
       // A partner that already holds the slot stays there: it is not an obstacle to itself.
       for (int v = von; v <= bis; ++v)
-        if (!k->Belegung().Belegt(v, d, p)) k->SammleVersion(v, d, p, raum, k, kopplung_, liste, schwere);
+        if (!k->Belegung().Belegt(v, d, p)) sammler.Version(v, liste, schwere);
     }
   }
   return DialogSchritt(d, p, liste, false);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <map>
+#include <functional>
+#include <span>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,7 +48,92 @@ bool LoeseSperrungUnter(TWochBereich& sperrung, const TWochBereich& grid) {
   return geaendert;
 }
 
+// Sorts (slot, course) pairs that came in course order by slot, keeping the course order: the
+// order of sorting the pairs, in time linear in the pairs and the slots.
+void NachSlot(std::vector<std::pair<int, int>>& paare, std::vector<int>& zaehler) {
+  if (paare.empty()) return;
+  int groesster = 0;
+  for (const auto& p : paare) groesster = std::max(groesster, p.first);
+  zaehler.assign(static_cast<std::size_t>(groesster) + 2, 0);
+  for (const auto& p : paare) ++zaehler[static_cast<std::size_t>(p.first) + 1];
+  for (std::size_t i = 1; i < zaehler.size(); ++i) zaehler[i] += zaehler[i - 1];
+  std::vector<std::pair<int, int>> sortiert(paare.size());
+  for (const auto& p : paare)
+    sortiert[static_cast<std::size_t>(zaehler[static_cast<std::size_t>(p.first)]++)] = p;
+  paare.swap(sortiert);
+}
+
+// Whether the sorted addresses hold c; without a branch per step, as the steps are guesses.
+bool Enthaelt(const std::vector<const TKurs*>& sortiert, const TKurs* c) {
+  if (sortiert.empty()) return false;
+  const TKurs* const* anfang = sortiert.data();
+  std::size_t n = sortiert.size();
+  while (n > 1) {
+    const std::size_t haelfte = n / 2;
+    anfang = std::less<const TKurs*>()(anfang[haelfte], c) ? anfang + haelfte : anfang;
+    n -= haelfte;
+  }
+  if (std::less<const TKurs*>()(*anfang, c)) ++anfang;
+  return anfang != sortiert.data() + sortiert.size() && *anfang == c;
+}
+
 }  // namespace
+
+// One placement as the checks read it.
+struct TPlatz {
+  TRaum* Raum;
+  int Version, Tag, Stunde;
+
+  explicit TPlatz(const TSetzung& s)
+      : Raum(s.Raum()), Version(s.Version()), Tag(s.Tag()), Stunde(s.Stunde()) {}
+
+  bool Gueltig(int versionen) const {
+    return Version >= 1 && Version <= versionen && Tag >= 1 && Tag <= kTage && Stunde >= 1 &&
+           Stunde <= kStunden;
+  }
+};
+
+// Every course's placements read once, in each course's order, into one array: the checks
+// walk them several times, and on a large school the placements lie scattered in memory.
+class TPlatzListe {
+ public:
+  explicit TPlatzListe(const TSchule& schule) {
+    std::size_t n = 0;
+    for (const TKurs* c : schule.Kurse()) n += static_cast<std::size_t>(c->Setzungen().Anzahl());
+    alle_.reserve(n);
+    jeKurs_.reserve(static_cast<std::size_t>(schule.Kurse().Anzahl()));
+    for (const TKurs* c : schule.Kurse()) {
+      const std::vector<TSetzung*>& liste = c->Setzungen().Elemente();
+      const std::size_t anfang = alle_.size();
+      // Fetched a few ahead: one after the other, each read would wait for memory.
+      constexpr std::size_t kVoraus = 8;
+      for (std::size_t i = 0; i < std::min(kVoraus, liste.size()); ++i) __builtin_prefetch(liste[i]);
+      for (std::size_t i = 0; i < liste.size(); ++i) {
+        if (i + kVoraus < liste.size()) __builtin_prefetch(liste[i + kVoraus]);
+        alle_.emplace_back(*liste[i]);
+      }
+      jeKurs_.emplace(c, std::make_pair(anfang, alle_.size()));
+    }
+  }
+
+  // The course's placements in its own order.
+  std::span<const TPlatz> Von(const TKurs* c) const {
+    const auto it = jeKurs_.find(c);
+    if (it != jeKurs_.end())
+      return std::span<const TPlatz>(alle_).subspan(it->second.first, it->second.second - it->second.first);
+    // A course outside the school's list (a damaged file) is read when it is asked for.
+    auto [fremd, neu] = fremde_.try_emplace(c);
+    if (neu)
+      for (const TSetzung* s : c->Setzungen()) fremd->second.emplace_back(*s);
+    return fremd->second;
+  }
+
+ private:
+  std::vector<TPlatz> alle_;
+  std::unordered_map<const TKurs*, std::pair<std::size_t, std::size_t>> jeKurs_;
+  // Node-based: a span handed out stays valid while others are added.
+  mutable std::unordered_map<const TKurs*, std::vector<TPlatz>> fremde_;
+};
 
 std::string ErgebnisText(int stufe) {
   switch (stufe) {
@@ -64,20 +151,59 @@ std::string ErgebnisText(int stufe) {
 
 TPruefErgebnis TPruefung::PruefeKonsistenz() {
   TPruefErgebnis e;
-  PruefeKursVerweise(e);
-  PruefeLehrerDoppelt(e);
+  // The repairs change no placement: one reading serves every part.
+  const TPlatzListe plaetze(*schule_);
+  PruefeKursVerweise(e, plaetze);
+  PruefeLehrerDoppelt(e, plaetze);
   PruefeKlassenDoppelt(e);
-  PruefeRaeumeDoppelt(e);
+  PruefeRaeumeDoppelt(e, plaetze);
   return e;
 }
 
 void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
+  PruefeKursVerweise(e, TPlatzListe(*schule_));
+}
+
+void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e) {
+  PruefeLehrerDoppelt(e, TPlatzListe(*schule_));
+}
+
+void TPruefung::PruefeRaeumeDoppelt(TPruefErgebnis& e) {
+  PruefeRaeumeDoppelt(e, TPlatzListe(*schule_));
+}
+
+void TPruefung::PruefeKursVerweise(TPruefErgebnis& e, const TPlatzListe& plaetze) {
   TSchule& sch = *schule_;
   bool geaendert = false;
   auto repariert = [&] {
     ++e.Reparaturen;
     e.Hebe(1);
     geaendert = true;
+  };
+  // Which element lists hold which courses: a short list is walked, a long one read once at
+  // its first question and kept sorted by address (walking it once per course made the check
+  // quadratic in the courses of a class or room).
+  constexpr int kKurz = 32;
+  std::unordered_map<const TElement*, std::vector<const TKurs*>> mitglieder;
+  auto Mitglieder = [&](const TElement* el) -> std::vector<const TKurs*>& {
+    auto [it, neu] = mitglieder.try_emplace(el);
+    if (neu) {
+      it->second.assign(el->Kurse().begin(), el->Kurse().end());
+      std::sort(it->second.begin(), it->second.end(), std::less<const TKurs*>());
+    }
+    return it->second;
+  };
+  auto Haelt = [&](const TElement* el, const TKurs* c) {
+    if (el->Kurse().Anzahl() < kKurz) return el->Kurse().Position(c) != 0;
+    const std::vector<const TKurs*>& m = Mitglieder(el);
+    return Enthaelt(m, c);
+  };
+  auto Nimm = [&](const TElement* el, const TKurs* c) {
+    const auto it = mitglieder.find(el);
+    if (it == mitglieder.end()) return;  // read from the list at its first question
+    std::vector<const TKurs*>& m = it->second;
+    const auto pos = std::lower_bound(m.begin(), m.end(), c, std::less<const TKurs*>());
+    if (pos == m.end() || *pos != c) m.insert(pos, c);
   };
   // A snapshot: raising a course's hours sorts it anew in the school's list.
   const std::vector<TKurs*> kurse = sch.Kurse().Elemente();
@@ -86,20 +212,20 @@ void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
     std::vector<int> zaehler(static_cast<std::size_t>(n) + 1, 0);
     TWochBereich belegung = c->belegung_;
     belegung.Leere();
-    for (const TSetzung* s : c->Setzungen()) {
-      if (!Gueltig(*s, n)) {
+    for (const TPlatz& s : plaetze.Von(c)) {
+      if (!s.Gueltig(n)) {
         e.Zeilen.push_back("Der Kurs " + c->Text() + " hat eine ungültige Setzung.");
         e.Hebe(2);
         continue;
       }
-      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+      const int v = s.Version, d = s.Tag, p = s.Stunde;
       ++zaehler[static_cast<std::size_t>(v)];
       belegung.SetzeBereich(v, d, p, true);
       if (c->sperrung_.Belegt(v, d, p)) {
         c->sperrung_.SetzeBereich(v, d, p, false);
         geaendert = true;
       }
-      if (TRaum* r = s->Raum()) {
+      if (TRaum* r = s.Raum) {
         if (!r->Belegung().Belegt(v, d, p)) {
           r->BelegungIntern().SetzeBereich(v, d, p, true);
           geaendert = true;
@@ -123,11 +249,13 @@ void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
     }
     for (TRaum* r : c->SpaeterRaeume().Elemente())
       if (c->Raeume().Position(r) == 0) {
-        c->FuegeRaumHinzu(r, false);
+        c->FuegeRaumHinzu(r, false);  // files the course in the room's list too
+        Nimm(r, c);
         repariert();
       }
     auto verweis = [&](TElement* el) {
-      if (!el || el->Kurse().Position(c) != 0) return;
+      if (!el || Haelt(el, c)) return;
+      Nimm(el, c);
       // Class lists have their own order.
       if (el->Art() == TElementArt::Klasse)
         el->KurseIntern().FuegeSortiertEin(c, VergleicheKurseNachOrdnung);
@@ -142,11 +270,11 @@ void TPruefung::PruefeKursVerweise(TPruefErgebnis& e) {
     for (TRaum* r : c->Raeume()) verweis(r);
     for (TRaum* r : c->SpaeterRaeume()) verweis(r);
   }
-  geaendert |= ZaehleSetzungenNeu();
+  geaendert |= ZaehleSetzungenNeu(plaetze);
   if (geaendert) sch.SetzeGeaendert(true);
 }
 
-bool TPruefung::ZaehleSetzungenNeu() {
+bool TPruefung::ZaehleSetzungenNeu(const TPlatzListe& plaetze) {
   TSchule& sch = *schule_;
   std::vector<TPlanElement*> elemente;
   for (TLehrer* l : sch.Lehrer()) elemente.push_back(l);
@@ -160,13 +288,13 @@ bool TPruefung::ZaehleSetzungenNeu() {
   }
   for (TKurs* c : sch.Kurse()) {
     c->gesetzt_.Leere();
-    for (const TSetzung* s : c->Setzungen()) {
-      if (!Gueltig(*s, c->gesetzt_.Versionen())) continue;
-      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+    for (const TPlatz& s : plaetze.Von(c)) {
+      if (!s.Gueltig(c->gesetzt_.Versionen())) continue;
+      const int v = s.Version, d = s.Tag, p = s.Stunde;
       c->gesetzt_.SetzeBereich(v, d, p, true);
       TKurs::Belege(c->Lehrer(), v, d, p);
       for (TKlasse* k : c->Klassen()) TKurs::Belege(k, v, d, p);
-      TKurs::Belege(s->Raum(), v, d, p);
+      TKurs::Belege(s.Raum, v, d, p);
     }
   }
   bool geaendert = false;
@@ -174,7 +302,7 @@ bool TPruefung::ZaehleSetzungenNeu() {
   return geaendert;
 }
 
-void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e) {
+void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e, const TPlatzListe& plaetze) {
   TSchule& sch = *schule_;
   const TStandard& st = sch.Standard();
   bool geaendert = false;
@@ -183,9 +311,9 @@ void TPruefung::PruefeLehrerDoppelt(TPruefErgebnis& e) {
     grid.Leere();
     for (const TKurs* c : l->Kurse()) {
       if (c->Lehrer() != l) continue;
-      for (const TSetzung* s : c->Setzungen()) {
-        if (!Gueltig(*s, grid.Versionen())) continue;
-        const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+      for (const TPlatz& s : plaetze.Von(c)) {
+        if (!s.Gueltig(grid.Versionen())) continue;
+        const int v = s.Version, d = s.Tag, p = s.Stunde;
         if (grid.Belegt(v, d, p)) {
           e.Zeilen.push_back("Lehrer " + l->Kuerzel() + " " + ZeitText(st, v, d, p) + " doppelt im Plan.");
           e.Hebe(2);
@@ -206,6 +334,7 @@ void TPruefung::PruefeKlassenDoppelt(TPruefErgebnis& e) {
   TSchule& sch = *schule_;
   const TStandard& st = sch.Standard();
   bool geaendert = false;
+  std::vector<int> zaehler;
   for (TKlasse* k : sch.Klassen()) {
     TWochBereich grid = k->Belegung();
     grid.Leere();
@@ -221,7 +350,7 @@ void TPruefung::PruefeKlassenDoppelt(TPruefErgebnis& e) {
           for (uint32_t w = b.Tag(v, d); w != 0; w &= w - 1)
             belegt.emplace_back(((v - 1) * kTage + d - 1) * kStunden + std::countr_zero(w), i);
     }
-    std::sort(belegt.begin(), belegt.end());
+    NachSlot(belegt, zaehler);
     std::vector<std::array<int, 3>> paare;  // course a, course b, slot key
     for (std::size_t anfang = 0, ende = 0; anfang < belegt.size(); anfang = ende) {
       ende = anfang + 1;
@@ -250,21 +379,21 @@ void TPruefung::PruefeKlassenDoppelt(TPruefErgebnis& e) {
   if (geaendert) sch.SetzeGeaendert(true);
 }
 
-void TPruefung::PruefeRaeumeDoppelt(TPruefErgebnis& e) {
+void TPruefung::PruefeRaeumeDoppelt(TPruefErgebnis& e, const TPlatzListe& plaetze) {
   TSchule& sch = *schule_;
   const TStandard& st = sch.Standard();
   // A placement may name a room outside its course's room list: walk every placement.
-  std::map<const TRaum*, std::vector<const TSetzung*>> jeRaum;
+  std::unordered_map<const TRaum*, std::vector<const TPlatz*>> jeRaum;
   for (const TKurs* c : sch.Kurse())
-    for (const TSetzung* s : c->Setzungen())
-      if (s->Raum()) jeRaum[s->Raum()].push_back(s);
+    for (const TPlatz& s : plaetze.Von(c))
+      if (s.Raum) jeRaum[s.Raum].push_back(&s);
   bool geaendert = false;
   for (TRaum* r : sch.Raeume()) {
     TWochBereich grid = r->Belegung();
     grid.Leere();
-    for (const TSetzung* s : jeRaum[r]) {
-      if (!Gueltig(*s, grid.Versionen())) continue;
-      const int v = s->Version(), d = s->Tag(), p = s->Stunde();
+    for (const TPlatz* s : jeRaum[r]) {
+      if (!s->Gueltig(grid.Versionen())) continue;
+      const int v = s->Version, d = s->Tag, p = s->Stunde;
       if (grid.Belegt(v, d, p)) {
         e.Zeilen.push_back("Raum " + r->Kuerzel() + " " + ZeitText(st, v, d, p) + " doppelt im Plan.");
         e.Hebe(2);

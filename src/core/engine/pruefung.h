@@ -14,6 +14,7 @@
 namespace kolvar {
 
 class TSchule;
+class TPlatzListe;
 
 struct TPruefErgebnis {
   int Stufe = 0;                    // 0 keine, 1 kleinere, 2 größere Fehler
@@ -64,9 +65,13 @@ class TPruefung {
   void PruefeRaeumeDoppelt(TPruefErgebnis& e);
 
  private:
+  // The same on the placements read once (the consistency check walks them several times).
+  void PruefeKursVerweise(TPruefErgebnis& e, const TPlatzListe& plaetze);
+  void PruefeLehrerDoppelt(TPruefErgebnis& e, const TPlatzListe& plaetze);
+  void PruefeRaeumeDoppelt(TPruefErgebnis& e, const TPlatzListe& plaetze);
   // Every course's placement grid and every plan element's per-slot counts and occupancy
   // rebuilt from the placements; true when a grid was off.
-  bool ZaehleSetzungenNeu();
+  bool ZaehleSetzungenNeu(const TPlatzListe& plaetze);
 
   TSchule* schule_;
 };

@@ -25,12 +25,21 @@ namespace kolvar {
 
 namespace {
 
+// The order of a course's placements by slot: version, day, period.
+int SlotSchluessel(int v, int d, int p) {
+  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+
 bool SlotGueltig(int d, int p) {
   return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
 }
 
 int SlotSchluessel(int v, int d, int p) {
   return (v * (kTage + 1) + d) * (kStunden + 1) + p;
+}
+
+std::size_t SlotIndex(int d, int p) {
+  return static_cast<std::size_t>((d - 1) * kStunden + p - 1);
 }
 
 // A changed lesson, for the windows; with nurKlasse only that one of its classes is concerned.
@@ -499,8 +508,8 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
+  Streiche(s);
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
-  nachSlot_.erase(SlotStelle(SlotSchluessel(v, d, p)));
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
   if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, false);
@@ -603,6 +612,16 @@ void TKurs::Verzeichne(TSetzung* s) {
   const auto nach = std::upper_bound(nachSlot_.begin(), nachSlot_.end(), schluessel,
                                      [](int k, const TSlotEintrag& e) { return k < e.schluessel; });
   nachSlot_.insert(nach, TSlotEintrag{schluessel, s});
+  if (SlotGueltig(s->Tag(), s->Stunde())) ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+}
+
+void TKurs::Streiche(const TSetzung* s) {
+  nachSlot_.erase(SlotStelle(SlotSchluessel(s->Version(), s->Tag(), s->Stunde())));
+  if (SlotGueltig(s->Tag(), s->Stunde())) --jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+}
+
+int TKurs::SetzungenImSlot(int d, int p) const {
+  return SlotGueltig(d, p) ? jeSlot_[SlotIndex(d, p)] : 0;
 }
 
 bool TKurs::Gehoert(const TSetzung* s) const {

@@ -7,6 +7,7 @@
 //     its teacher's, every class's and the placement room's occupancy grids.
 // Courses are made by TSchule::ErzeugeKurs and deleted by TSchule::LoescheKurs.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -134,6 +135,9 @@ class TKurs {
     const TWoElem* w = gesetzt_.Woche(v);
     return w != nullptr && w->Stunde(d, p);
   }
+  // How many versions have a placement of the course at the slot (day, period): 0 spares a
+  // walk through the versions.
+  int SetzungenImSlot(int d, int p) const;
   bool HatNegativeStunden() const;
   void NegativeStundenNull();
   bool IstGesperrt(int v, int d, int p, const TRaum* r) const;
@@ -307,7 +311,10 @@ class TKurs {
   };
   std::vector<TSlotEintrag> nachSlot_;
   std::vector<TSlotEintrag>::const_iterator SlotStelle(int schluessel) const;
+  // Placements per slot (day, period) over all versions.
+  std::array<uint16_t, kTage * kStunden> jeSlot_{};
   void Verzeichne(TSetzung* s);
+  void Streiche(const TSetzung* s);
   // The placement is one of this course's.
   bool Gehoert(const TSetzung* s) const;
   TWochBereich ergebnis_;
