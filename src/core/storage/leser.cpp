@@ -101,6 +101,10 @@ class TLeser::TBlockLeser {
     return std::move(s_);
   }
 
+  // The latest day and period holding a placement (0 without any).
+  int HoechsterTag() const { return hoechsterTag_; }
+  int HoechsteStunde() const { return hoechsteStunde_; }
+
  private:
   [[noreturn]] void Fehler(const std::string& grund) const {
     throw TDateiFehler(
@@ -301,8 +305,6 @@ class TLeser::TBlockLeser {
     }
     // Every course list in its order once, instead of each course sorted in as it comes.
     s_->OrdneKurseNeu();
-    // The elements' per-slot counts once, element by element, instead of placement by placement.
-    TKurs::ZaehleAlleSetzungen(*s_);
   }
 
   void KursStatus(const TKurs& k) {
@@ -361,8 +363,12 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert, false);
+    // Counted as it comes: the slot is at hand here, and consecutive lessons share their
+    // teacher and classes, so the counts stay in the cache.
+    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
+    hoechsterTag_ = std::max(hoechsterTag_, d);
+    hoechsteStunde_ = std::max(hoechsteStunde_, p);
     Vertretungen(*z);
   }
 
@@ -508,6 +514,8 @@ class TLeser::TBlockLeser {
   int64_t jetzt_ = 0;
   int32_t heute_ = 0;
   int zaehler_ = 0;
+  int hoechsterTag_ = 0;
+  int hoechsteStunde_ = 0;
   const TLehrer* letzterLehrer_ = nullptr;
   const TKlasse* letzteKlasse_ = nullptr;
 };
@@ -519,8 +527,9 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
   TEinstellungsRetter retter(standard_);
   std::vector<TFensterSatz> fenster;
   std::unique_ptr<TSchule> schule;
+  TBlockLeser leser(b, standard_, umgebung_, fortschritt_, fenster);
   try {
-    schule = TBlockLeser(b, standard_, umgebung_, fortschritt_, fenster).Lies();
+    schule = leser.Lies();
   } catch (const TVersionsFehler&) {
     throw;
   } catch (const TDateiFehler& fehler) {
@@ -530,7 +539,9 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
                        b.Position());
   }
   retter.Behalte();
-  schule->ZeigeAlleSetzungen();
+  // Only a placement beyond the shown days or periods changes them: no second walk otherwise.
+  if (leser.HoechsterTag() > standard_.mtn || leser.HoechsteStunde() > standard_.pst)
+    schule->ZeigeAlleSetzungen();
   fenster_ = std::move(fenster);
   return schule;
 }
