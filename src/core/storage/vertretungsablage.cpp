@@ -126,27 +126,37 @@ void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
 
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
                               const std::vector<std::size_t>& vermutung) {
+  std::vector<TVertrSchluessel> schluessel;
+  schluessel.reserve(liste.size());
+  for (const TVertretung* v : liste) schluessel.push_back(VertrSchluessel(v, vsa));
+  SortiereNachSchluesseln(liste, schluessel, vermutung);
+}
+
+void SortiereNachSchluesseln(std::vector<TVertretung*>& liste,
+                             const std::vector<TVertrSchluessel>& schluessel,
+                             const std::vector<std::size_t>& vermutung) {
   const std::size_t n = liste.size();
-  // The guess is right when each record comes after the one ahead of it; the keys are
-  // computed once, not for each comparison.
+  if (schluessel.size() != n) return;
+  // The guess is right when each record comes after the one ahead of it.
   bool passt = vermutung.size() == n;
   std::vector<char> gesehen(passt ? n : 0, 0);
-  TVertrSchluessel vorher{};
   for (std::size_t i = 0; passt && i < n; ++i) {
     const std::size_t j = vermutung[i];
-    passt = j < n && !gesehen[j];
-    if (!passt) break;
-    gesehen[j] = 1;
-    const TVertrSchluessel schluessel = VertrSchluessel(liste[j], vsa);
-    if (i > 0) passt = vorher < schluessel;
-    vorher = schluessel;
+    passt = j < n && !gesehen[j] && (i == 0 || schluessel[vermutung[i - 1]] < schluessel[j]);
+    if (passt) gesehen[j] = 1;
   }
-  if (!passt) {
-    SortiereVertretungsliste(liste, vsa);
-    return;
+  std::vector<std::size_t> folge;
+  if (passt) {
+    folge = vermutung;
+  } else {
+    // The keys are unique (they end with the order of making): a plain sort is stable.
+    folge.resize(n);
+    std::iota(folge.begin(), folge.end(), std::size_t{0});
+    std::sort(folge.begin(), folge.end(),
+              [&schluessel](std::size_t a, std::size_t b) { return schluessel[a] < schluessel[b]; });
   }
   std::vector<TVertretung*> sortiert(n);
-  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[vermutung[i]];
+  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[folge[i]];
   liste = std::move(sortiert);
 }
 
