@@ -303,8 +303,46 @@ class TLeser::TBlockLeser {
       Kurs();
       Zaehle();
     }
+    kursAnfang_.push_back(slots_.size());
     // Every course list in its order once, instead of each course sorted in as it comes.
     s_->OrdneKurseNeu();
+    ZaehleSetzungen();
+  }
+
+  // The elements' per-slot counts, element by element over the slots kept while reading: each
+  // element's counts stay in the cache, and no placement is visited again.
+  void ZaehleSetzungen() {
+    auto zaehle = [this](TPlanElement& e, std::size_t kurs) {
+      for (std::size_t i = kursAnfang_[kurs]; i < kursAnfang_[kurs + 1]; ++i) {
+        const int code = slots_[i];
+        e.ZaehleSetzung(code / kSlotsJeVersion + 1, code % kSlotsJeVersion / kStunden + 1,
+                        code % kStunden + 1, 1);
+      }
+    };
+    auto index = [this](const TKurs* k) {
+      return static_cast<std::size_t>(k->Erstellnummer() - ersteNummer_);
+    };
+    for (TLehrer* l : s_->Lehrer())
+      for (const TKurs* k : l->Kurse())
+        if (k->Lehrer() == l) zaehle(*l, index(k));
+    for (TKlasse* kl : s_->Klassen())
+      for (const TKurs* k : kl->Kurse()) zaehle(*kl, index(k));
+    // Rooms by their placements, gathered room by room first (a placement's room need not be
+    // one of its lesson's).
+    const std::size_t raeume = static_cast<std::size_t>(s_->Raeume().Anzahl());
+    std::vector<std::size_t> anfang(raeume + 2, 0);
+    for (const auto& [raum, code] : raumSlots_) ++anfang[raum + 1];
+    for (std::size_t r = 1; r < anfang.size(); ++r) anfang[r] += anfang[r - 1];
+    std::vector<uint16_t> nachRaum(raumSlots_.size());
+    for (const auto& [raum, code] : raumSlots_) nachRaum[anfang[raum]++] = code;
+    for (std::size_t r = 0, i = 0; r < raeume; ++r) {
+      TRaum* raum = s_->Raeume().Hole(static_cast<int>(r) + 1);
+      for (; i < anfang[r]; ++i) {
+        const int code = nachRaum[i];
+        raum->ZaehleSetzung(code / kSlotsJeVersion + 1, code % kSlotsJeVersion / kStunden + 1,
+                            code % kStunden + 1, 1);
+      }
+    }
   }
 
   void KursStatus(const TKurs& k) {
@@ -329,6 +367,7 @@ class TLeser::TBlockLeser {
     std::vector<TKlasse*> kl;
     for (int j = 0; j < klassen; ++j)
       if (TKlasse* k = Element(s_->Klassen())) kl.push_back(k);
+    kursAnfang_.push_back(slots_.size());
     TKurs* k = TKurs::ErzeugeUngeordnet(*s_, l, kl, ko, f);
     if (kursIndex_ == 0) ersteNummer_ = k->Erstellnummer();
     KursStatus(*k);
@@ -355,7 +394,8 @@ class TLeser::TBlockLeser {
   }
 
   void Setzung(TKurs& k) {
-    TRaum* r = Element(s_->Raeume());
+    const int raum = b_.LiesInteger();
+    TRaum* r = s_->Raeume().Hole(raum);
     const int p = b_.LiesInteger();
     const int d = b_.LiesInteger();
     const int v = b_.LiesInteger();
@@ -363,10 +403,11 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    // Counted as it comes: the slot is at hand here, and consecutive lessons share their
-    // teacher and classes, so the counts stay in the cache.
-    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert);
+    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert, false);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
+    const auto code = static_cast<uint16_t>((v - 1) * kSlotsJeVersion + (d - 1) * kStunden + p - 1);
+    slots_.push_back(code);
+    if (r) raumSlots_.emplace_back(static_cast<uint16_t>(raum - 1), code);
     hoechsterTag_ = std::max(hoechsterTag_, d);
     hoechsteStunde_ = std::max(hoechsteStunde_, p);
     Vertretungen(*z);
@@ -520,6 +561,13 @@ class TLeser::TBlockLeser {
   // Per record the reading index of its lesson; the first lesson's creation number.
   std::vector<std::size_t> satzKurs_;
   std::size_t kursIndex_ = 0;
+  // Every placement's slot as (v - 1) * kSlotsJeVersion + (d - 1) * kStunden + p - 1, lesson by
+  // lesson (kursAnfang_: the first of each lesson, and the end); those with a room also by room
+  // (its index from 0).
+  static constexpr int kSlotsJeVersion = kTage * kStunden;
+  std::vector<uint16_t> slots_;
+  std::vector<std::size_t> kursAnfang_;
+  std::vector<std::pair<uint16_t, uint16_t>> raumSlots_;
   uint64_t ersteNummer_ = 0;
   std::unique_ptr<TSchule> s_;
   std::array<uint8_t, kWochen> wochen_{};
