@@ -601,9 +601,7 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
                        b.Position());
   }
   retter.Behalte();
-  // Only a placement beyond the shown days or periods changes them: no second walk otherwise.
-  if (leser.HoechsterTag() > standard_.mtn || leser.HoechsteStunde() > standard_.pst)
-    schule->ZeigeAlleSetzungen();
+  schule->ZeigeSetzungenBis(leser.HoechsterTag(), leser.HoechsteStunde());
   fenster_ = std::move(fenster);
   return schule;
 }
