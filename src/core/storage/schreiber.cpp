@@ -236,9 +236,39 @@ class TBlockSchreiber {
     }
   }
 
+  // The placements in writing order, fetched ahead of the writing: they and their records lie
+  // scattered in memory, and waiting for each in turn would cost more than the writing.
+  class TVoraus {
+   public:
+    explicit TVoraus(const TListe<TKurs>& kurse) {
+      std::size_t n = 0;
+      for (const TKurs* k : kurse) n += static_cast<std::size_t>(k->Setzungen().Anzahl());
+      setzungen_.reserve(n);
+      for (const TKurs* k : kurse)
+        setzungen_.insert(setzungen_.end(), k->Setzungen().begin(), k->Setzungen().end());
+    }
+    // Before the next placement is written: the one far ahead, the record list of a nearer one
+    // (its placement has arrived by then), the records of a still nearer one.
+    void Naechste() {
+      const std::size_t i = naechste_++;
+      if (i + kSetzung < setzungen_.size()) __builtin_prefetch(setzungen_[i + kSetzung]);
+      if (i + kListe < setzungen_.size())
+        if (const auto& liste = setzungen_[i + kListe]->Vertretungen(); !liste.Leer())
+          __builtin_prefetch(liste.Elemente().data());
+      if (i + kSaetze < setzungen_.size())
+        for (const TVertretung* v : setzungen_[i + kSaetze]->Vertretungen()) __builtin_prefetch(v);
+    }
+
+   private:
+    static constexpr std::size_t kSetzung = 24, kListe = 12, kSaetze = 6;
+    std::vector<const TSetzung*> setzungen_;
+    std::size_t naechste_ = 0;
+  };
+
   void Kurse() {
     NummeriereVertretungen();
     Anzahl(s_.Kurse().Anzahl());
+    TVoraus voraus(s_.Kurse());
     int zaehler = 0;
     for (const TKurs* k : s_.Kurse()) {
       KursStatus(*k);
@@ -255,6 +285,7 @@ class TBlockSchreiber {
       for (int v = 2; v <= n_; ++v) b_.SchreibeInteger(k->Stunden(v));
       Anzahl(k->Setzungen().Anzahl());
       for (const TSetzung* z : k->Setzungen()) {
+        voraus.Naechste();
         b_.SchreibeInteger(Index(s_.Raeume(), z->Raum(), kKeinVerweis));
         b_.SchreibeInteger(z->Stunde());
         b_.SchreibeInteger(z->Tag());
