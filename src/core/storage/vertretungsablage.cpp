@@ -1,6 +1,9 @@
 #include "storage/vertretungsablage.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 
 #include "storage/dateifehler.h"
@@ -31,6 +34,59 @@ class TVerbund {
  private:
   std::vector<std::size_t> eltern_;
 };
+
+// The positions of the keys in their order, the keys packed into 128 bits each: every column
+// from its least value in as many bits as its range takes, a missing element (INT64_MIN) below
+// all. Comparing packed keys is what comparing the columns one by one is. False when the
+// ranges need more bits.
+bool SortiereGepackt(const std::vector<TVertrSchluessel>& schluessel, std::vector<std::size_t>& folge) {
+  using TZahl = unsigned __int128;
+  constexpr std::size_t kSpalten = std::tuple_size_v<TVertrSchluessel>;
+  std::array<int64_t, kSpalten> min, max;
+  std::array<bool, kSpalten> fehlt{};
+  min.fill(INT64_MAX);
+  max.fill(INT64_MIN);
+  for (const TVertrSchluessel& k : schluessel)
+    for (std::size_t c = 0; c < kSpalten; ++c) {
+      if (k[c] == INT64_MIN) {
+        fehlt[c] = true;
+        continue;
+      }
+      min[c] = std::min(min[c], k[c]);
+      max[c] = std::max(max[c], k[c]);
+    }
+  std::array<int, kSpalten> bits{};
+  int summe = 0;
+  for (std::size_t c = 0; c < kSpalten; ++c) {
+    if (min[c] > max[c]) min[c] = max[c] = 0;  // only missing elements, or no keys
+    const uint64_t weite = static_cast<uint64_t>(max[c]) - static_cast<uint64_t>(min[c]);
+    if (fehlt[c] && weite == UINT64_MAX) return false;
+    bits[c] = std::bit_width(weite + (fehlt[c] ? 1 : 0));
+    summe += bits[c];
+  }
+  if (summe > 128) return false;
+  struct TEintrag {
+    TZahl schluessel;
+    std::size_t index;
+  };
+  std::vector<TEintrag> eintraege(schluessel.size());
+  for (std::size_t i = 0; i < schluessel.size(); ++i) {
+    TZahl z = 0;
+    for (std::size_t c = 0; c < kSpalten; ++c) {
+      const int64_t w = schluessel[i][c];
+      uint64_t u = static_cast<uint64_t>(w) - static_cast<uint64_t>(min[c]);
+      if (fehlt[c]) u = w == INT64_MIN ? 0 : u + 1;
+      // Shifting by the full width of an empty column would be undefined.
+      if (bits[c] > 0) z = (z << bits[c]) | u;
+    }
+    eintraege[i] = {z, i};
+  }
+  std::sort(eintraege.begin(), eintraege.end(),
+            [](const TEintrag& a, const TEintrag& b) { return a.schluessel < b.schluessel; });
+  folge.resize(schluessel.size());
+  for (std::size_t i = 0; i < eintraege.size(); ++i) folge[i] = eintraege[i].index;
+  return true;
+}
 
 }  // namespace
 
@@ -148,7 +204,7 @@ void SortiereNachSchluesseln(std::vector<TVertretung*>& liste,
   std::vector<std::size_t> folge;
   if (passt) {
     folge = vermutung;
-  } else {
+  } else if (!SortiereGepackt(schluessel, folge)) {
     // The keys are unique (they end with the order of making): a plain sort is stable.
     folge.resize(n);
     std::iota(folge.begin(), folge.end(), std::size_t{0});
