@@ -381,6 +381,7 @@ class TLeser::TBlockLeser {
     const int setzungen = Anzahl(11, "Setzungen eines Kurses");
     k->setzungen_.Reserviere(setzungen);
     for (int j = 0; j < setzungen; ++j) Setzung(*k);
+    k->OrdneGeleseneSetzungen();
     k->SetzeInfo(b_.LiesName());
     k->SetzeFaktor(b_.LiesInteger());
     k->SetzeEinzelstunden(b_.LiesInteger());
@@ -403,7 +404,7 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert, false);
+    TSetzung* z = k.HaengeSetzungAn(v, d, p, r, fixiert);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
     const auto code = static_cast<uint16_t>((v - 1) * kSlotsJeVersion + (d - 1) * kStunden + p - 1);
     slots_.push_back(code);
