@@ -447,10 +447,12 @@ class TLeser::TBlockLeser {
     // One pass does everything a record needs of its placement (lesson, period, its list),
     // while the placement is in the cache: the placements were read long before and lie
     // scattered, so each is fetched a few records ahead.
-    constexpr std::size_t kVoraus = 8;
+    constexpr std::size_t kVoraus = 16;
     std::vector<TVertretung*> gruppe;
     for (std::size_t i = 0; i < n; ++i) {
       if (i + kVoraus < n) __builtin_prefetch(saetze[i + kVoraus].Setzung);
+      // The lesson behind a placement that has arrived by now.
+      if (i + kVoraus / 2 < n) __builtin_prefetch(&saetze[i + kVoraus / 2].Setzung->Kurs());
       TVertretungsSatz& satz = saetze[i];
       TVertretung* v = neu[i] = new TVertretung(*s_);
       const int64_t zeit = satz.Datum;
