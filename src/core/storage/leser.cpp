@@ -159,13 +159,17 @@ class TLeser::TBlockLeser {
     st_.SetAktuelleVersion(1);
   }
 
+  // A grid's words as one block: the file holds several per element and lesson.
   void Raster(TWochBereich& w) {
-    for (int v = 1; v <= n_; ++v)
-      for (int d = 1; d <= kTage; ++d) w.SetzeTag(v, d, b_.LiesWort());
+    const uint8_t* p = b_.LiesBlock(RasterBytes());
+    for (int v = 1; v <= n_; ++v) {
+      TWoElem* woche = w.Woche(v);
+      for (int d = 1; d <= kTage; ++d, p += 2)
+        if (woche) woche->SetzeTag(d, static_cast<uint32_t>(p[0] << 8 | p[1]));
+    }
   }
-  void UeberspringeRaster() {
-    for (int i = 0; i < n_ * kTage; ++i) b_.LiesWort();
-  }
+  void UeberspringeRaster() { b_.LiesBlock(RasterBytes()); }
+  std::size_t RasterBytes() const { return static_cast<std::size_t>(n_) * kRasterBytesJeVersion; }
 
   void Kuerzel() {
     s_->SetzeWochenTabelle(wochen_);

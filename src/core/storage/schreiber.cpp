@@ -128,9 +128,17 @@ class TBlockSchreiber {
     b_.SchreibeInteger(n);
   }
 
+  // A grid's words as one block: the file holds several per element and lesson.
   void Raster(const TWochBereich& w) {
-    for (int v = 1; v <= n_; ++v)
-      for (int d = 1; d <= kTage; ++d) b_.SchreibeWort(static_cast<uint16_t>(w.Tag(v, d)));
+    uint8_t* p = b_.SchreibeBlock(static_cast<std::size_t>(n_) * kTage * 2);
+    for (int v = 1; v <= n_; ++v) {
+      const TWoElem* woche = w.Woche(v);
+      for (int d = 1; d <= kTage; ++d, p += 2) {
+        const uint32_t wort = woche ? woche->Tag(d) : 0;
+        p[0] = static_cast<uint8_t>(wort >> 8);
+        p[1] = static_cast<uint8_t>(wort);
+      }
+    }
   }
 
   void Wochen() {
