@@ -213,22 +213,6 @@ void TKurs::HaengeRaumAn(TRaum* r, bool spaeter) {
   if (spaeter && spaeterRaeume_.Position(r) == 0) spaeterRaeume_.Haenge(r);
 }
 
-TSetzung* TKurs::HaengeSetzungAn(int v, int d, int p, TRaum* r, bool fixiert) {
-  TWoElem* w = gesetzt_.Woche(v);
-  if (w == nullptr || !SlotGueltig(d, p) || w->Stunde(d, p)) return nullptr;
-  auto* s = new TSetzung(*this, v, d, p, r, fixiert);
-  setzungen_.Haenge(s);
-  w->SetzeStunde(d, p, true);
-  if (TWoElem* b = belegung_.Woche(v)) b->SetzeStunde(d, p, true);
-  return s;
-}
-
-void TKurs::OrdneGeleseneSetzungen() {
-  // Once per lesson instead of a search for each placement; the slots are unique.
-  nachSlot_.assign(setzungen_.begin(), setzungen_.end());
-  std::sort(nachSlot_.begin(), nachSlot_.end(), VorSlot);
-}
-
 void TKurs::SetzeLehrer(TLehrer* l) {
   if (l == lehrer_) {
     Geaendert();
