@@ -256,7 +256,8 @@ class TBlockSchreiber {
         setzungen_.insert(setzungen_.end(), k->Setzungen().begin(), k->Setzungen().end());
     }
     // Before the next placement is written: the one far ahead, the record list of a nearer one
-    // (its placement has arrived by then), the records of a still nearer one.
+    // (its placement has arrived by then), the records of a still nearer one, and what those
+    // records point to (their remarks' characters, their linked records) of the nearest.
     void Naechste() {
       const std::size_t i = naechste_++;
       if (i + kSetzung < setzungen_.size()) __builtin_prefetch(setzungen_[i + kSetzung]);
@@ -265,10 +266,17 @@ class TBlockSchreiber {
           __builtin_prefetch(liste.Elemente().data());
       if (i + kSaetze < setzungen_.size())
         for (const TVertretung* v : setzungen_[i + kSaetze]->Vertretungen()) __builtin_prefetch(v);
+      if (i + kVerweise < setzungen_.size())
+        for (const TVertretung* v : setzungen_[i + kVerweise]->Vertretungen()) {
+          __builtin_prefetch(v->LehrerBem().data());
+          __builtin_prefetch(v->SchuelerBem().data());
+          if (v->VerlegtAuf()) __builtin_prefetch(v->VerlegtAuf());
+          if (v->Statt()) __builtin_prefetch(v->Statt());
+        }
     }
 
    private:
-    static constexpr std::size_t kSetzung = 24, kListe = 12, kSaetze = 6;
+    static constexpr std::size_t kSetzung = 24, kListe = 12, kSaetze = 6, kVerweise = 3;
     std::vector<const TSetzung*> setzungen_;
     std::size_t naechste_ = 0;
   };
