@@ -163,6 +163,7 @@ class TPlanElement : public TElement {
  protected:
   friend class TKurs;
   friend class TPruefung;
+  friend class TLeser;  // counts a file's placements in one pass when every lesson is read
   TWochBereich& BelegungIntern() { return belegung_; }
   void Loese() override;
   bool KannSetzungHaben(int von, int bis, int d, int p) const override;

@@ -263,6 +263,11 @@ class TKurs {
   static TKurs* ErzeugeUngeordnet(TSchule& schule, TLehrer* l, const std::vector<TKlasse*>& klassen,
                                   TKopplung* ko, TFach* f);
   void HaengeRaumAn(TRaum* r, bool spaeter);
+  // Reading a file: a placement as stored, behind the others, with nothing counted, booked or
+  // stamped (nullptr at a slot out of range or held already); OrdneGeleseneSetzungen puts them
+  // by slot once the lesson's placements are read.
+  TSetzung* HaengeSetzungAn(int v, int d, int p, TRaum* r, bool fixiert);
+  void OrdneGeleseneSetzungen();
   void UebernimmVorgaben();
 
   // Puts the course into / takes it out of every list it belongs to.

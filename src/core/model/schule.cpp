@@ -439,6 +439,10 @@ bool TSchule::ZeigeAlleSetzungen() {
       tag = std::max(tag, s->Tag());
       stunde = std::max(stunde, s->Stunde());
     }
+  return ZeigeSetzungenBis(tag, stunde);
+}
+
+bool TSchule::ZeigeSetzungenBis(int tag, int stunde) {
   bool geaendert = false;
   if (tag > standard_->mtn) {
     standard_->SetTageProWoche(tag);

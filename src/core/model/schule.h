@@ -189,6 +189,8 @@ class TSchule {
   // period that hold a placement, so that no placed hour lies outside every plan. True when a
   // setting changed.
   bool ZeigeAlleSetzungen();
+  // The same, given the last day and period that hold a placement (the file reader knows them).
+  bool ZeigeSetzungenBis(int tag, int stunde);
   void ErweiterePlanversionen(int n);
   // Asks before deleting placed hours; false when the user said no or n < 1 (nothing changed).
   bool LoeschePlanversionen(int n);

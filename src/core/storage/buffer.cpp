@@ -233,7 +233,8 @@ std::string TBuffer::LiesText(int kapazitaet) {
 void TBuffer::SchreibeText(std::string_view text, int kapazitaet) {
   const int kap = GueltigeKapazitaet(kapazitaet);
   std::string gekuerzt;
-  if (TextLaenge(text) > kap) {
+  // No more bytes than characters fit: nothing to cut, without counting them.
+  if (text.size() > static_cast<std::size_t>(kap) && TextLaenge(text) > kap) {
     gekuerzt = KuerzeText(text, kap);
     text = gekuerzt;
   }

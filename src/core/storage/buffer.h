@@ -68,6 +68,12 @@ class TBuffer {
   // One character (the course import reads its file this way).
   char32_t LiesZeichen();
 
+  // Whole blocks, for fields read and written many at a time (the grids): the next n bytes as
+  // they are (TDateiFehler when fewer are left, nothing consumed), and n zero bytes appended
+  // for the caller to fill before anything else is written.
+  const uint8_t* LiesBlock(std::size_t n) { return Nimm(n); }
+  uint8_t* SchreibeBlock(std::size_t n) { return Haenge(n); }
+
   std::size_t Position() const { return position_; }
   std::size_t Groesse() const { return daten_.size(); }
   std::size_t Rest() const { return daten_.size() - position_; }

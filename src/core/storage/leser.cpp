@@ -101,6 +101,10 @@ class TLeser::TBlockLeser {
     return std::move(s_);
   }
 
+  // The latest day and period holding a placement (0 without any).
+  int HoechsterTag() const { return hoechsterTag_; }
+  int HoechsteStunde() const { return hoechsteStunde_; }
+
  private:
   [[noreturn]] void Fehler(const std::string& grund) const {
     throw TDateiFehler(
@@ -155,13 +159,17 @@ class TLeser::TBlockLeser {
     st_.SetAktuelleVersion(1);
   }
 
+  // A grid's words as one block: the file holds several per element and lesson.
   void Raster(TWochBereich& w) {
-    for (int v = 1; v <= n_; ++v)
-      for (int d = 1; d <= kTage; ++d) w.SetzeTag(v, d, b_.LiesWort());
+    const uint8_t* p = b_.LiesBlock(RasterBytes());
+    for (int v = 1; v <= n_; ++v) {
+      TWoElem* woche = w.Woche(v);
+      for (int d = 1; d <= kTage; ++d, p += 2)
+        if (woche) woche->SetzeTag(d, static_cast<uint32_t>(p[0] << 8 | p[1]));
+    }
   }
-  void UeberspringeRaster() {
-    for (int i = 0; i < n_ * kTage; ++i) b_.LiesWort();
-  }
+  void UeberspringeRaster() { b_.LiesBlock(RasterBytes()); }
+  std::size_t RasterBytes() const { return static_cast<std::size_t>(n_) * kRasterBytesJeVersion; }
 
   void Kuerzel() {
     s_->SetzeWochenTabelle(wochen_);
@@ -299,10 +307,46 @@ class TLeser::TBlockLeser {
       Kurs();
       Zaehle();
     }
+    kursAnfang_.push_back(slots_.size());
     // Every course list in its order once, instead of each course sorted in as it comes.
     s_->OrdneKurseNeu();
-    // The elements' per-slot counts once, element by element, instead of placement by placement.
-    TKurs::ZaehleAlleSetzungen(*s_);
+    ZaehleSetzungen();
+  }
+
+  // The elements' per-slot counts, element by element over the slots kept while reading: each
+  // element's counts stay in the cache, and no placement is visited again.
+  void ZaehleSetzungen() {
+    auto zaehle = [this](TPlanElement& e, std::size_t kurs) {
+      for (std::size_t i = kursAnfang_[kurs]; i < kursAnfang_[kurs + 1]; ++i) {
+        const int code = slots_[i];
+        e.ZaehleSetzung(code / kSlotsJeVersion + 1, code % kSlotsJeVersion / kStunden + 1,
+                        code % kStunden + 1, 1);
+      }
+    };
+    auto index = [this](const TKurs* k) {
+      return static_cast<std::size_t>(k->Erstellnummer() - ersteNummer_);
+    };
+    for (TLehrer* l : s_->Lehrer())
+      for (const TKurs* k : l->Kurse())
+        if (k->Lehrer() == l) zaehle(*l, index(k));
+    for (TKlasse* kl : s_->Klassen())
+      for (const TKurs* k : kl->Kurse()) zaehle(*kl, index(k));
+    // Rooms by their placements, gathered room by room first (a placement's room need not be
+    // one of its lesson's).
+    const std::size_t raeume = static_cast<std::size_t>(s_->Raeume().Anzahl());
+    std::vector<std::size_t> anfang(raeume + 2, 0);
+    for (const auto& [raum, code] : raumSlots_) ++anfang[raum + 1];
+    for (std::size_t r = 1; r < anfang.size(); ++r) anfang[r] += anfang[r - 1];
+    std::vector<uint16_t> nachRaum(raumSlots_.size());
+    for (const auto& [raum, code] : raumSlots_) nachRaum[anfang[raum]++] = code;
+    for (std::size_t r = 0, i = 0; r < raeume; ++r) {
+      TRaum* raum = s_->Raeume().Hole(static_cast<int>(r) + 1);
+      for (; i < anfang[r]; ++i) {
+        const int code = nachRaum[i];
+        raum->ZaehleSetzung(code / kSlotsJeVersion + 1, code % kSlotsJeVersion / kStunden + 1,
+                            code % kStunden + 1, 1);
+      }
+    }
   }
 
   void KursStatus(const TKurs& k) {
@@ -327,6 +371,7 @@ class TLeser::TBlockLeser {
     std::vector<TKlasse*> kl;
     for (int j = 0; j < klassen; ++j)
       if (TKlasse* k = Element(s_->Klassen())) kl.push_back(k);
+    kursAnfang_.push_back(slots_.size());
     TKurs* k = TKurs::ErzeugeUngeordnet(*s_, l, kl, ko, f);
     if (kursIndex_ == 0) ersteNummer_ = k->Erstellnummer();
     KursStatus(*k);
@@ -340,6 +385,7 @@ class TLeser::TBlockLeser {
     const int setzungen = Anzahl(11, "Setzungen eines Kurses");
     k->setzungen_.Reserviere(setzungen);
     for (int j = 0; j < setzungen; ++j) Setzung(*k);
+    k->OrdneGeleseneSetzungen();
     k->SetzeInfo(b_.LiesName());
     k->SetzeFaktor(b_.LiesInteger());
     k->SetzeEinzelstunden(b_.LiesInteger());
@@ -353,7 +399,8 @@ class TLeser::TBlockLeser {
   }
 
   void Setzung(TKurs& k) {
-    TRaum* r = Element(s_->Raeume());
+    const int raum = b_.LiesInteger();
+    TRaum* r = s_->Raeume().Hole(raum);
     const int p = b_.LiesInteger();
     const int d = b_.LiesInteger();
     const int v = b_.LiesInteger();
@@ -361,8 +408,13 @@ class TLeser::TBlockLeser {
     if (v < 1 || v > n_ || d < 1 || d > kTage || p < 1 || p > kStunden)
       Fehler("Setzung an Version " + std::to_string(v) + ", Tag " + std::to_string(d) + ", Stunde " +
              std::to_string(p));
-    TSetzung* z = k.NeueSetzung(v, d, p, r, fixiert, false);
+    TSetzung* z = k.HaengeSetzungAn(v, d, p, r, fixiert);
     if (!z) Fehler("zwei Setzungen eines Kurses an derselben Stunde");
+    const auto code = static_cast<uint16_t>((v - 1) * kSlotsJeVersion + (d - 1) * kStunden + p - 1);
+    slots_.push_back(code);
+    if (r) raumSlots_.emplace_back(static_cast<uint16_t>(raum - 1), code);
+    hoechsterTag_ = std::max(hoechsterTag_, d);
+    hoechsteStunde_ = std::max(hoechsteStunde_, p);
     Vertretungen(*z);
   }
 
@@ -393,10 +445,20 @@ class TLeser::TBlockLeser {
   // (equal records in the order of their lessons and placements).
   void UebernimmVertretungen() {
     auto& saetze = ablage_.Saetze();
-    std::vector<TVertretung*> neu;
-    neu.reserve(saetze.size());
-    for (TVertretungsSatz& satz : saetze) {
-      auto* v = new TVertretung(*s_);
+    const std::size_t n = saetze.size();
+    std::vector<TVertretung*> neu(n);
+    std::vector<TVertrSchluessel> schluessel(n);
+    // One pass does everything a record needs of its placement (lesson, period, its list),
+    // while the placement is in the cache: the placements were read long before and lie
+    // scattered, so each is fetched a few records ahead.
+    constexpr std::size_t kVoraus = 16;
+    std::vector<TVertretung*> gruppe;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i + kVoraus < n) __builtin_prefetch(saetze[i + kVoraus].Setzung);
+      // The lesson behind a placement that has arrived by now.
+      if (i + kVoraus / 2 < n) __builtin_prefetch(&saetze[i + kVoraus / 2].Setzung->Kurs());
+      TVertretungsSatz& satz = saetze[i];
+      TVertretung* v = neu[i] = new TVertretung(*s_);
       const int64_t zeit = satz.Datum;
       v->SetDatum(static_cast<int32_t>(zeit >= 0 ? zeit / 86400 : (zeit - 86399) / 86400));
       v->SetKurs(&satz.Setzung->Kurs());
@@ -412,36 +474,42 @@ class TLeser::TBlockLeser {
       v->SetNummer(satz.Nummer);
       v->SetVerlegtAufNr(satz.VerlegtAufNr);
       v->SetStattNr(satz.StattNr);
-      neu.push_back(v);
+      schluessel[i] = VertrSchluessel(v, st_.vsa);
+      // A placement's records come together: its list takes them at once, in file order.
+      if (!gruppe.empty() && gruppe.front()->Setzung() != satz.Setzung) {
+        TVertretung::HaengeAn(gruppe, {});
+        gruppe.clear();
+      }
+      gruppe.push_back(v);
     }
-    for (std::size_t i = 0; i < saetze.size(); ++i) {
+    if (!gruppe.empty()) TVertretung::HaengeAn(gruppe, {});
+    for (std::size_t i = 0; i < n; ++i) {
       if (saetze[i].Statt >= 0) neu[i]->SetStatt(neu[static_cast<std::size_t>(saetze[i].Statt)]);
       if (saetze[i].VerlegtAuf >= 0)
         neu[i]->SetVerlegtAuf(neu[static_cast<std::size_t>(saetze[i].VerlegtAuf)]);
     }
-    // A file we saved numbers its records by their place in the school's list: 1 to n once each,
-    // which places them directly; any other numbering is sorted.
+    const std::vector<std::size_t> vermutung = Vermutung();
+    SortiereNachSchluesseln(neu, schluessel, vermutung);
+    // The school's list in that order.
+    s_->Vertretungen().Leere();
+    TVertretung::HaengeAn({}, neu);
+    saetze.clear();
+  }
+
+  // A file we saved numbers its records by their place in the school's list: 1 to n once each
+  // gives the sorted order at once. Otherwise no guess: the records are sorted.
+  std::vector<std::size_t> Vermutung() const {
+    const auto& saetze = ablage_.Saetze();
     const std::size_t n = saetze.size();
     std::vector<std::size_t> vermutung(n, n);
-    bool platziert = true;
-    for (std::size_t i = 0; i < n && platziert; ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
       const int nummer = saetze[i].Nummer;
-      platziert = nummer >= 1 && static_cast<std::size_t>(nummer) <= n &&
-                  vermutung[static_cast<std::size_t>(nummer - 1)] == n;
-      if (platziert) vermutung[static_cast<std::size_t>(nummer - 1)] = i;
+      if (nummer < 1 || static_cast<std::size_t>(nummer) > n ||
+          vermutung[static_cast<std::size_t>(nummer - 1)] != n)
+        return {};
+      vermutung[static_cast<std::size_t>(nummer - 1)] = i;
     }
-    if (!platziert) {
-      std::vector<std::pair<int, std::size_t>> nachNummer(n);
-      for (std::size_t i = 0; i < n; ++i) nachNummer[i] = {saetze[i].Nummer, i};
-      std::sort(nachNummer.begin(), nachNummer.end());
-      for (std::size_t i = 0; i < n; ++i) vermutung[i] = nachNummer[i].second;
-    }
-    std::vector<TVertretung*> sortiert = neu;
-    SortiereVertretungsliste(sortiert, st_.vsa, vermutung);
-    // Placement lists in file order, the school's list sorted.
-    s_->Vertretungen().Leere();
-    TVertretung::HaengeAn(neu, sortiert);
-    saetze.clear();
+    return vermutung;
   }
 
   template <typename T>
@@ -500,6 +568,13 @@ class TLeser::TBlockLeser {
   // Per record the reading index of its lesson; the first lesson's creation number.
   std::vector<std::size_t> satzKurs_;
   std::size_t kursIndex_ = 0;
+  // Every placement's slot as (v - 1) * kSlotsJeVersion + (d - 1) * kStunden + p - 1, lesson by
+  // lesson (kursAnfang_: the first of each lesson, and the end); those with a room also by room
+  // (its index from 0).
+  static constexpr int kSlotsJeVersion = kTage * kStunden;
+  std::vector<uint16_t> slots_;
+  std::vector<std::size_t> kursAnfang_;
+  std::vector<std::pair<uint16_t, uint16_t>> raumSlots_;
   uint64_t ersteNummer_ = 0;
   std::unique_ptr<TSchule> s_;
   std::array<uint8_t, kWochen> wochen_{};
@@ -508,6 +583,8 @@ class TLeser::TBlockLeser {
   int64_t jetzt_ = 0;
   int32_t heute_ = 0;
   int zaehler_ = 0;
+  int hoechsterTag_ = 0;
+  int hoechsteStunde_ = 0;
   const TLehrer* letzterLehrer_ = nullptr;
   const TKlasse* letzteKlasse_ = nullptr;
 };
@@ -519,8 +596,9 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
   TEinstellungsRetter retter(standard_);
   std::vector<TFensterSatz> fenster;
   std::unique_ptr<TSchule> schule;
+  TBlockLeser leser(b, standard_, umgebung_, fortschritt_, fenster);
   try {
-    schule = TBlockLeser(b, standard_, umgebung_, fortschritt_, fenster).Lies();
+    schule = leser.Lies();
   } catch (const TVersionsFehler&) {
     throw;
   } catch (const TDateiFehler& fehler) {
@@ -530,7 +608,7 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
                        b.Position());
   }
   retter.Behalte();
-  schule->ZeigeAlleSetzungen();
+  schule->ZeigeSetzungenBis(leser.HoechsterTag(), leser.HoechsteStunde());
   fenster_ = std::move(fenster);
   return schule;
 }

@@ -128,9 +128,17 @@ class TBlockSchreiber {
     b_.SchreibeInteger(n);
   }
 
+  // A grid's words as one block: the file holds several per element and lesson.
   void Raster(const TWochBereich& w) {
-    for (int v = 1; v <= n_; ++v)
-      for (int d = 1; d <= kTage; ++d) b_.SchreibeWort(static_cast<uint16_t>(w.Tag(v, d)));
+    uint8_t* p = b_.SchreibeBlock(static_cast<std::size_t>(n_) * kTage * 2);
+    for (int v = 1; v <= n_; ++v) {
+      const TWoElem* woche = w.Woche(v);
+      for (int d = 1; d <= kTage; ++d, p += 2) {
+        const uint32_t wort = woche ? woche->Tag(d) : 0;
+        p[0] = static_cast<uint8_t>(wort >> 8);
+        p[1] = static_cast<uint8_t>(wort);
+      }
+    }
   }
 
   void Wochen() {
@@ -236,9 +244,47 @@ class TBlockSchreiber {
     }
   }
 
+  // The placements in writing order, fetched ahead of the writing: they and their records lie
+  // scattered in memory, and waiting for each in turn would cost more than the writing.
+  class TVoraus {
+   public:
+    explicit TVoraus(const TListe<TKurs>& kurse) {
+      std::size_t n = 0;
+      for (const TKurs* k : kurse) n += static_cast<std::size_t>(k->Setzungen().Anzahl());
+      setzungen_.reserve(n);
+      for (const TKurs* k : kurse)
+        setzungen_.insert(setzungen_.end(), k->Setzungen().begin(), k->Setzungen().end());
+    }
+    // Before the next placement is written: the one far ahead, the record list of a nearer one
+    // (its placement has arrived by then), the records of a still nearer one, and what those
+    // records point to (their remarks' characters, their linked records) of the nearest.
+    void Naechste() {
+      const std::size_t i = naechste_++;
+      if (i + kSetzung < setzungen_.size()) __builtin_prefetch(setzungen_[i + kSetzung]);
+      if (i + kListe < setzungen_.size())
+        if (const auto& liste = setzungen_[i + kListe]->Vertretungen(); !liste.Leer())
+          __builtin_prefetch(liste.Elemente().data());
+      if (i + kSaetze < setzungen_.size())
+        for (const TVertretung* v : setzungen_[i + kSaetze]->Vertretungen()) __builtin_prefetch(v);
+      if (i + kVerweise < setzungen_.size())
+        for (const TVertretung* v : setzungen_[i + kVerweise]->Vertretungen()) {
+          __builtin_prefetch(v->LehrerBem().data());
+          __builtin_prefetch(v->SchuelerBem().data());
+          if (v->VerlegtAuf()) __builtin_prefetch(v->VerlegtAuf());
+          if (v->Statt()) __builtin_prefetch(v->Statt());
+        }
+    }
+
+   private:
+    static constexpr std::size_t kSetzung = 24, kListe = 12, kSaetze = 6, kVerweise = 3;
+    std::vector<const TSetzung*> setzungen_;
+    std::size_t naechste_ = 0;
+  };
+
   void Kurse() {
     NummeriereVertretungen();
     Anzahl(s_.Kurse().Anzahl());
+    TVoraus voraus(s_.Kurse());
     int zaehler = 0;
     for (const TKurs* k : s_.Kurse()) {
       KursStatus(*k);
@@ -255,6 +301,7 @@ class TBlockSchreiber {
       for (int v = 2; v <= n_; ++v) b_.SchreibeInteger(k->Stunden(v));
       Anzahl(k->Setzungen().Anzahl());
       for (const TSetzung* z : k->Setzungen()) {
+        voraus.Naechste();
         b_.SchreibeInteger(Index(s_.Raeume(), z->Raum(), kKeinVerweis));
         b_.SchreibeInteger(z->Stunde());
         b_.SchreibeInteger(z->Tag());

@@ -1,6 +1,9 @@
 #include "storage/vertretungsablage.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 
 #include "storage/dateifehler.h"
@@ -31,6 +34,59 @@ class TVerbund {
  private:
   std::vector<std::size_t> eltern_;
 };
+
+// The positions of the keys in their order, the keys packed into 128 bits each: every column
+// from its least value in as many bits as its range takes, a missing element (INT64_MIN) below
+// all. Comparing packed keys is what comparing the columns one by one is. False when the
+// ranges need more bits.
+bool SortiereGepackt(const std::vector<TVertrSchluessel>& schluessel, std::vector<std::size_t>& folge) {
+  using TZahl = unsigned __int128;
+  constexpr std::size_t kSpalten = std::tuple_size_v<TVertrSchluessel>;
+  std::array<int64_t, kSpalten> min, max;
+  std::array<bool, kSpalten> fehlt{};
+  min.fill(INT64_MAX);
+  max.fill(INT64_MIN);
+  for (const TVertrSchluessel& k : schluessel)
+    for (std::size_t c = 0; c < kSpalten; ++c) {
+      if (k[c] == INT64_MIN) {
+        fehlt[c] = true;
+        continue;
+      }
+      min[c] = std::min(min[c], k[c]);
+      max[c] = std::max(max[c], k[c]);
+    }
+  std::array<int, kSpalten> bits{};
+  int summe = 0;
+  for (std::size_t c = 0; c < kSpalten; ++c) {
+    if (min[c] > max[c]) min[c] = max[c] = 0;  // only missing elements, or no keys
+    const uint64_t weite = static_cast<uint64_t>(max[c]) - static_cast<uint64_t>(min[c]);
+    if (fehlt[c] && weite == UINT64_MAX) return false;
+    bits[c] = std::bit_width(weite + (fehlt[c] ? 1 : 0));
+    summe += bits[c];
+  }
+  if (summe > 128) return false;
+  struct TEintrag {
+    TZahl schluessel;
+    std::size_t index;
+  };
+  std::vector<TEintrag> eintraege(schluessel.size());
+  for (std::size_t i = 0; i < schluessel.size(); ++i) {
+    TZahl z = 0;
+    for (std::size_t c = 0; c < kSpalten; ++c) {
+      const int64_t w = schluessel[i][c];
+      uint64_t u = static_cast<uint64_t>(w) - static_cast<uint64_t>(min[c]);
+      if (fehlt[c]) u = w == INT64_MIN ? 0 : u + 1;
+      // Shifting by the full width of an empty column would be undefined.
+      if (bits[c] > 0) z = (z << bits[c]) | u;
+    }
+    eintraege[i] = {z, i};
+  }
+  std::sort(eintraege.begin(), eintraege.end(),
+            [](const TEintrag& a, const TEintrag& b) { return a.schluessel < b.schluessel; });
+  folge.resize(schluessel.size());
+  for (std::size_t i = 0; i < eintraege.size(); ++i) folge[i] = eintraege[i].index;
+  return true;
+}
 
 }  // namespace
 
@@ -126,27 +182,37 @@ void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa) {
 
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
                               const std::vector<std::size_t>& vermutung) {
+  std::vector<TVertrSchluessel> schluessel;
+  schluessel.reserve(liste.size());
+  for (const TVertretung* v : liste) schluessel.push_back(VertrSchluessel(v, vsa));
+  SortiereNachSchluesseln(liste, schluessel, vermutung);
+}
+
+void SortiereNachSchluesseln(std::vector<TVertretung*>& liste,
+                             const std::vector<TVertrSchluessel>& schluessel,
+                             const std::vector<std::size_t>& vermutung) {
   const std::size_t n = liste.size();
-  // The guess is right when each record comes after the one ahead of it; the keys are
-  // computed once, not for each comparison.
+  if (schluessel.size() != n) return;
+  // The guess is right when each record comes after the one ahead of it.
   bool passt = vermutung.size() == n;
   std::vector<char> gesehen(passt ? n : 0, 0);
-  TVertrSchluessel vorher{};
   for (std::size_t i = 0; passt && i < n; ++i) {
     const std::size_t j = vermutung[i];
-    passt = j < n && !gesehen[j];
-    if (!passt) break;
-    gesehen[j] = 1;
-    const TVertrSchluessel schluessel = VertrSchluessel(liste[j], vsa);
-    if (i > 0) passt = vorher < schluessel;
-    vorher = schluessel;
+    passt = j < n && !gesehen[j] && (i == 0 || schluessel[vermutung[i - 1]] < schluessel[j]);
+    if (passt) gesehen[j] = 1;
   }
-  if (!passt) {
-    SortiereVertretungsliste(liste, vsa);
-    return;
+  std::vector<std::size_t> folge;
+  if (passt) {
+    folge = vermutung;
+  } else if (!SortiereGepackt(schluessel, folge)) {
+    // The keys are unique (they end with the order of making): a plain sort is stable.
+    folge.resize(n);
+    std::iota(folge.begin(), folge.end(), std::size_t{0});
+    std::sort(folge.begin(), folge.end(),
+              [&schluessel](std::size_t a, std::size_t b) { return schluessel[a] < schluessel[b]; });
   }
   std::vector<TVertretung*> sortiert(n);
-  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[vermutung[i]];
+  for (std::size_t i = 0; i < n; ++i) sortiert[i] = liste[folge[i]];
   liste = std::move(sortiert);
 }
 

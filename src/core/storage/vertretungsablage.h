@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "substitution/vertretung.h"
+
 namespace kolvar {
 
 class TLehrer;
@@ -68,6 +70,11 @@ void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa);
 // saved in): when the guess is what the sort gives, checking it replaces the sort.
 void SortiereVertretungsliste(std::vector<TVertretung*>& liste, int vsa,
                               const std::vector<std::size_t>& vermutung);
+// The same with each record's key given (VertrSchluessel, in list order): the reader computes
+// them while the records' lessons and placements are at hand.
+void SortiereNachSchluesseln(std::vector<TVertretung*>& liste,
+                             const std::vector<TVertrSchluessel>& schluessel,
+                             const std::vector<std::size_t>& vermutung);
 
 // Own numbers of the file for records in list order: the position while there are at most 32767
 // records; beyond that 1..m for the records taking part in a link and 0 for the others. Throws

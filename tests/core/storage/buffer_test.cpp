@@ -140,6 +140,7 @@ TEST(TBuffer, KurzesLesenScheitertSichtbar) {
       {"Titel", 256, [](TBuffer& b) { b.LiesTitel(); }},
       {"Text15", 16, [](TBuffer& b) { b.LiesText(15); }},
       {"Zeichen", 1, [](TBuffer& b) { b.LiesZeichen(); }},
+      {"Block", 9, [](TBuffer& b) { b.LiesBlock(9); }},
   };
   const std::size_t vorne = 3;
   for (const TPrimitiv& p : primitive) {
@@ -182,6 +183,33 @@ TEST(TBuffer, FeldgroessenUndAbschneiden) {
   // Out-of-range capacities are held to what a length byte can say.
   EXPECT_EQ(Geschrieben([](TBuffer& b) { b.SchreibeText("abc", 0); }), (Bytes{1, 'a'}));
   EXPECT_EQ(Geschrieben([](TBuffer& b) { b.SchreibeText("abc", 1000); }).size(), 256u);
+}
+
+// Blocks come as they are and go out zeroed behind what is there; a text that fills its field
+// exactly, in bytes or in characters, stays whole, one character more is cut.
+TEST(TBuffer, BloeckeUndVolleFelder) {
+  TBuffer b(Bytes{1, 2, 3, 4, 5});
+  b.LiesByte();
+  const uint8_t* block = b.LiesBlock(3);
+  EXPECT_EQ(Bytes(block, block + 3), (Bytes{2, 3, 4}));
+  EXPECT_EQ(b.Rest(), 1u);
+  EXPECT_EQ(b.LiesBlock(0), b.Daten().data() + 4);
+  const Bytes geschrieben = Geschrieben([](TBuffer& s) {
+    s.SchreibeByte(7);
+    uint8_t* p = s.SchreibeBlock(4);
+    EXPECT_EQ(Bytes(p, p + 4), Bytes(4, 0));
+    p[1] = 9;
+    s.SchreibeByte(8);
+  });
+  EXPECT_EQ(geschrieben, (Bytes{7, 0, 9, 0, 0, 8}));
+
+  const std::string ascii21(21, 'x'), umlaute21 = "ÄÖÜäöüßÄÖÜäöüßÄÖÜäöüß";
+  for (const std::string& text : {ascii21, umlaute21, umlaute21.substr(0, 20) + "y"}) {
+    const Bytes feld = Geschrieben([&](TBuffer& s) { s.SchreibeName(text); });
+    EXPECT_EQ(TBuffer(feld).LiesName(), text);
+  }
+  EXPECT_EQ(TBuffer(Geschrieben([&](TBuffer& s) { s.SchreibeName(ascii21 + "y"); })).LiesName(), ascii21);
+  EXPECT_EQ(TBuffer(Geschrieben([&](TBuffer& s) { s.SchreibeName(umlaute21 + "y"); })).LiesName(), umlaute21);
 }
 
 TEST(TBuffer, KuerzelOhneFuehrendeBlanks) {
