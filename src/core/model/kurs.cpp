@@ -25,21 +25,8 @@ namespace kolvar {
 
 namespace {
 
-// The order of a course's placements by slot: version, day, period.
-int SlotSchluessel(int v, int d, int p) {
-  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
-}
-
 bool SlotGueltig(int d, int p) {
   return d >= 1 && d <= kTage && p >= 1 && p <= kStunden;
-}
-
-int SlotSchluessel(int v, int d, int p) {
-  return (v * (kTage + 1) + d) * (kStunden + 1) + p;
-}
-
-std::size_t SlotIndex(int d, int p) {
-  return static_cast<std::size_t>((d - 1) * kStunden + p - 1);
 }
 
 // A changed lesson, for the windows; with nurKlasse only that one of its classes is concerned.

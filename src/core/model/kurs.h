@@ -316,8 +316,11 @@ class TKurs {
   };
   std::vector<TSlotEintrag> nachSlot_;
   std::vector<TSlotEintrag>::const_iterator SlotStelle(int schluessel) const;
+  // The order of a course's placements by slot: version, day, period.
+  static int SlotSchluessel(int v, int d, int p) { return (v * (kTage + 1) + d) * (kStunden + 1) + p; }
   // Placements per slot (day, period) over all versions.
   std::array<uint16_t, kTage * kStunden> jeSlot_{};
+  static std::size_t SlotIndex(int d, int p) { return static_cast<std::size_t>((d - 1) * kStunden + p - 1); }
   void Verzeichne(TSetzung* s);
   void Streiche(const TSetzung* s);
   // The placement is one of this course's.

@@ -20,8 +20,15 @@ TSetzung* TKurs::HaengeSetzungAn(int v, int d, int p, TRaum* r, bool fixiert) {
 
 void TKurs::OrdneGeleseneSetzungen() {
   // Once per lesson instead of a search for each placement; the slots are unique.
-  nachSlot_.assign(setzungen_.begin(), setzungen_.end());
-  std::sort(nachSlot_.begin(), nachSlot_.end(), VorSlot);
+  nachSlot_.clear();
+  nachSlot_.reserve(static_cast<std::size_t>(setzungen_.Anzahl()));
+  jeSlot_.fill(0);
+  for (TSetzung* s : setzungen_) {
+    nachSlot_.push_back({SlotSchluessel(s->Version(), s->Tag(), s->Stunde()), s});
+    ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+  }
+  std::sort(nachSlot_.begin(), nachSlot_.end(),
+            [](const TSlotEintrag& a, const TSlotEintrag& b) { return a.schluessel < b.schluessel; });
 }
 
 }  // namespace kolvar
