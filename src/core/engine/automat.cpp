@@ -77,7 +77,9 @@ void TAutomat::SperreSpaeteStunden(TKurs& k) {
   const uint32_t spaet = 0xFFFFu & ~((1u << letzteStunde_) - 1u);
   auto sperre = [spaet](TKurs& kurs) {
     TWochBereich& e = kurs.Ergebnis();
-    for (int v = 1; v <= e.Versionen(); ++v)
+    int von = 1, bis = 0;
+    e.Bereich(-1, von, bis);
+    for (int v = von; v <= bis; ++v)
       for (int d = 1; d <= kTage; ++d) e.SetzeTag(v, d, e.Tag(v, d) | spaet);
   };
   if (k.Kopplung() == nullptr) {

@@ -72,12 +72,15 @@ bool TKurs::RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>
 void TKurs::EigenerSperrbereich(signed char* raumMemo) {
   if (prioritaet_ != 0) return;
   const TStandard& st = Schule().Standard();
-  const int n = ergebnis_.Versionen();
+  // Only the versions the version rule covers are asked for; with one version in use, the
+  // grids of the others would be work nobody reads.
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
   const int mtn = st.mtn;
   // Each version's weeks are read once; the day words are then plain array reads.
   std::vector<const TWoElem*> klassenSperre, klassenBelegt;
   std::vector<std::vector<const TWoElem*>> eigeneKurse;  // per class: the coupling's courses in it
-  for (int v = 1; v <= n; ++v) {
+  for (int v = von; v <= bis; ++v) {
     const TWoElem* belegt = belegung_.Woche(v);
     const TWoElem* gesperrt = sperrung_.Woche(v);
     const TWoElem* lehrerBelegt = lehrer_ != nullptr ? lehrer_->Belegung().Woche(v) : nullptr;
@@ -135,7 +138,7 @@ void TKurs::EigenerSperrbereich(signed char* raumMemo) {
 
   if (kopplung_ == nullptr) {
     // Blocked where every room of the course is occupied or locked.
-    for (int v = 1; v <= n; ++v) {
+    for (int v = von; v <= bis; ++v) {
       for (int d = 1; d <= kTage; ++d) {
         uint32_t alle = kGanzerTag;
         for (const TRaum* r : raeume_) alle &= r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d);
@@ -182,18 +185,26 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
   std::array<signed char, kTage * kStunden> memo;
   memo.fill(-1);
   const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
-  TWochBereich gemeinsam(Schule().Standard().Versionen());
-  gemeinsam.SetzeVersionen(ergebnis_.Versionen());
-  gemeinsam.Leere();
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
+  std::vector<TWoElem> gemeinsam(static_cast<std::size_t>(std::max(0, bis - von + 1)));
   for (TKurs* k : kurse) {
     if (k->OffeneStunden(-1) < 1) continue;
     k->EigenerSperrbereich(memo.data());
-    gemeinsam.Vereinige(k->ergebnis_);
+    for (int v = von; v <= bis; ++v)
+      if (const TWoElem* w = k->ergebnis_.Woche(v)) {
+        TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
+        for (int d = 1; d <= kTage; ++d) g.SetzeTag(d, g.Tag(d) | w->Tag(d));
+      }
   }
   for (TKurs* k : kurse) {
     // A member without open hours starts from its own fresh grid, not from an old result.
     if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo.data());
-    k->ergebnis_.Vereinige(gemeinsam);
+    for (int v = von; v <= bis; ++v)
+      if (TWoElem* w = k->ergebnis_.Woche(v)) {
+        const TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
+        for (int d = 1; d <= kTage; ++d) w->SetzeTag(d, w->Tag(d) | g.Tag(d));
+      }
   }
 }
 
