@@ -332,12 +332,14 @@ bool AutoStundeSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int p, int d) {
 
 int AutoKursSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int n) {
   const std::vector<TKurs*> gruppe = Gruppe(kurs);
-  const std::vector<TStand> anfang = Merke(gruppe, v);
+  // Only a pattern that does not fit ("aei" clear) puts the group back as it was.
+  const bool zurueck = !kurs.Schule().Standard().aei;
+  const std::vector<TStand> anfang = zurueck ? Merke(gruppe, v) : std::vector<TStand>{};
   const int anfangsZahl = static_cast<int>(anfang.size());
   TKursSetzer setzer(lauf, kurs, v);
   n = setzer.Bloecke(n);
   n = setzer.Einzelstunden(n);
-  if (!kurs.Schule().Standard().aei && !setzer.MusterPasst()) {
+  if (zurueck && !setzer.MusterPasst()) {
     // Everything goes back as it was found, the hours of the partners too.
     const int neu = Anzahl(gruppe, v) - anfangsZahl;
     const int eigeneVorher = static_cast<int>(

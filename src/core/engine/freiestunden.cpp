@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/raumsuche.h"
@@ -29,47 +32,133 @@ bool RaumFrei(const TRaum& r, int v, int d, int p) {
 
 }  // namespace
 
-// Distinct free rooms for every course of the coupling at the slot (rooms without a course
-// need none). Asked for every slot of every rating, so it works in reused buffers and tries the
-// obvious assignment (each course its first free room not yet taken) before the full matching.
-bool TKurs::RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const {
-  thread_local std::vector<const TRaum*> ids;
-  thread_local std::vector<TRaumSuche::TWunsch> wuensche;
-  thread_local std::vector<char> vergeben;
-  thread_local TRaumSuche suche;
-  ids.clear();
-  const std::size_t n = static_cast<std::size_t>(kopplung_->Kurse().Anzahl());
-  if (wuensche.size() < n) wuensche.resize(n);
-  bool gierig = true;
-  vergeben.clear();
-  std::size_t i = 0;
-  for (const TKurs* k : kopplung_->Kurse()) {
-    TRaumSuche::TWunsch& w = wuensche[i++];
-    w.Raeume.clear();
-    w.OhneRaum = k->raeume_.Leer();
-    bool bedient = w.OhneRaum;
-    for (const TRaum* r : k->raeume_) {
-      const auto f = std::find_if(frei.begin(), frei.end(), [r](const auto& e) { return e.first == r; });
-      if (f == frei.end() || (f->second & (1u << (p - 1))) == 0) continue;
-      auto it = std::find(ids.begin(), ids.end(), r);
-      if (it == ids.end()) {
-        it = ids.insert(ids.end(), r);
-        vergeben.push_back(0);
+// The rooms of a coupling during one rating: each distinct room once, every course's rooms as
+// indices into that pool, the free periods of a day read once, and the answer of each slot
+// kept, since every member asks the same question there.
+struct TKurs::TKopplungsRaeume {
+  TKopplungsRaeume(const TKopplung& ko, int version) : kopplung(ko), v(version) { memo.fill(-1); }
+
+  // Distinct free rooms for every course of the coupling at the slot (courses without rooms
+  // need none). An obvious assignment is tried before the full matching.
+  bool Verteilbar(int d, int p) {
+    signed char& antwort = memo[static_cast<std::size_t>((p - 1) * kTage + d - 1)];
+    if (antwort >= 0) return antwort != 0;
+    if (!gebaut) Baue();
+    const uint32_t* freiAmTag = FreiAm(d);
+    const uint32_t bit = 1u << (p - 1);
+    const bool ja =
+        pool.size() > 64 ? Gierig(freiAmTag, bit) || Zuordnung(freiAmTag, bit) : MitMasken(freiAmTag, bit);
+    antwort = ja ? 1 : 0;
+    return ja;
+  }
+
+ private:
+  // With at most 64 rooms each course's rooms are one word: a room too few for the courses
+  // that need one, or a course without a free room, answers at once.
+  bool MitMasken(const uint32_t* freiAmTag, uint32_t bit) {
+    uint64_t frei = 0;
+    for (std::size_t i = 0; i < pool.size(); ++i)
+      if (freiAmTag[i] & bit) frei |= uint64_t{1} << i;
+    if (std::popcount(alleRaeume & frei) < static_cast<int>(masken.size())) return false;
+    uint64_t genommen = 0;
+    bool gierig = true;
+    for (const uint64_t m : masken) {
+      const uint64_t f = m & frei;
+      if (f == 0) return false;
+      const uint64_t rest = f & ~genommen;
+      if (rest == 0) {
+        gierig = false;
+        continue;
       }
-      const auto id = static_cast<std::size_t>(it - ids.begin());
-      w.Raeume.push_back(static_cast<int>(id));
-      if (!bedient && !vergeben[id]) {
-        vergeben[id] = 1;
+      genommen |= rest & (~rest + 1);
+    }
+    return gierig || Zuordnung(freiAmTag, bit);
+  }
+
+  // Each course its first free room not yet taken.
+  bool Gierig(const uint32_t* freiAmTag, uint32_t bit) {
+    vergeben.assign(pool.size(), 0);
+    for (std::size_t i = 0; i < raeumeJeKurs.size(); ++i) {
+      if (ohneRaum[i]) continue;
+      bool bedient = false;
+      for (const int id : raeumeJeKurs[i]) {
+        const auto r = static_cast<std::size_t>(id);
+        if ((freiAmTag[r] & bit) == 0 || vergeben[r]) continue;
+        vergeben[r] = 1;
         bedient = true;
+        break;
+      }
+      if (!bedient) return false;
+    }
+    return true;
+  }
+
+  void Baue() {
+    gebaut = true;
+    std::unordered_map<const TRaum*, int> index;
+    for (const TKurs* k : kopplung.Kurse()) {
+      ohneRaum.push_back(k->raeume_.Leer() ? 1 : 0);
+      std::vector<int>& eigene = raeumeJeKurs.emplace_back();
+      for (const TRaum* r : k->raeume_) {
+        const auto [it, neu] = index.try_emplace(r, static_cast<int>(pool.size()));
+        if (neu) pool.push_back(r);
+        eigene.push_back(it->second);
       }
     }
-    gierig = gierig && bedient;
+    if (pool.size() > 64) return;
+    for (std::size_t i = 0; i < raeumeJeKurs.size(); ++i) {
+      if (ohneRaum[i]) continue;
+      uint64_t m = 0;
+      for (const int id : raeumeJeKurs[i]) m |= uint64_t{1} << id;
+      masken.push_back(m);
+      alleRaeume |= m;
+    }
   }
-  if (gierig) return true;
-  return suche.Verteilbar(wuensche, n);
-}
 
-void TKurs::EigenerSperrbereich(signed char* raumMemo) {
+  // The full matching, for when the obvious assignment left a course without a room.
+  bool Zuordnung(const uint32_t* freiAmTag, uint32_t bit) {
+    const std::size_t n = raeumeJeKurs.size();
+    if (wuensche.size() < n) wuensche.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      TRaumSuche::TWunsch& w = wuensche[i];
+      w.Raeume.clear();
+      w.OhneRaum = ohneRaum[i] != 0;
+      for (const int id : raeumeJeKurs[i])
+        if (freiAmTag[static_cast<std::size_t>(id)] & bit) w.Raeume.push_back(id);
+      if (!w.OhneRaum && w.Raeume.empty()) return false;
+    }
+    return suche.Verteilbar(wuensche, n);
+  }
+
+  const uint32_t* FreiAm(int d) {
+    const std::size_t m = pool.size();
+    if (frei.empty()) frei.assign(m * kTage, 0);
+    const auto tag = static_cast<std::size_t>(d - 1);
+    if (!tagGelesen[tag]) {
+      tagGelesen[tag] = true;
+      for (std::size_t i = 0; i < m; ++i)
+        frei[tag * m + i] = ~(pool[i]->Belegung().Tag(v, d) | pool[i]->Sperrung().Tag(v, d)) & kGanzerTag;
+    }
+    return frei.data() + tag * m;
+  }
+
+  const TKopplung& kopplung;
+  int v;
+  bool gebaut = false;
+  std::vector<const TRaum*> pool;
+  std::vector<std::vector<int>> raeumeJeKurs;
+  std::vector<char> ohneRaum;
+  std::vector<uint64_t> masken;  // the rooms of each course that needs one, at most 64 in all
+  uint64_t alleRaeume = 0;
+  std::vector<uint32_t> frei;  // per day, per pool room: its free periods
+  std::array<bool, kTage> tagGelesen{};
+  std::array<signed char, kTage * kStunden> memo;
+  std::vector<TRaumSuche::TWunsch> wuensche;
+  std::vector<char> vergeben;
+  TRaumSuche suche;
+};
+
+void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
   if (prioritaet_ != 0) return;
   const TStandard& st = Schule().Standard();
   // Only the versions the version rule covers are asked for; with one version in use, the
@@ -150,27 +239,13 @@ void TKurs::EigenerSperrbereich(signed char* raumMemo) {
   const int v = st.AktuelleVersion();
   TWoElem* ergebnis = ergebnis_.Woche(v);
   if (ergebnis == nullptr) return;
-  std::vector<std::pair<const TRaum*, uint32_t>> raumFrei;
+  std::optional<TKopplungsRaeume> eigene;
+  if (raeume == nullptr) raeume = &eigene.emplace(*kopplung_, v);
   for (int d = 1; d <= std::min(mtn, kTage); ++d) {
     uint32_t wort = ergebnis->Tag(d);
     if (wort == kGanzerTag) continue;
-    raumFrei.clear();
-    for (const TKurs* k : kopplung_->Kurse())
-      for (const TRaum* r : k->raeume_)
-        if (std::none_of(raumFrei.begin(), raumFrei.end(), [r](const auto& e) { return e.first == r; }))
-          raumFrei.emplace_back(r, ~(r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d)) & kGanzerTag);
-    for (int p = 1; p <= kStunden; ++p) {
-      if (wort & (1u << (p - 1))) continue;
-      signed char* memo = raumMemo != nullptr ? &raumMemo[(p - 1) * kTage + d - 1] : nullptr;
-      bool frei;
-      if (memo != nullptr && *memo >= 0) {
-        frei = *memo != 0;
-      } else {
-        frei = RaeumeVerteilbar(raumFrei, p);
-        if (memo != nullptr) *memo = frei ? 1 : 0;
-      }
-      if (!frei) wort |= 1u << (p - 1);
-    }
+    for (int p = 1; p <= kStunden; ++p)
+      if ((wort & (1u << (p - 1))) == 0 && !raeume->Verteilbar(d, p)) wort |= 1u << (p - 1);
     ergebnis->SetzeTag(d, wort);
   }
 }
@@ -182,15 +257,16 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
     return;
   }
   // The room search at a slot answers the same for every member: ask it once per slot.
-  std::array<signed char, kTage * kStunden> memo;
-  memo.fill(-1);
+  std::optional<TKopplungsRaeume> raeume;
+  if (!Schule().Standard().ara) raeume.emplace(*kopplung_, Schule().Standard().AktuelleVersion());
+  TKopplungsRaeume* memo = raeume ? &*raeume : nullptr;
   const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
   int von = 1, bis = 0;
   ergebnis_.Bereich(-1, von, bis);
   std::vector<TWoElem> gemeinsam(static_cast<std::size_t>(std::max(0, bis - von + 1)));
   for (TKurs* k : kurse) {
     if (k->OffeneStunden(-1) < 1) continue;
-    k->EigenerSperrbereich(memo.data());
+    k->EigenerSperrbereich(memo);
     for (int v = von; v <= bis; ++v)
       if (const TWoElem* w = k->ergebnis_.Woche(v)) {
         TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
@@ -199,7 +275,7 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
   }
   for (TKurs* k : kurse) {
     // A member without open hours starts from its own fresh grid, not from an old result.
-    if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo.data());
+    if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo);
     for (int v = von; v <= bis; ++v)
       if (TWoElem* w = k->ergebnis_.Woche(v)) {
         const TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];

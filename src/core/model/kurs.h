@@ -237,9 +237,9 @@ class TKurs {
   void SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* ausser, const TKopplung* ko,
                      TKonfliktListe& liste, int& schwere) const;
   bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
-  void EigenerSperrbereich(signed char* raumMemo);
-  // frei: each room of the coupling with its free periods of the day (bit p - 1).
-  bool RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const;
+  struct TKopplungsRaeume;
+  // raeume: the coupling's rooms of this rating, shared by its members (nullptr: made here).
+  void EigenerSperrbereich(TKopplungsRaeume* raeume);
   // --- end of the planning engine ---
 
  private:
