@@ -46,9 +46,7 @@ std::vector<TStand> Merke(const std::vector<TKurs*>& gruppe, int v) {
 
 int Anzahl(const std::vector<TKurs*>& gruppe, int v) {
   int n = 0;
-  for (TKurs* k : gruppe)
-    for (const TSetzung* s : k->Setzungen())
-      if (s->Version() == v) ++n;
+  for (const TKurs* k : gruppe) n += k->SetzungenInVersion(v);
   return n;
 }
 
@@ -192,9 +190,7 @@ class TKursSetzer {
     std::array<int, kTage + 1> frei{};
     for (int d = 1; d <= kTage; ++d)
       frei[static_cast<std::size_t>(d)] = kStunden - std::popcount(kurs_.Ergebnis().Tag(v_, d) & 0xFFFFu);
-    int platziert = 0;
-    for (const TSetzung* s : kurs_.Setzungen())
-      if (s->Version() == v_) ++platziert;
+    const int platziert = kurs_.SetzungenInVersion(v_);
     int einzeln = 0;
     for (int d = 1; d <= kTage; ++d)
       if (Stunden(d) == 1) ++einzeln;
@@ -344,9 +340,7 @@ int AutoKursSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int n) {
     const int neu = Anzahl(gruppe, v) - anfangsZahl;
     const int eigeneVorher = static_cast<int>(
         std::count_if(anfang.begin(), anfang.end(), [&](const TStand& e) { return e.Kurs == &kurs; }));
-    int eigeneJetzt = 0;
-    for (const TSetzung* s : kurs.Setzungen())
-      if (s->Version() == v) ++eigeneJetzt;
+    const int eigeneJetzt = kurs.SetzungenInVersion(v);
     StelleWiederHer(gruppe, v, anfang);
     n += eigeneJetzt - eigeneVorher;
     lauf.NochZuSetzen += neu;

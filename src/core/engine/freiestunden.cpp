@@ -166,73 +166,74 @@ void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
   int von = 1, bis = 0;
   ergebnis_.Bereich(-1, von, bis);
   const int mtn = st.mtn;
-  // Each version's weeks are read once; the day words are then plain array reads.
-  std::vector<const TWoElem*> klassenSperre, klassenBelegt;
-  std::vector<std::vector<const TWoElem*>> eigeneKurse;  // per class: the coupling's courses in it
+  // Each week is read once; the day words are then plain array reads.
+  thread_local std::vector<const TWoElem*> eigeneWochen;  // the coupling's courses in a class
+  auto tagVon = [](const TWoElem* w, int d) { return w != nullptr ? w->Tag(d) : 0u; };
   for (int v = von; v <= bis; ++v) {
+    TWoElem* ergebnis = ergebnis_.Woche(v);
+    if (ergebnis == nullptr) continue;
     const TWoElem* belegt = belegung_.Woche(v);
     const TWoElem* gesperrt = sperrung_.Woche(v);
     const TWoElem* lehrerBelegt = lehrer_ != nullptr ? lehrer_->Belegung().Woche(v) : nullptr;
     const TWoElem* lehrerGesperrt = lehrer_ != nullptr ? lehrer_->Sperrung().Woche(v) : nullptr;
-    klassenSperre.clear();
-    klassenBelegt.clear();
-    eigeneKurse.resize(static_cast<std::size_t>(klassen_.Anzahl()));
-    std::size_t ki = 0;
+    std::array<uint32_t, kTage> wort{};
+    for (int d = 1; d <= kTage; ++d)
+      wort[static_cast<std::size_t>(d - 1)] = (d > mtn ? kGanzerTag : 0u) | tagVon(belegt, d) |
+                                              tagVon(gesperrt, d) | tagVon(lehrerBelegt, d) |
+                                              tagVon(lehrerGesperrt, d);
     for (const TKlasse* kl : klassen_) {
-      klassenSperre.push_back(kl->Sperrung().Woche(v));
-      klassenBelegt.push_back(kl->Belegung().Woche(v));
-      std::vector<const TWoElem*>& eigene = eigeneKurse[ki++];
-      eigene.clear();
+      const TWoElem* klassenSperre = kl->Sperrung().Woche(v);
+      const TWoElem* klassenBelegt = kl->Belegung().Woche(v);
+      eigeneWochen.clear();
       if (kopplung_ != nullptr)
         for (const TKurs* k : kopplung_->Kurse())
-          if (k->klassen_.Position(kl) > 0) eigene.push_back(k->belegung_.Woche(v));
-    }
-    TWoElem* ergebnis = ergebnis_.Woche(v);
-    if (ergebnis == nullptr) continue;
-    for (int d = 1; d <= kTage; ++d) {
-      uint32_t wort = d > mtn ? kGanzerTag : 0u;
-      if (belegt != nullptr) wort |= belegt->Tag(d);
-      if (gesperrt != nullptr) wort |= gesperrt->Tag(d);
-      if (lehrerBelegt != nullptr) wort |= lehrerBelegt->Tag(d) | lehrerGesperrt->Tag(d);
-      ki = 0;
-      for (const TKlasse* kl : klassen_) {
-        const std::size_t i = ki++;
-        if (klassenSperre[i] != nullptr) wort |= klassenSperre[i]->Tag(d);
-        const uint32_t klasse = klassenBelegt[i] != nullptr ? klassenBelegt[i]->Tag(d) : 0u;
+          if (k->klassen_.Position(kl) > 0) eigeneWochen.push_back(k->belegung_.Woche(v));
+      // Lessons of the own coupling share the class's slot; any other lesson blocks it. The
+      // class's word is the union of its lessons, so only where the coupling sits must the
+      // other lessons be looked at, each of them once for the whole week.
+      std::array<uint32_t, kTage> geteilt{};
+      bool irgendwo = false;
+      for (int d = 1; d <= kTage; ++d) {
+        const auto t = static_cast<std::size_t>(d - 1);
+        const uint32_t klasse = tagVon(klassenBelegt, d);
+        wort[t] |= tagVon(klassenSperre, d);
         if (kopplung_ == nullptr || klasse == 0) {
-          wort |= klasse;
+          wort[t] |= klasse;
           continue;
         }
-        // Lessons of the own coupling share the class's slot; any other lesson blocks it. The
-        // class's word is the union of its lessons, so only where the coupling sits must the
-        // other lessons be looked at.
         uint32_t eigene = 0;
-        for (const TWoElem* w : eigeneKurse[i])
-          if (w != nullptr) eigene |= w->Tag(d);
-        uint32_t fremde = klasse & ~eigene;
-        const uint32_t geteilt = klasse & eigene;
-        if (geteilt != 0) {
-          for (const TKurs* k : kl->Kurse()) {
-            if (k->kopplung_ == kopplung_) continue;
-            const TWoElem* w = k->belegung_.Woche(v);
-            if (w != nullptr) fremde |= w->Tag(d) & geteilt;
-          }
-        }
-        wort |= fremde;
+        for (const TWoElem* w : eigeneWochen) eigene |= tagVon(w, d);
+        wort[t] |= klasse & ~eigene;
+        geteilt[t] = klasse & eigene;
+        irgendwo = irgendwo || geteilt[t] != 0;
       }
-      ergebnis->SetzeTag(d, wort);
+      if (!irgendwo) continue;
+      for (const TKurs* k : kl->Kurse()) {
+        if (k->kopplung_ == kopplung_) continue;
+        if (const TWoElem* w = k->belegung_.Woche(v))
+          for (int d = 1; d <= kTage; ++d)
+            wort[static_cast<std::size_t>(d - 1)] |= w->Tag(d) & geteilt[static_cast<std::size_t>(d - 1)];
+      }
     }
+    for (int d = 1; d <= kTage; ++d) ergebnis->SetzeTag(d, wort[static_cast<std::size_t>(d - 1)]);
   }
   if (st.ara || raeume_.Leer()) return;
 
   if (kopplung_ == nullptr) {
     // Blocked where every room of the course is occupied or locked.
     for (int v = von; v <= bis; ++v) {
-      for (int d = 1; d <= kTage; ++d) {
-        uint32_t alle = kGanzerTag;
-        for (const TRaum* r : raeume_) alle &= r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d);
-        ergebnis_.SetzeTag(v, d, ergebnis_.Tag(v, d) | alle);
+      TWoElem* ergebnis = ergebnis_.Woche(v);
+      if (ergebnis == nullptr) continue;
+      std::array<uint32_t, kTage> alle;
+      alle.fill(kGanzerTag);
+      for (const TRaum* r : raeume_) {
+        const TWoElem* belegt = r->Belegung().Woche(v);
+        const TWoElem* gesperrt = r->Sperrung().Woche(v);
+        for (int d = 1; d <= kTage; ++d)
+          alle[static_cast<std::size_t>(d - 1)] &= tagVon(belegt, d) | tagVon(gesperrt, d);
       }
+      for (int d = 1; d <= kTage; ++d)
+        ergebnis->SetzeTag(d, ergebnis->Tag(d) | alle[static_cast<std::size_t>(d - 1)]);
     }
     return;
   }
@@ -282,6 +283,15 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
         for (int d = 1; d <= kTage; ++d) w->SetzeTag(d, w->Tag(d) | g.Tag(d));
       }
   }
+}
+
+int TKurs::SetzungenInVersion(int v) const {
+  // The exact slot grid: no two placements of a course share a slot.
+  const TWoElem* w = gesetzt_.Woche(v);
+  if (w == nullptr) return 0;
+  int n = 0;
+  for (int d = 1; d <= kTage; ++d) n += std::popcount(w->Tag(d));
+  return n;
 }
 
 TRaum* TKurs::FindeFreienRaum(int v, int d, int p) const {

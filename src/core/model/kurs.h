@@ -213,6 +213,8 @@ class TKurs {
   void BerechneSperrbereich(bool mitKopplung);
   // The automatic run's rating from the result grid, hours and coupling (only while it is 0).
   void BerechnePrioritaet();
+  // How many placements the course has in version v (1..N), without walking them.
+  int SetzungenInVersion(int v) const;
   TRaum* FindeFreienRaum(int v, int d, int p) const;
   void VereinheitlicheRaeume();
   void ZeigeMoeglicheStunden(const TRaum* r);
