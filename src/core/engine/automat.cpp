@@ -67,8 +67,7 @@ void TAutomat::NimmPartnerAuf() {
     const TKopplung* ko = liste_[i]->Kopplung();
     if (ko == nullptr) continue;
     for (TKurs* k : ko->Kurse())
-      if (!k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
-        liste_.push_back(k);
+      if (!k->NichtVerplanen() && inListe_.insert(k).second) liste_.push_back(k);
   }
 }
 
@@ -91,11 +90,11 @@ void TAutomat::SperreSpaeteStunden(TKurs& k) {
 
 void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
   liste_.clear();
+  inListe_.clear();
   nichtVerplanbar_.clear();
   halt_ = false;
   for (TKurs* k : auswahl)
-    if (k != nullptr && !k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
-      liste_.push_back(k);
+    if (k != nullptr && !k->NichtVerplanen() && inListe_.insert(k).second) liste_.push_back(k);
   NimmPartnerAuf();
   SetzReihenfolgeBerechnen();
   gesamt_ = SummeOffen();
@@ -108,8 +107,10 @@ void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
       if (100.0 * summe / gesamt_ >= apr) break;
       summe += Offen(*liste_[i]);
     }
-    if (i + 1 < liste_.size())
+    if (i + 1 < liste_.size()) {
+      for (std::size_t j = i + 1; j < liste_.size(); ++j) inListe_.erase(liste_[j]);
       liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(i + 1), liste_.end());
+    }
     NimmPartnerAuf();
     SetzReihenfolgeBerechnen();
     gesamt_ = SummeOffen();
@@ -151,7 +152,6 @@ void TAutomat::Bewerte(const std::unordered_set<const TKurs*>* nur) {
   beruehrt_.clear();
   for (TKurs* k : liste_)
     if (nur == nullptr || nur->contains(k)) k->SetzePrioritaet(0);
-  const std::unordered_set<const TKurs*> inListe(liste_.begin(), liste_.end());
   for (TKurs* k : liste_) {
     if (k->Prioritaet() != 0) continue;
     k->BerechneSperrbereich(true);
@@ -161,7 +161,7 @@ void TAutomat::Bewerte(const std::unordered_set<const TKurs*>* nur) {
     // the same grids, so the partners are rated from them at once.
     if (k->Kopplung() != nullptr)
       for (TKurs* partner : k->Kopplung()->Kurse())
-        if (partner->Prioritaet() == 0 && inListe.contains(partner)) partner->BerechnePrioritaet();
+        if (partner->Prioritaet() == 0 && inListe_.contains(partner)) partner->BerechnePrioritaet();
   }
   Ordne(nur);
   lauf_.NeuBewerten = false;
@@ -216,7 +216,7 @@ bool TAutomat::Schritt() {
     gruppe.push_back(c);
   } else {
     for (TKurs* k : c->Kopplung()->Kurse())
-      if (std::find(liste_.begin(), liste_.end(), k) != liste_.end()) gruppe.push_back(k);
+      if (inListe_.contains(k)) gruppe.push_back(k);
   }
   if (std::find(gruppe.begin(), gruppe.end(), kopf) == gruppe.end()) gruppe.push_back(kopf);
   int vorher = 0;
@@ -246,6 +246,7 @@ bool TAutomat::Schritt() {
     const int offen = Offen(*k);
     nichtVerplanbareStunden_ += offen;
     liste_.erase(std::find(liste_.begin(), liste_.end(), k));
+    inListe_.erase(k);
     if (offen > 0) nichtVerplanbar_.push_back(k);
   }
   noch_ = std::max(0, noch_ - vorher);
