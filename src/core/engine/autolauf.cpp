@@ -72,12 +72,21 @@ void StelleWiederHer(const std::vector<TKurs*>& gruppe, int v, const std::vector
 // Courses without rooms, and courses whose hour there already has a room or that have no hour
 // there, need nothing.
 void VerteileKopplungsRaeume(TKurs& kurs, int v, int d, int p) {
-  std::vector<TSetzung*> setzungen;
-  std::vector<TRaum*> ids;
-  std::vector<TRaumSuche::TWunsch> wuensche;
+  // Asked for every hour a coupling gets: the buffers are kept from one hour to the next.
+  thread_local std::vector<TSetzung*> setzungen;
+  thread_local std::vector<TRaum*> ids;
+  thread_local std::vector<TRaumSuche::TWunsch> wuensche;
+  thread_local TRaumSuche suche;
+  thread_local std::vector<int> wahl;
+  setzungen.clear();
+  ids.clear();
+  const std::size_t n = static_cast<std::size_t>(kurs.Kopplung()->Kurse().Anzahl());
+  if (wuensche.size() != n) wuensche.resize(n);
+  std::size_t i = 0;
   for (TKurs* k : kurs.Kopplung()->Kurse()) {
     TSetzung* s = k->FindeSetzung(v, d, p);
-    TRaumSuche::TWunsch w;
+    TRaumSuche::TWunsch& w = wuensche[i++];
+    w.Raeume.clear();
     w.OhneRaum = k->Raeume().Leer() || s == nullptr || s->Raum() != nullptr;
     if (!w.OhneRaum) {
       for (TRaum* r : k->Raeume()) {
@@ -88,12 +97,9 @@ void VerteileKopplungsRaeume(TKurs& kurs, int v, int d, int p) {
       }
     }
     setzungen.push_back(w.OhneRaum ? nullptr : s);
-    wuensche.push_back(std::move(w));
   }
-  TRaumSuche suche;
-  std::vector<int> wahl;
   if (!suche.VerteileRaeume(wuensche, wahl)) return;
-  std::size_t i = 0;
+  i = 0;
   for (TKurs* k : kurs.Kopplung()->Kurse().Elemente()) {
     if (setzungen[i] != nullptr && wahl[i] >= 0)
       k->SetzeRaum(setzungen[i], ids[static_cast<std::size_t>(wahl[i])]);

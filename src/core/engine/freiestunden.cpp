@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -78,10 +79,10 @@ struct TKurs::TKopplungsRaeume {
   // Each course its first free room not yet taken.
   bool Gierig(const uint32_t* freiAmTag, uint32_t bit) {
     vergeben.assign(pool.size(), 0);
-    for (std::size_t i = 0; i < raeumeJeKurs.size(); ++i) {
+    for (std::size_t i = 0; i < ohneRaum.size(); ++i) {
       if (ohneRaum[i]) continue;
       bool bedient = false;
-      for (const int id : raeumeJeKurs[i]) {
+      for (const int id : RaeumeVon(i)) {
         const auto r = static_cast<std::size_t>(id);
         if ((freiAmTag[r] & bit) == 0 || vergeben[r]) continue;
         vergeben[r] = 1;
@@ -93,23 +94,48 @@ struct TKurs::TKopplungsRaeume {
     return true;
   }
 
+  std::span<const int> RaeumeVon(std::size_t i) const {
+    return std::span<const int>(ids).subspan(anfang[i], anfang[i + 1] - anfang[i]);
+  }
+
   void Baue() {
     gebaut = true;
+    // A few rooms are found faster by looking than by hashing; many need the map.
     std::unordered_map<const TRaum*, int> index;
-    for (const TKurs* k : kopplung.Kurse()) {
-      ohneRaum.push_back(k->raeume_.Leer() ? 1 : 0);
-      std::vector<int>& eigene = raeumeJeKurs.emplace_back();
-      for (const TRaum* r : k->raeume_) {
-        const auto [it, neu] = index.try_emplace(r, static_cast<int>(pool.size()));
-        if (neu) pool.push_back(r);
-        eigene.push_back(it->second);
+    auto id = [&](const TRaum* r) {
+      if (index.empty()) {
+        const auto it = std::find(pool.begin(), pool.end(), r);
+        if (it != pool.end()) return static_cast<int>(it - pool.begin());
+      } else if (const auto it = index.find(r); it != index.end()) {
+        return it->second;
       }
+      pool.push_back(r);
+      if (pool.size() > 64 && index.empty())
+        for (std::size_t i = 0; i < pool.size(); ++i) index.emplace(pool[i], static_cast<int>(i));
+      else if (!index.empty())
+        index.emplace(r, static_cast<int>(pool.size() - 1));
+      return static_cast<int>(pool.size() - 1);
+    };
+    anfang.push_back(0);
+    const std::vector<TRaum*>* vorige = nullptr;
+    for (const TKurs* k : kopplung.Kurse()) {
+      const std::vector<TRaum*>& eigene = k->raeume_.Elemente();
+      ohneRaum.push_back(eigene.empty() ? 1 : 0);
+      // Courses of a coupling often list the same rooms: their ids are copied, not looked up.
+      if (vorige != nullptr && *vorige == eigene) {
+        const std::size_t von = anfang[anfang.size() - 2];
+        for (std::size_t j = 0; j < eigene.size(); ++j) ids.push_back(ids[von + j]);
+      } else {
+        for (const TRaum* r : eigene) ids.push_back(id(r));
+      }
+      anfang.push_back(ids.size());
+      vorige = &eigene;
     }
     if (pool.size() > 64) return;
-    for (std::size_t i = 0; i < raeumeJeKurs.size(); ++i) {
+    for (std::size_t i = 0; i < ohneRaum.size(); ++i) {
       if (ohneRaum[i]) continue;
       uint64_t m = 0;
-      for (const int id : raeumeJeKurs[i]) m |= uint64_t{1} << id;
+      for (const int r : RaeumeVon(i)) m |= uint64_t{1} << r;
       masken.push_back(m);
       alleRaeume |= m;
     }
@@ -117,13 +143,13 @@ struct TKurs::TKopplungsRaeume {
 
   // The full matching, for when the obvious assignment left a course without a room.
   bool Zuordnung(const uint32_t* freiAmTag, uint32_t bit) {
-    const std::size_t n = raeumeJeKurs.size();
+    const std::size_t n = ohneRaum.size();
     if (wuensche.size() < n) wuensche.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
       TRaumSuche::TWunsch& w = wuensche[i];
       w.Raeume.clear();
       w.OhneRaum = ohneRaum[i] != 0;
-      for (const int id : raeumeJeKurs[i])
+      for (const int id : RaeumeVon(i))
         if (freiAmTag[static_cast<std::size_t>(id)] & bit) w.Raeume.push_back(id);
       if (!w.OhneRaum && w.Raeume.empty()) return false;
     }
@@ -146,7 +172,9 @@ struct TKurs::TKopplungsRaeume {
   int v;
   bool gebaut = false;
   std::vector<const TRaum*> pool;
-  std::vector<std::vector<int>> raeumeJeKurs;
+  // Course i's rooms are ids[anfang[i] .. anfang[i + 1]).
+  std::vector<int> ids;
+  std::vector<std::size_t> anfang;
   std::vector<char> ohneRaum;
   std::vector<uint64_t> masken;  // the rooms of each course that needs one, at most 64 in all
   uint64_t alleRaeume = 0;
