@@ -116,9 +116,12 @@ class TKursSetzer {
         mtn_(std::clamp(kurs.Schule().Standard().mtn, 1, kTage)),
         ara_(kurs.Schule().Standard().ara),
         t_(kurs.Tabelle()),
-        ordnung_(lauf.Ordnung(kurs.Tabelle())) {}
+        ordnung_(lauf.Ordnung(kurs.Tabelle())),
+        belegt_(kurs.Belegung().Woche(v)),
+        ergebnis_(kurs.Ergebnis().Woche(v)) {}
 
-  uint32_t Wort(int d) const { return kurs_.Belegung().Tag(v_, d) & 0xFFFFu; }
+  uint32_t Wort(int d) const { return belegt_ != nullptr ? belegt_->Tag(d) & 0xFFFFu : 0u; }
+  bool Gesperrt(int d, int p) const { return ergebnis_ != nullptr && ergebnis_->Stunde(d, p); }
   int Stunden(int d) const { return std::popcount(Wort(d)); }
 
   // No hour of the course on the day before and the day after (cyclic over the school days).
@@ -134,7 +137,7 @@ class TKursSetzer {
     for (int k = 0;; ++k) {
       const int q = p + k;
       if (k >= 1 && (q >= kStunden || !lauf_.Verbunden(t_, d, q - 1))) break;
-      if (q > kStunden || kurs_.Ergebnis().Belegt(v_, d, q)) break;
+      if (q > kStunden || Gesperrt(d, q)) break;
       ++laenge;
     }
     return laenge;
@@ -267,7 +270,7 @@ class TKursSetzer {
       for (const TAutoLauf::TZelle& z : ordnung_) {
         const int d = z.Tag;
         if (d < 1 || d > mtn_ || Wort(d) != 0 || frei[static_cast<std::size_t>(d)] < 1) continue;
-        if (kurs_.Ergebnis().Belegt(v_, d, z.Stunde)) continue;
+        if (Gesperrt(d, z.Stunde)) continue;
         if (durchgang == 0 && !NachbarnFrei(d)) continue;
         if (!SetzeEine(d, z.Stunde)) continue;
         --frei[static_cast<std::size_t>(d)];
@@ -284,6 +287,9 @@ class TKursSetzer {
   bool ara_;
   int t_;
   const TAutoLauf::TOrdnung& ordnung_;
+  // The course's weeks of the version: hours placed and taken change them in place.
+  const TWoElem* belegt_;
+  const TWoElem* ergebnis_;
 };
 
 }  // namespace
