@@ -1,6 +1,7 @@
 #include "engine/automat.h"
 
 #include <algorithm>
+#include <bit>
 #include <unordered_set>
 #include <utility>
 
@@ -26,9 +27,15 @@ std::vector<TKurs*> KurseDerAuswahl(const IFenster* fenster) {
 
 void TKurs::BerechnePrioritaet() {
   if (prioritaet_ != 0) return;
+  // Slots blocked in any version the version rule covers, a day's words at a time.
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
   int belegt = 0;
-  for (int d = 1; d <= kTage; ++d)
-    for (int p = 1; p <= kStunden; ++p) belegt += ergebnis_.Belegt(-1, d, p) ? 1 : 0;
+  for (int d = 1; d <= kTage; ++d) {
+    uint32_t tag = 0;
+    for (int v = von; v <= bis; ++v) tag |= ergebnis_.Tag(v, d);
+    belegt += std::popcount(tag & 0xFFFFu);
+  }
   int32_t prio = Stunden(-1) + belegt + 3 * stundenProTag_ + GesetzteStunden(-1);
   if (kopplung_ != nullptr) {
     prio *= 100;
