@@ -289,12 +289,17 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
   std::optional<TKopplungsRaeume> raeume;
   if (!Schule().Standard().ara) raeume.emplace(*kopplung_, Schule().Standard().AktuelleVersion());
   TKopplungsRaeume* memo = raeume ? &*raeume : nullptr;
-  const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
+  const std::vector<TKurs*>& kurse = kopplung_->Kurse().Elemente();
   int von = 1, bis = 0;
   ergebnis_.Bereich(-1, von, bis);
   std::vector<TWoElem> gemeinsam(static_cast<std::size_t>(std::max(0, bis - von + 1)));
-  for (TKurs* k : kurse) {
-    if (k->OffeneStunden(-1) < 1) continue;
+  // The grids change nothing of the hours: each member's open hours are asked once.
+  std::vector<char> offen;
+  offen.reserve(kurse.size());
+  for (const TKurs* k : kurse) offen.push_back(k->OffeneStunden(-1) >= 1 ? 1 : 0);
+  for (std::size_t i = 0; i < kurse.size(); ++i) {
+    TKurs* k = kurse[i];
+    if (!offen[i]) continue;
     k->EigenerSperrbereich(memo);
     for (int v = von; v <= bis; ++v)
       if (const TWoElem* w = k->ergebnis_.Woche(v)) {
@@ -302,9 +307,10 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
         for (int d = 1; d <= kTage; ++d) g.SetzeTag(d, g.Tag(d) | w->Tag(d));
       }
   }
-  for (TKurs* k : kurse) {
+  for (std::size_t i = 0; i < kurse.size(); ++i) {
+    TKurs* k = kurse[i];
     // A member without open hours starts from its own fresh grid, not from an old result.
-    if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo);
+    if (!offen[i]) k->EigenerSperrbereich(memo);
     for (int v = von; v <= bis; ++v)
       if (TWoElem* w = k->ergebnis_.Woche(v)) {
         const TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
