@@ -233,7 +233,8 @@ void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
         for (const TWoElem* w : eigeneWochen) eigene |= tagVon(w, d);
         wort[t] |= klasse & ~eigene;
         geteilt[t] = klasse & eigene;
-        irgendwo = irgendwo || geteilt[t] != 0;
+        // Slots already blocked (the course itself sits where its coupling does) need no look.
+        irgendwo = irgendwo || (geteilt[t] & ~wort[t]) != 0;
       }
       if (!irgendwo) continue;
       for (const TKurs* k : kl->Kurse()) {
