@@ -209,7 +209,8 @@ class TKurs {
   bool PruefeKonfliktliste(int d, int p, TKonfliktListe& liste);
   bool KannSetzen(int v, int d, const TRaum* r, int p) const;
   bool StundeFrei(int v, int d, const TKopplung* ko, int p) const;
-  // Fills the result grid with the slots the course (or its whole coupling) cannot take.
+  // Fills the result grid with the slots the course (or its whole coupling) cannot take, in the
+  // versions the version rule covers (the other versions' weeks are left as they were).
   void BerechneSperrbereich(bool mitKopplung);
   // The automatic run's rating from the result grid, hours and coupling (only while it is 0).
   void BerechnePrioritaet();
