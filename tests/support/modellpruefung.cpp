@@ -1,5 +1,6 @@
 #include "support/modellpruefung.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -140,8 +141,10 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
       p.Melde(k->Text() + ": Raster nicht auf Versionen");
     TWochBereich eigen(s.Standard().Versionen());
     eigen.SetzeVersionen(n);
+    std::vector<int> jeVersion(static_cast<std::size_t>(std::max(n, 0)) + 1, 0);
     for (const TSetzung* st : k->Setzungen()) {
       if (&st->Kurs() != k) p.Melde(k->Text() + ": Setzung eines anderen Kurses");
+      if (st->Version() >= 1 && st->Version() <= n) ++jeVersion[static_cast<std::size_t>(st->Version())];
       if (st->Version() < 1 || st->Version() > n)
         p.Melde(k->Text() + ": Setzung in Version " + std::to_string(st->Version()));
       if (eigen.Belegt(st->Version(), st->Tag(), st->Stunde()))
@@ -157,6 +160,7 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
       }
     }
     if (!(eigen == k->Belegung())) p.Melde(k->Text() + ": Belegung weicht von den Setzungen ab");
+    if (!k->SlotIndexStimmt()) p.Melde(k->Text() + ": Setzungen nach Feld falsch verzeichnet");
     // The placements per slot over all versions.
     std::vector<int> jeSlot(static_cast<std::size_t>(kTage * kStunden), 0);
     for (const TSetzung* st : k->Setzungen())
@@ -167,6 +171,9 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
         if (k->SetzungenImSlot(d, h) != jeSlot[static_cast<std::size_t>((d - 1) * kStunden + h - 1)])
           p.Melde(k->Text() + ": Setzungen im Feld " + std::to_string(d) + "/" + std::to_string(h) +
                   " falsch gezählt");
+    for (int v = 1; v <= n; ++v)
+      if (k->SetzungenInVersion(v) != jeVersion[static_cast<std::size_t>(v)])
+        p.Melde(k->Text() + ": Zahl der Setzungen in Version " + std::to_string(v) + " falsch");
   }
   auto vergleiche = [&](const TPlanElement* e) {
     TWochBereich leer(s.Standard().Versionen());

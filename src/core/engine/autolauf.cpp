@@ -46,9 +46,7 @@ std::vector<TStand> Merke(const std::vector<TKurs*>& gruppe, int v) {
 
 int Anzahl(const std::vector<TKurs*>& gruppe, int v) {
   int n = 0;
-  for (TKurs* k : gruppe)
-    for (const TSetzung* s : k->Setzungen())
-      if (s->Version() == v) ++n;
+  for (const TKurs* k : gruppe) n += k->SetzungenInVersion(v);
   return n;
 }
 
@@ -74,12 +72,21 @@ void StelleWiederHer(const std::vector<TKurs*>& gruppe, int v, const std::vector
 // Courses without rooms, and courses whose hour there already has a room or that have no hour
 // there, need nothing.
 void VerteileKopplungsRaeume(TKurs& kurs, int v, int d, int p) {
-  std::vector<TSetzung*> setzungen;
-  std::vector<TRaum*> ids;
-  std::vector<TRaumSuche::TWunsch> wuensche;
+  // Asked for every hour a coupling gets: the buffers are kept from one hour to the next.
+  thread_local std::vector<TSetzung*> setzungen;
+  thread_local std::vector<TRaum*> ids;
+  thread_local std::vector<TRaumSuche::TWunsch> wuensche;
+  thread_local TRaumSuche suche;
+  thread_local std::vector<int> wahl;
+  setzungen.clear();
+  ids.clear();
+  const std::size_t n = static_cast<std::size_t>(kurs.Kopplung()->Kurse().Anzahl());
+  if (wuensche.size() != n) wuensche.resize(n);
+  std::size_t i = 0;
   for (TKurs* k : kurs.Kopplung()->Kurse()) {
     TSetzung* s = k->FindeSetzung(v, d, p);
-    TRaumSuche::TWunsch w;
+    TRaumSuche::TWunsch& w = wuensche[i++];
+    w.Raeume.clear();
     w.OhneRaum = k->Raeume().Leer() || s == nullptr || s->Raum() != nullptr;
     if (!w.OhneRaum) {
       for (TRaum* r : k->Raeume()) {
@@ -90,12 +97,9 @@ void VerteileKopplungsRaeume(TKurs& kurs, int v, int d, int p) {
       }
     }
     setzungen.push_back(w.OhneRaum ? nullptr : s);
-    wuensche.push_back(std::move(w));
   }
-  TRaumSuche suche;
-  std::vector<int> wahl;
   if (!suche.VerteileRaeume(wuensche, wahl)) return;
-  std::size_t i = 0;
+  i = 0;
   for (TKurs* k : kurs.Kopplung()->Kurse().Elemente()) {
     if (setzungen[i] != nullptr && wahl[i] >= 0)
       k->SetzeRaum(setzungen[i], ids[static_cast<std::size_t>(wahl[i])]);
@@ -112,9 +116,12 @@ class TKursSetzer {
         mtn_(std::clamp(kurs.Schule().Standard().mtn, 1, kTage)),
         ara_(kurs.Schule().Standard().ara),
         t_(kurs.Tabelle()),
-        ordnung_(lauf.Ordnung(kurs.Tabelle())) {}
+        ordnung_(lauf.Ordnung(kurs.Tabelle())),
+        belegt_(kurs.Belegung().Woche(v)),
+        ergebnis_(kurs.Ergebnis().Woche(v)) {}
 
-  uint32_t Wort(int d) const { return kurs_.Belegung().Tag(v_, d) & 0xFFFFu; }
+  uint32_t Wort(int d) const { return belegt_ != nullptr ? belegt_->Tag(d) & 0xFFFFu : 0u; }
+  bool Gesperrt(int d, int p) const { return ergebnis_ != nullptr && ergebnis_->Stunde(d, p); }
   int Stunden(int d) const { return std::popcount(Wort(d)); }
 
   // No hour of the course on the day before and the day after (cyclic over the school days).
@@ -130,7 +137,7 @@ class TKursSetzer {
     for (int k = 0;; ++k) {
       const int q = p + k;
       if (k >= 1 && (q >= kStunden || !lauf_.Verbunden(t_, d, q - 1))) break;
-      if (q > kStunden || kurs_.Ergebnis().Belegt(v_, d, q)) break;
+      if (q > kStunden || Gesperrt(d, q)) break;
       ++laenge;
     }
     return laenge;
@@ -192,9 +199,7 @@ class TKursSetzer {
     std::array<int, kTage + 1> frei{};
     for (int d = 1; d <= kTage; ++d)
       frei[static_cast<std::size_t>(d)] = kStunden - std::popcount(kurs_.Ergebnis().Tag(v_, d) & 0xFFFFu);
-    int platziert = 0;
-    for (const TSetzung* s : kurs_.Setzungen())
-      if (s->Version() == v_) ++platziert;
+    const int platziert = kurs_.SetzungenInVersion(v_);
     int einzeln = 0;
     for (int d = 1; d <= kTage; ++d)
       if (Stunden(d) == 1) ++einzeln;
@@ -265,7 +270,7 @@ class TKursSetzer {
       for (const TAutoLauf::TZelle& z : ordnung_) {
         const int d = z.Tag;
         if (d < 1 || d > mtn_ || Wort(d) != 0 || frei[static_cast<std::size_t>(d)] < 1) continue;
-        if (kurs_.Ergebnis().Belegt(v_, d, z.Stunde)) continue;
+        if (Gesperrt(d, z.Stunde)) continue;
         if (durchgang == 0 && !NachbarnFrei(d)) continue;
         if (!SetzeEine(d, z.Stunde)) continue;
         --frei[static_cast<std::size_t>(d)];
@@ -282,6 +287,9 @@ class TKursSetzer {
   bool ara_;
   int t_;
   const TAutoLauf::TOrdnung& ordnung_;
+  // The course's weeks of the version: hours placed and taken change them in place.
+  const TWoElem* belegt_;
+  const TWoElem* ergebnis_;
 };
 
 }  // namespace
@@ -332,19 +340,19 @@ bool AutoStundeSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int p, int d) {
 
 int AutoKursSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int n) {
   const std::vector<TKurs*> gruppe = Gruppe(kurs);
-  const std::vector<TStand> anfang = Merke(gruppe, v);
+  // Only a pattern that does not fit ("aei" clear) puts the group back as it was.
+  const bool zurueck = !kurs.Schule().Standard().aei;
+  const std::vector<TStand> anfang = zurueck ? Merke(gruppe, v) : std::vector<TStand>{};
   const int anfangsZahl = static_cast<int>(anfang.size());
   TKursSetzer setzer(lauf, kurs, v);
   n = setzer.Bloecke(n);
   n = setzer.Einzelstunden(n);
-  if (!kurs.Schule().Standard().aei && !setzer.MusterPasst()) {
+  if (zurueck && !setzer.MusterPasst()) {
     // Everything goes back as it was found, the hours of the partners too.
     const int neu = Anzahl(gruppe, v) - anfangsZahl;
     const int eigeneVorher = static_cast<int>(
         std::count_if(anfang.begin(), anfang.end(), [&](const TStand& e) { return e.Kurs == &kurs; }));
-    int eigeneJetzt = 0;
-    for (const TSetzung* s : kurs.Setzungen())
-      if (s->Version() == v) ++eigeneJetzt;
+    const int eigeneJetzt = kurs.SetzungenInVersion(v);
     StelleWiederHer(gruppe, v, anfang);
     n += eigeneJetzt - eigeneVorher;
     lauf.NochZuSetzen += neu;

@@ -1,6 +1,7 @@
 #include "engine/automat.h"
 
 #include <algorithm>
+#include <bit>
 #include <unordered_set>
 #include <utility>
 
@@ -26,9 +27,15 @@ std::vector<TKurs*> KurseDerAuswahl(const IFenster* fenster) {
 
 void TKurs::BerechnePrioritaet() {
   if (prioritaet_ != 0) return;
+  // Slots blocked in any version the version rule covers, a day's words at a time.
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
   int belegt = 0;
-  for (int d = 1; d <= kTage; ++d)
-    for (int p = 1; p <= kStunden; ++p) belegt += ergebnis_.Belegt(-1, d, p) ? 1 : 0;
+  for (int d = 1; d <= kTage; ++d) {
+    uint32_t tag = 0;
+    for (int v = von; v <= bis; ++v) tag |= ergebnis_.Tag(v, d);
+    belegt += std::popcount(tag & 0xFFFFu);
+  }
   int32_t prio = Stunden(-1) + belegt + 3 * stundenProTag_ + GesetzteStunden(-1);
   if (kopplung_ != nullptr) {
     prio *= 100;
@@ -67,8 +74,7 @@ void TAutomat::NimmPartnerAuf() {
     const TKopplung* ko = liste_[i]->Kopplung();
     if (ko == nullptr) continue;
     for (TKurs* k : ko->Kurse())
-      if (!k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
-        liste_.push_back(k);
+      if (!k->NichtVerplanen() && inListe_.insert(k).second) liste_.push_back(k);
   }
 }
 
@@ -77,7 +83,9 @@ void TAutomat::SperreSpaeteStunden(TKurs& k) {
   const uint32_t spaet = 0xFFFFu & ~((1u << letzteStunde_) - 1u);
   auto sperre = [spaet](TKurs& kurs) {
     TWochBereich& e = kurs.Ergebnis();
-    for (int v = 1; v <= e.Versionen(); ++v)
+    int von = 1, bis = 0;
+    e.Bereich(-1, von, bis);
+    for (int v = von; v <= bis; ++v)
       for (int d = 1; d <= kTage; ++d) e.SetzeTag(v, d, e.Tag(v, d) | spaet);
   };
   if (k.Kopplung() == nullptr) {
@@ -89,11 +97,11 @@ void TAutomat::SperreSpaeteStunden(TKurs& k) {
 
 void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
   liste_.clear();
+  inListe_.clear();
   nichtVerplanbar_.clear();
   halt_ = false;
   for (TKurs* k : auswahl)
-    if (k != nullptr && !k->NichtVerplanen() && std::find(liste_.begin(), liste_.end(), k) == liste_.end())
-      liste_.push_back(k);
+    if (k != nullptr && !k->NichtVerplanen() && inListe_.insert(k).second) liste_.push_back(k);
   NimmPartnerAuf();
   SetzReihenfolgeBerechnen();
   gesamt_ = SummeOffen();
@@ -106,8 +114,10 @@ void TAutomat::AutomatVorbereiten(const std::vector<TKurs*>& auswahl) {
       if (100.0 * summe / gesamt_ >= apr) break;
       summe += Offen(*liste_[i]);
     }
-    if (i + 1 < liste_.size())
+    if (i + 1 < liste_.size()) {
+      for (std::size_t j = i + 1; j < liste_.size(); ++j) inListe_.erase(liste_[j]);
       liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(i + 1), liste_.end());
+    }
     NimmPartnerAuf();
     SetzReihenfolgeBerechnen();
     gesamt_ = SummeOffen();
@@ -149,7 +159,6 @@ void TAutomat::Bewerte(const std::unordered_set<const TKurs*>* nur) {
   beruehrt_.clear();
   for (TKurs* k : liste_)
     if (nur == nullptr || nur->contains(k)) k->SetzePrioritaet(0);
-  const std::unordered_set<const TKurs*> inListe(liste_.begin(), liste_.end());
   for (TKurs* k : liste_) {
     if (k->Prioritaet() != 0) continue;
     k->BerechneSperrbereich(true);
@@ -159,7 +168,7 @@ void TAutomat::Bewerte(const std::unordered_set<const TKurs*>* nur) {
     // the same grids, so the partners are rated from them at once.
     if (k->Kopplung() != nullptr)
       for (TKurs* partner : k->Kopplung()->Kurse())
-        if (partner->Prioritaet() == 0 && inListe.contains(partner)) partner->BerechnePrioritaet();
+        if (partner->Prioritaet() == 0 && inListe_.contains(partner)) partner->BerechnePrioritaet();
   }
   Ordne(nur);
   lauf_.NeuBewerten = false;
@@ -214,7 +223,7 @@ bool TAutomat::Schritt() {
     gruppe.push_back(c);
   } else {
     for (TKurs* k : c->Kopplung()->Kurse())
-      if (std::find(liste_.begin(), liste_.end(), k) != liste_.end()) gruppe.push_back(k);
+      if (inListe_.contains(k)) gruppe.push_back(k);
   }
   if (std::find(gruppe.begin(), gruppe.end(), kopf) == gruppe.end()) gruppe.push_back(kopf);
   int vorher = 0;
@@ -244,6 +253,7 @@ bool TAutomat::Schritt() {
     const int offen = Offen(*k);
     nichtVerplanbareStunden_ += offen;
     liste_.erase(std::find(liste_.begin(), liste_.end(), k));
+    inListe_.erase(k);
     if (offen > 0) nichtVerplanbar_.push_back(k);
   }
   noch_ = std::max(0, noch_ - vorher);

@@ -71,6 +71,7 @@ class TAutomat {
   TSchule& schule_;
   TAutoLauf lauf_;
   std::vector<TKurs*> liste_;
+  std::unordered_set<const TKurs*> inListe_;  // the courses of liste_
   std::vector<TKurs*> nichtVerplanbar_;
   // Courses whose hours changed since the last rating.
   std::vector<TKurs*> beruehrt_;

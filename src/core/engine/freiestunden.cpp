@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <optional>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/raumsuche.h"
@@ -29,145 +33,249 @@ bool RaumFrei(const TRaum& r, int v, int d, int p) {
 
 }  // namespace
 
-// Distinct free rooms for every course of the coupling at the slot (rooms without a course
-// need none). Asked for every slot of every rating, so it works in reused buffers and tries the
-// obvious assignment (each course its first free room not yet taken) before the full matching.
-bool TKurs::RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const {
-  thread_local std::vector<const TRaum*> ids;
-  thread_local std::vector<TRaumSuche::TWunsch> wuensche;
-  thread_local std::vector<char> vergeben;
-  thread_local TRaumSuche suche;
-  ids.clear();
-  const std::size_t n = static_cast<std::size_t>(kopplung_->Kurse().Anzahl());
-  if (wuensche.size() < n) wuensche.resize(n);
-  bool gierig = true;
-  vergeben.clear();
-  std::size_t i = 0;
-  for (const TKurs* k : kopplung_->Kurse()) {
-    TRaumSuche::TWunsch& w = wuensche[i++];
-    w.Raeume.clear();
-    w.OhneRaum = k->raeume_.Leer();
-    bool bedient = w.OhneRaum;
-    for (const TRaum* r : k->raeume_) {
-      const auto f = std::find_if(frei.begin(), frei.end(), [r](const auto& e) { return e.first == r; });
-      if (f == frei.end() || (f->second & (1u << (p - 1))) == 0) continue;
-      auto it = std::find(ids.begin(), ids.end(), r);
-      if (it == ids.end()) {
-        it = ids.insert(ids.end(), r);
-        vergeben.push_back(0);
-      }
-      const auto id = static_cast<std::size_t>(it - ids.begin());
-      w.Raeume.push_back(static_cast<int>(id));
-      if (!bedient && !vergeben[id]) {
-        vergeben[id] = 1;
-        bedient = true;
-      }
-    }
-    gierig = gierig && bedient;
-  }
-  if (gierig) return true;
-  return suche.Verteilbar(wuensche, n);
-}
+// The rooms of a coupling during one rating: each distinct room once, every course's rooms as
+// indices into that pool, the free periods of a day read once, and the answer of each slot
+// kept, since every member asks the same question there.
+struct TKurs::TKopplungsRaeume {
+  TKopplungsRaeume(const TKopplung& ko, int version) : kopplung(ko), v(version) { memo.fill(-1); }
 
-void TKurs::EigenerSperrbereich(signed char* raumMemo) {
+  // Distinct free rooms for every course of the coupling at the slot (courses without rooms
+  // need none). An obvious assignment is tried before the full matching.
+  bool Verteilbar(int d, int p) {
+    signed char& antwort = memo[static_cast<std::size_t>((p - 1) * kTage + d - 1)];
+    if (antwort >= 0) return antwort != 0;
+    if (!gebaut) Baue();
+    const uint32_t* freiAmTag = FreiAm(d);
+    const uint32_t bit = 1u << (p - 1);
+    const bool ja =
+        pool.size() > 64 ? Gierig(freiAmTag, bit) || Zuordnung(freiAmTag, bit) : MitMasken(freiAmTag, bit);
+    antwort = ja ? 1 : 0;
+    return ja;
+  }
+
+ private:
+  // With at most 64 rooms each course's rooms are one word: a room too few for the courses
+  // that need one, or a course without a free room, answers at once.
+  bool MitMasken(const uint32_t* freiAmTag, uint32_t bit) {
+    uint64_t frei = 0;
+    for (std::size_t i = 0; i < pool.size(); ++i)
+      if (freiAmTag[i] & bit) frei |= uint64_t{1} << i;
+    if (std::popcount(alleRaeume & frei) < static_cast<int>(masken.size())) return false;
+    uint64_t genommen = 0;
+    bool gierig = true;
+    for (const uint64_t m : masken) {
+      const uint64_t f = m & frei;
+      if (f == 0) return false;
+      const uint64_t rest = f & ~genommen;
+      if (rest == 0) {
+        gierig = false;
+        continue;
+      }
+      genommen |= rest & (~rest + 1);
+    }
+    return gierig || Zuordnung(freiAmTag, bit);
+  }
+
+  // Each course its first free room not yet taken.
+  bool Gierig(const uint32_t* freiAmTag, uint32_t bit) {
+    vergeben.assign(pool.size(), 0);
+    for (std::size_t i = 0; i < ohneRaum.size(); ++i) {
+      if (ohneRaum[i]) continue;
+      bool bedient = false;
+      for (const int id : RaeumeVon(i)) {
+        const auto r = static_cast<std::size_t>(id);
+        if ((freiAmTag[r] & bit) == 0 || vergeben[r]) continue;
+        vergeben[r] = 1;
+        bedient = true;
+        break;
+      }
+      if (!bedient) return false;
+    }
+    return true;
+  }
+
+  std::span<const int> RaeumeVon(std::size_t i) const {
+    return std::span<const int>(ids).subspan(anfang[i], anfang[i + 1] - anfang[i]);
+  }
+
+  void Baue() {
+    gebaut = true;
+    // A few rooms are found faster by looking than by hashing; many need the map.
+    std::unordered_map<const TRaum*, int> index;
+    auto id = [&](const TRaum* r) {
+      if (index.empty()) {
+        const auto it = std::find(pool.begin(), pool.end(), r);
+        if (it != pool.end()) return static_cast<int>(it - pool.begin());
+      } else if (const auto it = index.find(r); it != index.end()) {
+        return it->second;
+      }
+      pool.push_back(r);
+      if (pool.size() > 64 && index.empty())
+        for (std::size_t i = 0; i < pool.size(); ++i) index.emplace(pool[i], static_cast<int>(i));
+      else if (!index.empty())
+        index.emplace(r, static_cast<int>(pool.size() - 1));
+      return static_cast<int>(pool.size() - 1);
+    };
+    anfang.push_back(0);
+    const std::vector<TRaum*>* vorige = nullptr;
+    for (const TKurs* k : kopplung.Kurse()) {
+      const std::vector<TRaum*>& eigene = k->raeume_.Elemente();
+      ohneRaum.push_back(eigene.empty() ? 1 : 0);
+      // Courses of a coupling often list the same rooms: their ids are copied, not looked up.
+      if (vorige != nullptr && *vorige == eigene) {
+        const std::size_t von = anfang[anfang.size() - 2];
+        for (std::size_t j = 0; j < eigene.size(); ++j) ids.push_back(ids[von + j]);
+      } else {
+        for (const TRaum* r : eigene) ids.push_back(id(r));
+      }
+      anfang.push_back(ids.size());
+      vorige = &eigene;
+    }
+    if (pool.size() > 64) return;
+    for (std::size_t i = 0; i < ohneRaum.size(); ++i) {
+      if (ohneRaum[i]) continue;
+      uint64_t m = 0;
+      for (const int r : RaeumeVon(i)) m |= uint64_t{1} << r;
+      masken.push_back(m);
+      alleRaeume |= m;
+    }
+  }
+
+  // The full matching, for when the obvious assignment left a course without a room.
+  bool Zuordnung(const uint32_t* freiAmTag, uint32_t bit) {
+    const std::size_t n = ohneRaum.size();
+    if (wuensche.size() < n) wuensche.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      TRaumSuche::TWunsch& w = wuensche[i];
+      w.Raeume.clear();
+      w.OhneRaum = ohneRaum[i] != 0;
+      for (const int id : RaeumeVon(i))
+        if (freiAmTag[static_cast<std::size_t>(id)] & bit) w.Raeume.push_back(id);
+      if (!w.OhneRaum && w.Raeume.empty()) return false;
+    }
+    return suche.Verteilbar(wuensche, n);
+  }
+
+  const uint32_t* FreiAm(int d) {
+    const std::size_t m = pool.size();
+    if (frei.empty()) frei.assign(m * kTage, 0);
+    const auto tag = static_cast<std::size_t>(d - 1);
+    if (!tagGelesen[tag]) {
+      tagGelesen[tag] = true;
+      for (std::size_t i = 0; i < m; ++i)
+        frei[tag * m + i] = ~(pool[i]->Belegung().Tag(v, d) | pool[i]->Sperrung().Tag(v, d)) & kGanzerTag;
+    }
+    return frei.data() + tag * m;
+  }
+
+  const TKopplung& kopplung;
+  int v;
+  bool gebaut = false;
+  std::vector<const TRaum*> pool;
+  // Course i's rooms are ids[anfang[i] .. anfang[i + 1]).
+  std::vector<int> ids;
+  std::vector<std::size_t> anfang;
+  std::vector<char> ohneRaum;
+  std::vector<uint64_t> masken;  // the rooms of each course that needs one, at most 64 in all
+  uint64_t alleRaeume = 0;
+  std::vector<uint32_t> frei;  // per day, per pool room: its free periods
+  std::array<bool, kTage> tagGelesen{};
+  std::array<signed char, kTage * kStunden> memo;
+  std::vector<TRaumSuche::TWunsch> wuensche;
+  std::vector<char> vergeben;
+  TRaumSuche suche;
+};
+
+void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
   if (prioritaet_ != 0) return;
   const TStandard& st = Schule().Standard();
-  const int n = ergebnis_.Versionen();
+  // Only the versions the version rule covers are asked for; with one version in use, the
+  // grids of the others would be work nobody reads.
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
   const int mtn = st.mtn;
-  // Each version's weeks are read once; the day words are then plain array reads.
-  std::vector<const TWoElem*> klassenSperre, klassenBelegt;
-  std::vector<std::vector<const TWoElem*>> eigeneKurse;  // per class: the coupling's courses in it
-  for (int v = 1; v <= n; ++v) {
+  // Each week is read once; the day words are then plain array reads.
+  thread_local std::vector<const TWoElem*> eigeneWochen;  // the coupling's courses in a class
+  auto tagVon = [](const TWoElem* w, int d) { return w != nullptr ? w->Tag(d) : 0u; };
+  for (int v = von; v <= bis; ++v) {
+    TWoElem* ergebnis = ergebnis_.Woche(v);
+    if (ergebnis == nullptr) continue;
     const TWoElem* belegt = belegung_.Woche(v);
     const TWoElem* gesperrt = sperrung_.Woche(v);
     const TWoElem* lehrerBelegt = lehrer_ != nullptr ? lehrer_->Belegung().Woche(v) : nullptr;
     const TWoElem* lehrerGesperrt = lehrer_ != nullptr ? lehrer_->Sperrung().Woche(v) : nullptr;
-    klassenSperre.clear();
-    klassenBelegt.clear();
-    eigeneKurse.resize(static_cast<std::size_t>(klassen_.Anzahl()));
-    std::size_t ki = 0;
+    std::array<uint32_t, kTage> wort{};
+    for (int d = 1; d <= kTage; ++d)
+      wort[static_cast<std::size_t>(d - 1)] = (d > mtn ? kGanzerTag : 0u) | tagVon(belegt, d) |
+                                              tagVon(gesperrt, d) | tagVon(lehrerBelegt, d) |
+                                              tagVon(lehrerGesperrt, d);
     for (const TKlasse* kl : klassen_) {
-      klassenSperre.push_back(kl->Sperrung().Woche(v));
-      klassenBelegt.push_back(kl->Belegung().Woche(v));
-      std::vector<const TWoElem*>& eigene = eigeneKurse[ki++];
-      eigene.clear();
+      const TWoElem* klassenSperre = kl->Sperrung().Woche(v);
+      const TWoElem* klassenBelegt = kl->Belegung().Woche(v);
+      eigeneWochen.clear();
       if (kopplung_ != nullptr)
         for (const TKurs* k : kopplung_->Kurse())
-          if (k->klassen_.Position(kl) > 0) eigene.push_back(k->belegung_.Woche(v));
-    }
-    TWoElem* ergebnis = ergebnis_.Woche(v);
-    if (ergebnis == nullptr) continue;
-    for (int d = 1; d <= kTage; ++d) {
-      uint32_t wort = d > mtn ? kGanzerTag : 0u;
-      if (belegt != nullptr) wort |= belegt->Tag(d);
-      if (gesperrt != nullptr) wort |= gesperrt->Tag(d);
-      if (lehrerBelegt != nullptr) wort |= lehrerBelegt->Tag(d) | lehrerGesperrt->Tag(d);
-      ki = 0;
-      for (const TKlasse* kl : klassen_) {
-        const std::size_t i = ki++;
-        if (klassenSperre[i] != nullptr) wort |= klassenSperre[i]->Tag(d);
-        const uint32_t klasse = klassenBelegt[i] != nullptr ? klassenBelegt[i]->Tag(d) : 0u;
+          if (k->klassen_.Position(kl) > 0) eigeneWochen.push_back(k->belegung_.Woche(v));
+      // Lessons of the own coupling share the class's slot; any other lesson blocks it. The
+      // class's word is the union of its lessons, so only where the coupling sits must the
+      // other lessons be looked at, each of them once for the whole week.
+      std::array<uint32_t, kTage> geteilt{};
+      bool irgendwo = false;
+      for (int d = 1; d <= kTage; ++d) {
+        const auto t = static_cast<std::size_t>(d - 1);
+        const uint32_t klasse = tagVon(klassenBelegt, d);
+        wort[t] |= tagVon(klassenSperre, d);
         if (kopplung_ == nullptr || klasse == 0) {
-          wort |= klasse;
+          wort[t] |= klasse;
           continue;
         }
-        // Lessons of the own coupling share the class's slot; any other lesson blocks it. The
-        // class's word is the union of its lessons, so only where the coupling sits must the
-        // other lessons be looked at.
         uint32_t eigene = 0;
-        for (const TWoElem* w : eigeneKurse[i])
-          if (w != nullptr) eigene |= w->Tag(d);
-        uint32_t fremde = klasse & ~eigene;
-        const uint32_t geteilt = klasse & eigene;
-        if (geteilt != 0) {
-          for (const TKurs* k : kl->Kurse()) {
-            if (k->kopplung_ == kopplung_) continue;
-            const TWoElem* w = k->belegung_.Woche(v);
-            if (w != nullptr) fremde |= w->Tag(d) & geteilt;
-          }
-        }
-        wort |= fremde;
+        for (const TWoElem* w : eigeneWochen) eigene |= tagVon(w, d);
+        wort[t] |= klasse & ~eigene;
+        geteilt[t] = klasse & eigene;
+        // Slots already blocked (the course itself sits where its coupling does) need no look.
+        irgendwo = irgendwo || (geteilt[t] & ~wort[t]) != 0;
       }
-      ergebnis->SetzeTag(d, wort);
+      if (!irgendwo) continue;
+      for (const TKurs* k : kl->Kurse()) {
+        if (k->kopplung_ == kopplung_) continue;
+        if (const TWoElem* w = k->belegung_.Woche(v))
+          for (int d = 1; d <= kTage; ++d)
+            wort[static_cast<std::size_t>(d - 1)] |= w->Tag(d) & geteilt[static_cast<std::size_t>(d - 1)];
+      }
     }
+    for (int d = 1; d <= kTage; ++d) ergebnis->SetzeTag(d, wort[static_cast<std::size_t>(d - 1)]);
   }
   if (st.ara || raeume_.Leer()) return;
 
   if (kopplung_ == nullptr) {
     // Blocked where every room of the course is occupied or locked.
-    for (int v = 1; v <= n; ++v) {
-      for (int d = 1; d <= kTage; ++d) {
-        uint32_t alle = kGanzerTag;
-        for (const TRaum* r : raeume_) alle &= r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d);
-        ergebnis_.SetzeTag(v, d, ergebnis_.Tag(v, d) | alle);
+    for (int v = von; v <= bis; ++v) {
+      TWoElem* ergebnis = ergebnis_.Woche(v);
+      if (ergebnis == nullptr) continue;
+      std::array<uint32_t, kTage> alle;
+      alle.fill(kGanzerTag);
+      for (const TRaum* r : raeume_) {
+        const TWoElem* belegt = r->Belegung().Woche(v);
+        const TWoElem* gesperrt = r->Sperrung().Woche(v);
+        for (int d = 1; d <= kTage; ++d)
+          alle[static_cast<std::size_t>(d - 1)] &= tagVon(belegt, d) | tagVon(gesperrt, d);
       }
+      for (int d = 1; d <= kTage; ++d)
+        ergebnis->SetzeTag(d, ergebnis->Tag(d) | alle[static_cast<std::size_t>(d - 1)]);
     }
     return;
   }
   const int v = st.AktuelleVersion();
   TWoElem* ergebnis = ergebnis_.Woche(v);
   if (ergebnis == nullptr) return;
-  std::vector<std::pair<const TRaum*, uint32_t>> raumFrei;
+  std::optional<TKopplungsRaeume> eigene;
+  if (raeume == nullptr) raeume = &eigene.emplace(*kopplung_, v);
   for (int d = 1; d <= std::min(mtn, kTage); ++d) {
     uint32_t wort = ergebnis->Tag(d);
     if (wort == kGanzerTag) continue;
-    raumFrei.clear();
-    for (const TKurs* k : kopplung_->Kurse())
-      for (const TRaum* r : k->raeume_)
-        if (std::none_of(raumFrei.begin(), raumFrei.end(), [r](const auto& e) { return e.first == r; }))
-          raumFrei.emplace_back(r, ~(r->Belegung().Tag(v, d) | r->Sperrung().Tag(v, d)) & kGanzerTag);
-    for (int p = 1; p <= kStunden; ++p) {
-      if (wort & (1u << (p - 1))) continue;
-      signed char* memo = raumMemo != nullptr ? &raumMemo[(p - 1) * kTage + d - 1] : nullptr;
-      bool frei;
-      if (memo != nullptr && *memo >= 0) {
-        frei = *memo != 0;
-      } else {
-        frei = RaeumeVerteilbar(raumFrei, p);
-        if (memo != nullptr) *memo = frei ? 1 : 0;
-      }
-      if (!frei) wort |= 1u << (p - 1);
-    }
+    for (int p = 1; p <= kStunden; ++p)
+      if ((wort & (1u << (p - 1))) == 0 && !raeume->Verteilbar(d, p)) wort |= 1u << (p - 1);
     ergebnis->SetzeTag(d, wort);
   }
 }
@@ -179,22 +287,46 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
     return;
   }
   // The room search at a slot answers the same for every member: ask it once per slot.
-  std::array<signed char, kTage * kStunden> memo;
-  memo.fill(-1);
-  const std::vector<TKurs*> kurse = kopplung_->Kurse().Elemente();
-  TWochBereich gemeinsam(Schule().Standard().Versionen());
-  gemeinsam.SetzeVersionen(ergebnis_.Versionen());
-  gemeinsam.Leere();
-  for (TKurs* k : kurse) {
-    if (k->OffeneStunden(-1) < 1) continue;
-    k->EigenerSperrbereich(memo.data());
-    gemeinsam.Vereinige(k->ergebnis_);
+  std::optional<TKopplungsRaeume> raeume;
+  if (!Schule().Standard().ara) raeume.emplace(*kopplung_, Schule().Standard().AktuelleVersion());
+  TKopplungsRaeume* memo = raeume ? &*raeume : nullptr;
+  const std::vector<TKurs*>& kurse = kopplung_->Kurse().Elemente();
+  int von = 1, bis = 0;
+  ergebnis_.Bereich(-1, von, bis);
+  std::vector<TWoElem> gemeinsam(static_cast<std::size_t>(std::max(0, bis - von + 1)));
+  // The grids change nothing of the hours: each member's open hours are asked once.
+  std::vector<char> offen;
+  offen.reserve(kurse.size());
+  for (const TKurs* k : kurse) offen.push_back(k->OffeneStunden(-1) >= 1 ? 1 : 0);
+  for (std::size_t i = 0; i < kurse.size(); ++i) {
+    TKurs* k = kurse[i];
+    if (!offen[i]) continue;
+    k->EigenerSperrbereich(memo);
+    for (int v = von; v <= bis; ++v)
+      if (const TWoElem* w = k->ergebnis_.Woche(v)) {
+        TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
+        for (int d = 1; d <= kTage; ++d) g.SetzeTag(d, g.Tag(d) | w->Tag(d));
+      }
   }
-  for (TKurs* k : kurse) {
+  for (std::size_t i = 0; i < kurse.size(); ++i) {
+    TKurs* k = kurse[i];
     // A member without open hours starts from its own fresh grid, not from an old result.
-    if (k->OffeneStunden(-1) < 1) k->EigenerSperrbereich(memo.data());
-    k->ergebnis_.Vereinige(gemeinsam);
+    if (!offen[i]) k->EigenerSperrbereich(memo);
+    for (int v = von; v <= bis; ++v)
+      if (TWoElem* w = k->ergebnis_.Woche(v)) {
+        const TWoElem& g = gemeinsam[static_cast<std::size_t>(v - von)];
+        for (int d = 1; d <= kTage; ++d) w->SetzeTag(d, w->Tag(d) | g.Tag(d));
+      }
   }
+}
+
+int TKurs::SetzungenInVersion(int v) const {
+  // The exact slot grid: no two placements of a course share a slot.
+  const TWoElem* w = gesetzt_.Woche(v);
+  if (w == nullptr) return 0;
+  int n = 0;
+  for (int d = 1; d <= kTage; ++d) n += std::popcount(w->Tag(d));
+  return n;
 }
 
 TRaum* TKurs::FindeFreienRaum(int v, int d, int p) const {

@@ -611,6 +611,18 @@ int TKurs::SetzungenImSlot(int d, int p) const {
   return SlotGueltig(d, p) ? jeSlot_[SlotIndex(d, p)] : 0;
 }
 
+bool TKurs::SlotIndexStimmt() const {
+  if (nachSlot_.size() != static_cast<std::size_t>(setzungen_.Anzahl())) return false;
+  for (std::size_t i = 0; i < nachSlot_.size(); ++i) {
+    const TSetzung* s = nachSlot_[i].setzung;
+    if (!s || &s->Kurs() != this ||
+        nachSlot_[i].schluessel != SlotSchluessel(s->Version(), s->Tag(), s->Stunde()) ||
+        (i > 0 && nachSlot_[i - 1].schluessel >= nachSlot_[i].schluessel))
+      return false;
+  }
+  return true;
+}
+
 bool TKurs::Gehoert(const TSetzung* s) const {
   return s != nullptr && &s->Kurs() == this && FindeSetzung(s->Version(), s->Tag(), s->Stunde()) == s;
 }

@@ -138,6 +138,8 @@ class TKurs {
   // How many versions have a placement of the course at the slot (day, period): 0 spares a
   // walk through the versions.
   int SetzungenImSlot(int d, int p) const;
+  // The slot index holds exactly the placements, in slot order, each under its own slot's key.
+  bool SlotIndexStimmt() const;
   bool HatNegativeStunden() const;
   void NegativeStundenNull();
   bool IstGesperrt(int v, int d, int p, const TRaum* r) const;
@@ -220,10 +222,13 @@ class TKurs {
   bool PruefeKonfliktliste(int d, int p, TKonfliktListe& liste);
   bool KannSetzen(int v, int d, const TRaum* r, int p) const;
   bool StundeFrei(int v, int d, const TKopplung* ko, int p) const;
-  // Fills the result grid with the slots the course (or its whole coupling) cannot take.
+  // Fills the result grid with the slots the course (or its whole coupling) cannot take, in the
+  // versions the version rule covers (the other versions' weeks are left as they were).
   void BerechneSperrbereich(bool mitKopplung);
   // The automatic run's rating from the result grid, hours and coupling (only while it is 0).
   void BerechnePrioritaet();
+  // How many placements the course has in version v (1..N), without walking them.
+  int SetzungenInVersion(int v) const;
   TRaum* FindeFreienRaum(int v, int d, int p) const;
   void VereinheitlicheRaeume();
   void ZeigeMoeglicheStunden(const TRaum* r);
@@ -248,9 +253,9 @@ class TKurs {
   void SammleVersion(int v, int d, int p, const TRaum* r, const TKurs* ausser, const TKopplung* ko,
                      TKonfliktListe& liste, int& schwere) const;
   bool DialogSchritt(int d, int p, TKonfliktListe& liste, bool manuell);
-  void EigenerSperrbereich(signed char* raumMemo);
-  // frei: each room of the coupling with its free periods of the day (bit p - 1).
-  bool RaeumeVerteilbar(const std::vector<std::pair<const TRaum*, uint32_t>>& frei, int p) const;
+  struct TKopplungsRaeume;
+  // raeume: the coupling's rooms of this rating, shared by its members (nullptr: made here).
+  void EigenerSperrbereich(TKopplungsRaeume* raeume);
   // --- end of the planning engine ---
 
  private:
