@@ -430,19 +430,16 @@ void TKurs::GibFrei(TPlanElement* e, int v, int d, int p) {
   if (e) e->ZaehleSetzung(v, d, p, -1);
 }
 
-TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool zaehlen) {
+TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
   auto* s = new TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
   Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
   if (TWoElem* w = gesetzt_.Woche(v)) w->SetzeStunde(d, p, true);
-  if (zaehlen) {
-    Belege(lehrer_, v, d, p);
-    for (TKlasse* k : klassen_) Belege(k, v, d, p);
-    Belege(r, v, d, p);
-  }
-  // A file's placements come before its absences, so reading books nothing here.
+  Belege(lehrer_, v, d, p);
+  for (TKlasse* k : klassen_) Belege(k, v, d, p);
+  Belege(r, v, d, p);
   VertretungenNachSetzen(*s);
   Geaendert();
   return s;
@@ -466,25 +463,6 @@ TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   StempleAenderung(r);
   Geaendert();
   return s;
-}
-
-void TKurs::ZaehleAlleSetzungen(TSchule& schule) {
-  // Element by element, so that each one's counts stay in the cache while its courses are
-  // walked; the links and lists agree here (the courses were just made with both).
-  for (TLehrer* l : schule.Lehrer()) {
-    l->LeereZaehler();
-    for (const TKurs* c : l->Kurse())
-      if (c->lehrer_ == l)
-        for (const TSetzung* s : c->setzungen_) Belege(l, s->Version(), s->Tag(), s->Stunde());
-  }
-  for (TKlasse* k : schule.Klassen()) {
-    k->LeereZaehler();
-    for (const TKurs* c : k->Kurse())
-      for (const TSetzung* s : c->setzungen_) Belege(k, s->Version(), s->Tag(), s->Stunde());
-  }
-  for (TRaum* r : schule.Raeume()) r->LeereZaehler();
-  for (const TKurs* c : schule.Kurse())
-    for (const TSetzung* s : c->setzungen_) Belege(s->Raum(), s->Version(), s->Tag(), s->Stunde());
 }
 
 void TKurs::EntferneSetzung(TSetzung* s) {

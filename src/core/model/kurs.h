@@ -109,11 +109,8 @@ class TKurs {
   // Places one hour; nothing (nullptr) for a "nicht verplanen" course, without open hours in
   // v, for a slot out of range or one the course already holds.
   TSetzung* Setze(int v, int d, TRaum* r, int p);
-  // Adds a placement as stored (file, undo): only range and duplicate checks. Without zaehlen
-  // the elements' counts wait for ZaehleAlleSetzungen (a file's placements, all at once).
-  TSetzung* NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert, bool zaehlen = true);
-  // Every teacher's, class's and room's per-slot counts and occupancy from the placements.
-  static void ZaehleAlleSetzungen(TSchule& schule);
+  // Adds a placement as stored (import, undo, plan tools): only range and duplicate checks.
+  TSetzung* NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert);
   // Removes one placement and frees it.
   void EntferneSetzung(TSetzung* s);
   // Removes the hour at the slot (version rule); with mitKopplung for every course of the coupling.
