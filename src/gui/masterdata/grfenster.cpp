@@ -16,11 +16,6 @@ namespace kolvar {
 
 namespace {
 
-template <typename Form>
-TGrForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
-  return new Form(schule, palette, eltern);
-}
-
 // The editor kinds: their window class, as the kind table names it, and how one is built.
 struct TGrArt {
   int art;
@@ -28,9 +23,12 @@ struct TGrArt {
   TGrForm* (*neu)(TSchule&, IPalette*, QWidget*);
 };
 constexpr TGrArt kGrArten[] = {
-    {FensterArt::LeGr, "TLeGrForm", &Neu<TLeGrForm>}, {FensterArt::KlGr, "TKlGrForm", &Neu<TKlGrForm>},
-    {FensterArt::KoGr, "TKoGrForm", &Neu<TKoGrForm>}, {FensterArt::FaGr, "TFaGrForm", &Neu<TFaGrForm>},
-    {FensterArt::RaGr, "TRaGrForm", &Neu<TRaGrForm>}, {FensterArt::UVGr, "TUVGrForm", &Neu<TUVGrForm>},
+    {FensterArt::LeGr, "TLeGrForm", &NeuesFenster<TGrForm, TLeGrForm>},
+    {FensterArt::KlGr, "TKlGrForm", &NeuesFenster<TGrForm, TKlGrForm>},
+    {FensterArt::KoGr, "TKoGrForm", &NeuesFenster<TGrForm, TKoGrForm>},
+    {FensterArt::FaGr, "TFaGrForm", &NeuesFenster<TGrForm, TFaGrForm>},
+    {FensterArt::RaGr, "TRaGrForm", &NeuesFenster<TGrForm, TRaGrForm>},
+    {FensterArt::UVGr, "TUVGrForm", &NeuesFenster<TGrForm, TUVGrForm>},
 };
 
 TGrForm* NeuesFenster(TSchule& schule, int art, IPalette* palette, QWidget* eltern) {

@@ -20,11 +20,6 @@ void NachVorn(QWidget* fenster) {
   fenster->activateWindow();
 }
 
-template <typename Form>
-TStatForm* NeueStatistik(TSchule& schule, IPalette* palette, QWidget* eltern) {
-  return new Form(schule, palette, eltern);
-}
-
 // The statistics kinds: their window class, as the kind table names it, how one is built and
 // the menu entry that opens it.
 struct TStatArt {
@@ -34,12 +29,12 @@ struct TStatArt {
   const QString* pfad;
 };
 const TStatArt kStatArten[] = {
-    {FensterArt::LeStat, "TLeStatForm", &NeueStatistik<TLeStatForm>, &MenuePfad::StatLehrer},
-    {FensterArt::KlStat, "TKlStatForm", &NeueStatistik<TKlStatForm>, &MenuePfad::StatKlassen},
-    {FensterArt::FaStat, "TFaStatForm", &NeueStatistik<TFaStatForm>, &MenuePfad::StatFaecher},
-    {FensterArt::KoStat, "TKoStatForm", &NeueStatistik<TKoStatForm>, &MenuePfad::StatKopplungen},
-    {FensterArt::RaStat, "TRaStatForm", &NeueStatistik<TRaStatForm>, &MenuePfad::StatRaeume},
-    {FensterArt::UVStat, "TUVStatForm", &NeueStatistik<TUVStatForm>, &MenuePfad::StatUVTabellen},
+    {FensterArt::LeStat, "TLeStatForm", &NeuesFenster<TStatForm, TLeStatForm>, &MenuePfad::StatLehrer},
+    {FensterArt::KlStat, "TKlStatForm", &NeuesFenster<TStatForm, TKlStatForm>, &MenuePfad::StatKlassen},
+    {FensterArt::FaStat, "TFaStatForm", &NeuesFenster<TStatForm, TFaStatForm>, &MenuePfad::StatFaecher},
+    {FensterArt::KoStat, "TKoStatForm", &NeuesFenster<TStatForm, TKoStatForm>, &MenuePfad::StatKopplungen},
+    {FensterArt::RaStat, "TRaStatForm", &NeuesFenster<TStatForm, TRaStatForm>, &MenuePfad::StatRaeume},
+    {FensterArt::UVStat, "TUVStatForm", &NeuesFenster<TStatForm, TUVStatForm>, &MenuePfad::StatUVTabellen},
 };
 
 }  // namespace

@@ -15,6 +15,12 @@ namespace kolvar {
 
 class TElement;
 
+// A window of class Form, handed out as its base Basis: the builder in a feature's table of kinds.
+template <typename Basis, typename Form>
+Basis* NeuesFenster(TSchule& schule, IPalette* palette, QWidget* eltern) {
+  return new Form(schule, palette, eltern);
+}
+
 enum class TFensterBefehl : std::uint8_t { Drucken, Kopieren, AllesAuswaehlen };
 
 class TFensterArtRegister {

@@ -21,11 +21,6 @@ namespace kolvar {
 
 namespace {
 
-template <typename Form>
-TDepForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
-  return new Form(schule, palette, eltern);
-}
-
 template <typename Form, typename Element>
 TDepForm* OeffneDep(TSchule& schule, TElement* element, int art, bool neu, IPalette* palette,
                     QWidget* eltern) {
@@ -58,11 +53,11 @@ struct TDepArt {
   TDepForm* (*oeffne)(TSchule&, TElement*, int, bool, IPalette*, QWidget*);
 };
 constexpr TDepArt kDepArten[] = {
-    {FensterArt::LeDep, "TLeDepForm", &Neu<TLeDepForm>, &OeffneDep<TLeDepForm, TLehrer>},
-    {FensterArt::KlDep, "TKlDepForm", &Neu<TKlDepForm>, &OeffneDep<TKlDepForm, TKlasse>},
-    {FensterArt::KoDep, "TKoDepForm", &Neu<TKoDepForm>, &OeffneDep<TKoDepForm, TKopplung>},
-    {FensterArt::FaDep, "TFaDepForm", &Neu<TFaDepForm>, &OeffneDep<TFaDepForm, TFach>},
-    {FensterArt::RaDep, "TRaDepForm", &Neu<TRaDepForm>, &OeffneDep<TRaDepForm, TRaum>},
+    {FensterArt::LeDep, "TLeDepForm", &NeuesFenster<TDepForm, TLeDepForm>, &OeffneDep<TLeDepForm, TLehrer>},
+    {FensterArt::KlDep, "TKlDepForm", &NeuesFenster<TDepForm, TKlDepForm>, &OeffneDep<TKlDepForm, TKlasse>},
+    {FensterArt::KoDep, "TKoDepForm", &NeuesFenster<TDepForm, TKoDepForm>, &OeffneDep<TKoDepForm, TKopplung>},
+    {FensterArt::FaDep, "TFaDepForm", &NeuesFenster<TDepForm, TFaDepForm>, &OeffneDep<TFaDepForm, TFach>},
+    {FensterArt::RaDep, "TRaDepForm", &NeuesFenster<TDepForm, TRaDepForm>, &OeffneDep<TRaDepForm, TRaum>},
 };
 
 }  // namespace

@@ -20,11 +20,6 @@ namespace kolvar {
 
 namespace {
 
-template <typename Form>
-TPlnForm* Neu(TSchule& schule, IPalette* palette, QWidget* eltern) {
-  return new Form(schule, palette, eltern);
-}
-
 template <typename Form, typename Element>
 TPlnForm* OeffnePlan(TSchule& schule, TPlanElement* element, int art, bool neu, IPalette* palette,
                      QWidget* eltern) {
@@ -55,9 +50,9 @@ struct TPlanArt {
   TPlnForm* (*oeffne)(TSchule&, TPlanElement*, int, bool, IPalette*, QWidget*);
 };
 constexpr TPlanArt kPlanArten[] = {
-    {FensterArt::LePln, "TLePlnForm", &Neu<TLePlnForm>, &OeffnePlan<TLePlnForm, TLehrer>},
-    {FensterArt::KlPln, "TKlPlnForm", &Neu<TKlPlnForm>, &OeffnePlan<TKlPlnForm, TKlasse>},
-    {FensterArt::RaPln, "TRaPlnForm", &Neu<TRaPlnForm>, &OeffnePlan<TRaPlnForm, TRaum>},
+    {FensterArt::LePln, "TLePlnForm", &NeuesFenster<TPlnForm, TLePlnForm>, &OeffnePlan<TLePlnForm, TLehrer>},
+    {FensterArt::KlPln, "TKlPlnForm", &NeuesFenster<TPlnForm, TKlPlnForm>, &OeffnePlan<TKlPlnForm, TKlasse>},
+    {FensterArt::RaPln, "TRaPlnForm", &NeuesFenster<TPlnForm, TRaPlnForm>, &OeffnePlan<TRaPlnForm, TRaum>},
 };
 
 }  // namespace
