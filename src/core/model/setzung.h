@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "model/blockpool.h"
 #include "model/liste.h"
 
 namespace kolvar {
@@ -13,7 +14,7 @@ class TPlanElement;
 class TRaum;
 class TVertretung;
 
-class TSetzung {
+class TSetzung : public TAusBlockPool<TSetzung> {
  public:
   TSetzung(const TSetzung&) = delete;
   TSetzung& operator=(const TSetzung&) = delete;

@@ -28,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/blockpool.h"
 #include "model/liste.h"
 
 namespace kolvar {
@@ -51,7 +52,7 @@ constexpr uint8_t Lehrer = 0;
 constexpr uint8_t Raum = 4;
 }  // namespace VertrArt
 
-class TVertretung {
+class TVertretung : public TAusBlockPool<TVertretung> {
  public:
   explicit TVertretung(TSchule& schule);
   ~TVertretung();  // frees the "statt" options; Vernichte does the unlinking
