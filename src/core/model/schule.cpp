@@ -615,6 +615,9 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
   // address. Once one is, no search may follow, since the list holds it (maybe freed) unmarked.
   constexpr std::size_t kGesucht = 32;
   if (!ungesucht_.empty() || wegStellen_.size() >= kGesucht) {
+    // Room for every record at once: each growth of a large block makes glibc merge every small
+    // chunk freed meanwhile (the clearing frees many), and copies the block besides.
+    if (ungesucht_.empty()) ungesucht_.reserve(vertretungen_.Elemente().size());
     ungesucht_.push_back(v);
     return;
   }
