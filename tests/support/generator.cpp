@@ -661,7 +661,7 @@ class TBau {
   }
 
   TVertretung* Satz(TSetzung& z, int32_t datum) {
-    auto* r = new TVertretung(s_);
+    auto* r = new (s_) TVertretung(s_);
     r->SetKurs(&z.Kurs());
     r->SetSetzung(&z);
     r->SetDatum(datum);

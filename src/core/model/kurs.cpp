@@ -432,7 +432,7 @@ void TKurs::GibFrei(TPlanElement* e, int v, int d, int p) {
 
 TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
-  auto* s = new TSetzung(*this, v, d, p, r, fixiert);
+  auto* s = new (*this) TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
   Verzeichne(s);
   belegung_.SetzeBereich(v, d, p, true);
@@ -448,7 +448,7 @@ TSetzung* TKurs::NeueSetzung(int v, int d, int p, TRaum* r, bool fixiert) {
 TSetzung* TKurs::Setze(int v, int d, TRaum* r, int p) {
   if (nvp_ || OffeneStunden(v) < 1) return nullptr;
   if (v < 1 || v > belegung_.Versionen() || !SlotGueltig(d, p) || FindeSetzung(v, d, p)) return nullptr;
-  auto* s = new TSetzung(*this, v, d, p, r, false);
+  auto* s = new (*this) TSetzung(*this, v, d, p, r, false);
   if (schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Gesetzt);
   setzungen_.Haenge(s);
   Verzeichne(s);

@@ -11,7 +11,7 @@ namespace kolvar {
 TSetzung* TKurs::HaengeSetzungAn(int v, int d, int p, TRaum* r, bool fixiert) {
   TWoElem* w = gesetzt_.Woche(v);
   if (w == nullptr || d < 1 || d > kTage || p < 1 || p > kStunden || w->Stunde(d, p)) return nullptr;
-  auto* s = new TSetzung(*this, v, d, p, r, fixiert);
+  auto* s = new (*this) TSetzung(*this, v, d, p, r, fixiert);
   setzungen_.Haenge(s);
   w->SetzeStunde(d, p, true);
   if (TWoElem* b = belegung_.Woche(v)) b->SetzeStunde(d, p, true);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/aenderungen.h"
+#include "model/blockpool.h"
 #include "model/fensterart.h"
 #include "model/liste.h"
 #include "model/text.h"
@@ -110,6 +111,9 @@ class TSchule {
   const TListe<TFehl>& RaumFehlen() const { return raumFehlen_; }
   // The absence list an element's records live in; nullptr for kinds that are never absent.
   const TListe<TFehl>* FehlListe(const TPlanElement& e) const;
+  // Where the school's placements and records live (see blockpool.h).
+  TBlockPool& SetzungsPool() { return setzungsPool_; }
+  TBlockPool& VertretungsPool() { return vertretungsPool_; }
   TParListe& ParListe() { return *parListe_; }
   const TParListe& ParListe() const { return *parListe_; }
   // Substitution records (not owned here: each belongs to its placement); filled by the
@@ -293,6 +297,9 @@ class TSchule {
   void LoescheFehlen(TListe<TFehl>& liste, const TPlanElement* e);
   uint64_t NaechsteKursNummer() { return ++kursNummer_; }
 
+  // First, so they go last: every placement and record is back by then.
+  TBlockPool setzungsPool_;
+  TBlockPool vertretungsPool_;
   std::unique_ptr<IDialoge> eigeneDialoge_;
   std::unique_ptr<IPaletteZustand> eigenePalette_;
   std::unique_ptr<Uhr> eigeneUhr_;

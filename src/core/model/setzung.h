@@ -2,9 +2,10 @@
 // One placed hour of a course. Owned by its course; period, day, version and room change only
 // through the course, so the occupancy grids always agree with the placements.
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
-#include "model/blockpool.h"
 #include "model/liste.h"
 
 namespace kolvar {
@@ -14,11 +15,16 @@ class TPlanElement;
 class TRaum;
 class TVertretung;
 
-class TSetzung : public TAusBlockPool<TSetzung> {
+class TSetzung {
  public:
   TSetzung(const TSetzung&) = delete;
   TSetzung& operator=(const TSetzung&) = delete;
   ~TSetzung();
+
+  // A placement lives in its school's pool: new (kurs) TSetzung(kurs, ...).
+  static void* operator new(std::size_t n, TKurs& kurs);
+  static void operator delete(void* p, TKurs& kurs) noexcept;
+  static void operator delete(TSetzung* s, std::destroying_delete_t) noexcept;
 
   TKurs& Kurs() const { return *kurs_; }
   int Stunde() const { return stunde_; }

@@ -458,7 +458,7 @@ class TLeser::TBlockLeser {
       // The lesson behind a placement that has arrived by now.
       if (i + kVoraus / 2 < n) __builtin_prefetch(&saetze[i + kVoraus / 2].Setzung->Kurs());
       TVertretungsSatz& satz = saetze[i];
-      TVertretung* v = neu[i] = new TVertretung(*s_);
+      TVertretung* v = neu[i] = new (*s_) TVertretung(*s_);
       const int64_t zeit = satz.Datum;
       v->SetDatum(static_cast<int32_t>(zeit >= 0 ? zeit / 86400 : (zeit - 86399) / 86400));
       v->SetKurs(&satz.Setzung->Kurs());

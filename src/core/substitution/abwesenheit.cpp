@@ -80,7 +80,7 @@ std::vector<int32_t> KlassenFehlTage(const TSetzung& s) {
 // its absent classes charged him.
 void TVertretung::FuerFehlendenLehrer(TLehrer& lehrer, TSetzung& s, int32_t datum) {
   TKurs& c = s.Kurs();
-  auto* r = new TVertretung(c.Schule());
+  auto* r = new (c.Schule()) TVertretung(c.Schule());
   r->kurs_ = &c;
   r->setzung_ = &s;
   r->datum_ = datum;
@@ -101,7 +101,7 @@ void TVertretung::FuerFehlendenRaum(TSetzung& s, int32_t datum) {
           s, [datum](const TVertretung* x) { return x->Art() == VertrArt::Raum && x->Datum() == datum; }))
     return;
   TKurs& c = s.Kurs();
-  auto* r = new TVertretung(c.Schule());
+  auto* r = new (c.Schule()) TVertretung(c.Schule());
   r->kurs_ = &c;
   r->setzung_ = &s;
   r->datum_ = datum;
@@ -248,7 +248,7 @@ TVertretung* TKurs::ErzeugeStattVertretung(TVertretung* r) {
   const TSetzung& rs = *r->Setzung();
   TSetzung* s = FindeSetzung(rs.Version(), rs.Tag(), rs.Stunde());
   if (!s) return nullptr;
-  auto* f = new TVertretung(*schule_);
+  auto* f = new (*schule_) TVertretung(*schule_);
   f->kurs_ = this;
   f->setzung_ = s;
   f->datum_ = r->Datum();

@@ -325,6 +325,37 @@ namespace {
 uint64_t naechsteFolge = 0;
 }  // namespace
 
+static_assert(alignof(TVertretung) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
+
+#ifndef KOLVAR_SANITIZE
+void* TVertretung::operator new(std::size_t n, TSchule& schule) {
+  return schule.VertretungsPool().Hole(n);
+}
+
+void TVertretung::operator delete(void* p, TSchule& schule) noexcept {
+  schule.VertretungsPool().Gib(p);
+}
+
+void TVertretung::operator delete(TVertretung* v, std::destroying_delete_t) noexcept {
+  TBlockPool& pool = v->schule_->VertretungsPool();
+  v->~TVertretung();
+  pool.Gib(v);
+}
+#else
+void* TVertretung::operator new(std::size_t n, TSchule&) {
+  return ::operator new(n);
+}
+
+void TVertretung::operator delete(void* p, TSchule&) noexcept {
+  ::operator delete(p);
+}
+
+void TVertretung::operator delete(TVertretung* v, std::destroying_delete_t) noexcept {
+  v->~TVertretung();
+  ::operator delete(v);
+}
+#endif
+
 TVertretung::TVertretung(TSchule& schule) : schule_(&schule), folge_(++naechsteFolge) {}
 
 TVertretung::~TVertretung() {
@@ -479,7 +510,7 @@ bool TVertretung::SetzeVertreter(TLehrer* s, const TStatt* option) {
     VernichteStatt();
     vertreter_ = s;
     frei_ = false;
-    auto* f = new TVertretung(*schule_);
+    auto* f = new (*schule_) TVertretung(*schule_);
     f->kurs_ = option->Kurs();
     f->setzung_ = option->Setzung();
     f->datum_ = option->Datum();

@@ -23,12 +23,13 @@
 // start, plus the credits kept that way, plus what the records and charges hold now.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "model/blockpool.h"
 #include "model/liste.h"
 
 namespace kolvar {
@@ -52,12 +53,16 @@ constexpr uint8_t Lehrer = 0;
 constexpr uint8_t Raum = 4;
 }  // namespace VertrArt
 
-class TVertretung : public TAusBlockPool<TVertretung> {
+class TVertretung {
  public:
   explicit TVertretung(TSchule& schule);
   ~TVertretung();  // frees the "statt" options; Vernichte does the unlinking
   TVertretung(const TVertretung&) = delete;
   TVertretung& operator=(const TVertretung&) = delete;
+  // A record lives in its school's pool: new (schule) TVertretung(schule).
+  static void* operator new(std::size_t n, TSchule& schule);
+  static void operator delete(void* p, TSchule& schule) noexcept;
+  static void operator delete(TVertretung* v, std::destroying_delete_t) noexcept;
 
   TSchule& Schule() const { return *schule_; }
 

@@ -41,7 +41,7 @@ class VorschlagTest : public VertretungsTest {
 
   // A record of the probe lesson at the period, in no list (the filters read its slot only).
   std::unique_ptr<TVertretung> Probe(int p, uint8_t art = VertrArt::Lehrer) {
-    auto r = std::make_unique<TVertretung>(Schule());
+    std::unique_ptr<TVertretung> r(new (Schule()) TVertretung(Schule()));
     r->SetKurs(probe);
     for (TSetzung* z : probe->Setzungen())
       if (z->Stunde() == p) r->SetSetzung(z);
