@@ -21,12 +21,21 @@ void TBlockPool::NeuerBrocken(std::size_t groesse) {
   assert(groesse_ == 0 || groesse_ == gerundet);
   groesse_ = gerundet;
   const std::size_t anzahl = std::max<std::size_t>(16, kBrockenBytes / groesse_);
-  brocken_.reserve(brocken_.size() + 1);
-  auto* b = static_cast<unsigned char*>(::operator new(anzahl* groesse_));
-  brocken_.push_back(b);
-  neu_ = b;
-  ende_ = b + anzahl * groesse_;
-  bloecke_ += anzahl;
+  const std::size_t bytes = anzahl * groesse_;
+  if (naechsterBrocken_ == brocken_.size()) {
+    if (brocken_.size() == brocken_.capacity())
+      brocken_.reserve(2 * brocken_.size() + 8);  // before new: no leak
+    brocken_.push_back(::operator new(bytes));
+    bloecke_ += anzahl;
+  }
+  neu_ = static_cast<unsigned char*>(brocken_[naechsterBrocken_++]);
+  ende_ = neu_ + bytes;
+}
+
+void TBlockPool::VonVorn() noexcept {
+  frei_ = nullptr;
+  neu_ = ende_ = nullptr;
+  naechsterBrocken_ = 0;
 }
 
 }  // namespace kolvar

@@ -45,10 +45,10 @@ class TBlockPool {
 
   void Gib(void* p) noexcept {
     if (!p) return;
-    --vergeben_;
     auto* b = static_cast<TFrei*>(p);
     b->naechster = frei_;
     frei_ = b;
+    if (--vergeben_ == 0) VonVorn();
   }
 
   // The size of a block, the blocks in all chunks, and the blocks out now.
@@ -61,6 +61,9 @@ class TBlockPool {
     TFrei* naechster;
   };
   void NeuerBrocken(std::size_t groesse);
+  // All blocks are back (a cleared plan): hand them out from the first chunk on, as a new pool
+  // would, so what is made next lies in the order made, not in the order the last plan went.
+  void VonVorn() noexcept;
 
   std::size_t groesse_ = 0;
   TFrei* frei_ = nullptr;
@@ -69,6 +72,7 @@ class TBlockPool {
   std::size_t bloecke_ = 0;
   std::size_t vergeben_ = 0;
   std::vector<void*> brocken_;
+  std::size_t naechsterBrocken_ = 0;  // the chunk to bump next
 };
 
 }  // namespace kolvar
