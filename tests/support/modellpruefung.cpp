@@ -78,6 +78,10 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
           if (Uhr::Wochentag(f->Datum()) == w) soll.push_back(f);
         if (pe->FehlzeitenAmWochentag(w) != soll)
           p.Melde(Name(e) + ": Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
+        std::vector<int32_t> daten;
+        for (const TFehl* f : soll) daten.push_back(f->Datum());
+        if (pe->FehlDatenAmWochentag(w) != daten)
+          p.Melde(Name(e) + ": Daten der Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
       }
     }
     if (auto* so = dynamic_cast<const TSollElement*>(e))

@@ -122,6 +122,7 @@ class TKursSetzer {
 
   uint32_t Wort(int d) const { return belegt_ != nullptr ? belegt_->Tag(d) & 0xFFFFu : 0u; }
   bool Gesperrt(int d, int p) const { return ergebnis_ != nullptr && ergebnis_->Stunde(d, p); }
+  uint32_t Ergebnis(int d) const { return ergebnis_ != nullptr ? ergebnis_->Tag(d) & 0xFFFFu : 0u; }
   int Stunden(int d) const { return std::popcount(Wort(d)); }
 
   // No hour of the course on the day before and the day after (cyclic over the school days).
@@ -152,7 +153,9 @@ class TKursSetzer {
       return true;
     }
     bool eigene = false;
-    std::vector<TKurs*> gesetzt;
+    // Asked for every hour a coupling gets: the buffer is kept from one hour to the next.
+    thread_local std::vector<TKurs*> gesetzt;
+    gesetzt.clear();
     for (TKurs* k : kurs_.Kopplung()->Kurse().Elemente()) {
       if (k->OffeneStunden(v_) < 1 || !AutoStundeSetzen(lauf_, *k, v_, p, d)) continue;
       gesetzt.push_back(k);
@@ -176,7 +179,8 @@ class TKursSetzer {
       while (gesetzt && n >= b) {
         gesetzt = false;
         for (const TAutoLauf::TZelle& z : ordnung_) {
-          if (n < b || z.Tag < 1) continue;
+          if (n < b) break;
+          if (z.Tag < 1) continue;
           if (a % 2 == 0 && !NachbarnFrei(z.Tag)) continue;
           if (Lauflaenge(z.Tag, z.Stunde) < std::min(a, s)) continue;
           if (Wort(z.Tag) != 0) continue;
@@ -196,15 +200,15 @@ class TKursSetzer {
   int Einzelstunden(int n) {
     const int e = std::min(kurs_.Einzelstunden(), kurs_.Stunden(v_));
     if (e < 1) return n;
-    std::array<int, kTage + 1> frei{};
-    for (int d = 1; d <= kTage; ++d)
-      frei[static_cast<std::size_t>(d)] = kStunden - std::popcount(kurs_.Ergebnis().Tag(v_, d) & 0xFFFFu);
     const int platziert = kurs_.SetzungenInVersion(v_);
     int einzeln = 0;
     for (int d = 1; d <= kTage; ++d)
       if (Stunden(d) == 1) ++einzeln;
     const int f = e - (kurs_.Stunden(v_) - platziert) - einzeln;
     if (f < 1) return n;
+    std::array<int, kTage + 1> frei{};
+    for (int d = 1; d <= kTage; ++d)
+      frei[static_cast<std::size_t>(d)] = kStunden - std::popcount(Ergebnis(d));
     int m = 0;
     for (int d = 1; d <= mtn_; ++d)
       if (Stunden(d) == 0 && frei[static_cast<std::size_t>(d)] >= 1) ++m;
@@ -339,9 +343,9 @@ bool AutoStundeSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int p, int d) {
 }
 
 int AutoKursSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int n) {
-  const std::vector<TKurs*> gruppe = Gruppe(kurs);
   // Only a pattern that does not fit ("aei" clear) puts the group back as it was.
   const bool zurueck = !kurs.Schule().Standard().aei;
+  const std::vector<TKurs*> gruppe = zurueck ? Gruppe(kurs) : std::vector<TKurs*>{};
   const std::vector<TStand> anfang = zurueck ? Merke(gruppe, v) : std::vector<TStand>{};
   const int anfangsZahl = static_cast<int>(anfang.size());
   TKursSetzer setzer(lauf, kurs, v);

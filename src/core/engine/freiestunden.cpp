@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <optional>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -35,22 +34,44 @@ bool RaumFrei(const TRaum& r, int v, int d, int p) {
 
 // The rooms of a coupling during one rating: each distinct room once, every course's rooms as
 // indices into that pool, the free periods of a day read once, and the answer of each slot
-// kept, since every member asks the same question there.
+// kept, since every member asks the same question there. One object serves rating after
+// rating (Beginne), so its buffers are not made anew for every course.
 struct TKurs::TKopplungsRaeume {
-  TKopplungsRaeume(const TKopplung& ko, int version) : kopplung(ko), v(version) { memo.fill(-1); }
+  // Forgets the previous coupling's rooms and answers.
+  void Beginne(const TKopplung& ko, int version) {
+    kopplung = &ko;
+    v = version;
+    gebaut = false;
+    pool.clear();
+    ids.clear();
+    anfang.clear();
+    ohneRaum.clear();
+    masken.clear();
+    alleRaeume = 0;
+    frei.clear();
+    tagGelesen.fill(false);
+    gefragt.fill(0);
+    verteilbar.fill(0);
+  }
 
-  // Distinct free rooms for every course of the coupling at the slot (courses without rooms
-  // need none). An obvious assignment is tried before the full matching.
-  bool Verteilbar(int d, int p) {
-    signed char& antwort = memo[static_cast<std::size_t>((p - 1) * kTage + d - 1)];
-    if (antwort >= 0) return antwort != 0;
-    if (!gebaut) Baue();
-    const uint32_t* freiAmTag = FreiAm(d);
-    const uint32_t bit = 1u << (p - 1);
-    const bool ja =
-        pool.size() > 64 ? Gierig(freiAmTag, bit) || Zuordnung(freiAmTag, bit) : MitMasken(freiAmTag, bit);
-    antwort = ja ? 1 : 0;
-    return ja;
+  // Of the periods in frei (bit p - 1 for period p), those of day d where the coupling's
+  // courses cannot all have distinct free rooms (courses without rooms need none). An obvious
+  // assignment is tried before the full matching.
+  uint32_t Blockiert(int d, uint32_t freieStunden) {
+    const auto t = static_cast<std::size_t>(d - 1);
+    uint32_t neu = freieStunden & ~gefragt[t];
+    if (neu != 0) {
+      if (!gebaut) Baue();
+      const uint32_t* freiAmTag = FreiAm(d);
+      for (; neu != 0; neu &= neu - 1) {
+        const uint32_t bit = neu & (~neu + 1);
+        const bool ja = pool.size() > 64 ? Gierig(freiAmTag, bit) || Zuordnung(freiAmTag, bit)
+                                         : MitMasken(freiAmTag, bit);
+        if (ja) verteilbar[t] |= bit;
+        gefragt[t] |= bit;
+      }
+    }
+    return freieStunden & ~verteilbar[t];
   }
 
  private:
@@ -118,7 +139,7 @@ struct TKurs::TKopplungsRaeume {
     };
     anfang.push_back(0);
     const std::vector<TRaum*>* vorige = nullptr;
-    for (const TKurs* k : kopplung.Kurse()) {
+    for (const TKurs* k : kopplung->Kurse()) {
       const std::vector<TRaum*>& eigene = k->raeume_.Elemente();
       ohneRaum.push_back(eigene.empty() ? 1 : 0);
       // Courses of a coupling often list the same rooms: their ids are copied, not looked up.
@@ -168,8 +189,8 @@ struct TKurs::TKopplungsRaeume {
     return frei.data() + tag * m;
   }
 
-  const TKopplung& kopplung;
-  int v;
+  const TKopplung* kopplung = nullptr;
+  int v = 0;
   bool gebaut = false;
   std::vector<const TRaum*> pool;
   // Course i's rooms are ids[anfang[i] .. anfang[i + 1]).
@@ -180,7 +201,9 @@ struct TKurs::TKopplungsRaeume {
   uint64_t alleRaeume = 0;
   std::vector<uint32_t> frei;  // per day, per pool room: its free periods
   std::array<bool, kTage> tagGelesen{};
-  std::array<signed char, kTage * kStunden> memo;
+  // Per day: the periods already asked, and those of them with rooms for everyone.
+  std::array<uint32_t, kTage> gefragt{};
+  std::array<uint32_t, kTage> verteilbar{};
   std::vector<TRaumSuche::TWunsch> wuensche;
   std::vector<char> vergeben;
   TRaumSuche suche;
@@ -258,8 +281,14 @@ void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
       for (const TRaum* r : raeume_) {
         const TWoElem* belegt = r->Belegung().Woche(v);
         const TWoElem* gesperrt = r->Sperrung().Woche(v);
-        for (int d = 1; d <= kTage; ++d)
-          alle[static_cast<std::size_t>(d - 1)] &= tagVon(belegt, d) | tagVon(gesperrt, d);
+        uint32_t rest = 0;
+        for (int d = 1; d <= kTage; ++d) {
+          uint32_t& a = alle[static_cast<std::size_t>(d - 1)];
+          a &= tagVon(belegt, d) | tagVon(gesperrt, d);
+          rest |= a;
+        }
+        // A room free wherever the others left a slot: the remaining rooms block nothing more.
+        if (rest == 0) break;
       }
       for (int d = 1; d <= kTage; ++d)
         ergebnis->SetzeTag(d, ergebnis->Tag(d) | alle[static_cast<std::size_t>(d - 1)]);
@@ -269,14 +298,16 @@ void TKurs::EigenerSperrbereich(TKopplungsRaeume* raeume) {
   const int v = st.AktuelleVersion();
   TWoElem* ergebnis = ergebnis_.Woche(v);
   if (ergebnis == nullptr) return;
-  std::optional<TKopplungsRaeume> eigene;
-  if (raeume == nullptr) raeume = &eigene.emplace(*kopplung_, v);
+  if (raeume == nullptr) {
+    // A rating never starts another: one object per thread serves them all.
+    thread_local TKopplungsRaeume eigene;
+    raeume = &eigene;
+    raeume->Beginne(*kopplung_, v);
+  }
   for (int d = 1; d <= std::min(mtn, kTage); ++d) {
-    uint32_t wort = ergebnis->Tag(d);
+    const uint32_t wort = ergebnis->Tag(d);
     if (wort == kGanzerTag) continue;
-    for (int p = 1; p <= kStunden; ++p)
-      if ((wort & (1u << (p - 1))) == 0 && !raeume->Verteilbar(d, p)) wort |= 1u << (p - 1);
-    ergebnis->SetzeTag(d, wort);
+    ergebnis->SetzeTag(d, wort | raeume->Blockiert(d, ~wort & kGanzerTag));
   }
 }
 
@@ -287,16 +318,21 @@ void TKurs::BerechneSperrbereich(bool mitKopplung) {
     return;
   }
   // The room search at a slot answers the same for every member: ask it once per slot.
-  std::optional<TKopplungsRaeume> raeume;
-  if (!Schule().Standard().ara) raeume.emplace(*kopplung_, Schule().Standard().AktuelleVersion());
-  TKopplungsRaeume* memo = raeume ? &*raeume : nullptr;
+  thread_local TKopplungsRaeume raeume;
+  TKopplungsRaeume* memo = nullptr;
+  if (!Schule().Standard().ara) {
+    memo = &raeume;
+    memo->Beginne(*kopplung_, Schule().Standard().AktuelleVersion());
+  }
   const std::vector<TKurs*>& kurse = kopplung_->Kurse().Elemente();
   int von = 1, bis = 0;
   ergebnis_.Bereich(-1, von, bis);
-  std::vector<TWoElem> gemeinsam(static_cast<std::size_t>(std::max(0, bis - von + 1)));
+  // Asked for every course placed: the buffers are kept from one course to the next.
+  thread_local std::vector<TWoElem> gemeinsam;
+  gemeinsam.assign(static_cast<std::size_t>(std::max(0, bis - von + 1)), TWoElem{});
   // The grids change nothing of the hours: each member's open hours are asked once.
-  std::vector<char> offen;
-  offen.reserve(kurse.size());
+  thread_local std::vector<char> offen;
+  offen.clear();
   for (const TKurs* k : kurse) offen.push_back(k->OffeneStunden(-1) >= 1 ? 1 : 0);
   for (std::size_t i = 0; i < kurse.size(); ++i) {
     TKurs* k = kurse[i];

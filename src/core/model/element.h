@@ -147,6 +147,9 @@ class TPlanElement : public TElement {
   // The absences whose date falls on the weekday (1 Monday .. 7), in the order of Fehlzeiten():
   // a lesson's slot asks only its own day's absences.
   const std::vector<const TFehl*>& FehlzeitenAmWochentag(int wochentag) const;
+  // Their dates, in the same order: a slot's question need not read the records whose dates
+  // lie in another version's weeks.
+  const std::vector<int32_t>& FehlDatenAmWochentag(int wochentag) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -190,6 +193,7 @@ class TPlanElement : public TElement {
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
+  std::array<std::vector<int32_t>, 7> datenNachWochentag_;  // the dates of nachWochentag_
 };
 
 class TSollElement : public TPlanElement {

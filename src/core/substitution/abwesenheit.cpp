@@ -57,8 +57,15 @@ bool PasstZurSetzung(const TSchule& schule, const TSetzung& s, int32_t datum) {
 void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
                     std::vector<int32_t>& tage) {
   if (!e) return;
-  for (const TFehl* f : e->FehlzeitenAmWochentag(s.Tag()))
+  const std::vector<const TFehl*>& fehl = e->FehlzeitenAmWochentag(s.Tag());
+  const std::vector<int32_t>& daten = e->FehlDatenAmWochentag(s.Tag());
+  for (std::size_t i = 0; i < fehl.size(); ++i) {
+    // With many versions most of the day's absences lie in other versions' weeks: their records
+    // are not read at all.
+    if (schule.VersionDerWoche(daten[i]) != s.Version()) continue;
+    const TFehl* f = fehl[i];
     if (f->Fehlt(s.Stunde()) && PasstZurSetzung(schule, s, f->Datum())) tage.push_back(f->Datum());
+  }
 }
 
 // The dates on which every class of the placement's lesson is absent at its slot: the dates

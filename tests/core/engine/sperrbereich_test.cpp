@@ -102,6 +102,78 @@ TEST(Sperrbereich, KopplungsRaeumeWieVolleSuche) {
   }
 }
 
+// The room part of a course without coupling: a slot it could take otherwise is blocked
+// exactly where every one of its rooms is occupied or locked, also on a plan full enough that
+// this happens.
+TEST(Sperrbereich, EinzelkursRaeumeAlleBelegt) {
+  TStandard standard;
+  auto schule = ErzeugeSchule(standard, Profil::Typisch, 4);
+  // Fill the plan first, so that whole room sets are taken at some slots.
+  for (TKurs* k : schule->Kurse()) k->EntferneAlleSetzungen();
+  TAutoLauf lauf(standard);
+  int frei = 0, belegt = 0;
+  for (int v = 1; v <= standard.mwn(); ++v) {
+    standard.SetAktuelleVersion(v);
+    for (TKurs* k : schule->Kurse()) {
+      const int n = k->OffeneStunden(v);
+      if (n < 1 || k->NichtVerplanen()) continue;
+      k->SetzePrioritaet(0);
+      k->BerechneSperrbereich(true);
+      AutoKursSetzen(lauf, *k, v, n);
+    }
+    for (TKurs* k : schule->Kurse()) {
+      if (k->Kopplung() != nullptr || k->Raeume().Leer()) continue;
+      standard.ara = true;
+      const std::vector<uint32_t> ohneRaeume = Grid(*k, v);
+      standard.ara = false;
+      const std::vector<uint32_t> mitRaeume = Grid(*k, v);
+      for (int d = 1; d <= kTage; ++d)
+        for (int p = 1; p <= kStunden; ++p) {
+          const uint32_t bit = 1u << (p - 1);
+          if (ohneRaeume[static_cast<std::size_t>(d - 1)] & bit) continue;
+          const std::vector<TRaum*>& raeume = k->Raeume().Elemente();
+          const bool alle = std::all_of(raeume.begin(), raeume.end(), [&](const TRaum* r) {
+            return r->Belegung().Belegt(v, d, p) || r->Sperrung().Belegt(v, d, p);
+          });
+          ASSERT_EQ((mitRaeume[static_cast<std::size_t>(d - 1)] & bit) != 0, alle)
+              << k->Text() << " " << v << "/" << d << "/" << p;
+          ++(alle ? belegt : frei);
+        }
+    }
+  }
+  EXPECT_GT(frei, 0);
+  EXPECT_GT(belegt, 0);
+}
+
+// The couplings' room answers are kept from one rating to the next only as buffers: rating
+// the courses front to back and back to front gives every course the same grid.
+TEST(Sperrbereich, ReihenfolgeDerBewertungGleichgueltig) {
+  TStandard standard;
+  auto schule = ErzeugeSchule(standard, Profil::Typisch, 9);
+  standard.ara = false;
+  // A course with a rating keeps its grid: every grid here is computed afresh.
+  for (TKurs* k : schule->Kurse()) k->SetzePrioritaet(0);
+  int gekoppelt = 0;
+  for (int v = 1; v <= standard.mwn(); ++v) {
+    standard.SetAktuelleVersion(v);
+    std::vector<TKurs*> kurse = schule->Kurse().Elemente();
+    std::vector<std::vector<uint32_t>> vorwaerts;
+    for (TKurs* k : kurse) {
+      k->SetzePrioritaet(0);
+      k->BerechneSperrbereich(k->Kopplung() != nullptr && vorwaerts.size() % 2 == 0);
+      vorwaerts.push_back(Woche(*k, v));
+    }
+    for (std::size_t i = kurse.size(); i-- > 0;) {
+      TKurs* k = kurse[i];
+      k->SetzePrioritaet(0);
+      k->BerechneSperrbereich(k->Kopplung() != nullptr && i % 2 == 0);
+      ASSERT_EQ(Woche(*k, v), vorwaerts[i]) << k->Text() << " Version " << v;
+      if (k->Kopplung() != nullptr) ++gekoppelt;
+    }
+  }
+  EXPECT_GT(gekoppelt, 10);
+}
+
 // A coupling sharing more rooms than fit one word answers as one with a few.
 TEST(Sperrbereich, KopplungMitVielenRaeumen) {
   for (const int anzahl : {10, 70}) {

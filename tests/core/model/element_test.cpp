@@ -242,7 +242,13 @@ TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
 
 TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   const int32_t montag = 34330 + 888 * 7 * 2;
-  auto am = [&](const TPlanElement* e, int w) { return e->FehlzeitenAmWochentag(w); };
+  // Each weekday's dates follow its records, in their order.
+  auto am = [&](const TPlanElement* e, int w) {
+    std::vector<int32_t> daten;
+    for (const TFehl* f : e->FehlzeitenAmWochentag(w)) daten.push_back(f->Datum());
+    EXPECT_EQ(e->FehlDatenAmWochentag(w), daten) << w;
+    return e->FehlzeitenAmWochentag(w);
+  };
   auto* a = new TFehl;
   a->SetzeElement(s->k5a);  // filed before its date is known, as the editors do
   a->SetzeDatum(montag);
