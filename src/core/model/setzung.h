@@ -15,7 +15,7 @@ class TPlanElement;
 class TRaum;
 class TVertretung;
 
-class TSetzung {
+class TSetzung final {
  public:
   TSetzung(const TSetzung&) = delete;
   TSetzung& operator=(const TSetzung&) = delete;

@@ -53,7 +53,7 @@ constexpr uint8_t Lehrer = 0;
 constexpr uint8_t Raum = 4;
 }  // namespace VertrArt
 
-class TVertretung {
+class TVertretung final {
  public:
   explicit TVertretung(TSchule& schule);
   ~TVertretung();  // frees the "statt" options; Vernichte does the unlinking
