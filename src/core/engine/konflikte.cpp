@@ -62,9 +62,7 @@ class TSammler {
     if (const TLehrer* l = kurs.Lehrer()) {
       lehrer_.Sperrung = maske(l->Sperrung());
       lehrer_.Belegung = maske(l->Belegung());
-      if (lehrer_.Belegung != 0)
-        Fasse(
-            lehrer_, l->Kurse(), [&](const TKurs* k) { return k == &kurs; }, nullptr);
+      if (lehrer_.Belegung != 0) Fasse(lehrer_, l->Kurse(), [&](const TKurs* k) { return k == &kurs; });
     }
     klassen_.resize(static_cast<std::size_t>(kurs.Klassen().Anzahl()));
     for (int i = 0; i < kurs.Klassen().Anzahl(); ++i) {
@@ -73,19 +71,14 @@ class TSammler {
       sicht.Sperrung = maske(kl->Sperrung());
       sicht.Belegung = maske(kl->Belegung());
       if (sicht.Belegung != 0)
-        Fasse(
-            sicht, kl->Kurse(),
-            [&](const TKurs* k) {
-              return k == &kurs || k == ausser || (ko != nullptr && k->Kopplung() == ko);
-            },
-            nullptr);
+        Fasse(sicht, kl->Kurse(), [&](const TKurs* k) {
+          return k == &kurs || k == ausser || (ko != nullptr && k->Kopplung() == ko);
+        });
     }
     if (r != nullptr) {
       raum_.Sperrung = maske(r->Sperrung());
       raum_.Belegung = maske(r->Belegung());
-      if (raum_.Belegung != 0)
-        Fasse(
-            raum_, r->Kurse(), [](const TKurs*) { return false; }, r);
+      if (raum_.Belegung != 0) Fasse(raum_, r->Kurse(), [](const TKurs*) { return false; });
     }
   }
 
@@ -125,6 +118,7 @@ class TSammler {
     const bool zaehlt = offen > 0;
     bool gefunden = false;
     for (const TTreffer& t : Treffer(raum_, v)) {
+      if (t.Setzung->Raum() != r_) continue;
       gefunden = true;
       if (t.Kurs != &kurs_)
         fuege(t.Setzung->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, t.Kurs, r_);
@@ -163,11 +157,11 @@ class TSammler {
     return {sicht.Treffer.data() + sicht.Anfang[i], sicht.Treffer.data() + sicht.Anfang[i + 1]};
   }
 
-  // The element's placements at the slot, in list order; a room keeps only those in itself.
+  // The element's courses' placements at the slot, in list order (a room's still in any room).
   // They are fetched ahead: on a large school they lie far apart in memory, and reading one
   // after the other waits for each in turn.
   template <typename Ohne>
-  void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, Ohne ohne, const TRaum* nurIn) {
+  void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, Ohne ohne) {
     roh_.clear();
     for (TKurs* k : kurse) {
       // A course with no placement at the slot in any version needs no search.
@@ -177,7 +171,6 @@ class TSammler {
       const bool alleBelegt = k->AlleStundenBelegt();
       auto nimm = [&](const TSetzung* s, int v) {
         if (!((sicht.Belegung >> (v - von_)) & 1u) || (!alleBelegt && !belegung.Belegt(v, d_, p_))) return;
-        if (nurIn != nullptr && s->Raum() != nurIn) return;
         __builtin_prefetch(s);
         roh_.push_back({v, k, s});
       };
