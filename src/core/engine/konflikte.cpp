@@ -32,10 +32,16 @@ static_assert(kMaxVersionen <= 64, "a version set is one 64-bit word");
 // The versions of [von, bis] whose week in the grid has the slot, as bit v - von.
 uint64_t Versionsmaske(const TWochBereich& b, int von, int bis, int d, int p) {
   if (d < 1 || d > kTage || p < 1 || p > kStunden) return 0;
+  const int start = std::max(von, 1), ende = std::min(bis, b.Versionen());
+  if (start > ende) return 0;
+  // The weeks lie side by side: one look-up, then a stride, instead of a call per version.
+  const TWoElem* erste = b.Woche(start);
+  const bool folge = b.Woche(ende) == erste + (ende - start);
   uint64_t maske = 0;
-  const int ende = std::min(bis, b.Versionen());
-  for (int v = von; v <= ende; ++v)
-    if ((b.Woche(v)->Tag(d) >> (p - 1)) & 1u) maske |= uint64_t{1} << (v - von);
+  for (int v = start; v <= ende; ++v) {
+    const TWoElem* w = folge ? erste + (v - start) : b.Woche(v);
+    if ((w->Tag(d) >> (p - 1)) & 1u) maske |= uint64_t{1} << (v - von);
+  }
   return maske;
 }
 
