@@ -182,7 +182,7 @@ class TSammler {
       };
       // One version: the course's grid answers most courses without a search.
       if (von_ == bis_) {
-        if (belegung.Belegt(von_, d_, p_))
+        if (Versionsmaske(belegung, von_, von_, d_, p_) != 0)
           if (const TSetzung* s = k->FindeSetzung(von_, d_, p_)) nimm(s, von_);
       } else {
         k->JeSetzungImSlot(d_, p_, von_, bis_, nimm);
