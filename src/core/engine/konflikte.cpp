@@ -158,7 +158,8 @@ class TSammler {
   };
 
   TBereich Treffer(const TElementSicht& sicht, int v) const {
-    if (sicht.Anfang.empty()) return {nullptr, nullptr};
+    // Without bounds all placements are of the one version collected.
+    if (sicht.Anfang.empty()) return {sicht.Treffer.data(), sicht.Treffer.data() + sicht.Treffer.size()};
     const std::size_t i = static_cast<std::size_t>(v - von_);
     return {sicht.Treffer.data() + sicht.Anfang[i], sicht.Treffer.data() + sicht.Anfang[i + 1]};
   }
@@ -189,6 +190,10 @@ class TSammler {
       }
     }
     if (roh_.empty()) return;
+    if (von_ == bis_) {
+      sicht.Treffer.swap(roh_);
+      return;
+    }
     // Filed by version with a stable counting sort: each version keeps the list order.
     const std::size_t n = static_cast<std::size_t>(bis_ - von_ + 1);
     sicht.Anfang.assign(n + 1, 0);
