@@ -175,6 +175,20 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
         if (k->SetzungenImSlot(d, h) != jeSlot[static_cast<std::size_t>((d - 1) * kStunden + h - 1)])
           p.Melde(k->Text() + ": Setzungen im Feld " + std::to_string(d) + "/" + std::to_string(h) +
                   " falsch gezählt");
+    // A slot's run over all versions: exactly its placements, in version order.
+    for (int d = 1; d <= kTage; ++d)
+      for (int h = 1; h <= kStunden; ++h) {
+        int gefunden = 0, letzte = 0;
+        bool stimmt = true;
+        k->JeSetzungImSlot(d, h, 1, n, [&](const TSetzung* st, int v) {
+          stimmt = stimmt && v > letzte && st->Version() == v && st->Tag() == d && st->Stunde() == h;
+          letzte = v;
+          ++gefunden;
+        });
+        if (!stimmt || gefunden != jeSlot[static_cast<std::size_t>((d - 1) * kStunden + h - 1)])
+          p.Melde(k->Text() + ": Setzungen im Feld " + std::to_string(d) + "/" + std::to_string(h) +
+                  " nicht in Versionsfolge");
+      }
     for (int v = 1; v <= n; ++v)
       if (k->SetzungenInVersion(v) != jeVersion[static_cast<std::size_t>(v)])
         p.Melde(k->Text() + ": Zahl der Setzungen in Version " + std::to_string(v) + " falsch");

@@ -32,37 +32,43 @@ static_assert(kMaxVersionen <= 64, "a version set is one 64-bit word");
 // The versions of [von, bis] whose week in the grid has the slot, as bit v - von.
 uint64_t Versionsmaske(const TWochBereich& b, int von, int bis, int d, int p) {
   if (d < 1 || d > kTage || p < 1 || p > kStunden) return 0;
+  const int start = std::max(von, 1), ende = std::min(bis, b.Versionen());
+  if (start > ende) return 0;
+  // The weeks lie side by side: one look-up, then a stride, instead of a call per version.
+  const TWoElem* erste = b.Woche(start);
+  const bool folge = b.Woche(ende) == erste + (ende - start);
   uint64_t maske = 0;
-  const int ende = std::min(bis, b.Versionen());
-  for (int v = von; v <= ende; ++v)
-    if ((b.Woche(v)->Tag(d) >> (p - 1)) & 1u) maske |= uint64_t{1} << (v - von);
+  for (int v = start; v <= ende; ++v) {
+    const TWoElem* w = folge ? erste + (v - start) : b.Woche(v);
+    if ((w->Tag(d) >> (p - 1)) & 1u) maske |= uint64_t{1} << (v - von);
+  }
   return maske;
 }
 
-// One course of an element's list that holds the slot in some versions, with where its
-// placements (one per version, in version order) begin in the collector's list.
-struct TInhaber {
+// One placement at the slot that an element's list holds: its course and version.
+struct TTreffer {
+  int Version;
   TKurs* Kurs;
-  uint64_t Versionen;
-  std::size_t Erste;
+  const TSetzung* Setzung;
 };
 
 // The conflicts of one course at one slot, for a run of versions. Each element's courses are
-// walked once for the whole run, reading each course's grid version after version, instead of
-// once per version: a move over all versions then costs little more per version than its
-// conflicts. The conflicts come in the order of a version-by-version walk: per version the
-// course, its teacher, each class, the room, each in its list's order.
+// walked once for the whole run, and each course's placements at the slot come from one search
+// over all versions; they are then filed by version, so a version reads only its own. A move
+// over all versions then costs little more per version than its conflicts. The conflicts come in
+// the order of a version-by-version walk: per version the course, its teacher, each class, the
+// room, each in its list's order.
 class TSammler {
  public:
   TSammler(const TKurs& kurs, int von, int bis, int d, int p, const TRaum* r, const TKurs* ausser,
            const TKopplung* ko)
-      : kurs_(kurs), von_(von), d_(d), p_(p), r_(r) {
+      : kurs_(kurs), von_(von), bis_(bis), d_(d), p_(p), r_(r) {
     auto maske = [&](const TWochBereich& b) { return Versionsmaske(b, von, bis, d, p); };
     eigene_ = maske(kurs.Sperrung()) | maske(kurs.Belegung());
     if (const TLehrer* l = kurs.Lehrer()) {
       lehrer_.Sperrung = maske(l->Sperrung());
       lehrer_.Belegung = maske(l->Belegung());
-      if (lehrer_.Belegung != 0) Fasse(lehrer_, l->Kurse(), bis, [&](const TKurs* k) { return k == &kurs; });
+      if (lehrer_.Belegung != 0) Fasse(lehrer_, l->Kurse(), [&](const TKurs* k) { return k == &kurs; });
     }
     klassen_.resize(static_cast<std::size_t>(kurs.Klassen().Anzahl()));
     for (int i = 0; i < kurs.Klassen().Anzahl(); ++i) {
@@ -71,14 +77,14 @@ class TSammler {
       sicht.Sperrung = maske(kl->Sperrung());
       sicht.Belegung = maske(kl->Belegung());
       if (sicht.Belegung != 0)
-        Fasse(sicht, kl->Kurse(), bis, [&](const TKurs* k) {
+        Fasse(sicht, kl->Kurse(), [&](const TKurs* k) {
           return k == &kurs || k == ausser || (ko != nullptr && k->Kopplung() == ko);
         });
     }
     if (r != nullptr) {
       raum_.Sperrung = maske(r->Sperrung());
       raum_.Belegung = maske(r->Belegung());
-      if (raum_.Belegung != 0) Fasse(raum_, r->Kurse(), bis, [](const TKurs*) { return false; });
+      if (raum_.Belegung != 0) Fasse(raum_, r->Kurse(), [](const TKurs*) { return false; });
     }
   }
 
@@ -93,10 +99,8 @@ class TSammler {
     // placement is not looked up.
     auto besetzt = [&](const TElementSicht& sicht, const TElement* e, int fixiert, int besetzt) {
       if (!(sicht.Belegung & bit)) return;
-      for (const TInhaber& i : sicht.Inhaber) {
-        if (!(i.Versionen & bit) || liste.Gemeldet(i.Kurs, v)) continue;
-        if (const TSetzung* s = Setzung(i, bit)) fuege(s->Fixiert() ? fixiert : besetzt, i.Kurs, e);
-      }
+      for (const TTreffer& t : Treffer(sicht, v))
+        if (!liste.Gemeldet(t.Kurs, v)) fuege(t.Setzung->Fixiert() ? fixiert : besetzt, t.Kurs, e);
     };
     // The course's own hour at the target refuses like a lock: it is never offered for displacement.
     if (eigene_ & bit) fuege(KonfliktArt::KursGesperrt, selbst, nullptr);
@@ -119,13 +123,11 @@ class TSammler {
     int offen = r_->SetzungenAn(v, d_, p_);
     const bool zaehlt = offen > 0;
     bool gefunden = false;
-    for (const TInhaber& i : raum_.Inhaber) {
-      if (!(i.Versionen & bit)) continue;
-      const TSetzung* s = Setzung(i, bit);
-      if (s == nullptr || s->Raum() != r_) continue;
+    for (const TTreffer& t : Treffer(raum_, v)) {
+      if (t.Setzung->Raum() != r_) continue;
       gefunden = true;
-      if (i.Kurs != &kurs_)
-        fuege(s->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, i.Kurs, r_);
+      if (t.Kurs != &kurs_)
+        fuege(t.Setzung->Fixiert() ? KonfliktArt::RaumFixiert : KonfliktArt::RaumBesetzt, t.Kurs, r_);
       if (zaehlt && --offen <= 0) break;
     }
     if (gefunden) return;
@@ -142,38 +144,73 @@ class TSammler {
   struct TElementSicht {
     uint64_t Sperrung = 0;
     uint64_t Belegung = 0;
-    std::vector<TInhaber> Inhaber;  // in the element's list order
+    // The placements by version, each version's in the element's list order; version v's
+    // begin at Anfang[v - von].
+    std::vector<TTreffer> Treffer;
+    std::vector<uint32_t> Anfang;
   };
 
-  // The placements are looked up here, all at once, and fetched ahead: on a large school they
-  // lie far apart in memory, and reading one after the other waits for each in turn.
-  template <typename Ohne>
-  void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, int bis, Ohne ohne) {
-    for (TKurs* k : kurse) {
-      // A course with no placement at the slot in any version needs no look at its grid.
-      if (k->SetzungenImSlot(d_, p_) == 0 || ohne(k)) continue;
-      const uint64_t m = Versionsmaske(k->Belegung(), von_, bis, d_, p_) & sicht.Belegung;
-      if (m == 0) continue;
-      sicht.Inhaber.push_back({k, m, setzungen_.size()});
-      for (uint64_t rest = m; rest != 0; rest &= rest - 1) {
-        const TSetzung* s = k->FindeSetzung(von_ + std::countr_zero(rest), d_, p_);
-        if (s != nullptr) __builtin_prefetch(s);
-        setzungen_.push_back(s);
-      }
-    }
+  struct TBereich {
+    const TTreffer* Erster;
+    const TTreffer* Ende;
+    const TTreffer* begin() const { return Erster; }
+    const TTreffer* end() const { return Ende; }
+  };
+
+  TBereich Treffer(const TElementSicht& sicht, int v) const {
+    // Without bounds all placements are of the one version collected.
+    if (sicht.Anfang.empty()) return {sicht.Treffer.data(), sicht.Treffer.data() + sicht.Treffer.size()};
+    const std::size_t i = static_cast<std::size_t>(v - von_);
+    return {sicht.Treffer.data() + sicht.Anfang[i], sicht.Treffer.data() + sicht.Anfang[i + 1]};
   }
 
-  const TSetzung* Setzung(const TInhaber& i, uint64_t bit) const {
-    return setzungen_[i.Erste + static_cast<std::size_t>(std::popcount(i.Versionen & (bit - 1)))];
+  // The element's courses' placements at the slot, in list order (a room's still in any room).
+  // They are fetched ahead: on a large school they lie far apart in memory, and reading one
+  // after the other waits for each in turn.
+  template <typename Ohne>
+  void Fasse(TElementSicht& sicht, const TListe<TKurs>& kurse, Ohne ohne) {
+    roh_.clear();
+    for (TKurs* k : kurse) {
+      // A course with no placement at the slot in any version needs no search.
+      if (k->SetzungenImSlot(d_, p_) == 0 || ohne(k)) continue;
+      // An hour being dragged has its occupancy switched off: it is no obstacle.
+      const TWochBereich& belegung = k->Belegung();
+      const bool alleBelegt = k->AlleStundenBelegt();
+      auto nimm = [&](const TSetzung* s, int v) {
+        if (!((sicht.Belegung >> (v - von_)) & 1u) || (!alleBelegt && !belegung.Belegt(v, d_, p_))) return;
+        __builtin_prefetch(s);
+        roh_.push_back({v, k, s});
+      };
+      // One version: the course's grid answers most courses without a search.
+      if (von_ == bis_) {
+        if (Versionsmaske(belegung, von_, von_, d_, p_) != 0)
+          if (const TSetzung* s = k->FindeSetzung(von_, d_, p_)) nimm(s, von_);
+      } else {
+        k->JeSetzungImSlot(d_, p_, von_, bis_, nimm);
+      }
+    }
+    if (roh_.empty()) return;
+    if (von_ == bis_) {
+      sicht.Treffer.swap(roh_);
+      return;
+    }
+    // Filed by version with a stable counting sort: each version keeps the list order.
+    const std::size_t n = static_cast<std::size_t>(bis_ - von_ + 1);
+    sicht.Anfang.assign(n + 1, 0);
+    for (const TTreffer& t : roh_) ++sicht.Anfang[static_cast<std::size_t>(t.Version - von_ + 1)];
+    for (std::size_t i = 1; i <= n; ++i) sicht.Anfang[i] += sicht.Anfang[i - 1];
+    sicht.Treffer.resize(roh_.size());
+    std::vector<uint32_t> stelle(sicht.Anfang.begin(), sicht.Anfang.end() - 1);
+    for (const TTreffer& t : roh_) sicht.Treffer[stelle[static_cast<std::size_t>(t.Version - von_)]++] = t;
   }
 
   const TKurs& kurs_;
-  int von_, d_, p_;
+  int von_, bis_, d_, p_;
   const TRaum* r_;
   uint64_t eigene_ = 0;
   TElementSicht lehrer_, raum_;
   std::vector<TElementSicht> klassen_;
-  std::vector<const TSetzung*> setzungen_;
+  std::vector<TTreffer> roh_;
 };
 
 }  // namespace

@@ -74,6 +74,9 @@ void TKurs::SchalteBelegung(int v, int d, int p, bool mitKopplung, bool an) {
   for (int ver = von; ver <= bis; ++ver) {
     TSetzung* s = FindeSetzung(ver, d, p);
     if (s == nullptr) continue;
+    const bool war = belegung_.Belegt(ver, d, p);
+    if (war && !an) ++ausgeschaltet_;
+    if (!war && an && ausgeschaltet_ > 0) --ausgeschaltet_;
     belegung_.SetzeBereich(ver, d, p, an);
     // Switching off keeps an element set where another lesson still holds it by its own grid
     // (a switched-off lesson no longer counts, though its placement stays).

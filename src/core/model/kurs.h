@@ -7,6 +7,7 @@
 //     its teacher's, every class's and the placement room's occupancy grids.
 // Courses are made by TSchule::ErzeugeKurs and deleted by TSchule::LoescheKurs.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -135,6 +136,29 @@ class TKurs {
   // How many versions have a placement of the course at the slot (day, period): 0 spares a
   // walk through the versions.
   int SetzungenImSlot(int d, int p) const;
+  // f(setzung, version) for each placement at the slot (day, period) in versions von..bis, in
+  // version order: the index keeps a slot's versions together, and the counts per slot before
+  // it say where they begin.
+  template <typename F>
+  void JeSetzungImSlot(int d, int p, int von, int bis, F f) const {
+    von = std::max(von, 0);
+    bis = std::min(bis, kMaxVersionen);
+    if (d < 1 || d > kTage || p < 1 || p > kStunden || von > bis) return;
+    const std::size_t slot = SlotIndex(d, p);
+    std::size_t erste = 0;
+    for (std::size_t i = 0; i < slot; ++i) erste += jeSlot_[i];
+    const int basis = SlotSchluessel(0, d, p), ende = basis + bis;
+    auto it = nachSlot_.begin() + static_cast<std::ptrdiff_t>(std::min(erste, nachSlot_.size()));
+    // A placement outside the week would shift the run: then the slot is searched for.
+    if (it == nachSlot_.end() || it->schluessel < basis ||
+        (it != nachSlot_.begin() && (it - 1)->schluessel >= basis))
+      it = SlotStelle(basis);
+    for (; it != nachSlot_.end() && it->schluessel <= ende; ++it)
+      if (it->schluessel >= basis + von) f(static_cast<const TSetzung*>(it->setzung), it->schluessel - basis);
+  }
+  // False while an hour of the course has its occupancy switched off (being dragged); it may
+  // stay false afterwards, which only costs a look at the grid.
+  bool AlleStundenBelegt() const { return ausgeschaltet_ == 0; }
   // The slot index holds exactly the placements, in slot order, each under its own slot's key.
   bool SlotIndexStimmt() const;
   bool HatNegativeStunden() const;
@@ -309,7 +333,7 @@ class TKurs {
   TWochBereich sperrung_;
   TWochBereich belegung_;
   // Exactly the slots of the placements (belegung_ is switched off while an hour is dragged),
-  // and the placements ordered by slot (version, day, period).
+  // and the placements ordered by slot (day, period, version).
   TWochBereich gesetzt_;
   // With each placement its slot's key, so that a search reads no placement.
   struct TSlotEintrag {
@@ -318,10 +342,14 @@ class TKurs {
   };
   std::vector<TSlotEintrag> nachSlot_;
   std::vector<TSlotEintrag>::const_iterator SlotStelle(int schluessel) const;
-  // The order of a course's placements by slot: version, day, period.
-  static int SlotSchluessel(int v, int d, int p) { return (v * (kTage + 1) + d) * (kStunden + 1) + p; }
+  // The order of a course's placements by slot: day, period, version.
+  static int SlotSchluessel(int v, int d, int p) {
+    return (d * (kStunden + 1) + p) * (kMaxVersionen + 1) + v;
+  }
   // Placements per slot (day, period) over all versions.
   std::array<uint16_t, kTage * kStunden> jeSlot_{};
+  // Hours switched off by SchalteBelegung, at least: none means belegung_ covers every placement.
+  int ausgeschaltet_ = 0;
   static std::size_t SlotIndex(int d, int p) { return static_cast<std::size_t>((d - 1) * kStunden + p - 1); }
   void Verzeichne(TSetzung* s);
   void Streiche(const TSetzung* s);

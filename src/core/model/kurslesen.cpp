@@ -2,6 +2,8 @@
 // counts and records left to the reader, which does them for the whole school in one pass.
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "model/kurs.h"
 #include "model/setzung.h"
@@ -19,16 +21,20 @@ TSetzung* TKurs::HaengeSetzungAn(int v, int d, int p, TRaum* r, bool fixiert) {
 }
 
 void TKurs::OrdneGeleseneSetzungen() {
-  // Once per lesson instead of a search for each placement; the slots are unique.
-  nachSlot_.clear();
-  nachSlot_.reserve(static_cast<std::size_t>(setzungen_.Anzahl()));
+  // Once per lesson instead of a search for each placement; the slots are unique and in the
+  // week. Filed by slot with the counts per slot; a file in version order then leaves each
+  // slot's versions in order already, else they are sorted.
   jeSlot_.fill(0);
-  for (TSetzung* s : setzungen_) {
-    nachSlot_.push_back({SlotSchluessel(s->Version(), s->Tag(), s->Stunde()), s});
-    ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
-  }
-  std::sort(nachSlot_.begin(), nachSlot_.end(),
-            [](const TSlotEintrag& a, const TSlotEintrag& b) { return a.schluessel < b.schluessel; });
+  for (const TSetzung* s : setzungen_) ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+  std::array<uint32_t, kTage * kStunden> stelle{};
+  for (std::size_t i = 1; i < stelle.size(); ++i) stelle[i] = stelle[i - 1] + jeSlot_[i - 1];
+  nachSlot_.resize(static_cast<std::size_t>(setzungen_.Anzahl()));
+  for (TSetzung* s : setzungen_)
+    nachSlot_[stelle[SlotIndex(s->Tag(), s->Stunde())]++] = {
+        SlotSchluessel(s->Version(), s->Tag(), s->Stunde()), s};
+  const auto vor = [](const TSlotEintrag& a, const TSlotEintrag& b) { return a.schluessel < b.schluessel; };
+  if (!std::is_sorted(nachSlot_.begin(), nachSlot_.end(), vor))
+    std::sort(nachSlot_.begin(), nachSlot_.end(), vor);
 }
 
 }  // namespace kolvar

@@ -183,6 +183,54 @@ TEST(KonflikteReferenz, JederZugWieDerEinfacheWeg) {
   EXPECT_EQ(PruefeModell(*schule), std::vector<std::string>{});
 }
 
+// Hours being dragged have their occupancy switched off: they are no obstacle while off, and
+// are again once switched back on.
+TEST(KonflikteReferenz, AusgeschalteteStunden) {
+  TStandard st;
+  TFakeDialoge dialoge;
+  TFesteUhr uhr;
+  auto schule = ErzeugeSchule(st, Profil::Gross, 5, TUmgebung{&dialoge, nullptr, &uhr});
+  st.SetNurAktuelleVersion(false);
+  const std::vector<TKurs*> kurse = schule->Kurse().Elemente();
+  std::vector<const TSetzung*> aus;
+  for (std::size_t i = 0; i < kurse.size(); i += 3)
+    if (!kurse[i]->Setzungen().Leer()) aus.push_back(kurse[i]->Setzungen().Hole(1));
+  auto pruefe = [&](const std::string& wann) {
+    int konflikte = 0;
+    for (std::size_t j = 0; j < aus.size(); j += 4) {
+      const int d = aus[j]->Tag(), p = aus[j]->Stunde();
+      for (std::size_t i = j % 5; i < kurse.size(); i += 97) {
+        TKurs* k = kurse[i];
+        TRaum* r = k->Raeume().Leer() ? nullptr : k->Raeume().Hole(1);
+        TKonfliktListe liste;
+        const int schwere = k->SammleSperrgruende(d, p, r, liste);
+        TErwartet e;
+        Referenz(*k, d, p, r, k, k->Kopplung(), e);
+        Vergleiche(liste, schwere, e,
+                   wann + " " + k->Text() + " nach " + std::to_string(d) + "/" + std::to_string(p));
+        konflikte += liste.Anzahl();
+      }
+    }
+    return konflikte;
+  };
+  const int vorher = pruefe("vorher");
+  EXPECT_GT(vorher, 100);
+  for (const TSetzung* s : aus) s->Kurs().SchalteBelegung(-1, s->Tag(), s->Stunde(), false, false);
+  const int waehrend = pruefe("ausgeschaltet");
+  EXPECT_LT(waehrend, vorher);
+  for (const TSetzung* s : aus) s->Kurs().SchalteBelegung(-1, s->Tag(), s->Stunde(), false, true);
+  EXPECT_EQ(pruefe("wieder an"), vorher);
+  // Switched on twice and off again: what is off still counts as off.
+  TKurs& k = aus.front()->Kurs();
+  const int d = aus.front()->Tag(), p = aus.front()->Stunde();
+  k.SchalteBelegung(-1, d, p, false, true);
+  k.SchalteBelegung(-1, d, p, false, false);
+  EXPECT_FALSE(k.AlleStundenBelegt());
+  pruefe("einer aus");
+  k.SchalteBelegung(-1, d, p, false, true);
+  EXPECT_TRUE(k.AlleStundenBelegt());
+}
+
 // Outside the week nothing is found and nothing is read out of the grids.
 TEST(KonflikteReferenz, FeldAusserhalbDerWoche) {
   TStandard st;

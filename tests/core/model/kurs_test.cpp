@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "model/fensterart.h"
 #include "model/imenue.h"
 #include "model/setzung.h"
@@ -346,6 +351,48 @@ TEST_F(Kurs, KopplungWarntBeiDoppeltemLehrer) {
   EXPECT_EQ(s->dialoge.anfragen[0].Texte, (std::vector<std::string>{"SCH", "SPO"}));
   s->mathe5a->SetzeKopplung(s->spo);
   EXPECT_EQ(s->dialoge.Anzahl(TDialog::LehrerDoppelt), 2);
+}
+
+}  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+namespace {
+
+// The placements at one slot over a run of versions, by the index and by asking version after
+// version, while placements come and go at the week's corners and between.
+TEST_F(Kurs, SetzungenImSlotUeberVersionen) {
+  s = BaueKleineSchule(5);
+  TKurs* k = s->deutsch5a;
+  const std::vector<std::pair<int, int>> felder{{1, 1}, {1, 2}, {3, 7}, {7, 16}, {7, 15}, {2, 16}};
+  auto vergleiche = [&](const std::string& wo) {
+    for (int d = 1; d <= kTage; ++d)
+      for (int p = 1; p <= kStunden; ++p)
+        for (const auto& [von, bis] : {std::pair{1, 5}, {2, 4}, {3, 3}, {0, 9}, {4, 2}}) {
+          std::vector<std::pair<const TSetzung*, int>> ist, soll;
+          k->JeSetzungImSlot(d, p, von, bis, [&](const TSetzung* st, int v) { ist.emplace_back(st, v); });
+          for (int v = std::max(von, 1); v <= std::min(bis, 5); ++v)
+            if (const TSetzung* st = k->FindeSetzung(v, d, p)) soll.emplace_back(st, v);
+          ASSERT_EQ(ist, soll) << wo << " " << d << "/" << p << " " << von << ".." << bis;
+        }
+  };
+  int n = 0;
+  for (int v = 5; v >= 1; --v)
+    for (const auto& [d, p] : felder)
+      if ((v + d + p) % 3 != 0) n += k->NeueSetzung(v, d, p, nullptr, false) != nullptr;
+  EXPECT_GT(n, 15);
+  vergleiche("gesetzt");
+  EXPECT_TRUE(k->SlotIndexStimmt());
+  // Taking out every other placement leaves gaps in the slots' runs.
+  const std::vector<TSetzung*> alle = k->Setzungen().Elemente();
+  for (std::size_t i = 0; i < alle.size(); i += 2) k->EntferneSetzung(alle[i]);
+  vergleiche("ausgeduennt");
+  EXPECT_TRUE(k->SlotIndexStimmt());
+  // Outside the week nothing is asked for.
+  int aufrufe = 0;
+  for (const auto& [d, p] : {std::pair{0, 1}, {8, 1}, {1, 0}, {1, 17}})
+    k->JeSetzungImSlot(d, p, 1, 5, [&](const TSetzung*, int) { ++aufrufe; });
+  EXPECT_EQ(aufrufe, 0);
 }
 
 }  // namespace
