@@ -158,26 +158,43 @@ void TPlanElement::VergissFehlzeit(const TFehl* f) {
 
 void TPlanElement::NimmFehlzeit(TFehl* f) {
   fehlzeiten_.push_back(f);
-  nachWochentag_[static_cast<std::size_t>(Uhr::Wochentag(f->Datum()) - 1)].push_back(f);
+  const auto w = static_cast<std::size_t>(Uhr::Wochentag(f->Datum()) - 1);
+  nachWochentag_[w].push_back(f);
+  datenNachWochentag_[w].push_back(f->Datum());
 }
 
 void TPlanElement::VerlegeFehlzeit(const TFehl* f, bool rein) {
   const int wochentag = Uhr::Wochentag(f->Datum());
   std::vector<const TFehl*>& tag = nachWochentag_[static_cast<std::size_t>(wochentag - 1)];
+  std::vector<int32_t>& daten = datenNachWochentag_[static_cast<std::size_t>(wochentag - 1)];
   if (!rein) {
-    std::erase(tag, f);
+    for (std::size_t i = tag.size(); i-- > 0;)
+      if (tag[i] == f) {
+        tag.erase(tag.begin() + static_cast<std::ptrdiff_t>(i));
+        daten.erase(daten.begin() + static_cast<std::ptrdiff_t>(i));
+      }
     return;
   }
   // Each weekday's list keeps the order of all absences: callers walk it as they walked those.
   tag.clear();
+  daten.clear();
   for (const TFehl* x : fehlzeiten_)
-    if (Uhr::Wochentag(x->Datum()) == wochentag) tag.push_back(x);
+    if (Uhr::Wochentag(x->Datum()) == wochentag) {
+      tag.push_back(x);
+      daten.push_back(x->Datum());
+    }
 }
 
 const std::vector<const TFehl*>& TPlanElement::FehlzeitenAmWochentag(int wochentag) const {
   static const std::vector<const TFehl*> keine;
   if (wochentag < 1 || wochentag > 7) return keine;
   return nachWochentag_[static_cast<std::size_t>(wochentag - 1)];
+}
+
+const std::vector<int32_t>& TPlanElement::FehlDatenAmWochentag(int wochentag) const {
+  static const std::vector<int32_t> keine;
+  if (wochentag < 1 || wochentag > 7) return keine;
+  return datenNachWochentag_[static_cast<std::size_t>(wochentag - 1)];
 }
 
 void TPlanElement::SetzeDatum(int64_t zeit) {

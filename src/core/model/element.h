@@ -147,6 +147,8 @@ class TPlanElement : public TElement {
   // The absences whose date falls on the weekday (1 Monday .. 7), in the order of Fehlzeiten():
   // a lesson's slot asks only its own day's absences.
   const std::vector<const TFehl*>& FehlzeitenAmWochentag(int wochentag) const;
+  // Their dates, index by index: a search by date reads no record.
+  const std::vector<int32_t>& FehlDatenAmWochentag(int wochentag) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -190,6 +192,7 @@ class TPlanElement : public TElement {
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
+  std::array<std::vector<int32_t>, 7> datenNachWochentag_;
 };
 
 class TSollElement : public TPlanElement {

@@ -57,8 +57,12 @@ bool PasstZurSetzung(const TSchule& schule, const TSetzung& s, int32_t datum) {
 void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
                     std::vector<int32_t>& tage) {
   if (!e) return;
-  for (const TFehl* f : e->FehlzeitenAmWochentag(s.Tag()))
-    if (f->Fehlt(s.Stunde()) && PasstZurSetzung(schule, s, f->Datum())) tage.push_back(f->Datum());
+  // The dates first: in a school of many versions few of the weekday's absences fall into the
+  // placement's version, and only those records are read.
+  const std::vector<const TFehl*>& fehl = e->FehlzeitenAmWochentag(s.Tag());
+  const std::vector<int32_t>& daten = e->FehlDatenAmWochentag(s.Tag());
+  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
+    if (PasstZurSetzung(schule, s, daten[i]) && fehl[i]->Fehlt(s.Stunde())) tage.push_back(daten[i]);
 }
 
 // The dates on which every class of the placement's lesson is absent at its slot: the dates

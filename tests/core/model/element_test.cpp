@@ -243,6 +243,15 @@ TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
 TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   const int32_t montag = 34330 + 888 * 7 * 2;
   auto am = [&](const TPlanElement* e, int w) { return e->FehlzeitenAmWochentag(w); };
+  // The dates kept beside the lists name the records' dates, index by index, on every day.
+  auto datenStimmen = [&](const TPlanElement* e) {
+    for (int w = 0; w <= 8; ++w) {
+      std::vector<int32_t> daten;
+      for (const TFehl* f : am(e, w)) daten.push_back(f->Datum());
+      if (e->FehlDatenAmWochentag(w) != daten) return false;
+    }
+    return true;
+  };
   auto* a = new TFehl;
   a->SetzeElement(s->k5a);  // filed before its date is known, as the editors do
   a->SetzeDatum(montag);
@@ -258,13 +267,19 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   a->SetzeDatum(montag + 8);
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{b}));
   EXPECT_EQ(am(s->k5a, 2), (std::vector<const TFehl*>{a, c}));
+  EXPECT_TRUE(datenStimmen(s->k5a));
   a->SetzeDatum(montag);
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  b->SetzeDatum(montag + 14);  // another Monday: the same place, the new date
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  EXPECT_TRUE(datenStimmen(s->k5a));
   b->SetzeElement(s->k5b);
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a}));
   EXPECT_EQ(am(s->k5b, 1), (std::vector<const TFehl*>{b}));
+  EXPECT_TRUE(datenStimmen(s->k5a) && datenStimmen(s->k5b));
   delete a;
   EXPECT_TRUE(am(s->k5a, 1).empty());
+  EXPECT_TRUE(datenStimmen(s->k5a));
   EXPECT_TRUE(am(s->k5a, 0).empty());
   EXPECT_TRUE(am(s->k5a, 8).empty());
   delete b;
