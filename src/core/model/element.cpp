@@ -263,8 +263,12 @@ int TPlanElement::Springstunden() const {
 }
 
 bool TPlanElement::FehltAm(int32_t datum, int p) const {
-  for (const TFehl* f : fehlzeiten_)
-    if (f->Datum() == datum && f->Fehlt(p)) return true;
+  // Only the date's weekday holds it, and only records of that date are read.
+  const auto w = static_cast<std::size_t>(Uhr::Wochentag(datum) - 1);
+  const std::vector<const TFehl*>& fehl = nachWochentag_[w];
+  const std::vector<int32_t>& daten = datenNachWochentag_[w];
+  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
+    if (daten[i] == datum && fehl[i]->Fehlt(p)) return true;
   return false;
 }
 

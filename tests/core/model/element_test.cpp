@@ -255,6 +255,7 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   auto* a = new TFehl;
   a->SetzeElement(s->k5a);  // filed before its date is known, as the editors do
   a->SetzeDatum(montag);
+  a->SetzeStunden(uint16_t{1} << (16 - 3));  // absent in period 3
   auto* b = new TFehl;
   b->SetzeDatum(montag + 7);
   b->SetzeElement(s->k5a);
@@ -268,7 +269,12 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{b}));
   EXPECT_EQ(am(s->k5a, 2), (std::vector<const TFehl*>{a, c}));
   EXPECT_TRUE(datenStimmen(s->k5a));
+  // The absence is looked up on the day it moved to, and no longer on the old one.
+  EXPECT_TRUE(s->k5a->FehltAm(montag + 8, 3));
+  EXPECT_FALSE(s->k5a->FehltAm(montag + 8, 2));
+  EXPECT_FALSE(s->k5a->FehltAm(montag, 3));
   a->SetzeDatum(montag);
+  EXPECT_TRUE(s->k5a->FehltAm(montag, 3));
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
   b->SetzeDatum(montag + 14);  // another Monday: the same place, the new date
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
@@ -280,6 +286,7 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   delete a;
   EXPECT_TRUE(am(s->k5a, 1).empty());
   EXPECT_TRUE(datenStimmen(s->k5a));
+  EXPECT_FALSE(s->k5a->FehltAm(montag, 3));
   EXPECT_TRUE(am(s->k5a, 0).empty());
   EXPECT_TRUE(am(s->k5a, 8).empty());
   delete b;
