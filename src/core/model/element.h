@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -192,7 +193,10 @@ class TPlanElement : public TElement {
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
-  std::array<std::vector<int32_t>, 7> datenNachWochentag_;
+  // Made with the first absence: most elements have none, and the members the placing reads
+  // stay as close together as before.
+  std::unique_ptr<std::array<std::vector<int32_t>, 7>> datenNachWochentag_;
+  std::vector<int32_t>& DatenAm(std::size_t w);
 };
 
 class TSollElement : public TPlanElement {
