@@ -71,15 +71,17 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
     if (auto* pe = dynamic_cast<const TPlanElement*>(e)) {
       if (pe->Sperrung().Versionen() != n || pe->Belegung().Versionen() != n)
         p.Melde(Name(e) + ": Raster nicht auf " + std::to_string(n) + " Versionen");
-      // The absences by weekday: those of Fehlzeiten() on that day, in its order.
+      // The absences by weekday: those of Fehlzeiten() on that day, in its order, with their dates.
       for (int w = 1; w <= 7; ++w) {
         std::vector<const TFehl*> soll;
+        std::vector<int32_t> daten;
         for (const TFehl* f : pe->Fehlzeiten())
-          if (Uhr::Wochentag(f->Datum()) == w) soll.push_back(f);
+          if (Uhr::Wochentag(f->Datum()) == w) {
+            soll.push_back(f);
+            daten.push_back(f->Datum());
+          }
         if (pe->FehlzeitenAmWochentag(w) != soll)
           p.Melde(Name(e) + ": Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
-        std::vector<int32_t> daten;
-        for (const TFehl* f : soll) daten.push_back(f->Datum());
         if (pe->FehlDatenAmWochentag(w) != daten)
           p.Melde(Name(e) + ": Daten der Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
       }

@@ -30,13 +30,18 @@ const TPlanZelle* TPlanZellen::Zelle(int d, int p) const {
 
 void TPlanZellen::Fuelle(const TPlanElement& element, int v) {
   const bool raumplan = element.Art() == TElementArt::Raum;
-  for (TKurs* k : element.Kurse()) {
-    for (const TSetzung* s : k->Setzungen()) {
-      if (s->Version() != v) continue;
-      if (raumplan && static_cast<const TElement*>(s->Raum()) != &element) continue;
-      if (TPlanZelle* z = Zelle(s->Tag(), s->Stunde())) z->kurs = k;
-    }
-  }
+  // From each course's grid of exact slots: its placements of other versions are never read (a
+  // course holds a slot once per version, so the order within a course does not matter).
+  for (TKurs* k : element.Kurse())
+    for (int d = 1; d <= tage_; ++d)
+      for (int p = 1; p <= stunden_; ++p) {
+        if (!k->HatSetzung(v, d, p)) continue;
+        if (raumplan) {
+          const TSetzung* s = k->FindeSetzung(v, d, p);
+          if (s == nullptr || static_cast<const TElement*>(s->Raum()) != &element) continue;
+        }
+        Zelle(d, p)->kurs = k;
+      }
   for (int d = 1; d <= tage_; ++d)
     for (int p = 1; p <= stunden_; ++p)
       if (element.Sperrung().Belegt(v, d, p)) Zelle(d, p)->marke = TMarke::Gesperrt;

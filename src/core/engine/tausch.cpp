@@ -26,15 +26,23 @@ void Versionen(const TSchule& schule, int& von, int& bis) {
   VersionsBereich(st.Versionen(), st.mwn(), -1, von, bis);
 }
 
-// Places the hour without the guard of TKurs::Setze, so an hour taken out always returns.
+// Places the hour without the guard of TKurs::Setze, so an hour taken out always returns. The
+// windows hear of the course once per swap, not here.
 void SetzeZurueck(TKurs& k, int v, int d, int p, TRaum* r) {
   TSetzung* s = k.NeueSetzung(v, d, p, r, false);
   if (!s) return;
   if (k.Schule().Palette().UndoAufzeichnen()) TUndoElement::Merke(k, *s, TUndoElement::Gesetzt);
   k.StempleAenderung(r);
-  k.KursGeaendert();
-  k.SetzungenGeaendert();
 }
+
+// A course's placements at the two slots in one version; erstes at the first of its versions
+// the swap visits.
+struct TBetroffen {
+  TKurs* kurs;
+  TSetzung* s1;
+  TSetzung* s2;
+  bool erstes;
+};
 
 }  // namespace
 
@@ -63,33 +71,62 @@ void TSchule::TauscheStunden(int tag1, int stunde1, int tag2, int stunde2) {
   TAktion aktion(*this);
   int von, bis;
   Versionen(schule, von, bis);
-  // The courses holding either slot, per version, found course by course: each course's grid is
-  // read once instead of once per version. A course's moves touch only its own placements, so
-  // the lists stay true while the hours move version by version, in the school's course order.
-  std::vector<std::vector<TKurs*>> betroffen(static_cast<std::size_t>(std::max(0, bis - von + 1)));
-  for (TKurs* k : schule.Kurse())
-    for (int v = von; v <= bis; ++v)
-      if (k->HatSetzung(v, tag1, stunde1) || k->HatSetzung(v, tag2, stunde2))
-        betroffen[static_cast<std::size_t>(v - von)].push_back(k);
-  for (int v = von; v <= bis; ++v)
-    for (TKurs* k : betroffen[static_cast<std::size_t>(v - von)]) {
-      TSetzung* s1 = k->FindeSetzung(v, tag1, stunde1);
-      TSetzung* s2 = k->FindeSetzung(v, tag2, stunde2);
-      const bool hat1 = s1 != nullptr, hat2 = s2 != nullptr;
-      if (!hat1 && !hat2) continue;
-      TRaum* r1 = s1 ? s1->Raum() : nullptr;
-      TRaum* r2 = s2 ? s2->Raum() : nullptr;
-      if (hat1) {
-        k->LoeseSperrungen(v, tag2, stunde2, r1);
-        k->EntferneSetzung(s1);
-      }
-      if (hat2) {
-        k->LoeseSperrungen(v, tag1, stunde1, r2);
-        k->EntferneSetzung(s2);
-      }
-      if (hat1) SetzeZurueck(*k, v, tag2, stunde2, r1);
-      if (hat2) SetzeZurueck(*k, v, tag1, stunde1, r2);
+  // The placements at either slot, per version, found course by course: each course's grid and
+  // index are read once for all versions, and not at all where its counts per slot say it holds
+  // neither slot in any version. A course's moves touch only its own placements of one version,
+  // so what is found stays true while the hours move version by version, in the school's course
+  // order.
+  std::vector<std::vector<TBetroffen>> betroffen(static_cast<std::size_t>(std::max(0, bis - von + 1)));
+  for (TKurs* k : schule.Kurse()) {
+    int offen = k->SetzungenImSlot(tag1, stunde1) + k->SetzungenImSlot(tag2, stunde2);
+    bool erstes = true;
+    for (int v = von; v <= bis && offen > 0; ++v) {
+      // The grid's bit, read inline, spares the search where nothing is placed.
+      TSetzung* s1 = k->HatSetzung(v, tag1, stunde1) ? k->FindeSetzung(v, tag1, stunde1) : nullptr;
+      TSetzung* s2 = k->HatSetzung(v, tag2, stunde2) ? k->FindeSetzung(v, tag2, stunde2) : nullptr;
+      if (!s1 && !s2) continue;
+      offen -= int{s1 != nullptr} + int{s2 != nullptr};
+      betroffen[static_cast<std::size_t>(v - von)].push_back({k, s1, s2, erstes});
+      erstes = false;
     }
+  }
+  // The placements lie scattered over the heap: those a few moves ahead are asked for early,
+  // and then the counts their removal changes.
+  constexpr std::size_t kWeit = 8, kNah = 4;
+  for (int v = von; v <= bis; ++v) {
+    const std::vector<TBetroffen>& liste = betroffen[static_cast<std::size_t>(v - von)];
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      if (i + kWeit < liste.size()) {
+        __builtin_prefetch(liste[i + kWeit].s1);
+        __builtin_prefetch(liste[i + kWeit].s2);
+      }
+      if (i + kNah < liste.size()) {
+        const TBetroffen& bald = liste[i + kNah];
+        if (bald.s1) bald.kurs->HoleVor(bald.s1);
+        if (bald.s2) bald.kurs->HoleVor(bald.s2);
+      }
+      const TBetroffen& b = liste[i];
+      TKurs* k = b.kurs;
+      // The notices of every move of the course, given where its first move gave them: within
+      // the action the windows get the same set, elements in the same order.
+      if (b.erstes) {
+        k->KursGeaendert();
+        k->SetzungenGeaendert();
+      }
+      TRaum* r1 = b.s1 ? b.s1->Raum() : nullptr;
+      TRaum* r2 = b.s2 ? b.s2->Raum() : nullptr;
+      if (b.s1) {
+        k->LoeseSperrungen(v, tag2, stunde2, r1);
+        k->EntferneSetzungIntern(b.s1, true, false);
+      }
+      if (b.s2) {
+        k->LoeseSperrungen(v, tag1, stunde1, r2);
+        k->EntferneSetzungIntern(b.s2, true, false);
+      }
+      if (b.s1) SetzeZurueck(*k, v, tag2, stunde2, r1);
+      if (b.s2) SetzeZurueck(*k, v, tag1, stunde1, r2);
+    }
+  }
 }
 
 std::vector<std::string> TSchule::TauschKonflikte(int dA, int pA, int dB, int pB) const {

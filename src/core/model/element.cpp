@@ -160,13 +160,13 @@ void TPlanElement::NimmFehlzeit(TFehl* f) {
   fehlzeiten_.push_back(f);
   const auto w = static_cast<std::size_t>(Uhr::Wochentag(f->Datum()) - 1);
   nachWochentag_[w].push_back(f);
-  datenNachWochentag_[w].push_back(f->Datum());
+  DatenAm(w).push_back(f->Datum());
 }
 
 void TPlanElement::VerlegeFehlzeit(const TFehl* f, bool rein) {
   const int wochentag = Uhr::Wochentag(f->Datum());
   std::vector<const TFehl*>& tag = nachWochentag_[static_cast<std::size_t>(wochentag - 1)];
-  std::vector<int32_t>& daten = datenNachWochentag_[static_cast<std::size_t>(wochentag - 1)];
+  std::vector<int32_t>& daten = DatenAm(static_cast<std::size_t>(wochentag - 1));
   if (!rein) {
     for (std::size_t i = tag.size(); i-- > 0;)
       if (tag[i] == f) {
@@ -193,8 +193,13 @@ const std::vector<const TFehl*>& TPlanElement::FehlzeitenAmWochentag(int wochent
 
 const std::vector<int32_t>& TPlanElement::FehlDatenAmWochentag(int wochentag) const {
   static const std::vector<int32_t> keine;
-  if (wochentag < 1 || wochentag > 7) return keine;
-  return datenNachWochentag_[static_cast<std::size_t>(wochentag - 1)];
+  if (wochentag < 1 || wochentag > 7 || !datenNachWochentag_) return keine;
+  return (*datenNachWochentag_)[static_cast<std::size_t>(wochentag - 1)];
+}
+
+std::vector<int32_t>& TPlanElement::DatenAm(std::size_t w) {
+  if (!datenNachWochentag_) datenNachWochentag_ = std::make_unique<std::array<std::vector<int32_t>, 7>>();
+  return (*datenNachWochentag_)[w];
 }
 
 void TPlanElement::SetzeDatum(int64_t zeit) {
@@ -263,8 +268,12 @@ int TPlanElement::Springstunden() const {
 }
 
 bool TPlanElement::FehltAm(int32_t datum, int p) const {
-  for (const TFehl* f : fehlzeiten_)
-    if (f->Datum() == datum && f->Fehlt(p)) return true;
+  // Only the date's weekday holds it, and only records of that date are read.
+  const auto w = static_cast<std::size_t>(Uhr::Wochentag(datum) - 1);
+  const std::vector<const TFehl*>& fehl = nachWochentag_[w];
+  const std::vector<int32_t>& daten = FehlDatenAmWochentag(static_cast<int>(w) + 1);
+  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
+    if (daten[i] == datum && fehl[i]->Fehlt(p)) return true;
   return false;
 }
 

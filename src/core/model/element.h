@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -147,8 +148,7 @@ class TPlanElement : public TElement {
   // The absences whose date falls on the weekday (1 Monday .. 7), in the order of Fehlzeiten():
   // a lesson's slot asks only its own day's absences.
   const std::vector<const TFehl*>& FehlzeitenAmWochentag(int wochentag) const;
-  // Their dates, in the same order: a slot's question need not read the records whose dates
-  // lie in another version's weeks.
+  // Their dates, index by index: a search by date reads no record.
   const std::vector<int32_t>& FehlDatenAmWochentag(int wochentag) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
@@ -193,7 +193,10 @@ class TPlanElement : public TElement {
   int64_t datum_ = 0;
   std::vector<TFehl*> fehlzeiten_;
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
-  std::array<std::vector<int32_t>, 7> datenNachWochentag_;  // the dates of nachWochentag_
+  // Made with the first absence: most elements have none, and the members the placing reads
+  // stay as close together as before.
+  std::unique_ptr<std::array<std::vector<int32_t>, 7>> datenNachWochentag_;
+  std::vector<int32_t>& DatenAm(std::size_t w);
 };
 
 class TSollElement : public TPlanElement {

@@ -469,7 +469,7 @@ void TKurs::EntferneSetzung(TSetzung* s) {
   EntferneSetzungIntern(s, true);
 }
 
-void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
+void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken, bool melden) {
   if (!Gehoert(s)) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
   setzungen_.Entferne(s);
@@ -483,8 +483,10 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken) {
   StempleAenderung(r);
   delete s;
   GibFrei(r, v, d, p);
-  KursGeaendert();
-  SetzungenGeaendert();
+  if (melden) {
+    KursGeaendert();
+    SetzungenGeaendert();
+  }
   Geaendert();
 }
 

@@ -306,7 +306,8 @@ class TKurs {
   // One placement of the course more or fewer for the element at the slot (count and bit).
   static void Belege(TPlanElement* e, int v, int d, int p);
   static void GibFrei(TPlanElement* e, int v, int d, int p);
-  void EntferneSetzungIntern(TSetzung* s, bool merken);
+  // melden false: the caller tells the windows once for many placements of the course.
+  void EntferneSetzungIntern(TSetzung* s, bool merken, bool melden = true);
   void LehrerLehrtFach();
   // Takes the room off the placement: counts, grids, stamps; no records, no notices.
   void LoeseRaumIntern(TSetzung* s);

@@ -49,23 +49,17 @@ TVertretung* EigeneVertretung(const TSetzung& s, int32_t datum) {
       s, [datum](const TVertretung* v) { return v->Datum() == datum && v->IstEigeneVertretung(); });
 }
 
-bool PasstZurSetzung(const TSchule& schule, const TSetzung& s, int32_t datum) {
-  return Uhr::Wochentag(datum) == s.Tag() && schule.VersionDerWoche(datum) == s.Version();
-}
-
 // The dates of the element's absences that fall on the placement's slot.
 void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
                     std::vector<int32_t>& tage) {
   if (!e) return;
+  // The dates first (all on the placement's weekday): in a school of many versions few of them
+  // fall into the placement's version, and only those records are read.
   const std::vector<const TFehl*>& fehl = e->FehlzeitenAmWochentag(s.Tag());
   const std::vector<int32_t>& daten = e->FehlDatenAmWochentag(s.Tag());
-  for (std::size_t i = 0; i < fehl.size(); ++i) {
-    // With many versions most of the day's absences lie in other versions' weeks: their records
-    // are not read at all.
-    if (schule.VersionDerWoche(daten[i]) != s.Version()) continue;
-    const TFehl* f = fehl[i];
-    if (f->Fehlt(s.Stunde()) && PasstZurSetzung(schule, s, f->Datum())) tage.push_back(f->Datum());
-  }
+  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
+    if (schule.VersionDerWoche(daten[i]) == s.Version() && fehl[i]->Fehlt(s.Stunde()))
+      tage.push_back(daten[i]);
 }
 
 // The dates on which every class of the placement's lesson is absent at its slot: the dates

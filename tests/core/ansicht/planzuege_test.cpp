@@ -12,6 +12,11 @@
 #include "ansicht/planzellen.h"
 #include "ansicht/planzuege.h"
 #include "core/engine/planhilfe.h"
+#include "model/klasse.h"
+#include "model/lehrer.h"
+#include "model/raum.h"
+#include "model/standard.h"
+#include "support/generator.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
 
@@ -233,6 +238,43 @@ TEST(PlanZellenTest, ARoomPlanShowsItsRoomsHoursAndLockedCellsAreNeverMarked) {
   EXPECT_TRUE(plan.Markierte().empty());
   EXPECT_EQ(plan.Marke(2, 2), TMarke::Gesperrt);
   EXPECT_EQ(plan.Marke(3, 3), TMarke::Keine);
+}
+
+// The cells as the rule says: per slot the last course of the element's list with a placement of
+// the version there (in a room's plan, a placement in that room), read from the placements.
+std::vector<const TKurs*> ErwarteteZellen(const TPlanElement& e, int v, int tage, int stunden) {
+  std::vector<const TKurs*> zellen(static_cast<std::size_t>(tage * stunden), nullptr);
+  for (const TKurs* k : e.Kurse())
+    for (const TSetzung* s : k->Setzungen()) {
+      if (s->Version() != v || s->Tag() > tage || s->Stunde() > stunden) continue;
+      if (e.Art() == TElementArt::Raum && static_cast<const TElement*>(s->Raum()) != &e) continue;
+      zellen[static_cast<std::size_t>((s->Tag() - 1) * stunden + s->Stunde() - 1)] = k;
+    }
+  return zellen;
+}
+
+TEST(PlanZellenTest, EveryPlanOfAGeneratedSchoolShowsItsPlacementsBeforeAndAfterASwap) {
+  TStandard standard;
+  auto schule = ErzeugeSchule(standard, Profil::Typisch, 3);
+  standard.SetNurAktuelleVersion(false);
+  auto pruefe = [&](const TPlanElement& e) {
+    for (int v = 1; v <= standard.mwn(); ++v) {
+      TPlanZellen plan;
+      plan.Leere(4, 7);  // fewer days and periods than placed: the rest is not shown
+      plan.Fuelle(e, v);
+      std::vector<const TKurs*> zellen;
+      for (int d = 1; d <= 4; ++d)
+        for (int p = 1; p <= 7; ++p) zellen.push_back(plan.Kurs(d, p));
+      ASSERT_EQ(zellen, ErwarteteZellen(e, v, 4, 7)) << e.Kuerzel() << " version " << v;
+    }
+  };
+  for (int runde = 0; runde < 2; ++runde) {
+    for (const TLehrer* l : schule->Lehrer()) pruefe(*l);
+    for (const TKlasse* k : schule->Klassen()) pruefe(*k);
+    for (const TRaum* r : schule->Raeume()) pruefe(*r);
+    // Swapped hours are placed anew at the end of their courses' lists.
+    schule->TauscheStunden(1, 2, 3, 4);
+  }
 }
 
 }  // namespace

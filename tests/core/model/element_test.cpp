@@ -242,16 +242,20 @@ TEST_F(Element, KurseAnLueckenUndAbwesenheit) {
 
 TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   const int32_t montag = 34330 + 888 * 7 * 2;
-  // Each weekday's dates follow its records, in their order.
-  auto am = [&](const TPlanElement* e, int w) {
-    std::vector<int32_t> daten;
-    for (const TFehl* f : e->FehlzeitenAmWochentag(w)) daten.push_back(f->Datum());
-    EXPECT_EQ(e->FehlDatenAmWochentag(w), daten) << w;
-    return e->FehlzeitenAmWochentag(w);
+  auto am = [&](const TPlanElement* e, int w) { return e->FehlzeitenAmWochentag(w); };
+  // The dates kept beside the lists name the records' dates, index by index, on every day.
+  auto datenStimmen = [&](const TPlanElement* e) {
+    for (int w = 0; w <= 8; ++w) {
+      std::vector<int32_t> daten;
+      for (const TFehl* f : am(e, w)) daten.push_back(f->Datum());
+      if (e->FehlDatenAmWochentag(w) != daten) return false;
+    }
+    return true;
   };
   auto* a = new TFehl;
   a->SetzeElement(s->k5a);  // filed before its date is known, as the editors do
   a->SetzeDatum(montag);
+  a->SetzeStunden(uint16_t{1} << (16 - 3));  // absent in period 3
   auto* b = new TFehl;
   b->SetzeDatum(montag + 7);
   b->SetzeElement(s->k5a);
@@ -264,13 +268,25 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   a->SetzeDatum(montag + 8);
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{b}));
   EXPECT_EQ(am(s->k5a, 2), (std::vector<const TFehl*>{a, c}));
+  EXPECT_TRUE(datenStimmen(s->k5a));
+  // The absence is looked up on the day it moved to, and no longer on the old one.
+  EXPECT_TRUE(s->k5a->FehltAm(montag + 8, 3));
+  EXPECT_FALSE(s->k5a->FehltAm(montag + 8, 2));
+  EXPECT_FALSE(s->k5a->FehltAm(montag, 3));
   a->SetzeDatum(montag);
+  EXPECT_TRUE(s->k5a->FehltAm(montag, 3));
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  b->SetzeDatum(montag + 14);  // another Monday: the same place, the new date
+  EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a, b}));
+  EXPECT_TRUE(datenStimmen(s->k5a));
   b->SetzeElement(s->k5b);
   EXPECT_EQ(am(s->k5a, 1), (std::vector<const TFehl*>{a}));
   EXPECT_EQ(am(s->k5b, 1), (std::vector<const TFehl*>{b}));
+  EXPECT_TRUE(datenStimmen(s->k5a) && datenStimmen(s->k5b));
   delete a;
   EXPECT_TRUE(am(s->k5a, 1).empty());
+  EXPECT_TRUE(datenStimmen(s->k5a));
+  EXPECT_FALSE(s->k5a->FehltAm(montag, 3));
   EXPECT_TRUE(am(s->k5a, 0).empty());
   EXPECT_TRUE(am(s->k5a, 8).empty());
   delete b;
