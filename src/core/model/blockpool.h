@@ -10,6 +10,7 @@
 // KOLVAR_SANITIZE the classes use plain new and delete, so ASan still sees use after free.
 
 #include <cstddef>
+#include <new>
 #include <vector>
 
 namespace kolvar {
@@ -49,6 +50,18 @@ class TBlockPool {
     b->naechster = frei_;
     frei_ = b;
     if (--vergeben_ == 0) VonVorn();
+  }
+
+  // What the pooled classes call: the pool, or plain new and delete under the sanitizers.
+  void* Neu(std::size_t groesse) {
+    if constexpr (kBlockPoolAktiv) return Hole(groesse);
+    return ::operator new(groesse);
+  }
+  void Weg(void* p) noexcept {
+    if constexpr (kBlockPoolAktiv)
+      Gib(p);
+    else
+      ::operator delete(p);
   }
 
   // The size of a block, the blocks in all chunks, and the blocks out now.

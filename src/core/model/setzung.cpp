@@ -8,34 +8,19 @@ namespace kolvar {
 
 static_assert(alignof(TSetzung) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 
-#ifndef KOLVAR_SANITIZE
 void* TSetzung::operator new(std::size_t n, TKurs& kurs) {
-  return kurs.Schule().SetzungsPool().Hole(n);
+  return kurs.Schule().SetzungsPool().Neu(n);
 }
 
 void TSetzung::operator delete(void* p, TKurs& kurs) noexcept {
-  kurs.Schule().SetzungsPool().Gib(p);
+  kurs.Schule().SetzungsPool().Weg(p);
 }
 
 void TSetzung::operator delete(TSetzung* s, std::destroying_delete_t) noexcept {
   TBlockPool& pool = s->kurs_->Schule().SetzungsPool();
   s->~TSetzung();
-  pool.Gib(s);
+  pool.Weg(s);
 }
-#else
-void* TSetzung::operator new(std::size_t n, TKurs&) {
-  return ::operator new(n);
-}
-
-void TSetzung::operator delete(void* p, TKurs&) noexcept {
-  ::operator delete(p);
-}
-
-void TSetzung::operator delete(TSetzung* s, std::destroying_delete_t) noexcept {
-  s->~TSetzung();
-  ::operator delete(s);
-}
-#endif
 
 TSetzung::TSetzung(TKurs& kurs, int version, int tag, int stunde, TRaum* raum, bool fixiert)
     : kurs_(&kurs), stunde_(stunde), tag_(tag), version_(version), raum_(raum), fixiert_(fixiert) {}

@@ -327,34 +327,19 @@ uint64_t naechsteFolge = 0;
 
 static_assert(alignof(TVertretung) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 
-#ifndef KOLVAR_SANITIZE
 void* TVertretung::operator new(std::size_t n, TSchule& schule) {
-  return schule.VertretungsPool().Hole(n);
+  return schule.VertretungsPool().Neu(n);
 }
 
 void TVertretung::operator delete(void* p, TSchule& schule) noexcept {
-  schule.VertretungsPool().Gib(p);
+  schule.VertretungsPool().Weg(p);
 }
 
 void TVertretung::operator delete(TVertretung* v, std::destroying_delete_t) noexcept {
   TBlockPool& pool = v->schule_->VertretungsPool();
   v->~TVertretung();
-  pool.Gib(v);
+  pool.Weg(v);
 }
-#else
-void* TVertretung::operator new(std::size_t n, TSchule&) {
-  return ::operator new(n);
-}
-
-void TVertretung::operator delete(void* p, TSchule&) noexcept {
-  ::operator delete(p);
-}
-
-void TVertretung::operator delete(TVertretung* v, std::destroying_delete_t) noexcept {
-  v->~TVertretung();
-  ::operator delete(v);
-}
-#endif
 
 TVertretung::TVertretung(TSchule& schule) : schule_(&schule), folge_(++naechsteFolge) {}
 
