@@ -69,42 +69,15 @@ class TListe {
     }
   }
 
-  // FuegeSortiertEin into the list as it would be without the items at the indices loecher
-  // (0-based, ascending, each once; never looked at): the item fills the hole nearest its place,
-  // moving only the items between, and the other holes keep their indices. Items, order and
-  // cursor then match taking the holes out first and inserting after. Returns the hole filled.
-  template <typename Vergleich>
-  std::size_t FuelleLoch(const std::vector<std::size_t>& loecher, T* item, Vergleich vergleiche) {
-    const std::size_t groesse = items_.size();
-    const int n = static_cast<int>(groesse - loecher.size());
-    // The index of the i-th item that is not a hole (groesse past the last).
-    auto physisch = [&](int i) {
-      std::size_t j = static_cast<std::size_t>(i);
-      for (std::size_t h : loecher) {
-        if (h > j) break;
-        ++j;
-      }
-      return j;
-    };
-    const int mid = SortierStelle(item, vergleiche, n, [&](int i) { return items_[physisch(i)]; });
-    const std::size_t ziel = mid < n ? physisch(mid) : groesse;
-    // The nearest hole before the place and the nearest at or after it.
-    const auto danach = std::lower_bound(loecher.begin(), loecher.end(), ziel);
-    const bool links =
-        danach == loecher.end() || (danach != loecher.begin() && ziel - *(danach - 1) <= *danach - ziel);
-    const std::size_t loch = links ? *(danach - 1) : *danach;
-    const auto anfang = items_.begin();
-    const auto at = [&](std::size_t k) { return anfang + static_cast<std::ptrdiff_t>(k); };
+  // Merges items sorted by vor (a strict weak order on pointers) into the list sorted by it:
+  // each goes after the list's items equal to it, as FuegeSortiertEin one by one would put them.
+  template <typename Vor>
+  void MischeEin(const std::vector<T*>& neu, Vor vor) {
+    if (neu.empty()) return;
     ++stand_;
-    if (links) {
-      std::copy(at(loch + 1), at(ziel), at(loch));
-      items_[ziel - 1] = item;
-    } else {
-      std::copy_backward(at(ziel), at(loch), at(loch + 1));
-      items_[ziel] = item;
-    }
-    cursor_ = mid;
-    return loch;
+    const auto mitte = static_cast<std::ptrdiff_t>(items_.size());
+    items_.insert(items_.end(), neu.begin(), neu.end());
+    std::inplace_merge(items_.begin(), items_.begin() + mitte, items_.end(), vor);
   }
 
   // True when the item is in the list; the cursor then moves to it.

@@ -611,6 +611,19 @@ void TSchule::AktualisiereAlleFenster() {
 
 void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung) {
   if (!v) return;
+  // A record that has not joined the list yet leaves the waiting ones. It is most often one
+  // made a moment ago (an hour tried and taken back): the newest few are searched, and only
+  // when it is none of them while more wait is the list brought up to date first.
+  constexpr std::size_t kWartendGesucht = 64;
+  if (!neu_.empty()) {
+    const auto bis = neu_.rbegin() + static_cast<std::ptrdiff_t>(std::min(neu_.size(), kWartendGesucht));
+    const auto it = std::find(neu_.rbegin(), bis, v);
+    if (it != bis) {
+      neu_.erase(std::next(it).base());
+      return;
+    }
+    if (neu_.size() > kWartendGesucht) RaeumeVertretungenAuf();
+  }
   // Past a few records the search costs more than one pass over the list: the rest go by
   // address. Once one is, no search may follow, since the list holds it (maybe freed) unmarked.
   constexpr std::size_t kGesucht = 32;
@@ -660,18 +673,14 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
 
 void TSchule::FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung) {
   if (!v) return;
-  if (ungesucht_.empty() && !wegStellen_.empty()) {
-    std::sort(wegStellen_.begin(), wegStellen_.end());
-    const std::size_t loch = vertretungen_.FuelleLoch(wegStellen_, v, ordnung);
-    weg_[loch] = 0;
-    wegStellen_.erase(std::lower_bound(wegStellen_.begin(), wegStellen_.end(), loch));
-    return;
-  }
-  Vertretungen().FuegeSortiertEin(v, ordnung);
+  if (!neu_.empty() && ordnung != neuOrdnung_) RaeumeVertretungenAuf();
+  neuOrdnung_ = ordnung;
+  neu_.push_back(v);
 }
 
 void TSchule::RaeumeVertretungenAuf() const {
-  if (wegStellen_.empty() && ungesucht_.empty()) return;
+  if (wegStellen_.empty() && ungesucht_.empty() && neu_.empty()) return;
+  // Those that go first: the items marked may be freed, and the merge below compares.
   if (!ungesucht_.empty()) {
     const std::less<const TVertretung*> vor;
     std::sort(ungesucht_.begin(), ungesucht_.end(), vor);
@@ -682,12 +691,21 @@ void TSchule::RaeumeVertretungenAuf() const {
       return markiert || std::binary_search(ungesucht_.begin(), ungesucht_.end(), x, vor);
     });
     ungesucht_.clear();
-  } else {
+  } else if (!wegStellen_.empty()) {
     std::sort(wegStellen_.begin(), wegStellen_.end());
     vertretungen_.EntferneStellen(wegStellen_);
   }
   for (std::size_t k : wegStellen_) weg_[k] = 0;
   wegStellen_.clear();
+  if (!neu_.empty()) {
+    // The order is strict, so this is the list that inserting them one by one gives; among
+    // equal ones (a key changed meanwhile) the older go first.
+    const TVertretungsOrdnung ordnung = neuOrdnung_;
+    const auto vor = [ordnung](const TVertretung* a, const TVertretung* b) { return ordnung(a, b) < 0; };
+    std::stable_sort(neu_.begin(), neu_.end(), vor);
+    vertretungen_.MischeEin(neu_, vor);
+    neu_.clear();
+  }
 }
 
 void TSchule::MerkeElement(const TElement* e, uint8_t was) {

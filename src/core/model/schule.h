@@ -133,9 +133,9 @@ class TSchule {
   // records may be freed before the list is next used).
   using TVertretungsOrdnung = int (*)(const TVertretung*, const TVertretung*);
   void NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung);
-  // Puts the record into the list at its place by ordnung (after equal ones). A lesson that
-  // moves ends its records and makes new ones at its new slot: each new one fills the nearest
-  // gap an ended one left, moving only the items between.
+  // Puts the record into the list at its place by ordnung (after equal ones). It, too, joins
+  // at the list's next use, all new ones in one merge: the automatic run and the swap make
+  // thousands of records, and moving the list's items for each made that quadratic.
   void FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung);
   // The records by date, each date's in the list's order; the substitution planning fills it
   // and builds it anew only when the list's stand moved on.
@@ -330,6 +330,9 @@ class TSchule {
   mutable std::vector<uint8_t> weg_;
   mutable std::vector<std::size_t> wegStellen_;
   mutable std::vector<const TVertretung*> ungesucht_;
+  // Records waiting to join the list, in the order they were made, and their order.
+  mutable std::vector<TVertretung*> neu_;
+  mutable TVertretungsOrdnung neuOrdnung_ = nullptr;
   mutable TVertretungsIndex vertretungsIndex_;
   std::array<uint8_t, kWochen> wochen_;
   TWochBereich raster1_;

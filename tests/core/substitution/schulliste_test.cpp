@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <set>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/kurs.h"
@@ -120,44 +122,95 @@ TEST(TListe, EntferneStellenGleichtEinzelnemEntfernen) {
   }
 }
 
-TEST(TListe, FuelleLochGleichtLoeschenUndEinfuegen) {
-  // Sorted lists with repeated keys and unsorted ones (a key changed since), one hole or several:
-  // the same items, order and cursor as taking the holes out and inserting after.
-  std::vector<int> werte(40);
+TEST(TListe, MischeEinGleichtEinzelnemEinfuegen) {
+  // Sorted lists with repeated keys, batches with keys equal to the list's and to each other: the
+  // same items in the same order as inserting each in turn, equal ones after the older.
+  std::vector<int> werte(60);
   uint32_t zufall = 12345;
   auto naechste = [&] { return static_cast<int>((zufall = zufall * 1103515245u + 12345u) >> 16); };
-  for (int& w : werte) w = naechste() % 9;
-  std::vector<int> neue = {-1, 4, 99};
+  for (int& w : werte) w = naechste() % 9 - 1;
   auto vergleiche = [](const int* a, const int* b) { return *a < *b ? -1 : (*a > *b ? 1 : 0); };
-  for (bool sortiert : {true, false})
-    for (int laenge : {1, 2, 7, 40})
-      for (int runde = 0; runde < 12; ++runde)
-        for (int& neu : neue) {
-          TListe<int> liste, einzeln;
-          for (int i = 0; i < laenge; ++i) {
-            int* w = &werte[static_cast<std::size_t>(i)];
-            if (sortiert) {
-              liste.FuegeSortiertEin(w, vergleiche);
-              einzeln.FuegeSortiertEin(w, vergleiche);
-            } else {
-              liste.Haenge(w);
-              einzeln.Haenge(w);
-            }
-          }
-          std::set<std::size_t> auswahl;
-          const int anzahl = 1 + naechste() % std::min(laenge, 4);
-          while (static_cast<int>(auswahl.size()) < anzahl)
-            auswahl.insert(static_cast<std::size_t>(naechste() % laenge));
-          std::vector<std::size_t> loecher(auswahl.begin(), auswahl.end());
-          const std::size_t loch = liste.FuelleLoch(loecher, &neu, vergleiche);
-          ASSERT_TRUE(auswahl.count(loch));
-          loecher.erase(std::find(loecher.begin(), loecher.end(), loch));
-          liste.EntferneStellen(loecher);
-          einzeln.EntferneStellen(std::vector<std::size_t>(auswahl.begin(), auswahl.end()));
-          einzeln.FuegeSortiertEin(&neu, vergleiche);
-          ASSERT_EQ(liste.Elemente(), einzeln.Elemente()) << laenge << " " << runde << " " << neu;
-          EXPECT_EQ(liste.CursorPosition(), einzeln.CursorPosition());
+  auto vor = [&](const int* a, const int* b) { return vergleiche(a, b) < 0; };
+  for (int laenge : {0, 1, 2, 7, 30})
+    for (int neue : {0, 1, 3, 30}) {
+      TListe<int> liste, einzeln;
+      for (int i = 0; i < laenge; ++i) {
+        liste.FuegeSortiertEin(&werte[static_cast<std::size_t>(i)], vergleiche);
+        einzeln.FuegeSortiertEin(&werte[static_cast<std::size_t>(i)], vergleiche);
+      }
+      std::vector<int*> stapel;
+      for (int i = 0; i < neue; ++i) {
+        int* w = &werte[static_cast<std::size_t>(30 + i)];
+        stapel.push_back(w);
+        einzeln.FuegeSortiertEin(w, vergleiche);
+      }
+      std::stable_sort(stapel.begin(), stapel.end(), vor);
+      const uint64_t stand = liste.Stand();
+      liste.MischeEin(stapel, vor);
+      ASSERT_EQ(liste.Elemente(), einzeln.Elemente()) << laenge << " " << neue;
+      EXPECT_EQ(liste.Stand() != stand, neue > 0);
+    }
+}
+
+// What a record is, apart from its number: course, slot, date and kind.
+std::vector<std::tuple<int, int, int, int, int32_t, int>> Merkmale(const TSchule& s) {
+  std::vector<std::tuple<int, int, int, int, int32_t, int>> m;
+  for (const TVertretung* v : s.Vertretungen()) {
+    const TSetzung* z = v->Setzung();
+    m.emplace_back(v->Kurs() ? v->Kurs()->Erstellnummer() : -1, z ? z->Version() : 0, z ? z->Tag() : 0,
+                   z ? z->Stunde() : 0, v->Datum(), static_cast<int>(v->Art()));
+  }
+  return m;
+}
+
+TEST(VertretungsListe, NeueWartenBisZurNaechstenNutzung) {
+  // Records are made in bulk while lessons move and some end again before the list is next
+  // used: the list is the one that looking at it after every single step gives, and sorted.
+  auto ablauf = [](bool jedesMal) {
+    TStandard standard;
+    TFesteUhr uhr(int64_t{kGeneratorHeute} * 86400);
+    auto s = ErzeugeSchule(standard, Profil::Typisch, 17, {nullptr, nullptr, &uhr});
+    std::vector<TKurs*> kurse;
+    for (TKurs* k : s->Kurse())
+      if (!k->Setzungen().Leer()) kurse.push_back(k);
+    // Every lesson of a course put back where it was (its records end and come anew); now and
+    // then a lesson made a moment ago goes again at once (its records end while waiting).
+    int schritt = 0;
+    auto legeNeu = [&](TKurs* k) {
+      const std::vector<TSetzung*> setzungen = k->Setzungen().Elemente();
+      for (TSetzung* z : setzungen) {
+        const int v = z->Version(), d = z->Tag(), p = z->Stunde();
+        TRaum* r = z->Raum();
+        const bool fest = z->Fixiert();
+        k->EntferneSetzung(z);
+        TSetzung* neu = k->NeueSetzung(v, d, p, r, fest);
+        if (++schritt % 13 == 0) {
+          k->EntferneSetzung(neu);
+          k->NeueSetzung(v, d, p, r, fest);
         }
+        if (jedesMal) EXPECT_GE(s->Vertretungen().Anzahl(), 0);
+      }
+    };
+    for (std::size_t i = 0; i < kurse.size(); ++i) {
+      legeNeu(kurse[i]);
+      if (i % 5 == 4) ErwarteListeGesund(*s);
+    }
+    auto zwischen = Merkmale(*s);
+    // The same list as sorting it afresh gives.
+    const std::vector<TVertretung*> liste = s->Vertretungen().Elemente();
+    SortiereVertretungen(*s);
+    EXPECT_EQ(s->Vertretungen().Elemente(), liste);
+    // Many made, then every second course cleared before anyone looks.
+    for (TKurs* k : kurse) legeNeu(k);
+    for (std::size_t i = 0; i < kurse.size(); i += 2) kurse[i]->EntferneAlleSetzungen();
+    ErwarteGesund(*s);
+    return std::make_pair(zwischen, Merkmale(*s));
+  };
+  const auto jedesMal = ablauf(true);
+  const auto selten = ablauf(false);
+  EXPECT_GT(jedesMal.first.size(), 100u);
+  EXPECT_EQ(selten.first, jedesMal.first);
+  EXPECT_EQ(selten.second, jedesMal.second);
 }
 
 }  // namespace
