@@ -198,6 +198,8 @@ BENCHMARK(BM_PlanLeeren)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Itera
 
 // Every course of the large school placed automatically, one after another, in every version,
 // from the generated (partly placed) plan or from an empty one: rate, then place the open hours.
+// As the automatic run does when it acts on every version, a course is placed in all of them
+// before the next one comes (each version as the current one, so its coupling rooms count).
 void BM_AutomatikAllerKurse(benchmark::State& state) {
   const Profil profil = ProfilDes(state, 2);
   long vorher = 0, gesetzt = 0, offen = 0, verweigert = 0;
@@ -212,12 +214,15 @@ void BM_AutomatikAllerKurse(benchmark::State& state) {
     for (const TKurs* k : g->schule->Kurse()) vorher += k->Setzungen().Anzahl();
     state.ResumeTiming();
     TAutoLauf lauf(g->standard);
-    for (int v = 1; v <= g->standard.mwn(); ++v) {
-      g->standard.SetAktuelleVersion(v);
-      for (TKurs* k : g->schule->Kurse()) lauf.NochZuSetzen += std::max(0, k->OffeneStunden(v));
-      for (TKurs* k : g->schule->Kurse()) {
+    const int versionen = g->standard.mwn();
+    for (TKurs* k : g->schule->Kurse())
+      for (int v = 1; v <= versionen; ++v) lauf.NochZuSetzen += std::max(0, k->OffeneStunden(v));
+    for (TKurs* k : g->schule->Kurse()) {
+      if (k->NichtVerplanen()) continue;
+      for (int v = 1; v <= versionen; ++v) {
         const int n = k->OffeneStunden(v);
-        if (n < 1 || k->NichtVerplanen()) continue;
+        if (n < 1) continue;
+        g->standard.SetAktuelleVersion(v);
         k->SetzePrioritaet(0);
         k->BerechneSperrbereich(true);
         offen += AutoKursSetzen(lauf, *k, v, n);

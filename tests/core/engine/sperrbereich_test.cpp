@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/autolauf.h"
@@ -268,6 +269,42 @@ TEST(Automat, GenerierteSchuleFestgehalten) {
     }
     for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
     EXPECT_EQ(Pruefsumme(*schule), f.summe) << f.alleVersionen << f.aei;
+  }
+}
+
+// The versions are separate plans: a course placed in every version before the next course
+// comes (as the run over all versions goes) gives the placements of placing every course
+// version by version, records and all, on a school of many versions whose people are absent.
+TEST(Automat, KursweiseWieVersionsweise) {
+  for (bool aei : {true, false}) {
+    auto lauf = [aei](bool kursweise) {
+      TStandard standard;
+      auto schule = ErzeugeSchule(standard, Profil::Gross, 3);
+      standard.ara = false;
+      standard.aei = aei;
+      EXPECT_GT(standard.mwn(), 2);
+      EXPECT_GT(schule->Vertretungen().Anzahl(), 0);
+      for (TKurs* k : schule->Kurse()) k->EntferneAlleSetzungen();
+      TAutoLauf l(standard);
+      auto setze = [&](TKurs* k, int v) {
+        const int n = k->OffeneStunden(v);
+        if (n < 1 || k->NichtVerplanen()) return;
+        standard.SetAktuelleVersion(v);
+        k->SetzePrioritaet(0);
+        k->BerechneSperrbereich(true);
+        AutoKursSetzen(l, *k, v, n);
+      };
+      if (kursweise) {
+        for (TKurs* k : schule->Kurse())
+          for (int v = 1; v <= standard.mwn(); ++v) setze(k, v);
+      } else {
+        for (int v = 1; v <= standard.mwn(); ++v)
+          for (TKurs* k : schule->Kurse()) setze(k, v);
+      }
+      for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
+      return std::make_pair(Pruefsumme(*schule), schule->Vertretungen().Anzahl());
+    };
+    EXPECT_EQ(lauf(true), lauf(false)) << aei;
   }
 }
 
