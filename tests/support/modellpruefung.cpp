@@ -84,6 +84,10 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
           p.Melde(Name(e) + ": Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
         if (pe->FehlDatenAmWochentag(w) != daten)
           p.Melde(Name(e) + ": Daten der Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
+        for (int v = 1; v <= n; ++v)
+          if (pe->FehltInVersionAmWochentag(w, v) !=
+              std::any_of(daten.begin(), daten.end(), [&](int32_t d) { return s.VersionDerWoche(d) == v; }))
+            p.Melde(Name(e) + ": Versionen der Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
       }
     }
     if (auto* so = dynamic_cast<const TSollElement*>(e))

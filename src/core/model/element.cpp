@@ -193,13 +193,34 @@ const std::vector<const TFehl*>& TPlanElement::FehlzeitenAmWochentag(int wochent
 
 const std::vector<int32_t>& TPlanElement::FehlDatenAmWochentag(int wochentag) const {
   static const std::vector<int32_t> keine;
-  if (wochentag < 1 || wochentag > 7 || !datenNachWochentag_) return keine;
-  return (*datenNachWochentag_)[static_cast<std::size_t>(wochentag - 1)];
+  if (wochentag < 1 || wochentag > 7 || !fehlDaten_) return keine;
+  return fehlDaten_->daten[static_cast<std::size_t>(wochentag - 1)];
+}
+
+bool TPlanElement::FehltInVersionAmWochentag(int wochentag, int v) const {
+  if (wochentag < 1 || wochentag > 7 || !fehlDaten_ || v < 1 || v > 64) return false;
+  TFehlDaten& f = *fehlDaten_;
+  const TSchule& schule = Schule();
+  const int zahl = schule.Standard().mwn();
+  if (f.wochenStand != schule.WochenStand() || f.versionenZahl != zahl) {
+    for (std::size_t w = 0; w < f.daten.size(); ++w) {
+      uint64_t maske = 0;
+      for (int32_t datum : f.daten[w]) {
+        const int version = schule.VersionDerWoche(datum);
+        if (version >= 1 && version <= 64) maske |= uint64_t{1} << (version - 1);
+      }
+      f.versionen[w] = maske;
+    }
+    f.wochenStand = schule.WochenStand();
+    f.versionenZahl = zahl;
+  }
+  return (f.versionen[static_cast<std::size_t>(wochentag - 1)] >> (v - 1) & 1u) != 0;
 }
 
 std::vector<int32_t>& TPlanElement::DatenAm(std::size_t w) {
-  if (!datenNachWochentag_) datenNachWochentag_ = std::make_unique<std::array<std::vector<int32_t>, 7>>();
-  return (*datenNachWochentag_)[w];
+  if (!fehlDaten_) fehlDaten_ = std::make_unique<TFehlDaten>();
+  fehlDaten_->wochenStand = 0;  // the versions are made again at the next question
+  return fehlDaten_->daten[w];
 }
 
 void TPlanElement::SetzeDatum(int64_t zeit) {

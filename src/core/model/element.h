@@ -150,6 +150,9 @@ class TPlanElement : public TElement {
   const std::vector<const TFehl*>& FehlzeitenAmWochentag(int wochentag) const;
   // Their dates, index by index: a search by date reads no record.
   const std::vector<int32_t>& FehlDatenAmWochentag(int wochentag) const;
+  // Whether one of those dates lies in a week of plan version v: in a school of many versions
+  // most lessons' slots have none, and their dates need no look.
+  bool FehltInVersionAmWochentag(int wochentag, int v) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -194,8 +197,15 @@ class TPlanElement : public TElement {
   std::vector<TFehl*> fehlzeiten_;
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
   // Made with the first absence: most elements have none, and the members the placing reads
-  // stay as close together as before.
-  std::unique_ptr<std::array<std::vector<int32_t>, 7>> datenNachWochentag_;
+  // stay as close together as before. Beside the dates, per weekday the versions of their weeks
+  // (bit v - 1), made for the school's week table and version count of the stand kept.
+  struct TFehlDaten {
+    std::array<std::vector<int32_t>, 7> daten;
+    std::array<uint64_t, 7> versionen{};
+    uint64_t wochenStand = 0;
+    int versionenZahl = 0;
+  };
+  mutable std::unique_ptr<TFehlDaten> fehlDaten_;
   std::vector<int32_t>& DatenAm(std::size_t w);
 };
 

@@ -515,6 +515,7 @@ bool TSchule::LoeschePlanversionen(int n) {
   raster2_.SetzeVersionen(n);
   for (uint8_t& w : wochen_)
     if (w > n) w = 1;
+  ++wochenStand_;
   standard_->SetVersionszahl(n);
   OrdneKurseNeu();
   SetzeGeaendert(true);
@@ -528,6 +529,7 @@ uint8_t TSchule::WochenVersion(int k) const {
 
 void TSchule::SetzeWochenVersion(int k, uint8_t version) {
   if (k >= 1 && k <= kWochen) wochen_[static_cast<std::size_t>(k - 1)] = version;
+  ++wochenStand_;
 }
 
 int TSchule::VersionDerWoche(int32_t datum) const {
@@ -609,20 +611,12 @@ void TSchule::AktualisiereAlleFenster() {
 // ---------------------------------------------------------------------------------------------
 // Change notices
 
-void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung) {
+void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung, uint64_t wartend) {
   if (!v) return;
-  // A record that has not joined the list yet leaves the waiting ones. It is most often one
-  // made a moment ago (an hour tried and taken back): the newest few are searched, and only
-  // when it is none of them while more wait is the list brought up to date first.
-  constexpr std::size_t kWartendGesucht = 64;
-  if (!neu_.empty()) {
-    const auto bis = neu_.rbegin() + static_cast<std::ptrdiff_t>(std::min(neu_.size(), kWartendGesucht));
-    const auto it = std::find(neu_.rbegin(), bis, v);
-    if (it != bis) {
-      neu_.erase(std::next(it).base());
-      return;
-    }
-    if (neu_.size() > kWartendGesucht) RaeumeVertretungenAuf();
+  // One that has not joined the list yet leaves the waiting ones where it stands.
+  if (wartend >= neuAnfang_ && wartend - neuAnfang_ < neu_.size() && neu_[wartend - neuAnfang_] == v) {
+    neu_[wartend - neuAnfang_] = nullptr;
+    return;
   }
   // Past a few records the search costs more than one pass over the list: the rest go by
   // address. Once one is, no search may follow, since the list holds it (maybe freed) unmarked.
@@ -671,11 +665,12 @@ void TSchule::NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ord
   wegStellen_.push_back(stelle);
 }
 
-void TSchule::FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung) {
-  if (!v) return;
+uint64_t TSchule::FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung) {
+  if (!v) return 0;
   if (!neu_.empty() && ordnung != neuOrdnung_) RaeumeVertretungenAuf();
   neuOrdnung_ = ordnung;
   neu_.push_back(v);
+  return neuAnfang_ + neu_.size() - 1;
 }
 
 void TSchule::RaeumeVertretungenAuf() const {
@@ -700,6 +695,8 @@ void TSchule::RaeumeVertretungenAuf() const {
   if (!neu_.empty()) {
     // The order is strict, so this is the list that inserting them one by one gives; among
     // equal ones (a key changed meanwhile) the older go first.
+    neuAnfang_ += neu_.size();
+    std::erase(neu_, nullptr);
     const TVertretungsOrdnung ordnung = neuOrdnung_;
     const auto vor = [ordnung](const TVertretung* a, const TVertretung* b) { return ordnung(a, b) < 0; };
     std::stable_sort(neu_.begin(), neu_.end(), vor);

@@ -132,11 +132,13 @@ class TSchule {
   // looked up now, while it is alive; the items waiting to go are never looked at again (their
   // records may be freed before the list is next used).
   using TVertretungsOrdnung = int (*)(const TVertretung*, const TVertretung*);
-  void NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung);
+  // wartend: what FuegeVertretungEin returned for it (0 for a record appended otherwise).
+  void NimmVertretungHeraus(const TVertretung* v, TVertretungsOrdnung ordnung, uint64_t wartend = 0);
   // Puts the record into the list at its place by ordnung (after equal ones). It, too, joins
   // at the list's next use, all new ones in one merge: the automatic run and the swap make
-  // thousands of records, and moving the list's items for each made that quadratic.
-  void FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung);
+  // thousands of records, and moving the list's items for each made that quadratic. Returns
+  // its number among those waiting: while it waits, taking it out again is that number alone.
+  uint64_t FuegeVertretungEin(TVertretung* v, TVertretungsOrdnung ordnung);
   // The records by date, each date's in the list's order; the substitution planning fills it
   // and builds it anew only when the list's stand moved on.
   struct TVertretungsIndex {
@@ -202,7 +204,13 @@ class TSchule {
   uint8_t WochenVersion(int k) const;
   void SetzeWochenVersion(int k, uint8_t version);
   const std::array<uint8_t, kWochen>& WochenTabelle() const { return wochen_; }
-  void SetzeWochenTabelle(const std::array<uint8_t, kWochen>& tabelle) { wochen_ = tabelle; }
+  void SetzeWochenTabelle(const std::array<uint8_t, kWochen>& tabelle) {
+    wochen_ = tabelle;
+    ++wochenStand_;
+  }
+  // Grows with every change of the week table (never 0): what is made from it is current
+  // while the stand it was made at is.
+  uint64_t WochenStand() const { return wochenStand_; }
   // Plan version of the week of a date; the table repeats every 888 weeks.
   int VersionDerWoche(int32_t datum) const;
   // The two school-wide grids of the data file.
@@ -330,11 +338,14 @@ class TSchule {
   mutable std::vector<uint8_t> weg_;
   mutable std::vector<std::size_t> wegStellen_;
   mutable std::vector<const TVertretung*> ungesucht_;
-  // Records waiting to join the list, in the order they were made, and their order.
+  // Records waiting to join the list, in the order they came (nullptr where one left again),
+  // the number of the first of them, and their order.
   mutable std::vector<TVertretung*> neu_;
+  mutable uint64_t neuAnfang_ = 1;
   mutable TVertretungsOrdnung neuOrdnung_ = nullptr;
   mutable TVertretungsIndex vertretungsIndex_;
   std::array<uint8_t, kWochen> wochen_;
+  uint64_t wochenStand_ = 1;
   TWochBereich raster1_;
   TWochBereich raster2_;
   // An open window, with the kind and element whose slot it took when it registered.

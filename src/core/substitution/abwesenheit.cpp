@@ -52,7 +52,7 @@ TVertretung* EigeneVertretung(const TSetzung& s, int32_t datum) {
 // The dates of the element's absences that fall on the placement's slot.
 void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
                     std::vector<int32_t>& tage) {
-  if (!e) return;
+  if (!e || !e->FehltInVersionAmWochentag(s.Tag(), s.Version())) return;
   // The dates first (all on the placement's weekday): in a school of many versions few of them
   // fall into the placement's version, and only those records are read.
   const std::vector<const TFehl*>& fehl = e->FehlzeitenAmWochentag(s.Tag());

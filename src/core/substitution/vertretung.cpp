@@ -252,10 +252,6 @@ TVertrVergleich VertrVergleich(int vsa) {
   }
 }
 
-void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v) {
-  schule.FuegeVertretungEin(v, VertrVergleich(schule.Standard().vsa));
-}
-
 void SortiereVertretungen(TSchule& schule) {
   std::vector<TVertretung*> alle = schule.Vertretungen().Elemente();
   // Every order is strict (it ends with the order of making), so the result is the one inserting
@@ -377,7 +373,7 @@ void TVertretung::LeereOptionen() {
 
 void TVertretung::FuegeEin() {
   if (setzung_) setzung_->vertretungen_.Haenge(this);
-  FuegeVertretungSortiertEin(*schule_, this);
+  wartend_ = schule_->FuegeVertretungEin(this, VertrVergleich(schule_->Standard().vsa));
 }
 
 void TVertretung::HaengeAn() {
@@ -404,7 +400,8 @@ void TVertretung::HaengeAn(const std::vector<TVertretung*>& dateiFolge,
 }
 
 void TVertretung::Ausklinken() {
-  schule_->NimmVertretungHeraus(this, VertrVergleich(schule_->Standard().vsa));
+  schule_->NimmVertretungHeraus(this, VertrVergleich(schule_->Standard().vsa), wartend_);
+  wartend_ = 0;
   if (setzung_) setzung_->vertretungen_.Entferne(this);
 }
 

@@ -223,6 +223,7 @@ class TVertretung final {
   int stattNr_ = 0;
   int nummer_ = 0;
   uint64_t folge_;
+  uint64_t wartend_ = 0;  // its number while it waits to join the school's list
   IFenster* wahlForm_ = nullptr;
   TListe<TStatt> stattOptionen_;
   bool* waechter_ = nullptr;  // set to false when the record goes while an operation watches it
@@ -256,8 +257,6 @@ using TVertrSchluessel = std::array<int64_t, 7>;
 TVertrSchluessel VertrSchluessel(const TVertretung* v, int vsa);
 // Sorts by the order of "vsa", each record's key computed once.
 void SortiereNachSchluessel(std::vector<TVertretung*>& liste, int vsa);
-// Inserts the record into the school list by the current "vsa".
-void FuegeVertretungSortiertEin(TSchule& schule, TVertretung* v);
 // Sorts the whole school list again by the current "vsa": every record is inserted anew in the
 // list's present order.
 void SortiereVertretungen(TSchule& schule);

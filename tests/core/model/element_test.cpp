@@ -294,6 +294,52 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   EXPECT_TRUE(am(s->k5a, 2).empty() && am(s->k5b, 1).empty());
 }
 
+TEST_F(Element, AbwesenheitNachVersionFolgtWochentabelleUndVersionszahl) {
+  // A Monday and a Tuesday absence: which versions they fall into follows the week table and
+  // the number of versions whenever either changes, and the element's dates.
+  const int32_t montag = 34330 + 888 * 7 * 2;
+  Sch().ErweiterePlanversionen(3);
+  auto* a = new TFehl;
+  a->SetzeDatum(montag);
+  a->SetzeElement(s->k5a);
+  auto* b = new TFehl;
+  b->SetzeDatum(montag + 1);
+  b->SetzeElement(s->k5a);
+  auto in = [&](int w, int v) { return s->k5a->FehltInVersionAmWochentag(w, v); };
+  EXPECT_TRUE(in(1, 1) && in(2, 1));
+  EXPECT_FALSE(in(1, 2) || in(3, 1) || in(0, 1) || in(8, 1) || in(1, 0) || in(1, 99));
+  EXPECT_FALSE(s->k5b->FehltInVersionAmWochentag(1, 1));
+  std::array<uint8_t, kWochen> tabelle;
+  tabelle.fill(2);
+  Sch().SetzeWochenTabelle(tabelle);
+  EXPECT_TRUE(in(1, 2) && in(2, 2));
+  EXPECT_FALSE(in(1, 1));
+  // Only the Tuesday's week to version 3, found by the date's own version.
+  for (int k = 1; k <= kWochen; ++k) {
+    Sch().SetzeWochenVersion(k, 3);
+    if (Sch().VersionDerWoche(montag + 1) == 3) break;
+    Sch().SetzeWochenVersion(k, 2);
+  }
+  EXPECT_TRUE(in(2, 3));
+  EXPECT_FALSE(in(2, 2));
+  EXPECT_TRUE(in(1, 3));  // the same week
+  // Fewer versions: weeks of a version no longer in use count as version 1.
+  Sch().Standard().SetVersionszahl(2);
+  EXPECT_TRUE(in(2, 1));
+  EXPECT_FALSE(in(2, 3));
+  Sch().Standard().SetVersionszahl(3);
+  EXPECT_TRUE(in(2, 3));
+  // The dates themselves: moved to another weekday, gone.
+  a->SetzeDatum(montag + 2);
+  EXPECT_FALSE(in(1, 3));
+  EXPECT_TRUE(in(3, 3));
+  delete a;
+  EXPECT_FALSE(in(3, 3));
+  delete b;
+  EXPECT_FALSE(in(2, 3));
+  for (const std::string& f : PruefeModell(Sch())) ADD_FAILURE() << f;
+}
+
 TEST_F(Element, AktualisierenErreichtFensterUndStatistik) {
   TFakeFenster gr(Sch(), FensterArt::KlGr, s->k5b), dep(Sch(), FensterArt::KlDep, s->k5b),
       pln(Sch(), FensterArt::KlPln, s->k5b);
