@@ -123,7 +123,7 @@ class TKursSetzer {
   uint32_t Wort(int d) const { return belegt_ != nullptr ? belegt_->Tag(d) & 0xFFFFu : 0u; }
   bool Gesperrt(int d, int p) const { return ergebnis_ != nullptr && ergebnis_->Stunde(d, p); }
   uint32_t Ergebnis(int d) const { return ergebnis_ != nullptr ? ergebnis_->Tag(d) & 0xFFFFu : 0u; }
-  int Stunden(int d) const { return std::popcount(Wort(d)); }
+  int Stunden(int d) const { return ZaehleBits(Wort(d)); }
 
   // No hour of the course on the day before and the day after (cyclic over the school days).
   bool NachbarnFrei(int d) const {
@@ -208,7 +208,7 @@ class TKursSetzer {
     if (f < 1) return n;
     std::array<int, kTage + 1> frei{};
     for (int d = 1; d <= kTage; ++d)
-      frei[static_cast<std::size_t>(d)] = kStunden - std::popcount(Ergebnis(d));
+      frei[static_cast<std::size_t>(d)] = kStunden - ZaehleBits(Ergebnis(d));
     int m = 0;
     for (int d = 1; d <= mtn_; ++d)
       if (Stunden(d) == 0 && frei[static_cast<std::size_t>(d)] >= 1) ++m;
@@ -220,11 +220,11 @@ class TKursSetzer {
         if (s->Version() != v_ || s->Fixiert()) continue;
         const int d = s->Tag();
         const uint32_t w = Wort(d);
-        if (std::popcount(w) < 2) continue;
+        if (ZaehleBits(w) < 2) continue;
         const int erste = std::countr_zero(w) + 1;
         const int letzte = 32 - std::countl_zero(w);
         if (s->Stunde() != erste && s->Stunde() != letzte) continue;
-        if (raus == nullptr || std::popcount(w) < Stunden(raus->Tag())) raus = s;
+        if (raus == nullptr || ZaehleBits(w) < Stunden(raus->Tag())) raus = s;
       }
       if (raus == nullptr) break;
       const int d = raus->Tag(), p = raus->Stunde();

@@ -1,7 +1,6 @@
 #include "engine/automat.h"
 
 #include <algorithm>
-#include <bit>
 #include <unordered_set>
 #include <utility>
 
@@ -34,7 +33,7 @@ void TKurs::BerechnePrioritaet() {
   for (int d = 1; d <= kTage; ++d) {
     uint32_t tag = 0;
     for (int v = von; v <= bis; ++v) tag |= ergebnis_.Tag(v, d);
-    belegt += std::popcount(tag & 0xFFFFu);
+    belegt += ZaehleBits(tag & 0xFFFFu);
   }
   int32_t prio = Stunden(-1) + belegt + 3 * stundenProTag_ + GesetzteStunden(-1);
   if (kopplung_ != nullptr) {

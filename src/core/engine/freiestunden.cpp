@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -81,7 +80,7 @@ struct TKurs::TKopplungsRaeume {
     uint64_t frei = 0;
     for (std::size_t i = 0; i < pool.size(); ++i)
       if (freiAmTag[i] & bit) frei |= uint64_t{1} << i;
-    if (std::popcount(alleRaeume & frei) < static_cast<int>(masken.size())) return false;
+    if (ZaehleBits(alleRaeume & frei) < static_cast<int>(masken.size())) return false;
     uint64_t genommen = 0;
     bool gierig = true;
     for (const uint64_t m : masken) {
@@ -361,7 +360,7 @@ int TKurs::SetzungenInVersion(int v) const {
   const TWoElem* w = gesetzt_.Woche(v);
   if (w == nullptr) return 0;
   int n = 0;
-  for (int d = 1; d <= kTage; ++d) n += std::popcount(w->Tag(d));
+  for (int d = 1; d <= kTage; ++d) n += ZaehleBits(w->Tag(d));
   return n;
 }
 

@@ -1,7 +1,6 @@
 #include "model/kurs.h"
 
 #include <algorithm>
-#include <bit>
 #include <vector>
 
 #include "model/fach.h"
@@ -558,7 +557,7 @@ int TKurs::GesetzteStunden(int v) const {
   const int tage = std::clamp(schule_->Standard().mtn, 0, kTage);
   int anzahl = 0;
   for (int ver = von; ver <= bis; ++ver)
-    for (int d = 1; d <= tage; ++d) anzahl += std::popcount(belegung_.Tag(ver, d));
+    for (int d = 1; d <= tage; ++d) anzahl += ZaehleBits(belegung_.Tag(ver, d));
   return anzahl;
 }
 

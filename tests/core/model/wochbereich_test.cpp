@@ -2,10 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
 namespace kolvar {
 namespace {
 
 TVersionsSicht Sicht(int n, int aktuell, bool nurAktuelle) { return TVersionsSicht{n, aktuell, nurAktuelle}; }
+
+TEST(ZaehleBits, WieDieBibliothek) {
+  // Every 16-bit day word, single bits and all bits of 64, and a spread of other words.
+  for (uint32_t w = 0; w <= 0xFFFFu; ++w) ASSERT_EQ(ZaehleBits(w), std::popcount(w)) << w;
+  for (int i = 0; i < 64; ++i) EXPECT_EQ(ZaehleBits(uint64_t{1} << i), 1) << i;
+  EXPECT_EQ(ZaehleBits(~uint64_t{0}), 64);
+  uint64_t x = 0x9E3779B97F4A7C15ull;
+  for (int i = 0; i < 10000; ++i) {
+    x ^= x << 13;
+    x ^= x >> 7;
+    x ^= x << 17;
+    ASSERT_EQ(ZaehleBits(x), std::popcount(x)) << x;
+  }
+}
 
 TEST(TWochBereich, BlockeSetzenUndLoeschen) {
   const TVersionsSicht sicht = Sicht(3, 1, true);
