@@ -506,6 +506,8 @@ void TKurs::EntferneAlleSetzungen() {
     // Placements lie scattered over the heap: on a large school each one's first read waits for
     // memory, unless the next few are asked for while this one goes.
     for (int i = 3; i <= 6 && i <= setzungen_.Anzahl(); ++i) __builtin_prefetch(setzungen_.Hole(i));
+    // A placement's records hang off a list of their own: its items first, the records later.
+    if (setzungen_.Anzahl() >= 4) __builtin_prefetch(setzungen_.Hole(4)->Vertretungen().Elemente().data());
     if (setzungen_.Anzahl() >= 2) HoleVor(setzungen_.Hole(2));
     EntferneSetzung(setzungen_.Hole(1));
   }
@@ -516,6 +518,7 @@ void TKurs::HoleVor(const TSetzung* s) const {
   if (lehrer_) lehrer_->HoleZaehlerVor(v, d, p);
   for (const TKlasse* k : klassen_) k->HoleZaehlerVor(v, d, p);
   if (s->Raum()) s->Raum()->HoleZaehlerVor(v, d, p);
+  if (!s->Vertretungen().Leer()) __builtin_prefetch(s->Vertretungen().Hole(1));
 }
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {

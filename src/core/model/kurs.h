@@ -117,7 +117,8 @@ class TKurs {
   // Removes the hour at the slot (version rule); with mitKopplung for every course of the coupling.
   void EntferneStunde(int v, int d, int p, bool mitKopplung);
   void EntferneAlleSetzungen();
-  // A hint before removing s soon: asks memory for the counts its removal changes.
+  // A hint before removing s soon: asks memory for the counts its removal changes and for its
+  // first record.
   void HoleVor(const TSetzung* s) const;
   // Gives the placement a room / takes it off, keeping the room grids in step.
   void SetzeRaum(TSetzung* s, TRaum* r);
