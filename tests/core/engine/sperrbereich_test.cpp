@@ -33,6 +33,17 @@ std::vector<uint32_t> Grid(TKurs& k, int v) {
 
 // The coupling's courses all get distinct free rooms at the slot, asked of the full search
 // with every course's free rooms listed.
+// One course's open hours in version v placed as the run over all courses places them, with v as
+// the current version (its coupling rooms count).
+void SetzeOffene(TAutoLauf& lauf, TStandard& standard, TKurs& k, int v) {
+  const int n = k.OffeneStunden(v);
+  if (n < 1 || k.NichtVerplanen()) return;
+  standard.SetAktuelleVersion(v);
+  k.SetzePrioritaet(0);
+  k.BerechneSperrbereich(true);
+  AutoKursSetzen(lauf, k, v, n);
+}
+
 bool RaeumeReichen(const TKurs& k, int v, int d, int p) {
   std::vector<const TRaum*> ids;
   std::vector<TRaumSuche::TWunsch> wuensche;
@@ -114,14 +125,8 @@ TEST(Sperrbereich, EinzelkursRaeumeAlleBelegt) {
   TAutoLauf lauf(standard);
   int frei = 0, belegt = 0;
   for (int v = 1; v <= standard.mwn(); ++v) {
-    standard.SetAktuelleVersion(v);
-    for (TKurs* k : schule->Kurse()) {
-      const int n = k->OffeneStunden(v);
-      if (n < 1 || k->NichtVerplanen()) continue;
-      k->SetzePrioritaet(0);
-      k->BerechneSperrbereich(true);
-      AutoKursSetzen(lauf, *k, v, n);
-    }
+    standard.SetAktuelleVersion(v);  // also for the grids asked below
+    for (TKurs* k : schule->Kurse()) SetzeOffene(lauf, standard, *k, v);
     for (TKurs* k : schule->Kurse()) {
       if (k->Kopplung() != nullptr || k->Raeume().Leer()) continue;
       standard.ara = true;
@@ -256,16 +261,8 @@ TEST(Automat, GenerierteSchuleFestgehalten) {
     } else {
       for (TKurs* k : schule->Kurse()) k->EntferneAlleSetzungen();
       TAutoLauf lauf(standard);
-      for (int v = 1; v <= standard.mwn(); ++v) {
-        standard.SetAktuelleVersion(v);
-        for (TKurs* k : schule->Kurse()) {
-          const int n = k->OffeneStunden(v);
-          if (n < 1 || k->NichtVerplanen()) continue;
-          k->SetzePrioritaet(0);
-          k->BerechneSperrbereich(true);
-          AutoKursSetzen(lauf, *k, v, n);
-        }
-      }
+      for (int v = 1; v <= standard.mwn(); ++v)
+        for (TKurs* k : schule->Kurse()) SetzeOffene(lauf, standard, *k, v);
     }
     for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
     EXPECT_EQ(Pruefsumme(*schule), f.summe) << f.alleVersionen << f.aei;
@@ -286,20 +283,12 @@ TEST(Automat, KursweiseWieVersionsweise) {
       EXPECT_GT(schule->Vertretungen().Anzahl(), 0);
       for (TKurs* k : schule->Kurse()) k->EntferneAlleSetzungen();
       TAutoLauf l(standard);
-      auto setze = [&](TKurs* k, int v) {
-        const int n = k->OffeneStunden(v);
-        if (n < 1 || k->NichtVerplanen()) return;
-        standard.SetAktuelleVersion(v);
-        k->SetzePrioritaet(0);
-        k->BerechneSperrbereich(true);
-        AutoKursSetzen(l, *k, v, n);
-      };
       if (kursweise) {
         for (TKurs* k : schule->Kurse())
-          for (int v = 1; v <= standard.mwn(); ++v) setze(k, v);
+          for (int v = 1; v <= standard.mwn(); ++v) SetzeOffene(l, standard, *k, v);
       } else {
         for (int v = 1; v <= standard.mwn(); ++v)
-          for (TKurs* k : schule->Kurse()) setze(k, v);
+          for (TKurs* k : schule->Kurse()) SetzeOffene(l, standard, *k, v);
       }
       for (const std::string& fehler : PruefeModell(*schule)) ADD_FAILURE() << fehler;
       return std::make_pair(Pruefsumme(*schule), schule->Vertretungen().Anzahl());
