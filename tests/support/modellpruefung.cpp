@@ -88,6 +88,17 @@ void PruefeListe(Pruefer& p, const TSchule& s, const TListe<T>& liste, const cha
           if (pe->FehltInVersionAmWochentag(w, v) !=
               std::any_of(daten.begin(), daten.end(), [&](int32_t d) { return s.VersionDerWoche(d) == v; }))
             p.Melde(Name(e) + ": Versionen der Abwesenheiten am Wochentag " + std::to_string(w) + " weichen ab");
+        // The dates at each slot as the records give them, version and period.
+        for (int v = 1; v <= n; ++v)
+          for (int stunde = 1; stunde <= kStunden; ++stunde) {
+            std::vector<int32_t> ist, erwartet;
+            pe->FehlDatenImSlot(v, w, stunde, ist);
+            for (const TFehl* f : soll)
+              if (s.VersionDerWoche(f->Datum()) == v && f->Fehlt(stunde)) erwartet.push_back(f->Datum());
+            if (ist != erwartet)
+              p.Melde(Name(e) + ": Abwesenheiten im Slot " + std::to_string(w) + "/" + std::to_string(stunde) +
+                      " in Version " + std::to_string(v) + " weichen ab");
+          }
       }
     }
     if (auto* so = dynamic_cast<const TSollElement*>(e))

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/ipalettezustand.h"
@@ -71,32 +72,48 @@ void TSchule::TauscheStunden(int tag1, int stunde1, int tag2, int stunde2) {
   TAktion aktion(*this);
   int von, bis;
   Versionen(schule, von, bis);
-  // The placements at either slot, per version, found course by course: each course's grid and
-  // index are read once for all versions, and not at all where its counts per slot say it holds
-  // neither slot in any version. A course's moves touch only its own placements of one version,
-  // so what is found stays true while the hours move version by version, in the school's course
-  // order.
+  // The placements at either slot, per version, found course by course: a course's index keeps
+  // a slot's versions together, so each course is read once for all versions, and not at all
+  // where its counts per slot say it holds neither slot in any version. A course's moves touch
+  // only its own placements of one version, so what is found stays true while the hours move
+  // version by version, in the school's course order.
   std::vector<std::vector<TBetroffen>> betroffen(static_cast<std::size_t>(std::max(0, bis - von + 1)));
-  for (TKurs* k : schule.Kurse()) {
-    int offen = k->SetzungenImSlot(tag1, stunde1) + k->SetzungenImSlot(tag2, stunde2);
+  const std::vector<TKurs*>& kurse = schule.Kurse().Elemente();
+  std::vector<std::pair<int, TSetzung*>> an1, an2;
+  constexpr std::size_t kKursWeit = 16, kKursNah = 8;
+  for (std::size_t i = 0; i < kurse.size(); ++i) {
+    // The courses lie scattered over the heap as well: their counts are asked for early, then
+    // where their slots begin in the index.
+    if (i + kKursWeit < kurse.size()) kurse[i + kKursWeit]->HoleKursVor();
+    if (i + kKursNah < kurse.size()) {
+      kurse[i + kKursNah]->HoleSlotVor(tag1, stunde1);
+      kurse[i + kKursNah]->HoleSlotVor(tag2, stunde2);
+    }
+    TKurs* k = kurse[i];
+    if (k->SetzungenImSlot(tag1, stunde1) + k->SetzungenImSlot(tag2, stunde2) == 0) continue;
+    an1.clear();
+    an2.clear();
+    k->JeSetzungImSlot(tag1, stunde1, von, bis, [&an1](TSetzung* s, int v) { an1.emplace_back(v, s); });
+    k->JeSetzungImSlot(tag2, stunde2, von, bis, [&an2](TSetzung* s, int v) { an2.emplace_back(v, s); });
+    // Both runs in version order: merged, each version's pair once.
+    std::size_t a = 0, b = 0;
     bool erstes = true;
-    for (int v = von; v <= bis && offen > 0; ++v) {
-      // The grid's bit, read inline, spares the search where nothing is placed.
-      TSetzung* s1 = k->HatSetzung(v, tag1, stunde1) ? k->FindeSetzung(v, tag1, stunde1) : nullptr;
-      TSetzung* s2 = k->HatSetzung(v, tag2, stunde2) ? k->FindeSetzung(v, tag2, stunde2) : nullptr;
-      if (!s1 && !s2) continue;
-      offen -= int{s1 != nullptr} + int{s2 != nullptr};
+    while (a < an1.size() || b < an2.size()) {
+      const int v = std::min(a < an1.size() ? an1[a].first : bis + 1, b < an2.size() ? an2[b].first : bis + 1);
+      TSetzung* s1 = a < an1.size() && an1[a].first == v ? an1[a++].second : nullptr;
+      TSetzung* s2 = b < an2.size() && an2[b].first == v ? an2[b++].second : nullptr;
       betroffen[static_cast<std::size_t>(v - von)].push_back({k, s1, s2, erstes});
       erstes = false;
     }
   }
-  // The placements lie scattered over the heap: those a few moves ahead are asked for early,
-  // and then the counts their removal changes.
+  // The placements and their courses lie scattered over the heap: those a few moves ahead are
+  // asked for early, and then what their removal changes.
   constexpr std::size_t kWeit = 8, kNah = 4;
   for (int v = von; v <= bis; ++v) {
     const std::vector<TBetroffen>& liste = betroffen[static_cast<std::size_t>(v - von)];
     for (std::size_t i = 0; i < liste.size(); ++i) {
       if (i + kWeit < liste.size()) {
+        liste[i + kWeit].kurs->HoleKursVor();
         __builtin_prefetch(liste[i + kWeit].s1);
         __builtin_prefetch(liste[i + kWeit].s2);
       }

@@ -197,24 +197,50 @@ const std::vector<int32_t>& TPlanElement::FehlDatenAmWochentag(int wochentag) co
   return fehlDaten_->daten[static_cast<std::size_t>(wochentag - 1)];
 }
 
-bool TPlanElement::FehltInVersionAmWochentag(int wochentag, int v) const {
-  if (wochentag < 1 || wochentag > 7 || !fehlDaten_ || v < 1 || v > 64) return false;
+const TPlanElement::TFehlDaten* TPlanElement::FehlDatenAktuell() const {
+  if (!fehlDaten_) return nullptr;
   TFehlDaten& f = *fehlDaten_;
   const TSchule& schule = Schule();
   const int zahl = schule.Standard().mwn();
   if (f.wochenStand != schule.WochenStand() || f.versionenZahl != zahl) {
     for (std::size_t w = 0; w < f.daten.size(); ++w) {
       uint64_t maske = 0;
-      for (int32_t datum : f.daten[w]) {
-        const int version = schule.VersionDerWoche(datum);
+      const std::vector<const TFehl*>& fehl = nachWochentag_[w];
+      std::vector<uint32_t>& art = f.slotArt[w];
+      art.assign(f.daten[w].size(), 0);
+      for (std::size_t i = 0; i < f.daten[w].size(); ++i) {
+        const int version = schule.VersionDerWoche(f.daten[w][i]);
         if (version >= 1 && version <= 64) maske |= uint64_t{1} << (version - 1);
+        const uint32_t stunden = i < fehl.size() ? fehl[i]->Stunden() : 0;
+        art[i] = static_cast<uint32_t>(std::clamp(version, 0, 0xFFFF)) << 16 | stunden;
       }
       f.versionen[w] = maske;
     }
     f.wochenStand = schule.WochenStand();
     f.versionenZahl = zahl;
   }
-  return (f.versionen[static_cast<std::size_t>(wochentag - 1)] >> (v - 1) & 1u) != 0;
+  return &f;
+}
+
+bool TPlanElement::FehltInVersionAmWochentag(int wochentag, int v) const {
+  if (wochentag < 1 || wochentag > 7 || v < 1 || v > 64) return false;
+  const TFehlDaten* f = FehlDatenAktuell();
+  return f && (f->versionen[static_cast<std::size_t>(wochentag - 1)] >> (v - 1) & 1u) != 0;
+}
+
+void TPlanElement::FehlDatenImSlot(int v, int d, int p, std::vector<int32_t>& tage) const {
+  if (d < 1 || d > 7 || v < 1 || v > 64 || p < 1 || p > 16) return;
+  const TFehlDaten* f = FehlDatenAktuell();
+  const auto w = static_cast<std::size_t>(d - 1);
+  if (!f || (f->versionen[w] >> (v - 1) & 1u) == 0) return;
+  const uint32_t version = static_cast<uint32_t>(v) << 16, stunde = 1u << (16 - p);
+  const std::vector<uint32_t>& art = f->slotArt[w];
+  for (std::size_t i = 0; i < art.size(); ++i)
+    if ((art[i] & 0xFFFF0000u) == version && (art[i] & stunde) != 0) tage.push_back(f->daten[w][i]);
+}
+
+void TPlanElement::FehlStundenGeaendert() {
+  if (fehlDaten_) fehlDaten_->wochenStand = 0;
 }
 
 std::vector<int32_t>& TPlanElement::DatenAm(std::size_t w) {
@@ -289,12 +315,18 @@ int TPlanElement::Springstunden() const {
 }
 
 bool TPlanElement::FehltAm(int32_t datum, int p) const {
-  // Only the date's weekday holds it, and only records of that date are read.
+  // Only the date's weekday holds it, and the periods kept beside the dates answer: no record
+  // is read.
+  if (p < 1 || p > 16) return false;
+  const TFehlDaten* f = FehlDatenAktuell();
+  if (!f) return false;
   const auto w = static_cast<std::size_t>(Uhr::Wochentag(datum) - 1);
-  const std::vector<const TFehl*>& fehl = nachWochentag_[w];
-  const std::vector<int32_t>& daten = FehlDatenAmWochentag(static_cast<int>(w) + 1);
-  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
-    if (daten[i] == datum && fehl[i]->Fehlt(p)) return true;
+  if (w >= f->daten.size()) return false;
+  const std::vector<int32_t>& daten = f->daten[w];
+  const std::vector<uint32_t>& art = f->slotArt[w];
+  const uint32_t stunde = 1u << (16 - p);
+  for (std::size_t i = 0; i < daten.size() && i < art.size(); ++i)
+    if (daten[i] == datum && (art[i] & stunde) != 0) return true;
   return false;
 }
 
@@ -380,8 +412,11 @@ void TPlanElement::ZaehleSetzung(int v, int d, int p, int schritt) {
 }
 
 void TPlanElement::HoleZaehlerVor(int v, int d, int p) const {
-  if (SlotGueltig(v, d, p) && v <= zaehlerVersionen_ && !anzahl_.empty())
-    __builtin_prefetch(&anzahl_[ZaehlerIndex(v, d, p)]);
+  if (!SlotGueltig(v, d, p)) return;
+  if (v <= zaehlerVersionen_ && !anzahl_.empty()) __builtin_prefetch(&anzahl_[ZaehlerIndex(v, d, p)]);
+  if (const TWoElem* w = belegung_.Woche(v)) __builtin_prefetch(w);
+  if (const TWoElem* w = sperrung_.Woche(v)) __builtin_prefetch(w);
+  if (fehlDaten_) __builtin_prefetch(fehlDaten_.get());
 }
 
 void TPlanElement::LeereZaehler() {

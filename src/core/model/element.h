@@ -126,7 +126,9 @@ class TPlanElement : public TElement {
   // How many placements are the element's at the slot of a concrete version: those of its
   // courses, for a room those in itself. Kept by the course's placement and link operations.
   int SetzungenAn(int v, int d, int p) const;
-  // Asks memory early for the count SetzungenAn reads (a hint only; clearing many placements).
+  // Asks memory early for what a placement's change at the slot reads and writes: the count
+  // SetzungenAn reads, the version's occupancy and lock weeks, the absences' dates (a hint only;
+  // clearing or moving many placements).
   void HoleZaehlerVor(int v, int d, int p) const;
 
   IFenster* PlnForm() const { return formen_[2]; }
@@ -153,6 +155,9 @@ class TPlanElement : public TElement {
   // Whether one of those dates lies in a week of plan version v: in a school of many versions
   // most lessons' slots have none, and their dates need no look.
   bool FehltInVersionAmWochentag(int wochentag, int v) const;
+  // Adds the dates on which an absence of the element covers the slot (day, period) in a week of
+  // version v, in the order of Fehlzeiten(); reads no record.
+  void FehlDatenImSlot(int v, int d, int p, std::vector<int32_t>& tage) const;
   // The template locks every slot where the element is not occupied; marks the school modified.
   void UebernimmSperrung(const TWochBereich& vorlage);
   // After a placement change: the plan and the editor's lock grid repaint.
@@ -184,6 +189,8 @@ class TPlanElement : public TElement {
   void NimmFehlzeit(TFehl* f);
   // Takes the absence out of its weekday's list (rein false) or files it by its new date.
   void VerlegeFehlzeit(const TFehl* f, bool rein);
+  // An absence's periods changed: what is kept beside the dates is made again.
+  void FehlStundenGeaendert();
 
   TWochBereich sperrung_;
   TWochBereich belegung_;
@@ -198,15 +205,19 @@ class TPlanElement : public TElement {
   std::array<std::vector<const TFehl*>, 7> nachWochentag_;
   // Made with the first absence: most elements have none, and the members the placing reads
   // stay as close together as before. Beside the dates, per weekday the versions of their weeks
-  // (bit v - 1), made for the school's week table and version count of the stand kept.
+  // (bit v - 1) and per date its week's version (high half) with the absent periods (low half),
+  // made for the school's week table, version count and periods of the stand kept.
   struct TFehlDaten {
     std::array<std::vector<int32_t>, 7> daten;
     std::array<uint64_t, 7> versionen{};
+    std::array<std::vector<uint32_t>, 7> slotArt;
     uint64_t wochenStand = 0;
     int versionenZahl = 0;
   };
   mutable std::unique_ptr<TFehlDaten> fehlDaten_;
   std::vector<int32_t>& DatenAm(std::size_t w);
+  // The block with its versions and periods made for today's stand; nullptr without absences.
+  const TFehlDaten* FehlDatenAktuell() const;
 };
 
 class TSollElement : public TPlanElement {

@@ -25,6 +25,11 @@ void TFehl::SetzeDatum(int32_t datum) {
   if (e) e->VerlegeFehlzeit(this, true);
 }
 
+void TFehl::SetzeStunden(uint16_t maske) {
+  stunden_ = maske;
+  if (element_) element_->FehlStundenGeaendert();
+}
+
 bool TFehl::Fehlt(int p) const {
   return p >= 1 && p <= 16 && ((stunden_ >> (16 - p)) & 1u);
 }
@@ -43,6 +48,7 @@ int TFehl::LetzteStunde() const {
 
 void TFehl::UebernimmStunden() {
   std::swap(stunden_, neueStunden_);
+  if (element_) element_->FehlStundenGeaendert();
   if (!element_) return;
   for (int p = 1; p <= 16; ++p) {
     const unsigned bit = 1u << (16 - p);

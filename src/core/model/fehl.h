@@ -19,7 +19,7 @@ class TFehl {
   int32_t Datum() const { return datum_; }
   void SetzeDatum(int32_t datum);  // keeps the element's absences by weekday in step
   uint16_t Stunden() const { return stunden_; }
-  void SetzeStunden(uint16_t maske) { stunden_ = maske; }
+  void SetzeStunden(uint16_t maske);
   // Before UebernimmStunden: the mask to apply; afterwards: the previous mask.
   uint16_t NeueStunden() const { return neueStunden_; }
   void SetzeNeueStunden(uint16_t maske) { neueStunden_ = maske; }

@@ -469,10 +469,14 @@ void TKurs::EntferneSetzung(TSetzung* s) {
 }
 
 void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken, bool melden) {
-  if (!Gehoert(s)) return;
+  // One search in the index both proves the placement the course's and finds its entry.
+  if (s == nullptr || &s->Kurs() != this) return;
+  const auto stelle = IndexStelle(s);
+  if (stelle == nachSlot_.end()) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
-  setzungen_.Entferne(s);
-  Streiche(s);
+  setzungen_.EntferneLetztes(s);
+  nachSlot_.erase(stelle);
+  if (SlotGueltig(s->Tag(), s->Stunde())) --jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();
   TRaum* r = s->Raum();
   belegung_.SetzeBereich(v, d, p, false);
@@ -519,6 +523,12 @@ void TKurs::HoleVor(const TSetzung* s) const {
   for (const TKlasse* k : klassen_) k->HoleZaehlerVor(v, d, p);
   if (s->Raum()) s->Raum()->HoleZaehlerVor(v, d, p);
   if (!s->Vertretungen().Leer()) __builtin_prefetch(s->Vertretungen().Hole(1));
+  // The course's own: the version's weeks of its grids, the index where the slot's run begins,
+  // and the end of its placement list, where the search for the placement starts.
+  if (const TWoElem* w = belegung_.Woche(v)) __builtin_prefetch(w);
+  if (const TWoElem* w = gesetzt_.Woche(v)) __builtin_prefetch(w);
+  HoleSlotVor(d, p);
+  if (!setzungen_.Leer()) __builtin_prefetch(&setzungen_.Elemente().back());
 }
 
 void TKurs::SetzeRaum(TSetzung* s, TRaum* r) {
@@ -584,9 +594,10 @@ void TKurs::Verzeichne(TSetzung* s) {
   if (SlotGueltig(s->Tag(), s->Stunde())) ++jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
 }
 
-void TKurs::Streiche(const TSetzung* s) {
-  nachSlot_.erase(SlotStelle(SlotSchluessel(s->Version(), s->Tag(), s->Stunde())));
-  if (SlotGueltig(s->Tag(), s->Stunde())) --jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
+std::vector<TKurs::TSlotEintrag>::const_iterator TKurs::IndexStelle(const TSetzung* s) const {
+  const int schluessel = SlotSchluessel(s->Version(), s->Tag(), s->Stunde());
+  const auto it = SlotStelle(schluessel);
+  return it != nachSlot_.end() && it->schluessel == schluessel && it->setzung == s ? it : nachSlot_.end();
 }
 
 int TKurs::SetzungenImSlot(int d, int p) const {
@@ -606,7 +617,7 @@ bool TKurs::SlotIndexStimmt() const {
 }
 
 bool TKurs::Gehoert(const TSetzung* s) const {
-  return s != nullptr && &s->Kurs() == this && FindeSetzung(s->Version(), s->Tag(), s->Stunde()) == s;
+  return s != nullptr && &s->Kurs() == this && IndexStelle(s) != nachSlot_.end();
 }
 
 TSetzung* TKurs::FindeSetzung(int v, int d, int p) const {

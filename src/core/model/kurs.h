@@ -155,7 +155,26 @@ class TKurs {
         (it != nachSlot_.begin() && (it - 1)->schluessel >= basis))
       it = SlotStelle(basis);
     for (; it != nachSlot_.end() && it->schluessel <= ende; ++it)
-      if (it->schluessel >= basis + von) f(static_cast<const TSetzung*>(it->setzung), it->schluessel - basis);
+      if (it->schluessel >= basis + von) f(it->setzung, it->schluessel - basis);
+  }
+  // Hints before working on many courses in turn: HoleKursVor asks memory for the course's own
+  // members a placement's change reads (links, lists, grids, counts per slot), HoleSlotVor (once
+  // those are there) for the start of the slot's run in the index.
+  void HoleKursVor() const {
+    __builtin_prefetch(&schule_);
+    __builtin_prefetch(&klassen_);
+    __builtin_prefetch(&setzungen_);
+    __builtin_prefetch(&belegung_);
+    __builtin_prefetch(&gesetzt_);
+    __builtin_prefetch(&nachSlot_);
+    __builtin_prefetch(&jeSlot_);
+    __builtin_prefetch(reinterpret_cast<const char*>(&jeSlot_) + sizeof(jeSlot_) - 1);
+  }
+  void HoleSlotVor(int d, int p) const {
+    if (d < 1 || d > kTage || p < 1 || p > kStunden) return;
+    std::size_t erste = 0;
+    for (std::size_t i = 0, slot = SlotIndex(d, p); i < slot; ++i) erste += jeSlot_[i];
+    if (erste < nachSlot_.size()) __builtin_prefetch(nachSlot_.data() + erste);
   }
   // False while an hour of the course has its occupancy switched off (being dragged); it may
   // stay false afterwards, which only costs a look at the grid.
@@ -354,7 +373,8 @@ class TKurs {
   int ausgeschaltet_ = 0;
   static std::size_t SlotIndex(int d, int p) { return static_cast<std::size_t>((d - 1) * kStunden + p - 1); }
   void Verzeichne(TSetzung* s);
-  void Streiche(const TSetzung* s);
+  // The placement's entry in the index; end() when it is not there.
+  std::vector<TSlotEintrag>::const_iterator IndexStelle(const TSetzung* s) const;
   // The placement is one of this course's.
   bool Gehoert(const TSetzung* s) const;
   TWochBereich ergebnis_;

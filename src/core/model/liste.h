@@ -185,6 +185,17 @@ class TListe {
     EntferneIndex(static_cast<std::size_t>(pos - 1));
     return true;
   }
+  // Takes out the last occurrence: for lists of distinct items whose newest ones leave most
+  // often (a course's placements: a moved hour goes to the end and is the one moved again), the
+  // search and the shift behind it stay short.
+  bool EntferneLetztes(const T* item) {
+    for (std::size_t i = items_.size(); i-- > 0;)
+      if (items_[i] == item) {
+        EntferneIndex(i);
+        return true;
+      }
+    return false;
+  }
   void FuegeEin(int position, T* item) {
     if (position < 1) position = 1;
     if (position > Anzahl() + 1) position = Anzahl() + 1;

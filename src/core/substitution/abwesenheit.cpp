@@ -50,16 +50,8 @@ TVertretung* EigeneVertretung(const TSetzung& s, int32_t datum) {
 }
 
 // The dates of the element's absences that fall on the placement's slot.
-void SammleFehlTage(const TSchule& schule, const TSetzung& s, const TPlanElement* e,
-                    std::vector<int32_t>& tage) {
-  if (!e || !e->FehltInVersionAmWochentag(s.Tag(), s.Version())) return;
-  // The dates first (all on the placement's weekday): in a school of many versions few of them
-  // fall into the placement's version, and only those records are read.
-  const std::vector<const TFehl*>& fehl = e->FehlzeitenAmWochentag(s.Tag());
-  const std::vector<int32_t>& daten = e->FehlDatenAmWochentag(s.Tag());
-  for (std::size_t i = 0; i < fehl.size() && i < daten.size(); ++i)
-    if (schule.VersionDerWoche(daten[i]) == s.Version() && fehl[i]->Fehlt(s.Stunde()))
-      tage.push_back(daten[i]);
+void SammleFehlTage(const TSetzung& s, const TPlanElement* e, std::vector<int32_t>& tage) {
+  if (e) e->FehlDatenImSlot(s.Version(), s.Tag(), s.Stunde(), tage);
 }
 
 // The dates on which every class of the placement's lesson is absent at its slot: the dates
@@ -68,7 +60,7 @@ std::vector<int32_t> KlassenFehlTage(const TSetzung& s) {
   const TKurs& c = s.Kurs();
   std::vector<int32_t> tage;
   if (c.Klassen().Leer()) return tage;
-  SammleFehlTage(c.Schule(), s, c.Klassen().Hole(1), tage);
+  SammleFehlTage(s, c.Klassen().Hole(1), tage);
   std::sort(tage.begin(), tage.end());
   tage.erase(std::unique(tage.begin(), tage.end()), tage.end());
   std::erase_if(tage, [&](int32_t t) { return !c.KlassenAbwesend(t, s.Stunde(), nullptr); });
@@ -302,9 +294,9 @@ void VertretungenNachSetzen(TSetzung& s) {
   TSchule& schule = c.Schule();
   if (schule.LehrerFehlen().Leer() && schule.KlassenFehlen().Leer() && schule.RaumFehlen().Leer()) return;
   std::vector<int32_t> tage;
-  SammleFehlTage(schule, s, c.Lehrer(), tage);
-  for (const TKlasse* k : c.Klassen()) SammleFehlTage(schule, s, k, tage);
-  SammleFehlTage(schule, s, s.Raum(), tage);
+  SammleFehlTage(s, c.Lehrer(), tage);
+  for (const TKlasse* k : c.Klassen()) SammleFehlTage(s, k, tage);
+  SammleFehlTage(s, s.Raum(), tage);
   if (tage.empty()) return;
   std::sort(tage.begin(), tage.end());
   tage.erase(std::unique(tage.begin(), tage.end()), tage.end());
@@ -337,7 +329,7 @@ void VertretungenRaumGeaendert(TSetzung& s, const TElement* alt) {
     TVertretung::Vernichte(r);
   }
   std::vector<int32_t> tage;
-  SammleFehlTage(schule, s, s.Raum(), tage);
+  SammleFehlTage(s, s.Raum(), tage);
   for (int32_t datum : tage) {
     if (datum < heute) continue;
     TVertretung::FuerFehlendenRaum(s, datum);

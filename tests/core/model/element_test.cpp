@@ -340,6 +340,52 @@ TEST_F(Element, AbwesenheitNachVersionFolgtWochentabelleUndVersionszahl) {
   for (const std::string& f : PruefeModell(Sch())) ADD_FAILURE() << f;
 }
 
+TEST_F(Element, AbwesenheitImSlotFolgtStundenDatumUndWochentabelle) {
+  // Which dates cover a slot is kept beside the dates: it follows the absent periods however
+  // they change (set, or taken over from the new mask), the date and the week table.
+  const int32_t montag = 34330 + 888 * 7 * 2;
+  Sch().ErweiterePlanversionen(2);
+  auto* a = new TFehl;
+  a->SetzeDatum(montag);
+  a->SetzeElement(s->k5a);
+  auto* b = new TFehl;
+  b->SetzeDatum(montag + 7);
+  b->SetzeElement(s->k5a);
+  auto daten = [&](int v, int d, int p) {
+    std::vector<int32_t> tage;
+    s->k5a->FehlDatenImSlot(v, d, p, tage);
+    return tage;
+  };
+  const int va = Sch().VersionDerWoche(montag), vb = Sch().VersionDerWoche(montag + 7);
+  EXPECT_TRUE(daten(va, 1, 1).empty());  // no period absent yet
+  a->SetzeStunden(0x8000);                // period 1
+  b->SetzeStunden(0xC000);                // periods 1 and 2
+  const std::vector<int32_t> beide{montag, montag + 7}, nurA{montag}, nurB{montag + 7}, keins;
+  EXPECT_EQ(daten(va, 1, 1), va == vb ? beide : nurA);
+  EXPECT_EQ(daten(vb, 1, 2), std::vector<int32_t>{montag + 7});
+  EXPECT_TRUE(daten(va, 2, 1).empty());
+  a->SetzeNeueStunden(0x0001);  // period 16 only
+  a->UebernimmStunden();
+  EXPECT_EQ(daten(va, 1, 16), std::vector<int32_t>{montag});
+  EXPECT_EQ(daten(va, 1, 1), va == vb ? nurB : keins);
+  // Out of range asks give nothing.
+  EXPECT_TRUE(daten(0, 1, 1).empty() && daten(va, 0, 1).empty() && daten(va, 1, 0).empty() &&
+              daten(va, 1, 17).empty() && daten(99, 1, 1).empty());
+  // Every week to the other version: the dates go with it.
+  const int andere = va == 1 ? 2 : 1;
+  std::array<uint8_t, kWochen> tabelle;
+  tabelle.fill(static_cast<uint8_t>(andere));
+  Sch().SetzeWochenTabelle(tabelle);
+  EXPECT_TRUE(daten(va, 1, 16).empty());
+  EXPECT_EQ(daten(andere, 1, 16), std::vector<int32_t>{montag});
+  b->SetzeDatum(montag + 8);
+  EXPECT_EQ(daten(andere, 2, 2), std::vector<int32_t>{montag + 8});
+  for (const std::string& f : PruefeModell(Sch())) ADD_FAILURE() << f;
+  delete a;
+  delete b;
+  EXPECT_TRUE(daten(andere, 2, 2).empty());
+}
+
 TEST_F(Element, AktualisierenErreichtFensterUndStatistik) {
   TFakeFenster gr(Sch(), FensterArt::KlGr, s->k5b), dep(Sch(), FensterArt::KlDep, s->k5b),
       pln(Sch(), FensterArt::KlPln, s->k5b);

@@ -139,6 +139,29 @@ TEST_F(Kurs, RaumBleibtBelegtBisDieLetzteStundeIhnVerlaesst) {
   }
 }
 
+// A course takes out only its own placements: another course's, even at the same slot and
+// version, or a null one, leave both courses, the counts and the grids untouched.
+TEST_F(Kurs, FremdeSetzungBleibt) {
+  TSetzung* eigene = s->deutsch5a->Setze(1, 1, s->r101, 1);
+  TSetzung* fremde = s->mathe5b->Setze(1, 1, s->r102, 1);
+  ASSERT_NE(eigene, nullptr);
+  ASSERT_NE(fremde, nullptr);
+  s->deutsch5a->EntferneSetzung(fremde);
+  s->deutsch5a->EntferneSetzung(nullptr);
+  s->deutsch5a->LoeseRaum(fremde);
+  s->deutsch5a->SetzeRaum(fremde, s->th);
+  EXPECT_EQ(s->mathe5b->FindeSetzung(1, 1, 1), fremde);
+  EXPECT_EQ(fremde->Raum(), s->r102);
+  EXPECT_EQ(s->deutsch5a->FindeSetzung(1, 1, 1), eigene);
+  EXPECT_TRUE(s->k5b->Belegung().Belegt(1, 1, 1));
+  EXPECT_TRUE(s->r102->Belegung().Belegt(1, 1, 1));
+  for (const std::string& f : PruefeModell(Sch())) ADD_FAILURE() << f;
+  s->mathe5b->EntferneSetzung(fremde);
+  EXPECT_EQ(s->mathe5b->FindeSetzung(1, 1, 1), nullptr);
+  EXPECT_FALSE(s->r102->Belegung().Belegt(1, 1, 1));
+  EXPECT_TRUE(PruefeModell(Sch()).empty());
+}
+
 TEST_F(Kurs, GekoppelteStundeEntfernenUndLehrerWechsel) {
   SetzeEinigeStunden(*s);
   s->sportSch->EntferneStunde(1, 3, 5, false);

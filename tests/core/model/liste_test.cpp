@@ -66,6 +66,29 @@ TEST(TListe, SortierenBehaeltGleicheInIhrerReihenfolge) {
   EXPECT_EQ(folge, (std::vector<int>{4, 5, 1, 2, 3}));
 }
 
+// Taking out from the back: the last occurrence goes, the others keep their order, the stand
+// grows only when something went, and an absent item leaves the list as it was.
+TEST(TListe, EntferneLetztesNimmtDasLetzteVorkommen) {
+  Wert a{1, 0}, b{2, 0}, c{3, 0};
+  TListe<Wert> liste;
+  EXPECT_FALSE(liste.EntferneLetztes(&a));
+  for (Wert* w : {&a, &b, &a, &c, &a}) liste.Haenge(w);
+  const uint64_t stand = liste.Stand();
+  EXPECT_FALSE(liste.EntferneLetztes(nullptr));
+  EXPECT_EQ(liste.Stand(), stand);
+  EXPECT_TRUE(liste.EntferneLetztes(&a));
+  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&a, &b, &a, &c}));
+  EXPECT_GT(liste.Stand(), stand);
+  EXPECT_TRUE(liste.EntferneLetztes(&a));
+  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&a, &b, &c}));
+  EXPECT_TRUE(liste.EntferneLetztes(&a));
+  EXPECT_TRUE(liste.EntferneLetztes(&c));
+  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&b}));
+  EXPECT_FALSE(liste.EntferneLetztes(&a));
+  EXPECT_TRUE(liste.EntferneLetztes(&b));
+  EXPECT_TRUE(liste.Leer());
+}
+
 TEST(TListe, ZugriffAusserhalbIstSicher) {
   Wert a{1, 0}, b{2, 0}, fremd{9, 0};
   TListe<Wert> liste;
