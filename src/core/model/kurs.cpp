@@ -474,7 +474,7 @@ void TKurs::EntferneSetzungIntern(TSetzung* s, bool merken, bool melden) {
   const auto stelle = IndexStelle(s);
   if (stelle == nachSlot_.end()) return;
   if (merken && schule_->Palette().UndoAufzeichnen()) TUndoElement::Merke(*this, *s, TUndoElement::Entfernt);
-  setzungen_.EntferneLetztes(s);
+  setzungen_.EntferneEinziges(s);
   nachSlot_.erase(stelle);
   if (SlotGueltig(s->Tag(), s->Stunde())) --jeSlot_[SlotIndex(s->Tag(), s->Stunde())];
   const int v = s->Version(), d = s->Tag(), p = s->Stunde();

@@ -185,15 +185,20 @@ class TListe {
     EntferneIndex(static_cast<std::size_t>(pos - 1));
     return true;
   }
-  // Takes out the last occurrence: for lists of distinct items whose newest ones leave most
-  // often (a course's placements: a moved hour goes to the end and is the one moved again), the
-  // search and the shift behind it stay short.
-  bool EntferneLetztes(const T* item) {
-    for (std::size_t i = items_.size(); i-- > 0;)
-      if (items_[i] == item) {
-        EntferneIndex(i);
+  // For lists of distinct items: searched from both ends at once, so that an item near either
+  // end is found at once (a course's placements: a moved hour goes to the end and is the one
+  // moved again; clearing takes the first).
+  bool EntferneEinziges(const T* item) {
+    for (std::size_t vorn = 0, hinten = items_.size(); vorn < hinten; ++vorn) {
+      if (items_[--hinten] == item) {
+        EntferneIndex(hinten);
         return true;
       }
+      if (items_[vorn] == item) {
+        EntferneIndex(vorn);
+        return true;
+      }
+    }
     return false;
   }
   void FuegeEin(int position, T* item) {

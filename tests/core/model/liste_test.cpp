@@ -66,27 +66,27 @@ TEST(TListe, SortierenBehaeltGleicheInIhrerReihenfolge) {
   EXPECT_EQ(folge, (std::vector<int>{4, 5, 1, 2, 3}));
 }
 
-// Taking out from the back: the last occurrence goes, the others keep their order, the stand
-// grows only when something went, and an absent item leaves the list as it was.
-TEST(TListe, EntferneLetztesNimmtDasLetzteVorkommen) {
-  Wert a{1, 0}, b{2, 0}, c{3, 0};
-  TListe<Wert> liste;
-  EXPECT_FALSE(liste.EntferneLetztes(&a));
-  for (Wert* w : {&a, &b, &a, &c, &a}) liste.Haenge(w);
-  const uint64_t stand = liste.Stand();
-  EXPECT_FALSE(liste.EntferneLetztes(nullptr));
-  EXPECT_EQ(liste.Stand(), stand);
-  EXPECT_TRUE(liste.EntferneLetztes(&a));
-  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&a, &b, &a, &c}));
-  EXPECT_GT(liste.Stand(), stand);
-  EXPECT_TRUE(liste.EntferneLetztes(&a));
-  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&a, &b, &c}));
-  EXPECT_TRUE(liste.EntferneLetztes(&a));
-  EXPECT_TRUE(liste.EntferneLetztes(&c));
-  EXPECT_EQ(liste.Elemente(), (std::vector<Wert*>{&b}));
-  EXPECT_FALSE(liste.EntferneLetztes(&a));
-  EXPECT_TRUE(liste.EntferneLetztes(&b));
-  EXPECT_TRUE(liste.Leer());
+// Taking out a distinct item searched from both ends: whichever its place, in lists of odd and
+// even length, it goes and the others keep their order; the stand grows only when something
+// went; an absent item leaves the list as it was.
+TEST(TListe, EntferneEinzigesFindetJedeStelle) {
+  for (int laenge = 0; laenge <= 6; ++laenge) {
+    std::vector<Wert> werte(static_cast<std::size_t>(laenge) + 1, Wert{0, 0});
+    for (int weg = 0; weg <= laenge; ++weg) {
+      TListe<Wert> liste;
+      for (int i = 0; i < laenge; ++i) liste.Haenge(&werte[static_cast<std::size_t>(i)]);
+      std::vector<Wert*> erwartet = liste.Elemente();
+      const uint64_t stand = liste.Stand();
+      Wert* item = &werte[static_cast<std::size_t>(weg)];  // weg == laenge: not in the list
+      const bool drin = weg < laenge;
+      EXPECT_EQ(liste.EntferneEinziges(item), drin);
+      if (drin) erwartet.erase(erwartet.begin() + weg);
+      EXPECT_EQ(liste.Elemente(), erwartet) << laenge << " " << weg;
+      EXPECT_EQ(liste.Stand() > stand, drin);
+    }
+  }
+  TListe<Wert> leer;
+  EXPECT_FALSE(leer.EntferneEinziges(nullptr));
 }
 
 TEST(TListe, ZugriffAusserhalbIstSicher) {
