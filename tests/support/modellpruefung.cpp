@@ -181,6 +181,15 @@ std::vector<std::string> PruefeModell(const TSchule& s) {
       }
     }
     if (!(eigen == k->Belegung())) p.Melde(k->Text() + ": Belegung weicht von den Setzungen ab");
+    // The exact grid, which a drag never switches off, by slot and by day.
+    for (int v = 1; v <= n; ++v)
+      for (int d = 1; d <= kTage; ++d) {
+        if (k->HatSetzungAmTag(v, d) != (eigen.Tag(v, d) != 0))
+          p.Melde(k->Text() + ": Tag " + std::to_string(d) + " in Version " + std::to_string(v) + " falsch belegt");
+        for (int stunde = 1; stunde <= kStunden; ++stunde)
+          if (k->HatSetzung(v, d, stunde) != eigen.Belegt(v, d, stunde))
+            p.Melde(k->Text() + ": exaktes Raster weicht ab");
+      }
     if (!k->SlotIndexStimmt()) p.Melde(k->Text() + ": Setzungen nach Feld falsch verzeichnet");
     // The placements per slot over all versions.
     std::vector<int> jeSlot(static_cast<std::size_t>(kTage * kStunden), 0);

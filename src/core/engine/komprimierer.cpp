@@ -100,9 +100,7 @@ TSetzung* TKomprimierer::KompVerschiebbar(int td, int tp, int d, int p) const {
   const TKurs& k = s->Kurs();
   if (k.Kopplung() != nullptr) return nullptr;
   const TStandard& st = schule_.Standard();
-  if (d != td && !st.kmpb)
-    for (const TSetzung* t : k.Setzungen())
-      if (t->Version() == v && t->Tag() == td) return nullptr;
+  if (d != td && !st.kmpb && k.HatSetzungAmTag(v, td)) return nullptr;
   if (!st.kmpm && ((p > 1 && k.HatSetzung(v, d, p - 1)) || (p < kStunden && k.HatSetzung(v, d, p + 1))))
     return nullptr;
   return k.KannSetzen(v, td, s->Raum(), tp) ? s : nullptr;

@@ -134,6 +134,11 @@ class TKurs {
     const TWoElem* w = gesetzt_.Woche(v);
     return w != nullptr && w->Stunde(d, p);
   }
+  // Whether the course has a placement on the day in version v, from the same grid.
+  bool HatSetzungAmTag(int v, int d) const {
+    const TWoElem* w = gesetzt_.Woche(v);
+    return w != nullptr && w->Tag(d) != 0;
+  }
   // How many versions have a placement of the course at the slot (day, period): 0 spares a
   // walk through the versions.
   int SetzungenImSlot(int d, int p) const;

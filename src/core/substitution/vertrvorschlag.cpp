@@ -40,9 +40,7 @@ bool SlotVon(const TVertretung& r, TSlot& slot) {
 
 // The placement of the lesson at the slot.
 TSetzung* SetzungAn(const TKurs& k, int v, int d, int p) {
-  for (TSetzung* s : k.Setzungen())
-    if (s->Version() == v && s->Tag() == d && s->Stunde() == p) return s;
-  return nullptr;
+  return k.FindeSetzung(v, d, p);
 }
 
 std::string Periode(const TStandard& st, int v, int p) {
