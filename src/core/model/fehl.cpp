@@ -48,8 +48,8 @@ int TFehl::LetzteStunde() const {
 
 void TFehl::UebernimmStunden() {
   std::swap(stunden_, neueStunden_);
-  if (element_) element_->FehlStundenGeaendert();
   if (!element_) return;
+  element_->FehlStundenGeaendert();
   for (int p = 1; p <= 16; ++p) {
     const unsigned bit = 1u << (16 - p);
     if ((stunden_ & bit) == (neueStunden_ & bit)) continue;

@@ -294,17 +294,21 @@ TEST_F(Element, AbwesenheitenNachWochentagFolgenDatumElementUndLoeschen) {
   EXPECT_TRUE(am(s->k5a, 2).empty() && am(s->k5b, 1).empty());
 }
 
+// An absence of the element on the date, without periods yet; the test deletes it.
+TFehl* NeueFehlzeit(TPlanElement* e, int32_t datum) {
+  auto* f = new TFehl;
+  f->SetzeDatum(datum);
+  f->SetzeElement(e);
+  return f;
+}
+
 TEST_F(Element, AbwesenheitNachVersionFolgtWochentabelleUndVersionszahl) {
   // A Monday and a Tuesday absence: which versions they fall into follows the week table and
   // the number of versions whenever either changes, and the element's dates.
   const int32_t montag = 34330 + 888 * 7 * 2;
   Sch().ErweiterePlanversionen(3);
-  auto* a = new TFehl;
-  a->SetzeDatum(montag);
-  a->SetzeElement(s->k5a);
-  auto* b = new TFehl;
-  b->SetzeDatum(montag + 1);
-  b->SetzeElement(s->k5a);
+  TFehl* a = NeueFehlzeit(s->k5a, montag);
+  TFehl* b = NeueFehlzeit(s->k5a, montag + 1);
   auto in = [&](int w, int v) { return s->k5a->FehltInVersionAmWochentag(w, v); };
   EXPECT_TRUE(in(1, 1) && in(2, 1));
   EXPECT_FALSE(in(1, 2) || in(3, 1) || in(0, 1) || in(8, 1) || in(1, 0) || in(1, 99));
@@ -345,12 +349,8 @@ TEST_F(Element, AbwesenheitImSlotFolgtStundenDatumUndWochentabelle) {
   // they change (set, or taken over from the new mask), the date and the week table.
   const int32_t montag = 34330 + 888 * 7 * 2;
   Sch().ErweiterePlanversionen(2);
-  auto* a = new TFehl;
-  a->SetzeDatum(montag);
-  a->SetzeElement(s->k5a);
-  auto* b = new TFehl;
-  b->SetzeDatum(montag + 7);
-  b->SetzeElement(s->k5a);
+  TFehl* a = NeueFehlzeit(s->k5a, montag);
+  TFehl* b = NeueFehlzeit(s->k5a, montag + 7);
   auto daten = [&](int v, int d, int p) {
     std::vector<int32_t> tage;
     s->k5a->FehlDatenImSlot(v, d, p, tage);
