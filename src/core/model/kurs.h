@@ -150,9 +150,7 @@ class TKurs {
     von = std::max(von, 0);
     bis = std::min(bis, kMaxVersionen);
     if (d < 1 || d > kTage || p < 1 || p > kStunden || von > bis) return;
-    const std::size_t slot = SlotIndex(d, p);
-    std::size_t erste = 0;
-    for (std::size_t i = 0; i < slot; ++i) erste += jeSlot_[i];
+    const std::size_t erste = SlotAnfang(d, p);
     const int basis = SlotSchluessel(0, d, p), ende = basis + bis;
     auto it = nachSlot_.begin() + static_cast<std::ptrdiff_t>(std::min(erste, nachSlot_.size()));
     // A placement outside the week would shift the run: then the slot is searched for.
@@ -177,8 +175,7 @@ class TKurs {
   }
   void HoleSlotVor(int d, int p) const {
     if (d < 1 || d > kTage || p < 1 || p > kStunden) return;
-    std::size_t erste = 0;
-    for (std::size_t i = 0, slot = SlotIndex(d, p); i < slot; ++i) erste += jeSlot_[i];
+    const std::size_t erste = SlotAnfang(d, p);
     if (erste < nachSlot_.size()) __builtin_prefetch(nachSlot_.data() + erste);
   }
   // False while an hour of the course has its occupancy switched off (being dragged); it may
@@ -377,6 +374,12 @@ class TKurs {
   // Hours switched off by SchalteBelegung, at least: none means belegung_ covers every placement.
   int ausgeschaltet_ = 0;
   static std::size_t SlotIndex(int d, int p) { return static_cast<std::size_t>((d - 1) * kStunden + p - 1); }
+  // Where the slot's run begins in the index: the placements of every slot before it (d, p valid).
+  std::size_t SlotAnfang(int d, int p) const {
+    std::size_t erste = 0;
+    for (std::size_t i = 0, slot = SlotIndex(d, p); i < slot; ++i) erste += jeSlot_[i];
+    return erste;
+  }
   void Verzeichne(TSetzung* s);
   // The placement's entry in the index; end() when it is not there.
   std::vector<TSlotEintrag>::const_iterator IndexStelle(const TSetzung* s) const;
