@@ -60,7 +60,15 @@ set(faelle
   "gui/print/a.h|\"substitution/fenster.h\"|verboten"
   "gui/substitution/a.cpp|\"print/b.h\"|verboten"
   "gui/substitution/a.cpp|\"../views/b.h\"|verboten"
-  "gui/print/a.cpp|<views/b.h>|verboten")
+  "gui/print/a.cpp|<views/b.h>|verboten"
+  "gui/app/a.cpp|\"pruefung/b.h\"|verboten"
+  "gui/app/a.cpp|\"zwischenablage/b.h\"|verboten"
+  "gui/app/a.h|\"export/b.h\"|verboten"
+  "gui/app/a.cpp|\"einstellungen/b.h\"|verboten"
+  "gui/print/a.cpp|\"pruefung/b.h\"|verboten"
+  "gui/einstellungen/a.cpp|\"views/b.h\"|verboten"
+  "gui/pruefung/a.cpp|\"app/b.h\"|ok"
+  "gui/installation.cpp|\"zwischenablage/b.h\"|ok")
 
 set(fehler 0)
 foreach(fall IN LISTS faelle)
@@ -70,7 +78,8 @@ foreach(fall IN LISTS faelle)
   list(GET teile 2 erwartet)
   set(wurzel "${ORDNER}/src")
   file(REMOVE_RECURSE "${ORDNER}")
-  foreach(o core/model core/engine core/ansicht core/druck core/storage core/substitution gui/platform gui/app gui/views gui/print gui/substitution)
+  foreach(o core/model core/engine core/ansicht core/druck core/storage core/substitution gui/platform gui/app gui/views gui/print gui/substitution
+         gui/export gui/pruefung gui/zwischenablage gui/einstellungen)
     file(MAKE_DIRECTORY "${wurzel}/${o}")
   endforeach()
   # A gui folder named like a core folder: its headers are gui's.

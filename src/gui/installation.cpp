@@ -1,8 +1,8 @@
 #include "installation.h"
 
-#include "app/exportbefehle.h"
-#include "app/grundeinstellungen.h"
 #include "app/kolvarpalette.h"
+#include "einstellungen/grundeinstellungen.h"
+#include "export/exportbefehle.h"
 #include "masterdata/grfenster.h"
 #include "masterdata/kuerzellisten.h"
 #include "masterdata/kursformfenster.h"
@@ -12,6 +12,7 @@
 #include "print/listendruckinstallation.h"
 #include "print/tabellendruckinstallation.h"
 #include "print/vertrdruckinstallation.h"
+#include "pruefung/datenpruefen.h"
 #include "substitution/kalenderdialog.h"
 #include "substitution/kontenfenster.h"
 #include "substitution/vertrfenster.h"
@@ -22,33 +23,36 @@
 #include "views/parfenster.h"
 #include "views/planfenster.h"
 #include "views/planwerkzeuge.h"
+#include "zwischenablage/zwischenablage.h"
 
 namespace kolvar {
 
 namespace {
 
 constexpr TInstallierer kInstallierer[] = {
-    [](TKolvarPalette& p) { InstallierePlanFenster(p); },
-    [](TKolvarPalette& p) { InstalliereDeputatFenster(p); },
-    [](TKolvarPalette& p) { InstalliereManuellFenster(p); },
-    [](TKolvarPalette& p) { InstalliereAutomatik(p); },
-    [](TKolvarPalette& p) { InstallierePlanWerkzeuge(p); },
-    [](TKolvarPalette& p) { InstalliereUebersichten(p); },
-    [](TKolvarPalette& p) { InstalliereDruck(p); },
-    [](TKolvarPalette& p) { InstalliereListenDruck(p); },
-    [](TKolvarPalette& p) { InstalliereTabellenDruck(p); },
-    [](TKolvarPalette& p) { InstalliereParFenster(p); },
-    [](TKolvarPalette& p) { InstalliereGrunddaten(p); },
-    [](TKolvarPalette& p) { InstalliereKuerzelListen(p); },
-    [](TKolvarPalette& p) { InstalliereGrundeinstellungen(p); },
-    [](TKolvarPalette& p) { InstalliereAnsichtsVorgaben(p); },
-    [](TKolvarPalette& p) { InstalliereStammVorgaben(p); },
-    [](TKolvarPalette& p) { InstalliereKursForm(p); },
-    [](TKolvarPalette& p) { InstalliereKalender(p); },
-    [](TKolvarPalette& p) { InstalliereVertretungsKonten(p); },
-    [](TKolvarPalette& p) { InstalliereVertretungsDruck(p); },
-    [](TKolvarPalette& p) { InstalliereVertretung(p); },
-    [](TKolvarPalette& p) { InstalliereExport(p); },
+    &InstallierePlanFenster,
+    &InstalliereDeputatFenster,
+    &InstalliereManuellFenster,
+    &InstalliereAutomatik,
+    &InstallierePlanWerkzeuge,
+    &InstalliereUebersichten,
+    &InstalliereDruck,
+    &InstalliereListenDruck,
+    &InstalliereTabellenDruck,
+    &InstalliereParFenster,
+    &InstalliereGrunddaten,
+    &InstalliereKuerzelListen,
+    &InstalliereGrundeinstellungen,
+    &InstalliereAnsichtsVorgaben,
+    &InstalliereStammVorgaben,
+    &InstalliereKursForm,
+    &InstalliereKalender,
+    &InstalliereVertretungsKonten,
+    &InstalliereVertretungsDruck,
+    &InstalliereVertretung,
+    &InstalliereExport,
+    &InstallierePruefung,
+    &InstalliereZwischenablage,
 };
 
 }  // namespace

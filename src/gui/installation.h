@@ -7,9 +7,10 @@
 
 namespace kolvar {
 
+class IInstallation;
 class TKolvarPalette;
 
-using TInstallierer = void (*)(TKolvarPalette& palette);
+using TInstallierer = void (*)(IInstallation& inst);
 
 // Every feature's installer.
 std::span<const TInstallierer> Installierer();

@@ -53,6 +53,10 @@ class IInstallation {
   virtual QToolButton* Knopf(const QString& name) const = 0;
   virtual void SetzeWahl(TElementArt art, TElement* e) = 0;
   virtual void KuerzelMenusAnlegen() = 0;
+  // The backdrop in the colour (while "Eckdaten" tries one), and the palette after new basic
+  // settings: its layout, backdrop, version menu, enabling and cursors.
+  virtual void ZeigeHintergrundFarbe(std::uint32_t farbe) = 0;
+  virtual void EckdatenUebernommen() = 0;
 };
 
 }  // namespace kolvar

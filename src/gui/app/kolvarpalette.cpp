@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include "app/dateibefehle.h"
-#include "app/fehlerform.h"
 #include "app/fensterverwaltung.h"
 #include "app/hintergrund.h"
 #include "app/kennwortform.h"
@@ -25,7 +24,6 @@
 #include "app/menuform.h"
 #include "app/palettenknoepfe.h"
 #include "app/startform.h"
-#include "app/zwischenform.h"
 #include "model/standard.h"
 #include "platform/ablage.h"
 #include "platform/beschaeftigt.h"
@@ -62,11 +60,6 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   fensterArten_.BeiNeuemOeffner = [this](int art) {
     if (IstElementFenster(art)) KuerzelMenusAnlegen();
   };
-  // The program's own windows: the clipboard and the error list.
-  fensterArten_.Registriere(FensterArt::Zwischen, "TZwischenForm",
-                            [this] { return new TZwischenForm(*schule_, fenster_.get()); });
-  fensterArten_.Registriere(FensterArt::Fehler, "TFehlerForm",
-                            [this] { return new TFehlerForm(*schule_, fenster_.get()); });
   Initialisiere();
   RegistriereDialog(
       DialogName::Kennwort,
@@ -126,6 +119,18 @@ void TKolvarPalette::RegistriereDialog(const QString& name, TDialogRegister::TOe
                                        const QString& menuePfad) {
   dialogRegister_.Registriere(name, std::move(oeffner));
   if (!menuePfad.isEmpty()) menues_->SetzeBefehl(menuePfad, [this, name] { dialogRegister_.Oeffne(name); });
+}
+
+void TKolvarPalette::ZeigeHintergrundFarbe(std::uint32_t farbe) {
+  hintergrund_->SetzeFarbe(farbe);
+}
+
+void TKolvarPalette::EckdatenUebernommen() {
+  PaletteAnordnen();
+  HintergrundAnpassen();
+  VersionsMenuAufbauen();
+  MenusAnpassen();
+  schule_->SetzeCursor();
 }
 
 void TKolvarPalette::HintergrundAnpassen() {

@@ -118,6 +118,8 @@ class TKolvarPalette : public QMainWindow,
   void VersionsMenuAufbauen();
   // The element menus anew; the pop-ups' choice goes with the old lists.
   void KuerzelMenusAnlegen() override;
+  void ZeigeHintergrundFarbe(std::uint32_t farbe) override;
+  void EckdatenUebernommen() override;
   // Menus and buttons by the active window (TMenueBaum::MenusAnpassen).
   void MenusAnpassen();
   void VersKnopfClick();

@@ -346,10 +346,7 @@ void TMenueBaum::Baue() {
        {P::VertretungMorgen, P::VertretungAndererTag, P::Vertretungsstunden, P::Vertretungsuebersicht})
     Eintrag(pfad);
   Untermenue(P::Pruefen);
-  for (std::size_t i = 0; i < P::Pruefungen.size(); ++i) {
-    const int pruefung = static_cast<int>(i);
-    Eintrag(P::Pruefungen[i], [&p, pruefung] { p.Befehle().PruefenItemClick(pruefung); });
-  }
+  for (const QString& pfad : P::Pruefungen) Eintrag(pfad);
 
   for (std::size_t i = 0; i < kKuerzelMenuTitel.size(); ++i) {
     auto* m = new TSpaltenMenue(&palette_);
@@ -365,7 +362,7 @@ void TMenueBaum::Baue() {
   fensterMenue_ = Hauptmenue(P::Fenster);
   Eintrag(P::Anordnung, [&p] { p.Fenster().AnordnungItemClick(); });
   fensterMenue_->addSeparator();
-  Eintrag(P::Zwischenablage, [&p] { p.Befehle().ZwischenablageItemClick(); });
+  Eintrag(P::Zwischenablage);
   fensterMenue_->addSeparator();
 
   Hauptmenue(P::Hilfe);

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 
-#include "app/datenpruefen.h"
 #include "app/dialogregister.h"
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
-#include "app/zwischenform.h"
 #include "model/ifenster.h"
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
@@ -55,24 +53,8 @@ void TMenueBefehle::FensterDruckenItemClick() {
     palette_.FensterArten().FuehreAus(TFensterBefehl::Drucken, *aktiv);
 }
 
-void TMenueBefehle::ZwischenablageItemClick() {
-  TSchule& schule = palette_.Schule();
-  if (IFenster* offen = schule.EinzelFenster(FensterArt::Zwischen)) {
-    if (auto* k = dynamic_cast<TKindFenster*>(offen)) {
-      k->raise();
-      k->activateWindow();
-    }
-    return;
-  }
-  if (TKindFenster* form = palette_.FensterArten().Baue(FensterArt::Zwischen)) form->Oeffne();
-}
-
 void TMenueBefehle::KennwortItemClick() {
   palette_.DialogRegister().Oeffne(DialogName::Kennwort);
-}
-
-void TMenueBefehle::PruefenItemClick(int pruefung) {
-  DatenPruefen(palette_.Schule(), palette_.Fenster(), pruefung, &palette_, &palette_.FensterArten());
 }
 
 }  // namespace kolvar

@@ -19,11 +19,7 @@ class TMenueBefehle {
   void KopierenItemClick();
   void AllesAuswaehlenItemClick();
   void FensterDruckenItemClick();
-  // The clipboard window, brought to the front when open.
-  void ZwischenablageItemClick();
   void KennwortItemClick();
-  // One of the data checks (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order).
-  void PruefenItemClick(int pruefung);
 
  private:
   TKindFenster* AktivesFenster() const;

@@ -2,6 +2,7 @@
 // feature fills them in, the windows call them. An empty entry prints nothing.
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -20,6 +21,8 @@ struct TDruckAuftraege {
   std::function<void(const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung)> UVTabelle;
   // The parallel couplings.
   std::function<void(const TParTabelle& tabelle)> ParTabelle;
+  // The error list's lines.
+  std::function<void(const QStringList& zeilen)> Fehlerliste;
 };
 
 }  // namespace kolvar

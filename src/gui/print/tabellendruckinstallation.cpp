@@ -1,6 +1,5 @@
 #include "print/tabellendruckinstallation.h"
 
-#include "app/fehlerform.h"
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
@@ -44,11 +43,7 @@ void InstalliereTabellenDruck(IInstallation& inst) {
     Oeffne<TDruckUVForm>(inst, tabelle, layout, mitKopplung);
   };
   auftraege.ParTabelle = [&inst](const TParTabelle& tabelle) { Oeffne<TDruckParForm>(inst, tabelle); };
-  inst.FensterArten().SetzeBefehl(FensterArt::Fehler, TFensterBefehl::Drucken,
-                                  [&inst](TKindFenster& fenster) {
-                                    if (auto* fehler = dynamic_cast<TFehlerForm*>(&fenster))
-                                      Oeffne<TDruckFehlForm>(inst, fehler->Zeilen());
-                                  });
+  auftraege.Fehlerliste = [&inst](const QStringList& zeilen) { Oeffne<TDruckFehlForm>(inst, zeilen); };
 }
 
 }  // namespace kolvar

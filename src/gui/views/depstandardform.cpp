@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "ansicht/vorgaberegeln.h"
-#include "app/statzeitform.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/dienste.h"
@@ -16,6 +15,7 @@
 #include "platform/uhr.h"
 #include "platform/wahldialoge.h"
 #include "views/kuerzelbreiten.h"
+#include "views/statzeitform.h"
 
 namespace kolvar {
 

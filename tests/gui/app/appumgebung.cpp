@@ -6,6 +6,7 @@
 #include "app/fortschrittsform.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
+#include "zwischenablage/zwischenablage.h"
 
 namespace kolvar {
 
@@ -80,7 +81,10 @@ AppTest::~AppTest() {
 }
 
 TKolvarPalette& AppTest::Palette() {
-  if (!palette) BauePalette(dateien, &speicher, !nurPalette);
+  if (!palette) {
+    BauePalette(dateien, &speicher, !nurPalette);
+    if (nurPalette && mitZwischenablage) InstalliereZwischenablage(*palette);
+  }
   return *palette;
 }
 

@@ -80,6 +80,8 @@ class AppTest : public GuiTest {
   // The palette's own commands, menus and window list alone: no feature's dialogs (the ones
   // "Neu" leads through) or openers stand in between, the test installs what it needs itself.
   bool nurPalette = false;
+  // With nurPalette: the clipboard window and its menu entry all the same.
+  bool mitZwischenablage = false;
 };
 
 }  // namespace kolvar

@@ -4,11 +4,9 @@
 #include <QDir>
 #include <QLineEdit>
 
-#include "app/fehlerform.h"
 #include "app/fensterordform.h"
 #include "app/fortschrittsform.h"
 #include "app/frageform.h"
-#include "app/keinfehlerform.h"
 #include "app/kennwortform.h"
 #include "app/kwform.h"
 #include "app/meldungsform.h"
@@ -16,10 +14,12 @@
 #include "app/savefrageform.h"
 #include "app/startform.h"
 #include "app/ueberdialog.h"
-#include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/lehrer.h"
 #include "platform/gitter.h"
+#include "pruefung/fehlerform.h"
+#include "pruefung/keinfehlerform.h"
+#include "zwischenablage/zwischenform.h"
 
 namespace kolvar {
 namespace {

@@ -9,7 +9,10 @@ namespace {
 
 class DateiTest : public AppTest {
  protected:
-  DateiTest() { nurPalette = true; }
+  DateiTest() {
+    nurPalette = true;
+    mitZwischenablage = true;
+  }
   void Oeffne(const std::string& pfad, TFakeSchulDateien::TDatei datei = {{"AB"}, {"5a"}, 1, 1, {}}) {
     dateien.dateien[pfad] = datei;
     ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QString::fromStdString(pfad)));

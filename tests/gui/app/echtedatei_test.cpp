@@ -4,14 +4,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/fehlerform.h"
 #include "app/frageform.h"
 #include "app/guidialoge.h"
-#include "app/keinfehlerform.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
 #include "appumgebung.h"
 #include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/lehrer.h"
+#include "pruefung/fehlerform.h"
+#include "pruefung/keinfehlerform.h"
 #include "storage/schreiber.h"
 #include "support/generator.h"
 
@@ -153,11 +155,11 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
 
   // A second run keeps the earlier lines.
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  Palette().Befehle().PruefenItemClick(1);
+  Palette().Menues().Aktion(MenuePfad::Pruefungen[1])->trigger();
   EXPECT_EQ(liste->Zeilen().size(), static_cast<qsizetype>(2 * erwartet.Zeilen.size()));
   EXPECT_EQ(liste->Zeilen().first(), QString::fromStdString(erwartet.Zeilen.front()));
   dialoge.Antworte(QStringLiteral("Prüfergebnis"), mrOk);
-  Palette().Befehle().PruefenItemClick(0);
+  Palette().Menues().Aktion(MenuePfad::Pruefungen[0])->trigger();
   EXPECT_EQ(Palette().Schule().Fenster().size(), 1u);
   KeineFehler();
   Palette().Schule().SetzeGeaendert(false);

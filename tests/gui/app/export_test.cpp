@@ -4,9 +4,9 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 
-#include "app/exportbefehle.h"
-#include "app/exportform.h"
 #include "appumgebung.h"
+#include "export/exportbefehle.h"
+#include "export/exportform.h"
 
 namespace kolvar {
 namespace {

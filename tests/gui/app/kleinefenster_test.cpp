@@ -7,13 +7,13 @@
 #include <QScreen>
 #include <QTextBlock>
 
-#include "app/datenpruefen.h"
 #include "app/fortschrittsform.h"
 #include "app/meldungsform.h"
 #include "app/palettenknoepfe.h"
-#include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "platform/kvdialog.h"
+#include "pruefung/datenpruefen.h"
+#include "zwischenablage/zwischenform.h"
 
 namespace kolvar {
 namespace {

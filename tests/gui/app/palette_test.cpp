@@ -10,14 +10,16 @@
 
 #include "app/fensterordform.h"
 #include "app/hintergrund.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
 #include "app/palettenknoepfe.h"
-#include "app/zwischenform.h"
 #include "appumgebung.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
 #include "platform/kindfenster.h"
 #include "platform/spaltenmenue.h"
+#include "zwischenablage/zwischenform.h"
 
 namespace kolvar {
 namespace {
@@ -43,7 +45,10 @@ class TTestFenster : public TKindFenster {
 
 class PaletteTest : public AppTest {
  protected:
-  PaletteTest() { nurPalette = true; }
+  PaletteTest() {
+    nurPalette = true;
+    mitZwischenablage = true;
+  }
   // Windows are freed by their close action; the test keeps them alive through the event loop.
   TTestFenster* Fenster(int tag, const QString& caption, TElement* e = nullptr) {
     auto* f = new TTestFenster(tag, Palette().Schule(), &Palette().FensterListe(), caption, e);
@@ -277,11 +282,11 @@ TEST_F(PaletteTest, VersionsknopfUndMenue) {
 
 TEST_F(PaletteTest, ZwischenablageFensterUndText) {
   ablage.SetzeText(QStringLiteral("alt"));
-  Palette().Befehle().ZwischenablageItemClick();
+  Palette().Menues().Aktion(MenuePfad::Zwischenablage)->trigger();
   auto* z = dynamic_cast<TZwischenForm*>(Palette().Schule().EinzelFenster(FensterArt::Zwischen));
   ASSERT_NE(z, nullptr);
   EXPECT_EQ(z->Inhalt(), QStringLiteral("alt"));
-  Palette().Befehle().ZwischenablageItemClick();
+  Palette().Menues().Aktion(MenuePfad::Zwischenablage)->trigger();
   EXPECT_EQ(Palette().Schule().Fenster().size(), 1u) << "one window at most";
   Palette().TextInZwischenablage(QStringLiteral("\tMo\tDi\n1\tAB\t"));
   EXPECT_EQ(ablage.Text(), QStringLiteral("\tMo\tDi\n1\tAB\t"));

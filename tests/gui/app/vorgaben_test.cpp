@@ -16,12 +16,11 @@
 #include <functional>
 
 #include "app/dateibefehle.h"
-#include "app/eckstandardform.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
-#include "app/statzeitform.h"
-#include "app/zeitform.h"
+#include "einstellungen/eckstandardform.h"
+#include "einstellungen/zeitform.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
@@ -49,6 +48,7 @@
 #include "views/depstandardform.h"
 #include "views/kuerzelbreiten.h"
 #include "views/plnstandardform.h"
+#include "views/statzeitform.h"
 
 namespace kolvar {
 namespace {

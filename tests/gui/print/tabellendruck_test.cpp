@@ -13,7 +13,6 @@
 #include <QToolButton>
 
 #include "app/dateibefehle.h"
-#include "app/fehlerform.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
@@ -38,6 +37,7 @@
 #include "print/druckuvform.h"
 #include "print/previewform.h"
 #include "print/tabellendruckinstallation.h"
+#include "pruefung/fehlerform.h"
 #include "support/schulbauer.h"
 #include "views/parform.h"
 #include "views/planfenster.h"

@@ -1,14 +1,19 @@
-#include "app/datenpruefen.h"
+#include "pruefung/datenpruefen.h"
 
 #include <QApplication>
 
-#include "app/fehlerform.h"
-#include "app/keinfehlerform.h"
+#include "app/iinstallation.h"
 #include "app/meldungsform.h"
+#include "app/menuebaum.h"
+#include "app/menuepfade.h"
 #include "engine/pruefung.h"
 #include "model/schule.h"
 #include "platform/beschaeftigt.h"
+#include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
+#include "platform/ipalette.h"
+#include "pruefung/fehlerform.h"
+#include "pruefung/keinfehlerform.h"
 
 namespace kolvar {
 
@@ -60,6 +65,25 @@ void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* 
   TKeinFehlerForm dialog(eltern);
   dialog.SetzeErgebnis(ergebnis.Stufe);
   dialog.Zeige();
+}
+
+void InstallierePruefung(IInstallation& inst) {
+  inst.FensterArten().Registriere(FensterArt::Fehler, "TFehlerForm", [&inst] {
+    return new TFehlerForm(inst.Schule(), &inst.Palette().FensterListe());
+  });
+  inst.FensterArten().SetzeBefehl(FensterArt::Fehler, TFensterBefehl::Drucken,
+                                  [&inst](TKindFenster& fenster) {
+                                    auto* fehler = dynamic_cast<TFehlerForm*>(&fenster);
+                                    if (fehler != nullptr && inst.Druckauftraege().Fehlerliste)
+                                      inst.Druckauftraege().Fehlerliste(fehler->Zeilen());
+                                  });
+  for (std::size_t i = 0; i < MenuePfad::Pruefungen.size(); ++i) {
+    const int pruefung = static_cast<int>(i);
+    inst.Menues().SetzeBefehl(MenuePfad::Pruefungen[i], [&inst, pruefung] {
+      DatenPruefen(inst.Schule(), inst.Palette().FensterListe(), pruefung, inst.Hauptfenster(),
+                   &inst.FensterArten());
+    });
+  }
 }
 
 }  // namespace kolvar

@@ -1,12 +1,12 @@
-#include "app/exportbefehle.h"
+#include "export/exportbefehle.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "app/exportform.h"
-#include "app/kolvarpalette.h"
+#include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
+#include "export/exportform.h"
 #include "model/standard.h"
 #include "platform/beschaeftigt.h"
 #include "platform/dateidienst.h"
@@ -14,8 +14,8 @@
 
 namespace kolvar {
 
-void KurseClick(TKolvarPalette& palette) {
-  TStandard& standard = palette.Standard();
+void KurseClick(IInstallation& inst) {
+  TStandard& standard = inst.Standard();
   TDateiAuswahl auswahl{QStringLiteral("Exportieren als"), QStringLiteral("Textdateien (*.TXT)|*.txt"),
                         QStringLiteral("txt"), QString::fromStdString(standard.ipf),
                         QStringLiteral("Ohne Titel")};
@@ -25,13 +25,13 @@ void KurseClick(TKolvarPalette& palette) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   standard.ipf = QFileInfo(pfad).absolutePath().toStdString();
   TSanduhr sanduhr;
-  TExportForm form(QFileInfo(pfad).fileName(), &palette);
+  TExportForm form(QFileInfo(pfad).fileName(), inst.Hauptfenster());
   form.ZeigeSofort();
   form.close();
 }
 
-void HTMLDateienClick(TKolvarPalette& palette) {
-  TStandard& standard = palette.Standard();
+void HTMLDateienClick(IInstallation& inst) {
+  TStandard& standard = inst.Standard();
   TDateiAuswahl auswahl{QStringLiteral("Exportieren in den Ordner"), QString(), QString(),
                         QString::fromStdString(standard.hpf), QStringLiteral("HTML Ordner")};
   const QString pfad = TDienste::Dateien().Sichern(auswahl);
@@ -39,15 +39,15 @@ void HTMLDateienClick(TKolvarPalette& palette) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   standard.hpf = QFileInfo(pfad).absolutePath().toStdString();
   TSanduhr sanduhr;
-  THTMLForm form(standard, QFileInfo(pfad).absoluteFilePath(), &palette);
+  THTMLForm form(standard, QFileInfo(pfad).absoluteFilePath(), inst.Hauptfenster());
   form.ZeigeSofort();
   form.close();
 }
 
-void InstalliereExport(TKolvarPalette& palette) {
-  TMenueBaum& menues = palette.Menues();
-  menues.SetzeBefehl(MenuePfad::ExportKurse, [&palette] { KurseClick(palette); });
-  menues.SetzeBefehl(MenuePfad::ExportHtml, [&palette] { HTMLDateienClick(palette); });
+void InstalliereExport(IInstallation& inst) {
+  TMenueBaum& menues = inst.Menues();
+  menues.SetzeBefehl(MenuePfad::ExportKurse, [&inst] { KurseClick(inst); });
+  menues.SetzeBefehl(MenuePfad::ExportHtml, [&inst] { HTMLDateienClick(inst); });
 }
 
 }  // namespace kolvar

@@ -1,4 +1,4 @@
-#include "app/exportform.h"
+#include "export/exportform.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "app/statzeitform.h"
+#include "views/statzeitform.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/zeitform.h"
+#include "einstellungen/zeitform.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

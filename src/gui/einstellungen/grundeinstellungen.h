@@ -3,8 +3,8 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
-void InstalliereGrundeinstellungen(TKolvarPalette& palette);
+void InstalliereGrundeinstellungen(IInstallation& inst);
 
 }  // namespace kolvar

@@ -1,4 +1,4 @@
-#include "app/eckstandardform.h"
+#include "einstellungen/eckstandardform.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,13 +5,13 @@
 
 namespace kolvar {
 
-class TKolvarPalette;
+class IInstallation;
 
 // The course export: "Exportieren als", then "Exportieren" shown and closed; "ipf" := folder.
-void KurseClick(TKolvarPalette& palette);
+void KurseClick(IInstallation& inst);
 // The web export: "Exportieren in den Ordner", then "Exportieren in HTML-Dateien"; "hpf" := folder.
-void HTMLDateienClick(TKolvarPalette& palette);
+void HTMLDateienClick(IInstallation& inst);
 
-void InstalliereExport(TKolvarPalette& palette);
+void InstalliereExport(IInstallation& inst);
 
 }  // namespace kolvar

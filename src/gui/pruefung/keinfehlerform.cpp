@@ -1,4 +1,4 @@
-#include "app/keinfehlerform.h"
+#include "pruefung/keinfehlerform.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/zwischenform.h"
+#include "zwischenablage/zwischenform.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "app/fehlerform.h"
+#include "pruefung/fehlerform.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
