@@ -226,6 +226,9 @@ class TKurs {
   void RaumMenueEintraege(IMenue& menue);
   void KopplungsMenueEintraege(IMenue& menue, bool mitInfo) const;
   void KopplungsMenueEintraegeAnStunde(IMenue& menue, int d, int p, bool mitInfo) const;
+  // The coupling's lessons placed in version v at the slot, with their hours and rooms there:
+  // a substitution's hour belongs to the version of its week, whichever version is shown.
+  void KopplungsMenueEintraegeInVersion(IMenue& menue, int v, int d, int p, bool mitInfo) const;
   void StundenMenueClick(int k);
   void FaktorMenueClick(int32_t f);
   void KlasseMenueClick(TKlasse* k);

@@ -89,6 +89,16 @@ void TKurs::KopplungsMenueEintraegeAnStunde(IMenue& menue, int d, int p, bool mi
     menue.Fuege({k->StundenText(-1, d, p, Seite::Alle, mitInfo), false, true, false, {}});
 }
 
+void TKurs::KopplungsMenueEintraegeInVersion(IMenue& menue, int v, int d, int p, bool mitInfo) const {
+  if (!kopplung_) {
+    menue.Fuege({StundenText(v, d, p, Seite::Alle, mitInfo), false, true, false, {}});
+    return;
+  }
+  for (const TKurs* k : kopplung_->Kurse())
+    if (k->HatSetzung(v, d, p))
+      menue.Fuege({k->StundenText(v, d, p, Seite::Alle, mitInfo), false, true, false, {}});
+}
+
 bool TKurs::FrageVerplant() {
   if (setzungen_.Leer()) return true;
   if (schule_->Dialoge().Frage(TDialog::KursVerplant, {DialogText(TDialog::KursVerplant), Text()}) ==

@@ -1,7 +1,7 @@
 #include "substitution/fehlform.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QInputEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -112,8 +112,9 @@ TFehlForm::TFehlForm(TSchule& schule, IPalette* palette, TMehrfachWahl mehrfachW
   SetzeStandardKnopf(ok);
   SetzeAbbruchKnopf(abbrechen);
   connect(ok, &QPushButton::clicked, this, [this] { SpeichereFehlzeiten(); });
-  connect(elementKnopf_, &QPushButton::clicked, this,
-          [this] { ElementKnopfClick(QGuiApplication::keyboardModifiers() & Qt::ControlModifier); });
+  // Ctrl counts as it was when the button went down (the press event says), not at the release.
+  elementKnopf_->installEventFilter(this);
+  connect(elementKnopf_, &QPushButton::clicked, this, [this] { ElementKnopfClick(strgBeimDruck_); });
   connect(vonKnopf_, &QPushButton::clicked, this, [this] { WaehleStunde(true); });
   connect(bisKnopf_, &QPushButton::clicked, this, [this] { WaehleStunde(false); });
   connect(grid_, &TGitter::ZelleGedrueckt, this,
@@ -124,6 +125,13 @@ TFehlForm::TFehlForm(TSchule& schule, IPalette* palette, TMehrfachWahl mehrfachW
 }
 
 TFehlForm::~TFehlForm() = default;
+
+bool TFehlForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt == elementKnopf_ &&
+      (ereignis->type() == QEvent::MouseButtonPress || ereignis->type() == QEvent::KeyPress))
+    strgBeimDruck_ = static_cast<QInputEvent*>(ereignis)->modifiers() & Qt::ControlModifier;
+  return TKvDialog::eventFilter(objekt, ereignis);
+}
 
 void TFehlForm::InitFehlForm(TElementArt art, TFehl* fehl, int32_t datum) {
   eingabe_ = std::make_unique<TFehlEingabe>(schule_, art, datum);
@@ -226,7 +234,10 @@ void TFehlForm::ElementKnopfClick(bool strg) {
   if (!palette_) return;
   if (!palette_->WaehleElement(art, false, elementKnopf_->mapToGlobal(QPoint(elementKnopf_->width(), 0))))
     return;
-  FuegeElementHinzu(palette_->Wahl(art));
+  TElement* e = palette_->Wahl(art);
+  // The choice was for this row only: the palette's other users must not find it.
+  if (WahlZuruecksetzen) WahlZuruecksetzen(art);
+  FuegeElementHinzu(e);
 }
 
 void TFehlForm::FuegeElementHinzu(TElement* e) {

@@ -42,6 +42,9 @@ class TFehlForm : public TKvDialog {
   QLabel* BisFeld() const { return bisFeld_; }
   QLabel* DatumFeld() const { return datumFeld_; }
 
+  // Clears the palette's element choice once the pop-up's choice is taken (set by the opener).
+  std::function<void(TElementArt)> WahlZuruecksetzen;
+
   // The element button: with Ctrl the list of all elements, else the palette's pop-up.
   void ElementKnopfClick(bool strg);
   // The row of the element (existing or new) is selected and scrolled into view.
@@ -55,6 +58,9 @@ class TFehlForm : public TKvDialog {
   void LangeFehlzeit(int zeile);
   // "Ok".
   void SpeichereFehlzeiten();
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   void FuelleGrid();
@@ -73,6 +79,7 @@ class TFehlForm : public TKvDialog {
   QPushButton* bisKnopf_;
   QLabel* vonFeld_;
   QLabel* bisFeld_;
+  bool strgBeimDruck_ = false;  // Ctrl held when the element button was last pressed
 };
 
 }  // namespace kolvar

@@ -13,6 +13,7 @@ int ZeigeFehlForm(IInstallation& inst, TElementArt art, TFehl* fehl, int32_t dat
         return inst.Palette().ZeigeMenuForm(elemente, caption);
       },
       inst.Hauptfenster());
+  form.WahlZuruecksetzen = [&inst](TElementArt gewaehlt) { inst.SetzeWahl(gewaehlt, nullptr); };
   form.InitFehlForm(art, fehl, datum);
   const int ergebnis = form.Zeige();
   // The pop-up's choice was for this dialog only.

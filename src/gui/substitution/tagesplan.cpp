@@ -135,17 +135,28 @@ void TTagesplan::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r
   text(80, Kuerzel(z->Setzung ? z->Setzung->Raum() : nullptr));
 }
 
-void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe) {
-  // The list's own share is what the rules fix; the rest is measured from the laid-out window.
-  if (QLayout* layout = fenster.layout()) layout->activate();
-  const int hoehe = fenster.height() + listenHoehe - liste.viewport()->height();
-  int hoechstens = hoehe;
+void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe, const TGitter* plan,
+                           int planHoehe) {
+  int hoechstens = QWIDGETSIZE_MAX;
   if (const QScreen* schirm = fenster.screen()) {
     const int rahmen =
         fenster.isVisible() ? std::max(0, fenster.frameGeometry().height() - fenster.height()) : 0;
     hoechstens = schirm->availableGeometry().height() - rahmen;
   }
-  fenster.resize(fenster.width(), std::max(1, std::min(hoehe, hoechstens)));
+  // The grids' shares are what the rules fix; the rest is measured from the laid-out window. Below
+  // its layout's minimum a grid does not grow with the window, so the measure is taken again at
+  // the height found until it holds (a few rounds at most).
+  for (int runde = 0; runde < 4; ++runde) {
+    if (QLayout* layout = fenster.layout()) {
+      layout->invalidate();
+      layout->activate();
+    }
+    int hoehe = fenster.height() + listenHoehe - liste.viewport()->height();
+    if (plan != nullptr) hoehe = std::max(hoehe, fenster.height() + planHoehe - plan->viewport()->height());
+    hoehe = std::max(1, std::min(hoehe, hoechstens));
+    if (hoehe == fenster.height()) return;
+    fenster.resize(fenster.width(), hoehe);
+  }
 }
 
 }  // namespace kolvar

@@ -47,9 +47,10 @@ class TTagesplan : public QGroupBox {
   bool klassenplan_ = false;
 };
 
-// Gives a choice window the height at which its list shows the rows its rules ask for (the
-// rest of the window as this layout needs it), but no more than the screen has: on a small
-// screen the list scrolls instead.
-void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe);
+// Gives a choice window the height at which its list shows the rows its rules ask for, and its
+// day plan the periods they give it (the rest of the window as this layout needs it), but no
+// more than the screen has: on a small screen the grids scroll instead.
+void SetzeWahlFensterHoehe(QWidget& fenster, const TGitter& liste, int listenHoehe,
+                           const TGitter* plan = nullptr, int planHoehe = 0);
 
 }  // namespace kolvar

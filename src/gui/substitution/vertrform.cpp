@@ -220,6 +220,8 @@ void TVertrForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r
                                  ? &zeilen_[static_cast<std::size_t>(zeile - 1)]
                                  : nullptr;
   if (z.fest || !daten) {
+    // The one empty row of a day without records holds nothing to select.
+    if (!daten) z.ausgewaehlt = false;
     VertrGrid->ZeichneStandard(p, spalte, zeile, r, z);
     return;
   }
@@ -258,7 +260,8 @@ void TVertrForm::VertrGridKlick(int spalte, int zeile, QPoint global) {
     for (const TKlasse* k : v->Kurs()->Klassen()) menue.Fuege({k->Kuerzel(), false, true, false, {}});
   } else if (spalte == VertrSpalte::Kopplung && v->Kurs()->Kopplung() && v->Setzung()) {
     const bool strg = palette_ && (palette_->Tasten() & Taste::Strg);
-    v->Kurs()->KopplungsMenueEintraegeAnStunde(menue, v->Setzung()->Tag(), v->Setzung()->Stunde(), strg);
+    const TSetzung& s = *v->Setzung();
+    v->Kurs()->KopplungsMenueEintraegeInVersion(menue, s.Version(), s.Tag(), s.Stunde(), strg);
   } else if (spalte == VertrSpalte::Bem) {
     v->BaueBemMenu(menue);
   } else {

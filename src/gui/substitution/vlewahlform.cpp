@@ -1,5 +1,6 @@
 #include "substitution/vlewahlform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,9 +11,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "model/klasse.h"
 #include "model/kurs.h"
@@ -138,13 +141,33 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   bem->addWidget(InfoFeldS, 1, 1);
   haupt->addLayout(bem);
 
-  connect(LehrerGrid, &TGitter::Doppelklick, this,
-          [this](int, int z, Qt::KeyboardModifiers) { LehrerGridDblClick(z + 1); });
+  stattZeit_ = new QTimer(this);
+  stattZeit_->setSingleShot(true);
+  connect(LehrerGrid, &TGitter::ZelleGedrueckt, this, [this] {
+    // A press within the double-click time is no single click: the waiting pop-up is dropped.
+    stattZeit_->stop();
+    doppelklick_ = false;
+  });
+  connect(LehrerGrid, &TGitter::Doppelklick, this, [this](int, int z, Qt::KeyboardModifiers) {
+    stattZeit_->stop();
+    doppelklick_ = true;
+    LehrerGridDblClick(z + 1);
+  });
   connect(LehrerGrid, &TGitter::ZelleLosgelassen, this,
           [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
-            if (knopf != Qt::LeftButton || z < 0) return;
+            // The release that ends a double click belongs to it.
+            if (std::exchange(doppelklick_, false) || knopf != Qt::LeftButton || s != 0 || z < 0 ||
+                z >= static_cast<int>(vorschlaege_.size()))
+              return;
             const QRect r = LehrerGrid->ZellRechteck(s, z);
-            LehrerGridKlick(s, z + 1, LehrerGrid->viewport()->mapToGlobal(r.bottomLeft()));
+            const QPoint ort = LehrerGrid->viewport()->mapToGlobal(r.bottomLeft());
+            const TLehrer* l = vorschlaege_[static_cast<std::size_t>(z)].Lehrer;
+            // A second click may follow: the "statt" pop-up opened at once would take it, and the
+            // double click would never choose the teacher. So it waits the double-click time.
+            stattZeit_->disconnect();
+            connect(stattZeit_, &QTimer::timeout, this,
+                    [this, s, l, ort] { LehrerGridKlick(s, ZeileVon(l), ort); });
+            stattZeit_->start(QApplication::doubleClickInterval());
           });
   connect(LehrerKnopf, &QPushButton::clicked, this, [this] { LehrerKnopfClick(); });
   connect(RaumKnopf, &QPushButton::clicked, this, [this] { RaumKnopfClick(); });
@@ -186,7 +209,8 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     const TTagesplanZeile& z = Tagesplan->Zeilen()[static_cast<std::size_t>(zeile)];
     if (!z.Kurs || !z.Setzung) return;
     TMenueDaten menue;
-    z.Kurs->KopplungsMenueEintraegeAnStunde(menue, z.Setzung->Tag(), z.Setzung->Stunde(), false);
+    z.Kurs->KopplungsMenueEintraegeInVersion(menue, z.Setzung->Version(), z.Setzung->Tag(),
+                                             z.Setzung->Stunde(), false);
     ZeigeKernMenue(menue.Eintraege(), global, 0);
   });
 
@@ -224,6 +248,7 @@ QPoint TVLeWahlForm::UnterKnopf(const QWidget* w) const {
 }
 
 void TVLeWahlForm::Binde(TVertretung* v) {
+  stattZeit_->stop();  // its pop-up was for the record left
   // One window per record: another's window lets go of it.
   BindeWahlFenster(*this, vertretung_, v);
 }
@@ -291,7 +316,8 @@ void TVLeWahlForm::FuelleLehrerListe() {
   LehrerGrid->viewport()->update();
   const TWahlFensterMass mass = Mass();
   Tagesplan->Zeige(vertretung_, mass.PlanZeilen);
-  SetzeWahlFensterHoehe(*this, *LehrerGrid, mass.Zeilen * (LehrerGrid->StandardHoehe() + 1));
+  SetzeWahlFensterHoehe(*this, *LehrerGrid, mass.Zeilen * (LehrerGrid->StandardHoehe() + 1),
+                        Tagesplan->PlanGrid, mass.PlanZeilen * (Tagesplan->PlanGrid->StandardHoehe() + 1));
 }
 
 int TVLeWahlForm::ZeileVon(const TLehrer* l) const {

@@ -17,6 +17,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace kolvar {
 
@@ -107,6 +108,9 @@ class TVLeWahlForm : public TKindFenster, public IVertrWahlFenster {
   std::vector<TLehrerVorschlag> vorschlaege_;
   bool zeigt_ = false;          // while the fields are filled from the record
   bool strgBeimDruck_ = false;  // Ctrl held when "LBem"/"SBem" was last pressed
+
+  QTimer* stattZeit_ = nullptr;  // a click's "statt" pop-up waits for a second click
+  bool doppelklick_ = false;     // the next release ends a double click
 };
 
 }  // namespace kolvar
