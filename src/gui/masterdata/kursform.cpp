@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "ansicht/sperrauswahl.h"
+#include "app/textfeldbefehle.h"
 #include "masterdata/farbwahl.h"
 #include "masterdata/sperrung.h"
 #include "model/fach.h"
@@ -339,9 +340,7 @@ void TKursForm::KursWirdGeloescht(TKurs* kurs) {
 }
 
 void TKursForm::Kopieren() {
-  // The palette's menu is active meanwhile: the field that had the window's focus counts.
-  if (palette_ != nullptr && focusWidget() == InfoFeld && InfoFeld->hasSelectedText())
-    palette_->TextInZwischenablage(InfoFeld->selectedText());
+  KopiereTextfeld(FokusFeld(*this, {InfoFeld}), palette_, false);
 }
 
 bool TKursForm::Blaettere(bool vorwaerts) {
