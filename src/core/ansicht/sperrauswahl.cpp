@@ -4,6 +4,7 @@
 
 #include "model/aenderungen.h"
 #include "model/element.h"
+#include "model/fensterart.h"
 #include "model/kurs.h"
 #include "model/schule.h"
 #include "model/setzung.h"
@@ -82,7 +83,11 @@ bool SperreAuswahl(TSchule& schule, TSperrQuelle& q, int v, int tagVon, int tagB
   TSchule::TAktion aktion(schule);
   if (!SperreAuswahl(q, v, tagVon, tagBis, stdVon, stdBis, startTag, startStd)) return false;
   schule.SetzeGeaendert(true);
-  if (q.Element != nullptr) schule.MerkeElement(q.Element, Aenderung::Zeichnen | Aenderung::Daten);
+  if (q.Element != nullptr) {
+    schule.MerkeElement(q.Element, Aenderung::Zeichnen | Aenderung::Daten);
+    // An element's lock rebuilds the hour distribution, which starts again on the teachers.
+    schule.MerkeArt(FensterArt::SV, Aenderung::Daten);
+  }
   if (q.Kurs != nullptr) schule.MerkeKurs(q.Kurs, Aenderung::Zeichnen);
   return true;
 }

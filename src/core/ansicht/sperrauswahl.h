@@ -46,7 +46,7 @@ bool SperreAuswahl(TSperrQuelle& q, int v, int tagVon, int tagBis, int stdVon, i
                    int startStd);
 
 // A finished drag as one user action: the locks change, the school is marked modified and the
-// owner's windows hear of it.
+// owner's windows hear of it; an element's locks also rebuild the hour distribution.
 bool SperreAuswahl(TSchule& schule, TSperrQuelle& q, int v, int tagVon, int tagBis, int stdVon, int stdBis,
                    int startTag, int startStd);
 

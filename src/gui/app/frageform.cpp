@@ -67,4 +67,12 @@ QStringList TFrageForm::Liste() const {
   return eintraege;
 }
 
+void ZeigeEinfuegeFehler() {
+  TFrageForm fehler(
+      QStringLiteral("Einsetzen"),
+      {QStringLiteral("Der Inhalt der Zwischenablage"), QStringLiteral("kann hier nicht eingesetzt werden.")},
+      {{QStringLiteral("Ok"), mrOk, true, true}});
+  fehler.Zeige();
+}
+
 }  // namespace kolvar

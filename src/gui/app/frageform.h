@@ -33,4 +33,7 @@ class TFrageForm : public TKvDialog {
   QListWidget* liste_ = nullptr;
 };
 
+// The notice that the clipboard cannot be pasted into the active window.
+void ZeigeEinfuegeFehler();
+
 }  // namespace kolvar

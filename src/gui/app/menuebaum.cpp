@@ -293,9 +293,9 @@ void TMenueBaum::Baue() {
   QMenu* bearbeiten = Hauptmenue(P::Bearbeiten);
   Eintrag(P::Widerrufen, strg(Qt::Key_Z), [&p] { p.Befehle().WiderrufenItemClick(); });
   bearbeiten->addSeparator();
-  Eintrag(P::Ausschneiden, strg(Qt::Key_X));
+  Eintrag(P::Ausschneiden, strg(Qt::Key_X), [&p] { p.Befehle().AusschneidenItemClick(); });
   Eintrag(P::Kopieren, strg(Qt::Key_C), [&p] { p.Befehle().KopierenItemClick(); });
-  Eintrag(P::Einsetzen, strg(Qt::Key_V));
+  Eintrag(P::Einsetzen, strg(Qt::Key_V), [&p] { p.Befehle().EinsetzenItemClick(); });
   Eintrag(P::UndoLoeschen, [&p] { p.Befehle().UndoLoeschenItemClick(); });
   bearbeiten->addSeparator();
   Eintrag(P::AllesAuswaehlen, strg(Qt::Key_A), [&p] { p.Befehle().AllesAuswaehlenItemClick(); });

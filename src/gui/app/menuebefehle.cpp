@@ -4,6 +4,7 @@
 
 #include "app/dialogregister.h"
 #include "app/fensterverwaltung.h"
+#include "app/frageform.h"
 #include "app/kolvarpalette.h"
 #include "model/ifenster.h"
 #include "model/schule.h"
@@ -34,6 +35,18 @@ void TMenueBefehle::WiderrufenItemClick() {
 void TMenueBefehle::UndoLoeschenItemClick() {
   palette_.Schule().VerwerfeUndo();
   palette_.SetzeWiderrufenAktiv(false);
+}
+
+void TMenueBefehle::AusschneidenItemClick() {
+  TKindFenster* aktiv = AktivesFenster();
+  if (aktiv == nullptr || !palette_.FensterArten().FuehreAus(TFensterBefehl::Ausschneiden, *aktiv))
+    QApplication::beep();
+}
+
+void TMenueBefehle::EinsetzenItemClick() {
+  TKindFenster* aktiv = AktivesFenster();
+  if (aktiv == nullptr || !palette_.FensterArten().FuehreAus(TFensterBefehl::Einsetzen, *aktiv))
+    ZeigeEinfuegeFehler();
 }
 
 void TMenueBefehle::KopierenItemClick() {

@@ -15,8 +15,11 @@ class TMenueBefehle {
   void WiderrufenItemClick();
   // "Bearbeiten > Löschen": empties the undo list.
   void UndoLoeschenItemClick();
-  // Sent to the active window; "Kopieren" without one beeps.
+  // Sent to the active window; "Kopieren" and "Ausschneiden" without one, or where the kind
+  // cuts nothing, beep; "Einsetzen" there shows the paste notice.
+  void AusschneidenItemClick();
   void KopierenItemClick();
+  void EinsetzenItemClick();
   void AllesAuswaehlenItemClick();
   void FensterDruckenItemClick();
   void KennwortItemClick();

@@ -1,6 +1,8 @@
 #include "masterdata/grfenster.h"
 
 #include "app/iinstallation.h"
+#include "app/textfeldbefehle.h"
+#include "engine/ablage.h"
 #include "masterdata/fagrform.h"
 #include "masterdata/klgrform.h"
 #include "masterdata/kogrform.h"
@@ -71,7 +73,7 @@ TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette*
 }
 
 void InstalliereGrunddaten(IInstallation& inst) {
-  for (const TGrArt& a : kGrArten)
+  for (const TGrArt& a : kGrArten) {
     inst.FensterArten().Registriere(
         a.art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
@@ -86,6 +88,15 @@ void InstalliereGrunddaten(IInstallation& inst) {
           };
           OeffneGrFenster(inst.Schule(), element, tasten != 0, &palette, dienste, inst.Hauptfenster());
         });
+    // The clipboard of an editor is its name field.
+    SetzeTextfeldBefehle(
+        inst.FensterArten(), a.art, inst.Palette(),
+        [](TKindFenster& fenster) {
+          auto* form = dynamic_cast<TGrForm*>(&fenster);
+          return form != nullptr ? FokusFeld(*form, {form->InfoFeld}) : nullptr;
+        },
+        &AblageIstName);
+  }
 }
 
 }  // namespace kolvar

@@ -11,6 +11,7 @@
 #include "model/ipalettezustand.h"
 #include "model/schule.h"
 #include "model/text.h"
+#include "platform/cursoren.h"
 #include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
@@ -135,6 +136,18 @@ TGitter* TGrForm::BaueListe(std::function<void(QPainter&, int, const QRect&, boo
   liste->viewport()->installEventFilter(this);
   listen_.push_back(liste);
   return liste;
+}
+
+void TGrForm::LoeschbareListe(TGitter* liste) {
+  loeschbar_.push_back(liste);
+  SetzeCursorNachModus(Modus(), 0);
+}
+
+void TGrForm::SetzeCursorNachModus(int modus, std::uint8_t /*tasten*/) {
+  // The other modes do nothing here: the arrow, not the cursor a former mode left.
+  const QCursor cursor =
+      modus == Modus::Loeschen ? KolvarCursor(QStringLiteral("GUMMI")) : QCursor(Qt::ArrowCursor);
+  for (TGitter* liste : loeschbar_) liste->viewport()->setCursor(cursor);
 }
 
 void TGrForm::ZeigeZeile(TGitter& liste, int zeile) {

@@ -53,6 +53,8 @@ class TGrForm : public TKindFenster {
   void NeuZeichnen() override;
   virtual void Zeige();
   void SperrungNeuZeichnen() { NeuZeichnen(); }
+  // Over the lists that a double click deletes from: the eraser in "Löschen", else the arrow.
+  void SetzeCursorNachModus(int modus, std::uint8_t tasten) override;
 
  protected:
   // The variants fill their lists here; Vorbereiten calls it before Zeige.
@@ -68,6 +70,8 @@ class TGrForm : public TKindFenster {
   // A list of one column whose rows hold elements or courses; the drawer gets the row, its
   // rectangle and whether it is selected.
   TGitter* BaueListe(std::function<void(QPainter&, int zeile, const QRect&, bool)> zeichner);
+  // A list whose rows "Löschen" takes out by a double click; it shows the mode's cursor.
+  void LoeschbareListe(TGitter* liste);
   // Selects the row and scrolls it into view.
   static void ZeigeZeile(TGitter& liste, int zeile);
   // A row: hours right-aligned within the width of "0000", the abbreviation from "00000" on.
@@ -92,6 +96,7 @@ class TGrForm : public TKindFenster {
   QBoxLayout* inhalt_ = nullptr;
   TSperrung* sperrung_ = nullptr;
   std::vector<TGitter*> listen_;
+  std::vector<TGitter*> loeschbar_;
 };
 
 }  // namespace kolvar

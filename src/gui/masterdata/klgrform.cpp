@@ -126,6 +126,7 @@ TKlGrForm::TKlGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   FaecherGrid->setParent(kursBox);
   FaecherGrid->setMinimumSize(110, 160);
   FaecherGrid->SetzeSpaltenBreite(0, 100);
+  LoeschbareListe(FaecherGrid);
   kl->addWidget(FaecherGrid, 1);
   oben->addWidget(kursBox, 1);
   Inhalt()->addLayout(oben, 1);

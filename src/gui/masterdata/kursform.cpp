@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "ansicht/sperrauswahl.h"
+#include "app/textfeldbefehle.h"
 #include "masterdata/farbwahl.h"
 #include "masterdata/sperrung.h"
 #include "model/fach.h"
@@ -32,6 +33,7 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "model/text.h"
+#include "platform/cursoren.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -257,6 +259,19 @@ void TKursForm::Baue() {
     ziehZeile_ = -1;
     if (kurs_ != nullptr) kurs_->KursGeaendert();
   });
+  SetzeCursorNachModus(Schule().Werkzeugmodus(), 0);
+}
+
+void TKursForm::SetzeCursorNachModus(int modus, uint8_t /*tasten*/) {
+  // Modes that act on nothing here show the arrow, not the cursor a former mode left.
+  const QCursor pfeil(Qt::ArrowCursor);
+  const QCursor cursor = modus == Modus::Loeschen ? KolvarCursor(QStringLiteral("GUMMI")) : pfeil;
+  for (QWidget* w : {static_cast<QWidget*>(LehrerFeld), static_cast<QWidget*>(FachFeld),
+                     static_cast<QWidget*>(Kopplfeld), KlGrid->viewport()})
+    w->setCursor(cursor);
+  // A room drag shows its own cursor until it ends.
+  if (!RaGrid->Zieht())
+    RaGrid->viewport()->setCursor(modus == Modus::Schieben ? KolvarCursor(QStringLiteral("HAND")) : cursor);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -339,9 +354,7 @@ void TKursForm::KursWirdGeloescht(TKurs* kurs) {
 }
 
 void TKursForm::Kopieren() {
-  // The palette's menu is active meanwhile: the field that had the window's focus counts.
-  if (palette_ != nullptr && focusWidget() == InfoFeld && InfoFeld->hasSelectedText())
-    palette_->TextInZwischenablage(InfoFeld->selectedText());
+  KopiereTextfeld(FokusFeld(*this, {InfoFeld}), palette_, false);
 }
 
 bool TKursForm::Blaettere(bool vorwaerts) {

@@ -5,6 +5,8 @@
 #include "app/frageform.h"
 #include "app/guidialoge.h"
 #include "app/iinstallation.h"
+#include "app/textfeldbefehle.h"
+#include "engine/ablage.h"
 #include "masterdata/kursform.h"
 #include "masterdata/sperrung.h"
 #include "model/fensterart.h"
@@ -48,6 +50,13 @@ void InstalliereKursForm(IInstallation& inst) {
   inst.FensterArten().Registriere(FensterArt::Kurs, "TKursForm", [&inst] {
     return new TKursForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
   });
+  SetzeTextfeldBefehle(
+      inst.FensterArten(), FensterArt::Kurs, inst.Palette(),
+      [](TKindFenster& fenster) {
+        auto* form = dynamic_cast<TKursForm*>(&fenster);
+        return form != nullptr ? FokusFeld(*form, {form->InfoFeld}) : nullptr;
+      },
+      &AblageIstName);
   inst.SetzeKursFensterOeffner([&inst](TKurs& kurs, const std::vector<TKurs*>& liste) {
     OeffneIn(inst.Schule(), kurs, liste,
              [&inst] { return inst.FensterArten().Baue<TKursForm>(FensterArt::Kurs); });

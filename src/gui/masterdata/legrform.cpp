@@ -87,6 +87,7 @@ TLeGrForm::TLeGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   FaecherGrid->setParent(fachBox);
   FaecherGrid->setMinimumSize(110, 140);
   FaecherGrid->SetzeSpaltenBreite(0, 100);
+  LoeschbareListe(FaecherGrid);
   fl->addWidget(FaecherGrid, 1);
   oben->addWidget(fachBox, 1);
   Inhalt()->addLayout(oben, 1);

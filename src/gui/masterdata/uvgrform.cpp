@@ -54,6 +54,7 @@ TUVGrForm::TUVGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     liste->setParent(box);
     liste->setMinimumSize(100, 160);
     liste->SetzeSpaltenBreite(0, 90);
+    LoeschbareListe(liste);
     l->addWidget(knopf);
     l->addWidget(liste, 1);
     listen->addWidget(box);

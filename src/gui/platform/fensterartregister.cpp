@@ -73,24 +73,28 @@ bool TFensterArtRegister::OeffneElement(TElement* element, int gruppe, std::uint
   return Oeffne(FensterArtFuer(element->Art(), gruppe), element, tasten);
 }
 
-void TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const {
+bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const {
   const TEintrag* e = Eintrag(fenster.Tag());
   const TBefehl* eigen = e != nullptr ? &e->befehle[static_cast<std::size_t>(befehl)] : nullptr;
   if (eigen != nullptr && *eigen) {
     (*eigen)(fenster);
-    return;
+    return true;
   }
   switch (befehl) {
     case TFensterBefehl::Drucken:
       fenster.FensterDrucken();
-      break;
+      return true;
     case TFensterBefehl::Kopieren:
       fenster.Kopieren();
-      break;
+      return true;
     case TFensterBefehl::AllesAuswaehlen:
       fenster.AllesAuswaehlen();
+      return true;
+    case TFensterBefehl::Ausschneiden:
+    case TFensterBefehl::Einsetzen:
       break;
   }
+  return false;
 }
 
 }  // namespace kolvar

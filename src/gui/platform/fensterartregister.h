@@ -1,10 +1,12 @@
 // What each window kind does in the GUI, keyed by the kind table's tag: how a window of the kind
 // is built, how an element (or a saved window) opens it, and its window commands
-// ("Fenster drucken...", "Kopieren", "Alles auswählen"). Features register their kinds; whoever
+// ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen"). Features
+// register their kinds; whoever
 // opens or commands a window asks here, so no caller decides by the number of a kind.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -21,7 +23,8 @@ Basis* NeuesFenster(TSchule& schule, IPalette* palette, QWidget* eltern) {
   return new Form(schule, palette, eltern);
 }
 
-enum class TFensterBefehl : std::uint8_t { Drucken, Kopieren, AllesAuswaehlen };
+enum class TFensterBefehl : std::uint8_t { Drucken, Kopieren, AllesAuswaehlen, Ausschneiden, Einsetzen };
+inline constexpr std::size_t kFensterBefehle = 5;
 
 class TFensterArtRegister {
  public:
@@ -38,7 +41,8 @@ class TFensterArtRegister {
   // the window class and must be the kind table's. A kind without a row, a wrong form or a
   // second registration is a programming error (std::logic_error).
   void Registriere(int art, const char* form, TBauer bauer, TOeffner oeffner = {});
-  // The kind's command; without one the window's own method runs.
+  // The kind's command; without one the window's own method runs ("Fenster drucken...",
+  // "Kopieren", "Alles auswählen") or nothing ("Ausschneiden", "Einsetzen").
   void SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren);
 
   bool HatBauer(int art) const;
@@ -58,8 +62,9 @@ class TFensterArtRegister {
   bool Oeffne(int art, TElement* element, std::uint8_t tasten) const;
   // The element's window of the view group (FensterArtFuer); false when none opens.
   bool OeffneElement(TElement* element, int gruppe, std::uint8_t tasten) const;
-  // Runs the command of the window's kind on it.
-  void FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const;
+  // Runs the command of the window's kind on it; false when neither the kind nor the window has
+  // one, so the caller answers for the kinds that take no cut or paste.
+  bool FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const;
 
   // Told after each kind with an opener is registered (the element menus follow).
   std::function<void(int art)> BeiNeuemOeffner;
@@ -68,7 +73,7 @@ class TFensterArtRegister {
   struct TEintrag {
     TBauer bauer;
     TOeffner oeffner;
-    std::array<TBefehl, 3> befehle;
+    std::array<TBefehl, kFensterBefehle> befehle;
   };
   const TEintrag* Eintrag(int art) const;
 

@@ -3,6 +3,8 @@
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
+#include "app/textfeldbefehle.h"
+#include "engine/ablage.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/standard.h"
@@ -146,6 +148,21 @@ void InstalliereVertretung(IInstallation& inst) {
     form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
     return form;
   });
+  // The clipboard of a choice window is the remark field that has its focus.
+  SetzeTextfeldBefehle(
+      arten, FensterArt::VLeWahl, inst.Palette(),
+      [](TKindFenster& fenster) {
+        auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster);
+        return wahl != nullptr ? FokusFeld(*wahl, {wahl->InfoFeldL, wahl->InfoFeldS}) : nullptr;
+      },
+      &AblageIstBemerkung);
+  SetzeTextfeldBefehle(
+      arten, FensterArt::VRaWahl, inst.Palette(),
+      [](TKindFenster& fenster) {
+        auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster);
+        return wahl != nullptr ? FokusFeld(*wahl, {wahl->LBemFeld, wahl->SBemFeld}) : nullptr;
+      },
+      &AblageIstBemerkung);
   // A choice window prints the substitution plan of its record's day.
   const auto tagesplan = [&inst](const TVertretung* v) {
     if (v != nullptr && inst.Druckauftraege().Vertretungsplan)

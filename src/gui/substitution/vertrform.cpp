@@ -22,6 +22,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "platform/cursoren.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/gitter.h"
@@ -129,6 +130,7 @@ TVertrForm::TVertrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     VertrGridDblClick();
   });
   spalte->addWidget(VertrGrid, 1);
+  SetzeCursorNachModus(schule.Werkzeugmodus(), 0);
 
   const TStandard& st = schule.Standard();
   move(st.vle, st.vto);
@@ -188,6 +190,14 @@ void TVertrForm::PasseHoeheAn() {
 void TVertrForm::NeuZeichnen() {
   // Texts such as the substitute room change with a repaint notice: the rows are cheap to redo.
   FuelleVertrGrid();
+}
+
+void TVertrForm::SetzeCursorNachModus(int modus, uint8_t /*tasten*/) {
+  // Moving and fixing do nothing in the list: the arrow, not the cursor a former mode left.
+  QCursor cursor(Qt::ArrowCursor);
+  if (modus == Modus::Setzen) cursor = KolvarCursor(QStringLiteral("SETZER"));
+  if (modus == Modus::Loeschen) cursor = KolvarCursor(QStringLiteral("GUMMI"));
+  VertrGrid->viewport()->setCursor(cursor);
 }
 
 void TVertrForm::Aenderungen(const TAenderungen& a) {

@@ -85,6 +85,8 @@ class TVertrForm : public TKindFenster, public IVertrTagFenster {
   void NeuZeichnen() override;
   void Aenderungen(const TAenderungen& a) override;
   bool Blaettere(bool vorwaerts) override;
+  // The placing pen in "Setzen", the eraser in "Löschen", else the arrow.
+  void SetzeCursorNachModus(int modus, uint8_t tasten) override;
 
  protected:
   void FormClose(TCloseAction& aktion) override;

@@ -63,14 +63,6 @@ class TFlagge {
 
 }  // namespace
 
-void ZeigeEinfuegeFehler() {
-  TFrageForm fehler(
-      QStringLiteral("Einsetzen"),
-      {QStringLiteral("Der Inhalt der Zwischenablage"), QStringLiteral("kann hier nicht eingesetzt werden.")},
-      {{QStringLiteral("Ok"), mrOk, true, true}});
-  fehler.Zeige();
-}
-
 // ---------------------------------------------------------------------------------------------
 // Set-up
 

@@ -26,9 +26,6 @@ class TKurs;
 class TLehrer;
 class TRaum;
 
-// The notice that the clipboard cannot be pasted into the active window.
-void ZeigeEinfuegeFehler();
-
 class TDepForm : public TKindFenster {
   Q_OBJECT
 

@@ -1,7 +1,6 @@
 #include "views/deputatfenster.h"
 
-#include <QApplication>
-
+#include "app/frageform.h"
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
@@ -85,26 +84,6 @@ TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* 
   return fenster;
 }
 
-void AusschneidenAktiv(TSchule& schule) {
-  IFenster* aktiv = schule.AktivesFenster();
-  if (auto* dep = dynamic_cast<TDepForm*>(aktiv)) {
-    dep->KurseKopieren(true);
-    return;
-  }
-  QApplication::beep();
-}
-
-void EinsetzenAktiv(TSchule& schule) {
-  if (auto* kurse = dynamic_cast<TKursDepForm*>(schule.AktivesFenster())) {
-    if (AblageIstKursliste(schule.Palette().AblageText()))
-      kurse->Einsetzen();
-    else
-      ZeigeEinfuegeFehler();
-    return;
-  }
-  ZeigeEinfuegeFehler();
-}
-
 void InstalliereDeputatFenster(IInstallation& inst) {
   TFensterArtRegister& arten = inst.FensterArten();
   for (const TDepArt& a : kDepArten)
@@ -121,10 +100,20 @@ void InstalliereDeputatFenster(IInstallation& inst) {
       FensterArt::KursDep, "TKursDepForm",
       [&inst] { return new TKursDepForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
       [alleKurse](TElement*, uint8_t) { alleKurse(); });
-  TMenueBaum& menues = inst.Menues();
-  menues.SetzeBefehl(MenuePfad::Kurse, alleKurse);
-  menues.SetzeBefehl(MenuePfad::Ausschneiden, [&inst] { AusschneidenAktiv(inst.Schule()); });
-  menues.SetzeBefehl(MenuePfad::Einsetzen, [&inst] { EinsetzenAktiv(inst.Schule()); });
+  inst.Menues().SetzeBefehl(MenuePfad::Kurse, alleKurse);
+  // Every workload cuts its selected courses; only "alle Kurse" takes a pasted course list.
+  const auto ausschneiden = [](TKindFenster& fenster) {
+    if (auto* dep = dynamic_cast<TDepForm*>(&fenster)) dep->KurseKopieren(true);
+  };
+  for (const TDepArt& a : kDepArten) arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Ausschneiden, ausschneiden);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Einsetzen, [](TKindFenster& fenster) {
+    auto* kurse = dynamic_cast<TKursDepForm*>(&fenster);
+    if (kurse != nullptr && AblageIstKursliste(fenster.Schule().Palette().AblageText()))
+      kurse->Einsetzen();
+    else
+      ZeigeEinfuegeFehler();
+  });
 }
 
 }  // namespace kolvar

@@ -14,6 +14,7 @@
 #include "model/kopplung.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "platform/cursoren.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/druckauftraege.h"
@@ -66,6 +67,12 @@ TParForm::TParForm(TSchule& schule, IPalette* palette, QWidget* eltern)
             GitterGedrueckt(spalte, zeile, knopf);
           });
   connect(gitter_, &TGitter::ZiehenEnde, this, &TParForm::GitterZiehenEnde);
+  SetzeCursorNachModus(schule.Werkzeugmodus(), 0);
+}
+
+void TParForm::SetzeCursorNachModus(int modus, std::uint8_t /*tasten*/) {
+  // No keys here: Ctrl and Shift change nothing the table does. A drag keeps its own cursor.
+  if (!gitter_->Zieht()) gitter_->viewport()->setCursor(ModusCursor(modus, 0, false));
 }
 
 std::uint8_t TParForm::Tasten() const {

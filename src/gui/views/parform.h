@@ -38,6 +38,8 @@ class TParForm : public TKindFenster {
   void Aenderungen(const TAenderungen&) override;
   // The table through the palette's print requests.
   void FensterDrucken() override;
+  // Every tool mode has its cursor over the table.
+  void SetzeCursorNachModus(int modus, std::uint8_t tasten) override;
 
   // "Suche Lösung" on this table; afterwards every row is recounted.
   void SucheLoesung();

@@ -1,0 +1,35 @@
+// "Ausschneiden", "Kopieren" and "Einsetzen" of the main menu for windows whose clipboard is a
+// text field: the editors' name field, the substitute choices' remarks. The field that has the
+// window's focus takes them (the palette's menu is active meanwhile, not the window); with
+// another control focused nothing happens.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+
+class QLineEdit;
+class QWidget;
+
+namespace kolvar {
+
+class IPalette;
+class TFensterArtRegister;
+class TKindFenster;
+
+// The window's field that the commands act on, or null.
+using TFeldWahl = std::function<QLineEdit*(TKindFenster& fenster)>;
+
+// The one of the fields that has the window's focus, or null.
+QLineEdit* FokusFeld(const QWidget& fenster, std::initializer_list<QLineEdit*> felder);
+
+// The field's selected text to the clipboard (the clipboard window follows), cut from the field
+// with ausschneiden; nothing without a field, a palette or a selection.
+void KopiereTextfeld(QLineEdit* feld, IPalette* palette, bool ausschneiden);
+
+// The three commands of the kind: cut and copy as above; a paste takes the clipboard's line when passt
+// accepts the clipboard text, else it shows the paste notice.
+void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette, TFeldWahl feld,
+                          bool (*passt)(std::string_view text));
+
+}  // namespace kolvar
