@@ -11,6 +11,7 @@
 #include "storage/macdatum.h"
 #include "storage/macfarbe.h"
 #include "storage/mactext.h"
+#include "storage/temporaerdatei.h"
 
 namespace kolvar {
 
@@ -54,21 +55,6 @@ bool SchreibeAlles(int fd, const uint8_t* daten, std::size_t anzahl) {
   return true;
 }
 
-// A new, empty file beside the target, so the final rename stays within one file system. Its
-// name is short, so a target name near the length limit still saves.
-std::filesystem::path LegeTemporaerAn(const std::filesystem::path& ziel, const std::filesystem::path& datei,
-                                      int& fd) {
-  const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : ".";
-  const std::string stamm = ".kolvar-" + std::to_string(::getpid()) + "-";
-  for (int versuch = 0; versuch < 100; ++versuch) {
-    std::filesystem::path kandidat = ordner / (stamm + std::to_string(versuch) + ".tmp");
-    fd = ::open(kandidat.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return kandidat;
-    if (errno != EEXIST) break;
-  }
-  throw TDateiFehler::NichtErstellt(datei.string());
-}
-
 }  // namespace
 
 TBuffer TBuffer::Oeffne(const std::filesystem::path& datei) {
@@ -109,8 +95,10 @@ void TBuffer::Speichere(const std::filesystem::path& datei) const {
   const bool ersetzt = ::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
   if (ersetzt && ((alt.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0))
     throw TDateiFehler::NichtErstellt(datei.string());
+  const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : ".";
+  RaeumeVerwaisteAuf(ordner);
   int roh = -1;
-  const std::filesystem::path temporaer = LegeTemporaerAn(ziel, datei, roh);
+  const std::filesystem::path temporaer = LegeTemporaerAn(ordner, datei, roh);
   TDeskriptor fd(roh);
   auto verwirf = [&temporaer](const TDateiFehler& fehler) {
     ::unlink(temporaer.c_str());
@@ -122,7 +110,6 @@ void TBuffer::Speichere(const std::filesystem::path& datei) const {
     verwirf(TDateiFehler(kStreamSchreibfehler));
   if (::rename(temporaer.c_str(), ziel.c_str()) != 0) verwirf(TDateiFehler::NichtErstellt(datei.string()));
   // Make the rename itself durable; the new file is complete either way.
-  const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : ".";
   TDeskriptor ordnerFd(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (ordnerFd.Fd() >= 0) ::fsync(ordnerFd.Fd());
 }

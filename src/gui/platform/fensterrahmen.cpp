@@ -37,10 +37,26 @@ void ZentriereAufBildschirm(QWidget& fenster) {
                std::max(flaeche.top(), flaeche.top() + (flaeche.height() - aussen.height()) / 2));
 }
 
+namespace {
+
+QMargins Rahmen(const QWidget& fenster) {
+  const QRect innen = fenster.geometry();
+  const QRect aussen = fenster.frameGeometry();
+  return {innen.left() - aussen.left(), innen.top() - aussen.top(), aussen.right() - innen.right(),
+          aussen.bottom() - innen.bottom()};
+}
+
+}  // namespace
+
 void ZentriereUeber(QWidget& fenster, const QWidget& ueber) {
   QScreen* bildschirm = ueber.screen() != nullptr ? ueber.screen() : QGuiApplication::primaryScreen();
+  // Until the window is shown its frame is unknown: Qt takes it as none, and move() would put
+  // the inside where the frame belongs, the title bar above it. The other window's frame is the
+  // best guess.
+  const bool bekannt = fenster.frameGeometry() != fenster.geometry();
+  const QMargins rahmen = bekannt ? Rahmen(fenster) : Rahmen(ueber);
   const QRect mitte = ueber.frameGeometry();
-  const QSize aussen = fenster.frameGeometry().size();
+  const QSize aussen = fenster.size().grownBy(rahmen);
   int x = mitte.center().x() - aussen.width() / 2;
   int y = mitte.center().y() - aussen.height() / 2;
   if (bildschirm != nullptr) {
@@ -48,7 +64,10 @@ void ZentriereUeber(QWidget& fenster, const QWidget& ueber) {
     x = std::max(flaeche.left(), std::min(x, flaeche.right() + 1 - aussen.width()));
     y = std::max(flaeche.top(), std::min(y, flaeche.bottom() + 1 - aussen.height()));
   }
-  fenster.move(x, y);
+  if (bekannt)
+    fenster.move(x, y);
+  else
+    fenster.move(x + rahmen.left(), y + rahmen.top());
 }
 
 int TitelBreite(const QString& caption) {

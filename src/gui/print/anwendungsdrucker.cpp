@@ -1,5 +1,6 @@
 #include "print/anwendungsdrucker.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ class TPruefAusgabe : public QIODevice {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   }
   bool Fehler() const { return fehler_; }
+  qint64 Geschrieben() const { return geschrieben_; }
 
  protected:
   qint64 readData(char*, qint64) override { return -1; }
@@ -44,12 +46,14 @@ class TPruefAusgabe : public QIODevice {
       fehler_ = true;
       return -1;
     }
+    geschrieben_ += laenge;
     return laenge;
   }
 
  private:
   QIODevice& ziel_;
   bool fehler_ = false;
+  qint64 geschrieben_ = 0;
 };
 
 TDruckerZiel::TDruckerZiel(QPrinter& drucker) : drucker_(drucker), maler_(std::make_unique<QPainter>()) {}
@@ -94,11 +98,29 @@ void TDruckerZiel::Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) {
 bool TDruckerZiel::Ende() {
   const bool gemalt = maler_->end();
   if (!datei_) return gemalt;
-  const bool ok =
-      gemalt && !ausgabe_->Fehler() && datei_->error() == QFileDevice::NoError && datei_->commit();
+  const bool ok = gemalt && !ausgabe_->Fehler() && AllesAufDerPlatte() && datei_->commit();
   if (!ok) datei_->cancelWriting();
   datei_.reset();
   return ok;
+}
+
+// The file's last bytes still sit in its buffer when the engine is done, and commit() writes
+// them without saying when that fails (a disk that fills up at the end): so they are written and
+// checked here, and the file must hold every byte the engine handed over.
+bool TDruckerZiel::AllesAufDerPlatte() const {
+  if (!datei_->flush() || datei_->error() != QFileDevice::NoError) return false;
+  if (datei_->size() != ausgabe_->Geschrieben()) return false;
+  // A file system that reports a full disk only when the data goes out (NFS) does so here.
+  const int fd = datei_->handle();
+  return fd < 0 || ::fsync(fd) == 0;
+}
+
+void TDruckerZiel::Bild(const QImage& bild) {
+  // As large as the page allows, never distorted, in its top left corner.
+  const QRect seite = drucker_.pageLayout().paintRectPixels(drucker_.resolution());
+  const QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+  maler_->setRenderHint(QPainter::SmoothPixmapTransform);
+  maler_->drawImage(QRect(QPoint(0, 0), groesse), bild);
 }
 
 bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
@@ -229,14 +251,10 @@ bool TAnwendungsDrucker::DruckeBild(const QImage& bild, QWidget* eltern) {
   bool ok = false;
   {
     TSanduhr sanduhr;
-    QPainter maler;
-    if (maler.begin(&drucker)) {
-      // As large as the page allows, never distorted, in its top left corner.
-      const QRect seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
-      const QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
-      maler.setRenderHint(QPainter::SmoothPixmapTransform);
-      maler.drawImage(QRect(QPoint(0, 0), groesse), bild);
-      ok = maler.end();
+    TDruckerZiel ziel(drucker);
+    if (ziel.Beginne({})) {
+      ziel.Bild(bild);
+      ok = ziel.Ende();
     }
   }
   return Abschliessen(drucker, ok);

@@ -66,12 +66,16 @@ class TDruckerZiel : public IDruckZiel {
   void NeueSeite() override;
   void Seite(const TDruckSeite& seite, const TDruckGeraet& geraet) override;
   bool Ende() override;
+  // The picture on the page begun, fitted to its printable area.
+  void Bild(const QImage& bild);
 
  protected:
   // The file a PDF goes into (tests put one in that fails).
   virtual std::unique_ptr<QSaveFile> NeueDatei(const QString& name) const;
 
  private:
+  bool AllesAufDerPlatte() const;
+
   QPrinter& drucker_;
   std::unique_ptr<QSaveFile> datei_;
   std::unique_ptr<TPruefAusgabe> ausgabe_;

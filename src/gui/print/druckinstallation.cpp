@@ -71,8 +71,9 @@ void InstalliereDruck(IInstallation& inst) {
   namespace A = FensterArt;
   for (int art :
        {A::LeGr, A::KlGr, A::KoGr, A::FaGr, A::RaGr, A::UVGr, A::Kurs, A::KoStat, A::RaStat, A::UVStat})
-    inst.FensterArten().SetzeBefehl(art, TFensterBefehl::Drucken, [&inst](TKindFenster& fenster) {
-      TAnwendungsDrucker::DruckeBild(fenster.grab().toImage(), inst.Hauptfenster());
+    inst.FensterArten().SetzeBefehl(art, TFensterBefehl::Drucken, [](TKindFenster& fenster) {
+      // The print dialog opens over the window it prints.
+      TAnwendungsDrucker::DruckeBild(fenster.grab().toImage(), &fenster);
     });
 }
 

@@ -1,5 +1,9 @@
 // The file commands over the real reader, writer and import: generated schools, the example
 // school, a damaged file and a file of an older program.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,7 +19,9 @@
 #include "pruefung/fehlerform.h"
 #include "pruefung/keinfehlerform.h"
 #include "storage/schreiber.h"
+#include "storage/temporaerdatei.h"
 #include "support/generator.h"
+#include "support/modellpruefung.h"
 
 namespace kolvar {
 namespace {
@@ -164,6 +170,39 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
   KeineFehler();
   Palette().Schule().SetzeGeaendert(false);
   Palette().DateiBefehle().SchliessenItemClick();
+}
+
+// "Datei > Sichern" takes away what a save killed half-way left in the school's folder: the
+// temporary file of a process that has ended, and nothing else.
+TEST_F(EchteDateiTest, SichernRaeumtDieDateiEinesAbgebrochenenSicherns) {
+  const QString pfad = Erzeuge(QStringLiteral("gym.kvr"));
+  const pid_t kind = ::fork();
+  ASSERT_GE(kind, 0);
+  if (kind == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
+  const QString verwaist = QString::fromStdString(TemporaerName(kind, 0));
+  const QString laufend = QString::fromStdString(TemporaerName(::getppid(), 0));
+  const QStringList fremde{laufend, QStringLiteral("gym.kvr.tmp"), QStringLiteral(".kolvar-gym.tmp")};
+  const QStringList alle = QStringList(fremde) << verwaist;
+  for (const QString& name : alle) {
+    QFile f(ordner.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(name.toUtf8());
+  }
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  Palette().Schule().NeuerLehrer("NEU");
+  Palette().Schule().SetzeGeaendert(true);
+  Palette().Menues().Aktion(MenuePfad::Sichern)->trigger();
+  EXPECT_FALSE(Palette().Schule().Geaendert());
+  EXPECT_FALSE(QFile::exists(ordner.filePath(verwaist)));
+  for (const QString& name : fremde)
+    EXPECT_EQ(Bytes(ordner.filePath(name)), name.toUtf8()) << name.toStdString();
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden).size(), fremde.size() + 1);
+  ASSERT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  EXPECT_EQ(static_cast<int>(Palette().Schule().Lehrer().Anzahl()), lehrer + 1);
+  for (const std::string& fehler : PruefeModell(Palette().Schule())) ADD_FAILURE() << fehler;
+  KeineFehler();
 }
 
 // The core's messages reach the user under their own title.
