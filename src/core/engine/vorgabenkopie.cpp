@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/kursbearbeitung.h"
 #include "model/element.h"
 #include "model/kurs.h"
 #include "model/schule.h"
@@ -25,7 +26,8 @@ void KopiereKursEinstellungen(TSchule& schule, const std::vector<TKurs*>& kurse,
     if (k.ProTag) kurs->SetzeStundenProTag(k.ProTagWert);
     if (k.Einzel) kurs->SetzeEinzelstunden(k.EinzelWert);
     if (k.Tabelle) kurs->SetzeTabelle(k.TabelleWert);
-    if (k.Verplanen && kurs->Setzungen().Leer()) kurs->SetzeNichtVerplanen(k.nvp);
+    // The course editor's rule: clearing the flag leaves no negative hours behind.
+    if (k.Verplanen) SetzeNichtVerplanenFlag(*kurs, k.nvp);
     if (k.Zaehlen) {
       kurs->SetzeNichtZaehlenLehrer(k.nzl);
       kurs->SetzeNichtZaehlenKlassen(k.nzk);

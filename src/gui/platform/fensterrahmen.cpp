@@ -1,11 +1,16 @@
 #include "platform/fensterrahmen.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace kolvar {
 
@@ -70,13 +75,69 @@ void ZentriereUeber(QWidget& fenster, const QWidget& ueber) {
     fenster.move(x + rahmen.left(), y + rahmen.top());
 }
 
-int TitelBreite(const QString& caption) {
-  // The window manager draws the title in a bold font of its own, beside an icon and up to
-  // three buttons; measure generously so that no theme has to cut it.
+namespace {
+
+// The title sits beside an icon and up to three buttons; measure generously so that no theme has
+// to cut it.
+int BreiteIn(const QFontMetrics& mass, const QString& caption) {
+  return mass.horizontalAdvance(caption) * 5 / 4 + 4 * (mass.height() + 8);
+}
+
+QFont TitelSchrift() {
   QFont schrift = QFontDatabase::systemFont(QFontDatabase::TitleFont);
   schrift.setBold(true);
-  const QFontMetrics mass(schrift);
-  return mass.horizontalAdvance(caption) * 5 / 4 + 4 * (mass.height() + 8);
+  return schrift;
+}
+
+// The window manager draws the title in a bold font of its own. Asking the font system for it
+// reads the system's font configuration, which took most of the time a window needs to open, so
+// it is asked once, and again when the application's fonts or theme change. Captions come back
+// (every window of a kind starts with the same one, elements are shown again) and are measured
+// once each.
+class TTitelSchrift : public QObject {
+ public:
+  explicit TTitelSchrift(QCoreApplication& anwendung) : QObject(&anwendung) {
+    anwendung.installEventFilter(this);
+    if (auto* gui = qobject_cast<QGuiApplication*>(&anwendung))
+      connect(gui, &QGuiApplication::fontDatabaseChanged, this, [this] { Vergiss(); });
+  }
+
+  int Breite(const QString& caption) {
+    if (auto gemerkt = breiten_.constFind(caption); gemerkt != breiten_.cend()) return *gemerkt;
+    if (!mass_) mass_.emplace(TitelSchrift());
+    // Bounded: a long session renaming elements must not grow it for ever.
+    if (breiten_.size() >= 4096) breiten_.clear();
+    const int breite = BreiteIn(*mass_, caption);
+    breiten_.insert(caption, breite);
+    return breite;
+  }
+
+ protected:
+  bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+    if (ereignis->type() == QEvent::ApplicationFontChange || ereignis->type() == QEvent::ThemeChange)
+      Vergiss();
+    return QObject::eventFilter(ziel, ereignis);
+  }
+
+ private:
+  void Vergiss() {
+    mass_.reset();
+    breiten_.clear();
+  }
+
+  std::optional<QFontMetrics> mass_;
+  QHash<QString, int> breiten_;
+};
+
+}  // namespace
+
+int TitelBreite(const QString& caption) {
+  QCoreApplication* anwendung = QCoreApplication::instance();
+  if (anwendung == nullptr) return BreiteIn(QFontMetrics(TitelSchrift()), caption);
+  // The measure lives with the application; a new application measures anew.
+  static QPointer<TTitelSchrift> schrift;
+  if (schrift.isNull()) schrift = new TTitelSchrift(*anwendung);
+  return schrift->Breite(caption);
 }
 
 void TitelPlatzLassen(QWidget& fenster) {

@@ -36,16 +36,22 @@ void TKindFenster::SetzeCaption(const QString& caption) {
 void TKindFenster::SetzeElementCaption(const QString& vorsatz, int laenge) {
   captionVorsatz_ = vorsatz;
   captionLaenge_ = laenge;
+  captionKuerzel_.reset();
   CaptionNachfuehren();
 }
 
 void TKindFenster::CaptionNachfuehren() {
   const TElement* e = Element();
   if (captionVorsatz_.isEmpty() || e == nullptr) return;
+  // Nearly every change leaves the abbreviation as it was: the caption is built again only when
+  // it may read otherwise.
+  if (captionKuerzel_ == e->Kuerzel() && Caption() == captionText_) return;
   std::string text = captionVorsatz_.toStdString() + e->Kuerzel();
   if (captionLaenge_ > 0) text = KuerzeText(text, captionLaenge_);
   const QString caption = QString::fromStdString(text);
   if (caption != Caption()) SetzeCaption(caption);
+  captionKuerzel_ = e->Kuerzel();
+  captionText_ = caption;
 }
 
 void TKindFenster::Aenderungen(const TAenderungen& a) {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QPoint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/ifenster.h"
@@ -89,6 +91,9 @@ class TKindFenster : public TKvForm, public IFenster {
   IFensterListe* liste_;
   QString captionVorsatz_;
   int captionLaenge_ = 0;
+  // The abbreviation and the caption built from it last.
+  std::optional<std::string> captionKuerzel_;
+  QString captionText_;
   TElement* element_;
   bool angemeldet_ = false;
 };

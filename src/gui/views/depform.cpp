@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -125,6 +126,25 @@ void TDepForm::Zeige(std::optional<TDepFilter> filter) {
   SetzeCursorNachModus(Schule().Werkzeugmodus(), tasten);
 }
 
+namespace {
+
+// Measuring text is the dearest part of opening or refreshing a workload window, and every one
+// shows the same few headers in the same font: each is measured once for a font.
+int KopfBreite(const TSchrift& schrift, const QFont& font, const QString& kopf) {
+  static TSchrift gemessen;
+  static QHash<QString, int> breiten;
+  if (!(schrift == gemessen)) {
+    breiten.clear();
+    gemessen = schrift;
+  }
+  if (auto gemerkt = breiten.constFind(kopf); gemerkt != breiten.cend()) return *gemerkt;
+  const int breite = QFontMetrics(font).horizontalAdvance(kopf);
+  breiten.insert(kopf, breite);
+  return breite;
+}
+
+}  // namespace
+
 void TDepForm::SpaltenAnlegen() {
   const TStandard& st = Schule().Standard();
   QFont schrift(Q(st.DeputatFenster.Schrift.Name));
@@ -139,11 +159,10 @@ void TDepForm::SpaltenAnlegen() {
   DepGrid->SetzeFesteSpalten(0);
   DepGrid->SetzeStandardHoehe(st.ListenZeilenHoehe);
   int breite = 0;
-  const QFontMetrics mass(schrift);
   for (std::size_t i = 0; i < spalten.size(); ++i) {
     const QString kopf = QString::fromUtf8(spalten[i].Kopf);
     // The settings' width is for the abbreviations; the header is never cut.
-    const int spalte = std::max(spalten[i].Breite, mass.horizontalAdvance(kopf) + 6);
+    const int spalte = std::max(spalten[i].Breite, KopfBreite(st.DeputatFenster.Schrift, schrift, kopf) + 6);
     DepGrid->SetzeSpaltenBreite(static_cast<int>(i), spalte);
     DepGrid->SetzeText(static_cast<int>(i), 0, kopf);
     breite += spalte;

@@ -176,6 +176,38 @@ TEST(KursKopie, StundenSperrungUndVerplanen) {
   EXPECT_EQ(Fingerabdruck(*s->schule), vorher);
 }
 
+// Clearing "nicht verplanen" by the copy zeroes the negative hours as the course editor does, and
+// the course takes its sorted place again; setting it keeps them.
+TEST(KursKopie, VerplanenNimmtNegativeStunden) {
+  for (const bool nurAktuelle : {true, false}) {
+    auto s = BaueKleineSchule(3);
+    s->standard.SetNurAktuelleVersion(nurAktuelle);
+    s->standard.SetAktuelleVersion(2);
+    for (TKurs* kurs : {s->deutsch6a, s->mathe5b}) {
+      kurs->SetzeNichtVerplanen(true);
+      kurs->SetzeStunden(1, -3);
+      kurs->SetzeStunden(2, 2);
+      kurs->SetzeStunden(3, -1);
+    }
+    TKursKopie k;
+    k.Verplanen = true;
+    k.nvp = true;
+    KopiereKursEinstellungen(*s->schule, {s->deutsch6a}, k, Vorlage(s->standard, 3));
+    EXPECT_TRUE(s->deutsch6a->NichtVerplanen());
+    EXPECT_EQ(s->deutsch6a->Stunden(1), -3) << "a course never placed keeps its negative hours";
+    k.nvp = false;
+    KopiereKursEinstellungen(*s->schule, {s->deutsch6a}, k, Vorlage(s->standard, 3));
+    EXPECT_FALSE(s->deutsch6a->NichtVerplanen());
+    // Every version, as the course editor's box does, whichever version the actions reach.
+    EXPECT_EQ(s->deutsch6a->Stunden(1), 0);
+    EXPECT_EQ(s->deutsch6a->Stunden(2), 2);
+    EXPECT_EQ(s->deutsch6a->Stunden(3), 0);
+    EXPECT_TRUE(s->mathe5b->NichtVerplanen()) << "not a target";
+    EXPECT_EQ(s->mathe5b->Stunden(1), -3);
+    for (const std::string& fehler : PruefeModell(*s->schule)) ADD_FAILURE() << fehler;
+  }
+}
+
 TEST(GrunddatenKopie, SperrungUndSoll) {
   for (const bool nurAktuelle : {true, false}) {
     auto s = BaueKleineSchule(2);

@@ -289,6 +289,47 @@ TEST_F(VorgabenTest, KopierenAufDieAuswahl) {
   KeineFehler();
 }
 
+// "Verplaneinstellung" copied onto a never-placed course with negative hours clears the flag as the
+// course editor's box does: the negative hours become 0, and the workload window shows them.
+TEST_F(VorgabenTest, VerplanenKopierenNimmtNegativeStunden) {
+  Oeffne();
+  TSchule& schule = palette->Schule();
+  TKurs* k =
+      schule.ErzeugeKurs(schule.Lehrer().Hole(1), nullptr, nullptr, schule.Faecher().Hole(1), nullptr, 1);
+  k->SetzeNichtVerplanen(true);
+  k->SetzeStunden(1, -3);
+  Menue(MenuePfad::Kurse);
+  auto* fenster = dynamic_cast<TDepForm*>(schule.EinzelFenster(FensterArt::KursDep));
+  ASSERT_NE(fenster, nullptr);
+  schule.SetzeAktivesFenster(fenster);
+  auto zeileVon = [fenster](const TKurs* kurs) {
+    for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
+      if (fenster->KursIn(z) == kurs) return z;
+    return -1;
+  };
+  int zeile = zeileVon(k);
+  ASSERT_GT(zeile, 0);
+  fenster->DepGrid->SetzeAuswahl({0, zeile, 0, zeile});
+  dialoge.Bediene(QStringLiteral("KursStandardForm"), [k](TKvDialog& d) {
+    auto& f = Als<TKursStandardForm>(d);
+    ASSERT_EQ(f.Ziele(), std::vector<TKurs*>{k});
+    if (f.NvpCheck()->isChecked()) f.NvpCheck()->click();
+    f.KopierCheck(TKursStandardForm::KopPlan)->click();
+    f.KopierKnopf()->click();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorKurse);
+  EXPECT_FALSE(k->NichtVerplanen());
+  EXPECT_EQ(k->Stunden(1), 0);
+  zeile = zeileVon(k);
+  ASSERT_GT(zeile, 0);
+  for (int sp = 0; sp < fenster->DepGrid->Spalten(); ++sp)
+    EXPECT_NE(fenster->DepGrid->Text(sp, zeile), QStringLiteral("-3")) << "the row still shows the old hours";
+  for (const std::string& fehler : PruefeModell(schule)) ADD_FAILURE() << fehler;
+  fenster->Schliesse();
+  KeineFehler();
+}
+
 // The period labels of each version are kept apart; with one version the spin stays at 1.
 TEST_F(VorgabenTest, StundenbezeichnungenJeVersion) {
   for (const int versionen : {1, 2}) {
