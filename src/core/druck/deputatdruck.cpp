@@ -104,6 +104,8 @@ int TDeputatDruck::Zeilen(const TKurs& kurs) const {
 }
 
 void TDeputatDruck::Kopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, l_.Links, l_.Oben, l_.h);
   y_ = l_.Oben + 3 * l_.h;
 }

@@ -69,6 +69,8 @@ void TSVDruck::TageZeile(IZeichenflaeche& f, int y) {
 }
 
 void TSVDruck::Kopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, l_.Links, l_.Oben, l_.h);
   y_ = l_.Oben + 3 * l_.h;
   if (!MitSummen()) return;
