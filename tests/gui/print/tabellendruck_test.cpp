@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
@@ -219,6 +220,15 @@ TEST_F(TabellenDruckTest, SubjectRangeMovesTheOtherEndAlongAndWithoutSubjectsNot
   EXPECT_EQ(leer.Von(), nullptr);
   EXPECT_FALSE(leer.Knopf(QStringLiteral("Ok"))->isEnabled());
   EXPECT_FALSE(leer.Knopf(QStringLiteral("Ansehen"))->isEnabled());
+}
+
+TEST_F(TabellenDruckTest, TheSubjectOverviewStartsWithoutARemark) {
+  dialoge.Bediene(QStringLiteral("Drucke Fächerübersichten"), [](TKvDialog& d) {
+    EXPECT_TRUE(static_cast<TDruckFUebForm&>(d).BemFeld()->text().isEmpty());
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  palette->Menues().Aktion(MenuePfad::DruckUebFaecher)->trigger();
+  EXPECT_EQ(Schule().Standard().FachUebersichtDruck.fubm, "");
 }
 
 TEST_F(TabellenDruckTest, VonAndBisPickTheSubjectFromThePalettesPopUpAtTheButton) {
