@@ -104,6 +104,8 @@ int TDeputatDruck::Zeilen(const TKurs& kurs) const {
 }
 
 void TDeputatDruck::Kopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, l_.Links, l_.Oben, l_.h);
   y_ = l_.Oben + 3 * l_.h;
 }
@@ -215,7 +217,9 @@ void TDeputatDruck::DruckeKurs(IZeichenflaeche& f, const TKurs& kurs) {
     f.GetBrush() = TDruckPinsel{kurs.Farbe(), false};
     f.FillRect({l_.Links, y_, l_.Rechts[static_cast<std::size_t>(TDepDruckSpalte::Ra)], y_ + l_.h});
   }
-  f.GetFont().Kursiv = kurs.NichtVerplanen() || kurs.NichtZaehlenLehrer() || kurs.NichtZaehlenKlassen();
+  // A flagged course is italic; the others keep the style the user chose.
+  f.GetFont().Kursiv =
+      o_.Schrift.Kursiv || kurs.NichtVerplanen() || kurs.NichtZaehlenLehrer() || kurs.NichtZaehlenKlassen();
   using S = TDepDruckSpalte;
   const TStandard& st = schule_.Standard();
   Rechtsbuendig(f, S::Wert, Wert(int64_t{kurs.Stunden(version_)} * kurs.Faktor()));
@@ -240,7 +244,7 @@ void TDeputatDruck::DruckeKurs(IZeichenflaeche& f, const TKurs& kurs) {
     if (o_.drl) Rechtsbuendig(f, S::Ra, Kz(kurs.Raeume().Hole(z)));
     y_ += l_.h;
   }
-  f.GetFont().Kursiv = false;
+  f.GetFont().Kursiv = o_.Schrift.Kursiv;
 }
 
 }  // namespace kolvar

@@ -99,7 +99,7 @@ void TKonferenzDruck::Drucke(IZeichenflaeche& f, const std::vector<TElement*>& e
 }
 
 void TKonferenzDruck::DruckeKonferenz(IZeichenflaeche& f, const std::vector<TElement*>& elemente) {
-  if (f.GetPhysPageSize().y - y_ < 10 * h_) {
+  if (!PlatzReicht(f, y_, 10, h_)) {
     f.NewPage();
     Kopf(f);
   }
@@ -114,7 +114,7 @@ void TKonferenzDruck::DruckeKonferenz(IZeichenflaeche& f, const std::vector<TEle
   const int breite = f.GetPhysPageSize().x;
   for (const TLehrer* lehrer : schule_.Lehrer()) {
     if (!GehoertZurKonferenz(*lehrer, elemente)) continue;
-    if (f.GetPhysPageSize().y - y_ < 2 * h_) {
+    if (!PlatzReicht(f, y_, 2, h_)) {
       f.NewPage();
       Kopf(f);
     }
@@ -128,6 +128,12 @@ void TKonferenzDruck::DruckeKonferenz(IZeichenflaeche& f, const std::vector<TEle
       if (x + w + 50 > breite) {
         y_ += h_;
         x = einzug;
+        // A teacher with many courses runs on over the page's foot: the entries go on at
+        // their column on the next page.
+        if (!PlatzReicht(f, y_, 2, h_)) {
+          f.NewPage();
+          Kopf(f);
+        }
       }
       f.TextOut(x, y_, eintrag);
       x += w;

@@ -27,6 +27,8 @@ const char* TKuerzelDruck::Titel(int art) {
 }
 
 void TKuerzelDruck::DruckeKopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, links_, oben_, h_);
   y_ = oben_ + 3 * h_;
 }

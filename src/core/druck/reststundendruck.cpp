@@ -81,6 +81,8 @@ int TRestStundenDruck::SpaltenX(int i) const {
 }
 
 void TRestStundenDruck::DruckeKopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, links_, oben_, h_);
   const int y = oben_ + 3 * h_;
   static const std::array<std::vector<const char*>, 3> kKoepfe{

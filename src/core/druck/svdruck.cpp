@@ -30,6 +30,12 @@ const std::string& Kz(const TElement* e) {
   return e != nullptr ? e->Kuerzel() : leer;
 }
 
+int BreitesteZiffer(IZeichenflaeche& f) {
+  int breite = 0;
+  for (char c = '0'; c <= '9'; ++c) breite = std::max(breite, f.TextWidth(std::string(1, c)));
+  return breite;
+}
+
 }  // namespace
 
 TSVDruck::TSVDruck(const TSchule& schule, int art, const TStundenVerteilungDruckOptionen& optionen)
@@ -69,6 +75,8 @@ void TSVDruck::TageZeile(IZeichenflaeche& f, int y) {
 }
 
 void TSVDruck::Kopf(IZeichenflaeche& f) {
+  // A new page starts in the recorder's default font.
+  f.SetFont(DruckSchrift(o_.Schrift));
   DruckeKopfListe(f, schule_, l_.Links, l_.Oben, l_.h);
   y_ = l_.Oben + 3 * l_.h;
   if (!MitSummen()) return;
@@ -214,6 +222,10 @@ void TSVDruck::DruckeZeile(IZeichenflaeche& f, const TElement& e) {
 
 void TSVDruck::DruckeSummen(IZeichenflaeche& f) {
   Umbruch(f, false);
+  // A digit stands in its symbol's column: where the columns shrank to fit the days, the
+  // digits shrink with them.
+  const TDruckSchrift schrift = f.GetFont();
+  while (f.GetFont().Groesse > 1 && BreitesteZiffer(f) > l_.s) --f.GetFont().Groesse;
   for (int d = 1; d <= l_.Tage; ++d)
     for (int p = 1; p <= 16; ++p) {
       const std::vector<char> ziffern =
@@ -221,6 +233,7 @@ void TSVDruck::DruckeSummen(IZeichenflaeche& f) {
       for (std::size_t i = 0; i < ziffern.size(); ++i)
         f.TextOut(SymbolX(d, p), y_ + static_cast<int>(i) * l_.h, std::string(1, ziffern[i]));
     }
+  f.SetFont(schrift);
   y_ += 3 * l_.h;
   summen_ = {};
 }

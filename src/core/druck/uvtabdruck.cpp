@@ -115,11 +115,11 @@ void TUVTabDruck::DruckeZelle(IZeichenflaeche& f, const TUVLayout& layout, int s
   f.GetBrush().Farbe = o_.uvco ? kurs->Farbe() : kWeiss;
   f.FillRect({x + 1, y + 1, x + m_.W - 1, y + m_.R - 1});
   f.GetFont().Fett = (kurs->Kopplung() != nullptr && o_.uvft) || o_.Schrift.Fett;
-  f.GetFont().Kursiv = layout.Kursiv(spalte, zeile);
+  f.GetFont().Kursiv = layout.Kursiv(spalte, zeile) || o_.Schrift.Kursiv;
   f.TextOut(x + 10, y + 5, FormatiereStunden(int64_t{kurs->Stunden(version)} * kurs->Faktor(), st));
   f.TextOut(x + 10 + m_.N, y + 5, layout.ZweiterText(*kurs, mitKopplung));
   f.GetFont().Fett = o_.Schrift.Fett;
-  f.GetFont().Kursiv = false;
+  f.GetFont().Kursiv = o_.Schrift.Kursiv;
   f.GetBrush().Farbe = kWeiss;
 }
 

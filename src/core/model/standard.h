@@ -181,8 +181,9 @@ class TStandard {
   TUVTabDruckOptionen UVTabDruck;                          // "Urbo25"
   TFehlerListeDruckOptionen FehlerListeDruck;              // "Urbo26"
   TParallelDruckOptionen ParallelDruck;                    // "Urbo27"
-  TFachUebersichtDruckOptionen FachUebersichtDruck;        // "Urbo30"
-  TEinfacheDruckOptionen VertretungsUebersichtDruck;       // "Urbo31"
+  // "Urbo30"; unlike the plans' remark, the subject overview's starts empty.
+  TFachUebersichtDruckOptionen FachUebersichtDruck{.Schrift = {}, .fubm = {}};
+  TEinfacheDruckOptionen VertretungsUebersichtDruck;  // "Urbo31"
 
   // Substitution planning ("Urbo28", "Urbo29", "Urbo32").
   int vsa = 0;                                                 // sort order of the substitution list, 0..3

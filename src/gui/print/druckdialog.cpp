@@ -101,6 +101,17 @@ void TDruckDialog::LadeEinstellungen() {
 void TDruckDialog::ZeigeSchrift() {
   schriftFeld_->setText(QString::fromStdString(schrift_.Name) + QLatin1Char(' ') +
                         QString::number(schrift_.Groesse));
+  // A dialog that was given a minimum width (room for its title) no longer grows with its
+  // layout by itself: it widens here, so a longer font name is not cut.
+  // The layouts are brought up to date from the label outwards, as they would be one event at
+  // a time.
+  for (QWidget* w = schriftFeld_->parentWidget(); w != nullptr; w = w->parentWidget()) {
+    if (w->layout() != nullptr) w->layout()->activate();
+    if (w == this) break;
+  }
+  if (layout() == nullptr) return;
+  const int noetig = layout()->totalMinimumSize().width();
+  if (minimumWidth() < noetig) setMinimumWidth(noetig);
 }
 
 void TDruckDialog::Speichere() {

@@ -17,26 +17,41 @@
 
 namespace kolvar {
 
+namespace {
+
+TListenDruckDialog::TPicker AusWaehler(TSchule& schule, TDruckDialog::TWaehler waehler) {
+  if (!waehler) return {};
+  return [&schule, waehler = std::move(waehler)](TElementArt, const QPoint&) -> TElement* {
+    const std::vector<TElement*> gewaehlt = waehler(AlleElemente(schule.Faecher()), QStringLiteral("Fächer"));
+    return gewaehlt.empty() ? nullptr : gewaehlt.front();
+  };
+}
+
+}  // namespace
+
 TDruckFUebForm::TDruckFUebForm(TSchule& schule, TWaehler waehler, QWidget* eltern)
+    : TDruckFUebForm(schule, AusWaehler(schule, std::move(waehler)), eltern) {}
+
+TDruckFUebForm::TDruckFUebForm(TSchule& schule, TListenDruckDialog::TPicker picker, QWidget* eltern)
     : TEinRandDialog(schule, QStringLiteral("Drucke Fächerübersichten"),
                      schule.Standard().FachUebersichtDruck.Schrift,
                      schule.Standard().FachUebersichtDruck.furd, eltern),
       o_(schule.Standard().FachUebersichtDruck),
-      waehler_(std::move(waehler)) {
+      picker_(std::move(picker)) {
   using O = TFachUebersichtDruckOptionen;
   auto* bereich = new QGroupBox(QStringLiteral("für Fach"), this);
   auto* gitter = new QGridLayout(bereich);
-  auto* von = new QPushButton(QStringLiteral("von"), bereich);
-  auto* bis = new QPushButton(QStringLiteral("bis"), bereich);
+  vonKnopf_ = new QPushButton(QStringLiteral("von"), bereich);
+  bisKnopf_ = new QPushButton(QStringLiteral("bis"), bereich);
   vonFeld_ = new QLabel(bereich);
   bisFeld_ = new QLabel(bereich);
   vonFeld_->setMinimumWidth(80);
-  gitter->addWidget(von, 0, 0);
+  gitter->addWidget(vonKnopf_, 0, 0);
   gitter->addWidget(vonFeld_, 0, 1);
-  gitter->addWidget(bis, 1, 0);
+  gitter->addWidget(bisKnopf_, 1, 0);
   gitter->addWidget(bisFeld_, 1, 1);
-  connect(von, &QPushButton::clicked, this, [this] { VonKnopfClick(); });
-  connect(bis, &QPushButton::clicked, this, [this] { BisKnopfClick(); });
+  connect(vonKnopf_, &QPushButton::clicked, this, [this] { VonKnopfClick(); });
+  connect(bisKnopf_, &QPushButton::clicked, this, [this] { BisKnopfClick(); });
   OptionenSpalte()->addWidget(bereich);
 
   auto* bemerkungZeile = new QHBoxLayout;
@@ -92,14 +107,14 @@ void TDruckFUebForm::ZeigeBereich() {
   bisFeld_->setText(bis_ != nullptr ? QString::fromStdString(bis_->Kuerzel()) : QString());
 }
 
-TFach* TDruckFUebForm::Waehle(const QString& caption) {
-  if (!waehler_) return nullptr;
-  const std::vector<TElement*> gewaehlt = waehler_(AlleElemente(schule_.Faecher()), caption);
-  return gewaehlt.empty() ? nullptr : static_cast<TFach*>(gewaehlt.front());
+TFach* TDruckFUebForm::Waehle(QPushButton* knopf) {
+  if (!picker_) return nullptr;
+  TElement* e = picker_(TElementArt::Fach, knopf->mapToGlobal(QPoint(0, knopf->height())));
+  return e != nullptr && e->Art() == TElementArt::Fach ? static_cast<TFach*>(e) : nullptr;
 }
 
 void TDruckFUebForm::VonKnopfClick() {
-  TFach* fach = Waehle(QStringLiteral("Fächer"));
+  TFach* fach = Waehle(vonKnopf_);
   if (fach == nullptr) return;
   von_ = fach;
   const TListe<TFach>& faecher = schule_.Faecher();
@@ -108,7 +123,7 @@ void TDruckFUebForm::VonKnopfClick() {
 }
 
 void TDruckFUebForm::BisKnopfClick() {
-  TFach* fach = Waehle(QStringLiteral("Fächer"));
+  TFach* fach = Waehle(bisKnopf_);
   if (fach == nullptr) return;
   bis_ = fach;
   const TListe<TFach>& faecher = schule_.Faecher();

@@ -1,13 +1,15 @@
 // TDruckFUebForm "Drucke Fächerübersichten": every placed hour of a range of subjects. The range
-// ("von", "bis") is chosen with the palette's subject chooser and is not stored; a school
-// without subjects has no range, and "Ok" and "Ansehen" stay disabled.
+// ("von", "bis") is chosen with the palette's subject pop-up at the button and is not stored; a
+// school without subjects has no range, and "Ok" and "Ansehen" stay disabled.
 #pragma once
 
 #include "print/einranddialog.h"
+#include "print/listendruckdialog.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace kolvar {
 
@@ -18,6 +20,9 @@ class TDruckFUebForm : public TEinRandDialog {
   Q_OBJECT
 
  public:
+  // picker pops up the palette's element menu of a kind at a point.
+  TDruckFUebForm(TSchule& schule, TListenDruckDialog::TPicker picker, QWidget* eltern);
+  // A chooser over the whole subject list serves as well; it shows no pop-up at the button.
   TDruckFUebForm(TSchule& schule, TWaehler waehler, QWidget* eltern = nullptr);
 
   void VonKnopfClick();
@@ -41,13 +46,14 @@ class TDruckFUebForm : public TEinRandDialog {
     QCheckBox* box;
     bool TFachUebersichtDruckOptionen::*wert;
   };
-  // The subject the chooser returns first, or null.
-  TFach* Waehle(const QString& caption);
+  // The subject picked at the button, or null.
+  TFach* Waehle(QPushButton* knopf);
   void ZeigeBereich();
 
   TFachUebersichtDruckOptionen& o_;
-  TWaehler waehler_;
+  TListenDruckDialog::TPicker picker_;
   TFach *von_ = nullptr, *bis_ = nullptr;
+  QPushButton *vonKnopf_, *bisKnopf_;
   QLabel *vonFeld_, *bisFeld_;
   QLineEdit* bemerkung_;
   std::vector<TBox> boxen_;

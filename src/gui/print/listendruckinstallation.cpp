@@ -29,15 +29,6 @@ constexpr std::pair<int, int> kDepVorgaben[] = {{FensterArt::LeDep, 0},
 constexpr std::pair<int, int> kRestVorgaben[] = {
     {FensterArt::LeStat, 0}, {FensterArt::KlStat, 1}, {FensterArt::FaStat, 2}};
 
-TListenDruckDialog::TPicker Picker(IInstallation& inst) {
-  return [&inst](TElementArt art, const QPoint& ort) -> TElement* {
-    if (!inst.Palette().WaehleElement(art, false, ort)) return nullptr;
-    TElement* e = inst.Palette().Wahl(art);
-    inst.SetzeWahl(art, nullptr);
-    return e;
-  };
-}
-
 void OeffneKuerzelDruck(IInstallation& inst) {
   if (!inst.DateiOffen()) return;
   TDruckKueForm form(inst.Schule(), inst.Hauptfenster());
@@ -48,7 +39,7 @@ void OeffneKuerzelDruck(IInstallation& inst) {
 // art: the kind to preset, or -1 for the stored one.
 void OeffneRestDruck(IInstallation& inst, int art) {
   if (!inst.DateiOffen()) return;
-  TDruckRestForm form(inst.Schule(), Picker(inst), inst.Hauptfenster());
+  TDruckRestForm form(inst.Schule(), PalettenPicker(inst), inst.Hauptfenster());
   form.LadeEinstellungen();
   if (art >= 0) form.SetzeArt(art);
   form.Zeige();
@@ -56,12 +47,21 @@ void OeffneRestDruck(IInstallation& inst, int art) {
 
 void OeffneSVDruck(IInstallation& inst) {
   if (!inst.DateiOffen()) return;
-  TDruckSVForm form(inst.Schule(), Picker(inst), inst.Hauptfenster());
+  TDruckSVForm form(inst.Schule(), PalettenPicker(inst), inst.Hauptfenster());
   form.LadeEinstellungen();
   form.Zeige();
 }
 
 }  // namespace
+
+TListenDruckDialog::TPicker PalettenPicker(IInstallation& inst) {
+  return [&inst](TElementArt art, const QPoint& ort) -> TElement* {
+    if (!inst.Palette().WaehleElement(art, false, ort)) return nullptr;
+    TElement* e = inst.Palette().Wahl(art);
+    inst.SetzeWahl(art, nullptr);
+    return e;
+  };
+}
 
 void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer) {
   if (!inst.DateiOffen()) return;

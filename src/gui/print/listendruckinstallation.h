@@ -3,10 +3,16 @@
 // distribution and statistics windows.
 #pragma once
 
+#include "print/listendruckdialog.h"
+
 namespace kolvar {
 
 class IFenster;
 class IInstallation;
+
+// The palette's element pop-up of a kind at a point, its pick cleared afterwards: how the range
+// printouts choose "von" and "bis".
+TListenDruckDialog::TPicker PalettenPicker(IInstallation& inst);
 
 // "Deputate drucken"; a workload window presets the kind and puts its element first.
 void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer);

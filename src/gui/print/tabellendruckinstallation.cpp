@@ -7,12 +7,12 @@
 #include "model/schule.h"
 #include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
-#include "platform/ipalette.h"
 #include "print/druckfehlform.h"
 #include "print/druckfuebform.h"
 #include "print/druckkonfform.h"
 #include "print/druckparform.h"
 #include "print/druckuvform.h"
+#include "print/listendruckinstallation.h"
 
 namespace kolvar {
 
@@ -32,12 +32,8 @@ void InstalliereTabellenDruck(IInstallation& inst) {
   TMenueBaum& menues = inst.Menues();
   menues.SetzeBefehl(MenuePfad::DruckFachkonferenzen, [&inst] { Oeffne<TDruckFaKonfForm>(inst); });
   menues.SetzeBefehl(MenuePfad::DruckKlassenkonferenzen, [&inst] { Oeffne<TDruckKlKonfForm>(inst); });
-  menues.SetzeBefehl(MenuePfad::DruckUebFaecher, [&inst] {
-    Oeffne<TDruckFUebForm>(
-        inst, TDruckDialog::TWaehler([&inst](const std::vector<TElement*>& liste, const QString& caption) {
-          return inst.Palette().ZeigeMenuForm(liste, caption);
-        }));
-  });
+  menues.SetzeBefehl(MenuePfad::DruckUebFaecher,
+                     [&inst] { Oeffne<TDruckFUebForm>(inst, PalettenPicker(inst)); });
   TDruckAuftraege& auftraege = inst.Druckauftraege();
   auftraege.UVTabelle = [&inst](const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung) {
     Oeffne<TDruckUVForm>(inst, tabelle, layout, mitKopplung);

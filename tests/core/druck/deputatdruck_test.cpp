@@ -149,6 +149,23 @@ TEST_F(DepDruck, FlaggedCoursesPrintInItalics) {
   }
 }
 
+TEST_F(DepDruck, AnItalicFontStaysItalicOnEveryLineWithTheFlaggedCoursesToo) {
+  o.Schrift.Kursiv = true;
+  o.Schrift.Fett = true;
+  s->mathe5b->SetzeNichtVerplanen(true);
+  for (bool alle : {false, true}) {
+    o.dda = alle ? 5 : 0;
+    auto p = Drucke({s->mue, s->sch, s->ber});
+    int texte = 0;
+    for (const TDruckBefehl& b : p->PageMetafile(1)->Befehle) {
+      if (b.Art != TBefehlsArt::Text) continue;
+      ++texte;
+      EXPECT_TRUE(b.Schrift.Kursiv && b.Schrift.Fett) << b.Text;
+    }
+    EXPECT_GT(texte, 20);
+  }
+}
+
 TEST_F(DepDruck, ColourFillsTheBandUpToTheRoomColumn) {
   s->deutsch5a->SetzeFarbe(0x00FF00);
   o.dco = true;

@@ -59,6 +59,19 @@ TEST_F(FachUebersichtDruck, OneSubjectTakesItsTitleFromTheHeaderAndListsItsHours
   EXPECT_TRUE(Zeile(seite, 259).empty());
 }
 
+TEST_F(FachUebersichtDruck, TheProgramsSettingsPrintNoRemarkUnderTheHeader) {
+  Baue();
+  o = TStandard().FachUebersichtDruck;
+  auto p = Drucke(s->de, s->ma, 300);
+  ASSERT_GE(p->PageCount(), 2);
+  for (int n = 1; n <= p->PageCount(); ++n) {
+    const TDruckSeite& seite = *p->PageMetafile(n);
+    EXPECT_TRUE(Finde(seite, "Bemerkung").empty()) << "page " << n;
+    // Date 79, title 99, the subject right under them.
+    EXPECT_EQ(Texte(seite).at(2).y, 119) << "page " << n;
+  }
+}
+
 TEST_F(FachUebersichtDruck, EverySubjectOfTheRangeGetsItsTitleEvenWithoutHours) {
   Baue();
   TFach* ku = s->schule->NeuesFach("Ku");

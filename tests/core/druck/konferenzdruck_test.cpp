@@ -124,6 +124,48 @@ TEST_F(KonferenzDruck, OnASheetNarrowerThanOneEntryEveryEntryTakesItsOwnLineUnde
   EXPECT_EQ(ber, y + 4 * 20);
 }
 
+TEST_F(KonferenzDruck, EntriesRunningOverThePagesFootGoOnAtTheirColumnOnTheNextPage) {
+  // The printer cannot print the sheet's last 60 pixels; lines are 20 high.
+  TDruckGeraet geraet = KleinesGeraet();
+  geraet.Versatz = {40, 0};
+  geraet.Seite = {1920, 2740};
+  int fortgesetzt = 0;
+  for (int vorher : {116, 119, 121, 123, 125, 127}) {
+    for (int kurse : {1, 10, 11, 23, 64}) {
+      SetUp();
+      TFach* ku = s->schule->NeuesFach("Ku");
+      for (int i = 0; i < vorher; ++i) s->schule->NeuerLehrer("L" + std::to_string(i))->FuegeFachHinzu(ku);
+      TLehrer* viel = s->schule->NeuerLehrer("VIEL");
+      viel->FuegeFachHinzu(ku);
+      for (int i = 0; i < kurse; ++i) s->schule->ErzeugeKurs(viel, s->k6a, nullptr, ku, nullptr, 1);
+      auto p = Drucke(fach, {ku}, geraet);
+      const std::string fall =
+          std::to_string(vorher) + " teachers before, " + std::to_string(kurse) + " courses";
+      const TDruckRechteck bereich = p->DruckBereich();
+      int eintraege = 0;
+      for (int n = 1; n <= p->PageCount(); ++n) {
+        const std::vector<TGefundenerText> texte = Texte(*p->PageMetafile(n));
+        for (const TGefundenerText& t : texte) {
+          EXPECT_LE(t.y + p->DruckVersatz().y + 20, bereich.unten)
+              << fall << ": " << t.text << " on page " << n;
+          if (t.text.front() != '[') continue;
+          ++eintraege;
+          // wK = 4 characters + 20, wN = 20: every entry stands in the entries' column or right of it.
+          EXPECT_GE(t.x + p->DruckVersatz().x, 79 + 60 + 20) << fall;
+        }
+        // A page the entries went on to starts under its header with the next entry, at the column.
+        if (n > 1 && texte.size() > 2 && texte[2].text.front() == '[') {
+          ++fortgesetzt;
+          EXPECT_EQ(texte[2].x + p->DruckVersatz().x, 79 + 60 + 20) << fall;
+          EXPECT_EQ(texte[2].y, 79 + 3 * 20) << fall;
+        }
+      }
+      EXPECT_EQ(eintraege, kurse) << fall;
+    }
+  }
+  EXPECT_GE(fortgesetzt, 3);
+}
+
 TEST_F(KonferenzDruck, NothingChosenRecordsTheHeaderOnly) {
   for (bool einzeln : {true, false}) {
     klasse.kksp = einzeln;

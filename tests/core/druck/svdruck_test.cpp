@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+
 #include "druckhilfen.h"
 #include "model/setzung.h"
 #include "support/schulbauer.h"
@@ -207,6 +211,73 @@ TEST_F(SVDruck, NothingLiesOutsideThePrintersPrintableArea) {
       }
     EXPECT_GT(geprueft, 100);
     EXPECT_GE(layout.s, 1);
+  }
+}
+
+// Widths that grow with the font: 2 pixels a point per character.
+class TGroessenMesser : public IDruckMesser {
+  class TMass : public ITextMass {
+   public:
+    explicit TMass(int punkt) : punkt_(punkt) {}
+    int TextBreite(std::string_view text) const override {
+      return static_cast<int>(text.size()) * 2 * punkt_;
+    }
+    int TextHoehe(std::string_view) const override { return 3 * punkt_; }
+
+   private:
+    int punkt_;
+  };
+
+ public:
+  std::unique_ptr<ITextMass> Mass(const TDruckSchrift& s, int) const override {
+    return std::make_unique<TMass>(s.Groesse);
+  }
+};
+
+TEST_F(SVDruck, TotalsShrinkWithTheColumnsAndNeverOverlap) {
+  s->standard.mtn = 7;
+  s->deutsch5a->NeueSetzung(1, 1, 1, s->r101, false);
+  s->mathe5a->NeueSetzung(1, 1, 2, s->r101, false);
+  TGroessenMesser groessen;
+  for (int punkt : {6, 8, 10, 20, 40}) {
+    o.Schrift.Groesse = punkt;
+    TPrevPrinter p(KleinesGeraet(), groessen);
+    TSVDruck druck(*s->schule, 1, o);
+    p.BeginRecord();
+    druck.Drucke(p, {s->k5a, s->k5b, s->k6a});
+    p.EndRecord();
+    const TSVLayout l = druck.Layout();
+    // At 6 points the days fit; from 8 points on the symbols shrink to fit seven days.
+    ASSERT_EQ(l.s < 2 * punkt, punkt >= 8) << punkt << " pt";
+    // The totals: one digit a text, on the three lines under the last class.
+    std::map<int, std::vector<const TDruckBefehl*>> zeilen;
+    const TDruckSeite& seite = *p.PageMetafile(p.PageCount());
+    for (const TDruckBefehl& b : seite.Befehle)
+      if (b.Art == TBefehlsArt::Text && b.Text.size() == 1 &&
+          std::isdigit(static_cast<unsigned char>(b.Text[0])))
+        zeilen[b.Ort.oben].push_back(&b);
+    ASSERT_FALSE(zeilen.empty()) << punkt;
+    EXPECT_EQ(zeilen.begin()->second.size(), 7u * 16u) << punkt << " pt: a digit in every slot";
+    for (auto& [y, ziffern] : zeilen) {
+      std::sort(ziffern.begin(), ziffern.end(),
+                [](const TDruckBefehl* a, const TDruckBefehl* b) { return a->Ort.links < b->Ort.links; });
+      for (std::size_t i = 0; i + 1 < ziffern.size(); ++i)
+        EXPECT_LE(ziffern[i]->Ort.links + 2 * ziffern[i]->Schrift.Groesse, ziffern[i + 1]->Ort.links)
+            << punkt << " pt: '" << ziffern[i]->Text << "' runs into '" << ziffern[i + 1]->Text << "' at y "
+            << y;
+    }
+    // Each digit still stands in its slot's column: Monday's first two periods hold a lesson.
+    const auto& einer = zeilen.begin()->second;
+    const auto slot = [&l](int d, int stunde) {
+      return l.Links + l.c1 + (d - 1) * 17 * l.s + 5 + (stunde - 1) * l.s;
+    };
+    for (const auto& [stunde, ziffer] :
+         std::vector<std::pair<int, std::string>>{{1, "1"}, {2, "1"}, {3, "0"}}) {
+      const auto it = std::find_if(einer.begin(), einer.end(),
+                                   [&](const TDruckBefehl* b) { return b->Ort.links == slot(1, stunde); });
+      ASSERT_NE(it, einer.end()) << punkt << " pt, period " << stunde;
+      EXPECT_EQ((*it)->Text, ziffer) << punkt << " pt, period " << stunde;
+    }
   }
 }
 

@@ -90,6 +90,20 @@ TEST_F(UVTabDruck, CellsAreWhiteWithoutColourAndItalicWhereTheClassIsNotTheCours
   EXPECT_EQ(gerade, 3) << "both sport courses and SCH's maths in 5a";
 }
 
+TEST_F(UVTabDruck, AnItalicFontStaysItalicInEveryCellAfterTheFirstCourse) {
+  s->uv->FuegeFachHinzu(s->sp);
+  o.Schrift.Kursiv = true;
+  o.uvft = true;
+  auto p = Drucke();
+  int texte = 0;
+  for (const TDruckBefehl& b : p->PageMetafile(1)->Befehle) {
+    if (b.Art != TBefehlsArt::Text) continue;
+    ++texte;
+    EXPECT_TRUE(b.Schrift.Kursiv) << b.Text << " at " << b.Ort.links << "," << b.Ort.oben;
+  }
+  EXPECT_GT(texte, 15);
+}
+
 TEST_F(UVTabDruck, HeaderWithoutVersionAndTeacherRowsWithTheirRestHoursBesideTheName) {
   s->uv->SetzeArt(0);
   s->mue->SetzeSoll(1, 20);

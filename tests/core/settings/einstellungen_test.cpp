@@ -125,8 +125,7 @@ TWerte StandardWerte() {
                 n + "=1 vma" + n + "=1 vfl" + n + "=1 vfk" + n + "=1 vfr" + n + "=1 vlb" + n + "=0 vba" + n +
                 "=0");
   }
-  Erwarte(w, "Urbo30",
-          "fufn=Arial fufs=8 fubm=Bemerkung fuku=1 funa=1 fukl=1 fura=1 fuko=0 fust=1 fuda=1 furd=1");
+  Erwarte(w, "Urbo30", "fufn=Arial fufs=8 fubm= fuku=1 funa=1 fukl=1 fura=1 fuko=0 fust=1 fuda=1 furd=1");
   Erwarte(w, "Urbo31", "vufn=Arial vufs=8 vura=1");
   for (int i = 1; i <= 12; ++i) w[{"Urbo32", "bem" + std::to_string(i)}] = "Bemerkung" + std::to_string(i);
   Erwarte(w, "Urbo33", "kmpm=0 kmpb=0");
@@ -284,6 +283,21 @@ TEST(Einstellungen, SpeichernUndLadenGibtJedenWertZurueck) {
   EXPECT_EQ(b.bem, a.bem);
   EXPECT_EQ(b.mwn(), 54);
   EXPECT_FALSE(b.eaw());
+}
+
+// The subject overview starts without a remark; a stored remark, the old default among them,
+// is read and written back as it is.
+TEST(Einstellungen, FaecherUebersichtBeginntOhneBemerkung) {
+  TStandard erst;
+  erst.LadeEinstellungen(TEinstellungenImSpeicher());
+  EXPECT_EQ(erst.FachUebersichtDruck.fubm, "");
+  EXPECT_EQ(Gespeichert(erst).Werte().at({"Urbo30", "fubm"}), "");
+  EXPECT_EQ(erst.LehrerPlanDruck.bm, "Bemerkung") << "the plans keep theirs";
+  for (const char* text : {"Bemerkung", "Klausurwoche"}) {
+    const TStandard s = Geladen({{"Urbo30", "fubm", text}});
+    EXPECT_EQ(s.FachUebersichtDruck.fubm, text);
+    EXPECT_EQ(Gespeichert(s).Werte().at({"Urbo30", "fubm"}), text);
+  }
 }
 
 // Values that share a name in different sections stay apart.

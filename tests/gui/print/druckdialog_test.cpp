@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -25,7 +26,11 @@
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
 #include "print/anwendungsdrucker.h"
+#include "print/druckdepform.h"
+#include "print/druckkueform.h"
 #include "print/druckplnform.h"
+#include "print/druckrestform.h"
+#include "print/drucksvform.h"
 #include "print/druckuebform.h"
 #include "print/druckwiedergabe.h"
 #include "print/previewform.h"
@@ -317,6 +322,36 @@ TEST_F(DruckTest, DayAndPeriodTakeTypedDigitsWithinTheirRange) {
   const int rand = form->RandSpin(0)->value();
   tippe(form->RandSpin(0), QStringLiteral("5"));
   EXPECT_EQ(form->RandSpin(0)->value(), rand);
+}
+
+TEST_F(DruckTest, ALongerFontNameWidensTheDialogInsteadOfBeingCut) {
+  ablauf.gewaehlt = QFont(QStringLiteral("DejaVu Serif Condensed"), 12);
+  const std::vector<std::function<std::unique_ptr<TDruckDialog>()>> dialoge_{
+      [this] { return std::make_unique<TDruckDepForm>(*s->schule, TDruckDialog::TWaehler()); },
+      [this] { return std::make_unique<TDruckKueForm>(*s->schule); },
+      [this] { return std::make_unique<TDruckRestForm>(*s->schule, TListenDruckDialog::TPicker()); },
+      [this] { return std::make_unique<TDruckSVForm>(*s->schule, TListenDruckDialog::TPicker()); },
+      [] { return std::unique_ptr<TDruckDialog>(); }};
+  for (const auto& baue : dialoge_) {
+    std::unique_ptr<TDruckDialog> form = baue();
+    if (!form) form = Form(TPlanDruckArt::Lehrer);
+    form->LadeEinstellungen();
+    const QString caption = form->windowTitle();
+    dialoge.Bediene(caption, [caption](TKvDialog& d) {
+      auto& dialog = static_cast<TDruckDialog&>(d);
+      dialog.show();
+      QCoreApplication::processEvents();
+      const int vorher = dialog.width();
+      dialog.Knopf(QStringLiteral("Ändern"))->click();
+      QCoreApplication::processEvents();
+      QLabel* feld = dialog.SchriftFeld();
+      EXPECT_EQ(feld->text(), QStringLiteral("DejaVu Serif Condensed 12")) << caption.toStdString();
+      EXPECT_GE(feld->width(), feld->sizeHint().width()) << caption.toStdString() << ": the label is cut";
+      EXPECT_GE(dialog.width(), vorher) << caption.toStdString();
+      dialog.done(mrAbbrechen);
+    });
+    form->Zeige();
+  }
 }
 
 // A file that takes 4,096 bytes and then fails, as a full disk does.

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
@@ -219,6 +220,50 @@ TEST_F(TabellenDruckTest, SubjectRangeMovesTheOtherEndAlongAndWithoutSubjectsNot
   EXPECT_EQ(leer.Von(), nullptr);
   EXPECT_FALSE(leer.Knopf(QStringLiteral("Ok"))->isEnabled());
   EXPECT_FALSE(leer.Knopf(QStringLiteral("Ansehen"))->isEnabled());
+}
+
+TEST_F(TabellenDruckTest, TheSubjectOverviewStartsWithoutARemark) {
+  dialoge.Bediene(QStringLiteral("Drucke Fächerübersichten"), [](TKvDialog& d) {
+    EXPECT_TRUE(static_cast<TDruckFUebForm&>(d).BemFeld()->text().isEmpty());
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  palette->Menues().Aktion(MenuePfad::DruckUebFaecher)->trigger();
+  EXPECT_EQ(Schule().Standard().FachUebersichtDruck.fubm, "");
+}
+
+TEST_F(TabellenDruckTest, VonAndBisPickTheSubjectFromThePalettesPopUpAtTheButton) {
+  dialoge.Bediene(QStringLiteral("Drucke Fächerübersichten"), [this](TKvDialog& d) {
+    auto& form = static_cast<TDruckFUebForm&>(d);
+    d.show();
+    QAbstractButton* von = d.Knopf(QStringLiteral("von"));
+    QAbstractButton* bis = d.Knopf(QStringLiteral("bis"));
+    ASSERT_TRUE(von != nullptr && bis != nullptr);
+    struct Schritt {
+      QAbstractButton* knopf;
+      const char* wahl;  // null: the pop-up is left without a choice
+      const char *vonText, *bisText;
+    };
+    for (const Schritt& x : std::vector<Schritt>{{von, "Ma", "Ma", "Sp"},
+                                                 {bis, "De", "De", "De"},
+                                                 {bis, nullptr, "De", "De"},
+                                                 {bis, "Sp", "De", "Sp"},
+                                                 {von, "Sp", "Sp", "Sp"}}) {
+      x.wahl != nullptr ? popups.WaehleText(QString::fromUtf8(x.wahl)) : popups.WaehleNichts();
+      const std::size_t vorher = popups.Angebote().size();
+      x.knopf->click();
+      ASSERT_EQ(popups.Angebote().size(), vorher + 1) << "one pop-up a click";
+      const TSkriptPopupDienst::Angebot& angebot = popups.Angebote().back();
+      EXPECT_EQ(angebot.texte, (QStringList{"De", "Ma", "Sp"})) << "the subjects, no \"ohne\"";
+      EXPECT_EQ(angebot.ort, x.knopf->mapToGlobal(QPoint(0, x.knopf->height()))) << "at the button";
+      EXPECT_EQ(form.VonFeld()->text(), QString::fromUtf8(x.vonText));
+      EXPECT_EQ(form.BisFeld()->text(), QString::fromUtf8(x.bisText));
+      EXPECT_EQ(palette->Wahl(TElementArt::Fach), nullptr) << "the pick is cleared";
+    }
+    EXPECT_FALSE(dialoge.Protokoll().contains(QStringLiteral("Fächer"))) << "no chooser window";
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  palette->Menues().Aktion(MenuePfad::DruckUebFaecher)->trigger();
+  ErwarteKeineSkriptFehler();
 }
 
 }  // namespace
