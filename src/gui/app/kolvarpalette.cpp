@@ -245,6 +245,7 @@ void TKolvarPalette::KnoepfeBauen() {
   vers->setObjectName(QStringLiteral("VersKnopf"));
   vers->setToolTip(QStringLiteral("Planversion (rot = alle Versionen)"));
   vers->setGeometry(2, 2, kKnopfGroesse - 4, kKnopfGroesse - 4);
+  vers->setFocusPolicy(Qt::NoFocus);
   knoepfe_.insert(QStringLiteral("Vers"), vers);
   menues_->Verbinde(vers, [this] { VersKnopfClick(); });
 }

@@ -166,6 +166,41 @@ TEST_F(PalettenDepTest, RefreshesKeepTheRowsTheWindowOpenedWith) {
   for (const std::string& f : PruefeModell(s)) ADD_FAILURE() << f;
 }
 
+// A key as Qt delivers it: to the focused widget of the active window, else to the window.
+void TasteAnPalette(TKolvarPalette& p, Qt::Key taste) {
+  p.show();
+  p.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+  QWidget* ziel = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &p;
+  ASSERT_EQ(ziel->window(), &p);
+  QTest::keyClick(ziel, taste);
+}
+
+TEST_F(PalettenDepTest, ThePalettesArrowKeysStepAndLeaveTheViewButtonsAlone) {
+  TSchule& s = palette->Schule();
+  QToolButton* grDat = palette->Knopf(QStringLiteral("GrDat"));
+  ASSERT_TRUE(grDat->isChecked());
+  // No window open: the arrows have nothing to step through, and the view stays.
+  for (const Qt::Key taste : {Qt::Key_Right, Qt::Key_Left}) {
+    TasteAnPalette(*palette, taste);
+    EXPECT_TRUE(grDat->isChecked());
+    EXPECT_EQ(s.Ansichtsgruppe(), 0);
+  }
+  // A teacher's workload, then the palette active: Right shows the next teacher's workload.
+  ASSERT_NE(Deputat(0), nullptr);
+  TasteAnPalette(*palette, Qt::Key_Right);
+  EXPECT_TRUE(palette->Knopf(QStringLiteral("Dep"))->isChecked());
+  EXPECT_EQ(s.Lehrer().Hole(1)->DepForm(), nullptr);
+  ASSERT_NE(s.Lehrer().Hole(2)->DepForm(), nullptr);
+  ASSERT_EQ(s.Fenster().size(), 1u) << "no plan took its place";
+  Aktiviere(s.Lehrer().Hole(2)->DepForm());
+  TasteAnPalette(*palette, Qt::Key_Left);
+  EXPECT_NE(s.Lehrer().Hole(1)->DepForm(), nullptr);
+  EXPECT_EQ(s.Fenster().size(), 1u);
+  EXPECT_FALSE(s.Geaendert());
+  for (const std::string& f : PruefeModell(s)) ADD_FAILURE() << f;
+}
+
 void BaueVieleKurse(TSchule& s) {
   TLehrer* l = s.NeuerLehrer("MUE");
   TKlasse* k = s.NeueKlasse("5a");
