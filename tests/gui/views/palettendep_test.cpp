@@ -201,6 +201,42 @@ TEST_F(PalettenDepTest, ThePalettesArrowKeysStepAndLeaveTheViewButtonsAlone) {
   for (const std::string& f : PruefeModell(s)) ADD_FAILURE() << f;
 }
 
+TEST_F(PalettenDepTest, CtrlShiftWClosesEveryWindowAsTheEntryWithShiftDoes) {
+  TSchule& s = palette->Schule();
+  auto offen = [&s] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return s.Fenster().size();
+  };
+  // The menus' shortcuts reach the active window of the program while the palette shows.
+  palette->show();
+  auto taste = [](QWidget* w, Qt::KeyboardModifiers m) {
+    w->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    QTest::keyClick(w, Qt::Key_W, m);
+  };
+  TLeDepForm* dep = Deputat(0);
+  ASSERT_NE(dep, nullptr);
+  Menue("Daten/Kurse");
+  Aktiviere(dep);
+  ASSERT_EQ(offen(), 2u);
+  // Ctrl+W closes the active window alone.
+  taste(dep->DepGrid, Qt::ControlModifier);
+  ASSERT_EQ(offen(), 1u);
+  EXPECT_NE(s.EinzelFenster(FensterArt::KursDep), nullptr);
+  dep = Deputat(0);
+  ASSERT_NE(dep, nullptr);
+  ASSERT_EQ(offen(), 2u);
+  // With Shift, every window.
+  taste(dep->DepGrid, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(offen(), 0u);
+  EXPECT_EQ(palette->Tasten(), 0) << "the Shift was the shortcut's";
+  // Without an active window the entry is off, and so is its shortcut.
+  taste(palette.get(), Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(offen(), 0u);
+  EXPECT_EQ(s.Lehrer().Hole(1)->Kurse().Anzahl(), 2);
+  for (const std::string& f : PruefeModell(s)) ADD_FAILURE() << f;
+}
+
 void BaueVieleKurse(TSchule& s) {
   TLehrer* l = s.NeuerLehrer("MUE");
   TKlasse* k = s.NeueKlasse("5a");
