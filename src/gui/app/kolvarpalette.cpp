@@ -32,6 +32,7 @@
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
+#include "platform/kvdialog.h"
 #include "platform/kvform.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
@@ -50,6 +51,7 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
   ShiftFilterEinrichten();
+  ModaleDialogeSichtbarHalten();
   hintergrund_ = std::make_unique<THintergrund>();
   HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());

@@ -181,6 +181,30 @@ TEST_F(DialogTest, TheListShowsItsLongestRowOrScrollsToIt) {
   EXPECT_TRUE(dialoge.AllesBeantwortet());
 }
 
+// The window manager's minimise box on a modal dialog: the dialog comes back at once, so the
+// program never waits on an answer nobody can see; other windows stay minimised.
+TEST_F(DialogTest, AMinimisedModalDialogShowsItselfAgain) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  mathe5a->Setze(1, 2, r101, 3);
+  auto plan = Oeffne<TKlPlnForm>(k5a, Modus::Schieben);
+  bool wieder = false;
+  dialoge.Bediene(QStringLiteral("Verdrängen"), [&](TKvDialog& d) {
+    d.setWindowModality(Qt::ApplicationModal);  // as its modal loop has it
+    d.show();
+    d.setWindowState(d.windowState() | Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    wieder = d.isVisible() && !d.isMinimized();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Ziehe(*plan, 1, 1, 2, 3);
+  EXPECT_TRUE(wieder);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  EXPECT_TRUE(Hat(mathe5a, 1, 2, 3));
+  plan->setWindowState(plan->windowState() | Qt::WindowMinimized);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(plan->isMinimized());
+}
+
 TEST_F(DialogTest, RoomStillInAPlanIsTakenOffOnlyOnJa) {
   deutsch5a->Setze(1, 1, r101, 1);
   TGezeigt frage;
