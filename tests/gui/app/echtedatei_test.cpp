@@ -1,13 +1,17 @@
 // The file commands over the real reader, writer and import: generated schools, the example
-// school, a damaged file and a file of an older program.
+// school, a damaged file and a file of an older program; what the settings keep and the file not.
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/eckstandardform.h"
 #include "app/fehlerform.h"
 #include "app/frageform.h"
 #include "app/guidialoge.h"
 #include "app/keinfehlerform.h"
+#include "app/zeitform.h"
 #include "appumgebung.h"
 #include "engine/pruefung.h"
 #include "model/element.h"
@@ -162,6 +166,41 @@ TEST_F(EchteDateiTest, PruefungenSchreibenInDieFehlerliste) {
   KeineFehler();
   Palette().Schule().SetzeGeaendert(false);
   Palette().DateiBefehle().SchliessenItemClick();
+}
+
+// The school days and the period labels are the user's settings, not the school's: changing them
+// leaves the file's bytes alone, and they are kept when the program ends. Fresh settings show a
+// seven-day week, also for a school whose lessons lie Monday to Friday.
+TEST_F(EchteDateiTest, SchultageUndStundenbezeichnungenStehenInDenEinstellungen) {
+  const QString pfad = Erzeuge(QStringLiteral("tage.kvr"));
+  const QByteArray vorher = Bytes(pfad);
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  EXPECT_EQ(standard.mtn, 7);
+  dialoge.Bediene(QStringLiteral("EckStandardForm"), [](TKvDialog& d) {
+    dynamic_cast<TEckStandardForm&>(d).WochenGruppe()->button(0)->click();  // "5-Tagewoche"
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().Menues().Aktion(MenuePfad::VorEckdaten)->trigger();
+  EXPECT_EQ(standard.mtn, 5);
+  dialoge.Bediene(QStringLiteral("ZeitForm"), [](TKvDialog& d) {
+    dynamic_cast<TZeitForm&>(d).SetzeZelle(true, 2, QStringLiteral("14:00"));
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().Menues().Aktion(MenuePfad::VorZeiten)->trigger();
+  EXPECT_EQ(standard.sp[0][9], "14:00");
+  Palette().Schule().SetzeGeaendert(true);
+  Palette().DateiBefehle().SichernItemClick();
+  EXPECT_EQ(Bytes(pfad), vorher);
+  // Opened again, the file brings no days of its own.
+  ASSERT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  EXPECT_EQ(standard.mtn, 5);
+  Palette().Beende();
+  TStandard geladen;
+  geladen.LadeEinstellungen(speicher);
+  EXPECT_EQ(geladen.mtn, 5);
+  EXPECT_EQ(geladen.sp[0][9], "14:00");
+  KeineFehler();
 }
 
 // The core's messages reach the user under their own title.
