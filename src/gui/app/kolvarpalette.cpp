@@ -30,6 +30,7 @@
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
 #include "platform/hilfe.h"
+#include "platform/kvdialog.h"
 #include "platform/kvform.h"
 #include "platform/popupdienst.h"
 #include "platform/spaltenmenue.h"
@@ -48,6 +49,7 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   setWindowFlag(Qt::WindowStaysOnTopHint, true);
   TDienste::SetzeShift(this);
   ShiftFilterEinrichten();
+  ModaleDialogeSichtbarHalten();
   hintergrund_ = std::make_unique<THintergrund>();
   HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
@@ -250,6 +252,7 @@ void TKolvarPalette::KnoepfeBauen() {
   vers->setObjectName(QStringLiteral("VersKnopf"));
   vers->setToolTip(QStringLiteral("Planversion (rot = alle Versionen)"));
   vers->setGeometry(2, 2, kKnopfGroesse - 4, kKnopfGroesse - 4);
+  vers->setFocusPolicy(Qt::NoFocus);
   knoepfe_.insert(QStringLiteral("Vers"), vers);
   menues_->Verbinde(vers, [this] { VersKnopfClick(); });
 }

@@ -256,7 +256,23 @@ void TMenueBaum::Baue() {
   Eintrag(P::Neu, strg(Qt::Key_N), [&p] { p.DateiBefehle().NeuItemClick(); });
   Eintrag(P::Oeffnen, strg(Qt::Key_O), [&p] { p.DateiBefehle().OeffnenItemClick(); });
   Eintrag(P::DateiSchliessen, [&p] { p.DateiBefehle().SchliessenItemClick(); });
-  Eintrag(P::FensterSchliessen, strg(Qt::Key_W), [&p] { p.Fenster().FensterSchliessenItemClick(); });
+  QAction* fensterSchliessen =
+      Eintrag(P::FensterSchliessen, strg(Qt::Key_W), [&p] { p.Fenster().FensterSchliessenItemClick(); });
+  // Ctrl+Shift+W is the entry with Shift, which closes every window. A shortcut's modifiers are
+  // forgotten when it fires, so the command is given its Shift here.
+  auto* alleSchliessen = new QAction(&palette_);
+  alleSchliessen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+  alleSchliessen->setShortcutContext(Qt::ApplicationShortcut);
+  palette_.addAction(alleSchliessen);
+  connect(alleSchliessen, &QAction::triggered, this, [this, &p, fensterSchliessen] {
+    if (!fensterSchliessen->isEnabled()) return;
+    FuehreAus([&p] {
+      const uint8_t tasten = p.Tasten();
+      p.SetzeTasten(static_cast<uint8_t>(tasten | Taste::Shift));
+      p.Fenster().FensterSchliessenItemClick();
+      p.SetzeTasten(tasten);
+    });
+  });
   datei->addSeparator();
   Eintrag(P::Sichern, strg(Qt::Key_S), [&p] { p.DateiBefehle().SichernItemClick(); });
   Eintrag(P::SichernUnter, [&p] { p.DateiBefehle().SichernUnterItemClick(); });

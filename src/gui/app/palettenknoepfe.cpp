@@ -227,6 +227,9 @@ QHash<QString, QToolButton*> BaueKnoepfe(QWidget* flaeche) {
     knopf->setFixedSize(kKnopfGroesse, kKnopfGroesse);
     knopf->setIcon(KnopfBild(name));
     knopf->setAutoRaise(false);
+    // Speed buttons never take the keyboard: Left and Right on the palette step through the
+    // elements, where a focused button of the exclusive groups would move on and click the next.
+    knopf->setFocusPolicy(Qt::NoFocus);
     knoepfe.insert(name, knopf);
   }
   return knoepfe;

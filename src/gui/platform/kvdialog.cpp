@@ -1,7 +1,10 @@
 #include "platform/kvdialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
@@ -9,7 +12,45 @@
 
 namespace kolvar {
 
-TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern, DialogRahmen(true)) {}
+namespace {
+
+class TModalWache : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+    if (ereignis->type() == QEvent::WindowStateChange && ziel->isWidgetType()) {
+      auto* fenster = static_cast<QWidget*>(ziel);
+      if (fenster->isWindow() && fenster->isModal() && fenster->isMinimized())
+        // Not within the state change itself: the window system finishes it first.
+        QTimer::singleShot(0, fenster, [fenster] { Zurueckholen(*fenster); });
+    }
+    return false;
+  }
+
+ private:
+  static void Zurueckholen(QWidget& fenster) {
+    if (!fenster.isMinimized() || !fenster.isModal()) return;
+    fenster.setWindowState(fenster.windowState() & ~Qt::WindowMinimized);
+    fenster.show();
+    fenster.raise();
+    fenster.activateWindow();
+  }
+};
+
+}  // namespace
+
+void ModaleDialogeSichtbarHalten() {
+  // The filter lives with the application; a new application gets a new one.
+  static QPointer<TModalWache> wache;
+  if (!wache.isNull() || QCoreApplication::instance() == nullptr) return;
+  wache = new TModalWache(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(wache);
+}
+
+TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern, DialogRahmen(true)) {
+  ModaleDialogeSichtbarHalten();
+}
 
 int TKvDialog::Zeige() {
   setResult(mrKeins);

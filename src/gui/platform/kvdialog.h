@@ -12,6 +12,12 @@ class QPushButton;
 
 namespace kolvar {
 
+// A modal dialog that the window manager minimises (some draw a minimise box on every dialog)
+// would leave every other window of the program blocked behind it and nothing on screen to
+// click: it shows itself again at once, on top. Set up once for the application; every dialog
+// sets it up, and so does the palette before any message box.
+void ModaleDialogeSichtbarHalten();
+
 class TKvDialog : public QDialog {
   Q_OBJECT
 

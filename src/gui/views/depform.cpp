@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "app/frageform.h"
 #include "engine/kursbearbeitung.h"
@@ -116,8 +117,10 @@ TKursFeld TDepForm::FeldVon(int spalte) const {
 
 void TDepForm::Zeige(std::optional<TDepFilter> filter) {
   const uint8_t tasten = Tasten();
-  filter_ = filter.value_or(
-      TDepFilter{.NurOffen = (tasten & Taste::Strg) != 0, .NurGekoppelt = (tasten & Taste::Alt) != 0});
+  if (filter)
+    filter_ = *filter;
+  else if (!filterBehalten_)
+    filter_ = TDepFilter{.NurOffen = (tasten & Taste::Strg) != 0, .NurGekoppelt = (tasten & Taste::Alt) != 0};
   DepGrid->BrecheZiehenAb();
   zeilen_.Fuelle(Liste(), Schule().Standard(), filter_);
   SpaltenAnlegen();
@@ -185,10 +188,10 @@ void TDepForm::FensterEinpassen() {
   const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
   const int schritt = DepGrid->StandardHoehe() + 1;
   const int kopf = DepGrid->ZeilenHoehe(0) + 1 + 2 * DepGrid->frameWidth();
-  // The whole frame stays on the screen; before the window manager has framed the window, its
-  // title bar and borders are estimated.
+  // The whole frame stays on the screen: the frame the window has, but at least a title bar and
+  // borders, since a window just shown is framed by the window manager only a little later.
   const int rahmen =
-      isVisible() ? frameGeometry().height() - height() : style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+      std::max(frameGeometry().height() - height(), style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
   const int platz = flaeche.bottom() + 1 - std::max(pos().y(), flaeche.top()) - rahmen;
   int k = DepGrid->Zeilen() - 1;
   while (k > 1 && k * schritt + kopf + kRahmenHoehe > platz) --k;
@@ -202,6 +205,15 @@ void TDepForm::resizeEvent(QResizeEvent* ereignis) {
 
 void TDepForm::Aktualisiere() {
   Zeige();
+}
+
+void TDepForm::Aenderungen(const TAenderungen& a) {
+  // The school refreshes its windows at the end of any command, and the keys of that command
+  // (Ctrl on the version button, say) are no choice of rows: the filters stay those the window
+  // was opened with.
+  const bool vorher = std::exchange(filterBehalten_, true);
+  TKindFenster::Aenderungen(a);
+  filterBehalten_ = vorher;
 }
 
 void TDepForm::KursZeileAktualisieren(TKurs* kurs) {
@@ -655,8 +667,8 @@ bool TKursDepForm::Einsetzen() {
     if (eigene_) eigene_->insert(eigene_->end(), neu.begin(), neu.end());
     // The action ends before the flag: its refresh is skipped, the one below shows them.
   }
-  // Ctrl+V holds Ctrl: the rows are not filtered by it.
-  TDepForm::Zeige(TDepFilter{});
+  // Ctrl+V holds Ctrl: the rows keep the window's own filters.
+  TDepForm::Zeige(Filter());
   return true;
 }
 

@@ -43,7 +43,10 @@ class TDepForm : public TKindFenster {
   TElement* Element() const override;
 
   // IFenster
+  // Shows the element again, its rows filtered by the keys held now, as opening does.
   void Aktualisiere() override;
+  // The school's refreshes: the rows keep the filters the window was opened with.
+  void Aenderungen(const TAenderungen& a) override;
   void Auffrischen() { Aktualisiere(); }
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
   void KursWirdGeloescht(TKurs* kurs) override;
@@ -75,7 +78,7 @@ class TDepForm : public TKindFenster {
   virtual std::vector<TKurs*> Liste() const;
   // Shows the element's courses; the variants' Zeige call it.
   void ZeigeElement(TElement* element);
-  // Builds the columns and rows (filters from the palette's shift state unless given).
+  // Builds the columns and rows (filters from the palette's shift state unless given or kept).
   void Zeige(std::optional<TDepFilter> filter = std::nullopt);
   uint8_t Tasten() const;
   bool IstAktiv() const;
@@ -103,6 +106,8 @@ class TDepForm : public TKindFenster {
   TElement* element_ = nullptr;
   TDepZeilen zeilen_;
   TDepFilter filter_;
+  // Set while the school refreshes the window.
+  bool filterBehalten_ = false;
   QPoint maus_{-1, -1};
   bool strgBeimDruecken_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -56,8 +57,15 @@ TPlnStandardForm::TPlnStandardForm(TSchule& schule, QWidget* eltern)
   spt_ = new QSpinBox(plan);
   spt_->setObjectName(QStringLiteral("SPTSpin"));
   spt_->setRange(1, kStunden);
-  // Only the arrows change it.
-  spt_->findChild<QLineEdit*>()->setReadOnly(true);
+  // Only the arrows (and the arrow keys) change it, and the field looks so: the dialog's face
+  // behind the number and no text cursor, as a field that takes no typing.
+  QLineEdit* sptFeld = spt_->findChild<QLineEdit*>();
+  sptFeld->setReadOnly(true);
+  sptFeld->setCursor(Qt::ArrowCursor);
+  QPalette nurLesen = spt_->palette();
+  for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive})
+    nurLesen.setColor(gruppe, QPalette::Base, nurLesen.color(gruppe, QPalette::Window));
+  spt_->setPalette(nurLesen);
   pRaster->addWidget(new QLabel(QStringLiteral("Std/Tag"), plan), 0, 0);
   pRaster->addWidget(spt_, 0, 1);
   mitRaum_ = new QCheckBox(QStringLiteral("Räume anzeigen"), plan);

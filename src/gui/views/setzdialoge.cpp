@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -21,6 +22,13 @@
 #include "platform/gitter.h"
 
 namespace kolvar {
+
+namespace {
+
+// The borders the window manager adds left and right, at the most.
+constexpr int kFensterRand = 20;
+
+}  // namespace
 
 TPlanDialog::TPlanDialog(const QString& caption, bool warnbild, QWidget* eltern) : TKvDialog(eltern) {
   // The dialog frame with a close box alone (which answers as the cancel button): without it Qt
@@ -50,23 +58,34 @@ QLabel* TPlanDialog::Zeile(const QString& text) {
 }
 
 TGitter* TPlanDialog::Liste(int breite) {
-  auto* liste = new TGitter(this);
+  auto* liste = new TGitter;
   liste->SetzeSpalten(1);
   liste->SetzeZeilen(1);
   liste->SetzeFesteSpalten(0);
   liste->SetzeFesteZeilen(0);
   liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  liste->setMinimumHeight(5 * (liste->StandardHoehe() + 1));
-  SetzeListenBreite(*liste, breite);
-  listen_.push_back({liste, breite});
-  zeilen_->addWidget(liste, 1);
+  // The grid scrolls by whole columns, and a list has one: a row wider than the screen is
+  // reached by scrolling the list itself sideways in a frame of its own.
+  auto* rahmen = new QScrollArea(this);
+  rahmen->setFrameShape(QFrame::NoFrame);
+  rahmen->setFocusPolicy(Qt::NoFocus);  // the list takes the keys
+  rahmen->setWidgetResizable(true);
+  rahmen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rahmen->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  rahmen->setWidget(liste);
+  rahmen->setMinimumHeight(5 * (liste->StandardHoehe() + 1));
+  listen_.push_back({liste, rahmen, breite});
+  SetzeListenBreite(listen_.back(), breite, breite);
+  zeilen_->addWidget(rahmen, 1);
   return liste;
 }
 
-void TPlanDialog::SetzeListenBreite(TGitter& liste, int breite) {
-  liste.SetzeStandardBreite(breite);
-  liste.setFixedWidth(breite + liste.verticalScrollBar()->sizeHint().width() + 2 * liste.frameWidth() + 2);
+void TPlanDialog::SetzeListenBreite(const TListe& l, int breite, int hoechstens) {
+  l.liste->SetzeStandardBreite(breite);
+  const int ganz = breite + l.liste->verticalScrollBar()->sizeHint().width() + 2 * l.liste->frameWidth() + 2;
+  l.liste->setFixedWidth(ganz);
+  l.rahmen->setFixedWidth(std::min(ganz, hoechstens));
 }
 
 QPushButton* TPlanDialog::NeuerKnopf(const QString& text, int ergebnis) {
@@ -83,16 +102,20 @@ void TPlanDialog::Fertig(bool groesseFest) {
 }
 
 void TPlanDialog::Einpassen() {
-  // A list keeps its given width or grows to its longest row, but leaves the dialog on the
-  // screen; the caption must fit in the title bar.
+  // A list keeps its given width or grows to its longest row; as long as the dialog stays on the
+  // screen it shows the rows whole, beyond that it scrolls. The caption must fit in the title bar.
   const QScreen* bildschirm = screen();
-  const int hoechstens = bildschirm != nullptr ? bildschirm->availableGeometry().width() - 120 : 2000;
-  for (const auto& [liste, mindestens] : listen_) {
-    const QFontMetrics mass(liste->font());
-    int breite = mindestens;
-    for (int z = 0; z < liste->Zeilen(); ++z)
-      breite = std::max(breite, mass.horizontalAdvance(liste->Text(0, z)) + 6);
-    SetzeListenBreite(*liste, std::min(breite, std::max(mindestens, hoechstens)));
+  const int flaeche = bildschirm != nullptr ? bildschirm->availableGeometry().width() : 2000;
+  // What the dialog holds beside its lists (the sign, the margins), and a window frame.
+  int daneben = 0;
+  for (const TListe& l : listen_) daneben = std::max(daneben, sizeHint().width() - l.rahmen->minimumWidth());
+  const int hoechstens = std::max(100, flaeche - daneben - kFensterRand);
+  for (const TListe& l : listen_) {
+    const QFontMetrics mass(l.liste->font());
+    int breite = l.mindestens;
+    for (int z = 0; z < l.liste->Zeilen(); ++z)
+      breite = std::max(breite, mass.horizontalAdvance(l.liste->Text(0, z)) + 6);
+    SetzeListenBreite(l, breite, hoechstens);
   }
   if (GroesseFest()) {
     setMinimumSize(0, 0);

@@ -14,6 +14,7 @@
 #include "platform/kvdialog.h"
 
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 class QHBoxLayout;
 
@@ -42,12 +43,17 @@ class TPlanDialog : public TKvDialog {
   void VorDemZeigen() override { Einpassen(); }
 
  private:
+  struct TListe {
+    TGitter* liste;
+    QScrollArea* rahmen;  // shows at most hoechstens of the list's width
+    int mindestens;       // the list's least width
+  };
   void Einpassen();
-  static void SetzeListenBreite(TGitter& liste, int breite);
+  static void SetzeListenBreite(const TListe& l, int breite, int hoechstens);
 
   QVBoxLayout* zeilen_;
   QHBoxLayout* knoepfe_;
-  std::vector<std::pair<TGitter*, int>> listen_;  // each list with its least width
+  std::vector<TListe> listen_;
 };
 
 // Fills a list: one row per text, at least one row.

@@ -1,9 +1,11 @@
 // The file commands over the real reader, writer and import: generated schools, the example
-// school, a damaged file and a file of an older program.
+// school, a damaged file and a file of an older program; what the settings keep and the file not.
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +14,8 @@
 #include "app/guidialoge.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
+#include "einstellungen/eckstandardform.h"
+#include "einstellungen/zeitform.h"
 #include "appumgebung.h"
 #include "engine/pruefung.h"
 #include "model/element.h"
@@ -202,6 +206,41 @@ TEST_F(EchteDateiTest, SichernRaeumtDieDateiEinesAbgebrochenenSicherns) {
   ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
   EXPECT_EQ(static_cast<int>(Palette().Schule().Lehrer().Anzahl()), lehrer + 1);
   for (const std::string& fehler : PruefeModell(Palette().Schule())) ADD_FAILURE() << fehler;
+  KeineFehler();
+}
+
+// The school days and the period labels are the user's settings, not the school's: changing them
+// leaves the file's bytes alone, and they are kept when the program ends. Fresh settings show a
+// seven-day week, also for a school whose lessons lie Monday to Friday.
+TEST_F(EchteDateiTest, SchultageUndStundenbezeichnungenStehenInDenEinstellungen) {
+  const QString pfad = Erzeuge(QStringLiteral("tage.kvr"));
+  const QByteArray vorher = Bytes(pfad);
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  EXPECT_EQ(standard.mtn, 7);
+  dialoge.Bediene(QStringLiteral("EckStandardForm"), [](TKvDialog& d) {
+    dynamic_cast<TEckStandardForm&>(d).WochenGruppe()->button(0)->click();  // "5-Tagewoche"
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().Menues().Aktion(MenuePfad::VorEckdaten)->trigger();
+  EXPECT_EQ(standard.mtn, 5);
+  dialoge.Bediene(QStringLiteral("ZeitForm"), [](TKvDialog& d) {
+    dynamic_cast<TZeitForm&>(d).SetzeZelle(true, 2, QStringLiteral("14:00"));
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Palette().Menues().Aktion(MenuePfad::VorZeiten)->trigger();
+  EXPECT_EQ(standard.sp[0][9], "14:00");
+  Palette().Schule().SetzeGeaendert(true);
+  Palette().DateiBefehle().SichernItemClick();
+  EXPECT_EQ(Bytes(pfad), vorher);
+  // Opened again, the file brings no days of its own.
+  ASSERT_TRUE(Palette().DateiBefehle().SchliessenItemClick());
+  ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(pfad));
+  EXPECT_EQ(standard.mtn, 5);
+  Palette().Beende();
+  TStandard geladen;
+  geladen.LadeEinstellungen(speicher);
+  EXPECT_EQ(geladen.mtn, 5);
+  EXPECT_EQ(geladen.sp[0][9], "14:00");
   KeineFehler();
 }
 

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <functional>
 
@@ -224,6 +227,41 @@ TEST_F(VorgabenTest, BreitenUndSchriftSofort) {
   EXPECT_NE(standard.DeputatFenster.dlb, vorher);
   EXPECT_GT(standard.DeputatFenster.dlb, 40);
   KeineFehler();
+}
+
+// "Std/Tag" takes no typing and looks so; its arrows and the arrow keys change it, within 1 and
+// the most periods, and "Ok" stores it.
+TEST_F(VorgabenTest, StdTagNurMitPfeilen) {
+  Oeffne();
+  const int vorher = standard.pst;
+  dialoge.Bediene(QStringLiteral("PlnStandardForm"), [&](TKvDialog& d) {
+    d.show();
+    QSpinBox* spin = Als<TPlnStandardForm>(d).SPTSpin();
+    auto* feld = spin->findChild<QLineEdit*>();
+    ASSERT_NE(feld, nullptr);
+    EXPECT_EQ(spin->palette().color(QPalette::Base), d.palette().color(QPalette::Window))
+        << "shown as a field that is read, not typed into";
+    EXPECT_EQ(feld->cursor().shape(), Qt::ArrowCursor);
+    feld->setFocus();
+    QTest::keyClicks(feld, QStringLiteral("3"));
+    EXPECT_EQ(spin->value(), vorher);
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect hoch = spin->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, hoch.center());
+    EXPECT_EQ(spin->value(), vorher + 1);
+    QTest::keyClick(feld, Qt::Key_Up);
+    EXPECT_EQ(spin->value(), vorher + 2);
+    for (int i = 0; i < 40; ++i) QTest::keyClick(feld, Qt::Key_Up);
+    EXPECT_EQ(spin->value(), kStunden);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  Menue(MenuePfad::VorPlaene);
+  EXPECT_EQ(standard.pst, kStunden);
+  KeineFehler();
+  for (const std::string& fehler : PruefeModell(palette->Schule())) ADD_FAILURE() << fehler;
 }
 
 // Ticking "mit Statistik" asks for the period, and an impossible day becomes the month's last;

@@ -1,11 +1,14 @@
-// The placing and swap dialogs: their answers by button and by Esc, their lists, and the
-// engine's questions reaching them.
+// The placing and swap dialogs: their answers by button and by Esc, their lists (whole rows, or
+// scrolling to them past the screen's width), and the engine's questions reaching them.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "planumgebung.h"
 #include "platform/fensterrahmen.h"
@@ -133,6 +136,73 @@ TEST_F(DialogTest, EveryTextIsReadableInFull) {
   }
   EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join('\n').toStdString();
   EXPECT_TRUE(dialoge.AllesBeantwortet());
+}
+
+// A visible horizontal scroll bar of the dialog that has somewhere to go.
+bool RolltSeitwaerts(const QWidget& dialog) {
+  for (const QScrollBar* balken : dialog.findChildren<QScrollBar*>())
+    if (balken->orientation() == Qt::Horizontal && balken->isVisible() && balken->maximum() > 0) return true;
+  return false;
+}
+
+// The list is as wide as its longest row while the dialog stays on the screen, and past that it
+// scrolls to the row's end; either way the list lies wholly inside the dialog.
+TEST_F(DialogTest, TheListShowsItsLongestRowOrScrollsToIt) {
+  const QString kurz = QStringLiteral("{1} Klasse 5a besetzt durch BEC     En 5a.");
+  QString lang;
+  while (lang.size() < 400) lang += kurz + QLatin1Char(' ');
+  for (const QString& zeile : {kurz, lang}) {
+    SCOPED_TRACE(zeile.size());
+    TVerdraengForm d;
+    d.Fuellen(QStringLiteral("Mo  6"), {QStringLiteral("{1} Lehrer BEC gesperrt"), zeile});
+    dialoge.Bediene(d.windowTitle(), [&](TKvDialog& dialog) {
+      dialog.show();
+      QCoreApplication::processEvents();  // the dialog's loop lays it out
+      const TGitter* liste = d.KonflGrid;
+      const QRect flaeche = dialog.screen()->availableGeometry();
+      EXPECT_LE(dialog.width(), flaeche.width());
+      EXPECT_GE(liste->SpaltenBreite(0), liste->fontMetrics().horizontalAdvance(zeile) + 2);
+      EXPECT_GE(liste->viewport()->width(), liste->SpaltenBreite(0));
+      const QWidget* sichtbar = liste;
+      while (sichtbar->parentWidget() != &dialog && qobject_cast<const QScrollArea*>(sichtbar) == nullptr)
+        sichtbar = sichtbar->parentWidget();
+      EXPECT_LE(sichtbar->mapTo(&dialog, QPoint(sichtbar->width(), sichtbar->height())).x(), dialog.width());
+      EXPECT_EQ(RolltSeitwaerts(dialog), zeile == lang);
+      if (zeile == kurz) {
+        EXPECT_TRUE(liste->verticalScrollBar()->isVisible());
+        EXPECT_EQ(liste->mapTo(&dialog, QPoint(liste->width(), 0)).x(),
+                  sichtbar->mapTo(&dialog, QPoint(sichtbar->width(), 0)).x());
+      }
+      dialog.hide();
+    });
+    d.Zeige();
+  }
+  EXPECT_TRUE(dialoge.Fehler().isEmpty()) << dialoge.Fehler().join('\n').toStdString();
+  EXPECT_TRUE(dialoge.AllesBeantwortet());
+}
+
+// The window manager's minimise box on a modal dialog: the dialog comes back at once, so the
+// program never waits on an answer nobody can see; other windows stay minimised.
+TEST_F(DialogTest, AMinimisedModalDialogShowsItselfAgain) {
+  deutsch5a->Setze(1, 1, r101, 1);
+  mathe5a->Setze(1, 2, r101, 3);
+  auto plan = Oeffne<TKlPlnForm>(k5a, Modus::Schieben);
+  bool wieder = false;
+  dialoge.Bediene(QStringLiteral("Verdrängen"), [&](TKvDialog& d) {
+    d.setWindowModality(Qt::ApplicationModal);  // as its modal loop has it
+    d.show();
+    d.setWindowState(d.windowState() | Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    wieder = d.isVisible() && !d.isMinimized();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Ziehe(*plan, 1, 1, 2, 3);
+  EXPECT_TRUE(wieder);
+  EXPECT_TRUE(Hat(deutsch5a, 1, 1, 1));
+  EXPECT_TRUE(Hat(mathe5a, 1, 2, 3));
+  plan->setWindowState(plan->windowState() | Qt::WindowMinimized);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(plan->isMinimized());
 }
 
 TEST_F(DialogTest, RoomStillInAPlanIsTakenOffOnlyOnJa) {
