@@ -233,6 +233,8 @@ bool TDateiBefehle::DateiSichern(const QString& pfad) {
 
 bool TDateiBefehle::SchliessenItemClick() {
   if (!dateiOffen_) return true;
+  // The windows go with the school: each asks first what closing it alone would ask.
+  if (!palette_.Fenster().DuerfenAlleSchliessen()) return false;
   if (!FrageSichernVorSchliessen()) return false;
   Verwerfen();
   palette_.KuerzelMenusAnlegen();

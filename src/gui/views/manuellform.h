@@ -126,6 +126,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void FormClose(TCloseAction& aktion) override;
   void showEvent(QShowEvent* ereignis) override;
   void keyPressEvent(QKeyEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   struct TPanel {
