@@ -654,11 +654,15 @@ void TManuellForm::ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const
 // ---------------------------------------------------------------------------------------------
 // Closing
 
+bool TManuellForm::FrageVorDemSchliessen() {
+  if (!planung_.HatOffeneStunden()) return true;
+  TManSchliessForm frage(this);
+  return frage.Zeige() == Modal::Ja;
+}
+
 void TManuellForm::FormCloseQuery(bool& erlaubt) {
   TKindFenster::FormCloseQuery(erlaubt);
-  if (!erlaubt || !planung_.HatOffeneStunden()) return;
-  TManSchliessForm frage(this);
-  if (frage.Zeige() != Modal::Ja) erlaubt = false;
+  if (erlaubt && !FrageVorDemSchliessen()) erlaubt = false;
 }
 
 void TManuellForm::FormClose(TCloseAction& aktion) {

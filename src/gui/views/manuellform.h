@@ -64,6 +64,8 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void Aenderungen(const TAenderungen& a) override;
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
   void Schliesse() override { TKindFenster::Schliesse(); }
+  // "Manuellfenster schließen" while a course of the list has open hours.
+  bool FrageVorDemSchliessen() override;
   // IManuellFenster
   void ModusGeaendert() override;
   void NimmKursAuf(TKurs* kurs) override;
