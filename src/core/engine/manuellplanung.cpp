@@ -20,6 +20,9 @@ bool Voll(const TKurs* k, int v = -1) {
   return k->GesetzteStunden(v) >= k->Stunden(v);
 }
 
+// The part of a window's frame above its inside that the layout counts.
+constexpr int kTitelHoehe = 25;
+
 std::size_t Index(int d, int p) {
   return static_cast<std::size_t>((d - 1) * kStunden + (p - 1));
 }
@@ -58,8 +61,9 @@ TManuellGeometrie ManuellGeometrie(const TManuellMasse& m) {
   auto fensterH = [&](int ph) { return g.Zeilen * (ph + 5) + 30; };
   if (fensterB(w) > platzB) w = std::max(1, (platzB - 100) / g.Spalten - 5);
   // The palette stays on top: a title bar under it could not be taken hold of again.
-  const bool unterPalette = m.HatOrt && y >= pal.Oben && y < pal.Oben + pal.Hoehe &&
-                            x < pal.Links + pal.Breite && x + fensterB(w) > pal.Links;
+  const bool unterPalette = m.HatOrt && m.PaletteFreilassen && y < pal.Oben + pal.Hoehe &&
+                            y + kTitelHoehe > pal.Oben && x < pal.Links + pal.Breite &&
+                            x + fensterB(w) > pal.Links;
   if (unterPalette) y = pal.Oben + pal.Hoehe + 5;
   const int platzH = bs.Oben + bs.Hoehe - 5 - y;
   if (fensterH(h) > platzH) h = std::max(1, (platzH - 30) / g.Zeilen - 5);

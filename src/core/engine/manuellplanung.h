@@ -51,9 +51,11 @@ struct TManuellMasse {
   int Pas = 0;          // the palette's layout
   TRechteck Palette;
   TRechteck Bildschirm;
-  // Where the window's frame stands once it is on the screen: a new layout keeps it there.
+  // Where the window's frame stands once it is on the screen: a new layout keeps it there, and
+  // with PaletteFreilassen moves a title bar that lies under the palette down below it.
   bool HatOrt = false;
   TPunkt Ort;
+  bool PaletteFreilassen = false;
 };
 
 // Where the window, its left box and its panels go. Window sizes are of the frame; panels and the

@@ -290,7 +290,14 @@ void TManuellForm::ManuellAnordnen() {
     m.HatOrt = true;
     m.Ort = {frameGeometry().x(), frameGeometry().y()};
   }
-  const TManuellGeometrie g = ManuellGeometrie(m);
+  TManuellGeometrie g = ManuellGeometrie(m);
+  // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
+  auto innen = [&g] { return QSize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25); };
+  // A new size keeps the corner, but not a title bar under the palette, which stays on top.
+  if (aufBildschirm && innen() != size()) {
+    m.PaletteFreilassen = true;
+    g = ManuellGeometrie(m);
+  }
 
   LinksBox->setGeometry(g.Box.Links, g.Box.Oben, g.Box.Breite, g.Box.Hoehe);
   for (std::size_t i = 0; i < panels_.size(); ++i) {
@@ -307,21 +314,23 @@ void TManuellForm::ManuellAnordnen() {
     panel.label->adjustSize();
     panel.gitter->setGeometry(2, 22, r.Breite - 4, r.Hoehe - 24);
   }
-  // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
   const QPoint ort(g.Fenster.Links, g.Fenster.Oben);
   if (!aufBildschirm || ort != frameGeometry().topLeft()) {
     ort_ = ort;
     Platziere();
   }
-  resize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25);
+  resize(innen());
   SetzePanelAktiv(std::min(aktivesPanel_, Gitterzahl() - 1));
   SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
 }
 
 void TManuellForm::Platziere() {
-  // Once the window exists, a plain move places its inside; the place is the frame's.
+  // A framed window moves by its frame. Before the window manager has framed it, Qt knows no
+  // frame and a move would place the inside there: the window is told that the place is the
+  // frame's (told later, the window manager would put the inside there).
   move(ort_);
-  if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
+  if (!isVisible())
+    if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
 }
 
 void TManuellForm::showEvent(QShowEvent* ereignis) {

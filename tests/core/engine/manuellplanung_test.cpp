@@ -291,6 +291,7 @@ TEST(ManuellGeometrieTest, AWindowOnTheScreenKeepsItsPlace) {
   m.Palette = {0, 0, 600, 60};
   m.Bildschirm = {0, 0, 1280, 900};
   m.HatOrt = true;
+  m.PaletteFreilassen = true;
   struct TFall {
     TPunkt ort;
     int hoehe;
@@ -298,6 +299,8 @@ TEST(ManuellGeometrieTest, AWindowOnTheScreenKeepsItsPlace) {
   } faelle[] = {
       {{300, 200}, 216, {300, 200, 332, 693}},  // (900 - 5 - 200 - 30) / 3 - 5
       {{100, 30}, 261, {100, 65, 332, 828}},    // under the palette: 5 below it
+      {{100, -10}, 261, {100, 65, 332, 828}},   // its title bar half above the screen
+      {{100, 45}, 261, {100, 65, 332, 828}},    // the title bar's lower half under it
       {{700, 30}, 273, {700, 30, 332, 864}},    // beside the palette: stays
       {{1000, 5}, 281, {1000, 5, 275, 888}},    // at the right edge: narrower
   };
@@ -310,6 +313,10 @@ TEST(ManuellGeometrieTest, AWindowOnTheScreenKeepsItsPlace) {
     EXPECT_EQ(std::tie(r.Links, r.Oben, r.Breite, r.Hoehe),
               std::tie(f.fenster.Links, f.fenster.Oben, f.fenster.Breite, f.fenster.Hoehe));
   }
+  // Unasked, a window under the palette stays there too.
+  m.PaletteFreilassen = false;
+  m.Ort = {100, 30};
+  EXPECT_EQ(ManuellGeometrie(m).Fenster.Oben, 30);
 }
 
 }  // namespace

@@ -191,9 +191,14 @@ TEST_F(ManuellFensterTest, AktualisierenLaesstDasFensterWoEsSteht) {
   EXPECT_EQ(form->frameGeometry().topLeft(), ort) << "3 quer";
   EXPECT_GT(form->height(), groesse.height());
 
-  // With its title bar dragged under the palette, which stays on top, a new layout brings it out.
+  // Dragged with its title bar under the palette, which stays on top, a refresh leaves it there
+  // and a new layout brings it out.
   const QRect pal = palette->frameGeometry();
-  form->move(pal.left() + 20, pal.top() + pal.height() / 2);
+  const QPoint unter(pal.left() + 20, pal.top() + pal.height() / 2);
+  form->move(unter);
+  dialoge.Bediene(QStringLiteral("ZeitForm"), [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
+  Menue(MenuePfad::VorZeiten);
+  EXPECT_EQ(form->frameGeometry().topLeft(), unter);
   Layout(QStringLiteral("2 hoch"));
   ASSERT_EQ(form->Gitterzahl(), 2);
   EXPECT_EQ(form->frameGeometry().left(), pal.left() + 20);
