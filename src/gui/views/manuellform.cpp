@@ -328,8 +328,9 @@ void TManuellForm::Platziere() {
   // A framed window moves by its frame. Before the window manager has framed it, Qt knows no
   // frame and a move would place the inside there: the window is told that the place is the
   // frame's (told later, the window manager would put the inside there).
+  const bool gerahmt = frameGeometry() != geometry();
   move(ort_);
-  if (!isVisible())
+  if (!gerahmt)
     if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
 }
 
