@@ -16,9 +16,12 @@ namespace kolvar {
 
 namespace {
 
-bool Voll(const TKurs* k) {
-  return k->GesetzteStunden(-1) >= k->Stunden(-1);
+bool Voll(const TKurs* k, int v = -1) {
+  return k->GesetzteStunden(v) >= k->Stunden(v);
 }
+
+// The part of a window's frame above its inside that the layout counts.
+constexpr int kTitelHoehe = 25;
 
 std::size_t Index(int d, int p) {
   return static_cast<std::size_t>((d - 1) * kStunden + (p - 1));
@@ -32,14 +35,18 @@ TManuellGeometrie ManuellGeometrie(const TManuellMasse& m) {
   TManuellGeometrie g;
   std::tie(g.Spalten, g.Zeilen) = raster[static_cast<std::size_t>(std::clamp(m.Pma, 0, 5))];
   // Beside the palette when it is a tool window at the left edge, below it when it has a menu
-  // bar at the top; then the rest of the screen.
+  // bar at the top; then the rest of the screen. A window on the screen stays where it is.
   const TRechteck& pal = m.Palette;
   const TRechteck& bs = m.Bildschirm;
   int x = bs.Links + 5, y = bs.Oben + 5;
-  if (m.Pas >= 4 && pal.Links < bs.Links + 10) x = pal.Links + pal.Breite + 5;
-  if (m.Pas < 3 && pal.Oben < bs.Oben + 10) y = pal.Oben + pal.Hoehe + 5;
+  if (m.HatOrt) {
+    x = m.Ort.X;
+    y = m.Ort.Y;
+  } else {
+    if (m.Pas >= 4 && pal.Links < bs.Links + 10) x = pal.Links + pal.Breite + 5;
+    if (m.Pas < 3 && pal.Oben < bs.Oben + 10) y = pal.Oben + pal.Hoehe + 5;
+  }
   const int platzB = bs.Links + bs.Breite - 5 - x;
-  const int platzH = bs.Oben + bs.Hoehe - 5 - y;
 
   const int breitenFaktor = m.Neb ? (m.Mra ? 3 : 2) : 1;
   const int zeilenFaktor = m.Neb ? 1 : (m.Mra ? 3 : 2);
@@ -53,6 +60,12 @@ TManuellGeometrie ManuellGeometrie(const TManuellMasse& m) {
   auto fensterB = [&](int pw) { return g.Spalten * (pw + 5) + 100; };
   auto fensterH = [&](int ph) { return g.Zeilen * (ph + 5) + 30; };
   if (fensterB(w) > platzB) w = std::max(1, (platzB - 100) / g.Spalten - 5);
+  // The palette stays on top: a title bar under it could not be taken hold of again.
+  const bool unterPalette = m.HatOrt && m.PaletteFreilassen && y < pal.Oben + pal.Hoehe &&
+                            y + kTitelHoehe > pal.Oben && x < pal.Links + pal.Breite &&
+                            x + fensterB(w) > pal.Links;
+  if (unterPalette) y = pal.Oben + pal.Hoehe + 5;
+  const int platzH = bs.Oben + bs.Hoehe - 5 - y;
   if (fensterH(h) > platzH) h = std::max(1, (platzH - 30) / g.Zeilen - 5);
   g.PanelBreite = w;
   g.PanelHoehe = h;
@@ -126,9 +139,12 @@ TKurs* TManuellPlanung::Nachbar(bool vorwaerts, bool nurOffene) const {
   if (n == 0) return akt_;
   const auto start = std::find(kurse_.begin(), kurse_.end(), akt_);
   const std::size_t i0 = start == kurse_.end() ? 0 : static_cast<std::size_t>(start - kurse_.begin());
+  // What the user sees is the current version: a course complete there is passed over even when
+  // another version still has open hours of it.
+  const int v = schule_.Standard().AktuelleVersion();
   for (std::size_t j = 1; j < n; ++j) {
     TKurs* k = kurse_[(vorwaerts ? i0 + j : i0 + n - j) % n];
-    if (!nurOffene || !Voll(k)) return k;
+    if (!nurOffene || !Voll(k, v)) return k;
   }
   // Back at the start.
   return akt_ != nullptr ? akt_ : kurse_.front();

@@ -51,6 +51,11 @@ struct TManuellMasse {
   int Pas = 0;          // the palette's layout
   TRechteck Palette;
   TRechteck Bildschirm;
+  // Where the window's frame stands once it is on the screen: a new layout keeps it there, and
+  // with PaletteFreilassen moves a title bar that lies under the palette down below it.
+  bool HatOrt = false;
+  TPunkt Ort;
+  bool PaletteFreilassen = false;
 };
 
 // Where the window, its left box and its panels go. Window sizes are of the frame; panels and the
@@ -91,7 +96,8 @@ class TManuellPlanung {
   // The next course after the current one (wrapping) with open hours; nullptr when none.
   TKurs* NaechsterOffenerKurs() const;
   // The course before or after the current one (wrapping). With nurOffene the courses whose
-  // placed hours reach their hours are passed over; when every other one is, the current one.
+  // placed hours in the current version reach their hours there are passed over; when every
+  // other one is, the current one.
   TKurs* Nachbar(bool vorwaerts, bool nurOffene) const;
   // Some course of the list still has open hours (closing asks then).
   bool HatOffeneStunden() const;

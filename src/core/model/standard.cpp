@@ -134,6 +134,12 @@ void TStandard::BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzel
   f.pwb = Spalte((vkm + nkm) * breite("9", schrift, fett) + 5);
 }
 
+int TStandard::StundenSpalte(const TTextBreite& breite) const {
+  const auto& f = PlanFenster;
+  const auto& labels = sp[static_cast<std::size_t>(AktuelleVersion() - 1)];
+  return std::max(f.psb, Spalte(Breitenmass(breite, f.Schrift, f.pkf, labels.data(), labels.size(), 13)));
+}
+
 void TStandard::BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel) {
   auto& f = DeputatFenster;
   const TSchrift& schrift = f.Schrift;

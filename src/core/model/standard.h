@@ -91,6 +91,9 @@ class TStandard {
   int ListenZeilenHoehe = 21;
   void BerechneSpaltenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel);
   void BerechneListenbreiten(const TTextBreite& breite, const TKuerzelListen& kuerzel);
+  // The plans' period column: "psb", wider where a label of the current version needs more.
+  // Labels change without the widths being measured again, and a cut label reads wrong.
+  int StundenSpalte(const TTextBreite& breite) const;
 
   // Defaults of new elements and lessons ("Urbo4", "Urbo5").
   TWoElem gds;              // lock grid of a new teacher, class or room

@@ -16,6 +16,7 @@
 #include "platform/dateidienst.h"
 #include "platform/dialogdienst.h"
 #include "platform/dienste.h"
+#include "platform/kindfenster.h"
 #include "platform/uhr.h"
 
 namespace kolvar {
@@ -233,6 +234,12 @@ bool TDateiBefehle::DateiSichern(const QString& pfad) {
 
 bool TDateiBefehle::SchliessenItemClick() {
   if (!dateiOffen_) return true;
+  // The windows go with the school: one that asks before it closes asks now, as on quitting.
+  TSchule& schule = palette_.Schule();
+  for (IFenster* f : schule.Fenster())
+    if (auto* k = dynamic_cast<TKindFenster*>(f);
+        k != nullptr && schule.IstAngemeldet(f) && !k->FrageVorDemSchliessen())
+      return false;
   if (!FrageSichernVorSchliessen()) return false;
   Verwerfen();
   palette_.KuerzelMenusAnlegen();

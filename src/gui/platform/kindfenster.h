@@ -55,6 +55,9 @@ class TKindFenster : public TKvForm, public IFenster {
   void Schliesse() override { SchliesseErzwungen(); }
   // Closes as the user does; the window may refuse.
   bool SchliesseFrage() { return TKvForm::Schliesse(); }
+  // What the window asks the user before it closes, also when it goes with its school; false
+  // when the user keeps it open.
+  virtual bool FrageVorDemSchliessen() { return true; }
 
   // "Kopieren", "Alles auswählen" and "Fenster drucken..." of the main menu, sent to the active
   // window; a kind that has nothing to copy, select or print does nothing.

@@ -35,8 +35,18 @@ class TKompWoche : public QWidget {
   TKompWoche(const TSchule& schule, const TKomprimierer& komp, QWidget* eltern)
       : QWidget(eltern), schule_(schule), komp_(komp) {
     setObjectName(QStringLiteral("KompWoche"));
-    setFixedSize(kSpalte + 7 * kZelle + 4, kKopf + kStunden * kZeile + 1);
+    // The period column takes the widest label of every version the pass may show, so that no
+    // label is cut and the window keeps its size from class to class.
+    const TStandard& st = schule_.Standard();
+    const QFontMetrics mass(Schrift());
+    for (int v = 1; v <= std::clamp(st.mwn(), 1, kMaxVersionen); ++v)
+      for (int p = 1; p <= kStunden; ++p)
+        spalte_ = std::max(spalte_, mass.horizontalAdvance(Label(v, p)) + 4);
+    setFixedSize(spalte_ + 7 * kZelle + 4, kKopf + kStunden * kZeile + 1);
   }
+
+  // The width of the period column.
+  int StundenSpalte() const { return spalte_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -44,22 +54,17 @@ class TKompWoche : public QWidget {
     const TStandard& st = schule_.Standard();
     const int tage = std::clamp(st.mtn, 0, kTage);
     const int v = std::clamp(komp_.Version(), 1, kMaxVersionen);
-    QFont schrift = font();
-    schrift.setPointSizeF(std::max(6.0, schrift.pointSizeF() - 3));
-    maler.setFont(schrift);
+    maler.setFont(Schrift());
     for (int d = 1; d <= tage; ++d)
-      maler.drawText(QRect(kSpalte + (d - 1) * kZelle, 0, kZelle, kKopf), Qt::AlignCenter,
+      maler.drawText(QRect(spalte_ + (d - 1) * kZelle, 0, kZelle, kKopf), Qt::AlignCenter,
                      Q(st.spg[static_cast<std::size_t>(d - 1)]).left(2));
-    for (int p = 1; p <= kStunden; ++p) {
-      QString text = Q(st.sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)]);
-      if (text.isEmpty()) text = QString::number(p);
-      maler.drawText(QRect(0, kKopf + (p - 1) * kZeile, kSpalte - 2, kZeile),
-                     Qt::AlignRight | Qt::AlignVCenter, text);
-    }
+    for (int p = 1; p <= kStunden; ++p)
+      maler.drawText(QRect(0, kKopf + (p - 1) * kZeile, spalte_ - 2, kZeile),
+                     Qt::AlignRight | Qt::AlignVCenter, Label(v, p));
     const TKlasse* k = komp_.Klasse();
     for (int d = 1; d <= tage; ++d)
       for (int p = 1; p <= kStunden; ++p) {
-        const QRect zelle(kSpalte + (d - 1) * kZelle, kKopf + (p - 1) * kZeile, kZelle, kZeile);
+        const QRect zelle(spalte_ + (d - 1) * kZelle, kKopf + (p - 1) * kZeile, kZelle, kZeile);
         QColor farbe = Qt::white;
         if (k != nullptr) {
           if (const TSetzung* s = k->Belegung().Belegt(v, d, p) ? k->SetzungAn(v, d, p) : nullptr)
@@ -74,8 +79,20 @@ class TKompWoche : public QWidget {
   }
 
  private:
+  QFont Schrift() const {
+    QFont schrift = font();
+    schrift.setPointSizeF(std::max(6.0, schrift.pointSizeF() - 3));
+    return schrift;
+  }
+  QString Label(int v, int p) const {
+    const QString text =
+        Q(schule_.Standard().sp[static_cast<std::size_t>(v - 1)][static_cast<std::size_t>(p - 1)]);
+    return text.isEmpty() ? QString::number(p) : text;
+  }
+
   const TSchule& schule_;
   const TKomprimierer& komp_;
+  int spalte_ = kSpalte;
 };
 
 }  // namespace

@@ -149,6 +149,8 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   connect(KopplKnopf, &QPushButton::clicked, this, [this] { KopplKnopfClick(); });
   connect(RaumKnopf, &QPushButton::clicked, this, [this] { RaumKnopfClick(); });
   connect(ZeigeKnopf, &QPushButton::clicked, this, [this] { ZeigeKnopfClick(); });
+  // The window sees the arrow keys before its buttons do, which would move the focus with them.
+  for (QPushButton* knopf : LinksBox->findChildren<QPushButton*>()) knopf->installEventFilter(this);
 
   for (int i = 0; i < kPanels; ++i) {
     TPanel& panel = panels_[static_cast<std::size_t>(i)];
@@ -185,11 +187,19 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   menueZeit_->setSingleShot(true);
   Schule().Palette().SetzeUndoAufzeichnen(true);
   ManuellAnordnen();
+  // Like a plan window, the window starts with its (first) plan.
+  panels_[0].gitter->setFocus();
 }
 
 void TManuellForm::keyPressEvent(QKeyEvent* ereignis) {
   if (TasteLinksRechts(ereignis)) return;
   TKindFenster::keyPressEvent(ereignis);
+}
+
+bool TManuellForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (ereignis->type() == QEvent::KeyPress && TasteLinksRechts(static_cast<QKeyEvent*>(ereignis)))
+    return true;
+  return TKindFenster::eventFilter(objekt, ereignis);
 }
 
 bool TManuellForm::MenueWartet() const {
@@ -274,7 +284,20 @@ void TManuellForm::ManuellAnordnen() {
   const QScreen* bildschirm = screen() != nullptr ? screen() : QApplication::primaryScreen();
   const QRect flaeche = bildschirm != nullptr ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
   m.Bildschirm = {flaeche.x(), flaeche.y(), flaeche.width(), flaeche.height()};
-  const TManuellGeometrie g = ManuellGeometrie(m);
+  // Once on the screen the window is where the user put it: a refresh leaves it there.
+  const bool aufBildschirm = isVisible();
+  if (aufBildschirm) {
+    m.HatOrt = true;
+    m.Ort = {frameGeometry().x(), frameGeometry().y()};
+  }
+  TManuellGeometrie g = ManuellGeometrie(m);
+  // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
+  auto innen = [&g] { return QSize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25); };
+  // A new size keeps the corner, but not a title bar under the palette, which stays on top.
+  if (aufBildschirm && innen() != size()) {
+    m.PaletteFreilassen = true;
+    g = ManuellGeometrie(m);
+  }
 
   LinksBox->setGeometry(g.Box.Links, g.Box.Oben, g.Box.Breite, g.Box.Hoehe);
   for (std::size_t i = 0; i < panels_.size(); ++i) {
@@ -291,18 +314,24 @@ void TManuellForm::ManuellAnordnen() {
     panel.label->adjustSize();
     panel.gitter->setGeometry(2, 22, r.Breite - 4, r.Hoehe - 24);
   }
-  // The sizes count a frame of 10 x 25 pixels; the inside keeps a margin of 5 all round.
-  ort_ = QPoint(g.Fenster.Links, g.Fenster.Oben);
-  Platziere();
-  resize(g.Fenster.Breite - 10, g.Fenster.Hoehe - 25);
+  const QPoint ort(g.Fenster.Links, g.Fenster.Oben);
+  if (!aufBildschirm || ort != frameGeometry().topLeft()) {
+    ort_ = ort;
+    Platziere();
+  }
+  resize(innen());
   SetzePanelAktiv(std::min(aktivesPanel_, Gitterzahl() - 1));
   SetzeCursorNachModus(Schule().Werkzeugmodus(), Tasten());
 }
 
 void TManuellForm::Platziere() {
-  // Once the window exists, a plain move places its inside; the place is the frame's.
+  // A framed window moves by its frame. Before the window manager has framed it, Qt knows no
+  // frame and a move would place the inside there: the window is told that the place is the
+  // frame's (told later, the window manager would put the inside there).
+  const bool gerahmt = frameGeometry() != geometry();
   move(ort_);
-  if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
+  if (!gerahmt)
+    if (QWindow* fenster = windowHandle()) fenster->setFramePosition(ort_);
 }
 
 void TManuellForm::showEvent(QShowEvent* ereignis) {
@@ -420,8 +449,7 @@ void TManuellForm::Aktualisiere() {
   for (int i = 0; i < kPanels; ++i)
     verborgen[static_cast<std::size_t>(i)] = panels_[static_cast<std::size_t>(i)].rahmen->isHidden();
   ManuellAnordnen();
-  // Panels a larger layout adds show the current course's plans they would show on choosing it;
-  // a panel emptied otherwise (its element deleted) stays empty.
+  // Panels a larger layout adds show the current course's plans they would show on choosing it.
   const std::vector<TPlanElement*> elemente = KursElemente();
   for (int i = 0; i < Gitterzahl(); ++i) {
     TPanel& panel = panels_[static_cast<std::size_t>(i)];
@@ -509,13 +537,18 @@ void TManuellForm::EntferneKurs(TKurs* kurs) {
 }
 
 void TManuellForm::ElementWirdGeloescht(const TElement* e) {
+  bool gezeigt = false;
   for (TPanel& panel : panels_) {
     if (panel.element != e) continue;
+    gezeigt = true;
     panel.element = nullptr;
     panel.label->clear();
     panel.gitter->SetzeText(0, 0, Kennbuchstabe(nullptr));
   }
   planung_.VergissElement(e);
+  // The course has let go of the element already: its panels show what it has left, as when it
+  // became current, so that its teacher (say) is not hidden behind a blank class panel.
+  if (gezeigt) ZeigeAktKurs();
   NeuZeichnen();
 }
 
@@ -631,11 +664,15 @@ void TManuellForm::ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const
 // ---------------------------------------------------------------------------------------------
 // Closing
 
+bool TManuellForm::FrageVorDemSchliessen() {
+  if (!planung_.HatOffeneStunden()) return true;
+  TManSchliessForm frage(this);
+  return frage.Zeige() == Modal::Ja;
+}
+
 void TManuellForm::FormCloseQuery(bool& erlaubt) {
   TKindFenster::FormCloseQuery(erlaubt);
-  if (!erlaubt || !planung_.HatOffeneStunden()) return;
-  TManSchliessForm frage(this);
-  if (frage.Zeige() != Modal::Ja) erlaubt = false;
+  if (erlaubt && !FrageVorDemSchliessen()) erlaubt = false;
 }
 
 void TManuellForm::FormClose(TCloseAction& aktion) {

@@ -64,6 +64,8 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void Aenderungen(const TAenderungen& a) override;
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
   void Schliesse() override { TKindFenster::Schliesse(); }
+  // "Manuellfenster schließen" while a course of the list has open hours.
+  bool FrageVorDemSchliessen() override;
   // IManuellFenster
   void ModusGeaendert() override;
   void NimmKursAuf(TKurs* kurs) override;
@@ -126,6 +128,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void FormClose(TCloseAction& aktion) override;
   void showEvent(QShowEvent* ereignis) override;
   void keyPressEvent(QKeyEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   struct TPanel {

@@ -88,7 +88,7 @@ void InstallierePlanDialoge(TGuiDialoge& dialoge) {
 
 void InstallierePlanFenster(IInstallation& inst) {
   InstallierePlanDialoge(inst.Fragen());
-  for (const TPlanArt& a : kPlanArten)
+  for (const TPlanArt& a : kPlanArten) {
     inst.FensterArten().Registriere(
         a.art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
@@ -96,6 +96,11 @@ void InstallierePlanFenster(IInstallation& inst) {
           OeffnePlanFenster(inst.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &inst.Palette(),
                             inst.Hauptfenster());
         });
+    // "Manuell" then takes every lesson of the plan.
+    inst.FensterArten().SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, [](TKindFenster& fenster) {
+      if (auto* plan = dynamic_cast<TPlnForm*>(&fenster)) plan->AlleZellenWaehlen();
+    });
+  }
 }
 
 }  // namespace kolvar

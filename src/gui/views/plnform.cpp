@@ -32,6 +32,7 @@
 #include "platform/ipalette.h"
 #include "platform/popupdienst.h"
 #include "platform/qtext.h"
+#include "platform/schriftbreite.h"
 #include "platform/spaltenmenue.h"
 #include "views/planfenster.h"
 #include "views/setzdialoge.h"
@@ -162,17 +163,20 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
     const TZellTeile teile = Teile(nullptr);
     PlnGrid->SetzeStandardBreite(teile.breite[0] + teile.breite[1] + teile.breite[2]);
   }
-  PlnGrid->SetzeSpaltenBreite(0, f.psb);
+  const int stundenSpalte = st.StundenSpalte(SchriftBreite);
+  PlnGrid->SetzeSpaltenBreite(0, stundenSpalte);
   PlnGrid->SetzeZeilenHoehe(0, st.PlanZeilenHoehe);
-  PlanWechselKnopf->setGeometry(2, 2, std::max(12, f.psb - 4), std::max(12, st.PlanZeilenHoehe - 4));
+  PlanWechselKnopf->setGeometry(2, 2, std::max(12, stundenSpalte - 4), std::max(12, st.PlanZeilenHoehe - 4));
 
   // The window is fitted to the screen when it shows an element or a grid of another size; a
   // refresh after every change of a lesson leaves the size the user gave it.
   const QSize raster(PlnGrid->Spalten(), PlnGrid->Zeilen());
   const QSize zelle(PlnGrid->StandardBreite(), PlnGrid->StandardHoehe());
-  const bool einpassen = element != element_ || raster != eingepasstRaster_ || zelle != eingepassteZelle_;
+  const bool einpassen = element != element_ || raster != eingepasstRaster_ || zelle != eingepassteZelle_ ||
+                         stundenSpalte != eingepassteStundenSpalte_;
   eingepasstRaster_ = raster;
   eingepassteZelle_ = zelle;
+  eingepassteStundenSpalte_ = stundenSpalte;
   element_ = element;
   // Taking the window over for another element moves the element's plan slot with it.
   Schule().BindeFenster(this, element_);
@@ -257,6 +261,10 @@ std::vector<TKurs*> TPlnForm::MarkierteKurse() const {
     for (int d = a.links; d <= a.rechts; ++d)
       if (TKurs* k = zellen_.Kurs(d, p)) kurse.push_back(k);
   return kurse;
+}
+
+void TPlnForm::AlleZellenWaehlen() {
+  PlnGrid->SetzeAuswahl(TGitterAuswahl{1, 1, PlnGrid->Spalten() - 1, PlnGrid->Zeilen() - 1});
 }
 
 void TPlnForm::MarkiereKurs(const TKurs* kurs) {

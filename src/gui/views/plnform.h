@@ -61,6 +61,8 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   void MarkierungenLoeschen() override;
   // The lessons of the selected cells, row by row.
   std::vector<TKurs*> MarkierteKurse() const override;
+  // Selects every day and period ("Alles auswählen").
+  void AlleZellenWaehlen();
 
   // Copies the plan as TAB-separated text (through the palette's memo).
   void PlanKopieren();
@@ -123,6 +125,7 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
   QPoint quelle_{-1, -1};
   QSize eingepasstRaster_;
   QSize eingepassteZelle_;
+  int eingepassteStundenSpalte_ = 0;
 };
 
 class TLePlnForm : public TPlnForm {

@@ -76,6 +76,26 @@ TEST_F(ManuellPlanungTest, NeighboursWrapAndSkipCompleteCoursesOnlyWhenAsked) {
   EXPECT_EQ(leer.Nachbar(true, true), nullptr);
 }
 
+// Acting on every version, a course complete in the version shown is passed over although other
+// versions still have open hours of it; one complete only in another version is not.
+TEST(ManuellPlanungVersionen, NeighboursPassOverCoursesCompleteInTheCurrentVersion) {
+  auto s = BaueKleineSchule(2);
+  s->standard.SetNurAktuelleVersion(false);
+  TManuellPlanung m(*s->schule);
+  m.MitKursliste({s->deutsch6a, s->mathe5b, s->deutsch5a}, false);
+  for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);
+  ASSERT_LT(s->mathe5b->GesetzteStunden(-1), s->mathe5b->Stunden(-1));
+  EXPECT_EQ(m.Nachbar(true, true), s->deutsch5a);
+  EXPECT_EQ(m.Nachbar(true, false), s->mathe5b);
+  s->standard.SetAktuelleVersion(2);
+  EXPECT_EQ(m.Nachbar(true, true), s->mathe5b);
+  // The window's other questions still count every version: Ma has open hours.
+  for (int p = 1; p <= 3; ++p) s->deutsch6a->Setze(1, 1, nullptr, p);
+  for (int p = 1; p <= 4; ++p) s->deutsch5a->Setze(1, 3, s->r101, p);
+  EXPECT_TRUE(m.HatOffeneStunden());
+  EXPECT_TRUE(PruefeModell(*s->schule).empty());
+}
+
 // An element going away is no longer the chosen room or the shown coupling; a room the user
 // switched off stays off.
 TEST_F(ManuellPlanungTest, ForgottenElementsLeaveRoomAndCoupling) {
@@ -256,6 +276,47 @@ TEST(ManuellGeometrieTest, PanelsFollowTheLayoutTheMinimumHeightsAndTheScreen) {
   EXPECT_EQ(std::tie(g.Panels[3].Links, g.Panels[3].Oben), std::make_tuple(322, 401));
   EXPECT_EQ(std::tie(g.Box.Links, g.Box.Oben, g.Box.Breite, g.Box.Hoehe), std::make_tuple(5, 5, 80, 787));
   EXPECT_EQ(g.LabelLinks(), 93);
+}
+
+// A window on the screen keeps its place and takes the room from there; only a title bar under
+// the palette (which stays on top) moves down below it.
+TEST(ManuellGeometrieTest, AWindowOnTheScreenKeepsItsPlace) {
+  TManuellMasse m;
+  m.Pma = 4;  // "3 quer": 227 x 391 panels as far as the screen allows
+  m.Tage = 5;
+  m.Stunden = 8;
+  m.ZeilenHoehe = 18;
+  m.MaxBreite = 30;
+  m.StundenBreite = 40;
+  m.Palette = {0, 0, 600, 60};
+  m.Bildschirm = {0, 0, 1280, 900};
+  m.HatOrt = true;
+  m.PaletteFreilassen = true;
+  struct TFall {
+    TPunkt ort;
+    int hoehe;
+    TRechteck fenster;
+  } faelle[] = {
+      {{300, 200}, 216, {300, 200, 332, 693}},  // (900 - 5 - 200 - 30) / 3 - 5
+      {{100, 30}, 261, {100, 65, 332, 828}},    // under the palette: 5 below it
+      {{100, -10}, 261, {100, 65, 332, 828}},   // its title bar half above the screen
+      {{100, 45}, 261, {100, 65, 332, 828}},    // the title bar's lower half under it
+      {{700, 30}, 273, {700, 30, 332, 864}},    // beside the palette: stays
+      {{1000, 5}, 281, {1000, 5, 275, 888}},    // at the right edge: narrower
+  };
+  for (const TFall& f : faelle) {
+    SCOPED_TRACE(f.ort.X);
+    m.Ort = f.ort;
+    const TManuellGeometrie g = ManuellGeometrie(m);
+    EXPECT_EQ(g.PanelHoehe, f.hoehe);
+    const TRechteck& r = g.Fenster;
+    EXPECT_EQ(std::tie(r.Links, r.Oben, r.Breite, r.Hoehe),
+              std::tie(f.fenster.Links, f.fenster.Oben, f.fenster.Breite, f.fenster.Hoehe));
+  }
+  // Unasked, a window under the palette stays there too.
+  m.PaletteFreilassen = false;
+  m.Ort = {100, 30};
+  EXPECT_EQ(ManuellGeometrie(m).Fenster.Oben, 30);
 }
 
 }  // namespace

@@ -48,6 +48,25 @@ TEST(Spaltenbreiten, Deputatfenster) {
   EXPECT_EQ(s.DeputatFenster.dwb, 4 * 6);  // at least "Wert"
 }
 
+// The plans' period column: "psb" as long as the labels of the version shown fit, else the widest
+// of them; "psb" itself is left alone.
+TEST(Spaltenbreiten, StundenspalteNachDenLabels) {
+  TStandard s;
+  s.PlanFenster.pkf = false;
+  s.PlanFenster.psb = 40;
+  s.SetVersionszahl(2);
+  EXPECT_EQ(s.StundenSpalte(Breite), 40);
+  s.SetStundenBezeichnungen(2, {"7:45 Uhr", "8:35 - 9:20 ab"});
+  EXPECT_EQ(s.StundenSpalte(Breite), 40) << "version 1 is shown";
+  s.SetAktuelleVersion(2);
+  EXPECT_EQ(s.StundenSpalte(Breite), 14 * 6 + 3);
+  s.PlanFenster.pkf = true;  // measured as the other widths are
+  EXPECT_EQ(s.StundenSpalte(Breite), 14 * 7 + 3);
+  s.PlanFenster.psb = 200;
+  EXPECT_EQ(s.StundenSpalte(Breite), 200);
+  EXPECT_EQ(s.PlanFenster.psb, 200);
+}
+
 std::array<int, 15> Breiten(const TStandard& s) {
   const auto& p = s.PlanFenster;
   const auto& d = s.DeputatFenster;
