@@ -12,7 +12,7 @@
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
-#include "app/zeitform.h"
+#include "einstellungen/zeitform.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "model/klasse.h"
