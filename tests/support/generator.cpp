@@ -416,7 +416,7 @@ class TBau {
       if (z_.Chance(5)) k->SetzeNichtZaehlenLehrer(true);
       if (z_.Chance(3)) k->SetzeNichtZaehlenKlassen(true);
       if (z_.Chance(10)) k->SetzeInfo("Förder");
-      if (z_.Chance(10)) k->SetzeFaktor(z_.Zwischen(2, 3));
+      if (z_.Chance(10)) k->SetFaktor(z_.Zwischen(2, 3));
       k->SetzeEinzelstunden(z_.Zwischen(0, 3));
       k->SetzeStundenProTag(z_.Zwischen(1, 2));
       k->SetzeTabelle(z_.Zwischen(1, 4));

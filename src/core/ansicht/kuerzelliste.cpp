@@ -62,7 +62,7 @@ void TKuerzelListe::Loesche(TElement* e) {
   schule_.AktualisiereAlleFenster();
 }
 
-bool TKuerzelListe::Sortiere(const TVergleich& vergleich) {
+bool TKuerzelListe::KuerzelSortieren(const TVergleich& vergleich) {
   const std::vector<TElement*> vorher = Elemente();
   std::vector<TElement*> sortiert = vorher;
   std::stable_sort(sortiert.begin(), sortiert.end(), [&vergleich](const TElement* a, const TElement* b) {

@@ -44,7 +44,7 @@ class TKuerzelListe {
   // The element, unlinked from its courses (their lessons of it go) and everything else.
   void Loesche(TElement* e);
   // Stable sort by the comparison; true (and the school modified) when the order changed.
-  bool Sortiere(const TVergleich& vergleich);
+  bool KuerzelSortieren(const TVergleich& vergleich);
   // The element of row von goes to row nach, the rows between move up or down by one (as the
   // row passes them one exchange at a time); true when anything moved.
   bool Verschiebe(int von, int nach);

@@ -39,7 +39,7 @@ TSperrQuelle TSperrQuelle::VonVorlage(TWochBereich& vorlage, const TWochBereich&
   return q;
 }
 
-TWochenZelle WochenZelle(const TSperrQuelle& q, int v, int d, int p) {
+TWochenZelle ZeichneWochenZelle(const TSperrQuelle& q, int v, int d, int p) {
   TWochenZelle z;
   if (q.Belegung != nullptr && q.Belegung->Belegt(v, d, p)) {
     z.Art = TWochenZelle::TArt::Gesetzt;

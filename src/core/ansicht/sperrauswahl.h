@@ -37,7 +37,7 @@ struct TWochenZelle {
 };
 
 // What cell (d, p) of version v shows; a placed slot hides its lock.
-TWochenZelle WochenZelle(const TSperrQuelle& q, int v, int d, int p);
+TWochenZelle ZeichneWochenZelle(const TSperrQuelle& q, int v, int d, int p);
 
 // Every free slot of days [tagVon, tagBis] x periods [stdVon, stdBis] in version v takes the negation
 // of the lock of the start cell (startTag, startStd); occupied slots keep theirs. Only concrete

@@ -77,7 +77,7 @@ std::vector<TVertretung*> TVertrDruck::Liste(uint8_t art, int ordnung) const {
   return liste;
 }
 
-std::vector<std::string> TVertrDruck::Fehlende(int art, const TVertretungsVorgabe& vorgabe) const {
+std::vector<std::string> TVertrDruck::Fehlende(int art, const TVertrDruckEinstellung& vorgabe) const {
   const TListe<TFehl>& liste = art == 0   ? schule_.LehrerFehlen()
                                : art == 1 ? schule_.KlassenFehlen()
                                           : schule_.RaumFehlen();
@@ -123,7 +123,7 @@ std::vector<std::string> TVertrDruck::Text() {
 void TVertrDruck::Lauf() {
   bool erste = true;
   for (std::size_t n = 0; n < o_.Vorgaben.size(); ++n) {
-    const TVertretungsVorgabe& v = o_.Vorgaben[n];
+    const TVertrDruckEinstellung& v = o_.Vorgaben[n];
     if (!o_.vc[n] || (!v.vdv && !v.vde)) continue;
     if (f_ != nullptr && f_->Abgebrochen()) return;
     if (!erste && f_ != nullptr) {
@@ -135,7 +135,7 @@ void TVertrDruck::Lauf() {
   }
 }
 
-void TVertrDruck::Vorgabe(const TVertretungsVorgabe& v) {
+void TVertrDruck::Vorgabe(const TVertrDruckEinstellung& v) {
   v_ = &v;
   if (f_ != nullptr) Miss(v);
   y_ = cm_;
@@ -160,7 +160,7 @@ void TVertrDruck::Vorgabe(const TVertretungsVorgabe& v) {
 }
 
 // Each column as wide as its widest text plus an "A".
-void TVertrDruck::Miss(const TVertretungsVorgabe& v) {
+void TVertrDruck::Miss(const TVertrDruckEinstellung& v) {
   const auto breiteste = [this](const auto& liste, bool name) {
     int b = 0;
     for (const auto* e : liste)
@@ -236,7 +236,7 @@ void TVertrDruck::Regel() {
   y_ += h_;
 }
 
-void TVertrDruck::DruckeFehlende(const TVertretungsVorgabe& v) {
+void TVertrDruck::DruckeFehlende(const TVertrDruckEinstellung& v) {
   if (v.vma) {
     for (const std::string& zeile : bemerkungen_) {
       if (f_ == nullptr) {
@@ -381,7 +381,7 @@ void TVertrDruck::NachKlassen(const std::vector<TVertretung*>& liste, bool raum)
   }
 }
 
-void TVertrDruck::DruckeVertretungsplan(const TVertretungsVorgabe& v) {
+void TVertrDruck::DruckeVertretungsplan(const TVertrDruckEinstellung& v) {
   const std::vector<TVertretung*> liste = Liste(VertrArt::Lehrer, v.vvs);
   if (liste.empty()) return;
   if (v.vvs == 0) {
@@ -433,7 +433,7 @@ void TVertrDruck::DruckeVertretungsplan(const TVertretungsVorgabe& v) {
   }
 }
 
-void TVertrDruck::DruckeErsatzraumplan(const TVertretungsVorgabe& v) {
+void TVertrDruck::DruckeErsatzraumplan(const TVertrDruckEinstellung& v) {
   const std::vector<TVertretung*> liste = Liste(VertrArt::Raum, v.ves);
   if (liste.empty()) return;
   if (v.ves == 0) {

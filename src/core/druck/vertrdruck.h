@@ -35,7 +35,7 @@ class TVertrDruck {
   // The needed records of the date of one kind in the order the preset's order field chooses.
   std::vector<TVertretung*> Liste(uint8_t art, int ordnung) const;
   // "fehlende Lehrer:" ... : the entries "element<TAB>first - last" of one absence list.
-  std::vector<std::string> Fehlende(int art, const TVertretungsVorgabe& vorgabe) const;
+  std::vector<std::string> Fehlende(int art, const TVertrDruckEinstellung& vorgabe) const;
 
  private:
   enum class TFeld {
@@ -56,17 +56,17 @@ class TVertrDruck {
   };
 
   void Lauf();
-  void Vorgabe(const TVertretungsVorgabe& v);
-  void Miss(const TVertretungsVorgabe& v);
+  void Vorgabe(const TVertrDruckEinstellung& v);
+  void Miss(const TVertrDruckEinstellung& v);
   void Kopf();
   void Titel(const std::string& titel);
   void Regel();
-  void DruckeFehlende(const TVertretungsVorgabe& v);
+  void DruckeFehlende(const TVertrDruckEinstellung& v);
   void Gruppe(const std::string& text);
   void Zeile(const std::vector<TEintrag>& eintraege);
   void Platz();
-  void DruckeVertretungsplan(const TVertretungsVorgabe& v);
-  void DruckeErsatzraumplan(const TVertretungsVorgabe& v);
+  void DruckeVertretungsplan(const TVertrDruckEinstellung& v);
+  void DruckeErsatzraumplan(const TVertrDruckEinstellung& v);
   void NachKlassen(const std::vector<TVertretung*>& liste, bool raum);
 
   std::string LehrerText(const TElement* l) const;
@@ -81,7 +81,7 @@ class TVertrDruck {
   TVertretungsDruckOptionen o_;
   std::vector<std::string> bemerkungen_;
   int32_t datum_;
-  const TVertretungsVorgabe* v_ = nullptr;
+  const TVertrDruckEinstellung* v_ = nullptr;
 
   IZeichenflaeche* f_ = nullptr;
   std::vector<std::string>* text_ = nullptr;

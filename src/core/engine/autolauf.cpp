@@ -171,7 +171,7 @@ class TKursSetzer {
     return eigene;
   }
 
-  int Bloecke(int n) {
+  int AutoBloeckeSetzen(int n) {
     const int s = std::max(1, kurs_.StundenProTag());
     for (int a = 2 * s; a >= 1; --a) {
       const int b = (a + 1) / 2;
@@ -207,8 +207,7 @@ class TKursSetzer {
     const int f = e - (kurs_.Stunden(v_) - platziert) - einzeln;
     if (f < 1) return n;
     std::array<int, kTage + 1> frei{};
-    for (int d = 1; d <= kTage; ++d)
-      frei[static_cast<std::size_t>(d)] = kStunden - ZaehleBits(Ergebnis(d));
+    for (int d = 1; d <= kTage; ++d) frei[static_cast<std::size_t>(d)] = kStunden - ZaehleBits(Ergebnis(d));
     int m = 0;
     for (int d = 1; d <= mtn_; ++d)
       if (Stunden(d) == 0 && frei[static_cast<std::size_t>(d)] >= 1) ++m;
@@ -349,7 +348,7 @@ int AutoKursSetzen(TAutoLauf& lauf, TKurs& kurs, int v, int n) {
   const std::vector<TStand> anfang = zurueck ? Merke(gruppe, v) : std::vector<TStand>{};
   const int anfangsZahl = static_cast<int>(anfang.size());
   TKursSetzer setzer(lauf, kurs, v);
-  n = setzer.Bloecke(n);
+  n = setzer.AutoBloeckeSetzen(n);
   n = setzer.Einzelstunden(n);
   if (zurueck && !setzer.MusterPasst()) {
     // Everything goes back as it was found, the hours of the partners too.

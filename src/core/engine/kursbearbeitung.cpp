@@ -79,7 +79,7 @@ void SetzeKursTabelle(TKurs& k, int n) {
 }
 
 void SetzeKursFaktor(TKurs& k, int32_t f) {
-  k.SetzeFaktor(std::clamp<int32_t>(f, 0, 10000));
+  k.SetFaktor(std::clamp<int32_t>(f, 0, 10000));
 }
 
 bool NichtVerplanenAenderbar(const TKurs& k) {

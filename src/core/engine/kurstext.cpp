@@ -123,7 +123,7 @@ TKursText TKursText::Lies(std::string_view text) {
   return ergebnis;
 }
 
-bool TKursText::KuerzelBekannt(const TSchule& schule) const {
+bool TKursText::KuerzelPruefen(const TSchule& schule) const {
   auto bekannt = [](const auto& liste, const std::string& text) {
     return text.empty() || TSchule::SucheKuerzel(liste, text) != nullptr;
   };
@@ -135,7 +135,7 @@ bool TKursText::KuerzelBekannt(const TSchule& schule) const {
   return true;
 }
 
-std::vector<TKurs*> TKursText::Einfuegen(TSchule& schule) const {
+std::vector<TKurs*> TKursText::KurseEinfuegen(TSchule& schule) const {
   std::vector<TKurs*> neu;
   if (!Gueltig()) return neu;
   TSchule::TAktion aktion(schule);
@@ -153,7 +153,7 @@ std::vector<TKurs*> TKursText::Einfuegen(TSchule& schule) const {
     TFach* fach = z.Fach.empty() ? nullptr : schule.FachMitKuerzel(z.Fach);
     TKopplung* kopplung = z.Kopplung.empty() ? nullptr : schule.KopplungMitKuerzel(z.Kopplung);
     letzter = schule.ErzeugeKurs(lehrer, klasse, kopplung, fach, raum, z.Stunden);
-    letzter->SetzeFaktor(z.Faktor);
+    letzter->SetFaktor(z.Faktor);
     letzter->SetzeInfo(z.Info);
     letzter->SetzeStundenProTag(z.StundenProTag);
     letzter->SetzeEinzelstunden(z.Einzelstunden);

@@ -42,10 +42,10 @@ class TKursText {
   const std::vector<TKursZeile>& Eintraege() const { return zeilen_; }
 
   // Whether every abbreviation names an existing element.
-  bool KuerzelBekannt(const TSchule& schule) const;
+  bool KuerzelPruefen(const TSchule& schule) const;
   // Makes the courses (unknown abbreviations become new elements at the end of their lists);
   // nothing for an invalid text. The new courses in order.
-  std::vector<TKurs*> Einfuegen(TSchule& schule) const;
+  std::vector<TKurs*> KurseEinfuegen(TSchule& schule) const;
 
  private:
   std::vector<TKursZeile> zeilen_;

@@ -99,7 +99,7 @@ bool TManuellPlanung::SetzeAktKurs(TKurs* kurs) {
   raum_ = kurs->HaeufigsterRaum();
   if (raum_ == nullptr) raum_ = kurs->Raeume().Hole(1);
   kopplung_ = kurs->Kopplung();
-  SammleGruende();
+  SperrgruendeErmitteln();
   return true;
 }
 
@@ -118,7 +118,7 @@ bool TManuellPlanung::EntferneKurs(TKurs* kurs) {
     kopplung_ = nullptr;
     if (!kurse_.empty()) SetzeAktKurs(kurse_.front());
   } else {
-    SammleGruende();
+    SperrgruendeErmitteln();
   }
   return kurse_.empty();
 }
@@ -163,17 +163,17 @@ void TManuellPlanung::VergissElement(const TElement* e) {
     if (static_cast<const TElement*>(raum_) == e) raum_ = nullptr;
   }
   if (static_cast<const TElement*>(kopplung_) == e) kopplung_ = nullptr;
-  SammleGruende();
+  SperrgruendeErmitteln();
 }
 
 void TManuellPlanung::SetzeRaum(TRaum* r) {
   raum_ = r;
-  SammleGruende();
+  SperrgruendeErmitteln();
 }
 
 void TManuellPlanung::ZeigeKopplung(bool an) {
   kopplung_ = an && akt_ != nullptr ? akt_->Kopplung() : nullptr;
-  SammleGruende();
+  SperrgruendeErmitteln();
 }
 
 void TManuellPlanung::Versionen(int& von, int& bis) const {
@@ -189,7 +189,7 @@ void TManuellPlanung::Versionen(int& von, int& bis) const {
 // ---------------------------------------------------------------------------------------------
 // Reasons
 
-void TManuellPlanung::SammleGruende() {
+void TManuellPlanung::SperrgruendeErmitteln() {
   for (TKonfliktListe& l : gruende_) l.Leere();
   if (ohneGruende_ || akt_ == nullptr) return;
   const TStandard& st = schule_.Standard();
@@ -270,7 +270,7 @@ TZellBild TManuellPlanung::Bild(int d, int p, const TKurs* zellKurs) const {
 // ---------------------------------------------------------------------------------------------
 // The course pop-up
 
-std::vector<TMenueEintrag> TManuellPlanung::KursMenue() {
+std::vector<TMenueEintrag> TManuellPlanung::KursMenueAufbauen() {
   const TStandard& st = schule_.Standard();
   std::vector<TMenueEintrag> eintraege;
   for (TKurs* k : kurse_) {
@@ -312,7 +312,7 @@ bool TManuellPlanung::Setze(int d, int p) {
       TRaum* r = k == akt_ ? raum_ : k->FindeFreienRaum(v, d, p);
       if (k->Setze(v, d, r, p) != nullptr) gesetzt = true;
     }
-  if (gesetzt) SammleGruende();
+  if (gesetzt) SperrgruendeErmitteln();
   return gesetzt;
 }
 
@@ -331,7 +331,7 @@ bool TManuellPlanung::Verschiebe(int vonTag, int vonStunde, int zuTag, int zuStu
   if (TKurs* k = NaechsterOffenerKurs())
     SetzeAktKurs(k);
   else
-    SammleGruende();
+    SperrgruendeErmitteln();
   return true;
 }
 

@@ -114,7 +114,7 @@ class TManuellPlanung {
   void VergissElement(const TElement* e);
 
   // Collects the reasons of every slot of the school days and shown periods.
-  void SammleGruende();
+  void SperrgruendeErmitteln();
   // The reasons of a slot; empty outside 1..7 x 1..16.
   const TKonfliktListe& Gruende(int d, int p) const;
   // The menu text of a reason found at the slot.
@@ -124,7 +124,7 @@ class TManuellPlanung {
 
   // The course pop-up: value, hours and text, "<...>" when complete, the current one checked;
   // an entry makes its course current.
-  std::vector<TMenueEintrag> KursMenue();
+  std::vector<TMenueEintrag> KursMenueAufbauen();
 
   // Places the current course at the slot in the versions of the rule, after the checks
   // (the slot's reasons, or a fresh check with reasons off). True when it was placed.

@@ -171,7 +171,7 @@ std::vector<int> TParTabelle::FuelleSpalte(int spalte, const TKlasse& klasse) {
   return geaendert;
 }
 
-void TParTabelle::Speichern() {
+void TParTabelle::ParTabelleSpeichern() {
   TParListe& par = schule_.ParListe();
   bool gleich =
       par.Zeilen() == zeilen_ && par.Spalten() == spalten_ && par.Zellen().Anzahl() == zeilen_ * spalten_;

@@ -61,7 +61,7 @@ class TParTabelle {
 
   // Writes the cells into the school's table, row by row; marks the school modified only when
   // the table changed.
-  void Speichern();
+  void ParTabelleSpeichern();
 
   // The versions placing a row acts on: the current one, or every one when acting on all.
   void Versionen(int& von, int& bis) const;

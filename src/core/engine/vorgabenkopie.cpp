@@ -22,7 +22,7 @@ void KopiereKursEinstellungen(TSchule& schule, const std::vector<TKurs*>& kurse,
     if (k.Stunden)
       for (int v = von; v <= bis; ++v)
         kurs->SetzeStunden(v, std::max(k.StundenWert, kurs->GesetzteStunden(v)));
-    if (k.Faktor) kurs->SetzeFaktor(k.FaktorWert);
+    if (k.Faktor) kurs->SetFaktor(k.FaktorWert);
     if (k.ProTag) kurs->SetzeStundenProTag(k.ProTagWert);
     if (k.Einzel) kurs->SetzeEinzelstunden(k.EinzelWert);
     if (k.Tabelle) kurs->SetzeTabelle(k.TabelleWert);

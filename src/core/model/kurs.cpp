@@ -390,7 +390,7 @@ void TKurs::SetzeTabelle(int n) {
   tabelle_ = std::clamp(n, 1, 4);
   Geaendert();
 }
-void TKurs::SetzeFaktor(int32_t f) {
+void TKurs::SetFaktor(int32_t f) {
   const int32_t alt = faktor_;
   faktor_ = f;
   VertretungenFaktorGeaendert(*this, alt);

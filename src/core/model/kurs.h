@@ -83,7 +83,7 @@ class TKurs {
   int Tabelle() const { return tabelle_; }
   void SetzeTabelle(int n);
   int32_t Faktor() const { return faktor_; }
-  void SetzeFaktor(int32_t f);
+  void SetFaktor(int32_t f);
   bool NichtVerplanen() const { return nvp_; }
   void SetzeNichtVerplanen(bool an);
   bool NichtZaehlenLehrer() const { return nzl_; }

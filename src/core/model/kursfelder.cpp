@@ -45,7 +45,7 @@ void TKurs::FaktorMenueEintraege(IMenue& menue) {
 }
 
 void TKurs::FaktorMenueClick(int32_t f) {
-  SetzeFaktor(f);
+  SetFaktor(f);
   KursGeaendert();
 }
 

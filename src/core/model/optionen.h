@@ -194,7 +194,7 @@ struct TEinfacheDruckOptionen {
 
 // One of the four presets "Einstellung 1".."Einstellung 4" of the substitution printout; the
 // store appends the preset number to each value name.
-struct TVertretungsVorgabe {
+struct TVertrDruckEinstellung {
   bool vdv = true;                          // print the substitution plan
   int vvs = 0;                              // its sort order
   bool vde = true;                          // print the substitute-room plan
@@ -203,7 +203,7 @@ struct TVertretungsVorgabe {
   bool vfl = true, vfk = true, vfr = true;  // absent teachers, classes, rooms
   int vlb = 0;                              // teachers by name or abbreviation
   int vba = 0;                              // remarks for students or teachers
-  bool operator==(const TVertretungsVorgabe&) const = default;
+  bool operator==(const TVertrDruckEinstellung&) const = default;
 };
 
 // Substitution plan printout ("Urbo29").
@@ -211,7 +211,7 @@ struct TVertretungsDruckOptionen {
   TSchrift Schrift;  // "vfn", "vfs"
   int vra = 1;
   std::array<bool, 4> vc{true, true, true, true};  // which presets are printed
-  std::array<TVertretungsVorgabe, 4> Vorgaben;
+  std::array<TVertrDruckEinstellung, 4> Vorgaben;
   bool operator==(const TVertretungsDruckOptionen&) const = default;
 };
 

@@ -54,7 +54,7 @@ TStandard::TStandard() {
   Kalenderwochen.fill(0);
   InitKalenderwochen();
   for (int i = 0; i < kVertrBemerkungen; ++i)
-    bem[static_cast<std::size_t>(i)] = "Bemerkung" + std::to_string(i + 1);
+    StandardBemerkung[static_cast<std::size_t>(i)] = "Bemerkung" + std::to_string(i + 1);
 }
 
 void TStandard::SetVersionszahl(int n) {
@@ -220,7 +220,7 @@ void TStandard::SetTagNamen(const std::array<std::string, kTage>& namen) {
   for (std::size_t d = 0; d < spn.size(); ++d) spn[d] = OhneDollar(namen[d], kNamenLaenge);
 }
 
-void TStandard::SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe, 4>& vorgaben,
+void TStandard::SetDruckVertrEinstellungen(const std::array<TVertrDruckEinstellung, 4>& vorgaben,
                                            const std::array<bool, 4>& drucken) {
   VertretungsDruck.vc = drucken;
   VertretungsDruck.Vorgaben = vorgaben;
@@ -233,7 +233,8 @@ void TStandard::SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe,
 }
 
 void TStandard::SetVertrBemerkungen(const std::array<std::string, kVertrBemerkungen>& bemerkungen) {
-  for (std::size_t i = 0; i < bem.size(); ++i) bem[i] = KuerzeText(bemerkungen[i], kBemerkungLaenge);
+  for (std::size_t i = 0; i < StandardBemerkung.size(); ++i)
+    StandardBemerkung[i] = KuerzeText(bemerkungen[i], kBemerkungLaenge);
 }
 
 void TStandard::SetzeStartZeit(const Uhr& uhr) {

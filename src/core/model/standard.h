@@ -189,19 +189,19 @@ class TStandard {
   TEinfacheDruckOptionen VertretungsUebersichtDruck;  // "Urbo31"
 
   // Substitution planning ("Urbo28", "Urbo29", "Urbo32").
-  int vsa = 0;                                                 // sort order of the substitution list, 0..3
-  int vla = 2;                                                 // teachers offered as substitutes, 0..2
-  int vva = 1;                                                 // account shown: 0 "V-Std. 1", 1 "V-Std 2"
-  int vpl = 0;                                                 // day plan shown: 0 teacher, 1 class
-  bool vfc = true, vrc = true;                                 // filters "freie Lehrer", "Randstunden"
-  int vll = 10, vlt = 50;                                      // substitute-teacher choice position
-  int vrl = 10, vrt = 50;                                      // substitute-room choice position
-  int vle = 100, vto = 50;                                     // substitution list position
-  TVertretungsDruckOptionen VertretungsDruck;                  // presets, "vfn", "vfs", "vra"
-  TEinfacheDruckOptionen VertretungsStundenDruck;              // "sfn", "sfs", "sra"
-  std::array<std::vector<std::string>, kBemerkungsListen> vm;  // general remark lists
-  std::array<std::string, kVertrBemerkungen> bem;              // standard remarks
-  void SetDruckVertrEinstellungen(const std::array<TVertretungsVorgabe, 4>& vorgaben,
+  int vsa = 0;                                     // sort order of the substitution list, 0..3
+  int vla = 2;                                     // teachers offered as substitutes, 0..2
+  int vva = 1;                                     // account shown: 0 "V-Std. 1", 1 "V-Std 2"
+  int vpl = 0;                                     // day plan shown: 0 teacher, 1 class
+  bool vfc = true, vrc = true;                     // filters "freie Lehrer", "Randstunden"
+  int vll = 10, vlt = 50;                          // substitute-teacher choice position
+  int vrl = 10, vrt = 50;                          // substitute-room choice position
+  int vle = 100, vto = 50;                         // substitution list position
+  TVertretungsDruckOptionen VertretungsDruck;      // presets, "vfn", "vfs", "vra"
+  TEinfacheDruckOptionen VertretungsStundenDruck;  // "sfn", "sfs", "sra"
+  std::array<std::vector<std::string>, kBemerkungsListen> AllgBemerkung;  // general remark lists
+  std::array<std::string, kVertrBemerkungen> StandardBemerkung;           // standard remarks
+  void SetDruckVertrEinstellungen(const std::array<TVertrDruckEinstellung, 4>& vorgaben,
                                   const std::array<bool, 4>& drucken);
   // Which of the four presets "Drucke Vertretungsplan" prints.
   void SetDruckVertrEinstWahl(const std::array<bool, 4>& drucken) { VertretungsDruck.vc = drucken; }

@@ -373,7 +373,7 @@ void TStandard::Binde(TEinstellungsBinder& b) {
   b.Zahl(a, "vra", vd.vra, 0, kMaxRand);
   for (int k = 0; k < kBemerkungsListen; ++k) {
     // List k: its line count under "vm" + the k-th letter from c, its lines under "M" + 100 k + j.
-    auto& liste = vm[static_cast<std::size_t>(k)];
+    auto& liste = AllgBemerkung[static_cast<std::size_t>(k)];
     int anzahl = std::min(static_cast<int>(liste.size()), kMaxListenZeilen);
     b.Zahl(a, std::string("vm") + static_cast<char>('c' + k), anzahl, 0, kMaxListenZeilen);
     std::vector<std::string> zeilen;
@@ -422,7 +422,8 @@ void TStandard::Binde(TEinstellungsBinder& b) {
 
   a = Abschnitt(32);
   for (int i = 1; i <= kVertrBemerkungen; ++i)
-    b.Text(a, "bem" + std::to_string(i), bem[static_cast<std::size_t>(i - 1)], kBemerkungLaenge);
+    b.Text(a, "bem" + std::to_string(i), StandardBemerkung[static_cast<std::size_t>(i - 1)],
+           kBemerkungLaenge);
 
   // Compressing, HTML colours.
   a = Abschnitt(33);

@@ -584,7 +584,7 @@ void TKursImport::Uebernimm(std::string_view text) {
 
     kurs->SetzeFarbe(0xFFFFFF);
     kurs->SetzeInfo(s.Feld(4));
-    kurs->SetzeFaktor(std::clamp(Zahl(s.Feld(2)), 1, 10000));
+    kurs->SetFaktor(std::clamp(Zahl(s.Feld(2)), 1, 10000));
     kurs->SetzeStundenProTag(std::clamp(Zahl(s.Feld(18)), 1, kStunden));
     kurs->SetzeEinzelstunden(std::clamp(Zahl(s.Feld(19)), 0, st.mtn));
     kurs->SetzeTabelle(std::clamp(Zahl(s.Feld(20)), 1, 4));

@@ -57,7 +57,7 @@ class TEinstellungsRetter {
 
 class TLeser::TBlockLeser {
  public:
-  TBlockLeser(TBuffer& b, TStandard& st, TUmgebung u, IFortschritt* f, std::vector<TFensterSatz>& fenster)
+  TBlockLeser(TBuffer& b, TStandard& st, TUmgebung u, IFortschritt* f, std::vector<TFenster>& fenster)
       : b_(b), st_(st), u_(u), f_(f), fenster_(fenster) {}
 
   std::unique_ptr<TSchule> Lies() {
@@ -387,7 +387,7 @@ class TLeser::TBlockLeser {
     for (int j = 0; j < setzungen; ++j) Setzung(*k);
     k->OrdneGeleseneSetzungen();
     k->SetzeInfo(b_.LiesName());
-    k->SetzeFaktor(b_.LiesInteger());
+    k->SetFaktor(b_.LiesInteger());
     k->SetzeEinzelstunden(b_.LiesInteger());
     k->SetzeNichtVerplanen(b_.LiesBoolean());
     k->SetzeNichtZaehlenKlassen(b_.LiesBoolean());
@@ -548,7 +548,7 @@ class TLeser::TBlockLeser {
   void Fenster() {
     const int n = Anzahl(2 + kTitelBytes + 8, "Fenster");
     for (int i = 0; i < n; ++i) {
-      TFensterSatz w;
+      TFenster w;
       w.Art = b_.LiesInteger();
       w.Titel = b_.LiesTitel();
       w.Links = b_.LiesInteger();
@@ -563,7 +563,7 @@ class TLeser::TBlockLeser {
   TStandard& st_;
   TUmgebung u_;
   IFortschritt* f_;
-  std::vector<TFensterSatz>& fenster_;
+  std::vector<TFenster>& fenster_;
   TVertretungsAblage ablage_;
   // Per record the reading index of its lesson; the first lesson's creation number.
   std::vector<std::size_t> satzKurs_;
@@ -594,7 +594,7 @@ std::unique_ptr<TSchule> TLeser::LiesDaten(std::vector<uint8_t> daten) {
   TBuffer b(std::move(daten));
   if (fortschritt_) fortschritt_->Position(0);
   TEinstellungsRetter retter(standard_);
-  std::vector<TFensterSatz> fenster;
+  std::vector<TFenster> fenster;
   std::unique_ptr<TSchule> schule;
   TBlockLeser leser(b, standard_, umgebung_, fortschritt_, fenster);
   try {

@@ -11,7 +11,7 @@
 
 #include "model/schule.h"
 #include "storage/dateifehler.h"
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 namespace kolvar {
 
@@ -37,7 +37,7 @@ class TLeser {
   std::unique_ptr<TSchule> LiesDaten(std::vector<uint8_t> daten);
 
   // After a successful read: the saved windows, to be reopened in this order.
-  const std::vector<TFensterSatz>& Fenster() const { return fenster_; }
+  const std::vector<TFenster>& Fenster() const { return fenster_; }
 
  private:
   class TBlockLeser;
@@ -45,7 +45,7 @@ class TLeser {
   TStandard& standard_;
   TUmgebung umgebung_;
   IFortschritt* fortschritt_;
-  std::vector<TFensterSatz> fenster_;
+  std::vector<TFenster> fenster_;
 };
 
 }  // namespace kolvar

@@ -79,7 +79,7 @@ class TBlockSchreiber {
  public:
   TBlockSchreiber(const TSchule& s, IFortschritt* f) : s_(s), f_(f), n_(s.Standard().mwn()) {}
 
-  std::vector<uint8_t> Schreibe(const std::vector<TFensterSatz>& fenster) {
+  std::vector<uint8_t> Schreibe(const std::vector<TFenster>& fenster) {
     b_.Reserviere(GeschaetzteGroesse(s_, fenster.size()));
     b_.SchreibeInteger(kDateiVersion);
     Wochen();
@@ -104,7 +104,7 @@ class TBlockSchreiber {
     Fehlen(s_.RaumFehlen(), s_.Raeume());
     Parallelen();
     Anzahl(static_cast<int>(fenster.size()));
-    for (const TFensterSatz& w : fenster) {
+    for (const TFenster& w : fenster) {
       b_.SchreibeInteger(w.Art);
       b_.SchreibeTitel(w.Titel);
       b_.SchreibeInteger(w.Links);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 namespace kolvar {
 
@@ -20,7 +20,7 @@ class TSchreiber {
   explicit TSchreiber(IFortschritt* fortschritt = nullptr) : fortschritt_(fortschritt) {}
 
   // The windows to save (the GUI gives its open windows); empty saves none.
-  void SetzeFenster(std::vector<TFensterSatz> fenster) { fenster_ = std::move(fenster); }
+  void SetzeFenster(std::vector<TFenster> fenster) { fenster_ = std::move(fenster); }
 
   // The bytes of the file. Throws TDateiFehler when the school does not fit the file.
   std::vector<uint8_t> Baue(const TSchule& schule) const;
@@ -30,7 +30,7 @@ class TSchreiber {
 
  private:
   IFortschritt* fortschritt_;
-  std::vector<TFensterSatz> fenster_;
+  std::vector<TFenster> fenster_;
 };
 
 }  // namespace kolvar

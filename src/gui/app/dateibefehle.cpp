@@ -121,7 +121,7 @@ bool TDateiBefehle::DateiOeffnen(const QString& pfad) {
   schule.SetzePfad(QFileInfo(pfad).absoluteFilePath().toStdString());
   dateiOffen_ = true;
   NachDemLaden();
-  for (const TFensterSatz& satz : gespeicherteFenster_) palette_.FensterWiederOeffnen(satz);
+  for (const TFenster& satz : gespeicherteFenster_) palette_.FensterWiederOeffnen(satz);
   // Opening windows changes nothing of the school.
   schule.SetzeGeaendert(false);
   return true;

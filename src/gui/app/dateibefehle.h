@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 namespace kolvar {
 
@@ -37,7 +37,7 @@ class TDateiBefehle {
   bool DateiOffen() const { return dateiOffen_; }
   bool SaveFrageOffen() const { return saveFrageOffen_; }
   // The windows saved in the file read last.
-  const std::vector<TFensterSatz>& GespeicherteFenster() const { return gespeicherteFenster_; }
+  const std::vector<TFenster>& GespeicherteFenster() const { return gespeicherteFenster_; }
 
  private:
   void NachDemLaden();
@@ -48,7 +48,7 @@ class TDateiBefehle {
   ISchulDateien& dateien_;
   bool dateiOffen_ = false;
   bool saveFrageOffen_ = false;
-  std::vector<TFensterSatz> gespeicherteFenster_;
+  std::vector<TFenster> gespeicherteFenster_;
 };
 
 }  // namespace kolvar

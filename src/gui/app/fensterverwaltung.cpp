@@ -90,11 +90,11 @@ void TFensterVerwaltung::FensterMenuMarkieren(const TKindFenster* fenster) {
   for (const TEintrag& e : eintraege_) e.aktion->setChecked(fenster != nullptr && e.fenster == fenster);
 }
 
-std::vector<TFensterSatz> TFensterVerwaltung::OffeneFenster() const {
+std::vector<TFenster> TFensterVerwaltung::OffeneFenster() const {
   // In the order of the school's list. Place and size are both the inside's: the frame's extents
   // are known only once the window manager has framed a window, and a place taken as the frame's
   // but given back as the inside's moves a window by its title bar on every save.
-  std::vector<TFensterSatz> saetze;
+  std::vector<TFenster> saetze;
   for (IFenster* f : palette_.Schule().Fenster()) {
     auto* k = dynamic_cast<TKindFenster*>(f);
     if (k == nullptr) continue;
@@ -213,7 +213,7 @@ bool TFensterVerwaltung::DuerfenAlleSchliessen() {
 // ---------------------------------------------------------------------------------------------
 // Saved windows, stepping and switching
 
-void TFensterVerwaltung::WiederOeffnen(const TFensterSatz& satz) {
+void TFensterVerwaltung::WiederOeffnen(const TFenster& satz) {
   TSchule& schule = palette_.Schule();
   const std::size_t vorher = eintraege_.size();
   TElementArt art{};

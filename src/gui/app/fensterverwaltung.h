@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/fensterliste.h"
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 class QAction;
 class QMenu;
@@ -35,7 +35,7 @@ class TFensterVerwaltung : public IFensterListe {
   // Checks the window's entry and clears the others (all of them for none).
   void FensterMenuMarkieren(const TKindFenster* fenster);
   // The open windows as the school file keeps them.
-  std::vector<TFensterSatz> OffeneFenster() const;
+  std::vector<TFenster> OffeneFenster() const;
 
   // Places a window in the arrangement by its number among the open windows, inside the screen;
   // a new window skips places where another window already stands.
@@ -53,7 +53,7 @@ class TFensterVerwaltung : public IFensterListe {
   // Reopens a saved window by its kind, at its place where the screen allows it. The caller
   // holds Shift so that no other window is replaced. Saved places and sizes are those of the
   // window's inside (without the frame the window manager adds), so they come back exactly.
-  void WiederOeffnen(const TFensterSatz& satz);
+  void WiederOeffnen(const TFenster& satz);
   // The previous or next element of the active element window, in its group's window.
   void Blaettern(bool vorwaerts);
   // The active window's element in its window of the group (a view button); unless Shift is

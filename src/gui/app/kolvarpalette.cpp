@@ -203,7 +203,7 @@ void TKolvarPalette::ErsetzeSchule(std::unique_ptr<TSchule> neu) {
   wahl_.fill(nullptr);
 }
 
-void TKolvarPalette::FensterWiederOeffnen(const TFensterSatz& satz) {
+void TKolvarPalette::FensterWiederOeffnen(const TFenster& satz) {
   const uint8_t tasten = tasten_;
   tasten_ |= Taste::Shift;
   fenster_->WiederOeffnen(satz);

@@ -27,7 +27,7 @@
 #include "platform/fensterartregister.h"
 #include "platform/ipalette.h"
 #include "platform/shiftempfaenger.h"
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 class QButtonGroup;
 class QFrame;
@@ -106,7 +106,7 @@ class TKolvarPalette : public QMainWindow,
   // The new school replaces the old one, whose windows close first; the element choice goes.
   void ErsetzeSchule(std::unique_ptr<TSchule> neu);
   // Reopens a saved window with Shift held, so that it replaces no other.
-  void FensterWiederOeffnen(const TFensterSatz& satz);
+  void FensterWiederOeffnen(const TFenster& satz);
 
   // --- Buttons and layout ---
   QToolButton* Knopf(const QString& name) const override;

@@ -12,7 +12,7 @@
 namespace kolvar {
 
 std::unique_ptr<TSchule> TSchulDateien::Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                             IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                             IFortschritt& fortschritt, std::vector<TFenster>& fenster,
                                              std::string& fehler) {
   try {
     TLeser leser(standard, umgebung, &fortschritt);
@@ -31,9 +31,8 @@ std::unique_ptr<TSchule> TSchulDateien::Lies(const std::string& pfad, TStandard&
   return nullptr;
 }
 
-bool TSchulDateien::Schreibe(TSchule& schule, const std::string& pfad,
-                             const std::vector<TFensterSatz>& fenster, IFortschritt& fortschritt,
-                             std::string& fehler) {
+bool TSchulDateien::Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFenster>& fenster,
+                             IFortschritt& fortschritt, std::string& fehler) {
   try {
     TSchreiber schreiber(&fortschritt);
     schreiber.SetzeFenster(fenster);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/schule.h"
-#include "storage/fenstersatz.h"
+#include "storage/fenster.h"
 
 namespace kolvar {
 
@@ -22,11 +22,11 @@ class ISchulDateien {
   // saved with it; nullptr on any fault, with the message in fehler (empty when the user has
   // been told already). The settings change only on success.
   virtual std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                        IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                        IFortschritt& fortschritt, std::vector<TFenster>& fenster,
                                         std::string& fehler) = 0;
   // Saves the whole school with its open windows atomically; only on success the school takes
   // the file (title, path, not modified). On failure the previous file and the school stay.
-  virtual bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFensterSatz>& fenster,
+  virtual bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFenster>& fenster,
                         IFortschritt& fortschritt, std::string& fehler) = 0;
   // Adds the courses of a text file to the school, all or nothing. False when nothing was
   // imported; fehler is empty when the user has been told already (or said no).
@@ -38,9 +38,9 @@ class ISchulDateien {
 class TSchulDateien : public ISchulDateien {
  public:
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                IFortschritt& fortschritt, std::vector<TFenster>& fenster,
                                 std::string& fehler) override;
-  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFensterSatz>& fenster,
+  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFenster>& fenster,
                 IFortschritt& fortschritt, std::string& fehler) override;
   bool Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                   std::string& fehler) override;

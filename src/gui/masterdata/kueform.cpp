@@ -244,7 +244,7 @@ void TKueForm::SortKnopfClick() {
     meldung.ZeigeSofort();
     QCollator collator(QLocale(QLocale::German, QLocale::Germany));
     collator.setCaseSensitivity(Qt::CaseSensitive);
-    liste_.Sortiere(
+    liste_.KuerzelSortieren(
         [&collator](const std::string& a, const std::string& b) { return collator.compare(Q(a), Q(b)); });
     FuelleGrid();
   }

@@ -37,11 +37,9 @@ class TSperrung::TGitterFlaeche : public QWidget {
     QPainter maler(this);
     besitzer_.Male(maler);
   }
-  void mousePressEvent(QMouseEvent* e) override { besitzer_.Druecke(e->position().toPoint(), e->button()); }
-  void mouseMoveEvent(QMouseEvent* e) override { besitzer_.Bewege(e->position().toPoint(), e->buttons()); }
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    besitzer_.Loslassen(e->position().toPoint(), e->button());
-  }
+  void mousePressEvent(QMouseEvent* e) override { besitzer_.Starte(e->position().toPoint(), e->button()); }
+  void mouseMoveEvent(QMouseEvent* e) override { besitzer_.Ziehe(e->position().toPoint(), e->buttons()); }
+  void mouseReleaseEvent(QMouseEvent* e) override { besitzer_.Analyse(e->position().toPoint(), e->button()); }
 
  private:
   TSperrung& besitzer_;
@@ -165,7 +163,7 @@ void TSperrung::Male(QPainter& maler) const {
   for (int d = 1; d <= tage_; ++d) {
     for (int p = 1; p <= kStunden; ++p) {
       const QRect r = ZellRechteck(d, p);
-      const TWochenZelle z = WochenZelle(quelle_, v, d, p);
+      const TWochenZelle z = ZeichneWochenZelle(quelle_, v, d, p);
       if (z.Art == TWochenZelle::TArt::Gesetzt) {
         maler.setPen(Qt::black);
         maler.setBrush(z.Gekoppelt ? QBrush(Qt::black) : QBrush(grund));
@@ -186,7 +184,7 @@ void TSperrung::Male(QPainter& maler) const {
   }
 }
 
-void TSperrung::Druecke(const QPoint& punkt, Qt::MouseButton knopf) {
+void TSperrung::Starte(const QPoint& punkt, Qt::MouseButton knopf) {
   if (knopf != Qt::LeftButton) return;
   int tag = 0, stunde = 0;
   if (!Zelle(punkt, tag, stunde)) return;
@@ -195,13 +193,13 @@ void TSperrung::Druecke(const QPoint& punkt, Qt::MouseButton knopf) {
   gitter_->update();
 }
 
-void TSperrung::Bewege(const QPoint& punkt, Qt::MouseButtons knoepfe) {
+void TSperrung::Ziehe(const QPoint& punkt, Qt::MouseButtons knoepfe) {
   if (!ziehen_ || !(knoepfe & Qt::LeftButton)) return;
   ecke_ = punkt;
   gitter_->update();
 }
 
-void TSperrung::Loslassen(const QPoint& punkt, Qt::MouseButton knopf) {
+void TSperrung::Analyse(const QPoint& punkt, Qt::MouseButton knopf) {
   // Any release ends a drag; only the left button's applies it.
   const bool war = ziehen_;
   ziehen_ = false;

@@ -47,9 +47,9 @@ class TSperrung : public QGroupBox {
   void Anordnen(int tage);
   void Male(QPainter& maler) const;
   bool Zelle(const QPoint& punkt, int& tag, int& stunde) const;
-  void Druecke(const QPoint& punkt, Qt::MouseButton knopf);
-  void Bewege(const QPoint& punkt, Qt::MouseButtons knoepfe);
-  void Loslassen(const QPoint& punkt, Qt::MouseButton knopf);
+  void Starte(const QPoint& punkt, Qt::MouseButton knopf);
+  void Ziehe(const QPoint& punkt, Qt::MouseButtons knoepfe);
+  void Analyse(const QPoint& punkt, Qt::MouseButton knopf);
   int Version() const;
 
   TGitterFlaeche* gitter_ = nullptr;

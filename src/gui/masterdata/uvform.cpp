@@ -324,8 +324,8 @@ void TUVForm::AllesAuswaehlen() {
 }
 
 void TUVForm::FensterDrucken() {
-  if (tab_ == nullptr || palette_ == nullptr || !palette_->Druckauftraege().UVTabelle) return;
-  palette_->Druckauftraege().UVTabelle(*tab_, layout_, ZeigtKopplung());
+  if (tab_ == nullptr || palette_ == nullptr || !palette_->Druckauftraege().DruckeUVFenster) return;
+  palette_->Druckauftraege().DruckeUVFenster(*tab_, layout_, ZeigtKopplung());
 }
 
 // ---------------------------------------------------------------------------------------------

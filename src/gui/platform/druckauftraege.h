@@ -18,9 +18,9 @@ struct TDruckAuftraege {
   // "Drucke Vertretungsübersicht" for the range of dates.
   std::function<void(std::int32_t von, std::int32_t bis)> VertretungsUebersicht;
   // A lesson-distribution table as its window lays it out.
-  std::function<void(const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung)> UVTabelle;
+  std::function<void(const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung)> DruckeUVFenster;
   // The parallel couplings.
-  std::function<void(const TParTabelle& tabelle)> ParTabelle;
+  std::function<void(const TParTabelle& tabelle)> DruckeParTabelle;
   // The error list's lines.
   std::function<void(const QStringList& zeilen)> Fehlerliste;
 };

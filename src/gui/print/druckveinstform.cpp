@@ -31,7 +31,7 @@ void Waehle(QButtonGroup* gruppe, int id) {
 
 TDruckVEinstForm::TDruckVEinstForm(int nummer, QWidget* eltern) : TKvDialog(eltern) {
   setWindowTitle(QStringLiteral("Einstellung für den Druck des Vertretungsplans"));
-  using V = TVertretungsVorgabe;
+  using V = TVertrDruckEinstellung;
   auto* haupt = new QVBoxLayout(this);
   const auto box = [this](const QString& text, bool V::*wert, QWidget* eltern) {
     auto* b = new QCheckBox(text, eltern);
@@ -85,7 +85,7 @@ TDruckVEinstForm::TDruckVEinstForm(int nummer, QWidget* eltern) : TKvDialog(elte
   SetzeAbbruchKnopf(abbrechen);
 }
 
-void TDruckVEinstForm::Lade(const TVertretungsVorgabe& v) {
+void TDruckVEinstForm::Lade(const TVertrDruckEinstellung& v) {
   for (const TBox& b : boxen_) b.box->setChecked(v.*b.wert);
   Waehle(VPSortRadio, v.vvs);
   Waehle(EPSortRadio, v.ves);
@@ -93,8 +93,8 @@ void TDruckVEinstForm::Lade(const TVertretungsVorgabe& v) {
   Waehle(BemRadio, v.vba);
 }
 
-TVertretungsVorgabe TDruckVEinstForm::Vorgabe() const {
-  TVertretungsVorgabe v;
+TVertrDruckEinstellung TDruckVEinstForm::Vorgabe() const {
+  TVertrDruckEinstellung v;
   for (const TBox& b : boxen_) v.*b.wert = b.box->isChecked();
   v.vvs = std::max(0, VPSortRadio->checkedId());
   v.ves = std::max(0, EPSortRadio->checkedId());

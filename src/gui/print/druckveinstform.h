@@ -18,8 +18,8 @@ class TDruckVEinstForm : public TKvDialog {
  public:
   TDruckVEinstForm(int nummer, QWidget* eltern = nullptr);
 
-  void Lade(const TVertretungsVorgabe& v);
-  TVertretungsVorgabe Vorgabe() const;
+  void Lade(const TVertrDruckEinstellung& v);
+  TVertrDruckEinstellung Vorgabe() const;
 
   QButtonGroup* VPSortRadio = nullptr;
   QButtonGroup* EPSortRadio = nullptr;
@@ -30,7 +30,7 @@ class TDruckVEinstForm : public TKvDialog {
  private:
   struct TBox {
     QCheckBox* box;
-    bool TVertretungsVorgabe::*wert;
+    bool TVertrDruckEinstellung::*wert;
   };
   std::vector<TBox> boxen_;
 };

@@ -113,7 +113,8 @@ void TDruckVertrForm::DatumKnopfClick(int richtung) {
 
 void TDruckVertrForm::BemSpinChange(int nummer) {
   const auto& liste =
-      schule_.Standard().vm[static_cast<std::size_t>(std::clamp(nummer, 1, kBemerkungsListen) - 1)];
+      schule_.Standard()
+          .AllgBemerkung[static_cast<std::size_t>(std::clamp(nummer, 1, kBemerkungsListen) - 1)];
   QStringList zeilen;
   for (const std::string& z : liste) zeilen << QString::fromStdString(z);
   laedt_ = true;
@@ -123,7 +124,7 @@ void TDruckVertrForm::BemSpinChange(int nummer) {
 
 void TDruckVertrForm::MemoChange() {
   if (laedt_) return;
-  auto& liste = schule_.Standard().vm[static_cast<std::size_t>(bemSpin_->value() - 1)];
+  auto& liste = schule_.Standard().AllgBemerkung[static_cast<std::size_t>(bemSpin_->value() - 1)];
   liste.clear();
   const QString text = memo_->toPlainText();
   if (text.isEmpty()) return;
@@ -131,12 +132,12 @@ void TDruckVertrForm::MemoChange() {
 }
 
 std::vector<std::string> TDruckVertrForm::Bemerkungen() const {
-  return schule_.Standard().vm[static_cast<std::size_t>(bemSpin_->value() - 1)];
+  return schule_.Standard().AllgBemerkung[static_cast<std::size_t>(bemSpin_->value() - 1)];
 }
 
 void TDruckVertrForm::EinstellungClick(int nummer) {
   TVertretungsDruckOptionen& o = schule_.Standard().VertretungsDruck;
-  std::array<TVertretungsVorgabe, 4> kopie = o.Vorgaben;
+  std::array<TVertrDruckEinstellung, 4> kopie = o.Vorgaben;
   TDruckVEinstForm form(nummer, this);
   form.Lade(kopie[static_cast<std::size_t>(nummer - 1)]);
   if (form.Zeige() != mrOk) return;

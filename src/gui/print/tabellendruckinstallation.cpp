@@ -35,10 +35,10 @@ void InstalliereTabellenDruck(IInstallation& inst) {
   menues.SetzeBefehl(MenuePfad::DruckUebFaecher,
                      [&inst] { Oeffne<TDruckFUebForm>(inst, PalettenPicker(inst)); });
   TDruckAuftraege& auftraege = inst.Druckauftraege();
-  auftraege.UVTabelle = [&inst](const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung) {
+  auftraege.DruckeUVFenster = [&inst](const TUVTab& tabelle, const TUVLayout& layout, bool mitKopplung) {
     Oeffne<TDruckUVForm>(inst, tabelle, layout, mitKopplung);
   };
-  auftraege.ParTabelle = [&inst](const TParTabelle& tabelle) { Oeffne<TDruckParForm>(inst, tabelle); };
+  auftraege.DruckeParTabelle = [&inst](const TParTabelle& tabelle) { Oeffne<TDruckParForm>(inst, tabelle); };
   auftraege.Fehlerliste = [&inst](const QStringList& zeilen) { Oeffne<TDruckFehlForm>(inst, zeilen); };
 }
 

@@ -50,7 +50,7 @@ void TVertrStandardForm::BemerkungBearbeitet(int zeile, const QString& text) {
 }
 
 void TVertrStandardForm::Laden(const TStandard& standard) {
-  bemerkungen_ = standard.bem;
+  bemerkungen_ = standard.StandardBemerkung;
   for (int z = 0; z < kVertrBemerkungen; ++z)
     BemGrid->SetzeText(1, z, QString::fromStdString(bemerkungen_[static_cast<std::size_t>(z)]));
 }

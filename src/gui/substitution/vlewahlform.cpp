@@ -424,7 +424,7 @@ void TVLeWahlForm::BemKnopfClick(bool lehrer, bool strg) {
   if (!PopupAktiv()) return;
   const TStandard& st = Schule().Standard();
   std::vector<TMenueEintrag> eintraege;
-  for (const std::string& text : st.bem) {
+  for (const std::string& text : st.StandardBemerkung) {
     TMenueEintrag e;
     e.Text = text;
     e.Aktiv = !text.empty();

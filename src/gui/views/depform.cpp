@@ -655,7 +655,7 @@ bool TKursDepForm::Einsetzen() {
     ZeigeEinfuegeFehler();
     return false;
   }
-  if (!text.KuerzelBekannt(schule) &&
+  if (!text.KuerzelPruefen(schule) &&
       schule.Dialoge().Frage(TDialog::UnbekannteKuerzel,
                              {"Unbekannte Kürzel", "Die Zwischenablage enthält unbekannte",
                               "Kürzel. Soll trotzdem eingesetzt werden?"}) != Modal::Ja)
@@ -663,7 +663,7 @@ bool TKursDepForm::Einsetzen() {
   {
     TFlagge flagge(einsetzen_);
     TSchule::TAktion aktion(schule);
-    const std::vector<TKurs*> neu = text.Einfuegen(schule);
+    const std::vector<TKurs*> neu = text.KurseEinfuegen(schule);
     if (eigene_) eigene_->insert(eigene_->end(), neu.begin(), neu.end());
     // The action ends before the flag: its refresh is skipped, the one below shows them.
   }

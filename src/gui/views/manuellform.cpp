@@ -162,7 +162,7 @@ TManuellForm::TManuellForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     g->SetzeOptionen(TGitter::goFesteLinien | TGitter::goLinien);
     g->SetzeZiehCursor(KolvarCursor(QStringLiteral("GRIFF")));
     g->SetzeZeichner([this, i](QPainter& p, int s, int z, const QRect& r, TZellZustand zustand) {
-      ZeichneZelle(i, p, s, z, r, zustand.ausgewaehlt);
+      PlanZelleZeichnen(i, p, s, z, r, zustand.ausgewaehlt);
     });
     connect(g, &TGitter::ZelleGedrueckt, this,
             [this, i, g](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint ort) {
@@ -492,7 +492,7 @@ void TManuellForm::NeuZeichnen() {
       panel.label->adjustSize();
     }
   }
-  planung_.SammleGruende();
+  planung_.SperrgruendeErmitteln();
   for (int i = 0; i < Gitterzahl(); ++i) FuelleGitter(i);
   ZeigeFelder();
 }
@@ -577,8 +577,8 @@ void TManuellForm::MarkiereAktKurs() {
 // ---------------------------------------------------------------------------------------------
 // Drawing
 
-void TManuellForm::ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const QRect& r,
-                                bool ausgewaehlt) const {
+void TManuellForm::PlanZelleZeichnen(int i, QPainter& p, int spalte, int zeile, const QRect& r,
+                                     bool ausgewaehlt) const {
   const TPanel& panel = panels_[static_cast<std::size_t>(i)];
   if (spalte == 0 || zeile == 0) {
     panel.gitter->ZeichneStandard(p, spalte, zeile, r, TZellZustand{true, false, false});

@@ -148,7 +148,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   void ZeigeFelder();
   void ZeigeElementPlan(int i, TPlanElement* e);
   void FuelleGitter(int i);
-  void ZeichneZelle(int i, QPainter& p, int spalte, int zeile, const QRect& r, bool ausgewaehlt) const;
+  void PlanZelleZeichnen(int i, QPainter& p, int spalte, int zeile, const QRect& r, bool ausgewaehlt) const;
   void MarkiereAktKurs();
   bool IstKoerper(int i, int spalte, int zeile) const;
   bool IstAktiv() const;
@@ -158,7 +158,7 @@ class TManuellForm : public TKindFenster, public IManuellFenster {
   // A pop-up at the point; the chosen entry's action runs as one user action.
   void ZeigeMenue(const std::vector<TMenueEintrag>& eintraege, QPoint global);
   QPoint MenueOrt(int i, int spalte, int zeile) const;
-  void GrundMenue(int i, int spalte, int zeile);
+  void SperrgrundMenue(int i, int spalte, int zeile);
   void Loesche(TKurs* kurs, int tag, int stunde);
   void Nachher();
   // The elements of the current course (or of its coupling) for a button's pop-up.

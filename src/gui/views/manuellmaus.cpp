@@ -54,7 +54,7 @@ QPoint TManuellForm::MenueOrt(int i, int spalte, int zeile) const {
   return g->viewport()->mapToGlobal(QPoint(r.left(), r.top() + g->StandardHoehe() / 2));
 }
 
-void TManuellForm::GrundMenue(int i, int spalte, int zeile) {
+void TManuellForm::SperrgrundMenue(int i, int spalte, int zeile) {
   std::vector<TMenueEintrag> eintraege;
   for (const TKonflikt& k : planung_.Gruende(spalte, zeile)) {
     TMenueEintrag e;
@@ -73,7 +73,7 @@ void TManuellForm::GridMouseDown(int panel, int spalte, int zeile, Qt::MouseButt
   menueZeit_->stop();
   SetzePanelAktiv(panel);
   if (knopf == Qt::RightButton) {
-    std::vector<TMenueEintrag> eintraege = planung_.KursMenue();
+    std::vector<TMenueEintrag> eintraege = planung_.KursMenueAufbauen();
     for (TMenueEintrag& e : eintraege)
       e.Aktion = [this, aktion = e.Aktion] {
         aktion();
@@ -135,13 +135,13 @@ void TManuellForm::MausMenue(int panel, int spalte, int zeile) {
       return;
     }
     case Modus::Setzen:
-      if (gruende) GrundMenue(panel, spalte, zeile);
+      if (gruende) SperrgrundMenue(panel, spalte, zeile);
       return;
     case Modus::Schieben: {
       bool zieht = false;
       for (int i = 0; i < Gitterzahl(); ++i) zieht = zieht || Gitter(i)->Zieht();
       if (!zieht && !(Tasten() & Taste::Strg) && gruende && kurs != planung_.AktKurs())
-        GrundMenue(panel, spalte, zeile);
+        SperrgrundMenue(panel, spalte, zeile);
       return;
     }
     default:

@@ -158,7 +158,7 @@ void TParForm::ZeigeZelle(int zeile, int spalte) {
 
 void TParForm::Zaehle(int zeile) {
   gitter_->SetzeText(0, zeile, QString::number(tabelle_.KonflikteZaehlen(zeile)));
-  tabelle_.Speichern();
+  tabelle_.ParTabelleSpeichern();
 }
 
 void TParForm::ZaehleAlle() {
@@ -319,13 +319,13 @@ void TParForm::SucheLoesung() {
 
 void TParForm::FormClose(TCloseAction& aktion) {
   gitter_->BrecheZiehenAb();
-  tabelle_.Speichern();
+  tabelle_.ParTabelleSpeichern();
   TKindFenster::FormClose(aktion);
 }
 
 void TParForm::FensterDrucken() {
-  if (palette_ != nullptr && palette_->Druckauftraege().ParTabelle)
-    palette_->Druckauftraege().ParTabelle(tabelle_);
+  if (palette_ != nullptr && palette_->Druckauftraege().DruckeParTabelle)
+    palette_->Druckauftraege().DruckeParTabelle(tabelle_);
 }
 
 }  // namespace kolvar

@@ -68,7 +68,7 @@ void TParSuchForm::StartKnopfClick() {
   laeuft_ = false;
   zaehler_->setText(QString::number(suche.Kombinationen()));
   if (suche.UebernimmLoesung(tabelle_)) {
-    tabelle_.Speichern();
+    tabelle_.ParTabelleSpeichern();
     tabelle_.Schule().SetzeGeaendert(true);
   }
   done(suche.Kombinationen() > 0 ? mrOk : mrAbbrechen);

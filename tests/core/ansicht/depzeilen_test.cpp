@@ -22,7 +22,7 @@ class DepZeilenTest : public ::testing::Test {
 };
 
 TEST_F(DepZeilenTest, EveryKindListsItsCoursesAndTheirHoursAddUpToTheElementsSums) {
-  s->mathe5a->SetzeFaktor(2);
+  s->mathe5a->SetFaktor(2);
   s->standard.dvs = 2;
   const TElement* elemente[] = {s->mue, s->sch, s->ber, s->k5a,  s->k5b,  s->k6a, s->spo,
                                 s->de,  s->ma,  s->sp,  s->r101, s->r102, s->th};

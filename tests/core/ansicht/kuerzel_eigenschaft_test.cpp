@@ -101,7 +101,7 @@ TEST(KuerzelEigenschaft, ZufaelligeFolgenHaltenSchuleUndDateiGesund) {
                                        static_cast<int>(z() % static_cast<unsigned>(n)));
           break;
         case 6:
-          if (z() % 3 == 0) bewegt += liste.Sortiere(Binaer);
+          if (z() % 3 == 0) bewegt += liste.KuerzelSortieren(Binaer);
           break;
         case 7:
           if (e && z() % 2) {

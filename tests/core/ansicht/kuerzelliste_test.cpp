@@ -127,7 +127,7 @@ TEST(KuerzelListe, SortierenIstStabilUndMarkiertNurEineAenderung) {
   schule.NeuerLehrer("MUE");  // equal keys keep their order
   TElement* zweiterMue = liste.Elemente().back();
   schule.SetzeGeaendert(false);
-  EXPECT_TRUE(liste.Sortiere(Binaer));
+  EXPECT_TRUE(liste.KuerzelSortieren(Binaer));
   EXPECT_EQ(Kuerzel(liste), (std::vector<std::string>{"ABC", "BER", "MUE", "MUE", "SCH"}));
   EXPECT_EQ(liste.Elemente()[2], s->mue);
   EXPECT_EQ(liste.Elemente()[3], zweiterMue);
@@ -135,10 +135,11 @@ TEST(KuerzelListe, SortierenIstStabilUndMarkiertNurEineAenderung) {
   for (std::size_t i = 0; i < liste.Elemente().size(); ++i)
     EXPECT_EQ(liste.Elemente()[i]->Nummer(), static_cast<int>(i) + 1);
   schule.SetzeGeaendert(false);
-  EXPECT_FALSE(liste.Sortiere(Binaer));
+  EXPECT_FALSE(liste.KuerzelSortieren(Binaer));
   EXPECT_FALSE(schule.Geaendert()) << "a sorted list is not changed";
   // A descending comparison reverses, still stable.
-  EXPECT_TRUE(liste.Sortiere([](const std::string& a, const std::string& b) { return b.compare(a); }));
+  EXPECT_TRUE(
+      liste.KuerzelSortieren([](const std::string& a, const std::string& b) { return b.compare(a); }));
   EXPECT_EQ(Kuerzel(liste), (std::vector<std::string>{"SCH", "MUE", "MUE", "BER", "ABC"}));
   EXPECT_EQ(liste.Elemente()[1], s->mue);
 }

@@ -64,14 +64,15 @@ TEST(SperreAuswahl, ElementZellenUndSchule) {
   s->schule->SetzeGeaendert(false);
 
   TSperrQuelle q = TSperrQuelle::VonElement(*s->mue);
-  const auto z1 = WochenZelle(q, 1, 1, 1), z2 = WochenZelle(q, 1, 1, 2), z4 = WochenZelle(q, 1, 1, 4);
+  const auto z1 = ZeichneWochenZelle(q, 1, 1, 1), z2 = ZeichneWochenZelle(q, 1, 1, 2),
+             z4 = ZeichneWochenZelle(q, 1, 1, 4);
   EXPECT_EQ(z1.Art, TWochenZelle::TArt::Gesetzt);
   EXPECT_FALSE(z1.Fixiert);
   EXPECT_TRUE(z2.Fixiert);
   EXPECT_EQ(z4.Art, TWochenZelle::TArt::Gesperrt);
-  EXPECT_EQ(WochenZelle(q, 1, 1, 5).Art, TWochenZelle::TArt::Leer);
+  EXPECT_EQ(ZeichneWochenZelle(q, 1, 1, 5).Art, TWochenZelle::TArt::Leer);
   TSperrQuelle qs = TSperrQuelle::VonElement(*s->sch);
-  EXPECT_TRUE(WochenZelle(qs, 1, 1, 3).Gekoppelt);
+  EXPECT_TRUE(ZeichneWochenZelle(qs, 1, 1, 3).Gekoppelt);
 
   // A drag over Mon 1..5 started on the lock unlocks; placed cells keep theirs.
   EXPECT_TRUE(SperreAuswahl(*s->schule, q, 1, 1, 1, 1, 5, 1, 4));

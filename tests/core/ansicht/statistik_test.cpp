@@ -36,8 +36,8 @@ TEST_F(StatistikTest, EveryKindHasAsManyTextsAsHeadersAndRefusesOtherElements) {
 
 TEST_F(StatistikTest, TeacherRowsAreWeightedAndSkipCoursesNotCounted) {
   s->standard.dvs = 2;
-  s->mue->SetzeSoll(-1, 48);     // 24 hours
-  s->deutsch5a->SetzeFaktor(3);  // 4 hours x 1.5
+  s->mue->SetzeSoll(-1, 48);   // 24 hours
+  s->deutsch5a->SetFaktor(3);  // 4 hours x 1.5
   s->mathe5b->SetzeNichtZaehlenLehrer(true);
   const auto z = StatistikZeile(FensterArt::LeStat, *s->mue, s->standard);
   EXPECT_EQ(z, (std::vector<std::string>{W(48), W(12), "4", W(36), "MUE", s->mue->Name()}));

@@ -258,7 +258,7 @@ TEST(DateiLayout, HandgemachteDateiMitLehrerKursUndSetzung) {
   ASSERT_EQ(s.ParListe().Zellen().Anzahl(), 2);
   EXPECT_EQ(s.ParListe().Zellen().Hole(1), nullptr);
   ASSERT_EQ(l.leser.Fenster().size(), 1u);
-  EXPECT_EQ(l.leser.Fenster()[0], (TFensterSatz{10, "Plan Müller", 10, 20, 300, 200}));
+  EXPECT_EQ(l.leser.Fenster()[0], (TFenster{10, "Plan Müller", 10, 20, 300, 200}));
   EXPECT_FALSE(s.Geaendert());
   for (const std::string& f : PruefeModell(s)) ADD_FAILURE() << f;
 

@@ -69,13 +69,13 @@ TEST_F(VertrDruck, OnePresetGivesRemarksAbsencesAndBothPlansInTheirOwnOrders) {
 TEST_F(VertrDruck, ListPrintersFollowOrderNamesRemarksAndSwitches) {
   struct Fall {
     const char* was;
-    TVertretungsVorgabe v;
+    TVertrDruckEinstellung v;
     Zeilen erwartet;
   };
-  TVertretungsVorgabe basis = o.Vorgaben[0];
+  TVertrDruckEinstellung basis = o.Vorgaben[0];
   basis.vma = basis.vfl = basis.vfk = basis.vfr = false;
   const auto mit = [&](auto aendere) {
-    TVertretungsVorgabe v = basis;
+    TVertrDruckEinstellung v = basis;
     aendere(v);
     return v;
   };
@@ -209,7 +209,7 @@ TEST_F(VertrDruck, ByClassACoupledLessonStandsUnderEachClassThatIsThere) {
   const int32_t mittwoch = kMontag + 2;
   SetzeFehltStunde(*s->k5a, mittwoch, 5, true);
   SetzeFehltStunde(*s->sch, mittwoch, 5, true);
-  TVertretungsVorgabe& v = o.Vorgaben[0];
+  TVertrDruckEinstellung& v = o.Vorgaben[0];
   v.vvs = 0;
   v.vde = false;
   v.vma = v.vfl = v.vfk = v.vfr = false;

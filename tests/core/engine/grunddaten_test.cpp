@@ -72,7 +72,7 @@ TEST(KlassenUebernahme, KopiertKurseMitAnderenKlassenUndRaum) {
   TKurs* quelle = s->mathe5a;
   quelle->FuegeKlasseHinzu(s->k5b);
   quelle->FuegeRaumHinzu(s->r102, false);
-  quelle->SetzeFaktor(2);
+  quelle->SetFaktor(2);
   quelle->SetzeNichtZaehlenKlassen(true);
   quelle->SetzeStundenProTag(2);
   quelle->SetzeTabelle(3);

@@ -35,7 +35,7 @@ TEST_F(KursTextTest, ACourseWithTwoClassesAndRoomsGetsOneContinuationLineUnlessS
 
 TEST_F(KursTextTest, PastingTheCopyRecreatesEqualCourses) {
   s->sportSch->FuegeRaumHinzu(s->r101, false);
-  s->sportSch->SetzeFaktor(3);
+  s->sportSch->SetFaktor(3);
   s->sportSch->SetzeStundenProTag(2);
   s->sportSch->SetzeEinzelstunden(1);
   s->sportSch->SetzeTabelle(4);
@@ -43,9 +43,9 @@ TEST_F(KursTextTest, PastingTheCopyRecreatesEqualCourses) {
   const std::vector<TKurs*> quelle{s->sportSch, s->deutsch6a};
   const TKursText text = TKursText::Lies(Text(TKursText::Zeilen(quelle, false)));
   ASSERT_TRUE(text.Gueltig());
-  EXPECT_TRUE(text.KuerzelBekannt(*s->schule));
+  EXPECT_TRUE(text.KuerzelPruefen(*s->schule));
   const int vorher = s->schule->Kurse().Anzahl();
-  const std::vector<TKurs*> neu = text.Einfuegen(*s->schule);
+  const std::vector<TKurs*> neu = text.KurseEinfuegen(*s->schule);
   ASSERT_EQ(neu.size(), 2u);
   EXPECT_EQ(s->schule->Kurse().Anzahl(), vorher + 2);
   for (std::size_t i = 0; i < neu.size(); ++i) {
@@ -94,7 +94,7 @@ TEST_F(KursTextTest, ABadLineAnywhereRefusesTheWholeText) {
     EXPECT_FALSE(t.Gueltig());
     EXPECT_EQ(t.FehlerZeile(), 3);
     const int vorher = s->schule->Kurse().Anzahl();
-    EXPECT_TRUE(t.Einfuegen(*s->schule).empty());
+    EXPECT_TRUE(t.KurseEinfuegen(*s->schule).empty());
     EXPECT_EQ(s->schule->Kurse().Anzahl(), vorher);
   }
   // A continuation before any course line.
@@ -109,15 +109,15 @@ TEST_F(KursTextTest, UnknownAbbreviationsAreFoundAndCreatedAtTheEndOfTheirLists)
       "1\t2\tNEU\tDe\t5a\t\tR101\t\t1\t0\t1\tFALSE\tFALSE\tFALSE\n"
       "\t\t\t\t7c\t\tR999\t\t\t\t\t\t\t");
   ASSERT_TRUE(t.Gueltig());
-  EXPECT_FALSE(t.KuerzelBekannt(*s->schule));
+  EXPECT_FALSE(t.KuerzelPruefen(*s->schule));
   const int lehrer = s->schule->Lehrer().Anzahl();
-  const std::vector<TKurs*> neu = t.Einfuegen(*s->schule);
+  const std::vector<TKurs*> neu = t.KurseEinfuegen(*s->schule);
   ASSERT_EQ(neu.size(), 1u);
   EXPECT_EQ(s->schule->Lehrer().Anzahl(), lehrer + 1);
   EXPECT_EQ(s->schule->Lehrer().Hole(lehrer + 1), neu[0]->Lehrer());
   EXPECT_EQ(neu[0]->Klassen().Anzahl(), 2);
   EXPECT_EQ(neu[0]->Raeume().Hole(2)->Kuerzel(), "R999");
-  EXPECT_TRUE(t.KuerzelBekannt(*s->schule));
+  EXPECT_TRUE(t.KuerzelPruefen(*s->schule));
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(ManuellPlanungTest, ForgottenElementsLeaveRoomAndCoupling) {
 TEST_F(ManuellPlanungTest, CourseMenuWrapsCompleteCoursesAndChecksTheCurrentOne) {
   m.MitKursliste({s->deutsch6a, s->mathe5b}, false);
   for (int p = 1; p <= 3; ++p) s->mathe5b->Setze(1, 2, s->r102, p);
-  std::vector<TMenueEintrag> menue = m.KursMenue();
+  std::vector<TMenueEintrag> menue = m.KursMenueAufbauen();
   ASSERT_EQ(menue.size(), 2u);
   EXPECT_TRUE(menue[0].Haken);
   EXPECT_NE(menue[0].Text.front(), '<');
@@ -157,7 +157,7 @@ TEST_F(ManuellPlanungTest, ReasonsGiveOneSignPerCouplingAndTheHatchOnlyOnEmptyCe
   }
   // A cell of the current course: the bar and nothing else; a lock under a lesson: no hatch.
   s->deutsch5a->Setze(1, 2, s->r101, 5);
-  m.SammleGruende();
+  m.SperrgruendeErmitteln();
   const TZellBild eigen = m.Bild(2, 5, s->deutsch5a);
   EXPECT_TRUE(eigen.AktBalken);
   EXPECT_TRUE(eigen.Zeichen.empty());
@@ -190,7 +190,7 @@ TEST_F(ManuellPlanungTest, PlacingTheCouplingPlacesEveryMemberAndARefusalChanges
   EXPECT_NE(s->sportBer->FindeSetzung(1, 2, 1), nullptr);
   // The class is locked at Tue 2: refused with "Setzungsverbot", nothing placed.
   s->k5a->Sperrung().SetzeBereich(1, 2, 2, true);
-  m.SammleGruende();
+  m.SperrgruendeErmitteln();
   const std::string vorher = Planstand(*s->schule);
   EXPECT_FALSE(m.Setze(2, 2));
   EXPECT_EQ(Planstand(*s->schule), vorher);

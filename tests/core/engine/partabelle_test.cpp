@@ -179,13 +179,13 @@ TEST(ParTabelle, SpeichernUndUebernehmen) {
   t.SetzeFixiert(1, 2, true);  // an empty cell cannot be fixed
   EXPECT_TRUE(t.Zelle(1, 1).Fixiert);
   EXPECT_FALSE(t.Zelle(1, 2).Fixiert);
-  t.Speichern();
+  t.ParTabelleSpeichern();
   EXPECT_TRUE(p.s->schule->Geaendert());
   EXPECT_EQ(p.s->schule->ParListe().Zeilen(), 4);
   EXPECT_EQ(p.s->schule->ParListe().Zelle(2, 2), p.s->spo);
   // Unchanged: no new modification.
   p.s->schule->SetzeGeaendert(false);
-  t.Speichern();
+  t.ParTabelleSpeichern();
   EXPECT_FALSE(p.s->schule->Geaendert());
 
   struct TFall {

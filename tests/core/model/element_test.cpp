@@ -20,15 +20,15 @@ TEST_F(Element, IstStundenMitKopplungUndNichtGezaehlten) {
   EXPECT_EQ(l->IstEinfach(1, false, Seite::Lehrer), 6);
   EXPECT_EQ(l->IstEinfach(1, true, Seite::Lehrer), 10);
   // Weighted: the biggest weighted member's hours times the factor of the first course met.
-  a->SetzeFaktor(2);
-  b->SetzeFaktor(1);
+  a->SetFaktor(2);
+  b->SetFaktor(1);
   ASSERT_EQ(l->Kurse().Hole(1), a);
   EXPECT_EQ(ko->GroessterKurs(1, true), a);  // 8 against 6
   EXPECT_EQ(l->IstGewichtet(1, false, Seite::Lehrer), 4 * 2);
   EXPECT_EQ(l->IstGewichtet(1, true, Seite::Lehrer), 4 * 2 + 6);
   // A tie: the first member counts.
   b->SetzeStunden(1, 4);
-  b->SetzeFaktor(2);
+  b->SetFaktor(2);
   EXPECT_EQ(ko->GroessterKurs(1, true), ko->Kurse().Hole(1));
   EXPECT_EQ(TKopplung(Sch()).GroessterKurs(1, false), nullptr);
   EXPECT_EQ(l->IstEinfach(1, false, 2), 0);  // an unknown side takes nothing
@@ -358,8 +358,8 @@ TEST_F(Element, AbwesenheitImSlotFolgtStundenDatumUndWochentabelle) {
   };
   const int va = Sch().VersionDerWoche(montag), vb = Sch().VersionDerWoche(montag + 7);
   EXPECT_TRUE(daten(va, 1, 1).empty());  // no period absent yet
-  a->SetzeStunden(0x8000);                // period 1
-  b->SetzeStunden(0xC000);                // periods 1 and 2
+  a->SetzeStunden(0x8000);               // period 1
+  b->SetzeStunden(0xC000);               // periods 1 and 2
   const std::vector<int32_t> beide{montag, montag + 7}, nurA{montag}, nurB{montag + 7}, keins;
   EXPECT_EQ(daten(va, 1, 1), va == vb ? beide : nurA);
   EXPECT_EQ(daten(vb, 1, 2), std::vector<int32_t>{montag + 7});

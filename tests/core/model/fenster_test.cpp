@@ -11,7 +11,7 @@
 namespace kolvar {
 namespace {
 
-// The palette's enabling by the active window's kind, as the program is specified: buttons
+// The palette's enabling by the active window's kind: buttons
 // Alles, Pfeile, Setz, Lösch, Schieb, Fix, NeueUE, UELösch, Manuell, Automat ('2' = button on,
 // "Werkzeuge" entry off), the view group, and the tool modes that fall back to "Zeigen".
 TEST(FensterArten, FreigabeUndGruppeJeArt) {

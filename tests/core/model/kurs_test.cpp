@@ -251,7 +251,7 @@ TEST_F(Kurs, Texte) {
   s->standard.dvs = 2;
   s->standard.vkm = 2;
   s->standard.nkm = 1;
-  s->mathe5b->SetzeFaktor(3);
+  s->mathe5b->SetFaktor(3);
   EXPECT_EQ(s->mathe5b->StundenText(-1, 0, 0, Seite::Lehrer, false), " 4,5 (3) MUE     Ma 5b R102");
   s->mathe5b->SetzeNichtZaehlenLehrer(true);
   EXPECT_EQ(s->mathe5b->StundenText(-1, 0, 0, Seite::Lehrer, false), " 0,0 (3) MUE     Ma 5b R102");

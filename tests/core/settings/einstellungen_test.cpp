@@ -246,8 +246,8 @@ TStandard VerstellterStandard() {
   TWochenTabelle frei{};
   for (std::size_t i = 0; i < frei.size(); ++i) frei[i] = static_cast<uint8_t>((i * 37) & 0x7F);
   s.SetFreieTage(frei);
-  s.vm[0] = {"erste Zeile", "zweite, mit Komma"};
-  s.vm[9] = {"letzte"};
+  s.AllgBemerkung[0] = {"erste Zeile", "zweite, mit Komma"};
+  s.AllgBemerkung[9] = {"letzte"};
   return s;
 }
 
@@ -279,8 +279,8 @@ TEST(Einstellungen, SpeichernUndLadenGibtJedenWertZurueck) {
   EXPECT_EQ(b.KopplungsUebersichtDruck, a.KopplungsUebersichtDruck);
   EXPECT_EQ(b.VertretungsDruck, a.VertretungsDruck);
   EXPECT_EQ(b.DeputatFenster, a.DeputatFenster);
-  EXPECT_EQ(b.vm, a.vm);
-  EXPECT_EQ(b.bem, a.bem);
+  EXPECT_EQ(b.AllgBemerkung, a.AllgBemerkung);
+  EXPECT_EQ(b.StandardBemerkung, a.StandardBemerkung);
   EXPECT_EQ(b.mwn(), 54);
   EXPECT_FALSE(b.eaw());
 }
@@ -390,7 +390,7 @@ TEST(BeschaedigteEinstellungen, FarbenSchriftenDatenUndTexte) {
   EXPECT_EQ(s.KlassenPlanDruck.ad, TagesNummer(2031, 8, 15));
   EXPECT_EQ(s.LehrerPlanDruck.at, 0);
   EXPECT_EQ(s.KlassenPlanDruck.at, 7 * 3600 + 30 * 60);
-  EXPECT_EQ(s.bem[0], std::string(61, 'x'));
+  EXPECT_EQ(s.StandardBemerkung[0], std::string(61, 'x'));
   EXPECT_EQ(s.LehrerPlanDruck.bm, std::string(61, 'x'));
 }
 
@@ -419,9 +419,9 @@ TEST(BeschaedigteEinstellungen, ListenUndFormen) {
   EXPECT_EQ(s.cfa, standard.cfa);
   EXPECT_TRUE(s.gds.Leer());
   EXPECT_EQ(s.kus.Tag(7), 7u);
-  EXPECT_TRUE(s.vm[0].empty());
-  EXPECT_EQ(s.vm[1], std::vector<std::string>{"nur eine"});
-  EXPECT_TRUE(s.vm[2].empty());  // count clamped to 100, every line missing
+  EXPECT_TRUE(s.AllgBemerkung[0].empty());
+  EXPECT_EQ(s.AllgBemerkung[1], std::vector<std::string>{"nur eine"});
+  EXPECT_TRUE(s.AllgBemerkung[2].empty());  // count clamped to 100, every line missing
 }
 
 // Slot tables: any 0 or any table that is not a permutation of 1..112 restores all four.
@@ -562,9 +562,9 @@ TEST(Einstellungen, VersionenUndSetter) {
   s.SetTagKuerzel({"Montags", "Dienstag"});
   EXPECT_EQ(s.spg[1], "Diensta");
   s.SetVertrBemerkungen({std::string(70, 'y')});
-  EXPECT_EQ(s.bem[0].size(), 61u);
-  EXPECT_EQ(s.bem[1], "");
-  TVertretungsVorgabe v;
+  EXPECT_EQ(s.StandardBemerkung[0].size(), 61u);
+  EXPECT_EQ(s.StandardBemerkung[1], "");
+  TVertrDruckEinstellung v;
   v.vvs = 7;
   v.vlb = -1;
   s.SetDruckVertrEinstellungen({v, v, v, v}, {true, false, true, false});

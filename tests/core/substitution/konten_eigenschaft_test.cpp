@@ -75,11 +75,11 @@ TEST_P(KontenEigenschaft, ZufaelligeFolgenGleichenSichAus) {
   TKurs* ma6a = Schule().ErzeugeKurs(s->ber, s->k6a, nullptr, s->ma, s->th, 4);
   ASSERT_TRUE(ma6a->Setze(1, 1, s->th, 2));
   ASSERT_TRUE(ma6a->Setze(1, 3, s->th, 1));
-  ma6a->SetzeFaktor(17);
+  ma6a->SetFaktor(17);
   TKurs* de5b = Schule().ErzeugeKurs(s->sch, s->k5b, nullptr, s->de, s->r102, 3);
   ASSERT_TRUE(de5b->Setze(1, 1, s->r102, 1));
   ASSERT_TRUE(de5b->Setze(1, 2, s->r102, 2));
-  de5b->SetzeFaktor(19);
+  de5b->SetFaktor(19);
 
   // Last week, today (Monday), later this week and next week.
   const std::array<int32_t, 6> tage = {kMontag - 7, kMontag - 6, kMontag, kDienstag, kMittwoch, kMontag + 7};
@@ -175,7 +175,7 @@ TEST_P(KontenEigenschaft, ZufaelligeFolgenGleichenSichAus) {
         planSchritt([&] { Schule().TauscheStunden(tag, stunde, 1 + wuerfel(3), 1 + wuerfel(5)); });
         break;
       case 15:
-        if (TKurs* k = wahl(Schule().Kurse())) k->SetzeFaktor(1 + wuerfel(20));
+        if (TKurs* k = wahl(Schule().Kurse())) k->SetFaktor(1 + wuerfel(20));
         break;
       case 16:
         if (TKurs* k = wahl(Schule().Kurse())) k->SetzeStunden(-1, 2 + wuerfel(5));

@@ -131,7 +131,7 @@ TEST_F(VertretungLoeschen, StundeInEineAbwesenheitBekommtIhreVertretungUndLast) 
       EXPECT_TRUE(vertr[0]->Noetig());
     }
     EXPECT_TRUE(VertretungenVon(s->mathe5b, kMontag - 7).empty());
-    s->mathe5b->SetzeFaktor(5);  // the charges follow the new factor
+    s->mathe5b->SetFaktor(5);  // the charges follow the new factor
     Fehlt(e, kMontag, 4, false);
     Fehlt(e, kMontag - 7, 4, false);
     EXPECT_TRUE(Schule().Vertretungen().Leer());

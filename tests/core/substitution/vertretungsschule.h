@@ -57,12 +57,12 @@ class VertretungsTest : public ::testing::Test {
     SetzeEinigeStunden(*s);
     // Monday: MUE De 5a R101 (1), MUE Ma 5b R102 (2), SCH Ma 5a R101 (3) and (2, added here).
     s->mathe5a->Setze(1, 1, s->r101, 2);
-    s->deutsch5a->SetzeFaktor(2);
-    s->mathe5b->SetzeFaktor(3);
-    s->mathe5a->SetzeFaktor(5);
-    s->sportSch->SetzeFaktor(7);
-    s->sportBer->SetzeFaktor(11);
-    s->deutsch6a->SetzeFaktor(13);
+    s->deutsch5a->SetFaktor(2);
+    s->mathe5b->SetFaktor(3);
+    s->mathe5a->SetFaktor(5);
+    s->sportSch->SetFaktor(7);
+    s->sportBer->SetFaktor(11);
+    s->deutsch6a->SetFaktor(13);
     s->dialoge.standardAntwort = Modal::Ja;
     for (int p = 1; p <= kStunden; ++p)
       s->standard.sp[0][static_cast<std::size_t>(p - 1)] = std::to_string(p) + ".";

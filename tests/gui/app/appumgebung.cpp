@@ -12,7 +12,7 @@ namespace kolvar {
 
 std::unique_ptr<TSchule> TFakeSchulDateien::Lies(const std::string& pfad, TStandard& standard,
                                                  TUmgebung umgebung, IFortschritt& fortschritt,
-                                                 std::vector<TFensterSatz>& fenster, std::string& fehler) {
+                                                 std::vector<TFenster>& fenster, std::string& fehler) {
   gelesen.push_back(pfad);
   fortschrittsTitel.push_back(dynamic_cast<TFortschrittsForm&>(fortschritt).windowTitle());
   fenster = gespeicherteFenster;
@@ -38,7 +38,7 @@ std::unique_ptr<TSchule> TFakeSchulDateien::Lies(const std::string& pfad, TStand
 }
 
 bool TFakeSchulDateien::Schreibe(TSchule& schule, const std::string& pfad,
-                                 const std::vector<TFensterSatz>& fenster, IFortschritt& fortschritt,
+                                 const std::vector<TFenster>& fenster, IFortschritt& fortschritt,
                                  std::string& fehler) {
   fortschrittsTitel.push_back(dynamic_cast<TFortschrittsForm&>(fortschritt).windowTitle());
   if (schreibenScheitert) {

@@ -42,9 +42,9 @@ class TFakeSchulDateien : public ISchulDateien {
   };
 
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                IFortschritt& fortschritt, std::vector<TFenster>& fenster,
                                 std::string& fehler) override;
-  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFensterSatz>& fenster,
+  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFenster>& fenster,
                 IFortschritt& fortschritt, std::string& fehler) override;
   bool Importiere(TSchule& schule, const std::string& pfad, IFortschritt& fortschritt,
                   std::string& fehler) override;
@@ -55,8 +55,8 @@ class TFakeSchulDateien : public ISchulDateien {
   std::vector<std::string> geschrieben;
   std::vector<QString> fortschrittsTitel;
   bool schreibenScheitert = false;
-  std::vector<TFensterSatz> gespeicherteFenster;  // what every file read holds
-  std::vector<TFensterSatz> geschriebeneFenster;
+  std::vector<TFenster> gespeicherteFenster;  // what every file read holds
+  std::vector<TFenster> geschriebeneFenster;
 };
 
 class AppTest : public GuiTest {

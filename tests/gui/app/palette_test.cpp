@@ -347,7 +347,7 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
   ASSERT_EQ(dateien.geschriebeneFenster.size(), 3u);
   EXPECT_EQ(dateien.geschriebeneFenster[0].Art, FensterArt::LePln);
   EXPECT_EQ(dateien.geschriebeneFenster[2].Titel, "Statistik");
-  const TFensterSatz& le = dateien.geschriebeneFenster[0];
+  const TFenster& le = dateien.geschriebeneFenster[0];
   EXPECT_EQ(QRect(le.Links, le.Oben, le.Breite, le.Hoehe), QRect(100, 50, 400, 200))
       << "saved again just as it came back, however thick the frame";
   EXPECT_TRUE(Palette().DateiBefehle().SchliessenItemClick());

@@ -146,7 +146,7 @@ TEST_F(GrunddatenTest, AusDemPlanOeffnenUndBlaettern) {
   for (QAction* a : palette->Fenster().FensterAktionen()) eintraege << a->text();
   EXPECT_TRUE(eintraege.contains(QStringLiteral("Grunddaten 5a"))) << eintraege.join(',').toStdString();
   // A window the school file saved comes back beside the open one.
-  palette->FensterWiederOeffnen(TFensterSatz{.Art = FensterArt::RaGr, .Titel = "Grunddaten R2"});
+  palette->FensterWiederOeffnen(TFenster{.Art = FensterArt::RaGr, .Titel = "Grunddaten R2"});
   EXPECT_NE(dynamic_cast<TRaGrForm*>(S().Raeume().Hole(2)->GrForm()), nullptr);
   EXPECT_EQ(Klasse(1)->GrForm(), f);
   EXPECT_FALSE(S().Geaendert());

@@ -140,7 +140,7 @@ TEST_F(UebersichtenTest, TheWorkloadGroupOpensTablesBesideWorkloads) {
   EXPECT_NE(dynamic_cast<TDepForm*>(S().Lehrer().Hole(1)->DepForm()), nullptr);
   // The saved table window returns by its caption.
   f->Schliesse();
-  palette->FensterWiederOeffnen(TFensterSatz{.Art = FensterArt::UV, .Titel = "UV-Tabelle UV5"});
+  palette->FensterWiederOeffnen(TFenster{.Art = FensterArt::UV, .Titel = "UV-Tabelle UV5"});
   EXPECT_NE(dynamic_cast<TUVForm*>(Tab()->DepForm()), nullptr);
   EXPECT_FALSE(S().Geaendert());
 }
@@ -355,7 +355,7 @@ TEST_F(UebersichtenTest, StatisticsOpenOnceCopyAndFollowNewElements) {
   // Every kind opens; the closed ones return as saved.
   for (int art = FensterArt::LeStat; art <= FensterArt::UVStat; ++art) {
     if (IFenster* offen = S().EinzelFenster(art)) offen->Schliesse();
-    palette->FensterWiederOeffnen(TFensterSatz{.Art = art, .Titel = ""});
+    palette->FensterWiederOeffnen(TFenster{.Art = art, .Titel = ""});
     EXPECT_NE(S().EinzelFenster(art), nullptr) << art;
   }
 }
@@ -417,7 +417,7 @@ TEST_F(UebersichtenTest, ColumnsMoveByTheirHeaderAndTheRowsFollow) {
   // The row still stands for its table: a double click opens the table's editor.
   DoppelKlicke(*uv->StatGrid, 1, 1);
   EXPECT_NE(Tab()->GrForm(), nullptr);
-  // The other statistics keep their columns where the Part has them.
+  // The other statistics keep their columns where they are: a dragged header moves none.
   Menue(MenuePfad::StatLehrer);
   auto* le = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::LeStat));
   ASSERT_NE(le, nullptr);

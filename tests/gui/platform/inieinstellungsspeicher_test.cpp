@@ -51,7 +51,7 @@ TEST(TIniEinstellungsSpeicher, HandbearbeiteteDatei) {
   s.LadeEinstellungen(speicher);
   EXPECT_EQ(s.dvs, 1);
   EXPECT_EQ(s.mtn, 7);
-  EXPECT_EQ(s.bem[1], "eins, zwei");
+  EXPECT_EQ(s.StandardBemerkung[1], "eins, zwei");
   EXPECT_EQ(s.spg[0], "Mo");
 }
 
@@ -62,8 +62,8 @@ TEST(TIniEinstellungsSpeicher, EinstellungenHinUndZurueck) {
   a.SetKennwort("Kennwort");
   a.SetStundenBezeichnungen(4, {"1. Std", "2, Std", "3; Std", "4 = Std", "Bücher"});
   a.SetTagNamen({"Montag,", "  ", "", "Do", "Fr", "Sa", "So"});
-  a.bem[2] = "Hinweis, bitte \"beachten\"";
-  a.vm[3] = {"Zeile 1", "Zeile, 2"};
+  a.StandardBemerkung[2] = "Hinweis, bitte \"beachten\"";
+  a.AllgBemerkung[3] = {"Zeile 1", "Zeile, 2"};
   a.opf = "/home/lehrer/Pläne 2026";
   a.LehrerPlanDruck.ad = TagesNummer(2026, 8, 31);
   a.LehrerPlanDruck.at = 8 * 3600;
@@ -102,7 +102,7 @@ TEST(TIniEinstellungsSpeicher, FehlerhafteZeileIstKeinFehlerBeimSichern) {
   };
   TStandard gesetzt;
   gesetzt.SetVersionszahl(3);
-  gesetzt.bem[0] = "gespeichert";
+  gesetzt.StandardBemerkung[0] = "gespeichert";
   TEinstellungenImSpeicher erwartet;
   gesetzt.SpeichereEinstellungen(erwartet);
   for (const Fall& f : faelle) {

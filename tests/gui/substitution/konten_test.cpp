@@ -126,7 +126,7 @@ TEST_F(KontenTest, OverviewWindowListsCopiesAndRebuildsForItsRange) {
 
 TEST_F(KontenTest, PlanDialogStepsOverFreeDaysKeepsPresetsAndRemarksAndCopies) {
   QString ablage;
-  s->standard.vm[1] = {"Zeile 1", "Zeile 2"};
+  s->standard.AllgBemerkung[1] = {"Zeile 1", "Zeile 2"};
   s->standard.mtn = 5;
   TDruckVertrForm f(*s->schule, [&](const QString& t) { ablage = t; });
   f.LadeEinstellungen(kMontag + 4);  // Friday
@@ -137,10 +137,10 @@ TEST_F(KontenTest, PlanDialogStepsOverFreeDaysKeepsPresetsAndRemarksAndCopies) {
   f.BemSpin()->setValue(2);
   EXPECT_EQ(f.Memo()->toPlainText(), QStringLiteral("Zeile 1\nZeile 2"));
   f.Memo()->setPlainText(QStringLiteral("Heute Wandertag"));
-  EXPECT_EQ(s->standard.vm[1], (std::vector<std::string>{"Heute Wandertag"}));
+  EXPECT_EQ(s->standard.AllgBemerkung[1], (std::vector<std::string>{"Heute Wandertag"}));
 
   // A preset changed and cancelled stays; changed and confirmed is kept.
-  const TVertretungsVorgabe vorher = s->standard.VertretungsDruck.Vorgaben[1];
+  const TVertrDruckEinstellung vorher = s->standard.VertretungsDruck.Vorgaben[1];
   for (int ergebnis : {mrAbbrechen, mrOk})
     dialoge.Bediene(QStringLiteral("Einstellung für den Druck des Vertretungsplans"),
                     [ergebnis](TKvDialog& d) {

@@ -71,7 +71,7 @@ void BaueTag(TSchule& s) {
   s.ErzeugeKurs(sch, a, nullptr, ma, r1, 2)->Setze(1, 1, r1, 2);
   TKurs* de5b = s.ErzeugeKurs(sch, b, nullptr, de, r2, 2);
   de5b->Setze(1, 1, r2, 3);
-  de5b->SetzeFaktor(3);
+  de5b->SetFaktor(3);
   for (int p = 1; p <= 16; ++p) s.Standard().sp[0][static_cast<std::size_t>(p - 1)] = std::to_string(p) + ".";
   SetzeFehltStunde(*mue, kMontag, 1, true);
   SetzeFehltStunde(*mue, kMontag, 2, true);
@@ -284,7 +284,7 @@ TEST_F(VertretungFensterTest, RaumWaehlenUndDenEigenenRaumZuruecknehmen) {
 }
 
 TEST_F(VertretungFensterTest, StandardBemerkungen) {
-  S().Standard().bem[0] = "Aufgaben";
+  S().Standard().StandardBemerkung[0] = "Aufgaben";
   dialoge.Bediene(QStringLiteral("Vertretungen"), [](TKvDialog& d) {
     auto& form = static_cast<TVertrStandardForm&>(d);
     EXPECT_EQ(form.BemGrid->Text(1, 0), QStringLiteral("Aufgaben"));
@@ -293,8 +293,8 @@ TEST_F(VertretungFensterTest, StandardBemerkungen) {
     static_cast<TEinstellungsDialog&>(d).OkKnopf()->click();
   });
   palette->Menues().Aktion(MenuePfad::VorVertretung)->trigger();
-  EXPECT_EQ(S().Standard().bem[0], "Aufgaben");
-  EXPECT_EQ(S().Standard().bem[1], "Buch S. 12");
+  EXPECT_EQ(S().Standard().StandardBemerkung[0], "Aufgaben");
+  EXPECT_EQ(S().Standard().StandardBemerkung[1], "Buch S. 12");
   // In the teacher choice "LBem" appends it to the remark.
   Heute(kMontag);
   Aktiviere(Liste());
@@ -405,7 +405,7 @@ TEST_F(VertretungFensterTest, VertretungsplanDruckBeginntAmTagDerListeOderDerWah
 // screen, where the list scrolls; its pop-ups act only while it is the active window; and Ctrl
 // of "LBem" counts as it was when the button went down.
 TEST_F(VertretungFensterTest, LehrerwahlHoeheAktivUndStrgBeimDruecken) {
-  S().Standard().bem[0] = "Aufgaben";
+  S().Standard().StandardBemerkung[0] = "Aufgaben";
   Heute(kMontag);
   Aktiviere(Liste());
   DoppelKlick(*Liste(), ZeileVon(*Liste(), " 1."));

@@ -6,7 +6,7 @@
 namespace kolvar {
 
 std::unique_ptr<TSchule> TGebauteSchule::Lies(const std::string& pfad, TStandard& standard,
-                                              TUmgebung umgebung, IFortschritt&, std::vector<TFensterSatz>&,
+                                              TUmgebung umgebung, IFortschritt&, std::vector<TFenster>&,
                                               std::string&) {
   standard.SetTageProWoche(5);
   standard.SetVersionszahl(versionen);

@@ -17,9 +17,9 @@ class TGebauteSchule : public ISchulDateien {
   explicit TGebauteSchule(std::function<void(TSchule&)> bau) : bau_(std::move(bau)) {}
 
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt& fortschritt, std::vector<TFensterSatz>& fenster,
+                                IFortschritt& fortschritt, std::vector<TFenster>& fenster,
                                 std::string& fehler) override;
-  bool Schreibe(TSchule&, const std::string&, const std::vector<TFensterSatz>&, IFortschritt&,
+  bool Schreibe(TSchule&, const std::string&, const std::vector<TFenster>&, IFortschritt&,
                 std::string&) override {
     return false;
   }

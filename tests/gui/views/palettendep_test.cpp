@@ -91,7 +91,7 @@ TEST_F(PalettenDepTest, MenusOpenWorkloadsAndAllCoursesOnce) {
   Menue("Daten/Kurse");
   EXPECT_EQ(s.EinzelFenster(FensterArt::KursDep), alle);
   alle->Schliesse();
-  palette->FensterWiederOeffnen(TFensterSatz{.Art = FensterArt::KursDep, .Titel = "alle Kurse"});
+  palette->FensterWiederOeffnen(TFenster{.Art = FensterArt::KursDep, .Titel = "alle Kurse"});
   EXPECT_NE(s.EinzelFenster(FensterArt::KursDep), nullptr);
   EXPECT_FALSE(s.Geaendert());
 }

@@ -151,7 +151,7 @@ TEST_F(GrosseSchuleTest, WindowsOpenBelowThePalette) {
 
 // A saved window comes back where it was saved, and the cascade's late correction leaves it there.
 TEST_F(PalettenFensterTest, SavedPlaceOutlastsTheCascade) {
-  palette->FensterWiederOeffnen(TFensterSatz{
+  palette->FensterWiederOeffnen(TFenster{
       .Art = FensterArt::LeDep, .Titel = "Deputat MUE", .Links = 301, .Oben = 250, .Breite = 0, .Hoehe = 0});
   TDepForm* mue = dynamic_cast<TDepForm*>(palette->Schule().Lehrer().Hole(1)->DepForm());
   ASSERT_NE(mue, nullptr);
@@ -171,7 +171,7 @@ TEST_F(PalettenFensterTest, CaptionsFollowRenamedElements) {
             TKuerzelListe::TUmbenennung::Umbenannt);
   EXPECT_EQ(mue->Caption(), QStringLiteral("Deputat FIS"));
   EXPECT_EQ(FensterMenue(), QStringList{QStringLiteral("Deputat FIS")});
-  const std::vector<TFensterSatz> gesichert = palette->Fenster().OffeneFenster();
+  const std::vector<TFenster> gesichert = palette->Fenster().OffeneFenster();
   ASSERT_EQ(gesichert.size(), 1u);
   EXPECT_EQ(gesichert[0].Titel, "Deputat FIS");
   mue->Schliesse();

@@ -90,7 +90,7 @@ TEST_F(PalettenParTest, MenueSucheUndWiederOeffnen) {
   EXPECT_EQ(Fenster(), nullptr);
   EXPECT_EQ(palette->Schule().ParListe().Zeilen(), 10);
   standard.pue = false;
-  palette->FensterWiederOeffnen(TFensterSatz{.Art = FensterArt::Par, .Titel = "Parallele Kopplungen"});
+  palette->FensterWiederOeffnen(TFenster{.Art = FensterArt::Par, .Titel = "Parallele Kopplungen"});
   ASSERT_NE(Fenster(), nullptr);
   EXPECT_EQ(Fenster()->Tabelle().Zeilen(), 10);
   EXPECT_NE(Fenster()->Gitter()->Objekt(2, 1), nullptr);

@@ -54,13 +54,13 @@ const QString kPfad = QStringLiteral("/tmp/zufall.kvr");
 class TGenerierteDateien : public ISchulDateien {
  public:
   std::unique_ptr<TSchule> Lies(const std::string& pfad, TStandard& standard, TUmgebung umgebung,
-                                IFortschritt&, std::vector<TFensterSatz>&, std::string&) override {
+                                IFortschritt&, std::vector<TFenster>&, std::string&) override {
     auto schule = ErzeugeSchule(standard, Profil::Klein, 11, umgebung);
     schule->SetzePfad(pfad);
     schule->SetzeGeaendert(false);
     return schule;
   }
-  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFensterSatz>&, IFortschritt&,
+  bool Schreibe(TSchule& schule, const std::string& pfad, const std::vector<TFenster>&, IFortschritt&,
                 std::string&) override {
     schule.SetzePfad(pfad);
     schule.SetzeGeaendert(false);

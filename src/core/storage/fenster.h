@@ -6,14 +6,14 @@
 
 namespace kolvar {
 
-struct TFensterSatz {
+struct TFenster {
   int Art = 0;  // the window's kind (Tag)
   std::string Titel;
   int Links = 0;
   int Oben = 0;
   int Breite = 0;
   int Hoehe = 0;
-  bool operator==(const TFensterSatz&) const = default;
+  bool operator==(const TFenster&) const = default;
 };
 
 }  // namespace kolvar
