@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/anwendungsfilter.h"
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
 #include "platform/kvform.h"
@@ -41,11 +42,7 @@ class TModalWache : public QObject {
 }  // namespace
 
 void ModaleDialogeSichtbarHalten() {
-  // The filter lives with the application; a new application gets a new one.
-  static QPointer<TModalWache> wache;
-  if (!wache.isNull() || QCoreApplication::instance() == nullptr) return;
-  wache = new TModalWache(QCoreApplication::instance());
-  QCoreApplication::instance()->installEventFilter(wache);
+  AnwendungsFilterEinrichten<TModalWache>();
 }
 
 TKvDialog::TKvDialog(QWidget* eltern) : QDialog(eltern, DialogRahmen(true)) {

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/anwendungsfilter.h"
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
 #include "platform/shiftempfaenger.h"
@@ -91,11 +92,7 @@ std::vector<QPointer<TKvForm>>& Wartende() {
 }  // namespace
 
 void ShiftFilterEinrichten() {
-  // The filter lives with the application; a new application gets a new one.
-  static QPointer<TShiftFilter> filter;
-  if (!filter.isNull() || QCoreApplication::instance() == nullptr) return;
-  filter = new TShiftFilter(QCoreApplication::instance());
-  QCoreApplication::instance()->installEventFilter(filter);
+  AnwendungsFilterEinrichten<TShiftFilter>();
 }
 
 TFreigabeAufschub::TFreigabeAufschub() {
