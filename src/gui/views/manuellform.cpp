@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -381,7 +382,11 @@ void TManuellForm::ZeigeFelder() {
   FachFeld->setText(OderOhne(k != nullptr ? k->Fach() : nullptr));
   KlassenFeld->setText(OderOhne(k != nullptr ? k->Klassen().Hole(1) : nullptr));
   KopplFeld->setText(OderOhne(planung_.GezeigteKopplung()));
-  KopplFeld->setStyleSheet(planung_.KopplungsModus() ? QStringLiteral("color: red") : QString());
+  // A palette, not a style sheet: a style sheet gives the label the application's font, not the
+  // left box's smaller one.
+  QPalette farben = RestFeld->palette();
+  if (planung_.KopplungsModus()) farben.setColor(QPalette::WindowText, Qt::red);
+  KopplFeld->setPalette(farben);
   RaumFeld->setText(OderOhne(planung_.Raum()));
 }
 

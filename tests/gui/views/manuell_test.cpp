@@ -397,5 +397,30 @@ TEST_F(ManuellTest, NewPanelsOfALargerLayoutShowTheCoursesPlans) {
   form->Schliesse();
 }
 
+// The coupling field turns red in Schieben and back in Setzen, in the small font of the other fields
+// of the left box: a style sheet gave it the application's font instead.
+TEST_F(ManuellTest, CouplingFieldTurnsRedInTheFontOfTheLeftBox) {
+  Oeffne({sportSch}, Modus::Setzen);
+  form->SetzeAktKurs(sportSch);
+  QLabel* koppl = nullptr;
+  QLabel* lehrer = nullptr;
+  for (QLabel* l : form->findChild<QGroupBox*>()->findChildren<QLabel*>()) {
+    if (l->text() == QStringLiteral("SPO")) koppl = l;
+    if (l->text() == QStringLiteral("SCH")) lehrer = l;
+  }
+  ASSERT_NE(koppl, nullptr);
+  ASSERT_NE(lehrer, nullptr);
+  const QColor schwarz = lehrer->palette().color(QPalette::WindowText);
+  for (int modus : {Modus::Schieben, Modus::Setzen, Modus::Schieben}) {
+    Modus(modus);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(koppl->font().toString(), lehrer->font().toString()) << modus;
+    EXPECT_EQ(koppl->palette().color(QPalette::WindowText),
+              modus == Modus::Schieben ? QColor(Qt::red) : schwarz)
+        << modus;
+  }
+  Gesund();
+}
+
 }  // namespace
 }  // namespace kolvar
