@@ -20,11 +20,11 @@ namespace kolvar {
 
 namespace {
 
-TKursForm* OeffneIn(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste,
-                    const std::function<TKursForm*()>& neu) {
+TKursForm* OeffneIn(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
+                    const std::vector<TKurs*>& liste) {
   auto* fenster = dynamic_cast<TKursForm*>(schule.EinzelFenster(FensterArt::Kurs));
   if (fenster == nullptr) {
-    fenster = neu();
+    fenster = arten.Baue<TKursForm>(FensterArt::Kurs);
     if (fenster == nullptr) return nullptr;
     fenster->Vorbereiten(&kurs, liste);
     fenster->Oeffne();
@@ -40,9 +40,9 @@ TKursForm* OeffneIn(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& lis
 
 }  // namespace
 
-TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
-                          QWidget* eltern) {
-  return OeffneIn(schule, kurs, liste, [&] { return new TKursForm(schule, palette, eltern); });
+TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
+                          const std::vector<TKurs*>& liste) {
+  return OeffneIn(arten, schule, kurs, liste);
 }
 
 void InstalliereKursForm(IInstallation& inst) {
@@ -58,8 +58,7 @@ void InstalliereKursForm(IInstallation& inst) {
       },
       &AblageIstName);
   inst.SetzeKursFensterOeffner([&inst](TKurs& kurs, const std::vector<TKurs*>& liste) {
-    OeffneIn(inst.Schule(), kurs, liste,
-             [&inst] { return inst.FensterArten().Baue<TKursForm>(FensterArt::Kurs); });
+    OeffneKursForm(inst.FensterArten(), inst.Schule(), kurs, liste);
   });
   // "Kurs ist verplant": "Nein" is the default and the cancel button.
   inst.Fragen().Registriere(TDialog::KursVerplant, [](const std::vector<std::string>& texte) {
