@@ -14,35 +14,26 @@
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 
 namespace kolvar {
 
-namespace {
-
-TKursForm* OeffneIn(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
-                    const std::vector<TKurs*>& liste) {
-  auto* fenster = dynamic_cast<TKursForm*>(schule.EinzelFenster(FensterArt::Kurs));
-  if (fenster == nullptr) {
-    fenster = arten.Baue<TKursForm>(FensterArt::Kurs);
-    if (fenster == nullptr) return nullptr;
-    fenster->Vorbereiten(&kurs, liste);
+TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
+                          const std::vector<TKurs*>& liste) {
+  bool neu = false;
+  auto* fenster = EinzelFensterDerArt<TKursForm>(arten, schule, FensterArt::Kurs, neu);
+  if (fenster == nullptr) return nullptr;
+  fenster->Vorbereiten(&kurs, liste);
+  if (neu) {
     fenster->Oeffne();
   } else {
-    fenster->Vorbereiten(&kurs, liste);
     fenster->show();
     fenster->raise();
   }
   fenster->activateWindow();
   fenster->Sperrung->Gitter()->setFocus();
   return fenster;
-}
-
-}  // namespace
-
-TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
-                          const std::vector<TKurs*>& liste) {
-  return OeffneIn(arten, schule, kurs, liste);
 }
 
 void InstalliereKursForm(IInstallation& inst) {

@@ -40,16 +40,26 @@ Form* OeffneElementFensterDerArt(const TFensterArtRegister& arten, TSchule& schu
   return fenster;
 }
 
-// zeige(form) fills and opens the new window; null when none is registered.
+// The slot's open window, or a new one the registry builds (neu then set, the window not yet
+// open); null when none is registered.
+template <typename Form>
+Form* EinzelFensterDerArt(const TFensterArtRegister& arten, TSchule& schule, int art, bool& neu) {
+  auto* fenster = dynamic_cast<Form*>(schule.EinzelFenster(art));
+  neu = fenster == nullptr;
+  return neu ? arten.Baue<Form>(art) : fenster;
+}
+
+// zeige(form) fills and opens the new window; the open one only comes to the front. Null when
+// none is registered.
 template <typename Form, typename Zeige>
 Form* OeffneEinzelFenster(const TFensterArtRegister& arten, TSchule& schule, int art, Zeige zeige) {
-  if (auto* offen = dynamic_cast<Form*>(schule.EinzelFenster(art))) {
-    NachVorn(*offen);
-    return offen;
-  }
-  auto* fenster = arten.Baue<Form>(art);
+  bool neu = false;
+  auto* fenster = EinzelFensterDerArt<Form>(arten, schule, art, neu);
   if (fenster == nullptr) return nullptr;
-  zeige(*fenster);
+  if (neu)
+    zeige(*fenster);
+  else
+    NachVorn(*fenster);
   return fenster;
 }
 
