@@ -15,6 +15,7 @@
 #include "model/standard.h"
 #include "model/stundentext.h"
 #include "platform/gitter.h"
+#include "platform/ipalette.h"
 #include "platform/qtext.h"
 
 namespace kolvar {
@@ -161,7 +162,7 @@ void TFaGrForm::ListeDblClick(TGitter& liste, int zeile) {
   TElement* e = ElementIn(liste, zeile);
   if (e == nullptr) return;
   const int gruppe = (Tasten() & Taste::Shift) ? 1 : Schule().Ansichtsgruppe();
-  if (dienste_.OeffneElement) dienste_.OeffneElement(e, gruppe, 0);
+  if (palette_ != nullptr) palette_->OeffneElementFenster(e, gruppe, 0);
 }
 
 }  // namespace kolvar

@@ -12,6 +12,7 @@
 #include "masterdata/uvgrform.h"
 #include "model/schule.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 
 namespace kolvar {
@@ -33,43 +34,22 @@ constexpr TGrArt kGrArten[] = {
     {FensterArt::UVGr, "TUVGrForm", &NeuesFenster<TGrForm, TUVGrForm>},
 };
 
-TGrForm* NeuesFenster(TSchule& schule, int art, IPalette* palette, QWidget* eltern) {
-  for (const TGrArt& a : kGrArten)
-    if (a.art == art) return a.neu(schule, palette, eltern);
-  return nullptr;
-}
-
 }  // namespace
 
-TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette,
-                         const TGrDienste& dienste, QWidget* eltern) {
+TGrForm* OeffneGrFenster(const TFensterArtRegister& arten, TSchule& schule, TElement* element, bool neu) {
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 0);
   if (art == 0) return nullptr;
-  TGrForm* aktiv = dynamic_cast<TGrForm*>(schule.AktivesFenster());
-  if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
-
-  TGrForm* fenster = dynamic_cast<TGrForm*>(element->GrForm());
-  if (fenster == nullptr) {
-    if (!neu && aktiv != nullptr) {
-      fenster = aktiv;
-    } else {
-      fenster = NeuesFenster(schule, art, palette, eltern);
-      if (fenster == nullptr) return nullptr;
-      fenster->SetzeDienste(dienste);
-    }
-    fenster->Vorbereiten(element);
-    fenster->Oeffne();
-    fenster->activateWindow();
-    // The lock grid has the focus first, so the arrow keys step at once.
-    if (fenster->Sperrung() != nullptr) fenster->Sperrung()->Gitter()->setFocus();
-  } else {
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
-    if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
-  }
-  return fenster;
+  return OeffneElementFensterDerArt<TGrForm>(arten, schule, art, *element, element->GrForm(), neu,
+                                             [element](TGrForm& f, bool) {
+                                               f.Vorbereiten(element);
+                                               f.Oeffne();
+                                               f.activateWindow();
+                                               // The lock grid has the focus first, so the arrow
+                                               // keys step at once.
+                                               if (f.Sperrung() != nullptr)
+                                                 f.Sperrung()->Gitter()->setFocus();
+                                             });
 }
 
 void InstalliereGrunddaten(IInstallation& inst) {
@@ -78,15 +58,7 @@ void InstalliereGrunddaten(IInstallation& inst) {
         a.art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
         [&inst](TElement* element, uint8_t tasten) {
-          IPalette& palette = inst.Palette();
-          TGrDienste dienste;
-          dienste.MehrfachWahl = [&palette](const std::vector<TElement*>& elemente, const QString& caption) {
-            return palette.ZeigeMenuForm(elemente, caption);
-          };
-          dienste.OeffneElement = [&palette](TElement* e, int gruppe, uint8_t t) {
-            palette.OeffneElementFenster(e, gruppe, t);
-          };
-          OeffneGrFenster(inst.Schule(), element, tasten != 0, &palette, dienste, inst.Hauptfenster());
+          OeffneGrFenster(inst.FensterArten(), inst.Schule(), element, tasten != 0);
         });
     // The clipboard of an editor is its name field.
     SetzeTextfeldBefehle(

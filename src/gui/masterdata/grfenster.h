@@ -4,21 +4,17 @@
 
 #include <cstdint>
 
-class QWidget;
-
 namespace kolvar {
 
 class IInstallation;
-class IPalette;
 class TElement;
+class TFensterArtRegister;
 class TGrForm;
 class TSchule;
-struct TGrDienste;
 
 // The element's editor, opened, brought up or taken over; null for an element without one.
 // Opening never marks the school modified.
-TGrForm* OeffneGrFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette,
-                         const TGrDienste& dienste, QWidget* eltern);
+TGrForm* OeffneGrFenster(const TFensterArtRegister& arten, TSchule& schule, TElement* element, bool neu);
 
 // Registers the editor kinds: the element menus, view buttons, arrows and saved windows open
 // editors through them.

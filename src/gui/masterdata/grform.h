@@ -23,23 +23,12 @@ class TElement;
 class TGitter;
 class TSperrung;
 
-// What the editors need of the palette beyond IPalette; the installer fills it.
-struct TGrDienste {
-  // The multi-selection over elements with its caption; the chosen ones in order.
-  std::function<std::vector<TElement*>(const std::vector<TElement*>&, const QString&)> MehrfachWahl;
-  // Opens the element's window of the view group (reusing the active one unless tasten ask
-  // for a new one).
-  std::function<void(TElement*, int gruppe, std::uint8_t tasten)> OeffneElement;
-};
-
 class TGrForm : public TKindFenster {
   Q_OBJECT
 
  public:
   TGrForm(int tag, TSchule& schule, IPalette* palette, QWidget* eltern = nullptr);
   ~TGrForm() override;
-
-  void SetzeDienste(TGrDienste dienste) { dienste_ = std::move(dienste); }
 
   QLineEdit* InfoFeld = nullptr;
   // The lock grid of classes, teachers and rooms; null for the others.
@@ -86,7 +75,6 @@ class TGrForm : public TKindFenster {
   QBoxLayout* Inhalt() const { return inhalt_; }
 
   IPalette* palette_;
-  TGrDienste dienste_;
   TElement* element_ = nullptr;
 
  private:

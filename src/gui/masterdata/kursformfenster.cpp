@@ -14,35 +14,26 @@
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 
 namespace kolvar {
 
-namespace {
-
-TKursForm* OeffneIn(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste,
-                    const std::function<TKursForm*()>& neu) {
-  auto* fenster = dynamic_cast<TKursForm*>(schule.EinzelFenster(FensterArt::Kurs));
-  if (fenster == nullptr) {
-    fenster = neu();
-    if (fenster == nullptr) return nullptr;
-    fenster->Vorbereiten(&kurs, liste);
+TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
+                          const std::vector<TKurs*>& liste) {
+  bool neu = false;
+  auto* fenster = EinzelFensterDerArt<TKursForm>(arten, schule, FensterArt::Kurs, neu);
+  if (fenster == nullptr) return nullptr;
+  fenster->Vorbereiten(&kurs, liste);
+  if (neu) {
     fenster->Oeffne();
   } else {
-    fenster->Vorbereiten(&kurs, liste);
     fenster->show();
     fenster->raise();
   }
   fenster->activateWindow();
   fenster->Sperrung->Gitter()->setFocus();
   return fenster;
-}
-
-}  // namespace
-
-TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
-                          QWidget* eltern) {
-  return OeffneIn(schule, kurs, liste, [&] { return new TKursForm(schule, palette, eltern); });
 }
 
 void InstalliereKursForm(IInstallation& inst) {
@@ -58,8 +49,7 @@ void InstalliereKursForm(IInstallation& inst) {
       },
       &AblageIstName);
   inst.SetzeKursFensterOeffner([&inst](TKurs& kurs, const std::vector<TKurs*>& liste) {
-    OeffneIn(inst.Schule(), kurs, liste,
-             [&inst] { return inst.FensterArten().Baue<TKursForm>(FensterArt::Kurs); });
+    OeffneKursForm(inst.FensterArten(), inst.Schule(), kurs, liste);
   });
   // "Kurs ist verplant": "Nein" is the default and the cancel button.
   inst.Fragen().Registriere(TDialog::KursVerplant, [](const std::vector<std::string>& texte) {

@@ -4,20 +4,18 @@
 
 #include <vector>
 
-class QWidget;
-
 namespace kolvar {
 
-class IPalette;
 class IInstallation;
+class TFensterArtRegister;
 class TKurs;
 class TKursForm;
 class TSchule;
 
 // The school's course editor shows the course (made when none is open), stepping through liste.
 // Opening never marks the school modified.
-TKursForm* OeffneKursForm(TSchule& schule, TKurs& kurs, const std::vector<TKurs*>& liste, IPalette* palette,
-                          QWidget* eltern);
+TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKurs& kurs,
+                          const std::vector<TKurs*>& liste);
 
 // Registers the course editor's opener and the course's notices "Kurs ist verplant" and
 // "Lehrer doppelt in Kopplung".

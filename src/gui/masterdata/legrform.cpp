@@ -179,9 +179,9 @@ void TLeGrForm::FachKnopfClick(bool strg) {
   TLehrer* l = Lehrer();
   if (l == nullptr) return;
   if (strg) {
-    if (!dienste_.MehrfachWahl) return;
+    if (palette_ == nullptr) return;
     const std::vector<TElement*> wahl =
-        dienste_.MehrfachWahl(Schule().Elemente(TElementArt::Fach), QStringLiteral("Fächer"));
+        palette_->ZeigeMenuForm(Schule().Elemente(TElementArt::Fach), QStringLiteral("Fächer"));
     if (Element() != l) return;
     for (TElement* e : wahl) NimmFach(static_cast<TFach*>(e));
     return;

@@ -9,16 +9,11 @@
 #include "model/schule.h"
 #include "model/uvtab.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 
 namespace kolvar {
 
 namespace {
-
-void NachVorn(QWidget* fenster) {
-  fenster->show();
-  fenster->raise();
-  fenster->activateWindow();
-}
 
 // The statistics kinds: their window class, as the kind table names it, how one is built and
 // the menu entry that opens it.
@@ -39,51 +34,30 @@ const TStatArt kStatArten[] = {
 
 }  // namespace
 
-TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palette, QWidget* eltern) {
+TUVForm* OeffneUVFenster(const TFensterArtRegister& arten, TSchule& schule, TUVTab* tab, bool neu) {
   if (tab == nullptr) return nullptr;
-  // The active table window, when it shows another table.
-  auto* aktiv = dynamic_cast<TUVForm*>(schule.AktivesFenster());
-  if (aktiv != nullptr && aktiv->Tabelle() == tab) aktiv = nullptr;
-  auto* fenster = dynamic_cast<TUVForm*>(tab->DepForm());
-  if (fenster == nullptr) {
-    const bool uebernehmen = !neu && aktiv != nullptr;
-    fenster = uebernehmen ? aktiv : new TUVForm(schule, palette, eltern);
-    fenster->Vorbereiten(tab);
-    if (!uebernehmen) fenster->Oeffne();
-    NachVorn(fenster);
-  } else {
-    NachVorn(fenster);
-    if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
-  }
-  return fenster;
+  return OeffneElementFensterDerArt<TUVForm>(arten, schule, FensterArt::UV, *tab, tab->DepForm(), neu,
+                                             [tab](TUVForm& f, bool uebernommen) {
+                                               f.Vorbereiten(tab);
+                                               if (!uebernommen) f.Oeffne();
+                                               NachVorn(f);
+                                             });
 }
 
 TStatForm* OeffneStatistik(IInstallation& inst, int art) {
-  TSchule& schule = inst.Schule();
-  if (auto* offen = dynamic_cast<TStatForm*>(schule.EinzelFenster(art))) {
-    NachVorn(offen);
-    return offen;
-  }
-  auto* fenster = inst.FensterArten().Baue<TStatForm>(art);
-  if (fenster == nullptr) return nullptr;
-  fenster->StatistikFuellen();
-  fenster->Oeffne();
-  NachVorn(fenster);
-  return fenster;
+  return OeffneEinzelFenster<TStatForm>(inst.FensterArten(), inst.Schule(), art, [](TStatForm& f) {
+    f.StatistikFuellen();
+    f.Oeffne();
+    NachVorn(f);
+  });
 }
 
 TSVForm* OeffneSVFenster(IInstallation& inst) {
-  TSchule& schule = inst.Schule();
-  if (auto* offen = dynamic_cast<TSVForm*>(schule.EinzelFenster(FensterArt::SV))) {
-    NachVorn(offen);
-    return offen;
-  }
-  auto* fenster = inst.FensterArten().Baue<TSVForm>(FensterArt::SV);
-  if (fenster == nullptr) return nullptr;
-  fenster->Vorbereiten();
-  fenster->Oeffne();
-  NachVorn(fenster);
-  return fenster;
+  return OeffneEinzelFenster<TSVForm>(inst.FensterArten(), inst.Schule(), FensterArt::SV, [](TSVForm& f) {
+    f.Vorbereiten();
+    f.Oeffne();
+    NachVorn(f);
+  });
 }
 
 void InstalliereUebersichten(IInstallation& inst) {
@@ -92,8 +66,7 @@ void InstalliereUebersichten(IInstallation& inst) {
       FensterArt::UV, "TUVForm",
       [&inst] { return new TUVForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
       [&inst](TElement* element, uint8_t tasten) {
-        OeffneUVFenster(inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0, &inst.Palette(),
-                        inst.Hauptfenster());
+        OeffneUVFenster(inst.FensterArten(), inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0);
       });
   TMenueBaum& menues = inst.Menues();
   for (const TStatArt& a : kStatArten) {

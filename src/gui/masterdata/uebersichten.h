@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
-class QWidget;
-
 namespace kolvar {
 
 class IInstallation;
-class IPalette;
+class TFensterArtRegister;
 class TSchule;
 class TStatForm;
 class TSVForm;
@@ -18,7 +16,7 @@ class TUVTab;
 
 // The table's window, opened, brought up, or taken over from the active table window unless a
 // new window is wanted. Opening never marks the school modified.
-TUVForm* OeffneUVFenster(TSchule& schule, TUVTab* tab, bool neu, IPalette* palette, QWidget* eltern);
+TUVForm* OeffneUVFenster(const TFensterArtRegister& arten, TSchule& schule, TUVTab* tab, bool neu);
 // The statistics window of the kind (72 ... 77), or the open one brought up; nullptr for
 // another kind.
 TStatForm* OeffneStatistik(IInstallation& inst, int art);

@@ -129,11 +129,11 @@ void TUVGrForm::KnopfClick(bool rechts, bool strg) {
   if (t == nullptr) return;
   const TUVSeite seite = UVSeite(t->Ausrichtung(), rechts);
   if (strg) {
-    if (!dienste_.MehrfachWahl) return;
+    if (palette_ == nullptr) return;
     const QString titel = seite.Art == TElementArt::Lehrer ? QStringLiteral("Lehrer")
                           : seite.Art == TElementArt::Fach ? QStringLiteral("Fächer")
                                                            : QStringLiteral("Klassen");
-    const std::vector<TElement*> wahl = dienste_.MehrfachWahl(Schule().Elemente(seite.Art), titel);
+    const std::vector<TElement*> wahl = palette_->ZeigeMenuForm(Schule().Elemente(seite.Art), titel);
     if (Element() != t) return;
     for (TElement* e : wahl) NimmAuf(e);
     return;

@@ -7,6 +7,7 @@
 #include "model/schule.h"
 #include "model/uhr.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "substitution/vertruebzeit.h"
 #include "substitution/vstatform.h"
 #include "substitution/vstdform.h"
@@ -20,16 +21,12 @@ void ZeigeVertretungsstunden(TSchule& schule, QWidget* eltern) {
 }
 
 TVStatForm* OeffneVertrUebersicht(IInstallation& inst, int32_t von, int32_t bis) {
-  TSchule& schule = inst.Schule();
-  auto* fenster = dynamic_cast<TVStatForm*>(schule.EinzelFenster(FensterArt::VStat));
-  const bool neu = fenster == nullptr;
-  if (neu) fenster = inst.FensterArten().Baue<TVStatForm>(FensterArt::VStat);
+  bool neu = false;
+  auto* fenster = EinzelFensterDerArt<TVStatForm>(inst.FensterArten(), inst.Schule(), FensterArt::VStat, neu);
   if (fenster == nullptr) return nullptr;
   fenster->BildeVertrUebersicht(bis, von);
   if (neu) fenster->Oeffne();
-  fenster->show();
-  fenster->raise();
-  fenster->activateWindow();
+  NachVorn(*fenster);
   return fenster;
 }
 

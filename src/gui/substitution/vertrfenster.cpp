@@ -14,6 +14,7 @@
 #include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
 #include "platform/fensterliste.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
@@ -75,36 +76,30 @@ TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum) {
                                 QStringLiteral("Vertretung nicht nötig für\n") + LangesTagesDatum(datum));
     return nullptr;
   }
-  auto* form = dynamic_cast<TVertrForm*>(schule.EinzelFenster(FensterArt::Vertr));
-  if (form == nullptr) {
-    form = inst.FensterArten().Baue<TVertrForm>(FensterArt::Vertr);
-    if (form == nullptr) return nullptr;
-    form->Oeffne();
-  }
+  bool neu = false;
+  auto* form = EinzelFensterDerArt<TVertrForm>(inst.FensterArten(), schule, FensterArt::Vertr, neu);
+  if (form == nullptr) return nullptr;
+  if (neu) form->Oeffne();
   form->SetzeVertrDatum(datum);
   return Zeige(inst, form);
 }
 
 TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {
-  TSchule& schule = inst.Schule();
-  auto* form = dynamic_cast<TVLeWahlForm*>(schule.EinzelFenster(FensterArt::VLeWahl));
-  if (form == nullptr) {
-    form = inst.FensterArten().Baue<TVLeWahlForm>(FensterArt::VLeWahl);
-    if (form == nullptr) return nullptr;
-    form->Oeffne();
-  }
+  bool neu = false;
+  auto* form =
+      EinzelFensterDerArt<TVLeWahlForm>(inst.FensterArten(), inst.Schule(), FensterArt::VLeWahl, neu);
+  if (form == nullptr) return nullptr;
+  if (neu) form->Oeffne();
   form->SetzeVertretung(v);
   return Zeige(inst, form);
 }
 
 TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v) {
-  TSchule& schule = inst.Schule();
-  auto* form = dynamic_cast<TVRaWahlForm*>(schule.EinzelFenster(FensterArt::VRaWahl));
-  if (form == nullptr) {
-    form = inst.FensterArten().Baue<TVRaWahlForm>(FensterArt::VRaWahl);
-    if (form == nullptr) return nullptr;
-    form->Oeffne();
-  }
+  bool neu = false;
+  auto* form =
+      EinzelFensterDerArt<TVRaWahlForm>(inst.FensterArten(), inst.Schule(), FensterArt::VRaWahl, neu);
+  if (form == nullptr) return nullptr;
+  if (neu) form->Oeffne();
   form->SetzeVertretung(v);
   return Zeige(inst, form);
 }

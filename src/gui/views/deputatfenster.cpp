@@ -14,6 +14,7 @@
 #include "model/schule.h"
 #include "platform/dialogdienst.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "views/depform.h"
 
 namespace kolvar {
@@ -21,26 +22,14 @@ namespace kolvar {
 namespace {
 
 template <typename Form, typename Element>
-TDepForm* OeffneDep(TSchule& schule, TElement* element, int art, bool neu, IPalette* palette,
-                    QWidget* eltern) {
-  // The active workload of this kind, when it shows another element.
-  auto* aktiv = dynamic_cast<Form*>(schule.AktivesFenster());
-  if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
-
-  auto* fenster = dynamic_cast<Form*>(element->DepForm());
-  if (fenster == nullptr) {
-    fenster = !neu && aktiv != nullptr ? aktiv : new Form(schule, palette, eltern);
-    fenster->Zeige(static_cast<Element*>(element));
-    fenster->Oeffne();
-    fenster->FensterEinpassen();
-    fenster->activateWindow();
-  } else {
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
-    if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
-  }
-  return fenster;
+TDepForm* OeffneDep(const TFensterArtRegister& arten, TSchule& schule, TElement& element, int art, bool neu) {
+  return OeffneElementFensterDerArt<Form>(arten, schule, art, element, element.DepForm(), neu,
+                                          [&](Form& f, bool) {
+                                            f.Zeige(static_cast<Element*>(&element));
+                                            f.Oeffne();
+                                            f.FensterEinpassen();
+                                            f.activateWindow();
+                                          });
 }
 
 // The workload kinds of an element: their window class, as the kind table names it, and how one
@@ -49,7 +38,7 @@ struct TDepArt {
   int art;
   const char* form;
   TDepForm* (*neu)(TSchule&, IPalette*, QWidget*);
-  TDepForm* (*oeffne)(TSchule&, TElement*, int, bool, IPalette*, QWidget*);
+  TDepForm* (*oeffne)(const TFensterArtRegister&, TSchule&, TElement&, int, bool);
 };
 constexpr TDepArt kDepArten[] = {
     {FensterArt::LeDep, "TLeDepForm", &NeuesFenster<TDepForm, TLeDepForm>, &OeffneDep<TLeDepForm, TLehrer>},
@@ -61,27 +50,21 @@ constexpr TDepArt kDepArten[] = {
 
 }  // namespace
 
-TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette, QWidget* eltern) {
+TDepForm* OeffneDepFenster(const TFensterArtRegister& arten, TSchule& schule, TElement* element, bool neu) {
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 1);
   for (const TDepArt& a : kDepArten)
-    if (a.art == art) return a.oeffne(schule, element, art, neu, palette, eltern);
+    if (a.art == art) return a.oeffne(arten, schule, *element, art, neu);
   return nullptr;
 }
 
-TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* eltern) {
-  if (auto* offen = dynamic_cast<TKursDepForm*>(schule.EinzelFenster(FensterArt::KursDep))) {
-    offen->show();
-    offen->raise();
-    offen->activateWindow();
-    return offen;
-  }
-  auto* fenster = new TKursDepForm(schule, palette, eltern);
-  fenster->ZeigeAlle();
-  fenster->Oeffne();
-  fenster->FensterEinpassen();
-  fenster->activateWindow();
-  return fenster;
+TKursDepForm* OeffneKursDepFenster(const TFensterArtRegister& arten, TSchule& schule) {
+  return OeffneEinzelFenster<TKursDepForm>(arten, schule, FensterArt::KursDep, [](TKursDepForm& f) {
+    f.ZeigeAlle();
+    f.Oeffne();
+    f.FensterEinpassen();
+    f.activateWindow();
+  });
 }
 
 void InstalliereDeputatFenster(IInstallation& inst) {
@@ -91,11 +74,9 @@ void InstalliereDeputatFenster(IInstallation& inst) {
         a.art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
         [&inst](TElement* element, uint8_t tasten) {
-          OeffneDepFenster(inst.Schule(), element, tasten != 0, &inst.Palette(), inst.Hauptfenster());
+          OeffneDepFenster(inst.FensterArten(), inst.Schule(), element, tasten != 0);
         });
-  const auto alleKurse = [&inst] {
-    OeffneKursDepFenster(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
-  };
+  const auto alleKurse = [&inst] { OeffneKursDepFenster(inst.FensterArten(), inst.Schule()); };
   arten.Registriere(
       FensterArt::KursDep, "TKursDepForm",
       [&inst] { return new TKursDepForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },

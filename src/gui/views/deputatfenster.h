@@ -5,23 +5,21 @@
 
 #include <cstdint>
 
-class QWidget;
-
 namespace kolvar {
 
 class IInstallation;
-class IPalette;
 class TDepForm;
 class TElement;
+class TFensterArtRegister;
 class TKursDepForm;
 class TSchule;
 
 // The element's workload window, opened, reused or taken over; nullptr for elements without one.
 // Opening never marks the school modified.
-TDepForm* OeffneDepFenster(TSchule& schule, TElement* element, bool neu, IPalette* palette, QWidget* eltern);
+TDepForm* OeffneDepFenster(const TFensterArtRegister& arten, TSchule& schule, TElement* element, bool neu);
 
 // The all-courses window over the school's course list; brought to the front when open.
-TKursDepForm* OeffneKursDepFenster(TSchule& schule, IPalette* palette, QWidget* eltern);
+TKursDepForm* OeffneKursDepFenster(const TFensterArtRegister& arten, TSchule& schule);
 
 // Registers the workload kinds and the all-courses window ("Kurse" opens it), with their cut and
 // the all-courses window's paste.

@@ -7,23 +7,19 @@
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "views/parform.h"
 #include "views/parstartform.h"
 
 namespace kolvar {
 
 TParForm* OeffnePar(IInstallation& inst) {
-  TSchule& schule = inst.Schule();
-  auto* form = dynamic_cast<TParForm*>(schule.EinzelFenster(FensterArt::Par));
-  if (form == nullptr) {
-    form = inst.FensterArten().Baue<TParForm>(FensterArt::Par);
-    if (form == nullptr) return nullptr;
-    form->Oeffne();
-  }
+  bool neu = false;
+  auto* form = EinzelFensterDerArt<TParForm>(inst.FensterArten(), inst.Schule(), FensterArt::Par, neu);
+  if (form == nullptr) return nullptr;
+  if (neu) form->Oeffne();
   form->Baue();
-  form->show();
-  form->raise();
-  form->activateWindow();
+  NachVorn(*form);
   return form;
 }
 

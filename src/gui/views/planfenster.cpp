@@ -12,6 +12,7 @@
 #include "model/standard.h"
 #include "platform/dialogdienst.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 #include "views/plnform.h"
 #include "views/setzdialoge.h"
@@ -21,25 +22,14 @@ namespace kolvar {
 namespace {
 
 template <typename Form, typename Element>
-TPlnForm* OeffnePlan(TSchule& schule, TPlanElement* element, int art, bool neu, IPalette* palette,
-                     QWidget* eltern) {
-  // The active plan of this kind, when it shows another element.
-  auto* aktiv = dynamic_cast<Form*>(schule.AktivesFenster());
-  if (aktiv != nullptr && (aktiv->Tag() != art || aktiv->Element() == element)) aktiv = nullptr;
-
-  auto* fenster = dynamic_cast<Form*>(element->PlnForm());
-  if (fenster == nullptr) {
-    fenster = !neu && aktiv != nullptr ? aktiv : new Form(schule, palette, eltern);
-    fenster->Zeige(static_cast<Element*>(element));
-    fenster->Oeffne();
-    fenster->activateWindow();
-  } else {
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
-    if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
-  }
-  return fenster;
+TPlnForm* OeffnePlan(const TFensterArtRegister& arten, TSchule& schule, TPlanElement& element, int art,
+                     bool neu) {
+  return OeffneElementFensterDerArt<Form>(arten, schule, art, element, element.PlnForm(), neu,
+                                          [&](Form& f, bool) {
+                                            f.Zeige(static_cast<Element*>(&element));
+                                            f.Oeffne();
+                                            f.activateWindow();
+                                          });
 }
 
 // The plan kinds: their window class, as the kind table names it, and how one is opened.
@@ -47,7 +37,7 @@ struct TPlanArt {
   int art;
   const char* form;
   TPlnForm* (*neu)(TSchule&, IPalette*, QWidget*);
-  TPlnForm* (*oeffne)(TSchule&, TPlanElement*, int, bool, IPalette*, QWidget*);
+  TPlnForm* (*oeffne)(const TFensterArtRegister&, TSchule&, TPlanElement&, int, bool);
 };
 constexpr TPlanArt kPlanArten[] = {
     {FensterArt::LePln, "TLePlnForm", &NeuesFenster<TPlnForm, TLePlnForm>, &OeffnePlan<TLePlnForm, TLehrer>},
@@ -57,23 +47,35 @@ constexpr TPlanArt kPlanArten[] = {
 
 }  // namespace
 
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
-                            QWidget* eltern) {
+TPlnForm* OeffnePlanFenster(const TFensterArtRegister& arten, TSchule& schule, TPlanElement* element,
+                            bool neu) {
   if (element == nullptr) return nullptr;
   const int art = FensterArtFuer(element->Art(), 2);
   for (const TPlanArt& a : kPlanArten)
-    if (a.art == art) return a.oeffne(schule, element, art, neu, palette, eltern);
+    if (a.art == art) return a.oeffne(arten, schule, *element, art, neu);
   return nullptr;
 }
 
 void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern) {
   TSchule& schule = kurs.Schule();
   if (schule.Ansichtsgruppe() != 2) return;
+  // A plan built without a palette stands alone: its lesson's plans open as new windows beside it,
+  // built by the same builders the registry holds.
+  TFensterArtRegister alleine;
+  if (palette == nullptr)
+    for (const TPlanArt& a : kPlanArten)
+      alleine.Registriere(a.art, a.form,
+                          [&schule, eltern, neu = a.neu] { return neu(schule, nullptr, eltern); });
+  const auto oeffne = [&](TPlanElement* e) {
+    if (palette != nullptr)
+      palette->OeffneElementFenster(e, 2, palette->Tasten());
+    else
+      OeffnePlanFenster(alleine, schule, e, true);
+  };
   const TSetzung* s = kurs.FindeSetzung(schule.Standard().AktuelleVersion(), tag, stunde);
-  const bool neu = palette == nullptr || palette->Tasten() != 0;
-  if (s != nullptr && s->Raum() != nullptr) OeffnePlanFenster(schule, s->Raum(), neu, palette, eltern);
-  if (TKlasse* k = kurs.Klassen().Hole(1)) OeffnePlanFenster(schule, k, neu, palette, eltern);
-  if (kurs.Lehrer() != nullptr) OeffnePlanFenster(schule, kurs.Lehrer(), neu, palette, eltern);
+  if (s != nullptr && s->Raum() != nullptr) oeffne(s->Raum());
+  if (TKlasse* k = kurs.Klassen().Hole(1)) oeffne(k);
+  if (kurs.Lehrer() != nullptr) oeffne(kurs.Lehrer());
 }
 
 void InstallierePlanDialoge(TGuiDialoge& dialoge) {
@@ -93,8 +95,8 @@ void InstallierePlanFenster(IInstallation& inst) {
         a.art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
         [&inst](TElement* element, uint8_t tasten) {
-          OeffnePlanFenster(inst.Schule(), dynamic_cast<TPlanElement*>(element), tasten != 0, &inst.Palette(),
-                            inst.Hauptfenster());
+          OeffnePlanFenster(inst.FensterArten(), inst.Schule(), dynamic_cast<TPlanElement*>(element),
+                            tasten != 0);
         });
     // "Manuell" then takes every lesson of the plan.
     inst.FensterArten().SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, [](TKindFenster& fenster) {

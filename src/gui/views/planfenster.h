@@ -11,6 +11,7 @@ namespace kolvar {
 class IInstallation;
 class IPalette;
 class TElement;
+class TFensterArtRegister;
 class TGuiDialoge;
 class TKurs;
 class TPlanElement;
@@ -19,10 +20,11 @@ class TSchule;
 
 // The element's plan window, opened, reused or taken over; nullptr for elements without a plan.
 // Opening never marks the school modified.
-TPlnForm* OeffnePlanFenster(TSchule& schule, TPlanElement* element, bool neu, IPalette* palette,
-                            QWidget* eltern);
+TPlnForm* OeffnePlanFenster(const TFensterArtRegister& arten, TSchule& schule, TPlanElement* element,
+                            bool neu);
 
 // The plans of the lesson's room at that slot, its first class and its teacher.
+// Each opens as the palette opens an element's plan; a modifier held asks for new windows.
 void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern);
 
 // The placing dialogs answer the core's placing questions (Setzungsverbot, Verdrängen ...).

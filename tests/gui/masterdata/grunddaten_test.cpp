@@ -19,6 +19,7 @@
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
+#include "app/menuform.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
@@ -376,4 +377,39 @@ TEST_F(GrunddatenTest, SchliessenNichtWaehrendDiePaletteWartet) {
 }
 
 }  // namespace
+}  // namespace kolvar
+
+namespace kolvar {
+
+// The registry's builder is the only one: an editor it builds (as a saved window is reopened)
+// offers the "Fächer" choice with Ctrl and opens the elements of its lists.
+TEST_F(GrunddatenTest, EditorsBuiltByTheRegistryChooseAndOpenThroughThePalette) {
+  auto* le = palette->FensterArten().Baue<TLeGrForm>(FensterArt::LeGr);
+  ASSERT_NE(le, nullptr);
+  le->Vorbereiten(Lehrer(2));
+  le->Oeffne();
+  Aktiviere(le);
+  const int vorher = Lehrer(2)->Faecher().Anzahl();
+  TFach* erstes = S().Faecher().Hole(1);
+  const bool hatte = (Lehrer(2)->Faecher().Position(erstes) != 0);
+  dialoge.Bediene(QStringLiteral("Fächer"), [](TKvDialog& d) {
+    static_cast<TMenuForm&>(d).ZelleGeklickt(0, 0, Qt::NoModifier);
+    d.Knopf(QStringLiteral("Ok"))->click();
+  });
+  le->FachKnopfClick(true);
+  EXPECT_TRUE((Lehrer(2)->Faecher().Position(erstes) != 0));
+  EXPECT_EQ(Lehrer(2)->Faecher().Anzahl(), vorher + (hatte ? 0 : 1));
+
+  auto* fa = palette->FensterArten().Baue<TFaGrForm>(FensterArt::FaGr);
+  ASSERT_NE(fa, nullptr);
+  fa->Vorbereiten(S().Faecher().Hole(2));
+  fa->Oeffne();
+  Aktiviere(fa);
+  ASSERT_GE(fa->KlassenGrid->Zeilen(), 2);
+  TElement* klasse = fa->ElementIn(*fa->KlassenGrid, 1);
+  ASSERT_NE(klasse, nullptr);
+  fa->ListeDblClick(*fa->KlassenGrid, 1);
+  EXPECT_NE(dynamic_cast<TKlGrForm*>(klasse->GrForm()), nullptr);
+}
+
 }  // namespace kolvar

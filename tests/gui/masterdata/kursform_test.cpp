@@ -109,7 +109,7 @@ class KursFormTest : public GuiTest {
   }
   TKursForm* Form() { return dynamic_cast<TKursForm*>(Sch().EinzelFenster(FensterArt::Kurs)); }
   TKursForm* Oeffne(TKurs* k) {
-    return OeffneKursForm(Sch(), *k, {Sch().Kurse().begin(), Sch().Kurse().end()}, palette.get(), nullptr);
+    return OeffneKursForm(palette->FensterArten(), Sch(), *k, {Sch().Kurse().begin(), Sch().Kurse().end()});
   }
   void Menue(const char* kuerzel, int index) {
     auto* menue = qobject_cast<TSpaltenMenue*>(palette->Menues().Menue(QString::fromUtf8(kuerzel)));

@@ -118,7 +118,7 @@ TEST_F(TabellenDruckTest, WindowPrintServesTheErrorListAndLeavesPlanWindowsTheir
 }
 
 TEST_F(TabellenDruckTest, WindowPrintServesTheTableAndTheParallelCouplingsWithTheirOptions) {
-  TUVForm* uv = OeffneUVFenster(Schule(), Schule().UVTabellen().Hole(1), true, palette.get(), nullptr);
+  TUVForm* uv = OeffneUVFenster(palette->FensterArten(), Schule(), Schule().UVTabellen().Hole(1), true);
   ASSERT_NE(uv, nullptr);
   Schule().SetzeAktivesFenster(uv);
   palette->MenusAnpassen();

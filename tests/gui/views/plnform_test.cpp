@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "planumgebung.h"
+#include "platform/fensterartregister.h"
 #include "platform/fensterliste.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
@@ -166,26 +167,30 @@ TEST_F(AnzeigeTest, ZieleMarkierenMarksTheSlotsTheCourseCanTake) {
 }
 
 TEST_F(AnzeigeTest, OpeningReusesTheActivePlanOfTheKindUnlessANewOneIsWanted) {
+  TFensterArtRegister arten;
+  arten.Registriere(FensterArt::LePln, "TLePlnForm", [this] { return new TLePlnForm(*schule, nullptr); });
+  arten.Registriere(FensterArt::KlPln, "TKlPlnForm", [this] { return new TKlPlnForm(*schule, nullptr); });
+  arten.Registriere(FensterArt::RaPln, "TRaPlnForm", [this] { return new TRaPlnForm(*schule, nullptr); });
   schule->SetzeAnsichtsgruppe(2);
   const bool geaendert = schule->Geaendert();
-  TPlnForm* a = OeffnePlanFenster(*schule, mue, false, nullptr, nullptr);
+  TPlnForm* a = OeffnePlanFenster(arten, *schule, mue, false);
   ASSERT_NE(a, nullptr);
   schule->SetzeAktivesFenster(a);
   EXPECT_EQ(mue->PlnForm(), a);
-  TPlnForm* b = OeffnePlanFenster(*schule, sch, false, nullptr, nullptr);
+  TPlnForm* b = OeffnePlanFenster(arten, *schule, sch, false);
   EXPECT_EQ(b, a);  // taken over
   EXPECT_EQ(a->Element(), sch);
   EXPECT_EQ(mue->PlnForm(), nullptr);
   EXPECT_EQ(sch->PlnForm(), a);
   EXPECT_EQ(a->Caption(), QStringLiteral("Plan SCH"));
-  TPlnForm* c = OeffnePlanFenster(*schule, mue, true, nullptr, nullptr);
+  TPlnForm* c = OeffnePlanFenster(arten, *schule, mue, true);
   EXPECT_NE(c, a);
   EXPECT_EQ(mue->PlnForm(), c);
   // A class opens a class plan beside them; opening never marks the school modified.
-  TPlnForm* d = OeffnePlanFenster(*schule, k5a, false, nullptr, nullptr);
+  TPlnForm* d = OeffnePlanFenster(arten, *schule, k5a, false);
   EXPECT_EQ(d->Tag(), FensterArt::KlPln);
   EXPECT_EQ(schule->Geaendert(), geaendert);
-  EXPECT_EQ(OeffnePlanFenster(*schule, nullptr, false, nullptr, nullptr), nullptr);
+  EXPECT_EQ(OeffnePlanFenster(arten, *schule, nullptr, false), nullptr);
   // Deleting an element closes its plan.
   schule->LoescheElement(k5b);
   for (TPlnForm* f : {a, c, d}) {
