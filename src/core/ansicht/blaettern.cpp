@@ -16,7 +16,8 @@ TElement* BlaetterZiel(const TSchule& schule, int art, TElement* von, bool vorwa
   const std::vector<TElement*> elemente = schule.Elemente(liste);
   const auto it = std::find(elemente.begin(), elemente.end(), von);
   if (it == elemente.end()) return nullptr;
-  const bool plan = art == FensterArt::LePln || art == FensterArt::KlPln;
+  // Ctrl steps teacher and class plans to the next element with a lesson still lacking its room.
+  const bool plan = FamilieDerArt(art) == TFamilie::Plan && liste != TElementArt::Raum;
   const bool ohneRaum = plan && (tasten & Taste::Strg);
   const auto n = static_cast<long>(elemente.size());
   const long start = it - elemente.begin();

@@ -19,8 +19,8 @@ namespace kolvar {
 
 std::vector<TKurs*> KurseDerAuswahl(const IFenster* fenster) {
   if (fenster == nullptr) return {};
-  const int art = fenster->Tag();
-  if (art != FensterArt::UV && (art < FensterArt::LeDep || art > FensterArt::KursDep)) return {};
+  const TFensterArtInfo* art = FensterArtInfo(fenster->Tag());
+  if (art == nullptr || !art->AutomatAuswahl) return {};
   return fenster->MarkierteKurse();
 }
 

@@ -21,6 +21,8 @@ constexpr unsigned Modi(std::initializer_list<int> modi) {
 
 using S = TFensterSlot;
 using E = TElementArt;
+using F = TFamilie;
+using G = TGroessenRueckgabe;
 
 // The palette's rules, shared by kinds that act alike.
 // clang-format off
@@ -39,37 +41,37 @@ constexpr TFreigabe kWahl{.Pfeile = true, .Rueckfall = Modi({1, 2, 3, 4})};
 // One row per kind, kept on one line each so the table reads as one.
 // clang-format off
 constexpr std::array kArten{
-    TFensterArtInfo{.Tag = FensterArt::LePln, .Form = "TLePlnForm", .Liste = E::Lehrer, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan},
-    TFensterArtInfo{.Tag = FensterArt::KlPln, .Form = "TKlPlnForm", .Liste = E::Klasse, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan},
-    TFensterArtInfo{.Tag = FensterArt::RaPln, .Form = "TRaPlnForm", .Liste = E::Raum, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan},
-    TFensterArtInfo{.Tag = FensterArt::UV, .Form = "TUVForm", .Liste = E::UVTab, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kUV},
+    TFensterArtInfo{.Tag = FensterArt::LePln, .Form = "TLePlnForm", .Liste = E::Lehrer, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan, .Familie = F::Plan, .Groesse = G::BreiteUndHoehe, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::KlPln, .Form = "TKlPlnForm", .Liste = E::Klasse, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan, .Familie = F::Plan, .Groesse = G::BreiteUndHoehe, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::RaPln, .Form = "TRaPlnForm", .Liste = E::Raum, .Gruppe = 2, .Slot = S::Plan, .Freigabe = kPlan, .Familie = F::Plan, .Groesse = G::BreiteUndHoehe, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::UV, .Form = "TUVForm", .Liste = E::UVTab, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kUV, .Groesse = G::BreiteUndHoehe, .Umschalten = true, .FolgtKursen = true, .FolgtNeuenKursen = true, .AutomatAuswahl = true},
     TFensterArtInfo{.Tag = FensterArt::Zwischen, .Form = "TZwischenForm", .Gruppe = 0, .Slot = S::Einzel, .Freigabe = {.Rueckfall = Modi({1, 2, 3, 4}), .Cursor = false}},
     TFensterArtInfo{.Tag = FensterArt::Fehler, .Form = "TFehlerForm", .Slot = S::Einzel, .Freigabe = kNichts},
-    TFensterArtInfo{.Tag = FensterArt::LeDep, .Form = "TLeDepForm", .Liste = E::Lehrer, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep},
-    TFensterArtInfo{.Tag = FensterArt::KlDep, .Form = "TKlDepForm", .Liste = E::Klasse, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep},
-    TFensterArtInfo{.Tag = FensterArt::KoDep, .Form = "TKoDepForm", .Liste = E::Kopplung, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep},
-    TFensterArtInfo{.Tag = FensterArt::FaDep, .Form = "TFaDepForm", .Liste = E::Fach, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep},
-    TFensterArtInfo{.Tag = FensterArt::RaDep, .Form = "TRaDepForm", .Liste = E::Raum, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep},
-    TFensterArtInfo{.Tag = FensterArt::KursDep, .Form = "TKursDepForm", .Gruppe = 1, .Slot = S::Einzel, .Freigabe = kKursDep},
-    TFensterArtInfo{.Tag = FensterArt::Par, .Form = "TParForm", .Slot = S::Einzel, .Freigabe = {.Setz = true, .Loesch = true, .Schieb = true, .Fix = true, .Automat = true}},
-    TFensterArtInfo{.Tag = FensterArt::LeGr, .Form = "TLeGrForm", .Liste = E::Lehrer, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrLeKl},
-    TFensterArtInfo{.Tag = FensterArt::KlGr, .Form = "TKlGrForm", .Liste = E::Klasse, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrLeKl},
-    TFensterArtInfo{.Tag = FensterArt::KoGr, .Form = "TKoGrForm", .Liste = E::Kopplung, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere},
-    TFensterArtInfo{.Tag = FensterArt::FaGr, .Form = "TFaGrForm", .Liste = E::Fach, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere},
-    TFensterArtInfo{.Tag = FensterArt::RaGr, .Form = "TRaGrForm", .Liste = E::Raum, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere},
-    TFensterArtInfo{.Tag = FensterArt::UVGr, .Form = "TUVGrForm", .Liste = E::UVTab, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrUV},
+    TFensterArtInfo{.Tag = FensterArt::LeDep, .Form = "TLeDepForm", .Liste = E::Lehrer, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .Umschalten = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::KlDep, .Form = "TKlDepForm", .Liste = E::Klasse, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .Umschalten = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::KoDep, .Form = "TKoDepForm", .Liste = E::Kopplung, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .Umschalten = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::FaDep, .Form = "TFaDepForm", .Liste = E::Fach, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .Umschalten = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::RaDep, .Form = "TRaDepForm", .Liste = E::Raum, .Gruppe = 1, .Slot = S::Deputat, .Freigabe = kDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .Umschalten = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::KursDep, .Form = "TKursDepForm", .Gruppe = 1, .Slot = S::Einzel, .Freigabe = kKursDep, .Familie = F::Deputat, .Groesse = G::Hoehe, .FolgtKursen = true, .FolgtNeuenKursen = true, .AutomatAuswahl = true},
+    TFensterArtInfo{.Tag = FensterArt::Par, .Form = "TParForm", .Slot = S::Einzel, .Freigabe = {.Setz = true, .Loesch = true, .Schieb = true, .Fix = true, .Automat = true}, .Groesse = G::Hoehe, .FolgtKursen = true},
+    TFensterArtInfo{.Tag = FensterArt::LeGr, .Form = "TLeGrForm", .Liste = E::Lehrer, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrLeKl, .Familie = F::Grunddaten, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::KlGr, .Form = "TKlGrForm", .Liste = E::Klasse, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrLeKl, .Familie = F::Grunddaten, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::KoGr, .Form = "TKoGrForm", .Liste = E::Kopplung, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere, .Familie = F::Grunddaten, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::FaGr, .Form = "TFaGrForm", .Liste = E::Fach, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere, .Familie = F::Grunddaten, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::RaGr, .Form = "TRaGrForm", .Liste = E::Raum, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrAndere, .Familie = F::Grunddaten, .Umschalten = true},
+    TFensterArtInfo{.Tag = FensterArt::UVGr, .Form = "TUVGrForm", .Liste = E::UVTab, .Gruppe = 0, .Slot = S::Grunddaten, .Freigabe = kGrUV, .Familie = F::Grunddaten, .Umschalten = true},
     TFensterArtInfo{.Tag = FensterArt::Kurs, .Form = "TKursForm", .Slot = S::Einzel, .Freigabe = {.Pfeile = true, .Loesch = true, .Schieb = true}},
-    TFensterArtInfo{.Tag = FensterArt::Manuell, .Form = "TManuellForm", .Slot = S::Einzel, .Freigabe = {.Alles = true, .Pfeile = true, .Setz = true, .Loesch = true, .Schieb = true, .Fix = true}},
-    TFensterArtInfo{.Tag = FensterArt::Vertr, .Form = "TVertrForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = {.Pfeile = true, .Setz = true, .Loesch = true, .Rueckfall = Modi({3, 4})}},
-    TFensterArtInfo{.Tag = FensterArt::SV, .Form = "TSVForm", .Slot = S::Einzel, .Freigabe = kNichts},
-    TFensterArtInfo{.Tag = FensterArt::LeStat, .Form = "TLeStatForm", .Liste = E::Lehrer, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::KlStat, .Form = "TKlStatForm", .Liste = E::Klasse, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::FaStat, .Form = "TFaStatForm", .Liste = E::Fach, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::KoStat, .Form = "TKoStatForm", .Liste = E::Kopplung, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::RaStat, .Form = "TRaStatForm", .Liste = E::Raum, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::UVStat, .Form = "TUVStatForm", .Liste = E::UVTab, .Slot = S::Einzel, .Freigabe = kStat},
-    TFensterArtInfo{.Tag = FensterArt::VLeWahl, .Form = "TVLeWahlForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = kWahl},
-    TFensterArtInfo{.Tag = FensterArt::VRaWahl, .Form = "TVRaWahlForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = kWahl},
+    TFensterArtInfo{.Tag = FensterArt::Manuell, .Form = "TManuellForm", .Slot = S::Einzel, .Freigabe = {.Alles = true, .Pfeile = true, .Setz = true, .Loesch = true, .Schieb = true, .Fix = true}, .BehaeltPlatz = true},
+    TFensterArtInfo{.Tag = FensterArt::Vertr, .Form = "TVertrForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = {.Pfeile = true, .Setz = true, .Loesch = true, .Rueckfall = Modi({3, 4})}, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::SV, .Form = "TSVForm", .Slot = S::Einzel, .Freigabe = kNichts, .Groesse = G::Hoehe, .FolgtKursen = true, .FolgtNeuenKursen = true},
+    TFensterArtInfo{.Tag = FensterArt::LeStat, .Form = "TLeStatForm", .Liste = E::Lehrer, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::KlStat, .Form = "TKlStatForm", .Liste = E::Klasse, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::FaStat, .Form = "TFaStatForm", .Liste = E::Fach, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::KoStat, .Form = "TKoStatForm", .Liste = E::Kopplung, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::RaStat, .Form = "TRaStatForm", .Liste = E::Raum, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::UVStat, .Form = "TUVStatForm", .Liste = E::UVTab, .Slot = S::Einzel, .Freigabe = kStat, .Familie = F::Statistik, .Groesse = G::Hoehe},
+    TFensterArtInfo{.Tag = FensterArt::VLeWahl, .Form = "TVLeWahlForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = kWahl, .Familie = F::Wahl},
+    TFensterArtInfo{.Tag = FensterArt::VRaWahl, .Form = "TVRaWahlForm", .Gruppe = 2, .Slot = S::Einzel, .Freigabe = kWahl, .Familie = F::Wahl},
     TFensterArtInfo{.Tag = FensterArt::VStat, .Form = "TVStatForm", .Slot = S::Einzel, .Freigabe = kStat},
 };
 // clang-format on
@@ -110,6 +112,31 @@ bool ListeDerArt(int tag, TElementArt& art) {
 bool IstElementFenster(int tag) {
   const TFensterArtInfo* a = FensterArtInfo(tag);
   return a && (a->Slot == S::Grunddaten || a->Slot == S::Deputat || a->Slot == S::Plan);
+}
+
+TFamilie FamilieDerArt(int tag) {
+  const TFensterArtInfo* a = FensterArtInfo(tag);
+  return a ? a->Familie : TFamilie::Keine;
+}
+
+std::vector<int> ArtenDerFamilie(TFamilie familie) {
+  std::vector<int> arten;
+  for (const TFensterArtInfo& a : kArten)
+    if (a.Familie == familie) arten.push_back(a.Tag);
+  return arten;
+}
+
+std::vector<int> ArtenDieKursenFolgen(bool neu) {
+  std::vector<int> arten;
+  for (const TFensterArtInfo& a : kArten)
+    if (neu ? a.FolgtNeuenKursen : a.FolgtKursen) arten.push_back(a.Tag);
+  return arten;
+}
+
+bool UmschaltbarNach(int tag, int ansichtsgruppe) {
+  const TFensterArtInfo* a = FensterArtInfo(tag);
+  if (!a || !a->Umschalten || !a->Liste || a->Gruppe == ansichtsgruppe) return false;
+  return FensterArtFuer(*a->Liste, ansichtsgruppe) != 0;
 }
 
 int FensterArtFuer(TElementArt art, int ansichtsgruppe) {

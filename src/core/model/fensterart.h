@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace kolvar {
 
@@ -40,6 +41,12 @@ struct TFreigabe {
   bool Cursor = true;          // without a fall-back the windows' cursors are refreshed
 };
 
+// The family of forms a kind belongs to.
+enum class TFamilie : uint8_t { Keine, Plan, Deputat, Grunddaten, Statistik, Wahl };
+
+// What a window reopened from the saved list takes back of its saved size when smaller.
+enum class TGroessenRueckgabe : uint8_t { Keine, Hoehe, BreiteUndHoehe };
+
 struct TFensterArtInfo {
   int Tag = 0;
   const char* Form = "";
@@ -47,6 +54,13 @@ struct TFensterArtInfo {
   int Gruppe = -1;                   // view group the palette sets; -1 leaves it
   TFensterSlot Slot = TFensterSlot::Keiner;
   TFreigabe Freigabe;
+  TFamilie Familie = TFamilie::Keine;
+  bool BehaeltPlatz = false;  // "Anordnung" leaves it where it stands
+  TGroessenRueckgabe Groesse = TGroessenRueckgabe::Keine;
+  bool Umschalten = false;        // the view buttons show its element in their group's window
+  bool FolgtKursen = false;       // refreshed when a course changes
+  bool FolgtNeuenKursen = false;  // refreshed when a course is inserted
+  bool AutomatAuswahl = false;    // its marked courses are what the automatic run places
 };
 
 std::span<const TFensterArtInfo> FensterArten();
@@ -61,5 +75,13 @@ bool ListeDerArt(int tag, TElementArt& art);
 int FensterArtFuer(TElementArt art, int ansichtsgruppe);
 // Whether a window of the kind holds one of its element's slots.
 bool IstElementFenster(int tag);
+// The family of a kind; TFamilie::Keine for unknown kinds.
+TFamilie FamilieDerArt(int tag);
+// The kinds of a family, in the table's order.
+std::vector<int> ArtenDerFamilie(TFamilie familie);
+// The kinds whose windows follow course changes (neu: course insertions).
+std::vector<int> ArtenDieKursenFolgen(bool neu);
+// The kinds whose element the view button of the group shows in the group's own window.
+bool UmschaltbarNach(int tag, int ansichtsgruppe);
 
 }  // namespace kolvar

@@ -42,8 +42,7 @@ void MerkeKursAenderung(TSchule& schule, const TKurs& kurs, const TKlasse* nurKl
   schule.MerkeElement(kurs.Kopplung(), Daten);
   schule.MerkeElement(kurs.Fach(), Daten | Statistik);
   schule.MerkeKurs(&kurs, Daten);
-  for (int art : {FensterArt::KursDep, FensterArt::Par, FensterArt::SV, FensterArt::UV})
-    schule.MerkeArt(art, Daten);
+  for (int art : ArtenDieKursenFolgen(false)) schule.MerkeArt(art, Daten);
 }
 
 }  // namespace
@@ -786,7 +785,7 @@ void TKurs::KursEingefuegt() const {
   for (const TKlasse* k : klassen_) schule_->MerkeElement(k, Daten);
   schule_->MerkeElement(kopplung_, Daten);
   for (const TRaum* r : raeume_) schule_->MerkeElement(r, Daten);
-  for (int art : {FensterArt::KursDep, FensterArt::SV, FensterArt::UV}) schule_->MerkeArt(art, Daten);
+  for (int art : ArtenDieKursenFolgen(true)) schule_->MerkeArt(art, Daten);
 }
 
 }  // namespace kolvar

@@ -10,7 +10,7 @@ int32_t VertretungsplanStartDatum(const TSchule& schule, int32_t heute) {
   const IFenster* aktiv = schule.AktivesFenster();
   if (const auto* liste = dynamic_cast<const IVertrFenster*>(aktiv)) return liste->VertrDatum();
   if (const auto* liste = dynamic_cast<const IVertrTagFenster*>(aktiv)) return liste->VertrDatum();
-  for (const int art : {FensterArt::VLeWahl, FensterArt::VRaWahl})
+  for (const int art : ArtenDerFamilie(TFamilie::Wahl))
     if (const auto* wahl = dynamic_cast<const IVertrWahlFenster*>(schule.EinzelFenster(art)))
       if (const TVertretung* v = wahl->Vertretung()) return v->Datum();
   return heute;

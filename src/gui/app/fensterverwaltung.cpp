@@ -169,8 +169,7 @@ void TFensterVerwaltung::OrdneFensterAn() {
   int nummer = 0;
   for (const TEintrag& e : eintraege_) {
     ++nummer;
-    // The manual planning window keeps its place.
-    if (e.fenster->Tag() == FensterArt::Manuell) continue;
+    if (const TFensterArtInfo* art = FensterArtInfo(e.fenster->Tag()); art && art->BehaeltPlatz) continue;
     PlatziereFenster(*e.fenster, nummer);
     e.fenster->raise();
   }
@@ -243,17 +242,10 @@ void TFensterVerwaltung::WiederOeffnen(const TFenster& satz) {
   // A stored place left of or above the screen (another monitor once) is not taken either.
   if (satz.Links >= flaeche.left() && flaeche.right() - satz.Links > 200) innen.moveLeft(satz.Links);
   if (satz.Oben >= flaeche.top() && flaeche.bottom() - satz.Oben > 200) innen.moveTop(satz.Oben);
-  namespace A = FensterArt;
-  // Plans and tables take a smaller saved size back, lists and statistics a smaller height.
-  static constexpr int kBreiteUndHoehe[] = {A::LePln, A::KlPln, A::RaPln, A::UV};
-  static constexpr int kHoehe[] = {A::LeDep,   A::KlDep,  A::KoDep,  A::FaDep,  A::RaDep,
-                                   A::KursDep, A::Par,    A::Vertr,  A::SV,     A::LeStat,
-                                   A::KlStat,  A::FaStat, A::KoStat, A::RaStat, A::UVStat};
-  const auto enthaelt = [a = satz.Art](const auto& arten) {
-    return std::ranges::find(arten, a) != std::end(arten);
-  };
-  const bool breiteNehmen = enthaelt(kBreiteUndHoehe);
-  const bool hoeheNehmen = breiteNehmen || enthaelt(kHoehe);
+  const TFensterArtInfo* info = FensterArtInfo(satz.Art);
+  const TGroessenRueckgabe groesse = info ? info->Groesse : TGroessenRueckgabe::Keine;
+  const bool breiteNehmen = groesse == TGroessenRueckgabe::BreiteUndHoehe;
+  const bool hoeheNehmen = groesse != TGroessenRueckgabe::Keine;
   if (hoeheNehmen && satz.Hoehe > 0 && satz.Hoehe < innen.height()) innen.setHeight(satz.Hoehe);
   if (breiteNehmen && satz.Breite > 0 && satz.Breite < innen.width()) innen.setWidth(satz.Breite);
   // The inside's rectangle: Qt sets it exactly, framed or not yet; the cascade's late correction
@@ -279,15 +271,7 @@ void TFensterVerwaltung::Blaettern(bool vorwaerts) {
 void TFensterVerwaltung::ElementFensterWechseln(int gruppe) {
   IFenster* aktiv = palette_.Schule().AktivesFenster();
   if (aktiv == nullptr || !oeffner_.HatElementOeffner(gruppe)) return;
-  namespace A = FensterArt;
-  // The windows whose element the group's button shows in the group's own window.
-  static const std::array<std::vector<int>, 3> vonArten{{
-      {A::LePln, A::KlPln, A::RaPln, A::UV, A::LeDep, A::KlDep, A::KoDep, A::FaDep, A::RaDep},
-      {A::LePln, A::KlPln, A::RaPln, A::LeGr, A::KlGr, A::KoGr, A::FaGr, A::RaGr, A::UVGr},
-      {A::LeDep, A::KlDep, A::RaDep, A::LeGr, A::KlGr, A::RaGr},
-  }};
-  const auto& arten = vonArten[static_cast<std::size_t>(gruppe)];
-  if (std::find(arten.begin(), arten.end(), aktiv->Tag()) == arten.end()) return;
+  if (!UmschaltbarNach(aktiv->Tag(), gruppe)) return;
   TElement* element = aktiv->Element();
   if (element == nullptr) return;
   if (!(palette_.Tasten() & Taste::Shift)) aktiv->Schliesse();

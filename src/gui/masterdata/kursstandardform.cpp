@@ -43,9 +43,7 @@ QCheckBox* Haken(QWidget* eltern, const QString& text, const char* name) {
 }
 
 bool IstDeputatFenster(const IFenster* f) {
-  constexpr int kDeputate[] = {FensterArt::LeDep, FensterArt::KlDep, FensterArt::KoDep,
-                               FensterArt::FaDep, FensterArt::RaDep, FensterArt::KursDep};
-  return f != nullptr && std::ranges::find(kDeputate, f->Tag()) != std::end(kDeputate);
+  return f != nullptr && FamilieDerArt(f->Tag()) == TFamilie::Deputat;
 }
 
 }  // namespace

@@ -339,7 +339,7 @@ void TVertrForm::FehlKnopfClick(int art, bool strg, QPoint global) {
 
 bool TVertrForm::Blaettere(bool vorwaerts) {
   // The choice windows belong to the day that is left.
-  for (int art : {FensterArt::VLeWahl, FensterArt::VRaWahl})
+  for (int art : ArtenDerFamilie(TFamilie::Wahl))
     if (IFenster* f = Schule().EinzelFenster(art)) f->Schliesse();
   SetzeVertrDatum(NaechsterVertretungsTag(Schule(), datum_, vorwaerts));
   return true;
