@@ -32,8 +32,18 @@ void TFensterArtRegister::Registriere(int art, const char* form, TBauer bauer, T
 }
 
 void TFensterArtRegister::SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren) {
-  Zeile(art);
-  eintraege_[static_cast<std::size_t>(art)].befehle[static_cast<std::size_t>(befehl)] = std::move(ausfuehren);
+  const TFensterArtInfo& info = Zeile(art);
+  TBefehl& platz = eintraege_[static_cast<std::size_t>(art)].befehle[static_cast<std::size_t>(befehl)];
+  if (platz)
+    throw std::logic_error(std::string("zweiter Befehl ") + std::to_string(static_cast<int>(befehl)) +
+                           " für " + info.Form);
+  if (!ausfuehren) throw std::logic_error(std::string("leerer Befehl für ") + info.Form);
+  platz = std::move(ausfuehren);
+}
+
+bool TFensterArtRegister::HatBefehl(int art, TFensterBefehl befehl) const {
+  const TEintrag* e = Eintrag(art);
+  return e != nullptr && static_cast<bool>(e->befehle[static_cast<std::size_t>(befehl)]);
 }
 
 const TFensterArtRegister::TEintrag* TFensterArtRegister::Eintrag(int art) const {
@@ -92,6 +102,7 @@ bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster
       return true;
     case TFensterBefehl::Ausschneiden:
     case TFensterBefehl::Einsetzen:
+    case TFensterBefehl::Automat:
       break;
   }
   return false;

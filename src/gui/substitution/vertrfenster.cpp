@@ -168,12 +168,10 @@ void InstalliereVertretung(IInstallation& inst) {
     if (v != nullptr && inst.Druckauftraege().Vertretungsplan)
       inst.Druckauftraege().Vertretungsplan(v->Datum());
   };
-  arten.SetzeBefehl(FensterArt::VLeWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
-    if (auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
-  });
-  arten.SetzeBefehl(FensterArt::VRaWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
-    if (auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
-  });
+  arten.SetzeBefehl<TVLeWahlForm>(FensterArt::VLeWahl, TFensterBefehl::Drucken,
+                                  [tagesplan](TVLeWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
+  arten.SetzeBefehl<TVRaWahlForm>(FensterArt::VRaWahl, TFensterBefehl::Drucken,
+                                  [tagesplan](TVRaWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
 }
 
 }  // namespace kolvar

@@ -97,9 +97,8 @@ void InstallierePlanFenster(IInstallation& inst) {
                             inst.Hauptfenster());
         });
     // "Manuell" then takes every lesson of the plan.
-    inst.FensterArten().SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, [](TKindFenster& fenster) {
-      if (auto* plan = dynamic_cast<TPlnForm*>(&fenster)) plan->AlleZellenWaehlen();
-    });
+    inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::AllesAuswaehlen,
+                                              [](TPlnForm& plan) { plan.AlleZellenWaehlen(); });
   }
 }
 
