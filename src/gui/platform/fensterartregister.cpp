@@ -83,6 +83,11 @@ bool TFensterArtRegister::OeffneElement(TElement* element, int gruppe, std::uint
   return Oeffne(FensterArtFuer(element->Art(), gruppe), element, tasten);
 }
 
+bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, IFenster* aktiv) const {
+  auto* fenster = dynamic_cast<TKindFenster*>(aktiv);
+  return fenster != nullptr && FuehreAus(befehl, *fenster);
+}
+
 bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const {
   const TEintrag* e = Eintrag(fenster.Tag());
   const TBefehl* eigen = e != nullptr ? &e->befehle[static_cast<std::size_t>(befehl)] : nullptr;

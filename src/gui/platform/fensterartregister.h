@@ -85,6 +85,8 @@ class TFensterArtRegister {
   // Runs the command of the window's kind on it; false when neither the kind nor the window has
   // one, so the caller answers for the kinds that take no cut or paste.
   bool FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const;
+  // The same for the school's active window; false when there is none.
+  bool FuehreAus(TFensterBefehl befehl, IFenster* aktiv) const;
 
   // Told after each kind with an opener is registered (the element menus follow).
   std::function<void(int art)> BeiNeuemOeffner;

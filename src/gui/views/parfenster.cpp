@@ -42,6 +42,9 @@ void InstalliereParFenster(IInstallation& inst) {
         inst.Standard().pue = true;
         OeffnePar(inst);
       });
+  // While the window is active the "Automat" button searches its table.
+  inst.FensterArten().SetzeBefehl<TParForm>(FensterArt::Par, TFensterBefehl::Automat,
+                                            [](TParForm& par) { par.SucheLoesung(); });
 }
 
 }  // namespace kolvar

@@ -238,6 +238,15 @@ TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
   EXPECT_FALSE(p.Schule().Geaendert());
 }
 
+// The "Automat" button searches in the parallel couplings and starts the run everywhere else.
+TEST_F(FensterArtenTest, OnlyTheParallelCouplingsTakeTheAutomatButton) {
+  TKolvarPalette& p = NeuePalette(false);
+  for (const TFensterArtInfo& info : FensterArten())
+    EXPECT_EQ(p.FensterArten().HatBefehl(info.Tag, TFensterBefehl::Automat), info.Tag == FensterArt::Par)
+        << info.Form;
+  EXPECT_FALSE(p.FensterArten().FuehreAus(TFensterBefehl::Automat, static_cast<IFenster*>(nullptr)));
+}
+
 TEST_F(FensterArtenTest, InstallersInReverseOrderGiveTheSameProgram) {
   TKolvarPalette& vorwaerts = NeuePalette(false);
   TKolvarPalette& rueckwaerts = NeuePalette(true);
