@@ -18,6 +18,7 @@
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
 #include "substitution/vertrstandardform.h"
 #include "substitution/vertrvorschlag.h"
 #include "substitution/vlewahlform.h"
@@ -137,6 +138,8 @@ void InstalliereVertretung(IInstallation& inst) {
       [&inst, heute](TElement*, uint8_t) {
         if (IstVertretungsTag(inst.Schule(), heute())) OeffneVertretungsplan(inst, heute());
       });
+  arten.SetzeBefehl<TVertrForm>(FensterArt::Vertr, TFensterBefehl::Drucken,
+                                [](TVertrForm& f) { f.FensterDrucken(); });
   // The choice windows open for a record, never on their own.
   arten.Registriere(FensterArt::VLeWahl, "TVLeWahlForm", [&inst] {
     auto* form = new TVLeWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());

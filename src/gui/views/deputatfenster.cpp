@@ -103,8 +103,16 @@ void InstalliereDeputatFenster(IInstallation& inst) {
   inst.Menues().SetzeBefehl(MenuePfad::Kurse, alleKurse);
   // Every workload cuts its selected courses; only "alle Kurse" takes a pasted course list.
   const std::function<void(TDepForm&)> ausschneiden = [](TDepForm& dep) { dep.KurseKopieren(true); };
-  for (const TDepArt& a : kDepArten) arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
+  const std::function<void(TDepForm&)> kopieren = [](TDepForm& dep) { dep.Kopieren(); };
+  const std::function<void(TDepForm&)> allesAuswaehlen = [](TDepForm& dep) { dep.AllesAuswaehlen(); };
+  for (const TDepArt& a : kDepArten) {
+    arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
+    arten.SetzeBefehl(a.art, TFensterBefehl::Kopieren, kopieren);
+    arten.SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, allesAuswaehlen);
+  }
   arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Ausschneiden, ausschneiden);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Kopieren, kopieren);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::AllesAuswaehlen, allesAuswaehlen);
   arten.SetzeBefehl<TKursDepForm>(FensterArt::KursDep, TFensterBefehl::Einsetzen, [](TKursDepForm& kurse) {
     if (AblageIstKursliste(kurse.Schule().Palette().AblageText()))
       kurse.Einsetzen();

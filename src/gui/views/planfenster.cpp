@@ -99,6 +99,8 @@ void InstallierePlanFenster(IInstallation& inst) {
     // "Manuell" then takes every lesson of the plan.
     inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::AllesAuswaehlen,
                                               [](TPlnForm& plan) { plan.AlleZellenWaehlen(); });
+    inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::Kopieren,
+                                              [](TPlnForm& plan) { plan.Kopieren(); });
   }
 }
 

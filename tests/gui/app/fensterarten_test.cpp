@@ -247,6 +247,24 @@ TEST_F(FensterArtenTest, OnlyTheParallelCouplingsTakeTheAutomatButton) {
   EXPECT_FALSE(p.FensterArten().FuehreAus(TFensterBefehl::Automat, static_cast<IFenster*>(nullptr)));
 }
 
+// The windows that print, copy or select on their own do it through their kind's entry.
+TEST_F(FensterArtenTest, WindowsWithTheirOwnCommandsHaveTheirEntries) {
+  TKolvarPalette& p = NeuePalette(false);
+  namespace A = FensterArt;
+  using B = TFensterBefehl;
+  const TFensterArtRegister& arten = p.FensterArten();
+  for (int art : {A::UV, A::Par, A::Vertr, A::VStat}) EXPECT_TRUE(arten.HatBefehl(art, B::Drucken)) << art;
+  for (int art : {A::LeDep, A::KlDep, A::KoDep, A::FaDep, A::RaDep, A::KursDep, A::LeStat, A::KlStat,
+                  A::FaStat, A::KoStat, A::RaStat, A::UVStat, A::UV, A::VStat}) {
+    EXPECT_TRUE(arten.HatBefehl(art, B::Kopieren)) << art;
+    EXPECT_TRUE(arten.HatBefehl(art, B::AllesAuswaehlen)) << art;
+  }
+  for (int art : {A::LePln, A::KlPln, A::RaPln}) {
+    EXPECT_TRUE(arten.HatBefehl(art, B::Kopieren)) << art;
+    EXPECT_TRUE(arten.HatBefehl(art, B::AllesAuswaehlen)) << art;
+  }
+}
+
 TEST_F(FensterArtenTest, InstallersInReverseOrderGiveTheSameProgram) {
   TKolvarPalette& vorwaerts = NeuePalette(false);
   TKolvarPalette& rueckwaerts = NeuePalette(true);
