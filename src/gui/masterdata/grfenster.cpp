@@ -89,13 +89,9 @@ void InstalliereGrunddaten(IInstallation& inst) {
           OeffneGrFenster(inst.Schule(), element, tasten != 0, &palette, dienste, inst.Hauptfenster());
         });
     // The clipboard of an editor is its name field.
-    SetzeTextfeldBefehle(
+    SetzeTextfeldBefehle<TGrForm>(
         inst.FensterArten(), a.art, inst.Palette(),
-        [](TKindFenster& fenster) {
-          auto* form = dynamic_cast<TGrForm*>(&fenster);
-          return form != nullptr ? FokusFeld(*form, {form->InfoFeld}) : nullptr;
-        },
-        &AblageIstName);
+        [](TGrForm& form) { return FokusFeld(form, {form.InfoFeld}); }, &AblageIstName);
   }
 }
 

@@ -152,18 +152,16 @@ void InstalliereVertretung(IInstallation& inst) {
     return form;
   });
   // The clipboard of a choice window is the remark field that has its focus.
-  SetzeTextfeldBefehle(
+  SetzeTextfeldBefehle<TVLeWahlForm>(
       arten, FensterArt::VLeWahl, inst.Palette(),
-      [](TKindFenster& fenster) {
-        auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster);
-        return wahl != nullptr ? FokusFeld(*wahl, {wahl->InfoFeldL, wahl->InfoFeldS}) : nullptr;
+      [](TVLeWahlForm& wahl) {
+        return FokusFeld(wahl, {wahl.InfoFeldL, wahl.InfoFeldS});
       },
       &AblageIstBemerkung);
-  SetzeTextfeldBefehle(
+  SetzeTextfeldBefehle<TVRaWahlForm>(
       arten, FensterArt::VRaWahl, inst.Palette(),
-      [](TKindFenster& fenster) {
-        auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster);
-        return wahl != nullptr ? FokusFeld(*wahl, {wahl->LBemFeld, wahl->SBemFeld}) : nullptr;
+      [](TVRaWahlForm& wahl) {
+        return FokusFeld(wahl, {wahl.LBemFeld, wahl.SBemFeld});
       },
       &AblageIstBemerkung);
   // A choice window prints the substitution plan of its record's day.
