@@ -36,17 +36,20 @@ void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette
     KopiereTextfeld(feld(fenster), &palette, true);
   });
   arten.SetzeBefehl(art, TFensterBefehl::Einsetzen, [feld, passt](TKindFenster& fenster) {
-    QLineEdit* ziel = feld(fenster);
-    if (ziel == nullptr) return;
-    const std::string text = fenster.Schule().Palette().AblageText();
-    if (!passt(text)) {
-      ZeigeEinfuegeFehler();
-      return;
-    }
-    // The line without its break; the field's length and characters still apply, as to typing.
-    const std::vector<std::string> zeilen = AblageZeilen(text);
-    ziel->insert(QString::fromStdString(zeilen.front()));
+    SetzeTextfeldEin(feld(fenster), fenster, passt);
   });
+}
+
+void SetzeTextfeldEin(QLineEdit* ziel, TKindFenster& fenster, bool (*passt)(std::string_view)) {
+  if (ziel == nullptr) return;
+  const std::string text = fenster.Schule().Palette().AblageText();
+  if (!passt(text)) {
+    ZeigeEinfuegeFehler();
+    return;
+  }
+  // The line without its break; the field's length and characters still apply, as to typing.
+  const std::vector<std::string> zeilen = AblageZeilen(text);
+  ziel->insert(QString::fromStdString(zeilen.front()));
 }
 
 }  // namespace kolvar

@@ -8,14 +8,14 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/fensterartregister.h"
+
 class QLineEdit;
 class QWidget;
 
 namespace kolvar {
 
 class IPalette;
-class TFensterArtRegister;
-class TKindFenster;
 
 // The window's field that the commands act on, or null.
 using TFeldWahl = std::function<QLineEdit*(TKindFenster& fenster)>;
@@ -31,5 +31,18 @@ void KopiereTextfeld(QLineEdit* feld, IPalette* palette, bool ausschneiden);
 // accepts the clipboard text, else it shows the paste notice.
 void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette, TFeldWahl feld,
                           bool (*passt)(std::string_view text));
+// The clipboard's line into the field when passt accepts it, else the paste notice.
+void SetzeTextfeldEin(QLineEdit* ziel, TKindFenster& fenster, bool (*passt)(std::string_view text));
+// The same, the field chosen from the window as its form.
+template <typename Form>
+void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette,
+                          std::function<QLineEdit*(Form&)> feld, bool (*passt)(std::string_view text)) {
+  arten.SetzeBefehl<Form>(art, TFensterBefehl::Kopieren,
+                          [&palette, feld](Form& form) { KopiereTextfeld(feld(form), &palette, false); });
+  arten.SetzeBefehl<Form>(art, TFensterBefehl::Ausschneiden,
+                          [&palette, feld](Form& form) { KopiereTextfeld(feld(form), &palette, true); });
+  arten.SetzeBefehl<Form>(art, TFensterBefehl::Einsetzen,
+                          [feld, passt](Form& form) { SetzeTextfeldEin(feld(form), form, passt); });
+}
 
 }  // namespace kolvar

@@ -61,13 +61,9 @@ void InstalliereGrunddaten(IInstallation& inst) {
           OeffneGrFenster(inst.FensterArten(), inst.Schule(), element, tasten != 0);
         });
     // The clipboard of an editor is its name field.
-    SetzeTextfeldBefehle(
+    SetzeTextfeldBefehle<TGrForm>(
         inst.FensterArten(), a.art, inst.Palette(),
-        [](TKindFenster& fenster) {
-          auto* form = dynamic_cast<TGrForm*>(&fenster);
-          return form != nullptr ? FokusFeld(*form, {form->InfoFeld}) : nullptr;
-        },
-        &AblageIstName);
+        [](TGrForm& form) { return FokusFeld(form, {form.InfoFeld}); }, &AblageIstName);
   }
 }
 

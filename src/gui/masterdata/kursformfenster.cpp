@@ -41,13 +41,9 @@ void InstalliereKursForm(IInstallation& inst) {
   inst.FensterArten().Registriere(FensterArt::Kurs, "TKursForm", [&inst] {
     return new TKursForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
   });
-  SetzeTextfeldBefehle(
+  SetzeTextfeldBefehle<TKursForm>(
       inst.FensterArten(), FensterArt::Kurs, inst.Palette(),
-      [](TKindFenster& fenster) {
-        auto* form = dynamic_cast<TKursForm*>(&fenster);
-        return form != nullptr ? FokusFeld(*form, {form->InfoFeld}) : nullptr;
-      },
-      &AblageIstName);
+      [](TKursForm& form) { return FokusFeld(form, {form.InfoFeld}); }, &AblageIstName);
   inst.SetzeKursFensterOeffner([&inst](TKurs& kurs, const std::vector<TKurs*>& liste) {
     OeffneKursForm(inst.FensterArten(), inst.Schule(), kurs, liste);
   });

@@ -68,6 +68,10 @@ void InstalliereUebersichten(IInstallation& inst) {
       [&inst](TElement* element, uint8_t tasten) {
         OeffneUVFenster(inst.FensterArten(), inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0);
       });
+  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Kopieren, [](TUVForm& f) { f.Kopieren(); });
+  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::AllesAuswaehlen,
+                             [](TUVForm& f) { f.AllesAuswaehlen(); });
+  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Drucken, [](TUVForm& f) { f.FensterDrucken(); });
   TMenueBaum& menues = inst.Menues();
   for (const TStatArt& a : kStatArten) {
     const int art = a.art;
@@ -78,6 +82,9 @@ void InstalliereUebersichten(IInstallation& inst) {
         art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
         [&inst, art](TElement*, uint8_t) { OeffneStatistik(inst, art); });
+    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::Kopieren, [](TStatForm& f) { f.Kopieren(); });
+    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::AllesAuswaehlen,
+                                 [](TStatForm& f) { f.AllesAuswaehlen(); });
   }
   menues.SetzeBefehl(MenuePfad::Stundenverteilung, [&inst] {
     if (inst.DateiOffen()) OeffneSVFenster(inst);

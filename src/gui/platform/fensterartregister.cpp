@@ -32,8 +32,18 @@ void TFensterArtRegister::Registriere(int art, const char* form, TBauer bauer, T
 }
 
 void TFensterArtRegister::SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren) {
-  Zeile(art);
-  eintraege_[static_cast<std::size_t>(art)].befehle[static_cast<std::size_t>(befehl)] = std::move(ausfuehren);
+  const TFensterArtInfo& info = Zeile(art);
+  TBefehl& platz = eintraege_[static_cast<std::size_t>(art)].befehle[static_cast<std::size_t>(befehl)];
+  if (platz)
+    throw std::logic_error(std::string("zweiter Befehl ") + std::to_string(static_cast<int>(befehl)) +
+                           " für " + info.Form);
+  if (!ausfuehren) throw std::logic_error(std::string("leerer Befehl für ") + info.Form);
+  platz = std::move(ausfuehren);
+}
+
+bool TFensterArtRegister::HatBefehl(int art, TFensterBefehl befehl) const {
+  const TEintrag* e = Eintrag(art);
+  return e != nullptr && static_cast<bool>(e->befehle[static_cast<std::size_t>(befehl)]);
 }
 
 const TFensterArtRegister::TEintrag* TFensterArtRegister::Eintrag(int art) const {
@@ -73,6 +83,11 @@ bool TFensterArtRegister::OeffneElement(TElement* element, int gruppe, std::uint
   return Oeffne(FensterArtFuer(element->Art(), gruppe), element, tasten);
 }
 
+bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, IFenster* aktiv) const {
+  auto* fenster = dynamic_cast<TKindFenster*>(aktiv);
+  return fenster != nullptr && FuehreAus(befehl, *fenster);
+}
+
 bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const {
   const TEintrag* e = Eintrag(fenster.Tag());
   const TBefehl* eigen = e != nullptr ? &e->befehle[static_cast<std::size_t>(befehl)] : nullptr;
@@ -92,6 +107,7 @@ bool TFensterArtRegister::FuehreAus(TFensterBefehl befehl, TKindFenster& fenster
       return true;
     case TFensterBefehl::Ausschneiden:
     case TFensterBefehl::Einsetzen:
+    case TFensterBefehl::Automat:
       break;
   }
   return false;

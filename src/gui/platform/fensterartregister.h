@@ -1,6 +1,6 @@
 // What each window kind does in the GUI, keyed by the kind table's tag: how a window of the kind
 // is built, how an element (or a saved window) opens it, and its window commands
-// ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen"). Features
+// ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen", "Automat"). Features
 // register their kinds; whoever
 // opens or commands a window asks here, so no caller decides by the number of a kind.
 #pragma once
@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 
 #include "model/fensterart.h"
 #include "platform/kindfenster.h"
@@ -23,8 +24,15 @@ Basis* NeuesFenster(TSchule& schule, IPalette* palette, QWidget* eltern) {
   return new Form(schule, palette, eltern);
 }
 
-enum class TFensterBefehl : std::uint8_t { Drucken, Kopieren, AllesAuswaehlen, Ausschneiden, Einsetzen };
-inline constexpr std::size_t kFensterBefehle = 5;
+enum class TFensterBefehl : std::uint8_t {
+  Drucken,
+  Kopieren,
+  AllesAuswaehlen,
+  Ausschneiden,
+  Einsetzen,
+  Automat
+};
+inline constexpr std::size_t kFensterBefehle = 6;
 
 class TFensterArtRegister {
  public:
@@ -42,8 +50,20 @@ class TFensterArtRegister {
   // second registration is a programming error (std::logic_error).
   void Registriere(int art, const char* form, TBauer bauer, TOeffner oeffner = {});
   // The kind's command; without one the window's own method runs ("Fenster drucken...",
-  // "Kopieren", "Alles auswählen") or nothing ("Ausschneiden", "Einsetzen").
+  // "Kopieren", "Alles auswählen") or nothing ("Ausschneiden", "Einsetzen", "Automat"). A second
+  // entry for one kind and command is a programming error (std::logic_error), as a second
+  // builder is.
   void SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren);
+  // The same, given the window as its form: the one cast lives here, not in every installer. A
+  // window of the kind that is not a Form (none the program builds) is left alone.
+  template <typename Form>
+  void SetzeBefehl(int art, TFensterBefehl befehl, std::function<void(Form&)> ausfuehren) {
+    if (!ausfuehren) throw std::logic_error("leerer Befehl");
+    SetzeBefehl(art, befehl, TBefehl([ausfuehren = std::move(ausfuehren)](TKindFenster& fenster) {
+                  if (auto* form = dynamic_cast<Form*>(&fenster)) ausfuehren(*form);
+                }));
+  }
+  bool HatBefehl(int art, TFensterBefehl befehl) const;
 
   bool HatBauer(int art) const;
   bool HatOeffner(int art) const;
@@ -65,6 +85,8 @@ class TFensterArtRegister {
   // Runs the command of the window's kind on it; false when neither the kind nor the window has
   // one, so the caller answers for the kinds that take no cut or paste.
   bool FuehreAus(TFensterBefehl befehl, TKindFenster& fenster) const;
+  // The same for the school's active window; false when there is none.
+  bool FuehreAus(TFensterBefehl befehl, IFenster* aktiv) const;
 
   // Told after each kind with an opener is registered (the element menus follow).
   std::function<void(int art)> BeiNeuemOeffner;

@@ -50,6 +50,13 @@ void InstalliereVertretungsKonten(IInstallation& inst) {
         const int32_t heute = inst.Schule().Zeit().Heute();
         OeffneVertrUebersicht(inst, heute, heute);
       });
+  TFensterArtRegister& arten = inst.FensterArten();
+  arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::Kopieren,
+                                [](TVStatForm& f) { f.Kopieren(); });
+  arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::AllesAuswaehlen,
+                                [](TVStatForm& f) { f.AllesAuswaehlen(); });
+  arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::Drucken,
+                                [](TVStatForm& f) { f.FensterDrucken(); });
 }
 
 }  // namespace kolvar

@@ -19,6 +19,7 @@
 #include "substitution/fehlzeiten.h"
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
+#include "substitution/vertrform.h"
 #include "substitution/vertrstandardform.h"
 #include "substitution/vertrvorschlag.h"
 #include "substitution/vlewahlform.h"
@@ -132,6 +133,8 @@ void InstalliereVertretung(IInstallation& inst) {
       [&inst, heute](TElement*, uint8_t) {
         if (IstVertretungsTag(inst.Schule(), heute())) OeffneVertretungsplan(inst, heute());
       });
+  arten.SetzeBefehl<TVertrForm>(FensterArt::Vertr, TFensterBefehl::Drucken,
+                                [](TVertrForm& f) { f.FensterDrucken(); });
   // The choice windows open for a record, never on their own.
   arten.Registriere(FensterArt::VLeWahl, "TVLeWahlForm", [&inst] {
     auto* form = new TVLeWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
@@ -144,18 +147,16 @@ void InstalliereVertretung(IInstallation& inst) {
     return form;
   });
   // The clipboard of a choice window is the remark field that has its focus.
-  SetzeTextfeldBefehle(
+  SetzeTextfeldBefehle<TVLeWahlForm>(
       arten, FensterArt::VLeWahl, inst.Palette(),
-      [](TKindFenster& fenster) {
-        auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster);
-        return wahl != nullptr ? FokusFeld(*wahl, {wahl->InfoFeldL, wahl->InfoFeldS}) : nullptr;
+      [](TVLeWahlForm& wahl) {
+        return FokusFeld(wahl, {wahl.InfoFeldL, wahl.InfoFeldS});
       },
       &AblageIstBemerkung);
-  SetzeTextfeldBefehle(
+  SetzeTextfeldBefehle<TVRaWahlForm>(
       arten, FensterArt::VRaWahl, inst.Palette(),
-      [](TKindFenster& fenster) {
-        auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster);
-        return wahl != nullptr ? FokusFeld(*wahl, {wahl->LBemFeld, wahl->SBemFeld}) : nullptr;
+      [](TVRaWahlForm& wahl) {
+        return FokusFeld(wahl, {wahl.LBemFeld, wahl.SBemFeld});
       },
       &AblageIstBemerkung);
   // A choice window prints the substitution plan of its record's day.
@@ -163,12 +164,10 @@ void InstalliereVertretung(IInstallation& inst) {
     if (v != nullptr && inst.Druckauftraege().Vertretungsplan)
       inst.Druckauftraege().Vertretungsplan(v->Datum());
   };
-  arten.SetzeBefehl(FensterArt::VLeWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
-    if (auto* wahl = dynamic_cast<TVLeWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
-  });
-  arten.SetzeBefehl(FensterArt::VRaWahl, TFensterBefehl::Drucken, [tagesplan](TKindFenster& fenster) {
-    if (auto* wahl = dynamic_cast<TVRaWahlForm*>(&fenster)) tagesplan(wahl->Vertretung());
-  });
+  arten.SetzeBefehl<TVLeWahlForm>(FensterArt::VLeWahl, TFensterBefehl::Drucken,
+                                  [tagesplan](TVLeWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
+  arten.SetzeBefehl<TVRaWahlForm>(FensterArt::VRaWahl, TFensterBefehl::Drucken,
+                                  [tagesplan](TVRaWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
 }
 
 }  // namespace kolvar

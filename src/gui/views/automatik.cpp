@@ -14,18 +14,14 @@
 #include "views/autabform.h"
 #include "views/automatform.h"
 #include "views/autostartform.h"
-#include "views/parform.h"
 
 namespace kolvar {
 
 void StarteAutomatik(IInstallation& inst) {
   if (!inst.DateiOffen()) return;
   TSchule& schule = inst.Schule();
-  // In the parallel-couplings window the button searches its table instead.
-  if (auto* par = dynamic_cast<TParForm*>(schule.AktivesFenster())) {
-    par->SucheLoesung();
-    return;
-  }
+  // A window with a search of its own (the parallel couplings) runs that instead.
+  if (inst.FensterArten().FuehreAus(TFensterBefehl::Automat, schule.AktivesFenster())) return;
   const std::vector<TKurs*> auswahl = KurseDerAuswahl(schule.AktivesFenster());
   TAutoStartForm optionen(schule.Standard(), inst.Hauptfenster());
   if (optionen.Zeige() != mrOk) return;

@@ -83,15 +83,20 @@ void InstalliereDeputatFenster(IInstallation& inst) {
       [alleKurse](TElement*, uint8_t) { alleKurse(); });
   inst.Menues().SetzeBefehl(MenuePfad::Kurse, alleKurse);
   // Every workload cuts its selected courses; only "alle Kurse" takes a pasted course list.
-  const auto ausschneiden = [](TKindFenster& fenster) {
-    if (auto* dep = dynamic_cast<TDepForm*>(&fenster)) dep->KurseKopieren(true);
-  };
-  for (const TDepArt& a : kDepArten) arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
+  const std::function<void(TDepForm&)> ausschneiden = [](TDepForm& dep) { dep.KurseKopieren(true); };
+  const std::function<void(TDepForm&)> kopieren = [](TDepForm& dep) { dep.Kopieren(); };
+  const std::function<void(TDepForm&)> allesAuswaehlen = [](TDepForm& dep) { dep.AllesAuswaehlen(); };
+  for (const TDepArt& a : kDepArten) {
+    arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
+    arten.SetzeBefehl(a.art, TFensterBefehl::Kopieren, kopieren);
+    arten.SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, allesAuswaehlen);
+  }
   arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Ausschneiden, ausschneiden);
-  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Einsetzen, [](TKindFenster& fenster) {
-    auto* kurse = dynamic_cast<TKursDepForm*>(&fenster);
-    if (kurse != nullptr && AblageIstKursliste(fenster.Schule().Palette().AblageText()))
-      kurse->Einsetzen();
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Kopieren, kopieren);
+  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::AllesAuswaehlen, allesAuswaehlen);
+  arten.SetzeBefehl<TKursDepForm>(FensterArt::KursDep, TFensterBefehl::Einsetzen, [](TKursDepForm& kurse) {
+    if (AblageIstKursliste(kurse.Schule().Palette().AblageText()))
+      kurse.Einsetzen();
     else
       ZeigeEinfuegeFehler();
   });

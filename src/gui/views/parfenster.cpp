@@ -38,6 +38,11 @@ void InstalliereParFenster(IInstallation& inst) {
         inst.Standard().pue = true;
         OeffnePar(inst);
       });
+  inst.FensterArten().SetzeBefehl<TParForm>(FensterArt::Par, TFensterBefehl::Drucken,
+                                            [](TParForm& par) { par.FensterDrucken(); });
+  // While the window is active the "Automat" button searches its table.
+  inst.FensterArten().SetzeBefehl<TParForm>(FensterArt::Par, TFensterBefehl::Automat,
+                                            [](TParForm& par) { par.SucheLoesung(); });
 }
 
 }  // namespace kolvar

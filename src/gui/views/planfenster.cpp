@@ -99,9 +99,10 @@ void InstallierePlanFenster(IInstallation& inst) {
                             tasten != 0);
         });
     // "Manuell" then takes every lesson of the plan.
-    inst.FensterArten().SetzeBefehl(a.art, TFensterBefehl::AllesAuswaehlen, [](TKindFenster& fenster) {
-      if (auto* plan = dynamic_cast<TPlnForm*>(&fenster)) plan->AlleZellenWaehlen();
-    });
+    inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::AllesAuswaehlen,
+                                              [](TPlnForm& plan) { plan.AlleZellenWaehlen(); });
+    inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::Kopieren,
+                                              [](TPlnForm& plan) { plan.Kopieren(); });
   }
 }
 

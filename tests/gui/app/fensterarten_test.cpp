@@ -166,6 +166,50 @@ TEST_F(FensterArtenTest, ElementsFindTheirKindAndCommandsFallBackToTheWindow) {
   EXPECT_EQ(f->ausgewaehlt, 2);
 }
 
+// A command is typed to its form once, and one kind takes one entry per command.
+TEST_F(FensterArtenTest, RefusesASecondCommandAndHandsTheFormToIt) {
+  TKolvarPalette& p = *paletten.emplace_back(std::make_unique<TKolvarPalette>(standard, dateien));
+  ASSERT_TRUE(p.DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  TSchule& s = p.Schule();
+  TFensterArtRegister arten;
+  int kopiert = 0;
+  arten.SetzeBefehl<TZaehlFenster>(FensterArt::LeDep, TFensterBefehl::Kopieren, [&](TZaehlFenster& f) {
+    ++f.kopiert;
+    ++kopiert;
+  });
+  EXPECT_TRUE(arten.HatBefehl(FensterArt::LeDep, TFensterBefehl::Kopieren));
+  EXPECT_FALSE(arten.HatBefehl(FensterArt::LeDep, TFensterBefehl::Drucken));
+  EXPECT_FALSE(arten.HatBefehl(FensterArt::KlDep, TFensterBefehl::Kopieren));
+  EXPECT_FALSE(arten.HatBefehl(-1, TFensterBefehl::Kopieren));
+  EXPECT_FALSE(arten.HatBefehl(1000, TFensterBefehl::Kopieren));
+  EXPECT_THROW(arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Kopieren, [](TKindFenster&) {}),
+               std::logic_error);
+  EXPECT_THROW(
+      arten.SetzeBefehl<TZaehlFenster>(FensterArt::LeDep, TFensterBefehl::Kopieren, [](TZaehlFenster&) {}),
+      std::logic_error);
+  EXPECT_THROW(arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Drucken, {}), std::logic_error);
+  EXPECT_FALSE(arten.HatBefehl(FensterArt::LeDep, TFensterBefehl::Drucken)) << "an empty entry is none";
+  arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Drucken, [](TKindFenster&) {});
+  EXPECT_THROW(arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Drucken, [](TKindFenster&) {}),
+               std::logic_error);
+
+  TZaehlFenster f(FensterArt::LeDep, s);
+  EXPECT_TRUE(arten.FuehreAus(TFensterBefehl::Kopieren, f));
+  EXPECT_EQ(kopiert, 1);
+  EXPECT_EQ(f.kopiert, 1) << "the first entry stays; the refused ones never run";
+  // The automatic run has no window fallback: a kind without the entry leaves it to the caller.
+  EXPECT_FALSE(arten.FuehreAus(TFensterBefehl::Automat, f));
+  int gesucht = 0;
+  arten.SetzeBefehl<TZaehlFenster>(FensterArt::LeDep, TFensterBefehl::Automat,
+                                   [&](TZaehlFenster&) { ++gesucht; });
+  EXPECT_TRUE(arten.FuehreAus(TFensterBefehl::Automat, f));
+  EXPECT_EQ(gesucht, 1);
+  // A window of the kind that is not the entry's form is left alone.
+  TKindFenster fremd(FensterArt::LeDep, s, static_cast<IFensterListe*>(nullptr));
+  EXPECT_TRUE(arten.FuehreAus(TFensterBefehl::Automat, fremd));
+  EXPECT_EQ(gesucht, 1);
+}
+
 // Every kind with an element list or a window slot has its one builder, and what it builds is a
 // window of that kind; element windows open from their view group.
 TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
@@ -194,6 +238,33 @@ TEST_F(FensterArtenTest, TheFullInstallationBuildsEveryKindOfTheTable) {
   EXPECT_FALSE(p.Schule().Geaendert());
 }
 
+// The "Automat" button searches in the parallel couplings and starts the run everywhere else.
+TEST_F(FensterArtenTest, OnlyTheParallelCouplingsTakeTheAutomatButton) {
+  TKolvarPalette& p = NeuePalette(false);
+  for (const TFensterArtInfo& info : FensterArten())
+    EXPECT_EQ(p.FensterArten().HatBefehl(info.Tag, TFensterBefehl::Automat), info.Tag == FensterArt::Par)
+        << info.Form;
+  EXPECT_FALSE(p.FensterArten().FuehreAus(TFensterBefehl::Automat, static_cast<IFenster*>(nullptr)));
+}
+
+// The windows that print, copy or select on their own do it through their kind's entry.
+TEST_F(FensterArtenTest, WindowsWithTheirOwnCommandsHaveTheirEntries) {
+  TKolvarPalette& p = NeuePalette(false);
+  namespace A = FensterArt;
+  using B = TFensterBefehl;
+  const TFensterArtRegister& arten = p.FensterArten();
+  for (int art : {A::UV, A::Par, A::Vertr, A::VStat}) EXPECT_TRUE(arten.HatBefehl(art, B::Drucken)) << art;
+  for (int art : {A::LeDep, A::KlDep, A::KoDep, A::FaDep, A::RaDep, A::KursDep, A::LeStat, A::KlStat,
+                  A::FaStat, A::KoStat, A::RaStat, A::UVStat, A::UV, A::VStat}) {
+    EXPECT_TRUE(arten.HatBefehl(art, B::Kopieren)) << art;
+    EXPECT_TRUE(arten.HatBefehl(art, B::AllesAuswaehlen)) << art;
+  }
+  for (int art : {A::LePln, A::KlPln, A::RaPln}) {
+    EXPECT_TRUE(arten.HatBefehl(art, B::Kopieren)) << art;
+    EXPECT_TRUE(arten.HatBefehl(art, B::AllesAuswaehlen)) << art;
+  }
+}
+
 TEST_F(FensterArtenTest, InstallersInReverseOrderGiveTheSameProgram) {
   TKolvarPalette& vorwaerts = NeuePalette(false);
   TKolvarPalette& rueckwaerts = NeuePalette(true);
@@ -202,6 +273,12 @@ TEST_F(FensterArtenTest, InstallersInReverseOrderGiveTheSameProgram) {
         << info.Form;
     EXPECT_EQ(vorwaerts.FensterArten().HatOeffner(info.Tag), rueckwaerts.FensterArten().HatOeffner(info.Tag))
         << info.Form;
+    for (std::size_t b = 0; b < kFensterBefehle; ++b) {
+      const auto befehl = static_cast<TFensterBefehl>(b);
+      EXPECT_EQ(vorwaerts.FensterArten().HatBefehl(info.Tag, befehl),
+                rueckwaerts.FensterArten().HatBefehl(info.Tag, befehl))
+          << info.Form << " " << b;
+    }
   }
   const std::vector<int> arten = GeoeffneteArten(vorwaerts);
   EXPECT_EQ(arten, GeoeffneteArten(rueckwaerts));
