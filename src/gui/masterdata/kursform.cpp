@@ -19,8 +19,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "ansicht/sperrauswahl.h"
 #include "app/textfeldbefehle.h"
+#include "engine/sperrauswahl.h"
 #include "masterdata/farbwahl.h"
 #include "masterdata/sperrung.h"
 #include "model/fach.h"
