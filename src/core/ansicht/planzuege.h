@@ -1,5 +1,5 @@
 #pragma once
-// Fixing and the move candidates of the plan views' mouse tools. Version arguments follow the
+// The move candidates of the plan views' mouse tools. Version arguments follow the
 // version rule of the current version ("eaw").
 
 #include <utility>
@@ -10,11 +10,6 @@ namespace kolvar {
 class TKurs;
 class TPlanZellen;
 class TRaum;
-
-// Toggles the fixed flag of the course's hour at the slot in the versions of the rule, for the
-// whole coupling when it has one. Every version takes the value the first version holding the
-// hour inverts; versions without the hour are left. True when the hour is fixed now.
-bool WechsleFixierung(TKurs& kurs, int d, int p);
 
 // The cells of the plan (version v) whose lesson could move into the slot once the slot's own
 // lesson is lifted: a coupled lesson when every course of the coupling placed at that cell

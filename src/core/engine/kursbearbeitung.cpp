@@ -209,6 +209,22 @@ bool ErgaenzeAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld) {
   return geaendert;
 }
 
+bool UebernimmFeldAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld) {
+  switch (feld) {
+    case TKursFeld::Klassen:
+    case TKursFeld::Raeume:
+      ErgaenzeAus(ziel, quelle, feld);
+      break;
+    case TKursFeld::Info:
+      ziel.SetzeInfo(quelle.Info());
+      break;
+    default:
+      return false;
+  }
+  ziel.KursGeaendert();
+  return true;
+}
+
 TKurs* NeuerKursMitVorgaben(TSchule& s, TLehrer* lehrer, TKlasse* klasse, TFach* fach) {
   TRaum* raum = klasse != nullptr ? klasse->Raum() : nullptr;
   if (raum == nullptr && lehrer != nullptr) raum = lehrer->Raum();

@@ -80,6 +80,10 @@ bool EntferneAlle(TKurs& k, TKursFeld feld);
 // The classes or rooms of quelle that ziel lacks are added to ziel, each as UebernimmElement
 // adds it. True when ziel changed.
 bool ErgaenzeAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld);
+// A field dragged from quelle onto ziel in a workload window: the classes or rooms ziel lacks
+// (ErgaenzeAus) or the info text. ziel's windows are told even when nothing was missing. False
+// for the other fields, which are left as they are.
+bool UebernimmFeldAus(TKurs& ziel, const TKurs& quelle, TKursFeld feld);
 
 // A new course with the defaults of a new course: the hours "kst" and as its room the class's
 // home room, else the teacher's; no coupling. Any of teacher, class and subject may be nil.

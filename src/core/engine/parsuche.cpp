@@ -6,6 +6,7 @@
 #include "engine/partabelle.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
+#include "model/schule.h"
 
 namespace kolvar {
 
@@ -123,6 +124,8 @@ bool TParSuche::UebernimmLoesung(TParTabelle& tabelle) const {
       tabelle.SetzeZelle(z, s, loesung_[static_cast<std::size_t>((z - 1) * spalten_ + s - 1)]);
       if (fixiert) tabelle.SetzeFixiert(z, s, true);
     }
+  tabelle.ParTabelleSpeichern();
+  tabelle.Schule().SetzeGeaendert(true);
   return true;
 }
 

@@ -34,7 +34,9 @@ class TParSuche {
   int64_t Kandidaten() const { return kandidaten_; }
   // The last complete arrangement, row by row; empty when none was found.
   const std::vector<TKopplung*>& Loesung() const { return loesung_; }
-  // Writes the last arrangement into the table ("F" cells keep their mark); false when none.
+  // Writes the last arrangement into the table ("F" cells keep their mark) and the table into
+  // the school's list (ParTabelleSpeichern); the school counts as modified then even when the
+  // list came out as it was. False, and nothing changes, when there is none.
   bool UebernimmLoesung(TParTabelle& tabelle) const;
 
  private:

@@ -3,6 +3,16 @@
 // action runs; at its end (the outermost TSchule::TAktion) every open window gets the whole set
 // once and decides whether it is affected. A school-wide swap or an automatic run therefore
 // refreshes each window once, however many lessons moved.
+//
+// Who records what. A course's setters (TKurs) each mark the school modified. One that changes a
+// link (teacher, classes, rooms, subject, coupling) or a placement also records the notices of
+// what it touched (KursGeaendert, SetzungenGeaendert), since only it still knows the old partner.
+// One that changes a plain value (text, colour, count, flag) records nothing: the engine or core
+// function a window calls for the edit records it once for the whole edit, so every window
+// calling that function gets the same refreshes. A window records nothing after such a call;
+// the course editor alone still reports its own plain fields, and only while it is shown.
+// Substitution records keep bare setters for loading; their edits go through TVertretung's
+// actions and the core/substitution functions, which mark the school and tell the windows.
 
 #include <cstdint>
 #include <unordered_map>

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "model/aenderungen.h"
 #include "model/datum.h"
 #include "model/element.h"
 #include "model/fehl.h"
+#include "model/fensterart.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "substitution/fehlzeit.h"
@@ -128,11 +130,14 @@ bool TFehlEingabe::Klick(int zeile, int x, bool shift, bool strg) {
 }
 
 void TFehlEingabe::Speichere() {
+  TSchule::TAktion aktion(schule_);
   for (const TFehlZeile& z : zeilen_) SetzeFehlzeit(*z.Element, datum_, FehlMaske(z.Maske));
   schule_.SetzeGeaendert(true);
+  schule_.MerkeArt(FensterArt::Vertr, Aenderung::Daten);
 }
 
 int TrageFehlzeitenEin(TPlanElement& e, std::string_view maske, int32_t start, int32_t ende) {
+  TSchule::TAktion aktion(e.Schule());
   const TStandard& st = e.Schule().Standard();
   const uint16_t m = FehlMaske(maske);
   int tage = 0;
@@ -141,6 +146,7 @@ int TrageFehlzeitenEin(TPlanElement& e, std::string_view maske, int32_t start, i
     SetzeFehlzeit(e, tag, m);
     ++tage;
   }
+  e.Schule().MerkeArt(FensterArt::Vertr, Aenderung::Daten);
   return tage;
 }
 

@@ -66,7 +66,7 @@ class TFehlEingabe {
   bool Klick(int zeile, int x, bool shift, bool strg);
 
   // "Ok": every row's mask becomes the element's absence of the date; a row without any absent
-  // period takes the absence back.
+  // period takes the absence back. The substitution windows are told.
   void Speichere();
 
  private:
@@ -80,7 +80,7 @@ class TFehlEingabe {
 
 // The longer absence: the mask on every day after start up to ende that is a school day (not
 // free, not beyond the school days per week), replacing what that day had. Returns the number
-// of days written.
+// of days written. The substitution windows are told.
 int TrageFehlzeitenEin(TPlanElement& e, std::string_view maske, int32_t start, int32_t ende);
 // The end date of the spins: an invalid day is lowered to the month's last, the year kept in
 // the planning years, and a date before start becomes start.

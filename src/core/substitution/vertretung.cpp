@@ -654,9 +654,11 @@ void TVertretung::AendereAnrechnen(bool an) {
 }
 
 void TVertretung::LoescheErsatzraum() {
+  TSchule::TAktion aktion(*schule_);
   ersatzraum_ = nullptr;
   schule_->MerkeFenster(wahlForm_, Aenderung::Werte);
   schule_->SetzeGeaendert(true);
+  schule_->MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
 }
 
 // ---------------------------------------------------------------------------------------------

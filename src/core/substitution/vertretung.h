@@ -162,7 +162,7 @@ class TVertretung final {
   void MacheFrei();                // "Frei"
   void LoescheVertreter();         // "Löschen" of the teacher choice
   void AendereAnrechnen(bool an);  // the "Anrechnen" box
-  void LoescheErsatzraum();        // "Löschen" of the room choice
+  void LoescheErsatzraum();        // "Löschen" of the room choice; the lists repaint
 
   // --- Pop-ups (the GUI shows them; each action is the click handler) ---
   // The "statt" options of a teacher for this record (dates within 89 days either way).

@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 #include "model/standard.h"
 #include "platform/gitter.h"
 

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 #include "model/standard.h"
 #include "platform/fensterrahmen.h"
 

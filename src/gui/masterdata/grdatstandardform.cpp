@@ -12,8 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "ansicht/vorgaberegeln.h"
 #include "engine/vorgabenkopie.h"
+#include "engine/vorgaberegeln.h"
 #include "masterdata/sperrung.h"
 #include "model/element.h"
 #include "model/schule.h"

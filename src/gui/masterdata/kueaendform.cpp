@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 #include "masterdata/kuedopform.h"
 #include "model/element.h"
 #include "model/text.h"

@@ -3,7 +3,7 @@
 // once, and the grid is always refilled from that list.
 #pragma once
 
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 #include "platform/kvdialog.h"
 
 class QButtonGroup;

@@ -19,8 +19,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "ansicht/sperrauswahl.h"
 #include "app/textfeldbefehle.h"
+#include "engine/sperrauswahl.h"
 #include "masterdata/farbwahl.h"
 #include "masterdata/sperrung.h"
 #include "model/fach.h"
@@ -495,7 +495,7 @@ void TKursForm::FeldDoppelklick(TKursFeld feld, int zeile) {
   TElement* e = nullptr;
   if (feld == TKursFeld::Klassen) e = KlGrid->ObjektAls<TElement>(0, zeile);
   if (feld == TKursFeld::Raeume) e = RaGrid->ObjektAls<TElement>(0, zeile);
-  if (EntferneAusKurs(*kurs_, feld, e)) kurs_->KursGeaendert();
+  EntferneAusKurs(*kurs_, feld, e);
 }
 
 void TKursForm::RaGridMouseDown(int zeile) {

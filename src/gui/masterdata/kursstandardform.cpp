@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ansicht/vorgaberegeln.h"
 #include "app/meldungsform.h"
 #include "engine/vorgabenkopie.h"
+#include "engine/vorgaberegeln.h"
 #include "masterdata/farbfeld.h"
 #include "masterdata/sperrung.h"
 #include "model/fensterart.h"

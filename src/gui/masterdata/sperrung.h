@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QPoint>
 
-#include "ansicht/sperrauswahl.h"
+#include "engine/sperrauswahl.h"
 
 namespace kolvar {
 

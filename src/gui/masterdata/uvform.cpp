@@ -427,7 +427,7 @@ void TUVForm::Loeschen(int spalte, int zeile) {
   const TKursFeld feld = (Tasten() & Taste::Strg) != 0 ? TKursFeld::Raeume
                          : layout_.NachFaechern()      ? TKursFeld::Lehrer
                                                        : TKursFeld::Fach;
-  if (EntferneAlle(*kurs, feld)) kurs->KursGeaendert();
+  EntferneAlle(*kurs, feld);
 }
 
 void TUVForm::OeffneKopf(TElement* element) {
@@ -474,7 +474,6 @@ void TUVForm::UVGridDblClick(int spalte, int zeile) {
         TLehrer* lehrer = uv ? nullptr : static_cast<TLehrer*>(layout_.ZeilenKopf(zeile));
         TFach* fach = uv ? static_cast<TFach*>(layout_.SpaltenKopf(spalte)) : nullptr;
         if (NeuerKurs(spalte, zeile, lehrer, fach) == nullptr) return;
-        Schule().SetzeGeaendert(true);
       }
       OeffneKursEditor(spalte, zeile);
       return;

@@ -291,13 +291,11 @@ void TFehlForm::LangeFehlzeit(int zeile) {
   meldung.ZeigeSofort();
   TSchule::TAktion aktion(schule_);
   TrageFehlzeitenEin(*z.Element, z.Maske, eingabe_->Datum(), lang.EndDatum());
-  schule_.MerkeArt(FensterArt::Vertr, Aenderung::Daten);
 }
 
 void TFehlForm::SpeichereFehlzeiten() {
   TSchule::TAktion aktion(schule_);
   eingabe_->Speichere();
-  schule_.MerkeArt(FensterArt::Vertr, Aenderung::Daten);
 }
 
 }  // namespace kolvar

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 #include "model/datum.h"
 #include "model/standard.h"
 

@@ -32,6 +32,7 @@
 #include "substitution/vertretung.h"
 #include "substitution/vertrform.h"
 #include "substitution/vertrvorschlag.h"
+#include "substitution/wahlbemerkung.h"
 
 namespace kolvar {
 
@@ -192,13 +193,11 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   connect(SBemKnopf, &QPushButton::clicked, this, [this] { BemKnopfClick(false, strgBeimDruck_); });
   connect(InfoFeldL, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!vertretung_) return;
-    vertretung_->SetLehrerBem(t.toStdString());
-    Schule().SetzeGeaendert(true);
+    TippeBemerkung(*vertretung_, true, t.toStdString());
   });
   connect(InfoFeldS, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!vertretung_) return;
-    vertretung_->SetSchuelerBem(t.toStdString());
-    Schule().SetzeGeaendert(true);
+    TippeBemerkung(*vertretung_, false, t.toStdString());
   });
   connect(Tagesplan, &TTagesplan::PlanGewechselt, this, [this](int plan) {
     Schule().Standard().vpl = plan;
@@ -431,14 +430,9 @@ void TVLeWahlForm::BemKnopfClick(bool lehrer, bool strg) {
     e.Aktion = [this, lehrer, strg, text] {
       if (!vertretung_) return;
       QLineEdit* feld = lehrer ? InfoFeldL : InfoFeldS;
-      const std::string neu = TVertrVorschlag::HaengeBemerkungAn(feld->text().toStdString(), text, strg);
-      if (lehrer)
-        vertretung_->SetLehrerBem(neu);
-      else
-        vertretung_->SetSchuelerBem(neu);
+      const std::string neu =
+          NimmStandardBemerkung(*vertretung_, lehrer, feld->text().toStdString(), text, strg);
       feld->setText(Q(neu));
-      Schule().SetzeGeaendert(true);
-      Schule().MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
     };
     eintraege.push_back(std::move(e));
   }

@@ -21,6 +21,7 @@
 #include "substitution/vertretung.h"
 #include "substitution/vertrform.h"
 #include "substitution/vertrvorschlag.h"
+#include "substitution/wahlbemerkung.h"
 
 namespace kolvar {
 
@@ -79,13 +80,11 @@ TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   connect(LoeschKnopf, &QPushButton::clicked, this, [this] { LoeschKnopfClick(); });
   connect(LBemFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!vertretung_) return;
-    vertretung_->SetLehrerBem(t.toStdString());
-    Schule().SetzeGeaendert(true);
+    TippeBemerkung(*vertretung_, true, t.toStdString());
   });
   connect(SBemFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!vertretung_) return;
-    vertretung_->SetSchuelerBem(t.toStdString());
-    Schule().SetzeGeaendert(true);
+    TippeBemerkung(*vertretung_, false, t.toStdString());
   });
   connect(Tagesplan, &TTagesplan::PlanGewechselt, this, [this](int plan) {
     Schule().Standard().vpl = plan;
@@ -197,7 +196,6 @@ void TVRaWahlForm::LoeschKnopfClick() {
   if (!vertretung_) return;
   TSchule::TAktion aktion(Schule());
   vertretung_->LoescheErsatzraum();
-  Schule().MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
 }
 
 bool TVRaWahlForm::Blaettere(bool vorwaerts) {

@@ -541,18 +541,7 @@ void TDepForm::DepGridEndDrag(int quelleSpalte, int quelleZeile, int /*zielSpalt
   TKurs* quelle = zeilen_.Kurs(quelleZeile);
   TKurs* ziel = zeilen_.Kurs(zielZeile);
   if (quelle == nullptr || ziel == nullptr || quelle == ziel) return;
-  switch (const TKursFeld feld = FeldVon(quelleSpalte)) {
-    case TKursFeld::Klassen:
-    case TKursFeld::Raeume:
-      ErgaenzeAus(*ziel, *quelle, feld);
-      break;
-    case TKursFeld::Info:
-      ziel->SetzeInfo(quelle->Info());
-      break;
-    default:
-      return;
-  }
-  ziel->KursGeaendert();
+  UebernimmFeldAus(*ziel, *quelle, FeldVon(quelleSpalte));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/dienste.h"

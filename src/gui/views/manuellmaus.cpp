@@ -20,6 +20,7 @@
 #include "ansicht/planzuege.h"
 #include "ansicht/zellteile.h"
 #include "engine/kursbearbeitung.h"
+#include "engine/stundenklick.h"
 #include "model/element.h"
 #include "model/fach.h"
 #include "model/ipalettezustand.h"
@@ -165,12 +166,9 @@ void TManuellForm::GridDblClick(int panel, int spalte, int zeile) {
       Nachher();
       return;
     case Modus::Loeschen:
+    case Modus::Fixieren:
       if (kurs == nullptr) return;
-      if (strg) {
-        kurs->LoeseRaumAnStunde(-1, spalte, zeile);
-      } else {
-        Loesche(kurs, spalte, zeile);
-      }
+      if (!StundeDoppelklick(Schule(), kurs, spalte, zeile, strg)) Loesche(kurs, spalte, zeile);
       Nachher();
       return;
     case Modus::Schieben: {
@@ -182,12 +180,6 @@ void TManuellForm::GridDblClick(int panel, int spalte, int zeile) {
         Nachher();
       return;
     }
-    case Modus::Fixieren:
-      if (kurs == nullptr) return;
-      Schule().SetzeGeaendert(true);
-      WechsleFixierung(*kurs, spalte, zeile);
-      Nachher();
-      return;
     default:
       return;
   }

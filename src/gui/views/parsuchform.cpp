@@ -67,10 +67,7 @@ void TParSuchForm::StartKnopfClick() {
   suche_ = nullptr;
   laeuft_ = false;
   zaehler_->setText(QString::number(suche.Kombinationen()));
-  if (suche.UebernimmLoesung(tabelle_)) {
-    tabelle_.ParTabelleSpeichern();
-    tabelle_.Schule().SetzeGeaendert(true);
-  }
+  suche.UebernimmLoesung(tabelle_);
   done(suche.Kombinationen() > 0 ? mrOk : mrAbbrechen);
 }
 

@@ -15,6 +15,7 @@
 #include "ansicht/planzuege.h"
 #include "engine/konfliktliste.h"
 #include "engine/kursbearbeitung.h"
+#include "engine/stundenklick.h"
 #include "model/element.h"
 #include "model/ipalettezustand.h"
 #include "model/klasse.h"
@@ -490,17 +491,10 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
       return;
     case Modus::Loeschen:
       if (kurs == nullptr) return;
-      if (strg)
-        kurs->LoeseRaumAnStunde(-1, spalte, zeile);
-      else
-        Loesche(spalte, zeile);
+      if (!StundeDoppelklick(Schule(), kurs, spalte, zeile, strg)) Loesche(spalte, zeile);
       return;
     case Modus::Fixieren:
-      Schule().SetzeGeaendert(true);
-      if (kurs != nullptr) {
-        WechsleFixierung(*kurs, spalte, zeile);
-        NeuZeichnen();
-      }
+      if (StundeDoppelklick(Schule(), kurs, spalte, zeile, strg)) NeuZeichnen();
       return;
     default:
       return;

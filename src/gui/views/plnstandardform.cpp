@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 #include "model/schule.h"
 #include "model/standard.h"
 #include "platform/dienste.h"

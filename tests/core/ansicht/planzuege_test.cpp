@@ -12,6 +12,7 @@
 #include "ansicht/planzellen.h"
 #include "ansicht/planzuege.h"
 #include "core/engine/planhilfe.h"
+#include "engine/stundenklick.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
 #include "model/raum.h"

@@ -9,8 +9,8 @@
 #include <array>
 #include <random>
 
-#include "ansicht/sperrauswahl.h"
 #include "engine/kursbearbeitung.h"
+#include "engine/sperrauswahl.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"

@@ -6,11 +6,11 @@
 
 #include <functional>
 
-#include "ansicht/kuerzelliste.h"
 #include "core/engine/planhilfe.h"
 #include "engine/automat.h"
 #include "engine/eckdaten.h"
 #include "engine/komprimierer.h"
+#include "engine/kuerzelliste.h"
 #include "engine/partabelle.h"
 #include "engine/planloescher.h"
 #include "engine/versionkopierer.h"

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ansicht/vorgaberegeln.h"
 #include "engine/eckdaten.h"
 #include "engine/vorgabenkopie.h"
+#include "engine/vorgaberegeln.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <memory>
 
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 #include "model/text.h"
 #include "planumgebung.h"
 #include "platform/fensterrahmen.h"

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ansicht/kuerzelliste.h"
 #include "core/engine/planhilfe.h"
+#include "engine/kuerzelliste.h"
 #include "masterdata/kueform.h"
 #include "masterdata/sperrung.h"
 #include "planumgebung.h"

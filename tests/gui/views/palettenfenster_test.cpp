@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ansicht/kuerzelliste.h"
 #include "app/dateibefehle.h"
 #include "app/fensterverwaltung.h"
 #include "app/kolvarpalette.h"
 #include "app/menuebaum.h"
+#include "engine/kuerzelliste.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/skriptdienste.h"
 #include "model/fach.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ansicht/sperrauswahl.h"
+#include "engine/sperrauswahl.h"
 #include "model/setzung.h"
 #include "support/schulbauer.h"
 

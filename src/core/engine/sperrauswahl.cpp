@@ -1,4 +1,4 @@
-#include "ansicht/sperrauswahl.h"
+#include "engine/sperrauswahl.h"
 
 #include <algorithm>
 

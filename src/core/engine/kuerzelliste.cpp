@@ -1,4 +1,4 @@
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 
 #include <algorithm>
 #include <optional>

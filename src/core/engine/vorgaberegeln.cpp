@@ -1,4 +1,4 @@
-#include "ansicht/vorgaberegeln.h"
+#include "engine/vorgaberegeln.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The abbreviation lists' rules on the small school: matching, creating, renaming with the
 // duplicate check, deleting with courses, sorting and moving rows, and the modified flag.
 
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 
 #include <gtest/gtest.h>
 

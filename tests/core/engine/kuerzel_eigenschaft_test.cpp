@@ -8,7 +8,7 @@
 #include <map>
 #include <random>
 
-#include "ansicht/kuerzelliste.h"
+#include "engine/kuerzelliste.h"
 #include "engine/pruefung.h"
 #include "model/element.h"
 #include "model/kurs.h"
