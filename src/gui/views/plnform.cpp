@@ -42,6 +42,28 @@ namespace kolvar {
 
 namespace {
 
+// The period column's width asks the font system for every label; the labels change only with
+// "Zeiten", the version shown or the plans' font, so every plan window shares the last measure.
+int GemesseneStundenSpalte(const TStandard& st) {
+  struct TMerk {
+    TSchrift schrift;
+    bool fett = false;
+    int psb = -1;
+    int version = -1;
+    std::array<std::string, kStunden> labels;
+    int breite = 0;
+  };
+  static TMerk merk;
+  const auto& f = st.PlanFenster;
+  const int version = st.AktuelleVersion();
+  const auto& labels = st.sp[static_cast<std::size_t>(version - 1)];
+  if (merk.psb != f.psb || merk.version != version || merk.fett != f.pkf || !(merk.schrift == f.Schrift) ||
+      merk.labels != labels) {
+    merk = TMerk{f.Schrift, f.pkf, f.psb, version, labels, st.StundenSpalte(SchriftBreite)};
+  }
+  return merk.breite;
+}
+
 // Room the window frame takes beyond the grid's rows and columns when fitting to the screen.
 constexpr int kRahmenHoehe = 48;
 constexpr int kRahmenBreite = 29;
@@ -164,7 +186,7 @@ void TPlnForm::ZeigeElement(TPlanElement* element) {
     const TZellTeile teile = Teile(nullptr);
     PlnGrid->SetzeStandardBreite(teile.breite[0] + teile.breite[1] + teile.breite[2]);
   }
-  const int stundenSpalte = st.StundenSpalte(SchriftBreite);
+  const int stundenSpalte = GemesseneStundenSpalte(st);
   PlnGrid->SetzeSpaltenBreite(0, stundenSpalte);
   PlnGrid->SetzeZeilenHoehe(0, st.PlanZeilenHoehe);
   PlanWechselKnopf->setGeometry(2, 2, std::max(12, stundenSpalte - 4), std::max(12, st.PlanZeilenHoehe - 4));
