@@ -27,19 +27,6 @@ QLineEdit* FokusFeld(const QWidget& fenster, std::initializer_list<QLineEdit*> f
   return nullptr;
 }
 
-void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette, TFeldWahl feld,
-                          bool (*passt)(std::string_view)) {
-  arten.SetzeBefehl(art, TFensterBefehl::Kopieren, [&palette, feld](TKindFenster& fenster) {
-    KopiereTextfeld(feld(fenster), &palette, false);
-  });
-  arten.SetzeBefehl(art, TFensterBefehl::Ausschneiden, [&palette, feld](TKindFenster& fenster) {
-    KopiereTextfeld(feld(fenster), &palette, true);
-  });
-  arten.SetzeBefehl(art, TFensterBefehl::Einsetzen, [feld, passt](TKindFenster& fenster) {
-    SetzeTextfeldEin(feld(fenster), fenster, passt);
-  });
-}
-
 void SetzeTextfeldEin(QLineEdit* ziel, TKindFenster& fenster, bool (*passt)(std::string_view)) {
   if (ziel == nullptr) return;
   const std::string text = fenster.Schule().Palette().AblageText();

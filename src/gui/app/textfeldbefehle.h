@@ -17,9 +17,6 @@ namespace kolvar {
 
 class IPalette;
 
-// The window's field that the commands act on, or null.
-using TFeldWahl = std::function<QLineEdit*(TKindFenster& fenster)>;
-
 // The one of the fields that has the window's focus, or null.
 QLineEdit* FokusFeld(const QWidget& fenster, std::initializer_list<QLineEdit*> felder);
 
@@ -27,13 +24,11 @@ QLineEdit* FokusFeld(const QWidget& fenster, std::initializer_list<QLineEdit*> f
 // with ausschneiden; nothing without a field, a palette or a selection.
 void KopiereTextfeld(QLineEdit* feld, IPalette* palette, bool ausschneiden);
 
-// The three commands of the kind: cut and copy as above; a paste takes the clipboard's line when passt
-// accepts the clipboard text, else it shows the paste notice.
-void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette, TFeldWahl feld,
-                          bool (*passt)(std::string_view text));
 // The clipboard's line into the field when passt accepts it, else the paste notice.
 void SetzeTextfeldEin(QLineEdit* ziel, TKindFenster& fenster, bool (*passt)(std::string_view text));
-// The same, the field chosen from the window as its form.
+// The three commands of the kind, the field chosen from the window as its form: cut and copy as
+// above; a paste takes the clipboard's line when passt accepts the clipboard text, else it shows
+// the paste notice.
 template <typename Form>
 void SetzeTextfeldBefehle(TFensterArtRegister& arten, int art, IPalette& palette,
                           std::function<QLineEdit*(Form&)> feld, bool (*passt)(std::string_view text)) {

@@ -1,8 +1,8 @@
 // What each window kind does in the GUI, keyed by the kind table's tag: how a window of the kind
 // is built, how an element (or a saved window) opens it, and its window commands
-// ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen", "Automat"). Features
-// register their kinds; whoever
-// opens or commands a window asks here, so no caller decides by the number of a kind.
+// ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen", "Automat").
+// Features register their kinds; whoever opens or commands a window asks here, so no caller
+// decides by the number of a kind.
 #pragma once
 
 #include <array>
