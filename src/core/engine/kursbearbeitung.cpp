@@ -55,6 +55,7 @@ bool SetzeSpinStunden(TKurs& k, int32_t wert) {
   bool gleich = true;
   for (int v = von; v <= bis; ++v) gleich = gleich && k.StundenTabelle().Stunden(v) == jeVersion;
   if (!gleich) k.SetzeStunden(-1, jeVersion);
+  k.KursGeaendert();
   return true;
 }
 
@@ -68,18 +69,42 @@ void SetzeBlockLaenge(TKurs& k, int block) {
   k.SetzeStundenProTag(block);
   const int32_t h = k.Stunden(-1) / VersionsFaktor(k);
   if (h > 0) k.SetzeEinzelstunden(std::clamp(EinzelAusBlock(h, block), 0, 7));
+  k.KursGeaendert();
 }
 
 void SetzeEinzelne(TKurs& k, int n) {
   k.SetzeEinzelstunden(std::clamp(n, 0, 7));
+  k.KursGeaendert();
 }
 
 void SetzeKursTabelle(TKurs& k, int n) {
   k.SetzeTabelle(std::clamp(n, 1, 4));
+  k.KursGeaendert();
 }
 
 void SetzeKursFaktor(TKurs& k, int32_t f) {
   k.SetFaktor(std::clamp<int32_t>(f, 0, 10000));
+  k.KursGeaendert();
+}
+
+void SetzeKursNichtZaehlenLehrer(TKurs& k, bool an) {
+  k.SetzeNichtZaehlenLehrer(an);
+  k.KursGeaendert();
+}
+
+void SetzeKursNichtZaehlenKlassen(TKurs& k, bool an) {
+  k.SetzeNichtZaehlenKlassen(an);
+  k.KursGeaendert();
+}
+
+void SetzeKursInfo(TKurs& k, std::string_view text) {
+  k.SetzeInfo(text);
+  k.KursGeaendert();
+}
+
+void SetzeKursFarbe(TKurs& k, uint32_t farbe) {
+  k.SetzeFarbe(farbe);
+  k.KursGeaendert();
 }
 
 bool NichtVerplanenAenderbar(const TKurs& k) {
@@ -92,6 +117,7 @@ bool SetzeNichtVerplanenFlag(TKurs& k, bool an) {
   // Negative hours mean something only to a course that is never placed; the hours are part of
   // the sort keys, so the zeroing puts the course at its place again.
   if (!an && k.HatNegativeStunden()) k.NegativeStundenNull();
+  k.KursGeaendert();
   return true;
 }
 
@@ -267,6 +293,7 @@ bool TauscheRaumZeilen(TKurs& k, int a, int b) {
   const int n = k.Raeume().Anzahl();
   if (a == b || a < 1 || b < 1 || a > n || b > n) return false;
   k.TauscheRaumFolge(a, b);
+  k.KursGeaendert();
   return true;
 }
 

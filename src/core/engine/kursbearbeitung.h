@@ -3,6 +3,8 @@
 // lesson-distribution tables, class editor, plan and manual windows): the hours with the plan
 // versions, block length and single hours, the flags, the elements chosen or removed, new courses,
 // deleted courses and lessons. The windows only show values and ask; every decision lives here.
+// Each edit marks the school modified and records the course's notices for the windows, so a
+// window calling it has nothing to report afterwards.
 //
 // Teacher, classes and coupling of a placed course never change in place: the course asks
 // "Kurs ist verplant" first, and only once its placements are gone (each given back as taking a
@@ -11,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/kursfeld.h"
@@ -52,6 +55,10 @@ void SetzeBlockLaenge(TKurs& k, int block);
 void SetzeEinzelne(TKurs& k, int n);        // 0..7
 void SetzeKursTabelle(TKurs& k, int n);     // 1..4
 void SetzeKursFaktor(TKurs& k, int32_t f);  // 0..10000
+void SetzeKursNichtZaehlenLehrer(TKurs& k, bool an);
+void SetzeKursNichtZaehlenKlassen(TKurs& k, bool an);
+void SetzeKursInfo(TKurs& k, std::string_view text);
+void SetzeKursFarbe(TKurs& k, uint32_t farbe);
 
 // "nicht verplanen" can change only while the course has no placement in any version.
 bool NichtVerplanenAenderbar(const TKurs& k);

@@ -9,8 +9,7 @@
 // what it touched (KursGeaendert, SetzungenGeaendert), since only it still knows the old partner.
 // One that changes a plain value (text, colour, count, flag) records nothing: the engine or core
 // function a window calls for the edit records it once for the whole edit, so every window
-// calling that function gets the same refreshes. A window records nothing after such a call;
-// the course editor alone still reports its own plain fields, and only while it is shown.
+// calling that function gets the same refreshes. A window records nothing after such a call.
 // Substitution records keep bare setters for loading; their edits go through TVertretung's
 // actions and the core/substitution functions, which mark the school and tell the windows.
 

@@ -138,9 +138,11 @@ void TVertretung::WieAmMenuClick(TLehrer* l) {
 
 void TVertretung::RaumMenuClick(TRaum* r) {
   if (!r || r == ersatzraum_) return;
+  TSchule::TAktion aktion(*schule_);
   ersatzraum_ = r;
   BildeBemerkung();
-  schule_->MerkeFenster(wahlForm_, Aenderung::Werte);
+  // The choice window lists the teachers again: the room is part of what it shows of each.
+  schule_->MerkeFenster(wahlForm_, Aenderung::Daten);
   schule_->MerkeArt(FensterArt::Vertr, Aenderung::Zeichnen);
   schule_->SetzeGeaendert(true);
 }

@@ -232,9 +232,9 @@ void TKursForm::Baue() {
           [this](int w) { Aendere([&] { SetzeKursTabelle(*kurs_, w); }); });
   connect(nvpCheck, &QCheckBox::clicked, this, [this](bool an) { nvpCheckClick(an); });
   connect(nzlCheck, &QCheckBox::clicked, this,
-          [this](bool an) { Aendere([&] { kurs_->SetzeNichtZaehlenLehrer(an); }); });
+          [this](bool an) { Aendere([&] { SetzeKursNichtZaehlenLehrer(*kurs_, an); }); });
   connect(nzkCheck, &QCheckBox::clicked, this,
-          [this](bool an) { Aendere([&] { kurs_->SetzeNichtZaehlenKlassen(an); }); });
+          [this](bool an) { Aendere([&] { SetzeKursNichtZaehlenKlassen(*kurs_, an); }); });
   connect(InfoFeld, &QLineEdit::textEdited, this, [this](const QString& t) { InfoFeldChange(t); });
   connect(FarbKnopf, &QPushButton::clicked, this, [this] { FarbKnopfClick(); });
   connect(
@@ -250,15 +250,9 @@ void TKursForm::Baue() {
   connect(RaGrid, &TGitter::Doppelklick, this,
           [this](int, int zeile, Qt::KeyboardModifiers) { FeldDoppelklick(TKursFeld::Raeume, zeile); });
   connect(RaGrid, &TGitter::ZiehenUeber, this, [this](int, int zeile) { RaGridZiehenUeber(zeile); });
-  connect(RaGrid, &TGitter::ZiehenEnde, this, [this](int, int, int, int) {
-    ziehZeile_ = -1;
-    if (kurs_ != nullptr) kurs_->KursGeaendert();
-  });
-  connect(RaGrid, &TGitter::ZiehenAbgebrochen, this, [this] {
-    // The rows already exchanged stay: each was written to the course as it happened.
-    ziehZeile_ = -1;
-    if (kurs_ != nullptr) kurs_->KursGeaendert();
-  });
+  connect(RaGrid, &TGitter::ZiehenEnde, this, [this](int, int, int, int) { ziehZeile_ = -1; });
+  // The rows already exchanged stay: each was written to the course as it happened.
+  connect(RaGrid, &TGitter::ZiehenAbgebrochen, this, [this] { ziehZeile_ = -1; });
   SetzeCursorNachModus(Schule().Werkzeugmodus(), 0);
 }
 
@@ -371,7 +365,6 @@ void TKursForm::Aendere(F&& aenderung) {
   if (kurs_ == nullptr) return;
   TSchule::TAktion aktion(Schule());
   aenderung();
-  if (isVisible()) kurs_->KursGeaendert();
 }
 
 void TKursForm::StdSpinChange(int wert) {
@@ -385,7 +378,6 @@ void TKursForm::StdSpinChange(int wert) {
     return;
   }
   WertFeld->setText(Q(KursWertText(*kurs_)));
-  if (isVisible()) kurs_->KursGeaendert();
 }
 
 void TKursForm::FaktorSpinChange(int wert) {
@@ -409,11 +401,10 @@ void TKursForm::nvpCheckClick(bool an) {
     return;
   }
   Zeige();
-  if (isVisible()) kurs_->KursGeaendert();
 }
 
 void TKursForm::InfoFeldChange(const QString& text) {
-  Aendere([&] { kurs_->SetzeInfo(text.toStdString()); });
+  Aendere([&] { SetzeKursInfo(*kurs_, text.toStdString()); });
 }
 
 void TKursForm::FarbKnopfClick() {
@@ -421,9 +412,8 @@ void TKursForm::FarbKnopfClick() {
   uint32_t farbe = kurs_->Farbe();
   if (!farbWahl_(farbe) || kurs_ == nullptr) return;
   TSchule::TAktion aktion(Schule());
-  kurs_->SetzeFarbe(farbe);
+  SetzeKursFarbe(*kurs_, farbe);
   Zeige();
-  kurs_->KursGeaendert();
 }
 
 void TKursForm::WaehleFeld(TKursFeld feld) {
@@ -485,7 +475,7 @@ void TKursForm::KueKnopfClick() {
   }
   // The window may have gone while the pop-up was open.
   if (kurs_ != &k || wahl == nullptr) return;
-  if (UebernimmElement(k, feld_, wahl)) k.KursGeaendert();
+  UebernimmElement(k, feld_, wahl);
 }
 
 void TKursForm::FeldDoppelklick(TKursFeld feld, int zeile) {

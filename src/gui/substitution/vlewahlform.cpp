@@ -392,7 +392,6 @@ void TVLeWahlForm::AnrechnenClick(bool an) {
   if (!Aktiv() || zeigt_) return;
   TSchule::TAktion aktion(Schule());
   vertretung_->AendereAnrechnen(an);
-  Schule().MerkeFenster(this, Aenderung::Daten);
 }
 
 void TVLeWahlForm::WieAmKnopfClick() {
@@ -407,9 +406,6 @@ void TVLeWahlForm::RaumKnopfClick() {
   TMenueDaten menue;
   vertretung_->BaueRaumMenu(menue);
   ZeigeKernMenue(menue.Eintraege(), UnterKnopf(RaumKnopf), Spaltenhoehe(menue.Eintraege().size()));
-  if (!Aktiv()) return;
-  TSchule::TAktion aktion(Schule());
-  Schule().MerkeFenster(this, Aenderung::Daten);
 }
 
 void TVLeWahlForm::StattMenueKnopfClick() {

@@ -173,8 +173,7 @@ void TVRaWahlForm::WaehleRaum(TRaum* r) {
   if (!vertretung_ || !IstAngemeldet() || !r || r == vertretung_->Ersatzraum()) return;
   TSchule::TAktion aktion(Schule());
   // Taking back the room's own absence may take the record away, and this window with it.
-  if (!vertretung_->SetzeErsatzraum(r) || !vertretung_) return;
-  Schule().MerkeFenster(this, Aenderung::Daten);
+  vertretung_->SetzeErsatzraum(r);
 }
 
 void TVRaWahlForm::RaumGridDblClick(int zeile) {

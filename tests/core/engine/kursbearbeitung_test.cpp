@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "engine/kursbearbeitung.h"
+#include "model/fensterart.h"
 #include "model/kopplung.h"
 #include "model/setzung.h"
+#include "support/fakes.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
 
@@ -310,6 +316,49 @@ TEST_F(KursBearbeitung, NaechsterKursUmlaufend) {
   EXPECT_EQ(NaechsterKurs(liste, s->mathe5b, true), s->mathe5a);
   EXPECT_EQ(NaechsterKurs(liste, s->sportSch, true), nullptr);
   EXPECT_EQ(NaechsterKurs({s->deutsch5a}, s->deutsch5a, true), s->deutsch5a);
+}
+
+// Every edit of a course tells the windows itself, whichever window made it: inside one user
+// action the teacher's workload and the course's editor refresh once and the school is marked
+// modified, with no window reporting anything afterwards.
+TEST_F(KursBearbeitung, EveryEditTellsTheWindowsOfTheCourseOnce) {
+  TSchule& sch = *s->schule;
+  TKurs* k = s->deutsch5a;
+  UebernimmElement(*k, TKursFeld::Raeume, s->r102);
+  TFakeFenster dep(sch, FensterArt::LeDep, s->mue), editor(sch, FensterArt::Kurs, nullptr, k),
+      fremd(sch, FensterArt::LeDep, s->ber);
+  for (TFakeFenster* f : {&dep, &editor, &fremd}) f->Anmelden();
+  const std::vector<std::pair<const char*, std::function<void()>>> aenderungen{
+      {"Stunden", [&] { EXPECT_TRUE(SetzeSpinStunden(*k, 3)); }},
+      {"Std/Tag", [&] { SetzeBlockLaenge(*k, 2); }},
+      {"Einzelne", [&] { SetzeEinzelne(*k, 1); }},
+      {"Tabelle", [&] { SetzeKursTabelle(*k, 2); }},
+      {"Faktor", [&] { SetzeKursFaktor(*k, 150); }},
+      {"nicht verplanen", [&] { EXPECT_TRUE(SetzeNichtVerplanenFlag(*k, true)); }},
+      {"verplanen", [&] { EXPECT_TRUE(SetzeNichtVerplanenFlag(*k, false)); }},
+      {"nicht zählen Lehrer", [&] { SetzeKursNichtZaehlenLehrer(*k, true); }},
+      {"nicht zählen Klassen", [&] { SetzeKursNichtZaehlenKlassen(*k, true); }},
+      {"Info", [&] { SetzeKursInfo(*k, "Förderkurs"); }},
+      {"Farbe", [&] { SetzeKursFarbe(*k, 0x00FF00); }},
+      {"Raumfolge", [&] { EXPECT_TRUE(TauscheRaumZeilen(*k, 1, 2)); }},
+      {"Raum", [&] { EXPECT_TRUE(UebernimmElement(*k, TKursFeld::Raeume, s->th)); }},
+  };
+  for (const auto& [name, aendere] : aenderungen) {
+    sch.SetzeGeaendert(false);
+    for (TFakeFenster* f : {&dep, &editor, &fremd}) f->saetze = f->aktualisiert = 0;
+    {
+      TSchule::TAktion aktion(sch);
+      aendere();
+    }
+    EXPECT_TRUE(sch.Geaendert()) << name;
+    EXPECT_EQ(dep.saetze, 1) << name;
+    EXPECT_EQ(dep.aktualisiert, 1) << name << ": the teacher's workload shows the course";
+    EXPECT_EQ(editor.aktualisiert, 1) << name;
+    EXPECT_EQ(fremd.aktualisiert, 0) << name << ": another teacher's workload is left alone";
+  }
+  EXPECT_EQ(k->Info(), "Förderkurs");
+  EXPECT_EQ(k->Raeume().Hole(1), s->r102);
+  for (TFakeFenster* f : {&dep, &editor, &fremd}) f->Schliesse();
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // expiry and deletion.
 
 #include <algorithm>
+#include <functional>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "model/imenue.h"
 #include "model/statt.h"
@@ -200,6 +203,35 @@ TEST_F(Vertretung, FreiAnrechnenUndLoeschenGebenDenWertZurueck) {
   // MUE is still absent; taking it back now changes nothing else.
   Fehlt(s->mue, kMontag, 2, false);
   for (const auto& [kuerzel, konto] : Konten()) EXPECT_EQ(konto, std::make_pair(0, 0)) << kuerzel;
+}
+
+// The record's edits from its choice window tell that window themselves: the window only asks.
+TEST_F(Vertretung, AnrechnenAndARoomFromTheMenuRefreshTheBoundChoiceWindow) {
+  TVertretung* r = FehltFuer(s->mue, kMontag, 2, s->mathe5b);
+  ASSERT_TRUE(r && r->SetzeVertreter(s->sch));
+  TFakeWahlFenster wahl(Schule(), r);
+  const std::vector<std::pair<const char*, std::function<void()>>> aenderungen{
+      {"Anrechnen an", [&] { r->AendereAnrechnen(true); }},
+      {"Anrechnen aus", [&] { r->AendereAnrechnen(false); }},
+      {"Raum", [&] { r->RaumMenuClick(s->th); }},
+  };
+  for (const auto& [name, aendere] : aenderungen) {
+    Schule().SetzeGeaendert(false);
+    wahl.aktualisiert = 0;
+    {
+      TSchule::TAktion aktion(Schule());
+      aendere();
+    }
+    EXPECT_TRUE(Schule().Geaendert()) << name;
+    EXPECT_EQ(wahl.aktualisiert, 1) << name;
+  }
+  EXPECT_EQ(r->Ersatzraum(), s->th);
+  // Unchanged, nothing is told.
+  wahl.aktualisiert = 0;
+  r->RaumMenuClick(s->th);
+  r->AendereAnrechnen(false);
+  EXPECT_EQ(wahl.aktualisiert, 0);
+  wahl.Schliesse();
 }
 
 TEST_F(Vertretung, BemerkungMitRaumUndFreiWirdAuf61Gekuerzt) {
