@@ -1,9 +1,13 @@
 #include "print/druckinstallation.h"
 
+#include <optional>
+#include <vector>
+
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "druck/plandruck.h"
+#include "model/element.h"
 #include "model/fensterart.h"
 #include "model/schule.h"
 #include "platform/fensterartregister.h"
@@ -12,6 +16,7 @@
 #include "print/anwendungsdrucker.h"
 #include "print/druckplnform.h"
 #include "print/druckuebform.h"
+#include "print/listendruckinstallation.h"
 
 namespace kolvar {
 
@@ -21,6 +26,22 @@ TDruckDialog::TWaehler Waehler(IInstallation& inst) {
   return [&inst](const std::vector<TElement*>& liste, const QString& caption) {
     return inst.Palette().ZeigeMenuForm(liste, caption);
   };
+}
+
+// The plan printout of a plan window's element kind.
+std::optional<TPlanDruckArt> PlanDruckArtDerArt(int tag) {
+  TElementArt art;
+  if (!ListeDerArt(tag, art)) return std::nullopt;
+  switch (art) {
+    case TElementArt::Lehrer:
+      return TPlanDruckArt::Lehrer;
+    case TElementArt::Klasse:
+      return TPlanDruckArt::Klasse;
+    case TElementArt::Raum:
+      return TPlanDruckArt::Raum;
+    default:
+      return std::nullopt;
+  }
 }
 
 void OeffneUebersichtDruck(IInstallation& inst, TUebersichtArt art) {
@@ -60,18 +81,19 @@ void InstalliereDruck(IInstallation& inst) {
     TAnwendungsDrucker::Ablauf().Papierformat(TAnwendungsDrucker::Drucker(), inst.Hauptfenster());
   });
   // A plan window prints through its kind's plan printout with its element in the first row.
-  const std::array<std::pair<int, TPlanDruckArt>, 3> planFenster{{{FensterArt::LePln, TPlanDruckArt::Lehrer},
-                                                                  {FensterArt::KlPln, TPlanDruckArt::Klasse},
-                                                                  {FensterArt::RaPln, TPlanDruckArt::Raum}}};
-  for (const auto& [fensterArt, druck] : planFenster)
-    inst.FensterArten().SetzeBefehl(
-        fensterArt, TFensterBefehl::Drucken,
-        [&inst, druck = druck](TKindFenster& fenster) { OeffnePlanDruck(inst, druck, fenster.Element()); });
+  TFensterArtRegister& arten = inst.FensterArten();
+  for (int art : ArtenDerFamilie(TFamilie::Plan))
+    if (const std::optional<TPlanDruckArt> druck = PlanDruckArtDerArt(art))
+      arten.SetzeBefehl(art, TFensterBefehl::Drucken, [&inst, druck = *druck](TKindFenster& fenster) {
+        OeffnePlanDruck(inst, druck, fenster.Element());
+      });
   // The editors and the statistics without a printout of their own print what they show.
-  namespace A = FensterArt;
-  for (int art :
-       {A::LeGr, A::KlGr, A::KoGr, A::FaGr, A::RaGr, A::UVGr, A::Kurs, A::KoStat, A::RaStat, A::UVStat})
-    inst.FensterArten().SetzeBefehl(art, TFensterBefehl::Drucken, [](TKindFenster& fenster) {
+  std::vector<int> bilder = ArtenDerFamilie(TFamilie::Grunddaten);
+  bilder.push_back(FensterArt::Kurs);
+  for (int art : ArtenDerFamilie(TFamilie::Statistik))
+    if (RestDruckArt(art) < 0) bilder.push_back(art);
+  for (int art : bilder)
+    arten.SetzeBefehl(art, TFensterBefehl::Drucken, [](TKindFenster& fenster) {
       // The print dialog opens over the window it prints.
       TAnwendungsDrucker::DruckeBild(fenster.grab().toImage(), &fenster);
     });

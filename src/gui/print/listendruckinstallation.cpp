@@ -1,10 +1,9 @@
 #include "print/listendruckinstallation.h"
 
-#include <utility>
-
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
+#include "model/element.h"
 #include "model/fensterart.h"
 #include "model/ifenster.h"
 #include "model/schule.h"
@@ -20,14 +19,13 @@ namespace kolvar {
 
 namespace {
 
-// The kind a window presets in the workload and rest-hour printouts.
-constexpr std::pair<int, int> kDepVorgaben[] = {{FensterArt::LeDep, 0},
-                                                {FensterArt::KlDep, 1},
-                                                {FensterArt::KoDep, 2},
-                                                {FensterArt::FaDep, 3},
-                                                {FensterArt::RaDep, 4}};
-constexpr std::pair<int, int> kRestVorgaben[] = {
-    {FensterArt::LeStat, 0}, {FensterArt::KlStat, 1}, {FensterArt::FaStat, 2}};
+// The element kind a workload window presets in the workload printout (0 teachers .. 4 rooms,
+// the numbering of the element kinds); -1 for all courses, which presets nothing.
+int DepVorgabe(int tag) {
+  TElementArt art;
+  if (FamilieDerArt(tag) != TFamilie::Deputat || !ListeDerArt(tag, art)) return -1;
+  return static_cast<int>(art);
+}
 
 void OeffneKuerzelDruck(IInstallation& inst) {
   if (!inst.DateiOffen()) return;
@@ -54,6 +52,21 @@ void OeffneSVDruck(IInstallation& inst) {
 
 }  // namespace
 
+int RestDruckArt(int tag) {
+  const TFensterArtInfo* info = FensterArtInfo(tag);
+  if (info == nullptr || info->Familie != TFamilie::Statistik || !info->Liste) return -1;
+  switch (*info->Liste) {
+    case TElementArt::Lehrer:
+      return 0;
+    case TElementArt::Klasse:
+      return 1;
+    case TElementArt::Fach:
+      return 2;
+    default:
+      return -1;
+  }
+}
+
 TListenDruckDialog::TPicker PalettenPicker(IInstallation& inst) {
   return [&inst](TElementArt art, const QPoint& ort) -> TElement* {
     if (!inst.Palette().WaehleElement(art, false, ort)) return nullptr;
@@ -72,12 +85,10 @@ void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer) {
       },
       inst.Hauptfenster());
   form.LadeEinstellungen();
-  const int art = aufrufer != nullptr ? aufrufer->Tag() : 0;
-  for (const auto& [fensterArt, vorgabe] : kDepVorgaben)
-    if (fensterArt == art) {
-      form.SetzeArt(vorgabe);
-      form.UebernimmElement(aufrufer->Element());
-    }
+  if (const int vorgabe = aufrufer != nullptr ? DepVorgabe(aufrufer->Tag()) : -1; vorgabe >= 0) {
+    form.SetzeArt(vorgabe);
+    form.UebernimmElement(aufrufer->Element());
+  }
   form.Zeige();
 }
 
@@ -92,14 +103,14 @@ void InstalliereListenDruck(IInstallation& inst) {
   // "Fenster drucken...": a workload window prints its sheet (all courses every course), the
   // hour distribution its printout, a statistics window the rest hours of its kind.
   TFensterArtRegister& arten = inst.FensterArten();
-  const auto deputat = [&inst](TKindFenster& fenster) { OeffneDeputatDruck(inst, &fenster); };
-  for (const auto& [fensterArt, vorgabe] : kDepVorgaben)
-    arten.SetzeBefehl(fensterArt, TFensterBefehl::Drucken, deputat);
-  arten.SetzeBefehl(FensterArt::KursDep, TFensterBefehl::Drucken, deputat);
+  for (int art : ArtenDerFamilie(TFamilie::Deputat))
+    arten.SetzeBefehl(art, TFensterBefehl::Drucken,
+                      [&inst](TKindFenster& fenster) { OeffneDeputatDruck(inst, &fenster); });
   arten.SetzeBefehl(FensterArt::SV, TFensterBefehl::Drucken, [&inst](TKindFenster&) { OeffneSVDruck(inst); });
-  for (const auto& [fensterArt, vorgabe] : kRestVorgaben)
-    arten.SetzeBefehl(fensterArt, TFensterBefehl::Drucken,
-                      [&inst, vorgabe = vorgabe](TKindFenster&) { OeffneRestDruck(inst, vorgabe); });
+  for (int art : ArtenDerFamilie(TFamilie::Statistik))
+    if (const int vorgabe = RestDruckArt(art); vorgabe >= 0)
+      arten.SetzeBefehl(art, TFensterBefehl::Drucken,
+                        [&inst, vorgabe](TKindFenster&) { OeffneRestDruck(inst, vorgabe); });
 }
 
 }  // namespace kolvar

@@ -14,6 +14,10 @@ class IInstallation;
 // printouts choose "von" and "bis".
 TListenDruckDialog::TPicker PalettenPicker(IInstallation& inst);
 
+// The kind of the rest-hour printout a statistics window prints (0 teachers, 1 classes,
+// 2 subjects); -1 for the statistics without one, which print what they show.
+int RestDruckArt(int tag);
+
 // "Deputate drucken"; a workload window presets the kind and puts its element first.
 void OeffneDeputatDruck(IInstallation& inst, IFenster* aufrufer);
 
