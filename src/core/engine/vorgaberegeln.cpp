@@ -1,6 +1,7 @@
 #include "engine/vorgaberegeln.h"
 
 #include <array>
+#include <vector>
 
 #include "model/aenderungen.h"
 #include "model/datum.h"
@@ -50,7 +51,7 @@ TKuerzelListen KuerzelListen(const TSchule& schule) {
 
 namespace {
 
-void Baue(TSchule& schule, std::initializer_list<int> arten) {
+void Baue(TSchule& schule, const std::vector<int>& arten) {
   TSchule::TAktion aktion(schule);
   for (const int art : arten) schule.MerkeArt(art, Aenderung::Daten);
 }
@@ -58,18 +59,24 @@ void Baue(TSchule& schule, std::initializer_list<int> arten) {
 }  // namespace
 
 void PlanFensterNeuAufbauen(TSchule& schule) {
-  namespace A = FensterArt;
-  Baue(schule, {A::LePln, A::KlPln, A::RaPln, A::UV, A::Manuell});
+  // The plans, and the table and manual windows that draw week grids beside them.
+  std::vector<int> arten = ArtenDerFamilie(TFamilie::Plan);
+  arten.push_back(FensterArt::UV);
+  arten.push_back(FensterArt::Manuell);
+  Baue(schule, arten);
 }
 
 void DeputatFensterNeuAufbauen(TSchule& schule) {
-  namespace A = FensterArt;
-  Baue(schule, {A::LeDep, A::KlDep, A::KoDep, A::FaDep, A::RaDep, A::KursDep});
+  Baue(schule, ArtenDerFamilie(TFamilie::Deputat));
 }
 
 void GrunddatenFensterNeuAufbauen(TSchule& schule) {
-  namespace A = FensterArt;
-  Baue(schule, {A::LeGr, A::KlGr, A::RaGr});
+  // The editors of the elements that have a plan: those with a lock grid.
+  std::vector<int> arten;
+  for (const int plan : ArtenDerFamilie(TFamilie::Plan))
+    if (const TFensterArtInfo* info = FensterArtInfo(plan); info != nullptr && info->Liste)
+      if (const int editor = FensterArtFuer(*info->Liste, 0); editor != 0) arten.push_back(editor);
+  Baue(schule, arten);
 }
 
 }  // namespace kolvar
