@@ -347,10 +347,6 @@ void TKursForm::KursWirdGeloescht(TKurs* kurs) {
   }
 }
 
-void TKursForm::Kopieren() {
-  KopiereTextfeld(FokusFeld(*this, {InfoFeld}), palette_, false);
-}
-
 bool TKursForm::Blaettere(bool vorwaerts) {
   if (TKurs* ziel = NaechsterKurs(liste_, kurs_, vorwaerts); ziel != nullptr && ziel != kurs_)
     Vorbereiten(ziel, liste_);

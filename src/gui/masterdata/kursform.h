@@ -52,8 +52,6 @@ class TKursForm : public TKindFenster {
   void KursWirdGeloescht(TKurs* kurs) override;
   // The eraser over the fields and grids in "Löschen"; over the rooms the hand in "Schieben".
   void SetzeCursorNachModus(int modus, uint8_t tasten) override;
-  // "Kopieren": the selected text of the info field while it has the focus.
-  void Kopieren() override;
 
   TKursFeld Feld() const { return feld_; }
   void WaehleFeld(TKursFeld feld);

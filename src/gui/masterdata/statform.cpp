@@ -141,7 +141,7 @@ void TStatForm::StatistikKopieren() {
   if (palette_ != nullptr) palette_->TextInZwischenablage(text);
 }
 
-void TStatForm::AllesAuswaehlen() {
+void TStatForm::WaehleAlles() {
   if (zeilen_->Element(1) == nullptr) return;
   StatGrid->SetzeAuswahl(TGitterAuswahl{0, 1, StatGrid->Spalten() - 1, StatGrid->Zeilen() - 1});
 }

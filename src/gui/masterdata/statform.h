@@ -32,14 +32,14 @@ class TStatForm : public TKindFenster {
   // The selected rows that hold an element, as tab-separated lines.
   QStringList KopierText() const;
   void StatistikKopieren();
+  // Selects every row that holds an element ("Alles auswählen").
+  void WaehleAlles();
   // The element a row shows, looked up in the school's list; nullptr outside.
   TElement* ElementIn(int zeile) const;
 
   // IFenster
   void Aktualisiere() override { StatistikFuellen(); }
   void Aenderungen(const TAenderungen& a) override;
-  void Kopieren() override { StatistikKopieren(); }
-  void AllesAuswaehlen() override;
 
   void StatGridDblClick(int spalte, int zeile);
 

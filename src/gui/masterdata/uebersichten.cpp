@@ -68,10 +68,11 @@ void InstalliereUebersichten(IInstallation& inst) {
       [&inst](TElement* element, uint8_t tasten) {
         OeffneUVFenster(inst.FensterArten(), inst.Schule(), dynamic_cast<TUVTab*>(element), tasten != 0);
       });
-  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Kopieren, [](TUVForm& f) { f.Kopieren(); });
+  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Kopieren,
+                             [](TUVForm& f) { f.TabelleKopieren(); });
   arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::AllesAuswaehlen,
-                             [](TUVForm& f) { f.AllesAuswaehlen(); });
-  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Drucken, [](TUVForm& f) { f.FensterDrucken(); });
+                             [](TUVForm& f) { f.WaehleAlles(); });
+  arten.SetzeBefehl<TUVForm>(FensterArt::UV, TFensterBefehl::Drucken, [](TUVForm& f) { f.Drucke(); });
   TMenueBaum& menues = inst.Menues();
   for (const TStatArt& a : kStatArten) {
     const int art = a.art;
@@ -82,9 +83,8 @@ void InstalliereUebersichten(IInstallation& inst) {
         art, a.form,
         [&inst, neu = a.neu] { return neu(inst.Schule(), &inst.Palette(), inst.Hauptfenster()); },
         [&inst, art](TElement*, uint8_t) { OeffneStatistik(inst, art); });
-    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::Kopieren, [](TStatForm& f) { f.Kopieren(); });
-    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::AllesAuswaehlen,
-                                 [](TStatForm& f) { f.AllesAuswaehlen(); });
+    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::Kopieren, [](TStatForm& f) { f.StatistikKopieren(); });
+    arten.SetzeBefehl<TStatForm>(art, TFensterBefehl::AllesAuswaehlen, [](TStatForm& f) { f.WaehleAlles(); });
   }
   menues.SetzeBefehl(MenuePfad::Stundenverteilung, [&inst] {
     if (inst.DateiOffen()) OeffneSVFenster(inst);

@@ -318,12 +318,12 @@ void TUVForm::TabelleKopieren() {
   if (palette_ != nullptr) palette_->TextInZwischenablage(text);
 }
 
-void TUVForm::AllesAuswaehlen() {
+void TUVForm::WaehleAlles() {
   if (!layout_.HatKoerper()) return;
   UVGrid->SetzeAuswahl(TGitterAuswahl{1, 1, UVGrid->Spalten() - 1, UVGrid->Zeilen() - 1});
 }
 
-void TUVForm::FensterDrucken() {
+void TUVForm::Drucke() {
   if (tab_ == nullptr || palette_ == nullptr || !palette_->Druckauftraege().DruckeUVFenster) return;
   palette_->Druckauftraege().DruckeUVFenster(*tab_, layout_, ZeigtKopplung());
 }

@@ -54,10 +54,10 @@ class TUVForm : public TKindFenster {
   // The lines TabelleKopieren puts on the clipboard.
   QStringList TabellenText() const;
   void TabelleKopieren();
-  void Kopieren() override { TabelleKopieren(); }
-  void AllesAuswaehlen() override;
-  // The table as laid out here, through the palette's print requests.
-  void FensterDrucken() override;
+  // Selects the whole body of the table ("Alles auswählen").
+  void WaehleAlles();
+  // The table as laid out here, through the palette's print requests ("Fenster drucken...").
+  void Drucke();
 
   // The handlers of the grid (public so that tests reach them directly); ort in the viewport.
   void UVGridMouseDown(int spalte, int zeile, QPoint ort);

@@ -31,19 +31,27 @@ void TFensterArtRegister::Registriere(int art, const char* form, TBauer bauer, T
   if (e.oeffner && BeiNeuemOeffner) BeiNeuemOeffner(art);
 }
 
-void TFensterArtRegister::SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren) {
+void TFensterArtRegister::Setze(int art, TFensterBefehl befehl, TBefehl ausfuehren, TFormPruefung form) {
   const TFensterArtInfo& info = Zeile(art);
-  TBefehl& platz = eintraege_[static_cast<std::size_t>(art)].befehle[static_cast<std::size_t>(befehl)];
-  if (platz)
+  TEintrag& e = eintraege_[static_cast<std::size_t>(art)];
+  const auto b = static_cast<std::size_t>(befehl);
+  if (e.befehle[b])
     throw std::logic_error(std::string("zweiter Befehl ") + std::to_string(static_cast<int>(befehl)) +
                            " für " + info.Form);
   if (!ausfuehren) throw std::logic_error(std::string("leerer Befehl für ") + info.Form);
-  platz = std::move(ausfuehren);
+  e.befehle[b] = std::move(ausfuehren);
+  e.formen[b] = form;
 }
 
 bool TFensterArtRegister::HatBefehl(int art, TFensterBefehl befehl) const {
   const TEintrag* e = Eintrag(art);
   return e != nullptr && static_cast<bool>(e->befehle[static_cast<std::size_t>(befehl)]);
+}
+
+bool TFensterArtRegister::NimmtFenster(int art, TFensterBefehl befehl, const TKindFenster& fenster) const {
+  if (!HatBefehl(art, befehl)) return false;
+  const TFormPruefung form = Eintrag(art)->formen[static_cast<std::size_t>(befehl)];
+  return form == nullptr || form(fenster);
 }
 
 const TFensterArtRegister::TEintrag* TFensterArtRegister::Eintrag(int art) const {

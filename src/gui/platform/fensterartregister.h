@@ -2,7 +2,9 @@
 // is built, how an element (or a saved window) opens it, and its window commands
 // ("Fenster drucken...", "Ausschneiden", "Kopieren", "Einsetzen", "Alles auswählen", "Automat").
 // Features register their kinds; whoever opens or commands a window asks here, so no caller
-// decides by the number of a kind.
+// decides by the number of a kind. Every form of the program that prints, copies or selects does
+// so through its kind's entry, typed to its form; the window's own methods are only the fallback
+// for windows of a kind without one.
 #pragma once
 
 #include <array>
@@ -49,21 +51,27 @@ class TFensterArtRegister {
   // the window class and must be the kind table's. A kind without a row, a wrong form or a
   // second registration is a programming error (std::logic_error).
   void Registriere(int art, const char* form, TBauer bauer, TOeffner oeffner = {});
-  // The kind's command; without one the window's own method runs ("Fenster drucken...",
-  // "Kopieren", "Alles auswählen") or nothing ("Ausschneiden", "Einsetzen", "Automat"). A second
-  // entry for one kind and command is a programming error (std::logic_error), as a second
-  // builder is.
-  void SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren);
+  // The kind's command, for every window of the kind; without one the window's own method runs
+  // ("Fenster drucken...", "Kopieren", "Alles auswählen") or nothing ("Ausschneiden",
+  // "Einsetzen", "Automat"). A second entry for one kind and command is a programming error
+  // (std::logic_error), as a second builder is.
+  void SetzeBefehl(int art, TFensterBefehl befehl, TBefehl ausfuehren) {
+    Setze(art, befehl, std::move(ausfuehren), nullptr);
+  }
   // The same, given the window as its form: the one cast lives here, not in every installer. A
   // window of the kind that is not a Form (none the program builds) is left alone.
   template <typename Form>
   void SetzeBefehl(int art, TFensterBefehl befehl, std::function<void(Form&)> ausfuehren) {
     if (!ausfuehren) throw std::logic_error("leerer Befehl");
-    SetzeBefehl(art, befehl, TBefehl([ausfuehren = std::move(ausfuehren)](TKindFenster& fenster) {
-                  if (auto* form = dynamic_cast<Form*>(&fenster)) ausfuehren(*form);
-                }));
+    Setze(art, befehl, TBefehl([ausfuehren = std::move(ausfuehren)](TKindFenster& fenster) {
+            if (auto* form = dynamic_cast<Form*>(&fenster)) ausfuehren(*form);
+          }),
+          &IstForm<Form>);
   }
   bool HatBefehl(int art, TFensterBefehl befehl) const;
+  // Whether the kind's entry for the command acts on the window: an entry typed to a form takes
+  // only windows of that form, an untyped one every window. False without an entry.
+  bool NimmtFenster(int art, TFensterBefehl befehl, const TKindFenster& fenster) const;
 
   bool HatBauer(int art) const;
   bool HatOeffner(int art) const;
@@ -92,10 +100,19 @@ class TFensterArtRegister {
   std::function<void(int art)> BeiNeuemOeffner;
 
  private:
+  // Whether a window is the form a typed entry was set for; null for an untyped entry.
+  using TFormPruefung = bool (*)(const TKindFenster& fenster);
+  template <typename Form>
+  static bool IstForm(const TKindFenster& fenster) {
+    return dynamic_cast<const Form*>(&fenster) != nullptr;
+  }
+  void Setze(int art, TFensterBefehl befehl, TBefehl ausfuehren, TFormPruefung form);
+
   struct TEintrag {
     TBauer bauer;
     TOeffner oeffner;
     std::array<TBefehl, kFensterBefehle> befehle;
+    std::array<TFormPruefung, kFensterBefehle> formen{};
   };
   const TEintrag* Eintrag(int art) const;
 

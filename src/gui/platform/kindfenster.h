@@ -59,8 +59,9 @@ class TKindFenster : public TKvForm, public IFenster {
   // when the user keeps it open.
   virtual bool FrageVorDemSchliessen() { return true; }
 
-  // "Kopieren", "Alles auswählen" and "Fenster drucken..." of the main menu, sent to the active
-  // window; a kind that has nothing to copy, select or print does nothing.
+  // "Kopieren", "Alles auswählen" and "Fenster drucken..." of the main menu, for a window whose
+  // kind has no entry for them in the kind registry. Nothing by default: every form of the
+  // program that copies, selects or prints has its kind's entries instead.
   virtual void Kopieren() {}
   virtual void AllesAuswaehlen() {}
   virtual void FensterDrucken() {}

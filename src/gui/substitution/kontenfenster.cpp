@@ -52,11 +52,11 @@ void InstalliereVertretungsKonten(IInstallation& inst) {
       });
   TFensterArtRegister& arten = inst.FensterArten();
   arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::Kopieren,
-                                [](TVStatForm& f) { f.Kopieren(); });
+                                [](TVStatForm& f) { f.UebersichtKopieren(); });
   arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::AllesAuswaehlen,
-                                [](TVStatForm& f) { f.AllesAuswaehlen(); });
+                                [](TVStatForm& f) { f.WaehleAlles(); });
   arten.SetzeBefehl<TVStatForm>(FensterArt::VStat, TFensterBefehl::Drucken,
-                                [](TVStatForm& f) { f.FensterDrucken(); });
+                                [](TVStatForm& f) { f.Drucke(); });
 }
 
 }  // namespace kolvar

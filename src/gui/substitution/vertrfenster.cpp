@@ -134,7 +134,7 @@ void InstalliereVertretung(IInstallation& inst) {
         if (IstVertretungsTag(inst.Schule(), heute())) OeffneVertretungsplan(inst, heute());
       });
   arten.SetzeBefehl<TVertrForm>(FensterArt::Vertr, TFensterBefehl::Drucken,
-                                [](TVertrForm& f) { f.FensterDrucken(); });
+                                [](TVertrForm& f) { f.Drucke(); });
   // The choice windows open for a record, never on their own.
   arten.Registriere(FensterArt::VLeWahl, "TVLeWahlForm", [&inst] {
     auto* form = new TVLeWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());

@@ -56,7 +56,7 @@ class TVertrForm : public TKindFenster, public IVertrTagFenster {
   TWahlOeffner WahlOeffner;
   // "Fenster drucken": the substitution plan of the shown date.
   std::function<void()> Drucken;
-  void FensterDrucken() override {
+  void Drucke() {
     if (Drucken) Drucken();
   }
 

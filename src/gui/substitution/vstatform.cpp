@@ -97,11 +97,11 @@ void TVStatForm::UebersichtKopieren() {
   if (palette_ != nullptr) palette_->TextInZwischenablage(text);
 }
 
-void TVStatForm::AllesAuswaehlen() {
+void TVStatForm::WaehleAlles() {
   StatGrid->SetzeAuswahl(TGitterAuswahl{0, 1, StatGrid->Spalten() - 1, StatGrid->Zeilen() - 1});
 }
 
-void TVStatForm::FensterDrucken() {
+void TVStatForm::Drucke() {
   if (palette_ != nullptr && palette_->Druckauftraege().VertretungsUebersicht)
     palette_->Druckauftraege().VertretungsUebersicht(von_, bis_);
 }

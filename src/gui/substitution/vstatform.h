@@ -31,13 +31,14 @@ class TVStatForm : public TKindFenster {
   // The selected rows below the header, cells joined by tabs.
   QStringList KopierText() const;
   void UebersichtKopieren();
+  // Selects every row below the header ("Alles auswählen").
+  void WaehleAlles();
+  // The overview of the shown range through the palette's print requests ("Fenster drucken...").
+  void Drucke();
 
   // IFenster
   void Aktualisiere() override { BildeVertrUebersicht(bis_, von_); }
   void Aenderungen(const TAenderungen& a) override;
-  void Kopieren() override { UebersichtKopieren(); }
-  void AllesAuswaehlen() override;
-  void FensterDrucken() override;
 
  protected:
   void resizeEvent(QResizeEvent* ereignis) override;

@@ -332,7 +332,7 @@ void TDepForm::KurseLoeschen() {
   LoescheKurseNachFrage(Schule(), MarkierteKurse());
 }
 
-void TDepForm::AllesAuswaehlen() {
+void TDepForm::WaehleAlles() {
   if (zeilen_.Anzahl() < 1) return;
   DepGrid->SetzeAuswahl(TGitterAuswahl{0, 1, DepGrid->Spalten() - 1, zeilen_.Anzahl()});
 }

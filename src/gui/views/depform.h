@@ -64,8 +64,8 @@ class TDepForm : public TKindFenster {
   void KurseLoeschen();
   // The selected rows' courses, top to bottom.
   std::vector<TKurs*> MarkierteKurse() const override;
-  void Kopieren() override { KurseKopieren(false); }
-  void AllesAuswaehlen() override;
+  // Selects every course row ("Alles auswählen").
+  void WaehleAlles();
 
   // The handlers of the grid (public so that tests and the palette reach them directly).
   void DepGridMouseDown(int spalte, int zeile, Qt::MouseButton knopf);

@@ -84,8 +84,8 @@ void InstalliereDeputatFenster(IInstallation& inst) {
   inst.Menues().SetzeBefehl(MenuePfad::Kurse, alleKurse);
   // Every workload cuts its selected courses; only "alle Kurse" takes a pasted course list.
   const std::function<void(TDepForm&)> ausschneiden = [](TDepForm& dep) { dep.KurseKopieren(true); };
-  const std::function<void(TDepForm&)> kopieren = [](TDepForm& dep) { dep.Kopieren(); };
-  const std::function<void(TDepForm&)> allesAuswaehlen = [](TDepForm& dep) { dep.AllesAuswaehlen(); };
+  const std::function<void(TDepForm&)> kopieren = [](TDepForm& dep) { dep.KurseKopieren(false); };
+  const std::function<void(TDepForm&)> allesAuswaehlen = [](TDepForm& dep) { dep.WaehleAlles(); };
   for (const TDepArt& a : kDepArten) {
     arten.SetzeBefehl(a.art, TFensterBefehl::Ausschneiden, ausschneiden);
     arten.SetzeBefehl(a.art, TFensterBefehl::Kopieren, kopieren);

@@ -39,7 +39,7 @@ void InstalliereParFenster(IInstallation& inst) {
         OeffnePar(inst);
       });
   inst.FensterArten().SetzeBefehl<TParForm>(FensterArt::Par, TFensterBefehl::Drucken,
-                                            [](TParForm& par) { par.FensterDrucken(); });
+                                            [](TParForm& par) { par.Drucke(); });
   // While the window is active the "Automat" button searches its table.
   inst.FensterArten().SetzeBefehl<TParForm>(FensterArt::Par, TFensterBefehl::Automat,
                                             [](TParForm& par) { par.SucheLoesung(); });

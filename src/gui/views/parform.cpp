@@ -323,7 +323,7 @@ void TParForm::FormClose(TCloseAction& aktion) {
   TKindFenster::FormClose(aktion);
 }
 
-void TParForm::FensterDrucken() {
+void TParForm::Drucke() {
   if (palette_ != nullptr && palette_->Druckauftraege().DruckeParTabelle)
     palette_->Druckauftraege().DruckeParTabelle(tabelle_);
 }

@@ -36,8 +36,8 @@ class TParForm : public TKindFenster {
   // Any change set: a deleted coupling must leave the cells before the next paint, and any
   // course change may change a count or the italics.
   void Aenderungen(const TAenderungen&) override;
-  // The table through the palette's print requests.
-  void FensterDrucken() override;
+  // The table through the palette's print requests ("Fenster drucken...").
+  void Drucke();
   // Every tool mode has its cursor over the table.
   void SetzeCursorNachModus(int modus, std::uint8_t tasten) override;
 

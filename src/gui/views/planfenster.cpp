@@ -102,7 +102,7 @@ void InstallierePlanFenster(IInstallation& inst) {
     inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::AllesAuswaehlen,
                                               [](TPlnForm& plan) { plan.AlleZellenWaehlen(); });
     inst.FensterArten().SetzeBefehl<TPlnForm>(a.art, TFensterBefehl::Kopieren,
-                                              [](TPlnForm& plan) { plan.Kopieren(); });
+                                              [](TPlnForm& plan) { plan.PlanKopieren(); });
   }
 }
 

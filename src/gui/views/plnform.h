@@ -66,8 +66,6 @@ class TPlnForm : public TKindFenster, public IPlanFenster {
 
   // Copies the plan as TAB-separated text (through the palette's memo).
   void PlanKopieren();
-  // "Kopieren" of the main menu.
-  void Kopieren() override { PlanKopieren(); }
   // The text PlanKopieren puts on the clipboard, one entry per line.
   QStringList PlanText() const;
 

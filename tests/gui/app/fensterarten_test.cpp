@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -262,6 +263,101 @@ TEST_F(FensterArtenTest, WindowsWithTheirOwnCommandsHaveTheirEntries) {
   for (int art : {A::LePln, A::KlPln, A::RaPln}) {
     EXPECT_TRUE(arten.HatBefehl(art, B::Kopieren)) << art;
     EXPECT_TRUE(arten.HatBefehl(art, B::AllesAuswaehlen)) << art;
+  }
+}
+
+// Whether an entry acts on a window: a typed entry only on its form, an untyped one on any.
+TEST_F(FensterArtenTest, AnEntryTakesTheWindowsOfItsForm) {
+  TKolvarPalette& p = *paletten.emplace_back(std::make_unique<TKolvarPalette>(standard, dateien));
+  ASSERT_TRUE(p.DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
+  TSchule& s = p.Schule();
+  TFensterArtRegister arten;
+  arten.SetzeBefehl<TZaehlFenster>(FensterArt::LeDep, TFensterBefehl::Kopieren, [](TZaehlFenster&) {});
+  arten.SetzeBefehl(FensterArt::LeDep, TFensterBefehl::Drucken, [](TKindFenster&) {});
+  TZaehlFenster zaehler(FensterArt::LeDep, s);
+  TKindFenster fremd(FensterArt::LeDep, s, static_cast<IFensterListe*>(nullptr));
+  EXPECT_TRUE(arten.NimmtFenster(FensterArt::LeDep, TFensterBefehl::Kopieren, zaehler));
+  EXPECT_FALSE(arten.NimmtFenster(FensterArt::LeDep, TFensterBefehl::Kopieren, fremd)) << "not its form";
+  EXPECT_TRUE(arten.NimmtFenster(FensterArt::LeDep, TFensterBefehl::Drucken, zaehler));
+  EXPECT_TRUE(arten.NimmtFenster(FensterArt::LeDep, TFensterBefehl::Drucken, fremd)) << "untyped";
+  EXPECT_FALSE(arten.NimmtFenster(FensterArt::LeDep, TFensterBefehl::AllesAuswaehlen, zaehler)) << "no entry";
+  EXPECT_FALSE(arten.NimmtFenster(FensterArt::KlDep, TFensterBefehl::Kopieren, zaehler)) << "another kind";
+  EXPECT_FALSE(arten.NimmtFenster(-1, TFensterBefehl::Kopieren, zaehler));
+  EXPECT_FALSE(arten.NimmtFenster(1000, TFensterBefehl::Kopieren, zaehler));
+}
+
+// Every entry of the full installation acts on the windows its kind builds: an entry typed to
+// another form would leave them alone without a word. Which kinds have which entries is the same
+// in either installer order.
+TEST_F(FensterArtenTest, EveryEntryTakesTheWindowsItsKindBuilds) {
+  using TPaare = std::set<std::pair<int, int>>;
+  std::vector<TPaare> paare;
+  for (bool rueckwaerts : {false, true}) {
+    const TFensterArtRegister& arten = NeuePalette(rueckwaerts).FensterArten();
+    TPaare& eintraege = paare.emplace_back();
+    for (const TFensterArtInfo& info : FensterArten()) {
+      std::unique_ptr<TKindFenster> fenster(arten.Baue(info.Tag));
+      for (std::size_t b = 0; b < kFensterBefehle; ++b) {
+        const auto befehl = static_cast<TFensterBefehl>(b);
+        if (!arten.HatBefehl(info.Tag, befehl)) continue;
+        eintraege.emplace(info.Tag, static_cast<int>(b));
+        ASSERT_NE(fenster, nullptr) << info.Form;
+        EXPECT_TRUE(arten.NimmtFenster(info.Tag, befehl, *fenster))
+            << info.Form << " " << b << " " << rueckwaerts;
+      }
+    }
+  }
+  ASSERT_EQ(paare.size(), 2u);
+  EXPECT_EQ(paare[0], paare[1]);
+
+  // The kinds and their entries; the clipboard window and "Manuell" have none.
+  namespace A = FensterArt;
+  using B = TFensterBefehl;
+  const B D = B::Drucken, K = B::Kopieren, S = B::AllesAuswaehlen, X = B::Ausschneiden, E = B::Einsetzen,
+          M = B::Automat;
+  const std::vector<std::pair<int, std::vector<B>>> tabelle{
+      {A::LePln, {D, K, S}},
+      {A::KlPln, {D, K, S}},
+      {A::RaPln, {D, K, S}},
+      {A::UV, {D, K, S}},
+      {A::Fehler, {D}},
+      {A::LeDep, {D, K, S, X}},
+      {A::KlDep, {D, K, S, X}},
+      {A::KoDep, {D, K, S, X}},
+      {A::FaDep, {D, K, S, X}},
+      {A::RaDep, {D, K, S, X}},
+      {A::KursDep, {D, K, S, X, E}},
+      {A::Par, {D, M}},
+      {A::LeGr, {D, K, X, E}},
+      {A::KlGr, {D, K, X, E}},
+      {A::KoGr, {D, K, X, E}},
+      {A::FaGr, {D, K, X, E}},
+      {A::RaGr, {D, K, X, E}},
+      {A::UVGr, {D, K, X, E}},
+      {A::Kurs, {D, K, X, E}},
+      {A::Vertr, {D}},
+      {A::SV, {D}},
+      {A::LeStat, {D, K, S}},
+      {A::KlStat, {D, K, S}},
+      {A::FaStat, {D, K, S}},
+      {A::KoStat, {D, K, S}},
+      {A::RaStat, {D, K, S}},
+      {A::UVStat, {D, K, S}},
+      {A::VLeWahl, {D, K, X, E}},
+      {A::VRaWahl, {D, K, X, E}},
+      {A::VStat, {D, K, S}},
+  };
+  TPaare erwartet;
+  for (const auto& [art, befehle] : tabelle)
+    for (B befehl : befehle) erwartet.emplace(art, static_cast<int>(befehl));
+  EXPECT_EQ(paare[0], erwartet);
+
+  // "Alles auswählen" has an entry wherever the palette offers it and nowhere else, save for
+  // "Manuell": there the menu offers it and nothing happens.
+  for (const TFensterArtInfo& info : FensterArten()) {
+    const bool angeboten = RegelFuer(info.Tag) != nullptr && RegelFuer(info.Tag)->Alles;
+    EXPECT_EQ(paare[0].contains({info.Tag, static_cast<int>(S)}), angeboten && info.Tag != A::Manuell)
+        << info.Form;
   }
 }
 

@@ -37,6 +37,7 @@
 #include "model/standard.h"
 #include "platform/ablage.h"
 #include "platform/dienste.h"
+#include "platform/fensterartregister.h"
 #include "platform/gitter.h"
 #include "platform/spaltenmenue.h"
 #include "support/modellpruefung.h"
@@ -270,7 +271,7 @@ TEST_F(KursFormTest, FarbeUndInfo) {
   QTest::keyClicks(form->InfoFeld, QStringLiteral("Foerderkurs fuer alle Klassen"));
   EXPECT_EQ(k->Info(), "Foerderkurs fuer alle");
   form->InfoFeld->setSelection(0, 11);
-  form->Kopieren();
+  palette->FensterArten().FuehreAus(TFensterBefehl::Kopieren, *form);
   EXPECT_EQ(ablage.Text(), QStringLiteral("Foerderkurs"));
 }
 

@@ -115,7 +115,7 @@ TEST_F(KontenTest, OverviewWindowListsCopiesAndRebuildsForItsRange) {
   EXPECT_EQ(f.StatGrid->Text(0, 0), QStringLiteral("Lehrer"));
   EXPECT_EQ(f.StatGrid->Text(3, 1), QStringLiteral("fehlt"));
   EXPECT_NE(f.StatGrid->Objekt(0, 1), nullptr);
-  f.AllesAuswaehlen();
+  f.WaehleAlles();
   const QStringList text = f.KopierText();
   ASSERT_EQ(text.size(), 1);
   EXPECT_TRUE(text[0].startsWith(QStringLiteral("MUE\t02.03.2026\t"))) << text[0].toStdString();

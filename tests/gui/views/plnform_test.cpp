@@ -236,8 +236,8 @@ TEST_F(AnzeigeTest, APlanNeedsOnlyThePalettesInterface) {
       QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
       QCoreApplication::sendEvent(plan.PlnGrid, &druck);
     }
-    // The main menu's "Kopieren" reaches the plan through the window base.
-    static_cast<TKindFenster&>(plan).Kopieren();
+    // The plan's copy (the main menu's "Kopieren") needs no more than the palette.
+    plan.PlanKopieren();
     EXPECT_EQ(p.memo, plan.PlanText().join(QLatin1Char('\n')));
     EXPECT_TRUE(ablage.Text().isEmpty()) << "the palette's memo, not the clipboard directly";
   }
