@@ -56,22 +56,10 @@ TPlnForm* OeffnePlanFenster(const TFensterArtRegister& arten, TSchule& schule, T
   return nullptr;
 }
 
-void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern) {
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette& palette) {
   TSchule& schule = kurs.Schule();
   if (schule.Ansichtsgruppe() != 2) return;
-  // A plan built without a palette stands alone: its lesson's plans open as new windows beside it,
-  // built by the same builders the registry holds.
-  TFensterArtRegister alleine;
-  if (palette == nullptr)
-    for (const TPlanArt& a : kPlanArten)
-      alleine.Registriere(a.art, a.form,
-                          [&schule, eltern, neu = a.neu] { return neu(schule, nullptr, eltern); });
-  const auto oeffne = [&](TPlanElement* e) {
-    if (palette != nullptr)
-      palette->OeffneElementFenster(e, 2, palette->Tasten());
-    else
-      OeffnePlanFenster(alleine, schule, e, true);
-  };
+  const auto oeffne = [&palette](TPlanElement* e) { palette.OeffneElementFenster(e, 2, palette.Tasten()); };
   const TSetzung* s = kurs.FindeSetzung(schule.Standard().AktuelleVersion(), tag, stunde);
   if (s != nullptr && s->Raum() != nullptr) oeffne(s->Raum());
   if (TKlasse* k = kurs.Klassen().Hole(1)) oeffne(k);

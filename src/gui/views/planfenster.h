@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-class QWidget;
-
 namespace kolvar {
 
 class IInstallation;
@@ -25,7 +23,7 @@ TPlnForm* OeffnePlanFenster(const TFensterArtRegister& arten, TSchule& schule, T
 
 // The plans of the lesson's room at that slot, its first class and its teacher.
 // Each opens as the palette opens an element's plan; a modifier held asks for new windows.
-void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette* palette, QWidget* eltern);
+void OeffneElementFenster(TKurs& kurs, int tag, int stunde, IPalette& palette);
 
 // The placing dialogs answer the core's placing questions (Setzungsverbot, Verdrängen ...).
 void InstallierePlanDialoge(TGuiDialoge& dialoge);

@@ -506,9 +506,11 @@ void TPlnForm::PlnGridDblClick(int spalte, int zeile) {
   switch (Schule().Werkzeugmodus()) {
     case Modus::Zeigen:
       if (kurs == nullptr) return;
+      // A plan built without a palette opens nothing.
+      if (palette_ == nullptr) return;
       if (strg)
-        OeffneElementFenster(*kurs, spalte, zeile, palette_, parentWidget());
-      else if (palette_ != nullptr && Element() != nullptr)
+        OeffneElementFenster(*kurs, spalte, zeile, *palette_);
+      else if (Element() != nullptr)
         palette_->OeffneKursForm(*kurs, Element()->Kurse().Elemente());
       return;
     case Modus::Loeschen:

@@ -2,7 +2,10 @@
 // pop-up, deleting with and without Ctrl, fixing, and the lesson pop-up of Zeigen.
 
 #include "planumgebung.h"
+#include "platform/fensterartregister.h"
+#include "platform/fensterliste.h"
 #include "platform/gitter.h"
+#include "platform/ipalette.h"
 #include "views/planfenster.h"
 
 namespace kolvar {
@@ -28,6 +31,39 @@ class ModiTest : public PlanTest {
       sportBer->Setze(v, tag, r102, stunde);
     }
   }
+};
+
+// What a plan asks of the palette to open the plans of its lesson: each opens as the program's
+// plan opener opens it, a window of its own while a key is held.
+class TPlanOeffnerPalette : public IPalette, public IFensterListe {
+ public:
+  TPlanOeffnerPalette(TSchule& schule, const TPlanPalette& zustand) : schule_(schule), zustand_(zustand) {
+    arten_.Registriere(FensterArt::LePln, "TLePlnForm",
+                       [&schule] { return new TLePlnForm(schule, nullptr); });
+    arten_.Registriere(FensterArt::KlPln, "TKlPlnForm",
+                       [&schule] { return new TKlPlnForm(schule, nullptr); });
+    arten_.Registriere(FensterArt::RaPln, "TRaPlnForm",
+                       [&schule] { return new TRaPlnForm(schule, nullptr); });
+  }
+  IFensterListe& FensterListe() override { return *this; }
+  uint8_t Tasten() const override { return zustand_.Tasten(); }
+  bool Beschaeftigt() const override { return false; }
+  void ClickLinks() override {}
+  void ClickRechts() override {}
+  void TextInZwischenablage(const QString&) override {}
+  bool WaehleElement(TElementArt, bool, const QPoint&) override { return false; }
+  TElement* Wahl(TElementArt) const override { return nullptr; }
+  void OeffneElementFenster(TElement* element, int gruppe, uint8_t tasten) override {
+    if (gruppe == 2) OeffnePlanFenster(arten_, schule_, dynamic_cast<TPlanElement*>(element), tasten != 0);
+  }
+  void FensterAnmelden(TKindFenster&) override {}
+  void FensterAbmelden(TKindFenster&) override {}
+  void FensterAktiviert(TKindFenster&) override {}
+
+ private:
+  TSchule& schule_;
+  const TPlanPalette& zustand_;
+  TFensterArtRegister arten_;
 };
 
 const QStringList kTH{"TH", "TH", "TH"}, kR101{"R101", "R101", "R101"}, kR102{"R102", "R102", "R102"};
@@ -168,7 +204,8 @@ TEST_F(ModiTest, ZeigenCtrlDoubleClickOpensThePlansOfTheLesson) {
   standard.SetAktuelleVersion(3);
   sportBer->Setze(3, 2, r102, 5);
   sportSch->Setze(3, 2, th, 5);
-  auto plan = Oeffne<TKlPlnForm>(k5b, Modus::Zeigen);
+  TPlanOeffnerPalette oeffner(*schule, palette);
+  auto plan = Oeffne<TKlPlnForm>(k5b, Modus::Zeigen, &oeffner);
   TKurs* gezeigt = plan->Zellen().Kurs(2, 5);
   ASSERT_NE(gezeigt, nullptr);
   // Each click of a double click shows the lesson pop-up first.

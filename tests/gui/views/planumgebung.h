@@ -45,8 +45,8 @@ class PlanTest : public GuiTest {
 
   // A plan window shown and made the active one, in the tool mode given; owned by the test.
   template <class Form, class Element>
-  std::unique_ptr<Form> Oeffne(Element* e, int modus = -1) {
-    auto form = std::make_unique<Form>(*schule, nullptr);
+  std::unique_ptr<Form> Oeffne(Element* e, int modus = -1, IPalette* fensterPalette = nullptr) {
+    auto form = std::make_unique<Form>(*schule, fensterPalette);
     form->Zeige(e);
     form->Oeffne();
     // The scroll bars follow the size through a queued signal.
