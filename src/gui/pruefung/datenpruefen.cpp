@@ -11,14 +11,14 @@
 #include "platform/beschaeftigt.h"
 #include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 #include "pruefung/fehlerform.h"
 #include "pruefung/keinfehlerform.h"
 
 namespace kolvar {
 
-void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern,
-                  const TFensterArtRegister* arten) {
+void DatenPruefen(TSchule& schule, const TFensterArtRegister& arten, int pruefung, QWidget* eltern) {
   TPruefErgebnis ergebnis;
   {
     TSanduhr sanduhr;
@@ -50,12 +50,8 @@ void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* 
         break;
     }
     if (!ergebnis.Zeilen.empty()) {
-      auto* fehler = dynamic_cast<TFehlerForm*>(schule.EinzelFenster(FensterArt::Fehler));
-      if (fehler == nullptr) {
-        fehler =
-            arten != nullptr ? arten->Baue<TFehlerForm>(FensterArt::Fehler) : new TFehlerForm(schule, &liste);
-        if (fehler != nullptr) fehler->Oeffne();
-      }
+      auto* fehler = OeffneEinzelFenster<TFehlerForm>(arten, schule, FensterArt::Fehler,
+                                                      [](TFehlerForm& neu) { neu.Oeffne(); });
       if (fehler != nullptr)
         for (const std::string& zeile : ergebnis.Zeilen) fehler->ZeileAnfuegen(QString::fromStdString(zeile));
     }
@@ -71,17 +67,15 @@ void InstallierePruefung(IInstallation& inst) {
   inst.FensterArten().Registriere(FensterArt::Fehler, "TFehlerForm", [&inst] {
     return new TFehlerForm(inst.Schule(), &inst.Palette().FensterListe());
   });
-  inst.FensterArten().SetzeBefehl(FensterArt::Fehler, TFensterBefehl::Drucken,
-                                  [&inst](TKindFenster& fenster) {
-                                    auto* fehler = dynamic_cast<TFehlerForm*>(&fenster);
-                                    if (fehler != nullptr && inst.Druckauftraege().Fehlerliste)
-                                      inst.Druckauftraege().Fehlerliste(fehler->Zeilen());
-                                  });
+  inst.FensterArten().SetzeBefehl<TFehlerForm>(FensterArt::Fehler, TFensterBefehl::Drucken,
+                                               [&inst](TFehlerForm& fehler) {
+                                                 if (inst.Druckauftraege().Fehlerliste)
+                                                   inst.Druckauftraege().Fehlerliste(fehler.Zeilen());
+                                               });
   for (std::size_t i = 0; i < MenuePfad::Pruefungen.size(); ++i) {
     const int pruefung = static_cast<int>(i);
     inst.Menues().SetzeBefehl(MenuePfad::Pruefungen[i], [&inst, pruefung] {
-      DatenPruefen(inst.Schule(), inst.Palette().FensterListe(), pruefung, inst.Hauptfenster(),
-                   &inst.FensterArten());
+      DatenPruefen(inst.Schule(), inst.FensterArten(), pruefung, inst.Hauptfenster());
     });
   }
 }

@@ -5,17 +5,14 @@ class QWidget;
 
 namespace kolvar {
 
-class IFensterListe;
+class IInstallation;
 class TFensterArtRegister;
 class TSchule;
 
-// pruefung: 0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order. The error list opens in
-// liste when the check finds something (built by arten when given); repairs beep once each and
-// refresh every window.
-class IInstallation;
-
-void DatenPruefen(TSchule& schule, IFensterListe& liste, int pruefung, QWidget* eltern,
-                  const TFensterArtRegister* arten = nullptr);
+// pruefung: 0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order. The error list (its kind
+// built by arten) opens when the check finds something; repairs beep once each and refresh every
+// window.
+void DatenPruefen(TSchule& schule, const TFensterArtRegister& arten, int pruefung, QWidget* eltern);
 
 // The error list's kind and its "Fenster drucken...", and the entries of "Daten > Prüfen"
 // (0 Konsistenz .. 6 Einzel-/Mehrfachstunden, in menu order).

@@ -1,5 +1,8 @@
 #include "substitution/vertrfenster.h"
 
+#include <functional>
+#include <utility>
+
 #include "app/iinstallation.h"
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
@@ -41,6 +44,35 @@ F* Zeige(IInstallation& inst, F* form) {
     inst.Palette().FensterListe().FensterAktiviert(*form);
   }
   return form;
+}
+
+// The choice window of the kind, bound to the record and brought to the front.
+template <class Form>
+Form* OeffneWahlFenster(IInstallation& inst, int art, TVertretung* v) {
+  bool neu = false;
+  auto* form = EinzelFensterDerArt<Form>(inst.FensterArten(), inst.Schule(), art, neu);
+  if (form == nullptr) return nullptr;
+  if (neu) form->Oeffne();
+  form->SetzeVertretung(v);
+  return Zeige(inst, form);
+}
+
+// A choice window kind: opened for a record, never on its own; its clipboard is the remark field
+// that has the focus; it prints the substitution plan of its record's day.
+template <class Form>
+void RegistriereWahlFenster(IInstallation& inst, int art, const char* name,
+                            std::function<QLineEdit*(Form&)> bemerkungsfeld) {
+  TFensterArtRegister& arten = inst.FensterArten();
+  arten.Registriere(art, name, [&inst] {
+    auto* form = new Form(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
+    form->WahlZuruecksetzen = [&inst](TElementArt e) { inst.SetzeWahl(e, nullptr); };
+    return form;
+  });
+  SetzeTextfeldBefehle<Form>(arten, art, inst.Palette(), std::move(bemerkungsfeld), &AblageIstBemerkung);
+  arten.SetzeBefehl<Form>(art, TFensterBefehl::Drucken, [&inst](Form& wahl) {
+    if (const TVertretung* v = wahl.Vertretung(); v != nullptr && inst.Druckauftraege().Vertretungsplan)
+      inst.Druckauftraege().Vertretungsplan(v->Datum());
+  });
 }
 
 void OeffneWahl(IInstallation& inst, TVertretung* v) {
@@ -86,23 +118,11 @@ TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum) {
 }
 
 TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {
-  bool neu = false;
-  auto* form =
-      EinzelFensterDerArt<TVLeWahlForm>(inst.FensterArten(), inst.Schule(), FensterArt::VLeWahl, neu);
-  if (form == nullptr) return nullptr;
-  if (neu) form->Oeffne();
-  form->SetzeVertretung(v);
-  return Zeige(inst, form);
+  return OeffneWahlFenster<TVLeWahlForm>(inst, FensterArt::VLeWahl, v);
 }
 
 TVRaWahlForm* OeffneVRaWahl(IInstallation& inst, TVertretung* v) {
-  bool neu = false;
-  auto* form =
-      EinzelFensterDerArt<TVRaWahlForm>(inst.FensterArten(), inst.Schule(), FensterArt::VRaWahl, neu);
-  if (form == nullptr) return nullptr;
-  if (neu) form->Oeffne();
-  form->SetzeVertretung(v);
-  return Zeige(inst, form);
+  return OeffneWahlFenster<TVRaWahlForm>(inst, FensterArt::VRaWahl, v);
 }
 
 void InstalliereVertretung(IInstallation& inst) {
@@ -135,39 +155,12 @@ void InstalliereVertretung(IInstallation& inst) {
       });
   arten.SetzeBefehl<TVertrForm>(FensterArt::Vertr, TFensterBefehl::Drucken,
                                 [](TVertrForm& f) { f.Drucke(); });
-  // The choice windows open for a record, never on their own.
-  arten.Registriere(FensterArt::VLeWahl, "TVLeWahlForm", [&inst] {
-    auto* form = new TVLeWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
-    form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
-    return form;
+  RegistriereWahlFenster<TVLeWahlForm>(inst, FensterArt::VLeWahl, "TVLeWahlForm", [](TVLeWahlForm& wahl) {
+    return FokusFeld(wahl, {wahl.InfoFeldL, wahl.InfoFeldS});
   });
-  arten.Registriere(FensterArt::VRaWahl, "TVRaWahlForm", [&inst] {
-    auto* form = new TVRaWahlForm(inst.Schule(), &inst.Palette(), inst.Hauptfenster());
-    form->WahlZuruecksetzen = [&inst](TElementArt art) { inst.SetzeWahl(art, nullptr); };
-    return form;
+  RegistriereWahlFenster<TVRaWahlForm>(inst, FensterArt::VRaWahl, "TVRaWahlForm", [](TVRaWahlForm& wahl) {
+    return FokusFeld(wahl, {wahl.LBemFeld, wahl.SBemFeld});
   });
-  // The clipboard of a choice window is the remark field that has its focus.
-  SetzeTextfeldBefehle<TVLeWahlForm>(
-      arten, FensterArt::VLeWahl, inst.Palette(),
-      [](TVLeWahlForm& wahl) {
-        return FokusFeld(wahl, {wahl.InfoFeldL, wahl.InfoFeldS});
-      },
-      &AblageIstBemerkung);
-  SetzeTextfeldBefehle<TVRaWahlForm>(
-      arten, FensterArt::VRaWahl, inst.Palette(),
-      [](TVRaWahlForm& wahl) {
-        return FokusFeld(wahl, {wahl.LBemFeld, wahl.SBemFeld});
-      },
-      &AblageIstBemerkung);
-  // A choice window prints the substitution plan of its record's day.
-  const auto tagesplan = [&inst](const TVertretung* v) {
-    if (v != nullptr && inst.Druckauftraege().Vertretungsplan)
-      inst.Druckauftraege().Vertretungsplan(v->Datum());
-  };
-  arten.SetzeBefehl<TVLeWahlForm>(FensterArt::VLeWahl, TFensterBefehl::Drucken,
-                                  [tagesplan](TVLeWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
-  arten.SetzeBefehl<TVRaWahlForm>(FensterArt::VRaWahl, TFensterBefehl::Drucken,
-                                  [tagesplan](TVRaWahlForm& wahl) { tagesplan(wahl.Vertretung()); });
 }
 
 }  // namespace kolvar

@@ -5,6 +5,7 @@
 #include "app/menuepfade.h"
 #include "model/schule.h"
 #include "platform/fensterartregister.h"
+#include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 #include "zwischenablage/zwischenform.h"
 
@@ -15,14 +16,8 @@ void InstalliereZwischenablage(IInstallation& inst) {
     return new TZwischenForm(inst.Schule(), &inst.Palette().FensterListe());
   });
   inst.Menues().SetzeBefehl(MenuePfad::Zwischenablage, [&inst] {
-    if (IFenster* offen = inst.Schule().EinzelFenster(FensterArt::Zwischen)) {
-      if (auto* k = dynamic_cast<TKindFenster*>(offen)) {
-        k->raise();
-        k->activateWindow();
-      }
-      return;
-    }
-    if (TKindFenster* form = inst.FensterArten().Baue(FensterArt::Zwischen)) form->Oeffne();
+    OeffneEinzelFenster<TZwischenForm>(inst.FensterArten(), inst.Schule(), FensterArt::Zwischen,
+                                       [](TZwischenForm& neu) { neu.Oeffne(); });
   });
 }
 

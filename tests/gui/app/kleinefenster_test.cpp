@@ -54,7 +54,7 @@ TEST_F(KleineFensterTest, DialogsAndProgressWindowsOpenCentredWithADialogFrame) 
   dialoge.Bediene(QStringLiteral("Daten sichern?"), pruefe);
   EXPECT_FALSE(Palette().DateiBefehle().SchliessenItemClick());
   dialoge.Bediene(QStringLiteral("Prüfergebnis"), pruefe);
-  DatenPruefen(Palette().Schule(), Palette().FensterListe(), 0, &Palette());
+  DatenPruefen(Palette().Schule(), Palette().FensterArten(), 0, &Palette());
   EXPECT_EQ(gesehen, 2);
   KeineFehler();
 
