@@ -50,8 +50,10 @@ void DatenPruefen(TSchule& schule, const TFensterArtRegister& arten, int pruefun
         break;
     }
     if (!ergebnis.Zeilen.empty()) {
-      auto* fehler = OeffneEinzelFenster<TFehlerForm>(arten, schule, FensterArt::Fehler,
-                                                      [](TFehlerForm& neu) { neu.Oeffne(); });
+      // An open list takes the new lines where it stands.
+      bool neu = false;
+      auto* fehler = EinzelFensterDerArt<TFehlerForm>(arten, schule, FensterArt::Fehler, neu);
+      if (fehler != nullptr && neu) fehler->Oeffne();
       if (fehler != nullptr)
         for (const std::string& zeile : ergebnis.Zeilen) fehler->ZeileAnfuegen(QString::fromStdString(zeile));
     }
