@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QValidator>
 
+#include "ansicht/depzeilen.h"
 #include "app/dateibefehle.h"
 #include "app/fensterverwaltung.h"
 #include "app/frageform.h"
@@ -273,6 +274,47 @@ TEST_F(KursFormTest, FarbeUndInfo) {
   form->InfoFeld->setSelection(0, 11);
   palette->FensterArten().FuehreAus(TFensterBefehl::Kopieren, *form);
   EXPECT_EQ(ablage.Text(), QStringLiteral("Foerderkurs"));
+}
+
+// Whatever field of the editor changes, the open workload of the course's class shows it at once:
+// the edits tell the windows, the editor adds nothing of its own.
+TEST_F(KursFormTest, EveryFieldShowsAtOnceInTheOpenWorkload) {
+  standard.DeputatFenster.mzi = true;
+  Start();
+  palette->Knopf(QStringLiteral("Dep"))->click();
+  Menue("Kl", 0);
+  auto* dep = dynamic_cast<TDepForm*>(Sch().Klassen().Hole(1)->DepForm());
+  ASSERT_NE(dep, nullptr);
+  TKurs* k = Kurs("BER");
+  TKursForm* form = Oeffne(k);
+  const auto gezeigt = [&](TKursFeld feld) {
+    const TDepZeilen& z = dep->Zeilen();
+    for (int zeile = 1; zeile <= z.Anzahl(); ++zeile)
+      if (z.Kurs(zeile) == k && z.SpalteVon(feld) >= 0)
+        return z.Texte(zeile).at(static_cast<std::size_t>(z.SpalteVon(feld)));
+    return std::string("?");
+  };
+  const auto erwarte = [&](std::initializer_list<TKursFeld> felder, const char* was) {
+    for (TKursFeld feld : felder)
+      EXPECT_EQ(gezeigt(feld), TDepZeilen::Zelle(*k, feld, standard)) << was << " " << static_cast<int>(feld);
+  };
+  form->FaktorSpin->setValue(3);
+  erwarte({TKursFeld::Faktor, TKursFeld::Wert}, "Faktor");
+  form->StdSpin->setValue(5);
+  erwarte({TKursFeld::Std, TKursFeld::Wert}, "Stunden");
+  form->SpTSpin->setValue(2);
+  erwarte({TKursFeld::SproT, TKursFeld::Ez}, "Std/Tag");
+  form->EinzelSpin->setValue(3);
+  erwarte({TKursFeld::Ez}, "Einzelne");
+  form->TabelleSpin->setValue(3);
+  erwarte({TKursFeld::Tab}, "Tabelle");
+  EXPECT_EQ(gezeigt(TKursFeld::Tab), "3");
+  // A room taken by "Kürzel" shows too; the course has none yet.
+  form->WaehleFeld(TKursFeld::Raeume);
+  popups.WaehleText(QStringLiteral("TH"));
+  form->KueKnopfClick();
+  EXPECT_EQ(gezeigt(TKursFeld::Raeume), "TH");
+  EXPECT_TRUE(Sch().Geaendert());
 }
 
 TEST_F(KursFormTest, StundenSchrittMitAllenVersionen) {
