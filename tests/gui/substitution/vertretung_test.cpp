@@ -283,6 +283,27 @@ TEST_F(VertretungFensterTest, RaumWaehlenUndDenEigenenRaumZuruecknehmen) {
   EXPECT_EQ(f->GetZeilenzahl(), 3);
 }
 
+// The teacher choice's "Raum" menu: the chosen room and the remark it makes show at once, with
+// nothing but the record telling the window.
+TEST_F(VertretungFensterTest, DerRaumAusDemMenueDerLehrerwahlZeigtSichSofort) {
+  Heute(kMontag);
+  TVertrForm* f = Liste();
+  ASSERT_NE(f, nullptr);
+  Aktiviere(f);
+  DoppelKlick(*f, ZeileVon(*f, " 1."));
+  TVLeWahlForm* w = LeWahl();
+  ASSERT_NE(w, nullptr);
+  Aktiviere(w);
+  popups.WaehleText(QStringLiteral("R3"));
+  w->RaumKnopfClick();
+  ASSERT_FALSE(popups.Angebote().empty());
+  EXPECT_EQ(w->Vertretung()->Ersatzraum(), Raum("R3"));
+  EXPECT_EQ(w->RaumLabel->text(), QStringLiteral("R3"));
+  EXPECT_EQ(w->InfoFeldL->text(), QString::fromStdString(w->Vertretung()->LehrerBem()));
+  EXPECT_TRUE(w->InfoFeldL->text().contains(QStringLiteral("R3")));
+  EXPECT_TRUE(S().Geaendert());
+}
+
 TEST_F(VertretungFensterTest, StandardBemerkungen) {
   S().Standard().StandardBemerkung[0] = "Aufgaben";
   dialoge.Bediene(QStringLiteral("Vertretungen"), [](TKvDialog& d) {
