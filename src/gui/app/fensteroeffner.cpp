@@ -1,22 +1,11 @@
 #include "app/fensteroeffner.h"
 
-#include <stdexcept>
-#include <string>
-
 #include "platform/fensterartregister.h"
 
 namespace kolvar {
 
-void TFensterOeffner::SetzeElementOeffner(int gruppe, TElementOeffner oeffner) {
-  if (gruppe < 0 || gruppe >= kGruppen)
-    throw std::out_of_range("Ansichtsgruppe " + std::to_string(gruppe) + " gibt es nicht");
-  elementOeffner_[static_cast<std::size_t>(gruppe)] = std::move(oeffner);
-}
-
 bool TFensterOeffner::HatElementOeffner(int gruppe) const {
-  if (gruppe < 0 || gruppe >= kGruppen) return false;
-  return static_cast<bool>(elementOeffner_[static_cast<std::size_t>(gruppe)]) ||
-         arten_.HatElementOeffner(gruppe);
+  return arten_.HatElementOeffner(gruppe);
 }
 
 bool TFensterOeffner::HatElementOeffner() const {
@@ -26,11 +15,6 @@ bool TFensterOeffner::HatElementOeffner() const {
 }
 
 bool TFensterOeffner::OeffneElement(int gruppe, TElement* element, std::uint8_t tasten) const {
-  if (element == nullptr || gruppe < 0 || gruppe >= kGruppen) return false;
-  if (const TElementOeffner& stellvertreter = elementOeffner_[static_cast<std::size_t>(gruppe)]) {
-    stellvertreter(element, tasten);
-    return true;
-  }
   return arten_.OeffneElement(element, gruppe, tasten);
 }
 

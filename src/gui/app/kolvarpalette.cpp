@@ -99,20 +99,6 @@ void TKolvarPalette::Initialisiere() {
   MenusAnpassen();
 }
 
-void TKolvarPalette::SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TElementOeffner oeffner) {
-  oeffner_.SetzeElementOeffner(gruppe, std::move(oeffner));
-  // The element menus offer their entries once something opens them.
-  KuerzelMenusAnlegen();
-}
-
-void TKolvarPalette::SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner) {
-  const TFensterArtInfo* info = FensterArtInfo(art);
-  // Built by the opener itself: nothing else makes a window of the kind.
-  fensterArten_.Registriere(
-      art, info != nullptr ? info->Form : nullptr, [] { return nullptr; },
-      [oeffner = std::move(oeffner)](TElement*, uint8_t) { oeffner(); });
-}
-
 void TKolvarPalette::SetzeKursFensterOeffner(TKursOeffner oeffner) {
   oeffner_.SetzeKursOeffner(std::move(oeffner));
 }

@@ -82,11 +82,6 @@ class TKolvarPalette : public QMainWindow,
   QWidget* Hauptfenster() override { return this; }
 
   // --- What features register (IInstallation) ---
-  // One opener standing in for every element window of a view group (0 master data, 1 workload,
-  // 2 plan), in place of the kinds' builders.
-  void SetzeElementFensterOeffner(int gruppe, TFensterOeffner::TElementOeffner oeffner);
-  // The builder of a kind without an element, for the windows a school file saved.
-  void SetzeFensterArtOeffner(int art, TFensterOeffner::TArtOeffner oeffner);
   void SetzeKursFensterOeffner(TKursOeffner oeffner) override;
   void RegistriereDialog(const QString& name, TDialogRegister::TOeffner oeffner,
                          const QString& menuePfad = {}) override;

@@ -5,6 +5,7 @@
 
 #include "app/kennwortform.h"
 #include "appumgebung.h"
+#include "gui/support/oeffnerstellvertreter.h"
 #include "model/lehrer.h"
 #include "platform/kindfenster.h"
 #include "platform/spaltenmenue.h"
@@ -132,11 +133,11 @@ TEST_F(MenueBaumTest, OeffnerJeAnsichtsgruppeErsetzenEinanderNicht) {
       geoeffnet.push_back(std::to_string(gruppe) + " " + e->Kuerzel());
     };
   };
-  EXPECT_THROW(Palette().SetzeElementFensterOeffner(3, oeffner(3)), std::out_of_range);
-  EXPECT_THROW(Palette().SetzeElementFensterOeffner(-1, oeffner(-1)), std::out_of_range);
+  EXPECT_THROW(SetzeElementFensterOeffner(Palette(), 3, oeffner(3)), std::out_of_range);
+  EXPECT_THROW(SetzeElementFensterOeffner(Palette(), -1, oeffner(-1)), std::out_of_range);
   // A workload feature and the plan feature, installed one after the other.
-  Palette().SetzeElementFensterOeffner(1, oeffner(1));
-  Palette().SetzeElementFensterOeffner(2, oeffner(2));
+  SetzeElementFensterOeffner(Palette(), 1, oeffner(1));
+  SetzeElementFensterOeffner(Palette(), 2, oeffner(2));
 
   // Saved windows: each by the group of its kind; no master-data opener, nothing for it.
   ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/s/a.kvr")));

@@ -14,6 +14,7 @@
 #include "app/menuepfade.h"
 #include "app/palettenknoepfe.h"
 #include "appumgebung.h"
+#include "gui/support/oeffnerstellvertreter.h"
 #include "model/element.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
@@ -215,7 +216,7 @@ TEST_F(PaletteTest, KuerzelMenusInSpalten) {
   EXPECT_FALSE(MenueAn("Ko")) << "no couplings";
 
   std::vector<std::string> geoeffnet;
-  Palette().SetzeElementFensterOeffner(0, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  SetzeElementFensterOeffner(Palette(), 0, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
   auto* le = static_cast<TSpaltenMenue*>(Palette().Menues().Menue("Le"));
   EXPECT_EQ(le->Spaltenzahl(), 6);
   le->Waehle(41);
@@ -228,7 +229,7 @@ TEST_F(PaletteTest, BlaetternLaeuftUmUndAendertNichts) {
   TLehrer* c = Palette().Schule().NeuerLehrer("C");
   Palette().Schule().SetzeGeaendert(false);
   std::vector<std::string> geoeffnet;
-  Palette().SetzeElementFensterOeffner(1, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
+  SetzeElementFensterOeffner(Palette(), 1, [&](TElement* e, uint8_t) { geoeffnet.push_back(e->Kuerzel()); });
   TTestFenster* f = Fenster(FensterArt::LeDep, QStringLiteral("Deputat C"), c);
   Palette().Schule().SetzeAktivesFenster(f);
   Palette().MenusAnpassen();
@@ -311,10 +312,10 @@ TEST_F(PaletteTest, GespeicherteFensterOeffnenWieder) {
     f->move(5, 5);
     f->Oeffne();
   };
-  Palette().SetzeElementFensterOeffner(0, oeffner);
-  Palette().SetzeElementFensterOeffner(2, oeffner);
+  SetzeElementFensterOeffner(Palette(), 0, oeffner);
+  SetzeElementFensterOeffner(Palette(), 2, oeffner);
   int statistik = 0;
-  Palette().SetzeFensterArtOeffner(FensterArt::LeStat, [&] {
+  SetzeFensterArtOeffner(Palette(), FensterArt::LeStat, [&] {
     ++statistik;
     auto* f = new TTestFenster(FensterArt::LeStat, Palette().Schule(), &Palette().FensterListe(),
                                QStringLiteral("Statistik"));

@@ -13,6 +13,7 @@
 #include "app/menuebaum.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
+#include "gui/support/oeffnerstellvertreter.h"
 #include "model/ipalettezustand.h"
 #include "planumgebung.h"
 #include "platform/dienste.h"
@@ -98,9 +99,14 @@ TEST_F(PalettenPlanTest, KopierenCopiesTheActivePlan) {
 }
 
 TEST_F(PalettenPlanTest, AWorkloadOpenerAndThePlansKeepTheirOwnGroups) {
+  // The plans alone: the recorder stands in for the workload windows no feature builds then.
+  palette.reset();
+  BauePalette(dateien, nullptr, false);
+  InstallierePlanFenster(*palette);
+  ASSERT_TRUE(palette->DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/schule.kvr")));
   TSchule& s = palette->Schule();
   std::vector<TElement*> deputate;
-  palette->SetzeElementFensterOeffner(1, [&deputate](TElement* e, uint8_t) { deputate.push_back(e); });
+  SetzeElementFensterOeffner(*palette, 1, [&deputate](TElement* e, uint8_t) { deputate.push_back(e); });
   ASSERT_NE(Plan5a(), nullptr) << "the plan opener is still there";
   // "Deputate" switches the class from its plan to its workload: the plan closes.
   palette->Knopf(QStringLiteral("Dep"))->click();
