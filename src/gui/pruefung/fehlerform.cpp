@@ -1,9 +1,9 @@
 #include "pruefung/fehlerform.h"
 
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 #include "model/schule.h"
+#include "platform/textflaeche.h"
 
 namespace kolvar {
 
@@ -11,13 +11,7 @@ TFehlerForm::TFehlerForm(TSchule& schule, IFensterListe* liste)
     : TKindFenster(FensterArt::Fehler, schule, liste) {
   setObjectName(QStringLiteral("FehlerForm"));
   TKindFenster::SetzeCaption(QStringLiteral("Fehler"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  inhalt_ = new QPlainTextEdit(this);
-  inhalt_->setObjectName(QStringLiteral("Inhalt"));
-  inhalt_->setReadOnly(true);
-  inhalt_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  layout->addWidget(inhalt_);
+  inhalt_ = TextFlaecheAnlegen(this);
   resize(480, 300);
 }
 

@@ -3,13 +3,13 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
-#include <QVBoxLayout>
 
 #include "model/schule.h"
 #include "model/tabstopps.h"
 #include "platform/ablage.h"
 #include "platform/dienste.h"
 #include "platform/qttextmass.h"
+#include "platform/textflaeche.h"
 
 namespace kolvar {
 
@@ -17,13 +17,7 @@ TZwischenForm::TZwischenForm(TSchule& schule, IFensterListe* liste)
     : TKindFenster(FensterArt::Zwischen, schule, liste) {
   setObjectName(QStringLiteral("ZwischenForm"));
   TKindFenster::SetzeCaption(QStringLiteral("Zwischenablage"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  inhalt_ = new QPlainTextEdit(this);
-  inhalt_->setObjectName(QStringLiteral("Inhalt"));
-  inhalt_->setReadOnly(true);
-  inhalt_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  layout->addWidget(inhalt_);
+  inhalt_ = TextFlaecheAnlegen(this);
   resize(400, 250);
   Aktualisiere();
 }
