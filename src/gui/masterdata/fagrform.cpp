@@ -73,10 +73,8 @@ TFaGrForm::TFaGrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     l->addWidget(liste);
     listen->addWidget(box);
     TGitter* g = liste;
-    connect(g, &TGitter::ZelleLosgelassen, this,
-            [this, g](int, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
-              if (knopf == Qt::LeftButton) ListeMouseUp(*g, z);
-            });
+    // The course pop-up waits the double-click time, so that a double click opens the window.
+    connect(g, &TGitter::EinzelKlick, this, [this, g](int, int z, QPoint) { ListeMouseUp(*g, z); });
     connect(g, &TGitter::Doppelklick, this,
             [this, g](int, int z, Qt::KeyboardModifiers) { ListeDblClick(*g, z); });
   };

@@ -65,6 +65,7 @@ TUVForm::TUVForm(TSchule& schule, IPalette* palette, QWidget* eltern)
           [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint ort) {
             UVGridMouseUp(s, z, knopf, ort);
           });
+  connect(UVGrid, &TGitter::EinzelKlick, this, [this](int s, int z, QPoint) { UVGridKlick(s, z); });
   connect(UVGrid, &TGitter::Doppelklick, this,
           [this](int s, int z, Qt::KeyboardModifiers) { UVGridDblClick(s, z); });
   connect(UVGrid, &TGitter::TasteGedrueckt, this, [this](QKeyEvent* e) {
@@ -352,20 +353,19 @@ void TUVForm::UVGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf, QPoint
   if (knopf != Qt::LeftButton || spalte < 1 || zeile < 1 || tab_ == nullptr) return;
   if (spalte >= layout_.Spalten() || zeile >= layout_.Zeilen()) return;
   TSchule::TAktion aktion(Schule());
-  switch (Schule().Werkzeugmodus()) {
-    case Modus::Zeigen:
-      if (TKurs* kurs = layout_.Kurs(spalte, zeile); kurs != nullptr && IstAktiv()) {
-        TMenueDaten menue;
-        kurs->KopplungsMenueEintraege(menue, (Tasten() & Taste::Strg) != 0);
-        ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
-      }
-      return;
-    case Modus::Setzen:
-      Setzen(spalte, zeile, ort);
-      return;
-    default:
-      return;
-  }
+  // The coupling pop-up of "Zeigen" waits for EinzelKlick: a double click there opens the course.
+  if (Schule().Werkzeugmodus() == Modus::Setzen) Setzen(spalte, zeile, ort);
+}
+
+void TUVForm::UVGridKlick(int spalte, int zeile) {
+  if (Schule().Werkzeugmodus() != Modus::Zeigen || tab_ == nullptr || !IstAktiv()) return;
+  if (spalte < 1 || zeile < 1 || spalte >= layout_.Spalten() || zeile >= layout_.Zeilen()) return;
+  TKurs* kurs = layout_.Kurs(spalte, zeile);
+  if (kurs == nullptr) return;
+  TSchule::TAktion aktion(Schule());
+  TMenueDaten menue;
+  kurs->KopplungsMenueEintraege(menue, (Tasten() & Taste::Strg) != 0);
+  ZeigeMenue(menue.Eintraege(), MenueOrt(spalte, zeile, true));
 }
 
 TKurs* TUVForm::NeuerKurs(int spalte, int zeile, TLehrer* lehrer, TFach* fach) {

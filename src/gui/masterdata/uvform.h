@@ -62,6 +62,8 @@ class TUVForm : public TKindFenster {
   // The handlers of the grid (public so that tests reach them directly); ort in the viewport.
   void UVGridMouseDown(int spalte, int zeile, QPoint ort);
   void UVGridMouseUp(int spalte, int zeile, Qt::MouseButton knopf, QPoint ort);
+  // A single click that no second one followed: the coupling pop-up of "Zeigen".
+  void UVGridKlick(int spalte, int zeile);
   void UVGridDblClick(int spalte, int zeile);
   void WechselKnopfClick();
 

@@ -1,12 +1,14 @@
 #include "platform/gitter.h"
 
 #include <qdrawutil.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <numeric>
@@ -21,6 +23,8 @@ TGitter::TGitter(QWidget* eltern) : QAbstractScrollArea(eltern), zellen_(25) {
   horizontalScrollBar()->setSingleStep(1);
   ursprung_.resize(static_cast<std::size_t>(Spalten()));
   std::iota(ursprung_.begin(), ursprung_.end(), 0);
+  einzelKlick_ = new QTimer(this);
+  einzelKlick_->setSingleShot(true);
   Rollbalken();
 }
 
@@ -392,6 +396,9 @@ int TGitter::SpaltenKante(QPoint ort) const {
 
 void TGitter::mousePressEvent(QMouseEvent* ereignis) {
   loslassenSchlucken_ = false;
+  // A press within the double-click time: the click before it was no single click.
+  einzelKlick_->stop();
+  doppelklickLoslassen_ = false;
   if (bearbeitet_) BeendeBearbeiten(true);
   // A press while a drag still runs means its release went elsewhere: nothing is dropped.
   BrecheZiehenAb();
@@ -518,13 +525,21 @@ void TGitter::mouseReleaseEvent(QMouseEvent* ereignis) {
   }
   if (std::exchange(loslassenSchlucken_, false)) return;
   waehlt_ = false;
+  const bool nachDoppelklick = std::exchange(doppelklickLoslassen_, false);
   emit ZelleLosgelassen(zelle.x(), zelle.y(), ereignis->button(), ereignis->modifiers(), ort);
-  if (ereignis->button() == Qt::LeftButton && zelle == gedrueckt_ && zelle.x() >= 0)
-    emit Klick(zelle.x(), zelle.y());
+  if (ereignis->button() != Qt::LeftButton) return;
+  if (zelle == gedrueckt_ && zelle.x() >= 0) emit Klick(zelle.x(), zelle.y());
+  if (nachDoppelklick) return;
+  einzelKlick_->disconnect();
+  connect(einzelKlick_, &QTimer::timeout, this,
+          [this, zelle, ort] { emit EinzelKlick(zelle.x(), zelle.y(), ort); });
+  einzelKlick_->start(QApplication::doubleClickInterval());
 }
 
 void TGitter::mouseDoubleClickEvent(QMouseEvent* ereignis) {
+  einzelKlick_->stop();
   if (zieht_) return;
+  doppelklickLoslassen_ = true;
   const QPoint zelle = geo_.ZelleBei(ereignis->position().toPoint());
   emit Doppelklick(zelle.x(), zelle.y(), ereignis->modifiers());
   if (ereignis->button() == Qt::LeftButton && (optionen_ & goBearbeiten) && Koerper(zelle.x(), zelle.y())) {
@@ -577,6 +592,7 @@ void TGitter::BrecheZiehenAb() {
 }
 
 void TGitter::hideEvent(QHideEvent* ereignis) {
+  einzelKlick_->stop();
   BrecheZiehenAb();
   zugSpalte_ = -1;
   QAbstractScrollArea::hideEvent(ereignis);

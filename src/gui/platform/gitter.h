@@ -12,6 +12,7 @@
 #include "platform/gittergeometrie.h"
 
 class QLineEdit;
+class QTimer;
 class QValidator;
 
 namespace kolvar {
@@ -163,6 +164,10 @@ class TGitter : public QAbstractScrollArea {
   // Left button pressed and released on the same cell.
   void Klick(int spalte, int zeile);
   void Doppelklick(int spalte, int zeile, Qt::KeyboardModifiers modifier);
+  // A left release that no further press follows within the double-click time: the place for a
+  // pop-up. One opened at the release itself would take the second press of a double click, and
+  // the double click would never reach the grid. Cell and position are those of the release.
+  void EinzelKlick(int spalte, int zeile, QPoint ort);
   // Right button pressed: the place for a pop-up, in screen coordinates.
   void Rechtsklick(int spalte, int zeile, QPoint global);
   void ZiehenBeginnt(int spalte, int zeile);
@@ -231,6 +236,8 @@ class TGitter : public QAbstractScrollArea {
 
   // Mouse.
   QPoint gedrueckt_{-1, -1};
+  QTimer* einzelKlick_ = nullptr;
+  bool doppelklickLoslassen_ = false;  // the release that ends a double click is no single click
   bool waehlt_ = false;
   QPoint ecke_{1, 1};  // the moving corner of a range selection
   int groessenSpalte_ = -1;

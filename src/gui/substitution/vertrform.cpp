@@ -119,12 +119,14 @@ TVertrForm::TVertrForm(TSchule& schule, IPalette* palette, QWidget* eltern)
     ZeichneZelle(p, s, z, r, zustand);
   });
   connect(VertrGrid, &TGitter::ZelleLosgelassen, this,
-          [this](int s, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
-            if (knopf != Qt::LeftButton) return;
-            const QRect r = VertrGrid->ZellRechteck(s, z);
-            VertrGridKlick(s, z,
-                           VertrGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
+          [this](int, int z, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPoint) {
+            if (knopf == Qt::LeftButton && z >= 1) zeile_ = z;
           });
+  // The row's pop-ups wait the double-click time, so that a double click reaches the row.
+  connect(VertrGrid, &TGitter::EinzelKlick, this, [this](int s, int z, QPoint) {
+    const QRect r = VertrGrid->ZellRechteck(s, z);
+    VertrGridKlick(s, z, VertrGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
+  });
   connect(VertrGrid, &TGitter::Doppelklick, this, [this](int, int z, Qt::KeyboardModifiers) {
     if (z >= 1) zeile_ = z;
     VertrGridDblClick();

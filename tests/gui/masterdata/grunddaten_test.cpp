@@ -376,6 +376,34 @@ TEST_F(GrunddatenTest, SchliessenNichtWaehrendDiePaletteWartet) {
   EXPECT_EQ(S().Raeume().Hole(1)->GrForm(), nullptr);
 }
 
+// A double click on a teacher or class of the subject opens its window of the view group; the
+// course pop-up of a single click waits until no second click can follow, so that it cannot take
+// the double click's second press.
+TEST_F(GrunddatenTest, DoppelklickInDenListenDesFachsOeffnetDasFensterStattDesKursmenues) {
+  auto* fa = Oeffne<TFaGrForm>(S().Faecher().Hole(1));  // De: MUE; 5a
+  ASSERT_NE(fa, nullptr);
+  ASSERT_EQ(fa->ElementIn(*fa->LehrerGrid, 0), Lehrer(1));
+  ASSERT_EQ(fa->ElementIn(*fa->KlassenGrid, 0), Klasse(1));
+  const std::size_t angebote = popups.Angebote().size();
+  DoppelKlicke(*fa->LehrerGrid, 0, 0);
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "no pop-up within the double click";
+  EXPECT_NE(dynamic_cast<TLeGrForm*>(Lehrer(1)->GrForm()), nullptr);
+  Aktiviere(fa);
+  DoppelKlicke(*fa->KlassenGrid, 0, 0);
+  EXPECT_NE(dynamic_cast<TKlGrForm*>(Klasse(1)->GrForm()), nullptr);
+  WarteAufEinzelKlick();
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "nor after it";
+
+  // A single click: MUE's one course in De, once the double-click time has passed.
+  Aktiviere(fa);
+  popups.WaehleNichts();
+  KlickeZelle(*fa->LehrerGrid, 0, 0);
+  EXPECT_EQ(popups.Angebote().size(), angebote);
+  WarteAufEinzelKlick();
+  ASSERT_EQ(popups.Angebote().size(), angebote + 1);
+  EXPECT_EQ(popups.Angebote().back().texte.size(), 1);
+}
+
 }  // namespace
 }  // namespace kolvar
 

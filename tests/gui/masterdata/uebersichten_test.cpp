@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -19,11 +20,14 @@
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
+#include "masterdata/kursform.h"
 #include "masterdata/statform.h"
 #include "masterdata/svform.h"
 #include "masterdata/uebersichten.h"
 #include "masterdata/uvform.h"
+#include "masterdata/uvgrform.h"
 #include "model/fach.h"
+#include "model/fensterart.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
 #include "model/kurs.h"
@@ -38,6 +42,7 @@
 #include "platform/dienste.h"
 #include "platform/gitter.h"
 #include "platform/popupdienst.h"
+#include "support/modellpruefung.h"
 #include "views/depform.h"
 #include "views/deputatfenster.h"
 #include "views/planfenster.h"
@@ -215,10 +220,14 @@ TEST_F(UebersichtenTest, AClickOnMinusKWhileACellPopUpIsOpenStillDeletesTheSelec
   ASSERT_NE(de5a, nullptr);
   const int kurse = S().Kurse().Anzahl();
   bool offen = false;
-  QTimer::singleShot(0, [&] {
+  // The pop-up of a single click comes once the double-click time has passed.
+  QTimer warten;
+  warten.start(10);
+  QObject::connect(&warten, &QTimer::timeout, [&] {
     QWidget* popup = QApplication::activePopupWidget();
     offen = popup != nullptr;
     if (!offen) return;
+    warten.stop();
     // Under the pop-up's grab the press reaches the pop-up; the release then the button.
     const QPoint global = minusK->mapToGlobal(minusK->rect().center());
     QMouseEvent druck(QEvent::MouseButtonPress, QPointF(popup->mapFromGlobal(global)), QPointF(global),
@@ -235,11 +244,56 @@ TEST_F(UebersichtenTest, AClickOnMinusKWhileACellPopUpIsOpenStillDeletesTheSelec
                   art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
     QApplication::sendEvent(flaeche, &e);
   }
+  static_cast<void>(QTest::qWaitFor([&] { return offen; }, 3000));
   ASSERT_TRUE(offen) << "the cell's pop-up was shown";
   QCoreApplication::processEvents();
   EXPECT_EQ(S().Kurse().Anzahl(), kurse - 1);
   EXPECT_EQ(S().Kurse().Position(de5a), 0);
   TDienste::SetzePopups(&popups);
+}
+
+// A double click on a course cell in "Zeigen" opens the course editor; the one-item coupling
+// pop-up of a single click waits until no second click can follow, so it cannot take the
+// second press. An empty cell's double click makes a course and opens it.
+TEST_F(UebersichtenTest, EinDoppelklickAufDieZelleOeffnetDenKursUndKeinPopup) {
+  TUVForm* f = Tabelle();
+  ASSERT_NE(f, nullptr);
+  Modus(Modus::Zeigen);
+  TKurs* de5a = f->Layout().Kurs(1, 1);
+  ASSERT_NE(de5a, nullptr);
+  const std::size_t angebote = popups.Angebote().size();
+  auto kursForm = [&] { return dynamic_cast<TKursForm*>(S().EinzelFenster(FensterArt::Kurs)); };
+
+  DoppelKlicke(*f->UVGrid, 1, 1);
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "no pop-up within the double click";
+  ASSERT_NE(kursForm(), nullptr);
+  EXPECT_EQ(kursForm()->Kurs(), de5a);
+  WarteAufEinzelKlick();
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "nor after it";
+
+  // A single click still shows the pop-up, once the double-click time has passed.
+  Aktiviere(f);
+  popups.WaehleNichts();
+  KlickeZelle(*f->UVGrid, 1, 1);
+  EXPECT_EQ(popups.Angebote().size(), angebote);
+  WarteAufEinzelKlick();
+  ASSERT_EQ(popups.Angebote().size(), angebote + 1);
+  EXPECT_EQ(popups.Angebote().back().texte.size(), 1);
+
+  // An empty cell: a new course of 5b in De, in the editor at once.
+  const int kurse = S().Kurse().Anzahl();
+  int zeile5b = -1;
+  for (int r = 1; r < f->Layout().Zeilen(); ++r)
+    if (f->Layout().KlasseBei(1, r) == Klasse("5b") && f->Layout().Kurs(1, r) == nullptr) zeile5b = r;
+  ASSERT_GT(zeile5b, 0);
+  Aktiviere(f);
+  DoppelKlicke(*f->UVGrid, 1, zeile5b);
+  EXPECT_EQ(S().Kurse().Anzahl(), kurse + 1);
+  ASSERT_NE(kursForm(), nullptr);
+  EXPECT_NE(kursForm()->Kurs(), de5a);
+  WarteAufEinzelKlick();
+  EXPECT_EQ(popups.Angebote().size(), angebote + 1);
+  EXPECT_TRUE(PruefeModell(S()).empty());
 }
 
 TEST_F(UebersichtenTest, CtrlLoeschenTakesRoomsAsTheCourseEditorDoesAndKeepsTheLessons) {

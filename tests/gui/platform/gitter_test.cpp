@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -330,6 +332,46 @@ TEST_F(GitterTest, SpaltenbreiteZiehen) {
   EXPECT_EQ(gitter.SpaltenBreite(1), 65);
   ASSERT_EQ(breite.count(), 1);
   EXPECT_EQ(breite[0][0].toInt(), 1);
+}
+
+// A pop-up at the release would take the second press of a double click: the single click is
+// told only once no further press followed within the double-click time.
+TEST_F(GitterTest, EinzelKlickWartetUndDerDoppelklickNimmtIhn) {
+  QSignalSpy einzeln(&gitter, &TGitter::EinzelKlick);
+  QSignalSpy doppelt(&gitter, &TGitter::Doppelklick);
+  const int warte = QApplication::doubleClickInterval() + 50;
+  const auto sende = [&](QEvent::Type art, QPoint ort) {
+    const Qt::MouseButtons knoepfe = art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(art, QPointF(ort), QPointF(Flaeche()->mapToGlobal(ort)), Qt::LeftButton, knoepfe, {});
+    QApplication::sendEvent(Flaeche(), &e);
+  };
+
+  // A single click: told once, after the wait, with the cell of the release.
+  sende(QEvent::MouseButtonPress, Mitte(2, 3));
+  sende(QEvent::MouseButtonRelease, Mitte(2, 3));
+  EXPECT_EQ(einzeln.count(), 0);
+  QTest::qWait(warte);
+  ASSERT_EQ(einzeln.count(), 1);
+  EXPECT_EQ(einzeln[0][0].toInt(), 2);
+  EXPECT_EQ(einzeln[0][1].toInt(), 3);
+
+  // A double click as the window system sends it: no single click, before or after.
+  for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                           QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+    sende(art, Mitte(1, 2));
+  QTest::qWait(warte);
+  EXPECT_EQ(doppelt.count(), 1);
+  EXPECT_EQ(einzeln.count(), 1);
+
+  // The end of a drag is no click, and a grid hidden meanwhile tells nothing.
+  gitter.SetzeAutoZiehen(true);
+  Ziehe(Mitte(1, 1), Mitte(2, 2));
+  gitter.SetzeAutoZiehen(false);
+  sende(QEvent::MouseButtonPress, Mitte(1, 1));
+  sende(QEvent::MouseButtonRelease, Mitte(1, 1));
+  gitter.hide();
+  QTest::qWait(warte);
+  EXPECT_EQ(einzeln.count(), 1);
 }
 
 }  // namespace

@@ -43,11 +43,13 @@
 #include "substitution/vertrdatform.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrfenster.h"
+#include "substitution/vertrkonten.h"
 #include "substitution/vertrform.h"
 #include "substitution/vertrstandardform.h"
 #include "substitution/vlewahlform.h"
 #include "substitution/vrawahlform.h"
 #include "substitution/vstatform.h"
+#include "substitution/vstdform.h"
 
 namespace kolvar {
 namespace {
@@ -512,6 +514,37 @@ TEST_F(VertretungFensterTest, OverviewColumnsMoveByTheirHeaderAndCopyAsShown) {
   const QStringList zeilen = ablage.Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
   ASSERT_EQ(zeilen.size(), 3);
   EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("fehlt\tMUE\t02.03.2026\t"))) << zeilen[0].toStdString();
+}
+
+// A double click on a cell with a pop-up of its own ("Bem" of a record with a remark) opens the
+// teacher choice as on any other cell; the remark pop-up of a single click waits until no second
+// click can follow, so that it cannot take the double click's second press.
+TEST_F(VertretungFensterTest, DoppelklickAufEineZelleMitPopupOeffnetDieWahl) {
+  Heute(kMontag);
+  TVertrForm* f = Liste();
+  ASSERT_NE(f, nullptr);
+  const int zeile = ZeileVon(*f, "1.");
+  ASSERT_GT(zeile, 0);
+  TVertretung* v = f->VertretungIn(zeile);
+  ASSERT_NE(v, nullptr);
+  v->SetLehrerBem("Aula");
+  Aktiviere(f);
+  const std::size_t angebote = popups.Angebote().size();
+  DoppelKlicke(*f->VertrGrid, VertrSpalte::Bem, zeile);
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "no pop-up within the double click";
+  ASSERT_NE(LeWahl(), nullptr);
+  EXPECT_EQ(LeWahl()->Vertretung(), v);
+  WarteAufEinzelKlick();
+  EXPECT_EQ(popups.Angebote().size(), angebote) << "nor after it";
+
+  // A single click: the remark, once the double-click time has passed.
+  Aktiviere(f);
+  popups.WaehleNichts();
+  KlickeZelle(*f->VertrGrid, VertrSpalte::Bem, zeile);
+  EXPECT_EQ(popups.Angebote().size(), angebote);
+  WarteAufEinzelKlick();
+  ASSERT_EQ(popups.Angebote().size(), angebote + 1);
+  EXPECT_EQ(popups.Angebote().back().texte, QStringList{QStringLiteral("Aula")});
 }
 
 }  // namespace

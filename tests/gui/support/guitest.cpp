@@ -48,12 +48,26 @@ void GuiTest::ZieheKopf(TGitter& gitter, int von, int nach) {
   QTest::mouseRelease(gitter.viewport(), Qt::LeftButton, {}, ziel);
 }
 
-void GuiTest::DoppelKlicke(TGitter& gitter, int spalte, int zeile) {
+void GuiTest::DoppelKlicke(TGitter& gitter, int spalte, int zeile, Qt::KeyboardModifiers tasten) {
   const QPoint ort = gitter.ZellRechteck(spalte, zeile).center();
   // Clicks closer together than the double-click time would pair with earlier ones.
   QTest::qWait(QApplication::doubleClickInterval() + 20);
-  QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, ort);
-  QTest::mouseDClick(gitter.viewport(), Qt::LeftButton, {}, ort);
+  QTest::mousePress(gitter.viewport(), Qt::LeftButton, tasten, ort);
+  QTest::mouseRelease(gitter.viewport(), Qt::LeftButton, tasten, ort);
+  QTest::mousePress(gitter.viewport(), Qt::LeftButton, tasten, ort);
+  QTest::mouseDClick(gitter.viewport(), Qt::LeftButton, tasten, ort);
+  QTest::mouseRelease(gitter.viewport(), Qt::LeftButton, tasten, ort);
+}
+
+void GuiTest::KlickeZelle(TGitter& gitter, int spalte, int zeile, QPoint ort) {
+  if (ort.x() < 0) ort = gitter.ZellRechteck(spalte, zeile).center();
+  QTest::qWait(QApplication::doubleClickInterval() + 20);
+  QTest::mousePress(gitter.viewport(), Qt::LeftButton, {}, ort);
+  QTest::mouseRelease(gitter.viewport(), Qt::LeftButton, {}, ort);
+}
+
+void GuiTest::WarteAufEinzelKlick() {
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
 }
 
 }  // namespace kolvar

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
+
 #include <cstdint>
 #include <memory>
 
@@ -38,7 +40,13 @@ class GuiTest : public ::testing::Test {
   // The mouse as the user moves it: the header cell of column von pressed, dragged over
   // column nach and released there.
   static void ZieheKopf(TGitter& gitter, int von, int nach);
-  static void DoppelKlicke(TGitter& gitter, int spalte, int zeile);
+  // A double click on the cell as the window system sends it: press, release, press, double
+  // click, release.
+  static void DoppelKlicke(TGitter& gitter, int spalte, int zeile, Qt::KeyboardModifiers tasten = {});
+  // A single click (at ort in the viewport, else the cell's middle); the grid's pop-ups of a single
+  // click wait the double-click time: WarteAufEinzelKlick lets it pass.
+  static void KlickeZelle(TGitter& gitter, int spalte, int zeile, QPoint ort = {-1, -1});
+  static void WarteAufEinzelKlick();
 
   TStandard standard;
   TSkriptDialogDienst dialoge;
