@@ -150,6 +150,13 @@ std::vector<TElement*> UVElemente(const TUVTab& tabelle, TElementArt art) {
   }
 }
 
+void WechsleUVAusrichtung(TUVTab& tabelle, uint8_t ausrichtung) {
+  if (tabelle.Ausrichtung() == ausrichtung) return;
+  TSchule::TAktion aktion(tabelle.Schule());
+  tabelle.SetzeArt(ausrichtung);
+  tabelle.ZeigeWerte();
+}
+
 bool UVFuegeHinzu(TUVTab& tabelle, TElement* e) {
   if (e == nullptr) return false;
   const std::vector<TElement*> da = UVElemente(tabelle, e->Art());

@@ -63,5 +63,7 @@ std::vector<TElement*> UVElemente(const TUVTab& tabelle, TElementArt art);
 // Adds the element to the table's list of its kind; false when it is there already.
 bool UVFuegeHinzu(TUVTab& tabelle, TElement* e);
 void UVEntferne(TUVTab& tabelle, TElement* e);
+// A new orientation; the table's windows and its row of the statistics follow.
+void WechsleUVAusrichtung(TUVTab& tabelle, uint8_t ausrichtung);
 
 }  // namespace kolvar

@@ -110,8 +110,7 @@ void TUVGrForm::ArtClick(uint8_t art) {
   TUVTab* t = Tabelle();
   if (t == nullptr) return;
   if (t->Ausrichtung() == art) return;
-  TSchule::TAktion aktion(Schule());
-  t->SetzeArt(art);
+  WechsleUVAusrichtung(*t, art);
   Fuelle();
 }
 

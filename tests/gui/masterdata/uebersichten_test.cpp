@@ -451,6 +451,35 @@ TEST_F(UebersichtenTest, TheHourDistributionShowsPatternsAndOpensPlans) {
   f->grab();
 }
 
+// The orientation buttons of the table's editor: its row in the open table statistics and the
+// open table window follow at once, and back again.
+TEST_F(UebersichtenTest, DieAusrichtungZeigtSichSofortInStatistikUndTabelle) {
+  TUVForm* tabelle = Tabelle();
+  ASSERT_NE(tabelle, nullptr);
+  Menue(MenuePfad::StatUVTabellen);
+  auto* stat = dynamic_cast<TStatForm*>(S().EinzelFenster(FensterArt::UVStat));
+  ASSERT_NE(stat, nullptr);
+  int art = -1;  // the orientation's column
+  for (int c = 0; c < stat->StatGrid->Spalten(); ++c)
+    if (stat->StatGrid->Text(c, 1) == QStringLiteral("F")) art = c;
+  ASSERT_GE(art, 0);
+  palette->AnsichtSetzen(0);
+  palette->Oeffner().OeffneElement(0, Tab(), 0);
+  auto* editor = dynamic_cast<TUVGrForm*>(Tab()->GrForm());
+  ASSERT_NE(editor, nullptr);
+  Aktiviere(editor);
+  S().SetzeGeaendert(false);
+  editor->LKRadio->click();
+  EXPECT_EQ(Tab()->Ausrichtung(), 0);
+  EXPECT_EQ(stat->StatGrid->Text(art, 1), QStringLiteral("L"));
+  EXPECT_EQ(tabelle->UVGrid->Text(0, 0), QStringLiteral("LK"));
+  EXPECT_TRUE(S().Geaendert());
+  editor->UVRadio->click();
+  EXPECT_EQ(stat->StatGrid->Text(art, 1), QStringLiteral("F"));
+  EXPECT_EQ(tabelle->UVGrid->Text(0, 0), QStringLiteral("UV"));
+  EXPECT_TRUE(S().Geaendert());
+}
+
 TEST_F(UebersichtenTest, ColumnsMoveByTheirHeaderAndTheRowsFollow) {
   // The table statistics: "UV-Tab." dragged to the front.
   Menue(MenuePfad::StatUVTabellen);
