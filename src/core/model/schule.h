@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/aenderungen.h"
@@ -252,6 +253,20 @@ class TSchule {
 
    private:
     TSchule& schule_;
+  };
+  // Held while a modal dialog that edits the school stays open: the actions around it wait,
+  // so that each of the dialog's own steps (an action of its own, or a single change) reaches
+  // the windows when it is done rather than when the dialog closes.
+  class TPause {
+   public:
+    explicit TPause(TSchule& schule) : schule_(schule), tiefe_(std::exchange(schule.tiefe_, 0)) {}
+    ~TPause() { schule_.tiefe_ += tiefe_; }
+    TPause(const TPause&) = delete;
+    TPause& operator=(const TPause&) = delete;
+
+   private:
+    TSchule& schule_;
+    int tiefe_;
   };
   // The pair TAktion calls, for a caller that cannot hold the school for the whole action (a
   // command that may replace it). Ending more actions than were begun does nothing.

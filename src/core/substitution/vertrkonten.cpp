@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <map>
 
+#include "model/aenderungen.h"
 #include "model/datum.h"
+#include "model/fensterart.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
@@ -26,9 +28,12 @@ void SetzeVStdKonto(TLehrer& l, int tabelle, int32_t wert) {
     l.SetzeVStd2(wert);
   else
     l.SetzeVStd1(wert);
+  // The teacher choice shows the accounts beside its teachers.
+  l.Schule().MerkeArt(FensterArt::VLeWahl, Aenderung::Daten);
 }
 
 void RuecksetzeVStd(TSchule& schule, int tabelle, TLehrer* einer) {
+  TSchule::TAktion aktion(schule);
   if (einer != nullptr) {
     SetzeVStdKonto(*einer, tabelle, 0);
     return;

@@ -17,7 +17,8 @@ class TVertretung;
 
 // Table 1 is V-Std 1, table 2 V-Std 2.
 int32_t VStdKonto(const TLehrer& l, int tabelle);
-// Sets one account; the school is marked modified when it changes.
+// Sets one account; when it changes, the school is marked modified and the teacher choice,
+// which shows the accounts, is told.
 void SetzeVStdKonto(TLehrer& l, int tabelle, int32_t wert);
 // "Rücksetzen": that account of one teacher, or of every teacher (einer == nullptr), to 0.
 void RuecksetzeVStd(TSchule& schule, int tabelle, TLehrer* einer);

@@ -50,6 +50,7 @@ TGrDatStandardForm::TGrDatStandardForm(TSchule& schule, QWidget* eltern)
       schule_(schule),
       arbeit_(schule.Standard().Versionen()),
       leer_(schule.Standard().Versionen()) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("GrDatStandardForm"));
   setWindowTitle(QStringLiteral("Voreinstellungen für Grunddaten"));
   const TStandard& st = schule.Standard();

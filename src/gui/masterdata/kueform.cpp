@@ -27,6 +27,7 @@ namespace kolvar {
 
 TKueForm::TKueForm(TSchule& schule, QWidget* eltern)
     : TKvDialog(eltern), liste_(schule, TElementArt::Lehrer) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("KueForm"));
   setWindowTitle(QStringLiteral("Kürzel"));
   auto* haupt = new QHBoxLayout(this);

@@ -53,6 +53,7 @@ TKursStandardForm::TKursStandardForm(TSchule& schule, QWidget* eltern)
       schule_(schule),
       arbeit_(schule.Standard().Versionen()),
       leer_(schule.Standard().Versionen()) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("KursStandardForm"));
   setWindowTitle(QStringLiteral("Voreinstellung für Kurse"));
   auto* spalten = new QHBoxLayout;

@@ -5,7 +5,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
+#include "model/schule.h"
 #include "platform/anwendungsfilter.h"
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
@@ -59,6 +61,8 @@ int TKvDialog::Zeige() {
   TitelPlatzLassen(*this);
   Platziere();
   const TFreigabeAufschub aufschub;
+  std::optional<TSchule::TPause> pause;
+  if (schule_ != nullptr) pause.emplace(*schule_);
   const int ergebnis = TDienste::Dialoge().ZeigeDialog(*this);
   return ergebnis == mrKeins ? mrAbbrechen : ergebnis;
 }

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace kolvar {
 
+class TSchule;
+
 // A modal dialog that the window manager minimises (some draw a minimise box on every dialog)
 // would leave every other window of the program blocked behind it and nothing on screen to
 // click: it shows itself again at once, on top. Set up once for the application; every dialog
@@ -53,6 +55,9 @@ class TKvDialog : public QDialog {
   virtual void VorDemZeigen() {}
   // Places the dialog each time it shows, once its size is known.
   virtual void Platziere();
+  // A dialog whose buttons edit the school while it stays open: the open windows show each edit
+  // when it is done, not only when the dialog closes (TSchule::TPause).
+  void BearbeitetSchule(TSchule& schule) { schule_ = &schule; }
   // A dialog whose user may resize it.
   void SetzeGroesseFest(bool fest) { groesseFest_ = fest; }
   bool GroesseFest() const { return groesseFest_; }
@@ -62,6 +67,7 @@ class TKvDialog : public QDialog {
   QPushButton* standard_ = nullptr;
   QAbstractButton* abbruch_ = nullptr;
   bool groesseFest_ = true;
+  TSchule* schule_ = nullptr;
 };
 
 }  // namespace kolvar

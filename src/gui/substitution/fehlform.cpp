@@ -60,6 +60,7 @@ void ZeichneKalender(QPainter& p, const QRect& r) {
 
 TFehlForm::TFehlForm(TSchule& schule, IPalette* palette, TMehrfachWahl mehrfachWahl, QWidget* eltern)
     : TKvDialog(eltern), schule_(schule), palette_(palette), mehrfachWahl_(std::move(mehrfachWahl)) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("FehlForm"));
   auto* haupt = new QVBoxLayout(this);
   datumFeld_ = new QLabel(this);

@@ -21,6 +21,7 @@ constexpr int kLehrerRolle = Qt::UserRole + 1;
 }
 
 TVStdForm::TVStdForm(TSchule& schule, QWidget* eltern) : TKvDialog(eltern), schule_(schule) {
+  BearbeitetSchule(schule);
   setWindowTitle(QStringLiteral("Vertretene Stunden"));
   auto* gitter = new QGridLayout(this);
   for (int t = 1; t <= 2; ++t) {

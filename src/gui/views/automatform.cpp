@@ -24,6 +24,7 @@ constexpr qint64 kTaktMs = 20;
 TAutomatForm::TAutomatForm(TSchule& schule, const std::vector<TKurs*>& auswahl,
                            std::function<void(const std::vector<TKurs*>&)> zeige, QWidget* eltern)
     : TKvDialog(eltern), schule_(schule), automat_(schule), zeige_(std::move(zeige)) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("AutomatForm"));
   setWindowTitle(QStringLiteral("Automatisches Rechnen"));
   auto* haupt = new QVBoxLayout(this);

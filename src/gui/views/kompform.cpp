@@ -98,6 +98,7 @@ class TKompWoche : public QWidget {
 }  // namespace
 
 TKompForm::TKompForm(TSchule& schule, QWidget* eltern) : TKvDialog(eltern), schule_(schule), komp_(schule) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("KompForm"));
   setWindowTitle(QStringLiteral("Komprimieren"));
   auto* haupt = new QHBoxLayout(this);

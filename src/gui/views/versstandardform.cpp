@@ -60,6 +60,7 @@ TVersProblemForm::TVersProblemForm(QWidget* eltern)
 
 TVersStandardForm::TVersStandardForm(TSchule& schule, QWidget* eltern)
     : TEinstellungsDialog(schule.Standard(), eltern), schule_(schule) {
+  BearbeitetSchule(schule);
   setObjectName(QStringLiteral("VersStandardForm"));
   setWindowTitle(QStringLiteral("Planversionen"));
   gleich_ =

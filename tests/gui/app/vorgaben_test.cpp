@@ -555,5 +555,71 @@ TEST_F(VorgabenTest, SollKopierenErneuertOffeneFenster) {
   KeineFehler();
 }
 
+// The defaults dialogs stay open after "Kopieren": the open windows show the copy at once, not
+// only when the dialog closes, and the command's other windows stay as they are until then.
+TEST_F(VorgabenTest, KopierenZeigtSichBeiOffenemDialog) {
+  Oeffne();
+  TSchule& schule = palette->Schule();
+  TKurs* k =
+      schule.ErzeugeKurs(schule.Lehrer().Hole(1), nullptr, nullptr, schule.Faecher().Hole(1), nullptr, 1);
+  k->SetzeNichtVerplanen(true);
+  k->SetzeStunden(1, -3);
+  Menue(MenuePfad::Kurse);
+  auto* fenster = dynamic_cast<TDepForm*>(schule.EinzelFenster(FensterArt::KursDep));
+  ASSERT_NE(fenster, nullptr);
+  schule.SetzeAktivesFenster(fenster);
+  auto zeigt = [fenster, k](const QString& text) {
+    for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
+      if (fenster->KursIn(z) == k)
+        for (int sp = 0; sp < fenster->DepGrid->Spalten(); ++sp)
+          if (fenster->DepGrid->Text(sp, z) == text) return true;
+    return false;
+  };
+  ASSERT_TRUE(zeigt(QStringLiteral("-3")));
+  for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
+    if (fenster->KursIn(z) == k) fenster->DepGrid->SetzeAuswahl({0, z, 0, z});
+  bool gesehen = false;
+  dialoge.Bediene(QStringLiteral("KursStandardForm"), [&](TKvDialog& d) {
+    auto& f = Als<TKursStandardForm>(d);
+    if (f.NvpCheck()->isChecked()) f.NvpCheck()->click();
+    f.KopierCheck(TKursStandardForm::KopPlan)->click();
+    f.KopierKnopf()->click();
+    gesehen = !zeigt(QStringLiteral("-3"));
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorKurse);
+  EXPECT_TRUE(gesehen) << "the workload window showed -3 while the dialog was open";
+  EXPECT_FALSE(k->NichtVerplanen());
+  EXPECT_FALSE(zeigt(QStringLiteral("-3")));
+
+  // The master-data defaults: "Soll" copied onto the first teacher shows in his open statistics row.
+  Menue(QStringLiteral("Daten/UV-Statistik/Lehrer"));
+  auto* stat = dynamic_cast<TStatForm*>(schule.EinzelFenster(FensterArt::LeStat));
+  ASSERT_NE(stat, nullptr);
+  const QString neu = QString::fromStdString(FormatiereStunden(37, standard));
+  auto zeileZeigt = [stat, neu] {
+    for (int sp = 0; sp < stat->StatGrid->Spalten(); ++sp)
+      if (stat->StatGrid->Text(sp, 1) == neu) return true;
+    return false;
+  };
+  ASSERT_FALSE(zeileZeigt());
+  gesehen = false;
+  dialoge.Bediene(QStringLiteral("GrDatStandardForm"), [&](TKvDialog& d) {
+    auto& f = Als<TGrDatStandardForm>(d);
+    f.SollCheck()->click();
+    f.LeUpDown()->setValue(37);
+    f.KuerzelGrid()->SetzeAuswahl({0, 0, 0, 0});
+    f.KopierenKnopf()->click();
+    gesehen = zeileZeigt();
+    d.Knopf(QStringLiteral("Abbrechen"))->click();
+  });
+  Menue(MenuePfad::VorGrunddaten);
+  EXPECT_TRUE(gesehen) << "the statistics row waited for the dialog to close";
+  EXPECT_TRUE(zeileZeigt());
+  for (const std::string& fehler : PruefeModell(schule)) ADD_FAILURE() << fehler;
+  fenster->Schliesse();
+  KeineFehler();
+}
+
 }  // namespace
 }  // namespace kolvar

@@ -547,5 +547,36 @@ TEST_F(VertretungFensterTest, DoppelklickAufEineZelleMitPopupOeffnetDieWahl) {
   EXPECT_EQ(popups.Angebote().back().texte, QStringList{QStringLiteral("Aula")});
 }
 
+// "Vertretungsstunden" stays open while accounts change: the open teacher choice shows the new
+// account at once, not only when the dialog closes.
+TEST_F(VertretungFensterTest, KontenZeigenSichBeiOffenemDialogInDerLehrerwahl) {
+  Heute(kMontag);
+  TVertrForm* f = Liste();
+  ASSERT_NE(f, nullptr);
+  Aktiviere(f);
+  DoppelKlicke(*f->VertrGrid, VertrSpalte::Stunde, ZeileVon(*f, "1."));
+  TVLeWahlForm* w = LeWahl();
+  ASSERT_NE(w, nullptr);
+  TLehrer* sch = Lehrer("SCH");
+  auto konto = [w, sch] { return w->LehrerGrid->Text(2, w->ZeileVon(sch) - 1).trimmed(); };
+  ASSERT_GT(w->ZeileVon(sch), 0);
+  ASSERT_EQ(S().Standard().vva, 1);  // the list shows V-Std 2
+  const QString neu = QString::fromStdString(VStdText(7, S().Standard()));
+  ASSERT_NE(konto(), neu);
+  QString waehrend;
+  dialoge.Bediene(QStringLiteral("Vertretene Stunden"), [&](TKvDialog& d) {
+    auto& v = static_cast<TVStdForm&>(d);
+    v.WaehleZeile(2, 1);
+    ASSERT_EQ(v.Gewaehlt(2), sch);
+    v.UpDown(2)->setValue(7);
+    waehrend = konto();
+    d.reject();
+  });
+  palette->Menues().Aktion(MenuePfad::Vertretungsstunden)->trigger();
+  EXPECT_EQ(sch->VStd2(), 7);
+  EXPECT_EQ(waehrend, neu) << "the teacher choice waited for the dialog to close";
+  EXPECT_EQ(konto(), neu);
+}
+
 }  // namespace
 }  // namespace kolvar
