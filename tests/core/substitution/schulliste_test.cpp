@@ -188,7 +188,9 @@ TEST(VertretungsListe, NeueWartenBisZurNaechstenNutzung) {
           k->EntferneSetzung(neu);
           k->NeueSetzung(v, d, p, r, fest);
         }
-        if (jedesMal) EXPECT_GE(s->Vertretungen().Anzahl(), 0);
+        if (jedesMal) {
+          EXPECT_GE(s->Vertretungen().Anzahl(), 0);
+        }
       }
     };
     for (std::size_t i = 0; i < kurse.size(); ++i) {
