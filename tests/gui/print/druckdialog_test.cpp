@@ -171,6 +171,59 @@ TEST_F(DruckTest, OkStoresThenAsksThePrintDialogAndRecordsNothingWhenItIsCancell
   EXPECT_EQ(form->result(), mrOk);
 }
 
+// With nothing in the element grid, "Ok" and "Ansehen" store the options as ever and then say
+// where to choose: no print dialog, no file, no preview, and the dialog stays open for "Auswahl".
+TEST_F(DruckTest, NothingChosenIsToldWhereToChooseAndNothingIsPrinted) {
+  const auto waehler = [](const std::vector<TElement*>&, const QString&) { return std::vector<TElement*>(); };
+  const QString auswahl = QStringLiteral("mit \"Auswahl\"");
+  struct Fall {
+    std::function<std::unique_ptr<TDruckDialog>()> baue;
+    QString ort;
+  };
+  const std::vector<Fall> faelle{
+      {[this] { return Form(TPlanDruckArt::Klasse); }, QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Lehrer); }, QStringLiteral("unter \"für Lehrer\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Raum); }, QStringLiteral("unter \"für Räume\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Kopplung); }, QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[&] { return std::make_unique<TDruckUebForm>(*s->schule, TUebersichtArt::Klasse, waehler); },
+       QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[&] { return std::make_unique<TDruckUebForm>(*s->schule, TUebersichtArt::Kombination, waehler); },
+       QStringLiteral("unter \"für Kürzel\" mit \"Lehrer\", \"Klassen\" oder \"Räume\"")},
+      {[&] { return std::make_unique<TDruckDepForm>(*s->schule, waehler); },
+       QStringLiteral("unter \"für Kürzel\" ") + auswahl}};
+  int rand = 0;
+  for (const Fall& f : faelle) {
+    std::unique_ptr<TDruckDialog> form = f.baue();
+    form->LadeEinstellungen();
+    const std::string name = form->windowTitle().toStdString();
+    form->show();
+    form->RandSpin(0)->setValue(++rand % 7);
+    const QString meldung = QStringLiteral("Drucken: Es ist nichts zum Drucken gewählt.\nBitte wählen Sie ") +
+                            f.ort + QStringLiteral(", was gedruckt werden soll.");
+    for (const QString& knopf : {QStringLiteral("Ok"), QStringLiteral("Ansehen")}) {
+      dialoge.Antworte(QStringLiteral("Drucken"), mrOk);
+      QTest::mouseClick(form->Knopf(knopf), Qt::LeftButton);
+      EXPECT_EQ(dialoge.Protokoll().value(dialoge.Protokoll().size() - 1), meldung)
+          << name << " " << knopf.toStdString();
+      EXPECT_TRUE(form->isVisible()) << name << " " << knopf.toStdString();
+    }
+    EXPECT_EQ(ablauf.druckdialoge, 0) << name;
+    EXPECT_TRUE(dateien.Anfragen().empty()) << name;
+    EXPECT_FALSE(dialoge.Protokoll().contains(QStringLiteral("Voransicht"))) << name;
+    // The options went into the settings all the same.
+    form = f.baue();
+    form->LadeEinstellungen();
+    EXPECT_EQ(form->RandSpin(0)->value(), rand % 7) << name;
+  }
+  // "alle Kurse" prints without the grid: the print dialog comes.
+  TDruckDepForm deputat(*s->schule, waehler);
+  deputat.LadeEinstellungen();
+  deputat.SetzeArt(5);
+  deputat.show();
+  QTest::mouseClick(deputat.Knopf(QStringLiteral("Ok")), Qt::LeftButton);
+  EXPECT_EQ(ablauf.druckdialoge, 1);
+}
+
 // A window placed over another is centred on it, and never leaves the screen.
 TEST(FensterRahmen, ZentriereUeberBleibtAufDemBildschirm) {
   QWidget gross;
@@ -250,6 +303,7 @@ TEST_F(DruckTest, ClearingAlleAsksForTheMomentAndOkStoresIt) {
   form->Box(QStringLiteral("alle Klassenpläne"))->click();  // checking again asks nothing
   form->Box(QStringLiteral("alle Klassenpläne"))->setChecked(false);
   ablauf.druckenBestaetigt = false;
+  dialoge.Antworte(QStringLiteral("Drucken"), mrOk);  // no class chosen
   form->OkKnopfClick();
   EXPECT_EQ(s->standard.KlassenPlanDruck.ad, TagesNummer(2030, 2, 28));
   EXPECT_EQ(s->standard.KlassenPlanDruck.at, 7 * 3600);
