@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QImage>
@@ -26,6 +27,8 @@ namespace kolvar {
 namespace {
 
 IDruckAblauf* gAblauf = nullptr;
+// The PDF file of the last printout; none after one on a printer, which the printer keeps.
+QString gLetzteDatei;
 
 }  // namespace
 
@@ -191,6 +194,21 @@ void TAnwendungsDrucker::SetzeAblauf(IDruckAblauf* ablauf) {
   gAblauf = ablauf;
 }
 
+bool TAnwendungsDrucker::Druckdialog(QWidget* eltern) {
+  QPrinter& drucker = Drucker();
+  // A printout's file is cleared after it (see Abschliessen): the dialog gets it back, with the
+  // PDF entry chosen, as its proposal instead of a fresh "print.pdf".
+  const bool vorschlag = drucker.outputFileName().isEmpty() && !gLetzteDatei.isEmpty();
+  if (vorschlag) {
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(gLetzteDatei);
+  }
+  const bool ok = Ablauf().Druckdialog(drucker, eltern);
+  // Not confirmed, the proposal must not become the file of a later printout without a dialog.
+  if (!ok && vorschlag) drucker.setOutputFileName(QString());
+  return ok;
+}
+
 std::unique_ptr<TPrevPrinter> TAnwendungsDrucker::NeuerRecorder(IDruckMeldung* meldung) {
   static TQtDruckMesser messer;
   return std::make_unique<TPrevPrinter>(DruckGeraetVon(Drucker()), messer, meldung);
@@ -206,6 +224,11 @@ bool ZielWaehlen(QPrinter& drucker) {
                         QStringLiteral("pdf"),
                         {},
                         {}};
+  if (!gLetzteDatei.isEmpty()) {
+    const QFileInfo letzte(gLetzteDatei);
+    auswahl.ordner = letzte.absolutePath();
+    auswahl.name = letzte.fileName();
+  }
   const QString datei = TDienste::Dateien().Sichern(auswahl);
   if (datei.isEmpty()) return false;
   drucker.setOutputFileName(datei);
@@ -215,6 +238,7 @@ bool ZielWaehlen(QPrinter& drucker) {
 // After a printout: a file is named for one printout only, and a failure is reported.
 bool Abschliessen(QPrinter& drucker, bool ok) {
   const QString datei = drucker.outputFileName();
+  gLetzteDatei = datei;
   // The next printout asks again rather than overwrite the file.
   if (drucker.outputFormat() == QPrinter::PdfFormat) drucker.setOutputFileName(QString());
   if (!ok) {
@@ -246,7 +270,7 @@ bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
 bool TAnwendungsDrucker::DruckeBild(const QImage& bild, QWidget* eltern) {
   if (bild.isNull()) return false;
   QPrinter& drucker = Drucker();
-  if (!Ablauf().Druckdialog(drucker, eltern)) return false;
+  if (!Druckdialog(eltern)) return false;
   if (!ZielWaehlen(drucker)) return false;
   bool ok = false;
   {

@@ -89,6 +89,9 @@ class TAnwendungsDrucker {
   static IDruckAblauf& Ablauf();
   // Not owned; null puts the system dialogs back.
   static void SetzeAblauf(IDruckAblauf* ablauf);
+  // The system print dialog over the window; true when confirmed. It proposes the PDF file the
+  // last printout of this run went to.
+  static bool Druckdialog(QWidget* eltern);
 
   // A recorder on the printer as it is set now.
   static std::unique_ptr<TPrevPrinter> NeuerRecorder(IDruckMeldung* meldung);

@@ -152,7 +152,7 @@ void TDruckDialog::OkKnopfClick() {
   if (!AuswahlPruefen()) return;
   done(mrOk);
   // This dialog asked: the print dialog opens over it.
-  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), this)) return;
+  if (!TAnwendungsDrucker::Druckdialog(this)) return;
   const TDruckLauf lauf = Zeichne();
   if (lauf.recorder) TAnwendungsDrucker::Drucke(*lauf.recorder, parentWidget());
 }

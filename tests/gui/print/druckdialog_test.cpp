@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
@@ -42,9 +43,12 @@ namespace {
 
 class TSkriptAblauf : public IDruckAblauf {
  public:
-  bool Druckdialog(QPrinter&, QWidget* eltern) override {
+  bool Druckdialog(QPrinter& drucker, QWidget* eltern) override {
     ++druckdialoge;
     frager = eltern;
+    vorschlaege << drucker.outputFileName();
+    // The file typed into the dialog goes into the printer, as Qt's dialog puts it there.
+    if (druckenBestaetigt && !datei.isEmpty()) drucker.setOutputFileName(datei);
     return druckenBestaetigt;
   }
   bool Papierformat(QPrinter&, QWidget*) override { return false; }
@@ -58,6 +62,8 @@ class TSkriptAblauf : public IDruckAblauf {
   int druckdialoge = 0;
   QWidget* frager = nullptr;
   bool druckenBestaetigt = false;
+  QString datei;  // empty: the proposal is taken
+  QStringList vorschlaege;
 };
 
 class DruckTest : public GuiTest {
@@ -222,6 +228,51 @@ TEST_F(DruckTest, NothingChosenIsToldWhereToChooseAndNothingIsPrinted) {
   deputat.show();
   QTest::mouseClick(deputat.Knopf(QStringLiteral("Ok")), Qt::LeftButton);
   EXPECT_EQ(ablauf.druckdialoge, 1);
+}
+
+// Within a run each print proposes the file the one before went to: the print dialog has it in
+// the printer, the file dialog after the preview starts at it. A proposal that was not taken
+// does not stay as the printer's file.
+TEST_F(DruckTest, EachPrintProposesTheFileThePrintBeforeWentTo) {
+  QTemporaryDir ordner;
+  const QString erster = ordner.filePath(QStringLiteral("erster.pdf"));
+  const QString zweiter = ordner.filePath(QStringLiteral("zweiter.pdf"));
+  QPrinter& drucker = TAnwendungsDrucker::Drucker();
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(QString());
+  const auto druckeMitOk = [this](TElement* e) {
+    auto form = Form();
+    form->UebernimmElement(e);
+    form->show();
+    QTest::mouseClick(form->Knopf(QStringLiteral("Ok")), Qt::LeftButton);
+  };
+  ablauf.druckenBestaetigt = true;
+  ablauf.datei = erster;
+  druckeMitOk(s->k5a);
+  ASSERT_TRUE(QFileInfo::exists(erster));
+  QFile(erster).remove();
+  ablauf.datei.clear();
+  druckeMitOk(s->k5b);
+  EXPECT_EQ(ablauf.vorschlaege.value(1), erster);
+  EXPECT_TRUE(QFileInfo::exists(erster)) << "the proposal taken is printed to";
+  EXPECT_TRUE(dateien.Anfragen().empty());
+  EXPECT_TRUE(drucker.outputFileName().isEmpty()) << "one printout per file name";
+
+  auto form = Form();
+  form->UebernimmElement(s->k6a);
+  form->show();
+  dialoge.Klicke(QStringLiteral("Voransicht"), QStringLiteral("Drucken"));
+  dateien.Antworte(zweiter);
+  QTest::mouseClick(form->Knopf(QStringLiteral("Ansehen")), Qt::LeftButton);
+  ASSERT_EQ(dateien.Anfragen().size(), 1U);
+  EXPECT_EQ(dateien.Anfragen()[0].ordner, QFileInfo(erster).absolutePath());
+  EXPECT_EQ(dateien.Anfragen()[0].name, QStringLiteral("erster.pdf"));
+  EXPECT_TRUE(QFileInfo::exists(zweiter));
+
+  ablauf.druckenBestaetigt = false;
+  druckeMitOk(s->k5a);
+  EXPECT_EQ(ablauf.vorschlaege.value(2), zweiter);
+  EXPECT_TRUE(drucker.outputFileName().isEmpty()) << "a cancelled proposal names no file";
 }
 
 // A window placed over another is centred on it, and never leaves the screen.
