@@ -10,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -126,19 +127,41 @@ void TDruckerZiel::Bild(const QImage& bild) {
   maler_->drawImage(QRect(QPoint(0, 0), groesse), bild);
 }
 
-bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
+namespace {
+
+// Qt's print dialog, placed over the window that asked as it is shown: only then does it add
+// its entry "In PDF-Datei drucken" to the printer list, and a size taken before that would cut
+// the entry.
+class TSystemDruckdialog : public QPrintDialog {
+ public:
+  TSystemDruckdialog(QPrinter& drucker, QWidget* besitzer, QWidget* ueber)
+      : QPrintDialog(&drucker, besitzer), ueber_(ueber) {}
+
+ protected:
+  void showEvent(QShowEvent* ereignis) override {
+    QPrintDialog::showEvent(ereignis);
+    if (ueber_ != nullptr) ZentriereUeber(*this, *ueber_->window());
+  }
+
+ private:
+  QPointer<QWidget> ueber_;
+};
+
+}  // namespace
+
+std::unique_ptr<QPrintDialog> TQtDruckAblauf::NeuerDruckdialog(QPrinter& drucker, QWidget* eltern) {
   // Owned by a shown window, but placed over the one that asked, which may have closed already:
   // Qt would centre it over its owner, the palette in the screen's corner.
   QWidget* besitzer = eltern != nullptr ? eltern->window() : nullptr;
   while (besitzer != nullptr && !besitzer->isVisible() && besitzer->parentWidget() != nullptr)
     besitzer = besitzer->parentWidget()->window();
-  QPrintDialog dialog(&drucker, besitzer);
-  dialog.setWindowTitle(QStringLiteral("Drucken"));
-  if (eltern != nullptr) {
-    dialog.adjustSize();
-    ZentriereUeber(dialog, *eltern->window());
-  }
-  return dialog.exec() == QDialog::Accepted;
+  auto dialog = std::make_unique<TSystemDruckdialog>(drucker, besitzer, eltern);
+  dialog->setWindowTitle(QStringLiteral("Drucken"));
+  return dialog;
+}
+
+bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
+  return NeuerDruckdialog(drucker, eltern)->exec() == QDialog::Accepted;
 }
 
 bool TQtDruckAblauf::Papierformat(QPrinter& drucker, QWidget* eltern) {

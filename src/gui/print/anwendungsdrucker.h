@@ -13,6 +13,7 @@ class QImage;
 class QLabel;
 class QPainter;
 class QPdfWriter;
+class QPrintDialog;
 class QPrinter;
 class QSaveFile;
 
@@ -31,6 +32,8 @@ class IDruckAblauf {
 
 class TQtDruckAblauf : public IDruckAblauf {
  public:
+  // The system print dialog that Druckdialog shows over the window that asked; not shown yet.
+  static std::unique_ptr<QPrintDialog> NeuerDruckdialog(QPrinter& drucker, QWidget* eltern);
   bool Druckdialog(QPrinter& drucker, QWidget* eltern) override;
   bool Papierformat(QPrinter& drucker, QWidget* eltern) override;
   bool Schrift(QFont& schrift, QWidget* eltern) override;

@@ -4,20 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "druck/plandruck.h"
 #include "druck/prevprinter.h"
@@ -26,6 +30,7 @@
 #include "model/datum.h"
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
+#include "platform/qtuebersetzung.h"
 #include "print/anwendungsdrucker.h"
 #include "print/druckdepform.h"
 #include "print/druckkueform.h"
@@ -273,6 +278,42 @@ TEST_F(DruckTest, EachPrintProposesTheFileThePrintBeforeWentTo) {
   druckeMitOk(s->k5a);
   EXPECT_EQ(ablauf.vorschlaege.value(2), zweiter);
   EXPECT_TRUE(drucker.outputFileName().isEmpty()) << "a cancelled proposal names no file";
+}
+
+// Qt's print dialog as the program shows it, in German: its printer list is wide enough for the
+// entry that prints into a PDF file.
+TEST_F(DruckTest, ThePrintDialogShowsItsPdfEntryInFull) {
+  const std::unique_ptr<QTranslator> deutsch = LadeQtUebersetzung();
+  const QString eintrag = QCoreApplication::translate("QPrintDialog", "Print to File (PDF)");
+  if (deutsch) {
+    EXPECT_EQ(eintrag, QStringLiteral("In PDF-Datei drucken"));
+  }
+  QWidget fenster;
+  fenster.setGeometry(300, 200, 400, 300);
+  fenster.show();
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  const std::unique_ptr<QPrintDialog> dialog = TQtDruckAblauf::NeuerDruckdialog(drucker, &fenster);
+  dialog->show();
+  QCoreApplication::processEvents();
+  QComboBox* liste = nullptr;
+  for (QComboBox* c : dialog->findChildren<QComboBox*>())
+    if (c->isVisible() && c->findText(eintrag) >= 0) liste = c;
+  ASSERT_NE(liste, nullptr);
+  liste->setCurrentIndex(liste->findText(eintrag));
+  QStyleOptionComboBox option;
+  option.initFrom(liste);
+  option.editable = liste->isEditable();
+  option.frame = liste->hasFrame();
+  option.currentText = eintrag;
+  const QRect feld =
+      liste->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, liste);
+  EXPECT_GE(feld.width(), liste->fontMetrics().horizontalAdvance(eintrag))
+      << "\"" << eintrag.toStdString() << "\" is cut";
+  // Sized as it is shown, it still opens over the window that asked.
+  EXPECT_NEAR(dialog->frameGeometry().center().x(), fenster.frameGeometry().center().x(), 1);
+  EXPECT_NEAR(dialog->frameGeometry().center().y(), fenster.frameGeometry().center().y(), 1);
+  dialog->close();
 }
 
 // A window placed over another is centred on it, and never leaves the screen.
