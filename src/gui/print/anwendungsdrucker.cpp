@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -26,6 +28,8 @@ namespace kolvar {
 namespace {
 
 IDruckAblauf* gAblauf = nullptr;
+// The PDF file of the last printout; none after one on a printer, which the printer keeps.
+QString gLetzteDatei;
 
 }  // namespace
 
@@ -123,19 +127,41 @@ void TDruckerZiel::Bild(const QImage& bild) {
   maler_->drawImage(QRect(QPoint(0, 0), groesse), bild);
 }
 
-bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
+namespace {
+
+// Qt's print dialog, placed over the window that asked as it is shown: only then does it add
+// its entry "In PDF-Datei drucken" to the printer list, and a size taken before that would cut
+// the entry.
+class TSystemDruckdialog : public QPrintDialog {
+ public:
+  TSystemDruckdialog(QPrinter& drucker, QWidget* besitzer, QWidget* ueber)
+      : QPrintDialog(&drucker, besitzer), ueber_(ueber) {}
+
+ protected:
+  void showEvent(QShowEvent* ereignis) override {
+    QPrintDialog::showEvent(ereignis);
+    if (ueber_ != nullptr) ZentriereUeber(*this, *ueber_->window());
+  }
+
+ private:
+  QPointer<QWidget> ueber_;
+};
+
+}  // namespace
+
+std::unique_ptr<QPrintDialog> TQtDruckAblauf::NeuerDruckdialog(QPrinter& drucker, QWidget* eltern) {
   // Owned by a shown window, but placed over the one that asked, which may have closed already:
   // Qt would centre it over its owner, the palette in the screen's corner.
   QWidget* besitzer = eltern != nullptr ? eltern->window() : nullptr;
   while (besitzer != nullptr && !besitzer->isVisible() && besitzer->parentWidget() != nullptr)
     besitzer = besitzer->parentWidget()->window();
-  QPrintDialog dialog(&drucker, besitzer);
-  dialog.setWindowTitle(QStringLiteral("Drucken"));
-  if (eltern != nullptr) {
-    dialog.adjustSize();
-    ZentriereUeber(dialog, *eltern->window());
-  }
-  return dialog.exec() == QDialog::Accepted;
+  auto dialog = std::make_unique<TSystemDruckdialog>(drucker, besitzer, eltern);
+  dialog->setWindowTitle(QStringLiteral("Drucken"));
+  return dialog;
+}
+
+bool TQtDruckAblauf::Druckdialog(QPrinter& drucker, QWidget* eltern) {
+  return NeuerDruckdialog(drucker, eltern)->exec() == QDialog::Accepted;
 }
 
 bool TQtDruckAblauf::Papierformat(QPrinter& drucker, QWidget* eltern) {
@@ -191,6 +217,21 @@ void TAnwendungsDrucker::SetzeAblauf(IDruckAblauf* ablauf) {
   gAblauf = ablauf;
 }
 
+bool TAnwendungsDrucker::Druckdialog(QWidget* eltern) {
+  QPrinter& drucker = Drucker();
+  // A printout's file is cleared after it (see Abschliessen): the dialog gets it back, with the
+  // PDF entry chosen, as its proposal instead of a fresh "print.pdf".
+  const bool vorschlag = drucker.outputFileName().isEmpty() && !gLetzteDatei.isEmpty();
+  if (vorschlag) {
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(gLetzteDatei);
+  }
+  const bool ok = Ablauf().Druckdialog(drucker, eltern);
+  // Not confirmed, the proposal must not become the file of a later printout without a dialog.
+  if (!ok && vorschlag) drucker.setOutputFileName(QString());
+  return ok;
+}
+
 std::unique_ptr<TPrevPrinter> TAnwendungsDrucker::NeuerRecorder(IDruckMeldung* meldung) {
   static TQtDruckMesser messer;
   return std::make_unique<TPrevPrinter>(DruckGeraetVon(Drucker()), messer, meldung);
@@ -206,6 +247,11 @@ bool ZielWaehlen(QPrinter& drucker) {
                         QStringLiteral("pdf"),
                         {},
                         {}};
+  if (!gLetzteDatei.isEmpty()) {
+    const QFileInfo letzte(gLetzteDatei);
+    auswahl.ordner = letzte.absolutePath();
+    auswahl.name = letzte.fileName();
+  }
   const QString datei = TDienste::Dateien().Sichern(auswahl);
   if (datei.isEmpty()) return false;
   drucker.setOutputFileName(datei);
@@ -215,6 +261,7 @@ bool ZielWaehlen(QPrinter& drucker) {
 // After a printout: a file is named for one printout only, and a failure is reported.
 bool Abschliessen(QPrinter& drucker, bool ok) {
   const QString datei = drucker.outputFileName();
+  gLetzteDatei = datei;
   // The next printout asks again rather than overwrite the file.
   if (drucker.outputFormat() == QPrinter::PdfFormat) drucker.setOutputFileName(QString());
   if (!ok) {
@@ -246,7 +293,7 @@ bool TAnwendungsDrucker::Drucke(TPrevPrinter& recorder, QWidget* /*eltern*/) {
 bool TAnwendungsDrucker::DruckeBild(const QImage& bild, QWidget* eltern) {
   if (bild.isNull()) return false;
   QPrinter& drucker = Drucker();
-  if (!Ablauf().Druckdialog(drucker, eltern)) return false;
+  if (!Druckdialog(eltern)) return false;
   if (!ZielWaehlen(drucker)) return false;
   bool ok = false;
   {

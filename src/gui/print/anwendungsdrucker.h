@@ -13,6 +13,7 @@ class QImage;
 class QLabel;
 class QPainter;
 class QPdfWriter;
+class QPrintDialog;
 class QPrinter;
 class QSaveFile;
 
@@ -31,6 +32,8 @@ class IDruckAblauf {
 
 class TQtDruckAblauf : public IDruckAblauf {
  public:
+  // The system print dialog that Druckdialog shows over the window that asked; not shown yet.
+  static std::unique_ptr<QPrintDialog> NeuerDruckdialog(QPrinter& drucker, QWidget* eltern);
   bool Druckdialog(QPrinter& drucker, QWidget* eltern) override;
   bool Papierformat(QPrinter& drucker, QWidget* eltern) override;
   bool Schrift(QFont& schrift, QWidget* eltern) override;
@@ -89,6 +92,9 @@ class TAnwendungsDrucker {
   static IDruckAblauf& Ablauf();
   // Not owned; null puts the system dialogs back.
   static void SetzeAblauf(IDruckAblauf* ablauf);
+  // The system print dialog over the window; true when confirmed. It proposes the PDF file the
+  // last printout of this run went to.
+  static bool Druckdialog(QWidget* eltern);
 
   // A recorder on the printer as it is set now.
   static std::unique_ptr<TPrevPrinter> NeuerRecorder(IDruckMeldung* meldung);

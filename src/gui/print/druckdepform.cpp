@@ -87,6 +87,10 @@ void TDruckDepForm::SpeichereOptionen() {
   for (const TBox& b : boxen_) o_.*b.wert = b.box->isChecked();
 }
 
+bool TDruckDepForm::BrauchtAuswahl() const {
+  return Art() != 5;
+}
+
 void TDruckDepForm::Drucke(IZeichenflaeche& flaeche) {
   TDeputatDruck(schule_, o_).Drucke(flaeche, Elemente());
 }

@@ -26,6 +26,7 @@ class TDruckDepForm : public TListenDruckDialog {
  protected:
   void LadeOptionen() override;
   void SpeichereOptionen() override;
+  bool BrauchtAuswahl() const override;
   void Drucke(IZeichenflaeche& flaeche) override;
 
  private:

@@ -139,17 +139,27 @@ TDruckDialog::TDruckLauf TDruckDialog::Zeichne() {
   return lauf;
 }
 
+// An empty grid would print a blank sheet or nothing at all: the dialog stays open for the
+// choice instead.
+bool TDruckDialog::AuswahlPruefen() {
+  if (kuerzelGrid_ == nullptr || !BrauchtAuswahl() || !Elemente().empty()) return true;
+  TDienste::Dialoge().Hinweis(QStringLiteral("Drucken"), keineAuswahl_);
+  return false;
+}
+
 void TDruckDialog::OkKnopfClick() {
   Speichere();
+  if (!AuswahlPruefen()) return;
   done(mrOk);
   // This dialog asked: the print dialog opens over it.
-  if (!TAnwendungsDrucker::Ablauf().Druckdialog(TAnwendungsDrucker::Drucker(), this)) return;
+  if (!TAnwendungsDrucker::Druckdialog(this)) return;
   const TDruckLauf lauf = Zeichne();
   if (lauf.recorder) TAnwendungsDrucker::Drucke(*lauf.recorder, parentWidget());
 }
 
 void TDruckDialog::PreviewKnopfClick() {
   Speichere();
+  if (!AuswahlPruefen()) return;
   const TDruckLauf lauf = Zeichne();
   if (!lauf.recorder) return;
   TPreviewForm vorschau(this);
@@ -196,6 +206,15 @@ void TDruckDialog::BaueElementWahl(const QString& titel, std::vector<TWahlKnopf>
   connect(kuerzelGrid_, &QTableWidget::cellDoubleClicked, this,
           [this](int, int) { EntferneZeile(letzteZeile_); });
   spalte->addWidget(kuerzelGrid_);
+  QString knopfListe;
+  for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+    if (i > 0) knopfListe += i + 1 == knoepfe.size() ? QStringLiteral(" oder ") : QStringLiteral(", ");
+    knopfListe += QLatin1Char('"') + knoepfe[i].text + QLatin1Char('"');
+  }
+  keineAuswahl_ = QStringLiteral(
+                      "Es ist nichts zum Drucken gewählt.\nBitte wählen Sie unter \"%1\" mit %2, was "
+                      "gedruckt werden soll.")
+                      .arg(titel, knopfListe);
   for (TWahlKnopf& k : knoepfe) {
     const int nummer = static_cast<int>(auswahl_.size());
     auswahl_.push_back([this, liste = std::move(k.liste), waehler, name = k.listenName] {

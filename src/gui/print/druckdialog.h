@@ -2,7 +2,8 @@
 // by "Ok" and "Ansehen", never by "Abbrechen"; "Ok" closes and shows the system print dialog,
 // "Ansehen" records into the preview and prints when it closes with "Drucken"; "Papierformat"
 // sets the printer up; "Ändern" picks the printout's font. Dialogs that choose elements get the
-// grid with "Auswahl", and plans and overviews the day and period ranges.
+// grid with "Auswahl" (with nothing in it, "Ok" and "Ansehen" say where to choose and print
+// nothing), and plans and overviews the day and period ranges.
 #pragma once
 
 #include <QString>
@@ -97,8 +98,10 @@ class TDruckDialog : public TKvDialog {
 
   virtual void LadeOptionen() = 0;
   virtual void SpeichereOptionen() = 0;
-  // Whether there is anything to record (an empty element grid records nothing).
+  // Whether there is anything to record.
   virtual bool HatInhalt() const { return true; }
+  // Whether the printout is of the grid's elements; false where an option prints without them.
+  virtual bool BrauchtAuswahl() const { return true; }
   // Records the printout onto the open recording; page 1 is current.
   virtual void Drucke(IZeichenflaeche& flaeche) = 0;
 
@@ -107,6 +110,8 @@ class TDruckDialog : public TKvDialog {
  private:
   struct TDruckLauf;
   void Speichere();
+  // With an element grid but nothing in it, tells the user where to choose; false then.
+  bool AuswahlPruefen();
   // The recording of one run with its status window; no recorder when the user stopped it.
   TDruckLauf Zeichne();
 
@@ -119,6 +124,7 @@ class TDruckDialog : public TKvDialog {
   QTableWidget* kuerzelGrid_ = nullptr;
   int letzteZeile_ = -1;
   std::vector<std::function<void()>> auswahl_;
+  QString keineAuswahl_;  // the notice of an empty grid, naming its box and buttons
   QSpinBox *vonTag_ = nullptr, *bisTag_ = nullptr, *vonStunde_ = nullptr, *bisStunde_ = nullptr;
   QLabel *vonTagText_ = nullptr, *bisTagText_ = nullptr, *vonStundeText_ = nullptr, *bisStundeText_ = nullptr;
 };

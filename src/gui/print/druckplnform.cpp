@@ -245,10 +245,6 @@ void TDruckPlnForm::SpeichereOptionen() {
   o_.at = static_cast<int32_t>(geaendertNach_ - tag * 86400);
 }
 
-bool TDruckPlnForm::HatInhalt() const {
-  return !Elemente().empty();
-}
-
 void TDruckPlnForm::Drucke(IZeichenflaeche& flaeche) {
   std::vector<TPlanElement*> elemente;
   for (TElement* e : Elemente()) elemente.push_back(static_cast<TPlanElement*>(e));

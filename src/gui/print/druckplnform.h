@@ -34,7 +34,6 @@ class TDruckPlnForm : public TDruckDialog {
  protected:
   void LadeOptionen() override;
   void SpeichereOptionen() override;
-  bool HatInhalt() const override;
   void Drucke(IZeichenflaeche& flaeche) override;
 
  private:

@@ -26,7 +26,6 @@ class TDruckUebForm : public TDruckDialog {
  protected:
   void LadeOptionen() override;
   void SpeichereOptionen() override;
-  bool HatInhalt() const override { return !Elemente().empty(); }
   void Drucke(IZeichenflaeche& flaeche) override;
 
  private:

@@ -4,19 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "druck/plandruck.h"
 #include "druck/prevprinter.h"
@@ -25,6 +30,7 @@
 #include "model/datum.h"
 #include "platform/dienste.h"
 #include "platform/fensterrahmen.h"
+#include "platform/qtuebersetzung.h"
 #include "print/anwendungsdrucker.h"
 #include "print/druckdepform.h"
 #include "print/druckkueform.h"
@@ -42,9 +48,12 @@ namespace {
 
 class TSkriptAblauf : public IDruckAblauf {
  public:
-  bool Druckdialog(QPrinter&, QWidget* eltern) override {
+  bool Druckdialog(QPrinter& drucker, QWidget* eltern) override {
     ++druckdialoge;
     frager = eltern;
+    vorschlaege << drucker.outputFileName();
+    // The file typed into the dialog goes into the printer, as Qt's dialog puts it there.
+    if (druckenBestaetigt && !datei.isEmpty()) drucker.setOutputFileName(datei);
     return druckenBestaetigt;
   }
   bool Papierformat(QPrinter&, QWidget*) override { return false; }
@@ -58,6 +67,8 @@ class TSkriptAblauf : public IDruckAblauf {
   int druckdialoge = 0;
   QWidget* frager = nullptr;
   bool druckenBestaetigt = false;
+  QString datei;  // empty: the proposal is taken
+  QStringList vorschlaege;
 };
 
 class DruckTest : public GuiTest {
@@ -171,6 +182,140 @@ TEST_F(DruckTest, OkStoresThenAsksThePrintDialogAndRecordsNothingWhenItIsCancell
   EXPECT_EQ(form->result(), mrOk);
 }
 
+// With nothing in the element grid, "Ok" and "Ansehen" store the options as ever and then say
+// where to choose: no print dialog, no file, no preview, and the dialog stays open for "Auswahl".
+TEST_F(DruckTest, NothingChosenIsToldWhereToChooseAndNothingIsPrinted) {
+  const auto waehler = [](const std::vector<TElement*>&, const QString&) { return std::vector<TElement*>(); };
+  const QString auswahl = QStringLiteral("mit \"Auswahl\"");
+  struct Fall {
+    std::function<std::unique_ptr<TDruckDialog>()> baue;
+    QString ort;
+  };
+  const std::vector<Fall> faelle{
+      {[this] { return Form(TPlanDruckArt::Klasse); }, QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Lehrer); }, QStringLiteral("unter \"für Lehrer\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Raum); }, QStringLiteral("unter \"für Räume\" ") + auswahl},
+      {[this] { return Form(TPlanDruckArt::Kopplung); }, QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[&] { return std::make_unique<TDruckUebForm>(*s->schule, TUebersichtArt::Klasse, waehler); },
+       QStringLiteral("unter \"für Klassen\" ") + auswahl},
+      {[&] { return std::make_unique<TDruckUebForm>(*s->schule, TUebersichtArt::Kombination, waehler); },
+       QStringLiteral("unter \"für Kürzel\" mit \"Lehrer\", \"Klassen\" oder \"Räume\"")},
+      {[&] { return std::make_unique<TDruckDepForm>(*s->schule, waehler); },
+       QStringLiteral("unter \"für Kürzel\" ") + auswahl}};
+  int rand = 0;
+  for (const Fall& f : faelle) {
+    std::unique_ptr<TDruckDialog> form = f.baue();
+    form->LadeEinstellungen();
+    const std::string name = form->windowTitle().toStdString();
+    form->show();
+    form->RandSpin(0)->setValue(++rand % 7);
+    const QString meldung = QStringLiteral("Drucken: Es ist nichts zum Drucken gewählt.\nBitte wählen Sie ") +
+                            f.ort + QStringLiteral(", was gedruckt werden soll.");
+    for (const QString& knopf : {QStringLiteral("Ok"), QStringLiteral("Ansehen")}) {
+      dialoge.Antworte(QStringLiteral("Drucken"), mrOk);
+      QTest::mouseClick(form->Knopf(knopf), Qt::LeftButton);
+      EXPECT_EQ(dialoge.Protokoll().value(dialoge.Protokoll().size() - 1), meldung)
+          << name << " " << knopf.toStdString();
+      EXPECT_TRUE(form->isVisible()) << name << " " << knopf.toStdString();
+    }
+    EXPECT_EQ(ablauf.druckdialoge, 0) << name;
+    EXPECT_TRUE(dateien.Anfragen().empty()) << name;
+    EXPECT_FALSE(dialoge.Protokoll().contains(QStringLiteral("Voransicht"))) << name;
+    // The options went into the settings all the same.
+    form = f.baue();
+    form->LadeEinstellungen();
+    EXPECT_EQ(form->RandSpin(0)->value(), rand % 7) << name;
+  }
+  // "alle Kurse" prints without the grid: the print dialog comes.
+  TDruckDepForm deputat(*s->schule, waehler);
+  deputat.LadeEinstellungen();
+  deputat.SetzeArt(5);
+  deputat.show();
+  QTest::mouseClick(deputat.Knopf(QStringLiteral("Ok")), Qt::LeftButton);
+  EXPECT_EQ(ablauf.druckdialoge, 1);
+}
+
+// Within a run each print proposes the file the one before went to: the print dialog has it in
+// the printer, the file dialog after the preview starts at it. A proposal that was not taken
+// does not stay as the printer's file.
+TEST_F(DruckTest, EachPrintProposesTheFileThePrintBeforeWentTo) {
+  QTemporaryDir ordner;
+  const QString erster = ordner.filePath(QStringLiteral("erster.pdf"));
+  const QString zweiter = ordner.filePath(QStringLiteral("zweiter.pdf"));
+  QPrinter& drucker = TAnwendungsDrucker::Drucker();
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(QString());
+  const auto druckeMitOk = [this](TElement* e) {
+    auto form = Form();
+    form->UebernimmElement(e);
+    form->show();
+    QTest::mouseClick(form->Knopf(QStringLiteral("Ok")), Qt::LeftButton);
+  };
+  ablauf.druckenBestaetigt = true;
+  ablauf.datei = erster;
+  druckeMitOk(s->k5a);
+  ASSERT_TRUE(QFileInfo::exists(erster));
+  QFile(erster).remove();
+  ablauf.datei.clear();
+  druckeMitOk(s->k5b);
+  EXPECT_EQ(ablauf.vorschlaege.value(1), erster);
+  EXPECT_TRUE(QFileInfo::exists(erster)) << "the proposal taken is printed to";
+  EXPECT_TRUE(dateien.Anfragen().empty());
+  EXPECT_TRUE(drucker.outputFileName().isEmpty()) << "one printout per file name";
+
+  auto form = Form();
+  form->UebernimmElement(s->k6a);
+  form->show();
+  dialoge.Klicke(QStringLiteral("Voransicht"), QStringLiteral("Drucken"));
+  dateien.Antworte(zweiter);
+  QTest::mouseClick(form->Knopf(QStringLiteral("Ansehen")), Qt::LeftButton);
+  ASSERT_EQ(dateien.Anfragen().size(), 1U);
+  EXPECT_EQ(dateien.Anfragen()[0].ordner, QFileInfo(erster).absolutePath());
+  EXPECT_EQ(dateien.Anfragen()[0].name, QStringLiteral("erster.pdf"));
+  EXPECT_TRUE(QFileInfo::exists(zweiter));
+
+  ablauf.druckenBestaetigt = false;
+  druckeMitOk(s->k5a);
+  EXPECT_EQ(ablauf.vorschlaege.value(2), zweiter);
+  EXPECT_TRUE(drucker.outputFileName().isEmpty()) << "a cancelled proposal names no file";
+}
+
+// Qt's print dialog as the program shows it, in German: its printer list is wide enough for the
+// entry that prints into a PDF file.
+TEST_F(DruckTest, ThePrintDialogShowsItsPdfEntryInFull) {
+  const std::unique_ptr<QTranslator> deutsch = LadeQtUebersetzung();
+  const QString eintrag = QCoreApplication::translate("QPrintDialog", "Print to File (PDF)");
+  if (deutsch) {
+    EXPECT_EQ(eintrag, QStringLiteral("In PDF-Datei drucken"));
+  }
+  QWidget fenster;
+  fenster.setGeometry(300, 200, 400, 300);
+  fenster.show();
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  const std::unique_ptr<QPrintDialog> dialog = TQtDruckAblauf::NeuerDruckdialog(drucker, &fenster);
+  dialog->show();
+  QCoreApplication::processEvents();
+  QComboBox* liste = nullptr;
+  for (QComboBox* c : dialog->findChildren<QComboBox*>())
+    if (c->isVisible() && c->findText(eintrag) >= 0) liste = c;
+  ASSERT_NE(liste, nullptr);
+  liste->setCurrentIndex(liste->findText(eintrag));
+  QStyleOptionComboBox option;
+  option.initFrom(liste);
+  option.editable = liste->isEditable();
+  option.frame = liste->hasFrame();
+  option.currentText = eintrag;
+  const QRect feld =
+      liste->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, liste);
+  EXPECT_GE(feld.width(), liste->fontMetrics().horizontalAdvance(eintrag))
+      << "\"" << eintrag.toStdString() << "\" is cut";
+  // Sized as it is shown, it still opens over the window that asked.
+  EXPECT_NEAR(dialog->frameGeometry().center().x(), fenster.frameGeometry().center().x(), 1);
+  EXPECT_NEAR(dialog->frameGeometry().center().y(), fenster.frameGeometry().center().y(), 1);
+  dialog->close();
+}
+
 // A window placed over another is centred on it, and never leaves the screen.
 TEST(FensterRahmen, ZentriereUeberBleibtAufDemBildschirm) {
   QWidget gross;
@@ -250,6 +395,7 @@ TEST_F(DruckTest, ClearingAlleAsksForTheMomentAndOkStoresIt) {
   form->Box(QStringLiteral("alle Klassenpläne"))->click();  // checking again asks nothing
   form->Box(QStringLiteral("alle Klassenpläne"))->setChecked(false);
   ablauf.druckenBestaetigt = false;
+  dialoge.Antworte(QStringLiteral("Drucken"), mrOk);  // no class chosen
   form->OkKnopfClick();
   EXPECT_EQ(s->standard.KlassenPlanDruck.ad, TagesNummer(2030, 2, 28));
   EXPECT_EQ(s->standard.KlassenPlanDruck.at, 7 * 3600);
