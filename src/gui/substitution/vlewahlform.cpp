@@ -338,6 +338,8 @@ void TVLeWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect&
   const TLehrerVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
                                   ? &vorschlaege_[static_cast<std::size_t>(zeile)]
                                   : nullptr;
+  // The one empty row of an empty list holds nothing to select.
+  if (!v) z.ausgewaehlt = false;
   const QPalette& pal = palette();
   p.fillRect(r, z.ausgewaehlt && spalte != 1 ? pal.highlight() : pal.base());
   if (!v) return;

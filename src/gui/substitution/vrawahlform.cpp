@@ -159,6 +159,8 @@ void TVRaWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect&
   const TRaumVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
                                 ? &vorschlaege_[static_cast<std::size_t>(zeile)]
                                 : nullptr;
+  // The one empty row of an empty list holds nothing to select.
+  if (!v) z.ausgewaehlt = false;
   const QPalette& pal = palette();
   p.fillRect(r, z.ausgewaehlt && spalte == 0 ? pal.highlight() : pal.base());
   if (!v) return;

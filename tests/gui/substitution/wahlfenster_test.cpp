@@ -1,7 +1,7 @@
 // The day list and the teacher choice with the mouse and keys as the user works them: the
 // coupling pop-ups of a week in another plan version, the absence entry's element button, the
-// empty day's row, a double click on a teacher who could give the hour "statt" his own, and the
-// choice window's height once a substitute is chosen.
+// empty day's row and the empty teacher list, a double click on a teacher who could give the hour
+// "statt" his own, and the choice window's height once a substitute is chosen.
 
 #include <gtest/gtest.h>
 
@@ -134,6 +134,12 @@ class WahlFensterTest : public GuiTest {
     if (f == nullptr || f->GetZeilenzahl() != 2) return nullptr;
     DoppelKlick(*f->VertrGrid, f->VertrGrid->ZellRechteck(VertrSpalte::Stunde, 1).center());
     return LeWahl();
+  }
+  // The pixel of the row's cell in the column, inside its lines and beside any text.
+  static QColor Ecke(TGitter& g, int spalte, int zeile) {
+    QApplication::processEvents();
+    return g.viewport()->grab().toImage().pixelColor(g.ZellRechteck(spalte, zeile).bottomRight() -
+                                                     QPoint(3, 3));
   }
   QStringList LetztesAngebot() const {
     return popups.Angebote().empty() ? QStringList() : popups.Angebote().back().texte;
@@ -313,6 +319,35 @@ TEST_F(WahlFensterTest, LehrerwahlBehaeltIhreHoeheNachDerWahl) {
   QApplication::processEvents();
   EXPECT_EQ(w->height(), hoehe);
   pruefe("gewaehlt");
+}
+
+// "gleiches Fach" leaves nobody for MUE's De: the list's one empty row is not drawn selected,
+// a teacher's row is.
+TEST_F(WahlFensterTest, LeereLehrerListeIstNichtAusgewaehlt) {
+  TVLeWahlForm* w = OeffneWahl(kMontag);
+  ASSERT_NE(w, nullptr);
+  ASSERT_FALSE(w->Vorschlaege().empty());
+  popups.WaehleText(QStringLiteral("gleiches Fach"));
+  QTest::mouseClick(w->AuswahlKnopf, Qt::LeftButton);
+  ASSERT_EQ(S().Standard().vla, 1);
+  ASSERT_TRUE(w->Vorschlaege().empty());
+  TGitter& g = *w->LehrerGrid;
+  ASSERT_EQ(g.Zeilen(), 1);
+  w->show();
+  // A click on the empty row selects it as a row of the grid.
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.ZellRechteck(0, 0).center());
+  ASSERT_TRUE(g.Auswahl().Enthaelt(0, 0));
+  const QColor markiert = g.palette().color(QPalette::Highlight);
+  for (int spalte : {0, 2}) {
+    EXPECT_NE(Ecke(g, spalte, 0), markiert) << spalte;
+    EXPECT_EQ(Ecke(g, spalte, 0), g.palette().color(QPalette::Base)) << spalte;
+  }
+
+  popups.WaehleText(QStringLiteral("alle Lehrer"));
+  QTest::mouseClick(w->AuswahlKnopf, Qt::LeftButton);
+  ASSERT_FALSE(w->Vorschlaege().empty());
+  g.SetzeAuswahl({0, 0, 2, 0});
+  EXPECT_EQ(Ecke(g, 0, 0), markiert);
 }
 
 }  // namespace
