@@ -1,5 +1,6 @@
 #include "substitution/vertrzeile.h"
 
+#include "model/datum.h"
 #include "model/fach.h"
 #include "model/klasse.h"
 #include "model/kopplung.h"
@@ -24,14 +25,17 @@ std::string Kuerzel(const TElement* e) {
   return e ? e->Kuerzel() : std::string();
 }
 
-std::string StundenText(const TStandard& st, const TSetzung* s) {
-  if (!s) return {};
+std::string StundenText(const TStandard& st, int tag, int version, int stunde) {
   std::string text;
-  if (s->Tag() >= 1 && s->Tag() <= kTage) text = st.spg[static_cast<std::size_t>(s->Tag() - 1)];
+  if (tag >= 1 && tag <= kTage) text = st.spg[static_cast<std::size_t>(tag - 1)];
   text += " ";
-  if (s->Version() >= 1 && s->Version() <= kMaxVersionen && s->Stunde() >= 1 && s->Stunde() <= kStunden)
-    text += st.sp[static_cast<std::size_t>(s->Version() - 1)][static_cast<std::size_t>(s->Stunde() - 1)];
+  if (version >= 1 && version <= kMaxVersionen && stunde >= 1 && stunde <= kStunden)
+    text += st.sp[static_cast<std::size_t>(version - 1)][static_cast<std::size_t>(stunde - 1)];
   return text;
+}
+
+std::string StundenText(const TStandard& st, const TSetzung* s) {
+  return s ? StundenText(st, s->Tag(), s->Version(), s->Stunde()) : std::string();
 }
 
 std::string ErsatzText(const TVertretung& v) {
@@ -79,6 +83,14 @@ std::vector<TVertrZeile> VertrZeilen(const TSchule& schule, int32_t datum) {
     zeilen.push_back(std::move(z));
   }
   return zeilen;
+}
+
+std::vector<std::string> VertrStundenTexte(const TSchule& schule, int32_t datum) {
+  std::vector<std::string> texte;
+  const int tag = Wochentag(datum);
+  const int version = schule.VersionDerWoche(datum);
+  for (int p = 1; p <= kStunden; ++p) texte.push_back(StundenText(schule.Standard(), tag, version, p));
+  return texte;
 }
 
 }  // namespace kolvar

@@ -37,5 +37,8 @@ struct TVertrZeile {
 
 // Every record of the date, in the school list's order.
 std::vector<TVertrZeile> VertrZeilen(const TSchule& schule, int32_t datum);
+// Every text the "Stunde" column may show on the date: the date's day with each period label of
+// the version its week has. The column is as wide as the widest, whatever records there are.
+std::vector<std::string> VertrStundenTexte(const TSchule& schule, int32_t datum);
 
 }  // namespace kolvar

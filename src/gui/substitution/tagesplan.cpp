@@ -93,6 +93,7 @@ void TTagesplan::Zeige(const TVertretung* v, int zeilen) {
   if (e && e->Art() == TElementArt::Klasse) raum = static_cast<const TKlasse*>(e)->Raum();
   RaumLabel->setText(Kuerzel(raum));
   PlanGrid->SetzeZeilen(std::clamp(zeilen, 1, kStunden));
+  PasseLabelSpalteAn();
   for (int z = 0; z < PlanGrid->Zeilen(); ++z) {
     const bool da = z < static_cast<int>(zeilen_.size());
     PlanGrid->SetzeText(
@@ -101,6 +102,17 @@ void TTagesplan::Zeige(const TVertretung* v, int zeilen) {
         1, z, da ? QString(QChar::fromLatin1(zeilen_[static_cast<std::size_t>(z)].Zeichen)) : QString());
   }
   PlanGrid->viewport()->update();
+}
+
+void TTagesplan::PasseLabelSpalteAn() {
+  std::vector<std::string> labels;
+  labels.reserve(zeilen_.size());
+  for (const TTagesplanZeile& z : zeilen_) labels.push_back(z.Bezeichnung);
+  const int breite = labelSpalte_.Breite(PlanGrid->font(), labels);
+  if (breite == PlanGrid->SpaltenBreite(0)) return;
+  PlanGrid->SetzeSpaltenBreite(0, breite);
+  // The lessons' column keeps its width beside it: the box grows rather than scroll.
+  PlanGrid->setMinimumWidth(PlanGrid->Geometrie().GanzeGroesse().width() + 2 * PlanGrid->frameWidth());
 }
 
 void TTagesplan::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r) const {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <vector>
 
+#include "platform/textspalte.h"
 #include "substitution/vertrvorschlag.h"
 
 class QButtonGroup;
@@ -41,8 +42,11 @@ class TTagesplan : public QGroupBox {
 
  private:
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r) const;
+  // The label column as wide as the widest label of the record's version, and the grid with it.
+  void PasseLabelSpalteAn();
 
   std::vector<TTagesplanZeile> zeilen_;
+  TTextSpalte labelSpalte_{50, 6};
   int markiert_ = 0;
   bool klassenplan_ = false;
 };

@@ -153,8 +153,6 @@ void TVertrForm::SetzeVertrDatum(int32_t datum) {
   for (int c = 0; c < VertrSpalte::Anzahl; ++c)
     VertrGrid->SetzeSpaltenBreite(c, std::max(40, mass.horizontalAdvance(VertrGrid->Text(c, 0)) + 10));
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::T, 11);
-  VertrGrid->SetzeSpaltenBreite(VertrSpalte::Stunde,
-                                std::max(60, mass.horizontalAdvance(QStringLiteral("Mo 10.")) + 8));
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::Bem, 30);
   VertrGrid->SetzeSpaltenBreite(VertrSpalte::R, 11);
   FuelleVertrGrid();
@@ -175,8 +173,16 @@ void TVertrForm::FuelleVertrGrid() {
     gitterZeilen_->SetzeZeile(static_cast<int>(i) + 1, {zeilen_[i].Text.begin(), zeilen_[i].Text.end()},
                               zeilen_[i].Vertretung);
   if (zeile_ >= VertrGrid->Zeilen()) zeile_ = 0;
+  PasseStundenSpalteAn();
   PasseHoeheAn();
   VertrGrid->viewport()->update();
+}
+
+void TVertrForm::PasseStundenSpalteAn() {
+  // The labels change in "Zeiten" while the list is open; its refresh brings them here.
+  const int breite = stundenSpalte_.Breite(VertrGrid->font(), VertrStundenTexte(Schule(), datum_));
+  if (breite != VertrGrid->SpaltenBreite(VertrSpalte::Stunde))
+    VertrGrid->SetzeSpaltenBreite(VertrSpalte::Stunde, breite);
 }
 
 void TVertrForm::PasseHoeheAn() {

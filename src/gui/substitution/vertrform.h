@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/kindfenster.h"
+#include "platform/textspalte.h"
 #include "substitution/ivertrfenster.h"
 #include "substitution/vertrzeile.h"
 
@@ -94,6 +95,8 @@ class TVertrForm : public TKindFenster, public IVertrTagFenster {
  private:
   void ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect& r, TZellZustand z) const;
   void PasseHoeheAn();
+  // "Stunde" as wide as the widest text it may show on the date.
+  void PasseStundenSpalteAn();
 
   IPalette* palette_;
   int32_t datum_ = 0;
@@ -101,6 +104,7 @@ class TVertrForm : public TKindFenster, public IVertrTagFenster {
   TFehlAnfrage anfrage_;
   std::vector<TVertrZeile> zeilen_;
   std::unique_ptr<TGitterZeilen> gitterZeilen_;
+  TTextSpalte stundenSpalte_{60, 8};
 };
 
 // "dddd, d. mmmm yyyy" and "ddd, d. mmm yyyy" in German, whatever the locale.

@@ -17,6 +17,8 @@
 #include <cmath>
 #include <utility>
 
+#include "app/textfeldbefehle.h"
+#include "engine/ablage.h"
 #include "model/klasse.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
@@ -24,6 +26,7 @@
 #include "model/schule.h"
 #include "model/setzung.h"
 #include "model/standard.h"
+#include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -133,7 +136,13 @@ TVLeWahlForm::TVLeWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* bem = new QGridLayout;
   InfoFeldL = new QLineEdit(this);
   InfoFeldS = new QLineEdit(this);
-  for (QLineEdit* feld : {InfoFeldL, InfoFeldS}) feld->setMaxLength(kBemerkungLaenge);
+  for (QLineEdit* feld : {InfoFeldL, InfoFeldS}) {
+    feld->setMaxLength(kBemerkungLaenge);
+    // Only what the school file holds, typed or pasted; the field's own paste takes one line, as
+    // "Einsetzen" does.
+    feld->setValidator(new TDateiTextValidator(false, feld));
+    EinsetzenWieImMenue(*feld, *this, &AblageIstBemerkung);
+  }
   LBemKnopf = new QPushButton(QStringLiteral("LBem"), this);
   SBemKnopf = new QPushButton(QStringLiteral("SBem"), this);
   bem->addWidget(LBemKnopf, 0, 0);
@@ -329,6 +338,8 @@ void TVLeWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect&
   const TLehrerVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
                                   ? &vorschlaege_[static_cast<std::size_t>(zeile)]
                                   : nullptr;
+  // The one empty row of an empty list holds nothing to select.
+  if (!v) z.ausgewaehlt = false;
   const QPalette& pal = palette();
   p.fillRect(r, z.ausgewaehlt && spalte != 1 ? pal.highlight() : pal.base());
   if (!v) return;

@@ -10,9 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/textfeldbefehle.h"
+#include "engine/ablage.h"
 #include "model/raum.h"
 #include "model/schule.h"
 #include "model/standard.h"
+#include "platform/dateitextvalidator.h"
 #include "platform/gitter.h"
 #include "platform/ipalette.h"
 #include "platform/qtext.h"
@@ -67,7 +70,11 @@ TVRaWahlForm::TVRaWahlForm(TSchule& schule, IPalette* palette, QWidget* eltern)
   auto* bem = new QGridLayout;
   LBemFeld = new QLineEdit(this);
   SBemFeld = new QLineEdit(this);
-  for (QLineEdit* feld : {LBemFeld, SBemFeld}) feld->setMaxLength(kBemerkungLaenge);
+  for (QLineEdit* feld : {LBemFeld, SBemFeld}) {
+    feld->setMaxLength(kBemerkungLaenge);
+    feld->setValidator(new TDateiTextValidator(false, feld));
+    EinsetzenWieImMenue(*feld, *this, &AblageIstBemerkung);
+  }
   bem->addWidget(new QLabel(QStringLiteral("L-Bem"), this), 0, 0);
   bem->addWidget(LBemFeld, 0, 1);
   bem->addWidget(new QLabel(QStringLiteral("S-Bem"), this), 1, 0);
@@ -152,6 +159,8 @@ void TVRaWahlForm::ZeichneZelle(QPainter& p, int spalte, int zeile, const QRect&
   const TRaumVorschlag* v = zeile >= 0 && zeile < static_cast<int>(vorschlaege_.size())
                                 ? &vorschlaege_[static_cast<std::size_t>(zeile)]
                                 : nullptr;
+  // The one empty row of an empty list holds nothing to select.
+  if (!v) z.ausgewaehlt = false;
   const QPalette& pal = palette();
   p.fillRect(r, z.ausgewaehlt && spalte == 0 ? pal.highlight() : pal.base());
   if (!v) return;

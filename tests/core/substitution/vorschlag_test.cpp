@@ -3,6 +3,7 @@
 // the day list steps over; and that choosing, re-choosing and clearing substitutes and rooms
 // from these offers, with every absence taken back at the end, leaves every account as it was.
 
+#include <algorithm>
 #include <random>
 
 #include "model/imenue.h"
@@ -430,7 +431,13 @@ TEST_P(VorschlagEigenschaft, KontenKehrenZurueck) {
       std::vector<const TVertretung*> erwartet, gezeigt;
       for (const TVertretung* v : Schule().Vertretungen())
         if (v->Datum() == tag) erwartet.push_back(v);
-      for (const TVertrZeile& z : VertrZeilen(Schule(), tag)) gezeigt.push_back(z.Vertretung);
+      // The "Stunde" column is measured from the date's texts: every row shows one of them.
+      const std::vector<std::string> stunden = VertrStundenTexte(Schule(), tag);
+      for (const TVertrZeile& z : VertrZeilen(Schule(), tag)) {
+        gezeigt.push_back(z.Vertretung);
+        ASSERT_NE(std::find(stunden.begin(), stunden.end(), z.Text[VertrSpalte::Stunde]), stunden.end())
+            << tag << " " << z.Text[VertrSpalte::Stunde];
+      }
       ASSERT_EQ(gezeigt, erwartet) << tag;
     }
   }

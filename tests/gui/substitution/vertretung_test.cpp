@@ -1,6 +1,7 @@
 // The substitution day list and the substitute choices reached through the palette: "Heute" and
 // the date dialog, stepping over days without school, choosing a teacher and a room, deleting a
-// record in the tool mode "Löschen", and a room choice whose record goes while it works.
+// record in the tool mode "Löschen", a room choice whose record goes while it works, and one
+// with no free room.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -490,6 +492,27 @@ TEST_F(VertretungFensterTest, RaumwahlHoeheNachDenRegeln) {
   EXPECT_GE(r->RaumGrid->viewport()->height(), mass.Zeilen * (zh + 1));
   EXPECT_LT(r->RaumGrid->viewport()->height(), (mass.Zeilen + 1) * (zh + 1));
   EXPECT_EQ(r->Tagesplan->PlanGrid->Zeilen(), mass.PlanZeilen);
+}
+
+// With R1 and R3 locked in period 3 no room is free for De 5b: the list's one empty row is not
+// drawn selected, also once clicked.
+TEST_F(VertretungFensterTest, LeereRaumlisteIstNichtAusgewaehlt) {
+  for (const char* k : {"R1", "R3"}) Raum(k)->Sperrung().SetzeBereich(1, 1, 3, true);
+  Heute(kMontag);
+  Aktiviere(Liste());
+  const int zeile = ZeileVon(*Liste(), " 3.");
+  ASSERT_GT(zeile, 0);
+  DoppelKlick(*Liste(), zeile);
+  TVRaWahlForm* r = RaWahl();
+  ASSERT_NE(r, nullptr);
+  ASSERT_TRUE(r->Vorschlaege().empty());
+  TGitter& g = *r->RaumGrid;
+  r->show();
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.ZellRechteck(0, 0).center());
+  ASSERT_TRUE(g.Auswahl().Enthaelt(0, 0));
+  QApplication::processEvents();
+  const QPoint ecke = g.ZellRechteck(0, 0).bottomRight() - QPoint(3, 3);
+  EXPECT_EQ(g.viewport()->grab().toImage().pixelColor(ecke), g.palette().color(QPalette::Base));
 }
 
 TEST_F(VertretungFensterTest, OverviewColumnsMoveByTheirHeaderAndCopyAsShown) {

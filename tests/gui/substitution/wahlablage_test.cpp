@@ -1,14 +1,20 @@
 // "Ausschneiden", "Kopieren" and "Einsetzen" of the main menu in the substitute choices: they act
 // on the remark field that has the window's focus, and a paste takes one line shorter than a
-// remark.
+// remark. The remark fields keep out what the school file cannot hold, typed or pasted, and their
+// own paste is checked as "Einsetzen" checks it.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <functional>
+#include <string>
 
 #include "app/dateibefehle.h"
 #include "app/kolvarpalette.h"
@@ -25,6 +31,7 @@
 #include "model/standard.h"
 #include "platform/gitter.h"
 #include "platform/kvdialog.h"
+#include "storage/mactext.h"
 #include "substitution/fehlzeit.h"
 #include "substitution/vertretung.h"
 #include "substitution/vertrform.h"
@@ -96,6 +103,70 @@ class WahlAblageTest : public GuiTest {
                     [](TKvDialog& d) { d.Knopf(QStringLiteral("Ok"))->click(); });
   }
 
+  // The clipboard as the program reads it and as the field's own paste would read it.
+  void Ablage(const QString& text) {
+    ablage.SetzeText(text);
+    QGuiApplication::clipboard()->setText(text);
+  }
+  // Typed key by key, as the keyboard sends characters beyond Latin-1 too.
+  static void Tippe(QLineEdit& feld, const QString& text) {
+    for (const QChar z : text) QTest::sendKeyEvent(QTest::Click, &feld, Qt::Key_unknown, QString(z), {});
+  }
+  // The field's context menu, opened by the right button, and its "Einfügen" clicked.
+  static void KontextEinsetzen(QLineEdit& feld) {
+    const QPoint ort = feld.rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, ort, feld.mapToGlobal(ort));
+    QApplication::sendEvent(&feld, &e);
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    QAction* einsetzen = nullptr;
+    const QString text = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* a : menue->actions())
+      if (a->text().section(QLatin1Char('\t'), 0, 0) == text) einsetzen = a;
+    ASSERT_NE(einsetzen, nullptr);
+    ASSERT_TRUE(einsetzen->isEnabled());
+    QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(einsetzen).center());
+    EXPECT_FALSE(menue->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  // Typing keeps what the file holds and drops the rest; every way of pasting refuses a text with
+  // a character the file cannot hold, a tab or a second line, with the notice, and takes one good
+  // line.
+  void PruefeBemerkung(QLineEdit& feld, const std::function<std::string()>& bemerkung) {
+    feld.setFocus();
+    feld.selectAll();
+    Tippe(feld, QStringLiteral("Weg → Halle Łódź"));
+    EXPECT_EQ(bemerkung(), "Weg  Halle ód");
+    EXPECT_EQ(feld.text(), QString::fromStdString(bemerkung()));
+    EXPECT_TRUE(MacDarstellbar(bemerkung()));
+
+    const std::function<void()> wege[] = {
+        [&] { QTest::keyClick(&feld, Qt::Key_V, Qt::ControlModifier); },
+        [&] { KontextEinsetzen(feld); },
+        [&] { Menue(MenuePfad::Einsetzen); },
+    };
+    const QString schlecht[] = {QStringLiteral("Weg → Halle"), QStringLiteral("Mo 1. De 5a\nMo 2. Ma 5a"),
+                                QStringLiteral("MUE\tR1"), QStringLiteral("Ł")};
+    for (std::size_t w = 0; w < std::size(wege); ++w)
+      for (const QString& text : schlecht) {
+        SCOPED_TRACE(::testing::Message() << "Weg " << w << ": " << text.toStdString());
+        feld.selectAll();
+        Ablage(text);
+        ErwarteHinweis();
+        wege[w]();
+        EXPECT_TRUE(dialoge.AllesBeantwortet());
+        EXPECT_EQ(bemerkung(), "Weg  Halle ód");
+        EXPECT_EQ(feld.text(), QString::fromStdString(bemerkung()));
+      }
+    // One line a remark can hold goes in by each way, its line break dropped.
+    for (std::size_t w = 0; w < std::size(wege); ++w) {
+      feld.selectAll();
+      Ablage(QStringLiteral("Raum ") + QString::number(w) + QStringLiteral("\r\n"));
+      wege[w]();
+      EXPECT_EQ(bemerkung(), "Raum " + std::to_string(w));
+    }
+  }
+
   TGebauteSchule dateien{BaueTag};
 };
 
@@ -159,6 +230,25 @@ TEST_F(WahlAblageTest, RoomChoiceRemarks) {
   ErwarteHinweis();
   Menue(MenuePfad::Einsetzen);
   EXPECT_EQ(v->SchuelerBem(), "Raum");
+}
+
+TEST_F(WahlAblageTest, TeacherChoiceRemarksHoldOnlyWhatTheFileHolds) {
+  auto* w = Waehle<TVLeWahlForm>(1, FensterArt::VLeWahl);
+  ASSERT_NE(w, nullptr);
+  TVertretung* v = w->Vertretung();
+  ASSERT_NE(v, nullptr);
+  PruefeBemerkung(*w->InfoFeldL, [v] { return v->LehrerBem(); });
+  PruefeBemerkung(*w->InfoFeldS, [v] { return v->SchuelerBem(); });
+  EXPECT_EQ(v->LehrerBem(), "Raum 2");
+}
+
+TEST_F(WahlAblageTest, RoomChoiceRemarksHoldOnlyWhatTheFileHolds) {
+  auto* w = Waehle<TVRaWahlForm>(2, FensterArt::VRaWahl);
+  ASSERT_NE(w, nullptr);
+  TVertretung* v = w->Vertretung();
+  ASSERT_NE(v, nullptr);
+  PruefeBemerkung(*w->LBemFeld, [v] { return v->LehrerBem(); });
+  PruefeBemerkung(*w->SBemFeld, [v] { return v->SchuelerBem(); });
 }
 
 }  // namespace

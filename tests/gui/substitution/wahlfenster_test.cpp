@@ -1,13 +1,16 @@
 // The day list and the teacher choice with the mouse and keys as the user works them: the
 // coupling pop-ups of a week in another plan version, the absence entry's element button, the
-// empty day's row, a double click on a teacher who could give the hour "statt" his own, and the
-// choice window's height once a substitute is chosen.
+// empty day's row and the empty teacher list, a double click on a teacher who could give the hour
+// "statt" his own, the choice window's height once a substitute is chosen, and long period labels.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include "app/menuebaum.h"
 #include "app/menuepfade.h"
 #include "app/menuform.h"
+#include "einstellungen/zeitform.h"
 #include "gui/support/gebauteschule.h"
 #include "gui/support/guitest.h"
 #include "gui/support/skriptdienste.h"
@@ -134,6 +138,27 @@ class WahlFensterTest : public GuiTest {
     if (f == nullptr || f->GetZeilenzahl() != 2) return nullptr;
     DoppelKlick(*f->VertrGrid, f->VertrGrid->ZellRechteck(VertrSpalte::Stunde, 1).center());
     return LeWahl();
+  }
+  // "Zeiten": the labels typed into periods 1 and 2 of the version shown, then "Ok".
+  void Zeiten(const QString& erste, const QString& zweite) {
+    dialoge.Bediene(QStringLiteral("ZeitForm"), [&](TKvDialog& d) {
+      auto& zeiten = dynamic_cast<TZeitForm&>(d);
+      zeiten.SetzeZelle(false, 1, erste);
+      zeiten.SetzeZelle(false, 2, zweite);
+      d.Knopf(QStringLiteral("Ok"))->click();
+    });
+    palette->Menues().Aktion(MenuePfad::VorZeiten)->trigger();
+  }
+  // The column shows the text whole, drawn `links` pixels into the cell.
+  static void ErwarteGanz(const TGitter& g, int spalte, int links, const QString& text) {
+    EXPECT_GE(g.SpaltenBreite(spalte) - links, QFontMetrics(g.font()).horizontalAdvance(text))
+        << text.toStdString();
+  }
+  // The pixel of the row's cell in the column, inside its lines and beside any text.
+  static QColor Ecke(TGitter& g, int spalte, int zeile) {
+    QApplication::processEvents();
+    return g.viewport()->grab().toImage().pixelColor(g.ZellRechteck(spalte, zeile).bottomRight() -
+                                                     QPoint(3, 3));
   }
   QStringList LetztesAngebot() const {
     return popups.Angebote().empty() ? QStringList() : popups.Angebote().back().texte;
@@ -317,6 +342,76 @@ TEST_F(WahlFensterTest, LehrerwahlBehaeltIhreHoeheNachDerWahl) {
   QApplication::processEvents();
   EXPECT_EQ(w->height(), hoehe);
   pruefe("gewaehlt");
+}
+
+// "gleiches Fach" leaves nobody for MUE's De: the list's one empty row is not drawn selected,
+// a teacher's row is.
+TEST_F(WahlFensterTest, LeereLehrerListeIstNichtAusgewaehlt) {
+  TVLeWahlForm* w = OeffneWahl(kMontag);
+  ASSERT_NE(w, nullptr);
+  ASSERT_FALSE(w->Vorschlaege().empty());
+  popups.WaehleText(QStringLiteral("gleiches Fach"));
+  QTest::mouseClick(w->AuswahlKnopf, Qt::LeftButton);
+  ASSERT_EQ(S().Standard().vla, 1);
+  ASSERT_TRUE(w->Vorschlaege().empty());
+  TGitter& g = *w->LehrerGrid;
+  ASSERT_EQ(g.Zeilen(), 1);
+  w->show();
+  // A click on the empty row selects it as a row of the grid.
+  QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.ZellRechteck(0, 0).center());
+  ASSERT_TRUE(g.Auswahl().Enthaelt(0, 0));
+  const QColor markiert = g.palette().color(QPalette::Highlight);
+  for (int spalte : {0, 2}) {
+    EXPECT_NE(Ecke(g, spalte, 0), markiert) << spalte;
+    EXPECT_EQ(Ecke(g, spalte, 0), g.palette().color(QPalette::Base)) << spalte;
+  }
+
+  popups.WaehleText(QStringLiteral("alle Lehrer"));
+  QTest::mouseClick(w->AuswahlKnopf, Qt::LeftButton);
+  ASSERT_FALSE(w->Vorschlaege().empty());
+  g.SetzeAuswahl({0, 0, 2, 0});
+  EXPECT_EQ(Ecke(g, 0, 0), markiert);
+}
+
+// Long labels from "Zeiten" read whole at once in the open day list's "Stunde" column and the
+// choice's day plan, which grows beside the list rather than scroll; short ones give both columns
+// their widths back. The day list measures the labels of its date's version.
+TEST_F(WahlFensterTest, LangeStundenLabelsGanzInListeUndTagesplan) {
+  TVLeWahlForm* w = OeffneWahl(kMontag);
+  ASSERT_NE(w, nullptr);
+  TVertrForm* f = Liste();
+  TGitter& liste = *f->VertrGrid;
+  TGitter& plan = *w->Tagesplan->PlanGrid;
+  const int listenBreite = liste.SpaltenBreite(VertrSpalte::Stunde);
+  const int planBreite = plan.SpaltenBreite(0);
+  EXPECT_EQ(listenBreite, 60);
+  EXPECT_EQ(planBreite, 50);
+  const QString tag = QString::fromStdString(S().Standard().spg[0]) + QLatin1Char(' ');
+
+  Zeiten(QStringLiteral("7:45 Uhr"), QStringLiteral("8:35 - 9:20"));
+  ASSERT_EQ(liste.Text(VertrSpalte::Stunde, 1), tag + QStringLiteral("7:45 Uhr"));
+  ASSERT_EQ(plan.Text(0, 1), QStringLiteral("8:35 - 9:20"));
+  for (const QString& label : {QStringLiteral("7:45 Uhr"), QStringLiteral("8:35 - 9:20")}) {
+    ErwarteGanz(liste, VertrSpalte::Stunde, 1, tag + label);
+    ErwarteGanz(plan, 0, 2, label);
+  }
+  w->show();
+  w->layout()->activate();
+  EXPECT_GE(plan.viewport()->width(), plan.Geometrie().GanzeGroesse().width());
+
+  Zeiten(QStringLiteral("1."), QStringLiteral("2."));
+  EXPECT_EQ(liste.SpaltenBreite(VertrSpalte::Stunde), listenBreite);
+  EXPECT_EQ(plan.SpaltenBreite(0), planBreite);
+
+  // The next Monday is in version 2: its labels count there, version 1's do not.
+  S().Standard().sp[1][3] = "11:25 - 12:10";
+  Heute(kNaechsterMontag);
+  ASSERT_EQ(f->VertrDatum(), kNaechsterMontag);
+  ErwarteGanz(liste, VertrSpalte::Stunde, 1, tag + QStringLiteral("11:25 - 12:10"));
+  S().Standard().sp[1][3] = "4.";
+  S().Standard().sp[0][3] = "11:25 - 12:10";
+  S().AktualisiereAlleFenster();
+  EXPECT_EQ(liste.SpaltenBreite(VertrSpalte::Stunde), listenBreite);
 }
 
 }  // namespace
