@@ -110,6 +110,30 @@ class VorgabenTest : public GuiTest {
     EXPECT_TRUE(dialoge.AllesBeantwortet());
     for (const QString& f : dialoge.Fehler()) ADD_FAILURE() << f.toStdString();
   }
+  TDepForm* AlleKurse() const {
+    return dynamic_cast<TDepForm*>(palette->Schule().EinzelFenster(FensterArt::KursDep));
+  }
+  static int ZeileVon(const TDepForm& f, const TKurs* kurs) {
+    for (int z = 1; z < f.DepGrid->Zeilen(); ++z)
+      if (f.KursIn(z) == kurs) return z;
+    return -1;
+  }
+  // A course never placed, with "nicht verplanen" and -3 hours, selected in the open "alle Kurse",
+  // which is the active window.
+  TKurs* NegativerKursInAllenKursen() {
+    TSchule& schule = palette->Schule();
+    TKurs* k =
+        schule.ErzeugeKurs(schule.Lehrer().Hole(1), nullptr, nullptr, schule.Faecher().Hole(1), nullptr, 1);
+    k->SetzeNichtVerplanen(true);
+    k->SetzeStunden(1, -3);
+    Menue(MenuePfad::Kurse);
+    if (TDepForm* f = AlleKurse()) {
+      schule.SetzeAktivesFenster(f);
+      const int z = ZeileVon(*f, k);
+      if (z > 0) f->DepGrid->SetzeAuswahl({0, z, 0, z});
+    }
+    return k;
+  }
 
   TGebauteSchule dateien{BaueSchule};
   TSkriptWahl wahl;
@@ -332,22 +356,12 @@ TEST_F(VorgabenTest, KopierenAufDieAuswahl) {
 TEST_F(VorgabenTest, VerplanenKopierenNimmtNegativeStunden) {
   Oeffne();
   TSchule& schule = palette->Schule();
-  TKurs* k =
-      schule.ErzeugeKurs(schule.Lehrer().Hole(1), nullptr, nullptr, schule.Faecher().Hole(1), nullptr, 1);
-  k->SetzeNichtVerplanen(true);
-  k->SetzeStunden(1, -3);
-  Menue(MenuePfad::Kurse);
-  auto* fenster = dynamic_cast<TDepForm*>(schule.EinzelFenster(FensterArt::KursDep));
+  TKurs* k = NegativerKursInAllenKursen();
+  TDepForm* fenster = AlleKurse();
   ASSERT_NE(fenster, nullptr);
-  schule.SetzeAktivesFenster(fenster);
-  auto zeileVon = [fenster](const TKurs* kurs) {
-    for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
-      if (fenster->KursIn(z) == kurs) return z;
-    return -1;
-  };
+  auto zeileVon = [fenster](const TKurs* kurs) { return ZeileVon(*fenster, kurs); };
   int zeile = zeileVon(k);
   ASSERT_GT(zeile, 0);
-  fenster->DepGrid->SetzeAuswahl({0, zeile, 0, zeile});
   dialoge.Bediene(QStringLiteral("KursStandardForm"), [k](TKvDialog& d) {
     auto& f = Als<TKursStandardForm>(d);
     ASSERT_EQ(f.Ziele(), std::vector<TKurs*>{k});
@@ -560,24 +574,16 @@ TEST_F(VorgabenTest, SollKopierenErneuertOffeneFenster) {
 TEST_F(VorgabenTest, KopierenZeigtSichBeiOffenemDialog) {
   Oeffne();
   TSchule& schule = palette->Schule();
-  TKurs* k =
-      schule.ErzeugeKurs(schule.Lehrer().Hole(1), nullptr, nullptr, schule.Faecher().Hole(1), nullptr, 1);
-  k->SetzeNichtVerplanen(true);
-  k->SetzeStunden(1, -3);
-  Menue(MenuePfad::Kurse);
-  auto* fenster = dynamic_cast<TDepForm*>(schule.EinzelFenster(FensterArt::KursDep));
+  TKurs* k = NegativerKursInAllenKursen();
+  TDepForm* fenster = AlleKurse();
   ASSERT_NE(fenster, nullptr);
-  schule.SetzeAktivesFenster(fenster);
   auto zeigt = [fenster, k](const QString& text) {
-    for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
-      if (fenster->KursIn(z) == k)
-        for (int sp = 0; sp < fenster->DepGrid->Spalten(); ++sp)
-          if (fenster->DepGrid->Text(sp, z) == text) return true;
+    const int z = ZeileVon(*fenster, k);
+    for (int sp = 0; z > 0 && sp < fenster->DepGrid->Spalten(); ++sp)
+      if (fenster->DepGrid->Text(sp, z) == text) return true;
     return false;
   };
   ASSERT_TRUE(zeigt(QStringLiteral("-3")));
-  for (int z = 1; z < fenster->DepGrid->Zeilen(); ++z)
-    if (fenster->KursIn(z) == k) fenster->DepGrid->SetzeAuswahl({0, z, 0, z});
   bool gesehen = false;
   dialoge.Bediene(QStringLiteral("KursStandardForm"), [&](TKvDialog& d) {
     auto& f = Als<TKursStandardForm>(d);
