@@ -1,11 +1,7 @@
-// Which window is in front and takes the keys after the windows were re-stacked: "Eckdaten" with
-// the backdrop on or off, "Anordnung...", the "Fenster" menu and saved windows reopened. The
-// window the user worked in stays in front and active; a window brought forward on purpose
-// becomes the active one at once.
+// Which window is in front and takes the keys after the windows were re-stacked: the window
+// worked in stays in front and active; one brought forward on purpose is the active one at once.
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QTest>
 #include <map>
 #include <vector>
@@ -16,38 +12,28 @@
 #include "model/fensterart.h"
 #include "model/klasse.h"
 #include "model/lehrer.h"
-#include "platform/kindfenster.h"
-#include "platform/kvdialog.h"
 #include "platform/spaltenmenue.h"
 
 namespace kolvar {
 namespace {
 
-// The stacking the program asks the window system for: a top-level window shown or raised goes on
-// top of the others (the offscreen platform keeps no order of its own).
+// The stacking the program asks for: a window shown or raised goes on top (the offscreen
+// platform keeps no order of its own).
 class TStapel : public QObject {
  public:
   TStapel() { QCoreApplication::instance()->installEventFilter(this); }
   ~TStapel() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-  // Of the windows given, the one shown or raised last.
   TKindFenster* Vorn(const std::vector<TKindFenster*>& fenster) const {
     TKindFenster* vorn = nullptr;
-    int zuletzt = -1;
-    for (TKindFenster* f : fenster) {
-      const auto it = reihe_.find(f);
-      if (it != reihe_.end() && it->second > zuletzt) {
-        zuletzt = it->second;
-        vorn = f;
-      }
-    }
+    for (TKindFenster* f : fenster)
+      if (reihe_.count(f) && (vorn == nullptr || reihe_.at(f) > reihe_.at(vorn))) vorn = f;
     return vorn;
   }
 
  protected:
-  bool eventFilter(QObject* ziel, QEvent* ereignis) override {
-    const bool gestapelt = ereignis->type() == QEvent::ZOrderChange || ereignis->type() == QEvent::Show;
-    if (gestapelt && ziel->isWidgetType() && static_cast<QWidget*>(ziel)->isWindow())
+  bool eventFilter(QObject* ziel, QEvent* e) override {
+    if ((e->type() == QEvent::ZOrderChange || e->type() == QEvent::Show) && ziel->isWidgetType() &&
+        static_cast<QWidget*>(ziel)->isWindow())
       reihe_[ziel] = ++zaehler_;
     return false;
   }
@@ -57,7 +43,6 @@ class TStapel : public QObject {
   int zaehler_ = 0;
 };
 
-// The window system has activated the window, and the widgets know it.
 bool Aktiviert(QWidget* fenster) {
   return QTest::qWaitFor([fenster] { return QApplication::activeWindow() == fenster; }, 1000);
 }
@@ -70,19 +55,14 @@ class FensterStapelTest : public AppTest {
     EXPECT_TRUE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/stapel.kvr")));
     Knopf("Plan")->click();
   }
-
-  // An entry of an element menu, as the user chooses it: the element's plan.
+  // "Kl" or "Le" and an entry, as the user chooses it; the plan opened is active before the next step.
   TKindFenster* Plan(const char* menue, int index) {
-    auto* m = qobject_cast<TSpaltenMenue*>(Palette().Menues().Menue(QString::fromLatin1(menue)));
-    if (m == nullptr) return nullptr;
-    m->Waehle(index);
+    qobject_cast<TSpaltenMenue*>(Palette().Menues().Menue(QString::fromLatin1(menue)))->Waehle(index);
     TSchule& s = Palette().Schule();
-    TPlanElement* e = QByteArray(menue) == "Kl" ? static_cast<TPlanElement*>(s.Klassen().Hole(index + 1))
-                                                : static_cast<TPlanElement*>(s.Lehrer().Hole(index + 1));
+    TPlanElement* e = *menue == 'K' ? static_cast<TPlanElement*>(s.Klassen().Hole(index + 1))
+                                    : static_cast<TPlanElement*>(s.Lehrer().Hole(index + 1));
     auto* plan = dynamic_cast<TKindFenster*>(e->PlnForm());
-    // The window system's answer to the new window comes before the user's next step.
-    if (plan != nullptr && !Aktiviert(plan)) return nullptr;
-    return plan;
+    return plan != nullptr && Aktiviert(plan) ? plan : nullptr;
   }
   // A click into the window: the window manager raises and activates it.
   static bool Klicke(TKindFenster* fenster) {
@@ -91,133 +71,96 @@ class FensterStapelTest : public AppTest {
     fenster->activateWindow();
     return Aktiviert(fenster);
   }
-  // "Kl > 5a", "Le > BEC", the user works in "Plan 5a"; with drei also "Le > MUE", and back to 5a.
-  bool ZweiOderDreiPlaene(bool drei) {
-    plan5a = Plan("Kl", 0);
-    planBec = Plan("Le", 0);
-    if (plan5a == nullptr || planBec == nullptr || !Klicke(plan5a)) return false;
-    plaene = {plan5a, planBec};
-    if (drei) {
-      planMue = Plan("Le", 1);
-      if (planMue == nullptr || !Klicke(plan5a)) return false;
-      plaene.push_back(planMue);
-    }
-    return true;
+  // "Kl > 5a", "Le > BEC" (with drei also "Le > MUE"), then the user works in "Plan 5a".
+  void Plaene(bool drei) {
+    plaene = {Plan("Kl", 0), Plan("Le", 0)};
+    ASSERT_TRUE(plaene[0] != nullptr && plaene[1] != nullptr && Klicke(plaene[0]));
+    if (!drei) return;
+    plaene.push_back(Plan("Le", 1));
+    ASSERT_TRUE(plaene[2] != nullptr && Klicke(plaene[0]));
   }
-  // The worked-in window is in front, active for the school and for the window system, and the
-  // palette's arrow typed into it steps that window on to 5b.
-  void ErwarteVornUndAktiv(TKindFenster* fenster, const char* wo) {
-    SCOPED_TRACE(wo);
-    EXPECT_EQ(Palette().Schule().AktivesFenster(), fenster) << "at once, before the window system answers";
+  // In front, the school's active window at once, then the window system's too.
+  void ErwarteVornUndAktiv(TKindFenster* fenster) {
+    EXPECT_EQ(Palette().Schule().AktivesFenster(), fenster) << "at once";
     EXPECT_EQ(stapel.Vorn(plaene), fenster);
     EXPECT_TRUE(Aktiviert(fenster)) << QApplication::activeWindow();
     EXPECT_EQ(Palette().Schule().AktivesFenster(), fenster);
   }
 
   TStapel stapel;
-  TKindFenster* plan5a = nullptr;
-  TKindFenster* planBec = nullptr;
-  TKindFenster* planMue = nullptr;
   std::vector<TKindFenster*> plaene;
 };
 
-// The dialog as the user meets it: shown and active, then Esc, or "Ok" after the backdrop box.
-void Bedienen(TKvDialog& d, bool esc, bool hintergrundUmschalten) {
-  d.show();
-  ASSERT_TRUE(Aktiviert(&d));
-  if (esc) {
-    QTest::keyClick(&d, Qt::Key_Escape);
-    return;
-  }
-  if (hintergrundUmschalten) {
-    auto* box = d.findChild<QCheckBox*>(QStringLiteral("HgAnCheck"));
-    ASSERT_NE(box, nullptr);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
-  }
-  auto* ok = qobject_cast<QPushButton*>(d.Knopf(QStringLiteral("Ok")));
-  ASSERT_NE(ok, nullptr);
-  QTest::mouseClick(ok, Qt::LeftButton);
-}
-
-// "Eckdaten" ends with Ok or Esc, with the backdrop on, off or switched, over two and three plans:
-// the plan worked in stays in front and takes the keys; the arrow steps the plan the user sees.
+// "Eckdaten" shown and ended with Esc or Ok, the backdrop on, off or switched, over two and three
+// plans: the plan worked in stays in front, and the palette's arrow typed steps that plan.
 TEST_F(FensterStapelTest, NachEckdatenBleibtDasFensterDerArbeitVorn) {
   struct TFall {
-    bool hga;
-    bool esc;
-    bool umschalten;
-    bool drei;
+    bool hga, esc, umschalten, drei;
   };
-  const TFall faelle[] = {{true, true, false, false}, {true, false, false, false},
-                          {true, true, false, true},  {false, true, false, false},
-                          {false, false, true, true}, {true, false, true, false}};
-  for (const TFall& fall : faelle) {
-    SCOPED_TRACE(testing::Message() << "hga " << fall.hga << " esc " << fall.esc << " umschalten "
-                                    << fall.umschalten << " drei " << fall.drei);
-    standard.hga = fall.hga;
+  for (const TFall& f :
+       {TFall{true, true, false, false}, TFall{true, false, false, false}, TFall{true, true, false, true},
+        TFall{false, true, false, false}, TFall{false, false, true, true}, TFall{true, false, true, false},
+        TFall{true, true, true, true}}) {
+    SCOPED_TRACE(testing::Message() << f.hga << f.esc << f.umschalten << f.drei);
+    standard.hga = f.hga;
     Palette().HintergrundAnpassen();
-    ASSERT_TRUE(ZweiOderDreiPlaene(fall.drei));
-    dialoge.Bediene(QStringLiteral("EckStandardForm"),
-                    [&fall](TKvDialog& d) { Bedienen(d, fall.esc, fall.umschalten); });
+    ASSERT_NO_FATAL_FAILURE(Plaene(f.drei));
+    dialoge.Bediene(QStringLiteral("EckStandardForm"), [&f](TKvDialog& d) {
+      d.show();
+      ASSERT_TRUE(Aktiviert(&d));
+      auto* box = d.findChild<QCheckBox*>(QStringLiteral("HgAnCheck"));
+      if (f.umschalten) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+      if (f.esc)
+        QTest::keyClick(&d, Qt::Key_Escape);
+      else
+        QTest::mouseClick(d.Knopf(QStringLiteral("Ok")), Qt::LeftButton);
+    });
     Palette().Menues().Aktion(MenuePfad::VorEckdaten)->trigger();
-    EXPECT_EQ(standard.hga, fall.hga != fall.umschalten);
-    EXPECT_EQ(Palette().Hintergrund()->isVisible(), standard.hga);
-    ErwarteVornUndAktiv(plan5a, "Eckdaten");
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(plan5a->Caption(), QStringLiteral("Plan 5b")) << "the window in front went on";
-    EXPECT_EQ(planBec->Caption(), QStringLiteral("Plan BEC")) << "the hidden one stays";
-    EXPECT_EQ(stapel.Vorn(plaene), plan5a);
+    EXPECT_EQ(Palette().Hintergrund()->isVisible(), f.hga != (f.umschalten && !f.esc));
+    ErwarteVornUndAktiv(plaene[0]);
+    QWidget* fokus = QApplication::focusWidget();
+    ASSERT_NE(fokus, nullptr) << "no window takes the keys";
+    QTest::keyClick(fokus, Qt::Key_Right);
+    EXPECT_EQ(plaene[0]->Caption(), QStringLiteral("Plan 5b"));
+    EXPECT_EQ(plaene[1]->Caption(), QStringLiteral("Plan BEC")) << "the window behind stays";
     KeineFehler();
     Palette().Fenster().SchliesseAlleFenster();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
 
-// "Anordnung..." places every window anew and raises each in turn; the active one ends in front.
-TEST_F(FensterStapelTest, AnordnungLaesstDasAktiveVorn) {
+// "Anordnung..." raises every window in turn: the active one ends in front. A window chosen in
+// the "Fenster" menu comes to the front and is the one the palette acts on at once.
+TEST_F(FensterStapelTest, AnordnungUndFenstermenue) {
   standard.FensterAnordnung = 2;
-  ASSERT_TRUE(ZweiOderDreiPlaene(true));
+  ASSERT_NO_FATAL_FAILURE(Plaene(true));
   dialoge.Bediene(QStringLiteral("Fensteranordnung"), [](TKvDialog& d) {
     static_cast<TFensterOrdForm&>(d).BildClick(1);
     d.Knopf(QStringLiteral("Ok"))->click();
   });
   Palette().Menues().Aktion(MenuePfad::Anordnung)->trigger();
   EXPECT_EQ(standard.FensterAnordnung, 1);
-  ErwarteVornUndAktiv(plan5a, "Anordnung");
-  KeineFehler();
-}
+  ErwarteVornUndAktiv(plaene[0]);
 
-// A window chosen in the "Fenster" menu comes to the front and is the active one at once: the
-// palette's next command acts on it even before the window system has activated it.
-TEST_F(FensterStapelTest, FensterMenueMachtDasGewaehlteZumAktiven) {
-  ASSERT_TRUE(ZweiOderDreiPlaene(false));
-  const std::vector<QAction*> eintraege = Palette().Fenster().FensterAktionen();
-  ASSERT_EQ(eintraege.size(), 2u);
-  ASSERT_EQ(eintraege[1]->text(), QStringLiteral("Plan BEC"));
-  eintraege[1]->trigger();
-  EXPECT_TRUE(eintraege[1]->isChecked());
-  ErwarteVornUndAktiv(planBec, "Fenster");
-  Palette().ClickRechts();
-  EXPECT_EQ(planBec->Caption(), QStringLiteral("Plan MUE")) << "the window chosen went on";
-  EXPECT_EQ(plan5a->Caption(), QStringLiteral("Plan 5a"));
+  QAction* bec = Palette().Fenster().FensterAktionen().at(1);
+  ASSERT_EQ(bec->text(), QStringLiteral("Plan BEC"));
+  bec->trigger();
+  ErwarteVornUndAktiv(plaene[1]);
   KeineFehler();
 }
 
 // Saved windows reopen in their order: the last is in front and the active one.
-TEST_F(FensterStapelTest, WiederGeoeffneteFensterDasLetzteIstAktiv) {
+TEST_F(FensterStapelTest, VonDenWiederGeoeffnetenIstDasLetzteAktiv) {
   Palette().DateiBefehle().SchliessenItemClick();
   dateien.gespeicherteFenster = {{FensterArt::KlPln, "Plan 5b", 40, 40, 0, 0},
                                  {FensterArt::LePln, "Plan MUE", 80, 80, 0, 0}};
   ASSERT_TRUE(Palette().DateiBefehle().DateiOeffnen(QStringLiteral("/tmp/stapel.kvr")));
   TSchule& s = Palette().Schule();
-  auto* plan5b = dynamic_cast<TKindFenster*>(s.Klassen().Hole(2)->PlnForm());
-  planMue = dynamic_cast<TKindFenster*>(s.Lehrer().Hole(2)->PlnForm());
-  ASSERT_NE(plan5b, nullptr);
-  ASSERT_NE(planMue, nullptr);
-  plaene = {plan5b, planMue};
-  ErwarteVornUndAktiv(planMue, "reopened");
-  EXPECT_FALSE(s.Geaendert());
+  plaene = {dynamic_cast<TKindFenster*>(s.Klassen().Hole(2)->PlnForm()),
+            dynamic_cast<TKindFenster*>(s.Lehrer().Hole(2)->PlnForm())};
+  ASSERT_NE(plaene[0], nullptr);
+  ASSERT_NE(plaene[1], nullptr);
+  ErwarteVornUndAktiv(plaene[1]);
   KeineFehler();
 }
 
