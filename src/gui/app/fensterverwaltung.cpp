@@ -51,13 +51,8 @@ void TFensterVerwaltung::FensterAnmelden(TKindFenster& fenster) {
   aktion->setChecked(true);
   menue_.addAction(aktion);
   TKindFenster* ziel = &fenster;
-  QObject::connect(aktion, &QAction::triggered, &menue_, [this, ziel] {
-    palette_.Menues().FuehreAus([ziel] {
-      ziel->show();
-      ziel->raise();
-      ziel->activateWindow();
-    });
-  });
+  QObject::connect(aktion, &QAction::triggered, &menue_,
+                   [this, ziel] { palette_.Menues().FuehreAus([ziel] { ziel->NachVorn(); }); });
   eintraege_.push_back({ziel, aktion});
 }
 
@@ -164,7 +159,26 @@ void TFensterVerwaltung::AnordnungItemClick() {
   if (form.Zeige() == mrOk) OrdneFensterAn();
 }
 
+TFensterVerwaltung::TUmordnung::TUmordnung(TFensterVerwaltung& verwaltung, bool umgestapelt)
+    : verwaltung_(verwaltung) {
+  ++verwaltung_.umordnungen_;
+  if (umgestapelt) verwaltung_.umgestapelt_ = true;
+}
+
+TFensterVerwaltung::TUmordnung::~TUmordnung() {
+  if (--verwaltung_.umordnungen_ > 0 || !verwaltung_.umgestapelt_) return;
+  verwaltung_.umgestapelt_ = false;
+  verwaltung_.AktivesNachVorn();
+}
+
+void TFensterVerwaltung::AktivesNachVorn() {
+  if (palette_.IstBeendet()) return;
+  auto* aktiv = dynamic_cast<TKindFenster*>(palette_.Schule().AktivesFenster());
+  if (aktiv != nullptr && aktiv->IstAngemeldet() && !aktiv->WirdFreigegeben()) aktiv->NachVorn();
+}
+
 void TFensterVerwaltung::OrdneFensterAn() {
+  const TUmordnung umordnung(*this);
   palette_.raise();
   int nummer = 0;
   for (const TEintrag& e : eintraege_) {

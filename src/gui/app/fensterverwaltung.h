@@ -37,6 +37,22 @@ class TFensterVerwaltung : public IFensterListe {
   // The open windows as the school file keeps them.
   std::vector<TFenster> OffeneFenster() const;
 
+  // Held around whatever re-stacks the windows: arranging them, showing or hiding the backdrop,
+  // the palette made anew. When the outermost ends, the active window is in front again and takes
+  // the keys, so that nothing acts on a window hidden behind another; a window brought to the
+  // front on purpose meanwhile became the active one then. Nestable: each command of the palette
+  // holds one (umgestapelt false), so whatever it re-stacks settles once, at its end.
+  class TUmordnung {
+   public:
+    explicit TUmordnung(TFensterVerwaltung& verwaltung, bool umgestapelt = true);
+    ~TUmordnung();
+    TUmordnung(const TUmordnung&) = delete;
+    TUmordnung& operator=(const TUmordnung&) = delete;
+
+   private:
+    TFensterVerwaltung& verwaltung_;
+  };
+
   // Places a window in the arrangement by its number among the open windows, inside the screen;
   // a new window skips places where another window already stands.
   void PlatziereFenster(TKindFenster& fenster, int nummer, bool neu = false);
@@ -66,10 +82,15 @@ class TFensterVerwaltung : public IFensterListe {
     QAction* aktion;
   };
 
+  // The active window raised and activated.
+  void AktivesNachVorn();
+
   TKolvarPalette& palette_;
   QMenu& menue_;
   const TFensterOeffner& oeffner_;
   std::vector<TEintrag> eintraege_;
+  int umordnungen_ = 0;
+  bool umgestapelt_ = false;
 };
 
 }  // namespace kolvar

@@ -51,10 +51,10 @@ TKolvarPalette::TKolvarPalette(TStandard& standard, ISchulDateien& dateien, IEin
   ShiftFilterEinrichten();
   ModaleDialogeSichtbarHalten();
   hintergrund_ = std::make_unique<THintergrund>();
-  HintergrundAnpassen();
   schule_ = std::make_unique<TSchule>(standard_, Umgebung());
   menues_ = std::make_unique<TMenueBaum>(*this);
   fenster_ = std::make_unique<TFensterVerwaltung>(*this, menues_->FensterMenue(), oeffner_);
+  HintergrundAnpassen();
   dateiBefehle_ = std::make_unique<TDateiBefehle>(*this, dateien);
   befehle_ = std::make_unique<TMenueBefehle>(*this);
   leerlauf_ = std::make_unique<TLeerlaufSteuerung>(*this);
@@ -122,6 +122,7 @@ void TKolvarPalette::EckdatenUebernommen() {
 }
 
 void TKolvarPalette::HintergrundAnpassen() {
+  const TFensterVerwaltung::TUmordnung umordnung(*fenster_);
   hintergrund_->SetzeFarbe(standard_.efa);
   hintergrund_->setVisible(standard_.hga);
   if (standard_.hga) hintergrund_->lower();
@@ -253,6 +254,8 @@ void TKolvarPalette::PaletteAnordnen() {
   // Qt::Window, so the type is set as a whole.)
   const Qt::WindowFlags flaggen = (windowFlags() & ~Qt::WindowType_Mask) | Qt::WindowStaysOnTopHint |
                                   (werkzeugRand ? Qt::Tool : Qt::Window);
+  // The palette made anew is shown anew, and the window manager gives it the focus.
+  const TFensterVerwaltung::TUmordnung umordnung(*fenster_, flaggen != windowFlags());
   if (flaggen != windowFlags()) {
     const QPoint ort = pos();
     setWindowFlags(flaggen);

@@ -66,6 +66,8 @@ TMenueBaum::~TMenueBaum() = default;
 
 void TMenueBaum::FuehreAus(const std::function<void()>& befehl) {
   if (!befehl) return;
+  // Whatever the command re-stacks, the window in front at its end is the active one.
+  const TFensterVerwaltung::TUmordnung umordnung(palette_.Fenster(), false);
   // One user action: the open windows refresh once, when it is done. A command may replace the
   // school (opening or closing a file); the one it began with is then left alone.
   struct TKlammer {

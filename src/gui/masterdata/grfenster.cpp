@@ -44,7 +44,6 @@ TGrForm* OeffneGrFenster(const TFensterArtRegister& arten, TSchule& schule, TEle
                                              [element](TGrForm& f, bool) {
                                                f.Vorbereiten(element);
                                                f.Oeffne();
-                                               f.activateWindow();
                                                // The lock grid has the focus first, so the arrow
                                                // keys step at once.
                                                if (f.Sperrung() != nullptr)

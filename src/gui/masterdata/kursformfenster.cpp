@@ -25,13 +25,7 @@ TKursForm* OeffneKursForm(const TFensterArtRegister& arten, TSchule& schule, TKu
   auto* fenster = EinzelFensterDerArt<TKursForm>(arten, schule, FensterArt::Kurs, neu);
   if (fenster == nullptr) return nullptr;
   fenster->Vorbereiten(&kurs, liste);
-  if (neu) {
-    fenster->Oeffne();
-  } else {
-    fenster->show();
-    fenster->raise();
-  }
-  fenster->activateWindow();
+  fenster->Oeffne();
   fenster->Sperrung->Gitter()->setFocus();
   return fenster;
 }

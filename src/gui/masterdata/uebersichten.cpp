@@ -37,10 +37,10 @@ const TStatArt kStatArten[] = {
 TUVForm* OeffneUVFenster(const TFensterArtRegister& arten, TSchule& schule, TUVTab* tab, bool neu) {
   if (tab == nullptr) return nullptr;
   return OeffneElementFensterDerArt<TUVForm>(arten, schule, FensterArt::UV, *tab, tab->DepForm(), neu,
-                                             [tab](TUVForm& f, bool uebernommen) {
+                                             [tab](TUVForm& f, bool) {
                                                f.Vorbereiten(tab);
-                                               if (!uebernommen) f.Oeffne();
-                                               NachVorn(f);
+                                               // One taken over is open: it comes to the front.
+                                               f.Oeffne();
                                              });
 }
 
@@ -48,7 +48,6 @@ TStatForm* OeffneStatistik(IInstallation& inst, int art) {
   return OeffneEinzelFenster<TStatForm>(inst.FensterArten(), inst.Schule(), art, [](TStatForm& f) {
     f.StatistikFuellen();
     f.Oeffne();
-    NachVorn(f);
   });
 }
 
@@ -56,7 +55,6 @@ TSVForm* OeffneSVFenster(IInstallation& inst) {
   return OeffneEinzelFenster<TSVForm>(inst.FensterArten(), inst.Schule(), FensterArt::SV, [](TSVForm& f) {
     f.Vorbereiten();
     f.Oeffne();
-    NachVorn(f);
   });
 }
 

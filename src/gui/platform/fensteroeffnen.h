@@ -5,19 +5,12 @@
 // that was built or taken over; each kind shows it its own way.
 #pragma once
 
-#include <QWidget>
-
 #include "model/element.h"
 #include "model/schule.h"
 #include "platform/fensterartregister.h"
+#include "platform/kindfenster.h"
 
 namespace kolvar {
-
-inline void NachVorn(QWidget& fenster) {
-  fenster.show();
-  fenster.raise();
-  fenster.activateWindow();
-}
 
 // zeige(form, uebernommen) gets whether the window was taken over from another element; null
 // when the element has no window of the kind (none registered).
@@ -34,7 +27,7 @@ Form* OeffneElementFensterDerArt(const TFensterArtRegister& arten, TSchule& schu
     if (fenster == nullptr) return nullptr;
     zeige(*fenster, uebernehmen);
   } else {
-    NachVorn(*fenster);
+    fenster->NachVorn();
     if (!neu && aktiv != nullptr && aktiv != fenster) aktiv->Schliesse();
   }
   return fenster;
@@ -59,7 +52,7 @@ Form* OeffneEinzelFenster(const TFensterArtRegister& arten, TSchule& schule, int
   if (neu)
     zeige(*fenster);
   else
-    NachVorn(*fenster);
+    fenster->NachVorn();
   return fenster;
 }
 

@@ -65,8 +65,15 @@ void TKindFenster::Oeffne() {
     schule_->MeldeFensterAn(this);
     if (liste_ != nullptr) liste_->FensterAnmelden(*this);
   }
+  NachVorn();
+}
+
+void TKindFenster::NachVorn() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
+  activateWindow();
+  Aktiviere();
 }
 
 void TKindFenster::Abmelden() {

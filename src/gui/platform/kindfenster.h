@@ -46,8 +46,12 @@ class TKindFenster : public TKvForm, public IFenster {
   // The caption follows the element first, then the window takes the changes.
   void Aenderungen(const TAenderungen& a) override;
 
-  // Registers with the school and the palette, links the element and shows the window.
+  // Registers with the school and the palette, links the element and shows the window in front.
   void Oeffne();
+  // Brings the window to the front and makes it the active one at once: the window system's word
+  // comes later, if at all, and meanwhile the palette's keys and commands act on the active
+  // window, which must be the one the user sees.
+  void NachVorn();
   bool IstAngemeldet() const { return angemeldet_; }
 
   void Aktualisiere() override {}

@@ -25,8 +25,8 @@ TVStatForm* OeffneVertrUebersicht(IInstallation& inst, int32_t von, int32_t bis)
   auto* fenster = EinzelFensterDerArt<TVStatForm>(inst.FensterArten(), inst.Schule(), FensterArt::VStat, neu);
   if (fenster == nullptr) return nullptr;
   fenster->BildeVertrUebersicht(bis, von);
-  if (neu) fenster->Oeffne();
-  NachVorn(*fenster);
+  // An open one only comes to the front.
+  fenster->Oeffne();
   return fenster;
 }
 

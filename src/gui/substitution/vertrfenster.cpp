@@ -16,7 +16,6 @@
 #include "platform/dienste.h"
 #include "platform/druckauftraege.h"
 #include "platform/fensterartregister.h"
-#include "platform/fensterliste.h"
 #include "platform/fensteroeffnen.h"
 #include "platform/ipalette.h"
 #include "substitution/fehlzeiten.h"
@@ -32,20 +31,6 @@ namespace kolvar {
 
 namespace {
 
-template <class F>
-F* Zeige(IInstallation& inst, F* form) {
-  form->show();
-  form->raise();
-  form->activateWindow();
-  // In front is active, also before (or without) the window system's word: its pop-ups act
-  // only while it is.
-  if (form->IstAngemeldet()) {
-    inst.Schule().SetzeAktivesFenster(form);
-    inst.Palette().FensterListe().FensterAktiviert(*form);
-  }
-  return form;
-}
-
 // The choice window of the kind, bound to the record and brought to the front.
 template <class Form>
 Form* OeffneWahlFenster(IInstallation& inst, int art, TVertretung* v) {
@@ -54,7 +39,9 @@ Form* OeffneWahlFenster(IInstallation& inst, int art, TVertretung* v) {
   if (form == nullptr) return nullptr;
   if (neu) form->Oeffne();
   form->SetzeVertretung(v);
-  return Zeige(inst, form);
+  // In front and active at once: its pop-ups act only while it is.
+  form->NachVorn();
+  return form;
 }
 
 // A choice window kind: opened for a record, never on its own; its clipboard is the remark field
@@ -114,7 +101,9 @@ TVertrForm* OeffneVertretungsplan(IInstallation& inst, int32_t datum) {
   if (form == nullptr) return nullptr;
   if (neu) form->Oeffne();
   form->SetzeVertrDatum(datum);
-  return Zeige(inst, form);
+  // In front and active at once: its pop-ups act only while it is.
+  form->NachVorn();
+  return form;
 }
 
 TVLeWahlForm* OeffneVLeWahl(IInstallation& inst, TVertretung* v) {

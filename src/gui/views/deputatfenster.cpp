@@ -28,7 +28,6 @@ TDepForm* OeffneDep(const TFensterArtRegister& arten, TSchule& schule, TElement&
                                             f.Zeige(static_cast<Element*>(&element));
                                             f.Oeffne();
                                             f.FensterEinpassen();
-                                            f.activateWindow();
                                           });
 }
 
@@ -63,7 +62,6 @@ TKursDepForm* OeffneKursDepFenster(const TFensterArtRegister& arten, TSchule& sc
     f.ZeigeAlle();
     f.Oeffne();
     f.FensterEinpassen();
-    f.activateWindow();
   });
 }
 

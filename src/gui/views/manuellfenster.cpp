@@ -31,9 +31,7 @@ void UndoEintraegeBenennen(IInstallation& inst, bool protokoll) {
 TManuellForm* OeffneManuell(IInstallation& inst) {
   TSchule& schule = inst.Schule();
   if (auto* offen = dynamic_cast<TManuellForm*>(schule.ManuellFenster())) {
-    offen->show();
-    offen->raise();
-    offen->activateWindow();
+    offen->NachVorn();
     return offen;
   }
   IFenster* aktiv = schule.AktivesFenster();
@@ -46,7 +44,6 @@ TManuellForm* OeffneManuell(IInstallation& inst) {
                    [&inst] { UndoEintraegeBenennen(inst, false); });
   form->MitKursliste(kurse, inst.Palette().Tasten() & Taste::Strg);
   form->Oeffne();
-  form->activateWindow();
   UndoEintraegeBenennen(inst, true);
   return form;
 }

@@ -19,7 +19,7 @@ TParForm* OeffnePar(IInstallation& inst) {
   if (form == nullptr) return nullptr;
   if (neu) form->Oeffne();
   form->Baue();
-  NachVorn(*form);
+  form->NachVorn();
   return form;
 }
 

@@ -28,7 +28,6 @@ TPlnForm* OeffnePlan(const TFensterArtRegister& arten, TSchule& schule, TPlanEle
                                           [&](Form& f, bool) {
                                             f.Zeige(static_cast<Element*>(&element));
                                             f.Oeffne();
-                                            f.activateWindow();
                                           });
 }
 
