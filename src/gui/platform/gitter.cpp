@@ -531,8 +531,12 @@ void TGitter::mouseReleaseEvent(QMouseEvent* ereignis) {
   if (zelle == gedrueckt_ && zelle.x() >= 0) emit Klick(zelle.x(), zelle.y());
   if (nachDoppelklick) return;
   einzelKlick_->disconnect();
-  connect(einzelKlick_, &QTimer::timeout, this,
-          [this, zelle, ort] { emit EinzelKlick(zelle.x(), zelle.y(), ort); });
+  connect(einzelKlick_, &QTimer::timeout, this, [this, zelle, ort] {
+    // A dialog or menu opened meanwhile (a shortcut) has the user's attention: no pop-up over it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if ((modal != nullptr && modal != window()) || QApplication::activePopupWidget() != nullptr) return;
+    emit EinzelKlick(zelle.x(), zelle.y(), ort);
+  });
   einzelKlick_->start(QApplication::doubleClickInterval());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QMouseEvent>
 #include <QLineEdit>
@@ -362,6 +363,17 @@ TEST_F(GitterTest, EinzelKlickWartetUndDerDoppelklickNimmtIhn) {
   QTest::qWait(warte);
   EXPECT_EQ(doppelt.count(), 1);
   EXPECT_EQ(einzeln.count(), 1);
+
+  // A modal dialog opened within the wait (a shortcut's) keeps the pop-up away.
+  {
+    QDialog dialog;
+    dialog.setModal(true);
+    sende(QEvent::MouseButtonPress, Mitte(1, 1));
+    sende(QEvent::MouseButtonRelease, Mitte(1, 1));
+    dialog.show();
+    QTest::qWait(warte);
+    EXPECT_EQ(einzeln.count(), 1);
+  }
 
   // The end of a drag is no click, and a grid hidden meanwhile tells nothing.
   gitter.SetzeAutoZiehen(true);
