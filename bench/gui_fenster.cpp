@@ -1,7 +1,7 @@
-// What a user action costs with windows open: ten teacher plans of a generated school (the swap:
-// every profile, its last argument) stay open while a school-wide swap of two slots, or the automatic
-// placement of every course, runs. The counters give the refreshes each window received (rebuilds and
-// repaints, averaged over the ten) for one action.
+// What a user action costs with windows open: ten teacher plans of a generated school (the swap and
+// deleting plans: every profile, their last argument) stay open while a school-wide swap of two
+// slots, deleting every plan, or the automatic placement of every course, runs. The counters give
+// the refreshes each window received (rebuilds and repaints, averaged over the ten) for one action.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/autolauf.h"
+#include "engine/planloescher.h"
 #include "model/kurs.h"
 #include "model/lehrer.h"
 #include "model/schule.h"
@@ -92,6 +93,29 @@ void BM_SchulTauschMitZehnPlaenen(benchmark::State& state) {
   s.Zaehle(state, aktionen);
 }
 BENCHMARK(BM_SchulTauschMitZehnPlaenen)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// One user action: "Pläne löschen" of every unfixed hour in every version, as its form runs it.
+void BM_PlaeneLoeschenMitZehnPlaenen(benchmark::State& state) {
+  const auto profil = static_cast<Profil>(state.range(0));
+  state.SetLabel(ProfilName(profil));
+  TWoElem alles;
+  for (int d = 1; d <= kTage; ++d) alles.SetzeTag(d, 0xFFFF);
+  std::unique_ptr<TOffeneSchule> s;
+  for (auto _ : state) {
+    state.PauseTiming();
+    s.reset();
+    s = std::make_unique<TOffeneSchule>(profil);
+    s->standard.SetNurAktuelleVersion(false);
+    state.ResumeTiming();
+    {
+      TSchule::TAktion aktion(*s->schule);
+      TPlanLoescher(*s->schule).LoeschePlaene(TPlanLoescher::AllePlaene, 0, 0, alles, true, true);
+      s->schule->AktualisiereAlleFenster();
+    }
+  }
+  s->Zaehle(state, 1);
+}
+BENCHMARK(BM_PlaeneLoeschenMitZehnPlaenen)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One user action: every course of the emptied plan placed automatically in the current version.
 void BM_AutomatikMitZehnPlaenen(benchmark::State& state) {

@@ -15,6 +15,8 @@ namespace kolvar {
 
 int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& auswahl, bool mitKopplungen,
                                  bool ohneFixierte) {
+  // One action: the windows hear of the deletion once, at its end.
+  TSchule::TAktion aktion(schule_);
   const TPlanweit planweit(schule_);
   std::vector<TKurs*> kurse;
   if (art == AllePlaene) {
@@ -33,6 +35,9 @@ int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& ausw
     // A course listed under two elements of the range is visited twice; its snapshot is taken
     // afresh each time, so nothing is removed twice.
     const std::vector<TSetzung*> setzungen = k->Setzungen().Elemente();
+    // Each removal from the course would record the same notices: the first records them, the
+    // others none.
+    bool gemeldet = false;
     for (std::size_t i = 0; i < setzungen.size(); ++i) {
       TSetzung* s = setzungen[i];
       // The placements lie scattered over the heap: ask for the next ones early (see
@@ -42,7 +47,8 @@ int TPlanLoescher::LoeschePlaene(TArt art, int von, int bis, const TWoElem& ausw
       if (!auswahl.Stunde(s->Tag(), s->Stunde())) continue;
       if (st.eaw() && s->Version() != st.AktuelleVersion()) continue;
       if (ohneFixierte && s->Fixiert()) continue;
-      k->EntferneSetzung(s);
+      k->EntferneSetzungIntern(s, true, !gemeldet);
+      gemeldet = true;
       ++geloescht;
     }
   }

@@ -1,6 +1,7 @@
 #include "engine/vorgaberegeln.h"
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "model/aenderungen.h"
@@ -51,7 +52,7 @@ TKuerzelListen KuerzelListen(const TSchule& schule) {
 
 namespace {
 
-void Baue(TSchule& schule, const std::vector<int>& arten) {
+void Baue(TSchule& schule, std::span<const int> arten) {
   TSchule::TAktion aktion(schule);
   for (const int art : arten) schule.MerkeArt(art, Aenderung::Daten);
 }
@@ -60,7 +61,8 @@ void Baue(TSchule& schule, const std::vector<int>& arten) {
 
 void PlanFensterNeuAufbauen(TSchule& schule) {
   // The plans, and the table and manual windows that draw week grids beside them.
-  std::vector<int> arten = ArtenDerFamilie(TFamilie::Plan);
+  const std::span<const int> plaene = ArtenDerFamilie(TFamilie::Plan);
+  std::vector<int> arten(plaene.begin(), plaene.end());
   arten.push_back(FensterArt::UV);
   arten.push_back(FensterArt::Manuell);
   Baue(schule, arten);

@@ -86,6 +86,34 @@ const std::array<const TFensterArtInfo*, FensterArt::Grenze>& Index() {
   return index;
 }
 
+// Kinds picked from the table, in its order; the lists below are built when compiling, so asking
+// for one (once per changed course) costs no allocation.
+struct TArtenListe {
+  std::array<int, kArten.size()> arten{};
+  std::size_t anzahl = 0;
+  constexpr void Haenge(int tag) { arten[anzahl++] = tag; }
+  std::span<const int> Alle() const { return {arten.data(), anzahl}; }
+};
+
+constexpr std::size_t kFamilien = static_cast<std::size_t>(TFamilie::Wahl) + 1;
+
+constexpr std::array<TArtenListe, kFamilien> kNachFamilie = [] {
+  std::array<TArtenListe, kFamilien> listen{};
+  for (const TFensterArtInfo& a : kArten) listen[static_cast<std::size_t>(a.Familie)].Haenge(a.Tag);
+  return listen;
+}();
+
+template <bool TFensterArtInfo::*Spalte>
+constexpr TArtenListe ArtenMit() {
+  TArtenListe liste;
+  for (const TFensterArtInfo& a : kArten)
+    if (a.*Spalte) liste.Haenge(a.Tag);
+  return liste;
+}
+
+constexpr TArtenListe kKursFolger = ArtenMit<&TFensterArtInfo::FolgtKursen>();
+constexpr TArtenListe kNeueKursFolger = ArtenMit<&TFensterArtInfo::FolgtNeuenKursen>();
+
 }  // namespace
 
 std::span<const TFensterArtInfo> FensterArten() {
@@ -119,18 +147,13 @@ TFamilie FamilieDerArt(int tag) {
   return a ? a->Familie : TFamilie::Keine;
 }
 
-std::vector<int> ArtenDerFamilie(TFamilie familie) {
-  std::vector<int> arten;
-  for (const TFensterArtInfo& a : kArten)
-    if (a.Familie == familie) arten.push_back(a.Tag);
-  return arten;
+std::span<const int> ArtenDerFamilie(TFamilie familie) {
+  const auto f = static_cast<std::size_t>(familie);
+  return f < kNachFamilie.size() ? kNachFamilie[f].Alle() : std::span<const int>{};
 }
 
-std::vector<int> ArtenDieKursenFolgen(bool neu) {
-  std::vector<int> arten;
-  for (const TFensterArtInfo& a : kArten)
-    if (neu ? a.FolgtNeuenKursen : a.FolgtKursen) arten.push_back(a.Tag);
-  return arten;
+std::span<const int> ArtenDieKursenFolgen(bool neu) {
+  return neu ? kNeueKursFolger.Alle() : kKursFolger.Alle();
 }
 
 bool UmschaltbarNach(int tag, int ansichtsgruppe) {

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace kolvar {
 
@@ -77,10 +76,10 @@ int FensterArtFuer(TElementArt art, int ansichtsgruppe);
 bool IstElementFenster(int tag);
 // The family of a kind; TFamilie::Keine for unknown kinds.
 TFamilie FamilieDerArt(int tag);
-// The kinds of a family, in the table's order.
-std::vector<int> ArtenDerFamilie(TFamilie familie);
-// The kinds whose windows follow course changes (neu: course insertions).
-std::vector<int> ArtenDieKursenFolgen(bool neu);
+// The kinds of a family, in the table's order; the list lives as long as the program.
+std::span<const int> ArtenDerFamilie(TFamilie familie);
+// The kinds whose windows follow course changes (neu: course insertions), in the table's order.
+std::span<const int> ArtenDieKursenFolgen(bool neu);
 // The kinds whose element the view button of the group shows in the group's own window.
 bool UmschaltbarNach(int tag, int ansichtsgruppe);
 

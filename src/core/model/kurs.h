@@ -308,6 +308,7 @@ class TKurs {
   friend class TSchule;
   friend class TPruefung;  // the consistency check rebuilds the occupancy from the placements
   friend class TLeser;
+  friend class TPlanLoescher;  // deleting plans tells the windows once per course
   TKurs(TSchule& schule, uint64_t erstellnummer);
   // Reading a file: the course appended to every list it belongs to, without notices; the
   // reader orders all course lists once when every course is read (TSchule::OrdneKurseNeu).

@@ -1,6 +1,7 @@
 #include "print/druckinstallation.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "app/iinstallation.h"
@@ -88,7 +89,8 @@ void InstalliereDruck(IInstallation& inst) {
         OeffnePlanDruck(inst, druck, fenster.Element());
       });
   // The editors and the statistics without a printout of their own print what they show.
-  std::vector<int> bilder = ArtenDerFamilie(TFamilie::Grunddaten);
+  const std::span<const int> editoren = ArtenDerFamilie(TFamilie::Grunddaten);
+  std::vector<int> bilder(editoren.begin(), editoren.end());
   bilder.push_back(FensterArt::Kurs);
   for (int art : ArtenDerFamilie(TFamilie::Statistik))
     if (RestDruckArt(art) < 0) bilder.push_back(art);

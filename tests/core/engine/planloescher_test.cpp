@@ -5,6 +5,7 @@
 
 #include "core/engine/planhilfe.h"
 #include "engine/planloescher.h"
+#include "model/fensterart.h"
 #include "model/setzung.h"
 #include "support/modellpruefung.h"
 #include "support/schulbauer.h"
@@ -93,6 +94,39 @@ TEST(PlanLoescher, JedeStundeFixiert) {
     TPlanLoescher(*s->schule).LoeschePlaene(TArt::AllePlaene, 0, 0, Alles(), true, ohneFixierte);
     EXPECT_EQ(Anzahl(*s->schule), ohneFixierte ? 8 : 0);
   }
+}
+
+// Deleting plans is one action: every open window hears of it once, after the last placement
+// went, and only a window whose element or course lost placements rebuilds.
+TEST(PlanLoescher, FensterHoerenEinmalNachDemLoeschen) {
+  auto s = BaueKleineSchule(3);
+  SetzeEinigeStunden(*s);
+  s->standard.SetNurAktuelleVersion(false);
+  // SCH keeps every hour: his lessons are fixed.
+  for (TKurs* k : {s->mathe5a, s->sportSch})
+    for (TSetzung* st : k->Setzungen()) st->SetFixiert(true);
+  auto unfixiert = [&s] {
+    int n = 0;
+    for (const TKurs* k : s->schule->Kurse())
+      for (const TSetzung* st : k->Setzungen()) n += !st->Fixiert();
+    return n;
+  };
+  TFakeFenster muePlan(*s->schule, FensterArt::LePln, s->mue), schPlan(*s->schule, FensterArt::LePln, s->sch);
+  TFakeFenster plan6a(*s->schule, FensterArt::KlPln, s->k6a), kurse(*s->schule, FensterArt::KursDep);
+  TFakeFenster kurs(*s->schule, FensterArt::Kurs, nullptr, s->deutsch5a);
+  const std::vector<TFakeFenster*> fenster{&muePlan, &plan6a, &kurse, &kurs, &schPlan};
+  for (TFakeFenster* f : fenster) {
+    f->Anmelden();
+    f->beimAktualisieren = [&unfixiert] { EXPECT_EQ(unfixiert(), 0); };
+  }
+  ASSERT_GT(unfixiert(), 6);
+  TPlanLoescher(*s->schule).LoeschePlaene(TArt::AllePlaene, 0, 0, Alles(), true, true);
+  EXPECT_EQ(unfixiert(), 0);
+  for (std::size_t i = 0; i < fenster.size(); ++i) {
+    EXPECT_EQ(fenster[i]->saetze, 1) << i;
+    EXPECT_EQ(fenster[i]->aktualisiert, fenster[i] == &schPlan ? 0 : 1) << i;
+  }
+  EXPECT_EQ(schPlan.neuGezeichnet, 0);
 }
 
 TEST(PlanLoescher, RaeumeAufraeumen) {

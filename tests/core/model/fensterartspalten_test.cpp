@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <span>
 
 #include "model/element.h"
 #include "model/fensterart.h"
@@ -22,7 +23,7 @@ std::set<int> Arten(bool (*passt)(const TFensterArtInfo&)) {
 }
 
 std::set<int> Familie(TFamilie f) {
-  const std::vector<int> arten = ArtenDerFamilie(f);
+  const std::span<const int> arten = ArtenDerFamilie(f);
   return {arten.begin(), arten.end()};
 }
 
@@ -97,7 +98,7 @@ TEST(FensterArtSpalten, PlatzUndGespeicherteGroesse) {
 }
 
 TEST(FensterArtSpalten, KursAenderungenErreichenDieKursfenster) {
-  const std::vector<int> aenderung = ArtenDieKursenFolgen(false), neu = ArtenDieKursenFolgen(true);
+  const std::span<const int> aenderung = ArtenDieKursenFolgen(false), neu = ArtenDieKursenFolgen(true);
   EXPECT_EQ(std::set<int>(aenderung.begin(), aenderung.end()),
             (std::set<int>{A::UV, A::KursDep, A::Par, A::SV}));
   EXPECT_EQ(std::set<int>(neu.begin(), neu.end()), (std::set<int>{A::UV, A::KursDep, A::SV}));
